@@ -1,0 +1,56 @@
+# Windows-only targets: the platform layer, the program, the stand-in host and the
+# tests that need real Win32 calls.
+file(GLOB_RECURSE win_sources CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/*_win32.cpp)
+list(FILTER win_sources EXCLUDE REGEX "/src/app/main_win32\\.cpp$")
+
+set(KESTRIX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 shlwapi advapi32 ole32 uuid
+  msimg32 uxtheme)
+
+# libpng/zlib built by scripts/build-libpng into the cache; optional until images load.
+set(KESTRIX_CACHE "$ENV{KESTRIX_CACHE}")
+if(NOT KESTRIX_CACHE)
+  set(KESTRIX_CACHE "$ENV{HOME}/.cache/kestrix")
+endif()
+set(PNG_PREFIX "${KESTRIX_CACHE}/libpng/${KESTRIX_TRIPLET}")
+
+add_library(kestrix_win STATIC ${win_sources})
+target_link_libraries(kestrix_win PUBLIC kestrix_core ${KESTRIX_WIN_LIBS})
+target_compile_definitions(kestrix_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_compile_options(kestrix_win PRIVATE ${KESTRIX_WARNINGS})
+if(EXISTS "${PNG_PREFIX}/lib/libpng.a")
+  target_include_directories(kestrix_win PUBLIC "${PNG_PREFIX}/include")
+  target_link_libraries(kestrix_win PUBLIC "${PNG_PREFIX}/lib/libpng.a" z)
+  target_compile_definitions(kestrix_win PUBLIC KESTRIX_HAVE_PNG=1)
+endif()
+
+file(GLOB resource_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+add_executable(kestrix WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp ${resource_files})
+set_target_properties(kestrix PROPERTIES OUTPUT_NAME "tc Kestrix")
+target_link_libraries(kestrix PRIVATE kestrix_win)
+target_compile_options(kestrix PRIVATE ${KESTRIX_WARNINGS})
+
+file(GLOB tcsim_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tcsim/*.cpp)
+add_executable(tcsim WIN32 ${tcsim_sources})
+target_link_libraries(tcsim PRIVATE user32 gdi32 comctl32 shlwapi)
+target_compile_definitions(tcsim PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_compile_options(tcsim PRIVATE ${KESTRIX_WARNINGS})
+
+# Tests against real Win32 calls. One executable per level; each level is a CTest label.
+foreach(level win32 ui e2e)
+  file(GLOB level_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${level}/*.cpp)
+  if(level_sources)
+    add_executable(kestrix_${level}_tests ${level_sources})
+    target_link_libraries(kestrix_${level}_tests PRIVATE kestrix_win kestrix_fakes
+      GTest::gtest_main GTest::gmock)
+    target_compile_options(kestrix_${level}_tests PRIVATE ${KESTRIX_WARNINGS})
+    target_compile_definitions(kestrix_${level}_tests PRIVATE
+      KESTRIX_EXE_NAME="tc Kestrix.exe" TCSIM_EXE_NAME="tcsim.exe")
+    kestrix_discover_tests(kestrix_${level}_tests ${level})
+  endif()
+endforeach()
+if(TARGET kestrix_e2e_tests)
+  add_dependencies(kestrix_e2e_tests kestrix tcsim)
+endif()

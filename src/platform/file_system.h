@@ -1,0 +1,80 @@
+#pragma once
+// The file system as the portable logic sees it. Paths are system-code-page strings with
+// Windows rules ("\" separators, drive letters, case-insensitive names). Results carry the
+// Windows error code (0 = success) so messages can show it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kestrix {
+
+// Windows file attribute bits, spelled out so portable code needs no <windows.h>.
+enum FileAttribute : uint32_t {
+  kAttrReadOnly = 0x01,
+  kAttrHidden = 0x02,
+  kAttrSystem = 0x04,
+  kAttrDirectory = 0x10,
+  kAttrArchive = 0x20,
+  kAttrNormal = 0x80,
+  kAttrInvalid = 0xFFFFFFFFu,
+};
+
+// Common Windows error codes the logic reacts to.
+enum WinError : uint32_t {
+  kErrorSuccess = 0,
+  kErrorFileNotFound = 2,
+  kErrorPathNotFound = 3,
+  kErrorAccessDenied = 5,
+  kErrorWriteFault = 29,
+  kErrorFileExists = 80,
+  kErrorInvalidName = 123,
+  kErrorAlreadyExists = 183,
+  kErrorDiskFull = 112,
+};
+
+struct DirEntry {
+  std::string name;  // name only, no directory part
+  uint32_t attributes = 0;
+  bool IsDirectory() const { return (attributes & kAttrDirectory) != 0; }
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // kAttrInvalid when the object does not exist (or cannot be queried).
+  virtual uint32_t GetAttributes(const std::string& path) = 0;
+  virtual uint32_t SetAttributes(const std::string& path, uint32_t attributes) = 0;
+
+  // Creates exactly one level; fails with kErrorAlreadyExists / kErrorPathNotFound as
+  // CreateDirectoryA does.
+  virtual uint32_t CreateDirectory(const std::string& path) = 0;
+
+  virtual uint32_t ReadWholeFile(const std::string& path, std::string& content) = 0;
+  // Replaces the file only once the new content is completely written beside it, so a
+  // failure midway leaves the old file untouched.
+  virtual uint32_t WriteWholeFile(const std::string& path, const std::string& content) = 0;
+  virtual uint32_t CopyFile(const std::string& from, const std::string& to,
+                            bool fail_if_exists) = 0;
+  virtual uint32_t DeleteFile(const std::string& path) = 0;
+
+  // Entries of `directory` whose names match the wildcard `pattern` ("*", "?"), without
+  // "." and "..".
+  virtual std::vector<DirEntry> ListDirectory(const std::string& directory,
+                                              const std::string& pattern) = 0;
+
+  // Last-write time in 100 ns units (FILETIME); 0 when unknown.
+  virtual uint64_t LastWriteTime(const std::string& path) = 0;
+
+  bool Exists(const std::string& path) { return GetAttributes(path) != kAttrInvalid; }
+  bool DirectoryExists(const std::string& path) {
+    uint32_t a = GetAttributes(path);
+    return a != kAttrInvalid && (a & kAttrDirectory) != 0;
+  }
+  bool FileExists(const std::string& path) {
+    uint32_t a = GetAttributes(path);
+    return a != kAttrInvalid && (a & kAttrDirectory) == 0;
+  }
+};
+
+}  // namespace kestrix

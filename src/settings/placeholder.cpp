@@ -1,0 +1,3 @@
+namespace kestrix {
+int Placeholder() { return 1; }
+}

@@ -1,0 +1,1 @@
+namespace kestrix { int PlaceholderFake() { return 1; } }
