@@ -93,7 +93,9 @@ struct PlanCase {
   std::string final_name;
 };
 
-void PrintTo(const PlanCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PlanCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 PlannedLine Single(const std::string& text) {
   return {text, false, {text}};
