@@ -23,7 +23,8 @@ TEST(Win32CharCase, AgreesWithThePortableCasingOnTheAccentedVowels) {
   if (code_page != 1250 && code_page != 1252) GTEST_SKIP() << "code page " << code_page;
   const Win32CharCase system_case;
   const PortableCharCase portable_case;
-  const std::string letters = "\xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB";
+  const std::string letters =
+      "\xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB";
   EXPECT_EQ(InvertCase(letters, system_case), InvertCase(letters, portable_case));
 }
 
