@@ -36,7 +36,9 @@ bool IsAbsolutePath(std::string_view text);
 // and mean "stay at this level".
 std::vector<std::string> SplitLevels(std::string_view text);
 
-// How a Normal-mode run text is created once the invalid-character test passed.
+// How a Normal-mode run text is created once the invalid-character test passed. A network
+// path stays kAbsolute even after its ForceDirectories failed (it holds no invalid
+// character): creating it as a chain would put "srv\share\x" below the current path.
 enum class NormalTextKind {
   kAbsolute,  // ForceDirectories of the trimmed text
   kChain,     // SplitLevels below the current path
