@@ -272,6 +272,29 @@ TEST_F(TcsimTest, RealKeyboardPressReachesTheFocusedList) {
   EXPECT_GE(host.WaitForLog("KEY F7 -> em_Kestrix"), 0) << host.LogText();
 }
 
+TEST_F(TcsimTest, CommandLinePressesKeysInTheNewAndTheRunningHost) {
+  tree.BindKestrix("cmd.exe", "/c exit");
+  tree.SetWincmd("Shortcuts", "S+F7", "em_Kestrix");
+  Launch(TcsimStart().Arg("--press").Arg("F7"));
+  EXPECT_GE(host.WaitForLog("KEY F7 -> em_Kestrix"), 0) << host.LogText();
+
+  std::string line = "\"";
+  line += TcsimExePath();
+  line += "\" --to-running --press S+F7";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION sender{};
+  ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &sender));
+  WaitForSingleObject(sender.hProcess, 10000);
+  DWORD code = 99;
+  GetExitCodeProcess(sender.hProcess, &code);
+  CloseHandle(sender.hThread);
+  CloseHandle(sender.hProcess);
+  EXPECT_EQ(code, 0u);
+  EXPECT_GE(host.WaitForLog("KEY S+F7 -> em_Kestrix"), 0) << host.LogText();
+}
+
 TEST_F(TcsimTest, LclBuildUsesItsOwnClasses) {
   std::string left = tree.MakeDir("left");
   Launch(TcsimStart().Left(left).Lcl());
