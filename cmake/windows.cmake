@@ -32,9 +32,9 @@ set_target_properties(kestrix PROPERTIES OUTPUT_NAME "tc Kestrix")
 target_link_libraries(kestrix PRIVATE kestrix_win)
 target_compile_options(kestrix PRIVATE ${KESTRIX_WARNINGS})
 
-file(GLOB tcsim_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tcsim/*.cpp)
+file(GLOB tcsim_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tcsim/*_win32.cpp)
 add_executable(tcsim WIN32 ${tcsim_sources})
-target_link_libraries(tcsim PRIVATE user32 gdi32 comctl32 shlwapi)
+target_link_libraries(tcsim PRIVATE tcsim_core user32 gdi32 comctl32 shlwapi)
 target_compile_definitions(tcsim PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_options(tcsim PRIVATE ${KESTRIX_WARNINGS})
 
@@ -43,7 +43,7 @@ foreach(level win32 ui e2e)
   file(GLOB level_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${level}/*.cpp)
   if(level_sources)
     add_executable(kestrix_${level}_tests ${level_sources})
-    target_link_libraries(kestrix_${level}_tests PRIVATE kestrix_win kestrix_fakes
+    target_link_libraries(kestrix_${level}_tests PRIVATE kestrix_win kestrix_fakes tcsim_core
       GTest::gtest_main GTest::gmock)
     target_compile_options(kestrix_${level}_tests PRIVATE ${KESTRIX_WARNINGS})
     target_compile_definitions(kestrix_${level}_tests PRIVATE
@@ -51,6 +51,11 @@ foreach(level win32 ui e2e)
     kestrix_discover_tests(kestrix_${level}_tests ${level})
   endif()
 endforeach()
+# A program the e2e tests let tcsim start: it records what the host hands its programs.
+add_executable(tcsim_probe WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/probe/tcsim_probe.cpp)
+target_link_libraries(tcsim_probe PRIVATE tcsim_core)
+target_compile_options(tcsim_probe PRIVATE ${KESTRIX_WARNINGS})
+
 if(TARGET kestrix_e2e_tests)
-  add_dependencies(kestrix_e2e_tests kestrix tcsim)
+  add_dependencies(kestrix_e2e_tests kestrix tcsim tcsim_probe)
 endif()
