@@ -2,6 +2,15 @@
 
 namespace kestrix {
 
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+  size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string result;
+  result.reserve(size);
+  for (std::string_view piece : pieces) result.append(piece);
+  return result;
+}
+
 std::string Trim(std::string_view text) {
   size_t begin = 0;
   size_t end = text.size();
@@ -16,7 +25,9 @@ bool IsBlank(std::string_view text) {
   return true;
 }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string AsciiLowerCase(std::string_view text) {
   std::string result(text);
@@ -66,9 +77,8 @@ std::string ReplaceWith(std::string_view text, std::string_view from, std::strin
 }  // namespace
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-  return ReplaceWith(text, from, to, [](std::string_view t, std::string_view n, size_t f) {
-    return t.find(n, f);
-  });
+  return ReplaceWith(text, from, to,
+                     [](std::string_view t, std::string_view n, size_t f) { return t.find(n, f); });
 }
 
 std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view from,
