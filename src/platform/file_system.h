@@ -1,8 +1,10 @@
 #pragma once
 // The file system as the portable logic sees it. Paths are system-code-page strings with
 // Windows rules ("\" separators, drive letters, case-insensitive names). Results carry the
-// Windows error code (0 = success) so messages can show it.
+// Windows error code (0 = success) so messages can show it. Win32 code includes
+// platform/win32/windows_api.h, which keeps <windows.h> from renaming these methods.
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,22 @@ enum WinError : uint32_t {
   kErrorDiskFull = 112,
 };
 
+// A file operation failed with a Windows error code. Thrown where the failure is not
+// handled on the spot (loading and flushing INI files); callers show or log it.
+class InOutError : public std::runtime_error {
+ public:
+  InOutError(const std::string& path, uint32_t code)
+      : std::runtime_error("I/O error " + std::to_string(code) + " on \"" + path + "\""),
+        path_(path),
+        code_(code) {}
+  const std::string& Path() const { return path_; }
+  uint32_t Code() const { return code_; }
+
+ private:
+  std::string path_;
+  uint32_t code_;
+};
+
 struct DirEntry {
   std::string name;  // name only, no directory part
   uint32_t attributes = 0;
@@ -54,6 +72,17 @@ class FileSystem {
   // Replaces the file only once the new content is completely written beside it, so a
   // failure midway leaves the old file untouched.
   virtual uint32_t WriteWholeFile(const std::string& path, const std::string& content) = 0;
+  // Adds `content` at the end of the file, creating the file when it is missing. The
+  // default reads and rewrites the whole file; implementations may append in place.
+  virtual uint32_t AppendToFile(const std::string& path, const std::string& content) {
+    std::string old_content;
+    uint32_t code = ReadWholeFile(path, old_content);
+    if (code == kErrorFileNotFound)
+      old_content.clear();
+    else if (code != kErrorSuccess)
+      return code;
+    return WriteWholeFile(path, old_content + content);
+  }
   virtual uint32_t CopyFile(const std::string& from, const std::string& to,
                             bool fail_if_exists) = 0;
   virtual uint32_t DeleteFile(const std::string& path) = 0;

@@ -1,0 +1,10 @@
+#pragma once
+// The language the error log records, read from Windows.
+#include <string>
+
+namespace kestrix {
+
+// GetLocaleInfoA(GetUserDefaultLCID(), LOCALE_SISO639LANGNAME): "en", "de", ...
+std::string UserLanguageIso639Win32();
+
+}  // namespace kestrix
