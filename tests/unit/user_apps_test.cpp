@@ -74,6 +74,16 @@ TEST(UserApps, MissingFileGivesEveryDefault) {
   EXPECT_FALSE(app.remove_extension);
 }
 
+TEST(UserApps, UnreadableFileGivesEveryDefault) {
+  FakeFileSystem files;
+  const std::string file = UserAppFileName(kProgramDir, "locked");
+  files.AddFile(file, "[Configuration]\r\nMethodNum=2\r\nWndClass=X\r\n");
+  files.FailPath(file, kErrorAccessDenied, FakeFileSystem::kFaultRead);
+  UserApplication app = ReadUserApp(files, kProgramDir, "locked");
+  EXPECT_EQ(app.method, kMethodWindowText);
+  EXPECT_EQ(app.window_class, "");
+}
+
 TEST(UserApps, ReadsEveryKeyAndOnlyExactTrueIsTrue) {
   FakeFileSystem files;
   files.AddFile(UserAppFileName(kProgramDir, "bsfn"),
