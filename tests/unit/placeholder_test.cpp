@@ -1,3 +1,7 @@
 #include <gtest/gtest.h>
-namespace kestrix { int Placeholder(); }
-TEST(Placeholder, Works) { EXPECT_EQ(kestrix::Placeholder(), 1); }
+namespace kestrix {
+int Placeholder();
+}
+TEST(Placeholder, Works) {
+  EXPECT_EQ(kestrix::Placeholder(), 1);
+}

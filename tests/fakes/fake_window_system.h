@@ -1,0 +1,91 @@
+#pragma once
+// An in-memory window tree that answers the WindowSystem seam the way user32 does:
+// FindWindowEx walks direct children in creation order, class names compare without case,
+// an empty caption filter matches only windows without text, WM_GETTEXT truncates to the
+// buffer. Posts and copy-data sends are recorded for tests to inspect.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace kestrix {
+
+class FakeWindowSystem : public WindowSystem {
+ public:
+  struct PostedMessage {
+    WindowHandle window = 0;
+    uint32_t message = 0;
+    uintptr_t wparam = 0;
+    intptr_t lparam = 0;
+  };
+  struct CopyDataSent {
+    WindowHandle window = 0;
+    WindowHandle reply_to = 0;
+    uint32_t dw_data = 0;
+    std::string bytes;
+  };
+  // Answers a copy-data request sent to a window; its result is the send's result.
+  using CopyDataHandler = std::function<intptr_t(const CopyDataSent&)>;
+
+  // Adds a window as the last child of `parent` (0 = top level) and returns its handle.
+  WindowHandle Add(WindowHandle parent, const std::string& class_name,
+                   const std::string& text = "");
+  void SetText(WindowHandle window, const std::string& text);
+  void SetIconic(WindowHandle window, bool iconic);
+  void SetRect(WindowHandle window, const WindowRect& rect);
+  void SetListItems(WindowHandle list, std::vector<std::string> items, int current);
+  void SetCopyDataHandler(WindowHandle window, CopyDataHandler handler);
+  // Makes every wide-character search fail, as with a host build that registers ANSI
+  // classes only.
+  void SetWideSearchFails(bool fails) { wide_search_fails_ = fails; }
+  void Remove(WindowHandle window);
+
+  const std::vector<PostedMessage>& posted() const { return posted_; }
+  const std::vector<CopyDataSent>& copy_data_sent() const { return copy_data_sent_; }
+
+  WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::string& class_name,
+                          const std::optional<std::string>& caption) override;
+  WindowHandle FindWindowWide(WindowHandle parent, WindowHandle after,
+                              const std::string& class_name,
+                              const std::optional<std::string>& caption) override;
+  std::vector<WindowHandle> TopLevelWindows() override;
+  std::string ClassName(WindowHandle window) override;
+  std::string SendGetText(WindowHandle window, size_t max_chars) override;
+  std::string GetWindowText(WindowHandle window) override;
+  bool IsIconic(WindowHandle window) override;
+  bool GetRect(WindowHandle window, WindowRect& rect) override;
+  int ListBoxCurrent(WindowHandle list) override;
+  int ListBoxCount(WindowHandle list) override;
+  std::optional<std::string> ListBoxItem(WindowHandle list, int index) override;
+  bool Post(WindowHandle window, uint32_t message, uintptr_t wparam, intptr_t lparam) override;
+  intptr_t SendCopyData(WindowHandle window, WindowHandle reply_to, uint32_t dw_data,
+                        const std::string& bytes) override;
+
+ private:
+  struct Node {
+    WindowHandle parent = 0;
+    std::string class_name;
+    std::string text;
+    bool iconic = false;
+    WindowRect rect;
+    std::vector<std::string> items;
+    int current = -1;
+    CopyDataHandler on_copy_data;
+  };
+  const Node* Find(WindowHandle window) const;
+  Node* Find(WindowHandle window);
+  const std::vector<WindowHandle>& ChildrenOf(WindowHandle parent) const;
+
+  std::map<WindowHandle, Node> nodes_;
+  std::map<WindowHandle, std::vector<WindowHandle>> children_;  // 0 holds the top level
+  WindowHandle next_handle_ = 0x100;
+  bool wide_search_fails_ = false;
+  std::vector<PostedMessage> posted_;
+  std::vector<CopyDataSent> copy_data_sent_;
+};
+
+}  // namespace kestrix
