@@ -1,9 +1,9 @@
 #pragma once
-// The window seam over user32.
 #include "platform/window_system.h"
 
 namespace kestrix {
 
+// The window system through user32, ANSI calls except where noted.
 class Win32WindowSystem : public WindowSystem {
  public:
   WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::string& class_name,
@@ -23,6 +23,8 @@ class Win32WindowSystem : public WindowSystem {
   bool Post(WindowHandle window, uint32_t message, uintptr_t wparam, intptr_t lparam) override;
   intptr_t SendCopyData(WindowHandle window, WindowHandle reply_to, uint32_t dw_data,
                         const std::string& bytes) override;
+  intptr_t SendCopyDataBlock(WindowHandle window, WindowHandle reply_to, uintptr_t dw_data,
+                             const void* data, uint32_t cb_data) override;
 };
 
 }  // namespace kestrix
