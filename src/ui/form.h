@@ -3,9 +3,10 @@
 // data and routes each message to the virtual HandleMessage. No exception leaves the
 // window procedure; a failure is handed to OnUnhandledFailure and the message gets the
 // default handling.
+#include <exception>
 #include <string>
 
-#include "platform/win32/win32_api.h"
+#include "platform/win32/windows_api.h"
 
 namespace kestrix {
 
@@ -28,6 +29,19 @@ class Form {
   LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam);
   // Called with the failure's text inside the window procedure, never throws.
   virtual void OnUnhandledFailure(const std::string& what) noexcept;
+  // Runs `step` and hands any failure to OnUnhandledFailure; whether it ran through.
+  template <typename Step>
+  bool Guarded(Step&& step) noexcept {
+    try {
+      step();
+      return true;
+    } catch (const std::exception& failure) {
+      OnUnhandledFailure(failure.what());
+    } catch (...) {
+      OnUnhandledFailure("unknown failure");
+    }
+    return false;
+  }
 
   // A size written at 96 DPI in the system's DPI.
   static int Scale96(int value);
