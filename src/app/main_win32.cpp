@@ -4,12 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "app/error_log.h"
+#include "app/error_log_win32.h"
 #include "app/foreground_win32.h"
 #include "app/launch_decision.h"
+#include "names/system_sources.h"
 #include "platform/win32/environment_win32.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/system_facts_win32.h"
 #include "platform/win32/window_system_win32.h"
 #include "platform/win32/windows_api.h"
+#include "settings/settings.h"
 #include "ui/installer_form.h"
 #include "ui/main_form.h"
 
@@ -48,6 +53,10 @@ int Run(HINSTANCE instance, int show_command) {
   LaunchInputs inputs{ExecutablePath(), Arguments(),
                       [] { return reinterpret_cast<WindowHandle>(GetForeignFocus()); }};
   LaunchDecision decision = DecideLaunch(windows, files, environment, inputs, app);
+  Win32SystemFacts system;
+  ErrorLogger logger(files, ProgramDirOf(inputs.exe_path), ExecutableBaseName(inputs.exe_path),
+                     ErrorLogSystemInfoWin32(OsNameSource(system)), LocalNowWin32,
+                     app.CurrentRoutine);
 
   switch (decision.action) {
     case LaunchAction::kDelegateToHost:
@@ -58,12 +67,13 @@ int Run(HINSTANCE instance, int show_command) {
       return 0;
     case LaunchAction::kInstaller: {
       TKestrix_Installer installer;
+      installer.SetErrorLogger(&logger);
       if (!installer.Create(instance)) return 1;
       installer.Show(show_command);
       return RunMessageLoop();
     }
     case LaunchAction::kMainWindow: {
-      Ttc_KestrixForm form(app, {windows, files, environment, inputs.exe_path});
+      Ttc_KestrixForm form(app, {windows, files, environment, inputs.exe_path, &logger});
       if (!form.Create(instance)) return 0;
       form.Show(show_command);
       return RunMessageLoop();

@@ -1,11 +1,11 @@
 #pragma once
 // Base of every top-level window: registers its class, keeps `this` in the window's user
 // data and routes each message to the virtual HandleMessage. No exception leaves the
-// window procedure; a failure is handed to OnUnhandledFailure and the message gets the
-// default handling.
-#include <exception>
+// window procedure: a failure goes to the error log and the message gets the default
+// handling.
 #include <string>
 
+#include "app/error_log.h"
 #include "platform/win32/windows_api.h"
 
 namespace kestrix {
@@ -18,6 +18,8 @@ class Form {
   virtual ~Form();
 
   HWND hwnd() const { return hwnd_; }
+  // Unhandled failures of this window are recorded there from now on.
+  void SetErrorLogger(ErrorLogger* logger) { logger_ = logger; }
 
  protected:
   // Registers the class once per process; false when that fails.
@@ -27,18 +29,15 @@ class Form {
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam);
-  // Called with the failure's text inside the window procedure, never throws.
-  virtual void OnUnhandledFailure(const std::string& what) noexcept;
-  // Runs `step` and hands any failure to OnUnhandledFailure; whether it ran through.
+  // Runs `step`; a failure goes to the error log under this form's name. Whether it ran
+  // through.
   template <typename Step>
   bool Guarded(Step&& step) noexcept {
     try {
       step();
       return true;
-    } catch (const std::exception& failure) {
-      OnUnhandledFailure(failure.what());
     } catch (...) {
-      OnUnhandledFailure("unknown failure");
+      if (logger_ != nullptr) logger_->LogCurrentException(form_name_);
     }
     return false;
   }
@@ -49,6 +48,8 @@ class Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   HWND hwnd_ = nullptr;
+  ErrorLogger* logger_ = nullptr;
+  const char* form_name_ = "";
 };
 
 // Runs the thread's message loop until WM_QUIT; its exit code.

@@ -52,6 +52,7 @@ bool Ttc_KestrixForm::FormCreate() {
     return false;
   }
   app_.HostPresent = true;
+  SetErrorLogger(services_.logger);
   DragAcceptFiles(hwnd(), TRUE);
   {
     TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
@@ -169,10 +170,6 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       return 0;
   }
   return DefaultHandling(message, wparam, lparam);
-}
-
-void Ttc_KestrixForm::OnUnhandledFailure(const std::string& what) noexcept {
-  Form::OnUnhandledFailure(app_.CurrentRoutine + ": " + what);
 }
 
 }  // namespace kestrix

@@ -17,6 +17,7 @@ struct MainFormServices {
   FileSystem& files;
   Environment& environment;
   std::string exe_path;
+  ErrorLogger* logger = nullptr;
 };
 
 class Ttc_KestrixForm : public Form {
@@ -31,7 +32,6 @@ class Ttc_KestrixForm : public Form {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void OnUnhandledFailure(const std::string& what) noexcept override;
 
  private:
   bool FormCreate();

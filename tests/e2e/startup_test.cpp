@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "e2e/tcsim_fixture.h"
+
+namespace kestrix::e2e {
 namespace {
 
 constexpr char kTitle[] = "Total Commander Kestrix";
@@ -18,45 +21,6 @@ constexpr DWORD kWaitMs = 15000;
 // "text" in quotes. Built with append: GCC 12 warns falsely on "literal" + std::string.
 std::string Quoted(const std::string& text) {
   return std::string(1, '"').append(text).append(1, '"');
-}
-
-std::string ExeDir() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir(path);
-  return dir.substr(0, dir.find_last_of('\\'));
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-}
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
-void RemoveTree(const std::string& dir) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = dir + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-  }
-  RemoveDirectoryA(dir.c_str());
 }
 
 template <typename Condition>
@@ -106,12 +70,6 @@ BOOL CALLBACK CloseWindowOfProcess(HWND window, LPARAM process_id) {
   return TRUE;
 }
 
-std::string WindowText(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 // Waits for a process while serving this thread's windows: a program taking the foreground
 // from one of them sends it messages and would wait for an answer.
 bool WaitPumping(HANDLE process, DWORD timeout_ms) {
@@ -127,40 +85,17 @@ bool WaitPumping(HANDLE process, DWORD timeout_ms) {
   }
 }
 
-// Waits for a process given by id and returns its exit code, or -1 when it does not end.
-int WaitForExit(DWORD process_id) {
-  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
-  if (process == nullptr) return -1;
-  DWORD code = static_cast<DWORD>(-1);
-  if (WaitForSingleObject(process, kWaitMs) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
-  CloseHandle(process);
-  return static_cast<int>(code);
-}
-
 class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    root_ = std::string(temp) + "kestrix-startup-" + std::to_string(GetCurrentProcessId()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    RemoveTree(root_);
-    host_dir_ = root_ + "\\Total Cmd";
-    panel_ = root_ + "\\panel";
-    for (const std::string& dir : {root_, host_dir_, host_dir_ + "\\Kestrix", panel_,
-                                   panel_ + "\\docs", root_ + "\\elsewhere"})
-      ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
-    WriteText(panel_ + "\\readme.txt", "read me\r\n");
-    WriteText(panel_ + "\\bundle.zip", "PK not really\r\n");
-    WriteText(host_dir_ + "\\wincmd.ini", "[Configuration]\r\n[Shortcuts]\r\nF7=em_Kestrix\r\n");
-    WriteText(host_dir_ + "\\usercmd.ini",
-              "[em_Kestrix]\r\ncmd=\"%COMMANDER_PATH%\\Kestrix\\" KESTRIX_EXE_NAME "\"\r\n");
-    installed_exe_ = host_dir_ + "\\Kestrix\\" KESTRIX_EXE_NAME;
-    outside_exe_ = root_ + "\\elsewhere\\" KESTRIX_EXE_NAME;
-    std::string built = ExeDir() + "\\" KESTRIX_EXE_NAME;
-    ASSERT_TRUE(CopyFileA(built.c_str(), installed_exe_.c_str(), FALSE)) << built;
-    ASSERT_TRUE(CopyFileA(built.c_str(), outside_exe_.c_str(), FALSE)) << built;
-    log_ = root_ + "\\tcsim.log";
+    panel_ = tree_.MakeDir("panel");
+    tree_.MakeDir("panel\\docs");
+    tree_.MakeFile("panel\\readme.txt", "read me\r\n");
+    tree_.MakeFile("panel\\bundle.zip", "PK not really\r\n");
+    installed_exe_ = tree_.InstallProgram(KestrixExePath());
+    ASSERT_FALSE(installed_exe_.empty());
+    outside_exe_ = elsewhere_.Path(KESTRIX_EXE_NAME);
+    ASSERT_TRUE(CopyFileA(KestrixExePath().c_str(), outside_exe_.c_str(), FALSE));
   }
 
   void TearDown() override {
@@ -177,21 +112,14 @@ class StartupTest : public ::testing::Test {
       CloseHandle(process.hProcess);
       CloseHandle(process.hThread);
     }
-    // The programs may still hold their files for a moment after their windows close.
-    WaitUntil(
-        [&] {
-          RemoveTree(root_);
-          return GetFileAttributesA(root_.c_str()) == INVALID_FILE_ATTRIBUTES;
-        },
-        5000);
+    host_.Stop();
   }
 
-  // Starts a program with COMMANDER_PATH and COMMANDER_INI set as the host sets them, or
-  // with both removed.
+  // Starts the program with COMMANDER_PATH and COMMANDER_INI set as the host sets them,
+  // or with both removed.
   PROCESS_INFORMATION Start(const std::string& command_line, bool host_environment) {
-    std::string path = host_dir_;
-    std::string ini = host_dir_ + "\\wincmd.ini";
-    SetEnvironmentVariableA("COMMANDER_PATH", host_environment ? path.c_str() : nullptr);
+    std::string ini = tree_.WincmdIni();
+    SetEnvironmentVariableA("COMMANDER_PATH", host_environment ? tree_.Dir().c_str() : nullptr);
     SetEnvironmentVariableA("COMMANDER_INI", host_environment ? ini.c_str() : nullptr);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -199,7 +127,7 @@ class StartupTest : public ::testing::Test {
     std::vector<char> line(command_line.begin(), command_line.end());
     line.push_back('\0');
     BOOL ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             root_.c_str(), &startup, &process);
+                             tree_.Dir().c_str(), &startup, &process);
     SetEnvironmentVariableA("COMMANDER_PATH", nullptr);
     SetEnvironmentVariableA("COMMANDER_INI", nullptr);
     EXPECT_TRUE(ok) << command_line << " error " << GetLastError();
@@ -207,52 +135,40 @@ class StartupTest : public ::testing::Test {
     return process;
   }
 
-  // tcsim with its left panel at `left` (active) and F7 pressed once its window shows.
+  // The host with its active left panel at `left`, F7 pressed.
   void StartHostWithF7(const std::string& left) {
-    std::string tcsim = ExeDir() + "\\" TCSIM_EXE_NAME;
-    Start(Quoted(tcsim) + " --commander-path " + Quoted(host_dir_) + " --left " + Quoted(left) +
-              " --right " + Quoted(panel_) + " --active L --log " + Quoted(log_) + " --press F7",
-          false);
-  }
-
-  std::string Log() { return ReadText(log_); }
-
-  // The process id tcsim logged for the program it started.
-  DWORD StartedKestrixId() {
-    DWORD id = 0;
-    WaitUntil([&] {
-      std::string log = Log();
-      size_t at = log.find("RUN pid=");
-      if (at == std::string::npos) return false;
-      id = static_cast<DWORD>(std::stoul(log.substr(at + 8)));
-      return true;
-    });
-    return id;
+    std::string error;
+    ASSERT_TRUE(host_.Start(TcsimStart().Left(left).Right(panel_), &error)) << error;
+    ASSERT_TRUE(host_.PressKey("F7"));
+    ASSERT_GE(host_.WaitForLog("RUN pid="), 0) << host_.LogText();
   }
 
   void ExpectDelegated(const std::string& left) {
     StartHostWithF7(left);
-    DWORD kestrix = StartedKestrixId();
-    ASSERT_NE(kestrix, 0u) << Log();
-    EXPECT_EQ(WaitForExit(kestrix), 0);
-    EXPECT_TRUE(WaitUntil([&] { return Log().find("CMD 907") != std::string::npos; })) << Log();
+    std::vector<DWORD> started = host_.StartedProcessIds();
+    ASSERT_EQ(started.size(), 1u) << host_.LogText();
+    EXPECT_TRUE(WaitForProcessExit(started[0], kWaitMs));
+    EXPECT_GE(host_.WaitForLog("CMD 907"), 0) << host_.LogText();
     EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
     EXPECT_EQ(FindWindowA(kInstallerClass, nullptr), nullptr);
   }
 
-  std::string root_, host_dir_, panel_, installed_exe_, outside_exe_, log_;
+  HostTree tree_;
+  HostTree elsewhere_;
+  Tcsim host_{tree_};
+  std::string panel_, installed_exe_, outside_exe_;
   std::vector<PROCESS_INFORMATION> started_;
 };
 
 TEST_F(StartupTest, F7InTheHostOpensTheMainWindowOnTheActivePanel) {
   StartHostWithF7(panel_);
   HWND main = WaitForWindow(kMainClass, kTitle);
-  ASSERT_NE(main, nullptr) << Log();
+  ASSERT_NE(main, nullptr) << host_.LogText();
   EXPECT_EQ(CountWindows(kInstallerClass), 0);
   // The panel path it read from the host's windows is shown in the window.
   HWND path_label = GetDlgItem(main, 1001);
   EXPECT_EQ(WindowText(path_label), panel_ + "\\*.*");
-  EXPECT_EQ(Log().find("CMD 907"), std::string::npos);
+  EXPECT_EQ(host_.LogText().find("CMD 907"), std::string::npos);
 
   // The window-menu maximise is refused.
   SendMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
@@ -261,7 +177,7 @@ TEST_F(StartupTest, F7InTheHostOpensTheMainWindowOnTheActivePanel) {
   PostMessageA(main, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }));
   // Closing writes the option states into the settings file beside the program.
-  std::string settings = ReadText(host_dir_ + "\\Kestrix\\tc Kestrix.ini");
+  std::string settings = ReadFileText(tree_.Path("Kestrix\\tc Kestrix.ini"));
   EXPECT_NE(settings.find("CloseWindow=True"), std::string::npos) << settings;
   EXPECT_NE(settings.find("TC8B10FuncChecked=False"), std::string::npos) << settings;
   EXPECT_NE(settings.find("CurrentLng=ENG"), std::string::npos) << settings;
@@ -309,7 +225,7 @@ TEST_F(StartupTest, WithoutHostEnvironmentTheInstallerOpens) {
 
 TEST_F(StartupTest, SetupSwitchInsideTheTreeOpensTheInstaller) {
   StartHostWithF7(panel_);  // a running host, so only the switch can lead to the installer
-  ASSERT_NE(WaitForWindow(kMainClass, kTitle), nullptr) << Log();
+  ASSERT_NE(WaitForWindow(kMainClass, kTitle), nullptr) << host_.LogText();
   HWND main = FindWindowA(kMainClass, kTitle);
   PostMessageA(main, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }));
@@ -338,3 +254,4 @@ TEST_F(StartupTest, MissingHostWindowIsReported) {
 }
 
 }  // namespace
+}  // namespace kestrix::e2e
