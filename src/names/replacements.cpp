@@ -1,10 +1,13 @@
 #include "names/replacements.h"
 
+#include <utility>
+
 #include "names/date_tokens.h"
 #include "names/player_sources.h"
 #include "names/system_sources.h"
 #include "names/text_ops.h"
 #include "names/user_apps.h"
+#include "settings/big_ini_file.h"
 
 namespace kestrix {
 
@@ -14,7 +17,11 @@ namespace {
 constexpr const char* kDetectedDateTokens[] = {"%s", "%m", "%h", "%d", "%p", "%n",
                                                "%o", "%y", "%e", "%q", "%w", "%x"};
 
-std::string UserAppToken(const std::string& id) { return "{" + id + "}"; }
+std::string UserAppToken(const std::string& id) {
+  std::string token(1, '{');
+  token.append(id).push_back('}');
+  return token;
+}
 
 bool IsAbsolutePath(const std::string& text) {
   std::string t = Trim(text);
@@ -65,8 +72,14 @@ std::string Replacements(const std::string& text, VariablePlatform& platform,
 std::vector<std::string> EnvironmentList(Environment& environment, bool as_references) {
   std::vector<std::string> list;
   for (const auto& [name, value] : environment.List()) {
-    std::string entry = name + "=" + value;
-    if (as_references) entry = std::string("%").append(entry, 0, entry.find('=')).append("%");
+    std::string entry = name;
+    entry.append("=").append(value);
+    if (as_references) {
+      // NAME is the text before the first "=", so hidden entries such as "=C:" give "%%".
+      std::string reference(1, '%');
+      reference.append(entry, 0, entry.find('=')).push_back('%');
+      entry = std::move(reference);
+    }
     std::string trimmed = Trim(entry);
     if (trimmed.empty() || trimmed == "%%") continue;
     list.push_back(entry);
@@ -89,8 +102,7 @@ bool HoldsVariables(const std::string& text, Environment& environment,
 }
 
 AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::string& caption,
-                                         const AutoEnableState& state,
-                                         VariablePlatform& platform,
+                                         const AutoEnableState& state, VariablePlatform& platform,
                                          const std::vector<std::string>& user_app_ids) {
   AutoEnableOutcome outcome;
   if (!state.replacements_armed) return outcome;
@@ -104,6 +116,14 @@ AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::str
     if (state.live_replacements) outcome.timer = AutoEnableOutcome::Timer::kStop;
   }
   return outcome;
+}
+
+std::function<std::string(const std::string& key)> ReplaceCharsFromSettingsFile(
+    FileSystem& files, const std::string& settings_file) {
+  return [&files, settings_file](const std::string& key) {
+    TBigIniFile settings(files, settings_file);
+    return settings.ReadString("ReplaceChars", key, "_");
+  };
 }
 
 std::string ReplaceInvalidCharInPreview(const std::string& text,
