@@ -63,4 +63,14 @@ target_compile_options(tcsim_probe PRIVATE ${KESTRIX_WARNINGS})
 
 if(TARGET kestrix_e2e_tests)
   add_dependencies(kestrix_e2e_tests kestrix tcsim tcsim_probe)
+  # Reads the program's version resource.
+  target_link_libraries(kestrix_e2e_tests PRIVATE version)
+endif()
+
+# The programs ship as single static files: nothing but system DLLs among their imports.
+if(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  add_test(NAME ProgramImports.OnlySystemDlls
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports ${CMAKE_OBJDUMP}
+      $<TARGET_FILE:kestrix> $<TARGET_FILE:tcsim>)
+  set_tests_properties(ProgramImports.OnlySystemDlls PROPERTIES LABELS e2e)
 endif()
