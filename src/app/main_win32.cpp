@@ -66,6 +66,9 @@ int Run(HINSTANCE instance, int show_command) {
       ForceForeground(Hwnd(decision.window));
       return 0;
     case LaunchAction::kInstaller: {
+      // The installer copies files and waits for the host with a fast timer; it must not
+      // keep the real-time request of the entry, which an administrator is granted.
+      SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
       TKestrix_Installer installer;
       installer.SetErrorLogger(&logger);
       if (!installer.Create(instance)) return 1;
