@@ -8,7 +8,7 @@
 #include "app/error_log_win32.h"
 #include "app/foreground_win32.h"
 #include "app/launch_decision.h"
-#include "names/system_sources.h"
+#include "platform/win32/clock_win32.h"
 #include "platform/win32/environment_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/system_facts_win32.h"
@@ -54,8 +54,9 @@ int Run(HINSTANCE instance, int show_command) {
                       [] { return reinterpret_cast<WindowHandle>(GetForeignFocus()); }};
   LaunchDecision decision = DecideLaunch(windows, files, environment, inputs, app);
   Win32SystemFacts system;
+  Win32Clock clock;
   ErrorLogger logger(files, ProgramDirOf(inputs.exe_path), ExecutableBaseName(inputs.exe_path),
-                     ErrorLogSystemInfoWin32(OsNameSource(system)), LocalNowWin32,
+                     GatherErrorLogSystemInfo(system, UserLanguageIso639Win32()), clock,
                      app.CurrentRoutine);
 
   switch (decision.action) {

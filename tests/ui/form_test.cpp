@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 
+#include "fakes/fake_clock.h"
 #include "platform/win32/file_system_win32.h"
 
 namespace kestrix {
@@ -64,9 +65,9 @@ TEST_F(FormTest, MessagesReachTheHandler) {
 }
 
 TEST_F(FormTest, FailureIsLoggedAndDoesNotLeaveTheWindowProcedure) {
-  ErrorLogger logger(
-      files_, dir_, "probe", ErrorLogSystemInfo{"Windows 10", true, "en"},
-      [] { return LocalDateTime{2024, 5, 6, 7, 8, 9}; }, routine_);
+  FakeClock clock;
+  ErrorLogger logger(files_, dir_, "probe", ErrorLogSystemInfo{"Windows 10", true, "en"}, clock,
+                     routine_);
   ProbeForm form;
   form.SetErrorLogger(&logger);
   ASSERT_TRUE(form.Create());
