@@ -45,8 +45,7 @@ class WindowSystem {
   virtual std::optional<std::string> ListBoxItem(WindowHandle list, int index) = 0;
 
   // PostMessageA; no result is awaited.
-  virtual bool Post(WindowHandle window, uint32_t message, uintptr_t wparam,
-                    intptr_t lparam) = 0;
+  virtual bool Post(WindowHandle window, uint32_t message, uintptr_t wparam, intptr_t lparam) = 0;
   // SendMessageA(WM_COPYDATA) with `reply_to` as wParam. The result of the send.
   virtual intptr_t SendCopyData(WindowHandle window, WindowHandle reply_to, uint32_t dw_data,
                                 const std::string& bytes) = 0;
