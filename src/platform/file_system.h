@@ -3,6 +3,7 @@
 // Windows rules ("\" separators, drive letters, case-insensitive names). Results carry the
 // Windows error code (0 = success) so messages can show it.
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,22 @@ enum WinError : uint32_t {
   kErrorInvalidName = 123,
   kErrorAlreadyExists = 183,
   kErrorDiskFull = 112,
+};
+
+// A file operation failed with a Windows error code. Thrown where the failure is not
+// handled on the spot (loading and flushing INI files); callers show or log it.
+class InOutError : public std::runtime_error {
+ public:
+  InOutError(const std::string& path, uint32_t code)
+      : std::runtime_error("I/O error " + std::to_string(code) + " on \"" + path + "\""),
+        path_(path),
+        code_(code) {}
+  const std::string& Path() const { return path_; }
+  uint32_t Code() const { return code_; }
+
+ private:
+  std::string path_;
+  uint32_t code_;
 };
 
 struct DirEntry {

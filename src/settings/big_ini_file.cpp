@@ -1,0 +1,562 @@
+#include "settings/big_ini_file.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <unordered_set>
+
+namespace kestrix {
+
+namespace {
+
+// Lower-case fold of a Windows-1252 byte: ASCII letters, the accented capitals
+// 0xC0..0xDE (except the multiplication sign) and the four capitals outside that block.
+unsigned char FoldByte(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
+  switch (c) {
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+      return static_cast<unsigned char>(c + 0x10);
+    case 0x9F:
+      return 0xFF;
+    default:
+      return c;
+  }
+}
+
+std::string Fold(const std::string& text) {
+  std::string folded(text);
+  for (char& c : folded) c = static_cast<char>(FoldByte(static_cast<unsigned char>(c)));
+  return folded;
+}
+
+// A line has a name only when it holds "="; the name is the text before the first one.
+bool LineHasName(const std::string& line, const std::string& key) {
+  size_t eq = line.find('=');
+  if (eq == std::string::npos || eq != key.size()) return false;
+  return IniNamesEqual(line.substr(0, eq), key);
+}
+
+// A line break inside a written key or value would split the line in the file and could
+// forge other keys or sections when the file is read back, so breaks are dropped.
+std::string WithoutLineBreaks(const std::string& text) {
+  if (text.find_first_of("\r\n") == std::string::npos) return text;
+  std::string clean;
+  clean.reserve(text.size());
+  for (char c : text)
+    if (c != '\r' && c != '\n') clean += c;
+  return clean;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Day count since 1899-12-30 <-> civil date (proleptic Gregorian).
+constexpr long long kDaysFrom1899To1970 = 25569;
+
+long long DaysFromCivil(long long y, unsigned m, unsigned d) {
+  y -= m <= 2;
+  const long long era = (y >= 0 ? y : y - 399) / 400;
+  const unsigned yoe = static_cast<unsigned>(y - era * 400);
+  const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + static_cast<long long>(doe) - 719468 + kDaysFrom1899To1970;
+}
+
+void CivilFromDays(long long days, long long& y, unsigned& m, unsigned& d) {
+  long long z = days - kDaysFrom1899To1970 + 719468;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const unsigned doe = static_cast<unsigned>(z - era * 146097);
+  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const unsigned mp = (5 * doy + 2) / 153;
+  d = doy - (153 * mp + 2) / 5 + 1;
+  m = mp < 10 ? mp + 3 : mp - 9;
+  y = static_cast<long long>(yoe) + era * 400 + (m <= 2);
+}
+
+bool IsLeap(long long y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+unsigned DaysInMonth(long long y, unsigned m) {
+  static const unsigned kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return m == 2 && IsLeap(y) ? 29 : kDays[m - 1];
+}
+
+// Reads exactly `count` decimal digits at `pos`.
+bool Digits(const std::string& text, size_t pos, size_t count, unsigned& value) {
+  if (pos + count > text.size()) return false;
+  value = 0;
+  for (size_t i = pos; i < pos + count; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+    value = value * 10 + static_cast<unsigned>(text[i] - '0');
+  }
+  return true;
+}
+
+bool ParseDate(const std::string& text, double& value) {
+  unsigned y = 0, m = 0, d = 0;
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  if (!Digits(text, 0, 4, y) || !Digits(text, 5, 2, m) || !Digits(text, 8, 2, d)) return false;
+  if (m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m)) return false;
+  value = static_cast<double>(DaysFromCivil(y, m, d));
+  return true;
+}
+
+bool ParseTime(const std::string& text, double& value) {
+  unsigned h = 0, n = 0, s = 0;
+  if (text.size() != 8 || text[2] != ':' || text[5] != ':') return false;
+  if (!Digits(text, 0, 2, h) || !Digits(text, 3, 2, n) || !Digits(text, 6, 2, s)) return false;
+  if (h > 23 || n > 59 || s > 59) return false;
+  value = (h * 3600.0 + n * 60.0 + s) / 86400.0;
+  return true;
+}
+
+std::string FormatDate(double value) {
+  long long y = 0;
+  unsigned m = 0, d = 0;
+  CivilFromDays(static_cast<long long>(std::floor(value)), y, m, d);
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%04lld-%02u-%02u", y, m, d);
+  return buffer;
+}
+
+std::string FormatTime(double value) {
+  double fraction = value - std::floor(value);
+  long long seconds = std::llround(fraction * 86400.0);
+  if (seconds >= 86400) seconds = 86399;
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60,
+                seconds % 60);
+  return buffer;
+}
+
+}  // namespace
+
+bool IniNamesEqual(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (FoldByte(static_cast<unsigned char>(a[i])) != FoldByte(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+bool ParseIniInteger(const std::string& text, int& value) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  bool hex = false;
+  if (i < text.size() && text[i] == '$') {
+    hex = true;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i >= text.size()) return false;
+  uint64_t magnitude = 0;
+  for (; i < text.size(); ++i) {
+    int digit = hex ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
+    if (digit < 0) return false;
+    magnitude = magnitude * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
+    if (magnitude > 0xFFFFFFFFull) return false;
+  }
+  if (hex) {
+    // Hexadecimal covers all 32 bits: $FFFFFFFF is -1.
+    uint32_t bits = static_cast<uint32_t>(magnitude);
+    if (negative) bits = 0u - bits;
+    value = static_cast<int32_t>(bits);
+    return true;
+  }
+  if (negative ? magnitude > 0x80000000ull : magnitude > 0x7FFFFFFFull) return false;
+  value =
+      negative ? static_cast<int>(-static_cast<int64_t>(magnitude)) : static_cast<int>(magnitude);
+  return true;
+}
+
+std::vector<std::string> SplitTextLines(const std::string& content) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  const size_t size = content.size();
+  while (start < size) {
+    size_t end = content.find_first_of("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(content.substr(start));
+      break;
+    }
+    lines.push_back(content.substr(start, end - start));
+    start = end + 1;
+    if (content[end] == '\r' && start < size && content[start] == '\n') ++start;
+  }
+  return lines;
+}
+
+// ---- TSectionList ----
+
+int TSectionList::Add(const std::string& name) {
+  sections_.push_back(Section{name, {}});
+  return Count() - 1;
+}
+
+void TSectionList::Delete(int index) {
+  sections_.erase(sections_.begin() + index);
+  if (last_found_ >= Count()) last_found_ = 0;
+}
+
+void TSectionList::Clear() {
+  sections_.clear();
+  last_found_ = 0;
+}
+
+int TSectionList::IndexOf(const std::string& name) {
+  const int count = Count();
+  if (count == 0) return -1;
+  int start = last_found_ >= 0 && last_found_ < count ? last_found_ : 0;
+  for (int step = 0; step < count; ++step) {
+    int index = (start + step) % count;
+    if (IniNamesEqual(sections_[index].name, name)) {
+      last_found_ = index;
+      return index;
+    }
+  }
+  return -1;
+}
+
+bool TSectionList::RemoveLaterDuplicates() {
+  std::unordered_set<std::string> seen;
+  std::vector<Section> kept;
+  kept.reserve(sections_.size());
+  for (Section& section : sections_)
+    if (seen.insert(Fold(section.name)).second) kept.push_back(std::move(section));
+  bool removed = kept.size() != sections_.size();
+  sections_ = std::move(kept);
+  if (last_found_ >= Count()) last_found_ = 0;
+  return removed;
+}
+
+// ---- TBigIniFile ----
+
+TBigIniFile::TBigIniFile() = default;
+
+TBigIniFile::TBigIniFile(FileSystem& fs, const std::string& file_name) : fs_(&fs) {
+  SetFileName(file_name);
+}
+
+TBigIniFile::~TBigIniFile() {
+  try {
+    UpdateFile();
+  } catch (...) {
+    // Nowhere to report from a destructor; writers that care flushed before releasing.
+  }
+}
+
+void TBigIniFile::SetFileName(const std::string& file_name) {
+  UpdateFile();
+  Clear();
+  file_name_ = file_name;
+  if (!file_name_.empty()) LoadFromFile(file_name_);
+  modified_ = false;
+}
+
+void TBigIniFile::LoadFromFile(const std::string& file_name) {
+  sections_.SetLastFound(0);
+  if (fs_ == nullptr) return;
+  std::string content;
+  uint32_t code = fs_->ReadWholeFile(file_name, content);
+  if (code == kErrorFileNotFound || code == kErrorPathNotFound) return;
+  if (code != kErrorSuccess) throw InOutError(file_name, code);
+  ParseLines(SplitTextLines(content));
+}
+
+void TBigIniFile::SetStrings(const std::vector<std::string>& list) {
+  sections_.SetLastFound(0);
+  ParseLines(list);
+}
+
+void TBigIniFile::ParseLines(const std::vector<std::string>& lines) {
+  int current = -1;  // lines before the first header belong nowhere
+  for (const std::string& line : lines) {
+    if (line.empty() || line == "\x1A") continue;
+    if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
+      current = sections_.Add(line.substr(1, line.size() - 2));
+    } else if (current >= 0) {
+      sections_.Lines(current).push_back(line);
+    }
+  }
+  // Dropping later duplicates changes content, which a load through SetFileName then
+  // forgets again: a file is never rewritten only because it held a duplicate.
+  if (sections_.RemoveLaterDuplicates()) modified_ = true;
+}
+
+void TBigIniFile::Clear() {
+  sections_.Clear();
+}
+
+int TBigIniFile::FindSection(const std::string& section) {
+  return sections_.IndexOf(section);
+}
+
+int TBigIniFile::FindOrAddSection(const std::string& section) {
+  int index = sections_.IndexOf(section);
+  if (index < 0) {
+    index = sections_.Add(section);
+    sections_.SetLastFound(index);
+  }
+  return index;
+}
+
+int TBigIniFile::FindKey(int section_index, const std::string& key) const {
+  const std::vector<std::string>& lines = sections_.Lines(section_index);
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (LineHasName(lines[i], key)) return static_cast<int>(i);
+  return -1;
+}
+
+bool TBigIniFile::ReadIfPresent(const std::string& section, const std::string& key,
+                                std::string& value) {
+  int s = FindSection(section);
+  if (s < 0) return false;
+  int k = FindKey(s, key);
+  if (k < 0) return false;
+  const std::string& line = sections_.Lines(s)[k];
+  value = line.substr(line.find('=') + 1);
+  return true;
+}
+
+void TBigIniFile::DeleteKey(const std::string& section, const std::string& key) {
+  int s = FindOrAddSection(WithoutLineBreaks(section));
+  int k = FindKey(s, key);
+  if (k < 0) return;
+  std::vector<std::string>& lines = sections_.Lines(s);
+  lines.erase(lines.begin() + k);
+  modified_ = true;
+}
+
+void TBigIniFile::EraseSection(const std::string& section) {
+  int s = FindSection(section);
+  if (s < 0) return;
+  sections_.Delete(s);
+  modified_ = true;
+}
+
+void TBigIniFile::GetStrings(std::vector<std::string>& list) const {
+  for (int s = 0; s < sections_.Count(); ++s) {
+    const std::vector<std::string>& lines = sections_.Lines(s);
+    if (lines.empty()) continue;
+    list.push_back("[" + sections_.Name(s) + "]");
+    list.insert(list.end(), lines.begin(), lines.end());
+    list.emplace_back();
+  }
+}
+
+void TBigIniFile::UpdateFile() {
+  if (modified_ && !file_name_.empty() && fs_ != nullptr) {
+    std::string content;
+    for (int s = 0; s < sections_.Count(); ++s) {
+      const std::vector<std::string>& lines = sections_.Lines(s);
+      if (lines.empty()) continue;
+      content += "[" + sections_.Name(s) + "]\r\n";
+      for (const std::string& line : lines) {
+        content += line;
+        content += "\r\n";
+      }
+      content += "\r\n";
+    }
+    uint32_t code = fs_->WriteWholeFile(file_name_, content);
+    if (code != kErrorSuccess) throw InOutError(file_name_, code);
+  }
+  modified_ = false;
+}
+
+void TBigIniFile::FlushFile() {
+  UpdateFile();
+}
+
+std::string TBigIniFile::ReadString(const std::string& section, const std::string& key,
+                                    const std::string& default_value) {
+  std::string value;
+  return ReadIfPresent(section, key, value) ? value : default_value;
+}
+
+std::string TBigIniFile::ReadAnsiString(const std::string& section, const std::string& key,
+                                        const std::string& default_value) {
+  return ReadString(section, key, default_value);
+}
+
+int TBigIniFile::ReadInteger(const std::string& section, const std::string& key,
+                             int default_value) {
+  std::string text = ReadString(section, key, "");
+  if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+    text.replace(0, 2, "$");
+  int value = 0;
+  return ParseIniInteger(text, value) ? value : default_value;
+}
+
+bool TBigIniFile::ReadBool(const std::string& section, const std::string& key, bool default_value) {
+  return ReadInteger(section, key, default_value ? 1 : 0) != 0;
+}
+
+int TBigIniFile::ReadBinaryData(const std::string& section, const std::string& key,
+                                std::string& bytes) {
+  std::string text = ReadString(section, key, "");
+  bytes.clear();
+  for (size_t i = 0; i + 1 < text.size(); i += 2) {
+    int high = HexDigit(text[i]);
+    int low = HexDigit(text[i + 1]);
+    if (high < 0 || low < 0) break;
+    bytes += static_cast<char>(high * 16 + low);
+  }
+  return static_cast<int>(bytes.size());
+}
+
+double TBigIniFile::ReadFloat(const std::string& section, const std::string& key,
+                              double default_value) {
+  std::string text = ReadString(section, key, "");
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return default_value;
+  size_t last = text.find_last_not_of(' ');
+  const char* begin = text.data() + first;
+  const char* end = text.data() + last + 1;
+  if (*begin == '+') ++begin;
+  double value = 0;
+  auto [ptr, error] = std::from_chars(begin, end, value);
+  if (error != std::errc() || ptr != end || !std::isfinite(value)) return default_value;
+  return value;
+}
+
+double TBigIniFile::ReadDate(const std::string& section, const std::string& key,
+                             double default_value) {
+  double value = 0;
+  return ParseDate(ReadString(section, key, ""), value) ? value : default_value;
+}
+
+double TBigIniFile::ReadTime(const std::string& section, const std::string& key,
+                             double default_value) {
+  double value = 0;
+  return ParseTime(ReadString(section, key, ""), value) ? value : default_value;
+}
+
+double TBigIniFile::ReadDateTime(const std::string& section, const std::string& key,
+                                 double default_value) {
+  std::string text = ReadString(section, key, "");
+  double date = 0, time = 0;
+  if (text.size() == 10 && ParseDate(text, date)) return date;
+  if (text.size() == 19 && text[10] == ' ' && ParseDate(text.substr(0, 10), date) &&
+      ParseTime(text.substr(11), time))
+    return date + time;
+  return default_value;
+}
+
+void TBigIniFile::ReadSection(const std::string& section, std::vector<std::string>& list) {
+  int s = FindSection(section);
+  if (s < 0) return;
+  for (const std::string& line : sections_.Lines(s)) {
+    size_t eq = line.find('=');
+    if (eq != std::string::npos && eq > 0) list.push_back(line.substr(0, eq));
+  }
+}
+
+void TBigIniFile::ReadSections(std::vector<std::string>& list) {
+  list.clear();
+  for (int s = 0; s < sections_.Count(); ++s) list.push_back(sections_.Name(s));
+}
+
+void TBigIniFile::ReadSectionValues(const std::string& section, std::vector<std::string>& list) {
+  int s = FindSection(section);
+  if (s < 0) return;
+  const std::vector<std::string>& lines = sections_.Lines(s);
+  list.insert(list.end(), lines.begin(), lines.end());
+}
+
+bool TBigIniFile::SectionExists(const std::string& section) {
+  return FindSection(section) >= 0;
+}
+
+bool TBigIniFile::ValueExists(const std::string& section, const std::string& key) {
+  std::vector<std::string> names;
+  ReadSection(section, names);
+  for (const std::string& name : names)
+    if (IniNamesEqual(name, key)) return true;
+  return false;
+}
+
+void TBigIniFile::WriteString(const std::string& section, const std::string& key,
+                              const std::string& value) {
+  const std::string clean_section = WithoutLineBreaks(section);
+  const std::string clean_key = WithoutLineBreaks(key);
+  if (clean_key.empty()) {
+    if (clean_section.empty() && value.empty())
+      UpdateFile();
+    else
+      EraseSection(clean_section);
+    return;
+  }
+  const std::string line = clean_key + "=" + WithoutLineBreaks(value);
+  int s = FindOrAddSection(clean_section);
+  std::vector<std::string>& lines = sections_.Lines(s);
+  int k = FindKey(s, clean_key);
+  if (k >= 0) {
+    if (lines[k] != line) {
+      lines[k] = line;
+      modified_ = true;
+    }
+    return;
+  }
+  lines.push_back(line);
+  modified_ = true;
+}
+
+void TBigIniFile::WriteAnsiString(const std::string& section, const std::string& key,
+                                  const std::string& value) {
+  WriteString(section, key, value);
+}
+
+void TBigIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void TBigIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+void TBigIniFile::WriteBinaryData(const std::string& section, const std::string& key,
+                                  const std::string& bytes) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string text;
+  text.reserve(bytes.size() * 2);
+  for (char c : bytes) {
+    unsigned char b = static_cast<unsigned char>(c);
+    text += kHex[b >> 4];
+    text += kHex[b & 0x0F];
+  }
+  WriteAnsiString(section, key, text);
+}
+
+void TBigIniFile::WriteFloat(const std::string& section, const std::string& key, double value) {
+  char buffer[64];
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  WriteString(section, key, std::string(buffer, result.ptr));
+}
+
+void TBigIniFile::WriteDate(const std::string& section, const std::string& key, double value) {
+  WriteString(section, key, FormatDate(value));
+}
+
+void TBigIniFile::WriteTime(const std::string& section, const std::string& key, double value) {
+  WriteString(section, key, FormatTime(value));
+}
+
+void TBigIniFile::WriteDateTime(const std::string& section, const std::string& key, double value) {
+  WriteString(section, key, FormatDate(value) + " " + FormatTime(value));
+}
+
+}  // namespace kestrix

@@ -1,0 +1,155 @@
+#pragma once
+// TBigIniFile: the one INI class. The whole file is loaded into memory, reads and writes
+// work on memory, and a flush rewrites the whole file (through the FileSystem seam, which
+// replaces the old file only once the new content is complete). No size limit.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace kestrix {
+
+// Case-insensitive comparison of two single-byte (Windows-1252) texts, as section and key
+// names are compared.
+bool IniNamesEqual(const std::string& a, const std::string& b);
+
+// Section names in file order; each entry owns the ordered lines of its section.
+class TSectionList {
+ public:
+  struct Section {
+    std::string name;
+    std::vector<std::string> lines;
+  };
+
+  int Count() const { return static_cast<int>(sections_.size()); }
+  const std::string& Name(int index) const { return sections_.at(index).name; }
+  std::vector<std::string>& Lines(int index) { return sections_.at(index).lines; }
+  const std::vector<std::string>& Lines(int index) const { return sections_.at(index).lines; }
+
+  // Appends a section (even when one of that name exists); returns its index.
+  int Add(const std::string& name);
+  void Delete(int index);
+  void Clear();
+
+  // Index of the section named `name` (case-insensitive), or -1. The search starts at the
+  // entry found last and wraps around once, so runs of lookups in one section cost one
+  // comparison; the result does not depend on where it starts.
+  int IndexOf(const std::string& name);
+
+  // The entry found last; the next search starts here.
+  int LastFound() const { return last_found_; }
+  void SetLastFound(int index) { last_found_ = index; }
+
+  // Keeps the first of several sections with the same name and drops the later ones with
+  // all their lines. Returns whether anything was dropped.
+  bool RemoveLaterDuplicates();
+
+ private:
+  std::vector<Section> sections_;
+  int last_found_ = 0;
+};
+
+class TBigIniFile {
+ public:
+  // Size of the I/O buffer the file is read and written with.
+  static constexpr int kTextBufferSize = 28672;
+
+  // A purely in-memory INI that is never written.
+  TBigIniFile();
+  // Opens `file_name` (empty: in memory) through `fs` and loads it. Throws InOutError when
+  // an existing file cannot be read.
+  TBigIniFile(FileSystem& fs, const std::string& file_name);
+  // Flushes the changes. A destructor cannot report, so a failure here is lost: writers
+  // that must report an error call UpdateFile before releasing.
+  virtual ~TBigIniFile();
+
+  TBigIniFile(const TBigIniFile&) = delete;
+  TBigIniFile& operator=(const TBigIniFile&) = delete;
+
+  const std::string& FileName() const { return file_name_; }
+  // Flushes the old content if modified, clears, stores the name, loads the new file if
+  // the name is not empty and clears the modified flag.
+  void SetFileName(const std::string& file_name);
+  bool Modified() const { return modified_; }
+  TSectionList& Sections() { return sections_; }
+
+  // Parses the named file into the current content (appending). A missing file is not
+  // an error. Throws InOutError when the file exists but cannot be read.
+  virtual void LoadFromFile(const std::string& file_name);
+  virtual void Clear();
+  virtual void DeleteKey(const std::string& section, const std::string& key);
+  virtual void EraseSection(const std::string& section);
+  // Appends the content as lines: header, lines and one empty line per non-empty section.
+  virtual void GetStrings(std::vector<std::string>& list) const;
+  // Parses lines exactly as LoadFromFile parses a file, appending to the content.
+  virtual void SetStrings(const std::vector<std::string>& list);
+  // Rewrites the file when modified. Throws InOutError (content kept, still modified).
+  virtual void UpdateFile();
+  virtual std::string ReadAnsiString(const std::string& section, const std::string& key,
+                                     const std::string& default_value);
+  // Decodes the value as pairs of hexadecimal digits into `bytes` (replacing its content)
+  // and returns the byte count; decoding stops at the first pair that is not hexadecimal.
+  virtual int ReadBinaryData(const std::string& section, const std::string& key,
+                             std::string& bytes);
+  virtual bool ReadBool(const std::string& section, const std::string& key, bool default_value);
+  // Dates and times are day counts since 1899-12-30 with the time as the fraction of a
+  // day, written "yyyy-mm-dd", "hh:nn:ss" and "yyyy-mm-dd hh:nn:ss".
+  virtual double ReadDate(const std::string& section, const std::string& key, double default_value);
+  virtual double ReadDateTime(const std::string& section, const std::string& key,
+                              double default_value);
+  // Floats are written with "." as the decimal separator, 15 significant digits.
+  virtual double ReadFloat(const std::string& section, const std::string& key,
+                           double default_value);
+  virtual int ReadInteger(const std::string& section, const std::string& key, int default_value);
+  // Appends the name of every line with a non-empty name.
+  virtual void ReadSection(const std::string& section, std::vector<std::string>& list);
+  // Replaces the list's content with every section name, in order.
+  virtual void ReadSections(std::vector<std::string>& list);
+  // Appends every line of the section verbatim.
+  virtual void ReadSectionValues(const std::string& section, std::vector<std::string>& list);
+  // The text after the first "=" of the key's line, verbatim; the default when the
+  // section or key is missing.
+  virtual std::string ReadString(const std::string& section, const std::string& key,
+                                 const std::string& default_value);
+  virtual double ReadTime(const std::string& section, const std::string& key, double default_value);
+  virtual bool SectionExists(const std::string& section);
+  virtual void FlushFile();
+  virtual bool ValueExists(const std::string& section, const std::string& key);
+  virtual void WriteAnsiString(const std::string& section, const std::string& key,
+                               const std::string& value);
+  virtual void WriteBool(const std::string& section, const std::string& key, bool value);
+  virtual void WriteBinaryData(const std::string& section, const std::string& key,
+                               const std::string& bytes);
+  virtual void WriteDate(const std::string& section, const std::string& key, double value);
+  virtual void WriteDateTime(const std::string& section, const std::string& key, double value);
+  virtual void WriteFloat(const std::string& section, const std::string& key, double value);
+  virtual void WriteInteger(const std::string& section, const std::string& key, int value);
+  // Empty key: erases the section, or flushes when section and value are empty too.
+  // Otherwise replaces the key's line in place (or appends it) when it differs.
+  virtual void WriteString(const std::string& section, const std::string& key,
+                           const std::string& value);
+  virtual void WriteTime(const std::string& section, const std::string& key, double value);
+
+ private:
+  int FindSection(const std::string& section);
+  int FindOrAddSection(const std::string& section);
+  // Index of the first line named `key` in the section, or -1.
+  int FindKey(int section_index, const std::string& key) const;
+  void ParseLines(const std::vector<std::string>& lines);
+  bool ReadIfPresent(const std::string& section, const std::string& key, std::string& value);
+
+  FileSystem* fs_ = nullptr;
+  std::string file_name_;
+  TSectionList sections_;
+  bool modified_ = false;
+};
+
+// The platform integer parser's rules: optional blanks, optional sign, decimal digits or
+// "$" / "0x" hexadecimal (up to 32 bits), nothing after. False when it does not convert.
+bool ParseIniInteger(const std::string& text, int& value);
+
+// Splits file content into lines at CR LF, LF or a lone CR.
+std::vector<std::string> SplitTextLines(const std::string& content);
+
+}  // namespace kestrix

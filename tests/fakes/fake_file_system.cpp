@@ -1,0 +1,400 @@
+#include "fakes/fake_file_system.h"
+
+#include <algorithm>
+
+namespace kestrix {
+
+namespace {
+
+// 2024-01-01 00:00:00 UTC as a FILETIME; any fixed start does.
+constexpr uint64_t kClockStart = 133485408000000000ull;
+constexpr uint64_t kOneSecond = 10000000ull;
+
+char FoldChar(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 0x20);
+  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 0x20);
+  if (u == 0x8A || u == 0x8C || u == 0x8E) return static_cast<char>(u + 0x10);
+  if (u == 0x9F) return static_cast<char>(0xFF);
+  return c;
+}
+
+std::string FoldPath(const std::string& text) {
+  std::string folded(text);
+  std::transform(folded.begin(), folded.end(), folded.begin(), FoldChar);
+  return folded;
+}
+
+bool InvalidNameChar(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  return u < 0x20 || c == '<' || c == '>' || c == ':' || c == '"' || c == '|' || c == '?' ||
+         c == '*';
+}
+
+// Wildcard match of a folded name against a folded pattern ("*" and "?").
+bool Matches(const std::string& name, const std::string& pattern) {
+  if (pattern == "*" || pattern == "*.*") return true;
+  size_t n = 0, p = 0, star = std::string::npos, mark = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+      ++n;
+      ++p;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      mark = n;
+    } else if (star != std::string::npos) {
+      p = star + 1;
+      n = ++mark;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+bool IsUnderOrSame(const std::string& key, const std::string& prefix) {
+  if (key == prefix) return true;
+  if (key.size() <= prefix.size() || key.compare(0, prefix.size(), prefix) != 0) return false;
+  return prefix.back() == '\\' || key[prefix.size()] == '\\';
+}
+
+}  // namespace
+
+FakeFileSystem::FakeFileSystem() : clock_(kClockStart) {
+  AddDrive("C:");
+}
+
+uint64_t FakeFileSystem::Tick() {
+  uint64_t now = clock_;
+  clock_ += kOneSecond;
+  return now;
+}
+
+bool FakeFileSystem::Resolve(const std::string& path, std::string& key,
+                             std::string& display) const {
+  std::string p(path);
+  std::replace(p.begin(), p.end(), '/', '\\');
+  std::string root;
+  std::string rest;
+  if (p.size() >= 2 && p[1] == ':' &&
+      ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'))) {
+    root = std::string(1, static_cast<char>(p[0] & ~0x20)) + ":\\";
+    rest = p.substr(2);
+  } else if (p.size() >= 2 && p[0] == '\\' && p[1] == '\\') {
+    // "\\server\share" is a root of its own.
+    size_t server_end = p.find('\\', 2);
+    if (server_end == std::string::npos || server_end == 2) return false;
+    size_t share_end = p.find('\\', server_end + 1);
+    if (share_end == server_end + 1) return false;
+    root = p.substr(0, share_end) + "\\";
+    rest = share_end == std::string::npos ? "" : p.substr(share_end);
+  } else if (!p.empty() && p[0] == '\\') {
+    root = current_directory_.substr(0, current_directory_.find('\\') + 1);
+    rest = p;
+  } else {
+    root = current_directory_.substr(0, current_directory_.find('\\') + 1);
+    rest = current_directory_.substr(root.size()) + "\\" + p;
+  }
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= rest.size()) {
+    size_t end = rest.find('\\', start);
+    if (end == std::string::npos) end = rest.size();
+    std::string part = rest.substr(start, end - start);
+    start = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+      continue;
+    }
+    while (!part.empty() && (part.back() == '.' || part.back() == ' ')) part.pop_back();
+    if (part.empty()) return false;
+    if (std::any_of(part.begin(), part.end(), InvalidNameChar)) return false;
+    parts.push_back(part);
+  }
+  display = root;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) display += '\\';
+    display += parts[i];
+  }
+  key = FoldPath(display);
+  return true;
+}
+
+FakeFileSystem::Node* FakeFileSystem::Find(const std::string& key) {
+  auto it = nodes_.find(key);
+  return it == nodes_.end() ? nullptr : &it->second;
+}
+
+std::string FakeFileSystem::ParentKey(const std::string& key) {
+  if (key.back() == '\\') return "";  // a root has no parent
+  size_t root_length = 3;             // "c:\"
+  if (key[0] == '\\') {               // "\\server\share\"
+    size_t server_end = key.find('\\', 2);
+    size_t share_end = key.find('\\', server_end + 1);
+    root_length = share_end + 1;
+  }
+  size_t slash = key.rfind('\\');
+  return slash + 1 == root_length ? key.substr(0, root_length) : key.substr(0, slash);
+}
+
+uint32_t FakeFileSystem::FaultFor(const std::string& key, unsigned ops) const {
+  for (const Fault& fault : faults_)
+    if ((fault.ops & ops) != 0 && IsUnderOrSame(key, fault.key)) return fault.code;
+  return kErrorSuccess;
+}
+
+uint32_t FakeFileSystem::CheckParent(const std::string& key) {
+  std::string parent = ParentKey(key);
+  if (parent.empty()) return kErrorPathNotFound;
+  Node* node = Find(parent);
+  if (node == nullptr || !node->directory) return kErrorPathNotFound;
+  return kErrorSuccess;
+}
+
+uint32_t FakeFileSystem::GetAttributes(const std::string& path) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return kAttrInvalid;
+  Node* node = Find(key);
+  if (node == nullptr) return kAttrInvalid;
+  if (node->directory) return node->attributes | kAttrDirectory;
+  return node->attributes == 0 ? kAttrNormal : node->attributes;
+}
+
+uint32_t FakeFileSystem::SetAttributes(const std::string& path, uint32_t attributes) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return kErrorInvalidName;
+  if (uint32_t fault = FaultFor(key, kFaultWrite)) return fault;
+  Node* node = Find(key);
+  if (node == nullptr)
+    return CheckParent(key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+  uint32_t bits = attributes & ~static_cast<uint32_t>(kAttrNormal);
+  node->attributes = node->directory ? (bits | kAttrDirectory) : (bits & ~kAttrDirectory);
+  return kErrorSuccess;
+}
+
+uint32_t FakeFileSystem::CreateDirectory(const std::string& path) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return kErrorInvalidName;
+  if (Find(key) != nullptr) return kErrorAlreadyExists;
+  if (uint32_t fault = FaultFor(key, kFaultWrite)) return fault;
+  if (uint32_t code = CheckParent(key)) return code;
+  Node node;
+  Node* parent = Find(ParentKey(key));
+  std::string name = display.substr(display.rfind('\\') + 1);
+  node.display = parent->display + (parent->display.back() == '\\' ? "" : "\\") + name;
+  node.directory = true;
+  node.attributes = kAttrDirectory;
+  node.last_write = Tick();
+  nodes_[key] = node;
+  return kErrorSuccess;
+}
+
+uint32_t FakeFileSystem::ReadWholeFile(const std::string& path, std::string& content) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return kErrorInvalidName;
+  if (uint32_t fault = FaultFor(key, kFaultRead)) return fault;
+  Node* node = Find(key);
+  if (node == nullptr)
+    return CheckParent(key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+  if (node->directory) return kErrorAccessDenied;
+  content = node->content;
+  return kErrorSuccess;
+}
+
+uint32_t FakeFileSystem::WriteWholeFile(const std::string& path, const std::string& content) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return kErrorInvalidName;
+  ++write_attempts_[key];
+  if (uint32_t fault = FaultFor(key, kFaultWrite)) return fault;
+  if (uint32_t code = CheckParent(key)) return code;
+  Node* node = Find(key);
+  if (node != nullptr && (node->directory || (node->attributes & kAttrReadOnly) != 0))
+    return kErrorAccessDenied;
+  if (fail_write_after_.has_value() && content.size() > *fail_write_after_) {
+    fail_write_after_.reset();
+    return fail_write_code_;
+  }
+  fail_write_after_.reset();
+  if (node == nullptr) {
+    Node* parent = Find(ParentKey(key));
+    Node fresh;
+    std::string name = display.substr(display.rfind('\\') + 1);
+    fresh.display = parent->display + (parent->display.back() == '\\' ? "" : "\\") + name;
+    fresh.attributes = kAttrArchive;
+    node = &(nodes_[key] = fresh);
+  }
+  node->content = content;
+  node->last_write = Tick();
+  ++write_count_;
+  return kErrorSuccess;
+}
+
+uint32_t FakeFileSystem::CopyFile(const std::string& from, const std::string& to,
+                                  bool fail_if_exists) {
+  std::string from_key, to_key, from_display, to_display;
+  if (!Resolve(from, from_key, from_display) || !Resolve(to, to_key, to_display))
+    return kErrorInvalidName;
+  if (uint32_t fault = FaultFor(from_key, kFaultRead)) return fault;
+  Node* source = Find(from_key);
+  if (source == nullptr)
+    return CheckParent(from_key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+  if (source->directory) return kErrorAccessDenied;
+  if (uint32_t fault = FaultFor(to_key, kFaultWrite)) return fault;
+  if (uint32_t code = CheckParent(to_key)) return code;
+  Node* target = Find(to_key);
+  if (target != nullptr) {
+    if (fail_if_exists) return kErrorFileExists;
+    if (target->directory || (target->attributes & kAttrReadOnly) != 0) return kErrorAccessDenied;
+  }
+  Node copy = *source;
+  if (target != nullptr) {
+    copy.display = target->display;
+  } else {
+    Node* parent = Find(ParentKey(to_key));
+    std::string name = to_display.substr(to_display.rfind('\\') + 1);
+    copy.display = parent->display + (parent->display.back() == '\\' ? "" : "\\") + name;
+  }
+  nodes_[to_key] = copy;
+  Tick();
+  return kErrorSuccess;
+}
+
+uint32_t FakeFileSystem::DeleteFile(const std::string& path) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return kErrorInvalidName;
+  if (uint32_t fault = FaultFor(key, kFaultWrite)) return fault;
+  Node* node = Find(key);
+  if (node == nullptr)
+    return CheckParent(key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+  if (node->directory || (node->attributes & kAttrReadOnly) != 0) return kErrorAccessDenied;
+  nodes_.erase(key);
+  return kErrorSuccess;
+}
+
+std::vector<DirEntry> FakeFileSystem::ListDirectory(const std::string& directory,
+                                                    const std::string& pattern) {
+  std::vector<DirEntry> entries;
+  std::string key, display;
+  if (!Resolve(directory, key, display)) return entries;
+  if (FaultFor(key, kFaultRead) != kErrorSuccess) return entries;
+  Node* dir = Find(key);
+  if (dir == nullptr || !dir->directory) return entries;
+  const std::string folded_pattern = FoldPath(pattern);
+  for (const auto& [child_key, node] : nodes_) {
+    if (child_key == key || ParentKey(child_key) != key) continue;
+    std::string name = node.display.substr(node.display.rfind('\\') + 1);
+    if (!Matches(FoldPath(name), folded_pattern)) continue;
+    entries.push_back(DirEntry{name, GetAttributes(node.display)});
+  }
+  return entries;
+}
+
+uint64_t FakeFileSystem::LastWriteTime(const std::string& path) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return 0;
+  Node* node = Find(key);
+  return node == nullptr ? 0 : node->last_write;
+}
+
+void FakeFileSystem::AddDrive(const std::string& drive) {
+  std::string key, display;
+  if (!Resolve(drive.back() == '\\' ? drive : drive + "\\", key, display)) return;
+  Node node;
+  node.display = display;
+  node.directory = true;
+  node.attributes = kAttrDirectory;
+  node.last_write = clock_;
+  nodes_.emplace(key, node);
+}
+
+void FakeFileSystem::SetCurrentDirectory(const std::string& directory) {
+  std::string key, display;
+  if (Resolve(directory, key, display)) current_directory_ = display;
+}
+
+void FakeFileSystem::AddDirectory(const std::string& path) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return;
+  std::vector<std::string> missing;
+  for (std::string k = key; !k.empty() && Find(k) == nullptr; k = ParentKey(k))
+    missing.push_back(k);
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+    std::string parent = ParentKey(*it);
+    if (parent.empty()) {
+      AddDrive(*it);
+      continue;
+    }
+    Node node;
+    size_t name_start = it->rfind('\\') + 1;
+    std::string name = display.substr(name_start, it->size() - name_start);
+    Node* p = Find(parent);
+    node.display = p->display + (p->display.back() == '\\' ? "" : "\\") + name;
+    node.directory = true;
+    node.attributes = kAttrDirectory;
+    node.last_write = Tick();
+    nodes_[*it] = node;
+  }
+}
+
+void FakeFileSystem::AddFile(const std::string& path, const std::string& content,
+                             uint32_t attributes) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return;
+  AddDirectory(display.substr(0, display.rfind('\\') + 1));
+  Node* parent = Find(ParentKey(key));
+  Node node;
+  std::string name = display.substr(display.rfind('\\') + 1);
+  node.display = parent->display + (parent->display.back() == '\\' ? "" : "\\") + name;
+  node.attributes = attributes & ~static_cast<uint32_t>(kAttrDirectory | kAttrNormal);
+  node.content = content;
+  node.last_write = Tick();
+  nodes_[key] = node;
+}
+
+void FakeFileSystem::SetLastWriteTime(const std::string& path, uint64_t time) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return;
+  if (Node* node = Find(key)) node->last_write = time;
+}
+
+void FakeFileSystem::FailPath(const std::string& path, uint32_t code, FaultOps ops) {
+  std::string key, display;
+  if (Resolve(path, key, display)) faults_.push_back(Fault{key, code, ops});
+}
+
+void FakeFileSystem::ClearFaults() {
+  faults_.clear();
+  fail_write_after_.reset();
+}
+
+void FakeFileSystem::FailNextWriteAfter(size_t bytes, uint32_t code) {
+  fail_write_after_ = bytes;
+  fail_write_code_ = code;
+}
+
+std::optional<std::string> FakeFileSystem::FileContent(const std::string& path) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return std::nullopt;
+  Node* node = Find(key);
+  if (node == nullptr || node->directory) return std::nullopt;
+  return node->content;
+}
+
+std::vector<std::string> FakeFileSystem::AllPaths() const {
+  std::vector<std::string> paths;
+  for (const auto& [key, node] : nodes_)
+    paths.push_back(node.directory && node.display.back() != '\\' ? node.display + "\\"
+                                                                  : node.display);
+  return paths;
+}
+
+int FakeFileSystem::WriteAttempts(const std::string& path) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return 0;
+  auto it = write_attempts_.find(key);
+  return it == write_attempts_.end() ? 0 : it->second;
+}
+
+}  // namespace kestrix

@@ -1,0 +1,130 @@
+#pragma once
+// FakeFileSystem: an in-memory FileSystem with the Windows path rules the logic meets.
+//
+// Paths: "\" and "/" both separate; names compare case-insensitively (ASCII and the
+// Windows-1252 letters) and keep the case they were created with; "." and ".." are
+// resolved; trailing dots and blanks of a name are dropped, as Win32 does ("abc." is
+// "abc"); repeated separators collapse. A path must start with a drive ("C:\..."); the
+// drive "C:" exists from the start, others are added with AddDrive. Relative paths are
+// taken relative to the current directory (SetCurrentDirectory, "C:\" at first). Names
+// holding < > : " | ? * or control characters give kErrorInvalidName.
+//
+// Error codes follow the Win32 calls:
+//   CreateDirectory: kErrorAlreadyExists when the name exists (file or directory, and for
+//     a drive root), kErrorPathNotFound when the parent is missing or is a file.
+//   ReadWholeFile: kErrorFileNotFound (file missing), kErrorPathNotFound (parent
+//     missing), kErrorAccessDenied (a directory).
+//   WriteWholeFile: kErrorPathNotFound (parent missing), kErrorAccessDenied (a directory
+//     or a read-only file). Atomic: a failed write leaves the old content and time alone.
+//   CopyFile: kErrorFileNotFound (source), kErrorFileExists (target exists and
+//     fail_if_exists), kErrorAccessDenied (target read-only or a directory). Content,
+//     attributes and the last-write time are copied, as CopyFileA does.
+//   DeleteFile: kErrorFileNotFound, kErrorAccessDenied (directory or read-only).
+//   SetAttributes: kErrorFileNotFound / kErrorPathNotFound.
+//
+// Attributes: files start as kAttrArchive; a file with no bits reads as kAttrNormal;
+// directories always carry kAttrDirectory.
+//
+// Time: a fake clock starts at a fixed FILETIME and advances one second at every change
+// (file written, copied, directory created); a write sets the file's last-write time.
+//
+// Faults: FailPath makes operations on a path, and on everything below it, return a
+// chosen code (for example kErrorAccessDenied for a read-only program directory).
+// FailNextWriteAfter makes the next WriteWholeFile fail after that many bytes; the file
+// is left as it was, as the real implementation leaves it.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace kestrix {
+
+class FakeFileSystem : public FileSystem {
+ public:
+  // Which operations a FailPath fault hits.
+  enum FaultOps : unsigned {
+    kFaultRead = 1,   // ReadWholeFile, CopyFile source, ListDirectory (returns nothing)
+    kFaultWrite = 2,  // WriteWholeFile, CreateDirectory, DeleteFile, SetAttributes, copy target
+    kFaultAll = 3,
+  };
+
+  FakeFileSystem();
+
+  // ---- FileSystem ----
+  uint32_t GetAttributes(const std::string& path) override;
+  uint32_t SetAttributes(const std::string& path, uint32_t attributes) override;
+  uint32_t CreateDirectory(const std::string& path) override;
+  uint32_t ReadWholeFile(const std::string& path, std::string& content) override;
+  uint32_t WriteWholeFile(const std::string& path, const std::string& content) override;
+  uint32_t CopyFile(const std::string& from, const std::string& to, bool fail_if_exists) override;
+  uint32_t DeleteFile(const std::string& path) override;
+  std::vector<DirEntry> ListDirectory(const std::string& directory,
+                                      const std::string& pattern) override;
+  uint64_t LastWriteTime(const std::string& path) override;
+
+  // ---- Set-up for tests ----
+  void AddDrive(const std::string& drive);  // "D:" or "D:\"
+  void SetCurrentDirectory(const std::string& directory);
+  // Creates every missing level (no faults applied).
+  void AddDirectory(const std::string& path);
+  // Creates the file and its missing parent directories (no faults applied).
+  void AddFile(const std::string& path, const std::string& content,
+               uint32_t attributes = kAttrArchive);
+  void SetLastWriteTime(const std::string& path, uint64_t time);
+
+  void FailPath(const std::string& path, uint32_t code, FaultOps ops = kFaultWrite);
+  void ClearFaults();
+  void FailNextWriteAfter(size_t bytes, uint32_t code = kErrorDiskFull);
+
+  // ---- Inspection ----
+  std::optional<std::string> FileContent(const std::string& path);
+  // Every object, as "C:\dir\name" in its stored case, directories with a trailing "\",
+  // sorted by path.
+  std::vector<std::string> AllPaths() const;
+  // Number of successful WriteWholeFile calls so far (all paths).
+  int WriteCount() const { return write_count_; }
+  // Number of WriteWholeFile calls that reached the given path, failed or not.
+  int WriteAttempts(const std::string& path);
+
+  // The fake clock's next value, in FILETIME units.
+  uint64_t Now() const { return clock_; }
+
+  // Resolves a path to its canonical key (folded case, "\" separators, no trailing
+  // separator except at a drive root). False for an invalid name.
+  bool Resolve(const std::string& path, std::string& key, std::string& display) const;
+
+ private:
+  struct Node {
+    std::string display;  // the path in the case it was created with
+    bool directory = false;
+    uint32_t attributes = 0;
+    std::string content;
+    uint64_t last_write = 0;
+  };
+  struct Fault {
+    std::string key;
+    uint32_t code;
+    unsigned ops;
+  };
+
+  Node* Find(const std::string& key);
+  static std::string ParentKey(const std::string& key);
+  uint32_t FaultFor(const std::string& key, unsigned ops) const;
+  // kErrorSuccess when the parent of `key` is an existing directory.
+  uint32_t CheckParent(const std::string& key);
+  uint64_t Tick();
+
+  std::map<std::string, Node> nodes_;
+  std::vector<Fault> faults_;
+  std::map<std::string, int> write_attempts_;
+  std::string current_directory_ = "C:\\";
+  uint64_t clock_;
+  int write_count_ = 0;
+  std::optional<size_t> fail_write_after_;
+  uint32_t fail_write_code_ = kErrorDiskFull;
+};
+
+}  // namespace kestrix
