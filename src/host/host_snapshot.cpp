@@ -11,8 +11,8 @@ namespace {
 constexpr size_t kPanelTextChars = 255;  // WM_GETTEXT into a 256-byte buffer
 
 const char* const kArchiveExtensions[] = {
-    ".zip", ".rar", ".ace", ".arj", ".arc", ".cab", ".dmg", ".gzip", ".gz", ".bz2", ".lz",
-    ".7z",  ".s7z", ".sfx", ".tar", ".afa", ".alz", ".uha", ".uc2", ".lha", ".tgz", ".iso",
+    ".zip", ".rar", ".ace", ".arj", ".arc", ".cab", ".dmg", ".gzip", ".gz",  ".bz2", ".lz",
+    ".7z",  ".s7z", ".sfx", ".tar", ".afa", ".alz", ".uha", ".uc2",  ".lha", ".tgz", ".iso",
 };
 
 }  // namespace
@@ -82,8 +82,8 @@ void HostSnapshotReader::Acquire() {
 }
 
 void HostSnapshotReader::SuggestFromWindows(const std::string& focused_class) {
-  const bool on_list =
-      s_.FocusedWindow != 0 && (s_.FocusedWindow == s_.FirstList || s_.FocusedWindow == s_.SecondList);
+  const bool on_list = s_.FocusedWindow != 0 &&
+                       (s_.FocusedWindow == s_.FirstList || s_.FocusedWindow == s_.SecondList);
   if (!on_list && focused_class != "TTabEdit" && focused_class != "Edit") return;
   if (focused_class == "Edit") {
     focus_.SendKeyDown(s_.HostWindow, 0x1B);

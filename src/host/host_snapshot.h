@@ -27,8 +27,7 @@ struct HostSnapshot {
 
   // Every host request picks its side this way.
   PanelSide FocusedSide() const {
-    return FocusedWindow != 0 && FocusedWindow == SecondList ? PanelSide::kLeft
-                                                             : PanelSide::kRight;
+    return FocusedWindow != 0 && FocusedWindow == SecondList ? PanelSide::kLeft : PanelSide::kRight;
   }
 };
 
