@@ -19,7 +19,8 @@ inline constexpr char kInstallerWindowClass[] = "TKestrix_Installer";
 inline constexpr uint32_t kHostCommandMessage = 0x433;
 inline constexpr uintptr_t kHostCommandMakeDir = 907;
 
-// Process-wide values start-up fills.
+// Process-wide values start-up fills; the main window adds HostPresent and every routine
+// names itself in CurrentRoutine for the error log.
 struct StartupValues {
   std::string CommanderPath;
   std::string CommanderIni;
@@ -31,6 +32,8 @@ struct StartupValues {
   WindowHandle SecondList = 0;
   WindowHandle FocusedWindow = 0;
   std::string StartPath;
+  bool HostPresent = false;
+  std::string CurrentRoutine;
 };
 
 enum class LaunchAction {

@@ -49,6 +49,14 @@ class WindowSystem {
   // SendMessageA(WM_COPYDATA) with `reply_to` as wParam. The result of the send.
   virtual intptr_t SendCopyData(WindowHandle window, WindowHandle reply_to, uint32_t dw_data,
                                 const std::string& bytes) = 0;
+  // SendMessageA(WM_COPYDATA) with a record whose lpData is `data` and cbData `cb_data`;
+  // `data` must hold at least `cb_data` readable bytes. Used where the receiver writes into
+  // memory whose address the data carries. A window system without such exchanges answers 0.
+  virtual intptr_t SendCopyDataBlock(WindowHandle /*window*/, WindowHandle /*reply_to*/,
+                                     uintptr_t /*dw_data*/, const void* /*data*/,
+                                     uint32_t /*cb_data*/) {
+    return 0;
+  }
 };
 
 }  // namespace kestrix

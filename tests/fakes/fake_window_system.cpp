@@ -1,16 +1,18 @@
 #include "fakes/fake_window_system.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace kestrix {
 
 namespace {
 
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool SameClass(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
+           return LowerAscii(x) == LowerAscii(y);
          });
 }
 
@@ -20,58 +22,53 @@ WindowHandle FakeWindowSystem::Add(WindowHandle parent, const std::string& class
                                    const std::string& text) {
   WindowHandle handle = next_handle_;
   next_handle_ += 4;
-  Node node;
-  node.parent = parent;
-  node.class_name = class_name;
-  node.text = text;
-  nodes_[handle] = node;
+  Window window;
+  window.parent = parent;
+  window.class_name = class_name;
+  window.text = text;
+  windows_[handle] = window;
   children_[parent].push_back(handle);
   return handle;
 }
 
-void FakeWindowSystem::SetText(WindowHandle window, const std::string& text) {
-  if (Node* node = Find(window)) node->text = text;
-}
-
-void FakeWindowSystem::SetIconic(WindowHandle window, bool iconic) {
-  if (Node* node = Find(window)) node->iconic = iconic;
-}
-
-void FakeWindowSystem::SetRect(WindowHandle window, const WindowRect& rect) {
-  if (Node* node = Find(window)) node->rect = rect;
-}
-
-void FakeWindowSystem::SetListItems(WindowHandle list, std::vector<std::string> items,
-                                    int current) {
-  if (Node* node = Find(list)) {
-    node->items = std::move(items);
-    node->current = current;
-  }
-}
-
-void FakeWindowSystem::SetCopyDataHandler(WindowHandle window, CopyDataHandler handler) {
-  if (Node* node = Find(window)) node->on_copy_data = std::move(handler);
-}
-
 void FakeWindowSystem::Remove(WindowHandle window) {
-  auto it = nodes_.find(window);
-  if (it == nodes_.end()) return;
-  std::vector<WindowHandle> children = children_[window];
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  std::vector<WindowHandle> children = ChildrenOf(window);
   for (WindowHandle child : children) Remove(child);
   children_.erase(window);
   auto& siblings = children_[it->second.parent];
   siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
-  nodes_.erase(it);
+  windows_.erase(it);
 }
 
-const FakeWindowSystem::Node* FakeWindowSystem::Find(WindowHandle window) const {
-  auto it = nodes_.find(window);
-  return it == nodes_.end() ? nullptr : &it->second;
+void FakeWindowSystem::SetText(WindowHandle window, const std::string& text) {
+  if (Window* w = Find(window)) w->text = text;
 }
 
-FakeWindowSystem::Node* FakeWindowSystem::Find(WindowHandle window) {
-  auto it = nodes_.find(window);
-  return it == nodes_.end() ? nullptr : &it->second;
+void FakeWindowSystem::SetIconic(WindowHandle window, bool iconic) {
+  if (Window* w = Find(window)) w->iconic = iconic;
+}
+
+void FakeWindowSystem::SetRect(WindowHandle window, const WindowRect& rect) {
+  if (Window* w = Find(window)) w->rect = rect;
+}
+
+void FakeWindowSystem::SetListItems(WindowHandle list, std::vector<std::string> items,
+                                    int current) {
+  if (Window* w = Find(list)) {
+    w->list_items = std::move(items);
+    w->list_current = current;
+  }
+}
+
+void FakeWindowSystem::SetCopyDataHandler(WindowHandle window, CopyDataHandler handler) {
+  if (Window* w = Find(window)) w->copy_data = std::move(handler);
+}
+
+FakeWindowSystem::Window* FakeWindowSystem::Find(WindowHandle window) {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
 }
 
 const std::vector<WindowHandle>& FakeWindowSystem::ChildrenOf(WindowHandle parent) const {
@@ -93,9 +90,9 @@ WindowHandle FakeWindowSystem::FindWindow(WindowHandle parent, WindowHandle afte
     ++it;
   }
   for (; it != siblings.end(); ++it) {
-    const Node& node = nodes_.at(*it);
-    if (!SameClass(node.class_name, class_name)) continue;
-    if (caption && node.text != *caption) continue;
+    const Window& window = windows_.at(*it);
+    if (!class_name.empty() && !SameClass(window.class_name, class_name)) continue;
+    if (caption && window.text != *caption) continue;
     return *it;
   }
   return 0;
@@ -113,48 +110,48 @@ std::vector<WindowHandle> FakeWindowSystem::TopLevelWindows() {
 }
 
 std::string FakeWindowSystem::ClassName(WindowHandle window) {
-  const Node* node = Find(window);
-  return node ? node->class_name : std::string();
+  Window* w = Find(window);
+  return w ? w->class_name : std::string();
 }
 
 std::string FakeWindowSystem::SendGetText(WindowHandle window, size_t max_chars) {
-  const Node* node = Find(window);
-  if (node == nullptr) return {};
-  return node->text.substr(0, max_chars);
+  ++get_text_requests;
+  Window* w = Find(window);
+  return w ? w->text.substr(0, max_chars) : std::string();
 }
 
 std::string FakeWindowSystem::GetWindowText(WindowHandle window) {
-  const Node* node = Find(window);
-  return node ? node->text : std::string();
+  Window* w = Find(window);
+  return w ? w->text : std::string();
 }
 
 bool FakeWindowSystem::IsIconic(WindowHandle window) {
-  const Node* node = Find(window);
-  return node != nullptr && node->iconic;
+  Window* w = Find(window);
+  return w != nullptr && w->iconic;
 }
 
 bool FakeWindowSystem::GetRect(WindowHandle window, WindowRect& rect) {
-  const Node* node = Find(window);
-  if (node == nullptr) return false;
-  rect = node->rect;
+  Window* w = Find(window);
+  if (w == nullptr) return false;
+  rect = w->rect;
   return true;
 }
 
 int FakeWindowSystem::ListBoxCurrent(WindowHandle list) {
-  const Node* node = Find(list);
-  return node ? node->current : -1;
+  Window* w = Find(list);
+  return w ? w->list_current : -1;
 }
 
 int FakeWindowSystem::ListBoxCount(WindowHandle list) {
-  const Node* node = Find(list);
-  return node ? static_cast<int>(node->items.size()) : -1;
+  Window* w = Find(list);
+  return w ? static_cast<int>(w->list_items.size()) : -1;
 }
 
 std::optional<std::string> FakeWindowSystem::ListBoxItem(WindowHandle list, int index) {
-  const Node* node = Find(list);
-  if (node == nullptr || index < 0 || index >= static_cast<int>(node->items.size()))
+  Window* w = Find(list);
+  if (w == nullptr || index < 0 || index >= static_cast<int>(w->list_items.size()))
     return std::nullopt;
-  return node->items[static_cast<size_t>(index)];
+  return w->list_items[static_cast<size_t>(index)];
 }
 
 bool FakeWindowSystem::Post(WindowHandle window, uint32_t message, uintptr_t wparam,
@@ -166,11 +163,19 @@ bool FakeWindowSystem::Post(WindowHandle window, uint32_t message, uintptr_t wpa
 
 intptr_t FakeWindowSystem::SendCopyData(WindowHandle window, WindowHandle reply_to,
                                         uint32_t dw_data, const std::string& bytes) {
-  Node* node = Find(window);
-  if (node == nullptr) return 0;
-  CopyDataSent sent{window, reply_to, dw_data, bytes};
-  copy_data_sent_.push_back(sent);
-  return node->on_copy_data ? node->on_copy_data(sent) : 0;
+  return SendCopyDataBlock(window, reply_to, dw_data, bytes.data(),
+                           static_cast<uint32_t>(bytes.size()));
+}
+
+intptr_t FakeWindowSystem::SendCopyDataBlock(WindowHandle window, WindowHandle reply_to,
+                                             uintptr_t dw_data, const void* data,
+                                             uint32_t cb_data) {
+  ++copy_data_requests;
+  Window* w = Find(window);
+  if (w == nullptr) return 0;
+  copy_data_sent_.push_back(
+      {window, reply_to, dw_data, std::string(static_cast<const char*>(data), cb_data)});
+  return w->copy_data ? w->copy_data(reply_to, dw_data, data, cb_data) : 0;
 }
 
 }  // namespace kestrix

@@ -1,8 +1,11 @@
 #pragma once
 // An in-memory window tree that answers the WindowSystem seam the way user32 does:
-// FindWindowEx walks direct children in creation order, class names compare without case,
-// an empty caption filter matches only windows without text, WM_GETTEXT truncates to the
-// buffer. Posts and copy-data sends are recorded for tests to inspect.
+// FindWindowEx walks direct children in creation order (top-level windows: first added is
+// topmost), class names compare without case (an empty class matches any), an empty
+// caption filter matches only windows without text, captions compare exactly, WM_GETTEXT
+// truncates to the buffer. Posts and copy-data sends are recorded for tests to inspect;
+// a copy-data handler set per window answers them with the data pointer itself, as a
+// window in the same process sees it.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -16,6 +19,19 @@ namespace kestrix {
 
 class FakeWindowSystem : public WindowSystem {
  public:
+  using CopyDataHandler = std::function<intptr_t(WindowHandle reply_to, uintptr_t dw_data,
+                                                 const void* data, uint32_t cb_data)>;
+
+  struct Window {
+    WindowHandle parent = 0;
+    std::string class_name;
+    std::string text;
+    bool iconic = false;
+    WindowRect rect;
+    std::vector<std::string> list_items;
+    int list_current = -1;
+    CopyDataHandler copy_data;
+  };
   struct PostedMessage {
     WindowHandle window = 0;
     uint32_t message = 0;
@@ -25,15 +41,22 @@ class FakeWindowSystem : public WindowSystem {
   struct CopyDataSent {
     WindowHandle window = 0;
     WindowHandle reply_to = 0;
-    uint32_t dw_data = 0;
+    uintptr_t dw_data = 0;
     std::string bytes;
   };
-  // Answers a copy-data request sent to a window; its result is the send's result.
-  using CopyDataHandler = std::function<intptr_t(const CopyDataSent&)>;
 
   // Adds a window as the last child of `parent` (0 = top level) and returns its handle.
   WindowHandle Add(WindowHandle parent, const std::string& class_name,
                    const std::string& text = "");
+  WindowHandle AddWindow(WindowHandle parent, const std::string& class_name,
+                         const std::string& text) {
+    return Add(parent, class_name, text);
+  }
+  // Removes the window and everything below it.
+  void Remove(WindowHandle window);
+  void RemoveWindow(WindowHandle window) { Remove(window); }
+  Window& Get(WindowHandle window) { return windows_.at(window); }
+
   void SetText(WindowHandle window, const std::string& text);
   void SetIconic(WindowHandle window, bool iconic);
   void SetRect(WindowHandle window, const WindowRect& rect);
@@ -42,10 +65,11 @@ class FakeWindowSystem : public WindowSystem {
   // Makes every wide-character search fail, as with a host build that registers ANSI
   // classes only.
   void SetWideSearchFails(bool fails) { wide_search_fails_ = fails; }
-  void Remove(WindowHandle window);
 
   const std::vector<PostedMessage>& posted() const { return posted_; }
   const std::vector<CopyDataSent>& copy_data_sent() const { return copy_data_sent_; }
+  int get_text_requests = 0;
+  int copy_data_requests = 0;
 
   WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::string& class_name,
                           const std::optional<std::string>& caption) override;
@@ -64,23 +88,14 @@ class FakeWindowSystem : public WindowSystem {
   bool Post(WindowHandle window, uint32_t message, uintptr_t wparam, intptr_t lparam) override;
   intptr_t SendCopyData(WindowHandle window, WindowHandle reply_to, uint32_t dw_data,
                         const std::string& bytes) override;
+  intptr_t SendCopyDataBlock(WindowHandle window, WindowHandle reply_to, uintptr_t dw_data,
+                             const void* data, uint32_t cb_data) override;
 
  private:
-  struct Node {
-    WindowHandle parent = 0;
-    std::string class_name;
-    std::string text;
-    bool iconic = false;
-    WindowRect rect;
-    std::vector<std::string> items;
-    int current = -1;
-    CopyDataHandler on_copy_data;
-  };
-  const Node* Find(WindowHandle window) const;
-  Node* Find(WindowHandle window);
+  Window* Find(WindowHandle window);
   const std::vector<WindowHandle>& ChildrenOf(WindowHandle parent) const;
 
-  std::map<WindowHandle, Node> nodes_;
+  std::map<WindowHandle, Window> windows_;
   std::map<WindowHandle, std::vector<WindowHandle>> children_;  // 0 holds the top level
   WindowHandle next_handle_ = 0x100;
   bool wide_search_fails_ = false;

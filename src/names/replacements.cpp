@@ -1,0 +1,134 @@
+#include "names/replacements.h"
+
+#include "names/date_tokens.h"
+#include "names/player_sources.h"
+#include "names/system_sources.h"
+#include "names/text_ops.h"
+#include "names/user_apps.h"
+
+namespace kestrix {
+
+namespace {
+
+// Date tokens are detected through their lower-case letters, so "%D" and "%Done" count.
+constexpr const char* kDetectedDateTokens[] = {"%s", "%m", "%h", "%d", "%p", "%n",
+                                               "%o", "%y", "%e", "%q", "%w", "%x"};
+
+std::string UserAppToken(const std::string& id) { return "{" + id + "}"; }
+
+bool IsAbsolutePath(const std::string& text) {
+  std::string t = Trim(text);
+  return t.rfind("\\\\", 0) == 0 || (t.size() >= 3 && t.compare(1, 2, ":\\") == 0);
+}
+
+}  // namespace
+
+std::string Replacements(const std::string& text, VariablePlatform& platform,
+                         const std::vector<std::string>& user_app_ids) {
+  const LocalDateTime now = platform.clock.Now();
+  std::string result = Trim(platform.environment.Expand(text));
+  result = ReplaceDateTokens(result, now, platform.locale);
+
+  auto replace = [&result](const char* token, const std::string& value) {
+    result = ReplaceAllIgnoreCase(result, token, value);
+  };
+  SystemFacts& system = platform.system;
+  WindowSystem& windows = platform.windows;
+  replace("{date}", FormatDateVariable(now));
+  replace("{time}", FormatTimeVariable(now));
+  replace("{user}", Trim(UserNameSource(system)));
+  replace("{usr}", Trim(UserNameSource(system)));
+  replace("{un}", Trim(UserNameSource(system)));
+  replace("{pc}", Trim(ComputerNameSource(system)));
+  replace("{os}", Trim(OsNameSource(system)));
+  replace("{wg}", Trim(WorkgroupSource(system)));
+  replace("{ut}", Trim(UptimeText(platform.clock.TickCount())));
+  replace("{at}", Trim(ArchitectureBitsSource(system)));
+  replace("{ax}", Trim(ArchitectureNameSource(system)));
+  replace("{wact}", WinampSource(windows));
+  replace("{bsct}", BsPlayerSource(windows, platform.application_window));
+  replace("{aict}", AimpSource(platform.shared_memory, platform.locale));
+  replace("{vlct}", VlcSource(windows));
+  replace("{kmct}", KmPlayerSource(windows));
+
+  UserAppReaders readers{windows, platform.shared_memory, platform.locale,
+                         platform.application_window, ""};
+  for (const std::string& id : user_app_ids) {
+    UserApplication app = ReadUserApp(platform.files, platform.program_dir, id);
+    const std::string token = UserAppToken(id);
+    if (!ContainsIgnoreCase(result, token)) continue;
+    result = ReplaceAllIgnoreCase(result, token, EvaluateUserApp(id, app, readers, false));
+  }
+  return result;
+}
+
+std::vector<std::string> EnvironmentList(Environment& environment, bool as_references) {
+  std::vector<std::string> list;
+  for (const auto& [name, value] : environment.List()) {
+    std::string entry = name + "=" + value;
+    if (as_references) entry = "%" + entry.substr(0, entry.find('=')) + "%";
+    std::string trimmed = Trim(entry);
+    if (trimmed.empty() || trimmed == "%%") continue;
+    list.push_back(entry);
+  }
+  return list;
+}
+
+bool HoldsVariables(const std::string& text, Environment& environment,
+                    const std::vector<std::string>& user_app_ids) {
+  for (const std::string& id : user_app_ids)
+    if (ContainsIgnoreCase(text, UserAppToken(id))) return true;
+  for (const char* token : kDetectedDateTokens)
+    if (ContainsIgnoreCase(text, token)) return true;
+  for (const char* token : kBraceTokens)
+    if (ContainsIgnoreCase(text, token)) return true;
+  const std::string trimmed = Trim(text);
+  for (const std::string& reference : EnvironmentList(environment, true))
+    if (ContainsIgnoreCase(trimmed, Trim(reference))) return true;
+  return false;
+}
+
+AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::string& caption,
+                                         const AutoEnableState& state,
+                                         VariablePlatform& platform,
+                                         const std::vector<std::string>& user_app_ids) {
+  AutoEnableOutcome outcome;
+  if (!state.replacements_armed) return outcome;
+  if (HoldsVariables(text, platform.environment, user_app_ids)) {
+    outcome.option = AutoEnableOutcome::Option::kCheck;
+    if (state.live_replacements && !state.batch_mode_active)
+      outcome.timer = AutoEnableOutcome::Timer::kStart;
+    outcome.caption = Replacements(caption, platform, user_app_ids);
+  } else {
+    outcome.option = AutoEnableOutcome::Option::kUncheck;
+    if (state.live_replacements) outcome.timer = AutoEnableOutcome::Timer::kStop;
+  }
+  return outcome;
+}
+
+std::string ReplaceInvalidCharInPreview(const std::string& text,
+                                        const PreviewCleanupSettings& settings,
+                                        Environment& environment) {
+  if (settings.invalid_char_action != 1) return text;
+  std::string r = settings.invalid_char_replace;
+  // The replacement must not bring back a character it stands in for.
+  if (r.find_first_of("?:*\"<>") != std::string::npos) r = "_";
+
+  std::string result = text;
+  for (const std::string& key : settings.replace_char_keys) {
+    if (key.empty() || key == r) continue;
+    std::string value = settings.replace_char_value ? settings.replace_char_value(key) : "_";
+    result = ReplaceAllIgnoreCase(result, key, value);
+  }
+  result = ReplaceAll(result, "?", r);
+  result = Trim(environment.Expand(result));
+  // A typed drive path such as C:\Temp keeps its colon.
+  if (!IsAbsolutePath(result)) result = ReplaceAll(result, ":", r);
+  result = ReplaceAll(result, "\"", r);
+  result = ReplaceAll(result, "<", r);
+  result = ReplaceAll(result, ">", r);
+  if (settings.normal_mode) result = ReplaceAll(result, "*", r);
+  return result;
+}
+
+}  // namespace kestrix

@@ -1,0 +1,109 @@
+#include "platform/win32/system_facts_win32.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <cwchar>
+
+namespace kestrix {
+
+namespace {
+
+// GetProcAddress answers a generic function pointer; the cast through void* states that
+// the real signature is known.
+template <typename Function>
+Function Lookup(HMODULE module, const char* name) {
+  if (module == nullptr) return nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+std::string Bounded(const char* buffer, size_t limit) {
+  const void* zero = std::memchr(buffer, '\0', limit);
+  return std::string(buffer, zero ? static_cast<const char*>(zero) - buffer : limit);
+}
+
+// The record of NetWkstaGetInfo level 100, spelled out to keep lm.h out.
+struct WorkstationInfo100 {
+  DWORD platform_id;
+  wchar_t* computer_name;
+  wchar_t* langroup;
+  DWORD ver_major;
+  DWORD ver_minor;
+};
+
+}  // namespace
+
+std::optional<std::string> Win32SystemFacts::UserName() {
+  char buffer[254] = {};
+  DWORD size = 253;
+  if (!GetUserNameA(buffer, &size)) return std::nullopt;
+  return Bounded(buffer, size < 253 ? size : 253);
+}
+
+std::optional<std::string> Win32SystemFacts::ComputerName() {
+  char buffer[256] = {};
+  DWORD size = sizeof buffer;
+  if (!GetComputerNameA(buffer, &size)) return std::nullopt;
+  return Bounded(buffer, size < sizeof buffer ? size : sizeof buffer);
+}
+
+std::optional<ReportedOsVersion> Win32SystemFacts::ReportedVersion() {
+  OSVERSIONINFOA info = {};
+  info.dwOSVersionInfoSize = sizeof info;
+  if (!GetVersionExA(&info)) return std::nullopt;
+  return ReportedOsVersion{info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion,
+                           info.dwBuildNumber, Bounded(info.szCSDVersion, sizeof info.szCSDVersion)};
+}
+
+std::optional<RealOsVersion> Win32SystemFacts::RealVersion() {
+  using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+  auto rtl_get_version = Lookup<RtlGetVersionFn>(GetModuleHandleA("ntdll.dll"), "RtlGetVersion");
+  if (rtl_get_version == nullptr) return std::nullopt;
+  OSVERSIONINFOW info = {};
+  info.dwOSVersionInfoSize = sizeof info;
+  if (rtl_get_version(&info) != 0) return std::nullopt;
+  return RealOsVersion{info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
+}
+
+std::optional<std::string> Win32SystemFacts::Workgroup() {
+  using NetWkstaGetInfoFn = DWORD(WINAPI*)(wchar_t*, DWORD, BYTE**);
+  using NetApiBufferFreeFn = DWORD(WINAPI*)(void*);
+  HMODULE netapi = LoadLibraryA("NETAPI32.DLL");
+  if (netapi == nullptr) return std::nullopt;
+  auto get_info = Lookup<NetWkstaGetInfoFn>(netapi, "NetWkstaGetInfo");
+  auto free_buffer = Lookup<NetApiBufferFreeFn>(netapi, "NetApiBufferFree");
+  std::optional<std::string> workgroup;
+  BYTE* buffer = nullptr;
+  if (get_info != nullptr && free_buffer != nullptr && get_info(nullptr, 100, &buffer) == 0 &&
+      buffer != nullptr) {
+    const wchar_t* name = reinterpret_cast<WorkstationInfo100*>(buffer)->langroup;
+    workgroup.emplace();
+    int length = name ? static_cast<int>(std::wcslen(name)) : 0;
+    int bytes = length ? WideCharToMultiByte(CP_ACP, 0, name, length, nullptr, 0, nullptr, nullptr)
+                       : 0;
+    if (bytes > 0) {
+      workgroup->resize(static_cast<size_t>(bytes));
+      WideCharToMultiByte(CP_ACP, 0, name, length, workgroup->data(), bytes, nullptr, nullptr);
+    }
+  }
+  if (buffer != nullptr && free_buffer != nullptr) free_buffer(buffer);
+  FreeLibrary(netapi);
+  return workgroup;
+}
+
+Wow64Answer Win32SystemFacts::IsWow64() {
+  using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, BOOL*);
+  auto is_wow64 = Lookup<IsWow64ProcessFn>(GetModuleHandleA("kernel32.dll"), "IsWow64Process");
+  Wow64Answer answer;
+  if (is_wow64 == nullptr) return answer;
+  answer.function_exists = true;
+  BOOL wow64 = FALSE;
+  answer.succeeded = is_wow64(GetCurrentProcess(), &wow64) != 0;
+  answer.error = answer.succeeded ? 0 : GetLastError();
+  answer.is_wow64 = answer.succeeded && wow64 != 0;
+  return answer;
+}
+
+bool Win32SystemFacts::Is64BitProcess() { return sizeof(void*) == 8; }
+
+}  // namespace kestrix
