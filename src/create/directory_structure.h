@@ -1,0 +1,87 @@
+#pragma once
+// How the final name text describes directories. Pure text work: nothing here touches the
+// file system (level_creation.h walks the levels, invalid_chars.h judges the characters).
+//
+// Notation:
+//   a\b\c or a/b/c   nested levels below the current path ("/" counts as "\")
+//   a|b|c            several names (Normal mode; each part becomes one list line)
+//   proj*src*doc     proj with the subdirectories src and doc (Normal mode)
+//   *x list line     subdirectory x of the last top-level line above it
+//   C:\x or \\s\x    an absolute path, created with all missing levels
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrix {
+
+// "/" becomes "\" everywhere.
+std::string NormalizeSeparators(std::string_view text);
+
+// True when the text contains "\" or "/".
+bool HasLevelSeparator(std::string_view text);
+
+// The trimmed text begins with "\\" (a network path) or has ":\" as its second and third
+// characters (a drive path). "C:/x" is not absolute: its ":" makes it invalid instead.
+bool IsAbsolutePath(std::string_view text);
+
+// The levels of a chain: the text trimmed, "/" turned into "\", split at every "\".
+// n separators give n + 1 parts; empty parts (leading, doubled or trailing "\") are kept
+// and mean "stay at this level".
+std::vector<std::string> SplitLevels(std::string_view text);
+
+// How a Normal-mode run text is created once the invalid-character test passed.
+enum class NormalTextKind {
+  kAbsolute,  // ForceDirectories of the trimmed text
+  kChain,     // SplitLevels below the current path
+  kSingle,    // current path + the text as it stands
+};
+NormalTextKind ClassifyNormalText(std::string_view text);
+
+// True when a Normal-mode text must be turned into list lines before it is created
+// (it holds "|" or "*").
+bool NeedsListForm(std::string_view name_text);
+
+// The list text the Extended list takes when the name field's text is carried over on
+// the switch to Extended mode. `replaced` is false when the list keeps `list_text` (its
+// first line mirrors the name field already); when true the caller clears the saved
+// selection, because it no longer fits the new text.
+//   a|b    -> "a", "b"
+//   a*b*c  -> "a", "*b", "*c" (only while the list holds just the mirrored name)
+//   a|b*c  -> "a", "b*c" (the "|" wins; "*" stays inside the line)
+struct CarriedList {
+  std::string list_text;
+  bool replaced = false;
+};
+CarriedList CarryNameToList(std::string_view name_text, std::string_view list_text);
+
+// The list without the lines that are blank after trimming.
+std::string RemoveBlankLines(std::string_view list_text);
+
+// The run text of an Extended-mode creation: blank lines removed, every "|" left in the
+// list turned into a line break, the whole text trimmed.
+std::string PrepareListRunText(std::string_view list_text);
+
+// One line of an Extended list, ready for creation. `text` is the trimmed line with "\"
+// separators and its "*" markers expanded to the parent; it is what the failure list
+// records for a failing single-level line.
+struct PlannedLine {
+  std::string text;
+  bool chain = false;               // created level by level from the current path
+  std::vector<std::string> levels;  // SplitLevels(text) for a chain, else just text
+};
+
+struct ListPlan {
+  std::vector<PlannedLine> lines;
+  // The name the host enters after the run: the last top-level line (its "*" removed),
+  // or the last processed line when the list has no top-level line.
+  std::string final_name;
+};
+
+// Reads an Extended run text line by line. A line not starting with "*" is top-level and
+// becomes the parent; in a line starting with "*" every "* " and then every "*" becomes
+// parent + "\": with parent x, "*y" and "* y" give x\y and "**y" gives x\x\y. Before any
+// top-level line the parent is empty, so "*x" gives "\x" (the current path, then x).
+// Lines that are blank after trimming are skipped.
+ListPlan PlanList(std::string_view run_text);
+
+}  // namespace kestrix

@@ -1,0 +1,87 @@
+#include "create/level_creation.h"
+
+#include "create/directory_structure.h"
+
+namespace kestrix {
+
+std::string WithTrailingSeparator(std::string_view path) {
+  std::string result(path);
+  if (result.empty() || (result.back() != '\\' && result.back() != '/')) result.push_back('\\');
+  return result;
+}
+
+namespace {
+
+std::string WithoutTrailingSeparators(std::string_view path) {
+  std::string result(path);
+  while (!result.empty() && (result.back() == '\\' || result.back() == '/')) result.pop_back();
+  return result;
+}
+
+// Length of the part of a path that cannot be created: "C:" for a drive path,
+// "\\server\share" for a network path, 0 otherwise.
+std::size_t RootLength(std::string_view path) {
+  if (path.size() >= 2 && path[1] == ':') return 2;
+  if (path.starts_with("\\\\")) {
+    std::size_t server_end = path.find('\\', 2);
+    if (server_end == std::string_view::npos) return path.size();
+    std::size_t share_end = path.find('\\', server_end + 1);
+    return share_end == std::string_view::npos ? path.size() : share_end;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::vector<LevelOutcome> CreateLevels(FileSystem& fs, std::string_view base_path,
+                                       const std::vector<std::string>& levels) {
+  std::vector<LevelOutcome> outcomes;
+  std::string base = WithTrailingSeparator(base_path);
+  for (const std::string& part : levels) {
+    LevelOutcome outcome;
+    outcome.part = part;
+    if (part.empty()) {
+      outcome.path = WithoutTrailingSeparators(base);
+      outcomes.push_back(std::move(outcome));
+      continue;
+    }
+    outcome.path = base + part;
+    if (fs.DirectoryExists(outcome.path)) {
+      outcome.step = LevelStep::kEntered;
+    } else {
+      outcome.error = fs.CreateDirectory(outcome.path);
+      outcome.step = outcome.error == kErrorSuccess ? LevelStep::kCreated : LevelStep::kFailed;
+    }
+    if (outcome.step != LevelStep::kFailed) base = outcome.path + "\\";
+    outcomes.push_back(std::move(outcome));
+  }
+  return outcomes;
+}
+
+uint32_t ForceDirectories(FileSystem& fs, std::string_view path) {
+  const std::string target = WithoutTrailingSeparators(NormalizeSeparators(path));
+  if (target.empty()) return kErrorInvalidName;
+  if (fs.DirectoryExists(target)) return kErrorSuccess;
+
+  // Climb to the deepest existing ancestor, remembering the levels to create below it.
+  const std::size_t root = RootLength(target);
+  std::vector<std::string> missing{target};
+  std::string current = target;
+  for (;;) {
+    const std::size_t sep = current.rfind('\\');
+    if (sep == std::string::npos || sep < root) break;
+    current = WithoutTrailingSeparators(current.substr(0, sep));
+    if (current.size() <= root) break;
+    if (fs.DirectoryExists(current)) break;
+    missing.push_back(current);
+  }
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+    const uint32_t error = fs.CreateDirectory(*it);
+    if (error != kErrorSuccess && !(error == kErrorAlreadyExists && fs.DirectoryExists(*it))) {
+      return error;
+    }
+  }
+  return kErrorSuccess;
+}
+
+}  // namespace kestrix

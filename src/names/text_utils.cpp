@@ -1,0 +1,127 @@
+#include "names/text_utils.h"
+
+namespace kestrix {
+
+bool IsTrimmable(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
+
+std::string TrimLeft(std::string_view text) {
+  std::size_t begin = 0;
+  while (begin < text.size() && IsTrimmable(text[begin])) ++begin;
+  return std::string(text.substr(begin));
+}
+
+std::string TrimRight(std::string_view text) {
+  std::size_t end = text.size();
+  while (end > 0 && IsTrimmable(text[end - 1])) --end;
+  return std::string(text.substr(0, end));
+}
+
+std::string Trim(std::string_view text) {
+  return TrimLeft(TrimRight(text));
+}
+
+bool IsBlank(std::string_view text) {
+  for (char c : text) {
+    if (!IsTrimmable(c)) return false;
+  }
+  return true;
+}
+
+bool IsAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+char AsciiToUpper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+char AsciiToLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string AsciiUpperCase(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = AsciiToUpper(c);
+  return result;
+}
+
+std::size_t FindIgnoreCase(std::string_view text, std::string_view pattern, std::size_t from) {
+  if (pattern.empty() || pattern.size() > text.size()) return std::string_view::npos;
+  for (std::size_t i = from; i + pattern.size() <= text.size(); ++i) {
+    std::size_t k = 0;
+    while (k < pattern.size() && AsciiToUpper(text[i + k]) == AsciiToUpper(pattern[k])) ++k;
+    if (k == pattern.size()) return i;
+  }
+  return std::string_view::npos;
+}
+
+bool ContainsIgnoreCase(std::string_view text, std::string_view pattern) {
+  return FindIgnoreCase(text, pattern) != std::string_view::npos;
+}
+
+bool ContainsAnyOf(std::string_view text, std::string_view chars) {
+  return text.find_first_of(chars) != std::string_view::npos;
+}
+
+namespace {
+
+template <typename Finder>
+std::string ReplaceWith(std::string_view text, std::string_view from, std::string_view to,
+                        Finder find) {
+  if (from.empty()) return std::string(text);
+  std::string result;
+  result.reserve(text.size());
+  std::size_t pos = 0;
+  for (std::size_t hit = find(text, from, pos); hit != std::string_view::npos;
+       hit = find(text, from, pos)) {
+    result.append(text.substr(pos, hit - pos));
+    result.append(to);
+    pos = hit + from.size();
+  }
+  result.append(text.substr(pos));
+  return result;
+}
+
+}  // namespace
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  return ReplaceWith(text, from, to, [](std::string_view t, std::string_view p, std::size_t at) {
+    return t.find(p, at);
+  });
+}
+
+std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view from,
+                                 std::string_view to) {
+  return ReplaceWith(text, from, to, [](std::string_view t, std::string_view p, std::size_t at) {
+    return FindIgnoreCase(t, p, at);
+  });
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      lines.emplace_back(text.substr(start, i - start));
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+    ++i;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string result;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) result.append(kLineBreak);
+    result.append(lines[i]);
+  }
+  return result;
+}
+
+}  // namespace kestrix

@@ -1,0 +1,46 @@
+#pragma once
+// Small string helpers shared by the name engine and directory creation. Texts are
+// single-byte strings in the system code page; indexes here are 0-based like std::string.
+// Case-insensitive helpers fold ASCII letters only: the platform's locale-aware folding is
+// not available to portable code, and every fixed pattern the program matches is ASCII.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrix {
+
+// The line break of the Windows edit controls that hold lists.
+inline constexpr std::string_view kLineBreak = "\r\n";
+
+// Blanks in the sense of trimming: space and every control character (code below 33).
+bool IsTrimmable(char c);
+std::string Trim(std::string_view text);
+std::string TrimLeft(std::string_view text);
+std::string TrimRight(std::string_view text);
+// True when the text is empty after trimming.
+bool IsBlank(std::string_view text);
+
+bool IsAsciiDigit(char c);
+char AsciiToUpper(char c);
+char AsciiToLower(char c);
+std::string AsciiUpperCase(std::string_view text);
+
+// Index of the first occurrence of `pattern` at or after `from`, or npos. An empty pattern
+// is never found (it would match everywhere and make replacements loop).
+std::size_t FindIgnoreCase(std::string_view text, std::string_view pattern, std::size_t from = 0);
+bool ContainsIgnoreCase(std::string_view text, std::string_view pattern);
+bool ContainsAnyOf(std::string_view text, std::string_view chars);
+
+// Replaces every non-overlapping occurrence, scanning left to right; the inserted text is
+// never searched again. An empty `from` leaves the text unchanged.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view from, std::string_view to);
+
+// Splits like a string list reading a memo: at CR LF, LF or a lone CR; a final line break
+// does not start another line, so "" gives no lines and "a\r\n" gives one.
+std::vector<std::string> SplitLines(std::string_view text);
+// Joins with kLineBreak between lines (none after the last).
+std::string JoinLines(const std::vector<std::string>& lines);
+
+}  // namespace kestrix

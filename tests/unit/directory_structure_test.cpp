@@ -1,0 +1,162 @@
+#include "create/directory_structure.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kestrix {
+namespace {
+
+using Levels = std::vector<std::string>;
+
+TEST(DirectoryStructure, AbsolutePathsAreDrivePathsAndNetworkPaths) {
+  struct Case {
+    std::string text;
+    bool absolute;
+  };
+  const Case cases[] = {
+      {"C:\\X\\Y", true}, {"  d:\\x  ", true}, {"\\\\server\\share", true},
+      {"z:\\", true},     {"C:/x", false},     {"C:", false},
+      {"\\x", false},     {"a\\b", false},     {"", false},
+      {"ab:\\", false},   {":\\x", false},     {" \\\\s", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsAbsolutePath(c.text), c.absolute) << c.text;
+}
+
+TEST(DirectoryStructure, SplitLevelsKeepsEmptyParts) {
+  struct Case {
+    std::string text;
+    Levels levels;
+  };
+  const Case cases[] = {
+      {"a/b\\c", {"a", "b", "c"}},
+      {"  a\\b  ", {"a", "b"}},
+      {"a\\", {"a", ""}},
+      {"\\x", {"", "x"}},
+      {"a\\\\b", {"a", "", "b"}},
+      {"a \\ b", {"a ", " b"}},
+      {"abc", {"abc"}},
+      {"", {""}},
+      {"\\", {"", ""}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SplitLevels(c.text), c.levels) << c.text;
+}
+
+TEST(DirectoryStructure, ClassifiesNormalText) {
+  EXPECT_EQ(ClassifyNormalText("C:\\new\\dir"), NormalTextKind::kAbsolute);
+  EXPECT_EQ(ClassifyNormalText("a/b\\c"), NormalTextKind::kChain);
+  EXPECT_EQ(ClassifyNormalText("a/"), NormalTextKind::kChain);
+  EXPECT_EQ(ClassifyNormalText("Setup"), NormalTextKind::kSingle);
+  EXPECT_EQ(ClassifyNormalText("C:x"), NormalTextKind::kSingle);
+  EXPECT_TRUE(NeedsListForm("a|b"));
+  EXPECT_TRUE(NeedsListForm("a*b"));
+  EXPECT_FALSE(NeedsListForm("a\\b"));
+}
+
+TEST(DirectoryStructure, CarryNameToListTurnsNotationIntoLines) {
+  struct Case {
+    std::string name, list, expected;
+    bool replaced;
+  };
+  const Case cases[] = {
+      {"a|b", "a|b", "a\r\nb", true},
+      {"a|b|c", "old", "a\r\nb\r\nc", true},
+      {"a*b*c", "a*b*c", "a\r\n*b\r\n*c", true},
+      {" a*b ", "a*b", "a\r\n*b", true},
+      // The stars stay when the list holds more than the mirrored name.
+      {"a*b*c", "a*b*c\r\nother", "a*b*c\r\nother", false},
+      // "|" and "*" together: only the "|" becomes lines.
+      {"a|b*c", "a|b*c", "a\r\nb*c", true},
+      {"plain", "plain", "plain", false},
+      {"", "keep", "keep", false},
+  };
+  for (const Case& c : cases) {
+    const CarriedList carried = CarryNameToList(c.name, c.list);
+    EXPECT_EQ(carried.list_text, c.expected) << c.name;
+    EXPECT_EQ(carried.replaced, c.replaced) << c.name;
+  }
+}
+
+TEST(DirectoryStructure, PrepareListRunText) {
+  EXPECT_EQ(RemoveBlankLines("  \r\na\r\n\t\r\nb\r\n"), "a\r\nb");
+  EXPECT_EQ(PrepareListRunText("  \r\na|b\r\n\r\n *c \r\n"), "a\r\nb\r\n *c");
+  EXPECT_EQ(PrepareListRunText(" \r\n \r\n"), "");
+  EXPECT_EQ(PrepareListRunText("x|*y"), "x\r\n*y");
+}
+
+struct PlanCase {
+  const char* name;
+  std::string run_text;
+  std::vector<PlannedLine> lines;
+  std::string final_name;
+};
+
+void PrintTo(const PlanCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+PlannedLine Single(const std::string& text) {
+  return {text, false, {text}};
+}
+PlannedLine Chain(const std::string& text, Levels levels) {
+  return {text, true, levels};
+}
+
+class PlanListTest : public testing::TestWithParam<PlanCase> {};
+
+TEST_P(PlanListTest, ExpandsMarkersAndFindsTheFinalName) {
+  const PlanCase& c = GetParam();
+  const ListPlan plan = PlanList(c.run_text);
+  ASSERT_EQ(plan.lines.size(), c.lines.size());
+  for (std::size_t i = 0; i < c.lines.size(); ++i) {
+    EXPECT_EQ(plan.lines[i].text, c.lines[i].text) << i;
+    EXPECT_EQ(plan.lines[i].chain, c.lines[i].chain) << i;
+    EXPECT_EQ(plan.lines[i].levels, c.lines[i].levels) << i;
+  }
+  EXPECT_EQ(plan.final_name, c.final_name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DirectoryStructure, PlanListTest,
+    testing::Values(
+        PlanCase{"Siblings",
+                 "x\r\n*y\r\nz\r\n*w",
+                 {Single("x"), Chain("x\\y", {"x", "y"}), Single("z"), Chain("z\\w", {"z", "w"})},
+                 "z"},
+        PlanCase{"ThreeNames", "a\r\nb\r\nc", {Single("a"), Single("b"), Single("c")}, "c"},
+        PlanCase{"StarBlankAndDoubleStar",
+                 "p\r\n* b\r\n**c",
+                 {Single("p"), Chain("p\\b", {"p", "b"}), Chain("p\\p\\c", {"p", "p", "c"})},
+                 "p"},
+        PlanCase{"SubdirectoryBeforeAnyParent", "*x", {Chain("\\x", {"", "x"})}, "\\x"},
+        PlanCase{"ChainParent",
+                 " a/b \r\n*c",
+                 {Chain("a\\b", {"a", "b"}), Chain("a\\b\\c", {"a", "b", "c"})},
+                 "a\\b"},
+        PlanCase{"TrailingSeparator", "a\\", {Chain("a\\", {"a", ""})}, "a\\"},
+        PlanCase{"BlankLinesSkipped", "a\r\n\r\n  \r\nb", {Single("a"), Single("b")}, "b"},
+        PlanCase{"StarInsideTopLevelLine", "a*b", {Chain("aab\\b", {"aab", "b"})}, "ab"},
+        PlanCase{"Empty", "", {}, ""}),
+    [](const testing::TestParamInfo<PlanCase>& info) { return std::string(info.param.name); });
+
+TEST(DirectoryStructure, NormalNotationReachesTheListAsSiblings) {
+  // The way a creation run handles "|" and "*": carry to the list, prepare, plan.
+  const auto plan_of = [](const std::string& name) {
+    return PlanList(PrepareListRunText(CarryNameToList(name, name).list_text));
+  };
+  const ListPlan bars = plan_of("a|b|c");
+  ASSERT_EQ(bars.lines.size(), 3u);
+  EXPECT_EQ(bars.lines[2].text, "c");
+
+  const ListPlan stars = plan_of("proj*src*doc");
+  ASSERT_EQ(stars.lines.size(), 3u);
+  EXPECT_EQ(stars.lines[0].text, "proj");
+  EXPECT_EQ(stars.lines[1].levels, (Levels{"proj", "src"}));
+  EXPECT_EQ(stars.lines[2].levels, (Levels{"proj", "doc"}));
+  EXPECT_EQ(stars.final_name, "proj");
+}
+
+}  // namespace
+}  // namespace kestrix

@@ -1,0 +1,97 @@
+#include "names/text_utils.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kestrix {
+namespace {
+
+TEST(TextUtils, TrimRemovesBlanksAndControlCharactersOnBothEnds) {
+  struct Case {
+    std::string in, both, left, right;
+  };
+  const Case cases[] = {
+      {"", "", "", ""},
+      {"   ", "", "", ""},
+      {"  a b  ", "a b", "a b  ", "  a b"},
+      {"\t\r\na\x01", "a", "a\x01", "\t\r\na"},
+      // Bytes above 127 are letters of the code page, never blanks.
+      {"\xA0x\xE9", "\xA0x\xE9", "\xA0x\xE9", "\xA0x\xE9"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Trim(c.in), c.both) << c.in;
+    EXPECT_EQ(TrimLeft(c.in), c.left) << c.in;
+    EXPECT_EQ(TrimRight(c.in), c.right) << c.in;
+    EXPECT_EQ(IsBlank(c.in), c.both.empty()) << c.in;
+  }
+}
+
+TEST(TextUtils, FindIgnoreCaseFoldsAsciiOnly) {
+  EXPECT_EQ(FindIgnoreCase("R&D and r&d", "R&D", 1), 8u);
+  EXPECT_EQ(FindIgnoreCase("Hello", "LLO"), 2u);
+  EXPECT_EQ(FindIgnoreCase("ab", "abc"), std::string::npos);
+  EXPECT_EQ(FindIgnoreCase("abc", ""), std::string::npos);
+  EXPECT_EQ(FindIgnoreCase("abc", "c", 5), std::string::npos);
+  EXPECT_FALSE(ContainsIgnoreCase("\xC9", "\xE9"));
+  EXPECT_TRUE(ContainsIgnoreCase("x\xE9Y", "\xE9y"));
+}
+
+TEST(TextUtils, ReplaceAllDoesNotRescanInsertedText) {
+  struct Case {
+    std::string text, from, to, exact, folded;
+  };
+  const Case cases[] = {
+      {"a/b/c", "/", "\\", "a\\b\\c", "a\\b\\c"},
+      {"R&D r&d", "&", "and", "RandD randd", "RandD randd"},
+      {"aaa", "a", "aa", "aaaaaa", "aaaaaa"},
+      {"aaaa", "aa", "b", "bb", "bb"},
+      {"Abc aBC", "abc", "x", "Abc aBC", "x x"},
+      {"abc", "", "x", "abc", "abc"},
+      {"", "a", "b", "", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReplaceAll(c.text, c.from, c.to), c.exact) << c.text;
+    EXPECT_EQ(ReplaceAllIgnoreCase(c.text, c.from, c.to), c.folded) << c.text;
+  }
+}
+
+TEST(TextUtils, SplitLinesAcceptsEveryLineBreakAndIgnoresAFinalOne) {
+  struct Case {
+    std::string text;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+      {"\r\n", {""}},
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      {"a\n\r", {"a", ""}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
+}
+
+TEST(TextUtils, JoinLinesIsTheInverseOfSplitForListText) {
+  const std::string text = "x\r\n*y\r\n\r\nz";
+  EXPECT_EQ(JoinLines(SplitLines(text)), text);
+  EXPECT_EQ(JoinLines({}), "");
+  EXPECT_EQ(JoinLines({""}), "");
+}
+
+TEST(TextUtils, CharacterClasses) {
+  EXPECT_TRUE(IsAsciiDigit('0'));
+  EXPECT_TRUE(IsAsciiDigit('9'));
+  EXPECT_FALSE(IsAsciiDigit('a'));
+  EXPECT_FALSE(IsAsciiDigit('\xB2'));  // superscript two is no digit
+  EXPECT_EQ(AsciiUpperCase("c:\\x\xE9"), "C:\\X\xE9");
+  EXPECT_EQ(AsciiToLower('Q'), 'q');
+  EXPECT_EQ(AsciiToLower('['), '[');
+  EXPECT_TRUE(ContainsAnyOf("a|b", "|*"));
+  EXPECT_FALSE(ContainsAnyOf("ab", "|*"));
+}
+
+}  // namespace
+}  // namespace kestrix
