@@ -4,16 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "names/text_utils.h"
+
 namespace kestrix {
 
-// Removes leading and trailing characters at or below the space (control characters too).
-std::string Trim(std::string_view text);
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
-bool ContainsIgnoreCase(std::string_view text, std::string_view part);
-// Every occurrence of `from` (compared without case) replaced by `to`; an empty `from`
-// changes nothing.
-std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view from, std::string_view to);
 
 }  // namespace kestrix

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "create/force_directories.h"
+#include "create/level_creation.h"
 #include "host/path_text.h"
 #include "settings/big_ini_file.h"
 

@@ -114,7 +114,7 @@ NameSuggestion SuggestFromHostReply(const std::string& reply, bool fix_ext, File
   return Suggest(name, base, affixes, current_path);
 }
 
-bool IsAbsolutePath(const std::string& text) {
+bool IsAbsoluteHostPath(const std::string& text) {
   const std::string t = Upper(Trim(text));
   if (t.size() < 2) return false;
   if (!(t.compare(0, 2, "\\\\") == 0 || (t[0] >= 'A' && t[0] <= 'Z' && t[1] == ':'))) return false;

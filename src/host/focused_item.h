@@ -54,6 +54,6 @@ NameSuggestion SuggestFromHostReply(const std::string& reply, bool fix_ext, File
 
 // Upper-cased, trimmed text of at least 2 characters starting with "\\" or a drive letter
 // and ":", with no control character nor any of " * / : < > ? from position 4 on.
-bool IsAbsolutePath(const std::string& text);
+bool IsAbsoluteHostPath(const std::string& text);
 
 }  // namespace kestrix

@@ -104,7 +104,7 @@ void HostSnapshotReader::SuggestFromWindows(const std::string& focused_class) {
 
 void HostSnapshotReader::TakeOverFullPathItem() {
   const std::string text = Trim(view_.NameText());
-  if (!IsAbsolutePath(text)) return;
+  if (!IsAbsoluteHostPath(text)) return;
   // A tree or a list of full paths: the item is the place, not a name.
   SetCurrentPath(WithTrailingSeparator(text));
   view_.SetNameText(ExtractFileName(text));

@@ -88,6 +88,11 @@ std::string ExtractFileName(const std::string& path) {
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+std::string ExtractFilePath(const std::string& path) {
+  size_t cut = path.find_last_of("\\/:");
+  return cut == std::string::npos ? "" : path.substr(0, cut + 1);
+}
+
 std::string ExtractFileExt(const std::string& path) {
   std::string name = ExtractFileName(path);
   size_t dot = name.rfind('.');

@@ -22,6 +22,8 @@ std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& fro
 std::string ExtractFileDrive(const std::string& path);
 // The part after the last "\", "/" or ":".
 std::string ExtractFileName(const std::string& path);
+// The directory part with its trailing separator ("C:\a\b.ini" gives "C:\a\").
+std::string ExtractFilePath(const std::string& path);
 // The file name's extension with its dot ("" when none); ".hidden" is all extension.
 std::string ExtractFileExt(const std::string& path);
 // The file name without its extension.

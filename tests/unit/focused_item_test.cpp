@@ -127,7 +127,7 @@ TEST(ListBoxSelection, IndexAndItemText) {
   EXPECT_EQ(ListBoxSelection(w, list), "-1 : ");
 }
 
-TEST(IsAbsolutePath, DriveOrUncWithCleanRest) {
+TEST(IsAbsoluteHostPath, DriveOrUncWithCleanRest) {
   struct Case {
     std::string text;
     bool absolute;
@@ -137,7 +137,7 @@ TEST(IsAbsolutePath, DriveOrUncWithCleanRest) {
       {"C:\\a\tb", false}, {"1:\\x", false},     {"Work\\New", false},     {"C", false},
       {"", false},
   };
-  for (const Case& c : cases) EXPECT_EQ(IsAbsolutePath(c.text), c.absolute) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(IsAbsoluteHostPath(c.text), c.absolute) << c.text;
 }
 
 }  // namespace
