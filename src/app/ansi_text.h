@@ -1,10 +1,10 @@
 #pragma once
-// Byte-string helpers with the host's rules: single-byte system code page text, case folded
-// for ASCII letters only, blanks being every character up to and including the space.
+// Byte-string helpers start-up needs beyond the shared text operations: ASCII case folding
+// of whole texts and a case-insensitive prefix test.
 #include <string>
 #include <string_view>
 
-#include "names/text_utils.h"
+#include "names/text_ops.h"
 
 namespace kestrix {
 

@@ -66,7 +66,7 @@ std::vector<std::string> EnvironmentList(Environment& environment, bool as_refer
   std::vector<std::string> list;
   for (const auto& [name, value] : environment.List()) {
     std::string entry = name + "=" + value;
-    if (as_references) entry = "%" + entry.substr(0, entry.find('=')) + "%";
+    if (as_references) entry = std::string("%").append(entry, 0, entry.find('=')).append("%");
     std::string trimmed = Trim(entry);
     if (trimmed.empty() || trimmed == "%%") continue;
     list.push_back(entry);

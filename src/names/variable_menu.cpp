@@ -34,7 +34,7 @@ std::string TokenFromUserAppCaption(const std::string& caption) {
   size_t end = close == std::string::npos ? 0 : close;
   std::string inner = end > begin ? text.substr(begin, end - begin) : std::string();
   inner = ReplaceAll(ReplaceAll(inner, "{", ""), "}", "");
-  return "{" + Trim(inner) + "}";
+  return std::string("{").append(Trim(inner)).append("}");
 }
 
 }  // namespace kestrix
