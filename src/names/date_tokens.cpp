@@ -74,28 +74,50 @@ std::string DateTokenValue(std::string_view token, const LocalDateTime& when, Lo
   if (token.size() != 2 || token[0] != '%') return {};
   const int iso_day = IsoDayOfWeek(when.year, when.month, when.day);
   switch (token[1]) {
-    case 's': return std::to_string(when.second);
-    case 'S': return TwoDigits(when.second);
-    case 'm': return std::to_string(when.minute);
-    case 'M': return TwoDigits(when.minute);
-    case 'h': return std::to_string(when.hour);
-    case 'H': return TwoDigits(when.hour);
-    case 'd': return std::to_string(when.day);
-    case 'D': return TwoDigits(when.day);
-    case 'p': return locale.ShortDayName(iso_day);
-    case 'P': return locale.LongDayName(iso_day);
-    case 'n': return std::to_string(when.month);
-    case 'N': return TwoDigits(when.month);
-    case 'o': return locale.ShortMonthName(when.month);
-    case 'O': return locale.LongMonthName(when.month);
-    case 'y': return TwoDigits(((when.year % 100) + 100) % 100);
-    case 'Y': return FourDigits(when.year);
-    case 'e': return std::to_string(DayOfYear(when.year, when.month, when.day));
-    case 'q': return std::to_string((when.month - 1) / 3 + 1);
-    case 'W': return std::to_string(IsoWeekNumber(when.year, when.month, when.day));
-    case 'w': return std::to_string(iso_day);
-    case 'x': return std::to_string(LocalUnixTime(when));
-    default: return {};
+    case 's':
+      return std::to_string(when.second);
+    case 'S':
+      return TwoDigits(when.second);
+    case 'm':
+      return std::to_string(when.minute);
+    case 'M':
+      return TwoDigits(when.minute);
+    case 'h':
+      return std::to_string(when.hour);
+    case 'H':
+      return TwoDigits(when.hour);
+    case 'd':
+      return std::to_string(when.day);
+    case 'D':
+      return TwoDigits(when.day);
+    case 'p':
+      return locale.ShortDayName(iso_day);
+    case 'P':
+      return locale.LongDayName(iso_day);
+    case 'n':
+      return std::to_string(when.month);
+    case 'N':
+      return TwoDigits(when.month);
+    case 'o':
+      return locale.ShortMonthName(when.month);
+    case 'O':
+      return locale.LongMonthName(when.month);
+    case 'y':
+      return TwoDigits(((when.year % 100) + 100) % 100);
+    case 'Y':
+      return FourDigits(when.year);
+    case 'e':
+      return std::to_string(DayOfYear(when.year, when.month, when.day));
+    case 'q':
+      return std::to_string((when.month - 1) / 3 + 1);
+    case 'W':
+      return std::to_string(IsoWeekNumber(when.year, when.month, when.day));
+    case 'w':
+      return std::to_string(iso_day);
+    case 'x':
+      return std::to_string(LocalUnixTime(when));
+    default:
+      return {};
   }
 }
 

@@ -27,9 +27,9 @@ std::string FormatDateVariable(const LocalDateTime& when);
 std::string FormatTimeVariable(const LocalDateTime& when);
 
 // The date tokens in the order they are replaced; matched case-sensitively.
-inline constexpr std::string_view kDateTokens[] = {
-    "%s", "%S", "%m", "%M", "%h", "%H", "%d", "%D", "%p", "%P", "%n",
-    "%N", "%o", "%O", "%y", "%Y", "%e", "%q", "%W", "%w", "%x"};
+inline constexpr std::string_view kDateTokens[] = {"%s", "%S", "%m", "%M", "%h", "%H", "%d",
+                                                   "%D", "%p", "%P", "%n", "%N", "%o", "%O",
+                                                   "%y", "%Y", "%e", "%q", "%W", "%w", "%x"};
 
 // The value of one date token ("%s" ... "%x") for the snapshot; empty for an unknown token.
 std::string DateTokenValue(std::string_view token, const LocalDateTime& when, Locale& locale);

@@ -27,8 +27,8 @@ int64_t Pos(std::string_view needle, std::string_view text) {
 }
 
 bool IsKmPlayerNeighbour(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-         c == ']' || c == ')';
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ']' ||
+         c == ')';
 }
 
 int32_t ReadInt32(const std::vector<uint8_t>& bytes, size_t offset) {
@@ -90,8 +90,7 @@ std::string AimpRecordText(const std::vector<uint8_t>& record, Locale& locale) {
   return locale.FromUtf16(texts[kArtist]) + " - " + locale.FromUtf16(texts[kTitle]);
 }
 
-std::optional<std::string> WindowTextOfClass(WindowSystem& windows,
-                                             const std::string& class_name) {
+std::optional<std::string> WindowTextOfClass(WindowSystem& windows, const std::string& class_name) {
   WindowHandle window = windows.FindWindow(0, 0, class_name, std::nullopt);
   if (window == 0) return std::nullopt;
   return windows.SendGetText(window, kTitleChars);
@@ -106,8 +105,8 @@ std::string RequestCopyDataText(WindowSystem& windows, WindowHandle target, Wind
   windows.SendCopyDataBlock(target, sender, dw_data, block.data(), cb_data);
   // The receiver may fill the whole buffer without a terminating zero.
   const void* zero = std::memchr(receive.data(), '\0', receive.size());
-  size_t length = zero ? static_cast<size_t>(static_cast<const char*>(zero) - receive.data())
-                       : receive.size();
+  size_t length =
+      zero ? static_cast<size_t>(static_cast<const char*>(zero) - receive.data()) : receive.size();
   return std::string(receive.data(), length);
 }
 

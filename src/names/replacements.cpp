@@ -1,5 +1,7 @@
 #include "names/replacements.h"
 
+#include <utility>
+
 #include "names/date_tokens.h"
 #include "names/player_sources.h"
 #include "names/system_sources.h"
@@ -14,7 +16,11 @@ namespace {
 constexpr const char* kDetectedDateTokens[] = {"%s", "%m", "%h", "%d", "%p", "%n",
                                                "%o", "%y", "%e", "%q", "%w", "%x"};
 
-std::string UserAppToken(const std::string& id) { return "{" + id + "}"; }
+std::string UserAppToken(const std::string& id) {
+  std::string token(1, '{');
+  token.append(id).push_back('}');
+  return token;
+}
 
 bool IsAbsolutePath(const std::string& text) {
   std::string t = Trim(text);
@@ -65,8 +71,14 @@ std::string Replacements(const std::string& text, VariablePlatform& platform,
 std::vector<std::string> EnvironmentList(Environment& environment, bool as_references) {
   std::vector<std::string> list;
   for (const auto& [name, value] : environment.List()) {
-    std::string entry = name + "=" + value;
-    if (as_references) entry = std::string("%").append(entry, 0, entry.find('=')).append("%");
+    std::string entry = name;
+    entry.append("=").append(value);
+    if (as_references) {
+      // NAME is the text before the first "=", so hidden entries such as "=C:" give "%%".
+      std::string reference(1, '%');
+      reference.append(entry, 0, entry.find('=')).push_back('%');
+      entry = std::move(reference);
+    }
     std::string trimmed = Trim(entry);
     if (trimmed.empty() || trimmed == "%%") continue;
     list.push_back(entry);
@@ -89,8 +101,7 @@ bool HoldsVariables(const std::string& text, Environment& environment,
 }
 
 AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::string& caption,
-                                         const AutoEnableState& state,
-                                         VariablePlatform& platform,
+                                         const AutoEnableState& state, VariablePlatform& platform,
                                          const std::vector<std::string>& user_app_ids) {
   AutoEnableOutcome outcome;
   if (!state.replacements_armed) return outcome;

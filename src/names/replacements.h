@@ -33,7 +33,7 @@ struct VariablePlatform {
 
 // The system and application tokens, replaced case-insensitively in this order.
 inline constexpr const char* kBraceTokens[] = {
-    "{date}", "{time}", "{user}", "{usr}", "{un}",   "{pc}",   "{os}",   "{wg}",
+    "{date}", "{time}", "{user}", "{usr}",  "{un}",   "{pc}",   "{os}",   "{wg}",
     "{ut}",   "{at}",   "{ax}",   "{wact}", "{bsct}", "{aict}", "{vlct}", "{kmct}"};
 
 // The text with every known variable replaced: environment references first (then the
@@ -73,8 +73,7 @@ struct AutoEnableOutcome {
 };
 
 AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::string& caption,
-                                         const AutoEnableState& state,
-                                         VariablePlatform& platform,
+                                         const AutoEnableState& state, VariablePlatform& platform,
                                          const std::vector<std::string>& user_app_ids);
 
 struct PreviewCleanupSettings {

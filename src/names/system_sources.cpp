@@ -21,14 +21,15 @@ std::string NtName(uint32_t major, uint32_t minor, uint32_t build) {
   if (major == 6 && minor == 1) return "Windows 7";
   if (major == 6 && minor == 2) return "Windows 8";
   if (major == 6 && minor == 3) return "Windows 8.1";
-  if (major == 10 && minor == 0)
-    return build >= kFirstWindows11Build ? "Windows 11" : "Windows 10";
+  if (major == 10 && minor == 0) return build >= kFirstWindows11Build ? "Windows 11" : "Windows 10";
   return "Unknown";
 }
 
 }  // namespace
 
-std::string UserNameSource(SystemFacts& system) { return system.UserName().value_or(""); }
+std::string UserNameSource(SystemFacts& system) {
+  return system.UserName().value_or("");
+}
 
 std::string ComputerNameSource(SystemFacts& system) {
   return system.ComputerName().value_or("");
@@ -90,8 +91,7 @@ bool SystemIs64Bit(SystemFacts& system) {
   Wow64Answer answer = system.IsWow64();
   if (!answer.function_exists) return false;
   if (!answer.succeeded)
-    throw VariableError("System Error. Code: " + std::to_string(answer.error) + ".",
-                        answer.error);
+    throw VariableError("System Error. Code: " + std::to_string(answer.error) + ".", answer.error);
   return answer.is_wow64;
 }
 

@@ -2,7 +2,18 @@
 
 namespace kestrix {
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+  size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string result;
+  result.reserve(size);
+  for (std::string_view piece : pieces) result.append(piece);
+  return result;
+}
+
+char AsciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string AsciiLowerCase(std::string_view text) {
   std::string result(text);

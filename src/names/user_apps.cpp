@@ -99,8 +99,8 @@ std::string ReadUserAppRaw(const std::string& id, const UserApplication& app,
                             " is outside 0 to " + std::to_string(kMaxCopyDataLength) + ".");
       WindowHandle window = readers.windows.FindWindow(0, 0, app.window_class, std::nullopt);
       if (window == 0) return "-";
-      return RequestCopyDataText(readers.windows, window, readers.application_window,
-                                 identifier, static_cast<uint32_t>(app.cb_data));
+      return RequestCopyDataText(readers.windows, window, readers.application_window, identifier,
+                                 static_cast<uint32_t>(app.cb_data));
     }
     case kMethodWindowCaption: {
       std::optional<WindowHandle> window =

@@ -9,16 +9,16 @@ std::vector<EnvironmentMenuEntry> EnvironmentMenuEntries(Environment& environmen
   std::vector<std::string> references = EnvironmentList(environment, true);
   std::vector<EnvironmentMenuEntry> entries;
   for (size_t i = 1; i < references.size(); ++i)
-    entries.push_back({"envVar_" + std::to_string(i), references[i]});
+    entries.push_back({Concat({"envVar_", std::to_string(i)}), references[i]});
   return entries;
 }
 
 std::string UserAppMenuCaption(const std::string& id, const std::string& menu_name) {
-  const std::string token = "{" + id + "}";
-  std::string caption = token + " - ";
+  const std::string token = Concat({"{", id, "}"});
+  std::string caption = Concat({token, " - "});
   for (size_t blanks = 2; caption.size() < 13; ++blanks)
-    caption = token + std::string(blanks, ' ') + "- ";
-  return caption + Trim(menu_name);
+    caption = Concat({token, std::string(blanks, ' '), "- "});
+  return Concat({caption, Trim(menu_name)});
 }
 
 std::string TokenFromEnvironmentCaption(const std::string& caption) {
@@ -34,7 +34,7 @@ std::string TokenFromUserAppCaption(const std::string& caption) {
   size_t end = close == std::string::npos ? 0 : close;
   std::string inner = end > begin ? text.substr(begin, end - begin) : std::string();
   inner = ReplaceAll(ReplaceAll(inner, "{", ""), "}", "");
-  return std::string("{").append(Trim(inner)).append("}");
+  return Concat({"{", Trim(inner), "}"});
 }
 
 }  // namespace kestrix

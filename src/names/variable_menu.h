@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "names/text_ops.h"
 #include "platform/environment.h"
 
 namespace kestrix {
@@ -90,7 +91,9 @@ std::vector<EnvironmentMenuEntry> EnvironmentMenuEntries(Environment& environmen
 // "{" + ID + "}" padded with blanks to at least 13 characters before "- ", then the trimmed
 // menu name.
 std::string UserAppMenuCaption(const std::string& id, const std::string& menu_name);
-inline std::string UserAppMenuItemName(const std::string& id) { return "uapp_" + id; }
+inline std::string UserAppMenuItemName(const std::string& id) {
+  return Concat({"uapp_", id});
+}
 
 // The token an environment item inserts: its caption without "&", trimmed.
 std::string TokenFromEnvironmentCaption(const std::string& caption);

@@ -6,9 +6,9 @@ namespace {
 
 const char* const kLongDays[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                  "Friday", "Saturday", "Sunday"};
-const char* const kLongMonths[] = {"January", "February", "March",     "April",
-                                   "May",     "June",     "July",      "August",
-                                   "September", "October", "November", "December"};
+const char* const kLongMonths[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
 
 std::string Pick(const char* const* names, int count, int one_based) {
   if (one_based < 1 || one_based > count) return "?";
@@ -17,12 +17,18 @@ std::string Pick(const char* const* names, int count, int one_based) {
 
 }  // namespace
 
-std::string FakeLocale::ShortDayName(int iso_day) { return Pick(kLongDays, 7, iso_day).substr(0, 3); }
-std::string FakeLocale::LongDayName(int iso_day) { return Pick(kLongDays, 7, iso_day); }
+std::string FakeLocale::ShortDayName(int iso_day) {
+  return Pick(kLongDays, 7, iso_day).substr(0, 3);
+}
+std::string FakeLocale::LongDayName(int iso_day) {
+  return Pick(kLongDays, 7, iso_day);
+}
 std::string FakeLocale::ShortMonthName(int month) {
   return Pick(kLongMonths, 12, month).substr(0, 3);
 }
-std::string FakeLocale::LongMonthName(int month) { return Pick(kLongMonths, 12, month); }
+std::string FakeLocale::LongMonthName(int month) {
+  return Pick(kLongMonths, 12, month);
+}
 
 std::string FakeLocale::FromUtf16(const std::u16string& text) {
   std::string result;

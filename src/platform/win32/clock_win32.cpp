@@ -10,6 +10,8 @@ LocalDateTime Win32Clock::Now() {
   return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
-uint32_t Win32Clock::TickCount() { return GetTickCount(); }
+uint32_t Win32Clock::TickCount() {
+  return GetTickCount();
+}
 
 }  // namespace kestrix

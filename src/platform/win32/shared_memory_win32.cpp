@@ -6,8 +6,7 @@
 
 namespace kestrix {
 
-std::optional<std::vector<uint8_t>> Win32SharedMemory::Read(const std::string& name,
-                                                            size_t size) {
+std::optional<std::vector<uint8_t>> Win32SharedMemory::Read(const std::string& name, size_t size) {
   HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, TRUE, name.c_str());
   if (mapping == nullptr) return std::nullopt;
   std::optional<std::vector<uint8_t>> bytes;

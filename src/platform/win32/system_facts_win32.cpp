@@ -52,7 +52,8 @@ std::optional<ReportedOsVersion> Win32SystemFacts::ReportedVersion() {
   info.dwOSVersionInfoSize = sizeof info;
   if (!GetVersionExA(&info)) return std::nullopt;
   return ReportedOsVersion{info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion,
-                           info.dwBuildNumber, Bounded(info.szCSDVersion, sizeof info.szCSDVersion)};
+                           info.dwBuildNumber,
+                           Bounded(info.szCSDVersion, sizeof info.szCSDVersion)};
 }
 
 std::optional<RealOsVersion> Win32SystemFacts::RealVersion() {
@@ -79,8 +80,8 @@ std::optional<std::string> Win32SystemFacts::Workgroup() {
     const wchar_t* name = reinterpret_cast<WorkstationInfo100*>(buffer)->langroup;
     workgroup.emplace();
     int length = name ? static_cast<int>(std::wcslen(name)) : 0;
-    int bytes = length ? WideCharToMultiByte(CP_ACP, 0, name, length, nullptr, 0, nullptr, nullptr)
-                       : 0;
+    int bytes =
+        length ? WideCharToMultiByte(CP_ACP, 0, name, length, nullptr, 0, nullptr, nullptr) : 0;
     if (bytes > 0) {
       workgroup->resize(static_cast<size_t>(bytes));
       WideCharToMultiByte(CP_ACP, 0, name, length, workgroup->data(), bytes, nullptr, nullptr);
@@ -104,6 +105,8 @@ Wow64Answer Win32SystemFacts::IsWow64() {
   return answer;
 }
 
-bool Win32SystemFacts::Is64BitProcess() { return sizeof(void*) == 8; }
+bool Win32SystemFacts::Is64BitProcess() {
+  return sizeof(void*) == 8;
+}
 
 }  // namespace kestrix

@@ -12,28 +12,31 @@ namespace kestrix {
 
 namespace {
 
-HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
-WindowHandle FromHwnd(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+HWND ToHwnd(WindowHandle window) {
+  return reinterpret_cast<HWND>(window);
+}
+WindowHandle FromHwnd(HWND window) {
+  return reinterpret_cast<WindowHandle>(window);
+}
 
 std::wstring ToWide(const std::string& text) {
   if (text.empty()) return {};
-  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                   nullptr, 0);
+  int length =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
   if (length > 0)
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
   return wide;
 }
 
 std::string FromWide(const wchar_t* text, size_t length) {
   if (length == 0) return {};
-  int bytes = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0,
-                                  nullptr, nullptr);
+  int bytes =
+      WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
   if (bytes > 0)
-    WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), result.data(), bytes,
-                        nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), result.data(), bytes, nullptr,
+                        nullptr);
   return result;
 }
 
@@ -95,7 +98,9 @@ std::string Win32WindowSystem::GetWindowText(WindowHandle window) {
   return Bounded(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
-bool Win32WindowSystem::IsIconic(WindowHandle window) { return ::IsIconic(ToHwnd(window)) != 0; }
+bool Win32WindowSystem::IsIconic(WindowHandle window) {
+  return ::IsIconic(ToHwnd(window)) != 0;
+}
 
 bool Win32WindowSystem::GetRect(WindowHandle window, WindowRect& rect) {
   RECT r;
