@@ -1,7 +1,8 @@
 #pragma once
 // The file system as the portable logic sees it. Paths are system-code-page strings with
 // Windows rules ("\" separators, drive letters, case-insensitive names). Results carry the
-// Windows error code (0 = success) so messages can show it.
+// Windows error code (0 = success) so messages can show it. Win32 code includes
+// platform/win32/windows_api.h, which keeps <windows.h> from renaming these methods.
 #include <cstdint>
 #include <stdexcept>
 #include <string>

@@ -20,10 +20,18 @@ FakeEnvironment::FakeEnvironment(
   for (const auto& [name, value] : variables) Set(name, value);
 }
 
+int FakeEnvironment::IndexOf(const std::string& name) const {
+  const std::string folded = FoldName(name);
+  for (size_t i = 0; i < variables_.size(); ++i)
+    if (FoldName(variables_[i].first) == folded) return static_cast<int>(i);
+  return -1;
+}
+
 std::optional<std::string> FakeEnvironment::Get(const std::string& name) {
-  auto it = variables_.find(FoldName(name));
-  if (it == variables_.end()) return std::nullopt;
-  return it->second.second;
+  if (name.empty()) return std::nullopt;
+  int index = IndexOf(name);
+  if (index < 0) return std::nullopt;
+  return variables_[index].second;
 }
 
 std::string FakeEnvironment::Expand(const std::string& text) {
@@ -53,17 +61,20 @@ std::string FakeEnvironment::Expand(const std::string& text) {
 }
 
 std::vector<std::pair<std::string, std::string>> FakeEnvironment::List() {
-  std::vector<std::pair<std::string, std::string>> list;
-  for (const auto& [key, entry] : variables_) list.push_back(entry);
-  return list;
+  return variables_;
 }
 
 void FakeEnvironment::Set(const std::string& name, const std::string& value) {
-  variables_[FoldName(name)] = {name, value};
+  int index = name.empty() ? -1 : IndexOf(name);
+  if (index < 0)
+    variables_.emplace_back(name, value);
+  else
+    variables_[index] = {name, value};
 }
 
 void FakeEnvironment::Unset(const std::string& name) {
-  variables_.erase(FoldName(name));
+  int index = IndexOf(name);
+  if (index >= 0) variables_.erase(variables_.begin() + index);
 }
 
 }  // namespace kestrix

@@ -3,8 +3,9 @@
 // Windows. Expand follows ExpandEnvironmentStringsA: "%NAME%" of a defined variable
 // becomes its value; an undefined (or empty-named) reference stays as typed and the scan
 // goes on after its closing "%"; a "%" without a closing one is copied as it is.
-// List gives the variables sorted by name, as GetEnvironmentStringsA does.
-#include <map>
+// List gives the variables in the order they were first set (the order of a process
+// environment block); an entry set with an empty name stands for the block's hidden
+// entries ("=C:=C:\\" splits into "" and "C:=C:\\"), which Get and Expand never see.
 #include <optional>
 #include <string>
 #include <utility>
@@ -28,8 +29,10 @@ class FakeEnvironment : public Environment {
   void Unset(const std::string& name);
 
  private:
-  // Folded name -> (name as set, value).
-  std::map<std::string, std::pair<std::string, std::string>> variables_;
+  // Index of the entry named `name` (case-insensitive), or -1.
+  int IndexOf(const std::string& name) const;
+
+  std::vector<std::pair<std::string, std::string>> variables_;
 };
 
 }  // namespace kestrix

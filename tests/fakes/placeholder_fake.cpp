@@ -1,1 +1,5 @@
-namespace kestrix { int PlaceholderFake() { return 1; } }
+namespace kestrix {
+int PlaceholderFake() {
+  return 1;
+}
+}  // namespace kestrix

@@ -1,3 +1,5 @@
-#include <windows.h>
 #include <gtest/gtest.h>
-TEST(Win32Placeholder, Works) { EXPECT_NE(GetCurrentProcessId(), 0u); }
+#include <windows.h>
+TEST(Win32Placeholder, Works) {
+  EXPECT_NE(GetCurrentProcessId(), 0u);
+}

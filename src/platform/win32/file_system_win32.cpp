@@ -1,0 +1,144 @@
+#include "platform/win32/file_system_win32.h"
+
+#include <algorithm>
+
+#include "platform/win32/windows_api.h"
+
+namespace kestrix {
+
+namespace {
+
+uint32_t LastError() {
+  DWORD code = GetLastError();
+  return code == 0 ? kErrorWriteFault : static_cast<uint32_t>(code);
+}
+
+std::string DirectoryOf(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  if (slash == std::string::npos) return ".";
+  if (slash == 0 || (slash == 2 && path[1] == ':')) return path.substr(0, slash + 1);
+  return path.substr(0, slash);
+}
+
+uint32_t WriteTemporary(Win32FileSystem& owner,
+                        uint32_t (Win32FileSystem::*write_chunk)(void*, const char*, uint32_t),
+                        const std::string& temp, const std::string& content) {
+  HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return LastError();
+  uint32_t code = kErrorSuccess;
+  for (size_t done = 0; done < content.size() && code == kErrorSuccess;) {
+    uint32_t size =
+        static_cast<uint32_t>(std::min<size_t>(Win32FileSystem::kChunkSize, content.size() - done));
+    code = (owner.*write_chunk)(file, content.data() + done, size);
+    done += size;
+  }
+  if (code == kErrorSuccess && !FlushFileBuffers(file)) code = LastError();
+  if (!CloseHandle(file) && code == kErrorSuccess) code = LastError();
+  return code;
+}
+
+}  // namespace
+
+uint32_t Win32FileSystem::GetAttributes(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes == INVALID_FILE_ATTRIBUTES ? static_cast<uint32_t>(kAttrInvalid) : attributes;
+}
+
+uint32_t Win32FileSystem::SetAttributes(const std::string& path, uint32_t attributes) {
+  return SetFileAttributesA(path.c_str(), attributes) ? kErrorSuccess : LastError();
+}
+
+uint32_t Win32FileSystem::CreateDirectory(const std::string& path) {
+  return CreateDirectoryA(path.c_str(), nullptr) ? kErrorSuccess : LastError();
+}
+
+uint32_t Win32FileSystem::ReadWholeFile(const std::string& path, std::string& content) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return LastError();
+  uint32_t code = kErrorSuccess;
+  std::string data;
+  char buffer[kChunkSize];
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file, buffer, sizeof buffer, &read, nullptr)) {
+      code = LastError();
+      break;
+    }
+    if (read == 0) break;
+    data.append(buffer, read);
+  }
+  CloseHandle(file);
+  if (code == kErrorSuccess) content = std::move(data);
+  return code;
+}
+
+uint32_t Win32FileSystem::WriteChunk(void* file, const char* data, uint32_t size) {
+  DWORD written = 0;
+  if (!WriteFile(static_cast<HANDLE>(file), data, size, &written, nullptr)) return LastError();
+  return written == size ? kErrorSuccess : kErrorWriteFault;
+}
+
+uint32_t Win32FileSystem::WriteWholeFile(const std::string& path, const std::string& content) {
+  DWORD old_attributes = GetFileAttributesA(path.c_str());
+  if (old_attributes != INVALID_FILE_ATTRIBUTES &&
+      (old_attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
+    return kErrorAccessDenied;
+  char temp[MAX_PATH];
+  const std::string directory = DirectoryOf(path);
+  if (GetTempFileNameA(directory.c_str(), "kx", 0, temp) == 0) {
+    // GetTempFileNameA says ERROR_DIRECTORY for a missing directory; writing the file
+    // itself would have said "path not found", which is what callers expect.
+    uint32_t code = LastError();
+    return GetFileAttributesA(directory.c_str()) == INVALID_FILE_ATTRIBUTES ? kErrorPathNotFound
+                                                                            : code;
+  }
+  uint32_t code = WriteTemporary(*this, &Win32FileSystem::WriteChunk, temp, content);
+  if (code == kErrorSuccess && old_attributes != INVALID_FILE_ATTRIBUTES &&
+      !SetFileAttributesA(temp, old_attributes))
+    code = LastError();
+  if (code == kErrorSuccess &&
+      !MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    code = LastError();
+  if (code != kErrorSuccess) {
+    SetFileAttributesA(temp, FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA(temp);
+  }
+  return code;
+}
+
+uint32_t Win32FileSystem::CopyFile(const std::string& from, const std::string& to,
+                                   bool fail_if_exists) {
+  return CopyFileA(from.c_str(), to.c_str(), fail_if_exists) ? kErrorSuccess : LastError();
+}
+
+uint32_t Win32FileSystem::DeleteFile(const std::string& path) {
+  return ::DeleteFileA(path.c_str()) ? kErrorSuccess : LastError();
+}
+
+std::vector<DirEntry> Win32FileSystem::ListDirectory(const std::string& directory,
+                                                     const std::string& pattern) {
+  std::vector<DirEntry> entries;
+  std::string query = directory;
+  if (!query.empty() && query.back() != '\\' && query.back() != '/') query += '\\';
+  query += pattern;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(query.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return entries;
+  do {
+    std::string name = data.cFileName;
+    if (name != "." && name != "..") entries.push_back(DirEntry{name, data.dwFileAttributes});
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  return entries;
+}
+
+uint64_t Win32FileSystem::LastWriteTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+         data.ftLastWriteTime.dwLowDateTime;
+}
+
+}  // namespace kestrix

@@ -1,0 +1,258 @@
+#include "settings/settings.h"
+
+#include <stdexcept>
+
+#include "platform/environment.h"
+
+namespace kestrix {
+
+namespace {
+
+constexpr bool TableMatchesEnum() {
+  for (size_t i = 0; i < kSettingKeys.size(); ++i)
+    if (static_cast<size_t>(kSettingKeys[i].id) != i) return false;
+  return true;
+}
+static_assert(TableMatchesEnum(), "kSettingKeys must list the keys in the order of Setting");
+
+const char kTrue[] = "True";
+const char kFalse[] = "False";
+
+// Blanks and control characters, as the readers marked "trimmed" remove them.
+std::string TrimBlanks(const std::string& text) {
+  size_t first = 0;
+  while (first < text.size() && static_cast<unsigned char>(text[first]) <= ' ') ++first;
+  size_t last = text.size();
+  while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
+  return text.substr(first, last - first);
+}
+
+bool IsDecimalKey(const std::string& name, size_t& number) {
+  if (name.empty() || name.size() > 9) return false;
+  number = 0;
+  for (char c : name) {
+    if (c < '0' || c > '9') return false;
+    number = number * 10 + static_cast<size_t>(c - '0');
+  }
+  return true;
+}
+
+}  // namespace
+
+const SettingKey& KeyOf(Setting id) {
+  return kSettingKeys.at(static_cast<size_t>(id));
+}
+
+const SettingKey& SettingsAccess::Checked(Setting id, SettingType type) const {
+  const SettingKey& key = KeyOf(id);
+  if (key.type != type) throw std::logic_error(std::string("setting of another type: ") + key.key);
+  return key;
+}
+
+bool SettingsAccess::Bool(Setting id) {
+  const SettingKey& key = Checked(id, SettingType::kBool);
+  return ini_.ReadString(key.section, key.key, key.default_value) == kTrue;
+}
+
+int SettingsAccess::Integer(Setting id) {
+  const SettingKey& key = Checked(id, SettingType::kInteger);
+  int fallback = 0;
+  ParseIniInteger(key.default_value, fallback);
+  return ini_.ReadInteger(key.section, key.key, fallback);
+}
+
+int SettingsAccess::Integer(Setting id, int default_value) {
+  const SettingKey& key = Checked(id, SettingType::kInteger);
+  return ini_.ReadInteger(key.section, key.key, default_value);
+}
+
+std::string SettingsAccess::Text(Setting id) {
+  const SettingKey& key = KeyOf(id);
+  return ini_.ReadString(key.section, key.key, key.default_value);
+}
+
+std::string SettingsAccess::Text(Setting id, const std::string& default_value) {
+  const SettingKey& key = KeyOf(id);
+  return ini_.ReadString(key.section, key.key, default_value);
+}
+
+std::string SettingsAccess::TrimmedText(Setting id) {
+  return TrimBlanks(Text(id));
+}
+
+bool SettingsAccess::IsMissingOrEmpty(Setting id) {
+  return Text(id, "").empty();
+}
+
+void SettingsAccess::WriteBool(Setting id, bool value) {
+  const SettingKey& key = Checked(id, SettingType::kBool);
+  ini_.WriteString(key.section, key.key, value ? kTrue : kFalse);
+}
+
+void SettingsAccess::WriteInteger(Setting id, int value) {
+  const SettingKey& key = Checked(id, SettingType::kInteger);
+  ini_.WriteInteger(key.section, key.key, value);
+}
+
+void SettingsAccess::WriteText(Setting id, const std::string& value) {
+  const SettingKey& key = KeyOf(id);
+  ini_.WriteString(key.section, key.key, value);
+}
+
+void SettingsAccess::Delete(Setting id) {
+  const SettingKey& key = KeyOf(id);
+  ini_.DeleteKey(key.section, key.key);
+}
+
+std::vector<std::string> SettingsAccess::ReadList(const std::string& section) {
+  std::vector<std::string> lines;
+  ini_.ReadSectionValues(section, lines);
+  std::vector<std::string> items;
+  for (const std::string& line : lines) {
+    size_t eq = line.find('=');
+    if (eq != std::string::npos) items.push_back(line.substr(eq + 1));
+  }
+  return items;
+}
+
+void SettingsAccess::WriteList(const std::string& section, const std::vector<std::string>& items) {
+  for (size_t i = 0; i < items.size(); ++i) ini_.WriteString(section, std::to_string(i), items[i]);
+  std::vector<std::string> names;
+  ini_.ReadSection(section, names);
+  for (const std::string& name : names) {
+    size_t number = 0;
+    if (IsDecimalKey(name, number) && number >= items.size()) ini_.DeleteKey(section, name);
+  }
+}
+
+void SettingsAccess::ReplaceList(const std::string& section,
+                                 const std::vector<std::string>& items) {
+  ini_.EraseSection(section);
+  for (size_t i = 0; i < items.size(); ++i) ini_.WriteString(section, std::to_string(i), items[i]);
+}
+
+std::string ExecutableBaseName(const std::string& exe_path) {
+  size_t start = exe_path.find_last_of("\\/:");
+  std::string name = start == std::string::npos ? exe_path : exe_path.substr(start + 1);
+  size_t dot = name.rfind('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string ProgramDirOf(const std::string& exe_path) {
+  size_t slash = exe_path.find_last_of("\\/");
+  std::string dir = slash == std::string::npos ? std::string() : exe_path.substr(0, slash + 1);
+  for (char& c : dir)
+    if (c == '/') c = '\\';
+  if (!dir.empty() && dir.back() == '\\') dir.pop_back();
+  return dir;
+}
+
+std::string SettingsFilePath(const std::string& exe_path) {
+  std::string dir = ProgramDirOf(exe_path);
+  std::string name = ExecutableBaseName(exe_path) + ".ini";
+  return dir.empty() ? name : dir + "\\" + name;
+}
+
+void WriteInstallationDefaults(TBigIniFile& ini, const InstallDefaults& values) {
+  SettingsAccess settings(ini);
+  settings.WriteText(Setting::CurrentLng, values.language);
+  for (Setting id :
+       {Setting::TC8B10Method, Setting::TC8B10FixExt, Setting::AlwaysOnTop, Setting::AlwaysActive,
+        Setting::DoNotEnterDeepest, Setting::FileCreationEnable, Setting::ExtensionDetection}) {
+    if (settings.IsMissingOrEmpty(id)) settings.WriteText(id, KeyOf(id).default_value);
+  }
+  if (settings.Integer(Setting::DisablePlugins, -1) == -1)
+    settings.WriteInteger(Setting::DisablePlugins, 0);
+  settings.WriteBool(Setting::EnterCmdInstalled, values.enter_command_installed);
+  if (!settings.Bool(Setting::DoNotInstall1stTemplate)) {
+    // An empty key would erase the whole template section instead of adding to it.
+    std::string name = TrimBlanks(values.first_template_name);
+    if (name.empty()) name = kFirstTemplateDefaultName;
+    ini.WriteString(kUserTemplatesSection, name, kFirstTemplateValue);
+  }
+  if (!ini.SectionExists(kExtensionsEnabledSection))
+    settings.ReplaceList(kExtensionsEnabledSection, {"txt", "ini", "html", "htm", "css", "php"});
+  // Flushed here, not at release, so a write error reaches the installer.
+  ini.UpdateFile();
+}
+
+void WriteClosingSettings(TBigIniFile& ini, const ClosingValues& values) {
+  SettingsAccess settings(ini);
+  if (settings.IsMissingOrEmpty(Setting::CurrentLng))
+    settings.WriteText(Setting::CurrentLng, values.language_in_use);
+  settings.WriteBool(Setting::Replacements, values.replacements);
+  settings.WriteBool(Setting::EnterDirectory, values.enter_directory);
+  settings.WriteBool(Setting::CloseWindow, values.close_window);
+  settings.WriteBool(Setting::USClearList, values.us_clear_list);
+  settings.WriteInteger(Setting::LastSelectedPage, values.last_selected_page);
+  if (!values.user_theme_name.empty())
+    settings.WriteText(Setting::UserThemeName, values.user_theme_name);
+  if (values.tc8b10_method) settings.WriteBool(Setting::TC8B10Method, true);
+  if (values.tc8b10_fix_ext) settings.WriteBool(Setting::TC8B10FixExt, true);
+  settings.WriteBool(Setting::TC8B10FuncChecked, values.tc8b10_func_checked);
+  ini.UpdateFile();
+}
+
+StartupSettings ReadStartupSettings(TBigIniFile& ini, Environment& environment) {
+  SettingsAccess s(ini);
+  StartupSettings r;
+  r.tc8b10_method = s.Bool(Setting::TC8B10Method);
+  r.tc8b10_fix_ext = s.Bool(Setting::TC8B10FixExt);
+  r.window_position = s.Integer(Setting::WindowPosition);
+  r.always_on_top = s.Bool(Setting::AlwaysOnTop);
+  r.always_active = s.Bool(Setting::AlwaysActive);
+  r.alpha_blend_value = s.Integer(Setting::AlphaBlendValue);
+  r.disable_plugins = s.Integer(Setting::DisablePlugins);
+  r.mkdir_history_file = s.TrimmedText(Setting::MkDirHistoryFile);
+  if (!r.mkdir_history_file.empty())
+    r.mkdir_history_file = environment.Expand(r.mkdir_history_file);
+  r.hide_from_taskbar = s.Bool(Setting::HideFromTaskBar);
+  r.window_style = s.Integer(Setting::WindowStyle);
+  r.live_replacements = s.Bool(Setting::LiveReplacements);
+  r.do_not_enter_deepest = s.Bool(Setting::DoNotEnterDeepest);
+  r.update_tree_info = s.Text(Setting::UpdateTreeInfo);
+  r.intelli_modifiers = s.Bool(Setting::IntelliModifiers);
+  r.suggested_name = s.Integer(Setting::SuggestedName);
+  r.tc8b10_func_checked = s.Bool(Setting::TC8B10FuncChecked);
+  r.enter_cmd_installed = s.Bool(Setting::EnterCmdInstalled);
+  r.dir_prefix = s.Text(Setting::DirPrefix);
+  r.dir_suffix = s.Text(Setting::DirSuffix);
+  r.dir_prefix_active = s.Bool(Setting::DirPrefixActive);
+  r.dir_suffix_active = s.Bool(Setting::DirSuffixActive);
+  r.file_creation_enable = s.Bool(Setting::FileCreationEnable);
+  r.extension_detection = s.Bool(Setting::ExtensionDetection);
+  return r;
+}
+
+ActivationSettings ReadActivationSettings(TBigIniFile& ini) {
+  SettingsAccess s(ini);
+  ActivationSettings r;
+  r.initial_mode = s.Integer(Setting::InitialMode);
+  r.window_extended = s.Bool(Setting::WindowExtended);
+  r.invalid_char_replace = s.Text(Setting::InvalidCharReplace);
+  ini.ReadSection(kReplaceCharsSection, r.replace_chars_keys);
+  ini.ReadSectionValues(kExtensionsEnabledSection, r.extensions_enabled_lines);
+  r.invalid_char_action = s.Integer(Setting::InvalidCharAction);
+  r.window_position = s.Integer(Setting::WindowPosition);
+  r.flat_buttons = s.Bool(Setting::FlatButtons);
+  r.use_window_theme = s.Bool(Setting::UseWindowTheme);
+  r.selected_theme = s.Integer(Setting::SelectedTheme);
+  r.speed_btn_color = s.Text(Setting::SpeedBtnColor);
+  r.user_theme_name = s.Text(Setting::UserThemeName);
+  r.last_selected_page = s.Integer(Setting::LastSelectedPage);
+  r.focus_tc_after_create = s.Bool(Setting::FocusTCAfterCreate);
+  r.refresh_on_activate = s.Bool(Setting::RefreshOnActivate);
+  r.disable_user_structs = s.Bool(Setting::DisableUserStructs);
+  r.show_menu_shortcuts = s.Bool(Setting::ShowMenuShortcuts);
+  r.replacements = s.Bool(Setting::Replacements);
+  r.enter_directory = s.Bool(Setting::EnterDirectory);
+  r.close_window = s.Bool(Setting::CloseWindow);
+  r.us_clear_list = s.Bool(Setting::USClearList);
+  r.font_name = s.Text(Setting::FontName);
+  r.font_size = s.Integer(Setting::FontSize);
+  r.custom_dir_name = s.Text(Setting::CustomDirName);
+  r.suggested_name = s.Integer(Setting::SuggestedName);
+  return r;
+}
+
+}  // namespace kestrix

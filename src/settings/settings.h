@@ -1,0 +1,291 @@
+#pragma once
+// The settings file "<exe base name>.ini" beside the executable: every key with its
+// section, type and default, described once in kSettingKeys, and read or written through
+// one accessor over an open TBigIniFile. Callers open the file, read or write, and
+// release it at once; nothing is cached here.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "settings/big_ini_file.h"
+
+namespace kestrix {
+
+class Environment;
+
+enum class SettingType { kBool, kInteger, kText };
+
+// One enumerator per key, in the order of kSettingKeys.
+enum class Setting {
+  // Configuration
+  TC8B10Method,
+  TC8B10FixExt,
+  WindowPosition,
+  AlwaysOnTop,
+  AlwaysActive,
+  AlphaBlendValue,
+  DisablePlugins,
+  MkDirHistoryFile,
+  HideFromTaskBar,
+  WindowStyle,
+  LiveReplacements,
+  DoNotEnterDeepest,
+  UpdateTreeInfo,
+  IntelliModifiers,
+  SuggestedName,
+  CustomDirName,
+  InvalidCharAction,
+  InvalidCharReplace,
+  InitialMode,
+  FlatButtons,
+  UseWindowTheme,
+  SelectedTheme,
+  SpeedBtnColor,
+  UserThemeName,
+  LastSelectedPage,
+  FocusTCAfterCreate,
+  RefreshOnActivate,
+  DisableUserStructs,
+  ShowMenuShortcuts,
+  FontName,
+  FontSize,
+  // Additional
+  TC8B10FuncChecked,
+  EnterCmdInstalled,
+  DoNotInstallEnterCmd,
+  DoNotInstall1stTemplate,
+  Replacements,
+  EnterDirectory,
+  CloseWindow,
+  USClearList,
+  // PrefixSuffix
+  DirPrefix,
+  DirSuffix,
+  DirPrefixActive,
+  DirSuffixActive,
+  // FileCreation
+  FileCreationEnable,
+  ExtensionDetection,
+  // Language
+  CurrentLng,
+  // Window
+  WindowExtended,
+  // WindowSize
+  AboutFormWidth,
+  AboutFormHeight,
+  ManageTemplatesWidth,
+  ManageTemplatesHeight,
+  kCount
+};
+
+struct SettingKey {
+  Setting id;
+  const char* section;
+  const char* key;
+  SettingType type;
+  // "True"/"False" for booleans, decimal text for integers.
+  const char* default_value;
+};
+
+inline constexpr std::array<SettingKey, static_cast<size_t>(Setting::kCount)> kSettingKeys{{
+    {Setting::TC8B10Method, "Configuration", "TC8B10Method", SettingType::kBool, "False"},
+    {Setting::TC8B10FixExt, "Configuration", "TC8B10FixExt", SettingType::kBool, "True"},
+    {Setting::WindowPosition, "Configuration", "WindowPosition", SettingType::kInteger, "0"},
+    {Setting::AlwaysOnTop, "Configuration", "AlwaysOnTop", SettingType::kBool, "False"},
+    {Setting::AlwaysActive, "Configuration", "AlwaysActive", SettingType::kBool, "False"},
+    {Setting::AlphaBlendValue, "Configuration", "AlphaBlendValue", SettingType::kInteger, "255"},
+    {Setting::DisablePlugins, "Configuration", "DisablePlugins", SettingType::kInteger, "0"},
+    {Setting::MkDirHistoryFile, "Configuration", "MkDirHistoryFile", SettingType::kText, ""},
+    {Setting::HideFromTaskBar, "Configuration", "HideFromTaskBar", SettingType::kBool, "False"},
+    {Setting::WindowStyle, "Configuration", "WindowStyle", SettingType::kInteger, "0"},
+    {Setting::LiveReplacements, "Configuration", "LiveReplacements", SettingType::kBool, "True"},
+    {Setting::DoNotEnterDeepest, "Configuration", "DoNotEnterDeepest", SettingType::kBool, "False"},
+    // Read as text: its values are not limited to "True" and "False".
+    {Setting::UpdateTreeInfo, "Configuration", "UpdateTreeInfo", SettingType::kText, "False"},
+    {Setting::IntelliModifiers, "Configuration", "IntelliModifiers", SettingType::kBool, "True"},
+    {Setting::SuggestedName, "Configuration", "SuggestedName", SettingType::kInteger, "0"},
+    {Setting::CustomDirName, "Configuration", "CustomDirName", SettingType::kText, ""},
+    {Setting::InvalidCharAction, "Configuration", "InvalidCharAction", SettingType::kInteger, "0"},
+    {Setting::InvalidCharReplace, "Configuration", "InvalidCharReplace", SettingType::kText, "_"},
+    {Setting::InitialMode, "Configuration", "InitialMode", SettingType::kInteger, "0"},
+    {Setting::FlatButtons, "Configuration", "FlatButtons", SettingType::kBool, "False"},
+    {Setting::UseWindowTheme, "Configuration", "UseWindowTheme", SettingType::kBool, "False"},
+    {Setting::SelectedTheme, "Configuration", "SelectedTheme", SettingType::kInteger, "0"},
+    {Setting::SpeedBtnColor, "Configuration", "SpeedBtnColor", SettingType::kText, ""},
+    {Setting::UserThemeName, "Configuration", "UserThemeName", SettingType::kText, ""},
+    {Setting::LastSelectedPage, "Configuration", "LastSelectedPage", SettingType::kInteger, "0"},
+    {Setting::FocusTCAfterCreate, "Configuration", "FocusTCAfterCreate", SettingType::kBool,
+     "False"},
+    {Setting::RefreshOnActivate, "Configuration", "RefreshOnActivate", SettingType::kBool, "False"},
+    {Setting::DisableUserStructs, "Configuration", "DisableUserStructs", SettingType::kBool,
+     "False"},
+    {Setting::ShowMenuShortcuts, "Configuration", "ShowMenuShortcuts", SettingType::kBool, "False"},
+    {Setting::FontName, "Configuration", "FontName", SettingType::kText, "Default"},
+    {Setting::FontSize, "Configuration", "FontSize", SettingType::kInteger, "8"},
+    {Setting::TC8B10FuncChecked, "Additional", "TC8B10FuncChecked", SettingType::kBool, "False"},
+    {Setting::EnterCmdInstalled, "Additional", "EnterCmdInstalled", SettingType::kBool, "False"},
+    {Setting::DoNotInstallEnterCmd, "Additional", "DoNotInstallEnterCmd", SettingType::kBool,
+     "False"},
+    {Setting::DoNotInstall1stTemplate, "Additional", "DoNotInstall1stTemplate", SettingType::kBool,
+     "False"},
+    {Setting::Replacements, "Additional", "Replacements", SettingType::kBool, "False"},
+    {Setting::EnterDirectory, "Additional", "EnterDirectory", SettingType::kBool, "False"},
+    {Setting::CloseWindow, "Additional", "CloseWindow", SettingType::kBool, "True"},
+    {Setting::USClearList, "Additional", "US-ClearList", SettingType::kBool, "True"},
+    {Setting::DirPrefix, "PrefixSuffix", "DirPrefix", SettingType::kText, ""},
+    {Setting::DirSuffix, "PrefixSuffix", "DirSuffix", SettingType::kText, ""},
+    {Setting::DirPrefixActive, "PrefixSuffix", "DirPrefixActive", SettingType::kBool, "False"},
+    {Setting::DirSuffixActive, "PrefixSuffix", "DirSuffixActive", SettingType::kBool, "False"},
+    {Setting::FileCreationEnable, "FileCreation", "Enable", SettingType::kBool, "False"},
+    {Setting::ExtensionDetection, "FileCreation", "ExtensionDetection", SettingType::kBool,
+     "False"},
+    {Setting::CurrentLng, "Language", "CurrentLng", SettingType::kText, "ENG"},
+    {Setting::WindowExtended, "Window", "Extended", SettingType::kBool, "False"},
+    {Setting::AboutFormWidth, "WindowSize", "aboutForm_W", SettingType::kInteger, "480"},
+    {Setting::AboutFormHeight, "WindowSize", "aboutForm_H", SettingType::kInteger, "288"},
+    {Setting::ManageTemplatesWidth, "WindowSize", "ManageTemplates_W", SettingType::kInteger,
+     "353"},
+    {Setting::ManageTemplatesHeight, "WindowSize", "ManageTemplates_H", SettingType::kInteger,
+     "257"},
+}};
+
+// Sections that hold lists rather than fixed keys.
+inline constexpr char kPrefixListSection[] = "PrefixList";
+inline constexpr char kSuffixListSection[] = "SuffixList";
+inline constexpr char kExtensionsEnabledSection[] = "ExtensionsEnabled";
+inline constexpr char kReplaceCharsSection[] = "ReplaceChars";
+inline constexpr char kUserTemplatesSection[] = "UserTemplates";
+
+const SettingKey& KeyOf(Setting id);
+
+// The one typed accessor. Booleans read true only for the exact text "True" and are
+// written as "True" / "False"; integers go through ReadInteger ("0x" accepted, the
+// default when the value does not parse); texts are the raw value after "=".
+class SettingsAccess {
+ public:
+  explicit SettingsAccess(TBigIniFile& ini) : ini_(ini) {}
+
+  bool Bool(Setting id);
+  int Integer(Setting id);
+  int Integer(Setting id, int default_value);
+  std::string Text(Setting id);
+  std::string Text(Setting id, const std::string& default_value);
+  // Leading and trailing blanks and control characters removed.
+  std::string TrimmedText(Setting id);
+  bool IsMissingOrEmpty(Setting id);
+
+  void WriteBool(Setting id, bool value);
+  void WriteInteger(Setting id, int value);
+  void WriteText(Setting id, const std::string& value);
+  void Delete(Setting id);
+
+  // Items of a numbered list section ("0=...", "1=...") in file order: the text after
+  // the first "=" of every line that holds one.
+  std::vector<std::string> ReadList(const std::string& section);
+  // Writes the items as keys "0", "1", ... and removes numbered keys beyond the new end,
+  // so a shorter list does not bring back old items.
+  void WriteList(const std::string& section, const std::vector<std::string>& items);
+  // Erases the section and writes the items as keys "0", "1", ...
+  void ReplaceList(const std::string& section, const std::vector<std::string>& items);
+
+ private:
+  const SettingKey& Checked(Setting id, SettingType type) const;
+
+  TBigIniFile& ini_;
+};
+
+// "C:\Dir\tc Kestrix.exe" -> "tc Kestrix" (the name without its last extension).
+std::string ExecutableBaseName(const std::string& exe_path);
+// The directory of the executable, "/" replaced by "\", no trailing "\".
+std::string ProgramDirOf(const std::string& exe_path);
+// ProgramDir + "\" + base name + ".ini".
+std::string SettingsFilePath(const std::string& exe_path);
+
+// What the installer writes into the settings file after copying the executable.
+struct InstallDefaults {
+  std::string language;  // the installer's current language identifier
+  bool enter_command_installed = false;
+  // The installer's language text for QuickReplacers - System / User, used as the key of
+  // the first template.
+  std::string first_template_name;
+};
+inline constexpr char kFirstTemplateDefaultName[] = "Current username";
+inline constexpr char kFirstTemplateValue[] = "{user}";
+// Flushes at the end: a write error reaches the caller as InOutError.
+void WriteInstallationDefaults(TBigIniFile& ini, const InstallDefaults& values);
+
+// What the main window's close writes.
+struct ClosingValues {
+  std::string language_in_use;  // written only when CurrentLng is missing or empty
+  bool replacements = false;
+  bool enter_directory = false;
+  bool close_window = true;
+  bool us_clear_list = true;
+  int last_selected_page = 0;
+  std::string user_theme_name;  // written only when not empty
+  bool tc8b10_method = false;   // written only while on
+  bool tc8b10_fix_ext = false;  // written only while on
+  bool tc8b10_func_checked = false;
+};
+// Flushes at the end: a write error reaches the caller as InOutError.
+void WriteClosingSettings(TBigIniFile& ini, const ClosingValues& values);
+
+// The keys main-window creation reads.
+struct StartupSettings {
+  bool tc8b10_method = false;
+  bool tc8b10_fix_ext = true;
+  int window_position = 0;
+  bool always_on_top = false;
+  bool always_active = false;
+  int alpha_blend_value = 255;
+  int disable_plugins = 0;
+  std::string mkdir_history_file;  // trimmed; environment-expanded when not empty
+  bool hide_from_taskbar = false;
+  int window_style = 0;
+  bool live_replacements = true;
+  bool do_not_enter_deepest = false;
+  std::string update_tree_info = "False";
+  bool intelli_modifiers = true;
+  int suggested_name = 0;
+  bool tc8b10_func_checked = false;
+  bool enter_cmd_installed = false;
+  std::string dir_prefix;
+  std::string dir_suffix;
+  bool dir_prefix_active = false;
+  bool dir_suffix_active = false;
+  bool file_creation_enable = false;
+  bool extension_detection = false;
+};
+StartupSettings ReadStartupSettings(TBigIniFile& ini, Environment& environment);
+
+// The keys every activation of the main window reads.
+struct ActivationSettings {
+  int initial_mode = 0;
+  bool window_extended = false;
+  std::string invalid_char_replace = "_";
+  std::vector<std::string> replace_chars_keys;
+  std::vector<std::string> extensions_enabled_lines;  // the lines verbatim ("0=txt")
+  int invalid_char_action = 0;
+  int window_position = 0;
+  bool flat_buttons = false;
+  bool use_window_theme = false;
+  int selected_theme = 0;
+  std::string speed_btn_color;
+  std::string user_theme_name;
+  int last_selected_page = 0;
+  bool focus_tc_after_create = false;
+  bool refresh_on_activate = false;
+  bool disable_user_structs = false;
+  bool show_menu_shortcuts = false;
+  bool replacements = false;
+  bool enter_directory = false;
+  bool close_window = true;
+  bool us_clear_list = true;
+  std::string font_name = "Default";
+  int font_size = 8;
+  std::string custom_dir_name;
+  int suggested_name = 0;
+};
+ActivationSettings ReadActivationSettings(TBigIniFile& ini);
+
+}  // namespace kestrix

@@ -1,0 +1,224 @@
+#include "platform/win32/file_system_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/win32/environment_win32.h"
+#include "platform/win32/windows_api.h"
+#include "settings/big_ini_file.h"
+
+namespace kestrix {
+namespace {
+
+// Fails every write once `limit` bytes have gone through, as a full disk would.
+class FailingFileSystem : public Win32FileSystem {
+ public:
+  explicit FailingFileSystem(size_t limit) : limit_(limit) {}
+
+ protected:
+  uint32_t WriteChunk(void* file, const char* data, uint32_t size) override {
+    if (written_ + size > limit_) {
+      uint32_t part = static_cast<uint32_t>(limit_ - written_);
+      if (part > 0) Win32FileSystem::WriteChunk(file, data, part);
+      written_ = limit_;
+      return ERROR_DISK_FULL;
+    }
+    written_ += size;
+    return Win32FileSystem::WriteChunk(file, data, size);
+  }
+
+ private:
+  size_t limit_;
+  size_t written_ = 0;
+};
+
+class Win32FileSystemTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+    dir_ = std::string(temp) + "kx_fs_" + std::to_string(GetCurrentProcessId()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    ASSERT_EQ(fs_.CreateDirectory(dir_), kErrorSuccess);
+  }
+  void TearDown() override {
+    for (const DirEntry& entry : fs_.ListDirectory(dir_, "*")) {
+      fs_.SetAttributes(Path(entry.name), kAttrNormal);
+      fs_.DeleteFile(Path(entry.name));
+    }
+    RemoveDirectoryA(dir_.c_str());
+  }
+  std::string Path(const std::string& name) const { return dir_ + "\\" + name; }
+  std::string Read(const std::string& name) {
+    std::string content;
+    EXPECT_EQ(fs_.ReadWholeFile(Path(name), content), kErrorSuccess);
+    return content;
+  }
+  // Pins a file's time stamp far in the past, so any rewrite shows.
+  void Backdate(const std::string& name) {
+    HANDLE file = CreateFileA(Path(name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    SYSTEMTIME st{};
+    st.wYear = 2001;
+    st.wMonth = 2;
+    st.wDay = 3;
+    FILETIME ft;
+    SystemTimeToFileTime(&st, &ft);
+    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &ft));
+    CloseHandle(file);
+  }
+  std::vector<std::string> Names() {
+    std::vector<std::string> names;
+    for (const DirEntry& entry : fs_.ListDirectory(dir_, "*")) names.push_back(entry.name);
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  Win32FileSystem fs_;
+  std::string dir_;
+};
+
+TEST_F(Win32FileSystemTest, ErrorCodesFollowTheSystem) {
+  std::string content;
+  EXPECT_EQ(fs_.ReadWholeFile(Path("missing.ini"), content), kErrorFileNotFound);
+  EXPECT_EQ(fs_.ReadWholeFile(Path("no\\missing.ini"), content), kErrorPathNotFound);
+  EXPECT_EQ(fs_.CreateDirectory(Path("sub")), kErrorSuccess);
+  EXPECT_EQ(fs_.CreateDirectory(Path("SUB")), kErrorAlreadyExists);
+  EXPECT_EQ(fs_.CreateDirectory(Path("a\\b")), kErrorPathNotFound);
+  EXPECT_TRUE(fs_.DirectoryExists(Path("sub")));
+  EXPECT_EQ(fs_.WriteWholeFile(Path("sub"), "x"), kErrorAccessDenied);
+  EXPECT_EQ(fs_.WriteWholeFile(Path("no\\file.txt"), "x"), kErrorPathNotFound);
+  EXPECT_EQ(fs_.DeleteFile(Path("missing.ini")), kErrorFileNotFound);
+  EXPECT_EQ(fs_.LastWriteTime(Path("missing.ini")), 0u);
+  EXPECT_EQ(fs_.GetAttributes(Path("missing.ini")), kAttrInvalid);
+  RemoveDirectoryA(Path("sub").c_str());
+}
+
+TEST_F(Win32FileSystemTest, WriteReadCopyListDelete) {
+  const std::string bytes("line\r\n\0\x1A\xFF", 9);
+  ASSERT_EQ(fs_.WriteWholeFile(Path("a.txt"), bytes), kErrorSuccess);
+  EXPECT_EQ(Read("A.TXT"), bytes);
+  EXPECT_EQ(fs_.CopyFile(Path("a.txt"), Path("b.txt"), true), kErrorSuccess);
+  EXPECT_EQ(fs_.CopyFile(Path("a.txt"), Path("b.txt"), true), kErrorFileExists);
+  EXPECT_EQ(fs_.WriteWholeFile(Path("c.ini"), ""), kErrorSuccess);
+  EXPECT_EQ(Read("c.ini"), "");
+  std::vector<DirEntry> txt = fs_.ListDirectory(dir_, "*.txt");
+  EXPECT_EQ(txt.size(), 2u);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "b.txt", "c.ini"}));
+  EXPECT_EQ(fs_.DeleteFile(Path("b.txt")), kErrorSuccess);
+  EXPECT_FALSE(fs_.FileExists(Path("b.txt")));
+}
+
+TEST_F(Win32FileSystemTest, FailedWriteMidwayLeavesOldFileAndNoLeftovers) {
+  std::string original = "[A]\r\nk=old\r\n\r\n";
+  ASSERT_EQ(fs_.WriteWholeFile(Path("s.ini"), original), kErrorSuccess);
+  Backdate("s.ini");
+  const uint64_t stamp = fs_.LastWriteTime(Path("s.ini"));
+
+  FailingFileSystem failing(Win32FileSystem::kChunkSize + 100);
+  TBigIniFile ini(failing, Path("s.ini"));
+  std::string big(3 * Win32FileSystem::kChunkSize, 'x');
+  ini.WriteString("A", "k", big);
+  try {
+    ini.UpdateFile();
+    ADD_FAILURE() << "no error";
+  } catch (const InOutError& error) {
+    EXPECT_EQ(error.Code(), static_cast<uint32_t>(ERROR_DISK_FULL));
+  }
+  EXPECT_TRUE(ini.Modified());
+  EXPECT_EQ(Read("s.ini"), original);
+  EXPECT_EQ(fs_.LastWriteTime(Path("s.ini")), stamp);
+  EXPECT_EQ(Names(), std::vector<std::string>{"s.ini"});
+}
+
+TEST_F(Win32FileSystemTest, ReadOnlyTargetIsRefusedAndKept) {
+  ASSERT_EQ(fs_.WriteWholeFile(Path("r.ini"), "[A]\r\nk=old\r\n"), kErrorSuccess);
+  ASSERT_EQ(fs_.SetAttributes(Path("r.ini"), kAttrReadOnly), kErrorSuccess);
+  TBigIniFile ini(fs_, Path("r.ini"));
+  ini.WriteString("A", "k", "new");
+  try {
+    ini.UpdateFile();
+    ADD_FAILURE() << "no error";
+  } catch (const InOutError& error) {
+    EXPECT_EQ(error.Code(), kErrorAccessDenied);
+  }
+  EXPECT_TRUE(ini.Modified());
+  EXPECT_EQ(Read("r.ini"), "[A]\r\nk=old\r\n");
+  EXPECT_EQ(Names(), std::vector<std::string>{"r.ini"});
+  fs_.SetAttributes(Path("r.ini"), kAttrNormal);
+  ini.UpdateFile();
+  EXPECT_EQ(Read("r.ini"), "[A]\r\nk=new\r\n\r\n");
+}
+
+TEST_F(Win32FileSystemTest, ReplaceKeepsAttributes) {
+  ASSERT_EQ(fs_.WriteWholeFile(Path("h.ini"), "old"), kErrorSuccess);
+  ASSERT_EQ(fs_.SetAttributes(Path("h.ini"), kAttrHidden | kAttrArchive), kErrorSuccess);
+  ASSERT_EQ(fs_.WriteWholeFile(Path("h.ini"), "new"), kErrorSuccess);
+  EXPECT_EQ(Read("h.ini"), "new");
+  EXPECT_NE(fs_.GetAttributes(Path("h.ini")) & kAttrHidden, 0u);
+}
+
+TEST_F(Win32FileSystemTest, UnchangedWriteLeavesTimeStamp) {
+  const std::string original = "[S]\r\nk=v\r\n";
+  ASSERT_EQ(fs_.WriteWholeFile(Path("t.ini"), original), kErrorSuccess);
+  Backdate("t.ini");
+  const uint64_t stamp = fs_.LastWriteTime(Path("t.ini"));
+  ASSERT_NE(stamp, 0u);
+  {
+    TBigIniFile ini(fs_, Path("t.ini"));
+    ini.WriteString("s", "k", "v");
+  }
+  EXPECT_EQ(fs_.LastWriteTime(Path("t.ini")), stamp);
+  EXPECT_EQ(Read("t.ini"), original);
+  {
+    TBigIniFile ini(fs_, Path("t.ini"));
+    ini.WriteString("s", "k", "w");
+  }
+  EXPECT_NE(fs_.LastWriteTime(Path("t.ini")), stamp);
+  EXPECT_EQ(Read("t.ini"), "[S]\r\nk=w\r\n\r\n");
+}
+
+TEST_F(Win32FileSystemTest, LargeFileRoundTrips) {
+  std::string content;
+  for (int s = 0; content.size() < 200000; ++s) {
+    content += "[Section" + std::to_string(s) + "]\r\n";
+    for (int k = 0; k < 50; ++k)
+      content += "key" + std::to_string(k) + "=value " + std::to_string(s) + "\r\n";
+    content += "\r\n";
+  }
+  ASSERT_EQ(fs_.WriteWholeFile(Path("big.ini"), content), kErrorSuccess);
+  {
+    TBigIniFile ini(fs_, Path("big.ini"));
+    EXPECT_EQ(ini.ReadString("Section0", "key0", ""), "value 0");
+    ini.WriteString("Section0", "key0", "changed");
+  }
+  std::string expected = content;
+  expected.replace(expected.find("value 0"), 7, "changed");
+  EXPECT_EQ(Read("big.ini"), expected);
+}
+
+TEST(Win32Environment, GetExpandAndList) {
+  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_VAR", "C:\\kx value"));
+  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_UNSET", nullptr));
+  Win32Environment env;
+  EXPECT_EQ(env.Get("kx_test_var"), "C:\\kx value");
+  EXPECT_EQ(env.Get("KX_TEST_UNSET"), std::nullopt);
+  EXPECT_EQ(env.Expand("%KX_TEST_VAR%\\sub"), "C:\\kx value\\sub");
+  EXPECT_EQ(env.Expand("%KX_TEST_UNSET%\\x"), "%KX_TEST_UNSET%\\x");
+  EXPECT_EQ(env.Expand("100%"), "100%");
+  std::string long_value(5000, 'v');
+  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_LONG", long_value.c_str()));
+  EXPECT_EQ(env.Get("KX_TEST_LONG"), long_value);
+  EXPECT_EQ(env.Expand("<%KX_TEST_LONG%>"), "<" + long_value + ">");
+  bool found = false;
+  for (const auto& [name, value] : env.List())
+    if (name == "KX_TEST_VAR") found = value == "C:\\kx value";
+  EXPECT_TRUE(found);
+  SetEnvironmentVariableA("KX_TEST_VAR", nullptr);
+  SetEnvironmentVariableA("KX_TEST_LONG", nullptr);
+}
+
+}  // namespace
+}  // namespace kestrix
