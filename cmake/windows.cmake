@@ -32,9 +32,9 @@ set_target_properties(kestrix PROPERTIES OUTPUT_NAME "tc Kestrix")
 target_link_libraries(kestrix PRIVATE kestrix_win)
 target_compile_options(kestrix PRIVATE ${KESTRIX_WARNINGS})
 
-file(GLOB tcsim_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tcsim/*.cpp)
+file(GLOB tcsim_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tcsim/*_win32.cpp)
 add_executable(tcsim WIN32 ${tcsim_sources})
-target_link_libraries(tcsim PRIVATE user32 gdi32 comctl32 shlwapi)
+target_link_libraries(tcsim PRIVATE tcsim_core user32 gdi32 comctl32 shlwapi)
 target_compile_definitions(tcsim PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_options(tcsim PRIVATE ${KESTRIX_WARNINGS})
 
@@ -43,7 +43,7 @@ foreach(level win32 ui e2e)
   file(GLOB level_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${level}/*.cpp)
   if(level_sources)
     add_executable(kestrix_${level}_tests ${level_sources})
-    target_link_libraries(kestrix_${level}_tests PRIVATE kestrix_win kestrix_fakes
+    target_link_libraries(kestrix_${level}_tests PRIVATE kestrix_win kestrix_fakes tcsim_core
       GTest::gtest_main GTest::gmock)
     target_compile_options(kestrix_${level}_tests PRIVATE ${KESTRIX_WARNINGS})
     target_compile_definitions(kestrix_${level}_tests PRIVATE

@@ -1,3 +1,0 @@
-#include <windows.h>
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }

@@ -1,0 +1,85 @@
+// tcsim: the stand-in for the host file manager (Total Commander) in tests and demos.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "host_window_win32.h"
+#include "user_commands.h"
+
+using namespace kestrix::tcsim;
+
+namespace {
+
+std::string WithoutTrailingSlash(std::string path) {
+  if (path.size() > 3 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+  return path;
+}
+
+int Fail(LogFile& log, const std::string& message) {
+  log.Line("ERROR " + message);
+  std::fprintf(stderr, "tcsim: %s\n", message.c_str());
+  return 2;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  std::vector<std::string> args = SplitCommandLine(GetCommandLineA());
+  if (!args.empty()) args.erase(args.begin());
+  OptionsResult parsed = ParseOptions(args);
+  LogFile log(parsed.options.log.empty() ? "" : FullPath(parsed.options.log));
+  if (!parsed.error.empty()) return Fail(log, parsed.error);
+
+  HostSetup setup;
+  Options& o = setup.options;
+  o = parsed.options;
+  o.commander_path = WithoutTrailingSlash(
+      FullPath(o.commander_path.empty() ? ExecutableDirectory() : o.commander_path));
+  o.wincmd_ini = FullPath(o.wincmd_ini.empty() ? o.commander_path + "\\wincmd.ini" : o.wincmd_ini);
+  o.usercmd_ini = o.usercmd_ini.empty() ? UsercmdIniBeside(o.wincmd_ini) : FullPath(o.usercmd_ini);
+  std::string here = CurrentDirectory();
+  if (o.left.empty()) o.left = here;
+  if (o.right.empty()) o.right = here;
+
+  // The host runs with these set itself, so its own expansion of cmd= and path= sees them.
+  SetEnvironmentVariableA("COMMANDER_PATH", o.commander_path.c_str());
+  SetEnvironmentVariableA("COMMANDER_INI", o.wincmd_ini.c_str());
+  setup.environment_block = BuildEnvironmentBlock(
+      CurrentEnvironment(),
+      {{"COMMANDER_PATH", o.commander_path}, {"COMMANDER_INI", o.wincmd_ini}});
+
+  HostModel model(ListDirectory, IsExistingFile);
+  if (!model.Open(Side::Left, o.left, o.right_active ? "" : o.focus)) {
+    return Fail(log, "cannot list the left panel path " + LogQuote(o.left));
+  }
+  if (!model.Open(Side::Right, o.right, o.right_active ? o.focus : "")) {
+    return Fail(log, "cannot list the right panel path " + LogQuote(o.right));
+  }
+  model.SetActive(o.right_active ? Side::Right : Side::Left);
+
+  HostWindow window(model, setup, log);
+  if (!window.Create(instance)) {
+    return Fail(log, "cannot create the window, error " + std::to_string(GetLastError()));
+  }
+  char handle[32];
+  std::snprintf(handle, sizeof handle, "0x%llX",
+                static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window.handle())));
+  log.Line("START pid=" + std::to_string(GetCurrentProcessId()) + " window=" + handle +
+           " view=" + (o.view == View::Brief ? "brief" : "detailed") +
+           " lcl=" + (o.lcl ? "1" : "0") + " ignore-ga=" + (o.ignore_ga ? "1" : "0") +
+           " commander-path=" + LogQuote(o.commander_path) +
+           " wincmd-ini=" + LogQuote(o.wincmd_ini) + " usercmd-ini=" + LogQuote(o.usercmd_ini) +
+           " | " + model.Describe());
+  for (const std::string& key : o.presses) {
+    KeyPress press = *ParseKeyPress(key);
+    PostMessageA(window.handle(), kPressKeyMessage, press.key, ModifierBits(press));
+  }
+
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  log.Line("EXIT");
+  return 0;
+}
