@@ -68,7 +68,9 @@ void CreationRun::AddTreeCache(const std::string& directory) {
     view_.LogError(routine_, "Tree cache " + file + ": error " + std::to_string(error));
 }
 
-void CreationRun::ShowPath() { view_.ShowCurrentPath(ShortenPath(s_.CurrentPath)); }
+void CreationRun::ShowPath() {
+  view_.ShowCurrentPath(ShortenPath(s_.CurrentPath));
+}
 
 void CreationRun::TCEnterDir(const std::string& path) {
   routine_ = "TCEnterDir";
@@ -280,7 +282,8 @@ void CreationRun::CreateList(const std::string& list_text, const std::string& pi
       failures_.push_back(line.text);
   }
 
-  CheckExtraOptions(plan.final_name, false, false);
+  // Failed lines stay for correction: ending the program here would lose them.
+  CheckExtraOptions(plan.final_name, !failures_.empty(), false);
   if (view_.CloseWindowChecked()) {
     if (failures_.empty()) {
       svc_.host.PostToFirstHost(kCmdRereadSource);
@@ -320,8 +323,8 @@ void CreationRun::CheckExtraOptions(const std::string& name, bool keep_open, boo
     }
   }
 
-  const bool close = (view_.CloseWindowChecked() || svc_.keys.IsDown(kVkControl)) &&
-                     !svc_.keys.IsDown(kVkAlt);
+  const bool close =
+      (view_.CloseWindowChecked() || svc_.keys.IsDown(kVkControl)) && !svc_.keys.IsDown(kVkAlt);
   if (close) {
     svc_.host.Post(s_.HostWindow, kCmdRereadSource);
     if (!keep_open) {
