@@ -51,6 +51,11 @@ foreach(level win32 ui e2e)
     kestrix_discover_tests(kestrix_${level}_tests ${level})
   endif()
 endforeach()
+# A program the e2e tests let tcsim start: it records what the host hands its programs.
+add_executable(tcsim_probe WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/probe/tcsim_probe.cpp)
+target_link_libraries(tcsim_probe PRIVATE tcsim_core)
+target_compile_options(tcsim_probe PRIVATE ${KESTRIX_WARNINGS})
+
 if(TARGET kestrix_e2e_tests)
-  add_dependencies(kestrix_e2e_tests kestrix tcsim)
+  add_dependencies(kestrix_e2e_tests kestrix tcsim tcsim_probe)
 endif()

@@ -72,6 +72,17 @@ class FileSystem {
   // Replaces the file only once the new content is completely written beside it, so a
   // failure midway leaves the old file untouched.
   virtual uint32_t WriteWholeFile(const std::string& path, const std::string& content) = 0;
+  // Adds `content` at the end of the file, creating the file when it is missing. The
+  // default reads and rewrites the whole file; implementations may append in place.
+  virtual uint32_t AppendToFile(const std::string& path, const std::string& content) {
+    std::string old_content;
+    uint32_t code = ReadWholeFile(path, old_content);
+    if (code == kErrorFileNotFound)
+      old_content.clear();
+    else if (code != kErrorSuccess)
+      return code;
+    return WriteWholeFile(path, old_content + content);
+  }
   virtual uint32_t CopyFile(const std::string& from, const std::string& to,
                             bool fail_if_exists) = 0;
   virtual uint32_t DeleteFile(const std::string& path) = 0;

@@ -34,9 +34,14 @@ std::string Fold(const std::string& text) {
 
 // A line has a name only when it holds "="; the name is the text before the first one.
 bool LineHasName(const std::string& line, const std::string& key) {
-  size_t eq = line.find('=');
-  if (eq == std::string::npos || eq != key.size()) return false;
-  return IniNamesEqual(line.substr(0, eq), key);
+  if (line.size() <= key.size() || line[key.size()] != '=') return false;
+  for (size_t i = 0; i < key.size(); ++i) {
+    if (line[i] == '=') return false;  // the name ends earlier
+    if (FoldByte(static_cast<unsigned char>(line[i])) !=
+        FoldByte(static_cast<unsigned char>(key[i])))
+      return false;
+  }
+  return true;
 }
 
 // A line break inside a written key or value would split the line in the file and could

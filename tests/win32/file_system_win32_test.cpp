@@ -111,6 +111,14 @@ TEST_F(Win32FileSystemTest, WriteReadCopyListDelete) {
   EXPECT_FALSE(fs_.FileExists(Path("b.txt")));
 }
 
+TEST_F(Win32FileSystemTest, AppendCreatesThenExtends) {
+  ASSERT_EQ(fs_.AppendToFile(Path("log.txt"), "one\r\n"), kErrorSuccess);
+  std::string big(Win32FileSystem::kChunkSize + 10, 'b');
+  ASSERT_EQ(fs_.AppendToFile(Path("log.txt"), big), kErrorSuccess);
+  EXPECT_EQ(Read("log.txt"), "one\r\n" + big);
+  EXPECT_EQ(fs_.AppendToFile(Path("no\\log.txt"), "x"), kErrorPathNotFound);
+}
+
 TEST_F(Win32FileSystemTest, FailedWriteMidwayLeavesOldFileAndNoLeftovers) {
   std::string original = "[A]\r\nk=old\r\n\r\n";
   ASSERT_EQ(fs_.WriteWholeFile(Path("s.ini"), original), kErrorSuccess);

@@ -82,6 +82,7 @@ std::optional<KeyPress> ParseKeyPress(const std::string& text) {
   }
   size_t plus = rest.find('+');
   // "Num+" ends with the separator itself: only a "+" followed by a name splits.
+  if (plus == 0 && rest.size() > 1) return std::nullopt;
   if (plus != std::string::npos && plus + 1 < rest.size()) {
     for (char c : UpperCase(rest.substr(0, plus))) {
       if (c == 'C') {

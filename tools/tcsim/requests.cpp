@@ -26,6 +26,7 @@ std::string TextUpToZero(const char* data, size_t size) {
 
 ChangeDirRequest DecodeChangeDir(const char* data, size_t size) {
   ChangeDirRequest request;
+  if (!data) return request;
   std::string text = TextUpToZero(data, size);
   if (text.size() < size)
     request.flags = TextUpToZero(data + text.size() + 1, size - text.size() - 1);

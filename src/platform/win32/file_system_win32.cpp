@@ -108,6 +108,22 @@ uint32_t Win32FileSystem::WriteWholeFile(const std::string& path, const std::str
   return code;
 }
 
+uint32_t Win32FileSystem::AppendToFile(const std::string& path, const std::string& content) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return LastError();
+  uint32_t code = kErrorSuccess;
+  LARGE_INTEGER zero{};
+  if (!SetFilePointerEx(file, zero, nullptr, FILE_END)) code = LastError();
+  for (size_t done = 0; done < content.size() && code == kErrorSuccess;) {
+    uint32_t size = static_cast<uint32_t>(std::min<size_t>(kChunkSize, content.size() - done));
+    code = WriteChunk(file, content.data() + done, size);
+    done += size;
+  }
+  if (!CloseHandle(file) && code == kErrorSuccess) code = LastError();
+  return code;
+}
+
 uint32_t Win32FileSystem::CopyFile(const std::string& from, const std::string& to,
                                    bool fail_if_exists) {
   return CopyFileA(from.c_str(), to.c_str(), fail_if_exists) ? kErrorSuccess : LastError();

@@ -21,6 +21,8 @@ class Win32FileSystem : public FileSystem {
   // and moves it over the old file (MoveFileExA, replace existing, write through), so a
   // failure at any step leaves the old file as it was.
   uint32_t WriteWholeFile(const std::string& path, const std::string& content) override;
+  // Opens (or creates) the file and writes at its end.
+  uint32_t AppendToFile(const std::string& path, const std::string& content) override;
   uint32_t CopyFile(const std::string& from, const std::string& to, bool fail_if_exists) override;
   uint32_t DeleteFile(const std::string& path) override;
   std::vector<DirEntry> ListDirectory(const std::string& directory,

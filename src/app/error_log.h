@@ -1,0 +1,81 @@
+#pragma once
+// The error log: failures that no routine handles are appended, one record each, to
+// "Log\<exe base name>.log" beside the program and never shown. Writing the log never
+// fails visibly: a read-only program directory simply means nothing is logged.
+#include <functional>
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace kestrix {
+
+inline constexpr char kProgramVersion[] = "1.6.0.5";
+inline constexpr char kProgramDate[] = "24-12-2013";
+
+struct LocalDateTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+// Facts about the system that every record carries; they do not change during a run.
+struct ErrorLogSystemInfo {
+  std::string os_name;        // the operating-system name the {os} variable gives
+  bool system_64bit = false;  // "x64" rather than "x86"
+  std::string language;       // ISO 639 name of the user's default locale
+};
+
+// A failure as the log names it.
+struct FailureInfo {
+  std::string class_name;
+  std::string message;
+};
+
+struct ErrorRecord {
+  std::string form_name;
+  std::string routine;  // CurrentRoutine
+  FailureInfo failure;
+  ErrorLogSystemInfo system;
+  LocalDateTime time;
+};
+
+// "dd-mm-yyyy|hh:nn:ss".
+std::string FormatLogDate(const LocalDateTime& time);
+// The record's lines, each ending with CR LF, the last one "-----".
+std::string FormatErrorRecord(const ErrorRecord& record);
+// ProgramDir + "\Log" and ProgramDir + "\Log\" + base name + ".log".
+std::string ErrorLogDirectory(const std::string& program_dir);
+std::string ErrorLogPath(const std::string& program_dir, const std::string& exe_base_name);
+
+// Creates the log directory when missing and appends the record; every failure is
+// swallowed.
+void AppendErrorRecord(FileSystem& fs, const std::string& program_dir,
+                       const std::string& exe_base_name, const ErrorRecord& record) noexcept;
+
+// Inside a catch block: the class name and message of the exception being handled
+// ("unknown" for something that is not a std::exception).
+FailureInfo DescribeCurrentException() noexcept;
+
+// Everything needed to log the failure in flight: the file system, where the log goes,
+// the system facts, a clock and the application's CurrentRoutine (read at each record).
+class ErrorLogger {
+ public:
+  using Clock = std::function<LocalDateTime()>;
+
+  ErrorLogger(FileSystem& fs, std::string program_dir, std::string exe_base_name,
+              ErrorLogSystemInfo system, Clock clock, const std::string& current_routine);
+
+  // Records a failure raised while `form_name` was the active form. A failure with no
+  // form active is recorded too, under "(none)", rather than being lost.
+  void Log(const std::string& form_name, const FailureInfo& failure) noexcept;
+  // Inside a catch block: records the exception being handled.
+  void LogCurrentException(const std::string& form_name) noexcept;
+
+ private:
+  FileSystem& fs_;
+  std::string program_dir_;
+  std::string exe_base_name_;
+  ErrorLogSystemInfo system_;
+  Clock clock_;
+  const std::string& current_routine_;
+};
+
+}  // namespace kestrix

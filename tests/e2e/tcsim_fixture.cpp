@@ -1,0 +1,423 @@
+#include "tcsim_fixture.h"
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+#include "tcsim/host_keys.h"
+#include "tcsim/requests.h"
+
+namespace kestrix::e2e {
+namespace {
+
+std::string g_reply;
+bool g_replied = false;
+
+LRESULT CALLBACK ReplyProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_COPYDATA && lparam) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
+    g_reply = tcsim::TextUpToZero(static_cast<const char*>(data->lpData),
+                                  data->lpData ? data->cbData : 0);
+    g_replied = true;
+    return TRUE;
+  }
+  return DefWindowProcA(hwnd, message, wparam, lparam);
+}
+
+// A hidden window of the test thread that receives the host's answers.
+HWND ReplyWindow() {
+  static HWND window = [] {
+    WNDCLASSA cls{};
+    cls.lpfnWndProc = ReplyProc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = "KestrixE2eReply";
+    RegisterClassA(&cls);
+    return CreateWindowExA(0, "KestrixE2eReply", "", 0, 0, 0, 0, 0, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+  }();
+  return window;
+}
+
+void DeleteTree(const std::string& dir) {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = data.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string path = dir + "\\" + name;
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        DeleteTree(path);
+      } else {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
+      }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+  }
+  RemoveDirectoryA(dir.c_str());
+}
+
+std::string Quote(const std::string& arg) {
+  return "\"" + arg + "\"";
+}
+
+}  // namespace
+
+std::string TestBinaryDir() {
+  char buffer[MAX_PATH * 2];
+  DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  std::string path(buffer, length < sizeof buffer ? length : 0);
+  return path.substr(0, path.find_last_of('\\'));
+}
+
+std::string TcsimExePath() {
+  return TestBinaryDir() + "\\" TCSIM_EXE_NAME;
+}
+std::string KestrixExePath() {
+  return TestBinaryDir() + "\\" KESTRIX_EXE_NAME;
+}
+std::string ProbeExePath() {
+  return TestBinaryDir() + "\\tcsim_probe.exe";
+}
+
+std::string ReadFileText(const std::string& path) {
+  // Shared access: tcsim keeps its log open for appending while tests read it.
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string text;
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+    text.append(buffer, read);
+  CloseHandle(file);
+  return text;
+}
+
+HostTree::HostTree() {
+  static std::atomic<int> counter{0};
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  std::string base = temp;
+  if (!base.empty() && base.back() == '\\') base.pop_back();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    dir_ = base + "\\kx host " + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(counter++);
+    if (CreateDirectoryA(dir_.c_str(), nullptr)) break;
+  }
+  SetWincmd("Configuration", "firstmnu", "1");
+  SetWincmd("Shortcuts", "F7", "em_Kestrix");
+  SetUsercmd("em_KestrixEnter", "button", "");
+  SetUsercmd("em_KestrixEnter", "cmd", "cd");
+}
+
+HostTree::~HostTree() {
+  DeleteTree(dir_);
+}
+
+void HostTree::Set(std::vector<Section>& ini, const std::string& section, const std::string& key,
+                   const std::optional<std::string>& value) {
+  auto found = std::find_if(ini.begin(), ini.end(), [&](const Section& s) {
+    return lstrcmpiA(s.first.c_str(), section.c_str()) == 0;
+  });
+  if (found == ini.end()) {
+    if (!value) return;
+    ini.push_back({section, {}});
+    found = ini.end() - 1;
+  }
+  auto& entries = found->second;
+  auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
+    return lstrcmpiA(e.first.c_str(), key.c_str()) == 0;
+  });
+  if (!value) {
+    if (entry != entries.end()) entries.erase(entry);
+  } else if (entry != entries.end()) {
+    entry->second = *value;
+  } else {
+    entries.emplace_back(key, *value);
+  }
+}
+
+void HostTree::Save(const std::vector<Section>& ini, const std::string& path) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  for (const auto& [name, entries] : ini) {
+    out << "[" << name << "]\r\n";
+    for (const auto& [key, value] : entries) out << key << "=" << value << "\r\n";
+  }
+}
+
+void HostTree::SetWincmd(const std::string& section, const std::string& key,
+                         const std::string& value) {
+  Set(wincmd_, section, key, value);
+  Save(wincmd_, WincmdIni());
+}
+
+void HostTree::RemoveWincmd(const std::string& section, const std::string& key) {
+  Set(wincmd_, section, key, std::nullopt);
+  Save(wincmd_, WincmdIni());
+}
+
+void HostTree::SetUsercmd(const std::string& section, const std::string& key,
+                          const std::string& value) {
+  Set(usercmd_, section, key, value);
+  Save(usercmd_, UsercmdIni());
+}
+
+void HostTree::BindKestrix(const std::string& cmd, const std::string& param,
+                           const std::string& path) {
+  SetUsercmd("em_Kestrix", "button", cmd);
+  SetUsercmd("em_Kestrix", "cmd", cmd);
+  SetUsercmd("em_Kestrix", "param", param);
+  SetUsercmd("em_Kestrix", "path", path);
+}
+
+std::string HostTree::InstallProgram(const std::string& source, const std::string& relative,
+                                     const std::string& param) {
+  std::string target = Path(relative);
+  size_t slash = relative.find_last_of('\\');
+  std::string folder = slash == std::string::npos ? "" : relative.substr(0, slash + 1);
+  if (!folder.empty()) MakeDir(folder);
+  if (!CopyFileA(source.c_str(), target.c_str(), FALSE)) return {};
+  BindKestrix("%COMMANDER_PATH%\\" + relative, param, "%COMMANDER_PATH%\\" + folder);
+  return target;
+}
+
+std::string HostTree::MakeDir(const std::string& relative) const {
+  std::string path = dir_;
+  std::stringstream parts(relative);
+  for (std::string part; std::getline(parts, part, '\\');) {
+    if (part.empty()) continue;
+    path += "\\" + part;
+    CreateDirectoryA(path.c_str(), nullptr);
+  }
+  return path;
+}
+
+std::string HostTree::MakeFile(const std::string& relative, const std::string& content) const {
+  size_t slash = relative.find_last_of('\\');
+  if (slash != std::string::npos) MakeDir(relative.substr(0, slash));
+  std::string path = Path(relative);
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+  return path;
+}
+
+Tcsim::Tcsim(const HostTree& tree) : tree_(tree), log_path_(tree.Path("tcsim.log")) {}
+
+Tcsim::~Tcsim() {
+  Stop();
+}
+
+bool Tcsim::Start(const TcsimStart& start, std::string* error) {
+  auto fail = [&](const std::string& why) {
+    if (error) *error = why + "\nlog:\n" + LogText();
+    return false;
+  };
+  std::string line = Quote(TcsimExePath());
+  line += " --left " + Quote(start.left.empty() ? tree_.Dir() : start.left);
+  line += " --right " + Quote(start.right.empty() ? tree_.Dir() : start.right);
+  line += start.right_active ? " --active R" : " --active L";
+  if (!start.focus.empty()) line += " --focus " + Quote(start.focus);
+  line += start.detailed ? " --view detailed" : " --view brief";
+  if (start.ignore_ga) line += " --ignore-ga";
+  if (start.lcl) line += " --lcl";
+  line += " --commander-path " + Quote(tree_.Dir());
+  line += " --wincmd-ini " + Quote(tree_.WincmdIni());
+  line += " --log " + Quote(log_path_);
+  for (const std::string& arg : start.extra_args) {
+    line += ' ';
+    line += Quote(arg);
+  }
+
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      tree_.Dir().c_str(), &startup, &info)) {
+    return fail("CreateProcess failed with error " + std::to_string(GetLastError()) + ": " + line);
+  }
+  CloseHandle(info.hThread);
+  process_ = info.hProcess;
+  process_id_ = info.dwProcessId;
+  for (DWORD waited = 0; waited < 20000; waited += 20) {
+    for (HWND hwnd = FindWindowExA(nullptr, nullptr, "TTOTAL_CMD", nullptr); hwnd;
+         hwnd = FindWindowExA(nullptr, hwnd, "TTOTAL_CMD", nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(hwnd, &owner);
+      if (owner == process_id_ && IsWindowVisible(hwnd)) {
+        window_ = hwnd;
+        return true;
+      }
+    }
+    if (WaitForSingleObject(process_, 20) == WAIT_OBJECT_0) {
+      return fail("tcsim ended with exit code " + std::to_string(*ExitCode()));
+    }
+  }
+  return fail("tcsim showed no window within 20 s");
+}
+
+std::optional<DWORD> Tcsim::ExitCode() const {
+  DWORD code = 0;
+  if (!process_ || !GetExitCodeProcess(process_, &code) || code == STILL_ACTIVE) {
+    return std::nullopt;
+  }
+  return code;
+}
+
+bool Tcsim::Stop(DWORD timeout_ms) {
+  if (!process_) return true;
+  bool clean = true;
+  if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) {
+    if (window_) PostMessageA(window_, tcsim::kHostCommandMessage, 24340, 0);
+    if (WaitForSingleObject(process_, timeout_ms) != WAIT_OBJECT_0) {
+      TerminateProcess(process_, 1);
+      WaitForSingleObject(process_, 5000);
+      clean = false;
+    }
+  }
+  for (DWORD id : StartedProcessIds()) {
+    HANDLE started = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    if (!started) continue;
+    if (WaitForSingleObject(started, 0) != WAIT_OBJECT_0) {
+      TerminateProcess(started, 1);
+      WaitForSingleObject(started, 5000);
+    }
+    CloseHandle(started);
+  }
+  CloseHandle(process_);
+  process_ = nullptr;
+  window_ = nullptr;
+  return clean;
+}
+
+std::string Tcsim::LogText() const {
+  return ReadFileText(log_path_);
+}
+
+std::vector<std::string> Tcsim::LogLines() const {
+  std::vector<std::string> lines;
+  std::stringstream text(LogText());
+  for (std::string line; std::getline(text, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+int Tcsim::WaitForLog(const std::string& text, size_t from, DWORD timeout_ms) const {
+  for (DWORD waited = 0;; waited += 20) {
+    std::vector<std::string> lines = LogLines();
+    for (size_t i = from; i < lines.size(); ++i) {
+      if (lines[i].find(text) != std::string::npos) return static_cast<int>(i);
+    }
+    if (waited >= timeout_ms) return -1;
+    Sleep(20);
+  }
+}
+
+bool Tcsim::PressKey(const std::string& notation) const {
+  std::optional<tcsim::KeyPress> press = tcsim::ParseKeyPress(notation);
+  return press &&
+         PostMessageA(window_, tcsim::kPressKeyMessage, press->key, tcsim::ModifierBits(*press));
+}
+
+bool Tcsim::PostCommand(int number) const {
+  return PostMessageA(window_, tcsim::kHostCommandMessage, number, 0);
+}
+
+LRESULT Tcsim::SendCopyData(ULONG_PTR id, const std::string& bytes) const {
+  COPYDATASTRUCT data{id, static_cast<DWORD>(bytes.size()), const_cast<char*>(bytes.data())};
+  return SendMessageA(window_, WM_COPYDATA, reinterpret_cast<WPARAM>(ReplyWindow()),
+                      reinterpret_cast<LPARAM>(&data));
+}
+
+std::optional<std::string> Tcsim::Query(const std::string& request) const {
+  g_replied = false;
+  g_reply.clear();
+  SendCopyData(tcsim::kCopyDataGetAnswer, request + std::string(1, '\0'));
+  if (!g_replied) return std::nullopt;
+  return g_reply;
+}
+
+LRESULT Tcsim::ChangeDir(const std::string& path, bool left) const {
+  std::string payload = left ? path + "\r" : "\r" + path;
+  payload += std::string(2, '\0');
+  return SendCopyData(tcsim::kCopyDataChangeDir, payload);
+}
+
+LRESULT Tcsim::RunUserCommand(const std::string& text) const {
+  return SendCopyData(tcsim::kCopyDataUserCmd, text + std::string(1, '\0'));
+}
+
+std::vector<DWORD> Tcsim::StartedProcessIds() const {
+  std::vector<DWORD> ids;
+  for (const std::string& line : LogLines()) {
+    if (line.rfind("RUN pid=", 0) == 0) ids.push_back(std::stoul(line.substr(8)));
+  }
+  return ids;
+}
+
+HWND FindNthChild(HWND parent, const char* cls, int n) {
+  if (!IsWindow(parent)) return nullptr;
+  HWND child = nullptr;
+  for (int i = 0; i < n; ++i) {
+    child = FindWindowExA(parent, child, cls, nullptr);
+    if (!child) return nullptr;
+  }
+  return child;
+}
+
+std::string WindowText(HWND window) {
+  if (!window) return {};
+  char buffer[256] = {};
+  LRESULT length =
+      SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+  return std::string(buffer, length > 0 && length < 256 ? static_cast<size_t>(length) : 0);
+}
+
+std::string ClassNameOf(HWND window) {
+  char buffer[64] = {};
+  int length = GetClassNameA(window, buffer, sizeof buffer);
+  return std::string(buffer, length > 0 ? length : 0);
+}
+
+std::optional<std::string> ListItem(HWND list, int index) {
+  LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+  if (length < 0) return std::nullopt;
+  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+  LRESULT got = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+  if (got < 0) return std::nullopt;
+  wide.resize(static_cast<size_t>(got));
+  int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr,
+                                  0, nullptr, nullptr);
+  std::string text(bytes > 0 ? bytes : 0, '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(), bytes,
+                      nullptr, nullptr);
+  return text;
+}
+
+int ListCurrent(HWND list) {
+  return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+}
+int ListCount(HWND list) {
+  return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+}
+
+HWND FocusOfThread(HWND window) {
+  DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+bool WaitForProcessExit(DWORD process_id, DWORD timeout_ms) {
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, process_id);
+  if (!process) return true;
+  bool ended = WaitForSingleObject(process, timeout_ms) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
+}
+
+}  // namespace kestrix::e2e

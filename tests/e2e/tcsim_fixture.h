@@ -1,0 +1,144 @@
+#pragma once
+// End-to-end fixture around the stand-in host: a temporary host directory with its
+// wincmd.ini and usercmd.ini, a running tcsim.exe with its request log, and the window
+// reads and requests a test needs to drive it from another process.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kestrix::e2e {
+
+// Executables the build puts beside the test executable.
+std::string TestBinaryDir();  // without trailing "\"
+std::string TcsimExePath();
+std::string KestrixExePath();
+std::string ProbeExePath();  // tcsim_probe.exe, see tests/e2e/probe
+
+// A host installation in a fresh temporary directory (its name holds a blank), removed
+// with everything in it by the destructor. wincmd.ini starts with a [Configuration]
+// section and F7 bound to "em_Kestrix"; usercmd.ini with "em_KestrixEnter" (cmd "cd")
+// and, once InstallProgram or BindKestrix ran, "em_Kestrix".
+class HostTree {
+ public:
+  HostTree();
+  ~HostTree();
+  HostTree(const HostTree&) = delete;
+  HostTree& operator=(const HostTree&) = delete;
+
+  const std::string& Dir() const { return dir_; }  // COMMANDER_PATH, without trailing "\"
+  std::string Path(const std::string& relative) const { return dir_ + "\\" + relative; }
+  std::string WincmdIni() const { return Path("wincmd.ini"); }
+  std::string UsercmdIni() const { return Path("usercmd.ini"); }
+
+  // Sets a value and rewrites the file; an existing key of the section is replaced.
+  void SetWincmd(const std::string& section, const std::string& key, const std::string& value);
+  void SetUsercmd(const std::string& section, const std::string& key, const std::string& value);
+  void RemoveWincmd(const std::string& section, const std::string& key);
+
+  // em_Kestrix runs `cmd` with `param` in `path` (all as the host reads them, so
+  // "%COMMANDER_PATH%" may be used).
+  void BindKestrix(const std::string& cmd, const std::string& param = "",
+                   const std::string& path = "");
+  // Copies `source` to Dir + "\" + `relative` and binds em_Kestrix to it the way the
+  // installer does: cmd "%COMMANDER_PATH%\" + relative, path its directory. Returns the
+  // copy's full path, empty when the copy failed.
+  std::string InstallProgram(const std::string& source,
+                             const std::string& relative = "Kestrix\\tc Kestrix.exe",
+                             const std::string& param = "");
+
+  // Both create missing parent directories and return the full path.
+  std::string MakeDir(const std::string& relative) const;
+  std::string MakeFile(const std::string& relative, const std::string& content = "") const;
+
+ private:
+  using Section = std::pair<std::string, std::vector<std::pair<std::string, std::string>>>;
+  static void Set(std::vector<Section>& ini, const std::string& section, const std::string& key,
+                  const std::optional<std::string>& value);
+  static void Save(const std::vector<Section>& ini, const std::string& path);
+  std::string dir_;
+  std::vector<Section> wincmd_, usercmd_;
+};
+
+// How to start tcsim, written as a chain: TcsimStart().Left(a).Focus("x.txt").Detailed().
+struct TcsimStart {
+  std::string left, right;  // default: the tree's directory
+  bool right_active = false;
+  std::string focus;
+  bool detailed = false, ignore_ga = false, lcl = false;
+  std::vector<std::string> extra_args;
+
+  TcsimStart& Left(const std::string& path) { return left = path, *this; }
+  TcsimStart& Right(const std::string& path) { return right = path, *this; }
+  TcsimStart& RightActive() { return right_active = true, *this; }
+  TcsimStart& Focus(const std::string& name) { return focus = name, *this; }
+  TcsimStart& Detailed() { return detailed = true, *this; }
+  TcsimStart& IgnoreGa() { return ignore_ga = true, *this; }
+  TcsimStart& Lcl() { return lcl = true, *this; }
+  TcsimStart& Arg(const std::string& arg) { return extra_args.push_back(arg), *this; }
+};
+
+// One running tcsim.exe. Stop (also run by the destructor) closes it with command 24340
+// and ends the programs it started that still run.
+class Tcsim {
+ public:
+  explicit Tcsim(const HostTree& tree);
+  ~Tcsim();
+  Tcsim(const Tcsim&) = delete;
+  Tcsim& operator=(const Tcsim&) = delete;
+
+  // Starts tcsim and waits (FindWindow polling, from inside Wine) for its main window.
+  // On failure `error` says why, with the log so far.
+  bool Start(const TcsimStart& start = {}, std::string* error = nullptr);
+  bool Stop(DWORD timeout_ms = 10000);
+  // The exit code once the process ended; nothing while it runs.
+  std::optional<DWORD> ExitCode() const;
+
+  HWND Window() const { return window_; }
+  DWORD ProcessId() const { return process_id_; }
+  const std::string& LogPath() const { return log_path_; }
+
+  // Log lines without line ends. WaitForLog: the index of the first line at or after
+  // `from` that contains `text`, waiting up to `timeout_ms`; -1 when none came.
+  std::vector<std::string> LogLines() const;
+  int WaitForLog(const std::string& text, size_t from = 0, DWORD timeout_ms = 10000) const;
+  std::string LogText() const;
+
+  // Requests as other programs send them.
+  bool PressKey(const std::string& notation) const;  // "F7", "S+F7", "Win+F8"
+  bool PostCommand(int number) const;                // message 0x433
+  // WM_COPYDATA with a reply window of this process as wParam; the send's result.
+  LRESULT SendCopyData(ULONG_PTR id, const std::string& bytes) const;
+  // "GA" query: the reply text, nothing when the host did not answer.
+  std::optional<std::string> Query(const std::string& request) const;
+  // "CD" payload for one side, laid out as the utility sends it.
+  LRESULT ChangeDir(const std::string& path, bool left) const;
+  LRESULT RunUserCommand(const std::string& text) const;  // "EM"
+
+  // Process ids from the log's "RUN pid=" lines.
+  std::vector<DWORD> StartedProcessIds() const;
+
+ private:
+  const HostTree& tree_;
+  std::string log_path_;
+  HANDLE process_ = nullptr;
+  DWORD process_id_ = 0;
+  HWND window_ = nullptr;
+};
+
+// Window reads as the utility makes them.
+HWND FindNthChild(HWND parent, const char* cls, int n);
+std::string WindowText(HWND window);  // WM_GETTEXT, 256 bytes
+std::string ClassNameOf(HWND window);
+// LB_GETTEXT through the wide call (Wine returns UTF-16 to LB_GETTEXT A across processes).
+std::optional<std::string> ListItem(HWND list, int index);
+int ListCurrent(HWND list);
+int ListCount(HWND list);
+// The window with the keyboard focus in the thread of `window`.
+HWND FocusOfThread(HWND window);
+bool WaitForProcessExit(DWORD process_id, DWORD timeout_ms);
+std::string ReadFileText(const std::string& path);
+
+}  // namespace kestrix::e2e
