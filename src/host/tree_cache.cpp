@@ -37,12 +37,7 @@ uint32_t TreeInfoAppend(FileSystem& fs, const std::string& file, const std::stri
   const std::string target = Trim(file);
   const std::string dir = Trim(directory);
   if (target.empty() || target == "False" || target == "True" || dir.empty()) return 0;
-  std::string content;
-  if (fs.Exists(target)) {
-    uint32_t error = fs.ReadWholeFile(target, content);
-    if (error != 0) return error;
-  }
-  return fs.WriteWholeFile(target, content + TreeInfoEntry(dir));
+  return fs.AppendToFile(target, TreeInfoEntry(dir));
 }
 
 }  // namespace kestrix
