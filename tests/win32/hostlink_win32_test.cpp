@@ -88,7 +88,7 @@ TEST(Win32CodePage, WideTextToTheAnsiCodePage) {
 
 TEST(Win32CodePage, VirtualPanelListDecodedThroughTheSystem) {
   Win32CodePage code_page;
-  std::string big_endian("\xFE\xFF\0\\\0P\0\r\0\n\0C\0:\0\\\0R", 20);
+  std::string big_endian("\xFE\xFF\0\\\0P\0\r\0\n\0C\0:\0\\\0R", 18);
   EXPECT_EQ(ResolveVirtualPanelPath("\\\\\\Virtual Panel\\P\\", big_endian, code_page), "C:\\R");
 }
 
