@@ -7,6 +7,8 @@
 #include <exception>
 #include <typeinfo>
 
+#include "names/system_sources.h"
+
 namespace kestrix {
 
 namespace {
@@ -85,13 +87,26 @@ FailureInfo DescribeCurrentException() noexcept {
   }
 }
 
+ErrorLogSystemInfo GatherErrorLogSystemInfo(SystemFacts& facts, const std::string& language) {
+  ErrorLogSystemInfo info;
+  info.os_name = OsNameSource(facts);
+  try {
+    info.system_64bit = SystemIs64Bit(facts);
+  } catch (...) {
+    info.system_64bit = false;
+  }
+  info.language = language;
+  return info;
+}
+
 ErrorLogger::ErrorLogger(FileSystem& fs, std::string program_dir, std::string exe_base_name,
-                         ErrorLogSystemInfo system, Clock clock, const std::string& current_routine)
+                         ErrorLogSystemInfo system, Clock& clock,
+                         const std::string& current_routine)
     : fs_(fs),
       program_dir_(std::move(program_dir)),
       exe_base_name_(std::move(exe_base_name)),
       system_(std::move(system)),
-      clock_(std::move(clock)),
+      clock_(clock),
       current_routine_(current_routine) {}
 
 void ErrorLogger::Log(const std::string& form_name, const FailureInfo& failure) noexcept {
@@ -101,7 +116,7 @@ void ErrorLogger::Log(const std::string& form_name, const FailureInfo& failure) 
     record.routine = current_routine_;
     record.failure = failure;
     record.system = system_;
-    if (clock_) record.time = clock_();
+    record.time = clock_.Now();
     AppendErrorRecord(fs_, program_dir_, exe_base_name_, record);
   } catch (...) {
     // Swallowed: logging must never raise a second failure.

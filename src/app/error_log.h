@@ -2,19 +2,16 @@
 // The error log: failures that no routine handles are appended, one record each, to
 // "Log\<exe base name>.log" beside the program and never shown. Writing the log never
 // fails visibly: a read-only program directory simply means nothing is logged.
-#include <functional>
 #include <string>
 
+#include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/system_facts.h"
 
 namespace kestrix {
 
 inline constexpr char kProgramVersion[] = "1.6.0.5";
 inline constexpr char kProgramDate[] = "24-12-2013";
-
-struct LocalDateTime {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-};
 
 // Facts about the system that every record carries; they do not change during a run.
 struct ErrorLogSystemInfo {
@@ -22,6 +19,10 @@ struct ErrorLogSystemInfo {
   bool system_64bit = false;  // "x64" rather than "x86"
   std::string language;       // ISO 639 name of the user's default locale
 };
+
+// The operating-system name of the {os} variable and whether the system is 64-bit (a
+// 64-bit process, or a 32-bit one under WOW64; a failing WOW64 query counts as 32-bit).
+ErrorLogSystemInfo GatherErrorLogSystemInfo(SystemFacts& facts, const std::string& language);
 
 // A failure as the log names it.
 struct FailureInfo {
@@ -58,10 +59,8 @@ FailureInfo DescribeCurrentException() noexcept;
 // the system facts, a clock and the application's CurrentRoutine (read at each record).
 class ErrorLogger {
  public:
-  using Clock = std::function<LocalDateTime()>;
-
   ErrorLogger(FileSystem& fs, std::string program_dir, std::string exe_base_name,
-              ErrorLogSystemInfo system, Clock clock, const std::string& current_routine);
+              ErrorLogSystemInfo system, Clock& clock, const std::string& current_routine);
 
   // Records a failure raised while `form_name` was the active form. A failure with no
   // form active is recorded too, under "(none)", rather than being lost.
@@ -74,7 +73,7 @@ class ErrorLogger {
   std::string program_dir_;
   std::string exe_base_name_;
   ErrorLogSystemInfo system_;
-  Clock clock_;
+  Clock& clock_;
   const std::string& current_routine_;
 };
 

@@ -8,6 +8,13 @@
 //   proj*src*doc     proj with the subdirectories src and doc (Normal mode)
 //   *x list line     subdirectory x of the last top-level line above it
 //   C:\x or \\s\x    an absolute path, created with all missing levels
+//
+// A creation run uses it in this order: a Normal text for which NeedsListForm holds is
+// first carried into the list (CarryNameToList) and created as a list. Normal mode then
+// tests IsAbsolutePath (ForceDirectories), judges invalid characters (invalid_chars.h) and
+// creates by ClassifyNormalText: a chain through CreateLevels(SplitLevels(text)), a single
+// name directly. Extended mode removes blank lines, judges PrepareListRunText's result,
+// and creates each line of PlanList: a chain through CreateLevels, a single line directly.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +36,9 @@ bool IsAbsolutePath(std::string_view text);
 // and mean "stay at this level".
 std::vector<std::string> SplitLevels(std::string_view text);
 
-// How a Normal-mode run text is created once the invalid-character test passed.
+// How a Normal-mode run text is created once the invalid-character test passed. A network
+// path stays kAbsolute even after its ForceDirectories failed (it holds no invalid
+// character): creating it as a chain would put "srv\share\x" below the current path.
 enum class NormalTextKind {
   kAbsolute,  // ForceDirectories of the trimmed text
   kChain,     // SplitLevels below the current path

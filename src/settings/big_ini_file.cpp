@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <unordered_set>
 
+#include "names/text_utils.h"
+
 namespace kestrix {
 
 namespace {
@@ -187,23 +189,6 @@ bool ParseIniInteger(const std::string& text, int& value) {
   return true;
 }
 
-std::vector<std::string> SplitTextLines(const std::string& content) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  const size_t size = content.size();
-  while (start < size) {
-    size_t end = content.find_first_of("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(content.substr(start));
-      break;
-    }
-    lines.push_back(content.substr(start, end - start));
-    start = end + 1;
-    if (content[end] == '\r' && start < size && content[start] == '\n') ++start;
-  }
-  return lines;
-}
-
 // ---- TSectionList ----
 
 int TSectionList::Add(const std::string& name) {
@@ -278,7 +263,7 @@ void TBigIniFile::LoadFromFile(const std::string& file_name) {
   uint32_t code = fs_->ReadWholeFile(file_name, content);
   if (code == kErrorFileNotFound || code == kErrorPathNotFound) return;
   if (code != kErrorSuccess) throw InOutError(file_name, code);
-  ParseLines(SplitTextLines(content));
+  ParseLines(SplitLines(content));
 }
 
 void TBigIniFile::SetStrings(const std::vector<std::string>& list) {

@@ -149,7 +149,4 @@ class TBigIniFile {
 // "$" / "0x" hexadecimal (up to 32 bits), nothing after. False when it does not convert.
 bool ParseIniInteger(const std::string& text, int& value);
 
-// Splits file content into lines at CR LF, LF or a lone CR.
-std::vector<std::string> SplitTextLines(const std::string& content);
-
 }  // namespace kestrix

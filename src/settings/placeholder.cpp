@@ -1,3 +1,5 @@
 namespace kestrix {
-int Placeholder() { return 1; }
+int Placeholder() {
+  return 1;
 }
+}  // namespace kestrix

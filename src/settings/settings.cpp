@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "names/text_utils.h"
 #include "platform/environment.h"
 
 namespace kestrix {
@@ -17,15 +18,6 @@ static_assert(TableMatchesEnum(), "kSettingKeys must list the keys in the order 
 
 const char kTrue[] = "True";
 const char kFalse[] = "False";
-
-// Blanks and control characters, as the readers marked "trimmed" remove them.
-std::string TrimBlanks(const std::string& text) {
-  size_t first = 0;
-  while (first < text.size() && static_cast<unsigned char>(text[first]) <= ' ') ++first;
-  size_t last = text.size();
-  while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
-  return text.substr(first, last - first);
-}
 
 bool IsDecimalKey(const std::string& name, size_t& number) {
   if (name.empty() || name.size() > 9) return false;
@@ -77,7 +69,7 @@ std::string SettingsAccess::Text(Setting id, const std::string& default_value) {
 }
 
 std::string SettingsAccess::TrimmedText(Setting id) {
-  return TrimBlanks(Text(id));
+  return Trim(Text(id));
 }
 
 bool SettingsAccess::IsMissingOrEmpty(Setting id) {
@@ -166,7 +158,7 @@ void WriteInstallationDefaults(TBigIniFile& ini, const InstallDefaults& values) 
   settings.WriteBool(Setting::EnterCmdInstalled, values.enter_command_installed);
   if (!settings.Bool(Setting::DoNotInstall1stTemplate)) {
     // An empty key would erase the whole template section instead of adding to it.
-    std::string name = TrimBlanks(values.first_template_name);
+    std::string name = Trim(values.first_template_name);
     if (name.empty()) name = kFirstTemplateDefaultName;
     ini.WriteString(kUserTemplatesSection, name, kFirstTemplateValue);
   }

@@ -98,6 +98,26 @@ TEST(BatchList, PrefixAndSuffixWithSubdirectories) {
   EXPECT_EQ(GenerateBatchDirList(Series(1, 3, 1, 1, NumberForm::kNone)), "");
 }
 
+// The default texts with one field set.
+BatchFieldTexts With(BatchField field, const std::string& text) {
+  BatchFieldTexts texts;
+  switch (field) {
+    case BatchField::kFrom:
+      texts.from = text;
+      break;
+    case BatchField::kTo:
+      texts.to = text;
+      break;
+    case BatchField::kStep:
+      texts.step = text;
+      break;
+    case BatchField::kDigits:
+      texts.digits = text;
+      break;
+  }
+  return texts;
+}
+
 TEST(BatchList, FieldCorrections) {
   struct Case {
     BatchField field;
@@ -125,49 +145,16 @@ TEST(BatchList, FieldCorrections) {
       {BatchField::kFrom, "007", std::nullopt},
   };
   for (const Case& c : cases) {
-    BatchFieldTexts texts;
-    switch (c.field) {
-      case BatchField::kFrom:
-        texts.from = c.text;
-        break;
-      case BatchField::kTo:
-        texts.to = c.text;
-        break;
-      case BatchField::kStep:
-        texts.step = c.text;
-        break;
-      case BatchField::kDigits:
-        texts.digits = c.text;
-        break;
-    }
-    const BatchFieldChange change = OnBatchFieldChange(c.field, texts, true, false);
+    const BatchFieldChange change = OnBatchFieldChange(c.field, With(c.field, c.text), true, false);
     EXPECT_EQ(change.corrected, c.corrected) << c.text;
-    // A correction does nothing else: the change it causes runs the handler again.
+    // A correction does nothing else: the change it causes runs the handler again, and
+    // the corrected text needs no further correction.
     if (change.corrected) {
       EXPECT_FALSE(change.regenerate) << c.text;
       EXPECT_FALSE(change.digits) << c.text;
-      const BatchFieldChange again = OnBatchFieldChange(
-          c.field,
-          [&] {
-            BatchFieldTexts t = texts;
-            switch (c.field) {
-              case BatchField::kFrom:
-                t.from = *change.corrected;
-                break;
-              case BatchField::kTo:
-                t.to = *change.corrected;
-                break;
-              case BatchField::kStep:
-                t.step = *change.corrected;
-                break;
-              case BatchField::kDigits:
-                t.digits = *change.corrected;
-                break;
-            }
-            return t;
-          }(),
-          true, false);
-      EXPECT_FALSE(again.corrected) << c.text;
+      EXPECT_FALSE(
+          OnBatchFieldChange(c.field, With(c.field, *change.corrected), true, false).corrected)
+          << c.text;
     }
   }
 }

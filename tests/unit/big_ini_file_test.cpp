@@ -418,12 +418,13 @@ TEST_F(BigIniFileTest, FloatDateAndTime) {
   EXPECT_DOUBLE_EQ(ini.ReadTime("T", "bad", -1), -1);
 }
 
-TEST(SplitTextLines, LineEnds) {
-  EXPECT_EQ(SplitTextLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitTextLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-  EXPECT_EQ(SplitTextLines(""), std::vector<std::string>{});
-  EXPECT_EQ(SplitTextLines(std::string("a\0b\n", 4)),
-            std::vector<std::string>{std::string("a\0b", 3)});
+TEST_F(BigIniFileTest, EveryLineBreakSeparatesLines) {
+  Put(std::string("[A]\na=1\rb=2\r\nc=\0x\n[B]\r\nd=4", 26));
+  TBigIniFile ini(fs, kPath);
+  EXPECT_EQ(ini.ReadString("A", "a", ""), "1");
+  EXPECT_EQ(ini.ReadString("A", "b", ""), "2");
+  EXPECT_EQ(ini.ReadString("A", "c", ""), std::string("\0x", 2));
+  EXPECT_EQ(ini.ReadString("B", "d", ""), "4");
 }
 
 }  // namespace

@@ -160,3 +160,36 @@ TEST(DirectoryStructure, NormalNotationReachesTheListAsSiblings) {
 
 }  // namespace
 }  // namespace kestrix
+
+namespace kestrix {
+namespace {
+
+// Every list text of up to six characters from names, markers, separators, blanks and
+// line breaks: each planned line is non-empty, its markers and "/" are gone, and a chain's
+// levels put back together give the line.
+TEST(DirectoryStructure, EveryShortListPlansConsistentLines) {
+  const std::string alphabet = "a* \\/\n";
+  std::vector<std::string> texts{""};
+  for (std::size_t begin = 0; begin < texts.size(); ++begin) {
+    if (texts[begin].size() == 6) continue;
+    for (char c : alphabet) texts.push_back(texts[begin] + c);
+  }
+  for (const std::string& text : texts) {
+    const ListPlan plan = PlanList(text);
+    for (const PlannedLine& line : plan.lines) {
+      ASSERT_FALSE(line.text.empty()) << text;
+      ASSERT_EQ(line.text.find_first_of("*/"), std::string::npos) << text;
+      ASSERT_EQ(line.chain, line.text.find('\\') != std::string::npos) << text;
+      std::string joined;
+      for (std::size_t i = 0; i < line.levels.size(); ++i) {
+        if (i > 0) joined += '\\';
+        joined += line.levels[i];
+      }
+      ASSERT_EQ(joined, line.chain ? line.text : line.levels.front()) << text;
+    }
+    ASSERT_EQ(plan.lines.empty(), plan.final_name.empty()) << text;
+  }
+}
+
+}  // namespace
+}  // namespace kestrix

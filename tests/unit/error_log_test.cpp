@@ -5,7 +5,9 @@
 #include <stdexcept>
 
 #include "app/window_guard.h"
+#include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_system_facts.h"
 
 namespace kestrix {
 namespace {
@@ -53,19 +55,27 @@ TEST(ErrorLogFormat, Paths) {
   EXPECT_EQ(ErrorLogPath(kProgramDir, "tc Kestrix"), kLogPath);
 }
 
+// Advances one second per reading, so records show their order.
+class TickingClock : public FakeClock {
+ public:
+  LocalDateTime Now() override {
+    LocalDateTime t = FakeClock::Now();
+    now.second++;
+    return t;
+  }
+};
+
 class ErrorLoggerTest : public ::testing::Test {
  protected:
-  ErrorLoggerTest()
-      : logger(
-            fs, kProgramDir, "tc Kestrix", System(), [this] { return Tick(); }, routine) {
+  ErrorLoggerTest() : logger(fs, kProgramDir, "tc Kestrix", System(), clock, routine) {
     fs.AddDirectory(kProgramDir);
+    clock.now = LocalDateTime{2024, 5, 6, 7, 8, 0, 0};
   }
-  LocalDateTime Tick() { return LocalDateTime{2024, 5, 6, 7, 8, seconds++}; }
   std::string Log() { return fs.FileContent(kLogPath).value_or("<missing>"); }
 
   FakeFileSystem fs;
   std::string routine = "FormCreate";
-  int seconds = 0;
+  TickingClock clock;
   ErrorLogger logger;
 };
 
@@ -105,7 +115,7 @@ TEST_F(ErrorLoggerTest, UnwritableLocationsAreSilent) {
     FakeFileSystem local;
     local.AddDirectory(kProgramDir);
     c.arrange(local);
-    ErrorLogger quiet(local, kProgramDir, "tc Kestrix", System(), nullptr, routine);
+    ErrorLogger quiet(local, kProgramDir, "tc Kestrix", System(), clock, routine);
     EXPECT_NO_THROW(quiet.Log("F", FailureInfo{"E", "m"}));
     std::optional<std::string> content = local.FileContent(kLogPath);
     EXPECT_TRUE(!content.has_value() || *content == "old");
@@ -159,11 +169,34 @@ TEST_F(ErrorLoggerTest, GuardReturnsResultOrLogsAndFallsBack) {
 }
 
 TEST_F(ErrorLoggerTest, FailingClockInsideTheHandlerIsSwallowed) {
-  ErrorLogger broken(
-      fs, kProgramDir, "tc Kestrix", System(),
-      []() -> LocalDateTime { throw std::runtime_error("clock"); }, routine);
+  class BrokenClock : public FakeClock {
+   public:
+    LocalDateTime Now() override { throw std::runtime_error("clock"); }
+  } broken_clock;
+  ErrorLogger broken(fs, kProgramDir, "tc Kestrix", System(), broken_clock, routine);
   EXPECT_EQ(GuardWindowProc(&broken, "F", 0, []() -> int { throw std::runtime_error("x"); }), 0);
   EXPECT_FALSE(fs.FileExists(kLogPath));
+}
+
+TEST(GatherErrorLogSystemInfo, ArchitectureFromTheSystemFacts) {
+  struct Case {
+    bool process_64bit;
+    Wow64Answer wow64;
+    bool expected;
+  } cases[] = {
+      {true, {true, true, false, 0}, true},    {false, {true, true, true, 0}, true},
+      {false, {true, true, false, 0}, false},  {false, {false, false, false, 0}, false},
+      {false, {true, false, false, 5}, false},
+  };
+  for (const Case& c : cases) {
+    FakeSystemFacts facts;
+    facts.is_64bit_process = c.process_64bit;
+    facts.wow64 = c.wow64;
+    ErrorLogSystemInfo info = GatherErrorLogSystemInfo(facts, "nl");
+    EXPECT_EQ(info.system_64bit, c.expected);
+    EXPECT_EQ(info.language, "nl");
+    EXPECT_FALSE(info.os_name.empty());
+  }
 }
 
 }  // namespace

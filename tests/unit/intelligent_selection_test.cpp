@@ -180,3 +180,35 @@ TEST(IntelligentSelection, ADamagedListNeverSelectsOutsideTheText) {
 
 }  // namespace
 }  // namespace kestrix
+
+namespace kestrix {
+namespace {
+
+// Every text of up to five characters from separators, brackets and a letter, with the
+// caret at every place: repeated presses stay inside the text and keep the cursor in range.
+TEST(IntelligentSelection, EveryShortTextStaysInBounds) {
+  const std::string alphabet = " .-([)]x";
+  std::vector<std::string> texts{""};
+  for (std::size_t begin = 0; begin < texts.size(); ++begin) {
+    if (texts[begin].size() == 5) continue;
+    for (char c : alphabet) texts.push_back(texts[begin] + c);
+  }
+  for (const std::string& text : texts) {
+    const Stops stops = BuildWordStops(text).value_or(Stops{0});
+    for (std::size_t caret = 0; caret <= text.size(); ++caret) {
+      WordCursor cursor;
+      TextSelection current{caret, 0};
+      for (int press = 0; press < 3; ++press) {
+        const auto next = IntelligentSelection(text, current, SelectionField::kName, stops, cursor);
+        ASSERT_TRUE(next.has_value()) << text;
+        ASSERT_LE(next->start + next->length, text.size()) << text;
+        ASSERT_GE(cursor.next_word, 1) << text;
+        ASSERT_LE(cursor.next_word, static_cast<int>(stops.size()) + 1) << text;
+        current = *next;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kestrix

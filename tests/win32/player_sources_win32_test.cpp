@@ -1,0 +1,137 @@
+#include <windows.h>
+#undef FindWindow
+#undef GetWindowText
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "names/player_sources.h"
+#include "platform/win32/locale_win32.h"
+#include "platform/win32/shared_memory_win32.h"
+#include "platform/win32/window_system_win32.h"
+#include "stand_in_window.h"
+
+namespace kestrix {
+namespace {
+
+// What the stand-in BS.Player writes into the receive buffer whose address it is sent.
+std::string bs_reply;
+ULONG_PTR bs_request = 0;
+DWORD bs_length = 0;
+
+LRESULT CALLBACK BsPlayerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_COPYDATA) {
+    const COPYDATASTRUCT* record = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
+    bs_request = record->dwData;
+    bs_length = record->cbData;
+    // In this process the data is the caller's own block, which always holds a whole
+    // pointer; the real player (32-bit) reads the 4-byte address it is sent.
+    char* buffer = nullptr;
+    std::memcpy(&buffer, record->lpData, sizeof buffer);
+    std::memcpy(buffer, bs_reply.data(), std::min<size_t>(bs_reply.size(), 260));
+    return 1;
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+TEST(PlayerSourcesWin32, WinampWindowTitle) {
+  Win32WindowSystem windows;
+  EXPECT_EQ(WinampSource(windows), "");
+  StandInWindow winamp("Winamp v1.x", "12. Artist - Song - Winamp");
+  EXPECT_EQ(WinampSource(windows), "Artist - Song");
+}
+
+TEST(PlayerSourcesWin32, KmPlayerPlaylistWindow) {
+  Win32WindowSystem windows;
+  EXPECT_EQ(KmPlayerSource(windows), "");
+  {
+    StandInWindow playlist("Winamp PE", "[3/10] Song(03:25)");
+    EXPECT_EQ(KmPlayerSource(windows), "Song");
+  }
+  StandInWindow playlist("Winamp PE", "[3/10] Song (03:25)");
+  EXPECT_EQ(KmPlayerSource(windows), "25)");
+}
+
+TEST(PlayerSourcesWin32, VlcTitleInTheTopLevelWalk) {
+  Win32WindowSystem windows;
+  StandInWindow vlc("KxVlcStandIn", "C:\\Video\\clip.avi - VLC media player");
+  EXPECT_EQ(VlcSource(windows), "");  // the walk needs the host's window
+  StandInWindow host("TTOTAL_CMD", "Total Commander");
+  EXPECT_EQ(VlcSource(windows), "clip");
+}
+
+TEST(PlayerSourcesWin32, BsPlayerAnswersCopyData) {
+  Win32WindowSystem windows;
+  EXPECT_EQ(BsPlayerSource(windows, 0), "");
+  StandInWindow player("BSPlayer", "BS.Player", BsPlayerProc);
+  StandInWindow app("KxAppWindow", "");
+  bs_reply = std::string("C:\\Movies\\holiday.mkv\0", 22);
+  EXPECT_EQ(BsPlayerSource(windows, app.handle()), "holiday");
+  EXPECT_EQ(bs_request, ULONG_PTR{0x1010B});
+  EXPECT_EQ(bs_length, DWORD{4});
+  // A reply filling the whole buffer without a terminating zero is read to its end only.
+  bs_reply = std::string(260, 'n');
+  EXPECT_EQ(RequestCopyDataText(windows, player.handle(), app.handle(), 0x1010B, 4),
+            std::string(260, 'n'));
+}
+
+class AimpMapping {
+ public:
+  explicit AimpMapping(DWORD size) {
+    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size,
+                                  kAimpMappingName);
+    if (mapping_ != nullptr) view_ = MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, size);
+  }
+  ~AimpMapping() {
+    if (view_ != nullptr) UnmapViewOfFile(view_);
+    if (mapping_ != nullptr) CloseHandle(mapping_);
+  }
+  uint8_t* bytes() { return static_cast<uint8_t*>(view_); }
+  void SetLength(int field, int32_t units) { std::memcpy(bytes() + 40 + 4 * field, &units, 4); }
+
+ private:
+  HANDLE mapping_ = nullptr;
+  void* view_ = nullptr;
+};
+
+TEST(PlayerSourcesWin32, AimpRecordInTheNamedMapping) {
+  Win32SharedMemory memory;
+  Win32Locale locale;
+  EXPECT_EQ(AimpSource(memory, locale), "");
+  AimpMapping mapping(2048);
+  ASSERT_NE(mapping.bytes(), nullptr);
+  const std::u16string texts = u"AlbumArtist2024C:\\f.mp3RockTitle";
+  const int32_t lengths[6] = {5, 6, 4, 8, 4, 5};
+  for (int i = 0; i < 6; ++i) mapping.SetLength(i, lengths[i]);
+  std::memcpy(mapping.bytes() + 88, texts.data(), texts.size() * 2);
+  EXPECT_EQ(AimpSource(memory, locale), "Artist - Title");
+
+  // Lengths running past the mapped bytes or negative are bounded.
+  mapping.SetLength(0, -7);
+  mapping.SetLength(5, 0x7FFFFFFF);
+  // The album counts as empty, so the artist starts at the album's text; the title runs
+  // to the end of the 2048 bytes, whose zeros the trim removes.
+  EXPECT_EQ(AimpSource(memory, locale), "AlbumA - 3RockTitle");
+
+  std::memset(mapping.bytes() + 40, 0, 24);
+  EXPECT_EQ(AimpSource(memory, locale), "-");
+}
+
+TEST(PlayerSourcesWin32, AimpMappingSmallerThanTheRecordIsNeverOverread) {
+  Win32SharedMemory memory;
+  Win32Locale locale;
+  AimpMapping mapping(100);
+  ASSERT_NE(mapping.bytes(), nullptr);
+  std::optional<std::vector<uint8_t>> bytes = memory.Read(kAimpMappingName, kAimpRecordBytes);
+  // Either the view is refused or the whole page behind the small mapping is readable.
+  if (bytes) {
+    EXPECT_EQ(bytes->size(), kAimpRecordBytes);
+  }
+  std::string value = AimpSource(memory, locale);
+  EXPECT_TRUE(value.empty() || value == "-") << value;
+}
+
+}  // namespace
+}  // namespace kestrix

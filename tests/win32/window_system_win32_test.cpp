@@ -1,0 +1,117 @@
+#include <windows.h>
+// The interface's member names, not the ANSI macros.
+#undef FindWindow
+#undef GetWindowText
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/win32/window_system_win32.h"
+#include "stand_in_window.h"
+
+namespace kestrix {
+namespace {
+
+struct ReceivedCopyData {
+  WPARAM sender = 0;
+  ULONG_PTR id = 0;
+  std::string bytes;
+  int count = 0;
+};
+ReceivedCopyData received;
+
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_COPYDATA) {
+    const COPYDATASTRUCT* record = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
+    received.sender = wparam;
+    received.id = record->dwData;
+    received.bytes.assign(static_cast<const char*>(record->lpData), record->cbData);
+    ++received.count;
+    return 42;
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+TEST(Win32WindowSystem, FindsWindowsByClassAndCaption) {
+  Win32WindowSystem windows;
+  StandInWindow first("KxFindTest", "First");
+  StandInWindow second("KxFindTest", "");
+  ASSERT_NE(first.hwnd(), nullptr);
+  EXPECT_EQ(windows.FindWindow(0, 0, "KxFindTest", std::string("First")), first.handle());
+  // An empty caption finds only windows without text.
+  EXPECT_EQ(windows.FindWindow(0, 0, "KxFindTest", std::string("")), second.handle());
+  EXPECT_EQ(windows.FindWindowWide(0, 0, "KxFindTest", std::string("First")), first.handle());
+  EXPECT_EQ(windows.FindWindow(0, 0, "KxNoSuchClass", std::nullopt), 0u);
+  WindowHandle any = windows.FindWindow(0, 0, "KxFindTest", std::nullopt);
+  WindowHandle next = windows.FindWindow(0, any, "KxFindTest", std::nullopt);
+  EXPECT_NE(any, 0u);
+  EXPECT_NE(next, 0u);
+  EXPECT_NE(any, next);
+  EXPECT_EQ(windows.ClassName(first.handle()), "KxFindTest");
+  std::vector<WindowHandle> top = windows.TopLevelWindows();
+  EXPECT_NE(std::find(top.begin(), top.end(), first.handle()), top.end());
+  EXPECT_NE(std::find(top.begin(), top.end(), second.handle()), top.end());
+}
+
+TEST(Win32WindowSystem, TextsStopAtTheBufferLimit) {
+  Win32WindowSystem windows;
+  const std::string title(300, 'T');
+  StandInWindow window("KxTextTest", title);
+  EXPECT_EQ(windows.SendGetText(window.handle(), 254), std::string(254, 'T'));
+  EXPECT_EQ(windows.SendGetText(window.handle(), 1000), title);
+  EXPECT_EQ(windows.SendGetText(window.handle(), 0), "");
+  EXPECT_EQ(windows.GetWindowText(window.handle()), title);
+  WindowRect rect;
+  EXPECT_TRUE(windows.GetRect(window.handle(), rect));
+  EXPECT_EQ(rect.right - rect.left, 200);
+  EXPECT_FALSE(windows.IsIconic(window.handle()));
+}
+
+TEST(Win32WindowSystem, ListBoxItemsAreReadWideAndConverted) {
+  Win32WindowSystem windows;
+  StandInWindow parent("KxListParent", "");
+  HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD, 0, 0, 100, 100, parent.hwnd(), nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(list, nullptr);
+  const std::string long_item(400, 'L');
+  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("first"));
+  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(long_item.c_str()));
+  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
+  SendMessageA(list, LB_SETCURSEL, 1, 0);
+  WindowHandle handle = reinterpret_cast<WindowHandle>(list);
+  EXPECT_EQ(windows.ListBoxCount(handle), 3);
+  EXPECT_EQ(windows.ListBoxCurrent(handle), 1);
+  EXPECT_EQ(windows.ListBoxItem(handle, 0), std::optional<std::string>("first"));
+  EXPECT_EQ(windows.ListBoxItem(handle, 1), std::optional<std::string>(long_item));
+  EXPECT_EQ(windows.ListBoxItem(handle, 2), std::optional<std::string>(""));
+  EXPECT_EQ(windows.ListBoxItem(handle, 3), std::nullopt);
+  EXPECT_EQ(windows.ListBoxItem(handle, -1), std::nullopt);
+}
+
+TEST(Win32WindowSystem, PostsAndSendsCopyData) {
+  Win32WindowSystem windows;
+  StandInWindow target("KxCopyDataTest", "", RecordingProc);
+  received = {};
+  EXPECT_EQ(windows.SendCopyData(target.handle(), 0x1234, 0x4741, std::string("GA\0x", 4)), 42);
+  EXPECT_EQ(received.count, 1);
+  EXPECT_EQ(received.sender, WPARAM{0x1234});
+  EXPECT_EQ(received.id, ULONG_PTR{0x4741});
+  EXPECT_EQ(received.bytes, std::string("GA\0x", 4));
+
+  const char block[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+  EXPECT_EQ(windows.SendCopyDataBlock(target.handle(), 0, 0x1010B, block, 3), 42);
+  EXPECT_EQ(received.id, ULONG_PTR{0x1010B});
+  EXPECT_EQ(received.bytes, std::string("\1\2\3", 3));
+
+  EXPECT_TRUE(windows.Post(target.handle(), WM_USER + 7, 11, 22));
+  MSG message;
+  ASSERT_TRUE(PeekMessageA(&message, target.hwnd(), WM_USER + 7, WM_USER + 7, PM_REMOVE));
+  EXPECT_EQ(message.wParam, WPARAM{11});
+  EXPECT_EQ(message.lParam, LPARAM{22});
+  EXPECT_FALSE(windows.Post(0xDEAD0, WM_USER, 0, 0));
+}
+
+}  // namespace
+}  // namespace kestrix
