@@ -48,7 +48,12 @@ foreach(level win32 ui e2e)
     target_compile_options(kestrix_${level}_tests PRIVATE ${KESTRIX_WARNINGS})
     target_compile_definitions(kestrix_${level}_tests PRIVATE
       KESTRIX_EXE_NAME="tc Kestrix.exe" TCSIM_EXE_NAME="tcsim.exe")
-    kestrix_discover_tests(kestrix_${level}_tests ${level})
+    if(level STREQUAL "win32")
+      kestrix_discover_tests(kestrix_${level}_tests ${level})
+    else()
+      # Window tests find windows by class on one shared desktop: one at a time.
+      kestrix_discover_tests(kestrix_${level}_tests ${level} RESOURCE_LOCK kestrix_desktop)
+    endif()
   endif()
 endforeach()
 # A program the e2e tests let tcsim start: it records what the host hands its programs.

@@ -1,7 +1,7 @@
 #pragma once
 // Taking the foreground and reading another process's keyboard focus despite the system's
 // foreground lock.
-#include "platform/win32/win32_api.h"
+#include "platform/win32/windows_api.h"
 
 namespace kestrix {
 

@@ -7,6 +7,7 @@
 #include "names/system_sources.h"
 #include "names/text_ops.h"
 #include "names/user_apps.h"
+#include "settings/big_ini_file.h"
 
 namespace kestrix {
 
@@ -115,6 +116,14 @@ AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::str
     if (state.live_replacements) outcome.timer = AutoEnableOutcome::Timer::kStop;
   }
   return outcome;
+}
+
+std::function<std::string(const std::string& key)> ReplaceCharsFromSettingsFile(
+    FileSystem& files, const std::string& settings_file) {
+  return [&files, settings_file](const std::string& key) {
+    TBigIniFile settings(files, settings_file);
+    return settings.ReadString("ReplaceChars", key, "_");
+  };
 }
 
 std::string ReplaceInvalidCharInPreview(const std::string& text,

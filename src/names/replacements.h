@@ -87,6 +87,11 @@ struct PreviewCleanupSettings {
   bool normal_mode = true;  // MkDir visible
 };
 
+// A replace_char_value that opens the settings file at each question and reads the key of
+// section ReplaceChars ("_" when missing).
+std::function<std::string(const std::string& key)> ReplaceCharsFromSettingsFile(
+    FileSystem& files, const std::string& settings_file);
+
 // The preview's character clean-up; unchanged unless InvalidCharAction is 1.
 std::string ReplaceInvalidCharInPreview(const std::string& text,
                                         const PreviewCleanupSettings& settings,

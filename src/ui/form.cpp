@@ -1,7 +1,5 @@
 #include "ui/form.h"
 
-#include <exception>
-
 namespace kestrix {
 
 Form::~Form() {
@@ -31,6 +29,7 @@ bool Form::RegisterFormClass(HINSTANCE instance, const char* class_name) {
 
 bool Form::CreateForm(HINSTANCE instance, const char* class_name, const char* title, DWORD style,
                       int width, int height) {
+  form_name_ = class_name;
   if (!RegisterFormClass(instance, class_name)) return false;
   CreateWindowExA(0, class_name, title, style, CW_USEDEFAULT, CW_USEDEFAULT, Scale96(width),
                   Scale96(height), nullptr, nullptr, instance, this);
@@ -43,10 +42,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 LRESULT Form::DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcA(hwnd_, message, wparam, lparam);
-}
-
-void Form::OnUnhandledFailure(const std::string& what) noexcept {
-  OutputDebugStringA(what.c_str());
 }
 
 int Form::Scale96(int value) {
@@ -70,13 +65,8 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM
     form->hwnd_ = nullptr;
     return DefWindowProcA(hwnd, message, wparam, lparam);
   }
-  try {
-    return form->HandleMessage(message, wparam, lparam);
-  } catch (const std::exception& failure) {
-    form->OnUnhandledFailure(failure.what());
-  } catch (...) {
-    form->OnUnhandledFailure("unknown failure");
-  }
+  LRESULT result = 0;
+  if (form->Guarded([&] { result = form->HandleMessage(message, wparam, lparam); })) return result;
   return DefWindowProcA(hwnd, message, wparam, lparam);
 }
 

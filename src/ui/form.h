@@ -1,11 +1,12 @@
 #pragma once
 // Base of every top-level window: registers its class, keeps `this` in the window's user
 // data and routes each message to the virtual HandleMessage. No exception leaves the
-// window procedure; a failure is handed to OnUnhandledFailure and the message gets the
-// default handling.
+// window procedure: a failure goes to the error log and the message gets the default
+// handling.
 #include <string>
 
-#include "platform/win32/win32_api.h"
+#include "app/error_log.h"
+#include "platform/win32/windows_api.h"
 
 namespace kestrix {
 
@@ -17,6 +18,8 @@ class Form {
   virtual ~Form();
 
   HWND hwnd() const { return hwnd_; }
+  // Unhandled failures of this window are recorded there from now on.
+  void SetErrorLogger(ErrorLogger* logger) { logger_ = logger; }
 
  protected:
   // Registers the class once per process; false when that fails.
@@ -26,8 +29,18 @@ class Form {
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam);
-  // Called with the failure's text inside the window procedure, never throws.
-  virtual void OnUnhandledFailure(const std::string& what) noexcept;
+  // Runs `step`; a failure goes to the error log under this form's name. Whether it ran
+  // through.
+  template <typename Step>
+  bool Guarded(Step&& step) noexcept {
+    try {
+      step();
+      return true;
+    } catch (...) {
+      if (logger_ != nullptr) logger_->LogCurrentException(form_name_);
+    }
+    return false;
+  }
 
   // A size written at 96 DPI in the system's DPI.
   static int Scale96(int value);
@@ -35,6 +48,8 @@ class Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   HWND hwnd_ = nullptr;
+  ErrorLogger* logger_ = nullptr;
+  const char* form_name_ = "";
 };
 
 // Runs the thread's message loop until WM_QUIT; its exit code.

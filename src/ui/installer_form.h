@@ -1,7 +1,7 @@
 #pragma once
 // The installer window. Opened when the program runs outside the host's tree or is asked
 // for it on the command line.
-#include "platform/win32/win32_api.h"
+#include "platform/win32/windows_api.h"
 #include "ui/form.h"
 
 namespace kestrix {

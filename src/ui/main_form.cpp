@@ -12,6 +12,8 @@ namespace {
 constexpr int kWidth = 460;
 constexpr int kHeight = 180;
 constexpr int kIdCurrentPath = 1001;
+constexpr char kHostMissingText[] = "Total Commander isn't running!";
+constexpr char kDefaultLanguage[] = "ENG";
 
 WindowRect ScreenRect() {
   return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -29,7 +31,9 @@ bool Ttc_KestrixForm::Create(HINSTANCE instance) {
                       reinterpret_cast<HMENU>(kIdCurrentPath), instance, nullptr);
   SendMessageA(lbl_currentPath, WM_SETFONT,
                reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  return FormCreate();
+  bool show = false;
+  Guarded([&] { show = FormCreate(); });
+  return show;
 }
 
 void Ttc_KestrixForm::Show(int show_command) {
@@ -42,28 +46,62 @@ bool Ttc_KestrixForm::FormCreate() {
   app_.CurrentRoutine = "FormCreate";
   app_.HostPresent = false;
   if (app_.HostWindow == 0) {
-    MessageBoxA(nullptr, "Total Commander isn't running!", kApplicationTitle, MB_OK);
+    MessageBoxA(nullptr, kHostMissingText, kApplicationTitle, MB_OK);
     PostQuitMessage(0);
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
     return false;
   }
   app_.HostPresent = true;
+  SetErrorLogger(services_.logger);
   DragAcceptFiles(hwnd(), TRUE);
+  {
+    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
+    startup_ = ReadStartupSettings(ini, services_.environment);
+  }
+  closing_.tc8b10_method = startup_.tc8b10_method;
+  closing_.tc8b10_fix_ext = startup_.tc8b10_fix_ext;
+  closing_.tc8b10_func_checked = startup_.tc8b10_func_checked;
   SetWindowTextA(lbl_currentPath, app_.StartPath.c_str());
+  ApplyStartupSettings();
   PlaceWindow();
   SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
   return true;
 }
 
+void Ttc_KestrixForm::ApplyStartupSettings() {
+  if (startup_.window_style == 1 || startup_.window_style == 2) {
+    LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
+    style &= ~static_cast<LONG_PTR>(WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX);
+    SetWindowLongPtrA(hwnd(), GWL_STYLE, style);
+    LONG_PTR ex_style = GetWindowLongPtrA(hwnd(), GWL_EXSTYLE);
+    ex_style |= startup_.window_style == 1 ? WS_EX_DLGMODALFRAME : WS_EX_TOOLWINDOW;
+    SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, ex_style);
+    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
+  if (startup_.hide_from_taskbar) {
+    ShowWindow(hwnd(), SW_HIDE);
+    SetWindowLongPtrA(hwnd(), GWL_EXSTYLE,
+                      GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+  }
+  if (startup_.always_on_top)
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  if (startup_.alpha_blend_value >= 0 && startup_.alpha_blend_value < 255) {
+    SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(hwnd(), 0, static_cast<BYTE>(startup_.alpha_blend_value), LWA_ALPHA);
+  }
+}
+
 void Ttc_KestrixForm::PlaceWindow() {
+  WindowSystem& windows = services_.windows;
   WindowRect area;
-  switch (ChoosePlacementArea(window_position_, windows_.IsIconic(app_.HostWindow))) {
+  switch (ChoosePlacementArea(startup_.window_position, windows.IsIconic(app_.HostWindow))) {
     case PlacementArea::kHostWindow:
-      if (!windows_.GetRect(app_.HostWindow, area)) return;
+      if (!windows.GetRect(app_.HostWindow, area)) return;
       break;
     case PlacementArea::kActiveList: {
       WindowHandle list = app_.FocusedWindow == app_.SecondList ? app_.SecondList : app_.FirstList;
-      if (!windows_.GetRect(list, area)) return;
+      if (!windows.GetRect(list, area)) return;
       break;
     }
     case PlacementArea::kScreen:
@@ -77,8 +115,29 @@ void Ttc_KestrixForm::PlaceWindow() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Ttc_KestrixForm::FormActivate() {
+  if (!app_.HostPresent) return;
+  app_.CurrentRoutine = "FormActivate";
+  TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
+  ActivationSettings activation = ReadActivationSettings(ini);
+  closing_.replacements = activation.replacements;
+  closing_.enter_directory = activation.enter_directory;
+  closing_.close_window = activation.close_window;
+  closing_.us_clear_list = activation.us_clear_list;
+  closing_.last_selected_page = activation.last_selected_page;
+  closing_.user_theme_name = activation.user_theme_name;
+}
+
 bool Ttc_KestrixForm::FormCloseQuery() {
   app_.CurrentRoutine = "FormCloseQuery";
+  if (!app_.HostPresent) return true;
+  // Closing is always allowed; a settings file that cannot be written only loses the
+  // option states.
+  Guarded([&] {
+    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
+    closing_.language_in_use = kDefaultLanguage;
+    WriteClosingSettings(ini, closing_);
+  });
   return true;
 }
 
@@ -96,6 +155,9 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     return 0;
   }
   switch (message) {
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE) FormActivate();
+      break;
     case WM_CLOSE:
       if (FormCloseQuery()) {
         FormClose();
@@ -108,10 +170,6 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       return 0;
   }
   return DefaultHandling(message, wparam, lparam);
-}
-
-void Ttc_KestrixForm::OnUnhandledFailure(const std::string& what) noexcept {
-  Form::OnUnhandledFailure(app_.CurrentRoutine + ": " + what);
 }
 
 }  // namespace kestrix

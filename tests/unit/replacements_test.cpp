@@ -257,5 +257,17 @@ TEST_F(PreviewCleanupTest, ReplaceCharsKeysFirstThenEnvironment) {
   EXPECT_EQ(Clean("a&b"), "a_b");
 }
 
+TEST_F(PreviewCleanupTest, ReplaceCharsValuesAreReadFromTheSettingsFileWhenAsked) {
+  FakeFileSystem files;
+  const std::string settings_file = "C:\\Kestrix\\tc Kestrix.ini";
+  files.AddFile(settings_file, "[ReplaceChars]\r\n&=and\r\n");
+  settings.invalid_char_action = 1;
+  settings.replace_char_keys = {"&", "#"};
+  settings.replace_char_value = ReplaceCharsFromSettingsFile(files, settings_file);
+  EXPECT_EQ(Clean("a&b#c"), "aandb_c");
+  files.AddFile(settings_file, "[ReplaceChars]\r\n&=+\r\n");
+  EXPECT_EQ(Clean("a&b"), "a+b");
+}
+
 }  // namespace
 }  // namespace kestrix
