@@ -108,6 +108,7 @@ TEST_F(TcsimTest, AnswersQueriesForTheActivePanel) {
   EXPECT_EQ(host.Query("SP"), left + "\\");
   EXPECT_EQ(host.Query("SN"), "Setup.exe");
   EXPECT_EQ(host.Query("XYZ"), std::nullopt);
+  EXPECT_EQ(host.SendCopyData(0x4147, "SP"), 1) << "a query without its zero byte is read safely";
 
   Command(4002);
   EXPECT_EQ(host.Query("A"), "R");
@@ -179,6 +180,18 @@ TEST_F(TcsimTest, CommandsMoveThroughDirectories) {
   EXPECT_EQ(host.Query("SP"), tree.Dir().substr(0, 3));
   Command(907);
   EXPECT_GE(host.WaitForLog("CMD 907 -> the host's own create-directory dialog would open"), 0);
+}
+
+// What the utility does after creating a directory it is not to enter: change into it,
+// then post "parent" at once, so the host shows the parent with its cursor on it.
+TEST_F(TcsimTest, ChangeIntoNewDirectoryThenParentSelectsIt) {
+  Launch();
+  std::string created = tree.MakeDir("Created Later");
+  EXPECT_NE(host.ChangeDir(created, true), 0);
+  Command(2002);
+  EXPECT_EQ(host.Query("SP"), tree.Dir() + "\\");
+  EXPECT_EQ(host.Query("SN"), "Created Later");
+  EXPECT_EQ(FocusedItem(SecondList()), "Created Later <DIR>");
 }
 
 TEST_F(TcsimTest, RereadShowsNewItemsAndKeepsTheCursor) {
@@ -272,6 +285,29 @@ TEST_F(TcsimTest, RealKeyboardPressReachesTheFocusedList) {
   EXPECT_GE(host.WaitForLog("KEY F7 -> em_Kestrix"), 0) << host.LogText();
 }
 
+TEST_F(TcsimTest, CommandLinePressesKeysInTheNewAndTheRunningHost) {
+  tree.BindKestrix("cmd.exe", "/c exit");
+  tree.SetWincmd("Shortcuts", "S+F7", "em_Kestrix");
+  Launch(TcsimStart().Arg("--press").Arg("F7"));
+  EXPECT_GE(host.WaitForLog("KEY F7 -> em_Kestrix"), 0) << host.LogText();
+
+  std::string line = "\"";
+  line += TcsimExePath();
+  line += "\" --to-running --press S+F7";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION sender{};
+  ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &sender));
+  WaitForSingleObject(sender.hProcess, 10000);
+  DWORD code = 99;
+  GetExitCodeProcess(sender.hProcess, &code);
+  CloseHandle(sender.hThread);
+  CloseHandle(sender.hProcess);
+  EXPECT_EQ(code, 0u);
+  EXPECT_GE(host.WaitForLog("KEY S+F7 -> em_Kestrix"), 0) << host.LogText();
+}
+
 TEST_F(TcsimTest, LclBuildUsesItsOwnClasses) {
   std::string left = tree.MakeDir("left");
   Launch(TcsimStart().Left(left).Lcl());
@@ -299,6 +335,10 @@ TEST_F(TcsimTest, ArchiveAndPluginPanelsShowFakeListings) {
   Command(2002);
   EXPECT_EQ(host.Query("SP"), tree.Dir() + "\\");
   EXPECT_EQ(host.Query("SN"), "x.zip");
+
+  EXPECT_NE(host.ChangeDir("1:\\x", false), 0);
+  EXPECT_EQ(WindowText(PathPanel(window, 4)), "1:\\x\\*.*");
+  EXPECT_EQ(Items(FirstList()).size(), 3u);
 }
 
 TEST_F(TcsimTest, BadCommandLineEndsWithAMessage) {

@@ -44,7 +44,8 @@ TEST(TcsimOptions, ReadsEveryOption) {
                                        "C:\\l.txt",
                                        "--press",
                                        "F7",
-                                       "--press=Win+S+F8"});
+                                       "--press=Win+S+F8",
+                                       "--to-running"});
   ASSERT_EQ(result.error, "");
   const Options& o = result.options;
   EXPECT_EQ(o.left, "C:\\a");
@@ -59,6 +60,7 @@ TEST(TcsimOptions, ReadsEveryOption) {
   EXPECT_TRUE(o.lcl);
   EXPECT_EQ(o.log, "C:\\l.txt");
   EXPECT_EQ(o.presses, (Args{"F7", "Win+S+F8"}));
+  EXPECT_TRUE(o.to_running);
 }
 
 TEST(TcsimOptions, DefaultsWhenNothingIsGiven) {
@@ -66,7 +68,7 @@ TEST(TcsimOptions, DefaultsWhenNothingIsGiven) {
   EXPECT_EQ(result.error, "");
   EXPECT_FALSE(result.options.right_active);
   EXPECT_EQ(result.options.view, View::Brief);
-  EXPECT_FALSE(result.options.ignore_ga || result.options.lcl);
+  EXPECT_FALSE(result.options.ignore_ga || result.options.lcl || result.options.to_running);
   EXPECT_EQ(ParseOptions({"--active", "l"}).options.right_active, false);
 }
 
@@ -80,6 +82,7 @@ TEST(TcsimOptions, ExplainsWhatItDoesNotUnderstand) {
       {{"--view=wide"}, "--view must be brief or detailed, not \"wide\""},
       {{"--press", "F99"}, "unknown key \"F99\""},
       {{"--lcl=1"}, "--lcl takes no value"},
+      {{"--to-running"}, "--to-running needs --press"},
       {{"C:\\a"}, "unknown option \"C:\\a\""},
       {{"--left=C:\\a", "--bogus=1"}, "unknown option \"--bogus=1\""},
   };

@@ -47,12 +47,16 @@ OptionsResult ParseOptions(const std::vector<std::string>& args) {
       value = args[++i];
       return true;
     };
-    if (name == "--ignore-ga" || name == "--lcl") {
+    bool* flag = name == "--ignore-ga"    ? &o.ignore_ga
+                 : name == "--lcl"        ? &o.lcl
+                 : name == "--to-running" ? &o.to_running
+                                          : nullptr;
+    if (flag) {
       if (has_value) {
         result.error = name + " takes no value";
         return result;
       }
-      (name == "--lcl" ? o.lcl : o.ignore_ga) = true;
+      *flag = true;
       continue;
     }
     std::string* text = name == "--left"             ? &o.left
@@ -94,6 +98,7 @@ OptionsResult ParseOptions(const std::vector<std::string>& args) {
       return result;
     }
   }
+  if (o.to_running && o.presses.empty()) result.error = "--to-running needs --press";
   return result;
 }
 

@@ -13,6 +13,8 @@
 //   --lcl                        the other host build's classes ("LCLListBox", "Window")
 //   --log FILE                   one line for every request, flushed at once
 //   --press KEY                  press KEY ("F7", "S+F7", "Win+F8") once the window shows
+//   --to-running                 send the --press keys to the host window already running
+//                                instead of starting another one, then end
 // Values may follow "=" or come as the next argument. Quotes group blanks; backslashes
 // are never escapes, so "C:\dir\" keeps its last backslash.
 #include <string>
@@ -27,7 +29,7 @@ struct Options {
   bool right_active = false;
   View view = View::Brief;
   std::string commander_path, wincmd_ini, usercmd_ini, log;
-  bool ignore_ga = false, lcl = false;
+  bool ignore_ga = false, lcl = false, to_running = false;
   std::vector<std::string> presses;
 };
 

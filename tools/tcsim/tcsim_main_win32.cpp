@@ -30,6 +30,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   LogFile log(parsed.options.log.empty() ? "" : FullPath(parsed.options.log));
   if (!parsed.error.empty()) return Fail(log, parsed.error);
 
+  if (parsed.options.to_running) {
+    HWND running = FindWindowA("TTOTAL_CMD", nullptr);
+    if (!running) return Fail(log, "no host window is running");
+    for (const std::string& key : parsed.options.presses) {
+      KeyPress press = *ParseKeyPress(key);
+      PostMessageA(running, kPressKeyMessage, press.key, ModifierBits(press));
+    }
+    return 0;
+  }
+
   HostSetup setup;
   Options& o = setup.options;
   o = parsed.options;
