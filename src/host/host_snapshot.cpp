@@ -35,6 +35,26 @@ bool IsArchivePanelPath(const std::string& panel_path) {
   return false;
 }
 
+std::string TypedCurrentPath(const std::string& field_text) {
+  return ReplaceAll(TrimLeft(field_text), "/", "\\");
+}
+
+std::string EditedCurrentPath(const std::string& field_text, Environment& environment,
+                              char current_drive) {
+  const std::string text = TrimLeft(ReplaceAll(environment.Expand(field_text), "/", "\\"));
+  const std::string root = std::string(1, current_drive) + ":\\";
+  if (text.empty()) return root;
+  if (IsAbsoluteHostPath(text)) return WithTrailingSeparator(text);
+  return root + WithTrailingSeparator(text);
+}
+
+void HostSnapshotReader::PathFieldChanged(const std::string& field_text, bool field_visible,
+                                          bool allow_em) {
+  s_.CurrentPath = TypedCurrentPath(field_text);
+  if (field_visible && fs_.DirectoryExists(s_.CurrentPath))
+    commands_.SendHostChangeDir(s_.HostWindow, s_.CurrentPath, "", s_.FocusedSide(), allow_em);
+}
+
 void HostSnapshotReader::Query(const std::string& pending, const std::string& request) {
   // The host answers inside the send, so the pending name must be in place before it.
   s_.PendingQuery = pending;

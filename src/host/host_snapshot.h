@@ -6,6 +6,7 @@
 #include "host/focused_item.h"
 #include "host/host_commands.h"
 #include "host/panel_windows.h"
+#include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/window_system.h"
 
@@ -76,6 +77,16 @@ std::string CleanPanelPath(const std::string& text);
 // True when the panel path (less "\*.*") ends with one of the host's archive extensions.
 bool IsArchivePanelPath(const std::string& panel_path);
 
+// The current path while the user types in the path field: leading blanks removed, "/"
+// turned into "\".
+std::string TypedCurrentPath(const std::string& field_text);
+
+// The current path when the path field closes: environment references expanded, "/" turned
+// into "\", a trailing "\" added; a relative text goes below the current drive's root
+// (`current_drive` is its letter), an empty one is that root.
+std::string EditedCurrentPath(const std::string& field_text, Environment& environment,
+                              char current_drive);
+
 class HostSnapshotReader {
  public:
   HostSnapshotReader(HostSnapshot& snapshot, HostMethodFlags& flags, const AffixSettings& affixes,
@@ -98,6 +109,9 @@ class HostSnapshotReader {
   void Refresh();
   // A WM_COPYDATA reply from the host; the text is already cut at its zero byte.
   void OnHostReply(const std::string& text);
+  // Every change of the path field: the typed path becomes current, and while the field is
+  // shown an existing directory is shown in the host at once.
+  void PathFieldChanged(const std::string& field_text, bool field_visible, bool allow_em);
 
  private:
   void Query(const std::string& pending, const std::string& request);

@@ -321,3 +321,45 @@ TEST(Refresh, LabelWithoutDriveFallsBackToThePanelHeader) {
 
 }  // namespace
 }  // namespace kestrix
+
+namespace kestrix {
+namespace {
+
+TEST(TypedCurrentPath, LeadingBlanksAndSlashes) {
+  EXPECT_EQ(TypedCurrentPath("  C:/Work/New "), "C:\\Work\\New ");
+  EXPECT_EQ(TypedCurrentPath(""), "");
+}
+
+TEST(EditedCurrentPath, AbsoluteRelativeAndEmpty) {
+  FakeEnvironment env{{"DATA", "D:\\Data"}};
+  struct Case {
+    std::string text;
+    std::string expected;
+  } cases[] = {
+      {"D:\\Work", "D:\\Work\\"},
+      {" D:/Work/", "D:\\Work\\"},
+      {"%DATA%\\x", "D:\\Data\\x\\"},
+      {"\\\\srv\\share", "\\\\srv\\share\\"},
+      {"Projects", "C:\\Projects\\"},
+      {"  ", "C:\\"},
+      {"", "C:\\"},
+      {"a/b", "C:\\a\\b\\"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(EditedCurrentPath(c.text, env, 'C'), c.expected) << c.text;
+}
+
+TEST(PathFieldChanged, ExistingDirectoryMovesTheHostWhileTyping) {
+  SnapshotFixture f;
+  f.snapshot.FirstList = f.right_list;
+  f.snapshot.SecondList = f.left_list;
+  f.snapshot.FocusedWindow = f.left_list;
+  f.reader->PathFieldChanged(" C:/Tree", true, false);
+  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Tree");
+  f.reader->PathFieldChanged("C:\\Tre", true, false);          // not a directory: nothing sent
+  f.reader->PathFieldChanged("C:\\Tree\\Deep", false, false);  // field hidden: nothing sent
+  ASSERT_EQ(f.windows.copy_data_sent().size(), 1u);
+  EXPECT_EQ(f.windows.copy_data_sent()[0].bytes, "C:\\Tree\r\0\0"s);
+}
+
+}  // namespace
+}  // namespace kestrix
