@@ -363,3 +363,35 @@ TEST(PathFieldChanged, ExistingDirectoryMovesTheHostWhileTyping) {
 
 }  // namespace
 }  // namespace kestrix
+
+namespace kestrix {
+namespace {
+
+TEST(Refresh, OtherHostBuildReadsTheWindowChain) {
+  FakeWindowSystem windows;
+  FakeFileSystem fs;
+  FakeEnvironment env;
+  RecordingView view;
+  ScriptedFocus focus;
+  HostSnapshot snapshot;
+  HostMethodFlags flags{false, true, false};
+  AffixSettings affixes;
+  WindowHandle host = windows.Add(0, kHostWindowClass);
+  windows.Add(host, "Window");
+  WindowHandle second = windows.Add(host, "Window");
+  windows.Add(second, "Window", "E:\\Lcl\\*.*");
+  WindowHandle right = windows.Add(host, "LCLListBox");
+  WindowHandle left = windows.Add(host, "LCLListBox");
+  focus.focus = left;
+  snapshot.HostWindow = host;
+  HostCommands commands(windows, env, 0);
+  HostSnapshotReader reader(snapshot, flags, affixes, windows, fs, focus, commands, view, 0);
+  reader.Refresh();
+  EXPECT_EQ(snapshot.FirstList, right);
+  EXPECT_EQ(snapshot.SecondList, left);
+  EXPECT_EQ(snapshot.CurrentPath, "E:\\Lcl\\");
+  EXPECT_EQ(snapshot.ActiveSide, PanelSide::kLeft);
+}
+
+}  // namespace
+}  // namespace kestrix
