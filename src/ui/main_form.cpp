@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "app/foreground_win32.h"
+#include "app/name_selection.h"
 #include "app/window_placement.h"
 
 namespace kestrix {
@@ -45,6 +46,17 @@ void Ttc_KestrixForm::Show(int show_command) {
   ShowWindow(hwnd(), show_command);
   UpdateWindow(hwnd());
   ForceForeground(hwnd());
+  Guarded([&] { FormShow(); });
+}
+
+void Ttc_KestrixForm::FormShow() {
+  app_.CurrentRoutine = "FormShow";
+  if (!SelectsSuggestedNameOnShow(startup_.dir_prefix_active, startup_.dir_suffix_active,
+                                  startup_.suggested_name))
+    return;
+  SetFocus(MkDir);
+  TextSelection selection = SuggestedNameSelection(view_.NameText(), app_.Snapshot.SelectedName);
+  SendMessageA(MkDir, EM_SETSEL, selection.start, selection.start + selection.length);
 }
 
 bool Ttc_KestrixForm::FormCreate() {

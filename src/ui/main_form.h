@@ -54,6 +54,7 @@ class Ttc_KestrixForm : public Form {
   };
 
   bool FormCreate();
+  void FormShow();
   void FormActivate();
   bool FormCloseQuery();
   void FormClose();

@@ -211,6 +211,26 @@ TEST_F(StartupTest, OlderHostIsReadFromItsWindows) {
   EXPECT_EQ(settings.find("TC8B10Method=True"), std::string::npos) << settings;
 }
 
+TEST_F(StartupTest, ActivePrefixSelectsOnlyTheSuggestedName) {
+  tree_.MakeFile("Kestrix\\tc Kestrix.ini",
+                 "[PrefixSuffix]\r\nDirPrefix=2024_\r\nDirPrefixActive=True\r\n"
+                 "DirSuffix=_old\r\nDirSuffixActive=True\r\n");
+  StartHostWithF7(TcsimStart().Left(panel_).Focus("readme.txt"));
+  HWND main = WaitForWindow(kMainClass, kTitle);
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  HWND name = GetDlgItem(main, 1002);
+  EXPECT_EQ(WindowText(name), "2024_readme_old");
+  DWORD start = 0, end = 0;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        SendMessageA(name, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return start == 5 && end == 11;
+      },
+      3000))
+      << start << ".." << end;
+}
+
 TEST_F(StartupTest, ArchiveTopLevelIsHandedBackToTheHost) {
   ExpectDelegated(panel_ + "\\bundle.zip\\*.*");
 }
