@@ -1,7 +1,7 @@
 #include "app/launch_decision.h"
 
-#include "app/ansi_text.h"
 #include "host/panel_windows.h"
+#include "names/text_ops.h"
 
 namespace kestrix {
 
@@ -18,8 +18,8 @@ void RemoveOneTrailingBackslash(std::string& text) {
 }  // namespace
 
 bool IsInstallSwitch(std::string_view argument) {
-  return UpperCase(argument.substr(0, 8)) == "/INSTALL" ||
-         UpperCase(argument.substr(0, 6)) == "/SETUP";
+  return AsciiUpperCase(argument.substr(0, 8)) == "/INSTALL" ||
+         AsciiUpperCase(argument.substr(0, 6)) == "/SETUP";
 }
 
 bool AnyInstallSwitch(const std::vector<std::string>& arguments) {
@@ -45,7 +45,7 @@ void ReadHostLocation(Environment& environment, const std::string& exe_path,
   // Any failure here leaves InsideHost cleared, which leads to the installer.
   try {
     std::string program_dir = Trim(ExtractFilePath(exe_path));
-    std::string commander_path = LowerCase(values.CommanderPath);
+    std::string commander_path = AsciiLowerCase(values.CommanderPath);
     program_dir = ReplaceAllIgnoreCase(program_dir, "/", "\\");
     commander_path = ReplaceAllIgnoreCase(commander_path, "/", "\\");
     RemoveOneTrailingBackslash(commander_path);

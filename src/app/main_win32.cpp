@@ -8,7 +8,7 @@
 #include "app/error_log_win32.h"
 #include "app/foreground_win32.h"
 #include "app/launch_decision.h"
-#include "names/system_sources.h"
+#include "platform/win32/clock_win32.h"
 #include "platform/win32/environment_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/system_facts_win32.h"
@@ -54,8 +54,9 @@ int Run(HINSTANCE instance, int show_command) {
                       [] { return reinterpret_cast<WindowHandle>(GetForeignFocus()); }};
   LaunchDecision decision = DecideLaunch(windows, files, environment, inputs, app);
   Win32SystemFacts system;
+  Win32Clock clock;
   ErrorLogger logger(files, ProgramDirOf(inputs.exe_path), ExecutableBaseName(inputs.exe_path),
-                     ErrorLogSystemInfoWin32(OsNameSource(system)), LocalNowWin32,
+                     GatherErrorLogSystemInfo(system, UserLanguageIso639Win32()), clock,
                      app.CurrentRoutine);
 
   switch (decision.action) {
@@ -66,6 +67,9 @@ int Run(HINSTANCE instance, int show_command) {
       ForceForeground(Hwnd(decision.window));
       return 0;
     case LaunchAction::kInstaller: {
+      // The installer copies files and waits for the host with a fast timer; it must not
+      // keep the real-time request of the entry, which an administrator is granted.
+      SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
       TKestrix_Installer installer;
       installer.SetErrorLogger(&logger);
       if (!installer.Create(instance)) return 1;

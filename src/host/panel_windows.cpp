@@ -1,6 +1,6 @@
 #include "host/panel_windows.h"
 
-#include "app/ansi_text.h"
+#include "names/text_ops.h"
 
 namespace kestrix {
 

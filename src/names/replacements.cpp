@@ -120,9 +120,14 @@ AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::str
 
 std::function<std::string(const std::string& key)> ReplaceCharsFromSettingsFile(
     FileSystem& files, const std::string& settings_file) {
-  return [&files, settings_file](const std::string& key) {
-    TBigIniFile settings(files, settings_file);
-    return settings.ReadString("ReplaceChars", key, "_");
+  return [&files, settings_file](const std::string& key) -> std::string {
+    // The preview goes on with the default when the file cannot be read.
+    try {
+      TBigIniFile settings(files, settings_file);
+      return settings.ReadString("ReplaceChars", key, "_");
+    } catch (const InOutError&) {
+      return "_";
+    }
   };
 }
 

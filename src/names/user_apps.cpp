@@ -1,5 +1,7 @@
 #include "names/user_apps.h"
 
+#include <optional>
+
 #include "names/player_sources.h"
 #include "names/text_ops.h"
 #include "names/variable_error.h"
@@ -55,8 +57,15 @@ std::vector<std::string> DiscoverUserApps(FileSystem& files, const std::string& 
 
 UserApplication ReadUserApp(FileSystem& files, const std::string& program_dir,
                             const std::string& id) {
-  TBigIniFile ini(files, UserAppFileName(program_dir, id));
   UserApplication app;
+  // A file that cannot be read counts as missing: every key keeps its default.
+  std::optional<TBigIniFile> opened;
+  try {
+    opened.emplace(files, UserAppFileName(program_dir, id));
+  } catch (const InOutError&) {
+    return app;
+  }
+  TBigIniFile& ini = *opened;
   app.menu_name = ini.ReadString("Menu", "MenuName", "n.a.");
   app.method = ini.ReadInteger("Configuration", "MethodNum", kMethodWindowText);
   app.window_class = ini.ReadString("Configuration", "WndClass", "");

@@ -136,21 +136,32 @@ class StartupTest : public ::testing::Test {
   }
 
   // The host with its active left panel at `left`, F7 pressed.
-  void StartHostWithF7(const std::string& left) {
+  void StartHostWithF7(const std::string& left) { StartHostWithF7(TcsimStart().Left(left)); }
+  void StartHostWithF7(TcsimStart start) {
+    if (start.right.empty()) start.Right(panel_);
     std::string error;
-    ASSERT_TRUE(host_.Start(TcsimStart().Left(left).Right(panel_), &error)) << error;
+    ASSERT_TRUE(host_.Start(start, &error)) << error;
     ASSERT_TRUE(host_.PressKey("F7"));
     ASSERT_GE(host_.WaitForLog("RUN pid="), 0) << host_.LogText();
   }
 
-  void ExpectDelegated(const std::string& left) {
-    StartHostWithF7(left);
+  void ExpectDelegated(const TcsimStart& start) {
+    StartHostWithF7(start);
     std::vector<DWORD> started = host_.StartedProcessIds();
     ASSERT_EQ(started.size(), 1u) << host_.LogText();
     EXPECT_TRUE(WaitForProcessExit(started[0], kWaitMs));
     EXPECT_GE(host_.WaitForLog("CMD 907"), 0) << host_.LogText();
     EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
     EXPECT_EQ(FindWindowA(kInstallerClass, nullptr), nullptr);
+  }
+  void ExpectDelegated(const std::string& left) { ExpectDelegated(TcsimStart().Left(left)); }
+
+  HWND ExpectMainWindow(const TcsimStart& start) {
+    StartHostWithF7(start);
+    HWND main = WaitForWindow(kMainClass, kTitle);
+    EXPECT_NE(main, nullptr) << host_.LogText();
+    EXPECT_EQ(host_.LogText().find("CMD 907"), std::string::npos);
+    return main;
   }
 
   HostTree tree_;
@@ -193,6 +204,27 @@ TEST_F(StartupTest, PluginFileSystemIsHandedBackToTheHost) {
 
 TEST_F(StartupTest, NumberedPseudoDriveIsHandedBackToTheHost) {
   ExpectDelegated("1:\\Sub\\");
+}
+
+TEST_F(StartupTest, ArchiveOnTheActiveRightPanelIsHandedBackToTheHost) {
+  ExpectDelegated(TcsimStart().Left(panel_).Right(panel_ + "\\bundle.zip\\*.*").RightActive());
+}
+
+TEST_F(StartupTest, ArchiveOnTheInactivePanelDoesNotMatter) {
+  ExpectMainWindow(TcsimStart().Left(panel_).Right(panel_ + "\\bundle.zip\\*.*"));
+}
+
+TEST_F(StartupTest, InsideAnArchiveFolderTheMainWindowOpens) {
+  // Only the archive's top level names an existing file once "\*.*" is removed.
+  ExpectMainWindow(TcsimStart().Left(panel_ + "\\bundle.zip\\inner\\*.*"));
+}
+
+TEST_F(StartupTest, OtherHostBuildsListsAreFound) {
+  HWND main = ExpectMainWindow(TcsimStart().Left(panel_).Lcl());
+  ASSERT_NE(main, nullptr);
+  // The path is read only once both lists and the focus are known; this build has no
+  // "TMyPanel" path panels, so the reading falls back to drive C.
+  EXPECT_EQ(WindowText(GetDlgItem(main, 1001)), "c:\\");
 }
 
 TEST_F(StartupTest, OutsideTheHostTreeOpensTheInstallerAndASecondStartBringsItForward) {

@@ -4,9 +4,9 @@
 
 #include <map>
 
-#include "app/ansi_text.h"
 #include "fakes/fake_window_system.h"
 #include "host/panel_windows.h"
+#include "names/text_ops.h"
 
 namespace kestrix {
 namespace {
@@ -16,7 +16,7 @@ class TestEnvironment : public Environment {
  public:
   std::map<std::string, std::string> values;
   std::optional<std::string> Get(const std::string& name) override {
-    auto it = values.find(UpperCase(name));
+    auto it = values.find(AsciiUpperCase(name));
     if (it == values.end()) return std::nullopt;
     return it->second;
   }
@@ -42,7 +42,7 @@ class TestFileSystem : public FileSystem {
  public:
   std::map<std::string, uint32_t> attributes;
   uint32_t GetAttributes(const std::string& path) override {
-    auto it = attributes.find(LowerCase(path));
+    auto it = attributes.find(AsciiLowerCase(path));
     return it == attributes.end() ? kAttrInvalid : it->second;
   }
   uint32_t SetAttributes(const std::string&, uint32_t) override { return kErrorAccessDenied; }

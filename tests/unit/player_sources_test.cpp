@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_shared_memory.h"
@@ -226,6 +227,26 @@ TEST(PlayerSources, AimpRecordShorterThanItsHeaderGivesDashOnly) {
   std::vector<uint8_t> odd(89, 0);
   odd[44] = 1;  // one artist unit, but only one byte left
   EXPECT_EQ(AimpRecordText(odd, locale), " - ");
+}
+
+TEST(PlayerSources, ArbitraryRecordsAndTitlesStayInBounds) {
+  FakeLocale locale;
+  std::mt19937 random(20240305);
+  std::uniform_int_distribution<int> byte(0, 255);
+  const char alphabet[] = "Winamp ()[]:.\\-VLC 0123456789";
+  for (int round = 0; round < 2000; ++round) {
+    std::vector<uint8_t> record(static_cast<size_t>(random() % (kAimpRecordBytes + 1)));
+    for (uint8_t& b : record) b = static_cast<uint8_t>(byte(random));
+    std::string value = AimpRecordText(record, locale);
+    size_t units = record.size() > 88 ? (record.size() - 88) / 2 : 0;
+    EXPECT_LE(value.size(), units + 3);
+
+    std::string title(static_cast<size_t>(random() % 40), ' ');
+    for (char& c : title) c = alphabet[random() % (sizeof alphabet - 1)];
+    EXPECT_LE(WinampTitleValue(title).size(), title.size()) << title;
+    EXPECT_LE(KmPlayerTitleValue(title).size(), title.size()) << title;
+    EXPECT_LE(VlcTitleValue(title).size(), title.size()) << title;
+  }
 }
 
 }  // namespace

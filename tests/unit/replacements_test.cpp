@@ -267,6 +267,8 @@ TEST_F(PreviewCleanupTest, ReplaceCharsValuesAreReadFromTheSettingsFileWhenAsked
   EXPECT_EQ(Clean("a&b#c"), "aandb_c");
   files.AddFile(settings_file, "[ReplaceChars]\r\n&=+\r\n");
   EXPECT_EQ(Clean("a&b"), "a+b");
+  files.FailPath(settings_file, kErrorAccessDenied, FakeFileSystem::kFaultRead);
+  EXPECT_EQ(Clean("a&b"), "a_b");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
@@ -73,6 +74,16 @@ TEST(UserApps, MissingFileGivesEveryDefault) {
   EXPECT_FALSE(app.remove_extension);
 }
 
+TEST(UserApps, UnreadableFileGivesEveryDefault) {
+  FakeFileSystem files;
+  const std::string file = UserAppFileName(kProgramDir, "locked");
+  files.AddFile(file, "[Configuration]\r\nMethodNum=2\r\nWndClass=X\r\n");
+  files.FailPath(file, kErrorAccessDenied, FakeFileSystem::kFaultRead);
+  UserApplication app = ReadUserApp(files, kProgramDir, "locked");
+  EXPECT_EQ(app.method, kMethodWindowText);
+  EXPECT_EQ(app.window_class, "");
+}
+
 TEST(UserApps, ReadsEveryKeyAndOnlyExactTrueIsTrue) {
   FakeFileSystem files;
   files.AddFile(UserAppFileName(kProgramDir, "bsfn"),
@@ -140,6 +151,28 @@ TEST(UserApps, BlankResultIsDashOnlyForThePreview) {
   EXPECT_EQ(CleanUserAppValue("  ", app, true), "-");
   EXPECT_EQ(CleanUserAppValue("  ", app, false), "");
   EXPECT_EQ(CleanUserAppValue("-", app, false), "-");
+}
+
+TEST(UserApps, CleaningArbitraryValuesAndMarkersStaysInBounds) {
+  std::mt19937 random(7);
+  const char alphabet[] = " .-ab:\\Wi";
+  auto text = [&](size_t max) {
+    std::string t(static_cast<size_t>(random() % (max + 1)), ' ');
+    for (char& c : t) c = alphabet[random() % (sizeof alphabet - 1)];
+    return t;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    UserApplication app;
+    app.left_cut = text(4);
+    app.right_cut = text(4);
+    app.enable_trim = random() % 2;
+    app.extract_file_name = random() % 2;
+    app.remove_extension = random() % 2;
+    std::string raw = text(20);
+    std::string value = CleanUserAppValue(raw, app, true);
+    EXPECT_LE(value.size(), std::max<size_t>(raw.size(), 1)) << raw;
+    EXPECT_FALSE(value.empty());
+  }
 }
 
 class UserAppMethods : public ::testing::Test {

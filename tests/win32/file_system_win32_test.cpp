@@ -216,6 +216,10 @@ TEST(Win32Environment, GetExpandAndList) {
   EXPECT_EQ(env.Expand("%KX_TEST_VAR%\\sub"), "C:\\kx value\\sub");
   EXPECT_EQ(env.Expand("%KX_TEST_UNSET%\\x"), "%KX_TEST_UNSET%\\x");
   EXPECT_EQ(env.Expand("100%"), "100%");
+  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_EMPTY", ""));
+  EXPECT_EQ(env.Get("KX_TEST_EMPTY"), "");
+  EXPECT_EQ(env.Expand("<%KX_TEST_EMPTY%>"), "<>");
+  EXPECT_EQ(env.Expand(""), "");
   std::string long_value(5000, 'v');
   ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_LONG", long_value.c_str()));
   EXPECT_EQ(env.Get("KX_TEST_LONG"), long_value);
@@ -226,6 +230,7 @@ TEST(Win32Environment, GetExpandAndList) {
   EXPECT_TRUE(found);
   SetEnvironmentVariableA("KX_TEST_VAR", nullptr);
   SetEnvironmentVariableA("KX_TEST_LONG", nullptr);
+  SetEnvironmentVariableA("KX_TEST_EMPTY", nullptr);
 }
 
 }  // namespace

@@ -31,7 +31,9 @@ std::string Win32Environment::Expand(const std::string& text) {
         ExpandEnvironmentStringsA(text.c_str(), result.data(), static_cast<DWORD>(result.size()));
     if (length == 0) return std::string();
     if (length <= result.size()) {
-      result.resize(length - 1);  // the count includes the terminating zero
+      // The count includes the terminating zero, and the ANSI call may count more than
+      // it wrote (it measures in wide characters), so cut at the zero itself.
+      result.resize(std::strlen(result.c_str()));
       return result;
     }
     result.resize(length);
