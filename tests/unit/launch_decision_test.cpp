@@ -250,9 +250,9 @@ TEST(DecideLaunch, DecisionTable) {
     if (c.expected == LaunchAction::kDelegateToHost) {
       EXPECT_EQ(decision.window, s.host) << c.name;
     }
-    EXPECT_EQ(values.HostWindow, s.host) << c.name;
-    EXPECT_EQ(values.SecondList, s.left_list) << c.name;
-    EXPECT_EQ(values.StartPath, c.focus_left ? c.left_path : "c:\\other\\*.*") << c.name;
+    EXPECT_EQ(values.Snapshot.HostWindow, s.host) << c.name;
+    EXPECT_EQ(values.Snapshot.SecondList, s.left_list) << c.name;
+    EXPECT_EQ(values.Snapshot.StartPath, c.focus_left ? c.left_path : "c:\\other\\*.*") << c.name;
   }
 }
 
@@ -272,7 +272,7 @@ TEST(DecideLaunch, PathWithoutSeparatorIsReadFromTheHeader) {
     s.focus = s.left_list;
     StartupValues values;
     EXPECT_EQ(s.Run({}, values).action, LaunchAction::kMainWindow);
-    EXPECT_EQ(values.StartPath, c.expected) << c.panel_text;
+    EXPECT_EQ(values.Snapshot.StartPath, c.expected) << c.panel_text;
   }
 }
 
@@ -282,7 +282,7 @@ TEST(DecideLaunch, NoLocationCheckWithoutFocusOrSecondList) {
   s.focus = 0;
   StartupValues values;
   EXPECT_EQ(s.Run({}, values).action, LaunchAction::kMainWindow);
-  EXPECT_EQ(values.StartPath, "");
+  EXPECT_EQ(values.Snapshot.StartPath, "");
 }
 
 TEST(DecideLaunch, NoHostInsideTheTreeStillOpensTheMainWindow) {
@@ -290,8 +290,8 @@ TEST(DecideLaunch, NoHostInsideTheTreeStillOpensTheMainWindow) {
   StartupValues values;
   LaunchDecision decision = s.Run({}, values);
   EXPECT_EQ(decision.action, LaunchAction::kMainWindow);
-  EXPECT_EQ(values.HostWindow, 0u);
-  EXPECT_EQ(values.FirstList, 0u);
+  EXPECT_EQ(values.Snapshot.HostWindow, 0u);
+  EXPECT_EQ(values.Snapshot.FirstList, 0u);
 }
 
 TEST(DecideLaunch, OpenInstallerIsBroughtForward) {
