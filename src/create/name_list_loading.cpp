@@ -126,6 +126,14 @@ LoadedNames PlaceLoadedText(std::string_view file_text) {
   return placed;
 }
 
+LoadedFile LoadNameListFile(FileSystem& fs, CodePage& code_page, const std::string& path) {
+  LoadedFile loaded;
+  std::string text;
+  loaded.error = ReadNameListFile(fs, code_page, path, text);
+  if (loaded.error == kErrorSuccess) loaded.names = PlaceLoadedText(text);
+  return loaded;
+}
+
 std::string AppendListLine(std::string_view list_text, std::string_view line) {
   std::string text(list_text);
   if (text.empty() || EndsWithLineBreak(text)) {

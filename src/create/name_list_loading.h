@@ -41,6 +41,15 @@ struct LoadedNames {
 // A file's text: trimmed as a whole, blank lines removed; two or more lines make a list.
 LoadedNames PlaceLoadedText(std::string_view file_text);
 
+struct LoadedFile {
+  // The system error code of reading, 0 on success. On failure the window shows a message
+  // with it and keeps its texts: an unreadable file must not empty the name field.
+  uint32_t error = 0;
+  LoadedNames names;
+};
+// Reads and places a name-list file (`ShowOpenDialogAndLoadFile` after the dialog).
+LoadedFile LoadNameListFile(FileSystem& fs, CodePage& code_page, const std::string& path);
+
 // ---- Extended list editing ----
 
 // Appends a line to a list text as a memo's string list does: after a line break that the

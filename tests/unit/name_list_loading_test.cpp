@@ -88,6 +88,26 @@ TEST(PlaceLoadedText, TwoOrMoreLinesMakeAListOtherwiseOneName) {
   }
 }
 
+TEST(LoadNameListFile, PlacesAReadableFileAndReportsAnUnreadableOne) {
+  FakeFileSystem fs;
+  FakeCodePage code_page;
+  fs.AddDirectory("C:\\Lists");
+  ASSERT_EQ(fs.WriteWholeFile("C:\\Lists\\two.txt", "a\r\n\r\n  \r\nb"), 0u);
+  ASSERT_EQ(fs.WriteWholeFile("C:\\Lists\\empty.txt", ""), 0u);
+  LoadedFile two = LoadNameListFile(fs, code_page, "C:\\Lists\\two.txt");
+  EXPECT_EQ(two.error, 0u);
+  EXPECT_TRUE(two.names.extended);
+  EXPECT_EQ(two.names.list_text, "a\r\nb\r\n");
+  LoadedFile empty = LoadNameListFile(fs, code_page, "C:\\Lists\\empty.txt");
+  EXPECT_EQ(empty.error, 0u);
+  EXPECT_FALSE(empty.names.extended);
+  EXPECT_EQ(empty.names.name_text, "");
+  fs.FailPath("C:\\Lists\\two.txt", kErrorAccessDenied, FakeFileSystem::kFaultRead);
+  LoadedFile denied = LoadNameListFile(fs, code_page, "C:\\Lists\\two.txt");
+  EXPECT_EQ(denied.error, kErrorAccessDenied);
+  EXPECT_FALSE(denied.names.extended);
+}
+
 TEST(AppendListLine, AddsALineAsTheMemoListDoes) {
   struct Case {
     const char* list;
