@@ -162,7 +162,8 @@ std::vector<DroppedItem> DescribeDroppedPaths(FileSystem& fs,
                                               const std::vector<std::string>& paths) {
   std::vector<DroppedItem> items;
   items.reserve(paths.size());
-  for (const std::string& path : paths) items.push_back({path, fs.DirectoryExists(path)});
+  for (const std::string& path : paths)
+    if (!path.empty()) items.push_back({path, fs.DirectoryExists(path)});
   return items;
 }
 

@@ -65,7 +65,8 @@ struct DroppedItem {
   std::string path;  // as the shell hands it over, without a trailing "\"
   bool is_directory = false;
 };
-// The dropped paths with their kind, asked of the file system.
+// The dropped paths with their kind, asked of the file system. Empty names (a malformed
+// drop) are left out.
 std::vector<DroppedItem> DescribeDroppedPaths(FileSystem& fs,
                                               const std::vector<std::string>& paths);
 

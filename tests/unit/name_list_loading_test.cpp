@@ -158,7 +158,7 @@ TEST(DescribeDroppedPaths, AsksTheFileSystemForFolders) {
   fs.AddDirectory("C:\\Work\\Photos");
   ASSERT_EQ(fs.WriteWholeFile("C:\\Work\\a.txt", "x"), 0u);
   std::vector<DroppedItem> items =
-      DescribeDroppedPaths(fs, {"C:\\Work\\Photos", "C:\\Work\\a.txt", "C:\\Work\\gone"});
+      DescribeDroppedPaths(fs, {"C:\\Work\\Photos", "", "C:\\Work\\a.txt", "C:\\Work\\gone"});
   ASSERT_EQ(items.size(), 3u);
   EXPECT_TRUE(items[0].is_directory);
   EXPECT_FALSE(items[1].is_directory);
