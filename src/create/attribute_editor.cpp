@@ -121,6 +121,12 @@ LetterKeyDecision FilterAttributeLetter(char typed, std::string_view text,
   return decision;
 }
 
+const char* AttributeImageResource(int image_index) {
+  if (image_index == kAttributeImageHot) return "ICON_Attrib_HOVER";
+  if (image_index == kAttributeImageEditing) return "ICON_Attrib_EDIT";
+  return "ICON_Attrib_NORMAL";
+}
+
 AttributeUpdate AttributeEditor::ToggleFromMenu(DirAttribute attribute, std::string_view app_title,
                                                 InputMode mode) {
   SetAttribute(set_, attribute, !HasAttribute(set_, attribute));

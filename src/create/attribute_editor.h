@@ -83,6 +83,10 @@ enum AttributeImage : int {
   kAttributeImageEditing = 12,
 };
 
+// The glyph resource drawn for an image index: "ICON_Attrib_NORMAL", "ICON_Attrib_HOVER",
+// "ICON_Attrib_EDIT"; the normal one for any other index.
+const char* AttributeImageResource(int image_index);
+
 // What the window shows after a change of the set.
 struct AttributeUpdate {
   std::string title;

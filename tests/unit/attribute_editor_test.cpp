@@ -181,5 +181,12 @@ TEST(AttributeEditor, PointerFeedbackDependsOnTheField) {
   }
 }
 
+TEST(AttributeImageResource, OneGlyphPerImage) {
+  EXPECT_STREQ(AttributeImageResource(kAttributeImageNormal), "ICON_Attrib_NORMAL");
+  EXPECT_STREQ(AttributeImageResource(kAttributeImageHot), "ICON_Attrib_HOVER");
+  EXPECT_STREQ(AttributeImageResource(kAttributeImageEditing), "ICON_Attrib_EDIT");
+  EXPECT_STREQ(AttributeImageResource(13), "ICON_Attrib_NORMAL");
+}
+
 }  // namespace
 }  // namespace kestrix
