@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_file_system.h"
+#include "names/text_utils.h"
 
 namespace kestrix {
 namespace {
@@ -340,6 +343,49 @@ TEST(SelectFileMenu, AddsTheStructuresOnceAndSkipsAfterAGap) {
 TEST(OpenDialogFilter, PairsSeparatedByZeroBytes) {
   string expected("Text files (*.txt)\0*.txt\0All files (*.*)\0*.*\0\0", 46);
   EXPECT_EQ(OpenDialogFilter("Text files (*.txt)", "All files (*.*)"), expected);
+}
+
+}  // namespace
+}  // namespace kestrix
+
+namespace kestrix {
+namespace {
+
+// Random bytes and selections: every result stays within its inputs and holds no zero byte.
+TEST(NameListLoadingBounds, RandomInputsStayInBounds) {
+  std::mt19937 random(20261207);
+  const char alphabet[] = {'a',    ' ',    '\r',   '\n',   '\0',   '\t',   '|',    '\xEF',
+                           '\xBB', '\xBF', '\xFF', '\xFE', '\xC3', '\xA9', '\x80', '\xF0'};
+  FakeCodePage code_page;
+  for (int round = 0; round < 2000; ++round) {
+    string bytes;
+    int length = static_cast<int>(random() % 24);
+    for (int i = 0; i < length; ++i) bytes.push_back(alphabet[random() % sizeof alphabet]);
+    string text = DecodeNameListBytes(bytes, code_page);
+    EXPECT_EQ(text.find('\0'), string::npos);
+    LoadedNames placed = PlaceLoadedText(text);
+    EXPECT_EQ(placed.extended, !placed.list_text.empty());
+    if (!placed.extended) {
+      EXPECT_EQ(placed.name_text.find_first_of("\r\n"), string::npos);
+    }
+
+    string name = "name";
+    size_t start = random() % 8, selected = random() % 8;
+    PastePlan paste = PlanNameFieldPaste(text, name, start, selected);
+    if (paste.consumed && !paste.extended) {
+      EXPECT_LE(paste.selection_start + paste.selection_length, paste.name_text.size());
+      EXPECT_EQ(paste.name_text.find_first_of("\r\n"), string::npos);
+    }
+    if (paste.extended) {
+      EXPECT_GE(SplitLines(paste.list_text).size(), 2u);
+    }
+    // De-duplication keeps exactly one of each distinct line.
+    std::vector<string> lines = SplitLines(text);
+    std::vector<string> kept = SplitLines(RemoveDuplicateLines(text));
+    std::set<string> distinct(lines.begin(), lines.end());
+    EXPECT_EQ(kept.size(), distinct.size());
+    EXPECT_EQ(std::set<string>(kept.begin(), kept.end()), distinct);
+  }
 }
 
 }  // namespace
