@@ -6,7 +6,9 @@ namespace kestrix {
 
 namespace {
 
-bool* Flag(DirAttributeSet& set, DirAttribute attribute) {
+// The member that holds the attribute, const or not with the set.
+template <typename Set>
+auto Flag(Set& set, DirAttribute attribute) -> decltype(&set.read_only) {
   switch (attribute) {
     case DirAttribute::kReadOnly:
       return &set.read_only;
@@ -52,8 +54,7 @@ char AttributeLetter(DirAttribute attribute) {
 }
 
 bool HasAttribute(const DirAttributeSet& set, DirAttribute attribute) {
-  DirAttributeSet copy = set;
-  return *Flag(copy, attribute);
+  return *Flag(set, attribute);
 }
 
 void SetAttribute(DirAttributeSet& set, DirAttribute attribute, bool on) {

@@ -96,15 +96,13 @@ HMENU BuildSelectFileMenu(const std::vector<SelectFileMenuItem>& items, HBITMAP 
   if (menu == nullptr) return nullptr;
   UINT position = 0;
   for (const SelectFileMenuItem& item : items) {
+    std::string caption = item.caption;
     MENUITEMINFOA info = {};
     info.cbSize = sizeof info;
-    if (item.separator) {
-      info.fMask = MIIM_FTYPE;
-      info.fType = MFT_SEPARATOR;
-    } else {
-      std::string caption = item.caption;
-      info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
-      info.fType = MFT_STRING;
+    info.fMask = MIIM_FTYPE;
+    info.fType = item.separator ? MFT_SEPARATOR : MFT_STRING;
+    if (!item.separator) {
+      info.fMask |= MIIM_ID | MIIM_STRING | MIIM_STATE;
       info.wID = MenuId(item);
       info.fState = item.checked ? MFS_CHECKED : MFS_UNCHECKED;
       info.dwTypeData = caption.data();
@@ -112,8 +110,6 @@ HMENU BuildSelectFileMenu(const std::vector<SelectFileMenuItem>& items, HBITMAP 
         info.fMask |= MIIM_BITMAP;
         info.hbmpItem = structure_image;
       }
-      InsertMenuItemA(menu, position++, TRUE, &info);
-      continue;
     }
     InsertMenuItemA(menu, position++, TRUE, &info);
   }

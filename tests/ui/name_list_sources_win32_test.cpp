@@ -93,6 +93,7 @@ struct MenuRow {
   std::string caption;
   bool checked;
   SelectFileChoice choice;
+  HBITMAP bitmap;
 };
 
 std::vector<MenuRow> ReadMenu(HMENU menu) {
@@ -101,12 +102,12 @@ std::vector<MenuRow> ReadMenu(HMENU menu) {
     char text[128] = {};
     MENUITEMINFOA info = {};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
+    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE | MIIM_BITMAP;
     info.dwTypeData = text;
     info.cch = sizeof text;
     GetMenuItemInfoA(menu, i, TRUE, &info);
     rows.push_back({(info.fType & MFT_SEPARATOR) != 0, text, (info.fState & MFS_CHECKED) != 0,
-                    SelectFileChoiceFromId(info.wID)});
+                    SelectFileChoiceFromId(info.wID), info.hbmpItem});
   }
   return rows;
 }
@@ -114,10 +115,14 @@ std::vector<MenuRow> ReadMenu(HMENU menu) {
 TEST(SelectFileMenuWin32, EntriesSeparatorsChecksAndCommands) {
   SelectFileMenu model;
   model.Extend({"Projects", "Music"});
+  HDC screen = GetDC(nullptr);
+  HBITMAP image = CreateCompatibleBitmap(screen, 16, 16);
+  ReleaseDC(nullptr, screen);
   HMENU menu = BuildSelectFileMenu(
-      model.VisibleItems(true, "names.txt", true, "Clear list...", "Browse..."), nullptr);
+      model.VisibleItems(true, "names.txt", true, "Clear list...", "Browse..."), image);
   std::vector<MenuRow> rows = ReadMenu(menu);
   DestroyMenu(menu);
+  DeleteObject(image);
   ASSERT_EQ(rows.size(), 7u);
   const char* captions[] = {"names.txt",     "", "0 - Projects", "1 - Music",
                             "Clear list...", "", "Browse..."};
@@ -132,6 +137,9 @@ TEST(SelectFileMenuWin32, EntriesSeparatorsChecksAndCommands) {
   EXPECT_EQ(rows[4].choice.command, SelectFileCommand::kToggleClearList);
   EXPECT_EQ(rows[6].choice.command, SelectFileCommand::kBrowse);
   EXPECT_EQ(SelectFileChoiceFromId(0).command, SelectFileCommand::kNone);
+  // Only the structure entries carry the structure image.
+  for (size_t i = 0; i < rows.size(); ++i)
+    EXPECT_EQ(rows[i].bitmap != nullptr, i == 2 || i == 3) << i;
 }
 
 TEST(SelectFileMenuWin32, KeyboardChoiceReturnsTheCommand) {
