@@ -9,6 +9,7 @@
 #include "platform/win32/file_system_win32.h"
 #include "settings/themes.h"
 #include "ui/appearance_win32.h"
+#include "ui/dpi_win32.h"
 #include "ui/flat_button_win32.h"
 
 namespace kestrix {
@@ -303,12 +304,14 @@ TEST(FlatButtonShowcase, TwoThemesSideBySide) {
   const Row rows[] = {{0, "SKY"}, {2, "NIGHTFALL"}};
   const char* const captions[] = {"OK", "Cancel", "&Options"};
   const GlyphRole roles[] = {GlyphRole::kOk, GlyphRole::kCancel, GlyphRole::kOptions};
-  constexpr int kRow = 56;
+  const int dpi = DpiOf(nullptr);
+  auto px = [dpi](int value96) { return ScaleForDpi(value96, dpi); };
+  const int row_height = px(56);
   Parent parent;
   for (const Row& row : rows) parent.bands.push_back(ThemeButtonColors(row.theme).face);
-  parent.band_height = kRow;
-  parent.Create(420,
-                2 * kRow + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME) + 4);
+  parent.band_height = row_height;
+  parent.Create(px(420), 2 * row_height + GetSystemMetrics(SM_CYCAPTION) +
+                             2 * GetSystemMetrics(SM_CYFRAME) + px(4));
   SetWindowTextA(parent.hwnd, "Flat buttons: SKY and NIGHTFALL");
   std::vector<std::unique_ptr<FlatButton>> buttons;
   int y = 0;
@@ -317,13 +320,16 @@ TEST(FlatButtonShowcase, TwoThemesSideBySide) {
     for (int i = 0; i < 4; ++i) {
       auto button = std::make_unique<FlatButton>();
       const bool undo = i == 3;
-      RECT bounds = {12 + i * 96, y + 13, 12 + i * 96 + (undo ? 30 : 88), y + 13 + 30};
+      RECT bounds = {px(12 + i * 96), y + px(13), px(12 + i * 96 + (undo ? 30 : 88)),
+                     y + px(13 + 30)};
       ASSERT_TRUE(button->Create(parent.hwnd, 100 + i, bounds, undo ? "" : captions[i]));
       button->SetColors(colors);
-      button->SetGlyph(Glyph(ThemeGlyphName(row.name, undo ? GlyphRole::kUndo : roles[i]).c_str()));
+      button->SetGlyph(Glyph((ThemeGlyphName(row.name, undo ? GlyphRole::kUndo : roles[i]) +
+                              GlyphSizeForDpi(dpi).suffix)
+                                 .c_str()));
       buttons.push_back(std::move(button));
     }
-    y += kRow;
+    y += row_height;
   }
   EnableWindow(buttons[7]->hwnd(), FALSE);
   ShowWindow(parent.hwnd, SW_SHOW);
