@@ -19,16 +19,14 @@ namespace {
 
 const char* const kRcData = MAKEINTRESOURCEA(10);
 
+BOOL CALLBACK AddResourceName(HMODULE, LPCSTR, LPSTR name, LONG_PTR list) {
+  if (!IS_INTRESOURCE(name)) reinterpret_cast<std::vector<std::string>*>(list)->push_back(name);
+  return TRUE;
+}
+
 std::vector<std::string> GlyphResourceNames() {
   std::vector<std::string> names;
-  EnumResourceNamesA(
-      nullptr, kRcData,
-      [](HMODULE, LPCSTR, LPSTR name, LONG_PTR list) -> BOOL {
-        if (!IS_INTRESOURCE(name))
-          reinterpret_cast<std::vector<std::string>*>(list)->push_back(name);
-        return TRUE;
-      },
-      reinterpret_cast<LONG_PTR>(&names));
+  EnumResourceNamesA(nullptr, kRcData, AddResourceName, reinterpret_cast<LONG_PTR>(&names));
   return names;
 }
 
