@@ -2,6 +2,7 @@
 
 #include "names/text_utils.h"
 #include "settings/big_ini_file.h"
+#include "settings/settings.h"
 
 namespace kestrix {
 
@@ -149,6 +150,11 @@ void ApplyPlainLook(Appearance& look, bool flat_buttons) {
 }
 
 }  // namespace
+
+ThemeSettings ThemeSettingsFrom(const ActivationSettings& settings) {
+  return {settings.flat_buttons, settings.use_window_theme, settings.selected_theme,
+          settings.speed_btn_color, settings.user_theme_name};
+}
 
 ChangeColorsResult ChangeColors(const Appearance& current, const ThemeSettings& settings,
                                 FileSystem& fs, const std::string& program_dir) {

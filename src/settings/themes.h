@@ -158,6 +158,9 @@ struct ThemeSettings {
   std::string speed_btn_color;
   std::string user_theme_name;
 };
+struct ActivationSettings;
+// The theme keys of an activation read.
+ThemeSettings ThemeSettingsFrom(const ActivationSettings& settings);
 
 // A user theme as its "theme.ini" describes it. Colours that do not convert are left out
 // (with a problem noted), so the previous colour of that role stays.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_file_system.h"
+#include "settings/settings.h"
 
 namespace kestrix {
 namespace {
@@ -215,6 +216,20 @@ TEST_F(ChangeColorsTest, DiscoveryListsDirectoriesWithThemeIni) {
   std::vector<std::string> found = DiscoverUserThemes(fs, kProgramDir);
   std::sort(found.begin(), found.end());
   EXPECT_EQ(found, (std::vector<std::string>{"- Loud", "- Ocean"}));
+}
+
+TEST_F(ChangeColorsTest, SettingsFileDrivesTheTheme) {
+  AddTheme("theme_Moss", "[ThemeInfo]\r\nName=Moss\r\nMainColor=2B3A1F\r\n");
+  const std::string ini_path = std::string(kProgramDir) + "\\tc Kestrix.ini";
+  fs.AddFile(ini_path,
+             "[Configuration]\r\nUseWindowTheme=True\r\nSelectedTheme=9\r\n"
+             "UserThemeName=Moss\r\nFlatButtons=true\r\nSpeedBtnColor=#00FF00\r\n");
+  TBigIniFile ini(fs, ini_path);
+  const ThemeSettings settings = ThemeSettingsFrom(ReadActivationSettings(ini));
+  EXPECT_FALSE(settings.flat_buttons);  // only the exact text "True" is true
+  Appearance look = Run(settings).appearance;
+  EXPECT_EQ(look.main, ThemeColor::Fixed(RgbColor(0x2B, 0x3A, 0x1F)));
+  EXPECT_EQ(look.quick_button_text, ThemeColor::Fixed(RgbColor(0, 0xFF, 0)));
 }
 
 TEST(ChooseFont, DefaultsLeaveTheFontAlone) {
