@@ -64,9 +64,10 @@ TEST(DecideKey, LetterCommandsNeedCtrlAlone) {
   for (const Case& c : cases) {
     EXPECT_EQ(DecideKey(Ctrl(c.key), context).action, c.action) << char(c.key);
     // Ctrl+Shift+Q is the letter field's own shortcut.
-    if (c.key != 'Q')
+    if (c.key != 'Q') {
       EXPECT_EQ(DecideKey(KeyPress{c.key, true, true, false}, context).action, KeyAction::kNone)
           << "Ctrl+Shift+" << char(c.key);
+    }
     EXPECT_EQ(DecideKey(KeyPress{c.key, true, false, true}, context).action, KeyAction::kNone)
         << "Ctrl+Alt+" << char(c.key);
     EXPECT_EQ(DecideKey(Plain(c.key), context).action, KeyAction::kNone) << char(c.key);
