@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/error_log.h"  // kProgramVersion
 #include "app/key_commands.h"
 
 namespace kestrix {
@@ -56,7 +57,6 @@ std::string SingleTargetPath(std::string_view current_path, std::string_view tex
 
 // --- Title -----------------------------------------------------------------------------
 
-inline constexpr char kProgramVersion[] = "1.6.0.5";
 enum class TitleForm {
   kNormal,        // title + " " + tag
   kExtended,      // after ChangeToExt: title + " " + version + " " + tag
