@@ -302,6 +302,8 @@ std::string Ttc_KestrixForm::WindowText(HWND control) const {
 
 void Ttc_KestrixForm::SetText(int id, const std::string& text) {
   if (GetText(id) != text) SetWindowTextA(Control(id), text.c_str());
+  // Not every edit control reports a text set by its owner; the list's handler must run.
+  if (id == kId_MkDirExt) ListMayHaveChanged();
 }
 
 std::string Ttc_KestrixForm::GetText(int id) const {
@@ -379,11 +381,11 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       }
       switch (id) {
         case kId_MkDir:
-          if (code == CBN_EDITCHANGE) MkDirChange();
+          if (code == CBN_EDITCHANGE) NameMayHaveChanged();
           if (code == CBN_SELCHANGE) PostMessageA(hwnd(), WM_APP, kId_MkDir, 0);
           break;
         case kId_MkDirExt:
-          if (code == EN_CHANGE) MkDirExtChange();
+          if (code == EN_CHANGE) ListMayHaveChanged();
           break;
         case kId_btn_ok:
         case kId_btn_ok_flat:

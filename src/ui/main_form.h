@@ -119,6 +119,10 @@ class Ttc_KestrixForm : public Form {
   void btn_BatchDirClick();
   void TurnOffBatchMode();
   void MkDirChange();
+  // The name field's text may have changed: MkDirChange when it did.
+  void NameMayHaveChanged();
+  // Likewise for the list: MkDirExtChange when its text changed.
+  void ListMayHaveChanged();
   void MkDirExtChange();
   bool DirExists(const std::string& path);
   void SetModeTitle(TitleForm form);
@@ -159,8 +163,8 @@ class Ttc_KestrixForm : public Form {
   void cmbox_TemplatesDropDown();
   void cmbox_TemplatesChange();
   void FillTemplates();
-  static LRESULT CALLBACK InputSubclassProc(HWND hwnd, UINT message, WPARAM wparam,
-                                            LPARAM lparam, UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK InputSubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                            UINT_PTR id, DWORD_PTR data);
   void SubclassInput(HWND control);
 
   std::string WindowText(HWND control) const;
@@ -219,6 +223,8 @@ class Ttc_KestrixForm : public Form {
   int SubdirCounter_ = 0;
   bool LiveTimerRunning_ = false;
   bool CreationRunning_ = false;
+  std::string last_name_text_;
+  std::string last_list_text_;
   DirAttributeSet attributes_;
   std::vector<BuiltInTemplate> built_in_templates_;
   std::string app_title_ = "Total Commander Kestrix";

@@ -26,7 +26,7 @@ void Ttc_KestrixForm::SubclassInput(HWND control) {
 }
 
 LRESULT CALLBACK Ttc_KestrixForm::InputSubclassProc(HWND hwnd, UINT message, WPARAM wparam,
-                                                     LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+                                                    LPARAM lparam, UINT_PTR, DWORD_PTR data) {
   auto* form = reinterpret_cast<Ttc_KestrixForm*>(data);
   if (form != nullptr) {
     bool consumed = false;
@@ -41,7 +41,29 @@ LRESULT CALLBACK Ttc_KestrixForm::InputSubclassProc(HWND hwnd, UINT message, WPA
     if (consumed) return 0;
   }
   if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, InputSubclassProc, kSubclassId);
-  return DefSubclassProc(hwnd, message, wparam, lparam);
+  LRESULT result = DefSubclassProc(hwnd, message, wparam, lparam);
+  // The combo box does not report every change of its edit (a text set on the edit
+  // itself, a replaced selection): the text is compared after each such message.
+  if (form != nullptr && (hwnd == form->mkdir_edit_ || hwnd == form->Control(kId_MkDirExt))) {
+    switch (message) {
+      case WM_SETTEXT:
+      case WM_CHAR:
+      case WM_KEYDOWN:
+      case WM_PASTE:
+      case WM_CUT:
+      case WM_CLEAR:
+      case WM_UNDO:
+      case EM_REPLACESEL:
+        form->Guarded([&] {
+          if (hwnd == form->mkdir_edit_)
+            form->NameMayHaveChanged();
+          else
+            form->ListMayHaveChanged();
+        });
+        break;
+    }
+  }
+  return result;
 }
 
 FocusedControl Ttc_KestrixForm::FocusKind(HWND control) const {
@@ -322,8 +344,6 @@ void Ttc_KestrixForm::InsertVariable(const std::string& token) {
   else
     target = IsVisible(kId_MkDir) ? mkdir_edit_ : Control(kId_MkDirExt);
   SendMessageA(target, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(token.c_str()));
-  // The combo box does not report a change its own edit made on request.
-  if (target == mkdir_edit_) MkDirChange();
 }
 
 // --- Options menu --------------------------------------------------------------------

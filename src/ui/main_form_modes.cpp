@@ -175,6 +175,7 @@ void Ttc_KestrixForm::ShowPreview(const std::string& text) {
 void Ttc_KestrixForm::MkDirChange() {
   app_.CurrentRoutine = "MkDirChange";
   const std::string text = GetText(kId_MkDir);
+  last_name_text_ = text;
   PreviewCleanupSettings cleanup;
   cleanup.invalid_char_action = activation_.invalid_char_action;
   cleanup.invalid_char_replace = activation_.invalid_char_replace;
@@ -212,6 +213,7 @@ void Ttc_KestrixForm::MkDirExtChange() {
   if (!IsVisible(kId_MkDirExt)) return;
   app_.CurrentRoutine = "MkDirExtChange";
   const std::string text = GetText(kId_MkDirExt);
+  last_list_text_ = text;
   if (!BatchModeActive_) PreBatchList_ = SplitLines(text);
   const int lines = CountNonBlankLines(text);
   ListState state = ListStateFor(lines);
@@ -251,6 +253,14 @@ void Ttc_KestrixForm::MkDirExtChange() {
     }
     if (outcome.caption) SetText(kId_lbl_newdirname, *outcome.caption);
   }
+}
+
+void Ttc_KestrixForm::NameMayHaveChanged() {
+  if (GetText(kId_MkDir) != last_name_text_) MkDirChange();
+}
+
+void Ttc_KestrixForm::ListMayHaveChanged() {
+  if (GetText(kId_MkDirExt) != last_list_text_) MkDirExtChange();
 }
 
 bool Ttc_KestrixForm::DirExists(const std::string& path) {
