@@ -39,12 +39,14 @@ class HostThreadFocus : public HostFocus {
 class NameView : public SnapshotView {
  public:
   std::string name, path;
+  bool terminated = false;
+  int refreshes = 0;
   void ShowCurrentPath(const std::string& shortened) override { path = shortened; }
   std::string NameText() override { return name; }
   void SetNameText(const std::string& text) override { name = text; }
   void ShowTextFileItem(const std::string&) override {}
-  void RefreshDone() override {}
-  void Terminate() override {}
+  void RefreshDone() override { ++refreshes; }
+  void Terminate() override { terminated = true; }
 };
 
 HostSnapshotReader* g_reader = nullptr;
@@ -175,6 +177,24 @@ TEST_F(HostLinkE2e, MessageMethodProbeAnswersAndSide) {
   flags.TC8B10FixExt = false;
   reader->Acquire();
   EXPECT_EQ(view.name, "Photos");
+}
+
+TEST_F(HostLinkE2e, RefreshReadsThePanelAndEndsInsideAnArchive) {
+  std::string left = tree.MakeDir("left"), right = tree.MakeDir("right");
+  std::string archive = tree.MakeFile("right\\backup.zip", "PK");
+  Launch(TcsimStart().Left(left).Right(archive + "\\").IgnoreGa());
+  flags.TC8B10FuncChecked = true;
+  reader->Refresh();
+  EXPECT_EQ(snapshot.CurrentPath, left + "\\");
+  EXPECT_EQ(snapshot.ActiveSide, PanelSide::kLeft);
+  EXPECT_FALSE(view.terminated);
+  EXPECT_EQ(view.refreshes, 1);
+
+  ASSERT_TRUE(tcsim.PostCommand(4002));
+  ASSERT_GE(tcsim.WaitForLog("CMD 4002"), 0) << tcsim.LogText();
+  reader->Refresh();
+  EXPECT_EQ(snapshot.ActiveSide, PanelSide::kRight);
+  EXPECT_TRUE(view.terminated) << tcsim.LogText();
 }
 
 // A creation run driving tcsim: the change-directory request for the new directory, the
