@@ -48,7 +48,9 @@ foreach(level win32 ui e2e)
     target_compile_options(kestrix_${level}_tests PRIVATE ${KESTRIX_WARNINGS})
     target_compile_definitions(kestrix_${level}_tests PRIVATE
       KESTRIX_EXE_NAME="tc Kestrix.exe" TCSIM_EXE_NAME="tcsim.exe")
-    kestrix_discover_tests(kestrix_${level}_tests ${level})
+    # These tests create, find and focus windows on one shared desktop (a stand-in host
+    # of one test changes what another finds): one at a time.
+    kestrix_discover_tests(kestrix_${level}_tests ${level} RESOURCE_LOCK kestrix_desktop)
   endif()
 endforeach()
 # A program the e2e tests let tcsim start: it records what the host hands its programs.
@@ -58,4 +60,14 @@ target_compile_options(tcsim_probe PRIVATE ${KESTRIX_WARNINGS})
 
 if(TARGET kestrix_e2e_tests)
   add_dependencies(kestrix_e2e_tests kestrix tcsim tcsim_probe)
+  # Reads the program's version resource.
+  target_link_libraries(kestrix_e2e_tests PRIVATE version)
+endif()
+
+# The programs ship as single static files: nothing but system DLLs among their imports.
+if(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  add_test(NAME ProgramImports.OnlySystemDlls
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports ${CMAKE_OBJDUMP}
+      $<TARGET_FILE:kestrix> $<TARGET_FILE:tcsim>)
+  set_tests_properties(ProgramImports.OnlySystemDlls PROPERTIES LABELS e2e)
 endif()

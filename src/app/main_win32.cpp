@@ -1,3 +1,98 @@
-#include <windows.h>
+// The program's entry: decides, before any window exists, whether the host's own dialog,
+// the installer or the main window handles this start.
+#include <cstdlib>
+#include <string>
+#include <vector>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "app/error_log.h"
+#include "app/error_log_win32.h"
+#include "app/foreground_win32.h"
+#include "app/launch_decision.h"
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/environment_win32.h"
+#include "platform/win32/file_system_win32.h"
+#include "platform/win32/system_facts_win32.h"
+#include "platform/win32/window_system_win32.h"
+#include "platform/win32/windows_api.h"
+#include "settings/settings.h"
+#include "ui/installer_form.h"
+#include "ui/main_form.h"
+
+namespace kestrix {
+namespace {
+
+std::string ExecutablePath() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    DWORD got = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (got == 0) return {};
+    if (got < buffer.size()) return std::string(buffer.data(), got);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::vector<std::string> Arguments() {
+  std::vector<std::string> arguments;
+  for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
+  return arguments;
+}
+
+HWND Hwnd(WindowHandle window) {
+  return reinterpret_cast<HWND>(window);
+}
+
+int Run(HINSTANCE instance, int show_command) {
+  // The real-time request is granted as high class to ordinary users; the main window
+  // lowers it to high once it exists.
+  SetPriorityClass(GetCurrentProcess(), REALTIME_PRIORITY_CLASS);
+
+  Win32WindowSystem windows;
+  Win32FileSystem files;
+  Win32Environment environment;
+  StartupValues app;
+  LaunchInputs inputs{ExecutablePath(), Arguments(),
+                      [] { return reinterpret_cast<WindowHandle>(GetForeignFocus()); }};
+  LaunchDecision decision = DecideLaunch(windows, files, environment, inputs, app);
+  Win32SystemFacts system;
+  Win32Clock clock;
+  ErrorLogger logger(files, ProgramDirOf(inputs.exe_path), ExecutableBaseName(inputs.exe_path),
+                     GatherErrorLogSystemInfo(system, UserLanguageIso639Win32()), clock,
+                     app.CurrentRoutine);
+
+  switch (decision.action) {
+    case LaunchAction::kDelegateToHost:
+      windows.Post(decision.window, kHostCommandMessage, kHostCommandMakeDir, 0);
+      return 0;
+    case LaunchAction::kBringInstallerForward:
+      ForceForeground(Hwnd(decision.window));
+      return 0;
+    case LaunchAction::kInstaller: {
+      // The installer copies files and waits for the host with a fast timer; it must not
+      // keep the real-time request of the entry, which an administrator is granted.
+      SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
+      TKestrix_Installer installer;
+      installer.SetErrorLogger(&logger);
+      if (!installer.Create(instance)) return 1;
+      installer.Show(show_command);
+      return RunMessageLoop();
+    }
+    case LaunchAction::kMainWindow: {
+      Ttc_KestrixForm form(app, {windows, files, environment, inputs.exe_path, &logger});
+      if (!form.Create(instance)) return 0;
+      form.Show(show_command);
+      return RunMessageLoop();
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+}  // namespace kestrix
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+  try {
+    return kestrix::Run(instance, show_command);
+  } catch (...) {
+    return 1;
+  }
+}

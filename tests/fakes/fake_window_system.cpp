@@ -6,21 +6,20 @@ namespace kestrix {
 
 namespace {
 
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool SameClass(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
 }
 
 }  // namespace
 
-WindowHandle FakeWindowSystem::AddWindow(WindowHandle parent, const std::string& class_name,
-                                         const std::string& text) {
+WindowHandle FakeWindowSystem::Add(WindowHandle parent, const std::string& class_name,
+                                   const std::string& text) {
   WindowHandle handle = next_handle_;
   next_handle_ += 4;
   Window window;
@@ -28,13 +27,43 @@ WindowHandle FakeWindowSystem::AddWindow(WindowHandle parent, const std::string&
   window.class_name = class_name;
   window.text = text;
   windows_[handle] = window;
-  order_.push_back(handle);
+  children_[parent].push_back(handle);
   return handle;
 }
 
-void FakeWindowSystem::RemoveWindow(WindowHandle window) {
-  windows_.erase(window);
-  order_.erase(std::remove(order_.begin(), order_.end(), window), order_.end());
+void FakeWindowSystem::Remove(WindowHandle window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  std::vector<WindowHandle> children = ChildrenOf(window);
+  for (WindowHandle child : children) Remove(child);
+  children_.erase(window);
+  auto& siblings = children_[it->second.parent];
+  siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
+  windows_.erase(it);
+}
+
+void FakeWindowSystem::SetText(WindowHandle window, const std::string& text) {
+  if (Window* w = Find(window)) w->text = text;
+}
+
+void FakeWindowSystem::SetIconic(WindowHandle window, bool iconic) {
+  if (Window* w = Find(window)) w->iconic = iconic;
+}
+
+void FakeWindowSystem::SetRect(WindowHandle window, const WindowRect& rect) {
+  if (Window* w = Find(window)) w->rect = rect;
+}
+
+void FakeWindowSystem::SetListItems(WindowHandle list, std::vector<std::string> items,
+                                    int current) {
+  if (Window* w = Find(list)) {
+    w->list_items = std::move(items);
+    w->list_current = current;
+  }
+}
+
+void FakeWindowSystem::SetCopyDataHandler(WindowHandle window, CopyDataHandler handler) {
+  if (Window* w = Find(window)) w->copy_data = std::move(handler);
 }
 
 FakeWindowSystem::Window* FakeWindowSystem::Find(WindowHandle window) {
@@ -42,20 +71,29 @@ FakeWindowSystem::Window* FakeWindowSystem::Find(WindowHandle window) {
   return it == windows_.end() ? nullptr : &it->second;
 }
 
+const std::vector<WindowHandle>& FakeWindowSystem::ChildrenOf(WindowHandle parent) const {
+  static const std::vector<WindowHandle> kNone;
+  auto it = children_.find(parent);
+  return it == children_.end() ? kNone : it->second;
+}
+
 WindowHandle FakeWindowSystem::FindWindow(WindowHandle parent, WindowHandle after,
                                           const std::string& class_name,
                                           const std::optional<std::string>& caption) {
-  bool passed = after == 0;
-  for (WindowHandle handle : order_) {
-    const Window& window = windows_.at(handle);
-    if (window.parent != parent) continue;
-    if (!passed) {
-      passed = handle == after;
-      continue;
-    }
+  // FindWindowEx fails outright for a parent or a start window that does not exist.
+  if (parent != 0 && Find(parent) == nullptr) return 0;
+  const std::vector<WindowHandle>& siblings = ChildrenOf(parent);
+  auto it = siblings.begin();
+  if (after != 0) {
+    it = std::find(siblings.begin(), siblings.end(), after);
+    if (it == siblings.end()) return 0;
+    ++it;
+  }
+  for (; it != siblings.end(); ++it) {
+    const Window& window = windows_.at(*it);
     if (!class_name.empty() && !SameClass(window.class_name, class_name)) continue;
     if (caption && window.text != *caption) continue;
-    return handle;
+    return *it;
   }
   return 0;
 }
@@ -63,14 +101,12 @@ WindowHandle FakeWindowSystem::FindWindow(WindowHandle parent, WindowHandle afte
 WindowHandle FakeWindowSystem::FindWindowWide(WindowHandle parent, WindowHandle after,
                                               const std::string& class_name,
                                               const std::optional<std::string>& caption) {
+  if (wide_search_fails_) return 0;
   return FindWindow(parent, after, class_name, caption);
 }
 
 std::vector<WindowHandle> FakeWindowSystem::TopLevelWindows() {
-  std::vector<WindowHandle> result;
-  for (WindowHandle handle : order_)
-    if (windows_.at(handle).parent == 0) result.push_back(handle);
-  return result;
+  return ChildrenOf(0);
 }
 
 std::string FakeWindowSystem::ClassName(WindowHandle window) {
@@ -81,8 +117,7 @@ std::string FakeWindowSystem::ClassName(WindowHandle window) {
 std::string FakeWindowSystem::SendGetText(WindowHandle window, size_t max_chars) {
   ++get_text_requests;
   Window* w = Find(window);
-  if (!w) return {};
-  return w->text.substr(0, max_chars);
+  return w ? w->text.substr(0, max_chars) : std::string();
 }
 
 std::string FakeWindowSystem::GetWindowText(WindowHandle window) {
@@ -92,12 +127,12 @@ std::string FakeWindowSystem::GetWindowText(WindowHandle window) {
 
 bool FakeWindowSystem::IsIconic(WindowHandle window) {
   Window* w = Find(window);
-  return w && w->iconic;
+  return w != nullptr && w->iconic;
 }
 
 bool FakeWindowSystem::GetRect(WindowHandle window, WindowRect& rect) {
   Window* w = Find(window);
-  if (!w) return false;
+  if (w == nullptr) return false;
   rect = w->rect;
   return true;
 }
@@ -114,14 +149,15 @@ int FakeWindowSystem::ListBoxCount(WindowHandle list) {
 
 std::optional<std::string> FakeWindowSystem::ListBoxItem(WindowHandle list, int index) {
   Window* w = Find(list);
-  if (!w || index < 0 || index >= static_cast<int>(w->list_items.size())) return std::nullopt;
+  if (w == nullptr || index < 0 || index >= static_cast<int>(w->list_items.size()))
+    return std::nullopt;
   return w->list_items[static_cast<size_t>(index)];
 }
 
 bool FakeWindowSystem::Post(WindowHandle window, uint32_t message, uintptr_t wparam,
                             intptr_t lparam) {
-  if (!Find(window)) return false;
-  posted.push_back({window, message, wparam, lparam});
+  if (Find(window) == nullptr) return false;
+  posted_.push_back({window, message, wparam, lparam});
   return true;
 }
 
@@ -136,8 +172,10 @@ intptr_t FakeWindowSystem::SendCopyDataBlock(WindowHandle window, WindowHandle r
                                              uint32_t cb_data) {
   ++copy_data_requests;
   Window* w = Find(window);
-  if (!w || !w->copy_data) return 0;
-  return w->copy_data(reply_to, dw_data, data, cb_data);
+  if (w == nullptr) return 0;
+  copy_data_sent_.push_back(
+      {window, reply_to, dw_data, std::string(static_cast<const char*>(data), cb_data)});
+  return w->copy_data ? w->copy_data(reply_to, dw_data, data, cb_data) : 0;
 }
 
 }  // namespace kestrix

@@ -1,8 +1,12 @@
 #pragma once
-// FakeWindowSystem: an in-memory window tree. Top-level windows keep the order they were
-// added in as their z-order (first added is topmost). Class names compare
-// case-insensitively, captions exactly. Copy-data requests go to a handler the test sets
-// per window, called with the data pointer itself, as a window in the same process sees it.
+// An in-memory window tree that answers the WindowSystem seam the way user32 does:
+// FindWindowEx walks direct children in creation order (top-level windows: first added is
+// topmost), class names compare without case (an empty class matches any), an empty
+// caption filter matches only windows without text, captions compare exactly, WM_GETTEXT
+// truncates to the buffer. Posts and copy-data sends are recorded for tests to inspect;
+// a copy-data handler set per window answers them with the data pointer itself, as a
+// window in the same process sees it.
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -28,19 +32,44 @@ class FakeWindowSystem : public WindowSystem {
     int list_current = -1;
     CopyDataHandler copy_data;
   };
-
   struct PostedMessage {
-    WindowHandle window;
-    uint32_t message;
-    uintptr_t wparam;
-    intptr_t lparam;
+    WindowHandle window = 0;
+    uint32_t message = 0;
+    uintptr_t wparam = 0;
+    intptr_t lparam = 0;
+  };
+  struct CopyDataSent {
+    WindowHandle window = 0;
+    WindowHandle reply_to = 0;
+    uintptr_t dw_data = 0;
+    std::string bytes;
   };
 
-  // Adds a window under `parent` (0: top level) after its existing siblings.
+  // Adds a window as the last child of `parent` (0 = top level) and returns its handle.
+  WindowHandle Add(WindowHandle parent, const std::string& class_name,
+                   const std::string& text = "");
   WindowHandle AddWindow(WindowHandle parent, const std::string& class_name,
-                         const std::string& text);
-  void RemoveWindow(WindowHandle window);
+                         const std::string& text) {
+    return Add(parent, class_name, text);
+  }
+  // Removes the window and everything below it.
+  void Remove(WindowHandle window);
+  void RemoveWindow(WindowHandle window) { Remove(window); }
   Window& Get(WindowHandle window) { return windows_.at(window); }
+
+  void SetText(WindowHandle window, const std::string& text);
+  void SetIconic(WindowHandle window, bool iconic);
+  void SetRect(WindowHandle window, const WindowRect& rect);
+  void SetListItems(WindowHandle list, std::vector<std::string> items, int current);
+  void SetCopyDataHandler(WindowHandle window, CopyDataHandler handler);
+  // Makes every wide-character search fail, as with a host build that registers ANSI
+  // classes only.
+  void SetWideSearchFails(bool fails) { wide_search_fails_ = fails; }
+
+  const std::vector<PostedMessage>& posted() const { return posted_; }
+  const std::vector<CopyDataSent>& copy_data_sent() const { return copy_data_sent_; }
+  int get_text_requests = 0;
+  int copy_data_requests = 0;
 
   WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::string& class_name,
                           const std::optional<std::string>& caption) override;
@@ -62,16 +91,16 @@ class FakeWindowSystem : public WindowSystem {
   intptr_t SendCopyDataBlock(WindowHandle window, WindowHandle reply_to, uintptr_t dw_data,
                              const void* data, uint32_t cb_data) override;
 
-  std::vector<PostedMessage> posted;
-  int get_text_requests = 0;
-  int copy_data_requests = 0;
-
  private:
   Window* Find(WindowHandle window);
+  const std::vector<WindowHandle>& ChildrenOf(WindowHandle parent) const;
 
   std::map<WindowHandle, Window> windows_;
-  std::vector<WindowHandle> order_;  // every window, in the order added
+  std::map<WindowHandle, std::vector<WindowHandle>> children_;  // 0 holds the top level
   WindowHandle next_handle_ = 0x100;
+  bool wide_search_fails_ = false;
+  std::vector<PostedMessage> posted_;
+  std::vector<CopyDataSent> copy_data_sent_;
 };
 
 }  // namespace kestrix

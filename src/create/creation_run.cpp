@@ -1,0 +1,355 @@
+#include "create/creation_run.h"
+
+#include "create/directory_structure.h"
+#include "create/level_creation.h"
+#include "create/virtual_panel.h"
+#include "host/path_text.h"
+#include "host/tree_cache.h"
+#include "names/text_utils.h"
+#include "settings/big_ini_file.h"
+
+namespace kestrix {
+
+namespace {
+
+constexpr char kErrors[] = "ErrorMessages";
+constexpr char kCaptions[] = "Captions - Program";
+
+bool ContainsSeparator(const std::string& text) {
+  return text.find_first_of("\\/") != std::string::npos;
+}
+
+}  // namespace
+
+std::string CreationRun::Text(const std::string& section, const std::string& key,
+                              const std::string& english) const {
+  return LanguageText(svc_.language, section, key, english);
+}
+
+std::string CreationRun::CreationErrorText(const std::string& what, uint32_t code) const {
+  return Text(kErrors, "DirCreation", "Error while creating directory") + ": " + what + "\r\n" +
+         Text(kErrors, "Error code", "Error code: ") + std::to_string(code);
+}
+
+std::string CreationRun::MissingPathQuestion(const std::string& name) const {
+  std::string text;
+  if (!name.empty())
+    text = Trim(Text(kCaptions, "FolderName", "Folder Name") + ":") + " " + name + "\r\n";
+  text += Trim(Text(kCaptions, "CurrPath", "Current Path") + ":") + " " + s_.CurrentPath +
+          "\r\n\r\n" +
+          Text(kErrors, "CurrPathErrorL1",
+               "The Current Path is incorrect: some or all of the (sub)directories are missing.") +
+          "\r\n" + "\r\n" +
+          Text(kErrors, "CurrPathErrorL2",
+               "Would you like to create the missing directories and subdirectories?");
+  return text;
+}
+
+void CreationRun::ShowCreationError(const std::string& what, uint32_t code) {
+  svc_.message_boxes.Show(CreationErrorText(what, code), settings_.AppTitle, kMbOk);
+}
+
+bool CreationRun::AskCreateMissing(const std::string& name) {
+  return svc_.message_boxes.Show(
+             MissingPathQuestion(name),
+             Text(kErrors, "CurrPathErrorQ", "Do you want to create the missing folders?"),
+             kMbYesNo | kMbIconQuestion) == kIdYes;
+}
+
+void CreationRun::AddHistory(const std::string& text) {
+  view_.ShowHistory(svc_.history.AddDirectoryToTCDirList(text));
+}
+
+void CreationRun::AddTreeCache(const std::string& directory) {
+  const std::string file = TreeInfoPath(svc_.fs, svc_.environment, settings_.UpdateTreeInfo,
+                                        directory, settings_.CommanderIni);
+  uint32_t error = TreeInfoAppend(svc_.fs, file, directory);
+  if (error != kErrorSuccess)
+    view_.LogError(routine_, "Tree cache " + file + ": error " + std::to_string(error));
+}
+
+void CreationRun::ShowPath() {
+  view_.ShowCurrentPath(ShortenPath(s_.CurrentPath));
+}
+
+void CreationRun::TCEnterDir(const std::string& path) {
+  routine_ = "TCEnterDir";
+  svc_.host.SendHostChangeDir(s_.HostWindow, path, "", s_.FocusedSide(),
+                              settings_.EnterCmdInstalled);
+  s_.CurrentPath = path;
+  ShowPath();
+  if (!pathtext::EndsWithSeparator(s_.CurrentPath)) {
+    s_.CurrentPath += "\\";
+    ShowPath();
+  }
+  if (view_.NormalMode()) view_.RerunPreview();
+}
+
+void CreationRun::ResolveVirtualPanel() {
+  IsVirtualRun = true;
+  VirtualPath = s_.CurrentPath;
+  std::string list_file;
+  try {
+    TBigIniFile ini(svc_.fs, settings_.WindowsDir + "\\fsplugin.ini");
+    list_file = ini.ReadString("Virtual Panel", "DefFileList", "%TEMP%\\VirtualPanel.lst");
+  } catch (const InOutError&) {
+    list_file = "%TEMP%\\VirtualPanel.lst";
+  }
+  list_file = svc_.environment.Expand(list_file);
+  if (!svc_.fs.FileExists(list_file)) return;
+  std::string bytes;
+  if (svc_.fs.ReadWholeFile(list_file, bytes) != kErrorSuccess) return;
+  // A virtual folder the list does not know keeps the virtual path: creating below an
+  // empty path would land in the program's working directory.
+  std::string real = ResolveVirtualPanelPath(s_.CurrentPath, bytes, svc_.code_page);
+  if (!Trim(real).empty()) s_.CurrentPath = real;
+}
+
+void CreationRun::btn_okClick(bool after_repair) {
+  routine_ = "btn_okClick";
+  IsVirtualRun = false;
+  VirtualPath.clear();
+  std::string piped_history;
+
+  view_.EndPathEditing();
+  if (IsVirtualPanelPath(s_.CurrentPath)) ResolveVirtualPanel();
+  if (!pathtext::EndsWithSeparator(s_.CurrentPath) &&
+      svc_.fs.DirectoryExists(s_.CurrentPath + "\\"))
+    s_.CurrentPath += "\\";
+
+  // Text preparation.
+  if (!view_.NormalMode()) view_.SetListText(RemoveBlankLines(view_.ListText()));
+  if (view_.NormalMode() && NeedsListForm(view_.NameText())) {
+    if (pathtext::Contains(view_.NameText(), "|")) piped_history = Trim(view_.NameText());
+    view_.SwitchToExtended();
+  }
+  const bool normal = view_.NormalMode();
+  std::string run_text = normal ? view_.NameText() : PrepareListRunText(view_.ListText());
+
+  if (normal) {
+    std::string trimmed = Trim(run_text);
+    if (view_.ReplacementsChecked()) trimmed = svc_.environment.Expand(trimmed);
+    if (IsAbsolutePath(trimmed)) {
+      const std::string path = view_.ReplacementsChecked() ? svc_.replacements(trimmed) : trimmed;
+      uint32_t error = ForceDirectories(svc_.fs, path);
+      if (error != kErrorSuccess) {
+        // The run ends here: going on would only refuse the same text for its ":".
+        ShowCreationError(path, error);
+        view_.FocusInput();
+        return;
+      }
+      run_text.clear();
+      s_.CurrentPath = WithTrailingSeparator(path);
+      ShowPath();
+      CheckExtraOptions(path, false, true);
+      AddTreeCache(path);
+    }
+  }
+
+  const InputMode mode = normal ? InputMode::kNormal : InputMode::kExtended;
+  switch (JudgeInvalidChars(run_text, mode, settings_.invalid_chars, after_repair)) {
+    case InvalidCharVerdict::kValid:
+      break;
+    case InvalidCharVerdict::kWarn:
+      svc_.message_boxes.Show(
+          Text(kErrors, "InvalidChar", "The directory name contains invalid character(s)!"),
+          settings_.AppTitle, kMbOk);
+      return;
+    case InvalidCharVerdict::kRepair:
+      if (normal)
+        view_.SetNameText(RepairInvalidChars(view_.NameText(), mode, settings_.invalid_chars));
+      else
+        view_.SetListText(RepairInvalidChars(view_.ListText(), mode, settings_.invalid_chars));
+      view_.RerunPreview();
+      btn_okClick(true);
+      return;
+    case InvalidCharVerdict::kRefuse:
+      return;
+  }
+
+  const std::string history_text = run_text;
+  if (view_.ReplacementsChecked()) run_text = svc_.replacements(run_text);
+
+  if (!normal && SplitLines(run_text).size() > 1) {
+    CreateList(run_text, piped_history);
+    return;
+  }
+  failures_.clear();
+  if (ContainsSeparator(run_text))
+    CreateChain(run_text);
+  else
+    CreateSingle(run_text, history_text);
+}
+
+void CreationRun::CreateSingle(const std::string& name, const std::string& history_text) {
+  const std::string target = s_.CurrentPath + name;
+  if (svc_.fs.DirectoryExists(target)) {
+    TCEnterDir(target);
+    if (view_.NormalMode()) {
+      view_.FocusInput();
+      view_.SetNameText("");
+      view_.RerunPreview();
+    }
+    view_.SelectAllInput();
+    CheckExtraOptions(target, false, true);
+    return;
+  }
+  uint32_t error = svc_.fs.CreateDirectory(target);
+  if (error == kErrorSuccess) {
+    AddHistory(history_text);
+    CheckExtraOptions(name, false, false);
+    SetDirAttributes(svc_.fs, target, attributes_);
+    AddTreeCache(target);
+    return;
+  }
+  if (svc_.fs.FileExists(target)) {
+    svc_.message_boxes.Show(
+        Text(kErrors, "FileExists", "Error: A file with this name already exists!"),
+        Text(kErrors, "DirCreation", "Error while creating directory"), kMbOk | kMbIconError);
+  } else if (AskCreateMissing(name)) {
+    error = ForceDirectories(svc_.fs, target);
+    if (error == kErrorSuccess) {
+      AddHistory(history_text);
+      CheckExtraOptions(name, false, false);
+      AddTreeCache(target);
+    } else {
+      // The user asked for it: a failure must not pass silently.
+      ShowCreationError(target, error);
+    }
+  }
+  view_.FocusInput();
+}
+
+bool CreationRun::WalkLevels(const std::string& text, std::string& failed_part,
+                             const std::function<void(const std::string&)>& on_created) {
+  std::string base = s_.CurrentPath;
+  for (const std::string& part : SplitLevels(text)) {
+    // An empty part (leading, doubled or trailing "\") stays at this level.
+    if (part.empty()) continue;
+    const std::string path = base + part;
+    if (!svc_.fs.DirectoryExists(path)) {
+      uint32_t error = svc_.fs.CreateDirectory(path);
+      if (error != kErrorSuccess) {
+        ShowCreationError(part, error);
+        view_.FocusInput();
+        failed_part = part;
+        return false;
+      }
+      on_created(path);
+    }
+    base = path + "\\";
+  }
+  return true;
+}
+
+void CreationRun::CreateChain(const std::string& chain_text) {
+  if (!svc_.fs.DirectoryExists(s_.CurrentPath) && AskCreateMissing(""))
+    ForceDirectories(svc_.fs, s_.CurrentPath);
+  std::string failed_part;
+  const bool complete = WalkLevels(chain_text, failed_part, [&](const std::string& path) {
+    SetDirAttributes(svc_.fs, path, attributes_);
+    AddHistory(chain_text);
+    AddTreeCache(path + "\\");
+  });
+  // Later levels would land one level too high under the failed one: the chain stops.
+  if (!complete) failures_.push_back(chain_text);
+  CheckExtraOptions(chain_text, !failures_.empty(), false);
+}
+
+void CreationRun::CreateList(const std::string& list_text, const std::string& piped_history) {
+  if (!svc_.fs.DirectoryExists(s_.CurrentPath) && AskCreateMissing("") &&
+      ForceDirectories(svc_.fs, s_.CurrentPath) == kErrorSuccess)
+    AddTreeCache(s_.CurrentPath);
+  if (view_.ReplacementsChecked()) view_.SetListText(Trim(list_text));
+
+  failures_.clear();
+  auto created = [&](const std::string& path) {
+    SetDirAttributes(svc_.fs, path, attributes_);
+    if (!piped_history.empty()) AddHistory(piped_history);
+    AddTreeCache(path);
+  };
+  const ListPlan plan = PlanList(list_text);
+  for (const PlannedLine& line : plan.lines) {
+    if (line.chain) {
+      std::string failed_part;
+      if (!WalkLevels(line.text, failed_part, created)) failures_.push_back(failed_part);
+      continue;
+    }
+    const std::string path = s_.CurrentPath + line.text;
+    if (svc_.fs.CreateDirectory(path) == kErrorSuccess)
+      created(path);
+    else
+      failures_.push_back(line.text);
+  }
+
+  // Failed lines stay for correction: ending the program here would lose them.
+  CheckExtraOptions(plan.final_name, !failures_.empty(), false);
+  if (view_.CloseWindowChecked()) {
+    if (failures_.empty()) {
+      svc_.host.PostToFirstHost(kCmdRereadSource);
+      view_.CloseWindow();
+    }
+  } else {
+    svc_.host.PostToFirstHost(kCmdRereadSource);
+  }
+  if (!view_.NormalMode()) {
+    view_.SetListText(JoinLines(failures_));
+    view_.ListCaretToEnd();
+  } else {
+    view_.FocusInput();
+  }
+}
+
+void CreationRun::CheckExtraOptions(const std::string& name, bool keep_open, bool enter_skipped) {
+  routine_ = "CheckExtraOptions";
+  const std::string remembered = s_.CurrentPath;
+  if (IsVirtualRun) s_.CurrentPath = VirtualPath;
+
+  if (!enter_skipped) {
+    if (view_.EnterDirChecked() || svc_.keys.IsDown(kVkShift)) {
+      svc_.host.SendHostChangeDir(s_.HostWindow, s_.CurrentPath + name, "", s_.FocusedSide(),
+                                  settings_.EnterCmdInstalled);
+      if (!view_.CloseWindowChecked()) {
+        s_.CurrentPath = Trim(remembered + name) + "\\";
+        ShowPath();
+      }
+    } else {
+      std::string shown = name;
+      if (settings_.DoNotEnterDeepest && pathtext::Contains(name, "\\"))
+        shown = name.substr(0, name.find('\\'));
+      svc_.host.SendHostChangeDir(s_.HostWindow, s_.CurrentPath + shown, "", s_.FocusedSide(),
+                                  settings_.EnterCmdInstalled);
+      svc_.host.Post(s_.HostWindow, kCmdGoToParent);
+    }
+  }
+
+  const bool close =
+      (view_.CloseWindowChecked() || svc_.keys.IsDown(kVkControl)) && !svc_.keys.IsDown(kVkAlt);
+  if (close) {
+    svc_.host.Post(s_.HostWindow, kCmdRereadSource);
+    if (!keep_open) {
+      if (settings_.FocusTCAfterCreate) view_.BringHostToFront();
+      if (view_.NormalMode())
+        view_.CloseWindow();
+      else
+        view_.TerminateProgram();
+    }
+  } else {
+    svc_.host.Post(s_.HostWindow, kCmdRereadSource);
+    if (view_.NormalMode()) {
+      view_.SetNameText("");
+      view_.FocusInput();
+    } else {
+      view_.SetListText("");
+      view_.FocusInput();
+    }
+    view_.RerunPreview();
+    view_.BringToFront();
+  }
+  if (!pathtext::EndsWithSeparator(s_.CurrentPath)) {
+    s_.CurrentPath += "\\";
+    ShowPath();
+  }
+}
+
+}  // namespace kestrix

@@ -1,0 +1,52 @@
+#pragma once
+// The directory history shared with the host: the section MkDirHistory of the host's
+// configuration file (following the host's redirections), or a private file.
+#include <string>
+#include <vector>
+
+#include "platform/environment.h"
+#include "platform/file_system.h"
+
+namespace kestrix {
+
+constexpr int kHistoryMaxItems = 20;
+
+struct HistoryPlaces {
+  std::string CommanderIni;      // the host's configuration file
+  std::string ProgramDir;        // directory of the executable, without trailing "\"
+  std::string ExeBaseName;       // "tc Kestrix"
+  std::string MkDirHistoryFile;  // the setting; empty for the host's own history
+};
+
+class DirHistory {
+ public:
+  DirHistory(FileSystem& fs, Environment& environment, const HistoryPlaces& places)
+      : fs_(fs), env_(environment), places_(places) {}
+
+  // The file that holds the history, absolute; empty when none can be used (its directory
+  // could not be created).
+  std::string HistoryFile();
+
+  // The history, newest first: blank entries dropped, duplicates reduced to the last one.
+  std::vector<std::string> LoadMkDirHistory();
+
+  // Puts `text` at the top of the history (once), keeps at most 20 entries and rewrites the
+  // section. Returns the new list. Write failures are ignored; the list still changes.
+  std::vector<std::string> AddDirectoryToTCDirList(const std::string& text);
+
+ private:
+  struct HostIniView {
+    std::string alternate_user_ini;
+    std::string history_redirect;  // expanded and trimmed
+    std::string history_redirect_raw;
+    bool counts_as_empty = true;
+  };
+  HostIniView ReadHostIni(const std::string& file);
+  std::string PrivateListFile() const;
+
+  FileSystem& fs_;
+  Environment& env_;
+  HistoryPlaces places_;
+};
+
+}  // namespace kestrix

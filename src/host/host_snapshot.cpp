@@ -1,0 +1,210 @@
+#include "host/host_snapshot.h"
+
+#include "host/path_text.h"
+
+namespace kestrix {
+
+using namespace pathtext;
+
+namespace {
+
+constexpr size_t kPanelTextChars = 255;  // WM_GETTEXT into a 256-byte buffer
+
+const char* const kArchiveExtensions[] = {
+    ".zip", ".rar", ".ace", ".arj", ".arc", ".cab", ".dmg", ".gzip", ".gz",  ".bz2", ".lz",
+    ".7z",  ".s7z", ".sfx", ".tar", ".afa", ".alz", ".uha", ".uc2",  ".lha", ".tgz", ".iso",
+};
+
+}  // namespace
+
+std::string ShortenPath(const std::string& text, size_t limit) {
+  if (text.size() <= limit) return text;
+  const size_t head = limit / 2 >= 2 ? limit / 2 - 2 : 0;
+  return text.substr(0, head) + "..." + text.substr(text.size() - (head + 1));
+}
+
+std::string CleanPanelPath(const std::string& text) {
+  std::string path = ReplaceAllIgnoreCase(ReplaceAll(text, "*.*", ""), ">", "");
+  return WithTrailingSeparator(path);
+}
+
+bool IsArchivePanelPath(const std::string& panel_path) {
+  const std::string path = ReplaceAllIgnoreCase(panel_path, "\\*.*", "");
+  for (const char* ext : kArchiveExtensions)
+    if (EndsWith(path, ext)) return true;
+  return false;
+}
+
+std::string TypedCurrentPath(const std::string& field_text) {
+  return ReplaceAll(TrimLeft(field_text), "/", "\\");
+}
+
+std::string EditedCurrentPath(const std::string& field_text, Environment& environment,
+                              char current_drive) {
+  const std::string text = TrimLeft(ReplaceAll(environment.Expand(field_text), "/", "\\"));
+  const std::string root = std::string(1, current_drive) + ":\\";
+  if (text.empty()) return root;
+  if (IsAbsoluteHostPath(text)) return WithTrailingSeparator(text);
+  return root + WithTrailingSeparator(text);
+}
+
+void HostSnapshotReader::PathFieldChanged(const std::string& field_text, bool field_visible,
+                                          bool allow_em) {
+  s_.CurrentPath = TypedCurrentPath(field_text);
+  if (field_visible && fs_.DirectoryExists(s_.CurrentPath))
+    commands_.SendHostChangeDir(s_.HostWindow, s_.CurrentPath, "", s_.FocusedSide(), allow_em);
+}
+
+void HostSnapshotReader::Query(const std::string& pending, const std::string& request) {
+  // The host answers inside the send, so the pending name must be in place before it.
+  s_.PendingQuery = pending;
+  commands_.SendHostQuery(reply_window_, request);
+}
+
+void HostSnapshotReader::SetCurrentPath(const std::string& path) {
+  s_.CurrentPath = path;
+  s_.AcquiredPath = path;
+  view_.ShowCurrentPath(ShortenPath(path));
+}
+
+void HostSnapshotReader::ApplySuggestion(const NameSuggestion& suggestion) {
+  s_.SelectedName = suggestion.selected_name;
+  view_.SetNameText(suggestion.field_text);
+  s_.FocusedTextFile = suggestion.text_file;
+  s_.FocusedTextPath = suggestion.text_file_path;
+  if (suggestion.text_file) view_.ShowTextFileItem(suggestion.text_file_name);
+}
+
+void HostSnapshotReader::Acquire() {
+  if (!flags_.TC8B10Method && !flags_.TC8B10FuncChecked) {
+    Query("CheckTC8B10Func", "A");
+    flags_.TC8B10FuncChecked = true;
+  }
+  std::string focused_class;
+  if (!flags_.TC8B10Method) {
+    if (focus_.ForegroundWindow() == s_.HostWindow && s_.HostWindow != 0) {
+      if (s_.FirstList == 0) {
+        FileLists lists = FindFileLists(windows_, s_.HostWindow);
+        s_.FirstList = lists.first;
+        s_.SecondList = lists.second;
+      }
+      if (s_.FocusedWindow == 0) s_.FocusedWindow = focus_.GetForeignFocus();
+      focused_class = windows_.ClassName(s_.FocusedWindow);
+    }
+    SetCurrentPath(CleanPanelPath(s_.StartPath));
+    SuggestFromWindows(focused_class);
+  } else {
+    Query("CurrPath", "SP");
+    Query("CurrFocusedFile", "SN");
+    Query("RefreshSide", "A");
+  }
+  TakeOverFullPathItem();
+}
+
+void HostSnapshotReader::SuggestFromWindows(const std::string& focused_class) {
+  const bool on_list = s_.FocusedWindow != 0 &&
+                       (s_.FocusedWindow == s_.FirstList || s_.FocusedWindow == s_.SecondList);
+  if (!on_list && focused_class != "TTabEdit" && focused_class != "Edit") return;
+  if (focused_class == "Edit") {
+    focus_.SendKeyDown(s_.HostWindow, 0x1B);
+    s_.FocusedWindow = focus_.GetForeignFocus();
+    Refresh();
+  }
+  std::string item;
+  if (s_.FocusedWindow != 0 && s_.FocusedWindow == s_.SecondList) {
+    s_.ActiveSide = PanelSide::kLeft;
+    item = ListBoxSelection(windows_, s_.SecondList);
+  } else if (s_.FocusedWindow != 0 && s_.FocusedWindow == s_.FirstList) {
+    s_.ActiveSide = PanelSide::kRight;
+    item = ListBoxSelection(windows_, s_.FirstList);
+  }
+  FocusedItem parsed = ParseListItem(item, flags_.TC8B10FixExt, fs_, s_.CurrentPath);
+  ApplySuggestion(SuggestFromListItem(parsed, affixes_, s_.CurrentPath));
+}
+
+void HostSnapshotReader::TakeOverFullPathItem() {
+  const std::string text = Trim(view_.NameText());
+  if (!IsAbsoluteHostPath(text)) return;
+  // A tree or a list of full paths: the item is the place, not a name.
+  SetCurrentPath(WithTrailingSeparator(text));
+  view_.SetNameText(ExtractFileName(s_.CurrentPath));
+  if (s_.FocusedSide() == PanelSide::kRight) {
+    s_.FocusedWindow = s_.SecondList;
+    s_.ActiveSide = PanelSide::kLeft;
+    commands_.Post(s_.HostWindow, kCmdFocusLeft);
+  } else {
+    s_.FocusedWindow = s_.FirstList;
+    s_.ActiveSide = PanelSide::kRight;
+    commands_.Post(s_.HostWindow, kCmdFocusRight);
+  }
+}
+
+void HostSnapshotReader::Refresh() {
+  if (flags_.TC8B10Method) {
+    Query("RefreshPath", "SP");
+    Query("RefreshSide", "A");
+  } else if (s_.HostWindow != 0) {
+    RefreshFromWindows();
+  }
+  view_.RefreshDone();
+}
+
+void HostSnapshotReader::RefreshFromWindows() {
+  FileLists lists = FindFileListsOfClass(windows_, s_.HostWindow, kHostListClass);
+  const char* label_class = "TMyPanel";
+  if (lists.first == 0) {
+    lists = FindFileListsOfClass(windows_, s_.HostWindow, kHostListClassAlt);
+    label_class = "Window";
+  }
+  s_.FirstList = lists.first;
+  s_.SecondList = lists.second;
+  WindowHandle label = FindNthChildWindow(
+      windows_, FindNthChildWindow(windows_, s_.HostWindow, label_class, 2), label_class, 1);
+  std::string path = label != 0 ? windows_.SendGetText(label, kPanelTextChars) : "";
+  focus_.ForceForeground(s_.HostWindow);
+  s_.FocusedWindow = focus_.GetForeignFocus();
+  if (path.size() < 2 || path[1] != ':')
+    path = ReadPanelPathAlt(windows_, s_.HostWindow, s_.FocusedSide());
+  SetCurrentPath(CleanPanelPath(path));
+  bool known_side = false;
+  if (s_.FocusedWindow != 0 && s_.FocusedWindow == s_.SecondList) {
+    s_.ActiveSide = PanelSide::kLeft;
+    known_side = true;
+  } else if (s_.FocusedWindow != 0 && s_.FocusedWindow == s_.FirstList) {
+    s_.ActiveSide = PanelSide::kRight;
+    known_side = true;
+  }
+  if (known_side && IsArchivePanelPath(ReadPanelPath(windows_, s_.HostWindow, s_.ActiveSide))) {
+    view_.Terminate();
+    return;
+  }
+  focus_.Pause(1);
+  focus_.ForceForeground(reply_window_);
+}
+
+void HostSnapshotReader::OnHostReply(const std::string& text) {
+  const std::string pending = s_.PendingQuery;
+  s_.PendingQuery.clear();
+  if (pending == "CurrPath" || pending == "RefreshPath") {
+    SetCurrentPath(text);
+  } else if (pending == "CheckTC8B10Func") {
+    const std::string side = Trim(text);
+    if (side == "L" || side == "R") {
+      flags_.TC8B10Method = true;
+      flags_.TC8B10FixExt = true;
+    }
+  } else if (pending == "CurrFocusedFile") {
+    ApplySuggestion(SuggestFromHostReply(text, flags_.TC8B10FixExt, fs_, s_.CurrentPath, affixes_));
+  } else if (pending == "RefreshSide") {
+    const std::string side = Trim(text);
+    if (side == "L") {
+      s_.FocusedWindow = s_.SecondList;
+      s_.ActiveSide = PanelSide::kLeft;
+    } else if (side == "R") {
+      s_.FocusedWindow = s_.FirstList;
+      s_.ActiveSide = PanelSide::kRight;
+    }
+  }
+}
+
+}  // namespace kestrix

@@ -1,0 +1,122 @@
+#include "host/path_text.h"
+
+#include <algorithm>
+
+namespace kestrix::pathtext {
+
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
+
+std::string Trim(const std::string& text) {
+  size_t first = 0;
+  while (first < text.size() && IsBlank(text[first])) ++first;
+  size_t last = text.size();
+  while (last > first && IsBlank(text[last - 1])) --last;
+  return text.substr(first, last - first);
+}
+
+std::string TrimLeft(const std::string& text) {
+  size_t first = 0;
+  while (first < text.size() && IsBlank(text[first])) ++first;
+  return text.substr(first);
+}
+
+std::string Upper(const std::string& text) {
+  std::string out = text;
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+
+std::string Lower(const std::string& text) {
+  std::string out = text;
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+bool ContainsIgnoreCase(const std::string& text, const std::string& part) {
+  return Upper(text).find(Upper(part)) != std::string::npos;
+}
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  std::string out;
+  size_t pos = 0;
+  for (size_t hit; (hit = text.find(from, pos)) != std::string::npos; pos = hit + from.size())
+    out.append(text, pos, hit - pos).append(to);
+  return out.append(text, pos, std::string::npos);
+}
+
+std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& from,
+                                 const std::string& to) {
+  if (from.empty()) return text;
+  const std::string upper_text = Upper(text);
+  const std::string upper_from = Upper(from);
+  std::string out;
+  size_t pos = 0;
+  for (size_t hit; (hit = upper_text.find(upper_from, pos)) != std::string::npos;
+       pos = hit + from.size())
+    out.append(text, pos, hit - pos).append(to);
+  return out.append(text, pos, std::string::npos);
+}
+
+std::string ExtractFileDrive(const std::string& path) {
+  if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2);
+  if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
+    // "\\server\share": up to the separator after the share name.
+    size_t server_end = path.find('\\', 2);
+    if (server_end == std::string::npos) return path;
+    size_t share_end = path.find('\\', server_end + 1);
+    return share_end == std::string::npos ? path : path.substr(0, share_end);
+  }
+  return "";
+}
+
+std::string ExtractFileName(const std::string& path) {
+  size_t cut = path.find_last_of("\\/:");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string ExtractFilePath(const std::string& path) {
+  size_t cut = path.find_last_of("\\/:");
+  return cut == std::string::npos ? "" : path.substr(0, cut + 1);
+}
+
+std::string ExtractFileExt(const std::string& path) {
+  std::string name = ExtractFileName(path);
+  size_t dot = name.rfind('.');
+  return dot == std::string::npos ? "" : name.substr(dot);
+}
+
+std::string FileNameWithoutExt(const std::string& path) {
+  std::string name = ExtractFileName(path);
+  size_t dot = name.rfind('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+bool EndsWithSeparator(const std::string& path) {
+  return !path.empty() && (path.back() == '\\' || path.back() == '/');
+}
+
+std::string WithTrailingSeparator(const std::string& path) {
+  return EndsWithSeparator(path) ? path : path + "\\";
+}
+
+bool HasAbsoluteForm(const std::string& text) {
+  std::string t = Trim(text);
+  return (t.size() >= 2 && t[0] == '\\' && t[1] == '\\') ||
+         (t.size() >= 3 && t.compare(1, 2, ":\\") == 0);
+}
+
+}  // namespace kestrix::pathtext

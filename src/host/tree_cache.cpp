@@ -1,0 +1,43 @@
+#include "host/tree_cache.h"
+
+#include "host/path_text.h"
+
+namespace kestrix {
+
+using namespace pathtext;
+
+std::string TreeInfoEntry(const std::string& directory) {
+  std::string drive = ExtractFileDrive(directory);
+  std::string rest = directory.substr(drive.size());
+  if (!drive.empty() && !rest.empty() && (rest[0] == '\\' || rest[0] == '/')) rest.erase(0, 1);
+  return "[" + rest + "]\r\n";
+}
+
+std::string TreeInfoPath(FileSystem& fs, Environment& environment, const std::string& setting,
+                         const std::string& directory, const std::string& commander_ini) {
+  const std::string trimmed = Trim(setting);
+  if (trimmed == "False") return "";
+  if (!trimmed.empty() && trimmed != "True" && fs.FileExists(trimmed)) return trimmed;
+
+  const std::string drive = Lower(ExtractFileDrive(directory));
+  if (drive == Lower(ExtractFileDrive(commander_ini))) {
+    const std::string local = environment.Get("LOCALAPPDATA").value_or("");
+    const std::string per_drive =
+        local + "\\GHISLER\\treeinfo" + ReplaceAll(drive, ":", "") + ".wc";
+    if (fs.FileExists(per_drive)) return per_drive;
+    const std::string shared = local + "\\GHISLER\\treeinfo.wc";
+    if (fs.FileExists(shared)) return shared;
+    return "";
+  }
+  const std::string in_root = drive + "\\treeinfo.wc";
+  return fs.FileExists(in_root) ? in_root : "";
+}
+
+uint32_t TreeInfoAppend(FileSystem& fs, const std::string& file, const std::string& directory) {
+  const std::string target = Trim(file);
+  const std::string dir = Trim(directory);
+  if (target.empty() || target == "False" || target == "True" || dir.empty()) return 0;
+  return fs.AppendToFile(target, TreeInfoEntry(dir));
+}
+
+}  // namespace kestrix

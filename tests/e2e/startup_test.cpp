@@ -1,0 +1,289 @@
+// Start-up as the host performs it: tcsim runs "tc Kestrix.exe" from its user command on
+// F7, and the program delegates, opens its main window or opens its installer.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "e2e/tcsim_fixture.h"
+
+namespace kestrix::e2e {
+namespace {
+
+constexpr char kTitle[] = "Total Commander Kestrix";
+constexpr char kMainClass[] = "Ttc_KestrixForm";
+constexpr char kInstallerClass[] = "TKestrix_Installer";
+constexpr DWORD kWaitMs = 15000;
+
+// "text" in quotes. Built with append: GCC 12 warns falsely on "literal" + std::string.
+std::string Quoted(const std::string& text) {
+  return std::string(1, '"').append(text).append(1, '"');
+}
+
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeout_ms = kWaitMs) {
+  DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > timeout_ms) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms = kWaitMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        found = FindWindowA(class_name, caption);
+        return found != nullptr && IsWindowVisible(found);
+      },
+      timeout_ms);
+  return found != nullptr && IsWindowVisible(found) ? found : nullptr;
+}
+
+struct WindowCount {
+  const char* class_name;
+  int count = 0;
+};
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM data) {
+  auto* counter = reinterpret_cast<WindowCount*>(data);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpiA(name, counter->class_name) == 0) ++counter->count;
+  return TRUE;
+}
+
+int CountWindows(const char* class_name) {
+  WindowCount counter{class_name};
+  EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&counter));
+  return counter.count;
+}
+
+BOOL CALLBACK CloseWindowOfProcess(HWND window, LPARAM process_id) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == static_cast<DWORD>(process_id)) PostMessageA(window, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+
+// Waits for a process while serving this thread's windows: a program taking the foreground
+// from one of them sends it messages and would wait for an answer.
+bool WaitPumping(HANDLE process, DWORD timeout_ms) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    DWORD elapsed = GetTickCount() - start;
+    if (elapsed > timeout_ms) return false;
+    DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, timeout_ms - elapsed, QS_ALLINPUT);
+    if (result == WAIT_OBJECT_0) return true;
+    if (result != WAIT_OBJECT_0 + 1) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+}
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    panel_ = tree_.MakeDir("panel");
+    tree_.MakeDir("panel\\docs");
+    tree_.MakeFile("panel\\readme.txt", "read me\r\n");
+    tree_.MakeFile("panel\\bundle.zip", "PK not really\r\n");
+    installed_exe_ = tree_.InstallProgram(KestrixExePath());
+    ASSERT_FALSE(installed_exe_.empty());
+    outside_exe_ = elsewhere_.Path(KESTRIX_EXE_NAME);
+    ASSERT_TRUE(CopyFileA(KestrixExePath().c_str(), outside_exe_.c_str(), FALSE));
+  }
+
+  void TearDown() override {
+    for (const char* class_name : {kMainClass, kInstallerClass, "#32770"}) {
+      while (HWND window = FindWindowA(class_name, kTitle)) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        if (!WaitUntil([&] { return !IsWindow(window); }, 5000)) break;
+      }
+    }
+    for (PROCESS_INFORMATION& process : started_) {
+      EnumWindows(CloseWindowOfProcess, static_cast<LPARAM>(process.dwProcessId));
+      if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+      CloseHandle(process.hProcess);
+      CloseHandle(process.hThread);
+    }
+    host_.Stop();
+  }
+
+  // Starts the program with COMMANDER_PATH and COMMANDER_INI set as the host sets them,
+  // or with both removed.
+  PROCESS_INFORMATION Start(const std::string& command_line, bool host_environment) {
+    std::string ini = tree_.WincmdIni();
+    SetEnvironmentVariableA("COMMANDER_PATH", host_environment ? tree_.Dir().c_str() : nullptr);
+    SetEnvironmentVariableA("COMMANDER_INI", host_environment ? ini.c_str() : nullptr);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::vector<char> line(command_line.begin(), command_line.end());
+    line.push_back('\0');
+    BOOL ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             tree_.Dir().c_str(), &startup, &process);
+    SetEnvironmentVariableA("COMMANDER_PATH", nullptr);
+    SetEnvironmentVariableA("COMMANDER_INI", nullptr);
+    EXPECT_TRUE(ok) << command_line << " error " << GetLastError();
+    if (ok) started_.push_back(process);
+    return process;
+  }
+
+  // The host with its active left panel at `left`, F7 pressed.
+  void StartHostWithF7(const std::string& left) { StartHostWithF7(TcsimStart().Left(left)); }
+  void StartHostWithF7(TcsimStart start) {
+    if (start.right.empty()) start.Right(panel_);
+    std::string error;
+    ASSERT_TRUE(host_.Start(start, &error)) << error;
+    ASSERT_TRUE(host_.PressKey("F7"));
+    ASSERT_GE(host_.WaitForLog("RUN pid="), 0) << host_.LogText();
+  }
+
+  void ExpectDelegated(const TcsimStart& start) {
+    StartHostWithF7(start);
+    std::vector<DWORD> started = host_.StartedProcessIds();
+    ASSERT_EQ(started.size(), 1u) << host_.LogText();
+    EXPECT_TRUE(WaitForProcessExit(started[0], kWaitMs));
+    EXPECT_GE(host_.WaitForLog("CMD 907"), 0) << host_.LogText();
+    EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
+    EXPECT_EQ(FindWindowA(kInstallerClass, nullptr), nullptr);
+  }
+  void ExpectDelegated(const std::string& left) { ExpectDelegated(TcsimStart().Left(left)); }
+
+  HWND ExpectMainWindow(const TcsimStart& start) {
+    StartHostWithF7(start);
+    HWND main = WaitForWindow(kMainClass, kTitle);
+    EXPECT_NE(main, nullptr) << host_.LogText();
+    EXPECT_EQ(host_.LogText().find("CMD 907"), std::string::npos);
+    return main;
+  }
+
+  HostTree tree_;
+  HostTree elsewhere_;
+  Tcsim host_{tree_};
+  std::string panel_, installed_exe_, outside_exe_;
+  std::vector<PROCESS_INFORMATION> started_;
+};
+
+TEST_F(StartupTest, F7InTheHostOpensTheMainWindowOnTheActivePanel) {
+  StartHostWithF7(panel_);
+  HWND main = WaitForWindow(kMainClass, kTitle);
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  EXPECT_EQ(CountWindows(kInstallerClass), 0);
+  // The panel path it read from the host's windows is shown in the window.
+  HWND path_label = GetDlgItem(main, 1001);
+  EXPECT_EQ(WindowText(path_label), panel_ + "\\*.*");
+  EXPECT_EQ(host_.LogText().find("CMD 907"), std::string::npos);
+
+  // The window-menu maximise is refused.
+  SendMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  EXPECT_FALSE(IsZoomed(main));
+
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }));
+  // Closing writes the option states into the settings file beside the program.
+  std::string settings = ReadFileText(tree_.Path("Kestrix\\tc Kestrix.ini"));
+  EXPECT_NE(settings.find("CloseWindow=True"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("TC8B10FuncChecked=False"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("CurrentLng=ENG"), std::string::npos) << settings;
+}
+
+TEST_F(StartupTest, ArchiveTopLevelIsHandedBackToTheHost) {
+  ExpectDelegated(panel_ + "\\bundle.zip\\*.*");
+}
+
+TEST_F(StartupTest, PluginFileSystemIsHandedBackToTheHost) {
+  ExpectDelegated("\\\\\\Virtual Panel\\");
+}
+
+TEST_F(StartupTest, NumberedPseudoDriveIsHandedBackToTheHost) {
+  ExpectDelegated("1:\\Sub\\");
+}
+
+TEST_F(StartupTest, ArchiveOnTheActiveRightPanelIsHandedBackToTheHost) {
+  ExpectDelegated(TcsimStart().Left(panel_).Right(panel_ + "\\bundle.zip\\*.*").RightActive());
+}
+
+TEST_F(StartupTest, ArchiveOnTheInactivePanelDoesNotMatter) {
+  ExpectMainWindow(TcsimStart().Left(panel_).Right(panel_ + "\\bundle.zip\\*.*"));
+}
+
+TEST_F(StartupTest, InsideAnArchiveFolderTheMainWindowOpens) {
+  // Only the archive's top level names an existing file once "\*.*" is removed.
+  ExpectMainWindow(TcsimStart().Left(panel_ + "\\bundle.zip\\inner\\*.*"));
+}
+
+TEST_F(StartupTest, OtherHostBuildsListsAreFound) {
+  HWND main = ExpectMainWindow(TcsimStart().Left(panel_).Lcl());
+  ASSERT_NE(main, nullptr);
+  // The path is read only once both lists and the focus are known; this build has no
+  // "TMyPanel" path panels, so the reading falls back to drive C.
+  EXPECT_EQ(WindowText(GetDlgItem(main, 1001)), "c:\\");
+}
+
+TEST_F(StartupTest, OutsideTheHostTreeOpensTheInstallerAndASecondStartBringsItForward) {
+  Start(Quoted(outside_exe_), true);
+  HWND installer = WaitForWindow(kInstallerClass, kTitle);
+  ASSERT_NE(installer, nullptr);
+  EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
+
+  // Another window takes the foreground; the second start must give it back.
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_EQ(GetForegroundWindow(), other);
+
+  PROCESS_INFORMATION second = Start(Quoted(outside_exe_), true);
+  ASSERT_TRUE(WaitPumping(second.hProcess, kWaitMs));
+  DWORD code = 1;
+  GetExitCodeProcess(second.hProcess, &code);
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(CountWindows(kInstallerClass), 1);
+  EXPECT_EQ(GetForegroundWindow(), installer);
+  DestroyWindow(other);
+}
+
+TEST_F(StartupTest, WithoutHostEnvironmentTheInstallerOpens) {
+  Start(Quoted(installed_exe_), false);
+  EXPECT_NE(WaitForWindow(kInstallerClass, kTitle), nullptr);
+}
+
+TEST_F(StartupTest, SetupSwitchInsideTheTreeOpensTheInstaller) {
+  StartHostWithF7(panel_);  // a running host, so only the switch can lead to the installer
+  ASSERT_NE(WaitForWindow(kMainClass, kTitle), nullptr) << host_.LogText();
+  HWND main = FindWindowA(kMainClass, kTitle);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }));
+
+  Start(Quoted(installed_exe_) + " /SetUpNow", true);
+  EXPECT_NE(WaitForWindow(kInstallerClass, kTitle), nullptr);
+  EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
+}
+
+TEST_F(StartupTest, MissingHostWindowIsReported) {
+  PROCESS_INFORMATION kestrix = Start(Quoted(installed_exe_), true);
+  HWND box = WaitForWindow("#32770", kTitle);
+  ASSERT_NE(box, nullptr);
+  char text[256] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  EXPECT_STREQ(text, "Total Commander isn't running!");
+  // The main window exists while the message shows but is never made visible.
+  HWND hidden_main = FindWindowA(kMainClass, kTitle);
+  EXPECT_TRUE(hidden_main == nullptr || !IsWindowVisible(hidden_main));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_EQ(WaitForSingleObject(kestrix.hProcess, kWaitMs), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeProcess(kestrix.hProcess, &code);
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
+}
+
+}  // namespace
+}  // namespace kestrix::e2e

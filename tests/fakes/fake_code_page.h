@@ -1,0 +1,17 @@
+#pragma once
+// FakeCodePage: Windows-1252 without its 0x80-0x9F letters: characters up to 0xFF map to
+// themselves, others become "?", the code page's default character.
+#include "platform/code_page.h"
+
+namespace kestrix {
+
+class FakeCodePage : public CodePage {
+ public:
+  std::string FromWide(const std::u16string& text) override {
+    std::string out;
+    for (char16_t c : text) out.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
+    return out;
+  }
+};
+
+}  // namespace kestrix

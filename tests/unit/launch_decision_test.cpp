@@ -1,0 +1,310 @@
+#include "app/launch_decision.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "fakes/fake_window_system.h"
+#include "host/panel_windows.h"
+#include "names/text_ops.h"
+
+namespace kestrix {
+namespace {
+
+// Only the variables a test sets exist; references to others stay as typed.
+class TestEnvironment : public Environment {
+ public:
+  std::map<std::string, std::string> values;
+  std::optional<std::string> Get(const std::string& name) override {
+    auto it = values.find(AsciiUpperCase(name));
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+  }
+  std::string Expand(const std::string& text) override {
+    std::string out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+      size_t open = text.find('%', pos);
+      size_t close = open == std::string::npos ? open : text.find('%', open + 1);
+      if (close == std::string::npos) break;
+      out += text.substr(pos, open - pos);
+      auto value = Get(text.substr(open + 1, close - open - 1));
+      out += value ? *value : text.substr(open, close - open + 1);
+      pos = close + 1;
+    }
+    return out + text.substr(pos);
+  }
+  std::vector<std::pair<std::string, std::string>> List() override { return {}; }
+};
+
+// Knows only the attributes of the paths a test lists; names compare without case.
+class TestFileSystem : public FileSystem {
+ public:
+  std::map<std::string, uint32_t> attributes;
+  uint32_t GetAttributes(const std::string& path) override {
+    auto it = attributes.find(AsciiLowerCase(path));
+    return it == attributes.end() ? kAttrInvalid : it->second;
+  }
+  uint32_t SetAttributes(const std::string&, uint32_t) override { return kErrorAccessDenied; }
+  uint32_t CreateDirectory(const std::string&) override { return kErrorAccessDenied; }
+  uint32_t ReadWholeFile(const std::string&, std::string&) override { return kErrorFileNotFound; }
+  uint32_t WriteWholeFile(const std::string&, const std::string&) override {
+    return kErrorAccessDenied;
+  }
+  uint32_t CopyFile(const std::string&, const std::string&, bool) override {
+    return kErrorAccessDenied;
+  }
+  uint32_t DeleteFile(const std::string&) override { return kErrorAccessDenied; }
+  std::vector<DirEntry> ListDirectory(const std::string&, const std::string&) override {
+    return {};
+  }
+  uint64_t LastWriteTime(const std::string&) override { return 0; }
+};
+
+TEST(IsInstallSwitch, PrefixesCompareWithoutCase) {
+  struct Case {
+    const char* argument;
+    bool expected;
+  } cases[] = {
+      {"/INSTALL", true}, {"/install", true}, {"/InStAlLnow", true}, {"/instal", false},
+      {"/SETUP", true},   {"/setup", true},   {"/SetUpX=1", true},   {"/setu", false},
+      {"setup", false},   {" /setup", false}, {"", false},           {"/LNG=ENG", false},
+      {"-setup", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsInstallSwitch(c.argument), c.expected) << c.argument;
+}
+
+TEST(AnyInstallSwitch, PositionDoesNotMatter) {
+  EXPECT_TRUE(AnyInstallSwitch({"/LNG=DEU", "x", "/Setup"}));
+  EXPECT_FALSE(AnyInstallSwitch({"/LNG=DEU", "x"}));
+  EXPECT_FALSE(AnyInstallSwitch({}));
+}
+
+TEST(ExtractFilePath, KeepsTheLastSeparator) {
+  EXPECT_EQ(ExtractFilePath("c:\\tc\\Kestrix\\tc Kestrix.exe"), "c:\\tc\\Kestrix\\");
+  EXPECT_EQ(ExtractFilePath("c:/tc/x.exe"), "c:/tc/");
+  EXPECT_EQ(ExtractFilePath("d:x.exe"), "d:");
+  EXPECT_EQ(ExtractFilePath("x.exe"), "");
+}
+
+TEST(ReadHostLocation, InsideHostTable) {
+  struct Case {
+    const char* name;
+    std::optional<std::string> commander_path;
+    std::optional<std::string> commander_ini;
+    std::string exe;
+    bool inside;
+    std::string normalised_path;
+  } cases[] = {
+      {"same tree", "C:\\TotalCmd", "C:\\TotalCmd\\wincmd.ini",
+       "C:\\TotalCmd\\Kestrix\\tc Kestrix.exe", true, "c:\\totalcmd"},
+      {"slashes, trailing slash, other case", " c:/TOTALCMD/ ", "x.ini",
+       "C:\\TotalCmd\\Kestrix\\tc Kestrix.exe", true, "c:\\totalcmd"},
+      {"executable in the host directory itself", "C:\\TotalCmd\\", "w.ini",
+       "c:\\totalcmd\\tc Kestrix.exe", true, "c:\\totalcmd"},
+      {"substring anywhere counts", "TotalCmd", "w.ini", "D:\\Backup\\c\\TotalCmd\\k\\k.exe", true,
+       "totalcmd"},
+      {"elsewhere", "C:\\TotalCmd", "w.ini", "C:\\Downloads\\tc Kestrix.exe", false,
+       "c:\\totalcmd"},
+      {"both unset", std::nullopt, std::nullopt, "C:\\TotalCmd\\tc Kestrix.exe", false,
+       "%commander_path%"},
+      {"ini empty", "C:\\TotalCmd", "  ", "C:\\TotalCmd\\tc Kestrix.exe", false, "C:\\TotalCmd"},
+      {"path empty", "", "w.ini", "C:\\TotalCmd\\tc Kestrix.exe", false, ""},
+      {"path only a backslash", "\\", "w.ini", "C:\\TotalCmd\\tc Kestrix.exe", false, ""},
+  };
+  for (const Case& c : cases) {
+    TestEnvironment env;
+    if (c.commander_path) env.values["COMMANDER_PATH"] = *c.commander_path;
+    if (c.commander_ini) env.values["COMMANDER_INI"] = *c.commander_ini;
+    StartupValues values;
+    ReadHostLocation(env, c.exe, values);
+    EXPECT_EQ(values.InsideHost, c.inside) << c.name;
+    EXPECT_EQ(values.CommanderPath, c.normalised_path) << c.name;
+  }
+}
+
+TEST(ReadHostLocation, ProgramDirWithoutTrailingBackslash) {
+  TestEnvironment env;
+  env.values["COMMANDER_INI"] = " C:\\tc\\wincmd.ini ";
+  StartupValues values;
+  ReadHostLocation(env, "C:/tc/Kestrix/tc Kestrix.exe", values);
+  EXPECT_EQ(values.ProgramDir, "C:\\tc\\Kestrix");
+  EXPECT_EQ(values.CommanderIni, "C:\\tc\\wincmd.ini");
+}
+
+TEST(IsUnsupportedLocation, Table) {
+  TestFileSystem files;
+  files.attributes["c:\\data\\x.zip"] = kAttrArchive;
+  files.attributes["c:\\data"] = kAttrDirectory;
+  files.attributes["c:\\data\\folder.zip"] = kAttrDirectory;
+  struct Case {
+    const char* path;
+    bool expected;
+  } cases[] = {
+      {"c:\\data\\x.zip\\*.*", true},  // archive top level
+      {"C:\\DATA\\X.ZIP\\*.*", true},
+      {"c:\\data\\x.zip\\sub\\*.*", false},  // inside the archive: names nothing that exists
+      {"c:\\data\\*.*", false},
+      {"c:\\data\\folder.zip\\*.*", false},  // a directory with an archive-like name
+      {"c:\\data\\missing.zip\\*.*", false},
+      {"1:\\Pseudo\\*.*", true},
+      {"9:/x", true},
+      {"1:", false},
+      {"a:\\x", false},
+      {"\\\\\\Plugin\\*.*", true},
+      {"\\\\\\", true},
+      {"\\\\server\\share\\*.*", false},
+      {"", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsUnsupportedLocation(files, c.path), c.expected) << c.path;
+}
+
+// A host with lists and path panels, a focus and files, for the whole decision.
+struct Scenario {
+  FakeWindowSystem windows;
+  TestFileSystem files;
+  TestEnvironment env;
+  WindowHandle host = 0, right_list = 0, left_list = 0, left_path = 0, right_path = 0;
+  WindowHandle focus = 0;
+
+  void AddHost(const std::string& left, const std::string& right) {
+    host = windows.Add(0, kHostWindowClass, "Total Commander");
+    WindowHandle panels[5] = {};
+    for (int i = 1; i <= 4; ++i) panels[i] = windows.Add(host, "TMyPanel");
+    left_path = windows.Add(windows.Add(panels[3], "TMyTabControl"), "TPathPanel", left);
+    right_path = windows.Add(windows.Add(panels[4], "TMyTabControl"), "TPathPanel", right);
+    windows.Add(panels[2], "TMyPanel");
+    windows.Add(panels[2], "TMyPanel", "c:\\header-left\\*.*");
+    right_list = windows.Add(host, kHostListClass);
+    left_list = windows.Add(host, kHostListClass);
+  }
+  LaunchDecision Run(std::vector<std::string> arguments, StartupValues& values,
+                     const std::string& exe = "c:\\tc\\k\\tc Kestrix.exe") {
+    LaunchInputs inputs{exe, std::move(arguments), [this] { return focus; }};
+    return DecideLaunch(windows, files, env, inputs, values);
+  }
+  Scenario() {
+    env.values["COMMANDER_PATH"] = "c:\\tc";
+    env.values["COMMANDER_INI"] = "c:\\tc\\wincmd.ini";
+    files.attributes["c:\\data\\a.zip"] = kAttrArchive;
+  }
+};
+
+TEST(DecideLaunch, DecisionTable) {
+  struct Case {
+    const char* name;
+    std::string left_path;
+    bool focus_left;
+    std::vector<std::string> arguments;
+    std::string exe;
+    LaunchAction expected;
+  } cases[] = {
+      {"plain directory", "c:\\data\\*.*", true, {}, "c:\\tc\\k\\k.exe", LaunchAction::kMainWindow},
+      {"archive top level",
+       "c:\\data\\a.zip\\*.*",
+       true,
+       {},
+       "c:\\tc\\k\\k.exe",
+       LaunchAction::kDelegateToHost},
+      {"archive on the other side only",
+       "c:\\data\\a.zip\\*.*",
+       false,
+       {},
+       "c:\\tc\\k\\k.exe",
+       LaunchAction::kMainWindow},
+      {"plug-in path",
+       "\\\\\\Plugin\\*.*",
+       true,
+       {},
+       "c:\\tc\\k\\k.exe",
+       LaunchAction::kDelegateToHost},
+      {"pseudo drive", "1:\\x\\*.*", true, {}, "c:\\tc\\k\\k.exe", LaunchAction::kDelegateToHost},
+      {"setup switch inside the tree",
+       "c:\\data\\*.*",
+       true,
+       {"/setup"},
+       "c:\\tc\\k\\k.exe",
+       LaunchAction::kInstaller},
+      // The location test runs before the switches are scanned.
+      {"setup switch at an archive",
+       "c:\\data\\a.zip\\*.*",
+       true,
+       {"/SETUP"},
+       "c:\\tc\\k\\k.exe",
+       LaunchAction::kDelegateToHost},
+      {"outside the tree", "c:\\data\\*.*", true, {}, "d:\\dl\\k.exe", LaunchAction::kInstaller},
+      {"outside the tree at an archive",
+       "c:\\data\\a.zip\\*.*",
+       true,
+       {},
+       "d:\\dl\\k.exe",
+       LaunchAction::kInstaller},
+  };
+  for (const Case& c : cases) {
+    Scenario s;
+    s.AddHost(c.left_path, "c:\\other\\*.*");
+    s.focus = c.focus_left ? s.left_list : s.right_list;
+    StartupValues values;
+    LaunchDecision decision = s.Run(c.arguments, values, c.exe);
+    EXPECT_EQ(decision.action, c.expected) << c.name;
+    if (c.expected == LaunchAction::kDelegateToHost) {
+      EXPECT_EQ(decision.window, s.host) << c.name;
+    }
+    EXPECT_EQ(values.HostWindow, s.host) << c.name;
+    EXPECT_EQ(values.SecondList, s.left_list) << c.name;
+    EXPECT_EQ(values.StartPath, c.focus_left ? c.left_path : "c:\\other\\*.*") << c.name;
+  }
+}
+
+TEST(DecideLaunch, PathWithoutSeparatorIsReadFromTheHeader) {
+  struct Case {
+    std::string panel_text;
+    std::string expected;
+  } cases[] = {
+      {"Plugin", "c:\\header-left\\*.*"},
+      {"   ", "c:\\header-left\\*.*"},
+      {"d:", "c:\\"},  // too short: read as drive C, which has a separator
+      {"x/y", "x/y"},
+  };
+  for (const Case& c : cases) {
+    Scenario s;
+    s.AddHost(c.panel_text, "c:\\other\\*.*");
+    s.focus = s.left_list;
+    StartupValues values;
+    EXPECT_EQ(s.Run({}, values).action, LaunchAction::kMainWindow);
+    EXPECT_EQ(values.StartPath, c.expected) << c.panel_text;
+  }
+}
+
+TEST(DecideLaunch, NoLocationCheckWithoutFocusOrSecondList) {
+  Scenario s;
+  s.AddHost("c:\\data\\a.zip\\*.*", "c:\\data\\a.zip\\*.*");
+  s.focus = 0;
+  StartupValues values;
+  EXPECT_EQ(s.Run({}, values).action, LaunchAction::kMainWindow);
+  EXPECT_EQ(values.StartPath, "");
+}
+
+TEST(DecideLaunch, NoHostInsideTheTreeStillOpensTheMainWindow) {
+  Scenario s;
+  StartupValues values;
+  LaunchDecision decision = s.Run({}, values);
+  EXPECT_EQ(decision.action, LaunchAction::kMainWindow);
+  EXPECT_EQ(values.HostWindow, 0u);
+  EXPECT_EQ(values.FirstList, 0u);
+}
+
+TEST(DecideLaunch, OpenInstallerIsBroughtForward) {
+  Scenario s;
+  WindowHandle other = s.windows.Add(0, kInstallerWindowClass, "Something else");
+  StartupValues values;
+  // Only an installer window with our caption counts as open.
+  EXPECT_EQ(s.Run({"/install"}, values).action, LaunchAction::kInstaller);
+  s.windows.SetText(other, kApplicationTitle);
+  LaunchDecision decision = s.Run({"/install"}, values);
+  EXPECT_EQ(decision.action, LaunchAction::kBringInstallerForward);
+  EXPECT_EQ(decision.window, other);
+}
+
+}  // namespace
+}  // namespace kestrix
