@@ -175,6 +175,14 @@ bool LoadLanguageArgument(const LanguageSources& sources, const std::string& val
   return true;
 }
 
+InstallerLanguage LoadInstallerLanguage(Resources& resources, const std::string& language_ini) {
+  const std::string code = language_ini.size() > 5 ? language_ini.substr(5, 3) : std::string();
+  InstallerLanguage language;
+  language.table = LoadBuiltInLanguage(resources, code);
+  language.current_id = language.table.ShortId();
+  return language;
+}
+
 std::vector<ExternalLanguage> FindExternalLanguages(const LanguageSources& sources) {
   std::vector<ExternalLanguage> found;
   for (const DirEntry& entry : sources.fs.ListDirectory(sources.program_dir, "lng_*.ini")) {

@@ -155,6 +155,15 @@ LoadedLanguage LoadLanguage(const LanguageSources& sources, const std::string& s
 bool LoadLanguageArgument(const LanguageSources& sources, const std::string& value,
                           LanguageTable& table);
 
+// The installer's first language: the host's language code is characters 6 to 8 of its
+// `LanguageIni` ("WCMD_DEU.LNG" gives "DEU"); that built-in language, else English. The
+// identifier is the loaded table's `LngShortID`.
+struct InstallerLanguage {
+  LanguageTable table;
+  std::string current_id;
+};
+InstallerLanguage LoadInstallerLanguage(Resources& resources, const std::string& language_ini);
+
 // ---- Discovery for the configuration dialog ----
 
 struct ExternalLanguage {

@@ -236,6 +236,27 @@ TEST_F(LanguageTableTest, BuiltInLoaderReportsTheResourceUsed) {
   EXPECT_EQ(OkText(LoadLanguageByName(sources, "DEU")), "Gut");
 }
 
+TEST_F(LanguageTableTest, InstallerTakesTheHostLanguageWhenBuiltIn) {
+  struct Case {
+    const char* language_ini;
+    const char* ok_text;
+    const char* current_id;
+  } cases[] = {
+      {"WCMD_HUN.LNG", "Rendben", "HUN"},
+      {"wcmd_rus.lng", "Ladno", "RUS"},
+      {"WCMD_DEU.LNG", "Gut", "deu"},  // the identifier is the file's own
+      {"WCMD_FRA.LNG", "OK", "ENG"},   // no built-in counterpart: English
+      {"WCMD_", "OK", "ENG"},
+      {"WCMD_HU", "OK", "ENG"},
+      {"", "OK", "ENG"},
+  };
+  for (const Case& c : cases) {
+    const InstallerLanguage language = LoadInstallerLanguage(resources, c.language_ini);
+    EXPECT_EQ(OkText(language.table), c.ok_text) << c.language_ini;
+    EXPECT_EQ(language.current_id, c.current_id) << c.language_ini;
+  }
+}
+
 TEST_F(LanguageTableTest, DiscoversExternalFilesForTheDialog) {
   fs.AddFile(std::string(kProgramDir) + "\\lng_French.ini", LanguageFile("FRA", "Bien"));
   fs.AddFile(std::string(kProgramDir) + "\\LNG_polski.ini", "[Language]\r\nLngShortID=POL\r\n");
