@@ -53,6 +53,12 @@ foreach(level win32 ui e2e)
     kestrix_discover_tests(kestrix_${level}_tests ${level} RESOURCE_LOCK kestrix_desktop)
   endif()
 endforeach()
+if(TARGET kestrix_win32_tests)
+  # The built-in languages, read back through the resource reader and compared with the
+  # program's own copy.
+  target_sources(kestrix_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources/languages.rc)
+  add_dependencies(kestrix_win32_tests kestrix)
+endif()
 # A program the e2e tests let tcsim start: it records what the host hands its programs.
 add_executable(tcsim_probe WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/probe/tcsim_probe.cpp)
 target_link_libraries(tcsim_probe PRIVATE tcsim_core)
