@@ -46,6 +46,10 @@ foreach(level win32 ui e2e)
     target_link_libraries(kestrix_${level}_tests PRIVATE kestrix_win kestrix_fakes tcsim_core
       GTest::gtest_main GTest::gmock)
     target_compile_options(kestrix_${level}_tests PRIVATE ${KESTRIX_WARNINGS})
+    # The window tests decode and draw the program's own glyphs.
+    if(NOT level STREQUAL "e2e")
+      target_sources(kestrix_${level}_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources/glyphs.rc)
+    endif()
     target_compile_definitions(kestrix_${level}_tests PRIVATE
       KESTRIX_EXE_NAME="tc Kestrix.exe" TCSIM_EXE_NAME="tcsim.exe")
     # These tests create, find and focus windows on one shared desktop (a stand-in host

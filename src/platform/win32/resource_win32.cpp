@@ -2,18 +2,21 @@
 
 namespace kestrix {
 
-uint32_t Win32Resources::ReadData(const std::string& name, std::string& data) {
+uint32_t ReadResourceData(HMODULE module, const char* name, const char* type, std::string& data) {
   data.clear();
-  HRSRC info = FindResourceA(module_, name.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
+  HRSRC info = FindResourceA(module, name, type);
   if (info == nullptr) return GetLastError();
-  // The size comes from SizeofResource: the data is not zero-terminated.
-  const DWORD size = SizeofResource(module_, info);
-  HGLOBAL handle = LoadResource(module_, info);
+  const DWORD size = SizeofResource(module, info);
+  HGLOBAL handle = LoadResource(module, info);
   if (handle == nullptr) return GetLastError();
   const void* bytes = LockResource(handle);
   if (bytes == nullptr) return GetLastError();
   data.assign(static_cast<const char*>(bytes), size);
   return 0;
+}
+
+bool ResourceExists(HMODULE module, const char* name, const char* type) {
+  return FindResourceA(module, name, type) != nullptr;
 }
 
 }  // namespace kestrix

@@ -1,0 +1,223 @@
+// PNG decoding with libpng into premultiplied DIB sections, against the glyph resources
+// bound into this test program (the same resource script as the program's).
+#include "platform/win32/png_image_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/win32/file_system_win32.h"
+#include "platform/win32/resource_win32.h"
+#include "settings/themes.h"
+#include "ui/appearance_win32.h"
+
+namespace kestrix {
+namespace {
+
+const char* const kRcData = MAKEINTRESOURCEA(10);
+
+BOOL CALLBACK AddResourceName(HMODULE, LPCSTR, LPSTR name, LONG_PTR list) {
+  if (!IS_INTRESOURCE(name)) reinterpret_cast<std::vector<std::string>*>(list)->push_back(name);
+  return TRUE;
+}
+
+std::vector<std::string> GlyphResourceNames() {
+  std::vector<std::string> names;
+  EnumResourceNamesA(nullptr, kRcData, AddResourceName, reinterpret_cast<LONG_PTR>(&names));
+  return names;
+}
+
+// Every glyph name the program asks for, without size suffix.
+std::vector<std::string> ExpectedGlyphs() {
+  std::vector<std::string> names;
+  for (const BuiltInTheme& theme : kBuiltInThemes)
+    for (GlyphRole role : kGlyphRoles) names.push_back(ThemeGlyphName(theme.name, role));
+  for (GlyphRole role : kGlyphRoles) names.push_back(ThemeGlyphName(kDefaultThemeName, role));
+  names.insert(names.end(), {kEnterGlyph, kPlainUndoGlyph, kBatchActiveGlyph, kBatchInactiveGlyph});
+  for (const char* quick : kQuickButtonImages) {
+    names.push_back(std::string(quick) + "_ACT");
+    names.push_back(std::string(quick) + "_INACT");
+  }
+  for (const IndexedImage& image : kWindowImages) names.push_back(image.name);
+  for (const char* sign : kSignImages) names.push_back(sign);
+  return names;
+}
+
+int ExpectedSide(const std::string& name) {
+  for (const GlyphSize& size : kGlyphSizes) {
+    const std::string suffix = size.suffix;
+    if (!suffix.empty() && name.size() > suffix.size() &&
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+      return size.pixels;
+  }
+  return kGlyphSizes.front().pixels;
+}
+
+std::string ResourceBytes(const char* name) {
+  std::string data;
+  EXPECT_EQ(ReadRcData(nullptr, name, data), 0u) << name;
+  return data;
+}
+
+uint32_t Crc32(const std::string& bytes, size_t from, size_t count) {
+  uint32_t crc = 0xFFFFFFFFu;
+  for (size_t i = from; i < from + count; ++i) {
+    crc ^= static_cast<uint8_t>(bytes[i]);
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+void PutBigEndian(std::string& bytes, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (24 - 8 * i));
+}
+
+// A valid PNG whose header claims another size (with a correct checksum).
+std::string WithHeaderSize(std::string png, uint32_t width, uint32_t height) {
+  // Signature (8), IHDR length (4), "IHDR" (4), width, height, 5 more bytes, CRC.
+  PutBigEndian(png, 16, width);
+  PutBigEndian(png, 20, height);
+  PutBigEndian(png, 29, Crc32(png, 12, 17));
+  return png;
+}
+
+TEST(GlyphResources, EveryNamedGlyphExistsInEverySize) {
+  for (const std::string& name : ExpectedGlyphs())
+    for (const GlyphSize& size : kGlyphSizes)
+      EXPECT_TRUE(ResourceExists(nullptr, (name + size.suffix).c_str(), kRcData))
+          << name << size.suffix;
+}
+
+TEST(GlyphResources, EachDecodesAtItsSizeWithRealTransparency) {
+  const std::vector<std::string> names = GlyphResourceNames();
+  ASSERT_GE(names.size(), ExpectedGlyphs().size() * kGlyphSizes.size());
+  for (const std::string& name : names) {
+    PngImage image;
+    std::string error;
+    ASSERT_TRUE(LoadPngResource(nullptr, name.c_str(), image, error)) << name << ": " << error;
+    const int side = ExpectedSide(name);
+    EXPECT_EQ(image.Width(), side) << name;
+    EXPECT_EQ(image.Height(), side) << name;
+    uint32_t min_alpha = 255, max_alpha = 0;
+    bool premultiplied = true;
+    for (int i = 0; i < image.Width() * image.Height(); ++i) {
+      const uint32_t p = image.Pixels()[i];
+      const uint32_t a = p >> 24;
+      min_alpha = std::min(min_alpha, a);
+      max_alpha = std::max(max_alpha, a);
+      if (((p >> 16) & 0xFF) > a || ((p >> 8) & 0xFF) > a || (p & 0xFF) > a) premultiplied = false;
+    }
+    EXPECT_EQ(min_alpha, 0u) << name << ": no transparent background";
+    EXPECT_GE(max_alpha, 230u) << name << ": no solid stroke";
+    EXPECT_TRUE(premultiplied) << name;
+  }
+}
+
+TEST(PngDecode, HostileBytesAreRefusedWithAReason) {
+  const std::string good = ResourceBytes("THEME_SKY_OK");
+  ASSERT_GT(good.size(), 60u);
+  const std::vector<std::pair<const char*, std::string>> cases = {
+      {"empty", ""},
+      {"text", "not a png at all"},
+      {"signature only", good.substr(0, 8)},
+      {"cut in half", good.substr(0, good.size() / 2)},
+      {"too wide", WithHeaderSize(good, 5000, 16)},
+      {"too tall", WithHeaderSize(good, 16, kMaxPngSide + 1)},
+      {"zero width", WithHeaderSize(good, 0, 16)},
+  };
+  for (const auto& [what, bytes] : cases) {
+    PngImage image;
+    std::string error;
+    EXPECT_FALSE(image.Decode(bytes, error)) << what;
+    EXPECT_TRUE(image.IsEmpty()) << what;
+    EXPECT_EQ(image.Pixels(), nullptr) << what;
+    EXPECT_FALSE(error.empty()) << what;
+  }
+}
+
+TEST(PngDecode, FailedDecodeEmptiesAnImageThatHeldOne) {
+  PngImage image;
+  std::string error;
+  ASSERT_TRUE(image.Decode(ResourceBytes("THEME_PINK_CANCEL"), error)) << error;
+  EXPECT_FALSE(image.Decode("junk", error));
+  EXPECT_TRUE(image.IsEmpty());
+}
+
+TEST(PngDecode, OpaqueAndTransparentPixelsKeepTheirColour) {
+  PngImage image;
+  std::string error;
+  ASSERT_TRUE(LoadPngResource(nullptr, "THEME_PEACH_CANCEL_32PX", image, error)) << error;
+  // The cross's centre is solid PEACH red; the top middle is background.
+  const uint32_t centre = image.Pixels()[16 * 32 + 16];
+  EXPECT_EQ(centre >> 24, 255u);
+  EXPECT_EQ(centre & 0xFFFFFFu, 0xED0000u);  // BGRA in memory: red in the third byte
+  EXPECT_EQ(image.Pixels()[1 * 32 + 16], 0u);
+}
+
+TEST(PngDecode, MissingResourceNamesItself) {
+  PngImage image;
+  std::string error;
+  EXPECT_FALSE(LoadPngResource(nullptr, "THEME_NOSUCH_OK", image, error));
+  EXPECT_NE(error.find("THEME_NOSUCH_OK"), std::string::npos);
+}
+
+class PngFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    path_ = std::string(temp) + "kestrix-png-" + std::to_string(GetCurrentProcessId()) + ".png";
+  }
+  void TearDown() override { files_.DeleteFile(path_); }
+
+  Win32FileSystem files_;
+  std::string path_;
+};
+
+TEST_F(PngFileTest, UserThemeFileDecodesLikeTheResource) {
+  ASSERT_EQ(files_.WriteWholeFile(path_, ResourceBytes("ICON_Attrib_EDIT_24PX")), 0u);
+  PngImage from_file, from_resource;
+  std::string error;
+  ASSERT_TRUE(LoadPngFile(files_, path_, from_file, error)) << error;
+  ASSERT_TRUE(LoadPngResource(nullptr, "ICON_Attrib_EDIT_24PX", from_resource, error));
+  ASSERT_EQ(from_file.Width(), 24);
+  EXPECT_TRUE(std::equal(from_file.Pixels(), from_file.Pixels() + 24 * 24, from_resource.Pixels()));
+}
+
+TEST_F(PngFileTest, MissingOrDamagedFileGivesAnError) {
+  PngImage image;
+  std::string error;
+  EXPECT_FALSE(LoadPngFile(files_, path_, image, error));
+  EXPECT_NE(error.find(path_), std::string::npos);
+  ASSERT_EQ(files_.WriteWholeFile(path_, "\x89PNG\r\n\x1a\n garbage"), 0u);
+  EXPECT_FALSE(LoadPngFile(files_, path_, image, error));
+  EXPECT_NE(error.find(path_), std::string::npos);
+}
+
+TEST_F(PngFileTest, GlyphSizeFollowsTheDpiAndFallsBack) {
+  struct Case {
+    int dpi;
+    int side;
+  };
+  for (const Case& c : {Case{96, 16}, Case{120, 16}, Case{144, 24}, Case{192, 32}}) {
+    PngImage image;
+    std::string error;
+    ASSERT_TRUE(
+        LoadGlyph(nullptr, files_, GlyphRef::Resource("THEME_SAND_OPTIONS"), c.dpi, image, error))
+        << error;
+    EXPECT_EQ(image.Width(), c.side) << c.dpi;
+  }
+  // A theme file that is gone: the fallback resource stands in, and the error says why.
+  PngImage image;
+  std::string error;
+  EXPECT_TRUE(
+      LoadGlyphOr(nullptr, files_, GlyphRef::File(path_), "THEME_DEFAULT_OK", 144, image, error));
+  EXPECT_EQ(image.Width(), 24);
+  EXPECT_NE(error.find(path_), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kestrix
