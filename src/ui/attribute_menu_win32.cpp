@@ -1,0 +1,161 @@
+#include "ui/attribute_menu_win32.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "app/window_guard.h"
+
+namespace kestrix {
+
+namespace {
+
+constexpr char kCaptionsSection[] = "Captions - Program";
+constexpr UINT_PTR kSubclassId = 0x4B41;  // one subclass per field
+
+}  // namespace
+
+std::optional<DirAttribute> AttributeFromMenuId(UINT id) {
+  if (id < kAttributeMenuFirstId || id >= kAttributeMenuFirstId + 4) return std::nullopt;
+  return kDirAttributeOrder[id - kAttributeMenuFirstId];
+}
+
+HMENU BuildAttributeMenu(const DirAttributeSet& set, const LanguageTable& language,
+                         const HBITMAP* images) {
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return nullptr;
+  for (UINT i = 0; i < 4; ++i) {
+    const AttributeMenuEntry& entry = kAttributeMenuEntries[i];
+    std::string caption =
+        LanguageText(language, kCaptionsSection, entry.language_key, entry.default_caption);
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
+    info.fType = MFT_STRING;
+    info.wID = kAttributeMenuFirstId + i;
+    info.fState = HasAttribute(set, entry.attribute) ? MFS_CHECKED : MFS_UNCHECKED;
+    info.dwTypeData = caption.data();
+    if (images != nullptr && images[i] != nullptr) {
+      info.fMask |= MIIM_BITMAP;
+      info.hbmpItem = images[i];
+    }
+    InsertMenuItemA(menu, i, TRUE, &info);
+  }
+  return menu;
+}
+
+std::optional<DirAttribute> ShowAttributeMenu(HWND owner, POINT screen_point,
+                                              const DirAttributeSet& set,
+                                              const LanguageTable& language,
+                                              const HBITMAP* images) {
+  HMENU menu = BuildAttributeMenu(set, language, images);
+  if (menu == nullptr) return std::nullopt;
+  // The owner must be foreground, or the menu does not close when the user clicks elsewhere.
+  SetForegroundWindow(owner);
+  UINT id = static_cast<UINT>(TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
+                                             screen_point.x, screen_point.y, 0, owner, nullptr));
+  DestroyMenu(menu);
+  return AttributeFromMenuId(id);
+}
+
+AttributeLetterField::~AttributeLetterField() {
+  if (edit_ != nullptr) RemoveWindowSubclass(edit_, SubclassProc, kSubclassId);
+}
+
+bool AttributeLetterField::Create(HWND parent, int id, const RECT& bounds,
+                                  std::function<void()> on_closed) {
+  on_closed_ = std::move(on_closed);
+  edit_ = CreateWindowExA(
+      0, "EDIT", "", WS_CHILD | ES_LOWERCASE | ES_AUTOHSCROLL | WS_DISABLED, bounds.left,
+      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+  if (edit_ == nullptr) return false;
+  SendMessageA(edit_, EM_LIMITTEXT, 4, 0);
+  SendMessageA(edit_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
+  return SetWindowSubclass(edit_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void AttributeLetterField::Open() {
+  std::string letters = editor_.OpenField();
+  SetWindowTextA(edit_, letters.c_str());
+  EnableWindow(edit_, TRUE);
+  ShowWindow(edit_, SW_SHOW);
+  SetFocus(edit_);
+  SendMessageA(edit_, EM_SETSEL, 0, -1);
+}
+
+void AttributeLetterField::Close() {
+  if (!editor_.FieldOpen() || closing_) return;
+  // Hiding the focused field takes its focus, which would close it a second time.
+  closing_ = true;
+  editor_.CloseField();
+  EnableWindow(edit_, FALSE);
+  ShowWindow(edit_, SW_HIDE);
+  closing_ = false;
+  if (on_closed_) on_closed_();
+}
+
+AttributeUpdate AttributeLetterField::Changed(const std::string& app_title, InputMode mode) {
+  AttributeUpdate update = editor_.FieldChanged(Text(), app_title, mode);
+  ShowUpdate(update);
+  return update;
+}
+
+void AttributeLetterField::ShowUpdate(const AttributeUpdate& update) {
+  if (!update.field_open || edit_ == nullptr) return;
+  // Setting the text raises EN_CHANGE again; an equal text would only loop.
+  if (Text() != update.field_text) SetWindowTextA(edit_, update.field_text.c_str());
+  int end = GetWindowTextLengthA(edit_);
+  SendMessageA(edit_, EM_SETSEL, end, end);
+}
+
+std::string AttributeLetterField::Text() const {
+  char buffer[16] = {};
+  GetWindowTextA(edit_, buffer, sizeof buffer);
+  return buffer;
+}
+
+LRESULT CALLBACK AttributeLetterField::SubclassProc(HWND hwnd, UINT message, WPARAM wparam,
+                                                    LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<AttributeLetterField*>(data);
+  if (self == nullptr) return DefSubclassProc(hwnd, message, wparam, lparam);
+  return GuardWindowProc(self->logger_, "edit_Attrib", LRESULT{0},
+                         [&] { return self->OnMessage(message, wparam, lparam); });
+}
+
+LRESULT AttributeLetterField::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CHAR: {
+      char typed = static_cast<char>(wparam);
+      if (typed == 27) {
+        Close();
+        return 0;
+      }
+      DWORD start = 0, end = 0;
+      SendMessageA(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+      LetterKeyDecision decision = FilterAttributeLetter(typed, Text(), start, end - start);
+      if (decision.select_all) SendMessageA(edit_, EM_SETSEL, 0, -1);
+      if (!decision.accept) return 0;
+      break;
+    }
+    case WM_GETDLGCODE:
+      // Escape must reach the field instead of closing a dialog around it.
+      return DefSubclassProc(edit_, message, wparam, lparam) | DLGC_WANTALLKEYS;
+    case WM_KILLFOCUS: {
+      LRESULT result = DefSubclassProc(edit_, message, wparam, lparam);
+      Close();
+      return result;
+    }
+    case WM_NCDESTROY: {
+      HWND edit = edit_;
+      RemoveWindowSubclass(edit, SubclassProc, kSubclassId);
+      edit_ = nullptr;
+      return DefSubclassProc(edit, message, wparam, lparam);
+    }
+  }
+  return DefSubclassProc(edit_, message, wparam, lparam);
+}
+
+}  // namespace kestrix

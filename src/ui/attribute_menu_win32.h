@@ -1,0 +1,82 @@
+#pragma once
+// The Win32 side of the attributes editor: the popup menu `PopupMenu_ChangeDirAttrib` and
+// the letter field `edit_Attrib`. Both only show what the portable AttributeEditor holds.
+//
+// The main window uses them like this:
+//   left click on img_ChangeDirAttrib, Ctrl+Q:
+//     if (auto a = ShowAttributeMenu(hwnd, corner, editor.Set(), language, nullptr))
+//       Apply(editor.ToggleFromMenu(*a, title, mode));      // title, and the field via ShowUpdate
+//   right click, Ctrl+Shift+Q:  letter_field.Open();
+//   WM_COMMAND EN_CHANGE from the field: Apply(letter_field.Changed(title, mode));
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/error_log.h"
+#include "create/attribute_editor.h"
+#include "platform/win32/windows_api.h"
+#include "settings/language_table.h"
+
+namespace kestrix {
+
+// Command ids of the four entries, in the order r, a, h, s.
+inline constexpr UINT kAttributeMenuFirstId = 0x5401;
+
+// The attribute of a menu command id, nothing for other ids.
+std::optional<DirAttribute> AttributeFromMenuId(UINT id);
+
+// A new popup menu with the four entries, captions from the language table (section
+// "Captions - Program"), each checked when its attribute is set. `images` may hold four
+// bitmaps shown beside the entries (nullptr: plain check marks only). The caller destroys
+// the menu.
+HMENU BuildAttributeMenu(const DirAttributeSet& set, const LanguageTable& language,
+                         const HBITMAP* images = nullptr);
+
+// Shows the menu with its upper left corner at `screen_point` (the image's upper right
+// corner) and waits for the choice: the attribute clicked, nothing when the menu was
+// dismissed.
+std::optional<DirAttribute> ShowAttributeMenu(HWND owner, POINT screen_point,
+                                              const DirAttributeSet& set,
+                                              const LanguageTable& language,
+                                              const HBITMAP* images = nullptr);
+
+// `edit_Attrib`: a borderless one-line edit that shows lower case and at most four
+// characters, hidden and disabled until opened. Typed characters pass the letter filter;
+// losing the focus or Escape closes it.
+class AttributeLetterField {
+ public:
+  AttributeLetterField(AttributeEditor& editor, ErrorLogger* logger)
+      : editor_(editor), logger_(logger) {}
+  AttributeLetterField(const AttributeLetterField&) = delete;
+  AttributeLetterField& operator=(const AttributeLetterField&) = delete;
+  ~AttributeLetterField();
+
+  // Creates the edit as a child of `parent` with the control id `id` at `bounds` (client
+  // pixels). `on_closed` runs after the field closed (the image goes back to normal).
+  bool Create(HWND parent, int id, const RECT& bounds, std::function<void()> on_closed);
+  HWND hwnd() const { return edit_; }
+
+  // Opens the field: the set letters, enabled, shown, focused, all selected.
+  void Open();
+  // Closes the field: disabled and hidden; the set stays as typed.
+  void Close();
+  // The field's text changed (EN_CHANGE): the set follows the letters; the returned update
+  // carries the title. The field is rewritten in the order r, a, h, s.
+  AttributeUpdate Changed(const std::string& app_title, InputMode mode);
+  // After a change made elsewhere (the menu): shows the update's letters while open.
+  void ShowUpdate(const AttributeUpdate& update);
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                       UINT_PTR id, DWORD_PTR data);
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  std::string Text() const;
+
+  AttributeEditor& editor_;
+  ErrorLogger* logger_;
+  HWND edit_ = nullptr;
+  std::function<void()> on_closed_;
+  bool closing_ = false;
+};
+
+}  // namespace kestrix

@@ -1,0 +1,135 @@
+#include "ui/name_list_sources_win32.h"
+
+#include <commdlg.h>
+
+namespace kestrix {
+
+std::vector<std::string> ReadDroppedFiles(HDROP drop) {
+  std::vector<std::string> names;
+  UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    // A fixed buffer would cut long paths and give a wrong name; ask for the length first.
+    UINT length = DragQueryFileA(drop, i, nullptr, 0);
+    std::string name(length + 1, '\0');
+    UINT copied = DragQueryFileA(drop, i, name.data(), length + 1);
+    name.resize(copied <= length ? copied : length);
+    names.push_back(name);
+  }
+  DragFinish(drop);
+  return names;
+}
+
+std::optional<std::string> ReadClipboardText(HWND owner) {
+  if (!IsClipboardFormatAvailable(CF_TEXT)) return std::nullopt;
+  if (!OpenClipboard(owner)) return std::nullopt;
+  std::optional<std::string> text;
+  HANDLE data = GetClipboardData(CF_TEXT);
+  if (data != nullptr) {
+    const char* bytes = static_cast<const char*>(GlobalLock(data));
+    if (bytes != nullptr) {
+      // The block may hold no zero byte at all: never read past its size.
+      SIZE_T size = GlobalSize(data);
+      SIZE_T length = 0;
+      while (length < size && bytes[length] != '\0') ++length;
+      text = std::string(bytes, length);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::optional<std::string> ChooseTextFile(HWND owner, const std::string& directory,
+                                          const LanguageTable& language) {
+  std::string filter =
+      OpenDialogFilter(LanguageText(language, "Dialogs", "TextFiles", "Text files (*.txt)"),
+                       LanguageText(language, "Dialogs", "AllFiles", "All files (*.*)"));
+  char file[MAX_PATH * 4] = {};
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = sizeof file;
+  dialog.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING |
+                 OFN_EXPLORER | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameA(&dialog)) return std::nullopt;
+  return std::string(file);
+}
+
+SelectFileChoice SelectFileChoiceFromId(UINT id) {
+  SelectFileChoice choice;
+  if (id == kSelectFileTextId) choice.command = SelectFileCommand::kLoadFocusedTextFile;
+  if (id == kSelectFileBrowseId) choice.command = SelectFileCommand::kBrowse;
+  if (id == kSelectFileClearListId) choice.command = SelectFileCommand::kToggleClearList;
+  if (id >= kSelectFileStructureFirstId && id < kSelectFileStructureFirstId + 100) {
+    choice.command = SelectFileCommand::kApplyStructure;
+    choice.structure_index = static_cast<int>(id - kSelectFileStructureFirstId);
+  }
+  return choice;
+}
+
+namespace {
+
+UINT MenuId(const SelectFileMenuItem& item) {
+  switch (item.command) {
+    case SelectFileCommand::kLoadFocusedTextFile:
+      return kSelectFileTextId;
+    case SelectFileCommand::kBrowse:
+      return kSelectFileBrowseId;
+    case SelectFileCommand::kToggleClearList:
+      return kSelectFileClearListId;
+    case SelectFileCommand::kApplyStructure:
+      return kSelectFileStructureFirstId + static_cast<UINT>(item.structure_index);
+    case SelectFileCommand::kNone:
+      break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+HMENU BuildSelectFileMenu(const std::vector<SelectFileMenuItem>& items, HBITMAP structure_image) {
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return nullptr;
+  UINT position = 0;
+  for (const SelectFileMenuItem& item : items) {
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    if (item.separator) {
+      info.fMask = MIIM_FTYPE;
+      info.fType = MFT_SEPARATOR;
+    } else {
+      std::string caption = item.caption;
+      info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
+      info.fType = MFT_STRING;
+      info.wID = MenuId(item);
+      info.fState = item.checked ? MFS_CHECKED : MFS_UNCHECKED;
+      info.dwTypeData = caption.data();
+      if (item.image_index == kStructureMenuImage && structure_image != nullptr) {
+        info.fMask |= MIIM_BITMAP;
+        info.hbmpItem = structure_image;
+      }
+      InsertMenuItemA(menu, position++, TRUE, &info);
+      continue;
+    }
+    InsertMenuItemA(menu, position++, TRUE, &info);
+  }
+  return menu;
+}
+
+SelectFileChoice ShowSelectFileMenu(HWND owner, POINT screen_point,
+                                    const std::vector<SelectFileMenuItem>& items,
+                                    HBITMAP structure_image) {
+  HMENU menu = BuildSelectFileMenu(items, structure_image);
+  if (menu == nullptr) return {};
+  SetForegroundWindow(owner);
+  UINT id = static_cast<UINT>(TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
+                                             screen_point.x, screen_point.y, 0, owner, nullptr));
+  DestroyMenu(menu);
+  return SelectFileChoiceFromId(id);
+}
+
+}  // namespace kestrix
