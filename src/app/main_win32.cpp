@@ -13,6 +13,7 @@
 #include "platform/win32/environment_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/locale_win32.h"
+#include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
 #include "platform/win32/window_system_win32.h"
@@ -88,9 +89,10 @@ int Run(HINSTANCE instance, int show_command) {
       VariablePlatform variables{
           clock,   locale,        environment, system,
           windows, shared_memory, files,       ProgramDirOf(inputs.exe_path)};
-      EnglishLanguageTable english;
+      Win32Resources resources;
+      LanguageTable language = LoadBuiltInLanguage(resources, std::string(kEnglishLanguageId));
       Ttc_KestrixForm form(app, {windows, files, environment, inputs.exe_path, &logger, &variables,
-                                 &english, &code_page, &message_boxes, &modifier_keys});
+                                 &language, &code_page, &message_boxes, &modifier_keys});
       if (!form.Create(instance)) return 0;
       form.Show(show_command);
       return RunMessageLoop();

@@ -36,7 +36,7 @@ Ttc_KestrixForm::~Ttc_KestrixForm() {
 
 bool Ttc_KestrixForm::Create(HINSTANCE instance) {
   instance_ = instance;
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   if (!CreateForm(instance, kMainWindowClass, kApplicationTitle, style, kInitialWidth,
                   kInitialHeight))
     return false;
@@ -439,6 +439,9 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
           break;
         case kId_chck_digitsAuto:
           if (code == BN_CLICKED && IsChecked(id)) BatchFieldEdited(kId_edit_to);
+          break;
+        case kId_img_ChangeDirAttrib:
+          if (code == STN_CLICKED) img_ChangeDirAttribClick();
           break;
         case kId_btn_sign:
           if (code == BN_CLICKED) btn_signClick();

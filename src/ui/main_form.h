@@ -10,6 +10,7 @@
 #include "app/key_commands.h"
 #include "app/launch_decision.h"
 #include "app/mode_rules.h"
+#include "create/attribute_editor.h"
 #include "create/batch_list.h"
 #include "create/creation_run.h"
 #include "create/dir_attributes.h"
@@ -135,6 +136,8 @@ class Ttc_KestrixForm : public Form {
   void LiveReplacementsTimer();
   void btn_okClick();
   void ProcessTextModifier(const char* function_name);
+  // Left click on img_ChangeDirAttrib and Ctrl+Q.
+  void img_ChangeDirAttribClick();
 
   // Batch group (main_form_batch.cpp).
   void GenerateBatchDirList();
@@ -225,7 +228,7 @@ class Ttc_KestrixForm : public Form {
   bool CreationRunning_ = false;
   std::string last_name_text_;
   std::string last_list_text_;
-  DirAttributeSet attributes_;
+  AttributeEditor attributes_;
   std::vector<BuiltInTemplate> built_in_templates_;
   std::string app_title_ = "Total Commander Kestrix";
 };

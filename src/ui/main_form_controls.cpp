@@ -55,11 +55,11 @@ constexpr int kTemplatesBottom = 96;  // inside grp_additional
 constexpr int kClientBottomMargin = 8;
 
 const ControlSpec kControls[] = {
-    {kId_lbl_s_newfolder, "STATIC", "New folder (directory)", kShown | SS_NOTIFY, 0, Anchor::kFixed,
-     8, 8, 118, 15},
+    {kId_lbl_s_newfolder, "STATIC", "New folder (directory)",
+     kShown | SS_NOTIFY | SS_LEFTNOWORDWRAP, 0, Anchor::kFixed, 8, 8, 126, 15},
     {kId_img_ChangeDirAttrib, "STATIC", "[attr]", kShown | SS_NOTIFY | SS_CENTER, 0, Anchor::kFixed,
-     128, 8, 34, 15},
-    {kId_lbl_s_refresh, "STATIC", "(refresh)", kChild | SS_NOTIFY, 0, Anchor::kFixed, 128, 8, 50,
+     136, 8, 34, 15},
+    {kId_lbl_s_refresh, "STATIC", "(refresh)", kChild | SS_NOTIFY, 0, Anchor::kFixed, 136, 8, 50,
      15},
     {kId_edit_Attrib, "EDIT", "", kChild | ES_LOWERCASE | WS_DISABLED, 0, Anchor::kFixed, 164, 7,
      36, 17},
@@ -100,9 +100,10 @@ const ControlSpec kControls[] = {
      63, kOkHeight},
     {kId_btn_cancel_flat, "BUTTON", "Cancel", kChild | BS_PUSHBUTTON | BS_FLAT, 0, Anchor::kButtons,
      266, 0, 63, kOkHeight},
-    {kId_panelfix1, "STATIC", "", kShown | WS_CLIPCHILDREN, 0, Anchor::kPanelfix1, 14, 0, 200, 15},
+    // Each caption label lies over its strip (an earlier sibling is drawn on top).
     {kId_Label21, "STATIC", "Additional options, rules, replacements", kShown | SS_NOPREFIX, 0,
-     Anchor::kFixed, 2, 0, 196, 15, kId_panelfix1},
+     Anchor::kPanelfix1, 16, 0, 196, 15},
+    {kId_panelfix1, "STATIC", "", kShown, 0, Anchor::kPanelfix1, 14, 0, 200, 15},
     {kId_option_replacements, "BUTTON", "Enable replacements", kShown | kCheck, 0,
      Anchor::kAdditional, 18, 18, 300, 17},
     {kId_option_enterdir, "BUTTON", "Enter directory after creation", kShown | kCheck, 0,
@@ -116,9 +117,9 @@ const ControlSpec kControls[] = {
     {kId_btn_options_flat, "BUTTON", "&Options", kChild | BS_PUSHBUTTON | BS_FLAT, 0,
      Anchor::kAdditional, 246, 74, 75, 23},
     {kId_grp_additional, "BUTTON", "", kShown | BS_GROUPBOX, 0, Anchor::kAdditional, 8, 0, 321, 0},
-    {kId_panelfix2, "STATIC", "", kChild | WS_CLIPCHILDREN, 0, Anchor::kPanelfix2, 14, 0, 150, 15},
-    {kId_Label22, "STATIC", "Batch directory creation", kShown | SS_NOPREFIX, 0, Anchor::kFixed, 2,
-     0, 146, 15, kId_panelfix2},
+    {kId_Label22, "STATIC", "Batch directory creation", kChild | SS_NOPREFIX, 0, Anchor::kPanelfix2,
+     16, 0, 146, 15},
+    {kId_panelfix2, "STATIC", "", kChild, 0, Anchor::kPanelfix2, 14, 0, 150, 15},
     {kId_lbl_from, "STATIC", "From:", kChild, 0, Anchor::kBatch, 18, 23, 34, 15},
     {kId_edit_from, "EDIT", "1", kChild | kNumberEdit, WS_EX_CLIENTEDGE, Anchor::kBatch, 52, 20, 38,
      21},
@@ -132,22 +133,22 @@ const ControlSpec kControls[] = {
      38, 21},
     {kId_updown_stepby, UPDOWN_CLASSA, "", kChild | kUpDown, 0, Anchor::kBatch, 264, 20, 16, 21},
     {kId_btn_sign, "BUTTON", "1-9", kChild | BS_PUSHBUTTON, 0, Anchor::kBatch, 289, 19, 32, 23},
-    {kId_lbl_prefix, "STATIC", "Prefix:", kChild, 0, Anchor::kBatch, 18, 51, 34, 15},
-    {kId_cmbx_prefix, "COMBOBOX", "", kChild | kAffixCombo, 0, Anchor::kBatch, 52, 48, 100, 200},
+    {kId_lbl_prefix, "STATIC", "Prefix:", kChild, 0, Anchor::kBatch, 18, 51, 38, 15},
+    {kId_cmbx_prefix, "COMBOBOX", "", kChild | kAffixCombo, 0, Anchor::kBatch, 56, 48, 98, 200},
     {kId_lbl_suffix, "STATIC", "Suffix:", kChild, 0, Anchor::kBatch, 160, 51, 34, 15},
     {kId_cmbx_suffix, "COMBOBOX", "", kChild | kAffixCombo, 0, Anchor::kBatch, 196, 48, 100, 200},
     {kId_btn_setSuffix, "BUTTON", "...", kChild | BS_PUSHBUTTON, 0, Anchor::kBatch, 299, 47, 22,
      23},
     {kId_rb_Decimal, "BUTTON", "Decimal", kChild | BS_AUTORADIOBUTTON | WS_GROUP | kTab, 0,
-     Anchor::kBatch, 18, 79, 60, 17},
-    {kId_rb_Roman, "BUTTON", "Roman", kChild | BS_AUTORADIOBUTTON, 0, Anchor::kBatch, 80, 79, 56,
+     Anchor::kBatch, 18, 79, 66, 17},
+    {kId_rb_Roman, "BUTTON", "Roman", kChild | BS_AUTORADIOBUTTON, 0, Anchor::kBatch, 86, 79, 58,
      17},
-    {kId_rb_ABC, "BUTTON", "ABC", kChild | BS_AUTORADIOBUTTON, 0, Anchor::kBatch, 138, 79, 44, 17},
-    {kId_lbl_digits, "STATIC", "Digits:", kChild | WS_GROUP, 0, Anchor::kBatch, 186, 80, 34, 15},
-    {kId_edit_digits, "EDIT", "1", kChild | kNumberEdit, WS_EX_CLIENTEDGE, Anchor::kBatch, 222, 77,
-     30, 21},
-    {kId_updown_digits, UPDOWN_CLASSA, "", kChild | kUpDown, 0, Anchor::kBatch, 252, 77, 16, 21},
-    {kId_chck_digitsAuto, "BUTTON", "auto", kChild | kCheck, 0, Anchor::kBatch, 274, 79, 46, 17},
+    {kId_rb_ABC, "BUTTON", "ABC", kChild | BS_AUTORADIOBUTTON, 0, Anchor::kBatch, 146, 79, 44, 17},
+    {kId_lbl_digits, "STATIC", "Digits:", kChild | WS_GROUP, 0, Anchor::kBatch, 192, 80, 34, 15},
+    {kId_edit_digits, "EDIT", "1", kChild | kNumberEdit, WS_EX_CLIENTEDGE, Anchor::kBatch, 226, 77,
+     28, 21},
+    {kId_updown_digits, UPDOWN_CLASSA, "", kChild | kUpDown, 0, Anchor::kBatch, 254, 77, 16, 21},
+    {kId_chck_digitsAuto, "BUTTON", "auto", kChild | kCheck, 0, Anchor::kBatch, 276, 79, 45, 17},
     {kId_memo_suffix, "EDIT", "",
      kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, WS_EX_CLIENTEDGE,
      Anchor::kBatch, 160, 46, 161, 54},
@@ -170,9 +171,10 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
   controls_.assign(kId_LastControl - kId_lbl_s_newfolder, nullptr);
   for (const ControlSpec& spec : kControls) {
     HWND parent = spec.parent != 0 ? Control(spec.parent) : hwnd();
+    const int top = spec.anchor == Anchor::kInput ? kInputTop + spec.y : spec.y;
     HWND control =
         CreateWindowExA(spec.ex_style, spec.class_name, spec.text, spec.style, Scale96(spec.x),
-                        Scale96(spec.y), Scale96(spec.width), Scale96(spec.height), parent,
+                        Scale96(top), Scale96(spec.width), Scale96(spec.height), parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     controls_[spec.id - kId_lbl_s_newfolder] = control;
     if (font_ != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), 0);
@@ -258,8 +260,8 @@ void Ttc_KestrixForm::ApplyCaptions() {
     SelectObject(dc, old);
     ReleaseDC(Control(label), dc);
     int width = size.cx + Scale96(4);
-    SetWindowPos(Control(label), nullptr, Scale96(2), 0, size.cx + 1, Scale96(15),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Control(label), nullptr, 0, 0, size.cx + 1, Scale96(15),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT rect = ControlRect(strip);
     SetWindowPos(Control(strip), nullptr, 0, 0, width, rect.bottom - rect.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

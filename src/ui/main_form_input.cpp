@@ -198,6 +198,9 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
                      reinterpret_cast<LPARAM>(Control(id)));
       break;
     }
+    case KeyAction::kAttributesMenu:
+      img_ChangeDirAttribClick();
+      break;
     case KeyAction::kCaretToStart:
       Select(control, {0, 0});
       break;
@@ -214,7 +217,6 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
     case KeyAction::kConfiguration:
     case KeyAction::kLoadFromFile:
     case KeyAction::kEditPath:
-    case KeyAction::kAttributesMenu:
     case KeyAction::kOpenAttribLetters:
     case KeyAction::kUndo:
     case KeyAction::kPaste:

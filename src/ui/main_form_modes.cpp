@@ -1,6 +1,7 @@
 // The three modes, the change handlers of the name field and the list, the OK button's
 // state, the option check boxes and the creation run behind OK.
 #include "names/text_ops.h"
+#include "ui/attribute_menu_win32.h"
 #include "ui/main_form.h"
 
 namespace kestrix {
@@ -30,8 +31,7 @@ HWND Ttc_KestrixForm::VisibleInput() const {
 }
 
 void Ttc_KestrixForm::SetModeTitle(TitleForm form) {
-  // Until the attribute editor is wired in, no attribute is ever chosen: the tag is empty.
-  SetWindowTextA(hwnd(), ModeTitle(app_title_, form, "").c_str());
+  SetWindowTextA(hwnd(), ModeTitle(app_title_, form, AttributeTag(attributes_.Set())).c_str());
 }
 
 void Ttc_KestrixForm::ChangeToNormal() {
@@ -42,6 +42,7 @@ void Ttc_KestrixForm::ChangeToNormal() {
   SetEnabled(kId_grp_batchDir, false);
   SetVisible(kId_btn_loadFromFile, app_.Snapshot.FocusedTextFile);
   SetVisible(kId_panelfix2, false);
+  SetVisible(kId_Label22, false);
   SetVisible(kId_lbl_s_more, false);
   if (BatchModeActive_) TurnOffBatchMode();
   const TextSelection list_selection = Selection(Control(kId_MkDirExt));
@@ -133,6 +134,7 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
   LockControl(kId_grp_additional, true);
   RelayoutForMode(false);
   SetVisible(kId_panelfix2, true);
+  SetVisible(kId_Label22, true);
   SetEnabled(kId_grp_batchDir, true);
   for (int id : kBatchControls) SetVisible(id, true);
   LockControl(kId_grp_batchDir, false);
@@ -145,6 +147,7 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
 
 void Ttc_KestrixForm::TurnOffBatchMode() {
   SetVisible(kId_panelfix2, false);
+  SetVisible(kId_Label22, false);
   for (int id : kBatchControls) SetVisible(id, false);
   SetVisible(kId_memo_suffix, false);
   SetEnabled(kId_grp_batchDir, false);
@@ -162,6 +165,7 @@ void Ttc_KestrixForm::TurnOffBatchMode() {
 }
 
 void Ttc_KestrixForm::ShowPreview(const std::string& text) {
+  view_.ShowCurrentPath(GetText(kId_lbl_currentPath));
   RECT path = ControlRect(kId_lbl_currentPath);
   RECT preview = ControlRect(kId_lbl_newdirname);
   RECT client = {};
@@ -308,6 +312,18 @@ void Ttc_KestrixForm::ApplyInitialMode(int initial_mode, bool window_extended) {
   }
 }
 
+void Ttc_KestrixForm::img_ChangeDirAttribClick() {
+  RECT image;
+  GetWindowRect(Control(kId_img_ChangeDirAttrib), &image);
+  const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
+  std::optional<DirAttribute> chosen =
+      ShowAttributeMenu(hwnd(), {image.right, image.top}, attributes_.Set(), language);
+  if (!chosen) return;
+  const InputMode mode = IsVisible(kId_MkDir) ? InputMode::kNormal : InputMode::kExtended;
+  AttributeUpdate update = attributes_.ToggleFromMenu(*chosen, app_title_, mode);
+  SetWindowTextA(hwnd(), update.title.c_str());
+}
+
 void Ttc_KestrixForm::LiveReplacementsTimer() {
   if (!startup_.live_replacements) return;
   if (IsVisible(kId_MkDir))
@@ -402,7 +418,7 @@ void Ttc_KestrixForm::btn_okClick() {
   CreationRun run(
       {services_.files, services_.environment, *services_.code_page, *services_.message_boxes,
        *services_.modifier_keys, language, *commands_, history, expand},
-      settings, app_.Snapshot, attributes_, view, app_.CurrentRoutine);
+      settings, app_.Snapshot, attributes_.Set(), view, app_.CurrentRoutine);
   run.btn_okClick();
   CreationRunning_ = false;
 }

@@ -34,6 +34,7 @@ class MainFormTest : public ::testing::Test {
                                          nullptr, &code_page_, &boxes_, &keys_});
     ASSERT_TRUE(form_->Create(GetModuleHandleA(nullptr)));
     app_.Snapshot.CurrentPath = "C:\\Work\\";
+    SetWindowTextA(C(kId_lbl_currentPath), "C:\\Work\\");
     ShowWindow(form_->hwnd(), SW_SHOW);
     SetForegroundWindow(form_->hwnd());
     SendMessageA(form_->hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
@@ -169,7 +170,6 @@ TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
   EXPECT_EQ(T(kId_btn_extended), "Extended");
   EXPECT_TRUE(Checked(kId_option_closewnd));
   EXPECT_EQ(TextOf(form_->hwnd()), "Total Commander Kestrix ");
-  Screenshot("normal");
 }
 
 TEST_F(MainFormTest, OkIsDisabledForAnEmptyNameAndReadsEnterForAnExistingDirectory) {
@@ -183,6 +183,9 @@ TEST_F(MainFormTest, OkIsDisabledForAnEmptyNameAndReadsEnterForAnExistingDirecto
   EXPECT_TRUE(Enabled(kId_btn_ok));
   EXPECT_EQ(T(kId_btn_ok), "OK");
   EXPECT_EQ(T(kId_lbl_newdirname), "New one");
+  TypeName("Programs\\Audio\\%Y");
+  EXPECT_TRUE(Checked(kId_option_replacements));
+  Screenshot("normal");
 }
 
 TEST_F(MainFormTest, EnterWithAnEmptyNameDoesNothing) {

@@ -2,27 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace kestrix {
 namespace {
 
-class TableWith : public LanguageTable {
- public:
-  explicit TableWith(std::map<std::string, std::string> texts) : texts_(std::move(texts)) {}
-  std::string Lookup(const std::string&, const std::string& key,
-                     const std::string& english) const override {
-    auto it = texts_.find(key);
-    return it == texts_.end() ? english : it->second;
-  }
-
- private:
-  std::map<std::string, std::string> texts_;
-};
-
 TEST(BuiltInTemplates, EnglishCaptionsAndTexts) {
-  TableWith english(
-      std::map<std::string, std::string>{{"NewFolderWDate", "New Folder with Date "}});
+  LanguageTable english =
+      LanguageTable::FromText("[Templates]\nNewFolderWDate=\t\tNew Folder with Date \n");
   std::vector<BuiltInTemplate> t = BuiltInTemplates(english);
   ASSERT_EQ(t.size(), 4u);
   EXPECT_EQ(t[0].caption, "[1] - New Folder with Date (%Y.%N.%D)");
