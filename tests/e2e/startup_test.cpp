@@ -328,3 +328,41 @@ TEST_F(StartupTest, MissingHostWindowIsReported) {
 
 }  // namespace
 }  // namespace kestrix::e2e
+
+namespace kestrix {
+namespace e2e {
+namespace {
+
+// The typical request: F7 on "Setup.exe" suggests "Setup"; a name with a year variable
+// switches replacements on; Enter creates every level, tells the host to re-read and to
+// show the new directory, and the window closes.
+TEST_F(StartupTest, TypicalRequestCreatesTheLevelsAndCloses) {
+  tree_.MakeFile("panel\\Setup.exe", "MZ");
+  StartHostWithF7(TcsimStart().Left(panel_).Focus("Setup.exe"));
+  HWND main = WaitForWindow(kMainClass, kMainTitle);
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  HWND combo = GetDlgItem(main, kId_MkDir);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == "Setup"; }, 3000)) << WindowText(combo);
+  HWND name = FindWindowExA(combo, nullptr, "EDIT", nullptr);
+  ASSERT_NE(name, nullptr);
+  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Programs\\Audio\\%Y"));
+  EXPECT_EQ(SendMessageA(GetDlgItem(main, kId_option_replacements), BM_GETCHECK, 0, 0),
+            BST_CHECKED);
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const std::string year = std::to_string(now.wYear);
+  EXPECT_NE(WindowText(GetDlgItem(main, kId_lbl_newdirname)).find(year), std::string::npos);
+
+  PostMessageA(name, WM_KEYDOWN, VK_RETURN, 1);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 10000)) << host_.LogText();
+  const std::string created = panel_ + "\\Programs\\Audio\\" + year;
+  DWORD attributes = GetFileAttributesA(created.c_str());
+  EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+      << created;
+  EXPECT_GE(host_.WaitForLog("CMD 540"), 0) << host_.LogText();
+  EXPECT_GE(host_.WaitForLog("CD "), 0) << host_.LogText();
+}
+
+}  // namespace
+}  // namespace e2e
+}  // namespace kestrix
