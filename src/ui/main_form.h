@@ -158,6 +158,7 @@ class Ttc_KestrixForm : public Form {
   void RunKeyAction(KeyAction action, HWND control);
   FocusedControl FocusKind(HWND control) const;
   void AddSubdirLine(HWND control);
+  void option_replacementsMouseDown();
   void RunIntelligentSelection(HWND control);
   void btn_addRepClick();
   void VariableMenuClick(int command);

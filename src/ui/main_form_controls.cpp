@@ -199,13 +199,12 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
   SetChecked(kId_option_closewnd, true);
   SendMessageA(Control(kId_edit_Attrib), EM_LIMITTEXT, 4, 0);
   mkdir_edit_ = FindWindowExA(Control(kId_MkDir), nullptr, "EDIT", nullptr);
-  for (HWND input :
-       {mkdir_edit_, Control(kId_MkDirExt), Control(kId_cmbox_Templates), Control(kId_btn_ok),
-        Control(kId_btn_cancel), Control(kId_btn_options), Control(kId_memo_suffix),
-        Control(kId_edit_Attrib), Control(kId_edit_curdirname), Control(kId_edit_digits)})
-    SubclassInput(input);
-  for (int affix : {kId_cmbx_prefix, kId_cmbx_suffix})
-    SubclassInput(FindWindowExA(Control(affix), nullptr, "EDIT", nullptr));
+  // Every control that can hold the focus passes its keys through the key table, so the
+  // window's keys work wherever the focus is; a combo box's keys reach its own edit.
+  for (HWND control : controls_) {
+    SubclassInput(control);
+    if (HWND edit = FindWindowExA(control, nullptr, "EDIT", nullptr)) SubclassInput(edit);
+  }
 
   tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                              hwnd(), nullptr, instance, nullptr);

@@ -38,6 +38,8 @@ LRESULT CALLBACK Ttc_KestrixForm::InputSubclassProc(HWND hwnd, UINT message, WPA
       return DefSubclassProc(hwnd, message, wparam, lparam) | DLGC_WANTALLKEYS;
     else if (message == WM_KILLFOCUS && hwnd == form->Control(kId_memo_suffix))
       form->Guarded([&] { form->CloseSuffixEditor(); });
+    else if (message == WM_LBUTTONDOWN && hwnd == form->Control(kId_option_replacements))
+      form->Guarded([&] { form->option_replacementsMouseDown(); });
     if (consumed) return 0;
   }
   if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, InputSubclassProc, kSubclassId);
@@ -225,6 +227,16 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       // Their dialogs and editors are wired in with their own modules.
       break;
   }
+}
+
+// A press on the box arms the automatic switching with the state the box will have
+// after the click; the keyboard never does.
+void Ttc_KestrixForm::option_replacementsMouseDown() {
+  ReplacementsArmed_ = !IsChecked(kId_option_replacements);
+  if (IsVisible(kId_MkDir))
+    MkDirChange();
+  else
+    MkDirExtChange();
 }
 
 void Ttc_KestrixForm::AddSubdirLine(HWND control) {

@@ -380,6 +380,23 @@ TEST_F(MainFormTest, InsertingAVariableSwitchesReplacementsOn) {
   EXPECT_FALSE(Checked(kId_option_replacements));
 }
 
+TEST_F(MainFormTest, PressingTheReplacementsBoxDisarmsTheAutomaticSwitch) {
+  TypeName("Audio %Y");
+  ASSERT_TRUE(Checked(kId_option_replacements));
+  SendMessageA(C(kId_option_replacements), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  SendMessageA(C(kId_option_replacements), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  Pump();
+  EXPECT_FALSE(Checked(kId_option_replacements));
+  // Disarmed: a variable no longer checks the box.
+  TypeName("Audio %Y %D");
+  EXPECT_FALSE(Checked(kId_option_replacements));
+}
+
+TEST_F(MainFormTest, WindowKeysWorkFromAnyControl) {
+  Key(C(kId_option_closewnd), VK_F3);
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+}
+
 TEST_F(MainFormTest, TemplateComboListsTheBuiltInEntries) {
   HWND combo = C(kId_cmbox_Templates);
   SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_DROPDOWN),
