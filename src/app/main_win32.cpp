@@ -95,7 +95,7 @@ int Run(HINSTANCE instance, int show_command) {
                                  &language, &code_page, &message_boxes, &modifier_keys});
       if (!form.Create(instance)) return 0;
       form.Show(show_command);
-      return RunMessageLoop();
+      return RunDialogMessageLoop(form.hwnd());
     }
   }
   return 0;

@@ -34,7 +34,9 @@ LRESULT CALLBACK Ttc_KestrixForm::InputSubclassProc(HWND hwnd, UINT message, WPA
       form->Guarded([&] { consumed = form->InputKeyDown(hwnd, wparam); });
     else if (message == WM_CHAR)
       form->Guarded([&] { consumed = form->InputChar(hwnd, wparam); });
-    else if (message == WM_GETDLGCODE && (wparam == VK_RETURN || wparam == VK_ESCAPE))
+    else if (message == WM_GETDLGCODE && (wparam == VK_RETURN || wparam == VK_ESCAPE ||
+                                          (wparam == VK_TAB && KeyHeld(VK_CONTROL))))
+      // Enter, Escape and Ctrl+Tab are the window's own keys, not dialog navigation.
       return DefSubclassProc(hwnd, message, wparam, lparam) | DLGC_WANTALLKEYS;
     else if (message == WM_KILLFOCUS && hwnd == form->Control(kId_memo_suffix))
       form->Guarded([&] { form->CloseSuffixEditor(); });
