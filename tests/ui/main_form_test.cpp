@@ -392,6 +392,30 @@ TEST_F(MainFormTest, PressingTheReplacementsBoxDisarmsTheAutomaticSwitch) {
   EXPECT_FALSE(Checked(kId_option_replacements));
 }
 
+TEST_F(MainFormTest, QuickButtonsRewriteTheNameAndCtrlDigitsClickThem) {
+  TypeName("My  new folder ");
+  Click(kId_btn_Quick1);
+  EXPECT_EQ(T(kId_MkDir), "My  new.folder ");  // the careful variant keeps runs and the end
+  Key(form_->MkDirEdit(), '3', true);
+  EXPECT_EQ(T(kId_MkDir), "mY  NEW.FOLDER ");
+}
+
+TEST_F(MainFormTest, FirstBuiltInTemplateSelectsItsWord) {
+  HWND combo = C(kId_cmbox_Templates);
+  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_DROPDOWN),
+               reinterpret_cast<LPARAM>(combo));
+  SendMessageA(combo, CB_SETCURSEL, 1, 0);
+  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_SELENDOK),
+               reinterpret_cast<LPARAM>(combo));
+  Pump();
+  EXPECT_EQ(T(kId_MkDir), "New Folder (%Y.%N.%D.)");
+  DWORD start = 0, end = 0;
+  SendMessageA(form_->MkDirEdit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 10u);
+}
+
 TEST_F(MainFormTest, WindowKeysWorkFromAnyControl) {
   Key(C(kId_option_closewnd), VK_F3);
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
