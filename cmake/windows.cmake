@@ -47,7 +47,7 @@ foreach(level win32 ui e2e)
       GTest::gtest_main GTest::gmock)
     target_compile_options(kestrix_${level}_tests PRIVATE ${KESTRIX_WARNINGS})
     # The window tests decode and draw the program's own glyphs.
-    if(NOT level STREQUAL "e2e")
+    if(level STREQUAL "ui")
       target_sources(kestrix_${level}_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources/glyphs.rc)
     endif()
     target_compile_definitions(kestrix_${level}_tests PRIVATE
@@ -57,6 +57,15 @@ foreach(level win32 ui e2e)
     kestrix_discover_tests(kestrix_${level}_tests ${level} RESOURCE_LOCK kestrix_desktop)
   endif()
 endforeach()
+if(TARGET kestrix_win32_tests)
+  # The built-in languages, read back through the resource reader and compared with the
+  # program's own copy.
+  target_sources(kestrix_win32_tests PRIVATE
+    ${CMAKE_SOURCE_DIR}/tests/win32/resources/win32_tests.rc)
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/win32/resources/win32_tests.rc
+    PROPERTIES COMPILE_FLAGS "-I${CMAKE_SOURCE_DIR}/resources")
+  add_dependencies(kestrix_win32_tests kestrix)
+endif()
 # A program the e2e tests let tcsim start: it records what the host hands its programs.
 add_executable(tcsim_probe WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/probe/tcsim_probe.cpp)
 target_link_libraries(tcsim_probe PRIVATE tcsim_core)

@@ -9,8 +9,12 @@
 #include "app/foreground_win32.h"
 #include "app/launch_decision.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/dialog_seams_win32.h"
 #include "platform/win32/environment_win32.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/locale_win32.h"
+#include "platform/win32/resource_win32.h"
+#include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
 #include "platform/win32/window_system_win32.h"
 #include "platform/win32/windows_api.h"
@@ -77,10 +81,21 @@ int Run(HINSTANCE instance, int show_command) {
       return RunMessageLoop();
     }
     case LaunchAction::kMainWindow: {
-      Ttc_KestrixForm form(app, {windows, files, environment, inputs.exe_path, &logger});
+      Win32Locale locale;
+      Win32SharedMemory shared_memory;
+      Win32CodePage code_page;
+      Win32MessageBoxes message_boxes(nullptr);
+      Win32ModifierKeys modifier_keys;
+      VariablePlatform variables{
+          clock,   locale,        environment, system,
+          windows, shared_memory, files,       ProgramDirOf(inputs.exe_path)};
+      Win32Resources resources;
+      LanguageTable language = LoadBuiltInLanguage(resources, std::string(kEnglishLanguageId));
+      Ttc_KestrixForm form(app, {windows, files, environment, inputs.exe_path, &logger, &variables,
+                                 &language, &code_page, &message_boxes, &modifier_keys});
       if (!form.Create(instance)) return 0;
       form.Show(show_command);
-      return RunMessageLoop();
+      return RunDialogMessageLoop(form.hwnd());
     }
   }
   return 0;

@@ -4,12 +4,10 @@
 #include <cstddef>
 #include <string>
 
-namespace kestrix {
+// TextSelection: 0-based start and length, as the edit controls report them.
+#include "names/text_modifiers.h"
 
-struct TextSelection {
-  size_t start = 0;  // 0-based
-  size_t length = 0;
-};
+namespace kestrix {
 
 // The first occurrence of `selected_name` in `field_text`; the start of the field with
 // nothing selected when the name is empty or not in the text.

@@ -1,21 +1,208 @@
 #include "settings/language_table.h"
 
+#include <algorithm>
+
+#include "names/text_utils.h"
+
 namespace kestrix {
 
-namespace {
-bool IsBlank(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
+LanguageTable::LanguageTable() : ini_(std::make_unique<TBigIniFile>()) {}
+LanguageTable::~LanguageTable() = default;
+LanguageTable::LanguageTable(LanguageTable&&) noexcept = default;
+LanguageTable& LanguageTable::operator=(LanguageTable&&) noexcept = default;
+
+LanguageTable LanguageTable::FromText(std::string_view text) {
+  LanguageTable table;
+  table.ini_->SetStrings(SplitLines(text));
+  return table;
 }
-}  // namespace
+
+LanguageTable LanguageTable::FromFile(FileSystem& fs, const std::string& path) {
+  // Read whole and parsed in memory rather than opened as an INI file: a language file is
+  // only ever read, and an in-memory table cannot write it back on release.
+  std::string content;
+  if (fs.ReadWholeFile(path, content) != kErrorSuccess) return LanguageTable();
+  return FromText(content);
+}
+
+std::string LanguageTable::Lookup(const std::string& section, const std::string& key,
+                                  const std::string& english) const {
+  return ini_->ReadString(section, key, english);
+}
+
+std::string LanguageTable::Text(const std::string& section, const std::string& key,
+                                const std::string& english) const {
+  return Trim(Lookup(section, key, english));
+}
+
+std::string LanguageTable::Text(const LanguageKey& key) const {
+  return Text(std::string(key.section), std::string(key.key), std::string(key.english));
+}
+
+std::string LanguageTable::ShortId() const {
+  return Text(lng::header::kLngShortID);
+}
+
+std::vector<std::string> LanguageTable::SectionNames() const {
+  std::vector<std::string> names;
+  ini_->ReadSections(names);
+  return names;
+}
+
+std::vector<std::string> LanguageTable::KeyNames(const std::string& section) const {
+  std::vector<std::string> names;
+  ini_->ReadSection(section, names);
+  return names;
+}
 
 std::string LanguageText(const LanguageTable& table, const std::string& section,
                          const std::string& key, const std::string& english) {
-  std::string text = table.Lookup(section, key, english);
-  size_t first = 0;
-  while (first < text.size() && IsBlank(text[first])) ++first;
-  size_t last = text.size();
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return text.substr(first, last - first);
+  return table.Text(section, key, english);
+}
+
+std::string FormatLanguageText(std::string_view text, std::string_view value) {
+  return ReplaceAll(text, "%s", value);
+}
+
+std::string ExpandLanguageLineBreaks(std::string_view text) {
+  return ReplaceAll(text, "<br>", kLineBreak);
+}
+
+std::string LanguageResourceName(std::string_view id) {
+  return std::string(kLanguageResourcePrefix) + std::string(id);
+}
+
+int FontCharsetFor(std::string_view resource_name) {
+  for (const BuiltInLanguage& language : kBuiltInLanguages) {
+    if (LanguageResourceName(language.id) == resource_name) return language.font_charset;
+  }
+  return kDefaultFontCharset;
+}
+
+std::vector<std::string> BuiltInLanguageListEntries() {
+  std::vector<std::string> entries;
+  for (const BuiltInLanguage& language : kBuiltInLanguages)
+    entries.emplace_back(language.list_entry);
+  std::sort(entries.begin(), entries.end());
+  return entries;
+}
+
+std::string CommandLineLanguage(const std::vector<std::string>& args) {
+  constexpr std::string_view kSwitch = "/LNG=";
+  std::string value;
+  for (const std::string& arg : args) {
+    if (arg.size() < kSwitch.size()) continue;
+    if (AsciiUpperCase(std::string_view(arg).substr(0, kSwitch.size())) != kSwitch) continue;
+    value = Trim(std::string_view(arg).substr(kSwitch.size()));
+  }
+  return value;
+}
+
+bool IsLanguageFileName(std::string_view value) {
+  return value.ends_with(".ini");
+}
+
+namespace {
+
+std::string InProgramDir(const LanguageSources& sources, const std::string& name) {
+  return sources.program_dir + "\\" + name;
+}
+
+LanguageTable FromResource(Resources& resources, const std::string& name) {
+  std::string text;
+  if (resources.ReadData(name, text) != 0) return LanguageTable();
+  return LanguageTable::FromText(text);
+}
+
+}  // namespace
+
+LanguageTable LoadBuiltInLanguage(Resources& resources, const std::string& id,
+                                  std::string* loaded) {
+  std::string name = LanguageResourceName(id);
+  if (id.empty() || !resources.Exists(name)) name = std::string(kEnglishLanguageResource);
+  if (loaded != nullptr) *loaded = name;
+  return FromResource(resources, name);
+}
+
+LanguageTable LoadLanguageByName(const LanguageSources& sources, const std::string& value) {
+  if (IsLanguageFileName(value))
+    return LanguageTable::FromFile(sources.fs, InProgramDir(sources, value));
+  return LoadBuiltInLanguage(sources.resources, value);
+}
+
+LoadedLanguage LoadLanguage(const LanguageSources& sources, const std::string& setting,
+                            PendingLanguage& pending, const std::vector<std::string>& args) {
+  std::string chosen = Trim(setting);
+  if (pending.pending) {
+    chosen = pending.value;
+    pending.pending = false;
+  } else {
+    pending.value = chosen;
+  }
+  const std::string command_line = CommandLineLanguage(args);
+
+  LoadedLanguage result;
+  if (IsLanguageFileName(command_line) &&
+      sources.fs.FileExists(InProgramDir(sources, command_line))) {
+    result.table = LanguageTable::FromFile(sources.fs, InProgramDir(sources, command_line));
+    result.current_id = command_line;
+  } else if (!command_line.empty() && !IsLanguageFileName(command_line)) {
+    result.current_id = command_line.substr(0, 3);
+    result.table = LoadBuiltInLanguage(sources.resources, result.current_id);
+  } else if (IsLanguageFileName(chosen)) {
+    result.table = LanguageTable::FromFile(sources.fs, InProgramDir(sources, chosen));
+    result.current_id = chosen;
+  } else {
+    result.current_id = chosen.substr(0, 3);
+    result.table = LoadBuiltInLanguage(sources.resources, result.current_id);
+  }
+  result.charset_resource = LanguageResourceName(result.table.ShortId());
+  result.font_charset = FontCharsetFor(result.charset_resource);
+  return result;
+}
+
+bool LoadLanguageArgument(const LanguageSources& sources, const std::string& value,
+                          LanguageTable& table) {
+  if (IsLanguageFileName(value)) {
+    const std::string path = InProgramDir(sources, value);
+    if (!sources.fs.FileExists(path)) return false;
+    table = LanguageTable::FromFile(sources.fs, path);
+    return true;
+  }
+  const std::string name = LanguageResourceName(value);
+  if (value.empty() || !sources.resources.Exists(name)) return false;
+  table = FromResource(sources.resources, name);
+  return true;
+}
+
+InstallerLanguage LoadInstallerLanguage(Resources& resources, const std::string& language_ini) {
+  const std::string code = language_ini.size() > 5 ? language_ini.substr(5, 3) : std::string();
+  InstallerLanguage language;
+  language.table = LoadBuiltInLanguage(resources, code);
+  language.current_id = language.table.ShortId();
+  return language;
+}
+
+std::vector<ExternalLanguage> FindExternalLanguages(const LanguageSources& sources) {
+  std::vector<ExternalLanguage> found;
+  for (const DirEntry& entry : sources.fs.ListDirectory(sources.program_dir, "lng_*.ini")) {
+    if (entry.IsDirectory()) continue;
+    const std::string rest = ReplaceAllIgnoreCase(entry.name, "lng_", "");
+    if (rest.empty()) continue;
+    LanguageTable table = LanguageTable::FromFile(sources.fs, InProgramDir(sources, entry.name));
+    ExternalLanguage language;
+    language.file_name = entry.name;
+    language.english_name = table.Text(lng::header::kLngNameEng);
+    language.list_entry = "- " + rest + " (" + language.english_name + ")";
+    found.push_back(std::move(language));
+  }
+  return found;
+}
+
+std::string LanguageOfListEntry(std::string_view entry) {
+  if (!entry.starts_with("-")) return Trim(entry.substr(0, entry.find('-')));
+  std::string_view name = entry.substr(entry.starts_with("- ") ? 2 : 1);
+  return "lng_" + Trim(name.substr(0, name.find('(')));
 }
 
 }  // namespace kestrix

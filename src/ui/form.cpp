@@ -79,6 +79,16 @@ int RunMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
+int RunDialogMessageLoop(HWND window) {
+  MSG msg = {};
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (IsWindow(window) && IsDialogMessageA(window, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
 bool IsMaximizeRequest(UINT message, WPARAM wparam) {
   // The low four bits of a system command are the system's own.
   return message == WM_SYSCOMMAND && (wparam & 0xFFF0) == SC_MAXIMIZE;

@@ -54,6 +54,8 @@ class Form {
 
 // Runs the thread's message loop until WM_QUIT; its exit code.
 int RunMessageLoop();
+// The same with Tab and Shift+Tab moving the focus between the controls of `window`.
+int RunDialogMessageLoop(HWND window);
 
 // The window-menu maximise request, refused with a beep on our fixed-layout windows.
 bool IsMaximizeRequest(UINT message, WPARAM wparam);

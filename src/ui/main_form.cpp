@@ -1,19 +1,19 @@
 #include "ui/main_form.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include "app/foreground_win32.h"
 #include "app/name_selection.h"
 #include "app/window_placement.h"
+#include "names/text_ops.h"
 
 namespace kestrix {
 
 namespace {
 
-constexpr int kWidth = 460;
-constexpr int kHeight = 180;
-constexpr int kIdCurrentPath = 1001;
-constexpr int kIdMkDir = 1002;
+constexpr int kInitialWidth = 353;
+constexpr int kInitialHeight = 260;
 constexpr char kHostMissingText[] = "Total Commander isn't running!";
 constexpr char kDefaultLanguage[] = "ENG";
 
@@ -23,20 +23,28 @@ WindowRect ScreenRect() {
 
 }  // namespace
 
+Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
+    : app_(app), services_(std::move(services)), view_(*this) {}
+
+Ttc_KestrixForm::~Ttc_KestrixForm() {
+  if (PopupMenu_Add != nullptr) DestroyMenu(PopupMenu_Add);
+  if (PopupMenu_Options != nullptr) DestroyMenu(PopupMenu_Options);
+  if (hwnd() != nullptr) DestroyWindow(hwnd());
+  if (font_ != nullptr) DeleteObject(font_);
+  if (italic_font_ != nullptr) DeleteObject(italic_font_);
+}
+
 bool Ttc_KestrixForm::Create(HINSTANCE instance) {
-  if (!CreateForm(instance, kMainWindowClass, kApplicationTitle, WS_OVERLAPPEDWINDOW, kWidth,
-                  kHeight))
+  instance_ = instance;
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  if (!CreateForm(instance, kMainWindowClass, kApplicationTitle, style, kInitialWidth,
+                  kInitialHeight))
     return false;
-  lbl_currentPath =
-      CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_PATHELLIPSIS, Scale96(12),
-                      Scale96(12), Scale96(kWidth - 40), Scale96(20), hwnd(),
-                      reinterpret_cast<HMENU>(kIdCurrentPath), instance, nullptr);
-  MkDir = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
-                          Scale96(12), Scale96(40), Scale96(kWidth - 40), Scale96(22), hwnd(),
-                          reinterpret_cast<HMENU>(kIdMkDir), instance, nullptr);
-  for (HWND control : {lbl_currentPath, MkDir})
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
+  CreateControls(instance);
+  ApplyCaptions();
+  FillTemplates();
+  MoveControl(kId_MkDirExt, 336, 44);
+  RelayoutForMode(true);
   bool show = false;
   Guarded([&] { show = FormCreate(); });
   return show && !terminated_;
@@ -54,9 +62,10 @@ void Ttc_KestrixForm::FormShow() {
   if (!SelectsSuggestedNameOnShow(startup_.dir_prefix_active, startup_.dir_suffix_active,
                                   startup_.suggested_name))
     return;
-  SetFocus(MkDir);
-  TextSelection selection = SuggestedNameSelection(view_.NameText(), app_.Snapshot.SelectedName);
-  SendMessageA(MkDir, EM_SETSEL, selection.start, selection.start + selection.length);
+  HWND input = VisibleInput();
+  SetFocus(input);
+  TextSelection selection = SuggestedNameSelection(WindowText(input), app_.Snapshot.SelectedName);
+  Select(input, selection);
 }
 
 bool Ttc_KestrixForm::FormCreate() {
@@ -69,6 +78,7 @@ bool Ttc_KestrixForm::FormCreate() {
     return false;
   }
   app_.HostPresent = true;
+  ReplacementsArmed_ = true;
   char current_dir[MAX_PATH] = {};
   DWORD length = GetCurrentDirectoryA(MAX_PATH, current_dir);
   app_.Snapshot.CurrentPath = std::string(1, length > 0 ? current_dir[0] : 'C') + ":\\";
@@ -90,6 +100,7 @@ bool Ttc_KestrixForm::FormCreate() {
                     *commands_, view_, self);
   snapshot_->Acquire();
   if (terminated_) return false;
+  SetText(kId_MkDirExt, GetText(kId_MkDir));
   PlaceWindow();
   SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
   return true;
@@ -97,9 +108,6 @@ bool Ttc_KestrixForm::FormCreate() {
 
 void Ttc_KestrixForm::ApplyStartupSettings() {
   if (startup_.window_style == 1 || startup_.window_style == 2) {
-    LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
-    style &= ~static_cast<LONG_PTR>(WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX);
-    SetWindowLongPtrA(hwnd(), GWL_STYLE, style);
     LONG_PTR ex_style = GetWindowLongPtrA(hwnd(), GWL_EXSTYLE);
     ex_style |= startup_.window_style == 1 ? WS_EX_DLGMODALFRAME : WS_EX_TOOLWINDOW;
     SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, ex_style);
@@ -144,17 +152,53 @@ void Ttc_KestrixForm::PlaceWindow() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Re-centres vertically on the host window, `extra_up` pixels higher.
+void Ttc_KestrixForm::CenterOnHost(int extra_up) {
+  WindowSystem& windows = services_.windows;
+  const WindowHandle host = app_.Snapshot.HostWindow;
+  WindowRect area;
+  if (host == 0 || windows.IsIconic(host) || !windows.GetRect(host, area)) return;
+  RECT own;
+  if (!GetWindowRect(hwnd(), &own)) return;
+  const int top = (area.top + area.bottom) / 2 - (own.bottom - own.top) / 2 - extra_up;
+  SetWindowPos(hwnd(), nullptr, own.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Ttc_KestrixForm::FormActivate() {
   if (!app_.HostPresent) return;
   app_.CurrentRoutine = "FormActivate";
-  TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-  ActivationSettings activation = ReadActivationSettings(ini);
-  closing_.replacements = activation.replacements;
-  closing_.enter_directory = activation.enter_directory;
-  closing_.close_window = activation.close_window;
-  closing_.us_clear_list = activation.us_clear_list;
-  closing_.last_selected_page = activation.last_selected_page;
-  closing_.user_theme_name = activation.user_theme_name;
+  {
+    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
+    activation_ = ReadActivationSettings(ini);
+  }
+  closing_.replacements = activation_.replacements;
+  closing_.enter_directory = activation_.enter_directory;
+  closing_.close_window = activation_.close_window;
+  closing_.us_clear_list = activation_.us_clear_list;
+  closing_.last_selected_page = activation_.last_selected_page;
+  closing_.user_theme_name = activation_.user_theme_name;
+  ApplyInitialMode(activation_.initial_mode, activation_.window_extended);
+  SetChecked(kId_option_replacements, activation_.replacements);
+  SetChecked(kId_option_enterdir, activation_.enter_directory);
+  SetChecked(kId_option_closewnd, activation_.close_window);
+  SetText(kId_lbl_s_more, Text("Captions - Program", "More", "<more>"));
+  for (auto [plain, flat] : {std::pair{kId_btn_ok, kId_btn_ok_flat},
+                             {kId_btn_cancel, kId_btn_cancel_flat},
+                             {kId_btn_options, kId_btn_options_flat}}) {
+    SetVisible(plain, !activation_.flat_buttons);
+    SetVisible(flat, activation_.flat_buttons);
+  }
+  SetOkEnabled(!Trim(GetText(kId_MkDir)).empty());
+  HWND input = VisibleInput();
+  if (IsVisible(kId_MkDir)) {
+    MkDirChange();
+  } else {
+    if (!BatchModeActive_) SetText(kId_MkDirExt, GetText(kId_MkDirExt));
+    MkDirExtChange();
+  }
+  Select(input, {WindowText(input).size(), 0});
+  SetFocus(input);
+  if (activation_.initial_mode == 2) GenerateBatchDirList();
 }
 
 bool Ttc_KestrixForm::FormCloseQuery() {
@@ -165,6 +209,9 @@ bool Ttc_KestrixForm::FormCloseQuery() {
   Guarded([&] {
     TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
     closing_.language_in_use = kDefaultLanguage;
+    closing_.replacements = IsChecked(kId_option_replacements);
+    closing_.enter_directory = IsChecked(kId_option_enterdir);
+    closing_.close_window = IsChecked(kId_option_closewnd);
     closing_.tc8b10_method = flags_.TC8B10Method;
     closing_.tc8b10_fix_ext = flags_.TC8B10FixExt;
     closing_.tc8b10_func_checked = flags_.TC8B10FuncChecked;
@@ -187,24 +234,46 @@ LRESULT Ttc_KestrixForm::HostReply(LPARAM lparam) {
   return 1;
 }
 
+std::string Ttc_KestrixForm::Text(const char* section, const char* key, const char* english) const {
+  const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
+  return LanguageText(language, section, key, english);
+}
+
 void Ttc_KestrixForm::View::ShowCurrentPath(const std::string& shortened) {
-  SetWindowTextA(form_.lbl_currentPath, shortened.c_str());
+  HWND label = form_.Control(kId_lbl_currentPath);
+  SetWindowTextA(label, shortened.c_str());
+  // The label is as wide as its text, so the preview follows it directly.
+  HDC dc = GetDC(label);
+  HGDIOBJ old = SelectObject(dc, form_.font_ != nullptr ? static_cast<HGDIOBJ>(form_.font_)
+                                                        : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE size = {};
+  GetTextExtentPoint32A(dc, shortened.c_str(), static_cast<int>(shortened.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  RECT rect = form_.ControlRect(kId_lbl_currentPath);
+  SetWindowPos(label, nullptr, 0, 0, size.cx + 2, rect.bottom - rect.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::string Ttc_KestrixForm::View::NameText() {
-  int length = GetWindowTextLengthA(form_.MkDir);
-  std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-  int got = GetWindowTextA(form_.MkDir, text.data(), static_cast<int>(text.size()));
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
+  return form_.GetText(kId_MkDir);
 }
 
 void Ttc_KestrixForm::View::SetNameText(const std::string& text) {
-  SetWindowTextA(form_.MkDir, text.c_str());
+  form_.SetText(kId_MkDir, text);
+  form_.MkDirChange();
 }
 
-// Loading names from the focused text file belongs to the full main window.
-void Ttc_KestrixForm::View::ShowTextFileItem(const std::string&) {}
+void Ttc_KestrixForm::View::ShowTextFileItem(const std::string&) {
+  form_.SetVisible(kId_btn_loadFromFile, true);
+}
+
+void Ttc_KestrixForm::View::RefreshDone() {
+  if (form_.IsVisible(kId_MkDir))
+    form_.MkDirChange();
+  else
+    form_.MkDirExtChange();
+}
 
 void Ttc_KestrixForm::View::Terminate() {
   form_.terminated_ = true;
@@ -218,7 +287,76 @@ void Ttc_KestrixForm::FormClose() {
 
 void Ttc_KestrixForm::FormDestroy() {
   app_.CurrentRoutine = "FormDestroy";
+  KillTimer(hwnd(), kTimer_LiveReplacements);
 }
+
+// --- Control helpers -----------------------------------------------------------------
+
+std::string Ttc_KestrixForm::WindowText(HWND control) const {
+  int length = GetWindowTextLengthA(control);
+  std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+  int got = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return text;
+}
+
+void Ttc_KestrixForm::SetText(int id, const std::string& text) {
+  if (GetText(id) != text) SetWindowTextA(Control(id), text.c_str());
+  // Not every edit control reports a text set by its owner; the list's handler must run.
+  if (id == kId_MkDirExt) ListMayHaveChanged();
+}
+
+std::string Ttc_KestrixForm::GetText(int id) const {
+  return WindowText(Control(id));
+}
+
+// The control's own visibility flag: the window itself may still be hidden.
+bool Ttc_KestrixForm::IsVisible(int id) const {
+  return (GetWindowLongPtrA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Ttc_KestrixForm::SetVisible(int id, bool visible) {
+  if (IsVisible(id) != visible) ShowWindow(Control(id), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Ttc_KestrixForm::SetEnabled(int id, bool enabled) {
+  EnableWindow(Control(id), enabled ? TRUE : FALSE);
+}
+
+bool Ttc_KestrixForm::IsChecked(int id) const {
+  return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Ttc_KestrixForm::SetChecked(int id, bool checked) {
+  SendMessageA(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+TextSelection Ttc_KestrixForm::Selection(HWND control) const {
+  DWORD start = 0;
+  DWORD end = 0;
+  if (control == Control(kId_MkDir) || control == mkdir_edit_) {
+    LRESULT both = SendMessageA(Control(kId_MkDir), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                                reinterpret_cast<LPARAM>(&end));
+    (void)both;
+  } else {
+    SendMessageA(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  }
+  return {start, end >= start ? end - start : 0};
+}
+
+void Ttc_KestrixForm::Select(HWND control, TextSelection selection) {
+  const size_t length = WindowText(control).size();
+  const size_t start = std::min(selection.start, length);
+  const size_t end =
+      selection.length == std::string::npos ? length : std::min(length, start + selection.length);
+  if (control == Control(kId_MkDir) || control == mkdir_edit_)
+    SendMessageA(mkdir_edit_, EM_SETSEL, start, end);
+  else
+    SendMessageA(control, EM_SETSEL, start, end);
+}
+
+// --- Messages ------------------------------------------------------------------------
 
 LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   if (IsMaximizeRequest(message, wparam)) {
@@ -231,6 +369,140 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       break;
     case WM_COPYDATA:
       return HostReply(lparam);
+    case WM_TIMER:
+      if (wparam == kTimer_LiveReplacements) LiveReplacementsTimer();
+      return 0;
+    case WM_COMMAND: {
+      const int id = LOWORD(wparam);
+      const int code = HIWORD(wparam);
+      if (lparam == 0) {
+        VariableMenuClick(id);
+        return 0;
+      }
+      switch (id) {
+        case kId_MkDir:
+          if (code == CBN_EDITCHANGE) NameMayHaveChanged();
+          if (code == CBN_SELCHANGE) PostMessageA(hwnd(), WM_APP, kId_MkDir, 0);
+          break;
+        case kId_MkDirExt:
+          if (code == EN_CHANGE) ListMayHaveChanged();
+          break;
+        case kId_btn_ok:
+        case kId_btn_ok_flat:
+          if (code == BN_CLICKED) btn_okClick();
+          break;
+        case IDOK:
+          if (OkEnabled()) btn_okClick();
+          break;
+        case kId_btn_cancel:
+        case kId_btn_cancel_flat:
+        case IDCANCEL:
+          if (code == BN_CLICKED) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+          break;
+        case kId_btn_extended:
+          if (code == BN_CLICKED) btn_extendedClick();
+          break;
+        case kId_btn_BatchDir:
+          if (code == BN_CLICKED) btn_BatchDirClick();
+          break;
+        case kId_btn_addRep:
+          if (code == BN_CLICKED) btn_addRepClick();
+          break;
+        case kId_btn_options:
+        case kId_btn_options_flat:
+          if (code == BN_CLICKED) btn_optionsClick();
+          break;
+        case kId_btn_Quick1:
+          ProcessTextModifier("FNC_SpaceToDot");
+          break;
+        case kId_btn_Quick2:
+          ProcessTextModifier("FNC_DotToSpace");
+          break;
+        case kId_btn_Quick3:
+          ProcessTextModifier("FNC_InvertCase");
+          break;
+        case kId_option_closewnd:
+        case kId_option_enterdir:
+        case kId_option_replacements:
+          if (code == BN_CLICKED) option_Click(id);
+          break;
+        case kId_cmbox_Templates:
+          if (code == CBN_DROPDOWN) cmbox_TemplatesDropDown();
+          if (code == CBN_SELENDOK) cmbox_TemplatesChange();
+          if (code == CBN_KILLFOCUS) TemplateListOpen_ = false;
+          break;
+        case kId_edit_from:
+        case kId_edit_to:
+        case kId_edit_stepby:
+        case kId_edit_digits:
+          if (code == EN_CHANGE && BatchModeActive_) BatchFieldEdited(id);
+          break;
+        case kId_chck_digitsAuto:
+          if (code == BN_CLICKED && IsChecked(id)) BatchFieldEdited(kId_edit_to);
+          break;
+        case kId_img_ChangeDirAttrib:
+          if (code == STN_CLICKED) img_ChangeDirAttribClick();
+          break;
+        case kId_btn_sign:
+          if (code == BN_CLICKED) btn_signClick();
+          break;
+        case kId_cmbx_prefix:
+        case kId_cmbx_suffix:
+          if (code == CBN_DROPDOWN) OpenAffixList(id);
+          if (code == CBN_EDITCHANGE && BatchModeActive_) GenerateBatchDirList();
+          if (code == CBN_SELCHANGE) PostMessageA(hwnd(), WM_APP, id, 0);
+          break;
+        case kId_btn_setSuffix:
+          if (code == BN_CLICKED) btn_setSuffixClick();
+          break;
+        case kId_memo_suffix:
+          if (code == EN_CHANGE) memo_suffixChange();
+          break;
+        case kId_rb_Decimal:
+        case kId_rb_Roman:
+        case kId_rb_ABC:
+          if (code == BN_CLICKED && BatchModeActive_) NumberFormClick(id);
+          break;
+      }
+      return 0;
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lparam);
+      if (header != nullptr && header->code == UDN_DELTAPOS) {
+        // After the arrow changed the number, the list takes the focus again.
+        PostMessageA(hwnd(), WM_APP + 1, header->idFrom, 0);
+      }
+      break;
+    }
+    case WM_APP:
+      // A drop-down choice: its text is in the field only once the selection message ends.
+      if (wparam == kId_MkDir) {
+        MkDirChange();
+      } else if (BatchModeActive_) {
+        GenerateBatchDirList();
+      }
+      return 0;
+    case WM_APP + 1:
+      if (wparam == kId_updown_digits) SetChecked(kId_chck_digitsAuto, false);
+      SetFocus(Control(kId_MkDirExt));
+      Select(Control(kId_MkDirExt), {GetText(kId_MkDirExt).size(), 0});
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      HWND control = reinterpret_cast<HWND>(lparam);
+      HDC dc = reinterpret_cast<HDC>(wparam);
+      if (control == Control(kId_lbl_newdirname)) {
+        SetTextColor(dc, RGB(0x5D, 0x98, 0xE3));
+      } else if (control == Control(kId_lbl_currentPath)) {
+        SetTextColor(dc, RGB(0x43, 0x91, 0xD3));
+      } else if (control == Control(kId_img_ChangeDirAttrib) ||
+                 control == Control(kId_lbl_s_more)) {
+        SetTextColor(dc, RGB(0x80, 0x80, 0x80));
+      } else {
+        break;
+      }
+      SetBkMode(dc, TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
     case WM_CLOSE:
       if (FormCloseQuery()) {
         FormClose();
@@ -243,6 +515,23 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       return 0;
   }
   return DefaultHandling(message, wparam, lparam);
+}
+
+void Ttc_KestrixForm::ProcessTextModifier(const char* function_name) {
+  HWND field = IsVisible(kId_MkDir) ? Control(kId_MkDir) : Control(kId_MkDirExt);
+  const std::string text = WindowText(field);
+  PortableCharCase char_case;
+  ModifiedText modified = ::kestrix::ProcessTextModifier(
+      function_name, text, Selection(field),
+      IsVisible(kId_MkDir) ? InputMode::kNormal : InputMode::kExtended, startup_.intelli_modifiers,
+      char_case);
+  SetWindowTextA(field, modified.text.c_str());
+  SetFocus(field);
+  Select(field, modified.selection);
+  if (IsVisible(kId_MkDir))
+    MkDirChange();
+  else
+    MkDirExtChange();
 }
 
 }  // namespace kestrix

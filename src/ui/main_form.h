@@ -1,17 +1,35 @@
 #pragma once
-// The main window. Opened when the program runs from within the host's tree.
+// The main window Ttc_KestrixForm: the name field and the list, the three modes, the
+// options, the batch group and the keys. Handlers carry the names of the design; what
+// they decide comes from the portable rules (app/mode_rules.h, app/key_commands.h,
+// app/subdir_lines.h, create/batch_list.h, names/*).
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/key_commands.h"
 #include "app/launch_decision.h"
+#include "app/mode_rules.h"
+#include "create/attribute_editor.h"
+#include "create/batch_list.h"
+#include "create/creation_run.h"
+#include "create/dir_attributes.h"
 #include "host/host_commands.h"
 #include "host/host_focus_win32.h"
 #include "host/host_snapshot.h"
+#include "names/intelligent_selection.h"
+#include "names/replacements.h"
+#include "names/template_list.h"
+#include "platform/code_page.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/modifier_keys.h"
 #include "platform/win32/windows_api.h"
 #include "platform/window_system.h"
+#include "settings/language_table.h"
 #include "settings/settings.h"
+#include "ui/control_ids.h"
 #include "ui/form.h"
 
 namespace kestrix {
@@ -22,23 +40,43 @@ struct MainFormServices {
   Environment& environment;
   std::string exe_path;
   ErrorLogger* logger = nullptr;
+  // The expansion's sources; without them the preview shows the text unexpanded.
+  VariablePlatform* variables = nullptr;
+  // The interface language; English defaults when none is given.
+  const LanguageTable* language = nullptr;
+  // What the creation run needs besides the above; without them OK does nothing.
+  CodePage* code_page = nullptr;
+  MessageBoxes* message_boxes = nullptr;
+  ModifierKeys* modifier_keys = nullptr;
 };
 
 class Ttc_KestrixForm : public Form {
  public:
-  Ttc_KestrixForm(StartupValues& app, MainFormServices services)
-      : app_(app), services_(std::move(services)), view_(*this) {}
+  Ttc_KestrixForm(StartupValues& app, MainFormServices services);
+  ~Ttc_KestrixForm() override;
 
   // Creates the window and runs FormCreate; false when the program must end without
   // showing it (no host window, an archive in the host, or no window at all).
   bool Create(HINSTANCE instance);
   void Show(int show_command);
 
+  // A control by its id (tests and the message handlers).
+  HWND Control(int id) const;
+  // The edit inside the combo box MkDir, which receives the keys typed into it.
+  HWND MkDirEdit() const { return mkdir_edit_; }
+  MainMode Mode() const;
+  bool BatchModeActive() const { return BatchModeActive_; }
+  const std::vector<int>& WordStops() const { return WordStops_; }
+  // The variables popup as it was built last (tests read its items).
+  HMENU VariablesMenu() const { return PopupMenu_Add; }
+  // Builds the variables popup as btn_addRepClick does, without showing it.
+  void PrepareVariablesMenu();
+  void InsertVariable(const std::string& token);
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  // What the host snapshot shows and reads in this window.
   class View : public SnapshotView {
    public:
     explicit View(Ttc_KestrixForm& form) : form_(form) {}
@@ -46,13 +84,15 @@ class Ttc_KestrixForm : public Form {
     std::string NameText() override;
     void SetNameText(const std::string& text) override;
     void ShowTextFileItem(const std::string& name) override;
-    void RefreshDone() override {}
+    void RefreshDone() override;
     void Terminate() override;
 
    private:
     Ttc_KestrixForm& form_;
   };
+  class RunView;
 
+  // Lifecycle (main_form.cpp).
   bool FormCreate();
   void FormShow();
   void FormActivate();
@@ -62,21 +102,136 @@ class Ttc_KestrixForm : public Form {
   LRESULT HostReply(LPARAM lparam);
   void ApplyStartupSettings();
   void PlaceWindow();
+  void CenterOnHost(int extra_up);
+  std::string Text(const char* section, const char* key, const char* english) const;
+
+  // Controls and layout (main_form_controls.cpp).
+  void CreateControls(HINSTANCE instance);
+  void ApplyCaptions();
+  void RelayoutForMode(bool normal);
+  void MoveControl(int id, int x, int y);
+  RECT ControlRect(int id) const;
+  void LockControl(int id, bool lock);
+
+  // Modes and change handlers (main_form_modes.cpp).
+  void ChangeToNormal();
+  void ChangeToExt();
+  void btn_extendedClick();
+  void btn_BatchDirClick();
+  void TurnOffBatchMode();
+  void MkDirChange();
+  // The name field's text may have changed: MkDirChange when it did.
+  void NameMayHaveChanged();
+  // Likewise for the list: MkDirExtChange when its text changed.
+  void ListMayHaveChanged();
+  void MkDirExtChange();
+  bool DirExists(const std::string& path);
+  void SetModeTitle(TitleForm form);
+  void SetOkCaption(bool enter);
+  void SetOkEnabled(bool enabled);
+  bool OkEnabled() const;
+  void ShowPreview(const std::string& text);
+  void option_Click(int id);
+  void ApplyInitialMode(int initial_mode, bool window_extended);
+  void LiveReplacementsTimer();
+  void btn_okClick();
+  void ProcessTextModifier(const char* function_name);
+  // Left click on img_ChangeDirAttrib and Ctrl+Q.
+  void img_ChangeDirAttribClick();
+
+  // Batch group (main_form_batch.cpp).
+  void GenerateBatchDirList();
+  void BatchFieldEdited(int id);
+  void btn_signClick();
+  void UpdateSignButton();
+  void PrefillBatchFields();
+  void OpenAffixList(int id);
+  void btn_setSuffixClick();
+  void memo_suffixChange();
+  void CloseSuffixEditor();
+  void NumberFormClick(int id);
+  BatchFieldTexts ReadBatchTexts() const;
+
+  // Keys, menus and templates (main_form_input.cpp).
+  bool InputKeyDown(HWND control, WPARAM key);
+  bool InputChar(HWND control, WPARAM ch);
+  void RunKeyAction(KeyAction action, HWND control);
+  FocusedControl FocusKind(HWND control) const;
+  void AddSubdirLine(HWND control);
+  void option_replacementsMouseDown();
+  void RunIntelligentSelection(HWND control);
+  void btn_addRepClick();
+  void VariableMenuClick(int command);
+  void btn_optionsClick();
+  void OptionsMenuClick(int command);
+  void cmbox_TemplatesDropDown();
+  void cmbox_TemplatesChange();
+  void FillTemplates();
+  static LRESULT CALLBACK InputSubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                            UINT_PTR id, DWORD_PTR data);
+  void SubclassInput(HWND control);
+
+  std::string WindowText(HWND control) const;
+  void SetText(int id, const std::string& text);
+  std::string GetText(int id) const;
+  bool IsVisible(int id) const;
+  void SetVisible(int id, bool visible);
+  void SetEnabled(int id, bool enabled);
+  bool IsChecked(int id) const;
+  void SetChecked(int id, bool checked);
+  TextSelection Selection(HWND control) const;
+  void Select(HWND control, TextSelection selection);
+  HWND VisibleInput() const;
 
   StartupValues& app_;
   MainFormServices services_;
+  EnglishLanguageTable english_;
   View view_;
-  HWND lbl_currentPath = nullptr;
-  HWND MkDir = nullptr;
+  HINSTANCE instance_ = nullptr;
+  std::vector<HWND> controls_;
+  HWND mkdir_edit_ = nullptr;
+  HFONT font_ = nullptr;
+  HFONT italic_font_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HMENU PopupMenu_Add = nullptr;
+  HMENU PopupMenu_Options = nullptr;
+  std::vector<std::string> menu_tokens_;  // by command - kMenu_VariableFirst
+  std::vector<std::string> env_tokens_;
+  std::vector<std::string> user_app_tokens_;
+  HMENU envvars_menu_ = nullptr;
+
   StartupSettings startup_;
+  ActivationSettings activation_;
   HostMethodFlags flags_;
   AffixSettings affixes_;
   Win32HostFocus focus_;
   std::optional<HostCommands> commands_;
   std::optional<HostSnapshotReader> snapshot_;
   bool terminated_ = false;
-  // The option states the close writes back; the activation reads refresh them.
   ClosingValues closing_;
+
+  // Window state.
+  bool BatchModeActive_ = false;
+  TextSelection SavedSelection_;
+  std::vector<std::string> PreBatchList_;
+  bool RecenterPending_ = false;
+  std::vector<int> WordStops_;
+  WordCursor SelectionCursor_;
+  bool MoreHovered_ = false;
+  bool ReplacementsArmed_ = true;
+  std::vector<std::string> UserAppIds_;
+  bool EnvMenuBuilt_ = false;
+  bool TemplateListOpen_ = false;
+  bool BatchFilling_ = false;
+  bool DigitsOnlyApplied_ = false;
+  int SubdirCounter_ = 0;
+  bool LiveTimerRunning_ = false;
+  bool CreationRunning_ = false;
+  std::string last_name_text_;
+  std::string last_list_text_;
+  AttributeEditor attributes_;
+  std::vector<BuiltInTemplate> built_in_templates_;
+  std::string app_title_ = "Total Commander Kestrix";
 };
 
 }  // namespace kestrix

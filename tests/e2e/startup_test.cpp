@@ -10,12 +10,15 @@
 
 #include "e2e/tcsim_fixture.h"
 #include "host/host_snapshot.h"
+#include "ui/control_ids.h"
 
 namespace kestrix::e2e {
 namespace {
 
 constexpr char kTitle[] = "Total Commander Kestrix";
 constexpr char kMainClass[] = "Ttc_KestrixForm";
+// Normal mode's title: the application title, a blank and the (empty) attribute tag.
+constexpr char kMainTitle[] = "Total Commander Kestrix ";
 constexpr char kInstallerClass[] = "TKestrix_Installer";
 constexpr DWORD kWaitMs = 15000;
 
@@ -101,7 +104,9 @@ class StartupTest : public ::testing::Test {
 
   void TearDown() override {
     for (const char* class_name : {kMainClass, kInstallerClass, "#32770"}) {
-      while (HWND window = FindWindowA(class_name, kTitle)) {
+      // The main window's title changes with the mode; the others keep the plain title.
+      const char* caption = class_name == kMainClass ? nullptr : kTitle;
+      while (HWND window = FindWindowA(class_name, caption)) {
         PostMessageA(window, WM_CLOSE, 0, 0);
         if (!WaitUntil([&] { return !IsWindow(window); }, 5000)) break;
       }
@@ -159,7 +164,7 @@ class StartupTest : public ::testing::Test {
 
   HWND ExpectMainWindow(const TcsimStart& start) {
     StartHostWithF7(start);
-    HWND main = WaitForWindow(kMainClass, kTitle);
+    HWND main = WaitForWindow(kMainClass, kMainTitle);
     EXPECT_NE(main, nullptr) << host_.LogText();
     EXPECT_EQ(host_.LogText().find("CMD 907"), std::string::npos);
     return main;
@@ -174,13 +179,13 @@ class StartupTest : public ::testing::Test {
 
 TEST_F(StartupTest, F7InTheHostOpensTheMainWindowOnTheActivePanel) {
   StartHostWithF7(TcsimStart().Left(panel_).Focus("readme.txt"));
-  HWND main = WaitForWindow(kMainClass, kTitle);
+  HWND main = WaitForWindow(kMainClass, kMainTitle);
   ASSERT_NE(main, nullptr) << host_.LogText();
   EXPECT_EQ(CountWindows(kInstallerClass), 0);
   // The host answered the method probe, so path and item came through its queries.
   EXPECT_GE(host_.WaitForLog("GA \"SP\""), 0) << host_.LogText();
-  EXPECT_EQ(WindowText(GetDlgItem(main, 1001)), ShortenPath(panel_ + "\\"));
-  EXPECT_EQ(WindowText(GetDlgItem(main, 1002)), "readme");
+  EXPECT_EQ(WindowText(GetDlgItem(main, kId_lbl_currentPath)), ShortenPath(panel_ + "\\"));
+  EXPECT_EQ(WindowText(GetDlgItem(main, kId_MkDir)), "readme");
   EXPECT_EQ(host_.LogText().find("CMD 907"), std::string::npos);
 
   // The window-menu maximise is refused.
@@ -199,10 +204,10 @@ TEST_F(StartupTest, F7InTheHostOpensTheMainWindowOnTheActivePanel) {
 
 TEST_F(StartupTest, OlderHostIsReadFromItsWindows) {
   StartHostWithF7(TcsimStart().Left(panel_).Focus("readme.txt").Detailed().IgnoreGa());
-  HWND main = WaitForWindow(kMainClass, kTitle);
+  HWND main = WaitForWindow(kMainClass, kMainTitle);
   ASSERT_NE(main, nullptr) << host_.LogText();
-  EXPECT_EQ(WindowText(GetDlgItem(main, 1001)), ShortenPath(panel_ + "\\"));
-  EXPECT_EQ(WindowText(GetDlgItem(main, 1002)), "readme");
+  EXPECT_EQ(WindowText(GetDlgItem(main, kId_lbl_currentPath)), ShortenPath(panel_ + "\\"));
+  EXPECT_EQ(WindowText(GetDlgItem(main, kId_MkDir)), "readme");
   PostMessageA(main, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }));
   std::string settings = ReadFileText(tree_.Path("Kestrix\\tc Kestrix.ini"));
@@ -216,10 +221,11 @@ TEST_F(StartupTest, ActivePrefixSelectsOnlyTheSuggestedName) {
                  "[PrefixSuffix]\r\nDirPrefix=2024_\r\nDirPrefixActive=True\r\n"
                  "DirSuffix=_old\r\nDirSuffixActive=True\r\n");
   StartHostWithF7(TcsimStart().Left(panel_).Focus("readme.txt"));
-  HWND main = WaitForWindow(kMainClass, kTitle);
+  HWND main = WaitForWindow(kMainClass, kMainTitle);
   ASSERT_NE(main, nullptr) << host_.LogText();
-  HWND name = GetDlgItem(main, 1002);
+  HWND name = GetDlgItem(main, kId_MkDir);
   EXPECT_EQ(WindowText(name), "2024_readme_old");
+  name = FindWindowExA(name, nullptr, "EDIT", nullptr);  // the combo box's own edit
   DWORD start = 0, end = 0;
   ASSERT_TRUE(WaitUntil(
       [&] {
@@ -259,7 +265,7 @@ TEST_F(StartupTest, InsideAnArchiveFolderTheMainWindowOpens) {
 TEST_F(StartupTest, OtherHostBuildOpensTheMainWindow) {
   HWND main = ExpectMainWindow(TcsimStart().Left(panel_).Focus("readme.txt").Lcl());
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(WindowText(GetDlgItem(main, 1002)), "readme");
+  EXPECT_EQ(WindowText(GetDlgItem(main, kId_MkDir)), "readme");
 }
 
 TEST_F(StartupTest, OutsideTheHostTreeOpensTheInstallerAndASecondStartBringsItForward) {
@@ -292,8 +298,8 @@ TEST_F(StartupTest, WithoutHostEnvironmentTheInstallerOpens) {
 
 TEST_F(StartupTest, SetupSwitchInsideTheTreeOpensTheInstaller) {
   StartHostWithF7(panel_);  // a running host, so only the switch can lead to the installer
-  ASSERT_NE(WaitForWindow(kMainClass, kTitle), nullptr) << host_.LogText();
-  HWND main = FindWindowA(kMainClass, kTitle);
+  ASSERT_NE(WaitForWindow(kMainClass, kMainTitle), nullptr) << host_.LogText();
+  HWND main = FindWindowA(kMainClass, kMainTitle);
   PostMessageA(main, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }));
 
@@ -322,3 +328,41 @@ TEST_F(StartupTest, MissingHostWindowIsReported) {
 
 }  // namespace
 }  // namespace kestrix::e2e
+
+namespace kestrix {
+namespace e2e {
+namespace {
+
+// The typical request: F7 on "Setup.exe" suggests "Setup"; a name with a year variable
+// switches replacements on; Enter creates every level, tells the host to re-read and to
+// show the new directory, and the window closes.
+TEST_F(StartupTest, TypicalRequestCreatesTheLevelsAndCloses) {
+  tree_.MakeFile("panel\\Setup.exe", "MZ");
+  StartHostWithF7(TcsimStart().Left(panel_).Focus("Setup.exe"));
+  HWND main = WaitForWindow(kMainClass, kMainTitle);
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  HWND combo = GetDlgItem(main, kId_MkDir);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == "Setup"; }, 3000)) << WindowText(combo);
+  HWND name = FindWindowExA(combo, nullptr, "EDIT", nullptr);
+  ASSERT_NE(name, nullptr);
+  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Programs\\Audio\\%Y"));
+  EXPECT_EQ(SendMessageA(GetDlgItem(main, kId_option_replacements), BM_GETCHECK, 0, 0),
+            BST_CHECKED);
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const std::string year = std::to_string(now.wYear);
+  EXPECT_NE(WindowText(GetDlgItem(main, kId_lbl_newdirname)).find(year), std::string::npos);
+
+  PostMessageA(name, WM_KEYDOWN, VK_RETURN, 1);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 10000)) << host_.LogText();
+  const std::string created = panel_ + "\\Programs\\Audio\\" + year;
+  DWORD attributes = GetFileAttributesA(created.c_str());
+  EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+      << created;
+  EXPECT_GE(host_.WaitForLog("CMD 540"), 0) << host_.LogText();
+  EXPECT_GE(host_.WaitForLog("CD "), 0) << host_.LogText();
+}
+
+}  // namespace
+}  // namespace e2e
+}  // namespace kestrix

@@ -12,14 +12,6 @@ namespace {
 constexpr char kApp[] = "Total Commander Kestrix";
 constexpr int kFieldId = 1201;
 
-class GermanCaptions : public LanguageTable {
- public:
-  std::string Lookup(const std::string& section, const std::string& key,
-                     const std::string& english) const override {
-    if (section == "Captions - Program" && key == "Hidden") return "\t[h]  Versteckt  ";
-    return english;
-  }
-};
 
 struct MenuEntry {
   UINT id = 0;
@@ -66,7 +58,8 @@ TEST(AttributeMenuWin32, CaptionsFromTheLanguageTrimmedAndImagesWhenGiven) {
   HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
   ReleaseDC(nullptr, screen);
   HBITMAP images[4] = {bitmap, nullptr, bitmap, bitmap};
-  GermanCaptions german;
+  LanguageTable german =
+      LanguageTable::FromText("[Captions - Program]\nHidden=\t[h]  Versteckt  \n");
   HMENU menu = BuildAttributeMenu({}, german, images);
   EXPECT_EQ(ReadEntry(menu, 2).caption, "[h]  Versteckt");
   EXPECT_EQ(ReadEntry(menu, 0).caption, "[r]   Read-only");

@@ -95,6 +95,8 @@ TEST(GlyphResources, EachDecodesAtItsSizeWithRealTransparency) {
   const std::vector<std::string> names = GlyphResourceNames();
   ASSERT_GE(names.size(), ExpectedGlyphs().size() * kGlyphSizes.size());
   for (const std::string& name : names) {
+    // The test program also carries the built-in languages.
+    if (name.rfind("LNG_", 0) == 0) continue;
     PngImage image;
     std::string error;
     ASSERT_TRUE(LoadPngResource(nullptr, name.c_str(), image, error)) << name << ": " << error;

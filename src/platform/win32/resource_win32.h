@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/resources.h"
 #include "platform/win32/windows_api.h"
 
 namespace kestrix {
@@ -15,5 +16,20 @@ inline uint32_t ReadRcData(HMODULE module, const char* name, std::string& data) 
   return ReadResourceData(module, name, MAKEINTRESOURCEA(10), data);  // RT_RCDATA
 }
 bool ResourceExists(HMODULE module, const char* name, const char* type);
+
+// RCDATA resources of one module: the running program by default, or a module loaded as a
+// data file (LoadLibraryExA with LOAD_LIBRARY_AS_DATAFILE) to read another program's.
+class Win32Resources : public Resources {
+ public:
+  Win32Resources() : module_(GetModuleHandleA(nullptr)) {}
+  explicit Win32Resources(HMODULE module) : module_(module) {}
+
+  uint32_t ReadData(const std::string& name, std::string& data) override {
+    return ReadRcData(module_, name.c_str(), data);
+  }
+
+ private:
+  HMODULE module_;
+};
 
 }  // namespace kestrix

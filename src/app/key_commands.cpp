@@ -1,0 +1,151 @@
+#include "app/key_commands.h"
+
+namespace kestrix {
+
+namespace {
+
+bool CtrlAlone(const KeyPress& press) {
+  return press.ctrl && !press.shift && !press.alt;
+}
+
+bool InInput(FocusedControl focus) {
+  return focus == FocusedControl::kMkDir || focus == FocusedControl::kMkDirExt;
+}
+
+KeyDecision Consumed(KeyAction action) {
+  return {action, true};
+}
+
+}  // namespace
+
+KeyDecision ShortcutKey(const KeyPress& press, const KeyContext& context) {
+  const bool ctrl_only = CtrlAlone(press);
+  const bool alt_only = press.alt && !press.ctrl && !press.shift;
+  if (ctrl_only && press.key == 'T') return Consumed(KeyAction::kOpenTemplates);
+  if (ctrl_only && press.key == kKeyReturn && InInput(context.focus) && context.ok_enabled)
+    return Consumed(KeyAction::kOkClick);
+  if (ctrl_only && press.key == 'V' && context.focus == FocusedControl::kMkDir)
+    return {KeyAction::kPaste, false};
+  if (press.ctrl && press.shift && !press.alt && press.key == 'Q')
+    return Consumed(KeyAction::kOpenAttribLetters);
+  if (alt_only && press.key == kKeyLeft) return {KeyAction::kHostBack, false};
+  if (alt_only && press.key == kKeyRight) return {KeyAction::kHostForward, false};
+  if (ctrl_only && press.key == kKeyPrior) return {KeyAction::kHostParent, false};
+  if (ctrl_only && press.key == kKeyNext) return {KeyAction::kHostChild, false};
+  if (ctrl_only && (press.key == kKeyBackslash || press.key == kKeyOem102))
+    return {KeyAction::kHostRoot, false};
+  return {};
+}
+
+KeyDecision WindowKey(const KeyPress& press, const KeyContext& context) {
+  switch (press.key) {
+    case kKeyF1:
+      return Consumed(KeyAction::kUserGuide);
+    case kKeyF3:
+      switch (context.mode) {
+        case MainMode::kNormal:
+          return Consumed(KeyAction::kChangeToExt);
+        case MainMode::kExtended:
+          return Consumed(KeyAction::kBatchDirClick);
+        case MainMode::kBatch:
+          return Consumed(KeyAction::kChangeToNormal);
+      }
+      break;
+    case kKeyF5:
+      return Consumed(KeyAction::kRefresh);
+    case kKeyF6:
+      return Consumed(KeyAction::kChangeToNormal);
+    case kKeyF7:
+      return Consumed(context.mode == MainMode::kBatch ? KeyAction::kBatchDirClick
+                                                       : KeyAction::kChangeToExt);
+    case kKeyF8:
+      return Consumed(KeyAction::kBatchDirClick);
+  }
+  if (!CtrlAlone(press)) return {};
+  switch (press.key) {
+    case 'R':
+      return Consumed(KeyAction::kRefresh);
+    case 'M':
+      return Consumed(KeyAction::kManageTemplates);
+    case 'P':
+      return Consumed(KeyAction::kConfiguration);
+    case 'H':
+      return Consumed(KeyAction::kVariablesMenu);
+    case 'O':
+      return Consumed(KeyAction::kLoadFromFile);
+    case 'E':
+      return Consumed(KeyAction::kEditPath);
+    case 'D':
+      return Consumed(KeyAction::kPrepareSubdirLine);
+    case 'Q':
+      return Consumed(KeyAction::kAttributesMenu);
+    case 'Z':
+      return Consumed(KeyAction::kUndo);
+    case '1':
+      return Consumed(KeyAction::kQuick1);
+    case '2':
+      return Consumed(KeyAction::kQuick2);
+    case '3':
+      return Consumed(KeyAction::kQuick3);
+  }
+  return {};
+}
+
+KeyDecision ControlKey(const KeyPress& press, const KeyContext& context) {
+  const bool plain = !press.ctrl && !press.shift && !press.alt;
+  const bool ctrl_only = CtrlAlone(press);
+  switch (context.focus) {
+    case FocusedControl::kMkDir:
+      if (!press.ctrl && press.key == kKeyPrior) return Consumed(KeyAction::kCaretToStart);
+      if (!press.ctrl && press.key == kKeyNext) return Consumed(KeyAction::kCaretToEnd);
+      // An Enter with OK disabled is swallowed too: the name field has no use for it.
+      if (plain && press.key == kKeyReturn)
+        return Consumed(context.ok_enabled ? KeyAction::kOkClick : KeyAction::kSwallow);
+      if (ctrl_only && press.key == kKeyTab) return Consumed(KeyAction::kIntelligentSelection);
+      if (ctrl_only && press.key == 'A') return Consumed(KeyAction::kSelectAll);
+      break;
+    case FocusedControl::kMkDirExt:
+      if (ctrl_only && press.key == kKeyTab) return Consumed(KeyAction::kSwallow);
+      if (ctrl_only && press.key == 'A') return Consumed(KeyAction::kSelectAll);
+      break;
+    case FocusedControl::kButton:
+    case FocusedControl::kTemplates:
+      if (ctrl_only && press.key == kKeyTab) return Consumed(KeyAction::kIntelligentSelection);
+      break;
+    case FocusedControl::kPrefixSuffix:
+      if (!press.ctrl && press.key == kKeyPrior) return Consumed(KeyAction::kCaretToStart);
+      if (!press.ctrl && press.key == kKeyNext) return Consumed(KeyAction::kCaretToEnd);
+      break;
+    case FocusedControl::kPathField:
+      if (plain && press.key == kKeyReturn) return Consumed(KeyAction::kOkClick);
+      if (ctrl_only && press.key == 'A') return Consumed(KeyAction::kSelectAll);
+      if (ctrl_only && press.key == kKeyTab) return Consumed(KeyAction::kIntelligentSelection);
+      break;
+    case FocusedControl::kMemoSuffix:
+      if (ctrl_only && press.key == 'A') return Consumed(KeyAction::kSelectAll);
+      break;
+    case FocusedControl::kAttribField:
+    case FocusedControl::kOther:
+      break;
+  }
+  return {};
+}
+
+KeyDecision DecideKey(const KeyPress& press, const KeyContext& context) {
+  KeyDecision decision = ShortcutKey(press, context);
+  if (decision.action != KeyAction::kNone) return decision;
+  decision = WindowKey(press, context);
+  if (decision.action != KeyAction::kNone) return decision;
+  return ControlKey(press, context);
+}
+
+EscapeAction DecideEscape(const EscapeContext& context) {
+  if (context.focus == FocusedControl::kPathField) return EscapeAction::kEndPathEditing;
+  if (context.focus == FocusedControl::kAttribField) return EscapeAction::kCloseAttribField;
+  if (context.dropdown_open) return EscapeAction::kPassOn;
+  if (context.focus == FocusedControl::kMemoSuffix) return EscapeAction::kPassOn;
+  if (context.template_list_open) return EscapeAction::kPassOn;
+  return EscapeAction::kCloseWindow;
+}
+
+}  // namespace kestrix

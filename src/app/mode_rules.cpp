@@ -1,0 +1,126 @@
+#include "app/mode_rules.h"
+
+#include "names/text_ops.h"
+
+namespace kestrix {
+
+CarriedText CarryNameIntoList(std::string_view name_text, std::string_view list_text) {
+  CarriedText carried;
+  std::string list(list_text);
+  if (name_text.find('|') != std::string_view::npos) {
+    list = ReplaceAll(name_text, "|", kLineBreak);
+    carried.list = list;
+    carried.clear_saved_selection = true;
+  }
+  if (name_text.find('*') != std::string_view::npos && Trim(name_text) == Trim(list)) {
+    carried.list = Trim(ReplaceAll(name_text, "*", Concat({kLineBreak, "*"})));
+    carried.clear_saved_selection = true;
+  }
+  return carried;
+}
+
+int CountNonBlankLines(std::string_view list_text) {
+  int count = 0;
+  for (const std::string& line : SplitLines(list_text))
+    if (!IsBlank(line)) ++count;
+  return count;
+}
+
+ListState ListStateFor(int non_blank_lines) {
+  ListState state;
+  if (non_blank_lines == 0) {
+    state.ok_enabled = false;
+    return state;
+  }
+  state.ok_enabled = true;
+  if (non_blank_lines == 1) {
+    state.preview_single = true;
+    state.enterdir_enabled = true;
+    state.check_single_target = true;
+    return state;
+  }
+  state.more_visible = true;
+  state.enterdir_enabled = false;
+  state.enterdir_uncheck = true;
+  state.ok_caption_reset = true;
+  return state;
+}
+
+std::string NameFromList(std::string_view list_text) {
+  if (IsBlank(list_text)) return {};
+  std::vector<std::string> lines = SplitLines(list_text);
+  return lines.empty() ? std::string() : lines.front();
+}
+
+std::string ListWithFirstLine(std::string_view list_text, std::string_view name) {
+  std::vector<std::string> lines = SplitLines(list_text);
+  if (lines.empty())
+    lines.emplace_back(name);
+  else
+    lines.front() = std::string(name);
+  return JoinLines(lines);
+}
+
+OkButtonState DirExistsState(bool directory_exists, std::string_view name_text) {
+  if (!directory_exists) return {false, true};
+  if (Trim(name_text).empty()) return {false, false};
+  return {true, true};
+}
+
+std::string SingleTargetPath(std::string_view current_path, std::string_view text,
+                             bool path_field_open, std::string_view path_field_text) {
+  if (path_field_open) return Concat({path_field_text, "\\", text});
+  return Concat({current_path, text});
+}
+
+std::string ModeTitle(std::string_view app_title, TitleForm form, std::string_view attribute_tag) {
+  switch (form) {
+    case TitleForm::kNormal:
+      return Concat({app_title, " ", attribute_tag});
+    case TitleForm::kExtended:
+      return Concat({app_title, " ", kProgramVersion, " ", attribute_tag});
+    case TitleForm::kAttribChange:
+      return Concat({app_title, " v", kProgramVersion, " ", attribute_tag});
+  }
+  return std::string(app_title);
+}
+
+InitialModeAction InitialModeFor(int initial_mode, bool window_extended) {
+  switch (initial_mode) {
+    case 0:
+      return window_extended ? InitialModeAction::kExtended : InitialModeAction::kNormal;
+    case 1:
+      return InitialModeAction::kExtended;
+    case 2:
+      return InitialModeAction::kBatch;
+  }
+  return InitialModeAction::kUnchanged;
+}
+
+LayoutOutput ComputeLayout(const LayoutInput& input) {
+  LayoutOutput out;
+  const int input_bottom = input.input_top + input.input_height;
+  out.quick_top = input_bottom + 3;
+  out.buttons_top = input_bottom + 5;
+  out.divider_top = input_bottom + 11;
+  const int ok_bottom = out.buttons_top + input.ok_height;
+  if (!input.batch_mode) {
+    out.panelfix1_top = ok_bottom + 6;
+    out.additional_top = out.panelfix1_top + 2;
+  } else {
+    // The group sits where the caption strip of the options group stood (2 pixels below
+    // it); taking that place from the buttons rather than from the strip's current top
+    // keeps a repeated layout in Batch mode from walking down the window.
+    const int batch_top = ok_bottom + 6 + 2;
+    out.batch_top = batch_top;
+    out.panelfix2_top = ok_bottom + 6;
+    const int batch_bottom = batch_top + input.batch_height;
+    out.panelfix1_top = batch_bottom + 6;
+    out.additional_top = batch_bottom + 7;
+  }
+  out.additional_height = input.templates_bottom + 7;
+  out.window_height = out.additional_top + out.additional_height + (input.vista_or_later ? 33 : 37);
+  return out;
+}
+
+}  // namespace kestrix

@@ -1,0 +1,97 @@
+#pragma once
+// The main window's mode rules as data: what a switch to Extended mode does with the
+// texts, what the list's line count means for the OK button and the preview, the OK
+// button for a single target, the window title, the initial mode and the vertical layout.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/error_log.h"  // kProgramVersion
+#include "app/key_commands.h"
+
+namespace kestrix {
+
+// --- Switching to Extended mode --------------------------------------------------------
+
+struct CarriedText {
+  std::optional<std::string> list;  // the memo's new text; nullopt keeps it
+  bool clear_saved_selection = false;
+};
+// "|" becomes a line break; then, when the name holds "*" and its trimmed text equals the
+// trimmed list (the list only mirrors the name), every "*" starts a new "*" line.
+CarriedText CarryNameIntoList(std::string_view name_text, std::string_view list_text);
+
+// --- The list's change handler ---------------------------------------------------------
+
+// The number of lines that are not blank after trimming.
+int CountNonBlankLines(std::string_view list_text);
+
+struct ListState {
+  bool ok_enabled = false;
+  bool more_visible = false;         // lbl_s_more
+  bool preview_single = false;       // lbl_newdirname previews the trimmed list
+  bool enterdir_enabled = true;      // option_enterdir
+  bool enterdir_uncheck = false;     // several targets: entering needs one
+  bool check_single_target = false;  // DirExists for the current path + line 0
+  bool ok_caption_reset = false;     // several lines: both OK captions read "OK"
+};
+ListState ListStateFor(int non_blank_lines);
+
+// The name field's text after a list change: line 0 when the list is not blank.
+std::string NameFromList(std::string_view list_text);
+// The list with its line 0 replaced by the name (the memo mirrors the name field).
+std::string ListWithFirstLine(std::string_view list_text, std::string_view name);
+
+// --- The OK button for a single target -------------------------------------------------
+
+struct OkButtonState {
+  bool enter = false;  // caption BtnEnterDir ("Enter") and the Enter image
+  bool enabled = true;
+};
+OkButtonState DirExistsState(bool directory_exists, std::string_view name_text);
+
+// The target a single name is created as: the current path and the text, or the open path
+// field's text, "\" and the text.
+std::string SingleTargetPath(std::string_view current_path, std::string_view text,
+                             bool path_field_open, std::string_view path_field_text);
+
+// --- Title -----------------------------------------------------------------------------
+
+enum class TitleForm {
+  kNormal,        // title + " " + tag
+  kExtended,      // after ChangeToExt: title + " " + version + " " + tag
+  kAttribChange,  // an attribute change outside Normal mode: title + " v" + version + " " + tag
+};
+std::string ModeTitle(std::string_view app_title, TitleForm form, std::string_view attribute_tag);
+
+// --- Initial mode ----------------------------------------------------------------------
+
+enum class InitialModeAction { kNormal, kExtended, kBatch, kUnchanged };
+InitialModeAction InitialModeFor(int initial_mode, bool window_extended);
+
+// --- Layout ----------------------------------------------------------------------------
+
+// Heights and current tops of the controls the layout stacks (pixels of the window).
+struct LayoutInput {
+  int input_top = 0;  // the visible input field
+  int input_height = 0;
+  int ok_height = 0;         // btn_ok
+  int batch_height = 0;      // grp_batchDir
+  int templates_bottom = 0;  // cmbox_Templates, relative to grp_additional
+  bool batch_mode = false;
+  bool vista_or_later = true;
+};
+struct LayoutOutput {
+  int quick_top = 0;    // panel_Quick
+  int buttons_top = 0;  // btn_BatchDir, btn_ok(_flat), btn_cancel(_flat)
+  int divider_top = 0;  // lbl_divider
+  int panelfix1_top = 0;
+  int additional_top = 0;  // grp_additional
+  int additional_height = 0;
+  std::optional<int> batch_top;      // grp_batchDir, in Batch mode
+  std::optional<int> panelfix2_top;  // in Batch mode
+  int window_height = 0;
+};
+LayoutOutput ComputeLayout(const LayoutInput& input);
+
+}  // namespace kestrix

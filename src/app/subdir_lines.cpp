@@ -1,0 +1,65 @@
+#include "app/subdir_lines.h"
+
+#include "names/text_ops.h"
+
+namespace kestrix {
+
+namespace {
+
+// The number of "* " in front of the name.
+constexpr std::size_t kMarkLength = 2;
+
+SubdirLineResult Insert(std::vector<std::string> lines, std::size_t at, const std::string& name,
+                        const std::string& number) {
+  SubdirLineResult result;
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Concat({"* ", name, number}));
+  result.lines = std::move(lines);
+  result.line_index = at;
+  result.select_start = kMarkLength;
+  result.select_length = name.size();
+  return result;
+}
+
+// Digit runs beyond any sensible count saturate instead of overflowing.
+int ReadNumber(std::string_view digits) {
+  long long value = 0;
+  for (char c : digits) {
+    if (!IsAsciiDigit(c)) break;
+    value = value * 10 + (c - '0');
+    if (value > 1000000000) return 1000000000;
+  }
+  return static_cast<int>(value);
+}
+
+}  // namespace
+
+SubdirLineResult AddSubdirLineNormal(const std::vector<std::string>& lines, std::string_view subdir,
+                                     int& counter) {
+  ++counter;
+  return Insert(lines, lines.size(), Concat({Trim(subdir), " "}), std::to_string(counter));
+}
+
+SubdirLineResult AddSubdirLineExtended(const std::vector<std::string>& lines,
+                                       std::size_t caret_line, std::string_view subdir,
+                                       int& counter) {
+  if (lines.empty()) {
+    counter = 1;
+    return Insert(lines, 0, Concat({Trim(subdir), " "}), "1");
+  }
+  std::size_t reference = caret_line < lines.size() ? caret_line : lines.size() - 1;
+  while (reference > 0 && IsBlank(lines[reference])) --reference;
+  const std::string& line = lines[reference];
+  if (!line.empty() && line[0] == '*') {
+    std::size_t first_digit = 1;
+    while (first_digit < line.size() && !IsAsciiDigit(line[first_digit])) ++first_digit;
+    int number = first_digit < line.size() ? ReadNumber(line.substr(first_digit)) : 0;
+    std::string name = TrimLeft(line.substr(1, first_digit - 1));
+    if (IsBlank(name)) name = Trim(subdir);
+    counter = number + 1;
+    return Insert(lines, reference + 1, name, std::to_string(counter));
+  }
+  counter = 1;
+  return Insert(lines, reference + 1, Concat({Trim(subdir), " "}), "1");
+}
+
+}  // namespace kestrix

@@ -1,0 +1,379 @@
+// The main window's controls: one table of classes, styles and places written at 96 DPI,
+// the captions from the language table, and the vertical stacking of the modes.
+
+#include "ui/main_form.h"
+// After the Windows headers it needs.
+#include <commctrl.h>
+
+namespace kestrix {
+
+namespace {
+
+// What a control's vertical place follows when the layout is recomputed.
+enum class Anchor {
+  kFixed,
+  kInput,      // MkDir, MkDirExt
+  kQuick,      // panel_Quick and the quick buttons
+  kDivider,    // lbl_divider
+  kButtons,    // the OK row
+  kPanelfix1,  // the caption strip of grp_additional
+  kAdditional,
+  kPanelfix2,  // the caption strip of grp_batchDir
+  kBatch,
+};
+
+struct ControlSpec {
+  int id;
+  const char* class_name;
+  const char* text;
+  DWORD style;
+  DWORD ex_style;
+  Anchor anchor;
+  int x, y, width, height;  // 96 DPI; y relative to the anchor
+  int parent = 0;           // a control id, 0 for the window
+};
+
+constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
+constexpr DWORD kShown = kChild | WS_VISIBLE;
+constexpr DWORD kTab = WS_TABSTOP;
+constexpr DWORD kCheck = BS_AUTOCHECKBOX | kTab;
+constexpr DWORD kNumberEdit = ES_AUTOHSCROLL | kTab;
+constexpr DWORD kUpDown = UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_SETBUDDYINT;
+constexpr DWORD kAffixCombo = CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | kTab;
+
+// The client area is 337 pixels wide at 96 DPI; MkDirExt is parked just outside it.
+constexpr int kClientWidth = 337;
+constexpr int kParkedX = 336;
+constexpr int kInputTop = 44;
+constexpr int kNameHeight = 23;
+constexpr int kListHeight = 112;
+constexpr int kOkHeight = 25;
+constexpr int kBatchHeight = 104;
+constexpr int kTemplatesBottom = 96;  // inside grp_additional
+// The window's frame below the options group, at 96 DPI: the 33 pixels of a Vista
+// window's frame and caption less the 25 of them that lie outside the client area.
+constexpr int kClientBottomMargin = 8;
+
+const ControlSpec kControls[] = {
+    {kId_lbl_s_newfolder, "STATIC", "New folder (directory)",
+     kShown | SS_NOTIFY | SS_LEFTNOWORDWRAP, 0, Anchor::kFixed, 8, 8, 126, 15},
+    {kId_img_ChangeDirAttrib, "STATIC", "[attr]", kShown | SS_NOTIFY | SS_CENTER, 0, Anchor::kFixed,
+     136, 8, 34, 15},
+    {kId_lbl_s_refresh, "STATIC", "(refresh)", kChild | SS_NOTIFY, 0, Anchor::kFixed, 136, 8, 50,
+     15},
+    {kId_edit_Attrib, "EDIT", "", kChild | ES_LOWERCASE | WS_DISABLED, 0, Anchor::kFixed, 164, 7,
+     36, 17},
+    {kId_btn_loadFromFile, "BUTTON", "Load", kChild | BS_PUSHBUTTON, 0, Anchor::kFixed, 190, 4, 44,
+     21},
+    {kId_btn_addRep, "BUTTON", "+", kShown | BS_PUSHBUTTON, 0, Anchor::kFixed, 237, 4, 24, 21},
+    {kId_btn_extended, "BUTTON", "Extended", kShown | BS_PUSHBUTTON, 0, Anchor::kFixed, 264, 4, 65,
+     21},
+    {kId_lbl_currentPath, "STATIC", "", kShown | SS_NOTIFY | SS_NOPREFIX, 0, Anchor::kFixed, 8, 27,
+     200, 15},
+    {kId_lbl_newdirname, "STATIC", "", kShown | SS_NOPREFIX | SS_ENDELLIPSIS, 0, Anchor::kFixed,
+     208, 27, 121, 15},
+    {kId_lbl_s_more, "STATIC", "<more>", kChild | SS_NOTIFY | SS_CENTER, 0, Anchor::kFixed, 259, 27,
+     70, 15},
+    {kId_edit_curdirname, "EDIT", "", kChild | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, Anchor::kFixed, 8,
+     25, 321, 19},
+    {kId_MkDir, "COMBOBOX", "", kShown | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | kTab, 0,
+     Anchor::kInput, 8, 0, 321, 220},
+    {kId_MkDirExt, "EDIT", "",
+     kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL |
+         WS_HSCROLL | kTab,
+     WS_EX_CLIENTEDGE, Anchor::kInput, kParkedX, 0, 321, kListHeight},
+    {kId_btn_undo, "BUTTON", "<", kChild | BS_PUSHBUTTON, 0, Anchor::kInput, 306, 0, 23, 23},
+    {kId_btn_Quick1, "BUTTON", "a.b", kShown | BS_PUSHBUTTON, 0, Anchor::kQuick, 9, 2, 30, 23},
+    {kId_btn_Quick2, "BUTTON", "a b", kShown | BS_PUSHBUTTON, 0, Anchor::kQuick, 41, 2, 30, 23},
+    {kId_btn_Quick3, "BUTTON", "Aa", kShown | BS_PUSHBUTTON, 0, Anchor::kQuick, 73, 2, 30, 23},
+    {kId_btn_Quick4, "BUTTON", "", kChild | BS_PUSHBUTTON | WS_DISABLED, 0, Anchor::kQuick, 105, 2,
+     30, 23},
+    {kId_panel_Quick, "STATIC", "", kShown, 0, Anchor::kQuick, 8, 0, 0, 0},
+    {kId_lbl_divider, "STATIC", "", kShown | SS_ETCHEDHORZ, 0, Anchor::kDivider, 110, 0, 48, 2},
+    {kId_btn_BatchDir, "BUTTON", "1..n", kShown | BS_PUSHBUTTON | kTab, 0, Anchor::kButtons, 164, 0,
+     32, kOkHeight},
+    {kId_btn_ok, "BUTTON", "OK", kShown | BS_DEFPUSHBUTTON | kTab, 0, Anchor::kButtons, 200, 0, 63,
+     kOkHeight},
+    {kId_btn_cancel, "BUTTON", "Cancel", kShown | BS_PUSHBUTTON | kTab, 0, Anchor::kButtons, 266, 0,
+     63, kOkHeight},
+    {kId_btn_ok_flat, "BUTTON", "OK", kChild | BS_PUSHBUTTON | BS_FLAT, 0, Anchor::kButtons, 200, 0,
+     63, kOkHeight},
+    {kId_btn_cancel_flat, "BUTTON", "Cancel", kChild | BS_PUSHBUTTON | BS_FLAT, 0, Anchor::kButtons,
+     266, 0, 63, kOkHeight},
+    // Each caption label lies over its strip (an earlier sibling is drawn on top).
+    {kId_Label21, "STATIC", "Additional options, rules, replacements", kShown | SS_NOPREFIX, 0,
+     Anchor::kPanelfix1, 16, 0, 196, 15},
+    {kId_panelfix1, "STATIC", "", kShown, 0, Anchor::kPanelfix1, 14, 0, 200, 15},
+    {kId_option_replacements, "BUTTON", "Enable replacements", kShown | kCheck, 0,
+     Anchor::kAdditional, 18, 18, 300, 17},
+    {kId_option_enterdir, "BUTTON", "Enter directory after creation", kShown | kCheck, 0,
+     Anchor::kAdditional, 18, 37, 300, 17},
+    {kId_option_closewnd, "BUTTON", "Close the window after directory creation", kShown | kCheck, 0,
+     Anchor::kAdditional, 18, 56, 300, 17},
+    {kId_cmbox_Templates, "COMBOBOX", "", kShown | CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | kTab,
+     0, Anchor::kAdditional, 18, 75, 222, 220},
+    {kId_btn_options, "BUTTON", "&Options", kShown | BS_PUSHBUTTON | kTab, 0, Anchor::kAdditional,
+     246, 74, 75, 23},
+    {kId_btn_options_flat, "BUTTON", "&Options", kChild | BS_PUSHBUTTON | BS_FLAT, 0,
+     Anchor::kAdditional, 246, 74, 75, 23},
+    {kId_grp_additional, "BUTTON", "", kShown | BS_GROUPBOX, 0, Anchor::kAdditional, 8, 0, 321, 0},
+    {kId_Label22, "STATIC", "Batch directory creation", kChild | SS_NOPREFIX, 0, Anchor::kPanelfix2,
+     16, 0, 146, 15},
+    {kId_panelfix2, "STATIC", "", kChild, 0, Anchor::kPanelfix2, 14, 0, 150, 15},
+    {kId_lbl_from, "STATIC", "From:", kChild, 0, Anchor::kBatch, 18, 23, 34, 15},
+    {kId_edit_from, "EDIT", "1", kChild | kNumberEdit, WS_EX_CLIENTEDGE, Anchor::kBatch, 52, 20, 38,
+     21},
+    {kId_updown_from, UPDOWN_CLASSA, "", kChild | kUpDown, 0, Anchor::kBatch, 90, 20, 16, 21},
+    {kId_lbl_to, "STATIC", "To:", kChild, 0, Anchor::kBatch, 114, 23, 20, 15},
+    {kId_edit_to, "EDIT", "3", kChild | kNumberEdit, WS_EX_CLIENTEDGE, Anchor::kBatch, 134, 20, 38,
+     21},
+    {kId_updown_to, UPDOWN_CLASSA, "", kChild | kUpDown, 0, Anchor::kBatch, 172, 20, 16, 21},
+    {kId_lbl_stepby, "STATIC", "Step:", kChild, 0, Anchor::kBatch, 196, 23, 30, 15},
+    {kId_edit_stepby, "EDIT", "1", kChild | kNumberEdit, WS_EX_CLIENTEDGE, Anchor::kBatch, 226, 20,
+     38, 21},
+    {kId_updown_stepby, UPDOWN_CLASSA, "", kChild | kUpDown, 0, Anchor::kBatch, 264, 20, 16, 21},
+    {kId_btn_sign, "BUTTON", "1-9", kChild | BS_PUSHBUTTON, 0, Anchor::kBatch, 289, 19, 32, 23},
+    {kId_lbl_prefix, "STATIC", "Prefix:", kChild, 0, Anchor::kBatch, 18, 51, 38, 15},
+    {kId_cmbx_prefix, "COMBOBOX", "", kChild | kAffixCombo, 0, Anchor::kBatch, 56, 48, 98, 200},
+    {kId_lbl_suffix, "STATIC", "Suffix:", kChild, 0, Anchor::kBatch, 160, 51, 34, 15},
+    {kId_cmbx_suffix, "COMBOBOX", "", kChild | kAffixCombo, 0, Anchor::kBatch, 196, 48, 100, 200},
+    {kId_btn_setSuffix, "BUTTON", "...", kChild | BS_PUSHBUTTON, 0, Anchor::kBatch, 299, 47, 22,
+     23},
+    {kId_rb_Decimal, "BUTTON", "Decimal", kChild | BS_AUTORADIOBUTTON | WS_GROUP | kTab, 0,
+     Anchor::kBatch, 18, 79, 66, 17},
+    {kId_rb_Roman, "BUTTON", "Roman", kChild | BS_AUTORADIOBUTTON, 0, Anchor::kBatch, 86, 79, 58,
+     17},
+    {kId_rb_ABC, "BUTTON", "ABC", kChild | BS_AUTORADIOBUTTON, 0, Anchor::kBatch, 146, 79, 44, 17},
+    {kId_lbl_digits, "STATIC", "Digits:", kChild | WS_GROUP, 0, Anchor::kBatch, 192, 80, 34, 15},
+    {kId_edit_digits, "EDIT", "1", kChild | kNumberEdit, WS_EX_CLIENTEDGE, Anchor::kBatch, 226, 77,
+     28, 21},
+    {kId_updown_digits, UPDOWN_CLASSA, "", kChild | kUpDown, 0, Anchor::kBatch, 254, 77, 16, 21},
+    {kId_chck_digitsAuto, "BUTTON", "auto", kChild | kCheck, 0, Anchor::kBatch, 276, 79, 45, 17},
+    {kId_memo_suffix, "EDIT", "",
+     kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, WS_EX_CLIENTEDGE,
+     Anchor::kBatch, 160, 46, 161, 54},
+    {kId_grp_batchDir, "BUTTON", "", kChild | BS_GROUPBOX | WS_DISABLED, 0, Anchor::kBatch, 8, 0,
+     321, kBatchHeight},
+};
+
+}  // namespace
+
+void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
+  INITCOMMONCONTROLSEX common = {sizeof common, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&common);
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    font_ = CreateFontIndirectA(&metrics.lfMessageFont);
+    metrics.lfMessageFont.lfItalic = TRUE;
+    italic_font_ = CreateFontIndirectA(&metrics.lfMessageFont);
+  }
+  controls_.assign(kId_LastControl - kId_lbl_s_newfolder, nullptr);
+  for (const ControlSpec& spec : kControls) {
+    HWND parent = spec.parent != 0 ? Control(spec.parent) : hwnd();
+    const int top = spec.anchor == Anchor::kInput ? kInputTop + spec.y : spec.y;
+    HWND control =
+        CreateWindowExA(spec.ex_style, spec.class_name, spec.text, spec.style, Scale96(spec.x),
+                        Scale96(top), Scale96(spec.width), Scale96(spec.height), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    controls_[spec.id - kId_lbl_s_newfolder] = control;
+    if (font_ != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), 0);
+  }
+  // The group boxes were created last so that the controls over them take the clicks;
+  // they must also paint first.
+  for (int group : {kId_grp_additional, kId_grp_batchDir})
+    SetWindowPos(Control(group), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  struct UpDown {
+    int updown, edit, low, high;
+  } updowns[] = {{kId_updown_from, kId_edit_from, kBatchBoundMin, kBatchBoundMax},
+                 {kId_updown_to, kId_edit_to, kBatchBoundMin, kBatchBoundMax},
+                 {kId_updown_stepby, kId_edit_stepby, kBatchStepMin, kBatchStepMax},
+                 {kId_updown_digits, kId_edit_digits, kBatchDigitsMin, kBatchDigitsMax}};
+  for (const UpDown& u : updowns) {
+    SendMessageA(Control(u.updown), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Control(u.edit)), 0);
+    SendMessageA(Control(u.updown), UDM_SETRANGE32, u.low, u.high);
+    SendMessageA(Control(u.updown), UDM_SETPOS32, 0, ReadFieldValue(GetText(u.edit)));
+  }
+  SetChecked(kId_rb_Decimal, true);
+  SetChecked(kId_chck_digitsAuto, true);
+  SetChecked(kId_option_closewnd, true);
+  SendMessageA(Control(kId_edit_Attrib), EM_LIMITTEXT, 4, 0);
+  mkdir_edit_ = FindWindowExA(Control(kId_MkDir), nullptr, "EDIT", nullptr);
+  // Every control that can hold the focus passes its keys through the key table, so the
+  // window's keys work wherever the focus is; a combo box's keys reach its own edit.
+  for (HWND control : controls_) {
+    SubclassInput(control);
+    if (HWND edit = FindWindowExA(control, nullptr, "EDIT", nullptr)) SubclassInput(edit);
+  }
+
+  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                             hwnd(), nullptr, instance, nullptr);
+}
+
+void Ttc_KestrixForm::ApplyCaptions() {
+  struct Caption {
+    int id;
+    const char* section;
+    const char* key;
+    const char* english;
+  } captions[] = {
+      {kId_lbl_s_newfolder, "Captions - Program", "New folder", "New folder (directory)"},
+      {kId_lbl_s_refresh, "Captions - Program", "Refresh folder", "(refresh)"},
+      {kId_option_replacements, "Captions - Program", "Replacements", "Enable replacements"},
+      {kId_option_enterdir, "Captions - Program", "Enter directory",
+       "Enter directory after creation"},
+      {kId_option_closewnd, "Captions - Program", "Close window",
+       "Close the window after directory creation"},
+      {kId_Label21, "Captions - Program", "Additional grpbox",
+       "Additional options, rules, replacements"},
+      {kId_Label22, "Captions - Program", "Batch grpbox", "Batch directory creation"},
+      {kId_lbl_from, "Captions - Program", "BatchFromValue", "From:"},
+      {kId_lbl_to, "Captions - Program", "BatchToValue", "To:"},
+      {kId_lbl_stepby, "Captions - Program", "BatchStepBy", "Step:"},
+      {kId_lbl_prefix, "Captions - Program", "BatchPrefix", "Prefix:"},
+      {kId_lbl_suffix, "Captions - Program", "BatchSuffix", "Suffix:"},
+      {kId_lbl_digits, "Captions - Program", "BatchDigits", "Digits:"},
+      {kId_chck_digitsAuto, "Captions - Program", "BatchAutomatic", "auto"},
+      {kId_rb_Decimal, "Captions - Program", "BatchDecimal", "Decimal"},
+      {kId_rb_Roman, "Captions - Program", "BatchRoman", "Roman"},
+      {kId_rb_ABC, "Captions - Program", "BatchABC", "ABC"},
+      {kId_btn_ok, "Buttons", "BtnOK", "OK"},
+      {kId_btn_ok_flat, "Buttons", "BtnOK", "OK"},
+      {kId_btn_cancel, "Buttons", "BtnCancel", "Cancel"},
+      {kId_btn_cancel_flat, "Buttons", "BtnCancel", "Cancel"},
+      {kId_btn_options, "Buttons", "BtnOptions", "&Options"},
+      {kId_btn_options_flat, "Buttons", "BtnOptions", "&Options"},
+      {kId_btn_loadFromFile, "Buttons", "BtnLoad", "Load"},
+  };
+  for (const Caption& c : captions) SetText(c.id, Text(c.section, c.key, c.english));
+  SetText(kId_btn_extended, Mode() == MainMode::kNormal ? Text("Buttons", "BtnExtended", "Extended")
+                                                        : Text("Buttons", "BtnNormal", "Normal"));
+  // Each caption strip is as wide as its label.
+  for (auto [strip, label] :
+       {std::pair{kId_panelfix1, kId_Label21}, {kId_panelfix2, kId_Label22}}) {
+    HDC dc = GetDC(Control(label));
+    HGDIOBJ old = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    std::string caption = GetText(label);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(Control(label), dc);
+    int width = size.cx + Scale96(4);
+    SetWindowPos(Control(label), nullptr, 0, 0, size.cx + 1, Scale96(15),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rect = ControlRect(strip);
+    SetWindowPos(Control(strip), nullptr, 0, 0, width, rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  struct Hint {
+    int id;
+    const char* key;
+    const char* english;
+  } hints[] = {
+      {kId_btn_Quick1, "mod_SpaceToDot", "Modifier: Space to dot"},
+      {kId_btn_Quick2, "mod_DotToSpace", "Modifier: Dot to space"},
+      {kId_btn_Quick3, "mod_InvertCase", "Modifier: Invert case"},
+      {kId_btn_addRep, "hint_Variables", "Replacements and variables"},
+      {kId_btn_extended, "hint_ChangeMode", "Change mode (Normal / Extended)"},
+      {kId_btn_loadFromFile, "hint_LoadFromFile", "Load the list from a text file"},
+      {kId_lbl_s_newfolder, "hint_Refresh", "Click here to refresh the current path"},
+      {kId_img_ChangeDirAttrib, "hint_Attributes", "Click here to change the attributes"},
+      {kId_btn_BatchDir, "BatchButtonHint_1", "Batch directory creation mode"},
+  };
+  for (const Hint& h : hints) {
+    std::string text = Text("Captions - Program", h.key, h.english);
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(Control(h.id));
+    tool.lpszText = text.data();
+    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+void Ttc_KestrixForm::MoveControl(int id, int x, int y) {
+  SetWindowPos(Control(id), nullptr, Scale96(x), Scale96(y), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT Ttc_KestrixForm::ControlRect(int id) const {
+  RECT rect = {};
+  HWND control = Control(id);
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+void Ttc_KestrixForm::LockControl(int id, bool lock) {
+  HWND control = Control(id);
+  if (control == nullptr) return;
+  if (lock) {
+    SendMessageA(control, WM_SETREDRAW, 0, 0);
+    return;
+  }
+  SendMessageA(control, WM_SETREDRAW, 1, 0);
+  RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
+}
+
+// The vertical places of the visible groups, from the visible input down.
+void Ttc_KestrixForm::RelayoutForMode(bool normal) {
+  LayoutInput input;
+  input.input_top = kInputTop;
+  input.input_height = normal ? kNameHeight : kListHeight;
+  input.ok_height = kOkHeight;
+  input.batch_height = kBatchHeight;
+  input.templates_bottom = kTemplatesBottom;
+  input.batch_mode = BatchModeActive_;
+  LayoutOutput layout = ComputeLayout(input);
+  for (const ControlSpec& spec : kControls) {
+    int base = 0;
+    switch (spec.anchor) {
+      case Anchor::kFixed:
+      case Anchor::kInput:
+        continue;
+      case Anchor::kQuick:
+        base = layout.quick_top;
+        break;
+      case Anchor::kDivider:
+        base = layout.divider_top;
+        break;
+      case Anchor::kButtons:
+        base = layout.buttons_top;
+        break;
+      case Anchor::kPanelfix1:
+        base = layout.panelfix1_top;
+        break;
+      case Anchor::kAdditional:
+        base = layout.additional_top;
+        break;
+      case Anchor::kPanelfix2:
+        base = layout.panelfix2_top.value_or(layout.panelfix1_top);
+        break;
+      case Anchor::kBatch:
+        base = layout.batch_top.value_or(layout.additional_top);
+        break;
+    }
+    MoveControl(spec.id, spec.x, base + spec.y);
+  }
+  SetWindowPos(Control(kId_grp_additional), nullptr, 0, 0, Scale96(321),
+               Scale96(layout.additional_height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The quick panel holds the three buttons.
+  SetWindowPos(Control(kId_panel_Quick), HWND_BOTTOM, Scale96(8), Scale96(layout.quick_top),
+               Scale96(98), Scale96(27), SWP_NOACTIVATE);
+  RECT client = {0, 0, Scale96(kClientWidth),
+                 Scale96(layout.additional_top + layout.additional_height + kClientBottomMargin)};
+  AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
+  SetWindowPos(hwnd(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND Ttc_KestrixForm::Control(int id) const {
+  int index = id - kId_lbl_s_newfolder;
+  if (index < 0 || index >= static_cast<int>(controls_.size())) return nullptr;
+  return controls_[static_cast<size_t>(index)];
+}
+
+}  // namespace kestrix

@@ -1,0 +1,36 @@
+#pragma once
+// FakeResources: named RCDATA blobs held in memory; names compare case-insensitively like
+// the platform's resource lookup.
+#include <map>
+#include <string>
+
+#include "names/text_utils.h"
+#include "platform/resources.h"
+
+namespace kestrix {
+
+class FakeResources : public Resources {
+ public:
+  void Add(const std::string& name, const std::string& data) {
+    blobs_[AsciiUpperCase(name)] = data;
+  }
+
+  uint32_t ReadData(const std::string& name, std::string& data) override {
+    ++reads_;
+    auto it = blobs_.find(AsciiUpperCase(name));
+    if (it == blobs_.end()) {
+      data.clear();
+      return kErrorResourceNameNotFound;
+    }
+    data = it->second;
+    return 0;
+  }
+
+  int Reads() const { return reads_; }
+
+ private:
+  std::map<std::string, std::string> blobs_;
+  int reads_ = 0;
+};
+
+}  // namespace kestrix

@@ -1,0 +1,447 @@
+// The main window created in the test process against a fake host and fake files, driven
+// by messages: modes, the OK/Enter state, the keys, the variables popup and word stops.
+#include "ui/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_code_page.h"
+#include "fakes/fake_environment.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_message_boxes.h"
+#include "fakes/fake_shared_memory.h"
+#include "fakes/fake_system_facts.h"
+#include "fakes/fake_window_system.h"
+
+namespace kestrix {
+namespace {
+
+constexpr char kExe[] = "C:\\Kestrix\\tc Kestrix.exe";
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    files_.AddDrive("C:");
+    files_.AddDirectory("C:\\Kestrix");
+    files_.AddDirectory("C:\\Work\\Existing");
+    host_ = windows_.Add(0, "TTOTAL_CMD", "Total Commander");
+    windows_.SetRect(host_, {0, 0, 1000, 800});
+    app_.Snapshot.HostWindow = host_;
+    form_.emplace(app_, MainFormServices{windows_, files_, environment_, kExe, nullptr, &variables_,
+                                         nullptr, &code_page_, &boxes_, &keys_});
+    ASSERT_TRUE(form_->Create(GetModuleHandleA(nullptr)));
+    app_.Snapshot.CurrentPath = "C:\\Work\\";
+    SetWindowTextA(C(kId_lbl_currentPath), "C:\\Work\\");
+    ShowWindow(form_->hwnd(), SW_SHOW);
+    SetForegroundWindow(form_->hwnd());
+    SendMessageA(form_->hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    Pump();
+  }
+  void TearDown() override {
+    ReleaseKeys();
+    form_.reset();
+  }
+
+  static void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  HWND C(int id) const { return form_->Control(id); }
+  static std::string TextOf(HWND control) {
+    char buffer[4096] = {};
+    GetWindowTextA(control, buffer, sizeof buffer);
+    return buffer;
+  }
+  std::string T(int id) const { return TextOf(C(id)); }
+  bool Visible(int id) const { return (GetWindowLongPtrA(C(id), GWL_STYLE) & WS_VISIBLE) != 0; }
+  bool Enabled(int id) const { return IsWindowEnabled(C(id)) != FALSE; }
+  bool Checked(int id) const { return SendMessageA(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+  // Typing into the name field: its edit reports the change to the combo box.
+  void TypeName(const std::string& text) {
+    SetWindowTextA(form_->MkDirEdit(), text.c_str());
+    Pump();
+  }
+  void TypeList(const std::string& text) {
+    SetWindowTextA(C(kId_MkDirExt), text.c_str());
+    Pump();
+  }
+  void Click(int id) {
+    SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(C(id)));
+    Pump();
+  }
+  static void HoldKeys(bool ctrl, bool shift) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_CONTROL] = ctrl ? 0x80 : 0;
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    state[VK_MENU] = 0;
+    SetKeyboardState(state);
+  }
+  static void ReleaseKeys() { HoldKeys(false, false); }
+  // A key press on a control, with its character when it has one.
+  void Key(HWND control, WPARAM key, bool ctrl = false, bool shift = false, WPARAM ch = 0) {
+    HoldKeys(ctrl, shift);
+    SendMessageA(control, WM_KEYDOWN, key, 1);
+    if (ch != 0) SendMessageA(control, WM_CHAR, ch, 1);
+    ReleaseKeys();
+    Pump();
+  }
+  std::vector<std::string> ListLines() const {
+    std::vector<std::string> lines;
+    std::string text = T(kId_MkDirExt);
+    size_t start = 0;
+    while (start <= text.size()) {
+      size_t end = text.find("\r\n", start);
+      if (end == std::string::npos) end = text.size();
+      lines.push_back(text.substr(start, end - start));
+      start = end + 2;
+      if (end == text.size()) break;
+    }
+    return lines;
+  }
+  void Screenshot(const char* name) {
+    const char* dir = std::getenv("KESTRIX_SHOT_DIR");
+    if (dir == nullptr) return;
+    RedrawWindow(form_->hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    Pump();
+    Sleep(300);
+    Pump();
+    RECT rect;
+    GetWindowRect(form_->hwnd(), &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const int stride = ((width * 3 + 3) / 4) * 4;
+    std::vector<char> pixels(static_cast<size_t>(stride) * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::ofstream out(std::string(dir) + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  }
+
+  FakeWindowSystem windows_;
+  FakeFileSystem files_;
+  FakeEnvironment environment_{
+      {"ALLUSERSPROFILE", "C:\\ProgramData"}, {"KX_ONE", "1"}, {"KX_TWO", "2"}};
+  FakeClock clock_;
+  FakeLocale locale_;
+  FakeSystemFacts system_;
+  FakeSharedMemory shared_memory_;
+  FakeCodePage code_page_;
+  FakeMessageBoxes boxes_;
+  FakeModifierKeys keys_;
+  VariablePlatform variables_{clock_,   locale_,        environment_, system_,
+                              windows_, shared_memory_, files_,       "C:\\Kestrix"};
+  StartupValues app_;
+  WindowHandle host_ = 0;
+  std::optional<Ttc_KestrixForm> form_;
+};
+
+TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
+  EXPECT_EQ(form_->Mode(), MainMode::kNormal);
+  for (int id = kId_lbl_s_newfolder; id < kId_LastControl; ++id)
+    EXPECT_NE(C(id), nullptr) << "control " << id;
+  EXPECT_TRUE(Visible(kId_MkDir));
+  EXPECT_FALSE(Visible(kId_MkDirExt));
+  EXPECT_FALSE(Visible(kId_grp_batchDir));
+  EXPECT_FALSE(Enabled(kId_grp_batchDir));
+  EXPECT_EQ(T(kId_btn_extended), "Extended");
+  EXPECT_TRUE(Checked(kId_option_closewnd));
+  EXPECT_EQ(TextOf(form_->hwnd()), "Total Commander Kestrix ");
+}
+
+TEST_F(MainFormTest, OkIsDisabledForAnEmptyNameAndReadsEnterForAnExistingDirectory) {
+  TypeName("");
+  EXPECT_FALSE(Enabled(kId_btn_ok));
+  EXPECT_EQ(T(kId_btn_ok), "OK");
+  TypeName("Existing");
+  EXPECT_TRUE(Enabled(kId_btn_ok));
+  EXPECT_EQ(T(kId_btn_ok), "Enter");
+  TypeName("New one");
+  EXPECT_TRUE(Enabled(kId_btn_ok));
+  EXPECT_EQ(T(kId_btn_ok), "OK");
+  EXPECT_EQ(T(kId_lbl_newdirname), "New one");
+  TypeName("Programs\\Audio\\%Y");
+  EXPECT_TRUE(Checked(kId_option_replacements));
+  Screenshot("normal");
+}
+
+TEST_F(MainFormTest, EnterWithAnEmptyNameDoesNothing) {
+  TypeName("");
+  Key(form_->MkDirEdit(), VK_RETURN, false, false, '\r');
+  EXPECT_TRUE(IsWindow(form_->hwnd()));
+  EXPECT_TRUE(boxes_.shown.empty());
+  EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\Existing"));
+}
+
+TEST_F(MainFormTest, PipesAndStarsTurnIntoListLines) {
+  TypeName("a|b");
+  Click(kId_btn_extended);
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+  EXPECT_EQ(ListLines(), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(T(kId_btn_extended), "Normal");
+  Click(kId_btn_extended);
+  EXPECT_EQ(form_->Mode(), MainMode::kNormal);
+  // The list is the user's own now ("a", "b"): a star text only mirrors line 0.
+  TypeName("x*y");
+  Click(kId_btn_extended);
+  EXPECT_EQ(ListLines(), (std::vector<std::string>{"x*y", "b"}));
+}
+
+TEST_F(MainFormTest, StarsTurnIntoSubdirectoryLinesWhenTheListOnlyMirrorsTheName) {
+  TypeName("a*b*c");
+  EXPECT_EQ(T(kId_lbl_newdirname), "");  // no preview for subdirectory notation
+  Click(kId_btn_extended);
+  EXPECT_EQ(ListLines(), (std::vector<std::string>{"a", "*b", "*c"}));
+  // The name field mirrors line 0 of the list.
+  EXPECT_EQ(T(kId_MkDir), "a");
+}
+
+TEST_F(MainFormTest, SeveralLinesDisableEnteringTheDirectory) {
+  Click(kId_btn_extended);
+  Click(kId_option_enterdir);
+  SendMessageA(C(kId_option_enterdir), BM_SETCHECK, BST_CHECKED, 0);
+  TypeList("x\r\ny\r\nz");
+  EXPECT_FALSE(Checked(kId_option_enterdir));
+  EXPECT_FALSE(Enabled(kId_option_enterdir));
+  EXPECT_TRUE(Visible(kId_lbl_s_more));
+  TypeList("x");
+  EXPECT_TRUE(Enabled(kId_option_enterdir));
+  EXPECT_FALSE(Checked(kId_option_enterdir));
+  TypeList("  \r\n ");
+  EXPECT_FALSE(Enabled(kId_btn_ok));
+}
+
+TEST_F(MainFormTest, F3CyclesThroughTheModesAndBatchGivesTheUsersListBack) {
+  TypeName("Disc 07");
+  Key(form_->MkDirEdit(), VK_F3);
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+  TypeList("Intro\r\nDisc 07");
+  Key(C(kId_MkDirExt), VK_F3);
+  EXPECT_EQ(form_->Mode(), MainMode::kBatch);
+  EXPECT_TRUE(Visible(kId_grp_batchDir));
+  EXPECT_EQ(T(kId_cmbx_prefix), "Disc ");
+  EXPECT_EQ(ListLines(), (std::vector<std::string>{"Disc 08", "Disc 09", "Disc 10"}));
+  Screenshot("batch");
+  Key(C(kId_MkDirExt), VK_F3);
+  EXPECT_EQ(form_->Mode(), MainMode::kNormal);
+  EXPECT_FALSE(Visible(kId_grp_batchDir));
+  EXPECT_EQ(ListLines(), (std::vector<std::string>{"Intro", "Disc 07"}));
+  EXPECT_EQ(T(kId_MkDir), "Intro");
+}
+
+TEST_F(MainFormTest, BatchOnTopOfExtendedAndBackByF8AndF7) {
+  Key(form_->MkDirEdit(), VK_F8);
+  EXPECT_EQ(form_->Mode(), MainMode::kBatch);
+  Key(C(kId_MkDirExt), VK_F7);
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+  TypeList("keep\r\nthis");
+  Key(C(kId_MkDirExt), VK_F7);  // re-applies Extended mode, the list stays
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+  EXPECT_EQ(ListLines(), (std::vector<std::string>{"keep", "this"}));
+  Key(C(kId_MkDirExt), VK_F6);
+  EXPECT_EQ(form_->Mode(), MainMode::kNormal);
+}
+
+TEST_F(MainFormTest, BatchFieldsAreCorrectedInPlace) {
+  Click(kId_btn_BatchDir);
+  ASSERT_EQ(form_->Mode(), MainMode::kBatch);
+  SetWindowTextA(C(kId_edit_stepby), "0");
+  Pump();
+  EXPECT_EQ(T(kId_edit_stepby), "1");
+  SetWindowTextA(C(kId_edit_to), "20000");
+  Pump();
+  EXPECT_EQ(T(kId_edit_to), "10000");
+  SetWindowTextA(C(kId_edit_to), "12");
+  SetWindowTextA(C(kId_edit_from), "8");
+  Pump();
+  EXPECT_EQ(T(kId_edit_digits), "2");
+  EXPECT_EQ(ListLines().front(), "08");
+  EXPECT_EQ(ListLines().back(), "12");
+  Click(kId_btn_sign);
+  EXPECT_EQ(ListLines().front(), "12");
+  EXPECT_EQ(ListLines().back(), "08");
+}
+
+TEST_F(MainFormTest, CtrlDAddsNumberedSubdirectoryLines) {
+  TypeName("Project");
+  for (int press = 0; press < 3; ++press) {
+    HWND input = form_->Mode() == MainMode::kNormal ? form_->MkDirEdit() : C(kId_MkDirExt);
+    Key(input, 'D', true, false, 4);
+  }
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+  EXPECT_EQ(ListLines(),
+            (std::vector<std::string>{"Project", "* Subdir 1", "* Subdir 2", "* Subdir 3"}));
+  TypeList("Project\r\n* Docs 1");
+  Key(C(kId_MkDirExt), 'D', true, false, 4);
+  EXPECT_EQ(ListLines(), (std::vector<std::string>{"Project", "* Docs 1", "* Docs 2"}));
+  DWORD start = 0, end = 0;
+  SendMessageA(C(kId_MkDirExt), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(T(kId_MkDirExt).substr(start, end - start), "Docs ");
+  Screenshot("extended");
+}
+
+TEST_F(MainFormTest, CtrlEnterInTheListRunsOkWhileEnterStartsANewLine) {
+  Click(kId_btn_extended);
+  TypeList("one\r\ntwo");
+  Key(C(kId_MkDirExt), VK_RETURN, true, false, '\n');
+  Pump();
+  EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\one"));
+  EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\two"));
+}
+
+TEST_F(MainFormTest, CtrlShiftRDoesNothing) {
+  TypeName("abc");
+  Key(form_->MkDirEdit(), 'R', true, true);
+  EXPECT_EQ(form_->Mode(), MainMode::kNormal);
+  EXPECT_EQ(T(kId_MkDir), "abc");
+  EXPECT_TRUE(windows_.posted().empty());
+}
+
+TEST_F(MainFormTest, EscapeClosesTheWindowUnlessATemplateListIsOpen) {
+  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_DROPDOWN),
+               reinterpret_cast<LPARAM>(C(kId_cmbox_Templates)));
+  Key(C(kId_cmbox_Templates), VK_ESCAPE, false, false, VK_ESCAPE);
+  EXPECT_TRUE(IsWindow(form_->hwnd()));
+  Key(form_->MkDirEdit(), VK_ESCAPE, false, false, VK_ESCAPE);
+  EXPECT_FALSE(IsWindow(form_->hwnd()));
+}
+
+TEST_F(MainFormTest, WordStopsOfTheName) {
+  TypeName("ab-c d-e");
+  EXPECT_EQ(form_->WordStops(), (std::vector<int>{3, 5, 7}));
+  TypeName("a - b");
+  EXPECT_EQ(form_->WordStops(), (std::vector<int>{2, 4}));
+  TypeName("x");
+  EXPECT_EQ(form_->WordStops(), (std::vector<int>{2, 4}));  // one character keeps them
+}
+
+TEST_F(MainFormTest, CtrlTabSelectsTheNextWord) {
+  TypeName("New Folder");
+  SendMessageA(form_->MkDirEdit(), EM_SETSEL, 10, 10);
+  Key(form_->MkDirEdit(), VK_TAB, true);
+  DWORD start = 0, end = 0;
+  SendMessageA(form_->MkDirEdit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_LT(start, end);
+}
+
+TEST_F(MainFormTest, VariablesPopupOffersTheEnvironmentWithoutItsFirstEntry) {
+  form_->PrepareVariablesMenu();
+  HMENU popup = form_->VariablesMenu();
+  ASSERT_EQ(GetMenuItemCount(popup), 4);
+  char caption[256] = {};
+  GetMenuStringA(popup, 3, caption, sizeof caption, MF_BYPOSITION);
+  EXPECT_STREQ(caption, "Env. variables");
+  HMENU env = GetSubMenu(popup, 3);
+  ASSERT_EQ(GetMenuItemCount(env), 2);
+  GetMenuStringA(env, 0, caption, sizeof caption, MF_BYPOSITION);
+  EXPECT_STREQ(caption, "%KX_ONE%");
+  HMENU date = GetSubMenu(popup, 0);
+  EXPECT_EQ(GetMenuItemCount(date), 21);
+  GetMenuStringA(date, 15, caption, sizeof caption, MF_BYPOSITION);
+  EXPECT_STREQ(caption, "%Y   - Year (4 digits)");
+  // Building it again adds nothing.
+  form_->PrepareVariablesMenu();
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(form_->VariablesMenu(), 3)), 2);
+}
+
+TEST_F(MainFormTest, InsertingAVariableSwitchesReplacementsOn) {
+  TypeName("Audio ");
+  SendMessageA(form_->MkDirEdit(), EM_SETSEL, 6, 6);
+  SetFocus(form_->MkDirEdit());
+  form_->InsertVariable("%Y");
+  EXPECT_EQ(T(kId_MkDir), "Audio %Y");
+  EXPECT_TRUE(Checked(kId_option_replacements));
+  TypeName("Audio");
+  EXPECT_FALSE(Checked(kId_option_replacements));
+}
+
+TEST_F(MainFormTest, PressingTheReplacementsBoxDisarmsTheAutomaticSwitch) {
+  TypeName("Audio %Y");
+  ASSERT_TRUE(Checked(kId_option_replacements));
+  SendMessageA(C(kId_option_replacements), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  SendMessageA(C(kId_option_replacements), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  Pump();
+  EXPECT_FALSE(Checked(kId_option_replacements));
+  // Disarmed: a variable no longer checks the box.
+  TypeName("Audio %Y %D");
+  EXPECT_FALSE(Checked(kId_option_replacements));
+}
+
+TEST_F(MainFormTest, QuickButtonsRewriteTheNameAndCtrlDigitsClickThem) {
+  TypeName("My  new folder ");
+  Click(kId_btn_Quick1);
+  EXPECT_EQ(T(kId_MkDir), "My  new.folder ");  // the careful variant keeps runs and the end
+  Key(form_->MkDirEdit(), '3', true);
+  EXPECT_EQ(T(kId_MkDir), "mY  NEW.FOLDER ");
+}
+
+TEST_F(MainFormTest, FirstBuiltInTemplateSelectsItsWord) {
+  HWND combo = C(kId_cmbox_Templates);
+  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_DROPDOWN),
+               reinterpret_cast<LPARAM>(combo));
+  SendMessageA(combo, CB_SETCURSEL, 1, 0);
+  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_SELENDOK),
+               reinterpret_cast<LPARAM>(combo));
+  Pump();
+  EXPECT_EQ(T(kId_MkDir), "New Folder (%Y.%N.%D.)");
+  DWORD start = 0, end = 0;
+  SendMessageA(form_->MkDirEdit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 10u);
+}
+
+TEST_F(MainFormTest, WindowKeysWorkFromAnyControl) {
+  Key(C(kId_option_closewnd), VK_F3);
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+}
+
+TEST_F(MainFormTest, TemplateComboListsTheBuiltInEntries) {
+  HWND combo = C(kId_cmbox_Templates);
+  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_DROPDOWN),
+               reinterpret_cast<LPARAM>(combo));
+  ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 5);
+  char entry[256] = {};
+  SendMessageA(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(entry));
+  EXPECT_STREQ(entry, "- no template selected -");
+  SendMessageA(combo, CB_SETCURSEL, 3, 0);
+  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_SELENDOK),
+               reinterpret_cast<LPARAM>(combo));
+  Pump();
+  EXPECT_EQ(T(kId_MkDir), "Weekly_backup_%W");
+  EXPECT_TRUE(Checked(kId_option_replacements));
+}
+
+TEST_F(MainFormTest, OkCreatesTheLevelsOfAChain) {
+  TypeName("Programs\\Audio");
+  Click(kId_btn_ok);
+  EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\Programs\\Audio"));
+}
+
+}  // namespace
+}  // namespace kestrix
