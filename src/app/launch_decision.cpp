@@ -73,23 +73,23 @@ LaunchDecision DecideLaunch(WindowSystem& windows, FileSystem& files, Environmen
   values.InstallRequested = false;
   ReadHostLocation(environment, inputs.exe_path, values);
 
-  values.HostWindow = windows.FindWindowWide(0, 0, kHostWindowClass, std::nullopt);
-  values.FocusedWindow = inputs.foreign_focus ? inputs.foreign_focus() : 0;
-  if (values.HostWindow != 0) {
-    FileLists lists = FindFileLists(windows, values.HostWindow);
-    values.FirstList = lists.first;
-    values.SecondList = lists.second;
+  values.Snapshot.HostWindow = windows.FindWindowWide(0, 0, kHostWindowClass, std::nullopt);
+  values.Snapshot.FocusedWindow = inputs.foreign_focus ? inputs.foreign_focus() : 0;
+  if (values.Snapshot.HostWindow != 0) {
+    FileLists lists = FindFileLists(windows, values.Snapshot.HostWindow);
+    values.Snapshot.FirstList = lists.first;
+    values.Snapshot.SecondList = lists.second;
   }
 
-  if (values.FocusedWindow != 0 && values.SecondList != 0) {
-    FileLists lists{values.FirstList, values.SecondList};
-    PanelSide side = SideOfFocus(lists, values.FocusedWindow);
-    values.StartPath = ReadPanelPath(windows, values.HostWindow, side);
-    std::string trimmed = Trim(values.StartPath);
+  if (values.Snapshot.FocusedWindow != 0 && values.Snapshot.SecondList != 0) {
+    FileLists lists{values.Snapshot.FirstList, values.Snapshot.SecondList};
+    PanelSide side = SideOfFocus(lists, values.Snapshot.FocusedWindow);
+    values.Snapshot.StartPath = ReadPanelPath(windows, values.Snapshot.HostWindow, side);
+    std::string trimmed = Trim(values.Snapshot.StartPath);
     if (trimmed.find_first_of("\\/") == std::string::npos)
-      values.StartPath = ReadPanelPathAlt(windows, values.HostWindow, side);
-    if (values.InsideHost && IsUnsupportedLocation(files, values.StartPath))
-      return {LaunchAction::kDelegateToHost, values.HostWindow};
+      values.Snapshot.StartPath = ReadPanelPathAlt(windows, values.Snapshot.HostWindow, side);
+    if (values.InsideHost && IsUnsupportedLocation(files, values.Snapshot.StartPath))
+      return {LaunchAction::kDelegateToHost, values.Snapshot.HostWindow};
   }
 
   values.InstallRequested = AnyInstallSwitch(inputs.arguments);

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/host_snapshot.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/window_system.h"
@@ -15,9 +16,6 @@ namespace kestrix {
 inline constexpr char kApplicationTitle[] = "Total Commander Kestrix";
 inline constexpr char kMainWindowClass[] = "Ttc_KestrixForm";
 inline constexpr char kInstallerWindowClass[] = "TKestrix_Installer";
-// The host's command message (user message base + 51) and its own create-directory dialog.
-inline constexpr uint32_t kHostCommandMessage = 0x433;
-inline constexpr uintptr_t kHostCommandMakeDir = 907;
 
 // Process-wide values start-up fills; the main window adds HostPresent and every routine
 // names itself in CurrentRoutine for the error log.
@@ -27,11 +25,8 @@ struct StartupValues {
   std::string ProgramDir;
   bool InsideHost = false;
   bool InstallRequested = false;
-  WindowHandle HostWindow = 0;
-  WindowHandle FirstList = 0;
-  WindowHandle SecondList = 0;
-  WindowHandle FocusedWindow = 0;
-  std::string StartPath;
+  // Start-up fills HostWindow, FirstList, SecondList, FocusedWindow and StartPath.
+  HostSnapshot Snapshot;
   bool HostPresent = false;
   std::string CurrentRoutine;
 };

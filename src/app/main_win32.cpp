@@ -61,7 +61,7 @@ int Run(HINSTANCE instance, int show_command) {
 
   switch (decision.action) {
     case LaunchAction::kDelegateToHost:
-      windows.Post(decision.window, kHostCommandMessage, kHostCommandMakeDir, 0);
+      windows.Post(decision.window, kHostCommandMessage, kCmdHostMkDirDialog, 0);
       return 0;
     case LaunchAction::kBringInstallerForward:
       ForceForeground(Hwnd(decision.window));

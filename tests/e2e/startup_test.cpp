@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "e2e/tcsim_fixture.h"
+#include "host/host_snapshot.h"
 
 namespace kestrix::e2e {
 namespace {
@@ -172,13 +173,14 @@ class StartupTest : public ::testing::Test {
 };
 
 TEST_F(StartupTest, F7InTheHostOpensTheMainWindowOnTheActivePanel) {
-  StartHostWithF7(panel_);
+  StartHostWithF7(TcsimStart().Left(panel_).Focus("readme.txt"));
   HWND main = WaitForWindow(kMainClass, kTitle);
   ASSERT_NE(main, nullptr) << host_.LogText();
   EXPECT_EQ(CountWindows(kInstallerClass), 0);
-  // The panel path it read from the host's windows is shown in the window.
-  HWND path_label = GetDlgItem(main, 1001);
-  EXPECT_EQ(WindowText(path_label), panel_ + "\\*.*");
+  // The host answered the method probe, so path and item came through its queries.
+  EXPECT_GE(host_.WaitForLog("GA \"SP\""), 0) << host_.LogText();
+  EXPECT_EQ(WindowText(GetDlgItem(main, 1001)), ShortenPath(panel_ + "\\"));
+  EXPECT_EQ(WindowText(GetDlgItem(main, 1002)), "readme");
   EXPECT_EQ(host_.LogText().find("CMD 907"), std::string::npos);
 
   // The window-menu maximise is refused.
@@ -187,11 +189,46 @@ TEST_F(StartupTest, F7InTheHostOpensTheMainWindowOnTheActivePanel) {
 
   PostMessageA(main, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }));
-  // Closing writes the option states into the settings file beside the program.
+  // Closing writes the option states and the method the probe found.
   std::string settings = ReadFileText(tree_.Path("Kestrix\\tc Kestrix.ini"));
   EXPECT_NE(settings.find("CloseWindow=True"), std::string::npos) << settings;
-  EXPECT_NE(settings.find("TC8B10FuncChecked=False"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("TC8B10FuncChecked=True"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("TC8B10Method=True"), std::string::npos) << settings;
   EXPECT_NE(settings.find("CurrentLng=ENG"), std::string::npos) << settings;
+}
+
+TEST_F(StartupTest, OlderHostIsReadFromItsWindows) {
+  StartHostWithF7(TcsimStart().Left(panel_).Focus("readme.txt").Detailed().IgnoreGa());
+  HWND main = WaitForWindow(kMainClass, kTitle);
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  EXPECT_EQ(WindowText(GetDlgItem(main, 1001)), ShortenPath(panel_ + "\\"));
+  EXPECT_EQ(WindowText(GetDlgItem(main, 1002)), "readme");
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }));
+  std::string settings = ReadFileText(tree_.Path("Kestrix\\tc Kestrix.ini"));
+  // The unanswered probe is not repeated, and the method stays off.
+  EXPECT_NE(settings.find("TC8B10FuncChecked=True"), std::string::npos) << settings;
+  EXPECT_EQ(settings.find("TC8B10Method=True"), std::string::npos) << settings;
+}
+
+TEST_F(StartupTest, ActivePrefixSelectsOnlyTheSuggestedName) {
+  tree_.MakeFile("Kestrix\\tc Kestrix.ini",
+                 "[PrefixSuffix]\r\nDirPrefix=2024_\r\nDirPrefixActive=True\r\n"
+                 "DirSuffix=_old\r\nDirSuffixActive=True\r\n");
+  StartHostWithF7(TcsimStart().Left(panel_).Focus("readme.txt"));
+  HWND main = WaitForWindow(kMainClass, kTitle);
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  HWND name = GetDlgItem(main, 1002);
+  EXPECT_EQ(WindowText(name), "2024_readme_old");
+  DWORD start = 0, end = 0;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        SendMessageA(name, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return start == 5 && end == 11;
+      },
+      3000))
+      << start << ".." << end;
 }
 
 TEST_F(StartupTest, ArchiveTopLevelIsHandedBackToTheHost) {
@@ -219,12 +256,10 @@ TEST_F(StartupTest, InsideAnArchiveFolderTheMainWindowOpens) {
   ExpectMainWindow(TcsimStart().Left(panel_ + "\\bundle.zip\\inner\\*.*"));
 }
 
-TEST_F(StartupTest, OtherHostBuildsListsAreFound) {
-  HWND main = ExpectMainWindow(TcsimStart().Left(panel_).Lcl());
+TEST_F(StartupTest, OtherHostBuildOpensTheMainWindow) {
+  HWND main = ExpectMainWindow(TcsimStart().Left(panel_).Focus("readme.txt").Lcl());
   ASSERT_NE(main, nullptr);
-  // The path is read only once both lists and the focus are known; this build has no
-  // "TMyPanel" path panels, so the reading falls back to drive C.
-  EXPECT_EQ(WindowText(GetDlgItem(main, 1001)), "c:\\");
+  EXPECT_EQ(WindowText(GetDlgItem(main, 1002)), "readme");
 }
 
 TEST_F(StartupTest, OutsideTheHostTreeOpensTheInstallerAndASecondStartBringsItForward) {

@@ -188,6 +188,7 @@ uint32_t FakeFileSystem::CreateDirectory(const std::string& path) {
   node.attributes = kAttrDirectory;
   node.last_write = Tick();
   nodes_[key] = node;
+  created_.push_back(path);
   return kErrorSuccess;
 }
 

@@ -84,6 +84,8 @@ class FakeFileSystem : public FileSystem {
   // Every object, as "C:\dir\name" in its stored case, directories with a trailing "\",
   // sorted by path.
   std::vector<std::string> AllPaths() const;
+  // Every directory CreateDirectory made, in order, spelled as the caller passed it.
+  const std::vector<std::string>& CreatedDirectories() const { return created_; }
   // Number of successful WriteWholeFile calls so far (all paths).
   int WriteCount() const { return write_count_; }
   // Number of WriteWholeFile calls that reached the given path, failed or not.
@@ -116,6 +118,7 @@ class FakeFileSystem : public FileSystem {
   // kErrorSuccess when the parent of `key` is an existing directory.
   uint32_t CheckParent(const std::string& key);
   uint64_t Tick();
+  std::vector<std::string> created_;
 
   std::map<std::string, Node> nodes_;
   std::vector<Fault> faults_;

@@ -4,62 +4,14 @@
 
 #include <map>
 
+#include "fakes/fake_environment.h"
+#include "fakes/fake_file_system.h"
 #include "fakes/fake_window_system.h"
 #include "host/panel_windows.h"
 #include "names/text_ops.h"
 
 namespace kestrix {
 namespace {
-
-// Only the variables a test sets exist; references to others stay as typed.
-class TestEnvironment : public Environment {
- public:
-  std::map<std::string, std::string> values;
-  std::optional<std::string> Get(const std::string& name) override {
-    auto it = values.find(AsciiUpperCase(name));
-    if (it == values.end()) return std::nullopt;
-    return it->second;
-  }
-  std::string Expand(const std::string& text) override {
-    std::string out;
-    size_t pos = 0;
-    while (pos < text.size()) {
-      size_t open = text.find('%', pos);
-      size_t close = open == std::string::npos ? open : text.find('%', open + 1);
-      if (close == std::string::npos) break;
-      out += text.substr(pos, open - pos);
-      auto value = Get(text.substr(open + 1, close - open - 1));
-      out += value ? *value : text.substr(open, close - open + 1);
-      pos = close + 1;
-    }
-    return out + text.substr(pos);
-  }
-  std::vector<std::pair<std::string, std::string>> List() override { return {}; }
-};
-
-// Knows only the attributes of the paths a test lists; names compare without case.
-class TestFileSystem : public FileSystem {
- public:
-  std::map<std::string, uint32_t> attributes;
-  uint32_t GetAttributes(const std::string& path) override {
-    auto it = attributes.find(AsciiLowerCase(path));
-    return it == attributes.end() ? kAttrInvalid : it->second;
-  }
-  uint32_t SetAttributes(const std::string&, uint32_t) override { return kErrorAccessDenied; }
-  uint32_t CreateDirectory(const std::string&) override { return kErrorAccessDenied; }
-  uint32_t ReadWholeFile(const std::string&, std::string&) override { return kErrorFileNotFound; }
-  uint32_t WriteWholeFile(const std::string&, const std::string&) override {
-    return kErrorAccessDenied;
-  }
-  uint32_t CopyFile(const std::string&, const std::string&, bool) override {
-    return kErrorAccessDenied;
-  }
-  uint32_t DeleteFile(const std::string&) override { return kErrorAccessDenied; }
-  std::vector<DirEntry> ListDirectory(const std::string&, const std::string&) override {
-    return {};
-  }
-  uint64_t LastWriteTime(const std::string&) override { return 0; }
-};
 
 TEST(IsInstallSwitch, PrefixesCompareWithoutCase) {
   struct Case {
@@ -113,9 +65,9 @@ TEST(ReadHostLocation, InsideHostTable) {
       {"path only a backslash", "\\", "w.ini", "C:\\TotalCmd\\tc Kestrix.exe", false, ""},
   };
   for (const Case& c : cases) {
-    TestEnvironment env;
-    if (c.commander_path) env.values["COMMANDER_PATH"] = *c.commander_path;
-    if (c.commander_ini) env.values["COMMANDER_INI"] = *c.commander_ini;
+    FakeEnvironment env;
+    if (c.commander_path) env.Set("COMMANDER_PATH", *c.commander_path);
+    if (c.commander_ini) env.Set("COMMANDER_INI", *c.commander_ini);
     StartupValues values;
     ReadHostLocation(env, c.exe, values);
     EXPECT_EQ(values.InsideHost, c.inside) << c.name;
@@ -124,8 +76,8 @@ TEST(ReadHostLocation, InsideHostTable) {
 }
 
 TEST(ReadHostLocation, ProgramDirWithoutTrailingBackslash) {
-  TestEnvironment env;
-  env.values["COMMANDER_INI"] = " C:\\tc\\wincmd.ini ";
+  FakeEnvironment env;
+  env.Set("COMMANDER_INI", " C:\\tc\\wincmd.ini ");
   StartupValues values;
   ReadHostLocation(env, "C:/tc/Kestrix/tc Kestrix.exe", values);
   EXPECT_EQ(values.ProgramDir, "C:\\tc\\Kestrix");
@@ -133,10 +85,9 @@ TEST(ReadHostLocation, ProgramDirWithoutTrailingBackslash) {
 }
 
 TEST(IsUnsupportedLocation, Table) {
-  TestFileSystem files;
-  files.attributes["c:\\data\\x.zip"] = kAttrArchive;
-  files.attributes["c:\\data"] = kAttrDirectory;
-  files.attributes["c:\\data\\folder.zip"] = kAttrDirectory;
+  FakeFileSystem files;
+  files.AddFile("c:\\data\\x.zip", "PK");
+  files.AddDirectory("c:\\data\\folder.zip");
   struct Case {
     const char* path;
     bool expected;
@@ -162,8 +113,8 @@ TEST(IsUnsupportedLocation, Table) {
 // A host with lists and path panels, a focus and files, for the whole decision.
 struct Scenario {
   FakeWindowSystem windows;
-  TestFileSystem files;
-  TestEnvironment env;
+  FakeFileSystem files;
+  FakeEnvironment env;
   WindowHandle host = 0, right_list = 0, left_list = 0, left_path = 0, right_path = 0;
   WindowHandle focus = 0;
 
@@ -184,9 +135,9 @@ struct Scenario {
     return DecideLaunch(windows, files, env, inputs, values);
   }
   Scenario() {
-    env.values["COMMANDER_PATH"] = "c:\\tc";
-    env.values["COMMANDER_INI"] = "c:\\tc\\wincmd.ini";
-    files.attributes["c:\\data\\a.zip"] = kAttrArchive;
+    env.Set("COMMANDER_PATH", "c:\\tc");
+    env.Set("COMMANDER_INI", "c:\\tc\\wincmd.ini");
+    files.AddFile("c:\\data\\a.zip", "PK");
   }
 };
 
@@ -250,9 +201,9 @@ TEST(DecideLaunch, DecisionTable) {
     if (c.expected == LaunchAction::kDelegateToHost) {
       EXPECT_EQ(decision.window, s.host) << c.name;
     }
-    EXPECT_EQ(values.HostWindow, s.host) << c.name;
-    EXPECT_EQ(values.SecondList, s.left_list) << c.name;
-    EXPECT_EQ(values.StartPath, c.focus_left ? c.left_path : "c:\\other\\*.*") << c.name;
+    EXPECT_EQ(values.Snapshot.HostWindow, s.host) << c.name;
+    EXPECT_EQ(values.Snapshot.SecondList, s.left_list) << c.name;
+    EXPECT_EQ(values.Snapshot.StartPath, c.focus_left ? c.left_path : "c:\\other\\*.*") << c.name;
   }
 }
 
@@ -272,7 +223,7 @@ TEST(DecideLaunch, PathWithoutSeparatorIsReadFromTheHeader) {
     s.focus = s.left_list;
     StartupValues values;
     EXPECT_EQ(s.Run({}, values).action, LaunchAction::kMainWindow);
-    EXPECT_EQ(values.StartPath, c.expected) << c.panel_text;
+    EXPECT_EQ(values.Snapshot.StartPath, c.expected) << c.panel_text;
   }
 }
 
@@ -282,7 +233,7 @@ TEST(DecideLaunch, NoLocationCheckWithoutFocusOrSecondList) {
   s.focus = 0;
   StartupValues values;
   EXPECT_EQ(s.Run({}, values).action, LaunchAction::kMainWindow);
-  EXPECT_EQ(values.StartPath, "");
+  EXPECT_EQ(values.Snapshot.StartPath, "");
 }
 
 TEST(DecideLaunch, NoHostInsideTheTreeStillOpensTheMainWindow) {
@@ -290,8 +241,8 @@ TEST(DecideLaunch, NoHostInsideTheTreeStillOpensTheMainWindow) {
   StartupValues values;
   LaunchDecision decision = s.Run({}, values);
   EXPECT_EQ(decision.action, LaunchAction::kMainWindow);
-  EXPECT_EQ(values.HostWindow, 0u);
-  EXPECT_EQ(values.FirstList, 0u);
+  EXPECT_EQ(values.Snapshot.HostWindow, 0u);
+  EXPECT_EQ(values.Snapshot.FirstList, 0u);
 }
 
 TEST(DecideLaunch, OpenInstallerIsBroughtForward) {

@@ -1,6 +1,8 @@
 // The host link's and the creation run's platform pieces against the real calls.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "create/dir_attributes.h"
 #include "create/virtual_panel.h"
 #include "platform/win32/dialog_seams_win32.h"
@@ -90,6 +92,40 @@ TEST(Win32CodePage, VirtualPanelListDecodedThroughTheSystem) {
   Win32CodePage code_page;
   std::string big_endian("\xFE\xFF\0\\\0P\0\r\0\n\0C\0:\0\\\0R", 18);
   EXPECT_EQ(ResolveVirtualPanelPath("\\\\\\Virtual Panel\\P\\", big_endian, code_page), "C:\\R");
+}
+
+TEST(Win32ModifierKeys, HighBitOfTheThreadsKeyboardState) {
+  BYTE saved[256] = {};
+  ASSERT_TRUE(GetKeyboardState(saved));
+  BYTE state[256] = {};
+  state[VK_SHIFT] = 0x80;
+  state[VK_MENU] = 0x01;  // toggled only: not held
+  ASSERT_TRUE(SetKeyboardState(state));
+  Win32ModifierKeys keys;
+  EXPECT_TRUE(keys.IsDown(kVkShift));
+  EXPECT_FALSE(keys.IsDown(kVkControl));
+  EXPECT_FALSE(keys.IsDown(kVkAlt));
+  SetKeyboardState(saved);
+}
+
+TEST(Win32MessageBoxes, YesNoQuestionReturnsTheButtonPressed) {
+  const char caption[] = "Kestrix message box test";
+  for (int button : {IDYES, IDNO}) {
+    std::thread answer([&] {
+      for (int i = 0; i < 500; ++i) {
+        HWND box = FindWindowA("#32770", caption);
+        if (box != nullptr) {
+          PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+          return;
+        }
+        Sleep(10);
+      }
+    });
+    Win32MessageBoxes boxes(nullptr);
+    int result = boxes.Show("Create the missing folders?", caption, kMbYesNo | kMbIconQuestion);
+    answer.join();
+    EXPECT_EQ(result, button);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+#pragma once
+// Where the caret goes when the main window shows with an active prefix or suffix: the
+// suggested name inside the name field is selected, so typing replaces only that part.
+#include <cstddef>
+#include <string>
+
+namespace kestrix {
+
+struct TextSelection {
+  size_t start = 0;  // 0-based
+  size_t length = 0;
+};
+
+// The first occurrence of `selected_name` in `field_text`; the start of the field with
+// nothing selected when the name is empty or not in the text.
+TextSelection SuggestedNameSelection(const std::string& field_text,
+                                     const std::string& selected_name);
+
+// Only with an active prefix or suffix, and only when the field shows the host's item
+// rather than the custom name.
+bool SelectsSuggestedNameOnShow(bool prefix_active, bool suffix_active, int suggested_name);
+
+}  // namespace kestrix

@@ -1,5 +1,0 @@
-namespace kestrix {
-int Placeholder() {
-  return 1;
-}
-}  // namespace kestrix

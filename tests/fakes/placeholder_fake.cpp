@@ -1,5 +1,0 @@
-namespace kestrix {
-int PlaceholderFake() {
-  return 1;
-}
-}  // namespace kestrix
