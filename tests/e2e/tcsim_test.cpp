@@ -150,21 +150,6 @@ TEST_F(TcsimTest, UserCommandRequestRunsTheEnterCommand) {
   EXPECT_GE(host.WaitForLog("EM \"em_Missing\" -> em_Missing: no such user command"), 0);
 }
 
-TEST_F(TcsimTest, CommandsMoveThroughDirectories) {
-  std::string inner = tree.MakeDir("a\\b"), outer = tree.Path("a");
-  Launch(TcsimStart().Left(inner));
-
-  Command(2002);
-  EXPECT_EQ(host.Query("SP"), outer + "\\");
-  EXPECT_EQ(host.Query("SN"), "b") << "the cursor stays on the directory left";
-  Command(2003);
-  EXPECT_EQ(host.Query("SP"), inner + "\\");
-  Command(2001);
-  EXPECT_EQ(host.Query("SP"), tree.Dir().substr(0, 3));
-  Command(907);
-  EXPECT_GE(host.WaitForLog("CMD 907 -> the host's own create-directory dialog would open"), 0);
-}
-
 TEST_F(TcsimTest, FocusCommandsMoveTheKeyboardFocus) {
   Launch();
   Command(4002);
