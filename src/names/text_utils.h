@@ -43,6 +43,9 @@ std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view from, s
 // Splits like a string list reading a memo: at CR LF, LF or a lone CR; a final line break
 // does not start another line, so "" gives no lines and "a\r\n" gives one.
 std::vector<std::string> SplitLines(std::string_view text);
+// Joins with kLineBreak between lines (none after the last).
+std::string JoinLines(const std::vector<std::string>& lines);
+
 // The pieces joined. (GCC 12 at -O3 warns falsely on chains of "+" with short literals.)
 std::string Concat(std::initializer_list<std::string_view> pieces);
 
@@ -50,8 +53,5 @@ std::string Concat(std::initializer_list<std::string_view> pieces);
 std::string ExtractFileName(std::string_view path);
 // ExtractFileName without its extension (the part from its last ".").
 std::string FileNameWithoutExtension(std::string_view path);
-
-// Joins with kLineBreak between lines (none after the last).
-std::string JoinLines(const std::vector<std::string>& lines);
 
 }  // namespace kestrix
