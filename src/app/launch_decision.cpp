@@ -1,7 +1,8 @@
 #include "app/launch_decision.h"
 
 #include "host/panel_windows.h"
-#include "names/text_ops.h"
+#include "host/path_text.h"
+#include "names/text_utils.h"
 
 namespace kestrix {
 
@@ -28,23 +29,18 @@ bool AnyInstallSwitch(const std::vector<std::string>& arguments) {
   return false;
 }
 
-std::string ExtractFilePath(std::string_view file_path) {
-  size_t end = file_path.find_last_of("\\/:");
-  return end == std::string_view::npos ? std::string() : std::string(file_path.substr(0, end + 1));
-}
-
 void ReadHostLocation(Environment& environment, const std::string& exe_path,
                       StartupValues& values) {
   values.InsideHost = false;
   // An unset variable expands to its own reference text, which is compared like any value.
   values.CommanderPath = Trim(environment.Expand("%COMMANDER_PATH%"));
   values.CommanderIni = Trim(environment.Expand("%COMMANDER_INI%"));
-  values.ProgramDir = ReplaceAllIgnoreCase(Trim(ExtractFilePath(exe_path)), "/", "\\");
+  values.ProgramDir = ReplaceAllIgnoreCase(Trim(pathtext::ExtractFilePath(exe_path)), "/", "\\");
   RemoveOneTrailingBackslash(values.ProgramDir);
   if (values.CommanderIni.empty()) return;
   // Any failure here leaves InsideHost cleared, which leads to the installer.
   try {
-    std::string program_dir = Trim(ExtractFilePath(exe_path));
+    std::string program_dir = Trim(pathtext::ExtractFilePath(exe_path));
     std::string commander_path = AsciiLowerCase(values.CommanderPath);
     program_dir = ReplaceAllIgnoreCase(program_dir, "/", "\\");
     commander_path = ReplaceAllIgnoreCase(commander_path, "/", "\\");

@@ -50,9 +50,6 @@ struct LaunchDecision {
 bool IsInstallSwitch(std::string_view argument);
 bool AnyInstallSwitch(const std::vector<std::string>& arguments);
 
-// The directory part of a file path, up to and including its last "\", "/" or ":".
-std::string ExtractFilePath(std::string_view file_path);
-
 // Reads COMMANDER_PATH and COMMANDER_INI and decides whether `exe_path` lies within the
 // host's tree (sets CommanderPath, CommanderIni, ProgramDir and InsideHost).
 void ReadHostLocation(Environment& environment, const std::string& exe_path, StartupValues& values);

@@ -124,7 +124,7 @@ std::vector<std::string> DirHistory::AddDirectoryToTCDirList(const std::string& 
   if (file.empty()) return items;
   try {
     std::string redirect;
-    if (host_ini_exists && Lower(file) == Lower(places_.CommanderIni))
+    if (host_ini_exists && AsciiLowerCase(file) == AsciiLowerCase(places_.CommanderIni))
       redirect = ReadHostIni(places_.CommanderIni).history_redirect_raw;
     TBigIniFile ini(fs_, file);
     ini.EraseSection(kSection);

@@ -115,7 +115,7 @@ NameSuggestion SuggestFromHostReply(const std::string& reply, bool fix_ext, File
 }
 
 bool IsAbsoluteHostPath(const std::string& text) {
-  const std::string t = Upper(Trim(text));
+  const std::string t = AsciiUpperCase(Trim(text));
   if (t.size() < 2) return false;
   if (!(t.compare(0, 2, "\\\\") == 0 || (t[0] >= 'A' && t[0] <= 'Z' && t[1] == ':'))) return false;
   for (size_t i = 3; i < t.size(); ++i) {

@@ -23,7 +23,7 @@ std::string EnterCommandPayload(const std::string& path) {
 }
 
 std::string QueryPayload(const std::string& request) {
-  std::string bytes = Upper(request);
+  std::string bytes = AsciiUpperCase(request);
   bytes.push_back('\0');
   return bytes;
 }

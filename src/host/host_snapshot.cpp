@@ -127,7 +127,7 @@ void HostSnapshotReader::TakeOverFullPathItem() {
   if (!IsAbsoluteHostPath(text)) return;
   // A tree or a list of full paths: the item is the place, not a name.
   SetCurrentPath(WithTrailingSeparator(text));
-  view_.SetNameText(ExtractFileName(s_.CurrentPath));
+  view_.SetNameText(pathtext::ExtractFileName(s_.CurrentPath));
   if (s_.FocusedSide() == PanelSide::kRight) {
     s_.FocusedWindow = s_.SecondList;
     s_.ActiveSide = PanelSide::kLeft;

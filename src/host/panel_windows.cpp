@@ -1,6 +1,6 @@
 #include "host/panel_windows.h"
 
-#include "names/text_ops.h"
+#include "names/text_utils.h"
 
 namespace kestrix {
 

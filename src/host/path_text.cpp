@@ -4,71 +4,13 @@
 
 namespace kestrix::pathtext {
 
-bool IsBlank(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string Trim(const std::string& text) {
-  size_t first = 0;
-  while (first < text.size() && IsBlank(text[first])) ++first;
-  size_t last = text.size();
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
-
-std::string TrimLeft(const std::string& text) {
-  size_t first = 0;
-  while (first < text.size() && IsBlank(text[first])) ++first;
-  return text.substr(first);
-}
-
-std::string Upper(const std::string& text) {
-  std::string out = text;
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return out;
-}
-
-std::string Lower(const std::string& text) {
-  std::string out = text;
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
-}
-
-bool ContainsIgnoreCase(const std::string& text, const std::string& part) {
-  return Upper(text).find(Upper(part)) != std::string::npos;
 }
 
 bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() &&
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
-  if (from.empty()) return text;
-  std::string out;
-  size_t pos = 0;
-  for (size_t hit; (hit = text.find(from, pos)) != std::string::npos; pos = hit + from.size())
-    out.append(text, pos, hit - pos).append(to);
-  return out.append(text, pos, std::string::npos);
-}
-
-std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& from,
-                                 const std::string& to) {
-  if (from.empty()) return text;
-  const std::string upper_text = Upper(text);
-  const std::string upper_from = Upper(from);
-  std::string out;
-  size_t pos = 0;
-  for (size_t hit; (hit = upper_text.find(upper_from, pos)) != std::string::npos;
-       pos = hit + from.size())
-    out.append(text, pos, hit - pos).append(to);
-  return out.append(text, pos, std::string::npos);
 }
 
 std::string ExtractFileDrive(const std::string& path) {

@@ -1,22 +1,15 @@
 #pragma once
-// Small text and path helpers of the host link and the creation run. Texts are
-// system-code-page strings; case folding is ASCII only, as file names compare on Windows
-// for the characters the host link looks at.
+// Path helpers of the host link and the creation run. Texts are system-code-page strings.
+// Unlike the name engine's ExtractFileName these take "/" as a separator too: panel
+// paths and typed paths may use either. Trim, case folding and replacing are in text_utils.
 #include <string>
+
+#include "names/text_utils.h"
 
 namespace kestrix::pathtext {
 
-bool IsBlank(char c);
-std::string Trim(const std::string& text);
-std::string TrimLeft(const std::string& text);
-std::string Upper(const std::string& text);
-std::string Lower(const std::string& text);
 bool Contains(const std::string& text, const std::string& part);
-bool ContainsIgnoreCase(const std::string& text, const std::string& part);
 bool EndsWith(const std::string& text, const std::string& tail);
-std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
-std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& from,
-                                 const std::string& to);
 
 // "C:" for "C:\x", "\\server\share" for "\\server\share\x", empty otherwise.
 std::string ExtractFileDrive(const std::string& path);

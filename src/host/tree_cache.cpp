@@ -19,8 +19,8 @@ std::string TreeInfoPath(FileSystem& fs, Environment& environment, const std::st
   if (trimmed == "False") return "";
   if (!trimmed.empty() && trimmed != "True" && fs.FileExists(trimmed)) return trimmed;
 
-  const std::string drive = Lower(ExtractFileDrive(directory));
-  if (drive == Lower(ExtractFileDrive(commander_ini))) {
+  const std::string drive = AsciiLowerCase(ExtractFileDrive(directory));
+  if (drive == AsciiLowerCase(ExtractFileDrive(commander_ini))) {
     const std::string local = environment.Get("LOCALAPPDATA").value_or("");
     const std::string per_drive =
         local + "\\GHISLER\\treeinfo" + ReplaceAll(drive, ":", "") + ".wc";

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "names/text_ops.h"
+#include "names/text_utils.h"
 
 namespace kestrix {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "names/text_ops.h"
+#include "names/text_utils.h"
 
 namespace kestrix {
 

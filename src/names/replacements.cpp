@@ -5,7 +5,7 @@
 #include "names/date_tokens.h"
 #include "names/player_sources.h"
 #include "names/system_sources.h"
-#include "names/text_ops.h"
+#include "names/text_utils.h"
 #include "names/user_apps.h"
 #include "settings/big_ini_file.h"
 

@@ -47,6 +47,40 @@ std::string AsciiUpperCase(std::string_view text) {
   return result;
 }
 
+std::string AsciiLowerCase(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = AsciiToLower(c);
+  return result;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (AsciiToLower(a[i]) != AsciiToLower(b[i])) return false;
+  return true;
+}
+
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+  std::size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string result;
+  result.reserve(size);
+  for (std::string_view piece : pieces) result.append(piece);
+  return result;
+}
+
+std::string ExtractFileName(std::string_view path) {
+  std::size_t cut = path.find_last_of("\\:");
+  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+std::string FileNameWithoutExtension(std::string_view path) {
+  std::string name = ExtractFileName(path);
+  std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return name;
+}
+
 std::size_t FindIgnoreCase(std::string_view text, std::string_view pattern, std::size_t from) {
   if (pattern.empty() || pattern.size() > text.size()) return std::string_view::npos;
   for (std::size_t i = from; i + pattern.size() <= text.size(); ++i) {

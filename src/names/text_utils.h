@@ -4,6 +4,7 @@
 // Case-insensitive helpers fold ASCII letters only: the platform's locale-aware folding is
 // not available to portable code, and every fixed pattern the program matches is ASCII.
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,8 @@ bool IsAsciiDigit(char c);
 char AsciiToUpper(char c);
 char AsciiToLower(char c);
 std::string AsciiUpperCase(std::string_view text);
+std::string AsciiLowerCase(std::string_view text);
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
 // Index of the first occurrence of `pattern` at or after `from`, or npos. An empty pattern
 // is never found (it would match everywhere and make replacements loop).
@@ -42,5 +45,13 @@ std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view from, s
 std::vector<std::string> SplitLines(std::string_view text);
 // Joins with kLineBreak between lines (none after the last).
 std::string JoinLines(const std::vector<std::string>& lines);
+
+// The pieces joined. (GCC 12 at -O3 warns falsely on chains of "+" with short literals.)
+std::string Concat(std::initializer_list<std::string_view> pieces);
+
+// The text after the last "\" or ":" ("/" is an ordinary character in titles and tags).
+std::string ExtractFileName(std::string_view path);
+// ExtractFileName without its extension (the part from its last ".").
+std::string FileNameWithoutExtension(std::string_view path);
 
 }  // namespace kestrix

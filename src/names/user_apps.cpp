@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "names/player_sources.h"
-#include "names/text_ops.h"
+#include "names/text_utils.h"
 #include "names/variable_error.h"
 #include "settings/big_ini_file.h"
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "create/creation_run.h"
-#include "create/directory_structure.h"
 #include "fakes/fake_message_boxes.h"
+#include "fakes/fake_views.h"
 #include "host/host_snapshot.h"
 #include "platform/win32/dialog_seams_win32.h"
 #include "platform/win32/environment_win32.h"
@@ -36,45 +36,6 @@ class HostThreadFocus : public HostFocus {
   void Pause(unsigned milliseconds) override { Sleep(milliseconds); }
 };
 
-class NameView : public SnapshotView {
- public:
-  std::string name, path;
-  bool terminated = false;
-  int refreshes = 0;
-  void ShowCurrentPath(const std::string& shortened) override { path = shortened; }
-  std::string NameText() override { return name; }
-  void SetNameText(const std::string& text) override { name = text; }
-  void ShowTextFileItem(const std::string&) override {}
-  void RefreshDone() override { ++refreshes; }
-  void Terminate() override { terminated = true; }
-};
-
-HostSnapshotReader* g_reader = nullptr;
-
-// The main window's reply handling: at most cbData bytes, up to the first zero.
-LRESULT CALLBACK ReplyProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COPYDATA && lparam != 0 && g_reader != nullptr) {
-    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
-    g_reader->OnHostReply(CopyDataText(static_cast<const char*>(data->lpData),
-                                       data->lpData != nullptr ? data->cbData : 0));
-    return 1;
-  }
-  return DefWindowProcA(hwnd, message, wparam, lparam);
-}
-
-HWND MakeReplyWindow() {
-  static HWND window = [] {
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = ReplyProc;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.lpszClassName = "KestrixHostlinkReply";
-    RegisterClassA(&cls);
-    return CreateWindowExA(0, cls.lpszClassName, "", 0, 0, 0, 0, 0, nullptr, nullptr, cls.hInstance,
-                           nullptr);
-  }();
-  return window;
-}
-
 class HostLinkE2e : public ::testing::Test {
  protected:
   void Launch(const TcsimStart& start) {
@@ -82,13 +43,15 @@ class HostLinkE2e : public ::testing::Test {
     ASSERT_TRUE(tcsim.Start(start, &error)) << error;
     focus.host = tcsim.Window();
     snapshot.HostWindow = Handle(tcsim.Window());
-    reply = MakeReplyWindow();
+    reply = ReplyWindow();
     commands = std::make_unique<HostCommands>(windows, environment, Handle(reply));
     reader = std::make_unique<HostSnapshotReader>(snapshot, flags, affixes, windows, files, focus,
                                                   *commands, view, Handle(reply));
-    g_reader = reader.get();
+    // The main window's reply handling: at most cbData bytes, up to the first zero.
+    SetReplySink(
+        [this](const char* data, size_t size) { reader->OnHostReply(CopyDataText(data, size)); });
   }
-  void TearDown() override { g_reader = nullptr; }
+  void TearDown() override { SetReplySink(nullptr); }
 
   HostTree tree;
   Tcsim tcsim{tree};
@@ -96,7 +59,7 @@ class HostLinkE2e : public ::testing::Test {
   Win32FileSystem files;
   Win32Environment environment;
   HostThreadFocus focus;
-  NameView view;
+  FakeSnapshotView view;
   HostSnapshot snapshot;
   HostMethodFlags flags;
   AffixSettings affixes;
@@ -201,36 +164,6 @@ TEST_F(HostLinkE2e, RefreshReadsThePanelAndEndsInsideAnArchive) {
 // step to its parent and the re-read arrive in this order.
 class CreationE2e : public HostLinkE2e {
  protected:
-  class RunView : public CreationView {
-   public:
-    bool normal = true, enter = false, close = false;
-    std::string name, list, path;
-    bool NormalMode() override { return normal; }
-    std::string NameText() override { return name; }
-    void SetNameText(const std::string& text) override { name = text; }
-    std::string ListText() override { return list; }
-    void SetListText(const std::string& text) override { list = text; }
-    void SwitchToExtended() override {
-      list = CarryNameToList(name, name).list_text;
-      normal = false;
-    }
-    bool ReplacementsChecked() override { return false; }
-    bool CloseWindowChecked() override { return close; }
-    bool EnterDirChecked() override { return enter; }
-    void EndPathEditing() override {}
-    void ShowCurrentPath(const std::string& shortened) override { path = shortened; }
-    void FocusInput() override {}
-    void SelectAllInput() override {}
-    void ListCaretToEnd() override {}
-    void RerunPreview() override {}
-    void ShowHistory(const std::vector<std::string>&) override {}
-    void CloseWindow() override {}
-    void TerminateProgram() override {}
-    void BringToFront() override {}
-    void BringHostToFront() override {}
-    void LogError(const std::string&, const std::string&) override {}
-  };
-
   void Run(const std::string& name) {
     Drive([&](CreationRun& run) {
       run_view.name = name;
@@ -273,7 +206,7 @@ class CreationE2e : public HostLinkE2e {
   DirAttributeSet attributes;
   FakeMessageBoxes boxes;
   FakeModifierKeys keys;
-  RunView run_view;
+  FakeCreationView run_view;
 };
 
 TEST_F(CreationE2e, NewChainIsShownUnderTheCursorThenReRead) {

@@ -253,15 +253,6 @@ TEST_F(StartupTest, ArchiveOnTheActiveRightPanelIsHandedBackToTheHost) {
   ExpectDelegated(TcsimStart().Left(panel_).Right(panel_ + "\\bundle.zip\\*.*").RightActive());
 }
 
-TEST_F(StartupTest, ArchiveOnTheInactivePanelDoesNotMatter) {
-  ExpectMainWindow(TcsimStart().Left(panel_).Right(panel_ + "\\bundle.zip\\*.*"));
-}
-
-TEST_F(StartupTest, InsideAnArchiveFolderTheMainWindowOpens) {
-  // Only the archive's top level names an existing file once "\*.*" is removed.
-  ExpectMainWindow(TcsimStart().Left(panel_ + "\\bundle.zip\\inner\\*.*"));
-}
-
 TEST_F(StartupTest, OtherHostBuildOpensTheMainWindow) {
   HWND main = ExpectMainWindow(TcsimStart().Left(panel_).Focus("readme.txt").Lcl());
   ASSERT_NE(main, nullptr);

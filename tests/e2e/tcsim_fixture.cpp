@@ -11,34 +11,6 @@
 namespace kestrix::e2e {
 namespace {
 
-std::string g_reply;
-bool g_replied = false;
-
-LRESULT CALLBACK ReplyProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COPYDATA && lparam) {
-    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
-    g_reply = tcsim::TextUpToZero(static_cast<const char*>(data->lpData),
-                                  data->lpData ? data->cbData : 0);
-    g_replied = true;
-    return TRUE;
-  }
-  return DefWindowProcA(hwnd, message, wparam, lparam);
-}
-
-// A hidden window of the test thread that receives the host's answers.
-HWND ReplyWindow() {
-  static HWND window = [] {
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = ReplyProc;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.lpszClassName = "KestrixE2eReply";
-    RegisterClassA(&cls);
-    return CreateWindowExA(0, "KestrixE2eReply", "", 0, 0, 0, 0, 0, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-  }();
-  return window;
-}
-
 void DeleteTree(const std::string& dir) {
   WIN32_FIND_DATAA data;
   HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
@@ -327,6 +299,38 @@ bool Tcsim::PostCommand(int number) const {
   return PostMessageA(window_, tcsim::kHostCommandMessage, number, 0);
 }
 
+namespace {
+
+ReplySink g_sink;
+
+LRESULT CALLBACK ReplyProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_COPYDATA && lparam) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
+    if (g_sink) g_sink(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0);
+    return TRUE;
+  }
+  return DefWindowProcA(hwnd, message, wparam, lparam);
+}
+
+}  // namespace
+
+HWND ReplyWindow() {
+  static HWND window = [] {
+    WNDCLASSA cls{};
+    cls.lpfnWndProc = ReplyProc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = "KestrixE2eReply";
+    RegisterClassA(&cls);
+    return CreateWindowExA(0, cls.lpszClassName, "", 0, 0, 0, 0, 0, nullptr, nullptr, cls.hInstance,
+                           nullptr);
+  }();
+  return window;
+}
+
+void SetReplySink(ReplySink sink) {
+  g_sink = std::move(sink);
+}
+
 LRESULT Tcsim::SendCopyData(ULONG_PTR id, const std::string& bytes) const {
   COPYDATASTRUCT data{id, static_cast<DWORD>(bytes.size()), const_cast<char*>(bytes.data())};
   return SendMessageA(window_, WM_COPYDATA, reinterpret_cast<WPARAM>(ReplyWindow()),
@@ -334,11 +338,13 @@ LRESULT Tcsim::SendCopyData(ULONG_PTR id, const std::string& bytes) const {
 }
 
 std::optional<std::string> Tcsim::Query(const std::string& request) const {
-  g_replied = false;
-  g_reply.clear();
+  std::optional<std::string> reply;
+  // The caller's sink stays in place for the answers it waits for itself.
+  ReplySink caller = std::exchange(
+      g_sink, [&reply](const char* data, size_t size) { reply = tcsim::TextUpToZero(data, size); });
   SendCopyData(tcsim::kCopyDataGetAnswer, request + std::string(1, '\0'));
-  if (!g_replied) return std::nullopt;
-  return g_reply;
+  g_sink = std::move(caller);
+  return reply;
 }
 
 LRESULT Tcsim::ChangeDir(const std::string& path, bool left) const {

@@ -4,6 +4,7 @@
 // reads and requests a test needs to drive it from another process.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -127,6 +128,12 @@ class Tcsim {
   DWORD process_id_ = 0;
   HWND window_ = nullptr;
 };
+
+// A hidden window of the test thread that receives the host's WM_COPYDATA answers and
+// hands each one's bytes (cbData of them) to the sink set last; none drops them.
+using ReplySink = std::function<void(const char* data, size_t size)>;
+HWND ReplyWindow();
+void SetReplySink(ReplySink sink);
 
 // Window reads as the utility makes them.
 HWND FindNthChild(HWND parent, const char* cls, int n);

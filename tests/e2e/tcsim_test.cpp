@@ -90,16 +90,6 @@ TEST_F(TcsimTest, WindowChainHoldsPanelPathsAndDetailedItems) {
   EXPECT_EQ(items[1].substr(0, 17), "Photos.old\t<DIR>\t");
 }
 
-TEST_F(TcsimTest, BriefItemsMarkDirectories) {
-  tree.MakeDir("left\\Photos.old");
-  tree.MakeFile("left\\.hidden");
-  std::string left = tree.MakeDir("left");
-  Launch(TcsimStart().Left(left).Focus("Photos.old"));
-  EXPECT_EQ(Items(SecondList()),
-            (std::vector<std::string>{".. <DIR>", "Photos.old <DIR>", ".hidden"}));
-  EXPECT_EQ(FocusedItem(SecondList()), "Photos.old <DIR>");
-}
-
 TEST_F(TcsimTest, AnswersQueriesForTheActivePanel) {
   tree.MakeFile("left\\Setup.exe");
   std::string left = tree.MakeDir("left"), right = tree.MakeDir("right");
@@ -115,13 +105,6 @@ TEST_F(TcsimTest, AnswersQueriesForTheActivePanel) {
   EXPECT_EQ(host.Query("SP"), right + "\\");
   EXPECT_EQ(host.Query("SN"), "..");
   EXPECT_GE(host.WaitForLog("GA \"SP\" -> \"" + right + "\\\""), 0) << host.LogText();
-}
-
-TEST_F(TcsimTest, OlderHostIgnoresQueries) {
-  Launch(TcsimStart().IgnoreGa());
-  EXPECT_EQ(host.SendCopyData(0x4147, std::string("A\0", 2)), 0);
-  EXPECT_EQ(host.Query("SP"), std::nullopt);
-  EXPECT_GE(host.WaitForLog("GA \"A\" ignored"), 0) << host.LogText();
 }
 
 TEST_F(TcsimTest, ChangeDirectoryRequestChangesOneSide) {
@@ -165,44 +148,6 @@ TEST_F(TcsimTest, UserCommandRequestRunsTheEnterCommand) {
 
   host.RunUserCommand("em_Missing");
   EXPECT_GE(host.WaitForLog("EM \"em_Missing\" -> em_Missing: no such user command"), 0);
-}
-
-TEST_F(TcsimTest, CommandsMoveThroughDirectories) {
-  std::string inner = tree.MakeDir("a\\b"), outer = tree.Path("a");
-  Launch(TcsimStart().Left(inner));
-
-  Command(2002);
-  EXPECT_EQ(host.Query("SP"), outer + "\\");
-  EXPECT_EQ(host.Query("SN"), "b") << "the cursor stays on the directory left";
-  Command(2003);
-  EXPECT_EQ(host.Query("SP"), inner + "\\");
-  Command(2001);
-  EXPECT_EQ(host.Query("SP"), tree.Dir().substr(0, 3));
-  Command(907);
-  EXPECT_GE(host.WaitForLog("CMD 907 -> the host's own create-directory dialog would open"), 0);
-}
-
-// What the utility does after creating a directory it is not to enter: change into it,
-// then post "parent" at once, so the host shows the parent with its cursor on it.
-TEST_F(TcsimTest, ChangeIntoNewDirectoryThenParentSelectsIt) {
-  Launch();
-  std::string created = tree.MakeDir("Created Later");
-  EXPECT_NE(host.ChangeDir(created, true), 0);
-  Command(2002);
-  EXPECT_EQ(host.Query("SP"), tree.Dir() + "\\");
-  EXPECT_EQ(host.Query("SN"), "Created Later");
-  EXPECT_EQ(FocusedItem(SecondList()), "Created Later <DIR>");
-}
-
-TEST_F(TcsimTest, RereadShowsNewItemsAndKeepsTheCursor) {
-  tree.MakeFile("a\\one.txt");
-  std::string dir = tree.MakeDir("a");
-  Launch(TcsimStart().Left(dir).Focus("one.txt"));
-  tree.MakeFile("a\\new.txt");
-  EXPECT_EQ(ListCount(SecondList()), 2);
-  Command(540);
-  EXPECT_EQ(Items(SecondList()), (std::vector<std::string>{".. <DIR>", "new.txt", "one.txt"}));
-  EXPECT_EQ(FocusedItem(SecondList()), "one.txt");
 }
 
 TEST_F(TcsimTest, FocusCommandsMoveTheKeyboardFocus) {
@@ -252,27 +197,6 @@ TEST_F(TcsimTest, BoundKeyStartsTheUserCommandWithTheHostEnvironment) {
   EXPECT_EQ(ProbeValue(probe, "FOCUS_CLASS"), "TMyListBox");
 }
 
-TEST_F(TcsimTest, KeysAreLookedUpInTheirShortcutSection) {
-  tree.BindKestrix("cmd.exe", "/c exit");
-  tree.SetWincmd("ShortcutsWin", "S+F8", "em_Kestrix");
-  Launch();
-  struct Case {
-    const char* key;
-    const char* expected;
-  } cases[] = {{"S+F7", "KEY S+F7 unbound"},
-               {"Win+S+F8", "KEY Win+S+F8 -> em_Kestrix"},
-               {"S+F8", "KEY S+F8 unbound"},
-               {"F7", "KEY F7 -> em_Kestrix"}};
-  for (const Case& c : cases) {
-    size_t before = host.LogLines().size();
-    ASSERT_TRUE(host.PressKey(c.key));
-    EXPECT_GE(host.WaitForLog(c.expected, before), 0) << c.key << "\n" << host.LogText();
-  }
-  int first_run = host.WaitForLog("RUN pid=");
-  EXPECT_GE(host.WaitForLog("RUN pid=", first_run + 1), 0) << host.LogText();
-  EXPECT_EQ(host.StartedProcessIds().size(), 2u) << host.LogText();
-}
-
 TEST_F(TcsimTest, RealKeyboardPressReachesTheFocusedList) {
   tree.BindKestrix("cmd.exe", "/c exit");
   Launch();
@@ -319,26 +243,6 @@ TEST_F(TcsimTest, LclBuildUsesItsOwnClasses) {
   EXPECT_NE(FindWindowExW(window, first, L"LCLListBox", nullptr), nullptr);
   EXPECT_EQ(WindowText(FindNthChild(FindNthChild(window, "Window", 2), "Window", 1)), left + ">");
   EXPECT_EQ(ClassNameOf(FocusOfThread(window)), "LCLListBox");
-}
-
-TEST_F(TcsimTest, ArchiveAndPluginPanelsShowFakeListings) {
-  tree.MakeFile("x.zip", "PK");
-  Launch(TcsimStart().Left(tree.Path("x.zip\\*.*")).Right("\\\\\\Virtual Panel\\x"));
-  HWND window = host.Window();
-  EXPECT_EQ(WindowText(PathPanel(window, 3)), tree.Path("x.zip\\*.*"));
-  EXPECT_EQ(WindowText(PathPanel(window, 4)), "\\\\\\Virtual Panel\\x\\*.*");
-  EXPECT_EQ(Items(SecondList()),
-            (std::vector<std::string>{".. <DIR>", "Folder <DIR>", "Readme.txt"}));
-  EXPECT_EQ(Items(FirstList()), Items(SecondList()));
-  EXPECT_EQ(host.Query("SP"), tree.Path("x.zip\\"));
-
-  Command(2002);
-  EXPECT_EQ(host.Query("SP"), tree.Dir() + "\\");
-  EXPECT_EQ(host.Query("SN"), "x.zip");
-
-  EXPECT_NE(host.ChangeDir("1:\\x", false), 0);
-  EXPECT_EQ(WindowText(PathPanel(window, 4)), "1:\\x\\*.*");
-  EXPECT_EQ(Items(FirstList()).size(), 3u);
 }
 
 TEST_F(TcsimTest, BadCommandLineEndsWithAMessage) {

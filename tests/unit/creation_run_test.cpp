@@ -4,11 +4,11 @@
 
 #include <memory>
 
-#include "create/directory_structure.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_message_boxes.h"
+#include "fakes/fake_views.h"
 #include "fakes/fake_window_system.h"
 #include "names/text_utils.h"
 
@@ -16,47 +16,6 @@ namespace kestrix {
 namespace {
 
 using namespace std::string_literals;
-
-// The main window reduced to what a run touches.
-class FakeView : public CreationView {
- public:
-  bool normal = true;
-  std::string name, list;
-  bool replacements = false, close_window = false, enter_dir = false;
-  std::string shown_path;
-  std::vector<std::string> history;
-  bool closed = false, terminated = false;
-  int focus_count = 0, fronted = 0, host_fronted = 0;
-  std::vector<std::string> log;
-
-  bool NormalMode() override { return normal; }
-  std::string NameText() override { return name; }
-  void SetNameText(const std::string& text) override { name = text; }
-  std::string ListText() override { return list; }
-  void SetListText(const std::string& text) override { list = text; }
-  void SwitchToExtended() override {
-    // The list's first line mirrors the name field while the user types in it.
-    list = CarryNameToList(name, name).list_text;
-    normal = false;
-  }
-  bool ReplacementsChecked() override { return replacements; }
-  bool CloseWindowChecked() override { return close_window; }
-  bool EnterDirChecked() override { return enter_dir; }
-  void EndPathEditing() override {}
-  void ShowCurrentPath(const std::string& shortened) override { shown_path = shortened; }
-  void FocusInput() override { ++focus_count; }
-  void SelectAllInput() override {}
-  void ListCaretToEnd() override {}
-  void RerunPreview() override {}
-  void ShowHistory(const std::vector<std::string>& items) override { history = items; }
-  void CloseWindow() override { closed = true; }
-  void TerminateProgram() override { terminated = true; }
-  void BringToFront() override { ++fronted; }
-  void BringHostToFront() override { ++host_fronted; }
-  void LogError(const std::string& routine, const std::string& text) override {
-    log.push_back(routine + ": " + text);
-  }
-};
 
 // "%Y" stands for the year, as the name engine would expand it.
 std::string FakeReplacements(Environment& env, const std::string& text) {
@@ -81,7 +40,7 @@ struct RunFixture {
   CreationSettings settings;
   HostSnapshot snapshot;
   DirAttributeSet attributes;
-  FakeView view;
+  FakeCreationView view;
   std::string routine;
   std::unique_ptr<CreationRun> run;
 

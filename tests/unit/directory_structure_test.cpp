@@ -158,12 +158,6 @@ TEST(DirectoryStructure, NormalNotationReachesTheListAsSiblings) {
   EXPECT_EQ(stars.final_name, "proj");
 }
 
-}  // namespace
-}  // namespace kestrix
-
-namespace kestrix {
-namespace {
-
 // Every list text of up to six characters from names, markers, separators, blanks and
 // line breaks: each planned line is non-empty, its markers and "/" are gone, and a chain's
 // levels put back together give the line.

@@ -50,11 +50,6 @@ TEST(ErrorLogFormat, Dates) {
   for (const Case& c : cases) EXPECT_EQ(FormatLogDate(c.time), c.expected);
 }
 
-TEST(ErrorLogFormat, Paths) {
-  EXPECT_EQ(ErrorLogDirectory(kProgramDir), "C:\\TC\\Kestrix\\Log");
-  EXPECT_EQ(ErrorLogPath(kProgramDir, "tc Kestrix"), kLogPath);
-}
-
 // Advances one second per reading, so records show their order.
 class TickingClock : public FakeClock {
  public:

@@ -140,12 +140,6 @@ TEST(IsAbsoluteHostPath, DriveOrUncWithCleanRest) {
   for (const Case& c : cases) EXPECT_EQ(IsAbsoluteHostPath(c.text), c.absolute) << c.text;
 }
 
-}  // namespace
-}  // namespace kestrix
-
-namespace kestrix {
-namespace {
-
 // Lines built from the characters the column arithmetic reacts to, in every order: the
 // parse must stay inside the text whatever the host writes.
 TEST(ParseListItem, HostileLinesStayInBounds) {

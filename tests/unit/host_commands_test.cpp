@@ -2,33 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
+#include "fakes/fake_environment.h"
 #include "fakes/fake_window_system.h"
 
 namespace kestrix {
 namespace {
 
 using namespace std::string_literals;
-
-// Expands only the references the test defines, leaving others as typed.
-class TableEnvironment : public Environment {
- public:
-  std::map<std::string, std::string> values;
-  std::optional<std::string> Get(const std::string& name) override {
-    auto it = values.find(name);
-    return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
-  }
-  std::string Expand(const std::string& text) override {
-    std::string out = text;
-    for (const auto& [name, value] : values) {
-      const std::string ref = "%" + name + "%";
-      for (size_t p; (p = out.find(ref)) != std::string::npos;) out.replace(p, ref.size(), value);
-    }
-    return out;
-  }
-  std::vector<std::pair<std::string, std::string>> List() override { return {}; }
-};
 
 TEST(ChangeDirPayload, SidesAndTerminatingZeros) {
   EXPECT_EQ(ChangeDirPayload("C:\\Work\\New", "", PanelSide::kLeft), "C:\\Work\\New\r\0\0"s);
@@ -43,11 +23,6 @@ TEST(EnterCommandPayload, DoublesEveryPercent) {
   EXPECT_EQ(EnterCommandPayload("a%%b"), "em_KestrixEnter a%%%%b\0"s);
 }
 
-TEST(QueryPayload, UpperCasedWithZero) {
-  EXPECT_EQ(QueryPayload("sp"), "SP\0"s);
-  EXPECT_EQ(QueryPayload("A"), "A\0"s);
-}
-
 TEST(CopyDataText, StopsAtZeroOrAtTheGivenSize) {
   const char with_zero[] = {'C', ':', '\\', '\0', 'x', 'y'};
   EXPECT_EQ(CopyDataText(with_zero, sizeof with_zero), "C:\\");
@@ -60,7 +35,7 @@ TEST(CopyDataText, StopsAtZeroOrAtTheGivenSize) {
 
 struct HostFixture {
   FakeWindowSystem windows;
-  TableEnvironment env;
+  FakeEnvironment env;
   WindowHandle host = windows.Add(0, kHostWindowClass, "Total Commander");
   WindowHandle app = windows.Add(0, "Ttc_KestrixForm", "Kestrix");
   HostCommands commands{windows, env, app};
@@ -91,7 +66,7 @@ TEST(SendHostChangeDir, ChoosesChangeDirOrUserCommand) {
   };
   for (const Case& c : cases) {
     HostFixture f;
-    f.env.values["TEMP"] = "C:\\Temp";
+    f.env.Set("TEMP", "C:\\Temp");
     f.commands.SendHostChangeDir(f.host, c.path, "", c.side, c.allow_em);
     ASSERT_EQ(f.windows.copy_data_sent().size(), 1u) << c.path;
     const auto& sent = f.windows.copy_data_sent()[0];

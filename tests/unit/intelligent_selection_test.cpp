@@ -178,12 +178,6 @@ TEST(IntelligentSelection, ADamagedListNeverSelectsOutsideTheText) {
   EXPECT_EQ(negative.next_word, 1);
 }
 
-}  // namespace
-}  // namespace kestrix
-
-namespace kestrix {
-namespace {
-
 // Every text of up to five characters from separators, brackets and a letter, with the
 // caret at every place: repeated presses stay inside the text and keep the cursor in range.
 TEST(IntelligentSelection, EveryShortTextStaysInBounds) {

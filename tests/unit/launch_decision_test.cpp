@@ -8,7 +8,7 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_window_system.h"
 #include "host/panel_windows.h"
-#include "names/text_ops.h"
+#include "names/text_utils.h"
 
 namespace kestrix {
 namespace {
@@ -30,13 +30,6 @@ TEST(AnyInstallSwitch, PositionDoesNotMatter) {
   EXPECT_TRUE(AnyInstallSwitch({"/LNG=DEU", "x", "/Setup"}));
   EXPECT_FALSE(AnyInstallSwitch({"/LNG=DEU", "x"}));
   EXPECT_FALSE(AnyInstallSwitch({}));
-}
-
-TEST(ExtractFilePath, KeepsTheLastSeparator) {
-  EXPECT_EQ(ExtractFilePath("c:\\tc\\Kestrix\\tc Kestrix.exe"), "c:\\tc\\Kestrix\\");
-  EXPECT_EQ(ExtractFilePath("c:/tc/x.exe"), "c:/tc/");
-  EXPECT_EQ(ExtractFilePath("d:x.exe"), "d:");
-  EXPECT_EQ(ExtractFilePath("x.exe"), "");
 }
 
 TEST(ReadHostLocation, InsideHostTable) {
@@ -142,6 +135,10 @@ struct Scenario {
 };
 
 TEST(DecideLaunch, DecisionTable) {
+  const LaunchAction kMain = LaunchAction::kMainWindow, kHost = LaunchAction::kDelegateToHost,
+                     kSetup = LaunchAction::kInstaller;
+  const std::string kData = "c:\\data\\*.*", kZip = "c:\\data\\a.zip\\*.*";
+  const std::string kIn = "c:\\tc\\k\\k.exe", kOut = "d:\\dl\\k.exe";
   struct Case {
     const char* name;
     std::string left_path;
@@ -150,46 +147,16 @@ TEST(DecideLaunch, DecisionTable) {
     std::string exe;
     LaunchAction expected;
   } cases[] = {
-      {"plain directory", "c:\\data\\*.*", true, {}, "c:\\tc\\k\\k.exe", LaunchAction::kMainWindow},
-      {"archive top level",
-       "c:\\data\\a.zip\\*.*",
-       true,
-       {},
-       "c:\\tc\\k\\k.exe",
-       LaunchAction::kDelegateToHost},
-      {"archive on the other side only",
-       "c:\\data\\a.zip\\*.*",
-       false,
-       {},
-       "c:\\tc\\k\\k.exe",
-       LaunchAction::kMainWindow},
-      {"plug-in path",
-       "\\\\\\Plugin\\*.*",
-       true,
-       {},
-       "c:\\tc\\k\\k.exe",
-       LaunchAction::kDelegateToHost},
-      {"pseudo drive", "1:\\x\\*.*", true, {}, "c:\\tc\\k\\k.exe", LaunchAction::kDelegateToHost},
-      {"setup switch inside the tree",
-       "c:\\data\\*.*",
-       true,
-       {"/setup"},
-       "c:\\tc\\k\\k.exe",
-       LaunchAction::kInstaller},
+      {"plain directory", kData, true, {}, kIn, kMain},
+      {"archive top level", kZip, true, {}, kIn, kHost},
+      {"archive on the other side only", kZip, false, {}, kIn, kMain},
+      {"plug-in path", "\\\\\\Plugin\\*.*", true, {}, kIn, kHost},
+      {"pseudo drive", "1:\\x\\*.*", true, {}, kIn, kHost},
+      {"setup switch inside the tree", kData, true, {"/setup"}, kIn, kSetup},
       // The location test runs before the switches are scanned.
-      {"setup switch at an archive",
-       "c:\\data\\a.zip\\*.*",
-       true,
-       {"/SETUP"},
-       "c:\\tc\\k\\k.exe",
-       LaunchAction::kDelegateToHost},
-      {"outside the tree", "c:\\data\\*.*", true, {}, "d:\\dl\\k.exe", LaunchAction::kInstaller},
-      {"outside the tree at an archive",
-       "c:\\data\\a.zip\\*.*",
-       true,
-       {},
-       "d:\\dl\\k.exe",
-       LaunchAction::kInstaller},
+      {"setup switch at an archive", kZip, true, {"/SETUP"}, kIn, kHost},
+      {"outside the tree", kData, true, {}, kOut, kSetup},
+      {"outside the tree at an archive", kZip, true, {}, kOut, kSetup},
   };
   for (const Case& c : cases) {
     Scenario s;

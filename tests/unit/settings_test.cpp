@@ -166,18 +166,6 @@ TEST_F(SettingsTest, ReinstallationAddsTemplateAgainAndFillsEmptyValues) {
   EXPECT_EQ(lines, (std::vector<std::string>{"Mine=x", "Current username={user}"}));
 }
 
-TEST_F(SettingsTest, InstallationIntoReadOnlyDirectoryRaises) {
-  fs.FailPath("C:\\TC\\Kestrix", kErrorAccessDenied);
-  TBigIniFile ini(fs, kIni);
-  try {
-    WriteInstallationDefaults(ini, InstallDefaults{"ENG", false, "User"});
-    ADD_FAILURE() << "no error";
-  } catch (const InOutError& error) {
-    EXPECT_EQ(error.Code(), kErrorAccessDenied);
-  }
-  EXPECT_TRUE(ini.Modified());
-}
-
 TEST_F(SettingsTest, ClosingWrites) {
   fs.AddFile(kIni,
              "[Configuration]\r\nTC8B10Method=True\r\nUserThemeName=Dark\r\n"

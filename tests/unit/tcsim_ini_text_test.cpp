@@ -34,13 +34,5 @@ TEST(TcsimIniText, ToleratesUnfinishedInput) {
   EXPECT_EQ(IniText::Parse("[s]\n=v\n").Get("s", ""), "v");
 }
 
-TEST(TcsimIniText, TextHelpers) {
-  EXPECT_EQ(Trim(" \t a b \r\n"), "a b");
-  EXPECT_EQ(Trim("   "), "");
-  EXPECT_EQ(UpperCase("em_Kestrix\xE4"), "EM_KESTRIX\xE4");
-  EXPECT_TRUE(EqualsNoCase("ShortcutsWin", "SHORTCUTSWIN"));
-  EXPECT_FALSE(EqualsNoCase("Shortcuts", "ShortcutsWin"));
-}
-
 }  // namespace
 }  // namespace kestrix::tcsim

@@ -94,13 +94,5 @@ TEST(TcsimListing, FindsEntriesExactlyBeforeIgnoringCase) {
   EXPECT_EQ(FindEntry({}, "x"), -1);
 }
 
-TEST(TcsimListing, FakeListingHasAParentAFolderAndAFile) {
-  std::vector<Entry> fake = FakeListing();
-  ASSERT_EQ(fake.size(), 3u);
-  EXPECT_EQ(fake[0].name, "..");
-  EXPECT_TRUE(fake[1].directory);
-  EXPECT_FALSE(fake[2].directory);
-}
-
 }  // namespace
 }  // namespace kestrix::tcsim

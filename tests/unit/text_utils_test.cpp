@@ -89,8 +89,33 @@ TEST(TextUtils, CharacterClasses) {
   EXPECT_EQ(AsciiUpperCase("c:\\x\xE9"), "C:\\X\xE9");
   EXPECT_EQ(AsciiToLower('Q'), 'q');
   EXPECT_EQ(AsciiToLower('['), '[');
+  EXPECT_EQ(AsciiLowerCase("C:\\X\xC9"), "c:\\x\xC9");
+  EXPECT_TRUE(EqualsIgnoreCase("Winamp v1.x", "WINAMP V1.X"));
+  EXPECT_FALSE(EqualsIgnoreCase("\xC9", "\xE9"));
+  EXPECT_FALSE(EqualsIgnoreCase("ab", "abc"));
   EXPECT_TRUE(ContainsAnyOf("a|b", "|*"));
   EXPECT_FALSE(ContainsAnyOf("ab", "|*"));
+}
+
+TEST(TextUtils, FileNameCutsAtLastSeparatorAndLastDot) {
+  struct Case {
+    const char* path;
+    const char* name;
+    const char* bare;
+  };
+  const Case cases[] = {
+      {"C:\\Music\\song.mp3", "song.mp3", "song"},
+      {"C:song.tar.gz", "song.tar.gz", "song.tar"},
+      {"dir.v2\\noext", "noext", "noext"},
+      {"AC/DC.mp3", "AC/DC.mp3", "AC/DC"},
+      {"[3/10] Song (03:25)", "25)", "25)"},
+      {".hidden", ".hidden", ""},
+      {"", "", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ExtractFileName(c.path), c.name) << c.path;
+    EXPECT_EQ(FileNameWithoutExtension(c.path), c.bare) << c.path;
+  }
 }
 
 }  // namespace

@@ -16,26 +16,6 @@
 namespace kestrix {
 namespace {
 
-// What the stand-in BS.Player writes into the receive buffer whose address it is sent.
-std::string bs_reply;
-ULONG_PTR bs_request = 0;
-DWORD bs_length = 0;
-
-LRESULT CALLBACK BsPlayerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COPYDATA) {
-    const COPYDATASTRUCT* record = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
-    bs_request = record->dwData;
-    bs_length = record->cbData;
-    // In this process the data is the caller's own block, which always holds a whole
-    // pointer; the real player (32-bit) reads the 4-byte address it is sent.
-    char* buffer = nullptr;
-    std::memcpy(&buffer, record->lpData, sizeof buffer);
-    std::memcpy(buffer, bs_reply.data(), std::min<size_t>(bs_reply.size(), 260));
-    return 1;
-  }
-  return DefWindowProcA(window, message, wparam, lparam);
-}
-
 TEST(PlayerSourcesWin32, WinampWindowTitle) {
   Win32WindowSystem windows;
   EXPECT_EQ(WinampSource(windows), "");
@@ -65,14 +45,14 @@ TEST(PlayerSourcesWin32, VlcTitleInTheTopLevelWalk) {
 TEST(PlayerSourcesWin32, BsPlayerAnswersCopyData) {
   Win32WindowSystem windows;
   EXPECT_EQ(BsPlayerSource(windows, 0), "");
-  StandInWindow player("BSPlayer", "BS.Player", BsPlayerProc);
+  StandInWindow player("BSPlayer", "BS.Player", BufferReply::Proc);
   StandInWindow app("KxAppWindow", "");
-  bs_reply = std::string("C:\\Movies\\holiday.mkv\0", 22);
+  BufferReply::reply = std::string("C:\\Movies\\holiday.mkv\0", 22);
   EXPECT_EQ(BsPlayerSource(windows, app.handle()), "holiday");
-  EXPECT_EQ(bs_request, ULONG_PTR{0x1010B});
-  EXPECT_EQ(bs_length, DWORD{4});
+  EXPECT_EQ(BufferReply::request, ULONG_PTR{0x1010B});
+  EXPECT_EQ(BufferReply::length, DWORD{4});
   // A reply filling the whole buffer without a terminating zero is read to its end only.
-  bs_reply = std::string(260, 'n');
+  BufferReply::reply = std::string(260, 'n');
   EXPECT_EQ(RequestCopyDataText(windows, player.handle(), app.handle(), 0x1010B, 4),
             std::string(260, 'n'));
 }

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "names/system_sources.h"
-#include "names/text_ops.h"
+#include "names/text_utils.h"
 
 namespace kestrix {
 namespace {

@@ -17,22 +17,6 @@
 namespace kestrix {
 namespace {
 
-ULONG_PTR copy_request = 0;
-DWORD copy_length = 0;
-
-LRESULT CALLBACK CopyDataProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COPYDATA) {
-    const COPYDATASTRUCT* record = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
-    copy_request = record->dwData;
-    copy_length = record->cbData;
-    char* buffer = nullptr;
-    std::memcpy(&buffer, record->lpData, sizeof buffer);
-    std::strcpy(buffer, "  E:\\Shows\\episode.01.mkv  ");
-    return 1;
-  }
-  return DefWindowProcA(window, message, wparam, lparam);
-}
-
 class UserAppsWin32 : public ::testing::Test {
  protected:
   std::string Evaluate(const std::string& id) {
@@ -64,15 +48,16 @@ TEST_F(UserAppsWin32, MethodTwoSendsCopyData) {
          "[Configuration]\r\nMethodNum=2\r\nWndClass=KxCopyDataApp\r\ndwData=$1010B\r\n"
          "cbData=4\r\n[Additional]\r\nEnableTrim=True\r\nExtractFN=True\r\nRemoveExt=True\r\n");
   EXPECT_EQ(Evaluate("cd"), "-");
-  StandInWindow target("KxCopyDataApp", "", CopyDataProc);
+  BufferReply::reply = std::string("  E:\\Shows\\episode.01.mkv  ") + '\0';
+  StandInWindow target("KxCopyDataApp", "", BufferReply::Proc);
   EXPECT_EQ(Evaluate("cd"), "episode.01");
-  EXPECT_EQ(copy_request, ULONG_PTR{0x1010B});
-  EXPECT_EQ(copy_length, DWORD{4});
+  EXPECT_EQ(BufferReply::request, ULONG_PTR{0x1010B});
+  EXPECT_EQ(BufferReply::length, DWORD{4});
 
   Define("bad", "[Configuration]\r\nMethodNum=2\r\nWndClass=KxCopyDataApp\r\ndwData=$XYZ\r\n");
-  copy_request = 0;
+  BufferReply::request = 0;
   EXPECT_THROW(Evaluate("bad"), VariableError);
-  EXPECT_EQ(copy_request, ULONG_PTR{0});
+  EXPECT_EQ(BufferReply::request, ULONG_PTR{0});
 }
 
 TEST_F(UserAppsWin32, MethodThreeFindsTheCaption) {

@@ -1,0 +1,68 @@
+#pragma once
+// The main window reduced to what the host snapshot and a creation run touch: each view
+// records what it was told and answers from public fields.
+#include <string>
+#include <vector>
+
+#include "create/creation_run.h"
+#include "create/directory_structure.h"
+#include "host/host_snapshot.h"
+
+namespace kestrix {
+
+class FakeSnapshotView : public SnapshotView {
+ public:
+  std::string shown_path;
+  std::string name;
+  std::string text_item;
+  int refreshes = 0;
+  bool terminated = false;
+  void ShowCurrentPath(const std::string& shortened) override { shown_path = shortened; }
+  std::string NameText() override { return name; }
+  void SetNameText(const std::string& text) override { name = text; }
+  void ShowTextFileItem(const std::string& item) override { text_item = item; }
+  void RefreshDone() override { ++refreshes; }
+  void Terminate() override { terminated = true; }
+};
+
+class FakeCreationView : public CreationView {
+ public:
+  bool normal = true;
+  std::string name, list;
+  bool replacements = false, close_window = false, enter_dir = false;
+  std::string shown_path;
+  std::vector<std::string> history;
+  bool closed = false, terminated = false;
+  int focus_count = 0, fronted = 0, host_fronted = 0;
+  std::vector<std::string> log;
+
+  bool NormalMode() override { return normal; }
+  std::string NameText() override { return name; }
+  void SetNameText(const std::string& text) override { name = text; }
+  std::string ListText() override { return list; }
+  void SetListText(const std::string& text) override { list = text; }
+  void SwitchToExtended() override {
+    // The list's first line mirrors the name field while the user types in it.
+    list = CarryNameToList(name, name).list_text;
+    normal = false;
+  }
+  bool ReplacementsChecked() override { return replacements; }
+  bool CloseWindowChecked() override { return close_window; }
+  bool EnterDirChecked() override { return enter_dir; }
+  void EndPathEditing() override {}
+  void ShowCurrentPath(const std::string& shortened) override { shown_path = shortened; }
+  void FocusInput() override { ++focus_count; }
+  void SelectAllInput() override {}
+  void ListCaretToEnd() override {}
+  void RerunPreview() override {}
+  void ShowHistory(const std::vector<std::string>& items) override { history = items; }
+  void CloseWindow() override { closed = true; }
+  void TerminateProgram() override { terminated = true; }
+  void BringToFront() override { ++fronted; }
+  void BringHostToFront() override { ++host_fronted; }
+  void LogError(const std::string& routine, const std::string& text) override {
+    log.push_back(routine + ": " + text);
+  }
+};
+
+}  // namespace kestrix

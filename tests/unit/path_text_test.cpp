@@ -1,0 +1,36 @@
+#include "host/path_text.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrix::pathtext {
+namespace {
+
+TEST(PathText, PartsOfAPath) {
+  struct Case {
+    const char* path;
+    const char* drive;
+    const char* dir;
+    const char* name;
+    const char* ext;
+  } cases[] = {
+      {"c:\\tc\\Kestrix\\tc Kestrix.exe", "c:", "c:\\tc\\Kestrix\\", "tc Kestrix.exe", ".exe"},
+      {"c:/tc/x.ini", "c:", "c:/tc/", "x.ini", ".ini"},
+      {"d:x.exe", "d:", "d:", "x.exe", ".exe"},
+      {"\\\\srv\\share\\.hidden", "\\\\srv\\share", "\\\\srv\\share\\", ".hidden", ".hidden"},
+      {"x", "", "", "x", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ExtractFileDrive(c.path), c.drive) << c.path;
+    EXPECT_EQ(ExtractFilePath(c.path), c.dir) << c.path;
+    EXPECT_EQ(ExtractFileName(c.path), c.name) << c.path;
+    EXPECT_EQ(ExtractFileExt(c.path), c.ext) << c.path;
+  }
+  EXPECT_TRUE(HasAbsoluteForm("  c:\\x"));
+  EXPECT_TRUE(HasAbsoluteForm("\\\\srv"));
+  EXPECT_FALSE(HasAbsoluteForm("c:x"));
+  EXPECT_EQ(WithTrailingSeparator("c:/a/"), "c:/a/");
+  EXPECT_EQ(WithTrailingSeparator("c:\\a"), "c:\\a\\");
+}
+
+}  // namespace
+}  // namespace kestrix::pathtext
