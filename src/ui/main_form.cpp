@@ -6,7 +6,7 @@
 #include "app/foreground_win32.h"
 #include "app/name_selection.h"
 #include "app/window_placement.h"
-#include "names/text_ops.h"
+#include "names/text_utils.h"
 
 namespace kestrix {
 

@@ -1,7 +1,7 @@
 // Keys, the variables popup, the options menu and the template combo box.
 
 #include "app/subdir_lines.h"
-#include "names/text_ops.h"
+#include "names/text_utils.h"
 #include "names/variable_menu.h"
 #include "ui/main_form.h"
 // After the Windows headers they need.

@@ -1,6 +1,6 @@
 // The three modes, the change handlers of the name field and the list, the OK button's
 // state, the option check boxes and the creation run behind OK.
-#include "names/text_ops.h"
+#include "names/text_utils.h"
 #include "ui/attribute_menu_win32.h"
 #include "ui/main_form.h"
 
