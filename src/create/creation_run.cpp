@@ -28,7 +28,7 @@ std::string CreationRun::Text(const std::string& section, const std::string& key
 
 std::string CreationRun::CreationErrorText(const std::string& what, uint32_t code) const {
   return Text(kErrors, "DirCreation", "Error while creating directory") + ": " + what + "\r\n" +
-         Text(kErrors, "Error code", "Error code: ") + std::to_string(code);
+         svc_.language.Text(lng::errors::kErrorCode) + std::to_string(code);
 }
 
 std::string CreationRun::MissingPathQuestion(const std::string& name) const {

@@ -200,6 +200,17 @@ TEST(CreationRun, ChainStopsAtTheFailingLevel) {
   EXPECT_FALSE(f.view.closed);  // kept open for the failure
 }
 
+TEST(CreationRun, CreationErrorUsesTheLanguageFilesErrorCodeText) {
+  RunFixture f;
+  f.language = LanguageTable::FromText(
+      "[ErrorMessages]\r\nDirCreation=Fehler beim Anlegen\r\nErrorCode=Fehlercode: \r\n");
+  f.view.close_window = true;
+  f.fs.FailPath("C:\\Data\\a\\b", kErrorAccessDenied);
+  f.Ok("a\\b");
+  ASSERT_EQ(f.boxes.shown.size(), 1u);
+  EXPECT_EQ(f.boxes.shown[0].text, "Fehler beim Anlegen: b\r\nFehlercode:5");
+}
+
 TEST(CreationRun, ChainBelowAMissingCurrentPathAsksFirst) {
   RunFixture f;
   f.snapshot.CurrentPath = "C:\\New\\";
