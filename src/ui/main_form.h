@@ -125,6 +125,7 @@ class Ttc_KestrixForm : public Form {
   // Likewise for the list: MkDirExtChange when its text changed.
   void ListMayHaveChanged();
   void MkDirExtChange();
+  void ApplyAutoEnable(const std::string& text);
   bool DirExists(const std::string& path);
   void SetModeTitle(TitleForm form);
   void SetOkCaption(bool enter);

@@ -195,22 +195,26 @@ void Ttc_KestrixForm::MkDirChange() {
   DirExists(SingleTargetPath(app_.Snapshot.CurrentPath, text, IsVisible(kId_edit_curdirname),
                              GetText(kId_edit_curdirname)));
   SetText(kId_MkDirExt, ListWithFirstLine(GetText(kId_MkDirExt), text));
-  if (services_.variables != nullptr) {
-    AutoEnableState state{ReplacementsArmed_, startup_.live_replacements, BatchModeActive_};
-    AutoEnableOutcome outcome = AutoEnableReplacements(preview, GetText(kId_lbl_newdirname), state,
-                                                       *services_.variables, UserAppIds_);
-    if (outcome.option != AutoEnableOutcome::Option::kUnchanged)
-      SetChecked(kId_option_replacements, outcome.option == AutoEnableOutcome::Option::kCheck);
-    if (outcome.timer == AutoEnableOutcome::Timer::kStart && !LiveTimerRunning_) {
-      SetTimer(hwnd(), kTimer_LiveReplacements, 1000, nullptr);
-      LiveTimerRunning_ = true;
-    } else if (outcome.timer == AutoEnableOutcome::Timer::kStop && LiveTimerRunning_) {
-      KillTimer(hwnd(), kTimer_LiveReplacements);
-      LiveTimerRunning_ = false;
-    }
-    if (outcome.caption) SetText(kId_lbl_newdirname, *outcome.caption);
-  }
+  ApplyAutoEnable(preview);
   if (std::optional<std::vector<int>> stops = BuildWordStops(text)) WordStops_ = *stops;
+}
+
+// Switches "Enable replacements" and the live-preview timer as the typed text asks.
+void Ttc_KestrixForm::ApplyAutoEnable(const std::string& text) {
+  if (services_.variables == nullptr) return;
+  AutoEnableState state{ReplacementsArmed_, startup_.live_replacements, BatchModeActive_};
+  AutoEnableOutcome outcome = AutoEnableReplacements(text, GetText(kId_lbl_newdirname), state,
+                                                     *services_.variables, UserAppIds_);
+  if (outcome.option != AutoEnableOutcome::Option::kUnchanged)
+    SetChecked(kId_option_replacements, outcome.option == AutoEnableOutcome::Option::kCheck);
+  if (outcome.timer == AutoEnableOutcome::Timer::kStart && !LiveTimerRunning_) {
+    SetTimer(hwnd(), kTimer_LiveReplacements, 1000, nullptr);
+    LiveTimerRunning_ = true;
+  } else if (outcome.timer == AutoEnableOutcome::Timer::kStop && LiveTimerRunning_) {
+    KillTimer(hwnd(), kTimer_LiveReplacements);
+    LiveTimerRunning_ = false;
+  }
+  if (outcome.caption) SetText(kId_lbl_newdirname, *outcome.caption);
 }
 
 void Ttc_KestrixForm::MkDirExtChange() {
@@ -242,21 +246,7 @@ void Ttc_KestrixForm::MkDirExtChange() {
     DirExists(Concat({app_.Snapshot.CurrentPath, split.empty() ? "" : split.front()}));
   }
   SetText(kId_MkDir, NameFromList(text));
-  if (services_.variables != nullptr) {
-    AutoEnableState auto_state{ReplacementsArmed_, startup_.live_replacements, BatchModeActive_};
-    AutoEnableOutcome outcome = AutoEnableReplacements(
-        Trim(text), GetText(kId_lbl_newdirname), auto_state, *services_.variables, UserAppIds_);
-    if (outcome.option != AutoEnableOutcome::Option::kUnchanged)
-      SetChecked(kId_option_replacements, outcome.option == AutoEnableOutcome::Option::kCheck);
-    if (outcome.timer == AutoEnableOutcome::Timer::kStart && !LiveTimerRunning_) {
-      SetTimer(hwnd(), kTimer_LiveReplacements, 1000, nullptr);
-      LiveTimerRunning_ = true;
-    } else if (outcome.timer == AutoEnableOutcome::Timer::kStop && LiveTimerRunning_) {
-      KillTimer(hwnd(), kTimer_LiveReplacements);
-      LiveTimerRunning_ = false;
-    }
-    if (outcome.caption) SetText(kId_lbl_newdirname, *outcome.caption);
-  }
+  ApplyAutoEnable(Trim(text));
 }
 
 void Ttc_KestrixForm::NameMayHaveChanged() {
