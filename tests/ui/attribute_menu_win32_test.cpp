@@ -12,7 +12,6 @@ namespace {
 constexpr char kApp[] = "Total Commander Kestrix";
 constexpr int kFieldId = 1201;
 
-
 struct MenuEntry {
   UINT id = 0;
   std::string caption;

@@ -18,7 +18,8 @@ std::string Win32CodePage::FromWide(const std::u16string& text) {
   const int length = static_cast<int>(text.size());
   int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-  if (bytes > 0) WideCharToMultiByte(CP_ACP, 0, wide, length, result.data(), bytes, nullptr, nullptr);
+  if (bytes > 0)
+    WideCharToMultiByte(CP_ACP, 0, wide, length, result.data(), bytes, nullptr, nullptr);
   return result;
 }
 
