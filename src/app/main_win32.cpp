@@ -16,6 +16,7 @@
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
+#include "platform/win32/window_handle_win32.h"
 #include "platform/win32/window_system_win32.h"
 #include "platform/win32/windows_api.h"
 #include "settings/settings.h"
@@ -41,10 +42,6 @@ std::vector<std::string> Arguments() {
   return arguments;
 }
 
-HWND Hwnd(WindowHandle window) {
-  return reinterpret_cast<HWND>(window);
-}
-
 int Run(HINSTANCE instance, int show_command) {
   // The real-time request is granted as high class to ordinary users; the main window
   // lowers it to high once it exists.
@@ -54,8 +51,7 @@ int Run(HINSTANCE instance, int show_command) {
   Win32FileSystem files;
   Win32Environment environment;
   StartupValues app;
-  LaunchInputs inputs{ExecutablePath(), Arguments(),
-                      [] { return reinterpret_cast<WindowHandle>(GetForeignFocus()); }};
+  LaunchInputs inputs{ExecutablePath(), Arguments(), [] { return FromHwnd(GetForeignFocus()); }};
   LaunchDecision decision = DecideLaunch(windows, files, environment, inputs, app);
   Win32SystemFacts system;
   Win32Clock clock;
@@ -68,7 +64,7 @@ int Run(HINSTANCE instance, int show_command) {
       windows.Post(decision.window, kHostCommandMessage, kCmdHostMkDirDialog, 0);
       return 0;
     case LaunchAction::kBringInstallerForward:
-      ForceForeground(Hwnd(decision.window));
+      ForceForeground(ToHwnd(decision.window));
       return 0;
     case LaunchAction::kInstaller: {
       // The installer copies files and waits for the host with a fast timer; it must not

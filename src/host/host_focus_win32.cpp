@@ -1,24 +1,16 @@
 #include "host/host_focus_win32.h"
 
 #include "app/foreground_win32.h"
+#include "platform/win32/window_handle_win32.h"
 
 namespace kestrix {
 
-namespace {
-HWND ToHwnd(WindowHandle window) {
-  return reinterpret_cast<HWND>(window);
-}
-WindowHandle ToHandle(HWND window) {
-  return reinterpret_cast<WindowHandle>(window);
-}
-}  // namespace
-
 WindowHandle Win32HostFocus::ForegroundWindow() {
-  return ToHandle(GetForegroundWindow());
+  return FromHwnd(GetForegroundWindow());
 }
 
 WindowHandle Win32HostFocus::GetForeignFocus() {
-  return ToHandle(kestrix::GetForeignFocus());
+  return FromHwnd(kestrix::GetForeignFocus());
 }
 
 void Win32HostFocus::ForceForeground(WindowHandle window) {

@@ -7,6 +7,7 @@
 #include "app/name_selection.h"
 #include "app/window_placement.h"
 #include "names/text_utils.h"
+#include "platform/win32/window_handle_win32.h"
 
 namespace kestrix {
 
@@ -94,7 +95,7 @@ bool Ttc_KestrixForm::FormCreate() {
   affixes_ = {startup_.dir_prefix, startup_.dir_prefix_active, startup_.dir_suffix,
               startup_.dir_suffix_active};
   ApplyStartupSettings();
-  WindowHandle self = reinterpret_cast<WindowHandle>(hwnd());
+  WindowHandle self = FromHwnd(hwnd());
   commands_.emplace(services_.windows, services_.environment, self);
   snapshot_.emplace(app_.Snapshot, flags_, affixes_, services_.windows, services_.files, focus_,
                     *commands_, view_, self);

@@ -1,6 +1,7 @@
 // The three modes, the change handlers of the name field and the list, the OK button's
 // state, the option check boxes and the creation run behind OK.
 #include "names/text_utils.h"
+#include "platform/win32/window_handle_win32.h"
 #include "ui/attribute_menu_win32.h"
 #include "ui/main_form.h"
 
@@ -366,9 +367,7 @@ class Ttc_KestrixForm::RunView : public CreationView {
     PostQuitMessage(0);
   }
   void BringToFront() override { SetForegroundWindow(f_.hwnd()); }
-  void BringHostToFront() override {
-    SetForegroundWindow(reinterpret_cast<HWND>(f_.app_.Snapshot.HostWindow));
-  }
+  void BringHostToFront() override { SetForegroundWindow(ToHwnd(f_.app_.Snapshot.HostWindow)); }
   void LogError(const std::string& routine, const std::string& text) override {
     (void)routine;
     (void)text;

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/win32/window_handle_win32.h"
+
 // <windows.h> maps these names to their ANSI functions; here they are the interface's.
 #undef FindWindow
 #undef GetWindowText
@@ -11,13 +13,6 @@
 namespace kestrix {
 
 namespace {
-
-HWND ToHwnd(WindowHandle window) {
-  return reinterpret_cast<HWND>(window);
-}
-WindowHandle FromHwnd(HWND window) {
-  return reinterpret_cast<WindowHandle>(window);
-}
 
 std::wstring ToWide(const std::string& text) {
   if (text.empty()) return {};
