@@ -126,18 +126,16 @@ TEST(Acquire, WindowReadingDetailedItemWithPrefixAndSuffix) {
 TEST(Acquire, WindowReadingBriefItemsOnTheRightList) {
   struct Case {
     std::string item;
-    bool fix_ext;
     std::string name;
   } cases[] = {
       // The names themselves are the focused-item tests' business; here the right list's
       // item reaches the field and a text file is flagged.
-      {"Photos.old", false, "Photos"},
-      {"notes.txt", false, "notes"},
+      {"Photos.old", "Photos"},
+      {"notes.txt", "notes"},
   };
   for (const Case& c : cases) {
     SnapshotFixture f;
-    f.flags.TC8B10FuncChecked = true;
-    f.flags.TC8B10FixExt = c.fix_ext;
+    f.flags = {false, true, false};  // window reading, the extension fix off
     f.focus.focus = f.right_list;
     f.windows.SetListItems(f.right_list, {c.item}, 0);
     f.reader->Acquire();
