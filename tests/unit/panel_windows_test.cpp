@@ -93,14 +93,6 @@ TEST(FindFileLists, FirstWithoutTextThenAnyAfterItInEitherClass) {
   }
 }
 
-TEST(SideOfFocus, LeftOnlyForTheSecondList) {
-  FileLists lists{0x10, 0x20};
-  EXPECT_EQ(SideOfFocus(lists, 0x20), PanelSide::kLeft);
-  EXPECT_EQ(SideOfFocus(lists, 0x10), PanelSide::kRight);
-  EXPECT_EQ(SideOfFocus(lists, 0x30), PanelSide::kRight);
-  EXPECT_EQ(SideOfFocus(FileLists{}, 0), PanelSide::kRight);
-}
-
 TEST(ReadPanelPath, ReadsEachSideThroughTheTabControl) {
   FakeHost h;
   EXPECT_EQ(ReadPanelPath(h.windows, h.host, PanelSide::kLeft), "c:\\left\\*.*");
