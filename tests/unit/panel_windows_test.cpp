@@ -58,25 +58,19 @@ TEST(FindNthChildWindow, CountsOnlyDirectChildrenOfTheClass) {
 }
 
 TEST(FindFileLists, FirstWithoutTextThenAnyAfterItInEitherClass) {
+  const char* const list = kHostListClass;
+  const char* const alt = kHostListClassAlt;
   struct Case {
     const char* what;
     std::vector<std::pair<const char*, const char*>> children;  // class, text
     bool wide_search_fails;
     int first, second;  // child index, -1 for none
   } cases[] = {
-      {"captioned lists are passed over for the first only",
-       {{kHostListClass, "has text"}, {kHostListClass, ""}, {kHostListClass, "captioned"}},
-       false,
-       1,
-       2},
-      {"the other list class",
-       {{"Window", ""}, {kHostListClassAlt, ""}, {kHostListClassAlt, ""}},
-       false,
-       1,
-       2},
+      {"captioned", {{list, "has text"}, {list, ""}, {list, "captioned"}}, false, 1, 2},
+      {"other class", {{"Window", ""}, {alt, ""}, {alt, ""}}, false, 1, 2},
       // The second list is looked up with the wide search only.
-      {"wide search fails", {{kHostListClass, ""}, {kHostListClass, ""}}, true, 0, -1},
-      {"one list", {{kHostListClass, ""}}, false, 0, -1},
+      {"wide search fails", {{list, ""}, {list, ""}}, true, 0, -1},
+      {"one list", {{list, ""}}, false, 0, -1},
       {"no lists", {}, false, -1, -1},
   };
   for (const Case& c : cases) {
