@@ -141,23 +141,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"Empty", "", {}, ""}),
     [](const testing::TestParamInfo<PlanCase>& info) { return std::string(info.param.name); });
 
-TEST(DirectoryStructure, NormalNotationReachesTheListAsSiblings) {
-  // The way a creation run handles "|" and "*": carry to the list, prepare, plan.
-  const auto plan_of = [](const std::string& name) {
-    return PlanList(PrepareListRunText(CarryNameToList(name, name).list_text));
-  };
-  const ListPlan bars = plan_of("a|b|c");
-  ASSERT_EQ(bars.lines.size(), 3u);
-  EXPECT_EQ(bars.lines[2].text, "c");
-
-  const ListPlan stars = plan_of("proj*src*doc");
-  ASSERT_EQ(stars.lines.size(), 3u);
-  EXPECT_EQ(stars.lines[0].text, "proj");
-  EXPECT_EQ(stars.lines[1].levels, (Levels{"proj", "src"}));
-  EXPECT_EQ(stars.lines[2].levels, (Levels{"proj", "doc"}));
-  EXPECT_EQ(stars.final_name, "proj");
-}
-
 // Every list text of up to six characters from names, markers, separators, blanks and
 // line breaks: each planned line is non-empty, its markers and "/" are gone, and a chain's
 // levels put back together give the line.
