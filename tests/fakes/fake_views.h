@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/mode_rules.h"
 #include "create/creation_run.h"
 #include "create/directory_structure.h"
 #include "host/host_snapshot.h"
@@ -41,7 +42,7 @@ class FakeCreationView : public CreationView {
   void SetListText(const std::string& text) override { list = text; }
   void SwitchToExtended() override {
     // The list's first line mirrors the name field while the user types in it.
-    list = CarryNameToList(name, name).list_text;
+    list = CarryNameIntoList(name, name).list.value_or(name);
     normal = false;
   }
   bool ReplacementsChecked() override { return replacements; }

@@ -55,30 +55,6 @@ TEST(DirectoryStructure, ClassifiesNormalText) {
   EXPECT_FALSE(NeedsListForm("a\\b"));
 }
 
-TEST(DirectoryStructure, CarryNameToListTurnsNotationIntoLines) {
-  struct Case {
-    std::string name, list, expected;
-    bool replaced;
-  };
-  const Case cases[] = {
-      {"a|b", "a|b", "a\r\nb", true},
-      {"a|b|c", "old", "a\r\nb\r\nc", true},
-      {"a*b*c", "a*b*c", "a\r\n*b\r\n*c", true},
-      {" a*b ", "a*b", "a\r\n*b", true},
-      // The stars stay when the list holds more than the mirrored name.
-      {"a*b*c", "a*b*c\r\nother", "a*b*c\r\nother", false},
-      // "|" and "*" together: only the "|" becomes lines.
-      {"a|b*c", "a|b*c", "a\r\nb*c", true},
-      {"plain", "plain", "plain", false},
-      {"", "keep", "keep", false},
-  };
-  for (const Case& c : cases) {
-    const CarriedList carried = CarryNameToList(c.name, c.list);
-    EXPECT_EQ(carried.list_text, c.expected) << c.name;
-    EXPECT_EQ(carried.replaced, c.replaced) << c.name;
-  }
-}
-
 TEST(DirectoryStructure, PrepareListRunText) {
   EXPECT_EQ(RemoveBlankLines("  \r\na\r\n\t\r\nb\r\n"), "a\r\nb");
   EXPECT_EQ(PrepareListRunText("  \r\na|b\r\n\r\n *c \r\n"), "a\r\nb\r\n *c");
