@@ -42,6 +42,8 @@ LRESULT CALLBACK Ttc_KestrixForm::InputSubclassProc(HWND hwnd, UINT message, WPA
       form->Guarded([&] { form->CloseSuffixEditor(); });
     else if (message == WM_LBUTTONDOWN && hwnd == form->Control(kId_option_replacements))
       form->Guarded([&] { form->option_replacementsMouseDown(); });
+    else if (message == WM_KEYUP || message == WM_MOUSEWHEEL || message == WM_RBUTTONUP)
+      form->Guarded([&] { form->InputMouseOrKeyUp(hwnd, message); });
     if (consumed) return 0;
   }
   if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, InputSubclassProc, kSubclassId);
@@ -90,8 +92,11 @@ bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key) {
   KeyPress press{static_cast<uint16_t>(key), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT),
                  KeyHeld(VK_MENU)};
   KeyContext context{Mode(), FocusKind(control), OkEnabled()};
+  if (control == mkdir_edit_) MkDirKeyDown(key);
   KeyDecision decision = DecideKey(press, context);
   if (decision.action == KeyAction::kNone) return false;
+  // The paste rule decides whether the key goes on to the field.
+  if (decision.action == KeyAction::kPaste) return PasteIntoName();
   RunKeyAction(decision.action, control);
   return decision.consumed;
 }
@@ -205,6 +210,15 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
     case KeyAction::kAttributesMenu:
       img_ChangeDirAttribClick();
       break;
+    case KeyAction::kOpenAttribLetters:
+      OpenAttributeLetters();
+      break;
+    case KeyAction::kLoadFromFile:
+      LoadFromFileKey();
+      break;
+    case KeyAction::kUndo:
+      if (IsVisible(kId_MkDir) && IsVisible(kId_btn_undo)) btn_undoClick();
+      break;
     case KeyAction::kCaretToStart:
       Select(control, {0, 0});
       break;
@@ -219,10 +233,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       break;
     case KeyAction::kManageTemplates:
     case KeyAction::kConfiguration:
-    case KeyAction::kLoadFromFile:
     case KeyAction::kEditPath:
-    case KeyAction::kOpenAttribLetters:
-    case KeyAction::kUndo:
     case KeyAction::kPaste:
     case KeyAction::kSwallow:
     case KeyAction::kNone:
@@ -326,6 +337,7 @@ void Ttc_KestrixForm::PrepareVariablesMenu() {
   }
   if (startup_.disable_plugins == 1 || startup_.disable_plugins == 2)
     DeleteMenu(PopupMenu_Add, kMenu_NewApp1, MF_BYCOMMAND);
+  AddUserAppItems(GetSubMenu(PopupMenu_Add, 2));
 }
 
 void Ttc_KestrixForm::btn_addRepClick() {
@@ -338,6 +350,11 @@ void Ttc_KestrixForm::btn_addRepClick() {
 }
 
 void Ttc_KestrixForm::VariableMenuClick(int command) {
+  if (command >= kMenu_UserAppFirst) {
+    size_t index = static_cast<size_t>(command - kMenu_UserAppFirst);
+    if (index < user_app_tokens_.size()) InsertVariable(user_app_tokens_[index]);
+    return;
+  }
   if (command >= kMenu_EnvVarFirst && command < kMenu_UserAppFirst) {
     size_t index = static_cast<size_t>(command - kMenu_EnvVarFirst);
     if (index < env_tokens_.size()) InsertVariable(env_tokens_[index]);
