@@ -5,6 +5,12 @@
 
 namespace kestrix {
 
+namespace {
+
+constexpr int kLetterFieldWidth = 26;
+
+}  // namespace
+
 void Ttc_KestrixForm::AttachAttributeField() {
   letter_field_.Attach(Control(kId_edit_Attrib), [this] {
     InvalidateRect(Control(kId_img_ChangeDirAttrib), nullptr, TRUE);
@@ -32,6 +38,12 @@ void Ttc_KestrixForm::img_ChangeDirAttribClick() {
 
 void Ttc_KestrixForm::OpenAttributeLetters() {
   app_.CurrentRoutine = "OpenAttributeLetters";
+  // Beside the image, wherever the image's drawing has put its right edge; wide enough
+  // for the four letters.
+  const RECT image = ControlRect(kId_img_ChangeDirAttrib);
+  const RECT field = ControlRect(kId_edit_Attrib);
+  SetWindowPos(Control(kId_edit_Attrib), HWND_TOP, image.right + Scale96(2), field.top,
+               Scale96(kLetterFieldWidth), field.bottom - field.top, SWP_NOACTIVATE);
   letter_field_.Open();
   InvalidateRect(Control(kId_img_ChangeDirAttrib), nullptr, TRUE);
 }
