@@ -267,6 +267,8 @@ class Ttc_KestrixForm : public Form {
   AttributeEditor attributes_;
   AttributeLetterField letter_field_{attributes_, services_.logger};
   HistoryUndo history_undo_;
+  // Ctrl+V's key press was handled by the paste rule: its character must not paste again.
+  bool PasteConsumed_ = false;
   std::vector<std::string> user_app_menu_ids_;
   std::vector<BuiltInTemplate> built_in_templates_;
   std::string app_title_ = "Total Commander Kestrix";

@@ -1,5 +1,7 @@
 // Keys, the variables popup, the options menu and the template combo box.
 
+#include <utility>
+
 #include "app/subdir_lines.h"
 #include "names/text_utils.h"
 #include "names/variable_menu.h"
@@ -96,7 +98,7 @@ bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key) {
   KeyDecision decision = DecideKey(press, context);
   if (decision.action == KeyAction::kNone) return false;
   // The paste rule decides whether the key goes on to the field.
-  if (decision.action == KeyAction::kPaste) return PasteIntoName();
+  if (decision.action == KeyAction::kPaste) return PasteConsumed_ = PasteIntoName();
   RunKeyAction(decision.action, control);
   return decision.consumed;
 }
@@ -108,6 +110,8 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
     return true;
   }
   if (ch == 1 && focus != FocusedControl::kOther) return true;  // Ctrl+A: selected on key down
+  // The edit would paste Ctrl+V's character a second time.
+  if (ch == 0x16 && std::exchange(PasteConsumed_, false)) return true;
   if (ch == '\r' || ch == '\n') {
     // The key-down handler ran OK or swallowed the key; only the list takes line breaks.
     return focus != FocusedControl::kMkDirExt && focus != FocusedControl::kMemoSuffix;

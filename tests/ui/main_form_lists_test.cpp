@@ -213,7 +213,8 @@ TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
 
 TEST_F(MainFormListsTest, LetterFieldKeepsEachLetterOnceInOrderAndClosesWithEscape) {
   HWND field = C(kId_edit_Attrib);
-  Key(form_->MkDirEdit(), 'Q', true, true);
+  SendMessageA(C(kId_img_ChangeDirAttrib), WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+  Pump();
   ASSERT_TRUE(Visible(kId_edit_Attrib));
   EXPECT_TRUE(IsWindowEnabled(field));
   EXPECT_EQ(GetFocus(), field);
@@ -281,12 +282,15 @@ TEST_F(MainFormListsTest, PastedLinesSwitchToTheListAndOneLineIsTrimmedIntoTheNa
   SendMessageA(form_->MkDirEdit(), EM_SETSEL, 1, 1);
   SetClipboard("  x y  ");
   Key(form_->MkDirEdit(), 'V', true);
+  // The key's character follows; it must not paste the text a second time.
+  Char(form_->MkDirEdit(), '\x16');
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
   EXPECT_EQ(T(kId_MkDir), "ax yb");
   EXPECT_EQ(NameSelection(), std::make_pair(DWORD{4}, DWORD{4}));
 
   SetClipboard("x\r\ny");
   Key(form_->MkDirEdit(), 'V', true);
+  Char(GetFocus(), '\x16');
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
   const std::vector<std::string> expected{"x", "y", ""};
   EXPECT_EQ(ListLines(), expected);
