@@ -263,6 +263,11 @@ void Ttc_KestrixForm::DiscoverUserApplications() {
 // Each application once, in discovery order, before "New application..." when the
 // menu offers it.
 void Ttc_KestrixForm::AddUserAppItems(HMENU apps) {
+  // With the applications switched off the separator before them leads nowhere.
+  const int items = GetMenuItemCount(apps);
+  if (startup_.disable_plugins == 1 && items > 0 &&
+      (GetMenuState(apps, items - 1, MF_BYPOSITION) & MF_SEPARATOR) != 0)
+    DeleteMenu(apps, items - 1, MF_BYPOSITION);
   const std::string program_dir = ProgramDirOf(services_.exe_path);
   for (const std::string& id : UserAppIds_) {
     if (std::find(user_app_menu_ids_.begin(), user_app_menu_ids_.end(), id) !=
