@@ -129,7 +129,7 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
     context.template_list_open = TemplateListOpen_;
     switch (DecideEscape(context)) {
       case EscapeAction::kEndPathEditing:
-        SetVisible(kId_edit_curdirname, false);
+        CheckAndTurnOffPathEditing();
         SetFocus(VisibleInput());
         return true;
       case EscapeAction::kCloseAttribField:
@@ -235,9 +235,11 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
     case KeyAction::kSelectAll:
       Select(control, {0, std::string::npos});
       break;
+    case KeyAction::kEditPath:
+      OpenPathEditing();
+      break;
     case KeyAction::kManageTemplates:
     case KeyAction::kConfiguration:
-    case KeyAction::kEditPath:
     case KeyAction::kPaste:
     case KeyAction::kSwallow:
     case KeyAction::kNone:

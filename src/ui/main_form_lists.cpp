@@ -57,7 +57,7 @@ void Ttc_KestrixForm::AcceptFiles(HDROP drop) {
     MkDirExtChange();
   // A refresh reads the host's panel path again, which would undo the path the drop just
   // set; only a loaded list leaves the path to the host.
-  if (plan.load_text_file && snapshot_) snapshot_->Refresh();
+  if (plan.load_text_file) lbl_s_newfolderClick();
 }
 
 // --- Clipboard -----------------------------------------------------------------------
