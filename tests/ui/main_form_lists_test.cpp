@@ -243,8 +243,12 @@ TEST_F(MainFormListsTest, TwoDroppedNamesGoIntoTheListOnceEach) {
   files_.AddFile("C:\\Docs\\report.doc", "");
   files_.AddFile("C:\\Docs\\notes.txt", "x\r\ny\r\n");
   TypeName("Start");
+  // A drop ends Batch mode first and gives the list typed before it back.
+  Key(form_->MkDirEdit(), VK_F8);
+  ASSERT_EQ(form_->Mode(), MainMode::kBatch);
   Drop({"C:\\Docs\\report.doc", "C:\\Docs\\notes.txt"});
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+  EXPECT_FALSE(Visible(kId_grp_batchDir));
   EXPECT_EQ(app_.Snapshot.CurrentPath, "C:\\Docs\\");
   EXPECT_EQ(T(kId_lbl_currentPath), "C:\\Docs\\");
   std::vector<std::string> expected{"Start", "report", "notes"};
@@ -331,6 +335,22 @@ TEST_F(MainFormListsTest, LoadButtonLoadsTheChosenFileAndABadFileLosesNothing) {
   EXPECT_NE(boxes_.shown[0].text.find("Error code: 2"), std::string::npos);
   EXPECT_EQ(ListLines(), expected);
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+}
+
+TEST_F(MainFormListsTest, LoadMenuOffersTheHostsFocusedTextFile) {
+  files_.AddFile("C:\\Work\\names.txt", "alpha\r\nbeta\r\n");
+  app_.Snapshot.FocusedTextFile = true;
+  app_.Snapshot.FocusedTextPath = "C:\\Work\\names.txt";
+  TypeName("typed");
+  // The first entry is the focused file; the keys wait in the queue for the menu.
+  PostMessageA(form_->hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(form_->hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_btn_loadFromFile, BN_CLICKED),
+               reinterpret_cast<LPARAM>(C(kId_btn_loadFromFile)));
+  Pump();
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+  const std::vector<std::string> expected{"alpha", "beta", ""};
+  EXPECT_EQ(ListLines(), expected);
 }
 
 TEST_F(MainFormListsTest, HistoryPickShowsUndoWhichRestoresTheTypedText) {
