@@ -152,6 +152,11 @@ class Ttc_KestrixForm : public Form {
   void OpenAttributeLetters();
   void AttachAttributeField();
   void edit_AttribChange();
+  // img_ChangeDirAttrib draws the glyph of its state (normal, hovered, field open).
+  static LRESULT CALLBACK AttributeImageProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                             UINT_PTR id, DWORD_PTR data);
+  bool PaintAttributeImage(HWND image);
+  void AttributePointer(bool entered);
 
   // Name lists, history and user applications (main_form_lists.cpp).
   void AcceptFiles(HDROP drop);
@@ -278,6 +283,7 @@ class Ttc_KestrixForm : public Form {
   std::string last_list_text_;
   AttributeEditor attributes_;
   AttributeLetterField letter_field_{attributes_, services_.logger};
+  bool AttributeHovered_ = false;
   HistoryUndo history_undo_;
   // Ctrl+V's key press was handled by the paste rule: its character must not paste again.
   bool PasteConsumed_ = false;
