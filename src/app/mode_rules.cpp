@@ -58,7 +58,11 @@ std::string ListWithFirstLine(std::string_view list_text, std::string_view name)
     lines.emplace_back(name);
   else
     lines.front() = std::string(name);
-  return JoinLines(lines);
+  // Only line 0 changes: an empty last line (a loaded or pasted list ends with one for the
+  // caret) stays.
+  std::string text = JoinLines(lines);
+  if (list_text.ends_with(kLineBreak)) text += kLineBreak;
+  return text;
 }
 
 OkButtonState DirExistsState(bool directory_exists, std::string_view name_text) {

@@ -39,7 +39,8 @@ ListState ListStateFor(int non_blank_lines);
 
 // The name field's text after a list change: line 0 when the list is not blank.
 std::string NameFromList(std::string_view list_text);
-// The list with its line 0 replaced by the name (the memo mirrors the name field).
+// The list with its line 0 replaced by the name (the memo mirrors the name field); a final
+// line break is kept.
 std::string ListWithFirstLine(std::string_view list_text, std::string_view name);
 
 // --- The OK button for a single target -------------------------------------------------

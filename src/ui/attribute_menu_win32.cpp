@@ -64,15 +64,21 @@ AttributeLetterField::~AttributeLetterField() {
 
 bool AttributeLetterField::Create(HWND parent, int id, const RECT& bounds,
                                   std::function<void()> on_closed) {
-  on_closed_ = std::move(on_closed);
-  edit_ = CreateWindowExA(
+  HWND edit = CreateWindowExA(
       0, "EDIT", "", WS_CHILD | ES_LOWERCASE | ES_AUTOHSCROLL | WS_DISABLED, bounds.left,
       bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
-  if (edit_ == nullptr) return false;
+  if (edit == nullptr) return false;
+  SendMessageA(edit, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
+  return Attach(edit, std::move(on_closed));
+}
+
+bool AttributeLetterField::Attach(HWND edit, std::function<void()> on_closed) {
+  if (edit == nullptr) return false;
+  on_closed_ = std::move(on_closed);
+  edit_ = edit;
   SendMessageA(edit_, EM_LIMITTEXT, 4, 0);
-  SendMessageA(edit_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
   return SetWindowSubclass(edit_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 

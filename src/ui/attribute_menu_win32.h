@@ -54,6 +54,9 @@ class AttributeLetterField {
   // Creates the edit as a child of `parent` with the control id `id` at `bounds` (client
   // pixels). `on_closed` runs after the field closed (the image goes back to normal).
   bool Create(HWND parent, int id, const RECT& bounds, std::function<void()> on_closed);
+  // Takes over an edit the window already made (hidden, disabled, lower case); the same
+  // as Create from then on.
+  bool Attach(HWND edit, std::function<void()> on_closed);
   HWND hwnd() const { return edit_; }
 
   // Opens the field: the set letters, enabled, shown, focused, all selected.

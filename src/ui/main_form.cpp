@@ -42,6 +42,7 @@ bool Ttc_KestrixForm::Create(HINSTANCE instance) {
                   kInitialHeight))
     return false;
   CreateControls(instance);
+  AttachAttributeField();
   ApplyCaptions();
   FillTemplates();
   MoveControl(kId_MkDirExt, 336, 44);
@@ -178,6 +179,7 @@ void Ttc_KestrixForm::FormActivate() {
   closing_.us_clear_list = activation_.us_clear_list;
   closing_.last_selected_page = activation_.last_selected_page;
   closing_.user_theme_name = activation_.user_theme_name;
+  DiscoverUserApplications();
   ApplyInitialMode(activation_.initial_mode, activation_.window_extended);
   SetChecked(kId_option_replacements, activation_.replacements);
   SetChecked(kId_option_enterdir, activation_.enter_directory);
@@ -377,6 +379,9 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       break;
     case WM_COPYDATA:
       return HostReply(lparam);
+    case WM_DROPFILES:
+      AcceptFiles(reinterpret_cast<HDROP>(wparam));
+      return 0;
     case WM_TIMER:
       if (wparam == kTimer_LiveReplacements) LiveReplacementsTimer();
       return 0;
@@ -391,6 +396,16 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         case kId_MkDir:
           if (code == CBN_EDITCHANGE) NameMayHaveChanged();
           if (code == CBN_SELCHANGE) PostMessageA(hwnd(), WM_APP, kId_MkDir, 0);
+          if (code == CBN_DROPDOWN || code == CBN_CLOSEUP) MkDirDropDown(code == CBN_DROPDOWN);
+          break;
+        case kId_btn_undo:
+          if (code == BN_CLICKED) btn_undoClick();
+          break;
+        case kId_btn_loadFromFile:
+          if (code == BN_CLICKED) btn_loadFromFileClick();
+          break;
+        case kId_edit_Attrib:
+          if (code == EN_CHANGE) edit_AttribChange();
           break;
         case kId_MkDirExt:
           if (code == EN_CHANGE) ListMayHaveChanged();
@@ -496,7 +511,7 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     case WM_APP:
       // A drop-down choice: its text is in the field only once the selection message ends.
       if (wparam == kId_MkDir) {
-        MkDirChange();
+        MkDirSelect();
       } else if (BatchModeActive_) {
         GenerateBatchDirList();
       }

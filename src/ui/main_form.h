@@ -14,6 +14,8 @@
 #include "create/batch_list.h"
 #include "create/creation_run.h"
 #include "create/dir_attributes.h"
+#include "create/dir_history.h"
+#include "create/history_undo.h"
 #include "host/host_commands.h"
 #include "host/host_focus_win32.h"
 #include "host/host_snapshot.h"
@@ -29,8 +31,10 @@
 #include "platform/window_system.h"
 #include "settings/language_table.h"
 #include "settings/settings.h"
+#include "ui/attribute_menu_win32.h"
 #include "ui/control_ids.h"
 #include "ui/form.h"
+#include "ui/name_list_sources_win32.h"
 
 namespace kestrix {
 
@@ -72,6 +76,9 @@ class Ttc_KestrixForm : public Form {
   // Builds the variables popup as btn_addRepClick does, without showing it.
   void PrepareVariablesMenu();
   void InsertVariable(const std::string& token);
+  // Loads a name-list file: with `browse` through the open-file dialog starting in `path`,
+  // else the file at `path` itself.
+  void ShowOpenDialogAndLoadFile(const std::string& path, bool browse);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -137,8 +144,40 @@ class Ttc_KestrixForm : public Form {
   void LiveReplacementsTimer();
   void btn_okClick();
   void ProcessTextModifier(const char* function_name);
+
+  // Attributes (main_form_attributes.cpp).
   // Left click on img_ChangeDirAttrib and Ctrl+Q.
   void img_ChangeDirAttribClick();
+  // Right click on img_ChangeDirAttrib and Ctrl+Shift+Q.
+  void OpenAttributeLetters();
+  void AttachAttributeField();
+  void edit_AttribChange();
+  // img_ChangeDirAttrib draws the glyph of its state (normal, hovered, field open).
+  static LRESULT CALLBACK AttributeImageProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                             UINT_PTR id, DWORD_PTR data);
+  bool PaintAttributeImage(HWND image);
+  void AttributePointer(bool entered);
+
+  // Name lists, history and user applications (main_form_lists.cpp).
+  void AcceptFiles(HDROP drop);
+  // Ctrl+V in MkDir; whether the key is consumed.
+  bool PasteIntoName();
+  void PlaceLoadedNames(const LoadedNames& names);
+  void btn_loadFromFileClick();
+  void LoadFromFileKey();
+  void ListCaretToEnd();
+  HistoryPlaces HistoryPlacesNow() const;
+  void LoadMkDirHistory();
+  bool MkDirHistoryEmpty() const;
+  void MkDirKeyDown(WPARAM key);
+  // Key releases, the wheel and right clicks that reach the subclassed controls.
+  void InputMouseOrKeyUp(HWND control, UINT message);
+  void MkDirSelect();
+  // The drop-down opens (`opening`) or closes.
+  void MkDirDropDown(bool opening);
+  void btn_undoClick();
+  void DiscoverUserApplications();
+  void AddUserAppItems(HMENU apps);
 
   // Refresh, path editing and application activation (main_form_host.cpp).
   static constexpr UINT kMsg_Reactivate = WM_APP + 20;
@@ -243,6 +282,12 @@ class Ttc_KestrixForm : public Form {
   std::string last_name_text_;
   std::string last_list_text_;
   AttributeEditor attributes_;
+  AttributeLetterField letter_field_{attributes_, services_.logger};
+  bool AttributeHovered_ = false;
+  HistoryUndo history_undo_;
+  // Ctrl+V's key press was handled by the paste rule: its character must not paste again.
+  bool PasteConsumed_ = false;
+  std::vector<std::string> user_app_menu_ids_;
   std::vector<BuiltInTemplate> built_in_templates_;
   std::string app_title_ = "Total Commander Kestrix";
 };

@@ -1,5 +1,7 @@
 // Keys, the variables popup, the options menu and the template combo box.
 
+#include <utility>
+
 #include "app/subdir_lines.h"
 #include "names/text_utils.h"
 #include "names/variable_menu.h"
@@ -42,6 +44,8 @@ LRESULT CALLBACK Ttc_KestrixForm::InputSubclassProc(HWND hwnd, UINT message, WPA
       form->Guarded([&] { form->CloseSuffixEditor(); });
     else if (message == WM_LBUTTONDOWN && hwnd == form->Control(kId_option_replacements))
       form->Guarded([&] { form->option_replacementsMouseDown(); });
+    else if (message == WM_KEYUP || message == WM_MOUSEWHEEL || message == WM_RBUTTONUP)
+      form->Guarded([&] { form->InputMouseOrKeyUp(hwnd, message); });
     if (consumed) return 0;
   }
   if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, InputSubclassProc, kSubclassId);
@@ -90,8 +94,11 @@ bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key) {
   KeyPress press{static_cast<uint16_t>(key), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT),
                  KeyHeld(VK_MENU)};
   KeyContext context{Mode(), FocusKind(control), OkEnabled()};
+  if (control == mkdir_edit_) MkDirKeyDown(key);
   KeyDecision decision = DecideKey(press, context);
   if (decision.action == KeyAction::kNone) return false;
+  // The paste rule decides whether the key goes on to the field.
+  if (decision.action == KeyAction::kPaste) return PasteConsumed_ = PasteIntoName();
   RunKeyAction(decision.action, control);
   return decision.consumed;
 }
@@ -103,6 +110,8 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
     return true;
   }
   if (ch == 1 && focus != FocusedControl::kOther) return true;  // Ctrl+A: selected on key down
+  // The edit would paste Ctrl+V's character a second time.
+  if (ch == 0x16 && std::exchange(PasteConsumed_, false)) return true;
   if (ch == '\r' || ch == '\n') {
     // The key-down handler ran OK or swallowed the key; only the list takes line breaks.
     return focus != FocusedControl::kMkDirExt && focus != FocusedControl::kMemoSuffix;
@@ -205,6 +214,15 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
     case KeyAction::kAttributesMenu:
       img_ChangeDirAttribClick();
       break;
+    case KeyAction::kOpenAttribLetters:
+      OpenAttributeLetters();
+      break;
+    case KeyAction::kLoadFromFile:
+      LoadFromFileKey();
+      break;
+    case KeyAction::kUndo:
+      if (IsVisible(kId_MkDir) && IsVisible(kId_btn_undo)) btn_undoClick();
+      break;
     case KeyAction::kCaretToStart:
       Select(control, {0, 0});
       break;
@@ -217,14 +235,11 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
     case KeyAction::kSelectAll:
       Select(control, {0, std::string::npos});
       break;
-    case KeyAction::kManageTemplates:
-    case KeyAction::kConfiguration:
-    case KeyAction::kLoadFromFile:
     case KeyAction::kEditPath:
       OpenPathEditing();
       break;
-    case KeyAction::kOpenAttribLetters:
-    case KeyAction::kUndo:
+    case KeyAction::kManageTemplates:
+    case KeyAction::kConfiguration:
     case KeyAction::kPaste:
     case KeyAction::kSwallow:
     case KeyAction::kNone:
@@ -328,6 +343,7 @@ void Ttc_KestrixForm::PrepareVariablesMenu() {
   }
   if (startup_.disable_plugins == 1 || startup_.disable_plugins == 2)
     DeleteMenu(PopupMenu_Add, kMenu_NewApp1, MF_BYCOMMAND);
+  AddUserAppItems(GetSubMenu(PopupMenu_Add, 2));
 }
 
 void Ttc_KestrixForm::btn_addRepClick() {
@@ -340,6 +356,11 @@ void Ttc_KestrixForm::btn_addRepClick() {
 }
 
 void Ttc_KestrixForm::VariableMenuClick(int command) {
+  if (command >= kMenu_UserAppFirst) {
+    size_t index = static_cast<size_t>(command - kMenu_UserAppFirst);
+    if (index < user_app_tokens_.size()) InsertVariable(user_app_tokens_[index]);
+    return;
+  }
   if (command >= kMenu_EnvVarFirst && command < kMenu_UserAppFirst) {
     size_t index = static_cast<size_t>(command - kMenu_EnvVarFirst);
     if (index < env_tokens_.size()) InsertVariable(env_tokens_[index]);

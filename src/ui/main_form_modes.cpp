@@ -303,18 +303,6 @@ void Ttc_KestrixForm::ApplyInitialMode(int initial_mode, bool window_extended) {
   }
 }
 
-void Ttc_KestrixForm::img_ChangeDirAttribClick() {
-  RECT image;
-  GetWindowRect(Control(kId_img_ChangeDirAttrib), &image);
-  const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
-  std::optional<DirAttribute> chosen =
-      ShowAttributeMenu(hwnd(), {image.right, image.top}, attributes_.Set(), language);
-  if (!chosen) return;
-  const InputMode mode = IsVisible(kId_MkDir) ? InputMode::kNormal : InputMode::kExtended;
-  AttributeUpdate update = attributes_.ToggleFromMenu(*chosen, app_title_, mode);
-  SetWindowTextA(hwnd(), update.title.c_str());
-}
-
 void Ttc_KestrixForm::LiveReplacementsTimer() {
   if (!startup_.live_replacements) return;
   RerunPreview();

@@ -58,6 +58,9 @@ TEST(NameAndListMirror, FirstLineBothWays) {
   EXPECT_EQ(NameFromList("\r\nb"), "");  // line 0 is empty
   EXPECT_EQ(ListWithFirstLine("old\r\nkeep", "new"), "new\r\nkeep");
   EXPECT_EQ(ListWithFirstLine("", "new"), "new");
+  EXPECT_EQ(ListWithFirstLine("old\r\nkeep\r\n", "new"), "new\r\nkeep\r\n");
+  EXPECT_EQ(ListWithFirstLine("x\r\ny\r\n", "x"), "x\r\ny\r\n");
+  EXPECT_EQ(ListWithFirstLine("old\r\n", "new"), "new\r\n");
 }
 
 TEST(DirExistsState, CaptionAndEnabling) {
