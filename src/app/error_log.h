@@ -7,11 +7,9 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/system_facts.h"
+#include "settings/program_version.h"
 
 namespace kestrix {
-
-inline constexpr char kProgramVersion[] = "1.6.0.5";
-inline constexpr char kProgramDate[] = "24-12-2013";
 
 // Facts about the system that every record carries; they do not change during a run.
 struct ErrorLogSystemInfo {

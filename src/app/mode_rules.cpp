@@ -77,18 +77,6 @@ std::string SingleTargetPath(std::string_view current_path, std::string_view tex
   return Concat({current_path, text});
 }
 
-std::string ModeTitle(std::string_view app_title, TitleForm form, std::string_view attribute_tag) {
-  switch (form) {
-    case TitleForm::kNormal:
-      return Concat({app_title, " ", attribute_tag});
-    case TitleForm::kExtended:
-      return Concat({app_title, " ", kProgramVersion, " ", attribute_tag});
-    case TitleForm::kAttribChange:
-      return Concat({app_title, " v", kProgramVersion, " ", attribute_tag});
-  }
-  return std::string(app_title);
-}
-
 InitialModeAction InitialModeFor(int initial_mode, bool window_extended) {
   switch (initial_mode) {
     case 0:

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/error_log.h"  // kProgramVersion
 #include "app/key_commands.h"
 
 namespace kestrix {
@@ -55,15 +54,6 @@ OkButtonState DirExistsState(bool directory_exists, std::string_view name_text);
 // field's text, "\" and the text.
 std::string SingleTargetPath(std::string_view current_path, std::string_view text,
                              bool path_field_open, std::string_view path_field_text);
-
-// --- Title -----------------------------------------------------------------------------
-
-enum class TitleForm {
-  kNormal,        // title + " " + tag
-  kExtended,      // after ChangeToExt: title + " " + version + " " + tag
-  kAttribChange,  // an attribute change outside Normal mode: title + " v" + version + " " + tag
-};
-std::string ModeTitle(std::string_view app_title, TitleForm form, std::string_view attribute_tag);
 
 // --- Initial mode ----------------------------------------------------------------------
 

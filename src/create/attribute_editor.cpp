@@ -91,13 +91,13 @@ std::string NormalModeTitle(std::string_view app_title, const DirAttributeSet& s
 }
 
 std::string ExtendedModeTitle(std::string_view app_title, const DirAttributeSet& set) {
-  return TitleWithTag(app_title, std::string(" ") + kTitleVersion + " ", set);
+  return TitleWithTag(app_title, std::string(" ") + kProgramVersion + " ", set);
 }
 
 std::string AttributeChangeTitle(std::string_view app_title, InputMode mode,
                                  const DirAttributeSet& set) {
   if (mode == InputMode::kNormal) return NormalModeTitle(app_title, set);
-  return TitleWithTag(app_title, std::string(" v") + kTitleVersion + " ", set);
+  return TitleWithTag(app_title, std::string(" v") + kProgramVersion + " ", set);
 }
 
 LetterKeyDecision FilterAttributeLetter(char typed, std::string_view text,

@@ -10,6 +10,7 @@
 
 #include "create/dir_attributes.h"
 #include "names/input_mode.h"
+#include "settings/program_version.h"
 
 namespace kestrix {
 
@@ -33,8 +34,6 @@ std::string AttributeLetters(const DirAttributeSet& set);
 DirAttributeSet AttributesFromLetters(std::string_view text);
 
 // The version the window title shows outside Normal mode.
-inline constexpr char kTitleVersion[] = "1.6.0.5";
-
 // The title after ChangeToNormal: application title, " ", tag (a lone trailing blank
 // when no attribute is set).
 std::string NormalModeTitle(std::string_view app_title, const DirAttributeSet& set);

@@ -134,7 +134,7 @@ class Ttc_KestrixForm : public Form {
   void MkDirExtChange();
   void ApplyAutoEnable(const std::string& text);
   bool DirExists(const std::string& path);
-  void SetModeTitle(TitleForm form);
+  void SetModeTitle(InputMode mode);
   void SetOkCaption(bool enter);
   void SetOkEnabled(bool enabled);
   bool OkEnabled() const;

@@ -31,13 +31,16 @@ HWND Ttc_KestrixForm::VisibleInput() const {
   return IsVisible(kId_MkDir) ? Control(kId_MkDir) : Control(kId_MkDirExt);
 }
 
-void Ttc_KestrixForm::SetModeTitle(TitleForm form) {
-  SetWindowTextA(hwnd(), ModeTitle(app_title_, form, AttributeTag(attributes_.Set())).c_str());
+void Ttc_KestrixForm::SetModeTitle(InputMode mode) {
+  const std::string title = mode == InputMode::kNormal
+                                ? NormalModeTitle(app_title_, attributes_.Set())
+                                : ExtendedModeTitle(app_title_, attributes_.Set());
+  SetWindowTextA(hwnd(), title.c_str());
 }
 
 void Ttc_KestrixForm::ChangeToNormal() {
   app_.CurrentRoutine = "ChangeToNormal";
-  SetModeTitle(TitleForm::kNormal);
+  SetModeTitle(InputMode::kNormal);
   SetText(kId_btn_extended, Text("Buttons", "BtnExtended", "Extended"));
   for (int id : kBatchControls) SetVisible(id, false);
   SetEnabled(kId_grp_batchDir, false);
@@ -66,7 +69,7 @@ void Ttc_KestrixForm::ChangeToNormal() {
 
 void Ttc_KestrixForm::ChangeToExt() {
   app_.CurrentRoutine = "ChangeToExt";
-  SetModeTitle(TitleForm::kExtended);
+  SetModeTitle(InputMode::kExtended);
   SetText(kId_btn_extended, Text("Buttons", "BtnNormal", "Normal"));
   SetVisible(kId_btn_loadFromFile, true);
   LockControl(kId_grp_additional, true);

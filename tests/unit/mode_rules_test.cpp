@@ -72,13 +72,6 @@ TEST(DirExistsState, CaptionAndEnabling) {
   EXPECT_EQ(DirExistsState(false, "").enabled, true);
 }
 
-TEST(ModeTitle, Forms) {
-  EXPECT_EQ(ModeTitle("T K", TitleForm::kNormal, ""), "T K ");
-  EXPECT_EQ(ModeTitle("T K", TitleForm::kNormal, "[--hs]"), "T K [--hs]");
-  EXPECT_EQ(ModeTitle("T K", TitleForm::kExtended, ""), "T K 1.6.0.5 ");
-  EXPECT_EQ(ModeTitle("T K", TitleForm::kAttribChange, "[--hs]"), "T K v1.6.0.5 [--hs]");
-}
-
 TEST(InitialModeFor, SettingValues) {
   EXPECT_EQ(InitialModeFor(0, false), InitialModeAction::kNormal);
   EXPECT_EQ(InitialModeFor(0, true), InitialModeAction::kExtended);
