@@ -26,10 +26,34 @@ std::string UserAppToken(const std::string& id) {
 
 }  // namespace
 
+std::string ExpandDefinedReferences(const std::string& text, Environment& environment) {
+  std::string result;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t open = text.find('%', pos);
+    const size_t close = open == std::string::npos ? open : text.find('%', open + 1);
+    if (close == std::string::npos) {
+      result.append(text, pos, std::string::npos);
+      break;
+    }
+    result.append(text, pos, open - pos);
+    const std::string name = text.substr(open + 1, close - open - 1);
+    std::optional<std::string> value = name.empty() ? std::nullopt : environment.Get(name);
+    if (value) {
+      result += *value;
+      pos = close + 1;
+    } else {
+      result += '%';
+      pos = open + 1;
+    }
+  }
+  return result;
+}
+
 std::string Replacements(const std::string& text, VariablePlatform& platform,
                          const std::vector<std::string>& user_app_ids) {
   const LocalDateTime now = platform.clock.Now();
-  std::string result = Trim(platform.environment.Expand(text));
+  std::string result = Trim(ExpandDefinedReferences(text, platform.environment));
   result = ReplaceDateTokens(result, now, platform.locale);
 
   auto replace = [&result](const char* token, const std::string& value) {

@@ -44,6 +44,12 @@ inline constexpr const char* kBraceTokens[] = {
 std::string Replacements(const std::string& text, VariablePlatform& platform,
                          const std::vector<std::string>& user_app_ids);
 
+// Every "%" + NAME + "%" whose NAME is defined replaced by its value; anything else stays
+// as typed. Unlike the platform's own expansion, an undefined reference gives its closing
+// "%" back, so in "%Y %USERNAME%" the user name is still found (the date step would
+// otherwise take "%U" out of it).
+std::string ExpandDefinedReferences(const std::string& text, Environment& environment);
+
 // The environment in its order: "%" + NAME + "%" per entry with `as_references`, else the
 // entries whole (NAME=value). Entries whose trimmed form is empty or "%%" are dropped.
 std::vector<std::string> EnvironmentList(Environment& environment, bool as_references);

@@ -53,6 +53,12 @@ TEST_F(ReplacementsTest, EnvironmentFirstThenTheWholeTextIsTrimmed) {
 TEST_F(ReplacementsTest, UndefinedEnvironmentReferenceStaysAsTyped) {
   EXPECT_EQ(Expand("%ZZZ%"), "%ZZZ%");
   EXPECT_EQ(Expand("a%ZZ%b%Z"), "a%ZZ%b%Z");
+  // The closing "%" of an undefined name may open a defined one; the date step must not
+  // take "%U" out of a name the environment knows.
+  environment.Set("USERNAME", "ann");
+  EXPECT_EQ(Expand("%Y %USERNAME%"), "2024 ann");
+  EXPECT_EQ(Expand("%Q%USERNAME%"), "%Qann");
+  EXPECT_EQ(Expand("%username% 100%"), "ann 100%");
 }
 
 TEST_F(ReplacementsTest, OnlyTheExactDateTokenIsReplaced) {
