@@ -173,10 +173,11 @@ TEST_F(CreationOutcomeTest, StayingOpenTheEnteredDirectoryTakesTheNextName) {
   TypeName("Inner");
   ASSERT_TRUE(PressKey(VK_RETURN));
   ASSERT_TRUE(WaitUntil([&] { return IsDirectory(outer + "\\Inner"); })) << host_.LogText();
+  // The history is written after the directory: waited for.
+  EXPECT_TRUE(WaitUntil([&] { return History(0) == "Inner"; })) << History(0);
+  EXPECT_EQ(History(1), "Outer");
   EXPECT_FALSE(IsDirectory(panel_ + "\\Inner"));
   EXPECT_TRUE(IsWindow(main));
-  EXPECT_EQ(History(0), "Inner");
-  EXPECT_EQ(History(1), "Outer");
 }
 
 TEST_F(CreationOutcomeTest, BatchSeriesIsCreatedByOneOk) {
