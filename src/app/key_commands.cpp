@@ -99,7 +99,8 @@ KeyDecision ControlKey(const KeyPress& press, const KeyContext& context) {
       if (!press.ctrl && press.key == kKeyPrior) return Consumed(KeyAction::kCaretToStart);
       if (!press.ctrl && press.key == kKeyNext) return Consumed(KeyAction::kCaretToEnd);
       // An Enter with OK disabled is swallowed too: the name field has no use for it.
-      if (plain && press.key == kKeyReturn)
+      // Shift and Alt go along: the run reads them to enter the directory or stay open.
+      if (!press.ctrl && press.key == kKeyReturn)
         return Consumed(context.ok_enabled ? KeyAction::kOkClick : KeyAction::kSwallow);
       if (ctrl_only && press.key == kKeyTab) return Consumed(KeyAction::kIntelligentSelection);
       if (ctrl_only && press.key == 'A') return Consumed(KeyAction::kSelectAll);

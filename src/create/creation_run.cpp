@@ -284,6 +284,9 @@ void CreationRun::CreateList(const std::string& list_text, const std::string& pi
 
   // Failed lines stay for correction: ending the program here would lose them.
   CheckExtraOptions(plan.final_name, !failures_.empty(), false);
+  // The program ends at once: a second re-read and a normal close (which writes the
+  // closing keys) must not follow.
+  if (terminated_) return;
   if (view_.CloseWindowChecked()) {
     if (failures_.empty()) {
       svc_.host.PostToFirstHost(kCmdRereadSource);
@@ -329,10 +332,12 @@ void CreationRun::CheckExtraOptions(const std::string& name, bool keep_open, boo
     svc_.host.Post(s_.HostWindow, kCmdRereadSource);
     if (!keep_open) {
       if (settings_.FocusTCAfterCreate) view_.BringHostToFront();
-      if (view_.NormalMode())
+      if (view_.NormalMode()) {
         view_.CloseWindow();
-      else
+      } else {
+        terminated_ = true;
         view_.TerminateProgram();
+      }
     }
   } else {
     svc_.host.Post(s_.HostWindow, kCmdRereadSource);

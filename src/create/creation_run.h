@@ -131,6 +131,7 @@ class CreationRun {
   bool IsVirtualRun = false;
   std::string VirtualPath;
   std::vector<std::string> failures_;
+  bool terminated_ = false;  // the outcome ended the program: nothing may follow
 };
 
 }  // namespace kestrix

@@ -366,7 +366,11 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
   }
   switch (message) {
     case WM_ACTIVATE:
-      if (LOWORD(wparam) != WA_INACTIVE) FormActivate();
+      // The default handling would take the focus FormActivate gave the input field.
+      if (LOWORD(wparam) != WA_INACTIVE) {
+        FormActivate();
+        return 0;
+      }
       break;
     case WM_ACTIVATEAPP:
       ApplicationActivation(wparam != FALSE);

@@ -27,27 +27,6 @@ std::string Quoted(const std::string& text) {
   return std::string(1, '"').append(text).append(1, '"');
 }
 
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeout_ms = kWaitMs) {
-  DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeout_ms) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
-HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms = kWaitMs) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        found = FindWindowA(class_name, caption);
-        return found != nullptr && IsWindowVisible(found);
-      },
-      timeout_ms);
-  return found != nullptr && IsWindowVisible(found) ? found : nullptr;
-}
-
 struct WindowCount {
   const char* class_name;
   int count = 0;
@@ -352,6 +331,14 @@ TEST_F(StartupTest, TypicalRequestCreatesTheLevelsAndCloses) {
       << created;
   EXPECT_GE(host_.WaitForLog("CMD 540"), 0) << host_.LogText();
   EXPECT_GE(host_.WaitForLog("CD "), 0) << host_.LogText();
+  // The host's history holds the chain as it was created, with the year expanded.
+  char history[MAX_PATH] = {};
+  GetPrivateProfileStringA("MkDirHistory", "0", "", history, sizeof history,
+                           tree_.WincmdIni().c_str());
+  EXPECT_EQ(std::string(history), "Programs\\Audio\\" + year) << ReadFileText(tree_.WincmdIni());
+  GetPrivateProfileStringA("MkDirHistory", "1", "", history, sizeof history,
+                           tree_.WincmdIni().c_str());
+  EXPECT_EQ(std::string(history), "");  // every level added the same text once
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -147,5 +148,25 @@ int ListCount(HWND list);
 HWND FocusOfThread(HWND window);
 bool WaitForProcessExit(DWORD process_id, DWORD timeout_ms);
 std::string ReadFileText(const std::string& path);
+
+// Polls `condition` every 20 ms; false when it did not hold within `timeout_ms`.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeout_ms = 15000) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > timeout_ms) return false;
+    Sleep(20);
+  }
+  return true;
+}
+// A visible top-level window of the class (and caption, unless null), waited for.
+HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms = 15000);
+
+// Real keyboard input (SendInput): it reaches the focus of the foreground window and sets
+// the key state its thread reads. The `held` keys go down, `key` is pressed and released,
+// and the held keys stay down until ReleaseKeys, so the receiver sees them while it
+// handles `key` however late it gets to it.
+bool PressKey(WORD key, std::initializer_list<WORD> held = {});
+bool ReleaseKeys(std::initializer_list<WORD> keys);
 
 }  // namespace kestrix::e2e

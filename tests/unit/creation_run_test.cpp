@@ -246,6 +246,9 @@ TEST(CreationRun, PipedNamesAreCreatedAsAListAndRecordedAsTyped) {
   // The outcome selects the last name; the list mode closes by ending the program.
   EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\c"}));
   EXPECT_TRUE(f.view.terminated);
+  // Ending at once: one re-read, and no normal close that would write the closing keys.
+  EXPECT_EQ(f.Posted(), (std::vector<uintptr_t>{2002, 540}));
+  EXPECT_FALSE(f.view.closed);
 }
 
 TEST(CreationRun, StarNotationMakesSubdirectories) {

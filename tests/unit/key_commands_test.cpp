@@ -90,6 +90,15 @@ TEST(DecideKey, EnterRunsOkOnlyWhenItIsEnabled) {
   KeyDecision empty_name = DecideKey(Plain(kKeyReturn), disabled);
   EXPECT_NE(empty_name.action, KeyAction::kOkClick);
   EXPECT_TRUE(empty_name.consumed);
+  // Shift (enter the new directory) and Alt (stay open) are read by the run, not here.
+  for (KeyPress held :
+       {KeyPress{kKeyReturn, false, true, false}, KeyPress{kKeyReturn, false, false, true},
+        KeyPress{kKeyReturn, false, true, true}}) {
+    KeyDecision decision = DecideKey(held, enabled);
+    EXPECT_EQ(decision.action, KeyAction::kOkClick) << held.shift << held.alt;
+    EXPECT_TRUE(decision.consumed);
+    EXPECT_NE(DecideKey(held, disabled).action, KeyAction::kOkClick);
+  }
 }
 
 TEST(DecideKey, EnterInTheListIsANewLineButCtrlEnterIsOk) {
