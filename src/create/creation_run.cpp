@@ -307,12 +307,16 @@ void CreationRun::CheckExtraOptions(const std::string& name, bool keep_open, boo
   routine_ = "CheckExtraOptions";
   const std::string remembered = s_.CurrentPath;
   if (IsVirtualRun) s_.CurrentPath = VirtualPath;
+  const bool close =
+      (view_.CloseWindowChecked() || svc_.keys.IsDown(kVkControl)) && !svc_.keys.IsDown(kVkAlt);
 
   if (!enter_skipped) {
     if (view_.EnterDirChecked() || svc_.keys.IsDown(kVkShift)) {
       svc_.host.SendHostChangeDir(s_.HostWindow, s_.CurrentPath + name, "", s_.FocusedSide(),
                                   settings_.EnterCmdInstalled);
-      if (!view_.CloseWindowChecked()) {
+      // A window that stays open (the option off, or Alt held) follows the host inside, so
+      // the next name lands where the host now stands.
+      if (!close || keep_open) {
         s_.CurrentPath = Trim(remembered + name) + "\\";
         ShowPath();
       }
@@ -326,8 +330,6 @@ void CreationRun::CheckExtraOptions(const std::string& name, bool keep_open, boo
     }
   }
 
-  const bool close =
-      (view_.CloseWindowChecked() || svc_.keys.IsDown(kVkControl)) && !svc_.keys.IsDown(kVkAlt);
   if (close) {
     svc_.host.Post(s_.HostWindow, kCmdRereadSource);
     if (!keep_open) {

@@ -155,17 +155,16 @@ TEST_F(CreationOutcomeTest, AltEnterKeepsTheWindowOpenForTheNextNameInTheSamePat
   EXPECT_EQ(History(1), "First");
 }
 
-// The contrast to Alt: with the window set to stay open, entering the new directory
-// moves the program along, and the next name is created inside it.
-TEST_F(CreationOutcomeTest, StayingOpenTheEnteredDirectoryTakesTheNextName) {
-  tree_.MakeFile("Kestrix\\tc Kestrix.ini", "[Additional]\r\nCloseWindow=False\r\n");
+// Alt with Shift: the host enters the new directory and the window, kept open by Alt
+// although it is set to close, follows it, so the next name is created inside.
+TEST_F(CreationOutcomeTest, AltKeepsTheWindowOpenAndTheEnteredDirectoryTakesTheNextName) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
-  EXPECT_EQ(SendMessageA(GetDlgItem(main, kId_option_closewnd), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageA(GetDlgItem(main, kId_option_closewnd), BM_GETCHECK, 0, 0), BST_CHECKED);
   TypeName("Outer");
-  ASSERT_TRUE(PressKey(VK_RETURN, {VK_SHIFT}));
+  ASSERT_TRUE(PressKey(VK_RETURN, {VK_SHIFT, VK_MENU}));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(name_).empty(); })) << host_.LogText();
-  ReleaseKeys({VK_SHIFT});
+  ReleaseKeys({VK_SHIFT, VK_MENU});
   const std::string outer = panel_ + "\\Outer";
   EXPECT_EQ(host_.Query("SP"), outer + "\\");
   EXPECT_EQ(WindowText(GetDlgItem(main, kId_lbl_currentPath)), ShortenPath(outer + "\\"));
@@ -173,11 +172,11 @@ TEST_F(CreationOutcomeTest, StayingOpenTheEnteredDirectoryTakesTheNextName) {
   TypeName("Inner");
   ASSERT_TRUE(PressKey(VK_RETURN));
   ASSERT_TRUE(WaitUntil([&] { return IsDirectory(outer + "\\Inner"); })) << host_.LogText();
-  // The history is written after the directory: waited for.
+  // Without Alt the window closes as set; the history is written after the directory.
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(main); })) << host_.LogText();
   EXPECT_TRUE(WaitUntil([&] { return History(0) == "Inner"; })) << History(0);
   EXPECT_EQ(History(1), "Outer");
   EXPECT_FALSE(IsDirectory(panel_ + "\\Inner"));
-  EXPECT_TRUE(IsWindow(main));
 }
 
 TEST_F(CreationOutcomeTest, BatchSeriesIsCreatedByOneOk) {

@@ -325,6 +325,23 @@ TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
   EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\one", "CD:R:C:\\Data\\one\\two"}));
 }
 
+TEST(CreationRun, AltWithShiftKeepsTheWindowInsideTheEnteredDirectory) {
+  RunFixture f;
+  f.view.close_window = true;
+  f.keys.down = {kVkShift, kVkAlt};
+  f.Ok("one");
+  EXPECT_FALSE(f.view.closed);
+  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Data\\one\\");
+  f.Ok("two");
+  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\one\\two"));
+  // Ctrl alone closes: the path stays, nothing follows.
+  RunFixture closing;
+  closing.keys.down = {kVkShift, kVkControl};
+  closing.Ok("one");
+  EXPECT_TRUE(closing.view.closed);
+  EXPECT_EQ(closing.snapshot.CurrentPath, "C:\\Data\\");
+}
+
 TEST(CreationRun, LeftSideAndUserCommandForEnvironmentReferences) {
   RunFixture f;
   f.snapshot.FocusedWindow = f.left_list;
