@@ -206,6 +206,11 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
   SetChecked(kId_chck_digitsAuto, true);
   SetChecked(kId_option_closewnd, true);
   SendMessageA(Control(kId_edit_Attrib), EM_LIMITTEXT, 4, 0);
+  // The marker shares its place with the preview label, which is empty while the marker is
+  // shown: it must lie above that label (an earlier sibling is drawn on top).
+  HWND above_preview = GetWindow(Control(kId_lbl_newdirname), GW_HWNDPREV);
+  SetWindowPos(Control(kId_lbl_s_more), above_preview != nullptr ? above_preview : HWND_TOP, 0, 0,
+               0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   WatchHover(Control(kId_lbl_s_more));
   WatchHover(Control(kId_lbl_s_newfolder));
   mkdir_edit_ = FindWindowExA(Control(kId_MkDir), nullptr, "EDIT", nullptr);

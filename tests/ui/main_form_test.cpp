@@ -301,7 +301,6 @@ TEST_F(NightfallTest, FlatButtonsStandInForThePushButtonsAndFollowTheOkState) {
   Pump();
   EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\Fresh"));
   EXPECT_EQ(files_.CreatedDirectories().size(), 1u);
-  Screenshot("theme-nightfall");
 }
 
 TEST_F(MainFormLookTest, PlainLookKeepsPushButtonsAndItsOwnTextColours) {
