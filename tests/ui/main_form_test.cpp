@@ -234,12 +234,12 @@ class MainFormLookTest : public MainFormTest {
   std::string Settings() { return files_.FileContent(kSettingsFile).value_or(""); }
 };
 
-// NIGHTFALL with flat buttons and a translucent window.
+// NIGHTFALL with flat buttons, a translucent window and a larger font.
 class NightfallTest : public MainFormLookTest {
   void BeforeCreate() override {
     files_.AddFile(kSettingsFile,
                    "[Configuration]\r\nFlatButtons=True\r\nUseWindowTheme=True\r\n"
-                   "SelectedTheme=2\r\nAlphaBlendValue=200\r\n");
+                   "SelectedTheme=2\r\nAlphaBlendValue=200\r\nFontSize=10\r\n");
   }
 };
 
@@ -271,6 +271,12 @@ TEST_F(NightfallTest, ControlsAreAnsweredInTheThemesColours) {
   EXPECT_TRUE(Shows(kId_btn_cancel_flat, "THEME_NIGHTFALL_CANCEL"));
   EXPECT_TRUE(Shows(kId_btn_options_flat, "THEME_NIGHTFALL_OPTIONS"));
   EXPECT_TRUE(Shows(kId_btn_undo, "THEME_NIGHTFALL_UNDO"));
+  // FontSize 10 with the default face reaches every control, edit fields too.
+  for (int id : {kId_option_closewnd, kId_MkDirExt, kId_btn_ok_flat}) {
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(C(id), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -MulDiv(10, DpiOf(form_->hwnd()), 72)) << id;
+  }
   BYTE alpha = 0;
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(form_->hwnd(), nullptr, &alpha, &flags));
