@@ -74,7 +74,8 @@ bool Ttc_KestrixForm::FormCreate() {
   app_.CurrentRoutine = "FormCreate";
   app_.HostPresent = false;
   if (app_.Snapshot.HostWindow == 0) {
-    MessageBoxA(nullptr, kHostMissingText, kApplicationTitle, MB_OK);
+    MessageBoxA(nullptr, Text("ErrorMessages", "TCError", kHostMissingText).c_str(),
+                kApplicationTitle, MB_OK);
     PostQuitMessage(0);
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
     return false;

@@ -201,7 +201,7 @@ class Ttc_KestrixForm : public Form {
   void LoadLanguage();
   void FixComponentsCharCoding();
   void ChangeColors();
-  FlatButton* FlatFor(int id);
+  FlatButton* FlatFor(int id) const;
   void WatchHover(HWND control);
   void ApplyGlyph(int id, const GlyphRef& glyph, const char* fallback);
   void ShowOkGlyph(bool enter);

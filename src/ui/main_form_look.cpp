@@ -3,8 +3,6 @@
 // buttons, the WM_CTLCOLOR* answers, and the hover feedback of the quick buttons and the
 // "<more>" marker.
 
-#include <cstring>
-
 #include "names/text_utils.h"
 #include "platform/win32/font_charset_win32.h"
 #include "ui/dpi_win32.h"
@@ -64,14 +62,14 @@ HWND Ttc_KestrixForm::CreateFlatControl(int id, const char* text, DWORD style, c
 }
 
 const FlatButton* Ttc_KestrixForm::FlatControl(int id) const {
+  return FlatFor(id);
+}
+
+FlatButton* Ttc_KestrixForm::FlatFor(int id) const {
   HWND control = Control(id);
   for (const auto& button : flat_buttons_)
     if (control != nullptr && button->hwnd() == control) return button.get();
   return nullptr;
-}
-
-FlatButton* Ttc_KestrixForm::FlatFor(int id) {
-  return const_cast<FlatButton*>(FlatControl(id));
 }
 
 void Ttc_KestrixForm::ApplyGlyph(int id, const GlyphRef& glyph, const char* fallback) {
