@@ -25,8 +25,8 @@ void BM_Replacements(benchmark::State& state) {
   environment.Set("PROJECT", "Apollo");
   FakeSystemFacts system;
   FakeWindowSystem windows;
-  windows.AddWindow(0, "TTOTAL_CMD", "Total Commander");
-  for (int i = 0; i < 30; ++i) windows.AddWindow(0, "OtherApp", "Window " + std::to_string(i));
+  windows.Add(0, "TTOTAL_CMD", "Total Commander");
+  for (int i = 0; i < 30; ++i) windows.Add(0, "OtherApp", "Window " + std::to_string(i));
   FakeSharedMemory memory;
   FakeFileSystem files;
   VariablePlatform platform{clock,  locale, environment,     system, windows,

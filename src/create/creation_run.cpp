@@ -139,7 +139,7 @@ void CreationRun::btn_okClick(bool after_repair) {
         return;
       }
       run_text.clear();
-      s_.CurrentPath = WithTrailingSeparator(path);
+      s_.CurrentPath = pathtext::WithTrailingSeparator(path);
       ShowPath();
       CheckExtraOptions(path, false, true);
       AddTreeCache(path);

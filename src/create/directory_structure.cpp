@@ -41,19 +41,6 @@ bool NeedsListForm(std::string_view name_text) {
   return ContainsAnyOf(name_text, "|*");
 }
 
-CarriedList CarryNameToList(std::string_view name_text, std::string_view list_text) {
-  CarriedList result{std::string(list_text), false};
-  if (name_text.find('|') != std::string_view::npos) {
-    result.list_text = ReplaceAll(name_text, "|", kLineBreak);
-    result.replaced = true;
-  }
-  if (name_text.find('*') != std::string_view::npos && Trim(name_text) == Trim(result.list_text)) {
-    result.list_text = Trim(ReplaceAll(name_text, "*", std::string(kLineBreak) + "*"));
-    result.replaced = true;
-  }
-  return result;
-}
-
 std::string RemoveBlankLines(std::string_view list_text) {
   std::vector<std::string> kept;
   for (std::string& line : SplitLines(list_text)) {

@@ -50,19 +50,6 @@ NormalTextKind ClassifyNormalText(std::string_view text);
 // (it holds "|" or "*").
 bool NeedsListForm(std::string_view name_text);
 
-// The list text the Extended list takes when the name field's text is carried over on
-// the switch to Extended mode. `replaced` is false when the list keeps `list_text` (its
-// first line mirrors the name field already); when true the caller clears the saved
-// selection, because it no longer fits the new text.
-//   a|b    -> "a", "b"
-//   a*b*c  -> "a", "*b", "*c" (only while the list holds just the mirrored name)
-//   a|b*c  -> "a", "b*c" (the "|" wins; "*" stays inside the line)
-struct CarriedList {
-  std::string list_text;
-  bool replaced = false;
-};
-CarriedList CarryNameToList(std::string_view name_text, std::string_view list_text);
-
 // The list without the lines that are blank after trimming.
 std::string RemoveBlankLines(std::string_view list_text);
 

@@ -1,14 +1,9 @@
 #include "create/level_creation.h"
 
 #include "create/directory_structure.h"
+#include "host/path_text.h"
 
 namespace kestrix {
-
-std::string WithTrailingSeparator(std::string_view path) {
-  std::string result(path);
-  if (result.empty() || (result.back() != '\\' && result.back() != '/')) result.push_back('\\');
-  return result;
-}
 
 namespace {
 
@@ -36,7 +31,7 @@ std::size_t RootLength(std::string_view path) {
 std::vector<LevelOutcome> CreateLevels(FileSystem& fs, std::string_view base_path,
                                        const std::vector<std::string>& levels) {
   std::vector<LevelOutcome> outcomes;
-  std::string base = WithTrailingSeparator(base_path);
+  std::string base = pathtext::WithTrailingSeparator(std::string(base_path));
   for (const std::string& part : levels) {
     LevelOutcome outcome;
     outcome.part = part;

@@ -36,7 +36,4 @@ std::vector<LevelOutcome> CreateLevels(FileSystem& fs, std::string_view base,
 // root, kErrorInvalidName for an empty path).
 uint32_t ForceDirectories(FileSystem& fs, std::string_view path);
 
-// `path` with a "\" appended unless it already ends with "\" or "/".
-std::string WithTrailingSeparator(std::string_view path);
-
 }  // namespace kestrix

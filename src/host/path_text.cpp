@@ -55,10 +55,4 @@ std::string WithTrailingSeparator(const std::string& path) {
   return EndsWithSeparator(path) ? path : path + "\\";
 }
 
-bool HasAbsoluteForm(const std::string& text) {
-  std::string t = Trim(text);
-  return (t.size() >= 2 && t[0] == '\\' && t[1] == '\\') ||
-         (t.size() >= 3 && t.compare(1, 2, ":\\") == 0);
-}
-
 }  // namespace kestrix::pathtext

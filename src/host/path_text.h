@@ -24,7 +24,5 @@ std::string FileNameWithoutExt(const std::string& path);
 bool EndsWithSeparator(const std::string& path);
 // Appends "\" unless the text already ends with "\" or "/".
 std::string WithTrailingSeparator(const std::string& path);
-// Begins with "\\" or has ":\" at positions 2-3 (after upper-casing and trimming).
-bool HasAbsoluteForm(const std::string& text);
 
 }  // namespace kestrix::pathtext

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "create/directory_structure.h"
 #include "names/date_tokens.h"
 #include "names/player_sources.h"
 #include "names/system_sources.h"
@@ -21,11 +22,6 @@ std::string UserAppToken(const std::string& id) {
   std::string token(1, '{');
   token.append(id).push_back('}');
   return token;
-}
-
-bool IsAbsolutePath(const std::string& text) {
-  std::string t = Trim(text);
-  return t.rfind("\\\\", 0) == 0 || (t.size() >= 3 && t.compare(1, 2, ":\\") == 0);
 }
 
 }  // namespace

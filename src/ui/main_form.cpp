@@ -181,6 +181,7 @@ void Ttc_KestrixForm::FormActivate() {
   SetChecked(kId_option_replacements, activation_.replacements);
   SetChecked(kId_option_enterdir, activation_.enter_directory);
   SetChecked(kId_option_closewnd, activation_.close_window);
+  ApplyCustomName();
   SetText(kId_lbl_s_more, Text("Captions - Program", "More", "<more>"));
   FixComponentsCharCoding();
   ChangeColors();
@@ -267,10 +268,7 @@ void Ttc_KestrixForm::View::ShowTextFileItem(const std::string&) {
 }
 
 void Ttc_KestrixForm::View::RefreshDone() {
-  if (form_.IsVisible(kId_MkDir))
-    form_.MkDirChange();
-  else
-    form_.MkDirExtChange();
+  form_.AfterRefresh();
 }
 
 void Ttc_KestrixForm::View::Terminate() {
@@ -365,6 +363,15 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE) FormActivate();
       break;
+    case WM_ACTIVATEAPP:
+      ApplicationActivation(wparam != FALSE);
+      break;
+    case kMsg_Reactivate:
+      Reactivate();
+      return 0;
+    case WM_LBUTTONDOWN:
+      CheckAndTurnOffPathEditing();
+      break;
     case WM_COPYDATA:
       return HostReply(lparam);
     case WM_TIMER:
@@ -440,6 +447,17 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
           break;
         case kId_img_ChangeDirAttrib:
           if (code == STN_CLICKED) img_ChangeDirAttribClick();
+          break;
+        case kId_lbl_s_newfolder:
+          if (code == STN_CLICKED) lbl_s_newfolderClick();
+          break;
+        case kId_lbl_currentPath:
+        case kId_lbl_newdirname:
+          if (code == STN_DBLCLK) OpenPathEditing();
+          break;
+        case kId_edit_curdirname:
+          if (code == EN_CHANGE) edit_curdirnameChange();
+          if (code == EN_KILLFOCUS) CheckAndTurnOffPathEditing();
           break;
         case kId_btn_sign:
           if (code == BN_CLICKED) btn_signClick();

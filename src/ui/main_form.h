@@ -152,6 +152,18 @@ class Ttc_KestrixForm : public Form {
   // Left click on img_ChangeDirAttrib and Ctrl+Q.
   void img_ChangeDirAttribClick();
 
+  // Refresh, path editing and application activation (main_form_host.cpp).
+  static constexpr UINT kMsg_Reactivate = WM_APP + 20;
+  void RerunPreview();
+  void lbl_s_newfolderClick();
+  void AfterRefresh();
+  void OpenPathEditing();
+  void edit_curdirnameChange();
+  void CheckAndTurnOffPathEditing();
+  void ApplicationActivation(bool active);
+  void ApplyCustomName();
+  void Reactivate();
+
   // Batch group (main_form_batch.cpp).
   void GenerateBatchDirList();
   void BatchFieldEdited(int id);

@@ -72,7 +72,7 @@ const ControlSpec kControls[] = {
      21},
     {kId_lbl_currentPath, "STATIC", "", kShown | SS_NOTIFY | SS_NOPREFIX, 0, Anchor::kFixed, 8, 27,
      200, 15},
-    {kId_lbl_newdirname, "STATIC", "", kShown | SS_NOPREFIX | SS_ENDELLIPSIS, 0, Anchor::kFixed,
+    {kId_lbl_newdirname, "STATIC", "", kShown | SS_NOTIFY | SS_NOPREFIX | SS_ENDELLIPSIS, 0, Anchor::kFixed,
      208, 27, 121, 15},
     {kId_lbl_s_more, "STATIC", "<more>", kChild | SS_NOTIFY | SS_CENTER, 0, Anchor::kFixed, 259, 27,
      70, 15},

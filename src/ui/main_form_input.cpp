@@ -120,7 +120,7 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
     context.template_list_open = TemplateListOpen_;
     switch (DecideEscape(context)) {
       case EscapeAction::kEndPathEditing:
-        SetVisible(kId_edit_curdirname, false);
+        CheckAndTurnOffPathEditing();
         SetFocus(VisibleInput());
         return true;
       case EscapeAction::kCloseAttribField:
@@ -221,6 +221,8 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
     case KeyAction::kConfiguration:
     case KeyAction::kLoadFromFile:
     case KeyAction::kEditPath:
+      OpenPathEditing();
+      break;
     case KeyAction::kOpenAttribLetters:
     case KeyAction::kUndo:
     case KeyAction::kPaste:

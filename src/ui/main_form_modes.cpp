@@ -320,10 +320,7 @@ void Ttc_KestrixForm::img_ChangeDirAttribClick() {
 
 void Ttc_KestrixForm::LiveReplacementsTimer() {
   if (!startup_.live_replacements) return;
-  if (IsVisible(kId_MkDir))
-    MkDirChange();
-  else
-    MkDirExtChange();
+  RerunPreview();
 }
 
 // The window as the creation run reads and changes it.
@@ -339,7 +336,7 @@ class Ttc_KestrixForm::RunView : public CreationView {
   bool ReplacementsChecked() override { return f_.IsChecked(kId_option_replacements); }
   bool CloseWindowChecked() override { return f_.IsChecked(kId_option_closewnd); }
   bool EnterDirChecked() override { return f_.IsChecked(kId_option_enterdir); }
-  void EndPathEditing() override { f_.SetVisible(kId_edit_curdirname, false); }
+  void EndPathEditing() override { f_.CheckAndTurnOffPathEditing(); }
   void ShowCurrentPath(const std::string& shortened) override {
     f_.view_.ShowCurrentPath(shortened);
   }
@@ -349,12 +346,7 @@ class Ttc_KestrixForm::RunView : public CreationView {
     SetFocus(f_.Control(kId_MkDirExt));
     f_.Select(f_.Control(kId_MkDirExt), {f_.GetText(kId_MkDirExt).size(), 0});
   }
-  void RerunPreview() override {
-    if (f_.IsVisible(kId_MkDir))
-      f_.MkDirChange();
-    else
-      f_.MkDirExtChange();
-  }
+  void RerunPreview() override { f_.RerunPreview(); }
   void ShowHistory(const std::vector<std::string>& items) override {
     HWND combo = f_.Control(kId_MkDir);
     std::string text = f_.GetText(kId_MkDir);
@@ -371,9 +363,10 @@ class Ttc_KestrixForm::RunView : public CreationView {
   }
   void BringToFront() override { SetForegroundWindow(f_.hwnd()); }
   void BringHostToFront() override { SetForegroundWindow(ToHwnd(f_.app_.Snapshot.HostWindow)); }
-  void LogError(const std::string& routine, const std::string& text) override {
-    (void)routine;
-    (void)text;
+  // The logger stamps the routine itself (it reads CurrentRoutine).
+  void LogError(const std::string&, const std::string& text) override {
+    if (f_.services_.logger != nullptr)
+      f_.services_.logger->Log(kMainWindowClass, {"EInOutError", text});
   }
   bool closed_ = false;
 

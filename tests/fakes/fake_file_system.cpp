@@ -153,6 +153,15 @@ uint32_t FakeFileSystem::CheckParent(const std::string& key) {
   return kErrorSuccess;
 }
 
+uint32_t FakeFileSystem::MissingCode(const std::string& key) {
+  return CheckParent(key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+}
+
+std::string FakeFileSystem::ChildDisplay(const std::string& key, const std::string& display) {
+  const std::string& parent = Find(ParentKey(key))->display;
+  return parent + (parent.back() == '\\' ? "" : "\\") + display.substr(display.rfind('\\') + 1);
+}
+
 uint32_t FakeFileSystem::GetAttributes(const std::string& path) {
   std::string key, display;
   if (!Resolve(path, key, display)) return kAttrInvalid;
@@ -167,8 +176,7 @@ uint32_t FakeFileSystem::SetAttributes(const std::string& path, uint32_t attribu
   if (!Resolve(path, key, display)) return kErrorInvalidName;
   if (uint32_t fault = FaultFor(key, kFaultWrite)) return fault;
   Node* node = Find(key);
-  if (node == nullptr)
-    return CheckParent(key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+  if (node == nullptr) return MissingCode(key);
   uint32_t bits = attributes & ~static_cast<uint32_t>(kAttrNormal);
   node->attributes = node->directory ? (bits | kAttrDirectory) : (bits & ~kAttrDirectory);
   return kErrorSuccess;
@@ -181,9 +189,7 @@ uint32_t FakeFileSystem::CreateDirectory(const std::string& path) {
   if (uint32_t fault = FaultFor(key, kFaultWrite)) return fault;
   if (uint32_t code = CheckParent(key)) return code;
   Node node;
-  Node* parent = Find(ParentKey(key));
-  std::string name = display.substr(display.rfind('\\') + 1);
-  node.display = parent->display + (parent->display.back() == '\\' ? "" : "\\") + name;
+  node.display = ChildDisplay(key, display);
   node.directory = true;
   node.attributes = kAttrDirectory;
   node.last_write = Tick();
@@ -197,8 +203,7 @@ uint32_t FakeFileSystem::ReadWholeFile(const std::string& path, std::string& con
   if (!Resolve(path, key, display)) return kErrorInvalidName;
   if (uint32_t fault = FaultFor(key, kFaultRead)) return fault;
   Node* node = Find(key);
-  if (node == nullptr)
-    return CheckParent(key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+  if (node == nullptr) return MissingCode(key);
   if (node->directory) return kErrorAccessDenied;
   content = node->content;
   return kErrorSuccess;
@@ -219,10 +224,8 @@ uint32_t FakeFileSystem::WriteWholeFile(const std::string& path, const std::stri
   }
   fail_write_after_.reset();
   if (node == nullptr) {
-    Node* parent = Find(ParentKey(key));
     Node fresh;
-    std::string name = display.substr(display.rfind('\\') + 1);
-    fresh.display = parent->display + (parent->display.back() == '\\' ? "" : "\\") + name;
+    fresh.display = ChildDisplay(key, display);
     fresh.attributes = kAttrArchive;
     node = &(nodes_[key] = fresh);
   }
@@ -239,8 +242,7 @@ uint32_t FakeFileSystem::CopyFile(const std::string& from, const std::string& to
     return kErrorInvalidName;
   if (uint32_t fault = FaultFor(from_key, kFaultRead)) return fault;
   Node* source = Find(from_key);
-  if (source == nullptr)
-    return CheckParent(from_key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+  if (source == nullptr) return MissingCode(from_key);
   if (source->directory) return kErrorAccessDenied;
   if (uint32_t fault = FaultFor(to_key, kFaultWrite)) return fault;
   if (uint32_t code = CheckParent(to_key)) return code;
@@ -250,13 +252,7 @@ uint32_t FakeFileSystem::CopyFile(const std::string& from, const std::string& to
     if (target->directory || (target->attributes & kAttrReadOnly) != 0) return kErrorAccessDenied;
   }
   Node copy = *source;
-  if (target != nullptr) {
-    copy.display = target->display;
-  } else {
-    Node* parent = Find(ParentKey(to_key));
-    std::string name = to_display.substr(to_display.rfind('\\') + 1);
-    copy.display = parent->display + (parent->display.back() == '\\' ? "" : "\\") + name;
-  }
+  copy.display = target != nullptr ? target->display : ChildDisplay(to_key, to_display);
   nodes_[to_key] = copy;
   Tick();
   return kErrorSuccess;
@@ -267,8 +263,7 @@ uint32_t FakeFileSystem::DeleteFile(const std::string& path) {
   if (!Resolve(path, key, display)) return kErrorInvalidName;
   if (uint32_t fault = FaultFor(key, kFaultWrite)) return fault;
   Node* node = Find(key);
-  if (node == nullptr)
-    return CheckParent(key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+  if (node == nullptr) return MissingCode(key);
   if (node->directory || (node->attributes & kAttrReadOnly) != 0) return kErrorAccessDenied;
   nodes_.erase(key);
   return kErrorSuccess;
@@ -344,20 +339,12 @@ void FakeFileSystem::AddFile(const std::string& path, const std::string& content
   std::string key, display;
   if (!Resolve(path, key, display)) return;
   AddDirectory(display.substr(0, display.rfind('\\') + 1));
-  Node* parent = Find(ParentKey(key));
   Node node;
-  std::string name = display.substr(display.rfind('\\') + 1);
-  node.display = parent->display + (parent->display.back() == '\\' ? "" : "\\") + name;
+  node.display = ChildDisplay(key, display);
   node.attributes = attributes & ~static_cast<uint32_t>(kAttrDirectory | kAttrNormal);
   node.content = content;
   node.last_write = Tick();
   nodes_[key] = node;
-}
-
-void FakeFileSystem::SetLastWriteTime(const std::string& path, uint64_t time) {
-  std::string key, display;
-  if (!Resolve(path, key, display)) return;
-  if (Node* node = Find(key)) node->last_write = time;
 }
 
 void FakeFileSystem::FailPath(const std::string& path, uint32_t code, FaultOps ops) {

@@ -73,7 +73,6 @@ class FakeFileSystem : public FileSystem {
   // Creates the file and its missing parent directories (no faults applied).
   void AddFile(const std::string& path, const std::string& content,
                uint32_t attributes = kAttrArchive);
-  void SetLastWriteTime(const std::string& path, uint64_t time);
 
   void FailPath(const std::string& path, uint32_t code, FaultOps ops = kFaultWrite);
   void ClearFaults();
@@ -91,13 +90,6 @@ class FakeFileSystem : public FileSystem {
   // Number of WriteWholeFile calls that reached the given path, failed or not.
   int WriteAttempts(const std::string& path);
 
-  // The fake clock's next value, in FILETIME units.
-  uint64_t Now() const { return clock_; }
-
-  // Resolves a path to its canonical key (folded case, "\" separators, no trailing
-  // separator except at a drive root). False for an invalid name.
-  bool Resolve(const std::string& path, std::string& key, std::string& display) const;
-
  private:
   struct Node {
     std::string display;  // the path in the case it was created with
@@ -112,11 +104,18 @@ class FakeFileSystem : public FileSystem {
     unsigned ops;
   };
 
+  // Resolves a path to its canonical key (folded case, "\" separators, no trailing
+  // separator except at a drive root). False for an invalid name.
+  bool Resolve(const std::string& path, std::string& key, std::string& display) const;
   Node* Find(const std::string& key);
   static std::string ParentKey(const std::string& key);
   uint32_t FaultFor(const std::string& key, unsigned ops) const;
   // kErrorSuccess when the parent of `key` is an existing directory.
   uint32_t CheckParent(const std::string& key);
+  // What a call on a missing object returns: not found, or path not found without parent.
+  uint32_t MissingCode(const std::string& key);
+  // The display path of a new object under its existing parent, in the parent's case.
+  std::string ChildDisplay(const std::string& key, const std::string& display);
   uint64_t Tick();
   std::vector<std::string> created_;
 

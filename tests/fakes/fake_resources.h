@@ -16,7 +16,6 @@ class FakeResources : public Resources {
   }
 
   uint32_t ReadData(const std::string& name, std::string& data) override {
-    ++reads_;
     auto it = blobs_.find(AsciiUpperCase(name));
     if (it == blobs_.end()) {
       data.clear();
@@ -26,11 +25,8 @@ class FakeResources : public Resources {
     return 0;
   }
 
-  int Reads() const { return reads_; }
-
  private:
   std::map<std::string, std::string> blobs_;
-  int reads_ = 0;
 };
 
 }  // namespace kestrix

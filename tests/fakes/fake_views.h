@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/mode_rules.h"
 #include "create/creation_run.h"
 #include "create/directory_structure.h"
 #include "host/host_snapshot.h"
@@ -14,13 +15,12 @@ class FakeSnapshotView : public SnapshotView {
  public:
   std::string shown_path;
   std::string name;
-  std::string text_item;
   int refreshes = 0;
   bool terminated = false;
   void ShowCurrentPath(const std::string& shortened) override { shown_path = shortened; }
   std::string NameText() override { return name; }
   void SetNameText(const std::string& text) override { name = text; }
-  void ShowTextFileItem(const std::string& item) override { text_item = item; }
+  void ShowTextFileItem(const std::string&) override {}
   void RefreshDone() override { ++refreshes; }
   void Terminate() override { terminated = true; }
 };
@@ -33,8 +33,7 @@ class FakeCreationView : public CreationView {
   std::string shown_path;
   std::vector<std::string> history;
   bool closed = false, terminated = false;
-  int focus_count = 0, fronted = 0, host_fronted = 0;
-  std::vector<std::string> log;
+  int focus_count = 0, fronted = 0;
 
   bool NormalMode() override { return normal; }
   std::string NameText() override { return name; }
@@ -43,7 +42,7 @@ class FakeCreationView : public CreationView {
   void SetListText(const std::string& text) override { list = text; }
   void SwitchToExtended() override {
     // The list's first line mirrors the name field while the user types in it.
-    list = CarryNameToList(name, name).list_text;
+    list = CarryNameIntoList(name, name).list.value_or(name);
     normal = false;
   }
   bool ReplacementsChecked() override { return replacements; }
@@ -59,10 +58,8 @@ class FakeCreationView : public CreationView {
   void CloseWindow() override { closed = true; }
   void TerminateProgram() override { terminated = true; }
   void BringToFront() override { ++fronted; }
-  void BringHostToFront() override { ++host_fronted; }
-  void LogError(const std::string& routine, const std::string& text) override {
-    log.push_back(routine + ": " + text);
-  }
+  void BringHostToFront() override {}
+  void LogError(const std::string&, const std::string&) override {}
 };
 
 }  // namespace kestrix

@@ -46,10 +46,6 @@ void FakeWindowSystem::SetText(WindowHandle window, const std::string& text) {
   if (Window* w = Find(window)) w->text = text;
 }
 
-void FakeWindowSystem::SetIconic(WindowHandle window, bool iconic) {
-  if (Window* w = Find(window)) w->iconic = iconic;
-}
-
 void FakeWindowSystem::SetRect(WindowHandle window, const WindowRect& rect) {
   if (Window* w = Find(window)) w->rect = rect;
 }
@@ -115,7 +111,6 @@ std::string FakeWindowSystem::ClassName(WindowHandle window) {
 }
 
 std::string FakeWindowSystem::SendGetText(WindowHandle window, size_t max_chars) {
-  ++get_text_requests;
   Window* w = Find(window);
   return w ? w->text.substr(0, max_chars) : std::string();
 }

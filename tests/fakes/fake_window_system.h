@@ -48,17 +48,11 @@ class FakeWindowSystem : public WindowSystem {
   // Adds a window as the last child of `parent` (0 = top level) and returns its handle.
   WindowHandle Add(WindowHandle parent, const std::string& class_name,
                    const std::string& text = "");
-  WindowHandle AddWindow(WindowHandle parent, const std::string& class_name,
-                         const std::string& text) {
-    return Add(parent, class_name, text);
-  }
   // Removes the window and everything below it.
   void Remove(WindowHandle window);
-  void RemoveWindow(WindowHandle window) { Remove(window); }
   Window& Get(WindowHandle window) { return windows_.at(window); }
 
   void SetText(WindowHandle window, const std::string& text);
-  void SetIconic(WindowHandle window, bool iconic);
   void SetRect(WindowHandle window, const WindowRect& rect);
   void SetListItems(WindowHandle list, std::vector<std::string> items, int current);
   void SetCopyDataHandler(WindowHandle window, CopyDataHandler handler);
@@ -68,7 +62,6 @@ class FakeWindowSystem : public WindowSystem {
 
   const std::vector<PostedMessage>& posted() const { return posted_; }
   const std::vector<CopyDataSent>& copy_data_sent() const { return copy_data_sent_; }
-  int get_text_requests = 0;
   int copy_data_requests = 0;
 
   WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::string& class_name,

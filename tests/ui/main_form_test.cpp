@@ -672,5 +672,64 @@ TEST_F(MainFormTest, OkCreatesTheLevelsOfAChain) {
   EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\Programs\\Audio"));
 }
 
+// The path field: Ctrl+E or a double-click opens it on the current path; while typing, an
+// existing directory is shown in the host at once; ending the edit makes the expanded,
+// completed text the current path and re-runs the preview against it.
+TEST_F(MainFormTest, EditedPathBecomesCurrentAndTheHostFollowsExistingDirectories) {
+  TypeName("Existing");
+  ASSERT_EQ(T(kId_btn_ok), "Enter");
+  Key(form_->MkDirEdit(), 'E', true);
+  ASSERT_TRUE(Visible(kId_edit_curdirname));
+  EXPECT_FALSE(Visible(kId_lbl_currentPath));
+  EXPECT_EQ(T(kId_edit_curdirname), "C:\\Work\\");
+  EXPECT_EQ(GetFocus(), C(kId_edit_curdirname));
+  const size_t sent_before = windows_.copy_data_sent().size();
+
+  SetWindowTextA(C(kId_edit_curdirname), "C:\\Nowhere");
+  Pump();
+  EXPECT_EQ(windows_.copy_data_sent().size(), sent_before);
+  SetWindowTextA(C(kId_edit_curdirname), "C:/Work/Existing");
+  Pump();
+  ASSERT_EQ(windows_.copy_data_sent().size(), sent_before + 1);
+  EXPECT_NE(windows_.copy_data_sent().back().bytes.find("C:\\Work\\Existing"), std::string::npos);
+
+  SetWindowTextA(C(kId_edit_curdirname), "C:\\Work\\%KX_ONE%");
+  Key(C(kId_edit_curdirname), VK_ESCAPE, false, false, VK_ESCAPE);
+  EXPECT_FALSE(Visible(kId_edit_curdirname));
+  EXPECT_TRUE(Visible(kId_lbl_currentPath));
+  EXPECT_EQ(app_.Snapshot.CurrentPath, "C:\\Work\\1\\");
+  EXPECT_EQ(T(kId_lbl_currentPath), "C:\\Work\\1\\");
+  // "Existing" is no longer below the current path.
+  EXPECT_EQ(T(kId_btn_ok), "OK");
+
+  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_lbl_newdirname, STN_DBLCLK),
+               reinterpret_cast<LPARAM>(C(kId_lbl_newdirname)));
+  ASSERT_TRUE(Visible(kId_edit_curdirname));
+  SendMessageA(form_->hwnd(), WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
+  EXPECT_FALSE(Visible(kId_edit_curdirname));
+  EXPECT_EQ(app_.Snapshot.CurrentPath, "C:\\Work\\1\\");
+}
+
+TEST_F(MainFormTest, RefreshLabelRereadsTheHostPanelPath) {
+  // The host's path label: the first panel inside the second panel of the host window.
+  windows_.Add(host_, "TMyPanel", "");
+  const WindowHandle outer = windows_.Add(host_, "TMyPanel", "");
+  windows_.Add(outer, "TMyPanel", "C:\\Work\\Existing\\*.*");
+  windows_.Add(host_, "TMyListBox", "");
+  windows_.Add(host_, "TMyListBox", "");
+  Click(kId_lbl_s_newfolder);
+  EXPECT_EQ(app_.Snapshot.CurrentPath, "C:\\Work\\Existing\\");
+  EXPECT_EQ(T(kId_lbl_currentPath), "C:\\Work\\Existing\\");
+}
+
+TEST_F(MainFormTest, CustomNameReplacesTheSuggestionAtEveryActivation) {
+  files_.AddFile(SettingsFilePath(kExe),
+                 "[Configuration]\r\nSuggestedName=1\r\nCustomDirName=  Inbox %Y \r\n");
+  TypeName("Setup");
+  SendMessageA(form_->hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+  Pump();
+  EXPECT_EQ(T(kId_MkDir), "Inbox %Y");
+}
+
 }  // namespace
 }  // namespace kestrix

@@ -204,9 +204,6 @@ TEST(BatchList, ReadBatchFieldsClampsTheTexts) {
   EXPECT_EQ(fields.to, 10000);
   EXPECT_EQ(fields.step, 1);
   EXPECT_EQ(fields.digits, 10);
-  EXPECT_EQ(fields.prefix, "p");
-  EXPECT_EQ(fields.suffix, "s");
-  EXPECT_EQ(fields.form, NumberForm::kRoman);
   EXPECT_EQ(ReadFieldValue(""), 0);
   EXPECT_EQ(ReadFieldValue("0042"), 42);
 }

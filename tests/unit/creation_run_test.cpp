@@ -150,6 +150,7 @@ TEST(CreationRun, MissingCurrentPathIsOfferedForCreation) {
   for (int answer : {kIdYes, kIdNo}) {
     RunFixture f;
     f.snapshot.CurrentPath = "C:\\Gone\\Deeper\\";
+    f.attributes.hidden = true;
     f.boxes.answers = {answer};
     f.Ok("New");
     ASSERT_EQ(f.boxes.shown.size(), 1u);
@@ -160,8 +161,10 @@ TEST(CreationRun, MissingCurrentPathIsOfferedForCreation) {
               "The Current Path is incorrect: some or all of the (sub)directories are missing."
               "\r\n\r\nWould you like to create the missing directories and subdirectories?");
     EXPECT_EQ(f.fs.DirectoryExists("C:\\Gone\\Deeper\\New"), answer == kIdYes);
-    // The forced levels keep the plain directory attribute.
     if (answer == kIdYes) {
+      // Directories forced into existence do not receive the chosen attributes.
+      EXPECT_EQ(f.fs.GetAttributes("C:\\Gone\\Deeper"), kAttrDirectory);
+      EXPECT_EQ(f.fs.GetAttributes("C:\\Gone\\Deeper\\New"), kAttrDirectory);
       EXPECT_EQ(f.view.history, (std::vector<std::string>{"New"}));
     } else {
       EXPECT_TRUE(f.Sent().empty());

@@ -29,6 +29,8 @@ std::string Stub(const std::string& alternate) {
 }
 
 TEST(HistoryFile, FollowsTheHostsRedirections) {
+  const std::string used = kUsedIni, alt = "C:\\Users\\u\\wincmd.ini";
+  const std::string redirect = "[MkDirHistory]\r\nRedirectSection=";
   struct Case {
     const char* what;
     std::vector<std::pair<std::string, std::string>> files;
@@ -36,37 +38,30 @@ TEST(HistoryFile, FollowsTheHostsRedirections) {
     std::string expected;
   } cases[] = {
       {"no host file", {}, "", kPrivate},
-      {"host file in use", {{kIni, kUsedIni}}, "", kIni},
+      {"host file in use", {{kIni, used}}, "", kIni},
       {"host file empty", {{kIni, "[Configuration]\r\nfirstmnu=0\r\n"}}, "", kPrivate},
       {"firstmnu alone makes it used", {{kIni, "[Configuration]\r\nfirstmnu=1\r\n"}}, "", kIni},
-      {"history section redirected",
-       {{kIni, std::string(kUsedIni) +
-                   "[MkDirHistory]\r\nRedirectSection=%COMMANDER_PATH%\\hist.ini\r\n"}},
+      {"history redirected",
+       {{kIni, used + redirect + "%COMMANDER_PATH%\\hist.ini"}},
        "",
        "C:\\TC\\hist.ini"},
-      {"redirection relative to the host file",
-       {{kIni, "[MkDirHistory]\r\nRedirectSection=sub\\hist.ini\r\n"}},
+      {"redirected beside the host file",
+       {{kIni, redirect + "sub\\hist.ini"}},
        "",
        "C:\\TC\\sub\\hist.ini"},
-      {"stub with an alternate in use",
-       {{kIni, Stub("C:\\Users\\u\\wincmd.ini")}, {"C:\\Users\\u\\wincmd.ini", kUsedIni}},
-       "",
-       "C:\\Users\\u\\wincmd.ini"},
-      {"stub with an empty alternate",
-       {{kIni, Stub("C:\\Users\\u\\wincmd.ini")}, {"C:\\Users\\u\\wincmd.ini", "[x]\r\n"}},
-       "",
-       kPrivate},
-      {"stub with a missing alternate", {{kIni, Stub("C:\\Users\\u\\gone.ini")}}, "", kPrivate},
-      {"alternate beside the host file",
-       {{kIni, Stub("user.ini")}, {"C:\\TC\\user.ini", kUsedIni}},
+      {"stub, alternate in use", {{kIni, Stub(alt)}, {alt, used}}, "", alt},
+      {"stub, empty alternate", {{kIni, Stub(alt)}, {alt, "[x]\r\n"}}, "", kPrivate},
+      {"stub, missing alternate", {{kIni, Stub("C:\\Users\\u\\gone.ini")}}, "", kPrivate},
+      {"stub, alternate beside",
+       {{kIni, Stub("user.ini")}, {"C:\\TC\\user.ini", used}},
        "",
        "C:\\TC\\user.ini"},
-      {"own file, absolute", {{kIni, kUsedIni}}, "D:\\hist\\mine.lst", "D:\\hist\\mine.lst"},
-      {"own file relative to the program",
-       {{kIni, kUsedIni}},
+      {"own file, absolute", {{kIni, used}}, "D:\\hist\\mine.lst", "D:\\hist\\mine.lst"},
+      {"own file, expanded",
+       {{kIni, used}},
        " %COMMANDER_PATH%x\\..\\h.lst ",
        "C:\\TCx\\..\\h.lst"},
-      {"own file name only", {{kIni, kUsedIni}}, "data\\h.lst", "C:\\TC\\Kestrix\\data\\h.lst"},
+      {"own file name only", {{kIni, used}}, "data\\h.lst", "C:\\TC\\Kestrix\\data\\h.lst"},
   };
   for (const Case& c : cases) {
     HistoryFixture f;

@@ -55,30 +55,6 @@ TEST(DirectoryStructure, ClassifiesNormalText) {
   EXPECT_FALSE(NeedsListForm("a\\b"));
 }
 
-TEST(DirectoryStructure, CarryNameToListTurnsNotationIntoLines) {
-  struct Case {
-    std::string name, list, expected;
-    bool replaced;
-  };
-  const Case cases[] = {
-      {"a|b", "a|b", "a\r\nb", true},
-      {"a|b|c", "old", "a\r\nb\r\nc", true},
-      {"a*b*c", "a*b*c", "a\r\n*b\r\n*c", true},
-      {" a*b ", "a*b", "a\r\n*b", true},
-      // The stars stay when the list holds more than the mirrored name.
-      {"a*b*c", "a*b*c\r\nother", "a*b*c\r\nother", false},
-      // "|" and "*" together: only the "|" becomes lines.
-      {"a|b*c", "a|b*c", "a\r\nb*c", true},
-      {"plain", "plain", "plain", false},
-      {"", "keep", "keep", false},
-  };
-  for (const Case& c : cases) {
-    const CarriedList carried = CarryNameToList(c.name, c.list);
-    EXPECT_EQ(carried.list_text, c.expected) << c.name;
-    EXPECT_EQ(carried.replaced, c.replaced) << c.name;
-  }
-}
-
 TEST(DirectoryStructure, PrepareListRunText) {
   EXPECT_EQ(RemoveBlankLines("  \r\na\r\n\t\r\nb\r\n"), "a\r\nb");
   EXPECT_EQ(PrepareListRunText("  \r\na|b\r\n\r\n *c \r\n"), "a\r\nb\r\n *c");
@@ -140,23 +116,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"StarInsideTopLevelLine", "a*b", {Chain("aab\\b", {"aab", "b"})}, "ab"},
         PlanCase{"Empty", "", {}, ""}),
     [](const testing::TestParamInfo<PlanCase>& info) { return std::string(info.param.name); });
-
-TEST(DirectoryStructure, NormalNotationReachesTheListAsSiblings) {
-  // The way a creation run handles "|" and "*": carry to the list, prepare, plan.
-  const auto plan_of = [](const std::string& name) {
-    return PlanList(PrepareListRunText(CarryNameToList(name, name).list_text));
-  };
-  const ListPlan bars = plan_of("a|b|c");
-  ASSERT_EQ(bars.lines.size(), 3u);
-  EXPECT_EQ(bars.lines[2].text, "c");
-
-  const ListPlan stars = plan_of("proj*src*doc");
-  ASSERT_EQ(stars.lines.size(), 3u);
-  EXPECT_EQ(stars.lines[0].text, "proj");
-  EXPECT_EQ(stars.lines[1].levels, (Levels{"proj", "src"}));
-  EXPECT_EQ(stars.lines[2].levels, (Levels{"proj", "doc"}));
-  EXPECT_EQ(stars.final_name, "proj");
-}
 
 // Every list text of up to six characters from names, markers, separators, blanks and
 // line breaks: each planned line is non-empty, its markers and "/" are gone, and a chain's

@@ -59,6 +59,7 @@ TEST(ParseListItem, ShortDetailedLineFallsBackToTheTextAfterTheColon) {
 TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
   AffixSettings plain;
   AffixSettings affixes{"pre_", true, "_suf", true};
+  AffixSettings inactive{"pre_", false, "   ", true};  // switched off, blank
   struct Case {
     FocusedItem item;
     const AffixSettings* affixes;
@@ -72,6 +73,7 @@ TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
       {{".hidden", ""}, &affixes, ".hidden", "pre_.hidden_suf"},
       {{"README", "10"}, &plain, "README", "README"},
       {{"", ""}, &affixes, "", ""},
+      {{"a.b", "1"}, &inactive, "a", "a"},
   };
   for (const Case& c : cases) {
     NameSuggestion s = SuggestFromListItem(c.item, *c.affixes, kCurrent);
@@ -79,11 +81,6 @@ TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
     EXPECT_EQ(s.field_text, c.field) << c.item.name;
     EXPECT_FALSE(s.text_file);
   }
-}
-
-TEST(SuggestFromListItem, InactiveOrBlankAffixesAreLeftOut) {
-  AffixSettings inactive{"pre_", false, "   ", true};
-  EXPECT_EQ(SuggestFromListItem({"a.b", "1"}, inactive, kCurrent).field_text, "a");
 }
 
 TEST(SuggestFromListItem, TextFilesAreOffered) {

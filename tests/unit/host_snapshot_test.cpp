@@ -126,18 +126,16 @@ TEST(Acquire, WindowReadingDetailedItemWithPrefixAndSuffix) {
 TEST(Acquire, WindowReadingBriefItemsOnTheRightList) {
   struct Case {
     std::string item;
-    bool fix_ext;
     std::string name;
   } cases[] = {
       // The names themselves are the focused-item tests' business; here the right list's
       // item reaches the field and a text file is flagged.
-      {"Photos.old", false, "Photos"},
-      {"notes.txt", false, "notes"},
+      {"Photos.old", "Photos"},
+      {"notes.txt", "notes"},
   };
   for (const Case& c : cases) {
     SnapshotFixture f;
-    f.flags.TC8B10FuncChecked = true;
-    f.flags.TC8B10FixExt = c.fix_ext;
+    f.flags = {false, true, false};  // window reading, the extension fix off
     f.focus.focus = f.right_list;
     f.windows.SetListItems(f.right_list, {c.item}, 0);
     f.reader->Acquire();
@@ -340,29 +338,21 @@ TEST(PathFieldChanged, ExistingDirectoryMovesTheHostWhileTyping) {
 }
 
 TEST(Refresh, OtherHostBuildReadsTheWindowChain) {
-  FakeWindowSystem windows;
-  FakeFileSystem fs;
-  FakeEnvironment env;
-  FakeSnapshotView view;
-  ScriptedFocus focus;
-  HostSnapshot snapshot;
-  HostMethodFlags flags{false, true, false};
-  AffixSettings affixes;
-  WindowHandle host = windows.Add(0, kHostWindowClass);
-  windows.Add(host, "Window");
-  WindowHandle second = windows.Add(host, "Window");
-  windows.Add(second, "Window", "E:\\Lcl\\*.*");
-  WindowHandle right = windows.Add(host, "LCLListBox");
-  WindowHandle left = windows.Add(host, "LCLListBox");
-  focus.focus = left;
-  snapshot.HostWindow = host;
-  HostCommands commands(windows, env, 0);
-  HostSnapshotReader reader(snapshot, flags, affixes, windows, fs, focus, commands, view, 0);
-  reader.Refresh();
-  EXPECT_EQ(snapshot.FirstList, right);
-  EXPECT_EQ(snapshot.SecondList, left);
-  EXPECT_EQ(snapshot.CurrentPath, "E:\\Lcl\\");
-  EXPECT_EQ(snapshot.ActiveSide, PanelSide::kLeft);
+  SnapshotFixture f;
+  f.flags = {false, true, false};
+  WindowHandle host = f.windows.Add(0, kHostWindowClass);
+  f.windows.Add(host, "Window");
+  WindowHandle second = f.windows.Add(host, "Window");
+  f.windows.Add(second, "Window", "E:\\Lcl\\*.*");
+  WindowHandle right = f.windows.Add(host, "LCLListBox");
+  WindowHandle left = f.windows.Add(host, "LCLListBox");
+  f.focus.focus = left;
+  f.snapshot.HostWindow = host;
+  f.reader->Refresh();
+  EXPECT_EQ(f.snapshot.FirstList, right);
+  EXPECT_EQ(f.snapshot.SecondList, left);
+  EXPECT_EQ(f.snapshot.CurrentPath, "E:\\Lcl\\");
+  EXPECT_EQ(f.snapshot.ActiveSide, PanelSide::kLeft);
 }
 
 }  // namespace

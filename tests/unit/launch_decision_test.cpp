@@ -26,12 +26,6 @@ TEST(IsInstallSwitch, PrefixesCompareWithoutCase) {
   for (const Case& c : cases) EXPECT_EQ(IsInstallSwitch(c.argument), c.expected) << c.argument;
 }
 
-TEST(AnyInstallSwitch, PositionDoesNotMatter) {
-  EXPECT_TRUE(AnyInstallSwitch({"/LNG=DEU", "x", "/Setup"}));
-  EXPECT_FALSE(AnyInstallSwitch({"/LNG=DEU", "x"}));
-  EXPECT_FALSE(AnyInstallSwitch({}));
-}
-
 TEST(ReadHostLocation, InsideHostTable) {
   struct Case {
     const char* name;

@@ -88,12 +88,5 @@ TEST_F(LevelCreationTest, ForceDirectoriesReportsTheFirstFailure) {
   EXPECT_TRUE(fs_.CreatedDirectories().empty());
 }
 
-TEST(LevelCreation, WithTrailingSeparator) {
-  EXPECT_EQ(WithTrailingSeparator("C:\\a"), "C:\\a\\");
-  EXPECT_EQ(WithTrailingSeparator("C:\\a\\"), "C:\\a\\");
-  EXPECT_EQ(WithTrailingSeparator("C:/a/"), "C:/a/");
-  EXPECT_EQ(WithTrailingSeparator(""), "\\");
-}
-
 }  // namespace
 }  // namespace kestrix

@@ -69,11 +69,6 @@ TEST(DirExistsState, CaptionAndEnabling) {
   EXPECT_EQ(DirExistsState(false, "").enabled, true);
 }
 
-TEST(SingleTargetPath, CurrentPathOrOpenPathField) {
-  EXPECT_EQ(SingleTargetPath("D:\\Install\\", "Setup", false, "x"), "D:\\Install\\Setup");
-  EXPECT_EQ(SingleTargetPath("D:\\Install\\", "Setup", true, "E:\\Work"), "E:\\Work\\Setup");
-}
-
 TEST(ModeTitle, Forms) {
   EXPECT_EQ(ModeTitle("T K", TitleForm::kNormal, ""), "T K ");
   EXPECT_EQ(ModeTitle("T K", TitleForm::kNormal, "[--hs]"), "T K [--hs]");

@@ -25,12 +25,5 @@ TEST(SuggestedNameSelection, FirstOccurrenceOrNothing) {
   }
 }
 
-TEST(SelectsSuggestedNameOnShow, AffixActiveAndHostItemShown) {
-  EXPECT_TRUE(SelectsSuggestedNameOnShow(true, false, 0));
-  EXPECT_TRUE(SelectsSuggestedNameOnShow(false, true, 0));
-  EXPECT_FALSE(SelectsSuggestedNameOnShow(false, false, 0));
-  EXPECT_FALSE(SelectsSuggestedNameOnShow(true, true, 1));
-}
-
 }  // namespace
 }  // namespace kestrix

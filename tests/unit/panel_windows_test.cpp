@@ -57,58 +57,34 @@ TEST(FindNthChildWindow, CountsOnlyDirectChildrenOfTheClass) {
   }
 }
 
-TEST(FindFileLists, FirstListIsTheFirstWithoutTextAndSecondAnyAfterIt) {
-  FakeWindowSystem w;
-  WindowHandle host = w.Add(0, kHostWindowClass);
-  w.Add(host, kHostListClass, "has text");
-  WindowHandle first = w.Add(host, kHostListClass);
-  WindowHandle second = w.Add(host, kHostListClass, "captioned");
-  FileLists lists = FindFileLists(w, host);
-  EXPECT_EQ(lists.first, first);
-  EXPECT_EQ(lists.second, second);
-}
-
-TEST(FindFileLists, FallsBackToTheOtherListClass) {
-  FakeWindowSystem w;
-  WindowHandle host = w.Add(0, kHostWindowClass);
-  w.Add(host, "Window");
-  WindowHandle first = w.Add(host, kHostListClassAlt);
-  WindowHandle second = w.Add(host, kHostListClassAlt);
-  FileLists lists = FindFileLists(w, host);
-  EXPECT_EQ(lists.first, first);
-  EXPECT_EQ(lists.second, second);
-}
-
-TEST(FindFileLists, AnsiSearchFindsTheFirstListWhenTheWideSearchFails) {
-  FakeWindowSystem w;
-  WindowHandle host = w.Add(0, kHostWindowClass);
-  WindowHandle first = w.Add(host, kHostListClass);
-  w.Add(host, kHostListClass);
-  w.SetWideSearchFails(true);
-  FileLists lists = FindFileLists(w, host);
-  EXPECT_EQ(lists.first, first);
-  // The second list is looked up with the wide search only.
-  EXPECT_EQ(lists.second, 0u);
-}
-
-TEST(FindFileLists, NothingWithoutHostOrLists) {
-  FakeWindowSystem w;
-  WindowHandle host = w.Add(0, kHostWindowClass);
-  WindowHandle only = w.Add(host, kHostListClass);
-  EXPECT_EQ(FindFileLists(w, 0).first, 0u);
-  FileLists lists = FindFileLists(w, host);
-  EXPECT_EQ(lists.first, only);
-  EXPECT_EQ(lists.second, 0u);
-  WindowHandle bare = w.Add(0, kHostWindowClass);
-  EXPECT_EQ(FindFileLists(w, bare).first, 0u);
-}
-
-TEST(SideOfFocus, LeftOnlyForTheSecondList) {
-  FileLists lists{0x10, 0x20};
-  EXPECT_EQ(SideOfFocus(lists, 0x20), PanelSide::kLeft);
-  EXPECT_EQ(SideOfFocus(lists, 0x10), PanelSide::kRight);
-  EXPECT_EQ(SideOfFocus(lists, 0x30), PanelSide::kRight);
-  EXPECT_EQ(SideOfFocus(FileLists{}, 0), PanelSide::kRight);
+TEST(FindFileLists, FirstWithoutTextThenAnyAfterItInEitherClass) {
+  const char* const list = kHostListClass;
+  const char* const alt = kHostListClassAlt;
+  struct Case {
+    const char* what;
+    std::vector<std::pair<const char*, const char*>> children;  // class, text
+    bool wide_search_fails;
+    int first, second;  // child index, -1 for none
+  } cases[] = {
+      {"captioned", {{list, "has text"}, {list, ""}, {list, "captioned"}}, false, 1, 2},
+      {"other class", {{"Window", ""}, {alt, ""}, {alt, ""}}, false, 1, 2},
+      // The second list is looked up with the wide search only.
+      {"wide search fails", {{list, ""}, {list, ""}}, true, 0, -1},
+      {"one list", {{list, ""}}, false, 0, -1},
+      {"no lists", {}, false, -1, -1},
+  };
+  for (const Case& c : cases) {
+    FakeWindowSystem w;
+    WindowHandle host = w.Add(0, kHostWindowClass);
+    std::vector<WindowHandle> children;
+    for (const auto& [class_name, text] : c.children)
+      children.push_back(w.Add(host, class_name, text));
+    w.SetWideSearchFails(c.wide_search_fails);
+    FileLists lists = FindFileLists(w, host);
+    EXPECT_EQ(lists.first, c.first < 0 ? 0u : children[c.first]) << c.what;
+    EXPECT_EQ(lists.second, c.second < 0 ? 0u : children[c.second]) << c.what;
+    EXPECT_EQ(FindFileLists(w, 0).first, 0u);
+  }
 }
 
 TEST(ReadPanelPath, ReadsEachSideThroughTheTabControl) {

@@ -82,20 +82,20 @@ TEST(PlayerSources, VlcTitleKeepsTheNameBeforeTheMarker) {
 
 TEST(PlayerSources, VlcNeedsTheHostAndTakesTheFirstMatchInZOrder) {
   FakeWindowSystem windows;
-  windows.AddWindow(0, "Other", "clip.avi - vlc media player");  // case-sensitive marker
-  windows.AddWindow(0, "QWidget", "first.mkv - VLC media player");
-  windows.AddWindow(0, "QWidget", "second.mkv - VLC media player");
+  windows.Add(0, "Other", "clip.avi - vlc media player");  // case-sensitive marker
+  windows.Add(0, "QWidget", "first.mkv - VLC media player");
+  windows.Add(0, "QWidget", "second.mkv - VLC media player");
   EXPECT_EQ(VlcSource(windows), "");  // host not running: the walk finds nothing
-  windows.AddWindow(0, "TTOTAL_CMD", "Total Commander");
+  windows.Add(0, "TTOTAL_CMD", "Total Commander");
   EXPECT_EQ(VlcSource(windows), "first");
 }
 
 TEST(PlayerSources, TitleMatchLooksAtTheFirst254CharactersOnly) {
   FakeWindowSystem windows;
-  windows.AddWindow(0, "TTOTAL_CMD", "");
-  windows.AddWindow(0, "QWidget", std::string(250, 'x') + ".avi - VLC media player");
+  windows.Add(0, "TTOTAL_CMD", "");
+  windows.Add(0, "QWidget", std::string(250, 'x') + ".avi - VLC media player");
   EXPECT_EQ(VlcSource(windows), "");
-  windows.AddWindow(0, "QWidget", std::string(240, 'y') + ".avi - VLC media player");
+  windows.Add(0, "QWidget", std::string(240, 'y') + ".avi - VLC media player");
   EXPECT_EQ(VlcSource(windows), std::string(240, 'y'));
 }
 
@@ -103,15 +103,15 @@ TEST(PlayerSources, WinampAndKmPlayerReadTheirWindowsByClass) {
   FakeWindowSystem windows;
   EXPECT_EQ(WinampSource(windows), "");
   EXPECT_EQ(KmPlayerSource(windows), "");
-  windows.AddWindow(0, "Winamp v1.x", "3. Band - Tune - Winamp");
-  windows.AddWindow(0, "Winamp PE", "[2/9] Movie(01:00)");
+  windows.Add(0, "Winamp v1.x", "3. Band - Tune - Winamp");
+  windows.Add(0, "Winamp PE", "[2/9] Movie(01:00)");
   EXPECT_EQ(WinampSource(windows), "Band - Tune");
   EXPECT_EQ(KmPlayerSource(windows), "Movie");
 }
 
 TEST(PlayerSources, WindowTextIsReadWithA255CharacterBuffer) {
   FakeWindowSystem windows;
-  WindowHandle winamp = windows.AddWindow(0, "Winamp v1.x", "");
+  WindowHandle winamp = windows.Add(0, "Winamp v1.x", "");
   windows.Get(winamp).text = "1. " + std::string(300, 'a') + " - Winamp";
   // The 254 characters that fit hold no " - Winamp" any more; only what fits is parsed.
   std::optional<std::string> text = WindowTextOfClass(windows, "Winamp v1.x");
@@ -136,7 +136,7 @@ FakeWindowSystem::CopyDataHandler WriteReply(const std::string& reply, uintptr_t
 TEST(PlayerSources, BsPlayerAnswersTheFileNameRequest) {
   FakeWindowSystem windows;
   EXPECT_EQ(BsPlayerSource(windows, 0x42), "");
-  WindowHandle player = windows.AddWindow(0, "BSPlayer", "BS.Player");
+  WindowHandle player = windows.Add(0, "BSPlayer", "BS.Player");
   uintptr_t id = 0;
   uint32_t length = 0;
   WindowHandle sender = 0;
@@ -150,7 +150,7 @@ TEST(PlayerSources, BsPlayerAnswersTheFileNameRequest) {
 
 TEST(PlayerSources, CopyDataReplyWithoutTerminatingZeroStaysInTheBuffer) {
   FakeWindowSystem windows;
-  WindowHandle player = windows.AddWindow(0, "BSPlayer", "");
+  WindowHandle player = windows.Add(0, "BSPlayer", "");
   uintptr_t id = 0;
   uint32_t length = 0;
   WindowHandle sender = 0;
@@ -162,7 +162,7 @@ TEST(PlayerSources, CopyDataReplyWithoutTerminatingZeroStaysInTheBuffer) {
 
 TEST(PlayerSources, CopyDataBlockIsNeverShorterThanItsStatedLength) {
   FakeWindowSystem windows;
-  WindowHandle target = windows.AddWindow(0, "App", "");
+  WindowHandle target = windows.Add(0, "App", "");
   uint32_t stated = 0;
   windows.Get(target).copy_data = [&](WindowHandle, uintptr_t, const void* data, uint32_t cb) {
     stated = cb;

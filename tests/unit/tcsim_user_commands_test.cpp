@@ -60,42 +60,35 @@ TEST(TcsimUserCommands, SplitsTheCommandNameFromItsParameters) {
 
 TEST(TcsimUserCommands, ResolvesWhatACommandDoes) {
   PlaceholderValues values{"C:\\Src\\", "D:\\Dst\\", "a.txt"};
+  using K = UserAction::Kind;
   struct Case {
     UserCommand command;
     const char* extra;
-    UserAction::Kind kind;
+    K kind;
     const char* target;
     const char* directory;
   } cases[] = {
       {{"em_Kestrix", "%COMMANDER_PATH%\\Kestrix\\tc Kestrix.exe", "",
         "%COMMANDER_PATH%\\Kestrix\\"},
        "",
-       UserAction::Kind::Start,
+       K::Start,
        "\"C:\\tc\\Kestrix\\tc Kestrix.exe\"",
        "C:\\tc\\Kestrix\\"},
       {{"em_View", "notepad.exe", "%P%N", ""},
        "/x",
-       UserAction::Kind::Start,
+       K::Start,
        "notepad.exe C:\\Src\\a.txt /x",
        "C:\\Panel\\"},
       {{"em_Quoted", "\"C:\\a b\\p.exe\"", "", "\"C:\\work\""},
        "",
-       UserAction::Kind::Start,
+       K::Start,
        "\"C:\\a b\\p.exe\"",
        "C:\\work"},
-      {{"em_KestrixEnter", "cd", "", ""},
-       "%%TEMP%%\\x",
-       UserAction::Kind::ChangeDir,
-       "C:\\tmp\\x",
-       ""},
-      {{"em_KestrixEnter", "CD", "", ""},
-       "\"C:\\a b\"",
-       UserAction::Kind::ChangeDir,
-       "C:\\a b",
-       ""},
-      {{"em_Up", "cd", "..", ""}, "", UserAction::Kind::ChangeDir, "..", ""},
-      {{"em_Del", "cm_Delete", "", ""}, "", UserAction::Kind::Internal, "cm_Delete", ""},
-      {{"em_Empty", "", "", ""}, "", UserAction::Kind::Internal, "", ""},
+      {{"em_KestrixEnter", "cd", "", ""}, "%%TEMP%%\\x", K::ChangeDir, "C:\\tmp\\x", ""},
+      {{"em_KestrixEnter", "CD", "", ""}, "\"C:\\a b\"", K::ChangeDir, "C:\\a b", ""},
+      {{"em_Up", "cd", "..", ""}, "", K::ChangeDir, "..", ""},
+      {{"em_Del", "cm_Delete", "", ""}, "", K::Internal, "cm_Delete", ""},
+      {{"em_Empty", "", "", ""}, "", K::Internal, "", ""},
   };
   for (const Case& c : cases) {
     UserAction action = ResolveUserCommand(c.command, c.extra, values, "C:\\Panel\\", FakeExpand);

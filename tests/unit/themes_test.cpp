@@ -36,16 +36,6 @@ TEST(HtmlToColor, ConvertsAndRejects) {
   for (const Case& c : cases) EXPECT_EQ(HtmlToColor(c.text), c.expected) << c.text;
 }
 
-TEST(HtmlToColor, BuiltInTableMatchesItsHtmlText) {
-  const char* const main_colors[] = {"E3EEF3", "F8F4D2", "E3E3E3", "FBEDF9", "E8E2F0", "FFF0DC"};
-  const char* const accents[] = {"359CEB", "CC930A", "FF7A05", "EE3DAA", "875FBE", "ED0000"};
-  for (size_t i = 0; i < kBuiltInThemes.size(); ++i) {
-    EXPECT_EQ(HtmlToColor(main_colors[i]), kBuiltInThemes[i].colors.main) << i;
-    EXPECT_EQ(HtmlToColor(accents[i]), kBuiltInThemes[i].colors.accent) << i;
-    EXPECT_EQ(HtmlToColor("808080"), kBuiltInThemes[i].colors.quick_button) << i;
-  }
-}
-
 TEST(ThemeGlyphs, NamesAndSizes) {
   EXPECT_EQ(ThemeGlyphName("Sky", GlyphRole::kOk), "THEME_SKY_OK");
   EXPECT_EQ(ThemeGlyphName("NIGHTFALL", GlyphRole::kOptions), "THEME_NIGHTFALL_OPTIONS");
@@ -252,16 +242,10 @@ TEST(ChooseFont, DefaultsLeaveTheFontAlone) {
   for (const Case& c : cases) EXPECT_EQ(ChooseFont(c.name, c.size), c.expected) << c.name << c.size;
 }
 
-TEST(TransparencyFor, OnlyBelowFullyOpaque) {
-  EXPECT_EQ(TransparencyFor(255), Transparency{});
-  EXPECT_EQ(TransparencyFor(1000), Transparency{});
-  EXPECT_EQ(TransparencyFor(-1), Transparency{});
-  EXPECT_EQ(TransparencyFor(200), (Transparency{true, 200}));
-  EXPECT_EQ(TransparencyFor(254), (Transparency{true, 254}));
-  EXPECT_EQ(TransparencyFor(0), (Transparency{true, 0}));
-}
-
-TEST(BorderFor, OnlyOneAndTwoChangeTheBorder) {
+TEST(WindowLook, TransparencyOnlyBelowOpaqueBorderOnlyForOneAndTwo) {
+  for (int opaque : {255, 1000, -1}) EXPECT_EQ(TransparencyFor(opaque), Transparency{}) << opaque;
+  for (uint8_t alpha : {0, 200, 254})
+    EXPECT_EQ(TransparencyFor(alpha), (Transparency{true, alpha}));
   EXPECT_EQ(BorderFor(1), WindowBorder::kDialog);
   EXPECT_EQ(BorderFor(2), WindowBorder::kToolWindow);
   for (int other : {0, 3, -1, 99}) EXPECT_EQ(BorderFor(other), WindowBorder::kSingle);

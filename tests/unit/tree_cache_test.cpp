@@ -18,7 +18,6 @@ struct TreeFixture {
   FakeFileSystem fs;
   FakeEnvironment env{{"LOCALAPPDATA", "C:\\Users\\u\\AppData\\Local"}};
   const std::string ini = "C:\\TC\\wincmd.ini";
-  const std::string ghisler = "C:\\Users\\u\\AppData\\Local\\GHISLER\\";
   TreeFixture() {
     fs.AddDrive("D:");
     fs.AddFile(ini, "");
@@ -26,37 +25,28 @@ struct TreeFixture {
 };
 
 TEST(TreeInfoPath, ChoosesTheCacheFile) {
+  const std::string shared = "C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfo.wc";
+  const std::string drive_c = "C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfoc.wc";
   struct Case {
     const char* what;
     std::vector<std::string> files;
-    std::string setting;
-    std::string directory;
-    std::string expected;
+    std::string setting, directory, expected;
   } cases[] = {
-      {"switched off",
-       {"C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfo.wc"},
-       " False ",
-       "C:\\Work\\",
-       ""},
+      {"switched off", {shared}, " False ", "C:\\Work\\", ""},
       {"explicit file", {"C:\\cache\\my.wc"}, "C:\\cache\\my.wc", "C:\\Work\\", "C:\\cache\\my.wc"},
       {"explicit file missing, host drive shared cache",
-       {"C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfo.wc"},
+       {shared},
        "C:\\cache\\gone.wc",
        "C:\\Work\\",
-       "C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfo.wc"},
+       shared},
       {"per-drive cache wins on the host's drive",
-       {"C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfoc.wc",
-        "C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfo.wc"},
+       {drive_c, shared},
        "True",
        "c:\\Work\\",
-       "C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfoc.wc"},
+       drive_c},
       {"host drive without any cache", {}, "True", "C:\\Work\\", ""},
       {"another drive uses its root", {"D:\\treeinfo.wc"}, "True", "D:\\Data\\", "d:\\treeinfo.wc"},
-      {"another drive without a cache",
-       {"C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfo.wc"},
-       "True",
-       "D:\\Data\\",
-       ""},
+      {"another drive without a cache", {shared}, "True", "D:\\Data\\", ""},
   };
   for (const Case& c : cases) {
     TreeFixture f;

@@ -61,27 +61,18 @@ TEST(UserApps, DiscoveryTrimsTheListAsOneText) {
   EXPECT_EQ(ids, (std::vector<std::string>{"lead"}));
 }
 
-TEST(UserApps, MissingFileGivesEveryDefault) {
+TEST(UserApps, MissingOrUnreadableFileGivesTheDefaults) {
   FakeFileSystem files;
-  UserApplication app = ReadUserApp(files, kProgramDir, "none");
-  EXPECT_EQ(app.menu_name, "n.a.");
-  EXPECT_EQ(app.method, kMethodWindowText);
-  EXPECT_EQ(app.window_class, "");
-  EXPECT_EQ(app.dw_data, "$0");
-  EXPECT_EQ(app.cb_data, 0);
-  EXPECT_FALSE(app.enable_trim);
-  EXPECT_FALSE(app.extract_file_name);
-  EXPECT_FALSE(app.remove_extension);
-}
-
-TEST(UserApps, UnreadableFileGivesEveryDefault) {
-  FakeFileSystem files;
-  const std::string file = UserAppFileName(kProgramDir, "locked");
-  files.AddFile(file, "[Configuration]\r\nMethodNum=2\r\nWndClass=X\r\n");
-  files.FailPath(file, kErrorAccessDenied, FakeFileSystem::kFaultRead);
-  UserApplication app = ReadUserApp(files, kProgramDir, "locked");
-  EXPECT_EQ(app.method, kMethodWindowText);
-  EXPECT_EQ(app.window_class, "");
+  const std::string locked = UserAppFileName(kProgramDir, "locked");
+  files.AddFile(locked, "[Configuration]\r\nMethodNum=2\r\nWndClass=X\r\n");
+  files.FailPath(locked, kErrorAccessDenied, FakeFileSystem::kFaultRead);
+  for (const char* id : {"none", "locked"}) {
+    UserApplication app = ReadUserApp(files, kProgramDir, id);
+    EXPECT_EQ(app.menu_name, "n.a.") << id;
+    EXPECT_EQ(app.method, kMethodWindowText) << id;
+    EXPECT_EQ(app.window_class, "") << id;
+    EXPECT_EQ(app.dw_data, "$0") << id;
+  }
 }
 
 TEST(UserApps, ReadsEveryKeyAndOnlyExactTrueIsTrue) {
@@ -187,7 +178,7 @@ TEST_F(UserAppMethods, WindowTextOfTheClass) {
   UserApplication app;
   app.window_class = "MyPlayer";
   EXPECT_EQ(ReadUserAppRaw("my", app, readers), "-");
-  windows.AddWindow(0, "MyPlayer", "1. Tune - MyPlayer");
+  windows.Add(0, "MyPlayer", "1. Tune - MyPlayer");
   EXPECT_EQ(ReadUserAppRaw("my", app, readers), "1. Tune - MyPlayer");
   app.left_cut = ". ";
   app.right_cut = " - MyPlayer";
@@ -201,7 +192,7 @@ TEST_F(UserAppMethods, CopyDataSendsTheNumberAndLength) {
   app.dw_data = "$1010B";
   app.cb_data = 4;
   EXPECT_EQ(ReadUserAppRaw("cd", app, readers), "-");
-  WindowHandle target = windows.AddWindow(0, "Target", "");
+  WindowHandle target = windows.Add(0, "Target", "");
   uintptr_t seen_id = 0;
   uint32_t seen_length = 0;
   WindowHandle seen_sender = 0;
@@ -229,7 +220,7 @@ TEST_F(UserAppMethods, CopyDataSendsTheNumberAndLength) {
 }
 
 TEST_F(UserAppMethods, InvalidDwDataGivesAClearMessage) {
-  windows.AddWindow(0, "Target", "");
+  windows.Add(0, "Target", "");
   UserApplication app;
   app.method = kMethodCopyData;
   app.window_class = "Target";
@@ -248,7 +239,7 @@ TEST_F(UserAppMethods, InvalidDwDataGivesAClearMessage) {
 }
 
 TEST_F(UserAppMethods, CopyDataLengthOutsideTheDialogRangeIsRefused) {
-  windows.AddWindow(0, "Target", "");
+  windows.Add(0, "Target", "");
   UserApplication app;
   app.method = kMethodCopyData;
   app.window_class = "Target";
@@ -265,9 +256,9 @@ TEST_F(UserAppMethods, WindowCaptionContainingTheFragment) {
   UserApplication app;
   app.method = kMethodWindowCaption;
   app.window_title = "- Editor";
-  windows.AddWindow(0, "X", "notes.txt - Editor");
+  windows.Add(0, "X", "notes.txt - Editor");
   EXPECT_EQ(ReadUserAppRaw("ed", app, readers), "-");  // host not running
-  windows.AddWindow(0, "TTOTAL_CMD", "Total Commander");
+  windows.Add(0, "TTOTAL_CMD", "Total Commander");
   EXPECT_EQ(ReadUserAppRaw("ed", app, readers), "notes.txt - Editor");
   app.window_title = "- editor";  // case-sensitive
   EXPECT_EQ(ReadUserAppRaw("ed", app, readers), "-");

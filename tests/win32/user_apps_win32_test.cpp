@@ -8,7 +8,6 @@
 
 #include "fakes/fake_file_system.h"
 #include "names/user_apps.h"
-#include "names/variable_error.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/window_system_win32.h"
@@ -53,11 +52,6 @@ TEST_F(UserAppsWin32, MethodTwoSendsCopyData) {
   EXPECT_EQ(Evaluate("cd"), "episode.01");
   EXPECT_EQ(BufferReply::request, ULONG_PTR{0x1010B});
   EXPECT_EQ(BufferReply::length, DWORD{4});
-
-  Define("bad", "[Configuration]\r\nMethodNum=2\r\nWndClass=KxCopyDataApp\r\ndwData=$XYZ\r\n");
-  BufferReply::request = 0;
-  EXPECT_THROW(Evaluate("bad"), VariableError);
-  EXPECT_EQ(BufferReply::request, ULONG_PTR{0});
 }
 
 TEST_F(UserAppsWin32, MethodThreeFindsTheCaption) {
