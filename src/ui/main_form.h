@@ -3,6 +3,7 @@
 // options, the batch group and the keys. Handlers carry the names of the design; what
 // they decide comes from the portable rules (app/mode_rules.h, app/key_commands.h,
 // app/subdir_lines.h, create/batch_list.h, names/*).
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
