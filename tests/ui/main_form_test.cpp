@@ -19,6 +19,7 @@
 #include "fakes/fake_system_facts.h"
 #include "fakes/fake_window_system.h"
 #include "platform/win32/font_charset_win32.h"
+#include "platform/win32/resource_win32.h"
 #include "ui/dpi_win32.h"
 
 namespace kestrix {
@@ -351,6 +352,32 @@ TEST_F(MainFormLookTest, HoverHighlightsQuickButtonsTheRefreshMarkerAndCountsLin
   EXPECT_EQ(T(kId_lbl_s_more), "<2>");
   SendMessageA(C(kId_lbl_s_more), WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(T(kId_lbl_s_more), "<more>");
+}
+
+// A user theme: its colours, one icon file of its own and the default glyphs for the rest.
+class UserThemeTest : public MainFormLookTest {
+  void BeforeCreate() override {
+    files_.AddFile(kSettingsFile,
+                   "[Configuration]\r\nFlatButtons=True\r\nUseWindowTheme=True\r\n"
+                   "SelectedTheme=6\r\nUserThemeName=Mine\r\n");
+    files_.AddFile("C:\\Kestrix\\theme_Mine\\theme.ini",
+                   "[ThemeInfo]\r\nName=Mine\r\nMainColor=#102030\r\nFontColor=405060\r\n");
+    std::string png;
+    ASSERT_EQ(ReadRcData(GetModuleHandleA(nullptr), "THEME_PINK_CANCEL", png), 0u);
+    files_.AddFile("C:\\Kestrix\\theme_Mine\\icon-cancel.png", png);
+  }
+};
+
+TEST_F(UserThemeTest, ColoursAndIconFilesComeFromTheThemeDirectory) {
+  ColorAnswer answer = AskColors(WM_CTLCOLORSTATIC, kId_lbl_newdirname);
+  EXPECT_EQ(answer.brush_color, HexRgb(0x102030));
+  EXPECT_EQ(answer.text, HexRgb(0x405060));
+  EXPECT_TRUE(Shows(kId_btn_cancel_flat, "THEME_PINK_CANCEL"));
+  EXPECT_TRUE(Shows(kId_btn_options_flat, "THEME_DEFAULT_OPTIONS"));
+  EXPECT_TRUE(Shows(kId_btn_ok_flat, "THEME_DEFAULT_OK"));
+  SendMessageA(form_->hwnd(), WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_NE(Settings().find("UserThemeName=Mine"), std::string::npos);
 }
 
 // An external language file named by CurrentLng.
