@@ -86,9 +86,10 @@ int Run(HINSTANCE instance, int show_command) {
           clock,   locale,        environment, system,
           windows, shared_memory, files,       ProgramDirOf(inputs.exe_path)};
       Win32Resources resources;
-      LanguageTable language = LoadBuiltInLanguage(resources, std::string(kEnglishLanguageId));
-      Ttc_KestrixForm form(app, {windows, files, environment, inputs.exe_path, &logger, &variables,
-                                 &language, &code_page, &message_boxes, &modifier_keys});
+      MainFormServices services{windows,        files,          environment, inputs.exe_path,
+                                &logger,        &variables,     nullptr,     &code_page,
+                                &message_boxes, &modifier_keys, &resources,  inputs.arguments};
+      Ttc_KestrixForm form(app, std::move(services));
       if (!form.Create(instance)) return 0;
       form.Show(show_command);
       return RunDialogMessageLoop(form.hwnd());

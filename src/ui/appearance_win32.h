@@ -2,7 +2,9 @@
 // Helpers the main window applies its Appearance with: colours and the background brush
 // for WM_CTLCOLOR*, layered-window transparency, the window font, glyph loading with the
 // stored size picked for the DPI.
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "platform/file_system.h"
 #include "platform/win32/png_image_win32.h"
@@ -56,6 +58,14 @@ class WindowFont {
  private:
   HFONT font_ = nullptr;
 };
+
+// A font the window owns, deleted with its holder (after the controls have a new one).
+struct FontDeleter {
+  void operator()(HFONT font) const {
+    if (font != nullptr) DeleteObject(font);
+  }
+};
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 // Sends the font to every descendant window of `parent`.
 void ApplyFontToChildren(HWND parent, HFONT font);

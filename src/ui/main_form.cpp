@@ -71,10 +71,12 @@ void Ttc_KestrixForm::FormShow() {
 }
 
 bool Ttc_KestrixForm::FormCreate() {
+  LoadLanguage();
   app_.CurrentRoutine = "FormCreate";
   app_.HostPresent = false;
   if (app_.Snapshot.HostWindow == 0) {
-    MessageBoxA(nullptr, kHostMissingText, kApplicationTitle, MB_OK);
+    MessageBoxA(nullptr, Text("ErrorMessages", "TCError", kHostMissingText).c_str(),
+                kApplicationTitle, MB_OK);
     PostQuitMessage(0);
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
     return false;
@@ -123,10 +125,7 @@ void Ttc_KestrixForm::ApplyStartupSettings() {
   }
   if (startup_.always_on_top)
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-  if (startup_.alpha_blend_value >= 0 && startup_.alpha_blend_value < 255) {
-    SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(hwnd(), 0, static_cast<BYTE>(startup_.alpha_blend_value), LWA_ALPHA);
-  }
+  ApplyTransparency(hwnd(), TransparencyFor(startup_.alpha_blend_value));
 }
 
 void Ttc_KestrixForm::PlaceWindow() {
@@ -186,12 +185,8 @@ void Ttc_KestrixForm::FormActivate() {
   SetChecked(kId_option_closewnd, activation_.close_window);
   ApplyCustomName();
   SetText(kId_lbl_s_more, Text("Captions - Program", "More", "<more>"));
-  for (auto [plain, flat] : {std::pair{kId_btn_ok, kId_btn_ok_flat},
-                             {kId_btn_cancel, kId_btn_cancel_flat},
-                             {kId_btn_options, kId_btn_options_flat}}) {
-    SetVisible(plain, !activation_.flat_buttons);
-    SetVisible(flat, activation_.flat_buttons);
-  }
+  FixComponentsCharCoding();
+  ChangeColors();
   SetOkEnabled(!Trim(GetText(kId_MkDir)).empty());
   HWND input = VisibleInput();
   if (IsVisible(kId_MkDir)) {
@@ -212,7 +207,8 @@ bool Ttc_KestrixForm::FormCloseQuery() {
   // option states.
   Guarded([&] {
     TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-    closing_.language_in_use = kDefaultLanguage;
+    closing_.language_in_use =
+        language_.current_id.empty() ? std::string(kDefaultLanguage) : language_.current_id;
     closing_.replacements = IsChecked(kId_option_replacements);
     closing_.enter_directory = IsChecked(kId_option_enterdir);
     closing_.close_window = IsChecked(kId_option_closewnd);
@@ -248,8 +244,9 @@ void Ttc_KestrixForm::View::ShowCurrentPath(const std::string& shortened) {
   SetWindowTextA(label, shortened.c_str());
   // The label is as wide as its text, so the preview follows it directly.
   HDC dc = GetDC(label);
-  HGDIOBJ old = SelectObject(dc, form_.font_ != nullptr ? static_cast<HGDIOBJ>(form_.font_)
-                                                        : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0));
+  HGDIOBJ old =
+      SelectObject(dc, label_font != nullptr ? label_font : GetStockObject(DEFAULT_GUI_FONT));
   SIZE size = {};
   GetTextExtentPoint32A(dc, shortened.c_str(), static_cast<int>(shortened.size()), &size);
   SelectObject(dc, old);
@@ -525,22 +522,21 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       SetFocus(Control(kId_MkDirExt));
       Select(Control(kId_MkDirExt), {GetText(kId_MkDirExt).size(), 0});
       return 0;
-    case WM_CTLCOLORSTATIC: {
-      HWND control = reinterpret_cast<HWND>(lparam);
-      HDC dc = reinterpret_cast<HDC>(wparam);
-      if (control == Control(kId_lbl_newdirname)) {
-        SetTextColor(dc, RGB(0x5D, 0x98, 0xE3));
-      } else if (control == Control(kId_lbl_currentPath)) {
-        SetTextColor(dc, RGB(0x43, 0x91, 0xD3));
-      } else if (control == Control(kId_img_ChangeDirAttrib) ||
-                 control == Control(kId_lbl_s_more)) {
-        SetTextColor(dc, RGB(0x80, 0x80, 0x80));
-      } else {
-        break;
-      }
-      SetBkMode(dc, TRANSPARENT);
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+      if (LRESULT brush =
+              ControlColors(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)))
+        return brush;
+      break;
+    case WM_ERASEBKGND:
+      EraseBackground(reinterpret_cast<HDC>(wparam));
+      return 1;
+    case WM_MOUSEMOVE:
+      SetQuickButtons2Default(0);
+      break;
     case WM_CLOSE:
       if (FormCloseQuery()) {
         FormClose();

@@ -3,6 +3,8 @@
 // options, the batch group and the keys. Handlers carry the names of the design; what
 // they decide comes from the portable rules (app/mode_rules.h, app/key_commands.h,
 // app/subdir_lines.h, create/batch_list.h, names/*).
+#include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,8 +33,11 @@
 #include "platform/window_system.h"
 #include "settings/language_table.h"
 #include "settings/settings.h"
+#include "settings/themes.h"
+#include "ui/appearance_win32.h"
 #include "ui/attribute_menu_win32.h"
 #include "ui/control_ids.h"
+#include "ui/flat_button_win32.h"
 #include "ui/form.h"
 #include "ui/name_list_sources_win32.h"
 
@@ -52,6 +57,10 @@ struct MainFormServices {
   CodePage* code_page = nullptr;
   MessageBoxes* message_boxes = nullptr;
   ModifierKeys* modifier_keys = nullptr;
+  // Where the interface language comes from: with them the window loads its own language
+  // (CurrentLng, "/LNG=" among `args`) and `language` is ignored.
+  Resources* resources = nullptr;
+  std::vector<std::string> args;
 };
 
 class Ttc_KestrixForm : public Form {
@@ -79,6 +88,10 @@ class Ttc_KestrixForm : public Form {
   // Loads a name-list file: with `browse` through the open-file dialog starting in `path`,
   // else the file at `path` itself.
   void ShowOpenDialogAndLoadFile(const std::string& path, bool browse);
+  // The owner-drawn button behind a control id; nullptr for other controls.
+  const FlatButton* FlatControl(int id) const;
+  // The language in use, as LoadLanguage chose it.
+  const LoadedLanguage& Language() const { return language_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -235,6 +248,27 @@ class Ttc_KestrixForm : public Form {
   void Select(HWND control, TextSelection selection);
   HWND VisibleInput() const;
 
+  // Language and appearance (main_form_look.cpp).
+  HWND CreateFlatControl(int id, const char* text, DWORD style, const RECT& bounds);
+  void LoadLanguage();
+  void FixComponentsCharCoding();
+  void ChangeColors();
+  FlatButton* FlatFor(int id) const;
+  void WatchHover(HWND control);
+  void ApplyGlyph(int id, const GlyphRef& glyph, const char* fallback);
+  void ShowOkGlyph(bool enter);
+  void ShowBatchButton(bool active);
+  LRESULT ControlColors(UINT message, HDC dc, HWND control);
+  void EraseBackground(HDC dc);
+  void QuickButtonMouseMove(int id);
+  void SetQuickButtons2Default(int except);
+  void lbl_s_moreMouseEnter();
+  void lbl_s_moreMouseLeave();
+  void lbl_s_newfolderMouseEnter();
+  void lbl_s_newfolderMouseLeave();
+  static LRESULT CALLBACK HoverSubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                            UINT_PTR id, DWORD_PTR data);
+
   StartupValues& app_;
   MainFormServices services_;
   EnglishLanguageTable english_;
@@ -290,6 +324,23 @@ class Ttc_KestrixForm : public Form {
   std::vector<std::string> user_app_menu_ids_;
   std::vector<BuiltInTemplate> built_in_templates_;
   std::string app_title_ = "Total Commander Kestrix";
+
+  // Language and appearance.
+  LoadedLanguage language_;
+  PendingLanguage pending_language_;
+  std::vector<std::unique_ptr<FlatButton>> flat_buttons_;
+  Appearance look_;
+  SolidBrush main_brush_;
+  GlyphRef ok_glyph_shown_;
+  bool ok_shows_enter_ = false;
+  std::array<bool, 4> quick_highlighted_{};
+  // The fonts the controls show: the designed font (font_) changed by FontName/FontSize,
+  // and that font in the language's character set for the control kinds that take it.
+  WindowFont user_font_;
+  OwnedFont shown_font_;
+  OwnedFont shown_italic_font_;
+  OwnedFont shown_underlined_font_;
+  bool RefreshHovered_ = false;
 };
 
 }  // namespace kestrix

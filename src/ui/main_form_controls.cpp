@@ -1,6 +1,8 @@
 // The main window's controls: one table of classes, styles and places written at 96 DPI,
 // the captions from the language table, and the vertical stacking of the modes.
 
+#include <cstring>
+
 #include "ui/main_form.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
@@ -63,10 +65,10 @@ const ControlSpec kControls[] = {
      15},
     {kId_edit_Attrib, "EDIT", "", kChild | ES_LOWERCASE | WS_DISABLED, 0, Anchor::kFixed, 164, 7,
      36, 17},
-    {kId_btn_loadFromFile, "BUTTON", "Load", kChild | BS_PUSHBUTTON, 0, Anchor::kFixed, 190, 4, 44,
+    {kId_btn_loadFromFile, FlatButton::kClassName, "Load", kChild, 0, Anchor::kFixed, 190, 4, 44,
      21},
-    {kId_btn_addRep, "BUTTON", "+", kShown | BS_PUSHBUTTON, 0, Anchor::kFixed, 237, 4, 24, 21},
-    {kId_btn_extended, "BUTTON", "Extended", kShown | BS_PUSHBUTTON, 0, Anchor::kFixed, 264, 4, 65,
+    {kId_btn_addRep, FlatButton::kClassName, "+", kShown, 0, Anchor::kFixed, 237, 4, 24, 21},
+    {kId_btn_extended, FlatButton::kClassName, "Extended", kShown, 0, Anchor::kFixed, 264, 4, 65,
      21},
     {kId_lbl_currentPath, "STATIC", "", kShown | SS_NOTIFY | SS_NOPREFIX, 0, Anchor::kFixed, 8, 27,
      200, 15},
@@ -82,24 +84,24 @@ const ControlSpec kControls[] = {
      kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL |
          WS_HSCROLL | kTab,
      WS_EX_CLIENTEDGE, Anchor::kInput, kParkedX, 0, 321, kListHeight},
-    {kId_btn_undo, "BUTTON", "<", kChild | BS_PUSHBUTTON, 0, Anchor::kInput, 306, 0, 23, 23},
-    {kId_btn_Quick1, "BUTTON", "a.b", kShown | BS_PUSHBUTTON, 0, Anchor::kQuick, 9, 2, 30, 23},
-    {kId_btn_Quick2, "BUTTON", "a b", kShown | BS_PUSHBUTTON, 0, Anchor::kQuick, 41, 2, 30, 23},
-    {kId_btn_Quick3, "BUTTON", "Aa", kShown | BS_PUSHBUTTON, 0, Anchor::kQuick, 73, 2, 30, 23},
-    {kId_btn_Quick4, "BUTTON", "", kChild | BS_PUSHBUTTON | WS_DISABLED, 0, Anchor::kQuick, 105, 2,
+    {kId_btn_undo, FlatButton::kClassName, "<", kChild, 0, Anchor::kInput, 306, 0, 23, 23},
+    {kId_btn_Quick1, FlatButton::kClassName, "a.b", kShown, 0, Anchor::kQuick, 9, 2, 30, 23},
+    {kId_btn_Quick2, FlatButton::kClassName, "a b", kShown, 0, Anchor::kQuick, 41, 2, 30, 23},
+    {kId_btn_Quick3, FlatButton::kClassName, "Aa", kShown, 0, Anchor::kQuick, 73, 2, 30, 23},
+    {kId_btn_Quick4, FlatButton::kClassName, "", kChild | WS_DISABLED, 0, Anchor::kQuick, 105, 2,
      30, 23},
     {kId_panel_Quick, "STATIC", "", kShown, 0, Anchor::kQuick, 8, 0, 0, 0},
     {kId_lbl_divider, "STATIC", "", kShown | SS_ETCHEDHORZ, 0, Anchor::kDivider, 110, 0, 48, 2},
-    {kId_btn_BatchDir, "BUTTON", "1..n", kShown | BS_PUSHBUTTON | kTab, 0, Anchor::kButtons, 164, 0,
+    {kId_btn_BatchDir, FlatButton::kClassName, "1..n", kShown | kTab, 0, Anchor::kButtons, 164, 0,
      32, kOkHeight},
     {kId_btn_ok, "BUTTON", "OK", kShown | BS_DEFPUSHBUTTON | kTab, 0, Anchor::kButtons, 200, 0, 63,
      kOkHeight},
     {kId_btn_cancel, "BUTTON", "Cancel", kShown | BS_PUSHBUTTON | kTab, 0, Anchor::kButtons, 266, 0,
      63, kOkHeight},
-    {kId_btn_ok_flat, "BUTTON", "OK", kChild | BS_PUSHBUTTON | BS_FLAT, 0, Anchor::kButtons, 200, 0,
-     63, kOkHeight},
-    {kId_btn_cancel_flat, "BUTTON", "Cancel", kChild | BS_PUSHBUTTON | BS_FLAT, 0, Anchor::kButtons,
-     266, 0, 63, kOkHeight},
+    {kId_btn_ok_flat, FlatButton::kClassName, "OK", kChild | kTab, 0, Anchor::kButtons, 200, 0, 63,
+     kOkHeight},
+    {kId_btn_cancel_flat, FlatButton::kClassName, "Cancel", kChild | kTab, 0, Anchor::kButtons, 266,
+     0, 63, kOkHeight},
     // Each caption label lies over its strip (an earlier sibling is drawn on top).
     {kId_Label21, "STATIC", "Additional options, rules, replacements", kShown | SS_NOPREFIX, 0,
      Anchor::kPanelfix1, 16, 0, 196, 15},
@@ -114,7 +116,7 @@ const ControlSpec kControls[] = {
      0, Anchor::kAdditional, 18, 75, 222, 220},
     {kId_btn_options, "BUTTON", "&Options", kShown | BS_PUSHBUTTON | kTab, 0, Anchor::kAdditional,
      246, 74, 75, 23},
-    {kId_btn_options_flat, "BUTTON", "&Options", kChild | BS_PUSHBUTTON | BS_FLAT, 0,
+    {kId_btn_options_flat, FlatButton::kClassName, "&Options", kChild | kTab, 0,
      Anchor::kAdditional, 246, 74, 75, 23},
     {kId_grp_additional, "BUTTON", "", kShown | BS_GROUPBOX, 0, Anchor::kAdditional, 8, 0, 321, 0},
     {kId_Label22, "STATIC", "Batch directory creation", kChild | SS_NOPREFIX, 0, Anchor::kPanelfix2,
@@ -172,10 +174,16 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
   for (const ControlSpec& spec : kControls) {
     HWND parent = spec.parent != 0 ? Control(spec.parent) : hwnd();
     const int top = spec.anchor == Anchor::kInput ? kInputTop + spec.y : spec.y;
+    // The owner-drawn buttons are objects of the window; the others are plain controls.
+    const RECT bounds = {Scale96(spec.x), Scale96(top), Scale96(spec.x) + Scale96(spec.width),
+                         Scale96(top) + Scale96(spec.height)};
     HWND control =
-        CreateWindowExA(spec.ex_style, spec.class_name, spec.text, spec.style, Scale96(spec.x),
-                        Scale96(top), Scale96(spec.width), Scale96(spec.height), parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        std::strcmp(spec.class_name, FlatButton::kClassName) == 0
+            ? CreateFlatControl(spec.id, spec.text, spec.style, bounds)
+            : CreateWindowExA(spec.ex_style, spec.class_name, spec.text, spec.style, bounds.left,
+                              bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                              instance, nullptr);
     controls_[spec.id - kId_lbl_s_newfolder] = control;
     if (font_ != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), 0);
   }
@@ -198,6 +206,13 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
   SetChecked(kId_chck_digitsAuto, true);
   SetChecked(kId_option_closewnd, true);
   SendMessageA(Control(kId_edit_Attrib), EM_LIMITTEXT, 4, 0);
+  // The marker shares its place with the preview label, which is empty while the marker is
+  // shown: it must lie above that label (an earlier sibling is drawn on top).
+  HWND above_preview = GetWindow(Control(kId_lbl_newdirname), GW_HWNDPREV);
+  SetWindowPos(Control(kId_lbl_s_more), above_preview != nullptr ? above_preview : HWND_TOP, 0, 0,
+               0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  WatchHover(Control(kId_lbl_s_more));
+  WatchHover(Control(kId_lbl_s_newfolder));
   mkdir_edit_ = FindWindowExA(Control(kId_MkDir), nullptr, "EDIT", nullptr);
   // Every control that can hold the focus passes its keys through the key table, so the
   // window's keys work wherever the focus is; a combo box's keys reach its own edit.
@@ -252,7 +267,9 @@ void Ttc_KestrixForm::ApplyCaptions() {
   for (auto [strip, label] :
        {std::pair{kId_panelfix1, kId_Label21}, {kId_panelfix2, kId_Label22}}) {
     HDC dc = GetDC(Control(label));
-    HGDIOBJ old = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageA(Control(label), WM_GETFONT, 0, 0));
+    HGDIOBJ old =
+        SelectObject(dc, label_font != nullptr ? label_font : GetStockObject(DEFAULT_GUI_FONT));
     std::string caption = GetText(label);
     SIZE size = {};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);

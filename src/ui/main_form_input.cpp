@@ -397,8 +397,8 @@ void Ttc_KestrixForm::btn_optionsClick() {
       const char* english;
       const char* shortcut;
     } items[] = {{kMenu_ManageTemplates, "Templates", "Manage templates...", "\tCtrl+M"},
-                 {kMenu_Configuration, "Configuration", "Configuration...", "\tCtrl+P"},
-                 {kMenu_UserGuide, "UserGuide", "User guide...", "\tF1"},
+                 {kMenu_Configuration, "Config", "Configuration...", "\tCtrl+P"},
+                 {kMenu_UserGuide, "Help", "User guide...", "\tF1"},
                  {kMenu_About, "About", "About...", ""}};
     for (const Item& item : items) {
       std::string caption = Text("Configuration - Popup", item.key, item.english);

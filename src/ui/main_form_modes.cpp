@@ -134,6 +134,7 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
     LiveTimerRunning_ = false;
   }
   SetText(kId_Label22, Text("Captions - Program", "Batch grpbox", "Batch directory creation"));
+  ShowBatchButton(true);
   LockControl(kId_grp_batchDir, true);
   LockControl(kId_grp_additional, true);
   RelayoutForMode(false);
@@ -156,6 +157,7 @@ void Ttc_KestrixForm::TurnOffBatchMode() {
   SetVisible(kId_memo_suffix, false);
   SetEnabled(kId_grp_batchDir, false);
   SetVisible(kId_lbl_s_more, false);
+  ShowBatchButton(false);
   SetText(kId_Label21, Text("Captions - Program", "Additional grpbox",
                             "Additional options, rules, replacements"));
   if (IsVisible(kId_MkDirExt)) SetFocus(Control(kId_MkDirExt));
@@ -274,6 +276,7 @@ void Ttc_KestrixForm::SetOkCaption(bool enter) {
       enter ? Text("Buttons", "BtnEnterDir", "Enter") : Text("Buttons", "BtnOK", "OK");
   SetText(kId_btn_ok, caption);
   SetText(kId_btn_ok_flat, caption);
+  ShowOkGlyph(enter);
 }
 
 void Ttc_KestrixForm::SetOkEnabled(bool enabled) {

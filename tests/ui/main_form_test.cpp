@@ -1,10 +1,12 @@
 // The main window created in the test process against a fake host and fake files, driven
-// by messages: modes, the OK/Enter state, the keys, the variables popup and word stops.
+// by messages: modes, the OK/Enter state, the keys, the variables popup and word stops,
+// themes, flat buttons and the interface language.
 #include "ui/main_form.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 
 #include "fakes/fake_clock.h"
@@ -12,14 +14,19 @@
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_message_boxes.h"
+#include "fakes/fake_resources.h"
 #include "fakes/fake_shared_memory.h"
 #include "fakes/fake_system_facts.h"
 #include "fakes/fake_window_system.h"
+#include "platform/win32/font_charset_win32.h"
+#include "platform/win32/resource_win32.h"
+#include "ui/dpi_win32.h"
 
 namespace kestrix {
 namespace {
 
 constexpr char kExe[] = "C:\\Kestrix\\tc Kestrix.exe";
+constexpr char kSettingsFile[] = "C:\\Kestrix\\tc Kestrix.ini";
 
 class MainFormTest : public ::testing::Test {
  protected:
@@ -30,8 +37,10 @@ class MainFormTest : public ::testing::Test {
     host_ = windows_.Add(0, "TTOTAL_CMD", "Total Commander");
     windows_.SetRect(host_, {0, 0, 1000, 800});
     app_.Snapshot.HostWindow = host_;
-    form_.emplace(app_, MainFormServices{windows_, files_, environment_, kExe, nullptr, &variables_,
-                                         nullptr, &code_page_, &boxes_, &keys_});
+    BeforeCreate();
+    MainFormServices services{windows_, files_,      environment_, kExe,   nullptr,     &variables_,
+                              nullptr,  &code_page_, &boxes_,      &keys_, &resources_, args_};
+    form_.emplace(app_, std::move(services));
     ASSERT_TRUE(form_->Create(GetModuleHandleA(nullptr)));
     app_.Snapshot.CurrentPath = "C:\\Work\\";
     SetWindowTextA(C(kId_lbl_currentPath), "C:\\Work\\");
@@ -44,6 +53,8 @@ class MainFormTest : public ::testing::Test {
     ReleaseKeys();
     form_.reset();
   }
+  // Settings, language files and arguments the window finds when it is created.
+  virtual void BeforeCreate() {}
 
   static void Pump() {
     MSG msg;
@@ -154,6 +165,8 @@ class MainFormTest : public ::testing::Test {
   FakeModifierKeys keys_;
   VariablePlatform variables_{clock_,   locale_,        environment_, system_,
                               windows_, shared_memory_, files_,       "C:\\Kestrix"};
+  FakeResources resources_;
+  std::vector<std::string> args_;
   StartupValues app_;
   WindowHandle host_ = 0;
   std::optional<Ttc_KestrixForm> form_;
@@ -170,6 +183,249 @@ TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
   EXPECT_EQ(T(kId_btn_extended), "Extended");
   EXPECT_TRUE(Checked(kId_option_closewnd));
   EXPECT_EQ(TextOf(form_->hwnd()), "Total Commander Kestrix ");
+}
+
+// --- Themes, flat buttons and the interface language ---------------------------------
+
+// Whether a flat button shows the glyph resource `name` (compared pixel by pixel with the
+// resource decoded at the window's DPI).
+::testing::AssertionResult ShowsGlyph(const Ttc_KestrixForm& form, FileSystem& files, int id,
+                                      const std::string& name) {
+  const FlatButton* button = form.FlatControl(id);
+  if (button == nullptr) return ::testing::AssertionFailure() << id << " is no flat button";
+  PngImage expected;
+  std::string error;
+  if (!LoadGlyph(GetModuleHandleA(nullptr), files, GlyphRef::Resource(name), DpiOf(form.hwnd()),
+                 expected, error))
+    return ::testing::AssertionFailure() << name << ": " << error;
+  const PngImage& shown = button->Glyph();
+  if (shown.IsEmpty() || shown.Width() != expected.Width() || shown.Height() != expected.Height() ||
+      std::memcmp(shown.Pixels(), expected.Pixels(),
+                  static_cast<size_t>(shown.Width()) * shown.Height() * 4) != 0)
+    return ::testing::AssertionFailure() << "control " << id << " does not show " << name;
+  return ::testing::AssertionSuccess();
+}
+
+struct ColorAnswer {
+  LRESULT brush;
+  COLORREF text;
+  COLORREF background;
+  COLORREF brush_color;
+};
+
+class MainFormLookTest : public MainFormTest {
+ protected:
+  ColorAnswer AskColors(UINT message, int id) {
+    HDC dc = GetDC(form_->hwnd());
+    ColorAnswer answer{};
+    answer.brush = SendMessageA(form_->hwnd(), message, reinterpret_cast<WPARAM>(dc),
+                                reinterpret_cast<LPARAM>(C(id)));
+    answer.text = GetTextColor(dc);
+    answer.background = GetBkColor(dc);
+    LOGBRUSH brush = {};
+    if (answer.brush != 0) GetObjectA(reinterpret_cast<HBRUSH>(answer.brush), sizeof brush, &brush);
+    answer.brush_color = brush.lbColor;
+    ReleaseDC(form_->hwnd(), dc);
+    return answer;
+  }
+  bool Shows(int id, const std::string& glyph) { return ShowsGlyph(*form_, files_, id, glyph); }
+  int CharsetOf(int id) {
+    return FontCharset(reinterpret_cast<HFONT>(SendMessageA(C(id), WM_GETFONT, 0, 0)));
+  }
+  std::string Settings() { return files_.FileContent(kSettingsFile).value_or(""); }
+};
+
+// NIGHTFALL with flat buttons, a translucent window and a larger font.
+class NightfallTest : public MainFormLookTest {
+  void BeforeCreate() override {
+    files_.AddFile(kSettingsFile,
+                   "[Configuration]\r\nFlatButtons=True\r\nUseWindowTheme=True\r\n"
+                   "SelectedTheme=2\r\nAlphaBlendValue=200\r\nFontSize=10\r\n");
+  }
+};
+
+TEST_F(NightfallTest, ControlsAreAnsweredInTheThemesColours) {
+  constexpr COLORREF kMain = HexRgb(0xE3E3E3);
+  constexpr COLORREF kAccent = HexRgb(0xFF7A05);
+  const struct {
+    UINT message;
+    int id;
+    COLORREF text;
+  } themed[] = {
+      {WM_CTLCOLOREDIT, kId_edit_curdirname, kAccent},
+      {WM_CTLCOLORSTATIC, kId_lbl_newdirname, kAccent},
+      {WM_CTLCOLORSTATIC, kId_lbl_s_refresh, kAccent},
+      {WM_CTLCOLORSTATIC, kId_option_closewnd, GetSysColor(COLOR_WINDOWTEXT)},
+  };
+  for (const auto& c : themed) {
+    ColorAnswer answer = AskColors(c.message, c.id);
+    ASSERT_NE(answer.brush, 0) << c.id;
+    EXPECT_EQ(answer.brush_color, kMain) << c.id;
+    EXPECT_EQ(answer.background, kMain) << c.id;
+    EXPECT_EQ(answer.text, c.text) << c.id;
+  }
+  // The input fields stay as the system draws them.
+  EXPECT_EQ(AskColors(WM_CTLCOLOREDIT, kId_MkDirExt).brush_color, GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(form_->FlatControl(kId_btn_ok_flat)->Colors().face, kMain);
+  EXPECT_EQ(form_->FlatControl(kId_btn_cancel_flat)->Colors().text, kAccent);
+  EXPECT_EQ(form_->FlatControl(kId_btn_extended)->Colors().text, HexRgb(0x808080));
+  EXPECT_TRUE(Shows(kId_btn_cancel_flat, "THEME_NIGHTFALL_CANCEL"));
+  EXPECT_TRUE(Shows(kId_btn_options_flat, "THEME_NIGHTFALL_OPTIONS"));
+  EXPECT_TRUE(Shows(kId_btn_undo, "THEME_NIGHTFALL_UNDO"));
+  // FontSize 10 with the default face reaches every control, edit fields too.
+  for (int id : {kId_option_closewnd, kId_MkDirExt, kId_btn_ok_flat}) {
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(C(id), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -MulDiv(10, DpiOf(form_->hwnd()), 72)) << id;
+  }
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(form_->hwnd(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 200);
+  EXPECT_TRUE(flags & LWA_ALPHA);
+}
+
+TEST_F(NightfallTest, FlatButtonsStandInForThePushButtonsAndFollowTheOkState) {
+  for (auto [plain, flat] : {std::pair{kId_btn_ok, kId_btn_ok_flat},
+                             {kId_btn_cancel, kId_btn_cancel_flat},
+                             {kId_btn_options, kId_btn_options_flat}}) {
+    EXPECT_FALSE(Visible(plain)) << plain;
+    EXPECT_TRUE(Visible(flat)) << flat;
+  }
+  TypeName("Existing");
+  EXPECT_EQ(T(kId_btn_ok_flat), "Enter");
+  EXPECT_TRUE(Enabled(kId_btn_ok_flat));
+  EXPECT_TRUE(Shows(kId_btn_ok_flat, "THEME_DEFAULT_ENTER"));
+  TypeName("");
+  EXPECT_FALSE(Enabled(kId_btn_ok_flat));
+  EXPECT_TRUE(Shows(kId_btn_ok_flat, "THEME_NIGHTFALL_OK"));
+  // A click on the disabled flat OK creates nothing.
+  SendMessageA(C(kId_btn_ok_flat), BM_CLICK, 0, 0);
+  TypeName("Fresh");
+  EXPECT_EQ(T(kId_btn_ok_flat), "OK");
+  EXPECT_TRUE(Enabled(kId_btn_ok_flat));
+  SendMessageA(C(kId_btn_ok_flat), BM_CLICK, 0, 0);
+  Pump();
+  EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\Fresh"));
+  EXPECT_EQ(files_.CreatedDirectories().size(), 1u);
+}
+
+TEST_F(MainFormLookTest, PlainLookKeepsPushButtonsAndItsOwnTextColours) {
+  EXPECT_TRUE(Visible(kId_btn_ok));
+  EXPECT_FALSE(Visible(kId_btn_ok_flat));
+  ColorAnswer preview = AskColors(WM_CTLCOLORSTATIC, kId_lbl_newdirname);
+  EXPECT_EQ(preview.text, HexRgb(0x5D98E3));
+  EXPECT_EQ(preview.brush_color, GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(AskColors(WM_CTLCOLORSTATIC, kId_lbl_s_refresh).text, HexRgb(0x7CAD5B));
+  EXPECT_TRUE(Shows(kId_btn_undo, "NOTHEME_DEFAULT_UNDO"));
+  EXPECT_TRUE(Shows(kId_btn_BatchDir, "ICON_BatchCreate_INACT"));
+  Click(kId_btn_BatchDir);
+  EXPECT_TRUE(Shows(kId_btn_BatchDir, "ICON_BatchCreate_ACT"));
+  // Without layered transparency the window is opaque.
+  EXPECT_EQ(GetWindowLongPtrA(form_->hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+}
+
+TEST_F(MainFormLookTest, HoverHighlightsQuickButtonsTheRefreshMarkerAndCountsLines) {
+  SendMessageA(C(kId_btn_Quick1), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  EXPECT_TRUE(Shows(kId_btn_Quick1, "ICON_SpaceToDot_ACT"));
+  SendMessageA(C(kId_btn_Quick3), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  EXPECT_TRUE(Shows(kId_btn_Quick1, "ICON_SpaceToDot_INACT"));
+  EXPECT_TRUE(Shows(kId_btn_Quick3, "ICON_InvertCase_ACT"));
+  SendMessageA(form_->hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+  EXPECT_TRUE(Shows(kId_btn_Quick3, "ICON_InvertCase_INACT"));
+
+  SendMessageA(C(kId_lbl_s_newfolder), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_TRUE(Visible(kId_lbl_s_refresh));
+  EXPECT_FALSE(Visible(kId_img_ChangeDirAttrib));
+  EXPECT_EQ(AskColors(WM_CTLCOLORSTATIC, kId_lbl_s_newfolder).text, HexRgb(0x808080));
+  SendMessageA(C(kId_lbl_s_newfolder), WM_MOUSELEAVE, 0, 0);
+  EXPECT_FALSE(Visible(kId_lbl_s_refresh));
+  EXPECT_TRUE(Visible(kId_img_ChangeDirAttrib));
+
+  Click(kId_btn_extended);
+  TypeList("a\r\n\r\nb\r\nc");
+  ASSERT_TRUE(Visible(kId_lbl_s_more));
+  EXPECT_EQ(T(kId_lbl_s_more), "<more>");
+  SendMessageA(C(kId_lbl_s_more), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(T(kId_lbl_s_more), "<3>");
+  TypeList("a\r\nb");  // the count follows the list while hovered
+  EXPECT_EQ(T(kId_lbl_s_more), "<2>");
+  SendMessageA(C(kId_lbl_s_more), WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(T(kId_lbl_s_more), "<more>");
+}
+
+// A user theme: its colours, one icon file of its own and the default glyphs for the rest.
+class UserThemeTest : public MainFormLookTest {
+  void BeforeCreate() override {
+    files_.AddFile(kSettingsFile,
+                   "[Configuration]\r\nFlatButtons=True\r\nUseWindowTheme=True\r\n"
+                   "SelectedTheme=6\r\nUserThemeName=Mine\r\n");
+    files_.AddFile("C:\\Kestrix\\theme_Mine\\theme.ini",
+                   "[ThemeInfo]\r\nName=Mine\r\nMainColor=#102030\r\nFontColor=405060\r\n");
+    std::string png;
+    ASSERT_EQ(ReadRcData(GetModuleHandleA(nullptr), "THEME_PINK_CANCEL", png), 0u);
+    files_.AddFile("C:\\Kestrix\\theme_Mine\\icon-cancel.png", png);
+  }
+};
+
+TEST_F(UserThemeTest, ColoursAndIconFilesComeFromTheThemeDirectory) {
+  ColorAnswer answer = AskColors(WM_CTLCOLORSTATIC, kId_lbl_newdirname);
+  EXPECT_EQ(answer.brush_color, HexRgb(0x102030));
+  EXPECT_EQ(answer.text, HexRgb(0x405060));
+  EXPECT_TRUE(Shows(kId_btn_cancel_flat, "THEME_PINK_CANCEL"));
+  EXPECT_TRUE(Shows(kId_btn_options_flat, "THEME_DEFAULT_OPTIONS"));
+  EXPECT_TRUE(Shows(kId_btn_ok_flat, "THEME_DEFAULT_OK"));
+  SendMessageA(form_->hwnd(), WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_NE(Settings().find("UserThemeName=Mine"), std::string::npos);
+}
+
+// An external language file named by CurrentLng.
+class ExternalLanguageTest : public MainFormLookTest {
+  void BeforeCreate() override {
+    files_.AddFile(kSettingsFile, "[Language]\r\nCurrentLng=lng_Magyar.ini\r\n");
+    files_.AddFile("C:\\Kestrix\\lng_Magyar.ini",
+                   "[Language]\r\nLngShortID=\tHUN\r\n[Buttons]\r\nBtnCancel=\t\t\tM\xE9gse\r\n"
+                   "BtnExtended=\t\tB\xF5v\xEDtett\r\n[Captions - Program]\r\n"
+                   "Replacements=\t\tHelyettes\xEDt\xE9s\r\nMore=\t<t\xF6"
+                   "bb>\r\n");
+  }
+};
+
+TEST_F(ExternalLanguageTest, TextsAndTheFontCharsetComeFromTheFile) {
+  EXPECT_EQ(T(kId_btn_cancel), "M\xE9gse");
+  EXPECT_EQ(T(kId_btn_extended), "B\xF5v\xEDtett");
+  EXPECT_EQ(T(kId_option_replacements), "Helyettes\xEDt\xE9s");
+  EXPECT_EQ(T(kId_btn_ok), "OK");  // a key the file lacks keeps its English text
+  for (int id : {kId_btn_cancel, kId_option_replacements, kId_Label21, kId_MkDir})
+    EXPECT_EQ(CharsetOf(id), 238) << id;
+  EXPECT_NE(CharsetOf(kId_MkDirExt), 238);  // edit fields keep the designed font
+  Click(kId_btn_extended);
+  TypeList("x\r\ny");
+  EXPECT_EQ(T(kId_lbl_s_more),
+            "<t\xF6"
+            "bb>");
+  PostMessageA(form_->hwnd(), WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_NE(Settings().find("CurrentLng=lng_Magyar.ini"), std::string::npos);
+}
+
+// "/LNG=" picks a built-in language for this run.
+class CommandLineLanguageTest : public MainFormLookTest {
+  void BeforeCreate() override {
+    resources_.Add("LNG_RUS", "[Language]\r\nLngShortID=RUS\r\n[Buttons]\r\nBtnOK=Da\r\n");
+    args_ = {"/lng= rus "};
+  }
+};
+
+TEST_F(CommandLineLanguageTest, ItsIdentifierIsWrittenWhenTheSettingIsMissing) {
+  TypeName("Fresh");
+  EXPECT_EQ(T(kId_btn_ok), "Da");
+  EXPECT_EQ(CharsetOf(kId_btn_ok), 204);
+  EXPECT_EQ(form_->Language().current_id, "rus");
+  SendMessageA(form_->hwnd(), WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_NE(Settings().find("CurrentLng=rus"), std::string::npos);
 }
 
 TEST_F(MainFormTest, OkIsDisabledForAnEmptyNameAndReadsEnterForAnExistingDirectory) {
