@@ -4,70 +4,21 @@
 // popup.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
-
-#include "fakes/fake_clock.h"
-#include "fakes/fake_code_page.h"
-#include "fakes/fake_environment.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_message_boxes.h"
-#include "fakes/fake_shared_memory.h"
-#include "fakes/fake_system_facts.h"
-#include "fakes/fake_window_system.h"
-#include "ui/main_form.h"
+#include "ui/main_form_fixture.h"
 #include "ui/shell_input_driver.h"
 
 namespace kestrix {
 namespace {
 
-constexpr char kExe[] = "C:\\Kestrix\\tc Kestrix.exe";
 constexpr char kTitle[] = "Total Commander Kestrix";
 
-class MainFormListsTest : public ::testing::Test {
+class MainFormListsTest : public MainFormFixture {
  protected:
-  void SetUp() override {
-    files_.AddDrive("C:");
-    files_.AddDirectory("C:\\Kestrix");
-    files_.AddDirectory("C:\\Work");
-    host_ = windows_.Add(0, "TTOTAL_CMD", "Total Commander");
-    windows_.SetRect(host_, {0, 0, 1000, 800});
-    app_.Snapshot.HostWindow = host_;
-    form_.emplace(app_, MainFormServices{windows_, files_, environment_, kExe, nullptr, &variables_,
-                                         nullptr, &code_page_, &boxes_, &keys_});
-    ASSERT_TRUE(form_->Create(GetModuleHandleA(nullptr)));
-    app_.Snapshot.CurrentPath = "C:\\Work\\";
-    SetWindowTextA(C(kId_lbl_currentPath), "C:\\Work\\");
-    ShowWindow(form_->hwnd(), SW_SHOW);
-    SetForegroundWindow(form_->hwnd());
-    Activate();
-  }
-  void TearDown() override {
-    HoldKeys(false, false);
-    form_.reset();
-  }
-
   void Activate() {
     SendMessageA(form_->hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
     Pump();
   }
-  static void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-  HWND C(int id) const { return form_->Control(id); }
-  static std::string TextOf(HWND control) {
-    char buffer[4096] = {};
-    GetWindowTextA(control, buffer, sizeof buffer);
-    return buffer;
-  }
-  std::string T(int id) const { return TextOf(C(id)); }
   std::string Title() const { return TextOf(form_->hwnd()); }
-  bool Visible(int id) const { return (GetWindowLongPtrA(C(id), GWL_STYLE) & WS_VISIBLE) != 0; }
   int Width(int id) const {
     RECT rect;
     GetWindowRect(C(id), &rect);
@@ -79,19 +30,7 @@ class MainFormListsTest : public ::testing::Test {
                  reinterpret_cast<LPARAM>(&end));
     return {start, end};
   }
-  void TypeName(const std::string& text) {
-    SetWindowTextA(form_->MkDirEdit(), text.c_str());
-    Pump();
-  }
-  static void HoldKeys(bool ctrl, bool shift) {
-    BYTE state[256] = {};
-    GetKeyboardState(state);
-    state[VK_CONTROL] = ctrl ? 0x80 : 0;
-    state[VK_SHIFT] = shift ? 0x80 : 0;
-    state[VK_MENU] = 0;
-    SetKeyboardState(state);
-  }
-  void Key(HWND control, WPARAM key, bool ctrl = false, bool shift = false) {
+  void KeyWithRelease(HWND control, WPARAM key, bool ctrl = false, bool shift = false) {
     HoldKeys(ctrl, shift);
     SendMessageA(control, WM_KEYDOWN, key, 1);
     HoldKeys(false, false);
@@ -126,67 +65,6 @@ class MainFormListsTest : public ::testing::Test {
     SetClipboardData(CF_TEXT, memory);
     CloseClipboard();
   }
-  std::vector<std::string> ListLines() const {
-    std::vector<std::string> lines;
-    const std::string text = T(kId_MkDirExt);
-    size_t start = 0;
-    for (;;) {
-      size_t end = text.find("\r\n", start);
-      lines.push_back(text.substr(start, end == std::string::npos ? end : end - start));
-      if (end == std::string::npos) break;
-      start = end + 2;
-    }
-    return lines;
-  }
-  void Screenshot(const char* name) {
-    const char* dir = std::getenv("KESTRIX_SHOT_DIR");
-    if (dir == nullptr) return;
-    RedrawWindow(form_->hwnd(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-    Pump();
-    Sleep(300);
-    Pump();
-    RECT rect;
-    GetWindowRect(form_->hwnd(), &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const int stride = ((width * 3 + 3) / 4) * 4;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(std::string(dir) + "\\" + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  }
-
-  FakeWindowSystem windows_;
-  FakeFileSystem files_;
-  FakeEnvironment environment_{{"ALLUSERSPROFILE", "C:\\ProgramData"}};
-  FakeClock clock_;
-  FakeLocale locale_;
-  FakeSystemFacts system_;
-  FakeSharedMemory shared_memory_;
-  FakeCodePage code_page_;
-  FakeMessageBoxes boxes_;
-  FakeModifierKeys keys_;
-  VariablePlatform variables_{clock_,   locale_,        environment_, system_,
-                              windows_, shared_memory_, files_,       "C:\\Kestrix"};
-  StartupValues app_;
-  WindowHandle host_ = 0;
-  std::optional<Ttc_KestrixForm> form_;
 };
 
 TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
@@ -197,10 +75,10 @@ TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
   ChooseFromAttributeMenu(3);  // hidden again: off
   EXPECT_EQ(Title(), std::string(kTitle) + " [---s]");
   ChooseFromAttributeMenu(3);
-  Key(form_->MkDirEdit(), VK_F3);
+  KeyWithRelease(form_->MkDirEdit(), VK_F3);
   EXPECT_EQ(Title(), std::string(kTitle) + " 1.6.0.5 [--hs]");
   Screenshot("attributes-extended");
-  Key(C(kId_MkDirExt), VK_F6);
+  KeyWithRelease(C(kId_MkDirExt), VK_F6);
   TypeName("Hidden one");
   SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_btn_ok, BN_CLICKED),
                reinterpret_cast<LPARAM>(C(kId_btn_ok)));
@@ -235,7 +113,7 @@ TEST_F(MainFormListsTest, LetterFieldKeepsEachLetterOnceInOrderAndClosesWithEsca
   // The set stays as typed; opening again shows it selected.
   EXPECT_EQ(Title(), std::string(kTitle) + " [r---]");
   EXPECT_TRUE(IsWindow(form_->hwnd()));
-  Key(form_->MkDirEdit(), 'Q', true, true);
+  KeyWithRelease(form_->MkDirEdit(), 'Q', true, true);
   EXPECT_EQ(TextOf(field), "r");
 }
 
@@ -244,7 +122,7 @@ TEST_F(MainFormListsTest, TwoDroppedNamesGoIntoTheListOnceEach) {
   files_.AddFile("C:\\Docs\\notes.txt", "x\r\ny\r\n");
   TypeName("Start");
   // A drop ends Batch mode first and gives the list typed before it back.
-  Key(form_->MkDirEdit(), VK_F8);
+  KeyWithRelease(form_->MkDirEdit(), VK_F8);
   ASSERT_EQ(form_->Mode(), MainMode::kBatch);
   Drop({"C:\\Docs\\report.doc", "C:\\Docs\\notes.txt"});
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
@@ -285,7 +163,7 @@ TEST_F(MainFormListsTest, PastedLinesSwitchToTheListAndOneLineIsTrimmedIntoTheNa
   TypeName("ab");
   SendMessageA(form_->MkDirEdit(), EM_SETSEL, 1, 1);
   SetClipboard("  x y  ");
-  Key(form_->MkDirEdit(), 'V', true);
+  KeyWithRelease(form_->MkDirEdit(), 'V', true);
   // The key's character follows; it must not paste the text a second time.
   Char(form_->MkDirEdit(), '\x16');
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
@@ -293,7 +171,7 @@ TEST_F(MainFormListsTest, PastedLinesSwitchToTheListAndOneLineIsTrimmedIntoTheNa
   EXPECT_EQ(NameSelection(), std::make_pair(DWORD{4}, DWORD{4}));
 
   SetClipboard("x\r\ny");
-  Key(form_->MkDirEdit(), 'V', true);
+  KeyWithRelease(form_->MkDirEdit(), 'V', true);
   Char(GetFocus(), '\x16');
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
   const std::vector<std::string> expected{"x", "y", ""};
@@ -357,9 +235,9 @@ TEST_F(MainFormListsTest, HistoryPickShowsUndoWhichRestoresTheTypedText) {
   files_.AddFile("C:\\Kestrix\\tc Kestrix.lst", "[MkDirHistory]\r\n0=Photos 2024\r\n1=Docs\r\n");
   const int full_width = Width(kId_MkDir);
   TypeName("my name");
-  Key(form_->MkDirEdit(), VK_END);
+  KeyWithRelease(form_->MkDirEdit(), VK_END);
   // Down in a field with an empty list fills it from the history first.
-  Key(form_->MkDirEdit(), VK_DOWN);
+  KeyWithRelease(form_->MkDirEdit(), VK_DOWN);
   HWND combo = C(kId_MkDir);
   ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 2);
   SendMessageA(combo, CB_SETCURSEL, 1, 0);
@@ -372,7 +250,7 @@ TEST_F(MainFormListsTest, HistoryPickShowsUndoWhichRestoresTheTypedText) {
   EXPECT_EQ(Width(kId_MkDir), full_width - Width(kId_btn_undo) - 1);
   Screenshot("history-pick");
 
-  Key(form_->MkDirEdit(), 'Z', true);
+  KeyWithRelease(form_->MkDirEdit(), 'Z', true);
   EXPECT_EQ(T(kId_MkDir), "my name");
   EXPECT_EQ(NameSelection(), std::make_pair(DWORD{7}, DWORD{7}));
   EXPECT_FALSE(Visible(kId_btn_undo));

@@ -1,0 +1,173 @@
+#pragma once
+// The main window created in the test process against a fake host, fake files and fake
+// resources, with the helpers the window tests drive it by.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_code_page.h"
+#include "fakes/fake_environment.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_message_boxes.h"
+#include "fakes/fake_resources.h"
+#include "fakes/fake_shared_memory.h"
+#include "fakes/fake_system_facts.h"
+#include "fakes/fake_window_system.h"
+#include "ui/main_form.h"
+
+namespace kestrix {
+
+constexpr char kExe[] = "C:\\Kestrix\\tc Kestrix.exe";
+constexpr char kSettingsFile[] = "C:\\Kestrix\\tc Kestrix.ini";
+
+class MainFormFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    files_.AddDrive("C:");
+    files_.AddDirectory("C:\\Kestrix");
+    files_.AddDirectory("C:\\Work\\Existing");
+    host_ = windows_.Add(0, "TTOTAL_CMD", "Total Commander");
+    windows_.SetRect(host_, {0, 0, 1000, 800});
+    app_.Snapshot.HostWindow = host_;
+    BeforeCreate();
+    MainFormServices services{windows_, files_,      environment_, kExe,   nullptr,     &variables_,
+                              nullptr,  &code_page_, &boxes_,      &keys_, &resources_, args_};
+    form_.emplace(app_, std::move(services));
+    ASSERT_TRUE(form_->Create(GetModuleHandleA(nullptr)));
+    app_.Snapshot.CurrentPath = "C:\\Work\\";
+    SetWindowTextA(C(kId_lbl_currentPath), "C:\\Work\\");
+    ShowWindow(form_->hwnd(), SW_SHOW);
+    SetForegroundWindow(form_->hwnd());
+    SendMessageA(form_->hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    Pump();
+  }
+  void TearDown() override {
+    ReleaseKeys();
+    form_.reset();
+  }
+  // Settings, language files and arguments the window finds when it is created.
+  virtual void BeforeCreate() {}
+
+  static void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  HWND C(int id) const { return form_->Control(id); }
+  static std::string TextOf(HWND control) {
+    char buffer[4096] = {};
+    GetWindowTextA(control, buffer, sizeof buffer);
+    return buffer;
+  }
+  std::string T(int id) const { return TextOf(C(id)); }
+  bool Visible(int id) const { return (GetWindowLongPtrA(C(id), GWL_STYLE) & WS_VISIBLE) != 0; }
+  bool Enabled(int id) const { return IsWindowEnabled(C(id)) != FALSE; }
+  bool Checked(int id) const { return SendMessageA(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+  // Typing into the name field: its edit reports the change to the combo box.
+  void TypeName(const std::string& text) {
+    SetWindowTextA(form_->MkDirEdit(), text.c_str());
+    Pump();
+  }
+  void TypeList(const std::string& text) {
+    SetWindowTextA(C(kId_MkDirExt), text.c_str());
+    Pump();
+  }
+  void Click(int id) {
+    SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(C(id)));
+    Pump();
+  }
+  static void HoldKeys(bool ctrl, bool shift) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_CONTROL] = ctrl ? 0x80 : 0;
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    state[VK_MENU] = 0;
+    SetKeyboardState(state);
+  }
+  static void ReleaseKeys() { HoldKeys(false, false); }
+  // A key press on a control, with its character when it has one.
+  void Key(HWND control, WPARAM key, bool ctrl = false, bool shift = false, WPARAM ch = 0) {
+    HoldKeys(ctrl, shift);
+    SendMessageA(control, WM_KEYDOWN, key, 1);
+    if (ch != 0) SendMessageA(control, WM_CHAR, ch, 1);
+    ReleaseKeys();
+    Pump();
+  }
+  std::vector<std::string> ListLines() const {
+    std::vector<std::string> lines;
+    std::string text = T(kId_MkDirExt);
+    size_t start = 0;
+    while (start <= text.size()) {
+      size_t end = text.find("\r\n", start);
+      if (end == std::string::npos) end = text.size();
+      lines.push_back(text.substr(start, end - start));
+      start = end + 2;
+      if (end == text.size()) break;
+    }
+    return lines;
+  }
+  void Screenshot(const char* name) {
+    const char* dir = std::getenv("KESTRIX_SHOT_DIR");
+    if (dir == nullptr) return;
+    RedrawWindow(form_->hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    Pump();
+    Sleep(300);
+    Pump();
+    RECT rect;
+    GetWindowRect(form_->hwnd(), &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const int stride = ((width * 3 + 3) / 4) * 4;
+    std::vector<char> pixels(static_cast<size_t>(stride) * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::ofstream out(std::string(dir) + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  }
+
+  FakeWindowSystem windows_;
+  FakeFileSystem files_;
+  FakeEnvironment environment_{
+      {"ALLUSERSPROFILE", "C:\\ProgramData"}, {"KX_ONE", "1"}, {"KX_TWO", "2"}};
+  FakeClock clock_;
+  FakeLocale locale_;
+  FakeSystemFacts system_;
+  FakeSharedMemory shared_memory_;
+  FakeCodePage code_page_;
+  FakeMessageBoxes boxes_;
+  FakeModifierKeys keys_;
+  VariablePlatform variables_{clock_,   locale_,        environment_, system_,
+                              windows_, shared_memory_, files_,       "C:\\Kestrix"};
+  FakeResources resources_;
+  std::vector<std::string> args_;
+  StartupValues app_;
+  WindowHandle host_ = 0;
+  std::optional<Ttc_KestrixForm> form_;
+};
+
+}  // namespace kestrix
