@@ -107,8 +107,18 @@ int Run(int repetitions) {
   SetEnvironmentVariableA("SET_NAME", "weekly");
   StartupValues app;
   app.Snapshot.HostWindow = host;
-  Ttc_KestrixForm form(app, {host_windows, files, environment, exe_path, nullptr, &variables,
-                             nullptr, &code_page, &message_boxes, &modifier_keys});
+  Ttc_KestrixForm form(app, {host_windows,
+                             files,
+                             environment,
+                             exe_path,
+                             nullptr,
+                             &variables,
+                             nullptr,
+                             &code_page,
+                             &message_boxes,
+                             &modifier_keys,
+                             nullptr,
+                             {}});
   if (!form.Create(GetModuleHandleA(nullptr))) {
     std::fprintf(stderr, "the main window could not be created\n");
     return 1;
