@@ -251,7 +251,10 @@ void Ttc_KestrixForm::MkDirExtChange() {
     std::vector<std::string> split = SplitLines(text);
     DirExists(Concat({app_.Snapshot.CurrentPath, split.empty() ? "" : split.front()}));
   }
-  SetText(kId_MkDir, NameFromList(text));
+  // The name field mirrors line 0; its own change handler must not answer that copy, or
+  // the preview would show one name of several.
+  last_name_text_ = NameFromList(text);
+  SetText(kId_MkDir, last_name_text_);
   ApplyAutoEnable(Trim(text));
 }
 

@@ -325,6 +325,8 @@ TEST_F(MainFormTest, SeveralLinesDisableEnteringTheDirectory) {
   EXPECT_FALSE(Checked(kId_option_enterdir));
   EXPECT_FALSE(Enabled(kId_option_enterdir));
   EXPECT_TRUE(Visible(kId_lbl_s_more));
+  EXPECT_EQ(T(kId_lbl_newdirname), "");  // no single name to preview
+  EXPECT_EQ(T(kId_MkDir), "x");
   TypeList("x");
   EXPECT_TRUE(Enabled(kId_option_enterdir));
   EXPECT_FALSE(Checked(kId_option_enterdir));
