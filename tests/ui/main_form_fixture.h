@@ -29,6 +29,7 @@ constexpr char kSettingsFile[] = "C:\\Kestrix\\tc Kestrix.ini";
 class MainFormFixture : public ::testing::Test {
  protected:
   void SetUp() override {
+    clock_.now = {2026, 12, 7, 9, 30, 0, 0};
     files_.AddDrive("C:");
     files_.AddDirectory("C:\\Kestrix");
     files_.AddDirectory("C:\\Work\\Existing");
