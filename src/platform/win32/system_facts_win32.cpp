@@ -69,7 +69,9 @@ std::optional<RealOsVersion> Win32SystemFacts::RealVersion() {
 std::optional<std::string> Win32SystemFacts::Workgroup() {
   using NetWkstaGetInfoFn = DWORD(WINAPI*)(wchar_t*, DWORD, BYTE**);
   using NetApiBufferFreeFn = DWORD(WINAPI*)(void*);
-  HMODULE netapi = LoadLibraryA("NETAPI32.DLL");
+  // Loaded once and kept: the preview asks on every keystroke, and loading the library is
+  // most of the cost.
+  static const HMODULE netapi = LoadLibraryA("NETAPI32.DLL");
   if (netapi == nullptr) return std::nullopt;
   auto get_info = Lookup<NetWkstaGetInfoFn>(netapi, "NetWkstaGetInfo");
   auto free_buffer = Lookup<NetApiBufferFreeFn>(netapi, "NetApiBufferFree");
@@ -88,7 +90,6 @@ std::optional<std::string> Win32SystemFacts::Workgroup() {
     }
   }
   if (buffer != nullptr && free_buffer != nullptr) free_buffer(buffer);
-  FreeLibrary(netapi);
   return workgroup;
 }
 
