@@ -30,8 +30,7 @@ constexpr int kDefaultRepetitions = 2000;
 
 // Two texts of 60 characters with the same five variables (an environment variable set
 // below, year, month, day, computer name); they differ so that every set is a real
-// change. The environment reference comes first: the platform's expansion pairs every
-// "%" from the left, so a date token before it would take its opening "%".
+// change.
 constexpr char kTextA[] = "%SET_NAME% backup %Y-%N-%D of {pc}, full set of archives A01";
 constexpr char kTextB[] = "%SET_NAME% backup %Y-%N-%D of {pc}, full set of archives B02";
 static_assert(sizeof kTextA - 1 == 60 && sizeof kTextB - 1 == 60);
