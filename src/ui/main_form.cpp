@@ -562,10 +562,7 @@ void Ttc_KestrixForm::ProcessTextModifier(const char* function_name) {
   SetWindowTextA(field, modified.text.c_str());
   SetFocus(field);
   Select(field, modified.selection);
-  if (IsVisible(kId_MkDir))
-    MkDirChange();
-  else
-    MkDirExtChange();
+  RerunPreview();
 }
 
 }  // namespace kestrix

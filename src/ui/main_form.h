@@ -145,6 +145,8 @@ class Ttc_KestrixForm : public Form {
   // Likewise for the list: MkDirExtChange when its text changed.
   void ListMayHaveChanged();
   void MkDirExtChange();
+  // The change handler of the visible input field.
+  void RerunPreview();
   void ApplyAutoEnable(const std::string& text);
   bool DirExists(const std::string& path);
   void SetModeTitle(InputMode mode);
@@ -194,7 +196,6 @@ class Ttc_KestrixForm : public Form {
 
   // Refresh, path editing and application activation (main_form_host.cpp).
   static constexpr UINT kMsg_Reactivate = WM_APP + 20;
-  void RerunPreview();
   void lbl_s_newfolderClick();
   void AfterRefresh();
   void OpenPathEditing();

@@ -20,13 +20,6 @@ char CurrentDriveLetter() {
 
 }  // namespace
 
-void Ttc_KestrixForm::RerunPreview() {
-  if (IsVisible(kId_MkDir))
-    MkDirChange();
-  else
-    MkDirExtChange();
-}
-
 void Ttc_KestrixForm::lbl_s_newfolderClick() {
   if (!snapshot_) return;
   CheckAndTurnOffPathEditing();

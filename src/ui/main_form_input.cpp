@@ -252,10 +252,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
 // after the click; the keyboard never does.
 void Ttc_KestrixForm::option_replacementsMouseDown() {
   ReplacementsArmed_ = !IsChecked(kId_option_replacements);
-  if (IsVisible(kId_MkDir))
-    MkDirChange();
-  else
-    MkDirExtChange();
+  RerunPreview();
 }
 
 void Ttc_KestrixForm::AddSubdirLine(HWND control) {

@@ -51,10 +51,7 @@ void Ttc_KestrixForm::AcceptFiles(HDROP drop) {
       ListCaretToEnd();
     }
   }
-  if (IsVisible(kId_MkDir))
-    MkDirChange();
-  else
-    MkDirExtChange();
+  RerunPreview();
   // A refresh reads the host's panel path again, which would undo the path the drop just
   // set; only a loaded list leaves the path to the host.
   if (plan.load_text_file) lbl_s_newfolderClick();

@@ -258,6 +258,13 @@ void Ttc_KestrixForm::MkDirExtChange() {
   ApplyAutoEnable(Trim(text));
 }
 
+void Ttc_KestrixForm::RerunPreview() {
+  if (IsVisible(kId_MkDir))
+    MkDirChange();
+  else
+    MkDirExtChange();
+}
+
 void Ttc_KestrixForm::NameMayHaveChanged() {
   if (GetText(kId_MkDir) != last_name_text_) MkDirChange();
 }
