@@ -372,8 +372,8 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     case WM_ACTIVATEAPP:
       ApplicationActivation(wparam != FALSE);
       break;
-    case kMsg_Reactivate:
-      Reactivate();
+    case kMsg_AfterActivation:
+      AfterApplicationActivation(wparam != 0);
       return 0;
     case WM_LBUTTONDOWN:
       CheckAndTurnOffPathEditing();

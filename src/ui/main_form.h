@@ -195,7 +195,7 @@ class Ttc_KestrixForm : public Form {
   void AddUserAppItems(HMENU apps);
 
   // Refresh, path editing and application activation (main_form_host.cpp).
-  static constexpr UINT kMsg_Reactivate = WM_APP + 20;
+  static constexpr UINT kMsg_AfterActivation = WM_APP + 20;
   void lbl_s_newfolderClick();
   void AfterRefresh();
   void OpenPathEditing();
@@ -203,7 +203,7 @@ class Ttc_KestrixForm : public Form {
   void CheckAndTurnOffPathEditing();
   void ApplicationActivation(bool active);
   void ApplyCustomName();
-  void Reactivate();
+  void AfterApplicationActivation(bool active);
 
   // Batch group (main_form_batch.cpp).
   void GenerateBatchDirList();

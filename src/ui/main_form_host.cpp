@@ -81,8 +81,16 @@ void Ttc_KestrixForm::CheckAndTurnOffPathEditing() {
 // every return.
 void Ttc_KestrixForm::ApplicationActivation(bool active) {
   if (!app_.HostPresent || terminated_) return;
+  // Judged once the switch is complete: the active window is not yet set while the
+  // application is told, and another application must finish its own activation before
+  // the foreground is taken back.
+  PostMessageA(hwnd(), kMsg_AfterActivation, active ? 1 : 0, 0);
+}
+
+void Ttc_KestrixForm::AfterApplicationActivation(bool active) {
+  if (terminated_) return;
   if (!active) {
-    if (startup_.always_active) PostMessageA(hwnd(), kMsg_Reactivate, 0, 0);
+    if (startup_.always_active) ForceForeground(hwnd());
     return;
   }
   if (flags_.TC8B10Method && activation_.refresh_on_activate && snapshot_ &&
@@ -94,11 +102,6 @@ void Ttc_KestrixForm::ApplicationActivation(bool active) {
 void Ttc_KestrixForm::ApplyCustomName() {
   if (activation_.suggested_name == 0) return;
   SetText(kId_MkDir, Trim(activation_.custom_dir_name));
-}
-
-// Posted, so the other application finishes its own activation before we take it back.
-void Ttc_KestrixForm::Reactivate() {
-  if (startup_.always_active) ForceForeground(hwnd());
 }
 
 }  // namespace kestrix

@@ -602,5 +602,38 @@ TEST_F(MainFormTest, CustomNameReplacesTheSuggestionAtEveryActivation) {
   EXPECT_EQ(T(kId_MkDir), "Inbox %Y");
 }
 
+// The message method with RefreshOnActivate: every return of the application re-reads the
+// host's path; without the setting, returning asks nothing.
+class RefreshOnActivateTest : public MainFormTest {
+  void BeforeCreate() override {
+    files_.AddFile(kSettingsFile,
+                   "[Configuration]\r\nTC8B10Method=True\r\nRefreshOnActivate=True\r\n");
+  }
+};
+
+int PathQueries(const FakeWindowSystem& windows) {
+  int count = 0;
+  for (const auto& sent : windows.copy_data_sent())
+    if (sent.bytes.rfind("SP", 0) == 0) ++count;
+  return count;
+}
+
+TEST_F(RefreshOnActivateTest, ReturningToTheApplicationRereadsTheHostPath) {
+  const int before = PathQueries(windows_);
+  SendMessageA(form_->hwnd(), WM_ACTIVATEAPP, TRUE, 0);
+  Pump();
+  EXPECT_EQ(PathQueries(windows_), before + 1);
+  SendMessageA(form_->hwnd(), WM_ACTIVATEAPP, FALSE, 0);
+  Pump();
+  EXPECT_EQ(PathQueries(windows_), before + 1);
+}
+
+TEST_F(MainFormTest, WithoutRefreshOnActivateReturningAsksNothing) {
+  const size_t before = windows_.copy_data_sent().size();
+  SendMessageA(form_->hwnd(), WM_ACTIVATEAPP, TRUE, 0);
+  Pump();
+  EXPECT_EQ(windows_.copy_data_sent().size(), before);
+}
+
 }  // namespace
 }  // namespace kestrix
