@@ -1,5 +1,6 @@
 // The three modes, the change handlers of the name field and the list, the OK button's
 // state, the option check boxes and the creation run behind OK.
+#include "create/run_settings.h"
 #include "names/text_utils.h"
 #include "platform/win32/window_handle_win32.h"
 #include "ui/attribute_menu_win32.h"
@@ -388,13 +389,15 @@ void Ttc_KestrixForm::btn_okClick() {
   settings.FocusTCAfterCreate = activation_.focus_tc_after_create;
   settings.invalid_chars.action = activation_.invalid_char_action;
   settings.invalid_chars.replacement = activation_.invalid_char_replace;
+  {
+    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
+    settings.invalid_chars.replace_chars = ReadReplaceChars(ini);
+  }
   settings.CommanderIni = app_.CommanderIni;
   char windows_dir[MAX_PATH] = {};
   UINT length = GetWindowsDirectoryA(windows_dir, MAX_PATH);
   settings.WindowsDir = std::string(windows_dir, length < MAX_PATH ? length : 0);
-  HistoryPlaces places{app_.CommanderIni, ProgramDirOf(services_.exe_path),
-                       ExecutableBaseName(services_.exe_path), startup_.mkdir_history_file};
-  DirHistory history(services_.files, services_.environment, places);
+  DirHistory history(services_.files, services_.environment, HistoryPlacesNow());
   const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
   auto expand = [this](const std::string& text) {
     if (services_.variables == nullptr) return text;

@@ -635,5 +635,20 @@ TEST_F(MainFormTest, WithoutRefreshOnActivateReturningAsksNothing) {
   EXPECT_EQ(windows_.copy_data_sent().size(), before);
 }
 
+// The user's own character replacements reach the run behind OK.
+class ReplaceCharsTest : public MainFormTest {
+  void BeforeCreate() override {
+    files_.AddFile(kSettingsFile,
+                   "[Configuration]\r\nInvalidCharAction=1\r\n[ReplaceChars]\r\n&=and\r\n");
+  }
+};
+
+TEST_F(ReplaceCharsTest, OkRepairsTheNameWithTheSettingsReplacements) {
+  TypeName("R&D");
+  Click(kId_btn_ok);
+  EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\RandD"));
+  EXPECT_FALSE(files_.Exists("C:\\Work\\R&D"));
+}
+
 }  // namespace
 }  // namespace kestrix
