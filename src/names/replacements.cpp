@@ -1,5 +1,6 @@
 #include "names/replacements.h"
 
+#include <memory>
 #include <utility>
 
 #include "create/directory_structure.h"
@@ -140,12 +141,17 @@ AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::str
 
 std::function<std::string(const std::string& key)> ReplaceCharsFromSettingsFile(
     FileSystem& files, const std::string& settings_file) {
-  return [&files, settings_file](const std::string& key) -> std::string {
+  // The file is read at the first question only: one preview asks for every key.
+  auto settings = std::make_shared<std::optional<TBigIniFile>>();
+  auto unreadable = std::make_shared<bool>(false);
+  return [&files, settings_file, settings, unreadable](const std::string& key) -> std::string {
     // The preview goes on with the default when the file cannot be read.
+    if (*unreadable) return "_";
     try {
-      TBigIniFile settings(files, settings_file);
-      return settings.ReadString("ReplaceChars", key, "_");
+      if (!*settings) settings->emplace(files, settings_file);
+      return (*settings)->ReadString("ReplaceChars", key, "_");
     } catch (const InOutError&) {
+      *unreadable = true;
       return "_";
     }
   };

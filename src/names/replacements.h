@@ -93,8 +93,8 @@ struct PreviewCleanupSettings {
   bool normal_mode = true;  // MkDir visible
 };
 
-// A replace_char_value that opens the settings file at each question and reads the key of
-// section ReplaceChars ("_" when missing).
+// A replace_char_value for one preview: it reads the settings file at its first question
+// and answers every key of section ReplaceChars from it ("_" when missing or unreadable).
 std::function<std::string(const std::string& key)> ReplaceCharsFromSettingsFile(
     FileSystem& files, const std::string& settings_file);
 

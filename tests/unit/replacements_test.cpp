@@ -271,9 +271,12 @@ TEST_F(PreviewCleanupTest, ReplaceCharsValuesAreReadFromTheSettingsFileWhenAsked
   settings.replace_char_keys = {"&", "#"};
   settings.replace_char_value = ReplaceCharsFromSettingsFile(files, settings_file);
   EXPECT_EQ(Clean("a&b#c"), "aandb_c");
+  // Each preview takes a new reader, which sees the file as it is now.
   files.AddFile(settings_file, "[ReplaceChars]\r\n&=+\r\n");
+  settings.replace_char_value = ReplaceCharsFromSettingsFile(files, settings_file);
   EXPECT_EQ(Clean("a&b"), "a+b");
   files.FailPath(settings_file, kErrorAccessDenied, FakeFileSystem::kFaultRead);
+  settings.replace_char_value = ReplaceCharsFromSettingsFile(files, settings_file);
   EXPECT_EQ(Clean("a&b"), "a_b");
 }
 
