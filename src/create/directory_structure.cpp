@@ -8,10 +8,6 @@ std::string NormalizeSeparators(std::string_view text) {
   return ReplaceAll(text, "/", "\\");
 }
 
-bool HasLevelSeparator(std::string_view text) {
-  return ContainsAnyOf(text, "\\/");
-}
-
 bool IsAbsolutePath(std::string_view text) {
   const std::string t = AsciiUpperCase(Trim(text));
   if (t.starts_with("\\\\")) return true;
@@ -29,12 +25,6 @@ std::vector<std::string> SplitLevels(std::string_view text) {
   }
   parts.push_back(chain.substr(start));
   return parts;
-}
-
-NormalTextKind ClassifyNormalText(std::string_view text) {
-  if (IsAbsolutePath(text)) return NormalTextKind::kAbsolute;
-  if (HasLevelSeparator(text)) return NormalTextKind::kChain;
-  return NormalTextKind::kSingle;
 }
 
 bool NeedsListForm(std::string_view name_text) {

@@ -10,10 +10,10 @@
 //   C:\x or \\s\x    an absolute path, created with all missing levels
 //
 // A creation run uses it in this order: a Normal text for which NeedsListForm holds is
-// first carried into the list (CarryNameToList) and created as a list. Normal mode then
-// tests IsAbsolutePath (ForceDirectories), judges invalid characters (invalid_chars.h) and
-// creates by ClassifyNormalText: a chain through CreateLevels(SplitLevels(text)), a single
-// name directly. Extended mode removes blank lines, judges PrepareListRunText's result,
+// first carried into the list (CarryNameIntoList, app/mode_rules.h) and created as a list.
+// Normal mode then tests IsAbsolutePath (ForceDirectories), judges invalid characters
+// (invalid_chars.h) and creates the levels of SplitLevels(text) (a single name is one
+// level). Extended mode removes blank lines, judges PrepareListRunText's result,
 // and creates each line of PlanList: a chain through CreateLevels, a single line directly.
 #include <string>
 #include <string_view>
@@ -24,9 +24,6 @@ namespace kestrix {
 // "/" becomes "\" everywhere.
 std::string NormalizeSeparators(std::string_view text);
 
-// True when the text contains "\" or "/".
-bool HasLevelSeparator(std::string_view text);
-
 // The trimmed text begins with "\\" (a network path) or has ":\" as its second and third
 // characters (a drive path). "C:/x" is not absolute: its ":" makes it invalid instead.
 bool IsAbsolutePath(std::string_view text);
@@ -35,16 +32,6 @@ bool IsAbsolutePath(std::string_view text);
 // n separators give n + 1 parts; empty parts (leading, doubled or trailing "\") are kept
 // and mean "stay at this level".
 std::vector<std::string> SplitLevels(std::string_view text);
-
-// How a Normal-mode run text is created once the invalid-character test passed. A network
-// path stays kAbsolute even after its ForceDirectories failed (it holds no invalid
-// character): creating it as a chain would put "srv\share\x" below the current path.
-enum class NormalTextKind {
-  kAbsolute,  // ForceDirectories of the trimmed text
-  kChain,     // SplitLevels below the current path
-  kSingle,    // current path + the text as it stands
-};
-NormalTextKind ClassifyNormalText(std::string_view text);
 
 // True when a Normal-mode text must be turned into list lines before it is created
 // (it holds "|" or "*").

@@ -82,19 +82,6 @@ HFONT WindowFont::Create(const FontChoice& choice, HFONT designed, int dpi) {
   return font_;
 }
 
-namespace {
-
-BOOL CALLBACK SetChildFont(HWND child, LPARAM font) {
-  SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
-  return TRUE;
-}
-
-}  // namespace
-
-void ApplyFontToChildren(HWND parent, HFONT font) {
-  EnumChildWindows(parent, SetChildFont, reinterpret_cast<LPARAM>(font));
-}
-
 bool LoadGlyph(HMODULE module, FileSystem& fs, const GlyphRef& glyph, int dpi, PngImage& image,
                std::string& error) {
   if (glyph.origin == GlyphRef::Origin::kFile) return LoadPngFile(fs, glyph.name, image, error);

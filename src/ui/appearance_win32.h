@@ -67,9 +67,6 @@ struct FontDeleter {
 };
 using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
-// Sends the font to every descendant window of `parent`.
-void ApplyFontToChildren(HWND parent, HFONT font);
-
 // Loads a glyph: a resource in the stored size for `dpi` (the 16-pixel one when that size
 // is missing), or a user-theme file as it is.
 bool LoadGlyph(HMODULE module, FileSystem& fs, const GlyphRef& glyph, int dpi, PngImage& image,

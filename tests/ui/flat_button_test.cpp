@@ -242,7 +242,7 @@ TEST_F(FlatButtonTest, FocusDrawsARectangleAndCaptionFollowsWindowText) {
   EXPECT_EQ(Capture(button.hwnd()), plain);
 }
 
-TEST_F(FlatButtonTest, WindowFontReachesEveryChild) {
+TEST_F(FlatButtonTest, ChosenFontSizesAndTheButtonRedrawsInANewFont) {
   WindowFont font;
   EXPECT_EQ(font.Create(ChooseFont("Default", 8), nullptr, 96), nullptr);
   HFONT larger = font.Create(ChooseFont("Default", 10), nullptr, 96);
@@ -259,7 +259,7 @@ TEST_F(FlatButtonTest, WindowFontReachesEveryChild) {
   EXPECT_STREQ(chosen.lfFaceName, "Tahoma");
 
   const std::vector<uint32_t> before = Capture(button.hwnd());
-  ApplyFontToChildren(parent.hwnd, tahoma);
+  SendMessageA(button.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(tahoma), TRUE);
   EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(button.hwnd(), WM_GETFONT, 0, 0)), tahoma);
   EXPECT_NE(Capture(button.hwnd()), before);
 }

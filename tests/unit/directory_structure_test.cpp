@@ -44,12 +44,7 @@ TEST(DirectoryStructure, SplitLevelsKeepsEmptyParts) {
   for (const Case& c : cases) EXPECT_EQ(SplitLevels(c.text), c.levels) << c.text;
 }
 
-TEST(DirectoryStructure, ClassifiesNormalText) {
-  EXPECT_EQ(ClassifyNormalText("C:\\new\\dir"), NormalTextKind::kAbsolute);
-  EXPECT_EQ(ClassifyNormalText("a/b\\c"), NormalTextKind::kChain);
-  EXPECT_EQ(ClassifyNormalText("a/"), NormalTextKind::kChain);
-  EXPECT_EQ(ClassifyNormalText("Setup"), NormalTextKind::kSingle);
-  EXPECT_EQ(ClassifyNormalText("C:x"), NormalTextKind::kSingle);
+TEST(DirectoryStructure, NeedsListForm) {
   EXPECT_TRUE(NeedsListForm("a|b"));
   EXPECT_TRUE(NeedsListForm("a*b"));
   EXPECT_FALSE(NeedsListForm("a\\b"));
