@@ -191,6 +191,7 @@ void Ttc_KestrixForm::ChangeColors() {
   ApplyGlyph(kId_btn_options_flat, look_.Glyph(GlyphRole::kOptions),
              ThemeGlyphName(kDefaultThemeName, GlyphRole::kOptions).c_str());
   ApplyGlyph(kId_btn_undo, look_.Glyph(GlyphRole::kUndo), kPlainUndoGlyph);
+  UpdateSignButton();
   ok_glyph_shown_ = {};
   ShowOkGlyph(ok_shows_enter_);
   for (size_t i = 0; i < kQuickButtonImages.size(); ++i) {
