@@ -102,6 +102,21 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string BareExePath() { return e2e::TestBinaryDir() + "\\kestrix_bench_bare.exe"; }
 
+// Window enumeration callbacks (stdcall on 32-bit Windows, so no lambdas).
+BOOL CALLBACK CloseWindowOfProcess(HWND window, LPARAM process_id) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == static_cast<DWORD>(process_id)) PostMessageA(window, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+
+BOOL CALLBACK AppendClassName(HWND window, LPARAM text) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  *reinterpret_cast<std::string*>(text) += std::string(" ") + name;
+  return TRUE;
+}
+
 // A started program that is closed (WM_CLOSE to its windows) and waited for when it ends.
 class Program {
  public:
@@ -123,14 +138,7 @@ class Program {
     if (!info_.hProcess) Fail("cannot open the started process");
   }
   ~Program() {
-    EnumWindows(
-        [](HWND window, LPARAM id) {
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          if (owner == static_cast<DWORD>(id)) PostMessageA(window, WM_CLOSE, 0, 0);
-          return TRUE;
-        },
-        static_cast<LPARAM>(info_.dwProcessId));
+    EnumWindows(CloseWindowOfProcess, static_cast<LPARAM>(info_.dwProcessId));
     if (WaitForSingleObject(info_.hProcess, kWaitMs) != WAIT_OBJECT_0)
       TerminateProcess(info_.hProcess, 1);
     CloseHandle(info_.hProcess);
@@ -153,14 +161,7 @@ class Program {
       if (WaitForSingleObject(info_.hProcess, 1) == WAIT_OBJECT_0) Fail("the program ended early");
     }
     std::string seen;
-    EnumWindows(
-        [](HWND w, LPARAM text) {
-          char name[64] = {};
-          GetClassNameA(w, name, sizeof name);
-          *reinterpret_cast<std::string*>(text) += std::string(" ") + name;
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&seen));
+    EnumWindows(AppendClassName, reinterpret_cast<LPARAM>(&seen));
     Fail(std::string("no visible window of class ") + class_name + "; windows:" + seen);
   }
 
