@@ -91,3 +91,18 @@ if(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
       $<TARGET_FILE:kestrix> $<TARGET_FILE:tcsim>)
   set_tests_properties(ProgramImports.OnlySystemDlls PROPERTIES LABELS e2e)
 endif()
+
+# The Windows benchmarks run by scripts/bench: the product next to a bare window program
+# with the same manifest, in one run. Not tests.
+add_executable(kestrix_bench_bare WIN32 ${CMAKE_SOURCE_DIR}/bench/bare_window_win32.cpp
+  ${CMAKE_SOURCE_DIR}/bench/bare_window.rc)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/bench/bare_window.rc
+  PROPERTIES COMPILE_FLAGS "-I${CMAKE_SOURCE_DIR}/resources")
+target_compile_options(kestrix_bench_bare PRIVATE ${KESTRIX_WARNINGS})
+add_executable(kestrix_win_bench ${CMAKE_SOURCE_DIR}/bench/side_by_side_bench_win32.cpp
+  ${CMAKE_SOURCE_DIR}/tests/e2e/tcsim_fixture.cpp)
+target_link_libraries(kestrix_win_bench PRIVATE kestrix_win kestrix_fakes tcsim_core)
+target_compile_definitions(kestrix_win_bench PRIVATE
+  KESTRIX_EXE_NAME="tc Kestrix.exe" TCSIM_EXE_NAME="tcsim.exe")
+target_compile_options(kestrix_win_bench PRIVATE ${KESTRIX_WARNINGS})
+add_dependencies(kestrix_win_bench kestrix tcsim kestrix_bench_bare)
