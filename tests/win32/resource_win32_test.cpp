@@ -36,7 +36,7 @@ TEST(Win32Resources, ReadsTheWholeDataByCaseInsensitiveName) {
 TEST(Win32Resources, MissingResourceKeepsTheErrorCode) {
   Win32Resources resources;
   std::string data = "stale";
-  EXPECT_EQ(resources.ReadData("LNG_HUN", data), kErrorResourceNameNotFound);
+  EXPECT_EQ(resources.ReadData("LNG_FRA", data), kErrorResourceNameNotFound);
   EXPECT_TRUE(data.empty());
   EXPECT_FALSE(resources.Exists("LNG_"));
 }
