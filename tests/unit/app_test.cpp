@@ -595,6 +595,14 @@ TEST(CountNonBlankLines, BlankLinesDoNotCount) {
   EXPECT_EQ(CountNonBlankLines("a\nb\rc"), 3);
 }
 
+TEST(ListStateFor, OkNeedsALineAndEnteringNeedsExactlyOne) {
+  EXPECT_FALSE(ListStateFor(0).ok_enabled);
+  const ListState one = ListStateFor(1), three = ListStateFor(3);
+  EXPECT_TRUE(one.ok_enabled && one.enterdir_enabled && one.check_single_target);
+  EXPECT_TRUE(three.ok_enabled && three.enterdir_uncheck && three.more_visible);
+  EXPECT_FALSE(three.enterdir_enabled || three.check_single_target);
+}
+
 TEST(NameAndListMirror, FirstLineBothWays) {
   EXPECT_EQ(NameFromList("a\r\nb"), "a");
   EXPECT_EQ(NameFromList("  \r\n "), "");
