@@ -163,6 +163,16 @@ TEST_F(BigIniFileTest, DeleteKeyAndEraseSection) {
   EXPECT_EQ(Content(), "[B]\r\nx=1\r\ny=2\r\n\r\n");
 }
 
+TEST_F(BigIniFileTest, ErasingTheSectionUnderTheCursorMovesItToTheFirst) {
+  TBigIniFile ini;
+  ini.WriteString("A", "a", "1");
+  ini.WriteString("B", "b", "2");
+  EXPECT_EQ(ini.ReadString("B", "b", ""), "2");
+  ini.EraseSection("B");
+  EXPECT_EQ(ini.Sections().LastFound(), 0);
+  EXPECT_EQ(ini.ReadString("A", "a", ""), "1");
+}
+
 TEST_F(BigIniFileTest, WriteStringWithEmptyKey) {
   Put("[A]\r\na=1\r\n[B]\r\nb=2\r\n");
   {
