@@ -1,6 +1,6 @@
 #include "create/invalid_chars.h"
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 

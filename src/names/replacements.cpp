@@ -3,11 +3,11 @@
 #include <memory>
 #include <utility>
 
-#include "create/directory_structure.h"
+#include "base/path_text.h"
+#include "base/text_utils.h"
 #include "names/date_tokens.h"
 #include "names/player_sources.h"
 #include "names/system_sources.h"
-#include "names/text_utils.h"
 #include "names/user_apps.h"
 #include "settings/big_ini_file.h"
 

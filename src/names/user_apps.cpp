@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "base/text_utils.h"
 #include "names/player_sources.h"
-#include "names/text_utils.h"
 #include "names/variable_error.h"
 #include "settings/big_ini_file.h"
 

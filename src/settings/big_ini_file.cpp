@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <unordered_set>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "platform/environment.h"
 
 namespace kestrix {

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "app/foreground_win32.h"
 #include "app/name_selection.h"
 #include "app/window_placement.h"
-#include "names/text_utils.h"
+#include "base/text_utils.h"
+#include "host/foreground_win32.h"
 #include "platform/win32/window_handle_win32.h"
 
 namespace kestrix {

@@ -1,7 +1,7 @@
 // The batch group: the number fields corrected in place, the series written into the
 // list, the direction button, the prefill and the prefix and suffix drop-downs.
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "ui/main_form.h"
 // After the Windows headers it needs.
 #include <commctrl.h>

@@ -1,9 +1,9 @@
 // The main window's link to the host while it is open: the refresh label, the manual
 // editing of the current path, and what happens when the application gains or loses the
 // activation.
-#include "app/foreground_win32.h"
+#include "base/text_utils.h"
+#include "host/foreground_win32.h"
 #include "host/host_snapshot.h"
-#include "names/text_utils.h"
 #include "ui/main_form.h"
 
 namespace kestrix {

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "app/subdir_lines.h"
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "names/variable_menu.h"
 #include "ui/main_form.h"
 // After the Windows headers they need.

@@ -4,7 +4,7 @@
 // create/dir_history.h; this file moves their results into the controls.
 #include <algorithm>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "names/user_apps.h"
 #include "names/variable_menu.h"
 #include "platform/win32/system_error_win32.h"

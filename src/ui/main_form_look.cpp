@@ -3,7 +3,7 @@
 // buttons, the WM_CTLCOLOR* answers, and the hover feedback of the quick buttons and the
 // "<more>" marker.
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "platform/win32/font_charset_win32.h"
 #include "ui/dpi_win32.h"
 #include "ui/main_form.h"

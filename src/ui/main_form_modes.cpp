@@ -1,7 +1,7 @@
 // The three modes, the change handlers of the name field and the list, the OK button's
 // state, the option check boxes and the creation run behind OK.
+#include "base/text_utils.h"
 #include "create/run_settings.h"
-#include "names/text_utils.h"
 #include "platform/win32/window_handle_win32.h"
 #include "ui/attribute_menu_win32.h"
 #include "ui/main_form.h"

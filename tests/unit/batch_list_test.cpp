@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 namespace {

@@ -4,13 +4,13 @@
 
 #include <memory>
 
+#include "base/text_utils.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_views.h"
 #include "fakes/fake_window_system.h"
-#include "names/text_utils.h"
 
 namespace kestrix {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_utils.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_resources.h"
-#include "names/text_utils.h"
 #include "settings/control_texts.h"
 
 namespace kestrix {

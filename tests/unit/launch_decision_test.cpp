@@ -4,11 +4,11 @@
 
 #include <map>
 
+#include "base/text_utils.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_window_system.h"
 #include "host/panel_windows.h"
-#include "names/text_utils.h"
 
 namespace kestrix {
 namespace {

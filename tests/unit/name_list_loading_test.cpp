@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "base/text_utils.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_file_system.h"
 #include "host/host_snapshot.h"
-#include "names/text_utils.h"
 
 namespace kestrix {
 namespace {

@@ -1,4 +1,4 @@
-#include "host/path_text.h"
+#include "base/path_text.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +28,20 @@ TEST(PathText, PartsOfAPath) {
   EXPECT_EQ(WithTrailingSeparator("c:/a/"), "c:/a/");
   EXPECT_EQ(WithTrailingSeparator("c:\\a"), "c:\\a\\");
   EXPECT_EQ(WithTrailingSeparator(""), "\\");
+}
+
+TEST(PathText, AbsolutePathsAreDrivePathsAndNetworkPaths) {
+  struct Case {
+    const char* text;
+    bool absolute;
+  };
+  const Case cases[] = {
+      {"C:\\X\\Y", true}, {"  d:\\x  ", true}, {"\\\\server\\share", true},
+      {"z:\\", true},     {"C:/x", false},     {"C:", false},
+      {"\\x", false},     {"a\\b", false},     {"", false},
+      {"ab:\\", false},   {":\\x", false},     {" \\\\s", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsAbsolutePath(c.text), c.absolute) << c.text;
 }
 
 }  // namespace
