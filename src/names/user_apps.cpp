@@ -32,9 +32,9 @@ std::string UserAppIdFromFileName(std::string_view file_name) {
 }
 
 std::vector<std::string> DiscoverUserApps(FileSystem& files, const std::string& program_dir,
-                                          int disable_plugins) {
+                                          DisablePlugins disable_plugins) {
   std::vector<std::string> ids;
-  if (disable_plugins == 1) return ids;
+  if (disable_plugins == DisablePlugins::kApplications) return ids;
   std::string folder = PluginsFolder(program_dir);
   folder.pop_back();
   if (!files.DirectoryExists(folder)) return ids;

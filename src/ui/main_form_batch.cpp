@@ -94,12 +94,8 @@ void Ttc_KestrixForm::PrefillBatchFields() {
 
 void Ttc_KestrixForm::OpenAffixList(int id) {
   const bool prefix = id == kId_cmbx_prefix;
-  std::vector<std::string> settings_values;
-  Guarded([&] {
-    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-    SettingsAccess access(ini);
-    settings_values = access.ReadList(prefix ? "PrefixList" : "SuffixList");
-  });
+  const std::vector<std::string> settings_values =
+      settings_.List(prefix ? kPrefixListSection : kSuffixListSection);
   const std::string text = GetText(id);
   HWND combo = Control(id);
   SendMessageA(combo, CB_RESETCONTENT, 0, 0);

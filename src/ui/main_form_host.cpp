@@ -30,7 +30,8 @@ void Ttc_KestrixForm::lbl_s_newfolderClick() {
 // when it is placed on it.
 void Ttc_KestrixForm::AfterRefresh() {
   RerunPreview();
-  if (activation_.window_position == 1 && !services_.windows.IsIconic(app_.Snapshot.HostWindow))
+  if (activation_.window_position == WindowPosition::kHostPane &&
+      !services_.windows.IsIconic(app_.Snapshot.HostWindow))
     PlaceWindow();
 }
 
@@ -100,7 +101,7 @@ void Ttc_KestrixForm::AfterApplicationActivation(bool active) {
 
 // Activation step: a configured custom name replaces the host's suggestion.
 void Ttc_KestrixForm::ApplyCustomName() {
-  if (activation_.suggested_name == 0) return;
+  if (activation_.suggested_name == SuggestedName::kHostItem) return;
   SetText(kId_MkDir, Trim(activation_.custom_dir_name));
 }
 

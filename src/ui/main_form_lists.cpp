@@ -262,7 +262,7 @@ void Ttc_KestrixForm::DiscoverUserApplications() {
 void Ttc_KestrixForm::AddUserAppItems(HMENU apps) {
   // With the applications switched off the separator before them leads nowhere.
   const int items = GetMenuItemCount(apps);
-  if (startup_.disable_plugins == 1 && items > 0 &&
+  if (startup_.disable_plugins == DisablePlugins::kApplications && items > 0 &&
       (GetMenuState(apps, items - 1, MF_BYPOSITION) & MF_SEPARATOR) != 0)
     DeleteMenu(apps, items - 1, MF_BYPOSITION);
   const std::string program_dir = ProgramDirOf(services_.exe_path);

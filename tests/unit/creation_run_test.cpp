@@ -282,7 +282,7 @@ TEST(CreationRun, InvalidCharactersWarnOrRepair) {
   ASSERT_EQ(f.boxes.shown.size(), 1u);
   EXPECT_EQ(f.boxes.shown[0].text, "The directory name contains invalid character(s)!");
   EXPECT_FALSE(f.fs.Exists("C:\\Data\\a_b"));
-  f.settings.invalid_chars.action = kInvalidCharRepair;
+  f.settings.invalid_chars.action = InvalidCharAction::kReplace;
   f.Ok("a?b");
   EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\a_b"));
 }

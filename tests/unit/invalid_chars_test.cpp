@@ -65,20 +65,19 @@ TEST(InvalidChars, RepairReplacesUserKeysFirstThenFixedCharacters) {
       {"AbC", InputMode::kNormal, "_", {{"abc", "x"}}, "x"},
   };
   for (const Case& c : cases) {
-    const InvalidCharRules rules{kInvalidCharRepair, c.replacement, c.keys};
+    const InvalidCharRules rules{InvalidCharAction::kReplace, c.replacement, c.keys};
     EXPECT_EQ(RepairInvalidChars(c.text, c.mode, rules), c.repaired) << c.text;
   }
 }
 
 TEST(InvalidChars, VerdictFollowsTheAction) {
   struct Case {
-    int action;
+    InvalidCharAction action;
     InvalidCharVerdict verdict;
   };
-  const Case cases[] = {{kInvalidCharWarn, InvalidCharVerdict::kWarn},
-                        {kInvalidCharRepair, InvalidCharVerdict::kRepair},
-                        {2, InvalidCharVerdict::kRefuse},
-                        {-1, InvalidCharVerdict::kRefuse}};
+  const Case cases[] = {{InvalidCharAction::kWarn, InvalidCharVerdict::kWarn},
+                        {InvalidCharAction::kReplace, InvalidCharVerdict::kRepair},
+                        {InvalidCharAction::kUnknown, InvalidCharVerdict::kRefuse}};
   for (const Case& c : cases) {
     const InvalidCharRules rules{c.action, "_", kAmpersand};
     EXPECT_EQ(JudgeInvalidChars("R&D", InputMode::kNormal, rules, false), c.verdict);
@@ -92,7 +91,7 @@ TEST(InvalidChars, ARepairRestartsTheRunAtMostOnce) {
   // and a value that contains its own key.
   const std::vector<std::vector<CharReplacement>> stubborn = {{{"_", "x"}}, {{"&", "&&"}}};
   for (const auto& keys : stubborn) {
-    const InvalidCharRules rules{kInvalidCharRepair, "_", keys};
+    const InvalidCharRules rules{InvalidCharAction::kReplace, "_", keys};
     const std::string text = "a_b&c:d";
     ASSERT_EQ(JudgeInvalidChars(text, InputMode::kNormal, rules, false),
               InvalidCharVerdict::kRepair);
@@ -105,7 +104,7 @@ TEST(InvalidChars, ARepairRestartsTheRunAtMostOnce) {
 }
 
 TEST(InvalidChars, FixedCharactersStillCountAfterARepair) {
-  const InvalidCharRules rules{kInvalidCharRepair, "_", {}};
+  const InvalidCharRules rules{InvalidCharAction::kReplace, "_", {}};
   EXPECT_EQ(JudgeInvalidChars("a:b", InputMode::kNormal, rules, true), InvalidCharVerdict::kRepair);
   EXPECT_EQ(JudgeInvalidChars("a*b", InputMode::kExtended, rules, true),
             InvalidCharVerdict::kValid);

@@ -73,12 +73,11 @@ TEST(DirExistsState, CaptionAndEnabling) {
 }
 
 TEST(InitialModeFor, SettingValues) {
-  EXPECT_EQ(InitialModeFor(0, false), InitialModeAction::kNormal);
-  EXPECT_EQ(InitialModeFor(0, true), InitialModeAction::kExtended);
-  EXPECT_EQ(InitialModeFor(1, false), InitialModeAction::kExtended);
-  EXPECT_EQ(InitialModeFor(2, false), InitialModeAction::kBatch);
-  EXPECT_EQ(InitialModeFor(3, true), InitialModeAction::kUnchanged);
-  EXPECT_EQ(InitialModeFor(-1, false), InitialModeAction::kUnchanged);
+  EXPECT_EQ(InitialModeFor(InitialMode::kNormal, false), InitialModeAction::kNormal);
+  EXPECT_EQ(InitialModeFor(InitialMode::kNormal, true), InitialModeAction::kExtended);
+  EXPECT_EQ(InitialModeFor(InitialMode::kExtended, false), InitialModeAction::kExtended);
+  EXPECT_EQ(InitialModeFor(InitialMode::kBatch, false), InitialModeAction::kBatch);
+  EXPECT_EQ(InitialModeFor(InitialMode::kUnchanged, true), InitialModeAction::kUnchanged);
 }
 
 TEST(ComputeLayout, StacksFromTheVisibleInput) {

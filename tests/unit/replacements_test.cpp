@@ -205,14 +205,14 @@ class PreviewCleanupTest : public ::testing::Test {
 };
 
 TEST_F(PreviewCleanupTest, UnchangedUnlessTheActionIsOne) {
-  settings.invalid_char_action = 0;
+  settings.invalid_char_action = InvalidCharAction::kWarn;
   EXPECT_EQ(Clean(" a?b:c* "), " a?b:c* ");
-  settings.invalid_char_action = 2;
+  settings.invalid_char_action = InvalidCharAction::kUnknown;
   EXPECT_EQ(Clean("a?b"), "a?b");
 }
 
 TEST_F(PreviewCleanupTest, ReplacesInvalidCharacters) {
-  settings.invalid_char_action = 1;
+  settings.invalid_char_action = InvalidCharAction::kReplace;
   settings.invalid_char_replace = "-";
   struct Case {
     const char* text;
@@ -237,7 +237,7 @@ TEST_F(PreviewCleanupTest, ReplacesInvalidCharacters) {
 }
 
 TEST_F(PreviewCleanupTest, ReplacementHoldingAnInvalidCharacterFallsBackToUnderscore) {
-  settings.invalid_char_action = 1;
+  settings.invalid_char_action = InvalidCharAction::kReplace;
   for (const char* bad : {"<", "?", ":", "*", "\"", ">", "a>b"}) {
     settings.invalid_char_replace = bad;
     EXPECT_EQ(Clean("a?b"), "a_b") << bad;
@@ -245,7 +245,7 @@ TEST_F(PreviewCleanupTest, ReplacementHoldingAnInvalidCharacterFallsBackToUnders
 }
 
 TEST_F(PreviewCleanupTest, ReplaceCharsKeysFirstThenEnvironment) {
-  settings.invalid_char_action = 1;
+  settings.invalid_char_action = InvalidCharAction::kReplace;
   settings.invalid_char_replace = "_";
   settings.replace_char_keys = {"&", "AND", "_", ""};
   std::vector<std::string> asked;
@@ -260,23 +260,6 @@ TEST_F(PreviewCleanupTest, ReplaceCharsKeysFirstThenEnvironment) {
   EXPECT_EQ(asked, (std::vector<std::string>{"&", "AND"}));
   // A value missing from the settings file is "_".
   settings.replace_char_value = nullptr;
-  EXPECT_EQ(Clean("a&b"), "a_b");
-}
-
-TEST_F(PreviewCleanupTest, ReplaceCharsValuesAreReadFromTheSettingsFileWhenAsked) {
-  FakeFileSystem files;
-  const std::string settings_file = "C:\\Kestrix\\tc Kestrix.ini";
-  files.AddFile(settings_file, "[ReplaceChars]\r\n&=and\r\n");
-  settings.invalid_char_action = 1;
-  settings.replace_char_keys = {"&", "#"};
-  settings.replace_char_value = ReplaceCharsFromSettingsFile(files, settings_file);
-  EXPECT_EQ(Clean("a&b#c"), "aandb_c");
-  // Each preview takes a new reader, which sees the file as it is now.
-  files.AddFile(settings_file, "[ReplaceChars]\r\n&=+\r\n");
-  settings.replace_char_value = ReplaceCharsFromSettingsFile(files, settings_file);
-  EXPECT_EQ(Clean("a&b"), "a+b");
-  files.FailPath(settings_file, kErrorAccessDenied, FakeFileSystem::kFaultRead);
-  settings.replace_char_value = ReplaceCharsFromSettingsFile(files, settings_file);
   EXPECT_EQ(Clean("a&b"), "a_b");
 }
 

@@ -4,7 +4,6 @@
 
 #include <set>
 
-#include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
 
 namespace kestrix {
@@ -71,35 +70,6 @@ TEST_F(SettingsTest, IntegersAndTexts) {
   EXPECT_EQ(s.TrimmedText(Setting::MkDirHistoryFile), "%KXDIR%\\hist.lst");
   EXPECT_THROW(s.Bool(Setting::FontSize), std::logic_error);
   EXPECT_THROW(s.WriteInteger(Setting::CloseWindow, 1), std::logic_error);
-
-  FakeEnvironment env{{"KXDIR", "D:\\Data"}};
-  StartupSettings startup = ReadStartupSettings(ini, env);
-  EXPECT_EQ(startup.mkdir_history_file, "D:\\Data\\hist.lst");
-  EXPECT_EQ(startup.alpha_blend_value, 255);
-  EXPECT_TRUE(startup.tc8b10_fix_ext);
-  EXPECT_EQ(startup.update_tree_info, "False");
-}
-
-TEST_F(SettingsTest, MissingFileGivesDefaultsAndIsNotCreated) {
-  TBigIniFile ini(fs, kIni);
-  FakeEnvironment env;
-  EXPECT_TRUE(ReadStartupSettings(ini, env).live_replacements);
-  ActivationSettings activation = ReadActivationSettings(ini);
-  EXPECT_EQ(activation.invalid_char_replace, "_");
-  EXPECT_TRUE(activation.replace_chars_keys.empty());
-  EXPECT_FALSE(fs.FileExists(kIni));
-}
-
-TEST_F(SettingsTest, ActivationReadsListsAndKeys) {
-  fs.AddFile(kIni,
-             "[ReplaceChars]\r\n&=and\r\n#=\r\n[ExtensionsEnabled]\r\n0=txt\r\n1=ini\r\n"
-             "[Additional]\r\nReplacements=True\r\n[Window]\r\nExtended=True\r\n");
-  TBigIniFile ini(fs, kIni);
-  ActivationSettings activation = ReadActivationSettings(ini);
-  EXPECT_EQ(activation.replace_chars_keys, (std::vector<std::string>{"&", "#"}));
-  EXPECT_EQ(activation.extensions_enabled_lines, (std::vector<std::string>{"0=txt", "1=ini"}));
-  EXPECT_TRUE(activation.replacements);
-  EXPECT_TRUE(activation.window_extended);
 }
 
 TEST_F(SettingsTest, FreshInstallation) {
@@ -153,45 +123,6 @@ TEST_F(SettingsTest, ReinstallationAddsTemplateAgainAndFillsEmptyValues) {
   std::vector<std::string> lines;
   ini.ReadSectionValues("UserTemplates", lines);
   EXPECT_EQ(lines, (std::vector<std::string>{"Mine=x", "Current username={user}"}));
-}
-
-TEST_F(SettingsTest, ClosingWrites) {
-  fs.AddFile(kIni,
-             "[Configuration]\r\nTC8B10Method=True\r\nUserThemeName=Dark\r\n"
-             "[Language]\r\nCurrentLng=DEU\r\n");
-  ClosingValues values;
-  values.language_in_use = "ENG";
-  values.replacements = true;
-  values.close_window = false;
-  values.last_selected_page = 3;
-  values.tc8b10_fix_ext = true;
-  values.tc8b10_func_checked = true;
-  {
-    TBigIniFile ini(fs, kIni);
-    WriteClosingSettings(ini, values);
-  }
-  EXPECT_EQ(Content(),
-            "[Configuration]\r\nTC8B10Method=True\r\nUserThemeName=Dark\r\n"
-            "LastSelectedPage=3\r\nTC8B10FixExt=True\r\n\r\n"
-            "[Language]\r\nCurrentLng=DEU\r\n\r\n"
-            "[Additional]\r\nReplacements=True\r\nEnterDirectory=False\r\nCloseWindow=False\r\n"
-            "US-ClearList=True\r\nTC8B10FuncChecked=True\r\n\r\n");
-}
-
-TEST_F(SettingsTest, ClosingWritesLanguageWhenMissingAndThemeWhenSet) {
-  fs.AddFile(kIni, "[Language]\r\nCurrentLng=\r\n");
-  ClosingValues values;
-  values.language_in_use = "lng_Nederlands.ini";
-  values.user_theme_name = "Ocean";
-  {
-    TBigIniFile ini(fs, kIni);
-    WriteClosingSettings(ini, values);
-  }
-  TBigIniFile ini(fs, kIni);
-  SettingsAccess s(ini);
-  EXPECT_EQ(s.Text(Setting::CurrentLng), "lng_Nederlands.ini");
-  EXPECT_EQ(s.Text(Setting::UserThemeName), "Ocean");
-  EXPECT_FALSE(ini.ValueExists("Configuration", "TC8B10Method"));
 }
 
 TEST_F(SettingsTest, HistoryFileKeyIsDeletedRatherThanEmptied) {

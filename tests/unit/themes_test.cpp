@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_message_boxes.h"
+#include "settings/language_table.h"
 #include "settings/settings.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 namespace {
@@ -214,8 +218,13 @@ TEST_F(ChangeColorsTest, SettingsFileDrivesTheTheme) {
   fs.AddFile(ini_path,
              "[Configuration]\r\nUseWindowTheme=True\r\nSelectedTheme=9\r\n"
              "UserThemeName=Moss\r\nFlatButtons=true\r\nSpeedBtnColor=#00FF00\r\n");
-  TBigIniFile ini(fs, ini_path);
-  const ThemeSettings settings = ThemeSettingsFrom(ReadActivationSettings(ini));
+  FakeEnvironment environment;
+  FakeMessageBoxes boxes;
+  EnglishLanguageTable english;
+  SettingsModel model(
+      fs, environment, &boxes, [&]() -> const LanguageTable& { return english; }, ini_path);
+  ASSERT_TRUE(model.LoadActivation().ok);
+  const ThemeSettings settings = ThemeSettingsFrom(model.Activation());
   EXPECT_FALSE(settings.flat_buttons);  // only the exact text "True" is true
   Appearance look = Run(settings).appearance;
   EXPECT_EQ(look.main, ThemeColor::Fixed(RgbColor(0x2B, 0x3A, 0x1F)));

@@ -40,22 +40,22 @@ TEST(UserApps, DiscoveryListsAppEntriesOfThePluginsFolder) {
   files.AddFile("C:\\Tools\\Kestrix\\Plugins\\app_App_x.ini", "");
   files.AddFile("C:\\Tools\\Kestrix\\Plugins\\readme.txt", "");
   files.AddDirectory("C:\\Tools\\Kestrix\\Plugins\\app_folder");
-  for (int disable : {0, 2}) {
+  for (DisablePlugins disable : {DisablePlugins::kNone, DisablePlugins::kNewApplication}) {
     std::vector<std::string> ids = DiscoverUserApps(files, kProgramDir, disable);
     std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(ids, (std::vector<std::string>{"folder", "test.bak", "x"})) << disable;
+    EXPECT_EQ(ids, (std::vector<std::string>{"folder", "test.bak", "x"}));
   }
-  EXPECT_TRUE(DiscoverUserApps(files, kProgramDir, 1).empty());
-  EXPECT_TRUE(DiscoverUserApps(files, "C:\\Elsewhere", 0).empty());
+  EXPECT_TRUE(DiscoverUserApps(files, kProgramDir, DisablePlugins::kApplications).empty());
+  EXPECT_TRUE(DiscoverUserApps(files, "C:\\Elsewhere", DisablePlugins::kNone).empty());
   // The program folder may be given without its final "\".
-  EXPECT_EQ(DiscoverUserApps(files, "C:\\Tools\\Kestrix", 0).size(), 3u);
+  EXPECT_EQ(DiscoverUserApps(files, "C:\\Tools\\Kestrix", DisablePlugins::kNone).size(), 3u);
 }
 
 TEST(UserApps, DiscoveryTrimsTheListAsOneText) {
   FakeFileSystem files;
   files.AddFile("C:\\P\\Plugins\\app_ lead.ini", "");
   files.AddFile("C:\\P\\Plugins\\app_.ini", "");
-  std::vector<std::string> ids = DiscoverUserApps(files, "C:\\P", 0);
+  std::vector<std::string> ids = DiscoverUserApps(files, "C:\\P", DisablePlugins::kNone);
   // The empty identifier at an end of the list disappears; the leading blank of the first
   // identifier too.
   EXPECT_EQ(ids, (std::vector<std::string>{"lead"}));

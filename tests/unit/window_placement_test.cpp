@@ -7,16 +7,19 @@ namespace {
 
 TEST(ChoosePlacementArea, BySettingAndHostState) {
   struct Case {
-    int position;
+    WindowPosition position;
     bool iconic;
     PlacementArea expected;
   } cases[] = {
-      {0, false, PlacementArea::kHostWindow}, {1, false, PlacementArea::kActiveList},
-      {2, false, PlacementArea::kScreen},     {-1, false, PlacementArea::kScreen},
-      {0, true, PlacementArea::kScreen},      {1, true, PlacementArea::kScreen},
+      {WindowPosition::kHostWindow, false, PlacementArea::kHostWindow},
+      {WindowPosition::kHostPane, false, PlacementArea::kActiveList},
+      {WindowPosition::kScreen, false, PlacementArea::kScreen},
+      {WindowPosition::kHostWindow, true, PlacementArea::kScreen},
+      {WindowPosition::kHostPane, true, PlacementArea::kScreen},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(ChoosePlacementArea(c.position, c.iconic), c.expected) << c.position << c.iconic;
+    EXPECT_EQ(ChoosePlacementArea(c.position, c.iconic), c.expected)
+        << static_cast<int>(c.position) << c.iconic;
 }
 
 TEST(CentredOrigin, HalvesTruncateTowardZero) {
