@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kInitialWidth = 353;
 constexpr int kInitialHeight = 260;
-constexpr char kHostMissingText[] = "Total Commander isn't running!";
 constexpr char kDefaultLanguage[] = "ENG";
 
 WindowRect ScreenRect() {
@@ -83,7 +82,7 @@ bool Ttc_KestrixForm::FormCreate() {
   app_.CurrentRoutine = "FormCreate";
   app_.HostPresent = false;
   if (app_.Snapshot.HostWindow == 0) {
-    MessageBoxA(nullptr, Text("ErrorMessages", "TCError", kHostMissingText).c_str(),
+    MessageBoxA(nullptr, Text(lng::errors::kTCError).c_str(),
                 kApplicationTitle, MB_OK);
     PostQuitMessage(0);
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
@@ -181,7 +180,7 @@ void Ttc_KestrixForm::FormActivate() {
   SetChecked(kId_option_enterdir, activation_.enter_directory);
   SetChecked(kId_option_closewnd, activation_.close_window);
   ApplyCustomName();
-  SetText(kId_lbl_s_more, Text("Captions - Program", "More", "<more>"));
+  SetText(kId_lbl_s_more, Text(lng::program::kMore));
   FixComponentsCharCoding();
   ChangeColors();
   SetOkEnabled(!Trim(GetText(kId_MkDir)).empty());
@@ -192,8 +191,12 @@ void Ttc_KestrixForm::FormActivate() {
     if (!BatchModeActive_) SetText(kId_MkDirExt, GetText(kId_MkDirExt));
     MkDirExtChange();
   }
-  Select(input, {WindowText(input).size(), 0});
+  // The first show selects the whole suggestion, so the first key replaces it.
+  const bool first_show = !activated_once_ && IsVisible(kId_MkDir);
+  activated_once_ = true;
   SetFocus(input);
+  Select(input, first_show ? TextSelection{0, std::string::npos}
+                           : TextSelection{WindowText(input).size(), 0});
   if (activation_.initial_mode == InitialMode::kBatch) GenerateBatchDirList();
 }
 
@@ -224,9 +227,9 @@ LRESULT Ttc_KestrixForm::HostReply(LPARAM lparam) {
   return 1;
 }
 
-std::string Ttc_KestrixForm::Text(const char* section, const char* key, const char* english) const {
+std::string Ttc_KestrixForm::Text(const LanguageKey& key) const {
   const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
-  return LanguageText(language, section, key, english);
+  return language.Text(key);
 }
 
 void Ttc_KestrixForm::View::ShowCurrentPath(const std::string& shortened) {
@@ -354,12 +357,24 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
   switch (message) {
     case WM_ACTIVATE:
       // The default handling would take the focus FormActivate gave the input field.
-      if (LOWORD(wparam) != WA_INACTIVE) {
-        FormActivate();
-        return 0;
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        focus_before_switch_ = GetFocus();
+        break;
       }
-      break;
+      // Coming back from another program keeps what the user set up (mode, options, the
+      // typed text); only the first show and a return from our own dialogs re-read it.
+      if (!activated_once_ || !returning_from_other_app_) {
+        FormActivate();
+      } else if (focus_before_switch_ != nullptr && IsChild(hwnd(), focus_before_switch_)) {
+        SetFocus(focus_before_switch_);
+      } else {
+        SetFocus(VisibleInput());
+      }
+      returning_from_other_app_ = false;
+      return 0;
     case WM_ACTIVATEAPP:
+      // Sent before WM_ACTIVATE when the switch comes from another program.
+      returning_from_other_app_ = wparam != FALSE;
       ApplicationActivation(wparam != FALSE);
       break;
     case kMsg_AfterActivation:

@@ -124,7 +124,7 @@ class Ttc_KestrixForm : public Form {
   void ApplyStartupSettings();
   void PlaceWindow();
   void CenterOnHost(int extra_up);
-  std::string Text(const char* section, const char* key, const char* english) const;
+  std::string Text(const LanguageKey& key) const;
 
   // Controls and layout (main_form_controls.cpp).
   void CreateControls(HINSTANCE instance);
@@ -159,6 +159,9 @@ class Ttc_KestrixForm : public Form {
   void ApplyInitialMode(InitialMode initial_mode, bool window_extended);
   void LiveReplacementsTimer();
   void btn_okClick();
+  void RunCreation();
+  // The preview's character clean-up of `text` with the settings read at activation.
+  std::string CleanedPreview(const std::string& text, bool normal_mode);
   void ProcessTextModifier(const char* function_name);
 
   // Attributes (main_form_attributes.cpp).
@@ -189,6 +192,7 @@ class Ttc_KestrixForm : public Form {
   // Key releases, the wheel and right clicks that reach the subclassed controls.
   void InputMouseOrKeyUp(HWND control, UINT message);
   void MkDirSelect();
+  void ShowUndoButton();
   // The drop-down opens (`opening`) or closes.
   void MkDirDropDown(bool opening);
   void btn_undoClick();
@@ -233,6 +237,8 @@ class Ttc_KestrixForm : public Form {
   void OptionsMenuClick(int command);
   void cmbox_TemplatesDropDown();
   void cmbox_TemplatesChange();
+  // A character typed into the closed template list picks the entry it starts.
+  void SelectTemplateByKey(char key);
   void FillTemplates();
   static LRESULT CALLBACK InputSubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
                                             UINT_PTR id, DWORD_PTR data);
@@ -316,6 +322,10 @@ class Ttc_KestrixForm : public Form {
   int SubdirCounter_ = 0;
   bool LiveTimerRunning_ = false;
   bool CreationRunning_ = false;
+  // Activation: FormActivate runs on the first show and on returns from our own dialogs.
+  bool activated_once_ = false;
+  bool returning_from_other_app_ = false;
+  HWND focus_before_switch_ = nullptr;
   std::string last_name_text_;
   std::string last_list_text_;
   AttributeEditor attributes_;

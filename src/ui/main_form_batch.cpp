@@ -65,7 +65,8 @@ void Ttc_KestrixForm::BatchFieldEdited(int id) {
 void Ttc_KestrixForm::UpdateSignButton() {
   const BatchFieldTexts texts = ReadBatchTexts();
   const bool descending = IsDescending(ReadFieldValue(texts.from), ReadFieldValue(texts.to));
-  SetText(kId_btn_sign, descending ? "9-1" : "1-9");
+  const char* image = kSignImages[descending ? 1 : 0];
+  ApplyGlyph(kId_btn_sign, GlyphRef::Resource(image), image);
 }
 
 void Ttc_KestrixForm::btn_signClick() {
@@ -108,7 +109,7 @@ void Ttc_KestrixForm::OpenAffixList(int id) {
 
 void Ttc_KestrixForm::btn_setSuffixClick() {
   SetText(kId_memo_suffix, SuffixToEditorText(GetText(kId_cmbx_suffix),
-                                              Text("Captions - Program", "Subdir", "Subdir")));
+                                              Text(lng::program::kSubdir)));
   for (int id : kSuffixEditorHides) SetVisible(id, false);
   SetVisible(kId_memo_suffix, true);
   SetFocus(Control(kId_memo_suffix));

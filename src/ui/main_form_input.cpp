@@ -116,6 +116,10 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
     // The key-down handler ran OK or swallowed the key; only the list takes line breaks.
     return focus != FocusedControl::kMkDirExt && focus != FocusedControl::kMemoSuffix;
   }
+  if (focus == FocusedControl::kTemplates && ch >= ' ') {
+    SelectTemplateByKey(static_cast<char>(ch));
+    return true;
+  }
   if (control == Control(kId_edit_digits) && ch >= '0' && ch <= '9')
     SetChecked(kId_chck_digitsAuto, false);
   if (ch == VK_ESCAPE) {
@@ -256,7 +260,7 @@ void Ttc_KestrixForm::option_replacementsMouseDown() {
 }
 
 void Ttc_KestrixForm::AddSubdirLine(HWND control) {
-  const std::string subdir = Text("Captions - Program", "Subdir", "Subdir");
+  const std::string subdir = Text(lng::program::kSubdir);
   SubdirLineResult result;
   if (FocusKind(control) == FocusedControl::kMkDir) {
     ChangeToExt();
@@ -301,9 +305,7 @@ void Ttc_KestrixForm::PrepareVariablesMenu() {
     std::vector<HMENU> submenus;
     for (const VariableSubmenu& sub : kVariableSubmenus) {
       HMENU menu = CreatePopupMenu();
-      std::string caption =
-          Text(std::string(kSubmenuLanguageSection).c_str(), std::string(sub.language_key).c_str(),
-               std::string(sub.default_text).c_str());
+      std::string caption = Text(sub.caption);
       AppendMenuA(PopupMenu_Add, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu),
                   caption.c_str());
       submenus.push_back(menu);
@@ -314,10 +316,7 @@ void Ttc_KestrixForm::PrepareVariablesMenu() {
       size_t sub = 0;
       while (sub < std::size(kVariableSubmenus) && kVariableSubmenus[sub].name != item.submenu)
         ++sub;
-      std::string caption =
-          Concat({item.caption_prefix, Text(std::string(item.language_section).c_str(),
-                                            std::string(item.language_key).c_str(),
-                                            std::string(item.default_text).c_str())});
+      std::string caption = Concat({item.caption_prefix, Text(item.caption)});
       // A "&" in a caption would turn into an accelerator; these captions show it.
       caption = ReplaceAll(caption, "&", "&&");
       AppendMenuA(submenus[sub], MF_STRING, kMenu_VariableFirst + index, caption.c_str());
@@ -327,7 +326,7 @@ void Ttc_KestrixForm::PrepareVariablesMenu() {
     HMENU apps = submenus[2];
     AppendMenuA(apps, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(apps, MF_STRING, kMenu_NewApp1,
-                Text("QuickReplacers - Applications", "NewApp", "New application...").c_str());
+                (Text(lng::new_app::kNewApp) + "...").c_str());
   }
   if (!EnvMenuBuilt_) {
     for (const EnvironmentMenuEntry& entry : EnvironmentMenuEntries(services_.environment)) {
@@ -390,15 +389,14 @@ void Ttc_KestrixForm::btn_optionsClick() {
     const bool shortcuts = activation_.show_menu_shortcuts;
     struct Item {
       int command;
-      const char* key;
-      const char* english;
+      LanguageKey key;
       const char* shortcut;
-    } items[] = {{kMenu_ManageTemplates, "Templates", "Manage templates...", "\tCtrl+M"},
-                 {kMenu_Configuration, "Config", "Configuration...", "\tCtrl+P"},
-                 {kMenu_UserGuide, "Help", "User guide...", "\tF1"},
-                 {kMenu_About, "About", "About...", ""}};
+    } items[] = {{kMenu_ManageTemplates, lng::popup::kTemplates, "\tCtrl+M"},
+                 {kMenu_Configuration, lng::popup::kConfig, "\tCtrl+P"},
+                 {kMenu_UserGuide, lng::popup::kHelp, "\tF1"},
+                 {kMenu_About, lng::popup::kAbout, ""}};
     for (const Item& item : items) {
-      std::string caption = Text("Configuration - Popup", item.key, item.english);
+      std::string caption = Text(item.key);
       if (shortcuts) caption += item.shortcut;
       AppendMenuA(PopupMenu_Options, MF_STRING, item.command, caption.c_str());
     }
@@ -440,7 +438,26 @@ void Ttc_KestrixForm::FillTemplates() {
 
 void Ttc_KestrixForm::cmbox_TemplatesDropDown() {
   TemplateListOpen_ = true;
+  // The name as it was before the list opened is what undo brings back.
+  history_undo_.KeyPressed(GetText(kId_MkDir));
   FillTemplates();
+}
+
+void Ttc_KestrixForm::SelectTemplateByKey(char key) {
+  HWND combo = Control(kId_cmbox_Templates);
+  std::vector<std::string> entries;
+  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
+    std::string entry(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(static_cast<size_t>(length > 0 ? length : 0));
+    entries.push_back(std::move(entry));
+  }
+  SendMessageA(combo, CB_SETCURSEL, TemplateIndexForKey(entries, key), 0);
+  SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+  TemplateListOpen_ = false;
+  if (Mode() == MainMode::kNormal) cmbox_TemplatesChange();
 }
 
 void Ttc_KestrixForm::cmbox_TemplatesChange() {
@@ -468,7 +485,9 @@ void Ttc_KestrixForm::cmbox_TemplatesChange() {
       break;
   }
   if (IsVisible(kId_MkDir)) {
+    history_undo_.KeyPressed(GetText(kId_MkDir));
     SetText(kId_MkDir, text);
+    ShowUndoButton();
     MkDirChange();
     SetFocus(Control(kId_MkDir));
     if (select_length > 0)

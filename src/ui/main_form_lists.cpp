@@ -105,8 +105,8 @@ void Ttc_KestrixForm::ShowOpenDialogAndLoadFile(const std::string& path, bool br
     const std::string reason = SystemErrorText(loaded.error);
     if (!reason.empty()) code = Concat({code, " (", reason, ")"});
     const std::string text =
-        Concat({Text("ErrorMessages", "Error", "Error"), ": ", file, "\r\n",
-                Trim(Text("ErrorMessages", "ErrorCode", "Error code:")), " ", code});
+        Concat({Text(lng::errors::kError), ": ", file, "\r\n",
+                Trim(Text(lng::errors::kErrorCode)), " ", code});
     if (services_.message_boxes != nullptr)
       services_.message_boxes->Show(text, app_title_, kMbOk | kMbIconError);
     else
@@ -149,7 +149,7 @@ void Ttc_KestrixForm::btn_loadFromFileClick() {
   SelectFileMenu menu;
   std::vector<SelectFileMenuItem> items =
       menu.VisibleItems(host.FocusedTextFile, ExtractFileName(host.FocusedTextPath), false, "",
-                        Text("Buttons", "BtnBrowse", "Browse..."));
+                        Text(lng::buttons::kBtnBrowse));
   RECT button;
   GetWindowRect(Control(kId_btn_loadFromFile), &button);
   SelectFileChoice choice = ShowSelectFileMenu(hwnd(), {button.left, button.bottom}, items);
@@ -217,6 +217,13 @@ void Ttc_KestrixForm::MkDirDropDown(bool opening) {
 
 void Ttc_KestrixForm::MkDirSelect() {
   app_.CurrentRoutine = "MkDirSelect";
+  ShowUndoButton();
+  MkDirChange();
+}
+
+// The first pick of a history entry or template narrows the name field for the undo
+// button beside it.
+void Ttc_KestrixForm::ShowUndoButton() {
   if (history_undo_.Picked()) {
     const RECT name = ControlRect(kId_MkDir);
     const RECT undo = ControlRect(kId_btn_undo);
@@ -227,7 +234,6 @@ void Ttc_KestrixForm::MkDirSelect() {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   SetVisible(kId_btn_undo, true);
-  MkDirChange();
 }
 
 void Ttc_KestrixForm::btn_undoClick() {

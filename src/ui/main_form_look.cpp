@@ -15,12 +15,11 @@ namespace kestrix {
 namespace {
 
 constexpr UINT_PTR kHoverSubclassId = 2;
-constexpr char kProgramSection[] = "Captions - Program";
 
 // Buttons that show only a glyph: their table caption stands in while no glyph loads.
 bool ShowsGlyphOnly(int id) {
   return (id >= kId_btn_Quick1 && id <= kId_btn_Quick4) || id == kId_btn_BatchDir ||
-         id == kId_btn_undo;
+         id == kId_btn_undo || id == kId_btn_sign;
 }
 
 // The control kinds whose font takes the language's character set; edit fields and
@@ -99,8 +98,8 @@ void Ttc_KestrixForm::ShowBatchButton(bool active) {
   ApplyGlyph(kId_btn_BatchDir, GlyphRef::Resource(active ? kBatchActiveGlyph : kBatchInactiveGlyph),
              kBatchInactiveGlyph);
   std::string hint =
-      active ? Text(kProgramSection, "BatchButtonHint_2", "Back to Extended mode")
-             : Text(kProgramSection, "BatchButtonHint_1", "Batch directory creation mode");
+      active ? Text(lng::program::kBatchButtonHint2)
+             : Text(lng::program::kBatchButtonHint1);
   TOOLINFOA tool = {};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;
   tool.hwnd = hwnd();
@@ -122,7 +121,7 @@ void Ttc_KestrixForm::LoadLanguage() {
   FixComponentsCharCoding();
   ApplyCaptions();
   FillTemplates();
-  SetText(kId_lbl_s_more, Text(kProgramSection, "More", "<more>"));
+  SetText(kId_lbl_s_more, Text(lng::program::kMore));
   // The options menu is built on first use with the texts of that moment.
   if (PopupMenu_Options != nullptr) {
     DestroyMenu(PopupMenu_Options);
@@ -271,7 +270,7 @@ void Ttc_KestrixForm::lbl_s_moreMouseEnter() {
 void Ttc_KestrixForm::lbl_s_moreMouseLeave() {
   MoreHovered_ = false;
   SetFont(Control(kId_lbl_s_more), shown_italic_font_.get());
-  SetText(kId_lbl_s_more, Text(kProgramSection, "More", "<more>"));
+  SetText(kId_lbl_s_more, Text(lng::program::kMore));
 }
 
 // Over the "New folder" label the attribute image gives way to the "(refresh)" marker,

@@ -2,6 +2,7 @@
 // state, the option check boxes and the creation run behind OK.
 #include "base/text_utils.h"
 #include "create/run_settings.h"
+#include "names/variable_error.h"
 #include "platform/win32/window_handle_win32.h"
 #include "ui/attribute_menu_win32.h"
 #include "ui/main_form.h"
@@ -42,7 +43,7 @@ void Ttc_KestrixForm::SetModeTitle(InputMode mode) {
 void Ttc_KestrixForm::ChangeToNormal() {
   app_.CurrentRoutine = "ChangeToNormal";
   SetModeTitle(InputMode::kNormal);
-  SetText(kId_btn_extended, Text("Buttons", "BtnExtended", "Extended"));
+  SetText(kId_btn_extended, Text(lng::buttons::kBtnExtended));
   for (int id : kBatchControls) SetVisible(id, false);
   SetEnabled(kId_grp_batchDir, false);
   SetVisible(kId_btn_loadFromFile, app_.Snapshot.FocusedTextFile);
@@ -71,7 +72,7 @@ void Ttc_KestrixForm::ChangeToNormal() {
 void Ttc_KestrixForm::ChangeToExt() {
   app_.CurrentRoutine = "ChangeToExt";
   SetModeTitle(InputMode::kExtended);
-  SetText(kId_btn_extended, Text("Buttons", "BtnNormal", "Normal"));
+  SetText(kId_btn_extended, Text(lng::buttons::kBtnNormal));
   SetVisible(kId_btn_loadFromFile, true);
   LockControl(kId_grp_additional, true);
   RelayoutForMode(false);
@@ -134,7 +135,7 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
     KillTimer(hwnd(), kTimer_LiveReplacements);
     LiveTimerRunning_ = false;
   }
-  SetText(kId_Label22, Text("Captions - Program", "Batch grpbox", "Batch directory creation"));
+  SetText(kId_Label22, Text(lng::program::kBatchGrpbox));
   ShowBatchButton(true);
   LockControl(kId_grp_batchDir, true);
   LockControl(kId_grp_additional, true);
@@ -159,8 +160,7 @@ void Ttc_KestrixForm::TurnOffBatchMode() {
   SetEnabled(kId_grp_batchDir, false);
   SetVisible(kId_lbl_s_more, false);
   ShowBatchButton(false);
-  SetText(kId_Label21, Text("Captions - Program", "Additional grpbox",
-                            "Additional options, rules, replacements"));
+  SetText(kId_Label21, Text(lng::program::kAdditionalGrpbox));
   if (IsVisible(kId_MkDirExt)) SetFocus(Control(kId_MkDirExt));
   // Batch mode is still on while the list comes back, so this change does not copy the
   // half-restored list over the saved one.
@@ -187,21 +187,15 @@ void Ttc_KestrixForm::MkDirChange() {
   app_.CurrentRoutine = "MkDirChange";
   const std::string text = GetText(kId_MkDir);
   last_name_text_ = text;
-  PreviewCleanupSettings cleanup;
-  cleanup.invalid_char_action = activation_.invalid_char_action;
-  cleanup.invalid_char_replace = activation_.invalid_char_replace;
-  cleanup.replace_char_keys = activation_.replace_chars_keys;
-  cleanup.replace_char_value = settings_.ReplaceCharValues();
-  cleanup.normal_mode = IsVisible(kId_MkDir);
   const std::string preview =
-      text.find('*') != std::string::npos
-          ? std::string()
-          : ReplaceInvalidCharInPreview(text, cleanup, services_.environment);
+      text.find('*') != std::string::npos ? std::string() : CleanedPreview(text, true);
   ShowPreview(preview);
   DirExists(SingleTargetPath(app_.Snapshot.CurrentPath, text, IsVisible(kId_edit_curdirname),
                              GetText(kId_edit_curdirname)));
   SetText(kId_MkDirExt, ListWithFirstLine(GetText(kId_MkDirExt), text));
-  ApplyAutoEnable(preview);
+  // The typed text decides: the cleaned preview has its environment names expanded and
+  // would switch replacements off, leaving a literal "%TEMP%" to be created.
+  ApplyAutoEnable(Trim(text));
   if (std::optional<std::vector<int>> stops = BuildWordStops(text)) WordStops_ = *stops;
 }
 
@@ -237,7 +231,7 @@ void Ttc_KestrixForm::MkDirExtChange() {
     SetVisible(kId_lbl_s_more, false);
   } else if (state.preview_single) {
     SetVisible(kId_lbl_s_more, false);
-    preview = Trim(text);
+    preview = CleanedPreview(Trim(text), false);
     SetEnabled(kId_option_enterdir, true);
   } else {
     SetOkCaption(false);
@@ -256,6 +250,16 @@ void Ttc_KestrixForm::MkDirExtChange() {
   last_name_text_ = NameFromList(text);
   SetText(kId_MkDir, last_name_text_);
   ApplyAutoEnable(Trim(text));
+}
+
+std::string Ttc_KestrixForm::CleanedPreview(const std::string& text, bool normal_mode) {
+  PreviewCleanupSettings cleanup;
+  cleanup.invalid_char_action = activation_.invalid_char_action;
+  cleanup.invalid_char_replace = activation_.invalid_char_replace;
+  cleanup.replace_char_keys = activation_.replace_chars_keys;
+  cleanup.replace_char_value = settings_.ReplaceCharValues();
+  cleanup.normal_mode = normal_mode;
+  return ReplaceInvalidCharInPreview(text, cleanup, services_.environment);
 }
 
 void Ttc_KestrixForm::RerunPreview() {
@@ -283,7 +287,7 @@ bool Ttc_KestrixForm::DirExists(const std::string& path) {
 
 void Ttc_KestrixForm::SetOkCaption(bool enter) {
   const std::string caption =
-      enter ? Text("Buttons", "BtnEnterDir", "Enter") : Text("Buttons", "BtnOK", "OK");
+      enter ? Text(lng::buttons::kBtnEnterDir) : Text(lng::buttons::kBtnOK);
   SetText(kId_btn_ok, caption);
   SetText(kId_btn_ok_flat, caption);
   ShowOkGlyph(enter);
@@ -380,11 +384,26 @@ void Ttc_KestrixForm::btn_okClick() {
   if (services_.code_page == nullptr || services_.message_boxes == nullptr ||
       services_.modifier_keys == nullptr || !commands_)
     return;
+  CreationRunning_ = true;
+  // Cleared on every way out, a failure included: OK and Enter stay usable.
+  struct RunningFlag {
+    bool& flag;
+    ~RunningFlag() { flag = false; }
+  } running{CreationRunning_};
+  try {
+    RunCreation();
+  } catch (const VariableError& error) {
+    services_.message_boxes->Show(error.what(), app_title_, kMbOk | kMbIconError);
+  } catch (const InOutError& error) {
+    services_.message_boxes->Show(error.what(), app_title_, kMbOk | kMbIconError);
+  }
+}
+
+void Ttc_KestrixForm::RunCreation() {
   // Without the user's replacements the run would create other names than asked for: the
   // model has told the user, and nothing is created.
   std::vector<std::pair<std::string, std::string>> replace_chars;
   if (!settings_.ReadReplaceChars(replace_chars).ok) return;
-  CreationRunning_ = true;
   CreationSettings settings = CreationSettingsFrom(settings_, replace_chars);
   settings.CommanderIni = app_.CommanderIni;
   char windows_dir[MAX_PATH] = {};
@@ -402,7 +421,6 @@ void Ttc_KestrixForm::btn_okClick() {
        *services_.modifier_keys, language, *commands_, history, expand},
       settings, app_.Snapshot, attributes_.Set(), view, app_.CurrentRoutine);
   run.btn_okClick();
-  CreationRunning_ = false;
 }
 
 }  // namespace kestrix
