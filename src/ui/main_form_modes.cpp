@@ -215,6 +215,8 @@ void Ttc_KestrixForm::ApplyAutoEnable(const std::string& text) {
     LiveTimerRunning_ = false;
   }
   if (outcome.caption) SetText(kId_lbl_newdirname, *outcome.caption);
+  if (outcome.error && services_.logger != nullptr)
+    services_.logger->Log(kMainWindowClass, {"EVariableError", *outcome.error});
 }
 
 void Ttc_KestrixForm::MkDirExtChange() {
