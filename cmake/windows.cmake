@@ -4,7 +4,7 @@ file(GLOB_RECURSE win_sources CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/*.cpp
   ${CMAKE_SOURCE_DIR}/src/*_win32.cpp)
-list(FILTER win_sources EXCLUDE REGEX "/src/app/main_win32\\.cpp$")
+list(FILTER win_sources EXCLUDE REGEX "/src/main_win32\\.cpp$")
 
 set(KESTRIX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 shlwapi advapi32 ole32 uuid
   msimg32 uxtheme)
@@ -27,7 +27,7 @@ if(EXISTS "${PNG_PREFIX}/lib/libpng.a")
 endif()
 
 file(GLOB resource_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
-add_executable(kestrix WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp ${resource_files})
+add_executable(kestrix WIN32 ${CMAKE_SOURCE_DIR}/src/main_win32.cpp ${resource_files})
 set_target_properties(kestrix PROPERTIES OUTPUT_NAME "tc Kestrix")
 target_link_libraries(kestrix PRIVATE kestrix_win)
 target_compile_options(kestrix PRIVATE ${KESTRIX_WARNINGS})

@@ -4,10 +4,10 @@
 // fails visibly: a read-only program directory simply means nothing is logged.
 #include <string>
 
+#include "base/program_version.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/system_facts.h"
-#include "settings/program_version.h"
 
 namespace kestrix {
 

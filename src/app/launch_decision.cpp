@@ -1,8 +1,8 @@
 #include "app/launch_decision.h"
 
+#include "base/path_text.h"
+#include "base/text_utils.h"
 #include "host/panel_windows.h"
-#include "host/path_text.h"
-#include "names/text_utils.h"
 
 namespace kestrix {
 

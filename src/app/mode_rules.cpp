@@ -1,6 +1,6 @@
 #include "app/mode_rules.h"
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 
@@ -76,14 +76,16 @@ std::string SingleTargetPath(std::string_view current_path, std::string_view tex
   return Concat({current_path, text});
 }
 
-InitialModeAction InitialModeFor(int initial_mode, bool window_extended) {
+InitialModeAction InitialModeFor(InitialMode initial_mode, bool window_extended) {
   switch (initial_mode) {
-    case 0:
+    case InitialMode::kNormal:
       return window_extended ? InitialModeAction::kExtended : InitialModeAction::kNormal;
-    case 1:
+    case InitialMode::kExtended:
       return InitialModeAction::kExtended;
-    case 2:
+    case InitialMode::kBatch:
       return InitialModeAction::kBatch;
+    case InitialMode::kUnchanged:
+      break;
   }
   return InitialModeAction::kUnchanged;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/key_commands.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 
@@ -59,7 +60,7 @@ std::string SingleTargetPath(std::string_view current_path, std::string_view tex
 // --- Initial mode ----------------------------------------------------------------------
 
 enum class InitialModeAction { kNormal, kExtended, kBatch, kUnchanged };
-InitialModeAction InitialModeFor(int initial_mode, bool window_extended);
+InitialModeAction InitialModeFor(InitialMode initial_mode, bool window_extended);
 
 // --- Layout ----------------------------------------------------------------------------
 

@@ -10,8 +10,9 @@ TextSelection SuggestedNameSelection(const std::string& field_text,
   return {at, selected_name.size()};
 }
 
-bool SelectsSuggestedNameOnShow(bool prefix_active, bool suffix_active, int suggested_name) {
-  return (prefix_active || suffix_active) && suggested_name == 0;
+bool SelectsSuggestedNameOnShow(bool prefix_active, bool suffix_active,
+                                SuggestedName suggested_name) {
+  return (prefix_active || suffix_active) && suggested_name == SuggestedName::kHostItem;
 }
 
 }  // namespace kestrix

@@ -6,6 +6,7 @@
 
 // TextSelection: 0-based start and length, as the edit controls report them.
 #include "names/text_modifiers.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 
@@ -16,6 +17,7 @@ TextSelection SuggestedNameSelection(const std::string& field_text,
 
 // Only with an active prefix or suffix, and only when the field shows the host's item
 // rather than the custom name.
-bool SelectsSuggestedNameOnShow(bool prefix_active, bool suffix_active, int suggested_name);
+bool SelectsSuggestedNameOnShow(bool prefix_active, bool suffix_active,
+                                SuggestedName suggested_name);
 
 }  // namespace kestrix

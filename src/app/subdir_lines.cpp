@@ -1,6 +1,6 @@
 #include "app/subdir_lines.h"
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 

@@ -2,10 +2,10 @@
 
 namespace kestrix {
 
-PlacementArea ChoosePlacementArea(int window_position, bool host_iconic) {
+PlacementArea ChoosePlacementArea(WindowPosition window_position, bool host_iconic) {
   if (host_iconic) return PlacementArea::kScreen;
-  if (window_position == 0) return PlacementArea::kHostWindow;
-  if (window_position == 1) return PlacementArea::kActiveList;
+  if (window_position == WindowPosition::kHostWindow) return PlacementArea::kHostWindow;
+  if (window_position == WindowPosition::kHostPane) return PlacementArea::kActiveList;
   return PlacementArea::kScreen;
 }
 

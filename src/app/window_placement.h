@@ -2,14 +2,14 @@
 // Where the main window opens: centred on the host window, on the active file list or on
 // the screen, by the WindowPosition setting.
 #include "platform/window_system.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 
 enum class PlacementArea { kHostWindow, kActiveList, kScreen };
 
-// 0 centres on the host window and 1 on the active list while the host is shown; every
-// other value, and an iconic host, centre on the screen.
-PlacementArea ChoosePlacementArea(int window_position, bool host_iconic);
+// The host window or the active list while the host is shown; an iconic host, the screen.
+PlacementArea ChoosePlacementArea(WindowPosition window_position, bool host_iconic);
 
 struct WindowOrigin {
   int left = 0;

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/program_version.h"
 #include "create/dir_attributes.h"
 #include "names/input_mode.h"
-#include "settings/program_version.h"
 
 namespace kestrix {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <set>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 

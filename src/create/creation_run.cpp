@@ -1,11 +1,11 @@
 #include "create/creation_run.h"
 
+#include "base/path_text.h"
+#include "base/text_utils.h"
 #include "create/directory_structure.h"
 #include "create/level_creation.h"
 #include "create/virtual_panel.h"
-#include "host/path_text.h"
 #include "host/tree_cache.h"
-#include "names/text_utils.h"
 #include "settings/big_ini_file.h"
 
 namespace kestrix {

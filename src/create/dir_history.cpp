@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/path_text.h"
 #include "create/level_creation.h"
-#include "host/path_text.h"
 #include "settings/big_ini_file.h"
 
 namespace kestrix {

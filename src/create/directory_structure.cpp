@@ -1,17 +1,11 @@
 #include "create/directory_structure.h"
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 
 std::string NormalizeSeparators(std::string_view text) {
   return ReplaceAll(text, "/", "\\");
-}
-
-bool IsAbsolutePath(std::string_view text) {
-  const std::string t = AsciiUpperCase(Trim(text));
-  if (t.starts_with("\\\\")) return true;
-  return t.size() >= 3 && t[1] == ':' && t[2] == '\\';
 }
 
 std::vector<std::string> SplitLevels(std::string_view text) {

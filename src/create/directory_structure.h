@@ -11,8 +11,8 @@
 //
 // A creation run uses it in this order: a Normal text for which NeedsListForm holds is
 // first carried into the list (CarryNameIntoList, app/mode_rules.h) and created as a list.
-// Normal mode then tests IsAbsolutePath (ForceDirectories), judges invalid characters
-// (invalid_chars.h) and creates the levels of SplitLevels(text) (a single name is one
+// Normal mode then tests IsAbsolutePath (base/path_text.h; ForceDirectories), judges invalid
+// characters (invalid_chars.h) and creates the levels of SplitLevels(text) (a single name is one
 // level). Extended mode removes blank lines, judges PrepareListRunText's result,
 // and creates each line of PlanList: a chain through CreateLevels, a single line directly.
 #include <string>
@@ -23,10 +23,6 @@ namespace kestrix {
 
 // "/" becomes "\" everywhere.
 std::string NormalizeSeparators(std::string_view text);
-
-// The trimmed text begins with "\\" (a network path) or has ":\" as its second and third
-// characters (a drive path). "C:/x" is not absolute: its ":" makes it invalid instead.
-bool IsAbsolutePath(std::string_view text);
 
 // The levels of a chain: the text trimmed, "/" turned into "\", split at every "\".
 // n separators give n + 1 parts; empty parts (leading, doubled or trailing "\") are kept

@@ -1,6 +1,6 @@
 #include "create/invalid_chars.h"
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 
@@ -55,13 +55,14 @@ InvalidCharVerdict JudgeInvalidChars(std::string_view text, InputMode mode,
                                     : ContainsInvalidChars(text, mode, rules.replace_chars);
   if (!invalid) return InvalidCharVerdict::kValid;
   switch (rules.action) {
-    case kInvalidCharWarn:
+    case InvalidCharAction::kWarn:
       return InvalidCharVerdict::kWarn;
-    case kInvalidCharRepair:
+    case InvalidCharAction::kReplace:
       return InvalidCharVerdict::kRepair;
-    default:
-      return InvalidCharVerdict::kRefuse;
+    case InvalidCharAction::kUnknown:
+      break;
   }
+  return InvalidCharVerdict::kRefuse;
 }
 
 }  // namespace kestrix

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "names/input_mode.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 
@@ -13,10 +14,6 @@ namespace kestrix {
 // subdirectory line.
 inline constexpr std::string_view kInvalidNameChars = "?:\"<>";
 inline constexpr std::string_view kDefaultInvalidCharReplace = "_";
-
-// Values of the InvalidCharAction setting.
-inline constexpr int kInvalidCharWarn = 0;
-inline constexpr int kInvalidCharRepair = 1;
 
 // One entry of the user's ReplaceChars settings section: every occurrence of `key`
 // (case-insensitive) counts as invalid and is repaired to `value`. The caller reads the
@@ -27,7 +24,7 @@ struct CharReplacement {
 };
 
 struct InvalidCharRules {
-  int action = kInvalidCharWarn;                        // InvalidCharAction
+  InvalidCharAction action = InvalidCharAction::kWarn;
   std::string replacement{kDefaultInvalidCharReplace};  // InvalidCharReplace
   std::vector<CharReplacement> replace_chars;           // ReplaceChars, file order
 };

@@ -1,7 +1,7 @@
 #include "create/level_creation.h"
 
+#include "base/path_text.h"
 #include "create/directory_structure.h"
-#include "host/path_text.h"
 
 namespace kestrix {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "base/path_text.h"
+#include "base/text_utils.h"
 #include "create/directory_structure.h"
 #include "create/virtual_panel.h"
 #include "host/host_snapshot.h"
-#include "host/path_text.h"
-#include "names/text_utils.h"
 
 namespace kestrix {
 

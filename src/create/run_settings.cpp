@@ -1,18 +1,20 @@
 #include "create/run_settings.h"
 
-#include <string>
-
-#include "settings/settings.h"
-
 namespace kestrix {
 
-std::vector<CharReplacement> ReadReplaceChars(TBigIniFile& settings_file) {
-  std::vector<std::string> keys;
-  settings_file.ReadSection(kReplaceCharsSection, keys);
-  std::vector<CharReplacement> pairs;
-  for (const std::string& key : keys)
-    pairs.push_back({key, settings_file.ReadString(kReplaceCharsSection, key, "_")});
-  return pairs;
+CreationSettings CreationSettingsFrom(
+    const SettingsModel& settings,
+    const std::vector<std::pair<std::string, std::string>>& replace_chars) {
+  CreationSettings run;
+  run.UpdateTreeInfo = settings.Startup().update_tree_info;
+  run.EnterCmdInstalled = settings.Startup().enter_cmd_installed;
+  run.DoNotEnterDeepest = settings.Startup().do_not_enter_deepest;
+  run.FocusTCAfterCreate = settings.Activation().focus_tc_after_create;
+  run.invalid_chars.action = settings.Activation().invalid_char_action;
+  run.invalid_chars.replacement = settings.Activation().invalid_char_replace;
+  for (const auto& [key, value] : replace_chars)
+    run.invalid_chars.replace_chars.push_back({key, value});
+  return run;
 }
 
 }  // namespace kestrix

@@ -1,14 +1,17 @@
 #pragma once
-// The part of the creation run's settings that is read when OK is pressed: the user's
-// character replacements, whose values are not kept between runs.
+// The creation run's settings: the values the settings model loaded at start-up and
+// activation, and the user's character replacements, read when OK is pressed.
+#include <string>
+#include <utility>
 #include <vector>
 
-#include "create/invalid_chars.h"
-#include "settings/big_ini_file.h"
+#include "create/creation_run.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 
-// Every key of section ReplaceChars in file order with its value.
-std::vector<CharReplacement> ReadReplaceChars(TBigIniFile& settings_file);
+CreationSettings CreationSettingsFrom(
+    const SettingsModel& settings,
+    const std::vector<std::pair<std::string, std::string>>& replace_chars);
 
 }  // namespace kestrix

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "host/path_text.h"
+#include "base/path_text.h"
 
 namespace kestrix {
 

@@ -1,19 +1,13 @@
 #include "host/focused_item.h"
 
-#include "host/path_text.h"
+#include "base/path_text.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 
 using namespace pathtext;
 
 namespace {
-
-// Delphi-style Copy with 1-based start: out-of-range parts are simply empty.
-std::string Copy(const std::string& text, long start, long count) {
-  if (start < 1) start = 1;
-  if (count <= 0 || start > static_cast<long>(text.size())) return "";
-  return text.substr(static_cast<size_t>(start - 1), static_cast<size_t>(count));
-}
 
 // 1-based positions; 0 when absent.
 long PosFirst(const std::string& text, char c) {
@@ -77,16 +71,16 @@ FocusedItem ParseListItem(const std::string& selection, bool fix_ext, FileSystem
     }
     const long first_colon = PosFirst(item, ':');
     const long c = first_colon + 1;
-    result.name = Trim(Copy(item, c, q - c));
+    result.name = Trim(CopyChars(item, c, q - c));
     const long s = q - c + 5;
-    result.info = Trim(Copy(item, s, (PosLast(item, ':') - 14) - s));
+    result.info = Trim(CopyChars(item, s, (PosLast(item, ':') - 14) - s));
     if (result.name.empty() && first_colon != 0) result.name = Trim(item.substr(first_colon));
   } else {
     const long first_colon = PosFirst(item, ':');
     item = Trim(item.substr(static_cast<size_t>(first_colon)));
     long mark = PosFirst(item, '<');
     if (mark == 0) mark = PosFirst(item, '>');
-    if (mark != 0) item = Trim(Copy(item, 1, mark - 2));
+    if (mark != 0) item = Trim(CopyChars(item, 1, mark - 2));
     if (fix_ext && Contains(item, ".") && fs.DirectoryExists(current_path + item))
       result.info = "0 <DIR>";
     result.name = Trim(item);

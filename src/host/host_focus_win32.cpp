@@ -1,6 +1,6 @@
 #include "host/host_focus_win32.h"
 
-#include "app/foreground_win32.h"
+#include "host/foreground_win32.h"
 #include "platform/win32/window_handle_win32.h"
 
 namespace kestrix {

@@ -1,6 +1,6 @@
 #include "host/host_snapshot.h"
 
-#include "host/path_text.h"
+#include "base/path_text.h"
 
 namespace kestrix {
 

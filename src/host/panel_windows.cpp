@@ -1,6 +1,6 @@
 #include "host/panel_windows.h"
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 

@@ -1,6 +1,6 @@
 #include "host/tree_cache.h"
 
-#include "host/path_text.h"
+#include "base/path_text.h"
 
 namespace kestrix {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "create/directory_structure.h"
-#include "names/text_utils.h"
+#include "base/path_text.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 

@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 
 namespace {
-
-// Delphi-style Copy: `count` characters from the 1-based `start`, clamped to the text.
-std::string CopyChars(std::string_view text, int64_t start, int64_t count) {
-  if (start < 1) start = 1;
-  if (count <= 0 || start > static_cast<int64_t>(text.size())) return {};
-  return std::string(text.substr(static_cast<size_t>(start - 1), static_cast<size_t>(count)));
-}
 
 std::string CopyFrom(std::string_view text, int64_t start) {
   return CopyChars(text, start, static_cast<int64_t>(text.size()));

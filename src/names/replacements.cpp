@@ -1,16 +1,14 @@
 #include "names/replacements.h"
 
-#include <memory>
 #include <utility>
 
-#include "create/directory_structure.h"
+#include "base/path_text.h"
+#include "base/text_utils.h"
 #include "names/date_tokens.h"
 #include "names/player_sources.h"
 #include "names/system_sources.h"
-#include "names/text_utils.h"
-#include "names/variable_error.h"
 #include "names/user_apps.h"
-#include "settings/big_ini_file.h"
+#include "names/variable_error.h"
 
 namespace kestrix {
 
@@ -145,28 +143,10 @@ AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::str
   return outcome;
 }
 
-std::function<std::string(const std::string& key)> ReplaceCharsFromSettingsFile(
-    FileSystem& files, const std::string& settings_file) {
-  // The file is read at the first question only: one preview asks for every key.
-  auto settings = std::make_shared<std::optional<TBigIniFile>>();
-  auto unreadable = std::make_shared<bool>(false);
-  return [&files, settings_file, settings, unreadable](const std::string& key) -> std::string {
-    // The preview goes on with the default when the file cannot be read.
-    if (*unreadable) return "_";
-    try {
-      if (!*settings) settings->emplace(files, settings_file);
-      return (*settings)->ReadString("ReplaceChars", key, "_");
-    } catch (const InOutError&) {
-      *unreadable = true;
-      return "_";
-    }
-  };
-}
-
 std::string ReplaceInvalidCharInPreview(const std::string& text,
                                         const PreviewCleanupSettings& settings,
                                         Environment& environment) {
-  if (settings.invalid_char_action != 1) return text;
+  if (settings.invalid_char_action != InvalidCharAction::kReplace) return text;
   std::string r = settings.invalid_char_replace;
   // The replacement must not bring back a character it stands in for.
   if (r.find_first_of("?:*\"<>") != std::string::npos) r = "_";

@@ -13,6 +13,7 @@
 #include "platform/shared_memory.h"
 #include "platform/system_facts.h"
 #include "platform/window_system.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 
@@ -85,7 +86,7 @@ AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::str
                                          const std::vector<std::string>& user_app_ids);
 
 struct PreviewCleanupSettings {
-  int invalid_char_action = 0;             // InvalidCharAction
+  InvalidCharAction invalid_char_action = InvalidCharAction::kWarn;
   std::string invalid_char_replace = "_";  // InvalidCharReplace
   // Key names of section ReplaceChars, in file order, as read at activation.
   std::vector<std::string> replace_char_keys;
@@ -95,12 +96,7 @@ struct PreviewCleanupSettings {
   bool normal_mode = true;  // MkDir visible
 };
 
-// A replace_char_value for one preview: it reads the settings file at its first question
-// and answers every key of section ReplaceChars from it ("_" when missing or unreadable).
-std::function<std::string(const std::string& key)> ReplaceCharsFromSettingsFile(
-    FileSystem& files, const std::string& settings_file);
-
-// The preview's character clean-up; unchanged unless InvalidCharAction is 1.
+// The preview's character clean-up; unchanged unless InvalidCharAction is kReplace.
 std::string ReplaceInvalidCharInPreview(const std::string& text,
                                         const PreviewCleanupSettings& settings,
                                         Environment& environment);

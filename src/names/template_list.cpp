@@ -1,6 +1,6 @@
 #include "names/template_list.h"
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 

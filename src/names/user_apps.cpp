@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "base/text_utils.h"
 #include "names/player_sources.h"
-#include "names/text_utils.h"
 #include "names/variable_error.h"
 #include "settings/big_ini_file.h"
 
@@ -32,9 +32,9 @@ std::string UserAppIdFromFileName(std::string_view file_name) {
 }
 
 std::vector<std::string> DiscoverUserApps(FileSystem& files, const std::string& program_dir,
-                                          int disable_plugins) {
+                                          DisablePlugins disable_plugins) {
   std::vector<std::string> ids;
-  if (disable_plugins == 1) return ids;
+  if (disable_plugins == DisablePlugins::kApplications) return ids;
   std::string folder = PluginsFolder(program_dir);
   folder.pop_back();
   if (!files.DirectoryExists(folder)) return ids;

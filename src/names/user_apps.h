@@ -11,6 +11,7 @@
 #include "platform/locale.h"
 #include "platform/shared_memory.h"
 #include "platform/window_system.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 
@@ -48,9 +49,9 @@ std::string UserAppFileName(const std::string& program_dir, const std::string& i
 std::string UserAppIdFromFileName(std::string_view file_name);
 
 // The identifiers of the "app_*" entries (files and folders alike) of the "Plugins" folder;
-// nothing when `disable_plugins` is 1 or the folder is missing.
+// nothing when the applications are switched off or the folder is missing.
 std::vector<std::string> DiscoverUserApps(FileSystem& files, const std::string& program_dir,
-                                          int disable_plugins);
+                                          DisablePlugins disable_plugins);
 
 // Reads the application's file afresh; a missing file gives every default.
 UserApplication ReadUserApp(FileSystem& files, const std::string& program_dir,

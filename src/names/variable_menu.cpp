@@ -1,7 +1,7 @@
 #include "names/variable_menu.h"
 
+#include "base/text_utils.h"
 #include "names/replacements.h"
-#include "names/text_utils.h"
 
 namespace kestrix {
 

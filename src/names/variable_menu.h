@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "platform/environment.h"
 #include "settings/language_keys.h"
 

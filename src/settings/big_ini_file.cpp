@@ -1,11 +1,8 @@
 #include "settings/big_ini_file.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <unordered_set>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 
@@ -62,87 +59,6 @@ int HexDigit(char c) {
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
-}
-
-// Day count since 1899-12-30 <-> civil date (proleptic Gregorian).
-constexpr long long kDaysFrom1899To1970 = 25569;
-
-long long DaysFromCivil(long long y, unsigned m, unsigned d) {
-  y -= m <= 2;
-  const long long era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<long long>(doe) - 719468 + kDaysFrom1899To1970;
-}
-
-void CivilFromDays(long long days, long long& y, unsigned& m, unsigned& d) {
-  long long z = days - kDaysFrom1899To1970 + 719468;
-  const long long era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  d = doy - (153 * mp + 2) / 5 + 1;
-  m = mp < 10 ? mp + 3 : mp - 9;
-  y = static_cast<long long>(yoe) + era * 400 + (m <= 2);
-}
-
-bool IsLeap(long long y) {
-  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-unsigned DaysInMonth(long long y, unsigned m) {
-  static const unsigned kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return m == 2 && IsLeap(y) ? 29 : kDays[m - 1];
-}
-
-// Reads exactly `count` decimal digits at `pos`.
-bool Digits(const std::string& text, size_t pos, size_t count, unsigned& value) {
-  if (pos + count > text.size()) return false;
-  value = 0;
-  for (size_t i = pos; i < pos + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    value = value * 10 + static_cast<unsigned>(text[i] - '0');
-  }
-  return true;
-}
-
-bool ParseDate(const std::string& text, double& value) {
-  unsigned y = 0, m = 0, d = 0;
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  if (!Digits(text, 0, 4, y) || !Digits(text, 5, 2, m) || !Digits(text, 8, 2, d)) return false;
-  if (m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m)) return false;
-  value = static_cast<double>(DaysFromCivil(y, m, d));
-  return true;
-}
-
-bool ParseTime(const std::string& text, double& value) {
-  unsigned h = 0, n = 0, s = 0;
-  if (text.size() != 8 || text[2] != ':' || text[5] != ':') return false;
-  if (!Digits(text, 0, 2, h) || !Digits(text, 3, 2, n) || !Digits(text, 6, 2, s)) return false;
-  if (h > 23 || n > 59 || s > 59) return false;
-  value = (h * 3600.0 + n * 60.0 + s) / 86400.0;
-  return true;
-}
-
-std::string FormatDate(double value) {
-  long long y = 0;
-  unsigned m = 0, d = 0;
-  CivilFromDays(static_cast<long long>(std::floor(value)), y, m, d);
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04lld-%02u-%02u", y, m, d);
-  return buffer;
-}
-
-std::string FormatTime(double value) {
-  double fraction = value - std::floor(value);
-  long long seconds = std::llround(fraction * 86400.0);
-  if (seconds >= 86400) seconds = 86399;
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60,
-                seconds % 60);
-  return buffer;
 }
 
 }  // namespace
@@ -376,11 +292,6 @@ std::string TBigIniFile::ReadString(const std::string& section, const std::strin
   return ReadIfPresent(section, key, value) ? value : default_value;
 }
 
-std::string TBigIniFile::ReadAnsiString(const std::string& section, const std::string& key,
-                                        const std::string& default_value) {
-  return ReadString(section, key, default_value);
-}
-
 int TBigIniFile::ReadInteger(const std::string& section, const std::string& key,
                              int default_value) {
   std::string text = ReadString(section, key, "");
@@ -388,61 +299,6 @@ int TBigIniFile::ReadInteger(const std::string& section, const std::string& key,
     text.replace(0, 2, "$");
   int value = 0;
   return ParseIniInteger(text, value) ? value : default_value;
-}
-
-bool TBigIniFile::ReadBool(const std::string& section, const std::string& key, bool default_value) {
-  return ReadInteger(section, key, default_value ? 1 : 0) != 0;
-}
-
-int TBigIniFile::ReadBinaryData(const std::string& section, const std::string& key,
-                                std::string& bytes) {
-  std::string text = ReadString(section, key, "");
-  bytes.clear();
-  for (size_t i = 0; i + 1 < text.size(); i += 2) {
-    int high = HexDigit(text[i]);
-    int low = HexDigit(text[i + 1]);
-    if (high < 0 || low < 0) break;
-    bytes += static_cast<char>(high * 16 + low);
-  }
-  return static_cast<int>(bytes.size());
-}
-
-double TBigIniFile::ReadFloat(const std::string& section, const std::string& key,
-                              double default_value) {
-  std::string text = ReadString(section, key, "");
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return default_value;
-  size_t last = text.find_last_not_of(' ');
-  const char* begin = text.data() + first;
-  const char* end = text.data() + last + 1;
-  if (*begin == '+') ++begin;
-  double value = 0;
-  auto [ptr, error] = std::from_chars(begin, end, value);
-  if (error != std::errc() || ptr != end || !std::isfinite(value)) return default_value;
-  return value;
-}
-
-double TBigIniFile::ReadDate(const std::string& section, const std::string& key,
-                             double default_value) {
-  double value = 0;
-  return ParseDate(ReadString(section, key, ""), value) ? value : default_value;
-}
-
-double TBigIniFile::ReadTime(const std::string& section, const std::string& key,
-                             double default_value) {
-  double value = 0;
-  return ParseTime(ReadString(section, key, ""), value) ? value : default_value;
-}
-
-double TBigIniFile::ReadDateTime(const std::string& section, const std::string& key,
-                                 double default_value) {
-  std::string text = ReadString(section, key, "");
-  double date = 0, time = 0;
-  if (text.size() == 10 && ParseDate(text, date)) return date;
-  if (text.size() == 19 && text[10] == ' ' && ParseDate(text.substr(0, 10), date) &&
-      ParseTime(text.substr(11), time))
-    return date + time;
-  return default_value;
 }
 
 void TBigIniFile::ReadSection(const std::string& section, std::vector<std::string>& list) {
@@ -468,14 +324,6 @@ void TBigIniFile::ReadSectionValues(const std::string& section, std::vector<std:
 
 bool TBigIniFile::SectionExists(const std::string& section) {
   return FindSection(section) >= 0;
-}
-
-bool TBigIniFile::ValueExists(const std::string& section, const std::string& key) {
-  std::vector<std::string> names;
-  ReadSection(section, names);
-  for (const std::string& name : names)
-    if (IniNamesEqual(name, key)) return true;
-  return false;
 }
 
 void TBigIniFile::WriteString(const std::string& section, const std::string& key,
@@ -504,49 +352,8 @@ void TBigIniFile::WriteString(const std::string& section, const std::string& key
   modified_ = true;
 }
 
-void TBigIniFile::WriteAnsiString(const std::string& section, const std::string& key,
-                                  const std::string& value) {
-  WriteString(section, key, value);
-}
-
 void TBigIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
   WriteString(section, key, std::to_string(value));
-}
-
-void TBigIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
-  WriteString(section, key, value ? "1" : "0");
-}
-
-void TBigIniFile::WriteBinaryData(const std::string& section, const std::string& key,
-                                  const std::string& bytes) {
-  static const char kHex[] = "0123456789ABCDEF";
-  std::string text;
-  text.reserve(bytes.size() * 2);
-  for (char c : bytes) {
-    unsigned char b = static_cast<unsigned char>(c);
-    text += kHex[b >> 4];
-    text += kHex[b & 0x0F];
-  }
-  WriteAnsiString(section, key, text);
-}
-
-void TBigIniFile::WriteFloat(const std::string& section, const std::string& key, double value) {
-  char buffer[64];
-  auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-  WriteString(section, key, std::string(buffer, result.ptr));
-}
-
-void TBigIniFile::WriteDate(const std::string& section, const std::string& key, double value) {
-  WriteString(section, key, FormatDate(value));
-}
-
-void TBigIniFile::WriteTime(const std::string& section, const std::string& key, double value) {
-  WriteString(section, key, FormatTime(value));
-}
-
-void TBigIniFile::WriteDateTime(const std::string& section, const std::string& key, double value) {
-  WriteString(section, key, FormatDate(value) + " " + FormatTime(value));
 }
 
 }  // namespace kestrix

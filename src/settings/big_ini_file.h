@@ -2,6 +2,9 @@
 // TBigIniFile: the one INI class. The whole file is loaded into memory, reads and writes
 // work on memory, and a flush rewrites the whole file (through the FileSystem seam, which
 // replaces the old file only once the new content is complete). No size limit.
+// It keeps the operations the program uses: texts, integers, section lists, deletes and the
+// flush. Booleans are the texts "True" and "False" of the settings file (settings.h), so
+// the class has no "1"/"0" boolean; no key holds a float, a date or bytes.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -86,21 +89,6 @@ class TBigIniFile {
   virtual void SetStrings(const std::vector<std::string>& list);
   // Rewrites the file when modified. Throws InOutError (content kept, still modified).
   virtual void UpdateFile();
-  virtual std::string ReadAnsiString(const std::string& section, const std::string& key,
-                                     const std::string& default_value);
-  // Decodes the value as pairs of hexadecimal digits into `bytes` (replacing its content)
-  // and returns the byte count; decoding stops at the first pair that is not hexadecimal.
-  virtual int ReadBinaryData(const std::string& section, const std::string& key,
-                             std::string& bytes);
-  virtual bool ReadBool(const std::string& section, const std::string& key, bool default_value);
-  // Dates and times are day counts since 1899-12-30 with the time as the fraction of a
-  // day, written "yyyy-mm-dd", "hh:nn:ss" and "yyyy-mm-dd hh:nn:ss".
-  virtual double ReadDate(const std::string& section, const std::string& key, double default_value);
-  virtual double ReadDateTime(const std::string& section, const std::string& key,
-                              double default_value);
-  // Floats are written with "." as the decimal separator, 15 significant digits.
-  virtual double ReadFloat(const std::string& section, const std::string& key,
-                           double default_value);
   virtual int ReadInteger(const std::string& section, const std::string& key, int default_value);
   // Appends the name of every line with a non-empty name.
   virtual void ReadSection(const std::string& section, std::vector<std::string>& list);
@@ -112,24 +100,13 @@ class TBigIniFile {
   // section or key is missing.
   virtual std::string ReadString(const std::string& section, const std::string& key,
                                  const std::string& default_value);
-  virtual double ReadTime(const std::string& section, const std::string& key, double default_value);
   virtual bool SectionExists(const std::string& section);
   virtual void FlushFile();
-  virtual bool ValueExists(const std::string& section, const std::string& key);
-  virtual void WriteAnsiString(const std::string& section, const std::string& key,
-                               const std::string& value);
-  virtual void WriteBool(const std::string& section, const std::string& key, bool value);
-  virtual void WriteBinaryData(const std::string& section, const std::string& key,
-                               const std::string& bytes);
-  virtual void WriteDate(const std::string& section, const std::string& key, double value);
-  virtual void WriteDateTime(const std::string& section, const std::string& key, double value);
-  virtual void WriteFloat(const std::string& section, const std::string& key, double value);
   virtual void WriteInteger(const std::string& section, const std::string& key, int value);
   // Empty key: erases the section, or flushes when section and value are empty too.
   // Otherwise replaces the key's line in place (or appends it) when it differs.
   virtual void WriteString(const std::string& section, const std::string& key,
                            const std::string& value);
-  virtual void WriteTime(const std::string& section, const std::string& key, double value);
 
  private:
   int FindSection(const std::string& section);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 

@@ -2,8 +2,7 @@
 
 #include <stdexcept>
 
-#include "names/text_utils.h"
-#include "platform/environment.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 
@@ -166,85 +165,6 @@ void WriteInstallationDefaults(TBigIniFile& ini, const InstallDefaults& values) 
     settings.ReplaceList(kExtensionsEnabledSection, {"txt", "ini", "html", "htm", "css", "php"});
   // Flushed here, not at release, so a write error reaches the installer.
   ini.UpdateFile();
-}
-
-void WriteClosingSettings(TBigIniFile& ini, const ClosingValues& values) {
-  SettingsAccess settings(ini);
-  if (settings.IsMissingOrEmpty(Setting::CurrentLng))
-    settings.WriteText(Setting::CurrentLng, values.language_in_use);
-  settings.WriteBool(Setting::Replacements, values.replacements);
-  settings.WriteBool(Setting::EnterDirectory, values.enter_directory);
-  settings.WriteBool(Setting::CloseWindow, values.close_window);
-  settings.WriteBool(Setting::USClearList, values.us_clear_list);
-  settings.WriteInteger(Setting::LastSelectedPage, values.last_selected_page);
-  if (!values.user_theme_name.empty())
-    settings.WriteText(Setting::UserThemeName, values.user_theme_name);
-  if (values.tc8b10_method) settings.WriteBool(Setting::TC8B10Method, true);
-  if (values.tc8b10_fix_ext) settings.WriteBool(Setting::TC8B10FixExt, true);
-  settings.WriteBool(Setting::TC8B10FuncChecked, values.tc8b10_func_checked);
-  ini.UpdateFile();
-}
-
-StartupSettings ReadStartupSettings(TBigIniFile& ini, Environment& environment) {
-  SettingsAccess s(ini);
-  StartupSettings r;
-  r.tc8b10_method = s.Bool(Setting::TC8B10Method);
-  r.tc8b10_fix_ext = s.Bool(Setting::TC8B10FixExt);
-  r.window_position = s.Integer(Setting::WindowPosition);
-  r.always_on_top = s.Bool(Setting::AlwaysOnTop);
-  r.always_active = s.Bool(Setting::AlwaysActive);
-  r.alpha_blend_value = s.Integer(Setting::AlphaBlendValue);
-  r.disable_plugins = s.Integer(Setting::DisablePlugins);
-  r.mkdir_history_file = s.TrimmedText(Setting::MkDirHistoryFile);
-  if (!r.mkdir_history_file.empty())
-    r.mkdir_history_file = environment.Expand(r.mkdir_history_file);
-  r.hide_from_taskbar = s.Bool(Setting::HideFromTaskBar);
-  r.window_style = s.Integer(Setting::WindowStyle);
-  r.live_replacements = s.Bool(Setting::LiveReplacements);
-  r.do_not_enter_deepest = s.Bool(Setting::DoNotEnterDeepest);
-  r.update_tree_info = s.Text(Setting::UpdateTreeInfo);
-  r.intelli_modifiers = s.Bool(Setting::IntelliModifiers);
-  r.suggested_name = s.Integer(Setting::SuggestedName);
-  r.tc8b10_func_checked = s.Bool(Setting::TC8B10FuncChecked);
-  r.enter_cmd_installed = s.Bool(Setting::EnterCmdInstalled);
-  r.dir_prefix = s.Text(Setting::DirPrefix);
-  r.dir_suffix = s.Text(Setting::DirSuffix);
-  r.dir_prefix_active = s.Bool(Setting::DirPrefixActive);
-  r.dir_suffix_active = s.Bool(Setting::DirSuffixActive);
-  r.file_creation_enable = s.Bool(Setting::FileCreationEnable);
-  r.extension_detection = s.Bool(Setting::ExtensionDetection);
-  return r;
-}
-
-ActivationSettings ReadActivationSettings(TBigIniFile& ini) {
-  SettingsAccess s(ini);
-  ActivationSettings r;
-  r.initial_mode = s.Integer(Setting::InitialMode);
-  r.window_extended = s.Bool(Setting::WindowExtended);
-  r.invalid_char_replace = s.Text(Setting::InvalidCharReplace);
-  ini.ReadSection(kReplaceCharsSection, r.replace_chars_keys);
-  ini.ReadSectionValues(kExtensionsEnabledSection, r.extensions_enabled_lines);
-  r.invalid_char_action = s.Integer(Setting::InvalidCharAction);
-  r.window_position = s.Integer(Setting::WindowPosition);
-  r.flat_buttons = s.Bool(Setting::FlatButtons);
-  r.use_window_theme = s.Bool(Setting::UseWindowTheme);
-  r.selected_theme = s.Integer(Setting::SelectedTheme);
-  r.speed_btn_color = s.Text(Setting::SpeedBtnColor);
-  r.user_theme_name = s.Text(Setting::UserThemeName);
-  r.last_selected_page = s.Integer(Setting::LastSelectedPage);
-  r.focus_tc_after_create = s.Bool(Setting::FocusTCAfterCreate);
-  r.refresh_on_activate = s.Bool(Setting::RefreshOnActivate);
-  r.disable_user_structs = s.Bool(Setting::DisableUserStructs);
-  r.show_menu_shortcuts = s.Bool(Setting::ShowMenuShortcuts);
-  r.replacements = s.Bool(Setting::Replacements);
-  r.enter_directory = s.Bool(Setting::EnterDirectory);
-  r.close_window = s.Bool(Setting::CloseWindow);
-  r.us_clear_list = s.Bool(Setting::USClearList);
-  r.font_name = s.Text(Setting::FontName);
-  r.font_size = s.Integer(Setting::FontSize);
-  r.custom_dir_name = s.Text(Setting::CustomDirName);
-  r.suggested_name = s.Integer(Setting::SuggestedName);
-  return r;
 }
 
 }  // namespace kestrix

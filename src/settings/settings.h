@@ -2,7 +2,8 @@
 // The settings file "<exe base name>.ini" beside the executable: every key with its
 // section, type and default, described once in kSettingKeys, and read or written through
 // one accessor over an open TBigIniFile. Callers open the file, read or write, and
-// release it at once; nothing is cached here.
+// release it at once; nothing is cached here. The values the program runs with are loaded
+// and saved by settings_model.h.
 #include <array>
 #include <string>
 #include <vector>
@@ -10,8 +11,6 @@
 #include "settings/big_ini_file.h"
 
 namespace kestrix {
-
-class Environment;
 
 enum class SettingType { kBool, kInteger, kText };
 
@@ -213,79 +212,5 @@ inline constexpr char kFirstTemplateDefaultName[] = "Current username";
 inline constexpr char kFirstTemplateValue[] = "{user}";
 // Flushes at the end: a write error reaches the caller as InOutError.
 void WriteInstallationDefaults(TBigIniFile& ini, const InstallDefaults& values);
-
-// What the main window's close writes.
-struct ClosingValues {
-  std::string language_in_use;  // written only when CurrentLng is missing or empty
-  bool replacements = false;
-  bool enter_directory = false;
-  bool close_window = true;
-  bool us_clear_list = true;
-  int last_selected_page = 0;
-  std::string user_theme_name;  // written only when not empty
-  bool tc8b10_method = false;   // written only while on
-  bool tc8b10_fix_ext = false;  // written only while on
-  bool tc8b10_func_checked = false;
-};
-// Flushes at the end: a write error reaches the caller as InOutError.
-void WriteClosingSettings(TBigIniFile& ini, const ClosingValues& values);
-
-// The keys main-window creation reads.
-struct StartupSettings {
-  bool tc8b10_method = false;
-  bool tc8b10_fix_ext = true;
-  int window_position = 0;
-  bool always_on_top = false;
-  bool always_active = false;
-  int alpha_blend_value = 255;
-  int disable_plugins = 0;
-  std::string mkdir_history_file;  // trimmed; environment-expanded when not empty
-  bool hide_from_taskbar = false;
-  int window_style = 0;
-  bool live_replacements = true;
-  bool do_not_enter_deepest = false;
-  std::string update_tree_info = "False";
-  bool intelli_modifiers = true;
-  int suggested_name = 0;
-  bool tc8b10_func_checked = false;
-  bool enter_cmd_installed = false;
-  std::string dir_prefix;
-  std::string dir_suffix;
-  bool dir_prefix_active = false;
-  bool dir_suffix_active = false;
-  bool file_creation_enable = false;
-  bool extension_detection = false;
-};
-StartupSettings ReadStartupSettings(TBigIniFile& ini, Environment& environment);
-
-// The keys every activation of the main window reads.
-struct ActivationSettings {
-  int initial_mode = 0;
-  bool window_extended = false;
-  std::string invalid_char_replace = "_";
-  std::vector<std::string> replace_chars_keys;
-  std::vector<std::string> extensions_enabled_lines;  // the lines verbatim ("0=txt")
-  int invalid_char_action = 0;
-  int window_position = 0;
-  bool flat_buttons = false;
-  bool use_window_theme = false;
-  int selected_theme = 0;
-  std::string speed_btn_color;
-  std::string user_theme_name;
-  int last_selected_page = 0;
-  bool focus_tc_after_create = false;
-  bool refresh_on_activate = false;
-  bool disable_user_structs = false;
-  bool show_menu_shortcuts = false;
-  bool replacements = false;
-  bool enter_directory = false;
-  bool close_window = true;
-  bool us_clear_list = true;
-  std::string font_name = "Default";
-  int font_size = 8;
-  std::string custom_dir_name;
-  int suggested_name = 0;
-};
-ActivationSettings ReadActivationSettings(TBigIniFile& ini);
 
 }  // namespace kestrix

@@ -1,6 +1,6 @@
 #include "settings/themes.h"
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "settings/big_ini_file.h"
 #include "settings/settings.h"
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 

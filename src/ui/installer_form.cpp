@@ -1,7 +1,7 @@
 #include "ui/installer_form.h"
 
-#include "app/foreground_win32.h"
 #include "app/launch_decision.h"
+#include "host/foreground_win32.h"
 
 namespace kestrix {
 

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "app/foreground_win32.h"
 #include "app/name_selection.h"
 #include "app/window_placement.h"
-#include "names/text_utils.h"
+#include "base/text_utils.h"
+#include "host/foreground_win32.h"
 #include "platform/win32/window_handle_win32.h"
 
 namespace kestrix {
@@ -24,7 +24,15 @@ WindowRect ScreenRect() {
 }  // namespace
 
 Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
-    : app_(app), services_(std::move(services)), view_(*this) {}
+    : app_(app),
+      services_(std::move(services)),
+      view_(*this),
+      settings_(
+          services_.files, services_.environment, services_.message_boxes,
+          [this]() -> const LanguageTable& {
+            return services_.language != nullptr ? *services_.language : english_;
+          },
+          SettingsFilePath(services_.exe_path)) {}
 
 Ttc_KestrixForm::~Ttc_KestrixForm() {
   if (PopupMenu_Add != nullptr) DestroyMenu(PopupMenu_Add);
@@ -87,10 +95,7 @@ bool Ttc_KestrixForm::FormCreate() {
   app_.Snapshot.CurrentPath = std::string(1, length > 0 ? current_dir[0] : 'C') + ":\\";
   SetErrorLogger(services_.logger);
   DragAcceptFiles(hwnd(), TRUE);
-  {
-    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-    startup_ = ReadStartupSettings(ini, services_.environment);
-  }
+  settings_.LoadStartup();
   flags_.TC8B10Method = startup_.tc8b10_method;
   flags_.TC8B10FixExt = startup_.tc8b10_fix_ext;
   flags_.TC8B10FuncChecked = startup_.tc8b10_func_checked;
@@ -110,9 +115,10 @@ bool Ttc_KestrixForm::FormCreate() {
 }
 
 void Ttc_KestrixForm::ApplyStartupSettings() {
-  if (startup_.window_style == 1 || startup_.window_style == 2) {
+  if (startup_.window_style != WindowStyle::kOwnBorder) {
     LONG_PTR ex_style = GetWindowLongPtrA(hwnd(), GWL_EXSTYLE);
-    ex_style |= startup_.window_style == 1 ? WS_EX_DLGMODALFRAME : WS_EX_TOOLWINDOW;
+    ex_style |= startup_.window_style == WindowStyle::kDialogBorder ? WS_EX_DLGMODALFRAME
+                                                                    : WS_EX_TOOLWINDOW;
     SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, ex_style);
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -167,16 +173,7 @@ void Ttc_KestrixForm::CenterOnHost(int extra_up) {
 void Ttc_KestrixForm::FormActivate() {
   if (!app_.HostPresent) return;
   app_.CurrentRoutine = "FormActivate";
-  {
-    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-    activation_ = ReadActivationSettings(ini);
-  }
-  closing_.replacements = activation_.replacements;
-  closing_.enter_directory = activation_.enter_directory;
-  closing_.close_window = activation_.close_window;
-  closing_.us_clear_list = activation_.us_clear_list;
-  closing_.last_selected_page = activation_.last_selected_page;
-  closing_.user_theme_name = activation_.user_theme_name;
+  settings_.LoadActivation();
   DiscoverUserApplications();
   ApplyInitialMode(activation_.initial_mode, activation_.window_extended);
   SetChecked(kId_option_replacements, activation_.replacements);
@@ -200,7 +197,7 @@ void Ttc_KestrixForm::FormActivate() {
   SetFocus(input);
   Select(input, first_show ? TextSelection{0, std::string::npos}
                            : TextSelection{WindowText(input).size(), 0});
-  if (activation_.initial_mode == 2) GenerateBatchDirList();
+  if (activation_.initial_mode == InitialMode::kBatch) GenerateBatchDirList();
 }
 
 bool Ttc_KestrixForm::FormCloseQuery() {
@@ -208,18 +205,11 @@ bool Ttc_KestrixForm::FormCloseQuery() {
   if (!app_.HostPresent) return true;
   // Closing is always allowed; a settings file that cannot be written only loses the
   // option states.
-  Guarded([&] {
-    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-    closing_.language_in_use =
-        language_.current_id.empty() ? std::string(kDefaultLanguage) : language_.current_id;
-    closing_.replacements = IsChecked(kId_option_replacements);
-    closing_.enter_directory = IsChecked(kId_option_enterdir);
-    closing_.close_window = IsChecked(kId_option_closewnd);
-    closing_.tc8b10_method = flags_.TC8B10Method;
-    closing_.tc8b10_fix_ext = flags_.TC8B10FixExt;
-    closing_.tc8b10_func_checked = flags_.TC8B10FuncChecked;
-    WriteClosingSettings(ini, closing_);
-  });
+  settings_.SaveClosing(
+      {language_.current_id.empty() ? std::string(kDefaultLanguage) : language_.current_id,
+       IsChecked(kId_option_replacements), IsChecked(kId_option_enterdir),
+       IsChecked(kId_option_closewnd), flags_.TC8B10Method, flags_.TC8B10FixExt,
+       flags_.TC8B10FuncChecked});
   return true;
 }
 

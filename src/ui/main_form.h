@@ -33,6 +33,7 @@
 #include "platform/window_system.h"
 #include "settings/language_table.h"
 #include "settings/settings.h"
+#include "settings/settings_model.h"
 #include "settings/themes.h"
 #include "ui/appearance_win32.h"
 #include "ui/attribute_menu_win32.h"
@@ -155,7 +156,7 @@ class Ttc_KestrixForm : public Form {
   bool OkEnabled() const;
   void ShowPreview(const std::string& text);
   void option_Click(int id);
-  void ApplyInitialMode(int initial_mode, bool window_extended);
+  void ApplyInitialMode(InitialMode initial_mode, bool window_extended);
   void LiveReplacementsTimer();
   void btn_okClick();
   void RunCreation();
@@ -293,15 +294,16 @@ class Ttc_KestrixForm : public Form {
   std::vector<std::string> user_app_tokens_;
   HMENU envvars_menu_ = nullptr;
 
-  StartupSettings startup_;
-  ActivationSettings activation_;
+  // The settings file: loaded at creation and activation, read and written only here.
+  SettingsModel settings_;
+  const StartupSettings& startup_ = settings_.Startup();
+  const ActivationSettings& activation_ = settings_.Activation();
   HostMethodFlags flags_;
   AffixSettings affixes_;
   Win32HostFocus focus_;
   std::optional<HostCommands> commands_;
   std::optional<HostSnapshotReader> snapshot_;
   bool terminated_ = false;
-  ClosingValues closing_;
 
   // Window state.
   bool BatchModeActive_ = false;

@@ -1,7 +1,7 @@
 // The batch group: the number fields corrected in place, the series written into the
 // list, the direction button, the prefill and the prefix and suffix drop-downs.
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "ui/main_form.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
@@ -95,12 +95,8 @@ void Ttc_KestrixForm::PrefillBatchFields() {
 
 void Ttc_KestrixForm::OpenAffixList(int id) {
   const bool prefix = id == kId_cmbx_prefix;
-  std::vector<std::string> settings_values;
-  Guarded([&] {
-    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-    SettingsAccess access(ini);
-    settings_values = access.ReadList(prefix ? "PrefixList" : "SuffixList");
-  });
+  const std::vector<std::string> settings_values =
+      settings_.List(prefix ? kPrefixListSection : kSuffixListSection);
   const std::string text = GetText(id);
   HWND combo = Control(id);
   SendMessageA(combo, CB_RESETCONTENT, 0, 0);

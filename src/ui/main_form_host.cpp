@@ -1,9 +1,9 @@
 // The main window's link to the host while it is open: the refresh label, the manual
 // editing of the current path, and what happens when the application gains or loses the
 // activation.
-#include "app/foreground_win32.h"
+#include "base/text_utils.h"
+#include "host/foreground_win32.h"
 #include "host/host_snapshot.h"
-#include "names/text_utils.h"
 #include "ui/main_form.h"
 
 namespace kestrix {
@@ -30,7 +30,8 @@ void Ttc_KestrixForm::lbl_s_newfolderClick() {
 // when it is placed on it.
 void Ttc_KestrixForm::AfterRefresh() {
   RerunPreview();
-  if (activation_.window_position == 1 && !services_.windows.IsIconic(app_.Snapshot.HostWindow))
+  if (activation_.window_position == WindowPosition::kHostPane &&
+      !services_.windows.IsIconic(app_.Snapshot.HostWindow))
     PlaceWindow();
 }
 
@@ -100,7 +101,7 @@ void Ttc_KestrixForm::AfterApplicationActivation(bool active) {
 
 // Activation step: a configured custom name replaces the host's suggestion.
 void Ttc_KestrixForm::ApplyCustomName() {
-  if (activation_.suggested_name == 0) return;
+  if (activation_.suggested_name == SuggestedName::kHostItem) return;
   SetText(kId_MkDir, Trim(activation_.custom_dir_name));
 }
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "app/subdir_lines.h"
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "names/variable_menu.h"
 #include "ui/main_form.h"
 // After the Windows headers they need.
@@ -337,7 +337,7 @@ void Ttc_KestrixForm::PrepareVariablesMenu() {
     }
     EnvMenuBuilt_ = true;
   }
-  if (startup_.disable_plugins == 1 || startup_.disable_plugins == 2)
+  if (startup_.disable_plugins != DisablePlugins::kNone)
     DeleteMenu(PopupMenu_Add, kMenu_NewApp1, MF_BYCOMMAND);
   AddUserAppItems(GetSubMenu(PopupMenu_Add, 2));
 }
@@ -428,12 +428,8 @@ void Ttc_KestrixForm::FillTemplates() {
   SendMessageA(combo, CB_RESETCONTENT, 0, 0);
   std::vector<std::string> entries{NoTemplateCaption(language)};
   for (const BuiltInTemplate& t : built_in_templates_) entries.push_back(t.caption);
-  Guarded([&] {
-    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-    std::vector<std::string> names;
-    ini.ReadSection("UserTemplates", names);
-    for (const std::string& name : names) entries.push_back(UserTemplateCaption(name));
-  });
+  for (const std::string& name : settings_.Keys(kUserTemplatesSection))
+    entries.push_back(UserTemplateCaption(name));
   for (const std::string& entry : entries)
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
@@ -485,10 +481,7 @@ void Ttc_KestrixForm::cmbox_TemplatesChange() {
       select_length = built_in_templates_[choice.built_in].select_length;
       break;
     case TemplateChoice::Kind::kUser:
-      Guarded([&] {
-        TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-        text = TrimRight(ini.ReadString("UserTemplates", choice.user_name, ""));
-      });
+      text = TrimRight(settings_.Value(kUserTemplatesSection, choice.user_name, ""));
       break;
   }
   if (IsVisible(kId_MkDir)) {

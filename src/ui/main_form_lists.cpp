@@ -4,7 +4,7 @@
 // create/dir_history.h; this file moves their results into the controls.
 #include <algorithm>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "names/user_apps.h"
 #include "names/variable_menu.h"
 #include "platform/win32/system_error_win32.h"
@@ -268,7 +268,7 @@ void Ttc_KestrixForm::DiscoverUserApplications() {
 void Ttc_KestrixForm::AddUserAppItems(HMENU apps) {
   // With the applications switched off the separator before them leads nowhere.
   const int items = GetMenuItemCount(apps);
-  if (startup_.disable_plugins == 1 && items > 0 &&
+  if (startup_.disable_plugins == DisablePlugins::kApplications && items > 0 &&
       (GetMenuState(apps, items - 1, MF_BYPOSITION) & MF_SEPARATOR) != 0)
     DeleteMenu(apps, items - 1, MF_BYPOSITION);
   const std::string program_dir = ProgramDirOf(services_.exe_path);

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "platform/win32/font_charset_win32.h"
 #include "ui/dpi_win32.h"
 #include "ui/main_form.h"
@@ -122,11 +122,7 @@ void Ttc_KestrixForm::ShowBatchButton(bool active) {
 void Ttc_KestrixForm::LoadLanguage() {
   if (services_.resources == nullptr) return;
   app_.CurrentRoutine = "LoadLanguage";
-  std::string setting;
-  {
-    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-    setting = SettingsAccess(ini).TrimmedText(Setting::CurrentLng);
-  }
+  const std::string setting = settings_.LanguageSetting();
   const LanguageSources sources{services_.files, *services_.resources,
                                 ProgramDirOf(services_.exe_path)};
   language_ = ::kestrix::LoadLanguage(sources, setting, pending_language_, services_.args);

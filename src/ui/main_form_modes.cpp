@@ -1,7 +1,7 @@
 // The three modes, the change handlers of the name field and the list, the OK button's
 // state, the option check boxes and the creation run behind OK.
+#include "base/text_utils.h"
 #include "create/run_settings.h"
-#include "names/text_utils.h"
 #include "names/variable_error.h"
 #include "platform/win32/window_handle_win32.h"
 #include "ui/attribute_menu_win32.h"
@@ -259,8 +259,7 @@ std::string Ttc_KestrixForm::CleanedPreview(const std::string& text, bool normal
   cleanup.invalid_char_action = activation_.invalid_char_action;
   cleanup.invalid_char_replace = activation_.invalid_char_replace;
   cleanup.replace_char_keys = activation_.replace_chars_keys;
-  cleanup.replace_char_value =
-      ReplaceCharsFromSettingsFile(services_.files, SettingsFilePath(services_.exe_path));
+  cleanup.replace_char_value = settings_.ReplaceCharValues();
   cleanup.normal_mode = normal_mode;
   return ReplaceInvalidCharInPreview(text, cleanup, services_.environment);
 }
@@ -310,7 +309,7 @@ void Ttc_KestrixForm::option_Click(int id) {
   SetFocus(VisibleInput());
 }
 
-void Ttc_KestrixForm::ApplyInitialMode(int initial_mode, bool window_extended) {
+void Ttc_KestrixForm::ApplyInitialMode(InitialMode initial_mode, bool window_extended) {
   switch (InitialModeFor(initial_mode, window_extended)) {
     case InitialModeAction::kNormal:
       ChangeToNormal();
@@ -403,17 +402,11 @@ void Ttc_KestrixForm::btn_okClick() {
 }
 
 void Ttc_KestrixForm::RunCreation() {
-  CreationSettings settings;
-  settings.UpdateTreeInfo = startup_.update_tree_info;
-  settings.EnterCmdInstalled = startup_.enter_cmd_installed;
-  settings.DoNotEnterDeepest = startup_.do_not_enter_deepest;
-  settings.FocusTCAfterCreate = activation_.focus_tc_after_create;
-  settings.invalid_chars.action = activation_.invalid_char_action;
-  settings.invalid_chars.replacement = activation_.invalid_char_replace;
-  {
-    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-    settings.invalid_chars.replace_chars = ReadReplaceChars(ini);
-  }
+  // Without the user's replacements the run would create other names than asked for: the
+  // model has told the user, and nothing is created.
+  std::vector<std::pair<std::string, std::string>> replace_chars;
+  if (!settings_.ReadReplaceChars(replace_chars).ok) return;
+  CreationSettings settings = CreationSettingsFrom(settings_, replace_chars);
   settings.CommanderIni = app_.CommanderIni;
   char windows_dir[MAX_PATH] = {};
   UINT length = GetWindowsDirectoryA(windows_dir, MAX_PATH);

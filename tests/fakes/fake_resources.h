@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "platform/resources.h"
 
 namespace kestrix {

@@ -1,7 +1,7 @@
 // Taking the foreground and reading the foreground thread's focus with real windows.
 #include <gtest/gtest.h>
 
-#include "app/foreground_win32.h"
+#include "host/foreground_win32.h"
 
 namespace kestrix {
 namespace {

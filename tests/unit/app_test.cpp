@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "app/error_log.h"
-#include "app/foreground.h"
 #include "app/key_commands.h"
 #include "app/launch_decision.h"
 #include "app/mode_rules.h"
@@ -12,13 +11,14 @@
 #include "app/subdir_lines.h"
 #include "app/window_guard.h"
 #include "app/window_placement.h"
+#include "base/text_utils.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_system_facts.h"
 #include "fakes/fake_window_system.h"
+#include "host/foreground.h"
 #include "host/panel_windows.h"
-#include "names/text_utils.h"
 
 namespace kestrix {
 namespace {
@@ -625,12 +625,11 @@ TEST(DirExistsState, CaptionAndEnabling) {
 }
 
 TEST(InitialModeFor, SettingValues) {
-  EXPECT_EQ(InitialModeFor(0, false), InitialModeAction::kNormal);
-  EXPECT_EQ(InitialModeFor(0, true), InitialModeAction::kExtended);
-  EXPECT_EQ(InitialModeFor(1, false), InitialModeAction::kExtended);
-  EXPECT_EQ(InitialModeFor(2, false), InitialModeAction::kBatch);
-  EXPECT_EQ(InitialModeFor(3, true), InitialModeAction::kUnchanged);
-  EXPECT_EQ(InitialModeFor(-1, false), InitialModeAction::kUnchanged);
+  EXPECT_EQ(InitialModeFor(InitialMode::kNormal, false), InitialModeAction::kNormal);
+  EXPECT_EQ(InitialModeFor(InitialMode::kNormal, true), InitialModeAction::kExtended);
+  EXPECT_EQ(InitialModeFor(InitialMode::kExtended, false), InitialModeAction::kExtended);
+  EXPECT_EQ(InitialModeFor(InitialMode::kBatch, false), InitialModeAction::kBatch);
+  EXPECT_EQ(InitialModeFor(InitialMode::kUnchanged, true), InitialModeAction::kUnchanged);
 }
 
 TEST(ComputeLayout, StacksFromTheVisibleInput) {
@@ -751,16 +750,19 @@ TEST(AddSubdirLineNormal, AppendsWithTheNextCounter) {
 // ---- window_placement
 TEST(ChoosePlacementArea, BySettingAndHostState) {
   struct Case {
-    int position;
+    WindowPosition position;
     bool iconic;
     PlacementArea expected;
   } cases[] = {
-      {0, false, PlacementArea::kHostWindow}, {1, false, PlacementArea::kActiveList},
-      {2, false, PlacementArea::kScreen},     {-1, false, PlacementArea::kScreen},
-      {0, true, PlacementArea::kScreen},      {1, true, PlacementArea::kScreen},
+      {WindowPosition::kHostWindow, false, PlacementArea::kHostWindow},
+      {WindowPosition::kHostPane, false, PlacementArea::kActiveList},
+      {WindowPosition::kScreen, false, PlacementArea::kScreen},
+      {WindowPosition::kHostWindow, true, PlacementArea::kScreen},
+      {WindowPosition::kHostPane, true, PlacementArea::kScreen},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(ChoosePlacementArea(c.position, c.iconic), c.expected) << c.position << c.iconic;
+    EXPECT_EQ(ChoosePlacementArea(c.position, c.iconic), c.expected)
+        << static_cast<int>(c.position) << c.iconic;
 }
 
 TEST(CentredOrigin, HalvesTruncateTowardZero) {

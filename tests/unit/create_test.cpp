@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "base/path_text.h"
+#include "base/text_utils.h"
 #include "create/attribute_editor.h"
 #include "create/batch_list.h"
 #include "create/creation_run.h"
@@ -29,7 +31,6 @@
 #include "fakes/fake_views.h"
 #include "fakes/fake_window_system.h"
 #include "host/host_snapshot.h"
-#include "names/text_utils.h"
 
 namespace kestrix {
 namespace {
@@ -726,7 +727,7 @@ TEST(CreationRun, InvalidCharactersWarnOrRepair) {
   ASSERT_EQ(f.boxes.shown.size(), 1u);
   EXPECT_EQ(f.boxes.shown[0].text, "The directory name contains invalid character(s)!");
   EXPECT_FALSE(f.fs.Exists("C:\\Data\\a_b"));
-  f.settings.invalid_chars.action = kInvalidCharRepair;
+  f.settings.invalid_chars.action = InvalidCharAction::kReplace;
   f.Ok("a?b");
   EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\a_b"));
 }
@@ -1197,20 +1198,19 @@ TEST(InvalidChars, RepairReplacesUserKeysFirstThenFixedCharacters) {
       {"AbC", InputMode::kNormal, "_", {{"abc", "x"}}, "x"},
   };
   for (const Case& c : cases) {
-    const InvalidCharRules rules{kInvalidCharRepair, c.replacement, c.keys};
+    const InvalidCharRules rules{InvalidCharAction::kReplace, c.replacement, c.keys};
     EXPECT_EQ(RepairInvalidChars(c.text, c.mode, rules), c.repaired) << c.text;
   }
 }
 
 TEST(InvalidChars, VerdictFollowsTheAction) {
   struct Case {
-    int action;
+    InvalidCharAction action;
     InvalidCharVerdict verdict;
   };
-  const Case cases[] = {{kInvalidCharWarn, InvalidCharVerdict::kWarn},
-                        {kInvalidCharRepair, InvalidCharVerdict::kRepair},
-                        {2, InvalidCharVerdict::kRefuse},
-                        {-1, InvalidCharVerdict::kRefuse}};
+  const Case cases[] = {{InvalidCharAction::kWarn, InvalidCharVerdict::kWarn},
+                        {InvalidCharAction::kReplace, InvalidCharVerdict::kRepair},
+                        {InvalidCharAction::kUnknown, InvalidCharVerdict::kRefuse}};
   for (const Case& c : cases) {
     const InvalidCharRules rules{c.action, "_", kAmpersand};
     EXPECT_EQ(JudgeInvalidChars("R&D", InputMode::kNormal, rules, false), c.verdict);
@@ -1224,7 +1224,7 @@ TEST(InvalidChars, ARepairRestartsTheRunAtMostOnce) {
   // and a value that contains its own key.
   const std::vector<std::vector<CharReplacement>> stubborn = {{{"_", "x"}}, {{"&", "&&"}}};
   for (const auto& keys : stubborn) {
-    const InvalidCharRules rules{kInvalidCharRepair, "_", keys};
+    const InvalidCharRules rules{InvalidCharAction::kReplace, "_", keys};
     const std::string text = "a_b&c:d";
     ASSERT_EQ(JudgeInvalidChars(text, InputMode::kNormal, rules, false),
               InvalidCharVerdict::kRepair);
@@ -1237,7 +1237,7 @@ TEST(InvalidChars, ARepairRestartsTheRunAtMostOnce) {
 }
 
 TEST(InvalidChars, FixedCharactersStillCountAfterARepair) {
-  const InvalidCharRules rules{kInvalidCharRepair, "_", {}};
+  const InvalidCharRules rules{InvalidCharAction::kReplace, "_", {}};
   EXPECT_EQ(JudgeInvalidChars("a:b", InputMode::kNormal, rules, true), InvalidCharVerdict::kRepair);
   EXPECT_EQ(JudgeInvalidChars("a*b", InputMode::kExtended, rules, true),
             InvalidCharVerdict::kValid);
@@ -1593,16 +1593,6 @@ TEST(SelectFileMenu, AddsTheStructuresOnceAndSkipsAfterAGap) {
 TEST(OpenDialogFilter, PairsSeparatedByZeroBytes) {
   string expected("Text files (*.txt)\0*.txt\0All files (*.*)\0*.*\0\0", 46);
   EXPECT_EQ(OpenDialogFilter("Text files (*.txt)", "All files (*.*)"), expected);
-}
-
-// ---- run_settings
-TEST(ReadReplaceChars, KeysInFileOrderWithTheirValues) {
-  FakeFileSystem fs;
-  fs.AddFile("C:\\tc Kestrix.ini", "[ReplaceChars]\r\n&=and\r\n#=\r\n@=at\r\n");
-  TBigIniFile ini(fs, "C:\\tc Kestrix.ini");
-  std::string pairs;
-  for (const CharReplacement& r : ReadReplaceChars(ini)) pairs += r.key + "=" + r.value + ";";
-  EXPECT_EQ(pairs, "&=and;#=;@=at;");
 }
 
 // ---- virtual_panel

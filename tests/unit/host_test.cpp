@@ -8,7 +8,7 @@
 #include "host/host_commands.h"
 #include "host/host_snapshot.h"
 #include "host/panel_windows.h"
-#include "host/path_text.h"
+#include "base/path_text.h"
 #include "host/tree_cache.h"
 
 namespace kestrix {

@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "settings/language_keys.h"
 #include "settings/language_table.h"
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text_utils.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
@@ -21,7 +22,6 @@
 #include "names/system_sources.h"
 #include "names/template_list.h"
 #include "names/text_modifiers.h"
-#include "names/text_utils.h"
 #include "names/user_apps.h"
 #include "names/variable_error.h"
 #include "names/variable_menu.h"
@@ -712,14 +712,14 @@ class PreviewCleanupTest : public ::testing::Test {
 };
 
 TEST_F(PreviewCleanupTest, UnchangedUnlessTheActionIsOne) {
-  settings.invalid_char_action = 0;
+  settings.invalid_char_action = InvalidCharAction::kWarn;
   EXPECT_EQ(Clean(" a?b:c* "), " a?b:c* ");
-  settings.invalid_char_action = 2;
+  settings.invalid_char_action = InvalidCharAction::kUnknown;
   EXPECT_EQ(Clean("a?b"), "a?b");
 }
 
 TEST_F(PreviewCleanupTest, ReplacesInvalidCharacters) {
-  settings.invalid_char_action = 1;
+  settings.invalid_char_action = InvalidCharAction::kReplace;
   settings.invalid_char_replace = "-";
   struct Case {
     const char* text;
@@ -744,7 +744,7 @@ TEST_F(PreviewCleanupTest, ReplacesInvalidCharacters) {
 }
 
 TEST_F(PreviewCleanupTest, ReplacementHoldingAnInvalidCharacterFallsBackToUnderscore) {
-  settings.invalid_char_action = 1;
+  settings.invalid_char_action = InvalidCharAction::kReplace;
   for (const char* bad : {"<", "?", ":", "*", "\"", ">", "a>b"}) {
     settings.invalid_char_replace = bad;
     EXPECT_EQ(Clean("a?b"), "a_b") << bad;
@@ -752,7 +752,7 @@ TEST_F(PreviewCleanupTest, ReplacementHoldingAnInvalidCharacterFallsBackToUnders
 }
 
 TEST_F(PreviewCleanupTest, ReplaceCharsKeysFirstThenEnvironment) {
-  settings.invalid_char_action = 1;
+  settings.invalid_char_action = InvalidCharAction::kReplace;
   settings.invalid_char_replace = "_";
   settings.replace_char_keys = {"&", "AND", "_", ""};
   std::vector<std::string> asked;
@@ -767,23 +767,6 @@ TEST_F(PreviewCleanupTest, ReplaceCharsKeysFirstThenEnvironment) {
   EXPECT_EQ(asked, (std::vector<std::string>{"&", "AND"}));
   // A value missing from the settings file is "_".
   settings.replace_char_value = nullptr;
-  EXPECT_EQ(Clean("a&b"), "a_b");
-}
-
-TEST_F(PreviewCleanupTest, ReplaceCharsValuesAreReadFromTheSettingsFileWhenAsked) {
-  FakeFileSystem files;
-  const std::string settings_file = "C:\\Kestrix\\tc Kestrix.ini";
-  files.AddFile(settings_file, "[ReplaceChars]\r\n&=and\r\n");
-  settings.invalid_char_action = 1;
-  settings.replace_char_keys = {"&", "#"};
-  settings.replace_char_value = ReplaceCharsFromSettingsFile(files, settings_file);
-  EXPECT_EQ(Clean("a&b#c"), "aandb_c");
-  // Each preview takes a new reader, which sees the file as it is now.
-  files.AddFile(settings_file, "[ReplaceChars]\r\n&=+\r\n");
-  settings.replace_char_value = ReplaceCharsFromSettingsFile(files, settings_file);
-  EXPECT_EQ(Clean("a&b"), "a+b");
-  files.FailPath(settings_file, kErrorAccessDenied, FakeFileSystem::kFaultRead);
-  settings.replace_char_value = ReplaceCharsFromSettingsFile(files, settings_file);
   EXPECT_EQ(Clean("a&b"), "a_b");
 }
 
@@ -1166,22 +1149,22 @@ TEST(UserApps, DiscoveryListsAppEntriesOfThePluginsFolder) {
   files.AddFile("C:\\Tools\\Kestrix\\Plugins\\app_App_x.ini", "");
   files.AddFile("C:\\Tools\\Kestrix\\Plugins\\readme.txt", "");
   files.AddDirectory("C:\\Tools\\Kestrix\\Plugins\\app_folder");
-  for (int disable : {0, 2}) {
+  for (DisablePlugins disable : {DisablePlugins::kNone, DisablePlugins::kNewApplication}) {
     std::vector<std::string> ids = DiscoverUserApps(files, kProgramDir, disable);
     std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(ids, (std::vector<std::string>{"folder", "test.bak", "x"})) << disable;
+    EXPECT_EQ(ids, (std::vector<std::string>{"folder", "test.bak", "x"}));
   }
-  EXPECT_TRUE(DiscoverUserApps(files, kProgramDir, 1).empty());
-  EXPECT_TRUE(DiscoverUserApps(files, "C:\\Elsewhere", 0).empty());
+  EXPECT_TRUE(DiscoverUserApps(files, kProgramDir, DisablePlugins::kApplications).empty());
+  EXPECT_TRUE(DiscoverUserApps(files, "C:\\Elsewhere", DisablePlugins::kNone).empty());
   // The program folder may be given without its final "\".
-  EXPECT_EQ(DiscoverUserApps(files, "C:\\Tools\\Kestrix", 0).size(), 3u);
+  EXPECT_EQ(DiscoverUserApps(files, "C:\\Tools\\Kestrix", DisablePlugins::kNone).size(), 3u);
 }
 
 TEST(UserApps, DiscoveryTrimsTheListAsOneText) {
   FakeFileSystem files;
   files.AddFile("C:\\P\\Plugins\\app_ lead.ini", "");
   files.AddFile("C:\\P\\Plugins\\app_.ini", "");
-  std::vector<std::string> ids = DiscoverUserApps(files, "C:\\P", 0);
+  std::vector<std::string> ids = DiscoverUserApps(files, "C:\\P", DisablePlugins::kNone);
   // The empty identifier at an end of the list disappears; the leading blank of the first
   // identifier too.
   EXPECT_EQ(ids, (std::vector<std::string>{"lead"}));

@@ -5,14 +5,16 @@
 #include <algorithm>
 #include <set>
 
+#include "base/text_utils.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_message_boxes.h"
 #include "fakes/fake_resources.h"
-#include "names/text_utils.h"
 #include "settings/big_ini_file.h"
 #include "settings/control_texts.h"
 #include "settings/language_keys.h"
 #include "settings/language_table.h"
+#include "settings/settings_model.h"
 #include "settings/themes.h"
 
 namespace kestrix {
@@ -188,7 +190,7 @@ TEST_F(BigIniFileTest, WriteStringWithEmptyKey) {
   EXPECT_EQ(Content(), "");
 }
 
-TEST_F(BigIniFileTest, ReadIntegerAndBool) {
+TEST_F(BigIniFileTest, ReadAndWriteIntegers) {
   Put("[N]\r\nhex=0x1F\r\nHEX=0X1f\r\ndollar=$1F\r\nneg=-12\r\nplus=+7\r\nlead= 5\r\n"
       "trail=5 \r\nempty=\r\nword=abc\r\nbig=2147483648\r\nmin=-2147483648\r\nall=$FFFFFFFF\r\n"
       "zero=0\r\nfrac=1.5\r\nbare=$\r\n");
@@ -204,13 +206,7 @@ TEST_F(BigIniFileTest, ReadIntegerAndBool) {
   for (const Case& c : cases) EXPECT_EQ(ini.ReadInteger("N", c.key, -1), c.expected) << c.key;
   // The same key spelled "HEX" finds the first line: names compare case-insensitively.
   EXPECT_EQ(ini.ReadInteger("N", "HEX", 0), 31);
-  EXPECT_TRUE(ini.ReadBool("N", "hex", false));
-  EXPECT_FALSE(ini.ReadBool("N", "zero", true));
-  EXPECT_TRUE(ini.ReadBool("N", "word", true));
-  EXPECT_FALSE(ini.ReadBool("N", "word", false));
-  ini.WriteBool("N", "flag", true);
   ini.WriteInteger("N", "int", -40);
-  EXPECT_EQ(ini.ReadString("N", "flag", ""), "1");
   EXPECT_EQ(ini.ReadString("N", "int", ""), "-40");
 }
 
@@ -230,10 +226,6 @@ TEST_F(BigIniFileTest, SectionListingOperations) {
   ini.ReadSections(list);
   EXPECT_EQ(list, (std::vector<std::string>{"S", "E"}));
   EXPECT_TRUE(ini.SectionExists("e"));
-  EXPECT_TRUE(ini.ValueExists("S", "B"));
-  EXPECT_FALSE(ini.ValueExists("S", ";c"));
-  EXPECT_FALSE(ini.ValueExists("S", ""));
-  EXPECT_FALSE(ini.ValueExists("E", "a"));
 }
 
 TEST_F(BigIniFileTest, GetAndSetStrings) {
@@ -377,61 +369,6 @@ TEST_F(BigIniFileTest, NamesFoldWindows1252Letters) {
   EXPECT_TRUE(IniNamesEqual("\x8A", "\x9A"));
   EXPECT_FALSE(IniNamesEqual("\xD7", "\xF7"));  // multiplication and division signs
   EXPECT_FALSE(IniNamesEqual("ab", "abc"));
-}
-
-TEST_F(BigIniFileTest, BinaryData) {
-  TBigIniFile ini;
-  const std::string bytes("\x00\x7F\xAB\xFF", 4);
-  ini.WriteBinaryData("B", "data", bytes);
-  EXPECT_EQ(ini.ReadString("B", "data", ""), "007FABFF");
-  std::string out = "junk";
-  EXPECT_EQ(ini.ReadBinaryData("B", "data", out), 4);
-  EXPECT_EQ(out, bytes);
-  ini.WriteString("B", "bad", "0aZZ11");
-  EXPECT_EQ(ini.ReadBinaryData("B", "bad", out), 1);
-  EXPECT_EQ(out, "\x0A");
-  ini.WriteString("B", "odd", "123");
-  EXPECT_EQ(ini.ReadBinaryData("B", "odd", out), 1);
-}
-
-TEST_F(BigIniFileTest, FloatDateAndTime) {
-  TBigIniFile ini;
-  ini.WriteFloat("T", "f", 3.25);
-  EXPECT_EQ(ini.ReadString("T", "f", ""), "3.25");
-  EXPECT_DOUBLE_EQ(ini.ReadFloat("T", "f", 0), 3.25);
-  ini.WriteString("T", "g", " -1e3 ");
-  EXPECT_DOUBLE_EQ(ini.ReadFloat("T", "g", 0), -1000);
-  ini.WriteString("T", "bad", "1,5");
-  EXPECT_DOUBLE_EQ(ini.ReadFloat("T", "bad", 9), 9);
-  ini.WriteString("T", "plus", " +2.5");
-  EXPECT_DOUBLE_EQ(ini.ReadFloat("T", "plus", 9), 2.5);
-  for (const char* bad : {"+", "++1"}) {
-    ini.WriteString("T", "bad", bad);
-    EXPECT_DOUBLE_EQ(ini.ReadFloat("T", "bad", 9), 9) << bad;
-  }
-
-  // 2013-12-24 is day 41632 after 1899-12-30; 18:00 is 0.75 of a day.
-  ini.WriteDateTime("T", "dt", 41632.75);
-  EXPECT_EQ(ini.ReadString("T", "dt", ""), "2013-12-24 18:00:00");
-  EXPECT_DOUBLE_EQ(ini.ReadDateTime("T", "dt", 0), 41632.75);
-  ini.WriteDate("T", "d", 41632.75);
-  EXPECT_EQ(ini.ReadString("T", "d", ""), "2013-12-24");
-  EXPECT_DOUBLE_EQ(ini.ReadDate("T", "d", 0), 41632);
-  EXPECT_DOUBLE_EQ(ini.ReadDateTime("T", "d", 0), 41632);
-  ini.WriteTime("T", "t", 41632.75);
-  EXPECT_EQ(ini.ReadString("T", "t", ""), "18:00:00");
-  EXPECT_DOUBLE_EQ(ini.ReadTime("T", "t", 0), 0.75);
-  ini.WriteDate("T", "epoch", 0);
-  EXPECT_EQ(ini.ReadString("T", "epoch", ""), "1899-12-30");
-  ini.WriteDate("T", "leap", 36585);
-  EXPECT_EQ(ini.ReadString("T", "leap", ""), "2000-02-29");
-  for (const char* bad : {"2013-02-29", "2013-13-01", "13-12-24", "2013-12-24x", "", "2013-1a-24",
-                          "2O13-12-24", "2013-12-2/", "2013-12-2:"}) {
-    ini.WriteString("T", "bad", bad);
-    EXPECT_DOUBLE_EQ(ini.ReadDate("T", "bad", -1), -1) << bad;
-  }
-  ini.WriteString("T", "bad", "24:00:00");
-  EXPECT_DOUBLE_EQ(ini.ReadTime("T", "bad", -1), -1);
 }
 
 TEST_F(BigIniFileTest, EveryLineBreakSeparatesLines) {
@@ -767,35 +704,6 @@ TEST_F(SettingsTest, IntegersAndTexts) {
   EXPECT_EQ(s.TrimmedText(Setting::MkDirHistoryFile), "%KXDIR%\\hist.lst");
   EXPECT_THROW(s.Bool(Setting::FontSize), std::logic_error);
   EXPECT_THROW(s.WriteInteger(Setting::CloseWindow, 1), std::logic_error);
-
-  FakeEnvironment env{{"KXDIR", "D:\\Data"}};
-  StartupSettings startup = ReadStartupSettings(ini, env);
-  EXPECT_EQ(startup.mkdir_history_file, "D:\\Data\\hist.lst");
-  EXPECT_EQ(startup.alpha_blend_value, 255);
-  EXPECT_TRUE(startup.tc8b10_fix_ext);
-  EXPECT_EQ(startup.update_tree_info, "False");
-}
-
-TEST_F(SettingsTest, MissingFileGivesDefaultsAndIsNotCreated) {
-  TBigIniFile ini(fs, kIni);
-  FakeEnvironment env;
-  EXPECT_TRUE(ReadStartupSettings(ini, env).live_replacements);
-  ActivationSettings activation = ReadActivationSettings(ini);
-  EXPECT_EQ(activation.invalid_char_replace, "_");
-  EXPECT_TRUE(activation.replace_chars_keys.empty());
-  EXPECT_FALSE(fs.FileExists(kIni));
-}
-
-TEST_F(SettingsTest, ActivationReadsListsAndKeys) {
-  fs.AddFile(kIni,
-             "[ReplaceChars]\r\n&=and\r\n#=\r\n[ExtensionsEnabled]\r\n0=txt\r\n1=ini\r\n"
-             "[Additional]\r\nReplacements=True\r\n[Window]\r\nExtended=True\r\n");
-  TBigIniFile ini(fs, kIni);
-  ActivationSettings activation = ReadActivationSettings(ini);
-  EXPECT_EQ(activation.replace_chars_keys, (std::vector<std::string>{"&", "#"}));
-  EXPECT_EQ(activation.extensions_enabled_lines, (std::vector<std::string>{"0=txt", "1=ini"}));
-  EXPECT_TRUE(activation.replacements);
-  EXPECT_TRUE(activation.window_extended);
 }
 
 TEST_F(SettingsTest, FreshInstallation) {
@@ -849,45 +757,6 @@ TEST_F(SettingsTest, ReinstallationAddsTemplateAgainAndFillsEmptyValues) {
   std::vector<std::string> lines;
   ini.ReadSectionValues("UserTemplates", lines);
   EXPECT_EQ(lines, (std::vector<std::string>{"Mine=x", "Current username={user}"}));
-}
-
-TEST_F(SettingsTest, ClosingWrites) {
-  fs.AddFile(kIni,
-             "[Configuration]\r\nTC8B10Method=True\r\nUserThemeName=Dark\r\n"
-             "[Language]\r\nCurrentLng=DEU\r\n");
-  ClosingValues values;
-  values.language_in_use = "ENG";
-  values.replacements = true;
-  values.close_window = false;
-  values.last_selected_page = 3;
-  values.tc8b10_fix_ext = true;
-  values.tc8b10_func_checked = true;
-  {
-    TBigIniFile ini(fs, kIni);
-    WriteClosingSettings(ini, values);
-  }
-  EXPECT_EQ(Content(),
-            "[Configuration]\r\nTC8B10Method=True\r\nUserThemeName=Dark\r\n"
-            "LastSelectedPage=3\r\nTC8B10FixExt=True\r\n\r\n"
-            "[Language]\r\nCurrentLng=DEU\r\n\r\n"
-            "[Additional]\r\nReplacements=True\r\nEnterDirectory=False\r\nCloseWindow=False\r\n"
-            "US-ClearList=True\r\nTC8B10FuncChecked=True\r\n\r\n");
-}
-
-TEST_F(SettingsTest, ClosingWritesLanguageWhenMissingAndThemeWhenSet) {
-  fs.AddFile(kIni, "[Language]\r\nCurrentLng=\r\n");
-  ClosingValues values;
-  values.language_in_use = "lng_Nederlands.ini";
-  values.user_theme_name = "Ocean";
-  {
-    TBigIniFile ini(fs, kIni);
-    WriteClosingSettings(ini, values);
-  }
-  TBigIniFile ini(fs, kIni);
-  SettingsAccess s(ini);
-  EXPECT_EQ(s.Text(Setting::CurrentLng), "lng_Nederlands.ini");
-  EXPECT_EQ(s.Text(Setting::UserThemeName), "Ocean");
-  EXPECT_FALSE(ini.ValueExists("Configuration", "TC8B10Method"));
 }
 
 TEST_F(SettingsTest, HistoryFileKeyIsDeletedRatherThanEmptied) {
@@ -1106,8 +975,13 @@ TEST_F(ChangeColorsTest, SettingsFileDrivesTheTheme) {
   fs.AddFile(ini_path,
              "[Configuration]\r\nUseWindowTheme=True\r\nSelectedTheme=9\r\n"
              "UserThemeName=Moss\r\nFlatButtons=true\r\nSpeedBtnColor=#00FF00\r\n");
-  TBigIniFile ini(fs, ini_path);
-  const ThemeSettings settings = ThemeSettingsFrom(ReadActivationSettings(ini));
+  FakeEnvironment environment;
+  FakeMessageBoxes boxes;
+  EnglishLanguageTable english;
+  SettingsModel model(
+      fs, environment, &boxes, [&]() -> const LanguageTable& { return english; }, ini_path);
+  ASSERT_TRUE(model.LoadActivation().ok);
+  const ThemeSettings settings = ThemeSettingsFrom(model.Activation());
   EXPECT_FALSE(settings.flat_buttons);  // only the exact text "True" is true
   Appearance look = Run(settings).appearance;
   EXPECT_EQ(look.main, ThemeColor::Fixed(RgbColor(0x2B, 0x3A, 0x1F)));

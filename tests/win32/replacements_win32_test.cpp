@@ -64,7 +64,7 @@ TEST_F(ReplacementsWin32, PlayersAndUserApplications) {
   files_.WriteWholeFile(UserAppFileName(program_dir_, "note"),
                         "[Configuration]\r\nMethodNum=0\r\nWndClass=KxNotesWindow\r\n"
                         "[Additional]\r\nEnableTrim=True\r\nExtractFN=True\r\nRemoveExt=True\r\n");
-  std::vector<std::string> ids = DiscoverUserApps(files_, program_dir_, 0);
+  std::vector<std::string> ids = DiscoverUserApps(files_, program_dir_, DisablePlugins::kNone);
   ASSERT_EQ(ids, (std::vector<std::string>{"note"}));
   // The text is trimmed before the players are asked, so the blank before the tokens of
   // the players that are not running stays.

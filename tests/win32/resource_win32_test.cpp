@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 #include "platform/win32/file_system_win32.h"
 #include "settings/language_keys.h"
 #include "settings/language_table.h"

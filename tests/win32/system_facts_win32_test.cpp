@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "base/text_utils.h"
 #include "names/system_sources.h"
-#include "names/text_utils.h"
 
 namespace kestrix {
 namespace {

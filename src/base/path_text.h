@@ -3,8 +3,9 @@
 // Unlike the name engine's ExtractFileName these take "/" as a separator too: panel
 // paths and typed paths may use either. Trim, case folding and replacing are in text_utils.
 #include <string>
+#include <string_view>
 
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix::pathtext {
 
@@ -26,3 +27,11 @@ bool EndsWithSeparator(const std::string& path);
 std::string WithTrailingSeparator(const std::string& path);
 
 }  // namespace kestrix::pathtext
+
+namespace kestrix {
+
+// The trimmed text begins with "\\" (a network path) or has ":\" as its second and third
+// characters (a drive path). "C:/x" is not absolute: its ":" makes it invalid instead.
+bool IsAbsolutePath(std::string_view text);
+
+}  // namespace kestrix

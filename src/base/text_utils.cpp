@@ -1,4 +1,4 @@
-#include "names/text_utils.h"
+#include "base/text_utils.h"
 
 namespace kestrix {
 
@@ -58,6 +58,13 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   for (std::size_t i = 0; i < a.size(); ++i)
     if (AsciiToLower(a[i]) != AsciiToLower(b[i])) return false;
   return true;
+}
+
+std::string CopyChars(std::string_view text, std::int64_t start, std::int64_t count) {
+  if (start < 1) start = 1;
+  if (count <= 0 || start > static_cast<std::int64_t>(text.size())) return {};
+  return std::string(
+      text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(count)));
 }
 
 std::string Concat(std::initializer_list<std::string_view> pieces) {

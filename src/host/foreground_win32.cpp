@@ -1,6 +1,6 @@
-#include "app/foreground_win32.h"
+#include "host/foreground_win32.h"
 
-#include "app/foreground.h"
+#include "host/foreground.h"
 
 namespace kestrix {
 

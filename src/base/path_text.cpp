@@ -1,4 +1,4 @@
-#include "host/path_text.h"
+#include "base/path_text.h"
 
 #include <algorithm>
 
@@ -56,3 +56,13 @@ std::string WithTrailingSeparator(const std::string& path) {
 }
 
 }  // namespace kestrix::pathtext
+
+namespace kestrix {
+
+bool IsAbsolutePath(std::string_view text) {
+  const std::string t = Trim(text);
+  if (t.starts_with("\\\\")) return true;
+  return t.size() >= 3 && t[1] == ':' && t[2] == '\\';
+}
+
+}  // namespace kestrix

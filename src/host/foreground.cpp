@@ -1,4 +1,4 @@
-#include "app/foreground.h"
+#include "host/foreground.h"
 
 namespace kestrix {
 

@@ -6,8 +6,8 @@
 
 #include "app/error_log.h"
 #include "app/error_log_win32.h"
-#include "app/foreground_win32.h"
 #include "app/launch_decision.h"
+#include "host/foreground_win32.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/dialog_seams_win32.h"
 #include "platform/win32/environment_win32.h"

@@ -4,6 +4,7 @@
 // Case-insensitive helpers fold ASCII letters only: the platform's locale-aware folding is
 // not available to portable code, and every fixed pattern the program matches is ASCII.
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -45,6 +46,10 @@ std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view from, s
 std::vector<std::string> SplitLines(std::string_view text);
 // Joins with kLineBreak between lines (none after the last).
 std::string JoinLines(const std::vector<std::string>& lines);
+
+// Copy in the 1-based sense of the texts the program reads: `count` characters from
+// position `start` (1 is the first), clamped to the text; a start below 1 counts as 1.
+std::string CopyChars(std::string_view text, std::int64_t start, std::int64_t count);
 
 // The pieces joined. (GCC 12 at -O3 warns falsely on chains of "+" with short literals.)
 std::string Concat(std::initializer_list<std::string_view> pieces);

@@ -1,0 +1,228 @@
+#include "settings/settings_model.h"
+
+#include <memory>
+#include <optional>
+
+#include "base/text_utils.h"
+#include "platform/environment.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "settings/big_ini_file.h"
+#include "settings/language_keys.h"
+#include "settings/language_table.h"
+#include "settings/settings.h"
+
+namespace kestrix {
+
+WindowPosition ToWindowPosition(int value) {
+  if (value == 0) return WindowPosition::kHostWindow;
+  return value == 1 ? WindowPosition::kHostPane : WindowPosition::kScreen;
+}
+
+InitialMode ToInitialMode(int value) {
+  return value >= 0 && value <= 2 ? static_cast<InitialMode>(value) : InitialMode::kUnchanged;
+}
+
+WindowStyle ToWindowStyle(int value) {
+  return value == 1 || value == 2 ? static_cast<WindowStyle>(value) : WindowStyle::kOwnBorder;
+}
+
+InvalidCharAction ToInvalidCharAction(int value) {
+  return value == 0 || value == 1 ? static_cast<InvalidCharAction>(value)
+                                  : InvalidCharAction::kUnknown;
+}
+
+SuggestedName ToSuggestedName(int value) {
+  return value == 0 ? SuggestedName::kHostItem : SuggestedName::kCustomName;
+}
+
+DisablePlugins ToDisablePlugins(int value) {
+  return value == 1 || value == 2 ? static_cast<DisablePlugins>(value) : DisablePlugins::kNone;
+}
+
+std::string SettingsFailureText(const SettingsResult& result, const LanguageTable& language) {
+  return Concat({result.path, "\r\n", language.Text(lng::errors::kErrorCode), " ",
+                 std::to_string(result.code)});
+}
+
+SettingsModel::SettingsModel(FileSystem& files, Environment& environment, MessageBoxes* boxes,
+                             std::function<const LanguageTable&()> language, std::string file_path)
+    : files_(files),
+      environment_(environment),
+      boxes_(boxes),
+      language_(std::move(language)),
+      path_(std::move(file_path)) {}
+
+template <typename Step>
+SettingsResult SettingsModel::Run(Report report, Step&& step) {
+  SettingsResult result;
+  try {
+    step();
+  } catch (const InOutError& error) {
+    result = {false, error.Path(), error.Code()};
+  }
+  if (result.ok) {
+    failure_shown_ = false;
+  } else if (boxes_ != nullptr && (report == Report::kAlways || !failure_shown_)) {
+    failure_shown_ = true;
+    const LanguageTable& language = language_();
+    boxes_->Show(SettingsFailureText(result, language), language.Text(lng::errors::kError),
+                 kMbOk | kMbIconError);
+  }
+  return result;
+}
+
+SettingsResult SettingsModel::LoadStartup() {
+  return Run(Report::kOnce, [&] {
+    TBigIniFile ini(files_, path_);
+    SettingsAccess s(ini);
+    StartupSettings r;
+    r.tc8b10_method = s.Bool(Setting::TC8B10Method);
+    r.tc8b10_fix_ext = s.Bool(Setting::TC8B10FixExt);
+    r.window_position = ToWindowPosition(s.Integer(Setting::WindowPosition));
+    r.always_on_top = s.Bool(Setting::AlwaysOnTop);
+    r.always_active = s.Bool(Setting::AlwaysActive);
+    r.alpha_blend_value = s.Integer(Setting::AlphaBlendValue);
+    r.disable_plugins = ToDisablePlugins(s.Integer(Setting::DisablePlugins));
+    r.mkdir_history_file = s.TrimmedText(Setting::MkDirHistoryFile);
+    if (!r.mkdir_history_file.empty())
+      r.mkdir_history_file = environment_.Expand(r.mkdir_history_file);
+    r.hide_from_taskbar = s.Bool(Setting::HideFromTaskBar);
+    r.window_style = ToWindowStyle(s.Integer(Setting::WindowStyle));
+    r.live_replacements = s.Bool(Setting::LiveReplacements);
+    r.do_not_enter_deepest = s.Bool(Setting::DoNotEnterDeepest);
+    r.update_tree_info = s.Text(Setting::UpdateTreeInfo);
+    r.intelli_modifiers = s.Bool(Setting::IntelliModifiers);
+    r.suggested_name = ToSuggestedName(s.Integer(Setting::SuggestedName));
+    r.tc8b10_func_checked = s.Bool(Setting::TC8B10FuncChecked);
+    r.enter_cmd_installed = s.Bool(Setting::EnterCmdInstalled);
+    r.dir_prefix = s.Text(Setting::DirPrefix);
+    r.dir_suffix = s.Text(Setting::DirSuffix);
+    r.dir_prefix_active = s.Bool(Setting::DirPrefixActive);
+    r.dir_suffix_active = s.Bool(Setting::DirSuffixActive);
+    r.file_creation_enable = s.Bool(Setting::FileCreationEnable);
+    r.extension_detection = s.Bool(Setting::ExtensionDetection);
+    startup_ = std::move(r);
+  });
+}
+
+SettingsResult SettingsModel::LoadActivation() {
+  return Run(Report::kOnce, [&] {
+    TBigIniFile ini(files_, path_);
+    SettingsAccess s(ini);
+    ActivationSettings r;
+    r.initial_mode = ToInitialMode(s.Integer(Setting::InitialMode));
+    r.window_extended = s.Bool(Setting::WindowExtended);
+    r.invalid_char_replace = s.Text(Setting::InvalidCharReplace);
+    ini.ReadSection(kReplaceCharsSection, r.replace_chars_keys);
+    ini.ReadSectionValues(kExtensionsEnabledSection, r.extensions_enabled_lines);
+    r.invalid_char_action = ToInvalidCharAction(s.Integer(Setting::InvalidCharAction));
+    r.window_position = ToWindowPosition(s.Integer(Setting::WindowPosition));
+    r.flat_buttons = s.Bool(Setting::FlatButtons);
+    r.use_window_theme = s.Bool(Setting::UseWindowTheme);
+    r.selected_theme = s.Integer(Setting::SelectedTheme);
+    r.speed_btn_color = s.Text(Setting::SpeedBtnColor);
+    r.user_theme_name = s.Text(Setting::UserThemeName);
+    r.last_selected_page = s.Integer(Setting::LastSelectedPage);
+    r.focus_tc_after_create = s.Bool(Setting::FocusTCAfterCreate);
+    r.refresh_on_activate = s.Bool(Setting::RefreshOnActivate);
+    r.disable_user_structs = s.Bool(Setting::DisableUserStructs);
+    r.show_menu_shortcuts = s.Bool(Setting::ShowMenuShortcuts);
+    r.replacements = s.Bool(Setting::Replacements);
+    r.enter_directory = s.Bool(Setting::EnterDirectory);
+    r.close_window = s.Bool(Setting::CloseWindow);
+    r.us_clear_list = s.Bool(Setting::USClearList);
+    r.font_name = s.Text(Setting::FontName);
+    r.font_size = s.Integer(Setting::FontSize);
+    r.custom_dir_name = s.Text(Setting::CustomDirName);
+    r.suggested_name = ToSuggestedName(s.Integer(Setting::SuggestedName));
+    activation_ = std::move(r);
+  });
+}
+
+SettingsResult SettingsModel::SaveClosing(const ClosingState& state) {
+  return Run(Report::kAlways, [&] {
+    TBigIniFile ini(files_, path_);
+    SettingsAccess s(ini);
+    if (s.IsMissingOrEmpty(Setting::CurrentLng))
+      s.WriteText(Setting::CurrentLng, state.language_in_use);
+    s.WriteBool(Setting::Replacements, state.replacements);
+    s.WriteBool(Setting::EnterDirectory, state.enter_directory);
+    s.WriteBool(Setting::CloseWindow, state.close_window);
+    s.WriteBool(Setting::USClearList, activation_.us_clear_list);
+    s.WriteInteger(Setting::LastSelectedPage, activation_.last_selected_page);
+    if (!activation_.user_theme_name.empty())
+      s.WriteText(Setting::UserThemeName, activation_.user_theme_name);
+    if (state.tc8b10_method) s.WriteBool(Setting::TC8B10Method, true);
+    if (state.tc8b10_fix_ext) s.WriteBool(Setting::TC8B10FixExt, true);
+    s.WriteBool(Setting::TC8B10FuncChecked, state.tc8b10_func_checked);
+    // Flushed here, not at release, so a write error becomes the result.
+    ini.UpdateFile();
+  });
+}
+
+std::string SettingsModel::LanguageSetting() {
+  std::string id;
+  Run(Report::kOnce, [&] {
+    TBigIniFile ini(files_, path_);
+    id = SettingsAccess(ini).TrimmedText(Setting::CurrentLng);
+  });
+  return id;
+}
+
+std::vector<std::string> SettingsModel::List(const char* section) {
+  std::vector<std::string> items;
+  Run(Report::kAlways, [&] {
+    TBigIniFile ini(files_, path_);
+    items = SettingsAccess(ini).ReadList(section);
+  });
+  return items;
+}
+
+std::vector<std::string> SettingsModel::Keys(const char* section) {
+  std::vector<std::string> keys;
+  Run(Report::kAlways, [&] {
+    TBigIniFile ini(files_, path_);
+    ini.ReadSection(section, keys);
+  });
+  return keys;
+}
+
+std::string SettingsModel::Value(const char* section, const std::string& key,
+                                 const std::string& fallback) {
+  std::string value = fallback;
+  Run(Report::kAlways, [&] {
+    TBigIniFile ini(files_, path_);
+    value = ini.ReadString(section, key, fallback);
+  });
+  return value;
+}
+
+SettingsResult SettingsModel::ReadReplaceChars(
+    std::vector<std::pair<std::string, std::string>>& pairs) {
+  pairs.clear();
+  return Run(Report::kAlways, [&] {
+    TBigIniFile ini(files_, path_);
+    std::vector<std::string> keys;
+    ini.ReadSection(kReplaceCharsSection, keys);
+    for (const std::string& key : keys)
+      pairs.emplace_back(key, ini.ReadString(kReplaceCharsSection, key, "_"));
+  });
+}
+
+std::function<std::string(const std::string& key)> SettingsModel::ReplaceCharValues() const {
+  auto settings = std::make_shared<std::optional<TBigIniFile>>();
+  auto unreadable = std::make_shared<bool>(false);
+  return [&files = files_, path = path_, settings, unreadable](const std::string& key) {
+    if (*unreadable) return std::string("_");
+    try {
+      if (!*settings) settings->emplace(files, path);
+      return (*settings)->ReadString(kReplaceCharsSection, key, "_");
+    } catch (const InOutError&) {
+      *unreadable = true;
+      return std::string("_");
+    }
+  };
+}
+
+}  // namespace kestrix
