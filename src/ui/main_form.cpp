@@ -28,8 +28,6 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
     : app_(app), services_(std::move(services)), view_(*this) {}
 
 Ttc_KestrixForm::~Ttc_KestrixForm() {
-  if (PopupMenu_Add != nullptr) DestroyMenu(PopupMenu_Add);
-  if (PopupMenu_Options != nullptr) DestroyMenu(PopupMenu_Options);
   if (hwnd() != nullptr) DestroyWindow(hwnd());
   if (font_ != nullptr) DeleteObject(font_);
   if (italic_font_ != nullptr) DeleteObject(italic_font_);
@@ -234,9 +232,12 @@ LRESULT Ttc_KestrixForm::HostReply(LPARAM lparam) {
   return 1;
 }
 
+const LanguageTable& Ttc_KestrixForm::Lang() const {
+  return services_.language != nullptr ? *services_.language : english_;
+}
+
 std::string Ttc_KestrixForm::Text(const char* section, const char* key, const char* english) const {
-  const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
-  return LanguageText(language, section, key, english);
+  return LanguageText(Lang(), section, key, english);
 }
 
 void Ttc_KestrixForm::View::ShowCurrentPath(const std::string& shortened) {
@@ -291,11 +292,7 @@ void Ttc_KestrixForm::FormDestroy() {
 // --- Control helpers -----------------------------------------------------------------
 
 std::string Ttc_KestrixForm::WindowText(HWND control) const {
-  int length = GetWindowTextLengthA(control);
-  std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-  int got = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
+  return kestrix::Control(control).Text();
 }
 
 void Ttc_KestrixForm::SetText(int id, const std::string& text) {
@@ -310,48 +307,40 @@ std::string Ttc_KestrixForm::GetText(int id) const {
 
 // The control's own visibility flag: the window itself may still be hidden.
 bool Ttc_KestrixForm::IsVisible(int id) const {
-  return (GetWindowLongPtrA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
+  return kestrix::Control(Control(id)).Visible();
 }
 
 void Ttc_KestrixForm::SetVisible(int id, bool visible) {
-  if (IsVisible(id) != visible) ShowWindow(Control(id), visible ? SW_SHOWNA : SW_HIDE);
+  const kestrix::Control control(Control(id));
+  if (control.Visible() != visible) control.Show(visible);
 }
 
 void Ttc_KestrixForm::SetEnabled(int id, bool enabled) {
-  EnableWindow(Control(id), enabled ? TRUE : FALSE);
+  kestrix::Control(Control(id)).Enable(enabled);
 }
 
 bool Ttc_KestrixForm::IsChecked(int id) const {
-  return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return Check(Control(id)).Checked();
 }
 
 void Ttc_KestrixForm::SetChecked(int id, bool checked) {
-  SendMessageA(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  Check(Control(id)).SetChecked(checked);
 }
 
 TextSelection Ttc_KestrixForm::Selection(HWND control) const {
-  DWORD start = 0;
-  DWORD end = 0;
-  if (control == Control(kId_MkDir) || control == mkdir_edit_) {
-    LRESULT both = SendMessageA(Control(kId_MkDir), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
-                                reinterpret_cast<LPARAM>(&end));
-    (void)both;
-  } else {
-    SendMessageA(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-  }
+  const auto [start, end] = control == Control(kId_MkDir) || control == mkdir_edit_
+                                ? Combo(Control(kId_MkDir)).EditSelection()
+                                : Edit(control).Selection();
   return {start, end >= start ? end - start : 0};
 }
 
 void Ttc_KestrixForm::Select(HWND control, TextSelection selection) {
-  const size_t length = WindowText(control).size();
+  const Edit edit(control == Control(kId_MkDir) ? mkdir_edit_ : control);
+  const size_t length = edit.TextLength();
   const size_t start = std::min(selection.start, length);
   const size_t end =
       selection.length == std::string::npos ? length : std::min(length, start + selection.length);
-  if (control == Control(kId_MkDir) || control == mkdir_edit_)
-    SendMessageA(mkdir_edit_, EM_SETSEL, start, end);
-  else
-    SendMessageA(control, EM_SETSEL, start, end);
+  edit.Select(start, end);
 }
 
 // --- Messages ------------------------------------------------------------------------
@@ -396,7 +385,7 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       switch (id) {
         case kId_MkDir:
           if (code == CBN_EDITCHANGE) NameMayHaveChanged();
-          if (code == CBN_SELCHANGE) PostMessageA(hwnd(), WM_APP, kId_MkDir, 0);
+          if (code == CBN_SELCHANGE) PostMessageA(hwnd(), kMsg_ChoiceDone, kId_MkDir, 0);
           if (code == CBN_DROPDOWN || code == CBN_CLOSEUP) MkDirDropDown(code == CBN_DROPDOWN);
           break;
         case kId_btn_undo:
@@ -485,7 +474,7 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         case kId_cmbx_suffix:
           if (code == CBN_DROPDOWN) OpenAffixList(id);
           if (code == CBN_EDITCHANGE && BatchModeActive_) GenerateBatchDirList();
-          if (code == CBN_SELCHANGE) PostMessageA(hwnd(), WM_APP, id, 0);
+          if (code == CBN_SELCHANGE) PostMessageA(hwnd(), kMsg_ChoiceDone, id, 0);
           break;
         case kId_btn_setSuffix:
           if (code == BN_CLICKED) btn_setSuffixClick();
@@ -505,11 +494,11 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       const auto* header = reinterpret_cast<const NMHDR*>(lparam);
       if (header != nullptr && header->code == UDN_DELTAPOS) {
         // After the arrow changed the number, the list takes the focus again.
-        PostMessageA(hwnd(), WM_APP + 1, header->idFrom, 0);
+        PostMessageA(hwnd(), kMsg_UpDownDone, header->idFrom, 0);
       }
       break;
     }
-    case WM_APP:
+    case kMsg_ChoiceDone:
       // A drop-down choice: its text is in the field only once the selection message ends.
       if (wparam == kId_MkDir) {
         MkDirSelect();
@@ -517,7 +506,7 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         GenerateBatchDirList();
       }
       return 0;
-    case WM_APP + 1:
+    case kMsg_UpDownDone:
       if (wparam == kId_updown_digits) SetChecked(kId_chck_digitsAuto, false);
       SetFocus(Control(kId_MkDirExt));
       Select(Control(kId_MkDirExt), {GetText(kId_MkDirExt).size(), 0});

@@ -37,9 +37,13 @@
 #include "ui/appearance_win32.h"
 #include "ui/attribute_menu_win32.h"
 #include "ui/control_ids.h"
+#include "ui/controls.h"
+#include "ui/dpi_win32.h"
 #include "ui/flat_button_win32.h"
 #include "ui/form.h"
+#include "ui/messages.h"
 #include "ui/name_list_sources_win32.h"
+#include "ui/variables_menu.h"
 
 namespace kestrix {
 
@@ -81,7 +85,7 @@ class Ttc_KestrixForm : public Form {
   bool BatchModeActive() const { return BatchModeActive_; }
   const std::vector<int>& WordStops() const { return WordStops_; }
   // The variables popup as it was built last (tests read its items).
-  HMENU VariablesMenu() const { return PopupMenu_Add; }
+  HMENU VariablesMenu() const { return variables_menu_.Menu(); }
   // Builds the variables popup as btn_addRepClick does, without showing it.
   void PrepareVariablesMenu();
   void InsertVariable(const std::string& token);
@@ -111,6 +115,42 @@ class Ttc_KestrixForm : public Form {
     Ttc_KestrixForm& form_;
   };
   class RunView;
+  // Keys and clicks of every control that can hold the focus.
+  class InputHook : public Window {
+   public:
+    explicit InputHook(Ttc_KestrixForm& form) : Window(kMainWindowClass), form_(form) {}
+    using Window::Subclass;
+
+   protected:
+    LRESULT OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM lparam) override;
+
+   private:
+    Ttc_KestrixForm& form_;
+  };
+  // The pointer over the quick buttons and the two hover labels.
+  class HoverHook : public Window {
+   public:
+    explicit HoverHook(Ttc_KestrixForm& form) : Window(kMainWindowClass), form_(form) {}
+    using Window::Subclass;
+
+   protected:
+    LRESULT OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM lparam) override;
+
+   private:
+    Ttc_KestrixForm& form_;
+  };
+  // img_ChangeDirAttrib draws the glyph of its state (normal, hovered, field open).
+  class AttributeImageHook : public Window {
+   public:
+    explicit AttributeImageHook(Ttc_KestrixForm& form) : Window(kMainWindowClass), form_(form) {}
+    using Window::Subclass;
+
+   protected:
+    LRESULT OnMessage(HWND image, UINT message, WPARAM wparam, LPARAM lparam) override;
+
+   private:
+    Ttc_KestrixForm& form_;
+  };
 
   // Lifecycle (main_form.cpp).
   bool FormCreate();
@@ -167,9 +207,6 @@ class Ttc_KestrixForm : public Form {
   void OpenAttributeLetters();
   void AttachAttributeField();
   void edit_AttribChange();
-  // img_ChangeDirAttrib draws the glyph of its state (normal, hovered, field open).
-  static LRESULT CALLBACK AttributeImageProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
-                                             UINT_PTR id, DWORD_PTR data);
   bool PaintAttributeImage(HWND image);
   void AttributePointer(bool entered);
 
@@ -192,10 +229,8 @@ class Ttc_KestrixForm : public Form {
   void MkDirDropDown(bool opening);
   void btn_undoClick();
   void DiscoverUserApplications();
-  void AddUserAppItems(HMENU apps);
 
   // Refresh, path editing and application activation (main_form_host.cpp).
-  static constexpr UINT kMsg_AfterActivation = WM_APP + 20;
   void lbl_s_newfolderClick();
   void AfterRefresh();
   void OpenPathEditing();
@@ -233,9 +268,7 @@ class Ttc_KestrixForm : public Form {
   void cmbox_TemplatesDropDown();
   void cmbox_TemplatesChange();
   void FillTemplates();
-  static LRESULT CALLBACK InputSubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
-                                            UINT_PTR id, DWORD_PTR data);
-  void SubclassInput(HWND control);
+  const LanguageTable& Lang() const;
 
   std::string WindowText(HWND control) const;
   void SetText(int id, const std::string& text);
@@ -267,8 +300,6 @@ class Ttc_KestrixForm : public Form {
   void lbl_s_moreMouseLeave();
   void lbl_s_newfolderMouseEnter();
   void lbl_s_newfolderMouseLeave();
-  static LRESULT CALLBACK HoverSubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
-                                            UINT_PTR id, DWORD_PTR data);
 
   StartupValues& app_;
   MainFormServices services_;
@@ -280,12 +311,10 @@ class Ttc_KestrixForm : public Form {
   HFONT font_ = nullptr;
   HFONT italic_font_ = nullptr;
   HWND tooltip_ = nullptr;
-  HMENU PopupMenu_Add = nullptr;
-  HMENU PopupMenu_Options = nullptr;
-  std::vector<std::string> menu_tokens_;  // by command - kMenu_VariableFirst
-  std::vector<std::string> env_tokens_;
-  std::vector<std::string> user_app_tokens_;
-  HMENU envvars_menu_ = nullptr;
+  VariablesPopup variables_menu_;
+  InputHook input_hook_{*this};
+  HoverHook hover_hook_{*this};
+  AttributeImageHook image_hook_{*this};
 
   StartupSettings startup_;
   ActivationSettings activation_;
@@ -307,7 +336,6 @@ class Ttc_KestrixForm : public Form {
   bool MoreHovered_ = false;
   bool ReplacementsArmed_ = true;
   std::vector<std::string> UserAppIds_;
-  bool EnvMenuBuilt_ = false;
   bool TemplateListOpen_ = false;
   bool BatchFilling_ = false;
   bool DigitsOnlyApplied_ = false;
@@ -322,7 +350,6 @@ class Ttc_KestrixForm : public Form {
   HistoryUndo history_undo_;
   // Ctrl+V's key press was handled by the paste rule: its character must not paste again.
   bool PasteConsumed_ = false;
-  std::vector<std::string> user_app_menu_ids_;
   std::vector<BuiltInTemplate> built_in_templates_;
   std::string app_title_ = "Total Commander Kestrix";
 

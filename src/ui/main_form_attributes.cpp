@@ -11,14 +11,13 @@ namespace kestrix {
 namespace {
 
 constexpr int kLetterFieldWidth = 26;
-constexpr UINT_PTR kImageSubclassId = 0x4B49;
 constexpr int kGlyphSide96 = 16;
 
 }  // namespace
 
 void Ttc_KestrixForm::AttachAttributeField() {
   HWND image = Control(kId_img_ChangeDirAttrib);
-  SetWindowSubclass(image, AttributeImageProc, kImageSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  image_hook_.Subclass(image);
   // With its glyph the image is as wide as the glyph, so the letter field sits right by it.
   if (FindResourceA(instance_, AttributeImageResource(kAttributeImageNormal), RT_RCDATA)) {
     const RECT rect = ControlRect(kId_img_ChangeDirAttrib);
@@ -39,7 +38,7 @@ void Ttc_KestrixForm::img_ChangeDirAttribClick() {
   app_.CurrentRoutine = "img_ChangeDirAttribClick";
   RECT image;
   GetWindowRect(Control(kId_img_ChangeDirAttrib), &image);
-  const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
+  const LanguageTable& language = Lang();
   std::optional<DirAttribute> chosen =
       ShowAttributeMenu(hwnd(), {image.right, image.top}, attributes_.Set(), language);
   if (!chosen) return;
@@ -61,24 +60,17 @@ void Ttc_KestrixForm::OpenAttributeLetters() {
   InvalidateRect(Control(kId_img_ChangeDirAttrib), nullptr, TRUE);
 }
 
-LRESULT CALLBACK Ttc_KestrixForm::AttributeImageProc(HWND hwnd, UINT message, WPARAM wparam,
-                                                     LPARAM lparam, UINT_PTR, DWORD_PTR data) {
-  auto* form = reinterpret_cast<Ttc_KestrixForm*>(data);
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, AttributeImageProc, kImageSubclassId);
-  bool painted = false;
-  if (form != nullptr) {
-    if (message == WM_PAINT) {
-      form->Guarded([&] { painted = form->PaintAttributeImage(hwnd); });
-    } else if (message == WM_MOUSEMOVE && !form->AttributeHovered_) {
-      TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      form->Guarded([&] { form->AttributePointer(true); });
-    } else if (message == WM_MOUSELEAVE) {
-      form->Guarded([&] { form->AttributePointer(false); });
-    }
+LRESULT Ttc_KestrixForm::AttributeImageHook::OnMessage(HWND image, UINT message, WPARAM wparam,
+                                                       LPARAM lparam) {
+  if (message == WM_PAINT && form_.PaintAttributeImage(image)) return 0;
+  if (message == WM_MOUSEMOVE && !form_.AttributeHovered_) {
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, image, 0};
+    TrackMouseEvent(&track);
+    form_.AttributePointer(true);
+  } else if (message == WM_MOUSELEAVE) {
+    form_.AttributePointer(false);
   }
-  if (painted) return 0;
-  return DefSubclassProc(hwnd, message, wparam, lparam);
+  return DefaultHandling(image, message, wparam, lparam);
 }
 
 void Ttc_KestrixForm::AttributePointer(bool entered) {

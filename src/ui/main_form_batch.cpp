@@ -100,14 +100,10 @@ void Ttc_KestrixForm::OpenAffixList(int id) {
     SettingsAccess access(ini);
     settings_values = access.ReadList(prefix ? "PrefixList" : "SuffixList");
   });
-  const std::string text = GetText(id);
-  HWND combo = Control(id);
-  SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : BuildAffixItems(PreBatchList_, settings_values,
-                                                 prefix ? AffixList::kPrefix : AffixList::kSuffix))
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  SetText(id, text);
-  SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(text.size(), text.size()));
+  const Combo combo(Control(id));
+  combo.SetItems(BuildAffixItems(PreBatchList_, settings_values,
+                                 prefix ? AffixList::kPrefix : AffixList::kSuffix));
+  combo.SelectInEdit(combo.TextLength(), combo.TextLength());
 }
 
 void Ttc_KestrixForm::btn_setSuffixClick() {

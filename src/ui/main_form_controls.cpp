@@ -198,14 +198,15 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
                  {kId_updown_stepby, kId_edit_stepby, kBatchStepMin, kBatchStepMax},
                  {kId_updown_digits, kId_edit_digits, kBatchDigitsMin, kBatchDigitsMax}};
   for (const UpDown& u : updowns) {
-    SendMessageA(Control(u.updown), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Control(u.edit)), 0);
-    SendMessageA(Control(u.updown), UDM_SETRANGE32, u.low, u.high);
-    SendMessageA(Control(u.updown), UDM_SETPOS32, 0, ReadFieldValue(GetText(u.edit)));
+    const kestrix::UpDown updown(Control(u.updown));
+    updown.SetBuddy(Control(u.edit));
+    updown.SetRange(u.low, u.high);
+    updown.SetPosition(ReadFieldValue(GetText(u.edit)));
   }
   SetChecked(kId_rb_Decimal, true);
   SetChecked(kId_chck_digitsAuto, true);
   SetChecked(kId_option_closewnd, true);
-  SendMessageA(Control(kId_edit_Attrib), EM_LIMITTEXT, 4, 0);
+  Edit(Control(kId_edit_Attrib)).LimitText(4);
   // The marker shares its place with the preview label, which is empty while the marker is
   // shown: it must lie above that label (an earlier sibling is drawn on top).
   HWND above_preview = GetWindow(Control(kId_lbl_newdirname), GW_HWNDPREV);
@@ -217,8 +218,8 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
   // Every control that can hold the focus passes its keys through the key table, so the
   // window's keys work wherever the focus is; a combo box's keys reach its own edit.
   for (HWND control : controls_) {
-    SubclassInput(control);
-    if (HWND edit = FindWindowExA(control, nullptr, "EDIT", nullptr)) SubclassInput(edit);
+    input_hook_.Subclass(control);
+    if (HWND edit = FindWindowExA(control, nullptr, "EDIT", nullptr)) input_hook_.Subclass(edit);
   }
 
   tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,

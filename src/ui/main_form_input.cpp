@@ -4,8 +4,8 @@
 
 #include "app/subdir_lines.h"
 #include "names/text_utils.h"
-#include "names/variable_menu.h"
 #include "ui/main_form.h"
+#include "ui/menu.h"
 // After the Windows headers they need.
 #include <commctrl.h>
 #include <shellapi.h>
@@ -14,7 +14,12 @@ namespace kestrix {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+// The options menu; the shortcuts are shown when ShowMenuShortcuts asks for them.
+constexpr MenuRow kOptionsMenu[] = {{lng::popup::kTemplates, kMenu_ManageTemplates},
+                                    {lng::popup::kConfig, kMenu_Configuration},
+                                    {lng::popup::kHelp, kMenu_UserGuide},
+                                    {lng::popup::kAbout, kMenu_About}};
+constexpr const char* kOptionsShortcuts[] = {"\tCtrl+M", "\tCtrl+P", "\tF1", ""};
 
 bool KeyHeld(int key) {
   return (GetKeyState(key) & 0x8000) != 0;
@@ -22,37 +27,30 @@ bool KeyHeld(int key) {
 
 }  // namespace
 
-void Ttc_KestrixForm::SubclassInput(HWND control) {
-  if (control != nullptr)
-    SetWindowSubclass(control, InputSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-}
-
-LRESULT CALLBACK Ttc_KestrixForm::InputSubclassProc(HWND hwnd, UINT message, WPARAM wparam,
-                                                    LPARAM lparam, UINT_PTR, DWORD_PTR data) {
-  auto* form = reinterpret_cast<Ttc_KestrixForm*>(data);
-  if (form != nullptr) {
-    bool consumed = false;
-    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
-      form->Guarded([&] { consumed = form->InputKeyDown(hwnd, wparam); });
-    else if (message == WM_CHAR)
-      form->Guarded([&] { consumed = form->InputChar(hwnd, wparam); });
-    else if (message == WM_GETDLGCODE && (wparam == VK_RETURN || wparam == VK_ESCAPE ||
-                                          (wparam == VK_TAB && KeyHeld(VK_CONTROL))))
-      // Enter, Escape and Ctrl+Tab are the window's own keys, not dialog navigation.
-      return DefSubclassProc(hwnd, message, wparam, lparam) | DLGC_WANTALLKEYS;
-    else if (message == WM_KILLFOCUS && hwnd == form->Control(kId_memo_suffix))
-      form->Guarded([&] { form->CloseSuffixEditor(); });
-    else if (message == WM_LBUTTONDOWN && hwnd == form->Control(kId_option_replacements))
-      form->Guarded([&] { form->option_replacementsMouseDown(); });
-    else if (message == WM_KEYUP || message == WM_MOUSEWHEEL || message == WM_RBUTTONUP)
-      form->Guarded([&] { form->InputMouseOrKeyUp(hwnd, message); });
-    if (consumed) return 0;
-  }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, InputSubclassProc, kSubclassId);
-  LRESULT result = DefSubclassProc(hwnd, message, wparam, lparam);
+LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM wparam,
+                                               LPARAM lparam) {
+  Ttc_KestrixForm& form = form_;
+  bool consumed = false;
+  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
+    consumed = form.InputKeyDown(control, wparam);
+  else if (message == WM_CHAR)
+    consumed = form.InputChar(control, wparam);
+  else if (message == WM_GETDLGCODE && (wparam == VK_RETURN || wparam == VK_ESCAPE ||
+                                        (wparam == VK_TAB && KeyHeld(VK_CONTROL))))
+    // Enter, Escape and Ctrl+Tab are the window's own keys, not dialog navigation.
+    return DefaultHandling(control, message, wparam, lparam) | DLGC_WANTALLKEYS;
+  else if (message == WM_KILLFOCUS && control == form.Control(kId_memo_suffix))
+    form.CloseSuffixEditor();
+  else if (message == WM_LBUTTONDOWN && control == form.Control(kId_option_replacements))
+    form.option_replacementsMouseDown();
+  else if (message == WM_KEYUP || message == WM_MOUSEWHEEL || message == WM_RBUTTONUP)
+    form.InputMouseOrKeyUp(control, message);
+  if (consumed) return 0;
+  LRESULT result = DefaultHandling(control, message, wparam, lparam);
   // The combo box does not report every change of its edit (a text set on the edit
-  // itself, a replaced selection): the text is compared after each such message.
-  if (form != nullptr && (hwnd == form->mkdir_edit_ || hwnd == form->Control(kId_MkDirExt))) {
+  // itself, a replaced selection): the text is compared after each such message. The
+  // message is handled by now, so a failure here must not hand it on a second time.
+  if (control == form.mkdir_edit_ || control == form.Control(kId_MkDirExt)) {
     switch (message) {
       case WM_SETTEXT:
       case WM_CHAR:
@@ -62,11 +60,11 @@ LRESULT CALLBACK Ttc_KestrixForm::InputSubclassProc(HWND hwnd, UINT message, WPA
       case WM_CLEAR:
       case WM_UNDO:
       case EM_REPLACESEL:
-        form->Guarded([&] {
-          if (hwnd == form->mkdir_edit_)
-            form->NameMayHaveChanged();
+        Guarded([&] {
+          if (control == form.mkdir_edit_)
+            form.NameMayHaveChanged();
           else
-            form->ListMayHaveChanged();
+            form.ListMayHaveChanged();
         });
         break;
     }
@@ -152,7 +150,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
   switch (action) {
     case KeyAction::kOpenTemplates:
       SetFocus(Control(kId_cmbox_Templates));
-      SendMessageA(Control(kId_cmbox_Templates), CB_SHOWDROPDOWN, TRUE, 0);
+      Combo(Control(kId_cmbox_Templates)).ShowDropDown(true);
       break;
     case KeyAction::kOkClick:
       btn_okClick();
@@ -296,77 +294,22 @@ void Ttc_KestrixForm::RunIntelligentSelection(HWND control) {
 // --- Variables popup -----------------------------------------------------------------
 
 void Ttc_KestrixForm::PrepareVariablesMenu() {
-  if (PopupMenu_Add == nullptr) {
-    PopupMenu_Add = CreatePopupMenu();
-    std::vector<HMENU> submenus;
-    for (const VariableSubmenu& sub : kVariableSubmenus) {
-      HMENU menu = CreatePopupMenu();
-      std::string caption =
-          Text(std::string(kSubmenuLanguageSection).c_str(), std::string(sub.language_key).c_str(),
-               std::string(sub.default_text).c_str());
-      AppendMenuA(PopupMenu_Add, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu),
-                  caption.c_str());
-      submenus.push_back(menu);
-      if (sub.name == "envvars") envvars_menu_ = menu;
-    }
-    int index = 0;
-    for (const VariableMenuItem& item : kVariableMenuItems) {
-      size_t sub = 0;
-      while (sub < std::size(kVariableSubmenus) && kVariableSubmenus[sub].name != item.submenu)
-        ++sub;
-      std::string caption =
-          Concat({item.caption_prefix, Text(std::string(item.language_section).c_str(),
-                                            std::string(item.language_key).c_str(),
-                                            std::string(item.default_text).c_str())});
-      // A "&" in a caption would turn into an accelerator; these captions show it.
-      caption = ReplaceAll(caption, "&", "&&");
-      AppendMenuA(submenus[sub], MF_STRING, kMenu_VariableFirst + index, caption.c_str());
-      menu_tokens_.emplace_back(item.token);
-      ++index;
-    }
-    HMENU apps = submenus[2];
-    AppendMenuA(apps, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(apps, MF_STRING, kMenu_NewApp1,
-                Text("QuickReplacers - Applications", "NewApp", "New application...").c_str());
-  }
-  if (!EnvMenuBuilt_) {
-    for (const EnvironmentMenuEntry& entry : EnvironmentMenuEntries(services_.environment)) {
-      std::string caption = ReplaceAll(entry.caption, "&", "&&");
-      AppendMenuA(envvars_menu_, MF_STRING,
-                  kMenu_EnvVarFirst + static_cast<UINT>(env_tokens_.size()), caption.c_str());
-      env_tokens_.push_back(TokenFromEnvironmentCaption(entry.caption));
-    }
-    EnvMenuBuilt_ = true;
-  }
-  if (startup_.disable_plugins == 1 || startup_.disable_plugins == 2)
-    DeleteMenu(PopupMenu_Add, kMenu_NewApp1, MF_BYCOMMAND);
-  AddUserAppItems(GetSubMenu(PopupMenu_Add, 2));
+  variables_menu_.Build({Lang(), services_.environment, services_.files,
+                         ProgramDirOf(services_.exe_path), UserAppIds_,
+                         startup_.disable_plugins});
 }
 
 void Ttc_KestrixForm::btn_addRepClick() {
   PrepareVariablesMenu();
   RECT rect;
   GetWindowRect(Control(kId_btn_addRep), &rect);
-  int command = TrackPopupMenu(PopupMenu_Add, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                               rect.left, rect.bottom, 0, hwnd(), nullptr);
-  if (command != 0) VariableMenuClick(command);
+  const UINT command = ShowMenu(hwnd(), variables_menu_.Menu(), {rect.left, rect.bottom});
+  if (command != 0) VariableMenuClick(static_cast<int>(command));
 }
 
 void Ttc_KestrixForm::VariableMenuClick(int command) {
-  if (command >= kMenu_UserAppFirst) {
-    size_t index = static_cast<size_t>(command - kMenu_UserAppFirst);
-    if (index < user_app_tokens_.size()) InsertVariable(user_app_tokens_[index]);
-    return;
-  }
-  if (command >= kMenu_EnvVarFirst && command < kMenu_UserAppFirst) {
-    size_t index = static_cast<size_t>(command - kMenu_EnvVarFirst);
-    if (index < env_tokens_.size()) InsertVariable(env_tokens_[index]);
-    return;
-  }
-  if (command >= kMenu_VariableFirst && command < kMenu_EnvVarFirst) {
-    size_t index = static_cast<size_t>(command - kMenu_VariableFirst);
-    if (index < menu_tokens_.size()) InsertVariable(menu_tokens_[index]);
-  }
+  if (std::optional<std::string> token = variables_menu_.TokenFor(static_cast<UINT>(command)))
+    InsertVariable(*token);
 }
 
 void Ttc_KestrixForm::InsertVariable(const std::string& token) {
@@ -379,38 +322,21 @@ void Ttc_KestrixForm::InsertVariable(const std::string& token) {
     target = focus;
   else
     target = IsVisible(kId_MkDir) ? mkdir_edit_ : Control(kId_MkDirExt);
-  SendMessageA(target, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(token.c_str()));
+  Edit(target).ReplaceSelection(token);
 }
 
 // --- Options menu --------------------------------------------------------------------
 
 void Ttc_KestrixForm::btn_optionsClick() {
-  if (PopupMenu_Options == nullptr) {
-    PopupMenu_Options = CreatePopupMenu();
-    const bool shortcuts = activation_.show_menu_shortcuts;
-    struct Item {
-      int command;
-      const char* key;
-      const char* english;
-      const char* shortcut;
-    } items[] = {{kMenu_ManageTemplates, "Templates", "Manage templates...", "\tCtrl+M"},
-                 {kMenu_Configuration, "Config", "Configuration...", "\tCtrl+P"},
-                 {kMenu_UserGuide, "Help", "User guide...", "\tF1"},
-                 {kMenu_About, "About", "About...", ""}};
-    for (const Item& item : items) {
-      std::string caption = Text("Configuration - Popup", item.key, item.english);
-      if (shortcuts) caption += item.shortcut;
-      AppendMenuA(PopupMenu_Options, MF_STRING, item.command, caption.c_str());
-    }
-  }
+  std::vector<MenuItem> items = MenuItems(kOptionsMenu, Lang());
+  if (activation_.show_menu_shortcuts)
+    for (size_t i = 0; i < items.size(); ++i) items[i].text += kOptionsShortcuts[i];
   const std::string guide = Concat({ProgramDirOf(services_.exe_path), "\\help_eng.html"});
-  EnableMenuItem(PopupMenu_Options, kMenu_UserGuide,
-                 services_.files.FileExists(guide) ? MF_ENABLED : MF_GRAYED);
+  if (!services_.files.FileExists(guide)) items[2].flags |= MF_GRAYED;
   RECT rect;
   GetWindowRect(Control(kId_btn_options), &rect);
-  int command = TrackPopupMenu(PopupMenu_Options, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                               rect.left, rect.bottom, 0, hwnd(), nullptr);
-  if (command != 0) OptionsMenuClick(command);
+  const UINT command = ShowMenu(hwnd(), items, {rect.left, rect.bottom});
+  if (command != 0) OptionsMenuClick(static_cast<int>(command));
 }
 
 void Ttc_KestrixForm::OptionsMenuClick(int command) {
@@ -423,11 +349,10 @@ void Ttc_KestrixForm::OptionsMenuClick(int command) {
 // --- Templates -----------------------------------------------------------------------
 
 void Ttc_KestrixForm::FillTemplates() {
-  const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
+  const LanguageTable& language = Lang();
   built_in_templates_ = BuiltInTemplates(language);
-  HWND combo = Control(kId_cmbox_Templates);
-  const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-  SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+  const Combo combo(Control(kId_cmbox_Templates));
+  const int selected = combo.Selected();
   std::vector<std::string> entries{NoTemplateCaption(language)};
   for (const BuiltInTemplate& t : built_in_templates_) entries.push_back(t.caption);
   Guarded([&] {
@@ -436,10 +361,9 @@ void Ttc_KestrixForm::FillTemplates() {
     ini.ReadSection("UserTemplates", names);
     for (const std::string& name : names) entries.push_back(UserTemplateCaption(name));
   });
-  for (const std::string& entry : entries)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-  SendMessageA(combo, CB_SETCURSEL, selected >= 0 && selected < count ? selected : 0, 0);
+  combo.Clear();
+  for (const std::string& entry : entries) combo.Add(entry);
+  combo.SetSelected(selected >= 0 && selected < combo.Count() ? selected : 0);
 }
 
 void Ttc_KestrixForm::cmbox_TemplatesDropDown() {
@@ -450,13 +374,10 @@ void Ttc_KestrixForm::cmbox_TemplatesDropDown() {
 void Ttc_KestrixForm::cmbox_TemplatesChange() {
   app_.CurrentRoutine = "cmbox_TemplatesChange";
   TemplateListOpen_ = false;
-  HWND combo = Control(kId_cmbox_Templates);
-  const LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+  const Combo combo(Control(kId_cmbox_Templates));
+  const int index = combo.Selected();
   if (index < 0) return;
-  const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
-  std::string entry(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-  SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
-  entry.resize(static_cast<size_t>(length > 0 ? length : 0));
+  const std::string entry = combo.Item(index);
   TemplateChoice choice = ChooseTemplate(entry, built_in_templates_);
   std::string text;
   size_t select_length = 0;

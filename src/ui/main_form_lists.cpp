@@ -88,7 +88,7 @@ void Ttc_KestrixForm::ShowOpenDialogAndLoadFile(const std::string& path, bool br
   app_.CurrentRoutine = "ShowOpenDialogAndLoadFile";
   std::string file = path;
   if (browse) {
-    const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
+    const LanguageTable& language = Lang();
     std::optional<std::string> chosen = ChooseTextFile(hwnd(), path, language);
     if (!chosen) return;
     file = *chosen;
@@ -178,18 +178,13 @@ void Ttc_KestrixForm::LoadMkDirHistory() {
   DirHistory history(services_.files, services_.environment, HistoryPlacesNow());
   const std::vector<std::string> items = history.LoadMkDirHistory();
   HWND combo = Control(kId_MkDir);
-  const std::string text = GetText(kId_MkDir);
   const TextSelection selection = Selection(combo);
-  SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : items)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  // Emptying the list empties the field too.
-  SetText(kId_MkDir, text);
+  Combo(combo).SetItems(items);
   Select(combo, selection);
 }
 
 bool Ttc_KestrixForm::MkDirHistoryEmpty() const {
-  return SendMessageA(Control(kId_MkDir), CB_GETCOUNT, 0, 0) <= 0;
+  return Combo(Control(kId_MkDir)).Count() <= 0;
 }
 
 void Ttc_KestrixForm::MkDirKeyDown(WPARAM key) {
@@ -232,11 +227,11 @@ void Ttc_KestrixForm::MkDirSelect() {
 
 void Ttc_KestrixForm::btn_undoClick() {
   app_.CurrentRoutine = "btn_undoClick";
-  SendMessageA(Control(kId_cmbox_Templates), CB_SETCURSEL, 0, 0);
+  Combo(Control(kId_cmbox_Templates)).SetSelected(0);
   const std::string typed = history_undo_.Undo();
   HWND combo = Control(kId_MkDir);
   // The list's selection would put the picked entry back on the next selection message.
-  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  Combo(combo).SetSelected(-1);
   SetText(kId_MkDir, typed);
   const RECT name = ControlRect(kId_MkDir);
   RECT client = {};
@@ -255,32 +250,6 @@ void Ttc_KestrixForm::btn_undoClick() {
 void Ttc_KestrixForm::DiscoverUserApplications() {
   UserAppIds_ =
       DiscoverUserApps(services_.files, ProgramDirOf(services_.exe_path), startup_.disable_plugins);
-}
-
-// Each application once, in discovery order, before "New application..." when the
-// menu offers it.
-void Ttc_KestrixForm::AddUserAppItems(HMENU apps) {
-  // With the applications switched off the separator before them leads nowhere.
-  const int items = GetMenuItemCount(apps);
-  if (startup_.disable_plugins == 1 && items > 0 &&
-      (GetMenuState(apps, items - 1, MF_BYPOSITION) & MF_SEPARATOR) != 0)
-    DeleteMenu(apps, items - 1, MF_BYPOSITION);
-  const std::string program_dir = ProgramDirOf(services_.exe_path);
-  for (const std::string& id : UserAppIds_) {
-    if (std::find(user_app_menu_ids_.begin(), user_app_menu_ids_.end(), id) !=
-        user_app_menu_ids_.end())
-      continue;
-    const UserApplication app = ReadUserApp(services_.files, program_dir, id);
-    const std::string caption = UserAppMenuCaption(id, app.menu_name);
-    const UINT command = kMenu_UserAppFirst + static_cast<UINT>(user_app_tokens_.size());
-    const int count = GetMenuItemCount(apps);
-    const bool new_app_last =
-        count > 0 && GetMenuItemID(apps, count - 1) == static_cast<UINT>(kMenu_NewApp1);
-    InsertMenuA(apps, new_app_last ? count - 1 : count, MF_BYPOSITION | MF_STRING, command,
-                ReplaceAll(caption, "&", "&&").c_str());
-    user_app_tokens_.push_back(TokenFromUserAppCaption(caption));
-    user_app_menu_ids_.push_back(id);
-  }
 }
 
 }  // namespace kestrix

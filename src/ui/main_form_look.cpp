@@ -5,7 +5,6 @@
 
 #include "names/text_utils.h"
 #include "platform/win32/font_charset_win32.h"
-#include "ui/dpi_win32.h"
 #include "ui/main_form.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
@@ -14,7 +13,6 @@ namespace kestrix {
 
 namespace {
 
-constexpr UINT_PTR kHoverSubclassId = 2;
 constexpr char kProgramSection[] = "Captions - Program";
 
 // Buttons that show only a glyph: their table caption stands in while no glyph loads.
@@ -77,7 +75,7 @@ void Ttc_KestrixForm::ApplyGlyph(int id, const GlyphRef& glyph, const char* fall
   if (button == nullptr) return;
   PngImage image;
   std::string error;
-  if (!LoadGlyphOr(instance_, services_.files, glyph, fallback, DpiOf(hwnd()), image, error)) {
+  if (!LoadGlyphOr(instance_, services_.files, glyph, fallback, SystemDpi(), image, error)) {
     if (services_.logger != nullptr)
       services_.logger->Log(kMainWindowClass, {"EInvalidGraphic", error});
     return;
@@ -127,11 +125,6 @@ void Ttc_KestrixForm::LoadLanguage() {
   ApplyCaptions();
   FillTemplates();
   SetText(kId_lbl_s_more, Text(kProgramSection, "More", "<more>"));
-  // The options menu is built on first use with the texts of that moment.
-  if (PopupMenu_Options != nullptr) {
-    DestroyMenu(PopupMenu_Options);
-    PopupMenu_Options = nullptr;
-  }
 }
 
 // The fonts of every control: FontName and FontSize change the designed font; the
@@ -140,7 +133,7 @@ void Ttc_KestrixForm::FixComponentsCharCoding() {
   const FontChoice choice = ChooseFont(activation_.font_name, activation_.font_size);
   HFONT base = font_;
   if (choice.apply) {
-    HFONT chosen = user_font_.Create(choice, font_, DpiOf(hwnd()));
+    HFONT chosen = user_font_.Create(choice, font_, SystemDpi());
     if (chosen != nullptr) base = chosen;
   }
   OwnedFont shown(CreateFontWithCharset(base, language_.font_charset));
@@ -297,40 +290,31 @@ void Ttc_KestrixForm::lbl_s_newfolderMouseLeave() {
 }
 
 void Ttc_KestrixForm::WatchHover(HWND control) {
-  if (control != nullptr)
-    SetWindowSubclass(control, HoverSubclassProc, kHoverSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
+  hover_hook_.Subclass(control);
 }
 
-LRESULT CALLBACK Ttc_KestrixForm::HoverSubclassProc(HWND hwnd, UINT message, WPARAM wparam,
-                                                    LPARAM lparam, UINT_PTR, DWORD_PTR data) {
-  auto* form = reinterpret_cast<Ttc_KestrixForm*>(data);
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, HoverSubclassProc, kHoverSubclassId);
-  if (form != nullptr) {
-    const int id = GetDlgCtrlID(hwnd);
-    const bool label = id == kId_lbl_s_more || id == kId_lbl_s_newfolder;
-    const bool hovered = id == kId_lbl_s_more ? form->MoreHovered_ : form->RefreshHovered_;
-    if (label && message == WM_MOUSEMOVE && !hovered) {
-      TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      form->Guarded([&] {
-        if (id == kId_lbl_s_more)
-          form->lbl_s_moreMouseEnter();
-        else
-          form->lbl_s_newfolderMouseEnter();
-      });
-    } else if (label && message == WM_MOUSELEAVE) {
-      form->Guarded([&] {
-        if (id == kId_lbl_s_more)
-          form->lbl_s_moreMouseLeave();
-        else
-          form->lbl_s_newfolderMouseLeave();
-      });
-    } else if (!label && message == WM_MOUSEMOVE) {
-      form->Guarded([&] { form->QuickButtonMouseMove(id); });
-    }
+LRESULT Ttc_KestrixForm::HoverHook::OnMessage(HWND control, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+  Ttc_KestrixForm& form = form_;
+  const int id = GetDlgCtrlID(control);
+  const bool label = id == kId_lbl_s_more || id == kId_lbl_s_newfolder;
+  const bool hovered = id == kId_lbl_s_more ? form.MoreHovered_ : form.RefreshHovered_;
+  if (label && message == WM_MOUSEMOVE && !hovered) {
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, control, 0};
+    TrackMouseEvent(&track);
+    if (id == kId_lbl_s_more)
+      form.lbl_s_moreMouseEnter();
+    else
+      form.lbl_s_newfolderMouseEnter();
+  } else if (label && message == WM_MOUSELEAVE) {
+    if (id == kId_lbl_s_more)
+      form.lbl_s_moreMouseLeave();
+    else
+      form.lbl_s_newfolderMouseLeave();
+  } else if (!label && message == WM_MOUSEMOVE) {
+    form.QuickButtonMouseMove(id);
   }
-  return DefSubclassProc(hwnd, message, wparam, lparam);
+  return DefaultHandling(control, message, wparam, lparam);
 }
 
 }  // namespace kestrix

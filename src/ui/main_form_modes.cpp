@@ -350,12 +350,7 @@ class Ttc_KestrixForm::RunView : public CreationView {
   }
   void RerunPreview() override { f_.RerunPreview(); }
   void ShowHistory(const std::vector<std::string>& items) override {
-    HWND combo = f_.Control(kId_MkDir);
-    std::string text = f_.GetText(kId_MkDir);
-    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items)
-      SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    f_.SetText(kId_MkDir, text);
+    Combo(f_.Control(kId_MkDir)).SetItems(items);
   }
   void CloseWindow() override { PostMessageA(f_.hwnd(), WM_CLOSE, 0, 0); }
   void TerminateProgram() override {
@@ -398,7 +393,7 @@ void Ttc_KestrixForm::btn_okClick() {
   UINT length = GetWindowsDirectoryA(windows_dir, MAX_PATH);
   settings.WindowsDir = std::string(windows_dir, length < MAX_PATH ? length : 0);
   DirHistory history(services_.files, services_.environment, HistoryPlacesNow());
-  const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
+  const LanguageTable& language = Lang();
   auto expand = [this](const std::string& text) {
     if (services_.variables == nullptr) return text;
     return Replacements(text, *services_.variables, UserAppIds_);

@@ -1,10 +1,14 @@
-// The window base: messages reach the form's handler, and a failure inside it is logged
-// instead of crossing the window procedure.
+// The window base: messages reach the form's handler, a failure inside it is logged
+// instead of crossing the window procedure, and a dialog made from the base ends as the
+// user ends it.
 #include "ui/form.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
+
+#include "ui/dialog.h"
 
 #include "fakes/fake_clock.h"
 #include "platform/win32/file_system_win32.h"
@@ -98,6 +102,74 @@ TEST_F(FormTest, DestroyingTheObjectDestroysTheWindow) {
     EXPECT_TRUE(IsWindow(window));
   }
   EXPECT_FALSE(IsWindow(window));
+}
+
+// A dialog with a field, OK and Cancel; `user` acts once it is shown. It gives up after
+// five seconds, so that input that never arrives fails instead of hanging.
+class ProbeDialog : public Dialog {
+ public:
+  explicit ProbeDialog(std::function<void(HWND)> user)
+      : Dialog("KestrixProbeDialog", "probe", 220, 80), user_(std::move(user)) {}
+
+ protected:
+  bool OnInit() override {
+    AddControl("EDIT", "", WS_TABSTOP | WS_BORDER, 100, 8, 8, 200, 20);
+    AddControl("BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 60, 36, 70, 24);
+    AddControl("BUTTON", "Cancel", WS_TABSTOP, IDCANCEL, 140, 36, 70, 24);
+    SetTimer(hwnd(), 1, 5000, nullptr);
+    PostMessageA(hwnd(), kAnswer, 0, 0);
+    return true;
+  }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
+    if (message == kAnswer) user_(hwnd());
+    if (message == WM_TIMER) EndDialog(-1);
+    return Dialog::HandleMessage(message, wparam, lparam);
+  }
+
+ private:
+  std::function<void(HWND)> user_;
+};
+
+void Input(std::vector<INPUT> inputs) {
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void Press(WORD key) {
+  INPUT down = {};
+  down.type = INPUT_KEYBOARD;
+  down.ki.wVk = key;
+  INPUT up = down;
+  up.ki.dwFlags = KEYEVENTF_KEYUP;
+  Input({down, up});
+}
+
+void ClickOn(HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  INPUT down = {};
+  down.type = INPUT_MOUSE;
+  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  INPUT up = down;
+  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  Input({down, up});
+}
+
+TEST(Dialog, EscapeAndCancelCancelWhileOkConfirms) {
+  const struct {
+    const char* step;
+    std::function<void(HWND)> act;
+    int result;
+  } cases[] = {
+      {"Escape", [](HWND) { Press(VK_ESCAPE); }, IDCANCEL},
+      {"Cancel", [](HWND dialog) { ClickOn(GetDlgItem(dialog, IDCANCEL)); }, IDCANCEL},
+      {"OK", [](HWND dialog) { ClickOn(GetDlgItem(dialog, IDOK)); }, IDOK},
+  };
+  for (const auto& c : cases) {
+    ProbeDialog dialog(c.act);
+    EXPECT_EQ(dialog.ShowModal(GetModuleHandleA(nullptr), nullptr), c.result) << c.step;
+    EXPECT_EQ(dialog.hwnd(), nullptr) << c.step;
+  }
 }
 
 TEST(IsMaximizeRequest, OnlyTheMaximiseSystemCommand) {

@@ -37,7 +37,7 @@ TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
   if (button == nullptr) return ::testing::AssertionFailure() << id << " is no flat button";
   PngImage expected;
   std::string error;
-  if (!LoadGlyph(GetModuleHandleA(nullptr), files, GlyphRef::Resource(name), DpiOf(form.hwnd()),
+  if (!LoadGlyph(GetModuleHandleA(nullptr), files, GlyphRef::Resource(name), SystemDpi(),
                  expected, error))
     return ::testing::AssertionFailure() << name << ": " << error;
   const PngImage& shown = button->Glyph();
@@ -118,7 +118,7 @@ TEST_F(NightfallTest, ControlsAreAnsweredInTheThemesColours) {
   for (int id : {kId_option_closewnd, kId_MkDirExt, kId_btn_ok_flat}) {
     LOGFONTA font = {};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(C(id), WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -MulDiv(10, DpiOf(form_->hwnd()), 72)) << id;
+    EXPECT_EQ(font.lfHeight, -MulDiv(10, SystemDpi(), 72)) << id;
   }
   BYTE alpha = 0;
   DWORD flags = 0;
