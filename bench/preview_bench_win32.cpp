@@ -22,6 +22,7 @@
 #include "platform/win32/environment_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/locale_win32.h"
+#include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
 #include "ui/main_form.h"
@@ -44,12 +45,17 @@ static_assert(sizeof kTyped - 1 == 50);
 // Messages sent to the windows of the main window while counting.
 HWND g_counted = nullptr;
 long g_messages = 0;
+std::string g_message_list;
 
 LRESULT CALLBACK CountSent(int code, WPARAM wparam, LPARAM lparam) {
   const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
   if (code == HC_ACTION && g_counted != nullptr &&
-      (sent->hwnd == g_counted || IsChild(g_counted, sent->hwnd)))
+      (sent->hwnd == g_counted || IsChild(g_counted, sent->hwnd))) {
     ++g_messages;
+    char item[32];
+    std::snprintf(item, sizeof item, " %X:%X", GetDlgCtrlID(sent->hwnd), sent->message);
+    g_message_list += item;
+  }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
@@ -128,10 +134,10 @@ HWND BareEdit() {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "KestrixBareWindow";
   RegisterClassA(&wc);
-  HWND window = CreateWindowExA(0, wc.lpszClassName, "bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                0, 400, 120, nullptr, nullptr, wc.hInstance, nullptr);
-  return CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 8,
-                         8, 320, 23, window, nullptr, wc.hInstance, nullptr);
+  HWND window = CreateWindowExA(0, wc.lpszClassName, "bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                400, 120, nullptr, nullptr, wc.hInstance, nullptr);
+  return CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 8, 8,
+                         320, 23, window, nullptr, wc.hInstance, nullptr);
 }
 
 void Print(const char* what, const std::vector<double>& sorted) {
@@ -158,17 +164,19 @@ int Run(int repetitions) {
   SetEnvironmentVariableA("SET_NAME", "weekly");
   StartupValues app;
   app.Snapshot.HostWindow = host;
+  Win32Resources resources;
+  ErrorLogger logger(files, ProgramDirOf(exe_path), "kestrix_preview_bench",
+                     ErrorLogSystemInfo{"Windows", true, "en"}, clock, app.CurrentRoutine);
   Ttc_KestrixForm form(app, {host_windows,
                              files,
                              environment,
                              exe_path,
-                             nullptr,
-                             &variables,
-                             nullptr,
-                             &code_page,
-                             &message_boxes,
-                             &modifier_keys,
-                             nullptr,
+                             logger,
+                             variables,
+                             code_page,
+                             message_boxes,
+                             modifier_keys,
+                             resources,
                              {}});
   if (!form.Create(GetModuleHandleA(nullptr))) {
     std::fprintf(stderr, "the main window could not be created\n");
@@ -223,6 +231,7 @@ int Run(int repetitions) {
   Print("Key in a bare window's edit", bare);
   std::printf("key/bare median ratio %.2f; messages to the window per key %ld\n",
               Percentile(typed, 0.5) / Percentile(bare, 0.5), g_messages);
+  std::printf("control id:message of each:%s\n", g_message_list.c_str());
   std::printf("preview \"%s\"  replacements %s\n", shown, replacements_on ? "on" : "off");
   if (!expanded || !replacements_on) {
     std::fprintf(stderr, "the change handler did not produce the expanded preview\n");

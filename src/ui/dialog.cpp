@@ -68,15 +68,15 @@ void Dialog::EndDialog(int result) {
   ended_ = true;
 }
 
-HWND Dialog::AddControl(const char* class_name, const char* text, DWORD style, int id, int x,
-                        int y, int width, int height, DWORD ex_style) {
+HWND Dialog::AddControl(const char* class_name, const char* text, DWORD style, int id, int x, int y,
+                        int width, int height, DWORD ex_style) {
   HWND control = CreateWindowExA(
       ex_style, class_name, text, WS_CHILD | WS_VISIBLE | style, Scale96(x), Scale96(y),
       Scale96(width), Scale96(height), hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd(), GWLP_HINSTANCE)), nullptr);
   if (control != nullptr)
-    SendMessageA(control, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
   return control;
 }
 

@@ -25,10 +25,35 @@ bool KeyHeld(int key) {
   return (GetKeyState(key) & 0x8000) != 0;
 }
 
+// The user guide beside the program, when it is there.
+void OpenUserGuide(HWND owner, FileSystem& files, const std::string& exe_path) {
+  const std::string guide = Concat({ProgramDirOf(exe_path), "\\help_eng.html"});
+  if (files.FileExists(guide))
+    ShellExecuteA(owner, "open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// Which kind of control has the focus, as the key rules know them.
+FocusedControl FocusKindOf(const ControlSet& controls, HWND name_edit, HWND control) {
+  auto Control = [&controls](int id) { return controls[id]; };
+  if (control == name_edit || control == Control(kId_MkDir)) return FocusedControl::kMkDir;
+  if (control == Control(kId_MkDirExt)) return FocusedControl::kMkDirExt;
+  if (control == Control(kId_cmbox_Templates)) return FocusedControl::kTemplates;
+  if (control == Control(kId_btn_ok) || control == Control(kId_btn_cancel) ||
+      control == Control(kId_btn_options))
+    return FocusedControl::kButton;
+  if (GetParent(control) == Control(kId_cmbx_prefix) ||
+      GetParent(control) == Control(kId_cmbx_suffix))
+    return FocusedControl::kPrefixSuffix;
+  if (control == Control(kId_edit_curdirname)) return FocusedControl::kPathField;
+  if (control == Control(kId_memo_suffix)) return FocusedControl::kMemoSuffix;
+  if (control == Control(kId_edit_Attrib)) return FocusedControl::kAttribField;
+  return FocusedControl::kOther;
+}
+
 }  // namespace
 
 LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM wparam,
-                                               LPARAM lparam) {
+                                              LPARAM lparam) {
   Ttc_KestrixForm& form = form_;
   bool consumed = false;
   if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
@@ -40,11 +65,14 @@ LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM
     // Enter, Escape and Ctrl+Tab are the window's own keys, not dialog navigation.
     return DefaultHandling(control, message, wparam, lparam) | DLGC_WANTALLKEYS;
   else if (message == WM_KILLFOCUS && control == form.Control(kId_memo_suffix))
-    form.CloseSuffixEditor();
-  else if (message == WM_LBUTTONDOWN && control == form.Control(kId_option_replacements))
-    form.option_replacementsMouseDown();
-  else if (message == WM_KEYUP || message == WM_MOUSEWHEEL || message == WM_RBUTTONUP)
-    form.InputMouseOrKeyUp(control, message);
+    form.batch_.CloseSuffixEditor();
+  else if (message == WM_LBUTTONDOWN && control == form.Control(kId_option_replacements)) {
+    // A press on the box arms the automatic switching with the state the box will have
+    // after the click; the keyboard never does.
+    form.ReplacementsArmed_ = !form.controls_.Checked(kId_option_replacements);
+    form.RerunPreview();
+  } else if (message == WM_KEYUP || message == WM_MOUSEWHEEL)
+    form.history_.KeyOrWheel(control, message, wparam);
   if (consumed) return 0;
   LRESULT result = DefaultHandling(control, message, wparam, lparam);
   // The combo box does not report every change of its edit (a text set on the edit
@@ -60,39 +88,19 @@ LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM
       case WM_CLEAR:
       case WM_UNDO:
       case EM_REPLACESEL:
-        Guarded([&] {
-          if (control == form.mkdir_edit_)
-            form.NameMayHaveChanged();
-          else
-            form.ListMayHaveChanged();
-        });
+        Guarded([&] { form.InputMayHaveChanged(control); });
         break;
     }
   }
   return result;
 }
 
-FocusedControl Ttc_KestrixForm::FocusKind(HWND control) const {
-  if (control == mkdir_edit_ || control == Control(kId_MkDir)) return FocusedControl::kMkDir;
-  if (control == Control(kId_MkDirExt)) return FocusedControl::kMkDirExt;
-  if (control == Control(kId_cmbox_Templates)) return FocusedControl::kTemplates;
-  if (control == Control(kId_btn_ok) || control == Control(kId_btn_cancel) ||
-      control == Control(kId_btn_options))
-    return FocusedControl::kButton;
-  if (GetParent(control) == Control(kId_cmbx_prefix) ||
-      GetParent(control) == Control(kId_cmbx_suffix))
-    return FocusedControl::kPrefixSuffix;
-  if (control == Control(kId_edit_curdirname)) return FocusedControl::kPathField;
-  if (control == Control(kId_memo_suffix)) return FocusedControl::kMemoSuffix;
-  if (control == Control(kId_edit_Attrib)) return FocusedControl::kAttribField;
-  return FocusedControl::kOther;
-}
-
 bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key) {
   KeyPress press{static_cast<uint16_t>(key), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT),
                  KeyHeld(VK_MENU)};
-  KeyContext context{Mode(), FocusKind(control), OkEnabled()};
-  if (control == mkdir_edit_) MkDirKeyDown(key);
+  KeyContext context{mode_, FocusKindOf(controls_, mkdir_edit_, control),
+                     controls_.Enabled(activation_.flat_buttons ? kId_btn_ok_flat : kId_btn_ok)};
+  history_.KeyOrWheel(control, WM_KEYDOWN, key);
   KeyDecision decision = DecideKey(press, context);
   if (decision.action == KeyAction::kNone) return false;
   // The paste rule decides whether the key goes on to the field.
@@ -102,7 +110,7 @@ bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key) {
 }
 
 bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
-  const FocusedControl focus = FocusKind(control);
+  const FocusedControl focus = FocusKindOf(controls_, mkdir_edit_, control);
   if (ch == 4 && (focus == FocusedControl::kMkDir || focus == FocusedControl::kMkDirExt)) {
     AddSubdirLine(control);
     return true;
@@ -115,7 +123,7 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
     return focus != FocusedControl::kMkDirExt && focus != FocusedControl::kMemoSuffix;
   }
   if (control == Control(kId_edit_digits) && ch >= '0' && ch <= '9')
-    SetChecked(kId_chck_digitsAuto, false);
+    controls_.SetChecked(kId_chck_digitsAuto, false);
   if (ch == VK_ESCAPE) {
     EscapeContext context;
     context.focus = focus;
@@ -131,11 +139,11 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
         SetFocus(VisibleInput());
         return true;
       case EscapeAction::kCloseAttribField:
-        SetVisible(kId_edit_Attrib, false);
-        SetEnabled(kId_edit_Attrib, false);
+        controls_.SetVisible(kId_edit_Attrib, false);
+        controls_.SetEnabled(kId_edit_Attrib, false);
         return true;
       case EscapeAction::kPassOn:
-        if (focus == FocusedControl::kMemoSuffix) CloseSuffixEditor();
+        if (focus == FocusedControl::kMemoSuffix) batch_.CloseSuffixEditor();
         if (focus == FocusedControl::kTemplates) TemplateListOpen_ = false;
         return false;
       case EscapeAction::kCloseWindow:
@@ -170,7 +178,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       break;
     }
     case KeyAction::kUserGuide:
-      OptionsMenuClick(kMenu_UserGuide);
+      OpenUserGuide(hwnd(), services_.files, services_.exe_path);
       break;
     case KeyAction::kChangeToExt:
       ChangeToExt();
@@ -195,7 +203,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
         MkDirExtChange();
       }
       SetFocus(input);
-      Select(input, {GetText(GetDlgCtrlID(input)).size(), 0});
+      controls_.Select(input, {controls_.Text(GetDlgCtrlID(input)).size(), 0});
       break;
     }
     case KeyAction::kQuick1:
@@ -204,7 +212,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       const int id = action == KeyAction::kQuick1   ? kId_btn_Quick1
                      : action == KeyAction::kQuick2 ? kId_btn_Quick2
                                                     : kId_btn_Quick3;
-      if (IsVisible(id) && IsWindowEnabled(Control(id)))
+      if (controls_.Visible(id) && IsWindowEnabled(Control(id)))
         SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(Control(id)));
       break;
@@ -213,25 +221,32 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       img_ChangeDirAttribClick();
       break;
     case KeyAction::kOpenAttribLetters:
-      OpenAttributeLetters();
+      image_.OpenLetters();
       break;
     case KeyAction::kLoadFromFile:
-      LoadFromFileKey();
+      if (controls_.Visible(kId_btn_loadFromFile))
+        btn_loadFromFileClick();
+      else
+        ShowOpenDialogAndLoadFile(app_.Snapshot.CurrentPath, true);
       break;
     case KeyAction::kUndo:
-      if (IsVisible(kId_MkDir) && IsVisible(kId_btn_undo)) btn_undoClick();
+      if (mode_ == MainMode::kNormal && controls_.Visible(kId_btn_undo)) {
+        app_.CurrentRoutine = "btn_undoClick";
+        history_.Undo(VisibleInput());
+        MkDirChange(Edit(mkdir_edit_).Text());
+      }
       break;
     case KeyAction::kCaretToStart:
-      Select(control, {0, 0});
+      controls_.Select(control, {0, 0});
       break;
     case KeyAction::kCaretToEnd:
-      Select(control, {static_cast<size_t>(GetWindowTextLengthA(control)), 0});
+      controls_.Select(control, {static_cast<size_t>(GetWindowTextLengthA(control)), 0});
       break;
     case KeyAction::kIntelligentSelection:
       RunIntelligentSelection(control);
       break;
     case KeyAction::kSelectAll:
-      Select(control, {0, std::string::npos});
+      controls_.Select(control, {0, std::string::npos});
       break;
     case KeyAction::kEditPath:
       OpenPathEditing();
@@ -246,57 +261,49 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
   }
 }
 
-// A press on the box arms the automatic switching with the state the box will have
-// after the click; the keyboard never does.
-void Ttc_KestrixForm::option_replacementsMouseDown() {
-  ReplacementsArmed_ = !IsChecked(kId_option_replacements);
-  RerunPreview();
-}
-
 void Ttc_KestrixForm::AddSubdirLine(HWND control) {
-  const std::string subdir = Text("Captions - Program", "Subdir", "Subdir");
+  const std::string subdir = LanguageText(Lang(), "Captions - Program", "Subdir", "Subdir");
   SubdirLineResult result;
-  if (FocusKind(control) == FocusedControl::kMkDir) {
+  if (FocusKindOf(controls_, mkdir_edit_, control) == FocusedControl::kMkDir) {
     ChangeToExt();
-    result = AddSubdirLineNormal(SplitLines(GetText(kId_MkDirExt)), subdir, SubdirCounter_);
+    result = AddSubdirLineNormal(SplitLines(controls_.Text(kId_MkDirExt)), subdir, SubdirCounter_);
   } else {
     HWND list = Control(kId_MkDirExt);
     DWORD start = 0;
     SendMessageA(list, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     const int caret_line = static_cast<int>(SendMessageA(list, EM_LINEFROMCHAR, start, 0));
-    result = AddSubdirLineExtended(SplitLines(GetText(kId_MkDirExt)),
+    result = AddSubdirLineExtended(SplitLines(controls_.Text(kId_MkDirExt)),
                                    static_cast<size_t>(caret_line), subdir, SubdirCounter_);
   }
-  SetText(kId_MkDirExt, JoinLines(result.lines));
+  SetListText(JoinLines(result.lines));
   size_t line_start = 0;
   for (size_t i = 0; i < result.line_index; ++i)
     line_start += result.lines[i].size() + kLineBreak.size();
   HWND list = Control(kId_MkDirExt);
   SetFocus(list);
-  Select(list, {line_start + result.select_start, result.select_length});
+  controls_.Select(list, {line_start + result.select_start, result.select_length});
   SendMessageA(list, EM_SCROLLCARET, 0, 0);
 }
 
 void Ttc_KestrixForm::RunIntelligentSelection(HWND control) {
-  const bool path = FocusKind(control) == FocusedControl::kPathField;
+  const bool path = FocusKindOf(controls_, mkdir_edit_, control) == FocusedControl::kPathField;
   HWND field = path ? control : Control(kId_MkDir);
-  if (!path && !IsVisible(kId_MkDir)) return;
+  if (!path && mode_ != MainMode::kNormal) return;
   SetFocus(field);
-  std::string text = WindowText(field);
+  std::string text = Edit(field).Text();
   std::vector<int> stops = WordStops_;
   if (path) stops = BuildPathWordStops(text).value_or(std::vector<int>{});
   std::optional<TextSelection> selection = IntelligentSelection(
-      text, Selection(field), path ? SelectionField::kPath : SelectionField::kName, stops,
+      text, controls_.Selection(field), path ? SelectionField::kPath : SelectionField::kName, stops,
       SelectionCursor_);
-  if (selection) Select(field, *selection);
+  if (selection) controls_.Select(field, *selection);
 }
 
 // --- Variables popup -----------------------------------------------------------------
 
 void Ttc_KestrixForm::PrepareVariablesMenu() {
   variables_menu_.Build({Lang(), services_.environment, services_.files,
-                         ProgramDirOf(services_.exe_path), UserAppIds_,
-                         startup_.disable_plugins});
+                         ProgramDirOf(services_.exe_path), UserAppIds_, startup_.disable_plugins});
 }
 
 void Ttc_KestrixForm::btn_addRepClick() {
@@ -304,12 +311,7 @@ void Ttc_KestrixForm::btn_addRepClick() {
   RECT rect;
   GetWindowRect(Control(kId_btn_addRep), &rect);
   const UINT command = ShowMenu(hwnd(), variables_menu_.Menu(), {rect.left, rect.bottom});
-  if (command != 0) VariableMenuClick(static_cast<int>(command));
-}
-
-void Ttc_KestrixForm::VariableMenuClick(int command) {
-  if (std::optional<std::string> token = variables_menu_.TokenFor(static_cast<UINT>(command)))
-    InsertVariable(*token);
+  if (std::optional<std::string> token = variables_menu_.TokenFor(command)) InsertVariable(*token);
 }
 
 void Ttc_KestrixForm::InsertVariable(const std::string& token) {
@@ -321,7 +323,7 @@ void Ttc_KestrixForm::InsertVariable(const std::string& token) {
            GetParent(focus) == Control(kId_cmbx_suffix))
     target = focus;
   else
-    target = IsVisible(kId_MkDir) ? mkdir_edit_ : Control(kId_MkDirExt);
+    target = mode_ == MainMode::kNormal ? mkdir_edit_ : Control(kId_MkDirExt);
   Edit(target).ReplaceSelection(token);
 }
 
@@ -335,15 +337,16 @@ void Ttc_KestrixForm::btn_optionsClick() {
   if (!services_.files.FileExists(guide)) items[2].flags |= MF_GRAYED;
   RECT rect;
   GetWindowRect(Control(kId_btn_options), &rect);
-  const UINT command = ShowMenu(hwnd(), items, {rect.left, rect.bottom});
-  if (command != 0) OptionsMenuClick(static_cast<int>(command));
+  // The other commands' dialogs are wired in with their modules.
+  if (ShowMenu(hwnd(), items, {rect.left, rect.bottom}) == kMenu_UserGuide)
+    OpenUserGuide(hwnd(), services_.files, services_.exe_path);
 }
 
-void Ttc_KestrixForm::OptionsMenuClick(int command) {
-  if (command != kMenu_UserGuide) return;  // the dialogs are wired in with their modules
-  const std::string guide = Concat({ProgramDirOf(services_.exe_path), "\\help_eng.html"});
-  if (services_.files.FileExists(guide))
-    ShellExecuteA(hwnd(), "open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+void Ttc_KestrixForm::img_ChangeDirAttribClick() {
+  app_.CurrentRoutine = "img_ChangeDirAttribClick";
+  if (std::optional<std::string> title =
+          image_.ShowMenu(hwnd(), Lang(), app_title_, InputModeOf(mode_)))
+    SetWindowTextA(hwnd(), title->c_str());
 }
 
 // --- Templates -----------------------------------------------------------------------
@@ -364,11 +367,6 @@ void Ttc_KestrixForm::FillTemplates() {
   combo.Clear();
   for (const std::string& entry : entries) combo.Add(entry);
   combo.SetSelected(selected >= 0 && selected < combo.Count() ? selected : 0);
-}
-
-void Ttc_KestrixForm::cmbox_TemplatesDropDown() {
-  TemplateListOpen_ = true;
-  FillTemplates();
 }
 
 void Ttc_KestrixForm::cmbox_TemplatesChange() {
@@ -395,19 +393,19 @@ void Ttc_KestrixForm::cmbox_TemplatesChange() {
       });
       break;
   }
-  if (IsVisible(kId_MkDir)) {
-    SetText(kId_MkDir, text);
-    MkDirChange();
+  if (mode_ == MainMode::kNormal) {
+    controls_.SetText(kId_MkDir, text);
+    MkDirChange(Edit(mkdir_edit_).Text());
     SetFocus(Control(kId_MkDir));
     if (select_length > 0)
-      Select(Control(kId_MkDir), {0, select_length});
+      controls_.Select(Control(kId_MkDir), {0, select_length});
     else
-      Select(Control(kId_MkDir), {text.size(), 0});
+      controls_.Select(Control(kId_MkDir), {text.size(), 0});
     return;
   }
-  std::vector<std::string> lines = SplitLines(GetText(kId_MkDirExt));
+  std::vector<std::string> lines = SplitLines(controls_.Text(kId_MkDirExt));
   lines.push_back(text);
-  SetText(kId_MkDirExt, JoinLines(lines));
+  SetListText(JoinLines(lines));
   SetFocus(Control(kId_MkDirExt));
 }
 

@@ -100,7 +100,9 @@ HMENU BuildSelectFileMenu(const std::vector<SelectFileMenuItem>& items, HBITMAP 
       shown.push_back(Separator());
       continue;
     }
-    shown.push_back({item.caption, MenuId(item), item.checked ? UINT{MF_CHECKED} : 0,
+    shown.push_back({item.caption,
+                     MenuId(item),
+                     item.checked ? UINT{MF_CHECKED} : 0,
                      item.image_index == kStructureMenuImage ? structure_image : nullptr,
                      {}});
   }

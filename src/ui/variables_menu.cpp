@@ -32,18 +32,18 @@ void VariablesPopup::Build(const VariablesPopupSources& sources) {
   };
   std::vector<MenuItem> submenus;
   for (const VariableSubmenu& sub : kVariableSubmenus)
-    submenus.push_back({sources.language.Text({kSubmenuLanguageSection, sub.language_key,
-                                               sub.default_text}),
-                        0,
-                        0,
-                        nullptr,
-                        {}});
+    submenus.push_back(
+        {sources.language.Text({kSubmenuLanguageSection, sub.language_key, sub.default_text}),
+         0,
+         0,
+         nullptr,
+         {}});
   for (const VariableMenuItem& entry : kVariableMenuItems) {
     size_t sub = 0;
     while (sub + 1 < std::size(kVariableSubmenus) && kVariableSubmenus[sub].name != entry.submenu)
       ++sub;
-    const std::string text = sources.language.Text(
-        {entry.language_section, entry.language_key, entry.default_text});
+    const std::string text =
+        sources.language.Text({entry.language_section, entry.language_key, entry.default_text});
     submenus[sub].submenu.push_back(
         item(Concat({entry.caption_prefix, text}), std::string(entry.token)));
   }

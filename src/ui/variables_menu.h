@@ -20,7 +20,7 @@ struct VariablesPopupSources {
   FileSystem& files;
   std::string program_dir;
   const std::vector<std::string>& user_app_ids;  // in discovery order
-  int disable_plugins;                           // DisablePlugins: 1 and 2 hide "New application..."
+  int disable_plugins;  // DisablePlugins: 1 and 2 hide "New application..."
 };
 
 class VariablesPopup {

@@ -26,8 +26,8 @@ bool Window::RegisterClassOnce(WNDCLASSEXA wc) {
   return RegisterClassExA(&wc) != 0;
 }
 
-bool Window::CreateOwnWindow(DWORD ex_style, const char* class_name, const char* text,
-                             DWORD style, const RECT& bounds, HWND parent, int id) {
+bool Window::CreateOwnWindow(DWORD ex_style, const char* class_name, const char* text, DWORD style,
+                             const RECT& bounds, HWND parent, int id) {
   CreateWindowExA(ex_style, class_name, text, style, bounds.left, bounds.top,
                   bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
@@ -53,8 +53,7 @@ LRESULT Window::DefaultHandling(HWND window, UINT message, WPARAM wparam, LPARAM
   return DefSubclassProc(window, message, wparam, lparam);
 }
 
-LRESULT Window::Dispatch(Window& target, HWND window, UINT message, WPARAM wparam,
-                         LPARAM lparam) {
+LRESULT Window::Dispatch(Window& target, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
   if (target.Guarded([&] { result = target.OnMessage(window, message, wparam, lparam); }))
     return result;

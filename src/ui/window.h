@@ -61,8 +61,7 @@ class Window {
   static LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
                                        UINT_PTR id, DWORD_PTR data);
-  static LRESULT Dispatch(Window& target, HWND window, UINT message, WPARAM wparam,
-                          LPARAM lparam);
+  static LRESULT Dispatch(Window& target, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
   HWND hwnd_ = nullptr;
   ErrorLogger* logger_ = nullptr;
