@@ -393,7 +393,10 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         return 0;
       switch (id) {
         case kId_MkDir:
-          if (code == CBN_EDITCHANGE) InputMayHaveChanged(mkdir_edit_);
+          if (code == CBN_EDITCHANGE) {
+            ChangeReported_ = mkdir_edit_;
+            InputMayHaveChanged(mkdir_edit_);
+          }
           if (code == CBN_SELCHANGE) PostMessageA(hwnd(), kMsg_ChoiceDone, kId_MkDir, 0);
           if (code == CBN_DROPDOWN) {
             app_.CurrentRoutine = "LoadMkDirHistory";
@@ -420,7 +423,10 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
               SetWindowTextA(hwnd(), title->c_str());
           break;
         case kId_MkDirExt:
-          if (code == EN_CHANGE) InputMayHaveChanged(Control(kId_MkDirExt));
+          if (code == EN_CHANGE) {
+            ChangeReported_ = Control(kId_MkDirExt);
+            InputMayHaveChanged(Control(kId_MkDirExt));
+          }
           break;
         case kId_btn_ok:
         case kId_btn_ok_flat:

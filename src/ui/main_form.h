@@ -153,7 +153,7 @@ class Ttc_KestrixForm : public Form {
   void MkDirExtChange();
   // The change handler of the visible input field.
   void RerunPreview();
-  void ApplyAutoEnable(const std::string& text, const std::string& shown);
+  std::string ApplyAutoEnable(const std::string& text, const std::string& shown);
   bool DirExists(const std::string& path, const std::string& name);
   void ShowOkState(std::optional<bool> enter, std::optional<bool> enabled);
   void ShowPreview(const std::string& text);
@@ -225,6 +225,9 @@ class Ttc_KestrixForm : public Form {
   bool CreationRunning_ = false;
   // Ctrl+V's key press was handled by the paste rule: its character must not paste again.
   bool PasteConsumed_ = false;
+  // The input whose own notification reported a change while one of its messages was
+  // handled.
+  HWND ChangeReported_ = nullptr;
   std::vector<BuiltInTemplate> built_in_templates_;
   std::string app_title_ = "Total Commander Kestrix";
 

@@ -74,11 +74,14 @@ LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM
   } else if (message == WM_KEYUP || message == WM_MOUSEWHEEL)
     form.history_.KeyOrWheel(control, message, wparam);
   if (consumed) return 0;
+  const HWND outer_report = std::exchange(form.ChangeReported_, nullptr);
   LRESULT result = DefaultHandling(control, message, wparam, lparam);
+  const bool reported = std::exchange(form.ChangeReported_, outer_report) == control;
   // The combo box does not report every change of its edit (a text set on the edit
-  // itself, a replaced selection): the text is compared after each such message. The
+  // itself, a replaced selection): the text is compared after each such message it did
+  // not report. The
   // message is handled by now, so a failure here must not hand it on a second time.
-  if (control == form.mkdir_edit_ || control == form.Control(kId_MkDirExt)) {
+  if (!reported && (control == form.mkdir_edit_ || control == form.Control(kId_MkDirExt))) {
     switch (message) {
       case WM_SETTEXT:
       case WM_CHAR:

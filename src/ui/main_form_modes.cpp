@@ -162,20 +162,19 @@ void Ttc_KestrixForm::MkDirChange(const std::string& text) {
       text.find('*') != std::string::npos
           ? std::string()
           : ReplaceInvalidCharInPreview(text, cleanup, services_.environment);
-  ShowPreview(preview);
-  DirExists(
-      SingleTargetPath(app_.Snapshot.CurrentPath, text, controls_.Visible(kId_edit_curdirname),
-                       controls_.Text(kId_edit_curdirname)),
-      text);
+  const bool path_open = controls_.Visible(kId_edit_curdirname);
+  DirExists(SingleTargetPath(app_.Snapshot.CurrentPath, text, path_open,
+                             path_open ? controls_.Text(kId_edit_curdirname) : std::string()),
+            text);
   SetListText(ListWithFirstLine(
       mode_ == MainMode::kNormal ? last_list_text_ : controls_.Text(kId_MkDirExt), text));
-  ApplyAutoEnable(preview, preview);
+  ShowPreview(ApplyAutoEnable(preview, preview));
   if (std::optional<std::vector<int>> stops = BuildWordStops(text)) WordStops_ = *stops;
 }
 
-// Switches "Enable replacements" and the live-preview timer as the typed text asks;
-// `shown` is the preview as it is shown.
-void Ttc_KestrixForm::ApplyAutoEnable(const std::string& text, const std::string& shown) {
+// Switches "Enable replacements" and the live-preview timer as the typed text asks; the
+// caption the preview `shown` is to be shown with.
+std::string Ttc_KestrixForm::ApplyAutoEnable(const std::string& text, const std::string& shown) {
   AutoEnableState state{ReplacementsArmed_, startup_.live_replacements, mode_ == MainMode::kBatch};
   AutoEnableOutcome outcome =
       AutoEnableReplacements(text, shown, state, services_.variables, UserAppIds_);
@@ -189,7 +188,7 @@ void Ttc_KestrixForm::ApplyAutoEnable(const std::string& text, const std::string
     KillTimer(hwnd(), kTimer_LiveReplacements);
     LiveTimerRunning_ = false;
   }
-  if (outcome.caption) controls_.SetText(kId_lbl_newdirname, *outcome.caption);
+  return outcome.caption.value_or(shown);
 }
 
 void Ttc_KestrixForm::MkDirExtChange() {
@@ -216,7 +215,6 @@ void Ttc_KestrixForm::MkDirExtChange() {
     controls_.SetChecked(kId_option_enterdir, false);
     controls_.SetEnabled(kId_option_enterdir, false);
   }
-  ShowPreview(preview);
   if (state.check_single_target) {
     std::vector<std::string> split = SplitLines(text);
     DirExists(Concat({app_.Snapshot.CurrentPath, split.empty() ? "" : split.front()}),
@@ -226,7 +224,7 @@ void Ttc_KestrixForm::MkDirExtChange() {
   // the preview would show one name of several.
   last_name_text_ = NameFromList(text);
   controls_.SetText(kId_MkDir, last_name_text_);
-  ApplyAutoEnable(Trim(text), preview);
+  ShowPreview(ApplyAutoEnable(Trim(text), preview));
 }
 
 void Ttc_KestrixForm::RerunPreview() {
