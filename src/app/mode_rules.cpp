@@ -6,14 +6,13 @@ namespace kestrix {
 
 CarriedText CarryNameIntoList(std::string_view name_text, std::string_view list_text) {
   CarriedText carried;
-  std::string list(list_text);
-  if (name_text.find('|') != std::string_view::npos) {
-    list = ReplaceAll(name_text, "|", kLineBreak);
-    carried.list = list;
-    carried.clear_saved_selection = true;
-  }
-  if (name_text.find('*') != std::string_view::npos && Trim(name_text) == Trim(list)) {
-    carried.list = Trim(ReplaceAll(name_text, "*", Concat({kLineBreak, "*"})));
+  const bool piped = name_text.find('|') != std::string_view::npos;
+  const bool starred = name_text.find('*') != std::string_view::npos;
+  // Every "|" part is a line and the "*" names inside a part are "*" lines under it, so
+  // "a|b*c" gives a, b, *c.
+  if (piped || (starred && Trim(name_text) == Trim(list_text))) {
+    const std::string lines = ReplaceAll(name_text, "|", kLineBreak);
+    carried.list = starred ? Trim(ReplaceAll(lines, "*", Concat({kLineBreak, "*"}))) : lines;
     carried.clear_saved_selection = true;
   }
   return carried;

@@ -16,8 +16,9 @@ struct CarriedText {
   std::optional<std::string> list;  // the memo's new text; nullopt keeps it
   bool clear_saved_selection = false;
 };
-// "|" becomes a line break; then, when the name holds "*" and its trimmed text equals the
-// trimmed list (the list only mirrors the name), every "*" starts a new "*" line.
+// Each "|" part becomes a line and every "*" inside a part starts a "*" line under it.
+// Without "|", the stars are carried only while the trimmed list equals the trimmed name
+// (the list only mirrors it).
 CarriedText CarryNameIntoList(std::string_view name_text, std::string_view list_text);
 
 // --- The list's change handler ---------------------------------------------------------

@@ -49,6 +49,14 @@ void CreationRun::ShowCreationError(const std::string& what, uint32_t code) {
   svc_.message_boxes.Show(CreationErrorText(what, code), settings_.AppTitle, kMbOk);
 }
 
+bool CreationRun::RefuseReservedName(const std::string& name) {
+  if (!IsReservedDeviceName(name)) return false;
+  svc_.message_boxes.Show(svc_.language.Text(lng::errors::kReservedName) + "\r\n" + name,
+                          Text(kErrors, "DirCreation", "Error while creating directory"),
+                          kMbOk | kMbIconError);
+  return true;
+}
+
 bool CreationRun::AskCreateMissing(const std::string& name) {
   return svc_.message_boxes.Show(
              MissingPathQuestion(name),
@@ -170,7 +178,8 @@ void CreationRun::btn_okClick(bool after_repair) {
   const std::string history_text = run_text;
   if (view_.ReplacementsChecked()) run_text = svc_.replacements(run_text);
 
-  if (!normal && SplitLines(run_text).size() > 1) {
+  // A single line with "*" still names a parent and its subdirectories.
+  if (!normal && (SplitLines(run_text).size() > 1 || run_text.find('*') != std::string::npos)) {
     CreateList(run_text, piped_history);
     return;
   }
@@ -192,6 +201,10 @@ void CreationRun::CreateSingle(const std::string& name, const std::string& histo
     }
     view_.SelectAllInput();
     CheckExtraOptions(target, false, true);
+    return;
+  }
+  if (RefuseReservedName(name)) {
+    view_.FocusInput();
     return;
   }
   uint32_t error = svc_.fs.CreateDirectory(target);
@@ -228,6 +241,11 @@ bool CreationRun::WalkLevels(const std::string& text, std::string& failed_part,
     if (part.empty()) continue;
     const std::string path = base + part;
     if (!svc_.fs.DirectoryExists(path)) {
+      if (RefuseReservedName(part)) {
+        view_.FocusInput();
+        failed_part = part;
+        return false;
+      }
       uint32_t error = svc_.fs.CreateDirectory(path);
       if (error != kErrorSuccess) {
         ShowCreationError(part, error);
@@ -276,7 +294,7 @@ void CreationRun::CreateList(const std::string& list_text, const std::string& pi
       continue;
     }
     const std::string path = s_.CurrentPath + line.text;
-    if (svc_.fs.CreateDirectory(path) == kErrorSuccess)
+    if (!IsReservedDeviceName(line.text) && svc_.fs.CreateDirectory(path) == kErrorSuccess)
       created(path);
     else
       failures_.push_back(line.text);

@@ -52,6 +52,33 @@ std::string ReplaceStars(std::string_view line, std::string_view with) {
 
 }  // namespace
 
+namespace {
+
+// Appends one planned line; `line` already has "\" separators and its stars expanded.
+void AddPlannedLine(ListPlan& plan, const std::string& line) {
+  PlannedLine planned;
+  planned.chain = line.find('\\') != std::string::npos;
+  planned.levels = planned.chain ? SplitLevels(line) : std::vector<std::string>{line};
+  planned.text = line;
+  plan.lines.push_back(std::move(planned));
+}
+
+// The names of a top-level line between its stars, trimmed, empty ones dropped.
+std::vector<std::string> StarSeparatedNames(std::string_view line) {
+  std::vector<std::string> names;
+  std::size_t start = 0;
+  for (std::size_t star = line.find('*');; star = line.find('*', start)) {
+    std::string name = Trim(line.substr(start, star == std::string_view::npos ? line.npos
+                                                                              : star - start));
+    if (!name.empty()) names.push_back(std::move(name));
+    if (star == std::string_view::npos) break;
+    start = star + 1;
+  }
+  return names;
+}
+
+}  // namespace
+
 ListPlan PlanList(std::string_view run_text) {
   ListPlan plan;
   std::string parent;
@@ -61,18 +88,32 @@ ListPlan PlanList(std::string_view run_text) {
     // "|" expansion or replacements can leave empty lines; creating "" would only report
     // the current path as a failed name.
     if (line.empty()) continue;
-    if (line.front() != '*') parent = ReplaceStars(line, "");
-    line = ReplaceStars(line, parent + "\\");
-
-    PlannedLine planned;
-    planned.chain = line.find('\\') != std::string::npos;
-    planned.levels = planned.chain ? SplitLevels(line) : std::vector<std::string>{line};
-    planned.text = line;
-    last_line = line;
-    plan.lines.push_back(std::move(planned));
+    if (line.front() != '*') {
+      // "x*y" names x and its subdirectory y, as the same text does in the name field;
+      // expanding each star to the whole line would create "xxy\y".
+      std::vector<std::string> names = StarSeparatedNames(line);
+      parent = names.front();
+      last_line = parent;
+      AddPlannedLine(plan, parent);
+      for (std::size_t i = 1; i < names.size(); ++i) {
+        last_line = parent + "\\" + names[i];
+        AddPlannedLine(plan, last_line);
+      }
+      continue;
+    }
+    last_line = ReplaceStars(line, parent + "\\");
+    AddPlannedLine(plan, last_line);
   }
   plan.final_name = parent.empty() ? last_line : parent;
   return plan;
+}
+
+bool IsReservedDeviceName(std::string_view name) {
+  // Windows maps these to devices whatever the extension or trailing blanks.
+  std::string base = AsciiUpperCase(Trim(name.substr(0, name.find('.'))));
+  if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
+  return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) &&
+         base[3] >= '1' && base[3] <= '9';
 }
 
 }  // namespace kestrix

@@ -60,11 +60,16 @@ struct ListPlan {
   std::string final_name;
 };
 
-// Reads an Extended run text line by line. A line not starting with "*" is top-level and
-// becomes the parent; in a line starting with "*" every "* " and then every "*" becomes
-// parent + "\": with parent x, "*y" and "* y" give x\y and "**y" gives x\x\y. Before any
-// top-level line the parent is empty, so "*x" gives "\x" (the current path, then x).
-// Lines that are blank after trimming are skipped.
+// Reads an Extended run text line by line. A line not starting with "*" is top-level: its
+// first name becomes the parent and each further name after a "*" a subdirectory of it
+// ("x*y" gives x and x\y). In a line starting with "*" every "* " and then every "*"
+// becomes parent + "\": with parent x, "*y" and "* y" give x\y and "**y" gives x\x\y.
+// Before any top-level line the parent is empty, so "*x" gives "\x" (the current path,
+// then x). Lines that are blank after trimming are skipped.
 ListPlan PlanList(std::string_view run_text);
+
+// A name Windows keeps for a device (CON, PRN, AUX, NUL, COM1..COM9, LPT1..LPT9), with or
+// without an extension, in any letter case.
+bool IsReservedDeviceName(std::string_view name);
 
 }  // namespace kestrix

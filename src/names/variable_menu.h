@@ -8,76 +8,63 @@
 
 #include "names/text_utils.h"
 #include "platform/environment.h"
+#include "settings/language_keys.h"
 
 namespace kestrix {
 
 struct VariableSubmenu {
-  std::string_view name;          // "date", "system", "apps", "envvars"
-  std::string_view language_key;  // section "QuickReplacers"
-  std::string_view default_text;
+  std::string_view name;  // "date", "system", "apps", "envvars"
+  LanguageKey caption;
 };
 
 inline constexpr VariableSubmenu kVariableSubmenus[] = {
-    {"date", "DateCat", "Date"},
-    {"system", "SystemCat", "System"},
-    {"apps", "ApplicationsCat", "Applications"},
-    {"envvars", "EnvVarsCat", "Env. variables"},
+    {"date", lng::quick::kDateCat},
+    {"system", lng::quick::kSystemCat},
+    {"apps", lng::quick::kApplicationsCat},
+    {"envvars", lng::quick::kEnvVarsCat},
 };
-
-inline constexpr std::string_view kSubmenuLanguageSection = "QuickReplacers";
 
 struct VariableMenuItem {
   std::string_view item_name;  // e.g. "s1"
   std::string_view token;      // inserted by the item's click handler
   std::string_view caption_prefix;
-  std::string_view language_section;
-  std::string_view language_key;
-  std::string_view default_text;
+  LanguageKey caption;
   std::string_view submenu;  // name of the VariableSubmenu holding it
 };
 
-inline constexpr std::string_view kDateSection = "QuickReplacers - Date";
-inline constexpr std::string_view kSystemSection = "QuickReplacers - System";
-inline constexpr std::string_view kApplicationsSection = "QuickReplacers - Applications";
-
 inline constexpr VariableMenuItem kVariableMenuItems[] = {
-    {"s1", "%s", "%s   - ", kDateSection, "Seconds", "Seconds", "date"},
-    {"ss1", "%S", "%S   - ", kDateSection, "Seconds2dig", "Seconds (2 digits)", "date"},
-    {"m1", "%m", "%m  - ", kDateSection, "Minutes", "Minute", "date"},
-    {"M3", "%M", "%M  - ", kDateSection, "Minutes2dig", "Minute (2 digits)", "date"},
-    {"hHour1", "%h", "%h   - ", kDateSection, "Hour", "Hour", "date"},
-    {"H1", "%H", "%H  - ", kDateSection, "Hour2dig", "Hour (2 digits)", "date"},
-    {"d1", "%d", "%d   - ", kDateSection, "Day", "Day", "date"},
-    {"d2", "%D", "%D   - ", kDateSection, "Day2dig", "Day (2 digits)", "date"},
-    {"d3", "%p", "%p   - ", kDateSection, "DayTS", "Day (text) [short]", "date"},
-    {"d21", "%P", "%P   - ", kDateSection, "DayTL", "Day (text) [long]", "date"},
-    {"m2", "%n", "%n   - ", kDateSection, "Month", "Month", "date"},
-    {"n2", "%N", "%N  - ", kDateSection, "Month2dig", "Month (2 digits)", "date"},
-    {"oMonthtext1", "%o", "%o   - ", kDateSection, "MonthTS", "Month (text) [short]", "date"},
-    {"oMonthtextshort1", "%O", "%O  - ", kDateSection, "MonthTL", "Month (text) [long]", "date"},
-    {"InsertYear1", "%y", "%y   - ", kDateSection, "Year2dig", "Year (2 digits)", "date"},
-    {"yYear1", "%Y", "%Y   - ", kDateSection, "Year4dig", "Year (4 digits)", "date"},
-    {"e1", "%e", "%e   - ", kDateSection, "DoY", "Day of year", "date"},
-    {"qQuarterofyear1", "%q", "%q   - ", kDateSection, "QoY", "Quarter of year", "date"},
-    {"WWeekofyear1", "%W", "%W  - ", kDateSection, "WoY", "Week of year", "date"},
-    {"wWeekdaynumber1", "%w", "%w   - ", kDateSection, "DoW", "Day of week", "date"},
-    {"xUnixtime1", "%x", "%x    - ", kDateSection, "UT", "Unix time", "date"},
-    {"un1", "{un}", "{un}     - ", kSystemSection, "User", "Current username", "system"},
-    {"pc1", "{pc}", "{pc}     - ", kSystemSection, "PC", "Computer name", "system"},
-    {"os1", "{os}", "{os}     - ", kSystemSection, "Os", "Current OS", "system"},
-    {"wg1", "{wg}", "{wg}    - ", kSystemSection, "Wg", "Current workgroup", "system"},
-    {"ut1", "{ut}", "{ut}     - ", kSystemSection, "Ut", "Windows uptime", "system"},
-    {"at1", "{at}", "{at}     - ", kSystemSection, "At", "Windows architecture", "system"},
-    {"wact1", "{wact}", "{wact}   - ", kApplicationsSection, "Winamp_CurrTrack",
-     "Winamp - Current Track", "apps"},
-    {"aict1", "{aict}", "{aict}     - ", kApplicationsSection, "AIMP_CurrTrack",
-     "AIMP - Current Track", "apps"},
-    {"bsct1", "{bsct}", "{bsct}    - ", kApplicationsSection, "BsPlayer_CurrFile",
-     "BS.Player - Current File", "apps"},
-    {"vlct1", "{vlct}", "{vlct}     - ", kApplicationsSection, "VLC_CurrFile",
-     "VideoLAN VLC - Current File", "apps"},
-    {"kmct1", "{kmct}", "{kmct}  - ", kApplicationsSection, "KMPlayer_CurrTrack",
-     "KMPlayer - Current Track", "apps"},
+    {"s1", "%s", "%s   - ", lng::quick_date::kSeconds, "date"},
+    {"ss1", "%S", "%S   - ", lng::quick_date::kSeconds2dig, "date"},
+    {"m1", "%m", "%m  - ", lng::quick_date::kMinutes, "date"},
+    {"M3", "%M", "%M  - ", lng::quick_date::kMinutes2dig, "date"},
+    {"hHour1", "%h", "%h   - ", lng::quick_date::kHour, "date"},
+    {"H1", "%H", "%H  - ", lng::quick_date::kHour2dig, "date"},
+    {"d1", "%d", "%d   - ", lng::quick_date::kDay, "date"},
+    {"d2", "%D", "%D   - ", lng::quick_date::kDay2dig, "date"},
+    {"d3", "%p", "%p   - ", lng::quick_date::kDayTS, "date"},
+    {"d21", "%P", "%P   - ", lng::quick_date::kDayTL, "date"},
+    {"m2", "%n", "%n   - ", lng::quick_date::kMonth, "date"},
+    {"n2", "%N", "%N  - ", lng::quick_date::kMonth2dig, "date"},
+    {"oMonthtext1", "%o", "%o   - ", lng::quick_date::kMonthTS, "date"},
+    {"oMonthtextshort1", "%O", "%O  - ", lng::quick_date::kMonthTL, "date"},
+    {"InsertYear1", "%y", "%y   - ", lng::quick_date::kYear2dig, "date"},
+    {"yYear1", "%Y", "%Y   - ", lng::quick_date::kYear4dig, "date"},
+    {"e1", "%e", "%e   - ", lng::quick_date::kDoY, "date"},
+    {"qQuarterofyear1", "%q", "%q   - ", lng::quick_date::kQoY, "date"},
+    {"WWeekofyear1", "%W", "%W  - ", lng::quick_date::kWoY, "date"},
+    {"wWeekdaynumber1", "%w", "%w   - ", lng::quick_date::kDoW, "date"},
+    {"xUnixtime1", "%x", "%x    - ", lng::quick_date::kUT, "date"},
+    {"un1", "{un}", "{un}     - ", lng::quick_system::kUser, "system"},
+    {"pc1", "{pc}", "{pc}     - ", lng::quick_system::kPC, "system"},
+    {"os1", "{os}", "{os}     - ", lng::quick_system::kOs, "system"},
+    {"wg1", "{wg}", "{wg}    - ", lng::quick_system::kWg, "system"},
+    {"ut1", "{ut}", "{ut}     - ", lng::quick_system::kUt, "system"},
+    {"at1", "{at}", "{at}     - ", lng::quick_system::kAt, "system"},
+    {"wact1", "{wact}", "{wact}   - ", lng::quick_apps::kWinampCurrTrack, "apps"},
+    {"aict1", "{aict}", "{aict}     - ", lng::quick_apps::kAIMPCurrTrack, "apps"},
+    {"bsct1", "{bsct}", "{bsct}    - ", lng::quick_apps::kBsPlayerCurrFile, "apps"},
+    {"vlct1", "{vlct}", "{vlct}     - ", lng::quick_apps::kVLCCurrFile, "apps"},
+    {"kmct1", "{kmct}", "{kmct}  - ", lng::quick_apps::kKMPlayerCurrTrack, "apps"},
 };
 
 // Items of the environment submenu: the environment's references from its second entry

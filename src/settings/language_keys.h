@@ -367,10 +367,12 @@ inline constexpr LanguageKey kIDExists{kSection, "IDExists",
                                        "This ID (identifier) has been already created!"};
 inline constexpr LanguageKey kFutureVersion{
     kSection, "FutureVersion", "Sorry, this function will only be available in a future version"};
+inline constexpr LanguageKey kReservedName{kSection, "ReservedName",
+                                           "Windows reserves this name for a device!"};
 }  // namespace errors
 
 // All keys, in the order of the built-in English file.
-inline constexpr std::array<LanguageKey, 218> kAllKeys{{
+inline constexpr std::array<LanguageKey, 219> kAllKeys{{
     header::kLngShortID,
     header::kLngNameEng,
     header::kLngName,
@@ -589,6 +591,7 @@ inline constexpr std::array<LanguageKey, 218> kAllKeys{{
     errors::kCurrPathErrorL2,
     errors::kIDExists,
     errors::kFutureVersion,
+    errors::kReservedName,
 }};
 
 // Sections of a language file: the header `Language` and the text sections.

@@ -130,7 +130,7 @@ void BatchGroup::BatchFieldEdited(int id) {
 void BatchGroup::UpdateSignButton() {
   const bool descending = IsDescending(ReadFieldValue(controls_.Text(kId_edit_from)),
                                        ReadFieldValue(controls_.Text(kId_edit_to)));
-  controls_.SetText(kId_btn_sign, descending ? "9-1" : "1-9");
+  show_direction_(descending);
 }
 
 void BatchGroup::btn_signClick() {

@@ -14,8 +14,12 @@ namespace kestrix {
 
 class BatchGroup {
  public:
-  BatchGroup(ControlSet& controls, std::function<void(const std::string&)> set_list)
-      : controls_(controls), set_list_(std::move(set_list)) {}
+  // `show_direction` shows the direction button for a descending series or not.
+  BatchGroup(ControlSet& controls, std::function<void(const std::string&)> set_list,
+             std::function<void(bool descending)> show_direction)
+      : controls_(controls),
+        set_list_(std::move(set_list)),
+        show_direction_(std::move(show_direction)) {}
 
   // Shows the group (the window has made room for it), fills it from the list the user had
   // and writes the series.
@@ -51,6 +55,7 @@ class BatchGroup {
 
   ControlSet& controls_;
   std::function<void(const std::string&)> set_list_;
+  std::function<void(bool descending)> show_direction_;
   std::vector<std::string> user_list_;
   bool open_ = false;
   // The fields are being filled by the program: their change handlers only correct.

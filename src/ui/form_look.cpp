@@ -16,7 +16,7 @@ namespace {
 // Buttons that show only a glyph: their table caption stands in while no glyph loads.
 bool ShowsGlyphOnly(int id) {
   return (id >= kId_btn_Quick1 && id <= kId_btn_Quick4) || id == kId_btn_BatchDir ||
-         id == kId_btn_undo;
+         id == kId_btn_undo || id == kId_btn_sign;
 }
 
 // The control kinds whose font takes the language's character set; edit fields and
@@ -128,6 +128,11 @@ void FormLook::ShowOkGlyph(bool enter) {
   if (wanted == ok_glyph_shown_) return;
   ok_glyph_shown_ = wanted;
   ApplyGlyph(kId_btn_ok_flat, wanted, ThemeGlyphName(kDefaultThemeName, GlyphRole::kOk).c_str());
+}
+
+void FormLook::ShowSignImage(bool descending) {
+  const char* image = kSignImages[descending ? 1 : 0];
+  ApplyGlyph(kId_btn_sign, GlyphRef::Resource(image), image);
 }
 
 void FormLook::ShowBatchButton(bool active, const std::string& hint) {

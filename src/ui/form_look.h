@@ -52,6 +52,8 @@ class FormLook : public Window {
   void ChangeColors(const ActivationSettings& activation);
   void ShowOkGlyph(bool enter);
   void ShowBatchButton(bool active, const std::string& hint);
+  // The direction button's image: 9-1 for a descending series, 1-9 otherwise.
+  void ShowSignImage(bool descending);
   LRESULT ControlColors(UINT message, HDC dc, HWND control);
   void EraseBackground(HWND window, HDC dc);
   // Every highlighted quick button but `except` (0: all of them) goes back to its plain image.

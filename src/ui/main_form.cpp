@@ -9,6 +9,7 @@
 #include "names/text_utils.h"
 #include "names/user_apps.h"
 #include "platform/win32/window_handle_win32.h"
+#include "ui/menu.h"
 
 namespace kestrix {
 
@@ -16,7 +17,6 @@ namespace {
 
 constexpr int kInitialWidth = 353;
 constexpr int kInitialHeight = 260;
-constexpr char kHostMissingText[] = "Total Commander isn't running!";
 constexpr char kDefaultLanguage[] = "ENG";
 
 WindowRect ScreenRect() {
@@ -31,9 +31,11 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
       view_(*this),
       look_(
           controls_, services_.files, &services_.logger, ProgramDirOf(services_.exe_path),
-          {[this] { return LanguageText(Lang(), "Captions - Program", "More", "<more>"); },
+          {[this] { return Text(lng::program::kMore); },
            [this] { return controls_.Text(kId_MkDirExt); }, [this] { return image_.FieldOpen(); }}),
-      batch_(controls_, [this](const std::string& text) { SetListText(text); }) {
+      batch_(
+          controls_, [this](const std::string& text) { SetListText(text); },
+          [this](bool descending) { look_.ShowSignImage(descending); }) {
   SetErrorLogger(&services_.logger);
 }
 
@@ -84,7 +86,7 @@ void Ttc_KestrixForm::LoadLanguage() {
   look_.FixComponentsCharCoding(activation_, language_.font_charset);
   ApplyCaptions();
   FillTemplates();
-  controls_.SetText(kId_lbl_s_more, LanguageText(Lang(), "Captions - Program", "More", "<more>"));
+  controls_.SetText(kId_lbl_s_more, Text(lng::program::kMore));
 }
 
 void Ttc_KestrixForm::FormShow() {
@@ -103,8 +105,7 @@ bool Ttc_KestrixForm::FormCreate() {
   app_.CurrentRoutine = "FormCreate";
   app_.HostPresent = false;
   if (app_.Snapshot.HostWindow == 0) {
-    MessageBoxA(nullptr, LanguageText(Lang(), "ErrorMessages", "TCError", kHostMissingText).c_str(),
-                kApplicationTitle, MB_OK);
+    MessageBoxA(nullptr, Text(lng::errors::kTCError).c_str(), kApplicationTitle, MB_OK);
     PostQuitMessage(0);
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
     return false;
@@ -225,7 +226,7 @@ void Ttc_KestrixForm::FormActivate() {
   // A configured custom name replaces the host's suggestion.
   if (activation_.suggested_name != 0)
     controls_.SetText(kId_MkDir, Trim(activation_.custom_dir_name));
-  controls_.SetText(kId_lbl_s_more, LanguageText(Lang(), "Captions - Program", "More", "<more>"));
+  controls_.SetText(kId_lbl_s_more, Text(lng::program::kMore));
   look_.FixComponentsCharCoding(activation_, language_.font_charset);
   app_.CurrentRoutine = "ChangeColors";
   look_.ChangeColors(activation_);
@@ -241,8 +242,14 @@ void Ttc_KestrixForm::FormActivate() {
     if (mode_ != MainMode::kBatch) SetListText(controls_.Text(kId_MkDirExt));
     MkDirExtChange();
   }
-  controls_.CaretToEnd(input);
+  // The first show selects the whole suggestion, so the first key replaces it.
+  const bool first_show = !activated_once_ && mode_ == MainMode::kNormal;
+  activated_once_ = true;
   SetFocus(input);
+  if (first_show)
+    controls_.Select(input, {0, std::string::npos});
+  else
+    controls_.CaretToEnd(input);
   if (activation_.initial_mode == 2) batch_.GenerateBatchDirList();
 }
 
@@ -327,15 +334,27 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
   switch (message) {
     case WM_ACTIVATE:
       // The default handling would take the focus FormActivate gave the input field.
-      if (LOWORD(wparam) != WA_INACTIVE) {
-        FormActivate();
-        return 0;
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        focus_before_switch_ = GetFocus();
+        break;
       }
-      break;
+      // Coming back from another program keeps what the user set up (mode, options, the
+      // typed text); only the first show and a return from our own dialogs re-read it.
+      if (!activated_once_ || !returning_from_other_app_) {
+        FormActivate();
+      } else if (focus_before_switch_ != nullptr && IsChild(hwnd(), focus_before_switch_)) {
+        SetFocus(focus_before_switch_);
+      } else {
+        SetFocus(VisibleInput());
+      }
+      returning_from_other_app_ = false;
+      return 0;
     case WM_ACTIVATEAPP:
       // Judged once the switch is complete: the active window is not yet set while the
       // application is told, and another application must finish its own activation
       // before the foreground is taken back.
+      // Sent before WM_ACTIVATE when the switch comes from another program.
+      returning_from_other_app_ = wparam != FALSE;
       if (app_.HostPresent && !terminated_)
         PostMessageA(hwnd(), kMsg_AfterActivation, wparam != FALSE ? 1 : 0, 0);
       break;
@@ -388,9 +407,7 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         });
         return values;
       };
-      if (batch_.OnCommand(id, code, affix_settings,
-                           LanguageText(Lang(), "Captions - Program", "Subdir", "Subdir")))
-        return 0;
+      if (batch_.OnCommand(id, code, affix_settings, Text(lng::program::kSubdir))) return 0;
       switch (id) {
         case kId_MkDir:
           if (code == CBN_EDITCHANGE) {
@@ -452,7 +469,15 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
           if (code == BN_CLICKED) btn_BatchDirClick();
           break;
         case kId_btn_addRep:
-          if (code == BN_CLICKED) btn_addRepClick();
+          if (code == BN_CLICKED) {
+            // btn_addRepClick: the variables popup below the button.
+            PrepareVariablesMenu();
+            RECT rect;
+            GetWindowRect(Control(kId_btn_addRep), &rect);
+            const UINT command = ShowMenu(hwnd(), variables_menu_.Menu(), {rect.left, rect.bottom});
+            if (std::optional<std::string> token = variables_menu_.TokenFor(command))
+              InsertVariable(*token);
+          }
           break;
         case kId_btn_options:
         case kId_btn_options_flat:
@@ -477,6 +502,8 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         case kId_cmbox_Templates:
           if (code == CBN_DROPDOWN) {
             TemplateListOpen_ = true;
+            // The name as it was before the list opened is what undo brings back.
+            history_.Remember(controls_.Text(kId_MkDir));
             FillTemplates();
           }
           if (code == CBN_SELENDOK) cmbox_TemplatesChange();

@@ -84,7 +84,7 @@ class Ttc_KestrixForm : public Form {
   const std::vector<int>& WordStops() const { return WordStops_; }
   // The variables popup as it was built last (tests read its items).
   HMENU VariablesMenu() const { return variables_menu_.Menu(); }
-  // Builds the variables popup as btn_addRepClick does, without showing it.
+  // Builds the variables popup as btn_addRep does, without showing it.
   void PrepareVariablesMenu();
   void InsertVariable(const std::string& token);
   // Loads a name-list file: with `browse` through the open-file dialog starting in `path`,
@@ -135,6 +135,7 @@ class Ttc_KestrixForm : public Form {
   void PlaceWindow();
   void CenterOnHost(int extra_up);
   const LanguageTable& Lang() const { return language_.table; }
+  std::string Text(const LanguageKey& key) const { return Lang().Text(key); }
 
   // Controls and layout (main_form_controls.cpp).
   void CreateControls(HINSTANCE instance);
@@ -158,6 +159,8 @@ class Ttc_KestrixForm : public Form {
   void ShowOkState(std::optional<bool> enter, std::optional<bool> enabled);
   void ShowPreview(const std::string& text);
   void btn_okClick();
+  // The preview's character clean-up of `text` with the settings read at activation.
+  std::string CleanedPreview(const std::string& text, bool normal_mode) const;
   void ProcessTextModifier(const char* function_name);
   // The list control shows `text`; its change handler runs when that is a change.
   void SetListText(const std::string& text);
@@ -180,7 +183,6 @@ class Ttc_KestrixForm : public Form {
   void RunKeyAction(KeyAction action, HWND control);
   void AddSubdirLine(HWND control);
   void RunIntelligentSelection(HWND control);
-  void btn_addRepClick();
   void btn_optionsClick();
   void img_ChangeDirAttribClick();
   void FillTemplates();
@@ -223,6 +225,10 @@ class Ttc_KestrixForm : public Form {
   int SubdirCounter_ = 0;
   bool LiveTimerRunning_ = false;
   bool CreationRunning_ = false;
+  // Activation: FormActivate runs on the first show and on returns from our own dialogs.
+  bool activated_once_ = false;
+  bool returning_from_other_app_ = false;
+  HWND focus_before_switch_ = nullptr;
   // Ctrl+V's key press was handled by the paste rule: its character must not paste again.
   bool PasteConsumed_ = false;
   // The input whose own notification reported a change while one of its messages was

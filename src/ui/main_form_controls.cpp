@@ -134,7 +134,7 @@ const ControlSpec kControls[] = {
     {kId_edit_stepby, "EDIT", "1", kChild | kNumberEdit, WS_EX_CLIENTEDGE, Anchor::kBatch, 226, 20,
      38, 21},
     {kId_updown_stepby, UPDOWN_CLASSA, "", kChild | kUpDown, 0, Anchor::kBatch, 264, 20, 16, 21},
-    {kId_btn_sign, "BUTTON", "1-9", kChild | BS_PUSHBUTTON, 0, Anchor::kBatch, 289, 19, 32, 23},
+    {kId_btn_sign, FlatButton::kClassName, "1-9", kChild, 0, Anchor::kBatch, 289, 19, 32, 23},
     {kId_lbl_prefix, "STATIC", "Prefix:", kChild, 0, Anchor::kBatch, 18, 51, 38, 15},
     {kId_cmbx_prefix, "COMBOBOX", "", kChild | kAffixCombo, 0, Anchor::kBatch, 56, 48, 98, 200},
     {kId_lbl_suffix, "STATIC", "Suffix:", kChild, 0, Anchor::kBatch, 160, 51, 34, 15},
@@ -220,44 +220,36 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
 void Ttc_KestrixForm::ApplyCaptions() {
   struct Caption {
     int id;
-    const char* section;
-    const char* key;
-    const char* english;
+    LanguageKey key;
   } captions[] = {
-      {kId_lbl_s_newfolder, "Captions - Program", "New folder", "New folder (directory)"},
-      {kId_lbl_s_refresh, "Captions - Program", "Refresh folder", "(refresh)"},
-      {kId_option_replacements, "Captions - Program", "Replacements", "Enable replacements"},
-      {kId_option_enterdir, "Captions - Program", "Enter directory",
-       "Enter directory after creation"},
-      {kId_option_closewnd, "Captions - Program", "Close window",
-       "Close the window after directory creation"},
-      {kId_Label21, "Captions - Program", "Additional grpbox",
-       "Additional options, rules, replacements"},
-      {kId_Label22, "Captions - Program", "Batch grpbox", "Batch directory creation"},
-      {kId_lbl_from, "Captions - Program", "BatchFromValue", "From:"},
-      {kId_lbl_to, "Captions - Program", "BatchToValue", "To:"},
-      {kId_lbl_stepby, "Captions - Program", "BatchStepBy", "Step:"},
-      {kId_lbl_prefix, "Captions - Program", "BatchPrefix", "Prefix:"},
-      {kId_lbl_suffix, "Captions - Program", "BatchSuffix", "Suffix:"},
-      {kId_lbl_digits, "Captions - Program", "BatchDigits", "Digits:"},
-      {kId_chck_digitsAuto, "Captions - Program", "BatchAutomatic", "auto"},
-      {kId_rb_Decimal, "Captions - Program", "BatchDecimal", "Decimal"},
-      {kId_rb_Roman, "Captions - Program", "BatchRoman", "Roman"},
-      {kId_rb_ABC, "Captions - Program", "BatchABC", "ABC"},
-      {kId_btn_ok, "Buttons", "BtnOK", "OK"},
-      {kId_btn_ok_flat, "Buttons", "BtnOK", "OK"},
-      {kId_btn_cancel, "Buttons", "BtnCancel", "Cancel"},
-      {kId_btn_cancel_flat, "Buttons", "BtnCancel", "Cancel"},
-      {kId_btn_options, "Buttons", "BtnOptions", "&Options"},
-      {kId_btn_options_flat, "Buttons", "BtnOptions", "&Options"},
-      {kId_btn_loadFromFile, "Buttons", "BtnLoad", "Load"},
+      {kId_lbl_s_newfolder, lng::program::kNewFolder},
+      {kId_lbl_s_refresh, lng::program::kRefreshFolder},
+      {kId_option_replacements, lng::program::kReplacements},
+      {kId_option_enterdir, lng::program::kEnterDirectory},
+      {kId_option_closewnd, lng::program::kCloseWindow},
+      {kId_Label21, lng::program::kAdditionalGrpbox},
+      {kId_Label22, lng::program::kBatchGrpbox},
+      {kId_lbl_from, lng::program::kBatchFromValue},
+      {kId_lbl_to, lng::program::kBatchToValue},
+      {kId_lbl_stepby, lng::program::kBatchStepBy},
+      {kId_lbl_prefix, lng::program::kBatchPrefix},
+      {kId_lbl_suffix, lng::program::kBatchSuffix},
+      {kId_lbl_digits, lng::program::kBatchDigits},
+      {kId_chck_digitsAuto, lng::program::kBatchAutomatic},
+      {kId_rb_Decimal, lng::program::kBatchDecimal},
+      {kId_rb_Roman, lng::program::kBatchRoman},
+      {kId_rb_ABC, lng::program::kBatchABC},
+      {kId_btn_ok, lng::buttons::kBtnOK},
+      {kId_btn_ok_flat, lng::buttons::kBtnOK},
+      {kId_btn_cancel, lng::buttons::kBtnCancel},
+      {kId_btn_cancel_flat, lng::buttons::kBtnCancel},
+      {kId_btn_options, lng::buttons::kBtnOptions},
+      {kId_btn_options_flat, lng::buttons::kBtnOptions},
+      {kId_btn_loadFromFile, lng::buttons::kBtnLoad},
   };
-  for (const Caption& c : captions)
-    controls_.SetText(c.id, LanguageText(Lang(), c.section, c.key, c.english));
-  controls_.SetText(kId_btn_extended,
-                    mode_ == MainMode::kNormal
-                        ? LanguageText(Lang(), "Buttons", "BtnExtended", "Extended")
-                        : LanguageText(Lang(), "Buttons", "BtnNormal", "Normal"));
+  for (const Caption& c : captions) controls_.SetText(c.id, Text(c.key));
+  controls_.SetText(kId_btn_extended, mode_ == MainMode::kNormal ? Text(lng::buttons::kBtnExtended)
+                                                                 : Text(lng::buttons::kBtnNormal));
   // Each caption strip is as wide as its label.
   for (auto [strip, label] :
        {std::pair{kId_panelfix1, kId_Label21}, {kId_panelfix2, kId_Label22}}) {
@@ -279,21 +271,19 @@ void Ttc_KestrixForm::ApplyCaptions() {
   }
   struct Hint {
     int id;
-    const char* key;
-    const char* english;
+    LanguageKey key;
   } hints[] = {
-      {kId_btn_Quick1, "mod_SpaceToDot", "Modifier: Space to dot"},
-      {kId_btn_Quick2, "mod_DotToSpace", "Modifier: Dot to space"},
-      {kId_btn_Quick3, "mod_InvertCase", "Modifier: Invert case"},
-      {kId_btn_addRep, "hint_Variables", "Replacements and variables"},
-      {kId_btn_extended, "hint_ChangeMode", "Change mode (Normal / Extended)"},
-      {kId_btn_loadFromFile, "hint_LoadFromFile", "Load the list from a text file"},
-      {kId_lbl_s_newfolder, "hint_Refresh", "Click here to refresh the current path"},
-      {kId_img_ChangeDirAttrib, "hint_Attributes", "Click here to change the attributes"},
-      {kId_btn_BatchDir, "BatchButtonHint_1", "Batch directory creation mode"},
+      {kId_btn_Quick1, lng::program::kModSpaceToDot},
+      {kId_btn_Quick2, lng::program::kModDotToSpace},
+      {kId_btn_Quick3, lng::program::kModInvertCase},
+      {kId_btn_addRep, lng::program::kHintVariables},
+      {kId_btn_extended, lng::program::kHintChangeMode},
+      {kId_btn_loadFromFile, lng::program::kHintLoadFromFile},
+      {kId_lbl_s_newfolder, lng::program::kHintRefresh},
+      {kId_img_ChangeDirAttrib, lng::program::kHintAttributes},
+      {kId_btn_BatchDir, lng::program::kBatchButtonHint1},
   };
-  for (const Hint& h : hints)
-    look_.SetHint(Control(h.id), LanguageText(Lang(), "Captions - Program", h.key, h.english));
+  for (const Hint& h : hints) look_.SetHint(Control(h.id), Text(h.key));
 }
 
 // The vertical places of the visible groups, from the visible input down.

@@ -125,6 +125,17 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
     // The key-down handler ran OK or swallowed the key; only the list takes line breaks.
     return focus != FocusedControl::kMkDirExt && focus != FocusedControl::kMemoSuffix;
   }
+  if (focus == FocusedControl::kTemplates && ch >= ' ') {
+    // A key typed into the closed template list picks the entry it starts.
+    const Combo combo(Control(kId_cmbox_Templates));
+    std::vector<std::string> entries;
+    for (int i = 0; i < combo.Count(); ++i) entries.push_back(combo.Item(i));
+    combo.SetSelected(TemplateIndexForKey(entries, static_cast<char>(ch)));
+    combo.ShowDropDown(false);
+    TemplateListOpen_ = false;
+    if (mode_ == MainMode::kNormal) cmbox_TemplatesChange();
+    return true;
+  }
   if (control == Control(kId_edit_digits) && ch >= '0' && ch <= '9')
     controls_.SetChecked(kId_chck_digitsAuto, false);
   if (ch == VK_ESCAPE) {
@@ -196,7 +207,8 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       if (snapshot_) snapshot_->Refresh();
       break;
     case KeyAction::kVariablesMenu:
-      btn_addRepClick();
+      SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(kId_btn_addRep, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Control(kId_btn_addRep)));
       break;
     case KeyAction::kPrepareSubdirLine: {
       HWND input = VisibleInput();
@@ -265,7 +277,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
 }
 
 void Ttc_KestrixForm::AddSubdirLine(HWND control) {
-  const std::string subdir = LanguageText(Lang(), "Captions - Program", "Subdir", "Subdir");
+  const std::string subdir = Text(lng::program::kSubdir);
   SubdirLineResult result;
   if (FocusKindOf(controls_, mkdir_edit_, control) == FocusedControl::kMkDir) {
     ChangeToExt();
@@ -307,14 +319,6 @@ void Ttc_KestrixForm::RunIntelligentSelection(HWND control) {
 void Ttc_KestrixForm::PrepareVariablesMenu() {
   variables_menu_.Build({Lang(), services_.environment, services_.files,
                          ProgramDirOf(services_.exe_path), UserAppIds_, startup_.disable_plugins});
-}
-
-void Ttc_KestrixForm::btn_addRepClick() {
-  PrepareVariablesMenu();
-  RECT rect;
-  GetWindowRect(Control(kId_btn_addRep), &rect);
-  const UINT command = ShowMenu(hwnd(), variables_menu_.Menu(), {rect.left, rect.bottom});
-  if (std::optional<std::string> token = variables_menu_.TokenFor(command)) InsertVariable(*token);
 }
 
 void Ttc_KestrixForm::InsertVariable(const std::string& token) {
@@ -397,7 +401,9 @@ void Ttc_KestrixForm::cmbox_TemplatesChange() {
       break;
   }
   if (mode_ == MainMode::kNormal) {
+    history_.Remember(controls_.Text(kId_MkDir));
     controls_.SetText(kId_MkDir, text);
+    history_.Picked();
     MkDirChange(Edit(mkdir_edit_).Text());
     SetFocus(Control(kId_MkDir));
     if (select_length > 0)

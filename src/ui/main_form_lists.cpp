@@ -116,9 +116,8 @@ void Ttc_KestrixForm::ShowOpenDialogAndLoadFile(const std::string& path, bool br
     std::string code = std::to_string(loaded.error);
     const std::string reason = SystemErrorText(loaded.error);
     if (!reason.empty()) code = Concat({code, " (", reason, ")"});
-    const std::string text = Concat(
-        {LanguageText(Lang(), "ErrorMessages", "Error", "Error"), ": ", file, "\r\n",
-         Trim(LanguageText(Lang(), "ErrorMessages", "ErrorCode", "Error code:")), " ", code});
+    const std::string text = Concat({Text(lng::errors::kError), ": ", file, "\r\n",
+                                     Trim(Text(lng::errors::kErrorCode)), " ", code});
     services_.message_boxes.Show(text, app_title_, kMbOk | kMbIconError);
     return;
   }
@@ -149,7 +148,7 @@ void Ttc_KestrixForm::btn_loadFromFileClick() {
   SelectFileMenu menu;
   std::vector<SelectFileMenuItem> items =
       menu.VisibleItems(host.FocusedTextFile, ExtractFileName(host.FocusedTextPath), false, "",
-                        LanguageText(Lang(), "Buttons", "BtnBrowse", "Browse..."));
+                        Text(lng::buttons::kBtnBrowse));
   RECT button;
   GetWindowRect(Control(kId_btn_loadFromFile), &button);
   SelectFileChoice choice = ShowSelectFileMenu(hwnd(), {button.left, button.bottom}, items);

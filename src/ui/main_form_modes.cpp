@@ -2,6 +2,7 @@
 // state, the option check boxes and the creation run behind OK.
 #include "create/run_settings.h"
 #include "names/text_utils.h"
+#include "names/variable_error.h"
 #include "platform/win32/window_handle_win32.h"
 #include "ui/attribute_menu_win32.h"
 #include "ui/main_form.h"
@@ -22,7 +23,7 @@ HWND Ttc_KestrixForm::VisibleInput() const {
 void Ttc_KestrixForm::ChangeToNormal() {
   app_.CurrentRoutine = "ChangeToNormal";
   SetWindowTextA(hwnd(), NormalModeTitle(app_title_, image_.Set()).c_str());
-  controls_.SetText(kId_btn_extended, LanguageText(Lang(), "Buttons", "BtnExtended", "Extended"));
+  controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnExtended));
   batch_.Close();
   controls_.SetVisible(kId_btn_loadFromFile, app_.Snapshot.FocusedTextFile);
   controls_.SetVisible(kId_panelfix2, false);
@@ -51,7 +52,7 @@ void Ttc_KestrixForm::ChangeToNormal() {
 void Ttc_KestrixForm::ChangeToExt() {
   app_.CurrentRoutine = "ChangeToExt";
   SetWindowTextA(hwnd(), ExtendedModeTitle(app_title_, image_.Set()).c_str());
-  controls_.SetText(kId_btn_extended, LanguageText(Lang(), "Buttons", "BtnNormal", "Normal"));
+  controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnNormal));
   controls_.SetVisible(kId_btn_loadFromFile, true);
   controls_.Lock(kId_grp_additional, true);
   RelayoutForMode(false);
@@ -99,10 +100,8 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
     KillTimer(hwnd(), kTimer_LiveReplacements);
     LiveTimerRunning_ = false;
   }
-  controls_.SetText(kId_Label22, LanguageText(Lang(), "Captions - Program", "Batch grpbox",
-                                              "Batch directory creation"));
-  look_.ShowBatchButton(true, LanguageText(Lang(), "Captions - Program", "BatchButtonHint_2",
-                                           "Back to Extended mode"));
+  controls_.SetText(kId_Label22, Text(lng::program::kBatchGrpbox));
+  look_.ShowBatchButton(true, Text(lng::program::kBatchButtonHint2));
   controls_.Lock(kId_grp_batchDir, true);
   controls_.Lock(kId_grp_additional, true);
   RelayoutForMode(false);
@@ -119,10 +118,8 @@ void Ttc_KestrixForm::TurnOffBatchMode() {
   controls_.SetVisible(kId_Label22, false);
   batch_.Close();
   controls_.SetVisible(kId_lbl_s_more, false);
-  look_.ShowBatchButton(false, LanguageText(Lang(), "Captions - Program", "BatchButtonHint_1",
-                                            "Batch directory creation mode"));
-  controls_.SetText(kId_Label21, LanguageText(Lang(), "Captions - Program", "Additional grpbox",
-                                              "Additional options, rules, replacements"));
+  look_.ShowBatchButton(false, Text(lng::program::kBatchButtonHint1));
+  controls_.SetText(kId_Label21, Text(lng::program::kAdditionalGrpbox));
   if (mode_ != MainMode::kNormal) SetFocus(Control(kId_MkDirExt));
   // Batch mode is still on while the list comes back, so this change does not copy the
   // half-restored list over the saved one.
@@ -152,23 +149,17 @@ void Ttc_KestrixForm::ShowPreview(const std::string& text) {
 void Ttc_KestrixForm::MkDirChange(const std::string& text) {
   app_.CurrentRoutine = "MkDirChange";
   last_name_text_ = text;
-  PreviewCleanupSettings cleanup;
-  cleanup.invalid_char_action = activation_.invalid_char_action;
-  cleanup.invalid_char_replace = activation_.invalid_char_replace;
-  cleanup.replace_char_keys = activation_.replace_chars_keys;
-  cleanup.replace_char_value = replace_chars_;
-  cleanup.normal_mode = mode_ == MainMode::kNormal;
   const std::string preview =
-      text.find('*') != std::string::npos
-          ? std::string()
-          : ReplaceInvalidCharInPreview(text, cleanup, services_.environment);
+      text.find('*') != std::string::npos ? std::string() : CleanedPreview(text, true);
   const bool path_open = controls_.Visible(kId_edit_curdirname);
   DirExists(SingleTargetPath(app_.Snapshot.CurrentPath, text, path_open,
                              path_open ? controls_.Text(kId_edit_curdirname) : std::string()),
             text);
   SetListText(ListWithFirstLine(
       mode_ == MainMode::kNormal ? last_list_text_ : controls_.Text(kId_MkDirExt), text));
-  ShowPreview(ApplyAutoEnable(preview, preview));
+  // The typed text decides: the cleaned preview has its environment names expanded and
+  // would switch replacements off, leaving a literal "%TEMP%" to be created.
+  ShowPreview(ApplyAutoEnable(Trim(text), preview));
   if (std::optional<std::vector<int>> stops = BuildWordStops(text)) WordStops_ = *stops;
 }
 
@@ -205,7 +196,7 @@ void Ttc_KestrixForm::MkDirExtChange() {
     controls_.SetVisible(kId_lbl_s_more, false);
   } else if (state.preview_single) {
     controls_.SetVisible(kId_lbl_s_more, false);
-    preview = Trim(text);
+    preview = CleanedPreview(Trim(text), false);
     controls_.SetEnabled(kId_option_enterdir, true);
   } else {
     ShowOkState(false, std::nullopt);
@@ -225,6 +216,17 @@ void Ttc_KestrixForm::MkDirExtChange() {
   last_name_text_ = NameFromList(text);
   controls_.SetText(kId_MkDir, last_name_text_);
   ShowPreview(ApplyAutoEnable(Trim(text), preview));
+}
+
+// The preview's character clean-up of `text` with the settings read at activation.
+std::string Ttc_KestrixForm::CleanedPreview(const std::string& text, bool normal_mode) const {
+  PreviewCleanupSettings cleanup;
+  cleanup.invalid_char_action = activation_.invalid_char_action;
+  cleanup.invalid_char_replace = activation_.invalid_char_replace;
+  cleanup.replace_char_keys = activation_.replace_chars_keys;
+  cleanup.replace_char_value = replace_chars_;
+  cleanup.normal_mode = normal_mode;
+  return ReplaceInvalidCharInPreview(text, cleanup, services_.environment);
 }
 
 void Ttc_KestrixForm::RerunPreview() {
@@ -267,8 +269,8 @@ bool Ttc_KestrixForm::DirExists(const std::string& path, const std::string& name
 // "Enter" over an existing directory, "OK" otherwise; a state left out stays as it is.
 void Ttc_KestrixForm::ShowOkState(std::optional<bool> enter, std::optional<bool> enabled) {
   if (enter) {
-    const std::string caption = *enter ? LanguageText(Lang(), "Buttons", "BtnEnterDir", "Enter")
-                                       : LanguageText(Lang(), "Buttons", "BtnOK", "OK");
+    const std::string caption =
+        *enter ? Text(lng::buttons::kBtnEnterDir) : Text(lng::buttons::kBtnOK);
     controls_.SetText(kId_btn_ok, caption);
     controls_.SetText(kId_btn_ok_flat, caption);
     look_.ShowOkGlyph(*enter);
@@ -325,35 +327,45 @@ class Ttc_KestrixForm::RunView : public CreationView {
 void Ttc_KestrixForm::btn_okClick() {
   if (CreationRunning_ || !commands_) return;
   CreationRunning_ = true;
-  CreationSettings settings;
-  settings.UpdateTreeInfo = startup_.update_tree_info;
-  settings.EnterCmdInstalled = startup_.enter_cmd_installed;
-  settings.DoNotEnterDeepest = startup_.do_not_enter_deepest;
-  settings.FocusTCAfterCreate = activation_.focus_tc_after_create;
-  settings.invalid_chars.action = activation_.invalid_char_action;
-  settings.invalid_chars.replacement = activation_.invalid_char_replace;
-  {
-    TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
-    settings.invalid_chars.replace_chars = ReadReplaceChars(ini);
+  // Cleared on every way out, a failure included: OK and Enter stay usable.
+  struct RunningFlag {
+    bool& flag;
+    ~RunningFlag() { flag = false; }
+  } running{CreationRunning_};
+  try {
+    CreationSettings settings;
+    settings.UpdateTreeInfo = startup_.update_tree_info;
+    settings.EnterCmdInstalled = startup_.enter_cmd_installed;
+    settings.DoNotEnterDeepest = startup_.do_not_enter_deepest;
+    settings.FocusTCAfterCreate = activation_.focus_tc_after_create;
+    settings.invalid_chars.action = activation_.invalid_char_action;
+    settings.invalid_chars.replacement = activation_.invalid_char_replace;
+    {
+      TBigIniFile ini(services_.files, SettingsFilePath(services_.exe_path));
+      settings.invalid_chars.replace_chars = ReadReplaceChars(ini);
+    }
+    settings.CommanderIni = app_.CommanderIni;
+    char windows_dir[MAX_PATH] = {};
+    UINT length = GetWindowsDirectoryA(windows_dir, MAX_PATH);
+    settings.WindowsDir = std::string(windows_dir, length < MAX_PATH ? length : 0);
+    DirHistory history(services_.files, services_.environment,
+                       {app_.CommanderIni, ProgramDirOf(services_.exe_path),
+                        ExecutableBaseName(services_.exe_path), startup_.mkdir_history_file});
+    const LanguageTable& language = Lang();
+    auto expand = [this](const std::string& text) {
+      return Replacements(text, services_.variables, UserAppIds_);
+    };
+    RunView view(*this);
+    CreationRun run(
+        {services_.files, services_.environment, services_.code_page, services_.message_boxes,
+         services_.modifier_keys, language, *commands_, history, expand},
+        settings, app_.Snapshot, image_.Set(), view, app_.CurrentRoutine);
+    run.btn_okClick();
+  } catch (const VariableError& error) {
+    services_.message_boxes.Show(error.what(), app_title_, kMbOk | kMbIconError);
+  } catch (const InOutError& error) {
+    services_.message_boxes.Show(error.what(), app_title_, kMbOk | kMbIconError);
   }
-  settings.CommanderIni = app_.CommanderIni;
-  char windows_dir[MAX_PATH] = {};
-  UINT length = GetWindowsDirectoryA(windows_dir, MAX_PATH);
-  settings.WindowsDir = std::string(windows_dir, length < MAX_PATH ? length : 0);
-  DirHistory history(services_.files, services_.environment,
-                     {app_.CommanderIni, ProgramDirOf(services_.exe_path),
-                      ExecutableBaseName(services_.exe_path), startup_.mkdir_history_file});
-  const LanguageTable& language = Lang();
-  auto expand = [this](const std::string& text) {
-    return Replacements(text, services_.variables, UserAppIds_);
-  };
-  RunView view(*this);
-  CreationRun run(
-      {services_.files, services_.environment, services_.code_page, services_.message_boxes,
-       services_.modifier_keys, language, *commands_, history, expand},
-      settings, app_.Snapshot, image_.Set(), view, app_.CurrentRoutine);
-  run.btn_okClick();
-  CreationRunning_ = false;
 }
 
 }  // namespace kestrix

@@ -25,6 +25,8 @@ class NameHistory {
   void Load();
   // A key press or release in the name field, or the wheel over it.
   void KeyOrWheel(HWND control, UINT message, WPARAM key);
+  // The name as the user had it, for undo.
+  void Remember(const std::string& text) { undo_.KeyPressed(text); }
   // An entry was picked: btn_undo appears beside the field, narrowed for it when the pick
   // replaced typed text.
   void Picked();

@@ -10,8 +10,6 @@ namespace kestrix {
 
 namespace {
 
-constexpr LanguageKey kNewApplication{kApplicationsSection, "NewApp", "New application..."};
-
 // A "&" in these captions is shown, not an access key.
 std::string Shown(const std::string& caption) {
   return ReplaceAll(caption, "&", "&&");
@@ -32,18 +30,12 @@ void VariablesPopup::Build(const VariablesPopupSources& sources) {
   };
   std::vector<MenuItem> submenus;
   for (const VariableSubmenu& sub : kVariableSubmenus)
-    submenus.push_back(
-        {sources.language.Text({kSubmenuLanguageSection, sub.language_key, sub.default_text}),
-         0,
-         0,
-         nullptr,
-         {}});
+    submenus.push_back({sources.language.Text(sub.caption), 0, 0, nullptr, {}});
   for (const VariableMenuItem& entry : kVariableMenuItems) {
     size_t sub = 0;
     while (sub + 1 < std::size(kVariableSubmenus) && kVariableSubmenus[sub].name != entry.submenu)
       ++sub;
-    const std::string text =
-        sources.language.Text({entry.language_section, entry.language_key, entry.default_text});
+    const std::string text = sources.language.Text(entry.caption);
     submenus[sub].submenu.push_back(
         item(Concat({entry.caption_prefix, text}), std::string(entry.token)));
   }
@@ -57,7 +49,8 @@ void VariablesPopup::Build(const VariablesPopupSources& sources) {
     apps.push_back(item(caption, TokenFromUserAppCaption(caption)));
   }
   if (sources.disable_plugins != 1 && sources.disable_plugins != 2)
-    apps.push_back({sources.language.Text(kNewApplication), kMenu_NewApp1, 0, nullptr, {}});
+    apps.push_back(
+        {sources.language.Text(lng::new_app::kNewApp) + "...", kMenu_NewApp1, 0, nullptr, {}});
   for (const EnvironmentMenuEntry& entry : EnvironmentMenuEntries(sources.environment))
     submenus[3].submenu.push_back(item(entry.caption, TokenFromEnvironmentCaption(entry.caption)));
   if (menu_ != nullptr) DestroyMenu(menu_);

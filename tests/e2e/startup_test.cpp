@@ -303,19 +303,25 @@ namespace kestrix {
 namespace e2e {
 namespace {
 
-// The typical request: F7 on "Setup.exe" suggests "Setup"; a name with a year variable
-// switches replacements on; Enter creates every level, tells the host to re-read and to
-// show the new directory, and the window closes.
-TEST_F(StartupTest, TypicalRequestCreatesTheLevelsAndCloses) {
+bool IsDirectory(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The typical request, typed: F7 on "Setup.exe" suggests "Setup" selected whole, so the
+// first key replaces it; a name with a year variable switches replacements on; Enter
+// creates every level, tells the host to re-read and to show the new directory, and the
+// window closes.
+TEST_F(StartupTest, TypicalRequestTypedCreatesTheLevelsAndCloses) {
   tree_.MakeFile("panel\\Setup.exe", "MZ");
   StartHostWithF7(TcsimStart().Left(panel_).Focus("Setup.exe"));
   HWND main = WaitForWindow(kMainClass, kMainTitle);
   ASSERT_NE(main, nullptr) << host_.LogText();
   HWND combo = GetDlgItem(main, kId_MkDir);
   ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == "Setup"; }, 3000)) << WindowText(combo);
-  HWND name = FindWindowExA(combo, nullptr, "EDIT", nullptr);
-  ASSERT_NE(name, nullptr);
-  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Programs\\Audio\\%Y"));
+  ASSERT_TRUE(TypeText("Programs\\Audio\\%Y"));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == "Programs\\Audio\\%Y"; }, 3000))
+      << WindowText(combo);
   EXPECT_EQ(SendMessageA(GetDlgItem(main, kId_option_replacements), BM_GETCHECK, 0, 0),
             BST_CHECKED);
   SYSTEMTIME now;
@@ -323,22 +329,72 @@ TEST_F(StartupTest, TypicalRequestCreatesTheLevelsAndCloses) {
   const std::string year = std::to_string(now.wYear);
   EXPECT_NE(WindowText(GetDlgItem(main, kId_lbl_newdirname)).find(year), std::string::npos);
 
-  PostMessageA(name, WM_KEYDOWN, VK_RETURN, 1);
+  ASSERT_TRUE(PressKey(VK_RETURN));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 10000)) << host_.LogText();
-  const std::string created = panel_ + "\\Programs\\Audio\\" + year;
-  DWORD attributes = GetFileAttributesA(created.c_str());
-  EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-      << created;
+  EXPECT_TRUE(IsDirectory(panel_ + "\\Programs\\Audio\\" + year));
   EXPECT_GE(host_.WaitForLog("CMD 540"), 0) << host_.LogText();
   EXPECT_GE(host_.WaitForLog("CD "), 0) << host_.LogText();
-  // The host's history holds the chain as it was created, with the year expanded.
+  // The host's history holds the chain as it was created, with the year expanded, once.
   char history[MAX_PATH] = {};
   GetPrivateProfileStringA("MkDirHistory", "0", "", history, sizeof history,
                            tree_.WincmdIni().c_str());
   EXPECT_EQ(std::string(history), "Programs\\Audio\\" + year) << ReadFileText(tree_.WincmdIni());
   GetPrivateProfileStringA("MkDirHistory", "1", "", history, sizeof history,
                            tree_.WincmdIni().c_str());
-  EXPECT_EQ(std::string(history), "");  // every level added the same text once
+  EXPECT_EQ(std::string(history), "");
+}
+
+// Names and siblings together: every "|" part is a name, and the "*" names inside a part
+// are its subdirectories.
+TEST_F(StartupTest, PipesWithStarsTypedCreateEachPartsTree) {
+  StartHostWithF7(TcsimStart().Left(panel_).Focus("readme.txt"));
+  HWND main = WaitForWindow(kMainClass, kMainTitle);
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(main, kId_MkDir)) == "readme"; }));
+  ASSERT_TRUE(TypeText("proj*src*doc|notes|a|b*c"));
+  ASSERT_TRUE(PressKey(VK_RETURN));
+  ASSERT_TRUE(WaitUntil([&] { return IsDirectory(panel_ + "\\b\\c"); }, 10000));
+  for (const char* dir : {"proj", "proj\\src", "proj\\doc", "notes", "a", "b"})
+    EXPECT_TRUE(IsDirectory(panel_ + "\\" + dir)) << dir;
+  EXPECT_FALSE(IsDirectory(panel_ + "\\projprojsrcdoc"));
+}
+
+// A failing variable shows its message, and OK works again afterwards; a return from
+// another program keeps the mode and the typed text.
+TEST_F(StartupTest, OkWorksAfterAVariableErrorAndAnAppSwitchKeepsTheWindowState) {
+  tree_.MakeFile("Kestrix\\Plugins\\app_bad.ini",
+                 "[Configuration]\r\nMethodNum=2\r\nWndClass=TTOTAL_CMD\r\ndwData=xyz\r\n");
+  StartHostWithF7(TcsimStart().Left(panel_).Focus("readme.txt"));
+  HWND main = WaitForWindow(kMainClass, kMainTitle);
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  HWND combo = GetDlgItem(main, kId_MkDir);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == "readme"; }));
+  ASSERT_TRUE(TypeText("x{bad}"));
+  ASSERT_TRUE(PressKey(VK_RETURN));
+  HWND message = WaitForWindow("#32770", kTitle, 10000);
+  ASSERT_NE(message, nullptr) << "no message for the failing variable";
+  ASSERT_TRUE(PressKey(VK_RETURN));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(message); }, 5000));
+
+  // Extended mode and a typed list, then the host comes forward and the user returns.
+  ASSERT_TRUE(PressKey(VK_F3));
+  HWND list = GetDlgItem(main, kId_MkDirExt);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(list) != FALSE; }, 3000));
+  ASSERT_TRUE(PressKey('A', {VK_CONTROL}));
+  ReleaseKeys({VK_CONTROL});
+  ASSERT_TRUE(TypeText("kept"));
+  SetForegroundWindow(host_.Window());
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == host_.Window(); }, 3000));
+  SetForegroundWindow(main);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 3000));
+  Sleep(300);
+  EXPECT_TRUE(IsWindowVisible(list));
+  EXPECT_EQ(WindowText(list), "kept");
+
+  ASSERT_TRUE(PressKey(VK_RETURN, {VK_CONTROL}));
+  ReleaseKeys({VK_CONTROL});
+  EXPECT_TRUE(WaitUntil([&] { return IsDirectory(panel_ + "\\kept"); }, 10000))
+      << "OK stayed dead after the error";
 }
 
 }  // namespace

@@ -458,6 +458,20 @@ bool PressKey(WORD key, std::initializer_list<WORD> held) {
   return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
 }
 
+bool TypeText(const std::string& text) {
+  for (unsigned char c : text) {
+    INPUT inputs[2] = {};
+    for (int i = 0; i < 2; ++i) {
+      inputs[i].type = INPUT_KEYBOARD;
+      inputs[i].ki.wScan = c;
+      inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+    }
+    if (SendInput(2, inputs, sizeof(INPUT)) != 2) return false;
+    Sleep(30);
+  }
+  return true;
+}
+
 bool ReleaseKeys(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   for (WORD key : keys) inputs.push_back(KeyInput(key, true));

@@ -168,5 +168,8 @@ HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms
 // handles `key` however late it gets to it.
 bool PressKey(WORD key, std::initializer_list<WORD> held = {});
 bool ReleaseKeys(std::initializer_list<WORD> keys);
+// Types `text` as the keyboard would (one Unicode key down and up per character, with a
+// pause after each so the receiver handles them one by one).
+bool TypeText(const std::string& text);
 
 }  // namespace kestrix::e2e

@@ -78,6 +78,34 @@ class MainFormFixture : public ::testing::Test {
     SetWindowTextA(form_->MkDirEdit(), text.c_str());
     Pump();
   }
+  // Real key input to the focused control of the (foreground) window.
+  static void TypeKeys(const std::string& text) {
+    for (unsigned char c : text) {
+      INPUT inputs[2] = {};
+      for (int i = 0; i < 2; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wScan = c;
+        inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+      }
+      SendInput(2, inputs, sizeof(INPUT));
+      Pump();
+    }
+    Sleep(50);
+    Pump();
+  }
+  // A real left click in the middle of a control.
+  void ClickWithMouse(int id) {
+    RECT rect;
+    GetWindowRect(C(id), &rect);
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    Sleep(50);
+    Pump();
+  }
   void TypeList(const std::string& text) {
     SetWindowTextA(C(kId_MkDirExt), text.c_str());
     Pump();

@@ -294,20 +294,6 @@ TEST_F(MainFormTest, EnterWithAnEmptyNameDoesNothing) {
   EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\Existing"));
 }
 
-TEST_F(MainFormTest, PipesAndStarsTurnIntoListLines) {
-  TypeName("a|b");
-  Click(kId_btn_extended);
-  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
-  EXPECT_EQ(ListLines(), (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(T(kId_btn_extended), "Normal");
-  Click(kId_btn_extended);
-  EXPECT_EQ(form_->Mode(), MainMode::kNormal);
-  // The list is the user's own now ("a", "b"): a star text only mirrors line 0.
-  TypeName("x*y");
-  Click(kId_btn_extended);
-  EXPECT_EQ(ListLines(), (std::vector<std::string>{"x*y", "b"}));
-}
-
 TEST_F(MainFormTest, StarsTurnIntoSubdirectoryLinesWhenTheListOnlyMirrorsTheName) {
   TypeName("a*b*c");
   EXPECT_EQ(T(kId_lbl_newdirname), "");  // no preview for subdirectory notation
@@ -631,6 +617,43 @@ class ReplaceCharsTest : public MainFormTest {
                    "[Configuration]\r\nInvalidCharAction=1\r\n[ReplaceChars]\r\n&=and\r\n");
   }
 };
+
+// A key typed into the closed template list picks the entry it starts; undo brings the
+// name back as it was.
+TEST_F(MainFormTest, TemplateKeyPicksTheEntryAndUndoRestoresTheName) {
+  TypeName("mine");
+  SetFocus(C(kId_cmbox_Templates));
+  TypeKeys("W");
+  EXPECT_EQ(T(kId_MkDir), "Weekly_backup_%W");
+  ASSERT_TRUE(Visible(kId_btn_undo));
+  ClickWithMouse(kId_btn_undo);
+  EXPECT_EQ(T(kId_MkDir), "mine");
+  EXPECT_FALSE(Visible(kId_btn_undo));
+}
+
+TEST_F(MainFormTest, DirectionButtonShowsItsImages) {
+  Key(C(kId_MkDir), VK_F8);
+  const FlatButton* sign = form_->FlatControl(kId_btn_sign);
+  ASSERT_NE(sign, nullptr);
+  ASSERT_FALSE(sign->Glyph().IsEmpty());
+  EXPECT_EQ(T(kId_btn_sign), "");
+  const HBITMAP ascending = sign->Glyph().Bitmap();
+  ClickWithMouse(kId_btn_sign);
+  EXPECT_FALSE(sign->Glyph().IsEmpty());
+  EXPECT_NE(sign->Glyph().Bitmap(), ascending);
+}
+
+// With replacement of invalid characters, an environment name keeps replacements on in
+// both modes and the one-line list's preview is cleaned like the name's.
+TEST_F(ReplaceCharsTest, EnvironmentNamesKeepReplacementsOnInBothModes) {
+  SetFocus(form_->MkDirEdit());
+  TypeKeys("%KX_ONE%\\a?b");
+  EXPECT_TRUE(Checked(kId_option_replacements));
+  EXPECT_EQ(T(kId_lbl_newdirname), "1\\a_b");
+  Key(C(kId_MkDir), VK_F3);
+  EXPECT_TRUE(Checked(kId_option_replacements));
+  EXPECT_EQ(T(kId_lbl_newdirname), "1\\a_b");
+}
 
 TEST_F(ReplaceCharsTest, OkRepairsTheNameWithTheSettingsReplacements) {
   TypeName("R&D");

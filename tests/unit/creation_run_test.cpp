@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "fakes/fake_code_page.h"
@@ -251,12 +252,43 @@ TEST(CreationRun, PipedNamesAreCreatedAsAListAndRecordedAsTyped) {
   EXPECT_FALSE(f.view.closed);
 }
 
-TEST(CreationRun, StarNotationMakesSubdirectories) {
-  RunFixture f;
-  f.Ok("proj*src*doc");
-  for (const char* dir : {"proj", "proj\\src", "proj\\doc"})
-    EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\"s + dir)) << dir;
-  EXPECT_TRUE(f.view.history.empty());  // no "|": not recorded
+TEST(CreationRun, StarsAndPipesMakeTheTreeTheyName) {
+  struct Case {
+    bool normal;
+    const char* text;
+    std::vector<std::string> created;
+  } cases[] = {
+      {true, "proj*src*doc", {"proj", "proj\\src", "proj\\doc"}},
+      {true, "proj*src*doc|notes", {"proj", "proj\\src", "proj\\doc", "notes"}},
+      {true, "a|b*c|d", {"a", "b", "b\\c", "d"}},
+      {false, "x*y", {"x", "x\\y"}},  // one list line
+  };
+  for (const Case& c : cases) {
+    RunFixture f;
+    c.normal ? f.Ok(c.text) : f.OkList(c.text);
+    std::vector<std::string> expected;
+    for (const std::string& dir : c.created) expected.push_back("C:\\Data\\" + dir);
+    std::vector<std::string> made = f.fs.CreatedDirectories();
+    std::sort(made.begin(), made.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(made, expected) << c.text;
+  }
+}
+
+TEST(CreationRun, DeviceNamesAreRefusedWithTheirOwnMessage) {
+  struct Case {
+    const char* text;
+    bool refused;
+  } cases[] = {{"CON", true},  {"nul.txt", true}, {"a\\com1", true}, {"LPT9 ", true},
+               {"COM10", false}, {"CONSOLE", false}, {"lpt0", false}};
+  for (const Case& c : cases) {
+    RunFixture f;
+    f.Ok(c.text);
+    const bool shown = !f.boxes.shown.empty() &&
+                       f.boxes.shown[0].text.starts_with("Windows reserves this name");
+    EXPECT_EQ(shown, c.refused) << c.text;
+    EXPECT_EQ(f.fs.DirectoryExists("C:\\Data\\"s + Trim(c.text)), !c.refused) << c.text;
+  }
 }
 
 TEST(CreationRun, AbsolutePathCreatesMissingParentsAndTheHostEntersIt) {

@@ -108,7 +108,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "a\\b"},
         PlanCase{"TrailingSeparator", "a\\", {Chain("a\\", {"a", ""})}, "a\\"},
         PlanCase{"BlankLinesSkipped", "a\r\n\r\n  \r\nb", {Single("a"), Single("b")}, "b"},
-        PlanCase{"StarInsideTopLevelLine", "a*b", {Chain("aab\\b", {"aab", "b"})}, "ab"},
+        PlanCase{"StarsInsideTopLevelLine",
+                 "a* b*c\r\n*d",
+                 {Single("a"), Chain("a\\b", {"a", "b"}), Chain("a\\c", {"a", "c"}),
+                  Chain("a\\d", {"a", "d"})},
+                 "a"},
         PlanCase{"Empty", "", {}, ""}),
     [](const testing::TestParamInfo<PlanCase>& info) { return std::string(info.param.name); });
 

@@ -21,7 +21,6 @@ TEST(LanguageKeys, EverySectionHoldsItsKeysOnce) {
               lng::kAllSections.end())
         << lowered;
   }
-  EXPECT_EQ(lng::kAllKeys.size(), 218u);
 }
 
 TEST(LanguageKeys, TextsAreStoredTrimmedAndOnOneLine) {

@@ -16,7 +16,8 @@ TEST(CarryNameIntoList, PipesAndStars) {
       {"a*b*c", "a*b*c", "a\r\n*b\r\n*c", true},
       {" a*b ", "a*b", "a\r\n*b", true},       // trimmed on both sides
       {"a*b", "x\r\ny", std::nullopt, false},  // the list is the user's own
-      {"a|b*c", "a|b*c", "a\r\nb*c", true},    // only the pipes become lines
+      {"a|b*c|d", "a|b*c|d", "a\r\nb\r\n*c\r\nd", true},  // stars stay in their part
+      {"proj*src*doc|notes", "x", "proj\r\n*src\r\n*doc\r\nnotes", true},
       {"plain", "plain\r\nmore", std::nullopt, false},
       {"", "", std::nullopt, false},
   };
