@@ -22,7 +22,7 @@ const int kSuffixEditorHides[] = {kId_btn_setSuffix,   kId_cmbx_suffix,   kId_lb
 
 }  // namespace
 
-void BatchGroup::Open() {
+void BatchGroup::Opening() {
   open_ = true;
   filling_ = true;
   if (!digits_only_) {
@@ -32,6 +32,9 @@ void BatchGroup::Open() {
     }
     digits_only_ = true;
   }
+}
+
+void BatchGroup::Open() {
   controls_.SetEnabled(kId_grp_batchDir, true);
   for (int id : kBatchControls) controls_.SetVisible(id, true);
   PrefillBatchFields();

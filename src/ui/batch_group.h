@@ -21,8 +21,10 @@ class BatchGroup {
         set_list_(std::move(set_list)),
         show_direction_(std::move(show_direction)) {}
 
-  // Shows the group (the window has made room for it), fills it from the list the user had
-  // and writes the series.
+  // Batch mode begins: the number fields take digits only and their changes count from
+  // now on, while the window makes room for the group.
+  void Opening();
+  // Shows the group, fills it from the list the user had and writes the series.
   void Open();
   // Hides the group with its suffix editor.
   void Close();

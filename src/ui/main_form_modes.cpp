@@ -94,6 +94,7 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
     return;
   }
   mode_ = MainMode::kBatch;
+  batch_.Opening();
   RecenterPending_ = true;
   CenterOnHost(40);
   if (startup_.live_replacements) {

@@ -138,6 +138,9 @@ TEST(Dialog, EscapeAndCancelCancelWhileEnterConfirms) {
       {"Escape", {VK_ESCAPE}, IDCANCEL},
       {"Cancel", {VK_TAB, VK_TAB, VK_SPACE}, IDCANCEL},  // from the field over OK to Cancel
   };
+  // Input left over from earlier tests must not reach the dialogs.
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   for (const auto& c : cases)
     EXPECT_EQ(ProbeDialog(c.keys).ShowModal(GetModuleHandleA(nullptr), nullptr), c.result)
         << c.step;

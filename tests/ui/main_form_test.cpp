@@ -425,16 +425,6 @@ TEST_F(MainFormTest, WordStopsOfTheName) {
   EXPECT_EQ(form_->WordStops(), (std::vector<int>{2, 4}));  // one character keeps them
 }
 
-TEST_F(MainFormTest, CtrlTabSelectsTheNextWord) {
-  TypeName("New Folder");
-  SendMessageA(form_->MkDirEdit(), EM_SETSEL, 10, 10);
-  Key(form_->MkDirEdit(), VK_TAB, true);
-  DWORD start = 0, end = 0;
-  SendMessageA(form_->MkDirEdit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  EXPECT_LT(start, end);
-}
-
 TEST_F(MainFormTest, VariablesPopupOffersTheEnvironmentWithoutItsFirstEntry) {
   form_->PrepareVariablesMenu();
   HMENU popup = form_->VariablesMenu();
