@@ -46,9 +46,10 @@ foreach(level win32 ui e2e)
     target_link_libraries(kestrix_${level}_tests PRIVATE kestrix_win kestrix_fakes tcsim_core
       GTest::gtest_main GTest::gmock)
     target_compile_options(kestrix_${level}_tests PRIVATE ${KESTRIX_WARNINGS})
-    # The window tests decode and draw the program's own glyphs.
-    if(level STREQUAL "ui")
-      target_sources(kestrix_${level}_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources/glyphs.rc)
+    # The win32 and window tests read the program's own glyphs and built-in languages.
+    if(level STREQUAL "ui" OR level STREQUAL "win32")
+      target_sources(kestrix_${level}_tests PRIVATE
+        ${CMAKE_SOURCE_DIR}/tests/win32/resources/win32_tests.rc)
     endif()
     target_compile_definitions(kestrix_${level}_tests PRIVATE
       KESTRIX_EXE_NAME="tc Kestrix.exe" TCSIM_EXE_NAME="tcsim.exe")
@@ -57,13 +58,10 @@ foreach(level win32 ui e2e)
     kestrix_discover_tests(kestrix_${level}_tests ${level} RESOURCE_LOCK kestrix_desktop)
   endif()
 endforeach()
+set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/win32/resources/win32_tests.rc
+  PROPERTIES COMPILE_FLAGS "-I${CMAKE_SOURCE_DIR}/resources")
 if(TARGET kestrix_win32_tests)
-  # The built-in languages, read back through the resource reader and compared with the
-  # program's own copy.
-  target_sources(kestrix_win32_tests PRIVATE
-    ${CMAKE_SOURCE_DIR}/tests/win32/resources/win32_tests.rc)
-  set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/win32/resources/win32_tests.rc
-    PROPERTIES COMPILE_FLAGS "-I${CMAKE_SOURCE_DIR}/resources")
+  # The built-in languages are compared with the program's own copy.
   add_dependencies(kestrix_win32_tests kestrix)
 endif()
 # A program the e2e tests let tcsim start: it records what the host hands its programs.
@@ -91,3 +89,18 @@ if(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
       $<TARGET_FILE:kestrix> $<TARGET_FILE:tcsim>)
   set_tests_properties(ProgramImports.OnlySystemDlls PROPERTIES LABELS e2e)
 endif()
+
+# The Windows benchmarks run by scripts/bench: the product next to a bare window program
+# with the same manifest, in one run. Not tests.
+add_executable(kestrix_bench_bare WIN32 ${CMAKE_SOURCE_DIR}/bench/bare_window_win32.cpp
+  ${CMAKE_SOURCE_DIR}/bench/bare_window.rc)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/bench/bare_window.rc
+  PROPERTIES COMPILE_FLAGS "-I${CMAKE_SOURCE_DIR}/resources")
+target_compile_options(kestrix_bench_bare PRIVATE ${KESTRIX_WARNINGS})
+add_executable(kestrix_win_bench ${CMAKE_SOURCE_DIR}/bench/side_by_side_bench_win32.cpp
+  ${CMAKE_SOURCE_DIR}/tests/e2e/tcsim_fixture.cpp)
+target_link_libraries(kestrix_win_bench PRIVATE kestrix_win kestrix_fakes tcsim_core)
+target_compile_definitions(kestrix_win_bench PRIVATE
+  KESTRIX_EXE_NAME="tc Kestrix.exe" TCSIM_EXE_NAME="tcsim.exe")
+target_compile_options(kestrix_win_bench PRIVATE ${KESTRIX_WARNINGS})
+add_dependencies(kestrix_win_bench kestrix tcsim kestrix_bench_bare)

@@ -8,6 +8,7 @@
 #include "names/player_sources.h"
 #include "names/system_sources.h"
 #include "names/text_utils.h"
+#include "names/variable_error.h"
 #include "names/user_apps.h"
 #include "settings/big_ini_file.h"
 
@@ -131,7 +132,12 @@ AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::str
     outcome.option = AutoEnableOutcome::Option::kCheck;
     if (state.live_replacements && !state.batch_mode_active)
       outcome.timer = AutoEnableOutcome::Timer::kStart;
-    outcome.caption = Replacements(caption, platform, user_app_ids);
+    // A failing variable must not take the switch with it: OK then reports the failure.
+    try {
+      outcome.caption = Replacements(caption, platform, user_app_ids);
+    } catch (const VariableError& error) {
+      outcome.error = error.what();
+    }
   } else {
     outcome.option = AutoEnableOutcome::Option::kUncheck;
     if (state.live_replacements) outcome.timer = AutoEnableOutcome::Timer::kStop;

@@ -76,6 +76,8 @@ struct AutoEnableOutcome {
   Timer timer = Timer::kUnchanged;
   // The label's new caption; nullopt keeps it.
   std::optional<std::string> caption;
+  // Why the caption could not be expanded (a failing variable); the switches still apply.
+  std::optional<std::string> error;
 };
 
 AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::string& caption,

@@ -1,5 +1,7 @@
 #include "ui/form_look.h"
 
+#include <cstring>
+
 #include "app/launch_decision.h"
 #include "app/mode_rules.h"
 #include "names/text_utils.h"
@@ -33,6 +35,13 @@ HFONT StyledOf(HFONT font, bool italic, bool underline) {
   description.lfItalic = italic ? TRUE : FALSE;
   description.lfUnderline = underline ? TRUE : FALSE;
   return CreateFontIndirectA(&description);
+}
+
+bool SameFont(HFONT a, HFONT b) {
+  LOGFONTA first = {}, second = {};
+  return GetObjectA(a, sizeof first, &first) == sizeof first &&
+         GetObjectA(b, sizeof second, &second) == sizeof second &&
+         std::memcmp(&first, &second, sizeof first) == 0;
 }
 
 void SetFont(HWND control, HFONT font) {
@@ -131,6 +140,7 @@ void FormLook::ShowOkGlyph(bool enter) {
 }
 
 void FormLook::ShowSignImage(bool descending) {
+  sign_descending_ = descending;
   const char* image = kSignImages[descending ? 1 : 0];
   ApplyGlyph(kId_btn_sign, GlyphRef::Resource(image), image);
 }
@@ -160,16 +170,31 @@ void FormLook::FixComponentsCharCoding(const ActivationSettings& activation, int
   }
   OwnedFont shown(CreateFontWithCharset(base, font_charset));
   if (!shown) return;
-  OwnedFont italic(StyledOf(shown.get(), true, false));
-  OwnedFont underlined(StyledOf(shown.get(), false, true));
+  // Creation gives every control the designed font and activation applies the fonts
+  // again. Each WM_SETFONT lays a control out and repaints it, a large share of the
+  // start-up, so the fonts in use stay when the new ones would look the same, and only a
+  // control whose font looks different gets one. No control keeps a font deleted below:
+  // the old fonts go only when the new ones look different from them.
+  OwnedFont italic, underlined;
+  if (shown_font_ && SameFont(shown.get(), shown_font_.get())) {
+    shown.reset();
+  } else {
+    italic.reset(StyledOf(shown.get(), true, false));
+    underlined.reset(StyledOf(shown.get(), false, true));
+  }
+  HFONT const shown_now = shown ? shown.get() : shown_font_.get();
+  HFONT const italic_now = shown ? italic.get() : shown_italic_font_.get();
+  HFONT const underlined_now = shown ? underlined.get() : shown_underlined_font_.get();
   for (HWND control : controls_.All()) {
     if (control == nullptr) continue;
-    HFONT font = TakesLanguageCharset(control) ? shown.get() : base;
-    if (control == controls_[kId_lbl_s_more] && !more_hovered_ && italic) font = italic.get();
-    if (control == controls_[kId_lbl_s_newfolder] && refresh_hovered_ && underlined)
-      font = underlined.get();
-    SetFont(control, font);
+    HFONT font = TakesLanguageCharset(control) ? shown_now : base;
+    if (control == controls_[kId_lbl_s_more] && !more_hovered_ && italic_now) font = italic_now;
+    if (control == controls_[kId_lbl_s_newfolder] && refresh_hovered_ && underlined_now)
+      font = underlined_now;
+    HFONT current = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    if (current != font && !SameFont(current, font)) SetFont(control, font);
   }
+  if (!shown) return;
   // The old fonts go only now that no control uses them.
   shown_font_ = std::move(shown);
   shown_italic_font_ = std::move(italic);
@@ -206,6 +231,7 @@ void FormLook::ChangeColors(const ActivationSettings& activation) {
   ApplyGlyph(kId_btn_options_flat, look_.Glyph(GlyphRole::kOptions),
              ThemeGlyphName(kDefaultThemeName, GlyphRole::kOptions).c_str());
   ApplyGlyph(kId_btn_undo, look_.Glyph(GlyphRole::kUndo), kPlainUndoGlyph);
+  ShowSignImage(sign_descending_);
   ok_glyph_shown_ = {};
   ShowOkGlyph(ok_shows_enter_);
   for (size_t i = 0; i < kQuickButtonImages.size(); ++i) {

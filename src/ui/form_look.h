@@ -86,6 +86,7 @@ class FormLook : public Window {
   GlyphRef ok_glyph_shown_;
   bool ok_shows_enter_ = false;
   bool batch_active_ = false;
+  bool sign_descending_ = false;
   std::string batch_hint_;
   std::array<bool, 4> quick_highlighted_{};
   bool more_hovered_ = false;

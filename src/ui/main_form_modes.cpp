@@ -180,6 +180,7 @@ std::string Ttc_KestrixForm::ApplyAutoEnable(const std::string& text, const std:
     KillTimer(hwnd(), kTimer_LiveReplacements);
     LiveTimerRunning_ = false;
   }
+  if (outcome.error) services_.logger.Log(kMainWindowClass, {"EVariableError", *outcome.error});
   return outcome.caption.value_or(shown);
 }
 

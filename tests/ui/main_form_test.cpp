@@ -270,6 +270,61 @@ TEST_F(CommandLineLanguageTest, ItsIdentifierIsWrittenWhenTheSettingIsMissing) {
   EXPECT_NE(Settings().find("CurrentLng=rus"), std::string::npos);
 }
 
+// Each built-in language chosen by "/LNG=": the window shows the texts of the resource the
+// program embeds for it, in the character set its `LngShortID` gives.
+struct BuiltInWindowCase {
+  const char* id;
+  int charset;
+};
+
+class BuiltInLanguageTest : public MainFormLookTest,
+                            public ::testing::WithParamInterface<BuiltInWindowCase> {
+ protected:
+  void BeforeCreate() override {
+    for (const BuiltInLanguage& language : kBuiltInLanguages) {
+      const std::string name = LanguageResourceName(language.id);
+      std::string text;
+      if (embedded_.ReadData(name, text) == 0) resources_.Add(name, text);
+    }
+    args_ = {std::string("/LNG=") + GetParam().id};
+  }
+  Win32Resources embedded_;
+};
+
+TEST_P(BuiltInLanguageTest, CaptionsAreTheLanguagesTexts) {
+  std::string text;
+  ASSERT_EQ(embedded_.ReadData(LanguageResourceName(GetParam().id), text), 0u);
+  const LanguageTable language = LanguageTable::FromText(text);
+  const struct {
+    int id;
+    LanguageKey key;
+  } captions[] = {
+      {kId_lbl_s_newfolder, lng::program::kNewFolder},
+      {kId_Label21, lng::program::kAdditionalGrpbox},
+      {kId_option_replacements, lng::program::kReplacements},
+      {kId_option_enterdir, lng::program::kEnterDirectory},
+      {kId_option_closewnd, lng::program::kCloseWindow},
+      {kId_btn_extended, lng::buttons::kBtnExtended},
+      {kId_btn_cancel, lng::buttons::kBtnCancel},
+      {kId_btn_options, lng::buttons::kBtnOptions},
+  };
+  for (const auto& c : captions) {
+    EXPECT_EQ(T(c.id), language.Text(c.key)) << c.key.key;
+    EXPECT_NE(T(c.id), c.key.BuiltInText()) << c.key.key;  // not the English fallback
+  }
+  for (int id : {kId_btn_cancel, kId_option_closewnd, kId_Label21})
+    EXPECT_EQ(CharsetOf(id), GetParam().charset) << id;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryTranslation, BuiltInLanguageTest,
+    ::testing::Values(BuiltInWindowCase{"HUN", 238}, BuiltInWindowCase{"RUS", 204},
+                      BuiltInWindowCase{"DUT", 0}, BuiltInWindowCase{"ESP", 1},
+                      BuiltInWindowCase{"DEU", 1},  // the file declares "deu"
+                      BuiltInWindowCase{"DAN", 1}, BuiltInWindowCase{"CHN", 134},
+                      BuiltInWindowCase{"UKR", 204}, BuiltInWindowCase{"KOR", 129}),
+    [](const ::testing::TestParamInfo<BuiltInWindowCase>& info) { return info.param.id; });
+
 TEST_F(MainFormTest, OkIsDisabledForAnEmptyNameAndReadsEnterForAnExistingDirectory) {
   TypeName("");
   EXPECT_FALSE(Enabled(kId_btn_ok));

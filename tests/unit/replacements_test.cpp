@@ -125,6 +125,11 @@ TEST_F(ReplacementsTest, BadDwDataStopsTheExpansionWithAMessage) {
   windows.Add(0, "Target", "");
   AddApp("bad", "[Configuration]\r\nMethodNum=2\r\nWndClass=Target\r\ndwData=1x\r\n");
   EXPECT_THROW(Expand("{bad}", {"bad"}), VariableError);
+  // The preview keeps the switch and its caption; the error is handed back.
+  AutoEnableOutcome outcome = AutoEnableReplacements("{bad}", "{bad}", {}, platform, {"bad"});
+  EXPECT_EQ(outcome.option, AutoEnableOutcome::Option::kCheck);
+  EXPECT_FALSE(outcome.caption.has_value());
+  EXPECT_TRUE(outcome.error.has_value());
   // The application is evaluated only when its token occurs.
   EXPECT_EQ(Expand("%Y", {"bad"}), "2024");
 }

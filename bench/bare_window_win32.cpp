@@ -1,0 +1,47 @@
+// The reference program of the Windows benchmarks: a top-level window with one focused
+// plain edit, built with the program's manifest and nothing else, so that start-up and a
+// keystroke cost what Windows (or Wine) itself charges.
+#include <windows.h>
+
+namespace {
+
+constexpr char kClass[] = "KestrixBenchBare";
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE: {
+      HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+                                  10, 10, 380, 24, window, nullptr, nullptr, nullptr);
+      SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+      SetFocus(edit);
+      return 0;
+    }
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+  WNDCLASSA window_class = {};
+  window_class.lpfnWndProc = WindowProc;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kClass;
+  if (!RegisterClassA(&window_class)) return 1;
+  HWND window = CreateWindowExA(0, kClass, "Kestrix bench reference", WS_OVERLAPPEDWINDOW, 100, 100,
+                                420, 120, nullptr, nullptr, instance, nullptr);
+  if (!window) return 1;
+  ShowWindow(window, show_command);
+  UpdateWindow(window);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}

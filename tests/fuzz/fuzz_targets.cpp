@@ -1,0 +1,292 @@
+// libFuzzer entry points for every parser of text from outside the program. This file is
+// compiled once per target with -DKX_FUZZ_<TARGET>; each build defines one entry point.
+// A crash, sanitizer report or broken invariant (FUZZ_CHECK) is a finding.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_code_page.h"
+#include "fakes/fake_environment.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_shared_memory.h"
+#include "fakes/fake_system_facts.h"
+#include "fakes/fake_views.h"
+#include "fakes/fake_window_system.h"
+
+#define FUZZ_CHECK(condition) \
+  if (!(condition)) std::abort()
+
+using namespace kestrix;
+
+namespace {
+
+// The input split at `separator` into at most `parts` pieces (the last takes the rest).
+[[maybe_unused]] std::vector<std::string> Split(const uint8_t* data, size_t size, char separator, size_t parts) {
+  std::vector<std::string> out(1);
+  for (size_t i = 0; i < size; ++i) {
+    if (data[i] == static_cast<uint8_t>(separator) && out.size() < parts) {
+      out.emplace_back();
+    } else {
+      out.back().push_back(static_cast<char>(data[i]));
+    }
+  }
+  return out;
+}
+
+// Text as a UTF-16 LE file with its byte-order mark, as the host writes Unicode files.
+[[maybe_unused]] std::string AsUtf16Le(const std::string& text) {
+  std::string bytes = "\xFF\xFE";
+  for (char c : text) bytes += std::string{c, '\0'};
+  return bytes;
+}
+
+}  // namespace
+
+#if defined(KX_FUZZ_INI)
+#include "settings/big_ini_file.h"
+
+// First byte odd: the rest is a UTF-16 file (read as bytes, as the host's Unicode
+// wincmd.ini is). Every reader runs on every key; one write and a flush follow.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+  FakeFileSystem fs;
+  fs.AddFile("C:\\tc\\wincmd.ini", data[0] & 1 ? AsUtf16Le(text) : text);
+  TBigIniFile ini(fs, "C:\\tc\\wincmd.ini");
+  std::vector<std::string> sections, keys, binary(1);
+  ini.ReadSections(sections);
+  for (size_t s = 0; s < sections.size() && s < 32; ++s) {
+    keys.clear();
+    ini.ReadSection(sections[s], keys);
+    for (size_t k = 0; k < keys.size() && k < 32; ++k) {
+      const std::string &section = sections[s], &key = keys[k];
+      FUZZ_CHECK(ini.ValueExists(section, key));
+      ini.ReadString(section, key, "");
+      ini.ReadInteger(section, key, 0);
+      ini.ReadFloat(section, key, 0);
+      ini.ReadBool(section, key, false);
+      ini.ReadDate(section, key, 0);
+      ini.ReadTime(section, key, 0);
+      ini.ReadDateTime(section, key, 0);
+      ini.ReadBinaryData(section, key, binary[0]);
+    }
+  }
+  if (!sections.empty()) ini.WriteString(sections.back(), "Kestrix", text.substr(0, 16));
+  ini.GetStrings(keys);
+  ini.UpdateFile();
+  return 0;
+}
+
+#elif defined(KX_FUZZ_REPLACEMENTS)
+#include "names/player_sources.h"
+#include "names/replacements.h"
+#include "names/user_apps.h"
+#include "names/variable_error.h"
+
+// The name text, then after a zero byte the file of user application "app". Every player,
+// system fact and environment variable answers, so every token has a value to insert.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::vector<std::string> parts = Split(data, size, '\0', 2);
+  FakeClock clock;
+  clock.now = {2024, 2, 29, 23, 59, 58, 999};
+  clock.ticks = 123456789;
+  FakeLocale locale;
+  FakeEnvironment environment{{"USERNAME", "ann"}, {"P", "%Y{un}"}, {"E", ""}};
+  FakeSystemFacts system;
+  FakeWindowSystem windows;
+  FakeSharedMemory memory;
+  FakeFileSystem files;
+  windows.Add(0, "TTOTAL_CMD", "Total Commander");
+  windows.Add(0, "Winamp v1.x", "12. Artist - Tune - Winamp");
+  windows.Add(0, "Winamp PE", "[1/3] clip.avi (00:01)");
+  windows.Add(0, "QWidget", "movie.mkv - VLC media player");
+  WindowHandle bs = windows.Add(0, "BSPlayer", "");
+  windows.SetCopyDataHandler(bs, [](WindowHandle, uintptr_t, const void* data, uint32_t) {
+    char* receive = *static_cast<char* const*>(data);  // the address of a 260-byte buffer
+    std::string path = "C:\\Films\\bs clip.mp4";
+    std::copy(path.begin(), path.end(), receive);
+    return intptr_t{1};
+  });
+  std::vector<uint8_t> aimp(kAimpRecordBytes, 0);
+  aimp[44] = aimp[60] = 2;
+  aimp[88] = 'A', aimp[90] = 'T';
+  memory.mappings[kAimpMappingName] = aimp;
+  windows.Add(0, "Notes", "  C:\\memo.txt  ");
+  VariablePlatform platform{clock, locale, environment, system, windows,
+                            memory, files, "C:\\Kestrix\\", 0x99};
+  if (parts.size() > 1) files.AddFile(UserAppFileName(platform.program_dir, "app"), parts[1]);
+  try {
+    Replacements(parts[0], platform, {"app", "none"});
+  } catch (const VariableError&) {
+  }
+  HoldsVariables(parts[0], environment, {"app"});
+  return 0;
+}
+
+#elif defined(KX_FUZZ_DIRECTORY_TEXT)
+#include "app/mode_rules.h"
+#include "create/directory_structure.h"
+
+// A Normal text as ChangeToExt carries it into the list, and the text as an Extended list.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string text(reinterpret_cast<const char*>(data), size);
+  IsAbsolutePath(text);
+  SplitLevels(text);
+  CarriedText carried = CarryNameIntoList(text, text);
+  for (const std::string& list : {text, carried.list.value_or(text)}) {
+    ListPlan plan = PlanList(PrepareListRunText(list));
+    for (const PlannedLine& line : plan.lines) {
+      FUZZ_CHECK(!line.text.empty());
+      FUZZ_CHECK(!line.chain || line.levels == SplitLevels(line.text));
+    }
+  }
+  return 0;
+}
+
+#elif defined(KX_FUZZ_FOCUSED_ITEM)
+#include "host/focused_item.h"
+
+// A line of the host's file list as the list box holds it, in either view.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  FakeWindowSystem windows;
+  FakeFileSystem fs;
+  fs.AddDirectory("C:\\Data\\Photos.old");
+  WindowHandle list = windows.Add(0, "TMyListBox");
+  windows.SetListItems(list, {std::string(reinterpret_cast<const char*>(data) + 1, size - 1)}, 0);
+  std::string selection = ListBoxSelection(windows, list);
+  FocusedItem item = ParseListItem(selection, data[0] & 1, fs, "C:\\Data\\");
+  AffixSettings affixes{"pre_", (data[0] & 2) != 0, "_suf", (data[0] & 4) != 0};
+  SuggestFromListItem(item, affixes, "C:\\Data\\");
+  IsAbsoluteHostPath(item.name);
+  return 0;
+}
+
+#elif defined(KX_FUZZ_HOST_REPLIES)
+#include "host/host_commands.h"
+#include "host/host_snapshot.h"
+
+namespace {
+struct QuietFocus : HostFocus {
+  WindowHandle ForegroundWindow() override { return 0; }
+  WindowHandle GetForeignFocus() override { return 0; }
+  void ForceForeground(WindowHandle) override {}
+  void SendKeyDown(WindowHandle, uint8_t) override {}
+  void Pause(unsigned) override {}
+};
+}  // namespace
+
+// The host's copy-data replies, one per line in the order it is asked, as the window
+// procedure hands them on; the last line is typed into the path field.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::vector<std::string> replies = Split(data, size, '\n', 8);
+  size_t next = 0;
+  FakeWindowSystem windows;
+  FakeFileSystem fs;
+  fs.AddDirectory("C:\\Data\\Photos.old");
+  FakeEnvironment env{{"TEMP", "C:\\Temp"}};
+  FakeSnapshotView view;
+  QuietFocus focus;
+  HostSnapshot snapshot;
+  HostMethodFlags flags;
+  AffixSettings affixes{"pre_", true, "", false};
+  snapshot.HostWindow = windows.Add(0, "TTOTAL_CMD", "Total Commander");
+  WindowHandle app = windows.Add(0, "Ttc_KestrixForm", "Kestrix");
+  HostCommands commands(windows, env, app);
+  HostSnapshotReader reader(snapshot, flags, affixes, windows, fs, focus, commands, view, app);
+  windows.SetCopyDataHandler(snapshot.HostWindow,
+                             [&](WindowHandle, uintptr_t dw_data, const void*, uint32_t) {
+                               if (dw_data != kCopyDataQuery || next + 1 >= replies.size())
+                                 return intptr_t{0};
+                               const std::string& reply = replies[next++];
+                               reader.OnHostReply(CopyDataText(reply.data(), reply.size()));
+                               return intptr_t{1};
+                             });
+  reader.Acquire();
+  reader.Refresh();
+  reader.PathFieldChanged(replies.back(), true, true);
+  EditedCurrentPath(replies.back(), env, 'C');
+  IsArchivePanelPath(snapshot.CurrentPath);
+  ShortenPath(snapshot.CurrentPath);
+  return 0;
+}
+
+#elif defined(KX_FUZZ_PLAYERS)
+#include "names/player_sources.h"
+
+// The bytes as each player's title or path, and as the AIMP record (padded to its size).
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string_view title(reinterpret_cast<const char*>(data), size);
+  WinampTitleValue(title);
+  KmPlayerTitleValue(title);
+  VlcTitleValue(title);
+  BsPlayerPathValue(title);
+  FakeLocale locale;
+  FakeSharedMemory memory;
+  std::vector<uint8_t> record(data, data + size);
+  AimpRecordText(record, locale);
+  record.resize(kAimpRecordBytes);
+  memory.mappings[kAimpMappingName] = record;
+  FUZZ_CHECK(ReadAimpRecord(memory, locale, kAimpMappingName).has_value());
+  return 0;
+}
+
+#elif defined(KX_FUZZ_HOTKEYS)
+#include "tcsim/host_keys.h"
+
+// A key in the host's shortcut notation; what parses must describe itself back the same.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  auto press = tcsim::ParseKeyPress(std::string(reinterpret_cast<const char*>(data), size));
+  if (press) FUZZ_CHECK(tcsim::ParseKeyPress(tcsim::DescribeKeyPress(*press)) == press);
+  return 0;
+}
+
+#elif defined(KX_FUZZ_LANGUAGE)
+#include "settings/language_table.h"
+
+// A language file: every section and key is looked up and shown.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  LanguageTable table =
+      LanguageTable::FromText(std::string_view(reinterpret_cast<const char*>(data), size));
+  table.ShortId();
+  std::vector<std::string> sections = table.SectionNames();
+  for (size_t s = 0; s < sections.size() && s < 32; ++s) {
+    std::vector<std::string> keys = table.KeyNames(sections[s]);
+    for (size_t k = 0; k < keys.size() && k < 32; ++k) {
+      std::string text = table.Text(sections[s], keys[k], "English");
+      ExpandLanguageLineBreaks(FormatLanguageText(text, "C:\\tc"));
+      LanguageOfListEntry(text);
+    }
+  }
+  return 0;
+}
+
+#elif defined(KX_FUZZ_LIST_FILES)
+#include "create/name_list_loading.h"
+#include "create/virtual_panel.h"
+
+// A name-list file (first byte: prepend no mark, FF FE, FE FF or the UTF-8 mark), read
+// and placed as the "Load" button does; the same bytes as the virtual panel's list file.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  static const char* const kMarks[] = {"", "\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"};
+  std::string bytes =
+      kMarks[data[0] & 3] + std::string(reinterpret_cast<const char*>(data) + 1, size - 1);
+  FakeFileSystem fs;
+  FakeCodePage code_page;
+  fs.AddFile("C:\\names.txt", bytes);
+  LoadedFile loaded = LoadNameListFile(fs, code_page, "C:\\names.txt");
+  FUZZ_CHECK(loaded.error == 0);
+  FUZZ_CHECK(loaded.names.name_text.find('\0') == std::string::npos);
+  PlanNameFieldPaste(loaded.names.list_text, "name", 1, 2);
+  RemoveDuplicateLines(loaded.names.list_text);
+  ResolveVirtualPanelPath("\\\\\\Virtual Panel\\a", bytes, code_page);
+  return 0;
+}
+
+#else
+#error "Define one KX_FUZZ_<TARGET>"
+#endif
