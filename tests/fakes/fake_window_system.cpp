@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/panel_windows.h"
+
 namespace kestrix {
 
 namespace {
@@ -171,6 +173,23 @@ intptr_t FakeWindowSystem::SendCopyDataBlock(WindowHandle window, WindowHandle r
   copy_data_sent_.push_back(
       {window, reply_to, dw_data, std::string(static_cast<const char*>(data), cb_data)});
   return w->copy_data ? w->copy_data(reply_to, dw_data, data, cb_data) : 0;
+}
+
+FakeHostLayout AddHostLayout(FakeWindowSystem& w, const std::string& left_path,
+                             const std::string& right_path, const std::string& label,
+                             const std::string& left_header, const std::string& right_header) {
+  FakeHostLayout h;
+  h.host = w.Add(0, kHostWindowClass, "Total Commander");
+  for (int i = 1; i <= 4; ++i) h.panels[i] = w.Add(h.host, "TMyPanel");
+  h.left_path = w.Add(w.Add(h.panels[3], "TMyTabControl"), "TPathPanel", left_path);
+  h.right_path = w.Add(w.Add(h.panels[4], "TMyTabControl"), "TPathPanel", right_path);
+  h.label = w.Add(h.panels[2], "TMyPanel", label);
+  h.left_header = w.Add(h.panels[2], "TMyPanel", left_header);
+  w.Add(h.panels[3], "TMyPanel");
+  h.right_header = w.Add(h.panels[3], "TMyPanel", right_header);
+  h.right_list = w.Add(h.host, kHostListClass);
+  h.left_list = w.Add(h.host, kHostListClass);
+  return h;
 }
 
 }  // namespace kestrix

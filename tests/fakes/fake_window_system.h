@@ -96,4 +96,17 @@ class FakeWindowSystem : public WindowSystem {
   std::vector<CopyDataSent> copy_data_sent_;
 };
 
+// The host's main window as its panel reading expects it: panels 1..4 as direct children;
+// each side's path panel in a tab control under panel 3 (left) and 4 (right); the path
+// label, then the left header, as "TMyPanel" children of panel 2; an empty "TMyPanel" and
+// the right header under panel 3; one file list per side, the right one first.
+struct FakeHostLayout {
+  WindowHandle host = 0, panels[5] = {}, left_path = 0, right_path = 0, label = 0;
+  WindowHandle left_header = 0, right_header = 0, right_list = 0, left_list = 0;
+};
+FakeHostLayout AddHostLayout(FakeWindowSystem& windows, const std::string& left_path,
+                             const std::string& right_path, const std::string& label = "",
+                             const std::string& left_header = "",
+                             const std::string& right_header = "");
+
 }  // namespace kestrix

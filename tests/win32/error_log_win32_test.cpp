@@ -12,13 +12,6 @@
 namespace kestrix {
 namespace {
 
-TEST(ErrorLogWin32, Language) {
-  std::string language = UserLanguageIso639Win32();
-  EXPECT_GE(language.size(), 2u);
-  EXPECT_LE(language.size(), 3u);
-  for (char c : language) EXPECT_TRUE(c >= 'a' && c <= 'z') << language;
-}
-
 TEST(ErrorLogWin32, FailuresAreLoggedToARealFile) {
   char temp[MAX_PATH];
   ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);

@@ -168,45 +168,6 @@ TEST_F(Win32FileSystemTest, ReplaceKeepsAttributes) {
   EXPECT_NE(fs_.GetAttributes(Path("h.ini")) & kAttrHidden, 0u);
 }
 
-TEST_F(Win32FileSystemTest, UnchangedWriteLeavesTimeStamp) {
-  const std::string original = "[S]\r\nk=v\r\n";
-  ASSERT_EQ(fs_.WriteWholeFile(Path("t.ini"), original), kErrorSuccess);
-  Backdate("t.ini");
-  const uint64_t stamp = fs_.LastWriteTime(Path("t.ini"));
-  ASSERT_NE(stamp, 0u);
-  {
-    TBigIniFile ini(fs_, Path("t.ini"));
-    ini.WriteString("s", "k", "v");
-  }
-  EXPECT_EQ(fs_.LastWriteTime(Path("t.ini")), stamp);
-  EXPECT_EQ(Read("t.ini"), original);
-  {
-    TBigIniFile ini(fs_, Path("t.ini"));
-    ini.WriteString("s", "k", "w");
-  }
-  EXPECT_NE(fs_.LastWriteTime(Path("t.ini")), stamp);
-  EXPECT_EQ(Read("t.ini"), "[S]\r\nk=w\r\n\r\n");
-}
-
-TEST_F(Win32FileSystemTest, LargeFileRoundTrips) {
-  std::string content;
-  for (int s = 0; content.size() < 200000; ++s) {
-    content += "[Section" + std::to_string(s) + "]\r\n";
-    for (int k = 0; k < 50; ++k)
-      content += "key" + std::to_string(k) + "=value " + std::to_string(s) + "\r\n";
-    content += "\r\n";
-  }
-  ASSERT_EQ(fs_.WriteWholeFile(Path("big.ini"), content), kErrorSuccess);
-  {
-    TBigIniFile ini(fs_, Path("big.ini"));
-    EXPECT_EQ(ini.ReadString("Section0", "key0", ""), "value 0");
-    ini.WriteString("Section0", "key0", "changed");
-  }
-  std::string expected = content;
-  expected.replace(expected.find("value 0"), 7, "changed");
-  EXPECT_EQ(Read("big.ini"), expected);
-}
-
 TEST(Win32Environment, GetExpandAndList) {
   ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_VAR", "C:\\kx value"));
   ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_UNSET", nullptr));

@@ -51,8 +51,6 @@ TEST_F(AttributesTest, HiddenAndSystemPersistOnDirectories) {
     DWORD kept;
   } cases[] = {
       {{}, 0},
-      {{false, false, true, false}, FILE_ATTRIBUTE_HIDDEN},
-      {{false, false, false, true}, FILE_ATTRIBUTE_SYSTEM},
       {{false, false, true, true}, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM},
   };
   int n = 0;

@@ -40,11 +40,5 @@ TEST(Win32Locale, MonthNamesAsTheDateFormatterSays) {
   }
 }
 
-TEST(Win32Locale, Utf16ToTheCodePage) {
-  Win32Locale locale;
-  EXPECT_EQ(locale.FromUtf16(u"Artist - Song"), "Artist - Song");
-  EXPECT_EQ(locale.FromUtf16(u""), "");
-}
-
 }  // namespace
 }  // namespace kestrix

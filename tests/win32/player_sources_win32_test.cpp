@@ -16,28 +16,6 @@
 namespace kestrix {
 namespace {
 
-TEST(PlayerSourcesWin32, WinampWindowTitle) {
-  Win32WindowSystem windows;
-  EXPECT_EQ(WinampSource(windows), "");
-  StandInWindow winamp("Winamp v1.x", "12. Artist - Song - Winamp");
-  EXPECT_EQ(WinampSource(windows), "Artist - Song");
-}
-
-TEST(PlayerSourcesWin32, KmPlayerPlaylistWindow) {
-  Win32WindowSystem windows;
-  EXPECT_EQ(KmPlayerSource(windows), "");
-  StandInWindow playlist("Winamp PE", "[3/10] Song(03:25)");
-  EXPECT_EQ(KmPlayerSource(windows), "Song");
-}
-
-TEST(PlayerSourcesWin32, VlcTitleInTheTopLevelWalk) {
-  Win32WindowSystem windows;
-  StandInWindow vlc("KxVlcStandIn", "C:\\Video\\clip.avi - VLC media player");
-  EXPECT_EQ(VlcSource(windows), "");  // the walk needs the host's window
-  StandInWindow host("TTOTAL_CMD", "Total Commander");
-  EXPECT_EQ(VlcSource(windows), "clip");
-}
-
 TEST(PlayerSourcesWin32, BsPlayerAnswersCopyData) {
   Win32WindowSystem windows;
   EXPECT_EQ(BsPlayerSource(windows, 0), "");

@@ -44,29 +44,18 @@ TEST(Win32Resources, MissingResourceKeepsTheErrorCode) {
 TEST(Win32Resources, EnglishLanguageHoldsEveryKeyWithItsText) {
   Win32Resources resources;
   const LanguageTable table = LoadBuiltInLanguage(resources, "ENG");
-  const std::vector<std::string> sections = table.SectionNames();
-  EXPECT_EQ(sections.size(), 14u);  // the header and thirteen text sections
-  size_t keys = 0;
-  for (const std::string& section : sections) keys += table.KeyNames(section).size();
-  EXPECT_EQ(keys, 219u);
   for (const LanguageKey& key : lng::kAllKeys) {
     // A marker default shows a key the file lacks.
     EXPECT_EQ(table.Text(std::string(key.section), std::string(key.key), "<missing>"),
               Trim(key.BuiltInText()))
         << key.section << "/" << key.key;
   }
-  EXPECT_EQ(table.Text(lng::errors::kTCError), "Total Commander isn't running!");
-  EXPECT_EQ(table.Text(lng::install::kStep3Note), "Setting up user configuration && ini keys...");
-  EXPECT_EQ(table.Text(lng::program::kPlaceholderCaption),
-            "Please, give the placeholder character's replacements:");
-  EXPECT_EQ(table.ShortId(), "ENG");
 }
 
 TEST(Win32Resources, EnglishFileAlignsValuesWithTabs) {
   Win32Resources resources;
   std::string text;
   ASSERT_EQ(resources.ReadData("LNG_ENG", text), 0u);
-  EXPECT_NE(text.find("\r\nBtnOK=\t\t\tOK\r\n"), std::string::npos);
   for (const std::string& line : SplitLines(text)) {
     const size_t equals = line.find('=');
     if (equals == std::string::npos || line.starts_with(";")) continue;
