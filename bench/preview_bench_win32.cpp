@@ -3,7 +3,11 @@
 // variable sources, gets a new 60-character text with five variables; the change handler
 // recomputes the preview label, the OK/Enter state and the automatic "Enable
 // replacements". Only the host is a stand-in, so that no other program is needed.
-// Prints the repetitions, the median and the 90th percentile in microseconds.
+// A second measure types one character (WM_CHAR to the focused edit, replacing the last
+// character of a 50-character text with five variables) into the name field and into the
+// edit of a bare window, and counts the messages the name field's key sends to the main
+// window and its controls. Prints the repetitions, the median and the 90th percentile in
+// microseconds.
 #include <windows.h>
 
 #include <algorithm>
@@ -18,6 +22,7 @@
 #include "platform/win32/environment_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/locale_win32.h"
+#include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
 #include "ui/main_form.h"
@@ -34,6 +39,25 @@ constexpr int kDefaultRepetitions = 2000;
 constexpr char kTextA[] = "%SET_NAME% backup %Y-%N-%D of {pc}, full set of archives A01";
 constexpr char kTextB[] = "%SET_NAME% backup %Y-%N-%D of {pc}, full set of archives B02";
 static_assert(sizeof kTextA - 1 == 60 && sizeof kTextB - 1 == 60);
+constexpr char kTyped[] = "%SET_NAME% set %Y-%N-%D of {pc}, full archives A01";
+static_assert(sizeof kTyped - 1 == 50);
+
+// Messages sent to the windows of the main window while counting.
+HWND g_counted = nullptr;
+long g_messages = 0;
+std::string g_message_list;
+
+LRESULT CALLBACK CountSent(int code, WPARAM wparam, LPARAM lparam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
+  if (code == HC_ACTION && g_counted != nullptr &&
+      (sent->hwnd == g_counted || IsChild(g_counted, sent->hwnd))) {
+    ++g_messages;
+    char item[32];
+    std::snprintf(item, sizeof item, " %X:%X", GetDlgCtrlID(sent->hwnd), sent->message);
+    g_message_list += item;
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
 
 std::string ExecutablePath() {
   char buffer[MAX_PATH * 2] = {};
@@ -82,6 +106,40 @@ std::vector<double> Measure(int repetitions, Step step, Between between) {
   return micros;
 }
 
+// Types one character into `edit` as the user does, over and over: the text is 50
+// characters with five variables and its last character is replaced by each key.
+std::vector<double> MeasureTyping(int repetitions, HWND edit) {
+  SetWindowTextA(edit, kTyped);
+  SetFocus(edit);
+  Pump();
+  return Measure(
+      repetitions,
+      [&](const char* text) {
+        SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(text == kTextA ? 'A' : 'B'), 1);
+      },
+      [&] {
+        SendMessageA(edit, EM_SETSEL, sizeof kTyped - 2, sizeof kTyped - 1);
+        Pump();
+      });
+}
+
+LRESULT CALLBACK BareProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  return DefWindowProcA(hwnd, message, wparam, lparam);
+}
+
+// A bare window with one edit, made as a plain Win32 program makes it.
+HWND BareEdit() {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = BareProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "KestrixBareWindow";
+  RegisterClassA(&wc);
+  HWND window = CreateWindowExA(0, wc.lpszClassName, "bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                400, 120, nullptr, nullptr, wc.hInstance, nullptr);
+  return CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 8, 8,
+                         320, 23, window, nullptr, wc.hInstance, nullptr);
+}
+
 void Print(const char* what, const std::vector<double>& sorted) {
   std::printf("%-30s median %9.1f us  p90 %9.1f us  min %9.1f us  max %9.1f us\n", what,
               Percentile(sorted, 0.5), Percentile(sorted, 0.9), sorted.front(), sorted.back());
@@ -106,17 +164,19 @@ int Run(int repetitions) {
   SetEnvironmentVariableA("SET_NAME", "weekly");
   StartupValues app;
   app.Snapshot.HostWindow = host;
+  Win32Resources resources;
+  ErrorLogger logger(files, ProgramDirOf(exe_path), "kestrix_preview_bench",
+                     ErrorLogSystemInfo{"Windows", true, "en"}, clock, app.CurrentRoutine);
   Ttc_KestrixForm form(app, {host_windows,
                              files,
                              environment,
                              exe_path,
-                             nullptr,
-                             &variables,
-                             nullptr,
-                             &code_page,
-                             &message_boxes,
-                             &modifier_keys,
-                             nullptr,
+                             logger,
+                             variables,
+                             code_page,
+                             message_boxes,
+                             modifier_keys,
+                             resources,
                              {}});
   if (!form.Create(GetModuleHandleA(nullptr))) {
     std::fprintf(stderr, "the main window could not be created\n");
@@ -150,9 +210,28 @@ int Run(int repetitions) {
   const bool replacements_on =
       SendMessageA(form.Control(kId_option_replacements), BM_GETCHECK, 0, 0) == BST_CHECKED;
 
+  // One typed key: its messages to the window's controls, then its time here and in a bare
+  // window's edit.
+  SetWindowTextA(name, kTyped);
+  SetFocus(name);
+  SendMessageA(name, EM_SETSEL, sizeof kTyped - 2, sizeof kTyped - 1);
+  Pump();
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountSent, nullptr, GetCurrentThreadId());
+  g_counted = form.hwnd();
+  SendMessageA(name, WM_CHAR, 'C', 1);
+  g_counted = nullptr;
+  UnhookWindowsHookEx(hook);
+  std::vector<double> typed = MeasureTyping(repetitions, name);
+  std::vector<double> bare = MeasureTyping(repetitions, BareEdit());
+
   std::printf("60 characters, 5 variables, %d repetitions each\n", repetitions);
   Print("MkDirChange (name field set)", handler);
   Print("Replacements alone", expansion);
+  Print("Key in the name field", typed);
+  Print("Key in a bare window's edit", bare);
+  std::printf("key/bare median ratio %.2f; messages to the window per key %ld\n",
+              Percentile(typed, 0.5) / Percentile(bare, 0.5), g_messages);
+  std::printf("control id:message of each:%s\n", g_message_list.c_str());
   std::printf("preview \"%s\"  replacements %s\n", shown, replacements_on ? "on" : "off");
   if (!expanded || !replacements_on) {
     std::fprintf(stderr, "the change handler did not produce the expanded preview\n");

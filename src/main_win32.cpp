@@ -86,9 +86,9 @@ int Run(HINSTANCE instance, int show_command) {
           clock,   locale,        environment, system,
           windows, shared_memory, files,       ProgramDirOf(inputs.exe_path)};
       Win32Resources resources;
-      MainFormServices services{windows,        files,          environment, inputs.exe_path,
-                                &logger,        &variables,     nullptr,     &code_page,
-                                &message_boxes, &modifier_keys, &resources,  inputs.arguments};
+      MainFormServices services{windows,       files,     environment,     inputs.exe_path,
+                                logger,        variables, code_page,       message_boxes,
+                                modifier_keys, resources, inputs.arguments};
       Ttc_KestrixForm form(app, std::move(services));
       if (!form.Create(instance)) return 0;
       form.Show(show_command);

@@ -1,17 +1,14 @@
 #include "ui/attribute_menu_win32.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
-#include "app/window_guard.h"
+#include "ui/menu.h"
 
 namespace kestrix {
 
 namespace {
 
 constexpr char kCaptionsSection[] = "Captions - Program";
-constexpr UINT_PTR kSubclassId = 0x4B41;  // one subclass per field
 
 }  // namespace
 
@@ -22,26 +19,17 @@ std::optional<DirAttribute> AttributeFromMenuId(UINT id) {
 
 HMENU BuildAttributeMenu(const DirAttributeSet& set, const LanguageTable& language,
                          const HBITMAP* images) {
-  HMENU menu = CreatePopupMenu();
-  if (menu == nullptr) return nullptr;
+  std::vector<MenuItem> items;
   for (UINT i = 0; i < 4; ++i) {
     const AttributeMenuEntry& entry = kAttributeMenuEntries[i];
-    std::string caption =
-        LanguageText(language, kCaptionsSection, entry.language_key, entry.default_caption);
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
-    info.fType = MFT_STRING;
-    info.wID = kAttributeMenuFirstId + i;
-    info.fState = HasAttribute(set, entry.attribute) ? MFS_CHECKED : MFS_UNCHECKED;
-    info.dwTypeData = caption.data();
-    if (images != nullptr && images[i] != nullptr) {
-      info.fMask |= MIIM_BITMAP;
-      info.hbmpItem = images[i];
-    }
-    InsertMenuItemA(menu, i, TRUE, &info);
+    const LanguageKey key{kCaptionsSection, entry.language_key, entry.default_caption};
+    items.push_back({language.Text(key),
+                     kAttributeMenuFirstId + i,
+                     HasAttribute(set, entry.attribute) ? UINT{MF_CHECKED} : 0,
+                     images != nullptr ? images[i] : nullptr,
+                     {}});
   }
-  return menu;
+  return BuildMenu(items);
 }
 
 std::optional<DirAttribute> ShowAttributeMenu(HWND owner, POINT screen_point,
@@ -49,17 +37,9 @@ std::optional<DirAttribute> ShowAttributeMenu(HWND owner, POINT screen_point,
                                               const LanguageTable& language,
                                               const HBITMAP* images) {
   HMENU menu = BuildAttributeMenu(set, language, images);
-  if (menu == nullptr) return std::nullopt;
-  // The owner must be foreground, or the menu does not close when the user clicks elsewhere.
-  SetForegroundWindow(owner);
-  UINT id = static_cast<UINT>(TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                                             screen_point.x, screen_point.y, 0, owner, nullptr));
-  DestroyMenu(menu);
+  const UINT id = ShowMenu(owner, menu, screen_point);
+  if (menu != nullptr) DestroyMenu(menu);
   return AttributeFromMenuId(id);
-}
-
-AttributeLetterField::~AttributeLetterField() {
-  if (edit_ != nullptr) RemoveWindowSubclass(edit_, SubclassProc, kSubclassId);
 }
 
 bool AttributeLetterField::Create(HWND parent, int id, const RECT& bounds,
@@ -79,7 +59,7 @@ bool AttributeLetterField::Attach(HWND edit, std::function<void()> on_closed) {
   on_closed_ = std::move(on_closed);
   edit_ = edit;
   SendMessageA(edit_, EM_LIMITTEXT, 4, 0);
-  return SetWindowSubclass(edit_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  return Subclass(edit_);
 }
 
 void AttributeLetterField::Open() {
@@ -122,15 +102,7 @@ std::string AttributeLetterField::Text() const {
   return buffer;
 }
 
-LRESULT CALLBACK AttributeLetterField::SubclassProc(HWND hwnd, UINT message, WPARAM wparam,
-                                                    LPARAM lparam, UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<AttributeLetterField*>(data);
-  if (self == nullptr) return DefSubclassProc(hwnd, message, wparam, lparam);
-  return GuardWindowProc(self->logger_, "edit_Attrib", LRESULT{0},
-                         [&] { return self->OnMessage(message, wparam, lparam); });
-}
-
-LRESULT AttributeLetterField::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT AttributeLetterField::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CHAR: {
       char typed = static_cast<char>(wparam);
@@ -148,20 +120,19 @@ LRESULT AttributeLetterField::OnMessage(UINT message, WPARAM wparam, LPARAM lpar
     }
     case WM_GETDLGCODE:
       // Escape must reach the field instead of closing a dialog around it.
-      return DefSubclassProc(edit_, message, wparam, lparam) | DLGC_WANTALLKEYS;
+      return DefaultHandling(edit_, message, wparam, lparam) | DLGC_WANTALLKEYS;
     case WM_KILLFOCUS: {
-      LRESULT result = DefSubclassProc(edit_, message, wparam, lparam);
+      LRESULT result = DefaultHandling(edit_, message, wparam, lparam);
       Close();
       return result;
     }
     case WM_NCDESTROY: {
       HWND edit = edit_;
-      RemoveWindowSubclass(edit, SubclassProc, kSubclassId);
       edit_ = nullptr;
-      return DefSubclassProc(edit, message, wparam, lparam);
+      return DefaultHandling(edit, message, wparam, lparam);
     }
   }
-  return DefSubclassProc(edit_, message, wparam, lparam);
+  return DefaultHandling(edit_, message, wparam, lparam);
 }
 
 }  // namespace kestrix

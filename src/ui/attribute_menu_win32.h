@@ -12,10 +12,9 @@
 #include <optional>
 #include <string>
 
-#include "app/error_log.h"
 #include "create/attribute_editor.h"
-#include "platform/win32/windows_api.h"
 #include "settings/language_table.h"
+#include "ui/window.h"
 
 namespace kestrix {
 
@@ -43,13 +42,12 @@ std::optional<DirAttribute> ShowAttributeMenu(HWND owner, POINT screen_point,
 // `edit_Attrib`: a borderless one-line edit that shows lower case and at most four
 // characters, hidden and disabled until opened. Typed characters pass the letter filter;
 // losing the focus or Escape closes it.
-class AttributeLetterField {
+class AttributeLetterField : public Window {
  public:
   AttributeLetterField(AttributeEditor& editor, ErrorLogger* logger)
-      : editor_(editor), logger_(logger) {}
-  AttributeLetterField(const AttributeLetterField&) = delete;
-  AttributeLetterField& operator=(const AttributeLetterField&) = delete;
-  ~AttributeLetterField();
+      : Window("edit_Attrib"), editor_(editor) {
+    SetErrorLogger(logger);
+  }
 
   // Creates the edit as a child of `parent` with the control id `id` at `bounds` (client
   // pixels). `on_closed` runs after the field closed (the image goes back to normal).
@@ -70,13 +68,10 @@ class AttributeLetterField {
   void ShowUpdate(const AttributeUpdate& update);
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
-                                       UINT_PTR id, DWORD_PTR data);
-  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) override;
   std::string Text() const;
 
   AttributeEditor& editor_;
-  ErrorLogger* logger_;
   HWND edit_ = nullptr;
   std::function<void()> on_closed_;
   bool closing_ = false;

@@ -76,12 +76,8 @@ enum MainMenuId : int {
   kMenu_UserGuide,
   kMenu_About,
   kMenu_NewApp1,
-  // The variables popup: fixed items from here, in the order of their table.
+  // The variables popup's items from here, in the order they are shown.
   kMenu_VariableFirst = 3100,
-  // Environment items "envVar_" + n: kMenu_EnvVarFirst + n - 1.
-  kMenu_EnvVarFirst = 3300,
-  // User applications "uapp_" + ID, in the order they were added.
-  kMenu_UserAppFirst = 3800,
 };
 
 // The window timer of the live preview.

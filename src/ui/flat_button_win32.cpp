@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/window_guard.h"
 #include "ui/dpi_win32.h"
 
 namespace kestrix {
@@ -40,73 +39,36 @@ COLORREF BlendColor(COLORREF base, COLORREF over, int share) {
              mix(GetBValue(base), GetBValue(over)));
 }
 
-FlatButton::~FlatButton() {
-  if (hwnd_ != nullptr) {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
-}
-
-bool FlatButton::RegisterClassOnce(HINSTANCE instance) {
-  WNDCLASSEXA existing = {};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(instance, kClassName, &existing)) return true;
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_HAND);
-  wc.lpszClassName = kClassName;
-  return RegisterClassExA(&wc) != 0;
-}
-
 bool FlatButton::Create(HWND parent, int id, const RECT& bounds, const char* caption,
                         ErrorLogger* logger) {
-  logger_ = logger;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (!RegisterClassOnce(instance)) return false;
-  CreateWindowExA(0, kClassName, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP, bounds.left,
-                  bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
-  return hwnd_ != nullptr;
+  SetErrorLogger(logger);
+  WNDCLASSEXA wc = {};
+  wc.style = CS_DBLCLKS;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursor(nullptr, IDC_HAND);
+  wc.lpszClassName = kClassName;
+  if (!RegisterClassOnce(wc)) return false;
+  return CreateOwnWindow(0, kClassName, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP, bounds, parent,
+                         id);
 }
 
 void FlatButton::SetGlyph(PngImage glyph) {
   glyph_ = std::move(glyph);
-  if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
+  if (hwnd() != nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void FlatButton::SetColors(const FlatButtonColors& colors) {
   colors_ = colors;
-  if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
+  if (hwnd() != nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-LRESULT CALLBACK FlatButton::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* button =
-        static_cast<FlatButton*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-    button->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(button));
-  }
-  auto* button = reinterpret_cast<FlatButton*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (button == nullptr) return DefWindowProcA(hwnd, message, wparam, lparam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    button->hwnd_ = nullptr;
-    return DefWindowProcA(hwnd, message, wparam, lparam);
-  }
-  return GuardWindowProc(button->logger_, "FlatButton", LRESULT{0},
-                         [&] { return button->HandleMessage(message, wparam, lparam); });
-}
-
-LRESULT FlatButton::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT FlatButton::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd_, &ps);
+      HDC dc = BeginPaint(hwnd(), &ps);
       Paint(dc);
-      EndPaint(hwnd_, &ps);
+      EndPaint(hwnd(), &ps);
       return 0;
     }
     case WM_PRINTCLIENT:
@@ -130,7 +92,7 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CAPTURECHANGED:
       if (pressed_) {
         pressed_ = false;
-        InvalidateRect(hwnd_, nullptr, FALSE);
+        InvalidateRect(hwnd(), nullptr, FALSE);
       }
       return 0;
     case WM_KEYDOWN:
@@ -147,29 +109,29 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE:
-      InvalidateRect(hwnd_, nullptr, FALSE);
+      InvalidateRect(hwnd(), nullptr, FALSE);
       return 0;
     case WM_SETTEXT: {
-      LRESULT result = DefWindowProcA(hwnd_, message, wparam, lparam);
-      InvalidateRect(hwnd_, nullptr, FALSE);
+      LRESULT result = DefWindowProcA(hwnd(), message, wparam, lparam);
+      InvalidateRect(hwnd(), nullptr, FALSE);
       return result;
     }
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wparam);
-      if (LOWORD(lparam) != 0) InvalidateRect(hwnd_, nullptr, FALSE);
+      if (LOWORD(lparam) != 0) InvalidateRect(hwnd(), nullptr, FALSE);
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(font_);
     default:
       break;
   }
-  return DefWindowProcA(hwnd_, message, wparam, lparam);
+  return DefWindowProcA(hwnd(), message, wparam, lparam);
 }
 
 void FlatButton::SetHovered(bool hovered) {
   if (hovered_ == hovered) return;
   hovered_ = hovered;
-  InvalidateRect(hwnd_, nullptr, FALSE);
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void FlatButton::OnMouseMove() {
@@ -177,7 +139,7 @@ void FlatButton::OnMouseMove() {
   TRACKMOUSEEVENT track = {};
   track.cbSize = sizeof track;
   track.dwFlags = TME_LEAVE;
-  track.hwndTrack = hwnd_;
+  track.hwndTrack = hwnd();
   TrackMouseEvent(&track);
   SetHovered(true);
 }
@@ -187,34 +149,34 @@ void FlatButton::OnMouseLeave() {
 }
 
 void FlatButton::OnButtonDown() {
-  if (!IsWindowEnabled(hwnd_)) return;
-  SetFocus(hwnd_);
-  SetCapture(hwnd_);
+  if (!IsWindowEnabled(hwnd())) return;
+  SetFocus(hwnd());
+  SetCapture(hwnd());
   pressed_ = true;
-  InvalidateRect(hwnd_, nullptr, FALSE);
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void FlatButton::OnButtonUp(LPARAM lparam) {
   if (!pressed_) return;
   pressed_ = false;
   ReleaseCapture();
-  InvalidateRect(hwnd_, nullptr, FALSE);
+  InvalidateRect(hwnd(), nullptr, FALSE);
   RECT client;
-  GetClientRect(hwnd_, &client);
+  GetClientRect(hwnd(), &client);
   const POINT at = {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
   if (PtInRect(&client, at)) Click();
 }
 
 void FlatButton::Click() {
-  if (!IsWindowEnabled(hwnd_)) return;
-  const int id = GetDlgCtrlID(hwnd_);
-  SendMessageA(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-               reinterpret_cast<LPARAM>(hwnd_));
+  if (!IsWindowEnabled(hwnd())) return;
+  const int id = GetDlgCtrlID(hwnd());
+  SendMessageA(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(hwnd()));
 }
 
 void FlatButton::Paint(HDC target) {
   RECT client;
-  GetClientRect(hwnd_, &client);
+  GetClientRect(hwnd(), &client);
   if (client.right <= 0 || client.bottom <= 0) return;
   HDC memory = CreateCompatibleDC(target);
   HBITMAP canvas = CreateCompatibleBitmap(target, client.right, client.bottom);
@@ -232,8 +194,8 @@ void FlatButton::Paint(HDC target) {
 }
 
 void FlatButton::DrawFace(HDC dc, const RECT& client) {
-  const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
-  const int dpi = DpiOf(hwnd_);
+  const bool enabled = IsWindowEnabled(hwnd()) != FALSE;
+  const int dpi = SystemDpi();
   COLORREF face = colors_.face;
   if (enabled && pressed_)
     face = BlendColor(colors_.face, colors_.accent, kTintPressed);
@@ -244,7 +206,7 @@ void FlatButton::DrawFace(HDC dc, const RECT& client) {
 
   HGDIOBJ old_font = SelectObject(
       dc, font_ != nullptr ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
-  const std::string caption = WindowText(hwnd_);
+  const std::string caption = WindowText(hwnd());
   RECT text_size = {0, 0, 0, 0};
   if (!caption.empty()) DrawTextA(dc, caption.c_str(), -1, &text_size, DT_SINGLELINE | DT_CALCRECT);
   const int glyph_side = glyph_.IsEmpty() ? 0 : ScaleForDpi(kGlyphSide96, dpi);
@@ -272,7 +234,7 @@ void FlatButton::DrawFace(HDC dc, const RECT& client) {
   }
   SelectObject(dc, old_font);
 
-  if (GetFocus() == hwnd_) {
+  if (GetFocus() == hwnd()) {
     const int inset = ScaleForDpi(3, dpi);
     RECT focus = {client.left + inset, client.top + inset, client.right - inset,
                   client.bottom - inset};

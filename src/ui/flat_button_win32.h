@@ -5,9 +5,8 @@
 // A click (mouse, Space, Enter or BM_CLICK) sends WM_COMMAND with BN_CLICKED to the parent,
 // as a push button does. Painting goes through a memory bitmap, so hover changes never
 // flicker. The caption is the window text.
-#include "app/error_log.h"
 #include "platform/win32/png_image_win32.h"
-#include "platform/win32/windows_api.h"
+#include "ui/window.h"
 
 namespace kestrix {
 
@@ -17,21 +16,17 @@ struct FlatButtonColors {
   COLORREF accent = RGB(0x35, 0x9C, 0xEB);  // frame and tint while hovered or pressed
 };
 
-class FlatButton {
+class FlatButton : public Window {
  public:
   static constexpr char kClassName[] = "KestrixFlatButton";
   // The glyph's side at 96 DPI; it is drawn scaled to the window's DPI.
   static constexpr int kGlyphSide96 = 16;
 
-  FlatButton() = default;
-  FlatButton(const FlatButton&) = delete;
-  FlatButton& operator=(const FlatButton&) = delete;
-  ~FlatButton();
+  FlatButton() : Window("FlatButton") {}
 
   // Creates the button as a child of `parent` at `bounds` (pixels). False on failure.
   bool Create(HWND parent, int id, const RECT& bounds, const char* caption,
               ErrorLogger* logger = nullptr);
-  HWND hwnd() const { return hwnd_; }
 
   void SetGlyph(PngImage glyph);
   const PngImage& Glyph() const { return glyph_; }
@@ -41,9 +36,7 @@ class FlatButton {
   bool IsPressed() const { return pressed_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  static bool RegisterClassOnce(HINSTANCE instance);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnMouseMove();
   void OnMouseLeave();
   void OnButtonDown();
@@ -53,8 +46,6 @@ class FlatButton {
   void DrawFace(HDC dc, const RECT& client);
   void SetHovered(bool hovered);
 
-  HWND hwnd_ = nullptr;
-  ErrorLogger* logger_ = nullptr;
   PngImage glyph_;
   FlatButtonColors colors_;
   HFONT font_ = nullptr;

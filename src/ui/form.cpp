@@ -1,21 +1,14 @@
 #include "ui/form.h"
 
+#include "ui/dpi_win32.h"
+
 namespace kestrix {
 
-Form::~Form() {
-  if (hwnd_ != nullptr) {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
-}
-
 bool Form::RegisterFormClass(HINSTANCE instance, const char* class_name) {
-  WNDCLASSEXA existing = {};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(instance, class_name, &existing)) return true;
   WNDCLASSEXA wc = {};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WindowProc;
+  // Registered already: the icons need not be loaded again.
+  if (GetClassInfoExA(instance, class_name, &wc)) return true;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -24,16 +17,16 @@ bool Form::RegisterFormClass(HINSTANCE instance, const char* class_name) {
   wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
                                              GetSystemMetrics(SM_CXSMICON),
                                              GetSystemMetrics(SM_CYSMICON), 0));
-  return RegisterClassExA(&wc) != 0;
+  return RegisterClassOnce(wc);
 }
 
 bool Form::CreateForm(HINSTANCE instance, const char* class_name, const char* title, DWORD style,
-                      int width, int height) {
-  form_name_ = class_name;
+                      int width, int height, HWND owner) {
+  SetName(class_name);
   if (!RegisterFormClass(instance, class_name)) return false;
-  CreateWindowExA(0, class_name, title, style, CW_USEDEFAULT, CW_USEDEFAULT, Scale96(width),
-                  Scale96(height), nullptr, nullptr, instance, this);
-  return hwnd_ != nullptr;
+  const RECT bounds = {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + Scale96(width),
+                       CW_USEDEFAULT + Scale96(height)};
+  return CreateOwnWindow(0, class_name, title, style, bounds, owner, 0);
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -41,33 +34,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT Form::DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) {
-  return DefWindowProcA(hwnd_, message, wparam, lparam);
+  return DefWindowProcA(hwnd(), message, wparam, lparam);
 }
 
-int Form::Scale96(int value) {
-  HDC screen = GetDC(nullptr);
-  int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
-  return MulDiv(value, dpi > 0 ? dpi : 96, 96);
-}
-
-LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    auto* form = static_cast<Form*>(create->lpCreateParams);
-    form->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (form == nullptr) return DefWindowProcA(hwnd, message, wparam, lparam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    form->hwnd_ = nullptr;
-    return DefWindowProcA(hwnd, message, wparam, lparam);
-  }
-  LRESULT result = 0;
-  if (form->Guarded([&] { result = form->HandleMessage(message, wparam, lparam); })) return result;
-  return DefWindowProcA(hwnd, message, wparam, lparam);
+LRESULT Form::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) {
+  return HandleMessage(message, wparam, lparam);
 }
 
 int RunMessageLoop() {

@@ -7,7 +7,9 @@
 #include "app/window_placement.h"
 #include "base/text_utils.h"
 #include "host/foreground_win32.h"
+#include "names/user_apps.h"
 #include "platform/win32/window_handle_win32.h"
+#include "ui/menu.h"
 
 namespace kestrix {
 
@@ -28,18 +30,21 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
       services_(std::move(services)),
       view_(*this),
       settings_(
-          services_.files, services_.environment, services_.message_boxes,
-          [this]() -> const LanguageTable& {
-            return services_.language != nullptr ? *services_.language : english_;
-          },
-          SettingsFilePath(services_.exe_path)) {}
+          services_.files, services_.environment, &services_.message_boxes,
+          [this]() -> const LanguageTable& { return Lang(); },
+          SettingsFilePath(services_.exe_path)),
+      look_(
+          controls_, services_.files, &services_.logger, ProgramDirOf(services_.exe_path),
+          {[this] { return Text(lng::program::kMore); },
+           [this] { return controls_.Text(kId_MkDirExt); }, [this] { return image_.FieldOpen(); }}),
+      batch_(
+          controls_, [this](const std::string& text) { SetListText(text); },
+          [this](bool descending) { look_.ShowSignImage(descending); }) {
+  SetErrorLogger(&services_.logger);
+}
 
 Ttc_KestrixForm::~Ttc_KestrixForm() {
-  if (PopupMenu_Add != nullptr) DestroyMenu(PopupMenu_Add);
-  if (PopupMenu_Options != nullptr) DestroyMenu(PopupMenu_Options);
   if (hwnd() != nullptr) DestroyWindow(hwnd());
-  if (font_ != nullptr) DeleteObject(font_);
-  if (italic_font_ != nullptr) DeleteObject(italic_font_);
 }
 
 bool Ttc_KestrixForm::Create(HINSTANCE instance) {
@@ -49,10 +54,16 @@ bool Ttc_KestrixForm::Create(HINSTANCE instance) {
                   kInitialHeight))
     return false;
   CreateControls(instance);
-  AttachAttributeField();
+  image_.Attach(instance, Control(kId_img_ChangeDirAttrib), Control(kId_edit_Attrib), [this] {
+    // Escape leaves the focus on the hidden field or hands it to the window; a click
+    // elsewhere has moved it to its target already.
+    HWND focus = GetFocus();
+    if (focus == nullptr || focus == Control(kId_edit_Attrib) || focus == hwnd())
+      SetFocus(VisibleInput());
+  });
   ApplyCaptions();
   FillTemplates();
-  MoveControl(kId_MkDirExt, 336, 44);
+  controls_.MoveTo(kId_MkDirExt, 336, 44);
   RelayoutForMode(true);
   bool show = false;
   Guarded([&] { show = FormCreate(); });
@@ -66,6 +77,18 @@ void Ttc_KestrixForm::Show(int show_command) {
   Guarded([&] { FormShow(); });
 }
 
+void Ttc_KestrixForm::LoadLanguage() {
+  app_.CurrentRoutine = "LoadLanguage";
+  const std::string setting = settings_.LanguageSetting();
+  const LanguageSources sources{services_.files, services_.resources,
+                                ProgramDirOf(services_.exe_path)};
+  language_ = ::kestrix::LoadLanguage(sources, setting, pending_language_, services_.args);
+  look_.FixComponentsCharCoding(activation_, language_.font_charset);
+  ApplyCaptions();
+  FillTemplates();
+  controls_.SetText(kId_lbl_s_more, Text(lng::program::kMore));
+}
+
 void Ttc_KestrixForm::FormShow() {
   app_.CurrentRoutine = "FormShow";
   if (!SelectsSuggestedNameOnShow(startup_.dir_prefix_active, startup_.dir_suffix_active,
@@ -73,8 +96,8 @@ void Ttc_KestrixForm::FormShow() {
     return;
   HWND input = VisibleInput();
   SetFocus(input);
-  TextSelection selection = SuggestedNameSelection(WindowText(input), app_.Snapshot.SelectedName);
-  Select(input, selection);
+  TextSelection selection = SuggestedNameSelection(Edit(input).Text(), app_.Snapshot.SelectedName);
+  controls_.Select(input, selection);
 }
 
 bool Ttc_KestrixForm::FormCreate() {
@@ -82,8 +105,7 @@ bool Ttc_KestrixForm::FormCreate() {
   app_.CurrentRoutine = "FormCreate";
   app_.HostPresent = false;
   if (app_.Snapshot.HostWindow == 0) {
-    MessageBoxA(nullptr, Text(lng::errors::kTCError).c_str(),
-                kApplicationTitle, MB_OK);
+    MessageBoxA(nullptr, Text(lng::errors::kTCError).c_str(), kApplicationTitle, MB_OK);
     PostQuitMessage(0);
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
     return false;
@@ -93,7 +115,6 @@ bool Ttc_KestrixForm::FormCreate() {
   char current_dir[MAX_PATH] = {};
   DWORD length = GetCurrentDirectoryA(MAX_PATH, current_dir);
   app_.Snapshot.CurrentPath = std::string(1, length > 0 ? current_dir[0] : 'C') + ":\\";
-  SetErrorLogger(services_.logger);
   DragAcceptFiles(hwnd(), TRUE);
   settings_.LoadStartup();
   flags_.TC8B10Method = startup_.tc8b10_method;
@@ -101,20 +122,7 @@ bool Ttc_KestrixForm::FormCreate() {
   flags_.TC8B10FuncChecked = startup_.tc8b10_func_checked;
   affixes_ = {startup_.dir_prefix, startup_.dir_prefix_active, startup_.dir_suffix,
               startup_.dir_suffix_active};
-  ApplyStartupSettings();
-  WindowHandle self = FromHwnd(hwnd());
-  commands_.emplace(services_.windows, services_.environment, self);
-  snapshot_.emplace(app_.Snapshot, flags_, affixes_, services_.windows, services_.files, focus_,
-                    *commands_, view_, self);
-  snapshot_->Acquire();
-  if (terminated_) return false;
-  SetText(kId_MkDirExt, GetText(kId_MkDir));
-  PlaceWindow();
-  SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
-  return true;
-}
 
-void Ttc_KestrixForm::ApplyStartupSettings() {
   if (startup_.window_style != WindowStyle::kOwnBorder) {
     LONG_PTR ex_style = GetWindowLongPtrA(hwnd(), GWL_EXSTYLE);
     ex_style |= startup_.window_style == WindowStyle::kDialogBorder ? WS_EX_DLGMODALFRAME
@@ -131,6 +139,16 @@ void Ttc_KestrixForm::ApplyStartupSettings() {
   if (startup_.always_on_top)
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   ApplyTransparency(hwnd(), TransparencyFor(startup_.alpha_blend_value));
+  WindowHandle self = FromHwnd(hwnd());
+  commands_.emplace(services_.windows, services_.environment, self);
+  snapshot_.emplace(app_.Snapshot, flags_, affixes_, services_.windows, services_.files, focus_,
+                    *commands_, view_, self);
+  snapshot_->Acquire();
+  if (terminated_) return false;
+  SetListText(controls_.Text(kId_MkDir));
+  PlaceWindow();
+  SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
+  return true;
 }
 
 void Ttc_KestrixForm::PlaceWindow() {
@@ -174,30 +192,53 @@ void Ttc_KestrixForm::FormActivate() {
   if (!app_.HostPresent) return;
   app_.CurrentRoutine = "FormActivate";
   settings_.LoadActivation();
-  DiscoverUserApplications();
-  ApplyInitialMode(activation_.initial_mode, activation_.window_extended);
-  SetChecked(kId_option_replacements, activation_.replacements);
-  SetChecked(kId_option_enterdir, activation_.enter_directory);
-  SetChecked(kId_option_closewnd, activation_.close_window);
-  ApplyCustomName();
-  SetText(kId_lbl_s_more, Text(lng::program::kMore));
-  FixComponentsCharCoding();
-  ChangeColors();
-  SetOkEnabled(!Trim(GetText(kId_MkDir)).empty());
+  replace_chars_ = settings_.ReplaceCharValues();
+  UserAppIds_ =
+      DiscoverUserApps(services_.files, ProgramDirOf(services_.exe_path), startup_.disable_plugins);
+  switch (InitialModeFor(activation_.initial_mode, activation_.window_extended)) {
+    case InitialModeAction::kNormal:
+      ChangeToNormal();
+      break;
+    case InitialModeAction::kExtended:
+      ChangeToExt();
+      break;
+    case InitialModeAction::kBatch:
+      if (mode_ != MainMode::kBatch) btn_BatchDirClick();
+      break;
+    case InitialModeAction::kUnchanged:
+      break;
+  }
+  controls_.SetChecked(kId_option_replacements, activation_.replacements);
+  controls_.SetChecked(kId_option_enterdir, activation_.enter_directory);
+  controls_.SetChecked(kId_option_closewnd, activation_.close_window);
+  // A configured custom name replaces the host's suggestion.
+  if (activation_.suggested_name != SuggestedName::kHostItem)
+    controls_.SetText(kId_MkDir, Trim(activation_.custom_dir_name));
+  controls_.SetText(kId_lbl_s_more, Text(lng::program::kMore));
+  look_.FixComponentsCharCoding(activation_, language_.font_charset);
+  app_.CurrentRoutine = "ChangeColors";
+  look_.ChangeColors(activation_);
+  controls_.SetEnabled(activation_.flat_buttons ? kId_btn_ok_flat : kId_btn_ok,
+                       !Trim(controls_.Text(kId_MkDir)).empty());
+  // The fonts may have changed the path's width: the preview is placed after it again.
+  view_.ShowCurrentPath(controls_.Text(kId_lbl_currentPath));
+  preview_follows_.reset();
   HWND input = VisibleInput();
-  if (IsVisible(kId_MkDir)) {
-    MkDirChange();
+  if (mode_ == MainMode::kNormal) {
+    MkDirChange(Edit(mkdir_edit_).Text());
   } else {
-    if (!BatchModeActive_) SetText(kId_MkDirExt, GetText(kId_MkDirExt));
+    if (mode_ != MainMode::kBatch) SetListText(controls_.Text(kId_MkDirExt));
     MkDirExtChange();
   }
   // The first show selects the whole suggestion, so the first key replaces it.
-  const bool first_show = !activated_once_ && IsVisible(kId_MkDir);
+  const bool first_show = !activated_once_ && mode_ == MainMode::kNormal;
   activated_once_ = true;
   SetFocus(input);
-  Select(input, first_show ? TextSelection{0, std::string::npos}
-                           : TextSelection{WindowText(input).size(), 0});
-  if (activation_.initial_mode == InitialMode::kBatch) GenerateBatchDirList();
+  if (first_show)
+    controls_.Select(input, {0, std::string::npos});
+  else
+    controls_.CaretToEnd(input);
+  if (activation_.initial_mode == InitialMode::kBatch) batch_.GenerateBatchDirList();
 }
 
 bool Ttc_KestrixForm::FormCloseQuery() {
@@ -207,34 +248,16 @@ bool Ttc_KestrixForm::FormCloseQuery() {
   // option states.
   settings_.SaveClosing(
       {language_.current_id.empty() ? std::string(kDefaultLanguage) : language_.current_id,
-       IsChecked(kId_option_replacements), IsChecked(kId_option_enterdir),
-       IsChecked(kId_option_closewnd), flags_.TC8B10Method, flags_.TC8B10FixExt,
+       controls_.Checked(kId_option_replacements), controls_.Checked(kId_option_enterdir),
+       controls_.Checked(kId_option_closewnd), flags_.TC8B10Method, flags_.TC8B10FixExt,
        flags_.TC8B10FuncChecked});
   return true;
 }
 
-// A reply to a host query: the text up to its zero byte, never past the data.
-LRESULT Ttc_KestrixForm::HostReply(LPARAM lparam) {
-  const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
-  std::string text;
-  if (data != nullptr && data->lpData != nullptr) {
-    const char* bytes = static_cast<const char*>(data->lpData);
-    size_t length = 0;
-    while (length < data->cbData && bytes[length] != '\0') ++length;
-    text.assign(bytes, length);
-  }
-  if (snapshot_) snapshot_->OnHostReply(text);
-  return 1;
-}
-
-std::string Ttc_KestrixForm::Text(const LanguageKey& key) const {
-  const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
-  return language.Text(key);
-}
-
 void Ttc_KestrixForm::View::ShowCurrentPath(const std::string& shortened) {
+  form_.shown_path_ = shortened;
   HWND label = form_.Control(kId_lbl_currentPath);
-  SetWindowTextA(label, shortened.c_str());
+  form_.controls_.SetText(kId_lbl_currentPath, shortened);
   // The label is as wide as its text, so the preview follows it directly.
   HDC dc = GetDC(label);
   HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0));
@@ -244,26 +267,31 @@ void Ttc_KestrixForm::View::ShowCurrentPath(const std::string& shortened) {
   GetTextExtentPoint32A(dc, shortened.c_str(), static_cast<int>(shortened.size()), &size);
   SelectObject(dc, old);
   ReleaseDC(label, dc);
-  RECT rect = form_.ControlRect(kId_lbl_currentPath);
+  RECT rect = form_.controls_.Rect(kId_lbl_currentPath);
   SetWindowPos(label, nullptr, 0, 0, size.cx + 2, rect.bottom - rect.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::string Ttc_KestrixForm::View::NameText() {
-  return form_.GetText(kId_MkDir);
+  return form_.controls_.Text(kId_MkDir);
 }
 
 void Ttc_KestrixForm::View::SetNameText(const std::string& text) {
-  form_.SetText(kId_MkDir, text);
-  form_.MkDirChange();
+  form_.controls_.SetText(kId_MkDir, text);
+  form_.MkDirChange(Edit(form_.mkdir_edit_).Text());
 }
 
 void Ttc_KestrixForm::View::ShowTextFileItem(const std::string&) {
-  form_.SetVisible(kId_btn_loadFromFile, true);
+  form_.controls_.SetVisible(kId_btn_loadFromFile, true);
 }
 
+// After a refresh the preview follows the new path; the window follows the active list
+// when it is placed on it.
 void Ttc_KestrixForm::View::RefreshDone() {
-  form_.AfterRefresh();
+  form_.RerunPreview();
+  if (form_.activation_.window_position == WindowPosition::kHostPane &&
+      !form_.services_.windows.IsIconic(form_.app_.Snapshot.HostWindow))
+    form_.PlaceWindow();
 }
 
 void Ttc_KestrixForm::View::Terminate() {
@@ -272,79 +300,9 @@ void Ttc_KestrixForm::View::Terminate() {
   PostQuitMessage(0);
 }
 
-void Ttc_KestrixForm::FormClose() {
-  app_.CurrentRoutine = "FormClose";
-}
-
 void Ttc_KestrixForm::FormDestroy() {
   app_.CurrentRoutine = "FormDestroy";
   KillTimer(hwnd(), kTimer_LiveReplacements);
-}
-
-// --- Control helpers -----------------------------------------------------------------
-
-std::string Ttc_KestrixForm::WindowText(HWND control) const {
-  int length = GetWindowTextLengthA(control);
-  std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-  int got = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
-}
-
-void Ttc_KestrixForm::SetText(int id, const std::string& text) {
-  if (GetText(id) != text) SetWindowTextA(Control(id), text.c_str());
-  // Not every edit control reports a text set by its owner; the list's handler must run.
-  if (id == kId_MkDirExt) ListMayHaveChanged();
-}
-
-std::string Ttc_KestrixForm::GetText(int id) const {
-  return WindowText(Control(id));
-}
-
-// The control's own visibility flag: the window itself may still be hidden.
-bool Ttc_KestrixForm::IsVisible(int id) const {
-  return (GetWindowLongPtrA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-void Ttc_KestrixForm::SetVisible(int id, bool visible) {
-  if (IsVisible(id) != visible) ShowWindow(Control(id), visible ? SW_SHOWNA : SW_HIDE);
-}
-
-void Ttc_KestrixForm::SetEnabled(int id, bool enabled) {
-  EnableWindow(Control(id), enabled ? TRUE : FALSE);
-}
-
-bool Ttc_KestrixForm::IsChecked(int id) const {
-  return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Ttc_KestrixForm::SetChecked(int id, bool checked) {
-  SendMessageA(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-TextSelection Ttc_KestrixForm::Selection(HWND control) const {
-  DWORD start = 0;
-  DWORD end = 0;
-  if (control == Control(kId_MkDir) || control == mkdir_edit_) {
-    LRESULT both = SendMessageA(Control(kId_MkDir), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
-                                reinterpret_cast<LPARAM>(&end));
-    (void)both;
-  } else {
-    SendMessageA(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-  }
-  return {start, end >= start ? end - start : 0};
-}
-
-void Ttc_KestrixForm::Select(HWND control, TextSelection selection) {
-  const size_t length = WindowText(control).size();
-  const size_t start = std::min(selection.start, length);
-  const size_t end =
-      selection.length == std::string::npos ? length : std::min(length, start + selection.length);
-  if (control == Control(kId_MkDir) || control == mkdir_edit_)
-    SendMessageA(mkdir_edit_, EM_SETSEL, start, end);
-  else
-    SendMessageA(control, EM_SETSEL, start, end);
 }
 
 // --- Messages ------------------------------------------------------------------------
@@ -373,55 +331,103 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       returning_from_other_app_ = false;
       return 0;
     case WM_ACTIVATEAPP:
+      // Judged once the switch is complete: the active window is not yet set while the
+      // application is told, and another application must finish its own activation
+      // before the foreground is taken back.
       // Sent before WM_ACTIVATE when the switch comes from another program.
       returning_from_other_app_ = wparam != FALSE;
-      ApplicationActivation(wparam != FALSE);
+      if (app_.HostPresent && !terminated_)
+        PostMessageA(hwnd(), kMsg_AfterActivation, wparam != FALSE ? 1 : 0, 0);
       break;
     case kMsg_AfterActivation:
-      AfterApplicationActivation(wparam != 0);
+      // The switch is complete: the window may insist on staying active, and the host may
+      // be re-read on every return.
+      if (terminated_) return 0;
+      if (wparam == 0) {
+        if (startup_.always_active) ForceForeground(hwnd());
+      } else if (flags_.TC8B10Method && activation_.refresh_on_activate && snapshot_ &&
+                 GetActiveWindow() == hwnd()) {
+        snapshot_->Refresh();
+      }
       return 0;
     case WM_LBUTTONDOWN:
       CheckAndTurnOffPathEditing();
       break;
-    case WM_COPYDATA:
-      return HostReply(lparam);
+    case WM_COPYDATA: {
+      // A reply to a host query: the text up to its zero byte, never past the data.
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
+      std::string text;
+      if (data != nullptr && data->lpData != nullptr) {
+        const char* bytes = static_cast<const char*>(data->lpData);
+        size_t length = 0;
+        while (length < data->cbData && bytes[length] != '\0') ++length;
+        text.assign(bytes, length);
+      }
+      if (snapshot_) snapshot_->OnHostReply(text);
+      return 1;
+    }
     case WM_DROPFILES:
       AcceptFiles(reinterpret_cast<HDROP>(wparam));
       return 0;
     case WM_TIMER:
-      if (wparam == kTimer_LiveReplacements) LiveReplacementsTimer();
+      if (wparam == kTimer_LiveReplacements && startup_.live_replacements) RerunPreview();
       return 0;
     case WM_COMMAND: {
       const int id = LOWORD(wparam);
       const int code = HIWORD(wparam);
       if (lparam == 0) {
-        VariableMenuClick(id);
+        if (std::optional<std::string> token = variables_menu_.TokenFor(static_cast<UINT>(id)))
+          InsertVariable(*token);
         return 0;
       }
+      const auto affix_settings = [this](bool prefix) {
+        return settings_.List(prefix ? kPrefixListSection : kSuffixListSection);
+      };
+      if (batch_.OnCommand(id, code, affix_settings, Text(lng::program::kSubdir))) return 0;
       switch (id) {
         case kId_MkDir:
-          if (code == CBN_EDITCHANGE) NameMayHaveChanged();
-          if (code == CBN_SELCHANGE) PostMessageA(hwnd(), WM_APP, kId_MkDir, 0);
-          if (code == CBN_DROPDOWN || code == CBN_CLOSEUP) MkDirDropDown(code == CBN_DROPDOWN);
+          if (code == CBN_EDITCHANGE) {
+            ChangeReported_ = mkdir_edit_;
+            InputMayHaveChanged(mkdir_edit_);
+          }
+          if (code == CBN_SELCHANGE) PostMessageA(hwnd(), kMsg_ChoiceDone, kId_MkDir, 0);
+          if (code == CBN_DROPDOWN) {
+            app_.CurrentRoutine = "LoadMkDirHistory";
+            history_.Load();
+          }
+          if (code == CBN_DROPDOWN || code == CBN_CLOSEUP) {
+            SetFocus(Control(kId_MkDir));
+            controls_.CaretToEnd(Control(kId_MkDir));
+          }
           break;
         case kId_btn_undo:
-          if (code == BN_CLICKED) btn_undoClick();
+          if (code != BN_CLICKED) break;
+          app_.CurrentRoutine = "btn_undoClick";
+          history_.Undo(VisibleInput());
+          MkDirChange(Edit(mkdir_edit_).Text());
           break;
         case kId_btn_loadFromFile:
           if (code == BN_CLICKED) btn_loadFromFileClick();
           break;
         case kId_edit_Attrib:
-          if (code == EN_CHANGE) edit_AttribChange();
+          if (code == EN_CHANGE)
+            if (std::optional<std::string> title =
+                    image_.FieldChanged(app_title_, InputModeOf(mode_)))
+              SetWindowTextA(hwnd(), title->c_str());
           break;
         case kId_MkDirExt:
-          if (code == EN_CHANGE) ListMayHaveChanged();
+          if (code == EN_CHANGE) {
+            ChangeReported_ = Control(kId_MkDirExt);
+            InputMayHaveChanged(Control(kId_MkDirExt));
+          }
           break;
         case kId_btn_ok:
         case kId_btn_ok_flat:
           if (code == BN_CLICKED) btn_okClick();
           break;
         case IDOK:
-          if (OkEnabled()) btn_okClick();
+          if (controls_.Enabled(activation_.flat_buttons ? kId_btn_ok_flat : kId_btn_ok))
+            btn_okClick();
           break;
         case kId_btn_cancel:
         case kId_btn_cancel_flat:
@@ -429,13 +435,25 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
           if (code == BN_CLICKED) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
           break;
         case kId_btn_extended:
-          if (code == BN_CLICKED) btn_extendedClick();
+          if (code != BN_CLICKED) break;
+          if (mode_ == MainMode::kNormal)
+            ChangeToExt();
+          else
+            ChangeToNormal();
           break;
         case kId_btn_BatchDir:
           if (code == BN_CLICKED) btn_BatchDirClick();
           break;
         case kId_btn_addRep:
-          if (code == BN_CLICKED) btn_addRepClick();
+          if (code == BN_CLICKED) {
+            // btn_addRepClick: the variables popup below the button.
+            PrepareVariablesMenu();
+            RECT rect;
+            GetWindowRect(Control(kId_btn_addRep), &rect);
+            const UINT command = ShowMenu(hwnd(), variables_menu_.Menu(), {rect.left, rect.bottom});
+            if (std::optional<std::string> token = variables_menu_.TokenFor(command))
+              InsertVariable(*token);
+          }
           break;
         case kId_btn_options:
         case kId_btn_options_flat:
@@ -453,27 +471,29 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         case kId_option_closewnd:
         case kId_option_enterdir:
         case kId_option_replacements:
-          if (code == BN_CLICKED) option_Click(id);
+          // option_Click: the focus goes back to the input, unless batch mode owns the box.
+          if (code == BN_CLICKED && !(id == kId_option_replacements && mode_ == MainMode::kBatch))
+            SetFocus(VisibleInput());
           break;
         case kId_cmbox_Templates:
-          if (code == CBN_DROPDOWN) cmbox_TemplatesDropDown();
+          if (code == CBN_DROPDOWN) {
+            TemplateListOpen_ = true;
+            // The name as it was before the list opened is what undo brings back.
+            history_.Remember(controls_.Text(kId_MkDir));
+            FillTemplates();
+          }
           if (code == CBN_SELENDOK) cmbox_TemplatesChange();
           if (code == CBN_KILLFOCUS) TemplateListOpen_ = false;
-          break;
-        case kId_edit_from:
-        case kId_edit_to:
-        case kId_edit_stepby:
-        case kId_edit_digits:
-          if (code == EN_CHANGE && BatchModeActive_) BatchFieldEdited(id);
-          break;
-        case kId_chck_digitsAuto:
-          if (code == BN_CLICKED && IsChecked(id)) BatchFieldEdited(kId_edit_to);
           break;
         case kId_img_ChangeDirAttrib:
           if (code == STN_CLICKED) img_ChangeDirAttribClick();
           break;
         case kId_lbl_s_newfolder:
-          if (code == STN_CLICKED) lbl_s_newfolderClick();
+          // lbl_s_newfolderClick: the host's path is read again.
+          if (code == STN_CLICKED && snapshot_) {
+            CheckAndTurnOffPathEditing();
+            snapshot_->Refresh();
+          }
           break;
         case kId_lbl_currentPath:
         case kId_lbl_newdirname:
@@ -483,26 +503,6 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
           if (code == EN_CHANGE) edit_curdirnameChange();
           if (code == EN_KILLFOCUS) CheckAndTurnOffPathEditing();
           break;
-        case kId_btn_sign:
-          if (code == BN_CLICKED) btn_signClick();
-          break;
-        case kId_cmbx_prefix:
-        case kId_cmbx_suffix:
-          if (code == CBN_DROPDOWN) OpenAffixList(id);
-          if (code == CBN_EDITCHANGE && BatchModeActive_) GenerateBatchDirList();
-          if (code == CBN_SELCHANGE) PostMessageA(hwnd(), WM_APP, id, 0);
-          break;
-        case kId_btn_setSuffix:
-          if (code == BN_CLICKED) btn_setSuffixClick();
-          break;
-        case kId_memo_suffix:
-          if (code == EN_CHANGE) memo_suffixChange();
-          break;
-        case kId_rb_Decimal:
-        case kId_rb_Roman:
-        case kId_rb_ABC:
-          if (code == BN_CLICKED && BatchModeActive_) NumberFormClick(id);
-          break;
       }
       return 0;
     }
@@ -510,41 +510,43 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       const auto* header = reinterpret_cast<const NMHDR*>(lparam);
       if (header != nullptr && header->code == UDN_DELTAPOS) {
         // After the arrow changed the number, the list takes the focus again.
-        PostMessageA(hwnd(), WM_APP + 1, header->idFrom, 0);
+        PostMessageA(hwnd(), kMsg_UpDownDone, header->idFrom, 0);
       }
       break;
     }
-    case WM_APP:
+    case kMsg_ChoiceDone:
       // A drop-down choice: its text is in the field only once the selection message ends.
       if (wparam == kId_MkDir) {
-        MkDirSelect();
-      } else if (BatchModeActive_) {
-        GenerateBatchDirList();
+        app_.CurrentRoutine = "MkDirSelect";
+        history_.Picked();
+        MkDirChange(Edit(mkdir_edit_).Text());
+      } else if (mode_ == MainMode::kBatch) {
+        batch_.GenerateBatchDirList();
       }
       return 0;
-    case WM_APP + 1:
-      if (wparam == kId_updown_digits) SetChecked(kId_chck_digitsAuto, false);
+    case kMsg_UpDownDone:
+      if (wparam == kId_updown_digits) controls_.SetChecked(kId_chck_digitsAuto, false);
       SetFocus(Control(kId_MkDirExt));
-      Select(Control(kId_MkDirExt), {GetText(kId_MkDirExt).size(), 0});
+      controls_.CaretToEnd(Control(kId_MkDirExt));
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
-      if (LRESULT brush =
-              ControlColors(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)))
+      if (LRESULT brush = look_.ControlColors(message, reinterpret_cast<HDC>(wparam),
+                                              reinterpret_cast<HWND>(lparam)))
         return brush;
       break;
     case WM_ERASEBKGND:
-      EraseBackground(reinterpret_cast<HDC>(wparam));
+      look_.EraseBackground(hwnd(), reinterpret_cast<HDC>(wparam));
       return 1;
     case WM_MOUSEMOVE:
-      SetQuickButtons2Default(0);
+      look_.SetQuickButtons2Default(0);
       break;
     case WM_CLOSE:
       if (FormCloseQuery()) {
-        FormClose();
+        app_.CurrentRoutine = "FormClose";
         DestroyWindow(hwnd());
       }
       return 0;
@@ -557,16 +559,15 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
 }
 
 void Ttc_KestrixForm::ProcessTextModifier(const char* function_name) {
-  HWND field = IsVisible(kId_MkDir) ? Control(kId_MkDir) : Control(kId_MkDirExt);
-  const std::string text = WindowText(field);
+  HWND field = VisibleInput();
+  const std::string text = Edit(field).Text();
   PortableCharCase char_case;
-  ModifiedText modified = ::kestrix::ProcessTextModifier(
-      function_name, text, Selection(field),
-      IsVisible(kId_MkDir) ? InputMode::kNormal : InputMode::kExtended, startup_.intelli_modifiers,
-      char_case);
+  ModifiedText modified =
+      ::kestrix::ProcessTextModifier(function_name, text, controls_.Selection(field),
+                                     InputModeOf(mode_), startup_.intelli_modifiers, char_case);
   SetWindowTextA(field, modified.text.c_str());
   SetFocus(field);
-  Select(field, modified.selection);
+  controls_.Select(field, modified.selection);
   RerunPreview();
 }
 

@@ -163,14 +163,7 @@ const ControlSpec kControls[] = {
 void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
   INITCOMMONCONTROLSEX common = {sizeof common, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&common);
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = sizeof metrics;
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    font_ = CreateFontIndirectA(&metrics.lfMessageFont);
-    metrics.lfMessageFont.lfItalic = TRUE;
-    italic_font_ = CreateFontIndirectA(&metrics.lfMessageFont);
-  }
-  controls_.assign(kId_LastControl - kId_lbl_s_newfolder, nullptr);
+  HFONT font = look_.CreateDesignedFont();
   for (const ControlSpec& spec : kControls) {
     HWND parent = spec.parent != 0 ? Control(spec.parent) : hwnd();
     const int top = spec.anchor == Anchor::kInput ? kInputTop + spec.y : spec.y;
@@ -179,13 +172,13 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
                          Scale96(top) + Scale96(spec.height)};
     HWND control =
         std::strcmp(spec.class_name, FlatButton::kClassName) == 0
-            ? CreateFlatControl(spec.id, spec.text, spec.style, bounds)
+            ? look_.CreateFlatButton(parent, spec.id, spec.text, spec.style, bounds)
             : CreateWindowExA(spec.ex_style, spec.class_name, spec.text, spec.style, bounds.left,
                               bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
                               instance, nullptr);
-    controls_[spec.id - kId_lbl_s_newfolder] = control;
-    if (font_ != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), 0);
+    if (font != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    controls_.Add(spec.id, control);
   }
   // The group boxes were created last so that the controls over them take the clicks;
   // they must also paint first.
@@ -198,31 +191,30 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
                  {kId_updown_stepby, kId_edit_stepby, kBatchStepMin, kBatchStepMax},
                  {kId_updown_digits, kId_edit_digits, kBatchDigitsMin, kBatchDigitsMax}};
   for (const UpDown& u : updowns) {
-    SendMessageA(Control(u.updown), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Control(u.edit)), 0);
-    SendMessageA(Control(u.updown), UDM_SETRANGE32, u.low, u.high);
-    SendMessageA(Control(u.updown), UDM_SETPOS32, 0, ReadFieldValue(GetText(u.edit)));
+    const kestrix::UpDown updown(Control(u.updown));
+    updown.SetBuddy(Control(u.edit));
+    updown.SetRange(u.low, u.high);
+    updown.SetPosition(ReadFieldValue(controls_.Text(u.edit)));
   }
-  SetChecked(kId_rb_Decimal, true);
-  SetChecked(kId_chck_digitsAuto, true);
-  SetChecked(kId_option_closewnd, true);
-  SendMessageA(Control(kId_edit_Attrib), EM_LIMITTEXT, 4, 0);
+  controls_.SetChecked(kId_rb_Decimal, true);
+  controls_.SetChecked(kId_chck_digitsAuto, true);
+  controls_.SetChecked(kId_option_closewnd, true);
+  Edit(Control(kId_edit_Attrib)).LimitText(4);
   // The marker shares its place with the preview label, which is empty while the marker is
   // shown: it must lie above that label (an earlier sibling is drawn on top).
   HWND above_preview = GetWindow(Control(kId_lbl_newdirname), GW_HWNDPREV);
   SetWindowPos(Control(kId_lbl_s_more), above_preview != nullptr ? above_preview : HWND_TOP, 0, 0,
                0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  WatchHover(Control(kId_lbl_s_more));
-  WatchHover(Control(kId_lbl_s_newfolder));
+  look_.WatchHover();
   mkdir_edit_ = FindWindowExA(Control(kId_MkDir), nullptr, "EDIT", nullptr);
+  history_.SetNameEdit(mkdir_edit_);
   // Every control that can hold the focus passes its keys through the key table, so the
   // window's keys work wherever the focus is; a combo box's keys reach its own edit.
-  for (HWND control : controls_) {
-    SubclassInput(control);
-    if (HWND edit = FindWindowExA(control, nullptr, "EDIT", nullptr)) SubclassInput(edit);
+  for (HWND control : controls_.All()) {
+    input_hook_.Subclass(control);
+    if (HWND edit = FindWindowExA(control, nullptr, "EDIT", nullptr)) input_hook_.Subclass(edit);
   }
-
-  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                             hwnd(), nullptr, instance, nullptr);
+  look_.CreateTooltips(hwnd());
 }
 
 void Ttc_KestrixForm::ApplyCaptions() {
@@ -255,9 +247,9 @@ void Ttc_KestrixForm::ApplyCaptions() {
       {kId_btn_options_flat, lng::buttons::kBtnOptions},
       {kId_btn_loadFromFile, lng::buttons::kBtnLoad},
   };
-  for (const Caption& c : captions) SetText(c.id, Text(c.key));
-  SetText(kId_btn_extended, Mode() == MainMode::kNormal ? Text(lng::buttons::kBtnExtended)
-                                                        : Text(lng::buttons::kBtnNormal));
+  for (const Caption& c : captions) controls_.SetText(c.id, Text(c.key));
+  controls_.SetText(kId_btn_extended, mode_ == MainMode::kNormal ? Text(lng::buttons::kBtnExtended)
+                                                                 : Text(lng::buttons::kBtnNormal));
   // Each caption strip is as wide as its label.
   for (auto [strip, label] :
        {std::pair{kId_panelfix1, kId_Label21}, {kId_panelfix2, kId_Label22}}) {
@@ -265,7 +257,7 @@ void Ttc_KestrixForm::ApplyCaptions() {
     HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageA(Control(label), WM_GETFONT, 0, 0));
     HGDIOBJ old =
         SelectObject(dc, label_font != nullptr ? label_font : GetStockObject(DEFAULT_GUI_FONT));
-    std::string caption = GetText(label);
+    std::string caption = controls_.Text(label);
     SIZE size = {};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
     SelectObject(dc, old);
@@ -273,7 +265,7 @@ void Ttc_KestrixForm::ApplyCaptions() {
     int width = size.cx + Scale96(4);
     SetWindowPos(Control(label), nullptr, 0, 0, size.cx + 1, Scale96(15),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT rect = ControlRect(strip);
+    RECT rect = controls_.Rect(strip);
     SetWindowPos(Control(strip), nullptr, 0, 0, width, rect.bottom - rect.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -291,41 +283,7 @@ void Ttc_KestrixForm::ApplyCaptions() {
       {kId_img_ChangeDirAttrib, lng::program::kHintAttributes},
       {kId_btn_BatchDir, lng::program::kBatchButtonHint1},
   };
-  for (const Hint& h : hints) {
-    std::string text = Text(h.key);
-    TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(Control(h.id));
-    tool.lpszText = text.data();
-    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  }
-}
-
-void Ttc_KestrixForm::MoveControl(int id, int x, int y) {
-  SetWindowPos(Control(id), nullptr, Scale96(x), Scale96(y), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-RECT Ttc_KestrixForm::ControlRect(int id) const {
-  RECT rect = {};
-  HWND control = Control(id);
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-void Ttc_KestrixForm::LockControl(int id, bool lock) {
-  HWND control = Control(id);
-  if (control == nullptr) return;
-  if (lock) {
-    SendMessageA(control, WM_SETREDRAW, 0, 0);
-    return;
-  }
-  SendMessageA(control, WM_SETREDRAW, 1, 0);
-  RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
+  for (const Hint& h : hints) look_.SetHint(Control(h.id), Text(h.key));
 }
 
 // The vertical places of the visible groups, from the visible input down.
@@ -336,7 +294,7 @@ void Ttc_KestrixForm::RelayoutForMode(bool normal) {
   input.ok_height = kOkHeight;
   input.batch_height = kBatchHeight;
   input.templates_bottom = kTemplatesBottom;
-  input.batch_mode = BatchModeActive_;
+  input.batch_mode = mode_ == MainMode::kBatch;
   LayoutOutput layout = ComputeLayout(input);
   for (const ControlSpec& spec : kControls) {
     int base = 0;
@@ -366,7 +324,7 @@ void Ttc_KestrixForm::RelayoutForMode(bool normal) {
         base = layout.batch_top.value_or(layout.additional_top);
         break;
     }
-    MoveControl(spec.id, spec.x, base + spec.y);
+    controls_.MoveTo(spec.id, spec.x, base + spec.y);
   }
   SetWindowPos(Control(kId_grp_additional), nullptr, 0, 0, Scale96(321),
                Scale96(layout.additional_height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -379,12 +337,6 @@ void Ttc_KestrixForm::RelayoutForMode(bool normal) {
                      static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
   SetWindowPos(hwnd(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-HWND Ttc_KestrixForm::Control(int id) const {
-  int index = id - kId_lbl_s_newfolder;
-  if (index < 0 || index >= static_cast<int>(controls_.size())) return nullptr;
-  return controls_[static_cast<size_t>(index)];
 }
 
 }  // namespace kestrix

@@ -4,8 +4,8 @@
 
 #include "app/subdir_lines.h"
 #include "base/text_utils.h"
-#include "names/variable_menu.h"
 #include "ui/main_form.h"
+#include "ui/menu.h"
 // After the Windows headers they need.
 #include <commctrl.h>
 #include <shellapi.h>
@@ -14,68 +14,28 @@ namespace kestrix {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+// The options menu; the shortcuts are shown when ShowMenuShortcuts asks for them.
+constexpr MenuRow kOptionsMenu[] = {{lng::popup::kTemplates, kMenu_ManageTemplates},
+                                    {lng::popup::kConfig, kMenu_Configuration},
+                                    {lng::popup::kHelp, kMenu_UserGuide},
+                                    {lng::popup::kAbout, kMenu_About}};
+constexpr const char* kOptionsShortcuts[] = {"\tCtrl+M", "\tCtrl+P", "\tF1", ""};
 
 bool KeyHeld(int key) {
   return (GetKeyState(key) & 0x8000) != 0;
 }
 
-}  // namespace
-
-void Ttc_KestrixForm::SubclassInput(HWND control) {
-  if (control != nullptr)
-    SetWindowSubclass(control, InputSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+// The user guide beside the program, when it is there.
+void OpenUserGuide(HWND owner, FileSystem& files, const std::string& exe_path) {
+  const std::string guide = Concat({ProgramDirOf(exe_path), "\\help_eng.html"});
+  if (files.FileExists(guide))
+    ShellExecuteA(owner, "open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-LRESULT CALLBACK Ttc_KestrixForm::InputSubclassProc(HWND hwnd, UINT message, WPARAM wparam,
-                                                    LPARAM lparam, UINT_PTR, DWORD_PTR data) {
-  auto* form = reinterpret_cast<Ttc_KestrixForm*>(data);
-  if (form != nullptr) {
-    bool consumed = false;
-    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
-      form->Guarded([&] { consumed = form->InputKeyDown(hwnd, wparam); });
-    else if (message == WM_CHAR)
-      form->Guarded([&] { consumed = form->InputChar(hwnd, wparam); });
-    else if (message == WM_GETDLGCODE && (wparam == VK_RETURN || wparam == VK_ESCAPE ||
-                                          (wparam == VK_TAB && KeyHeld(VK_CONTROL))))
-      // Enter, Escape and Ctrl+Tab are the window's own keys, not dialog navigation.
-      return DefSubclassProc(hwnd, message, wparam, lparam) | DLGC_WANTALLKEYS;
-    else if (message == WM_KILLFOCUS && hwnd == form->Control(kId_memo_suffix))
-      form->Guarded([&] { form->CloseSuffixEditor(); });
-    else if (message == WM_LBUTTONDOWN && hwnd == form->Control(kId_option_replacements))
-      form->Guarded([&] { form->option_replacementsMouseDown(); });
-    else if (message == WM_KEYUP || message == WM_MOUSEWHEEL || message == WM_RBUTTONUP)
-      form->Guarded([&] { form->InputMouseOrKeyUp(hwnd, message); });
-    if (consumed) return 0;
-  }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, InputSubclassProc, kSubclassId);
-  LRESULT result = DefSubclassProc(hwnd, message, wparam, lparam);
-  // The combo box does not report every change of its edit (a text set on the edit
-  // itself, a replaced selection): the text is compared after each such message.
-  if (form != nullptr && (hwnd == form->mkdir_edit_ || hwnd == form->Control(kId_MkDirExt))) {
-    switch (message) {
-      case WM_SETTEXT:
-      case WM_CHAR:
-      case WM_KEYDOWN:
-      case WM_PASTE:
-      case WM_CUT:
-      case WM_CLEAR:
-      case WM_UNDO:
-      case EM_REPLACESEL:
-        form->Guarded([&] {
-          if (hwnd == form->mkdir_edit_)
-            form->NameMayHaveChanged();
-          else
-            form->ListMayHaveChanged();
-        });
-        break;
-    }
-  }
-  return result;
-}
-
-FocusedControl Ttc_KestrixForm::FocusKind(HWND control) const {
-  if (control == mkdir_edit_ || control == Control(kId_MkDir)) return FocusedControl::kMkDir;
+// Which kind of control has the focus, as the key rules know them.
+FocusedControl FocusKindOf(const ControlSet& controls, HWND name_edit, HWND control) {
+  auto Control = [&controls](int id) { return controls[id]; };
+  if (control == name_edit || control == Control(kId_MkDir)) return FocusedControl::kMkDir;
   if (control == Control(kId_MkDirExt)) return FocusedControl::kMkDirExt;
   if (control == Control(kId_cmbox_Templates)) return FocusedControl::kTemplates;
   if (control == Control(kId_btn_ok) || control == Control(kId_btn_cancel) ||
@@ -90,11 +50,60 @@ FocusedControl Ttc_KestrixForm::FocusKind(HWND control) const {
   return FocusedControl::kOther;
 }
 
+}  // namespace
+
+LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+  Ttc_KestrixForm& form = form_;
+  bool consumed = false;
+  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
+    consumed = form.InputKeyDown(control, wparam);
+  else if (message == WM_CHAR)
+    consumed = form.InputChar(control, wparam);
+  else if (message == WM_GETDLGCODE && (wparam == VK_RETURN || wparam == VK_ESCAPE ||
+                                        (wparam == VK_TAB && KeyHeld(VK_CONTROL))))
+    // Enter, Escape and Ctrl+Tab are the window's own keys, not dialog navigation.
+    return DefaultHandling(control, message, wparam, lparam) | DLGC_WANTALLKEYS;
+  else if (message == WM_KILLFOCUS && control == form.Control(kId_memo_suffix))
+    form.batch_.CloseSuffixEditor();
+  else if (message == WM_LBUTTONDOWN && control == form.Control(kId_option_replacements)) {
+    // A press on the box arms the automatic switching with the state the box will have
+    // after the click; the keyboard never does.
+    form.ReplacementsArmed_ = !form.controls_.Checked(kId_option_replacements);
+    form.RerunPreview();
+  } else if (message == WM_KEYUP || message == WM_MOUSEWHEEL)
+    form.history_.KeyOrWheel(control, message, wparam);
+  if (consumed) return 0;
+  const HWND outer_report = std::exchange(form.ChangeReported_, nullptr);
+  LRESULT result = DefaultHandling(control, message, wparam, lparam);
+  const bool reported = std::exchange(form.ChangeReported_, outer_report) == control;
+  // The combo box does not report every change of its edit (a text set on the edit
+  // itself, a replaced selection): the text is compared after each such message it did
+  // not report. The
+  // message is handled by now, so a failure here must not hand it on a second time.
+  if (!reported && (control == form.mkdir_edit_ || control == form.Control(kId_MkDirExt))) {
+    switch (message) {
+      case WM_SETTEXT:
+      case WM_CHAR:
+      case WM_KEYDOWN:
+      case WM_PASTE:
+      case WM_CUT:
+      case WM_CLEAR:
+      case WM_UNDO:
+      case EM_REPLACESEL:
+        Guarded([&] { form.InputMayHaveChanged(control); });
+        break;
+    }
+  }
+  return result;
+}
+
 bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key) {
   KeyPress press{static_cast<uint16_t>(key), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT),
                  KeyHeld(VK_MENU)};
-  KeyContext context{Mode(), FocusKind(control), OkEnabled()};
-  if (control == mkdir_edit_) MkDirKeyDown(key);
+  KeyContext context{mode_, FocusKindOf(controls_, mkdir_edit_, control),
+                     controls_.Enabled(activation_.flat_buttons ? kId_btn_ok_flat : kId_btn_ok)};
+  history_.KeyOrWheel(control, WM_KEYDOWN, key);
   KeyDecision decision = DecideKey(press, context);
   if (decision.action == KeyAction::kNone) return false;
   // The paste rule decides whether the key goes on to the field.
@@ -104,7 +113,7 @@ bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key) {
 }
 
 bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
-  const FocusedControl focus = FocusKind(control);
+  const FocusedControl focus = FocusKindOf(controls_, mkdir_edit_, control);
   if (ch == 4 && (focus == FocusedControl::kMkDir || focus == FocusedControl::kMkDirExt)) {
     AddSubdirLine(control);
     return true;
@@ -117,11 +126,18 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
     return focus != FocusedControl::kMkDirExt && focus != FocusedControl::kMemoSuffix;
   }
   if (focus == FocusedControl::kTemplates && ch >= ' ') {
-    SelectTemplateByKey(static_cast<char>(ch));
+    // A key typed into the closed template list picks the entry it starts.
+    const Combo combo(Control(kId_cmbox_Templates));
+    std::vector<std::string> entries;
+    for (int i = 0; i < combo.Count(); ++i) entries.push_back(combo.Item(i));
+    combo.SetSelected(TemplateIndexForKey(entries, static_cast<char>(ch)));
+    combo.ShowDropDown(false);
+    TemplateListOpen_ = false;
+    if (mode_ == MainMode::kNormal) cmbox_TemplatesChange();
     return true;
   }
   if (control == Control(kId_edit_digits) && ch >= '0' && ch <= '9')
-    SetChecked(kId_chck_digitsAuto, false);
+    controls_.SetChecked(kId_chck_digitsAuto, false);
   if (ch == VK_ESCAPE) {
     EscapeContext context;
     context.focus = focus;
@@ -137,11 +153,11 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
         SetFocus(VisibleInput());
         return true;
       case EscapeAction::kCloseAttribField:
-        SetVisible(kId_edit_Attrib, false);
-        SetEnabled(kId_edit_Attrib, false);
+        controls_.SetVisible(kId_edit_Attrib, false);
+        controls_.SetEnabled(kId_edit_Attrib, false);
         return true;
       case EscapeAction::kPassOn:
-        if (focus == FocusedControl::kMemoSuffix) CloseSuffixEditor();
+        if (focus == FocusedControl::kMemoSuffix) batch_.CloseSuffixEditor();
         if (focus == FocusedControl::kTemplates) TemplateListOpen_ = false;
         return false;
       case EscapeAction::kCloseWindow:
@@ -156,7 +172,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
   switch (action) {
     case KeyAction::kOpenTemplates:
       SetFocus(Control(kId_cmbox_Templates));
-      SendMessageA(Control(kId_cmbox_Templates), CB_SHOWDROPDOWN, TRUE, 0);
+      Combo(Control(kId_cmbox_Templates)).ShowDropDown(true);
       break;
     case KeyAction::kOkClick:
       btn_okClick();
@@ -176,7 +192,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       break;
     }
     case KeyAction::kUserGuide:
-      OptionsMenuClick(kMenu_UserGuide);
+      OpenUserGuide(hwnd(), services_.files, services_.exe_path);
       break;
     case KeyAction::kChangeToExt:
       ChangeToExt();
@@ -191,7 +207,8 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       if (snapshot_) snapshot_->Refresh();
       break;
     case KeyAction::kVariablesMenu:
-      btn_addRepClick();
+      SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(kId_btn_addRep, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Control(kId_btn_addRep)));
       break;
     case KeyAction::kPrepareSubdirLine: {
       HWND input = VisibleInput();
@@ -201,7 +218,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
         MkDirExtChange();
       }
       SetFocus(input);
-      Select(input, {GetText(GetDlgCtrlID(input)).size(), 0});
+      controls_.Select(input, {controls_.Text(GetDlgCtrlID(input)).size(), 0});
       break;
     }
     case KeyAction::kQuick1:
@@ -210,7 +227,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       const int id = action == KeyAction::kQuick1   ? kId_btn_Quick1
                      : action == KeyAction::kQuick2 ? kId_btn_Quick2
                                                     : kId_btn_Quick3;
-      if (IsVisible(id) && IsWindowEnabled(Control(id)))
+      if (controls_.Visible(id) && IsWindowEnabled(Control(id)))
         SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(Control(id)));
       break;
@@ -219,25 +236,32 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       img_ChangeDirAttribClick();
       break;
     case KeyAction::kOpenAttribLetters:
-      OpenAttributeLetters();
+      image_.OpenLetters();
       break;
     case KeyAction::kLoadFromFile:
-      LoadFromFileKey();
+      if (controls_.Visible(kId_btn_loadFromFile))
+        btn_loadFromFileClick();
+      else
+        ShowOpenDialogAndLoadFile(app_.Snapshot.CurrentPath, true);
       break;
     case KeyAction::kUndo:
-      if (IsVisible(kId_MkDir) && IsVisible(kId_btn_undo)) btn_undoClick();
+      if (mode_ == MainMode::kNormal && controls_.Visible(kId_btn_undo)) {
+        app_.CurrentRoutine = "btn_undoClick";
+        history_.Undo(VisibleInput());
+        MkDirChange(Edit(mkdir_edit_).Text());
+      }
       break;
     case KeyAction::kCaretToStart:
-      Select(control, {0, 0});
+      controls_.Select(control, {0, 0});
       break;
     case KeyAction::kCaretToEnd:
-      Select(control, {static_cast<size_t>(GetWindowTextLengthA(control)), 0});
+      controls_.Select(control, {static_cast<size_t>(GetWindowTextLengthA(control)), 0});
       break;
     case KeyAction::kIntelligentSelection:
       RunIntelligentSelection(control);
       break;
     case KeyAction::kSelectAll:
-      Select(control, {0, std::string::npos});
+      controls_.Select(control, {0, std::string::npos});
       break;
     case KeyAction::kEditPath:
       OpenPathEditing();
@@ -252,120 +276,49 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
   }
 }
 
-// A press on the box arms the automatic switching with the state the box will have
-// after the click; the keyboard never does.
-void Ttc_KestrixForm::option_replacementsMouseDown() {
-  ReplacementsArmed_ = !IsChecked(kId_option_replacements);
-  RerunPreview();
-}
-
 void Ttc_KestrixForm::AddSubdirLine(HWND control) {
   const std::string subdir = Text(lng::program::kSubdir);
   SubdirLineResult result;
-  if (FocusKind(control) == FocusedControl::kMkDir) {
+  if (FocusKindOf(controls_, mkdir_edit_, control) == FocusedControl::kMkDir) {
     ChangeToExt();
-    result = AddSubdirLineNormal(SplitLines(GetText(kId_MkDirExt)), subdir, SubdirCounter_);
+    result = AddSubdirLineNormal(SplitLines(controls_.Text(kId_MkDirExt)), subdir, SubdirCounter_);
   } else {
     HWND list = Control(kId_MkDirExt);
     DWORD start = 0;
     SendMessageA(list, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     const int caret_line = static_cast<int>(SendMessageA(list, EM_LINEFROMCHAR, start, 0));
-    result = AddSubdirLineExtended(SplitLines(GetText(kId_MkDirExt)),
+    result = AddSubdirLineExtended(SplitLines(controls_.Text(kId_MkDirExt)),
                                    static_cast<size_t>(caret_line), subdir, SubdirCounter_);
   }
-  SetText(kId_MkDirExt, JoinLines(result.lines));
+  SetListText(JoinLines(result.lines));
   size_t line_start = 0;
   for (size_t i = 0; i < result.line_index; ++i)
     line_start += result.lines[i].size() + kLineBreak.size();
   HWND list = Control(kId_MkDirExt);
   SetFocus(list);
-  Select(list, {line_start + result.select_start, result.select_length});
+  controls_.Select(list, {line_start + result.select_start, result.select_length});
   SendMessageA(list, EM_SCROLLCARET, 0, 0);
 }
 
 void Ttc_KestrixForm::RunIntelligentSelection(HWND control) {
-  const bool path = FocusKind(control) == FocusedControl::kPathField;
+  const bool path = FocusKindOf(controls_, mkdir_edit_, control) == FocusedControl::kPathField;
   HWND field = path ? control : Control(kId_MkDir);
-  if (!path && !IsVisible(kId_MkDir)) return;
+  if (!path && mode_ != MainMode::kNormal) return;
   SetFocus(field);
-  std::string text = WindowText(field);
+  std::string text = Edit(field).Text();
   std::vector<int> stops = WordStops_;
   if (path) stops = BuildPathWordStops(text).value_or(std::vector<int>{});
   std::optional<TextSelection> selection = IntelligentSelection(
-      text, Selection(field), path ? SelectionField::kPath : SelectionField::kName, stops,
+      text, controls_.Selection(field), path ? SelectionField::kPath : SelectionField::kName, stops,
       SelectionCursor_);
-  if (selection) Select(field, *selection);
+  if (selection) controls_.Select(field, *selection);
 }
 
 // --- Variables popup -----------------------------------------------------------------
 
 void Ttc_KestrixForm::PrepareVariablesMenu() {
-  if (PopupMenu_Add == nullptr) {
-    PopupMenu_Add = CreatePopupMenu();
-    std::vector<HMENU> submenus;
-    for (const VariableSubmenu& sub : kVariableSubmenus) {
-      HMENU menu = CreatePopupMenu();
-      std::string caption = Text(sub.caption);
-      AppendMenuA(PopupMenu_Add, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu),
-                  caption.c_str());
-      submenus.push_back(menu);
-      if (sub.name == "envvars") envvars_menu_ = menu;
-    }
-    int index = 0;
-    for (const VariableMenuItem& item : kVariableMenuItems) {
-      size_t sub = 0;
-      while (sub < std::size(kVariableSubmenus) && kVariableSubmenus[sub].name != item.submenu)
-        ++sub;
-      std::string caption = Concat({item.caption_prefix, Text(item.caption)});
-      // A "&" in a caption would turn into an accelerator; these captions show it.
-      caption = ReplaceAll(caption, "&", "&&");
-      AppendMenuA(submenus[sub], MF_STRING, kMenu_VariableFirst + index, caption.c_str());
-      menu_tokens_.emplace_back(item.token);
-      ++index;
-    }
-    HMENU apps = submenus[2];
-    AppendMenuA(apps, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(apps, MF_STRING, kMenu_NewApp1,
-                (Text(lng::new_app::kNewApp) + "...").c_str());
-  }
-  if (!EnvMenuBuilt_) {
-    for (const EnvironmentMenuEntry& entry : EnvironmentMenuEntries(services_.environment)) {
-      std::string caption = ReplaceAll(entry.caption, "&", "&&");
-      AppendMenuA(envvars_menu_, MF_STRING,
-                  kMenu_EnvVarFirst + static_cast<UINT>(env_tokens_.size()), caption.c_str());
-      env_tokens_.push_back(TokenFromEnvironmentCaption(entry.caption));
-    }
-    EnvMenuBuilt_ = true;
-  }
-  if (startup_.disable_plugins != DisablePlugins::kNone)
-    DeleteMenu(PopupMenu_Add, kMenu_NewApp1, MF_BYCOMMAND);
-  AddUserAppItems(GetSubMenu(PopupMenu_Add, 2));
-}
-
-void Ttc_KestrixForm::btn_addRepClick() {
-  PrepareVariablesMenu();
-  RECT rect;
-  GetWindowRect(Control(kId_btn_addRep), &rect);
-  int command = TrackPopupMenu(PopupMenu_Add, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                               rect.left, rect.bottom, 0, hwnd(), nullptr);
-  if (command != 0) VariableMenuClick(command);
-}
-
-void Ttc_KestrixForm::VariableMenuClick(int command) {
-  if (command >= kMenu_UserAppFirst) {
-    size_t index = static_cast<size_t>(command - kMenu_UserAppFirst);
-    if (index < user_app_tokens_.size()) InsertVariable(user_app_tokens_[index]);
-    return;
-  }
-  if (command >= kMenu_EnvVarFirst && command < kMenu_UserAppFirst) {
-    size_t index = static_cast<size_t>(command - kMenu_EnvVarFirst);
-    if (index < env_tokens_.size()) InsertVariable(env_tokens_[index]);
-    return;
-  }
-  if (command >= kMenu_VariableFirst && command < kMenu_EnvVarFirst) {
-    size_t index = static_cast<size_t>(command - kMenu_VariableFirst);
-    if (index < menu_tokens_.size()) InsertVariable(menu_tokens_[index]);
-  }
+  variables_menu_.Build({Lang(), services_.environment, services_.files,
+                         ProgramDirOf(services_.exe_path), UserAppIds_, startup_.disable_plugins});
 }
 
 void Ttc_KestrixForm::InsertVariable(const std::string& token) {
@@ -377,99 +330,55 @@ void Ttc_KestrixForm::InsertVariable(const std::string& token) {
            GetParent(focus) == Control(kId_cmbx_suffix))
     target = focus;
   else
-    target = IsVisible(kId_MkDir) ? mkdir_edit_ : Control(kId_MkDirExt);
-  SendMessageA(target, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(token.c_str()));
+    target = mode_ == MainMode::kNormal ? mkdir_edit_ : Control(kId_MkDirExt);
+  Edit(target).ReplaceSelection(token);
 }
 
 // --- Options menu --------------------------------------------------------------------
 
 void Ttc_KestrixForm::btn_optionsClick() {
-  if (PopupMenu_Options == nullptr) {
-    PopupMenu_Options = CreatePopupMenu();
-    const bool shortcuts = activation_.show_menu_shortcuts;
-    struct Item {
-      int command;
-      LanguageKey key;
-      const char* shortcut;
-    } items[] = {{kMenu_ManageTemplates, lng::popup::kTemplates, "\tCtrl+M"},
-                 {kMenu_Configuration, lng::popup::kConfig, "\tCtrl+P"},
-                 {kMenu_UserGuide, lng::popup::kHelp, "\tF1"},
-                 {kMenu_About, lng::popup::kAbout, ""}};
-    for (const Item& item : items) {
-      std::string caption = Text(item.key);
-      if (shortcuts) caption += item.shortcut;
-      AppendMenuA(PopupMenu_Options, MF_STRING, item.command, caption.c_str());
-    }
-  }
+  std::vector<MenuItem> items = MenuItems(kOptionsMenu, Lang());
+  if (activation_.show_menu_shortcuts)
+    for (size_t i = 0; i < items.size(); ++i) items[i].text += kOptionsShortcuts[i];
   const std::string guide = Concat({ProgramDirOf(services_.exe_path), "\\help_eng.html"});
-  EnableMenuItem(PopupMenu_Options, kMenu_UserGuide,
-                 services_.files.FileExists(guide) ? MF_ENABLED : MF_GRAYED);
+  if (!services_.files.FileExists(guide)) items[2].flags |= MF_GRAYED;
   RECT rect;
   GetWindowRect(Control(kId_btn_options), &rect);
-  int command = TrackPopupMenu(PopupMenu_Options, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                               rect.left, rect.bottom, 0, hwnd(), nullptr);
-  if (command != 0) OptionsMenuClick(command);
+  // The other commands' dialogs are wired in with their modules.
+  if (ShowMenu(hwnd(), items, {rect.left, rect.bottom}) == kMenu_UserGuide)
+    OpenUserGuide(hwnd(), services_.files, services_.exe_path);
 }
 
-void Ttc_KestrixForm::OptionsMenuClick(int command) {
-  if (command != kMenu_UserGuide) return;  // the dialogs are wired in with their modules
-  const std::string guide = Concat({ProgramDirOf(services_.exe_path), "\\help_eng.html"});
-  if (services_.files.FileExists(guide))
-    ShellExecuteA(hwnd(), "open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+void Ttc_KestrixForm::img_ChangeDirAttribClick() {
+  app_.CurrentRoutine = "img_ChangeDirAttribClick";
+  if (std::optional<std::string> title =
+          image_.ShowMenu(hwnd(), Lang(), app_title_, InputModeOf(mode_)))
+    SetWindowTextA(hwnd(), title->c_str());
 }
 
 // --- Templates -----------------------------------------------------------------------
 
 void Ttc_KestrixForm::FillTemplates() {
-  const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
+  const LanguageTable& language = Lang();
   built_in_templates_ = BuiltInTemplates(language);
-  HWND combo = Control(kId_cmbox_Templates);
-  const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-  SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+  const Combo combo(Control(kId_cmbox_Templates));
+  const int selected = combo.Selected();
   std::vector<std::string> entries{NoTemplateCaption(language)};
   for (const BuiltInTemplate& t : built_in_templates_) entries.push_back(t.caption);
   for (const std::string& name : settings_.Keys(kUserTemplatesSection))
     entries.push_back(UserTemplateCaption(name));
-  for (const std::string& entry : entries)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-  SendMessageA(combo, CB_SETCURSEL, selected >= 0 && selected < count ? selected : 0, 0);
-}
-
-void Ttc_KestrixForm::cmbox_TemplatesDropDown() {
-  TemplateListOpen_ = true;
-  // The name as it was before the list opened is what undo brings back.
-  history_undo_.KeyPressed(GetText(kId_MkDir));
-  FillTemplates();
-}
-
-void Ttc_KestrixForm::SelectTemplateByKey(char key) {
-  HWND combo = Control(kId_cmbox_Templates);
-  std::vector<std::string> entries;
-  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
-    std::string entry(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
-    entry.resize(static_cast<size_t>(length > 0 ? length : 0));
-    entries.push_back(std::move(entry));
-  }
-  SendMessageA(combo, CB_SETCURSEL, TemplateIndexForKey(entries, key), 0);
-  SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
-  TemplateListOpen_ = false;
-  if (Mode() == MainMode::kNormal) cmbox_TemplatesChange();
+  combo.Clear();
+  for (const std::string& entry : entries) combo.Add(entry);
+  combo.SetSelected(selected >= 0 && selected < combo.Count() ? selected : 0);
 }
 
 void Ttc_KestrixForm::cmbox_TemplatesChange() {
   app_.CurrentRoutine = "cmbox_TemplatesChange";
   TemplateListOpen_ = false;
-  HWND combo = Control(kId_cmbox_Templates);
-  const LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+  const Combo combo(Control(kId_cmbox_Templates));
+  const int index = combo.Selected();
   if (index < 0) return;
-  const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
-  std::string entry(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-  SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
-  entry.resize(static_cast<size_t>(length > 0 ? length : 0));
+  const std::string entry = combo.Item(index);
   TemplateChoice choice = ChooseTemplate(entry, built_in_templates_);
   std::string text;
   size_t select_length = 0;
@@ -484,21 +393,21 @@ void Ttc_KestrixForm::cmbox_TemplatesChange() {
       text = TrimRight(settings_.Value(kUserTemplatesSection, choice.user_name, ""));
       break;
   }
-  if (IsVisible(kId_MkDir)) {
-    history_undo_.KeyPressed(GetText(kId_MkDir));
-    SetText(kId_MkDir, text);
-    ShowUndoButton();
-    MkDirChange();
+  if (mode_ == MainMode::kNormal) {
+    history_.Remember(controls_.Text(kId_MkDir));
+    controls_.SetText(kId_MkDir, text);
+    history_.Picked();
+    MkDirChange(Edit(mkdir_edit_).Text());
     SetFocus(Control(kId_MkDir));
     if (select_length > 0)
-      Select(Control(kId_MkDir), {0, select_length});
+      controls_.Select(Control(kId_MkDir), {0, select_length});
     else
-      Select(Control(kId_MkDir), {text.size(), 0});
+      controls_.Select(Control(kId_MkDir), {text.size(), 0});
     return;
   }
-  std::vector<std::string> lines = SplitLines(GetText(kId_MkDirExt));
+  std::vector<std::string> lines = SplitLines(controls_.Text(kId_MkDirExt));
   lines.push_back(text);
-  SetText(kId_MkDirExt, JoinLines(lines));
+  SetListText(JoinLines(lines));
   SetFocus(Control(kId_MkDirExt));
 }
 

@@ -1,7 +1,7 @@
-// Names from outside the window (dropped files, the clipboard, text files), the directory
-// history behind the MkDir drop-down with its undo, and the user applications of the
-// variables popup. What the names become is decided by create/name_list_loading.h and
-// create/dir_history.h; this file moves their results into the controls.
+// Names from outside the window (dropped files, the clipboard, text files) and the
+// directory history behind the MkDir drop-down with its undo. What the names become is decided by
+// create/name_list_loading.h and create/dir_history.h; this file moves their results into the
+// controls.
 #include <algorithm>
 
 #include "base/text_utils.h"
@@ -24,37 +24,49 @@ constexpr int kNameDropHeight = 220;
 void Ttc_KestrixForm::AcceptFiles(HDROP drop) {
   app_.CurrentRoutine = "AcceptFiles";
   const std::vector<std::string> paths = ReadDroppedFiles(drop);
-  if (BatchModeActive_) {
+  if (mode_ == MainMode::kBatch) {
     TurnOffBatchMode();
     RelayoutForMode(false);
     CenterOnHost(0);
     RecenterPending_ = false;
   }
-  DropPlan plan = PlanDrop(DescribeDroppedPaths(services_.files, paths), IsVisible(kId_MkDirExt));
+  DropPlan plan =
+      PlanDrop(DescribeDroppedPaths(services_.files, paths), mode_ != MainMode::kNormal);
   if (plan.load_text_file) {
     ShowOpenDialogAndLoadFile(plan.text_file, false);
-    SetText(kId_MkDirExt, RemoveDuplicateLines(GetText(kId_MkDirExt)));
+    SetListText(RemoveDuplicateLines(controls_.Text(kId_MkDirExt)));
   } else if (!plan.names.empty()) {
     if (!plan.current_path.empty()) {
       app_.Snapshot.CurrentPath = plan.current_path;
       view_.ShowCurrentPath(plan.current_path_label);
     }
-    if (plan.switch_to_extended) btn_extendedClick();
-    const bool list_visible = IsVisible(kId_MkDirExt);
-    DropInsertion inserted = InsertDroppedNames(plan.names, list_visible, GetText(kId_MkDirExt));
-    SetText(kId_MkDirExt, inserted.list_text);
+    if (plan.switch_to_extended) {
+      if (mode_ == MainMode::kNormal)
+        ChangeToExt();
+      else
+        ChangeToNormal();
+    }
+    const bool list_visible = mode_ != MainMode::kNormal;
+    DropInsertion inserted =
+        InsertDroppedNames(plan.names, list_visible, controls_.Text(kId_MkDirExt));
+    SetListText(inserted.list_text);
     if (inserted.name_replaced) {
-      SetText(kId_MkDir, inserted.name_text);
+      controls_.SetText(kId_MkDir, inserted.name_text);
       SetFocus(Control(kId_MkDir));
-      Select(Control(kId_MkDir), {0, std::string::npos});
+      controls_.Select(Control(kId_MkDir), {0, std::string::npos});
     } else {
-      ListCaretToEnd();
+      SetFocus(Control(kId_MkDirExt));
+      controls_.CaretToEnd(Control(kId_MkDirExt));
+      Edit(Control(kId_MkDirExt)).ScrollCaret();
     }
   }
   RerunPreview();
   // A refresh reads the host's panel path again, which would undo the path the drop just
   // set; only a loaded list leaves the path to the host.
-  if (plan.load_text_file) lbl_s_newfolderClick();
+  if (plan.load_text_file && snapshot_) {
+    CheckAndTurnOffPathEditing();
+    snapshot_->Refresh();
+  }
 }
 
 // --- Clipboard -----------------------------------------------------------------------
@@ -63,22 +75,24 @@ bool Ttc_KestrixForm::PasteIntoName() {
   app_.CurrentRoutine = "PasteIntoName";
   std::optional<std::string> clipboard = ReadClipboardText(hwnd());
   if (!clipboard) return false;
-  const TextSelection selection = Selection(Control(kId_MkDir));
+  const TextSelection selection = controls_.Selection(Control(kId_MkDir));
   PastePlan plan =
-      PlanNameFieldPaste(*clipboard, GetText(kId_MkDir), selection.start, selection.length);
+      PlanNameFieldPaste(*clipboard, controls_.Text(kId_MkDir), selection.start, selection.length);
   if (!plan.consumed) return false;
   if (plan.clear_saved_selection) SavedSelection_ = {};
   if (plan.extended) {
     ChangeToExt();
-    SetText(kId_MkDirExt, plan.list_text);
-    ListCaretToEnd();
+    SetListText(plan.list_text);
+    SetFocus(Control(kId_MkDirExt));
+    controls_.CaretToEnd(Control(kId_MkDirExt));
+    Edit(Control(kId_MkDirExt)).ScrollCaret();
     MkDirExtChange();
     return true;
   }
-  SetText(kId_MkDir, plan.name_text);
-  SetText(kId_MkDirExt, plan.list_text);
-  Select(Control(kId_MkDir), {plan.selection_start, plan.selection_length});
-  MkDirChange();
+  controls_.SetText(kId_MkDir, plan.name_text);
+  SetListText(plan.list_text);
+  controls_.Select(Control(kId_MkDir), {plan.selection_start, plan.selection_length});
+  MkDirChange(Edit(mkdir_edit_).Text());
   return true;
 }
 
@@ -88,54 +102,39 @@ void Ttc_KestrixForm::ShowOpenDialogAndLoadFile(const std::string& path, bool br
   app_.CurrentRoutine = "ShowOpenDialogAndLoadFile";
   std::string file = path;
   if (browse) {
-    const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
-    std::optional<std::string> chosen = ChooseTextFile(hwnd(), path, language);
+    std::optional<std::string> chosen = ChooseTextFile(hwnd(), path, Lang());
     if (!chosen) return;
     file = *chosen;
-    if (BatchModeActive_) {
+    if (mode_ == MainMode::kBatch) {
       RecenterPending_ = true;
       TurnOffBatchMode();
     }
   }
-  if (services_.code_page == nullptr) return;
-  LoadedFile loaded = LoadNameListFile(services_.files, *services_.code_page, file);
+  LoadedFile loaded = LoadNameListFile(services_.files, services_.code_page, file);
   if (loaded.error != kErrorSuccess) {
     // The texts stay as they are: an unreadable file must not cost the user a typed name.
     std::string code = std::to_string(loaded.error);
     const std::string reason = SystemErrorText(loaded.error);
     if (!reason.empty()) code = Concat({code, " (", reason, ")"});
-    const std::string text =
-        Concat({Text(lng::errors::kError), ": ", file, "\r\n",
-                Trim(Text(lng::errors::kErrorCode)), " ", code});
-    if (services_.message_boxes != nullptr)
-      services_.message_boxes->Show(text, app_title_, kMbOk | kMbIconError);
-    else
-      MessageBoxA(hwnd(), text.c_str(), app_title_.c_str(), MB_OK | MB_ICONERROR);
+    const std::string text = Concat({Text(lng::errors::kError), ": ", file, "\r\n",
+                                     Trim(Text(lng::errors::kErrorCode)), " ", code});
+    services_.message_boxes.Show(text, app_title_, kMbOk | kMbIconError);
     return;
   }
-  PlaceLoadedNames(loaded.names);
+  if (loaded.names.extended) {
+    // The mode switch first: a "|" in the name field would otherwise replace the list.
+    ChangeToExt();
+    SetListText(loaded.names.list_text);
+    SetFocus(Control(kId_MkDirExt));
+    controls_.CaretToEnd(Control(kId_MkDirExt));
+    Edit(Control(kId_MkDirExt)).ScrollCaret();
+  } else {
+    controls_.SetText(kId_MkDir, loaded.names.name_text);
+    ChangeToNormal();
+  }
   if (RecenterPending_) CenterOnHost(0);
   RecenterPending_ = false;
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-void Ttc_KestrixForm::PlaceLoadedNames(const LoadedNames& names) {
-  if (names.extended) {
-    // The mode switch first: a "|" in the name field would otherwise replace the list.
-    ChangeToExt();
-    SetText(kId_MkDirExt, names.list_text);
-    ListCaretToEnd();
-    return;
-  }
-  SetText(kId_MkDir, names.name_text);
-  ChangeToNormal();
-}
-
-void Ttc_KestrixForm::ListCaretToEnd() {
-  HWND list = Control(kId_MkDirExt);
-  SetFocus(list);
-  Select(list, {GetText(kId_MkDirExt).size(), 0});
-  SendMessageA(list, EM_SCROLLCARET, 0, 0);
 }
 
 void Ttc_KestrixForm::btn_loadFromFileClick() {
@@ -157,136 +156,6 @@ void Ttc_KestrixForm::btn_loadFromFileClick() {
     ShowOpenDialogAndLoadFile(host.FocusedTextPath, false);
   else if (choice.command == SelectFileCommand::kBrowse)
     ShowOpenDialogAndLoadFile(host.CurrentPath, true);
-}
-
-void Ttc_KestrixForm::LoadFromFileKey() {
-  if (IsVisible(kId_btn_loadFromFile))
-    btn_loadFromFileClick();
-  else
-    ShowOpenDialogAndLoadFile(app_.Snapshot.CurrentPath, true);
-}
-
-// --- Directory history and undo ------------------------------------------------------
-
-HistoryPlaces Ttc_KestrixForm::HistoryPlacesNow() const {
-  return {app_.CommanderIni, ProgramDirOf(services_.exe_path),
-          ExecutableBaseName(services_.exe_path), startup_.mkdir_history_file};
-}
-
-void Ttc_KestrixForm::LoadMkDirHistory() {
-  app_.CurrentRoutine = "LoadMkDirHistory";
-  DirHistory history(services_.files, services_.environment, HistoryPlacesNow());
-  const std::vector<std::string> items = history.LoadMkDirHistory();
-  HWND combo = Control(kId_MkDir);
-  const std::string text = GetText(kId_MkDir);
-  const TextSelection selection = Selection(combo);
-  SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : items)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  // Emptying the list empties the field too.
-  SetText(kId_MkDir, text);
-  Select(combo, selection);
-}
-
-bool Ttc_KestrixForm::MkDirHistoryEmpty() const {
-  return SendMessageA(Control(kId_MkDir), CB_GETCOUNT, 0, 0) <= 0;
-}
-
-void Ttc_KestrixForm::MkDirKeyDown(WPARAM key) {
-  history_undo_.KeyPressed(GetText(kId_MkDir));
-  if ((key == VK_UP || key == VK_DOWN) && MkDirHistoryEmpty()) LoadMkDirHistory();
-}
-
-void Ttc_KestrixForm::InputMouseOrKeyUp(HWND control, UINT message) {
-  if (message == WM_KEYUP && control == mkdir_edit_) {
-    // The text after the key, so the last typed character is restored by undo too.
-    history_undo_.KeyPressed(GetText(kId_MkDir));
-  } else if (message == WM_MOUSEWHEEL &&
-             (control == mkdir_edit_ || control == Control(kId_MkDir))) {
-    if (GetFocus() == mkdir_edit_ && MkDirHistoryEmpty()) LoadMkDirHistory();
-  } else if (message == WM_RBUTTONUP && control == Control(kId_img_ChangeDirAttrib)) {
-    OpenAttributeLetters();
-  }
-}
-
-void Ttc_KestrixForm::MkDirDropDown(bool opening) {
-  if (opening) LoadMkDirHistory();
-  SetFocus(Control(kId_MkDir));
-  Select(Control(kId_MkDir), {GetText(kId_MkDir).size(), 0});
-}
-
-void Ttc_KestrixForm::MkDirSelect() {
-  app_.CurrentRoutine = "MkDirSelect";
-  ShowUndoButton();
-  MkDirChange();
-}
-
-// The first pick of a history entry or template narrows the name field for the undo
-// button beside it.
-void Ttc_KestrixForm::ShowUndoButton() {
-  if (history_undo_.Picked()) {
-    const RECT name = ControlRect(kId_MkDir);
-    const RECT undo = ControlRect(kId_btn_undo);
-    const int width = (name.right - name.left) - (undo.right - undo.left) - 1;
-    SetWindowPos(Control(kId_MkDir), nullptr, 0, 0, width, Scale96(kNameDropHeight),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(Control(kId_btn_undo), nullptr, name.left + width + 1, name.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  SetVisible(kId_btn_undo, true);
-}
-
-void Ttc_KestrixForm::btn_undoClick() {
-  app_.CurrentRoutine = "btn_undoClick";
-  SendMessageA(Control(kId_cmbox_Templates), CB_SETCURSEL, 0, 0);
-  const std::string typed = history_undo_.Undo();
-  HWND combo = Control(kId_MkDir);
-  // The list's selection would put the picked entry back on the next selection message.
-  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  SetText(kId_MkDir, typed);
-  const RECT name = ControlRect(kId_MkDir);
-  RECT client = {};
-  GetClientRect(hwnd(), &client);
-  SetWindowPos(combo, nullptr, 0, 0, client.right - 2 * name.left, Scale96(kNameDropHeight),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  HWND input = VisibleInput();
-  SetFocus(input);
-  Select(combo, {typed.size(), 0});
-  SetVisible(kId_btn_undo, false);
-  MkDirChange();
-}
-
-// --- User applications ---------------------------------------------------------------
-
-void Ttc_KestrixForm::DiscoverUserApplications() {
-  UserAppIds_ =
-      DiscoverUserApps(services_.files, ProgramDirOf(services_.exe_path), startup_.disable_plugins);
-}
-
-// Each application once, in discovery order, before "New application..." when the
-// menu offers it.
-void Ttc_KestrixForm::AddUserAppItems(HMENU apps) {
-  // With the applications switched off the separator before them leads nowhere.
-  const int items = GetMenuItemCount(apps);
-  if (startup_.disable_plugins == DisablePlugins::kApplications && items > 0 &&
-      (GetMenuState(apps, items - 1, MF_BYPOSITION) & MF_SEPARATOR) != 0)
-    DeleteMenu(apps, items - 1, MF_BYPOSITION);
-  const std::string program_dir = ProgramDirOf(services_.exe_path);
-  for (const std::string& id : UserAppIds_) {
-    if (std::find(user_app_menu_ids_.begin(), user_app_menu_ids_.end(), id) !=
-        user_app_menu_ids_.end())
-      continue;
-    const UserApplication app = ReadUserApp(services_.files, program_dir, id);
-    const std::string caption = UserAppMenuCaption(id, app.menu_name);
-    const UINT command = kMenu_UserAppFirst + static_cast<UINT>(user_app_tokens_.size());
-    const int count = GetMenuItemCount(apps);
-    const bool new_app_last =
-        count > 0 && GetMenuItemID(apps, count - 1) == static_cast<UINT>(kMenu_NewApp1);
-    InsertMenuA(apps, new_app_last ? count - 1 : count, MF_BYPOSITION | MF_STRING, command,
-                ReplaceAll(caption, "&", "&&").c_str());
-    user_app_tokens_.push_back(TokenFromUserAppCaption(caption));
-    user_app_menu_ids_.push_back(id);
-  }
 }
 
 }  // namespace kestrix

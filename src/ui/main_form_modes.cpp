@@ -11,108 +11,81 @@ namespace kestrix {
 
 namespace {
 
-const int kBatchControls[] = {
-    kId_grp_batchDir, kId_lbl_from,    kId_edit_from,     kId_updown_from,     kId_lbl_to,
-    kId_edit_to,      kId_updown_to,   kId_lbl_stepby,    kId_edit_stepby,     kId_updown_stepby,
-    kId_lbl_digits,   kId_edit_digits, kId_updown_digits, kId_chck_digitsAuto, kId_btn_sign,
-    kId_lbl_prefix,   kId_cmbx_prefix, kId_lbl_suffix,    kId_cmbx_suffix,     kId_btn_setSuffix,
-    kId_rb_Decimal,   kId_rb_Roman,    kId_rb_ABC,
-};
-
 constexpr int kListX = 8;
 constexpr int kParkedListX = 336;
 
 }  // namespace
 
-MainMode Ttc_KestrixForm::Mode() const {
-  if (IsVisible(kId_MkDir)) return MainMode::kNormal;
-  return BatchModeActive_ ? MainMode::kBatch : MainMode::kExtended;
-}
-
 HWND Ttc_KestrixForm::VisibleInput() const {
-  return IsVisible(kId_MkDir) ? Control(kId_MkDir) : Control(kId_MkDirExt);
-}
-
-void Ttc_KestrixForm::SetModeTitle(InputMode mode) {
-  const std::string title = mode == InputMode::kNormal
-                                ? NormalModeTitle(app_title_, attributes_.Set())
-                                : ExtendedModeTitle(app_title_, attributes_.Set());
-  SetWindowTextA(hwnd(), title.c_str());
+  return mode_ == MainMode::kNormal ? Control(kId_MkDir) : Control(kId_MkDirExt);
 }
 
 void Ttc_KestrixForm::ChangeToNormal() {
   app_.CurrentRoutine = "ChangeToNormal";
-  SetModeTitle(InputMode::kNormal);
-  SetText(kId_btn_extended, Text(lng::buttons::kBtnExtended));
-  for (int id : kBatchControls) SetVisible(id, false);
-  SetEnabled(kId_grp_batchDir, false);
-  SetVisible(kId_btn_loadFromFile, app_.Snapshot.FocusedTextFile);
-  SetVisible(kId_panelfix2, false);
-  SetVisible(kId_Label22, false);
-  SetVisible(kId_lbl_s_more, false);
-  if (BatchModeActive_) TurnOffBatchMode();
-  const TextSelection list_selection = Selection(Control(kId_MkDirExt));
-  SetVisible(kId_MkDir, true);
-  SetVisible(kId_MkDirExt, false);
-  MoveControl(kId_MkDirExt, kParkedListX, 44);
+  SetWindowTextA(hwnd(), NormalModeTitle(app_title_, image_.Set()).c_str());
+  controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnExtended));
+  batch_.Close();
+  controls_.SetVisible(kId_btn_loadFromFile, app_.Snapshot.FocusedTextFile);
+  controls_.SetVisible(kId_panelfix2, false);
+  controls_.SetVisible(kId_Label22, false);
+  controls_.SetVisible(kId_lbl_s_more, false);
+  if (mode_ == MainMode::kBatch) TurnOffBatchMode();
+  const TextSelection list_selection = controls_.Selection(Control(kId_MkDirExt));
+  controls_.SetVisible(kId_MkDir, true);
+  controls_.SetVisible(kId_MkDirExt, false);
+  mode_ = MainMode::kNormal;
+  controls_.MoveTo(kId_MkDirExt, kParkedListX, 44);
   RelayoutForMode(true);
   SetFocus(Control(kId_MkDir));
   if (SavedSelection_.start != 0 || SavedSelection_.length != 0) {
-    Select(Control(kId_MkDir), SavedSelection_);
+    controls_.Select(Control(kId_MkDir), SavedSelection_);
     SavedSelection_ = {};
   } else {
-    Select(Control(kId_MkDir), list_selection);
+    controls_.Select(Control(kId_MkDir), list_selection);
   }
-  SetEnabled(kId_option_enterdir, true);
-  MkDirChange();
+  controls_.SetEnabled(kId_option_enterdir, true);
+  MkDirChange(controls_.Text(kId_MkDir));
   if (RecenterPending_) CenterOnHost(0);
   RecenterPending_ = false;
 }
 
 void Ttc_KestrixForm::ChangeToExt() {
   app_.CurrentRoutine = "ChangeToExt";
-  SetModeTitle(InputMode::kExtended);
-  SetText(kId_btn_extended, Text(lng::buttons::kBtnNormal));
-  SetVisible(kId_btn_loadFromFile, true);
-  LockControl(kId_grp_additional, true);
+  SetWindowTextA(hwnd(), ExtendedModeTitle(app_title_, image_.Set()).c_str());
+  controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnNormal));
+  controls_.SetVisible(kId_btn_loadFromFile, true);
+  controls_.Lock(kId_grp_additional, true);
   RelayoutForMode(false);
-  LockControl(kId_grp_additional, false);
-  const std::string name = GetText(kId_MkDir);
-  CarriedText carried = CarryNameIntoList(name, GetText(kId_MkDirExt));
-  if (carried.list) SetText(kId_MkDirExt, *carried.list);
+  controls_.Lock(kId_grp_additional, false);
+  const std::string name = controls_.Text(kId_MkDir);
+  CarriedText carried = CarryNameIntoList(name, controls_.Text(kId_MkDirExt));
+  if (carried.list) SetListText(*carried.list);
   if (carried.clear_saved_selection) SavedSelection_ = {};
   HWND list = Control(kId_MkDirExt);
-  const TextSelection name_selection = Selection(Control(kId_MkDir));
+  const TextSelection name_selection = controls_.Selection(Control(kId_MkDir));
   if (SavedSelection_.start != 0 || SavedSelection_.length != 0) {
-    Select(list, SavedSelection_);
+    controls_.Select(list, SavedSelection_);
     SavedSelection_ = {};
   } else if (name_selection.start == 0 && name_selection.length == 0) {
-    const size_t end = GetText(kId_MkDirExt).size();
-    Select(list, {end, 0});
+    controls_.CaretToEnd(list);
   } else {
-    Select(list, name_selection);
+    controls_.Select(list, name_selection);
   }
-  const int lines = static_cast<int>(SendMessageA(list, EM_GETLINECOUNT, 0, 0));
+  const int lines = Edit(list).LineCount();
   for (int i = 0; i <= lines; ++i) SendMessageA(list, WM_VSCROLL, SB_LINEDOWN, 0);
-  SetVisible(kId_MkDir, false);
-  MoveControl(kId_MkDirExt, kListX, 44);
-  SetVisible(kId_MkDirExt, true);
+  controls_.SetVisible(kId_MkDir, false);
+  controls_.MoveTo(kId_MkDirExt, kListX, 44);
+  controls_.SetVisible(kId_MkDirExt, true);
+  if (mode_ == MainMode::kNormal) mode_ = MainMode::kExtended;
   SetFocus(list);
   MkDirExtChange();
 }
 
-void Ttc_KestrixForm::btn_extendedClick() {
-  if (!IsVisible(kId_MkDirExt))
-    ChangeToExt();
-  else
-    ChangeToNormal();
-}
-
 void Ttc_KestrixForm::btn_BatchDirClick() {
   app_.CurrentRoutine = "btn_BatchDirClick";
-  if (!IsVisible(kId_MkDirExt)) ChangeToExt();
-  SavedSelection_ = Selection(VisibleInput());
-  if (BatchModeActive_) {
+  if (mode_ == MainMode::kNormal) ChangeToExt();
+  SavedSelection_ = controls_.Selection(VisibleInput());
+  if (mode_ == MainMode::kBatch) {
     TurnOffBatchMode();
     RelayoutForMode(false);
     RecenterPending_ = true;
@@ -120,93 +93,86 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
     InvalidateRect(hwnd(), nullptr, TRUE);
     return;
   }
-  BatchModeActive_ = true;
+  mode_ = MainMode::kBatch;
+  batch_.Opening();
   RecenterPending_ = true;
   CenterOnHost(40);
-  BatchFilling_ = true;
-  if (!DigitsOnlyApplied_) {
-    for (int id : {kId_edit_from, kId_edit_to, kId_edit_stepby, kId_edit_digits}) {
-      HWND edit = Control(id);
-      SetWindowLongPtrA(edit, GWL_STYLE, GetWindowLongPtrA(edit, GWL_STYLE) | ES_NUMBER);
-    }
-    DigitsOnlyApplied_ = true;
-  }
   if (startup_.live_replacements) {
     KillTimer(hwnd(), kTimer_LiveReplacements);
     LiveTimerRunning_ = false;
   }
-  SetText(kId_Label22, Text(lng::program::kBatchGrpbox));
-  ShowBatchButton(true);
-  LockControl(kId_grp_batchDir, true);
-  LockControl(kId_grp_additional, true);
+  controls_.SetText(kId_Label22, Text(lng::program::kBatchGrpbox));
+  look_.ShowBatchButton(true, Text(lng::program::kBatchButtonHint2));
+  controls_.Lock(kId_grp_batchDir, true);
+  controls_.Lock(kId_grp_additional, true);
   RelayoutForMode(false);
-  SetVisible(kId_panelfix2, true);
-  SetVisible(kId_Label22, true);
-  SetEnabled(kId_grp_batchDir, true);
-  for (int id : kBatchControls) SetVisible(id, true);
-  LockControl(kId_grp_batchDir, false);
-  LockControl(kId_grp_additional, false);
-  PrefillBatchFields();
-  GenerateBatchDirList();
-  BatchFilling_ = false;
+  controls_.SetVisible(kId_panelfix2, true);
+  controls_.SetVisible(kId_Label22, true);
+  batch_.Open();
+  controls_.Lock(kId_grp_batchDir, false);
+  controls_.Lock(kId_grp_additional, false);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void Ttc_KestrixForm::TurnOffBatchMode() {
-  SetVisible(kId_panelfix2, false);
-  SetVisible(kId_Label22, false);
-  for (int id : kBatchControls) SetVisible(id, false);
-  SetVisible(kId_memo_suffix, false);
-  SetEnabled(kId_grp_batchDir, false);
-  SetVisible(kId_lbl_s_more, false);
-  ShowBatchButton(false);
-  SetText(kId_Label21, Text(lng::program::kAdditionalGrpbox));
-  if (IsVisible(kId_MkDirExt)) SetFocus(Control(kId_MkDirExt));
+  controls_.SetVisible(kId_panelfix2, false);
+  controls_.SetVisible(kId_Label22, false);
+  batch_.Close();
+  controls_.SetVisible(kId_lbl_s_more, false);
+  look_.ShowBatchButton(false, Text(lng::program::kBatchButtonHint1));
+  controls_.SetText(kId_Label21, Text(lng::program::kAdditionalGrpbox));
+  if (mode_ != MainMode::kNormal) SetFocus(Control(kId_MkDirExt));
   // Batch mode is still on while the list comes back, so this change does not copy the
   // half-restored list over the saved one.
-  SetText(kId_MkDirExt, JoinLines(PreBatchList_));
-  const size_t end = GetText(kId_MkDirExt).size();
-  Select(Control(kId_MkDirExt), {end, 0});
-  BatchModeActive_ = false;
+  SetListText(JoinLines(batch_.UserList()));
+  controls_.CaretToEnd(Control(kId_MkDirExt));
+  mode_ = MainMode::kExtended;
   MkDirExtChange();
 }
 
+// The preview follows the path label, which is as wide as its text; it moves only when
+// the path shown has changed.
 void Ttc_KestrixForm::ShowPreview(const std::string& text) {
-  view_.ShowCurrentPath(GetText(kId_lbl_currentPath));
-  RECT path = ControlRect(kId_lbl_currentPath);
-  RECT preview = ControlRect(kId_lbl_newdirname);
-  RECT client = {};
-  GetClientRect(hwnd(), &client);
-  SetWindowPos(Control(kId_lbl_newdirname), nullptr, path.right, preview.top,
-               std::max(0, static_cast<int>(client.right - path.right - Scale96(8))),
-               preview.bottom - preview.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  SetText(kId_lbl_newdirname, text);
+  if (preview_follows_ != shown_path_) {
+    preview_follows_ = shown_path_;
+    const RECT path = controls_.Rect(kId_lbl_currentPath);
+    const RECT preview = controls_.Rect(kId_lbl_newdirname);
+    RECT client = {};
+    GetClientRect(hwnd(), &client);
+    SetWindowPos(Control(kId_lbl_newdirname), nullptr, path.right, preview.top,
+                 std::max(0, static_cast<int>(client.right - path.right - Scale96(8))),
+                 preview.bottom - preview.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  controls_.SetText(kId_lbl_newdirname, text);
 }
 
-void Ttc_KestrixForm::MkDirChange() {
+// The name field's text, read once by its caller, is new.
+void Ttc_KestrixForm::MkDirChange(const std::string& text) {
   app_.CurrentRoutine = "MkDirChange";
-  const std::string text = GetText(kId_MkDir);
   last_name_text_ = text;
   const std::string preview =
       text.find('*') != std::string::npos ? std::string() : CleanedPreview(text, true);
-  ShowPreview(preview);
-  DirExists(SingleTargetPath(app_.Snapshot.CurrentPath, text, IsVisible(kId_edit_curdirname),
-                             GetText(kId_edit_curdirname)));
-  SetText(kId_MkDirExt, ListWithFirstLine(GetText(kId_MkDirExt), text));
+  const bool path_open = controls_.Visible(kId_edit_curdirname);
+  DirExists(SingleTargetPath(app_.Snapshot.CurrentPath, text, path_open,
+                             path_open ? controls_.Text(kId_edit_curdirname) : std::string()),
+            text);
+  SetListText(ListWithFirstLine(
+      mode_ == MainMode::kNormal ? last_list_text_ : controls_.Text(kId_MkDirExt), text));
   // The typed text decides: the cleaned preview has its environment names expanded and
   // would switch replacements off, leaving a literal "%TEMP%" to be created.
-  ApplyAutoEnable(Trim(text));
+  ShowPreview(ApplyAutoEnable(Trim(text), preview));
   if (std::optional<std::vector<int>> stops = BuildWordStops(text)) WordStops_ = *stops;
 }
 
-// Switches "Enable replacements" and the live-preview timer as the typed text asks.
-void Ttc_KestrixForm::ApplyAutoEnable(const std::string& text) {
-  if (services_.variables == nullptr) return;
-  AutoEnableState state{ReplacementsArmed_, startup_.live_replacements, BatchModeActive_};
-  AutoEnableOutcome outcome = AutoEnableReplacements(text, GetText(kId_lbl_newdirname), state,
-                                                     *services_.variables, UserAppIds_);
+// Switches "Enable replacements" and the live-preview timer as the typed text asks; the
+// caption the preview `shown` is to be shown with.
+std::string Ttc_KestrixForm::ApplyAutoEnable(const std::string& text, const std::string& shown) {
+  AutoEnableState state{ReplacementsArmed_, startup_.live_replacements, mode_ == MainMode::kBatch};
+  AutoEnableOutcome outcome =
+      AutoEnableReplacements(text, shown, state, services_.variables, UserAppIds_);
   if (outcome.option != AutoEnableOutcome::Option::kUnchanged)
-    SetChecked(kId_option_replacements, outcome.option == AutoEnableOutcome::Option::kCheck);
+    controls_.SetChecked(kId_option_replacements,
+                         outcome.option == AutoEnableOutcome::Option::kCheck);
   if (outcome.timer == AutoEnableOutcome::Timer::kStart && !LiveTimerRunning_) {
     SetTimer(hwnd(), kTimer_LiveReplacements, 1000, nullptr);
     LiveTimerRunning_ = true;
@@ -214,153 +180,133 @@ void Ttc_KestrixForm::ApplyAutoEnable(const std::string& text) {
     KillTimer(hwnd(), kTimer_LiveReplacements);
     LiveTimerRunning_ = false;
   }
-  if (outcome.caption) SetText(kId_lbl_newdirname, *outcome.caption);
-  if (outcome.error && services_.logger != nullptr)
-    services_.logger->Log(kMainWindowClass, {"EVariableError", *outcome.error});
+  if (outcome.error) services_.logger.Log(kMainWindowClass, {"EVariableError", *outcome.error});
+  return outcome.caption.value_or(shown);
 }
 
 void Ttc_KestrixForm::MkDirExtChange() {
-  if (!IsVisible(kId_MkDirExt)) return;
+  if (mode_ == MainMode::kNormal) return;
   app_.CurrentRoutine = "MkDirExtChange";
-  const std::string text = GetText(kId_MkDirExt);
+  const std::string text = controls_.Text(kId_MkDirExt);
   last_list_text_ = text;
-  if (!BatchModeActive_) PreBatchList_ = SplitLines(text);
+  if (mode_ != MainMode::kBatch) batch_.KeepUserList(SplitLines(text));
   const int lines = CountNonBlankLines(text);
   ListState state = ListStateFor(lines);
-  SetOkEnabled(state.ok_enabled);
+  ShowOkState(std::nullopt, state.ok_enabled);
   std::string preview;
   if (lines == 0) {
-    SetVisible(kId_lbl_s_more, false);
+    controls_.SetVisible(kId_lbl_s_more, false);
   } else if (state.preview_single) {
-    SetVisible(kId_lbl_s_more, false);
+    controls_.SetVisible(kId_lbl_s_more, false);
     preview = CleanedPreview(Trim(text), false);
-    SetEnabled(kId_option_enterdir, true);
+    controls_.SetEnabled(kId_option_enterdir, true);
   } else {
-    SetOkCaption(false);
-    if (MoreHovered_) SetText(kId_lbl_s_more, Concat({"<", std::to_string(lines), ">"}));
-    SetVisible(kId_lbl_s_more, true);
-    SetChecked(kId_option_enterdir, false);
-    SetEnabled(kId_option_enterdir, false);
+    ShowOkState(false, std::nullopt);
+    if (look_.MoreHovered())
+      controls_.SetText(kId_lbl_s_more, Concat({"<", std::to_string(lines), ">"}));
+    controls_.SetVisible(kId_lbl_s_more, true);
+    controls_.SetChecked(kId_option_enterdir, false);
+    controls_.SetEnabled(kId_option_enterdir, false);
   }
-  ShowPreview(preview);
   if (state.check_single_target) {
     std::vector<std::string> split = SplitLines(text);
-    DirExists(Concat({app_.Snapshot.CurrentPath, split.empty() ? "" : split.front()}));
+    DirExists(Concat({app_.Snapshot.CurrentPath, split.empty() ? "" : split.front()}),
+              controls_.Text(kId_MkDir));
   }
   // The name field mirrors line 0; its own change handler must not answer that copy, or
   // the preview would show one name of several.
   last_name_text_ = NameFromList(text);
-  SetText(kId_MkDir, last_name_text_);
-  ApplyAutoEnable(Trim(text));
+  controls_.SetText(kId_MkDir, last_name_text_);
+  ShowPreview(ApplyAutoEnable(Trim(text), preview));
 }
 
-std::string Ttc_KestrixForm::CleanedPreview(const std::string& text, bool normal_mode) {
+// The preview's character clean-up of `text` with the settings read at activation.
+std::string Ttc_KestrixForm::CleanedPreview(const std::string& text, bool normal_mode) const {
   PreviewCleanupSettings cleanup;
   cleanup.invalid_char_action = activation_.invalid_char_action;
   cleanup.invalid_char_replace = activation_.invalid_char_replace;
   cleanup.replace_char_keys = activation_.replace_chars_keys;
-  cleanup.replace_char_value = settings_.ReplaceCharValues();
+  cleanup.replace_char_value = replace_chars_;
   cleanup.normal_mode = normal_mode;
   return ReplaceInvalidCharInPreview(text, cleanup, services_.environment);
 }
 
 void Ttc_KestrixForm::RerunPreview() {
-  if (IsVisible(kId_MkDir))
-    MkDirChange();
+  if (mode_ == MainMode::kNormal)
+    MkDirChange(Edit(mkdir_edit_).Text());
   else
     MkDirExtChange();
 }
 
-void Ttc_KestrixForm::NameMayHaveChanged() {
-  if (GetText(kId_MkDir) != last_name_text_) MkDirChange();
+void Ttc_KestrixForm::InputMayHaveChanged(HWND input) {
+  if (input == mkdir_edit_) {
+    const std::string text = Edit(mkdir_edit_).Text();
+    if (text != last_name_text_) MkDirChange(text);
+    return;
+  }
+  // The hidden list changes only through SetListText, which keeps its text.
+  if (mode_ == MainMode::kNormal) return;
+  if (controls_.Text(kId_MkDirExt) != last_list_text_) MkDirExtChange();
 }
 
-void Ttc_KestrixForm::ListMayHaveChanged() {
-  if (GetText(kId_MkDirExt) != last_list_text_) MkDirExtChange();
+void Ttc_KestrixForm::SetListText(const std::string& text) {
+  if (mode_ == MainMode::kNormal) {
+    if (text == last_list_text_) return;
+    last_list_text_ = text;
+    Edit(Control(kId_MkDirExt)).SetText(text);
+    return;
+  }
+  controls_.SetText(kId_MkDirExt, text);
+  // Not every edit control reports a text set by its owner; the list's handler must run.
+  InputMayHaveChanged(Control(kId_MkDirExt));
 }
 
-bool Ttc_KestrixForm::DirExists(const std::string& path) {
+bool Ttc_KestrixForm::DirExists(const std::string& path, const std::string& name) {
   const bool exists = services_.files.DirectoryExists(path);
-  OkButtonState state = DirExistsState(exists, GetText(kId_MkDir));
-  SetOkCaption(state.enter);
-  SetOkEnabled(state.enabled);
+  OkButtonState state = DirExistsState(exists, name);
+  ShowOkState(state.enter, state.enabled);
   return exists;
 }
 
-void Ttc_KestrixForm::SetOkCaption(bool enter) {
-  const std::string caption =
-      enter ? Text(lng::buttons::kBtnEnterDir) : Text(lng::buttons::kBtnOK);
-  SetText(kId_btn_ok, caption);
-  SetText(kId_btn_ok_flat, caption);
-  ShowOkGlyph(enter);
-}
-
-void Ttc_KestrixForm::SetOkEnabled(bool enabled) {
-  SetEnabled(activation_.flat_buttons ? kId_btn_ok_flat : kId_btn_ok, enabled);
-}
-
-bool Ttc_KestrixForm::OkEnabled() const {
-  int id = activation_.flat_buttons ? kId_btn_ok_flat : kId_btn_ok;
-  return IsWindowEnabled(Control(id)) != FALSE;
-}
-
-void Ttc_KestrixForm::option_Click(int id) {
-  if (id == kId_option_replacements && BatchModeActive_) return;
-  SetFocus(VisibleInput());
-}
-
-void Ttc_KestrixForm::ApplyInitialMode(InitialMode initial_mode, bool window_extended) {
-  switch (InitialModeFor(initial_mode, window_extended)) {
-    case InitialModeAction::kNormal:
-      ChangeToNormal();
-      break;
-    case InitialModeAction::kExtended:
-      ChangeToExt();
-      break;
-    case InitialModeAction::kBatch:
-      if (!BatchModeActive_) btn_BatchDirClick();
-      break;
-    case InitialModeAction::kUnchanged:
-      break;
+// "Enter" over an existing directory, "OK" otherwise; a state left out stays as it is.
+void Ttc_KestrixForm::ShowOkState(std::optional<bool> enter, std::optional<bool> enabled) {
+  if (enter) {
+    const std::string caption =
+        *enter ? Text(lng::buttons::kBtnEnterDir) : Text(lng::buttons::kBtnOK);
+    controls_.SetText(kId_btn_ok, caption);
+    controls_.SetText(kId_btn_ok_flat, caption);
+    look_.ShowOkGlyph(*enter);
   }
-}
-
-void Ttc_KestrixForm::LiveReplacementsTimer() {
-  if (!startup_.live_replacements) return;
-  RerunPreview();
+  if (enabled)
+    controls_.SetEnabled(activation_.flat_buttons ? kId_btn_ok_flat : kId_btn_ok, *enabled);
 }
 
 // The window as the creation run reads and changes it.
 class Ttc_KestrixForm::RunView : public CreationView {
  public:
   explicit RunView(Ttc_KestrixForm& form) : f_(form) {}
-  bool NormalMode() override { return f_.IsVisible(kId_MkDir); }
-  std::string NameText() override { return f_.GetText(kId_MkDir); }
-  void SetNameText(const std::string& text) override { f_.SetText(kId_MkDir, text); }
-  std::string ListText() override { return f_.GetText(kId_MkDirExt); }
-  void SetListText(const std::string& text) override { f_.SetText(kId_MkDirExt, text); }
+  bool NormalMode() override { return f_.mode_ == MainMode::kNormal; }
+  std::string NameText() override { return f_.controls_.Text(kId_MkDir); }
+  void SetNameText(const std::string& text) override { f_.controls_.SetText(kId_MkDir, text); }
+  std::string ListText() override { return f_.controls_.Text(kId_MkDirExt); }
+  void SetListText(const std::string& text) override { f_.SetListText(text); }
   void SwitchToExtended() override { f_.ChangeToExt(); }
-  bool ReplacementsChecked() override { return f_.IsChecked(kId_option_replacements); }
-  bool CloseWindowChecked() override { return f_.IsChecked(kId_option_closewnd); }
-  bool EnterDirChecked() override { return f_.IsChecked(kId_option_enterdir); }
+  bool ReplacementsChecked() override { return f_.controls_.Checked(kId_option_replacements); }
+  bool CloseWindowChecked() override { return f_.controls_.Checked(kId_option_closewnd); }
+  bool EnterDirChecked() override { return f_.controls_.Checked(kId_option_enterdir); }
   void EndPathEditing() override { f_.CheckAndTurnOffPathEditing(); }
   void ShowCurrentPath(const std::string& shortened) override {
     f_.view_.ShowCurrentPath(shortened);
   }
   void FocusInput() override { SetFocus(f_.VisibleInput()); }
-  void SelectAllInput() override { f_.Select(f_.VisibleInput(), {0, std::string::npos}); }
+  void SelectAllInput() override { f_.controls_.Select(f_.VisibleInput(), {0, std::string::npos}); }
   void ListCaretToEnd() override {
     SetFocus(f_.Control(kId_MkDirExt));
-    f_.Select(f_.Control(kId_MkDirExt), {f_.GetText(kId_MkDirExt).size(), 0});
+    f_.controls_.CaretToEnd(f_.Control(kId_MkDirExt));
   }
   void RerunPreview() override { f_.RerunPreview(); }
   void ShowHistory(const std::vector<std::string>& items) override {
-    HWND combo = f_.Control(kId_MkDir);
-    std::string text = f_.GetText(kId_MkDir);
-    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items)
-      SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    f_.SetText(kId_MkDir, text);
+    Combo(f_.Control(kId_MkDir)).SetItems(items);
   }
   void CloseWindow() override { PostMessageA(f_.hwnd(), WM_CLOSE, 0, 0); }
   void TerminateProgram() override {
@@ -372,8 +318,7 @@ class Ttc_KestrixForm::RunView : public CreationView {
   void BringHostToFront() override { SetForegroundWindow(ToHwnd(f_.app_.Snapshot.HostWindow)); }
   // The logger stamps the routine itself (it reads CurrentRoutine).
   void LogError(const std::string&, const std::string& text) override {
-    if (f_.services_.logger != nullptr)
-      f_.services_.logger->Log(kMainWindowClass, {"EInOutError", text});
+    f_.services_.logger.Log(kMainWindowClass, {"EInOutError", text});
   }
   bool closed_ = false;
 
@@ -382,10 +327,7 @@ class Ttc_KestrixForm::RunView : public CreationView {
 };
 
 void Ttc_KestrixForm::btn_okClick() {
-  if (CreationRunning_) return;
-  if (services_.code_page == nullptr || services_.message_boxes == nullptr ||
-      services_.modifier_keys == nullptr || !commands_)
-    return;
+  if (CreationRunning_ || !commands_) return;
   CreationRunning_ = true;
   // Cleared on every way out, a failure included: OK and Enter stay usable.
   struct RunningFlag {
@@ -393,36 +335,33 @@ void Ttc_KestrixForm::btn_okClick() {
     ~RunningFlag() { flag = false; }
   } running{CreationRunning_};
   try {
-    RunCreation();
+    // Without the user's replacements the run would create other names than asked for:
+    // the model has told the user, and nothing is created.
+    std::vector<std::pair<std::string, std::string>> replace_chars;
+    if (!settings_.ReadReplaceChars(replace_chars).ok) return;
+    CreationSettings settings = CreationSettingsFrom(settings_, replace_chars);
+    settings.CommanderIni = app_.CommanderIni;
+    char windows_dir[MAX_PATH] = {};
+    UINT length = GetWindowsDirectoryA(windows_dir, MAX_PATH);
+    settings.WindowsDir = std::string(windows_dir, length < MAX_PATH ? length : 0);
+    DirHistory history(services_.files, services_.environment,
+                       {app_.CommanderIni, ProgramDirOf(services_.exe_path),
+                        ExecutableBaseName(services_.exe_path), startup_.mkdir_history_file});
+    const LanguageTable& language = Lang();
+    auto expand = [this](const std::string& text) {
+      return Replacements(text, services_.variables, UserAppIds_);
+    };
+    RunView view(*this);
+    CreationRun run(
+        {services_.files, services_.environment, services_.code_page, services_.message_boxes,
+         services_.modifier_keys, language, *commands_, history, expand},
+        settings, app_.Snapshot, image_.Set(), view, app_.CurrentRoutine);
+    run.btn_okClick();
   } catch (const VariableError& error) {
-    services_.message_boxes->Show(error.what(), app_title_, kMbOk | kMbIconError);
+    services_.message_boxes.Show(error.what(), app_title_, kMbOk | kMbIconError);
   } catch (const InOutError& error) {
-    services_.message_boxes->Show(error.what(), app_title_, kMbOk | kMbIconError);
+    services_.message_boxes.Show(error.what(), app_title_, kMbOk | kMbIconError);
   }
-}
-
-void Ttc_KestrixForm::RunCreation() {
-  // Without the user's replacements the run would create other names than asked for: the
-  // model has told the user, and nothing is created.
-  std::vector<std::pair<std::string, std::string>> replace_chars;
-  if (!settings_.ReadReplaceChars(replace_chars).ok) return;
-  CreationSettings settings = CreationSettingsFrom(settings_, replace_chars);
-  settings.CommanderIni = app_.CommanderIni;
-  char windows_dir[MAX_PATH] = {};
-  UINT length = GetWindowsDirectoryA(windows_dir, MAX_PATH);
-  settings.WindowsDir = std::string(windows_dir, length < MAX_PATH ? length : 0);
-  DirHistory history(services_.files, services_.environment, HistoryPlacesNow());
-  const LanguageTable& language = services_.language != nullptr ? *services_.language : english_;
-  auto expand = [this](const std::string& text) {
-    if (services_.variables == nullptr) return text;
-    return Replacements(text, *services_.variables, UserAppIds_);
-  };
-  RunView view(*this);
-  CreationRun run(
-      {services_.files, services_.environment, *services_.code_page, *services_.message_boxes,
-       *services_.modifier_keys, language, *commands_, history, expand},
-      settings, app_.Snapshot, attributes_.Set(), view, app_.CurrentRoutine);
-  run.btn_okClick();
 }
 
 }  // namespace kestrix

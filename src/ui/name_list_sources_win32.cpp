@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include "ui/menu.h"
+
 namespace kestrix {
 
 std::vector<std::string> ReadDroppedFiles(HDROP drop) {
@@ -92,39 +94,27 @@ UINT MenuId(const SelectFileMenuItem& item) {
 }  // namespace
 
 HMENU BuildSelectFileMenu(const std::vector<SelectFileMenuItem>& items, HBITMAP structure_image) {
-  HMENU menu = CreatePopupMenu();
-  if (menu == nullptr) return nullptr;
-  UINT position = 0;
+  std::vector<MenuItem> shown;
   for (const SelectFileMenuItem& item : items) {
-    std::string caption = item.caption;
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE;
-    info.fType = item.separator ? MFT_SEPARATOR : MFT_STRING;
-    if (!item.separator) {
-      info.fMask |= MIIM_ID | MIIM_STRING | MIIM_STATE;
-      info.wID = MenuId(item);
-      info.fState = item.checked ? MFS_CHECKED : MFS_UNCHECKED;
-      info.dwTypeData = caption.data();
-      if (item.image_index == kStructureMenuImage && structure_image != nullptr) {
-        info.fMask |= MIIM_BITMAP;
-        info.hbmpItem = structure_image;
-      }
+    if (item.separator) {
+      shown.push_back(Separator());
+      continue;
     }
-    InsertMenuItemA(menu, position++, TRUE, &info);
+    shown.push_back({item.caption,
+                     MenuId(item),
+                     item.checked ? UINT{MF_CHECKED} : 0,
+                     item.image_index == kStructureMenuImage ? structure_image : nullptr,
+                     {}});
   }
-  return menu;
+  return BuildMenu(shown);
 }
 
 SelectFileChoice ShowSelectFileMenu(HWND owner, POINT screen_point,
                                     const std::vector<SelectFileMenuItem>& items,
                                     HBITMAP structure_image) {
   HMENU menu = BuildSelectFileMenu(items, structure_image);
-  if (menu == nullptr) return {};
-  SetForegroundWindow(owner);
-  UINT id = static_cast<UINT>(TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                                             screen_point.x, screen_point.y, 0, owner, nullptr));
-  DestroyMenu(menu);
+  const UINT id = ShowMenu(owner, menu, screen_point);
+  if (menu != nullptr) DestroyMenu(menu);
   return SelectFileChoiceFromId(id);
 }
 

@@ -30,43 +30,32 @@ MenuEntry ReadEntry(HMENU menu, UINT position) {
   return {info.wID, text, (info.fState & MFS_CHECKED) != 0, info.hbmpItem};
 }
 
-TEST(AttributeMenuWin32, FourEntriesInLetterOrderCheckedBySet) {
+TEST(AttributeMenuWin32, FourEntriesInLetterOrderInTheLanguageCheckedBySet) {
   DirAttributeSet set;
   set.hidden = true;
   set.system = true;
-  EnglishLanguageTable english;
-  HMENU menu = BuildAttributeMenu(set, english);
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+  ReleaseDC(nullptr, screen);
+  const HBITMAP images[4] = {nullptr, nullptr, bitmap, nullptr};
+  LanguageTable german =
+      LanguageTable::FromText("[Captions - Program]\nHidden=\t[h]  Versteckt  \n");
+  HMENU menu = BuildAttributeMenu(set, german, images);
   ASSERT_NE(menu, nullptr);
   ASSERT_EQ(GetMenuItemCount(menu), 4);
-  const char* captions[] = {"[r]   Read-only", "[a]   Archive", "[h]  Hidden", "[s]   System"};
+  const char* captions[] = {"[r]   Read-only", "[a]   Archive", "[h]  Versteckt", "[s]   System"};
   const bool checked[] = {false, false, true, true};
   for (UINT i = 0; i < 4; ++i) {
     MenuEntry entry = ReadEntry(menu, i);
     EXPECT_EQ(entry.caption, captions[i]);
     EXPECT_EQ(entry.checked, checked[i]) << i;
     EXPECT_EQ(AttributeFromMenuId(entry.id), kDirAttributeOrder[i]);
-    EXPECT_EQ(entry.bitmap, nullptr);
+    EXPECT_EQ(entry.bitmap, images[i]);
   }
   DestroyMenu(menu);
+  DeleteObject(bitmap);
   EXPECT_FALSE(AttributeFromMenuId(kAttributeMenuFirstId + 4).has_value());
   EXPECT_FALSE(AttributeFromMenuId(0).has_value());
-}
-
-TEST(AttributeMenuWin32, CaptionsFromTheLanguageTrimmedAndImagesWhenGiven) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
-  ReleaseDC(nullptr, screen);
-  HBITMAP images[4] = {bitmap, nullptr, bitmap, bitmap};
-  LanguageTable german =
-      LanguageTable::FromText("[Captions - Program]\nHidden=\t[h]  Versteckt  \n");
-  HMENU menu = BuildAttributeMenu({}, german, images);
-  EXPECT_EQ(ReadEntry(menu, 2).caption, "[h]  Versteckt");
-  EXPECT_EQ(ReadEntry(menu, 0).caption, "[r]   Read-only");
-  EXPECT_EQ(ReadEntry(menu, 0).bitmap, bitmap);
-  EXPECT_EQ(ReadEntry(menu, 1).bitmap, nullptr);
-  for (UINT i = 0; i < 4; ++i) EXPECT_FALSE(ReadEntry(menu, i).checked);
-  DestroyMenu(menu);
-  DeleteObject(bitmap);
 }
 
 // A top-level window that forwards the field's EN_CHANGE as the main window will.

@@ -304,7 +304,7 @@ TEST(FlatButtonShowcase, TwoThemesSideBySide) {
   const Row rows[] = {{0, "SKY"}, {2, "NIGHTFALL"}};
   const char* const captions[] = {"OK", "Cancel", "&Options"};
   const GlyphRole roles[] = {GlyphRole::kOk, GlyphRole::kCancel, GlyphRole::kOptions};
-  const int dpi = DpiOf(nullptr);
+  const int dpi = SystemDpi();
   auto px = [dpi](int value96) { return ScaleForDpi(value96, dpi); };
   const int row_height = px(56);
   Parent parent;

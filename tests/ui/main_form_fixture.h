@@ -37,8 +37,8 @@ class MainFormFixture : public ::testing::Test {
     windows_.SetRect(host_, {0, 0, 1000, 800});
     app_.Snapshot.HostWindow = host_;
     BeforeCreate();
-    MainFormServices services{windows_, files_,      environment_, kExe,   nullptr,     &variables_,
-                              nullptr,  &code_page_, &boxes_,      &keys_, &resources_, args_};
+    MainFormServices services{windows_,   files_, environment_, kExe,       logger_, variables_,
+                              code_page_, boxes_, keys_,        resources_, args_};
     form_.emplace(app_, std::move(services));
     ASSERT_TRUE(form_->Create(GetModuleHandleA(nullptr)));
     app_.Snapshot.CurrentPath = "C:\\Work\\";
@@ -195,6 +195,9 @@ class MainFormFixture : public ::testing::Test {
   FakeResources resources_;
   std::vector<std::string> args_;
   StartupValues app_;
+  ErrorLogger logger_{files_,       "C:\\Kestrix",
+                      "tc Kestrix", ErrorLogSystemInfo{"Windows 10", true, "en"},
+                      clock_,       app_.CurrentRoutine};
   WindowHandle host_ = 0;
   std::optional<Ttc_KestrixForm> form_;
 };

@@ -275,6 +275,7 @@ TEST_F(MainFormListsTest, UserApplicationsJoinTheVariablesPopupBeforeNewApplicat
   // Building again after another activation adds nothing.
   Activate();
   form_->PrepareVariablesMenu();
+  apps = GetSubMenu(form_->VariablesMenu(), 2);
   EXPECT_EQ(GetMenuItemCount(apps), count);
 
   TypeName("");

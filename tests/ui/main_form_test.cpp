@@ -37,8 +37,8 @@ TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
   if (button == nullptr) return ::testing::AssertionFailure() << id << " is no flat button";
   PngImage expected;
   std::string error;
-  if (!LoadGlyph(GetModuleHandleA(nullptr), files, GlyphRef::Resource(name), DpiOf(form.hwnd()),
-                 expected, error))
+  if (!LoadGlyph(GetModuleHandleA(nullptr), files, GlyphRef::Resource(name), SystemDpi(), expected,
+                 error))
     return ::testing::AssertionFailure() << name << ": " << error;
   const PngImage& shown = button->Glyph();
   if (shown.IsEmpty() || shown.Width() != expected.Width() || shown.Height() != expected.Height() ||
@@ -118,7 +118,7 @@ TEST_F(NightfallTest, ControlsAreAnsweredInTheThemesColours) {
   for (int id : {kId_option_closewnd, kId_MkDirExt, kId_btn_ok_flat}) {
     LOGFONTA font = {};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(C(id), WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -MulDiv(10, DpiOf(form_->hwnd()), 72)) << id;
+    EXPECT_EQ(font.lfHeight, -MulDiv(10, SystemDpi(), 72)) << id;
   }
   BYTE alpha = 0;
   DWORD flags = 0;
@@ -480,16 +480,6 @@ TEST_F(MainFormTest, WordStopsOfTheName) {
   EXPECT_EQ(form_->WordStops(), (std::vector<int>{2, 4}));  // one character keeps them
 }
 
-TEST_F(MainFormTest, CtrlTabSelectsTheNextWord) {
-  TypeName("New Folder");
-  SendMessageA(form_->MkDirEdit(), EM_SETSEL, 10, 10);
-  Key(form_->MkDirEdit(), VK_TAB, true);
-  DWORD start = 0, end = 0;
-  SendMessageA(form_->MkDirEdit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  EXPECT_LT(start, end);
-}
-
 TEST_F(MainFormTest, VariablesPopupOffersTheEnvironmentWithoutItsFirstEntry) {
   form_->PrepareVariablesMenu();
   HMENU popup = form_->VariablesMenu();
@@ -541,22 +531,6 @@ TEST_F(MainFormTest, QuickButtonsRewriteTheNameAndCtrlDigitsClickThem) {
   EXPECT_EQ(T(kId_MkDir), "mY  NEW.FOLDER ");
 }
 
-TEST_F(MainFormTest, FirstBuiltInTemplateSelectsItsWord) {
-  HWND combo = C(kId_cmbox_Templates);
-  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_DROPDOWN),
-               reinterpret_cast<LPARAM>(combo));
-  SendMessageA(combo, CB_SETCURSEL, 1, 0);
-  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_SELENDOK),
-               reinterpret_cast<LPARAM>(combo));
-  Pump();
-  EXPECT_EQ(T(kId_MkDir), "New Folder (%Y.%N.%D.)");
-  DWORD start = 0, end = 0;
-  SendMessageA(form_->MkDirEdit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, 0u);
-  EXPECT_EQ(end, 10u);
-}
-
 TEST_F(MainFormTest, WindowKeysWorkFromAnyControl) {
   Key(C(kId_option_closewnd), VK_F3);
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
@@ -570,11 +544,16 @@ TEST_F(MainFormTest, TemplateComboListsTheBuiltInEntries) {
   char entry[256] = {};
   SendMessageA(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(entry));
   EXPECT_STREQ(entry, "- no template selected -");
-  SendMessageA(combo, CB_SETCURSEL, 3, 0);
+  // The first built-in template selects its word.
+  SendMessageA(combo, CB_SETCURSEL, 1, 0);
   SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_SELENDOK),
                reinterpret_cast<LPARAM>(combo));
   Pump();
-  EXPECT_EQ(T(kId_MkDir), "Weekly_backup_%W");
+  EXPECT_EQ(T(kId_MkDir), "New Folder (%Y.%N.%D.)");
+  DWORD start = 0, end = 0;
+  SendMessageA(form_->MkDirEdit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(std::make_pair(start, end), std::make_pair(DWORD{0}, DWORD{10}));
   EXPECT_TRUE(Checked(kId_option_replacements));
 }
 

@@ -9,7 +9,6 @@
 #include "app/mode_rules.h"
 #include "app/name_selection.h"
 #include "app/subdir_lines.h"
-#include "app/window_guard.h"
 #include "app/window_placement.h"
 #include "base/text_utils.h"
 #include "fakes/fake_clock.h"
@@ -140,22 +139,16 @@ TEST(DescribeCurrentException, NamesTheFailure) {
   EXPECT_EQ(DescribeCurrentException().class_name, "unknown");
 }
 
-TEST_F(ErrorLoggerTest, GuardReturnsResultOrLogsAndFallsBack) {
-  EXPECT_EQ(GuardWindowProc(&logger, "Ttc_KestrixForm", -1, [] { return 7; }), 7);
-  EXPECT_FALSE(fs.FileExists(kLogPath));
+TEST_F(ErrorLoggerTest, CurrentExceptionIsLoggedWithTheRoutine) {
   routine = "btn_okClick";
-  int result = GuardWindowProc(&logger, "Ttc_KestrixForm", -1,
-                               []() -> int { throw std::logic_error("bad state"); });
-  EXPECT_EQ(result, -1);
+  try {
+    throw std::logic_error("bad state");
+  } catch (...) {
+    logger.LogCurrentException("Ttc_KestrixForm");
+  }
   EXPECT_NE(Log().find("Func/Proc......: btn_okClick\r\nEClassName.....: std::logic_error\r\n"
                        "ErrorMsg.......: bad state\r\n"),
             std::string::npos);
-  bool ran = false;
-  GuardCallback(nullptr, nullptr, [&] {
-    ran = true;
-    throw 1;
-  });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(ErrorLoggerTest, FailingClockInsideTheHandlerIsSwallowed) {
@@ -164,7 +157,11 @@ TEST_F(ErrorLoggerTest, FailingClockInsideTheHandlerIsSwallowed) {
     LocalDateTime Now() override { throw std::runtime_error("clock"); }
   } broken_clock;
   ErrorLogger broken(fs, kProgramDir, "tc Kestrix", System(), broken_clock, routine);
-  EXPECT_EQ(GuardWindowProc(&broken, "F", 0, []() -> int { throw std::runtime_error("x"); }), 0);
+  try {
+    throw std::runtime_error("x");
+  } catch (...) {
+    broken.LogCurrentException("F");
+  }
   EXPECT_FALSE(fs.FileExists(kLogPath));
 }
 

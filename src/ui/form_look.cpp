@@ -1,22 +1,19 @@
-// The main window's language and appearance: LoadLanguage with the fonts in the
-// language's character set, ChangeColors with the theme's colours and glyphs on the flat
-// buttons, the WM_CTLCOLOR* answers, and the hover feedback of the quick buttons and the
-// "<more>" marker.
+#include "ui/form_look.h"
 
 #include <cstring>
 
+#include "app/launch_decision.h"
+#include "app/mode_rules.h"
 #include "base/text_utils.h"
 #include "platform/win32/font_charset_win32.h"
+#include "ui/control_ids.h"
 #include "ui/dpi_win32.h"
-#include "ui/main_form.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
 
 namespace kestrix {
 
 namespace {
-
-constexpr UINT_PTR kHoverSubclassId = 2;
 
 // Buttons that show only a glyph: their table caption stands in while no glyph loads.
 bool ShowsGlyphOnly(int id) {
@@ -53,41 +50,80 @@ void SetFont(HWND control, HFONT font) {
 
 }  // namespace
 
-// --- Flat buttons --------------------------------------------------------------------
+FormLook::FormLook(ControlSet& controls, FileSystem& files, ErrorLogger* logger,
+                   std::string program_dir, Feedback feedback)
+    : Window(kMainWindowClass),
+      controls_(controls),
+      files_(files),
+      program_dir_(std::move(program_dir)),
+      feedback_(std::move(feedback)) {
+  SetErrorLogger(logger);
+}
 
-HWND Ttc_KestrixForm::CreateFlatControl(int id, const char* text, DWORD style, const RECT& bounds) {
+FormLook::~FormLook() {
+  flat_buttons_.clear();
+  if (font_ != nullptr) DeleteObject(font_);
+}
+
+HFONT FormLook::CreateDesignedFont() {
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    font_ = CreateFontIndirectA(&metrics.lfMessageFont);
+  return font_;
+}
+
+// --- Flat buttons and tooltips -------------------------------------------------------
+
+HWND FormLook::CreateFlatButton(HWND parent, int id, const char* text, DWORD style,
+                                const RECT& bounds) {
   auto button = std::make_unique<FlatButton>();
-  if (!button->Create(hwnd(), id, bounds, text, services_.logger)) return nullptr;
+  if (!button->Create(parent, id, bounds, text, Logger())) return nullptr;
   HWND control = button->hwnd();
   if ((style & WS_TABSTOP) == 0)
     SetWindowLongPtrA(control, GWL_STYLE,
                       GetWindowLongPtrA(control, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
   if ((style & WS_DISABLED) != 0) EnableWindow(control, FALSE);
   if ((style & WS_VISIBLE) == 0) ShowWindow(control, SW_HIDE);
-  if (id >= kId_btn_Quick1 && id <= kId_btn_Quick4) WatchHover(control);
   flat_buttons_.push_back(std::move(button));
   return control;
 }
 
-const FlatButton* Ttc_KestrixForm::FlatControl(int id) const {
+const FlatButton* FormLook::FlatControl(int id) const {
   return FlatFor(id);
 }
 
-FlatButton* Ttc_KestrixForm::FlatFor(int id) const {
-  HWND control = Control(id);
+FlatButton* FormLook::FlatFor(int id) const {
+  HWND control = controls_[id];
   for (const auto& button : flat_buttons_)
     if (control != nullptr && button->hwnd() == control) return button.get();
   return nullptr;
 }
 
-void Ttc_KestrixForm::ApplyGlyph(int id, const GlyphRef& glyph, const char* fallback) {
+void FormLook::CreateTooltips(HWND parent) {
+  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                             parent, nullptr, instance_, nullptr);
+}
+
+void FormLook::SetHint(HWND control, const std::string& text) {
+  std::string shown = text;
+  TOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = shown.data();
+  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void FormLook::ApplyGlyph(int id, const GlyphRef& glyph, const char* fallback) {
   FlatButton* button = FlatFor(id);
   if (button == nullptr) return;
   PngImage image;
   std::string error;
-  if (!LoadGlyphOr(instance_, services_.files, glyph, fallback, DpiOf(hwnd()), image, error)) {
-    if (services_.logger != nullptr)
-      services_.logger->Log(kMainWindowClass, {"EInvalidGraphic", error});
+  if (!LoadGlyphOr(instance_, files_, glyph, fallback, SystemDpi(), image, error)) {
+    if (Logger() != nullptr) Logger()->Log(kMainWindowClass, {"EInvalidGraphic", error});
     return;
   }
   button->SetGlyph(std::move(image));
@@ -95,7 +131,7 @@ void Ttc_KestrixForm::ApplyGlyph(int id, const GlyphRef& glyph, const char* fall
 }
 
 // The flat OK shows "Enter" over an existing directory and the theme's OK otherwise.
-void Ttc_KestrixForm::ShowOkGlyph(bool enter) {
+void FormLook::ShowOkGlyph(bool enter) {
   ok_shows_enter_ = enter;
   const GlyphRef wanted = enter ? GlyphRef::Resource(kEnterGlyph) : look_.Glyph(GlyphRole::kOk);
   if (wanted == ok_glyph_shown_) return;
@@ -103,51 +139,36 @@ void Ttc_KestrixForm::ShowOkGlyph(bool enter) {
   ApplyGlyph(kId_btn_ok_flat, wanted, ThemeGlyphName(kDefaultThemeName, GlyphRole::kOk).c_str());
 }
 
-void Ttc_KestrixForm::ShowBatchButton(bool active) {
+void FormLook::ShowSignImage(bool descending) {
+  sign_descending_ = descending;
+  const char* image = kSignImages[descending ? 1 : 0];
+  ApplyGlyph(kId_btn_sign, GlyphRef::Resource(image), image);
+}
+
+void FormLook::ShowBatchButton(bool active, const std::string& hint) {
+  batch_active_ = active;
+  batch_hint_ = hint;
   ApplyGlyph(kId_btn_BatchDir, GlyphRef::Resource(active ? kBatchActiveGlyph : kBatchInactiveGlyph),
              kBatchInactiveGlyph);
-  std::string hint =
-      active ? Text(lng::program::kBatchButtonHint2)
-             : Text(lng::program::kBatchButtonHint1);
+  std::string text = hint;
   TOOLINFOA tool = {};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;
-  tool.hwnd = hwnd();
-  tool.uId = reinterpret_cast<UINT_PTR>(Control(kId_btn_BatchDir));
-  tool.lpszText = hint.data();
+  tool.hwnd = GetParent(controls_[kId_btn_BatchDir]);
+  tool.uId = reinterpret_cast<UINT_PTR>(controls_[kId_btn_BatchDir]);
+  tool.lpszText = text.data();
   SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-// --- Language ------------------------------------------------------------------------
+// --- Fonts ---------------------------------------------------------------------------
 
-void Ttc_KestrixForm::LoadLanguage() {
-  if (services_.resources == nullptr) return;
-  app_.CurrentRoutine = "LoadLanguage";
-  const std::string setting = settings_.LanguageSetting();
-  const LanguageSources sources{services_.files, *services_.resources,
-                                ProgramDirOf(services_.exe_path)};
-  language_ = ::kestrix::LoadLanguage(sources, setting, pending_language_, services_.args);
-  services_.language = &language_.table;
-  FixComponentsCharCoding();
-  ApplyCaptions();
-  FillTemplates();
-  SetText(kId_lbl_s_more, Text(lng::program::kMore));
-  // The options menu is built on first use with the texts of that moment.
-  if (PopupMenu_Options != nullptr) {
-    DestroyMenu(PopupMenu_Options);
-    PopupMenu_Options = nullptr;
-  }
-}
-
-// The fonts of every control: FontName and FontSize change the designed font; the
-// language's character set goes to the kinds of control that show its texts.
-void Ttc_KestrixForm::FixComponentsCharCoding() {
-  const FontChoice choice = ChooseFont(activation_.font_name, activation_.font_size);
+void FormLook::FixComponentsCharCoding(const ActivationSettings& activation, int font_charset) {
+  const FontChoice choice = ChooseFont(activation.font_name, activation.font_size);
   HFONT base = font_;
   if (choice.apply) {
-    HFONT chosen = user_font_.Create(choice, font_, DpiOf(hwnd()));
+    HFONT chosen = user_font_.Create(choice, font_, SystemDpi());
     if (chosen != nullptr) base = chosen;
   }
-  OwnedFont shown(CreateFontWithCharset(base, language_.font_charset));
+  OwnedFont shown(CreateFontWithCharset(base, font_charset));
   if (!shown) return;
   // Creation gives every control the designed font and activation applies the fonts
   // again. Each WM_SETFONT lays a control out and repaints it, a large share of the
@@ -164,11 +185,11 @@ void Ttc_KestrixForm::FixComponentsCharCoding() {
   HFONT const shown_now = shown ? shown.get() : shown_font_.get();
   HFONT const italic_now = shown ? italic.get() : shown_italic_font_.get();
   HFONT const underlined_now = shown ? underlined.get() : shown_underlined_font_.get();
-  for (HWND control : controls_) {
+  for (HWND control : controls_.All()) {
     if (control == nullptr) continue;
     HFONT font = TakesLanguageCharset(control) ? shown_now : base;
-    if (control == Control(kId_lbl_s_more) && !MoreHovered_ && italic_now) font = italic_now;
-    if (control == Control(kId_lbl_s_newfolder) && RefreshHovered_ && underlined_now)
+    if (control == controls_[kId_lbl_s_more] && !more_hovered_ && italic_now) font = italic_now;
+    if (control == controls_[kId_lbl_s_newfolder] && refresh_hovered_ && underlined_now)
       font = underlined_now;
     HFONT current = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
     if (current != font && !SameFont(current, font)) SetFont(control, font);
@@ -182,20 +203,19 @@ void Ttc_KestrixForm::FixComponentsCharCoding() {
 
 // --- Colours and glyphs --------------------------------------------------------------
 
-void Ttc_KestrixForm::ChangeColors() {
-  app_.CurrentRoutine = "ChangeColors";
-  ChangeColorsResult result = ::kestrix::ChangeColors(
-      look_, ThemeSettingsFrom(activation_), services_.files, ProgramDirOf(services_.exe_path));
-  if (services_.logger != nullptr)
+void FormLook::ChangeColors(const ActivationSettings& activation) {
+  ChangeColorsResult result =
+      ::kestrix::ChangeColors(look_, ThemeSettingsFrom(activation), files_, program_dir_);
+  if (Logger() != nullptr)
     for (const std::string& problem : result.problems)
-      services_.logger->Log(kMainWindowClass, {"EConvertError", problem});
+      Logger()->Log(kMainWindowClass, {"EConvertError", problem});
   look_ = std::move(result.appearance);
 
   for (auto [plain, flat] : {std::pair{kId_btn_ok, kId_btn_ok_flat},
                              {kId_btn_cancel, kId_btn_cancel_flat},
                              {kId_btn_options, kId_btn_options_flat}}) {
-    SetVisible(plain, !look_.flat_buttons);
-    SetVisible(flat, look_.flat_buttons);
+    controls_.SetVisible(plain, !look_.flat_buttons);
+    controls_.SetVisible(flat, look_.flat_buttons);
   }
   const FlatButtonColors colors = FlatButtonColorsFor(look_);
   FlatButtonColors quick_text = colors;
@@ -211,7 +231,7 @@ void Ttc_KestrixForm::ChangeColors() {
   ApplyGlyph(kId_btn_options_flat, look_.Glyph(GlyphRole::kOptions),
              ThemeGlyphName(kDefaultThemeName, GlyphRole::kOptions).c_str());
   ApplyGlyph(kId_btn_undo, look_.Glyph(GlyphRole::kUndo), kPlainUndoGlyph);
-  UpdateSignButton();
+  ShowSignImage(sign_descending_);
   ok_glyph_shown_ = {};
   ShowOkGlyph(ok_shows_enter_);
   for (size_t i = 0; i < kQuickButtonImages.size(); ++i) {
@@ -219,32 +239,34 @@ void Ttc_KestrixForm::ChangeColors() {
         Concat({kQuickButtonImages[i], quick_highlighted_[i] ? "_ACT" : "_INACT"});
     ApplyGlyph(kId_btn_Quick1 + static_cast<int>(i), GlyphRef::Resource(name), name.c_str());
   }
-  ShowBatchButton(BatchModeActive_);
-  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  ShowBatchButton(batch_active_, batch_hint_);
+  RedrawWindow(GetParent(controls_[kId_MkDir]), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-LRESULT Ttc_KestrixForm::ControlColors(UINT message, HDC dc, HWND control) {
+LRESULT FormLook::ControlColors(UINT message, HDC dc, HWND control) {
   const COLORREF main = ResolveColor(look_.main);
   const COLORREF plain_text = GetSysColor(COLOR_WINDOWTEXT);
   switch (message) {
     case WM_CTLCOLOREDIT:
       // Only the path and attribute fields sit in the window's colour; input fields stay
       // as the system draws them.
-      if (control == Control(kId_edit_curdirname))
+      if (control == controls_[kId_edit_curdirname])
         return ColorControl(dc, ResolveColor(look_.curdir_text), main, main_brush_);
-      if (control == Control(kId_edit_Attrib))
+      if (control == controls_[kId_edit_Attrib])
         return ColorControl(dc, plain_text, main, main_brush_);
       return 0;
     case WM_CTLCOLORSTATIC: {
       COLORREF text = plain_text;
-      if (control == Control(kId_lbl_currentPath) || control == Control(kId_edit_curdirname))
+      if (control == controls_[kId_lbl_currentPath] || control == controls_[kId_edit_curdirname])
         text = ResolveColor(look_.curdir_text);
-      else if (control == Control(kId_lbl_newdirname))
+      else if (control == controls_[kId_lbl_newdirname])
         text = ResolveColor(look_.newdirname_text);
-      else if (control == Control(kId_lbl_s_refresh))
+      else if (control == controls_[kId_lbl_s_refresh])
         text = ResolveColor(look_.refresh_text);
-      else if (control == Control(kId_img_ChangeDirAttrib) || control == Control(kId_lbl_s_more) ||
-               (control == Control(kId_lbl_s_newfolder) && RefreshHovered_))
+      else if (control == controls_[kId_img_ChangeDirAttrib] ||
+               control == controls_[kId_lbl_s_more] ||
+               (control == controls_[kId_lbl_s_newfolder] && refresh_hovered_))
         text = ResolveColor(ThemeColor::Fixed(kPlainQuickButtonText));
       return ColorControl(dc, text, main, main_brush_);
     }
@@ -256,15 +278,43 @@ LRESULT Ttc_KestrixForm::ControlColors(UINT message, HDC dc, HWND control) {
   }
 }
 
-void Ttc_KestrixForm::EraseBackground(HDC dc) {
+void FormLook::EraseBackground(HWND window, HDC dc) {
   RECT client;
-  GetClientRect(hwnd(), &client);
+  GetClientRect(window, &client);
   FillRect(dc, &client, main_brush_.Get(ResolveColor(look_.main)));
 }
 
 // --- Hover feedback ------------------------------------------------------------------
 
-void Ttc_KestrixForm::QuickButtonMouseMove(int id) {
+void FormLook::WatchHover() {
+  for (int id : {kId_lbl_s_more, kId_lbl_s_newfolder, kId_btn_Quick1, kId_btn_Quick2,
+                 kId_btn_Quick3, kId_btn_Quick4})
+    Subclass(controls_[id]);
+}
+
+LRESULT FormLook::OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
+  const int id = GetDlgCtrlID(control);
+  const bool label = id == kId_lbl_s_more || id == kId_lbl_s_newfolder;
+  const bool hovered = id == kId_lbl_s_more ? more_hovered_ : refresh_hovered_;
+  if (label && message == WM_MOUSEMOVE && !hovered) {
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, control, 0};
+    TrackMouseEvent(&track);
+    if (id == kId_lbl_s_more)
+      lbl_s_moreMouseEnter();
+    else
+      lbl_s_newfolderMouseEnter();
+  } else if (label && message == WM_MOUSELEAVE) {
+    if (id == kId_lbl_s_more)
+      lbl_s_moreMouseLeave();
+    else
+      lbl_s_newfolderMouseLeave();
+  } else if (!label && message == WM_MOUSEMOVE) {
+    QuickButtonMouseMove(id);
+  }
+  return DefaultHandling(control, message, wparam, lparam);
+}
+
+void FormLook::QuickButtonMouseMove(int id) {
   const size_t index = static_cast<size_t>(id - kId_btn_Quick1);
   if (index >= quick_highlighted_.size() || quick_highlighted_[index]) return;
   SetQuickButtons2Default(id);
@@ -273,8 +323,7 @@ void Ttc_KestrixForm::QuickButtonMouseMove(int id) {
   ApplyGlyph(id, GlyphRef::Resource(name), name.c_str());
 }
 
-// Every highlighted quick button but `except` (0: all of them) goes back to its plain image.
-void Ttc_KestrixForm::SetQuickButtons2Default(int except) {
+void FormLook::SetQuickButtons2Default(int except) {
   for (size_t i = 0; i < quick_highlighted_.size(); ++i) {
     const int id = kId_btn_Quick1 + static_cast<int>(i);
     if (id == except || !quick_highlighted_[i]) continue;
@@ -284,73 +333,36 @@ void Ttc_KestrixForm::SetQuickButtons2Default(int except) {
   }
 }
 
-void Ttc_KestrixForm::lbl_s_moreMouseEnter() {
-  MoreHovered_ = true;
-  const std::string list = GetText(kId_MkDirExt);
+void FormLook::lbl_s_moreMouseEnter() {
+  more_hovered_ = true;
+  const std::string list = feedback_.list_text();
   if (list.empty()) return;
-  SetFont(Control(kId_lbl_s_more), shown_font_.get());
-  SetText(kId_lbl_s_more, Concat({"<", std::to_string(CountNonBlankLines(list)), ">"}));
+  SetFont(controls_[kId_lbl_s_more], shown_font_.get());
+  controls_.SetText(kId_lbl_s_more, Concat({"<", std::to_string(CountNonBlankLines(list)), ">"}));
 }
 
-void Ttc_KestrixForm::lbl_s_moreMouseLeave() {
-  MoreHovered_ = false;
-  SetFont(Control(kId_lbl_s_more), shown_italic_font_.get());
-  SetText(kId_lbl_s_more, Text(lng::program::kMore));
+void FormLook::lbl_s_moreMouseLeave() {
+  more_hovered_ = false;
+  SetFont(controls_[kId_lbl_s_more], shown_italic_font_.get());
+  controls_.SetText(kId_lbl_s_more, feedback_.more_caption());
 }
 
 // Over the "New folder" label the attribute image gives way to the "(refresh)" marker,
 // unless the attribute letters are being edited there.
-void Ttc_KestrixForm::lbl_s_newfolderMouseEnter() {
-  if (attributes_.FieldOpen()) return;
-  RefreshHovered_ = true;
-  SetVisible(kId_img_ChangeDirAttrib, false);
-  SetVisible(kId_lbl_s_refresh, true);
-  SetFont(Control(kId_lbl_s_newfolder), shown_underlined_font_.get());
+void FormLook::lbl_s_newfolderMouseEnter() {
+  if (feedback_.refresh_hidden()) return;
+  refresh_hovered_ = true;
+  controls_.SetVisible(kId_img_ChangeDirAttrib, false);
+  controls_.SetVisible(kId_lbl_s_refresh, true);
+  SetFont(controls_[kId_lbl_s_newfolder], shown_underlined_font_.get());
 }
 
-void Ttc_KestrixForm::lbl_s_newfolderMouseLeave() {
-  if (!RefreshHovered_) return;
-  RefreshHovered_ = false;
-  SetVisible(kId_lbl_s_refresh, false);
-  SetVisible(kId_img_ChangeDirAttrib, true);
-  SetFont(Control(kId_lbl_s_newfolder), shown_font_.get());
-}
-
-void Ttc_KestrixForm::WatchHover(HWND control) {
-  if (control != nullptr)
-    SetWindowSubclass(control, HoverSubclassProc, kHoverSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
-}
-
-LRESULT CALLBACK Ttc_KestrixForm::HoverSubclassProc(HWND hwnd, UINT message, WPARAM wparam,
-                                                    LPARAM lparam, UINT_PTR, DWORD_PTR data) {
-  auto* form = reinterpret_cast<Ttc_KestrixForm*>(data);
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, HoverSubclassProc, kHoverSubclassId);
-  if (form != nullptr) {
-    const int id = GetDlgCtrlID(hwnd);
-    const bool label = id == kId_lbl_s_more || id == kId_lbl_s_newfolder;
-    const bool hovered = id == kId_lbl_s_more ? form->MoreHovered_ : form->RefreshHovered_;
-    if (label && message == WM_MOUSEMOVE && !hovered) {
-      TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      form->Guarded([&] {
-        if (id == kId_lbl_s_more)
-          form->lbl_s_moreMouseEnter();
-        else
-          form->lbl_s_newfolderMouseEnter();
-      });
-    } else if (label && message == WM_MOUSELEAVE) {
-      form->Guarded([&] {
-        if (id == kId_lbl_s_more)
-          form->lbl_s_moreMouseLeave();
-        else
-          form->lbl_s_newfolderMouseLeave();
-      });
-    } else if (!label && message == WM_MOUSEMOVE) {
-      form->Guarded([&] { form->QuickButtonMouseMove(id); });
-    }
-  }
-  return DefSubclassProc(hwnd, message, wparam, lparam);
+void FormLook::lbl_s_newfolderMouseLeave() {
+  if (!refresh_hovered_) return;
+  refresh_hovered_ = false;
+  controls_.SetVisible(kId_lbl_s_refresh, false);
+  controls_.SetVisible(kId_img_ChangeDirAttrib, true);
+  SetFont(controls_[kId_lbl_s_newfolder], shown_font_.get());
 }
 
 }  // namespace kestrix

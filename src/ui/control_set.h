@@ -1,0 +1,58 @@
+#pragma once
+// The controls of a window by their fixed ids, and what they show. A label or button
+// remembers the caption set last, so setting the caption it already shows costs no
+// message; input fields are read and written each time, since the user changes them.
+// Reading the visible or enabled state is a style read, not a message.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "names/text_modifiers.h"
+#include "ui/controls.h"
+
+namespace kestrix {
+
+class ControlSet {
+ public:
+  // Ids from `first` on; controls are added in any order.
+  explicit ControlSet(int first) : first_(first) {}
+
+  void Add(int id, HWND control);
+  HWND operator[](int id) const {
+    const size_t index = static_cast<size_t>(id - first_);
+    return id >= first_ && index < controls_.size() ? controls_[index] : nullptr;
+  }
+  const std::vector<HWND>& All() const { return controls_; }
+
+  std::string Text(int id) const { return Control((*this)[id]).Text(); }
+  void SetText(int id, const std::string& text);
+  bool Visible(int id) const { return Control((*this)[id]).Visible(); }
+  void SetVisible(int id, bool visible) const;
+  bool Enabled(int id) const { return Control((*this)[id]).Enabled(); }
+  void SetEnabled(int id, bool enabled) const { Control((*this)[id]).Enable(enabled); }
+  bool Checked(int id) const { return Check((*this)[id]).Checked(); }
+  void SetChecked(int id, bool checked) const;
+
+  // The edit that shows a control's text: a combo box's own edit, else the control.
+  Edit EditOf(HWND control) const;
+  TextSelection Selection(HWND control) const;
+  // Clamped to the text; a length of npos reaches the end.
+  void Select(HWND control, TextSelection selection) const;
+  // The caret after the text.
+  void CaretToEnd(HWND control) const { Select(control, {EditOf(control).TextLength(), 0}); }
+
+  // Place and size in the parent's client pixels.
+  RECT Rect(int id) const;
+  // Moves to a place written at 96 DPI.
+  void MoveTo(int id, int x96, int y96) const;
+  // Stops (or resumes, with a full redraw) the control's drawing.
+  void Lock(int id, bool lock) const;
+
+ private:
+  int first_;
+  std::vector<HWND> controls_;
+  std::vector<HWND> edits_;                        // the edit of each combo box, else null
+  std::vector<std::optional<std::string>> shown_;  // captions set last, for labels and buttons
+};
+
+}  // namespace kestrix

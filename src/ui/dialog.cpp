@@ -1,0 +1,101 @@
+#include "ui/dialog.h"
+
+#include "ui/dpi_win32.h"
+
+namespace kestrix {
+
+int Dialog::ShowModal(HINSTANCE instance, HWND owner) {
+  ended_ = false;
+  result_ = IDCANCEL;
+  if (!CreateForm(instance, class_name_, title_, WS_POPUP | WS_CAPTION | WS_SYSMENU, width_,
+                  height_, owner))
+    return IDCANCEL;
+  SetWindowLongPtrA(hwnd(), GWL_EXSTYLE,
+                    GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_DLGMODALFRAME);
+  bool initialised = false;
+  Guarded([&] {
+    initialised = OnInit();
+    for (DialogPage* page : pages_) page->Load();
+  });
+  if (!initialised) return IDCANCEL;
+  // Centred on the owner, or on the screen without one.
+  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (owner != nullptr) GetWindowRect(owner, &area);
+  RECT own = {};
+  GetWindowRect(hwnd(), &own);
+  SetWindowPos(hwnd(), nullptr, (area.left + area.right - (own.right - own.left)) / 2,
+               (area.top + area.bottom - (own.bottom - own.top)) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (owner != nullptr) EnableWindow(owner, FALSE);
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+  if (HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE)) SetFocus(first);
+  MSG msg = {};
+  bool quit = false;
+  while (!ended_ && IsWindow(hwnd())) {
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+      quit = true;
+      break;
+    }
+    if (IsDialogMessageA(hwnd(), &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  // The owner is enabled before the dialog goes, so that the activation returns to it.
+  if (owner != nullptr) EnableWindow(owner, TRUE);
+  if (hwnd() != nullptr) DestroyWindow(hwnd());
+  // The program's own loop must still see the end it was asked for.
+  if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+  return result_;
+}
+
+bool Dialog::OnCommand(int, int, HWND) {
+  return false;
+}
+
+LRESULT Dialog::OnNotify(const NMHDR&) {
+  return 0;
+}
+
+void Dialog::OnOk() {
+  for (DialogPage* page : pages_)
+    if (!page->Save()) return;
+  EndDialog(IDOK);
+}
+
+void Dialog::EndDialog(int result) {
+  result_ = result;
+  ended_ = true;
+}
+
+HWND Dialog::AddControl(const char* class_name, const char* text, DWORD style, int id, int x, int y,
+                        int width, int height, DWORD ex_style) {
+  HWND control = CreateWindowExA(
+      ex_style, class_name, text, WS_CHILD | WS_VISIBLE | style, Scale96(x), Scale96(y),
+      Scale96(width), Scale96(height), hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd(), GWLP_HINSTANCE)), nullptr);
+  if (control != nullptr)
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
+  return control;
+}
+
+LRESULT Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const int id = LOWORD(wparam);
+      if (OnCommand(id, HIWORD(wparam), reinterpret_cast<HWND>(lparam))) return 0;
+      if (id == IDOK) OnOk();
+      if (id == IDCANCEL) OnCancel();
+      return 0;
+    }
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lparam));
+    case WM_CLOSE:
+      OnCancel();
+      return 0;
+  }
+  return DefaultHandling(message, wparam, lparam);
+}
+
+}  // namespace kestrix

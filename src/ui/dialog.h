@@ -1,0 +1,63 @@
+#pragma once
+// Base of the program's dialogs, in the manner of a dialog procedure: OnInit makes and
+// fills the controls, WM_COMMAND goes to OnCommand and WM_NOTIFY to OnNotify. OK and
+// Cancel work by default: Enter and the IDOK button end it through OnOk, Escape, the
+// IDCANCEL button and the close box through OnCancel. A settings dialog is made of pages
+// that load when it opens and save on OK.
+#include <vector>
+
+#include "ui/form.h"
+
+namespace kestrix {
+
+// One page of a settings dialog.
+class DialogPage {
+ public:
+  virtual ~DialogPage() = default;
+  // Shows the stored values in the page's controls.
+  virtual void Load() = 0;
+  // Stores the values of the page's controls; false keeps the dialog open (the page has
+  // told the user why).
+  virtual bool Save() = 0;
+};
+
+class Dialog : public Form {
+ public:
+  // Runs the dialog over `owner`, which is disabled meanwhile; the id it ended with
+  // (IDCANCEL when it could not be shown).
+  int ShowModal(HINSTANCE instance, HWND owner);
+
+ protected:
+  // `class_name` is also the form name the error log shows. Sizes at 96 DPI.
+  Dialog(const char* class_name, const char* title, int width, int height)
+      : class_name_(class_name), title_(title), width_(width), height_(height) {}
+
+  // Makes the controls; false ends the dialog with IDCANCEL before it is shown.
+  virtual bool OnInit() { return true; }
+  // Whether the command was handled; IDOK and IDCANCEL go to OnOk and OnCancel otherwise.
+  virtual bool OnCommand(int id, int code, HWND control);
+  virtual LRESULT OnNotify(const NMHDR& header);
+  // Saves every page and ends with IDOK when all of them could.
+  virtual void OnOk();
+  virtual void OnCancel() { EndDialog(IDCANCEL); }
+  void EndDialog(int result);
+
+  // Pages load after OnInit and save on OK, in the order added.
+  void AddPage(DialogPage& page) { pages_.push_back(&page); }
+  // A child control with a position and size at 96 DPI, in the dialog's font.
+  HWND AddControl(const char* class_name, const char* text, DWORD style, int id, int x, int y,
+                  int width, int height, DWORD ex_style = 0);
+
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  const char* class_name_;
+  const char* title_;
+  int width_;
+  int height_;
+  std::vector<DialogPage*> pages_;
+  bool ended_ = false;
+  int result_ = IDCANCEL;
+};
+
+}  // namespace kestrix

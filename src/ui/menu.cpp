@@ -1,0 +1,64 @@
+#include "ui/menu.h"
+
+namespace kestrix {
+
+std::vector<MenuItem> MenuItems(std::span<const MenuRow> rows, const LanguageTable& language) {
+  std::vector<MenuItem> items;
+  items.reserve(rows.size());
+  for (const MenuRow& row : rows) {
+    MenuItem item;
+    if ((row.flags & MF_SEPARATOR) == 0) item.text = language.Text(row.text);
+    item.command = row.command;
+    item.flags = row.flags;
+    item.submenu = MenuItems(row.submenu, language);
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+HMENU BuildMenu(const std::vector<MenuItem>& items) {
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return nullptr;
+  UINT position = 0;
+  for (const MenuItem& item : items) {
+    std::string text = item.text;
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    info.fType = (item.flags & MF_SEPARATOR) != 0 ? MFT_SEPARATOR : MFT_STRING;
+    if (info.fType == MFT_STRING) {
+      info.fMask |= MIIM_ID | MIIM_STRING | MIIM_STATE;
+      info.wID = item.command;
+      info.fState = ((item.flags & MF_CHECKED) != 0 ? MFS_CHECKED : MFS_UNCHECKED) |
+                    ((item.flags & MF_GRAYED) != 0 ? MFS_GRAYED : MFS_ENABLED);
+      info.dwTypeData = text.data();
+      if (item.image != nullptr) {
+        info.fMask |= MIIM_BITMAP;
+        info.hbmpItem = item.image;
+      }
+      if (!item.submenu.empty()) {
+        info.fMask |= MIIM_SUBMENU;
+        info.hSubMenu = BuildMenu(item.submenu);
+      }
+    }
+    InsertMenuItemA(menu, position++, TRUE, &info);
+  }
+  return menu;
+}
+
+UINT ShowMenu(HWND owner, HMENU menu, POINT screen_point) {
+  if (menu == nullptr) return 0;
+  // The owner must be foreground, or the menu does not close when the user clicks elsewhere.
+  SetForegroundWindow(owner);
+  return static_cast<UINT>(TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
+                                          screen_point.x, screen_point.y, 0, owner, nullptr));
+}
+
+UINT ShowMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen_point) {
+  HMENU menu = BuildMenu(items);
+  const UINT command = ShowMenu(owner, menu, screen_point);
+  if (menu != nullptr) DestroyMenu(menu);
+  return command;
+}
+
+}  // namespace kestrix
