@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "input/typing.h"
 #include "tcsim/host_keys.h"
 #include "tcsim/requests.h"
 
@@ -459,17 +460,7 @@ bool PressKey(WORD key, std::initializer_list<WORD> held) {
 }
 
 bool TypeText(const std::string& text) {
-  for (unsigned char c : text) {
-    INPUT inputs[2] = {};
-    for (int i = 0; i < 2; ++i) {
-      inputs[i].type = INPUT_KEYBOARD;
-      inputs[i].ki.wScan = c;
-      inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
-    }
-    if (SendInput(2, inputs, sizeof(INPUT)) != 2) return false;
-    Sleep(30);
-  }
-  return true;
+  return TypeUnicode(text, [] { Sleep(30); });
 }
 
 bool ReleaseKeys(std::initializer_list<WORD> keys) {

@@ -19,6 +19,7 @@
 #include "fakes/fake_shared_memory.h"
 #include "fakes/fake_system_facts.h"
 #include "fakes/fake_window_system.h"
+#include "input/typing.h"
 #include "ui/main_form.h"
 
 namespace kestrix {
@@ -80,16 +81,7 @@ class MainFormFixture : public ::testing::Test {
   }
   // Real key input to the focused control of the (foreground) window.
   static void TypeKeys(const std::string& text) {
-    for (unsigned char c : text) {
-      INPUT inputs[2] = {};
-      for (int i = 0; i < 2; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wScan = c;
-        inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
-      }
-      SendInput(2, inputs, sizeof(INPUT));
-      Pump();
-    }
+    TypeUnicode(text, [] { Pump(); });
     Sleep(50);
     Pump();
   }
