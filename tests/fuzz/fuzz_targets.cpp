@@ -121,6 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
 #elif defined(KX_FUZZ_DIRECTORY_TEXT)
 #include "app/mode_rules.h"
+#include "base/path_text.h"
 #include "create/directory_structure.h"
 
 // A Normal text as ChangeToExt carries it into the list, and the text as an Extended list.
