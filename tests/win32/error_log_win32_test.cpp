@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "app/error_log.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/system_facts_win32.h"
