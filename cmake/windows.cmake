@@ -64,13 +64,8 @@ if(TARGET kestrix_win32_tests)
   # The built-in languages are compared with the program's own copy.
   add_dependencies(kestrix_win32_tests kestrix)
 endif()
-# A program the e2e tests let tcsim start: it records what the host hands its programs.
-add_executable(tcsim_probe WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/probe/tcsim_probe.cpp)
-target_link_libraries(tcsim_probe PRIVATE tcsim_core)
-target_compile_options(tcsim_probe PRIVATE ${KESTRIX_WARNINGS})
-
 if(TARGET kestrix_e2e_tests)
-  add_dependencies(kestrix_e2e_tests kestrix tcsim tcsim_probe)
+  add_dependencies(kestrix_e2e_tests kestrix tcsim)
   # Reads the program's version resource.
   target_link_libraries(kestrix_e2e_tests PRIVATE version)
 endif()

@@ -51,9 +51,6 @@ std::string TcsimExePath() {
 std::string KestrixExePath() {
   return TestBinaryDir() + "\\" KESTRIX_EXE_NAME;
 }
-std::string ProbeExePath() {
-  return TestBinaryDir() + "\\tcsim_probe.exe";
-}
 
 std::string ReadFileText(const std::string& path) {
   // Shared access: tcsim keeps its log open for appending while tests read it.

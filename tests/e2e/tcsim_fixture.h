@@ -17,7 +17,6 @@ namespace kestrix::e2e {
 std::string TestBinaryDir();  // without trailing "\"
 std::string TcsimExePath();
 std::string KestrixExePath();
-std::string ProbeExePath();  // tcsim_probe.exe, see tests/e2e/probe
 
 // A host installation in a fresh temporary directory (its name holds a blank), removed
 // with everything in it by the destructor. wincmd.ini starts with a [Configuration]
