@@ -16,43 +16,27 @@ void Pump() {
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
-TEST(ForceForeground, TakesTheForegroundFromAnotherWindow) {
+// An iconic window behind another is restored and brought forward; the focused child of
+// the foreground window is then read as the host's focus.
+TEST(ForceForeground, RestoresAndTakesTheForegroundAndItsFocusIsRead) {
   HWND first = MakeTopLevel("first");
   HWND second = MakeTopLevel("second");
   ASSERT_TRUE(first && second);
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, second, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(second, SW_MINIMIZE);
   SetForegroundWindow(first);
   Pump();
   ASSERT_EQ(GetForegroundWindow(), first);
   EXPECT_TRUE(ForceForeground(second));
   EXPECT_EQ(GetForegroundWindow(), second);
-  // Already in front: nothing to do, still true.
-  EXPECT_TRUE(ForceForeground(second));
-  DestroyWindow(first);
-  DestroyWindow(second);
-}
-
-TEST(ForceForeground, RestoresAnIconicWindow) {
-  HWND window = MakeTopLevel("iconic");
-  ASSERT_NE(window, nullptr);
-  ShowWindow(window, SW_MINIMIZE);
-  Pump();
-  ASSERT_TRUE(IsIconic(window));
-  EXPECT_TRUE(ForceForeground(window));
-  EXPECT_FALSE(IsIconic(window));
-  DestroyWindow(window);
-}
-
-TEST(GetForeignFocus, TheFocusedChildOfTheForegroundWindow) {
-  HWND parent = MakeTopLevel("parent");
-  ASSERT_NE(parent, nullptr);
-  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, parent, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(edit, nullptr);
-  ASSERT_TRUE(ForceForeground(parent));
+  EXPECT_FALSE(IsIconic(second));
+  EXPECT_TRUE(ForceForeground(second));  // already in front: nothing to do, still true
   SetFocus(edit);
   Pump();
   EXPECT_EQ(GetForeignFocus(), edit);
-  DestroyWindow(parent);
+  DestroyWindow(first);
+  DestroyWindow(second);
 }
 
 }  // namespace
