@@ -88,11 +88,18 @@ TEST_F(Win32FileSystemTest, ErrorCodesFollowTheSystem) {
   EXPECT_EQ(fs_.CreateDirectory(Path("SUB")), kErrorAlreadyExists);
   EXPECT_EQ(fs_.CreateDirectory(Path("a\\b")), kErrorPathNotFound);
   EXPECT_TRUE(fs_.DirectoryExists(Path("sub")));
+  // Hidden and system stay on a directory (Wine drops read-only and archive there).
+  EXPECT_EQ(fs_.SetAttributes(Path("sub"), kAttrDirectory | kAttrHidden | kAttrSystem),
+            kErrorSuccess);
+  const uint32_t both = kAttrHidden | kAttrSystem;
+  EXPECT_EQ(fs_.GetAttributes(Path("sub")) & both, both);
+  EXPECT_EQ(fs_.SetAttributes(Path("gone"), kAttrHidden), kErrorFileNotFound);
   EXPECT_EQ(fs_.WriteWholeFile(Path("sub"), "x"), kErrorAccessDenied);
   EXPECT_EQ(fs_.WriteWholeFile(Path("no\\file.txt"), "x"), kErrorPathNotFound);
   EXPECT_EQ(fs_.DeleteFile(Path("missing.ini")), kErrorFileNotFound);
   EXPECT_EQ(fs_.LastWriteTime(Path("missing.ini")), 0u);
   EXPECT_EQ(fs_.GetAttributes(Path("missing.ini")), kAttrInvalid);
+  fs_.SetAttributes(Path("sub"), kAttrDirectory);
   RemoveDirectoryA(Path("sub").c_str());
 }
 
