@@ -393,9 +393,12 @@ TEST_F(JourneyTest, OutsideTheHostTreeOpensTheInstallerAndASecondStartBringsItFo
   ASSERT_NE(installer, nullptr);
   EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
 
-  // Another window takes the foreground; the second start must give it back.
+  // Another window takes the foreground and the installer is minimised; the second start
+  // must restore it and give it the foreground back.
   HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
                                100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(installer, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(installer) != FALSE; }, 3000));
   SetForegroundWindow(other);
   ASSERT_EQ(GetForegroundWindow(), other);
   PROCESS_INFORMATION second = Start(outside);
@@ -403,7 +406,8 @@ TEST_F(JourneyTest, OutsideTheHostTreeOpensTheInstallerAndASecondStartBringsItFo
   DWORD code = 1;
   GetExitCodeProcess(second.hProcess, &code);
   EXPECT_EQ(code, 0u);
-  EXPECT_EQ(GetForegroundWindow(), installer);
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == installer; }, 3000));
+  EXPECT_FALSE(IsIconic(installer));
   DestroyWindow(other);
 }
 

@@ -291,8 +291,19 @@ TEST_F(MainFormTest, WindowKeysWorkFromAnyControl) {
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
 }
 
-TEST_F(MainFormTest, FirstBuiltInTemplateSelectsItsWord) {
+// A key typed into the closed template list picks the entry it starts, and undo brings the
+// name back as it was; a pick from the open list selects the template's word.
+TEST_F(MainFormTest, TemplatePicksSelectTheWordAndUndoRestoresTheName) {
   HWND combo = C(kId_cmbox_Templates);
+  TypeName("mine");
+  SetFocus(combo);
+  TypeKeys("W");
+  EXPECT_EQ(T(kId_MkDir), "Weekly_backup_%W");
+  ASSERT_TRUE(Visible(kId_btn_undo));
+  ClickWithMouse(kId_btn_undo);
+  EXPECT_EQ(T(kId_MkDir), "mine");
+  EXPECT_FALSE(Visible(kId_btn_undo));
+
   SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_DROPDOWN),
                reinterpret_cast<LPARAM>(combo));
   SendMessageA(combo, CB_SETCURSEL, 1, 0);
@@ -305,19 +316,6 @@ TEST_F(MainFormTest, FirstBuiltInTemplateSelectsItsWord) {
                reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(std::make_pair(start, end), std::make_pair(DWORD{0}, DWORD{10}));
   EXPECT_TRUE(Checked(kId_option_replacements));
-}
-
-// A key typed into the closed template list picks the entry it starts; undo brings the
-// name back as it was.
-TEST_F(MainFormTest, TemplateKeyPicksTheEntryAndUndoRestoresTheName) {
-  TypeName("mine");
-  SetFocus(C(kId_cmbox_Templates));
-  TypeKeys("W");
-  EXPECT_EQ(T(kId_MkDir), "Weekly_backup_%W");
-  ASSERT_TRUE(Visible(kId_btn_undo));
-  ClickWithMouse(kId_btn_undo);
-  EXPECT_EQ(T(kId_MkDir), "mine");
-  EXPECT_FALSE(Visible(kId_btn_undo));
 }
 
 TEST_F(MainFormTest, DirectionButtonShowsItsImages) {

@@ -116,6 +116,10 @@ TEST_F(Win32FileSystemTest, WriteReadCopyListDelete) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "b.txt", "c.ini"}));
   EXPECT_EQ(fs_.DeleteFile(Path("b.txt")), kErrorSuccess);
   EXPECT_FALSE(fs_.FileExists(Path("b.txt")));
+  // Rewriting a file keeps its attributes.
+  ASSERT_EQ(fs_.SetAttributes(Path("a.txt"), kAttrHidden | kAttrArchive), kErrorSuccess);
+  ASSERT_EQ(fs_.WriteWholeFile(Path("a.txt"), "new"), kErrorSuccess);
+  EXPECT_NE(fs_.GetAttributes(Path("a.txt")) & kAttrHidden, 0u);
 }
 
 TEST_F(Win32FileSystemTest, AppendCreatesThenExtends) {
@@ -165,14 +169,6 @@ TEST_F(Win32FileSystemTest, ReadOnlyTargetIsRefusedAndKept) {
   fs_.SetAttributes(Path("r.ini"), kAttrNormal);
   ini.UpdateFile();
   EXPECT_EQ(Read("r.ini"), "[A]\r\nk=new\r\n\r\n");
-}
-
-TEST_F(Win32FileSystemTest, ReplaceKeepsAttributes) {
-  ASSERT_EQ(fs_.WriteWholeFile(Path("h.ini"), "old"), kErrorSuccess);
-  ASSERT_EQ(fs_.SetAttributes(Path("h.ini"), kAttrHidden | kAttrArchive), kErrorSuccess);
-  ASSERT_EQ(fs_.WriteWholeFile(Path("h.ini"), "new"), kErrorSuccess);
-  EXPECT_EQ(Read("h.ini"), "new");
-  EXPECT_NE(fs_.GetAttributes(Path("h.ini")) & kAttrHidden, 0u);
 }
 
 TEST(Win32Environment, GetExpandAndList) {
