@@ -33,34 +33,28 @@ class ProbeForm : public Form {
   }
 };
 
-TEST(Form, FailureIsLoggedAndDoesNotLeaveTheWindowProcedure) {
+TEST(Form, FailureIsLoggedAndTheWindowLivesAsLongAsItsObject) {
   FakeFileSystem files;
   files.AddDirectory("C:\\Probe");
   FakeClock clock;
   std::string routine = "ProbeRoutine";
   ErrorLogger logger(files, "C:\\Probe", "probe", ErrorLogSystemInfo{"Windows 10", true, "en"},
                      clock, routine);
-  ProbeForm form;
-  form.SetErrorLogger(&logger);
-  ASSERT_TRUE(form.Create());
-  EXPECT_EQ(SendMessageA(form.hwnd(), kThrow, 0, 0), 0);
-  // The window still works after the failure.
-  EXPECT_EQ(SendMessageA(form.hwnd(), kAnswer, 0, 0), 42);
+  HWND window = nullptr;
+  {
+    ProbeForm form;
+    form.SetErrorLogger(&logger);
+    ASSERT_TRUE(form.Create());
+    window = form.hwnd();
+    EXPECT_EQ(SendMessageA(window, kThrow, 0, 0), 0);
+    // The window still works after the failure.
+    EXPECT_EQ(SendMessageA(window, kAnswer, 0, 0), 42);
+  }
+  EXPECT_FALSE(IsWindow(window));  // destroying the object destroys the window
   const std::string log = files.FileContent(ErrorLogPath("C:\\Probe", "probe")).value_or("");
   EXPECT_NE(log.find("FormName.......: KestrixProbeForm"), std::string::npos) << log;
   EXPECT_NE(log.find("Func/Proc......: ProbeRoutine"), std::string::npos) << log;
   EXPECT_NE(log.find("probe failure"), std::string::npos) << log;
-}
-
-TEST(Form, DestroyingTheObjectDestroysTheWindow) {
-  HWND window = nullptr;
-  {
-    ProbeForm form;
-    ASSERT_TRUE(form.Create());
-    window = form.hwnd();
-    EXPECT_TRUE(IsWindow(window));
-  }
-  EXPECT_FALSE(IsWindow(window));
 }
 
 // Real key presses, one after the other.

@@ -76,7 +76,6 @@ class MainFormLookTest : public MainFormTest {
 
 TEST_F(MainFormLookTest, PlainLookKeepsPushButtonsAndItsOwnColours) {
   EXPECT_TRUE(Visible(kId_btn_ok));
-  EXPECT_FALSE(Visible(kId_btn_ok_flat));
   ColorAnswer preview = AskColors(WM_CTLCOLORSTATIC, kId_lbl_newdirname);
   EXPECT_EQ(preview.text, HexRgb(0x5D98E3));
   EXPECT_EQ(preview.brush_color, GetSysColor(COLOR_BTNFACE));
