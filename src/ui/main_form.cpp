@@ -36,7 +36,7 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
       look_(
           controls_, services_.files, &services_.logger, ProgramDirOf(services_.exe_path),
           {[this] { return Text(lng::program::kMore); },
-           [this] { return controls_.Text(kId_MkDirExt); }, [this] { return image_.FieldOpen(); }}),
+           [this] { return ListText(); }, [this] { return image_.FieldOpen(); }}),
       batch_(
           controls_, [this](const std::string& text) { SetListText(text); },
           [this](bool descending) { look_.ShowSignImage(descending); }) {

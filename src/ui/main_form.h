@@ -164,6 +164,7 @@ class Ttc_KestrixForm : public Form {
   std::string CleanedPreview(const std::string& text, bool normal_mode) const;
   void ProcessTextModifier(const char* function_name);
   // The list control shows `text`; its change handler runs when that is a change.
+  std::string ListText() const;
   void SetListText(const std::string& text);
   HWND VisibleInput() const;
 
@@ -204,6 +205,7 @@ class Ttc_KestrixForm : public Form {
   const ActivationSettings& activation_ = settings_.Activation();
   // The ReplaceChars values of the settings file, read at most once per activation.
   std::function<std::string(const std::string& key)> replace_chars_;
+  std::optional<std::string> last_variable_error_;
   HostMethodFlags flags_;
   AffixSettings affixes_;
   Win32HostFocus focus_;
