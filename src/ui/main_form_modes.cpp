@@ -97,6 +97,7 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
     InvalidateRect(hwnd(), nullptr, TRUE);
     return;
   }
+  EnsureBatchControls();
   mode_ = MainMode::kBatch;
   batch_.Opening();
   RecenterPending_ = true;
