@@ -16,11 +16,16 @@ using MainFormTest = MainFormFixture;
 
 TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
+  // The batch group is made when it first opens, and then shows each of its controls.
+  const auto in_batch_group = [](int id) { return id >= kId_panelfix2 && id <= kId_rb_ABC; };
   for (int id = kId_lbl_s_newfolder; id < kId_LastControl; ++id)
-    EXPECT_NE(C(id), nullptr) << "control " << id;
+    EXPECT_EQ(C(id) != nullptr, !in_batch_group(id)) << "control " << id;
   EXPECT_FALSE(Visible(kId_MkDirExt));
-  EXPECT_FALSE(Enabled(kId_grp_batchDir));
   EXPECT_TRUE(Checked(kId_option_closewnd));
+  Click(kId_btn_BatchDir);
+  for (int id = kId_Label22; id <= kId_rb_ABC; ++id)
+    if (id != kId_memo_suffix) EXPECT_TRUE(Visible(id)) << "control " << id;
+  EXPECT_TRUE(Checked(kId_rb_Decimal));
   EXPECT_EQ(TextOf(form_->hwnd()), "Total Commander Kestrix ");
   // A caption double-click's maximise is refused.
   SendMessageA(form_->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, 0);
