@@ -179,7 +179,18 @@ void TBigIniFile::LoadFromFile(const std::string& file_name) {
   uint32_t code = fs_->ReadWholeFile(file_name, content);
   if (code == kErrorFileNotFound || code == kErrorPathNotFound) return;
   if (code != kErrorSuccess) throw InOutError(file_name, code);
-  ParseLines(SplitLines(content));
+  // Cut straight from the file's text: a host's configuration can hold tens of thousands
+  // of lines, and each line is copied once.
+  int current = -1;
+  size_t start = 0;
+  for (size_t i = 0; i < content.size(); ++i) {
+    if (content[i] != '\r' && content[i] != '\n') continue;
+    AddParsedLine(std::string_view(content).substr(start, i - start), current);
+    if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < content.size()) AddParsedLine(std::string_view(content).substr(start), current);
+  FinishParsing();
 }
 
 void TBigIniFile::SetStrings(const std::vector<std::string>& list) {
@@ -188,15 +199,22 @@ void TBigIniFile::SetStrings(const std::vector<std::string>& list) {
 }
 
 void TBigIniFile::ParseLines(const std::vector<std::string>& lines) {
-  int current = -1;  // lines before the first header belong nowhere
-  for (const std::string& line : lines) {
-    if (line.empty() || line == "\x1A") continue;
-    if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-      current = sections_.Add(line.substr(1, line.size() - 2));
-    } else if (current >= 0) {
-      sections_.Lines(current).push_back(line);
-    }
+  int current = -1;
+  for (const std::string& line : lines) AddParsedLine(line, current);
+  FinishParsing();
+}
+
+// `current` is the section the lines go to; lines before the first header belong nowhere.
+void TBigIniFile::AddParsedLine(std::string_view line, int& current) {
+  if (line.empty() || line == "\x1A") return;
+  if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
+    current = sections_.Add(std::string(line.substr(1, line.size() - 2)));
+  } else if (current >= 0) {
+    sections_.Lines(current).emplace_back(line);
   }
+}
+
+void TBigIniFile::FinishParsing() {
   // Dropping later duplicates changes content, which a load through SetFileName then
   // forgets again: a file is never rewritten only because it held a duplicate.
   if (sections_.RemoveLaterDuplicates()) modified_ = true;
@@ -265,11 +283,17 @@ void TBigIniFile::GetStrings(std::vector<std::string>& list) const {
 
 void TBigIniFile::UpdateFile() {
   if (modified_ && !file_name_.empty() && fs_ != nullptr) {
+    size_t size = 0;
+    for (int s = 0; s < sections_.Count(); ++s) {
+      size += sections_.Name(s).size() + 6;
+      for (const std::string& line : sections_.Lines(s)) size += line.size() + 2;
+    }
     std::string content;
+    content.reserve(size);
     for (int s = 0; s < sections_.Count(); ++s) {
       const std::vector<std::string>& lines = sections_.Lines(s);
       if (lines.empty()) continue;
-      content += "[" + sections_.Name(s) + "]\r\n";
+      content.append("[").append(sections_.Name(s)).append("]\r\n");
       for (const std::string& line : lines) {
         content += line;
         content += "\r\n";

@@ -7,6 +7,7 @@
 // the class has no "1"/"0" boolean; no key holds a float, a date or bytes.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -114,6 +115,8 @@ class TBigIniFile {
   // Index of the first line named `key` in the section, or -1.
   int FindKey(int section_index, const std::string& key) const;
   void ParseLines(const std::vector<std::string>& lines);
+  void AddParsedLine(std::string_view line, int& current);
+  void FinishParsing();
   bool ReadIfPresent(const std::string& section, const std::string& key, std::string& value);
 
   FileSystem* fs_ = nullptr;
