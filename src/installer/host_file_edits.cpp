@@ -34,17 +34,17 @@ std::string LastKeyNamingProgram(TBigIniFile& ini, const char* section) {
 }  // namespace
 
 const std::array<std::string_view, 81> kHotkeyKeys = {
-    "F1",      "F2",       "F3",       "F4",       "F5",       "F6",       "F7",
-    "F8",      "F9",       "F10",      "F11",      "F12",      "A",        "B",
-    "C",       "D",        "E",        "F",        "G",        "H",        "I",
-    "J",       "K",        "L",        "M",        "N",        "O",        "P",
-    "Q",       "R",        "S",        "T",        "U",        "V",        "W",
-    "X",       "Y",        "Z",        "0",        "1",        "2",        "3",
-    "4",       "5",        "6",        "7",        "8",        "9",        "INS",
-    "DEL",     "HOME",     "END",      "PGUP",     "PGDN",     "SPACE",    "BACK",
-    "TAB",     "+",        "-",        "*",        "/",        "ENTER",    "ESC",
-    "LEFT",    "RIGHT",    "UP",       "DOWN",     "PAUSE",    "OEM_,",    "OEM_.",
-    "OEM_+",   "OEM_-",    "OEM_<\\>", "OEM_US`~", "OEM_US[{", "OEM_US]}", "OEM_US\\|",
+    "F1",       "F2",        "F3",       "F4",       "F5",       "F6",       "F7",
+    "F8",       "F9",        "F10",      "F11",      "F12",      "A",        "B",
+    "C",        "D",         "E",        "F",        "G",        "H",        "I",
+    "J",        "K",         "L",        "M",        "N",        "O",        "P",
+    "Q",        "R",         "S",        "T",        "U",        "V",        "W",
+    "X",        "Y",         "Z",        "0",        "1",        "2",        "3",
+    "4",        "5",         "6",        "7",        "8",        "9",        "INS",
+    "DEL",      "HOME",      "END",      "PGUP",     "PGDN",     "SPACE",    "BACK",
+    "TAB",      "+",         "-",        "*",        "/",        "ENTER",    "ESC",
+    "LEFT",     "RIGHT",     "UP",       "DOWN",     "PAUSE",    "OEM_,",    "OEM_.",
+    "OEM_+",    "OEM_-",     "OEM_<\\>", "OEM_US`~", "OEM_US[{", "OEM_US]}", "OEM_US\\|",
     "OEM_US;:", "OEM_US'\"", "OEM_US/?", "OEM_FR!",
 };
 
@@ -144,8 +144,8 @@ std::string ComposeHotkey(bool ctrl, bool alt, bool shift, const std::string& ke
 
 bool IsAllowedTargetPath(const std::string& relative_exe) {
   static constexpr std::string_view kHostPrograms[] = {
-      "totalcmd.exe", "totalcmd64.exe", "noclose.exe",  "share_nt.exe", "tcmatch.exe",
-      "tcmatch64.exe", "tcmdx64.exe",   "tcuninst.exe", "tcusbrun.exe", "wc32to16.exe"};
+      "totalcmd.exe",  "totalcmd64.exe", "noclose.exe",  "share_nt.exe", "tcmatch.exe",
+      "tcmatch64.exe", "tcmdx64.exe",    "tcuninst.exe", "tcusbrun.exe", "wc32to16.exe"};
   if (!relative_exe.ends_with(".exe")) return false;
   for (std::string_view start : {"..\\", "../", ".\\", "./"})
     if (relative_exe.starts_with(start)) return false;

@@ -36,6 +36,35 @@ uint32_t ForceDirectories(FileSystem& fs, const std::string& directory) {
   return code == kErrorAlreadyExists ? kErrorSuccess : code;
 }
 
+namespace {
+
+std::string SearchProgram(FileSystem& fs, const std::string& dir) {
+  for (const DirEntry& entry : fs.ListDirectory(dir, "*Kestrix*.exe"))
+    if (!entry.IsDirectory()) return dir + "\\" + entry.name;
+  for (const DirEntry& entry : fs.ListDirectory(dir, "*")) {
+    if (!entry.IsDirectory()) continue;
+    std::string found = SearchProgram(fs, dir + "\\" + entry.name);
+    if (!found.empty()) return found;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string FindInstalledProgram(FileSystem& fs, const std::string& host_dir,
+                                 const std::string& button) {
+  std::string found = Trim(button);
+  if (found.empty() || !fs.FileExists(found)) found = SearchProgram(fs, host_dir);
+  if (found.empty()) return {};
+  std::string relative = ReplaceAllIgnoreCase(found, host_dir, "");
+  while (!relative.empty() && relative.front() == '\\') relative.erase(0, 1);
+  return relative;
+}
+
+bool IsUnmarkedUtf16(const std::string& content) {
+  return !content.starts_with("\xFF\xFE") && content.find('\0') != std::string::npos;
+}
+
 uint32_t InstallProcedure::BackupHostFiles() {
   const std::string dir = pathtext::ExtractFilePath(paths_.wincmd_ini);
   const std::pair<std::string, std::string> backups[] = {

@@ -79,4 +79,15 @@ class InstallProcedure {
 // Creates every missing level of `directory`; the first failure's code.
 uint32_t ForceDirectories(FileSystem& fs, const std::string& directory);
 
+// An earlier installation: `button` (the installed command's button, expanded) when it
+// names an existing file, else the first "*Kestrix*.exe" in the host's tree (a
+// directory's files before its subdirectories); empty when there is none. The result is
+// relative to the host's directory.
+std::string FindInstalledProgram(FileSystem& fs, const std::string& host_dir,
+                                 const std::string& button);
+
+// A host file the INI component cannot read: UTF-16 without its byte-order mark (zero
+// bytes in single-byte text). With the mark it is read and written in its own encoding.
+bool IsUnmarkedUtf16(const std::string& content);
+
 }  // namespace kestrix

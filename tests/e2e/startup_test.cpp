@@ -261,9 +261,16 @@ TEST_F(StartupTest, OutsideTheHostTreeOpensTheInstallerAndASecondStartBringsItFo
   DestroyWindow(other);
 }
 
-TEST_F(StartupTest, WithoutHostEnvironmentTheInstallerOpens) {
-  Start(Quoted(installed_exe_), false);
-  EXPECT_NE(WaitForWindow(kInstallerClass, kTitle), nullptr);
+TEST_F(StartupTest, WithoutHostEnvironmentTheInstallerRefuses) {
+  PROCESS_INFORMATION kestrix = Start(Quoted(installed_exe_), false);
+  HWND box = WaitForWindow("#32770", kTitle);
+  ASSERT_NE(box, nullptr);
+  char text[256] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  EXPECT_STREQ(text, "You have to run this utility from Total Commander (v7.00 or newer)!");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_EQ(WaitForSingleObject(kestrix.hProcess, kWaitMs), WAIT_OBJECT_0);
+  EXPECT_EQ(FindWindowA(kInstallerClass, nullptr), nullptr);
 }
 
 TEST_F(StartupTest, SetupSwitchInsideTheTreeOpensTheInstaller) {

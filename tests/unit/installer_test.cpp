@@ -33,13 +33,21 @@ struct BindingRow {
 
 TEST(HostFileEdits, KeyBindingMovesOrGoes) {
   const BindingRow rows[] = {
-      {"fresh host, F7", "[Shortcuts]|C+X=cm_x", {KeyChoice::kF7},
+      {"fresh host, F7",
+       "[Shortcuts]|C+X=cm_x",
+       {KeyChoice::kF7},
        "[Shortcuts]|C+X=cm_x|F7=em_Kestrix"},
-      {"another program's F7 stays", "[Shortcuts]|F7=cm_x",
-       {KeyChoice::kOtherKey, "F7", false, "S+F7"}, "[Shortcuts]|F7=cm_x|S+F7=em_Kestrix"},
-      {"Ctrl+Shift+F7 back to F7", "[Shortcuts]|CS+F7=em_Kestrix", {KeyChoice::kF7, "CS+F7"},
+      {"another program's F7 stays",
+       "[Shortcuts]|F7=cm_x",
+       {KeyChoice::kOtherKey, "F7", false, "S+F7"},
+       "[Shortcuts]|F7=cm_x|S+F7=em_Kestrix"},
+      {"Ctrl+Shift+F7 back to F7",
+       "[Shortcuts]|CS+F7=em_Kestrix",
+       {KeyChoice::kF7, "CS+F7"},
        "[Shortcuts]|F7=em_Kestrix"},
-      {"second install adds no line", "[Shortcuts]|F7=em_Kestrix", {KeyChoice::kF7},
+      {"second install adds no line",
+       "[Shortcuts]|F7=em_Kestrix",
+       {KeyChoice::kF7},
        "[Shortcuts]|F7=em_Kestrix"},
       {"to a Windows-key combination",
        "[Shortcuts]|F7=em_Kestrix",
@@ -49,10 +57,14 @@ TEST(HostFileEdits, KeyBindingMovesOrGoes) {
        "[ShortcutsWin]|F8=em_Kestrix",
        {KeyChoice::kOtherKey, "F8", true, "A+F2", false},
        "[Shortcuts]|A+F2=em_Kestrix"},
-      {"uninstall from ShortcutsWin", "[Shortcuts]|F8=cm_y|[ShortcutsWin]|F8=em_Kestrix",
-       {KeyChoice::kNone, "F8", true}, "[Shortcuts]|F8=cm_y"},
-      {"uninstall with no key found", "[Shortcuts]|F7=em_Kestrix|S+F7=em_Kestrix|F2=cm_z",
-       {KeyChoice::kNone, ""}, "[Shortcuts]|F2=cm_z"},
+      {"uninstall from ShortcutsWin",
+       "[Shortcuts]|F8=cm_y|[ShortcutsWin]|F8=em_Kestrix",
+       {KeyChoice::kNone, "F8", true},
+       "[Shortcuts]|F8=cm_y"},
+      {"uninstall with no key found",
+       "[Shortcuts]|F7=em_Kestrix|S+F7=em_Kestrix|F2=cm_z",
+       {KeyChoice::kNone, ""},
+       "[Shortcuts]|F2=cm_z"},
   };
   for (const BindingRow& row : rows)
     EXPECT_EQ(Edited(row.before, [&](TBigIniFile& ini) { EditKeyBinding(ini, row.binding); }),
@@ -96,9 +108,9 @@ class InstallProcedureTest : public ::testing::Test {
     resources.Add("help_ENG", "h");
   }
   InstallProcedure Procedure() {
-    return InstallProcedure(fs, resources, code_page,
-                            {"C:\\TC", kDefaultRelativeExe, "C:\\TC\\wincmd.ini",
-                             "C:\\Downloads\\tc Kestrix.exe"});
+    return InstallProcedure(
+        fs, resources, code_page,
+        {"C:\\TC", kDefaultRelativeExe, "C:\\TC\\wincmd.ini", "C:\\Downloads\\tc Kestrix.exe"});
   }
   void Install(const KeyBinding& binding = {}) {
     InstallProcedure procedure = Procedure();
@@ -166,8 +178,8 @@ TEST_F(InstallProcedureTest, ReadOnlyUsercmdFailsWholeAndLeavesTheFileAsItWas) {
 }
 
 TEST_F(InstallProcedureTest, Utf16HostFileIsEditedInItsOwnEncoding) {
-  const std::string utf16 = std::string("\xFF\xFE", 2) +
-                            std::string("[\0A\0]\0\r\0\n\0k\0=\0\xE9\0\x01\x04\r\0\n\0", 22);
+  const std::string utf16 =
+      std::string("\xFF\xFE", 2) + std::string("[\0A\0]\0\r\0\n\0k\0=\0\xE9\0\x01\x04\r\0\n\0", 22);
   fs.AddFile("C:\\TC\\wincmd.ini", utf16);
   Procedure().UpdateKeyBinding({KeyChoice::kF7});
   TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", &code_page);
