@@ -12,7 +12,7 @@ namespace {
 
 constexpr char kClassName[] = "TDefineHotkey";
 constexpr int kWidth = 300;
-constexpr int kHeight = 96;
+constexpr int kHeight = 70;
 
 struct Box {
   int id;
