@@ -98,9 +98,16 @@ void InstallProcedure::RemoveLeftovers() {
   const std::string history = paths_.BesideTarget(".lst");
   if (fs_.FileExists(history)) fs_.DeleteFile(history);
   // What the installation unpacked goes too, so the directory can go when the user keeps
-  // nothing of his own in it.
-  for (const Document& document : kDocuments)
-    fs_.DeleteFile(paths_.InstallDir() + "\\" + document.file_name);
+  // nothing of his own in it. In the host's own directory a file of that name may be the
+  // host's: only a copy of this program's document goes there.
+  const bool own_directory = !EqualsIgnoreCase(paths_.InstallDir(), paths_.host_dir);
+  for (const Document& document : kDocuments) {
+    const std::string path = paths_.InstallDir() + "\\" + document.file_name;
+    std::string ours, present;
+    if (own_directory || (resources_.ReadData(document.resource, ours) == 0 &&
+                          fs_.ReadWholeFile(path, present) == kErrorSuccess && ours == present))
+      fs_.DeleteFile(path);
+  }
   fs_.RemoveDirectory(paths_.host_dir + "\\" + kInstallSubdir);
 }
 

@@ -170,6 +170,16 @@ TEST_F(InstallProcedureTest, UninstallKeepsWhatTheUserAddedAndTheDirectoryWithIt
                                "C:\\TC\\usercmd.ini", "C:\\TC\\wincmd.ini", "C:\\TC\\wincmd.old"}));
 }
 
+TEST_F(InstallProcedureTest, UninstallFromTheHostsOwnDirectoryKeepsTheHostsReadme) {
+  fs.AddFile("C:\\TC\\readme.txt", "the host's");
+  fs.AddFile("C:\\TC\\whatsnew.txt", "w");
+  InstallProcedure procedure(fs, resources, code_page,
+                             {"C:\\TC", "tc Kestrix.exe", "C:\\TC\\wincmd.ini", "C:\\x.exe"});
+  procedure.RemoveLeftovers();
+  EXPECT_EQ(File("C:\\TC\\readme.txt"), "the host's");
+  EXPECT_FALSE(fs.Exists("C:\\TC\\whatsnew.txt"));
+}
+
 TEST_F(InstallProcedureTest, ReadOnlyUsercmdFailsWholeAndLeavesTheFileAsItWas) {
   fs.AddFile("C:\\TC\\usercmd.ini", "[em_a]\r\ncmd=a.exe\r\n", kAttrReadOnly);
   InstallProcedure procedure = Procedure();
