@@ -116,7 +116,15 @@ bool TKestrix_Installer::Create(HINSTANCE instance) {
                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, kWidth, kHeight))
     return false;
   CreateControls();
-  DetectInstallation();
+  try {
+    DetectInstallation();
+  } catch (const InOutError& failure) {
+    // A host file that exists but cannot be read: said once, clearly, before anything else.
+    services_.message_boxes.Show(Concat({T(lng::errors::kAccessDenied), ": \"", failure.Path(),
+                                         "\" (", std::to_string(failure.Code()), ")"}),
+                                 kApplicationTitle, kMbOk | kMbIconError);
+    return false;
+  }
   const std::string argument = CommandLineLanguage(services_.arguments);
   if (!argument.empty()) {
     LanguageSources sources{services_.files, services_.resources, ProgramDirOf(services_.exe_path)};
