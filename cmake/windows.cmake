@@ -30,6 +30,8 @@ file(GLOB resource_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
 add_executable(kestrix WIN32 ${CMAKE_SOURCE_DIR}/src/main_win32.cpp ${resource_files})
 set_target_properties(kestrix PROPERTIES OUTPUT_NAME "tc Kestrix")
 target_link_libraries(kestrix PRIVATE kestrix_win)
+# No link time in the PE header: a release built twice from one commit is the same file.
+target_link_options(kestrix PRIVATE -Wl,--no-insert-timestamp)
 target_compile_options(kestrix PRIVATE ${KESTRIX_WARNINGS})
 
 file(GLOB tcsim_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tcsim/*_win32.cpp)

@@ -71,11 +71,15 @@ int Run(HINSTANCE instance, int show_command) {
       // The installer copies files and waits for the host with a fast timer; it must not
       // keep the real-time request of the entry, which an administrator is granted.
       SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
-      TKestrix_Installer installer;
+      Win32Resources resources;
+      Win32CodePage code_page;
+      Win32MessageBoxes message_boxes(nullptr);
+      TKestrix_Installer installer({files, environment, resources, code_page, message_boxes,
+                                    inputs.exe_path, inputs.arguments});
       installer.SetErrorLogger(&logger);
       if (!installer.Create(instance)) return 1;
       installer.Show(show_command);
-      return RunMessageLoop();
+      return installer.Run();
     }
     case LaunchAction::kMainWindow: {
       Win32Locale locale;

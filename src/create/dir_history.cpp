@@ -29,7 +29,7 @@ bool IsBlankEntry(const std::string& item) {
 DirHistory::HostIniView DirHistory::ReadHostIni(const std::string& file) {
   HostIniView view;
   try {
-    TBigIniFile ini(fs_, file);
+    TBigIniFile ini(fs_, file, code_page_);
     view.alternate_user_ini =
         Trim(env_.Expand(ini.ReadString("Configuration", "AlternateUserIni", "")));
     const std::string left_path = ini.ReadString("left", "path", "");
@@ -85,7 +85,7 @@ std::vector<std::string> DirHistory::LoadMkDirHistory() {
   if (file.empty() || !fs_.FileExists(file)) return items;
   std::vector<std::string> lines;
   try {
-    TBigIniFile ini(fs_, file);
+    TBigIniFile ini(fs_, file, code_page_);
     ini.ReadSectionValues(kSection, lines);
   } catch (const InOutError&) {
     return items;
@@ -126,7 +126,7 @@ std::vector<std::string> DirHistory::AddDirectoryToTCDirList(const std::string& 
     std::string redirect;
     if (host_ini_exists && AsciiLowerCase(file) == AsciiLowerCase(places_.CommanderIni))
       redirect = ReadHostIni(places_.CommanderIni).history_redirect_raw;
-    TBigIniFile ini(fs_, file);
+    TBigIniFile ini(fs_, file, code_page_);
     ini.EraseSection(kSection);
     if (!redirect.empty()) ini.WriteString(kSection, kRedirectKey, redirect);
     for (size_t i = 0; i < items.size(); ++i)

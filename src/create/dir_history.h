@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 
@@ -20,8 +21,11 @@ struct HistoryPlaces {
 
 class DirHistory {
  public:
-  DirHistory(FileSystem& fs, Environment& environment, const HistoryPlaces& places)
-      : fs_(fs), env_(environment), places_(places) {}
+  // `code_page` converts a host file in UTF-16 (without it, characters above Latin-1 are
+  // lost when the history is written back).
+  DirHistory(FileSystem& fs, Environment& environment, const HistoryPlaces& places,
+             CodePage* code_page = nullptr)
+      : fs_(fs), env_(environment), places_(places), code_page_(code_page) {}
 
   // The file that holds the history, absolute; empty when none can be used (its directory
   // could not be created).
@@ -47,6 +51,7 @@ class DirHistory {
   FileSystem& fs_;
   Environment& env_;
   HistoryPlaces places_;
+  CodePage* code_page_;
 };
 
 }  // namespace kestrix

@@ -32,6 +32,7 @@ enum WinError : uint32_t {
   kErrorInvalidName = 123,
   kErrorAlreadyExists = 183,
   kErrorDiskFull = 112,
+  kErrorDirNotEmpty = 145,
 };
 
 // A file operation failed with a Windows error code. Thrown where the failure is not
@@ -86,6 +87,8 @@ class FileSystem {
   virtual uint32_t CopyFile(const std::string& from, const std::string& to,
                             bool fail_if_exists) = 0;
   virtual uint32_t DeleteFile(const std::string& path) = 0;
+  // Removes an empty directory; kErrorDirNotEmpty when something is left in it.
+  virtual uint32_t RemoveDirectory(const std::string& path) = 0;
 
   // Entries of `directory` whose names match the wildcard `pattern` ("*", "?"), without
   // "." and "..".

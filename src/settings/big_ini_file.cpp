@@ -61,6 +61,38 @@ int HexDigit(char c) {
   return -1;
 }
 
+constexpr char kUtf16LeMark[] = "\xFF\xFE";
+
+std::u16string DecodeUtf16Le(const std::string& bytes, size_t from) {
+  std::u16string wide;
+  wide.reserve((bytes.size() - from) / 2);
+  for (size_t i = from; i + 1 < bytes.size(); i += 2)
+    wide.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                         (static_cast<unsigned char>(bytes[i + 1]) << 8)));
+  return wide;
+}
+
+std::string EncodeUtf16Le(const std::u16string& wide) {
+  std::string bytes(kUtf16LeMark);
+  bytes.reserve(2 + wide.size() * 2);
+  for (char16_t c : wide) {
+    bytes.push_back(static_cast<char>(c & 0xFF));
+    bytes.push_back(static_cast<char>(c >> 8));
+  }
+  return bytes;
+}
+
+// The conversion without a system code page: Latin-1, "?" for anything above it.
+class Latin1CodePage : public CodePage {
+ public:
+  std::string FromWide(const std::u16string& wide) override {
+    std::string text;
+    text.reserve(wide.size());
+    for (char16_t c : wide) text.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
+    return text;
+  }
+};
+
 }  // namespace
 
 bool IniNamesEqual(const std::string& a, const std::string& b) {
@@ -152,7 +184,8 @@ bool TSectionList::RemoveLaterDuplicates() {
 
 TBigIniFile::TBigIniFile() = default;
 
-TBigIniFile::TBigIniFile(FileSystem& fs, const std::string& file_name) : fs_(&fs) {
+TBigIniFile::TBigIniFile(FileSystem& fs, const std::string& file_name, CodePage* code_page)
+    : fs_(&fs), code_page_(code_page) {
   SetFileName(file_name);
 }
 
@@ -179,6 +212,12 @@ void TBigIniFile::LoadFromFile(const std::string& file_name) {
   uint32_t code = fs_->ReadWholeFile(file_name, content);
   if (code == kErrorFileNotFound || code == kErrorPathNotFound) return;
   if (code != kErrorSuccess) throw InOutError(file_name, code);
+  if (content.starts_with(kUtf16LeMark)) {
+    utf16_ = true;
+    const std::u16string wide = DecodeUtf16Le(content, 2);
+    Latin1CodePage latin1;
+    content = (code_page_ != nullptr ? code_page_ : &latin1)->FromWide(wide);
+  }
   // Cut straight from the file's text: a host's configuration can hold tens of thousands
   // of lines, and each line is copied once.
   int current = -1;
@@ -222,6 +261,7 @@ void TBigIniFile::FinishParsing() {
 
 void TBigIniFile::Clear() {
   sections_.Clear();
+  utf16_ = false;
 }
 
 int TBigIniFile::FindSection(const std::string& section) {
@@ -299,6 +339,10 @@ void TBigIniFile::UpdateFile() {
         content += "\r\n";
       }
       content += "\r\n";
+    }
+    if (utf16_) {
+      Latin1CodePage latin1;
+      content = EncodeUtf16Le((code_page_ != nullptr ? code_page_ : &latin1)->ToWide(content));
     }
     uint32_t code = fs_->WriteWholeFile(file_name_, content);
     if (code != kErrorSuccess) throw InOutError(file_name_, code);

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "platform/file_system.h"
 
 namespace kestrix {
@@ -62,8 +63,11 @@ class TBigIniFile {
   // A purely in-memory INI that is never written.
   TBigIniFile();
   // Opens `file_name` (empty: in memory) through `fs` and loads it. Throws InOutError when
-  // an existing file cannot be read.
-  TBigIniFile(FileSystem& fs, const std::string& file_name);
+  // an existing file cannot be read. A file that begins with the UTF-16 LE byte-order mark
+  // (the host writes its files so when it runs in Unicode) is converted through
+  // `code_page` to single-byte text and written back in UTF-16 LE with the mark; without a
+  // code page, characters above 0xFF read as "?".
+  TBigIniFile(FileSystem& fs, const std::string& file_name, CodePage* code_page = nullptr);
   // Flushes the changes. A destructor cannot report, so a failure here is lost: writers
   // that must report an error call UpdateFile before releasing.
   virtual ~TBigIniFile();
@@ -76,6 +80,8 @@ class TBigIniFile {
   // the name is not empty and clears the modified flag.
   void SetFileName(const std::string& file_name);
   bool Modified() const { return modified_; }
+  // Whether the file was read as UTF-16 LE and is written so.
+  bool Utf16() const { return utf16_; }
   TSectionList& Sections() { return sections_; }
 
   // Parses the named file into the current content (appending). A missing file is not
@@ -120,6 +126,8 @@ class TBigIniFile {
   bool ReadIfPresent(const std::string& section, const std::string& key, std::string& value);
 
   FileSystem* fs_ = nullptr;
+  CodePage* code_page_ = nullptr;
+  bool utf16_ = false;
   std::string file_name_;
   TSectionList sections_;
   bool modified_ = false;

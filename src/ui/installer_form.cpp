@@ -1,25 +1,144 @@
 #include "ui/installer_form.h"
 
+#include <shellapi.h>
+
 #include "app/launch_decision.h"
+#include "base/path_text.h"
+#include "base/program_version.h"
+#include "base/text_utils.h"
 #include "host/foreground_win32.h"
+#include "host/host_commands.h"
+#include "host/panel_windows.h"
+#include "settings/language_keys.h"
+#include "settings/settings.h"
+#include "ui/controls.h"
+#include "ui/define_hotkey.h"
+#include "ui/dpi_win32.h"
 
 namespace kestrix {
 
 namespace {
 
-constexpr int kWidth = 480;
-constexpr int kHeight = 320;
+constexpr int kWidth = 470;
+constexpr int kHeight = 460;
+
+constexpr UINT_PTR kTimer10Sec = 1;
+constexpr UINT_PTR kTimerCheckTC = 2;
+constexpr UINT_PTR kTimerBlinkImg = 3;
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+constexpr COLORREF kRed = RGB(200, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 128, 0);
+
+constexpr char kManualInstallPage[] = "https://kestrix.example.org/manual-install";
+
+// A note cut to its first 40 characters when its step failed.
+std::string CutNote(const std::string& note) {
+  return note.size() > 40 ? note.substr(0, 40) + "..." : note + "...";
+}
 
 }  // namespace
 
+TKestrix_Installer::TKestrix_Installer(InstallerServices services)
+    : services_(std::move(services)) {}
+
+TKestrix_Installer::~TKestrix_Installer() {
+  if (bold_font_ != nullptr) DeleteObject(bold_font_);
+}
+
+bool TKestrix_Installer::StartedFromHost() {
+  return services_.files.FileExists(wincmd_ini_) &&
+         (services_.files.FileExists(host_dir_ + "\\TOTALCMD.exe") ||
+          services_.files.FileExists(host_dir_ + "\\TOTALCMD64.exe"));
+}
+
+void TKestrix_Installer::ReadHost() {
+  host_dir_ = Trim(services_.environment.Expand("%COMMANDER_PATH%"));
+  while (host_dir_.size() > 3 && host_dir_.back() == '\\') host_dir_.pop_back();
+  wincmd_ini_ = Trim(services_.environment.Expand("%COMMANDER_INI%"));
+}
+
+void TKestrix_Installer::DetectInstallation() {
+  TBigIniFile wincmd(services_.files, wincmd_ini_, &services_.code_page);
+  language_ = LoadInstallerLanguage(services_.resources,
+                                    wincmd.ReadString("Configuration", "LanguageIni", ""));
+  existing_ = FindExistingKey(wincmd);
+
+  const std::string usercmd_path = HostFileBeside(wincmd_ini_, "usercmd.ini");
+  TBigIniFile usercmd(services_.files, usercmd_path, &services_.code_page);
+  const std::string found = FindInstalledCommand(usercmd);
+  if (!found.empty()) command_name_ = found;
+  const std::string relative = Edit(C(kIdI_edit_Dir)).Text();
+  // The host writes the command with "%COMMANDER_PATH%"; the file is where that expands to.
+  const std::string button = services_.environment.Expand(
+      usercmd.ReadString(command_name_, "button", host_dir_ + "\\" + relative));
+  const std::string installed = FindInstalledProgram(services_.files, host_dir_, button);
+  if (!installed.empty()) SetWindowTextA(C(kIdI_edit_Dir), installed.c_str());
+
+  if (existing_.key != "F7" || existing_.windows_key) {
+    chosen_key_ = existing_.key;
+    chosen_windows_key_ = existing_.windows_key;
+    Check(C(kIdI_RadioButton2)).SetChecked(true);
+    ShowWindow(C(kIdI_btn_SetHotkey), SW_SHOW);
+  } else {
+    chosen_key_ = "S+F7";
+    Check(C(kIdI_RadioButton1)).SetChecked(true);
+  }
+}
+
 bool TKestrix_Installer::Create(HINSTANCE instance) {
+  ReadHost();
+  if (!StartedFromHost()) {
+    services_.message_boxes.Show(
+        "You have to run this utility from Total Commander (v7.00 or newer)!", kApplicationTitle,
+        kMbOk | kMbIconError);
+    return false;
+  }
+  std::string content;
+  services_.files.ReadWholeFile(wincmd_ini_, content);
+  if (IsUnmarkedUtf16(content)) {
+    const std::string text =
+        "Your 'wincmd.ini' file seems to be Unicode encoded - you have to install this utility "
+        "manually.\r\n\r\nExplanation: it only means you need to setup a new 'usercmd' value - "
+        "activated on F7 key - called 'em_Kestrix' (without apostrophe), and point it to 'tc "
+        "Kestrix.exe', which has to be in Total Commander's directory (subdir allowed).\r\n" +
+        std::string(72, '_') +
+        " \r\n\r\nDid the instructions above looked like 'bla bla bla...' "
+        "to you? :-)\r\nWould you like to check the online manual installation guide, which is "
+        "much more detailed?";
+    if (services_.message_boxes.Show(text, "Would you like to open the manual installation guide?",
+                                     kMbYesNo | kMbIconQuestion) == kIdYes)
+      ShellExecuteA(nullptr, "open", kManualInstallPage, nullptr, nullptr, SW_SHOWNORMAL);
+    return false;
+  }
   if (!CreateForm(instance, kInstallerWindowClass, kApplicationTitle,
                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, kWidth, kHeight))
     return false;
+  CreateControls();
+  try {
+    DetectInstallation();
+  } catch (const InOutError& failure) {
+    // A host file that exists but cannot be read: said once, clearly, before anything else.
+    services_.message_boxes.Show(Concat({T(lng::errors::kAccessDenied), ": \"", failure.Path(),
+                                         "\" (", std::to_string(failure.Code()), ")"}),
+                                 kApplicationTitle, kMbOk | kMbIconError);
+    return false;
+  }
+  const std::string argument = CommandLineLanguage(services_.arguments);
+  if (!argument.empty()) {
+    LanguageSources sources{services_.files, services_.resources, ProgramDirOf(services_.exe_path)};
+    if (LoadLanguageArgument(sources, argument, language_.table))
+      language_.current_id = language_.table.ShortId();
+  }
+  ApplyTexts();
+  edit_DirChange();
+  SetTimer(hwnd(), kTimerBlinkImg, 300, nullptr);
+
   RECT own;
   if (GetWindowRect(hwnd(), &own)) {
-    int width = own.right - own.left;
-    int height = own.bottom - own.top;
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
     SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -27,10 +146,451 @@ bool TKestrix_Installer::Create(HINSTANCE instance) {
   return true;
 }
 
+HWND TKestrix_Installer::Add(const char* cls, const std::string& text, DWORD style, int id, int x,
+                             int y, int w, int h, DWORD ex_style) {
+  HWND control = CreateWindowExA(
+      ex_style, cls, text.c_str(), WS_CHILD | style, Scale96(x), Scale96(y), Scale96(w), Scale96(h),
+      hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd(), GWLP_HINSTANCE)), nullptr);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
+  return control;
+}
+
+void TKestrix_Installer::CreateControls() {
+  INITCOMMONCONTROLSEX common = {sizeof common, ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&common);
+  constexpr DWORD kShown = WS_VISIBLE;
+  Add("STATIC", "", kShown | SS_NOTIFY, kIdI_currentLang, 14, 12, 300, 18);
+  Add("STATIC", "<<", kShown | SS_NOTIFY, kIdI_img_LngArrow, 320, 12, 30, 18);
+  for (size_t i = 0; i < kBuiltInLanguages.size(); ++i)
+    Add("BUTTON", std::string(kBuiltInLanguages[i].id), WS_TABSTOP,
+        kIdI_LNG_First + static_cast<int>(i), 14 + static_cast<int>(i) * 44, 8, 40, 24);
+
+  Add("BUTTON", "", kShown | BS_GROUPBOX, kIdI_grp_Main, 8, 38, 446, 196);
+  Add("STATIC", "", kShown, kIdI_lbl_InstallDir, 20, 58, 300, 16);
+  Add("EDIT", host_dir_ + "\\", kShown | ES_READONLY | ES_AUTOHSCROLL, kIdI_edit_TCBaseDir, 20, 76,
+      190, 22, WS_EX_CLIENTEDGE);
+  Add("EDIT", std::string("Kestrix\\") + pathtext::ExtractFileName(services_.exe_path),
+      kShown | WS_TABSTOP | ES_AUTOHSCROLL, kIdI_edit_Dir, 212, 76, 230, 22, WS_EX_CLIENTEDGE);
+  Add("BUTTON", "", kShown | BS_GROUPBOX, kIdI_grp_Key, 20, 106, 300, 116);
+  Add("BUTTON", "", kShown | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, kIdI_RadioButton1, 32, 126,
+      200, 20);
+  Add("BUTTON", "", kShown | BS_AUTORADIOBUTTON, kIdI_RadioButton2, 32, 150, 200, 20);
+  Add("BUTTON", "...", WS_TABSTOP, kIdI_btn_SetHotkey, 240, 149, 30, 22);
+  Add("BUTTON", "", kShown | BS_AUTORADIOBUTTON, kIdI_RadioButton3, 32, 174, 200, 20);
+  Add("BUTTON", "", kShown | WS_TABSTOP | BS_DEFPUSHBUTTON, kIdI_btn_Install, 332, 192, 110, 30);
+
+  Add("BUTTON", "", BS_GROUPBOX, kIdI_grp_Install, 8, 242, 446, 168);
+  for (int i = 0; i < 3; ++i) {
+    const int y = 262 + i * 48;
+    Add("STATIC", "", WS_VISIBLE, kIdI_Step1 + i, 20, y, 60, 16);
+    Add("STATIC", "", WS_VISIBLE, kIdI_Step1Hint + i, 86, y, 250, 16);
+    Add(PROGRESS_CLASSA, "", WS_VISIBLE, kIdI_ProgressBar1 + i, 86, y + 20, 250, 14);
+    Add("STATIC", "", SS_CENTER, kIdI_done_01 + i, 344, y + 8, 100, 18);
+  }
+  Add("BUTTON", "", WS_TABSTOP, kIdI_btn_CloseTC, 344, 264, 100, 26);
+  Add("STATIC", "", kShown | SS_CENTER, kIdI_panel_ver, 8, 420, 446, 20);
+
+  // The group of the steps stays hidden until the procedure starts; its children follow.
+  for (int id : {kIdI_Step1, kIdI_Step1Hint, kIdI_ProgressBar1})
+    for (int i = 0; i < 3; ++i) ShowWindow(C(id + i), SW_HIDE);
+
+  LOGFONTA font = {};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  font.lfWeight = FW_BOLD;
+  bold_font_ = CreateFontIndirectA(&font);
+  for (int i = 0; i < 3; ++i)
+    SendMessageA(C(kIdI_Step1 + i), WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_), FALSE);
+  SendMessageA(C(kIdI_panel_ver), WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_), FALSE);
+}
+
+void TKestrix_Installer::LoadLanguage(const std::string& id) {
+  std::string loaded;
+  language_.table = LoadBuiltInLanguage(services_.resources, id, &loaded);
+  language_.current_id = language_.table.ShortId();
+  ApplyTexts();
+}
+
+void TKestrix_Installer::ApplyTexts() {
+  using namespace lng;
+  SetWindowTextA(
+      C(kIdI_currentLang),
+      Concat({T(install::kLanguage), " ", language_.table.Text(header::kLngName)}).c_str());
+  SetWindowTextA(C(kIdI_grp_Main), T(install::kInstallGrpbox).c_str());
+  SetWindowTextA(C(kIdI_lbl_InstallDir), T(install::kInstallDirectory).c_str());
+  SetWindowTextA(C(kIdI_grp_Key), T(install::kActivateGrpbox).c_str());
+  SetWindowTextA(C(kIdI_RadioButton1), T(install::kF7Radiobtn).c_str());
+  SetWindowTextA(C(kIdI_RadioButton2), KeyDisplayCaption(chosen_key_, chosen_windows_key_).c_str());
+  SetWindowTextA(C(kIdI_RadioButton3), T(install::kNoneRadiobtn).c_str());
+  if (phase_ == Phase::kChoosing)
+    SetWindowTextA(C(kIdI_btn_Install),
+                   T(uninstall_ ? buttons::kBtnUninstall : buttons::kBtnInstall).c_str());
+  SetWindowTextA(C(kIdI_grp_Install),
+                 T(uninstall_ ? install::kUninstallingGrpbox : install::kInstallingGrpbox).c_str());
+  const LanguageKey* steps[] = {&install::kStep1, &install::kStep2, &install::kStep3};
+  const LanguageKey* notes[] = {&install::kStep1Note,
+                                uninstall_ ? &install::kStep2NoteU : &install::kStep2Note,
+                                uninstall_ ? &install::kStep3NoteU : &install::kStep3Note};
+  for (int i = 0; i < 3; ++i) {
+    SetWindowTextA(C(kIdI_Step1 + i), T(*steps[i]).c_str());
+    // "&&" in a language text is one "&" on a label that shows mnemonics.
+    const std::string note = T(*notes[i]);
+    SetWindowTextA(C(kIdI_Step1Hint + i), (step_failed_[i] ? CutNote(note) : note).c_str());
+  }
+  SetWindowTextA(C(kIdI_btn_CloseTC), T(buttons::kBtnClose).c_str());
+  if (!installed_message_)
+    SetWindowTextA(C(kIdI_panel_ver),
+                   Concat({T(install::kCurrentVersion), " ", kProgramVersion}).c_str());
+}
+
+void TKestrix_Installer::ShowLanguageChooser(bool shown) {
+  for (size_t i = 0; i < kBuiltInLanguages.size(); ++i)
+    ShowWindow(C(kIdI_LNG_First + static_cast<int>(i)), shown ? SW_SHOW : SW_HIDE);
+  ShowWindow(C(kIdI_currentLang), shown ? SW_HIDE : SW_SHOW);
+  ShowWindow(C(kIdI_img_LngArrow), SW_HIDE);
+  // The chooser has been found: the arrow has done its work.
+  KillTimer(hwnd(), kTimerBlinkImg);
+}
+
 void TKestrix_Installer::Show(int show_command) {
   ShowWindow(hwnd(), show_command);
   UpdateWindow(hwnd());
   ForceForeground(hwnd());
+  SetFocus(C(kIdI_btn_Install));
+}
+
+int TKestrix_Installer::Run() {
+  MSG msg = {};
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    HWND active = GetActiveWindow();
+    if (active != nullptr && IsDialogMessageA(active, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+// ---- Choosing ----
+
+void TKestrix_Installer::RadioButtonClick(int id) {
+  uninstall_ = id == kIdI_RadioButton3;
+  ShowWindow(C(kIdI_btn_SetHotkey), id == kIdI_RadioButton2 ? SW_SHOW : SW_HIDE);
+  ApplyTexts();
+}
+
+void TKestrix_Installer::edit_DirChange() {
+  if (phase_ != Phase::kChoosing) return;
+  Edit dir(C(kIdI_edit_Dir));
+  if (dir.TextLength() == 0) {
+    dir.SetText(kDefaultRelativeExe);
+    dir.CaretToEnd();
+  }
+  EnableWindow(C(kIdI_btn_Install), IsAllowedTargetPath(dir.Text()));
+}
+
+void TKestrix_Installer::btn_SetHotkeyClick() {
+  for (int id : {kIdI_btn_SetHotkey, kIdI_RadioButton1, kIdI_RadioButton2, kIdI_RadioButton3})
+    ShowWindow(C(id), SW_HIDE);
+  hotkey_ = std::make_unique<TDefineHotkey>(*this);
+  hotkey_->SetErrorLogger(Logger());
+  hotkey_->Open(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd(), GWLP_HINSTANCE)), hwnd(),
+                T(lng::install::kActivateGrpbox), chosen_key_, chosen_windows_key_);
+}
+
+void TKestrix_Installer::HotkeyChosen(const std::string& notation, bool windows_key) {
+  chosen_key_ = notation;
+  chosen_windows_key_ = windows_key;
+  const bool plain_f7 = !windows_key && notation == "F7";
+  if (plain_f7) {
+    chosen_key_ = "S+F7";
+    Check(C(kIdI_RadioButton1)).SetChecked(true);
+    Check(C(kIdI_RadioButton2)).SetChecked(false);
+    RadioButtonClick(kIdI_RadioButton1);
+  }
+  SetWindowTextA(C(kIdI_RadioButton2), KeyDisplayCaption(chosen_key_, chosen_windows_key_).c_str());
+  for (int id : {kIdI_RadioButton1, kIdI_RadioButton2, kIdI_RadioButton3})
+    ShowWindow(C(id), SW_SHOW);
+  ShowWindow(C(kIdI_btn_SetHotkey), plain_f7 ? SW_HIDE : SW_SHOW);
+}
+
+KeyBinding TKestrix_Installer::Binding() const {
+  KeyBinding binding;
+  binding.choice = uninstall_                              ? KeyChoice::kNone
+                   : Check(C(kIdI_RadioButton2)).Checked() ? KeyChoice::kOtherKey
+                                                           : KeyChoice::kF7;
+  binding.existing = existing_.key;
+  binding.existing_windows_key = existing_.windows_key;
+  binding.chosen = chosen_key_;
+  binding.chosen_windows_key = chosen_windows_key_;
+  return binding;
+}
+
+// ---- Waiting for the host ----
+
+bool TKestrix_Installer::HostRunning() {
+  return FindWindowA(kHostWindowClass, nullptr) != nullptr;
+}
+
+void TKestrix_Installer::AskHostToClose() {
+  HWND host = FindWindowA(kHostWindowClass, nullptr);
+  if (host != nullptr) PostMessageA(host, kHostCommandMessage, kCmdCloseHost, 0);
+}
+
+void TKestrix_Installer::btn_InstallClick() {
+  if (phase_ == Phase::kFinished) {
+    const std::string host = host_dir_ + "\\TOTALCMD.EXE";
+    ShellExecuteA(hwnd(), "open", host.c_str(), nullptr, host_dir_.c_str(), SW_SHOWNORMAL);
+    PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+    return;
+  }
+  if (phase_ != Phase::kChoosing) return;
+  phase_ = Phase::kWaiting;
+  ShowWindow(C(kIdI_grp_Install), SW_SHOW);
+  for (int id : {kIdI_Step1, kIdI_Step1Hint, kIdI_ProgressBar1})
+    for (int i = 0; i < 3; ++i) ShowWindow(C(id + i), SW_SHOW);
+  ActivateStep(1);
+  EnableWindow(C(kIdI_btn_Install), FALSE);
+  SetWindowTextA(C(kIdI_btn_Install), T(lng::buttons::kBtnOK).c_str());
+  for (int id : {kIdI_edit_Dir, kIdI_RadioButton1, kIdI_RadioButton2, kIdI_RadioButton3,
+                 kIdI_btn_SetHotkey, kIdI_currentLang})
+    EnableWindow(C(id), FALSE);
+  ShowLanguageChooser(false);
+  EnableWindow(C(kIdI_currentLang), FALSE);
+  if (HostRunning()) {
+    countdown_ = 10;
+    SetWindowTextA(
+        C(kIdI_btn_CloseTC),
+        Concat({T(lng::buttons::kBtnClose), " (", std::to_string(countdown_), ")"}).c_str());
+    ShowWindow(C(kIdI_btn_CloseTC), SW_SHOW);
+    SetFocus(C(kIdI_btn_CloseTC));
+    SetTimer(hwnd(), kTimer10Sec, 1000, nullptr);
+  } else {
+    SetTimer(hwnd(), kTimerCheckTC, 1, nullptr);
+  }
+}
+
+void TKestrix_Installer::timer_10secTimer() {
+  const bool running = HostRunning();
+  if (countdown_ > 0 && running) {
+    --countdown_;
+    SetWindowTextA(
+        C(kIdI_btn_CloseTC),
+        Concat({T(lng::buttons::kBtnClose), " (", std::to_string(countdown_), ")"}).c_str());
+  }
+  if (countdown_ == 0 || !running) {
+    KillTimer(hwnd(), kTimer10Sec);
+    AskHostToClose();
+    SetTimer(hwnd(), kTimerCheckTC, 1, nullptr);
+  }
+}
+
+void TKestrix_Installer::btn_CloseTCClick() {
+  KillTimer(hwnd(), kTimer10Sec);
+  SetWindowTextA(C(kIdI_btn_CloseTC), T(lng::buttons::kBtnClose).c_str());
+  AskHostToClose();
+  SetTimer(hwnd(), kTimerCheckTC, 1, nullptr);
+}
+
+void TKestrix_Installer::timer_checkTCTimer() {
+  if (HostRunning()) return;
+  KillTimer(hwnd(), kTimerCheckTC);
+  if (phase_ != Phase::kWaiting) return;
+  RunProcedure();
+}
+
+void TKestrix_Installer::timer_blinkImgTimer() {
+  arrow_shown_ = !arrow_shown_;
+  ShowWindow(C(kIdI_img_LngArrow), arrow_shown_ ? SW_SHOW : SW_HIDE);
+}
+
+// ---- Running ----
+
+void TKestrix_Installer::SetProgress(int bar, int value) {
+  SendMessageA(C(kIdI_ProgressBar1 + bar - 1), PBM_SETPOS, static_cast<WPARAM>(value), 0);
+}
+
+void TKestrix_Installer::MarkDone(int step) {
+  HWND mark = C(kIdI_done_01 + step - 1);
+  SetWindowTextA(mark, T(lng::install::kActionDone).c_str());
+  ShowWindow(mark, SW_SHOW);
+}
+
+void TKestrix_Installer::MarkFailed(int step) {
+  step_failed_[step - 1] = true;
+  HWND mark = C(kIdI_done_01 + step - 1);
+  SetWindowTextA(mark, T(lng::errors::kAccessDenied).c_str());
+  ShowWindow(mark, SW_SHOW);
+  ApplyTexts();
+}
+
+void TKestrix_Installer::ActivateStep(int step) {
+  active_step_ = step;
+  for (int i = 0; i < 3; ++i) {
+    InvalidateRect(C(kIdI_Step1 + i), nullptr, TRUE);
+    InvalidateRect(C(kIdI_Step1Hint + i), nullptr, TRUE);
+  }
+}
+
+void TKestrix_Installer::PumpAndWait(int milliseconds) {
+  if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+void TKestrix_Installer::RunProcedure() {
+  phase_ = Phase::kRunning;
+  InstallProcedure procedure(
+      services_.files, services_.resources, services_.code_page,
+      {host_dir_, Trim(Edit(C(kIdI_edit_Dir)).Text()), wincmd_ini_, services_.exe_path});
+  try {
+    RunSteps(procedure);
+  } catch (const InOutError& failure) {
+    error_ = true;
+    MarkFailed(active_step_);
+    services_.message_boxes.Show(Concat({T(lng::errors::kAccessDenied), ": \"", failure.Path(),
+                                         "\" (", std::to_string(failure.Code()), ")"}),
+                                 kApplicationTitle, kMbOk | kMbIconError);
+  }
+  phase_ = error_ ? Phase::kFailed : Phase::kFinished;
+  if (error_) return;
+
+  const int waits[][2] = {{12, 25}, {37, 53}, {19, 78}, {5, 100}};
+  for (const auto& [wait, value] : waits) {
+    PumpAndWait(wait);
+    SetProgress(3, value);
+  }
+  MarkDone(3);
+  if (!uninstall_) {
+    installed_message_ = true;
+    const bool f7 = !Check(C(kIdI_RadioButton2)).Checked();
+    const std::string text =
+        f7 ? T(lng::install::kInstalled1)
+           : FormatLanguageText(
+                 T(lng::install::kInstalled2),
+                 Concat({"\"", KeyDisplayCaption(chosen_key_, chosen_windows_key_), "\""}));
+    SetWindowTextA(C(kIdI_panel_ver), text.c_str());
+  }
+  ActivateStep(4);
+  EnableWindow(C(kIdI_btn_Install), TRUE);
+  SetFocus(C(kIdI_btn_Install));
+}
+
+void TKestrix_Installer::RunSteps(InstallProcedure& procedure) {
+  SetProgress(1, 100);
+  ActivateStep(2);
+  ShowWindow(C(kIdI_btn_CloseTC), SW_HIDE);
+  MarkDone(1);
+
+  if (!uninstall_) {
+    // The host's files are saved before anything changes; without the copies nothing may.
+    if (procedure.BackupHostFiles() != kErrorSuccess) {
+      error_ = true;
+      MarkFailed(2);
+      return;
+    }
+    SetProgress(2, 25);
+    PumpAndWait(89);
+    if (procedure.CopyProgram() == kErrorSuccess) {
+      SetProgress(2, 100);
+      MarkDone(2);
+    } else {
+      error_ = true;
+      MarkFailed(2);
+    }
+  } else {
+    if (procedure.DeleteProgram()) SetProgress(2, 50);
+    if (procedure.DeleteSettings()) {
+      SetProgress(2, 100);
+      MarkDone(2);
+    }
+    procedure.RemoveLeftovers();
+  }
+
+  ActivateStep(3);
+  SetProgress(3, 0);
+  PumpAndWait(0);
+  procedure.UpdateFsPlugin();
+  procedure.UpdateKeyBinding(Binding());
+  if (uninstall_) {
+    procedure.UninstallUserCommands(command_name_);
+    return;
+  }
+  const bool skip_enter = procedure.SkipEnterCommand();
+  bool enter_installed = false;
+  try {
+    enter_installed = procedure.InstallUserCommands(skip_enter);
+  } catch (const InOutError&) {
+    error_ = true;
+    MarkFailed(3);
+  }
+  try {
+    procedure.WriteSettings(language_.current_id, enter_installed,
+                            language_.table.Text(lng::quick_system::kUser));
+  } catch (const InOutError&) {
+    error_ = true;
+    MarkFailed(3);
+  }
+  procedure.UnpackDocuments();
+}
+
+// ---- Messages ----
+
+LRESULT TKestrix_Installer::OnColorStatic(HDC dc, HWND control) {
+  const int id = GetDlgCtrlID(control);
+  COLORREF color = kBlack;
+  if (id >= kIdI_Step1 && id < kIdI_Step1Hint + 3) {
+    const int step = (id - kIdI_Step1) % 3 + 1;
+    color = step == active_step_ ? kBlack : kGrey;
+  } else if (id >= kIdI_done_01 && id < kIdI_done_01 + 3) {
+    color = step_failed_[id - kIdI_done_01] ? kRed : kGreen;
+  } else if (id == kIdI_panel_ver && installed_message_) {
+    color = kGreen;
+  } else {
+    return DefaultHandling(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(control));
+  }
+  SetTextColor(dc, color);
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void TKestrix_Installer::OnCommand(int id, int code) {
+  if (id >= kIdI_LNG_First && id < kIdI_LNG_First + static_cast<int>(kBuiltInLanguages.size())) {
+    LoadLanguage(std::string(kBuiltInLanguages[static_cast<size_t>(id - kIdI_LNG_First)].id));
+    ShowLanguageChooser(false);
+    return;
+  }
+  switch (id) {
+    case kIdI_currentLang:
+    case kIdI_img_LngArrow:
+      if (code == STN_CLICKED) ShowLanguageChooser(true);
+      break;
+    case kIdI_RadioButton1:
+    case kIdI_RadioButton2:
+    case kIdI_RadioButton3:
+      if (code == BN_CLICKED) RadioButtonClick(id);
+      break;
+    case kIdI_edit_Dir:
+      if (code == EN_CHANGE) edit_DirChange();
+      break;
+    case kIdI_btn_SetHotkey:
+      if (code == BN_CLICKED) btn_SetHotkeyClick();
+      break;
+    case kIdI_btn_Install:
+    case IDOK:
+      if (code == BN_CLICKED && IsWindowEnabled(C(kIdI_btn_Install))) btn_InstallClick();
+      break;
+    case kIdI_btn_CloseTC:
+      if (code == BN_CLICKED) btn_CloseTCClick();
+      break;
+    case IDCANCEL:
+      if (phase_ != Phase::kRunning) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      break;
+  }
 }
 
 LRESULT TKestrix_Installer::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -39,7 +599,19 @@ LRESULT TKestrix_Installer::HandleMessage(UINT message, WPARAM wparam, LPARAM lp
     return 0;
   }
   switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_TIMER:
+      if (wparam == kTimer10Sec) timer_10secTimer();
+      if (wparam == kTimerCheckTC) timer_checkTCTimer();
+      if (wparam == kTimerBlinkImg) timer_blinkImgTimer();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return OnColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_CLOSE:
+      // The steps pump messages; the window must outlive them.
+      if (phase_ == Phase::kRunning) return 0;
       DestroyWindow(hwnd());
       return 0;
     case WM_DESTROY:

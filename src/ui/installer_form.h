@@ -1,18 +1,136 @@
 #pragma once
 // The installer window. Opened when the program runs outside the host's tree or is asked
-// for it on the command line.
+// for it on the command line: checks that the host started it, finds an earlier
+// installation and its key, lets the user choose language, target, key or uninstallation,
+// closes the host and runs the procedure (installer/install_procedure.h) in three steps.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/error_log.h"
+#include "installer/install_procedure.h"
+#include "platform/code_page.h"
+#include "platform/environment.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/resources.h"
 #include "platform/win32/windows_api.h"
+#include "settings/language_table.h"
 #include "ui/form.h"
 
 namespace kestrix {
 
+class TDefineHotkey;
+
+// Every control of the installer has a fixed id, so tests find it from another process.
+enum InstallerControlId : int {
+  kIdI_currentLang = 3000,
+  kIdI_img_LngArrow,
+  kIdI_grp_Main,
+  kIdI_lbl_InstallDir,
+  kIdI_edit_TCBaseDir,
+  kIdI_edit_Dir,
+  kIdI_grp_Key,
+  kIdI_RadioButton1,
+  kIdI_RadioButton2,
+  kIdI_RadioButton3,
+  kIdI_btn_SetHotkey,
+  kIdI_btn_Install,
+  kIdI_grp_Install,
+  kIdI_btn_CloseTC,
+  kIdI_Step1,  // Step1..Step3, then their notes, bars and marks, three each
+  kIdI_Step1Hint = kIdI_Step1 + 3,
+  kIdI_ProgressBar1 = kIdI_Step1Hint + 3,
+  kIdI_done_01 = kIdI_ProgressBar1 + 3,
+  kIdI_panel_ver = kIdI_done_01 + 3,
+  kIdI_LNG_First,  // the ten language buttons, in kBuiltInLanguages' order
+};
+
+struct InstallerServices {
+  FileSystem& files;
+  Environment& environment;
+  Resources& resources;
+  CodePage& code_page;
+  MessageBoxes& message_boxes;
+  std::string exe_path;
+  std::vector<std::string> arguments;
+};
+
 class TKestrix_Installer : public Form {
  public:
+  explicit TKestrix_Installer(InstallerServices services);
+  ~TKestrix_Installer() override;
+
+  // False when the window is not to be shown (the program ends): not started from the
+  // host, an unreadable host file, or the window could not be made.
   bool Create(HINSTANCE instance);
   void Show(int show_command);
+  // The message loop: Enter and Escape reach the active window's buttons.
+  int Run();
+
+  // Called by the hotkey dialog when it closes.
+  void HotkeyChosen(const std::string& notation, bool windows_key);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  enum class Phase { kChoosing, kWaiting, kRunning, kFinished, kFailed };
+
+  bool StartedFromHost();
+  void ReadHost();
+  void DetectInstallation();
+  void CreateControls();
+  HWND Add(const char* cls, const std::string& text, DWORD style, int id, int x, int y, int w,
+           int h, DWORD ex_style = 0);
+  HWND C(int id) const { return GetDlgItem(hwnd(), id); }
+  std::string T(const LanguageKey& key) const { return language_.table.Text(key); }
+  void LoadLanguage(const std::string& id);
+  void ApplyTexts();
+  void ShowLanguageChooser(bool shown);
+
+  void OnCommand(int id, int code);
+  void RadioButtonClick(int id);
+  void edit_DirChange();
+  void btn_SetHotkeyClick();
+  void btn_InstallClick();
+  void btn_CloseTCClick();
+  void timer_10secTimer();
+  void timer_checkTCTimer();
+  void timer_blinkImgTimer();
+  LRESULT OnColorStatic(HDC dc, HWND control);
+
+  bool HostRunning();
+  void AskHostToClose();
+  // Steps 1 to 3 once the host is gone; failures the steps do not show themselves end up
+  // in one message box.
+  void RunProcedure();
+  void RunSteps(InstallProcedure& procedure);
+  void SetProgress(int bar, int value);
+  void MarkDone(int step);
+  void MarkFailed(int step);
+  void ActivateStep(int step);
+  void PumpAndWait(int milliseconds);
+  KeyBinding Binding() const;
+
+  InstallerServices services_;
+  InstallerLanguage language_;
+  std::string host_dir_;  // without trailing "\"
+  std::string wincmd_ini_;
+  std::string command_name_ = kCommandName;
+  ExistingKey existing_;
+  std::string chosen_key_ = "S+F7";
+  bool chosen_windows_key_ = false;
+  bool uninstall_ = false;
+  int countdown_ = 10;
+  int active_step_ = 0;
+  bool arrow_shown_ = true;
+  bool error_ = false;
+  bool step_failed_[3] = {false, false, false};
+  bool installed_message_ = false;
+  Phase phase_ = Phase::kChoosing;
+  HFONT bold_font_ = nullptr;
+  std::unique_ptr<TDefineHotkey> hotkey_;
 };
 
 }  // namespace kestrix

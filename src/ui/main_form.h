@@ -258,11 +258,11 @@ class Ttc_KestrixForm : public Form {
   BatchGroup batch_;
   AttributeImageControl image_{&services_.logger};
   VariablesPopup variables_menu_;
-  NameHistory history_{controls_, services_.files, services_.environment, [this] {
-                         return HistoryPlaces{app_.CommanderIni, ProgramDirOf(services_.exe_path),
-                                              ExecutableBaseName(services_.exe_path),
-                                              startup_.mkdir_history_file};
-                       }};
+  NameHistory history_{
+      controls_, services_.files, services_.environment, services_.code_page, [this] {
+        return HistoryPlaces{app_.CommanderIni, ProgramDirOf(services_.exe_path),
+                             ExecutableBaseName(services_.exe_path), startup_.mkdir_history_file};
+      }};
   InputHook input_hook_{*this};
 };
 

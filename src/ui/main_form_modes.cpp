@@ -357,7 +357,8 @@ void Ttc_KestrixForm::btn_okClick() {
     settings.WindowsDir = std::string(windows_dir, length < MAX_PATH ? length : 0);
     DirHistory history(services_.files, services_.environment,
                        {app_.CommanderIni, ProgramDirOf(services_.exe_path),
-                        ExecutableBaseName(services_.exe_path), startup_.mkdir_history_file});
+                        ExecutableBaseName(services_.exe_path), startup_.mkdir_history_file},
+                       &services_.code_page);
     const LanguageTable& language = Lang();
     auto expand = [this](const std::string& text) {
       return Replacements(text, services_.variables, UserAppIds_);

@@ -13,7 +13,7 @@ constexpr int kNameDropHeight = 220;
 }  // namespace
 
 void NameHistory::Load() {
-  DirHistory history(files_, environment_, places_());
+  DirHistory history(files_, environment_, places_(), &code_page_);
   HWND combo = controls_[kId_MkDir];
   const TextSelection selection = controls_.Selection(combo);
   Combo(combo).SetItems(history.LoadMkDirHistory());

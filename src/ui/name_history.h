@@ -16,8 +16,12 @@ namespace kestrix {
 class NameHistory {
  public:
   NameHistory(ControlSet& controls, FileSystem& files, Environment& environment,
-              std::function<HistoryPlaces()> places)
-      : controls_(controls), files_(files), environment_(environment), places_(std::move(places)) {}
+              CodePage& code_page, std::function<HistoryPlaces()> places)
+      : controls_(controls),
+        files_(files),
+        environment_(environment),
+        code_page_(code_page),
+        places_(std::move(places)) {}
 
   // The edit inside MkDir, which receives the typed keys.
   void SetNameEdit(HWND edit) { edit_ = edit; }
@@ -38,6 +42,7 @@ class NameHistory {
   ControlSet& controls_;
   FileSystem& files_;
   Environment& environment_;
+  CodePage& code_page_;
   std::function<HistoryPlaces()> places_;
   HWND edit_ = nullptr;
   HistoryUndo undo_;

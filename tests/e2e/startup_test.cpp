@@ -103,10 +103,13 @@ class JourneyTest : public ::testing::Test {
     host_.Stop();
   }
 
-  // Starts the program with COMMANDER_PATH and COMMANDER_INI set as the host sets them.
-  PROCESS_INFORMATION Start(const std::string& exe) {
-    SetEnvironmentVariableA("COMMANDER_PATH", tree_.Dir().c_str());
-    SetEnvironmentVariableA("COMMANDER_INI", tree_.WincmdIni().c_str());
+  // Starts the program with COMMANDER_PATH and COMMANDER_INI set as the host sets them,
+  // or without them as a start from outside the host.
+  PROCESS_INFORMATION Start(const std::string& exe, bool from_host = true) {
+    if (from_host) {
+      SetEnvironmentVariableA("COMMANDER_PATH", tree_.Dir().c_str());
+      SetEnvironmentVariableA("COMMANDER_INI", tree_.WincmdIni().c_str());
+    }
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -419,6 +422,18 @@ TEST_F(JourneyTest, OutsideTheHostTreeOpensTheInstallerAndASecondStartBringsItFo
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == installer; }, 3000));
   EXPECT_FALSE(IsIconic(installer));
   DestroyWindow(other);
+}
+
+TEST_F(JourneyTest, WithoutTheHostTheInstallerRefuses) {
+  PROCESS_INFORMATION kestrix = Start(installed_exe_, false);
+  HWND box = WaitForWindow("#32770", kTitle);
+  ASSERT_NE(box, nullptr);
+  char text[256] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  EXPECT_STREQ(text, "You have to run this utility from Total Commander (v7.00 or newer)!");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitPumping(kestrix.hProcess, kWaitMs));
+  EXPECT_EQ(FindWindowA(kInstallerClass, nullptr), nullptr);
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ std::string ReadFileText(const std::string& path) {
   return text;
 }
 
-HostTree::HostTree() {
+HostTree::HostTree(bool fresh) {
   static std::atomic<int> counter{0};
   char temp[MAX_PATH];
   GetTempPathA(sizeof temp, temp);
@@ -69,6 +69,12 @@ HostTree::HostTree() {
     dir_ = base + "\\kx host " + std::to_string(GetCurrentProcessId()) + "-" +
            std::to_string(counter++);
     if (CreateDirectoryA(dir_.c_str(), nullptr)) break;
+  }
+  CopyFileA(TcsimExePath().c_str(), Path("TOTALCMD.EXE").c_str(), FALSE);
+  if (fresh) {
+    SetWincmd("Configuration", "firstmnu", "0");
+    SetWincmd("Shortcuts", "C+F1", "cm_About");
+    return;
   }
   SetWincmd("Configuration", "firstmnu", "1");
   SetWincmd("Shortcuts", "F7", "em_Kestrix");
@@ -143,7 +149,7 @@ bool Tcsim::Start(const TcsimStart& start, std::string* error) {
     if (error) *error = why + "\nlog:\n" + LogText();
     return false;
   };
-  std::string line = Quote(TcsimExePath());
+  std::string line = Quote(start.as_host ? tree_.Path("TOTALCMD.EXE") : TcsimExePath());
   line += " --left " + Quote(start.left.empty() ? tree_.Dir() : start.left);
   line += " --right " + Quote(start.right.empty() ? tree_.Dir() : start.right);
   line += start.right_active ? " --active R" : " --active L";

@@ -17,12 +17,14 @@ std::string TcsimExePath();
 std::string KestrixExePath();
 
 // A host installation in a fresh temporary directory (its name holds a blank), removed
-// with everything in it by the destructor. wincmd.ini starts with a [Configuration]
-// section and F7 bound to "em_Kestrix"; usercmd.ini with "em_KestrixEnter" (cmd "cd")
-// and, once InstallProgram or BindKestrix ran, "em_Kestrix".
+// with everything in it by the destructor. tcsim is copied in as the host's
+// "TOTALCMD.EXE". wincmd.ini starts with a [Configuration] section and F7 bound to
+// "em_Kestrix"; usercmd.ini with "em_KestrixEnter" (cmd "cd") and, once InstallProgram or
+// BindKestrix ran, "em_Kestrix". A `fresh` tree is a host nothing was installed into:
+// wincmd.ini holds [Configuration] and one shortcut of the host's own, usercmd.ini is missing.
 class HostTree {
  public:
-  HostTree();
+  explicit HostTree(bool fresh = false);
   ~HostTree();
   HostTree(const HostTree&) = delete;
   HostTree& operator=(const HostTree&) = delete;
@@ -63,6 +65,7 @@ struct TcsimStart {
   bool right_active = false;
   std::string focus;
   bool detailed = false, ignore_ga = false, lcl = false;
+  bool as_host = false;  // runs the tree's TOTALCMD.EXE
   std::vector<std::string> extra_args;
 
   TcsimStart& Left(const std::string& path) { return left = path, *this; }
@@ -72,6 +75,7 @@ struct TcsimStart {
   TcsimStart& Detailed() { return detailed = true, *this; }
   TcsimStart& IgnoreGa() { return ignore_ga = true, *this; }
   TcsimStart& Lcl() { return lcl = true, *this; }
+  TcsimStart& AsHost() { return as_host = true, *this; }
   TcsimStart& Arg(const std::string& arg) { return extra_args.push_back(arg), *this; }
 };
 

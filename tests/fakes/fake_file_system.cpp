@@ -269,6 +269,19 @@ uint32_t FakeFileSystem::DeleteFile(const std::string& path) {
   return kErrorSuccess;
 }
 
+uint32_t FakeFileSystem::RemoveDirectory(const std::string& path) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return kErrorInvalidName;
+  if (uint32_t fault = FaultFor(key, kFaultWrite)) return fault;
+  Node* node = Find(key);
+  if (node == nullptr) return MissingCode(key);
+  if (!node->directory) return kErrorInvalidName;
+  for (const auto& entry : nodes_)
+    if (entry.first != key && ParentKey(entry.first) == key) return kErrorDirNotEmpty;
+  nodes_.erase(key);
+  return kErrorSuccess;
+}
+
 std::vector<DirEntry> FakeFileSystem::ListDirectory(const std::string& directory,
                                                     const std::string& pattern) {
   std::vector<DirEntry> entries;

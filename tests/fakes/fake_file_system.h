@@ -20,6 +20,7 @@
 //     fail_if_exists), kErrorAccessDenied (target read-only or a directory). Content,
 //     attributes and the last-write time are copied, as CopyFileA does.
 //   DeleteFile: kErrorFileNotFound, kErrorAccessDenied (directory or read-only).
+//   RemoveDirectory: kErrorFileNotFound, kErrorDirNotEmpty, kErrorInvalidName (a file).
 //   SetAttributes: kErrorFileNotFound / kErrorPathNotFound.
 //
 // Attributes: files start as kAttrArchive; a file with no bits reads as kAttrNormal;
@@ -61,6 +62,7 @@ class FakeFileSystem : public FileSystem {
   uint32_t WriteWholeFile(const std::string& path, const std::string& content) override;
   uint32_t CopyFile(const std::string& from, const std::string& to, bool fail_if_exists) override;
   uint32_t DeleteFile(const std::string& path) override;
+  uint32_t RemoveDirectory(const std::string& path) override;
   std::vector<DirEntry> ListDirectory(const std::string& directory,
                                       const std::string& pattern) override;
   uint64_t LastWriteTime(const std::string& path) override;

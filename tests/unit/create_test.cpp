@@ -31,6 +31,7 @@
 #include "fakes/fake_views.h"
 #include "fakes/fake_window_system.h"
 #include "host/host_snapshot.h"
+#include "settings/big_ini_file.h"
 
 namespace kestrix {
 namespace {
@@ -951,6 +952,20 @@ TEST(LoadMkDirHistory, ValuesInOrderWithoutBlanksAndWithLastDuplicate) {
                          "[MkDirHistory]\r\n0=a\r\n1= \r\n2=b=c\r\n3=\r\n4=a\r\n5=d\r\n6=b=c\r\n");
   EXPECT_EQ(DirHistory(f.fs, f.env, f.places).LoadMkDirHistory(),
             (std::vector<std::string>{"a", "d", "b=c"}));
+}
+
+TEST(AddDirectoryToTCDirList, HostFileInUtf16StaysUtf16) {
+  HistoryFixture f;
+  std::u16string text = u"[left]\r\npath=C:\\\r\n[MkDirHistory]\r\n0=\u00e9t\u00e9\r\n";
+  std::string bytes = "\xFF\xFE";
+  for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  f.fs.AddFile(kIni, bytes);
+  FakeCodePage code_page;
+  DirHistory history(f.fs, f.env, f.places, &code_page);
+  EXPECT_EQ(history.AddDirectoryToTCDirList("new"), (std::vector<std::string>{"new", "\xE9t\xE9"}));
+  TBigIniFile ini(f.fs, kIni, &code_page);
+  EXPECT_TRUE(ini.Utf16());
+  EXPECT_EQ(ini.ReadString("MkDirHistory", "1", ""), "\xE9t\xE9");
 }
 
 std::string NumberedSection(int count) {

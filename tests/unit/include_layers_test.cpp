@@ -26,11 +26,13 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     {"names", {"base", "platform", "settings"}},
     {"create", {"base", "platform", "settings", "names", "host"}},
     {"app", {"base", "platform", "platform/win32", "settings", "names", "host", "create"}},
+    {"installer", {"base", "platform", "settings"}},
     {"ui",
-     {"base", "platform", "platform/win32", "settings", "names", "host", "create", "app"}},
+     {"base", "platform", "platform/win32", "settings", "names", "host", "create", "app",
+      "installer"}},
     {"(entry)",
      {"base", "platform", "platform/win32", "settings", "names", "host", "create", "app",
-      "ui"}},
+      "installer", "ui"}},
 };
 
 // The folder of a path relative to src/ ("a/b.h" is "a"; platform/win32 is its own).

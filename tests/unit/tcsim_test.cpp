@@ -1,4 +1,4 @@
-// The stand-in host: only the parsing of what the utility sends it.
+// The stand-in host: the parsing of what the utility sends it, and what it saves on closing.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -69,6 +69,13 @@ TEST(Tcsim, SplitsAUserCommandFromItsParameters) {
   EXPECT_EQ(SplitEmText("  em_KestrixEnter C:\\My Dir").name, "em_KestrixEnter");
   EXPECT_EQ(SplitEmText("em_KestrixEnter C:\\My Dir").params, "C:\\My Dir");
   EXPECT_EQ(SplitEmText("em_Kestrix").params, "");
+}
+
+TEST(Tcsim, SavesThePanelPathsIntoTheKeysItReadAtStart) {
+  const std::string text = "[Left]\r\nPath = C:\\old\\\r\n[right]\r\nshow=1\r\n";
+  EXPECT_EQ(ReplaceIniValue(text, "left", "path", "D:\\"),
+            "[Left]\r\npath=D:\\\r\n[right]\r\nshow=1\r\n");
+  EXPECT_EQ(ReplaceIniValue(text, "right", "path", "D:\\"), text);
 }
 
 }  // namespace

@@ -51,6 +51,12 @@ std::string ReadWholeFile(const std::string& path) {
   return text.str();
 }
 
+bool WriteWholeFile(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  return static_cast<bool>(out);
+}
+
 std::string ExpandEnvironment(const std::string& text) {
   DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
   if (needed == 0) return text;

@@ -12,6 +12,7 @@ namespace kestrix::tcsim {
 std::optional<std::vector<Entry>> ListDirectory(const std::string& path);
 bool IsExistingFile(const std::string& path);
 std::string ReadWholeFile(const std::string& path);  // empty when unreadable
+bool WriteWholeFile(const std::string& path, const std::string& text);
 std::string ExpandEnvironment(const std::string& text);
 std::string FullPath(const std::string& path);
 std::string ExecutableDirectory();  // without trailing "\"

@@ -39,7 +39,24 @@ bool IsDark(COLORREF color) {
 }  // namespace
 
 HostWindow::HostWindow(HostModel& model, const HostSetup& setup, LogFile& log)
-    : model_(model), setup_(setup), log_(log) {}
+    : model_(model),
+      setup_(setup),
+      log_(log),
+      // Read once at start, as the host does: a binding written while it runs is seen by
+      // the next start.
+      wincmd_text_(ReadWholeFile(setup.options.wincmd_ini)),
+      wincmd_(IniText::Parse(wincmd_text_)),
+      usercmd_(IniText::Parse(ReadWholeFile(setup.options.usercmd_ini))) {}
+
+void HostWindow::SaveConfiguration() {
+  // The host writes its configuration when it closes: whatever another program changed
+  // in the file meanwhile is lost, which is why the installer closes it first.
+  std::string text = wincmd_text_;
+  text = ReplaceIniValue(text, "left", "path", model_.Panel(Side::Left).path);
+  text = ReplaceIniValue(text, "right", "path", model_.Panel(Side::Right).path);
+  if (!text.empty() && WriteWholeFile(setup_.options.wincmd_ini, text))
+    log_.Line("SAVED " + LogQuote(setup_.options.wincmd_ini));
+}
 
 bool HostWindow::RegisterClasses(HINSTANCE instance) {
   const ClassNames& names = setup_.options.lcl ? kLclClasses : kDelphiClasses;
@@ -352,7 +369,10 @@ void HostWindow::OnHostCommand(int number) {
   Outcome outcome = model_.Command(number);
   if (!outcome.close) ShowState();
   StateLine("CMD " + std::to_string(number) + " -> " + outcome.text);
-  if (outcome.close) DestroyWindow(hwnd_);
+  if (outcome.close) {
+    SaveConfiguration();
+    DestroyWindow(hwnd_);
+  }
 }
 
 bool HostWindow::OnKey(Side side, const KeyPress& press) {
@@ -371,8 +391,7 @@ bool HostWindow::OnKey(Side side, const KeyPress& press) {
     return true;
   }
   if (ShortcutNotation(press).empty()) return false;
-  IniText wincmd = IniText::Parse(ReadWholeFile(setup_.options.wincmd_ini));
-  std::optional<std::string> command = FindShortcutCommand(wincmd, press);
+  std::optional<std::string> command = FindShortcutCommand(wincmd_, press);
   if (command) {
     model_.SetActive(side);
     RunUserCommand(name, *command, "");
@@ -388,8 +407,7 @@ bool HostWindow::OnKey(Side side, const KeyPress& press) {
 void HostWindow::RunUserCommand(const std::string& trigger, const std::string& name,
                                 const std::string& extra_params) {
   std::string head = trigger + " -> " + name;
-  IniText usercmd = IniText::Parse(ReadWholeFile(setup_.options.usercmd_ini));
-  std::optional<UserCommand> command = FindUserCommand(usercmd, name);
+  std::optional<UserCommand> command = FindUserCommand(usercmd_, name);
   if (!command) {
     log_.Line(head + ": no such user command");
     return;

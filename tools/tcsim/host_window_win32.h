@@ -8,6 +8,7 @@
 #include "host_keys.h"
 #include "host_model.h"
 #include "host_os_win32.h"
+#include "ini_text.h"
 #include "options.h"
 
 namespace kestrix::tcsim {
@@ -45,6 +46,7 @@ class HostWindow {
   void RunUserCommand(const std::string& trigger, const std::string& name,
                       const std::string& extra_params);
   void StateLine(const std::string& text);
+  void SaveConfiguration();
 
   HostModel& model_;
   const HostSetup& setup_;
@@ -55,6 +57,8 @@ class HostWindow {
   HWND left_tab_ = nullptr, right_tab_ = nullptr, left_path_ = nullptr, right_path_ = nullptr;
   HWND left_list_ = nullptr, right_list_ = nullptr;
   HFONT font_ = nullptr;
+  std::string wincmd_text_;
+  IniText wincmd_, usercmd_;
 };
 
 }  // namespace kestrix::tcsim

@@ -66,4 +66,28 @@ std::vector<std::pair<std::string, std::string>> IniText::Entries(
   return {};
 }
 
+std::string ReplaceIniValue(const std::string& text, const std::string& section,
+                            const std::string& key, const std::string& value) {
+  std::string out;
+  bool inside = false, replaced = false;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t eol = text.find('\n', pos);
+    size_t next = eol == std::string::npos ? text.size() : eol + 1;
+    std::string line = text.substr(pos, next - pos);
+    std::string bare = Trim(line);
+    pos = next;
+    if (!bare.empty() && bare.front() == '[' && bare.back() == ']') {
+      inside = EqualsNoCase(Trim(bare.substr(1, bare.size() - 2)), section);
+    } else if (inside && !replaced && bare.find('=') != std::string::npos &&
+               EqualsNoCase(Trim(bare.substr(0, bare.find('='))), key)) {
+      const size_t end = line.find_last_not_of("\r\n") + 1;
+      line = key + "=" + value + line.substr(end);
+      replaced = true;
+    }
+    out += line;
+  }
+  return out;
+}
+
 }  // namespace kestrix::tcsim

@@ -25,6 +25,11 @@ class IniText {
   std::vector<Section> sections_;
 };
 
+// `text` with the value of an existing key of `section` replaced (the line becomes
+// key=value); unchanged when the section or key is missing.
+std::string ReplaceIniValue(const std::string& text, const std::string& section,
+                            const std::string& key, const std::string& value);
+
 std::string Trim(const std::string& text);
 bool EqualsNoCase(const std::string& a, const std::string& b);
 std::string UpperCase(std::string text);

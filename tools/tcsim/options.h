@@ -11,7 +11,8 @@
 //   --usercmd-ini FILE           user commands (default: usercmd.ini beside wincmd.ini)
 //   --ignore-ga                  behave like a host older than the "GA" query
 //   --lcl                        the other host build's classes ("LCLListBox", "Window")
-//   --log FILE                   one line for every request, flushed at once
+//   --log FILE                   one line for every request, flushed at once (default: the
+//                                environment variable TCSIM_LOG, else no log)
 //   --press KEY                  press KEY ("F7", "S+F7", "Win+F8") once the window shows
 //   --to-running                 send the --press keys to the host window already running
 //                                instead of starting another one, then end

@@ -27,6 +27,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   std::vector<std::string> args = SplitCommandLine(GetCommandLineA());
   if (!args.empty()) args.erase(args.begin());
   OptionsResult parsed = ParseOptions(args);
+  // Started by a program as the host itself (TOTALCMD.EXE without arguments), it still
+  // logs where the test that prepared the tree reads.
+  char log_from_environment[MAX_PATH] = {};
+  if (parsed.options.log.empty() &&
+      GetEnvironmentVariableA("TCSIM_LOG", log_from_environment, MAX_PATH) > 0)
+    parsed.options.log = log_from_environment;
   LogFile log(parsed.options.log.empty() ? "" : FullPath(parsed.options.log));
   if (!parsed.error.empty()) return Fail(log, parsed.error);
 

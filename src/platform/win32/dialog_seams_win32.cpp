@@ -23,4 +23,15 @@ std::string Win32CodePage::FromWide(const std::u16string& text) {
   return result;
 }
 
+std::u16string Win32CodePage::ToWide(const std::string& text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  int chars = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+  std::u16string result(static_cast<size_t>(chars > 0 ? chars : 0), u'\0');
+  if (chars > 0)
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, reinterpret_cast<wchar_t*>(result.data()),
+                        chars);
+  return result;
+}
+
 }  // namespace kestrix

@@ -25,6 +25,7 @@ class Win32ModifierKeys : public ModifierKeys {
 class Win32CodePage : public CodePage {
  public:
   std::string FromWide(const std::u16string& text) override;
+  std::u16string ToWide(const std::string& text) override;
 };
 
 }  // namespace kestrix

@@ -133,6 +133,10 @@ uint32_t Win32FileSystem::DeleteFile(const std::string& path) {
   return ::DeleteFileA(path.c_str()) ? kErrorSuccess : LastError();
 }
 
+uint32_t Win32FileSystem::RemoveDirectory(const std::string& path) {
+  return ::RemoveDirectoryA(path.c_str()) ? kErrorSuccess : LastError();
+}
+
 std::vector<DirEntry> Win32FileSystem::ListDirectory(const std::string& directory,
                                                      const std::string& pattern) {
   std::vector<DirEntry> entries;

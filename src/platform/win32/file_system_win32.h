@@ -25,6 +25,7 @@ class Win32FileSystem : public FileSystem {
   uint32_t AppendToFile(const std::string& path, const std::string& content) override;
   uint32_t CopyFile(const std::string& from, const std::string& to, bool fail_if_exists) override;
   uint32_t DeleteFile(const std::string& path) override;
+  uint32_t RemoveDirectory(const std::string& path) override;
   std::vector<DirEntry> ListDirectory(const std::string& directory,
                                       const std::string& pattern) override;
   uint64_t LastWriteTime(const std::string& path) override;

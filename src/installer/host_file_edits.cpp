@@ -1,0 +1,162 @@
+#include "installer/host_file_edits.h"
+
+#include <vector>
+
+#include "base/path_text.h"
+#include "base/text_utils.h"
+
+namespace kestrix {
+
+namespace {
+
+constexpr char kProgramMark[] = "Kestrix";
+
+// Deletes the binding when it starts the program: a key the user gave to something else
+// (a fresh host's F7 may be bound to another tool) is not the installer's to take away.
+void DeleteBinding(TBigIniFile& wincmd, const char* section, const std::string& key) {
+  if (!key.empty() && wincmd.ReadString(section, key, "").find(kProgramMark) != std::string::npos)
+    wincmd.DeleteKey(section, key);
+}
+
+// The name part of the last line of `section` whose value names the program.
+std::string LastKeyNamingProgram(TBigIniFile& ini, const char* section) {
+  std::vector<std::string> lines;
+  ini.ReadSectionValues(section, lines);
+  std::string found;
+  for (const std::string& line : lines) {
+    const size_t eq = line.find('=');
+    if (eq != std::string::npos && line.find(kProgramMark, eq + 1) != std::string::npos)
+      found = line.substr(0, eq);
+  }
+  return found;
+}
+
+}  // namespace
+
+const std::array<std::string_view, 81> kHotkeyKeys = {
+    "F1",       "F2",        "F3",       "F4",       "F5",       "F6",       "F7",
+    "F8",       "F9",        "F10",      "F11",      "F12",      "A",        "B",
+    "C",        "D",         "E",        "F",        "G",        "H",        "I",
+    "J",        "K",         "L",        "M",        "N",        "O",        "P",
+    "Q",        "R",         "S",        "T",        "U",        "V",        "W",
+    "X",        "Y",         "Z",        "0",        "1",        "2",        "3",
+    "4",        "5",         "6",        "7",        "8",        "9",        "INS",
+    "DEL",      "HOME",      "END",      "PGUP",     "PGDN",     "SPACE",    "BACK",
+    "TAB",      "+",         "-",        "*",        "/",        "ENTER",    "ESC",
+    "LEFT",     "RIGHT",     "UP",       "DOWN",     "PAUSE",    "OEM_,",    "OEM_.",
+    "OEM_+",    "OEM_-",     "OEM_<\\>", "OEM_US`~", "OEM_US[{", "OEM_US]}", "OEM_US\\|",
+    "OEM_US;:", "OEM_US'\"", "OEM_US/?", "OEM_FR!",
+};
+
+void EditKeyBinding(TBigIniFile& wincmd, const KeyBinding& binding) {
+  const std::string existing = Trim(binding.existing);
+  const char* existing_section =
+      binding.existing_windows_key ? kShortcutsWinSection : kShortcutsSection;
+  switch (binding.choice) {
+    case KeyChoice::kF7:
+      DeleteBinding(wincmd, existing.empty() ? kShortcutsSection : existing_section,
+                    existing.empty() ? "S+F7" : existing);
+      wincmd.WriteString(kShortcutsSection, "F7", kCommandName);
+      break;
+    case KeyChoice::kOtherKey:
+      DeleteBinding(wincmd, existing.empty() ? kShortcutsSection : existing_section,
+                    existing.empty() ? "F7" : existing);
+      wincmd.WriteString(binding.chosen_windows_key ? kShortcutsWinSection : kShortcutsSection,
+                         binding.chosen, kCommandName);
+      break;
+    case KeyChoice::kNone:
+      if (!existing.empty()) {
+        DeleteBinding(wincmd, existing_section, existing);
+      } else {
+        DeleteBinding(wincmd, kShortcutsSection, "S+F7");
+        DeleteBinding(wincmd, kShortcutsSection, "F7");
+      }
+      break;
+  }
+}
+
+void WriteUserCommands(TBigIniFile& usercmd, const std::string& relative_exe, bool enter_command) {
+  const std::string command = "%COMMANDER_PATH%\\" + relative_exe;
+  usercmd.WriteString(kCommandName, "button", command);
+  usercmd.WriteString(kCommandName, "cmd", command);
+  usercmd.WriteString(kCommandName, "path",
+                      "%COMMANDER_PATH%\\" + pathtext::ExtractFilePath(relative_exe));
+  if (enter_command) {
+    usercmd.WriteString(kEnterCommandName, "button", "");
+    usercmd.WriteString(kEnterCommandName, "cmd", "cd");
+  }
+}
+
+void EraseUserCommands(TBigIniFile& usercmd, const std::string& command_name) {
+  usercmd.EraseSection(command_name);
+  usercmd.EraseSection(kEnterCommandName);
+}
+
+void EnableAutoSaveList(TBigIniFile& fsplugin) {
+  if (fsplugin.ReadInteger("Virtual Panel", "AutoSaveListOnEachOp", -1) == 0)
+    fsplugin.WriteInteger("Virtual Panel", "AutoSaveListOnEachOp", 1);
+}
+
+std::string FindInstalledCommand(TBigIniFile& usercmd) {
+  std::vector<std::string> sections;
+  usercmd.ReadSections(sections);
+  std::string found;
+  for (const std::string& section : sections) {
+    const std::string name = Trim(section);
+    if (Trim(usercmd.ReadString(section, "button", "")).find(kProgramMark) != std::string::npos ||
+        Trim(usercmd.ReadString(section, "cmd", "")).find(kProgramMark) != std::string::npos)
+      found = name;
+  }
+  return found;
+}
+
+ExistingKey FindExistingKey(TBigIniFile& wincmd) {
+  ExistingKey result;
+  std::string key = LastKeyNamingProgram(wincmd, kShortcutsSection);
+  if (!key.empty()) {
+    result.key = key;
+  } else if (!(key = LastKeyNamingProgram(wincmd, kShortcutsWinSection)).empty()) {
+    result.key = key;
+    result.windows_key = true;
+  }
+  return result;
+}
+
+std::pair<std::string, std::string> SplitHotkey(const std::string& notation) {
+  const size_t plus = notation.find('+');
+  // "+" alone (or a notation ending in it) is the plus key itself.
+  if (plus == std::string::npos || plus + 1 >= notation.size()) return {"", Trim(notation)};
+  return {Trim(notation.substr(0, plus)), Trim(notation.substr(plus + 1))};
+}
+
+std::string KeyDisplayCaption(const std::string& notation, bool windows_key) {
+  auto [letters, key] = SplitHotkey(notation);
+  std::string caption = ReplaceAllIgnoreCase(letters, "C", "Ctrl + ");
+  caption = ReplaceAllIgnoreCase(caption, "A", "Alt + ");
+  caption = ReplaceAllIgnoreCase(caption, "S", "Shift + ");
+  return (windows_key ? "Win + " : "") + caption + key;
+}
+
+std::string ComposeHotkey(bool ctrl, bool alt, bool shift, const std::string& key) {
+  std::string letters = std::string(ctrl ? "C" : "") + (alt ? "A" : "") + (shift ? "S" : "");
+  return letters.empty() ? Trim(key) : Trim(letters + "+" + key);
+}
+
+bool IsAllowedTargetPath(const std::string& relative_exe) {
+  static constexpr std::string_view kHostPrograms[] = {
+      "totalcmd.exe",  "totalcmd64.exe", "noclose.exe",  "share_nt.exe", "tcmatch.exe",
+      "tcmatch64.exe", "tcmdx64.exe",    "tcuninst.exe", "tcusbrun.exe", "wc32to16.exe"};
+  if (!relative_exe.ends_with(".exe")) return false;
+  for (std::string_view start : {"..\\", "../", ".\\", "./"})
+    if (relative_exe.starts_with(start)) return false;
+  const std::string lower = AsciiLowerCase(Trim(relative_exe));
+  for (std::string_view own : kHostPrograms)
+    if (lower == own) return false;
+  return true;
+}
+
+std::string HostFileBeside(const std::string& wincmd_ini, const std::string& file_name) {
+  return ReplaceAllIgnoreCase(wincmd_ini, "wincmd.ini", file_name);
+}
+
+}  // namespace kestrix

@@ -1,0 +1,77 @@
+#pragma once
+// What the installer changes in the host's configuration files, as edits of their loaded
+// content, and what it reads from them: the key binding in wincmd.ini, the user commands in
+// usercmd.ini, the virtual panel's switch in fsplugin.ini, an earlier installation, the
+// host's key notation and the target path rule.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "settings/big_ini_file.h"
+
+namespace kestrix {
+
+inline constexpr char kCommandName[] = "em_Kestrix";
+inline constexpr char kEnterCommandName[] = "em_KestrixEnter";
+inline constexpr char kShortcutsSection[] = "Shortcuts";
+inline constexpr char kShortcutsWinSection[] = "ShortcutsWin";
+// The subdirectory of the host's directory the program installs into by default.
+inline constexpr char kInstallSubdir[] = "Kestrix";
+
+enum class KeyChoice { kF7, kOtherKey, kNone };
+
+struct KeyBinding {
+  KeyChoice choice = KeyChoice::kF7;
+  // The key bound to the program when the installer opened, and the section it was found
+  // in. Kept apart from the chosen key's section, so a binding found in ShortcutsWin is
+  // removed from there when the user picks another key.
+  std::string existing = "F7";
+  bool existing_windows_key = false;
+  // The other-key choice, in the host's notation ("S+F7"), and whether it holds the
+  // Windows key (then it goes into ShortcutsWin).
+  std::string chosen = "S+F7";
+  bool chosen_windows_key = false;
+};
+
+// Moves the binding of em_Kestrix in wincmd.ini to the chosen key, or removes it. Only a
+// key whose command names the program is deleted.
+void EditKeyBinding(TBigIniFile& wincmd, const KeyBinding& binding);
+
+// em_Kestrix (button, cmd, path) for the executable at `relative_exe` below the host's
+// directory, and em_KestrixEnter when `enter_command` is set.
+void WriteUserCommands(TBigIniFile& usercmd, const std::string& relative_exe, bool enter_command);
+// Erases the command that starts the program (whatever its name) and em_KestrixEnter.
+void EraseUserCommands(TBigIniFile& usercmd, const std::string& command_name);
+// Virtual Panel/AutoSaveListOnEachOp goes from 0 to 1; any other value stays.
+void EnableAutoSaveList(TBigIniFile& fsplugin);
+
+// The last section of usercmd.ini whose button or cmd names the program ("Kestrix",
+// case-sensitive); empty when none does.
+std::string FindInstalledCommand(TBigIniFile& usercmd);
+
+struct ExistingKey {
+  std::string key = "F7";
+  bool windows_key = false;
+};
+// The last key of Shortcuts whose command names the program, else of ShortcutsWin.
+ExistingKey FindExistingKey(TBigIniFile& wincmd);
+
+// "S+F7" -> "Shift + F7"; "CS+F8" with the Windows key -> "Win + Ctrl + Shift + F8".
+std::string KeyDisplayCaption(const std::string& notation, bool windows_key);
+// The host's notation of a key with modifiers ("C", "A", "S" in that order, then "+").
+std::string ComposeHotkey(bool ctrl, bool alt, bool shift, const std::string& key);
+// Splits a notation into its modifier letters and key: "CS+F8" -> {"CS", "F8"}.
+std::pair<std::string, std::string> SplitHotkey(const std::string& notation);
+
+// The keys the hotkey dialog offers, in the host's names.
+extern const std::array<std::string_view, 81> kHotkeyKeys;
+
+// Whether the relative executable path may be installed to: ends with ".exe", stays
+// inside the host's directory and is none of the host's own programs.
+bool IsAllowedTargetPath(const std::string& relative_exe);
+inline constexpr char kDefaultRelativeExe[] = "Kestrix\\tc Kestrix.exe";
+
+// The wincmd.ini path with every "wincmd.ini" (any case) replaced by `file_name`.
+std::string HostFileBeside(const std::string& wincmd_ini, const std::string& file_name);
+
+}  // namespace kestrix

@@ -1,0 +1,162 @@
+#include "installer/install_procedure.h"
+
+#include "base/path_text.h"
+#include "base/text_utils.h"
+#include "settings/settings.h"
+
+namespace kestrix {
+
+namespace {
+
+std::string WithoutTrailingBackslash(std::string path) {
+  while (path.size() > 3 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+  return path;
+}
+
+}  // namespace
+
+std::string InstallPaths::InstallDir() const {
+  return WithoutTrailingBackslash(pathtext::ExtractFilePath(Target()));
+}
+
+std::string InstallPaths::BesideTarget(const std::string& extension) const {
+  const std::string target = Target();
+  return pathtext::ExtractFilePath(target) + pathtext::FileNameWithoutExt(target) + extension;
+}
+
+uint32_t ForceDirectories(FileSystem& fs, const std::string& directory) {
+  const std::string path = WithoutTrailingBackslash(directory);
+  if (path.empty() || fs.DirectoryExists(path)) return kErrorSuccess;
+  const std::string parent = WithoutTrailingBackslash(pathtext::ExtractFilePath(path));
+  if (!parent.empty() && parent != path) {
+    const uint32_t code = ForceDirectories(fs, parent);
+    if (code != kErrorSuccess) return code;
+  }
+  const uint32_t code = fs.CreateDirectory(path);
+  return code == kErrorAlreadyExists ? kErrorSuccess : code;
+}
+
+namespace {
+
+std::string SearchProgram(FileSystem& fs, const std::string& dir) {
+  for (const DirEntry& entry : fs.ListDirectory(dir, "*Kestrix*.exe"))
+    if (!entry.IsDirectory()) return dir + "\\" + entry.name;
+  for (const DirEntry& entry : fs.ListDirectory(dir, "*")) {
+    if (!entry.IsDirectory()) continue;
+    std::string found = SearchProgram(fs, dir + "\\" + entry.name);
+    if (!found.empty()) return found;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string FindInstalledProgram(FileSystem& fs, const std::string& host_dir,
+                                 const std::string& button) {
+  std::string found = Trim(button);
+  if (found.empty() || !fs.FileExists(found)) found = SearchProgram(fs, host_dir);
+  if (found.empty()) return {};
+  std::string relative = ReplaceAllIgnoreCase(found, host_dir, "");
+  while (!relative.empty() && relative.front() == '\\') relative.erase(0, 1);
+  return relative;
+}
+
+bool IsUnmarkedUtf16(const std::string& content) {
+  return !content.starts_with("\xFF\xFE") && content.find('\0') != std::string::npos;
+}
+
+uint32_t InstallProcedure::BackupHostFiles() {
+  const std::string dir = pathtext::ExtractFilePath(paths_.wincmd_ini);
+  const std::pair<std::string, std::string> backups[] = {
+      {paths_.wincmd_ini, dir + "wincmd.old"}, {paths_.UsercmdIni(), dir + "usercmd.old"}};
+  for (const auto& [from, to] : backups) {
+    if (!fs_.FileExists(from)) continue;
+    const uint32_t code = fs_.CopyFile(from, to, false);
+    if (code != kErrorSuccess) return code;
+  }
+  return kErrorSuccess;
+}
+
+uint32_t InstallProcedure::CopyProgram() {
+  uint32_t code = ForceDirectories(fs_, paths_.InstallDir());
+  if (code == kErrorSuccess) code = fs_.CopyFile(paths_.running_exe, paths_.Target(), false);
+  if (code != kErrorSuccess &&
+      AsciiLowerCase(Trim(paths_.running_exe)) == AsciiLowerCase(Trim(paths_.Target())))
+    return kErrorSuccess;
+  return code;
+}
+
+bool InstallProcedure::DeleteProgram() {
+  return fs_.DeleteFile(paths_.Target()) == kErrorSuccess;
+}
+
+bool InstallProcedure::DeleteSettings() {
+  return fs_.DeleteFile(paths_.BesideTarget(".ini")) == kErrorSuccess;
+}
+
+void InstallProcedure::RemoveLeftovers() {
+  const std::string history = paths_.BesideTarget(".lst");
+  if (fs_.FileExists(history)) fs_.DeleteFile(history);
+  // What the installation unpacked goes too, so the directory can go when the user keeps
+  // nothing of his own in it. In the host's own directory a file of that name may be the
+  // host's: only a copy of this program's document goes there.
+  const bool own_directory = !EqualsIgnoreCase(paths_.InstallDir(), paths_.host_dir);
+  for (const Document& document : kDocuments) {
+    const std::string path = paths_.InstallDir() + "\\" + document.file_name;
+    std::string ours, present;
+    if (own_directory || (resources_.ReadData(document.resource, ours) == 0 &&
+                          fs_.ReadWholeFile(path, present) == kErrorSuccess && ours == present))
+      fs_.DeleteFile(path);
+  }
+  fs_.RemoveDirectory(paths_.host_dir + "\\" + kInstallSubdir);
+}
+
+void InstallProcedure::UpdateFsPlugin() {
+  if (!fs_.FileExists(paths_.FsPluginIni())) return;
+  TBigIniFile fsplugin(fs_, paths_.FsPluginIni(), &code_page_);
+  EnableAutoSaveList(fsplugin);
+  fsplugin.UpdateFile();
+}
+
+void InstallProcedure::UpdateKeyBinding(const KeyBinding& binding) {
+  if (!fs_.FileExists(paths_.wincmd_ini)) return;
+  TBigIniFile wincmd(fs_, paths_.wincmd_ini, &code_page_);
+  EditKeyBinding(wincmd, binding);
+  wincmd.UpdateFile();
+}
+
+bool InstallProcedure::SkipEnterCommand() {
+  TBigIniFile settings(fs_, paths_.BesideTarget(".ini"));
+  return settings.ReadString("Additional", "DoNotInstallEnterCmd", "False") == "True";
+}
+
+bool InstallProcedure::InstallUserCommands(bool skip_enter_command) {
+  TBigIniFile usercmd(fs_, paths_.UsercmdIni(), &code_page_);
+  WriteUserCommands(usercmd, paths_.relative_exe, !skip_enter_command);
+  usercmd.UpdateFile();
+  return !skip_enter_command;
+}
+
+void InstallProcedure::UninstallUserCommands(const std::string& command_name) {
+  TBigIniFile usercmd(fs_, paths_.UsercmdIni(), &code_page_);
+  EraseUserCommands(usercmd, command_name);
+  usercmd.UpdateFile();
+}
+
+void InstallProcedure::WriteSettings(const std::string& language, bool enter_command_installed,
+                                     const std::string& first_template_name) {
+  TBigIniFile settings(fs_, paths_.BesideTarget(".ini"));
+  WriteInstallationDefaults(settings, {language, enter_command_installed, first_template_name});
+}
+
+void InstallProcedure::UnpackDocuments() {
+  for (const Document& document : kDocuments) {
+    std::string content;
+    if (resources_.ReadData(document.resource, content) != 0) continue;
+    const std::string path = paths_.InstallDir() + "\\" + document.file_name;
+    const uint32_t code = fs_.WriteWholeFile(path, content);
+    if (code != kErrorSuccess) throw InOutError(path, code);
+  }
+}
+
+}  // namespace kestrix

@@ -1,0 +1,188 @@
+// The installer as a user meets it: started from a fresh host, clicked through Install,
+// Close and OK; the restarted host's F7 opens the installed copy; started again, it
+// uninstalls, and the host's files end as they began.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "base/text_utils.h"
+#include "platform/win32/file_system_win32.h"
+#include "settings/big_ini_file.h"
+#include "tcsim_fixture.h"
+#include "ui/installer_form.h"
+
+namespace kestrix::e2e {
+namespace {
+
+constexpr char kInstallerClass[] = "TKestrix_Installer";
+constexpr char kTitle[] = "Total Commander Kestrix";
+
+// A host file as the INI component reads it, one line per key.
+std::vector<std::string> Keys(const std::string& path) {
+  Win32FileSystem files;
+  TBigIniFile ini(files, path);
+  std::vector<std::string> lines;
+  ini.GetStrings(lines);
+  return lines;
+}
+
+HWND Control(HWND window, int id) {
+  return GetDlgItem(window, id);
+}
+
+// A real left click in the middle of a control of the foreground window.
+void ClickOn(HWND window, int id) {
+  SetForegroundWindow(window);
+  RECT rect;
+  GetWindowRect(Control(window, id), &rect);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  Sleep(100);
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+  Sleep(200);
+}
+
+// With KESTRIX_SHOT_DIR set, the window as a bitmap there (scripts turn it into PNG).
+void Shot(HWND window, const char* name) {
+  const char* dir = std::getenv("KESTRIX_SHOT_DIR");
+  if (dir == nullptr) return;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Sleep(300);
+  RECT rect;
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<char> pixels(static_cast<size_t>((width * 3 + 3) / 4 * 4) * height);
+  GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+            DIB_RGB_COLORS);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  std::ofstream out(Concat({dir, "\\", name, ".bmp"}), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+}
+
+std::string ImageOf(HWND window) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+  char path[MAX_PATH] = {};
+  DWORD size = MAX_PATH;
+  if (process != nullptr) {
+    QueryFullProcessImageNameA(process, 0, path, &size);
+    CloseHandle(process);
+  }
+  return path;
+}
+
+class InstallerJourney : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    for (HWND window : {FindWindowA(kInstallerClass, nullptr), FindWindowA("TTOTAL_CMD", nullptr)})
+      if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
+    for (HANDLE process : started_) {
+      if (WaitForSingleObject(process, 5000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+      CloseHandle(process);
+    }
+  }
+
+  // The downloaded program started from the host: with its environment, as a user runs
+  // it from the host's panel. The restarted host logs where the test reads.
+  HWND StartInstaller() {
+    SetEnvironmentVariableA("COMMANDER_PATH", tree_.Dir().c_str());
+    SetEnvironmentVariableA("COMMANDER_INI", tree_.WincmdIni().c_str());
+    SetEnvironmentVariableA("TCSIM_LOG", tree_.Path("restarted.log").c_str());
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string line = Concat({"\"", KestrixExePath(), "\""});
+    const bool ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   TestBinaryDir().c_str(), &startup, &process);
+    for (const char* name : {"COMMANDER_PATH", "COMMANDER_INI", "TCSIM_LOG"})
+      SetEnvironmentVariableA(name, nullptr);
+    if (!ok) return nullptr;
+    CloseHandle(process.hThread);
+    started_.push_back(process.hProcess);
+    return WaitForWindow(kInstallerClass, kTitle);
+  }
+
+  bool WaitFinished(HWND installer) {
+    return WaitUntil([&] { return IsWindowEnabled(Control(installer, kIdI_btn_Install)) != 0; });
+  }
+
+  HostTree tree_{true};
+  Tcsim host_{tree_};
+  std::vector<HANDLE> started_;
+};
+
+TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
+  const std::vector<std::string> wincmd_before = Keys(tree_.WincmdIni());
+  const std::vector<std::string> usercmd_before = Keys(tree_.UsercmdIni());
+  std::string error;
+  ASSERT_TRUE(host_.Start(TcsimStart().AsHost(), &error)) << error;
+
+  HWND installer = StartInstaller();
+  ASSERT_NE(installer, nullptr);
+  EXPECT_EQ(WindowText(Control(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
+  Shot(installer, "installer-choosing");
+  ClickOn(installer, kIdI_btn_Install);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(installer, kIdI_btn_CloseTC)); }));
+  ASSERT_TRUE(WaitUntil(
+      [&] { return WindowText(Control(installer, kIdI_btn_CloseTC)) == "Close (9)"; }, 3000));
+  Shot(installer, "installer-counting-down");
+  ClickOn(installer, kIdI_btn_CloseTC);
+  ASSERT_TRUE(WaitUntil([&] { return host_.ExitCode().has_value(); }));
+  ASSERT_TRUE(WaitFinished(installer));
+  EXPECT_EQ(WindowText(Control(installer, kIdI_panel_ver)),
+            "Installed - use the tool by pressing F7 key in TC.");
+  Shot(installer, "installer-finished");
+  for (const char* file : {"Kestrix\\tc Kestrix.exe", "Kestrix\\tc Kestrix.ini",
+                           "Kestrix\\readme.txt", "Kestrix\\help_eng.html", "wincmd.old"})
+    EXPECT_NE(GetFileAttributesA(tree_.Path(file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
+
+  // OK starts the host again; its F7 runs the installed copy.
+  ClickOn(installer, kIdI_btn_Install);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(installer); }));
+  HWND host = WaitForWindow("TTOTAL_CMD", nullptr);
+  ASSERT_NE(host, nullptr);
+  EXPECT_TRUE(EqualsIgnoreCase(ImageOf(host), tree_.Path("TOTALCMD.EXE")));
+  SetForegroundWindow(host);
+  Sleep(300);
+  ASSERT_TRUE(PressKey(VK_F7));
+  HWND main = WaitForWindow("Ttc_KestrixForm", nullptr);
+  ASSERT_NE(main, nullptr) << ReadFileText(tree_.Path("restarted.log"));
+  EXPECT_TRUE(EqualsIgnoreCase(ImageOf(main), tree_.Path("Kestrix\\tc Kestrix.exe")));
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }));
+  PostMessageA(host, 0x433, 24340, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(host); }));
+
+  // Started again, the installer finds the installation and removes it.
+  installer = StartInstaller();
+  ASSERT_NE(installer, nullptr);
+  EXPECT_EQ(WindowText(Control(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
+  ClickOn(installer, kIdI_RadioButton3);
+  EXPECT_EQ(WindowText(Control(installer, kIdI_btn_Install)), "Uninstall");
+  ClickOn(installer, kIdI_btn_Install);
+  ASSERT_TRUE(WaitFinished(installer));
+  EXPECT_EQ(Keys(tree_.WincmdIni()), wincmd_before);
+  EXPECT_EQ(Keys(tree_.UsercmdIni()), usercmd_before);
+  EXPECT_EQ(GetFileAttributesA(tree_.Path("Kestrix").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace kestrix::e2e

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include "base/text_utils.h"
+#include "fakes/fake_code_page.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_resources.h"
+#include "installer/host_file_edits.h"
+#include "installer/install_procedure.h"
+
+namespace kestrix {
+namespace {
+
+// The content of an in-memory INI after `edit`, one line per entry, sections as "[x]".
+template <typename Edit>
+std::string Edited(const std::string& lines, Edit edit) {
+  TBigIniFile ini;
+  ini.SetStrings(SplitLines(ReplaceAll(lines, "|", "\n")));
+  edit(ini);
+  std::vector<std::string> out;
+  ini.GetStrings(out);
+  std::string text;
+  for (const std::string& line : out)
+    if (!line.empty()) text += (text.empty() ? "" : "|") + line;
+  return text;
+}
+
+struct BindingRow {
+  const char* name;
+  const char* before;
+  KeyBinding binding;
+  const char* after;
+};
+
+TEST(HostFileEdits, KeyBindingMovesOrGoes) {
+  const BindingRow rows[] = {
+      {"fresh host, F7",
+       "[Shortcuts]|C+X=cm_x",
+       {KeyChoice::kF7},
+       "[Shortcuts]|C+X=cm_x|F7=em_Kestrix"},
+      {"another program's F7 stays",
+       "[Shortcuts]|F7=cm_x",
+       {KeyChoice::kOtherKey, "F7", false, "S+F7"},
+       "[Shortcuts]|F7=cm_x|S+F7=em_Kestrix"},
+      {"Ctrl+Shift+F7 back to F7",
+       "[Shortcuts]|CS+F7=em_Kestrix",
+       {KeyChoice::kF7, "CS+F7"},
+       "[Shortcuts]|F7=em_Kestrix"},
+      {"second install adds no line",
+       "[Shortcuts]|F7=em_Kestrix",
+       {KeyChoice::kF7},
+       "[Shortcuts]|F7=em_Kestrix"},
+      {"to a Windows-key combination",
+       "[Shortcuts]|F7=em_Kestrix",
+       {KeyChoice::kOtherKey, "F7", false, "F8", true},
+       "[ShortcutsWin]|F8=em_Kestrix"},
+      {"from a Windows-key combination",
+       "[ShortcutsWin]|F8=em_Kestrix",
+       {KeyChoice::kOtherKey, "F8", true, "A+F2", false},
+       "[Shortcuts]|A+F2=em_Kestrix"},
+      {"uninstall from ShortcutsWin",
+       "[Shortcuts]|F8=cm_y|[ShortcutsWin]|F8=em_Kestrix",
+       {KeyChoice::kNone, "F8", true},
+       "[Shortcuts]|F8=cm_y"},
+      {"uninstall with no key found",
+       "[Shortcuts]|F7=em_Kestrix|S+F7=em_Kestrix|F2=cm_z",
+       {KeyChoice::kNone, ""},
+       "[Shortcuts]|F2=cm_z"},
+  };
+  for (const BindingRow& row : rows)
+    EXPECT_EQ(Edited(row.before, [&](TBigIniFile& ini) { EditKeyBinding(ini, row.binding); }),
+              row.after)
+        << row.name;
+}
+
+TEST(HostFileEdits, ReadsAnEarlierInstallation) {
+  TBigIniFile usercmd;
+  usercmd.SetStrings({"[em_mine]", "cmd=%COMMANDER_PATH%\\Tools\\Kestrix2.exe", "[em_other]",
+                      "cmd=notepad.exe", "[em_kx]", "button=C:\\kestrix.exe"});
+  EXPECT_EQ(FindInstalledCommand(usercmd), "em_mine");  // case-sensitive mark
+  TBigIniFile wincmd;
+  wincmd.SetStrings({"[Shortcuts]", "F2=cm_x", "[ShortcutsWin]", "CS+F9=em_Kestrix"});
+  ExistingKey key = FindExistingKey(wincmd);
+  EXPECT_EQ(key.key, "CS+F9");
+  EXPECT_TRUE(key.windows_key);
+  EXPECT_EQ(KeyDisplayCaption(key.key, key.windows_key), "Win + Ctrl + Shift + F9");
+  EXPECT_EQ(ComposeHotkey(true, false, true, "F8"), "CS+F8");
+  EXPECT_EQ(SplitHotkey("+").second, "+");
+}
+
+TEST(HostFileEdits, TargetPathRule) {
+  const std::pair<const char*, bool> rows[] = {
+      {"Kestrix\\tc Kestrix.exe", true}, {"TOTALCMD.EXE", false}, {"totalcmd64.exe", false},
+      {"sub\\totalcmd.exe", true},       {"..\\x.exe", false},    {"tc Kestrix.EXE", false}};
+  for (const auto& [path, allowed] : rows) EXPECT_EQ(IsAllowedTargetPath(path), allowed) << path;
+}
+
+// A host tree in the fake file system, installed into and uninstalled from as the window
+// runs the steps.
+class InstallProcedureTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs.AddFile("C:\\TC\\TOTALCMD.EXE", "host");
+    fs.AddFile("C:\\TC\\wincmd.ini", "[Configuration]\r\nfirstmnu=0\r\n");
+    fs.AddFile("C:\\TC\\fsplugin.ini", "[Virtual Panel]\r\nAutoSaveListOnEachOp=0\r\n");
+    fs.AddFile("C:\\Downloads\\tc Kestrix.exe", "program");
+    resources.Add("readme", "r");
+    resources.Add("whatsnew", "w");
+    resources.Add("help_ENG", "h");
+  }
+  InstallProcedure Procedure() {
+    return InstallProcedure(
+        fs, resources, code_page,
+        {"C:\\TC", kDefaultRelativeExe, "C:\\TC\\wincmd.ini", "C:\\Downloads\\tc Kestrix.exe"});
+  }
+  void Install(const KeyBinding& binding = {}) {
+    InstallProcedure procedure = Procedure();
+    ASSERT_EQ(procedure.BackupHostFiles(), kErrorSuccess);
+    ASSERT_EQ(procedure.CopyProgram(), kErrorSuccess);
+    procedure.UpdateFsPlugin();
+    procedure.UpdateKeyBinding(binding);
+    bool enter = procedure.InstallUserCommands(procedure.SkipEnterCommand());
+    procedure.WriteSettings("ENG", enter, "Current username");
+    procedure.UnpackDocuments();
+  }
+  void Uninstall(const KeyBinding& binding) {
+    InstallProcedure procedure = Procedure();
+    procedure.DeleteProgram();
+    procedure.DeleteSettings();
+    procedure.RemoveLeftovers();
+    procedure.UpdateFsPlugin();
+    procedure.UpdateKeyBinding(binding);
+    procedure.UninstallUserCommands("em_Kestrix");
+  }
+  std::string File(const char* path) { return fs.FileContent(path).value_or("<missing>"); }
+
+  FakeFileSystem fs;
+  FakeResources resources;
+  FakeCodePage code_page;
+};
+
+TEST_F(InstallProcedureTest, InstallTwiceThenUninstallLeavesOnlyTheBackups) {
+  Install();
+  Install();  // again from the download: nothing doubles
+  EXPECT_EQ(File("C:\\TC\\wincmd.ini"),
+            "[Configuration]\r\nfirstmnu=0\r\n\r\n[Shortcuts]\r\nF7=em_Kestrix\r\n\r\n");
+  EXPECT_EQ(File("C:\\TC\\usercmd.ini"),
+            "[em_Kestrix]\r\nbutton=%COMMANDER_PATH%\\Kestrix\\tc Kestrix.exe\r\n"
+            "cmd=%COMMANDER_PATH%\\Kestrix\\tc Kestrix.exe\r\npath=%COMMANDER_PATH%\\Kestrix\\\r\n"
+            "\r\n[em_KestrixEnter]\r\nbutton=\r\ncmd=cd\r\n\r\n");
+  EXPECT_EQ(File("C:\\TC\\Kestrix\\tc Kestrix.exe"), "program");
+  EXPECT_EQ(File("C:\\TC\\Kestrix\\help_eng.html"), "h");
+  EXPECT_EQ(File("C:\\TC\\wincmd.old"), File("C:\\TC\\wincmd.ini"));
+
+  Uninstall({KeyChoice::kNone, "F7"});
+  EXPECT_EQ(File("C:\\TC\\wincmd.ini"), "[Configuration]\r\nfirstmnu=0\r\n\r\n");
+  EXPECT_EQ(File("C:\\TC\\usercmd.ini"), "");
+  // The fix of the virtual panel's switch stays: the host needs it either way.
+  EXPECT_EQ(File("C:\\TC\\fsplugin.ini"), "[Virtual Panel]\r\nAutoSaveListOnEachOp=1\r\n\r\n");
+  EXPECT_FALSE(fs.Exists("C:\\TC\\Kestrix"));
+}
+
+TEST_F(InstallProcedureTest, UninstallKeepsWhatTheUserAddedAndTheDirectoryWithIt) {
+  Install();
+  fs.AddFile("C:\\TC\\Kestrix\\my notes.txt", "mine");
+  Uninstall({KeyChoice::kNone, "F7"});
+  EXPECT_EQ(fs.AllPaths(), (std::vector<std::string>{
+                               "C:\\", "C:\\Downloads\\", "C:\\Downloads\\tc Kestrix.exe",
+                               "C:\\TC\\", "C:\\TC\\fsplugin.ini", "C:\\TC\\Kestrix\\",
+                               "C:\\TC\\Kestrix\\my notes.txt", "C:\\TC\\TOTALCMD.EXE",
+                               "C:\\TC\\usercmd.ini", "C:\\TC\\wincmd.ini", "C:\\TC\\wincmd.old"}));
+}
+
+TEST_F(InstallProcedureTest, UninstallFromTheHostsOwnDirectoryKeepsTheHostsReadme) {
+  fs.AddFile("C:\\TC\\readme.txt", "the host's");
+  fs.AddFile("C:\\TC\\whatsnew.txt", "w");
+  InstallProcedure procedure(fs, resources, code_page,
+                             {"C:\\TC", "tc Kestrix.exe", "C:\\TC\\wincmd.ini", "C:\\x.exe"});
+  procedure.RemoveLeftovers();
+  EXPECT_EQ(File("C:\\TC\\readme.txt"), "the host's");
+  EXPECT_FALSE(fs.Exists("C:\\TC\\whatsnew.txt"));
+}
+
+TEST_F(InstallProcedureTest, ReadOnlyUsercmdFailsWholeAndLeavesTheFileAsItWas) {
+  fs.AddFile("C:\\TC\\usercmd.ini", "[em_a]\r\ncmd=a.exe\r\n", kAttrReadOnly);
+  InstallProcedure procedure = Procedure();
+  EXPECT_THROW(procedure.InstallUserCommands(false), InOutError);
+  EXPECT_EQ(File("C:\\TC\\usercmd.ini"), "[em_a]\r\ncmd=a.exe\r\n");
+}
+
+TEST_F(InstallProcedureTest, Utf16HostFileIsEditedInItsOwnEncoding) {
+  const std::string utf16 =
+      std::string("\xFF\xFE", 2) + std::string("[\0A\0]\0\r\0\n\0k\0=\0\xE9\0\x01\x04\r\0\n\0", 22);
+  fs.AddFile("C:\\TC\\wincmd.ini", utf16);
+  Procedure().UpdateKeyBinding({KeyChoice::kF7});
+  TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", &code_page);
+  EXPECT_TRUE(wincmd.Utf16());
+  EXPECT_EQ(wincmd.ReadString("A", "k", ""), "\xE9?");
+  EXPECT_EQ(wincmd.ReadString("Shortcuts", "F7", ""), "em_Kestrix");
+  EXPECT_EQ(File("C:\\TC\\wincmd.ini").substr(0, 6), std::string("\xFF\xFE[\0A\0", 6));
+}
+
+}  // namespace
+}  // namespace kestrix
