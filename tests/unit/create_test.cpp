@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -383,41 +385,111 @@ struct RunFixture {
 };
 using Posts = std::vector<uintptr_t>;
 
-TEST(CreationRun, SingleNewNameIsCreatedWithAttributesAndShownInTheHost) {
-  RunFixture f;
-  f.attributes.hidden = true;
-  f.view.close_window = true;
-  f.Ok("Reports");
-  EXPECT_EQ(f.fs.GetAttributes("C:\\Data\\Reports"), kAttrDirectory | kAttrHidden);
-  // Not entered: the host changes to it and goes to the parent, cursor on the new one.
-  EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\Reports"}));
-  EXPECT_EQ(f.Posted(), (Posts{2002, 540}));
-  EXPECT_TRUE(f.view.closed);
-  EXPECT_EQ(f.view.history, (Lines{"Reports"}));
-  EXPECT_EQ(f.Box(), "");
+// What a run leaves, as one text: the directories made (with attribute bits beyond the
+// directory's), the host traffic, the history, the first message box, the failed lines,
+// what the input field keeps, the window's end and the current path; "~" is C:\Data\.
+std::string Outcome(RunFixture& f) {
+  auto join = [](const auto& items) {
+    std::string out;
+    for (const auto& item : items) {
+      std::ostringstream text;
+      text << item;
+      out.append(out.empty() ? "" : ",").append(text.str());
+    }
+    return out;
+  };
+  Lines made = f.fs.CreatedDirectories();
+  for (std::string& dir : made)
+    if (uint32_t bits = f.fs.GetAttributes(dir) & ~kAttrDirectory)
+      dir += "+" + std::to_string(bits);
+  std::string out = "made " + join(made) + "; sent " + join(f.Sent()) + "; post " +
+                    join(f.Posted()) + "; history " + join(f.view.history) + "; box " +
+                    ReplaceAll(f.Box(), "\r\n", "/").substr(0, 48) + "; failed " +
+                    join(f.run->Failures()) + "; field " +
+                    (f.view.normal ? f.view.name : f.view.list) + "; path " +
+                    f.snapshot.CurrentPath + (f.view.closed ? "; closed" : "") +
+                    (f.view.terminated ? "; ended" : "");
+  return ReplaceAll(out, "C:\\Data\\", "~");
 }
 
-TEST(CreationRun, SingleNameRecordsTheTextBeforeReplacements) {
-  RunFixture f;
-  f.view.replacements = true;
-  f.Ok("Year %Y");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\Year 2024"));
-  EXPECT_EQ(f.view.history, (Lines{"Year %Y"}));
-  EXPECT_NE(f.fs.FileContent(f.places.CommanderIni)->find("0=Year %Y"), std::string::npos);
-}
-
-TEST(CreationRun, ExistingOrEmptyNameEntersWithoutClosing) {
-  RunFixture f;
-  f.fs.AddDirectory("C:\\Data\\Old");
-  f.Ok("Old");
-  EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\Old"}));
-  EXPECT_EQ(f.view.name, "");
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Data\\Old\\");
-  EXPECT_EQ(f.Posted(), (Posts{540}));
-  EXPECT_TRUE(f.view.history.empty());
-  RunFixture empty;
-  empty.Ok("");
-  EXPECT_EQ(empty.Sent(), (Lines{"CD:R:C:\\Data\\"}));
+TEST(CreationRun, Scenarios) {
+  struct Case {
+    const char* what;
+    std::function<void(RunFixture&)> arrange;
+    bool list;
+    const char* typed;
+    const char* outcome;
+  } cases[] = {
+      {"new name: made, host goes to its parent with the cursor on it",
+       [](RunFixture& f) {
+         f.view.close_window = true;
+         f.attributes.hidden = true;
+       },
+       false, "Reports",
+       "made ~Reports+2; sent CD:R:~Reports; post 2002,540; history Reports; box ; failed ; field "
+       "Reports; path ~; closed"},
+      {"the history records the text before replacements",
+       [](RunFixture& f) { f.view.replacements = true; }, false, "Year %Y",
+       "made ~Year 2024; sent CD:R:~Year 2024; post 2002,540; history Year %Y; box ; failed ; "
+       "field ; path ~"},
+      {"an existing name is entered, the window stays",
+       [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\Old"); }, false, "Old",
+       "made ; sent CD:R:~Old; post 540; history ; box ; failed ; field ; path ~Old\\"},
+      {"an empty name enters the current path", [](RunFixture&) {}, false, "",
+       "made ; sent CD:R:~; post 540; history ; box ; failed ; field ; path ~"},
+      {"a chain stops at its failing level and the window stays",
+       [](RunFixture& f) {
+         f.view.close_window = true;
+         f.fs.FailPath("C:\\Data\\a\\b", kErrorAccessDenied);
+       },
+       false, "a\\b\\c",
+       "made ~a; sent CD:R:~a\\b\\c; post 2002,540; history a\\b\\c; box Error while creating "
+       "directory: b/Error code:5; failed a\\b\\c; field a\\b\\c; path ~"},
+      {"a list keeps only its failing line, silently",
+       [](RunFixture& f) {
+         f.view.close_window = true;
+         f.fs.FailPath("C:\\Data\\bad", kErrorAccessDenied);
+       },
+       true, "x\r\n*y\r\n\r\nbad\r\nz",
+       "made ~x,~x\\y,~z; sent CD:R:~z; post 2002,540; history ; box ; failed bad; field bad; path "
+       "~"},
+      {"a single-line list runs as one name", [](RunFixture&) {}, true, "solo\r\n",
+       "made ~solo; sent CD:R:~solo; post 2002,540; history solo; box ; failed ; field ; path ~"},
+      {"a single-line list enters an existing name",
+       [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\old"); }, true, "old",
+       "made ; sent CD:R:~old; post 540; history ; box ; failed ; field ; path ~old\\"},
+      {"piped names are a list, recorded as typed, ending the program",
+       [](RunFixture& f) { f.view.close_window = true; }, false, " a|b|c ",
+       "made ~a,~b,~c; sent CD:R:~c; post 2002,540; history a|b|c; box ; failed ; field  "
+       "a\r\nb\r\nc ; path ~; ended"},
+      {"an absolute path makes its parents and the host enters it", [](RunFixture&) {}, false,
+       "C:\\X\\Y",
+       "made C:\\X,C:\\X\\Y; sent CD:R:C:\\X\\Y\\; post 540,540; history ; box ; failed ; field ; "
+       "path C:\\X\\Y\\"},
+      {"the left list gets its own request",
+       [](RunFixture& f) { f.snapshot.FocusedWindow = f.left_list; }, false, "y",
+       "made ~y; sent CD:L:~y; post 2002,540; history y; box ; failed ; field ; path ~"},
+      {"an environment reference goes through the user command",
+       [](RunFixture& f) {
+         f.snapshot.FocusedWindow = f.left_list;
+         f.settings.EnterCmdInstalled = true;
+         f.snapshot.CurrentPath = "%TEMP%\\";
+         f.fs.AddDirectory("C:\\Temp");
+         f.view.enter_dir = true;
+       },
+       false, "x",
+       "made %TEMP%,%TEMP%\\x; sent EM:em_KestrixEnter %%TEMP%%\\x; post 540; history x; box "
+       "Folder Name: x/Current Path: %TEMP%\\//The Curren; failed ; field ; path %TEMP%\\x\\"},
+      {"DoNotEnterDeepest selects the first level",
+       [](RunFixture& f) { f.settings.DoNotEnterDeepest = true; }, false, "p\\q",
+       "made ~p,~p\\q; sent CD:R:~p; post 2002,540; history p\\q; box ; failed ; field ; path ~"},
+  };
+  for (const Case& c : cases) {
+    RunFixture f;
+    c.arrange(f);
+    c.list ? f.OkList(c.typed) : f.Ok(c.typed);
+    EXPECT_EQ(Outcome(f), c.outcome) << c.what;
+  }
 }
 
 TEST(CreationRun, FailuresAreReportedAndNothingIsSent) {
@@ -484,57 +556,6 @@ TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
   EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\a/b\\2024"}));
 }
 
-TEST(CreationRun, ChainStopsAtTheFailingLevel) {
-  RunFixture f;
-  f.view.close_window = true;
-  f.fs.FailPath("C:\\Data\\a\\b", kErrorAccessDenied);
-  f.Ok("a\\b\\c");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\a"));
-  EXPECT_FALSE(f.fs.Exists("C:\\Data\\a\\c"));  // not one level too high
-  EXPECT_EQ(f.Box(), "Error while creating directory: b\r\nError code:5");
-  EXPECT_EQ(f.run->Failures(), (Lines{"a\\b\\c"}));
-  EXPECT_FALSE(f.view.closed);  // kept open for the failure
-}
-
-TEST(CreationRun, ListWithOneFailingLineKeepsOnlyThatLine) {
-  RunFixture f;
-  f.view.close_window = true;
-  f.fs.FailPath("C:\\Data\\bad", kErrorAccessDenied);
-  f.OkList("x\r\n*y\r\n\r\nbad\r\nz");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\x\\y"));
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\z"));
-  EXPECT_EQ(f.view.list, "bad");
-  EXPECT_EQ(f.Box(), "");  // a single failing line shows nothing
-  EXPECT_FALSE(f.view.closed || f.view.terminated);
-  EXPECT_TRUE(f.view.history.empty());  // a typed list is not recorded
-}
-
-TEST(CreationRun, ASingleLineListRunsAsOneName) {
-  RunFixture f;
-  f.OkList("solo\r\n");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\solo"));
-  EXPECT_EQ(f.view.history, (Lines{"solo"}));  // a list run records none
-  // An existing name is entered, where a list run would keep it as a failed line.
-  RunFixture existing;
-  existing.fs.AddDirectory("C:\\Data\\old");
-  existing.OkList("old");
-  EXPECT_EQ(existing.Sent(), (Lines{"CD:R:C:\\Data\\old"}));
-}
-
-TEST(CreationRun, PipedNamesAreCreatedAsAListAndRecordedAsTyped) {
-  RunFixture f;
-  f.view.close_window = true;
-  f.Ok(" a|b|c ");
-  for (const char* dir : {"a", "b", "c"}) EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\"s + dir));
-  EXPECT_EQ(f.view.history, (Lines{"a|b|c"}));
-  // The outcome selects the last name; the list mode closes by ending the program at once:
-  // one re-read, and no normal close that would write the closing keys.
-  EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\c"}));
-  EXPECT_TRUE(f.view.terminated);
-  EXPECT_EQ(f.Posted(), (Posts{2002, 540}));
-  EXPECT_FALSE(f.view.closed);
-}
-
 TEST(CreationRun, StarsAndPipesMakeTheTreeTheyName) {
   const std::tuple<bool, const char*, Lines> cases[] = {
       {true, "proj*src*doc|notes", {"notes", "proj", "proj\\doc", "proj\\src"}},
@@ -561,14 +582,6 @@ TEST(CreationRun, DeviceNamesAreRefusedWithTheirOwnMessage) {
     EXPECT_EQ(f.Box().starts_with("Windows reserves this name"), refused) << text;
     EXPECT_EQ(f.fs.DirectoryExists("C:\\Data\\"s + Trim(text)), !refused) << text;
   }
-}
-
-TEST(CreationRun, AbsolutePathCreatesMissingParentsAndTheHostEntersIt) {
-  RunFixture f;
-  f.Ok("C:\\X\\Y");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\X\\Y"));
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\X\\Y\\");
-  EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\X\\Y\\"}));
 }
 
 TEST(CreationRun, ModifierKeysOverrideTheOptions) {
@@ -609,29 +622,6 @@ TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
   closing.Ok("one");
   EXPECT_TRUE(closing.view.closed);
   EXPECT_EQ(closing.snapshot.CurrentPath, "C:\\Data\\");
-}
-
-TEST(CreationRun, LeftSideAndUserCommandForEnvironmentReferences) {
-  RunFixture f;
-  f.snapshot.FocusedWindow = f.left_list;
-  f.settings.EnterCmdInstalled = true;
-  f.snapshot.CurrentPath = "%TEMP%\\";
-  f.fs.AddDirectory("C:\\Temp");
-  f.view.enter_dir = true;
-  f.Ok("x");
-  EXPECT_EQ(f.Sent(), (Lines{"EM:em_KestrixEnter %%TEMP%%\\x"}));
-  RunFixture left;
-  left.snapshot.FocusedWindow = left.left_list;
-  left.Ok("y");
-  EXPECT_EQ(left.Sent(), (Lines{"CD:L:C:\\Data\\y"}));
-}
-
-TEST(CreationRun, DoNotEnterDeepestSelectsTheFirstLevel) {
-  RunFixture f;
-  f.settings.DoNotEnterDeepest = true;
-  f.Ok("p\\q");
-  EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\p"}));
-  EXPECT_EQ(f.Posted(), (Posts{2002, 540}));
 }
 
 std::string Utf16(const std::string& ascii, bool big_endian, bool bom = true) {
