@@ -253,6 +253,7 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kPrefixSuffix, Plain(kKeyNext), true, A::kCaretToEnd, true},
       {F::kPathField, Plain(kKeyReturn), true, A::kOkClick, true},
       {F::kPathField, Ctrl('A'), true, A::kSelectAll, true},
+      {F::kPathField, Plain('A'), true, A::kNone, false},
       {F::kMemoSuffix, Ctrl('A'), true, A::kSelectAll, true},
       {F::kOther, Ctrl(kKeyTab), true, A::kNone, false},
   };
@@ -444,10 +445,11 @@ TEST(ModeRules, ListLinesStatesAndTheMirroredFirstLine) {
   for (const auto& [text, count] : counts) EXPECT_EQ(CountNonBlankLines(text), count) << text;
   EXPECT_FALSE(ListStateFor(0).ok_enabled);
   const ListState one = ListStateFor(1), two = ListStateFor(2);
-  EXPECT_TRUE(one.ok_enabled && one.enterdir_enabled && one.check_single_target);
-  EXPECT_FALSE(one.enterdir_uncheck || one.more_visible);
-  EXPECT_TRUE(two.ok_enabled && two.enterdir_uncheck && two.more_visible);
-  EXPECT_FALSE(two.enterdir_enabled || two.check_single_target);
+  EXPECT_TRUE(one.ok_enabled && one.enterdir_enabled && one.check_single_target &&
+              one.preview_single);
+  EXPECT_FALSE(one.enterdir_uncheck || one.more_visible || one.ok_caption_reset);
+  EXPECT_TRUE(two.ok_enabled && two.enterdir_uncheck && two.more_visible && two.ok_caption_reset);
+  EXPECT_FALSE(two.enterdir_enabled || two.check_single_target || two.preview_single);
   EXPECT_EQ(NameFromList("a\r\nb"), "a");
   EXPECT_EQ(NameFromList("  \r\n "), "");
   EXPECT_EQ(NameFromList("\r\nb"), "");  // line 0 is empty
