@@ -253,7 +253,7 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kPrefixSuffix, Plain(kKeyNext), true, A::kCaretToEnd, true},
       {F::kPathField, Plain(kKeyReturn), true, A::kOkClick, true},
       {F::kPathField, Ctrl('A'), true, A::kSelectAll, true},
-      {F::kPathField, Plain('A'), true, A::kNone, false},
+      {F::kPathField, Shift(kKeyReturn), true, A::kNone, false},
       {F::kMemoSuffix, Ctrl('A'), true, A::kSelectAll, true},
       {F::kOther, Ctrl(kKeyTab), true, A::kNone, false},
   };
