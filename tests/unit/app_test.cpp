@@ -478,6 +478,21 @@ TEST(ModeRules, DirExistsStateAndInitialMode) {
   for (const auto& [mode, list, action] : modes) EXPECT_EQ(InitialModeFor(mode, list), action);
 }
 
+TEST(ModeRules, OnlyAReturnFromAnotherProgramKeepsTheWindowAsItWas) {
+  using A = ActivationAction;
+  // activated before, from another program, focus inside the window
+  const std::tuple<bool, bool, bool, A> cases[] = {
+      {false, false, false, A::kFormActivate},  // the first show
+      {false, true, true, A::kFormActivate},    // the first show, after the host had the focus
+      {true, false, true, A::kFormActivate},    // back from one of the program's own dialogs
+      {true, true, true, A::kRestoreFocus},     // Alt+Tab back: the mode and the text stay
+      {true, true, false, A::kFocusInput},
+  };
+  for (const auto& [before, other_program, focus_inside, action] : cases)
+    EXPECT_EQ(ActivationFor(before, other_program, focus_inside), action)
+        << before << other_program << focus_inside;
+}
+
 TEST(ModeRules, ComputeLayoutStacksFromTheVisibleInput) {
   LayoutInput input;
   input.input_top = 40;
