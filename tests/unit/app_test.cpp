@@ -255,6 +255,7 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kPathField, Ctrl('A'), true, A::kSelectAll, true},
       {F::kPathField, Shift(kKeyReturn), true, A::kNone, false},
       {F::kMemoSuffix, Ctrl('A'), true, A::kSelectAll, true},
+      {F::kMemoSuffix, Ctrl(kKeyTab), true, A::kNone, false},
       {F::kOther, Ctrl(kKeyTab), true, A::kNone, false},
   };
   int row = 0;
