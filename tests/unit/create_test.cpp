@@ -435,6 +435,13 @@ TEST(CreationRun, Scenarios) {
       {"an existing name is entered, the window stays",
        [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\Old"); }, false, "Old",
        "made ; sent CD:R:~Old; post 540; history ; box ; failed ; field ; path ~Old\\"},
+      {"an existing name entered with the close option closes the window",
+       [](RunFixture& f) {
+         f.fs.AddDirectory("C:\\Data\\Old");
+         f.view.close_window = true;
+       },
+       false, "Old",
+       "made ; sent CD:R:~Old; post 540; history ; box ; failed ; field ; path ~Old\\; closed"},
       {"an empty name enters the current path", [](RunFixture&) {}, false, "",
        "made ; sent CD:R:~; post 540; history ; box ; failed ; field ; path ~"},
       {"a chain stops at its failing level and the window stays",
