@@ -318,11 +318,6 @@ void FakeFileSystem::AddDrive(const std::string& drive) {
   nodes_.emplace(key, node);
 }
 
-void FakeFileSystem::SetCurrentDirectory(const std::string& directory) {
-  std::string key, display;
-  if (Resolve(directory, key, display)) current_directory_ = display;
-}
-
 void FakeFileSystem::AddDirectory(const std::string& path) {
   std::string key, display;
   if (!Resolve(path, key, display)) return;
@@ -381,14 +376,6 @@ std::optional<std::string> FakeFileSystem::FileContent(const std::string& path) 
   Node* node = Find(key);
   if (node == nullptr || node->directory) return std::nullopt;
   return node->content;
-}
-
-std::vector<std::string> FakeFileSystem::AllPaths() const {
-  std::vector<std::string> paths;
-  for (const auto& [key, node] : nodes_)
-    paths.push_back(node.directory && node.display.back() != '\\' ? node.display + "\\"
-                                                                  : node.display);
-  return paths;
 }
 
 int FakeFileSystem::WriteAttempts(const std::string& path) {

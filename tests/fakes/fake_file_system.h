@@ -4,10 +4,10 @@
 // Paths: "\" and "/" both separate; names compare case-insensitively (ASCII and the
 // Windows-1252 letters) and keep the case they were created with; "." and ".." are
 // resolved; trailing dots and blanks of a name are dropped, as Win32 does ("abc." is
-// "abc"); repeated separators collapse. A path must start with a drive ("C:\..."); the
-// drive "C:" exists from the start, others are added with AddDrive. Relative paths are
-// taken relative to the current directory (SetCurrentDirectory, "C:\" at first). Names
-// holding < > : " | ? * or control characters give kErrorInvalidName.
+// "abc"); repeated separators collapse. A path starts with a drive ("C:\...") or a share;
+// the drive "C:" exists from the start, others are added with AddDrive. Relative paths are
+// taken relative to "C:\". Names holding < > : " | ? * or control characters give
+// kErrorInvalidName.
 //
 // Error codes follow the Win32 calls:
 //   CreateDirectory: kErrorAlreadyExists when the name exists (file or directory, and for
@@ -69,7 +69,6 @@ class FakeFileSystem : public FileSystem {
 
   // ---- Set-up for tests ----
   void AddDrive(const std::string& drive);  // "D:" or "D:\"
-  void SetCurrentDirectory(const std::string& directory);
   // Creates every missing level (no faults applied).
   void AddDirectory(const std::string& path);
   // Creates the file and its missing parent directories (no faults applied).
@@ -82,9 +81,6 @@ class FakeFileSystem : public FileSystem {
 
   // ---- Inspection ----
   std::optional<std::string> FileContent(const std::string& path);
-  // Every object, as "C:\dir\name" in its stored case, directories with a trailing "\",
-  // sorted by path.
-  std::vector<std::string> AllPaths() const;
   // Every directory CreateDirectory made, in order, spelled as the caller passed it.
   const std::vector<std::string>& CreatedDirectories() const { return created_; }
   // Number of successful WriteWholeFile calls so far (all paths).
@@ -124,7 +120,7 @@ class FakeFileSystem : public FileSystem {
   std::map<std::string, Node> nodes_;
   std::vector<Fault> faults_;
   std::map<std::string, int> write_attempts_;
-  std::string current_directory_ = "C:\\";
+  const std::string current_directory_ = "C:\\";
   uint64_t clock_;
   int write_count_ = 0;
   std::optional<size_t> fail_write_after_;

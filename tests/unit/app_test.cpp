@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <stdexcept>
+#include <tuple>
 
 #include "app/error_log.h"
 #include "app/key_commands.h"
@@ -22,21 +22,17 @@
 namespace kestrix {
 namespace {
 
+using Lines = std::vector<std::string>;
+
 // ---- error_log
 const char kProgramDir[] = "C:\\TC\\Kestrix";
 const char kLogPath[] = "C:\\TC\\Kestrix\\Log\\tc Kestrix.log";
-
-ErrorLogSystemInfo System() {
-  return ErrorLogSystemInfo{"Windows 7", true, "en"};
-}
+const ErrorLogSystemInfo kSystem{"Windows 7", true, "en"};
 
 TEST(ErrorLogFormat, Record) {
-  ErrorRecord record;
-  record.form_name = "Ttc_KestrixForm";
-  record.routine = "btn_okClick";
-  record.failure = FailureInfo{"InOutError", "I/O error 5"};
-  record.system = ErrorLogSystemInfo{"Windows XP", false, "de"};
-  record.time = LocalDateTime{2013, 12, 4, 9, 5, 7};
+  const ErrorRecord record{
+      "Ttc_KestrixForm", "btn_okClick", FailureInfo{"InOutError", "I/O error 5"},
+      ErrorLogSystemInfo{"Windows XP", false, "de"}, LocalDateTime{2013, 12, 4, 9, 5, 7}};
   EXPECT_EQ(FormatErrorRecord(record),
             "FormName.......: Ttc_KestrixForm\r\n"
             "Func/Proc......: btn_okClick\r\n"
@@ -61,102 +57,59 @@ class TickingClock : public FakeClock {
 
 class ErrorLoggerTest : public ::testing::Test {
  protected:
-  ErrorLoggerTest() : logger(fs, kProgramDir, "tc Kestrix", System(), clock, routine) {
-    fs.AddDirectory(kProgramDir);
-    clock.now = LocalDateTime{2024, 5, 6, 7, 8, 0, 0};
-  }
+  ErrorLoggerTest() { clock.now = LocalDateTime{2024, 5, 6, 7, 8, 0, 0}; }
   std::string Log() { return fs.FileContent(kLogPath).value_or("<missing>"); }
 
   FakeFileSystem fs;
   std::string routine = "FormCreate";
   TickingClock clock;
-  ErrorLogger logger;
+  ErrorLogger logger{fs, kProgramDir, "tc Kestrix", kSystem, clock, routine};
 };
 
-TEST_F(ErrorLoggerTest, TwoFailuresGiveTwoRecordsInOrderAndCreateTheDirectory) {
-  EXPECT_FALSE(fs.DirectoryExists("C:\\TC\\Kestrix\\Log"));
+TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
+  fs.AddDirectory(kProgramDir);
   logger.Log("Ttc_KestrixForm", FailureInfo{"EFirst", "one"});
-  EXPECT_TRUE(fs.DirectoryExists("C:\\TC\\Kestrix\\Log"));
   routine = "TCEnterDir";
-  logger.Log("Ttc_KestrixForm", FailureInfo{"ESecond", "two"});
-  const std::string log = Log();
-  ErrorRecord first{
-      "Ttc_KestrixForm", "FormCreate", {"EFirst", "one"}, System(), {2024, 5, 6, 7, 8, 0}};
-  ErrorRecord second{
-      "Ttc_KestrixForm", "TCEnterDir", {"ESecond", "two"}, System(), {2024, 5, 6, 7, 8, 1}};
-  EXPECT_EQ(log, FormatErrorRecord(first) + FormatErrorRecord(second));
-  EXPECT_NE(log.find("OS.............: Windows 7 (x64)\r\n"), std::string::npos);
-}
-
-TEST_F(ErrorLoggerTest, ExistingLogIsAppendedTo) {
-  fs.AddFile(kLogPath, "older\r\n");
-  logger.Log("F", FailureInfo{"E", "m"});
-  EXPECT_EQ(Log().rfind("older\r\nFormName.......: F\r\n", 0), 0u);
-}
-
-TEST_F(ErrorLoggerTest, UnwritableLocationsAreSilent) {
-  struct Case {
-    const char* what;
-    void (*arrange)(FakeFileSystem&);
-  } cases[] = {
-      {"read-only program directory",
-       [](FakeFileSystem& f) { f.FailPath(kProgramDir, kErrorAccessDenied); }},
-      {"a file named Log", [](FakeFileSystem& f) { f.AddFile("C:\\TC\\Kestrix\\Log", "x"); }},
-      {"read-only log file", [](FakeFileSystem& f) { f.AddFile(kLogPath, "old", kAttrReadOnly); }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    FakeFileSystem local;
-    local.AddDirectory(kProgramDir);
-    c.arrange(local);
-    ErrorLogger quiet(local, kProgramDir, "tc Kestrix", System(), clock, routine);
-    EXPECT_NO_THROW(quiet.Log("F", FailureInfo{"E", "m"}));
-    std::optional<std::string> content = local.FileContent(kLogPath);
-    EXPECT_TRUE(!content.has_value() || *content == "old");
-  }
-}
-
-TEST(DescribeCurrentException, NamesTheFailure) {
-  struct Case {
-    void (*raise)();
-    const char* class_name;
-    const char* message;
-  } cases[] = {
-      {[] { throw InOutError("C:\\x.ini", 5); }, "InOutError", "I/O error 5 on \"C:\\x.ini\""},
-      {[] { throw std::runtime_error("boom"); }, "std::runtime_error", "boom"},
-      {[] { throw 42; }, "unknown", ""},
-  };
-  for (const Case& c : cases) {
-    try {
-      c.raise();
-      ADD_FAILURE() << "nothing thrown";
-    } catch (...) {
-      FailureInfo info = DescribeCurrentException();
-      EXPECT_EQ(info.class_name, c.class_name);
-      EXPECT_EQ(info.message, c.message);
-    }
-  }
-  EXPECT_EQ(DescribeCurrentException().class_name, "unknown");
-}
-
-TEST_F(ErrorLoggerTest, CurrentExceptionIsLoggedWithTheRoutine) {
-  routine = "btn_okClick";
   try {
     throw std::logic_error("bad state");
   } catch (...) {
     logger.LogCurrentException("Ttc_KestrixForm");
   }
-  EXPECT_NE(Log().find("Func/Proc......: btn_okClick\r\nEClassName.....: std::logic_error\r\n"
-                       "ErrorMsg.......: bad state\r\n"),
-            std::string::npos);
+  ErrorRecord first{
+      "Ttc_KestrixForm", "FormCreate", {"EFirst", "one"}, kSystem, {2024, 5, 6, 7, 8, 0}};
+  ErrorRecord second{"Ttc_KestrixForm",
+                     "TCEnterDir",
+                     {"std::logic_error", "bad state"},
+                     kSystem,
+                     {2024, 5, 6, 7, 8, 1}};
+  EXPECT_EQ(Log(), FormatErrorRecord(first) + FormatErrorRecord(second));
+  EXPECT_NE(Log().find("OS.............: Windows 7 (x64)\r\n"), std::string::npos);
+  // An existing log is appended to.
+  fs.AddFile(kLogPath, "older\r\n");
+  logger.Log("F", FailureInfo{"E", "m"});
+  EXPECT_TRUE(Log().starts_with("older\r\nFormName.......: F\r\n"));
 }
 
-TEST_F(ErrorLoggerTest, FailingClockInsideTheHandlerIsSwallowed) {
+TEST_F(ErrorLoggerTest, UnwritableLocationsAndAFailingClockAreSilent) {
+  const std::pair<const char*, void (*)(FakeFileSystem&)> cases[] = {
+      {"read-only program directory",
+       [](FakeFileSystem& f) { f.FailPath(kProgramDir, kErrorAccessDenied); }},
+      {"a file named Log", [](FakeFileSystem& f) { f.AddFile("C:\\TC\\Kestrix\\Log", "x"); }},
+      {"read-only log file", [](FakeFileSystem& f) { f.AddFile(kLogPath, "old", kAttrReadOnly); }},
+  };
+  for (const auto& [what, arrange] : cases) {
+    FakeFileSystem local;
+    local.AddDirectory(kProgramDir);
+    arrange(local);
+    ErrorLogger quiet(local, kProgramDir, "tc Kestrix", kSystem, clock, routine);
+    EXPECT_NO_THROW(quiet.Log("F", FailureInfo{"E", "m"})) << what;
+    EXPECT_EQ(local.FileContent(kLogPath).value_or("old"), "old") << what;
+  }
   class BrokenClock : public FakeClock {
    public:
     LocalDateTime Now() override { throw std::runtime_error("clock"); }
   } broken_clock;
-  ErrorLogger broken(fs, kProgramDir, "tc Kestrix", System(), broken_clock, routine);
+  ErrorLogger broken(fs, kProgramDir, "tc Kestrix", kSystem, broken_clock, routine);
   try {
     throw std::runtime_error("x");
   } catch (...) {
@@ -165,36 +118,45 @@ TEST_F(ErrorLoggerTest, FailingClockInsideTheHandlerIsSwallowed) {
   EXPECT_FALSE(fs.FileExists(kLogPath));
 }
 
+TEST(DescribeCurrentException, NamesTheFailure) {
+  const std::tuple<void (*)(), const char*, const char*> cases[] = {
+      {[] { throw InOutError("C:\\x.ini", 5); }, "InOutError", "I/O error 5 on \"C:\\x.ini\""},
+      {[] { throw std::runtime_error("boom"); }, "std::runtime_error", "boom"},
+      {[] { throw 42; }, "unknown", ""},
+  };
+  for (const auto& [raise, class_name, message] : cases) {
+    try {
+      raise();
+    } catch (...) {
+      FailureInfo info = DescribeCurrentException();
+      EXPECT_EQ(std::tie(info.class_name, info.message),
+                std::make_tuple(std::string(class_name), std::string(message)));
+    }
+  }
+  EXPECT_EQ(DescribeCurrentException().class_name, "unknown");
+}
+
 TEST(GatherErrorLogSystemInfo, AFailingArchitectureQueryIsNoFailure) {
-  // The architecture rules themselves are the system sources' business.
   FakeSystemFacts facts;
   facts.wow64 = {true, false, false, 5};
   ErrorLogSystemInfo info;
   EXPECT_NO_THROW(info = GatherErrorLogSystemInfo(facts, "nl"));
-  EXPECT_FALSE(info.system_64bit);
-  EXPECT_EQ(info.language, "nl");
-  EXPECT_EQ(info.os_name, "Windows 10");
+  EXPECT_EQ(std::tie(info.system_64bit, info.language, info.os_name),
+            std::make_tuple(false, std::string("nl"), std::string("Windows 10")));
   facts.wow64 = {true, true, true, 0};
   EXPECT_TRUE(GatherErrorLogSystemInfo(facts, "nl").system_64bit);
 }
 
 // ---- foreground
 TEST(ForegroundNeedsThreadAttach, ByPlatformAndVersion) {
-  struct Case {
-    uint32_t platform, major, minor;
-    bool expected;
-  } cases[] = {
-      {kPlatformNt, 4, 0, false},                            // NT 4
-      {kPlatformNt, 5, 0, true},                             // 2000
-      {kPlatformNt, 4, 90, false},                           // minor versions do not count on NT
-      {kPlatformWindows9x, 4, 0, false},                     // 95
-      {kPlatformWindows9x, 4, 10, true},                     // 98
-      {kPlatformWindows9x, 5, 0, true},  {0, 10, 0, false},  // Win32s
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ForegroundNeedsThreadAttach(c.platform, c.major, c.minor), c.expected)
-        << c.platform << " " << c.major << "." << c.minor;
-  }
+  const std::tuple<uint32_t, uint32_t, uint32_t, bool> cases[] = {
+      {kPlatformNt, 4, 0, false},        {kPlatformNt, 5, 0, true},  // NT 4, 2000
+      {kPlatformNt, 4, 90, false},  // minor versions do not count on NT
+      {kPlatformWindows9x, 4, 0, false}, {kPlatformWindows9x, 4, 10, true},  // 95, 98
+      {kPlatformWindows9x, 5, 0, true},  {0, 10, 0, false}};                 // Win32s
+  for (const auto& [platform, major, minor, attach] : cases)
+    EXPECT_EQ(ForegroundNeedsThreadAttach(platform, major, minor), attach)
+        << platform << " " << major << "." << minor;
 }
 
 // ---- key_commands
@@ -204,13 +166,21 @@ KeyPress Ctrl(uint16_t key) {
 KeyPress Plain(uint16_t key) {
   return {key, false, false, false};
 }
+KeyPress Alt(uint16_t key) {
+  return {key, false, false, true};
+}
+KeyPress Shift(uint16_t key) {
+  return {key, false, true, false};
+}
+KeyPress CtrlShift(uint16_t key) {
+  return {key, true, true, false};
+}
+KeyPress CtrlAlt(uint16_t key) {
+  return {key, true, false, true};
+}
 
-TEST(DecideKey, ModeKeysFollowTheCycle) {
-  struct Case {
-    uint16_t key;
-    MainMode mode;
-    KeyAction action;
-  } cases[] = {
+TEST(DecideKey, ModeKeysFollowTheCycleWhateverIsHeld) {
+  const std::tuple<uint16_t, MainMode, KeyAction> cases[] = {
       {kKeyF3, MainMode::kNormal, KeyAction::kChangeToExt},
       {kKeyF3, MainMode::kExtended, KeyAction::kBatchDirClick},
       {kKeyF3, MainMode::kBatch, KeyAction::kChangeToNormal},
@@ -224,136 +194,82 @@ TEST(DecideKey, ModeKeysFollowTheCycle) {
       {kKeyF5, MainMode::kNormal, KeyAction::kRefresh},
       {kKeyF1, MainMode::kBatch, KeyAction::kUserGuide},
   };
-  for (const Case& c : cases) {
-    KeyContext context{c.mode, FocusedControl::kMkDir, true};
-    KeyDecision decision = DecideKey(Plain(c.key), context);
-    EXPECT_EQ(decision.action, c.action) << c.key << " mode " << static_cast<int>(c.mode);
-    EXPECT_TRUE(decision.consumed);
-    // Function keys act whatever modifiers are held.
-    KeyPress held{c.key, true, true, true};
-    EXPECT_EQ(DecideKey(held, context).action, c.action);
-  }
-}
-
-TEST(DecideKey, LetterCommandsNeedCtrlAlone) {
-  KeyContext context{MainMode::kNormal, FocusedControl::kMkDir, true};
-  struct Case {
-    uint16_t key;
-    KeyAction action;
-  } cases[] = {
-      {'R', KeyAction::kRefresh}, {'Q', KeyAction::kAttributesMenu}, {'Z', KeyAction::kUndo},
-      {'1', KeyAction::kQuick1},  {'3', KeyAction::kQuick3},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(DecideKey(Ctrl(c.key), context).action, c.action) << char(c.key);
-    // Ctrl+Shift+Q is the letter field's own shortcut.
-    if (c.key != 'Q') {
-      EXPECT_EQ(DecideKey(KeyPress{c.key, true, true, false}, context).action, KeyAction::kNone)
-          << "Ctrl+Shift+" << char(c.key);
+  for (const auto& [key, mode, action] : cases) {
+    KeyContext context{mode, FocusedControl::kMkDir, true};
+    for (KeyPress press : {Plain(key), KeyPress{key, true, true, true}}) {
+      KeyDecision decision = DecideKey(press, context);
+      EXPECT_EQ(std::tie(decision.action, decision.consumed), std::make_tuple(action, true))
+          << key << " mode " << static_cast<int>(mode);
     }
-    EXPECT_EQ(DecideKey(KeyPress{c.key, true, false, true}, context).action, KeyAction::kNone)
-        << "Ctrl+Alt+" << char(c.key);
-    EXPECT_EQ(DecideKey(Plain(c.key), context).action, KeyAction::kNone) << char(c.key);
   }
 }
 
-TEST(DecideKey, CtrlShiftQOpensTheLetterFieldButCtrlShiftRDoesNothing) {
-  KeyContext context{MainMode::kNormal, FocusedControl::kMkDir, true};
-  EXPECT_EQ(DecideKey(KeyPress{'Q', true, true, false}, context).action,
-            KeyAction::kOpenAttribLetters);
-  KeyDecision r = DecideKey(KeyPress{'R', true, true, false}, context);
-  EXPECT_EQ(r.action, KeyAction::kNone);
-  EXPECT_FALSE(r.consumed);
-}
-
-TEST(DecideKey, EnterRunsOkOnlyWhenItIsEnabled) {
-  KeyContext enabled{MainMode::kNormal, FocusedControl::kMkDir, true};
-  KeyContext disabled{MainMode::kNormal, FocusedControl::kMkDir, false};
-  EXPECT_EQ(DecideKey(Plain(kKeyReturn), enabled).action, KeyAction::kOkClick);
-  KeyDecision empty_name = DecideKey(Plain(kKeyReturn), disabled);
-  EXPECT_NE(empty_name.action, KeyAction::kOkClick);
-  EXPECT_TRUE(empty_name.consumed);
-  // Shift (enter the new directory) and Alt (stay open) are read by the run, not here.
-  for (KeyPress held :
-       {KeyPress{kKeyReturn, false, true, false}, KeyPress{kKeyReturn, false, false, true},
-        KeyPress{kKeyReturn, false, true, true}}) {
-    KeyDecision decision = DecideKey(held, enabled);
-    EXPECT_EQ(decision.action, KeyAction::kOkClick) << held.shift << held.alt;
-    EXPECT_TRUE(decision.consumed);
-    EXPECT_NE(DecideKey(held, disabled).action, KeyAction::kOkClick);
-  }
-}
-
-TEST(DecideKey, EnterInTheListIsANewLineButCtrlEnterIsOk) {
-  KeyContext list{MainMode::kExtended, FocusedControl::kMkDirExt, true};
-  EXPECT_EQ(DecideKey(Plain(kKeyReturn), list).action, KeyAction::kNone);
-  KeyDecision ctrl_enter = DecideKey(Ctrl(kKeyReturn), list);
-  EXPECT_EQ(ctrl_enter.action, KeyAction::kOkClick);
-  EXPECT_TRUE(ctrl_enter.consumed);
-  // With OK disabled the key passes on.
-  KeyContext no_ok{MainMode::kExtended, FocusedControl::kMkDirExt, false};
-  EXPECT_EQ(DecideKey(Ctrl(kKeyReturn), no_ok).action, KeyAction::kNone);
-  // Outside the inputs Ctrl+Enter is not OK.
-  KeyContext button{MainMode::kNormal, FocusedControl::kButton, true};
-  EXPECT_EQ(DecideKey(Ctrl(kKeyReturn), button).action, KeyAction::kNone);
-}
-
-TEST(DecideKey, HostNavigationActsAndPassesTheKeyOn) {
-  KeyContext context{MainMode::kNormal, FocusedControl::kMkDir, true};
-  struct Case {
-    KeyPress press;
-    KeyAction action;
-  } cases[] = {
-      {{kKeyLeft, false, false, true}, KeyAction::kHostBack},
-      {{kKeyRight, false, false, true}, KeyAction::kHostForward},
-      {Ctrl(kKeyPrior), KeyAction::kHostParent},
-      {Ctrl(kKeyNext), KeyAction::kHostChild},
-      {Ctrl(kKeyBackslash), KeyAction::kHostRoot},
-      {Ctrl(kKeyOem102), KeyAction::kHostRoot},
+TEST(DecideKey, ByKeysModifiersAndFocus) {
+  using F = FocusedControl;
+  using A = KeyAction;
+  // focus, key, OK enabled, action, consumed
+  const std::tuple<F, KeyPress, bool, A, bool> cases[] = {
+      // Letter commands need Ctrl alone; Ctrl+Shift+Q is the letter field's own shortcut.
+      {F::kMkDir, Ctrl('R'), true, A::kRefresh, true},
+      {F::kMkDir, Ctrl('Q'), true, A::kAttributesMenu, true},
+      {F::kMkDir, Ctrl('Z'), true, A::kUndo, true},
+      {F::kMkDir, Ctrl('1'), true, A::kQuick1, true},
+      {F::kMkDir, Ctrl('3'), true, A::kQuick3, true},
+      {F::kMkDir, CtrlShift('Q'), true, A::kOpenAttribLetters, true},
+      {F::kMkDir, CtrlShift('R'), true, A::kNone, false},
+      {F::kMkDir, CtrlShift('1'), true, A::kNone, false},
+      {F::kMkDir, CtrlAlt('Z'), true, A::kNone, false},
+      {F::kMkDir, Plain('R'), true, A::kNone, false},
+      // Enter runs OK only when it is enabled; Shift and Alt are read by the run.
+      {F::kMkDir, Plain(kKeyReturn), true, A::kOkClick, true},
+      {F::kMkDir, Shift(kKeyReturn), true, A::kOkClick, true},
+      {F::kMkDir, KeyPress{kKeyReturn, false, true, true}, true, A::kOkClick, true},
+      {F::kMkDir, Alt(kKeyReturn), false, A::kSwallow, true},
+      {F::kMkDir, Plain(kKeyReturn), false, A::kSwallow, true},
+      // In the list Enter is a new line, Ctrl+Enter is OK; outside the inputs it is not.
+      {F::kMkDirExt, Plain(kKeyReturn), true, A::kNone, false},
+      {F::kMkDirExt, Ctrl(kKeyReturn), true, A::kOkClick, true},
+      {F::kMkDirExt, Ctrl(kKeyReturn), false, A::kNone, false},
+      {F::kButton, Ctrl(kKeyReturn), true, A::kNone, false},
+      // Host navigation acts and passes the key on.
+      {F::kMkDir, Alt(kKeyLeft), true, A::kHostBack, false},
+      {F::kMkDir, Alt(kKeyRight), true, A::kHostForward, false},
+      {F::kMkDir, Ctrl(kKeyPrior), true, A::kHostParent, false},
+      {F::kMkDir, Ctrl(kKeyNext), true, A::kHostChild, false},
+      {F::kMkDir, Ctrl(kKeyBackslash), true, A::kHostRoot, false},
+      {F::kMkDir, Ctrl(kKeyOem102), true, A::kHostRoot, false},
+      {F::kMkDir, Alt(kKeyOem102), true, A::kNone, false},
+      {F::kMkDir, Alt('Y'), true, A::kNone, false},
+      // Control keys depend on the focus.
+      {F::kMkDir, Plain(kKeyPrior), true, A::kCaretToStart, true},
+      {F::kMkDir, Plain(kKeyNext), true, A::kCaretToEnd, true},
+      {F::kMkDir, Ctrl(kKeyTab), true, A::kIntelligentSelection, true},
+      {F::kMkDir, Ctrl('A'), true, A::kSelectAll, true},
+      {F::kMkDirExt, Ctrl(kKeyTab), true, A::kSwallow, true},
+      {F::kMkDirExt, Ctrl('A'), true, A::kSelectAll, true},
+      {F::kMkDirExt, Plain(kKeyPrior), true, A::kNone, false},
+      {F::kButton, Ctrl(kKeyTab), true, A::kIntelligentSelection, true},
+      {F::kTemplates, Ctrl(kKeyTab), true, A::kIntelligentSelection, true},
+      {F::kPrefixSuffix, Plain(kKeyNext), true, A::kCaretToEnd, true},
+      {F::kPathField, Plain(kKeyReturn), true, A::kOkClick, true},
+      {F::kPathField, Ctrl('A'), true, A::kSelectAll, true},
+      {F::kPathField, Shift(kKeyReturn), true, A::kNone, false},
+      {F::kMemoSuffix, Ctrl('A'), true, A::kSelectAll, true},
+      {F::kMemoSuffix, Ctrl(kKeyTab), true, A::kNone, false},
+      {F::kOther, Ctrl(kKeyTab), true, A::kNone, false},
   };
-  for (const Case& c : cases) {
-    KeyDecision decision = DecideKey(c.press, context);
-    EXPECT_EQ(decision.action, c.action);
-    EXPECT_FALSE(decision.consumed);
-  }
-  // Alt with the extra key and Alt+Y do nothing.
-  EXPECT_EQ(DecideKey(KeyPress{kKeyOem102, false, false, true}, context).action, KeyAction::kNone);
-  EXPECT_EQ(DecideKey(KeyPress{'Y', false, false, true}, context).action, KeyAction::kNone);
-}
-
-TEST(DecideKey, ControlKeysDependOnTheFocus) {
-  struct Case {
-    FocusedControl focus;
-    KeyPress press;
-    KeyAction action;
-  } cases[] = {
-      {FocusedControl::kMkDir, Plain(kKeyPrior), KeyAction::kCaretToStart},
-      {FocusedControl::kMkDir, Plain(kKeyNext), KeyAction::kCaretToEnd},
-      {FocusedControl::kMkDir, Ctrl(kKeyTab), KeyAction::kIntelligentSelection},
-      {FocusedControl::kMkDir, Ctrl('A'), KeyAction::kSelectAll},
-      {FocusedControl::kMkDirExt, Ctrl(kKeyTab), KeyAction::kSwallow},
-      {FocusedControl::kMkDirExt, Ctrl('A'), KeyAction::kSelectAll},
-      {FocusedControl::kMkDirExt, Plain(kKeyPrior), KeyAction::kNone},
-      {FocusedControl::kButton, Ctrl(kKeyTab), KeyAction::kIntelligentSelection},
-      {FocusedControl::kTemplates, Ctrl(kKeyTab), KeyAction::kIntelligentSelection},
-      {FocusedControl::kPrefixSuffix, Plain(kKeyNext), KeyAction::kCaretToEnd},
-      {FocusedControl::kPathField, Plain(kKeyReturn), KeyAction::kOkClick},
-      {FocusedControl::kPathField, Ctrl('A'), KeyAction::kSelectAll},
-      {FocusedControl::kMemoSuffix, Ctrl('A'), KeyAction::kSelectAll},
-      {FocusedControl::kOther, Ctrl(kKeyTab), KeyAction::kNone},
-  };
-  for (const Case& c : cases) {
-    KeyContext context{MainMode::kNormal, c.focus, true};
-    EXPECT_EQ(DecideKey(c.press, context).action, c.action)
-        << "focus " << static_cast<int>(c.focus) << " key " << c.press.key;
+  int row = 0;
+  for (const auto& [focus, press, ok, action, consumed] : cases) {
+    KeyContext context{focus == F::kMkDirExt ? MainMode::kExtended : MainMode::kNormal, focus, ok};
+    const KeyDecision decision = DecideKey(press, context);
+    EXPECT_EQ(decision.action, action) << "row " << row;
+    EXPECT_EQ(decision.consumed, consumed) << "row " << row;
+    ++row;
   }
 }
 
 TEST(DecideEscape, FirstMatchingCase) {
-  struct Case {
-    EscapeContext context;
-    EscapeAction action;
-  } cases[] = {
+  const std::pair<EscapeContext, EscapeAction> cases[] = {
       {{FocusedControl::kPathField, true, true}, EscapeAction::kEndPathEditing},
       {{FocusedControl::kAttribField, true, false}, EscapeAction::kCloseAttribField},
       {{FocusedControl::kMkDir, true, false}, EscapeAction::kPassOn},
@@ -362,77 +278,21 @@ TEST(DecideEscape, FirstMatchingCase) {
       {{FocusedControl::kMkDir, false, false}, EscapeAction::kCloseWindow},
       {{FocusedControl::kMkDirExt, false, false}, EscapeAction::kCloseWindow},
   };
-  for (const Case& c : cases) EXPECT_EQ(DecideEscape(c.context), c.action);
+  for (const auto& [context, action] : cases) EXPECT_EQ(DecideEscape(context), action);
 }
 
 // ---- launch_decision
-TEST(IsInstallSwitch, PrefixesCompareWithoutCase) {
-  struct Case {
-    const char* argument;
-    bool expected;
-  } cases[] = {
-      {"/INSTALL", true}, {"/install", true}, {"/InStAlLnow", true}, {"/instal", false},
-      {"/SETUP", true},   {"/setup", true},   {"/SetUpX=1", true},   {"/setu", false},
-      {"setup", false},   {" /setup", false}, {"", false},           {"/LNG=ENG", false},
-  };
-  for (const Case& c : cases) EXPECT_EQ(IsInstallSwitch(c.argument), c.expected) << c.argument;
-}
-
-TEST(ReadHostLocation, InsideHostTable) {
-  struct Case {
-    const char* name;
-    std::optional<std::string> commander_path;
-    std::optional<std::string> commander_ini;
-    std::string exe;
-    bool inside;
-    std::string normalised_path;
-  } cases[] = {
-      {"same tree", "C:\\TotalCmd", "C:\\TotalCmd\\wincmd.ini",
-       "C:\\TotalCmd\\Kestrix\\tc Kestrix.exe", true, "c:\\totalcmd"},
-      {"slashes, trailing slash, other case", " c:/TOTALCMD/ ", "x.ini",
-       "C:\\TotalCmd\\Kestrix\\tc Kestrix.exe", true, "c:\\totalcmd"},
-      {"executable in the host directory itself", "C:\\TotalCmd\\", "w.ini",
-       "c:\\totalcmd\\tc Kestrix.exe", true, "c:\\totalcmd"},
-      {"substring anywhere counts", "TotalCmd", "w.ini", "D:\\Backup\\c\\TotalCmd\\k\\k.exe", true,
-       "totalcmd"},
-      {"elsewhere", "C:\\TotalCmd", "w.ini", "C:\\Downloads\\tc Kestrix.exe", false,
-       "c:\\totalcmd"},
-      {"both unset", std::nullopt, std::nullopt, "C:\\TotalCmd\\tc Kestrix.exe", false,
-       "%commander_path%"},
-      {"ini empty", "C:\\TotalCmd", "  ", "C:\\TotalCmd\\tc Kestrix.exe", false, "C:\\TotalCmd"},
-      {"path empty", "", "w.ini", "C:\\TotalCmd\\tc Kestrix.exe", false, ""},
-      {"path only a backslash", "\\", "w.ini", "C:\\TotalCmd\\tc Kestrix.exe", false, ""},
-  };
-  for (const Case& c : cases) {
-    FakeEnvironment env;
-    if (c.commander_path) env.Set("COMMANDER_PATH", *c.commander_path);
-    if (c.commander_ini) env.Set("COMMANDER_INI", *c.commander_ini);
-    StartupValues values;
-    ReadHostLocation(env, c.exe, values);
-    EXPECT_EQ(values.InsideHost, c.inside) << c.name;
-    EXPECT_EQ(values.CommanderPath, c.normalised_path) << c.name;
-  }
-}
-
-TEST(ReadHostLocation, ProgramDirWithoutTrailingBackslash) {
-  FakeEnvironment env;
-  env.Set("COMMANDER_INI", " C:\\tc\\wincmd.ini ");
-  StartupValues values;
-  ReadHostLocation(env, "C:/tc/Kestrix/tc Kestrix.exe", values);
-  EXPECT_EQ(values.ProgramDir, "C:\\tc\\Kestrix");
-  EXPECT_EQ(values.CommanderIni, "C:\\tc\\wincmd.ini");
-}
-
-TEST(IsUnsupportedLocation, Table) {
+TEST(LaunchDecision, InstallSwitchesAndUnsupportedLocations) {
+  const std::pair<const char*, bool> switches[] = {
+      {"/install", true},  {"/InStAlLnow", true}, {"/instal", false}, {"/SETUP", true},
+      {"/SetUpX=1", true}, {"/setu", false},      {"setup", false},   {" /setup", false}};
+  for (const auto& [argument, install] : switches)
+    EXPECT_EQ(IsInstallSwitch(argument), install) << argument;
   FakeFileSystem files;
   files.AddFile("c:\\data\\x.zip", "PK");
   files.AddDirectory("c:\\data\\folder.zip");
-  struct Case {
-    const char* path;
-    bool expected;
-  } cases[] = {
-      {"c:\\data\\x.zip\\*.*", true},  // archive top level
-      {"C:\\DATA\\X.ZIP\\*.*", true},
+  const std::pair<const char*, bool> locations[] = {
+      {"C:\\DATA\\X.ZIP\\*.*", true},        // archive top level
       {"c:\\data\\x.zip\\sub\\*.*", false},  // inside the archive: names nothing that exists
       {"c:\\data\\*.*", false},
       {"c:\\data\\folder.zip\\*.*", false},  // a directory with an archive-like name
@@ -441,238 +301,217 @@ TEST(IsUnsupportedLocation, Table) {
       {"9:/x", true},
       {"1:", false},
       {"a:\\x", false},
-      {"\\\\\\Plugin\\*.*", true},
       {"\\\\\\", true},
       {"\\\\server\\share\\*.*", false},
-      {"", false},
+      {"", false}};
+  for (const auto& [path, unsupported] : locations)
+    EXPECT_EQ(IsUnsupportedLocation(files, path), unsupported) << path;
+}
+
+TEST(LaunchDecision, ReadHostLocation) {
+  using O = std::optional<std::string>;
+  // COMMANDER_PATH, COMMANDER_INI, executable, inside, the path as compared
+  const std::tuple<O, O, const char*, bool, const char*> cases[] = {
+      {" c:/TOTALCMD/ ", "x.ini", "C:\\TotalCmd\\Kestrix\\tc Kestrix.exe", true, "c:\\totalcmd"},
+      {"C:\\TotalCmd\\", "w.ini", "c:\\totalcmd\\tc Kestrix.exe", true, "c:\\totalcmd"},
+      {"TotalCmd", "w.ini", "D:\\Backup\\c\\TotalCmd\\k\\k.exe", true, "totalcmd"},  // anywhere
+      {"C:\\TotalCmd", "w.ini", "C:\\Downloads\\tc Kestrix.exe", false, "c:\\totalcmd"},
+      {{}, {}, "C:\\TotalCmd\\tc Kestrix.exe", false, "%commander_path%"},
+      {"C:\\TotalCmd", "  ", "C:\\TotalCmd\\tc Kestrix.exe", false, "C:\\TotalCmd"},
+      {"", "w.ini", "C:\\TotalCmd\\tc Kestrix.exe", false, ""},
+      {"\\", "w.ini", "C:\\TotalCmd\\tc Kestrix.exe", false, ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(IsUnsupportedLocation(files, c.path), c.expected) << c.path;
+  for (const auto& [path, ini, exe, inside, compared] : cases) {
+    FakeEnvironment env;
+    if (path) env.Set("COMMANDER_PATH", *path);
+    if (ini) env.Set("COMMANDER_INI", *ini);
+    StartupValues values;
+    ReadHostLocation(env, exe, values);
+    EXPECT_EQ(std::tie(values.InsideHost, values.CommanderPath),
+              std::make_tuple(inside, std::string(compared)))
+        << exe;
+  }
+  FakeEnvironment env{{"COMMANDER_INI", " C:\\tc\\wincmd.ini "}};
+  StartupValues values;
+  ReadHostLocation(env, "C:/tc/Kestrix/tc Kestrix.exe", values);
+  EXPECT_EQ(values.ProgramDir, "C:\\tc\\Kestrix");
+  EXPECT_EQ(values.CommanderIni, "C:\\tc\\wincmd.ini");
 }
 
 // A host with lists and path panels, a focus and files, for the whole decision.
 struct Scenario : FakeHostLayout {
   FakeWindowSystem windows;
   FakeFileSystem files;
-  FakeEnvironment env;
+  FakeEnvironment env{{"COMMANDER_PATH", "c:\\tc"}, {"COMMANDER_INI", "c:\\tc\\wincmd.ini"}};
   WindowHandle focus = 0;
+  StartupValues values;
 
-  void AddHost(const std::string& left, const std::string& right) {
+  Scenario() { files.AddFile("c:\\data\\a.zip", "PK"); }
+  void AddHost(const std::string& left, const std::string& right, bool focus_left = true) {
     static_cast<FakeHostLayout&>(*this) =
         AddHostLayout(windows, left, right, "", "c:\\header-left\\*.*");
+    focus = focus_left ? left_list : right_list;
   }
-  LaunchDecision Run(std::vector<std::string> arguments, StartupValues& values,
-                     const std::string& exe = "c:\\tc\\k\\tc Kestrix.exe") {
+  LaunchDecision Run(Lines arguments, const std::string& exe = "c:\\tc\\k\\tc Kestrix.exe") {
     LaunchInputs inputs{exe, std::move(arguments), [this] { return focus; }};
     return DecideLaunch(windows, files, env, inputs, values);
   }
-  Scenario() {
-    env.Set("COMMANDER_PATH", "c:\\tc");
-    env.Set("COMMANDER_INI", "c:\\tc\\wincmd.ini");
-    files.AddFile("c:\\data\\a.zip", "PK");
-  }
 };
 
-TEST(DecideLaunch, DecisionTable) {
+TEST(LaunchDecision, DecisionTable) {
   const LaunchAction kMain = LaunchAction::kMainWindow, kHost = LaunchAction::kDelegateToHost,
                      kSetup = LaunchAction::kInstaller;
   const std::string kData = "c:\\data\\*.*", kZip = "c:\\data\\a.zip\\*.*";
   const std::string kIn = "c:\\tc\\k\\k.exe", kOut = "d:\\dl\\k.exe";
-  struct Case {
-    const char* name;
-    std::string left_path;
-    bool focus_left;
-    std::vector<std::string> arguments;
-    std::string exe;
-    LaunchAction expected;
-  } cases[] = {
-      {"plain directory", kData, true, {}, kIn, kMain},
-      {"archive top level", kZip, true, {}, kIn, kHost},
-      {"archive on the other side only", kZip, false, {}, kIn, kMain},
-      {"plug-in path", "\\\\\\Plugin\\*.*", true, {}, kIn, kHost},
-      {"pseudo drive", "1:\\x\\*.*", true, {}, kIn, kHost},
-      {"setup switch inside the tree", kData, true, {"/setup"}, kIn, kSetup},
-      // The location test runs before the switches are scanned.
-      {"setup switch at an archive", kZip, true, {"/SETUP"}, kIn, kHost},
-      {"outside the tree", kData, true, {}, kOut, kSetup},
-      {"outside the tree at an archive", kZip, true, {}, kOut, kSetup},
+  const std::tuple<std::string, bool, Lines, std::string, LaunchAction> cases[] = {
+      {kData, true, {}, kIn, kMain},
+      {kZip, true, {}, kIn, kHost},
+      {kZip, false, {}, kIn, kMain},  // an archive on the other side only
+      {"\\\\\\Plugin\\*.*", true, {}, kIn, kHost},
+      {"1:\\x\\*.*", true, {}, kIn, kHost},
+      {kData, true, {"/setup"}, kIn, kSetup},
+      {kZip, true, {"/SETUP"}, kIn, kHost},  // the location test runs before the switches
+      {kData, true, {}, kOut, kSetup},       // outside the host's tree
+      {kZip, true, {}, kOut, kSetup},
   };
-  for (const Case& c : cases) {
+  for (const auto& [left, focus_left, arguments, exe, action] : cases) {
     Scenario s;
-    s.AddHost(c.left_path, "c:\\other\\*.*");
-    s.focus = c.focus_left ? s.left_list : s.right_list;
-    StartupValues values;
-    LaunchDecision decision = s.Run(c.arguments, values, c.exe);
-    EXPECT_EQ(decision.action, c.expected) << c.name;
-    if (c.expected == LaunchAction::kDelegateToHost) {
-      EXPECT_EQ(decision.window, s.host) << c.name;
-    }
-    EXPECT_EQ(values.Snapshot.HostWindow, s.host) << c.name;
-    EXPECT_EQ(values.Snapshot.SecondList, s.left_list) << c.name;
-    EXPECT_EQ(values.Snapshot.StartPath, c.focus_left ? c.left_path : "c:\\other\\*.*") << c.name;
+    s.AddHost(left, "c:\\other\\*.*", focus_left);
+    LaunchDecision decision = s.Run(arguments, exe);
+    EXPECT_EQ(decision.action, action) << left << " " << exe;
+    EXPECT_TRUE(action != kHost || decision.window == s.host);
+    EXPECT_EQ(std::tie(s.values.Snapshot.HostWindow, s.values.Snapshot.SecondList),
+              std::tie(s.host, s.left_list));
+    EXPECT_EQ(s.values.Snapshot.StartPath, focus_left ? left : "c:\\other\\*.*") << left;
   }
 }
 
-TEST(DecideLaunch, PathWithoutSeparatorIsReadFromTheHeader) {
-  struct Case {
-    std::string panel_text;
-    std::string expected;
-  } cases[] = {
+TEST(LaunchDecision, PathWithoutSeparatorIsReadFromTheHeader) {
+  const std::pair<const char*, const char*> cases[] = {
       {"Plugin", "c:\\header-left\\*.*"},
       {"   ", "c:\\header-left\\*.*"},
       {"d:", "c:\\"},  // too short: read as drive C, which has a separator
-      {"x/y", "x/y"},
-  };
-  for (const Case& c : cases) {
+      {"x/y", "x/y"}};
+  for (const auto& [panel_text, start] : cases) {
     Scenario s;
-    s.AddHost(c.panel_text, "c:\\other\\*.*");
-    s.focus = s.left_list;
-    StartupValues values;
-    EXPECT_EQ(s.Run({}, values).action, LaunchAction::kMainWindow);
-    EXPECT_EQ(values.Snapshot.StartPath, c.expected) << c.panel_text;
+    s.AddHost(panel_text, "c:\\other\\*.*");
+    EXPECT_EQ(s.Run({}).action, LaunchAction::kMainWindow);
+    EXPECT_EQ(s.values.Snapshot.StartPath, start) << panel_text;
   }
 }
 
-TEST(DecideLaunch, NoLocationCheckWithoutFocusOrSecondList) {
+TEST(LaunchDecision, WithoutFocusOrHostTheMainWindowOpens) {
   Scenario s;
+  EXPECT_EQ(s.Run({}).action, LaunchAction::kMainWindow);
+  EXPECT_EQ(std::tie(s.values.Snapshot.HostWindow, s.values.Snapshot.FirstList),
+            std::make_tuple(WindowHandle{0}, WindowHandle{0}));
   s.AddHost("c:\\data\\a.zip\\*.*", "c:\\data\\a.zip\\*.*");
-  s.focus = 0;
-  StartupValues values;
-  EXPECT_EQ(s.Run({}, values).action, LaunchAction::kMainWindow);
-  EXPECT_EQ(values.Snapshot.StartPath, "");
+  s.focus = 0;  // no location check without a focus
+  EXPECT_EQ(s.Run({}).action, LaunchAction::kMainWindow);
+  EXPECT_EQ(s.values.Snapshot.StartPath, "");
 }
 
-TEST(DecideLaunch, NoHostInsideTheTreeStillOpensTheMainWindow) {
-  Scenario s;
-  StartupValues values;
-  LaunchDecision decision = s.Run({}, values);
-  EXPECT_EQ(decision.action, LaunchAction::kMainWindow);
-  EXPECT_EQ(values.Snapshot.HostWindow, 0u);
-  EXPECT_EQ(values.Snapshot.FirstList, 0u);
-}
-
-TEST(DecideLaunch, OpenInstallerIsBroughtForward) {
+TEST(LaunchDecision, OpenInstallerIsBroughtForward) {
   Scenario s;
   WindowHandle other = s.windows.Add(0, kInstallerWindowClass, "Something else");
-  StartupValues values;
   // Only an installer window with our caption counts as open.
-  EXPECT_EQ(s.Run({"/install"}, values).action, LaunchAction::kInstaller);
+  EXPECT_EQ(s.Run({"/install"}).action, LaunchAction::kInstaller);
   s.windows.SetText(other, kApplicationTitle);
-  LaunchDecision decision = s.Run({"/install"}, values);
-  EXPECT_EQ(decision.action, LaunchAction::kBringInstallerForward);
-  EXPECT_EQ(decision.window, other);
+  LaunchDecision decision = s.Run({"/install"});
+  EXPECT_EQ(std::tie(decision.action, decision.window),
+            std::make_tuple(LaunchAction::kBringInstallerForward, other));
 }
 
 // ---- mode_rules
-TEST(CarryNameIntoList, PipesAndStars) {
-  struct Case {
-    const char* name;
-    const char* list;
-    std::optional<std::string> expected;
-    bool clears;
-  } cases[] = {
-      {"a|b", "a|b", "a\r\nb", true},
-      {"a*b*c", "a*b*c", "a\r\n*b\r\n*c", true},
-      {" a*b ", "a*b", "a\r\n*b", true},                  // trimmed on both sides
-      {"a*b", "x\r\ny", std::nullopt, false},             // the list is the user's own
-      {"a|b*c|d", "a|b*c|d", "a\r\nb\r\n*c\r\nd", true},  // stars stay in their part
-      {"proj*src*doc|notes", "x", "proj\r\n*src\r\n*doc\r\nnotes", true},
-      {"plain", "plain\r\nmore", std::nullopt, false},
-      {"", "", std::nullopt, false},
+TEST(ModeRules, CarryNameIntoList) {
+  const std::tuple<const char*, const char*, std::optional<std::string>> cases[] = {
+      {"a|b", "a|b", "a\r\nb"},
+      {" a*b ", "a*b", "a\r\n*b"},                  // trimmed on both sides
+      {"a*b", "x\r\ny", std::nullopt},              // the list is the user's own
+      {"a|b*c|d", "a|b*c|d", "a\r\nb\r\n*c\r\nd"},  // stars stay in their part
+      {"proj*src*doc|notes", "x", "proj\r\n*src\r\n*doc\r\nnotes"},
+      {"plain", "plain\r\nmore", std::nullopt},
+      {"", "", std::nullopt},
   };
-  for (const Case& c : cases) {
-    CarriedText carried = CarryNameIntoList(c.name, c.list);
-    EXPECT_EQ(carried.list, c.expected) << c.name;
-    EXPECT_EQ(carried.clear_saved_selection, c.clears) << c.name;
+  for (const auto& [name, list, carried_list] : cases) {
+    CarriedText carried = CarryNameIntoList(name, list);
+    EXPECT_EQ(carried.list, carried_list) << name;
+    EXPECT_EQ(carried.clear_saved_selection, carried_list.has_value()) << name;
   }
 }
 
-TEST(CountNonBlankLines, BlankLinesDoNotCount) {
-  EXPECT_EQ(CountNonBlankLines(""), 0);
-  EXPECT_EQ(CountNonBlankLines(" \r\n\t\r\n"), 0);
-  EXPECT_EQ(CountNonBlankLines("a\r\n  \r\nb\r\n"), 2);
-  EXPECT_EQ(CountNonBlankLines("a\nb\rc"), 3);
-}
-
-TEST(ListStateFor, OkNeedsALineAndEnteringNeedsExactlyOne) {
+TEST(ModeRules, ListLinesStatesAndTheMirroredFirstLine) {
+  const std::pair<const char*, int> counts[] = {
+      {"", 0}, {" \r\n\t\r\n", 0}, {"a\r\n  \r\nb\r\n", 2}, {"a\nb\rc", 3}};
+  for (const auto& [text, count] : counts) EXPECT_EQ(CountNonBlankLines(text), count) << text;
   EXPECT_FALSE(ListStateFor(0).ok_enabled);
-  const ListState one = ListStateFor(1), three = ListStateFor(3);
-  EXPECT_TRUE(one.ok_enabled && one.enterdir_enabled && one.check_single_target);
-  EXPECT_TRUE(three.ok_enabled && three.enterdir_uncheck && three.more_visible);
-  EXPECT_FALSE(three.enterdir_enabled || three.check_single_target);
-}
-
-TEST(NameAndListMirror, FirstLineBothWays) {
+  const ListState one = ListStateFor(1), two = ListStateFor(2);
+  EXPECT_TRUE(one.ok_enabled && one.enterdir_enabled && one.check_single_target &&
+              one.preview_single);
+  EXPECT_FALSE(one.enterdir_uncheck || one.more_visible || one.ok_caption_reset);
+  EXPECT_TRUE(two.ok_enabled && two.enterdir_uncheck && two.more_visible && two.ok_caption_reset);
+  EXPECT_FALSE(two.enterdir_enabled || two.check_single_target || two.preview_single);
   EXPECT_EQ(NameFromList("a\r\nb"), "a");
   EXPECT_EQ(NameFromList("  \r\n "), "");
   EXPECT_EQ(NameFromList("\r\nb"), "");  // line 0 is empty
-  EXPECT_EQ(ListWithFirstLine("old\r\nkeep", "new"), "new\r\nkeep");
-  EXPECT_EQ(ListWithFirstLine("", "new"), "new");
-  EXPECT_EQ(ListWithFirstLine("old\r\nkeep\r\n", "new"), "new\r\nkeep\r\n");
-  EXPECT_EQ(ListWithFirstLine("x\r\ny\r\n", "x"), "x\r\ny\r\n");
-  EXPECT_EQ(ListWithFirstLine("old\r\n", "new"), "new\r\n");
+  const std::tuple<const char*, const char*, const char*> mirrored[] = {
+      {"old\r\nkeep", "new", "new\r\nkeep"},
+      {"", "new", "new"},
+      {"old\r\nkeep\r\n", "new", "new\r\nkeep\r\n"},
+      {"old\r\n", "new", "new\r\n"}};
+  for (const auto& [list, first, result] : mirrored)
+    EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
 }
 
-TEST(DirExistsState, CaptionAndEnabling) {
-  EXPECT_EQ(DirExistsState(true, "Sub").enter, true);
-  EXPECT_EQ(DirExistsState(true, "Sub").enabled, true);
-  EXPECT_EQ(DirExistsState(true, "  ").enter, false);  // the current path itself
-  EXPECT_EQ(DirExistsState(true, "  ").enabled, false);
-  EXPECT_EQ(DirExistsState(false, "").enter, false);
-  EXPECT_EQ(DirExistsState(false, "").enabled, true);
+TEST(ModeRules, DirExistsStateAndInitialMode) {
+  const std::tuple<bool, const char*, bool, bool> exists[] = {
+      {true, "Sub", true, true}, {true, "  ", false, false}, {false, "", false, true}};
+  for (const auto& [found, name, enter, enabled] : exists) {
+    const auto state = DirExistsState(found, name);
+    EXPECT_EQ(std::make_tuple(state.enter, state.enabled), std::make_tuple(enter, enabled)) << name;
+  }
+  const std::tuple<InitialMode, bool, InitialModeAction> modes[] = {
+      {InitialMode::kNormal, false, InitialModeAction::kNormal},
+      {InitialMode::kNormal, true, InitialModeAction::kExtended},
+      {InitialMode::kExtended, false, InitialModeAction::kExtended},
+      {InitialMode::kBatch, false, InitialModeAction::kBatch},
+      {InitialMode::kUnchanged, true, InitialModeAction::kUnchanged}};
+  for (const auto& [mode, list, action] : modes) EXPECT_EQ(InitialModeFor(mode, list), action);
 }
 
-TEST(InitialModeFor, SettingValues) {
-  EXPECT_EQ(InitialModeFor(InitialMode::kNormal, false), InitialModeAction::kNormal);
-  EXPECT_EQ(InitialModeFor(InitialMode::kNormal, true), InitialModeAction::kExtended);
-  EXPECT_EQ(InitialModeFor(InitialMode::kExtended, false), InitialModeAction::kExtended);
-  EXPECT_EQ(InitialModeFor(InitialMode::kBatch, false), InitialModeAction::kBatch);
-  EXPECT_EQ(InitialModeFor(InitialMode::kUnchanged, true), InitialModeAction::kUnchanged);
-}
-
-TEST(ActivationFor, OnlyAReturnFromAnotherProgramKeepsTheWindowAsItWas) {
+TEST(ModeRules, OnlyAReturnFromAnotherProgramKeepsTheWindowAsItWas) {
   using A = ActivationAction;
-  const struct {
-    bool before, other_program, focus_inside;
-    A action;
-  } cases[] = {
+  // activated before, from another program, focus inside the window
+  const std::tuple<bool, bool, bool, A> cases[] = {
       {false, false, false, A::kFormActivate},  // the first show
       {false, true, true, A::kFormActivate},    // the first show, after the host had the focus
       {true, false, true, A::kFormActivate},    // back from one of the program's own dialogs
       {true, true, true, A::kRestoreFocus},     // Alt+Tab back: the mode and the text stay
       {true, true, false, A::kFocusInput},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(ActivationFor(c.before, c.other_program, c.focus_inside), c.action)
-        << c.before << c.other_program << c.focus_inside;
+  for (const auto& [before, other_program, focus_inside, action] : cases)
+    EXPECT_EQ(ActivationFor(before, other_program, focus_inside), action)
+        << before << other_program << focus_inside;
 }
 
-TEST(ComputeLayout, StacksFromTheVisibleInput) {
+TEST(ModeRules, ComputeLayoutStacksFromTheVisibleInput) {
   LayoutInput input;
   input.input_top = 40;
   input.input_height = 22;
   input.ok_height = 25;
   input.batch_height = 120;
   input.templates_bottom = 100;
-  LayoutOutput normal = ComputeLayout(input);
-  EXPECT_EQ(normal.quick_top, 65);
-  EXPECT_EQ(normal.buttons_top, 67);
-  EXPECT_EQ(normal.divider_top, 73);
-  EXPECT_EQ(normal.panelfix1_top, 98);
-  EXPECT_EQ(normal.additional_top, 100);
-  EXPECT_EQ(normal.additional_height, 107);
-  EXPECT_EQ(normal.window_height, 240);
-  EXPECT_FALSE(normal.batch_top.has_value());
-
+  const LayoutOutput n = ComputeLayout(input);
+  EXPECT_EQ(std::make_tuple(n.quick_top, n.buttons_top, n.divider_top, n.panelfix1_top),
+            std::make_tuple(65, 67, 73, 98));
+  EXPECT_EQ(std::make_tuple(n.additional_top, n.additional_height, n.window_height),
+            std::make_tuple(100, 107, 240));
+  EXPECT_FALSE(n.batch_top.has_value());
   input.batch_mode = true;
-  LayoutOutput batch = ComputeLayout(input);
-  EXPECT_EQ(batch.panelfix2_top, 98);
-  EXPECT_EQ(batch.batch_top, 100);
-  EXPECT_EQ(batch.panelfix1_top, 226);
-  EXPECT_EQ(batch.additional_top, 227);
-  EXPECT_EQ(batch.window_height, 227 + 107 + 33);
-  // Applying the layout again gives the same places.
-  EXPECT_EQ(ComputeLayout(input).batch_top, batch.batch_top);
-
+  const LayoutOutput b = ComputeLayout(input);
+  EXPECT_EQ(std::make_tuple(b.panelfix2_top, *b.batch_top, b.panelfix1_top, b.additional_top),
+            std::make_tuple(98, 100, 226, 227));
+  EXPECT_EQ(b.window_height, 227 + 107 + 33);
   input.batch_mode = false;
   input.vista_or_later = false;
   EXPECT_EQ(ComputeLayout(input).window_height, 244);
@@ -680,59 +519,43 @@ TEST(ComputeLayout, StacksFromTheVisibleInput) {
 
 // ---- name_selection
 TEST(SuggestedNameSelection, FirstOccurrenceOrNothing) {
-  struct Case {
-    const char* field;
-    const char* name;
-    size_t start, length;
-  } cases[] = {
-      {"2024_Setup_old", "Setup", 5, 5},
-      {"Setup_Setup", "Setup", 0, 5},  // the first of two
-      {"pre_", "", 0, 0},              // no suggestion: caret at the start
-      {"pre_x_suf", "Report", 0, 0},   // not in the text (a custom name replaced it)
-      {"", "a", 0, 0},
-      {"abc", "abc", 0, 3},
-  };
-  for (const Case& c : cases) {
-    TextSelection selection = SuggestedNameSelection(c.field, c.name);
-    EXPECT_EQ(selection.start, c.start) << c.field << " / " << c.name;
-    EXPECT_EQ(selection.length, c.length) << c.field << " / " << c.name;
-  }
+  const std::tuple<const char*, const char*, TextSelection> cases[] = {
+      {"2024_Setup_old", "Setup", {5, 5}},
+      {"Setup_Setup", "Setup", {0, 5}},  // the first of two
+      {"pre_", "", {0, 0}},              // no suggestion: caret at the start
+      {"pre_x_suf", "Report", {0, 0}},   // not in the text (a custom name replaced it)
+      {"abc", "abc", {0, 3}}};
+  for (const auto& [field, name, selection] : cases)
+    EXPECT_EQ(SuggestedNameSelection(field, name), selection) << field << " / " << name;
 }
 
 // ---- subdir_lines
-using Lines = std::vector<std::string>;
-
-TEST(AddSubdirLineExtended, ThreePressesUnderAProjectNumberOnward) {
+TEST(SubdirLines, PressesUnderAProjectNumberOnward) {
   Lines lines{"Project"};
   int counter = 0;
   for (int press = 0; press < 3; ++press) {
     SubdirLineResult result = AddSubdirLineExtended(lines, lines.size() - 1, "Subdir", counter);
     lines = result.lines;
-    EXPECT_EQ(result.line_index, lines.size() - 1);
-    EXPECT_EQ(result.select_start, 2u);
-    EXPECT_EQ(result.select_length, 7u);  // "Subdir "
+    EXPECT_EQ(std::make_tuple(result.line_index, result.select_start, result.select_length),
+              std::make_tuple(lines.size() - 1, size_t{2}, size_t{7}));  // "Subdir "
   }
   EXPECT_EQ(lines, (Lines{"Project", "* Subdir 1", "* Subdir 2", "* Subdir 3"}));
   EXPECT_EQ(counter, 3);
-}
-
-TEST(AddSubdirLineExtended, ARenamedLineContinuesItsOwnNumbering) {
-  int counter = 3;
-  SubdirLineResult result =
+  // A renamed line continues its own numbering.
+  SubdirLineResult renamed =
       AddSubdirLineExtended({"Project", "* Docs 1", "* Subdir 2"}, 1, "Subdir", counter);
-  EXPECT_EQ(result.lines, (Lines{"Project", "* Docs 1", "* Docs 2", "* Subdir 2"}));
-  EXPECT_EQ(result.line_index, 2u);
-  EXPECT_EQ(result.select_length, 5u);  // "Docs "
-  EXPECT_EQ(counter, 2);
+  EXPECT_EQ(renamed.lines, (Lines{"Project", "* Docs 1", "* Docs 2", "* Subdir 2"}));
+  EXPECT_EQ(std::make_tuple(renamed.line_index, renamed.select_length, counter),
+            std::make_tuple(size_t{2}, size_t{5}, 2));
+  // Normal mode appends with the next counter.
+  SubdirLineResult normal = AddSubdirLineNormal({"Project"}, " Subdir ", counter);
+  EXPECT_EQ(normal.lines, (Lines{"Project", "* Subdir 3"}));
+  EXPECT_EQ(std::make_tuple(normal.line_index, normal.select_start, normal.select_length),
+            std::make_tuple(size_t{1}, size_t{2}, size_t{7}));
 }
 
-TEST(AddSubdirLineExtended, ReferenceLineForms) {
-  struct Case {
-    Lines lines;
-    size_t caret_line;
-    Lines expected;
-    int counter;
-  } cases[] = {
+TEST(SubdirLines, ReferenceLineForms) {
+  const std::tuple<Lines, size_t, Lines, int> cases[] = {
       {{"*Photos"}, 0, {"*Photos", "* Photos1"}, 1},                          // no digit: number 0
       {{"* Take 3b"}, 0, {"* Take 3b", "* Take 4"}, 4},                       // digits stop at "b"
       {{"a", "* x 9", "  ", ""}, 3, {"a", "* x 9", "* x 10", "  ", ""}, 10},  // blank: upward
@@ -742,58 +565,30 @@ TEST(AddSubdirLineExtended, ReferenceLineForms) {
       {{"x"}, 99, {"x", "* Subdir 1"}, 1},           // caret beyond the list
       {{"* n 99999999999999"}, 0, {"* n 99999999999999", "* n 1000000001"}, 1000000001},
   };
-  for (const Case& c : cases) {
+  for (const auto& [lines, caret_line, expected, next] : cases) {
     int counter = 42;
-    SubdirLineResult result = AddSubdirLineExtended(c.lines, c.caret_line, "Subdir", counter);
-    EXPECT_EQ(result.lines, c.expected);
-    EXPECT_EQ(counter, c.counter);
+    EXPECT_EQ(AddSubdirLineExtended(lines, caret_line, "Subdir", counter).lines, expected);
+    EXPECT_EQ(counter, next);
   }
 }
 
-TEST(AddSubdirLineNormal, AppendsWithTheNextCounter) {
-  int counter = 0;
-  SubdirLineResult first = AddSubdirLineNormal({"Project"}, " Subdir ", counter);
-  EXPECT_EQ(first.lines, (Lines{"Project", "* Subdir 1"}));
-  SubdirLineResult second = AddSubdirLineNormal(first.lines, "Subdir", counter);
-  EXPECT_EQ(second.lines.back(), "* Subdir 2");
-  EXPECT_EQ(second.line_index, 2u);
-  EXPECT_EQ(second.select_start, 2u);
-  EXPECT_EQ(second.select_length, 7u);
-}
-
 // ---- window_placement
-TEST(ChoosePlacementArea, BySettingAndHostState) {
-  struct Case {
-    WindowPosition position;
-    bool iconic;
-    PlacementArea expected;
-  } cases[] = {
+TEST(WindowPlacement, AreaBySettingAndCentredOrigin) {
+  const std::tuple<WindowPosition, bool, PlacementArea> areas[] = {
       {WindowPosition::kHostWindow, false, PlacementArea::kHostWindow},
       {WindowPosition::kHostPane, false, PlacementArea::kActiveList},
       {WindowPosition::kScreen, false, PlacementArea::kScreen},
       {WindowPosition::kHostWindow, true, PlacementArea::kScreen},
-      {WindowPosition::kHostPane, true, PlacementArea::kScreen},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(ChoosePlacementArea(c.position, c.iconic), c.expected)
-        << static_cast<int>(c.position) << c.iconic;
-}
-
-TEST(CentredOrigin, HalvesTruncateTowardZero) {
-  struct Case {
-    WindowRect area;
-    int width, height;
-    int left, top;
-  } cases[] = {
-      {{0, 0, 1000, 800}, 400, 200, 300, 300},
+      {WindowPosition::kHostPane, true, PlacementArea::kScreen}};
+  for (const auto& [position, iconic, area] : areas)
+    EXPECT_EQ(ChoosePlacementArea(position, iconic), area) << static_cast<int>(position) << iconic;
+  const std::tuple<WindowRect, int, int, int, int> origins[] = {
       {{10, 20, 111, 121}, 50, 50, 35, 45},    // odd remainders round down
       {{0, 0, 100, 100}, 301, 103, -100, -1},  // larger than the area: -201/2 is -100
-      {{-500, -300, -100, -100}, 100, 100, -350, -250},
-  };
-  for (const Case& c : cases) {
-    WindowOrigin origin = CentredOrigin(c.area, c.width, c.height);
-    EXPECT_EQ(origin.left, c.left);
-    EXPECT_EQ(origin.top, c.top);
+      {{-500, -300, -100, -100}, 100, 100, -350, -250}};
+  for (const auto& [area, width, height, left, top] : origins) {
+    WindowOrigin origin = CentredOrigin(area, width, height);
+    EXPECT_EQ(std::make_tuple(origin.left, origin.top), std::make_tuple(left, top));
   }
 }
 

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
+#include <functional>
 #include <memory>
 #include <optional>
-#include <ostream>
-#include <random>
-#include <set>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/path_text.h"
@@ -36,29 +35,23 @@
 namespace kestrix {
 namespace {
 
+using Lines = std::vector<std::string>;
+using namespace std::string_literals;
+
 // ---- attribute_editor
 constexpr char kApp[] = "Total Commander Kestrix";
 
-DirAttributeSet Make(bool r, bool a, bool h, bool s) {
-  return {r, a, h, s};
-}
-
 TEST(AttributeTag, LettersInFixedOrderAndEmptyWithoutAttributes) {
-  struct Case {
-    DirAttributeSet set;
-    const char* tag;
-    const char* letters;
-  } cases[] = {
-      {Make(false, false, false, false), "", ""},
-      {Make(true, false, true, false), "[r-h-]", "rh"},
-      {Make(false, false, true, true), "[--hs]", "hs"},
-      {Make(false, true, false, false), "[-a--]", "a"},
-      {Make(true, true, true, true), "[rahs]", "rahs"},
+  const std::tuple<DirAttributeSet, const char*, const char*> cases[] = {
+      {{false, false, false, false}, "", ""},
+      {{true, false, true, false}, "[r-h-]", "rh"},
+      {{false, true, false, true}, "[-a-s]", "as"},
+      {{true, true, true, true}, "[rahs]", "rahs"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(AttributeTag(c.set), c.tag);
-    EXPECT_EQ(AttributeLetters(c.set), c.letters);
-    EXPECT_EQ(AttributeLetters(AttributesFromLetters(c.letters)), c.letters);
+  for (const auto& [set, tag, letters] : cases) {
+    EXPECT_EQ(AttributeTag(set), tag);
+    EXPECT_EQ(AttributeLetters(set), letters);
+    EXPECT_EQ(AttributeLetters(AttributesFromLetters(letters)), letters);
   }
 }
 
@@ -69,91 +62,63 @@ TEST(FilterAttributeLetter, AcceptsOnlyNewLowerCaseLettersAndBackspace) {
     std::size_t start, length;
     bool accept, select_all;
   } cases[] = {
-      {'s', "", 0, 0, true, false},     // empty text: everything (nothing) is selected
-      {'s', "s", 1, 0, false, false},   // "s", "s" leaves "s"
-      {'S', "", 0, 0, false, false},    // upper case ignored
-      {'h', "r", 1, 0, true, false},    // new letter
-      {'r', "r", 0, 1, true, false},    // whole text selected: replaces it
-      {'r', "rh", 0, 1, false, false},  // part selected: a repeat stays out
-      {'a', "rh", 0, 2, true, false},
-      {'r', "rh", 0, 99, true, false},  // a selection past the end reaches the end
-      {'r', "rh", 7, 3, false, false},  // a start past the end is the end
+      {'s', "", 0, 0, true, false},
+      {'s', "s", 1, 0, false, false},
+      {'S', "", 0, 0, false, false},
+      {'h', "r", 1, 0, true, false},
+      {'r', "r", 0, 1, true, false},
+      {'r', "rh", 0, 1, false, false},
+      {'r', "rh", 0, 99, true, false},
+      {'r', "rh", 7, 3, false, false},
       {kCharBackspace, "rh", 2, 0, true, false},
       {kCharCtrlA, "rh", 1, 0, false, true},
   };
   for (const Case& c : cases) {
     LetterKeyDecision d = FilterAttributeLetter(c.typed, c.text, c.start, c.length);
-    EXPECT_EQ(d.accept, c.accept) << int(c.typed) << " in " << c.text;
-    EXPECT_EQ(d.select_all, c.select_all) << int(c.typed) << " in " << c.text;
+    EXPECT_EQ(std::tie(d.accept, d.select_all), std::tie(c.accept, c.select_all))
+        << int(c.typed) << " in " << c.text;
   }
 }
 
-TEST(AttributeEditor, MenuTogglesGiveTitleAndFieldText) {
+TEST(AttributeEditor, MenuAndFieldKeepTitleAndFieldInStep) {
   AttributeEditor editor;
   AttributeUpdate u = editor.ToggleFromMenu(DirAttribute::kHidden, kApp, InputMode::kNormal);
   EXPECT_FALSE(u.field_open);
-  EXPECT_EQ(u.field_text, "");
   u = editor.ToggleFromMenu(DirAttribute::kSystem, kApp, InputMode::kExtended);
   EXPECT_EQ(u.title, std::string(kApp) + " v1.6.0.5 [--hs]");
   EXPECT_TRUE(editor.IsChecked(DirAttribute::kHidden));
   EXPECT_FALSE(editor.IsChecked(DirAttribute::kReadOnly));
-
   EXPECT_EQ(editor.OpenField(), "hs");
   u = editor.ToggleFromMenu(DirAttribute::kReadOnly, kApp, InputMode::kNormal);
-  EXPECT_TRUE(u.field_open);
-  EXPECT_EQ(u.field_text, "rhs");
-  EXPECT_EQ(u.title, std::string(kApp) + " [r-hs]");
-  u = editor.ToggleFromMenu(DirAttribute::kHidden, kApp, InputMode::kNormal);
-  EXPECT_EQ(u.field_text, "rs");
-  EXPECT_EQ(u.title, std::string(kApp) + " [r--s]");
-}
-
-TEST(AttributeEditor, TypingRewritesTheFieldInFixedOrder) {
-  AttributeEditor editor;
-  editor.OpenField();
-  // Typing "h" then "r" with the caret at the end: the field shows "hr", then "rh".
-  AttributeUpdate u = editor.FieldChanged("h", kApp, InputMode::kNormal);
-  EXPECT_EQ(u.field_text, "h");
-  u = editor.FieldChanged("hr", kApp, InputMode::kNormal);
-  EXPECT_EQ(u.field_text, "rh");
-  EXPECT_EQ(u.title, std::string(kApp) + " [r-h-]");
-  // Backspace down to nothing unchecks everything and drops the tag.
-  u = editor.FieldChanged("r", kApp, InputMode::kNormal);
+  EXPECT_EQ(std::tie(u.field_open, u.field_text, u.title),
+            std::make_tuple(true, "rhs"s, std::string(kApp) + " [r-hs]"));
+  // Typed letters are rewritten in fixed order; an empty field unchecks everything.
+  u = editor.FieldChanged("sr", kApp, InputMode::kNormal);
+  EXPECT_EQ(std::tie(u.field_text, u.title), std::make_tuple("rs"s, std::string(kApp) + " [r--s]"));
   u = editor.FieldChanged("", kApp, InputMode::kNormal);
-  EXPECT_EQ(u.field_text, "");
-  EXPECT_EQ(u.title, std::string(kApp) + " ");
+  EXPECT_EQ(std::tie(u.field_text, u.title), std::make_tuple(""s, std::string(kApp) + " "));
   for (DirAttribute a : kDirAttributeOrder) EXPECT_FALSE(editor.IsChecked(a));
 }
 
 TEST(AttributeEditor, PointerFeedbackDependsOnTheField) {
-  struct Step {
-    int action;  // 0 enter, 1 leave, 2 open, 3 close
-    int image;
-  } steps[] = {
-      {0, kAttributeImageHot},     {1, kAttributeImageNormal}, {0, kAttributeImageHot},
-      {2, kAttributeImageEditing}, {0, kAttributeImageHot},    {1, kAttributeImageEditing},
-      {3, kAttributeImageNormal},  {0, kAttributeImageHot},    {3, kAttributeImageNormal},
-  };
+  // e: pointer enters, l: leaves, o: field opens, c: field closes.
+  const std::string steps = "eleoelcec";
+  const int images[] = {kAttributeImageHot,     kAttributeImageNormal, kAttributeImageHot,
+                        kAttributeImageEditing, kAttributeImageHot,    kAttributeImageEditing,
+                        kAttributeImageNormal,  kAttributeImageHot,    kAttributeImageNormal};
   AttributeEditor editor;
-  int n = 0;
-  for (const Step& s : steps) {
-    if (s.action == 0) editor.PointerEntered();
-    if (s.action == 1) editor.PointerLeft();
-    if (s.action == 2) editor.OpenField();
-    if (s.action == 3) editor.CloseField();
-    EXPECT_EQ(editor.ImageIndex(), s.image) << "step " << n++;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    if (steps[i] == 'e') editor.PointerEntered();
+    if (steps[i] == 'l') editor.PointerLeft();
+    if (steps[i] == 'o') editor.OpenField();
+    if (steps[i] == 'c') editor.CloseField();
+    EXPECT_EQ(editor.ImageIndex(), images[i]) << "step " << i;
   }
 }
 
 // ---- batch_list
-using Lines = std::vector<std::string>;
-
 TEST(BatchList, NumberForms) {
-  struct Case {
-    int value;
-    std::string roman, abc;
-  };
-  const Case cases[] = {
+  const std::tuple<int, const char*, const char*> cases[] = {
       {0, "", ""},
       {1, "I", "A"},
       {4, "IV", "D"},
@@ -166,14 +131,12 @@ TEST(BatchList, NumberForms) {
       {10000, "MMMMMMMMMM", "NTP"},
       {-3, "", ""},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FormatRoman(c.value), c.roman) << c.value;
-    EXPECT_EQ(FormatAbc(c.value), c.abc) << c.value;
+  for (const auto& [value, roman, abc] : cases) {
+    EXPECT_EQ(FormatRoman(value), roman) << value;
+    EXPECT_EQ(FormatAbc(value), abc) << value;
   }
-  EXPECT_EQ(FormatDecimal(7, 1), "7");
   EXPECT_EQ(FormatDecimal(7, 3), "007");
   EXPECT_EQ(FormatDecimal(12345, 2), "12345");
-  EXPECT_EQ(FormatDecimal(5, 10), "0000000005");
 }
 
 BatchFields Series(int from, int to, int step, int digits, NumberForm form = NumberForm::kDecimal) {
@@ -186,32 +149,26 @@ BatchFields Series(int from, int to, int step, int digits, NumberForm form = Num
   return f;
 }
 
-TEST(BatchList, SeriesDirectionStepAndForms) {
-  struct Case {
-    const char* name;
-    BatchFields fields;
-    Lines entries;
+TEST(BatchList, SeriesDirectionStepFormsAndClamping) {
+  const std::pair<BatchFields, Lines> cases[] = {
+      {Series(1, 3, 1, 1), {"1", "2", "3"}},
+      {Series(8, 12, 1, 2), {"08", "09", "10", "11", "12"}},
+      {Series(12, 8, 1, 2), {"12", "11", "10", "09", "08"}},
+      {Series(1, 10, 4, 1), {"1", "5", "9"}},
+      {Series(10, 1, 4, 1), {"10", "6", "2"}},
+      {Series(1, 4, 1, 3, NumberForm::kRoman), {"I", "II", "III", "IV"}},
+      {Series(25, 28, 1, 1, NumberForm::kAbc), {"Y", "Z", "AA", "AB"}},
+      {Series(0, 1, 1, 1, NumberForm::kAbc), {"", "A"}},
+      {Series(1, 3, 1, 1, NumberForm::kNone), {}},
+      {Series(3, 9, 10000, 1), {"3"}},
+      // Values outside the fields are clamped so the series ends.
+      {Series(2, 4, 0, 1), {"2", "3", "4"}},
+      {Series(2, 0, -5, 1), {"2", "1", "0"}},
+      {Series(1, 1, 1, 99), {"0000000001"}},
+      {Series(-7, 0, 1, 0), {"0"}},
   };
-  const Case cases[] = {
-      {"ascending", Series(1, 3, 1, 1), {"1", "2", "3"}},
-      {"padded", Series(8, 12, 1, 2), {"08", "09", "10", "11", "12"}},
-      {"descending", Series(12, 8, 1, 2), {"12", "11", "10", "09", "08"}},
-      {"off the grid", Series(1, 10, 4, 1), {"1", "5", "9"}},
-      {"down off the grid", Series(10, 1, 4, 1), {"10", "6", "2"}},
-      {"roman", Series(1, 4, 1, 3, NumberForm::kRoman), {"I", "II", "III", "IV"}},
-      {"abc", Series(25, 28, 1, 1, NumberForm::kAbc), {"Y", "Z", "AA", "AB"}},
-      {"zero in abc", Series(0, 1, 1, 1, NumberForm::kAbc), {"", "A"}},
-      {"no form", Series(1, 3, 1, 1, NumberForm::kNone), {}},
-      {"step beyond range", Series(3, 9, 10000, 1), {"3"}},
-  };
-  for (const Case& c : cases) EXPECT_EQ(GenerateBatchEntries(c.fields), c.entries) << c.name;
-}
-
-TEST(BatchList, ValuesOutsideTheFieldsAreClampedSoTheSeriesEnds) {
-  EXPECT_EQ(GenerateBatchEntries(Series(2, 4, 0, 1)), (Lines{"2", "3", "4"}));
-  EXPECT_EQ(GenerateBatchEntries(Series(2, 0, -5, 1)), (Lines{"2", "1", "0"}));
-  EXPECT_EQ(GenerateBatchEntries(Series(1, 1, 1, 99)), (Lines{"0000000001"}));
-  EXPECT_EQ(GenerateBatchEntries(Series(-7, 0, 1, 0)), (Lines{"0"}));
+  for (const auto& [fields, entries] : cases)
+    EXPECT_EQ(GenerateBatchEntries(fields), entries) << fields.from << ".." << fields.to;
   const Lines all = GenerateBatchEntries(Series(0, 2000000000, 1, 1));
   ASSERT_EQ(all.size(), 10001u);
   EXPECT_EQ(all.back(), "10000");
@@ -225,157 +182,95 @@ TEST(BatchList, PrefixAndSuffixWithSubdirectories) {
             (Lines{"Photo 1", "*raw", "*jpg", "Photo 2", "*raw", "*jpg"}));
   f.suffix = " (backup)";
   EXPECT_EQ(GenerateBatchDirList(f), "Photo 1 (backup)\r\nPhoto 2 (backup)");
-  EXPECT_EQ(GenerateBatchDirList(Series(1, 3, 1, 1, NumberForm::kNone)), "");
 }
 
 // The default texts with one field set.
 BatchFieldTexts With(BatchField field, const std::string& text) {
   BatchFieldTexts texts;
-  switch (field) {
-    case BatchField::kFrom:
-      texts.from = text;
-      break;
-    case BatchField::kTo:
-      texts.to = text;
-      break;
-    case BatchField::kStep:
-      texts.step = text;
-      break;
-    case BatchField::kDigits:
-      texts.digits = text;
-      break;
-  }
+  std::string* slots[] = {&texts.from, &texts.to, &texts.step, &texts.digits};
+  *slots[static_cast<int>(field)] = text;
   return texts;
 }
 
 TEST(BatchList, FieldCorrections) {
-  struct Case {
-    BatchField field;
-    std::string text;
-    std::optional<std::string> corrected;
+  using F = BatchField;
+  const std::tuple<F, const char*, std::optional<std::string>> cases[] = {
+      {F::kFrom, "", "0"},
+      {F::kFrom, "20000", "10000"},
+      {F::kTo, "10000", std::nullopt},
+      {F::kTo, "10001", "10000"},
+      {F::kTo, "0", std::nullopt},
+      {F::kStep, "0", "1"},
+      {F::kStep, "20000", "10000"},
+      {F::kDigits, "", "1"},
+      {F::kDigits, "11", "10"},
+      {F::kDigits, "10", std::nullopt},
+      {F::kFrom, "1a2", "12"},
+      {F::kFrom, "007", std::nullopt},
+      {F::kTo, "99999999999999999999", "10000"},
   };
-  const Case cases[] = {
-      {BatchField::kFrom, "", "0"},
-      {BatchField::kFrom, "20000", "10000"},
-      {BatchField::kTo, "10000", std::nullopt},
-      {BatchField::kTo, "10001", "10000"},
-      {BatchField::kTo, "0", std::nullopt},
-      {BatchField::kTo, "99999999999999999999", "10000"},
-      {BatchField::kStep, "0", "1"},
-      {BatchField::kStep, "", "1"},
-      {BatchField::kStep, "20000", "10000"},
-      {BatchField::kDigits, "", "1"},
-      {BatchField::kDigits, "0", "1"},
-      {BatchField::kDigits, "11", "10"},
-      {BatchField::kDigits, "10", std::nullopt},
-      {BatchField::kFrom, "1a2", "12"},
-      {BatchField::kFrom, " 7", "7"},
-      {BatchField::kFrom, "007", std::nullopt},
-  };
-  for (const Case& c : cases) {
-    const BatchFieldChange change = OnBatchFieldChange(c.field, With(c.field, c.text), true, false);
-    EXPECT_EQ(change.corrected, c.corrected) << c.text;
+  for (const auto& [field, text, corrected] : cases) {
+    const BatchFieldChange change = OnBatchFieldChange(field, With(field, text), true, false);
+    EXPECT_EQ(change.corrected, corrected) << text;
     // A correction does nothing else: the change it causes runs the handler again, and
     // the corrected text needs no further correction.
     if (change.corrected) {
-      EXPECT_FALSE(change.regenerate) << c.text;
-      EXPECT_FALSE(change.digits) << c.text;
+      EXPECT_FALSE(change.regenerate || change.digits) << text;
       EXPECT_FALSE(
-          OnBatchFieldChange(c.field, With(c.field, *change.corrected), true, false).corrected)
-          << c.text;
+          OnBatchFieldChange(field, With(field, *change.corrected), true, false).corrected);
     }
   }
 }
 
 TEST(BatchList, BoundChangesSetDirectionAndAutomaticDigits) {
-  struct Case {
-    std::string from, to;
-    bool digits_auto;
-    bool descending;
-    std::optional<std::string> digits;
-  };
-  const Case cases[] = {
-      {"1", "3", true, false, "1"},     {"8", "12", true, false, "2"},
-      {"12", "8", true, true, "2"},     {"100", "9", true, true, "3"},
-      {"5", "5", true, false, "1"},     {"8", "12", false, false, std::nullopt},
+  const std::tuple<const char*, const char*, bool, bool, std::optional<std::string>> cases[] = {
+      {"1", "3", true, false, "1"},
+      {"8", "12", true, false, "2"},
+      {"100", "9", true, true, "3"},
+      {"5", "5", true, false, "1"},
+      {"8", "12", false, false, std::nullopt},
       {"0", "10000", true, false, "5"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [from, to, digits_auto, descending, digits] : cases) {
     BatchFieldTexts texts;
-    texts.from = c.from;
-    texts.to = c.to;
+    texts.from = from;
+    texts.to = to;
     for (BatchField field : {BatchField::kFrom, BatchField::kTo}) {
-      const BatchFieldChange change = OnBatchFieldChange(field, texts, c.digits_auto, false);
-      EXPECT_FALSE(change.corrected);
-      EXPECT_TRUE(change.regenerate);
-      EXPECT_EQ(change.descending, c.descending) << c.from << ".." << c.to;
-      EXPECT_EQ(change.digits, c.digits) << c.from << ".." << c.to;
+      const BatchFieldChange change = OnBatchFieldChange(field, texts, digits_auto, false);
+      EXPECT_TRUE(change.regenerate && !change.corrected);
+      EXPECT_EQ(std::tie(change.descending, change.digits), std::tie(descending, digits))
+          << from << ".." << to;
     }
   }
-}
-
-TEST(BatchList, NothingRegeneratesWhileFilling) {
-  const BatchFieldTexts texts;
-  for (BatchField field :
-       {BatchField::kFrom, BatchField::kTo, BatchField::kStep, BatchField::kDigits}) {
-    EXPECT_FALSE(OnBatchFieldChange(field, texts, true, true).regenerate);
-    EXPECT_TRUE(OnBatchFieldChange(field, texts, true, false).regenerate);
-  }
-  EXPECT_TRUE(OnBatchFieldChange(BatchField::kTo, texts, true, true).digits);
-  EXPECT_FALSE(OnBatchFieldChange(BatchField::kStep, texts, true, false).descending);
+  // Nothing regenerates while the fields are being filled.
+  EXPECT_FALSE(OnBatchFieldChange(BatchField::kStep, BatchFieldTexts{}, true, true).regenerate);
+  EXPECT_TRUE(OnBatchFieldChange(BatchField::kStep, BatchFieldTexts{}, true, false).regenerate);
 }
 
 TEST(BatchList, ReadBatchFieldsClampsTheTexts) {
-  BatchFieldTexts texts{"12", "99999", "0", "50"};
-  const BatchFields fields = ReadBatchFields(texts, "p", "s", NumberForm::kRoman);
-  EXPECT_EQ(fields.from, 12);
-  EXPECT_EQ(fields.to, 10000);
-  EXPECT_EQ(fields.step, 1);
-  EXPECT_EQ(fields.digits, 10);
+  const BatchFields f = ReadBatchFields({"12", "99999", "0", "50"}, "p", "s", NumberForm::kRoman);
+  EXPECT_EQ(std::tie(f.from, f.to, f.step, f.digits), std::make_tuple(12, 10000, 1, 10));
   EXPECT_EQ(ReadFieldValue(""), 0);
   EXPECT_EQ(ReadFieldValue("0042"), 42);
 }
 
 TEST(BatchList, PrefillFromTheLastLine) {
-  struct Case {
-    Lines list;
-    bool filled;
-    std::optional<int> from, to;
-    std::optional<std::string> prefix, suffix;
+  using S = std::optional<std::string>;
+  using I = std::optional<int>;
+  const std::tuple<Lines, I, I, S, S> cases[] = {
+      {{"a", "Disc 07"}, 8, 10, "Disc ", {}},   {{"2010 report"}, 2011, 2013, {}, " report"},
+      {{"Take12345"}, 2346, 2348, "Take1", {}}, {{"9999"}, 10000, 10000, "", {}},
+      {{"v9998"}, 9999, 10000, "v", {}},        {{"1x"}, 2, 4, {}, "x"},
+      {{"Disc 07 "}, {}, {}, "Disc 07 ", {}},
   };
-  const Case cases[] = {
-      {{"a", "Disc 07"}, true, 8, 10, "Disc ", std::nullopt},
-      {{"2010 report"}, true, 2011, 2013, std::nullopt, " report"},
-      {{"Take12345"}, true, 2346, 2348, "Take1", std::nullopt},
-      {{"9999"}, true, 10000, 10000, "", std::nullopt},
-      {{"v9998"}, true, 9999, 10000, "v", std::nullopt},
-      {{"1x"}, true, 2, 4, std::nullopt, "x"},
-      {{"Disc 07 "}, true, std::nullopt, std::nullopt, "Disc 07 ", std::nullopt},
-      {{"Holiday"}, true, std::nullopt, std::nullopt, "Holiday", std::nullopt},
-      {{"Disc 07", "   "}, false, {}, {}, {}, {}},
-      {{}, false, {}, {}, {}, {}},
-  };
-  for (const Case& c : cases) {
-    const std::optional<BatchPrefill> prefill = PrefillFromList(c.list);
-    ASSERT_EQ(prefill.has_value(), c.filled) << JoinLines(c.list);
-    if (!prefill) continue;
-    EXPECT_EQ(prefill->from, c.from) << JoinLines(c.list);
-    EXPECT_EQ(prefill->to, c.to) << JoinLines(c.list);
-    EXPECT_EQ(prefill->prefix, c.prefix) << JoinLines(c.list);
-    EXPECT_EQ(prefill->suffix, c.suffix) << JoinLines(c.list);
+  for (const auto& [list, from, to, prefix, suffix] : cases) {
+    const std::optional<BatchPrefill> p = PrefillFromList(list);
+    ASSERT_TRUE(p) << JoinLines(list);
+    EXPECT_EQ(std::tie(p->from, p->to, p->prefix, p->suffix), std::tie(from, to, prefix, suffix))
+        << JoinLines(list);
   }
-}
-
-TEST(BatchList, PrefillThenGenerateShowsTheNextDiscs) {
-  const BatchPrefill prefill = *PrefillFromList({"Disc 05", "Disc 06", "Disc 07"});
-  BatchFieldTexts texts;
-  texts.from = std::to_string(*prefill.from);
-  texts.to = std::to_string(*prefill.to);
-  const BatchFieldChange change = OnBatchFieldChange(BatchField::kTo, texts, true, true);
-  ASSERT_TRUE(change.digits);
-  texts.digits = *change.digits;
-  const BatchFields fields = ReadBatchFields(texts, *prefill.prefix, "", NumberForm::kDecimal);
-  EXPECT_EQ(GenerateBatchEntries(fields), (Lines{"Disc 08", "Disc 09", "Disc 10"}));
+  EXPECT_FALSE(PrefillFromList({"Disc 07", "   "}));
+  EXPECT_FALSE(PrefillFromList({}));
 }
 
 // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "literal" + std::string.
@@ -385,43 +280,31 @@ std::string Label(int i) {
   return label;
 }
 
-Lines Numbered(int count) {
-  Lines lines;
-  for (int i = 1; i <= count; ++i) lines.push_back(Label(i));
+// Labels first..last, counting down when last < first.
+Lines Labels(int first, int last, Lines lines = {}) {
+  for (int i = first; first <= last ? i <= last : i >= last; i += first <= last ? 1 : -1)
+    lines.push_back(Label(i));
   return lines;
 }
 
-TEST(BatchList, AffixItemsFromAShortList) {
-  const Lines list = {"b", "a=x", " ", "b", "c", "a=x", ""};
-  EXPECT_EQ(BuildAffixItems(list, {"Disc ", "k=v"}, AffixList::kPrefix),
-            (Lines{"b", "c", "x", "Disc ", "k=v"}));
+TEST(BatchList, AffixItems) {
+  EXPECT_EQ(
+      BuildAffixItems({"b", "a=x", " ", "b", "c", "a=x", ""}, {"Disc ", "k=v"}, AffixList::kPrefix),
+      (Lines{"b", "c", "x", "Disc ", "k=v"}));
   EXPECT_EQ(BuildAffixItems({}, {"s", "s"}, AffixList::kSuffix), (Lines{"s", "s"}));
-  // Texts differing only in case are different items.
   EXPECT_EQ(BuildAffixItems({"A", "a"}, {}, AffixList::kPrefix), (Lines{"A", "a"}));
-}
-
-TEST(BatchList, AffixItemsFromALongListTakeBothEnds) {
-  Lines expected31;
-  for (int i = 1; i <= 16; ++i) expected31.push_back(Label(i));
-  for (int i = 31; i >= 17; --i) expected31.push_back(Label(i));
-  EXPECT_EQ(BuildAffixItems(Numbered(31), {}, AffixList::kPrefix), expected31);
-  EXPECT_EQ(BuildAffixItems(Numbered(31), {}, AffixList::kSuffix), expected31);
-
-  // 30 lines: whole for the prefix; both ends for the suffix, where line 16 is taken twice
-  // and keeps its later place.
-  EXPECT_EQ(BuildAffixItems(Numbered(30), {}, AffixList::kPrefix), Numbered(30));
-  Lines expected_suffix;
-  for (int i = 1; i <= 15; ++i) expected_suffix.push_back(Label(i));
-  for (int i = 30; i >= 16; --i) expected_suffix.push_back(Label(i));
-  EXPECT_EQ(BuildAffixItems(Numbered(30), {}, AffixList::kSuffix), expected_suffix);
-
-  Lines with_gap = Numbered(40);
+  // A long list gives both ends; with 30 lines the suffix takes line 16 twice, keeping
+  // its later place.
+  EXPECT_EQ(BuildAffixItems(Labels(1, 31), {}, AffixList::kPrefix), Labels(31, 17, Labels(1, 16)));
+  EXPECT_EQ(BuildAffixItems(Labels(1, 31), {}, AffixList::kSuffix), Labels(31, 17, Labels(1, 16)));
+  EXPECT_EQ(BuildAffixItems(Labels(1, 30), {}, AffixList::kPrefix), Labels(1, 30));
+  EXPECT_EQ(BuildAffixItems(Labels(1, 30), {}, AffixList::kSuffix), Labels(30, 16, Labels(1, 15)));
+  Lines with_gap = Labels(1, 40);
   with_gap[20] = "   ";  // a blank line outside both ends changes nothing
   with_gap[0] = "";
   const Lines items = BuildAffixItems(with_gap, {}, AffixList::kPrefix);
-  ASSERT_EQ(items.size(), 30u);
-  EXPECT_EQ(items.front(), "L2");
-  EXPECT_EQ(items.back(), "L26");
+  EXPECT_EQ(std::make_tuple(items.size(), items.front(), items.back()),
+            std::make_tuple(std::size_t{30}, "L2"s, "L26"s));
 }
 
 TEST(BatchList, SuffixEditorRoundTrip) {
@@ -429,17 +312,9 @@ TEST(BatchList, SuffixEditorRoundTrip) {
   EXPECT_EQ(SuffixToEditorText(" report", " Subdir "), "report\r\n* Subdir 1");
   EXPECT_EQ(SuffixToEditorText("", "Subdir"), "* Subdir 1");
   EXPECT_EQ(SuffixFromEditorText("x\r\n*a\r\n*b\r\n"), "x*a*b");
-  EXPECT_EQ(SuffixFromEditorText(SuffixToEditorText("*raw*jpg", "Subdir")), "*raw*jpg");
 }
 
 // ---- creation_run
-using namespace std::string_literals;
-
-// "%Y" stands for the year, as the name engine would expand it.
-std::string FakeReplacements(Environment& env, const std::string& text) {
-  return ReplaceAll(Trim(env.Expand(text)), "%Y", "2024");
-}
-
 struct RunFixture {
   FakeFileSystem fs;
   FakeEnvironment env{{"TEMP", "C:\\Temp"}, {"LOCALAPPDATA", "C:\\Local"}};
@@ -451,8 +326,7 @@ struct RunFixture {
   WindowHandle host_window = windows.Add(0, kHostWindowClass, "Total Commander");
   WindowHandle right_list = windows.Add(host_window, "TMyListBox");
   WindowHandle left_list = windows.Add(host_window, "TMyListBox");
-  WindowHandle app = windows.Add(0, "Ttc_KestrixForm", "Kestrix");
-  HostCommands host{windows, env, app};
+  HostCommands host{windows, env, windows.Add(0, "Ttc_KestrixForm", "Kestrix")};
   HistoryPlaces places{"C:\\TC\\wincmd.ini", "C:\\TC\\Kestrix", "tc Kestrix", ""};
   DirHistory history{fs, env, places};
   CreationSettings settings;
@@ -467,16 +341,16 @@ struct RunFixture {
     fs.AddDirectory("C:\\TC\\Kestrix");
     fs.AddFile(places.CommanderIni, "[left]\r\npath=C:\\\r\n");
     snapshot.HostWindow = host_window;
-    snapshot.FirstList = right_list;
+    snapshot.FirstList = snapshot.FocusedWindow = right_list;
     snapshot.SecondList = left_list;
-    snapshot.FocusedWindow = right_list;
     snapshot.CurrentPath = "C:\\Data\\";
     settings.CommanderIni = places.CommanderIni;
     settings.WindowsDir = "C:\\Windows";
-    CreationServices services{
-        fs,    env,     code_page,
-        boxes, keys,    language,
-        host,  history, [this](const std::string& t) { return FakeReplacements(env, t); }};
+    // "%Y" stands for the year, as the name engine would expand it.
+    auto replace = [this](const std::string& t) {
+      return ReplaceAll(Trim(env.Expand(t)), "%Y", "2024");
+    };
+    CreationServices services{fs, env, code_page, boxes, keys, language, host, history, replace};
     run = std::make_unique<CreationRun>(services, settings, snapshot, attributes, view, routine);
   }
 
@@ -490,9 +364,9 @@ struct RunFixture {
     view.list = list;
     run->btn_okClick();
   }
-  // Host traffic as text: "CD:R:<path>", "CD:L:<path>", "EM:<command>", and posted numbers.
-  std::vector<std::string> Sent() const {
-    std::vector<std::string> out;
+  // Host traffic as text: "CD:R:<path>", "CD:L:<path>", "EM:<command>".
+  Lines Sent() const {
+    Lines out;
     for (const auto& s : windows.copy_data_sent()) {
       std::string text = s.bytes.substr(0, s.bytes.find('\0'));
       if (s.dw_data == kCopyDataChangeDir)
@@ -508,58 +382,149 @@ struct RunFixture {
     for (const auto& p : windows.posted()) out.push_back(p.wparam);
     return out;
   }
+  std::string Box() const { return boxes.shown.empty() ? "" : boxes.shown[0].text; }
 };
+using Posts = std::vector<uintptr_t>;
 
-TEST(CreationRun, SingleNewNameIsCreatedWithAttributesAndShownInTheHost) {
-  RunFixture f;
-  f.attributes.hidden = true;
-  f.view.close_window = true;
-  f.Ok("Reports");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\Reports"));
-  EXPECT_EQ(f.fs.GetAttributes("C:\\Data\\Reports"), kAttrDirectory | kAttrHidden);
-  // Not entered: the host changes to it and goes to the parent, cursor on the new one.
-  EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\Reports"}));
-  EXPECT_EQ(f.Posted(), (std::vector<uintptr_t>{2002, 540}));
-  EXPECT_TRUE(f.view.closed);
-  EXPECT_EQ(f.view.history, (std::vector<std::string>{"Reports"}));
-  EXPECT_TRUE(f.boxes.shown.empty());
+// What a run leaves, as one text: the directories made (with attribute bits beyond the
+// directory's), the host traffic, the history, the first message box, the failed lines,
+// what the input field keeps, the window's end and the current path; "~" is C:\Data\.
+std::string Outcome(RunFixture& f) {
+  auto join = [](const auto& items) {
+    std::string out;
+    for (const auto& item : items) {
+      std::ostringstream text;
+      text << item;
+      out.append(out.empty() ? "" : ",").append(text.str());
+    }
+    return out;
+  };
+  Lines made = f.fs.CreatedDirectories();
+  for (std::string& dir : made)
+    if (uint32_t bits = f.fs.GetAttributes(dir) & ~kAttrDirectory)
+      dir += "+" + std::to_string(bits);
+  std::string out = "made " + join(made) + "; sent " + join(f.Sent()) + "; post " +
+                    join(f.Posted()) + "; history " + join(f.view.history) + "; box " +
+                    ReplaceAll(f.Box(), "\r\n", "/").substr(0, 48) + "; failed " +
+                    join(f.run->Failures()) + "; field " +
+                    (f.view.normal ? f.view.name : f.view.list) + "; path " +
+                    f.snapshot.CurrentPath + (f.view.closed ? "; closed" : "") +
+                    (f.view.terminated ? "; ended" : "");
+  return ReplaceAll(out, "C:\\Data\\", "~");
 }
 
-TEST(CreationRun, SingleNameRecordsTheTextBeforeReplacements) {
-  RunFixture f;
-  f.view.replacements = true;
-  f.Ok("Year %Y");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\Year 2024"));
-  EXPECT_EQ(f.view.history, (std::vector<std::string>{"Year %Y"}));
-  EXPECT_NE(f.fs.FileContent(f.places.CommanderIni)->find("0=Year %Y"), std::string::npos);
+TEST(CreationRun, Scenarios) {
+  struct Case {
+    const char* what;
+    std::function<void(RunFixture&)> arrange;
+    bool list;
+    const char* typed;
+    const char* outcome;
+  } cases[] = {
+      {"new name: made, host goes to its parent with the cursor on it",
+       [](RunFixture& f) {
+         f.view.close_window = true;
+         f.attributes.hidden = true;
+       },
+       false, "Reports",
+       "made ~Reports+2; sent CD:R:~Reports; post 2002,540; history Reports; box ; failed ; field "
+       "Reports; path ~; closed"},
+      {"the history records the text before replacements",
+       [](RunFixture& f) { f.view.replacements = true; }, false, "Year %Y",
+       "made ~Year 2024; sent CD:R:~Year 2024; post 2002,540; history Year %Y; box ; failed ; "
+       "field ; path ~"},
+      {"an existing name is entered, the window stays",
+       [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\Old"); }, false, "Old",
+       "made ; sent CD:R:~Old; post 540; history ; box ; failed ; field ; path ~Old\\"},
+      {"an existing name entered with the close option closes the window",
+       [](RunFixture& f) {
+         f.fs.AddDirectory("C:\\Data\\Old");
+         f.view.close_window = true;
+       },
+       false, "Old",
+       "made ; sent CD:R:~Old; post 540; history ; box ; failed ; field ; path ~Old\\; closed"},
+      {"an empty name enters the current path", [](RunFixture&) {}, false, "",
+       "made ; sent CD:R:~; post 540; history ; box ; failed ; field ; path ~"},
+      {"a chain stops at its failing level and the window stays",
+       [](RunFixture& f) {
+         f.view.close_window = true;
+         f.fs.FailPath("C:\\Data\\a\\b", kErrorAccessDenied);
+       },
+       false, "a\\b\\c",
+       "made ~a; sent CD:R:~a\\b\\c; post 2002,540; history a\\b\\c; box Error while creating "
+       "directory: b/Error code:5; failed a\\b\\c; field a\\b\\c; path ~"},
+      {"a list keeps only its failing line, silently",
+       [](RunFixture& f) {
+         f.view.close_window = true;
+         f.fs.FailPath("C:\\Data\\bad", kErrorAccessDenied);
+       },
+       true, "x\r\n*y\r\n\r\nbad\r\nz",
+       "made ~x,~x\\y,~z; sent CD:R:~z; post 2002,540; history ; box ; failed bad; field bad; path "
+       "~"},
+      {"a single-line list runs as one name", [](RunFixture&) {}, true, "solo\r\n",
+       "made ~solo; sent CD:R:~solo; post 2002,540; history solo; box ; failed ; field ; path ~"},
+      {"a single-line list enters an existing name",
+       [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\old"); }, true, "old",
+       "made ; sent CD:R:~old; post 540; history ; box ; failed ; field ; path ~old\\"},
+      {"piped names are a list, recorded as typed, ending the program",
+       [](RunFixture& f) { f.view.close_window = true; }, false, " a|b|c ",
+       "made ~a,~b,~c; sent CD:R:~c; post 2002,540; history a|b|c; box ; failed ; field  "
+       "a\r\nb\r\nc ; path ~; ended"},
+      {"an absolute path makes its parents and the host enters it", [](RunFixture&) {}, false,
+       "C:\\X\\Y",
+       "made C:\\X,C:\\X\\Y; sent CD:R:C:\\X\\Y\\; post 540,540; history ; box ; failed ; field ; "
+       "path C:\\X\\Y\\"},
+      {"the left list gets its own request",
+       [](RunFixture& f) { f.snapshot.FocusedWindow = f.left_list; }, false, "y",
+       "made ~y; sent CD:L:~y; post 2002,540; history y; box ; failed ; field ; path ~"},
+      {"an environment reference goes through the user command",
+       [](RunFixture& f) {
+         f.snapshot.FocusedWindow = f.left_list;
+         f.settings.EnterCmdInstalled = true;
+         f.snapshot.CurrentPath = "%TEMP%\\";
+         f.fs.AddDirectory("C:\\Temp");
+         f.view.enter_dir = true;
+       },
+       false, "x",
+       "made %TEMP%,%TEMP%\\x; sent EM:em_KestrixEnter %%TEMP%%\\x; post 540; history x; box "
+       "Folder Name: x/Current Path: %TEMP%\\//The Curren; failed ; field ; path %TEMP%\\x\\"},
+      {"DoNotEnterDeepest selects the first level",
+       [](RunFixture& f) { f.settings.DoNotEnterDeepest = true; }, false, "p\\q",
+       "made ~p,~p\\q; sent CD:R:~p; post 2002,540; history p\\q; box ; failed ; field ; path ~"},
+  };
+  for (const Case& c : cases) {
+    RunFixture f;
+    c.arrange(f);
+    c.list ? f.OkList(c.typed) : f.Ok(c.typed);
+    EXPECT_EQ(Outcome(f), c.outcome) << c.what;
+  }
 }
 
-TEST(CreationRun, ExistingNameIsEnteredAndTheFieldEmptied) {
-  RunFixture f;
-  f.fs.AddDirectory("C:\\Data\\Old");
-  f.Ok("Old");
-  EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\Old"}));
-  EXPECT_EQ(f.view.name, "");
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Data\\Old\\");
-  EXPECT_EQ(f.Posted(), (std::vector<uintptr_t>{540}));  // the window stays: no close
-  EXPECT_TRUE(f.view.history.empty());
-}
-
-TEST(CreationRun, EmptyNameEntersTheCurrentPath) {
-  RunFixture f;
-  f.Ok("");
-  EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\"}));
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Data\\");
-}
-
-TEST(CreationRun, FileInTheWayIsReported) {
-  RunFixture f;
-  f.fs.AddFile("C:\\Data\\notes", "x");
-  f.Ok("notes");
-  ASSERT_EQ(f.boxes.shown.size(), 1u);
-  EXPECT_EQ(f.boxes.shown[0].text, "Error: A file with this name already exists!");
-  EXPECT_TRUE(f.Sent().empty());
-  EXPECT_GT(f.view.focus_count, 0);
+TEST(CreationRun, FailuresAreReportedAndNothingIsSent) {
+  struct Case {
+    const char* typed;
+    const char* box;
+  } cases[] = {
+      {"notes", "Error: A file with this name already exists!"},
+      {"Q:\\X", "Error while creating directory: Q:\\X\r\n"},  // no such drive
+      {"a?b", "The directory name contains invalid character(s)!"},
+  };
+  for (const Case& c : cases) {
+    RunFixture f;
+    f.fs.AddFile("C:\\Data\\notes", "x");
+    f.Ok(c.typed);
+    EXPECT_TRUE(f.Box().starts_with(c.box)) << f.Box();
+    EXPECT_EQ(f.boxes.shown.size(), 1u);
+    EXPECT_TRUE(f.Sent().empty());
+    EXPECT_EQ(f.view.focus_count > 0, c.typed[0] != 'a') << c.typed;
+  }
+  RunFixture repair;
+  repair.settings.invalid_chars.action = InvalidCharAction::kReplace;
+  // A key equal to the replacement stays in the repaired text: the run after the repair
+  // must not repair again.
+  repair.settings.invalid_chars.replace_chars = {{"_", "x"}};
+  repair.Ok("a?b");
+  EXPECT_TRUE(repair.fs.DirectoryExists("C:\\Data\\a_b"));
 }
 
 TEST(CreationRun, MissingCurrentPathIsOfferedForCreation) {
@@ -569,21 +534,20 @@ TEST(CreationRun, MissingCurrentPathIsOfferedForCreation) {
     f.attributes.hidden = true;
     f.boxes.answers = {answer};
     f.Ok("New");
-    ASSERT_EQ(f.boxes.shown.size(), 1u);
-    EXPECT_EQ(f.boxes.shown[0].text,
+    EXPECT_EQ(f.Box(),
               "Folder Name: New\r\nCurrent Path: C:\\Gone\\Deeper\\\r\n\r\n"
               "The Current Path is incorrect: some or all of the (sub)directories are missing."
               "\r\n\r\nWould you like to create the missing directories and subdirectories?");
     EXPECT_EQ(f.fs.DirectoryExists("C:\\Gone\\Deeper\\New"), answer == kIdYes);
-    if (answer == kIdYes) {
-      // Directories forced into existence do not receive the chosen attributes.
-      EXPECT_EQ(f.fs.GetAttributes("C:\\Gone\\Deeper"), kAttrDirectory);
-      EXPECT_EQ(f.fs.GetAttributes("C:\\Gone\\Deeper\\New"), kAttrDirectory);
-      EXPECT_EQ(f.view.history, (std::vector<std::string>{"New"}));
-    } else {
-      EXPECT_TRUE(f.Sent().empty());
-    }
+    EXPECT_EQ(f.Sent().size(), answer == kIdYes ? 1u : 0u);
+    // Directories forced into existence do not receive the chosen attributes.
+    EXPECT_TRUE(answer == kIdNo || f.fs.GetAttributes("C:\\Gone\\Deeper") == kAttrDirectory);
   }
+  RunFixture chain;
+  chain.snapshot.CurrentPath = "C:\\New\\";
+  chain.Ok("x\\y");
+  EXPECT_TRUE(chain.Box().starts_with("Current Path: C:\\New\\"));
+  EXPECT_TRUE(chain.fs.DirectoryExists("C:\\New\\x\\y"));
 }
 
 TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
@@ -595,192 +559,75 @@ TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
   f.view.replacements = true;
   f.Ok("a/b\\%Y");
   EXPECT_EQ(f.fs.GetAttributes("C:\\Data\\a"), kAttrDirectory);
-  EXPECT_EQ(f.fs.GetAttributes("C:\\Data\\a\\b"), kAttrDirectory | kAttrSystem);
   EXPECT_EQ(f.fs.GetAttributes("C:\\Data\\a\\b\\2024"), kAttrDirectory | kAttrSystem);
   // The chain is recorded after replacements, once.
-  EXPECT_EQ(f.view.history, (std::vector<std::string>{"a/b\\2024"}));
+  EXPECT_EQ(f.view.history, (Lines{"a/b\\2024"}));
   EXPECT_EQ(f.fs.FileContent("C:\\Local\\GHISLER\\treeinfo.wc"),
             "[Data\\a\\b\\]\r\n[Data\\a\\b\\2024\\]\r\n");
-  EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\a/b\\2024"}));
-}
-
-TEST(CreationRun, ChainStopsAtTheFailingLevel) {
-  RunFixture f;
-  f.view.close_window = true;
-  f.fs.FailPath("C:\\Data\\a\\b", kErrorAccessDenied);
-  f.Ok("a\\b\\c");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\a"));
-  EXPECT_FALSE(f.fs.Exists("C:\\Data\\a\\c"));  // not one level too high
-  ASSERT_EQ(f.boxes.shown.size(), 1u);
-  EXPECT_EQ(f.boxes.shown[0].text, "Error while creating directory: b\r\nError code:5");
-  EXPECT_EQ(f.run->Failures(), (std::vector<std::string>{"a\\b\\c"}));
-  EXPECT_FALSE(f.view.closed);  // kept open for the failure
-}
-
-TEST(CreationRun, ChainBelowAMissingCurrentPathAsksFirst) {
-  RunFixture f;
-  f.snapshot.CurrentPath = "C:\\New\\";
-  f.Ok("x\\y");
-  EXPECT_EQ(f.boxes.shown.size(), 1u);
-  EXPECT_EQ(f.boxes.shown[0].text.rfind("Current Path: C:\\New\\", 0), 0u);
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\New\\x\\y"));
-}
-
-TEST(CreationRun, ListWithOneFailingLineKeepsOnlyThatLine) {
-  RunFixture f;
-  f.view.close_window = true;
-  f.fs.FailPath("C:\\Data\\bad", kErrorAccessDenied);
-  f.OkList("x\r\n*y\r\n\r\nbad\r\nz");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\x\\y"));
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\z"));
-  EXPECT_EQ(f.view.list, "bad");
-  EXPECT_TRUE(f.boxes.shown.empty());  // a single failing line shows nothing
-  EXPECT_FALSE(f.view.closed);
-  EXPECT_FALSE(f.view.terminated);
-  EXPECT_TRUE(f.view.history.empty());  // a typed list is not recorded
-}
-
-TEST(CreationRun, ASingleLineListRunsAsOneName) {
-  RunFixture f;
-  f.OkList("solo\r\n");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\solo"));
-  EXPECT_EQ(f.view.history, (std::vector<std::string>{"solo"}));  // a list run records none
-  // An existing name is entered, where a list run would keep it as a failed line.
-  RunFixture existing;
-  existing.fs.AddDirectory("C:\\Data\\old");
-  existing.OkList("old");
-  EXPECT_EQ(existing.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\old"}));
-}
-
-TEST(CreationRun, PipedNamesAreCreatedAsAListAndRecordedAsTyped) {
-  RunFixture f;
-  f.view.close_window = true;
-  f.Ok(" a|b|c ");
-  for (const char* dir : {"a", "b", "c"}) EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\"s + dir));
-  EXPECT_EQ(f.view.history, (std::vector<std::string>{"a|b|c"}));
-  // The outcome selects the last name; the list mode closes by ending the program.
-  EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\c"}));
-  EXPECT_TRUE(f.view.terminated);
-  // Ending at once: one re-read, and no normal close that would write the closing keys.
-  EXPECT_EQ(f.Posted(), (std::vector<uintptr_t>{2002, 540}));
-  EXPECT_FALSE(f.view.closed);
+  EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\a/b\\2024"}));
 }
 
 TEST(CreationRun, StarsAndPipesMakeTheTreeTheyName) {
-  struct Case {
-    bool normal;
-    const char* text;
-    std::vector<std::string> created;
-  } cases[] = {
-      {true, "proj*src*doc", {"proj", "proj\\src", "proj\\doc"}},
-      {true, "proj*src*doc|notes", {"proj", "proj\\src", "proj\\doc", "notes"}},
+  const std::tuple<bool, const char*, Lines> cases[] = {
+      {true, "proj*src*doc|notes", {"notes", "proj", "proj\\doc", "proj\\src"}},
       {true, "a|b*c|d", {"a", "b", "b\\c", "d"}},
       {false, "x*y", {"x", "x\\y"}},  // one list line
   };
-  for (const Case& c : cases) {
+  for (const auto& [normal, text, created] : cases) {
     RunFixture f;
-    c.normal ? f.Ok(c.text) : f.OkList(c.text);
-    std::vector<std::string> expected;
-    for (const std::string& dir : c.created) expected.push_back("C:\\Data\\" + dir);
-    std::vector<std::string> made = f.fs.CreatedDirectories();
+    normal ? f.Ok(text) : f.OkList(text);
+    Lines made = f.fs.CreatedDirectories();
+    for (std::string& dir : made) dir = dir.substr(std::string("C:\\Data\\").size());
     std::sort(made.begin(), made.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(made, expected) << c.text;
+    EXPECT_EQ(made, created) << text;
   }
 }
 
 TEST(CreationRun, DeviceNamesAreRefusedWithTheirOwnMessage) {
-  struct Case {
-    const char* text;
-    bool refused;
-  } cases[] = {{"CON", true},    {"nul.txt", true},  {"a\\com1", true}, {"LPT9 ", true},
-               {"COM10", false}, {"CONSOLE", false}, {"lpt0", false}};
-  for (const Case& c : cases) {
+  const std::pair<const char*, bool> cases[] = {
+      {"CON", true},    {"nul.txt", true},  {"a\\com1", true}, {"LPT9 ", true},
+      {"COM10", false}, {"CONSOLE", false}, {"lpt0", false}};
+  for (const auto& [text, refused] : cases) {
     RunFixture f;
-    f.Ok(c.text);
-    const bool shown =
-        !f.boxes.shown.empty() && f.boxes.shown[0].text.starts_with("Windows reserves this name");
-    EXPECT_EQ(shown, c.refused) << c.text;
-    EXPECT_EQ(f.fs.DirectoryExists("C:\\Data\\"s + Trim(c.text)), !c.refused) << c.text;
+    f.Ok(text);
+    EXPECT_EQ(f.Box().starts_with("Windows reserves this name"), refused) << text;
+    EXPECT_EQ(f.fs.DirectoryExists("C:\\Data\\"s + Trim(text)), !refused) << text;
   }
-}
-
-TEST(CreationRun, AbsolutePathCreatesMissingParentsAndTheHostEntersIt) {
-  RunFixture f;
-  f.Ok("C:\\X\\Y");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\X\\Y"));
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\X\\Y\\");
-  EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\X\\Y\\"}));
-  EXPECT_TRUE(f.boxes.shown.empty());
-}
-
-TEST(CreationRun, FailedAbsolutePathStopsAfterTheCreationError) {
-  RunFixture f;
-  f.Ok("Q:\\X");  // no such drive
-  ASSERT_EQ(f.boxes.shown.size(), 1u);
-  EXPECT_EQ(f.boxes.shown[0].text.rfind("Error while creating directory: Q:\\X\r\n", 0), 0u);
-  EXPECT_TRUE(f.Sent().empty());
-}
-
-TEST(CreationRun, InvalidCharactersWarnOrRepair) {
-  RunFixture f;
-  f.Ok("a?b");
-  ASSERT_EQ(f.boxes.shown.size(), 1u);
-  EXPECT_EQ(f.boxes.shown[0].text, "The directory name contains invalid character(s)!");
-  EXPECT_FALSE(f.fs.Exists("C:\\Data\\a_b"));
-  f.settings.invalid_chars.action = InvalidCharAction::kReplace;
-  f.Ok("a?b");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\a_b"));
 }
 
 TEST(CreationRun, ModifierKeysOverrideTheOptions) {
   struct Case {
-    const char* what;
     uint8_t key;
-    bool enter_option, close_option;
-    bool entered, closed;
+    bool close_option, entered, closed;
   } cases[] = {
-      {"Shift enters", kVkShift, false, false, true, false},
-      {"Ctrl closes", kVkControl, false, false, false, true},
-      {"Alt keeps open", kVkAlt, false, true, false, false},
-      {"no key", 0, false, true, false, true},
+      {kVkShift, false, true, false},    // Shift enters
+      {kVkControl, false, false, true},  // Ctrl closes
+      {kVkAlt, true, false, false},      // Alt keeps open
+      {0, true, false, true},
   };
   for (const Case& c : cases) {
     RunFixture f;
     if (c.key != 0) f.keys.down.insert(c.key);
-    f.view.enter_dir = c.enter_option;
     f.view.close_window = c.close_option;
     f.Ok("N");
     const bool went_to_parent = !f.Posted().empty() && f.Posted()[0] == 2002;
-    EXPECT_EQ(!went_to_parent, c.entered) << c.what;
-    EXPECT_EQ(f.view.closed, c.closed) << c.what;
-    if (!c.closed) {
-      EXPECT_EQ(f.view.fronted, 1) << c.what;
-    }
+    EXPECT_EQ(!went_to_parent, c.entered) << int(c.key);
+    EXPECT_EQ(f.view.closed, c.closed) << int(c.key);
+    EXPECT_TRUE(c.closed || f.view.fronted == 1) << int(c.key);
   }
 }
 
 TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
   RunFixture f;
-  f.view.enter_dir = true;
-  f.Ok("one");
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Data\\one\\");
-  EXPECT_EQ(f.view.shown_path, "C:\\Data\\one\\");
-  f.Ok("two");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\one\\two"));
-  EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\one", "CD:R:C:\\Data\\one\\two"}));
-}
-
-TEST(CreationRun, AltWithShiftKeepsTheWindowInsideTheEnteredDirectory) {
-  RunFixture f;
   f.view.close_window = true;
   f.keys.down = {kVkShift, kVkAlt};
   f.Ok("one");
   EXPECT_FALSE(f.view.closed);
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Data\\one\\");
+  EXPECT_EQ(f.view.shown_path, "C:\\Data\\one\\");
   f.Ok("two");
   EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\one\\two"));
-  // Ctrl alone closes: the path stays, nothing follows.
+  EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\one", "CD:R:C:\\Data\\one\\two"}));
+  // Ctrl closes: the path stays, nothing follows.
   RunFixture closing;
   closing.keys.down = {kVkShift, kVkControl};
   closing.Ok("one");
@@ -788,42 +635,15 @@ TEST(CreationRun, AltWithShiftKeepsTheWindowInsideTheEnteredDirectory) {
   EXPECT_EQ(closing.snapshot.CurrentPath, "C:\\Data\\");
 }
 
-TEST(CreationRun, LeftSideAndUserCommandForEnvironmentReferences) {
-  RunFixture f;
-  f.snapshot.FocusedWindow = f.left_list;
-  f.settings.EnterCmdInstalled = true;
-  f.snapshot.CurrentPath = "%TEMP%\\";
-  f.fs.AddDirectory("C:\\Temp");
-  f.view.enter_dir = true;
-  f.Ok("x");
-  // The fake file system does not expand, so the name lands literally; what matters here is
-  // the host request.
-  EXPECT_EQ(f.Sent(), (std::vector<std::string>{"EM:em_KestrixEnter %%TEMP%%\\x"}));
-}
-
-TEST(CreationRun, DoNotEnterDeepestSelectsTheFirstLevel) {
-  RunFixture f;
-  f.settings.DoNotEnterDeepest = true;
-  f.Ok("p\\q");
-  EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\p"}));
-  EXPECT_EQ(f.Posted(), (std::vector<uintptr_t>{2002, 540}));
-}
-
 std::string Utf16(const std::string& ascii, bool big_endian, bool bom = true) {
-  std::string bytes;
-  if (bom) bytes += big_endian ? "\xFE\xFF" : "\xFF\xFE";
-  for (char c : ascii) {
-    if (big_endian) bytes.push_back('\0');
-    bytes.push_back(c);
-    if (!big_endian) bytes.push_back('\0');
-  }
+  std::string bytes = bom ? (big_endian ? "\xFE\xFF" : "\xFF\xFE") : "";
+  for (char c : ascii) bytes += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
   return bytes;
 }
 
 TEST(CreationRun, VirtualPanelResolvesThroughItsListFile) {
   for (bool big_endian : {false, true}) {
     RunFixture f;
-    f.fs.AddDirectory("D:\\");
     f.fs.AddDrive("D:");
     f.fs.AddDirectory("D:\\Real");
     f.fs.AddFile("C:\\Windows\\fsplugin.ini", "[Virtual Panel]\r\nDefFileList=%TEMP%\\vp.lst\r\n");
@@ -833,46 +653,32 @@ TEST(CreationRun, VirtualPanelResolvesThroughItsListFile) {
     f.Ok("New");
     EXPECT_TRUE(f.fs.DirectoryExists("D:\\Real\\New")) << big_endian;
     // The host is told the virtual path; the program follows the real one.
-    EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:\\\\\\Virtual Panel\\Proj\\New"}));
+    EXPECT_EQ(f.Sent(), (Lines{"CD:R:\\\\\\Virtual Panel\\Proj\\New"}));
     EXPECT_EQ(f.snapshot.CurrentPath, "D:\\Real\\New\\");
   }
-}
-
-TEST(CreationRun, VirtualPanelWithoutItsListKeepsTheVirtualPath) {
-  RunFixture f;
-  f.snapshot.CurrentPath = "\\\\\\Virtual Panel\\Proj\\";
-  f.boxes.answers = {kIdNo};
-  f.Ok("New");
-  EXPECT_EQ(f.fs.AllPaths().size(), RunFixture().fs.AllPaths().size());
+  RunFixture no_list;
+  no_list.snapshot.CurrentPath = "\\\\\\Virtual Panel\\Proj\\";
+  no_list.boxes.answers = {kIdNo};
+  no_list.Ok("New");
+  EXPECT_TRUE(no_list.fs.CreatedDirectories().empty());
 }
 
 // ---- dir_attributes
 TEST(SetDirAttributes, PassesTheDirectoryBitPlusTheChosenBits) {
-  struct Case {
-    DirAttributeSet set;
-    uint32_t value;
-  } cases[] = {
-      {{}, 0x10},
-      {{true, false, false, false}, 0x11},
-      {{true, true, true, true}, 0x37},
-  };
-  for (const Case& c : cases) {
+  const std::pair<DirAttributeSet, uint32_t> cases[] = {
+      {{}, 0x10}, {{true, false, false, false}, 0x11}, {{true, true, true, true}, 0x37}};
+  for (const auto& [set, value] : cases) {
     FakeFileSystem fs;
     fs.AddDirectory("C:\\New");
-    EXPECT_EQ(c.set.Value(), c.value);
-    EXPECT_EQ(SetDirAttributes(fs, "C:\\New", c.set), 0u);
-    EXPECT_EQ(fs.GetAttributes("C:\\New"), c.value);
+    EXPECT_EQ(SetDirAttributes(fs, "C:\\New", set), 0u);
+    EXPECT_EQ(fs.GetAttributes("C:\\New"), value);
   }
-}
-
-TEST(SetDirAttributes, ReportsAMissingDirectory) {
   FakeFileSystem fs;
   EXPECT_NE(SetDirAttributes(fs, "C:\\Gone", {false, false, true, false}), 0u);
 }
 
 // ---- dir_history
 const char kIni[] = "C:\\TC\\wincmd.ini";
-const char kPrivate[] = "C:\\TC\\Kestrix\\tc Kestrix.lst";
 // A host configuration that is in use (it has panel paths).
 const char kUsedIni[] = "[left]\r\npath=C:\\\r\n[right]\r\npath=D:\\\r\n";
 
@@ -880,8 +686,12 @@ struct HistoryFixture {
   FakeFileSystem fs;
   FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
   HistoryPlaces places{kIni, "C:\\TC\\Kestrix", "tc Kestrix", ""};
-  HistoryFixture() { fs.AddDirectory("C:\\TC\\Kestrix"); }
-  std::string File() { return DirHistory(fs, env, places).HistoryFile(); }
+  HistoryFixture(const std::string& ini = "") {
+    fs.AddDirectory("C:\\TC\\Kestrix");
+    fs.AddDrive("D:");
+    if (!ini.empty()) fs.AddFile(kIni, ini);
+  }
+  DirHistory History() { return DirHistory(fs, env, places); }
 };
 
 // A host file that only points elsewhere. Built by appending: GCC 12 at -O3 warns falsely
@@ -893,65 +703,36 @@ std::string Stub(const std::string& alternate) {
 }
 
 TEST(HistoryFile, FollowsTheHostsRedirections) {
-  const std::string used = kUsedIni, alt = "C:\\Users\\u\\wincmd.ini";
+  const std::string used = kUsedIni, alt = "C:\\Users\\u\\wincmd.ini", own = "C:\\TC\\Kestrix\\";
   const std::string redirect = "[MkDirHistory]\r\nRedirectSection=";
-  struct Case {
-    const char* what;
-    std::vector<std::pair<std::string, std::string>> files;
-    std::string setting;
-    std::string expected;
-  } cases[] = {
-      {"no host file", {}, "", kPrivate},
-      {"host file in use", {{kIni, used}}, "", kIni},
-      {"host file empty", {{kIni, "[Configuration]\r\nfirstmnu=0\r\n"}}, "", kPrivate},
-      {"firstmnu alone makes it used", {{kIni, "[Configuration]\r\nfirstmnu=1\r\n"}}, "", kIni},
-      {"history redirected",
-       {{kIni, used + redirect + "%COMMANDER_PATH%\\hist.ini"}},
-       "",
-       "C:\\TC\\hist.ini"},
-      {"redirected beside the host file",
-       {{kIni, redirect + "sub\\hist.ini"}},
-       "",
-       "C:\\TC\\sub\\hist.ini"},
-      {"stub, alternate in use", {{kIni, Stub(alt)}, {alt, used}}, "", alt},
-      {"stub, empty alternate", {{kIni, Stub(alt)}, {alt, "[x]\r\n"}}, "", kPrivate},
-      {"stub, missing alternate", {{kIni, Stub("C:\\Users\\u\\gone.ini")}}, "", kPrivate},
-      {"stub, alternate beside",
-       {{kIni, Stub("user.ini")}, {"C:\\TC\\user.ini", used}},
-       "",
-       "C:\\TC\\user.ini"},
-      {"own file, absolute", {{kIni, used}}, "D:\\hist\\mine.lst", "D:\\hist\\mine.lst"},
-      {"own file, expanded",
-       {{kIni, used}},
-       " %COMMANDER_PATH%x\\..\\h.lst ",
-       "C:\\TCx\\..\\h.lst"},
-      {"own file name only", {{kIni, used}}, "data\\h.lst", "C:\\TC\\Kestrix\\data\\h.lst"},
-  };
-  for (const Case& c : cases) {
+  const std::string kPrivate = own + "tc Kestrix.lst";
+  const std::tuple<std::vector<std::pair<std::string, std::string>>, std::string, std::string>
+      cases[] = {
+          {{}, "", kPrivate},
+          {{{kIni, used}}, "", kIni},
+          {{{kIni, "[Configuration]\r\nfirstmnu=0\r\n"}}, "", kPrivate},
+          {{{kIni, "[Configuration]\r\nfirstmnu=1\r\n"}}, "", kIni},
+          {{{kIni, used + redirect + "%COMMANDER_PATH%\\hist.ini"}}, "", "C:\\TC\\hist.ini"},
+          {{{kIni, redirect + "sub\\hist.ini"}}, "", "C:\\TC\\sub\\hist.ini"},
+          {{{kIni, Stub(alt)}, {alt, used}}, "", alt},
+          {{{kIni, Stub(alt)}, {alt, "[x]\r\n"}}, "", kPrivate},
+          {{{kIni, Stub("C:\\Users\\u\\gone.ini")}}, "", kPrivate},
+          {{{kIni, Stub("user.ini")}, {"C:\\TC\\user.ini", used}}, "", "C:\\TC\\user.ini"},
+          {{{kIni, used}}, "D:\\hist\\mine.lst", "D:\\hist\\mine.lst"},
+          {{{kIni, used}}, " %COMMANDER_PATH%x\\..\\h.lst ", "C:\\TCx\\..\\h.lst"},
+          {{{kIni, used}}, "data\\h.lst", own + "data\\h.lst"},
+      };
+  for (const auto& [files, setting, expected] : cases) {
     HistoryFixture f;
-    f.fs.AddDrive("D:");
-    for (const auto& [path, content] : c.files) f.fs.AddFile(path, content);
-    f.places.MkDirHistoryFile = c.setting;
-    EXPECT_EQ(f.File(), c.expected) << c.what;
+    for (const auto& [path, content] : files) f.fs.AddFile(path, content);
+    f.places.MkDirHistoryFile = setting;
+    EXPECT_EQ(f.History().HistoryFile(), expected) << setting << " " << files.size();
   }
-}
-
-TEST(HistoryFile, RelativeNameGetsItsDirectoryOrNothing) {
+  // A relative name gets its directory, or nothing when that cannot be made.
   HistoryFixture f;
-  f.places.MkDirHistoryFile = "data\\h.lst";
-  EXPECT_EQ(f.File(), "C:\\TC\\Kestrix\\data\\h.lst");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\TC\\Kestrix\\data"));
   f.places.MkDirHistoryFile = "locked\\h.lst";
-  f.fs.FailPath("C:\\TC\\Kestrix\\locked", kErrorAccessDenied);
-  EXPECT_EQ(f.File(), "");
-}
-
-TEST(LoadMkDirHistory, ValuesInOrderWithoutBlanksAndWithLastDuplicate) {
-  HistoryFixture f;
-  f.fs.AddFile(kIni, std::string(kUsedIni) +
-                         "[MkDirHistory]\r\n0=a\r\n1= \r\n2=b=c\r\n3=\r\n4=a\r\n5=d\r\n6=b=c\r\n");
-  EXPECT_EQ(DirHistory(f.fs, f.env, f.places).LoadMkDirHistory(),
-            (std::vector<std::string>{"a", "d", "b=c"}));
+  f.fs.FailPath(own + "locked", kErrorAccessDenied);
+  EXPECT_EQ(f.History().HistoryFile(), "");
 }
 
 TEST(AddDirectoryToTCDirList, HostFileInUtf16StaysUtf16) {
@@ -974,96 +755,62 @@ std::string NumberedSection(int count) {
   return text;
 }
 
-TEST(AddDirectoryToTCDirList, NewNameOnTopOldestDroppedAtTwenty) {
-  HistoryFixture f;
-  f.fs.AddFile(kIni, std::string(kUsedIni) + NumberedSection(20));
-  DirHistory history(f.fs, f.env, f.places);
-  std::vector<std::string> items = history.AddDirectoryToTCDirList("fresh");
+TEST(MkDirHistory, LoadKeepsOrderDropsBlanksAndEarlierDuplicates) {
+  HistoryFixture f(kUsedIni +
+                   "[MkDirHistory]\r\n0=a\r\n1= \r\n2=b=c\r\n3=\r\n4=a\r\n5=d\r\n6=b=c\r\n"s);
+  EXPECT_EQ(f.History().LoadMkDirHistory(), (Lines{"a", "d", "b=c"}));
+}
+
+TEST(MkDirHistory, AddPutsTheNameOnTopAndKeepsTwenty) {
+  HistoryFixture f(kUsedIni + NumberedSection(20));
+  Lines items = f.History().AddDirectoryToTCDirList("fresh");
   ASSERT_EQ(items.size(), 20u);
   EXPECT_EQ(items.front(), "fresh");
   EXPECT_EQ(items.back(), "n18");
-  EXPECT_EQ(history.LoadMkDirHistory(), items);
-}
-
-TEST(AddDirectoryToTCDirList, ReAddedNameMovesToTheTop) {
-  HistoryFixture f;
-  f.fs.AddFile(kIni, std::string(kUsedIni) + NumberedSection(5));
-  DirHistory history(f.fs, f.env, f.places);
-  EXPECT_EQ(history.AddDirectoryToTCDirList("n3"),
-            (std::vector<std::string>{"n3", "n0", "n1", "n2", "n4"}));
-  std::string content = *f.fs.FileContent(kIni);
-  EXPECT_NE(content.find("0=n3\r\n1=n0\r\n"), std::string::npos) << content;
+  EXPECT_EQ(f.History().LoadMkDirHistory(), items);
+  // A name added again moves to the top, once.
+  EXPECT_EQ(f.History().AddDirectoryToTCDirList("n3")[1], "fresh");
+  const std::string content = *f.fs.FileContent(kIni);
+  EXPECT_NE(content.find("0=n3\r\n1=fresh\r\n"), std::string::npos) << content;
   EXPECT_EQ(content.find("n3", content.find("0=n3") + 4), std::string::npos) << content;
 }
 
-TEST(AddDirectoryToTCDirList, KeepsTheHostsRedirectionKeyWhenRewritingItsFile) {
-  HistoryFixture f;
-  // The host's file redirects its history to itself: the key must survive the rewrite.
-  f.fs.AddFile(kIni, std::string(kUsedIni) +
-                         "[MkDirHistory]\r\nRedirectSection=C:\\TC\\wincmd.ini\r\n0=old\r\n");
-  DirHistory history(f.fs, f.env, f.places);
-  EXPECT_EQ(history.AddDirectoryToTCDirList("new"), (std::vector<std::string>{"new", "old"}));
-  std::string content = *f.fs.FileContent(kIni);
+TEST(MkDirHistory, AddKeepsTheRedirectionKeyAndWritesWhereItPoints) {
+  HistoryFixture self(kUsedIni +
+                      "[MkDirHistory]\r\nRedirectSection=C:\\TC\\wincmd.ini\r\n0=old\r\n"s);
+  EXPECT_EQ(self.History().AddDirectoryToTCDirList("new"), (Lines{"new", "old"}));
+  const std::string content = *self.fs.FileContent(kIni);
   EXPECT_NE(content.find("RedirectSection=C:\\TC\\wincmd.ini"), std::string::npos) << content;
-  EXPECT_NE(content.find("[left]"), std::string::npos);
-  EXPECT_EQ(history.LoadMkDirHistory(), (std::vector<std::string>{"new", "old"}));
-}
+  EXPECT_EQ(self.History().LoadMkDirHistory(), (Lines{"new", "old"}));
 
-TEST(AddDirectoryToTCDirList, WritesTheRedirectedFile) {
-  HistoryFixture f;
-  f.fs.AddFile(kIni, std::string(kUsedIni) + "[MkDirHistory]\r\nRedirectSection=C:\\h.ini\r\n");
-  DirHistory(f.fs, f.env, f.places).AddDirectoryToTCDirList("x");
-  EXPECT_EQ(f.fs.FileContent("C:\\h.ini"), "[MkDirHistory]\r\n0=x\r\n\r\n");
-  EXPECT_EQ(f.fs.FileContent(kIni)->find("0=x"), std::string::npos);
-}
-
-TEST(AddDirectoryToTCDirList, WriteFailureStillChangesTheList) {
-  HistoryFixture f;
-  f.fs.AddFile(kIni, std::string(kUsedIni) + NumberedSection(1));
-  f.fs.FailPath(kIni, kErrorAccessDenied);
-  EXPECT_EQ(DirHistory(f.fs, f.env, f.places).AddDirectoryToTCDirList("x"),
-            (std::vector<std::string>{"x", "n0"}));
+  HistoryFixture other(kUsedIni + "[MkDirHistory]\r\nRedirectSection=C:\\h.ini\r\n"s);
+  other.History().AddDirectoryToTCDirList("x");
+  EXPECT_EQ(other.fs.FileContent("C:\\h.ini"), "[MkDirHistory]\r\n0=x\r\n\r\n");
+  EXPECT_EQ(other.fs.FileContent(kIni)->find("0=x"), std::string::npos);
+  // A write failure still changes the list.
+  HistoryFixture locked(kUsedIni + NumberedSection(1));
+  locked.fs.FailPath(kIni, kErrorAccessDenied);
+  EXPECT_EQ(locked.History().AddDirectoryToTCDirList("x"), (Lines{"x", "n0"}));
 }
 
 // ---- directory_structure
-using Levels = std::vector<std::string>;
-
 TEST(DirectoryStructure, AbsolutePathsAreDrivePathsAndNetworkPaths) {
-  struct Case {
-    std::string text;
-    bool absolute;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, bool> cases[] = {
       {"C:\\X\\Y", true}, {"  d:\\x  ", true}, {"\\\\server\\share", true},
       {"z:\\", true},     {"C:/x", false},     {"C:", false},
       {"\\x", false},     {"a\\b", false},     {"", false},
       {"ab:\\", false},   {":\\x", false},     {" \\\\s", true},
   };
-  for (const Case& c : cases) EXPECT_EQ(IsAbsolutePath(c.text), c.absolute) << c.text;
+  for (const auto& [text, absolute] : cases) EXPECT_EQ(IsAbsolutePath(text), absolute) << text;
 }
 
 TEST(DirectoryStructure, SplitLevelsKeepsEmptyParts) {
-  struct Case {
-    std::string text;
-    Levels levels;
+  const std::pair<const char*, Lines> cases[] = {
+      {"a/b\\c", {"a", "b", "c"}}, {"  a\\b  ", {"a", "b"}}, {"a\\", {"a", ""}}, {"\\x", {"", "x"}},
+      {"a\\\\b", {"a", "", "b"}},  {"a \\ b", {"a ", " b"}}, {"", {""}},         {"\\", {"", ""}},
   };
-  const Case cases[] = {
-      {"a/b\\c", {"a", "b", "c"}},
-      {"  a\\b  ", {"a", "b"}},
-      {"a\\", {"a", ""}},
-      {"\\x", {"", "x"}},
-      {"a\\\\b", {"a", "", "b"}},
-      {"a \\ b", {"a ", " b"}},
-      {"abc", {"abc"}},
-      {"", {""}},
-      {"\\", {"", ""}},
-  };
-  for (const Case& c : cases) EXPECT_EQ(SplitLevels(c.text), c.levels) << c.text;
-}
-
-TEST(DirectoryStructure, NeedsListForm) {
-  EXPECT_TRUE(NeedsListForm("a|b"));
-  EXPECT_TRUE(NeedsListForm("a*b"));
+  for (const auto& [text, levels] : cases) EXPECT_EQ(SplitLevels(text), levels) << text;
+  EXPECT_TRUE(NeedsListForm("a|b") && NeedsListForm("a*b"));
   EXPECT_FALSE(NeedsListForm("a\\b"));
 }
 
@@ -1074,68 +821,36 @@ TEST(DirectoryStructure, PrepareListRunText) {
   EXPECT_EQ(PrepareListRunText("x|*y"), "x\r\n*y");
 }
 
-struct PlanCase {
-  const char* name;
-  std::string run_text;
-  std::vector<PlannedLine> lines;
-  std::string final_name;
-};
-
-void PrintTo(const PlanCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
-PlannedLine Single(const std::string& text) {
-  return {text, false, {text}};
-}
-PlannedLine Chain(const std::string& text, Levels levels) {
-  return {text, true, levels};
-}
-
-class PlanListTest : public testing::TestWithParam<PlanCase> {};
-
-TEST_P(PlanListTest, ExpandsMarkersAndFindsTheFinalName) {
-  const PlanCase& c = GetParam();
-  const ListPlan plan = PlanList(c.run_text);
-  ASSERT_EQ(plan.lines.size(), c.lines.size());
-  for (std::size_t i = 0; i < c.lines.size(); ++i) {
-    EXPECT_EQ(plan.lines[i].text, c.lines[i].text) << i;
-    EXPECT_EQ(plan.lines[i].chain, c.lines[i].chain) << i;
-    EXPECT_EQ(plan.lines[i].levels, c.lines[i].levels) << i;
+// A plan as "line|~chain line > final name"; a chain's levels are the split of its text.
+std::string Describe(const ListPlan& plan) {
+  std::string out;
+  for (const PlannedLine& line : plan.lines) {
+    out.append(out.empty() ? "" : "|").append(line.chain ? "~" : "").append(line.text);
+    EXPECT_EQ(line.levels, line.chain ? SplitLevels(line.text) : Lines{line.text}) << line.text;
   }
-  EXPECT_EQ(plan.final_name, c.final_name);
+  return out + " > " + plan.final_name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DirectoryStructure, PlanListTest,
-    testing::Values(
-        PlanCase{"Siblings",
-                 "x\r\n*y\r\nz\r\n*w",
-                 {Single("x"), Chain("x\\y", {"x", "y"}), Single("z"), Chain("z\\w", {"z", "w"})},
-                 "z"},
-        PlanCase{"ThreeNames", "a\r\nb\r\nc", {Single("a"), Single("b"), Single("c")}, "c"},
-        PlanCase{"StarBlankAndDoubleStar",
-                 "p\r\n* b\r\n**c",
-                 {Single("p"), Chain("p\\b", {"p", "b"}), Chain("p\\p\\c", {"p", "p", "c"})},
-                 "p"},
-        PlanCase{"SubdirectoryBeforeAnyParent", "*x", {Chain("\\x", {"", "x"})}, "\\x"},
-        PlanCase{"ChainParent",
-                 " a/b \r\n*c",
-                 {Chain("a\\b", {"a", "b"}), Chain("a\\b\\c", {"a", "b", "c"})},
-                 "a\\b"},
-        PlanCase{"TrailingSeparator", "a\\", {Chain("a\\", {"a", ""})}, "a\\"},
-        PlanCase{"BlankLinesSkipped", "a\r\n\r\n  \r\nb", {Single("a"), Single("b")}, "b"},
-        PlanCase{"StarsInsideTopLevelLine",
-                 "a* b*c\r\n*d",
-                 {Single("a"), Chain("a\\b", {"a", "b"}), Chain("a\\c", {"a", "c"}),
-                  Chain("a\\d", {"a", "d"})},
-                 "a"},
-        PlanCase{"Empty", "", {}, ""}),
-    [](const testing::TestParamInfo<PlanCase>& info) { return std::string(info.param.name); });
+TEST(DirectoryStructure, PlanListExpandsMarkersAndFindsTheFinalName) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"x\r\n*y\r\nz\r\n*w", "x|~x\\y|z|~z\\w > z"},
+      {"a\r\nb\r\nc", "a|b|c > c"},
+      {"p\r\n* b\r\n**c", "p|~p\\b|~p\\p\\c > p"},
+      {"*x", "~\\x > \\x"},
+      {" a/b \r\n*c", "~a\\b|~a\\b\\c > a\\b"},
+      {"a\\", "~a\\ > a\\"},
+      {"a\r\n\r\n  \r\nb", "a|b > b"},
+      {"a* b*c\r\n*d", "a|~a\\b|~a\\c|~a\\d > a"},
+      {"", " > "},
+  };
+  for (const auto& [text, plan] : cases) EXPECT_EQ(Describe(PlanList(text)), plan) << text;
+}
 
 // ---- history_undo
 TEST(HistoryUndo, RestoresTheTextTypedBeforeTheFirstPick) {
   HistoryUndo undo;
+  EXPECT_TRUE(undo.Picked());
+  EXPECT_EQ(undo.Undo(), "");
   undo.KeyPressed("Rep");
   undo.KeyPressed("Repo");
   EXPECT_TRUE(undo.Picked());
@@ -1149,230 +864,146 @@ TEST(HistoryUndo, RestoresTheTextTypedBeforeTheFirstPick) {
   EXPECT_EQ(undo.TypedText, "x");
 }
 
-TEST(HistoryUndo, UndoWithoutTypingGivesAnEmptyText) {
-  HistoryUndo undo;
-  EXPECT_TRUE(undo.Picked());
-  EXPECT_EQ(undo.Undo(), "");
-}
-
 // ---- invalid_chars
 const std::vector<CharReplacement> kAmpersand = {{"&", "and"}};
 
 TEST(InvalidChars, DetectsFixedCharactersStarsInNormalModeAndUserKeys) {
-  struct Case {
-    std::string text;
-    InputMode mode;
-    bool invalid;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, InputMode, bool> cases[] = {
       {"plain name", InputMode::kNormal, false}, {"a:b", InputMode::kNormal, true},
       {"what?", InputMode::kExtended, true},     {"say \"hi\"", InputMode::kNormal, true},
       {"<x>", InputMode::kExtended, true},       {"a*b", InputMode::kNormal, true},
       {"a\r\n*b", InputMode::kExtended, false},  {"R&D", InputMode::kNormal, true},
       {"a\\b/c|d", InputMode::kNormal, false},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ContainsInvalidChars(c.text, c.mode, kAmpersand), c.invalid) << c.text;
-  }
-}
-
-TEST(InvalidChars, UserKeysMatchWithoutCaseAndEmptyKeysNeverMatch) {
+  for (const auto& [text, mode, invalid] : cases)
+    EXPECT_EQ(ContainsInvalidChars(text, mode, kAmpersand), invalid) << text;
+  // User keys match without case; an empty key never matches.
   const std::vector<CharReplacement> rules = {{"tmp", "temp"}, {"", "x"}};
   EXPECT_TRUE(ContainsInvalidChars("My TMP dir", InputMode::kNormal, rules));
   EXPECT_FALSE(ContainsInvalidChars("My dir", InputMode::kNormal, rules));
 }
 
-TEST(InvalidChars, ReplacementFallsBackWhenItIsInvalidItself) {
-  struct Case {
-    std::string replacement, effective;
-  };
-  const Case cases[] = {{"_", "_"}, {"?", "_"}, {"<", "_"}, {"a*", "_"}, {"-", "-"}, {"", ""}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(EffectiveInvalidCharReplace(c.replacement), c.effective) << c.replacement;
-  }
-}
-
 TEST(InvalidChars, RepairReplacesUserKeysFirstThenFixedCharacters) {
-  struct Case {
-    std::string text;
-    InputMode mode;
-    std::string replacement;
-    std::vector<CharReplacement> keys;
-    std::string repaired;
-  };
-  const Case cases[] = {
-      {"a:b", InputMode::kNormal, "_", {}, "a_b"},
-      {"a:b", InputMode::kNormal, "?", {}, "a_b"},
-      {"R&D", InputMode::kNormal, "_", kAmpersand, "RandD"},
-      {"r&d a*b", InputMode::kNormal, "-", kAmpersand, "randd a-b"},
-      {"x\r\n*y?", InputMode::kExtended, "_", {}, "x\r\n*y_"},
-      // A value that brings an invalid character back is cleaned in the same pass.
-      {"a#b", InputMode::kNormal, "_", {{"#", ":"}}, "a_b"},
-      // Keys apply in order; a key equal to the replacement is skipped.
-      {"ab_", InputMode::kNormal, "_", {{"a", "b"}, {"B", "c"}, {"_", "!"}}, "cc_"},
-      {"AbC", InputMode::kNormal, "_", {{"abc", "x"}}, "x"},
-  };
-  for (const Case& c : cases) {
-    const InvalidCharRules rules{InvalidCharAction::kReplace, c.replacement, c.keys};
-    EXPECT_EQ(RepairInvalidChars(c.text, c.mode, rules), c.repaired) << c.text;
+  const std::pair<const char*, const char*> effective[] = {
+      {"_", "_"}, {"?", "_"}, {"a*", "_"}, {"-", "-"}, {"", ""}};
+  for (const auto& [replacement, used] : effective)
+    EXPECT_EQ(EffectiveInvalidCharReplace(replacement), used) << replacement;
+  const std::tuple<const char*, InputMode, const char*, std::vector<CharReplacement>, const char*>
+      cases[] = {
+          {"a:b", InputMode::kNormal, "?", {}, "a_b"},
+          {"r&d a*b", InputMode::kNormal, "-", kAmpersand, "randd a-b"},
+          {"x\r\n*y?", InputMode::kExtended, "_", {}, "x\r\n*y_"},
+          // A value that brings an invalid character back is cleaned in the same pass.
+          {"a#b", InputMode::kNormal, "_", {{"#", ":"}}, "a_b"},
+          // Keys apply in order; a key equal to the replacement is skipped.
+          {"ab_", InputMode::kNormal, "_", {{"a", "b"}, {"B", "c"}, {"_", "!"}}, "cc_"},
+      };
+  for (const auto& [text, mode, replacement, keys, repaired] : cases) {
+    const InvalidCharRules rules{InvalidCharAction::kReplace, replacement, keys};
+    EXPECT_EQ(RepairInvalidChars(text, mode, rules), repaired) << text;
   }
 }
 
-TEST(InvalidChars, VerdictFollowsTheAction) {
-  struct Case {
-    InvalidCharAction action;
-    InvalidCharVerdict verdict;
-  };
-  const Case cases[] = {{InvalidCharAction::kWarn, InvalidCharVerdict::kWarn},
-                        {InvalidCharAction::kReplace, InvalidCharVerdict::kRepair},
-                        {InvalidCharAction::kUnknown, InvalidCharVerdict::kRefuse}};
-  for (const Case& c : cases) {
-    const InvalidCharRules rules{c.action, "_", kAmpersand};
-    EXPECT_EQ(JudgeInvalidChars("R&D", InputMode::kNormal, rules, false), c.verdict);
+TEST(InvalidChars, VerdictFollowsTheActionAndARepairRestartsAtMostOnce) {
+  const std::pair<InvalidCharAction, InvalidCharVerdict> cases[] = {
+      {InvalidCharAction::kWarn, InvalidCharVerdict::kWarn},
+      {InvalidCharAction::kReplace, InvalidCharVerdict::kRepair},
+      {InvalidCharAction::kUnknown, InvalidCharVerdict::kRefuse}};
+  for (const auto& [action, verdict] : cases) {
+    const InvalidCharRules rules{action, "_", kAmpersand};
+    EXPECT_EQ(JudgeInvalidChars("R&D", InputMode::kNormal, rules, false), verdict);
     EXPECT_EQ(JudgeInvalidChars("R and D", InputMode::kNormal, rules, false),
               InvalidCharVerdict::kValid);
   }
-}
-
-TEST(InvalidChars, ARepairRestartsTheRunAtMostOnce) {
-  // Each rule set leaves a user key in the repaired text: a key equal to the replacement,
-  // and a value that contains its own key.
-  const std::vector<std::vector<CharReplacement>> stubborn = {{{"_", "x"}}, {{"&", "&&"}}};
-  for (const auto& keys : stubborn) {
+  // After a repair, user keys left in the text (a key equal to the replacement, a value
+  // holding its own key) no longer count; fixed characters still do.
+  for (const auto& keys : {std::vector<CharReplacement>{{"_", "x"}}, {{"&", "&&"}}}) {
     const InvalidCharRules rules{InvalidCharAction::kReplace, "_", keys};
-    const std::string text = "a_b&c:d";
-    ASSERT_EQ(JudgeInvalidChars(text, InputMode::kNormal, rules, false),
-              InvalidCharVerdict::kRepair);
-    const std::string repaired = RepairInvalidChars(text, InputMode::kNormal, rules);
+    const std::string repaired = RepairInvalidChars("a_b&c:d", InputMode::kNormal, rules);
     EXPECT_TRUE(ContainsInvalidChars(repaired, InputMode::kNormal, keys)) << repaired;
     EXPECT_EQ(JudgeInvalidChars(repaired, InputMode::kNormal, rules, true),
-              InvalidCharVerdict::kValid)
-        << repaired;
+              InvalidCharVerdict::kValid);
   }
-}
-
-TEST(InvalidChars, FixedCharactersStillCountAfterARepair) {
   const InvalidCharRules rules{InvalidCharAction::kReplace, "_", {}};
   EXPECT_EQ(JudgeInvalidChars("a:b", InputMode::kNormal, rules, true), InvalidCharVerdict::kRepair);
-  EXPECT_EQ(JudgeInvalidChars("a*b", InputMode::kExtended, rules, true),
-            InvalidCharVerdict::kValid);
 }
 
 // ---- level_creation
-class LevelCreationTest : public testing::Test {
- protected:
-  void SetUp() override {
-    fs_.AddDirectory("C:");
-    fs_.AddDirectory("C:\\cur");
+// Outcomes as "E:path" (entered), "C:path" (created), "F:part=error".
+std::string Describe(const std::vector<LevelOutcome>& outcomes) {
+  std::string out;
+  for (const LevelOutcome& o : outcomes) {
+    out += out.empty() ? "" : " ";
+    if (o.step == LevelStep::kFailed)
+      out += "F:" + o.part + "=" + std::to_string(o.error);
+    else
+      out += (o.step == LevelStep::kEntered ? "E:" : "C:") + o.path;
   }
-  FakeFileSystem fs_;
-};
-
-std::vector<LevelStep> Steps(const std::vector<LevelOutcome>& outcomes) {
-  std::vector<LevelStep> steps;
-  for (const LevelOutcome& o : outcomes) steps.push_back(o.step);
-  return steps;
+  return out;
 }
 
-TEST_F(LevelCreationTest, EntersExistingLevelsAndCreatesTheRest) {
-  fs_.AddDirectory("C:\\cur\\A");
-  const auto outcomes = CreateLevels(fs_, "C:\\cur\\", {"a", "b", "c"});
-  EXPECT_EQ(Steps(outcomes), (std::vector<LevelStep>{LevelStep::kEntered, LevelStep::kCreated,
-                                                     LevelStep::kCreated}));
-  EXPECT_EQ(outcomes[1].path, "C:\\cur\\a\\b");
-  EXPECT_EQ(fs_.CreatedDirectories(),
-            (std::vector<std::string>{"C:\\cur\\a\\b", "C:\\cur\\a\\b\\c"}));
+TEST(LevelCreation, EntersExistingLevelsCreatesTheRestAndGoesOnAfterAFailure) {
+  FakeFileSystem fs;
+  fs.AddDirectory("C:\\cur\\A");
+  fs.AddFile("C:\\cur\\f", "");
+  fs.FailPath("C:\\cur\\bad", kErrorAccessDenied);
+  const std::tuple<const char*, Lines, const char*> cases[] = {
+      {"C:\\cur\\", {"a", "b", "c"}, "E:C:\\cur\\a C:C:\\cur\\a\\b C:C:\\cur\\a\\b\\c"},
+      // "*x" before any parent gives "\x"; "a\" ends with an empty part.
+      {"C:\\cur\\", {"", "x"}, "E:C:\\cur C:C:\\cur\\x"},
+      {"C:\\cur\\", {"x", ""}, "E:C:\\cur\\x E:C:\\cur\\x"},
+      {"C:\\cur", {"p", "", "q"}, "C:C:\\cur\\p E:C:\\cur\\p C:C:\\cur\\p\\q"},
+      {"C:\\cur\\", {"bad", "next"}, "F:bad=5 C:C:\\cur\\next"},
+      {"C:\\cur\\", {"f", "g"}, "F:f=183 C:C:\\cur\\g"},
+  };
+  for (const auto& [base, levels, outcome] : cases)
+    EXPECT_EQ(Describe(CreateLevels(fs, base, levels)), outcome) << JoinLines(levels);
 }
 
-TEST_F(LevelCreationTest, EmptyPartsStayAtTheCurrentBase) {
-  // "*x" before any parent gives "\x"; "a\" ends with an empty part; "a\\b" has one inside.
-  auto outcomes = CreateLevels(fs_, "C:\\cur\\", {"", "x"});
-  EXPECT_EQ(outcomes[0].step, LevelStep::kEntered);
-  EXPECT_EQ(outcomes[0].path, "C:\\cur");
-  EXPECT_EQ(outcomes[1].path, "C:\\cur\\x");
-
-  outcomes = CreateLevels(fs_, "C:\\cur\\", {"x", ""});
-  EXPECT_EQ(Steps(outcomes), (std::vector<LevelStep>{LevelStep::kEntered, LevelStep::kEntered}));
-
-  outcomes = CreateLevels(fs_, "C:\\cur", {"p", "", "q"});
-  EXPECT_EQ(outcomes[2].path, "C:\\cur\\p\\q");
-  EXPECT_EQ(fs_.CreatedDirectories(),
-            (std::vector<std::string>{"C:\\cur\\x", "C:\\cur\\p", "C:\\cur\\p\\q"}));
-}
-
-TEST_F(LevelCreationTest, AFailedLevelKeepsTheBaseForTheNextPart) {
-  fs_.FailPath("C:\\cur\\bad", kErrorAccessDenied);
-  const auto outcomes = CreateLevels(fs_, "C:\\cur\\", {"bad", "next"});
-  ASSERT_EQ(outcomes.size(), 2u);
-  EXPECT_EQ(outcomes[0].step, LevelStep::kFailed);
-  EXPECT_EQ(outcomes[0].error, kErrorAccessDenied);
-  EXPECT_EQ(outcomes[0].part, "bad");
-  EXPECT_EQ(outcomes[1].step, LevelStep::kCreated);
-  EXPECT_EQ(outcomes[1].path, "C:\\cur\\next");
-}
-
-TEST_F(LevelCreationTest, AFileInTheWayFailsWithItsErrorCode) {
-  fs_.AddFile("C:\\cur\\f", "");
-  const auto outcomes = CreateLevels(fs_, "C:\\cur\\", {"f", "g"});
-  EXPECT_EQ(outcomes[0].step, LevelStep::kFailed);
-  EXPECT_EQ(outcomes[0].error, kErrorAlreadyExists);
-}
-
-TEST_F(LevelCreationTest, ForceDirectoriesCreatesEveryMissingLevel) {
-  EXPECT_EQ(ForceDirectories(fs_, "C:\\X\\Y\\"), kErrorSuccess);
-  EXPECT_EQ(fs_.CreatedDirectories(), (std::vector<std::string>{"C:\\X", "C:\\X\\Y"}));
-  EXPECT_EQ(ForceDirectories(fs_, "c:/x/y/z"), kErrorSuccess);
-  EXPECT_EQ(fs_.CreatedDirectories().back(), "c:\\x\\y\\z");
-  EXPECT_EQ(ForceDirectories(fs_, "C:\\cur"), kErrorSuccess);
-  EXPECT_EQ(fs_.CreatedDirectories().size(), 3u);
-  // A network path: the share is the root, the missing level between it and the target
-  // is created first.
-  fs_.AddDrive("\\\\srv\\share");
-  EXPECT_EQ(ForceDirectories(fs_, "\\\\srv\\share\\a\\b"), kErrorSuccess);
-  EXPECT_EQ(fs_.CreatedDirectories().back(), "\\\\srv\\share\\a\\b");
-  EXPECT_TRUE(fs_.DirectoryExists("\\\\srv\\share\\a"));
-}
-
-TEST_F(LevelCreationTest, ForceDirectoriesReportsTheFirstFailure) {
-  fs_.AddFile("C:\\cur\\file", "");
-  EXPECT_EQ(ForceDirectories(fs_, "C:\\cur\\file\\sub"), kErrorAlreadyExists);
-  EXPECT_EQ(ForceDirectories(fs_, "Q:\\x"), kErrorPathNotFound);
-  EXPECT_EQ(ForceDirectories(fs_, "\\\\server\\share\\x"), kErrorPathNotFound);
-  EXPECT_EQ(ForceDirectories(fs_, ""), kErrorInvalidName);
-  EXPECT_TRUE(fs_.CreatedDirectories().empty());
+TEST(LevelCreation, ForceDirectoriesCreatesEveryMissingLevel) {
+  FakeFileSystem fs;
+  fs.AddDirectory("C:\\cur");
+  fs.AddFile("C:\\cur\\file", "");
+  fs.AddDrive("\\\\srv\\share");
+  const std::pair<const char*, uint32_t> failing[] = {{"C:\\cur\\file\\sub", kErrorAlreadyExists},
+                                                      {"Q:\\x", kErrorPathNotFound},
+                                                      {"\\\\server\\share\\x", kErrorPathNotFound},
+                                                      {"", kErrorInvalidName}};
+  for (const auto& [path, error] : failing) EXPECT_EQ(ForceDirectories(fs, path), error) << path;
+  EXPECT_TRUE(fs.CreatedDirectories().empty());
+  EXPECT_EQ(ForceDirectories(fs, "C:\\X\\Y\\"), kErrorSuccess);
+  EXPECT_EQ(ForceDirectories(fs, "c:/x/y/z"), kErrorSuccess);
+  EXPECT_EQ(ForceDirectories(fs, "C:\\cur"), kErrorSuccess);
+  // A network path: the share is the root, the missing level below it is made first.
+  EXPECT_EQ(ForceDirectories(fs, "\\\\srv\\share\\a\\b"), kErrorSuccess);
+  EXPECT_EQ(fs.CreatedDirectories(), (Lines{"C:\\X", "C:\\X\\Y", "c:\\x\\y\\z", "\\\\srv\\share\\a",
+                                            "\\\\srv\\share\\a\\b"}));
 }
 
 // ---- name_list_loading
-using std::string;
-using Names = std::vector<string>;
-
 TEST(DecodeNameListBytes, PlainTextStaysAndMarkedUnicodeIsConverted) {
-  const string utf8 = "\xEF\xBB\xBF";
-  struct Case {
-    string bytes;
-    string text;
-  } cases[] = {
-      {"a\r\nb", "a\r\nb"},
+  const std::string utf8 = "\xEF\xBB\xBF";
+  const std::pair<std::string, const char*> cases[] = {
       {"Caf\xE9", "Caf\xE9"},                       // system code page as is
       {utf8 + "Caf\xC3\xA9\r\nx", "Caf\xE9\r\nx"},  // UTF-8 with its mark
       {utf8, ""},
-      {utf8 + "a\xC3", "a?"},                                // cut sequence
-      {utf8 + "\xC0\xAF" + "b", "??b"},                      // overlong form
-      {utf8 + "\xE2\x82\xAC", "?"},                          // euro sign: no Latin-1 form
-      {"\xFF\xFE" + string("a\0\xE9\0", 4), "a\xE9"},        // UTF-16 little-endian
-      {"\xFE\xFF" + string("\0a\0\r\0\n\0b", 8), "a\r\nb"},  // UTF-16 big-endian
-      {string("a\0b\0", 4), "ab"},                           // zero bytes dropped
+      {utf8 + "a\xC3", "a?"},                                     // cut sequence
+      {utf8 + "\xC0\xAF" + "b", "??b"},                           // overlong form
+      {utf8 + "\xE2\x82\xAC", "?"},                               // no Latin-1 form
+      {"\xFF\xFE" + std::string("a\0\xE9\0", 4), "a\xE9"},        // UTF-16 little-endian
+      {"\xFE\xFF" + std::string("\0a\0\r\0\n\0b", 8), "a\r\nb"},  // UTF-16 big-endian
+      {std::string("a\0b\0", 4), "ab"},                           // zero bytes dropped
   };
   FakeCodePage code_page;
-  for (const Case& c : cases) EXPECT_EQ(DecodeNameListBytes(c.bytes, code_page), c.text);
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeNameListBytes(bytes, code_page), text);
 }
 
 TEST(ReadNameListFile, ReadsThroughTheFileSystemAndReportsFailures) {
   FakeFileSystem fs;
   FakeCodePage code_page;
   fs.AddDirectory("C:\\Lists");
-  ASSERT_EQ(fs.WriteWholeFile("C:\\Lists\\names.txt", "\xEF\xBB\xBFone\r\n\r\n  \r\ntwo"), 0u);
-  string text = "stale";
+  fs.AddFile("C:\\Lists\\names.txt", "\xEF\xBB\xBFone\r\n\r\n  \r\ntwo");
+  std::string text = "stale";
   EXPECT_EQ(ReadNameListFile(fs, code_page, "C:\\Lists\\names.txt", text), 0u);
   EXPECT_EQ(text, "one\r\n\r\n  \r\ntwo");
   EXPECT_EQ(ReadNameListFile(fs, code_page, "C:\\Lists\\gone.txt", text), kErrorFileNotFound);
@@ -1380,137 +1011,86 @@ TEST(ReadNameListFile, ReadsThroughTheFileSystemAndReportsFailures) {
   EXPECT_EQ(ReadNameListFile(fs, code_page, "C:\\Lists", text), kErrorAccessDenied);
   // Loading places what was read; an unreadable file is reported and places nothing.
   LoadedFile two = LoadNameListFile(fs, code_page, "C:\\Lists\\names.txt");
-  EXPECT_EQ(two.error, 0u);
-  EXPECT_TRUE(two.names.extended);
-  EXPECT_EQ(two.names.list_text, "one\r\ntwo\r\n");
+  EXPECT_EQ(std::tie(two.error, two.names.extended, two.names.list_text),
+            std::make_tuple(0u, true, "one\r\ntwo\r\n"s));
   fs.FailPath("C:\\Lists\\names.txt", kErrorAccessDenied, FakeFileSystem::kFaultRead);
   LoadedFile denied = LoadNameListFile(fs, code_page, "C:\\Lists\\names.txt");
-  EXPECT_EQ(denied.error, kErrorAccessDenied);
-  EXPECT_FALSE(denied.names.extended);
+  EXPECT_EQ(std::tie(denied.error, denied.names.extended),
+            std::make_tuple(kErrorAccessDenied, false));
 }
 
 TEST(PlaceLoadedText, TwoOrMoreLinesMakeAListOtherwiseOneName) {
-  struct Case {
-    const char* file;
-    bool extended;
-    const char* name;
-    const char* list;
-  } cases[] = {
-      {"a\r\n\r\n  \r\nb", true, "", "a\r\nb\r\n"},
-      {"  x  ", false, "x", ""},
-      {"", false, "", ""},
-      {"\r\n\r\nx\r\n\r\n", false, "x", ""},
-      {"a\nb\n", true, "", "a\r\nb\r\n"},
+  const std::tuple<const char*, bool, const char*, const char*> cases[] = {
+      {"a\r\n\r\n  \r\nb", true, "", "a\r\nb\r\n"}, {"  x  ", false, "x", ""},
+      {"\r\n\r\nx\r\n\r\n", false, "x", ""},        {"a\nb\n", true, "", "a\r\nb\r\n"},
       {" a \r\n b ", true, "", "a \r\n b\r\n"},  // only the whole text is trimmed
   };
-  for (const Case& c : cases) {
-    LoadedNames placed = PlaceLoadedText(c.file);
-    EXPECT_EQ(placed.extended, c.extended) << c.file;
-    EXPECT_EQ(placed.name_text, c.name) << c.file;
-    EXPECT_EQ(placed.list_text, c.list) << c.file;
+  for (const auto& [file, extended, name, list] : cases) {
+    LoadedNames placed = PlaceLoadedText(file);
+    EXPECT_EQ(std::tie(placed.extended, placed.name_text, placed.list_text),
+              std::make_tuple(extended, std::string(name), std::string(list)))
+        << file;
   }
 }
 
-TEST(AppendListLine, AddsALineAsTheMemoListDoes) {
-  struct Case {
-    const char* list;
-    const char* line;
-    const char* result;
-  } cases[] = {
-      {"", "x", "x\r\n"},
-      {"a", "x", "a\r\nx"},
-      {"a\r\n", "x", "a\r\nx\r\n"},
-      {"a\r\nb", "", "a\r\nb\r\n"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(AppendListLine(c.list, c.line), c.result);
-}
-
-TEST(RemoveDuplicateLines, EachTextKeepsItsLastPlace) {
-  struct Case {
-    const char* list;
-    const char* result;
-  } cases[] = {
-      {"", ""},
+TEST(ListLines, AppendAsTheMemoDoesAndDropEarlierDuplicates) {
+  const std::tuple<const char*, const char*, const char*> appends[] = {
+      {"", "x", "x\r\n"}, {"a", "x", "a\r\nx"}, {"a\r\n", "x", "a\r\nx\r\n"}};
+  for (const auto& [list, line, result] : appends) EXPECT_EQ(AppendListLine(list, line), result);
+  const std::pair<const char*, const char*> duplicates[] = {
       {"a\r\nb\r\na", "b\r\na"},
       {"a\r\nb\r\na\r\n", "b\r\na\r\n"},
       {"A\r\na", "A\r\na"},  // exact comparison
       {"a\r\n\r\nb\r\n\r\nc", "a\r\nb\r\n\r\nc"},
   };
-  for (const Case& c : cases) EXPECT_EQ(RemoveDuplicateLines(c.list), c.result) << c.list;
+  for (const auto& [list, result] : duplicates)
+    EXPECT_EQ(RemoveDuplicateLines(list), result) << list;
 }
 
-TEST(DroppedItemName, FileWithoutExtensionFolderWhole) {
-  struct Case {
-    const char* path;
-    bool dir;
-    const char* name;
-  } cases[] = {
-      {"C:\\Work\\Photos", true, "Photos"},      {"C:\\Work\\v1.2", true, "v1.2"},
-      {"C:\\Work\\report.doc", false, "report"}, {"C:\\Work\\archive.tar.gz", false, "archive.tar"},
-      {"C:\\Work\\README", false, "README"},     {"C:\\Work\\.profile", false, ".profile"},
-      {"C:\\Work\\Photos\\", true, "Photos"},    {"C:\\", true, ""},
-      {"\\\\server\\share\\Docs", true, "Docs"},
+TEST(DroppedItems, NamesAndKinds) {
+  const std::tuple<const char*, bool, const char*> cases[] = {
+      {"C:\\Work\\v1.2", true, "v1.2"},       {"C:\\Work\\archive.tar.gz", false, "archive.tar"},
+      {"C:\\Work\\README", false, "README"},  {"C:\\Work\\.profile", false, ".profile"},
+      {"C:\\Work\\Photos\\", true, "Photos"}, {"C:\\", true, ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(DroppedItemName({c.path, c.dir}), c.name) << c.path;
-}
-
-TEST(DescribeDroppedPaths, AsksTheFileSystemForFolders) {
+  for (const auto& [path, dir, name] : cases) EXPECT_EQ(DroppedItemName({path, dir}), name) << path;
   FakeFileSystem fs;
   fs.AddDirectory("C:\\Work\\Photos");
-  ASSERT_EQ(fs.WriteWholeFile("C:\\Work\\a.txt", "x"), 0u);
+  fs.AddFile("C:\\Work\\a.txt", "x");
   std::vector<DroppedItem> items =
       DescribeDroppedPaths(fs, {"C:\\Work\\Photos", "", "C:\\Work\\a.txt", "C:\\Work\\gone"});
   ASSERT_EQ(items.size(), 3u);
   EXPECT_TRUE(items[0].is_directory);
-  EXPECT_FALSE(items[1].is_directory);
-  EXPECT_FALSE(items[2].is_directory);
+  EXPECT_FALSE(items[1].is_directory || items[2].is_directory);
   EXPECT_EQ(items[1].path, "C:\\Work\\a.txt");
 }
 
 TEST(PlanDrop, DecidesBetweenLoadingAndInserting) {
   const std::vector<DroppedItem> two = {{"C:\\A\\report.doc", false}, {"D:\\B\\notes.txt", false}};
-  struct Case {
-    std::vector<DroppedItem> items;
-    bool list_visible;
-    bool load;
-    const char* text_file;
-    const char* current_path;
-    bool switch_to_extended;
-    Names names;
-  } cases[] = {
-      {{{"C:\\Work\\Photos", true}}, false, false, "", "C:\\Work\\", false, {"Photos"}},
-      {{{"C:\\Work\\notes.txt", false}}, false, true, "C:\\Work\\notes.txt", "", false, {}},
-      {{{"C:\\Work\\LIST.TXT", false}}, false, false, "", "C:\\Work\\", false, {"LIST"}},
-      {{{"C:\\Work\\old.txt", true}}, true, false, "", "C:\\Work\\", false, {"old.txt"}},
-      {two, false, false, "", "D:\\B\\", true, {"report", "notes"}},
-      {two, true, false, "", "D:\\B\\", false, {"report", "notes"}},
-      {{{"C:\\", true}}, false, false, "", "C:\\", false, {}},
-      {{}, false, false, "", "", false, {}},
+  // load text file, current path, switch to Extended, names
+  using Plan = std::tuple<std::string, std::string, bool, Lines>;
+  const std::tuple<std::vector<DroppedItem>, bool, Plan> cases[] = {
+      {{{"C:\\Work\\Photos", true}}, false, {"", "C:\\Work\\", false, {"Photos"}}},
+      {{{"C:\\Work\\notes.txt", false}}, false, {"C:\\Work\\notes.txt", "", false, {}}},
+      {{{"C:\\Work\\LIST.TXT", false}}, false, {"", "C:\\Work\\", false, {"LIST"}}},
+      {{{"C:\\Work\\old.txt", true}}, true, {"", "C:\\Work\\", false, {"old.txt"}}},
+      {two, false, {"", "D:\\B\\", true, {"report", "notes"}}},
+      {two, true, {"", "D:\\B\\", false, {"report", "notes"}}},
+      {{{"C:\\", true}}, false, {"", "C:\\", false, {}}},
+      {{}, false, {"", "", false, {}}},
   };
-  int n = 0;
-  for (const Case& c : cases) {
-    DropPlan plan = PlanDrop(c.items, c.list_visible);
-    EXPECT_EQ(plan.load_text_file, c.load) << n;
-    EXPECT_EQ(plan.text_file, c.text_file) << n;
-    EXPECT_EQ(plan.current_path, c.current_path) << n;
-    EXPECT_EQ(plan.current_path_label, c.current_path) << n;
-    EXPECT_EQ(plan.switch_to_extended, c.switch_to_extended) << n;
-    EXPECT_EQ(plan.names, c.names) << n;
-    ++n;
+  for (const auto& [items, list_visible, expected] : cases) {
+    DropPlan p = PlanDrop(items, list_visible);
+    EXPECT_EQ(p.load_text_file, !p.text_file.empty());
+    EXPECT_EQ(p.current_path_label, p.current_path);
+    EXPECT_EQ(Plan(p.text_file, p.current_path, p.switch_to_extended, p.names), expected)
+        << items.size();
   }
 }
 
 TEST(InsertDroppedNames, ReplacesTheNameOrAppendsLinesWithoutDuplicates) {
-  struct Case {
-    Names names;
-    bool list_visible;
-    const char* list;
-    bool name_replaced;
-    const char* name;
-    const char* result;
-  } cases[] = {
+  const std::tuple<Lines, bool, const char*, bool, const char*, const char*> cases[] = {
       {{"Photos"}, false, "Setup", true, "Photos", "Photos"},
-      {{"Photos"}, false, "", true, "Photos", "Photos"},
       {{"Photos"}, false, "Setup\r\nPhotos\r\n", true, "Photos", "Photos\r\n"},
       {{"report", "notes"}, true, "Setup", false, "", "Setup\r\nreport\r\nnotes"},
       {{"Photos"}, true, "a\r\nb\r\n", false, "", "a\r\nb\r\nPhotos\r\n"},
@@ -1518,151 +1098,104 @@ TEST(InsertDroppedNames, ReplacesTheNameOrAppendsLinesWithoutDuplicates) {
       {{"x", "x"}, true, "", false, "", "x\r\n"},
       {{}, false, "Setup", false, "", "Setup"},
   };
-  int n = 0;
-  for (const Case& c : cases) {
-    DropInsertion r = InsertDroppedNames(c.names, c.list_visible, c.list);
-    EXPECT_EQ(r.name_replaced, c.name_replaced) << n;
-    EXPECT_EQ(r.name_text, c.name) << n;
-    EXPECT_EQ(r.list_text, c.result) << n;
-    ++n;
+  for (const auto& [names, list_visible, list, replaced, name, result] : cases) {
+    DropInsertion r = InsertDroppedNames(names, list_visible, list);
+    EXPECT_EQ(std::tie(r.name_replaced, r.name_text, r.list_text),
+              std::make_tuple(replaced, std::string(name), std::string(result)))
+        << list;
   }
+}
+
+// A paste plan as "consumed clear extended|name|start,length|list", flags as 0/1.
+std::string Describe(const PastePlan& p) {
+  return std::to_string(p.consumed) + std::to_string(p.clear_saved_selection) +
+         std::to_string(p.extended) + "|" + p.name_text + "|" + std::to_string(p.selection_start) +
+         "," + std::to_string(p.selection_length) + "|" + p.list_text;
 }
 
 TEST(PlanNameFieldPaste, OneLineGoesIntoTheFieldSeveralMakeAList) {
-  struct Case {
-    const char* clip;
-    const char* name;
-    size_t start, length;
-    bool consumed, clear_saved, extended;
-    const char* new_name;
-    size_t new_start, new_length;
-    const char* list;
-  } cases[] = {
-      {"", "abc", 1, 0, false, false, false, "", 0, 0, ""},
-      {" xy ", "12", 1, 0, true, false, false, "1xy2", 3, 0, "1xy2"},
-      {"xy", "abcd", 1, 2, true, false, false, "axyd", 3, 0, "axyd"},
-      {"   ", "abcd", 1, 2, true, false, false, "ad", 1, 0, "ad"},
-      {"x\r\ny", "Setup", 5, 0, true, true, true, "", 0, 0, "x\r\ny\r\n"},
-      {"x\ny", "Setup", 0, 5, true, true, true, "", 0, 0, "x\r\ny\r\n"},
-      {"a\r\n\r\nb\r\n", "", 0, 0, true, true, true, "", 0, 0, "a\r\n\r\nb\r\n"},
-      {"\r\n x \r\n", "ab", 1, 0, true, true, false, "axb", 0, 3, "axb"},
-      {"\r\n", "abc", 0, 3, true, true, false, "", 0, 0, ""},
-      {"q", "ab", 9, 9, true, false, false, "abq", 3, 0, "abq"},  // selection past the end
+  const std::tuple<const char*, const char*, size_t, size_t, const char*> cases[] = {
+      {"", "abc", 1, 0, "000||0,0|"},
+      {" xy ", "12", 1, 0, "100|1xy2|3,0|1xy2"},
+      {"xy", "abcd", 1, 2, "100|axyd|3,0|axyd"},
+      {"   ", "abcd", 1, 2, "100|ad|1,0|ad"},
+      {"x\r\ny", "Setup", 5, 0, "111||0,0|x\r\ny\r\n"},
+      {"x\ny", "Setup", 0, 5, "111||0,0|x\r\ny\r\n"},
+      {"a\r\n\r\nb\r\n", "", 0, 0, "111||0,0|a\r\n\r\nb\r\n"},
+      {"\r\n x \r\n", "ab", 1, 0, "110|axb|0,3|axb"},
+      {"\r\n", "abc", 0, 3, "110||0,0|"},
+      {"q", "ab", 9, 9, "100|abq|3,0|abq"},  // selection past the end
   };
-  int n = 0;
-  for (const Case& c : cases) {
-    PastePlan p = PlanNameFieldPaste(c.clip, c.name, c.start, c.length);
-    EXPECT_EQ(p.consumed, c.consumed) << n;
-    EXPECT_EQ(p.clear_saved_selection, c.clear_saved) << n;
-    EXPECT_EQ(p.extended, c.extended) << n;
-    EXPECT_EQ(p.name_text, c.new_name) << n;
-    EXPECT_EQ(p.selection_start, c.new_start) << n;
-    EXPECT_EQ(p.selection_length, c.new_length) << n;
-    EXPECT_EQ(p.list_text, c.list) << n;
-    ++n;
-  }
+  for (const auto& [clip, name, start, length, plan] : cases)
+    EXPECT_EQ(Describe(PlanNameFieldPaste(clip, name, start, length)), plan) << clip;
 }
 
-string Describe(const std::vector<SelectFileMenuItem>& items) {
-  string out;
+std::string Describe(const std::vector<SelectFileMenuItem>& items) {
+  std::string out;
   for (const SelectFileMenuItem& item : items) {
-    if (!out.empty()) out += "|";
-    if (item.separator) {
-      out += "-";
-      continue;
-    }
-    out += item.caption;
-    if (item.checked) out += "(v)";
-    if (item.image_index >= 0) {
-      out += "#";
-      out += std::to_string(item.image_index);
-    }
+    out.append(out.empty() ? "" : "|").append(item.separator ? "-" : item.caption);
+    out.append(item.checked ? "(v)" : "");
+    if (item.image_index >= 0) out.append(1, '#').append(std::to_string(item.image_index));
   }
   return out;
 }
 
-TEST(SelectFileMenu, ShowsTheTextFileAndBrowseBeforeExtension) {
+TEST(SelectFileMenu, TextFileStructuresAndBrowse) {
   SelectFileMenu menu;
-  EXPECT_EQ(Describe(menu.VisibleItems(true, "names.txt", true, "Clear list...", "Browse...")),
-            "names.txt|-|Browse...");
   EXPECT_EQ(Describe(menu.VisibleItems(false, "names.txt", true, "Clear list...", "Browse...")),
             "Browse...");
   menu.Extend({"", " ", ""});
   EXPECT_FALSE(menu.Extended());
-}
-
-TEST(SelectFileMenu, AddsTheStructuresOnceAndSkipsAfterAGap) {
-  SelectFileMenu menu;
-  // Structures 0, 1 and 3: three found, numbers 0 to 2 visited, 3 never offered.
+  // Structures 0, 1 and 3: three found, numbers 0 to 2 visited, 3 never offered; once only.
   menu.Extend({" Projects ", "Music", "", "Late"});
   ASSERT_TRUE(menu.Extended());
   menu.Extend({"Other"});
-  std::vector<SelectFileMenuItem> items =
-      menu.VisibleItems(true, "names.txt", true, "Clear list...", "Browse...");
-  EXPECT_EQ(Describe(items),
+  EXPECT_EQ(Describe(menu.VisibleItems(true, "names.txt", true, "Clear list...", "Browse...")),
             "names.txt|-|0 - Projects#13|1 - Music#13|Clear list...(v)|-|Browse...");
   EXPECT_EQ(Describe(menu.VisibleItems(false, "", false, "Clear list...", "Browse...")),
             "0 - Projects#13|1 - Music#13|Clear list...|-|Browse...");
 }
 
 TEST(OpenDialogFilter, PairsSeparatedByZeroBytes) {
-  string expected("Text files (*.txt)\0*.txt\0All files (*.*)\0*.*\0\0", 46);
-  EXPECT_EQ(OpenDialogFilter("Text files (*.txt)", "All files (*.*)"), expected);
+  EXPECT_EQ(OpenDialogFilter("Text files (*.txt)", "All files (*.*)"),
+            std::string("Text files (*.txt)\0*.txt\0All files (*.*)\0*.*\0\0", 46));
 }
 
 // ---- virtual_panel
-TEST(DecodeUtf16ListFile, ByteOrders) {
-  EXPECT_EQ(DecodeUtf16ListFile(Utf16("a\\b", false, true)), u"a\\b");
+TEST(VirtualPanel, DecodesItsListFileInBothByteOrders) {
   EXPECT_EQ(DecodeUtf16ListFile(Utf16("a\\b", false, false)), u"a\\b");
   EXPECT_EQ(DecodeUtf16ListFile(Utf16("a\\b", true, true)), u"a\\b");
-  // A non-ASCII character keeps its code unit in both orders.
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFF\xFE\xAC\x20", 4)), u"\u20AC");
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFE\xFF\x20\xAC", 4)), u"\u20AC");
   // A torn last byte is dropped, not read past.
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFF\xFEx\0y", 5)), u"x");
   EXPECT_EQ(DecodeUtf16ListFile(""), u"");
-}
-
-TEST(SplitVirtualPanelEntries, TabsAndCarriageReturns) {
-  EXPECT_EQ(SplitVirtualPanelEntries("a\tb\r\nc"), (std::vector<std::string>{"a", "b", "\nc"}));
-  EXPECT_EQ(SplitVirtualPanelEntries(""), (std::vector<std::string>{""}));
-}
-
-TEST(VirtualPath_ReturnRealDir, PairsOfVirtualAndRealEntries) {
-  const std::vector<std::string> entries = {" \\Proj ", "D:\\Projects\\Kestrix", "junk",
-                                            "\\Music",  "\\\\nas\\music",        "\\Last"};
-  struct Case {
-    std::string rest;
-    std::string expected;
-  } cases[] = {
-      {"Proj\\", "D:\\Projects\\Kestrix"},
-      {"Music\\", "\\\\nas\\music"},
-      {"Last\\", ""},     // the match is the last entry
-      {"Nothing\\", ""},  // no match
-      {"Proj", ""},       // the rest carries the separator the entry lacks
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(VirtualPath_ReturnRealDir(c.rest, entries), c.expected) << c.rest;
-}
-
-TEST(ResolveVirtualPanelPath, FromTheListFileInBothByteOrders) {
+  EXPECT_EQ(SplitVirtualPanelEntries("a\tb\r\nc"), (Lines{"a", "b", "\nc"}));
   FakeCodePage cp;
   const std::string list = "\\Proj\r\nD:\\Projects\\Kestrix\r\n\\Docs\tC:\\Users\\u\\Docs\r\n";
   for (bool big_endian : {false, true}) {
     const std::string bytes = Utf16(list, big_endian, true);
-    EXPECT_EQ(ResolveVirtualPanelPath("\\\\\\Virtual Panel\\Proj\\", bytes, cp),
-              "D:\\Projects\\Kestrix");
     EXPECT_EQ(ResolveVirtualPanelPath("\\\\\\Virtual Panel\\Docs\\", bytes, cp),
               "C:\\Users\\u\\Docs");
     EXPECT_EQ(ResolveVirtualPanelPath("\\\\\\Virtual Panel\\", bytes, cp), "");
   }
 }
 
-TEST(IsVirtualPanelPath, ExactPrefix) {
+TEST(VirtualPanel, PairsOfVirtualAndRealEntries) {
+  const Lines entries = {" \\Proj ", "D:\\Projects\\Kestrix", "junk",
+                         "\\Music",  "\\\\nas\\music",        "\\Last"};
+  const std::pair<const char*, const char*> cases[] = {
+      {"Proj\\", "D:\\Projects\\Kestrix"},
+      {"Music\\", "\\\\nas\\music"},
+      {"Last\\", ""},     // the match is the last entry
+      {"Nothing\\", ""},  // no match
+      {"Proj", ""},       // the rest carries the separator the entry lacks
+  };
+  for (const auto& [rest, real] : cases)
+    EXPECT_EQ(VirtualPath_ReturnRealDir(rest, entries), real) << rest;
   EXPECT_TRUE(IsVirtualPanelPath("\\\\\\Virtual Panel\\x\\"));
   EXPECT_FALSE(IsVirtualPanelPath("\\\\\\virtual panel\\x\\"));
   EXPECT_FALSE(IsVirtualPanelPath("\\\\Virtual Panel\\x\\"));
-  EXPECT_FALSE(IsVirtualPanelPath("C:\\"));
 }
 
 }  // namespace
