@@ -113,7 +113,7 @@ namespace {
 // Appends "*" + the relative path (`relative`, "" at the folder itself) of every directory
 // below `path`, depth-first; false once more than the limit were found.
 bool CollectDirectories(FileSystem& fs, const std::string& path, const std::string& relative,
-                        int depth, std::vector<std::string>& lines) {
+                        int depth, std::size_t limit, std::vector<std::string>& lines) {
   if (depth > kFolderStructureDepth) return true;
   std::vector<std::string> names;
   for (const DirEntry& entry : fs.ListDirectory(path, "*"))
@@ -126,8 +126,8 @@ bool CollectDirectories(FileSystem& fs, const std::string& path, const std::stri
     const std::string below = relative.empty() ? name : Concat({relative, "\\", name});
     lines.push_back("*" + below);
     // The folder's own line is not counted.
-    if (lines.size() > kFolderStructureLimit + 1) return false;
-    if (!CollectDirectories(fs, Concat({path, "\\", name}), below, depth + 1, lines))
+    if (lines.size() > limit + 1) return false;
+    if (!CollectDirectories(fs, Concat({path, "\\", name}), below, depth + 1, limit, lines))
       return false;
   }
   return true;
@@ -135,12 +135,13 @@ bool CollectDirectories(FileSystem& fs, const std::string& path, const std::stri
 
 }  // namespace
 
-FolderStructure CopyFolderStructure(FileSystem& fs, const std::string& folder) {
+FolderStructure CopyFolderStructure(FileSystem& fs, const std::string& folder,
+                                    std::size_t limit) {
   FolderStructure result;
   std::string root = folder;
   while (!root.empty() && root.back() == '\\') root.pop_back();
   result.lines.push_back(ExtractFileName(root));
-  if (!CollectDirectories(fs, root, "", 1, result.lines)) {
+  if (!CollectDirectories(fs, root, "", 1, limit, result.lines)) {
     result.too_large = true;
     result.lines.clear();
   }

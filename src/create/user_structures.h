@@ -89,7 +89,7 @@ inline constexpr int kFolderStructureDepth = 8;
 inline constexpr std::size_t kFolderStructureLimit = 10000;
 
 struct FolderStructure {
-  // More than kFolderStructureLimit directories: nothing is offered.
+  // More than the limit of directories: nothing is offered.
   bool too_large = false;
   // The folder's name as a top-level line, then "*" + the relative path of every directory
   // below it (a subdirectory line of that top level), at most kFolderStructureDepth levels
@@ -97,7 +97,8 @@ struct FolderStructure {
   // out. Renaming the first line renames the copy's whole tree.
   std::vector<std::string> lines;
 };
-// `folder` is the full path of the folder (without a trailing "\").
-FolderStructure CopyFolderStructure(FileSystem& fs, const std::string& folder);
+// `folder` is the full path of the folder; `limit` the most directories below it.
+FolderStructure CopyFolderStructure(FileSystem& fs, const std::string& folder,
+                                    std::size_t limit = kFolderStructureLimit);
 
 }  // namespace kestrix
