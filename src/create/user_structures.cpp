@@ -94,8 +94,7 @@ std::string PlaceholderSession::Previous(const std::string& field_text) {
   return RecordedOr(field_text);
 }
 
-std::string PlaceholderSession::Apply(const std::string& field_text,
-                                      const std::string& structure) {
+std::string PlaceholderSession::Apply(const std::string& field_text, const std::string& structure) {
   if (!placeholders_.empty()) Record(field_text);
   std::string text = structure;
   for (const auto& [token, replacement] : rows_)
@@ -135,8 +134,7 @@ bool CollectDirectories(FileSystem& fs, const std::string& path, const std::stri
 
 }  // namespace
 
-FolderStructure CopyFolderStructure(FileSystem& fs, const std::string& folder,
-                                    std::size_t limit) {
+FolderStructure CopyFolderStructure(FileSystem& fs, const std::string& folder, std::size_t limit) {
   FolderStructure result;
   std::string root = folder;
   while (!root.empty() && root.back() == '\\') root.pop_back();

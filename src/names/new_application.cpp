@@ -93,9 +93,8 @@ bool IdentifierTaken(FileSystem& files, const std::string& program_dir, const st
   return files.Exists(UserAppFileName(program_dir, id));
 }
 
-void WriteNewApplication(FileSystem& files, const std::string& program_dir,
-                         const NewAppFields& f, const std::string& author,
-                         const std::string& date) {
+void WriteNewApplication(FileSystem& files, const std::string& program_dir, const NewAppFields& f,
+                         const std::string& author, const std::string& date) {
   std::string folder = PluginsFolder(program_dir);
   folder.pop_back();
   if (!files.DirectoryExists(folder)) {

@@ -47,7 +47,8 @@ void TemplateRows::Delete(std::size_t index, bool from_popup) {
 void TemplateRows::Write(TBigIniFile& ini) const {
   ini.EraseSection(kUserTemplatesSection);
   for (const TemplateRow& row : rows_) ini.WriteString(kUserTemplatesSection, row.name, row.text);
-  if (first_template_deleted_) SettingsAccess(ini).WriteBool(Setting::DoNotInstall1stTemplate, true);
+  if (first_template_deleted_)
+    SettingsAccess(ini).WriteBool(Setting::DoNotInstall1stTemplate, true);
 }
 
 }  // namespace kestrix

@@ -147,8 +147,9 @@ class SettingsModel {
   // ReplaceChars key from it; "_" when missing. An unreadable file answers "_" without a
   // message, since the preview runs on every key.
   std::function<std::string(const std::string& key)> ReplaceCharValues() const;
-  // Opens the file, runs `step` on it and writes what it changed (the dialogs' sections:
-  // templates, structures, window sizes).
+  // Opens the file and runs `step` on it: Read only reads (its failure is shown once, as
+  // the activation's), Edit writes what the step changed (the dialogs' sections).
+  SettingsResult Read(const std::function<void(TBigIniFile&)>& step);
   SettingsResult Edit(const std::function<void(TBigIniFile&)>& step);
 
  private:

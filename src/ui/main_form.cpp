@@ -196,8 +196,11 @@ void Ttc_KestrixForm::FormActivate() {
   UserAppIds_ =
       DiscoverUserApps(services_.files, ProgramDirOf(services_.exe_path), startup_.disable_plugins);
   DiscoverStructures();
-  switch (OwnDialogReturn_ ? InitialModeAction::kUnchanged
-                           : InitialModeFor(activation_.initial_mode, activation_.window_extended)) {
+  // Back from one of our dialogs, the mode stays as the dialog's work left it.
+  const InitialModeAction initial =
+      OwnDialogReturn_ ? InitialModeAction::kUnchanged
+                       : InitialModeFor(activation_.initial_mode, activation_.window_extended);
+  switch (initial) {
     case InitialModeAction::kNormal:
       ChangeToNormal();
       break;

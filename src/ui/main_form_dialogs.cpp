@@ -7,8 +7,8 @@
 #include "names/user_apps.h"
 #include "ui/main_form.h"
 #include "ui/manage_templates.h"
-#include "ui/new_application.h"
 #include "ui/menu.h"
+#include "ui/new_application.h"
 #include "ui/placeholders_dialog.h"
 
 namespace kestrix {
@@ -39,7 +39,7 @@ void Ttc_KestrixForm::ManageTemplatesClick() {
   app_.CurrentRoutine = "ManageTemplatesClick";
   std::vector<std::pair<std::string, std::string>> lines;
   SIZE size = {kManageTemplatesWidth, kManageTemplatesHeight};
-  settings_.Edit([&](TBigIniFile& ini) {
+  settings_.Read([&](TBigIniFile& ini) {
     lines = ReadTemplateLines(ini);
     SettingsAccess s(ini);
     size = {s.Integer(Setting::ManageTemplatesWidth), s.Integer(Setting::ManageTemplatesHeight)};
@@ -78,7 +78,7 @@ void Ttc_KestrixForm::DiscoverStructures() {
   StructureList_.clear();
   StructureNames_.clear();
   if (activation_.disable_user_structs) return;
-  settings_.Edit([&](TBigIniFile& ini) { StructureNames_ = ReadStructureNames(ini); });
+  settings_.Read([&](TBigIniFile& ini) { StructureNames_ = ReadStructureNames(ini); });
   StructureList_ = DiscoverStructureList(StructureNames_);
   if (!StructureList_.empty()) controls_.SetVisible(kId_btn_loadFromFile, true);
 }
@@ -86,13 +86,15 @@ void Ttc_KestrixForm::DiscoverStructures() {
 std::string Ttc_KestrixForm::FocusedFolder() const {
   const HostSnapshot& host = app_.Snapshot;
   if (host.SelectedName.empty() || host.CurrentPath.empty()) return {};
-  const std::string folder = Concat({pathtext::WithTrailingSeparator(host.CurrentPath), host.SelectedName});
+  const std::string folder =
+      Concat({pathtext::WithTrailingSeparator(host.CurrentPath), host.SelectedName});
   return services_.files.DirectoryExists(folder) ? folder : std::string();
 }
 
 void Ttc_KestrixForm::ToggleStructureClearList() {
   const bool clear = !activation_.us_clear_list;
-  settings_.Edit([&](TBigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::USClearList, clear); });
+  settings_.Edit(
+      [&](TBigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::USClearList, clear); });
   settings_.LoadActivation();
 }
 
@@ -110,7 +112,7 @@ void Ttc_KestrixForm::InsertIntoList(const std::string& lines) {
 void Ttc_KestrixForm::uStructClick(int number) {
   app_.CurrentRoutine = "uStructClick";
   LoadedStructure structure;
-  settings_.Edit([&](TBigIniFile& ini) { structure = ReadStructure(ini, number); });
+  settings_.Read([&](TBigIniFile& ini) { structure = ReadStructure(ini, number); });
   InsertIntoList(structure.text);
   if (structure.placeholders.empty()) return;
   TPlaceholders dialog(Lang(), structure.placeholders, structure.text);

@@ -74,10 +74,11 @@ bool TManageTemplates::OnInit() {
   SetWindowLongPtrA(hwnd(), GWL_STYLE, GetWindowLongPtrA(hwnd(), GWL_STYLE) | WS_THICKFRAME);
   AddControl("BUTTON", Text(lng::program::kNewTemplate).c_str(), BS_GROUPBOX, kId_grp_newTemplate,
              0, 0, 10, 10);
-  AddControl("STATIC", (Text(lng::program::kTemplate) + ":").c_str(), SS_NOPREFIX, kId_Label1, 0,
-             0, 10, 10);
-  define_ = Combo(AddControl("COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                             kId_Template_Define, 0, 0, 10, 10));
+  AddControl("STATIC", (Text(lng::program::kTemplate) + ":").c_str(), SS_NOPREFIX, kId_Label1, 0, 0,
+             10, 10);
+  define_ =
+      Combo(AddControl("COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
+                       kId_Template_Define, 0, 0, 10, 10));
   AddControl("BUTTON", "+", BS_PUSHBUTTON | WS_TABSTOP, kId_btn_addRepTemplate, 0, 0, 10, 10);
   AddControl("STATIC", (Text(lng::program::kTemplateName) + ":").c_str(), SS_NOPREFIX, kId_Label2,
              0, 0, 10, 10);
@@ -101,8 +102,8 @@ bool TManageTemplates::OnInit() {
   header_.Subclass(list);
   AddControl("BUTTON", Text(lng::buttons::kBtnApply).c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
              0, 0, 10, 10);
-  AddControl("BUTTON", Text(lng::buttons::kBtnCancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP,
-             IDCANCEL, 0, 0, 10, 10);
+  AddControl("BUTTON", Text(lng::buttons::kBtnCancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
+             0, 0, 10, 10);
   keys_.SetErrorLogger(Logger());
   keys_.Subclass(ComboEdit(define_.hwnd()));
   keys_.Subclass(ComboEdit(name_.hwnd()));
@@ -163,8 +164,8 @@ void TManageTemplates::ResetName() const {
 }
 
 int TManageTemplates::SelectedRow() const {
-  return static_cast<int>(
-      SendMessageA(Item(kId_TemplateList), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return static_cast<int>(SendMessageA(Item(kId_TemplateList), LVM_GETNEXTITEM,
+                                       static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void TManageTemplates::Template_DefineChange() {
@@ -177,7 +178,8 @@ void TManageTemplates::Template_DefineChange() {
     SendMessageA(Item(default_button), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     default_button_ = default_button;
   }
-  Control(Item(kId_lbl_TemplatePreview)).SetText(services_.preview ? services_.preview(text) : text);
+  Control(Item(kId_lbl_TemplatePreview))
+      .SetText(services_.preview ? services_.preview(text) : text);
 }
 
 void TManageTemplates::btn_AddClick() {
@@ -187,8 +189,8 @@ void TManageTemplates::btn_AddClick() {
   Template_DefineChange();
   Control(Item(kId_lbl_TemplatePreview)).SetText("");
   ShowRows(-1);
-  SendMessageA(Item(kId_TemplateList), LVM_ENSUREVISIBLE,
-               static_cast<WPARAM>(rows_.Count() - 1), FALSE);
+  SendMessageA(Item(kId_TemplateList), LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows_.Count() - 1),
+               FALSE);
   define_.Focus();
 }
 
@@ -197,7 +199,8 @@ void TManageTemplates::btn_addRepClick() {
   const auto [start, end] = define_.EditSelection();
   RECT button;
   GetWindowRect(Item(kId_btn_addRepTemplate), &button);
-  std::optional<std::string> token = services_.choose_variable(hwnd(), {button.left, button.bottom});
+  std::optional<std::string> token =
+      services_.choose_variable(hwnd(), {button.left, button.bottom});
   if (!token) return;
   define_.Focus();
   define_.SelectInEdit(start, end);
@@ -238,11 +241,16 @@ void TManageTemplates::Clearlist1Click() {
 
 void TManageTemplates::PopupMenu1Popup(POINT at) {
   const bool any = rows_.Count() > 0;
-  std::vector<MenuItem> items = {
-      {Text(lng::program::kTemplateDelete), kMenu_Deleteselected1,
-       any && SelectedRow() >= 0 ? 0u : UINT{MF_GRAYED}, nullptr, {}},
-      {Text(lng::program::kTemplateClearList), kMenu_Clearlist1, any ? 0u : UINT{MF_GRAYED},
-       nullptr, {}}};
+  std::vector<MenuItem> items = {{Text(lng::program::kTemplateDelete),
+                                  kMenu_Deleteselected1,
+                                  any && SelectedRow() >= 0 ? 0u : UINT{MF_GRAYED},
+                                  nullptr,
+                                  {}},
+                                 {Text(lng::program::kTemplateClearList),
+                                  kMenu_Clearlist1,
+                                  any ? 0u : UINT{MF_GRAYED},
+                                  nullptr,
+                                  {}}};
   const UINT command = ShowMenu(hwnd(), items, at);
   if (command == kMenu_Deleteselected1) DeleteRow(true);
   if (command == kMenu_Clearlist1) Clearlist1Click();

@@ -74,19 +74,18 @@ class TManageTemplates : public Dialog {
   ControlHook keys_{"TManageTemplates", [this](HWND edit, UINT message, WPARAM wparam, LPARAM) {
                       return ComboKey(edit, message, wparam);
                     }};
-  ControlHook header_{"TManageTemplates", [](HWND, UINT message, WPARAM, LPARAM lparam)
-                                              -> std::optional<LRESULT> {
-                        // The "#" column keeps its width.
-                        if (message != WM_NOTIFY) return std::nullopt;
-                        const auto* header = reinterpret_cast<const NMHEADERA*>(lparam);
-                        if ((header->hdr.code == HDN_BEGINTRACKA ||
-                             header->hdr.code == HDN_BEGINTRACKW ||
-                             header->hdr.code == HDN_DIVIDERDBLCLICKA ||
-                             header->hdr.code == HDN_DIVIDERDBLCLICKW) &&
-                            header->iItem == 0)
-                          return TRUE;
-                        return std::nullopt;
-                      }};
+  ControlHook header_{
+      "TManageTemplates", [](HWND, UINT message, WPARAM, LPARAM lparam) -> std::optional<LRESULT> {
+        // The "#" column keeps its width.
+        if (message != WM_NOTIFY) return std::nullopt;
+        const auto* header = reinterpret_cast<const NMHEADERA*>(lparam);
+        if ((header->hdr.code == HDN_BEGINTRACKA || header->hdr.code == HDN_BEGINTRACKW ||
+             header->hdr.code == HDN_DIVIDERDBLCLICKA ||
+             header->hdr.code == HDN_DIVIDERDBLCLICKW) &&
+            header->iItem == 0)
+          return TRUE;
+        return std::nullopt;
+      }};
 };
 
 }  // namespace kestrix

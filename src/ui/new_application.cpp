@@ -44,11 +44,11 @@ bool TNewApplication::OnInit() {
   };
   AddControl("BUTTON", Text(lng::new_app::kChooseMethod).c_str(), BS_GROUPBOX, kId_gb_Method, 6, 4,
              408, 78);
-  AddControl("BUTTON",
-             Concat({Text(lng::new_app::kDefault), " (SendMessage && WM_GETTEXT) [", example,
-                     " Winamp]"})
-                 .c_str(),
-             BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, kId_rb_gettext, 16, 20, 390, 18);
+  AddControl(
+      "BUTTON",
+      Concat({Text(lng::new_app::kDefault), " (SendMessage && WM_GETTEXT) [", example, " Winamp]"})
+          .c_str(),
+      BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, kId_rb_gettext, 16, 20, 390, 18);
   AddControl("BUTTON", Concat({"SendMessage (WM_COPYDATA) [", example, " BS.Player]"}).c_str(),
              BS_AUTORADIOBUTTON, kId_rb_copydata, 16, 39, 390, 18);
   AddControl("BUTTON", Concat({"GetWindowText [", example, " VideoLAN VLC Player]"}).c_str(),
@@ -78,8 +78,8 @@ bool TNewApplication::OnInit() {
   edit(kId_edit_cutTo, 246, 220, 160);
   check(Text(lng::new_app::kExtractFN), kId_cb_extractFN, 16, 244, 180);
   check(Text(lng::new_app::kRemoveExt), kId_cb_removeExt, 200, 244, 180);
-  AddControl("BUTTON", Text(lng::new_app::kMenuProp).c_str(), BS_GROUPBOX, kId_gb_Name, 6, 270,
-             272, 76);
+  AddControl("BUTTON", Text(lng::new_app::kMenuProp).c_str(), BS_GROUPBOX, kId_gb_Name, 6, 270, 272,
+             76);
   label(Text(lng::new_app::kIDitem), kId_lbl_id, 16, 291, 30);
   edit(kId_rp_ID, 48, 288, 52);
   label(Text(lng::new_app::kNameitem), kId_lbl_name, 108, 291, 44);
@@ -92,8 +92,8 @@ bool TNewApplication::OnInit() {
   AddControl("STATIC", "-", SS_CENTER | SS_SUNKEN, kId_Preview, 292, 288, 114, 50);
   AddControl("BUTTON", Text(lng::buttons::kBtnOK).c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 256,
              354, 76, 24);
-  AddControl("BUTTON", Text(lng::buttons::kBtnCancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP,
-             IDCANCEL, 338, 354, 76, 24);
+  AddControl("BUTTON", Text(lng::buttons::kBtnCancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
+             338, 354, 76, 24);
   SendMessageA(Item(kId_rp_ID), EM_LIMITTEXT, kMaxIdLength, 0);
   keys_.SetErrorLogger(Logger());
   for (int id : kTextFields) keys_.Subclass(Item(id));
@@ -204,8 +204,8 @@ void TNewApplication::FieldChanged(int id) {
   }
   if (id == kId_rp_ID || id == kId_rp_Name)
     Control(Item(kId_rp_preview))
-        .SetText(MenuCaptionPreview(Control(Item(kId_rp_ID)).Text(),
-                                    Control(Item(kId_rp_Name)).Text()));
+        .SetText(
+            MenuCaptionPreview(Control(Item(kId_rp_ID)).Text(), Control(Item(kId_rp_Name)).Text()));
 }
 
 std::optional<LRESULT> TNewApplication::FieldKey(HWND edit, UINT message, WPARAM wparam) {

@@ -47,8 +47,8 @@ bool TPlaceholders::OnInit() {
              kId_btn_next, 80, 114, 70, 24);
   AddControl("BUTTON", Text(lng::buttons::kBtnApply).c_str(), BS_PUSHBUTTON | WS_TABSTOP, IDOK,
              150 + 2, 114, 70, 24);
-  AddControl("BUTTON", Text(lng::buttons::kBtnCancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP,
-             IDCANCEL, 224, 114, 70, 24);
+  AddControl("BUTTON", Text(lng::buttons::kBtnCancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
+             224, 114, 70, 24);
   ShowPlaceholder("");
   return true;
 }

@@ -75,7 +75,9 @@ class NameDialogsJourney : public ::testing::Test {
     Sleep(300);
     return dialog;
   }
-  static bool Closed(HWND main) { return WaitUntil([&] { return !IsWindow(main); }); }
+  static bool Closed(HWND main) {
+    return WaitUntil([&] { return !IsWindow(main); });
+  }
 
   HostTree tree_;
   Tcsim host_{tree_};

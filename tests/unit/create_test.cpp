@@ -1596,9 +1596,9 @@ TEST(SelectFileMenu, AddsTheStructuresOnceAndSkipsAfterAGap) {
 // ---- user_structures
 TEST(UserStructures, DiscoveryReadingAndPlaceholdersThatOccur) {
   TBigIniFile ini;
-  ini.SetStrings({"[UserStructure0]", "Name= Web ", "%P%\\src", "%p%\\docs\\%y%", "[UserStructure1]",
-                  "Name=", "[UserStructure2]", "a", "Name=Odd", "[Placeholders]", "%Y%", "%Q%",
-                  "%P%"});
+  ini.SetStrings({"[UserStructure0]", "Name= Web ", "%P%\\src", "%p%\\docs\\%y%",
+                  "[UserStructure1]", "Name=", "[UserStructure2]", "a", "Name=Odd",
+                  "[Placeholders]", "%Y%", "%Q%", "%P%"});
   const std::vector<std::string> names = ReadStructureNames(ini);
   ASSERT_EQ(names.size(), 26u);
   EXPECT_EQ(names[0], "Web");

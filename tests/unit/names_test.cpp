@@ -1373,7 +1373,6 @@ TEST(VariableMenu, EnvironmentSubmenuLeavesOutTheFirstEntry) {
   EXPECT_EQ(entries[1].caption, "%GAMMA%");
 }
 
-
 // ---- template_manager
 TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered) {
   using Lines = std::vector<std::pair<std::string, std::string>>;
@@ -1396,7 +1395,8 @@ TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered
   again.Write(ini);
   EXPECT_EQ(ReadTemplateLines(ini).size(), 0u);
   rows.Write(ini);
-  EXPECT_EQ(ReadTemplateLines(ini).front(), (std::pair<std::string, std::string>{"Template 3", "a"}));
+  EXPECT_EQ(ReadTemplateLines(ini).front(),
+            (std::pair<std::string, std::string>{"Template 3", "a"}));
   EXPECT_EQ(ini.ReadString("Additional", "DoNotInstall1stTemplate", ""), "True");
   EXPECT_FALSE(CanAddTemplate(" ", "n"));
   EXPECT_FALSE(CanAddTemplate("t", " "));
