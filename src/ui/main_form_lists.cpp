@@ -7,7 +7,9 @@
 #include "base/text_utils.h"
 #include "names/user_apps.h"
 #include "names/variable_menu.h"
+#include "platform/win32/png_image_win32.h"
 #include "platform/win32/system_error_win32.h"
+#include "settings/themes.h"
 #include "ui/main_form.h"
 
 namespace kestrix {
@@ -16,6 +18,17 @@ namespace {
 
 // MkDir's height including its dropped-down list, as the control table creates it.
 constexpr int kNameDropHeight = 220;
+
+// The image beside the structure entries of the Load menu, decoded once; null without it.
+HBITMAP StructureMenuImage() {
+  static const PngImage image = [] {
+    PngImage png;
+    std::string error;
+    LoadPngResource(GetModuleHandleA(nullptr), WindowImageName(kStructureMenuImage), png, error);
+    return png;
+  }();
+  return image.Bitmap();
+}
 
 }  // namespace
 
@@ -157,7 +170,8 @@ void Ttc_KestrixForm::btn_loadFromFileClick() {
       Text(lng::program::kTemplateClearList), Text(lng::buttons::kBtnBrowse), folder_caption);
   RECT button;
   GetWindowRect(Control(kId_btn_loadFromFile), &button);
-  SelectFileChoice choice = ShowSelectFileMenu(hwnd(), {button.left, button.bottom}, items);
+  SelectFileChoice choice =
+      ShowSelectFileMenu(hwnd(), {button.left, button.bottom}, items, StructureMenuImage());
   switch (choice.command) {
     case SelectFileCommand::kLoadFocusedTextFile:
       ShowOpenDialogAndLoadFile(host.FocusedTextPath, false);
