@@ -66,8 +66,6 @@ if(TARGET kestrix_win32_tests)
 endif()
 if(TARGET kestrix_e2e_tests)
   add_dependencies(kestrix_e2e_tests kestrix tcsim)
-  # Reads the program's version resource.
-  target_link_libraries(kestrix_e2e_tests PRIVATE version)
 endif()
 
 # The name field's change handler timed in the real window (bench/*_win32.cpp): run by

@@ -7,6 +7,7 @@
 #include "app/error_log.h"
 #include "app/error_log_win32.h"
 #include "app/launch_decision.h"
+#include "platform/cached_system_facts.h"
 #include "host/foreground_win32.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/dialog_seams_win32.h"
@@ -82,8 +83,9 @@ int Run(HINSTANCE instance, int show_command) {
       Win32CodePage code_page;
       Win32MessageBoxes message_boxes(nullptr);
       Win32ModifierKeys modifier_keys;
+      CachedSystemFacts cached_system(system);
       VariablePlatform variables{
-          clock,   locale,        environment, system,
+          clock,   locale,        environment, cached_system,
           windows, shared_memory, files,       ProgramDirOf(inputs.exe_path)};
       Win32Resources resources;
       MainFormServices services{windows,       files,     environment,     inputs.exe_path,

@@ -116,4 +116,10 @@ LayoutOutput ComputeLayout(const LayoutInput& input) {
   return out;
 }
 
+ActivationAction ActivationFor(bool activated_before, bool from_other_program,
+                               bool focus_was_inside) {
+  if (!activated_before || !from_other_program) return ActivationAction::kFormActivate;
+  return focus_was_inside ? ActivationAction::kRestoreFocus : ActivationAction::kFocusInput;
+}
+
 }  // namespace kestrix

@@ -33,10 +33,10 @@ std::string TitleWithTag(std::string_view app_title, std::string_view middle,
 }  // namespace
 
 const AttributeMenuEntry kAttributeMenuEntries[4] = {
-    {DirAttribute::kReadOnly, "Attrib_ReadOnly", "ReadOnly", "[r]   Read-only"},
-    {DirAttribute::kArchive, "Attrib_Archive", "Archive", "[a]   Archive"},
-    {DirAttribute::kHidden, "Attrib_Hidden", "Hidden", "[h]  Hidden"},
-    {DirAttribute::kSystem, "Attrib_System", "System", "[s]   System"},
+    {DirAttribute::kReadOnly, "Attrib_ReadOnly", lng::program::kAttribReadOnly},
+    {DirAttribute::kArchive, "Attrib_Archive", lng::program::kAttribArchive},
+    {DirAttribute::kHidden, "Attrib_Hidden", lng::program::kAttribHidden},
+    {DirAttribute::kSystem, "Attrib_System", lng::program::kAttribSystem},
 };
 
 char AttributeLetter(DirAttribute attribute) {

@@ -11,6 +11,7 @@
 #include "base/program_version.h"
 #include "create/dir_attributes.h"
 #include "names/input_mode.h"
+#include "settings/language_keys.h"
 
 namespace kestrix {
 
@@ -44,14 +45,11 @@ std::string ExtendedModeTitle(std::string_view app_title, const DirAttributeSet&
 std::string AttributeChangeTitle(std::string_view app_title, InputMode mode,
                                  const DirAttributeSet& set);
 
-// One entry of the attributes menu `PopupMenu_ChangeDirAttrib`, in menu order. The caption
-// is the language text `language_key` of "Captions - Program", `default_caption` when the
-// table has none.
+// One entry of the attributes menu `PopupMenu_ChangeDirAttrib`, in menu order.
 struct AttributeMenuEntry {
   DirAttribute attribute;
   const char* name;  // the item's name, "Attrib_ReadOnly" ...
-  const char* language_key;
-  const char* default_caption;
+  LanguageKey caption;
 };
 extern const AttributeMenuEntry kAttributeMenuEntries[4];
 

@@ -56,35 +56,39 @@ std::string Replacements(const std::string& text, VariablePlatform& platform,
   std::string result = Trim(ExpandDefinedReferences(text, platform.environment));
   result = ReplaceDateTokens(result, now, platform.locale);
 
-  auto replace = [&result](const char* token, const std::string& value) {
-    result = ReplaceAllIgnoreCase(result, token, value);
+  // A value is looked up only when its token is in the text: most lookups ask the system
+  // or other programs, and this runs on every key typed into the name field.
+  auto replace = [&result](const char* token, const auto& value) {
+    if (ContainsIgnoreCase(result, token)) result = ReplaceAllIgnoreCase(result, token, value());
   };
   SystemFacts& system = platform.system;
   WindowSystem& windows = platform.windows;
-  replace("{date}", FormatDateVariable(now));
-  replace("{time}", FormatTimeVariable(now));
-  replace("{user}", Trim(UserNameSource(system)));
-  replace("{usr}", Trim(UserNameSource(system)));
-  replace("{un}", Trim(UserNameSource(system)));
-  replace("{pc}", Trim(ComputerNameSource(system)));
-  replace("{os}", Trim(OsNameSource(system)));
-  replace("{wg}", Trim(WorkgroupSource(system)));
-  replace("{ut}", Trim(UptimeText(platform.clock.TickCount())));
-  replace("{at}", Trim(ArchitectureBitsSource(system)));
-  replace("{ax}", Trim(ArchitectureNameSource(system)));
-  replace("{wact}", WinampSource(windows));
-  replace("{bsct}", BsPlayerSource(windows, platform.application_window));
-  replace("{aict}", AimpSource(platform.shared_memory, platform.locale));
-  replace("{vlct}", VlcSource(windows));
-  replace("{kmct}", KmPlayerSource(windows));
+  auto user = [&] { return Trim(UserNameSource(system)); };
+  replace("{date}", [&] { return FormatDateVariable(now); });
+  replace("{time}", [&] { return FormatTimeVariable(now); });
+  replace("{user}", user);
+  replace("{usr}", user);
+  replace("{un}", user);
+  replace("{pc}", [&] { return Trim(ComputerNameSource(system)); });
+  replace("{os}", [&] { return Trim(OsNameSource(system)); });
+  replace("{wg}", [&] { return Trim(WorkgroupSource(system)); });
+  replace("{ut}", [&] { return Trim(UptimeText(platform.clock.TickCount())); });
+  replace("{at}", [&] { return Trim(ArchitectureBitsSource(system)); });
+  replace("{ax}", [&] { return Trim(ArchitectureNameSource(system)); });
+  replace("{wact}", [&] { return WinampSource(windows); });
+  replace("{bsct}", [&] { return BsPlayerSource(windows, platform.application_window); });
+  replace("{aict}", [&] { return AimpSource(platform.shared_memory, platform.locale); });
+  replace("{vlct}", [&] { return VlcSource(windows); });
+  replace("{kmct}", [&] { return KmPlayerSource(windows); });
 
   UserAppReaders readers{windows, platform.shared_memory, platform.locale,
                          platform.application_window, ""};
   for (const std::string& id : user_app_ids) {
-    UserApplication app = ReadUserApp(platform.files, platform.program_dir, id);
     const std::string token = UserAppToken(id);
-    if (!ContainsIgnoreCase(result, token)) continue;
-    result = ReplaceAllIgnoreCase(result, token, EvaluateUserApp(id, app, readers, false));
+    replace(token.c_str(), [&] {
+      return EvaluateUserApp(id, ReadUserApp(platform.files, platform.program_dir, id), readers,
+                             false);
+    });
   }
   return result;
 }
@@ -115,9 +119,16 @@ bool HoldsVariables(const std::string& text, Environment& environment,
     if (ContainsIgnoreCase(text, token)) return true;
   for (const char* token : kBraceTokens)
     if (ContainsIgnoreCase(text, token)) return true;
-  const std::string trimmed = Trim(text);
-  for (const std::string& reference : EnvironmentList(environment, true))
-    if (ContainsIgnoreCase(trimmed, Trim(reference))) return true;
+  // A reference is looked up by its name between two neighbouring "%" signs instead of
+  // listing the environment: this runs on every key, and a pasted list may be long.
+  for (size_t open = text.find('%'); open != std::string::npos;) {
+    const size_t close = text.find('%', open + 1);
+    if (close == std::string::npos) break;
+    const std::string name = text.substr(open + 1, close - open - 1);
+    if (!name.empty() && name.find('=') == std::string::npos && environment.Get(name))
+      return true;
+    open = close;
+  }
   return false;
 }
 

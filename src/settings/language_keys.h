@@ -172,6 +172,12 @@ inline constexpr LanguageKey kHintChangeMode{kSection, "hint_ChangeMode",
 inline constexpr LanguageKey kHintVariables{kSection, "hint_Variables", "Insert a variable"};
 inline constexpr LanguageKey kHintAttributes{kSection, "hint_Attributes",
                                              "Click here to change the attributes"};
+// The attribute menu's items: the keys of kReadOnly, kArchive, kHidden and kSystem with
+// the menu's own defaults, which carry the letter the files' texts leave out.
+inline constexpr LanguageKey kAttribReadOnly{kSection, "ReadOnly", "[r]   Read-only", "Read-only"};
+inline constexpr LanguageKey kAttribArchive{kSection, "Archive", "[a]   Archive", "Archive"};
+inline constexpr LanguageKey kAttribHidden{kSection, "Hidden", "[h]  Hidden", "Hidden"};
+inline constexpr LanguageKey kAttribSystem{kSection, "System", "[s]   System", "System"};
 inline constexpr LanguageKey kPlaceholders{kSection, "Placeholders", "Placeholders..."};
 inline constexpr LanguageKey kPlaceholderCaption{
     kSection, "Placeholder_caption", "Please, give the placeholder character's replacements:"};
@@ -382,7 +388,7 @@ inline constexpr LanguageKey kStructureTooLarge{
 }  // namespace folder_copy
 
 // All keys, in the order of the built-in English file.
-inline constexpr std::array<LanguageKey, 221> kAllKeys{{
+inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     header::kLngShortID,
     header::kLngNameEng,
     header::kLngName,
@@ -604,7 +610,7 @@ inline constexpr std::array<LanguageKey, 221> kAllKeys{{
     errors::kReservedName,
     folder_copy::kCopyStructure,
     folder_copy::kStructureTooLarge,
-}};
+});
 
 // Sections of a language file: the header `Language` and the text sections.
 inline constexpr std::array<std::string_view, 14> kAllSections{{

@@ -22,8 +22,7 @@ HMENU BuildAttributeMenu(const DirAttributeSet& set, const LanguageTable& langua
   std::vector<MenuItem> items;
   for (UINT i = 0; i < 4; ++i) {
     const AttributeMenuEntry& entry = kAttributeMenuEntries[i];
-    const LanguageKey key{kCaptionsSection, entry.language_key, entry.default_caption};
-    items.push_back({language.Text(key),
+    items.push_back({language.Text(entry.caption),
                      kAttributeMenuFirstId + i,
                      HasAttribute(set, entry.attribute) ? UINT{MF_CHECKED} : 0,
                      images != nullptr ? images[i] : nullptr,

@@ -89,6 +89,7 @@ RECT ControlSet::Rect(int id) const {
 }
 
 void ControlSet::MoveTo(int id, int x96, int y96) const {
+  if ((*this)[id] == nullptr) return;
   SetWindowPos((*this)[id], nullptr, Scale96(x96), Scale96(y96), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -36,7 +36,7 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
       look_(
           controls_, services_.files, &services_.logger, ProgramDirOf(services_.exe_path),
           {[this] { return Text(lng::program::kMore); },
-           [this] { return controls_.Text(kId_MkDirExt); }, [this] { return image_.FieldOpen(); }}),
+           [this] { return ListText(); }, [this] { return image_.FieldOpen(); }}),
       batch_(
           controls_, [this](const std::string& text) { SetListText(text); },
           [this](bool descending) { look_.ShowSignImage(descending); }) {
@@ -53,7 +53,7 @@ bool Ttc_KestrixForm::Create(HINSTANCE instance) {
   if (!CreateForm(instance, kMainWindowClass, kApplicationTitle, style, kInitialWidth,
                   kInitialHeight))
     return false;
-  CreateControls(instance);
+  CreateControls();
   image_.Attach(instance, Control(kId_img_ChangeDirAttrib), Control(kId_edit_Attrib), [this] {
     // Escape leaves the focus on the hidden field or hands it to the window; a click
     // elsewhere has moved it to its target already.
@@ -61,8 +61,7 @@ bool Ttc_KestrixForm::Create(HINSTANCE instance) {
     if (focus == nullptr || focus == Control(kId_edit_Attrib) || focus == hwnd())
       SetFocus(VisibleInput());
   });
-  ApplyCaptions();
-  FillTemplates();
+  // The captions come with the language, in FormCreate.
   controls_.MoveTo(kId_MkDirExt, 336, 44);
   RelayoutForMode(true);
   bool show = false;
@@ -326,12 +325,18 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       }
       // Coming back from another program keeps what the user set up (mode, options, the
       // typed text); only the first show and a return from our own dialogs re-read it.
-      if (!activated_once_ || !returning_from_other_app_) {
-        FormActivate();
-      } else if (focus_before_switch_ != nullptr && IsChild(hwnd(), focus_before_switch_)) {
-        SetFocus(focus_before_switch_);
-      } else {
-        SetFocus(VisibleInput());
+      switch (ActivationFor(activated_once_, returning_from_other_app_,
+                            focus_before_switch_ != nullptr &&
+                                IsChild(hwnd(), focus_before_switch_))) {
+        case ActivationAction::kFormActivate:
+          FormActivate();
+          break;
+        case ActivationAction::kRestoreFocus:
+          SetFocus(focus_before_switch_);
+          break;
+        case ActivationAction::kFocusInput:
+          SetFocus(VisibleInput());
+          break;
       }
       returning_from_other_app_ = false;
       return 0;

@@ -140,7 +140,10 @@ class Ttc_KestrixForm : public Form {
   std::string Text(const LanguageKey& key) const { return Lang().Text(key); }
 
   // Controls and layout (main_form_controls.cpp).
-  void CreateControls(HINSTANCE instance);
+  void CreateControls();
+  void CreateControlsOf(bool batch_group, HFONT font);
+  void HookKeys(const std::vector<HWND>& controls);
+  void EnsureBatchControls();
   void ApplyCaptions();
   void RelayoutForMode(bool normal);
 
@@ -165,6 +168,7 @@ class Ttc_KestrixForm : public Form {
   std::string CleanedPreview(const std::string& text, bool normal_mode) const;
   void ProcessTextModifier(const char* function_name);
   // The list control shows `text`; its change handler runs when that is a change.
+  std::string ListText() const;
   void SetListText(const std::string& text);
   HWND VisibleInput() const;
 
@@ -217,6 +221,14 @@ class Ttc_KestrixForm : public Form {
   const ActivationSettings& activation_ = settings_.Activation();
   // The ReplaceChars values of the settings file, read at most once per activation.
   std::function<std::string(const std::string& key)> replace_chars_;
+  std::optional<std::string> last_variable_error_;
+  // What the controls were last laid out for.
+  struct LayoutKey {
+    bool normal, batch, batch_made;
+    LONG_PTR style, ex_style;
+    bool operator==(const LayoutKey&) const = default;
+  };
+  std::optional<LayoutKey> laid_out_;
   HostMethodFlags flags_;
   AffixSettings affixes_;
   Win32HostFocus focus_;

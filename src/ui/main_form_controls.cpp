@@ -158,13 +158,16 @@ const ControlSpec kControls[] = {
      321, kBatchHeight},
 };
 
+bool InBatchGroup(const ControlSpec& spec) {
+  return spec.anchor == Anchor::kPanelfix2 || spec.anchor == Anchor::kBatch;
+}
+
 }  // namespace
 
-void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
-  INITCOMMONCONTROLSEX common = {sizeof common, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&common);
-  HFONT font = look_.CreateDesignedFont();
+// The controls of the table outside the batch group, or those of the batch group.
+void Ttc_KestrixForm::CreateControlsOf(bool batch_group, HFONT font) {
   for (const ControlSpec& spec : kControls) {
+    if (InBatchGroup(spec) != batch_group) continue;
     HWND parent = spec.parent != 0 ? Control(spec.parent) : hwnd();
     const int top = spec.anchor == Anchor::kInput ? kInputTop + spec.y : spec.y;
     // The owner-drawn buttons are objects of the window; the others are plain controls.
@@ -176,14 +179,52 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
             : CreateWindowExA(spec.ex_style, spec.class_name, spec.text, spec.style, bounds.left,
                               bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                              instance, nullptr);
+                              instance_, nullptr);
     if (font != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     controls_.Add(spec.id, control);
   }
   // The group boxes were created last so that the controls over them take the clicks;
   // they must also paint first.
-  for (int group : {kId_grp_additional, kId_grp_batchDir})
-    SetWindowPos(Control(group), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  const int group = batch_group ? kId_grp_batchDir : kId_grp_additional;
+  SetWindowPos(Control(group), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Ttc_KestrixForm::CreateControls() {
+  INITCOMMONCONTROLSEX common = {sizeof common, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&common);
+  CreateControlsOf(false, look_.CreateDesignedFont());
+  controls_.SetChecked(kId_option_closewnd, true);
+  Edit(Control(kId_edit_Attrib)).LimitText(4);
+  // The marker shares its place with the preview label, which is empty while the marker is
+  // shown: it must lie above that label (an earlier sibling is drawn on top).
+  HWND above_preview = GetWindow(Control(kId_lbl_newdirname), GW_HWNDPREV);
+  SetWindowPos(Control(kId_lbl_s_more), above_preview != nullptr ? above_preview : HWND_TOP, 0, 0,
+               0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  look_.WatchHover();
+  mkdir_edit_ = FindWindowExA(Control(kId_MkDir), nullptr, "EDIT", nullptr);
+  history_.SetNameEdit(mkdir_edit_);
+  HookKeys(controls_.All());
+  look_.CreateTooltips(hwnd());
+}
+
+// Every control that can hold the focus passes its keys through the key table, so the
+// window's keys work wherever the focus is; a combo box's keys reach its own edit.
+void Ttc_KestrixForm::HookKeys(const std::vector<HWND>& controls) {
+  for (HWND control : controls) {
+    if (control == nullptr) continue;
+    input_hook_.Subclass(control);
+    if (HWND edit = FindWindowExA(control, nullptr, "EDIT", nullptr)) input_hook_.Subclass(edit);
+  }
+}
+
+// The batch group's two dozen controls are made when it first opens: most starts never
+// show it, and every control is a window the start-up would wait for.
+void Ttc_KestrixForm::EnsureBatchControls() {
+  if (Control(kId_grp_batchDir) != nullptr) return;
+  CreateControlsOf(true, nullptr);
+  std::vector<HWND> made;
+  for (const ControlSpec& spec : kControls)
+    if (InBatchGroup(spec)) made.push_back(Control(spec.id));
   struct UpDown {
     int updown, edit, low, high;
   } updowns[] = {{kId_updown_from, kId_edit_from, kBatchBoundMin, kBatchBoundMax},
@@ -198,23 +239,11 @@ void Ttc_KestrixForm::CreateControls(HINSTANCE instance) {
   }
   controls_.SetChecked(kId_rb_Decimal, true);
   controls_.SetChecked(kId_chck_digitsAuto, true);
-  controls_.SetChecked(kId_option_closewnd, true);
-  Edit(Control(kId_edit_Attrib)).LimitText(4);
-  // The marker shares its place with the preview label, which is empty while the marker is
-  // shown: it must lie above that label (an earlier sibling is drawn on top).
-  HWND above_preview = GetWindow(Control(kId_lbl_newdirname), GW_HWNDPREV);
-  SetWindowPos(Control(kId_lbl_s_more), above_preview != nullptr ? above_preview : HWND_TOP, 0, 0,
-               0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  look_.WatchHover();
-  mkdir_edit_ = FindWindowExA(Control(kId_MkDir), nullptr, "EDIT", nullptr);
-  history_.SetNameEdit(mkdir_edit_);
-  // Every control that can hold the focus passes its keys through the key table, so the
-  // window's keys work wherever the focus is; a combo box's keys reach its own edit.
-  for (HWND control : controls_.All()) {
-    input_hook_.Subclass(control);
-    if (HWND edit = FindWindowExA(control, nullptr, "EDIT", nullptr)) input_hook_.Subclass(edit);
-  }
-  look_.CreateTooltips(hwnd());
+  HookKeys(made);
+  ApplyCaptions();
+  // Fonts, colours and the sign's glyph as the rest of the window has them.
+  look_.FixComponentsCharCoding(activation_, language_.font_charset);
+  look_.ChangeColors(activation_);
 }
 
 void Ttc_KestrixForm::ApplyCaptions() {
@@ -253,6 +282,7 @@ void Ttc_KestrixForm::ApplyCaptions() {
   // Each caption strip is as wide as its label.
   for (auto [strip, label] :
        {std::pair{kId_panelfix1, kId_Label21}, {kId_panelfix2, kId_Label22}}) {
+    if (Control(label) == nullptr) continue;  // the batch group is not made yet
     HDC dc = GetDC(Control(label));
     HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageA(Control(label), WM_GETFONT, 0, 0));
     HGDIOBJ old =
@@ -295,6 +325,12 @@ void Ttc_KestrixForm::RelayoutForMode(bool normal) {
   input.batch_height = kBatchHeight;
   input.templates_bottom = kTemplatesBottom;
   input.batch_mode = mode_ == MainMode::kBatch;
+  // The same layout again would move nothing: the first activation repeats the one Create
+  // made, and every move is a window message the start-up waits for.
+  const LayoutKey key{normal, input.batch_mode, Control(kId_grp_batchDir) != nullptr,
+                      GetWindowLongPtrA(hwnd(), GWL_STYLE), GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)};
+  if (laid_out_ == key) return;
+  laid_out_ = key;
   LayoutOutput layout = ComputeLayout(input);
   for (const ControlSpec& spec : kControls) {
     int base = 0;

@@ -283,13 +283,13 @@ void Ttc_KestrixForm::AddSubdirLine(HWND control) {
   SubdirLineResult result;
   if (FocusKindOf(controls_, mkdir_edit_, control) == FocusedControl::kMkDir) {
     ChangeToExt();
-    result = AddSubdirLineNormal(SplitLines(controls_.Text(kId_MkDirExt)), subdir, SubdirCounter_);
+    result = AddSubdirLineNormal(SplitLines(ListText()), subdir, SubdirCounter_);
   } else {
     HWND list = Control(kId_MkDirExt);
     DWORD start = 0;
     SendMessageA(list, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     const int caret_line = static_cast<int>(SendMessageA(list, EM_LINEFROMCHAR, start, 0));
-    result = AddSubdirLineExtended(SplitLines(controls_.Text(kId_MkDirExt)),
+    result = AddSubdirLineExtended(SplitLines(ListText()),
                                    static_cast<size_t>(caret_line), subdir, SubdirCounter_);
   }
   SetListText(JoinLines(result.lines));
@@ -408,7 +408,7 @@ void Ttc_KestrixForm::cmbox_TemplatesChange() {
       controls_.Select(Control(kId_MkDir), {text.size(), 0});
     return;
   }
-  std::vector<std::string> lines = SplitLines(controls_.Text(kId_MkDirExt));
+  std::vector<std::string> lines = SplitLines(ListText());
   lines.push_back(text);
   SetListText(JoinLines(lines));
   SetFocus(Control(kId_MkDirExt));

@@ -47,7 +47,7 @@ void Ttc_KestrixForm::AcceptFiles(HDROP drop) {
       PlanDrop(DescribeDroppedPaths(services_.files, paths), mode_ != MainMode::kNormal);
   if (plan.load_text_file) {
     ShowOpenDialogAndLoadFile(plan.text_file, false);
-    SetListText(RemoveDuplicateLines(controls_.Text(kId_MkDirExt)));
+    SetListText(RemoveDuplicateLines(ListText()));
   } else if (!plan.names.empty()) {
     if (!plan.current_path.empty()) {
       app_.Snapshot.CurrentPath = plan.current_path;
@@ -61,7 +61,7 @@ void Ttc_KestrixForm::AcceptFiles(HDROP drop) {
     }
     const bool list_visible = mode_ != MainMode::kNormal;
     DropInsertion inserted =
-        InsertDroppedNames(plan.names, list_visible, controls_.Text(kId_MkDirExt));
+        InsertDroppedNames(plan.names, list_visible, ListText());
     SetListText(inserted.list_text);
     if (inserted.name_replaced) {
       controls_.SetText(kId_MkDir, inserted.name_text);

@@ -59,10 +59,14 @@ void Ttc_KestrixForm::ChangeToExt() {
   RelayoutForMode(false);
   controls_.Lock(kId_grp_additional, false);
   const std::string name = controls_.Text(kId_MkDir);
-  CarriedText carried = CarryNameIntoList(name, controls_.Text(kId_MkDirExt));
-  if (carried.list) SetListText(*carried.list);
-  if (carried.clear_saved_selection) SavedSelection_ = {};
+  CarriedText carried = CarryNameIntoList(name, ListText());
   HWND list = Control(kId_MkDirExt);
+  // The list shows now: it takes the text it was holding as a value.
+  if (mode_ == MainMode::kNormal)
+    Edit(list).SetText(carried.list ? *carried.list : last_list_text_);
+  else if (carried.list)
+    SetListText(*carried.list);
+  if (carried.clear_saved_selection) SavedSelection_ = {};
   const TextSelection name_selection = controls_.Selection(Control(kId_MkDir));
   if (SavedSelection_.start != 0 || SavedSelection_.length != 0) {
     controls_.Select(list, SavedSelection_);
@@ -94,6 +98,7 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
     InvalidateRect(hwnd(), nullptr, TRUE);
     return;
   }
+  EnsureBatchControls();
   mode_ = MainMode::kBatch;
   batch_.Opening();
   RecenterPending_ = true;
@@ -157,8 +162,7 @@ void Ttc_KestrixForm::MkDirChange(const std::string& text) {
   DirExists(SingleTargetPath(app_.Snapshot.CurrentPath, text, path_open,
                              path_open ? controls_.Text(kId_edit_curdirname) : std::string()),
             text);
-  SetListText(ListWithFirstLine(
-      mode_ == MainMode::kNormal ? last_list_text_ : controls_.Text(kId_MkDirExt), text));
+  SetListText(ListWithFirstLine(ListText(), text));
   // The typed text decides: the cleaned preview has its environment names expanded and
   // would switch replacements off, leaving a literal "%TEMP%" to be created.
   ShowPreview(ApplyAutoEnable(Trim(text), preview));
@@ -181,7 +185,10 @@ std::string Ttc_KestrixForm::ApplyAutoEnable(const std::string& text, const std:
     KillTimer(hwnd(), kTimer_LiveReplacements);
     LiveTimerRunning_ = false;
   }
-  if (outcome.error) services_.logger.Log(kMainWindowClass, {"EVariableError", *outcome.error});
+  // A failing variable is logged once, not again on every key while it stays in the text.
+  if (outcome.error && outcome.error != last_variable_error_)
+    services_.logger.Log(kMainWindowClass, {"EVariableError", *outcome.error});
+  last_variable_error_ = outcome.error;
   return outcome.caption.value_or(shown);
 }
 
@@ -250,11 +257,15 @@ void Ttc_KestrixForm::InputMayHaveChanged(HWND input) {
   if (controls_.Text(kId_MkDirExt) != last_list_text_) MkDirExtChange();
 }
 
+// While the name field is in use the hidden list is held as a value: setting a multi-line
+// edit's text was the dearest step of a keystroke. ChangeToExt hands it to the control.
+std::string Ttc_KestrixForm::ListText() const {
+  return mode_ == MainMode::kNormal ? last_list_text_ : controls_.Text(kId_MkDirExt);
+}
+
 void Ttc_KestrixForm::SetListText(const std::string& text) {
   if (mode_ == MainMode::kNormal) {
-    if (text == last_list_text_) return;
     last_list_text_ = text;
-    Edit(Control(kId_MkDirExt)).SetText(text);
     return;
   }
   controls_.SetText(kId_MkDirExt, text);
@@ -289,7 +300,7 @@ class Ttc_KestrixForm::RunView : public CreationView {
   bool NormalMode() override { return f_.mode_ == MainMode::kNormal; }
   std::string NameText() override { return f_.controls_.Text(kId_MkDir); }
   void SetNameText(const std::string& text) override { f_.controls_.SetText(kId_MkDir, text); }
-  std::string ListText() override { return f_.controls_.Text(kId_MkDirExt); }
+  std::string ListText() override { return f_.ListText(); }
   void SetListText(const std::string& text) override { f_.SetListText(text); }
   void SwitchToExtended() override { f_.ChangeToExt(); }
   bool ReplacementsChecked() override { return f_.controls_.Checked(kId_option_replacements); }

@@ -1,8 +1,10 @@
 #include "tcsim_fixture.h"
 
-#include <algorithm>
+#include <shellapi.h>
+
 #include <atomic>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "input/typing.h"
@@ -12,24 +14,14 @@
 namespace kestrix::e2e {
 namespace {
 
+// Removes the directory with everything in it, read-only files included.
 void DeleteTree(const std::string& dir) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = dir + "\\" + name;
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        DeleteTree(path);
-      } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-  }
-  RemoveDirectoryA(dir.c_str());
+  const std::string from = dir + std::string(2, '\0');  // a list of one, ended by two zeros
+  SHFILEOPSTRUCTA operation{};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = from.c_str();
+  operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+  SHFileOperationA(&operation);
 }
 
 std::string Quote(const std::string& arg) {
@@ -88,52 +80,18 @@ HostTree::~HostTree() {
   DeleteTree(dir_);
 }
 
-void HostTree::Set(std::vector<Section>& ini, const std::string& section, const std::string& key,
-                   const std::optional<std::string>& value) {
-  auto found = std::find_if(ini.begin(), ini.end(), [&](const Section& s) {
-    return lstrcmpiA(s.first.c_str(), section.c_str()) == 0;
-  });
-  if (found == ini.end()) {
-    if (!value) return;
-    ini.push_back({section, {}});
-    found = ini.end() - 1;
-  }
-  auto& entries = found->second;
-  auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
-    return lstrcmpiA(e.first.c_str(), key.c_str()) == 0;
-  });
-  if (!value) {
-    if (entry != entries.end()) entries.erase(entry);
-  } else if (entry != entries.end()) {
-    entry->second = *value;
-  } else {
-    entries.emplace_back(key, *value);
-  }
-}
-
-void HostTree::Save(const std::vector<Section>& ini, const std::string& path) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  for (const auto& [name, entries] : ini) {
-    out << "[" << name << "]\r\n";
-    for (const auto& [key, value] : entries) out << key << "=" << value << "\r\n";
-  }
-}
-
 void HostTree::SetWincmd(const std::string& section, const std::string& key,
                          const std::string& value) {
-  Set(wincmd_, section, key, value);
-  Save(wincmd_, WincmdIni());
+  WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), WincmdIni().c_str());
 }
 
 void HostTree::RemoveWincmd(const std::string& section, const std::string& key) {
-  Set(wincmd_, section, key, std::nullopt);
-  Save(wincmd_, WincmdIni());
+  WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, WincmdIni().c_str());
 }
 
 void HostTree::SetUsercmd(const std::string& section, const std::string& key,
                           const std::string& value) {
-  Set(usercmd_, section, key, value);
-  Save(usercmd_, UsercmdIni());
+  WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), UsercmdIni().c_str());
 }
 
 void HostTree::BindKestrix(const std::string& cmd, const std::string& param,
@@ -293,13 +251,10 @@ bool Tcsim::PressKey(const std::string& notation) const {
          PostMessageA(window_, tcsim::kPressKeyMessage, press->key, tcsim::ModifierBits(*press));
 }
 
-bool Tcsim::PostCommand(int number) const {
-  return PostMessageA(window_, tcsim::kHostCommandMessage, number, 0);
-}
-
 namespace {
 
-ReplySink g_sink;
+// Hands each WM_COPYDATA answer's bytes (cbData of them) to the query waiting for it.
+std::function<void(const char* data, size_t size)> g_sink;
 
 LRESULT CALLBACK ReplyProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_COPYDATA && lparam) {
@@ -309,8 +264,6 @@ LRESULT CALLBACK ReplyProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
   }
   return DefWindowProcA(hwnd, message, wparam, lparam);
 }
-
-}  // namespace
 
 HWND ReplyWindow() {
   static HWND window = [] {
@@ -325,9 +278,7 @@ HWND ReplyWindow() {
   return window;
 }
 
-void SetReplySink(ReplySink sink) {
-  g_sink = std::move(sink);
-}
+}  // namespace
 
 LRESULT Tcsim::SendCopyData(ULONG_PTR id, const std::string& bytes) const {
   COPYDATASTRUCT data{id, static_cast<DWORD>(bytes.size()), const_cast<char*>(bytes.data())};
@@ -337,11 +288,9 @@ LRESULT Tcsim::SendCopyData(ULONG_PTR id, const std::string& bytes) const {
 
 std::optional<std::string> Tcsim::Query(const std::string& request) const {
   std::optional<std::string> reply;
-  // The caller's sink stays in place for the answers it waits for itself.
-  ReplySink caller = std::exchange(
-      g_sink, [&reply](const char* data, size_t size) { reply = tcsim::TextUpToZero(data, size); });
+  g_sink = [&reply](const char* data, size_t size) { reply = tcsim::TextUpToZero(data, size); };
   SendCopyData(tcsim::kCopyDataGetAnswer, request + std::string(1, '\0'));
-  g_sink = std::move(caller);
+  g_sink = nullptr;
   return reply;
 }
 
@@ -349,10 +298,6 @@ LRESULT Tcsim::ChangeDir(const std::string& path, bool left) const {
   std::string payload = left ? path + "\r" : "\r" + path;
   payload += std::string(2, '\0');
   return SendCopyData(tcsim::kCopyDataChangeDir, payload);
-}
-
-LRESULT Tcsim::RunUserCommand(const std::string& text) const {
-  return SendCopyData(tcsim::kCopyDataUserCmd, text + std::string(1, '\0'));
 }
 
 std::vector<DWORD> Tcsim::StartedProcessIds() const {
@@ -363,50 +308,12 @@ std::vector<DWORD> Tcsim::StartedProcessIds() const {
   return ids;
 }
 
-HWND FindNthChild(HWND parent, const char* cls, int n) {
-  if (!IsWindow(parent)) return nullptr;
-  HWND child = nullptr;
-  for (int i = 0; i < n; ++i) {
-    child = FindWindowExA(parent, child, cls, nullptr);
-    if (!child) return nullptr;
-  }
-  return child;
-}
-
 std::string WindowText(HWND window) {
   if (!window) return {};
   char buffer[256] = {};
   LRESULT length =
       SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
   return std::string(buffer, length > 0 && length < 256 ? static_cast<size_t>(length) : 0);
-}
-
-std::string ClassNameOf(HWND window) {
-  char buffer[64] = {};
-  int length = GetClassNameA(window, buffer, sizeof buffer);
-  return std::string(buffer, length > 0 ? length : 0);
-}
-
-std::optional<std::string> ListItem(HWND list, int index) {
-  LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-  if (length < 0) return std::nullopt;
-  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-  LRESULT got = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
-  if (got < 0) return std::nullopt;
-  wide.resize(static_cast<size_t>(got));
-  int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr,
-                                  0, nullptr, nullptr);
-  std::string text(bytes > 0 ? bytes : 0, '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(), bytes,
-                      nullptr, nullptr);
-  return text;
-}
-
-int ListCurrent(HWND list) {
-  return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
-}
-int ListCount(HWND list) {
-  return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
 }
 
 HWND FocusOfThread(HWND window) {

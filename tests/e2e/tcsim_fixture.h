@@ -4,11 +4,9 @@
 // reads and requests a test needs to drive it from another process.
 #include <windows.h>
 
-#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace kestrix::e2e {
@@ -34,7 +32,8 @@ class HostTree {
   std::string WincmdIni() const { return Path("wincmd.ini"); }
   std::string UsercmdIni() const { return Path("usercmd.ini"); }
 
-  // Sets a value and rewrites the file; an existing key of the section is replaced.
+  // Sets a value in the file (through the system's profile calls); an existing key of the
+  // section is replaced.
   void SetWincmd(const std::string& section, const std::string& key, const std::string& value);
   void SetUsercmd(const std::string& section, const std::string& key, const std::string& value);
   void RemoveWincmd(const std::string& section, const std::string& key);
@@ -55,12 +54,7 @@ class HostTree {
   std::string MakeFile(const std::string& relative, const std::string& content = "") const;
 
  private:
-  using Section = std::pair<std::string, std::vector<std::pair<std::string, std::string>>>;
-  static void Set(std::vector<Section>& ini, const std::string& section, const std::string& key,
-                  const std::optional<std::string>& value);
-  static void Save(const std::vector<Section>& ini, const std::string& path);
   std::string dir_;
-  std::vector<Section> wincmd_, usercmd_;
 };
 
 // How to start tcsim, written as a chain: TcsimStart().Left(a).Focus("x.txt").Detailed().
@@ -109,14 +103,12 @@ class Tcsim {
 
   // Requests as other programs send them.
   bool PressKey(const std::string& notation) const;  // "F7", "S+F7", "Win+F8"
-  bool PostCommand(int number) const;                // message 0x433
-  // WM_COPYDATA with a reply window of this process as wParam; the send's result.
+  // WM_COPYDATA with a hidden reply window of this process as wParam; the send's result.
   LRESULT SendCopyData(ULONG_PTR id, const std::string& bytes) const;
   // "GA" query: the reply text, nothing when the host did not answer.
   std::optional<std::string> Query(const std::string& request) const;
   // "CD" payload for one side, laid out as the utility sends it.
   LRESULT ChangeDir(const std::string& path, bool left) const;
-  LRESULT RunUserCommand(const std::string& text) const;  // "EM"
 
   // Process ids from the log's "RUN pid=" lines.
   std::vector<DWORD> StartedProcessIds() const;
@@ -129,20 +121,7 @@ class Tcsim {
   HWND window_ = nullptr;
 };
 
-// A hidden window of the test thread that receives the host's WM_COPYDATA answers and
-// hands each one's bytes (cbData of them) to the sink set last; none drops them.
-using ReplySink = std::function<void(const char* data, size_t size)>;
-HWND ReplyWindow();
-void SetReplySink(ReplySink sink);
-
-// Window reads as the utility makes them.
-HWND FindNthChild(HWND parent, const char* cls, int n);
 std::string WindowText(HWND window);  // WM_GETTEXT, 256 bytes
-std::string ClassNameOf(HWND window);
-// LB_GETTEXT through the wide call (Wine returns UTF-16 to LB_GETTEXT A across processes).
-std::optional<std::string> ListItem(HWND list, int index);
-int ListCurrent(HWND list);
-int ListCount(HWND list);
 // The window with the keyboard focus in the thread of `window`.
 HWND FocusOfThread(HWND window);
 bool WaitForProcessExit(DWORD process_id, DWORD timeout_ms);

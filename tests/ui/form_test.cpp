@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fakes/fake_clock.h"
-#include "platform/win32/file_system_win32.h"
+#include "fakes/fake_file_system.h"
 #include "ui/dialog.h"
 
 namespace kestrix {
@@ -24,68 +24,37 @@ class ProbeForm : public Form {
     return CreateForm(GetModuleHandleA(nullptr), "KestrixProbeForm", "probe", WS_OVERLAPPEDWINDOW,
                       200, 100);
   }
-  int handled = 0;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
-    if (message == kThrow) {
-      ++handled;
-      throw std::runtime_error("probe failure");
-    }
-    if (message == kAnswer) {
-      ++handled;
-      return 42;
-    }
+    if (message == kThrow) throw std::runtime_error("probe failure");
+    if (message == kAnswer) return 42;
     return DefaultHandling(message, wparam, lparam);
   }
 };
 
-class FormTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    dir_ = std::string(temp) + "kestrix-form-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(dir_.c_str(), nullptr);
-  }
-  void TearDown() override {
-    files_.DeleteFile(LogPath());
-    RemoveDirectoryA((dir_ + "\\Log").c_str());
-    RemoveDirectoryA(dir_.c_str());
-  }
-  std::string LogPath() const { return dir_ + "\\Log\\probe.log"; }
-
-  Win32FileSystem files_;
-  std::string dir_;
-  std::string routine_ = "ProbeRoutine";
-};
-
-TEST_F(FormTest, FailureIsLoggedAndDoesNotLeaveTheWindowProcedure) {
+TEST(Form, FailureIsLoggedAndTheWindowLivesAsLongAsItsObject) {
+  FakeFileSystem files;
+  files.AddDirectory("C:\\Probe");
   FakeClock clock;
-  ErrorLogger logger(files_, dir_, "probe", ErrorLogSystemInfo{"Windows 10", true, "en"}, clock,
-                     routine_);
-  ProbeForm form;
-  form.SetErrorLogger(&logger);
-  ASSERT_TRUE(form.Create());
-  EXPECT_EQ(SendMessageA(form.hwnd(), kThrow, 0, 0), 0);
-  // The window still works after the failure.
-  EXPECT_EQ(SendMessageA(form.hwnd(), kAnswer, 0, 0), 42);
-  std::string log;
-  ASSERT_EQ(files_.ReadWholeFile(LogPath(), log), 0u);
-  EXPECT_NE(log.find("FormName.......: KestrixProbeForm"), std::string::npos) << log;
-  EXPECT_NE(log.find("Func/Proc......: ProbeRoutine"), std::string::npos) << log;
-  EXPECT_NE(log.find("probe failure"), std::string::npos) << log;
-}
-
-TEST_F(FormTest, DestroyingTheObjectDestroysTheWindow) {
+  std::string routine = "ProbeRoutine";
+  ErrorLogger logger(files, "C:\\Probe", "probe", ErrorLogSystemInfo{"Windows 10", true, "en"},
+                     clock, routine);
   HWND window = nullptr;
   {
     ProbeForm form;
+    form.SetErrorLogger(&logger);
     ASSERT_TRUE(form.Create());
     window = form.hwnd();
-    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(SendMessageA(window, kThrow, 0, 0), 0);
+    // The window still works after the failure.
+    EXPECT_EQ(SendMessageA(window, kAnswer, 0, 0), 42);
   }
-  EXPECT_FALSE(IsWindow(window));
+  EXPECT_FALSE(IsWindow(window));  // destroying the object destroys the window
+  const std::string log = files.FileContent(ErrorLogPath("C:\\Probe", "probe")).value_or("");
+  EXPECT_NE(log.find("FormName.......: KestrixProbeForm"), std::string::npos) << log;
+  EXPECT_NE(log.find("Func/Proc......: ProbeRoutine"), std::string::npos) << log;
+  EXPECT_NE(log.find("probe failure"), std::string::npos) << log;
 }
 
 // Real key presses, one after the other.
@@ -144,23 +113,6 @@ TEST(Dialog, EscapeAndCancelCancelWhileEnterConfirms) {
   for (const auto& c : cases)
     EXPECT_EQ(ProbeDialog(c.keys).ShowModal(GetModuleHandleA(nullptr), nullptr), c.result)
         << c.step;
-}
-
-TEST(IsMaximizeRequest, OnlyTheMaximiseSystemCommand) {
-  struct Case {
-    UINT message;
-    WPARAM wparam;
-    bool expected;
-  } cases[] = {
-      {WM_SYSCOMMAND, SC_MAXIMIZE, true},
-      {WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, true},  // a caption double-click
-      {WM_SYSCOMMAND, SC_RESTORE, false},
-      {WM_SYSCOMMAND, SC_MINIMIZE, false},
-      {WM_SYSCOMMAND, SC_CLOSE, false},
-      {WM_COMMAND, SC_MAXIMIZE, false},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(IsMaximizeRequest(c.message, c.wparam), c.expected) << c.message << " " << c.wparam;
 }
 
 }  // namespace

@@ -629,6 +629,23 @@ TEST(InitialModeFor, SettingValues) {
   EXPECT_EQ(InitialModeFor(InitialMode::kUnchanged, true), InitialModeAction::kUnchanged);
 }
 
+TEST(ActivationFor, OnlyAReturnFromAnotherProgramKeepsTheWindowAsItWas) {
+  using A = ActivationAction;
+  const struct {
+    bool before, other_program, focus_inside;
+    A action;
+  } cases[] = {
+      {false, false, false, A::kFormActivate},  // the first show
+      {false, true, true, A::kFormActivate},    // the first show, after the host had the focus
+      {true, false, true, A::kFormActivate},    // back from one of the program's own dialogs
+      {true, true, true, A::kRestoreFocus},     // Alt+Tab back: the mode and the text stay
+      {true, true, false, A::kFocusInput},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ActivationFor(c.before, c.other_program, c.focus_inside), c.action)
+        << c.before << c.other_program << c.focus_inside;
+}
+
 TEST(ComputeLayout, StacksFromTheVisibleInput) {
   LayoutInput input;
   input.input_top = 40;

@@ -629,6 +629,11 @@ TEST_F(ReplacementsTest, BadDwDataStopsTheExpansionWithAMessage) {
   windows.Add(0, "Target", "");
   AddApp("bad", "[Configuration]\r\nMethodNum=2\r\nWndClass=Target\r\ndwData=1x\r\n");
   EXPECT_THROW(Expand("{bad}", {"bad"}), VariableError);
+  // A failing source stops only a text that uses it.
+  EXPECT_EQ(Expand("{pc}", {"bad"}), "KESTRIX-PC");
+  system.wow64 = {true, false, false, 5};
+  EXPECT_EQ(Expand("{pc}"), "KESTRIX-PC");
+  EXPECT_THROW(Expand("{at}"), VariableError);
   // The preview keeps the switch and its caption; the error is handed back.
   AutoEnableOutcome outcome = AutoEnableReplacements("{bad}", "{bad}", {}, platform, {"bad"});
   EXPECT_EQ(outcome.option, AutoEnableOutcome::Option::kCheck);

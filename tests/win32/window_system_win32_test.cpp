@@ -18,7 +18,6 @@ struct ReceivedCopyData {
   WPARAM sender = 0;
   ULONG_PTR id = 0;
   std::string bytes;
-  int count = 0;
 };
 ReceivedCopyData received;
 
@@ -28,7 +27,6 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wparam, LPARAM 
     received.sender = wparam;
     received.id = record->dwData;
     received.bytes.assign(static_cast<const char*>(record->lpData), record->cbData);
-    ++received.count;
     return 42;
   }
   return DefWindowProcA(window, message, wparam, lparam);
@@ -44,11 +42,6 @@ TEST(Win32WindowSystem, FindsWindowsByClassAndCaption) {
   EXPECT_EQ(windows.FindWindow(0, 0, "KxFindTest", std::string("")), second.handle());
   EXPECT_EQ(windows.FindWindowWide(0, 0, "KxFindTest", std::string("First")), first.handle());
   EXPECT_EQ(windows.FindWindow(0, 0, "KxNoSuchClass", std::nullopt), 0u);
-  WindowHandle any = windows.FindWindow(0, 0, "KxFindTest", std::nullopt);
-  WindowHandle next = windows.FindWindow(0, any, "KxFindTest", std::nullopt);
-  EXPECT_NE(any, 0u);
-  EXPECT_NE(next, 0u);
-  EXPECT_NE(any, next);
   EXPECT_EQ(windows.ClassName(first.handle()), "KxFindTest");
   std::vector<WindowHandle> top = windows.TopLevelWindows();
   EXPECT_NE(std::find(top.begin(), top.end(), first.handle()), top.end());
@@ -63,10 +56,6 @@ TEST(Win32WindowSystem, TextsStopAtTheBufferLimit) {
   EXPECT_EQ(windows.SendGetText(window.handle(), 1000), title);
   EXPECT_EQ(windows.SendGetText(window.handle(), 0), "");
   EXPECT_EQ(windows.GetWindowText(window.handle()), title);
-  WindowRect rect;
-  EXPECT_TRUE(windows.GetRect(window.handle(), rect));
-  EXPECT_EQ(rect.right - rect.left, 200);
-  EXPECT_FALSE(windows.IsIconic(window.handle()));
 }
 
 TEST(Win32WindowSystem, ListBoxItemsAreReadWideAndConverted) {
@@ -90,12 +79,11 @@ TEST(Win32WindowSystem, ListBoxItemsAreReadWideAndConverted) {
   EXPECT_EQ(windows.ListBoxItem(handle, -1), std::nullopt);
 }
 
-TEST(Win32WindowSystem, PostsAndSendsCopyData) {
+TEST(Win32WindowSystem, SendsCopyData) {
   Win32WindowSystem windows;
   StandInWindow target("KxCopyDataTest", "", RecordingProc);
   received = {};
   EXPECT_EQ(windows.SendCopyData(target.handle(), 0x1234, 0x4741, std::string("GA\0x", 4)), 42);
-  EXPECT_EQ(received.count, 1);
   EXPECT_EQ(received.sender, WPARAM{0x1234});
   EXPECT_EQ(received.id, ULONG_PTR{0x4741});
   EXPECT_EQ(received.bytes, std::string("GA\0x", 4));
@@ -104,13 +92,6 @@ TEST(Win32WindowSystem, PostsAndSendsCopyData) {
   EXPECT_EQ(windows.SendCopyDataBlock(target.handle(), 0, 0x1010B, block, 3), 42);
   EXPECT_EQ(received.id, ULONG_PTR{0x1010B});
   EXPECT_EQ(received.bytes, std::string("\1\2\3", 3));
-
-  EXPECT_TRUE(windows.Post(target.handle(), WM_USER + 7, 11, 22));
-  MSG message;
-  ASSERT_TRUE(PeekMessageA(&message, target.hwnd(), WM_USER + 7, WM_USER + 7, PM_REMOVE));
-  EXPECT_EQ(message.wParam, WPARAM{11});
-  EXPECT_EQ(message.lParam, LPARAM{22});
-  EXPECT_FALSE(windows.Post(0xDEAD0, WM_USER, 0, 0));
 }
 
 }  // namespace
