@@ -22,11 +22,14 @@ TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
     EXPECT_EQ(C(id) != nullptr, !in_batch_group(id)) << "control " << id;
   EXPECT_FALSE(Visible(kId_MkDirExt));
   EXPECT_TRUE(Checked(kId_option_closewnd));
-  Click(kId_btn_BatchDir);
-  for (int id = kId_Label22; id <= kId_rb_ABC; ++id)
-    if (id != kId_memo_suffix) EXPECT_TRUE(Visible(id)) << "control " << id;
-  EXPECT_TRUE(Checked(kId_rb_Decimal));
   EXPECT_EQ(TextOf(form_->hwnd()), "Total Commander Kestrix ");
+  Click(kId_btn_BatchDir);
+  for (int id = kId_Label22; id <= kId_rb_ABC; ++id) {
+    if (id != kId_memo_suffix) {
+      EXPECT_TRUE(Visible(id)) << "control " << id;
+    }
+  }
+  EXPECT_TRUE(Checked(kId_rb_Decimal));
   // A caption double-click's maximise is refused.
   SendMessageA(form_->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, 0);
   EXPECT_FALSE(IsZoomed(form_->hwnd()));
