@@ -273,7 +273,8 @@ void SelectFileMenu::Extend(const std::vector<std::string>& structure_names) {
 
 std::vector<SelectFileMenuItem> SelectFileMenu::VisibleItems(
     bool focused_text_file, const std::string& focused_text_name, bool clear_list,
-    const std::string& clear_list_caption, const std::string& browse_caption) const {
+    const std::string& clear_list_caption, const std::string& browse_caption,
+    const std::string& folder_caption) const {
   SelectFileMenuItem separator;
   separator.separator = true;
 
@@ -293,6 +294,15 @@ std::vector<SelectFileMenuItem> SelectFileMenu::VisibleItems(
     toggle.caption = clear_list_caption;
     toggle.checked = clear_list;
     all.push_back(toggle);
+    all.push_back(separator);
+  }
+  if (!folder_caption.empty()) {
+    all.push_back(separator);
+    SelectFileMenuItem folder;
+    folder.command = SelectFileCommand::kCopyFolderStructure;
+    folder.caption = folder_caption;
+    folder.image_index = kStructureMenuImage;
+    all.push_back(folder);
     all.push_back(separator);
   }
   SelectFileMenuItem browse;

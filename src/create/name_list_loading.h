@@ -138,6 +138,7 @@ enum class SelectFileCommand {
   kLoadFocusedTextFile,  // `FilenameTXTClick`
   kApplyStructure,       // apply user structure `structure_index`
   kToggleClearList,      // flip `US-ClearList`
+  kCopyFolderStructure,  // the focused folder's directory tree as list lines
   kBrowse,               // `BrowsePopupItemClick`
 };
 
@@ -163,11 +164,14 @@ class SelectFileMenu {
   // count are visited, so a numbering gap hides the structures after it.
   void Extend(const std::vector<std::string>& structure_names);
   // The entries shown now, without the separators that would lead, trail or double up.
+  // A `folder_caption` (the host's focused item is a folder) adds the entry that copies
+  // that folder's structure, before "Browse...".
   std::vector<SelectFileMenuItem> VisibleItems(bool focused_text_file,
                                                const std::string& focused_text_name,
                                                bool clear_list,
                                                const std::string& clear_list_caption,
-                                               const std::string& browse_caption) const;
+                                               const std::string& browse_caption,
+                                               const std::string& folder_caption = "") const;
 
  private:
   bool extended_ = false;

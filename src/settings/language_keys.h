@@ -377,6 +377,16 @@ inline constexpr LanguageKey kReservedName{kSection, "ReservedName",
                                            "Windows reserves this name for a device!"};
 }  // namespace errors
 
+// The Load menu's entry that copies the structure of the host's focused folder, and its
+// refusal of a tree too large for the list.
+namespace folder_copy {
+inline constexpr LanguageKey kCopyStructure{program::kSection, "CopyStructure",
+                                            "Copy the structure of %s"};
+inline constexpr LanguageKey kStructureTooLarge{
+    errors::kSection, "StructureTooLarge",
+    "The folder holds more than 10,000 directories: its structure is too large for the list."};
+}  // namespace folder_copy
+
 // All keys, in the order of the built-in English file.
 inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     header::kLngShortID,
@@ -598,6 +608,8 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     errors::kIDExists,
     errors::kFutureVersion,
     errors::kReservedName,
+    folder_copy::kCopyStructure,
+    folder_copy::kStructureTooLarge,
 });
 
 // Sections of a language file: the header `Language` and the text sections.

@@ -225,4 +225,19 @@ std::function<std::string(const std::string& key)> SettingsModel::ReplaceCharVal
   };
 }
 
+SettingsResult SettingsModel::Read(const std::function<void(TBigIniFile&)>& step) {
+  return Run(Report::kOnce, [&] {
+    TBigIniFile ini(files_, path_);
+    step(ini);
+  });
+}
+
+SettingsResult SettingsModel::Edit(const std::function<void(TBigIniFile&)>& step) {
+  return Run(Report::kAlways, [&] {
+    TBigIniFile ini(files_, path_);
+    step(ini);
+    ini.UpdateFile();
+  });
+}
+
 }  // namespace kestrix

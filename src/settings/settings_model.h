@@ -18,6 +18,7 @@ class Environment;
 class FileSystem;
 class LanguageTable;
 class MessageBoxes;
+class TBigIniFile;
 
 // The integer keys. Each enum holds the cases the program tells apart; an integer that does
 // not parse is the key's default, any other number the case the key's rule gives it.
@@ -146,6 +147,10 @@ class SettingsModel {
   // ReplaceChars key from it; "_" when missing. An unreadable file answers "_" without a
   // message, since the preview runs on every key.
   std::function<std::string(const std::string& key)> ReplaceCharValues() const;
+  // Opens the file and runs `step` on it: Read only reads (its failure is shown once, as
+  // the activation's), Edit writes what the step changed (the dialogs' sections).
+  SettingsResult Read(const std::function<void(TBigIniFile&)>& step);
+  SettingsResult Edit(const std::function<void(TBigIniFile&)>& step);
 
  private:
   enum class Report { kOnce, kAlways };

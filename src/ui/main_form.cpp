@@ -194,7 +194,12 @@ void Ttc_KestrixForm::FormActivate() {
   replace_chars_ = settings_.ReplaceCharValues();
   UserAppIds_ =
       DiscoverUserApps(services_.files, ProgramDirOf(services_.exe_path), startup_.disable_plugins);
-  switch (InitialModeFor(activation_.initial_mode, activation_.window_extended)) {
+  DiscoverStructures();
+  // Back from one of our dialogs, the mode stays as the dialog's work left it.
+  const InitialModeAction initial =
+      OwnDialogReturn_ ? InitialModeAction::kUnchanged
+                       : InitialModeFor(activation_.initial_mode, activation_.window_extended);
+  switch (initial) {
     case InitialModeAction::kNormal:
       ChangeToNormal();
       break;
@@ -452,11 +457,9 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         case kId_btn_addRep:
           if (code == BN_CLICKED) {
             // btn_addRepClick: the variables popup below the button.
-            PrepareVariablesMenu();
             RECT rect;
             GetWindowRect(Control(kId_btn_addRep), &rect);
-            const UINT command = ShowMenu(hwnd(), variables_menu_.Menu(), {rect.left, rect.bottom});
-            if (std::optional<std::string> token = variables_menu_.TokenFor(command))
+            if (std::optional<std::string> token = ChooseVariable(hwnd(), {rect.left, rect.bottom}))
               InsertVariable(*token);
           }
           break;

@@ -41,6 +41,7 @@
 #include "ui/control_ids.h"
 #include "ui/control_set.h"
 #include "ui/controls.h"
+#include "ui/dialog.h"
 #include "ui/dpi_win32.h"
 #include "ui/form.h"
 #include "ui/form_look.h"
@@ -193,6 +194,18 @@ class Ttc_KestrixForm : public Form {
   void FillTemplates();
   void cmbox_TemplatesChange();
 
+  // The name engine's dialogs and the Load menu's structures (main_form_dialogs.cpp).
+  int RunOwnDialog(Dialog& dialog, HWND owner);
+  std::optional<std::string> ChooseVariable(HWND owner, POINT at);
+  void ManageTemplatesClick();
+  void NewApp1Click(HWND owner);
+  void DiscoverStructures();
+  std::string FocusedFolder() const;
+  void ToggleStructureClearList();
+  void InsertIntoList(const std::string& lines);
+  void uStructClick(int number);
+  void CopyFolderStructureClick(const std::string& folder);
+
   void LoadLanguage();
 
   StartupValues& app_;
@@ -236,6 +249,11 @@ class Ttc_KestrixForm : public Form {
   bool ReplacementsArmed_ = true;
   std::vector<std::string> UserAppIds_;
   bool TemplateListOpen_ = false;
+  std::vector<std::string> StructureList_;
+  std::vector<std::string> StructureNames_;  // the trimmed Name of UserStructure0 to 25
+  SelectFileMenu select_file_menu_;
+  // One of our own dialogs is closing: the activation keeps the mode it leaves.
+  bool OwnDialogReturn_ = false;
   int SubdirCounter_ = 0;
   bool LiveTimerRunning_ = false;
   bool CreationRunning_ = false;

@@ -267,6 +267,8 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       OpenPathEditing();
       break;
     case KeyAction::kManageTemplates:
+      ManageTemplatesClick();
+      break;
     case KeyAction::kConfiguration:
     case KeyAction::kPaste:
     case KeyAction::kSwallow:
@@ -345,8 +347,9 @@ void Ttc_KestrixForm::btn_optionsClick() {
   RECT rect;
   GetWindowRect(Control(kId_btn_options), &rect);
   // The other commands' dialogs are wired in with their modules.
-  if (ShowMenu(hwnd(), items, {rect.left, rect.bottom}) == kMenu_UserGuide)
-    OpenUserGuide(hwnd(), services_.files, services_.exe_path);
+  const UINT command = ShowMenu(hwnd(), items, {rect.left, rect.bottom});
+  if (command == kMenu_UserGuide) OpenUserGuide(hwnd(), services_.files, services_.exe_path);
+  if (command == kMenu_ManageTemplates) ManageTemplatesClick();
 }
 
 void Ttc_KestrixForm::img_ChangeDirAttribClick() {

@@ -7,7 +7,9 @@
 #include "base/text_utils.h"
 #include "names/user_apps.h"
 #include "names/variable_menu.h"
+#include "platform/win32/png_image_win32.h"
 #include "platform/win32/system_error_win32.h"
+#include "settings/themes.h"
 #include "ui/main_form.h"
 
 namespace kestrix {
@@ -16,6 +18,17 @@ namespace {
 
 // MkDir's height including its dropped-down list, as the control table creates it.
 constexpr int kNameDropHeight = 220;
+
+// The image beside the structure entries of the Load menu, decoded once; null without it.
+HBITMAP StructureMenuImage() {
+  static const PngImage image = [] {
+    PngImage png;
+    std::string error;
+    LoadPngResource(GetModuleHandleA(nullptr), WindowImageName(kStructureMenuImage), png, error);
+    return png;
+  }();
+  return image.Bitmap();
+}
 
 }  // namespace
 
@@ -140,22 +153,44 @@ void Ttc_KestrixForm::ShowOpenDialogAndLoadFile(const std::string& path, bool br
 void Ttc_KestrixForm::btn_loadFromFileClick() {
   app_.CurrentRoutine = "btn_loadFromFileClick";
   const HostSnapshot& host = app_.Snapshot;
-  // User structures are not offered yet, so the menu holds the focused file and Browse.
-  if (LoadButtonOpensDialogDirectly(host.FocusedTextFile, false)) {
+  // Built once per run, at the first click that finds structures.
+  if (!StructureList_.empty()) select_file_menu_.Extend(StructureNames_);
+  const std::string folder = FocusedFolder();
+  if (LoadButtonOpensDialogDirectly(host.FocusedTextFile,
+                                    select_file_menu_.Extended() || !folder.empty())) {
     ShowOpenDialogAndLoadFile(host.CurrentPath, true);
     return;
   }
-  SelectFileMenu menu;
-  std::vector<SelectFileMenuItem> items =
-      menu.VisibleItems(host.FocusedTextFile, ExtractFileName(host.FocusedTextPath), false, "",
-                        Text(lng::buttons::kBtnBrowse));
+  const std::string folder_caption =
+      folder.empty() ? std::string()
+                     : ReplaceAll(Text(lng::folder_copy::kCopyStructure), "%s",
+                                  ReplaceAll(ExtractFileName(folder), "&", "&&"));
+  std::vector<SelectFileMenuItem> items = select_file_menu_.VisibleItems(
+      host.FocusedTextFile, ExtractFileName(host.FocusedTextPath), activation_.us_clear_list,
+      Text(lng::program::kTemplateClearList), Text(lng::buttons::kBtnBrowse), folder_caption);
   RECT button;
   GetWindowRect(Control(kId_btn_loadFromFile), &button);
-  SelectFileChoice choice = ShowSelectFileMenu(hwnd(), {button.left, button.bottom}, items);
-  if (choice.command == SelectFileCommand::kLoadFocusedTextFile)
-    ShowOpenDialogAndLoadFile(host.FocusedTextPath, false);
-  else if (choice.command == SelectFileCommand::kBrowse)
-    ShowOpenDialogAndLoadFile(host.CurrentPath, true);
+  SelectFileChoice choice =
+      ShowSelectFileMenu(hwnd(), {button.left, button.bottom}, items, StructureMenuImage());
+  switch (choice.command) {
+    case SelectFileCommand::kLoadFocusedTextFile:
+      ShowOpenDialogAndLoadFile(host.FocusedTextPath, false);
+      break;
+    case SelectFileCommand::kBrowse:
+      ShowOpenDialogAndLoadFile(host.CurrentPath, true);
+      break;
+    case SelectFileCommand::kApplyStructure:
+      uStructClick(choice.structure_index);
+      break;
+    case SelectFileCommand::kToggleClearList:
+      ToggleStructureClearList();
+      break;
+    case SelectFileCommand::kCopyFolderStructure:
+      CopyFolderStructureClick(folder);
+      break;
+    case SelectFileCommand::kNone:
+      break;
+  }
 }
 
 }  // namespace kestrix

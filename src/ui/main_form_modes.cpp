@@ -25,7 +25,8 @@ void Ttc_KestrixForm::ChangeToNormal() {
   SetWindowTextA(hwnd(), NormalModeTitle(app_title_, image_.Set()).c_str());
   controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnExtended));
   batch_.Close();
-  controls_.SetVisible(kId_btn_loadFromFile, app_.Snapshot.FocusedTextFile);
+  controls_.SetVisible(kId_btn_loadFromFile,
+                       app_.Snapshot.FocusedTextFile || !StructureList_.empty());
   controls_.SetVisible(kId_panelfix2, false);
   controls_.SetVisible(kId_Label22, false);
   controls_.SetVisible(kId_lbl_s_more, false);

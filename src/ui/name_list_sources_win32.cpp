@@ -66,6 +66,7 @@ SelectFileChoice SelectFileChoiceFromId(UINT id) {
   if (id == kSelectFileTextId) choice.command = SelectFileCommand::kLoadFocusedTextFile;
   if (id == kSelectFileBrowseId) choice.command = SelectFileCommand::kBrowse;
   if (id == kSelectFileClearListId) choice.command = SelectFileCommand::kToggleClearList;
+  if (id == kSelectFileFolderId) choice.command = SelectFileCommand::kCopyFolderStructure;
   if (id >= kSelectFileStructureFirstId && id < kSelectFileStructureFirstId + 100) {
     choice.command = SelectFileCommand::kApplyStructure;
     choice.structure_index = static_cast<int>(id - kSelectFileStructureFirstId);
@@ -83,6 +84,8 @@ UINT MenuId(const SelectFileMenuItem& item) {
       return kSelectFileBrowseId;
     case SelectFileCommand::kToggleClearList:
       return kSelectFileClearListId;
+    case SelectFileCommand::kCopyFolderStructure:
+      return kSelectFileFolderId;
     case SelectFileCommand::kApplyStructure:
       return kSelectFileStructureFirstId + static_cast<UINT>(item.structure_index);
     case SelectFileCommand::kNone:

@@ -39,6 +39,7 @@ std::optional<std::string> ChooseTextFile(HWND owner, const std::string& directo
 inline constexpr UINT kSelectFileTextId = 0x5501;
 inline constexpr UINT kSelectFileBrowseId = 0x5502;
 inline constexpr UINT kSelectFileClearListId = 0x5503;
+inline constexpr UINT kSelectFileFolderId = 0x5504;
 inline constexpr UINT kSelectFileStructureFirstId = 0x5510;
 
 struct SelectFileChoice {

@@ -138,15 +138,20 @@ class MainFormFixture : public ::testing::Test {
     return lines;
   }
   void Screenshot(const char* name) {
-    const char* dir = std::getenv("KESTRIX_SHOT_DIR");
-    if (dir == nullptr) return;
+    if (std::getenv("KESTRIX_SHOT_DIR") == nullptr) return;
     RedrawWindow(form_->hwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     Pump();
     Sleep(300);
     Pump();
+    ShotOf(form_->hwnd(), name);
+  }
+  // The window's pixels on the screen, as "<name>.bmp" in KESTRIX_SHOT_DIR when it is set.
+  static void ShotOf(HWND window, const char* name) {
+    const char* dir = std::getenv("KESTRIX_SHOT_DIR");
+    if (dir == nullptr) return;
     RECT rect;
-    GetWindowRect(form_->hwnd(), &rect);
+    GetWindowRect(window, &rect);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);

@@ -22,6 +22,7 @@
 #include "create/level_creation.h"
 #include "create/name_list_loading.h"
 #include "create/run_settings.h"
+#include "create/user_structures.h"
 #include "create/virtual_panel.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_environment.h"
@@ -1154,6 +1155,67 @@ TEST(SelectFileMenu, TextFileStructuresAndBrowse) {
             "names.txt|-|0 - Projects#13|1 - Music#13|Clear list...(v)|-|Browse...");
   EXPECT_EQ(Describe(menu.VisibleItems(false, "", false, "Clear list...", "Browse...")),
             "0 - Projects#13|1 - Music#13|Clear list...|-|Browse...");
+  EXPECT_EQ(Describe(menu.VisibleItems(false, "", false, "Clear list...", "Browse...", "Copy")),
+            "0 - Projects#13|1 - Music#13|Clear list...|-|Copy#13|-|Browse...");
+}
+
+// ---- user_structures
+TEST(UserStructures, DiscoveryReadingAndPlaceholdersThatOccur) {
+  TBigIniFile ini;
+  ini.SetStrings({"[UserStructure0]", "Name= Web ", "%P%\\src", "%p%\\docs\\%y%",
+                  "[UserStructure1]", "Name=", "[UserStructure2]", "a", "Name=Odd",
+                  "[Placeholders]", "%Y%", "%Q%", "%P%"});
+  const std::vector<std::string> names = ReadStructureNames(ini);
+  ASSERT_EQ(names.size(), 26u);
+  EXPECT_EQ(names[0], "Web");
+  EXPECT_EQ(DiscoverStructureList(names), (std::vector<std::string>{"uStruct0", "uStruct2"}));
+  LoadedStructure web = ReadStructure(ini, 0);
+  EXPECT_EQ(web.text, "%P%\\src\r\n%p%\\docs\\%y%");
+  // In the section's order, compared ignoring case; %Q% does not occur.
+  EXPECT_EQ(web.placeholders, (std::vector<std::string>{"%Y%", "%P%"}));
+  // The first line goes whatever it is; the Name line then counts as a directory line.
+  EXPECT_EQ(ReadStructure(ini, 2).text, "Name=Odd");
+  EXPECT_EQ(ReadStructure(ini, 7).text, "");
+  EXPECT_EQ(InsertStructure("old\r\n\r\n", "a\r\nb", true), "a\r\nb");
+  EXPECT_EQ(InsertStructure("old\r\n \r\n", "a\r\nb", false), "old\r\na\r\nb");
+}
+
+TEST(PlaceholderSession, RecordsWhatWasTypedOrShownAtApply) {
+  PlaceholderSession s({"#A", "#B", "#C", "#D"});
+  EXPECT_EQ(s.PositionText(), "(1 / 4)");
+  EXPECT_FALSE(s.PreviousEnabled());
+  s.Typed("x");
+  // The field keeps its text for #B, which is not recorded for it.
+  EXPECT_EQ(s.Next("x"), "x");
+  EXPECT_TRUE(s.PreviousEnabled());
+  EXPECT_EQ(s.Next("x"), "x");
+  s.Typed("");  // an empty replacement removes the placeholder
+  EXPECT_EQ(s.Previous(""), "");
+  EXPECT_EQ(s.Previous(""), "x");
+  EXPECT_FALSE(s.PreviousEnabled());
+  EXPECT_EQ(s.Next("x"), "x");
+  // Apply records the shown one (#B) with the field's text; #D was never shown.
+  EXPECT_EQ(s.Apply(" y ", "#a\\#b\\#c#D"), "x\\y\\#D");
+  EXPECT_EQ(ReplaceInsertedStructure("#A\r\nz\r\n#a", "#a", "q"), "q\r\nz\r\nq");
+}
+
+TEST(CopyFolderStructure, SortedDirectoriesBelowTheFolderUpToEightLevels) {
+  FakeFileSystem fs;
+  fs.AddDrive("C:");
+  fs.AddDirectory("C:\\Skel\\src\\main");
+  fs.AddDirectory("C:\\Skel\\Docs");
+  fs.AddFile("C:\\Skel\\src\\readme.txt", "");
+  fs.AddDirectory("C:\\Skel\\deep\\2\\3\\4\\5\\6\\7\\8\\9");
+  FolderStructure copy = CopyFolderStructure(fs, "C:\\Skel\\");
+  EXPECT_FALSE(copy.too_large);
+  EXPECT_EQ(JoinLines(copy.lines),
+            "Skel\r\n*deep\r\n*deep\\2\r\n*deep\\2\\3\r\n*deep\\2\\3\\4\r\n*deep\\2\\3\\4\\5\r\n"
+            "*deep\\2\\3\\4\\5\\6\r\n*deep\\2\\3\\4\\5\\6\\7\r\n*deep\\2\\3\\4\\5\\6\\7\\8\r\n"
+            "*Docs\r\n*src\r\n*src\\main");
+  EXPECT_EQ(CopyFolderStructure(fs, "C:\\Skel", 11).lines.size(), 12u);
+  FolderStructure big = CopyFolderStructure(fs, "C:\\Skel", 10);
+  EXPECT_TRUE(big.too_large);
+  EXPECT_TRUE(big.lines.empty());
 }
 
 TEST(OpenDialogFilter, PairsSeparatedByZeroBytes) {

@@ -17,10 +17,12 @@
 #include "fakes/fake_window_system.h"
 #include "names/date_tokens.h"
 #include "names/intelligent_selection.h"
+#include "names/new_application.h"
 #include "names/player_sources.h"
 #include "names/replacements.h"
 #include "names/system_sources.h"
 #include "names/template_list.h"
+#include "names/template_manager.h"
 #include "names/text_modifiers.h"
 #include "names/user_apps.h"
 #include "names/variable_error.h"
@@ -1029,6 +1031,111 @@ TEST(VariableMenu, EnvironmentSubmenuLeavesOutTheFirstEntry) {
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].item_name + entries[0].caption, "envVar_1%BETA%");
   EXPECT_EQ(entries[1].item_name + entries[1].caption, "envVar_2%GAMMA%");
+}
+
+// ---- template_manager
+TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered) {
+  using Lines = std::vector<std::pair<std::string, std::string>>;
+  TemplateRows rows(Lines{{"Current username", "{user}"}, {"Work", "W_%Y"}});
+  EXPECT_EQ(rows.Add("Template 3", "a", "Template"), "Template 4");
+  EXPECT_EQ(rows.Add("work", "b", "Template"), "work");  // names differ in case: both kept
+  EXPECT_EQ(rows.Add("Work", "c", "Template"), "Work");  // replaces, goes to the end
+  std::string shown;
+  for (const TemplateRow& row : rows.Rows())
+    shown += std::to_string(row.number) + row.name + "=" + row.text + ";";
+  EXPECT_EQ(shown, "1Current username={user};3Template 3=a;4work=b;4Work=c;");
+  rows.Delete(0, false);
+  EXPECT_FALSE(rows.FirstTemplateDeleted());
+  TemplateRows again(Lines{{"Me", "{user}"}});
+  again.Delete(0, true);
+  EXPECT_TRUE(again.FirstTemplateDeleted());
+  TBigIniFile ini;
+  ini.SetStrings({"[UserTemplates]", "Old=x", "[Additional]"});
+  rows.Write(ini);
+  again.Write(ini);
+  EXPECT_EQ(ReadTemplateLines(ini).size(), 0u);
+  rows.Write(ini);
+  EXPECT_EQ(ReadTemplateLines(ini).front(),
+            (std::pair<std::string, std::string>{"Template 3", "a"}));
+  EXPECT_EQ(ini.ReadString("Additional", "DoNotInstall1stTemplate", ""), "True");
+  EXPECT_FALSE(CanAddTemplate(" ", "n"));
+  EXPECT_FALSE(CanAddTemplate("t", " "));
+}
+
+// ---- new_application
+TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
+  struct Case {
+    std::string typed_class;
+    int method;
+    std::string window_class, caption, cut_from;
+    bool class_on, caption_on, copy_data_on, file_name;
+  } cases[] = {
+      {"", kMethodCopyData, "BSPlayer", "", "", true, false, true, true},
+      {"- VLC", kMethodWindowText, "Winamp v1.x", "", ". ", true, false, false, false},
+      {"BSPlayer", kMethodWindowCaption, "", "- VLC", "", false, true, false, true},
+      {"MyPlayer", kMethodWindowCaption, "MyPlayer", "", "", false, true, false, true},
+  };
+  for (const Case& c : cases) {
+    NewAppFields f;
+    f.window_class = c.typed_class;
+    PrepareMethod(f, c.method);
+    SCOPED_TRACE(c.typed_class);
+    EXPECT_EQ(f.window_class, c.window_class);
+    EXPECT_EQ(f.window_caption, c.caption);
+    EXPECT_EQ(f.cut_from, c.cut_from);
+    EXPECT_EQ(f.cut_left, !c.cut_from.empty());
+    EXPECT_EQ(f.class_enabled, c.class_on);
+    EXPECT_EQ(f.caption_enabled, c.caption_on);
+    EXPECT_EQ(f.copy_data_enabled, c.copy_data_on);
+    EXPECT_EQ(f.extract_file_name, c.file_name);
+    EXPECT_EQ(f.remove_extension, c.file_name);
+  }
+}
+
+TEST(NewApplication, FieldRules) {
+  EXPECT_EQ(CorrectedField(NewAppField::kDwData, ""), "$0");
+  EXPECT_EQ(CorrectedField(NewAppField::kCbData, ""), "0");
+  EXPECT_EQ(CorrectedField(NewAppField::kId, ""), "xxct");
+  EXPECT_EQ(CorrectedField(NewAppField::kId, "ab"), "ab");
+  std::string dw, id;
+  for (char c : std::string("09afAFgG$-\b z")) {
+    if (AcceptsDwDataChar(c)) dw += c;
+    if (AcceptsIdChar(c)) id += c;
+  }
+  EXPECT_EQ(dw, "09afAF\b");
+  EXPECT_EQ(id, "afAFgG\bz");
+  EXPECT_EQ(MenuCaptionPreview(" XyCt ", " My & app "), "{xyct} - My & app");
+  EXPECT_EQ(PreviewCaption("Rock & Roll"), "Rock && Roll");
+  EXPECT_FALSE(CutBoxFor(" "));
+}
+
+TEST(NewApplication, OkRefusesTakenIdsAndWritesWhatTheExpansionReads) {
+  FakeFileSystem files;
+  files.AddDrive("C:");
+  files.AddFile("C:\\Kx\\Plugins\\app_abcd.ini", "");
+  EXPECT_TRUE(IdentifierTaken(files, "C:\\Kx", "abcd"));
+  EXPECT_TRUE(IdentifierTaken(files, "C:\\Kx", "wact"));
+  EXPECT_FALSE(IdentifierTaken(files, "C:\\Kx", "WACT"));
+  NewAppFields f;
+  PrepareMethod(f, kMethodCopyData);
+  f.id = "bspx";
+  f.name = "BS & co";
+  f.cb_data = "260";
+  f.cut_to = " - BS";
+  WriteNewApplication(files, "C:\\Kx\\", f, " root ", "07-12-2026");
+  std::string text;
+  ASSERT_EQ(files.ReadWholeFile("C:\\Kx\\Plugins\\app_bspx.ini", text), kErrorSuccess);
+  EXPECT_NE(text.find("Author=root"), std::string::npos);
+  EXPECT_NE(text.find("Date=07-12-2026"), std::string::npos);
+  const UserApplication read = ReadUserApp(files, "C:\\Kx", "bspx");
+  const UserApplication expected = ApplicationOf(f);
+  EXPECT_EQ(read.menu_name, expected.menu_name);
+  EXPECT_EQ(read.method, kMethodCopyData);
+  EXPECT_EQ(read.window_class, "BSPlayer");
+  EXPECT_EQ(read.dw_data, "$1010B");
+  EXPECT_EQ(read.cb_data, 260);
+  EXPECT_EQ(read.right_cut, " - BS");
+  EXPECT_TRUE(read.enable_trim && read.extract_file_name && read.remove_extension);
 }
 
 }  // namespace

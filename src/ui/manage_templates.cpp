@@ -1,0 +1,354 @@
+#include "ui/manage_templates.h"
+
+#include "base/text_utils.h"
+#include "settings/language_keys.h"
+#include "ui/dialog_ids.h"
+#include "ui/dpi_win32.h"
+#include "ui/menu.h"
+#include "ui/messages.h"
+
+namespace kestrix {
+
+namespace {
+
+constexpr char kClassName[] = "TManageTemplates";
+
+// The window size that gives `window` the client size.
+SIZE OuterSizeFor(HWND window, int client_width, int client_height) {
+  RECT rect = {0, 0, client_width, client_height};
+  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void MoveControl(HWND control, int x, int y, int width, int height) {
+  MoveWindow(control, Scale96(x), Scale96(y), Scale96(width), Scale96(height), TRUE);
+}
+
+void AddColumn(HWND list, int index, const std::string& text, int width) {
+  LVCOLUMNA column = {};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.pszText = const_cast<char*>(text.c_str());
+  column.cx = Scale96(width);
+  SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(&column));
+}
+
+void SetCell(HWND list, int row, int column, const std::string& text) {
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT;
+  item.iItem = row;
+  item.iSubItem = column;
+  item.pszText = const_cast<char*>(text.c_str());
+  if (column == 0)
+    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  else
+    SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void SelectListRow(HWND list, int row) {
+  LVITEMA state = {};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+  SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+HWND ComboEdit(HWND combo) {
+  return FindWindowExA(combo, nullptr, "Edit", nullptr);
+}
+
+}  // namespace
+
+TManageTemplates::TManageTemplates(ManageTemplatesServices services,
+                                   std::vector<std::pair<std::string, std::string>> lines,
+                                   SIZE client)
+    : Dialog(kClassName, "", kManageTemplatesWidth, kManageTemplatesHeight),
+      services_(std::move(services)),
+      rows_(std::move(lines)),
+      requested_(client),
+      client_(client) {}
+
+bool TManageTemplates::OnInit() {
+  SetWindowTextA(hwnd(), Text(lng::popup::kTemplates).c_str());
+  SetWindowLongPtrA(hwnd(), GWL_STYLE, GetWindowLongPtrA(hwnd(), GWL_STYLE) | WS_THICKFRAME);
+  AddControl("BUTTON", Text(lng::program::kNewTemplate).c_str(), BS_GROUPBOX, kId_grp_newTemplate,
+             0, 0, 10, 10);
+  AddControl("STATIC", (Text(lng::program::kTemplate) + ":").c_str(), SS_NOPREFIX, kId_Label1, 0, 0,
+             10, 10);
+  define_ =
+      Combo(AddControl("COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
+                       kId_Template_Define, 0, 0, 10, 10));
+  AddControl("BUTTON", "+", BS_PUSHBUTTON | WS_TABSTOP, kId_btn_addRepTemplate, 0, 0, 10, 10);
+  AddControl("STATIC", (Text(lng::program::kTemplateName) + ":").c_str(), SS_NOPREFIX, kId_Label2,
+             0, 0, 10, 10);
+  name_ = Combo(AddControl("COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
+                           kId_Template_Name, 0, 0, 10, 10));
+  AddControl("BUTTON", Text(lng::program::kAddToList).c_str(), BS_PUSHBUTTON | WS_TABSTOP,
+             kId_btn_Add, 0, 0, 10, 10);
+  AddControl("STATIC", (Text(lng::program::kTemplatePreview) + ":").c_str(), SS_NOPREFIX,
+             kId_Label3, 0, 0, 10, 10);
+  AddControl("STATIC", "", SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_SUNKEN | SS_CENTERIMAGE,
+             kId_lbl_TemplatePreview, 0, 0, 10, 10);
+  HWND list = AddControl(WC_LISTVIEWA, "",
+                         LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_BORDER,
+                         kId_TemplateList, 0, 0, 10, 10);
+  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
+               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  AddColumn(list, 0, "#", 28);
+  AddColumn(list, 1, Text(lng::program::kTemplateName), 100);
+  AddColumn(list, 2, Text(lng::program::kTemplate), 190);
+  header_.SetErrorLogger(Logger());
+  header_.Subclass(list);
+  AddControl("BUTTON", Text(lng::buttons::kBtnApply).c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
+             0, 0, 10, 10);
+  AddControl("BUTTON", Text(lng::buttons::kBtnCancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
+             0, 0, 10, 10);
+  keys_.SetErrorLogger(Logger());
+  keys_.Subclass(ComboEdit(define_.hwnd()));
+  keys_.Subclass(ComboEdit(name_.hwnd()));
+  for (const TemplateRow& row : rows_.Rows()) {
+    name_.Add(row.name);
+    define_.Add(row.text);
+  }
+  ShowRows(-1);
+  Button(Item(kId_btn_Add)).Enable(false);
+  ResetName();
+  const SIZE outer =
+      OuterSizeFor(hwnd(), std::max<LONG>(requested_.cx, Scale96(kManageTemplatesWidth)),
+                   std::max<LONG>(requested_.cy, Scale96(kManageTemplatesHeight)));
+  SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  Layout();
+  return true;
+}
+
+void TManageTemplates::Layout() {
+  RECT client = {};
+  GetClientRect(hwnd(), &client);
+  const int dpi = SystemDpi();
+  const int w = MulDiv(client.right, 96, dpi);
+  const int h = MulDiv(client.bottom, 96, dpi);
+  MoveControl(Item(kId_grp_newTemplate), 6, 4, w - 12, 94);
+  MoveControl(Item(kId_Label1), 14, 23, 60, 14);
+  MoveControl(define_.hwnd(), 76, 19, w - 118, 160);
+  MoveControl(Item(kId_btn_addRepTemplate), w - 38, 19, 24, 22);
+  MoveControl(Item(kId_Label2), 14, 49, 60, 14);
+  MoveControl(name_.hwnd(), 76, 45, w - 182, 160);
+  MoveControl(Item(kId_btn_Add), w - 100, 44, 86, 24);
+  MoveControl(Item(kId_Label3), 14, 75, 60, 14);
+  MoveControl(Item(kId_lbl_TemplatePreview), 76, 72, w - 90, 19);
+  MoveControl(Item(kId_TemplateList), 6, 104, w - 12, h - 140);
+  MoveControl(Item(IDOK), w - 172, h - 30, 80, 24);
+  MoveControl(Item(IDCANCEL), w - 86, h - 30, 80, 24);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void TManageTemplates::ShowRows(int select) {
+  HWND list = Item(kId_TemplateList);
+  filling_ = true;
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  const std::vector<TemplateRow>& rows = rows_.Rows();
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const int row = static_cast<int>(i);
+    SetCell(list, row, 0, std::to_string(rows[i].number));
+    SetCell(list, row, 1, rows[i].name);
+    SetCell(list, row, 2, rows[i].text);
+  }
+  filling_ = false;
+  if (select >= 0 && select < static_cast<int>(rows.size())) SelectListRow(list, select);
+}
+
+void TManageTemplates::ResetName() const {
+  name_.SetText(NumberedTemplateName(Text(lng::program::kTemplate), rows_.Count() + 1));
+}
+
+int TManageTemplates::SelectedRow() const {
+  return static_cast<int>(SendMessageA(Item(kId_TemplateList), LVM_GETNEXTITEM,
+                                       static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void TManageTemplates::Template_DefineChange() {
+  const std::string text = define_.Text();
+  const bool can_add = CanAddTemplate(text, name_.Text());
+  Button(Item(kId_btn_Add)).Enable(can_add);
+  const int default_button = can_add ? kId_btn_Add : IDOK;
+  if (default_button != default_button_) {
+    SendMessageA(Item(default_button_), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    SendMessageA(Item(default_button), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    default_button_ = default_button;
+  }
+  Control(Item(kId_lbl_TemplatePreview))
+      .SetText(services_.preview ? services_.preview(text) : text);
+}
+
+void TManageTemplates::btn_AddClick() {
+  if (!CanAddTemplate(define_.Text(), name_.Text())) return;
+  name_.SetText(rows_.Add(name_.Text(), define_.Text(), Text(lng::program::kTemplate)));
+  define_.SetText("");
+  Template_DefineChange();
+  Control(Item(kId_lbl_TemplatePreview)).SetText("");
+  ShowRows(-1);
+  SendMessageA(Item(kId_TemplateList), LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows_.Count() - 1),
+               FALSE);
+  define_.Focus();
+}
+
+void TManageTemplates::btn_addRepClick() {
+  if (!services_.choose_variable) return;
+  const auto [start, end] = define_.EditSelection();
+  RECT button;
+  GetWindowRect(Item(kId_btn_addRepTemplate), &button);
+  std::optional<std::string> token =
+      services_.choose_variable(hwnd(), {button.left, button.bottom});
+  if (!token) return;
+  define_.Focus();
+  define_.SelectInEdit(start, end);
+  Edit(ComboEdit(define_.hwnd())).ReplaceSelection(*token);
+  Template_DefineChange();
+}
+
+void TManageTemplates::TemplateListSelectItem(int row) {
+  if (row < 0 || row >= static_cast<int>(rows_.Count())) return;
+  name_.SetText(rows_.Rows()[static_cast<size_t>(row)].name);
+  define_.SetText(rows_.Rows()[static_cast<size_t>(row)].text);
+  Template_DefineChange();
+}
+
+void TManageTemplates::DeleteRow(bool from_popup) {
+  const int row = SelectedRow();
+  if (row < 0) return;
+  rows_.Delete(static_cast<size_t>(row), from_popup);
+  define_.SetText("");
+  Template_DefineChange();
+  Control(Item(kId_lbl_TemplatePreview)).SetText("");
+  ResetName();
+  // The Delete key moves the selection onto the row that took the deleted one's place.
+  ShowRows(from_popup ? -1 : row);
+}
+
+void TManageTemplates::Clearlist1Click() {
+  const std::string question = Text(lng::program::kTemplateDelConfirm);
+  if (services_.message_boxes.Show(question, question, kMbYesNo | kMbIconQuestion) != kIdYes)
+    return;
+  rows_.Clear();
+  ShowRows(-1);
+  define_.SetText("");
+  Template_DefineChange();
+  Control(Item(kId_lbl_TemplatePreview)).SetText("");
+  ResetName();
+}
+
+void TManageTemplates::PopupMenu1Popup(POINT at) {
+  const bool any = rows_.Count() > 0;
+  std::vector<MenuItem> items = {{Text(lng::program::kTemplateDelete),
+                                  kMenu_Deleteselected1,
+                                  any && SelectedRow() >= 0 ? 0u : UINT{MF_GRAYED},
+                                  nullptr,
+                                  {}},
+                                 {Text(lng::program::kTemplateClearList),
+                                  kMenu_Clearlist1,
+                                  any ? 0u : UINT{MF_GRAYED},
+                                  nullptr,
+                                  {}}};
+  const UINT command = ShowMenu(hwnd(), items, at);
+  if (command == kMenu_Deleteselected1) DeleteRow(true);
+  if (command == kMenu_Clearlist1) Clearlist1Click();
+}
+
+std::optional<LRESULT> TManageTemplates::ComboKey(HWND edit, UINT message, WPARAM wparam) {
+  // Ctrl+A selects the whole text.
+  if (message == WM_CHAR && wparam == 1) {
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    return 0;
+  }
+  return std::nullopt;
+}
+
+bool TManageTemplates::OnCommand(int id, int code, HWND) {
+  switch (id) {
+    case kId_Template_Define:
+    case kId_Template_Name:
+      if (code == CBN_EDITCHANGE) Template_DefineChange();
+      // A choice from the drop-down list is in the edit only once the selection ends.
+      if (code == CBN_SELENDOK) PostMessageA(hwnd(), kMsg_ChoiceDone, static_cast<WPARAM>(id), 0);
+      return true;
+    case kId_btn_Add:
+      if (code == BN_CLICKED) btn_AddClick();
+      return true;
+    case kId_btn_addRepTemplate:
+      if (code == BN_CLICKED) btn_addRepClick();
+      return true;
+  }
+  return false;
+}
+
+LRESULT TManageTemplates::OnNotify(const NMHDR& header) {
+  if (header.idFrom != kId_TemplateList) return 0;
+  switch (header.code) {
+    case LVN_ITEMCHANGED: {
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      if (!filling_ && (change.uNewState & LVIS_SELECTED) != 0 &&
+          (change.uOldState & LVIS_SELECTED) == 0)
+        TemplateListSelectItem(change.iItem);
+      break;
+    }
+    case LVN_KEYDOWN:
+      if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_DELETE) DeleteRow(false);
+      break;
+    case NM_RCLICK: {
+      POINT at;
+      GetCursorPos(&at);
+      PopupMenu1Popup(at);
+      break;
+    }
+  }
+  return 0;
+}
+
+void TManageTemplates::OnOk() {
+  // Enter goes to the default button: Add while a new template is ready.
+  if (default_button_ == kId_btn_Add && GetFocus() != Item(IDOK)) {
+    btn_AddClick();
+    return;
+  }
+  if (CanAddTemplate(define_.Text(), name_.Text()))
+    rows_.Add(name_.Text(), define_.Text(), Text(lng::program::kTemplate));
+  EndDialog(IDOK);
+}
+
+void TManageTemplates::OnCancel() {
+  // Escape only closes an open drop-down list.
+  for (const Combo& combo : {define_, name_}) {
+    if (combo.DroppedDown()) {
+      combo.ShowDropDown(false);
+      return;
+    }
+  }
+  EndDialog(IDCANCEL);
+}
+
+LRESULT TManageTemplates::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_SIZE:
+      if (wparam != SIZE_MINIMIZED) {
+        client_ = {LOWORD(lparam), HIWORD(lparam)};
+        Layout();
+      }
+      return 0;
+    case WM_GETMINMAXINFO: {
+      auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
+      const SIZE least =
+          OuterSizeFor(hwnd(), Scale96(kManageTemplatesWidth), Scale96(kManageTemplatesHeight));
+      info->ptMinTrackSize = {least.cx, least.cy};
+      info->ptMaxTrackSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+      return 0;
+    }
+    case kMsg_ChoiceDone:
+      Template_DefineChange();
+      return 0;
+  }
+  return Dialog::HandleMessage(message, wparam, lparam);
+}
+
+}  // namespace kestrix

@@ -1,0 +1,193 @@
+// The name engine's dialogs opened from the main window and driven, from a second thread,
+// with real keys and clicks while their modal loop runs: the template manager, the
+// placeholder dialog behind a user structure, and the new-application dialog's fields.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+#include "ui/dialog_ids.h"
+#include "ui/main_form_fixture.h"
+
+namespace kestrix {
+namespace {
+
+void Press(WORD key, bool ctrl = false) {
+  std::vector<INPUT> inputs;
+  auto add = [&](WORD vk, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  if (ctrl) add(VK_CONTROL, false);
+  add(key, false);
+  add(key, true);
+  if (ctrl) add(VK_CONTROL, true);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  Sleep(150);
+}
+
+void ClickOn(HWND control, POINT offset = {-1, -1}) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  SetCursorPos(offset.x >= 0 ? rect.left + offset.x : (rect.left + rect.right) / 2,
+               offset.y >= 0 ? rect.top + offset.y : (rect.top + rect.bottom) / 2);
+  Sleep(100);
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+  Sleep(200);
+}
+
+void Type(const std::string& text) {
+  TypeUnicode(text, [] { Sleep(40); });
+  Sleep(150);
+}
+
+HWND WaitFor(const char* class_name) {
+  for (int i = 0; i < 250; ++i) {
+    HWND window = FindWindowA(class_name, nullptr);
+    if (window != nullptr && IsWindowVisible(window)) {
+      Sleep(200);
+      return window;
+    }
+    Sleep(20);
+  }
+  return nullptr;
+}
+
+std::string TextOfWindow(HWND window) {
+  char text[512] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+class NameDialogsTest : public MainFormFixture {
+ protected:
+  // Presses `key` in the main window and runs `user` on a second thread while the main
+  // thread handles the key (and the dialog it opens) until the user is done.
+  void WithUser(WORD key, const std::function<void()>& user) {
+    std::atomic<bool> done = false;
+    std::thread worker([&] {
+      Press(key, true);
+      user();
+      done = true;
+    });
+    while (!done) {
+      Pump();
+      Sleep(10);
+    }
+    worker.join();
+    Pump();
+  }
+  std::string Settings() const {
+    std::string text;
+    const_cast<FakeFileSystem&>(files_).ReadWholeFile(kSettingsFile, text);
+    return text;
+  }
+};
+
+TEST_F(NameDialogsTest, TemplateManagerAddsByEnterChoosesByClickDeletesByKeyAndWritesOnOk) {
+  std::string after_adds, chosen, after_delete;
+  WithUser('M', [&] {
+    HWND dialog = WaitFor("TManageTemplates");
+    ASSERT_NE(dialog, nullptr);
+    Type("a%Y");
+    Press(VK_RETURN);  // the default button is Add while a template is ready
+    Type("b");
+    Press(VK_RETURN);
+    after_adds = TextOfWindow(GetDlgItem(dialog, kId_Template_Name));
+    HWND list = GetDlgItem(dialog, kId_TemplateList);
+    RECT row = {LVIR_BOUNDS, 0, 0, 0};
+    SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    ClickOn(list, {row.left + 40, (row.top + row.bottom) / 2});
+    chosen = TextOfWindow(GetDlgItem(dialog, kId_Template_Define)) + "|" +
+             TextOfWindow(GetDlgItem(dialog, kId_Template_Name));
+    ShotOf(dialog, "template-manager");
+    Press(VK_DELETE);
+    after_delete = TextOfWindow(GetDlgItem(dialog, kId_Template_Name));
+    ClickOn(GetDlgItem(dialog, IDOK));
+  });
+  EXPECT_EQ(after_adds, "Template 3");
+  EXPECT_EQ(chosen, "a%Y|Template 1");
+  EXPECT_EQ(after_delete, "Template 2");
+  const std::string settings = Settings();
+  EXPECT_NE(settings.find("[UserTemplates]\r\nTemplate 2=b\r\n"), std::string::npos) << settings;
+  EXPECT_EQ(settings.find("Template 1"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("ManageTemplates_W="), std::string::npos) << settings;
+  const Combo templates(C(kId_cmbox_Templates));
+  EXPECT_EQ(templates.Item(templates.Count() - 1), "[T] - Template 2");
+}
+
+class StructureTest : public NameDialogsTest {
+ protected:
+  void BeforeCreate() override {
+    files_.AddFile(kSettingsFile,
+                   "[UserStructure0]\r\nName=Site\r\n#N#\\pages\r\n#N#\\#L#\r\n"
+                   "[Placeholders]\r\n#N#\r\n#L#\r\n#X#\r\n");
+  }
+};
+
+TEST_F(StructureTest, LoadMenuInsertsTheStructureAndThePlaceholdersAreFilledStepByStep) {
+  ASSERT_TRUE(Visible(kId_btn_loadFromFile));
+  std::string back;
+  WithUser('O', [&] {
+    ASSERT_NE(WaitFor("#32768"), nullptr);
+    Press(VK_DOWN);  // "0 - Site"
+    Press(VK_RETURN);
+    HWND dialog = WaitFor("TPlaceholders");
+    ASSERT_NE(dialog, nullptr);
+    Type("Home");
+    ClickOn(GetDlgItem(dialog, kId_btn_next));
+    Type("en");
+    ShotOf(dialog, "placeholders");
+    ClickOn(GetDlgItem(dialog, kId_btn_previous));
+    back = TextOfWindow(GetDlgItem(dialog, kId_edit_Replacement));
+    Press(VK_RETURN);  // Next
+    Press(VK_RETURN);  // Apply on the last placeholder
+  });
+  EXPECT_EQ(back, "Home");
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+  EXPECT_EQ(T(kId_MkDirExt), "Home\\pages\r\nHome\\en");
+}
+
+TEST_F(NameDialogsTest, NewApplicationMethodAndFieldRulesFollowTheUser) {
+  std::string class_text, dw_typed, dw_emptied, id_typed;
+  bool dw_enabled = false;
+  WithUser('H', [&] {
+    ASSERT_NE(WaitFor("#32768"), nullptr);
+    // Applications, then its last item: "New application...".
+    for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN}) Press(key);
+    HWND dialog = WaitFor("TNewApplication");
+    ASSERT_NE(dialog, nullptr);
+    ClickOn(GetDlgItem(dialog, kId_rb_copydata), {8, 8});
+    class_text = TextOfWindow(GetDlgItem(dialog, kId_edit_wndclass));
+    dw_enabled = IsWindowEnabled(GetDlgItem(dialog, kId_edit_dwdata)) != FALSE;
+    ClickOn(GetDlgItem(dialog, kId_edit_dwdata));
+    Press('A', true);
+    Type("$7g");
+    dw_typed = TextOfWindow(GetDlgItem(dialog, kId_edit_dwdata));
+    Press(VK_BACK);
+    dw_emptied = TextOfWindow(GetDlgItem(dialog, kId_edit_dwdata));
+    ClickOn(GetDlgItem(dialog, kId_rp_ID));
+    Press('A', true);
+    Type("Ab1cd");
+    id_typed = TextOfWindow(GetDlgItem(dialog, kId_rp_ID));
+    ShotOf(dialog, "new-application");
+    Press(VK_ESCAPE);
+  });
+  EXPECT_EQ(class_text, "BSPlayer");
+  EXPECT_TRUE(dw_enabled);
+  EXPECT_EQ(dw_typed, "7");
+  EXPECT_EQ(dw_emptied, "$0");
+  EXPECT_EQ(id_typed, "Abcd");
+  EXPECT_FALSE(files_.Exists("C:\\Kestrix\\Plugins"));
+}
+
+}  // namespace
+}  // namespace kestrix
