@@ -266,8 +266,10 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
     case KeyAction::kEditPath:
       OpenPathEditing();
       break;
-    case KeyAction::kManageTemplates:
     case KeyAction::kConfiguration:
+      ShowConfiguration();
+      break;
+    case KeyAction::kManageTemplates:
     case KeyAction::kPaste:
     case KeyAction::kSwallow:
     case KeyAction::kNone:
@@ -345,8 +347,10 @@ void Ttc_KestrixForm::btn_optionsClick() {
   RECT rect;
   GetWindowRect(Control(kId_btn_options), &rect);
   // The other commands' dialogs are wired in with their modules.
-  if (ShowMenu(hwnd(), items, {rect.left, rect.bottom}) == kMenu_UserGuide)
-    OpenUserGuide(hwnd(), services_.files, services_.exe_path);
+  const UINT command = ShowMenu(hwnd(), items, {rect.left, rect.bottom});
+  if (command == kMenu_UserGuide) OpenUserGuide(hwnd(), services_.files, services_.exe_path);
+  if (command == kMenu_Configuration) ShowConfiguration();
+  if (command == kMenu_About) ShowAbout();
 }
 
 void Ttc_KestrixForm::img_ChangeDirAttribClick() {

@@ -137,16 +137,18 @@ class MainFormFixture : public ::testing::Test {
     }
     return lines;
   }
-  void Screenshot(const char* name) {
+  // `window`: the main window unless another is named (a dialog over it).
+  void Screenshot(const char* name, HWND window = nullptr) {
     const char* dir = std::getenv("KESTRIX_SHOT_DIR");
     if (dir == nullptr) return;
-    RedrawWindow(form_->hwnd(), nullptr, nullptr,
+    if (window == nullptr) window = form_->hwnd();
+    RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     Pump();
     Sleep(300);
     Pump();
     RECT rect;
-    GetWindowRect(form_->hwnd(), &rect);
+    GetWindowRect(window, &rect);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);
