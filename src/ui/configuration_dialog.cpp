@@ -291,8 +291,7 @@ bool TConfiguration::OnInit() {
 
 HWND TConfiguration::Add(const char* class_name, DWORD style, int id, int x, int y, int width,
                          int height, DWORD ex_style) {
-  HWND control = AddControl(class_name, "", style | WS_CLIPSIBLINGS, id, x, y, width, height,
-                            ex_style);
+  HWND control = AddControl(class_name, "", style, id, x, y, width, height, ex_style);
   key_hook_.Subclass(control);
   if (HWND edit = EditOf(control)) key_hook_.Subclass(edit);
   return control;
@@ -397,8 +396,15 @@ void TConfiguration::CreateControls() {
   // The buttons of every page.
   Add("BUTTON", BS_DEFPUSHBUTTON | tab, IDOK, 264, 314, 80, 26);
   Add("BUTTON", push, IDCANCEL, 350, 314, 80, 26);
-  // The tab control lies under the pages' controls.
-  SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // The group boxes lie under the controls they frame and the tab control under all, each
+  // clipped by what lies above it, so none paints over the pages' controls.
+  for (int id : {kCfg_grp_suggested, kCfg_grp_affix, kCfg_grp_invalid, kCfg_grp_position,
+                 kCfg_grp_look, kCfg_grp_language, kCfg_grp_method, kCfg_grp_history,
+                 kCfg_grp_files, kCfg_grp_ext, kCfg_tabs}) {
+    HWND below = Control(id);
+    SetWindowLongPtrA(below, GWL_STYLE, GetWindowLongPtrA(below, GWL_STYLE) | WS_CLIPSIBLINGS);
+    SetWindowPos(below, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   LOGFONTA font = {};
   GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
   font.lfUnderline = TRUE;
@@ -902,6 +908,11 @@ LRESULT TConfiguration::KeyHook::OnMessage(HWND control, UINT message, WPARAM wp
                                 id == kCfg_cmbx_TCItemSuffix || id == kCfg_edit_Transparency ||
                                 id == kCfg_Edit_ReplaceChar;
   if (message == WM_KEYDOWN && CtrlAlone()) {
+    // A combo box's edit may take Enter itself instead of leaving it to the dialog.
+    if (wparam == VK_RETURN && (id == kCfg_cmbx_TCItemPrefix || id == kCfg_cmbx_TCItemSuffix)) {
+      d.AddAffix(id == kCfg_cmbx_TCItemPrefix, false);
+      return 0;
+    }
     if (wparam == 'H' && d.page_ == ConfigPage::kGeneral) {
       d.InsertVariable();
       return 0;
@@ -911,8 +922,9 @@ LRESULT TConfiguration::KeyHook::OnMessage(HWND control, UINT message, WPARAM wp
       return 0;
     }
   }
-  // Their characters (backspace, Ctrl+A's code) must not reach the field.
-  if (message == WM_CHAR && (wparam == 0x08 || wparam == 0x01) &&
+  // Their characters (backspace, Ctrl+A's code, Ctrl+Enter's line feed) must not reach the
+  // field.
+  if (message == WM_CHAR && (wparam == 0x08 || wparam == 0x01 || wparam == 0x0A) &&
       (GetKeyState(VK_CONTROL) & 0x8000) != 0)
     return 0;
   return DefaultHandling(control, message, wparam, lparam);

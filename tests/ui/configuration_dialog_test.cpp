@@ -11,7 +11,7 @@ namespace {
 
 constexpr char kStoredSettings[] =
     "[Configuration]\r\nSuggestedName=1\r\nCustomDirName=Backup %Y\r\nInvalidCharAction=1\r\n"
-    "InvalidCharReplace=-\r\nWindowPosition=1\r\nFlatButtons=True\r\nUseWindowTheme=True\r\n"
+    "InvalidCharReplace=-\r\nWindowPosition=2\r\nFlatButtons=True\r\nUseWindowTheme=True\r\n"
     "SelectedTheme=2\r\nAlphaBlendValue=200\r\nFocusTCAfterCreate=True\r\nTC8B10Method=True\r\n"
     "TC8B10FixExt=False\r\nMkDirHistoryFile=C:\\hist.ini\r\nLastSelectedPage=3\r\n"
     "[PrefixSuffix]\r\nDirPrefix=pre_\r\nDirPrefixActive=True\r\n"
@@ -210,7 +210,7 @@ TEST_F(StoredConfigurationTest, EveryPageLoadsTheFileAndOkWritesItBack) {
   InDialog([&](HWND dialog) {
     EXPECT_EQ(TabCtrl_GetCurSel(Item(dialog, kCfg_tabs)), 3) << "the last page";
     EXPECT_TRUE(On(dialog, kCfg_rb_CustomName));
-    EXPECT_TRUE(On(dialog, kCfg_rb_centerTCpane));
+    EXPECT_TRUE(On(dialog, kCfg_rb_centerScreen));
     EXPECT_TRUE(On(dialog, kCfg_cb_Transparency));
     EXPECT_TRUE(On(dialog, kCfg_rb_MK_ManualPath));
     EXPECT_EQ(ListView_GetItemCount(Item(dialog, kCfg_ExtensionList)), 2);
@@ -231,7 +231,7 @@ TEST_F(StoredConfigurationTest, EveryPageLoadsTheFileAndOkWritesItBack) {
   EXPECT_TRUE(v.dir_prefix_active);
   EXPECT_TRUE(v.replace_invalid);
   EXPECT_EQ(v.invalid_char_replace, "-");
-  EXPECT_EQ(v.window_position, 1);
+  EXPECT_EQ(v.window_position, 2);
   EXPECT_TRUE(v.flat_buttons && v.use_window_theme && v.focus_tc);
   EXPECT_EQ(v.selected_theme, 2);
   EXPECT_EQ(v.alpha_blend_value, "200");
@@ -253,9 +253,12 @@ TEST_F(ConfigurationDialogTest, OkChangesTheRunningWindowAtOnce) {
     TypeInto(dialog, kCfg_edit_Transparency, "180");
     Page(dialog, ConfigPage::kFiles);
     SendMessageA(Item(dialog, kCfg_cb_EnableFileCreation), BM_CLICK, 0, 0);
+    TypeInto(dialog, kCfg_edit_NewExt, ".TXT");
+    SendMessageA(Item(dialog, kCfg_btn_AddNewExt), BM_CLICK, 0, 0);
   });
   Pump();
-  // Flat buttons came with the theme; the window is translucent; a file name says so.
+  // Flat buttons came with the theme; the window is translucent; a name with an added
+  // extension says it will be a file.
   ASSERT_NE(form_->FlatControl(kId_btn_ok_flat), nullptr);
   EXPECT_TRUE(IsWindowVisible(C(kId_btn_ok_flat)));
   EXPECT_FALSE(IsWindowVisible(C(kId_btn_ok)));
