@@ -45,6 +45,16 @@ bool Key(WORD key) {
   return sent;
 }
 
+// Opens a drop-down list with a click, types the start of an entry, and takes it with
+// Enter when the list is still open (typing may already have closed it).
+void Choose(HWND combo, const std::string& typed) {
+  Click(combo);
+  WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 3000);
+  TypeText(typed);
+  Sleep(150);
+  if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0) Key(VK_RETURN);
+}
+
 std::string SettingOf(const std::string& file, const char* section, const char* key) {
   char text[MAX_PATH] = {};
   GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, file.c_str());
@@ -96,21 +106,18 @@ TEST_F(ConfigurationJourney, NightfallAndGermanApplyAtOnceAndAreStored) {
   ASSERT_NE(dialog, nullptr);
   HWND tabs = GetDlgItem(dialog, kCfg_tabs);
 
-  // Window page: the theme list, "n" for nightfall, Enter takes it.
+  // Window page: the theme list, "n" for nightfall.
   ClickFirstTab(tabs);
   ASSERT_TRUE(Key(VK_RIGHT));
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(dialog, kCfg_cmbx_WndColor)); }));
-  Click(GetDlgItem(dialog, kCfg_cmbx_WndColor));
-  ASSERT_TRUE(TypeText("n"));
-  ASSERT_TRUE(Key(VK_RETURN));
+  Choose(GetDlgItem(dialog, kCfg_cmbx_WndColor), "n");
+  ASSERT_TRUE(IsWindow(dialog));
   // Language page: "d" twice goes from Danish to German.
   ClickFirstTab(tabs);
   ASSERT_TRUE(Key(VK_RIGHT) && Key(VK_RIGHT));
   ASSERT_TRUE(
       WaitUntil([&] { return IsWindowVisible(GetDlgItem(dialog, kCfg_cb_LanguageSelect)); }));
-  Click(GetDlgItem(dialog, kCfg_cb_LanguageSelect));
-  ASSERT_TRUE(TypeText("dd"));
-  ASSERT_TRUE(Key(VK_RETURN));
+  Choose(GetDlgItem(dialog, kCfg_cb_LanguageSelect), "dd");
   EXPECT_EQ(WindowText(GetDlgItem(dialog, kCfg_cb_LanguageSelect)), "DEU - German");
   Click(GetDlgItem(dialog, IDOK));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
