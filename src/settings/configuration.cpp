@@ -33,6 +33,10 @@ ConfigurationValues LoadConfiguration(TBigIniFile& ini) {
   v.suffix_list = s.ReadList(kSuffixListSection);
   v.replace_invalid = s.Integer(Setting::InvalidCharAction) == 1;
   v.invalid_char_replace = s.TrimmedText(Setting::InvalidCharReplace);
+  std::vector<std::string> keys;
+  ini.ReadSection(kReplaceCharsSection, keys);
+  for (const std::string& key : keys)
+    v.replace_chars.emplace_back(key, ini.ReadString(kReplaceCharsSection, key, "_"));
   const int position = s.Integer(Setting::WindowPosition);
   v.window_position = position == 0 || position == 1 ? position : 2;
   v.flat_buttons = s.Bool(Setting::FlatButtons);
@@ -66,6 +70,8 @@ void SaveConfiguration(TBigIniFile& ini, const ConfigurationValues& v) {
   s.WriteList(kSuffixListSection, v.suffix_list);
   s.WriteInteger(Setting::InvalidCharAction, v.replace_invalid ? 1 : 0);
   s.WriteText(Setting::InvalidCharReplace, v.invalid_char_replace);
+  ini.EraseSection(kReplaceCharsSection);
+  for (const auto& [key, value] : v.replace_chars) ini.WriteString(kReplaceCharsSection, key, value);
   if (v.window_position) s.WriteInteger(Setting::WindowPosition, *v.window_position);
   s.WriteBool(Setting::FlatButtons, v.flat_buttons);
   s.WriteBool(Setting::UseWindowTheme, v.use_window_theme);
@@ -146,6 +152,23 @@ std::optional<std::string> UserThemeOfEntry(std::string_view entry) {
   // The built-in names of a language without a translation read "- 1 -": not user themes.
   if (entry.size() < 2 || entry.substr(0, 2) != "- " || entry.ends_with(" -")) return std::nullopt;
   return std::string(entry.substr(2));
+}
+
+std::string ReplaceCharsText(const std::vector<std::pair<std::string, std::string>>& pairs) {
+  std::vector<std::string> lines;
+  for (const auto& [key, value] : pairs) lines.push_back(Concat({key, "=", value}));
+  return JoinLines(lines);
+}
+
+std::vector<std::pair<std::string, std::string>> ParseReplaceChars(std::string_view text) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  for (const std::string& line : SplitLines(text)) {
+    const size_t equals = line.find('=');
+    std::string key = Trim(line.substr(0, equals));
+    if (key.empty()) continue;
+    pairs.emplace_back(key, equals == std::string::npos ? "_" : line.substr(equals + 1));
+  }
+  return pairs;
 }
 
 std::string ExtensionOfLine(std::string_view line) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "settings/big_ini_file.h"
@@ -28,6 +29,8 @@ struct ConfigurationValues {
   std::vector<std::string> suffix_list;
   bool replace_invalid = false;  // InvalidCharAction 1
   std::string invalid_char_replace = "_";
+  // Section ReplaceChars: each string and what replaces it, in file order.
+  std::vector<std::pair<std::string, std::string>> replace_chars;
   // Window; nothing is written without a choice.
   std::optional<int> window_position;
   bool flat_buttons = false;
@@ -88,6 +91,12 @@ std::vector<std::string> ThemeEntries(const LanguageTable& language,
                                       const std::vector<std::string>& user_theme_entries);
 // A user-theme entry ("- name") gives the theme's name; a built-in one nothing.
 std::optional<std::string> UserThemeOfEntry(std::string_view entry);
+
+// The ReplaceChars table as the dialog's field shows it, one "string=replacement" a line,
+// and back: blank lines and lines without a string before the "=" are dropped; a line
+// without "=" replaces its string by "_".
+std::string ReplaceCharsText(const std::vector<std::pair<std::string, std::string>>& pairs);
+std::vector<std::pair<std::string, std::string>> ParseReplaceChars(std::string_view text);
 
 // One row of the extension list from a line "key=ext": the text after the last "=",
 // without a leading ".".

@@ -398,6 +398,8 @@ inline constexpr LanguageKey kRemove{kSection, "Remove", "Remove"};
 inline constexpr LanguageKey kContent{kSection, "Content", "Content"};
 inline constexpr LanguageKey kUnknownExtension{kSection, "UnknownExtension", "Unknown extension"};
 inline constexpr LanguageKey kNewFile{kSection, "NewFile", "new file"};
+inline constexpr LanguageKey kReplaceChars{kSection, "ReplaceChars",
+                                           "Replaced strings (string=replacement, one a line)"};
 }  // namespace config_dialog
 
 // [About]
@@ -413,7 +415,7 @@ inline constexpr LanguageKey kLibraries{
 }  // namespace about
 
 // All keys, in the order of the built-in English file.
-inline constexpr std::array<LanguageKey, 244> kAllKeys{{
+inline constexpr std::array<LanguageKey, 245> kAllKeys{{
     header::kLngShortID,
     header::kLngNameEng,
     header::kLngName,
@@ -654,6 +656,7 @@ inline constexpr std::array<LanguageKey, 244> kAllKeys{{
     config_dialog::kContent,
     config_dialog::kUnknownExtension,
     config_dialog::kNewFile,
+    config_dialog::kReplaceChars,
     about::kTitle,
     about::kVersion,
     about::kBuild,

@@ -176,6 +176,7 @@ class TConfiguration::AdvancedPage : public DialogPage {
     Edit(d_.Control(kCfg_edit_MK_manualfile))
         .SetText(manual ? v.mkdir_history_file : kDefaultHistoryFile);
     d_.HistoryChoiceChanged();
+    Edit(d_.Control(kCfg_memo_ReplaceChars)).SetText(ReplaceCharsText(v.replace_chars));
   }
   bool Save() override {
     ConfigurationValues& v = d_.values_;
@@ -185,6 +186,7 @@ class TConfiguration::AdvancedPage : public DialogPage {
     v.mkdir_history_file.clear();
     if (d_.Box(kCfg_rb_MK_ManualPath).Checked())
       v.mkdir_history_file = Trim(Edit(d_.Control(kCfg_edit_MK_manualfile)).Text());
+    v.replace_chars = ParseReplaceChars(Edit(d_.Control(kCfg_memo_ReplaceChars)).Text());
     return true;
   }
 
@@ -363,15 +365,18 @@ void TConfiguration::CreateControls() {
   Add("STATIC", SS_NOTIFY, kCfg_lnk_languages, 28, 220, 380, 18);
   Add("STATIC", SS_NOTIFY, kCfg_lnk_translate, 28, 244, 380, 18);
   // Advanced
-  Add("BUTTON", group, kCfg_grp_method, 16, 34, 402, 126);
-  Add("STATIC", 0, kCfg_lbl_method, 28, 52, 380, 34);
-  Add("BUTTON", radio, kCfg_rb_OriginalMethod, 28, 90, 380, 18);
-  Add("BUTTON", radio, kCfg_rb_NewMethod, 28, 112, 380, 18);
-  Add("BUTTON", check, kCfg_cb_FixExtension, 48, 134, 360, 18);
-  Add("BUTTON", group, kCfg_grp_history, 16, 166, 402, 84);
-  Add("BUTTON", radio, kCfg_rb_MK_UtilityChosen, 28, 186, 380, 18);
-  Add("BUTTON", radio, kCfg_rb_MK_ManualPath, 28, 214, 190, 18);
-  Add("EDIT", edit, kCfg_edit_MK_manualfile, 222, 212, 186, 22);
+  Add("BUTTON", group, kCfg_grp_method, 16, 30, 402, 116);
+  Add("STATIC", 0, kCfg_lbl_method, 28, 46, 380, 30);
+  Add("BUTTON", radio, kCfg_rb_OriginalMethod, 28, 80, 380, 18);
+  Add("BUTTON", radio, kCfg_rb_NewMethod, 28, 100, 380, 18);
+  Add("BUTTON", check, kCfg_cb_FixExtension, 48, 120, 360, 18);
+  Add("BUTTON", group, kCfg_grp_history, 16, 150, 402, 70);
+  Add("BUTTON", radio, kCfg_rb_MK_UtilityChosen, 28, 168, 380, 18);
+  Add("BUTTON", radio, kCfg_rb_MK_ManualPath, 28, 192, 190, 18);
+  Add("EDIT", edit, kCfg_edit_MK_manualfile, 222, 190, 186, 22);
+  Add("BUTTON", group, kCfg_grp_replace, 16, 224, 402, 76);
+  Add("EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_BORDER | tab,
+      kCfg_memo_ReplaceChars, 28, 242, 380, 50);
   // Files
   Add("BUTTON", group, kCfg_grp_files, 16, 34, 402, 66);
   Add("BUTTON", check, kCfg_cb_EnableFileCreation, 28, 52, 380, 18);
@@ -399,7 +404,7 @@ void TConfiguration::CreateControls() {
   // The group boxes lie under the controls they frame and the tab control under all, each
   // clipped by what lies above it, so none paints over the pages' controls.
   for (int id : {kCfg_grp_suggested, kCfg_grp_affix, kCfg_grp_invalid, kCfg_grp_position,
-                 kCfg_grp_look, kCfg_grp_language, kCfg_grp_method, kCfg_grp_history,
+                 kCfg_grp_look, kCfg_grp_language, kCfg_grp_method, kCfg_grp_history, kCfg_grp_replace,
                  kCfg_grp_files, kCfg_grp_ext, kCfg_tabs}) {
     HWND below = Control(id);
     SetWindowLongPtrA(below, GWL_STYLE, GetWindowLongPtrA(below, GWL_STYLE) | WS_CLIPSIBLINGS);
@@ -457,6 +462,7 @@ void TConfiguration::ApplyCaptions() {
       {kCfg_rb_NewMethod, config::kMethodNew},
       {kCfg_cb_FixExtension, config::kMethodNewFix},
       {kCfg_grp_history, config::kMkDirHistoryFile},
+      {kCfg_grp_replace, config_dialog::kReplaceChars},
       {kCfg_rb_MK_UtilityChosen, config::kMkDirHistoryUtil},
       {kCfg_grp_files, config_dialog::kFileCreation},
       {kCfg_cb_EnableFileCreation, config_dialog::kEnableFileCreation},
@@ -907,6 +913,18 @@ LRESULT TConfiguration::KeyHook::OnMessage(HWND control, UINT message, WPARAM wp
   const bool select_all_field = id == kCfg_customDirectoryName || id == kCfg_cmbx_TCItemPrefix ||
                                 id == kCfg_cmbx_TCItemSuffix || id == kCfg_edit_Transparency ||
                                 id == kCfg_Edit_ReplaceChar;
+  // Delete in the open list of a prefix or suffix field removes the highlighted item.
+  if (message == WM_KEYDOWN && wparam == VK_DELETE &&
+      (id == kCfg_cmbx_TCItemPrefix || id == kCfg_cmbx_TCItemSuffix)) {
+    const Combo combo(owner);
+    const int item = combo.Selected();
+    if (combo.DroppedDown() && item >= 0) {
+      SendMessageA(owner, CB_DELETESTRING, static_cast<WPARAM>(item), 0);
+      combo.SetText("");
+      d.AffixTextChanged(id == kCfg_cmbx_TCItemPrefix);
+      return 0;
+    }
+  }
   if (message == WM_KEYDOWN && CtrlAlone()) {
     // A combo box's edit may take Enter itself instead of leaving it to the dialog.
     if (wparam == VK_RETURN && (id == kCfg_cmbx_TCItemPrefix || id == kCfg_cmbx_TCItemSuffix)) {

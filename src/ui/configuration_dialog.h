@@ -73,6 +73,8 @@ enum ConfigControlId : int {
   kCfg_rb_MK_UtilityChosen,
   kCfg_rb_MK_ManualPath,
   kCfg_edit_MK_manualfile,
+  kCfg_grp_replace,
+  kCfg_memo_ReplaceChars,
   kCfg_FirstFiles,
   kCfg_grp_files = kCfg_FirstFiles,
   kCfg_cb_EnableFileCreation,

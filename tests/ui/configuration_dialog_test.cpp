@@ -16,7 +16,7 @@ constexpr char kStoredSettings[] =
     "TC8B10FixExt=False\r\nMkDirHistoryFile=C:\\hist.ini\r\nLastSelectedPage=3\r\n"
     "[PrefixSuffix]\r\nDirPrefix=pre_\r\nDirPrefixActive=True\r\n"
     "[PrefixList]\r\n0=pre_\r\n1=old_\r\n[FileCreation]\r\nEnable=True\r\n"
-    "[ExtensionsEnabled]\r\n0=txt\r\n1=.md\r\n";
+    "[ExtensionsEnabled]\r\n0=txt\r\n1=.md\r\n[ReplaceChars]\r\n&=and\r\n";
 
 std::function<void(HWND)>* g_steps = nullptr;
 
@@ -171,7 +171,7 @@ TEST_F(ConfigurationDialogTest, ClicksKeepTheDependentControlsConsistent) {
   }, IDCANCEL);
 }
 
-TEST_F(ConfigurationDialogTest, KeysCloseListsAddPrefixesAndSelectAll) {
+TEST_F(ConfigurationDialogTest, KeysAddAndDeletePrefixesCloseListsAndSelectAll) {
   InDialog([&](HWND dialog) {
     Page(dialog, ConfigPage::kGeneral);
     TypeInto(dialog, kCfg_cmbx_TCItemPrefix, "new_");
@@ -192,6 +192,12 @@ TEST_F(ConfigurationDialogTest, KeysCloseListsAddPrefixesAndSelectAll) {
     Press(VK_ESCAPE);
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETDROPPEDSTATE, 0, 0), 0);
+    // Delete in the open list removes the highlighted item.
+    SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SETCURSEL, 0, 0);
+    Press(VK_DELETE);
+    EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETCOUNT, 0, 0), 0);
+    SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, FALSE, 0);
     Press(VK_ESCAPE);
   }, IDCANCEL);
   EXPECT_EQ(FindWindowA(kConfigurationClass, nullptr), nullptr);
@@ -240,6 +246,7 @@ TEST_F(StoredConfigurationTest, EveryPageLoadsTheFileAndOkWritesItBack) {
   EXPECT_EQ(v.mkdir_history_file, "C:\\hist.ini");
   EXPECT_TRUE(v.file_creation_enable);
   EXPECT_EQ(v.extensions, (std::vector<std::string>{"txt", "md"}));
+  EXPECT_EQ(v.replace_chars, (std::vector<std::pair<std::string, std::string>>{{"&", "and"}}));
   EXPECT_EQ(v.last_selected_page, 3);
   EXPECT_EQ(Stored().find("CurrentLng"), std::string::npos) << "the language was not touched";
 }

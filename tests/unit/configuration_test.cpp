@@ -26,6 +26,10 @@ TEST(ConfigurationRules, FieldsAreCorrectedAsTheUserTypes) {
   EXPECT_EQ(ExtensionOfLine("3=.php"), "php");
   EXPECT_EQ(UserThemeOfEntry("- forest"), std::optional<std::string>("forest"));
   EXPECT_EQ(UserThemeOfEntry("- 3 -"), std::nullopt);
+  using Pairs = std::vector<std::pair<std::string, std::string>>;
+  EXPECT_EQ(ParseReplaceChars("&=and\r\n\r\n=x\r\n#\r\n+ = plus"),
+            (Pairs{{"&", "and"}, {"#", "_"}, {"+", " plus"}}));
+  EXPECT_EQ(ReplaceCharsText({{"&", "and"}, {"#", "_"}}), "&=and\r\n#=_");
 }
 
 TEST(ConfigurationRules, TheTwentyFirstAffixDropsTheOldest) {
