@@ -71,7 +71,8 @@ void SaveConfiguration(TBigIniFile& ini, const ConfigurationValues& v) {
   s.WriteInteger(Setting::InvalidCharAction, v.replace_invalid ? 1 : 0);
   s.WriteText(Setting::InvalidCharReplace, v.invalid_char_replace);
   ini.EraseSection(kReplaceCharsSection);
-  for (const auto& [key, value] : v.replace_chars) ini.WriteString(kReplaceCharsSection, key, value);
+  for (const auto& [key, value] : v.replace_chars)
+    ini.WriteString(kReplaceCharsSection, key, value);
   if (v.window_position) s.WriteInteger(Setting::WindowPosition, *v.window_position);
   s.WriteBool(Setting::FlatButtons, v.flat_buttons);
   s.WriteBool(Setting::UseWindowTheme, v.use_window_theme);
@@ -129,10 +130,9 @@ bool TransparencyChecked(const std::string& value) {
 std::vector<std::string> CustomNameItems(const LanguageTable& language,
                                          const std::vector<std::string>& user_templates) {
   const std::string folder = language.Text(lng::templates::kNewFolder);
-  std::vector<std::string> items{Concat({folder, " (", "%Y.%N.%D.", ")"}),
-                                 Concat({folder, " (", "%D-%N-%y", ")"}),
-                                 Concat({language.Text(lng::templates::kWeeklyBackup), "_", "%W"}),
-                                 "%Y.%N.%D_%H.%M.%S"};
+  std::vector<std::string> items{
+      Concat({folder, " (", "%Y.%N.%D.", ")"}), Concat({folder, " (", "%D-%N-%y", ")"}),
+      Concat({language.Text(lng::templates::kWeeklyBackup), "_", "%W"}), "%Y.%N.%D_%H.%M.%S"};
   items.insert(items.end(), user_templates.begin(), user_templates.end());
   return items;
 }
@@ -140,9 +140,9 @@ std::vector<std::string> CustomNameItems(const LanguageTable& language,
 std::vector<std::string> ThemeEntries(const LanguageTable& language,
                                       const std::vector<std::string>& user_theme_entries) {
   std::vector<std::string> entries;
-  for (const LanguageKey& key : {lng::config::kWndTheme1, lng::config::kWndTheme2,
-                                 lng::config::kWndTheme3, lng::config::kWndTheme4,
-                                 lng::config::kWndTheme5, lng::config::kWndTheme6})
+  for (const LanguageKey& key :
+       {lng::config::kWndTheme1, lng::config::kWndTheme2, lng::config::kWndTheme3,
+        lng::config::kWndTheme4, lng::config::kWndTheme5, lng::config::kWndTheme6})
     entries.push_back(language.Text(key));
   entries.insert(entries.end(), user_theme_entries.begin(), user_theme_entries.end());
   return entries;

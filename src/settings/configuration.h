@@ -43,7 +43,7 @@ struct ConfigurationValues {
   std::optional<std::string> language;
   // Advanced
   bool tc8b10_method = false;
-  bool tc8b10_fix_ext = true;  // stored "True" only while the new method is chosen
+  bool tc8b10_fix_ext = true;      // stored "True" only while the new method is chosen
   std::string mkdir_history_file;  // empty: the utility chooses (the key is deleted)
   // Files
   bool file_creation_enable = false;

@@ -20,7 +20,8 @@ constexpr int kWidth = 442;
 constexpr int kHeight = 378;
 // The two addresses of the Language page.
 constexpr char kLanguagesPage[] = "https://github.com/kestrix/kestrix/tree/main/resources/lng";
-constexpr char kTranslatePage[] = "https://github.com/kestrix/kestrix/blob/main/docs/translating.md";
+constexpr char kTranslatePage[] =
+    "https://github.com/kestrix/kestrix/blob/main/docs/translating.md";
 constexpr char kDefaultHistoryFile[] = "history.ini";
 constexpr COLORREF kLinkColor = RGB(0, 102, 204);
 
@@ -347,9 +348,9 @@ void TConfiguration::CreateControls() {
   Add("COMBOBOX", drop_list, kCfg_cmbx_WndColor, 262, 178, 146, 200);
   Add("BUTTON", check, kCfg_cb_Transparency, 28, 210, 230, 18);
   Add("EDIT", edit | ES_NUMBER, kCfg_edit_Transparency, 262, 208, 50, 22);
-  HWND updown = Add(UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS |
-                                       UDS_NOTHOUSANDS,
-                    kCfg_ud_Transparency, 312, 208, 16, 22);
+  HWND updown =
+      Add(UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+          kCfg_ud_Transparency, 312, 208, 16, 22);
   UpDown(updown).SetBuddy(Control(kCfg_edit_Transparency));
   UpDown(updown).SetRange(10, 255);
   Add("BUTTON", check, kCfg_cb_FocusTC, 28, 240, 380, 18);
@@ -404,8 +405,8 @@ void TConfiguration::CreateControls() {
   // The group boxes lie under the controls they frame and the tab control under all, each
   // clipped by what lies above it, so none paints over the pages' controls.
   for (int id : {kCfg_grp_suggested, kCfg_grp_affix, kCfg_grp_invalid, kCfg_grp_position,
-                 kCfg_grp_look, kCfg_grp_language, kCfg_grp_method, kCfg_grp_history, kCfg_grp_replace,
-                 kCfg_grp_files, kCfg_grp_ext, kCfg_tabs}) {
+                 kCfg_grp_look, kCfg_grp_language, kCfg_grp_method, kCfg_grp_history,
+                 kCfg_grp_replace, kCfg_grp_files, kCfg_grp_ext, kCfg_tabs}) {
     HWND below = Control(id);
     SetWindowLongPtrA(below, GWL_STYLE, GetWindowLongPtrA(below, GWL_STYLE) | WS_CLIPSIBLINGS);
     SetWindowPos(below, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -493,8 +494,7 @@ void TConfiguration::ApplyCaptions() {
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT;
     column.pszText = text.data();
-    SendMessageA(Control(kCfg_ExtensionList), LVM_SETCOLUMNA, i,
-                 reinterpret_cast<LPARAM>(&column));
+    SendMessageA(Control(kCfg_ExtensionList), LVM_SETCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
   }
 }
 
@@ -541,8 +541,7 @@ void TConfiguration::AddAffix(bool prefix, bool from_button) {
 }
 
 void TConfiguration::AffixTextChanged(bool prefix) {
-  const std::string text =
-      ComboOf(prefix ? kCfg_cmbx_TCItemPrefix : kCfg_cmbx_TCItemSuffix).Text();
+  const std::string text = ComboOf(prefix ? kCfg_cmbx_TCItemPrefix : kCfg_cmbx_TCItemSuffix).Text();
   Button(Control(prefix ? kCfg_btn_AddPrefix : kCfg_btn_AddSuffix)).Enable(!Trim(text).empty());
   Box(prefix ? kCfg_cb_TCItemPrefix : kCfg_cb_TCItemSuffix).SetChecked(!text.empty());
 }
@@ -636,8 +635,8 @@ void TConfiguration::ExtensionFieldChanged() {
   const bool detection = Box(kCfg_cb_IntelliExtDetection).Checked();
   const bool addable = NewExtension(Edit(Control(kCfg_edit_NewExt)).Text()).has_value();
   Button(Control(kCfg_btn_AddNewExt)).Enable(addable && !detection);
-  const bool removable =
-      ExtensionCount() > 0 && ListView_GetNextItem(Control(kCfg_ExtensionList), -1, LVNI_SELECTED) >= 0;
+  const bool removable = ExtensionCount() > 0 &&
+                         ListView_GetNextItem(Control(kCfg_ExtensionList), -1, LVNI_SELECTED) >= 0;
   Button(Control(kCfg_btn_RemoveExt)).Enable(removable && !detection);
 }
 
@@ -678,8 +677,7 @@ std::vector<std::string> TConfiguration::Extensions() const {
     item.iSubItem = 1;
     item.pszText = text;
     item.cchTextMax = sizeof text;
-    SendMessageA(Control(kCfg_ExtensionList), LVM_GETITEMTEXTA, i,
-                 reinterpret_cast<LPARAM>(&item));
+    SendMessageA(Control(kCfg_ExtensionList), LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
     extensions.push_back(text);
   }
   return extensions;
@@ -718,7 +716,8 @@ void TConfiguration::InsertVariable() {
   if (!context_.choose_variable || !Box(kCfg_rb_CustomName).Checked()) return;
   RECT rect = {};
   GetWindowRect(Control(kCfg_btn_addRep), &rect);
-  const std::optional<std::string> token = context_.choose_variable(hwnd(), {rect.left, rect.bottom});
+  const std::optional<std::string> token =
+      context_.choose_variable(hwnd(), {rect.left, rect.bottom});
   if (!token) return;
   HWND field = EditOf(Control(kCfg_customDirectoryName));
   SetFocus(field);
@@ -757,8 +756,7 @@ bool TConfiguration::OnCommand(int id, int code, HWND) {
       return true;
     case kCfg_cb_TCItemPrefix:
     case kCfg_cb_TCItemSuffix:
-      if (clicked && Box(id).Checked() && page_ == ConfigPage::kGeneral)
-        ComboOf(id + 1).Focus();
+      if (clicked && Box(id).Checked() && page_ == ConfigPage::kGeneral) ComboOf(id + 1).Focus();
       return true;
     case kCfg_rb_ShowMsg:
     case kCfg_rb_ReplaceChar:
@@ -906,7 +904,7 @@ LRESULT TConfiguration::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam
 }
 
 LRESULT TConfiguration::KeyHook::OnMessage(HWND control, UINT message, WPARAM wparam,
-                                          LPARAM lparam) {
+                                           LPARAM lparam) {
   TConfiguration& d = dialog_;
   HWND owner = GetParent(control) == d.hwnd() ? control : GetParent(control);
   const int id = GetDlgCtrlID(owner);

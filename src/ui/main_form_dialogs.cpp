@@ -20,17 +20,16 @@ LanguageTable Ttc_KestrixForm::CurrentLanguageTable() {
 
 void Ttc_KestrixForm::ShowConfiguration() {
   app_.CurrentRoutine = "ShowConfiguration";
-  TConfiguration dialog({services_.files, services_.resources, settings_.FilePath(),
-                         ProgramDirOf(services_.exe_path),
-                         [this] { return CurrentLanguageTable(); },
-                         [this](HWND owner, POINT at) -> std::optional<std::string> {
-                           PrepareVariablesMenu();
-                           return variables_menu_.TokenFor(
-                               ShowMenu(owner, variables_menu_.Menu(), at));
-                         },
-                         [this](HWND owner, const std::string& text) {
-                           MessageBoxA(owner, text.c_str(), app_title_.c_str(), MB_OK);
-                         }});
+  TConfiguration dialog(
+      {services_.files, services_.resources, settings_.FilePath(), ProgramDirOf(services_.exe_path),
+       [this] { return CurrentLanguageTable(); },
+       [this](HWND owner, POINT at) -> std::optional<std::string> {
+         PrepareVariablesMenu();
+         return variables_menu_.TokenFor(ShowMenu(owner, variables_menu_.Menu(), at));
+       },
+       [this](HWND owner, const std::string& text) {
+         MessageBoxA(owner, text.c_str(), app_title_.c_str(), MB_OK);
+       }});
   dialog.SetErrorLogger(&services_.logger);
   const int result = dialog.ShowModal(instance_, hwnd());
   if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
@@ -65,8 +64,8 @@ void Ttc_KestrixForm::ApplyConfiguration(const ConfigurationValues& values) {
 
 void Ttc_KestrixForm::ShowAbout() {
   app_.CurrentRoutine = "ShowAbout";
-  TAboutForm dialog(
-      {services_.files, services_.resources, settings_.FilePath(), [this] { return CurrentLanguageTable(); }});
+  TAboutForm dialog({services_.files, services_.resources, settings_.FilePath(),
+                     [this] { return CurrentLanguageTable(); }});
   dialog.SetErrorLogger(&services_.logger);
   dialog.ShowModal(instance_, hwnd());
 }

@@ -1,8 +1,9 @@
 // The About dialog over the main window: what it shows and the size it keeps.
+#include "ui/about_dialog.h"
+
 #include <functional>
 
 #include "platform/win32/resource_win32.h"
-#include "ui/about_dialog.h"
 #include "ui/main_form_fixture.h"
 
 namespace kestrix {
@@ -24,8 +25,8 @@ TEST_F(AboutDialogTest, ShowsTheHistoryReadOnlyAndKeepsItsSize) {
   files_.AddFile(kSettingsFile, "[WindowSize]\r\naboutForm_W=520\r\naboutForm_H=300\r\n");
   resources_.Add("whatsnew", "1.6.0.5\n- Typing replaces the suggestion\n");
   Win32Resources languages;
-  TAboutForm about({files_, resources_, kSettingsFile,
-                    [&] { return LoadBuiltInLanguage(languages, "ENG"); }});
+  TAboutForm about(
+      {files_, resources_, kSettingsFile, [&] { return LoadBuiltInLanguage(languages, "ENG"); }});
   std::function<void(HWND)> inspect = [&](HWND dialog) {
     HWND history = GetDlgItem(dialog, kAbout_memo_history);
     EXPECT_EQ(GetWindowLongPtrA(history, GWL_STYLE) & (ES_READONLY | WS_VSCROLL),

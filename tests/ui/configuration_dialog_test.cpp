@@ -1,9 +1,10 @@
 // The configuration dialog over a live main window: its rules as the user meets them, the
 // pages' load and save through the settings file, and OK reaching the running window.
+#include "ui/configuration_dialog.h"
+
 #include <functional>
 
 #include "platform/win32/resource_win32.h"
-#include "ui/configuration_dialog.h"
 #include "ui/main_form_fixture.h"
 
 namespace kestrix {
@@ -107,21 +108,23 @@ TEST_F(ConfigurationDialogTest, TypedValuesAreCorrectedInPlace) {
       {ConfigPage::kWindow, kCfg_edit_Transparency, "100", "100", kCfg_cb_Transparency, true},
       {ConfigPage::kGeneral, kCfg_cmbx_TCItemPrefix, "x", "x", kCfg_cb_TCItemPrefix, true},
   };
-  InDialog([&](HWND dialog) {
-    for (const Case& c : cases) {
-      Page(dialog, c.page);
-      TypeInto(dialog, c.field, c.typed);
-      EXPECT_EQ(TextOf(Item(dialog, c.field)), c.shown) << c.typed;
-      if (c.box != 0) {
-        EXPECT_EQ(On(dialog, c.box), c.checked) << c.typed;
-      }
-    }
-    // Leaving the transparency field with a value below 10 gives 10.
-    TypeInto(dialog, kCfg_edit_Transparency, "5");
-    SetFocus(Item(dialog, kCfg_cb_FocusTC));
-    Pump();
-    EXPECT_EQ(TextOf(Item(dialog, kCfg_edit_Transparency)), "10");
-  }, IDCANCEL);
+  InDialog(
+      [&](HWND dialog) {
+        for (const Case& c : cases) {
+          Page(dialog, c.page);
+          TypeInto(dialog, c.field, c.typed);
+          EXPECT_EQ(TextOf(Item(dialog, c.field)), c.shown) << c.typed;
+          if (c.box != 0) {
+            EXPECT_EQ(On(dialog, c.box), c.checked) << c.typed;
+          }
+        }
+        // Leaving the transparency field with a value below 10 gives 10.
+        TypeInto(dialog, kCfg_edit_Transparency, "5");
+        SetFocus(Item(dialog, kCfg_cb_FocusTC));
+        Pump();
+        EXPECT_EQ(TextOf(Item(dialog, kCfg_edit_Transparency)), "10");
+      },
+      IDCANCEL);
 }
 
 TEST_F(ConfigurationDialogTest, ClicksKeepTheDependentControlsConsistent) {
@@ -131,75 +134,95 @@ TEST_F(ConfigurationDialogTest, ClicksKeepTheDependentControlsConsistent) {
     std::vector<int> clicks;
     std::function<void(HWND)> expect;
   } cases[] = {
-      {"transparency at 255 starts at 235", ConfigPage::kWindow, {kCfg_cb_Transparency},
+      {"transparency at 255 starts at 235",
+       ConfigPage::kWindow,
+       {kCfg_cb_Transparency},
        [](HWND d) { EXPECT_EQ(TextOf(Item(d, kCfg_edit_Transparency)), "235"); }},
-      {"a theme brings flat buttons", ConfigPage::kWindow, {kCfg_cb_Theme},
+      {"a theme brings flat buttons",
+       ConfigPage::kWindow,
+       {kCfg_cb_Theme},
        [](HWND d) { EXPECT_TRUE(On(d, kCfg_cb_FlatBtn)); }},
-      {"no flat buttons, no theme", ConfigPage::kWindow, {kCfg_cb_FlatBtn},
+      {"no flat buttons, no theme",
+       ConfigPage::kWindow,
+       {kCfg_cb_FlatBtn},
        [](HWND d) { EXPECT_FALSE(On(d, kCfg_cb_Theme)); }},
-      {"the new method offers the fix", ConfigPage::kAdvanced, {kCfg_rb_NewMethod},
+      {"the new method offers the fix",
+       ConfigPage::kAdvanced,
+       {kCfg_rb_NewMethod},
        [](HWND d) {
          EXPECT_TRUE(IsWindowEnabled(Item(d, kCfg_cb_FixExtension)));
          EXPECT_TRUE(On(d, kCfg_cb_FixExtension));
        }},
-      {"the original method does not", ConfigPage::kAdvanced, {kCfg_rb_OriginalMethod},
+      {"the original method does not",
+       ConfigPage::kAdvanced,
+       {kCfg_rb_OriginalMethod},
        [](HWND d) { EXPECT_FALSE(IsWindowEnabled(Item(d, kCfg_cb_FixExtension))); }},
-      {"a manual history file shows its field", ConfigPage::kAdvanced, {kCfg_rb_MK_ManualPath},
+      {"a manual history file shows its field",
+       ConfigPage::kAdvanced,
+       {kCfg_rb_MK_ManualPath},
        [](HWND d) { EXPECT_TRUE(IsWindowVisible(Item(d, kCfg_edit_MK_manualfile))); }},
-      {"a custom name offers the suggestions", ConfigPage::kGeneral, {kCfg_rb_CustomName},
+      {"a custom name offers the suggestions",
+       ConfigPage::kGeneral,
+       {kCfg_rb_CustomName},
        [](HWND d) {
          EXPECT_TRUE(IsWindowVisible(Item(d, kCfg_customDirectoryName)));
          EXPECT_EQ(SendMessageA(Item(d, kCfg_customDirectoryName), CB_GETCOUNT, 0, 0), 4);
          EXPECT_EQ(TextOf(Item(d, kCfg_rb_CustomName)), "Custom name:");
        }},
-      {"detection turns the extension list off", ConfigPage::kFiles, {kCfg_cb_IntelliExtDetection},
+      {"detection turns the extension list off",
+       ConfigPage::kFiles,
+       {kCfg_cb_IntelliExtDetection},
        [](HWND d) {
          EXPECT_FALSE(IsWindowEnabled(Item(d, kCfg_edit_NewExt)));
          EXPECT_FALSE(IsWindowEnabled(Item(d, kCfg_btn_AddNewExt)));
        }},
   };
-  InDialog([&](HWND dialog) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(c.what);
-      Page(dialog, c.page);
-      for (int id : c.clicks) SendMessageA(Item(dialog, id), BM_CLICK, 0, 0);
-      Pump();
-      c.expect(dialog);
-    }
-    SendMessageA(Item(dialog, kCfg_cb_FlatBtn), BM_CLICK, 0, 0);
-    SendMessageA(Item(dialog, kCfg_cb_Theme), BM_CLICK, 0, 0);
-  }, IDCANCEL);
+  InDialog(
+      [&](HWND dialog) {
+        for (const Case& c : cases) {
+          SCOPED_TRACE(c.what);
+          Page(dialog, c.page);
+          for (int id : c.clicks) SendMessageA(Item(dialog, id), BM_CLICK, 0, 0);
+          Pump();
+          c.expect(dialog);
+        }
+        SendMessageA(Item(dialog, kCfg_cb_FlatBtn), BM_CLICK, 0, 0);
+        SendMessageA(Item(dialog, kCfg_cb_Theme), BM_CLICK, 0, 0);
+      },
+      IDCANCEL);
 }
 
 TEST_F(ConfigurationDialogTest, KeysAddAndDeletePrefixesCloseListsAndSelectAll) {
-  InDialog([&](HWND dialog) {
-    Page(dialog, ConfigPage::kGeneral);
-    TypeInto(dialog, kCfg_cmbx_TCItemPrefix, "new_");
-    Press(VK_RETURN, true);
-    EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETCOUNT, 0, 0), 1);
-    EXPECT_EQ(TextOf(Item(dialog, kCfg_cmbx_TCItemPrefix)), "");
-    TypeInto(dialog, kCfg_Edit_ReplaceChar, "-");
-    SendMessageA(Item(dialog, kCfg_Edit_ReplaceChar), EM_SETSEL, 1, 1);
-    Press('A', true);
-    DWORD start = 1, end = 0;
-    SendMessageA(Item(dialog, kCfg_Edit_ReplaceChar), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, 1u);
-    // Escape closes an open list first, then the dialog.
-    SetFocus(Item(dialog, kCfg_cmbx_TCItemPrefix));
-    SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, TRUE, 0);
-    Press(VK_ESCAPE);
-    EXPECT_TRUE(IsWindowVisible(dialog));
-    EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETDROPPEDSTATE, 0, 0), 0);
-    // Delete in the open list removes the highlighted item.
-    SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, TRUE, 0);
-    SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SETCURSEL, 0, 0);
-    Press(VK_DELETE);
-    EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETCOUNT, 0, 0), 0);
-    SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, FALSE, 0);
-    Press(VK_ESCAPE);
-  }, IDCANCEL);
+  InDialog(
+      [&](HWND dialog) {
+        Page(dialog, ConfigPage::kGeneral);
+        TypeInto(dialog, kCfg_cmbx_TCItemPrefix, "new_");
+        Press(VK_RETURN, true);
+        EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETCOUNT, 0, 0), 1);
+        EXPECT_EQ(TextOf(Item(dialog, kCfg_cmbx_TCItemPrefix)), "");
+        TypeInto(dialog, kCfg_Edit_ReplaceChar, "-");
+        SendMessageA(Item(dialog, kCfg_Edit_ReplaceChar), EM_SETSEL, 1, 1);
+        Press('A', true);
+        DWORD start = 1, end = 0;
+        SendMessageA(Item(dialog, kCfg_Edit_ReplaceChar), EM_GETSEL,
+                     reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, 1u);
+        // Escape closes an open list first, then the dialog.
+        SetFocus(Item(dialog, kCfg_cmbx_TCItemPrefix));
+        SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, TRUE, 0);
+        Press(VK_ESCAPE);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETDROPPEDSTATE, 0, 0), 0);
+        // Delete in the open list removes the highlighted item.
+        SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, TRUE, 0);
+        SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SETCURSEL, 0, 0);
+        Press(VK_DELETE);
+        EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETCOUNT, 0, 0), 0);
+        SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, FALSE, 0);
+        Press(VK_ESCAPE);
+      },
+      IDCANCEL);
   EXPECT_EQ(FindWindowA(kConfigurationClass, nullptr), nullptr);
   EXPECT_EQ(Stored(), "") << "Cancel writes nothing";
 }

@@ -15,8 +15,8 @@ TEST(ConfigurationRules, FieldsAreCorrectedAsTheUserTypes) {
   struct Case {
     std::string typed;
     TransparencyField shown;
-  } cases[] = {{"300", {"255", false}}, {"100", {"100", true}}, {"", {"10", true}},
-               {"255", {"255", false}}};
+  } cases[] = {
+      {"300", {"255", false}}, {"100", {"100", true}}, {"", {"10", true}}, {"255", {"255", false}}};
   for (const Case& c : cases) EXPECT_EQ(CorrectTransparency(c.typed), c.shown) << c.typed;
   EXPECT_EQ(TransparencyOnLeave("5"), "10");
   EXPECT_EQ(TransparencyOnCheck(true, "255"), "235");

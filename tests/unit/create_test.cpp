@@ -17,8 +17,8 @@
 #include "create/creation_run.h"
 #include "create/dir_attributes.h"
 #include "create/dir_history.h"
-#include "create/file_creation.h"
 #include "create/directory_structure.h"
+#include "create/file_creation.h"
 #include "create/history_undo.h"
 #include "create/invalid_chars.h"
 #include "create/level_creation.h"
@@ -565,7 +565,8 @@ TEST(CreationRun, FileInTheWayIsReported) {
 TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
   const FileCreationRules off{false, false, {"txt"}, {}};
   const FileCreationRules on{true, false, {"txt", " HTML "}, {}};
-  const FileCreationRules detect{true, true, {"txt"}, [](const std::string& e) { return e == "zip"; }};
+  const FileCreationRules detect{
+      true, true, {"txt"}, [](const std::string& e) { return e == "zip"; }};
   struct Case {
     const FileCreationRules& rules;
     std::string text;
