@@ -184,6 +184,11 @@ void CreationRun::btn_okClick(bool after_repair) {
     return;
   }
   failures_.clear();
+  if (normal)
+    if (std::optional<FileTarget> file = FileTargetOf(run_text, settings_.file_creation)) {
+      CreateFileTarget(*file, history_text);
+      return;
+    }
   if (ContainsSeparator(run_text))
     CreateChain(run_text);
   else
@@ -272,6 +277,54 @@ void CreationRun::CreateChain(const std::string& chain_text) {
   // Later levels would land one level too high under the failed one: the chain stops.
   if (!complete) failures_.push_back(chain_text);
   CheckExtraOptions(chain_text, !failures_.empty(), false);
+}
+
+void CreationRun::CreateFileTarget(const FileTarget& target, const std::string& history_text) {
+  routine_ = "CreateFileTarget";
+  if (!target.directories.empty()) {
+    std::string failed_part;
+    if (!WalkLevels(target.directories, failed_part, [&](const std::string& path) {
+          SetDirAttributes(svc_.fs, path, attributes_);
+          AddTreeCache(path + "\\");
+        }))
+      return;
+  }
+  const std::string directory =
+      target.directories.empty() ? s_.CurrentPath : s_.CurrentPath + target.directories + "\\";
+  const std::string path = directory + target.file;
+  if (RefuseReservedName(target.file)) {
+    view_.FocusInput();
+    return;
+  }
+  const uint32_t error = svc_.fs.CreateNewFile(path);
+  if (error == kErrorFileExists || error == kErrorAlreadyExists) {
+    svc_.message_boxes.Show(
+        Text(kErrors, "FileExists", "Error: A file with this name already exists!"),
+        Text(kErrors, "DirCreation", "Error while creating directory"), kMbOk | kMbIconError);
+    view_.FocusInput();
+    return;
+  }
+  if (error != kErrorSuccess) {
+    ShowCreationError(path, error);
+    view_.FocusInput();
+    return;
+  }
+  AddHistory(history_text);
+  // A change to the file's own path shows its directory with the file under the cursor.
+  const bool close =
+      (view_.CloseWindowChecked() || svc_.keys.IsDown(kVkControl)) && !svc_.keys.IsDown(kVkAlt);
+  svc_.host.Post(s_.HostWindow, kCmdRereadSource);
+  svc_.host.SendHostChangeDir(s_.HostWindow, path, "", s_.FocusedSide(),
+                              settings_.EnterCmdInstalled);
+  if (close) {
+    if (settings_.FocusTCAfterCreate) view_.BringHostToFront();
+    view_.CloseWindow();
+    return;
+  }
+  view_.SetNameText("");
+  view_.FocusInput();
+  view_.RerunPreview();
+  view_.BringToFront();
 }
 
 void CreationRun::CreateList(const std::string& list_text, const std::string& piped_history) {

@@ -10,6 +10,7 @@
 
 #include "create/dir_attributes.h"
 #include "create/dir_history.h"
+#include "create/file_creation.h"
 #include "create/invalid_chars.h"
 #include "host/host_commands.h"
 #include "host/host_snapshot.h"
@@ -64,6 +65,8 @@ struct CreationSettings {
   std::string CommanderIni;
   std::string WindowsDir;  // where the host's fsplugin.ini lives
   std::string AppTitle = "Total Commander Kestrix";
+  // Off by default: every level is a directory.
+  FileCreationRules file_creation;
 };
 
 struct CreationServices {
@@ -108,6 +111,8 @@ class CreationRun {
   void ResolveVirtualPanel();
   void CreateSingle(const std::string& name, const std::string& history_text);
   void CreateChain(const std::string& chain_text);
+  // An empty new file below its directories; an existing file is never touched.
+  void CreateFileTarget(const FileTarget& target, const std::string& history_text);
   void CreateList(const std::string& list_text, const std::string& piped_history);
   // Walks one chain from CurrentPath; stops at the first failing level (its part is
   // returned in `failed_part`). `on_created` runs for every new level.

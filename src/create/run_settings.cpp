@@ -1,6 +1,17 @@
 #include "create/run_settings.h"
 
+#include "settings/configuration.h"
+
 namespace kestrix {
+
+FileCreationRules FileCreationRulesFrom(const SettingsModel& settings) {
+  FileCreationRules rules;
+  rules.enable = settings.Startup().file_creation_enable;
+  rules.extension_detection = settings.Startup().extension_detection;
+  for (const std::string& line : settings.Activation().extensions_enabled_lines)
+    rules.extensions.push_back(ExtensionOfLine(line));
+  return rules;
+}
 
 CreationSettings CreationSettingsFrom(
     const SettingsModel& settings,
@@ -14,6 +25,7 @@ CreationSettings CreationSettingsFrom(
   run.invalid_chars.replacement = settings.Activation().invalid_char_replace;
   for (const auto& [key, value] : replace_chars)
     run.invalid_chars.replace_chars.push_back({key, value});
+  run.file_creation = FileCreationRulesFrom(settings);
   return run;
 }
 

@@ -10,6 +10,9 @@
 
 namespace kestrix {
 
+// The Files page's switches and extensions (the known-extension question is the caller's).
+FileCreationRules FileCreationRulesFrom(const SettingsModel& settings);
+
 CreationSettings CreationSettingsFrom(
     const SettingsModel& settings,
     const std::vector<std::pair<std::string, std::string>>& replace_chars);

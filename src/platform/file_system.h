@@ -84,6 +84,13 @@ class FileSystem {
       return code;
     return WriteWholeFile(path, old_content + content);
   }
+  // Creates an empty file that must not exist yet (kErrorFileExists when it does); an
+  // existing file is never opened for writing. Implementations make the check and the
+  // creation one step.
+  virtual uint32_t CreateNewFile(const std::string& path) {
+    if (Exists(path)) return kErrorFileExists;
+    return WriteWholeFile(path, "");
+  }
   virtual uint32_t CopyFile(const std::string& from, const std::string& to,
                             bool fail_if_exists) = 0;
   virtual uint32_t DeleteFile(const std::string& path) = 0;

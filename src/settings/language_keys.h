@@ -387,6 +387,49 @@ inline constexpr LanguageKey kStructureTooLarge{
     "The folder holds more than 10,000 directories: its structure is too large for the list."};
 }  // namespace folder_copy
 
+// [Configuration - Dialog]: the configuration dialog's texts beyond the main table.
+namespace config_dialog {
+inline constexpr std::string_view kSection = "Configuration - Dialog";
+inline constexpr LanguageKey kTitle{kSection, "Title", "Configuration"};
+inline constexpr LanguageKey kLanguageTab{kSection, "LanguageTab", "Language"};
+inline constexpr LanguageKey kAffixGroup{kSection, "AffixGroup", "Prefix and suffix"};
+inline constexpr LanguageKey kPrefix{kSection, "Prefix", "Prefix:"};
+inline constexpr LanguageKey kSuffix{kSection, "Suffix", "Suffix:"};
+inline constexpr LanguageKey kAddItem{kSection, "AddItem", "Add"};
+inline constexpr LanguageKey kLanguageGroup{kSection, "LanguageGroup", "Interface language"};
+inline constexpr LanguageKey kDate{kSection, "Date", "Date:"};
+inline constexpr LanguageKey kContact{kSection, "Contact", "Contact:"};
+inline constexpr LanguageKey kLinkLanguages{kSection, "LinkLanguages", "Download more languages"};
+inline constexpr LanguageKey kLinkTranslate{kSection, "LinkTranslate",
+                                            "Translate into your language"};
+inline constexpr LanguageKey kFileCreation{kSection, "FileCreation", "File creation"};
+inline constexpr LanguageKey kEnableFileCreation{kSection, "EnableFileCreation",
+                                                 "Enable file creation"};
+inline constexpr LanguageKey kIntelliExtDetection{kSection, "IntelliExtDetection",
+                                                  "Intelligent file extension-detection"};
+inline constexpr LanguageKey kExtensions{kSection, "Extensions", "Extensions"};
+inline constexpr LanguageKey kExtension{kSection, "Extension", "Extension"};
+inline constexpr LanguageKey kDescription{kSection, "Description", "Description"};
+inline constexpr LanguageKey kRemove{kSection, "Remove", "Remove"};
+inline constexpr LanguageKey kContent{kSection, "Content", "Content"};
+inline constexpr LanguageKey kUnknownExtension{kSection, "UnknownExtension", "Unknown extension"};
+inline constexpr LanguageKey kNewFile{kSection, "NewFile", "new file"};
+inline constexpr LanguageKey kReplaceChars{kSection, "ReplaceChars",
+                                           "Replaced strings (string=replacement, one a line)"};
+}  // namespace config_dialog
+
+// [About]
+namespace about {
+inline constexpr std::string_view kSection = "About";
+inline constexpr LanguageKey kTitle{kSection, "Title", "About"};
+inline constexpr LanguageKey kVersion{kSection, "Version", "Version %s"};
+inline constexpr LanguageKey kBuild{kSection, "Build", "Build: %s"};
+inline constexpr LanguageKey kLibraries{
+    kSection, "Libraries",
+    "This program uses libpng (PNG Reference Library License version 2) and zlib (zlib "
+    "License)."};
+}  // namespace about
+
 // All keys, in the order of the built-in English file.
 inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     header::kLngShortID,
@@ -610,10 +653,36 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     errors::kReservedName,
     folder_copy::kCopyStructure,
     folder_copy::kStructureTooLarge,
+    config_dialog::kTitle,
+    config_dialog::kLanguageTab,
+    config_dialog::kAffixGroup,
+    config_dialog::kPrefix,
+    config_dialog::kSuffix,
+    config_dialog::kAddItem,
+    config_dialog::kLanguageGroup,
+    config_dialog::kDate,
+    config_dialog::kContact,
+    config_dialog::kLinkLanguages,
+    config_dialog::kLinkTranslate,
+    config_dialog::kFileCreation,
+    config_dialog::kEnableFileCreation,
+    config_dialog::kIntelliExtDetection,
+    config_dialog::kExtensions,
+    config_dialog::kExtension,
+    config_dialog::kDescription,
+    config_dialog::kRemove,
+    config_dialog::kContent,
+    config_dialog::kUnknownExtension,
+    config_dialog::kNewFile,
+    config_dialog::kReplaceChars,
+    about::kTitle,
+    about::kVersion,
+    about::kBuild,
+    about::kLibraries,
 });
 
 // Sections of a language file: the header `Language` and the text sections.
-inline constexpr std::array<std::string_view, 14> kAllSections{{
+inline constexpr std::array<std::string_view, 16> kAllSections{{
     header::kSection,
     buttons::kSection,
     popup::kSection,
@@ -628,6 +697,8 @@ inline constexpr std::array<std::string_view, 14> kAllSections{{
     templates::kSection,
     new_app::kSection,
     errors::kSection,
+    config_dialog::kSection,
+    about::kSection,
 }};
 
 }  // namespace lng

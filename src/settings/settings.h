@@ -74,6 +74,8 @@ enum class Setting {
   AboutFormHeight,
   ManageTemplatesWidth,
   ManageTemplatesHeight,
+  // About
+  ReleasePage,
   kCount
 };
 
@@ -146,6 +148,9 @@ inline constexpr std::array<SettingKey, static_cast<size_t>(Setting::kCount)> kS
      "353"},
     {Setting::ManageTemplatesHeight, "WindowSize", "ManageTemplates_H", SettingType::kInteger,
      "257"},
+    // The page the About dialog's update link opens.
+    {Setting::ReleasePage, "About", "ReleasePage", SettingType::kText,
+     "https://github.com/kestrix/kestrix/releases"},
 }};
 
 // Sections that hold lists rather than fixed keys.

@@ -32,6 +32,7 @@
 #include "platform/modifier_keys.h"
 #include "platform/win32/windows_api.h"
 #include "platform/window_system.h"
+#include "settings/configuration.h"
 #include "settings/language_table.h"
 #include "settings/settings.h"
 #include "settings/settings_model.h"
@@ -163,6 +164,7 @@ class Ttc_KestrixForm : public Form {
   bool DirExists(const std::string& path, const std::string& name);
   void ShowOkState(std::optional<bool> enter, std::optional<bool> enabled);
   void ShowPreview(const std::string& text);
+  std::string FileMarked(const std::string& text, const std::string& preview);
   void btn_okClick();
   // The preview's character clean-up of `text` with the settings read at activation.
   std::string CleanedPreview(const std::string& text, bool normal_mode) const;
@@ -207,6 +209,12 @@ class Ttc_KestrixForm : public Form {
   void CopyFolderStructureClick(const std::string& folder);
 
   void LoadLanguage();
+
+  // The configuration and About dialogs (main_form_config.cpp).
+  void ShowConfiguration();
+  void ShowAbout();
+  void ApplyConfiguration(const ConfigurationValues& values);
+  LanguageTable CurrentLanguageTable();
 
   StartupValues& app_;
   MainFormServices services_;

@@ -270,6 +270,9 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       ManageTemplatesClick();
       break;
     case KeyAction::kConfiguration:
+      ShowConfiguration();
+      break;
+    case KeyAction::kManageTemplates:
     case KeyAction::kPaste:
     case KeyAction::kSwallow:
     case KeyAction::kNone:
@@ -350,6 +353,8 @@ void Ttc_KestrixForm::btn_optionsClick() {
   const UINT command = ShowMenu(hwnd(), items, {rect.left, rect.bottom});
   if (command == kMenu_UserGuide) OpenUserGuide(hwnd(), services_.files, services_.exe_path);
   if (command == kMenu_ManageTemplates) ManageTemplatesClick();
+  if (command == kMenu_Configuration) ShowConfiguration();
+  if (command == kMenu_About) ShowAbout();
 }
 
 void Ttc_KestrixForm::img_ChangeDirAttribClick() {

@@ -3,6 +3,7 @@
 #include "base/text_utils.h"
 #include "create/run_settings.h"
 #include "names/variable_error.h"
+#include "platform/win32/file_types_win32.h"
 #include "platform/win32/window_handle_win32.h"
 #include "ui/attribute_menu_win32.h"
 #include "ui/main_form.h"
@@ -152,6 +153,19 @@ void Ttc_KestrixForm::ShowPreview(const std::string& text) {
   controls_.SetText(kId_lbl_newdirname, text);
 }
 
+// A name whose last level will be made as a file says so in the preview and the title.
+std::string Ttc_KestrixForm::FileMarked(const std::string& text, const std::string& preview) {
+  FileCreationRules rules = FileCreationRulesFrom(settings_);
+  if (!rules.enable || mode_ != MainMode::kNormal) return preview;
+  rules.known_extension = IsKnownExtension;
+  const bool file = mode_ == MainMode::kNormal && FileTargetOf(text, rules).has_value();
+  std::string title = NormalModeTitle(app_title_, image_.Set());
+  const std::string mark = Concat({" (", Text(lng::config_dialog::kNewFile), ")"});
+  if (file) title += mark;
+  if (title != kestrix::Control(hwnd()).Text()) SetWindowTextA(hwnd(), title.c_str());
+  return file ? preview + mark : preview;
+}
+
 // The name field's text, read once by its caller, is new.
 void Ttc_KestrixForm::MkDirChange(const std::string& text) {
   app_.CurrentRoutine = "MkDirChange";
@@ -165,7 +179,7 @@ void Ttc_KestrixForm::MkDirChange(const std::string& text) {
   SetListText(ListWithFirstLine(ListText(), text));
   // The typed text decides: the cleaned preview has its environment names expanded and
   // would switch replacements off, leaving a literal "%TEMP%" to be created.
-  ShowPreview(ApplyAutoEnable(Trim(text), preview));
+  ShowPreview(FileMarked(text, ApplyAutoEnable(Trim(text), preview)));
   if (std::optional<std::vector<int>> stops = BuildWordStops(text)) WordStops_ = *stops;
 }
 
@@ -352,6 +366,7 @@ void Ttc_KestrixForm::btn_okClick() {
     std::vector<std::pair<std::string, std::string>> replace_chars;
     if (!settings_.ReadReplaceChars(replace_chars).ok) return;
     CreationSettings settings = CreationSettingsFrom(settings_, replace_chars);
+    settings.file_creation.known_extension = IsKnownExtension;
     settings.CommanderIni = app_.CommanderIni;
     char windows_dir[MAX_PATH] = {};
     UINT length = GetWindowsDirectoryA(windows_dir, MAX_PATH);

@@ -137,14 +137,17 @@ class MainFormFixture : public ::testing::Test {
     }
     return lines;
   }
-  void Screenshot(const char* name) {
-    if (std::getenv("KESTRIX_SHOT_DIR") == nullptr) return;
-    RedrawWindow(form_->hwnd(), nullptr, nullptr,
+  // `window`: the main window unless another is named (a dialog over it).
+  void Screenshot(const char* name, HWND window = nullptr) {
+    const char* dir = std::getenv("KESTRIX_SHOT_DIR");
+    if (dir == nullptr) return;
+    if (window == nullptr) window = form_->hwnd();
+    RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     Pump();
     Sleep(300);
     Pump();
-    ShotOf(form_->hwnd(), name);
+    ShotOf(window, name);
   }
   // The window's pixels on the screen, as "<name>.bmp" in KESTRIX_SHOT_DIR when it is set.
   static void ShotOf(HWND window, const char* name) {

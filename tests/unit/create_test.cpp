@@ -17,6 +17,7 @@
 #include "create/dir_attributes.h"
 #include "create/dir_history.h"
 #include "create/directory_structure.h"
+#include "create/file_creation.h"
 #include "create/history_undo.h"
 #include "create/invalid_chars.h"
 #include "create/level_creation.h"
@@ -526,6 +527,44 @@ TEST(CreationRun, FailuresAreReportedAndNothingIsSent) {
   repair.settings.invalid_chars.replace_chars = {{"_", "x"}};
   repair.Ok("a?b");
   EXPECT_TRUE(repair.fs.DirectoryExists("C:\\Data\\a_b"));
+}
+
+TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
+  const FileCreationRules off{false, false, {"txt"}, {}};
+  const FileCreationRules on{true, false, {"txt", " HTML "}, {}};
+  const FileCreationRules detect{
+      true, true, {"txt"}, [](const std::string& e) { return e == "zip"; }};
+  struct Case {
+    const FileCreationRules& rules;
+    std::string text;
+    std::optional<FileTarget> expected;
+  } cases[] = {
+      {off, "notes.txt", std::nullopt},
+      {on, "notes.TXT", FileTarget{"", "notes.TXT"}},
+      {on, "src\\web\\index.html", FileTarget{"src\\web", "index.html"}},
+      {on, "notes.txt\\", std::nullopt},
+      {on, ".txt", std::nullopt},
+      {on, "a.txt|b.txt", std::nullopt},
+      {on, "a\\*b.txt", std::nullopt},
+      {on, "archive.zip", std::nullopt},
+      {detect, "archive.zip", FileTarget{"", "archive.zip"}},
+      {detect, "archive.rar", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FileTargetOf(c.text, c.rules), c.expected) << c.text;
+}
+
+TEST(CreationRun, FileCreationMakesAnEmptyFileAndNeverTouchesAnExistingOne) {
+  RunFixture f;
+  f.settings.file_creation = {true, false, {"txt"}, {}};
+  f.fs.AddFile("C:\\Data\\old.txt", "keep");
+  f.Ok("web\\notes.txt");
+  EXPECT_EQ(f.fs.FileContent("C:\\Data\\web\\notes.txt"), std::optional<std::string>(""));
+  // The host shows the new file under its cursor.
+  EXPECT_EQ(f.Sent(), (std::vector<std::string>{"CD:R:C:\\Data\\web\\notes.txt"}));
+  f.Ok("old.txt");
+  EXPECT_EQ(f.fs.FileContent("C:\\Data\\old.txt"), std::optional<std::string>("keep"));
+  ASSERT_EQ(f.boxes.shown.size(), 1u);
+  EXPECT_EQ(f.boxes.shown[0].text, "Error: A file with this name already exists!");
 }
 
 TEST(CreationRun, MissingCurrentPathIsOfferedForCreation) {

@@ -66,6 +66,7 @@ constexpr SameAsEnglish kSameAsEnglish[] = {
     {"WndTheme_2", "DAN"},
     {"General", "ESP"},
     {"Error", "ESP"},
+    {"Version", "DEU DAN"},
 };
 
 std::string ReadSourceFile(const std::string& id) {

@@ -53,6 +53,15 @@ uint32_t Win32FileSystem::CreateDirectory(const std::string& path) {
   return CreateDirectoryA(path.c_str(), nullptr) ? kErrorSuccess : LastError();
 }
 
+uint32_t Win32FileSystem::CreateNewFile(const std::string& path) {
+  // CREATE_NEW fails with ERROR_FILE_EXISTS instead of truncating what is there.
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return LastError();
+  CloseHandle(file);
+  return kErrorSuccess;
+}
+
 uint32_t Win32FileSystem::ReadWholeFile(const std::string& path, std::string& content) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

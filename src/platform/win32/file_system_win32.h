@@ -16,6 +16,7 @@ class Win32FileSystem : public FileSystem {
   uint32_t GetAttributes(const std::string& path) override;
   uint32_t SetAttributes(const std::string& path, uint32_t attributes) override;
   uint32_t CreateDirectory(const std::string& path) override;
+  uint32_t CreateNewFile(const std::string& path) override;
   uint32_t ReadWholeFile(const std::string& path, std::string& content) override;
   // Writes a temporary file in the same directory, gives it the old file's attributes
   // and moves it over the old file (MoveFileExA, replace existing, write through), so a

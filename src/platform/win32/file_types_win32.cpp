@@ -1,0 +1,28 @@
+#include "platform/win32/file_types_win32.h"
+
+#include "platform/win32/windows_api.h"
+// After the Windows headers it needs.
+#include <shlwapi.h>
+
+namespace kestrix {
+
+bool IsKnownExtension(const std::string& extension) {
+  if (extension.empty()) return false;
+  HKEY key = nullptr;
+  const std::string name = "." + extension;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
+}
+
+std::string FriendlyDocName(const std::string& extension) {
+  char text[MAX_PATH] = {};
+  DWORD size = sizeof text;
+  const std::string name = "." + extension;
+  if (AssocQueryStringA(0, ASSOCSTR_FRIENDLYDOCNAME, name.c_str(), "open", text, &size) != S_OK)
+    return {};
+  return text;
+}
+
+}  // namespace kestrix

@@ -1,0 +1,64 @@
+#pragma once
+// The About dialog: the product, its version and build, the version history (the resource
+// "whatsnew") in a read-only scrolling field, the libraries linked in with their licenses,
+// the contact labels and a link to the release page. Its size comes from and goes back to
+// the settings file's WindowSize keys.
+#include <functional>
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/resources.h"
+#include "settings/language_table.h"
+#include "ui/dialog.h"
+
+namespace kestrix {
+
+enum AboutControlId : int {
+  kAbout_lbl_product = 3200,
+  kAbout_lbl_version,
+  kAbout_memo_history,
+  kAbout_lbl_libraries,
+  kAbout_lbl_developer,
+  kAbout_lbl_note,
+  kAbout_lbl_contact,
+  kAbout_lnk_update,
+};
+
+inline constexpr char kAboutClass[] = "TAboutForm";
+// Where questions and reports go; shown and copied by a click.
+inline constexpr char kContactAddress[] = "https://github.com/kestrix/kestrix/issues";
+
+struct AboutContext {
+  FileSystem& files;
+  Resources& resources;
+  std::string settings_path;
+  // The interface language as it is now: asked again at every activation.
+  std::function<LanguageTable()> language;
+};
+
+class TAboutForm : public Dialog {
+ public:
+  explicit TAboutForm(AboutContext context);
+  HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
+
+ protected:
+  bool OnInit() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  void ApplyCaptions();
+  void Layout();
+  void SaveSize();
+
+  AboutContext context_;
+  LanguageTable language_;
+  std::string release_page_;
+  HFONT title_font_ = nullptr;
+  HFONT link_font_ = nullptr;
+};
+
+// The version history as the field shows it: every line break as CR LF.
+std::string HistoryText(const std::string& resource_bytes);
+
+}  // namespace kestrix

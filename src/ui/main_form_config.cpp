@@ -1,0 +1,73 @@
+// The configuration dialog and the About dialog over the main window, and how OK of the
+// configuration reaches the running window without a restart.
+#include <algorithm>
+
+#include "base/text_utils.h"
+#include "ui/about_dialog.h"
+#include "ui/appearance_win32.h"
+#include "ui/configuration_dialog.h"
+#include "ui/main_form.h"
+#include "ui/menu.h"
+
+namespace kestrix {
+
+// Read afresh from its resource or file, as the dialogs do on every activation.
+LanguageTable Ttc_KestrixForm::CurrentLanguageTable() {
+  return LoadLanguageByName(
+      {services_.files, services_.resources, ProgramDirOf(services_.exe_path)},
+      language_.current_id.empty() ? std::string("ENG") : language_.current_id);
+}
+
+void Ttc_KestrixForm::ShowConfiguration() {
+  app_.CurrentRoutine = "ShowConfiguration";
+  TConfiguration dialog(
+      {services_.files, services_.resources, settings_.FilePath(), ProgramDirOf(services_.exe_path),
+       [this] { return CurrentLanguageTable(); },
+       [this](HWND owner, POINT at) -> std::optional<std::string> {
+         PrepareVariablesMenu();
+         return variables_menu_.TokenFor(ShowMenu(owner, variables_menu_.Menu(), at));
+       },
+       [this](HWND owner, const std::string& text) {
+         MessageBoxA(owner, text.c_str(), app_title_.c_str(), MB_OK);
+       }});
+  dialog.SetErrorLogger(&services_.logger);
+  const int result = dialog.ShowModal(instance_, hwnd());
+  if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
+  if (result == IDOK) Guarded([&] { ApplyConfiguration(dialog.Values()); });
+  if (!activation_.flat_buttons && controls_.Visible(kId_btn_ok) && controls_.Enabled(kId_btn_ok))
+    SetFocus(Control(kId_btn_ok));
+}
+
+void Ttc_KestrixForm::ApplyConfiguration(const ConfigurationValues& values) {
+  app_.CurrentRoutine = "ApplyConfiguration";
+  // The start-up keys the dialog wrote: prefix and suffix, the data method, the position,
+  // the history file and file creation.
+  settings_.LoadStartup();
+  flags_.TC8B10Method = startup_.tc8b10_method;
+  flags_.TC8B10FixExt = startup_.tc8b10_fix_ext;
+  affixes_ = {startup_.dir_prefix, startup_.dir_prefix_active, startup_.dir_suffix,
+              startup_.dir_suffix_active};
+  if (values.language) {
+    // The user's choice in the dialog outranks a "/LNG=" of this run.
+    std::erase_if(services_.args, [](const std::string& arg) {
+      return AsciiUpperCase(arg.substr(0, 5)) == "/LNG=";
+    });
+    pending_language_ = {true, *values.language};
+    LoadLanguage();
+  }
+  PlaceWindow();
+  const int alpha = std::atoi(Trim(values.alpha_blend_value).c_str());
+  if (alpha >= 10 && alpha <= 255) ApplyTransparency(hwnd(), TransparencyFor(alpha));
+  // The activation keys (invalid characters, theme, flat buttons) and the preview.
+  FormActivate();
+}
+
+void Ttc_KestrixForm::ShowAbout() {
+  app_.CurrentRoutine = "ShowAbout";
+  TAboutForm dialog({services_.files, services_.resources, settings_.FilePath(),
+                     [this] { return CurrentLanguageTable(); }});
+  dialog.SetErrorLogger(&services_.logger);
+  dialog.ShowModal(instance_, hwnd());
+}
+
+}  // namespace kestrix
