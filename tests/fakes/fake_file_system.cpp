@@ -378,6 +378,14 @@ std::optional<std::string> FakeFileSystem::FileContent(const std::string& path) 
   return node->content;
 }
 
+std::vector<std::string> FakeFileSystem::AllPaths() const {
+  std::vector<std::string> paths;
+  for (const auto& [key, node] : nodes_)
+    paths.push_back(node.directory && node.display.back() != '\\' ? node.display + "\\"
+                                                                  : node.display);
+  return paths;
+}
+
 int FakeFileSystem::WriteAttempts(const std::string& path) {
   std::string key, display;
   if (!Resolve(path, key, display)) return 0;

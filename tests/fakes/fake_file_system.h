@@ -81,6 +81,9 @@ class FakeFileSystem : public FileSystem {
 
   // ---- Inspection ----
   std::optional<std::string> FileContent(const std::string& path);
+  // Every object, as "C:\dir\name" in its stored case, directories with a trailing "\",
+  // sorted by path.
+  std::vector<std::string> AllPaths() const;
   // Every directory CreateDirectory made, in order, spelled as the caller passed it.
   const std::vector<std::string>& CreatedDirectories() const { return created_; }
   // Number of successful WriteWholeFile calls so far (all paths).
