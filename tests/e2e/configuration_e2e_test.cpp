@@ -7,6 +7,7 @@
 #include <string>
 
 #include "e2e/tcsim_fixture.h"
+#include "input/typing.h"
 #include "ui/configuration_dialog.h"
 #include "ui/control_ids.h"
 
@@ -14,23 +15,6 @@ namespace kestrix::e2e {
 namespace {
 
 constexpr char kMainClass[] = "Ttc_KestrixForm";
-
-void ClickAt(int x, int y) {
-  SetCursorPos(x, y);
-  Sleep(100);
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
-  Sleep(200);
-}
-
-void Click(HWND control) {
-  RECT rect = {};
-  GetWindowRect(control, &rect);
-  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-}
 
 // The first tab of the tab control: a click gives the control the focus.
 void ClickFirstTab(HWND tabs) {
@@ -48,7 +32,7 @@ bool Key(WORD key) {
 // Opens a drop-down list with a click, types the start of an entry, and takes it with
 // Enter when the list is still open (typing may already have closed it).
 void Choose(HWND combo, const std::string& typed) {
-  Click(combo);
+  ClickOn(combo);
   WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 3000);
   TypeText(typed);
   Sleep(150);
@@ -119,7 +103,7 @@ TEST_F(ConfigurationJourney, NightfallAndGermanApplyAtOnceAndAreStored) {
       WaitUntil([&] { return IsWindowVisible(GetDlgItem(dialog, kCfg_cb_LanguageSelect)); }));
   Choose(GetDlgItem(dialog, kCfg_cb_LanguageSelect), "dd");
   EXPECT_EQ(WindowText(GetDlgItem(dialog, kCfg_cb_LanguageSelect)), "DEU - German");
-  Click(GetDlgItem(dialog, IDOK));
+  ClickOn(GetDlgItem(dialog, IDOK));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 
   // The main window changed at once: flat buttons of the theme, German captions.

@@ -9,6 +9,7 @@
 #include "base/text_utils.h"
 #include "platform/win32/file_system_win32.h"
 #include "settings/big_ini_file.h"
+#include "input/typing.h"
 #include "tcsim_fixture.h"
 #include "ui/installer_form.h"
 
@@ -34,16 +35,7 @@ HWND Control(HWND window, int id) {
 // A real left click in the middle of a control of the foreground window.
 void ClickOn(HWND window, int id) {
   SetForegroundWindow(window);
-  RECT rect;
-  GetWindowRect(Control(window, id), &rect);
-  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  Sleep(100);
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
-  Sleep(200);
+  kestrix::ClickOn(Control(window, id));
 }
 
 // With KESTRIX_SHOT_DIR set, the window as a bitmap there (scripts turn it into PNG).

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "e2e/tcsim_fixture.h"
+#include "input/typing.h"
 #include "ui/control_ids.h"
 #include "ui/dialog_ids.h"
 
@@ -24,19 +25,6 @@ bool IsDirectory(const std::string& path) {
 void Step(WORD key, std::initializer_list<WORD> held = {}) {
   PressKey(key, held);
   ReleaseKeys(held);
-  Sleep(250);
-}
-
-void ClickOn(HWND control) {
-  RECT rect;
-  GetWindowRect(control, &rect);
-  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  Sleep(150);
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
   Sleep(250);
 }
 

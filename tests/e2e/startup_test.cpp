@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "e2e/tcsim_fixture.h"
+#include "input/typing.h"
 #include "host/host_snapshot.h"
 #include "ui/control_ids.h"
 
@@ -26,20 +27,6 @@ constexpr DWORD kWaitMs = 15000;
 bool IsDirectory(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-// A real left click in the middle of a window.
-void ClickOn(HWND window) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  Sleep(100);
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
-  Sleep(100);
 }
 
 // A click into the field, Ctrl+A, the new text typed over the selection. A Ctrl pressed

@@ -1,6 +1,7 @@
 #pragma once
-// Typing as the keyboard does, for the window and end-to-end tests: one Unicode key down
-// and up per character, reaching the focus of the foreground window.
+// Typing as the keyboard does and clicking as the mouse does, for the window and
+// end-to-end tests: one Unicode key down and up per character, reaching the focus of the
+// foreground window; a left click at a point of the screen.
 #include <windows.h>
 
 #include <string>
@@ -22,6 +23,25 @@ bool TypeUnicode(const std::string& text, Between between) {
     between();
   }
   return true;
+}
+
+// A real left click at a screen point, with pauses for the pointer and the receiver.
+inline void ClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  Sleep(150);
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+  Sleep(250);
+}
+
+// A real left click in the middle of a window.
+inline void ClickOn(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
 }  // namespace kestrix
