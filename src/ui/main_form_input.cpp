@@ -272,11 +272,10 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
     case KeyAction::kConfiguration:
       ShowConfiguration();
       break;
-    case KeyAction::kManageTemplates:
     case KeyAction::kPaste:
     case KeyAction::kSwallow:
     case KeyAction::kNone:
-      // Their dialogs and editors are wired in with their own modules.
+      // The paste rule and the swallowed keys are handled where the key arrives.
       break;
   }
 }
