@@ -964,9 +964,7 @@ TEST_F(UserAppMethods, WindowCaptionSharedMemoryAndUnknownMethods) {
 TEST(VariableMenu, CaptionsAndTokens) {
   EXPECT_EQ(UserAppMenuCaption("xxct", "  User defined "), "{xxct}     - User defined");
   EXPECT_EQ(UserAppMenuCaption("abcdefghij", "Long"), "{abcdefghij} - Long");
-  EXPECT_EQ(UserAppMenuCaption("abcdefgh", "N"), "{abcdefgh} - N");
   EXPECT_EQ(TokenFromUserAppCaption("{x&xct}     - Name"), "{xxct}");
-  EXPECT_EQ(TokenFromUserAppCaption("{ ab }  - N"), "{ab}");
   EXPECT_EQ(TokenFromUserAppCaption("no braces"), "{}");
   EXPECT_EQ(TokenFromEnvironmentCaption(" %&PATH% "), "%PATH%");
 }
