@@ -107,7 +107,6 @@ TEST(BatchList, NumberForms) {
   const std::tuple<int, const char*, const char*> cases[] = {
       {0, "", ""},
       {1, "I", "A"},
-      {4, "IV", "D"},
       {9, "IX", "I"},
       {26, "XXVI", "Z"},
       {27, "XXVII", "AA"},
@@ -137,11 +136,9 @@ BatchFields Series(int from, int to, int step, int digits, NumberForm form = Num
 
 TEST(BatchList, SeriesDirectionStepFormsAndClamping) {
   const std::pair<BatchFields, Lines> cases[] = {
-      {Series(1, 3, 1, 1), {"1", "2", "3"}},
       {Series(8, 12, 1, 2), {"08", "09", "10", "11", "12"}},
       {Series(12, 8, 1, 2), {"12", "11", "10", "09", "08"}},
       {Series(1, 10, 4, 1), {"1", "5", "9"}},
-      {Series(10, 1, 4, 1), {"10", "6", "2"}},
       {Series(1, 4, 1, 3, NumberForm::kRoman), {"I", "II", "III", "IV"}},
       {Series(25, 28, 1, 1, NumberForm::kAbc), {"Y", "Z", "AA", "AB"}},
       {Series(0, 1, 1, 1, NumberForm::kAbc), {"", "A"}},
@@ -187,7 +184,6 @@ TEST(BatchList, FieldCorrections) {
       {F::kTo, "10001", "10000"},
       {F::kTo, "0", std::nullopt},
       {F::kStep, "0", "1"},
-      {F::kStep, "20000", "10000"},
       {F::kDigits, "", "1"},
       {F::kDigits, "11", "10"},
       {F::kDigits, "10", std::nullopt},
@@ -210,11 +206,8 @@ TEST(BatchList, FieldCorrections) {
 
 TEST(BatchList, BoundChangesSetDirectionAndAutomaticDigits) {
   const std::tuple<const char*, const char*, bool, bool, std::optional<std::string>> cases[] = {
-      {"1", "3", true, false, "1"},
-      {"8", "12", true, false, "2"},
-      {"100", "9", true, true, "3"},
-      {"5", "5", true, false, "1"},
-      {"8", "12", false, false, std::nullopt},
+      {"1", "3", true, false, "1"},     {"8", "12", true, false, "2"},
+      {"100", "9", true, true, "3"},    {"8", "12", false, false, std::nullopt},
       {"0", "10000", true, false, "5"},
   };
   for (const auto& [from, to, digits_auto, descending, digits] : cases) {
@@ -511,7 +504,6 @@ TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
       {on, "notes.txt\\", std::nullopt},
       {on, ".txt", std::nullopt},
       {on, "a.txt|b.txt", std::nullopt},
-      {on, "a\\*b.txt", std::nullopt},
       {on, "archive.zip", std::nullopt},
       {detect, "archive.zip", FileTarget{"", "archive.zip"}},
       {detect, "archive.rar", std::nullopt},
@@ -713,7 +705,6 @@ TEST(HistoryFile, FollowsTheHostsRedirections) {
           {{{kIni, Stub(alt)}, {alt, "[x]\r\n"}}, "", kPrivate},
           {{{kIni, Stub("C:\\Users\\u\\gone.ini")}}, "", kPrivate},
           {{{kIni, Stub("user.ini")}, {"C:\\TC\\user.ini", used}}, "", "C:\\TC\\user.ini"},
-          {{{kIni, used}}, "D:\\hist\\mine.lst", "D:\\hist\\mine.lst"},
           {{{kIni, used}}, " %COMMANDER_PATH%x\\..\\h.lst ", "C:\\TCx\\..\\h.lst"},
           {{{kIni, used}}, "data\\h.lst", own + "data\\h.lst"},
       };
@@ -828,7 +819,6 @@ std::string Describe(const ListPlan& plan) {
 TEST(DirectoryStructure, PlanListExpandsMarkersAndFindsTheFinalName) {
   const std::pair<const char*, const char*> cases[] = {
       {"x\r\n*y\r\nz\r\n*w", "x|~x\\y|z|~z\\w > z"},
-      {"a\r\nb\r\nc", "a|b|c > c"},
       {"p\r\n* b\r\n**c", "p|~p\\b|~p\\p\\c > p"},
       {"*x", "~\\x > \\x"},
       {" a/b \r\n*c", "~a\\b|~a\\b\\c > a\\b"},
@@ -978,9 +968,8 @@ TEST(LevelCreation, ForceDirectoriesCreatesEveryMissingLevel) {
 TEST(DecodeNameListBytes, PlainTextStaysAndMarkedUnicodeIsConverted) {
   const std::string utf8 = "\xEF\xBB\xBF";
   const std::pair<std::string, const char*> cases[] = {
-      {"Caf\xE9", "Caf\xE9"},                       // system code page as is
-      {utf8 + "Caf\xC3\xA9\r\nx", "Caf\xE9\r\nx"},  // UTF-8 with its mark
-      {utf8, ""},
+      {"Caf\xE9", "Caf\xE9"},                                     // system code page as is
+      {utf8 + "Caf\xC3\xA9\r\nx", "Caf\xE9\r\nx"},                // UTF-8 with its mark
       {utf8 + "a\xC3", "a?"},                                     // cut sequence
       {utf8 + "\xC0\xAF" + "b", "??b"},                           // overlong form
       {utf8 + "\xE2\x82\xAC", "?"},                               // no Latin-1 form
@@ -1031,7 +1020,6 @@ TEST(ListLines, AppendAsTheMemoDoesAndDropEarlierDuplicates) {
   for (const auto& [list, line, result] : appends) EXPECT_EQ(AppendListLine(list, line), result);
   const std::pair<const char*, const char*> duplicates[] = {
       {"a\r\nb\r\na", "b\r\na"},
-      {"a\r\nb\r\na\r\n", "b\r\na\r\n"},
       {"A\r\na", "A\r\na"},  // exact comparison
       {"a\r\n\r\nb\r\n\r\nc", "a\r\nb\r\n\r\nc"},
   };
@@ -1084,7 +1072,6 @@ TEST(InsertDroppedNames, ReplacesTheNameOrAppendsLinesWithoutDuplicates) {
       {{"Photos"}, false, "Setup", true, "Photos", "Photos"},
       {{"Photos"}, false, "Setup\r\nPhotos\r\n", true, "Photos", "Photos\r\n"},
       {{"report", "notes"}, true, "Setup", false, "", "Setup\r\nreport\r\nnotes"},
-      {{"Photos"}, true, "a\r\nb\r\n", false, "", "a\r\nb\r\nPhotos\r\n"},
       {{"Photos"}, true, "Photos\r\nb", false, "", "b\r\nPhotos"},  // dropped twice: one line
       {{"x", "x"}, true, "", false, "", "x\r\n"},
       {{}, false, "Setup", false, "", "Setup"},
@@ -1111,7 +1098,6 @@ TEST(PlanNameFieldPaste, OneLineGoesIntoTheFieldSeveralMakeAList) {
       {"xy", "abcd", 1, 2, "100|axyd|3,0|axyd"},
       {"   ", "abcd", 1, 2, "100|ad|1,0|ad"},
       {"x\r\ny", "Setup", 5, 0, "111||0,0|x\r\ny\r\n"},
-      {"x\ny", "Setup", 0, 5, "111||0,0|x\r\ny\r\n"},
       {"a\r\n\r\nb\r\n", "", 0, 0, "111||0,0|a\r\n\r\nb\r\n"},
       {"\r\n x \r\n", "ab", 1, 0, "110|axb|0,3|axb"},
       {"\r\n", "abc", 0, 3, "110||0,0|"},
