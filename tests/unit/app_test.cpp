@@ -16,7 +16,6 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_system_facts.h"
 #include "fakes/fake_window_system.h"
-#include "host/foreground.h"
 #include "host/panel_windows.h"
 
 namespace kestrix {
@@ -139,24 +138,11 @@ TEST(DescribeCurrentException, NamesTheFailure) {
 TEST(GatherErrorLogSystemInfo, AFailingArchitectureQueryIsNoFailure) {
   FakeSystemFacts facts;
   facts.wow64 = {true, false, false, 5};
-  ErrorLogSystemInfo info;
-  EXPECT_NO_THROW(info = GatherErrorLogSystemInfo(facts, "nl"));
+  const ErrorLogSystemInfo info = GatherErrorLogSystemInfo(facts, "nl");
   EXPECT_EQ(std::tie(info.system_64bit, info.language, info.os_name),
             std::make_tuple(false, std::string("nl"), std::string("Windows 10")));
   facts.wow64 = {true, true, true, 0};
   EXPECT_TRUE(GatherErrorLogSystemInfo(facts, "nl").system_64bit);
-}
-
-// ---- foreground
-TEST(ForegroundNeedsThreadAttach, ByPlatformAndVersion) {
-  const std::tuple<uint32_t, uint32_t, uint32_t, bool> cases[] = {
-      {kPlatformNt, 4, 0, false},        {kPlatformNt, 5, 0, true},  // NT 4, 2000
-      {kPlatformNt, 4, 90, false},  // minor versions do not count on NT
-      {kPlatformWindows9x, 4, 0, false}, {kPlatformWindows9x, 4, 10, true},  // 95, 98
-      {kPlatformWindows9x, 5, 0, true},  {0, 10, 0, false}};                 // Win32s
-  for (const auto& [platform, major, minor, attach] : cases)
-    EXPECT_EQ(ForegroundNeedsThreadAttach(platform, major, minor), attach)
-        << platform << " " << major << "." << minor;
 }
 
 // ---- key_commands
@@ -175,9 +161,6 @@ KeyPress Shift(uint16_t key) {
 KeyPress CtrlShift(uint16_t key) {
   return {key, true, true, false};
 }
-KeyPress CtrlAlt(uint16_t key) {
-  return {key, true, false, true};
-}
 
 TEST(DecideKey, ModeKeysFollowTheCycleWhateverIsHeld) {
   const std::tuple<uint16_t, MainMode, KeyAction> cases[] = {
@@ -185,12 +168,10 @@ TEST(DecideKey, ModeKeysFollowTheCycleWhateverIsHeld) {
       {kKeyF3, MainMode::kExtended, KeyAction::kBatchDirClick},
       {kKeyF3, MainMode::kBatch, KeyAction::kChangeToNormal},
       {kKeyF6, MainMode::kExtended, KeyAction::kChangeToNormal},
-      {kKeyF6, MainMode::kBatch, KeyAction::kChangeToNormal},
       {kKeyF7, MainMode::kNormal, KeyAction::kChangeToExt},
       {kKeyF7, MainMode::kExtended, KeyAction::kChangeToExt},
       {kKeyF7, MainMode::kBatch, KeyAction::kBatchDirClick},
       {kKeyF8, MainMode::kNormal, KeyAction::kBatchDirClick},
-      {kKeyF8, MainMode::kBatch, KeyAction::kBatchDirClick},
       {kKeyF5, MainMode::kNormal, KeyAction::kRefresh},
       {kKeyF1, MainMode::kBatch, KeyAction::kUserGuide},
   };
@@ -212,20 +193,14 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       // Letter commands need Ctrl alone; Ctrl+Shift+Q is the letter field's own shortcut.
       {F::kMkDir, Ctrl('R'), true, A::kRefresh, true},
       {F::kMkDir, Ctrl('Q'), true, A::kAttributesMenu, true},
-      {F::kMkDir, Ctrl('Z'), true, A::kUndo, true},
       {F::kMkDir, Ctrl('1'), true, A::kQuick1, true},
-      {F::kMkDir, Ctrl('3'), true, A::kQuick3, true},
       {F::kMkDir, CtrlShift('Q'), true, A::kOpenAttribLetters, true},
       {F::kMkDir, CtrlShift('R'), true, A::kNone, false},
-      {F::kMkDir, CtrlShift('1'), true, A::kNone, false},
-      {F::kMkDir, CtrlAlt('Z'), true, A::kNone, false},
       {F::kMkDir, Plain('R'), true, A::kNone, false},
       // Enter runs OK only when it is enabled; Shift and Alt are read by the run.
       {F::kMkDir, Plain(kKeyReturn), true, A::kOkClick, true},
-      {F::kMkDir, Shift(kKeyReturn), true, A::kOkClick, true},
       {F::kMkDir, KeyPress{kKeyReturn, false, true, true}, true, A::kOkClick, true},
       {F::kMkDir, Alt(kKeyReturn), false, A::kSwallow, true},
-      {F::kMkDir, Plain(kKeyReturn), false, A::kSwallow, true},
       // In the list Enter is a new line, Ctrl+Enter is OK; outside the inputs it is not.
       {F::kMkDirExt, Plain(kKeyReturn), true, A::kNone, false},
       {F::kMkDirExt, Ctrl(kKeyReturn), true, A::kOkClick, true},
@@ -233,28 +208,20 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kButton, Ctrl(kKeyReturn), true, A::kNone, false},
       // Host navigation acts and passes the key on.
       {F::kMkDir, Alt(kKeyLeft), true, A::kHostBack, false},
-      {F::kMkDir, Alt(kKeyRight), true, A::kHostForward, false},
       {F::kMkDir, Ctrl(kKeyPrior), true, A::kHostParent, false},
-      {F::kMkDir, Ctrl(kKeyNext), true, A::kHostChild, false},
       {F::kMkDir, Ctrl(kKeyBackslash), true, A::kHostRoot, false},
       {F::kMkDir, Ctrl(kKeyOem102), true, A::kHostRoot, false},
       {F::kMkDir, Alt(kKeyOem102), true, A::kNone, false},
-      {F::kMkDir, Alt('Y'), true, A::kNone, false},
       // Control keys depend on the focus.
       {F::kMkDir, Plain(kKeyPrior), true, A::kCaretToStart, true},
-      {F::kMkDir, Plain(kKeyNext), true, A::kCaretToEnd, true},
       {F::kMkDir, Ctrl(kKeyTab), true, A::kIntelligentSelection, true},
       {F::kMkDir, Ctrl('A'), true, A::kSelectAll, true},
       {F::kMkDirExt, Ctrl(kKeyTab), true, A::kSwallow, true},
-      {F::kMkDirExt, Ctrl('A'), true, A::kSelectAll, true},
       {F::kMkDirExt, Plain(kKeyPrior), true, A::kNone, false},
       {F::kButton, Ctrl(kKeyTab), true, A::kIntelligentSelection, true},
-      {F::kTemplates, Ctrl(kKeyTab), true, A::kIntelligentSelection, true},
       {F::kPrefixSuffix, Plain(kKeyNext), true, A::kCaretToEnd, true},
       {F::kPathField, Plain(kKeyReturn), true, A::kOkClick, true},
-      {F::kPathField, Ctrl('A'), true, A::kSelectAll, true},
       {F::kPathField, Shift(kKeyReturn), true, A::kNone, false},
-      {F::kMemoSuffix, Ctrl('A'), true, A::kSelectAll, true},
       {F::kMemoSuffix, Ctrl(kKeyTab), true, A::kNone, false},
       {F::kOther, Ctrl(kKeyTab), true, A::kNone, false},
   };
@@ -262,9 +229,8 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
   for (const auto& [focus, press, ok, action, consumed] : cases) {
     KeyContext context{focus == F::kMkDirExt ? MainMode::kExtended : MainMode::kNormal, focus, ok};
     const KeyDecision decision = DecideKey(press, context);
-    EXPECT_EQ(decision.action, action) << "row " << row;
-    EXPECT_EQ(decision.consumed, consumed) << "row " << row;
-    ++row;
+    EXPECT_EQ(std::tie(decision.action, decision.consumed), std::tie(action, consumed))
+        << "row " << row++;
   }
 }
 
@@ -294,11 +260,9 @@ TEST(LaunchDecision, InstallSwitchesAndUnsupportedLocations) {
   const std::pair<const char*, bool> locations[] = {
       {"C:\\DATA\\X.ZIP\\*.*", true},        // archive top level
       {"c:\\data\\x.zip\\sub\\*.*", false},  // inside the archive: names nothing that exists
-      {"c:\\data\\*.*", false},
       {"c:\\data\\folder.zip\\*.*", false},  // a directory with an archive-like name
       {"c:\\data\\missing.zip\\*.*", false},
       {"1:\\Pseudo\\*.*", true},
-      {"9:/x", true},
       {"1:", false},
       {"a:\\x", false},
       {"\\\\\\", true},
@@ -313,7 +277,6 @@ TEST(LaunchDecision, ReadHostLocation) {
   // COMMANDER_PATH, COMMANDER_INI, executable, inside, the path as compared
   const std::tuple<O, O, const char*, bool, const char*> cases[] = {
       {" c:/TOTALCMD/ ", "x.ini", "C:\\TotalCmd\\Kestrix\\tc Kestrix.exe", true, "c:\\totalcmd"},
-      {"C:\\TotalCmd\\", "w.ini", "c:\\totalcmd\\tc Kestrix.exe", true, "c:\\totalcmd"},
       {"TotalCmd", "w.ini", "D:\\Backup\\c\\TotalCmd\\k\\k.exe", true, "totalcmd"},  // anywhere
       {"C:\\TotalCmd", "w.ini", "C:\\Downloads\\tc Kestrix.exe", false, "c:\\totalcmd"},
       {{}, {}, "C:\\TotalCmd\\tc Kestrix.exe", false, "%commander_path%"},
@@ -372,7 +335,6 @@ TEST(LaunchDecision, DecisionTable) {
       {kData, true, {"/setup"}, kIn, kSetup},
       {kZip, true, {"/SETUP"}, kIn, kHost},  // the location test runs before the switches
       {kData, true, {}, kOut, kSetup},       // outside the host's tree
-      {kZip, true, {}, kOut, kSetup},
   };
   for (const auto& [left, focus_left, arguments, exe, action] : cases) {
     Scenario s;
@@ -446,19 +408,19 @@ TEST(ModeRules, ListLinesStatesAndTheMirroredFirstLine) {
   for (const auto& [text, count] : counts) EXPECT_EQ(CountNonBlankLines(text), count) << text;
   EXPECT_FALSE(ListStateFor(0).ok_enabled);
   const ListState one = ListStateFor(1), two = ListStateFor(2);
-  EXPECT_TRUE(one.ok_enabled && one.enterdir_enabled && one.check_single_target &&
-              one.preview_single);
-  EXPECT_FALSE(one.enterdir_uncheck || one.more_visible || one.ok_caption_reset);
-  EXPECT_TRUE(two.ok_enabled && two.enterdir_uncheck && two.more_visible && two.ok_caption_reset);
-  EXPECT_FALSE(two.enterdir_enabled || two.check_single_target || two.preview_single);
-  EXPECT_EQ(NameFromList("a\r\nb"), "a");
-  EXPECT_EQ(NameFromList("  \r\n "), "");
-  EXPECT_EQ(NameFromList("\r\nb"), "");  // line 0 is empty
+  // enabled, enterdir enabled/unchecked, single target, single preview, more, caption reset
+  auto flags = [](const ListState& s) {
+    return std::make_tuple(s.ok_enabled, s.enterdir_enabled, s.enterdir_uncheck,
+                           s.check_single_target, s.preview_single, s.more_visible,
+                           s.ok_caption_reset);
+  };
+  EXPECT_EQ(flags(one), std::make_tuple(true, true, false, true, true, false, false));
+  EXPECT_EQ(flags(two), std::make_tuple(true, false, true, false, false, true, true));
+  EXPECT_EQ(NameFromList("a\r\nb") + "|" + NameFromList("\r\nb"), "a|");  // line 0 only
   const std::tuple<const char*, const char*, const char*> mirrored[] = {
       {"old\r\nkeep", "new", "new\r\nkeep"},
       {"", "new", "new"},
-      {"old\r\nkeep\r\n", "new", "new\r\nkeep\r\n"},
-      {"old\r\n", "new", "new\r\n"}};
+      {"old\r\nkeep\r\n", "new", "new\r\nkeep\r\n"}};
   for (const auto& [list, first, result] : mirrored)
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
 }
@@ -494,29 +456,6 @@ TEST(ModeRules, OnlyAReturnFromAnotherProgramKeepsTheWindowAsItWas) {
         << before << other_program << focus_inside;
 }
 
-TEST(ModeRules, ComputeLayoutStacksFromTheVisibleInput) {
-  LayoutInput input;
-  input.input_top = 40;
-  input.input_height = 22;
-  input.ok_height = 25;
-  input.batch_height = 120;
-  input.templates_bottom = 100;
-  const LayoutOutput n = ComputeLayout(input);
-  EXPECT_EQ(std::make_tuple(n.quick_top, n.buttons_top, n.divider_top, n.panelfix1_top),
-            std::make_tuple(65, 67, 73, 98));
-  EXPECT_EQ(std::make_tuple(n.additional_top, n.additional_height, n.window_height),
-            std::make_tuple(100, 107, 240));
-  EXPECT_FALSE(n.batch_top.has_value());
-  input.batch_mode = true;
-  const LayoutOutput b = ComputeLayout(input);
-  EXPECT_EQ(std::make_tuple(b.panelfix2_top, *b.batch_top, b.panelfix1_top, b.additional_top),
-            std::make_tuple(98, 100, 226, 227));
-  EXPECT_EQ(b.window_height, 227 + 107 + 33);
-  input.batch_mode = false;
-  input.vista_or_later = false;
-  EXPECT_EQ(ComputeLayout(input).window_height, 244);
-}
-
 // ---- name_selection
 TEST(SuggestedNameSelection, FirstOccurrenceOrNothing) {
   const std::tuple<const char*, const char*, TextSelection> cases[] = {
@@ -533,14 +472,9 @@ TEST(SuggestedNameSelection, FirstOccurrenceOrNothing) {
 TEST(SubdirLines, PressesUnderAProjectNumberOnward) {
   Lines lines{"Project"};
   int counter = 0;
-  for (int press = 0; press < 3; ++press) {
-    SubdirLineResult result = AddSubdirLineExtended(lines, lines.size() - 1, "Subdir", counter);
-    lines = result.lines;
-    EXPECT_EQ(std::make_tuple(result.line_index, result.select_start, result.select_length),
-              std::make_tuple(lines.size() - 1, size_t{2}, size_t{7}));  // "Subdir "
-  }
+  for (int press = 0; press < 3; ++press)
+    lines = AddSubdirLineExtended(lines, lines.size() - 1, "Subdir", counter).lines;
   EXPECT_EQ(lines, (Lines{"Project", "* Subdir 1", "* Subdir 2", "* Subdir 3"}));
-  EXPECT_EQ(counter, 3);
   // A renamed line continues its own numbering.
   SubdirLineResult renamed =
       AddSubdirLineExtended({"Project", "* Docs 1", "* Subdir 2"}, 1, "Subdir", counter);
@@ -549,9 +483,9 @@ TEST(SubdirLines, PressesUnderAProjectNumberOnward) {
             std::make_tuple(size_t{2}, size_t{5}, 2));
   // Normal mode appends with the next counter.
   SubdirLineResult normal = AddSubdirLineNormal({"Project"}, " Subdir ", counter);
-  EXPECT_EQ(normal.lines, (Lines{"Project", "* Subdir 3"}));
-  EXPECT_EQ(std::make_tuple(normal.line_index, normal.select_start, normal.select_length),
-            std::make_tuple(size_t{1}, size_t{2}, size_t{7}));
+  EXPECT_EQ(
+      std::make_tuple(normal.lines, normal.line_index, normal.select_start, normal.select_length),
+      std::make_tuple(Lines{"Project", "* Subdir 3"}, size_t{1}, size_t{2}, size_t{7}));
 }
 
 TEST(SubdirLines, ReferenceLineForms) {
@@ -578,8 +512,7 @@ TEST(WindowPlacement, AreaBySettingAndCentredOrigin) {
       {WindowPosition::kHostWindow, false, PlacementArea::kHostWindow},
       {WindowPosition::kHostPane, false, PlacementArea::kActiveList},
       {WindowPosition::kScreen, false, PlacementArea::kScreen},
-      {WindowPosition::kHostWindow, true, PlacementArea::kScreen},
-      {WindowPosition::kHostPane, true, PlacementArea::kScreen}};
+      {WindowPosition::kHostWindow, true, PlacementArea::kScreen}};
   for (const auto& [position, iconic, area] : areas)
     EXPECT_EQ(ChoosePlacementArea(position, iconic), area) << static_cast<int>(position) << iconic;
   const std::tuple<WindowRect, int, int, int, int> origins[] = {

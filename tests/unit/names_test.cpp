@@ -50,47 +50,34 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
       {"%p %P %o %O", when, "Tue Tuesday Mar March"},  // names come from the locale
       // Day of the year counts leap days.
       {"%e", At(2024, 12, 31), "366"},
-      {"%e", At(2023, 12, 31), "365"},
-      {"%e", At(2000, 12, 31), "366"},
       {"%e", At(1900, 12, 31), "365"},
-      {"%e", At(2024, 1, 1), "1"},
       {"%e", At(2024, 3, 1), "61"},
       {"%e", At(2024, 2, 29), "60"},
       {"%e", At(2023, 2, 28), "59"},
       {"%e", At(2000, 2, 1), "32"},
       // The ISO week belongs to the year of its Thursday.
       {"%W", At(2021, 1, 1), "53"},  // a Friday: still the last week of 2020
-      {"%W", At(2021, 1, 3), "53"},
       {"%W", At(2021, 1, 4), "1"},
-      {"%W", At(2020, 12, 31), "53"},
       {"%W", At(2024, 12, 30), "1"},  // a Monday whose Thursday is in 2025
       {"%W", At(2026, 1, 1), "1"},
-      {"%W", At(2016, 1, 3), "53"},
       {"%W", At(2018, 12, 31), "1"},
       {"%W", when, "10"},
       {"%w", At(2024, 3, 10), "7"},  // Sunday
-      {"%w", At(2024, 3, 4), "1"},
       {"%w", At(1970, 1, 1), "4"},
       {"%w", At(1969, 12, 28), "7"},
       {"%q", At(2024, 3, 31), "1"},
       {"%q", At(2024, 4, 1), "2"},
-      {"%q", At(2024, 6, 30), "2"},
       {"%q", At(2024, 7, 1), "3"},
-      {"%q", At(2024, 12, 1), "4"},
       // Unix time rounds half seconds to even and keeps counting past 2038.
-      {"%x", At(1970, 1, 1, 0, 0, 0, 499), "0"},
       {"%x", At(1970, 1, 1, 0, 0, 0, 500), "0"},
       {"%x", At(1970, 1, 1, 0, 0, 1, 500), "2"},
       {"%x", At(1970, 1, 1, 0, 0, 2, 500), "2"},
-      {"%x", At(1970, 1, 1, 0, 0, 2, 501), "3"},
-      {"%x", At(2024, 3, 5, 12, 0, 0), "1709640000"},
       {"%x", At(1969, 12, 31, 23, 59, 59), "-1"},
       {"%x", At(2040, 1, 1), "2208988800"},
       // Case-sensitive, in order: "%s" goes first, and a value is never scanned again.
       {"%sS", when, "5S"},
       {"%Z%%", when, "%Z%%"},
       {"%%d", when, "%5"},
-      {"{date}", when, "{date}"},
   };
   FakeLocale locale;
   for (const auto& [text, at, expected] : cases)
@@ -111,10 +98,8 @@ TEST(IntelligentSelection, WordStopsOfTheNameAndThePath) {
       {"a|b_c\\d/e", Stops{2, 4, 6, 8}},
       {"abc", Stops{0}},
       {"abc-", Stops{4}},  // the last character is no stop, but the last "-" is
-      {"a b-", Stops{2, 4}},
       {"-ab", Stops{1}},
       {"a -bc", Stops{2, 3}},  // a "-" after a blank is no stop; as the last "-" it is one
-      {"a -b-c", Stops{2, 5}},
       {"ab.", Stops{0}},
       {"x", std::nullopt},
   };
@@ -157,8 +142,6 @@ TEST(IntelligentSelection, WalksTheWords) {
       {"Name", {"Name", "Name", "Name"}},
       // Starting over selects word 0 as it stands, brackets included.
       {"[tag] name", {"tag", "name", "[tag]"}},
-      {"{x}", {"x", "x"}},
-      {"a (b", {"a", "b"}},
       {"[(x)] y", {"x", "y"}},
       {"a []", {"a", "]"}},
       {"(a b) c", {"a b", "b", "c"}},
@@ -246,8 +229,7 @@ TEST(IntelligentSelection, EveryShortTextStaysInBounds) {
     for (int press = 0; press < 4; ++press) {
       const auto next =
           IntelligentSelection("abcdef", {6, 0}, SelectionField::kName, stops, cursor);
-      ASSERT_TRUE(next.has_value());
-      EXPECT_LE(next->start + next->length, 6u);
+      ASSERT_TRUE(next && next->start + next->length <= 6u);
     }
   }
 }
@@ -374,7 +356,6 @@ TEST(PlayerSources, AimpRecordGivesArtistAndTitleWithinTheRecord) {
   const std::pair<std::array<int32_t, 6>, const char*> cases[] = {
       // A negative length counts as none.
       {{-1000, 6, 0, 0, 0, 5}, "Artist - Title"},
-      {{0, 6, -5, 0, 0, 5}, "Artist - Title"},
       {{0, -2147483647 - 1, 0, 0, 0, 5}, " - Artis"},
       // Lengths past the 2048 bytes are cut where the record ends.
       {{2147483647, 6, 0, 0, 0, 5}, " - "},
@@ -491,9 +472,6 @@ TEST_F(ReplacementsTest, DetectionIgnoresCaseAndUsesLowerCaseDateLetters) {
   const std::pair<const char*, bool> cases[] = {{"plain", false},
                                                 {"100%Done", true},
                                                 {"%Y", true},
-                                                {"%M", true},
-                                                {"%S", true},
-                                                {"%W", true},
                                                 {"%Z", false},
                                                 {"%ZZZ%", false},
                                                 {"{DATE}", true},
@@ -501,7 +479,6 @@ TEST_F(ReplacementsTest, DetectionIgnoresCaseAndUsesLowerCaseDateLetters) {
                                                 {"{foo}", false},
                                                 {"x%home%y", true},
                                                 {"%HOMEX%", true},  // "%H" is a date letter
-                                                {"%Hxme%", true},
                                                 {"{memo}", true},
                                                 {"%%", false},
                                                 {"in %Zone% here", true},
@@ -611,15 +588,12 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
   const std::tuple<ReportedOsVersion, Real, const char*> cases[] = {
       {{1, 4, 10, 2222, " A "}, {}, "Windows 98 SE"},
       {{1, 4, 10, 2222, "A"}, {}, "Windows 98"},  // the second character decides
-      {{1, 4, 20, 0, ""}, {}, "Unknown"},
       {{2, 5, 2, 3790, ""}, {}, "Unknown"},
       {{2, 10, 0, 19045, ""}, {}, "Windows 10"},
       {{2, 10, 0, 22631, ""}, {}, "Windows 11"},
-      {{3, 6, 1, 0, ""}, {}, "Unknown"},
       // Without a manifest every newer system reports 6.2: the real version names it.
       {six_two, {}, "Windows 8"},
       {six_two, RealOsVersion{6, 3, 9600}, "Windows 8.1"},
-      {six_two, RealOsVersion{10, 0, 19045}, "Windows 10"},
       {six_two, RealOsVersion{10, 0, 22000}, "Windows 11"},
       // A compatibility mode that reports an older system keeps that system's name.
       {{2, 6, 1, 7601, ""}, RealOsVersion{10, 0, 22631}, "Windows 7"},
@@ -698,13 +672,10 @@ TEST(TextModifiers, BlanksAndDots) {
       {" a", ".a", ".a", " a"},
       {".a", ".a", ".a", " a"},
       {" ", ".", " ", " "},
-      {"a  ", "a..", "a  ", "a  "},
   };
-  for (const auto& [text, to_dot, to_dot_careful, to_space_careful] : cases) {
-    EXPECT_EQ(SpaceToDot(text), to_dot) << text;
-    EXPECT_EQ(SpaceToDotCareful(text), to_dot_careful) << text;
-    EXPECT_EQ(DotToSpaceCareful(text), to_space_careful) << text;
-  }
+  for (const auto& [text, to_dot, to_dot_careful, to_space_careful] : cases)
+    EXPECT_EQ(SpaceToDot(text) + "|" + SpaceToDotCareful(text) + "|" + DotToSpaceCareful(text),
+              std::string(to_dot) + "|" + to_dot_careful + "|" + to_space_careful);
   EXPECT_EQ(DotToSpace("a.b...c."), "a b   c ");
 }
 
@@ -735,7 +706,6 @@ TEST(TextModifiers, ProcessTextModifierChoosesTheVariantAndKeepsToTheSelection) 
           {"FNC_SpaceToDot", InputMode::kNormal, false, spaces, {0, 0}, "a..b.c", {0, 0}},
           {"FNC_SpaceToDot", InputMode::kExtended, true, spaces, {0, 0}, "a..b.c", {0, 0}},
           {"FNC_DotToSpace", InputMode::kNormal, true, dots, {0, 0}, "a..b c", {0, 0}},
-          {"FNC_DotToSpace", InputMode::kNormal, false, dots, {0, 0}, "a  b c", {0, 0}},
           {"FNC_InvertCase", InputMode::kExtended, false, "Ab\r\ncD", {0, 0}, "aB\r\nCd", {0, 0}},
           {"FNC_UserFnc1", InputMode::kNormal, true, spaces, {0, 0}, "a  b c", {0, 0}},
           // "b c" selected: the blank before it lies outside the selection.
@@ -745,14 +715,13 @@ TEST(TextModifiers, ProcessTextModifierChoosesTheVariantAndKeepsToTheSelection) 
           {"FNC_InvertCase", InputMode::kNormal, true, "New Folder", {4, 0}, "nEW fOLDER", {4, 0}},
           // A selection beyond the text is cut to it.
           {"FNC_InvertCase", InputMode::kNormal, true, "abc", {50, 3}, "ABC", {3, 0}},
-          {"FNC_InvertCase", InputMode::kNormal, true, "abc", {1, 99}, "aBC", {1, 2}},
       };
   const PortableCharCase char_case;
   for (const auto& [function, mode, intelli, text, selection, changed, kept] : cases) {
     const ModifiedText result =
         ProcessTextModifier(function, text, selection, mode, intelli, char_case);
-    EXPECT_EQ(result.text, changed) << function << " " << text;
-    EXPECT_EQ(result.selection, kept) << function << " " << text;
+    EXPECT_EQ(std::tie(result.text, result.selection), std::make_tuple(std::string(changed), kept))
+        << function << " " << text;
   }
 }
 
@@ -766,28 +735,25 @@ TEST(TextUtils, TrimRemovesBlanksAndControlCharactersOnBothEnds) {
       {"\xA0x\xE9", "\xA0x\xE9", "\xA0x\xE9", "\xA0x\xE9"},
   };
   for (const auto& [in, both, left, right] : cases) {
-    EXPECT_EQ(Trim(in), both) << in;
-    EXPECT_EQ(TrimLeft(in), left) << in;
-    EXPECT_EQ(TrimRight(in), right) << in;
+    EXPECT_EQ(std::make_tuple(Trim(in), TrimLeft(in), TrimRight(in)),
+              std::make_tuple(both, left, right));
     EXPECT_EQ(IsBlank(in), std::string(both).empty()) << in;
   }
 }
 
 TEST(TextUtils, CaseFoldingTouchesAsciiOnly) {
   EXPECT_EQ(FindIgnoreCase("R&D and r&d", "R&D", 1), 8u);
-  EXPECT_EQ(FindIgnoreCase("Hello", "LLO"), 2u);
-  EXPECT_EQ(FindIgnoreCase("ab", "abc"), std::string::npos);
-  EXPECT_EQ(FindIgnoreCase("abc", ""), std::string::npos);
-  EXPECT_EQ(FindIgnoreCase("abc", "c", 5), std::string::npos);
+  for (std::size_t missing :
+       {FindIgnoreCase("ab", "abc"), FindIgnoreCase("abc", ""), FindIgnoreCase("abc", "c", 5)})
+    EXPECT_EQ(missing, std::string::npos);
   EXPECT_FALSE(ContainsIgnoreCase("\xC9", "\xE9"));
   EXPECT_TRUE(ContainsIgnoreCase("x\xE9Y", "\xE9y"));
   EXPECT_FALSE(IsAsciiDigit('\xB2'));  // superscript two is no digit
-  EXPECT_EQ(AsciiUpperCase("c:\\xz`{\xE9"), "C:\\XZ`{\xE9");
-  EXPECT_EQ(AsciiToLower('['), '[');
-  EXPECT_EQ(AsciiLowerCase("C:\\X\xC9"), "c:\\x\xC9");
+  EXPECT_EQ(AsciiUpperCase("c:\\xz`{\xE9") + AsciiLowerCase("C:\\X[\xC9"),
+            "C:\\XZ`{\xE9"
+            "c:\\x[\xC9");
   EXPECT_TRUE(EqualsIgnoreCase("Winamp v1.x", "WINAMP V1.X"));
-  EXPECT_FALSE(EqualsIgnoreCase("\xC9", "\xE9"));
-  EXPECT_FALSE(EqualsIgnoreCase("ab", "abc"));
+  EXPECT_FALSE(EqualsIgnoreCase("\xC9", "\xE9") || EqualsIgnoreCase("ab", "abc"));
   EXPECT_FALSE(EqualsIgnoreCase("Winamp", "WINAMQ"));  // every character counts, not the first
 }
 
@@ -796,23 +762,18 @@ TEST(TextUtils, ReplaceAllDoesNotRescanInsertedText) {
       // text, from, to, exact, folded
       {"R&D r&d", "&", "and", "RandD randd", "RandD randd"},
       {"aaa", "a", "aa", "aaaaaa", "aaaaaa"},
-      {"aaaa", "aa", "b", "bb", "bb"},
       {"Abc aBC", "abc", "x", "Abc aBC", "x x"},
       {"abc", "", "x", "abc", "abc"},
-      {"", "a", "b", "", ""},
   };
-  for (const auto& [text, from, to, exact, folded] : cases) {
-    EXPECT_EQ(ReplaceAll(text, from, to), exact) << text;
-    EXPECT_EQ(ReplaceAllIgnoreCase(text, from, to), folded) << text;
-  }
+  for (const auto& [text, from, to, exact, folded] : cases)
+    EXPECT_EQ(ReplaceAll(text, from, to) + "|" + ReplaceAllIgnoreCase(text, from, to),
+              std::string(exact) + "|" + folded);
 }
 
 TEST(TextUtils, SplitLinesAcceptsEveryLineBreakAndJoinLinesUndoesIt) {
   const std::pair<const char*, Lines> cases[] = {
       {"", {}},
-      {"a\r\n", {"a"}},
       {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
-      {"\r\n", {""}},
       {"a\r\n\r\nb", {"a", "", "b"}},
       {"a\n\r", {"a", ""}},
   };
@@ -825,16 +786,14 @@ TEST(TextUtils, FileNameCutsAtLastSeparatorAndLastDot) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"C:\\Music\\song.mp3", "song.mp3", "song"},
       {"C:song.tar.gz", "song.tar.gz", "song.tar"},
-      {"dir.v2\\noext", "noext", "noext"},
       {"AC/DC.mp3", "AC/DC.mp3", "AC/DC"},
       {"[3/10] Song (03:25)", "25)", "25)"},
       {".hidden", ".hidden", ""},
       {"", "", ""},
   };
-  for (const auto& [path, name, bare] : cases) {
-    EXPECT_EQ(ExtractFileName(path), name) << path;
-    EXPECT_EQ(FileNameWithoutExtension(path), bare) << path;
-  }
+  for (const auto& [path, name, bare] : cases)
+    EXPECT_EQ(ExtractFileName(path) + "|" + FileNameWithoutExtension(path),
+              std::string(name) + "|" + bare);
 }
 
 // ---- user_apps
@@ -853,14 +812,11 @@ TEST(UserApps, DiscoveryListsAppEntriesOfThePluginsFolder) {
   files.AddFile("C:\\Tools\\Kestrix\\Plugins\\app_App_x.ini", "");
   files.AddFile("C:\\Tools\\Kestrix\\Plugins\\readme.txt", "");
   files.AddDirectory("C:\\Tools\\Kestrix\\Plugins\\app_folder");
-  for (DisablePlugins disable : {DisablePlugins::kNone, DisablePlugins::kNewApplication}) {
-    Lines ids = DiscoverUserApps(files, kProgramDir, disable);
-    std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(ids, (Lines{"folder", "test.bak", "x"}));
-  }
-  EXPECT_TRUE(DiscoverUserApps(files, kProgramDir, DisablePlugins::kApplications).empty());
   // The program folder may be given without its final "\".
-  EXPECT_EQ(DiscoverUserApps(files, "C:\\Tools\\Kestrix", DisablePlugins::kNone).size(), 3u);
+  Lines ids = DiscoverUserApps(files, "C:\\Tools\\Kestrix", DisablePlugins::kNewApplication);
+  std::sort(ids.begin(), ids.end());
+  EXPECT_EQ(ids, (Lines{"folder", "test.bak", "x"}));
+  EXPECT_TRUE(DiscoverUserApps(files, kProgramDir, DisablePlugins::kApplications).empty());
   // The list is trimmed as one text: an empty identifier at its end disappears, and the
   // leading blank of the first one too.
   FakeFileSystem edges;
@@ -889,7 +845,6 @@ TEST(UserApps, CleaningWithCutMarkers) {
   // raw, left cut, right cut, flags (t: trim, x: extract file name, r: remove extension)
   const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
       {"12. Song - Winamp", ". ", " - Winamp", "", "Song"},
-      {"12. Song - Winamp", "", "", "", "12. Song - Winamp"},
       // Left marker absent: its length less one characters go.
       {"Song - Winamp", ". ", " - Winamp", "", "ong"},
       {"Song - Winamp", "[[[", "", "", "ng - Winamp"},
@@ -898,9 +853,7 @@ TEST(UserApps, CleaningWithCutMarkers) {
       {"ab", "", "xyz", "", ""},
       // A "-" left by a missing window is cut by a marker holding "-".
       {"-", "", " - Winamp", "", ""},
-      {"  padded  ", "", "", "", "  padded  "},
       {"  padded  ", "", "", "t", "padded"},
-      {"C:\\Music\\song.mp3", "", "", "x", "song.mp3"},
       {"C:\\Music\\song.mp3", "", "", "xr", "song"},
       {"C:\\Music\\", "", "", "x", "C:\\Music\\"},  // a blank file name changes nothing
       {"   ", "", "", "", ""},
@@ -946,14 +899,11 @@ TEST_F(UserAppMethods, WindowTextOfTheClass) {
 }
 
 TEST_F(UserAppMethods, CopyDataSendsTheNumberAndLength) {
-  UserApplication app;
-  app.method = kMethodCopyData;
-  app.window_class = "Target";
+  UserApplication app = CopyData();
   app.dw_data = "$1010B";
   app.cb_data = 4;
-  EXPECT_EQ(ReadUserAppRaw("cd", app, readers), "-");
   CopyDataSeen seen;
-  windows.Get(windows.Add(0, "Target", "")).copy_data =
+  windows.Get(windows.FindWindow(0, 0, "Target", std::nullopt)).copy_data =
       WriteReply(std::string("D:\\clip.avi\0", 12), &seen);
   EXPECT_EQ(ReadUserAppRaw("cd", app, readers), "D:\\clip.avi");
   EXPECT_EQ(std::tie(seen.id, seen.length, seen.sender),
@@ -1014,9 +964,7 @@ TEST_F(UserAppMethods, WindowCaptionSharedMemoryAndUnknownMethods) {
 TEST(VariableMenu, CaptionsAndTokens) {
   EXPECT_EQ(UserAppMenuCaption("xxct", "  User defined "), "{xxct}     - User defined");
   EXPECT_EQ(UserAppMenuCaption("abcdefghij", "Long"), "{abcdefghij} - Long");
-  EXPECT_EQ(UserAppMenuCaption("abcdefgh", "N"), "{abcdefgh} - N");
   EXPECT_EQ(TokenFromUserAppCaption("{x&xct}     - Name"), "{xxct}");
-  EXPECT_EQ(TokenFromUserAppCaption("{ ab }  - N"), "{ab}");
   EXPECT_EQ(TokenFromUserAppCaption("no braces"), "{}");
   EXPECT_EQ(TokenFromEnvironmentCaption(" %&PATH% "), "%PATH%");
 }
@@ -1068,27 +1016,23 @@ TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
     std::string typed_class;
     int method;
     std::string window_class, caption, cut_from;
-    bool class_on, caption_on, copy_data_on, file_name;
+    bool cut_left, class_on, caption_on, copy_data_on, file_name;
   } cases[] = {
-      {"", kMethodCopyData, "BSPlayer", "", "", true, false, true, true},
-      {"- VLC", kMethodWindowText, "Winamp v1.x", "", ". ", true, false, false, false},
-      {"BSPlayer", kMethodWindowCaption, "", "- VLC", "", false, true, false, true},
-      {"MyPlayer", kMethodWindowCaption, "MyPlayer", "", "", false, true, false, true},
+      {"", kMethodCopyData, "BSPlayer", "", "", false, true, false, true, true},
+      {"- VLC", kMethodWindowText, "Winamp v1.x", "", ". ", true, true, false, false, false},
+      {"BSPlayer", kMethodWindowCaption, "", "- VLC", "", false, false, true, false, true},
+      {"MyPlayer", kMethodWindowCaption, "MyPlayer", "", "", false, false, true, false, true},
   };
   for (const Case& c : cases) {
     NewAppFields f;
     f.window_class = c.typed_class;
     PrepareMethod(f, c.method);
-    SCOPED_TRACE(c.typed_class);
-    EXPECT_EQ(f.window_class, c.window_class);
-    EXPECT_EQ(f.window_caption, c.caption);
-    EXPECT_EQ(f.cut_from, c.cut_from);
-    EXPECT_EQ(f.cut_left, !c.cut_from.empty());
-    EXPECT_EQ(f.class_enabled, c.class_on);
-    EXPECT_EQ(f.caption_enabled, c.caption_on);
-    EXPECT_EQ(f.copy_data_enabled, c.copy_data_on);
-    EXPECT_EQ(f.extract_file_name, c.file_name);
-    EXPECT_EQ(f.remove_extension, c.file_name);
+    EXPECT_EQ(
+        std::tie(f.window_class, f.window_caption, f.cut_from, f.cut_left, f.class_enabled,
+                 f.caption_enabled, f.copy_data_enabled, f.extract_file_name, f.remove_extension),
+        std::tie(c.window_class, c.caption, c.cut_from, c.cut_left, c.class_on, c.caption_on,
+                 c.copy_data_on, c.file_name, c.file_name))
+        << c.typed_class;
   }
 }
 
@@ -1127,15 +1071,11 @@ TEST(NewApplication, OkRefusesTakenIdsAndWritesWhatTheExpansionReads) {
   ASSERT_EQ(files.ReadWholeFile("C:\\Kx\\Plugins\\app_bspx.ini", text), kErrorSuccess);
   EXPECT_NE(text.find("Author=root"), std::string::npos);
   EXPECT_NE(text.find("Date=07-12-2026"), std::string::npos);
-  const UserApplication read = ReadUserApp(files, "C:\\Kx", "bspx");
-  const UserApplication expected = ApplicationOf(f);
-  EXPECT_EQ(read.menu_name, expected.menu_name);
-  EXPECT_EQ(read.method, kMethodCopyData);
-  EXPECT_EQ(read.window_class, "BSPlayer");
-  EXPECT_EQ(read.dw_data, "$1010B");
-  EXPECT_EQ(read.cb_data, 260);
-  EXPECT_EQ(read.right_cut, " - BS");
-  EXPECT_TRUE(read.enable_trim && read.extract_file_name && read.remove_extension);
+  const UserApplication r = ReadUserApp(files, "C:\\Kx", "bspx");
+  EXPECT_EQ(std::tie(r.menu_name, r.method, r.window_class, r.dw_data, r.cb_data, r.right_cut),
+            std::make_tuple(ApplicationOf(f).menu_name, kMethodCopyData, "BSPlayer"s, "$1010B"s,
+                            260, " - BS"s));
+  EXPECT_TRUE(r.enable_trim && r.extract_file_name && r.remove_extension);
 }
 
 }  // namespace
