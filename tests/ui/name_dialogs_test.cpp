@@ -33,15 +33,8 @@ void Press(WORD key, bool ctrl = false) {
 void ClickOn(HWND control, POINT offset = {-1, -1}) {
   RECT rect;
   GetWindowRect(control, &rect);
-  SetCursorPos(offset.x >= 0 ? rect.left + offset.x : (rect.left + rect.right) / 2,
-               offset.y >= 0 ? rect.top + offset.y : (rect.top + rect.bottom) / 2);
-  Sleep(100);
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
-  Sleep(200);
+  ClickAt(offset.x >= 0 ? rect.left + offset.x : (rect.left + rect.right) / 2,
+          offset.y >= 0 ? rect.top + offset.y : (rect.top + rect.bottom) / 2);
 }
 
 void Type(const std::string& text) {
