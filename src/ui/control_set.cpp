@@ -89,9 +89,16 @@ RECT ControlSet::Rect(int id) const {
 }
 
 void ControlSet::MoveTo(int id, int x96, int y96) const {
-  if ((*this)[id] == nullptr) return;
-  SetWindowPos((*this)[id], nullptr, Scale96(x96), Scale96(y96), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const HWND control = (*this)[id];
+  if (control == nullptr) return;
+  // A move to where the control already is still costs a round of window messages.
+  RECT now;
+  POINT place = {Scale96(x96), Scale96(y96)};
+  if (GetWindowRect(control, &now)) {
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&now), 1);
+    if (now.left == place.x && now.top == place.y) return;
+  }
+  SetWindowPos(control, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ControlSet::Lock(int id, bool lock) const {

@@ -1,6 +1,7 @@
 #include "ui/form_look.h"
 
 #include <cstring>
+#include <utility>
 
 #include "app/launch_decision.h"
 #include "app/mode_rules.h"
@@ -45,7 +46,8 @@ bool SameFont(HFONT a, HFONT b) {
 }
 
 void SetFont(HWND control, HFONT font) {
-  if (font != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (font != nullptr)
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(control));
 }
 
 }  // namespace
@@ -65,12 +67,11 @@ FormLook::~FormLook() {
   if (font_ != nullptr) DeleteObject(font_);
 }
 
-HFONT FormLook::CreateDesignedFont() {
+void FormLook::CreateDesignedFont() {
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof metrics;
   if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
     font_ = CreateFontIndirectA(&metrics.lfMessageFont);
-  return font_;
 }
 
 // --- Flat buttons and tooltips -------------------------------------------------------
@@ -163,42 +164,39 @@ void FormLook::ShowBatchButton(bool active, const std::string& hint) {
 
 void FormLook::FixComponentsCharCoding(const ActivationSettings& activation, int font_charset) {
   const FontChoice choice = ChooseFont(activation.font_name, activation.font_size);
-  HFONT base = font_;
+  base_font_ = font_;
   if (choice.apply) {
     HFONT chosen = user_font_.Create(choice, font_, SystemDpi());
-    if (chosen != nullptr) base = chosen;
+    if (chosen != nullptr) base_font_ = chosen;
   }
-  OwnedFont shown(CreateFontWithCharset(base, font_charset));
+  OwnedFont shown(CreateFontWithCharset(base_font_, font_charset));
   if (!shown) return;
-  // Creation gives every control the designed font and activation applies the fonts
-  // again. Each WM_SETFONT lays a control out and repaints it, a large share of the
-  // start-up, so the fonts in use stay when the new ones would look the same, and only a
-  // control whose font looks different gets one. No control keeps a font deleted below:
-  // the old fonts go only when the new ones look different from them.
-  OwnedFont italic, underlined;
-  if (shown_font_ && SameFont(shown.get(), shown_font_.get())) {
-    shown.reset();
-  } else {
-    italic.reset(StyledOf(shown.get(), true, false));
-    underlined.reset(StyledOf(shown.get(), false, true));
+  // Each WM_SETFONT lays a control out and repaints it, a large share of the start-up, so
+  // the fonts in use stay when the new ones would look the same. The old fonts are deleted
+  // only after no control uses them, at the end of this scope.
+  OwnedFont old_shown, old_italic, old_underlined;
+  if (!shown_font_ || !SameFont(shown.get(), shown_font_.get())) {
+    old_shown = std::exchange(shown_font_, std::move(shown));
+    old_italic = std::exchange(shown_italic_font_, OwnedFont(StyledOf(shown_font_.get(), true, false)));
+    old_underlined =
+        std::exchange(shown_underlined_font_, OwnedFont(StyledOf(shown_font_.get(), false, true)));
   }
-  HFONT const shown_now = shown ? shown.get() : shown_font_.get();
-  HFONT const italic_now = shown ? italic.get() : shown_italic_font_.get();
-  HFONT const underlined_now = shown ? underlined.get() : shown_underlined_font_.get();
-  for (HWND control : controls_.All()) {
+  SetFontsOf(controls_.All());
+}
+
+// Only a control whose font looks different gets one.
+void FormLook::SetFontsOf(const std::vector<HWND>& controls) const {
+  for (HWND control : controls) {
     if (control == nullptr) continue;
-    HFONT font = TakesLanguageCharset(control) ? shown_now : base;
-    if (control == controls_[kId_lbl_s_more] && !more_hovered_ && italic_now) font = italic_now;
-    if (control == controls_[kId_lbl_s_newfolder] && refresh_hovered_ && underlined_now)
-      font = underlined_now;
+    HFONT font = TakesLanguageCharset(control) ? shown_font_.get() : base_font_;
+    if (control == controls_[kId_lbl_s_more] && !more_hovered_ && shown_italic_font_)
+      font = shown_italic_font_.get();
+    if (control == controls_[kId_lbl_s_newfolder] && refresh_hovered_ && shown_underlined_font_)
+      font = shown_underlined_font_.get();
+    if (font == nullptr) continue;
     HFONT current = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
     if (current != font && !SameFont(current, font)) SetFont(control, font);
   }
-  if (!shown) return;
-  // The old fonts go only now that no control uses them.
-  shown_font_ = std::move(shown);
-  shown_italic_font_ = std::move(italic);
-  shown_underlined_font_ = std::move(underlined);
 }
 
 // --- Colours and glyphs --------------------------------------------------------------

@@ -34,7 +34,7 @@ class FormLook : public Window {
   ~FormLook() override;
 
   // The system's message font, which the controls are made in; null when none.
-  HFONT CreateDesignedFont();
+  void CreateDesignedFont();
   HFONT DesignedFont() const { return font_; }
   // A flat button as a child of `parent`; `style` says whether it is shown, enabled and a
   // tab stop.
@@ -49,6 +49,8 @@ class FormLook : public Window {
   // The fonts of every control: FontName and FontSize change the designed font; the
   // language's character set goes to the kinds of control that show its texts.
   void FixComponentsCharCoding(const ActivationSettings& activation, int font_charset);
+  // The fonts of the last FixComponentsCharCoding, for controls made after it.
+  void SetFontsOf(const std::vector<HWND>& controls) const;
   void ChangeColors(const ActivationSettings& activation);
   void ShowOkGlyph(bool enter);
   void ShowBatchButton(bool active, const std::string& hint);
@@ -94,6 +96,7 @@ class FormLook : public Window {
   // The designed font changed by FontName/FontSize, and that font in the language's
   // character set, plain, italic and underlined.
   WindowFont user_font_;
+  HFONT base_font_ = nullptr;  // font_ or the user's font
   OwnedFont shown_font_;
   OwnedFont shown_italic_font_;
   OwnedFont shown_underlined_font_;

@@ -218,6 +218,7 @@ void Ttc_KestrixForm::FormActivate() {
   // A configured custom name replaces the host's suggestion.
   if (activation_.suggested_name != SuggestedName::kHostItem)
     controls_.SetText(kId_MkDir, Trim(activation_.custom_dir_name));
+  if (activation_.flat_buttons) EnsureFlatPushButtons();
   controls_.SetText(kId_lbl_s_more, Text(lng::program::kMore));
   look_.FixComponentsCharCoding(activation_, language_.font_charset);
   app_.CurrentRoutine = "ChangeColors";

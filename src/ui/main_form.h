@@ -71,6 +71,9 @@ struct MainFormServices {
 
 class Ttc_KestrixForm : public Form {
  public:
+  // The controls made with the window, and those made when first needed.
+  enum class ControlGroup { kWindow, kBatch, kFlatPush, kPathEditor };
+
   Ttc_KestrixForm(StartupValues& app, MainFormServices services);
   ~Ttc_KestrixForm() override;
 
@@ -142,11 +145,15 @@ class Ttc_KestrixForm : public Form {
 
   // Controls and layout (main_form_controls.cpp).
   void CreateControls();
-  void CreateControlsOf(bool batch_group, HFONT font);
+  std::vector<HWND> CreateControlsOf(ControlGroup group);
   void HookKeys(const std::vector<HWND>& controls);
   void EnsureBatchControls();
+  void EnsureFlatPushButtons();
+  void EnsurePathEditor();
+  void MakeLateControls(ControlGroup group);
   void ApplyCaptions();
   void RelayoutForMode(bool normal);
+  LayoutOutput LayoutFor(bool normal) const;
 
   // Modes and change handlers (main_form_modes.cpp).
   void ChangeToNormal();

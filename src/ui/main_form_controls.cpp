@@ -158,18 +158,66 @@ const ControlSpec kControls[] = {
      321, kBatchHeight},
 };
 
-bool InBatchGroup(const ControlSpec& spec) {
-  return spec.anchor == Anchor::kPanelfix2 || spec.anchor == Anchor::kBatch;
+using ControlGroup = Ttc_KestrixForm::ControlGroup;
+
+ControlGroup GroupOf(const ControlSpec& spec) {
+  if (spec.anchor == Anchor::kPanelfix2 || spec.anchor == Anchor::kBatch)
+    return ControlGroup::kBatch;
+  if (spec.id == kId_btn_ok_flat || spec.id == kId_btn_cancel_flat ||
+      spec.id == kId_btn_options_flat)
+    return ControlGroup::kFlatPush;
+  if (spec.id == kId_edit_curdirname) return ControlGroup::kPathEditor;
+  return ControlGroup::kWindow;
 }
+
+// The top of a control's anchor in `layout`, at 96 DPI.
+int AnchorTop(Anchor anchor, const LayoutOutput& layout) {
+  switch (anchor) {
+    case Anchor::kFixed:
+      return 0;
+    case Anchor::kInput:
+      return kInputTop;
+    case Anchor::kQuick:
+      return layout.quick_top;
+    case Anchor::kDivider:
+      return layout.divider_top;
+    case Anchor::kButtons:
+      return layout.buttons_top;
+    case Anchor::kPanelfix1:
+      return layout.panelfix1_top;
+    case Anchor::kAdditional:
+      return layout.additional_top;
+    case Anchor::kPanelfix2:
+      return layout.panelfix2_top.value_or(layout.panelfix1_top);
+    case Anchor::kBatch:
+      return layout.batch_top.value_or(layout.additional_top);
+  }
+  return 0;
+}
+
+// Only these styles change the frame around the client area, so only they change the
+// window's size for a layout.
+constexpr LONG_PTR kFrameStyles = WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME;
+constexpr LONG_PTR kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE |
+                                    WS_EX_STATICEDGE | WS_EX_WINDOWEDGE;
 
 }  // namespace
 
 // The controls of the table outside the batch group, or those of the batch group.
-void Ttc_KestrixForm::CreateControlsOf(bool batch_group, HFONT font) {
+// Each is made where the current layout puts it, so the first layout moves nothing; the
+// fonts come once, with the language. A control made later takes its place in the table's
+// order among those already made, which is also the tab order.
+std::vector<HWND> Ttc_KestrixForm::CreateControlsOf(ControlGroup group) {
+  const LayoutOutput layout = LayoutFor(mode_ == MainMode::kNormal);
+  std::vector<HWND> made;
+  HWND previous = nullptr;
   for (const ControlSpec& spec : kControls) {
-    if (InBatchGroup(spec) != batch_group) continue;
+    if (GroupOf(spec) != group) {
+      if (Control(spec.id) != nullptr) previous = Control(spec.id);
+      continue;
+    }
     HWND parent = spec.parent != 0 ? Control(spec.parent) : hwnd();
-    const int top = spec.anchor == Anchor::kInput ? kInputTop + spec.y : spec.y;
+    const int top = AnchorTop(spec.anchor, layout) + spec.y;
     // The owner-drawn buttons are objects of the window; the others are plain controls.
     const RECT bounds = {Scale96(spec.x), Scale96(top), Scale96(spec.x) + Scale96(spec.width),
                          Scale96(top) + Scale96(spec.height)};
@@ -180,19 +228,26 @@ void Ttc_KestrixForm::CreateControlsOf(bool batch_group, HFONT font) {
                               bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
                               instance_, nullptr);
-    if (font != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    if (group != ControlGroup::kWindow && previous != nullptr)
+      SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     controls_.Add(spec.id, control);
+    made.push_back(control);
+    previous = control;
   }
-  // The group boxes were created last so that the controls over them take the clicks;
-  // they must also paint first.
-  const int group = batch_group ? kId_grp_batchDir : kId_grp_additional;
-  SetWindowPos(Control(group), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // The group boxes lie under the controls over them, which take the clicks and paint
+  // after them.
+  for (int box : {kId_grp_additional, kId_grp_batchDir})
+    if (Control(box) != nullptr)
+      SetWindowPos(Control(box), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  HookKeys(made);
+  return made;
 }
 
 void Ttc_KestrixForm::CreateControls() {
   INITCOMMONCONTROLSEX common = {sizeof common, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&common);
-  CreateControlsOf(false, look_.CreateDesignedFont());
+  look_.CreateDesignedFont();
+  CreateControlsOf(ControlGroup::kWindow);
   controls_.SetChecked(kId_option_closewnd, true);
   Edit(Control(kId_edit_Attrib)).LimitText(4);
   // The marker shares its place with the preview label, which is empty while the marker is
@@ -203,7 +258,6 @@ void Ttc_KestrixForm::CreateControls() {
   look_.WatchHover();
   mkdir_edit_ = FindWindowExA(Control(kId_MkDir), nullptr, "EDIT", nullptr);
   history_.SetNameEdit(mkdir_edit_);
-  HookKeys(controls_.All());
   look_.CreateTooltips(hwnd());
 }
 
@@ -221,10 +275,7 @@ void Ttc_KestrixForm::HookKeys(const std::vector<HWND>& controls) {
 // show it, and every control is a window the start-up would wait for.
 void Ttc_KestrixForm::EnsureBatchControls() {
   if (Control(kId_grp_batchDir) != nullptr) return;
-  CreateControlsOf(true, nullptr);
-  std::vector<HWND> made;
-  for (const ControlSpec& spec : kControls)
-    if (InBatchGroup(spec)) made.push_back(Control(spec.id));
+  MakeLateControls(ControlGroup::kBatch);
   struct UpDown {
     int updown, edit, low, high;
   } updowns[] = {{kId_updown_from, kId_edit_from, kBatchBoundMin, kBatchBoundMax},
@@ -239,11 +290,26 @@ void Ttc_KestrixForm::EnsureBatchControls() {
   }
   controls_.SetChecked(kId_rb_Decimal, true);
   controls_.SetChecked(kId_chck_digitsAuto, true);
-  HookKeys(made);
-  ApplyCaptions();
-  // Fonts, colours and the sign's glyph as the rest of the window has them.
-  look_.FixComponentsCharCoding(activation_, language_.font_charset);
+  // Colours and the sign's glyph as the rest of the window has them.
   look_.ChangeColors(activation_);
+}
+
+// The flat OK, Cancel and Options stand in for the plain ones only when the look asks for
+// flat buttons; their fonts and glyphs come with the look that follows.
+void Ttc_KestrixForm::EnsureFlatPushButtons() {
+  if (Control(kId_btn_ok_flat) == nullptr) MakeLateControls(ControlGroup::kFlatPush);
+}
+
+// The path field opens on a double-click or Ctrl+E, which few starts see.
+void Ttc_KestrixForm::EnsurePathEditor() {
+  if (Control(kId_edit_curdirname) == nullptr) MakeLateControls(ControlGroup::kPathEditor);
+}
+
+// A group made after the window: the captions and fonts the others already have.
+void Ttc_KestrixForm::MakeLateControls(ControlGroup group) {
+  const std::vector<HWND> made = CreateControlsOf(group);
+  ApplyCaptions();
+  look_.SetFontsOf(made);
 }
 
 void Ttc_KestrixForm::ApplyCaptions() {
@@ -318,50 +384,17 @@ void Ttc_KestrixForm::ApplyCaptions() {
 
 // The vertical places of the visible groups, from the visible input down.
 void Ttc_KestrixForm::RelayoutForMode(bool normal) {
-  LayoutInput input;
-  input.input_top = kInputTop;
-  input.input_height = normal ? kNameHeight : kListHeight;
-  input.ok_height = kOkHeight;
-  input.batch_height = kBatchHeight;
-  input.templates_bottom = kTemplatesBottom;
-  input.batch_mode = mode_ == MainMode::kBatch;
   // The same layout again would move nothing: the first activation repeats the one Create
   // made, and every move is a window message the start-up waits for.
-  const LayoutKey key{normal, input.batch_mode, Control(kId_grp_batchDir) != nullptr,
-                      GetWindowLongPtrA(hwnd(), GWL_STYLE), GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)};
+  const LayoutKey key{normal, mode_ == MainMode::kBatch, Control(kId_grp_batchDir) != nullptr,
+                      GetWindowLongPtrA(hwnd(), GWL_STYLE) & kFrameStyles,
+                      GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & kFrameExStyles};
   if (laid_out_ == key) return;
   laid_out_ = key;
-  LayoutOutput layout = ComputeLayout(input);
-  for (const ControlSpec& spec : kControls) {
-    int base = 0;
-    switch (spec.anchor) {
-      case Anchor::kFixed:
-      case Anchor::kInput:
-        continue;
-      case Anchor::kQuick:
-        base = layout.quick_top;
-        break;
-      case Anchor::kDivider:
-        base = layout.divider_top;
-        break;
-      case Anchor::kButtons:
-        base = layout.buttons_top;
-        break;
-      case Anchor::kPanelfix1:
-        base = layout.panelfix1_top;
-        break;
-      case Anchor::kAdditional:
-        base = layout.additional_top;
-        break;
-      case Anchor::kPanelfix2:
-        base = layout.panelfix2_top.value_or(layout.panelfix1_top);
-        break;
-      case Anchor::kBatch:
-        base = layout.batch_top.value_or(layout.additional_top);
-        break;
-    }
-    controls_.MoveTo(spec.id, spec.x, base + spec.y);
-  }
+  const LayoutOutput layout = LayoutFor(normal);
+  for (const ControlSpec& spec : kControls)
+    if (spec.anchor != Anchor::kFixed && spec.anchor != Anchor::kInput)
+      controls_.MoveTo(spec.id, spec.x, AnchorTop(spec.anchor, layout) + spec.y);
   SetWindowPos(Control(kId_grp_additional), nullptr, 0, 0, Scale96(321),
                Scale96(layout.additional_height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The quick panel holds the three buttons.
@@ -373,6 +406,17 @@ void Ttc_KestrixForm::RelayoutForMode(bool normal) {
                      static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
   SetWindowPos(hwnd(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LayoutOutput Ttc_KestrixForm::LayoutFor(bool normal) const {
+  LayoutInput input;
+  input.input_top = kInputTop;
+  input.input_height = normal ? kNameHeight : kListHeight;
+  input.ok_height = kOkHeight;
+  input.batch_height = kBatchHeight;
+  input.templates_bottom = kTemplatesBottom;
+  input.batch_mode = mode_ == MainMode::kBatch;
+  return ComputeLayout(input);
 }
 
 }  // namespace kestrix

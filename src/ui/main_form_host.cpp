@@ -21,6 +21,7 @@ char CurrentDriveLetter() {
 // Double-click on the path or the preview, or Ctrl+E.
 void Ttc_KestrixForm::OpenPathEditing() {
   if (controls_.Visible(kId_edit_curdirname)) return;
+  EnsurePathEditor();
   // The text goes in while the field is hidden: the host is already on that path.
   SetWindowTextA(Control(kId_edit_curdirname), app_.Snapshot.CurrentPath.c_str());
   controls_.SetVisible(kId_lbl_currentPath, false);

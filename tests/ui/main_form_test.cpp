@@ -16,10 +16,14 @@ using MainFormTest = MainFormFixture;
 
 TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
-  // The batch group is made when it first opens, and then shows each of its controls.
-  const auto in_batch_group = [](int id) { return id >= kId_panelfix2 && id <= kId_rb_ABC; };
+  // The batch group, the flat push buttons and the path field are made when first needed;
+  // the batch group then shows each of its controls.
+  const auto made_later = [](int id) {
+    return (id >= kId_panelfix2 && id <= kId_rb_ABC) || id == kId_btn_ok_flat ||
+           id == kId_btn_cancel_flat || id == kId_btn_options_flat || id == kId_edit_curdirname;
+  };
   for (int id = kId_lbl_s_newfolder; id < kId_LastControl; ++id)
-    EXPECT_EQ(C(id) != nullptr, !in_batch_group(id)) << "control " << id;
+    EXPECT_EQ(C(id) != nullptr, !made_later(id)) << "control " << id;
   EXPECT_FALSE(Visible(kId_MkDirExt));
   EXPECT_TRUE(Checked(kId_option_closewnd));
   EXPECT_EQ(TextOf(form_->hwnd()), "Total Commander Kestrix ");
@@ -133,7 +137,7 @@ class UserThemeTest : public MainFormLookTest {
 
 TEST_F(UserThemeTest, ColoursIconsFontAndTransparencyComeFromTheSettings) {
   for (auto [message, id] :
-       {std::pair{WM_CTLCOLOREDIT, kId_edit_curdirname}, {WM_CTLCOLORSTATIC, kId_lbl_newdirname}}) {
+       {std::pair{WM_CTLCOLORSTATIC, kId_lbl_currentPath}, {WM_CTLCOLORSTATIC, kId_lbl_newdirname}}) {
     ColorAnswer answer = AskColors(message, id);
     EXPECT_EQ(answer.brush_color, HexRgb(0x102030)) << id;
     EXPECT_EQ(answer.text, HexRgb(0x405060)) << id;
@@ -156,6 +160,8 @@ TEST_F(UserThemeTest, ColoursIconsFontAndTransparencyComeFromTheSettings) {
 TEST_F(UserThemeTest, FlatOkFollowsTheOkStateAndCreates) {
   EXPECT_FALSE(Visible(kId_btn_ok));
   TypeName("Existing");
+  // Made after the window, the flat buttons still take their places in the tab order.
+  EXPECT_EQ(GetNextDlgTabItem(form_->hwnd(), C(kId_btn_BatchDir), FALSE), C(kId_btn_ok_flat));
   EXPECT_EQ(T(kId_btn_ok_flat), "Enter");
   EXPECT_TRUE(Shows(kId_btn_ok_flat, "THEME_DEFAULT_ENTER"));
   TypeName("");
