@@ -7,17 +7,6 @@
 
 namespace kestrix {
 
-std::string UserStructureSection(int n) {
-  return "UserStructure" + std::to_string(n);
-}
-
-std::vector<std::string> ReadStructureNames(TBigIniFile& ini) {
-  std::vector<std::string> names;
-  for (int n = 0; n < kUserStructureCount; ++n)
-    names.push_back(Trim(ini.ReadString(UserStructureSection(n), "Name", "")));
-  return names;
-}
-
 std::vector<std::string> DiscoverStructureList(const std::vector<std::string>& names) {
   std::vector<std::string> list;
   for (std::size_t n = 0; n < names.size(); ++n)

@@ -11,17 +11,12 @@
 
 #include "platform/file_system.h"
 #include "settings/big_ini_file.h"
+#include "settings/settings.h"
 
 namespace kestrix {
 
-inline constexpr int kUserStructureCount = 26;
 inline constexpr char kPlaceholdersSection[] = "Placeholders";
 
-// "UserStructure" + n.
-std::string UserStructureSection(int n);
-
-// The trimmed `Name` of every structure section 0 to 25, in number order ("" when none).
-std::vector<std::string> ReadStructureNames(TBigIniFile& ini);
 // `StructureList`: "uStruct" + N for every N whose name is not empty.
 std::vector<std::string> DiscoverStructureList(const std::vector<std::string>& names);
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/host_user_commands.h"
 #include "host/panel_windows.h"
 #include "platform/environment.h"
 #include "platform/window_system.h"
@@ -28,9 +29,6 @@ enum HostCommand : uintptr_t {
 constexpr uint32_t kCopyDataQuery = 0x4147;      // "GA"
 constexpr uint32_t kCopyDataChangeDir = 0x4443;  // "CD"
 constexpr uint32_t kCopyDataUserCmd = 0x4D45;    // "EM"
-
-// The user command the installer defines so that the host changes to its parameter.
-constexpr char kEnterUserCommand[] = "em_KestrixEnter";
 
 // The bytes sent with each request, terminating zero included (cbData = size()).
 // Left: path CR 0 extra 0; right: CR path 0 extra 0.

@@ -82,14 +82,14 @@ void WriteUserCommands(TBigIniFile& usercmd, const std::string& relative_exe, bo
   usercmd.WriteString(kCommandName, "path",
                       "%COMMANDER_PATH%\\" + pathtext::ExtractFilePath(relative_exe));
   if (enter_command) {
-    usercmd.WriteString(kEnterCommandName, "button", "");
-    usercmd.WriteString(kEnterCommandName, "cmd", "cd");
+    usercmd.WriteString(kEnterUserCommand, "button", "");
+    usercmd.WriteString(kEnterUserCommand, "cmd", "cd");
   }
 }
 
 void EraseUserCommands(TBigIniFile& usercmd, const std::string& command_name) {
   usercmd.EraseSection(command_name);
-  usercmd.EraseSection(kEnterCommandName);
+  usercmd.EraseSection(kEnterUserCommand);
 }
 
 void EnableAutoSaveList(TBigIniFile& fsplugin) {

@@ -7,12 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/host_user_commands.h"
 #include "settings/big_ini_file.h"
 
 namespace kestrix {
 
-inline constexpr char kCommandName[] = "em_Kestrix";
-inline constexpr char kEnterCommandName[] = "em_KestrixEnter";
 inline constexpr char kShortcutsSection[] = "Shortcuts";
 inline constexpr char kShortcutsWinSection[] = "ShortcutsWin";
 // The subdirectory of the host's directory the program installs into by default.

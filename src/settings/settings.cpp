@@ -129,6 +129,17 @@ std::string ExecutableBaseName(const std::string& exe_path) {
   return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+std::string UserStructureSection(int n) {
+  return "UserStructure" + std::to_string(n);
+}
+
+std::vector<std::string> ReadStructureNames(TBigIniFile& ini) {
+  std::vector<std::string> names;
+  for (int n = 0; n < kUserStructureCount; ++n)
+    names.push_back(Trim(ini.ReadString(UserStructureSection(n), "Name", "")));
+  return names;
+}
+
 std::string ProgramDirOf(const std::string& exe_path) {
   size_t slash = exe_path.find_last_of("\\/");
   std::string dir = slash == std::string::npos ? std::string() : exe_path.substr(0, slash + 1);

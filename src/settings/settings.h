@@ -205,6 +205,13 @@ std::string ProgramDirOf(const std::string& exe_path);
 // ProgramDir + "\" + base name + ".ini".
 std::string SettingsFilePath(const std::string& exe_path);
 
+// The user structures of the Load menu, kept in sections "UserStructure0" to 25.
+inline constexpr int kUserStructureCount = 26;
+// "UserStructure" + n.
+std::string UserStructureSection(int n);
+// The trimmed `Name` of every structure section 0 to 25, in number order ("" when none).
+std::vector<std::string> ReadStructureNames(TBigIniFile& ini);
+
 // What the installer writes into the settings file after copying the executable.
 struct InstallDefaults {
   std::string language;  // the installer's current language identifier

@@ -127,6 +127,7 @@ SettingsResult SettingsModel::LoadActivation() {
     r.focus_tc_after_create = s.Bool(Setting::FocusTCAfterCreate);
     r.refresh_on_activate = s.Bool(Setting::RefreshOnActivate);
     r.disable_user_structs = s.Bool(Setting::DisableUserStructs);
+    if (!r.disable_user_structs) r.structure_names = ReadStructureNames(ini);
     r.show_menu_shortcuts = s.Bool(Setting::ShowMenuShortcuts);
     r.replacements = s.Bool(Setting::Replacements);
     r.enter_directory = s.Bool(Setting::EnterDirectory);

@@ -93,6 +93,8 @@ struct ActivationSettings {
   int font_size = 8;
   std::string custom_dir_name;
   SuggestedName suggested_name = SuggestedName::kHostItem;
+  // The names of the Load menu's user structures; none while they are disabled.
+  std::vector<std::string> structure_names;
 };
 
 // What only the window knows at its close; the rest of the closing keys are the values the

@@ -157,14 +157,15 @@ bool TAboutForm::OnCommand(int id, int code, HWND) {
   return false;
 }
 
+// The language is read again on every activation.
+void TAboutForm::OnActivate() {
+  if (!context_.language) return;
+  language_ = context_.language();
+  ApplyCaptions();
+}
+
 LRESULT TAboutForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_ACTIVATE:
-      if (LOWORD(wparam) != WA_INACTIVE && context_.language) {
-        language_ = context_.language();
-        ApplyCaptions();
-      }
-      break;
     case WM_SIZE:
       if (Control(IDOK) != nullptr) Layout();
       return 0;

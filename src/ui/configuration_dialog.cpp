@@ -874,15 +874,15 @@ void TConfiguration::OnCancel() {
   Dialog::OnCancel();
 }
 
+// The language is read again on every activation.
+void TConfiguration::OnActivate() {
+  if (!context_.language) return;
+  language_ = context_.language();
+  ApplyCaptions();
+}
+
 LRESULT TConfiguration::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_ACTIVATE:
-      // The language is read again on every activation.
-      if (LOWORD(wparam) != WA_INACTIVE && context_.language) {
-        language_ = context_.language();
-        ApplyCaptions();
-      }
-      break;
     case WM_CTLCOLORSTATIC: {
       HWND control = reinterpret_cast<HWND>(lparam);
       const int id = GetDlgCtrlID(control);

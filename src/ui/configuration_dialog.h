@@ -119,6 +119,7 @@ class TConfiguration : public Dialog {
   LRESULT OnNotify(const NMHDR& header) override;
   void OnOk() override;
   void OnCancel() override;
+  void OnActivate() override;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:

@@ -94,6 +94,9 @@ LRESULT Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       OnCancel();
       return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE) OnActivate();
+      break;
   }
   return DefaultHandling(message, wparam, lparam);
 }

@@ -40,6 +40,9 @@ class Dialog : public Form {
   // Saves every page and ends with IDOK when all of them could.
   virtual void OnOk();
   virtual void OnCancel() { EndDialog(IDCANCEL); }
+  // Each activation, before the default handling: a dialog that follows the program's
+  // language reads it again here.
+  virtual void OnActivate() {}
   void EndDialog(int result);
 
   // Pages load after OnInit and save on OK, in the order added.

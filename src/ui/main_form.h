@@ -265,7 +265,6 @@ class Ttc_KestrixForm : public Form {
   std::vector<std::string> UserAppIds_;
   bool TemplateListOpen_ = false;
   std::vector<std::string> StructureList_;
-  std::vector<std::string> StructureNames_;  // the trimmed Name of UserStructure0 to 25
   SelectFileMenu select_file_menu_;
   // One of our own dialogs is closing: the activation keeps the mode it leaves.
   bool OwnDialogReturn_ = false;

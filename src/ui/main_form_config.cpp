@@ -30,10 +30,7 @@ void Ttc_KestrixForm::ShowConfiguration() {
        [this](HWND owner, const std::string& text) {
          MessageBoxA(owner, text.c_str(), app_title_.c_str(), MB_OK);
        }});
-  dialog.SetErrorLogger(&services_.logger);
-  const int result = dialog.ShowModal(instance_, hwnd());
-  if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
-  if (result == IDOK) Guarded([&] { ApplyConfiguration(dialog.Values()); });
+  if (RunOwnDialog(dialog, hwnd()) == IDOK) Guarded([&] { ApplyConfiguration(dialog.Values()); });
   if (!activation_.flat_buttons && controls_.Visible(kId_btn_ok) && controls_.Enabled(kId_btn_ok))
     SetFocus(Control(kId_btn_ok));
 }
@@ -66,8 +63,7 @@ void Ttc_KestrixForm::ShowAbout() {
   app_.CurrentRoutine = "ShowAbout";
   TAboutForm dialog({services_.files, services_.resources, settings_.FilePath(),
                      [this] { return CurrentLanguageTable(); }});
-  dialog.SetErrorLogger(&services_.logger);
-  dialog.ShowModal(instance_, hwnd());
+  RunOwnDialog(dialog, hwnd());
 }
 
 }  // namespace kestrix

@@ -75,11 +75,7 @@ void Ttc_KestrixForm::NewApp1Click(HWND owner) {
 }
 
 void Ttc_KestrixForm::DiscoverStructures() {
-  StructureList_.clear();
-  StructureNames_.clear();
-  if (activation_.disable_user_structs) return;
-  settings_.Read([&](TBigIniFile& ini) { StructureNames_ = ReadStructureNames(ini); });
-  StructureList_ = DiscoverStructureList(StructureNames_);
+  StructureList_ = DiscoverStructureList(activation_.structure_names);
   if (!StructureList_.empty()) controls_.SetVisible(kId_btn_loadFromFile, true);
 }
 

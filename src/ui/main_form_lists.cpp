@@ -154,7 +154,7 @@ void Ttc_KestrixForm::btn_loadFromFileClick() {
   app_.CurrentRoutine = "btn_loadFromFileClick";
   const HostSnapshot& host = app_.Snapshot;
   // Built once per run, at the first click that finds structures.
-  if (!StructureList_.empty()) select_file_menu_.Extend(StructureNames_);
+  if (!StructureList_.empty()) select_file_menu_.Extend(activation_.structure_names);
   const std::string folder = FocusedFolder();
   if (LoadButtonOpensDialogDirectly(host.FocusedTextFile,
                                     select_file_menu_.Extended() || !folder.empty())) {
