@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "base/text_utils.h"
 #include "platform/win32/file_system_win32.h"
@@ -28,44 +27,18 @@ std::vector<std::string> Keys(const std::string& path) {
   return lines;
 }
 
-HWND Control(HWND window, int id) {
-  return GetDlgItem(window, id);
-}
-
 // A real left click in the middle of a control of the foreground window.
 void ClickOn(HWND window, int id) {
   SetForegroundWindow(window);
-  kestrix::ClickOn(Control(window, id));
+  kestrix::ClickOn(GetDlgItem(window, id));
 }
 
-// With KESTRIX_SHOT_DIR set, the window as a bitmap there (scripts turn it into PNG).
+// The window as the user sees it, for the documentation when KESTRIX_SHOT_DIR is set.
 void Shot(HWND window, const char* name) {
-  const char* dir = std::getenv("KESTRIX_SHOT_DIR");
-  if (dir == nullptr) return;
+  if (std::getenv("KESTRIX_SHOT_DIR") == nullptr) return;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Sleep(300);
-  RECT rect;
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  std::vector<char> pixels(static_cast<size_t>((width * 3 + 3) / 4 * 4) * height);
-  GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-            DIB_RGB_COLORS);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::ofstream out(Concat({dir, "\\", name, ".bmp"}), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  ShotOf(window, name);
 }
 
 std::string ImageOf(HWND window) {
@@ -113,7 +86,7 @@ class InstallerJourney : public ::testing::Test {
   }
 
   bool WaitFinished(HWND installer) {
-    return WaitUntil([&] { return IsWindowEnabled(Control(installer, kIdI_btn_Install)) != 0; });
+    return WaitUntil([&] { return IsWindowEnabled(GetDlgItem(installer, kIdI_btn_Install)) != 0; });
   }
 
   HostTree tree_{true};
@@ -129,17 +102,17 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
 
   HWND installer = StartInstaller();
   ASSERT_NE(installer, nullptr);
-  EXPECT_EQ(WindowText(Control(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
+  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
   Shot(installer, "installer-choosing");
   ClickOn(installer, kIdI_btn_Install);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(installer, kIdI_btn_CloseTC)); }));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(installer, kIdI_btn_CloseTC)); }));
   ASSERT_TRUE(WaitUntil(
-      [&] { return WindowText(Control(installer, kIdI_btn_CloseTC)) == "Close (9)"; }, 3000));
+      [&] { return WindowText(GetDlgItem(installer, kIdI_btn_CloseTC)) == "Close (9)"; }, 3000));
   Shot(installer, "installer-counting-down");
   ClickOn(installer, kIdI_btn_CloseTC);
   ASSERT_TRUE(WaitUntil([&] { return host_.ExitCode().has_value(); }));
   ASSERT_TRUE(WaitFinished(installer));
-  EXPECT_EQ(WindowText(Control(installer, kIdI_panel_ver)),
+  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_panel_ver)),
             "Installed - use the tool by pressing F7 key in TC.");
   Shot(installer, "installer-finished");
   for (const char* file : {"Kestrix\\tc Kestrix.exe", "Kestrix\\tc Kestrix.ini",
@@ -166,9 +139,9 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   // Started again, the installer finds the installation and removes it.
   installer = StartInstaller();
   ASSERT_NE(installer, nullptr);
-  EXPECT_EQ(WindowText(Control(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
+  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
   ClickOn(installer, kIdI_RadioButton3);
-  EXPECT_EQ(WindowText(Control(installer, kIdI_btn_Install)), "Uninstall");
+  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_btn_Install)), "Uninstall");
   ClickOn(installer, kIdI_btn_Install);
   ASSERT_TRUE(WaitFinished(installer));
   EXPECT_EQ(Keys(tree_.WincmdIni()), wincmd_before);

@@ -91,10 +91,6 @@ void HostTree::SetWincmd(const std::string& section, const std::string& key,
   WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), WincmdIni().c_str());
 }
 
-void HostTree::RemoveWincmd(const std::string& section, const std::string& key) {
-  WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, WincmdIni().c_str());
-}
-
 void HostTree::SetUsercmd(const std::string& section, const std::string& key,
                           const std::string& value) {
   WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), UsercmdIni().c_str());
@@ -152,18 +148,11 @@ bool Tcsim::Start(const TcsimStart& start, std::string* error) {
   std::string line = Quote(start.as_host ? tree_.Path("TOTALCMD.EXE") : TcsimExePath());
   line += " --left " + Quote(start.left.empty() ? tree_.Dir() : start.left);
   line += " --right " + Quote(start.right.empty() ? tree_.Dir() : start.right);
-  line += start.right_active ? " --active R" : " --active L";
+  line += " --active L --view brief";
   if (!start.focus.empty()) line += " --focus " + Quote(start.focus);
-  line += start.detailed ? " --view detailed" : " --view brief";
-  if (start.ignore_ga) line += " --ignore-ga";
-  if (start.lcl) line += " --lcl";
   line += " --commander-path " + Quote(tree_.Dir());
   line += " --wincmd-ini " + Quote(tree_.WincmdIni());
   line += " --log " + Quote(log_path_);
-  for (const std::string& arg : start.extra_args) {
-    line += ' ';
-    line += Quote(arg);
-  }
 
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

@@ -38,7 +38,6 @@ class HostTree {
   // section is replaced.
   void SetWincmd(const std::string& section, const std::string& key, const std::string& value);
   void SetUsercmd(const std::string& section, const std::string& key, const std::string& value);
-  void RemoveWincmd(const std::string& section, const std::string& key);
 
   // em_Kestrix runs `cmd` with `param` in `path` (all as the host reads them, so
   // "%COMMANDER_PATH%" may be used).
@@ -59,24 +58,17 @@ class HostTree {
   std::string dir_;
 };
 
-// How to start tcsim, written as a chain: TcsimStart().Left(a).Focus("x.txt").Detailed().
+// How to start tcsim (left panel active, brief view), written as a chain:
+// TcsimStart().Left(a).Focus("x.txt").
 struct TcsimStart {
   std::string left, right;  // default: the tree's directory
-  bool right_active = false;
   std::string focus;
-  bool detailed = false, ignore_ga = false, lcl = false;
   bool as_host = false;  // runs the tree's TOTALCMD.EXE
-  std::vector<std::string> extra_args;
 
   TcsimStart& Left(const std::string& path) { return left = path, *this; }
   TcsimStart& Right(const std::string& path) { return right = path, *this; }
-  TcsimStart& RightActive() { return right_active = true, *this; }
   TcsimStart& Focus(const std::string& name) { return focus = name, *this; }
-  TcsimStart& Detailed() { return detailed = true, *this; }
-  TcsimStart& IgnoreGa() { return ignore_ga = true, *this; }
-  TcsimStart& Lcl() { return lcl = true, *this; }
   TcsimStart& AsHost() { return as_host = true, *this; }
-  TcsimStart& Arg(const std::string& arg) { return extra_args.push_back(arg), *this; }
 };
 
 // One running tcsim.exe. Stop (also run by the destructor) closes it with command 24340
@@ -107,9 +99,8 @@ class Tcsim {
 
   // Requests as other programs send them.
   bool PressKey(const std::string& notation) const;  // "F7", "S+F7", "Win+F8"
-  // WM_COPYDATA with a hidden reply window of this process as wParam; the send's result.
-  LRESULT SendCopyData(ULONG_PTR id, const std::string& bytes) const;
-  // "GA" query: the reply text, nothing when the host did not answer.
+  // "GA" query (WM_COPYDATA with a hidden reply window of this process as wParam): the
+  // reply text, nothing when the host did not answer.
   std::optional<std::string> Query(const std::string& request) const;
   // "CD" payload for one side, laid out as the utility sends it.
   LRESULT ChangeDir(const std::string& path, bool left) const;
@@ -118,6 +109,9 @@ class Tcsim {
   std::vector<DWORD> StartedProcessIds() const;
 
  private:
+  // WM_COPYDATA with the reply window as wParam; the send's result.
+  LRESULT SendCopyData(ULONG_PTR id, const std::string& bytes) const;
+
   const HostTree& tree_;
   std::string log_path_;
   HANDLE process_ = nullptr;

@@ -1,10 +1,14 @@
 #pragma once
 // Typing as the keyboard does and clicking as the mouse does, for the window and
 // end-to-end tests: one Unicode key down and up per character, reaching the focus of the
-// foreground window; a left click at a point of the screen.
+// foreground window; a left click at a point of the screen. And a window as the screen
+// shows it, for the pictures of the documentation.
 #include <windows.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace kestrix {
 
@@ -42,6 +46,35 @@ inline void ClickOn(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
   ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+// With KESTRIX_SHOT_DIR set, the window's pixels on the screen as "<name>.bmp" there
+// (scripts turn them into PNG).
+inline void ShotOf(HWND window, const char* name) {
+  const char* dir = std::getenv("KESTRIX_SHOT_DIR");
+  if (dir == nullptr) return;
+  RECT rect;
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<char> pixels(static_cast<size_t>((width * 3 + 3) / 4 * 4) * height);
+  GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+            DIB_RGB_COLORS);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  std::ofstream out(std::string(dir) + "\\" + name + ".bmp", std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
 }
 
 }  // namespace kestrix

@@ -1,7 +1,7 @@
 // The user's journeys as the host starts them: tcsim runs "tc Kestrix.exe" from its user
 // command on F7, and the user types and clicks (real keyboard and mouse input). Each checks
 // what the windows show, what lands on disk and what the host was asked and wrote; the
-// start-up paths check that the program reads the host, delegates or opens its installer.
+// start-up paths check that the program opens its installer or refuses to run.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,23 +10,30 @@
 #include <vector>
 
 #include "e2e/tcsim_fixture.h"
-#include "input/typing.h"
 #include "host/host_snapshot.h"
+#include "input/typing.h"
+#include "ui/configuration_dialog.h"
 #include "ui/control_ids.h"
+#include "ui/dialog_ids.h"
 
 namespace kestrix::e2e {
 namespace {
 
 constexpr char kTitle[] = "Total Commander Kestrix";
 constexpr char kMainClass[] = "Ttc_KestrixForm";
-// Normal mode's title: the application title, a blank and the (empty) attribute tag.
-constexpr char kMainTitle[] = "Total Commander Kestrix ";
 constexpr char kInstallerClass[] = "TKestrix_Installer";
 constexpr DWORD kWaitMs = 15000;
 
 bool IsDirectory(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// A key pressed and released with the `held` keys, then a pause for the receiver.
+void Step(WORD key, std::initializer_list<WORD> held = {}) {
+  PressKey(key, held);
+  ReleaseKeys(held);
+  Sleep(250);
 }
 
 // A click into the field, Ctrl+A, the new text typed over the selection. A Ctrl pressed
@@ -47,6 +54,29 @@ bool Retype(HWND field, const std::string& text) {
       },
       3000);
   return selected && TypeText(text);
+}
+
+// Opens a drop-down list with a click, types the start of an entry, and takes it with
+// Enter when the list is still open (typing may already have closed it).
+void Choose(HWND combo, const std::string& typed) {
+  ClickOn(combo);
+  WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 3000);
+  TypeText(typed);
+  Sleep(150);
+  if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0) Step(VK_RETURN);
+}
+
+// The first tab of a tab control: a click gives the control the focus.
+void ClickFirstTab(HWND tabs) {
+  RECT rect = {};
+  GetWindowRect(tabs, &rect);
+  ClickAt(rect.left + 16, rect.top + 10);
+}
+
+std::string SettingOf(const std::string& file, const char* section, const std::string& key) {
+  char text[MAX_PATH] = {};
+  GetPrivateProfileStringA(section, key.c_str(), "", text, sizeof text, file.c_str());
+  return text;
 }
 
 // Waits for a process while serving this thread's windows: a program taking the foreground
@@ -110,20 +140,14 @@ class JourneyTest : public ::testing::Test {
     return process;
   }
 
-  // The host started as given (both panels on the panel directory unless set), F7 pressed.
-  void StartHostWithF7(TcsimStart start) {
-    if (start.left.empty()) start.Left(panel_);
-    if (start.right.empty()) start.Right(panel_);
-    std::string error;
-    ASSERT_TRUE(host_.Start(start, &error)) << error;
-    ASSERT_TRUE(host_.PressKey("F7"));
-    ASSERT_GE(host_.WaitForLog("RUN pid="), 0) << host_.LogText();
-  }
-
-  // F7 in the host opens the main window on the panel; returns once the name field has
-  // the keyboard focus in the foreground window, so that real key presses reach it.
+  // F7 in the host (both panels on the panel directory) opens the main window; returns
+  // once the name field has the keyboard focus in the foreground window, so that real key
+  // presses reach it.
   HWND OpenMainWindow(const std::string& focus = "") {
-    StartHostWithF7(TcsimStart().Focus(focus));
+    std::string error;
+    EXPECT_TRUE(host_.Start(TcsimStart().Left(panel_).Right(panel_).Focus(focus), &error))
+        << error;
+    EXPECT_TRUE(host_.PressKey("F7"));
     HWND main = WaitForWindow(kMainClass, nullptr);
     if (main == nullptr) return nullptr;
     name_ = FindWindowExA(GetDlgItem(main, kId_MkDir), nullptr, "EDIT", nullptr);
@@ -140,6 +164,13 @@ class JourneyTest : public ::testing::Test {
     EXPECT_TRUE(ready) << "the name field never had the focus";
     return ready;
   }
+  // A dialog of the program, waited for until it holds the focus.
+  static HWND Dialog(const char* class_name) {
+    HWND dialog = WaitForWindow(class_name, nullptr);
+    if (dialog != nullptr) WaitUntil([&] { return GetForegroundWindow() == dialog; }, 5000);
+    Sleep(300);
+    return dialog;
+  }
 
   // The first log line from `from` on that holds `text`, waited for; -1 when none came.
   int LogLine(const std::string& text, size_t from) const {
@@ -152,15 +183,8 @@ class JourneyTest : public ::testing::Test {
       if (lines[i].find(text) != std::string::npos) ++count;
     return count;
   }
-  // How a change-directory request for the left panel appears in the log.
-  static std::string LeftChange(const std::string& path) {
-    return std::string("left=\"").append(path).append("\" right=\"\"");
-  }
   std::string History(int index) const {
-    char text[MAX_PATH] = {};
-    GetPrivateProfileStringA("MkDirHistory", std::to_string(index).c_str(), "", text, sizeof text,
-                             tree_.WincmdIni().c_str());
-    return text;
+    return SettingOf(tree_.WincmdIni(), "MkDirHistory", std::to_string(index));
   }
 
   HostTree tree_;
@@ -198,19 +222,6 @@ TEST_F(JourneyTest, TypicalRequestTypedCreatesTheLevelsAndCloses) {
   EXPECT_GE(LogLine("CMD 540", log_start_), 0) << host_.LogText();
   EXPECT_EQ(History(0), "Programs\\Audio\\" + year) << ReadFileText(tree_.WincmdIni());
   EXPECT_EQ(History(1), "");
-}
-
-// Names and siblings together: every "|" part is a name, and the "*" names inside a part
-// are its subdirectories.
-TEST_F(JourneyTest, PipesWithStarsTypedCreateEachPartsTree) {
-  HWND main = OpenMainWindow();
-  ASSERT_NE(main, nullptr) << host_.LogText();
-  ASSERT_TRUE(TypeText("proj*src*doc|notes|a|b*c"));
-  ASSERT_TRUE(PressKey(VK_RETURN));
-  ASSERT_TRUE(WaitUntil([&] { return IsDirectory(panel_ + "\\b\\c"); }, 10000));
-  for (const char* dir : {"proj", "proj\\src", "proj\\doc", "notes", "a", "b"})
-    EXPECT_TRUE(IsDirectory(panel_ + "\\" + dir)) << dir;
-  EXPECT_FALSE(IsDirectory(panel_ + "\\projprojsrcdoc"));
 }
 
 // A failing variable shows its message and OK works again afterwards: a pasted list turns
@@ -270,34 +281,6 @@ TEST_F(JourneyTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
   EXPECT_GE(LogLine("CMD 540", log_start_), 0) << host_.LogText();
 }
 
-// Alt with Shift held at Enter: the host enters the new directory and the window, kept
-// open by Alt although it is set to close (the default), follows it, so the next name lands inside.
-TEST_F(JourneyTest, AltShiftEnterKeepsTheWindowInTheEnteredDirectory) {
-  HWND main = OpenMainWindow();
-  ASSERT_NE(main, nullptr) << host_.LogText();
-  ASSERT_TRUE(TypeText("Outer"));
-  ASSERT_TRUE(PressKey(VK_RETURN, {VK_SHIFT, VK_MENU}));
-  ASSERT_TRUE(WaitUntil([&] { return WindowText(name_).empty(); })) << host_.LogText();
-  ReleaseKeys({VK_SHIFT, VK_MENU});
-  const std::string outer = panel_ + "\\Outer";
-  const int change = LogLine("CD hex=", log_start_);
-  ASSERT_GE(change, 0) << host_.LogText();
-  EXPECT_NE(host_.LogLines()[change].find(LeftChange(outer)), std::string::npos);
-  EXPECT_EQ(CountLog("CMD 2002"), 0) << "entered, not selected: " << host_.LogText();
-  EXPECT_EQ(host_.Query("SP"), outer + "\\");
-  EXPECT_EQ(WindowText(GetDlgItem(main, kId_lbl_currentPath)), ShortenPath(outer + "\\"));
-
-  ASSERT_TRUE(NameFieldReady(main));
-  ASSERT_TRUE(TypeText("Inner"));
-  ASSERT_TRUE(PressKey(VK_RETURN));
-  ASSERT_TRUE(WaitUntil([&] { return IsDirectory(outer + "\\Inner"); })) << host_.LogText();
-  // Without Alt the window closes as set; the history is written after the directory.
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(main); })) << host_.LogText();
-  EXPECT_TRUE(WaitUntil([&] { return History(0) == "Inner"; })) << History(0);
-  EXPECT_EQ(History(1), "Outer");
-  EXPECT_FALSE(IsDirectory(panel_ + "\\Inner"));
-}
-
 // F8, the series typed into the batch fields, one click on OK.
 TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
   HWND main = OpenMainWindow();
@@ -330,7 +313,7 @@ TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
   // its panel once.
   const int change = LogLine("CD hex=", log_start_);
   ASSERT_GE(change, 0) << host_.LogText();
-  EXPECT_NE(host_.LogLines()[change].find(LeftChange(panel_ + "\\Disc 3")), std::string::npos)
+  EXPECT_NE(host_.LogLines()[change].find("left=\"" + panel_ + "\\Disc 3\""), std::string::npos)
       << host_.LogText();
   const int parent = LogLine("CMD 2002", change);
   EXPECT_GT(parent, change) << host_.LogText();
@@ -343,45 +326,65 @@ TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
   EXPECT_EQ(ReadFileText(settings_file), settings_before);
 }
 
-// --- Start-up paths ------------------------------------------------------------------
-
-// A host that ignores the method probe is read from its windows: the path panel and the
-// focused line of a detailed list in another process. With an active prefix and suffix the
-// suggested name alone is selected.
-TEST_F(JourneyTest, OlderHostIsReadFromItsWindowsAndTheSuggestionAloneSelected) {
-  tree_.MakeFile("Kestrix\\tc Kestrix.ini",
-                 "[PrefixSuffix]\r\nDirPrefix=2024_\r\nDirPrefixActive=True\r\n"
-                 "DirSuffix=_old\r\nDirSuffixActive=True\r\n");
-  tree_.MakeFile("panel\\readme.txt", "read me\r\n");
-  StartHostWithF7(TcsimStart().Focus("readme.txt").Detailed().IgnoreGa());
-  HWND main = WaitForWindow(kMainClass, kMainTitle);
+// A template defined in the manager, then picked from the template list by its key.
+TEST_F(JourneyTest, TemplateDefinedInTheManagerIsPickedByItsKeyAndCreated) {
+  HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
-  EXPECT_EQ(WindowText(GetDlgItem(main, kId_lbl_currentPath)), ShortenPath(panel_ + "\\"));
-  HWND name = GetDlgItem(main, kId_MkDir);
-  EXPECT_EQ(WindowText(name), "2024_readme_old");
-  name = FindWindowExA(name, nullptr, "EDIT", nullptr);  // the combo box's own edit
-  DWORD start = 0, end = 0;
-  EXPECT_TRUE(WaitUntil(
-      [&] {
-        // Across processes only the packed return value carries the selection.
-        const DWORD packed = static_cast<DWORD>(SendMessageA(name, EM_GETSEL, 0, 0));
-        start = LOWORD(packed);
-        end = HIWORD(packed);
-        return start == 5 && end == 11;
-      },
-      3000))
-      << start << ".." << end;
+  Step('M', {VK_CONTROL});
+  HWND manager = Dialog("TManageTemplates");
+  ASSERT_NE(manager, nullptr);
+  ASSERT_TRUE(TypeText("Zeta %Y"));
+  ASSERT_TRUE(Retype(GetDlgItem(manager, kId_Template_Name), "Zeta"));
+  ClickOn(GetDlgItem(manager, IDOK));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager); }));
+
+  Step('T', {VK_CONTROL});  // opens the template list
+  ASSERT_TRUE(TypeText("Z"));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(name_) == "Zeta %Y"; })) << WindowText(name_);
+  Step(VK_RETURN);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); })) << host_.LogText();
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  EXPECT_TRUE(IsDirectory(panel_ + "\\Zeta " + std::to_string(now.wYear)));
 }
 
-// An archive on the active right panel: the program hands F7 back to the host and ends.
-TEST_F(JourneyTest, ArchiveOnTheActivePanelIsHandedBackToTheHost) {
-  tree_.MakeFile("panel\\bundle.zip", "PK not really\r\n");
-  StartHostWithF7(TcsimStart().Right(panel_ + "\\bundle.zip\\*.*").RightActive());
-  std::vector<DWORD> started = host_.StartedProcessIds();
-  ASSERT_EQ(started.size(), 1u) << host_.LogText();
-  EXPECT_TRUE(WaitForProcessExit(started[0], kWaitMs));
-  EXPECT_GE(host_.WaitForLog("CMD 907"), 0) << host_.LogText();
-  EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
+// Ctrl+P, a theme and a language chosen by keys, OK: the main window changes at once and
+// the choice is stored.
+TEST_F(JourneyTest, NightfallAndGermanApplyAtOnceAndAreStored) {
+  HWND main = OpenMainWindow();
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  const std::string english_caption = WindowText(GetDlgItem(main, kId_option_closewnd));
+  Step('P', {VK_CONTROL});
+  HWND dialog = WaitForWindow(kConfigurationClass, nullptr);
+  ASSERT_NE(dialog, nullptr);
+  HWND tabs = GetDlgItem(dialog, kCfg_tabs);
+
+  // Window page: the theme list, "n" for nightfall.
+  ClickFirstTab(tabs);
+  Step(VK_RIGHT);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(dialog, kCfg_cmbx_WndColor)); }));
+  Choose(GetDlgItem(dialog, kCfg_cmbx_WndColor), "n");
+  ASSERT_TRUE(IsWindow(dialog));
+  // Language page: "d" twice goes from Danish to German.
+  ClickFirstTab(tabs);
+  Step(VK_RIGHT);
+  Step(VK_RIGHT);
+  ASSERT_TRUE(
+      WaitUntil([&] { return IsWindowVisible(GetDlgItem(dialog, kCfg_cb_LanguageSelect)); }));
+  Choose(GetDlgItem(dialog, kCfg_cb_LanguageSelect), "dd");
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, kCfg_cb_LanguageSelect)), "DEU - German");
+  ClickOn(GetDlgItem(dialog, IDOK));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+
+  // The main window changed at once: flat buttons of the theme, German captions.
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(main, kId_btn_ok_flat)); }));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, kId_btn_ok)));
+  EXPECT_NE(WindowText(GetDlgItem(main, kId_option_closewnd)), english_caption);
+  const std::string settings = tree_.Path("Kestrix\\tc Kestrix.ini");
+  EXPECT_EQ(SettingOf(settings, "Configuration", "UseWindowTheme"), "True");
+  EXPECT_EQ(SettingOf(settings, "Configuration", "SelectedTheme"), "2");
+  EXPECT_EQ(SettingOf(settings, "Configuration", "FlatButtons"), "True");
+  EXPECT_EQ(SettingOf(settings, "Language", "CurrentLng"), "DEU");
 }
 
 TEST_F(JourneyTest, OutsideTheHostTreeOpensTheInstallerAndASecondStartBringsItForward) {
