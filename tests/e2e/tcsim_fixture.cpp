@@ -337,36 +337,8 @@ HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms
   return found != nullptr && IsWindowVisible(found) ? found : nullptr;
 }
 
-namespace {
-
-INPUT KeyInput(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-}  // namespace
-
-bool PressKey(WORD key, std::initializer_list<WORD> held) {
-  std::vector<INPUT> inputs;
-  for (WORD modifier : held) inputs.push_back(KeyInput(modifier, false));
-  inputs.push_back(KeyInput(key, false));
-  inputs.push_back(KeyInput(key, true));
-  const UINT count = static_cast<UINT>(inputs.size());
-  return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
-}
-
 bool TypeText(const std::string& text) {
   return TypeUnicode(text, [] { Sleep(30); });
-}
-
-bool ReleaseKeys(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) inputs.push_back(KeyInput(key, true));
-  const UINT count = static_cast<UINT>(inputs.size());
-  return count == 0 || SendInput(count, inputs.data(), sizeof(INPUT)) == count;
 }
 
 }  // namespace kestrix::e2e

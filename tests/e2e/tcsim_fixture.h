@@ -4,7 +4,6 @@
 // reads and requests a test needs to drive it from another process.
 #include <windows.h>
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -138,12 +137,6 @@ bool WaitUntil(Condition condition, DWORD timeout_ms = 15000) {
 // A visible top-level window of the class (and caption, unless null), waited for.
 HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms = 15000);
 
-// Real keyboard input (SendInput): it reaches the focus of the foreground window and sets
-// the key state its thread reads. The `held` keys go down, `key` is pressed and released,
-// and the held keys stay down until ReleaseKeys, so the receiver sees them while it
-// handles `key` however late it gets to it.
-bool PressKey(WORD key, std::initializer_list<WORD> held = {});
-bool ReleaseKeys(std::initializer_list<WORD> keys);
 // Types `text` as the keyboard would (one Unicode key down and up per character, with a
 // pause after each so the receiver handles them one by one).
 bool TypeText(const std::string& text);

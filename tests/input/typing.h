@@ -7,10 +7,38 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace kestrix {
+
+inline INPUT KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+// Real key input (SendInput): it reaches the focus of the foreground window and sets the
+// key state its thread reads. The `held` keys go down, `key` is pressed and released, and
+// the held keys stay down until ReleaseKeys, so the receiver sees them while it handles
+// `key` however late it gets to it.
+inline bool PressKey(WORD key, std::initializer_list<WORD> held = {}) {
+  std::vector<INPUT> inputs;
+  for (WORD modifier : held) inputs.push_back(KeyInput(modifier, false));
+  inputs.push_back(KeyInput(key, false));
+  inputs.push_back(KeyInput(key, true));
+  const UINT count = static_cast<UINT>(inputs.size());
+  return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
+inline bool ReleaseKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) inputs.push_back(KeyInput(key, true));
+  const UINT count = static_cast<UINT>(inputs.size());
+  return count == 0 || SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
 
 // `between` runs after each character (a pump or a pause), so the receiver handles the
 // keys one by one. False when the system refused the input.
