@@ -1,6 +1,7 @@
 // The installer as a user meets it: started from a fresh host, clicked through Install,
 // Close and OK; the restarted host's F7 opens the installed copy; started again, it
-// uninstalls, and the host's files end as they began.
+// uninstalls, and the host's files end as they began. A second start brings an open
+// installer forward; without the host, it refuses.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -54,6 +55,20 @@ std::string ImageOf(HWND window) {
   return path;
 }
 
+// Waits for a process while serving this thread's windows: a program taking the foreground
+// from one of them sends it messages and would wait for an answer.
+bool WaitPumping(HANDLE process, DWORD timeout_ms = 15000) {
+  const DWORD start = GetTickCount();
+  for (DWORD elapsed = 0; elapsed <= timeout_ms; elapsed = GetTickCount() - start) {
+    DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, timeout_ms - elapsed, QS_ALLINPUT);
+    if (result == WAIT_OBJECT_0) return true;
+    if (result != WAIT_OBJECT_0 + 1) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+  return false;
+}
+
 class InstallerJourney : public ::testing::Test {
  protected:
   void TearDown() override {
@@ -65,12 +80,15 @@ class InstallerJourney : public ::testing::Test {
     }
   }
 
-  // The downloaded program started from the host: with its environment, as a user runs
-  // it from the host's panel. The restarted host logs where the test reads.
-  HWND StartInstaller() {
-    SetEnvironmentVariableA("COMMANDER_PATH", tree_.Dir().c_str());
-    SetEnvironmentVariableA("COMMANDER_INI", tree_.WincmdIni().c_str());
-    SetEnvironmentVariableA("TCSIM_LOG", tree_.Path("restarted.log").c_str());
+  // The downloaded program started as a user runs it from the host's panel, with the
+  // host's environment, or without it from outside the host. The restarted host logs
+  // where the test reads.
+  HANDLE Start(bool from_host = true) {
+    if (from_host) {
+      SetEnvironmentVariableA("COMMANDER_PATH", tree_.Dir().c_str());
+      SetEnvironmentVariableA("COMMANDER_INI", tree_.WincmdIni().c_str());
+      SetEnvironmentVariableA("TCSIM_LOG", tree_.Path("restarted.log").c_str());
+    }
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -82,8 +100,9 @@ class InstallerJourney : public ::testing::Test {
     if (!ok) return nullptr;
     CloseHandle(process.hThread);
     started_.push_back(process.hProcess);
-    return WaitForWindow(kInstallerClass, kTitle);
+    return process.hProcess;
   }
+  HWND StartInstaller() { return Start() ? WaitForWindow(kInstallerClass, kTitle) : nullptr; }
 
   bool WaitFinished(HWND installer) {
     return WaitUntil([&] { return IsWindowEnabled(GetDlgItem(installer, kIdI_btn_Install)) != 0; });
@@ -147,6 +166,40 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   EXPECT_EQ(Keys(tree_.WincmdIni()), wincmd_before);
   EXPECT_EQ(Keys(tree_.UsercmdIni()), usercmd_before);
   EXPECT_EQ(GetFileAttributesA(tree_.Path("Kestrix").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Started outside the host's tree it opens the installer; started again while that is
+// minimised behind another window, it restores the installer, gives it the foreground and ends.
+TEST_F(InstallerJourney, ASecondStartBringsTheOpenInstallerForward) {
+  HWND installer = StartInstaller();
+  ASSERT_NE(installer, nullptr);
+  EXPECT_EQ(FindWindowA("Ttc_KestrixForm", nullptr), nullptr);
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(installer, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(installer) != FALSE; }, 3000));
+  SetForegroundWindow(other);
+  ASSERT_EQ(GetForegroundWindow(), other);
+  HANDLE second = Start();
+  ASSERT_TRUE(WaitPumping(second));
+  DWORD code = 1;
+  GetExitCodeProcess(second, &code);
+  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == installer; }, 3000));
+  EXPECT_FALSE(IsIconic(installer));
+  DestroyWindow(other);
+}
+
+TEST_F(InstallerJourney, WithoutTheHostTheInstallerRefuses) {
+  HANDLE kestrix = Start(false);
+  HWND box = WaitForWindow("#32770", kTitle);
+  ASSERT_NE(box, nullptr);
+  char text[256] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  EXPECT_STREQ(text, "You have to run this utility from Total Commander (v7.00 or newer)!");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitPumping(kestrix));
+  EXPECT_EQ(FindWindowA(kInstallerClass, nullptr), nullptr);
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 // The user's journeys as the host starts them: tcsim runs "tc Kestrix.exe" from its user
 // command on F7, and the user types and clicks (real keyboard and mouse input). Each checks
-// what the windows show, what lands on disk and what the host was asked and wrote; the
-// start-up paths check that the program opens its installer or refuses to run.
+// what the windows show, what lands on disk and what the host was asked and wrote.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -21,7 +19,6 @@ namespace {
 
 constexpr char kTitle[] = "Total Commander Kestrix";
 constexpr char kMainClass[] = "Ttc_KestrixForm";
-constexpr char kInstallerClass[] = "TKestrix_Installer";
 constexpr DWORD kWaitMs = 15000;
 
 bool IsDirectory(const std::string& path) {
@@ -79,65 +76,23 @@ std::string SettingOf(const std::string& file, const char* section, const std::s
   return text;
 }
 
-// Waits for a process while serving this thread's windows: a program taking the foreground
-// from one of them sends it messages and would wait for an answer.
-bool WaitPumping(HANDLE process, DWORD timeout_ms) {
-  const DWORD start = GetTickCount();
-  for (DWORD elapsed = 0; elapsed <= timeout_ms; elapsed = GetTickCount() - start) {
-    DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, timeout_ms - elapsed, QS_ALLINPUT);
-    if (result == WAIT_OBJECT_0) return true;
-    if (result != WAIT_OBJECT_0 + 1) return false;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-  }
-  return false;
-}
-
 class JourneyTest : public ::testing::Test {
  protected:
   void SetUp() override {
     panel_ = tree_.MakeDir("panel");
-    installed_exe_ = tree_.InstallProgram(KestrixExePath());
-    ASSERT_FALSE(installed_exe_.empty());
+    ASSERT_FALSE(tree_.InstallProgram(KestrixExePath()).empty());
   }
 
   void TearDown() override {
     ReleaseKeys({VK_SHIFT, VK_MENU, VK_CONTROL});
-    for (const char* class_name : {kMainClass, kInstallerClass, "#32770"}) {
-      // The main window's title changes with the mode; the others keep the plain title.
-      const char* caption = class_name == kMainClass ? nullptr : kTitle;
-      while (HWND window = FindWindowA(class_name, caption)) {
+    // A message box first: the main window under it closes only after it.
+    for (const char* class_name : {"#32770", kMainClass}) {
+      while (HWND window = FindWindowA(class_name, class_name == kMainClass ? nullptr : kTitle)) {
         PostMessageA(window, WM_CLOSE, 0, 0);
         if (!WaitUntil([&] { return !IsWindow(window); }, 5000)) break;
       }
     }
-    for (PROCESS_INFORMATION& process : started_) {
-      if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 1);
-      CloseHandle(process.hProcess);
-      CloseHandle(process.hThread);
-    }
     host_.Stop();
-  }
-
-  // Starts the program with COMMANDER_PATH and COMMANDER_INI set as the host sets them,
-  // or without them as a start from outside the host.
-  PROCESS_INFORMATION Start(const std::string& exe, bool from_host = true) {
-    if (from_host) {
-      SetEnvironmentVariableA("COMMANDER_PATH", tree_.Dir().c_str());
-      SetEnvironmentVariableA("COMMANDER_INI", tree_.WincmdIni().c_str());
-    }
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    std::string line = std::string(1, '"').append(exe).append(1, '"');
-    BOOL ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             tree_.Dir().c_str(), &startup, &process);
-    SetEnvironmentVariableA("COMMANDER_PATH", nullptr);
-    SetEnvironmentVariableA("COMMANDER_INI", nullptr);
-    EXPECT_TRUE(ok) << line << " error " << GetLastError();
-    if (ok) started_.push_back(process);
-    return process;
   }
 
   // F7 in the host (both panels on the panel directory) opens the main window; returns
@@ -164,14 +119,6 @@ class JourneyTest : public ::testing::Test {
     EXPECT_TRUE(ready) << "the name field never had the focus";
     return ready;
   }
-  // A dialog of the program, waited for until it holds the focus.
-  static HWND Dialog(const char* class_name) {
-    HWND dialog = WaitForWindow(class_name, nullptr);
-    if (dialog != nullptr) WaitUntil([&] { return GetForegroundWindow() == dialog; }, 5000);
-    Sleep(300);
-    return dialog;
-  }
-
   // The first log line from `from` on that holds `text`, waited for; -1 when none came.
   int LogLine(const std::string& text, size_t from) const {
     return host_.WaitForLog(text, from, kWaitMs);
@@ -189,8 +136,7 @@ class JourneyTest : public ::testing::Test {
 
   HostTree tree_;
   Tcsim host_{tree_};
-  std::string panel_, installed_exe_;
-  std::vector<PROCESS_INFORMATION> started_;
+  std::string panel_;
   HWND name_ = nullptr;
   size_t log_start_ = 0;
 };
@@ -241,14 +187,7 @@ TEST_F(JourneyTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
 
   HWND owner = CreateWindowExA(0, "STATIC", "clipboard", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                GetModuleHandleA(nullptr), nullptr);
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  const char pasted[] = "alpha\r\nbeta";
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
-  std::memcpy(GlobalLock(memory), pasted, sizeof pasted);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_TEXT, memory);
-  CloseClipboard();
+  ASSERT_TRUE(SetClipboardText(owner, "alpha\r\nbeta"));
   ASSERT_TRUE(PressKey('V', {VK_CONTROL}));
   ReleaseKeys({VK_CONTROL});
   HWND list = GetDlgItem(main, kId_MkDirExt);
@@ -331,8 +270,9 @@ TEST_F(JourneyTest, TemplateDefinedInTheManagerIsPickedByItsKeyAndCreated) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
   Step('M', {VK_CONTROL});
-  HWND manager = Dialog("TManageTemplates");
+  HWND manager = WaitForWindow("TManageTemplates", nullptr);
   ASSERT_NE(manager, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == manager; }, 5000));
   ASSERT_TRUE(TypeText("Zeta %Y"));
   ASSERT_TRUE(Retype(GetDlgItem(manager, kId_Template_Name), "Zeta"));
   ClickOn(GetDlgItem(manager, IDOK));
@@ -385,45 +325,6 @@ TEST_F(JourneyTest, NightfallAndGermanApplyAtOnceAndAreStored) {
   EXPECT_EQ(SettingOf(settings, "Configuration", "SelectedTheme"), "2");
   EXPECT_EQ(SettingOf(settings, "Configuration", "FlatButtons"), "True");
   EXPECT_EQ(SettingOf(settings, "Language", "CurrentLng"), "DEU");
-}
-
-TEST_F(JourneyTest, OutsideTheHostTreeOpensTheInstallerAndASecondStartBringsItForward) {
-  HostTree elsewhere;
-  const std::string outside = elsewhere.Path(KESTRIX_EXE_NAME);
-  ASSERT_TRUE(CopyFileA(KestrixExePath().c_str(), outside.c_str(), FALSE));
-  Start(outside);
-  HWND installer = WaitForWindow(kInstallerClass, kTitle);
-  ASSERT_NE(installer, nullptr);
-  EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
-
-  // Another window takes the foreground and the installer is minimised; the second start
-  // must restore it and give it the foreground back.
-  HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
-                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ShowWindow(installer, SW_MINIMIZE);
-  ASSERT_TRUE(WaitUntil([&] { return IsIconic(installer) != FALSE; }, 3000));
-  SetForegroundWindow(other);
-  ASSERT_EQ(GetForegroundWindow(), other);
-  PROCESS_INFORMATION second = Start(outside);
-  ASSERT_TRUE(WaitPumping(second.hProcess, kWaitMs));
-  DWORD code = 1;
-  GetExitCodeProcess(second.hProcess, &code);
-  EXPECT_EQ(code, 0u);
-  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == installer; }, 3000));
-  EXPECT_FALSE(IsIconic(installer));
-  DestroyWindow(other);
-}
-
-TEST_F(JourneyTest, WithoutTheHostTheInstallerRefuses) {
-  PROCESS_INFORMATION kestrix = Start(installed_exe_, false);
-  HWND box = WaitForWindow("#32770", kTitle);
-  ASSERT_NE(box, nullptr);
-  char text[256] = {};
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  EXPECT_STREQ(text, "You have to run this utility from Total Commander (v7.00 or newer)!");
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitPumping(kestrix.hProcess, kWaitMs));
-  EXPECT_EQ(FindWindowA(kInstallerClass, nullptr), nullptr);
 }
 
 }  // namespace

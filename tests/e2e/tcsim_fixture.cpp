@@ -230,14 +230,16 @@ std::vector<std::string> Tcsim::LogLines() const {
 }
 
 int Tcsim::WaitForLog(const std::string& text, size_t from, DWORD timeout_ms) const {
-  for (DWORD waited = 0;; waited += 20) {
-    std::vector<std::string> lines = LogLines();
-    for (size_t i = from; i < lines.size(); ++i) {
-      if (lines[i].find(text) != std::string::npos) return static_cast<int>(i);
-    }
-    if (waited >= timeout_ms) return -1;
-    Sleep(20);
-  }
+  int found = -1;
+  WaitUntil(
+      [&] {
+        std::vector<std::string> lines = LogLines();
+        for (size_t i = from; i < lines.size() && found < 0; ++i)
+          if (lines[i].find(text) != std::string::npos) found = static_cast<int>(i);
+        return found >= 0;
+      },
+      timeout_ms);
+  return found;
 }
 
 bool Tcsim::PressKey(const std::string& notation) const {

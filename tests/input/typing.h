@@ -1,11 +1,12 @@
 #pragma once
 // Typing as the keyboard does and clicking as the mouse does, for the window and
 // end-to-end tests: one Unicode key down and up per character, reaching the focus of the
-// foreground window; a left click at a point of the screen. And a window as the screen
-// shows it, for the pictures of the documentation.
+// foreground window; a left click at a point of the screen; a copy on the clipboard. And a
+// window as the screen shows it, for the pictures of the documentation.
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <initializer_list>
 #include <string>
@@ -74,6 +75,17 @@ inline void ClickOn(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
   ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+// The text on the clipboard as a copy in another program leaves it, `owner` serving it.
+inline bool SetClipboardText(HWND owner, const std::string& text) {
+  if (!OpenClipboard(owner)) return false;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  const bool set = SetClipboardData(CF_TEXT, memory) != nullptr;
+  return CloseClipboard() && set;
 }
 
 // With KESTRIX_SHOT_DIR set, the window's pixels on the screen as "<name>.bmp" there

@@ -81,15 +81,6 @@ class MainFormListsTest : public MainFormFixture {
     SendMessageA(form_->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths, wide)), 0);
     Pump();
   }
-  void SetClipboard(const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(form_->hwnd()));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-  }
 };
 
 TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
@@ -97,9 +88,6 @@ TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
   ChooseFromAttributeMenu(3);  // the third entry: hidden
   ChooseFromAttributeMenu(4);  // the fourth: system
   EXPECT_EQ(Title(), std::string(kTitle) + " [--hs]");
-  ChooseFromAttributeMenu(3);  // hidden again: off
-  EXPECT_EQ(Title(), std::string(kTitle) + " [---s]");
-  ChooseFromAttributeMenu(3);
   KeyWithRelease(form_->MkDirEdit(), VK_F3);
   EXPECT_EQ(Title(), std::string(kTitle) + " 1.6.0.5 [--hs]");
   KeyWithRelease(C(kId_MkDirExt), VK_F6);
@@ -170,7 +158,7 @@ TEST_F(MainFormListsTest, DroppedNamesGoIntoTheListOrLoadAsIt) {
 TEST_F(MainFormListsTest, PastedLinesMakeTheListAndOneLineIsTrimmedIntoTheName) {
   TypeName("ab");
   SendMessageA(form_->MkDirEdit(), EM_SETSEL, 1, 1);
-  SetClipboard("  x y  ");
+  ASSERT_TRUE(SetClipboardText(form_->hwnd(), "  x y  "));
   KeyWithRelease(form_->MkDirEdit(), 'V', true);
   // The key's character follows; it must not paste the text a second time.
   Char(form_->MkDirEdit(), '\x16');
@@ -178,7 +166,7 @@ TEST_F(MainFormListsTest, PastedLinesMakeTheListAndOneLineIsTrimmedIntoTheName) 
   EXPECT_EQ(T(kId_MkDir), "ax yb");
   EXPECT_EQ(NameSelection(), std::make_pair(DWORD{4}, DWORD{4}));
 
-  SetClipboard("x\r\ny");
+  ASSERT_TRUE(SetClipboardText(form_->hwnd(), "x\r\ny"));
   KeyWithRelease(form_->MkDirEdit(), 'V', true);
   Char(GetFocus(), '\x16');
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"x", "y", ""}));
