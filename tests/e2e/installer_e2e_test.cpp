@@ -1,10 +1,10 @@
 // The installer as a user meets it: started from a fresh host, clicked through Install,
 // Close and OK; the restarted host's F7 opens the installed copy; started again, it
-// uninstalls, and the host's files end as they began.
+// uninstalls, and the host's files end as they began. A second start brings an open
+// installer forward; without the host, it refuses.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "base/text_utils.h"
 #include "platform/win32/file_system_win32.h"
@@ -28,44 +28,18 @@ std::vector<std::string> Keys(const std::string& path) {
   return lines;
 }
 
-HWND Control(HWND window, int id) {
-  return GetDlgItem(window, id);
-}
-
 // A real left click in the middle of a control of the foreground window.
 void ClickOn(HWND window, int id) {
   SetForegroundWindow(window);
-  kestrix::ClickOn(Control(window, id));
+  kestrix::ClickOn(GetDlgItem(window, id));
 }
 
-// With KESTRIX_SHOT_DIR set, the window as a bitmap there (scripts turn it into PNG).
+// The window as the user sees it, for the documentation when KESTRIX_SHOT_DIR is set.
 void Shot(HWND window, const char* name) {
-  const char* dir = std::getenv("KESTRIX_SHOT_DIR");
-  if (dir == nullptr) return;
+  if (std::getenv("KESTRIX_SHOT_DIR") == nullptr) return;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Sleep(300);
-  RECT rect;
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  std::vector<char> pixels(static_cast<size_t>((width * 3 + 3) / 4 * 4) * height);
-  GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-            DIB_RGB_COLORS);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::ofstream out(Concat({dir, "\\", name, ".bmp"}), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  ShotOf(window, name);
 }
 
 std::string ImageOf(HWND window) {
@@ -81,6 +55,20 @@ std::string ImageOf(HWND window) {
   return path;
 }
 
+// Waits for a process while serving this thread's windows: a program taking the foreground
+// from one of them sends it messages and would wait for an answer.
+bool WaitPumping(HANDLE process, DWORD timeout_ms = 15000) {
+  const DWORD start = GetTickCount();
+  for (DWORD elapsed = 0; elapsed <= timeout_ms; elapsed = GetTickCount() - start) {
+    DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, timeout_ms - elapsed, QS_ALLINPUT);
+    if (result == WAIT_OBJECT_0) return true;
+    if (result != WAIT_OBJECT_0 + 1) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+  return false;
+}
+
 class InstallerJourney : public ::testing::Test {
  protected:
   void TearDown() override {
@@ -92,12 +80,15 @@ class InstallerJourney : public ::testing::Test {
     }
   }
 
-  // The downloaded program started from the host: with its environment, as a user runs
-  // it from the host's panel. The restarted host logs where the test reads.
-  HWND StartInstaller() {
-    SetEnvironmentVariableA("COMMANDER_PATH", tree_.Dir().c_str());
-    SetEnvironmentVariableA("COMMANDER_INI", tree_.WincmdIni().c_str());
-    SetEnvironmentVariableA("TCSIM_LOG", tree_.Path("restarted.log").c_str());
+  // The downloaded program started as a user runs it from the host's panel, with the
+  // host's environment, or without it from outside the host. The restarted host logs
+  // where the test reads.
+  HANDLE Start(bool from_host = true) {
+    if (from_host) {
+      SetEnvironmentVariableA("COMMANDER_PATH", tree_.Dir().c_str());
+      SetEnvironmentVariableA("COMMANDER_INI", tree_.WincmdIni().c_str());
+      SetEnvironmentVariableA("TCSIM_LOG", tree_.Path("restarted.log").c_str());
+    }
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -109,11 +100,12 @@ class InstallerJourney : public ::testing::Test {
     if (!ok) return nullptr;
     CloseHandle(process.hThread);
     started_.push_back(process.hProcess);
-    return WaitForWindow(kInstallerClass, kTitle);
+    return process.hProcess;
   }
+  HWND StartInstaller() { return Start() ? WaitForWindow(kInstallerClass, kTitle) : nullptr; }
 
   bool WaitFinished(HWND installer) {
-    return WaitUntil([&] { return IsWindowEnabled(Control(installer, kIdI_btn_Install)) != 0; });
+    return WaitUntil([&] { return IsWindowEnabled(GetDlgItem(installer, kIdI_btn_Install)) != 0; });
   }
 
   HostTree tree_{true};
@@ -129,17 +121,17 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
 
   HWND installer = StartInstaller();
   ASSERT_NE(installer, nullptr);
-  EXPECT_EQ(WindowText(Control(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
+  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
   Shot(installer, "installer-choosing");
   ClickOn(installer, kIdI_btn_Install);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(installer, kIdI_btn_CloseTC)); }));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(installer, kIdI_btn_CloseTC)); }));
   ASSERT_TRUE(WaitUntil(
-      [&] { return WindowText(Control(installer, kIdI_btn_CloseTC)) == "Close (9)"; }, 3000));
+      [&] { return WindowText(GetDlgItem(installer, kIdI_btn_CloseTC)) == "Close (9)"; }, 3000));
   Shot(installer, "installer-counting-down");
   ClickOn(installer, kIdI_btn_CloseTC);
   ASSERT_TRUE(WaitUntil([&] { return host_.ExitCode().has_value(); }));
   ASSERT_TRUE(WaitFinished(installer));
-  EXPECT_EQ(WindowText(Control(installer, kIdI_panel_ver)),
+  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_panel_ver)),
             "Installed - use the tool by pressing F7 key in TC.");
   Shot(installer, "installer-finished");
   for (const char* file : {"Kestrix\\tc Kestrix.exe", "Kestrix\\tc Kestrix.ini",
@@ -166,14 +158,48 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   // Started again, the installer finds the installation and removes it.
   installer = StartInstaller();
   ASSERT_NE(installer, nullptr);
-  EXPECT_EQ(WindowText(Control(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
+  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
   ClickOn(installer, kIdI_RadioButton3);
-  EXPECT_EQ(WindowText(Control(installer, kIdI_btn_Install)), "Uninstall");
+  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_btn_Install)), "Uninstall");
   ClickOn(installer, kIdI_btn_Install);
   ASSERT_TRUE(WaitFinished(installer));
   EXPECT_EQ(Keys(tree_.WincmdIni()), wincmd_before);
   EXPECT_EQ(Keys(tree_.UsercmdIni()), usercmd_before);
   EXPECT_EQ(GetFileAttributesA(tree_.Path("Kestrix").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Started outside the host's tree it opens the installer; started again while that is
+// minimised behind another window, it restores the installer, gives it the foreground and ends.
+TEST_F(InstallerJourney, ASecondStartBringsTheOpenInstallerForward) {
+  HWND installer = StartInstaller();
+  ASSERT_NE(installer, nullptr);
+  EXPECT_EQ(FindWindowA("Ttc_KestrixForm", nullptr), nullptr);
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(installer, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(installer) != FALSE; }, 3000));
+  SetForegroundWindow(other);
+  ASSERT_EQ(GetForegroundWindow(), other);
+  HANDLE second = Start();
+  ASSERT_TRUE(WaitPumping(second));
+  DWORD code = 1;
+  GetExitCodeProcess(second, &code);
+  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == installer; }, 3000));
+  EXPECT_FALSE(IsIconic(installer));
+  DestroyWindow(other);
+}
+
+TEST_F(InstallerJourney, WithoutTheHostTheInstallerRefuses) {
+  HANDLE kestrix = Start(false);
+  HWND box = WaitForWindow("#32770", kTitle);
+  ASSERT_NE(box, nullptr);
+  char text[256] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  EXPECT_STREQ(text, "You have to run this utility from Total Commander (v7.00 or newer)!");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitPumping(kestrix));
+  EXPECT_EQ(FindWindowA(kInstallerClass, nullptr), nullptr);
 }
 
 }  // namespace

@@ -91,10 +91,6 @@ void HostTree::SetWincmd(const std::string& section, const std::string& key,
   WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), WincmdIni().c_str());
 }
 
-void HostTree::RemoveWincmd(const std::string& section, const std::string& key) {
-  WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, WincmdIni().c_str());
-}
-
 void HostTree::SetUsercmd(const std::string& section, const std::string& key,
                           const std::string& value) {
   WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), UsercmdIni().c_str());
@@ -152,18 +148,11 @@ bool Tcsim::Start(const TcsimStart& start, std::string* error) {
   std::string line = Quote(start.as_host ? tree_.Path("TOTALCMD.EXE") : TcsimExePath());
   line += " --left " + Quote(start.left.empty() ? tree_.Dir() : start.left);
   line += " --right " + Quote(start.right.empty() ? tree_.Dir() : start.right);
-  line += start.right_active ? " --active R" : " --active L";
+  line += " --active L --view brief";
   if (!start.focus.empty()) line += " --focus " + Quote(start.focus);
-  line += start.detailed ? " --view detailed" : " --view brief";
-  if (start.ignore_ga) line += " --ignore-ga";
-  if (start.lcl) line += " --lcl";
   line += " --commander-path " + Quote(tree_.Dir());
   line += " --wincmd-ini " + Quote(tree_.WincmdIni());
   line += " --log " + Quote(log_path_);
-  for (const std::string& arg : start.extra_args) {
-    line += ' ';
-    line += Quote(arg);
-  }
 
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -241,14 +230,16 @@ std::vector<std::string> Tcsim::LogLines() const {
 }
 
 int Tcsim::WaitForLog(const std::string& text, size_t from, DWORD timeout_ms) const {
-  for (DWORD waited = 0;; waited += 20) {
-    std::vector<std::string> lines = LogLines();
-    for (size_t i = from; i < lines.size(); ++i) {
-      if (lines[i].find(text) != std::string::npos) return static_cast<int>(i);
-    }
-    if (waited >= timeout_ms) return -1;
-    Sleep(20);
-  }
+  int found = -1;
+  WaitUntil(
+      [&] {
+        std::vector<std::string> lines = LogLines();
+        for (size_t i = from; i < lines.size() && found < 0; ++i)
+          if (lines[i].find(text) != std::string::npos) found = static_cast<int>(i);
+        return found >= 0;
+      },
+      timeout_ms);
+  return found;
 }
 
 bool Tcsim::PressKey(const std::string& notation) const {
@@ -348,36 +339,8 @@ HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms
   return found != nullptr && IsWindowVisible(found) ? found : nullptr;
 }
 
-namespace {
-
-INPUT KeyInput(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-}  // namespace
-
-bool PressKey(WORD key, std::initializer_list<WORD> held) {
-  std::vector<INPUT> inputs;
-  for (WORD modifier : held) inputs.push_back(KeyInput(modifier, false));
-  inputs.push_back(KeyInput(key, false));
-  inputs.push_back(KeyInput(key, true));
-  const UINT count = static_cast<UINT>(inputs.size());
-  return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
-}
-
 bool TypeText(const std::string& text) {
   return TypeUnicode(text, [] { Sleep(30); });
-}
-
-bool ReleaseKeys(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) inputs.push_back(KeyInput(key, true));
-  const UINT count = static_cast<UINT>(inputs.size());
-  return count == 0 || SendInput(count, inputs.data(), sizeof(INPUT)) == count;
 }
 
 }  // namespace kestrix::e2e

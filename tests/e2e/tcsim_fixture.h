@@ -4,7 +4,6 @@
 // reads and requests a test needs to drive it from another process.
 #include <windows.h>
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,7 +37,6 @@ class HostTree {
   // section is replaced.
   void SetWincmd(const std::string& section, const std::string& key, const std::string& value);
   void SetUsercmd(const std::string& section, const std::string& key, const std::string& value);
-  void RemoveWincmd(const std::string& section, const std::string& key);
 
   // em_Kestrix runs `cmd` with `param` in `path` (all as the host reads them, so
   // "%COMMANDER_PATH%" may be used).
@@ -59,24 +57,17 @@ class HostTree {
   std::string dir_;
 };
 
-// How to start tcsim, written as a chain: TcsimStart().Left(a).Focus("x.txt").Detailed().
+// How to start tcsim (left panel active, brief view), written as a chain:
+// TcsimStart().Left(a).Focus("x.txt").
 struct TcsimStart {
   std::string left, right;  // default: the tree's directory
-  bool right_active = false;
   std::string focus;
-  bool detailed = false, ignore_ga = false, lcl = false;
   bool as_host = false;  // runs the tree's TOTALCMD.EXE
-  std::vector<std::string> extra_args;
 
   TcsimStart& Left(const std::string& path) { return left = path, *this; }
   TcsimStart& Right(const std::string& path) { return right = path, *this; }
-  TcsimStart& RightActive() { return right_active = true, *this; }
   TcsimStart& Focus(const std::string& name) { return focus = name, *this; }
-  TcsimStart& Detailed() { return detailed = true, *this; }
-  TcsimStart& IgnoreGa() { return ignore_ga = true, *this; }
-  TcsimStart& Lcl() { return lcl = true, *this; }
   TcsimStart& AsHost() { return as_host = true, *this; }
-  TcsimStart& Arg(const std::string& arg) { return extra_args.push_back(arg), *this; }
 };
 
 // One running tcsim.exe. Stop (also run by the destructor) closes it with command 24340
@@ -107,9 +98,8 @@ class Tcsim {
 
   // Requests as other programs send them.
   bool PressKey(const std::string& notation) const;  // "F7", "S+F7", "Win+F8"
-  // WM_COPYDATA with a hidden reply window of this process as wParam; the send's result.
-  LRESULT SendCopyData(ULONG_PTR id, const std::string& bytes) const;
-  // "GA" query: the reply text, nothing when the host did not answer.
+  // "GA" query (WM_COPYDATA with a hidden reply window of this process as wParam): the
+  // reply text, nothing when the host did not answer.
   std::optional<std::string> Query(const std::string& request) const;
   // "CD" payload for one side, laid out as the utility sends it.
   LRESULT ChangeDir(const std::string& path, bool left) const;
@@ -118,6 +108,9 @@ class Tcsim {
   std::vector<DWORD> StartedProcessIds() const;
 
  private:
+  // WM_COPYDATA with the reply window as wParam; the send's result.
+  LRESULT SendCopyData(ULONG_PTR id, const std::string& bytes) const;
+
   const HostTree& tree_;
   std::string log_path_;
   HANDLE process_ = nullptr;
@@ -144,12 +137,6 @@ bool WaitUntil(Condition condition, DWORD timeout_ms = 15000) {
 // A visible top-level window of the class (and caption, unless null), waited for.
 HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms = 15000);
 
-// Real keyboard input (SendInput): it reaches the focus of the foreground window and sets
-// the key state its thread reads. The `held` keys go down, `key` is pressed and released,
-// and the held keys stay down until ReleaseKeys, so the receiver sees them while it
-// handles `key` however late it gets to it.
-bool PressKey(WORD key, std::initializer_list<WORD> held = {});
-bool ReleaseKeys(std::initializer_list<WORD> keys);
 // Types `text` as the keyboard would (one Unicode key down and up per character, with a
 // pause after each so the receiver handles them one by one).
 bool TypeText(const std::string& text);

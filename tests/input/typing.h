@@ -1,12 +1,45 @@
 #pragma once
 // Typing as the keyboard does and clicking as the mouse does, for the window and
 // end-to-end tests: one Unicode key down and up per character, reaching the focus of the
-// foreground window; a left click at a point of the screen.
+// foreground window; a left click at a point of the screen; a copy on the clipboard. And a
+// window as the screen shows it, for the pictures of the documentation.
 #include <windows.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace kestrix {
+
+inline INPUT KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+// Real key input (SendInput): it reaches the focus of the foreground window and sets the
+// key state its thread reads. The `held` keys go down, `key` is pressed and released, and
+// the held keys stay down until ReleaseKeys, so the receiver sees them while it handles
+// `key` however late it gets to it.
+inline bool PressKey(WORD key, std::initializer_list<WORD> held = {}) {
+  std::vector<INPUT> inputs;
+  for (WORD modifier : held) inputs.push_back(KeyInput(modifier, false));
+  inputs.push_back(KeyInput(key, false));
+  inputs.push_back(KeyInput(key, true));
+  const UINT count = static_cast<UINT>(inputs.size());
+  return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
+inline bool ReleaseKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) inputs.push_back(KeyInput(key, true));
+  const UINT count = static_cast<UINT>(inputs.size());
+  return count == 0 || SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
 
 // `between` runs after each character (a pump or a pause), so the receiver handles the
 // keys one by one. False when the system refused the input.
@@ -42,6 +75,46 @@ inline void ClickOn(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
   ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+// The text on the clipboard as a copy in another program leaves it, `owner` serving it.
+inline bool SetClipboardText(HWND owner, const std::string& text) {
+  if (!OpenClipboard(owner)) return false;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  const bool set = SetClipboardData(CF_TEXT, memory) != nullptr;
+  return CloseClipboard() && set;
+}
+
+// With KESTRIX_SHOT_DIR set, the window's pixels on the screen as "<name>.bmp" there
+// (scripts turn them into PNG).
+inline void ShotOf(HWND window, const char* name) {
+  const char* dir = std::getenv("KESTRIX_SHOT_DIR");
+  if (dir == nullptr) return;
+  RECT rect;
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<char> pixels(static_cast<size_t>((width * 3 + 3) / 4 * 4) * height);
+  GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+            DIB_RGB_COLORS);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  std::ofstream out(std::string(dir) + "\\" + name + ".bmp", std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
 }
 
 }  // namespace kestrix

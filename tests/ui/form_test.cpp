@@ -10,6 +10,7 @@
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
+#include "input/typing.h"
 #include "ui/dialog.h"
 
 namespace kestrix {
@@ -57,20 +58,6 @@ TEST(Form, FailureIsLoggedAndTheWindowLivesAsLongAsItsObject) {
   EXPECT_NE(log.find("probe failure"), std::string::npos) << log;
 }
 
-// Real key presses, one after the other.
-void Press(const std::vector<WORD>& keys) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys)
-    for (DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-      INPUT input = {};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wVk = key;
-      input.ki.dwFlags = flags;
-      inputs.push_back(input);
-    }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 // A dialog with a field, OK and Cancel; the keys are pressed once it is shown. It gives up
 // after five seconds, so that input that never arrives fails instead of hanging.
 class ProbeDialog : public Dialog {
@@ -88,7 +75,8 @@ class ProbeDialog : public Dialog {
     return true;
   }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
-    if (message == kAnswer) Press(keys_);
+    if (message == kAnswer)
+      for (WORD key : keys_) PressKey(key);  // real key presses, one after the other
     if (message == WM_TIMER) EndDialog(-1);
     return Dialog::HandleMessage(message, wparam, lparam);
   }

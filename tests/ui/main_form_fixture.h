@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -87,15 +86,7 @@ class MainFormFixture : public ::testing::Test {
   }
   // A real left click in the middle of a control.
   void ClickWithMouse(int id) {
-    RECT rect;
-    GetWindowRect(C(id), &rect);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-    Sleep(50);
+    ClickOn(C(id));
     Pump();
   }
   void TypeList(const std::string& text) {
@@ -125,15 +116,10 @@ class MainFormFixture : public ::testing::Test {
     Pump();
   }
   std::vector<std::string> ListLines() const {
-    std::vector<std::string> lines;
-    std::string text = T(kId_MkDirExt);
-    size_t start = 0;
-    while (start <= text.size()) {
-      size_t end = text.find("\r\n", start);
-      if (end == std::string::npos) end = text.size();
-      lines.push_back(text.substr(start, end - start));
-      start = end + 2;
-      if (end == text.size()) break;
+    std::vector<std::string> lines(1);
+    for (char c : T(kId_MkDirExt)) {
+      if (c == '\n') lines.emplace_back();
+      else if (c != '\r') lines.back() += c;
     }
     return lines;
   }
@@ -148,35 +134,6 @@ class MainFormFixture : public ::testing::Test {
     Sleep(300);
     Pump();
     ShotOf(window, name);
-  }
-  // The window's pixels on the screen, as "<name>.bmp" in KESTRIX_SHOT_DIR when it is set.
-  static void ShotOf(HWND window, const char* name) {
-    const char* dir = std::getenv("KESTRIX_SHOT_DIR");
-    if (dir == nullptr) return;
-    RECT rect;
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const int stride = ((width * 3 + 3) / 4) * 4;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(std::string(dir) + "\\" + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
   }
 
   FakeWindowSystem windows_;

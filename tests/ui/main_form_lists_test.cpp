@@ -5,12 +5,36 @@
 #include <gtest/gtest.h>
 
 #include "ui/main_form_fixture.h"
-#include "ui/shell_input_driver.h"
+// After the Windows headers it needs.
+#include <shlobj.h>
 
 namespace kestrix {
 namespace {
 
 constexpr char kTitle[] = "Total Commander Kestrix";
+
+using Names = std::vector<std::string>;
+
+// A drop handle as the shell hands it over: DROPFILES, then zero-terminated names and a
+// final zero, in ANSI or UTF-16.
+HDROP MakeDrop(const Names& names, bool wide) {
+  std::string payload;
+  for (const std::string& name : names) {
+    for (char c : name) {
+      payload.push_back(c);
+      if (wide) payload.push_back('\0');
+    }
+    payload.append(wide ? 2 : 1, '\0');
+  }
+  payload.append(wide ? 2 : 1, '\0');
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + payload.size());
+  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = wide;
+  std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), payload.data(), payload.size());
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
 
 class MainFormListsTest : public MainFormFixture {
  protected:
@@ -57,15 +81,6 @@ class MainFormListsTest : public MainFormFixture {
     SendMessageA(form_->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths, wide)), 0);
     Pump();
   }
-  void SetClipboard(const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(form_->hwnd()));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-  }
 };
 
 TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
@@ -73,12 +88,8 @@ TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
   ChooseFromAttributeMenu(3);  // the third entry: hidden
   ChooseFromAttributeMenu(4);  // the fourth: system
   EXPECT_EQ(Title(), std::string(kTitle) + " [--hs]");
-  ChooseFromAttributeMenu(3);  // hidden again: off
-  EXPECT_EQ(Title(), std::string(kTitle) + " [---s]");
-  ChooseFromAttributeMenu(3);
   KeyWithRelease(form_->MkDirEdit(), VK_F3);
   EXPECT_EQ(Title(), std::string(kTitle) + " 1.6.0.5 [--hs]");
-  Screenshot("attributes-extended");
   KeyWithRelease(C(kId_MkDirExt), VK_F6);
   TypeName("Hidden one");
   SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_btn_ok, BN_CLICKED),
@@ -99,7 +110,6 @@ TEST_F(MainFormListsTest, LetterFieldKeepsEachLetterOnceInOrderAndClosesWithEsca
   for (char typed : {'s', 's', 'S', 'x', 'h'}) Char(field, typed);
   EXPECT_EQ(TextOf(field), "hs");
   EXPECT_EQ(Title(), std::string(kTitle) + " [--hs]");
-  Screenshot("attribute-field");
   Char(field, '\x01');  // Ctrl+A, then a letter replaces the set
   Char(field, 'r');
   Char(field, '\x1b');
@@ -134,7 +144,6 @@ TEST_F(MainFormListsTest, DroppedNamesGoIntoTheListOrLoadAsIt) {
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Start", "notes", "report"}));
   Drop({"C:\\Docs\\report.doc", long_dir + "\\notes.txt"}, false);
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Start", "report", "notes"}));
-  Screenshot("extended-after-drop");
 
   KeyWithRelease(C(kId_MkDirExt), VK_F6);
   Drop({"C:\\Work\\Photos"});
@@ -149,7 +158,7 @@ TEST_F(MainFormListsTest, DroppedNamesGoIntoTheListOrLoadAsIt) {
 TEST_F(MainFormListsTest, PastedLinesMakeTheListAndOneLineIsTrimmedIntoTheName) {
   TypeName("ab");
   SendMessageA(form_->MkDirEdit(), EM_SETSEL, 1, 1);
-  SetClipboard("  x y  ");
+  ASSERT_TRUE(SetClipboardText(form_->hwnd(), "  x y  "));
   KeyWithRelease(form_->MkDirEdit(), 'V', true);
   // The key's character follows; it must not paste the text a second time.
   Char(form_->MkDirEdit(), '\x16');
@@ -157,7 +166,7 @@ TEST_F(MainFormListsTest, PastedLinesMakeTheListAndOneLineIsTrimmedIntoTheName) 
   EXPECT_EQ(T(kId_MkDir), "ax yb");
   EXPECT_EQ(NameSelection(), std::make_pair(DWORD{4}, DWORD{4}));
 
-  SetClipboard("x\r\ny");
+  ASSERT_TRUE(SetClipboardText(form_->hwnd(), "x\r\ny"));
   KeyWithRelease(form_->MkDirEdit(), 'V', true);
   Char(GetFocus(), '\x16');
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"x", "y", ""}));
@@ -204,7 +213,6 @@ TEST_F(MainFormListsTest, HistoryPickShowsUndoWhichRestoresTheTypedText) {
   EXPECT_EQ(T(kId_lbl_newdirname), "Docs");
   ASSERT_TRUE(Visible(kId_btn_undo));
   EXPECT_EQ(Width(kId_MkDir), full_width - Width(kId_btn_undo) - 1);
-  Screenshot("history-pick");
 
   KeyWithRelease(form_->MkDirEdit(), 'Z', true);
   EXPECT_EQ(T(kId_MkDir), "my name");

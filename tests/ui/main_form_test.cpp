@@ -16,23 +16,14 @@ using MainFormTest = MainFormFixture;
 
 TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
-  // The batch group, the flat push buttons and the path field are made when first needed;
-  // the batch group then shows each of its controls.
-  const auto made_later = [](int id) {
-    return (id >= kId_panelfix2 && id <= kId_rb_ABC) || id == kId_btn_ok_flat ||
-           id == kId_btn_cancel_flat || id == kId_btn_options_flat || id == kId_edit_curdirname;
-  };
-  for (int id = kId_lbl_s_newfolder; id < kId_LastControl; ++id)
-    EXPECT_EQ(C(id) != nullptr, !made_later(id)) << "control " << id;
   EXPECT_FALSE(Visible(kId_MkDirExt));
   EXPECT_TRUE(Checked(kId_option_closewnd));
   EXPECT_EQ(TextOf(form_->hwnd()), "Total Commander Kestrix ");
+  // The batch group is made when it first opens, and then shows each of its controls.
+  EXPECT_EQ(C(kId_grp_batchDir), nullptr);
   Click(kId_btn_BatchDir);
-  for (int id = kId_Label22; id <= kId_rb_ABC; ++id) {
-    if (id != kId_memo_suffix) {
-      EXPECT_TRUE(Visible(id)) << "control " << id;
-    }
-  }
+  for (int id = kId_Label22; id <= kId_rb_ABC; ++id)
+    EXPECT_TRUE(id == kId_memo_suffix || Visible(id)) << "control " << id;
   EXPECT_TRUE(Checked(kId_rb_Decimal));
   // A caption double-click's maximise is refused.
   SendMessageA(form_->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, 0);
@@ -86,11 +77,8 @@ class MainFormLookTest : public MainFormTest {
   }
 };
 
-TEST_F(MainFormLookTest, PlainLookKeepsPushButtonsAndItsOwnColours) {
+TEST_F(MainFormLookTest, PlainLookKeepsPushButtonsAndTheBatchGlyphFollowsTheMode) {
   EXPECT_TRUE(Visible(kId_btn_ok));
-  ColorAnswer preview = AskColors(WM_CTLCOLORSTATIC, kId_lbl_newdirname);
-  EXPECT_EQ(preview.text, HexRgb(0x5D98E3));
-  EXPECT_EQ(preview.brush_color, GetSysColor(COLOR_BTNFACE));
   EXPECT_TRUE(Shows(kId_btn_BatchDir, "ICON_BatchCreate_INACT"));
   Click(kId_btn_BatchDir);
   EXPECT_TRUE(Shows(kId_btn_BatchDir, "ICON_BatchCreate_ACT"));

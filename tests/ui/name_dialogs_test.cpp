@@ -13,20 +13,10 @@
 namespace kestrix {
 namespace {
 
+// A key pressed on the real keyboard, with Ctrl held when asked.
 void Press(WORD key, bool ctrl = false) {
-  std::vector<INPUT> inputs;
-  auto add = [&](WORD vk, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  if (ctrl) add(VK_CONTROL, false);
-  add(key, false);
-  add(key, true);
-  if (ctrl) add(VK_CONTROL, true);
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  PressKey(key, ctrl ? std::initializer_list<WORD>{VK_CONTROL} : std::initializer_list<WORD>{});
+  ReleaseKeys({VK_CONTROL});
   Sleep(150);
 }
 
@@ -54,12 +44,6 @@ HWND WaitFor(const char* class_name) {
   return nullptr;
 }
 
-std::string TextOfWindow(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 class NameDialogsTest : public MainFormFixture {
  protected:
   // Presses `key` in the main window and runs `user` on a second thread while the main
@@ -78,11 +62,6 @@ class NameDialogsTest : public MainFormFixture {
     worker.join();
     Pump();
   }
-  std::string Settings() const {
-    std::string text;
-    const_cast<FakeFileSystem&>(files_).ReadWholeFile(kSettingsFile, text);
-    return text;
-  }
 };
 
 TEST_F(NameDialogsTest, TemplateManagerAddsByEnterChoosesByClickDeletesByKeyAndWritesOnOk) {
@@ -94,22 +73,22 @@ TEST_F(NameDialogsTest, TemplateManagerAddsByEnterChoosesByClickDeletesByKeyAndW
     Press(VK_RETURN);  // the default button is Add while a template is ready
     Type("b");
     Press(VK_RETURN);
-    after_adds = TextOfWindow(GetDlgItem(dialog, kId_Template_Name));
+    after_adds = TextOf(GetDlgItem(dialog, kId_Template_Name));
     HWND list = GetDlgItem(dialog, kId_TemplateList);
     RECT row = {LVIR_BOUNDS, 0, 0, 0};
     SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
     ClickOn(list, {row.left + 40, (row.top + row.bottom) / 2});
-    chosen = TextOfWindow(GetDlgItem(dialog, kId_Template_Define)) + "|" +
-             TextOfWindow(GetDlgItem(dialog, kId_Template_Name));
+    chosen = TextOf(GetDlgItem(dialog, kId_Template_Define)) + "|" +
+             TextOf(GetDlgItem(dialog, kId_Template_Name));
     ShotOf(dialog, "template-manager");
     Press(VK_DELETE);
-    after_delete = TextOfWindow(GetDlgItem(dialog, kId_Template_Name));
+    after_delete = TextOf(GetDlgItem(dialog, kId_Template_Name));
     ClickOn(GetDlgItem(dialog, IDOK));
   });
   EXPECT_EQ(after_adds, "Template 3");
   EXPECT_EQ(chosen, "a%Y|Template 1");
   EXPECT_EQ(after_delete, "Template 2");
-  const std::string settings = Settings();
+  const std::string settings = files_.FileContent(kSettingsFile).value_or("");
   EXPECT_NE(settings.find("[UserTemplates]\r\nTemplate 2=b\r\n"), std::string::npos) << settings;
   EXPECT_EQ(settings.find("Template 1"), std::string::npos) << settings;
   EXPECT_NE(settings.find("ManageTemplates_W="), std::string::npos) << settings;
@@ -140,7 +119,7 @@ TEST_F(StructureTest, LoadMenuInsertsTheStructureAndThePlaceholdersAreFilledStep
     Type("en");
     ShotOf(dialog, "placeholders");
     ClickOn(GetDlgItem(dialog, kId_btn_previous));
-    back = TextOfWindow(GetDlgItem(dialog, kId_edit_Replacement));
+    back = TextOf(GetDlgItem(dialog, kId_edit_Replacement));
     Press(VK_RETURN);  // Next
     Press(VK_RETURN);  // Apply on the last placeholder
   });
@@ -159,18 +138,18 @@ TEST_F(NameDialogsTest, NewApplicationMethodAndFieldRulesFollowTheUser) {
     HWND dialog = WaitFor("TNewApplication");
     ASSERT_NE(dialog, nullptr);
     ClickOn(GetDlgItem(dialog, kId_rb_copydata), {8, 8});
-    class_text = TextOfWindow(GetDlgItem(dialog, kId_edit_wndclass));
+    class_text = TextOf(GetDlgItem(dialog, kId_edit_wndclass));
     dw_enabled = IsWindowEnabled(GetDlgItem(dialog, kId_edit_dwdata)) != FALSE;
     ClickOn(GetDlgItem(dialog, kId_edit_dwdata));
     Press('A', true);
     Type("$7g");
-    dw_typed = TextOfWindow(GetDlgItem(dialog, kId_edit_dwdata));
+    dw_typed = TextOf(GetDlgItem(dialog, kId_edit_dwdata));
     Press(VK_BACK);
-    dw_emptied = TextOfWindow(GetDlgItem(dialog, kId_edit_dwdata));
+    dw_emptied = TextOf(GetDlgItem(dialog, kId_edit_dwdata));
     ClickOn(GetDlgItem(dialog, kId_rp_ID));
     Press('A', true);
     Type("Ab1cd");
-    id_typed = TextOfWindow(GetDlgItem(dialog, kId_rp_ID));
+    id_typed = TextOf(GetDlgItem(dialog, kId_rp_ID));
     ShotOf(dialog, "new-application");
     Press(VK_ESCAPE);
   });

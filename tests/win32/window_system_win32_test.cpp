@@ -9,10 +9,31 @@
 #include <cstring>
 
 #include "platform/win32/window_system_win32.h"
-#include "stand_in_window.h"
 
 namespace kestrix {
 namespace {
+
+// A hidden top-level window standing in for another program's: FindWindowA and
+// EnumWindows see it all the same.
+class StandInWindow {
+ public:
+  StandInWindow(const char* class_name, const std::string& title,
+                WNDPROC procedure = DefWindowProcA) {
+    WNDCLASSA window_class = {};
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = GetModuleHandleA(nullptr);
+    window_class.lpszClassName = class_name;
+    RegisterClassA(&window_class);  // already registered by an earlier test: fine
+    hwnd_ = CreateWindowExA(0, class_name, title.c_str(), WS_OVERLAPPED, 0, 0, 200, 100, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  ~StandInWindow() { DestroyWindow(hwnd_); }
+  HWND hwnd() const { return hwnd_; }
+  WindowHandle handle() const { return reinterpret_cast<WindowHandle>(hwnd_); }
+
+ private:
+  HWND hwnd_ = nullptr;
+};
 
 struct ReceivedCopyData {
   WPARAM sender = 0;
