@@ -98,7 +98,8 @@ void ControlSet::MoveTo(int id, int x96, int y96) const {
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&now), 1);
     if (now.left == place.x && now.top == place.y) return;
   }
-  SetWindowPos(control, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(control, nullptr, place.x, place.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ControlSet::Lock(int id, bool lock) const {

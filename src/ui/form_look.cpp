@@ -177,7 +177,8 @@ void FormLook::FixComponentsCharCoding(const ActivationSettings& activation, int
   OwnedFont old_shown, old_italic, old_underlined;
   if (!shown_font_ || !SameFont(shown.get(), shown_font_.get())) {
     old_shown = std::exchange(shown_font_, std::move(shown));
-    old_italic = std::exchange(shown_italic_font_, OwnedFont(StyledOf(shown_font_.get(), true, false)));
+    old_italic =
+        std::exchange(shown_italic_font_, OwnedFont(StyledOf(shown_font_.get(), true, false)));
     old_underlined =
         std::exchange(shown_underlined_font_, OwnedFont(StyledOf(shown_font_.get(), false, true)));
   }

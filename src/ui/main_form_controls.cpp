@@ -198,8 +198,8 @@ int AnchorTop(Anchor anchor, const LayoutOutput& layout) {
 // Only these styles change the frame around the client area, so only they change the
 // window's size for a layout.
 constexpr LONG_PTR kFrameStyles = WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME;
-constexpr LONG_PTR kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE |
-                                    WS_EX_STATICEDGE | WS_EX_WINDOWEDGE;
+constexpr LONG_PTR kFrameExStyles =
+    WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE;
 
 }  // namespace
 

@@ -104,50 +104,55 @@ bool TNewApplication::OnInit() {
   return true;
 }
 
+namespace {
+
+// Which field of the dialog shows which value, for showing and reading alike.
+struct TextBinding {
+  int id;
+  std::string NewAppFields::*value;
+};
+struct FlagBinding {
+  int id;
+  bool NewAppFields::*value;
+};
+constexpr TextBinding kTextBindings[] = {{kId_edit_wndclass, &NewAppFields::window_class},
+                                         {kId_edit_wndcaption, &NewAppFields::window_caption},
+                                         {kId_edit_dwdata, &NewAppFields::dw_data},
+                                         {kId_edit_cbdata, &NewAppFields::cb_data},
+                                         {kId_edit_cutFrom, &NewAppFields::cut_from},
+                                         {kId_edit_cutTo, &NewAppFields::cut_to},
+                                         {kId_rp_ID, &NewAppFields::id},
+                                         {kId_rp_Name, &NewAppFields::name}};
+constexpr FlagBinding kCheckBindings[] = {{kId_cb_trim, &NewAppFields::trim},
+                                          {kId_cb_cutLeft, &NewAppFields::cut_left},
+                                          {kId_cb_cutRight, &NewAppFields::cut_right},
+                                          {kId_cb_extractFN, &NewAppFields::extract_file_name},
+                                          {kId_cb_removeExt, &NewAppFields::remove_extension}};
+constexpr FlagBinding kEnabledBindings[] = {{kId_edit_wndclass, &NewAppFields::class_enabled},
+                                            {kId_edit_wndcaption, &NewAppFields::caption_enabled}};
+
+}  // namespace
+
 void TNewApplication::ShowFields() {
   showing_ = true;
   const NewAppFields& f = fields_;
   Check(Item(kId_rb_gettext)).SetChecked(f.method == kMethodWindowText);
   Check(Item(kId_rb_copydata)).SetChecked(f.method == kMethodCopyData);
   Check(Item(kId_rb_getwindowtext)).SetChecked(f.method == kMethodWindowCaption);
-  Control(Item(kId_edit_wndclass)).SetText(f.window_class);
-  Control(Item(kId_edit_wndclass)).Enable(f.class_enabled);
-  Control(Item(kId_edit_wndcaption)).SetText(f.window_caption);
-  Control(Item(kId_edit_wndcaption)).Enable(f.caption_enabled);
-  Control(Item(kId_edit_dwdata)).SetText(f.dw_data);
-  Control(Item(kId_edit_cbdata)).SetText(f.cb_data);
+  for (const TextBinding& b : kTextBindings) Control(Item(b.id)).SetText(f.*b.value);
+  for (const FlagBinding& b : kCheckBindings) Check(Item(b.id)).SetChecked(f.*b.value);
+  for (const FlagBinding& b : kEnabledBindings) Control(Item(b.id)).Enable(f.*b.value);
   for (int id : {kId_edit_dwdata, kId_edit_cbdata, kId_ud_cbdata, kId_lbl_dwdata, kId_lbl_cbdata})
     Control(Item(id)).Enable(f.copy_data_enabled);
-  Check(Item(kId_cb_trim)).SetChecked(f.trim);
-  Check(Item(kId_cb_cutLeft)).SetChecked(f.cut_left);
-  Control(Item(kId_edit_cutFrom)).SetText(f.cut_from);
-  Check(Item(kId_cb_cutRight)).SetChecked(f.cut_right);
-  Control(Item(kId_edit_cutTo)).SetText(f.cut_to);
-  Check(Item(kId_cb_extractFN)).SetChecked(f.extract_file_name);
-  Check(Item(kId_cb_removeExt)).SetChecked(f.remove_extension);
-  Control(Item(kId_rp_ID)).SetText(f.id);
-  Control(Item(kId_rp_Name)).SetText(f.name);
   Control(Item(kId_rp_preview)).SetText(MenuCaptionPreview(f.id, f.name));
   showing_ = false;
 }
 
 void TNewApplication::ReadFields() {
   NewAppFields& f = fields_;
-  f.window_class = Control(Item(kId_edit_wndclass)).Text();
-  f.class_enabled = Control(Item(kId_edit_wndclass)).Enabled();
-  f.window_caption = Control(Item(kId_edit_wndcaption)).Text();
-  f.caption_enabled = Control(Item(kId_edit_wndcaption)).Enabled();
-  f.dw_data = Control(Item(kId_edit_dwdata)).Text();
-  f.cb_data = Control(Item(kId_edit_cbdata)).Text();
-  f.trim = Check(Item(kId_cb_trim)).Checked();
-  f.cut_left = Check(Item(kId_cb_cutLeft)).Checked();
-  f.cut_from = Control(Item(kId_edit_cutFrom)).Text();
-  f.cut_right = Check(Item(kId_cb_cutRight)).Checked();
-  f.cut_to = Control(Item(kId_edit_cutTo)).Text();
-  f.extract_file_name = Check(Item(kId_cb_extractFN)).Checked();
-  f.remove_extension = Check(Item(kId_cb_removeExt)).Checked();
-  f.id = Control(Item(kId_rp_ID)).Text();
-  f.name = Control(Item(kId_rp_Name)).Text();
+  for (const TextBinding& b : kTextBindings) f.*b.value = Control(Item(b.id)).Text();
+  for (const FlagBinding& b : kCheckBindings) f.*b.value = Check(Item(b.id)).Checked();
+  for (const FlagBinding& b : kEnabledBindings) f.*b.value = Control(Item(b.id)).Enabled();
 }
 
 void TNewApplication::ChooseMethod(int method) {
