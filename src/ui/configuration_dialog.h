@@ -98,8 +98,7 @@ struct ConfigurationContext {
   std::string program_dir;  // no trailing "\"
   // The interface language as it is now: asked again at every activation.
   std::function<LanguageTable()> language;
-  // Shows the variables popup at the point; the token chosen, nothing when dismissed.
-  std::function<std::optional<std::string>(HWND owner, POINT at)> choose_variable;
+  VariableChooser choose_variable;
   // Shows a message over the dialog (failures to write the settings, the future function).
   std::function<void(HWND owner, const std::string& text)> message;
 };

@@ -4,11 +4,18 @@
 // Cancel work by default: Enter and the IDOK button end it through OnOk, Escape, the
 // IDCANCEL button and the close box through OnCancel. A settings dialog is made of pages
 // that load when it opens and save on OK.
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "ui/form.h"
 
 namespace kestrix {
+
+// Shows the variables popup at a screen point over `owner`: the token chosen, nothing when
+// it is dismissed. The dialogs that take variables ask the main window through it.
+using VariableChooser = std::function<std::optional<std::string>(HWND owner, POINT at)>;
 
 // One page of a settings dialog.
 class DialogPage {

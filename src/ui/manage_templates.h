@@ -23,8 +23,7 @@ struct ManageTemplatesServices {
   // The preview caption of a template text (the main window's automatic switching of
   // "Enable replacements" runs with it).
   std::function<std::string(const std::string& text)> preview;
-  // Shows the variables popup at a screen point over `owner`: the token chosen, if any.
-  std::function<std::optional<std::string>(HWND owner, POINT at)> choose_variable;
+  VariableChooser choose_variable;
 };
 
 class TManageTemplates : public Dialog {
