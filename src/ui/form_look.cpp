@@ -140,6 +140,18 @@ void FormLook::ShowOkGlyph(bool enter) {
   ApplyGlyph(kId_btn_ok_flat, wanted, ThemeGlyphName(kDefaultThemeName, GlyphRole::kOk).c_str());
 }
 
+void FormLook::ColorFlatButtons() {
+  const FlatButtonColors colors = FlatButtonColorsFor(look_);
+  FlatButtonColors quick_text = colors;
+  quick_text.text = ResolveColor(look_.quick_button_text);
+  for (const auto& button : flat_buttons_) {
+    const int id = GetDlgCtrlID(button->hwnd());
+    const bool text_button =
+        id == kId_btn_loadFromFile || id == kId_btn_addRep || id == kId_btn_extended;
+    button->SetColors(text_button ? quick_text : colors);
+  }
+}
+
 void FormLook::ShowSignImage(bool descending) {
   sign_descending_ = descending;
   const char* image = kSignImages[descending ? 1 : 0];
@@ -216,15 +228,7 @@ void FormLook::ChangeColors(const ActivationSettings& activation) {
     controls_.SetVisible(plain, !look_.flat_buttons);
     controls_.SetVisible(flat, look_.flat_buttons);
   }
-  const FlatButtonColors colors = FlatButtonColorsFor(look_);
-  FlatButtonColors quick_text = colors;
-  quick_text.text = ResolveColor(look_.quick_button_text);
-  for (const auto& button : flat_buttons_) {
-    const int id = GetDlgCtrlID(button->hwnd());
-    const bool text_button =
-        id == kId_btn_loadFromFile || id == kId_btn_addRep || id == kId_btn_extended;
-    button->SetColors(text_button ? quick_text : colors);
-  }
+  ColorFlatButtons();
   ApplyGlyph(kId_btn_cancel_flat, look_.Glyph(GlyphRole::kCancel),
              ThemeGlyphName(kDefaultThemeName, GlyphRole::kCancel).c_str());
   ApplyGlyph(kId_btn_options_flat, look_.Glyph(GlyphRole::kOptions),

@@ -56,6 +56,9 @@ class FormLook : public Window {
   void ShowBatchButton(bool active, const std::string& hint);
   // The direction button's image: 9-1 for a descending series, 1-9 otherwise.
   void ShowSignImage(bool descending);
+  // The look's colours on every flat button, those made since the last ChangeColors too.
+  void ColorFlatButtons();
+  bool SignDescending() const { return sign_descending_; }
   LRESULT ControlColors(UINT message, HDC dc, HWND control);
   void EraseBackground(HWND window, HDC dc);
   // Every highlighted quick button but `except` (0: all of them) goes back to its plain image.

@@ -291,7 +291,8 @@ void Ttc_KestrixForm::EnsureBatchControls() {
   controls_.SetChecked(kId_rb_Decimal, true);
   controls_.SetChecked(kId_chck_digitsAuto, true);
   // Colours and the sign's glyph as the rest of the window has them.
-  look_.ChangeColors(activation_);
+  look_.ColorFlatButtons();
+  look_.ShowSignImage(look_.SignDescending());
 }
 
 // The flat OK, Cancel and Options stand in for the plain ones only when the look asks for
