@@ -149,4 +149,23 @@ EscapeAction DecideEscape(const EscapeContext& context) {
   return EscapeAction::kCloseWindow;
 }
 
+CharAction DecideChar(uint32_t ch, const CharContext& context) {
+  const FocusedControl focus = context.focus;
+  const bool input = focus == FocusedControl::kMkDir || focus == FocusedControl::kMkDirExt;
+  if (ch == 4 && input) return CharAction::kAddSubdirLine;
+  if (ch == 1 && focus != FocusedControl::kOther) return CharAction::kSwallow;
+  // The edit would paste Ctrl+V's character a second time.
+  if (ch == 0x16 && context.paste_consumed) return CharAction::kSwallow;
+  if (ch == '\r' || ch == '\n') {
+    // The key-down handler ran OK or swallowed the key; only the list takes line breaks.
+    return focus == FocusedControl::kMkDirExt || focus == FocusedControl::kMemoSuffix
+               ? CharAction::kPassOn
+               : CharAction::kSwallow;
+  }
+  if (focus == FocusedControl::kTemplates && ch >= ' ') return CharAction::kPickTemplate;
+  if (context.digits_field && ch >= '0' && ch <= '9') return CharAction::kDigitTyped;
+  if (ch == kKeyEscape) return CharAction::kEscape;
+  return CharAction::kPassOn;
+}
+
 }  // namespace kestrix

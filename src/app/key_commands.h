@@ -125,4 +125,21 @@ struct EscapeContext {
 };
 EscapeAction DecideEscape(const EscapeContext& context);
 
+// A typed character (the window's character handler), first matching case. The key-down
+// rules above have acted on its key already.
+enum class CharAction {
+  kPassOn,         // the control takes it
+  kSwallow,        // its key acted on key down: Ctrl+A, a pasted Ctrl+V, a line break
+  kAddSubdirLine,  // Ctrl+D in MkDir or MkDirExt
+  kPickTemplate,   // typed into the closed template list: picks the entry it starts
+  kDigitTyped,     // a digit in the batch digits field ends its automatic count; passed on
+  kEscape,         // DecideEscape decides
+};
+struct CharContext {
+  FocusedControl focus = FocusedControl::kOther;
+  bool digits_field = false;    // edit_digits has the focus
+  bool paste_consumed = false;  // Ctrl+V's key down pasted into the name itself
+};
+CharAction DecideChar(uint32_t ch, const CharContext& context);
+
 }  // namespace kestrix

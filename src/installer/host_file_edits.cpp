@@ -142,6 +142,23 @@ std::string ComposeHotkey(bool ctrl, bool alt, bool shift, const std::string& ke
   return letters.empty() ? Trim(key) : Trim(letters + "+" + key);
 }
 
+HotkeyFields ReadHotkey(const std::string& notation) {
+  auto [letters, key] = SplitHotkey(notation);
+  const std::string upper = AsciiUpperCase(letters);
+  HotkeyFields fields;
+  fields.ctrl = upper.find('C') != std::string::npos;
+  fields.alt = upper.find('A') != std::string::npos;
+  fields.shift = upper.find('S') != std::string::npos;
+  for (size_t i = 0; i < kHotkeyKeys.size(); ++i)
+    if (kHotkeyKeys[i] == key) fields.key_index = static_cast<int>(i);
+  return fields;
+}
+
+KeyOffer OfferKey(const std::string& notation, bool windows_key) {
+  if (notation == "F7" && !windows_key) return {false, "S+F7"};
+  return {true, notation};
+}
+
 bool IsAllowedTargetPath(const std::string& relative_exe) {
   static constexpr std::string_view kHostPrograms[] = {
       "totalcmd.exe",  "totalcmd64.exe", "noclose.exe",  "share_nt.exe", "tcmatch.exe",

@@ -65,6 +65,24 @@ std::pair<std::string, std::string> SplitHotkey(const std::string& notation);
 // The keys the hotkey dialog offers, in the host's names.
 extern const std::array<std::string_view, 81> kHotkeyKeys;
 
+// The hotkey dialog's fields for a notation: each modifier letter before the "+" (any case)
+// checks its box; the key is its place in kHotkeyKeys, -1 when the dialog does not offer it.
+struct HotkeyFields {
+  bool ctrl = false;
+  bool alt = false;
+  bool shift = false;
+  int key_index = -1;
+};
+HotkeyFields ReadHotkey(const std::string& notation);
+
+// How the installer offers a key: the plain F7 is the F7 choice, which binds Shift+F7;
+// any other key, or F7 with the Windows key, is the other-key choice with that key.
+struct KeyOffer {
+  bool other_key = false;
+  std::string notation;
+};
+KeyOffer OfferKey(const std::string& notation, bool windows_key);
+
 // Whether the relative executable path may be installed to: ends with ".exe", stays
 // inside the host's directory and is none of the host's own programs.
 bool IsAllowedTargetPath(const std::string& relative_exe);

@@ -127,6 +127,12 @@ bool TransparencyChecked(const std::string& value) {
   return number >= 10 && number < 255;
 }
 
+std::optional<int> TransparencyOnOk(const std::string& value) {
+  const int number = NumberOf(value);
+  if (number < 10 || number > 255) return std::nullopt;
+  return number;
+}
+
 std::vector<std::string> CustomNameItems(const LanguageTable& language,
                                          const std::vector<std::string>& user_templates) {
   const std::string folder = language.Text(lng::templates::kNewFolder);

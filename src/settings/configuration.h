@@ -81,6 +81,9 @@ std::string TransparencyOnLeave(const std::string& text);
 std::string TransparencyOnCheck(bool checked, const std::string& text);
 // The check box as the stored value sets it: on for 10..254.
 bool TransparencyChecked(const std::string& value);
+// The alpha value OK gives the running window at once: 10..255; any other value leaves the
+// window as it is.
+std::optional<int> TransparencyOnOk(const std::string& value);
 
 // The suggestions of the custom-name list: two dated "New Folder", the weekly backup, the
 // full time stamp, then the user's template values.

@@ -1,6 +1,5 @@
 #include "ui/define_hotkey.h"
 
-#include "base/text_utils.h"
 #include "installer/host_file_edits.h"
 #include "ui/controls.h"
 #include "ui/dpi_win32.h"
@@ -49,16 +48,13 @@ bool TDefineHotkey::Open(HINSTANCE instance, HWND owner, const std::string& titl
                       kIdH_cbx_selectKey, 230, 10, 62, 300));
   for (std::string_view key : kHotkeyKeys) keys.Add(std::string(key));
 
-  // The current key: each modifier letter before the "+" checks its box.
-  auto [letters, key] = SplitHotkey(notation);
-  const std::string upper = AsciiUpperCase(letters);
-  Check(GetDlgItem(hwnd(), kIdH_cb_Ctrl)).SetChecked(upper.find('C') != std::string::npos);
-  Check(GetDlgItem(hwnd(), kIdH_cb_Alt)).SetChecked(upper.find('A') != std::string::npos);
-  Check(GetDlgItem(hwnd(), kIdH_cb_Shift)).SetChecked(upper.find('S') != std::string::npos);
+  // The current key.
+  const HotkeyFields fields = ReadHotkey(notation);
+  Check(GetDlgItem(hwnd(), kIdH_cb_Ctrl)).SetChecked(fields.ctrl);
+  Check(GetDlgItem(hwnd(), kIdH_cb_Alt)).SetChecked(fields.alt);
+  Check(GetDlgItem(hwnd(), kIdH_cb_Shift)).SetChecked(fields.shift);
   Check(GetDlgItem(hwnd(), kIdH_cb_Win)).SetChecked(windows_key);
-  keys.SetSelected(-1);
-  for (size_t i = 0; i < kHotkeyKeys.size(); ++i)
-    if (kHotkeyKeys[i] == key) keys.SetSelected(static_cast<int>(i));
+  keys.SetSelected(fields.key_index);
 
   RECT beside;
   GetWindowRect(owner, &beside);

@@ -76,15 +76,11 @@ void TKestrix_Installer::DetectInstallation() {
   const std::string installed = FindInstalledProgram(services_.files, host_dir_, button);
   if (!installed.empty()) SetWindowTextA(C(kIdI_edit_Dir), installed.c_str());
 
-  if (existing_.key != "F7" || existing_.windows_key) {
-    chosen_key_ = existing_.key;
-    chosen_windows_key_ = existing_.windows_key;
-    Check(C(kIdI_RadioButton2)).SetChecked(true);
-    ShowWindow(C(kIdI_btn_SetHotkey), SW_SHOW);
-  } else {
-    chosen_key_ = "S+F7";
-    Check(C(kIdI_RadioButton1)).SetChecked(true);
-  }
+  const KeyOffer offer = OfferKey(existing_.key, existing_.windows_key);
+  chosen_key_ = offer.notation;
+  chosen_windows_key_ = existing_.windows_key;
+  Check(C(offer.other_key ? kIdI_RadioButton2 : kIdI_RadioButton1)).SetChecked(true);
+  if (offer.other_key) ShowWindow(C(kIdI_btn_SetHotkey), SW_SHOW);
 }
 
 bool TKestrix_Installer::Create(HINSTANCE instance) {
@@ -299,11 +295,10 @@ void TKestrix_Installer::btn_SetHotkeyClick() {
 }
 
 void TKestrix_Installer::HotkeyChosen(const std::string& notation, bool windows_key) {
-  chosen_key_ = notation;
+  const KeyOffer offer = OfferKey(notation, windows_key);
+  chosen_key_ = offer.notation;
   chosen_windows_key_ = windows_key;
-  const bool plain_f7 = !windows_key && notation == "F7";
-  if (plain_f7) {
-    chosen_key_ = "S+F7";
+  if (!offer.other_key) {
     Check(C(kIdI_RadioButton1)).SetChecked(true);
     Check(C(kIdI_RadioButton2)).SetChecked(false);
     RadioButtonClick(kIdI_RadioButton1);
@@ -311,7 +306,7 @@ void TKestrix_Installer::HotkeyChosen(const std::string& notation, bool windows_
   SetWindowTextA(C(kIdI_RadioButton2), KeyDisplayCaption(chosen_key_, chosen_windows_key_).c_str());
   for (int id : {kIdI_RadioButton1, kIdI_RadioButton2, kIdI_RadioButton3})
     ShowWindow(C(id), SW_SHOW);
-  ShowWindow(C(kIdI_btn_SetHotkey), plain_f7 ? SW_HIDE : SW_SHOW);
+  ShowWindow(C(kIdI_btn_SetHotkey), offer.other_key ? SW_SHOW : SW_HIDE);
 }
 
 KeyBinding TKestrix_Installer::Binding() const {

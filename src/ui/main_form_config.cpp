@@ -53,8 +53,8 @@ void Ttc_KestrixForm::ApplyConfiguration(const ConfigurationValues& values) {
     LoadLanguage();
   }
   PlaceWindow();
-  const int alpha = std::atoi(Trim(values.alpha_blend_value).c_str());
-  if (alpha >= 10 && alpha <= 255) ApplyTransparency(hwnd(), TransparencyFor(alpha));
+  if (const std::optional<int> alpha = TransparencyOnOk(values.alpha_blend_value))
+    ApplyTransparency(hwnd(), TransparencyFor(*alpha));
   // The activation keys (invalid characters, theme, flat buttons) and the preview.
   FormActivate();
 }

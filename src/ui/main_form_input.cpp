@@ -114,56 +114,59 @@ bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key) {
 
 bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
   const FocusedControl focus = FocusKindOf(controls_, mkdir_edit_, control);
-  if (ch == 4 && (focus == FocusedControl::kMkDir || focus == FocusedControl::kMkDirExt)) {
-    AddSubdirLine(control);
-    return true;
-  }
-  if (ch == 1 && focus != FocusedControl::kOther) return true;  // Ctrl+A: selected on key down
-  // The edit would paste Ctrl+V's character a second time.
-  if (ch == 0x16 && std::exchange(PasteConsumed_, false)) return true;
-  if (ch == '\r' || ch == '\n') {
-    // The key-down handler ran OK or swallowed the key; only the list takes line breaks.
-    return focus != FocusedControl::kMkDirExt && focus != FocusedControl::kMemoSuffix;
-  }
-  if (focus == FocusedControl::kTemplates && ch >= ' ') {
-    // A key typed into the closed template list picks the entry it starts.
-    const Combo combo(Control(kId_cmbox_Templates));
-    std::vector<std::string> entries;
-    for (int i = 0; i < combo.Count(); ++i) entries.push_back(combo.Item(i));
-    combo.SetSelected(TemplateIndexForKey(entries, static_cast<char>(ch)));
-    combo.ShowDropDown(false);
-    TemplateListOpen_ = false;
-    if (mode_ == MainMode::kNormal) cmbox_TemplatesChange();
-    return true;
-  }
-  if (control == Control(kId_edit_digits) && ch >= '0' && ch <= '9')
-    controls_.SetChecked(kId_chck_digitsAuto, false);
-  if (ch == VK_ESCAPE) {
-    EscapeContext context;
-    context.focus = focus;
-    HWND combo = focus == FocusedControl::kMkDir || focus == FocusedControl::kPrefixSuffix
-                     ? GetParent(control)
-                     : control;
-    context.dropdown_open =
-        focus != FocusedControl::kMkDirExt && SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
-    context.template_list_open = TemplateListOpen_;
-    switch (DecideEscape(context)) {
-      case EscapeAction::kEndPathEditing:
-        CheckAndTurnOffPathEditing();
-        SetFocus(VisibleInput());
-        return true;
-      case EscapeAction::kCloseAttribField:
-        controls_.SetVisible(kId_edit_Attrib, false);
-        controls_.SetEnabled(kId_edit_Attrib, false);
-        return true;
-      case EscapeAction::kPassOn:
-        if (focus == FocusedControl::kMemoSuffix) batch_.CloseSuffixEditor();
-        if (focus == FocusedControl::kTemplates) TemplateListOpen_ = false;
-        return false;
-      case EscapeAction::kCloseWindow:
-        PostMessageA(hwnd(), WM_CLOSE, 0, 0);
-        return true;
+  const CharAction action = DecideChar(
+      static_cast<uint32_t>(ch), {focus, control == Control(kId_edit_digits), PasteConsumed_});
+  // Ctrl+V's character ends the paste its key down made.
+  if (ch == 0x16) PasteConsumed_ = false;
+  switch (action) {
+    case CharAction::kPassOn:
+      return false;
+    case CharAction::kSwallow:
+      return true;
+    case CharAction::kAddSubdirLine:
+      AddSubdirLine(control);
+      return true;
+    case CharAction::kPickTemplate: {
+      const Combo combo(Control(kId_cmbox_Templates));
+      std::vector<std::string> entries;
+      for (int i = 0; i < combo.Count(); ++i) entries.push_back(combo.Item(i));
+      combo.SetSelected(TemplateIndexForKey(entries, static_cast<char>(ch)));
+      combo.ShowDropDown(false);
+      TemplateListOpen_ = false;
+      if (mode_ == MainMode::kNormal) cmbox_TemplatesChange();
+      return true;
     }
+    case CharAction::kDigitTyped:
+      controls_.SetChecked(kId_chck_digitsAuto, false);
+      return false;
+    case CharAction::kEscape:
+      break;
+  }
+  // Escape: where the focus is and which list is open decide.
+  EscapeContext context;
+  context.focus = focus;
+  HWND combo = focus == FocusedControl::kMkDir || focus == FocusedControl::kPrefixSuffix
+                   ? GetParent(control)
+                   : control;
+  context.dropdown_open =
+      focus != FocusedControl::kMkDirExt && SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+  context.template_list_open = TemplateListOpen_;
+  switch (DecideEscape(context)) {
+    case EscapeAction::kEndPathEditing:
+      CheckAndTurnOffPathEditing();
+      SetFocus(VisibleInput());
+      return true;
+    case EscapeAction::kCloseAttribField:
+      controls_.SetVisible(kId_edit_Attrib, false);
+      controls_.SetEnabled(kId_edit_Attrib, false);
+      return true;
+    case EscapeAction::kPassOn:
+      if (focus == FocusedControl::kMemoSuffix) batch_.CloseSuffixEditor();
+      if (focus == FocusedControl::kTemplates) TemplateListOpen_ = false;
+      return false;
+    case EscapeAction::kCloseWindow:
+      PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      return true;
   }
   return false;
 }

@@ -525,5 +525,25 @@ TEST(WindowPlacement, AreaBySettingAndCentredOrigin) {
   }
 }
 
+// ---- key_commands: typed characters
+TEST(DecideChar, FirstMatchingCase) {
+  using F = FocusedControl;
+  using A = CharAction;
+  // character, focus with the digits field and a consumed paste, action
+  const std::tuple<uint32_t, CharContext, A> cases[] = {
+      {4, {F::kMkDirExt}, A::kAddSubdirLine},
+      {1, {F::kButton}, A::kSwallow},
+      {1, {F::kOther}, A::kPassOn},
+      {0x16, {F::kMkDir, false, true}, A::kSwallow},
+      {0x16, {F::kMkDir}, A::kPassOn},
+      {'\r', {F::kTemplates}, A::kSwallow},
+      {'\n', {F::kMemoSuffix}, A::kPassOn},
+      {'w', {F::kTemplates}, A::kPickTemplate},
+      {'7', {F::kOther, true}, A::kDigitTyped},
+      {kKeyEscape, {F::kTemplates}, A::kEscape}};
+  for (const auto& [ch, context, action] : cases)
+    EXPECT_EQ(DecideChar(ch, context), action) << ch << " focus " << int(context.focus);
+}
+
 }  // namespace
 }  // namespace kestrix

@@ -66,5 +66,11 @@ TEST(ConfigurationValues, SaveDeletesTheHistoryKeyAndWritesNoUnchosenLanguage) {
   EXPECT_EQ(s.ReadList(kExtensionsEnabledSection), (std::vector<std::string>{"css"}));
 }
 
+TEST(ConfigurationRules, OkAppliesATransparencyOf10To255) {
+  const std::pair<const char*, std::optional<int>> rows[] = {
+      {" 180", 180}, {"255", 255}, {"9", std::nullopt}, {"256", std::nullopt}, {"", std::nullopt}};
+  for (const auto& [value, alpha] : rows) EXPECT_EQ(TransparencyOnOk(value), alpha) << value;
+}
+
 }  // namespace
 }  // namespace kestrix

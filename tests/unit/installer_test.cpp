@@ -199,5 +199,27 @@ TEST_F(InstallProcedureTest, Utf16HostFileIsEditedInItsOwnEncoding) {
   EXPECT_EQ(File("C:\\TC\\wincmd.ini").substr(0, 6), std::string("\xFF\xFE[\0A\0", 6));
 }
 
+// ---- The hotkey dialog's fields and the key the installer offers
+TEST(HostFileEdits, HotkeyFieldsAndKeyOffer) {
+  // notation, Ctrl, Alt, Shift, the key picked in the list ("" when it offers none)
+  const std::tuple<const char*, bool, bool, bool, std::string_view> fields[] = {
+      {"CS+F8", true, false, true, "F8"},
+      {"as++", false, true, true, "+"},
+      {"C", false, false, false, "C"},
+      {"A+f8", false, true, false, ""}};
+  for (const auto& [notation, ctrl, alt, shift, key] : fields) {
+    const HotkeyFields read = ReadHotkey(notation);
+    EXPECT_EQ(std::tie(read.ctrl, read.alt, read.shift), std::tie(ctrl, alt, shift)) << notation;
+    EXPECT_EQ(read.key_index < 0 ? "" : kHotkeyKeys[size_t(read.key_index)], key) << notation;
+  }
+  // The plain F7 is offered as the F7 choice, bound as Shift+F7.
+  const std::tuple<const char*, bool, bool, const char*> offers[] = {
+      {"F7", false, false, "S+F7"}, {"F7", true, true, "F7"}, {"S+F7", false, true, "S+F7"}};
+  for (const auto& [notation, windows_key, other_key, offered] : offers) {
+    const KeyOffer offer = OfferKey(notation, windows_key);
+    EXPECT_EQ(std::tie(offer.other_key, offer.notation), std::make_tuple(other_key, offered));
+  }
+}
+
 }  // namespace
 }  // namespace kestrix
