@@ -87,14 +87,19 @@ std::vector<std::string> BuiltInLanguageListEntries() {
   return entries;
 }
 
+namespace {
+constexpr std::string_view kLanguageSwitch = "/LNG=";
+}  // namespace
+
+bool IsLanguageArgument(std::string_view arg) {
+  return arg.size() >= kLanguageSwitch.size() &&
+         AsciiUpperCase(arg.substr(0, kLanguageSwitch.size())) == kLanguageSwitch;
+}
+
 std::string CommandLineLanguage(const std::vector<std::string>& args) {
-  constexpr std::string_view kSwitch = "/LNG=";
   std::string value;
-  for (const std::string& arg : args) {
-    if (arg.size() < kSwitch.size()) continue;
-    if (AsciiUpperCase(std::string_view(arg).substr(0, kSwitch.size())) != kSwitch) continue;
-    value = Trim(std::string_view(arg).substr(kSwitch.size()));
-  }
+  for (const std::string& arg : args)
+    if (IsLanguageArgument(arg)) value = Trim(std::string_view(arg).substr(kLanguageSwitch.size()));
   return value;
 }
 

@@ -110,6 +110,9 @@ struct LanguageSources {
   std::string program_dir;  // no trailing "\"
 };
 
+// Whether the argument is a "/LNG=" switch (the first five characters compared in upper
+// case).
+bool IsLanguageArgument(std::string_view arg);
 // The value of the last "/LNG=" argument (the first five characters compared in upper
 // case), trimmed; empty when there is none. An empty value counts as no choice.
 std::string CommandLineLanguage(const std::vector<std::string>& args);

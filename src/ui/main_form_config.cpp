@@ -46,9 +46,7 @@ void Ttc_KestrixForm::ApplyConfiguration(const ConfigurationValues& values) {
               startup_.dir_suffix_active};
   if (values.language) {
     // The user's choice in the dialog outranks a "/LNG=" of this run.
-    std::erase_if(services_.args, [](const std::string& arg) {
-      return AsciiUpperCase(arg.substr(0, 5)) == "/LNG=";
-    });
+    std::erase_if(services_.args, [](const std::string& arg) { return IsLanguageArgument(arg); });
     pending_language_ = {true, *values.language};
     LoadLanguage();
   }
