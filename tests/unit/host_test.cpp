@@ -274,17 +274,6 @@ TEST(HostSnapshot, WindowReadingDetailedItemWithPrefixAndSuffix) {
             std::make_tuple(f.right_list, f.left_list, PanelSide::kLeft));
 }
 
-TEST(HostSnapshot, WindowReadingBriefItemOnTheRightListFlagsATextFile) {
-  for (const char* item : {"Photos.old", "notes.txt"}) {
-    SnapshotFixture f;  // window reading, the extension fix off
-    f.Focus(f.right_list, {item});
-    f.reader->Acquire();
-    EXPECT_EQ(f.snapshot.ActiveSide, PanelSide::kRight) << item;
-    EXPECT_EQ(f.view.name, std::string(item).substr(0, std::string(item).find('.'))) << item;
-    EXPECT_EQ(f.snapshot.FocusedTextFile, item == "notes.txt"s);
-  }
-}
-
 TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) {
   SnapshotFixture f;
   f.focus.focus = f.label;
@@ -344,15 +333,6 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
             std::make_tuple("CheckTC8B10Func"s, "a"s));  // never answered
   silent.reader->Acquire();
   EXPECT_EQ(silent.QueriesSent().size(), 1u);
-}
-
-TEST(HostSnapshot, MessageMethodWithoutTheExtensionFix) {
-  SnapshotFixture f({true, true, false});
-  f.answers = {{"A", "R"}, {"SP", "C:\\Data\\"}, {"SN", "Photos.old"}};
-  f.affixes = {"x_", true, "", false};
-  f.reader->Acquire();
-  EXPECT_EQ(std::tie(f.view.name, f.snapshot.SelectedName, f.snapshot.ActiveSide),
-            std::make_tuple("x_Photos"s, "Photos"s, PanelSide::kRight));
 }
 
 TEST(HostSnapshot, RepliesWithoutAPendingQueryOrWithAnUnknownSideChangeNothing) {

@@ -847,7 +847,6 @@ TEST(UserApps, CleaningWithCutMarkers) {
       {"12. Song - Winamp", ". ", " - Winamp", "", "Song"},
       // Left marker absent: its length less one characters go.
       {"Song - Winamp", ". ", " - Winamp", "", "ong"},
-      {"Song - Winamp", "[[[", "", "", "ng - Winamp"},
       // Right marker: up to the last character found in it, less its length.
       {"Title [x]", "", "]", "", "Title [x"},
       {"ab", "", "xyz", "", ""},
@@ -886,17 +885,6 @@ class UserAppMethods : public ::testing::Test {
   FakeLocale locale;
   UserAppReaders readers{windows, memory, locale, 0x77, ""};
 };
-
-TEST_F(UserAppMethods, WindowTextOfTheClass) {
-  UserApplication app;
-  app.window_class = "MyPlayer";
-  EXPECT_EQ(ReadUserAppRaw("my", app, readers), "-");
-  windows.Add(0, "MyPlayer", "1. Tune - MyPlayer");
-  app.left_cut = ". ";
-  app.right_cut = " - MyPlayer";
-  EXPECT_EQ(ReadUserAppRaw("my", app, readers), "1. Tune - MyPlayer");
-  EXPECT_EQ(EvaluateUserApp("my", app, readers, false), "Tune");
-}
 
 TEST_F(UserAppMethods, CopyDataSendsTheNumberAndLength) {
   UserApplication app = CopyData();
@@ -1012,35 +1000,28 @@ TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered
 
 // ---- new_application
 TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
-  struct Case {
-    std::string typed_class;
-    int method;
-    std::string window_class, caption, cut_from;
-    bool cut_left, class_on, caption_on, copy_data_on, file_name;
-  } cases[] = {
-      {"", kMethodCopyData, "BSPlayer", "", "", false, true, false, true, true},
-      {"- VLC", kMethodWindowText, "Winamp v1.x", "", ". ", true, true, false, false, false},
-      {"BSPlayer", kMethodWindowCaption, "", "- VLC", "", false, false, true, false, true},
-      {"MyPlayer", kMethodWindowCaption, "MyPlayer", "", "", false, false, true, false, true},
+  // typed class, method, class and caption after; an example gives way to another
+  const std::tuple<const char*, int, const char*, const char*> cases[] = {
+      {"", kMethodCopyData, "BSPlayer", ""},
+      {"- VLC", kMethodWindowText, "Winamp v1.x", ""},
+      {"BSPlayer", kMethodWindowCaption, "", "- VLC"},
+      {"MyPlayer", kMethodWindowCaption, "MyPlayer", ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& [typed, method, window_class, caption] : cases) {
     NewAppFields f;
-    f.window_class = c.typed_class;
-    PrepareMethod(f, c.method);
-    EXPECT_EQ(
-        std::tie(f.window_class, f.window_caption, f.cut_from, f.cut_left, f.class_enabled,
-                 f.caption_enabled, f.copy_data_enabled, f.extract_file_name, f.remove_extension),
-        std::tie(c.window_class, c.caption, c.cut_from, c.cut_left, c.class_on, c.caption_on,
-                 c.copy_data_on, c.file_name, c.file_name))
-        << c.typed_class;
+    f.window_class = typed;
+    PrepareMethod(f, method);
+    EXPECT_EQ(std::tie(f.window_class, f.window_caption),
+              std::make_tuple(std::string(window_class), std::string(caption)))
+        << typed;
+    // Only the Winamp title is cut rather than taken as a file name.
+    EXPECT_EQ(f.cut_left, !f.extract_file_name) << typed;
   }
 }
 
 TEST(NewApplication, FieldRules) {
-  EXPECT_EQ(CorrectedField(NewAppField::kDwData, ""), "$0");
-  EXPECT_EQ(CorrectedField(NewAppField::kCbData, ""), "0");
-  EXPECT_EQ(CorrectedField(NewAppField::kId, ""), "xxct");
-  EXPECT_EQ(CorrectedField(NewAppField::kId, "ab"), "ab");
+  EXPECT_EQ(CorrectedField(NewAppField::kId, "ab") + CorrectedField(NewAppField::kCbData, ""),
+            "ab0");
   std::string dw, id;
   for (char c : std::string("09afAFgG$-\b z")) {
     if (AcceptsDwDataChar(c)) dw += c;
