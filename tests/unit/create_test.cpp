@@ -106,7 +106,6 @@ TEST(AttributeEditor, MenuAndFieldKeepTitleAndFieldInStep) {
 TEST(BatchList, NumberForms) {
   const std::tuple<int, const char*, const char*> cases[] = {
       {0, "", ""},
-      {1, "I", "A"},
       {9, "IX", "I"},
       {26, "XXVI", "Z"},
       {27, "XXVII", "AA"},
@@ -687,20 +686,6 @@ TEST(HistoryFile, FollowsTheHostsRedirections) {
   f.places.MkDirHistoryFile = "locked\\h.lst";
   f.fs.FailPath(own + "locked", kErrorAccessDenied);
   EXPECT_EQ(f.History().HistoryFile(), "");
-}
-
-TEST(AddDirectoryToTCDirList, HostFileInUtf16StaysUtf16) {
-  HistoryFixture f;
-  std::u16string text = u"[left]\r\npath=C:\\\r\n[MkDirHistory]\r\n0=\u00e9t\u00e9\r\n";
-  std::string bytes = "\xFF\xFE";
-  for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-  f.fs.AddFile(kIni, bytes);
-  FakeCodePage code_page;
-  DirHistory history(f.fs, f.env, f.places, &code_page);
-  EXPECT_EQ(history.AddDirectoryToTCDirList("new"), (std::vector<std::string>{"new", "\xE9t\xE9"}));
-  TBigIniFile ini(f.fs, kIni, &code_page);
-  EXPECT_TRUE(ini.Utf16());
-  EXPECT_EQ(ini.ReadString("MkDirHistory", "1", ""), "\xE9t\xE9");
 }
 
 std::string NumberedSection(int count) {

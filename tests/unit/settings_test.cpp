@@ -832,7 +832,7 @@ TEST_F(ChangeColorsTest, UserThemeIconsOnlyWithFlatButtonsAndOnlyThoseThatExist)
   EXPECT_EQ(normal.Glyph(GlyphRole::kUndo), GlyphRef::Resource("THEME_DEFAULT_UNDO"));
 }
 
-TEST_F(ChangeColorsTest, DiscoveryAndTheSettingsFile) {
+TEST_F(ChangeColorsTest, DiscoversThemeDirectories) {
   AddTheme("theme_Moss", "[ThemeInfo]\r\nName=Moss\r\nMainColor=2B3A1F\r\n");
   AddTheme("THEME_Loud", "[ThemeInfo]\r\n");
   fs.AddDirectory(std::string(kProgramDir) + "\\theme_Empty");
@@ -841,23 +841,6 @@ TEST_F(ChangeColorsTest, DiscoveryAndTheSettingsFile) {
   Lines found = DiscoverUserThemes(fs, kProgramDir);
   std::sort(found.begin(), found.end());
   EXPECT_EQ(found, (Lines{"- Loud", "- Moss"}));
-
-  const std::string ini_path = std::string(kProgramDir) + "\\tc Kestrix.ini";
-  fs.AddFile(ini_path,
-             "[Configuration]\r\nUseWindowTheme=True\r\nSelectedTheme=9\r\n"
-             "UserThemeName=Moss\r\nFlatButtons=true\r\nSpeedBtnColor=#00FF00\r\n");
-  FakeEnvironment environment;
-  FakeMessageBoxes boxes;
-  EnglishLanguageTable english;
-  SettingsModel model(
-      fs, environment, &boxes, [&]() -> const LanguageTable& { return english; }, ini_path);
-  ASSERT_TRUE(model.LoadActivation().ok);
-  const ThemeSettings settings = ThemeSettingsFrom(model.Activation());
-  EXPECT_FALSE(settings.flat_buttons);  // only the exact text "True" is true
-  Appearance look = Run(settings).appearance;
-  EXPECT_EQ(std::tie(look.main, look.quick_button_text),
-            std::make_tuple(ThemeColor::Fixed(RgbColor(0x2B, 0x3A, 0x1F)),
-                            ThemeColor::Fixed(RgbColor(0, 0xFF, 0))));
 }
 
 }  // namespace
