@@ -82,26 +82,6 @@ TEST(FilterAttributeLetter, AcceptsOnlyNewLowerCaseLettersAndBackspace) {
   }
 }
 
-TEST(AttributeEditor, MenuAndFieldKeepTitleAndFieldInStep) {
-  AttributeEditor editor;
-  AttributeUpdate u = editor.ToggleFromMenu(DirAttribute::kHidden, kApp, InputMode::kNormal);
-  EXPECT_FALSE(u.field_open);
-  u = editor.ToggleFromMenu(DirAttribute::kSystem, kApp, InputMode::kExtended);
-  EXPECT_EQ(u.title, std::string(kApp) + " v1.6.0.5 [--hs]");
-  EXPECT_TRUE(editor.IsChecked(DirAttribute::kHidden));
-  EXPECT_FALSE(editor.IsChecked(DirAttribute::kReadOnly));
-  EXPECT_EQ(editor.OpenField(), "hs");
-  u = editor.ToggleFromMenu(DirAttribute::kReadOnly, kApp, InputMode::kNormal);
-  EXPECT_EQ(std::tie(u.field_open, u.field_text, u.title),
-            std::make_tuple(true, "rhs"s, std::string(kApp) + " [r-hs]"));
-  // Typed letters are rewritten in fixed order; an empty field unchecks everything.
-  u = editor.FieldChanged("sr", kApp, InputMode::kNormal);
-  EXPECT_EQ(std::tie(u.field_text, u.title), std::make_tuple("rs"s, std::string(kApp) + " [r--s]"));
-  u = editor.FieldChanged("", kApp, InputMode::kNormal);
-  EXPECT_EQ(std::tie(u.field_text, u.title), std::make_tuple(""s, std::string(kApp) + " "));
-  for (DirAttribute a : kDirAttributeOrder) EXPECT_FALSE(editor.IsChecked(a));
-}
-
 // ---- batch_list
 TEST(BatchList, NumberForms) {
   const std::tuple<int, const char*, const char*> cases[] = {
@@ -426,6 +406,9 @@ TEST(CreationRun, Scenarios) {
        "~"},
       {"a single-line list runs as one name", [](RunFixture&) {}, true, "solo\r\n",
        "made ~solo; sent CD:R:~solo; post 2002,540; history solo; box ; failed ; field ; path ~"},
+      {"one list line with a star names a parent and its subdirectory", [](RunFixture&) {}, true,
+       "x*y",
+       "made ~x,~x\\y; sent CD:R:~x; post 2002,540,540; history ; box ; failed ; field ; path ~"},
       {"piped names are a list, recorded as typed, ending the program",
        [](RunFixture& f) { f.view.close_window = true; }, false, " a|b|c ",
        "made ~a,~b,~c; sent CD:R:~c; post 2002,540; history a|b|c; box ; failed ; field  "
@@ -478,13 +461,6 @@ TEST(CreationRun, FailuresAreReportedAndNothingIsSent) {
     EXPECT_TRUE(f.Sent().empty());
     EXPECT_EQ(f.view.focus_count > 0, c.typed[0] != 'a') << c.typed;
   }
-  RunFixture repair;
-  repair.settings.invalid_chars.action = InvalidCharAction::kReplace;
-  // A key equal to the replacement stays in the repaired text: the run after the repair
-  // must not repair again.
-  repair.settings.invalid_chars.replace_chars = {{"_", "x"}};
-  repair.Ok("a?b");
-  EXPECT_TRUE(repair.fs.DirectoryExists("C:\\Data\\a_b"));
 }
 
 TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
