@@ -14,7 +14,6 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
-#include "fakes/fake_system_facts.h"
 #include "fakes/fake_window_system.h"
 #include "host/panel_windows.h"
 
@@ -73,7 +72,7 @@ TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
   EXPECT_TRUE(Log().starts_with("older\r\nFormName.......: F\r\n"));
 }
 
-TEST_F(ErrorLoggerTest, UnwritableLocationsAndAFailingClockAreSilent) {
+TEST_F(ErrorLoggerTest, UnwritableLocationsAreSilent) {
   const std::pair<const char*, void (*)(FakeFileSystem&)> cases[] = {
       {"read-only program directory",
        [](FakeFileSystem& f) { f.FailPath(kProgramDir, kErrorAccessDenied); }},
@@ -88,17 +87,6 @@ TEST_F(ErrorLoggerTest, UnwritableLocationsAndAFailingClockAreSilent) {
     EXPECT_NO_THROW(quiet.Log("F", FailureInfo{"E", "m"})) << what;
     EXPECT_EQ(local.FileContent(kLogPath).value_or("old"), "old") << what;
   }
-  class BrokenClock : public FakeClock {
-   public:
-    LocalDateTime Now() override { throw std::runtime_error("clock"); }
-  } broken_clock;
-  ErrorLogger broken(fs, kProgramDir, "tc Kestrix", kSystem, broken_clock, routine);
-  try {
-    throw std::runtime_error("x");
-  } catch (...) {
-    broken.LogCurrentException("F");
-  }
-  EXPECT_FALSE(fs.FileExists(kLogPath));
 }
 
 // ---- key_commands
@@ -178,7 +166,6 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kPrefixSuffix, Plain(kKeyNext), true, A::kCaretToEnd, true},
       {F::kPathField, Plain(kKeyReturn), true, A::kOkClick, true},
       {F::kPathField, Shift(kKeyReturn), true, A::kNone, false},
-      {F::kMemoSuffix, Ctrl(kKeyTab), true, A::kNone, false},
       {F::kOther, Ctrl(kKeyTab), true, A::kNone, false},
   };
   int row = 0;
@@ -198,7 +185,6 @@ TEST(DecideEscape, FirstMatchingCase) {
       {{FocusedControl::kMemoSuffix, false, false}, EscapeAction::kPassOn},
       {{FocusedControl::kTemplates, false, true}, EscapeAction::kPassOn},
       {{FocusedControl::kMkDir, false, false}, EscapeAction::kCloseWindow},
-      {{FocusedControl::kMkDirExt, false, false}, EscapeAction::kCloseWindow},
   };
   for (const auto& [context, action] : cases) EXPECT_EQ(DecideEscape(context), action);
 }
