@@ -1014,34 +1014,6 @@ TEST(PlanNameFieldPaste, OneLineGoesIntoTheFieldSeveralMakeAList) {
     EXPECT_EQ(Describe(PlanNameFieldPaste(clip, name, start, length)), plan) << clip;
 }
 
-std::string Describe(const std::vector<SelectFileMenuItem>& items) {
-  std::string out;
-  for (const SelectFileMenuItem& item : items) {
-    out.append(out.empty() ? "" : "|").append(item.separator ? "-" : item.caption);
-    out.append(item.checked ? "(v)" : "");
-    if (item.image_index >= 0) out.append(1, '#').append(std::to_string(item.image_index));
-  }
-  return out;
-}
-
-TEST(SelectFileMenu, TextFileStructuresAndBrowse) {
-  SelectFileMenu menu;
-  EXPECT_EQ(Describe(menu.VisibleItems(false, "names.txt", true, "Clear list...", "Browse...")),
-            "Browse...");
-  menu.Extend({"", " ", ""});
-  EXPECT_FALSE(menu.Extended());
-  // Structures 0, 1 and 3: three found, numbers 0 to 2 visited, 3 never offered; once only.
-  menu.Extend({" Projects ", "Music", "", "Late"});
-  ASSERT_TRUE(menu.Extended());
-  menu.Extend({"Other"});
-  EXPECT_EQ(Describe(menu.VisibleItems(true, "names.txt", true, "Clear list...", "Browse...")),
-            "names.txt|-|0 - Projects#13|1 - Music#13|Clear list...(v)|-|Browse...");
-  EXPECT_EQ(Describe(menu.VisibleItems(false, "", false, "Clear list...", "Browse...")),
-            "0 - Projects#13|1 - Music#13|Clear list...|-|Browse...");
-  EXPECT_EQ(Describe(menu.VisibleItems(false, "", false, "Clear list...", "Browse...", "Copy")),
-            "0 - Projects#13|1 - Music#13|Clear list...|-|Copy#13|-|Browse...");
-}
-
 // ---- user_structures
 TEST(UserStructures, DiscoveryReadingAndPlaceholdersThatOccur) {
   TBigIniFile ini;

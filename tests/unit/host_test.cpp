@@ -40,7 +40,6 @@ TEST(ParseListItem, DetailedAndBriefLines) {
       {"3 : Photos.old <DIR>", false, "Photos.old", ""},
       {"3 : Photos.old", true, "Photos.old", "0 <DIR>"},
       {"3 : Report.2024.pdf", true, "Report.2024.pdf", ""},  // a file is no directory
-      {"1 : .", false, "", ""},
       {"2 : ..", true, "", "0 <DIR>"},  // ".." is a directory; it suggests nothing
       {"-1 : ", false, "", ""},
       // Ends in "s" but has too few columns to find a size: everything after ":".
@@ -240,9 +239,6 @@ struct SnapshotFixture : FakeHostLayout {
 };
 
 TEST(HostSnapshot, PathTexts) {
-  const std::string path = "C:\\Program Files\\Very Long Folder Name\\Another Level\\Target";
-  EXPECT_EQ(ShortenPath(std::string(40, 'x')), std::string(40, 'x'));
-  EXPECT_EQ(ShortenPath(path), path.substr(0, 18) + "..." + path.substr(path.size() - 19));
   EXPECT_EQ(CleanPanelPath("C:\\Data\\*.*"), "C:\\Data\\");
   EXPECT_EQ(CleanPanelPath("C:\\Data>"), "C:\\Data\\");
   EXPECT_TRUE(IsArchivePanelPath("C:\\x\\backup.zip\\*.*"));
@@ -446,19 +442,6 @@ TEST(PanelWindows, ReadPanelPathThroughTheTabControlOrThePanel) {
   w.Add(panel, "TPathPanel", "e:\\plain\\");
   EXPECT_EQ(ReadPanelPath(w, host, PanelSide::kLeft), "e:\\plain\\");
   EXPECT_EQ(ReadPanelPath(w, host, PanelSide::kRight), "c:\\");  // no such panel
-}
-
-TEST(PanelWindows, ShortRootlessOrLongTextsOfThePathPanel) {
-  const std::string long_path = "c:\\" + std::string(400, 'x');
-  const std::pair<std::string, std::string> cases[] = {
-      {"", "c:\\"},       {"d:", "c:\\"},
-      {"d:\\", "d:\\"},   {"\\\\\\Plugin\\x", "\\\\\\Plugin\\x"},
-      {"1:\\a", "1:\\a"}, {long_path, long_path.substr(0, 255)}};  // cut to the buffer
-  for (const auto& [text, path] : cases) {
-    FakeHost h;
-    h.windows.SetText(h.left_path, text);
-    EXPECT_EQ(ReadPanelPath(h.windows, h.host, PanelSide::kLeft), path) << text;
-  }
 }
 
 TEST(PanelWindows, ReadPanelPathAltTakesTheHeaderOrTheTabControlsSecondPanel) {
