@@ -7,9 +7,7 @@
 #include "app/key_commands.h"
 #include "app/launch_decision.h"
 #include "app/mode_rules.h"
-#include "app/name_selection.h"
 #include "app/subdir_lines.h"
-#include "app/window_placement.h"
 #include "base/text_utils.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_environment.h"
@@ -115,9 +113,6 @@ TEST(DecideKey, ModeKeysFollowTheCycleWhateverIsHeld) {
       {kKeyF7, MainMode::kNormal, KeyAction::kChangeToExt},
       {kKeyF7, MainMode::kExtended, KeyAction::kChangeToExt},
       {kKeyF7, MainMode::kBatch, KeyAction::kBatchDirClick},
-      {kKeyF8, MainMode::kNormal, KeyAction::kBatchDirClick},
-      {kKeyF5, MainMode::kNormal, KeyAction::kRefresh},
-      {kKeyF1, MainMode::kBatch, KeyAction::kUserGuide},
   };
   for (const auto& [key, mode, action] : cases) {
     KeyContext context{mode, FocusedControl::kMkDir, true};
@@ -137,7 +132,6 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       // Letter commands need Ctrl alone; Ctrl+Shift+Q is the letter field's own shortcut.
       {F::kMkDir, Ctrl('R'), true, A::kRefresh, true},
       {F::kMkDir, Ctrl('Q'), true, A::kAttributesMenu, true},
-      {F::kMkDir, Ctrl('1'), true, A::kQuick1, true},
       {F::kMkDir, CtrlShift('Q'), true, A::kOpenAttribLetters, true},
       {F::kMkDir, CtrlShift('R'), true, A::kNone, false},
       {F::kMkDir, Plain('R'), true, A::kNone, false},
@@ -166,7 +160,7 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kPrefixSuffix, Plain(kKeyNext), true, A::kCaretToEnd, true},
       {F::kPathField, Plain(kKeyReturn), true, A::kOkClick, true},
       {F::kPathField, Shift(kKeyReturn), true, A::kNone, false},
-      {F::kOther, Ctrl(kKeyTab), true, A::kNone, false},
+      {F::kMemoSuffix, Ctrl(kKeyTab), true, A::kNone, false},
   };
   int row = 0;
   for (const auto& [focus, press, ok, action, consumed] : cases) {
@@ -387,18 +381,6 @@ TEST(ModeRules, OnlyAReturnFromAnotherProgramKeepsTheWindowAsItWas) {
         << before << other_program << focus_inside;
 }
 
-// ---- name_selection
-TEST(SuggestedNameSelection, FirstOccurrenceOrNothing) {
-  const std::tuple<const char*, const char*, TextSelection> cases[] = {
-      {"2024_Setup_old", "Setup", {5, 5}},
-      {"Setup_Setup", "Setup", {0, 5}},  // the first of two
-      {"pre_", "", {0, 0}},              // no suggestion: caret at the start
-      {"pre_x_suf", "Report", {0, 0}},   // not in the text (a custom name replaced it)
-      {"abc", "abc", {0, 3}}};
-  for (const auto& [field, name, selection] : cases)
-    EXPECT_EQ(SuggestedNameSelection(field, name), selection) << field << " / " << name;
-}
-
 // ---- subdir_lines
 TEST(SubdirLines, PressesUnderAProjectNumberOnward) {
   // A renamed line continues its own numbering.
@@ -430,20 +412,6 @@ TEST(SubdirLines, ReferenceLineForms) {
     int counter = 42;
     EXPECT_EQ(AddSubdirLineExtended(lines, caret_line, "Subdir", counter).lines, expected);
     EXPECT_EQ(counter, next);
-  }
-}
-
-// ---- window_placement
-TEST(WindowPlacement, CentredOrigin) {
-  // A minimised host window gives no area to centre on.
-  EXPECT_EQ(ChoosePlacementArea(WindowPosition::kHostWindow, true), PlacementArea::kScreen);
-  const std::tuple<WindowRect, int, int, int, int> origins[] = {
-      {{10, 20, 111, 121}, 50, 50, 35, 45},    // odd remainders round down
-      {{0, 0, 100, 100}, 301, 103, -100, -1},  // larger than the area: -201/2 is -100
-      {{-500, -300, -100, -100}, 100, 100, -350, -250}};
-  for (const auto& [area, width, height, left, top] : origins) {
-    WindowOrigin origin = CentredOrigin(area, width, height);
-    EXPECT_EQ(std::make_tuple(origin.left, origin.top), std::make_tuple(left, top));
   }
 }
 

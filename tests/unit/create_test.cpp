@@ -473,7 +473,6 @@ TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
       {on, "a.txt|b.txt", std::nullopt},
       {on, "archive.zip", std::nullopt},
       {detect, "archive.zip", FileTarget{"", "archive.zip"}},
-      {detect, "archive.rar", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(FileTargetOf(c.text, c.rules), c.expected) << c.text;
 }
@@ -638,7 +637,6 @@ TEST(HistoryFile, FollowsTheHostsRedirections) {
           {{{kIni, redirect + "sub\\hist.ini"}}, "", "C:\\TC\\sub\\hist.ini"},
           {{{kIni, Stub(alt)}, {alt, used}}, "", alt},
           {{{kIni, Stub(alt)}, {alt, "[x]\r\n"}}, "", kPrivate},
-          {{{kIni, Stub("C:\\Users\\u\\gone.ini")}}, "", kPrivate},
           {{{kIni, Stub("user.ini")}, {"C:\\TC\\user.ini", used}}, "", "C:\\TC\\user.ini"},
           {{{kIni, used}}, " %COMMANDER_PATH%x\\..\\h.lst ", "C:\\TCx\\..\\h.lst"},
           {{{kIni, used}}, "data\\h.lst", own + "data\\h.lst"},

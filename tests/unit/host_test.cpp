@@ -285,7 +285,8 @@ TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) 
   EXPECT_EQ(editing.focus.keys,
             (std::vector<std::pair<WindowHandle, uint8_t>>{{editing.host, 0x1B}}));
   EXPECT_EQ(editing.view.refreshes, 1);
-  EXPECT_EQ(editing.snapshot.FocusedWindow, editing.right_list);
+  EXPECT_EQ(std::tie(editing.snapshot.FocusedWindow, editing.snapshot.ActiveSide),
+            std::make_tuple(editing.right_list, PanelSide::kRight));
   EXPECT_EQ(editing.view.name, "Photos");
 }
 
@@ -330,6 +331,15 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   EXPECT_EQ(silent.QueriesSent().size(), 1u);
 }
 
+TEST(HostSnapshot, MessageMethodWithoutTheExtensionFix) {
+  SnapshotFixture f({true, true, false});
+  f.answers = {{"A", "R"}, {"SP", "C:\\Data\\"}, {"SN", "Photos.old"}};
+  f.affixes = {"x_", true, "", false};
+  f.reader->Acquire();
+  EXPECT_EQ(std::tie(f.view.name, f.snapshot.SelectedName, f.snapshot.ActiveSide),
+            std::make_tuple("x_Photos"s, "Photos"s, PanelSide::kRight));
+}
+
 TEST(HostSnapshot, RepliesWithoutAPendingQueryOrWithAnUnknownSideChangeNothing) {
   SnapshotFixture f;
   f.Lists();
@@ -344,7 +354,7 @@ TEST(HostSnapshot, RepliesWithoutAPendingQueryOrWithAnUnknownSideChangeNothing) 
             std::make_tuple(f.right_list, ""s));
 }
 
-TEST(HostSnapshot, RefreshByMessages) {
+TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
   SnapshotFixture messages({true, true, true});
   messages.Lists();
   messages.answers = {{"A", "L"}, {"SP", "E:\\Other\\"}};
@@ -352,6 +362,25 @@ TEST(HostSnapshot, RefreshByMessages) {
   EXPECT_EQ(std::tie(messages.snapshot.CurrentPath, messages.snapshot.ActiveSide,
                      messages.view.refreshes),
             std::make_tuple("E:\\Other\\"s, PanelSide::kLeft, 1));
+  // The label gives the path; without a drive in it, the panel header does.
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"C:\\Data>", "", "C:\\Data\\"}, {"Data", "D:\\Header\\*.*", "D:\\Header\\"}};
+  for (const auto& [label, header, path] : cases) {
+    SnapshotFixture f;
+    f.focus.focus = f.right_list;
+    f.windows.SetText(f.label, label);
+    f.windows.SetText(f.right_header, header);
+    f.reader->Refresh();
+    EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.snapshot.ActiveSide, f.view.terminated),
+              std::make_tuple(std::string(path), PanelSide::kRight, false));
+    EXPECT_EQ(f.focus.forced, (std::vector<WindowHandle>{f.host, f.app}));
+  }
+  // An archive on the active side ends the program.
+  SnapshotFixture archive;
+  archive.focus.focus = archive.left_list;
+  archive.windows.SetText(archive.left_path, "C:\\Data\\backup.zip\\*.*");
+  archive.reader->Refresh();
+  EXPECT_TRUE(archive.view.terminated);
 }
 
 TEST(HostSnapshot, OtherHostBuildReadsTheWindowChain) {

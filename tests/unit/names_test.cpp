@@ -278,13 +278,8 @@ TEST(PlayerSources, TitlesGiveTheirValues) {
   for (const auto& [title, value] : vlc) EXPECT_EQ(VlcTitleValue(title), value) << title;
 }
 
-TEST(PlayerSources, WindowsAreFoundByClassAndVlcNeedsTheHost) {
+TEST(PlayerSources, VlcNeedsTheHost) {
   FakeWindowSystem windows;
-  EXPECT_EQ(WinampSource(windows) + KmPlayerSource(windows), "");
-  windows.Add(0, "Winamp v1.x", "3. Band - Tune - Winamp");
-  windows.Add(0, "Winamp PE", "[2/9] Movie(01:00)");
-  EXPECT_EQ(WinampSource(windows), "Band - Tune");
-  EXPECT_EQ(KmPlayerSource(windows), "Movie");
   windows.Add(0, "Other", "clip.avi - vlc media player");  // case-sensitive marker
   windows.Add(0, "QWidget", "first.mkv - VLC media player");
   windows.Add(0, "QWidget", "second.mkv - VLC media player");
@@ -874,9 +869,23 @@ TEST_F(UserAppMethods, WindowCaptionSharedMemoryAndUnknownMethods) {
 
 // ---- variable_menu
 TEST(VariableMenu, CaptionsAndTokens) {
+  EXPECT_EQ(UserAppMenuCaption("xxct", "  User defined "), "{xxct}     - User defined");
+  EXPECT_EQ(UserAppMenuCaption("abcdefghij", "Long"), "{abcdefghij} - Long");
   EXPECT_EQ(TokenFromUserAppCaption("{x&xct}     - Name"), "{xxct}");
   EXPECT_EQ(TokenFromUserAppCaption("no braces"), "{}");
   EXPECT_EQ(TokenFromEnvironmentCaption(" %&PATH% "), "%PATH%");
+}
+
+TEST(VariableMenu, EnvironmentSubmenuLeavesOutTheFirstEntry) {
+  FakeEnvironment environment;
+  environment.Set("=C:", "C:\\");
+  environment.Set("ALPHA", "1");
+  environment.Set("BETA", "2");
+  environment.Set("GAMMA", "3");
+  std::vector<EnvironmentMenuEntry> entries = EnvironmentMenuEntries(environment);
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].item_name + entries[0].caption, "envVar_1%BETA%");
+  EXPECT_EQ(entries[1].item_name + entries[1].caption, "envVar_2%GAMMA%");
 }
 
 // ---- template_manager

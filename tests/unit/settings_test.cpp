@@ -240,25 +240,6 @@ TEST_F(BigIniFileTest, InMemoryIniIsNeverWrittenAndANewNameFlushesTheOld) {
   EXPECT_EQ(ini.ReadString("o", "O", ""), "1");
 }
 
-TEST_F(BigIniFileTest, FileBeyond64KiBRoundTrips) {
-  std::string content;
-  for (int s = 0; s < 80; ++s) {
-    content += "[Section" + std::to_string(s) + "]\r\n";
-    for (int k = 0; k < 60; ++k)
-      content +=
-          "key" + std::to_string(k) + "=value number " + std::to_string(s * 100 + k) + "\r\n";
-    content += "\r\n";
-  }
-  std::string expected = content;
-  expected.replace(expected.rfind("value number 7959"), 17, "changed");
-  EXPECT_EQ(Edited(content,
-                   [](TBigIniFile& ini) {
-                     EXPECT_EQ(ini.ReadString("Section0", "key0", ""), "value number 0");
-                     ini.WriteString("Section79", "key59", "changed");
-                   }),
-            expected);
-}
-
 TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
   const std::string original = "[A]\r\nk=old\r\n\r\n";
   const std::pair<uint32_t, void (*)(FakeFileSystem&)> cases[] = {
