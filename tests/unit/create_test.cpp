@@ -562,16 +562,6 @@ TEST(CreationRun, ModifierKeysOverrideTheOptions) {
   }
 }
 
-TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
-  RunFixture f;
-  f.view.close_window = true;
-  f.keys.down = {kVkShift, kVkAlt};
-  f.Ok("one");
-  EXPECT_EQ(f.view.shown_path + (f.view.closed ? " closed" : ""), "C:\\Data\\one\\");
-  f.Ok("two");
-  EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\one", "CD:R:C:\\Data\\one\\two"}));
-}
-
 std::string Utf16(const std::string& ascii, bool big_endian, bool bom = true) {
   std::string bytes = bom ? (big_endian ? "\xFE\xFF" : "\xFF\xFE") : "";
   for (char c : ascii) bytes += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
