@@ -238,7 +238,6 @@ struct SnapshotFixture : FakeHostLayout {
 
 TEST(HostSnapshot, PathTexts) {
   EXPECT_EQ(CleanPanelPath("C:\\Data\\*.*"), "C:\\Data\\");
-  EXPECT_EQ(CleanPanelPath("C:\\Data>"), "C:\\Data\\");
   EXPECT_TRUE(IsArchivePanelPath("C:\\x\\a.tar.gz"));
   EXPECT_FALSE(IsArchivePanelPath("C:\\x\\BACKUP.ZIP\\*.*"));
   EXPECT_EQ(TypedCurrentPath("  C:/Work/New "), "C:\\Work\\New ");

@@ -57,6 +57,7 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
       {"%W", At(2021, 1, 1), "53"},  // a Friday: still the last week of 2020
       {"%W", At(2021, 1, 4), "1"},
       {"%W", At(2024, 12, 30), "1"},  // a Monday whose Thursday is in 2025
+      {"%W", At(2026, 1, 1), "1"},    // a Thursday on New Year's Day
       {"%W", when, "10"},
       {"%w", At(1970, 1, 1), "4"},
       {"%w", At(1969, 12, 28), "7"},
@@ -136,6 +137,7 @@ TEST(IntelligentSelection, WalksTheWords) {
       {"[tag] name", {"tag", "name", "[tag]"}},
       {"[(x)] y", {"x", "y"}},
       {"a []", {"a", "]"}},
+      {"a ()", {"a", ")"}},  // an empty pair still selects a character
       {"(a b) c", {"a b", "b", "c"}},
   };
   for (const auto& [text, selected] : cases) {
@@ -177,6 +179,18 @@ TEST(IntelligentSelection, ThePathFieldSplitsOnlyAtSeparators) {
   // The empty word after the final "\" cannot grow past the end: the caret goes there.
   EXPECT_EQ(Walk(with_end, SelectionField::kPath, *BuildPathWordStops(with_end), 0, 5, cursor),
             (Lines{"C:", "Work", "Proj", "", "C:"}));
+}
+
+TEST(IntelligentSelection, AStopListThatDoesNotFitSelectsNothingOrStaysInside) {
+  for (const Stops& stops : {Stops{}, Stops{2, 30}, Stops{6}}) {
+    WordCursor cursor{1};
+    EXPECT_EQ(IntelligentSelection("short", {0, 0}, SelectionField::kName, stops, cursor),
+              std::nullopt);
+    EXPECT_EQ(cursor.next_word, 1);
+  }
+  WordCursor negative{-5};
+  EXPECT_TRUE(IntelligentSelection("abcdef", {6, 0}, SelectionField::kName, Stops{3}, negative));
+  EXPECT_EQ(negative.next_word, 1);
 }
 
 // ---- player_sources
@@ -505,10 +519,8 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
 }
 
 TEST(SystemSources, OnlyTheNtFamilyHasAWorkgroup) {
-  FakeSystemFacts facts;
-  facts.workgroup = "OFFICE";
-  EXPECT_EQ(WorkgroupSource(facts), "OFFICE");
-  facts.reported_version = ReportedOsVersion{1, 4, 10, 0, ""};  // only the NT family has one
+  FakeSystemFacts facts;  // an NT system's is read by {wg} with the replacements
+  facts.reported_version = ReportedOsVersion{1, 4, 10, 0, ""};
   EXPECT_EQ(WorkgroupSource(facts), "");
 }
 
@@ -895,7 +907,6 @@ TEST(NewApplication, FieldRules) {
   EXPECT_EQ(dw, "09afAF\b");
   EXPECT_EQ(id, "afAFgG\bz");
   EXPECT_EQ(PreviewCaption("Rock & Roll"), "Rock && Roll");
-  EXPECT_FALSE(CutBoxFor(" "));
 }
 
 TEST(NewApplication, OkRefusesTakenIdsAndWritesWhatTheExpansionReads) {

@@ -689,7 +689,6 @@ TEST(Themes, HtmlColorsGlyphSizesFontsAndWindowLook) {
   const std::tuple<const char*, int, FontChoice> fonts[] = {
       {"Default", 8, {}},
       {" Segoe UI ", 8, {true, "Segoe UI", 8}},
-      {"Tahoma", 0, {}},
       {"Tahoma", kMaxFontSize + 1, {}},
       {"Tahoma", kMaxFontSize, {true, "Tahoma", kMaxFontSize}},
   };
