@@ -137,7 +137,7 @@ TEST(IntelligentSelection, WalksTheWords) {
       {"[tag] name", {"tag", "name", "[tag]"}},
       {"[(x)] y", {"x", "y"}},
       {"a []", {"a", "]"}},
-      {"a ()", {"a", ")"}},  // an empty pair still selects a character
+      {"a () b", {"a", ")"}},  // an empty pair still selects one character
       {"(a b) c", {"a b", "b", "c"}},
   };
   for (const auto& [text, selected] : cases) {
