@@ -48,7 +48,6 @@ TEST(AttributeTag, LettersInFixedOrderAndEmptyWithoutAttributes) {
       {{false, false, false, false}, "", ""},
       {{true, false, true, false}, "[r-h-]", "rh"},
       {{false, true, false, true}, "[-a-s]", "as"},
-      {{true, true, true, true}, "[rahs]", "rahs"},
   };
   for (const auto& [set, tag, letters] : cases) {
     EXPECT_EQ(AttributeTag(set), tag);

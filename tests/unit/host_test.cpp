@@ -111,7 +111,6 @@ TEST(HostCommands, CopyDataTextStopsAtTheStatedLength) {
   const char text[] = {'C', ':', '\\', '\0', 'x', 'y'};
   EXPECT_EQ(CopyDataText(text, sizeof text), "C:\\");
   EXPECT_EQ(CopyDataText(text, 2), "C:");  // no zero inside cbData: never read beyond
-  EXPECT_EQ(CopyDataText(nullptr, 5), "");
 }
 
 TEST(HostCommands, ChangeDirOrUserCommand) {
@@ -244,7 +243,6 @@ TEST(HostSnapshot, PathTexts) {
   FakeEnvironment env{{"DATA", "D:\\Data"}};
   const std::pair<const char*, const char*> edited[] = {{" D:/Work/", "D:\\Work\\"},
                                                         {"%DATA%\\x", "D:\\Data\\x\\"},
-                                                        {"\\\\srv\\share", "\\\\srv\\share\\"},
                                                         {"Projects", "C:\\Projects\\"},
                                                         {"  ", "C:\\"}};
   for (const auto& [text, path_text] : edited)

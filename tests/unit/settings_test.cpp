@@ -339,7 +339,6 @@ TEST_F(LanguageTableTest, ExternalFileIsReadNeverWrittenAndEnglishWhenUnreadable
   EXPECT_EQ(fs.WriteAttempts(path), 0);  // the dropped duplicate section is not written back
   fs.FailPath(path, kErrorAccessDenied, FakeFileSystem::kFaultRead);
   EXPECT_EQ(OkText(LanguageTable::FromFile(fs, path)), "OK");
-  EXPECT_EQ(OkText(LanguageTable::FromFile(fs, kProgramDir)), "OK");  // a directory
 }
 
 TEST(LanguageSwitch, LastLngArgumentWinsAnyCaseTrimmed) {
@@ -604,7 +603,6 @@ TEST_F(SettingsTest, IntegerKeysReadAsTheirCases) {
       {"WindowPosition=x", startup(&S::window_position, WindowPosition::kHostWindow)},
       {"WindowPosition=0x1", activation(&A::window_position, WindowPosition::kHostPane)},
       {"WindowPosition=7", startup(&S::window_position, WindowPosition::kScreen)},
-      {"InitialMode=two", activation(&A::initial_mode, InitialMode::kNormal)},
       {"InvalidCharAction=-1", activation(&A::invalid_char_action, InvalidCharAction::kUnknown)},
       {"InvalidCharAction=", activation(&A::invalid_char_action, InvalidCharAction::kWarn)},
       {"DisablePlugins=3", startup(&S::disable_plugins, DisablePlugins::kNone)},
@@ -680,8 +678,7 @@ TEST(Themes, HtmlColorsGlyphSizesFontsAndWindowLook) {
       {"#359ceb", RgbColor(0x35, 0x9C, 0xEB)},
       {"FF", RgbColor(0, 0, 0xFF)},  // read as a number: short texts are the low bytes, blue
       {"359CEG", std::nullopt},
-      {"1359CEB", std::nullopt},
-      {" 359CEB", std::nullopt}};
+      {"1359CEB", std::nullopt}};
   for (const auto& [text, color] : colors) EXPECT_EQ(HtmlToColor(text), color) << text;
   // 100 % and 125 % draw 16 pixels; 150 % draws the 24-pixel set, 200 % the 32 one.
   for (auto [dpi, pixels] : {std::pair{-5, 16}, {120, 16}, {144, 24}, {168, 24}, {192, 32}})
