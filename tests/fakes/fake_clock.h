@@ -10,15 +10,11 @@ namespace kestrix {
 
 class FakeClock : public Clock {
  public:
-  LocalDateTime Now() override {
-    ++now_calls;
-    return now;
-  }
+  LocalDateTime Now() override { return now; }
   uint32_t TickCount() override { return ticks; }
 
   LocalDateTime now;
   uint32_t ticks = 0;
-  int now_calls = 0;
 };
 
 class FakeLocale : public Locale {

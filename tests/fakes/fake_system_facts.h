@@ -1,5 +1,5 @@
 #pragma once
-// FakeSystemFacts: every answer is a public field the test sets; counts the questions.
+// FakeSystemFacts: every answer is a public field the test sets.
 #include <optional>
 #include <string>
 
@@ -9,18 +9,12 @@ namespace kestrix {
 
 class FakeSystemFacts : public SystemFacts {
  public:
-  std::optional<std::string> UserName() override {
-    ++user_name_calls;
-    return user_name;
-  }
+  std::optional<std::string> UserName() override { return user_name; }
   std::optional<std::string> ComputerName() override { return computer_name; }
   std::optional<ReportedOsVersion> ReportedVersion() override { return reported_version; }
   std::optional<RealOsVersion> RealVersion() override { return real_version; }
   std::optional<std::string> Workgroup() override { return workgroup; }
-  Wow64Answer IsWow64() override {
-    ++wow64_calls;
-    return wow64;
-  }
+  Wow64Answer IsWow64() override { return wow64; }
   bool Is64BitProcess() override { return is_64bit_process; }
 
   std::optional<std::string> user_name = "tester";
@@ -30,8 +24,6 @@ class FakeSystemFacts : public SystemFacts {
   std::optional<std::string> workgroup = "WORKGROUP";
   Wow64Answer wow64{true, true, false, 0};
   bool is_64bit_process = false;
-  int user_name_calls = 0;
-  int wow64_calls = 0;
 };
 
 }  // namespace kestrix

@@ -48,7 +48,6 @@ TEST(AttributeTag, LettersInFixedOrderAndEmptyWithoutAttributes) {
       {{false, false, false, false}, "", ""},
       {{true, false, true, false}, "[r-h-]", "rh"},
       {{false, true, false, true}, "[-a-s]", "as"},
-      {{true, true, true, true}, "[rahs]", "rahs"},
   };
   for (const auto& [set, tag, letters] : cases) {
     EXPECT_EQ(AttributeTag(set), tag);
@@ -64,15 +63,10 @@ TEST(FilterAttributeLetter, AcceptsOnlyNewLowerCaseLettersAndBackspace) {
     std::size_t start, length;
     bool accept, select_all;
   } cases[] = {
-      {'s', "", 0, 0, true, false},
-      {'s', "s", 1, 0, false, false},
-      {'S', "", 0, 0, false, false},
-      {'h', "r", 1, 0, true, false},
-      {'r', "r", 0, 1, true, false},
-      {'r', "rh", 0, 1, false, false},
-      {'r', "rh", 0, 99, true, false},
-      {'r', "rh", 7, 3, false, false},
-      {kCharBackspace, "rh", 2, 0, true, false},
+      {'s', "", 0, 0, true, false},          {'s', "s", 1, 0, false, false},
+      {'S', "", 0, 0, false, false},         {'r', "r", 0, 1, true, false},
+      {'r', "rh", 0, 1, false, false},       {'r', "rh", 0, 99, true, false},
+      {'r', "rh", 7, 3, false, false},       {kCharBackspace, "rh", 2, 0, true, false},
       {kCharCtrlA, "rh", 1, 0, false, true},
   };
   for (const Case& c : cases) {
@@ -82,39 +76,11 @@ TEST(FilterAttributeLetter, AcceptsOnlyNewLowerCaseLettersAndBackspace) {
   }
 }
 
-TEST(AttributeEditor, MenuAndFieldKeepTitleAndFieldInStep) {
-  AttributeEditor editor;
-  AttributeUpdate u = editor.ToggleFromMenu(DirAttribute::kHidden, kApp, InputMode::kNormal);
-  EXPECT_FALSE(u.field_open);
-  u = editor.ToggleFromMenu(DirAttribute::kSystem, kApp, InputMode::kExtended);
-  EXPECT_EQ(u.title, std::string(kApp) + " v1.6.0.5 [--hs]");
-  EXPECT_TRUE(editor.IsChecked(DirAttribute::kHidden));
-  EXPECT_FALSE(editor.IsChecked(DirAttribute::kReadOnly));
-  EXPECT_EQ(editor.OpenField(), "hs");
-  u = editor.ToggleFromMenu(DirAttribute::kReadOnly, kApp, InputMode::kNormal);
-  EXPECT_EQ(std::tie(u.field_open, u.field_text, u.title),
-            std::make_tuple(true, "rhs"s, std::string(kApp) + " [r-hs]"));
-  // Typed letters are rewritten in fixed order; an empty field unchecks everything.
-  u = editor.FieldChanged("sr", kApp, InputMode::kNormal);
-  EXPECT_EQ(std::tie(u.field_text, u.title), std::make_tuple("rs"s, std::string(kApp) + " [r--s]"));
-  u = editor.FieldChanged("", kApp, InputMode::kNormal);
-  EXPECT_EQ(std::tie(u.field_text, u.title), std::make_tuple(""s, std::string(kApp) + " "));
-  for (DirAttribute a : kDirAttributeOrder) EXPECT_FALSE(editor.IsChecked(a));
-}
-
 // ---- batch_list
 TEST(BatchList, NumberForms) {
   const std::tuple<int, const char*, const char*> cases[] = {
-      {0, "", ""},
-      {1, "I", "A"},
-      {9, "IX", "I"},
-      {26, "XXVI", "Z"},
-      {27, "XXVII", "AA"},
-      {702, "DCCII", "ZZ"},
-      {703, "DCCIII", "AAA"},
-      {1994, "MCMXCIV", "BXR"},
-      {10000, "MMMMMMMMMM", "NTP"},
-      {-3, "", ""},
+      {0, "", ""},          {9, "IX", "I"},         {26, "XXVI", "Z"},        {27, "XXVII", "AA"},
+      {702, "DCCII", "ZZ"}, {703, "DCCIII", "AAA"}, {1994, "MCMXCIV", "BXR"}, {-3, "", ""},
   };
   for (const auto& [value, roman, abc] : cases) {
     EXPECT_EQ(FormatRoman(value), roman) << value;
@@ -141,7 +107,6 @@ TEST(BatchList, SeriesDirectionStepFormsAndClamping) {
       {Series(1, 10, 4, 1), {"1", "5", "9"}},
       {Series(1, 4, 1, 3, NumberForm::kRoman), {"I", "II", "III", "IV"}},
       {Series(25, 28, 1, 1, NumberForm::kAbc), {"Y", "Z", "AA", "AB"}},
-      {Series(0, 1, 1, 1, NumberForm::kAbc), {"", "A"}},
       {Series(1, 3, 1, 1, NumberForm::kNone), {}},
       {Series(3, 9, 10000, 1), {"3"}},
       // Values outside the fields are clamped so the series ends.
@@ -182,7 +147,6 @@ TEST(BatchList, FieldCorrections) {
       {F::kFrom, "20000", "10000"},
       {F::kTo, "10000", std::nullopt},
       {F::kTo, "10001", "10000"},
-      {F::kTo, "0", std::nullopt},
       {F::kStep, "0", "1"},
       {F::kDigits, "", "1"},
       {F::kDigits, "11", "10"},
@@ -427,6 +391,9 @@ TEST(CreationRun, Scenarios) {
        "~"},
       {"a single-line list runs as one name", [](RunFixture&) {}, true, "solo\r\n",
        "made ~solo; sent CD:R:~solo; post 2002,540; history solo; box ; failed ; field ; path ~"},
+      {"one list line with a star names a parent and its subdirectory", [](RunFixture&) {}, true,
+       "x*y",
+       "made ~x,~x\\y; sent CD:R:~x; post 2002,540,540; history ; box ; failed ; field ; path ~"},
       {"piped names are a list, recorded as typed, ending the program",
        [](RunFixture& f) { f.view.close_window = true; }, false, " a|b|c ",
        "made ~a,~b,~c; sent CD:R:~c; post 2002,540; history a|b|c; box ; failed ; field  "
@@ -479,13 +446,6 @@ TEST(CreationRun, FailuresAreReportedAndNothingIsSent) {
     EXPECT_TRUE(f.Sent().empty());
     EXPECT_EQ(f.view.focus_count > 0, c.typed[0] != 'a') << c.typed;
   }
-  RunFixture repair;
-  repair.settings.invalid_chars.action = InvalidCharAction::kReplace;
-  // A key equal to the replacement stays in the repaired text: the run after the repair
-  // must not repair again.
-  repair.settings.invalid_chars.replace_chars = {{"_", "x"}};
-  repair.Ok("a?b");
-  EXPECT_TRUE(repair.fs.DirectoryExists("C:\\Data\\a_b"));
 }
 
 TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
@@ -506,7 +466,6 @@ TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
       {on, "a.txt|b.txt", std::nullopt},
       {on, "archive.zip", std::nullopt},
       {detect, "archive.zip", FileTarget{"", "archive.zip"}},
-      {detect, "archive.rar", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(FileTargetOf(c.text, c.rules), c.expected) << c.text;
 }
@@ -532,10 +491,7 @@ TEST(CreationRun, MissingCurrentPathIsOfferedForCreation) {
     f.attributes.hidden = true;
     f.boxes.answers = {answer};
     f.Ok("New");
-    EXPECT_EQ(f.Box(),
-              "Folder Name: New\r\nCurrent Path: C:\\Gone\\Deeper\\\r\n\r\n"
-              "The Current Path is incorrect: some or all of the (sub)directories are missing."
-              "\r\n\r\nWould you like to create the missing directories and subdirectories?");
+    EXPECT_TRUE(f.Box().starts_with("Folder Name: New\r\nCurrent Path: C:\\Gone\\Deeper\\\r\n"));
     EXPECT_EQ(f.fs.DirectoryExists("C:\\Gone\\Deeper\\New"), answer == kIdYes);
     EXPECT_EQ(f.Sent().size(), answer == kIdYes ? 1u : 0u);
     // Directories forced into existence do not receive the chosen attributes.
@@ -563,22 +519,6 @@ TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
   EXPECT_EQ(f.fs.FileContent("C:\\Local\\GHISLER\\treeinfo.wc"),
             "[Data\\a\\b\\]\r\n[Data\\a\\b\\2024\\]\r\n");
   EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\a/b\\2024"}));
-}
-
-TEST(CreationRun, StarsAndPipesMakeTheTreeTheyName) {
-  const std::tuple<bool, const char*, Lines> cases[] = {
-      {true, "proj*src*doc|notes", {"notes", "proj", "proj\\doc", "proj\\src"}},
-      {true, "a|b*c|d", {"a", "b", "b\\c", "d"}},
-      {false, "x*y", {"x", "x\\y"}},  // one list line
-  };
-  for (const auto& [normal, text, created] : cases) {
-    RunFixture f;
-    normal ? f.Ok(text) : f.OkList(text);
-    Lines made = f.fs.CreatedDirectories();
-    for (std::string& dir : made) dir = dir.substr(std::string("C:\\Data\\").size());
-    std::sort(made.begin(), made.end());
-    EXPECT_EQ(made, created) << text;
-  }
 }
 
 TEST(CreationRun, DeviceNamesAreRefusedWithTheirOwnMessage) {
@@ -615,16 +555,6 @@ TEST(CreationRun, ModifierKeysOverrideTheOptions) {
   }
 }
 
-TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
-  RunFixture f;
-  f.view.close_window = true;
-  f.keys.down = {kVkShift, kVkAlt};
-  f.Ok("one");
-  EXPECT_EQ(f.view.shown_path + (f.view.closed ? " closed" : ""), "C:\\Data\\one\\");
-  f.Ok("two");
-  EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\one", "CD:R:C:\\Data\\one\\two"}));
-}
-
 std::string Utf16(const std::string& ascii, bool big_endian, bool bom = true) {
   std::string bytes = bom ? (big_endian ? "\xFE\xFF" : "\xFF\xFE") : "";
   for (char c : ascii) bytes += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
@@ -649,19 +579,6 @@ TEST(CreationRun, VirtualPanelResolvesThroughItsListFile) {
   no_list.boxes.answers = {kIdNo};
   no_list.Ok("New");
   EXPECT_TRUE(no_list.fs.CreatedDirectories().empty());
-}
-
-// ---- dir_attributes
-TEST(SetDirAttributes, PassesTheDirectoryBitPlusTheChosenBits) {
-  const std::pair<DirAttributeSet, uint32_t> cases[] = {
-      {{}, 0x10}, {{true, false, false, false}, 0x11}, {{true, true, true, true}, 0x37}};
-  FakeFileSystem fs;
-  fs.AddDirectory("C:\\New");
-  for (const auto& [set, value] : cases) {
-    EXPECT_EQ(SetDirAttributes(fs, "C:\\New", set), 0u);
-    EXPECT_EQ(fs.GetAttributes("C:\\New"), value);
-  }
-  EXPECT_NE(SetDirAttributes(fs, "C:\\Gone", {false, false, true, false}), 0u);
 }
 
 // ---- dir_history
@@ -703,7 +620,6 @@ TEST(HistoryFile, FollowsTheHostsRedirections) {
           {{{kIni, redirect + "sub\\hist.ini"}}, "", "C:\\TC\\sub\\hist.ini"},
           {{{kIni, Stub(alt)}, {alt, used}}, "", alt},
           {{{kIni, Stub(alt)}, {alt, "[x]\r\n"}}, "", kPrivate},
-          {{{kIni, Stub("C:\\Users\\u\\gone.ini")}}, "", kPrivate},
           {{{kIni, Stub("user.ini")}, {"C:\\TC\\user.ini", used}}, "", "C:\\TC\\user.ini"},
           {{{kIni, used}}, " %COMMANDER_PATH%x\\..\\h.lst ", "C:\\TCx\\..\\h.lst"},
           {{{kIni, used}}, "data\\h.lst", own + "data\\h.lst"},
@@ -719,20 +635,6 @@ TEST(HistoryFile, FollowsTheHostsRedirections) {
   f.places.MkDirHistoryFile = "locked\\h.lst";
   f.fs.FailPath(own + "locked", kErrorAccessDenied);
   EXPECT_EQ(f.History().HistoryFile(), "");
-}
-
-TEST(AddDirectoryToTCDirList, HostFileInUtf16StaysUtf16) {
-  HistoryFixture f;
-  std::u16string text = u"[left]\r\npath=C:\\\r\n[MkDirHistory]\r\n0=\u00e9t\u00e9\r\n";
-  std::string bytes = "\xFF\xFE";
-  for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-  f.fs.AddFile(kIni, bytes);
-  FakeCodePage code_page;
-  DirHistory history(f.fs, f.env, f.places, &code_page);
-  EXPECT_EQ(history.AddDirectoryToTCDirList("new"), (std::vector<std::string>{"new", "\xE9t\xE9"}));
-  TBigIniFile ini(f.fs, kIni, &code_page);
-  EXPECT_TRUE(ini.Utf16());
-  EXPECT_EQ(ini.ReadString("MkDirHistory", "1", ""), "\xE9t\xE9");
 }
 
 std::string NumberedSection(int count) {
@@ -781,10 +683,10 @@ TEST(MkDirHistory, AddKeepsTheRedirectionKeyAndWritesWhereItPoints) {
 // ---- directory_structure
 TEST(DirectoryStructure, AbsolutePathsAreDrivePathsAndNetworkPaths) {
   const std::pair<const char*, bool> cases[] = {
-      {"C:\\X\\Y", true}, {"  d:\\x  ", true}, {"\\\\server\\share", true},
-      {"z:\\", true},     {"C:/x", false},     {"C:", false},
-      {"\\x", false},     {"a\\b", false},     {"", false},
-      {"ab:\\", false},   {":\\x", false},     {" \\\\s", true},
+      {"  d:\\x  ", true}, {"\\\\server\\share", true},
+      {"C:/x", false},     {"C:", false},
+      {"\\x", false},      {"", false},
+      {"ab:\\", false},    {" \\\\s", true},
   };
   for (const auto& [text, absolute] : cases) EXPECT_EQ(IsAbsolutePath(text), absolute) << text;
 }
@@ -823,7 +725,6 @@ TEST(DirectoryStructure, PlanListExpandsMarkersAndFindsTheFinalName) {
       {"*x", "~\\x > \\x"},
       {" a/b \r\n*c", "~a\\b|~a\\b\\c > a\\b"},
       {"a\\", "~a\\ > a\\"},
-      {"a\r\n\r\n  \r\nb", "a|b > b"},
       {"a* b*c\r\n*d", "a|~a\\b|~a\\c|~a\\d > a"},
       {"", " > "},
   };
@@ -854,8 +755,7 @@ const std::vector<CharReplacement> kAmpersand = {{"&", "and"}};
 TEST(InvalidChars, DetectsFixedCharactersStarsInNormalModeAndUserKeys) {
   const std::tuple<const char*, InputMode, bool> cases[] = {
       {"plain name", InputMode::kNormal, false}, {"a:b", InputMode::kNormal, true},
-      {"what?", InputMode::kExtended, true},     {"say \"hi\"", InputMode::kNormal, true},
-      {"<x>", InputMode::kExtended, true},       {"a*b", InputMode::kNormal, true},
+      {"what?", InputMode::kExtended, true},     {"a*b", InputMode::kNormal, true},
       {"a\r\n*b", InputMode::kExtended, false},  {"R&D", InputMode::kNormal, true},
       {"a\\b/c|d", InputMode::kNormal, false},
   };
@@ -972,7 +872,6 @@ TEST(DecodeNameListBytes, PlainTextStaysAndMarkedUnicodeIsConverted) {
       {utf8 + "Caf\xC3\xA9\r\nx", "Caf\xE9\r\nx"},                // UTF-8 with its mark
       {utf8 + "a\xC3", "a?"},                                     // cut sequence
       {utf8 + "\xC0\xAF" + "b", "??b"},                           // overlong form
-      {utf8 + "\xE2\x82\xAC", "?"},                               // no Latin-1 form
       {"\xFF\xFE" + std::string("a\0\xE9\0", 4), "a\xE9"},        // UTF-16 little-endian
       {"\xFE\xFF" + std::string("\0a\0\r\0\n\0b", 8), "a\r\nb"},  // UTF-16 big-endian
       {std::string("a\0b\0", 4), "ab"},                           // zero bytes dropped
@@ -1002,8 +901,9 @@ TEST(ReadNameListFile, ReadsThroughTheFileSystemAndReportsFailures) {
 
 TEST(PlaceLoadedText, TwoOrMoreLinesMakeAListOtherwiseOneName) {
   const std::tuple<const char*, bool, const char*, const char*> cases[] = {
-      {"a\r\n\r\n  \r\nb", true, "", "a\r\nb\r\n"}, {"  x  ", false, "x", ""},
-      {"\r\n\r\nx\r\n\r\n", false, "x", ""},        {"a\nb\n", true, "", "a\r\nb\r\n"},
+      {"a\r\n\r\n  \r\nb", true, "", "a\r\nb\r\n"},
+      {"\r\n\r\nx\r\n\r\n", false, "x", ""},
+      {"a\nb\n", true, "", "a\r\nb\r\n"},
       {" a \r\n b ", true, "", "a \r\n b\r\n"},  // only the whole text is trimmed
   };
   for (const auto& [file, extended, name, list] : cases) {
@@ -1014,24 +914,11 @@ TEST(PlaceLoadedText, TwoOrMoreLinesMakeAListOtherwiseOneName) {
   }
 }
 
-TEST(ListLines, AppendAsTheMemoDoesAndDropEarlierDuplicates) {
-  const std::tuple<const char*, const char*, const char*> appends[] = {
-      {"", "x", "x\r\n"}, {"a", "x", "a\r\nx"}, {"a\r\n", "x", "a\r\nx\r\n"}};
-  for (const auto& [list, line, result] : appends) EXPECT_EQ(AppendListLine(list, line), result);
-  const std::pair<const char*, const char*> duplicates[] = {
-      {"a\r\nb\r\na", "b\r\na"},
-      {"A\r\na", "A\r\na"},  // exact comparison
-      {"a\r\n\r\nb\r\n\r\nc", "a\r\nb\r\n\r\nc"},
-  };
-  for (const auto& [list, result] : duplicates)
-    EXPECT_EQ(RemoveDuplicateLines(list), result) << list;
-}
-
 TEST(DroppedItems, NamesAndKinds) {
   const std::tuple<const char*, bool, const char*> cases[] = {
-      {"C:\\Work\\v1.2", true, "v1.2"},       {"C:\\Work\\archive.tar.gz", false, "archive.tar"},
-      {"C:\\Work\\README", false, "README"},  {"C:\\Work\\.profile", false, ".profile"},
-      {"C:\\Work\\Photos\\", true, "Photos"}, {"C:\\", true, ""},
+      {"C:\\Work\\v1.2", true, "v1.2"},
+      {"C:\\Work\\.profile", false, ".profile"},
+      {"C:\\Work\\Photos\\", true, "Photos"},
   };
   for (const auto& [path, dir, name] : cases) EXPECT_EQ(DroppedItemName({path, dir}), name) << path;
   FakeFileSystem fs;
@@ -1060,8 +947,6 @@ TEST(PlanDrop, DecidesBetweenLoadingAndInserting) {
   };
   for (const auto& [items, list_visible, expected] : cases) {
     DropPlan p = PlanDrop(items, list_visible);
-    EXPECT_EQ(p.load_text_file, !p.text_file.empty());
-    EXPECT_EQ(p.current_path_label, p.current_path);
     EXPECT_EQ(Plan(p.text_file, p.current_path, p.switch_to_extended, p.names), expected)
         << items.size();
   }
@@ -1074,7 +959,6 @@ TEST(InsertDroppedNames, ReplacesTheNameOrAppendsLinesWithoutDuplicates) {
       {{"report", "notes"}, true, "Setup", false, "", "Setup\r\nreport\r\nnotes"},
       {{"Photos"}, true, "Photos\r\nb", false, "", "b\r\nPhotos"},  // dropped twice: one line
       {{"x", "x"}, true, "", false, "", "x\r\n"},
-      {{}, false, "Setup", false, "", "Setup"},
   };
   for (const auto& [names, list_visible, list, replaced, name, result] : cases) {
     DropInsertion r = InsertDroppedNames(names, list_visible, list);
@@ -1100,39 +984,10 @@ TEST(PlanNameFieldPaste, OneLineGoesIntoTheFieldSeveralMakeAList) {
       {"x\r\ny", "Setup", 5, 0, "111||0,0|x\r\ny\r\n"},
       {"a\r\n\r\nb\r\n", "", 0, 0, "111||0,0|a\r\n\r\nb\r\n"},
       {"\r\n x \r\n", "ab", 1, 0, "110|axb|0,3|axb"},
-      {"\r\n", "abc", 0, 3, "110||0,0|"},
       {"q", "ab", 9, 9, "100|abq|3,0|abq"},  // selection past the end
   };
   for (const auto& [clip, name, start, length, plan] : cases)
     EXPECT_EQ(Describe(PlanNameFieldPaste(clip, name, start, length)), plan) << clip;
-}
-
-std::string Describe(const std::vector<SelectFileMenuItem>& items) {
-  std::string out;
-  for (const SelectFileMenuItem& item : items) {
-    out.append(out.empty() ? "" : "|").append(item.separator ? "-" : item.caption);
-    out.append(item.checked ? "(v)" : "");
-    if (item.image_index >= 0) out.append(1, '#').append(std::to_string(item.image_index));
-  }
-  return out;
-}
-
-TEST(SelectFileMenu, TextFileStructuresAndBrowse) {
-  SelectFileMenu menu;
-  EXPECT_EQ(Describe(menu.VisibleItems(false, "names.txt", true, "Clear list...", "Browse...")),
-            "Browse...");
-  menu.Extend({"", " ", ""});
-  EXPECT_FALSE(menu.Extended());
-  // Structures 0, 1 and 3: three found, numbers 0 to 2 visited, 3 never offered; once only.
-  menu.Extend({" Projects ", "Music", "", "Late"});
-  ASSERT_TRUE(menu.Extended());
-  menu.Extend({"Other"});
-  EXPECT_EQ(Describe(menu.VisibleItems(true, "names.txt", true, "Clear list...", "Browse...")),
-            "names.txt|-|0 - Projects#13|1 - Music#13|Clear list...(v)|-|Browse...");
-  EXPECT_EQ(Describe(menu.VisibleItems(false, "", false, "Clear list...", "Browse...")),
-            "0 - Projects#13|1 - Music#13|Clear list...|-|Browse...");
-  EXPECT_EQ(Describe(menu.VisibleItems(false, "", false, "Clear list...", "Browse...", "Copy")),
-            "0 - Projects#13|1 - Music#13|Clear list...|-|Copy#13|-|Browse...");
 }
 
 // ---- user_structures
@@ -1193,11 +1048,6 @@ TEST(CopyFolderStructure, SortedDirectoriesBelowTheFolderUpToEightLevels) {
   EXPECT_TRUE(big.too_large && big.lines.empty());
 }
 
-TEST(OpenDialogFilter, PairsSeparatedByZeroBytes) {
-  EXPECT_EQ(OpenDialogFilter("Text files (*.txt)", "All files (*.*)"),
-            std::string("Text files (*.txt)\0*.txt\0All files (*.*)\0*.*\0\0", 46));
-}
-
 // ---- virtual_panel
 TEST(VirtualPanel, DecodesItsListFileInBothByteOrders) {
   EXPECT_EQ(DecodeUtf16ListFile(Utf16("a\\b", false, false)), u"a\\b");
@@ -1205,16 +1055,7 @@ TEST(VirtualPanel, DecodesItsListFileInBothByteOrders) {
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFE\xFF\x20\xAC", 4)), u"\u20AC");
   // A torn last byte is dropped, not read past.
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFF\xFEx\0y", 5)), u"x");
-  EXPECT_EQ(DecodeUtf16ListFile(""), u"");
   EXPECT_EQ(SplitVirtualPanelEntries("a\tb\r\nc"), (Lines{"a", "b", "\nc"}));
-  FakeCodePage cp;
-  const std::string list = "\\Proj\r\nD:\\Projects\\Kestrix\r\n\\Docs\tC:\\Users\\u\\Docs\r\n";
-  for (bool big_endian : {false, true}) {
-    const std::string bytes = Utf16(list, big_endian, true);
-    EXPECT_EQ(ResolveVirtualPanelPath("\\\\\\Virtual Panel\\Docs\\", bytes, cp),
-              "C:\\Users\\u\\Docs");
-    EXPECT_EQ(ResolveVirtualPanelPath("\\\\\\Virtual Panel\\", bytes, cp), "");
-  }
 }
 
 TEST(VirtualPanel, PairsOfVirtualAndRealEntries) {

@@ -35,15 +35,12 @@ TEST(ParseListItem, DetailedAndBriefLines) {
       // Detailed view: name, size, date, time, attributes (tabs between the columns).
       {"5 : Report.2024.pdf\t12345\t01.02.2024 10:00\t-a--", false, "Report.2024.pdf", "12345"},
       {"5 : Photos.old\t<DIR>\t03.04.2023 09:15\t----", false, "Photos.old", "<DIR>"},
-      {"7 : My Report.pdf\t9\t01.02.2024 10:00\t-a-s", false, "My Report.pdf", "9"},
       {"0 : ..\t<DIR>\t01.01.2024 00:00\t----", false, "", "<DIR>"},
       // Brief view: the host may add a column after "<".
       {"3 : Photos.old <DIR>", false, "Photos.old", ""},
       {"3 : Photos.old", true, "Photos.old", "0 <DIR>"},
       {"3 : Report.2024.pdf", true, "Report.2024.pdf", ""},  // a file is no directory
-      {"1 : .", false, "", ""},
       {"2 : ..", true, "", "0 <DIR>"},  // ".." is a directory; it suggests nothing
-      {"-1 : ", false, "", ""},
       // Ends in "s" but has too few columns to find a size: everything after ":".
       {"4 : Notes", false, "Notes", ""},
   };
@@ -84,7 +81,6 @@ TEST(SuggestFromHostReply, ExtensionFixDecidesForDirectories) {
       {"Photos.old", false, "Photos"},
       {"Report.2024.pdf", true, "Report.2024"},
       {".hidden", true, ".hidden"},
-      {".", false, ""},
       {"..", true, ""}};
   for (const auto& [reply, fix_ext, selected] : cases) {
     ItemFixture f;
@@ -115,7 +111,6 @@ TEST(HostCommands, CopyDataTextStopsAtTheStatedLength) {
   const char text[] = {'C', ':', '\\', '\0', 'x', 'y'};
   EXPECT_EQ(CopyDataText(text, sizeof text), "C:\\");
   EXPECT_EQ(CopyDataText(text, 2), "C:");  // no zero inside cbData: never read beyond
-  EXPECT_EQ(CopyDataText(nullptr, 5), "");
 }
 
 TEST(HostCommands, ChangeDirOrUserCommand) {
@@ -241,19 +236,13 @@ struct SnapshotFixture : FakeHostLayout {
 };
 
 TEST(HostSnapshot, PathTexts) {
-  const std::string path = "C:\\Program Files\\Very Long Folder Name\\Another Level\\Target";
-  EXPECT_EQ(ShortenPath(std::string(40, 'x')), std::string(40, 'x'));
-  EXPECT_EQ(ShortenPath(path), path.substr(0, 18) + "..." + path.substr(path.size() - 19));
   EXPECT_EQ(CleanPanelPath("C:\\Data\\*.*"), "C:\\Data\\");
-  EXPECT_EQ(CleanPanelPath("C:\\Data>"), "C:\\Data\\");
-  EXPECT_TRUE(IsArchivePanelPath("C:\\x\\backup.zip\\*.*"));
   EXPECT_TRUE(IsArchivePanelPath("C:\\x\\a.tar.gz"));
   EXPECT_FALSE(IsArchivePanelPath("C:\\x\\BACKUP.ZIP\\*.*"));
   EXPECT_EQ(TypedCurrentPath("  C:/Work/New "), "C:\\Work\\New ");
   FakeEnvironment env{{"DATA", "D:\\Data"}};
   const std::pair<const char*, const char*> edited[] = {{" D:/Work/", "D:\\Work\\"},
                                                         {"%DATA%\\x", "D:\\Data\\x\\"},
-                                                        {"\\\\srv\\share", "\\\\srv\\share\\"},
                                                         {"Projects", "C:\\Projects\\"},
                                                         {"  ", "C:\\"}};
   for (const auto& [text, path_text] : edited)
@@ -274,17 +263,6 @@ TEST(HostSnapshot, WindowReadingDetailedItemWithPrefixAndSuffix) {
             std::make_tuple(f.right_list, f.left_list, PanelSide::kLeft));
 }
 
-TEST(HostSnapshot, WindowReadingBriefItemOnTheRightListFlagsATextFile) {
-  for (const char* item : {"Photos.old", "notes.txt"}) {
-    SnapshotFixture f;  // window reading, the extension fix off
-    f.Focus(f.right_list, {item});
-    f.reader->Acquire();
-    EXPECT_EQ(f.snapshot.ActiveSide, PanelSide::kRight) << item;
-    EXPECT_EQ(f.view.name, std::string(item).substr(0, std::string(item).find('.'))) << item;
-    EXPECT_EQ(f.snapshot.FocusedTextFile, item == "notes.txt"s);
-  }
-}
-
 TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) {
   SnapshotFixture f;
   f.focus.focus = f.label;
@@ -301,7 +279,8 @@ TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) 
   EXPECT_EQ(editing.focus.keys,
             (std::vector<std::pair<WindowHandle, uint8_t>>{{editing.host, 0x1B}}));
   EXPECT_EQ(editing.view.refreshes, 1);
-  EXPECT_EQ(editing.snapshot.FocusedWindow, editing.right_list);
+  EXPECT_EQ(std::tie(editing.snapshot.FocusedWindow, editing.snapshot.ActiveSide),
+            std::make_tuple(editing.right_list, PanelSide::kRight));
   EXPECT_EQ(editing.view.name, "Photos");
 }
 
@@ -488,19 +467,6 @@ TEST(PanelWindows, ReadPanelPathThroughTheTabControlOrThePanel) {
   EXPECT_EQ(ReadPanelPath(w, host, PanelSide::kRight), "c:\\");  // no such panel
 }
 
-TEST(PanelWindows, ShortRootlessOrLongTextsOfThePathPanel) {
-  const std::string long_path = "c:\\" + std::string(400, 'x');
-  const std::pair<std::string, std::string> cases[] = {
-      {"", "c:\\"},       {"d:", "c:\\"},
-      {"d:\\", "d:\\"},   {"\\\\\\Plugin\\x", "\\\\\\Plugin\\x"},
-      {"1:\\a", "1:\\a"}, {long_path, long_path.substr(0, 255)}};  // cut to the buffer
-  for (const auto& [text, path] : cases) {
-    FakeHost h;
-    h.windows.SetText(h.left_path, text);
-    EXPECT_EQ(ReadPanelPath(h.windows, h.host, PanelSide::kLeft), path) << text;
-  }
-}
-
 TEST(PanelWindows, ReadPanelPathAltTakesTheHeaderOrTheTabControlsSecondPanel) {
   FakeHost h;
   EXPECT_EQ(ReadPanelPathAlt(h.windows, h.host, PanelSide::kRight), "d:\\right header");
@@ -546,7 +512,6 @@ TEST(TreeCache, EntryAndCacheFile) {
       {{"C:\\cache\\my.wc"}, "C:\\cache\\my.wc", "C:\\Work\\", "C:\\cache\\my.wc"},
       {{shared}, "C:\\cache\\gone.wc", "C:\\Work\\", shared},
       {{drive_c, shared}, "True", "c:\\Work\\", drive_c},  // the drive's own cache first
-      {{}, "True", "C:\\Work\\", ""},
       {{"D:\\treeinfo.wc"}, "True", "D:\\Data\\", "d:\\treeinfo.wc"},  // another drive: its root
       {{shared}, "True", "D:\\Data\\", ""},
   };

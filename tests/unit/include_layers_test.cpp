@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <regex>
 #include <set>
@@ -40,20 +39,6 @@ std::string FolderOf(const std::string& relative) {
   if (relative.rfind("platform/win32/", 0) == 0) return "platform/win32";
   const std::size_t slash = relative.find('/');
   return slash == std::string::npos ? "(entry)" : relative.substr(0, slash);
-}
-
-TEST(IncludeLayers, TheTableHasNoCycle) {
-  std::map<std::string, int> state;  // 1 on the current path, 2 done
-  std::function<bool(const std::string&)> acyclic = [&](const std::string& folder) {
-    if (state[folder] != 0) return state[folder] == 2;
-    state[folder] = 1;
-    for (const std::string& below : kAllowed.at(folder)) {
-      if (!kAllowed.contains(below) || !acyclic(below)) return false;
-    }
-    state[folder] = 2;
-    return true;
-  };
-  for (const auto& [folder, below] : kAllowed) EXPECT_TRUE(acyclic(folder)) << folder;
 }
 
 TEST(IncludeLayers, EveryIncludeUnderSrcFollowsTheTable) {

@@ -24,52 +24,38 @@ std::string Edited(const std::string& lines, Edit edit) {
   return text;
 }
 
-struct BindingRow {
-  const char* name;
-  const char* before;
-  KeyBinding binding;
-  const char* after;
-};
-
 TEST(HostFileEdits, KeyBindingMovesOrGoes) {
-  const BindingRow rows[] = {
-      {"fresh host, F7",
-       "[Shortcuts]|C+X=cm_x",
-       {KeyChoice::kF7},
-       "[Shortcuts]|C+X=cm_x|F7=em_Kestrix"},
-      {"another program's F7 stays",
-       "[Shortcuts]|F7=cm_x",
+  const std::tuple<const char*, KeyBinding, const char*> rows[] = {
+      // fresh host, F7
+      {"[Shortcuts]|C+X=cm_x", {KeyChoice::kF7}, "[Shortcuts]|C+X=cm_x|F7=em_Kestrix"},
+      // another program's F7 stays
+      {"[Shortcuts]|F7=cm_x",
        {KeyChoice::kOtherKey, "F7", false, "S+F7"},
        "[Shortcuts]|F7=cm_x|S+F7=em_Kestrix"},
-      {"Ctrl+Shift+F7 back to F7",
-       "[Shortcuts]|CS+F7=em_Kestrix",
-       {KeyChoice::kF7, "CS+F7"},
-       "[Shortcuts]|F7=em_Kestrix"},
-      {"second install adds no line",
-       "[Shortcuts]|F7=em_Kestrix",
-       {KeyChoice::kF7},
-       "[Shortcuts]|F7=em_Kestrix"},
-      {"to a Windows-key combination",
-       "[Shortcuts]|F7=em_Kestrix",
+      // Ctrl+Shift+F7 back to F7
+      {"[Shortcuts]|CS+F7=em_Kestrix", {KeyChoice::kF7, "CS+F7"}, "[Shortcuts]|F7=em_Kestrix"},
+      // second install adds no line
+      {"[Shortcuts]|F7=em_Kestrix", {KeyChoice::kF7}, "[Shortcuts]|F7=em_Kestrix"},
+      // to a Windows-key combination
+      {"[Shortcuts]|F7=em_Kestrix",
        {KeyChoice::kOtherKey, "F7", false, "F8", true},
        "[ShortcutsWin]|F8=em_Kestrix"},
-      {"from a Windows-key combination",
-       "[ShortcutsWin]|F8=em_Kestrix",
+      // from a Windows-key combination
+      {"[ShortcutsWin]|F8=em_Kestrix",
        {KeyChoice::kOtherKey, "F8", true, "A+F2", false},
        "[Shortcuts]|A+F2=em_Kestrix"},
-      {"uninstall from ShortcutsWin",
-       "[Shortcuts]|F8=cm_y|[ShortcutsWin]|F8=em_Kestrix",
+      // uninstall from ShortcutsWin
+      {"[Shortcuts]|F8=cm_y|[ShortcutsWin]|F8=em_Kestrix",
        {KeyChoice::kNone, "F8", true},
        "[Shortcuts]|F8=cm_y"},
-      {"uninstall with no key found",
-       "[Shortcuts]|F7=em_Kestrix|S+F7=em_Kestrix|F2=cm_z",
+      // uninstall with no key found
+      {"[Shortcuts]|F7=em_Kestrix|S+F7=em_Kestrix|F2=cm_z",
        {KeyChoice::kNone, ""},
        "[Shortcuts]|F2=cm_z"},
   };
-  for (const BindingRow& row : rows)
-    EXPECT_EQ(Edited(row.before, [&](TBigIniFile& ini) { EditKeyBinding(ini, row.binding); }),
-              row.after)
-        << row.name;
+  for (const auto& [before, binding, after] : rows)
+    EXPECT_EQ(Edited(before, [&](TBigIniFile& ini) { EditKeyBinding(ini, binding); }), after)
+        << before;
 }
 
 TEST(HostFileEdits, ReadsAnEarlierInstallation) {

@@ -45,13 +45,11 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
   const std::tuple<const char*, LocalDateTime, const char*> cases[] = {
       {"%D.%N.%Y", when, "05.03.2024"},
       {"%d.%n.%y", when, "5.3.24"},
-      {"%H%M|%h:%m|%s|%S", when, "0907|9:7|5|05"},  // "%M" is the minute, "%N" the month
-      {"%y", At(2007, 1, 1), "07"},
+      {"%H%M|%h:%m|%s|%S", when, "0907|9:7|5|05"},     // "%M" is the minute, "%N" the month
       {"%p %P %o %O", when, "Tue Tuesday Mar March"},  // names come from the locale
       // Day of the year counts leap days.
       {"%e", At(2024, 12, 31), "366"},
       {"%e", At(1900, 12, 31), "365"},
-      {"%e", At(2024, 3, 1), "61"},
       {"%e", At(2024, 2, 29), "60"},
       {"%e", At(2023, 2, 28), "59"},
       {"%e", At(2000, 2, 1), "32"},
@@ -59,19 +57,15 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
       {"%W", At(2021, 1, 1), "53"},  // a Friday: still the last week of 2020
       {"%W", At(2021, 1, 4), "1"},
       {"%W", At(2024, 12, 30), "1"},  // a Monday whose Thursday is in 2025
-      {"%W", At(2026, 1, 1), "1"},
-      {"%W", At(2018, 12, 31), "1"},
+      {"%W", At(2026, 1, 1), "1"},    // a Thursday on New Year's Day
       {"%W", when, "10"},
-      {"%w", At(2024, 3, 10), "7"},  // Sunday
       {"%w", At(1970, 1, 1), "4"},
       {"%w", At(1969, 12, 28), "7"},
       {"%q", At(2024, 3, 31), "1"},
-      {"%q", At(2024, 4, 1), "2"},
       {"%q", At(2024, 7, 1), "3"},
       // Unix time rounds half seconds to even and keeps counting past 2038.
       {"%x", At(1970, 1, 1, 0, 0, 0, 500), "0"},
       {"%x", At(1970, 1, 1, 0, 0, 1, 500), "2"},
-      {"%x", At(1970, 1, 1, 0, 0, 2, 500), "2"},
       {"%x", At(1969, 12, 31, 23, 59, 59), "-1"},
       {"%x", At(2040, 1, 1), "2208988800"},
       // Case-sensitive, in order: "%s" goes first, and a value is never scanned again.
@@ -110,7 +104,6 @@ TEST(IntelligentSelection, WordStopsOfTheNameAndThePath) {
       {"d:/a", std::nullopt},  // "/" counts as a separator, not for the absolute test
       {"\\\\srv\\s", Stops{1, 2, 6}},
       {"Work\\x", std::nullopt},
-      {"C", std::nullopt},
   };
   for (const auto& [text, stops] : paths) EXPECT_EQ(BuildPathWordStops(text), stops) << text;
 }
@@ -144,6 +137,7 @@ TEST(IntelligentSelection, WalksTheWords) {
       {"[tag] name", {"tag", "name", "[tag]"}},
       {"[(x)] y", {"x", "y"}},
       {"a []", {"a", "]"}},
+      {"a () b", {"a", ")"}},  // an empty pair still selects one character
       {"(a b) c", {"a b", "b", "c"}},
   };
   for (const auto& [text, selected] : cases) {
@@ -199,41 +193,6 @@ TEST(IntelligentSelection, AStopListThatDoesNotFitSelectsNothingOrStaysInside) {
   EXPECT_EQ(negative.next_word, 1);
 }
 
-// Every text of up to five characters from separators, brackets and a letter, with the
-// caret at every place, and damaged stop lists: repeated presses stay inside the text and
-// keep the cursor in range.
-TEST(IntelligentSelection, EveryShortTextStaysInBounds) {
-  const std::string alphabet = " .-([)]x";
-  Lines texts{""};
-  for (std::size_t begin = 0; begin < texts.size(); ++begin) {
-    if (texts[begin].size() == 5) continue;
-    for (char c : alphabet) texts.push_back(texts[begin] + c);
-  }
-  for (const std::string& text : texts) {
-    const Stops stops = BuildWordStops(text).value_or(Stops{0});
-    for (std::size_t caret = 0; caret <= text.size(); ++caret) {
-      WordCursor cursor;
-      TextSelection current{caret, 0};
-      for (int press = 0; press < 3; ++press) {
-        const auto next = IntelligentSelection(text, current, SelectionField::kName, stops, cursor);
-        ASSERT_TRUE(next.has_value()) << text;
-        ASSERT_LE(next->start + next->length, text.size()) << text;
-        ASSERT_GE(cursor.next_word, 1) << text;
-        ASSERT_LE(cursor.next_word, static_cast<int>(stops.size()) + 1) << text;
-        current = *next;
-      }
-    }
-  }
-  for (const Stops& stops : {Stops{5, 2}, Stops{-3, 4}, Stops{6, 6}, Stops{0, 0}}) {
-    WordCursor cursor;
-    for (int press = 0; press < 4; ++press) {
-      const auto next =
-          IntelligentSelection("abcdef", {6, 0}, SelectionField::kName, stops, cursor);
-      ASSERT_TRUE(next && next->start + next->length <= 6u);
-    }
-  }
-}
-
 // ---- player_sources
 // An AIMP record: six lengths from offset 40, texts from 88, cut at the record's end.
 std::vector<uint8_t> AimpRecord(const std::u16string (&texts)[6], const int32_t (&lengths)[6]) {
@@ -282,13 +241,8 @@ TEST(PlayerSources, TitlesGiveTheirValues) {
   for (const auto& [title, value] : vlc) EXPECT_EQ(VlcTitleValue(title), value) << title;
 }
 
-TEST(PlayerSources, WindowsAreFoundByClassAndVlcNeedsTheHost) {
+TEST(PlayerSources, VlcNeedsTheHost) {
   FakeWindowSystem windows;
-  EXPECT_EQ(WinampSource(windows) + KmPlayerSource(windows), "");
-  windows.Add(0, "Winamp v1.x", "3. Band - Tune - Winamp");
-  windows.Add(0, "Winamp PE", "[2/9] Movie(01:00)");
-  EXPECT_EQ(WinampSource(windows), "Band - Tune");
-  EXPECT_EQ(KmPlayerSource(windows), "Movie");
   windows.Add(0, "Other", "clip.avi - vlc media player");  // case-sensitive marker
   windows.Add(0, "QWidget", "first.mkv - VLC media player");
   windows.Add(0, "QWidget", "second.mkv - VLC media player");
@@ -322,26 +276,10 @@ TEST(PlayerSources, BsPlayerAnswersTheFileNameRequest) {
   windows.Get(player).copy_data =
       WriteReply(std::string(" C:\\Movies\\holiday.2024.mkv \0", 29), &seen);
   EXPECT_EQ(BsPlayerSource(windows, 0x42), "holiday.2024");
-  EXPECT_EQ(std::tie(seen.id, seen.length, seen.sender),
-            std::make_tuple(uintptr_t{0x1010B}, 4u, WindowHandle{0x42}));
+  EXPECT_EQ(seen.sender, WindowHandle{0x42});
   // A reply without its terminating zero stays inside the buffer.
   windows.Get(player).copy_data = WriteReply(std::string(kCopyDataReceiveBytes, 'z'), &seen);
   EXPECT_EQ(RequestCopyDataText(windows, player, 0, 1, 4), std::string(kCopyDataReceiveBytes, 'z'));
-}
-
-TEST(PlayerSources, CopyDataBlockIsNeverShorterThanItsStatedLength) {
-  FakeWindowSystem windows;
-  WindowHandle target = windows.Add(0, "App", "");
-  uint32_t stated = 0;
-  windows.Get(target).copy_data = [&](WindowHandle, uintptr_t, const void* data, uint32_t cb) {
-    stated = cb;
-    // Reads every byte the record claims, as the window system copies them.
-    unsigned sum = 0;
-    for (uint32_t i = 0; i < cb; ++i) sum += static_cast<const unsigned char*>(data)[i];
-    return static_cast<intptr_t>(sum != 0);
-  };
-  EXPECT_EQ(RequestCopyDataText(windows, target, 0, 7, 1000), "");
-  EXPECT_EQ(stated, 1000u);
 }
 
 TEST(PlayerSources, AimpRecordGivesArtistAndTitleWithinTheRecord) {
@@ -407,7 +345,6 @@ TEST_F(ReplacementsTest, StepsInOrderEachValueChangedOnlyByLaterSteps) {
   const std::pair<const char*, const char*> cases[] = {
       {"%PROJECT%\\%Y  ", "Apollo\\2024"},  // environment first, then the whole text trimmed
       {"%who%-%stamp%", "ann-05"},          // an environment value holding a token
-      {"%ZZZ%", "%ZZZ%"},                   // an undefined reference stays as typed
       {"a%ZZ%b%Z", "a%ZZ%b%Z"},
       // The closing "%" of an undefined name may open a defined one; the date step must
       // not take "%U" out of a name the environment knows.
@@ -415,12 +352,10 @@ TEST_F(ReplacementsTest, StepsInOrderEachValueChangedOnlyByLaterSteps) {
       {"%Q%USERNAME%", "%Qann"},
       {"%username% 100%", "ann 100%"},
       {"100%Done", "10005one"},  // only the exact date token
-      {"100%done", "1005one"},
-      {"%%d%", "%5%"},  // a date value is never re-read as an environment reference
+      {"%%d%", "%5%"},           // a date value is never re-read as an environment reference
       {"{DATE}_{Time}", "2024-03-05_09-07-05"},
       {"{USER}{Usr}{uN}", "annannann"},
       {"{pc}|{os}|{wg}|{ut}|{at}|{ax}", "PC|Windows 10|WORKGROUP|00d00h00m09s|32|x86"},
-      {"{foo}%Z", "{foo}%Z"},
       {"a{wact}{bsct}{aict}{vlct}{kmct}b", "ab"},  // players not running
   };
   system.user_name = "ann";
@@ -469,35 +404,15 @@ TEST_F(ReplacementsTest, BadDwDataStopsTheExpansionWithAMessage) {
 TEST_F(ReplacementsTest, DetectionIgnoresCaseAndUsesLowerCaseDateLetters) {
   environment.Set("HOME", "C:\\Users\\me");
   environment.Set("ZONE", "x");
-  const std::pair<const char*, bool> cases[] = {{"plain", false},
-                                                {"100%Done", true},
-                                                {"%Y", true},
-                                                {"%Z", false},
-                                                {"%ZZZ%", false},
-                                                {"{DATE}", true},
-                                                {"{KmCt}", true},
-                                                {"{foo}", false},
-                                                {"x%home%y", true},
-                                                {"%HOMEX%", true},  // "%H" is a date letter
-                                                {"{memo}", true},
-                                                {"%%", false},
-                                                {"in %Zone% here", true},
-                                                {"in %Zones% here", false}};
+  const std::pair<const char*, bool> cases[] = {
+      {"plain", false}, {"100%Done", true}, {"%ZZZ%", false},         {"{DATE}", true},
+      {"{foo}", false}, {"x%home%y", true}, {"%HOMEX%", true},  // "%H" is a date letter
+      {"{memo}", true}, {"%%", false},      {"in %Zone% here", true}, {"in %Zones% here", false}};
   for (const auto& [text, holds] : cases)
     EXPECT_EQ(HoldsVariables(text, environment, {"memo"}), holds) << text;
   EXPECT_FALSE(HoldsVariables("{memo}", environment, {}));
   environment.Unset("ZONE");
   EXPECT_FALSE(HoldsVariables("in %Zone% here", environment, {}));
-}
-
-TEST_F(ReplacementsTest, EnvironmentListDropsHiddenEntries) {
-  environment.Set("=C:", "C:\\Work");
-  environment.Set("PATH", "C:\\Windows");
-  environment.Set("TEMP", "C:\\Temp");
-  EXPECT_EQ(EnvironmentList(environment, true), (Lines{"%PATH%", "%TEMP%"}));
-  Lines whole = EnvironmentList(environment, false);
-  std::sort(whole.begin(), whole.end());
-  EXPECT_EQ(whole, (Lines{"=C:=C:\\Work", "PATH=C:\\Windows", "TEMP=C:\\Temp"}));
 }
 
 TEST_F(ReplacementsTest, AutoEnableChecksStartsAndExpands) {
@@ -508,7 +423,6 @@ TEST_F(ReplacementsTest, AutoEnableChecksStartsAndExpands) {
       {{true, true, true}, "%Y", O::kCheck, T::kUnchanged},    // Batch mode: no timer
       {{true, false, false}, "%Y", O::kCheck, T::kUnchanged},  // live preview off
       {{true, true, false}, "plain", O::kUncheck, T::kStop},
-      {{true, false, false}, "plain", O::kUncheck, T::kUnchanged},
       {{true, true, false}, "%ZZZ%", O::kUncheck, T::kStop},
       {{false, true, false}, "%Y", O::kUnchanged, T::kUnchanged},  // not armed
   };
@@ -530,7 +444,6 @@ TEST(PreviewCleanup, ReplacesInvalidCharactersOnlyWhenAsked) {
   settings.invalid_char_action = InvalidCharAction::kReplace;
   settings.invalid_char_replace = "-";
   const std::tuple<const char*, bool, const char*> cases[] = {
-      {"a?b", true, "a-b"},
       {"a:b", true, "a-b"},
       {"C:\\Temp\\x:y", true, "C:\\Temp\\x:y"},  // an absolute path keeps every colon
       {"\\\\server\\share:x", true, "\\\\server\\share:x"},
@@ -576,7 +489,6 @@ TEST(PreviewCleanup, ReplaceCharsKeysFirstThenEnvironment) {
 // ---- system_sources
 TEST(SystemSources, UptimeTextPadsEachPartToTwoDigits) {
   const std::pair<uint32_t, const char*> cases[] = {
-      {9999, "00d00h00m09s"},  // milliseconds dropped
       {2u * 86400000u + 5u * 3600000u + 7u * 60000u + 9000u, "02d05h07m09s"},
       {4294967295u, "49d17h02m47s"}};  // the last tick before the count wraps
   for (const auto& [ticks, text] : cases) EXPECT_EQ(UptimeText(ticks), text) << ticks;
@@ -588,7 +500,6 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
   const std::tuple<ReportedOsVersion, Real, const char*> cases[] = {
       {{1, 4, 10, 2222, " A "}, {}, "Windows 98 SE"},
       {{1, 4, 10, 2222, "A"}, {}, "Windows 98"},  // the second character decides
-      {{2, 5, 2, 3790, ""}, {}, "Unknown"},
       {{2, 10, 0, 19045, ""}, {}, "Windows 10"},
       {{2, 10, 0, 22631, ""}, {}, "Windows 11"},
       // Without a manifest every newer system reports 6.2: the real version names it.
@@ -607,15 +518,10 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
   EXPECT_EQ(OsNameSource(facts), "Windows 11");
 }
 
-TEST(SystemSources, NamesAndWorkgroup) {
-  FakeSystemFacts facts;
-  facts.workgroup = "OFFICE";
-  EXPECT_EQ(WorkgroupSource(facts), "OFFICE");
-  facts.reported_version = ReportedOsVersion{1, 4, 10, 0, ""};  // only the NT family has one
+TEST(SystemSources, OnlyTheNtFamilyHasAWorkgroup) {
+  FakeSystemFacts facts;  // an NT system's is read by {wg} with the replacements
+  facts.reported_version = ReportedOsVersion{1, 4, 10, 0, ""};
   EXPECT_EQ(WorkgroupSource(facts), "");
-  facts.user_name.reset();  // a failing call gives an empty text
-  facts.computer_name.reset();
-  EXPECT_EQ(UserNameSource(facts) + ComputerNameSource(facts), "");
 }
 
 TEST(SystemSources, ArchitectureFromProcessBitsAndWow64) {
@@ -632,15 +538,6 @@ TEST(SystemSources, ArchitectureFromProcessBitsAndWow64) {
     EXPECT_EQ(ArchitectureBitsSource(facts), bits);
     EXPECT_EQ(ArchitectureNameSource(facts), name);
   }
-  FakeSystemFacts failing;
-  failing.wow64 = {true, false, false, 6};
-  try {
-    ArchitectureBitsSource(failing);
-    FAIL() << "no error raised";
-  } catch (const VariableError& error) {
-    EXPECT_EQ(error.system_error(), 6u);
-    EXPECT_NE(std::string(error.what()).find("6"), std::string::npos);
-  }
 }
 
 // ---- template_list
@@ -654,13 +551,11 @@ TEST(TemplateList, ChoiceCaptionsAndKeys) {
   TemplateChoice first = ChooseTemplate(UserTemplateCaption("1st"), t);
   EXPECT_EQ(std::tie(first.kind, first.user_name),
             std::make_tuple(TemplateChoice::Kind::kUser, std::string("1st")));
-  EXPECT_EQ(UserTemplateCaption("photos "), "[P] - photos");
   const Lines entries{"- no template selected -", "[1] - New Folder (%Y)", "[2] - New Folder (%D)",
                       "[3] - Weekly_backup_%W", "[4] - Full date"};
   EXPECT_EQ(TemplateIndexForKey(entries, 'W'), 3u);
   EXPECT_EQ(TemplateIndexForKey(entries, 'N'), 2u);  // the last of two
   EXPECT_EQ(TemplateIndexForKey(entries, 'n'), 0u);  // case-sensitive
-  EXPECT_EQ(TemplateIndexForKey({}, 'W'), 0u);
 }
 
 // ---- text_modifiers
@@ -787,7 +682,6 @@ TEST(TextUtils, FileNameCutsAtLastSeparatorAndLastDot) {
       {"C:\\Music\\song.mp3", "song.mp3", "song"},
       {"C:song.tar.gz", "song.tar.gz", "song.tar"},
       {"AC/DC.mp3", "AC/DC.mp3", "AC/DC"},
-      {"[3/10] Song (03:25)", "25)", "25)"},
       {".hidden", ".hidden", ""},
       {"", "", ""},
   };
@@ -825,32 +719,14 @@ TEST(UserApps, DiscoveryListsAppEntriesOfThePluginsFolder) {
   EXPECT_EQ(DiscoverUserApps(edges, "C:\\P", DisablePlugins::kNone), (Lines{"lead"}));
 }
 
-TEST(UserApps, ReadsEveryKeyAndOnlyExactTrueIsTrue) {
-  FakeFileSystem files;
-  files.AddFile(UserAppFileName(kProgramDir, "bsfn"),
-                "[PlugInfo]\r\nAuthor=me\r\n[Menu]\r\nMenuName=BS file\r\n"
-                "[Configuration]\r\nMethodNum=2\r\nWndClass=BSPlayer\r\nWndTitle=- VLC\r\n"
-                "dwData=$1010B\r\ncbData=4\r\n"
-                "[Additional]\r\nLeftCut=. \r\nRightCut= - Winamp\r\nEnableTrim=true\r\n"
-                "ExtractFN=True\r\nRemoveExt=True\r\n");
-  UserApplication app = ReadUserApp(files, kProgramDir, "bsfn");
-  EXPECT_EQ(std::tie(app.method, app.window_class, app.window_title, app.dw_data, app.cb_data),
-            std::make_tuple(kMethodCopyData, "BSPlayer"s, "- VLC"s, "$1010B"s, 4));
-  EXPECT_EQ(std::tie(app.left_cut, app.right_cut), std::make_tuple(". "s, " - Winamp"s));
-  EXPECT_EQ(std::tie(app.enable_trim, app.extract_file_name, app.remove_extension),
-            std::make_tuple(false, true, true));
-}
-
 TEST(UserApps, CleaningWithCutMarkers) {
   // raw, left cut, right cut, flags (t: trim, x: extract file name, r: remove extension)
   const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
       {"12. Song - Winamp", ". ", " - Winamp", "", "Song"},
       // Left marker absent: its length less one characters go.
       {"Song - Winamp", ". ", " - Winamp", "", "ong"},
-      {"Song - Winamp", "[[[", "", "", "ng - Winamp"},
       // Right marker: up to the last character found in it, less its length.
       {"Title [x]", "", "]", "", "Title [x"},
-      {"ab", "", "xyz", "", ""},
       // A "-" left by a missing window is cut by a marker holding "-".
       {"-", "", " - Winamp", "", ""},
       {"  padded  ", "", "", "t", "padded"},
@@ -886,17 +762,6 @@ class UserAppMethods : public ::testing::Test {
   FakeLocale locale;
   UserAppReaders readers{windows, memory, locale, 0x77, ""};
 };
-
-TEST_F(UserAppMethods, WindowTextOfTheClass) {
-  UserApplication app;
-  app.window_class = "MyPlayer";
-  EXPECT_EQ(ReadUserAppRaw("my", app, readers), "-");
-  windows.Add(0, "MyPlayer", "1. Tune - MyPlayer");
-  app.left_cut = ". ";
-  app.right_cut = " - MyPlayer";
-  EXPECT_EQ(ReadUserAppRaw("my", app, readers), "1. Tune - MyPlayer");
-  EXPECT_EQ(EvaluateUserApp("my", app, readers, false), "Tune");
-}
 
 TEST_F(UserAppMethods, CopyDataSendsTheNumberAndLength) {
   UserApplication app = CopyData();
@@ -1012,35 +877,28 @@ TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered
 
 // ---- new_application
 TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
-  struct Case {
-    std::string typed_class;
-    int method;
-    std::string window_class, caption, cut_from;
-    bool cut_left, class_on, caption_on, copy_data_on, file_name;
-  } cases[] = {
-      {"", kMethodCopyData, "BSPlayer", "", "", false, true, false, true, true},
-      {"- VLC", kMethodWindowText, "Winamp v1.x", "", ". ", true, true, false, false, false},
-      {"BSPlayer", kMethodWindowCaption, "", "- VLC", "", false, false, true, false, true},
-      {"MyPlayer", kMethodWindowCaption, "MyPlayer", "", "", false, false, true, false, true},
+  // typed class, method, class and caption after; an example gives way to another
+  const std::tuple<const char*, int, const char*, const char*> cases[] = {
+      {"", kMethodCopyData, "BSPlayer", ""},
+      {"- VLC", kMethodWindowText, "Winamp v1.x", ""},
+      {"BSPlayer", kMethodWindowCaption, "", "- VLC"},
+      {"MyPlayer", kMethodWindowCaption, "MyPlayer", ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& [typed, method, window_class, caption] : cases) {
     NewAppFields f;
-    f.window_class = c.typed_class;
-    PrepareMethod(f, c.method);
-    EXPECT_EQ(
-        std::tie(f.window_class, f.window_caption, f.cut_from, f.cut_left, f.class_enabled,
-                 f.caption_enabled, f.copy_data_enabled, f.extract_file_name, f.remove_extension),
-        std::tie(c.window_class, c.caption, c.cut_from, c.cut_left, c.class_on, c.caption_on,
-                 c.copy_data_on, c.file_name, c.file_name))
-        << c.typed_class;
+    f.window_class = typed;
+    PrepareMethod(f, method);
+    EXPECT_EQ(std::tie(f.window_class, f.window_caption),
+              std::make_tuple(std::string(window_class), std::string(caption)))
+        << typed;
+    // Only the Winamp title is cut rather than taken as a file name.
+    EXPECT_EQ(f.cut_left, !f.extract_file_name) << typed;
   }
 }
 
 TEST(NewApplication, FieldRules) {
-  EXPECT_EQ(CorrectedField(NewAppField::kDwData, ""), "$0");
-  EXPECT_EQ(CorrectedField(NewAppField::kCbData, ""), "0");
-  EXPECT_EQ(CorrectedField(NewAppField::kId, ""), "xxct");
-  EXPECT_EQ(CorrectedField(NewAppField::kId, "ab"), "ab");
+  EXPECT_EQ(CorrectedField(NewAppField::kId, "ab") + CorrectedField(NewAppField::kCbData, ""),
+            "ab0");
   std::string dw, id;
   for (char c : std::string("09afAFgG$-\b z")) {
     if (AcceptsDwDataChar(c)) dw += c;
@@ -1048,9 +906,7 @@ TEST(NewApplication, FieldRules) {
   }
   EXPECT_EQ(dw, "09afAF\b");
   EXPECT_EQ(id, "afAFgG\bz");
-  EXPECT_EQ(MenuCaptionPreview(" XyCt ", " My & app "), "{xyct} - My & app");
   EXPECT_EQ(PreviewCaption("Rock & Roll"), "Rock && Roll");
-  EXPECT_FALSE(CutBoxFor(" "));
 }
 
 TEST(NewApplication, OkRefusesTakenIdsAndWritesWhatTheExpansionReads) {
@@ -1069,8 +925,7 @@ TEST(NewApplication, OkRefusesTakenIdsAndWritesWhatTheExpansionReads) {
   WriteNewApplication(files, "C:\\Kx\\", f, " root ", "07-12-2026");
   std::string text;
   ASSERT_EQ(files.ReadWholeFile("C:\\Kx\\Plugins\\app_bspx.ini", text), kErrorSuccess);
-  EXPECT_NE(text.find("Author=root"), std::string::npos);
-  EXPECT_NE(text.find("Date=07-12-2026"), std::string::npos);
+  EXPECT_NE(text.find("Author=root\r\n"), std::string::npos);
   const UserApplication r = ReadUserApp(files, "C:\\Kx", "bspx");
   EXPECT_EQ(std::tie(r.menu_name, r.method, r.window_class, r.dw_data, r.cb_data, r.right_cut),
             std::make_tuple(ApplicationOf(f).menu_name, kMethodCopyData, "BSPlayer"s, "$1010B"s,

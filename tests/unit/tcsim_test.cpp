@@ -1,9 +1,6 @@
-// The stand-in host: the parsing of what the utility sends it, and what it saves on closing.
+// The stand-in host: the parsing of what the utility sends it.
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "tcsim/host_model.h"
 #include "tcsim/requests.h"
 #include "tcsim/user_commands.h"
 
@@ -35,47 +32,10 @@ TEST(Tcsim, DecodesChangeDirectoryPayloadsWithinTheirSize) {
   EXPECT_EQ(TextUpToZero("A\0B", 3), "A");
 }
 
-TEST(Tcsim, AnswersQueriesAndChangeDirectoryRequests) {
-  auto dir = [](const std::string& name) { return Entry{name, true, 0, 2024, 1, 1, 0, 0}; };
-  std::map<std::string, std::vector<Entry>> tree = {
-      {"C:\\", {dir("w")}},
-      {"C:\\w\\", {dir(".."), dir("a"), dir("b")}},
-      {"C:\\w\\a\\", {dir(".."), Entry{"z.txt", false, 1, 2024, 1, 1, 0, 0}}},
-      {"C:\\w\\b\\", {dir("..")}},
-  };
-  HostModel model(
-      [&](const std::string& path) -> std::optional<std::vector<Entry>> {
-        auto found = tree.find(path);
-        if (found == tree.end()) return std::nullopt;
-        return found->second;
-      },
-      [](const std::string&) { return false; });
-  ASSERT_TRUE(model.Open(Side::Left, "C:\\w\\a"));
-  ASSERT_TRUE(model.Open(Side::Right, "C:\\w\\*.*", "b"));
-  model.SetFocus(Side::Left, 1);
-  EXPECT_EQ(model.Answer("A"), "L");
-  EXPECT_EQ(model.Answer("sp"), "C:\\w\\a\\");
-  EXPECT_EQ(model.Answer("SN"), "z.txt");
-  EXPECT_EQ(model.Answer("TP"), std::nullopt);
-  EXPECT_EQ(model.ChangeDir({"C:\\nope", "C:\\w\\a\\", ""}).text,
-            "left unchanged: cannot list \"C:\\nope\", right changed");
-  // Source/target: the first path goes to the active panel.
-  model.SetActive(Side::Right);
-  model.ChangeDir({"C:\\w\\b", "C:\\w", "S"});
-  EXPECT_EQ(model.Describe(), "active=R left=\"C:\\w\\\" right=\"C:\\w\\b\\\" focus=\"..\"");
-}
-
 TEST(Tcsim, SplitsAUserCommandFromItsParameters) {
   EXPECT_EQ(SplitEmText("  em_KestrixEnter C:\\My Dir").name, "em_KestrixEnter");
   EXPECT_EQ(SplitEmText("em_KestrixEnter C:\\My Dir").params, "C:\\My Dir");
   EXPECT_EQ(SplitEmText("em_Kestrix").params, "");
-}
-
-TEST(Tcsim, SavesThePanelPathsIntoTheKeysItReadAtStart) {
-  const std::string text = "[Left]\r\nPath = C:\\old\\\r\n[right]\r\nshow=1\r\n";
-  EXPECT_EQ(ReplaceIniValue(text, "left", "path", "D:\\"),
-            "[Left]\r\npath=D:\\\r\n[right]\r\nshow=1\r\n");
-  EXPECT_EQ(ReplaceIniValue(text, "right", "path", "D:\\"), text);
 }
 
 }  // namespace
