@@ -115,12 +115,8 @@ bool Ttc_KestrixForm::FormCreate() {
   DWORD length = GetCurrentDirectoryA(MAX_PATH, current_dir);
   app_.Snapshot.CurrentPath = std::string(1, length > 0 ? current_dir[0] : 'C') + ":\\";
   DragAcceptFiles(hwnd(), TRUE);
-  settings_.LoadStartup();
-  flags_.TC8B10Method = startup_.tc8b10_method;
-  flags_.TC8B10FixExt = startup_.tc8b10_fix_ext;
+  LoadStartupSettings();
   flags_.TC8B10FuncChecked = startup_.tc8b10_func_checked;
-  affixes_ = {startup_.dir_prefix, startup_.dir_prefix_active, startup_.dir_suffix,
-              startup_.dir_suffix_active};
 
   if (startup_.window_style != WindowStyle::kOwnBorder) {
     LONG_PTR ex_style = GetWindowLongPtrA(hwnd(), GWL_EXSTYLE);
@@ -148,6 +144,16 @@ bool Ttc_KestrixForm::FormCreate() {
   PlaceWindow();
   SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
   return true;
+}
+
+// The start-up keys the host requests and the names depend on: the data method and the
+// prefix and suffix. Whether the method was found to work stays as this run learned it.
+void Ttc_KestrixForm::LoadStartupSettings() {
+  settings_.LoadStartup();
+  flags_.TC8B10Method = startup_.tc8b10_method;
+  flags_.TC8B10FixExt = startup_.tc8b10_fix_ext;
+  affixes_ = {startup_.dir_prefix, startup_.dir_prefix_active, startup_.dir_suffix,
+              startup_.dir_suffix_active};
 }
 
 void Ttc_KestrixForm::PlaceWindow() {

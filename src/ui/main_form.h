@@ -138,6 +138,7 @@ class Ttc_KestrixForm : public Form {
   void FormActivate();
   bool FormCloseQuery();
   void FormDestroy();
+  void LoadStartupSettings();
   void PlaceWindow();
   void CenterOnHost(int extra_up);
   const LanguageTable& Lang() const { return language_.table; }

@@ -39,11 +39,7 @@ void Ttc_KestrixForm::ApplyConfiguration(const ConfigurationValues& values) {
   app_.CurrentRoutine = "ApplyConfiguration";
   // The start-up keys the dialog wrote: prefix and suffix, the data method, the position,
   // the history file and file creation.
-  settings_.LoadStartup();
-  flags_.TC8B10Method = startup_.tc8b10_method;
-  flags_.TC8B10FixExt = startup_.tc8b10_fix_ext;
-  affixes_ = {startup_.dir_prefix, startup_.dir_prefix_active, startup_.dir_suffix,
-              startup_.dir_suffix_active};
+  LoadStartupSettings();
   if (values.language) {
     // The user's choice in the dialog outranks a "/LNG=" of this run.
     std::erase_if(services_.args, [](const std::string& arg) { return IsLanguageArgument(arg); });
