@@ -521,6 +521,31 @@ TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
   EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\a/b\\2024"}));
 }
 
+// Normal text: every "|" part is a line, the "*" names in it lines under it.
+TEST(CreationRun, StarsAndPipesMakeTheTreeTheyName) {
+  const std::pair<const char*, Lines> cases[] = {
+      {"proj*src*doc|notes", {"notes", "proj", "proj\\doc", "proj\\src"}},
+      {"a|b*c|d", {"a", "b", "b\\c", "d"}}};
+  for (const auto& [text, created] : cases) {
+    RunFixture f;
+    f.Ok(text);
+    Lines made = f.fs.CreatedDirectories();
+    for (std::string& dir : made) dir = dir.substr(std::string("C:\\Data\\").size());
+    std::sort(made.begin(), made.end());
+    EXPECT_EQ(made, created) << text;
+  }
+}
+
+TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
+  RunFixture f;
+  f.view.close_window = true;
+  f.keys.down = {kVkShift, kVkAlt};
+  f.Ok("one");
+  EXPECT_EQ(f.view.shown_path + (f.view.closed ? " closed" : ""), "C:\\Data\\one\\");
+  f.Ok("two");
+  EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\one", "CD:R:C:\\Data\\one\\two"}));
+}
+
 TEST(CreationRun, DeviceNamesAreRefusedWithTheirOwnMessage) {
   const std::pair<const char*, bool> cases[] = {
       {"CON", true},    {"nul.txt", true},  {"a\\com1", true}, {"LPT9 ", true},
