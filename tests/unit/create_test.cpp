@@ -76,6 +76,26 @@ TEST(FilterAttributeLetter, AcceptsOnlyNewLowerCaseLettersAndBackspace) {
   }
 }
 
+TEST(AttributeEditor, MenuAndFieldKeepTitleAndFieldInStep) {
+  AttributeEditor editor;
+  AttributeUpdate u = editor.ToggleFromMenu(DirAttribute::kHidden, kApp, InputMode::kNormal);
+  EXPECT_FALSE(u.field_open);
+  u = editor.ToggleFromMenu(DirAttribute::kSystem, kApp, InputMode::kExtended);
+  EXPECT_EQ(u.title, std::string(kApp) + " v1.6.0.5 [--hs]");
+  EXPECT_TRUE(editor.IsChecked(DirAttribute::kHidden));
+  EXPECT_FALSE(editor.IsChecked(DirAttribute::kReadOnly));
+  EXPECT_EQ(editor.OpenField(), "hs");
+  u = editor.ToggleFromMenu(DirAttribute::kReadOnly, kApp, InputMode::kNormal);
+  EXPECT_EQ(std::tie(u.field_open, u.field_text, u.title),
+            std::make_tuple(true, "rhs"s, std::string(kApp) + " [r-hs]"));
+  // Typed letters are rewritten in fixed order; an empty field unchecks everything.
+  u = editor.FieldChanged("sr", kApp, InputMode::kNormal);
+  EXPECT_EQ(std::tie(u.field_text, u.title), std::make_tuple("rs"s, std::string(kApp) + " [r--s]"));
+  u = editor.FieldChanged("", kApp, InputMode::kNormal);
+  EXPECT_EQ(std::tie(u.field_text, u.title), std::make_tuple(""s, std::string(kApp) + " "));
+  for (DirAttribute a : kDirAttributeOrder) EXPECT_FALSE(editor.IsChecked(a));
+}
+
 // ---- batch_list
 TEST(BatchList, NumberForms) {
   const std::tuple<int, const char*, const char*> cases[] = {
