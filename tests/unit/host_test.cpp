@@ -467,6 +467,19 @@ TEST(PanelWindows, ReadPanelPathThroughTheTabControlOrThePanel) {
   EXPECT_EQ(ReadPanelPath(w, host, PanelSide::kRight), "c:\\");  // no such panel
 }
 
+TEST(PanelWindows, ShortRootlessOrLongTextsOfThePathPanel) {
+  const std::string long_path = "c:\\" + std::string(400, 'x');
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "c:\\"},       {"d:", "c:\\"},
+      {"d:\\", "d:\\"},   {"\\\\\\Plugin\\x", "\\\\\\Plugin\\x"},
+      {"1:\\a", "1:\\a"}, {long_path, long_path.substr(0, 255)}};  // cut to the buffer
+  for (const auto& [text, path] : cases) {
+    FakeHost h;
+    h.windows.SetText(h.left_path, text);
+    EXPECT_EQ(ReadPanelPath(h.windows, h.host, PanelSide::kLeft), path) << text;
+  }
+}
+
 TEST(PanelWindows, ReadPanelPathAltTakesTheHeaderOrTheTabControlsSecondPanel) {
   FakeHost h;
   EXPECT_EQ(ReadPanelPathAlt(h.windows, h.host, PanelSide::kRight), "d:\\right header");
