@@ -116,9 +116,7 @@ bool TKestrix_Installer::Create(HINSTANCE instance) {
     DetectInstallation();
   } catch (const InOutError& failure) {
     // A host file that exists but cannot be read: said once, clearly, before anything else.
-    services_.message_boxes.Show(Concat({T(lng::errors::kAccessDenied), ": \"", failure.Path(),
-                                         "\" (", std::to_string(failure.Code()), ")"}),
-                                 kApplicationTitle, kMbOk | kMbIconError);
+    ShowAccessDenied(failure);
     return false;
   }
   const std::string argument = CommandLineLanguage(services_.arguments);
@@ -151,6 +149,13 @@ HWND TKestrix_Installer::Add(const char* cls, const std::string& text, DWORD sty
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                FALSE);
   return control;
+}
+
+// A host file that could not be read or written, with its path and the system's code.
+void TKestrix_Installer::ShowAccessDenied(const InOutError& failure) {
+  services_.message_boxes.Show(Concat({T(lng::errors::kAccessDenied), ": \"", failure.Path(),
+                                       "\" (", std::to_string(failure.Code()), ")"}),
+                               kApplicationTitle, kMbOk | kMbIconError);
 }
 
 void TKestrix_Installer::CreateControls() {
@@ -446,9 +451,7 @@ void TKestrix_Installer::RunProcedure() {
   } catch (const InOutError& failure) {
     error_ = true;
     MarkFailed(active_step_);
-    services_.message_boxes.Show(Concat({T(lng::errors::kAccessDenied), ": \"", failure.Path(),
-                                         "\" (", std::to_string(failure.Code()), ")"}),
-                                 kApplicationTitle, kMbOk | kMbIconError);
+    ShowAccessDenied(failure);
   }
   phase_ = error_ ? Phase::kFailed : Phase::kFinished;
   if (error_) return;

@@ -80,6 +80,7 @@ class TKestrix_Installer : public Form {
   bool StartedFromHost();
   void ReadHost();
   void DetectInstallation();
+  void ShowAccessDenied(const InOutError& failure);
   void CreateControls();
   HWND Add(const char* cls, const std::string& text, DWORD style, int id, int x, int y, int w,
            int h, DWORD ex_style = 0);
