@@ -959,6 +959,19 @@ TEST(PlaceLoadedText, TwoOrMoreLinesMakeAListOtherwiseOneName) {
   }
 }
 
+TEST(ListLines, AppendAsTheMemoDoesAndDropEarlierDuplicates) {
+  const std::tuple<const char*, const char*, const char*> appends[] = {
+      {"", "x", "x\r\n"}, {"a", "x", "a\r\nx"}, {"a\r\n", "x", "a\r\nx\r\n"}};
+  for (const auto& [list, line, result] : appends) EXPECT_EQ(AppendListLine(list, line), result);
+  const std::pair<const char*, const char*> duplicates[] = {
+      {"a\r\nb\r\na", "b\r\na"},
+      {"A\r\na", "A\r\na"},  // exact comparison
+      {"a\r\n\r\nb\r\n\r\nc", "a\r\nb\r\n\r\nc"},
+  };
+  for (const auto& [list, result] : duplicates)
+    EXPECT_EQ(RemoveDuplicateLines(list), result) << list;
+}
+
 TEST(DroppedItems, NamesAndKinds) {
   const std::tuple<const char*, bool, const char*> cases[] = {
       {"C:\\Work\\v1.2", true, "v1.2"},
@@ -1033,6 +1046,34 @@ TEST(PlanNameFieldPaste, OneLineGoesIntoTheFieldSeveralMakeAList) {
   };
   for (const auto& [clip, name, start, length, plan] : cases)
     EXPECT_EQ(Describe(PlanNameFieldPaste(clip, name, start, length)), plan) << clip;
+}
+
+std::string Describe(const std::vector<SelectFileMenuItem>& items) {
+  std::string out;
+  for (const SelectFileMenuItem& item : items) {
+    out.append(out.empty() ? "" : "|").append(item.separator ? "-" : item.caption);
+    out.append(item.checked ? "(v)" : "");
+    if (item.image_index >= 0) out.append(1, '#').append(std::to_string(item.image_index));
+  }
+  return out;
+}
+
+TEST(SelectFileMenu, TextFileStructuresAndBrowse) {
+  SelectFileMenu menu;
+  EXPECT_EQ(Describe(menu.VisibleItems(false, "names.txt", true, "Clear list...", "Browse...")),
+            "Browse...");
+  menu.Extend({"", " ", ""});
+  EXPECT_FALSE(menu.Extended());
+  // Structures 0, 1 and 3: three found, numbers 0 to 2 visited, 3 never offered; once only.
+  menu.Extend({" Projects ", "Music", "", "Late"});
+  ASSERT_TRUE(menu.Extended());
+  menu.Extend({"Other"});
+  EXPECT_EQ(Describe(menu.VisibleItems(true, "names.txt", true, "Clear list...", "Browse...")),
+            "names.txt|-|0 - Projects#13|1 - Music#13|Clear list...(v)|-|Browse...");
+  EXPECT_EQ(Describe(menu.VisibleItems(false, "", false, "Clear list...", "Browse...")),
+            "0 - Projects#13|1 - Music#13|Clear list...|-|Browse...");
+  EXPECT_EQ(Describe(menu.VisibleItems(false, "", false, "Clear list...", "Browse...", "Copy")),
+            "0 - Projects#13|1 - Music#13|Clear list...|-|Copy#13|-|Browse...");
 }
 
 // ---- user_structures
