@@ -62,7 +62,6 @@ bool Ttc_KestrixForm::Create(HINSTANCE instance) {
       SetFocus(VisibleInput());
   });
   // The captions come with the language, in FormCreate.
-  controls_.MoveTo(kId_MkDirExt, 336, 44);
   RelayoutForMode(true);
   bool show = false;
   Guarded([&] { show = FormCreate(); });
