@@ -28,8 +28,9 @@ class Form : public Window {
 
 // Runs the thread's message loop until WM_QUIT; its exit code.
 int RunMessageLoop();
-// The same with Tab and Shift+Tab moving the focus between the controls of `window`.
-int RunDialogMessageLoop(HWND window);
+// The same with Tab and Shift+Tab moving the focus between the controls of `window`;
+// `tooltip`, when given, is told of the mouse messages of its tools.
+int RunDialogMessageLoop(HWND window, HWND tooltip = nullptr);
 
 // The window-menu maximise request, refused with a beep on our fixed-layout windows.
 bool IsMaximizeRequest(UINT message, WPARAM wparam);

@@ -110,7 +110,10 @@ void FormLook::SetHint(HWND control, const std::string& text) {
   std::string shown = text;
   TOOLINFOA tool = {};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  // The message loop relays the tools' mouse messages: a tooltip's own subclass would put
+  // comctl32's property reads, each a server round trip under Wine, on every message of
+  // the tool.
+  tool.uFlags = TTF_IDISHWND;
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = shown.data();

@@ -41,6 +41,7 @@ class FormLook : public Window {
   HWND CreateFlatButton(HWND parent, int id, const char* text, DWORD style, const RECT& bounds);
   const FlatButton* FlatControl(int id) const;
   void CreateTooltips(HWND parent);
+  HWND Tooltip() const { return tooltip_; }
   // The tooltip of `control`, added or replaced.
   void SetHint(HWND control, const std::string& text);
   // Watches the pointer over the labels and quick buttons.

@@ -267,7 +267,11 @@ void Ttc_KestrixForm::HookKeys(const std::vector<HWND>& controls) {
   for (HWND control : controls) {
     if (control == nullptr) continue;
     input_hook_.Subclass(control);
-    if (HWND edit = FindWindowExA(control, nullptr, "EDIT", nullptr)) input_hook_.Subclass(edit);
+    // Asked of the control itself: a search of its children is a server round trip.
+    COMBOBOXINFO combo = {};
+    combo.cbSize = sizeof combo;
+    if (GetComboBoxInfo(control, &combo) && combo.hwndItem != nullptr)
+      input_hook_.Subclass(combo.hwndItem);
   }
 }
 

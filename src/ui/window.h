@@ -1,11 +1,11 @@
 #pragma once
 // The one window procedure of the program's own windows and of the controls it subclasses.
-// `this` is stored once (the creation parameter of an own window, the reference data of a
-// subclass); every message goes to the virtual HandleMessage. One fallback rule for all of
-// them: an exception never crosses into Windows; it goes to the error log and the message
-// gets the default handling (DefWindowProcA for an own window, DefSubclassProc for a
-// subclassed control). OnMessage sees WM_NCDESTROY of a subclassed control before the
-// subclass goes.
+// `this` is stored once (the creation parameter of an own window, a subclass chain kept in
+// the process for a control); every message goes to the virtual OnMessage. One fallback
+// rule for all of them: an exception never crosses into Windows; it goes to the error log
+// and the message gets the default handling (DefWindowProcA for an own window, the next
+// object of the chain or the control's own procedure for a subclassed control). OnMessage
+// sees WM_NCDESTROY of a subclassed control before the subclass goes.
 #include <vector>
 
 #include "app/error_log.h"
@@ -59,8 +59,12 @@ class Window {
 
  private:
   static LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
-                                       UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK ChainProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  // Runs the subclass chain of `control` from its `level`-th object down; level 0 is the
+  // control's own procedure.
+  static LRESULT CallChain(HWND control, size_t level, UINT message, WPARAM wparam,
+                           LPARAM lparam);
+  static void Unchain(HWND control);
   static LRESULT Dispatch(Window& target, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
   HWND hwnd_ = nullptr;

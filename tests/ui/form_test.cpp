@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
 #include "input/typing.h"
 #include "ui/dialog.h"
+#include "ui/window.h"
 
 namespace kestrix {
 namespace {
@@ -56,6 +58,61 @@ TEST(Form, FailureIsLoggedAndTheWindowLivesAsLongAsItsObject) {
   EXPECT_NE(log.find("FormName.......: KestrixProbeForm"), std::string::npos) << log;
   EXPECT_NE(log.find("Func/Proc......: ProbeRoutine"), std::string::npos) << log;
   EXPECT_NE(log.find("probe failure"), std::string::npos) << log;
+}
+
+// An object on a control's subclass chain: it records the messages it saw and answers
+// kAnswer with its mark added to what the rest of the chain answers.
+class ChainProbe : public Window {
+ public:
+  ChainProbe(std::string* seen, char mark) : Window("ChainProbe"), seen_(seen), mark_(mark) {}
+  using Window::Subclass;
+
+ protected:
+  LRESULT OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM lparam) override {
+    if (message != kAnswer) return DefaultHandling(control, message, wparam, lparam);
+    *seen_ += mark_;
+    // A message the latest object sends from inside its handler runs the whole chain again.
+    if (wparam == 1 && mark_ == 'b') SendMessageW(control, kAnswer, 0, 0);
+    return DefaultHandling(control, message, wparam, lparam) * 10 + (mark_ - 'a' + 1);
+  }
+
+ private:
+  std::string* seen_;
+  char mark_;
+};
+
+LRESULT CALLBACK AnswerSeven(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  return message == kAnswer ? 7 : DefWindowProcW(window, message, wparam, lparam);
+}
+
+TEST(Window, SubclassChainRunsLatestFirstDownToTheControlAndUnwindsOnDestruction) {
+  WNDCLASSW wc = {};
+  wc.lpfnWndProc = AnswerSeven;
+  wc.lpszClassName = L"KestrixChainProbe";
+  RegisterClassW(&wc);
+  HWND control = CreateWindowW(L"KestrixChainProbe", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
+                               nullptr, nullptr, nullptr);
+  ASSERT_NE(control, nullptr);
+  std::string seen;
+  {
+    ChainProbe first(&seen, 'a');
+    {
+      ChainProbe second(&seen, 'b');
+      ASSERT_TRUE(first.Subclass(control));
+      ASSERT_TRUE(second.Subclass(control));
+      ASSERT_TRUE(first.Subclass(control));  // once is enough
+      EXPECT_EQ(SendMessageW(control, kAnswer, 0, 0), 712);
+      EXPECT_EQ(seen, "ba");
+      seen.clear();
+      EXPECT_EQ(SendMessageW(control, kAnswer, 1, 0), 712);
+      EXPECT_EQ(seen, "bbaa");  // the nested send ran b, a before the outer pass-on to a
+      seen.clear();
+    }
+    EXPECT_EQ(SendMessageW(control, kAnswer, 0, 0), 71);
+    EXPECT_EQ(seen, "a");
+  }
+  EXPECT_EQ(GetWindowLongPtrW(control, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AnswerSeven));
+  DestroyWindow(control);
 }
 
 // A dialog with a field, OK and Cancel; the keys are pressed once it is shown. It gives up
