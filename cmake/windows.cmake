@@ -6,8 +6,43 @@ file(GLOB_RECURSE win_sources CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/*_win32.cpp)
 list(FILTER win_sources EXCLUDE REGEX "/src/main_win32\\.cpp$")
 
-set(KESTRIX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 shlwapi advapi32 ole32 uuid
-  msimg32 uxtheme)
+# The libraries no start needs (the open-file dialog, the shell, the file types) load when
+# first called: each pulls in more libraries of its own (the print spooler, among others),
+# and a start would wait for all of them. Their import libraries are made here from the
+# functions used, with the argument bytes the 32-bit names carry.
+set(delayed_comdlg32 GetOpenFileNameA:4)
+set(delayed_shell32 ShellExecuteA:24 DragQueryFileA:16 DragFinish:4)
+set(delayed_shlwapi AssocQueryStringA:24)
+find_program(KESTRIX_DLLTOOL ${KESTRIX_TRIPLET}-dlltool REQUIRED)
+set(delayed_libs)
+foreach(dll comdlg32 shell32 shlwapi)
+  set(def "${CMAKE_BINARY_DIR}/delayed/${dll}.def")
+  set(lib "${CMAKE_BINARY_DIR}/delayed/lib${dll}.a")
+  set(text "LIBRARY ${dll}.dll\nEXPORTS\n")
+  foreach(entry ${delayed_${dll}})
+    string(REPLACE ":" ";" parts "${entry}")
+    list(GET parts 0 name)
+    list(GET parts 1 bytes)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      string(APPEND text "${name}@${bytes}\n")
+    else()
+      string(APPEND text "${name}\n")
+    endif()
+  endforeach()
+  # Written only when it changes, so a new configure does not relink everything.
+  file(CONFIGURE OUTPUT "${def}" CONTENT "${text}")
+  # Run beside the files: dlltool names the library's symbols after the path it is given,
+  # and the program must not carry the build directory.
+  add_custom_command(OUTPUT "${lib}"
+    COMMAND ${KESTRIX_DLLTOOL} --input-def ${dll}.def --output-delaylib lib${dll}.a
+            --dllname ${dll}.dll --kill-at
+    WORKING_DIRECTORY "${CMAKE_BINARY_DIR}/delayed" DEPENDS "${def}" VERBATIM)
+  list(APPEND delayed_libs "${lib}")
+endforeach()
+add_custom_target(kestrix_delayed_libs DEPENDS ${delayed_libs})
+
+set(KESTRIX_WIN_LIBS user32 gdi32 comctl32 advapi32 ole32 uuid msimg32 uxtheme ${delayed_libs}
+  delayimp)
 
 # libpng/zlib built by scripts/build-libpng into the cache; optional until images load.
 set(KESTRIX_CACHE "$ENV{KESTRIX_CACHE}")
@@ -20,6 +55,7 @@ add_library(kestrix_win STATIC ${win_sources})
 target_link_libraries(kestrix_win PUBLIC kestrix_core ${KESTRIX_WIN_LIBS})
 target_compile_definitions(kestrix_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_options(kestrix_win PRIVATE ${KESTRIX_WARNINGS})
+add_dependencies(kestrix_win kestrix_delayed_libs)
 if(EXISTS "${PNG_PREFIX}/lib/libpng.a")
   target_include_directories(kestrix_win PUBLIC "${PNG_PREFIX}/include")
   target_link_libraries(kestrix_win PUBLIC "${PNG_PREFIX}/lib/libpng.a" z)

@@ -113,7 +113,9 @@ bool Ttc_KestrixForm::FormCreate() {
   char current_dir[MAX_PATH] = {};
   DWORD length = GetCurrentDirectoryA(MAX_PATH, current_dir);
   app_.Snapshot.CurrentPath = std::string(1, length > 0 ? current_dir[0] : 'C') + ":\\";
-  DragAcceptFiles(hwnd(), TRUE);
+  // What DragAcceptFiles does, without loading the shell library for it at every start.
+  SetWindowLongPtrA(hwnd(), GWL_EXSTYLE,
+                    GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
   LoadStartupSettings();
   flags_.TC8B10FuncChecked = startup_.tc8b10_func_checked;
 
