@@ -36,6 +36,13 @@ class Control {
   void Show(bool visible) const { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
   void Focus() const { SetFocus(hwnd_); }
   int Id() const { return GetDlgCtrlID(hwnd_); }
+  // Whether anything (a border, an edge, a scroll bar) lies outside the client area.
+  bool HasFrame() const {
+    RECT window = {}, client = {};
+    GetWindowRect(hwnd_, &window);
+    GetClientRect(hwnd_, &client);
+    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+  }
 
  protected:
   LRESULT Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
