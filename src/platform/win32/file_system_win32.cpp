@@ -67,17 +67,26 @@ uint32_t Win32FileSystem::ReadWholeFile(const std::string& path, std::string& co
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return LastError();
   uint32_t code = kErrorSuccess;
-  std::string data;
-  char buffer[kChunkSize];
+  // Read in one piece of the size the file has (a byte more, so the end is seen without
+  // growing); a file that grows meanwhile is read on to its end.
+  LARGE_INTEGER size = {};
+  std::string data(GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart < kMaxRead
+                       ? static_cast<size_t>(size.QuadPart) + 1
+                       : kChunkSize,
+                   '\0');
+  size_t used = 0;
   for (;;) {
+    if (used == data.size()) data.resize(data.size() * 2);
     DWORD read = 0;
-    if (!ReadFile(file, buffer, sizeof buffer, &read, nullptr)) {
+    const DWORD wanted = static_cast<DWORD>(std::min<size_t>(data.size() - used, kMaxRead));
+    if (!ReadFile(file, data.data() + used, wanted, &read, nullptr)) {
       code = LastError();
       break;
     }
     if (read == 0) break;
-    data.append(buffer, read);
+    used += read;
   }
+  data.resize(used);
   CloseHandle(file);
   if (code == kErrorSuccess) content = std::move(data);
   return code;
@@ -104,8 +113,10 @@ uint32_t Win32FileSystem::WriteWholeFile(const std::string& path, const std::str
                                                                             : code;
   }
   uint32_t code = WriteTemporary(*this, &Win32FileSystem::WriteChunk, temp, content);
+  // The new file takes the old one's attributes; asked first, since most files have the
+  // ones a new file gets anyway.
   if (code == kErrorSuccess && old_attributes != INVALID_FILE_ATTRIBUTES &&
-      !SetFileAttributesA(temp, old_attributes))
+      GetFileAttributesA(temp) != old_attributes && !SetFileAttributesA(temp, old_attributes))
     code = LastError();
   if (code == kErrorSuccess &&
       !MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

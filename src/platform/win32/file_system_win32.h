@@ -11,7 +11,9 @@ namespace kestrix {
 class Win32FileSystem : public FileSystem {
  public:
   // Files are written in pieces of this size.
-  static constexpr uint32_t kChunkSize = 28672;
+  static constexpr uint32_t kChunkSize = 1 << 20;
+  // The most one read asks for.
+  static constexpr uint32_t kMaxRead = 1u << 30;
 
   uint32_t GetAttributes(const std::string& path) override;
   uint32_t SetAttributes(const std::string& path, uint32_t attributes) override;
