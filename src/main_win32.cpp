@@ -98,7 +98,7 @@ int Run(HINSTANCE instance, int show_command) {
       Ttc_KestrixForm form(app, std::move(services));
       if (!form.Create(instance)) return 0;
       form.Show(show_command);
-      return RunDialogMessageLoop(form.hwnd(), form.Tooltip());
+      return RunDialogMessageLoop(form.hwnd(), [&form](const MSG& msg) { form.RelayMouse(msg); });
     }
   }
   return 0;

@@ -1,8 +1,6 @@
 #include "ui/form.h"
 
 #include "ui/dpi_win32.h"
-// After the Windows headers it needs.
-#include <commctrl.h>
 
 namespace kestrix {
 
@@ -52,11 +50,10 @@ int RunMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
-int RunDialogMessageLoop(HWND window, HWND tooltip) {
+int RunDialogMessageLoop(HWND window, const std::function<void(const MSG&)>& observe) {
   MSG msg = {};
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (tooltip != nullptr && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
-      SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+    if (observe) observe(msg);
     if (IsWindow(window) && IsDialogMessageA(window, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

@@ -2,6 +2,7 @@
 // Base of every top-level window: registers its class with the program's icon and routes
 // the window's messages to the virtual HandleMessage through the one guarded window
 // procedure (ui/window.h).
+#include <functional>
 #include <string>
 
 #include "ui/window.h"
@@ -29,8 +30,8 @@ class Form : public Window {
 // Runs the thread's message loop until WM_QUIT; its exit code.
 int RunMessageLoop();
 // The same with Tab and Shift+Tab moving the focus between the controls of `window`;
-// `tooltip`, when given, is told of the mouse messages of its tools.
-int RunDialogMessageLoop(HWND window, HWND tooltip = nullptr);
+// `observe`, when given, sees each message first.
+int RunDialogMessageLoop(HWND window, const std::function<void(const MSG&)>& observe = nullptr);
 
 // The window-menu maximise request, refused with a beep on our fixed-layout windows.
 bool IsMaximizeRequest(UINT message, WPARAM wparam);

@@ -1,5 +1,6 @@
 #include "ui/form_look.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -101,13 +102,9 @@ FlatButton* FormLook::FlatFor(int id) const {
   return nullptr;
 }
 
-void FormLook::CreateTooltips(HWND parent) {
-  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                             parent, nullptr, instance_, nullptr);
-}
+namespace {
 
-void FormLook::SetHint(HWND control, const std::string& text) {
-  std::string shown = text;
+void AddTool(HWND tooltip, HWND control, std::string text) {
   TOOLINFOA tool = {};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;
   // The message loop relays the tools' mouse messages: a tooltip's own subclass would put
@@ -116,9 +113,35 @@ void FormLook::SetHint(HWND control, const std::string& text) {
   tool.uFlags = TTF_IDISHWND;
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = shown.data();
-  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.lpszText = text.data();
+  SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace
+
+void FormLook::SetHint(HWND control, const std::string& text) {
+  auto known = std::find_if(hints_.begin(), hints_.end(),
+                            [&](const auto& hint) { return hint.first == control; });
+  if (known == hints_.end())
+    hints_.emplace_back(control, text);
+  else
+    known->second = text;
+  if (tooltip_ != nullptr) AddTool(tooltip_, control, text);
+}
+
+// The tooltip window waits for the pointer: a start that is never touched by the mouse
+// (most are typed into and closed) does not make it.
+void FormLook::RelayMouse(const MSG& msg) {
+  if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST || tooltip_parent_ == nullptr)
+    return;
+  if (tooltip_ == nullptr) {
+    tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                               tooltip_parent_, nullptr, instance_, nullptr);
+    if (tooltip_ == nullptr) return;
+    for (const auto& [control, text] : hints_) AddTool(tooltip_, control, text);
+  }
+  SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void FormLook::ApplyGlyph(int id, const GlyphRef& glyph, const char* fallback) {
@@ -166,13 +189,7 @@ void FormLook::ShowBatchButton(bool active, const std::string& hint) {
   batch_hint_ = hint;
   ApplyGlyph(kId_btn_BatchDir, GlyphRef::Resource(active ? kBatchActiveGlyph : kBatchInactiveGlyph),
              kBatchInactiveGlyph);
-  std::string text = hint;
-  TOOLINFOA tool = {};
-  tool.cbSize = TTTOOLINFOA_V1_SIZE;
-  tool.hwnd = GetParent(controls_[kId_btn_BatchDir]);
-  tool.uId = reinterpret_cast<UINT_PTR>(controls_[kId_btn_BatchDir]);
-  tool.lpszText = text.data();
-  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+  SetHint(controls_[kId_btn_BatchDir], hint);
 }
 
 // --- Fonts ---------------------------------------------------------------------------

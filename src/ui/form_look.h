@@ -40,10 +40,12 @@ class FormLook : public Window {
   // tab stop.
   HWND CreateFlatButton(HWND parent, int id, const char* text, DWORD style, const RECT& bounds);
   const FlatButton* FlatControl(int id) const;
-  void CreateTooltips(HWND parent);
-  HWND Tooltip() const { return tooltip_; }
+  // The tooltips belong to `parent`; their window is made at the first mouse message.
+  void CreateTooltips(HWND parent) { tooltip_parent_ = parent; }
   // The tooltip of `control`, added or replaced.
   void SetHint(HWND control, const std::string& text);
+  // Tells the tooltips of a mouse message taken from the queue.
+  void RelayMouse(const MSG& msg);
   // Watches the pointer over the labels and quick buttons.
   void WatchHover();
 
@@ -85,7 +87,9 @@ class FormLook : public Window {
   Feedback feedback_;
   HINSTANCE instance_ = GetModuleHandleA(nullptr);
   HFONT font_ = nullptr;
+  HWND tooltip_parent_ = nullptr;
   HWND tooltip_ = nullptr;
+  std::vector<std::pair<HWND, std::string>> hints_;
   std::vector<std::unique_ptr<FlatButton>> flat_buttons_;
   Appearance look_;
   SolidBrush main_brush_;

@@ -98,8 +98,8 @@ class Ttc_KestrixForm : public Form {
   void ShowOpenDialogAndLoadFile(const std::string& path, bool browse);
   // The owner-drawn button behind a control id; nullptr for other controls.
   const FlatButton* FlatControl(int id) const { return look_.FlatControl(id); }
-  // The tooltip of the window's controls, for the message loop to relay the mouse to.
-  HWND Tooltip() const { return look_.Tooltip(); }
+  // A mouse message from the queue, for the tooltips of the window's controls.
+  void RelayMouse(const MSG& msg) { look_.RelayMouse(msg); }
   // The language in use, as LoadLanguage chose it.
   const LoadedLanguage& Language() const { return language_; }
 
