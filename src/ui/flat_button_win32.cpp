@@ -52,14 +52,21 @@ bool FlatButton::Create(HWND parent, int id, const RECT& bounds, const char* cap
                          id);
 }
 
+// A hidden button is painted whole when it is shown: asking for a repaint before that is
+// a server request for nothing, and a start sets the colours and glyphs of every button
+// before the window shows.
+void FlatButton::Repaint() const {
+  if (hwnd() != nullptr && IsWindowVisible(hwnd())) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
 void FlatButton::SetGlyph(PngImage glyph) {
   glyph_ = std::move(glyph);
-  if (hwnd() != nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
+  Repaint();
 }
 
 void FlatButton::SetColors(const FlatButtonColors& colors) {
   colors_ = colors;
-  if (hwnd() != nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
+  Repaint();
 }
 
 LRESULT FlatButton::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -92,7 +99,7 @@ LRESULT FlatButton::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_CAPTURECHANGED:
       if (pressed_) {
         pressed_ = false;
-        InvalidateRect(hwnd(), nullptr, FALSE);
+        Repaint();
       }
       return 0;
     case WM_KEYDOWN:
@@ -109,16 +116,16 @@ LRESULT FlatButton::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE:
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      Repaint();
       return 0;
     case WM_SETTEXT: {
       LRESULT result = DefWindowProcA(hwnd(), message, wparam, lparam);
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      Repaint();
       return result;
     }
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wparam);
-      if (LOWORD(lparam) != 0) InvalidateRect(hwnd(), nullptr, FALSE);
+      if (LOWORD(lparam) != 0) Repaint();
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(font_);
@@ -131,7 +138,7 @@ LRESULT FlatButton::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) 
 void FlatButton::SetHovered(bool hovered) {
   if (hovered_ == hovered) return;
   hovered_ = hovered;
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  Repaint();
 }
 
 void FlatButton::OnMouseMove() {
@@ -153,14 +160,14 @@ void FlatButton::OnButtonDown() {
   SetFocus(hwnd());
   SetCapture(hwnd());
   pressed_ = true;
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  Repaint();
 }
 
 void FlatButton::OnButtonUp(LPARAM lparam) {
   if (!pressed_) return;
   pressed_ = false;
   ReleaseCapture();
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  Repaint();
   RECT client;
   GetClientRect(hwnd(), &client);
   const POINT at = {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};

@@ -37,6 +37,7 @@ class FlatButton : public Window {
 
  private:
   LRESULT OnMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) override;
+  void Repaint() const;
   void OnMouseMove();
   void OnMouseLeave();
   void OnButtonDown();
