@@ -1,7 +1,8 @@
 #pragma once
 // Every control of the main window has a fixed id, so tests (in the process and from
 // outside) find a control by its name: GetDlgItem(main window, kId_<name>).
-// Ids start at 2000: a combo box gives its own edit child the id 1001.
+// Ids start at 2000: a combo box gives its own edit child the id 1001. The options group,
+// its caption and the divider are painted by the window and have none.
 
 namespace kestrix {
 
@@ -19,20 +20,15 @@ enum MainControlId : int {
   kId_MkDir,
   kId_MkDirExt,
   kId_btn_undo,
-  kId_panel_Quick,
   kId_btn_Quick1,
   kId_btn_Quick2,
   kId_btn_Quick3,
   kId_btn_Quick4,
-  kId_lbl_divider,
   kId_btn_BatchDir,
   kId_btn_ok,
   kId_btn_cancel,
   kId_btn_ok_flat,
   kId_btn_cancel_flat,
-  kId_panelfix1,
-  kId_Label21,
-  kId_grp_additional,
   kId_option_replacements,
   kId_option_enterdir,
   kId_option_closewnd,

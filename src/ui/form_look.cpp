@@ -12,6 +12,8 @@
 #include "ui/dpi_win32.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 
 namespace kestrix {
 
@@ -305,6 +307,37 @@ void FormLook::EraseBackground(HWND window, HDC dc) {
   RECT client;
   GetClientRect(window, &client);
   FillRect(dc, &client, main_brush_.Get(ResolveColor(look_.main)));
+}
+
+// As the system draws a group box and an etched divider: the frame's top runs through the
+// middle of the caption's line, and the caption's strip hides it there.
+void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorations) {
+  RECT divider = decorations.divider;
+  DrawEdge(dc, &divider, EDGE_ETCHED, BF_TOP | BF_BOTTOM);
+  HGDIOBJ old_font = SelectObject(
+      dc, shown_font_ ? shown_font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  RECT frame = decorations.group;
+  frame.top += metrics.tmHeight / 2 - 1;
+  if (HTHEME theme = OpenThemeData(window, L"Button")) {
+    DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &frame, nullptr);
+    CloseThemeData(theme);
+  } else {
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+  }
+  const std::string& caption = decorations.caption;
+  SIZE size = {};
+  GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+  const POINT at = decorations.caption_at;
+  RECT strip = {at.x, at.y, at.x + size.cx + Scale96(4), at.y + Scale96(15)};
+  FillRect(dc, &strip, main_brush_.Get(ResolveColor(look_.main)));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  RECT text = {at.x + Scale96(2), at.y, strip.right, strip.bottom};
+  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+            DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old_font);
 }
 
 // --- Hover feedback ------------------------------------------------------------------

@@ -64,6 +64,16 @@ class FormLook : public Window {
   bool SignDescending() const { return sign_descending_; }
   LRESULT ControlColors(UINT message, HDC dc, HWND control);
   void EraseBackground(HWND window, HDC dc);
+  // What the window paints itself instead of keeping windows for it: the divider by the
+  // quick buttons, and the options group's frame with its caption on a strip of the
+  // background that hides the frame behind it.
+  struct Decorations {
+    RECT divider;
+    RECT group;
+    POINT caption_at;
+    std::string caption;
+  };
+  void PaintDecorations(HWND window, HDC dc, const Decorations& decorations);
   // Every highlighted quick button but `except` (0: all of them) goes back to its plain image.
   void SetQuickButtons2Default(int except);
   bool MoreHovered() const { return more_hovered_; }

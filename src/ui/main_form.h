@@ -155,6 +155,8 @@ class Ttc_KestrixForm : public Form {
   void EnsurePathEditor();
   void MakeLateControls(ControlGroup group);
   void ApplyCaptions();
+  // The options group's caption, which the window paints.
+  void SetAdditionalCaption(const std::string& caption);
   void RelayoutForMode(bool normal);
   LayoutOutput LayoutFor(bool normal) const;
 
@@ -247,6 +249,7 @@ class Ttc_KestrixForm : public Form {
     bool operator==(const LayoutKey&) const = default;
   };
   std::optional<LayoutKey> laid_out_;
+  FormLook::Decorations decorations_ = {};
   HostMethodFlags flags_;
   AffixSettings affixes_;
   Win32HostFocus focus_;

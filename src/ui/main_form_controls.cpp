@@ -15,10 +15,8 @@ namespace {
 enum class Anchor {
   kFixed,
   kInput,      // MkDir, MkDirExt
-  kQuick,      // panel_Quick and the quick buttons
-  kDivider,    // lbl_divider
+  kQuick,      // the quick buttons
   kButtons,    // the OK row
-  kPanelfix1,  // the caption strip of grp_additional
   kAdditional,
   kPanelfix2,  // the caption strip of grp_batchDir
   kBatch,
@@ -90,8 +88,6 @@ const ControlSpec kControls[] = {
     {kId_btn_Quick3, FlatButton::kClassName, "Aa", kShown, 0, Anchor::kQuick, 73, 2, 30, 23},
     {kId_btn_Quick4, FlatButton::kClassName, "", kChild | WS_DISABLED, 0, Anchor::kQuick, 105, 2,
      30, 23},
-    {kId_panel_Quick, "STATIC", "", kShown, 0, Anchor::kQuick, 8, 0, 0, 0},
-    {kId_lbl_divider, "STATIC", "", kShown | SS_ETCHEDHORZ, 0, Anchor::kDivider, 110, 0, 48, 2},
     {kId_btn_BatchDir, FlatButton::kClassName, "1..n", kShown | kTab, 0, Anchor::kButtons, 164, 0,
      32, kOkHeight},
     {kId_btn_ok, "BUTTON", "OK", kShown | BS_DEFPUSHBUTTON | kTab, 0, Anchor::kButtons, 200, 0, 63,
@@ -102,10 +98,8 @@ const ControlSpec kControls[] = {
      kOkHeight},
     {kId_btn_cancel_flat, FlatButton::kClassName, "Cancel", kChild | kTab, 0, Anchor::kButtons, 266,
      0, 63, kOkHeight},
-    // Each caption label lies over its strip (an earlier sibling is drawn on top).
-    {kId_Label21, "STATIC", "Additional options, rules, replacements", kShown | SS_NOPREFIX, 0,
-     Anchor::kPanelfix1, 16, 0, 196, 15},
-    {kId_panelfix1, "STATIC", "", kShown, 0, Anchor::kPanelfix1, 14, 0, 200, 15},
+    // The batch group's caption label lies over its strip (an earlier sibling is drawn on
+    // top); the options group, the divider and the quick panel are painted by the window.
     {kId_option_replacements, "BUTTON", "Enable replacements", kShown | kCheck, 0,
      Anchor::kAdditional, 18, 18, 300, 17},
     {kId_option_enterdir, "BUTTON", "Enter directory after creation", kShown | kCheck, 0,
@@ -118,7 +112,6 @@ const ControlSpec kControls[] = {
      246, 74, 75, 23},
     {kId_btn_options_flat, FlatButton::kClassName, "&Options", kChild | kTab, 0,
      Anchor::kAdditional, 246, 74, 75, 23},
-    {kId_grp_additional, "BUTTON", "", kShown | BS_GROUPBOX, 0, Anchor::kAdditional, 8, 0, 321, 0},
     {kId_Label22, "STATIC", "Batch directory creation", kChild | SS_NOPREFIX, 0, Anchor::kPanelfix2,
      16, 0, 146, 15},
     {kId_panelfix2, "STATIC", "", kChild, 0, Anchor::kPanelfix2, 14, 0, 150, 15},
@@ -179,12 +172,8 @@ int AnchorTop(Anchor anchor, const LayoutOutput& layout) {
       return kInputTop;
     case Anchor::kQuick:
       return layout.quick_top;
-    case Anchor::kDivider:
-      return layout.divider_top;
     case Anchor::kButtons:
       return layout.buttons_top;
-    case Anchor::kPanelfix1:
-      return layout.panelfix1_top;
     case Anchor::kAdditional:
       return layout.additional_top;
     case Anchor::kPanelfix2:
@@ -234,11 +223,11 @@ std::vector<HWND> Ttc_KestrixForm::CreateControlsOf(ControlGroup group) {
     made.push_back(control);
     previous = control;
   }
-  // The group boxes lie under the controls over them, which take the clicks and paint
-  // after them.
-  for (int box : {kId_grp_additional, kId_grp_batchDir})
-    if (Control(box) != nullptr)
-      SetWindowPos(Control(box), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // The group box lies under the controls over it, which take the clicks and paint after
+  // it.
+  if (Control(kId_grp_batchDir) != nullptr)
+    SetWindowPos(Control(kId_grp_batchDir), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   HookKeys(made);
   return made;
 }
@@ -327,7 +316,6 @@ void Ttc_KestrixForm::ApplyCaptions() {
       {kId_option_replacements, lng::program::kReplacements},
       {kId_option_enterdir, lng::program::kEnterDirectory},
       {kId_option_closewnd, lng::program::kCloseWindow},
-      {kId_Label21, lng::program::kAdditionalGrpbox},
       {kId_Label22, lng::program::kBatchGrpbox},
       {kId_lbl_from, lng::program::kBatchFromValue},
       {kId_lbl_to, lng::program::kBatchToValue},
@@ -350,21 +338,21 @@ void Ttc_KestrixForm::ApplyCaptions() {
   for (const Caption& c : captions) controls_.SetText(c.id, Text(c.key));
   controls_.SetText(kId_btn_extended, mode_ == MainMode::kNormal ? Text(lng::buttons::kBtnExtended)
                                                                  : Text(lng::buttons::kBtnNormal));
-  // Each caption strip is as wide as its label.
-  for (auto [strip, label] :
-       {std::pair{kId_panelfix1, kId_Label21}, {kId_panelfix2, kId_Label22}}) {
-    if (Control(label) == nullptr) continue;  // the batch group is not made yet
-    HDC dc = GetDC(Control(label));
-    HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageA(Control(label), WM_GETFONT, 0, 0));
+  SetAdditionalCaption(Text(lng::program::kAdditionalGrpbox));
+  // The batch group's caption strip is as wide as its label.
+  if (HWND label = Control(kId_Label22)) {  // null until the batch group is made
+    const int strip = kId_panelfix2;
+    HDC dc = GetDC(label);
+    HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0));
     HGDIOBJ old =
         SelectObject(dc, label_font != nullptr ? label_font : GetStockObject(DEFAULT_GUI_FONT));
-    std::string caption = controls_.Text(label);
+    std::string caption = controls_.Text(kId_Label22);
     SIZE size = {};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
     SelectObject(dc, old);
-    ReleaseDC(Control(label), dc);
+    ReleaseDC(label, dc);
     int width = size.cx + Scale96(4);
-    SetWindowPos(Control(label), nullptr, 0, 0, size.cx + 1, Scale96(15),
+    SetWindowPos(label, nullptr, 0, 0, size.cx + 1, Scale96(15),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT rect = controls_.Rect(strip);
     SetWindowPos(Control(strip), nullptr, 0, 0, width, rect.bottom - rect.top,
@@ -387,6 +375,12 @@ void Ttc_KestrixForm::ApplyCaptions() {
   for (const Hint& h : hints) look_.SetHint(Control(h.id), Text(h.key));
 }
 
+void Ttc_KestrixForm::SetAdditionalCaption(const std::string& caption) {
+  if (decorations_.caption == caption) return;
+  decorations_.caption = caption;
+  if (IsWindowVisible(hwnd())) InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 // The vertical places of the visible groups, from the visible input down.
 void Ttc_KestrixForm::RelayoutForMode(bool normal) {
   // The same layout again would move nothing: the first activation repeats the one Create
@@ -400,11 +394,15 @@ void Ttc_KestrixForm::RelayoutForMode(bool normal) {
   for (const ControlSpec& spec : kControls)
     if (spec.anchor != Anchor::kFixed && spec.anchor != Anchor::kInput)
       controls_.MoveTo(spec.id, spec.x, AnchorTop(spec.anchor, layout) + spec.y);
-  SetWindowPos(Control(kId_grp_additional), nullptr, 0, 0, Scale96(321),
-               Scale96(layout.additional_height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // The quick panel holds the three buttons.
-  SetWindowPos(Control(kId_panel_Quick), HWND_BOTTOM, Scale96(8), Scale96(layout.quick_top),
-               Scale96(98), Scale96(27), SWP_NOACTIVATE);
+  // The window paints the options group, its caption and the divider where this layout
+  // puts them.
+  decorations_ = {{Scale96(110), Scale96(layout.divider_top), Scale96(158) + 1,
+                   Scale96(layout.divider_top + 2)},
+                  {Scale96(8), Scale96(layout.additional_top), Scale96(8 + 321),
+                   Scale96(layout.additional_top + layout.additional_height)},
+                  {Scale96(14), Scale96(layout.panelfix1_top)},
+                  decorations_.caption};
+  if (IsWindowVisible(hwnd())) InvalidateRect(hwnd(), nullptr, TRUE);
   RECT client = {0, 0, Scale96(kClientWidth),
                  Scale96(layout.additional_top + layout.additional_height + kClientBottomMargin)};
   AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)), FALSE,

@@ -56,9 +56,7 @@ void Ttc_KestrixForm::ChangeToExt() {
   SetWindowTextA(hwnd(), ExtendedModeTitle(app_title_, image_.Set()).c_str());
   controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnNormal));
   controls_.SetVisible(kId_btn_loadFromFile, true);
-  controls_.Lock(kId_grp_additional, true);
   RelayoutForMode(false);
-  controls_.Lock(kId_grp_additional, false);
   const std::string name = controls_.Text(kId_MkDir);
   CarriedText carried = CarryNameIntoList(name, ListText());
   HWND list = Control(kId_MkDirExt);
@@ -111,13 +109,11 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
   controls_.SetText(kId_Label22, Text(lng::program::kBatchGrpbox));
   look_.ShowBatchButton(true, Text(lng::program::kBatchButtonHint2));
   controls_.Lock(kId_grp_batchDir, true);
-  controls_.Lock(kId_grp_additional, true);
   RelayoutForMode(false);
   controls_.SetVisible(kId_panelfix2, true);
   controls_.SetVisible(kId_Label22, true);
   batch_.Open();
   controls_.Lock(kId_grp_batchDir, false);
-  controls_.Lock(kId_grp_additional, false);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -127,7 +123,7 @@ void Ttc_KestrixForm::TurnOffBatchMode() {
   batch_.Close();
   controls_.SetVisible(kId_lbl_s_more, false);
   look_.ShowBatchButton(false, Text(lng::program::kBatchButtonHint1));
-  controls_.SetText(kId_Label21, Text(lng::program::kAdditionalGrpbox));
+  SetAdditionalCaption(Text(lng::program::kAdditionalGrpbox));
   if (mode_ != MainMode::kNormal) SetFocus(Control(kId_MkDirExt));
   // Batch mode is still on while the list comes back, so this change does not copy the
   // half-restored list over the saved one.

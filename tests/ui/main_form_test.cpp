@@ -175,7 +175,7 @@ class ExternalLanguageTest : public MainFormLookTest {
 TEST_F(ExternalLanguageTest, TextsAndTheFontCharsetComeFromTheFile) {
   EXPECT_EQ(T(kId_btn_cancel), "M\xE9gse");
   EXPECT_EQ(T(kId_btn_ok), "OK");  // a key the file lacks keeps its English text
-  for (int id : {kId_btn_cancel, kId_Label21, kId_MkDir}) EXPECT_EQ(CharsetOf(id), 238) << id;
+  for (int id : {kId_btn_cancel, kId_lbl_s_newfolder, kId_MkDir}) EXPECT_EQ(CharsetOf(id), 238) << id;
   EXPECT_NE(CharsetOf(kId_MkDirExt), 238);  // edit fields keep the designed font
   Click(kId_btn_extended);
   TypeList("x\r\ny");
