@@ -343,8 +343,8 @@ void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorati
 // --- Hover feedback ------------------------------------------------------------------
 
 void FormLook::WatchHover() {
-  for (int id : {kId_lbl_s_more, kId_lbl_s_newfolder, kId_btn_Quick1, kId_btn_Quick2,
-                 kId_btn_Quick3, kId_btn_Quick4})
+  for (int id :
+       {kId_lbl_s_more, kId_lbl_s_newfolder, kId_btn_Quick1, kId_btn_Quick2, kId_btn_Quick3})
     Subclass(controls_[id]);
 }
 

@@ -86,8 +86,7 @@ const ControlSpec kControls[] = {
     {kId_btn_Quick1, FlatButton::kClassName, "a.b", kShown, 0, Anchor::kQuick, 9, 2, 30, 23},
     {kId_btn_Quick2, FlatButton::kClassName, "a b", kShown, 0, Anchor::kQuick, 41, 2, 30, 23},
     {kId_btn_Quick3, FlatButton::kClassName, "Aa", kShown, 0, Anchor::kQuick, 73, 2, 30, 23},
-    {kId_btn_Quick4, FlatButton::kClassName, "", kChild | WS_DISABLED, 0, Anchor::kQuick, 105, 2,
-     30, 23},
+    // btn_Quick4 (the user function) stays hidden and disabled for good: it is not made.
     {kId_btn_BatchDir, FlatButton::kClassName, "1..n", kShown | kTab, 0, Anchor::kButtons, 164, 0,
      32, kOkHeight},
     {kId_btn_ok, "BUTTON", "OK", kShown | BS_DEFPUSHBUTTON | kTab, 0, Anchor::kButtons, 200, 0, 63,
