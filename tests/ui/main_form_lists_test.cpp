@@ -78,6 +78,8 @@ class MainFormListsTest : public MainFormFixture {
   }
   // The shell hands names over in UTF-16; older programs in ANSI.
   void Drop(const Names& paths, bool wide = true) {
+    // The shell sends its drops only to a window that says it takes them.
+    EXPECT_TRUE(GetWindowLongPtrA(form_->hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     SendMessageA(form_->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths, wide)), 0);
     Pump();
   }
