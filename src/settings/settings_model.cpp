@@ -40,9 +40,16 @@ DisablePlugins ToDisablePlugins(int value) {
   return value == 1 || value == 2 ? static_cast<DisablePlugins>(value) : DisablePlugins::kNone;
 }
 
+std::string FileFailureText(const LanguageTable& language, const std::string& path,
+                            uint32_t code, const std::string& reason) {
+  std::string text = Concat({path, "\r\n", Trim(language.Text(lng::errors::kErrorCode)), " ",
+                             std::to_string(code)});
+  if (!reason.empty()) text = Concat({text, " (", reason, ")"});
+  return text;
+}
+
 std::string SettingsFailureText(const SettingsResult& result, const LanguageTable& language) {
-  return Concat({result.path, "\r\n", language.Text(lng::errors::kErrorCode), " ",
-                 std::to_string(result.code)});
+  return FileFailureText(language, result.path, result.code);
 }
 
 SettingsModel::SettingsModel(FileSystem& files, Environment& environment, MessageBoxes* boxes,

@@ -126,12 +126,10 @@ void Ttc_KestrixForm::ShowOpenDialogAndLoadFile(const std::string& path, bool br
   LoadedFile loaded = LoadNameListFile(services_.files, services_.code_page, file);
   if (loaded.error != kErrorSuccess) {
     // The texts stay as they are: an unreadable file must not cost the user a typed name.
-    std::string code = std::to_string(loaded.error);
-    const std::string reason = SystemErrorText(loaded.error);
-    if (!reason.empty()) code = Concat({code, " (", reason, ")"});
-    const std::string text = Concat({Text(lng::errors::kError), ": ", file, "\r\n",
-                                     Trim(Text(lng::errors::kErrorCode)), " ", code});
-    services_.message_boxes.Show(text, app_title_, kMbOk | kMbIconError);
+    services_.message_boxes.Show(
+        Concat({Text(lng::errors::kError), ": ",
+                FileFailureText(Lang(), file, loaded.error, SystemErrorText(loaded.error))}),
+        app_title_, kMbOk | kMbIconError);
     return;
   }
   if (loaded.names.extended) {

@@ -5,6 +5,7 @@
 #include "base/text_utils.h"
 #include "names/variable_error.h"
 #include "settings/language_keys.h"
+#include "settings/settings_model.h"
 #include "ui/dialog_ids.h"
 #include "ui/dpi_win32.h"
 #include "ui/messages.h"
@@ -285,8 +286,7 @@ void TNewApplication::OnOk() {
     WriteNewApplication(services_.platform.files, program_dir, fields_,
                         services_.platform.system.UserName().value_or(""), date);
   } catch (const InOutError& error) {
-    services_.message_boxes.Show(Concat({error.Path(), "\r\n", Text(lng::errors::kErrorCode), " ",
-                                         std::to_string(error.Code())}),
+    services_.message_boxes.Show(FileFailureText(services_.language, error.Path(), error.Code()),
                                  Text(lng::errors::kError), kMbOk | kMbIconError);
     return;
   }
