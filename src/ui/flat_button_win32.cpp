@@ -40,7 +40,7 @@ COLORREF BlendColor(COLORREF base, COLORREF over, int share) {
 }
 
 bool FlatButton::Create(HWND parent, int id, const RECT& bounds, const char* caption,
-                        ErrorLogger* logger) {
+                        ErrorLogger* logger, DWORD style) {
   SetErrorLogger(logger);
   WNDCLASSEXA wc = {};
   wc.style = CS_DBLCLKS;
@@ -48,8 +48,9 @@ bool FlatButton::Create(HWND parent, int id, const RECT& bounds, const char* cap
   wc.hCursor = LoadCursor(nullptr, IDC_HAND);
   wc.lpszClassName = kClassName;
   if (!RegisterClassOnce(wc)) return false;
-  return CreateOwnWindow(0, kClassName, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP, bounds, parent,
-                         id);
+  return CreateOwnWindow(0, kClassName, caption,
+                         WS_CHILD | (style & (WS_VISIBLE | WS_TABSTOP | WS_DISABLED)), bounds,
+                         parent, id);
 }
 
 // A hidden button is painted whole when it is shown: asking for a repaint before that is

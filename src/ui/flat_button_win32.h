@@ -24,9 +24,10 @@ class FlatButton : public Window {
 
   FlatButton() : Window("FlatButton") {}
 
-  // Creates the button as a child of `parent` at `bounds` (pixels). False on failure.
+  // Creates the button as a child of `parent` at `bounds` (pixels); `style` says whether it
+  // is shown, enabled and a tab stop. False on failure.
   bool Create(HWND parent, int id, const RECT& bounds, const char* caption,
-              ErrorLogger* logger = nullptr);
+              ErrorLogger* logger = nullptr, DWORD style = WS_VISIBLE | WS_TABSTOP);
 
   void SetGlyph(PngImage glyph);
   const PngImage& Glyph() const { return glyph_; }

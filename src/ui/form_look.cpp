@@ -82,13 +82,9 @@ void FormLook::CreateDesignedFont() {
 HWND FormLook::CreateFlatButton(HWND parent, int id, const char* text, DWORD style,
                                 const RECT& bounds) {
   auto button = std::make_unique<FlatButton>();
-  if (!button->Create(parent, id, bounds, text, Logger())) return nullptr;
+  // Made with its final style: each change after it is a server request.
+  if (!button->Create(parent, id, bounds, text, Logger(), style)) return nullptr;
   HWND control = button->hwnd();
-  if ((style & WS_TABSTOP) == 0)
-    SetWindowLongPtrA(control, GWL_STYLE,
-                      GetWindowLongPtrA(control, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
-  if ((style & WS_DISABLED) != 0) EnableWindow(control, FALSE);
-  if ((style & WS_VISIBLE) == 0) ShowWindow(control, SW_HIDE);
   flat_buttons_.push_back(std::move(button));
   return control;
 }
