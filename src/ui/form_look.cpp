@@ -184,9 +184,13 @@ void FormLook::ShowSignImage(bool descending) {
 
 void FormLook::ShowBatchButton(bool active, const std::string& hint) {
   batch_active_ = active;
-  batch_hint_ = hint;
   ApplyGlyph(kId_btn_BatchDir, GlyphRef::Resource(active ? kBatchActiveGlyph : kBatchInactiveGlyph),
              kBatchInactiveGlyph);
+  SetBatchHint(hint);
+}
+
+void FormLook::SetBatchHint(const std::string& hint) {
+  batch_hint_ = hint;
   SetHint(controls_[kId_btn_BatchDir], hint);
 }
 

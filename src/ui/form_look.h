@@ -57,6 +57,8 @@ class FormLook : public Window {
   void ChangeColors(const ActivationSettings& activation);
   void ShowOkGlyph(bool enter);
   void ShowBatchButton(bool active, const std::string& hint);
+  // The batch button's tooltip, kept for the colour changes that show the button again.
+  void SetBatchHint(const std::string& hint);
   // The direction button's image: 9-1 for a descending series, 1-9 otherwise.
   void ShowSignImage(bool descending);
   // The look's colours on every flat button, those made since the last ChangeColors too.

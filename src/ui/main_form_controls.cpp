@@ -369,9 +369,11 @@ void Ttc_KestrixForm::ApplyCaptions() {
       {kId_btn_loadFromFile, lng::program::kHintLoadFromFile},
       {kId_lbl_s_newfolder, lng::program::kHintRefresh},
       {kId_img_ChangeDirAttrib, lng::program::kHintAttributes},
-      {kId_btn_BatchDir, lng::program::kBatchButtonHint1},
   };
   for (const Hint& h : hints) look_.SetHint(Control(h.id), Text(h.key));
+  // Through the look, which gives the button its hint again with every change of colours.
+  look_.SetBatchHint(Text(mode_ == MainMode::kBatch ? lng::program::kBatchButtonHint2
+                                                     : lng::program::kBatchButtonHint1));
 }
 
 void Ttc_KestrixForm::SetAdditionalCaption(const std::string& caption) {
