@@ -312,6 +312,10 @@ void FormLook::EraseBackground(HWND window, HDC dc) {
 // As the system draws a group box and an etched divider: the frame's top runs through the
 // middle of the caption's line, and the caption's strip hides it there.
 void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorations) {
+  // An erase elsewhere (a label that shrank) leaves them alone: no theme is opened for it.
+  RECT group_reach = decorations.group;
+  group_reach.top = std::min(group_reach.top, decorations.caption_at.y);
+  if (!RectVisible(dc, &group_reach) && !RectVisible(dc, &decorations.divider)) return;
   RECT divider = decorations.divider;
   DrawEdge(dc, &divider, EDGE_ETCHED, BF_TOP | BF_BOTTOM);
   HGDIOBJ old_font = SelectObject(
