@@ -1,5 +1,6 @@
 #include "settings/big_ini_file.h"
 
+#include <cstring>
 #include <unordered_set>
 
 #include "base/text_utils.h"
@@ -32,7 +33,7 @@ std::string Fold(const std::string& text) {
 }
 
 // A line has a name only when it holds "="; the name is the text before the first one.
-bool LineHasName(const std::string& line, const std::string& key) {
+bool LineHasName(std::string_view line, const std::string& key) {
   if (line.size() <= key.size() || line[key.size()] != '=') return false;
   for (size_t i = 0; i < key.size(); ++i) {
     if (line[i] == '=') return false;  // the name ends earlier
@@ -59,6 +60,25 @@ int HexDigit(char c) {
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
+}
+
+// Where the next "\r" or "\n" at or after `from` is, or the text's size. Eight bytes are
+// tested at a time for one below 0x0E, since a host's configuration file is megabytes of
+// text and a byte-by-byte search was most of its load.
+size_t FindLineBreak(std::string_view text, size_t from) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+  auto is_break = [](char c) { return c == '\r' || c == '\n'; };
+  size_t i = from;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    if (((word - kOnes * 0x0E) & ~word & kHighs) == 0) continue;  // no byte below 0x0E
+    for (size_t j = i; j < i + 8; ++j)
+      if (is_break(text[j])) return j;
+  }
+  for (; i < text.size(); ++i)
+    if (is_break(text[i])) return i;
+  return text.size();
 }
 
 constexpr char kUtf16LeMark[] = "\xFF\xFE";
@@ -139,6 +159,18 @@ bool ParseIniInteger(const std::string& text, int& value) {
 
 // ---- TSectionList ----
 
+size_t TSectionList::StoreText(std::string_view text) {
+  const size_t begin = text_.size();
+  text_.append(text);
+  return begin;
+}
+
+size_t TSectionList::StoreText(std::string&& text) {
+  if (!text_.empty()) return StoreText(std::string_view(text));
+  text_ = std::move(text);
+  return 0;
+}
+
 int TSectionList::Add(const std::string& name) {
   sections_.push_back(Section{name, {}});
   return Count() - 1;
@@ -151,6 +183,7 @@ void TSectionList::Delete(int index) {
 
 void TSectionList::Clear() {
   sections_.clear();
+  text_.clear();
   last_found_ = 0;
 }
 
@@ -170,14 +203,21 @@ int TSectionList::IndexOf(const std::string& name) {
 
 bool TSectionList::RemoveLaterDuplicates() {
   std::unordered_set<std::string> seen;
-  std::vector<Section> kept;
-  kept.reserve(sections_.size());
-  for (Section& section : sections_)
-    if (seen.insert(Fold(section.name)).second) kept.push_back(std::move(section));
-  bool removed = kept.size() != sections_.size();
-  sections_ = std::move(kept);
+  seen.reserve(sections_.size());
+  std::vector<bool> drop(sections_.size());
+  bool any = false;
+  for (size_t i = 0; i < sections_.size(); ++i)
+    if (!seen.insert(Fold(sections_[i].name)).second) drop[i] = any = true;
+  if (!any) return false;
+  size_t kept = 0;
+  for (size_t i = 0; i < sections_.size(); ++i)
+    if (!drop[i]) {
+      if (kept != i) sections_[kept] = std::move(sections_[i]);
+      ++kept;
+    }
+  sections_.resize(kept);
   if (last_found_ >= Count()) last_found_ = 0;
-  return removed;
+  return true;
 }
 
 // ---- TBigIniFile ----
@@ -218,42 +258,43 @@ void TBigIniFile::LoadFromFile(const std::string& file_name) {
     Latin1CodePage latin1;
     content = (code_page_ != nullptr ? code_page_ : &latin1)->FromWide(wide);
   }
-  // Cut straight from the file's text: a host's configuration can hold tens of thousands
-  // of lines, and each line is copied once.
-  int current = -1;
-  size_t start = 0;
-  for (size_t i = 0; i < content.size(); ++i) {
-    if (content[i] != '\r' && content[i] != '\n') continue;
-    AddParsedLine(std::string_view(content).substr(start, i - start), current);
-    if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < content.size()) AddParsedLine(std::string_view(content).substr(start), current);
-  FinishParsing();
+  ParseStoredText(sections_.StoreText(std::move(content)));
 }
 
 void TBigIniFile::SetStrings(const std::vector<std::string>& list) {
   sections_.SetLastFound(0);
-  ParseLines(list);
-}
-
-void TBigIniFile::ParseLines(const std::vector<std::string>& lines) {
-  int current = -1;
-  for (const std::string& line : lines) AddParsedLine(line, current);
-  FinishParsing();
-}
-
-// `current` is the section the lines go to; lines before the first header belong nowhere.
-void TBigIniFile::AddParsedLine(std::string_view line, int& current) {
-  if (line.empty() || line == "\x1A") return;
-  if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-    current = sections_.Add(std::string(line.substr(1, line.size() - 2)));
-  } else if (current >= 0) {
-    sections_.Lines(current).emplace_back(line);
+  size_t begin = sections_.AllText().size();
+  for (const std::string& line : list) {
+    sections_.StoreText(std::string_view(line));
+    sections_.StoreText(std::string_view("\n"));
   }
+  ParseStoredText(begin);
 }
 
-void TBigIniFile::FinishParsing() {
+void TBigIniFile::ParseStoredText(size_t begin) {
+  const std::string_view text = sections_.AllText();
+  // A section's lines are gathered here and moved in once, at its end.
+  int current = -1;
+  std::vector<IniLine> lines;
+  auto end_section = [&] {
+    if (current >= 0) sections_.Lines(current).assign(lines.begin(), lines.end());
+    lines.clear();
+  };
+  // Lines end at "\r\n", "\n" or a lone "\r".
+  for (size_t start = begin; start < text.size();) {
+    const size_t stop = FindLineBreak(text, start);
+    const std::string_view line = text.substr(start, stop - start);
+    if (!line.empty() && line != "\x1A") {
+      if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
+        end_section();
+        current = sections_.Add(std::string(line.substr(1, line.size() - 2)));
+      } else if (current >= 0) {
+        lines.push_back(IniLine{start, line.size()});
+      }
+    }
+    start = stop + (text.substr(stop, 2) == "\r\n" ? 2 : 1);
+  }
+  end_section();
   // Dropping later duplicates changes content, which a load through SetFileName then
   // forgets again: a file is never rewritten only because it held a duplicate.
   if (sections_.RemoveLaterDuplicates()) modified_ = true;
@@ -278,10 +319,14 @@ int TBigIniFile::FindOrAddSection(const std::string& section) {
 }
 
 int TBigIniFile::FindKey(int section_index, const std::string& key) const {
-  const std::vector<std::string>& lines = sections_.Lines(section_index);
+  const std::vector<IniLine>& lines = sections_.Lines(section_index);
   for (size_t i = 0; i < lines.size(); ++i)
-    if (LineHasName(lines[i], key)) return static_cast<int>(i);
+    if (LineHasName(sections_.Text(lines[i]), key)) return static_cast<int>(i);
   return -1;
+}
+
+std::string_view TBigIniFile::LineText(int section_index, int index) const {
+  return sections_.Text(sections_.Lines(section_index)[index]);
 }
 
 bool TBigIniFile::ReadIfPresent(const std::string& section, const std::string& key,
@@ -290,7 +335,7 @@ bool TBigIniFile::ReadIfPresent(const std::string& section, const std::string& k
   if (s < 0) return false;
   int k = FindKey(s, key);
   if (k < 0) return false;
-  const std::string& line = sections_.Lines(s)[k];
+  const std::string_view line = LineText(s, k);
   value = line.substr(line.find('=') + 1);
   return true;
 }
@@ -299,7 +344,7 @@ void TBigIniFile::DeleteKey(const std::string& section, const std::string& key) 
   int s = FindOrAddSection(WithoutLineBreaks(section));
   int k = FindKey(s, key);
   if (k < 0) return;
-  std::vector<std::string>& lines = sections_.Lines(s);
+  std::vector<IniLine>& lines = sections_.Lines(s);
   lines.erase(lines.begin() + k);
   modified_ = true;
 }
@@ -313,10 +358,10 @@ void TBigIniFile::EraseSection(const std::string& section) {
 
 void TBigIniFile::GetStrings(std::vector<std::string>& list) const {
   for (int s = 0; s < sections_.Count(); ++s) {
-    const std::vector<std::string>& lines = sections_.Lines(s);
+    const std::vector<IniLine>& lines = sections_.Lines(s);
     if (lines.empty()) continue;
     list.push_back("[" + sections_.Name(s) + "]");
-    list.insert(list.end(), lines.begin(), lines.end());
+    for (const IniLine& line : lines) list.emplace_back(sections_.Text(line));
     list.emplace_back();
   }
 }
@@ -326,18 +371,15 @@ void TBigIniFile::UpdateFile() {
     size_t size = 0;
     for (int s = 0; s < sections_.Count(); ++s) {
       size += sections_.Name(s).size() + 6;
-      for (const std::string& line : sections_.Lines(s)) size += line.size() + 2;
+      for (const IniLine& line : sections_.Lines(s)) size += line.size + 2;
     }
     std::string content;
     content.reserve(size);
     for (int s = 0; s < sections_.Count(); ++s) {
-      const std::vector<std::string>& lines = sections_.Lines(s);
+      const std::vector<IniLine>& lines = sections_.Lines(s);
       if (lines.empty()) continue;
       content.append("[").append(sections_.Name(s)).append("]\r\n");
-      for (const std::string& line : lines) {
-        content += line;
-        content += "\r\n";
-      }
+      AppendLines(lines, content);
       content += "\r\n";
     }
     if (utf16_) {
@@ -348,6 +390,32 @@ void TBigIniFile::UpdateFile() {
     if (code != kErrorSuccess) throw InOutError(file_name_, code);
   }
   modified_ = false;
+}
+
+void TBigIniFile::AppendLines(const std::vector<IniLine>& lines, std::string& out) const {
+  // Lines that lie one after the other in the stored text with "\r\n" after each (a
+  // loaded file's, until edited) are copied as one run: a megabyte file is then written
+  // with one copy per section instead of two per line.
+  const std::string_view text = sections_.AllText();
+  size_t run_begin = 0, run_end = 0;
+  auto end_run = [&] {
+    out.append(text.substr(run_begin, run_end - run_begin));
+    run_begin = run_end = 0;
+  };
+  for (const IniLine& line : lines) {
+    const size_t end = line.offset + line.size;
+    if (text.substr(end, 2) != "\r\n") {
+      end_run();
+      out.append(text.substr(line.offset, line.size)).append("\r\n");
+      continue;
+    }
+    if (line.offset != run_end || run_end == 0) {
+      end_run();
+      run_begin = line.offset;
+    }
+    run_end = end + 2;
+  }
+  end_run();
 }
 
 void TBigIniFile::FlushFile() {
@@ -372,9 +440,10 @@ int TBigIniFile::ReadInteger(const std::string& section, const std::string& key,
 void TBigIniFile::ReadSection(const std::string& section, std::vector<std::string>& list) {
   int s = FindSection(section);
   if (s < 0) return;
-  for (const std::string& line : sections_.Lines(s)) {
-    size_t eq = line.find('=');
-    if (eq != std::string::npos && eq > 0) list.push_back(line.substr(0, eq));
+  for (const IniLine& line : sections_.Lines(s)) {
+    const std::string_view text = sections_.Text(line);
+    size_t eq = text.find('=');
+    if (eq != std::string::npos && eq > 0) list.emplace_back(text.substr(0, eq));
   }
 }
 
@@ -386,8 +455,7 @@ void TBigIniFile::ReadSections(std::vector<std::string>& list) {
 void TBigIniFile::ReadSectionValues(const std::string& section, std::vector<std::string>& list) {
   int s = FindSection(section);
   if (s < 0) return;
-  const std::vector<std::string>& lines = sections_.Lines(s);
-  list.insert(list.end(), lines.begin(), lines.end());
+  for (const IniLine& line : sections_.Lines(s)) list.emplace_back(sections_.Text(line));
 }
 
 bool TBigIniFile::SectionExists(const std::string& section) {
@@ -407,16 +475,14 @@ void TBigIniFile::WriteString(const std::string& section, const std::string& key
   }
   const std::string line = clean_key + "=" + WithoutLineBreaks(value);
   int s = FindOrAddSection(clean_section);
-  std::vector<std::string>& lines = sections_.Lines(s);
   int k = FindKey(s, clean_key);
-  if (k >= 0) {
-    if (lines[k] != line) {
-      lines[k] = line;
-      modified_ = true;
-    }
-    return;
-  }
-  lines.push_back(line);
+  if (k >= 0 && LineText(s, k) == line) return;
+  const IniLine stored{sections_.StoreText(line), line.size()};
+  std::vector<IniLine>& lines = sections_.Lines(s);
+  if (k >= 0)
+    lines[k] = stored;
+  else
+    lines.push_back(stored);
   modified_ = true;
 }
 

@@ -19,18 +19,37 @@ namespace kestrix {
 // names are compared.
 bool IniNamesEqual(const std::string& a, const std::string& b);
 
-// Section names in file order; each entry owns the ordered lines of its section.
+// Where a line's text lies in its section list's text.
+struct IniLine {
+  size_t offset = 0;
+  size_t size = 0;
+};
+
+// Section names in file order; each entry owns the ordered lines of its section. The lines'
+// text lives in one string (the file's text, with edited lines appended), so a host's
+// configuration of tens of thousands of lines loads with one allocation per section.
 class TSectionList {
  public:
   struct Section {
     std::string name;
-    std::vector<std::string> lines;
+    std::vector<IniLine> lines;
   };
 
   int Count() const { return static_cast<int>(sections_.size()); }
   const std::string& Name(int index) const { return sections_.at(index).name; }
-  std::vector<std::string>& Lines(int index) { return sections_.at(index).lines; }
-  const std::vector<std::string>& Lines(int index) const { return sections_.at(index).lines; }
+  std::vector<IniLine>& Lines(int index) { return sections_.at(index).lines; }
+  const std::vector<IniLine>& Lines(int index) const { return sections_.at(index).lines; }
+
+  // A line's text; valid until the next StoreText.
+  std::string_view Text(const IniLine& line) const {
+    return std::string_view(text_).substr(line.offset, line.size);
+  }
+  // All text stored so far.
+  std::string_view AllText() const { return text_; }
+  // Appends `text` to the stored text; returns where it begins.
+  size_t StoreText(std::string_view text);
+  // The same, taking over the string when nothing is stored yet (a freshly read file).
+  size_t StoreText(std::string&& text);
 
   // Appends a section (even when one of that name exists); returns its index.
   int Add(const std::string& name);
@@ -52,14 +71,12 @@ class TSectionList {
 
  private:
   std::vector<Section> sections_;
+  std::string text_;
   int last_found_ = 0;
 };
 
 class TBigIniFile {
  public:
-  // Size of the I/O buffer the file is read and written with.
-  static constexpr int kTextBufferSize = 28672;
-
   // A purely in-memory INI that is never written.
   TBigIniFile();
   // Opens `file_name` (empty: in memory) through `fs` and loads it. Throws InOutError when
@@ -120,9 +137,12 @@ class TBigIniFile {
   int FindOrAddSection(const std::string& section);
   // Index of the first line named `key` in the section, or -1.
   int FindKey(int section_index, const std::string& key) const;
-  void ParseLines(const std::vector<std::string>& lines);
-  void AddParsedLine(std::string_view line, int& current);
-  void FinishParsing();
+  // Parses the stored text from `begin` on into sections, appending to the content.
+  void ParseStoredText(size_t begin);
+  // Appends the lines to `out`, each ended by "\r\n".
+  void AppendLines(const std::vector<IniLine>& lines, std::string& out) const;
+  // The text of the section's line `index`.
+  std::string_view LineText(int section_index, int index) const;
   bool ReadIfPresent(const std::string& section, const std::string& key, std::string& value);
 
   FileSystem* fs_ = nullptr;

@@ -139,6 +139,10 @@ TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
        },
        "[A]\r\nfirst=1\r\nKEY=new\r\nlast=3\r\nadded=4\r\n\r\n[B]\r\nb=1\r\n\r\n[New]\r\nn="
        "5\r\n\r\n"},
+      // Every kind of line end, an edit between untouched lines, no end on the last line.
+      {"[A]\r\na=1\r\nb=2\r\nc=3\nd=4\re=5\r\n\r\nf=6\r\n[B]\r\nlast=7",
+       [](TBigIniFile& ini) { ini.WriteString("A", "b", "new"); },
+       "[A]\r\na=1\r\nb=new\r\nc=3\r\nd=4\r\ne=5\r\nf=6\r\n\r\n[B]\r\nlast=7\r\n\r\n"},
       // A rewrite drops blank lines, the preamble and empty sections.
       {"; preamble\r\n\r\n[Empty]\r\n\r\n[S]\r\n; keep me\r\nunknown line\r\n\r\n\r\nk=v\r\n",
        [](TBigIniFile& ini) { ini.WriteString("S", "k", "w"); },
