@@ -168,4 +168,21 @@ CharAction DecideChar(uint32_t ch, const CharContext& context) {
   return CharAction::kPassOn;
 }
 
+ConfigKeyAction DecideConfigKey(const KeyPress& press, bool character,
+                                const ConfigKeyContext& context) {
+  if (character) {
+    const bool acted = press.key == kKeyBack || press.key == 0x01 || press.key == 0x0A;
+    return acted && press.ctrl ? ConfigKeyAction::kSwallow : ConfigKeyAction::kPassOn;
+  }
+  const bool affix = context.field == ConfigField::kAffix;
+  if (press.key == kKeyDelete && affix && context.list_item_open)
+    return ConfigKeyAction::kDeleteListItem;
+  if (!CtrlAlone(press)) return ConfigKeyAction::kPassOn;
+  // A combo box's edit may take Enter itself instead of leaving it to the dialog.
+  if (press.key == kKeyReturn && affix) return ConfigKeyAction::kAddAffix;
+  if (press.key == 'H' && context.general_page) return ConfigKeyAction::kInsertVariable;
+  if (press.key == 'A' && context.field != ConfigField::kOther) return ConfigKeyAction::kSelectAll;
+  return ConfigKeyAction::kPassOn;
+}
+
 }  // namespace kestrix

@@ -19,6 +19,7 @@ enum KeyCode : uint16_t {
   kKeyUp = 0x26,
   kKeyRight = 0x27,
   kKeyDown = 0x28,
+  kKeyDelete = 0x2E,
   kKeyF1 = 0x70,
   kKeyF3 = 0x72,
   kKeyF5 = 0x74,
@@ -141,5 +142,30 @@ struct CharContext {
   bool paste_consumed = false;  // Ctrl+V's key down pasted into the name itself
 };
 CharAction DecideChar(uint32_t ch, const CharContext& context);
+
+// The configuration dialog's fields: what a key does before the field sees it.
+enum class ConfigField {
+  kOther,
+  kAffix,      // the item prefix and suffix lists
+  kSelectAll,  // the other fields where Ctrl+A selects all: custom name, transparency,
+               // replacement character
+};
+enum class ConfigKeyAction {
+  kPassOn,
+  kDeleteListItem,  // Delete in an open affix list: removes the highlighted item
+  kAddAffix,        // Ctrl+Enter in an affix field: the text joins the list
+  kInsertVariable,  // Ctrl+H on the General page: the variables menu
+  kSelectAll,       // Ctrl+A
+  kSwallow,         // the character of a key that acted (Backspace, Ctrl+A, a line feed)
+};
+struct ConfigKeyContext {
+  ConfigField field = ConfigField::kOther;
+  bool general_page = false;
+  bool list_item_open = false;  // the field's list is open with an item highlighted
+};
+// A key down (`press`) or, with `character` set, a typed character (press.key is then
+// its code and press.ctrl whether Ctrl is held).
+ConfigKeyAction DecideConfigKey(const KeyPress& press, bool character,
+                                const ConfigKeyContext& context);
 
 }  // namespace kestrix

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/key_commands.h"
 #include "base/text_utils.h"
 #include "platform/win32/file_types_win32.h"
 #include "settings/language_keys.h"
@@ -906,43 +907,45 @@ LRESULT TConfiguration::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam
 LRESULT TConfiguration::KeyHook::OnMessage(HWND control, UINT message, WPARAM wparam,
                                            LPARAM lparam) {
   TConfiguration& d = dialog_;
+  if (message != WM_KEYDOWN && message != WM_CHAR)
+    return DefaultHandling(control, message, wparam, lparam);
   HWND owner = GetParent(control) == d.hwnd() ? control : GetParent(control);
   const int id = GetDlgCtrlID(owner);
-  const bool select_all_field = id == kCfg_customDirectoryName || id == kCfg_cmbx_TCItemPrefix ||
-                                id == kCfg_cmbx_TCItemSuffix || id == kCfg_edit_Transparency ||
-                                id == kCfg_Edit_ReplaceChar;
-  // Delete in the open list of a prefix or suffix field removes the highlighted item.
-  if (message == WM_KEYDOWN && wparam == VK_DELETE &&
-      (id == kCfg_cmbx_TCItemPrefix || id == kCfg_cmbx_TCItemSuffix)) {
+  const bool prefix = id == kCfg_cmbx_TCItemPrefix;
+  ConfigKeyContext context;
+  if (prefix || id == kCfg_cmbx_TCItemSuffix) {
     const Combo combo(owner);
-    const int item = combo.Selected();
-    if (combo.DroppedDown() && item >= 0) {
-      SendMessageA(owner, CB_DELETESTRING, static_cast<WPARAM>(item), 0);
-      combo.SetText("");
-      d.AffixTextChanged(id == kCfg_cmbx_TCItemPrefix);
-      return 0;
-    }
+    context.field = ConfigField::kAffix;
+    context.list_item_open = combo.DroppedDown() && combo.Selected() >= 0;
+  } else if (id == kCfg_customDirectoryName || id == kCfg_edit_Transparency ||
+             id == kCfg_Edit_ReplaceChar) {
+    context.field = ConfigField::kSelectAll;
   }
-  if (message == WM_KEYDOWN && CtrlAlone()) {
-    // A combo box's edit may take Enter itself instead of leaving it to the dialog.
-    if (wparam == VK_RETURN && (id == kCfg_cmbx_TCItemPrefix || id == kCfg_cmbx_TCItemSuffix)) {
-      d.AddAffix(id == kCfg_cmbx_TCItemPrefix, false);
+  context.general_page = d.page_ == ConfigPage::kGeneral;
+  const KeyPress press{static_cast<uint16_t>(wparam), (GetKeyState(VK_CONTROL) & 0x8000) != 0,
+                       (GetKeyState(VK_SHIFT) & 0x8000) != 0, (GetKeyState(VK_MENU) & 0x8000) != 0};
+  switch (DecideConfigKey(press, message == WM_CHAR, context)) {
+    case ConfigKeyAction::kPassOn:
+      break;
+    case ConfigKeyAction::kDeleteListItem: {
+      const Combo combo(owner);
+      SendMessageA(owner, CB_DELETESTRING, static_cast<WPARAM>(combo.Selected()), 0);
+      combo.SetText("");
+      d.AffixTextChanged(prefix);
       return 0;
     }
-    if (wparam == 'H' && d.page_ == ConfigPage::kGeneral) {
+    case ConfigKeyAction::kAddAffix:
+      d.AddAffix(prefix, false);
+      return 0;
+    case ConfigKeyAction::kInsertVariable:
       d.InsertVariable();
       return 0;
-    }
-    if (wparam == 'A' && select_all_field) {
+    case ConfigKeyAction::kSelectAll:
       Edit(control).SelectAll();
       return 0;
-    }
+    case ConfigKeyAction::kSwallow:
+      return 0;
   }
-  // Their characters (backspace, Ctrl+A's code, Ctrl+Enter's line feed) must not reach the
-  // field.
-  if (message == WM_CHAR && (wparam == 0x08 || wparam == 0x01 || wparam == 0x0A) &&
-      (GetKeyState(VK_CONTROL) & 0x8000) != 0)
-    return 0;
   return DefaultHandling(control, message, wparam, lparam);
 }
 

@@ -453,5 +453,33 @@ TEST(DecideChar, FirstMatchingCase) {
     EXPECT_EQ(DecideChar(ch, context), action) << ch << " focus " << int(context.focus);
 }
 
+// ---- key_commands: the configuration dialog's fields
+TEST(DecideConfigKey, KeysAndCharacters) {
+  using F = ConfigField;
+  using A = ConfigKeyAction;
+  const KeyPress ctrl_a{'A', true}, ctrl_shift_a{'A', true, true}, ctrl_enter{kKeyReturn, true},
+      ctrl_h{'H', true}, del{kKeyDelete}, ctrl_bs{kKeyBack, true}, bs{kKeyBack};
+  // press, typed character, field with its open list and the General page, action
+  const std::tuple<KeyPress, bool, ConfigKeyContext, A> cases[] = {
+      {del, false, {F::kAffix, false, true}, A::kDeleteListItem},
+      {del, false, {F::kAffix, false, false}, A::kPassOn},
+      {del, false, {F::kSelectAll, false, true}, A::kPassOn},
+      {ctrl_enter, false, {F::kAffix}, A::kAddAffix},
+      {ctrl_enter, false, {F::kSelectAll}, A::kPassOn},
+      {ctrl_h, false, {F::kOther, true}, A::kInsertVariable},
+      {ctrl_h, false, {F::kAffix, false}, A::kPassOn},
+      {ctrl_a, false, {F::kAffix}, A::kSelectAll},
+      {ctrl_a, false, {F::kSelectAll}, A::kSelectAll},
+      {ctrl_a, false, {F::kOther}, A::kPassOn},
+      {ctrl_shift_a, false, {F::kSelectAll}, A::kPassOn},
+      {ctrl_bs, true, {F::kOther}, A::kSwallow},
+      {KeyPress{0x0A, true, true}, true, {F::kOther}, A::kSwallow},
+      {bs, true, {F::kAffix}, A::kPassOn},
+      {KeyPress{'a', true}, true, {F::kSelectAll}, A::kPassOn}};
+  for (const auto& [press, character, context, action] : cases)
+    EXPECT_EQ(DecideConfigKey(press, character, context), action)
+        << press.key << (character ? " typed" : " down") << " field " << int(context.field);
+}
+
 }  // namespace
 }  // namespace kestrix
