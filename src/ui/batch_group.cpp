@@ -1,7 +1,7 @@
 #include "ui/batch_group.h"
 
-#include "create/batch_list.h"
 #include "base/text_utils.h"
+#include "create/batch_list.h"
 #include "ui/control_ids.h"
 #include "ui/messages.h"
 
@@ -10,11 +10,11 @@ namespace kestrix {
 namespace {
 
 const int kBatchControls[] = {
-    kId_grp_batchDir, kId_lbl_from,    kId_edit_from,     kId_updown_from,     kId_lbl_to,
-    kId_edit_to,      kId_updown_to,   kId_lbl_stepby,    kId_edit_stepby,     kId_updown_stepby,
-    kId_lbl_digits,   kId_edit_digits, kId_updown_digits, kId_chck_digitsAuto, kId_btn_sign,
-    kId_lbl_prefix,   kId_cmbx_prefix, kId_lbl_suffix,    kId_cmbx_suffix,     kId_btn_setSuffix,
-    kId_rb_Decimal,   kId_rb_Roman,    kId_rb_ABC,
+    kId_lbl_from,    kId_edit_from,     kId_updown_from,     kId_lbl_to,        kId_edit_to,
+    kId_updown_to,   kId_lbl_stepby,    kId_edit_stepby,     kId_updown_stepby, kId_lbl_digits,
+    kId_edit_digits, kId_updown_digits, kId_chck_digitsAuto, kId_btn_sign,      kId_lbl_prefix,
+    kId_cmbx_prefix, kId_lbl_suffix,    kId_cmbx_suffix,     kId_btn_setSuffix, kId_rb_Decimal,
+    kId_rb_Roman,    kId_rb_ABC,
 };
 
 const int kSuffixEditorHides[] = {kId_btn_setSuffix,   kId_cmbx_suffix,   kId_lbl_digits,
@@ -35,7 +35,6 @@ void BatchGroup::Opening() {
 }
 
 void BatchGroup::Open() {
-  controls_.SetEnabled(kId_grp_batchDir, true);
   for (int id : kBatchControls) controls_.SetVisible(id, true);
   PrefillBatchFields();
   GenerateBatchDirList();
@@ -46,7 +45,6 @@ void BatchGroup::Close() {
   open_ = false;
   for (int id : kBatchControls) controls_.SetVisible(id, false);
   controls_.SetVisible(kId_memo_suffix, false);
-  controls_.SetEnabled(kId_grp_batchDir, false);
 }
 
 bool BatchGroup::OnCommand(

@@ -1,8 +1,9 @@
 #pragma once
 // Every control of the main window has a fixed id, so tests (in the process and from
 // outside) find a control by its name: GetDlgItem(main window, kId_<name>).
-// Ids start at 2000: a combo box gives its own edit child the id 1001. The options group,
-// its caption and the divider are painted by the window and have none.
+// Ids start at 2000: a combo box gives its own edit child the id 1001. The options and
+// batch groups with their captions, and the divider, are painted by the window and have
+// none.
 
 namespace kestrix {
 
@@ -35,9 +36,6 @@ enum MainControlId : int {
   kId_cmbox_Templates,
   kId_btn_options,
   kId_btn_options_flat,
-  kId_panelfix2,
-  kId_Label22,
-  kId_grp_batchDir,
   kId_lbl_from,
   kId_edit_from,
   kId_updown_from,

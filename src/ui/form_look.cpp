@@ -313,34 +313,41 @@ void FormLook::EraseBackground(HWND window, HDC dc) {
 // middle of the caption's line, and the caption's strip hides it there.
 void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorations) {
   // An erase elsewhere (a label that shrank) leaves them alone: no theme is opened for it.
-  RECT group_reach = decorations.group;
-  group_reach.top = std::min(group_reach.top, decorations.caption_at.y);
-  if (!RectVisible(dc, &group_reach) && !RectVisible(dc, &decorations.divider)) return;
+  auto reached = [dc](const FramedGroup& group) {
+    RECT reach = group.frame;
+    reach.top = std::min(reach.top, group.caption_at.y);
+    return RectVisible(dc, &reach) != FALSE;
+  };
+  if (!RectVisible(dc, &decorations.divider) &&
+      std::none_of(decorations.groups.begin(), decorations.groups.end(), reached))
+    return;
   RECT divider = decorations.divider;
   DrawEdge(dc, &divider, EDGE_ETCHED, BF_TOP | BF_BOTTOM);
   HGDIOBJ old_font = SelectObject(
       dc, shown_font_ ? shown_font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
   TEXTMETRICA metrics = {};
   GetTextMetricsA(dc, &metrics);
-  RECT frame = decorations.group;
-  frame.top += metrics.tmHeight / 2 - 1;
-  if (HTHEME theme = OpenThemeData(window, L"Button")) {
-    DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &frame, nullptr);
-    CloseThemeData(theme);
-  } else {
-    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  }
-  const std::string& caption = decorations.caption;
-  SIZE size = {};
-  GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-  const POINT at = decorations.caption_at;
-  RECT strip = {at.x, at.y, at.x + size.cx + Scale96(4), at.y + Scale96(15)};
-  FillRect(dc, &strip, main_brush_.Get(ResolveColor(look_.main)));
+  HTHEME theme = OpenThemeData(window, L"Button");
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  RECT text = {at.x + Scale96(2), at.y, strip.right, strip.bottom};
-  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-            DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  for (const FramedGroup& group : decorations.groups) {
+    RECT frame = group.frame;
+    frame.top += metrics.tmHeight / 2 - 1;
+    if (theme != nullptr)
+      DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &frame, nullptr);
+    else
+      DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    const std::string& caption = group.caption;
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    const POINT at = group.caption_at;
+    RECT strip = {at.x, at.y, at.x + size.cx + Scale96(4), at.y + Scale96(15)};
+    FillRect(dc, &strip, main_brush_.Get(ResolveColor(look_.main)));
+    RECT text = {at.x + Scale96(2), at.y, strip.right, strip.bottom};
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  }
+  if (theme != nullptr) CloseThemeData(theme);
   SelectObject(dc, old_font);
 }
 

@@ -67,13 +67,16 @@ class FormLook : public Window {
   LRESULT ControlColors(UINT message, HDC dc, HWND control);
   void EraseBackground(HWND window, HDC dc);
   // What the window paints itself instead of keeping windows for it: the divider by the
-  // quick buttons, and the options group's frame with its caption on a strip of the
-  // background that hides the frame behind it.
-  struct Decorations {
-    RECT divider;
-    RECT group;
+  // quick buttons, and the frames of the options and batch groups, each with its caption on
+  // a strip of the background that hides the frame behind it.
+  struct FramedGroup {
+    RECT frame;
     POINT caption_at;
     std::string caption;
+  };
+  struct Decorations {
+    RECT divider;
+    std::vector<FramedGroup> groups;
   };
   void PaintDecorations(HWND window, HDC dc, const Decorations& decorations);
   // Every highlighted quick button but `except` (0: all of them) goes back to its plain image.

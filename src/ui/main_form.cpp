@@ -556,7 +556,7 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       break;
     case WM_ERASEBKGND:
       look_.EraseBackground(hwnd(), reinterpret_cast<HDC>(wparam));
-      look_.PaintDecorations(hwnd(), reinterpret_cast<HDC>(wparam), decorations_);
+      look_.PaintDecorations(hwnd(), reinterpret_cast<HDC>(wparam), Decorations());
       return 1;
     case WM_MOUSEMOVE:
       look_.SetQuickButtons2Default(0);

@@ -155,8 +155,11 @@ class Ttc_KestrixForm : public Form {
   void EnsurePathEditor();
   void MakeLateControls(ControlGroup group);
   void ApplyCaptions();
-  // The options group's caption, which the window paints.
-  void SetAdditionalCaption(const std::string& caption);
+  // The captions of the options and batch groups, which the window paints.
+  void SetGroupCaptions(const std::string& additional, const std::string& batch);
+  // The divider and the groups' frames where the last layout put them.
+  FormLook::Decorations Decorations() const;
+  bool BatchControlsMade() const { return Control(kId_edit_from) != nullptr; }
   void RelayoutForMode(bool normal);
   LayoutOutput LayoutFor(bool normal) const;
 
@@ -249,7 +252,8 @@ class Ttc_KestrixForm : public Form {
     bool operator==(const LayoutKey&) const = default;
   };
   std::optional<LayoutKey> laid_out_;
-  FormLook::Decorations decorations_ = {};
+  LayoutOutput layout_ = {};
+  std::string additional_caption_, batch_caption_;
   HostMethodFlags flags_;
   AffixSettings affixes_;
   Win32HostFocus focus_;

@@ -14,11 +14,10 @@ namespace {
 // What a control's vertical place follows when the layout is recomputed.
 enum class Anchor {
   kFixed,
-  kInput,      // MkDir, MkDirExt
-  kQuick,      // the quick buttons
-  kButtons,    // the OK row
+  kInput,    // MkDir, MkDirExt
+  kQuick,    // the quick buttons
+  kButtons,  // the OK row
   kAdditional,
-  kPanelfix2,  // the caption strip of grp_batchDir
   kBatch,
 };
 
@@ -97,8 +96,8 @@ const ControlSpec kControls[] = {
      kOkHeight},
     {kId_btn_cancel_flat, FlatButton::kClassName, "Cancel", kChild | kTab, 0, Anchor::kButtons, 266,
      0, 63, kOkHeight},
-    // The batch group's caption label lies over its strip (an earlier sibling is drawn on
-    // top); the options group, the divider and the quick panel are painted by the window.
+    // The options and batch groups, the divider and the quick panel are painted by the
+    // window.
     {kId_option_replacements, "BUTTON", "Enable replacements", kShown | kCheck, 0,
      Anchor::kAdditional, 18, 18, 300, 17},
     {kId_option_enterdir, "BUTTON", "Enter directory after creation", kShown | kCheck, 0,
@@ -111,9 +110,6 @@ const ControlSpec kControls[] = {
      246, 74, 75, 23},
     {kId_btn_options_flat, FlatButton::kClassName, "&Options", kChild | kTab, 0,
      Anchor::kAdditional, 246, 74, 75, 23},
-    {kId_Label22, "STATIC", "Batch directory creation", kChild | SS_NOPREFIX, 0, Anchor::kPanelfix2,
-     16, 0, 146, 15},
-    {kId_panelfix2, "STATIC", "", kChild, 0, Anchor::kPanelfix2, 14, 0, 150, 15},
     {kId_lbl_from, "STATIC", "From:", kChild, 0, Anchor::kBatch, 18, 23, 34, 15},
     {kId_edit_from, "EDIT", "1", kChild | kNumberEdit, WS_EX_CLIENTEDGE, Anchor::kBatch, 52, 20, 38,
      21},
@@ -146,15 +142,12 @@ const ControlSpec kControls[] = {
     {kId_memo_suffix, "EDIT", "",
      kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, WS_EX_CLIENTEDGE,
      Anchor::kBatch, 160, 46, 161, 54},
-    {kId_grp_batchDir, "BUTTON", "", kChild | BS_GROUPBOX | WS_DISABLED, 0, Anchor::kBatch, 8, 0,
-     321, kBatchHeight},
 };
 
 using ControlGroup = Ttc_KestrixForm::ControlGroup;
 
 ControlGroup GroupOf(const ControlSpec& spec) {
-  if (spec.anchor == Anchor::kPanelfix2 || spec.anchor == Anchor::kBatch)
-    return ControlGroup::kBatch;
+  if (spec.anchor == Anchor::kBatch) return ControlGroup::kBatch;
   if (spec.id == kId_btn_ok_flat || spec.id == kId_btn_cancel_flat ||
       spec.id == kId_btn_options_flat)
     return ControlGroup::kFlatPush;
@@ -175,8 +168,6 @@ int AnchorTop(Anchor anchor, const LayoutOutput& layout) {
       return layout.buttons_top;
     case Anchor::kAdditional:
       return layout.additional_top;
-    case Anchor::kPanelfix2:
-      return layout.panelfix2_top.value_or(layout.panelfix1_top);
     case Anchor::kBatch:
       return layout.batch_top.value_or(layout.additional_top);
   }
@@ -222,11 +213,6 @@ std::vector<HWND> Ttc_KestrixForm::CreateControlsOf(ControlGroup group) {
     made.push_back(control);
     previous = control;
   }
-  // The group box lies under the controls over it, which take the clicks and paint after
-  // it.
-  if (Control(kId_grp_batchDir) != nullptr)
-    SetWindowPos(Control(kId_grp_batchDir), HWND_BOTTOM, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   HookKeys(made);
   return made;
 }
@@ -266,7 +252,7 @@ void Ttc_KestrixForm::HookKeys(const std::vector<HWND>& controls) {
 // The batch group's two dozen controls are made when it first opens: most starts never
 // show it, and every control is a window the start-up would wait for.
 void Ttc_KestrixForm::EnsureBatchControls() {
-  if (Control(kId_grp_batchDir) != nullptr) return;
+  if (BatchControlsMade()) return;
   MakeLateControls(ControlGroup::kBatch);
   struct UpDown {
     int updown, edit, low, high;
@@ -315,7 +301,6 @@ void Ttc_KestrixForm::ApplyCaptions() {
       {kId_option_replacements, lng::program::kReplacements},
       {kId_option_enterdir, lng::program::kEnterDirectory},
       {kId_option_closewnd, lng::program::kCloseWindow},
-      {kId_Label22, lng::program::kBatchGrpbox},
       {kId_lbl_from, lng::program::kBatchFromValue},
       {kId_lbl_to, lng::program::kBatchToValue},
       {kId_lbl_stepby, lng::program::kBatchStepBy},
@@ -337,26 +322,7 @@ void Ttc_KestrixForm::ApplyCaptions() {
   for (const Caption& c : captions) controls_.SetText(c.id, Text(c.key));
   controls_.SetText(kId_btn_extended, mode_ == MainMode::kNormal ? Text(lng::buttons::kBtnExtended)
                                                                  : Text(lng::buttons::kBtnNormal));
-  SetAdditionalCaption(Text(lng::program::kAdditionalGrpbox));
-  // The batch group's caption strip is as wide as its label.
-  if (HWND label = Control(kId_Label22)) {  // null until the batch group is made
-    const int strip = kId_panelfix2;
-    HDC dc = GetDC(label);
-    HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0));
-    HGDIOBJ old =
-        SelectObject(dc, label_font != nullptr ? label_font : GetStockObject(DEFAULT_GUI_FONT));
-    std::string caption = controls_.Text(kId_Label22);
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
-    int width = size.cx + Scale96(4);
-    SetWindowPos(label, nullptr, 0, 0, size.cx + 1, Scale96(15),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT rect = controls_.Rect(strip);
-    SetWindowPos(Control(strip), nullptr, 0, 0, width, rect.bottom - rect.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  SetGroupCaptions(Text(lng::program::kAdditionalGrpbox), Text(lng::program::kBatchGrpbox));
   struct Hint {
     int id;
     LanguageKey key;
@@ -373,20 +339,37 @@ void Ttc_KestrixForm::ApplyCaptions() {
   for (const Hint& h : hints) look_.SetHint(Control(h.id), Text(h.key));
   // Through the look, which gives the button its hint again with every change of colours.
   look_.SetBatchHint(Text(mode_ == MainMode::kBatch ? lng::program::kBatchButtonHint2
-                                                     : lng::program::kBatchButtonHint1));
+                                                    : lng::program::kBatchButtonHint1));
 }
 
-void Ttc_KestrixForm::SetAdditionalCaption(const std::string& caption) {
-  if (decorations_.caption == caption) return;
-  decorations_.caption = caption;
+void Ttc_KestrixForm::SetGroupCaptions(const std::string& additional, const std::string& batch) {
+  if (additional_caption_ == additional && batch_caption_ == batch) return;
+  additional_caption_ = additional;
+  batch_caption_ = batch;
   if (IsWindowVisible(hwnd())) InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+FormLook::Decorations Ttc_KestrixForm::Decorations() const {
+  auto frame = [](int top, int height) {
+    return RECT{Scale96(8), Scale96(top), Scale96(8 + 321), Scale96(top + height)};
+  };
+  FormLook::Decorations decorations = {{Scale96(110), Scale96(layout_.divider_top),
+                                        Scale96(158) + 1, Scale96(layout_.divider_top + 2)},
+                                       {{frame(layout_.additional_top, layout_.additional_height),
+                                         {Scale96(14), Scale96(layout_.panelfix1_top)},
+                                         additional_caption_}}};
+  if (layout_.batch_top && layout_.panelfix2_top)
+    decorations.groups.push_back({frame(*layout_.batch_top, kBatchHeight),
+                                  {Scale96(14), Scale96(*layout_.panelfix2_top)},
+                                  batch_caption_});
+  return decorations;
 }
 
 // The vertical places of the visible groups, from the visible input down.
 void Ttc_KestrixForm::RelayoutForMode(bool normal) {
   // The same layout again would move nothing: the first activation repeats the one Create
   // made, and every move is a window message the start-up waits for.
-  const LayoutKey key{normal, mode_ == MainMode::kBatch, Control(kId_grp_batchDir) != nullptr,
+  const LayoutKey key{normal, mode_ == MainMode::kBatch, BatchControlsMade(),
                       GetWindowLongPtrA(hwnd(), GWL_STYLE) & kFrameStyles,
                       GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & kFrameExStyles};
   if (laid_out_ == key) return;
@@ -395,14 +378,8 @@ void Ttc_KestrixForm::RelayoutForMode(bool normal) {
   for (const ControlSpec& spec : kControls)
     if (spec.anchor != Anchor::kFixed && spec.anchor != Anchor::kInput)
       controls_.MoveTo(spec.id, spec.x, AnchorTop(spec.anchor, layout) + spec.y);
-  // The window paints the options group, its caption and the divider where this layout
-  // puts them.
-  decorations_ = {{Scale96(110), Scale96(layout.divider_top), Scale96(158) + 1,
-                   Scale96(layout.divider_top + 2)},
-                  {Scale96(8), Scale96(layout.additional_top), Scale96(8 + 321),
-                   Scale96(layout.additional_top + layout.additional_height)},
-                  {Scale96(14), Scale96(layout.panelfix1_top)},
-                  decorations_.caption};
+  // The window paints the groups and the divider where this layout puts them.
+  layout_ = layout;
   if (IsWindowVisible(hwnd())) InvalidateRect(hwnd(), nullptr, TRUE);
   RECT client = {0, 0, Scale96(kClientWidth),
                  Scale96(layout.additional_top + layout.additional_height + kClientBottomMargin)};

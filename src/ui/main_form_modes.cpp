@@ -28,8 +28,6 @@ void Ttc_KestrixForm::ChangeToNormal() {
   batch_.Close();
   controls_.SetVisible(kId_btn_loadFromFile,
                        app_.Snapshot.FocusedTextFile || !StructureList_.empty());
-  controls_.SetVisible(kId_panelfix2, false);
-  controls_.SetVisible(kId_Label22, false);
   controls_.SetVisible(kId_lbl_s_more, false);
   if (mode_ == MainMode::kBatch) TurnOffBatchMode();
   const TextSelection list_selection = controls_.Selection(Control(kId_MkDirExt));
@@ -106,24 +104,16 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
     KillTimer(hwnd(), kTimer_LiveReplacements);
     LiveTimerRunning_ = false;
   }
-  controls_.SetText(kId_Label22, Text(lng::program::kBatchGrpbox));
   look_.ShowBatchButton(true, Text(lng::program::kBatchButtonHint2));
-  controls_.Lock(kId_grp_batchDir, true);
   RelayoutForMode(false);
-  controls_.SetVisible(kId_panelfix2, true);
-  controls_.SetVisible(kId_Label22, true);
   batch_.Open();
-  controls_.Lock(kId_grp_batchDir, false);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void Ttc_KestrixForm::TurnOffBatchMode() {
-  controls_.SetVisible(kId_panelfix2, false);
-  controls_.SetVisible(kId_Label22, false);
   batch_.Close();
   controls_.SetVisible(kId_lbl_s_more, false);
   look_.ShowBatchButton(false, Text(lng::program::kBatchButtonHint1));
-  SetAdditionalCaption(Text(lng::program::kAdditionalGrpbox));
   if (mode_ != MainMode::kNormal) SetFocus(Control(kId_MkDirExt));
   // Batch mode is still on while the list comes back, so this change does not copy the
   // half-restored list over the saved one.

@@ -229,7 +229,7 @@ TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
   ASSERT_TRUE(PressKey(VK_F8));
   HWND list = GetDlgItem(main, kId_MkDirExt);
   ASSERT_TRUE(WaitUntil([&] {
-    return IsWindowVisible(GetDlgItem(main, kId_grp_batchDir)) && IsWindowVisible(list);
+    return IsWindowVisible(GetDlgItem(main, kId_edit_from)) && IsWindowVisible(list);
   }));
   const std::string settings_file = tree_.Path("Kestrix\\tc Kestrix.ini");
   const std::string settings_before = ReadFileText(settings_file);

@@ -141,7 +141,7 @@ TEST_F(MainFormListsTest, DroppedNamesGoIntoTheListOrLoadAsIt) {
   ASSERT_EQ(form_->Mode(), MainMode::kBatch);
   Drop({long_dir + "\\notes.txt", "C:\\Docs\\report.doc"});
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
-  EXPECT_FALSE(Visible(kId_grp_batchDir));
+  EXPECT_FALSE(Visible(kId_edit_from));
   EXPECT_EQ(T(kId_lbl_currentPath), "C:\\Docs\\");  // the last name's directory
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Start", "notes", "report"}));
   Drop({"C:\\Docs\\report.doc", long_dir + "\\notes.txt"}, false);

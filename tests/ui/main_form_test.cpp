@@ -20,9 +20,9 @@ TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
   EXPECT_TRUE(Checked(kId_option_closewnd));
   EXPECT_EQ(TextOf(form_->hwnd()), "Total Commander Kestrix ");
   // The batch group is made when it first opens, and then shows each of its controls.
-  EXPECT_EQ(C(kId_grp_batchDir), nullptr);
+  EXPECT_EQ(C(kId_edit_from), nullptr);
   Click(kId_btn_BatchDir);
-  for (int id = kId_Label22; id <= kId_rb_ABC; ++id)
+  for (int id = kId_lbl_from; id <= kId_rb_ABC; ++id)
     EXPECT_TRUE(id == kId_memo_suffix || Visible(id)) << "control " << id;
   EXPECT_TRUE(Checked(kId_rb_Decimal));
   // A caption double-click's maximise is refused.
@@ -222,13 +222,13 @@ TEST_F(MainFormTest, F3CyclesThroughTheModesAndBatchGivesTheUsersListBack) {
   TypeList("Intro\r\nDisc 07");
   Key(C(kId_MkDirExt), VK_F3);
   EXPECT_EQ(form_->Mode(), MainMode::kBatch);
-  EXPECT_TRUE(Visible(kId_grp_batchDir));
+  EXPECT_TRUE(Visible(kId_edit_from));
   EXPECT_EQ(T(kId_cmbx_prefix), "Disc ");
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Disc 08", "Disc 09", "Disc 10"}));
   Screenshot("batch");
   Key(C(kId_MkDirExt), VK_F3);
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
-  EXPECT_FALSE(Visible(kId_grp_batchDir));
+  EXPECT_FALSE(Visible(kId_edit_from));
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Intro", "Disc 07"}));
 }
 
