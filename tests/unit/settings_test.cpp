@@ -91,7 +91,8 @@ TEST_F(BigIniFileTest, MissingFileIsEmptyAndFirstFlushCreatesIt) {
 }
 
 TEST_F(BigIniFileTest, DuplicateSectionsKeepTheFirstAndVanishAfterAWrite) {
-  const std::string original = "[A]\r\nk=first\r\n[B]\r\nx=1\r\n[a]\r\nk=second\r\nonly=2\r\n";
+  const std::string original =
+      "[A]\r\nk=first\r\n[B]\r\nx=1\r\nkept=1\r\n[a]\r\nk=second\r\nonly=2\r\n";
   Put(original);
   const uint64_t stamp = fs.LastWriteTime(kPath);
   {
@@ -104,7 +105,7 @@ TEST_F(BigIniFileTest, DuplicateSectionsKeepTheFirstAndVanishAfterAWrite) {
   EXPECT_EQ(Content(), original);
   EXPECT_EQ(fs.LastWriteTime(kPath), stamp);
   EXPECT_EQ(Edited(original, [](TBigIniFile& ini) { ini.WriteString("B", "x", "2"); }),
-            "[A]\r\nk=first\r\n\r\n[B]\r\nx=2\r\n\r\n");
+            "[A]\r\nk=first\r\n\r\n[B]\r\nx=2\r\nkept=1\r\n\r\n");
 }
 
 TEST_F(BigIniFileTest, UnchangedWriteLeavesFileAndTimeStampAlone) {
