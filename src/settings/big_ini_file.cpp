@@ -271,6 +271,11 @@ void TBigIniFile::SetStrings(const std::vector<std::string>& list) {
   ParseStoredText(begin);
 }
 
+void TBigIniFile::SetText(std::string_view text) {
+  sections_.SetLastFound(0);
+  ParseStoredText(sections_.StoreText(text));
+}
+
 void TBigIniFile::ParseStoredText(size_t begin) {
   const std::string_view text = sections_.AllText();
   // A section's lines are gathered here and moved in once, at its end.

@@ -111,6 +111,8 @@ class TBigIniFile {
   virtual void GetStrings(std::vector<std::string>& list) const;
   // Parses lines exactly as LoadFromFile parses a file, appending to the content.
   virtual void SetStrings(const std::vector<std::string>& list);
+  // Parses a file's text exactly as LoadFromFile does, appending to the content.
+  virtual void SetText(std::string_view text);
   // Rewrites the file when modified. Throws InOutError (content kept, still modified).
   virtual void UpdateFile();
   virtual int ReadInteger(const std::string& section, const std::string& key, int default_value);

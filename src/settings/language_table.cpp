@@ -13,7 +13,7 @@ LanguageTable& LanguageTable::operator=(LanguageTable&&) noexcept = default;
 
 LanguageTable LanguageTable::FromText(std::string_view text) {
   LanguageTable table;
-  table.ini_->SetStrings(SplitLines(text));
+  table.ini_->SetText(text);
   return table;
 }
 
