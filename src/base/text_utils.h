@@ -41,6 +41,11 @@ bool ContainsAnyOf(std::string_view text, std::string_view chars);
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view from, std::string_view to);
 
+// Where the next line break ("\r" or "\n") at or after `from` is, or the text's size.
+std::size_t FindLineBreak(std::string_view text, std::size_t from);
+// Where the line after the break at `at` begins: a break is "\r\n", "\n" or a lone "\r".
+std::size_t AfterLineBreak(std::string_view text, std::size_t at);
+
 // Splits like a string list reading a memo: at CR LF, LF or a lone CR; a final line break
 // does not start another line, so "" gives no lines and "a\r\n" gives one.
 std::vector<std::string> SplitLines(std::string_view text);

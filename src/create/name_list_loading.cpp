@@ -76,16 +76,12 @@ bool EndsWithLineBreak(std::string_view text) {
 std::string NormalizeLineBreaks(std::string_view text) {
   std::string out;
   out.reserve(text.size() + 8);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-      out += kLineBreak;
-      ++i;
-    } else if (c == '\r' || c == '\n') {
-      out += kLineBreak;
-    } else {
-      out.push_back(c);
-    }
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t stop = FindLineBreak(text, start);
+    out.append(text.substr(start, stop - start));
+    if (stop == text.size()) break;
+    out += kLineBreak;
+    start = AfterLineBreak(text, stop);
   }
   return out;
 }

@@ -1,6 +1,5 @@
 #include "settings/big_ini_file.h"
 
-#include <cstring>
 #include <unordered_set>
 
 #include "base/text_utils.h"
@@ -60,25 +59,6 @@ int HexDigit(char c) {
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
-}
-
-// Where the next "\r" or "\n" at or after `from` is, or the text's size. Eight bytes are
-// tested at a time for one below 0x0E, since a host's configuration file is megabytes of
-// text and a byte-by-byte search was most of its load.
-size_t FindLineBreak(std::string_view text, size_t from) {
-  constexpr uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
-  auto is_break = [](char c) { return c == '\r' || c == '\n'; };
-  size_t i = from;
-  for (; i + 8 <= text.size(); i += 8) {
-    uint64_t word;
-    std::memcpy(&word, text.data() + i, 8);
-    if (((word - kOnes * 0x0E) & ~word & kHighs) == 0) continue;  // no byte below 0x0E
-    for (size_t j = i; j < i + 8; ++j)
-      if (is_break(text[j])) return j;
-  }
-  for (; i < text.size(); ++i)
-    if (is_break(text[i])) return i;
-  return text.size();
 }
 
 constexpr char kUtf16LeMark[] = "\xFF\xFE";
@@ -261,16 +241,6 @@ void TBigIniFile::LoadFromFile(const std::string& file_name) {
   ParseStoredText(sections_.StoreText(std::move(content)));
 }
 
-void TBigIniFile::SetStrings(const std::vector<std::string>& list) {
-  sections_.SetLastFound(0);
-  size_t begin = sections_.AllText().size();
-  for (const std::string& line : list) {
-    sections_.StoreText(std::string_view(line));
-    sections_.StoreText(std::string_view("\n"));
-  }
-  ParseStoredText(begin);
-}
-
 void TBigIniFile::SetText(std::string_view text) {
   sections_.SetLastFound(0);
   ParseStoredText(sections_.StoreText(text));
@@ -285,7 +255,6 @@ void TBigIniFile::ParseStoredText(size_t begin) {
     if (current >= 0) sections_.Lines(current).assign(lines.begin(), lines.end());
     lines.clear();
   };
-  // Lines end at "\r\n", "\n" or a lone "\r".
   for (size_t start = begin; start < text.size();) {
     const size_t stop = FindLineBreak(text, start);
     const std::string_view line = text.substr(start, stop - start);
@@ -297,7 +266,7 @@ void TBigIniFile::ParseStoredText(size_t begin) {
         lines.push_back(IniLine{start, line.size()});
       }
     }
-    start = stop + (text.substr(stop, 2) == "\r\n" ? 2 : 1);
+    start = AfterLineBreak(text, stop);
   }
   end_section();
   // Dropping later duplicates changes content, which a load through SetFileName then

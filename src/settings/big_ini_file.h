@@ -109,8 +109,6 @@ class TBigIniFile {
   virtual void EraseSection(const std::string& section);
   // Appends the content as lines: header, lines and one empty line per non-empty section.
   virtual void GetStrings(std::vector<std::string>& list) const;
-  // Parses lines exactly as LoadFromFile parses a file, appending to the content.
-  virtual void SetStrings(const std::vector<std::string>& list);
   // Parses a file's text exactly as LoadFromFile does, appending to the content.
   virtual void SetText(std::string_view text);
   // Rewrites the file when modified. Throws InOutError (content kept, still modified).

@@ -1079,9 +1079,9 @@ TEST(SelectFileMenu, TextFileStructuresAndBrowse) {
 // ---- user_structures
 TEST(UserStructures, DiscoveryReadingAndPlaceholdersThatOccur) {
   TBigIniFile ini;
-  ini.SetStrings({"[UserStructure0]", "Name= Web ", "%P%\\src", "%p%\\docs\\%y%",
-                  "[UserStructure1]", "Name=", "[UserStructure2]", "a", "Name=Odd",
-                  "[Placeholders]", "%Y%", "%Q%", "%P%"});
+  ini.SetText(
+      "[UserStructure0]\nName= Web \n%P%\\src\n%p%\\docs\\%y%\n[UserStructure1]\nName=\n"
+      "[UserStructure2]\na\nName=Odd\n[Placeholders]\n%Y%\n%Q%\n%P%");
   const std::vector<std::string> names = ReadStructureNames(ini);
   ASSERT_EQ(names.size(), 26u);
   EXPECT_EQ(names[0], "Web");

@@ -14,7 +14,7 @@ namespace {
 template <typename Edit>
 std::string Edited(const std::string& lines, Edit edit) {
   TBigIniFile ini;
-  ini.SetStrings(SplitLines(ReplaceAll(lines, "|", "\n")));
+  ini.SetText(ReplaceAll(lines, "|", "\n"));
   edit(ini);
   std::vector<std::string> out;
   ini.GetStrings(out);
@@ -60,11 +60,12 @@ TEST(HostFileEdits, KeyBindingMovesOrGoes) {
 
 TEST(HostFileEdits, ReadsAnEarlierInstallation) {
   TBigIniFile usercmd;
-  usercmd.SetStrings({"[em_mine]", "cmd=%COMMANDER_PATH%\\Tools\\Kestrix2.exe", "[em_other]",
-                      "cmd=notepad.exe", "[em_kx]", "button=C:\\kestrix.exe"});
+  usercmd.SetText(
+      "[em_mine]\ncmd=%COMMANDER_PATH%\\Tools\\Kestrix2.exe\n[em_other]\ncmd=notepad.exe\n"
+      "[em_kx]\nbutton=C:\\kestrix.exe");
   EXPECT_EQ(FindInstalledCommand(usercmd), "em_mine");  // case-sensitive mark
   TBigIniFile wincmd;
-  wincmd.SetStrings({"[Shortcuts]", "F2=cm_x", "[ShortcutsWin]", "CS+F9=em_Kestrix"});
+  wincmd.SetText("[Shortcuts]\nF2=cm_x\n[ShortcutsWin]\nCS+F9=em_Kestrix");
   ExistingKey key = FindExistingKey(wincmd);
   EXPECT_EQ(key.key, "CS+F9");
   EXPECT_TRUE(key.windows_key);

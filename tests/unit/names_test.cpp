@@ -671,6 +671,11 @@ TEST(TextUtils, SplitLinesAcceptsEveryLineBreakAndJoinLinesUndoesIt) {
       {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
       {"a\r\n\r\nb", {"a", "", "b"}},
       {"a\n\r", {"a", ""}},
+      // Long lines are searched a word at a time: breaks on and off a word's edge, other
+      // control bytes and high bytes beside them.
+      {"01234567\n89abcdef\r", {"01234567", "89abcdef"}},
+      {"0123456789abc\rdefghijklmnop", {"0123456789abc", "defghijklmnop"}},
+      {"0123456789\r\nab\x01\x0B\x0D\x0E\xE9\xE9\xE9\xE9\xE9\n", {"0123456789", "ab\x01\x0B", "\x0E\xE9\xE9\xE9\xE9\xE9"}},
   };
   for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines) << text;
   EXPECT_EQ(JoinLines(SplitLines("x\r\n*y\r\n\r\nz")), "x\r\n*y\r\n\r\nz");
@@ -863,7 +868,7 @@ TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered
   again.Delete(0, true);
   EXPECT_TRUE(again.FirstTemplateDeleted());
   TBigIniFile ini;
-  ini.SetStrings({"[UserTemplates]", "Old=x", "[Additional]"});
+  ini.SetText("[UserTemplates]\nOld=x\n[Additional]");
   rows.Write(ini);
   again.Write(ini);
   EXPECT_EQ(ReadTemplateLines(ini).size(), 0u);

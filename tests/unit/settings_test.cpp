@@ -217,11 +217,10 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
   ini.ReadSection("missing", list);
   EXPECT_EQ(list, (Lines{"kept", "a=1", ";c", "=novalue", "b=2"}));
   TBigIniFile memory;
-  memory.SetStrings(
-      {"ignored", "[Lang]", "Key= value", "[Empty]", "[lang]", "dup=1", "", "[X]", "x"});
+  memory.SetText("ignored\n[Lang]\nKey= value\n[Empty]\n[lang]\ndup=1\n\n[X]\nx");
   EXPECT_EQ(memory.ReadString("LANG", "Key", ""), " value");
   EXPECT_EQ(memory.ReadString("Lang", "dup", "none"), "none");
-  memory.SetStrings({"[More]", "m=1"});  // appends
+  memory.SetText("[More]\nm=1");  // appends
   Lines out{"first"};
   memory.GetStrings(out);
   EXPECT_EQ(out, (Lines{"first", "[Lang]", "Key= value", "", "[X]", "x", "", "[More]", "m=1", ""}));
