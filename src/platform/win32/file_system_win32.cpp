@@ -1,6 +1,7 @@
 #include "platform/win32/file_system_win32.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/win32/windows_api.h"
 
@@ -20,12 +21,28 @@ std::string DirectoryOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+// A new file beside the one it will replace, made and opened in one call (CREATE_NEW under
+// a name no one holds; GetTempFileName would make it and a second call open it). It is
+// made with the old file's hidden, system and archive bits, which spares setting them later.
+HANDLE CreateTemporaryBeside(const std::string& path, DWORD attributes, std::string& temp) {
+  std::string directory = DirectoryOf(path);
+  if (directory.back() != '\\' && directory.back() != '/') directory += '\\';
+  static unsigned serial = GetTickCount();
+  for (int attempt = 0; attempt < 64; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "kx%04lX%04X.tmp", GetCurrentProcessId() & 0xFFFF,
+                  ++serial & 0xFFFF);
+    temp = directory + name;
+    HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+  }
+  return INVALID_HANDLE_VALUE;
+}
+
 uint32_t WriteTemporary(Win32FileSystem& owner,
                         uint32_t (Win32FileSystem::*write_chunk)(void*, const char*, uint32_t),
-                        const std::string& temp, const std::string& content) {
-  HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return LastError();
+                        HANDLE file, const std::string& content) {
   uint32_t code = kErrorSuccess;
   for (size_t done = 0; done < content.size() && code == kErrorSuccess;) {
     uint32_t size =
@@ -103,27 +120,21 @@ uint32_t Win32FileSystem::WriteWholeFile(const std::string& path, const std::str
   if (old_attributes != INVALID_FILE_ATTRIBUTES &&
       (old_attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
     return kErrorAccessDenied;
-  char temp[MAX_PATH];
-  const std::string directory = DirectoryOf(path);
-  if (GetTempFileNameA(directory.c_str(), "kx", 0, temp) == 0) {
-    // GetTempFileNameA says ERROR_DIRECTORY for a missing directory; writing the file
-    // itself would have said "path not found", which is what callers expect.
-    uint32_t code = LastError();
-    return GetFileAttributesA(directory.c_str()) == INVALID_FILE_ATTRIBUTES ? kErrorPathNotFound
-                                                                            : code;
-  }
-  uint32_t code = WriteTemporary(*this, &Win32FileSystem::WriteChunk, temp, content);
-  // The new file takes the old one's attributes; asked first, since most files have the
-  // ones a new file gets anyway.
-  if (code == kErrorSuccess && old_attributes != INVALID_FILE_ATTRIBUTES &&
-      GetFileAttributesA(temp) != old_attributes && !SetFileAttributesA(temp, old_attributes))
+  constexpr DWORD kMadeWith = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  const DWORD kept = old_attributes != INVALID_FILE_ATTRIBUTES ? old_attributes : 0;
+  std::string temp;
+  HANDLE file = CreateTemporaryBeside(path, kept & kMadeWith, temp);
+  if (file == INVALID_HANDLE_VALUE) return LastError();
+  uint32_t code = WriteTemporary(*this, &Win32FileSystem::WriteChunk, file, content);
+  // The rarer attributes a creation cannot give (not indexed, offline, temporary).
+  if (code == kErrorSuccess && (kept & ~kMadeWith) != 0 && !SetFileAttributesA(temp.c_str(), kept))
     code = LastError();
   if (code == kErrorSuccess &&
-      !MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     code = LastError();
   if (code != kErrorSuccess) {
-    SetFileAttributesA(temp, FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileA(temp);
+    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA(temp.c_str());
   }
   return code;
 }
