@@ -1,5 +1,6 @@
 #include "settings/big_ini_file.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "base/text_utils.h"
@@ -140,15 +141,37 @@ bool ParseIniInteger(const std::string& text, int& value) {
 // ---- TSectionList ----
 
 size_t TSectionList::StoreText(std::string_view text) {
+  if (text_.empty()) {
+    text_ = text;
+    kept_ = text_.size();
+    return 0;
+  }
+  if (appended_ > std::max(kept_, kCompactAbove)) Compact();
   const size_t begin = text_.size();
   text_.append(text);
+  appended_ += text.size();
   return begin;
 }
 
 size_t TSectionList::StoreText(std::string&& text) {
   if (!text_.empty()) return StoreText(std::string_view(text));
   text_ = std::move(text);
+  kept_ = text_.size();
   return 0;
+}
+
+void TSectionList::Compact() {
+  std::string live;
+  live.reserve(kept_);
+  for (Section& section : sections_)
+    for (IniLine& line : section.lines) {
+      const size_t offset = live.size();
+      live.append(Text(line)).append("\r\n");
+      line.offset = offset;
+    }
+  text_ = std::move(live);
+  kept_ = text_.size();
+  appended_ = 0;
 }
 
 int TSectionList::Add(const std::string& name) {
@@ -164,6 +187,7 @@ void TSectionList::Delete(int index) {
 void TSectionList::Clear() {
   sections_.clear();
   text_.clear();
+  kept_ = appended_ = 0;
   last_found_ = 0;
 }
 

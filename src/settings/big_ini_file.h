@@ -46,8 +46,12 @@ class TSectionList {
   }
   // All text stored so far.
   std::string_view AllText() const { return text_; }
-  // Appends `text` to the stored text; returns where it begins.
+  // Appends `text` to the stored text; returns where it begins. Edited lines come here, so
+  // a long-lived list that rewrites keys would grow by every edit: once the text appended
+  // outweighs what was kept (at least kCompactAbove bytes), the live lines are first copied
+  // to a fresh text, each followed by "\r\n" as a file holds them.
   size_t StoreText(std::string_view text);
+  static constexpr size_t kCompactAbove = 64 * 1024;
   // The same, taking over the string when nothing is stored yet (a freshly read file).
   size_t StoreText(std::string&& text);
 
@@ -70,8 +74,12 @@ class TSectionList {
   bool RemoveLaterDuplicates();
 
  private:
+  void Compact();
+
   std::vector<Section> sections_;
   std::string text_;
+  size_t kept_ = 0;      // text the last load or compaction left
+  size_t appended_ = 0;  // text appended since
   int last_found_ = 0;
 };
 

@@ -916,7 +916,9 @@ LRESULT TConfiguration::KeyHook::OnMessage(HWND control, UINT message, WPARAM wp
   if (prefix || id == kCfg_cmbx_TCItemSuffix) {
     const Combo combo(owner);
     context.field = ConfigField::kAffix;
-    context.list_item_open = combo.DroppedDown() && combo.Selected() >= 0;
+    // Only Delete asks the list: the two questions are messages, and typing needs neither.
+    context.list_item_open = message == WM_KEYDOWN && wparam == VK_DELETE &&
+                             combo.DroppedDown() && combo.Selected() >= 0;
   } else if (id == kCfg_customDirectoryName || id == kCfg_edit_Transparency ||
              id == kCfg_Edit_ReplaceChar) {
     context.field = ConfigField::kSelectAll;

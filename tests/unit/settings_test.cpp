@@ -180,6 +180,23 @@ TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
   for (const auto& [before, edit, after] : cases) EXPECT_EQ(Edited(before, edit), after) << before;
 }
 
+TEST_F(BigIniFileTest, ThousandsOfRewritesKeepTheTextBoundedAndEveryLineInPlace) {
+  // Edited lines are appended to the object's text; a long-lived object rewriting one key
+  // must not grow by each edit for ever.
+  Put("[A]\r\nfirst=1\r\nk=0\r\nlast=3\r\n[B]\r\nb=2\r\n");
+  TBigIniFile ini(fs, kPath);
+  const std::string value(100, 'v');
+  for (int i = 0; i < 5000; ++i) ini.WriteString("A", "k", value + std::to_string(i));
+  ini.WriteString("B", "added", "4");
+  EXPECT_LT(ini.Sections().AllText().size(), 3 * TSectionList::kCompactAbove);
+  EXPECT_EQ(ini.ReadString("A", "first", "") + ini.ReadString("A", "last", "") +
+                ini.ReadString("B", "b", ""),
+            "132");
+  ini.UpdateFile();
+  EXPECT_EQ(Content(), "[A]\r\nfirst=1\r\nk=" + value + "4999\r\nlast=3\r\n\r\n[B]\r\nb=2\r\n"
+                       "added=4\r\n\r\n");
+}
+
 TEST_F(BigIniFileTest, ErasingTheSectionUnderTheCursorMovesItToTheFirst) {
   TBigIniFile ini;
   ini.WriteString("A", "a", "1");
