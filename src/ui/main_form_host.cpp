@@ -1,9 +1,9 @@
 // The main window's link to the host while it is open: the refresh label, the manual
 // editing of the current path, and what happens when the application gains or loses the
 // activation.
+#include "base/text_utils.h"
 #include "host/foreground_win32.h"
 #include "host/host_snapshot.h"
-#include "base/text_utils.h"
 #include "ui/main_form.h"
 
 namespace kestrix {
@@ -60,7 +60,8 @@ void Ttc_KestrixForm::CheckAndTurnOffPathEditing() {
     controls_.CaretToEnd(list);
     Edit(list).ScrollCaret();
   }
-  if (GetFocus() == nullptr || GetFocus() == Control(kId_edit_curdirname)) SetFocus(VisibleInput());
+  if (GetFocus() == nullptr || GetFocus() == Control(kId_edit_curdirname))
+    FocusInput(VisibleInput());
 }
 
 }  // namespace kestrix
