@@ -312,11 +312,20 @@ void FormLook::EraseBackground(HWND window, HDC dc) {
 // As the system draws a group box and an etched divider: the frame's top runs through the
 // middle of the caption's line, and the caption's strip hides it there.
 void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorations) {
-  // An erase elsewhere (a label that shrank) leaves them alone: no theme is opened for it.
+  // An erase that reaches no frame line or caption leaves them alone: no theme is opened for
+  // a label that shrank, nor for the themed controls inside a group, which have their
+  // parent paint the background behind them on every paint.
   auto reached = [dc](const FramedGroup& group) {
-    RECT reach = group.frame;
-    reach.top = std::min(reach.top, group.caption_at.y);
-    return RectVisible(dc, &reach) != FALSE;
+    const RECT& f = group.frame;
+    const int edge = Scale96(4);
+    const RECT bands[] = {
+        {f.left, std::min(f.top, group.caption_at.y), f.right, f.top + Scale96(16)},
+        {f.left, f.top, f.left + edge, f.bottom},
+        {f.right - edge, f.top, f.right, f.bottom},
+        {f.left, f.bottom - edge, f.right, f.bottom},
+    };
+    return std::any_of(std::begin(bands), std::end(bands),
+                       [dc](const RECT& band) { return RectVisible(dc, &band) != FALSE; });
   };
   if (!RectVisible(dc, &decorations.divider) &&
       std::none_of(decorations.groups.begin(), decorations.groups.end(), reached))
