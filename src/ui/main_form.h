@@ -46,6 +46,7 @@
 #include "ui/dpi_win32.h"
 #include "ui/form.h"
 #include "ui/form_look.h"
+#include "ui/frameless_paint.h"
 #include "ui/messages.h"
 #include "ui/name_history.h"
 #include "ui/name_list_sources_win32.h"
@@ -308,6 +309,7 @@ class Ttc_KestrixForm : public Form {
                              ExecutableBaseName(services_.exe_path), startup_.mkdir_history_file};
       }};
   InputHook input_hook_{*this};
+  FramelessPaint frameless_paint_;
 };
 
 // The input mode the portable rules know for a mode of the window.

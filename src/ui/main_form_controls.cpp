@@ -236,16 +236,20 @@ void Ttc_KestrixForm::CreateControls() {
 }
 
 // Every control that can hold the focus passes its keys through the key table, so the
-// window's keys work wherever the focus is; a combo box's keys reach its own edit.
+// window's keys work wherever the focus is; a combo box's keys reach its own edit. The
+// frameless ones among them skip their non-client paint.
 void Ttc_KestrixForm::HookKeys(const std::vector<HWND>& controls) {
   for (HWND control : controls) {
     if (control == nullptr) continue;
     input_hook_.Subclass(control);
+    frameless_paint_.Subclass(control);
     // Asked of the control itself: a search of its children is a server round trip.
     COMBOBOXINFO combo = {};
     combo.cbSize = sizeof combo;
-    if (GetComboBoxInfo(control, &combo) && combo.hwndItem != nullptr)
+    if (GetComboBoxInfo(control, &combo) && combo.hwndItem != nullptr) {
       input_hook_.Subclass(combo.hwndItem);
+      frameless_paint_.Subclass(combo.hwndItem);
+    }
   }
 }
 

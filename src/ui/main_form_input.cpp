@@ -55,10 +55,6 @@ FocusedControl FocusKindOf(const ControlSet& controls, HWND name_edit, HWND cont
 LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM wparam,
                                               LPARAM lparam) {
   Ttc_KestrixForm& form = form_;
-  // A control without a frame has nothing to paint outside its client area, yet the
-  // default handling fetches a device context for it: two dozen server requests for
-  // nothing at every first show.
-  if (message == WM_NCPAINT && !::kestrix::Control(control).HasFrame()) return 0;
   bool consumed = false;
   if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
     consumed = form.InputKeyDown(control, wparam);

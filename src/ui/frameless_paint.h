@@ -1,0 +1,23 @@
+#pragma once
+// Controls without a frame skip WM_NCPAINT: they have nothing to paint outside their
+// client area, yet the default handling fetches a device context for it, two dozen server
+// requests for nothing at every first show of the main window.
+#include "ui/controls.h"
+#include "ui/window.h"
+
+namespace kestrix {
+
+class FramelessPaint : public Window {
+ public:
+  FramelessPaint() : Window("FramelessPaint") {}
+  using Window::Subclass;
+
+ protected:
+  LRESULT OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM lparam) override {
+    // Asked at each paint: a scroll bar can come and go.
+    if (message == WM_NCPAINT && !Control(control).HasFrame()) return 0;
+    return DefaultHandling(control, message, wparam, lparam);
+  }
+};
+
+}  // namespace kestrix
