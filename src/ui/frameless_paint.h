@@ -1,7 +1,7 @@
 #pragma once
 // Controls without a frame skip WM_NCPAINT: they have nothing to paint outside their
-// client area, yet the default handling fetches a device context for it, two dozen server
-// requests for nothing at every first show of the main window.
+// client area, yet the default handling fetches a device context for each, a few hundred
+// server requests for nothing in a start of the main window.
 #include "ui/controls.h"
 #include "ui/window.h"
 
