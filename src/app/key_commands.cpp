@@ -175,7 +175,7 @@ ConfigKeyAction DecideConfigKey(const KeyPress& press, bool character,
     return acted && press.ctrl ? ConfigKeyAction::kSwallow : ConfigKeyAction::kPassOn;
   }
   const bool affix = context.field == ConfigField::kAffix;
-  if (press.key == kKeyDelete && affix && context.list_item_open)
+  if (press.key == kKeyDelete && affix && context.list_item_open && context.list_item_open())
     return ConfigKeyAction::kDeleteListItem;
   if (!CtrlAlone(press)) return ConfigKeyAction::kPassOn;
   // A combo box's edit may take Enter itself instead of leaving it to the dialog.

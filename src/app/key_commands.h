@@ -4,6 +4,7 @@
 // shortcuts, the window's preview, the focused control); each level that acts consumes
 // the key.
 #include <cstdint>
+#include <functional>
 
 namespace kestrix {
 
@@ -161,7 +162,9 @@ enum class ConfigKeyAction {
 struct ConfigKeyContext {
   ConfigField field = ConfigField::kOther;
   bool general_page = false;
-  bool list_item_open = false;  // the field's list is open with an item highlighted
+  // Whether the field's list is open with an item highlighted. Asked only for Delete:
+  // the question costs the window messages, and typing needs no answer.
+  std::function<bool()> list_item_open = nullptr;
 };
 // A key down (`press`) or, with `character` set, a typed character (press.key is then
 // its code and press.ctrl whether Ctrl is held).

@@ -914,11 +914,11 @@ LRESULT TConfiguration::KeyHook::OnMessage(HWND control, UINT message, WPARAM wp
   const bool prefix = id == kCfg_cmbx_TCItemPrefix;
   ConfigKeyContext context;
   if (prefix || id == kCfg_cmbx_TCItemSuffix) {
-    const Combo combo(owner);
     context.field = ConfigField::kAffix;
-    // Only Delete asks the list: the two questions are messages, and typing needs neither.
-    context.list_item_open = message == WM_KEYDOWN && wparam == VK_DELETE &&
-                             combo.DroppedDown() && combo.Selected() >= 0;
+    context.list_item_open = [owner] {
+      const Combo combo(owner);
+      return combo.DroppedDown() && combo.Selected() >= 0;
+    };
   } else if (id == kCfg_customDirectoryName || id == kCfg_edit_Transparency ||
              id == kCfg_Edit_ReplaceChar) {
     context.field = ConfigField::kSelectAll;

@@ -190,7 +190,6 @@ class Ttc_KestrixForm : public Form {
   void SetListText(const std::string& text);
   HWND VisibleInput() const;
   // Focuses `input` (the name field's edit for the name field) unless it has the focus.
-  void FocusInput(HWND input);
 
   // Name lists, history and user applications (main_form_lists.cpp).
   void AcceptFiles(HDROP drop);

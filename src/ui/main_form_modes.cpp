@@ -21,13 +21,6 @@ HWND Ttc_KestrixForm::VisibleInput() const {
   return mode_ == MainMode::kNormal ? Control(kId_MkDir) : Control(kId_MkDirExt);
 }
 
-void Ttc_KestrixForm::FocusInput(HWND input) {
-  // The name field's edit takes the focus itself: given to the combo box, the focus moves
-  // twice (to the box, then on to its edit), and the input method follows every move.
-  HWND target = input == Control(kId_MkDir) && mkdir_edit_ != nullptr ? mkdir_edit_ : input;
-  if (GetFocus() != target) SetFocus(target);
-}
-
 void Ttc_KestrixForm::ChangeToNormal() {
   app_.CurrentRoutine = "ChangeToNormal";
   SetWindowTextA(hwnd(), NormalModeTitle(app_title_, image_.Set()).c_str());
@@ -317,7 +310,7 @@ class Ttc_KestrixForm::RunView : public CreationView {
   void ShowCurrentPath(const std::string& shortened) override {
     f_.view_.ShowCurrentPath(shortened);
   }
-  void FocusInput() override { f_.FocusInput(f_.VisibleInput()); }
+  void FocusInput() override { ::kestrix::FocusInput(f_.VisibleInput()); }
   void SelectAllInput() override { f_.controls_.Select(f_.VisibleInput(), {0, std::string::npos}); }
   void ListCaretToEnd() override {
     SetFocus(f_.Control(kId_MkDirExt));

@@ -459,11 +459,13 @@ TEST(DecideConfigKey, KeysAndCharacters) {
   using A = ConfigKeyAction;
   const KeyPress ctrl_a{'A', true}, ctrl_shift_a{'A', true, true}, ctrl_enter{kKeyReturn, true},
       ctrl_h{'H', true}, del{kKeyDelete}, ctrl_bs{kKeyBack, true}, bs{kKeyBack};
+  const auto open = [] { return true; };
+  const auto closed = [] { return false; };
   // press, typed character, field with its open list and the General page, action
   const std::tuple<KeyPress, bool, ConfigKeyContext, A> cases[] = {
-      {del, false, {F::kAffix, false, true}, A::kDeleteListItem},
-      {del, false, {F::kAffix, false, false}, A::kPassOn},
-      {del, false, {F::kSelectAll, false, true}, A::kPassOn},
+      {del, false, {F::kAffix, false, open}, A::kDeleteListItem},
+      {del, false, {F::kAffix, false, closed}, A::kPassOn},
+      {del, false, {F::kSelectAll, false, open}, A::kPassOn},
       {ctrl_enter, false, {F::kAffix}, A::kAddAffix},
       {ctrl_enter, false, {F::kSelectAll}, A::kPassOn},
       {ctrl_h, false, {F::kOther, true}, A::kInsertVariable},
