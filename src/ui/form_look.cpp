@@ -315,11 +315,18 @@ void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorati
   // An erase that reaches no frame line or caption leaves them alone: no theme is opened for
   // a label that shrank, nor for the themed controls inside a group, which have their
   // parent paint the background behind them on every paint.
-  auto reached = [dc](const FramedGroup& group) {
+  HGDIOBJ old_font = SelectObject(
+      dc, shown_font_ ? shown_font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  // The frame's top line lies half a text line below the frame's top, so the top band
+  // grows with the font; the caption strip is a fixed height.
+  auto reached = [dc, &metrics](const FramedGroup& group) {
     const RECT& f = group.frame;
     const int edge = Scale96(4);
     const RECT bands[] = {
-        {f.left, std::min(f.top, group.caption_at.y), f.right, f.top + Scale96(16)},
+        {f.left, std::min(f.top, group.caption_at.y), f.right,
+         std::max(f.top + metrics.tmHeight / 2 + edge, group.caption_at.y + Scale96(15))},
         {f.left, f.top, f.left + edge, f.bottom},
         {f.right - edge, f.top, f.right, f.bottom},
         {f.left, f.bottom - edge, f.right, f.bottom},
@@ -328,14 +335,12 @@ void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorati
                        [dc](const RECT& band) { return RectVisible(dc, &band) != FALSE; });
   };
   if (!RectVisible(dc, &decorations.divider) &&
-      std::none_of(decorations.groups.begin(), decorations.groups.end(), reached))
+      std::none_of(decorations.groups.begin(), decorations.groups.end(), reached)) {
+    SelectObject(dc, old_font);
     return;
+  }
   RECT divider = decorations.divider;
   DrawEdge(dc, &divider, EDGE_ETCHED, BF_TOP | BF_BOTTOM);
-  HGDIOBJ old_font = SelectObject(
-      dc, shown_font_ ? shown_font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-  TEXTMETRICA metrics = {};
-  GetTextMetricsA(dc, &metrics);
   HTHEME theme = OpenThemeData(window, L"Button");
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
