@@ -5,7 +5,9 @@
 // platform/win32/windows_api.h, which keeps <windows.h> from renaming these methods.
 #include <cstdint>
 #include <stdexcept>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrix {
@@ -71,8 +73,13 @@ class FileSystem {
 
   virtual uint32_t ReadWholeFile(const std::string& path, std::string& content) = 0;
   // Replaces the file only once the new content is completely written beside it, so a
-  // failure midway leaves the old file untouched.
-  virtual uint32_t WriteWholeFile(const std::string& path, const std::string& content) = 0;
+  // failure midway leaves the old file untouched. The content may come in pieces, written
+  // one after the other, so a caller need not copy them into one text first.
+  virtual uint32_t WriteWholeFile(const std::string& path,
+                                  std::span<const std::string_view> pieces) = 0;
+  uint32_t WriteWholeFile(const std::string& path, std::string_view content) {
+    return WriteWholeFile(path, std::span<const std::string_view>(&content, 1));
+  }
   // Adds `content` at the end of the file, creating the file when it is missing. The
   // default reads and rewrites the whole file; implementations may append in place.
   virtual uint32_t AppendToFile(const std::string& path, const std::string& content) {

@@ -364,56 +364,119 @@ void TBigIniFile::GetStrings(std::vector<std::string>& list) const {
   }
 }
 
+namespace {
+
+// The text a file is written from. Long runs of the stored text are written from where
+// they lie; headers, edited lines and short runs are copied into one buffer. A loaded
+// megabyte file with one edited key is then written in a few pieces and never copied.
+class OutputPieces {
+ public:
+  // `most` bounds what is written: the copy buffer is reserved once, and pages of it a
+  // write takes from the stored text are never touched.
+  OutputPieces(std::string_view stored, size_t most) : stored_(stored) { copied_.reserve(most); }
+
+  // `size` bytes of the stored text from `offset`.
+  void AddStored(size_t offset, size_t size) {
+    if (!in_run_ || offset != run_end_) {
+      EndRun();
+      run_begin_ = offset;
+      in_run_ = true;
+    }
+    run_end_ = offset + size;
+  }
+  // Bytes from elsewhere; when the stored text goes on with the same bytes, the run grows.
+  void Add(std::string_view bytes) {
+    if (in_run_ && stored_.size() - run_end_ >= bytes.size() &&
+        std::equal(bytes.begin(), bytes.end(), stored_.begin() + static_cast<ptrdiff_t>(run_end_))) {
+      run_end_ += bytes.size();
+      return;
+    }
+    EndRun();
+    Copy(bytes);
+  }
+  // True when `bytes` lie in the stored text just before `offset`.
+  bool StoredBefore(size_t offset, std::string_view bytes) const {
+    return offset >= bytes.size() && stored_.substr(offset - bytes.size(), bytes.size()) == bytes;
+  }
+  // Valid while this object lives.
+  std::vector<std::string_view> Finish() {
+    EndRun();
+    std::vector<std::string_view> views;
+    views.reserve(pieces_.size());
+    for (const Piece& piece : pieces_)
+      views.push_back((piece.stored ? stored_ : std::string_view(copied_))
+                          .substr(piece.offset, piece.size));
+    return views;
+  }
+
+ private:
+  // Shorter runs cost less copied than written on their own.
+  static constexpr size_t kWrittenInPlace = 16 * 1024;
+  struct Piece {
+    bool stored;
+    size_t offset, size;
+  };
+  void EndRun() {
+    if (!in_run_) return;
+    in_run_ = false;
+    const size_t size = run_end_ - run_begin_;
+    if (size >= kWrittenInPlace)
+      pieces_.push_back({true, run_begin_, size});
+    else
+      Copy(stored_.substr(run_begin_, size));
+  }
+  void Copy(std::string_view bytes) {
+    if (pieces_.empty() || pieces_.back().stored)
+      pieces_.push_back({false, copied_.size(), 0});
+    copied_.append(bytes);
+    pieces_.back().size += bytes.size();
+  }
+
+  std::string_view stored_;
+  bool in_run_ = false;
+  size_t run_begin_ = 0, run_end_ = 0;
+  std::string copied_;
+  std::vector<Piece> pieces_;
+};
+
+}  // namespace
+
 void TBigIniFile::UpdateFile() {
   if (modified_ && !file_name_.empty() && fs_ != nullptr) {
-    size_t size = 0;
+    // Each line ends with "\r\n" and each section with an empty line; where the stored
+    // text already reads so, it is written as it lies.
+    size_t most = 0;
     for (int s = 0; s < sections_.Count(); ++s) {
-      size += sections_.Name(s).size() + 6;
-      for (const IniLine& line : sections_.Lines(s)) size += line.size + 2;
+      most += sections_.Name(s).size() + 6;
+      for (const IniLine& line : sections_.Lines(s)) most += line.size + 2;
     }
-    std::string content;
-    content.reserve(size);
+    OutputPieces out(sections_.AllText(), most);
     for (int s = 0; s < sections_.Count(); ++s) {
       const std::vector<IniLine>& lines = sections_.Lines(s);
       if (lines.empty()) continue;
-      content.append("[").append(sections_.Name(s)).append("]\r\n");
-      AppendLines(lines, content);
-      content += "\r\n";
+      const std::string header = "[" + sections_.Name(s) + "]\r\n";
+      if (out.StoredBefore(lines.front().offset, header))
+        out.AddStored(lines.front().offset - header.size(), header.size());
+      else
+        out.Add(header);
+      for (const IniLine& line : lines) {
+        out.AddStored(line.offset, line.size);
+        out.Add("\r\n");
+      }
+      out.Add("\r\n");
     }
+    std::vector<std::string_view> pieces = out.Finish();
+    std::string encoded;
     if (utf16_) {
+      for (const std::string_view piece : pieces) encoded.append(piece);
       Latin1CodePage latin1;
-      content = EncodeUtf16Le((code_page_ != nullptr ? code_page_ : &latin1)->ToWide(content));
+      encoded = EncodeUtf16Le((code_page_ != nullptr ? code_page_ : &latin1)->ToWide(encoded));
+      pieces = {encoded};
     }
-    uint32_t code = fs_->WriteWholeFile(file_name_, content);
+    uint32_t code = fs_->WriteWholeFile(file_name_, pieces);
     if (code != kErrorSuccess) throw InOutError(file_name_, code);
   }
   modified_ = false;
-}
-
-void TBigIniFile::AppendLines(const std::vector<IniLine>& lines, std::string& out) const {
-  // Lines that lie one after the other in the stored text with "\r\n" after each (a
-  // loaded file's, until edited) are copied as one run: a megabyte file is then written
-  // with one copy per section instead of two per line.
-  const std::string_view text = sections_.AllText();
-  size_t run_begin = 0, run_end = 0;
-  auto end_run = [&] {
-    out.append(text.substr(run_begin, run_end - run_begin));
-    run_begin = run_end = 0;
-  };
-  for (const IniLine& line : lines) {
-    const size_t end = line.offset + line.size;
-    if (text.substr(end, 2) != "\r\n") {
-      end_run();
-      out.append(text.substr(line.offset, line.size)).append("\r\n");
-      continue;
-    }
-    if (line.offset != run_end || run_end == 0) {
-      end_run();
-      run_begin = line.offset;
-    }
-    run_end = end + 2;
-  }
-  end_run();
 }
 
 void TBigIniFile::FlushFile() {

@@ -147,8 +147,6 @@ class TBigIniFile {
   int FindKey(int section_index, const std::string& key) const;
   // Parses the stored text from `begin` on into sections, appending to the content.
   void ParseStoredText(size_t begin);
-  // Appends the lines to `out`, each ended by "\r\n".
-  void AppendLines(const std::vector<IniLine>& lines, std::string& out) const;
   // The text of the section's line `index`.
   std::string_view LineText(int section_index, int index) const;
   bool ReadIfPresent(const std::string& section, const std::string& key, std::string& value);

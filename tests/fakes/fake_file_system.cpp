@@ -209,7 +209,10 @@ uint32_t FakeFileSystem::ReadWholeFile(const std::string& path, std::string& con
   return kErrorSuccess;
 }
 
-uint32_t FakeFileSystem::WriteWholeFile(const std::string& path, const std::string& content) {
+uint32_t FakeFileSystem::WriteWholeFile(const std::string& path,
+                                       std::span<const std::string_view> pieces) {
+  size_t size = 0;
+  for (const std::string_view piece : pieces) size += piece.size();
   std::string key, display;
   if (!Resolve(path, key, display)) return kErrorInvalidName;
   ++write_attempts_[key];
@@ -218,7 +221,7 @@ uint32_t FakeFileSystem::WriteWholeFile(const std::string& path, const std::stri
   Node* node = Find(key);
   if (node != nullptr && (node->directory || (node->attributes & kAttrReadOnly) != 0))
     return kErrorAccessDenied;
-  if (fail_write_after_.has_value() && content.size() > *fail_write_after_) {
+  if (fail_write_after_.has_value() && size > *fail_write_after_) {
     fail_write_after_.reset();
     return fail_write_code_;
   }
@@ -229,7 +232,10 @@ uint32_t FakeFileSystem::WriteWholeFile(const std::string& path, const std::stri
     fresh.attributes = kAttrArchive;
     node = &(nodes_[key] = fresh);
   }
-  node->content = content;
+  // Into the buffer the file had, as a rewrite in place would.
+  node->content.clear();
+  node->content.reserve(size);
+  for (const std::string_view piece : pieces) node->content.append(piece);
   node->last_write = Tick();
   ++write_count_;
   return kErrorSuccess;

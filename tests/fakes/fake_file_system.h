@@ -59,7 +59,9 @@ class FakeFileSystem : public FileSystem {
   uint32_t SetAttributes(const std::string& path, uint32_t attributes) override;
   uint32_t CreateDirectory(const std::string& path) override;
   uint32_t ReadWholeFile(const std::string& path, std::string& content) override;
-  uint32_t WriteWholeFile(const std::string& path, const std::string& content) override;
+  uint32_t WriteWholeFile(const std::string& path,
+                          std::span<const std::string_view> pieces) override;
+  using FileSystem::WriteWholeFile;
   uint32_t CopyFile(const std::string& from, const std::string& to, bool fail_if_exists) override;
   uint32_t DeleteFile(const std::string& path) override;
   uint32_t RemoveDirectory(const std::string& path) override;

@@ -68,8 +68,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   if (!sections.empty()) ini.WriteString(sections.back(), "Kestrix", text.substr(0, 16));
-  ini.GetStrings(keys);
+  std::vector<std::string> content;
+  ini.GetStrings(content);
   ini.UpdateFile();
+  // What was written reads back as the same content.
+  std::vector<std::string> written;
+  TBigIniFile(fs, "C:\\tc\\wincmd.ini").GetStrings(written);
+  if (ini.Modified() || written != content) __builtin_trap();
   return 0;
 }
 

@@ -180,6 +180,35 @@ TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
   for (const auto& [before, edit, after] : cases) EXPECT_EQ(Edited(before, edit), after) << before;
 }
 
+TEST_F(BigIniFileTest, LargeFilesAreWrittenFromTheirTextWithTheEditsInPlace) {
+  // Sections long enough to be written from where they lie in the loaded text, in the form
+  // a write gives and in others.
+  auto section = [](const std::string& name, const std::string& end, int edited = -1) {
+    std::string text = "[" + name + "]" + end;
+    for (int k = 0; k < 500; ++k)
+      text += "key" + std::to_string(k) + "=" +
+              (k == edited ? std::string("new") : std::string(40, static_cast<char>('a' + k % 26))) +
+              end;
+    return text;
+  };
+  const std::string a = section("A", "\r\n"), b = section("B", "\r\n");
+  const std::string written = a + "\r\n" + b + "\r\n";
+  const std::string edited = section("A", "\r\n", 250) + "\r\n" + b + "\r\n";
+  auto edit_key = [](TBigIniFile& ini) { ini.WriteString("A", "key250", "new"); };
+  const std::tuple<std::string, std::function<void(TBigIniFile&)>, std::string> cases[] = {
+      {written, edit_key, edited},
+      {a + b, edit_key, edited},
+      {section("A", "\n") + "\n" + section("B", "\n"), edit_key, edited},
+      {written, [](TBigIniFile& ini) { ini.WriteString("C", "c", "1"); },
+       written + "[C]\r\nc=1\r\n\r\n"},
+      {written, [](TBigIniFile& ini) { ini.EraseSection("A"); }, b + "\r\n"},
+      {written, [](TBigIniFile& ini) { ini.DeleteKey("B", "key0"); },
+       a + "\r\n" + "[B]\r\n" + b.substr(b.find("key1=")) + "\r\n"},
+  };
+  for (const auto& [before, edit, after] : cases)
+    EXPECT_EQ(Edited(before, edit), after) << before.substr(0, 40);
+}
+
 TEST_F(BigIniFileTest, ThousandsOfRewritesKeepTheTextBoundedAndEveryLineInPlace) {
   // Edited lines are appended to the object's text; a long-lived object rewriting one key
   // must not grow by each edit for ever.

@@ -120,6 +120,11 @@ TEST_F(Win32FileSystemTest, WriteReadCopyListDelete) {
   ASSERT_EQ(fs_.SetAttributes(Path("a.txt"), kAttrHidden | kAttrArchive), kErrorSuccess);
   ASSERT_EQ(fs_.WriteWholeFile(Path("a.txt"), "new"), kErrorSuccess);
   EXPECT_NE(fs_.GetAttributes(Path("a.txt")) & kAttrHidden, 0u);
+  // Pieces are written one after the other, a long one in chunks.
+  const std::string long_piece(Win32FileSystem::kChunkSize + 3, 'p');
+  const std::string_view pieces[] = {"head|", "", long_piece, "|tail"};
+  ASSERT_EQ(fs_.WriteWholeFile(Path("a.txt"), pieces), kErrorSuccess);
+  EXPECT_EQ(Read("a.txt"), "head|" + long_piece + "|tail");
 }
 
 TEST_F(Win32FileSystemTest, AppendCreatesThenExtends) {

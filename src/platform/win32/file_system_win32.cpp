@@ -42,13 +42,15 @@ HANDLE CreateTemporaryBeside(const std::string& path, DWORD attributes, std::str
 
 uint32_t WriteTemporary(Win32FileSystem& owner,
                         uint32_t (Win32FileSystem::*write_chunk)(void*, const char*, uint32_t),
-                        HANDLE file, const std::string& content) {
+                        HANDLE file, std::span<const std::string_view> pieces) {
   uint32_t code = kErrorSuccess;
-  for (size_t done = 0; done < content.size() && code == kErrorSuccess;) {
-    uint32_t size =
-        static_cast<uint32_t>(std::min<size_t>(Win32FileSystem::kChunkSize, content.size() - done));
-    code = (owner.*write_chunk)(file, content.data() + done, size);
-    done += size;
+  for (const std::string_view piece : pieces) {
+    for (size_t done = 0; done < piece.size() && code == kErrorSuccess;) {
+      uint32_t size =
+          static_cast<uint32_t>(std::min<size_t>(Win32FileSystem::kChunkSize, piece.size() - done));
+      code = (owner.*write_chunk)(file, piece.data() + done, size);
+      done += size;
+    }
   }
   if (code == kErrorSuccess && !FlushFileBuffers(file)) code = LastError();
   if (!CloseHandle(file) && code == kErrorSuccess) code = LastError();
@@ -85,12 +87,16 @@ uint32_t Win32FileSystem::ReadWholeFile(const std::string& path, std::string& co
   if (file == INVALID_HANDLE_VALUE) return LastError();
   uint32_t code = kErrorSuccess;
   // Read in one piece of the size the file has (a byte more, so the end is seen without
-  // growing); a file that grows meanwhile is read on to its end.
+  // growing); a file that grows meanwhile is read on to its end. The string keeps room
+  // beyond the text, untouched until used: the INI file appends its edits to the text it
+  // read, and growing a megabyte string would copy it whole.
   LARGE_INTEGER size = {};
-  std::string data(GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart < kMaxRead
-                       ? static_cast<size_t>(size.QuadPart) + 1
-                       : kChunkSize,
-                   '\0');
+  const size_t expected = GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart < kMaxRead
+                              ? static_cast<size_t>(size.QuadPart) + 1
+                              : kChunkSize;
+  std::string data;
+  data.reserve(expected + expected / 8 + 4096);
+  data.resize(expected);
   size_t used = 0;
   for (;;) {
     if (used == data.size()) data.resize(data.size() * 2);
@@ -115,7 +121,8 @@ uint32_t Win32FileSystem::WriteChunk(void* file, const char* data, uint32_t size
   return written == size ? kErrorSuccess : kErrorWriteFault;
 }
 
-uint32_t Win32FileSystem::WriteWholeFile(const std::string& path, const std::string& content) {
+uint32_t Win32FileSystem::WriteWholeFile(const std::string& path,
+                                         std::span<const std::string_view> pieces) {
   DWORD old_attributes = GetFileAttributesA(path.c_str());
   if (old_attributes != INVALID_FILE_ATTRIBUTES &&
       (old_attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
@@ -125,7 +132,7 @@ uint32_t Win32FileSystem::WriteWholeFile(const std::string& path, const std::str
   std::string temp;
   HANDLE file = CreateTemporaryBeside(path, kept & kMadeWith, temp);
   if (file == INVALID_HANDLE_VALUE) return LastError();
-  uint32_t code = WriteTemporary(*this, &Win32FileSystem::WriteChunk, file, content);
+  uint32_t code = WriteTemporary(*this, &Win32FileSystem::WriteChunk, file, pieces);
   // The rarer attributes a creation cannot give (not indexed, offline, temporary).
   if (code == kErrorSuccess && (kept & ~kMadeWith) != 0 && !SetFileAttributesA(temp.c_str(), kept))
     code = LastError();

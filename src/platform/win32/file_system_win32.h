@@ -23,7 +23,9 @@ class Win32FileSystem : public FileSystem {
   // Writes a temporary file in the same directory, gives it the old file's attributes
   // and moves it over the old file (MoveFileExA, replace existing, write through), so a
   // failure at any step leaves the old file as it was.
-  uint32_t WriteWholeFile(const std::string& path, const std::string& content) override;
+  uint32_t WriteWholeFile(const std::string& path,
+                          std::span<const std::string_view> pieces) override;
+  using FileSystem::WriteWholeFile;
   // Opens (or creates) the file and writes at its end.
   uint32_t AppendToFile(const std::string& path, const std::string& content) override;
   uint32_t CopyFile(const std::string& from, const std::string& to, bool fail_if_exists) override;
