@@ -95,7 +95,7 @@ uint32_t Win32FileSystem::ReadWholeFile(const std::string& path, std::string& co
                               ? static_cast<size_t>(size.QuadPart) + 1
                               : kChunkSize;
   std::string data;
-  data.reserve(expected + expected / 8 + 4096);
+  data.reserve(expected + std::min<size_t>(expected / 8, kChunkSize) + 4096);
   data.resize(expected);
   size_t used = 0;
   for (;;) {
