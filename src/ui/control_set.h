@@ -40,6 +40,13 @@ class ControlSet {
   void Select(HWND control, TextSelection selection) const;
   // The caret after the text.
   void CaretToEnd(HWND control) const { Select(control, {EditOf(control).TextLength(), 0}); }
+  // Gives `control` the focus unless its edit has it. A combo box's edit takes it directly:
+  // given to the box, the focus moves twice, and the input method follows each move.
+  // Unlike a focus given to the box, this leaves the edit's selection as it was.
+  void Focus(HWND control) const {
+    HWND target = EditOf(control).hwnd();
+    if (GetFocus() != target) SetFocus(target);
+  }
 
   // Place and size in the parent's client pixels.
   RECT Rect(int id) const;

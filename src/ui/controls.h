@@ -12,15 +12,6 @@
 
 namespace kestrix {
 
-// Gives `control` the focus unless it has it. A combo box with an edit hands it straight to
-// the edit: given to the box, the focus moves twice, and the input method follows each move.
-// Unlike a focus given to the box, this leaves the edit's selection as it was.
-inline void FocusInput(HWND control) {
-  HWND target = control;
-  if (HWND edit = FindWindowExA(control, nullptr, "EDIT", nullptr)) target = edit;
-  if (GetFocus() != target) SetFocus(target);
-}
-
 class Control {
  public:
   Control() = default;

@@ -59,7 +59,7 @@ bool Ttc_KestrixForm::Create(HINSTANCE instance) {
     // elsewhere has moved it to its target already.
     HWND focus = GetFocus();
     if (focus == nullptr || focus == Control(kId_edit_Attrib) || focus == hwnd())
-      FocusInput(VisibleInput());
+      controls_.Focus(VisibleInput());
   });
   // The captions come with the language, in FormCreate.
   RelayoutForMode(true);
@@ -93,7 +93,7 @@ void Ttc_KestrixForm::FormShow() {
                                   startup_.suggested_name))
     return;
   HWND input = VisibleInput();
-  FocusInput(input);
+  controls_.Focus(input);
   TextSelection selection = SuggestedNameSelection(Edit(input).Text(), app_.Snapshot.SelectedName);
   controls_.Select(input, selection);
 }
@@ -343,7 +343,7 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
           SetFocus(focus_before_switch_);
           break;
         case ActivationAction::kFocusInput:
-          FocusInput(VisibleInput());
+          controls_.Focus(VisibleInput());
           break;
       }
       returning_from_other_app_ = false;
@@ -414,7 +414,7 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
             history_.Load();
           }
           if (code == CBN_DROPDOWN || code == CBN_CLOSEUP) {
-            FocusInput(Control(kId_MkDir));
+            controls_.Focus(Control(kId_MkDir));
             controls_.CaretToEnd(Control(kId_MkDir));
           }
           break;
@@ -489,7 +489,7 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         case kId_option_replacements:
           // option_Click: the focus goes back to the input, unless batch mode owns the box.
           if (code == BN_CLICKED && !(id == kId_option_replacements && mode_ == MainMode::kBatch))
-            FocusInput(VisibleInput());
+            controls_.Focus(VisibleInput());
           break;
         case kId_cmbox_Templates:
           if (code == CBN_DROPDOWN) {

@@ -21,7 +21,7 @@ int Ttc_KestrixForm::RunOwnDialog(Dialog& dialog, HWND owner) {
   const int result = dialog.ShowModal(instance_, owner);
   OwnDialogReturn_ = false;
   if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
-  if (IsWindowEnabled(hwnd()) && owner == hwnd()) FocusInput(VisibleInput());
+  if (IsWindowEnabled(hwnd()) && owner == hwnd()) controls_.Focus(VisibleInput());
   return result;
 }
 

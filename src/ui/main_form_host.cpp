@@ -61,7 +61,7 @@ void Ttc_KestrixForm::CheckAndTurnOffPathEditing() {
     Edit(list).ScrollCaret();
   }
   if (GetFocus() == nullptr || GetFocus() == Control(kId_edit_curdirname))
-    FocusInput(VisibleInput());
+    controls_.Focus(VisibleInput());
 }
 
 }  // namespace kestrix

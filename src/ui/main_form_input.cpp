@@ -154,7 +154,7 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
   switch (DecideEscape(context)) {
     case EscapeAction::kEndPathEditing:
       CheckAndTurnOffPathEditing();
-      FocusInput(VisibleInput());
+      controls_.Focus(VisibleInput());
       return true;
     case EscapeAction::kCloseAttribField:
       controls_.SetVisible(kId_edit_Attrib, false);
@@ -408,7 +408,7 @@ void Ttc_KestrixForm::cmbox_TemplatesChange() {
     controls_.SetText(kId_MkDir, text);
     history_.Picked();
     MkDirChange(Edit(mkdir_edit_).Text());
-    FocusInput(Control(kId_MkDir));
+    controls_.Focus(Control(kId_MkDir));
     if (select_length > 0)
       controls_.Select(Control(kId_MkDir), {0, select_length});
     else

@@ -65,7 +65,7 @@ void Ttc_KestrixForm::AcceptFiles(HDROP drop) {
     SetListText(inserted.list_text);
     if (inserted.name_replaced) {
       controls_.SetText(kId_MkDir, inserted.name_text);
-      FocusInput(Control(kId_MkDir));
+      controls_.Focus(Control(kId_MkDir));
       controls_.Select(Control(kId_MkDir), {0, std::string::npos});
     } else {
       SetFocus(Control(kId_MkDirExt));

@@ -36,7 +36,7 @@ void Ttc_KestrixForm::ChangeToNormal() {
   mode_ = MainMode::kNormal;
   controls_.MoveTo(kId_MkDirExt, kParkedListX, 44);
   RelayoutForMode(true);
-  FocusInput(Control(kId_MkDir));
+  controls_.Focus(Control(kId_MkDir));
   if (SavedSelection_.start != 0 || SavedSelection_.length != 0) {
     controls_.Select(Control(kId_MkDir), SavedSelection_);
     SavedSelection_ = {};
@@ -310,7 +310,7 @@ class Ttc_KestrixForm::RunView : public CreationView {
   void ShowCurrentPath(const std::string& shortened) override {
     f_.view_.ShowCurrentPath(shortened);
   }
-  void FocusInput() override { ::kestrix::FocusInput(f_.VisibleInput()); }
+  void FocusInput() override { f_.controls_.Focus(f_.VisibleInput()); }
   void SelectAllInput() override { f_.controls_.Select(f_.VisibleInput(), {0, std::string::npos}); }
   void ListCaretToEnd() override {
     SetFocus(f_.Control(kId_MkDirExt));
