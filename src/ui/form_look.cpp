@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "app/group_frame.h"
 #include "app/launch_decision.h"
 #include "app/mode_rules.h"
 #include "base/text_utils.h"
@@ -18,6 +19,9 @@
 namespace kestrix {
 
 namespace {
+
+// A group caption's strip, at 96 DPI: painted over the frame's top line behind the text.
+constexpr int kCaptionStrip96 = 15;
 
 // Buttons that show only a glyph: their table caption stands in while no glyph loads.
 bool ShowsGlyphOnly(int id) {
@@ -319,20 +323,16 @@ void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorati
       dc, shown_font_ ? shown_font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
   TEXTMETRICA metrics = {};
   GetTextMetricsA(dc, &metrics);
-  // The frame's top line lies half a text line below the frame's top, so the top band
-  // grows with the font; the caption strip is a fixed height.
   auto reached = [dc, &metrics](const FramedGroup& group) {
     const RECT& f = group.frame;
-    const int edge = Scale96(4);
-    const RECT bands[] = {
-        {f.left, std::min(f.top, group.caption_at.y), f.right,
-         std::max(f.top + metrics.tmHeight / 2 + edge, group.caption_at.y + Scale96(15))},
-        {f.left, f.top, f.left + edge, f.bottom},
-        {f.right - edge, f.top, f.right, f.bottom},
-        {f.left, f.bottom - edge, f.right, f.bottom},
-    };
-    return std::any_of(std::begin(bands), std::end(bands),
-                       [dc](const RECT& band) { return RectVisible(dc, &band) != FALSE; });
+    const int caption_top = group.caption_at.y;
+    const auto bands = GroupFrameEdges({f.left, f.top, f.right, f.bottom}, caption_top,
+                                       caption_top + Scale96(kCaptionStrip96),
+                                       metrics.tmHeight, Scale96(4));
+    return std::any_of(bands.begin(), bands.end(), [dc](const WindowRect& band) {
+      const RECT rect = {band.left, band.top, band.right, band.bottom};
+      return RectVisible(dc, &rect) != FALSE;
+    });
   };
   if (!RectVisible(dc, &decorations.divider) &&
       std::none_of(decorations.groups.begin(), decorations.groups.end(), reached)) {
@@ -346,7 +346,7 @@ void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorati
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   for (const FramedGroup& group : decorations.groups) {
     RECT frame = group.frame;
-    frame.top += metrics.tmHeight / 2 - 1;
+    frame.top = GroupFrameLineTop(frame.top, metrics.tmHeight);
     if (theme != nullptr)
       DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &frame, nullptr);
     else
@@ -355,7 +355,7 @@ void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorati
     SIZE size = {};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
     const POINT at = group.caption_at;
-    RECT strip = {at.x, at.y, at.x + size.cx + Scale96(4), at.y + Scale96(15)};
+    RECT strip = {at.x, at.y, at.x + size.cx + Scale96(4), at.y + Scale96(kCaptionStrip96)};
     FillRect(dc, &strip, main_brush_.Get(ResolveColor(look_.main)));
     RECT text = {at.x + Scale96(2), at.y, strip.right, strip.bottom};
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,

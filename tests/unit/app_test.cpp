@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "app/error_log.h"
+#include "app/group_frame.h"
 #include "app/key_commands.h"
 #include "app/launch_decision.h"
 #include "app/mode_rules.h"
@@ -430,6 +431,24 @@ TEST(WindowPlacement, AreaBySettingAndCentredOrigin) {
   for (const auto& [area, width, height, left, top] : origins) {
     WindowOrigin origin = CentredOrigin(area, width, height);
     EXPECT_EQ(std::make_tuple(origin.left, origin.top), std::make_tuple(left, top));
+  }
+}
+
+// ---- group_frame
+TEST(GroupFrame, TheTopBandHoldsTheLineAndTheCaptionForEveryFont) {
+  // The line is drawn where GroupFrameLineTop puts it (one or two pixels high); an erase
+  // across it or across the caption strip, and nowhere else, must reach a band.
+  const WindowRect frame = {8, 200, 329, 300};
+  // caption top, caption bottom, text height
+  const std::tuple<int, int, int> cases[] = {
+      {196, 211, 13}, {196, 211, 34}, {196, 211, 60}, {205, 220, 16}, {190, 205, 48}};
+  for (const auto& [caption_top, caption_bottom, text_height] : cases) {
+    const auto bands = GroupFrameEdges(frame, caption_top, caption_bottom, text_height, 4);
+    const WindowRect& top = bands[0];
+    const int line = GroupFrameLineTop(frame.top, text_height);
+    EXPECT_LE(top.top, std::min(line, caption_top)) << text_height;
+    EXPECT_GE(top.bottom, std::max(line + 2, caption_bottom)) << text_height;
+    EXPECT_LT(top.bottom, frame.bottom) << text_height;  // the group's inside stays out
   }
 }
 
