@@ -245,7 +245,7 @@ void Ttc_KestrixForm::FormActivate() {
   // The first show selects the whole suggestion, so the first key replaces it.
   const bool first_show = !activated_once_ && mode_ == MainMode::kNormal;
   activated_once_ = true;
-  SetFocus(input);
+  controls_.Focus(input);
   if (first_show)
     controls_.Select(input, {0, std::string::npos});
   else
@@ -279,9 +279,11 @@ void Ttc_KestrixForm::View::ShowCurrentPath(const std::string& shortened) {
   GetTextExtentPoint32A(dc, shortened.c_str(), static_cast<int>(shortened.size()), &size);
   SelectObject(dc, old);
   ReleaseDC(label, dc);
+  // A move to the size the label has still costs a round of window messages.
   RECT rect = form_.controls_.Rect(kId_lbl_currentPath);
-  SetWindowPos(label, nullptr, 0, 0, size.cx + 2, rect.bottom - rect.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (rect.right - rect.left != size.cx + 2)
+    SetWindowPos(label, nullptr, 0, 0, size.cx + 2, rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::string Ttc_KestrixForm::View::NameText() {

@@ -220,7 +220,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
         for (int i = 0; i <= lines; ++i) SendMessageA(input, WM_VSCROLL, SB_LINEDOWN, 0);
         MkDirExtChange();
       }
-      SetFocus(input);
+      controls_.Focus(input);
       controls_.Select(input, {controls_.Text(GetDlgCtrlID(input)).size(), 0});
       break;
     }

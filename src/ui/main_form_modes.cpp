@@ -132,9 +132,10 @@ void Ttc_KestrixForm::ShowPreview(const std::string& text) {
     const RECT preview = controls_.Rect(kId_lbl_newdirname);
     RECT client = {};
     GetClientRect(hwnd(), &client);
-    SetWindowPos(Control(kId_lbl_newdirname), nullptr, path.right, preview.top,
-                 std::max(0, static_cast<int>(client.right - path.right - Scale96(8))),
-                 preview.bottom - preview.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = std::max(0, static_cast<int>(client.right - path.right - Scale96(8)));
+    if (preview.left != path.right || preview.right - preview.left != width)
+      SetWindowPos(Control(kId_lbl_newdirname), nullptr, path.right, preview.top, width,
+                   preview.bottom - preview.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   controls_.SetText(kId_lbl_newdirname, text);
 }

@@ -57,7 +57,7 @@ void NameHistory::Undo(HWND input) {
   GetClientRect(GetParent(combo), &client);
   SetWindowPos(combo, nullptr, 0, 0, client.right - 2 * name.left, Scale96(kNameDropHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetFocus(input);
+  controls_.Focus(input);
   controls_.Select(combo, {typed.size(), 0});
   controls_.SetVisible(kId_btn_undo, false);
 }
