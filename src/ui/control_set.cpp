@@ -89,17 +89,19 @@ RECT ControlSet::Rect(int id) const {
 }
 
 void ControlSet::MoveTo(int id, int x96, int y96) const {
+  if ((*this)[id] == nullptr) return;
+  RECT bounds = Rect(id);
+  OffsetRect(&bounds, Scale96(x96) - bounds.left, Scale96(y96) - bounds.top);
+  Place(id, bounds);
+}
+
+void ControlSet::Place(int id, const RECT& bounds) const {
   const HWND control = (*this)[id];
   if (control == nullptr) return;
-  // A move to where the control already is still costs a round of window messages.
-  RECT now;
-  POINT place = {Scale96(x96), Scale96(y96)};
-  if (GetWindowRect(control, &now)) {
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&now), 1);
-    if (now.left == place.x && now.top == place.y) return;
-  }
-  SetWindowPos(control, nullptr, place.x, place.y, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT now = Rect(id);
+  if (EqualRect(&bounds, &now)) return;
+  SetWindowPos(control, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ControlSet::Lock(int id, bool lock) const {

@@ -52,6 +52,9 @@ class ControlSet {
   RECT Rect(int id) const;
   // Moves to a place written at 96 DPI.
   void MoveTo(int id, int x96, int y96) const;
+  // Gives the control `bounds` in the parent's client pixels, unless it has them already:
+  // a move to where a control already is still costs a round of window messages.
+  void Place(int id, const RECT& bounds) const;
   // Stops (or resumes, with a full redraw) the control's drawing.
   void Lock(int id, bool lock) const;
 

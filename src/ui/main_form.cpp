@@ -279,11 +279,9 @@ void Ttc_KestrixForm::View::ShowCurrentPath(const std::string& shortened) {
   GetTextExtentPoint32A(dc, shortened.c_str(), static_cast<int>(shortened.size()), &size);
   SelectObject(dc, old);
   ReleaseDC(label, dc);
-  // A move to the size the label has still costs a round of window messages.
   RECT rect = form_.controls_.Rect(kId_lbl_currentPath);
-  if (rect.right - rect.left != size.cx + 2)
-    SetWindowPos(label, nullptr, 0, 0, size.cx + 2, rect.bottom - rect.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  rect.right = rect.left + size.cx + 2;
+  form_.controls_.Place(kId_lbl_currentPath, rect);
 }
 
 std::string Ttc_KestrixForm::View::NameText() {

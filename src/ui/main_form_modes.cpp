@@ -132,10 +132,8 @@ void Ttc_KestrixForm::ShowPreview(const std::string& text) {
     const RECT preview = controls_.Rect(kId_lbl_newdirname);
     RECT client = {};
     GetClientRect(hwnd(), &client);
-    const int width = std::max(0, static_cast<int>(client.right - path.right - Scale96(8)));
-    if (preview.left != path.right || preview.right - preview.left != width)
-      SetWindowPos(Control(kId_lbl_newdirname), nullptr, path.right, preview.top, width,
-                   preview.bottom - preview.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const LONG right = std::max(path.right, client.right - Scale96(8));
+    controls_.Place(kId_lbl_newdirname, {path.right, preview.top, right, preview.bottom});
   }
   controls_.SetText(kId_lbl_newdirname, text);
 }
