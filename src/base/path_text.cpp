@@ -65,4 +65,28 @@ bool IsAbsolutePath(std::string_view text) {
   return t.size() >= 3 && t[1] == ':' && t[2] == '\\';
 }
 
+std::string FileUrl(std::string_view path, std::string_view section) {
+  std::string url = path.starts_with("\\\\") ? "file:" : "file:///";
+  for (char c : path) {
+    switch (c) {
+      case '\\':
+        url += '/';
+        break;
+      case ' ':
+        url += "%20";
+        break;
+      case '%':
+        url += "%25";
+        break;
+      case '#':
+        url += "%23";
+        break;
+      default:
+        url += c;
+    }
+  }
+  if (!section.empty()) url += Concat({"#", section});
+  return url;
+}
+
 }  // namespace kestrix

@@ -34,4 +34,9 @@ namespace kestrix {
 // characters (a drive path). "C:/x" is not absolute: its ":" makes it invalid instead.
 bool IsAbsolutePath(std::string_view text);
 
+// A file's "file:" URL, opened at `section` when it is not empty: "C:\a b\x.html" and
+// "keys" give "file:///C:/a%20b/x.html#keys", a network path "file://server/share/...".
+// Blanks, "%" and "#" are escaped; other bytes stay as they are.
+std::string FileUrl(std::string_view path, std::string_view section);
+
 }  // namespace kestrix

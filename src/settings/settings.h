@@ -148,9 +148,9 @@ inline constexpr std::array<SettingKey, static_cast<size_t>(Setting::kCount)> kS
      "353"},
     {Setting::ManageTemplatesHeight, "WindowSize", "ManageTemplates_H", SettingType::kInteger,
      "257"},
-    // The page the About dialog's update link opens.
-    {Setting::ReleasePage, "About", "ReleasePage", SettingType::kText,
-     "https://github.com/kestrix/kestrix/releases"},
+    // The page the About dialog's update link opens; empty: the user guide's section on
+    // new versions.
+    {Setting::ReleasePage, "About", "ReleasePage", SettingType::kText, ""},
 }};
 
 // Sections that hold lists rather than fixed keys.

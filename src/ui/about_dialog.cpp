@@ -8,6 +8,7 @@
 #include "settings/settings.h"
 #include "ui/controls.h"
 #include "ui/dpi_win32.h"
+#include "ui/user_guide_win32.h"
 // After the Windows headers they need.
 #include <shellapi.h>
 
@@ -140,18 +141,14 @@ void TAboutForm::SaveSize() {
 bool TAboutForm::OnCommand(int id, int code, HWND) {
   if (code != STN_CLICKED) return false;
   if (id == kAbout_lnk_update) {
-    ShellExecuteA(hwnd(), "open", release_page_.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (release_page_.empty())
+      OpenUserGuideSection(hwnd(), kGuideVersions);
+    else
+      ShellExecuteA(hwnd(), "open", release_page_.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return true;
   }
-  if (id == kAbout_lbl_contact && OpenClipboard(hwnd())) {
-    EmptyClipboard();
-    const std::string text = kContactAddress;
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-      memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-      GlobalUnlock(memory);
-      if (SetClipboardData(CF_TEXT, memory) == nullptr) GlobalFree(memory);
-    }
-    CloseClipboard();
+  if (id == kAbout_lbl_contact) {
+    OpenUserGuideSection(hwnd(), kGuideProblems);
     return true;
   }
   return false;

@@ -1,7 +1,8 @@
 #pragma once
 // The About dialog: the product, its version and build, the version history (the resource
 // "whatsnew") in a read-only scrolling field, the libraries linked in with their licenses,
-// the contact labels and a link to the release page. Its size comes from and goes back to
+// the contact label and a link to the release page (the user guide's section on new
+// versions unless the settings name a page). Its size comes from and goes back to
 // the settings file's WindowSize keys.
 #include <functional>
 #include <string>
@@ -25,8 +26,9 @@ enum AboutControlId : int {
 };
 
 inline constexpr char kAboutClass[] = "TAboutForm";
-// Where questions and reports go; shown and copied by a click.
-inline constexpr char kContactAddress[] = "https://github.com/kestrix/kestrix/issues";
+// Where questions and reports go: the user guide's section on problems, shown and opened
+// by a click.
+inline constexpr char kContactAddress[] = "help_eng.html#problems";
 
 struct AboutContext {
   FileSystem& files;

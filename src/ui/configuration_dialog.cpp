@@ -10,6 +10,7 @@
 #include "settings/settings.h"
 #include "settings/themes.h"
 #include "ui/dpi_win32.h"
+#include "ui/user_guide_win32.h"
 // After the Windows headers they need.
 #include <shellapi.h>
 
@@ -19,10 +20,6 @@ namespace {
 
 constexpr int kWidth = 442;
 constexpr int kHeight = 378;
-// The two addresses of the Language page.
-constexpr char kLanguagesPage[] = "https://github.com/kestrix/kestrix/tree/main/resources/lng";
-constexpr char kTranslatePage[] =
-    "https://github.com/kestrix/kestrix/blob/main/docs/translating.md";
 constexpr char kDefaultHistoryFile[] = "history.ini";
 constexpr COLORREF kLinkColor = RGB(0, 102, 204);
 
@@ -804,8 +801,8 @@ bool TConfiguration::OnCommand(int id, int code, HWND) {
     case kCfg_lnk_languages:
     case kCfg_lnk_translate:
       if (code == STN_CLICKED)
-        ShellExecuteA(hwnd(), "open", id == kCfg_lnk_languages ? kLanguagesPage : kTranslatePage,
-                      nullptr, nullptr, SW_SHOWNORMAL);
+        OpenUserGuideSection(hwnd(),
+                             id == kCfg_lnk_languages ? kGuideLanguages : kGuideTranslating);
       return true;
     case kCfg_rb_OriginalMethod:
     case kCfg_rb_NewMethod:

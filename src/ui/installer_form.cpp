@@ -14,6 +14,7 @@
 #include "ui/controls.h"
 #include "ui/define_hotkey.h"
 #include "ui/dpi_win32.h"
+#include "ui/user_guide_win32.h"
 
 namespace kestrix {
 
@@ -30,8 +31,6 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kRed = RGB(200, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 128, 0);
-
-constexpr char kManualInstallPage[] = "https://kestrix.example.org/manual-install";
 
 // A note cut to its first 40 characters when its step failed.
 std::string CutNote(const std::string& note) {
@@ -101,11 +100,11 @@ bool TKestrix_Installer::Create(HINSTANCE instance) {
         "Kestrix.exe', which has to be in Total Commander's directory (subdir allowed).\r\n" +
         std::string(72, '_') +
         " \r\n\r\nDid the instructions above looked like 'bla bla bla...' "
-        "to you? :-)\r\nWould you like to check the online manual installation guide, which is "
+        "to you? :-)\r\nWould you like to read the manual installation guide, which is "
         "much more detailed?";
     if (services_.message_boxes.Show(text, "Would you like to open the manual installation guide?",
                                      kMbYesNo | kMbIconQuestion) == kIdYes)
-      ShellExecuteA(nullptr, "open", kManualInstallPage, nullptr, nullptr, SW_SHOWNORMAL);
+      OpenUserGuideSection(nullptr, kGuideManualInstall);
     return false;
   }
   if (!CreateForm(instance, kInstallerWindowClass, kApplicationTitle,

@@ -511,6 +511,16 @@ TEST(PathText, PartsOfAPath) {
   EXPECT_EQ(pathtext::WithTrailingSeparator("c:/a/"), "c:/a/");
   EXPECT_EQ(pathtext::WithTrailingSeparator("c:\\a"), "c:\\a\\");
   EXPECT_EQ(pathtext::WithTrailingSeparator(""), "\\");
+
+  const std::tuple<const char*, const char*, const char*> urls[] = {
+      // path, section, URL
+      {"C:\\tc\\Kestrix\\help_eng.html", "translating",
+       "file:///C:/tc/Kestrix/help_eng.html#translating"},
+      {"C:\\Total Commander\\50%\\#1\\help.html", "",
+       "file:///C:/Total%20Commander/50%25/%231/help.html"},
+      {"\\\\srv\\share\\help.html", "keys", "file://srv/share/help.html#keys"},
+  };
+  for (const auto& [path, section, url] : urls) EXPECT_EQ(FileUrl(path, section), url) << path;
 }
 
 // ---- tree_cache

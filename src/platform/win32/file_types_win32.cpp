@@ -25,4 +25,13 @@ std::string FriendlyDocName(const std::string& extension) {
   return text;
 }
 
+std::string ExecutableFor(const std::string& extension) {
+  char path[MAX_PATH] = {};
+  DWORD size = sizeof path;
+  const std::string name = "." + extension;
+  if (AssocQueryStringA(0, ASSOCSTR_EXECUTABLE, name.c_str(), "open", path, &size) != S_OK)
+    return {};
+  return path;
+}
+
 }  // namespace kestrix

@@ -1,6 +1,6 @@
 #pragma once
 // What the system knows about a file extension (given without its "."): whether a class
-// is registered for it, and its friendly document name.
+// is registered for it, its friendly document name and the program that opens it.
 #include <string>
 
 namespace kestrix {
@@ -9,5 +9,7 @@ namespace kestrix {
 bool IsKnownExtension(const std::string& extension);
 // The friendly document name of ".ext" for the verb "open"; "" when the system has none.
 std::string FriendlyDocName(const std::string& extension);
+// The program that opens ".ext" for the verb "open"; "" when the system has none.
+std::string ExecutableFor(const std::string& extension);
 
 }  // namespace kestrix
