@@ -80,7 +80,9 @@ KeyDecision WindowKey(const KeyPress& press, const KeyContext& context) {
     case 'Q':
       return Consumed(KeyAction::kAttributesMenu);
     case 'Z':
-      return Consumed(KeyAction::kUndo);
+      // Otherwise the field's own undo takes the key.
+      if (context.undo_shown) return Consumed(KeyAction::kUndo);
+      break;
     case '1':
       return Consumed(KeyAction::kQuick1);
     case '2':
@@ -152,12 +154,14 @@ EscapeAction DecideEscape(const EscapeContext& context) {
 CharAction DecideChar(uint32_t ch, const CharContext& context) {
   const FocusedControl focus = context.focus;
   const bool input = focus == FocusedControl::kMkDir || focus == FocusedControl::kMkDirExt;
+  // Ctrl+D's character finishes what its key down began.
   if (ch == 4 && input) return CharAction::kAddSubdirLine;
+  // A field would act on it a second time: a line break over the selection after Ctrl+M,
+  // a backspace after Ctrl+H, a second paste after Ctrl+V.
+  if (context.key_consumed) return CharAction::kSwallow;
   if (ch == 1 && focus != FocusedControl::kOther) return CharAction::kSwallow;
-  // The edit would paste Ctrl+V's character a second time.
-  if (ch == 0x16 && context.paste_consumed) return CharAction::kSwallow;
   if (ch == '\r' || ch == '\n') {
-    // The key-down handler ran OK or swallowed the key; only the list takes line breaks.
+    // Only the lists take line breaks.
     return focus == FocusedControl::kMkDirExt || focus == FocusedControl::kMemoSuffix
                ? CharAction::kPassOn
                : CharAction::kSwallow;

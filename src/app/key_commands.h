@@ -100,6 +100,7 @@ struct KeyContext {
   MainMode mode = MainMode::kNormal;
   FocusedControl focus = FocusedControl::kOther;
   bool ok_enabled = false;  // btn_ok (or btn_ok_flat) can be clicked
+  bool undo_shown = false;  // MkDir and btn_undo are both visible
 };
 
 // Level 1: the application-wide shortcuts, only while the main window is active.
@@ -131,7 +132,7 @@ EscapeAction DecideEscape(const EscapeContext& context);
 // rules above have acted on its key already.
 enum class CharAction {
   kPassOn,         // the control takes it
-  kSwallow,        // its key acted on key down: Ctrl+A, a pasted Ctrl+V, a line break
+  kSwallow,        // its key acted on key down, or a control character the field has no use for
   kAddSubdirLine,  // Ctrl+D in MkDir or MkDirExt
   kPickTemplate,   // typed into the closed template list: picks the entry it starts
   kDigitTyped,     // a digit in the batch digits field ends its automatic count; passed on
@@ -139,8 +140,10 @@ enum class CharAction {
 };
 struct CharContext {
   FocusedControl focus = FocusedControl::kOther;
-  bool digits_field = false;    // edit_digits has the focus
-  bool paste_consumed = false;  // Ctrl+V's key down pasted into the name itself
+  bool digits_field = false;  // edit_digits has the focus
+  // The character's key went down in the same control and a key rule consumed it there
+  // (TranslateMessage posts the character whatever the key-down handler did).
+  bool key_consumed = false;
 };
 CharAction DecideChar(uint32_t ch, const CharContext& context);
 

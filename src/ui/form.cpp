@@ -50,13 +50,17 @@ int RunMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
+void HandleLoopMessage(HWND window, MSG& msg) {
+  if (IsWindow(window) && IsDialogMessageA(window, &msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
 int RunDialogMessageLoop(HWND window, const std::function<void(const MSG&)>& observe) {
   MSG msg = {};
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (observe) observe(msg);
-    if (IsWindow(window) && IsDialogMessageA(window, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    HandleLoopMessage(window, msg);
   }
   return static_cast<int>(msg.wParam);
 }

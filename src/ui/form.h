@@ -32,6 +32,8 @@ int RunMessageLoop();
 // The same with Tab and Shift+Tab moving the focus between the controls of `window`;
 // `observe`, when given, sees each message first.
 int RunDialogMessageLoop(HWND window, const std::function<void(const MSG&)>& observe = nullptr);
+// One message of that loop, taken from the queue.
+void HandleLoopMessage(HWND window, MSG& msg);
 
 // The window-menu maximise request, refused with a beep on our fixed-layout windows.
 bool IsMaximizeRequest(UINT message, WPARAM wparam);

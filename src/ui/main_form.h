@@ -203,8 +203,9 @@ class Ttc_KestrixForm : public Form {
   void CheckAndTurnOffPathEditing();
 
   // Keys, menus and templates (main_form_input.cpp).
-  bool InputKeyDown(HWND control, WPARAM key);
-  bool InputChar(HWND control, WPARAM ch);
+  bool InputKeyDown(HWND control, WPARAM key, LPARAM lparam);
+  // `key_consumed`: the character's key-down was consumed by InputKeyDown.
+  bool InputChar(HWND control, WPARAM ch, bool key_consumed);
   void RunKeyAction(KeyAction action, HWND control);
   void AddSubdirLine(HWND control);
   void RunIntelligentSelection(HWND control);
@@ -287,8 +288,9 @@ class Ttc_KestrixForm : public Form {
   bool activated_once_ = false;
   bool returning_from_other_app_ = false;
   HWND focus_before_switch_ = nullptr;
-  // Ctrl+V's key press was handled by the paste rule: its character must not paste again.
-  bool PasteConsumed_ = false;
+  // The scan code (with the extended-key bit) of the last key-down a key rule consumed,
+  // until its character arrives; -1 when none is awaited.
+  int ConsumedKey_ = -1;
   // The input whose own notification reported a change while one of its messages was
   // handled.
   HWND ChangeReported_ = nullptr;

@@ -25,6 +25,12 @@ bool KeyHeld(int key) {
   return (GetKeyState(key) & 0x8000) != 0;
 }
 
+// The scan code and extended-key bit of a key message. TranslateMessage gives a key's
+// character the lParam of its key-down, so the two can be matched.
+int KeyScan(LPARAM lparam) {
+  return static_cast<int>((static_cast<DWORD_PTR>(lparam) >> 16) & 0x1FF);
+}
+
 // The user guide beside the program, when it is there.
 void OpenUserGuide(HWND owner, FileSystem& files, const std::string& exe_path) {
   const std::string guide = Concat({ProgramDirOf(exe_path), "\\help_eng.html"});
@@ -56,12 +62,16 @@ LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM
                                               LPARAM lparam) {
   Ttc_KestrixForm& form = form_;
   bool consumed = false;
-  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
-    consumed = form.InputKeyDown(control, wparam);
-  else if (message == WM_CHAR)
-    consumed = form.InputChar(control, wparam);
-  else if (message == WM_GETDLGCODE && (wparam == VK_RETURN || wparam == VK_ESCAPE ||
-                                        (wparam == VK_TAB && KeyHeld(VK_CONTROL))))
+  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+    consumed = form.InputKeyDown(control, wparam, lparam);
+  } else if (message == WM_CHAR || message == WM_SYSCHAR) {
+    // A key the window handled is done with: its character must not reach the field,
+    // which would type it over the text (a line break, a backspace, a tab).
+    const bool key_consumed = form.ConsumedKey_ == KeyScan(lparam);
+    if (key_consumed) form.ConsumedKey_ = -1;
+    consumed = message == WM_CHAR ? form.InputChar(control, wparam, key_consumed) : key_consumed;
+  } else if (message == WM_GETDLGCODE && (wparam == VK_RETURN || wparam == VK_ESCAPE ||
+                                          (wparam == VK_TAB && KeyHeld(VK_CONTROL))))
     // Enter, Escape and Ctrl+Tab are the window's own keys, not dialog navigation.
     return DefaultHandling(control, message, wparam, lparam) | DLGC_WANTALLKEYS;
   else if (message == WM_KILLFOCUS && control == form.Control(kId_memo_suffix))
@@ -98,26 +108,29 @@ LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM
   return result;
 }
 
-bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key) {
+bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key, LPARAM lparam) {
+  ConsumedKey_ = -1;
   KeyPress press{static_cast<uint16_t>(key), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT),
                  KeyHeld(VK_MENU)};
   KeyContext context{mode_, FocusKindOf(controls_, mkdir_edit_, control),
-                     controls_.Enabled(activation_.flat_buttons ? kId_btn_ok_flat : kId_btn_ok)};
+                     controls_.Enabled(activation_.flat_buttons ? kId_btn_ok_flat : kId_btn_ok),
+                     mode_ == MainMode::kNormal && controls_.Visible(kId_btn_undo)};
   history_.KeyOrWheel(control, WM_KEYDOWN, key);
   KeyDecision decision = DecideKey(press, context);
   if (decision.action == KeyAction::kNone) return false;
   // The paste rule decides whether the key goes on to the field.
-  if (decision.action == KeyAction::kPaste) return PasteConsumed_ = PasteIntoName();
-  RunKeyAction(decision.action, control);
-  return decision.consumed;
+  const bool consumed = decision.action == KeyAction::kPaste ? PasteIntoName() : decision.consumed;
+  // Set before the action runs: a dialog it opens may handle the queued character in its
+  // own message loop.
+  if (consumed) ConsumedKey_ = KeyScan(lparam);
+  if (decision.action != KeyAction::kPaste) RunKeyAction(decision.action, control);
+  return consumed;
 }
 
-bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch) {
+bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch, bool key_consumed) {
   const FocusedControl focus = FocusKindOf(controls_, mkdir_edit_, control);
-  const CharAction action = DecideChar(
-      static_cast<uint32_t>(ch), {focus, control == Control(kId_edit_digits), PasteConsumed_});
-  // Ctrl+V's character ends the paste its key down made.
-  if (ch == 0x16) PasteConsumed_ = false;
+  const CharAction action = DecideChar(static_cast<uint32_t>(ch),
+                                       {focus, control == Control(kId_edit_digits), key_consumed});
   switch (action) {
     case CharAction::kPassOn:
       return false;
@@ -248,11 +261,9 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
         ShowOpenDialogAndLoadFile(app_.Snapshot.CurrentPath, true);
       break;
     case KeyAction::kUndo:
-      if (mode_ == MainMode::kNormal && controls_.Visible(kId_btn_undo)) {
-        app_.CurrentRoutine = "btn_undoClick";
-        history_.Undo(VisibleInput());
-        MkDirChange(Edit(mkdir_edit_).Text());
-      }
+      app_.CurrentRoutine = "btn_undoClick";
+      history_.Undo(VisibleInput());
+      MkDirChange(Edit(mkdir_edit_).Text());
       break;
     case KeyAction::kCaretToStart:
       controls_.Select(control, {0, 0});
@@ -294,8 +305,8 @@ void Ttc_KestrixForm::AddSubdirLine(HWND control) {
     DWORD start = 0;
     SendMessageA(list, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     const int caret_line = static_cast<int>(SendMessageA(list, EM_LINEFROMCHAR, start, 0));
-    result = AddSubdirLineExtended(SplitLines(ListText()),
-                                   static_cast<size_t>(caret_line), subdir, SubdirCounter_);
+    result = AddSubdirLineExtended(SplitLines(ListText()), static_cast<size_t>(caret_line), subdir,
+                                   SubdirCounter_);
   }
   SetListText(JoinLines(result.lines));
   size_t line_start = 0;

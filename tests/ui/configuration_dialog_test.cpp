@@ -50,22 +50,14 @@ class ConfigurationDialogTest : public MainFormFixture {
   // Ctrl+P in the name field opens the dialog; `steps` run in it, then `end` closes it.
   void InDialog(const std::function<void(HWND)>& steps, int end = IDOK) {
     std::function<void(HWND)> run = [&](HWND dialog) {
-      ReleaseKeys();
       Pump();
       steps(dialog);
       if (IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, end, 0);
     };
     g_steps = &run;
     SetTimer(nullptr, 0, 30, RunSteps);
-    Key(form_->MkDirEdit(), 'P', true);
+    Key(form_->MkDirEdit(), 'P', {VK_CONTROL});
     ASSERT_EQ(g_steps, nullptr) << "the dialog did not open";
-  }
-  // A key pressed on the real keyboard, with Ctrl held when asked, and handled.
-  static void Press(WORD key, bool ctrl = false) {
-    PressKey(key, ctrl ? std::initializer_list<WORD>{VK_CONTROL} : std::initializer_list<WORD>{});
-    kestrix::ReleaseKeys({VK_CONTROL});
-    Sleep(50);
-    Pump();
   }
   static HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
   static bool On(HWND dialog, int id) {
@@ -191,12 +183,12 @@ TEST_F(ConfigurationDialogTest, KeysAddAndDeletePrefixesCloseListsAndSelectAll) 
       [&](HWND dialog) {
         Page(dialog, ConfigPage::kGeneral);
         TypeInto(dialog, kCfg_cmbx_TCItemPrefix, "new_");
-        Press(VK_RETURN, true);
+        Press(VK_RETURN, {VK_CONTROL});
         EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETCOUNT, 0, 0), 1);
         EXPECT_EQ(TextOf(Item(dialog, kCfg_cmbx_TCItemPrefix)), "");
         TypeInto(dialog, kCfg_Edit_ReplaceChar, "-");
         SendMessageA(Item(dialog, kCfg_Edit_ReplaceChar), EM_SETSEL, 1, 1);
-        Press('A', true);
+        Press('A', {VK_CONTROL});
         DWORD start = 1, end = 0;
         SendMessageA(Item(dialog, kCfg_Edit_ReplaceChar), EM_GETSEL,
                      reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));

@@ -19,6 +19,7 @@
 #include "fakes/fake_system_facts.h"
 #include "fakes/fake_window_system.h"
 #include "input/typing.h"
+#include "ui/form.h"
 #include "ui/main_form.h"
 
 namespace kestrix {
@@ -41,6 +42,7 @@ class MainFormFixture : public ::testing::Test {
                               code_page_, boxes_, keys_,        resources_, args_};
     form_.emplace(app_, std::move(services));
     ASSERT_TRUE(form_->Create(GetModuleHandleA(nullptr)));
+    loop_window_ = form_->hwnd();
     app_.Snapshot.CurrentPath = "C:\\Work\\";
     SetWindowTextA(C(kId_lbl_currentPath), "C:\\Work\\");
     ShowWindow(form_->hwnd(), SW_SHOW);
@@ -49,17 +51,26 @@ class MainFormFixture : public ::testing::Test {
     Pump();
   }
   void TearDown() override {
-    ReleaseKeys();
+    kestrix::ReleaseKeys({VK_CONTROL, VK_SHIFT, VK_MENU});
+    Pump();
     form_.reset();
+    loop_window_ = nullptr;
   }
   // Settings, language files and arguments the window finds when it is created.
   virtual void BeforeCreate() {}
 
+  // What is queued, handled as the program's message loop handles it.
   static void Pump() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) HandleLoopMessage(loop_window_, msg);
+  }
+  // Real key input, pumped until the queue holds none of it (nor the characters
+  // TranslateMessage posts for it).
+  static void HandleInput() {
+    for (int i = 0; i < 200; ++i) {
+      Pump();
+      if (HIWORD(GetQueueStatus(QS_KEY | QS_POSTMESSAGE)) == 0 && i > 0) break;
+      Sleep(5);
     }
   }
   HWND C(int id) const { return form_->Control(id); }
@@ -80,9 +91,18 @@ class MainFormFixture : public ::testing::Test {
   }
   // Real key input to the focused control of the (foreground) window.
   static void TypeKeys(const std::string& text) {
-    TypeUnicode(text, [] { Pump(); });
-    Sleep(50);
-    Pump();
+    TypeUnicode(text, [] { HandleInput(); });
+  }
+  // A key pressed on the real keyboard in the focused control, with the `held` modifiers.
+  static void Press(WORD key, std::initializer_list<WORD> held = {}) {
+    PressKey(key, held);
+    kestrix::ReleaseKeys(held);
+    HandleInput();
+  }
+  // The same in `control`, given the focus first.
+  static void Key(HWND control, WORD key, std::initializer_list<WORD> held = {}) {
+    SetFocus(control);
+    Press(key, held);
   }
   // A real left click in the middle of a control.
   void ClickWithMouse(int id) {
@@ -98,28 +118,13 @@ class MainFormFixture : public ::testing::Test {
                  reinterpret_cast<LPARAM>(C(id)));
     Pump();
   }
-  static void HoldKeys(bool ctrl, bool shift) {
-    BYTE state[256] = {};
-    GetKeyboardState(state);
-    state[VK_CONTROL] = ctrl ? 0x80 : 0;
-    state[VK_SHIFT] = shift ? 0x80 : 0;
-    state[VK_MENU] = 0;
-    SetKeyboardState(state);
-  }
-  static void ReleaseKeys() { HoldKeys(false, false); }
-  // A key press on a control, with its character when it has one.
-  void Key(HWND control, WPARAM key, bool ctrl = false, bool shift = false, WPARAM ch = 0) {
-    HoldKeys(ctrl, shift);
-    SendMessageA(control, WM_KEYDOWN, key, 1);
-    if (ch != 0) SendMessageA(control, WM_CHAR, ch, 1);
-    ReleaseKeys();
-    Pump();
-  }
   std::vector<std::string> ListLines() const {
     std::vector<std::string> lines(1);
     for (char c : T(kId_MkDirExt)) {
-      if (c == '\n') lines.emplace_back();
-      else if (c != '\r') lines.back() += c;
+      if (c == '\n')
+        lines.emplace_back();
+      else if (c != '\r')
+        lines.back() += c;
     }
     return lines;
   }
@@ -157,6 +162,8 @@ class MainFormFixture : public ::testing::Test {
                       clock_,       app_.CurrentRoutine};
   WindowHandle host_ = 0;
   std::optional<Ttc_KestrixForm> form_;
+  // The window whose controls Tab moves between, as in the program's loop.
+  static inline HWND loop_window_ = nullptr;
 };
 
 }  // namespace kestrix

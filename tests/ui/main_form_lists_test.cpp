@@ -54,24 +54,11 @@ class MainFormListsTest : public MainFormFixture {
                  reinterpret_cast<LPARAM>(&end));
     return {start, end};
   }
-  void KeyWithRelease(HWND control, WPARAM key, bool ctrl = false, bool shift = false) {
-    HoldKeys(ctrl, shift);
-    SendMessageA(control, WM_KEYDOWN, key, 1);
-    HoldKeys(false, false);
-    // Posted messages come before the key's release, as in a real message queue.
-    Pump();
-    SendMessageA(control, WM_KEYUP, key, 0xC0000001);
-    Pump();
-  }
-  void Char(HWND control, char ch) {
-    SendMessageA(control, WM_CHAR, static_cast<unsigned char>(ch), 1);
-    Pump();
-  }
   // A click on the attributes image with the menu answered by keys waiting in the queue:
-  // `downs` steps, then Enter. (Ctrl held for Ctrl+Q would turn Enter into a line feed.)
+  // `downs` steps, then Enter.
   void ChooseFromAttributeMenu(int downs) {
-    for (int i = 0; i < downs; ++i) PostMessageA(form_->hwnd(), WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(form_->hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+    for (int i = 0; i < downs; ++i) PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
     SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_img_ChangeDirAttrib, STN_CLICKED),
                  reinterpret_cast<LPARAM>(C(kId_img_ChangeDirAttrib)));
     Pump();
@@ -90,9 +77,9 @@ TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
   ChooseFromAttributeMenu(3);  // the third entry: hidden
   ChooseFromAttributeMenu(4);  // the fourth: system
   EXPECT_EQ(Title(), std::string(kTitle) + " [--hs]");
-  KeyWithRelease(form_->MkDirEdit(), VK_F3);
+  Key(form_->MkDirEdit(), VK_F3);
   EXPECT_EQ(Title(), std::string(kTitle) + " 1.6.0.5 [--hs]");
-  KeyWithRelease(C(kId_MkDirExt), VK_F6);
+  Key(C(kId_MkDirExt), VK_F6);
   TypeName("Hidden one");
   SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_btn_ok, BN_CLICKED),
                reinterpret_cast<LPARAM>(C(kId_btn_ok)));
@@ -109,18 +96,18 @@ TEST_F(MainFormListsTest, LetterFieldKeepsEachLetterOnceInOrderAndClosesWithEsca
   Pump();
   ASSERT_TRUE(Visible(kId_edit_Attrib));
   EXPECT_EQ(GetFocus(), field);
-  for (char typed : {'s', 's', 'S', 'x', 'h'}) Char(field, typed);
+  TypeKeys("ssSxh");
   EXPECT_EQ(TextOf(field), "hs");
   EXPECT_EQ(Title(), std::string(kTitle) + " [--hs]");
-  Char(field, '\x01');  // Ctrl+A, then a letter replaces the set
-  Char(field, 'r');
-  Char(field, '\x1b');
+  Press('A', {VK_CONTROL});  // then a letter replaces the set
+  TypeKeys("r");
+  Press(VK_ESCAPE);
   EXPECT_FALSE(Visible(kId_edit_Attrib));
   EXPECT_EQ(GetFocus(), form_->MkDirEdit());
   // The set stays as typed; opening again shows it; losing the focus closes it too.
   EXPECT_EQ(Title(), std::string(kTitle) + " [r---]");
   EXPECT_TRUE(IsWindow(form_->hwnd()));
-  KeyWithRelease(form_->MkDirEdit(), 'Q', true, true);
+  Key(form_->MkDirEdit(), 'Q', {VK_CONTROL, VK_SHIFT});
   EXPECT_EQ(TextOf(field), "r");
   SetFocus(C(kId_MkDirExt));
   Pump();
@@ -137,7 +124,7 @@ TEST_F(MainFormListsTest, DroppedNamesGoIntoTheListOrLoadAsIt) {
   files_.AddFile("C:\\Lists\\list.txt", "  one\r\n\r\ntwo  \r\n");
   files_.AddDirectory("C:\\Work\\Photos");
   TypeName("Start");
-  KeyWithRelease(form_->MkDirEdit(), VK_F8);
+  Key(form_->MkDirEdit(), VK_F8);
   ASSERT_EQ(form_->Mode(), MainMode::kBatch);
   Drop({long_dir + "\\notes.txt", "C:\\Docs\\report.doc"});
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
@@ -147,7 +134,7 @@ TEST_F(MainFormListsTest, DroppedNamesGoIntoTheListOrLoadAsIt) {
   Drop({"C:\\Docs\\report.doc", long_dir + "\\notes.txt"}, false);
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Start", "report", "notes"}));
 
-  KeyWithRelease(C(kId_MkDirExt), VK_F6);
+  Key(C(kId_MkDirExt), VK_F6);
   Drop({"C:\\Work\\Photos"});
   EXPECT_EQ(T(kId_MkDir), "Photos");
   EXPECT_EQ(NameSelection(), std::make_pair(DWORD{0}, DWORD{6}));
@@ -161,16 +148,14 @@ TEST_F(MainFormListsTest, PastedLinesMakeTheListAndOneLineIsTrimmedIntoTheName) 
   TypeName("ab");
   SendMessageA(form_->MkDirEdit(), EM_SETSEL, 1, 1);
   ASSERT_TRUE(SetClipboardText(form_->hwnd(), "  x y  "));
-  KeyWithRelease(form_->MkDirEdit(), 'V', true);
   // The key's character follows; it must not paste the text a second time.
-  Char(form_->MkDirEdit(), '\x16');
+  Key(form_->MkDirEdit(), 'V', {VK_CONTROL});
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
   EXPECT_EQ(T(kId_MkDir), "ax yb");
   EXPECT_EQ(NameSelection(), std::make_pair(DWORD{4}, DWORD{4}));
 
   ASSERT_TRUE(SetClipboardText(form_->hwnd(), "x\r\ny"));
-  KeyWithRelease(form_->MkDirEdit(), 'V', true);
-  Char(GetFocus(), '\x16');
+  Key(form_->MkDirEdit(), 'V', {VK_CONTROL});
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"x", "y", ""}));
   EXPECT_EQ(GetFocus(), C(kId_MkDirExt));
 }
@@ -185,8 +170,8 @@ TEST_F(MainFormListsTest, LoadMenuLoadsTheHostsFocusedTextFileAndABadFileLosesNo
   app_.Snapshot.FocusedTextPath = "C:\\Work\\names.txt";
   TypeName("typed");
   // The keys wait in the queue for the menu.
-  PostMessageA(form_->hwnd(), WM_KEYDOWN, VK_DOWN, 0);
-  PostMessageA(form_->hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+  PressKey(VK_DOWN);
+  PressKey(VK_RETURN);
   SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_btn_loadFromFile, BN_CLICKED),
                reinterpret_cast<LPARAM>(C(kId_btn_loadFromFile)));
   Pump();
@@ -203,9 +188,9 @@ TEST_F(MainFormListsTest, HistoryPickShowsUndoWhichRestoresTheTypedText) {
   files_.AddFile("C:\\Kestrix\\tc Kestrix.lst", "[MkDirHistory]\r\n0=Photos 2024\r\n1=Docs\r\n");
   const int full_width = Width(kId_MkDir);
   TypeName("my name");
-  KeyWithRelease(form_->MkDirEdit(), VK_END);
+  Key(form_->MkDirEdit(), VK_END);
   // Down in a field with an empty list fills it from the history first.
-  KeyWithRelease(form_->MkDirEdit(), VK_DOWN);
+  Key(form_->MkDirEdit(), VK_DOWN);
   HWND combo = C(kId_MkDir);
   ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 2);
   SendMessageA(combo, CB_SETCURSEL, 1, 0);
@@ -216,7 +201,7 @@ TEST_F(MainFormListsTest, HistoryPickShowsUndoWhichRestoresTheTypedText) {
   ASSERT_TRUE(Visible(kId_btn_undo));
   EXPECT_EQ(Width(kId_MkDir), full_width - Width(kId_btn_undo) - 1);
 
-  KeyWithRelease(form_->MkDirEdit(), 'Z', true);
+  Key(form_->MkDirEdit(), 'Z', {VK_CONTROL});
   EXPECT_EQ(T(kId_MkDir), "my name");
   EXPECT_EQ(NameSelection(), std::make_pair(DWORD{7}, DWORD{7}));
   EXPECT_FALSE(Visible(kId_btn_undo));

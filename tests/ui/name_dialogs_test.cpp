@@ -13,8 +13,8 @@
 namespace kestrix {
 namespace {
 
-// A key pressed on the real keyboard, with Ctrl held when asked.
-void Press(WORD key, bool ctrl = false) {
+// A key pressed on the real keyboard from the user's thread, with Ctrl held when asked.
+void PressAsUser(WORD key, bool ctrl = false) {
   PressKey(key, ctrl ? std::initializer_list<WORD>{VK_CONTROL} : std::initializer_list<WORD>{});
   ReleaseKeys({VK_CONTROL});
   Sleep(150);
@@ -51,7 +51,7 @@ class NameDialogsTest : public MainFormFixture {
   void WithUser(WORD key, const std::function<void()>& user) {
     std::atomic<bool> done = false;
     std::thread worker([&] {
-      Press(key, true);
+      PressAsUser(key, true);
       user();
       done = true;
     });
@@ -70,9 +70,9 @@ TEST_F(NameDialogsTest, TemplateManagerAddsByEnterChoosesByClickDeletesByKeyAndW
     HWND dialog = WaitFor("TManageTemplates");
     ASSERT_NE(dialog, nullptr);
     Type("a%Y");
-    Press(VK_RETURN);  // the default button is Add while a template is ready
+    PressAsUser(VK_RETURN);  // the default button is Add while a template is ready
     Type("b");
-    Press(VK_RETURN);
+    PressAsUser(VK_RETURN);
     after_adds = TextOf(GetDlgItem(dialog, kId_Template_Name));
     HWND list = GetDlgItem(dialog, kId_TemplateList);
     RECT row = {LVIR_BOUNDS, 0, 0, 0};
@@ -81,7 +81,7 @@ TEST_F(NameDialogsTest, TemplateManagerAddsByEnterChoosesByClickDeletesByKeyAndW
     chosen = TextOf(GetDlgItem(dialog, kId_Template_Define)) + "|" +
              TextOf(GetDlgItem(dialog, kId_Template_Name));
     ShotOf(dialog, "template-manager");
-    Press(VK_DELETE);
+    PressAsUser(VK_DELETE);
     after_delete = TextOf(GetDlgItem(dialog, kId_Template_Name));
     ClickOn(GetDlgItem(dialog, IDOK));
   });
@@ -110,8 +110,8 @@ TEST_F(StructureTest, LoadMenuInsertsTheStructureAndThePlaceholdersAreFilledStep
   std::string back;
   WithUser('O', [&] {
     ASSERT_NE(WaitFor("#32768"), nullptr);
-    Press(VK_DOWN);  // "0 - Site"
-    Press(VK_RETURN);
+    PressAsUser(VK_DOWN);  // "0 - Site"
+    PressAsUser(VK_RETURN);
     HWND dialog = WaitFor("TPlaceholders");
     ASSERT_NE(dialog, nullptr);
     Type("Home");
@@ -120,8 +120,8 @@ TEST_F(StructureTest, LoadMenuInsertsTheStructureAndThePlaceholdersAreFilledStep
     ShotOf(dialog, "placeholders");
     ClickOn(GetDlgItem(dialog, kId_btn_previous));
     back = TextOf(GetDlgItem(dialog, kId_edit_Replacement));
-    Press(VK_RETURN);  // Next
-    Press(VK_RETURN);  // Apply on the last placeholder
+    PressAsUser(VK_RETURN);  // Next
+    PressAsUser(VK_RETURN);  // Apply on the last placeholder
   });
   EXPECT_EQ(back, "Home");
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
@@ -134,24 +134,24 @@ TEST_F(NameDialogsTest, NewApplicationMethodAndFieldRulesFollowTheUser) {
   WithUser('H', [&] {
     ASSERT_NE(WaitFor("#32768"), nullptr);
     // Applications, then its last item: "New application...".
-    for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN}) Press(key);
+    for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN}) PressAsUser(key);
     HWND dialog = WaitFor("TNewApplication");
     ASSERT_NE(dialog, nullptr);
     ClickOn(GetDlgItem(dialog, kId_rb_copydata), {8, 8});
     class_text = TextOf(GetDlgItem(dialog, kId_edit_wndclass));
     dw_enabled = IsWindowEnabled(GetDlgItem(dialog, kId_edit_dwdata)) != FALSE;
     ClickOn(GetDlgItem(dialog, kId_edit_dwdata));
-    Press('A', true);
+    PressAsUser('A', true);
     Type("$7g");
     dw_typed = TextOf(GetDlgItem(dialog, kId_edit_dwdata));
-    Press(VK_BACK);
+    PressAsUser(VK_BACK);
     dw_emptied = TextOf(GetDlgItem(dialog, kId_edit_dwdata));
     ClickOn(GetDlgItem(dialog, kId_rp_ID));
-    Press('A', true);
+    PressAsUser('A', true);
     Type("Ab1cd");
     id_typed = TextOf(GetDlgItem(dialog, kId_rp_ID));
     ShotOf(dialog, "new-application");
-    Press(VK_ESCAPE);
+    PressAsUser(VK_ESCAPE);
   });
   EXPECT_EQ(class_text, "BSPlayer");
   EXPECT_TRUE(dw_enabled);

@@ -162,6 +162,12 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
     EXPECT_EQ(std::tie(decision.action, decision.consumed), std::tie(action, consumed))
         << "row " << row++;
   }
+  // Ctrl+Z is the window's undo while its button shows, and the field's own otherwise.
+  for (bool shown : {false, true}) {
+    const KeyDecision decision = DecideKey(Ctrl('Z'), {MainMode::kNormal, F::kMkDir, true, shown});
+    EXPECT_EQ(std::tie(decision.action, decision.consumed),
+              std::make_tuple(shown ? A::kUndo : A::kNone, shown));
+  }
 }
 
 TEST(DecideEscape, FirstMatchingCase) {
@@ -456,15 +462,21 @@ TEST(GroupFrame, TheTopBandHoldsTheLineAndTheCaptionForEveryFont) {
 TEST(DecideChar, FirstMatchingCase) {
   using F = FocusedControl;
   using A = CharAction;
-  // character, focus with the digits field and a consumed paste, action
+  // character, focus with the digits field and whether its key-down was consumed, action
   const std::tuple<uint32_t, CharContext, A> cases[] = {
-      {4, {F::kMkDirExt}, A::kAddSubdirLine},
+      {4, {F::kMkDirExt, false, true}, A::kAddSubdirLine},
       {1, {F::kButton}, A::kSwallow},
       {1, {F::kOther}, A::kPassOn},
       {0x16, {F::kMkDir, false, true}, A::kSwallow},
       {0x16, {F::kMkDir}, A::kPassOn},
       {'\r', {F::kTemplates}, A::kSwallow},
       {'\n', {F::kMemoSuffix}, A::kPassOn},
+      // Enter types a line break in the list; Ctrl+M's and Ctrl+Enter's are theirs.
+      {'\r', {F::kMkDirExt}, A::kPassOn},
+      {'\r', {F::kMkDirExt, false, true}, A::kSwallow},
+      {'\n', {F::kMkDirExt, false, true}, A::kSwallow},
+      {8, {F::kMkDir, false, true}, A::kSwallow},
+      {'w', {F::kTemplates, false, true}, A::kSwallow},
       {'w', {F::kTemplates}, A::kPickTemplate},
       {'7', {F::kOther, true}, A::kDigitTyped},
       {kKeyEscape, {F::kTemplates}, A::kEscape}};
