@@ -675,7 +675,8 @@ TEST(TextUtils, SplitLinesAcceptsEveryLineBreakAndJoinLinesUndoesIt) {
       // control bytes and high bytes beside them.
       {"01234567\n89abcdef\r", {"01234567", "89abcdef"}},
       {"0123456789abc\rdefghijklmnop", {"0123456789abc", "defghijklmnop"}},
-      {"0123456789\r\nab\x01\x0B\x0D\x0E\xE9\xE9\xE9\xE9\xE9\n", {"0123456789", "ab\x01\x0B", "\x0E\xE9\xE9\xE9\xE9\xE9"}},
+      {"0123456789\r\nab\x01\x0B\x0D\x0E\xE9\xE9\xE9\xE9\xE9\n",
+       {"0123456789", "ab\x01\x0B", "\x0E\xE9\xE9\xE9\xE9\xE9"}},
   };
   for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines) << text;
   EXPECT_EQ(JoinLines(SplitLines("x\r\n*y\r\n\r\nz")), "x\r\n*y\r\n\r\nz");
@@ -902,8 +903,9 @@ TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
 }
 
 TEST(NewApplication, FieldRules) {
-  EXPECT_EQ(CorrectedField(NewAppField::kId, "ab") + CorrectedField(NewAppField::kCbData, ""),
-            "ab0");
+  EXPECT_EQ(CorrectedField(NewAppField::kId, "ab") + CorrectedField(NewAppField::kCbData, "") +
+                CorrectedField(NewAppField::kDwData, "") + CorrectedField(NewAppField::kId, ""),
+            "ab0$0xxct");
   std::string dw, id;
   for (char c : std::string("09afAFgG$-\b z")) {
     if (AcceptsDwDataChar(c)) dw += c;
