@@ -56,8 +56,9 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
       // The ISO week belongs to the year of its Thursday.
       {"%W", At(2021, 1, 1), "53"},  // a Friday: still the last week of 2020
       {"%W", At(2021, 1, 4), "1"},
-      {"%W", At(2024, 12, 30), "1"},  // a Monday whose Thursday is in 2025
-      {"%W", At(2026, 1, 1), "1"},    // a Thursday on New Year's Day
+      {"%W", At(2024, 12, 30), "1"},   // a Monday whose Thursday is in 2025
+      {"%W", At(2026, 1, 1), "1"},     // a Thursday on New Year's Day
+      {"%W", At(2026, 12, 31), "53"},  // a Thursday on New Year's Eve
       {"%W", when, "10"},
       {"%w", At(1970, 1, 1), "4"},
       {"%w", At(1969, 12, 28), "7"},
@@ -168,6 +169,8 @@ TEST(IntelligentSelection, TheCaretPicksTheWordItStandsIn) {
   EXPECT_EQ(Walk("ab|cd", SelectionField::kName, Stops{3}, 4, 1, cursor)[0], "ab");
   cursor.next_word = 3;
   EXPECT_EQ(Walk("a -bc", SelectionField::kName, Stops{2}, 4, 1, cursor)[0], "-bc");
+  cursor.next_word = 3;
+  EXPECT_EQ(Walk(" -bc", SelectionField::kName, Stops{1}, 3, 1, cursor)[0], "-bc");
 }
 
 TEST(IntelligentSelection, ThePathFieldSplitsOnlyAtSeparators) {
