@@ -100,8 +100,7 @@ class JourneyTest : public ::testing::Test {
   // presses reach it.
   HWND OpenMainWindow(const std::string& focus = "") {
     std::string error;
-    EXPECT_TRUE(host_.Start(TcsimStart().Left(panel_).Right(panel_).Focus(focus), &error))
-        << error;
+    EXPECT_TRUE(host_.Start(TcsimStart().Left(panel_).Right(panel_).Focus(focus), &error)) << error;
     EXPECT_TRUE(host_.PressKey("F7"));
     HWND main = WaitForWindow(kMainClass, nullptr);
     if (main == nullptr) return nullptr;
@@ -228,9 +227,8 @@ TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
   ASSERT_EQ(started.size(), 1u) << host_.LogText();
   ASSERT_TRUE(PressKey(VK_F8));
   HWND list = GetDlgItem(main, kId_MkDirExt);
-  ASSERT_TRUE(WaitUntil([&] {
-    return IsWindowVisible(GetDlgItem(main, kId_edit_from)) && IsWindowVisible(list);
-  }));
+  ASSERT_TRUE(WaitUntil(
+      [&] { return IsWindowVisible(GetDlgItem(main, kId_edit_from)) && IsWindowVisible(list); }));
   const std::string settings_file = tree_.Path("Kestrix\\tc Kestrix.ini");
   const std::string settings_before = ReadFileText(settings_file);
 
@@ -263,29 +261,6 @@ TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
   // writes none of the closing keys.
   EXPECT_EQ(History(0), "");
   EXPECT_EQ(ReadFileText(settings_file), settings_before);
-}
-
-// A template defined in the manager, then picked from the template list by its key.
-TEST_F(JourneyTest, TemplateDefinedInTheManagerIsPickedByItsKeyAndCreated) {
-  HWND main = OpenMainWindow();
-  ASSERT_NE(main, nullptr) << host_.LogText();
-  Step('M', {VK_CONTROL});
-  HWND manager = WaitForWindow("TManageTemplates", nullptr);
-  ASSERT_NE(manager, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == manager; }, 5000));
-  ASSERT_TRUE(TypeText("Zeta %Y"));
-  ASSERT_TRUE(Retype(GetDlgItem(manager, kId_Template_Name), "Zeta"));
-  ClickOn(GetDlgItem(manager, IDOK));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager); }));
-
-  Step('T', {VK_CONTROL});  // opens the template list
-  ASSERT_TRUE(TypeText("Z"));
-  ASSERT_TRUE(WaitUntil([&] { return WindowText(name_) == "Zeta %Y"; })) << WindowText(name_);
-  Step(VK_RETURN);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); })) << host_.LogText();
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  EXPECT_TRUE(IsDirectory(panel_ + "\\Zeta " + std::to_string(now.wYear)));
 }
 
 // Ctrl+P, a theme and a language chosen by keys, OK: the main window changes at once and

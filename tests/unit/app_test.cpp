@@ -197,6 +197,7 @@ TEST(LaunchDecision, InstallSwitchesAndUnsupportedLocations) {
       {"c:\\data\\x.zip\\sub\\*.*", false},  // inside the archive: names nothing that exists
       {"c:\\data\\folder.zip\\*.*", false},  // a directory with an archive-like name
       {"1:\\Pseudo\\*.*", true},
+      {"9:/Pseudo", true},  // any digit, either separator
       {"1:", false},
       {"\\\\\\", true},
       {"\\\\server\\share\\*.*", false},
@@ -419,6 +420,17 @@ TEST(SuggestedNameSelection, FirstOccurrenceOrNothing) {
       {"abc", "abc", {0, 3}}};
   for (const auto& [field, name, selection] : cases)
     EXPECT_EQ(SuggestedNameSelection(field, name), selection) << field << " / " << name;
+}
+
+TEST(SuggestedNameSelection, SelectedOnShowOnlyForTheHostItemWithAnAffix) {
+  using S = SuggestedName;
+  const std::tuple<bool, bool, S, bool> cases[] = {{true, false, S::kHostItem, true},
+                                                   {false, true, S::kHostItem, true},
+                                                   {false, false, S::kHostItem, false},
+                                                   {true, true, S::kCustomName, false}};
+  for (const auto& [prefix, suffix, suggested, selects] : cases)
+    EXPECT_EQ(SelectsSuggestedNameOnShow(prefix, suffix, suggested), selects)
+        << prefix << suffix << static_cast<int>(suggested);
 }
 
 // ---- window_placement

@@ -369,12 +369,14 @@ TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
               std::make_tuple(std::string(path), PanelSide::kRight, false));
     EXPECT_EQ(f.focus.forced, (std::vector<WindowHandle>{f.host, f.app}));
   }
-  // An archive on the active side ends the program.
-  SnapshotFixture archive;
-  archive.focus.focus = archive.left_list;
-  archive.windows.SetText(archive.left_path, "C:\\Data\\backup.zip\\*.*");
-  archive.reader->Refresh();
-  EXPECT_TRUE(archive.view.terminated);
+  // An archive on the active side ends the program; a focus outside the lists names no side.
+  for (bool in_list : {true, false}) {
+    SnapshotFixture archive;
+    archive.focus.focus = in_list ? archive.right_list : archive.label;
+    archive.windows.SetText(archive.right_path, "C:\\Data\\backup.zip\\*.*");
+    archive.reader->Refresh();
+    EXPECT_EQ(archive.view.terminated, in_list);
+  }
 }
 
 TEST(HostSnapshot, OtherHostBuildReadsTheWindowChain) {

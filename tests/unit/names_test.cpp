@@ -56,8 +56,9 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
       // The ISO week belongs to the year of its Thursday.
       {"%W", At(2021, 1, 1), "53"},  // a Friday: still the last week of 2020
       {"%W", At(2021, 1, 4), "1"},
-      {"%W", At(2024, 12, 30), "1"},  // a Monday whose Thursday is in 2025
-      {"%W", At(2026, 1, 1), "1"},    // a Thursday on New Year's Day
+      {"%W", At(2024, 12, 30), "1"},   // a Monday whose Thursday is in 2025
+      {"%W", At(2026, 1, 1), "1"},     // a Thursday on New Year's Day
+      {"%W", At(2026, 12, 31), "53"},  // a Thursday on New Year's Eve
       {"%W", when, "10"},
       {"%w", At(1970, 1, 1), "4"},
       {"%w", At(1969, 12, 28), "7"},
@@ -168,6 +169,8 @@ TEST(IntelligentSelection, TheCaretPicksTheWordItStandsIn) {
   EXPECT_EQ(Walk("ab|cd", SelectionField::kName, Stops{3}, 4, 1, cursor)[0], "ab");
   cursor.next_word = 3;
   EXPECT_EQ(Walk("a -bc", SelectionField::kName, Stops{2}, 4, 1, cursor)[0], "-bc");
+  cursor.next_word = 3;
+  EXPECT_EQ(Walk(" -bc", SelectionField::kName, Stops{1}, 3, 1, cursor)[0], "-bc");
 }
 
 TEST(IntelligentSelection, ThePathFieldSplitsOnlyAtSeparators) {
@@ -675,7 +678,8 @@ TEST(TextUtils, SplitLinesAcceptsEveryLineBreakAndJoinLinesUndoesIt) {
       // control bytes and high bytes beside them.
       {"01234567\n89abcdef\r", {"01234567", "89abcdef"}},
       {"0123456789abc\rdefghijklmnop", {"0123456789abc", "defghijklmnop"}},
-      {"0123456789\r\nab\x01\x0B\x0D\x0E\xE9\xE9\xE9\xE9\xE9\n", {"0123456789", "ab\x01\x0B", "\x0E\xE9\xE9\xE9\xE9\xE9"}},
+      {"0123456789\r\nab\x01\x0B\x0D\x0E\xE9\xE9\xE9\xE9\xE9\n",
+       {"0123456789", "ab\x01\x0B", "\x0E\xE9\xE9\xE9\xE9\xE9"}},
   };
   for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines) << text;
   EXPECT_EQ(JoinLines(SplitLines("x\r\n*y\r\n\r\nz")), "x\r\n*y\r\n\r\nz");
@@ -902,8 +906,9 @@ TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
 }
 
 TEST(NewApplication, FieldRules) {
-  EXPECT_EQ(CorrectedField(NewAppField::kId, "ab") + CorrectedField(NewAppField::kCbData, ""),
-            "ab0");
+  EXPECT_EQ(CorrectedField(NewAppField::kId, "ab") + CorrectedField(NewAppField::kCbData, "") +
+                CorrectedField(NewAppField::kDwData, "") + CorrectedField(NewAppField::kId, ""),
+            "ab0$0xxct");
   std::string dw, id;
   for (char c : std::string("09afAFgG$-\b z")) {
     if (AcceptsDwDataChar(c)) dw += c;

@@ -105,17 +105,6 @@ TEST(PngDecode, HostileBytesAreRefusedWithAReason) {
   }
 }
 
-TEST(PngDecode, OpaqueAndTransparentPixelsKeepTheirColour) {
-  PngImage image;
-  std::string error;
-  ASSERT_TRUE(LoadPngResource(nullptr, "THEME_PEACH_CANCEL_32PX", image, error)) << error;
-  // The cross's centre is solid PEACH red; the top middle is background.
-  const uint32_t centre = image.Pixels()[16 * 32 + 16];
-  EXPECT_EQ(centre >> 24, 255u);
-  EXPECT_EQ(centre & 0xFFFFFFu, 0xED0000u);  // BGRA in memory: red in the third byte
-  EXPECT_EQ(image.Pixels()[1 * 32 + 16], 0u);
-}
-
 class PngFileTest : public ::testing::Test {
  protected:
   void SetUp() override {

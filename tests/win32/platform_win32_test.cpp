@@ -1,0 +1,186 @@
+// The thin platform classes against the real system calls: casing, the code page, fonts,
+// locale names, system facts, resources and the AIMP mapping.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+
+#include "base/text_utils.h"
+#include "names/player_sources.h"
+#include "names/system_sources.h"
+#include "names/text_modifiers.h"
+#include "platform/win32/char_case_win32.h"
+#include "platform/win32/dialog_seams_win32.h"
+#include "platform/win32/font_charset_win32.h"
+#include "platform/win32/locale_win32.h"
+#include "platform/win32/resource_win32.h"
+#include "platform/win32/shared_memory_win32.h"
+#include "platform/win32/system_facts_win32.h"
+#include "platform/win32/windows_api.h"
+#include "settings/language_table.h"
+
+namespace kestrix {
+namespace {
+
+TEST(Win32CharCase, AgreesWithThePortableCasing) {
+  EXPECT_EQ(InvertCase("Abc-1\\", Win32CharCase()), "aBC-1\\");
+  // The accented vowel pairs are letters in the Western and Central European code pages.
+  const UINT code_page = GetACP();
+  if (code_page != 1250 && code_page != 1252) GTEST_SKIP() << "code page " << code_page;
+  const Win32CharCase system_case;
+  const PortableCharCase portable_case;
+  const std::string letters =
+      "\xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB";
+  EXPECT_EQ(InvertCase(letters, system_case), InvertCase(letters, portable_case));
+}
+
+// The creation run's code page against the real conversion.
+TEST(Win32CodePage, WideTextToTheAnsiCodePage) {
+  Win32CodePage code_page;
+  EXPECT_EQ(code_page.FromWide(u"D:\\Projects\\x"), "D:\\Projects\\x");
+  EXPECT_EQ(code_page.FromWide(u""), "");
+  // A character outside every single-byte code page becomes the default character.
+  EXPECT_EQ(code_page.FromWide(u"a\u4E2Db"), "a?b");
+}
+
+TEST(FontCharsetWin32, CopyKeepsTheFaceAndTakesEachLanguageCharset) {
+  LOGFONTA gui{};
+  ASSERT_TRUE(GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui));
+  for (const BuiltInLanguage& language : kBuiltInLanguages) {
+    const int charset = FontCharsetFor(LanguageResourceName(language.id));
+    // No base font means the GUI font.
+    HFONT font = CreateFontWithCharset(nullptr, charset);
+    ASSERT_NE(font, nullptr) << language.id;
+    EXPECT_EQ(FontCharset(font), charset) << language.id;
+    LOGFONTA description{};
+    GetObjectA(font, sizeof description, &description);
+    EXPECT_STREQ(description.lfFaceName, gui.lfFaceName);
+    EXPECT_EQ(description.lfHeight, gui.lfHeight);
+    DeleteObject(font);
+  }
+  EXPECT_EQ(FontCharset(reinterpret_cast<HFONT>(GetStockObject(BLACK_BRUSH))), -1);
+}
+
+// The same names as the locale's own date formatting gives for a known date.
+std::string Formatted(int month, int day, const char* picture) {
+  SYSTEMTIME date = {};
+  date.wYear = 2024;
+  date.wMonth = static_cast<WORD>(month);
+  date.wDay = static_cast<WORD>(day);
+  char buffer[128] = {};
+  GetDateFormatA(LOCALE_USER_DEFAULT, 0, &date, picture, buffer, sizeof buffer);
+  return buffer;
+}
+
+TEST(Win32Locale, DayAndMonthNamesAsTheDateFormatterSays) {
+  Win32Locale locale;
+  // 4 March 2024 was a Monday; ISO day d falls on 3 + d March.
+  for (int iso_day = 1; iso_day <= 7; ++iso_day) {
+    EXPECT_EQ(locale.LongDayName(iso_day), Formatted(3, 3 + iso_day, "dddd")) << iso_day;
+    EXPECT_EQ(locale.ShortDayName(iso_day), Formatted(3, 3 + iso_day, "ddd")) << iso_day;
+  }
+  EXPECT_NE(locale.LongDayName(1), locale.LongDayName(2));
+  for (int month = 1; month <= 12; ++month) {
+    EXPECT_EQ(locale.LongMonthName(month), Formatted(month, 1, "MMMM")) << month;
+    EXPECT_EQ(locale.ShortMonthName(month), Formatted(month, 1, "MMM")) << month;
+  }
+}
+
+TEST(Win32SystemFacts, NamesVersionWorkgroupAndArchitecture) {
+  Win32SystemFacts facts;
+  for (const std::optional<std::string>& name :
+       {facts.UserName(), facts.ComputerName(), facts.Workgroup()}) {
+    ASSERT_TRUE(name);
+    EXPECT_FALSE(Trim(*name).empty());
+    EXPECT_EQ(name->find('\0'), std::string::npos);  // no terminating zero carried along
+  }
+  std::optional<ReportedOsVersion> reported = facts.ReportedVersion();
+  std::optional<RealOsVersion> real = facts.RealVersion();
+  ASSERT_TRUE(reported && real);
+  EXPECT_EQ(reported->platform_id, 2u);
+  // Without a manifest the reported 6.2 hides Windows 10 and 11; the real version names it.
+  if (reported->major == 6 && reported->minor == 2 && real->major == 10) {
+    EXPECT_EQ(OsNameSource(facts), real->build >= 22000 ? "Windows 11" : "Windows 10");
+  }
+  EXPECT_NE(OsNameSource(facts), "Unknown");
+  Wow64Answer wow64 = facts.IsWow64();
+  EXPECT_TRUE(wow64.function_exists && wow64.succeeded);
+  EXPECT_FALSE(wow64.is_wow64);  // this test runs as a 64-bit process
+  EXPECT_EQ(ArchitectureNameSource(facts), "x64");
+}
+
+// The resources of this test program link the program's language resource script.
+TEST(Win32Resources, ReadsTheWholeDataByCaseInsensitiveName) {
+  Win32Resources resources;
+  std::string upper, lower;
+  ASSERT_EQ(resources.ReadData("LNG_ENG", upper), 0u);
+  ASSERT_EQ(resources.ReadData("lng_eng", lower), 0u);
+  EXPECT_EQ(upper, lower);
+  // The data ends where the file ends: no terminating zero, nothing cut off.
+  ASSERT_FALSE(upper.empty());
+  EXPECT_NE(upper.back(), '\0');
+  EXPECT_NE(upper.find("FutureVersion="), std::string::npos);
+  EXPECT_TRUE(resources.Exists("LNG_ENG"));
+
+  std::string data = "stale";
+  EXPECT_EQ(resources.ReadData("LNG_FRA", data), kErrorResourceNameNotFound);
+  EXPECT_TRUE(data.empty());
+  EXPECT_FALSE(resources.Exists("LNG_"));
+}
+
+// The built program carries each built-in language under its own name.
+TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguage) {
+  char buffer[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  std::string exe(buffer, length);
+  exe = exe.substr(0, exe.find_last_of("\\/")) + "\\tc Kestrix.exe";
+  HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr) << exe << " error " << GetLastError();
+  Win32Resources program(module);
+  for (const BuiltInLanguage& language : kBuiltInLanguages) {
+    std::string text;
+    ASSERT_EQ(program.ReadData(LanguageResourceName(language.id), text), 0u) << language.id;
+    EXPECT_EQ(LanguageTable::FromText(text).Text("Language", "LngNameEng", ""),
+              language.english_name);
+  }
+  FreeLibrary(module);
+}
+
+// The AIMP record read through the real named mapping.
+class AimpMapping {
+ public:
+  explicit AimpMapping(DWORD size) {
+    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size,
+                                  kAimpMappingName);
+    if (mapping_ != nullptr) view_ = MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, size);
+  }
+  ~AimpMapping() {
+    if (view_ != nullptr) UnmapViewOfFile(view_);
+    if (mapping_ != nullptr) CloseHandle(mapping_);
+  }
+  uint8_t* bytes() { return static_cast<uint8_t*>(view_); }
+  void SetLength(int field, int32_t units) { std::memcpy(bytes() + 40 + 4 * field, &units, 4); }
+
+ private:
+  HANDLE mapping_ = nullptr;
+  void* view_ = nullptr;
+};
+
+TEST(PlayerSourcesWin32, AimpRecordInTheNamedMapping) {
+  Win32SharedMemory memory;
+  Win32Locale locale;
+  EXPECT_EQ(AimpSource(memory, locale), "");
+  AimpMapping mapping(2048);
+  ASSERT_NE(mapping.bytes(), nullptr);
+  const std::u16string texts = u"AlbumArtist2024C:\\f.mp3RockTitle";
+  const int32_t lengths[6] = {5, 6, 4, 8, 4, 5};
+  for (int i = 0; i < 6; ++i) mapping.SetLength(i, lengths[i]);
+  std::memcpy(mapping.bytes() + 88, texts.data(), texts.size() * 2);
+  EXPECT_EQ(AimpSource(memory, locale), "Artist - Title");
+  // A length running past the mapped bytes is bounded by them.
+  mapping.SetLength(5, 0x7FFFFFFF);
+  EXPECT_EQ(AimpSource(memory, locale), "Artist - Title");
+}
+
+}  // namespace
+}  // namespace kestrix
