@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "base/text_utils.h"
+#include "input/typing.h"
 #include "platform/win32/file_system_win32.h"
 #include "settings/big_ini_file.h"
-#include "input/typing.h"
 #include "tcsim_fixture.h"
 #include "ui/installer_form.h"
 
@@ -173,17 +173,16 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
 TEST_F(InstallerJourney, AHeldHostFileStopsTheInstallWithItsReason) {
   HWND installer = StartInstaller();
   ASSERT_NE(installer, nullptr);
-  HANDLE held = CreateFileA(tree_.WincmdIni().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            0, nullptr);
+  HANDLE held =
+      CreateFileA(tree_.WincmdIni().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   ClickOn(installer, kIdI_btn_Install);
   HWND box = WaitForWindow("#32770", kTitle);
   ASSERT_NE(box, nullptr);
   char text[1024] = {};
   GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  EXPECT_NE(std::string(text).find("\"" + tree_.WincmdIni() + "\" is being used by another"),
-            std::string::npos)
-      << text;
+  const std::string words = Concat({"\"", tree_.WincmdIni(), "\" is being used by another"});
+  EXPECT_NE(std::string(text).find(words), std::string::npos) << text;
   Shot(GetDesktopWindow(), "installer-failed");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   CloseHandle(held);
