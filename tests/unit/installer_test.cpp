@@ -213,13 +213,6 @@ TEST_F(InstallProcedureTest, ProgramSearchFollowsNoLinkAndStopsAtItsDepth) {
   }
 }
 
-TEST_F(InstallProcedureTest, ReadOnlyUsercmdFailsWholeAndLeavesTheFileAsItWas) {
-  fs.AddFile("C:\\TC\\usercmd.ini", "[em_a]\r\ncmd=a.exe\r\n", kAttrReadOnly);
-  InstallProcedure procedure = Procedure();
-  EXPECT_THROW(procedure.InstallUserCommands(false), InOutError);
-  EXPECT_EQ(File("C:\\TC\\usercmd.ini"), "[em_a]\r\ncmd=a.exe\r\n");
-}
-
 // What the window shows of a run: the marks, the messages, the error log's records, and
 // whether it could have been closed while the steps ran.
 class RecordingDisplay : public StepDisplay {
