@@ -26,11 +26,6 @@ std::string CreationRun::Text(const std::string& section, const std::string& key
   return LanguageText(svc_.language, section, key, english);
 }
 
-std::string CreationRun::CreationErrorText(const std::string& what, uint32_t code) const {
-  return Text(kErrors, "DirCreation", "Error while creating directory") + ": " + what + "\r\n" +
-         svc_.language.Text(lng::errors::kErrorCode) + std::to_string(code);
-}
-
 std::string CreationRun::MissingPathQuestion(const std::string& name) const {
   std::string text;
   if (!name.empty())
@@ -45,8 +40,10 @@ std::string CreationRun::MissingPathQuestion(const std::string& name) const {
   return text;
 }
 
-void CreationRun::ShowCreationError(const std::string& what, uint32_t code) {
-  svc_.message_boxes.Show(CreationErrorText(what, code), settings_.AppTitle, kMbOk);
+void CreationRun::ShowCreationError(const std::string& path, uint32_t code) {
+  svc_.message_boxes.Show(FileFailureText(svc_.language, path, code),
+                          Text(kErrors, "DirCreation", "Error while creating directory"),
+                          kMbOk | kMbIconError);
 }
 
 bool CreationRun::RefuseReservedName(const std::string& name) {
@@ -253,7 +250,7 @@ bool CreationRun::WalkLevels(const std::string& text, std::string& failed_part,
       }
       uint32_t error = svc_.fs.CreateDirectory(path);
       if (error != kErrorSuccess) {
-        ShowCreationError(part, error);
+        ShowCreationError(path, error);
         view_.FocusInput();
         failed_part = part;
         return false;

@@ -102,8 +102,7 @@ class CreationRun {
   // The shared failure list: after a run it holds the chains, parts and lines that failed.
   const std::vector<std::string>& Failures() const { return failures_; }
 
-  // The texts of the messages, for tests and the language file.
-  std::string CreationErrorText(const std::string& what, uint32_t code) const;
+  // The text of the question, for tests and the language file.
   std::string MissingPathQuestion(const std::string& name) const;
 
  private:
@@ -119,7 +118,8 @@ class CreationRun {
   bool WalkLevels(const std::string& text, std::string& failed_part,
                   const std::function<void(const std::string&)>& on_created);
   bool AskCreateMissing(const std::string& name);
-  void ShowCreationError(const std::string& what, uint32_t code);
+  // The failed file or directory and what happened to it, in words.
+  void ShowCreationError(const std::string& path, uint32_t code);
   // Shows why a device name cannot be a directory; whether `name` is one.
   bool RefuseReservedName(const std::string& name);
   void AddHistory(const std::string& text);

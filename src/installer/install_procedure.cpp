@@ -38,12 +38,14 @@ uint32_t ForceDirectories(FileSystem& fs, const std::string& directory) {
 
 namespace {
 
-std::string SearchProgram(FileSystem& fs, const std::string& dir) {
+std::string SearchProgram(FileSystem& fs, const std::string& dir, int depth) {
   for (const DirEntry& entry : fs.ListDirectory(dir, "*Kestrix*.exe"))
     if (!entry.IsDirectory()) return dir + "\\" + entry.name;
+  if (depth == 0) return {};
   for (const DirEntry& entry : fs.ListDirectory(dir, "*")) {
-    if (!entry.IsDirectory()) continue;
-    std::string found = SearchProgram(fs, dir + "\\" + entry.name);
+    // A junction or a link leads out of the host's tree, or back into it for ever.
+    if (!entry.IsDirectory() || (entry.attributes & kAttrReparsePoint) != 0) continue;
+    std::string found = SearchProgram(fs, dir + "\\" + entry.name, depth - 1);
     if (!found.empty()) return found;
   }
   return {};
@@ -54,7 +56,8 @@ std::string SearchProgram(FileSystem& fs, const std::string& dir) {
 std::string FindInstalledProgram(FileSystem& fs, const std::string& host_dir,
                                  const std::string& button) {
   std::string found = Trim(button);
-  if (found.empty() || !fs.FileExists(found)) found = SearchProgram(fs, host_dir);
+  if (found.empty() || !fs.FileExists(found))
+    found = SearchProgram(fs, host_dir, kProgramSearchDepth);
   if (found.empty()) return {};
   std::string relative = ReplaceAllIgnoreCase(found, host_dir, "");
   while (!relative.empty() && relative.front() == '\\') relative.erase(0, 1);
@@ -65,25 +68,31 @@ bool IsUnmarkedUtf16(const std::string& content) {
   return !content.starts_with("\xFF\xFE") && content.find('\0') != std::string::npos;
 }
 
-uint32_t InstallProcedure::BackupHostFiles() {
+FileFailure InstallProcedure::BackupHostFiles() {
   const std::string dir = pathtext::ExtractFilePath(paths_.wincmd_ini);
   const std::pair<std::string, std::string> backups[] = {
       {paths_.wincmd_ini, dir + "wincmd.old"}, {paths_.UsercmdIni(), dir + "usercmd.old"}};
   for (const auto& [from, to] : backups) {
     if (!fs_.FileExists(from)) continue;
     const uint32_t code = fs_.CopyFile(from, to, false);
-    if (code != kErrorSuccess) return code;
+    if (code == kErrorSuccess) continue;
+    // The copy's code does not say which side failed: a host file that another program
+    // holds is the usual one, a read-only backup the other.
+    std::string content;
+    const uint32_t read = fs_.ReadWholeFile(from, content);
+    return read != kErrorSuccess ? FileFailure{from, read} : FileFailure{to, code};
   }
-  return kErrorSuccess;
+  return {};
 }
 
-uint32_t InstallProcedure::CopyProgram() {
-  uint32_t code = ForceDirectories(fs_, paths_.InstallDir());
-  if (code == kErrorSuccess) code = fs_.CopyFile(paths_.running_exe, paths_.Target(), false);
-  if (code != kErrorSuccess &&
+FileFailure InstallProcedure::CopyProgram() {
+  FileFailure failure{paths_.InstallDir(), ForceDirectories(fs_, paths_.InstallDir())};
+  if (!failure.Failed())
+    failure = {paths_.Target(), fs_.CopyFile(paths_.running_exe, paths_.Target(), false)};
+  if (failure.Failed() &&
       AsciiLowerCase(Trim(paths_.running_exe)) == AsciiLowerCase(Trim(paths_.Target())))
-    return kErrorSuccess;
-  return code;
+    return {};
+  return failure;
 }
 
 bool InstallProcedure::DeleteProgram() {
@@ -98,14 +107,13 @@ void InstallProcedure::RemoveLeftovers() {
   const std::string history = paths_.BesideTarget(".lst");
   if (fs_.FileExists(history)) fs_.DeleteFile(history);
   // What the installation unpacked goes too, so the directory can go when the user keeps
-  // nothing of his own in it. In the host's own directory a file of that name may be the
-  // host's: only a copy of this program's document goes there.
-  const bool own_directory = !EqualsIgnoreCase(paths_.InstallDir(), paths_.host_dir);
+  // nothing of his own in it. A document the user changed, or another program's file of
+  // that name (the host's own readme.txt), is his: it stays, and the directory with it.
   for (const Document& document : kDocuments) {
     const std::string path = paths_.InstallDir() + "\\" + document.file_name;
     std::string ours, present;
-    if (own_directory || (resources_.ReadData(document.resource, ours) == 0 &&
-                          fs_.ReadWholeFile(path, present) == kErrorSuccess && ours == present))
+    if (resources_.ReadData(document.resource, ours) == 0 &&
+        fs_.ReadWholeFile(path, present) == kErrorSuccess && ours == present)
       fs_.DeleteFile(path);
   }
   fs_.RemoveDirectory(paths_.host_dir + "\\" + kInstallSubdir);

@@ -29,6 +29,13 @@ struct InstallPaths {
   std::string FsPluginIni() const { return HostFileBeside(wincmd_ini, "fsplugin.ini"); }
 };
 
+// A file operation that failed: the file and the Windows error code.
+struct FileFailure {
+  std::string path;
+  uint32_t code = kErrorSuccess;
+  bool Failed() const { return code != kErrorSuccess; }
+};
+
 // The documents unpacked beside the installed program: resource name and file name.
 struct Document {
   const char* resource;
@@ -45,14 +52,16 @@ class InstallProcedure {
   const InstallPaths& Paths() const { return paths_; }
 
   // wincmd.old and usercmd.old beside wincmd.ini. A missing file needs no backup; an
-  // existing one that cannot be copied is the error code (nothing may change then).
-  uint32_t BackupHostFiles();
+  // existing one that cannot be copied is the failure (nothing may change then), naming the
+  // host file when it cannot be read, else the backup.
+  FileFailure BackupHostFiles();
   // Creates the target's directory and copies the running program there. The copy onto
   // itself (the installer runs from its installed place) counts as done.
-  uint32_t CopyProgram();
+  FileFailure CopyProgram();
 
   // Uninstall: the program (true when it went), then its settings file (true when it
-  // went), then the history list, the documents and the directory when it is empty.
+  // went), then the history list, the documents still as the installation unpacked them,
+  // and the directory when it is empty.
   bool DeleteProgram();
   bool DeleteSettings();
   void RemoveLeftovers();
@@ -81,8 +90,10 @@ uint32_t ForceDirectories(FileSystem& fs, const std::string& directory);
 
 // An earlier installation: `button` (the installed command's button, expanded) when it
 // names an existing file, else the first "*Kestrix*.exe" in the host's tree (a
-// directory's files before its subdirectories); empty when there is none. The result is
+// directory's files before its subdirectories, at most kProgramSearchDepth levels down,
+// never through a junction or a symbolic link); empty when there is none. The result is
 // relative to the host's directory.
+inline constexpr int kProgramSearchDepth = 8;
 std::string FindInstalledProgram(FileSystem& fs, const std::string& host_dir,
                                  const std::string& button);
 

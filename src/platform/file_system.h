@@ -4,8 +4,8 @@
 // Windows error code (0 = success) so messages can show it. Win32 code includes
 // platform/win32/windows_api.h, which keeps <windows.h> from renaming these methods.
 #include <cstdint>
-#include <stdexcept>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +20,7 @@ enum FileAttribute : uint32_t {
   kAttrDirectory = 0x10,
   kAttrArchive = 0x20,
   kAttrNormal = 0x80,
+  kAttrReparsePoint = 0x400,  // a junction or a symbolic link
   kAttrInvalid = 0xFFFFFFFFu,
 };
 
@@ -30,11 +31,15 @@ enum WinError : uint32_t {
   kErrorPathNotFound = 3,
   kErrorAccessDenied = 5,
   kErrorWriteFault = 29,
+  kErrorSharingViolation = 32,
+  kErrorLockViolation = 33,
+  kErrorHandleDiskFull = 39,
   kErrorFileExists = 80,
   kErrorInvalidName = 123,
   kErrorAlreadyExists = 183,
   kErrorDiskFull = 112,
   kErrorDirNotEmpty = 145,
+  kErrorFilenameExcedRange = 206,
 };
 
 // A file operation failed with a Windows error code. Thrown where the failure is not

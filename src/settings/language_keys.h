@@ -108,6 +108,13 @@ inline constexpr LanguageKey kInstalled2{kSection, "Installed2", "Installed - us
 inline constexpr LanguageKey kCheckVersion{kSection, "CheckVersion", "Check for updates"};
 inline constexpr LanguageKey kCheckVersionHint{kSection, "CheckVersionHint",
                                                "Look for a newer version on the web"};
+inline constexpr LanguageKey kActionFailed{kSection, "ActionFailed", "failed"};
+inline constexpr LanguageKey kBackupFailed{
+    kSection, "BackupFailed",
+    "The backup copies of Total Commander's settings could not be made, so nothing was changed."};
+inline constexpr LanguageKey kUnexpectedError{
+    kSection, "UnexpectedError",
+    "An unexpected error stopped the procedure at %s. The error log holds the details."};
 }  // namespace install
 
 // [Captions - Program]
@@ -387,6 +394,25 @@ inline constexpr LanguageKey kStructureTooLarge{
     "The folder holds more than 10,000 directories: its structure is too large for the list."};
 }  // namespace folder_copy
 
+// What a failed file operation did, in words; "%s" is the file in quotes.
+namespace file_errors {
+inline constexpr LanguageKey kInUse{
+    errors::kSection, "FileInUse",
+    "%s is being used by another program. Close that program and try again."};
+inline constexpr LanguageKey kNoPermission{
+    errors::kSection, "FileNoPermission",
+    "Windows denied access to %s: it is read-only, or you have no permission for it."};
+inline constexpr LanguageKey kDiskFull{errors::kSection, "FileDiskFull",
+                                       "The disk is full: %s could not be written."};
+inline constexpr LanguageKey kPathTooLong{errors::kSection, "FilePathTooLong",
+                                          "The path %s is too long for Windows."};
+inline constexpr LanguageKey kNotFound{errors::kSection, "FileNotFound", "%s was not found."};
+inline constexpr LanguageKey kFolderNotFound{errors::kSection, "FolderNotFound",
+                                             "The folder of %s was not found."};
+inline constexpr LanguageKey kFailed{errors::kSection, "FileFailed",
+                                     "%s could not be read or written."};
+}  // namespace file_errors
+
 // [Configuration - Dialog]: the configuration dialog's texts beyond the main table.
 namespace config_dialog {
 inline constexpr std::string_view kSection = "Configuration - Dialog";
@@ -488,6 +514,9 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     install::kInstalled2,
     install::kCheckVersion,
     install::kCheckVersionHint,
+    install::kActionFailed,
+    install::kBackupFailed,
+    install::kUnexpectedError,
     program::kNewFolder,
     program::kPathEditHint,
     program::kRefreshFolder,
@@ -653,6 +682,13 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     errors::kReservedName,
     folder_copy::kCopyStructure,
     folder_copy::kStructureTooLarge,
+    file_errors::kInUse,
+    file_errors::kNoPermission,
+    file_errors::kDiskFull,
+    file_errors::kPathTooLong,
+    file_errors::kNotFound,
+    file_errors::kFolderNotFound,
+    file_errors::kFailed,
     config_dialog::kTitle,
     config_dialog::kLanguageTab,
     config_dialog::kAffixGroup,

@@ -68,6 +68,41 @@ std::string ExpandLanguageLineBreaks(std::string_view text) {
   return ReplaceAll(text, "<br>", kLineBreak);
 }
 
+std::string FileFailureText(const LanguageTable& language, const std::string& path, uint32_t code) {
+  // The longest path the ANSI calls take (MAX_PATH with its terminating zero); beyond it
+  // Windows says "path not found" for a path that may well exist.
+  constexpr size_t kMaxPath = 259;
+  using namespace lng::file_errors;
+  const LanguageKey* key = &kFailed;
+  switch (code) {
+    case kErrorSharingViolation:
+    case kErrorLockViolation:
+      key = &kInUse;
+      break;
+    case kErrorAccessDenied:
+      key = &kNoPermission;
+      break;
+    case kErrorDiskFull:
+    case kErrorHandleDiskFull:
+      key = &kDiskFull;
+      break;
+    case kErrorFilenameExcedRange:
+      key = &kPathTooLong;
+      break;
+    case kErrorFileNotFound:
+      key = &kNotFound;
+      break;
+    case kErrorPathNotFound:
+      key = path.size() > kMaxPath ? &kPathTooLong : &kFolderNotFound;
+      break;
+  }
+  std::string text = FormatLanguageText(language.Text(*key), Concat({"\"", path, "\""}));
+  if (key == &kFailed)
+    text = Concat(
+        {text, kLineBreak, language.Text(lng::errors::kErrorCode), " ", std::to_string(code)});
+  return text;
+}
+
 std::string LanguageResourceName(std::string_view id) {
   return std::string(kLanguageResourcePrefix) + std::string(id);
 }

@@ -65,6 +65,12 @@ std::string FormatLanguageText(std::string_view text, std::string_view value);
 // Turns every "<br>" of a text (such as `Method_desc`) into a line break.
 std::string ExpandLanguageLineBreaks(std::string_view text);
 
+// What the user reads when an operation on `path` failed with the Windows error `code`: one
+// sentence in the interface language naming the file in quotes and what happened (used by
+// another program, no permission, disk full, path too long, not found); any other code gives
+// a sentence naming the file, then the code on its own line.
+std::string FileFailureText(const LanguageTable& language, const std::string& path, uint32_t code);
+
 // ---- Built-in languages ----
 
 inline constexpr std::string_view kLanguageResourcePrefix = "LNG_";

@@ -40,14 +40,6 @@ DisablePlugins ToDisablePlugins(int value) {
   return value == 1 || value == 2 ? static_cast<DisablePlugins>(value) : DisablePlugins::kNone;
 }
 
-std::string FileFailureText(const LanguageTable& language, const std::string& path,
-                            uint32_t code, const std::string& reason) {
-  std::string text = Concat({path, "\r\n", Trim(language.Text(lng::errors::kErrorCode)), " ",
-                             std::to_string(code)});
-  if (!reason.empty()) text = Concat({text, " (", reason, ")"});
-  return text;
-}
-
 std::string SettingsFailureText(const SettingsResult& result, const LanguageTable& language) {
   return FileFailureText(language, result.path, result.code);
 }

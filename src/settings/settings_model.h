@@ -115,11 +115,6 @@ struct SettingsResult {
   uint32_t code = 0;  // the system's error code
 };
 
-// The message of a file that could not be read or written: the file, then the error code in
-// the interface language, with the system's own words for it in brackets when there are
-// any.
-std::string FileFailureText(const LanguageTable& language, const std::string& path,
-                            uint32_t code, const std::string& reason = {});
 // The message a failed result shows.
 std::string SettingsFailureText(const SettingsResult& result, const LanguageTable& language);
 

@@ -239,7 +239,7 @@ class TConfiguration::Writer : public DialogPage {
       TBigIniFile ini(d_.context_.files, d_.context_.settings_path);
       SaveConfiguration(ini, d_.values_);
     } catch (const InOutError& error) {
-      d_.context_.message(d_.hwnd(), error.what());
+      d_.context_.message(d_.hwnd(), FileFailureText(d_.language_, error.Path(), error.Code()));
       return false;
     }
     return true;

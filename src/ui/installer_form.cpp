@@ -115,7 +115,7 @@ bool TKestrix_Installer::Create(HINSTANCE instance) {
     DetectInstallation();
   } catch (const InOutError& failure) {
     // A host file that exists but cannot be read: said once, clearly, before anything else.
-    ShowAccessDenied(failure);
+    ShowFileFailure(failure);
     return false;
   }
   const std::string argument = CommandLineLanguage(services_.arguments);
@@ -150,10 +150,9 @@ HWND TKestrix_Installer::Add(const char* cls, const std::string& text, DWORD sty
   return control;
 }
 
-// A host file that could not be read or written, with its path and the system's code.
-void TKestrix_Installer::ShowAccessDenied(const InOutError& failure) {
-  services_.message_boxes.Show(Concat({T(lng::errors::kAccessDenied), ": \"", failure.Path(),
-                                       "\" (", std::to_string(failure.Code()), ")"}),
+// A host file that could not be read: the file and what happened, in words.
+void TKestrix_Installer::ShowFileFailure(const InOutError& failure) {
+  services_.message_boxes.Show(FileFailureText(language_.table, failure.Path(), failure.Code()),
                                kApplicationTitle, kMbOk | kMbIconError);
 }
 
@@ -223,7 +222,7 @@ void TKestrix_Installer::ApplyTexts() {
   SetWindowTextA(C(kIdI_RadioButton1), T(install::kF7Radiobtn).c_str());
   SetWindowTextA(C(kIdI_RadioButton2), KeyDisplayCaption(chosen_key_, chosen_windows_key_).c_str());
   SetWindowTextA(C(kIdI_RadioButton3), T(install::kNoneRadiobtn).c_str());
-  if (phase_ == Phase::kChoosing)
+  if (run_.Phase() == InstallPhase::kChoosing)
     SetWindowTextA(C(kIdI_btn_Install),
                    T(uninstall_ ? buttons::kBtnUninstall : buttons::kBtnInstall).c_str());
   SetWindowTextA(C(kIdI_grp_Install),
@@ -280,7 +279,7 @@ void TKestrix_Installer::RadioButtonClick(int id) {
 }
 
 void TKestrix_Installer::edit_DirChange() {
-  if (phase_ != Phase::kChoosing) return;
+  if (run_.Phase() != InstallPhase::kChoosing) return;
   Edit dir(C(kIdI_edit_Dir));
   if (dir.TextLength() == 0) {
     dir.SetText(kDefaultRelativeExe);
@@ -337,14 +336,13 @@ void TKestrix_Installer::AskHostToClose() {
 }
 
 void TKestrix_Installer::btn_InstallClick() {
-  if (phase_ == Phase::kFinished) {
+  if (run_.Phase() == InstallPhase::kFinished) {
     const std::string host = host_dir_ + "\\TOTALCMD.EXE";
     ShellExecuteA(hwnd(), "open", host.c_str(), nullptr, host_dir_.c_str(), SW_SHOWNORMAL);
     PostMessageA(hwnd(), WM_CLOSE, 0, 0);
     return;
   }
-  if (phase_ != Phase::kChoosing) return;
-  phase_ = Phase::kWaiting;
+  if (!run_.StartWaiting()) return;
   ShowWindow(C(kIdI_grp_Install), SW_SHOW);
   for (int id : {kIdI_Step1, kIdI_Step1Hint, kIdI_ProgressBar1})
     for (int i = 0; i < 3; ++i) ShowWindow(C(id + i), SW_SHOW);
@@ -394,7 +392,6 @@ void TKestrix_Installer::btn_CloseTCClick() {
 void TKestrix_Installer::timer_checkTCTimer() {
   if (HostRunning()) return;
   KillTimer(hwnd(), kTimerCheckTC);
-  if (phase_ != Phase::kWaiting) return;
   RunProcedure();
 }
 
@@ -409,16 +406,20 @@ void TKestrix_Installer::SetProgress(int bar, int value) {
   SendMessageA(C(kIdI_ProgressBar1 + bar - 1), PBM_SETPOS, static_cast<WPARAM>(value), 0);
 }
 
+void TKestrix_Installer::HideCloseButton() {
+  ShowWindow(C(kIdI_btn_CloseTC), SW_HIDE);
+}
+
 void TKestrix_Installer::MarkDone(int step) {
   HWND mark = C(kIdI_done_01 + step - 1);
   SetWindowTextA(mark, T(lng::install::kActionDone).c_str());
   ShowWindow(mark, SW_SHOW);
 }
 
-void TKestrix_Installer::MarkFailed(int step) {
+void TKestrix_Installer::MarkFailed(int step, const std::string& mark_text) {
   step_failed_[step - 1] = true;
   HWND mark = C(kIdI_done_01 + step - 1);
-  SetWindowTextA(mark, T(lng::errors::kAccessDenied).c_str());
+  SetWindowTextA(mark, mark_text.c_str());
   ShowWindow(mark, SW_SHOW);
   ApplyTexts();
 }
@@ -431,7 +432,7 @@ void TKestrix_Installer::ActivateStep(int step) {
   }
 }
 
-void TKestrix_Installer::PumpAndWait(int milliseconds) {
+void TKestrix_Installer::Wait(int milliseconds) {
   if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -440,27 +441,23 @@ void TKestrix_Installer::PumpAndWait(int milliseconds) {
   }
 }
 
+void TKestrix_Installer::ShowFailure(const std::string& text) {
+  services_.message_boxes.Show(text, kApplicationTitle, kMbOk | kMbIconError);
+}
+
+void TKestrix_Installer::LogCurrentException() {
+  if (Logger() != nullptr) Logger()->LogCurrentException(kInstallerWindowClass);
+}
+
 void TKestrix_Installer::RunProcedure() {
-  phase_ = Phase::kRunning;
   InstallProcedure procedure(
       services_.files, services_.resources, services_.code_page,
       {host_dir_, Trim(Edit(C(kIdI_edit_Dir)).Text()), wincmd_ini_, services_.exe_path});
-  try {
-    RunSteps(procedure);
-  } catch (const InOutError& failure) {
-    error_ = true;
-    MarkFailed(active_step_);
-    ShowAccessDenied(failure);
-  }
-  phase_ = error_ ? Phase::kFailed : Phase::kFinished;
-  if (error_) return;
+  InstallChoices choices{uninstall_, Binding(), command_name_, language_.current_id,
+                         language_.table.Text(lng::quick_system::kUser)};
+  run_.Run(procedure, *this, language_.table, choices);
+  if (run_.Phase() != InstallPhase::kFinished) return;
 
-  const int waits[][2] = {{12, 25}, {37, 53}, {19, 78}, {5, 100}};
-  for (const auto& [wait, value] : waits) {
-    PumpAndWait(wait);
-    SetProgress(3, value);
-  }
-  MarkDone(3);
   if (!uninstall_) {
     installed_message_ = true;
     const bool f7 = !Check(C(kIdI_RadioButton2)).Checked();
@@ -474,64 +471,6 @@ void TKestrix_Installer::RunProcedure() {
   ActivateStep(4);
   EnableWindow(C(kIdI_btn_Install), TRUE);
   SetFocus(C(kIdI_btn_Install));
-}
-
-void TKestrix_Installer::RunSteps(InstallProcedure& procedure) {
-  SetProgress(1, 100);
-  ActivateStep(2);
-  ShowWindow(C(kIdI_btn_CloseTC), SW_HIDE);
-  MarkDone(1);
-
-  if (!uninstall_) {
-    // The host's files are saved before anything changes; without the copies nothing may.
-    if (procedure.BackupHostFiles() != kErrorSuccess) {
-      error_ = true;
-      MarkFailed(2);
-      return;
-    }
-    SetProgress(2, 25);
-    PumpAndWait(89);
-    if (procedure.CopyProgram() == kErrorSuccess) {
-      SetProgress(2, 100);
-      MarkDone(2);
-    } else {
-      error_ = true;
-      MarkFailed(2);
-    }
-  } else {
-    if (procedure.DeleteProgram()) SetProgress(2, 50);
-    if (procedure.DeleteSettings()) {
-      SetProgress(2, 100);
-      MarkDone(2);
-    }
-    procedure.RemoveLeftovers();
-  }
-
-  ActivateStep(3);
-  SetProgress(3, 0);
-  PumpAndWait(0);
-  procedure.UpdateFsPlugin();
-  procedure.UpdateKeyBinding(Binding());
-  if (uninstall_) {
-    procedure.UninstallUserCommands(command_name_);
-    return;
-  }
-  const bool skip_enter = procedure.SkipEnterCommand();
-  bool enter_installed = false;
-  try {
-    enter_installed = procedure.InstallUserCommands(skip_enter);
-  } catch (const InOutError&) {
-    error_ = true;
-    MarkFailed(3);
-  }
-  try {
-    procedure.WriteSettings(language_.current_id, enter_installed,
-                            language_.table.Text(lng::quick_system::kUser));
-  } catch (const InOutError&) {
-    error_ = true;
-    MarkFailed(3);
-  }
-  procedure.UnpackDocuments();
 }
 
 // ---- Messages ----
@@ -585,7 +524,7 @@ void TKestrix_Installer::OnCommand(int id, int code) {
       if (code == BN_CLICKED) btn_CloseTCClick();
       break;
     case IDCANCEL:
-      if (phase_ != Phase::kRunning) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      if (run_.CanClose()) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
       break;
   }
 }
@@ -607,8 +546,7 @@ LRESULT TKestrix_Installer::HandleMessage(UINT message, WPARAM wparam, LPARAM lp
     case WM_CTLCOLORSTATIC:
       return OnColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_CLOSE:
-      // The steps pump messages; the window must outlive them.
-      if (phase_ == Phase::kRunning) return 0;
+      if (!run_.CanClose()) return 0;
       DestroyWindow(hwnd());
       return 0;
     case WM_DESTROY:

@@ -9,6 +9,7 @@
 
 #include "app/error_log.h"
 #include "installer/install_procedure.h"
+#include "installer/install_steps.h"
 #include "platform/code_page.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
@@ -56,7 +57,7 @@ struct InstallerServices {
   std::vector<std::string> arguments;
 };
 
-class TKestrix_Installer : public Form {
+class TKestrix_Installer : public Form, private StepDisplay {
  public:
   explicit TKestrix_Installer(InstallerServices services);
   ~TKestrix_Installer() override;
@@ -75,12 +76,10 @@ class TKestrix_Installer : public Form {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  enum class Phase { kChoosing, kWaiting, kRunning, kFinished, kFailed };
-
   bool StartedFromHost();
   void ReadHost();
   void DetectInstallation();
-  void ShowAccessDenied(const InOutError& failure);
+  void ShowFileFailure(const InOutError& failure);
   void CreateControls();
   HWND Add(const char* cls, const std::string& text, DWORD style, int id, int x, int y, int w,
            int h, DWORD ex_style = 0);
@@ -103,16 +102,19 @@ class TKestrix_Installer : public Form {
 
   bool HostRunning();
   void AskHostToClose();
-  // Steps 1 to 3 once the host is gone; failures the steps do not show themselves end up
-  // in one message box.
+  // Steps 1 to 3 once the host is gone (installer/install_steps.h), then the result.
   void RunProcedure();
-  void RunSteps(InstallProcedure& procedure);
-  void SetProgress(int bar, int value);
-  void MarkDone(int step);
-  void MarkFailed(int step);
-  void ActivateStep(int step);
-  void PumpAndWait(int milliseconds);
   KeyBinding Binding() const;
+
+  // ---- StepDisplay ----
+  void SetProgress(int bar, int value) override;
+  void ActivateStep(int step) override;
+  void HideCloseButton() override;
+  void MarkDone(int step) override;
+  void MarkFailed(int step, const std::string& mark) override;
+  void Wait(int milliseconds) override;
+  void ShowFailure(const std::string& text) override;
+  void LogCurrentException() override;
 
   InstallerServices services_;
   InstallerLanguage language_;
@@ -126,10 +128,9 @@ class TKestrix_Installer : public Form {
   int countdown_ = 10;
   int active_step_ = 0;
   bool arrow_shown_ = true;
-  bool error_ = false;
   bool step_failed_[3] = {false, false, false};
   bool installed_message_ = false;
-  Phase phase_ = Phase::kChoosing;
+  InstallRun run_;
   HFONT bold_font_ = nullptr;
   std::unique_ptr<TDefineHotkey> hotkey_;
 };

@@ -8,7 +8,6 @@
 #include "names/user_apps.h"
 #include "names/variable_menu.h"
 #include "platform/win32/png_image_win32.h"
-#include "platform/win32/system_error_win32.h"
 #include "settings/themes.h"
 #include "ui/main_form.h"
 
@@ -60,8 +59,7 @@ void Ttc_KestrixForm::AcceptFiles(HDROP drop) {
         ChangeToNormal();
     }
     const bool list_visible = mode_ != MainMode::kNormal;
-    DropInsertion inserted =
-        InsertDroppedNames(plan.names, list_visible, ListText());
+    DropInsertion inserted = InsertDroppedNames(plan.names, list_visible, ListText());
     SetListText(inserted.list_text);
     if (inserted.name_replaced) {
       controls_.SetText(kId_MkDir, inserted.name_text);
@@ -126,10 +124,8 @@ void Ttc_KestrixForm::ShowOpenDialogAndLoadFile(const std::string& path, bool br
   LoadedFile loaded = LoadNameListFile(services_.files, services_.code_page, file);
   if (loaded.error != kErrorSuccess) {
     // The texts stay as they are: an unreadable file must not cost the user a typed name.
-    services_.message_boxes.Show(
-        Concat({Text(lng::errors::kError), ": ",
-                FileFailureText(Lang(), file, loaded.error, SystemErrorText(loaded.error))}),
-        app_title_, kMbOk | kMbIconError);
+    services_.message_boxes.Show(FileFailureText(Lang(), file, loaded.error), app_title_,
+                                 kMbOk | kMbIconError);
     return;
   }
   if (loaded.names.extended) {

@@ -373,7 +373,8 @@ void Ttc_KestrixForm::btn_okClick() {
   } catch (const VariableError& error) {
     services_.message_boxes.Show(error.what(), app_title_, kMbOk | kMbIconError);
   } catch (const InOutError& error) {
-    services_.message_boxes.Show(error.what(), app_title_, kMbOk | kMbIconError);
+    services_.message_boxes.Show(FileFailureText(Lang(), error.Path(), error.Code()), app_title_,
+                                 kMbOk | kMbIconError);
   }
 }
 

@@ -168,6 +168,31 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   EXPECT_EQ(GetFileAttributesA(tree_.Path("Kestrix").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+// A host file that another program holds (a sync client, an editor): the backup fails, so
+// nothing changes; the user reads which file and why, and the window still closes.
+TEST_F(InstallerJourney, AHeldHostFileStopsTheInstallWithItsReason) {
+  HWND installer = StartInstaller();
+  ASSERT_NE(installer, nullptr);
+  HANDLE held =
+      CreateFileA(tree_.WincmdIni().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  ClickOn(installer, kIdI_btn_Install);
+  HWND box = WaitForWindow("#32770", kTitle);
+  ASSERT_NE(box, nullptr);
+  char text[1024] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  const std::string words = Concat({"\"", tree_.WincmdIni(), "\" is being used by another"});
+  EXPECT_NE(std::string(text).find(words), std::string::npos) << text;
+  Shot(GetDesktopWindow(), "installer-failed");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  CloseHandle(held);
+  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_done_01 + 1)), "failed");
+  for (const char* file : {"wincmd.old", "Kestrix"})
+    EXPECT_EQ(GetFileAttributesA(tree_.Path(file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
+  PostMessageA(installer, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(installer); }));
+}
+
 // Started outside the host's tree it opens the installer; started again while that is
 // minimised behind another window, it restores the installer, gives it the foreground and ends.
 TEST_F(InstallerJourney, ASecondStartBringsTheOpenInstallerForward) {

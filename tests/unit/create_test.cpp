@@ -399,8 +399,8 @@ TEST(CreationRun, Scenarios) {
          f.fs.FailPath("C:\\Data\\a\\b", kErrorAccessDenied);
        },
        false, "a\\b\\c",
-       "made ~a; sent CD:R:~a\\b\\c; post 2002,540; history a\\b\\c; box Error while creating "
-       "directory: b/Error code:5; failed a\\b\\c; field a\\b\\c; path ~"},
+       "made ~a; sent CD:R:~a\\b\\c; post 2002,540; history a\\b\\c; box Windows denied access "
+       "to \"~a\\b\": it is re; failed a\\b\\c; field a\\b\\c; path ~"},
       {"a list keeps only its failing line, silently",
        [](RunFixture& f) {
          f.view.close_window = true;
@@ -454,7 +454,7 @@ TEST(CreationRun, FailuresAreReportedAndNothingIsSent) {
     const char* box;
   } cases[] = {
       {"notes", "Error: A file with this name already exists!"},
-      {"Q:\\X", "Error while creating directory: Q:\\X\r\n"},  // no such drive
+      {"Q:\\X", "The folder of \"Q:\\X\" was not found."},  // no such drive
       {"a?b", "The directory name contains invalid character(s)!"},
   };
   for (const Case& c : cases) {

@@ -6,6 +6,7 @@
 #include "fakes/fake_resources.h"
 #include "installer/host_file_edits.h"
 #include "installer/install_procedure.h"
+#include "installer/install_steps.h"
 
 namespace kestrix {
 namespace {
@@ -82,28 +83,42 @@ TEST(HostFileEdits, TargetPathRule) {
   for (const auto& [path, allowed] : rows) EXPECT_EQ(IsAllowedTargetPath(path), allowed) << path;
 }
 
+// The fake file system, with a program copy that fails in a way no step expects.
+class SurprisingFileSystem : public FakeFileSystem {
+ public:
+  uint32_t CopyFile(const std::string& from, const std::string& to, bool fail_if_exists) override {
+    if (throw_on_program_copy && to.ends_with(".exe")) throw std::length_error("vector");
+    return FakeFileSystem::CopyFile(from, to, fail_if_exists);
+  }
+  bool throw_on_program_copy = false;
+};
+
 // A host tree in the fake file system, installed into and uninstalled from as the window
 // runs the steps.
 class InstallProcedureTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs.AddFile("C:\\TC\\TOTALCMD.EXE", "host");
-    fs.AddFile("C:\\TC\\wincmd.ini", "[Configuration]\r\nfirstmnu=0\r\n");
-    fs.AddFile("C:\\TC\\fsplugin.ini", "[Virtual Panel]\r\nAutoSaveListOnEachOp=0\r\n");
-    fs.AddFile("C:\\Downloads\\tc Kestrix.exe", "program");
+    AddHostTree(fs);
     resources.Add("readme", "r");
     resources.Add("whatsnew", "w");
     resources.Add("help_ENG", "h");
   }
-  InstallProcedure Procedure() {
+  static void AddHostTree(FakeFileSystem& tree) {
+    tree.AddFile("C:\\TC\\TOTALCMD.EXE", "host");
+    tree.AddFile("C:\\TC\\wincmd.ini", "[Configuration]\r\nfirstmnu=0\r\n");
+    tree.AddFile("C:\\TC\\fsplugin.ini", "[Virtual Panel]\r\nAutoSaveListOnEachOp=0\r\n");
+    tree.AddFile("C:\\Downloads\\tc Kestrix.exe", "program");
+  }
+  InstallProcedure Procedure(const std::string& relative_exe = kDefaultRelativeExe,
+                             FakeFileSystem* tree = nullptr) {
     return InstallProcedure(
-        fs, resources, code_page,
-        {"C:\\TC", kDefaultRelativeExe, "C:\\TC\\wincmd.ini", "C:\\Downloads\\tc Kestrix.exe"});
+        tree != nullptr ? *tree : fs, resources, code_page,
+        {"C:\\TC", relative_exe, "C:\\TC\\wincmd.ini", "C:\\Downloads\\tc Kestrix.exe"});
   }
   void Install(const KeyBinding& binding = {}) {
     InstallProcedure procedure = Procedure();
-    ASSERT_EQ(procedure.BackupHostFiles(), kErrorSuccess);
-    ASSERT_EQ(procedure.CopyProgram(), kErrorSuccess);
+    ASSERT_FALSE(procedure.BackupHostFiles().Failed());
+    ASSERT_FALSE(procedure.CopyProgram().Failed());
     procedure.UpdateFsPlugin();
     procedure.UpdateKeyBinding(binding);
     bool enter = procedure.InstallUserCommands(procedure.SkipEnterCommand());
@@ -121,7 +136,7 @@ class InstallProcedureTest : public ::testing::Test {
   }
   std::string File(const char* path) { return fs.FileContent(path).value_or("<missing>"); }
 
-  FakeFileSystem fs;
+  SurprisingFileSystem fs;
   FakeResources resources;
   FakeCodePage code_page;
 };
@@ -158,21 +173,146 @@ TEST_F(InstallProcedureTest, UninstallKeepsWhatTheUserAddedAndTheDirectoryWithIt
                                "C:\\TC\\usercmd.ini", "C:\\TC\\wincmd.ini", "C:\\TC\\wincmd.old"}));
 }
 
-TEST_F(InstallProcedureTest, UninstallFromTheHostsOwnDirectoryKeepsTheHostsReadme) {
-  fs.AddFile("C:\\TC\\readme.txt", "the host's");
-  fs.AddFile("C:\\TC\\whatsnew.txt", "w");
-  InstallProcedure procedure(fs, resources, code_page,
-                             {"C:\\TC", "tc Kestrix.exe", "C:\\TC\\wincmd.ini", "C:\\x.exe"});
-  procedure.RemoveLeftovers();
-  EXPECT_EQ(File("C:\\TC\\readme.txt"), "the host's");
-  EXPECT_FALSE(fs.Exists("C:\\TC\\whatsnew.txt"));
+// A document goes at uninstall only while it is the one the installation put there: one
+// the user changed, or another program's file of that name, stays, and its directory too.
+TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
+  const std::tuple<const char*, const char*, bool> rows[] = {
+      // relative program, the readme.txt found beside it, whether it stays
+      {kDefaultRelativeExe, "r", false},
+      {kDefaultRelativeExe, "r, and my notes", true},
+      {"tc Kestrix.exe", "the host's", true},
+  };
+  for (const auto& [relative_exe, readme, stays] : rows) {
+    InstallProcedure procedure = Procedure(relative_exe);
+    const std::string dir = procedure.Paths().InstallDir();
+    fs.AddDirectory(dir);
+    procedure.UnpackDocuments();
+    fs.AddFile(dir + "\\readme.txt", readme);
+    procedure.RemoveLeftovers();
+    EXPECT_EQ(fs.FileContent(dir + "\\readme.txt").has_value(), stays) << readme;
+    EXPECT_EQ(fs.Exists(dir), stays) << readme;
+    EXPECT_FALSE(fs.Exists(dir + "\\whatsnew.txt")) << readme;
+  }
 }
 
-TEST_F(InstallProcedureTest, ReadOnlyUsercmdFailsWholeAndLeavesTheFileAsItWas) {
-  fs.AddFile("C:\\TC\\usercmd.ini", "[em_a]\r\ncmd=a.exe\r\n", kAttrReadOnly);
-  InstallProcedure procedure = Procedure();
-  EXPECT_THROW(procedure.InstallUserCommands(false), InOutError);
-  EXPECT_EQ(File("C:\\TC\\usercmd.ini"), "[em_a]\r\ncmd=a.exe\r\n");
+// The search for an earlier installation keeps to the host's tree and a bounded depth.
+TEST_F(InstallProcedureTest, ProgramSearchFollowsNoLinkAndStopsAtItsDepth) {
+  const std::string deep = "C:\\TC\\1\\2\\3\\4\\5\\6\\7\\8\\";
+  const std::tuple<std::string, bool, const char*> rows[] = {
+      // the program, whether its directory is a junction, what the search finds
+      {"C:\\TC\\Tools\\tc Kestrix.exe", false, "Tools\\tc Kestrix.exe"},
+      {"C:\\TC\\Tools\\tc Kestrix.exe", true, ""},
+      {deep + "tc Kestrix.exe", false, "1\\2\\3\\4\\5\\6\\7\\8\\tc Kestrix.exe"},
+      {deep + "9\\tc Kestrix.exe", false, ""},
+  };
+  for (const auto& [program, junction, found] : rows) {
+    SurprisingFileSystem tree;
+    tree.AddFile(program, "program");
+    const std::string dir = program.substr(0, program.rfind('\\'));
+    if (junction) tree.SetAttributes(dir, kAttrDirectory | kAttrReparsePoint);
+    EXPECT_EQ(FindInstalledProgram(tree, "C:\\TC", ""), found) << program;
+  }
+}
+
+// What the window shows of a run: the marks, the messages, the error log's records, and
+// whether it could have been closed while the steps ran.
+class RecordingDisplay : public StepDisplay {
+ public:
+  explicit RecordingDisplay(const InstallRun& run) : run_(run) {}
+  void SetProgress(int, int) override {}
+  void ActivateStep(int) override {}
+  void HideCloseButton() override {}
+  void MarkDone(int step) override { marks += std::to_string(step) + " done; "; }
+  void MarkFailed(int step, const std::string& mark) override {
+    marks += std::to_string(step) + " " + mark + "; ";
+  }
+  void Wait(int) override { closable_while_running |= run_.CanClose(); }
+  void ShowFailure(const std::string& text) override {
+    EXPECT_TRUE(run_.CanClose());
+    messages.push_back(text);
+  }
+  void LogCurrentException() override { ++logged; }
+
+  std::string marks;
+  std::vector<std::string> messages;
+  int logged = 0;
+  bool closable_while_running = false;
+
+ private:
+  const InstallRun& run_;
+};
+
+// Every failure ends the run with its step marked and one message naming the file and what
+// happened; the window can be closed afterwards, never while the steps run.
+TEST_F(InstallProcedureTest, EveryFailureEndsTheRunWithItsReason) {
+  using Tree = SurprisingFileSystem;
+  struct Row {
+    const char* what;
+    std::function<void(Tree&)> arrange;
+    const char* marks;
+    std::vector<std::string> words;  // the message holds each; none: no message
+    bool installed;                  // the documents are in place
+  } rows[] = {
+      {"all goes well", [](Tree&) {}, "1 done; 2 done; 3 done; ", {}, true},
+      {"a host file another program holds: no backup, no change",
+       [](Tree& t) {
+         t.FailPath("C:\\TC\\wincmd.ini", kErrorSharingViolation, FakeFileSystem::kFaultRead);
+       },
+       "1 done; 2 failed; ",
+       {"backup copies", "\"C:\\TC\\wincmd.ini\" is being used by another program"},
+       false},
+      {"a read-only backup: no change",
+       [](Tree& t) { t.AddFile("C:\\TC\\wincmd.old", "", kAttrReadOnly); },
+       "1 done; 2 access denied; ",
+       {"backup copies", "\"C:\\TC\\wincmd.old\"", "read-only"},
+       false},
+      {"an unexpected failure stops the run at its step",
+       [](Tree& t) { t.throw_on_program_copy = true; },
+       "1 done; 2 failed; ",
+       {"unexpected error stopped the procedure at Step 2"},
+       false},
+      {"a read-only usercmd.ini: step 3 fails, the rest goes on",
+       [](Tree& t) { t.AddFile("C:\\TC\\usercmd.ini", "", kAttrReadOnly); },
+       "1 done; 2 done; 3 access denied; ",
+       {"\"C:\\TC\\usercmd.ini\"", "read-only"},
+       true},
+      {"a full disk at the settings file",
+       [](Tree& t) { t.FailPath("C:\\TC\\Kestrix\\tc Kestrix.ini", kErrorDiskFull); },
+       "1 done; 2 done; 3 failed; ",
+       {"disk is full", "\"C:\\TC\\Kestrix\\tc Kestrix.ini\""},
+       true},
+      {"a locked fsplugin.ini stops step 3",
+       [](Tree& t) {
+         t.FailPath("C:\\TC\\fsplugin.ini", kErrorSharingViolation, FakeFileSystem::kFaultAll);
+       },
+       "1 done; 2 done; 3 failed; ",
+       {"\"C:\\TC\\fsplugin.ini\" is being used"},
+       false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    Tree tree;
+    AddHostTree(tree);
+    row.arrange(tree);
+    InstallRun run;
+    RecordingDisplay display(run);
+    InstallProcedure procedure = Procedure(kDefaultRelativeExe, &tree);
+    ASSERT_TRUE(run.StartWaiting());
+    EXPECT_NO_THROW(run.Run(procedure, display, EnglishLanguageTable(), {}));
+
+    EXPECT_EQ(display.marks, row.marks);
+    EXPECT_EQ(run.Phase(), row.words.empty() ? InstallPhase::kFinished : InstallPhase::kFailed);
+    EXPECT_TRUE(run.CanClose());
+    EXPECT_FALSE(display.closable_while_running);
+    ASSERT_EQ(display.messages.size(), row.words.empty() ? 0u : 1u);
+    for (const std::string& words : row.words)
+      EXPECT_NE(display.messages[0].find(words), std::string::npos) << display.messages[0];
+    EXPECT_EQ(display.logged, tree.throw_on_program_copy ? 1 : 0);
+    EXPECT_EQ(tree.Exists("C:\\TC\\Kestrix\\readme.txt"), row.installed);
+    if (!row.installed) {
+      EXPECT_EQ(tree.FileContent("C:\\TC\\wincmd.ini"), "[Configuration]\r\nfirstmnu=0\r\n");
+    }
+  }
 }
 
 TEST_F(InstallProcedureTest, Utf16HostFileIsEditedInItsOwnEncoding) {

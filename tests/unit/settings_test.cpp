@@ -186,9 +186,10 @@ TEST_F(BigIniFileTest, LargeFilesAreWrittenFromTheirTextWithTheEditsInPlace) {
   auto section = [](const std::string& name, const std::string& end, int edited = -1) {
     std::string text = "[" + name + "]" + end;
     for (int k = 0; k < 500; ++k)
-      text += "key" + std::to_string(k) + "=" +
-              (k == edited ? std::string("new") : std::string(40, static_cast<char>('a' + k % 26))) +
-              end;
+      text +=
+          "key" + std::to_string(k) + "=" +
+          (k == edited ? std::string("new") : std::string(40, static_cast<char>('a' + k % 26))) +
+          end;
     return text;
   };
   const std::string a = section("A", "\r\n"), b = section("B", "\r\n");
@@ -222,8 +223,9 @@ TEST_F(BigIniFileTest, ThousandsOfRewritesKeepTheTextBoundedAndEveryLineInPlace)
                 ini.ReadString("B", "b", ""),
             "132");
   ini.UpdateFile();
-  EXPECT_EQ(Content(), "[A]\r\nfirst=1\r\nk=" + value + "4999\r\nlast=3\r\n\r\n[B]\r\nb=2\r\n"
-                       "added=4\r\n\r\n");
+  EXPECT_EQ(Content(), "[A]\r\nfirst=1\r\nk=" + value +
+                           "4999\r\nlast=3\r\n\r\n[B]\r\nb=2\r\n"
+                           "added=4\r\n\r\n");
 }
 
 TEST_F(BigIniFileTest, ErasingTheSectionUnderTheCursorMovesItToTheFirst) {
@@ -517,6 +519,33 @@ TEST(LanguageTexts, PlaceholderLineBreaksAndControlTexts) {
   EXPECT_EQ(seen, (Lines{"101:Rendben", "102:Cancel", "104:"}));
 }
 
+// A failed file operation in words: the file in quotes and what happened, in the table's
+// language; a code without words gives the file and the code.
+TEST(LanguageTexts, FileFailuresInWords) {
+  const std::string long_path = "C:\\" + std::string(260, 'x');
+  const std::tuple<std::string, uint32_t, std::vector<std::string>> rows[] = {
+      {"C:\\a.ini", 32, {"\"C:\\a.ini\" is being used by another program"}},
+      {"C:\\a.ini", 33, {"used by another program"}},
+      {"C:\\a.ini", 5, {"denied access to \"C:\\a.ini\"", "read-only", "permission"}},
+      {"C:\\a.ini", 112, {"disk is full", "\"C:\\a.ini\""}},
+      {"C:\\a.ini", 39, {"disk is full"}},
+      {"C:\\a.ini", 206, {"too long"}},
+      {long_path, 3, {"too long", long_path}},
+      {"C:\\a\\b.ini", 3, {"folder of \"C:\\a\\b.ini\" was not found"}},
+      {"C:\\a.ini", 2, {"\"C:\\a.ini\" was not found"}},
+      {"C:\\a.ini", 1392, {"\"C:\\a.ini\" could not be", "\r\nError code: 1392"}},
+  };
+  for (const auto& [path, code, words] : rows) {
+    const std::string text = FileFailureText(EnglishLanguageTable(), path, code);
+    EXPECT_EQ(text.find("I/O error"), std::string::npos);
+    for (const std::string& word : words) EXPECT_NE(text.find(word), std::string::npos) << text;
+  }
+  const LanguageTable german = LanguageTable::FromText(
+      "[ErrorMessages]\nFileInUse=%s wird verwendet.\nFileFailed=%s?\nErrorCode=Fehlercode:");
+  EXPECT_EQ(FileFailureText(german, "C:\\a", 32), "\"C:\\a\" wird verwendet.");
+  EXPECT_EQ(FileFailureText(german, "C:\\a", 1), "\"C:\\a\"?\r\nFehlercode: 1");
+}
+
 // ---- settings
 const char kIni[] = "C:\\TC\\Kestrix\\tc Kestrix.ini";
 
@@ -701,7 +730,7 @@ TEST_F(SettingsTest, AFailureIsAResultAndOneMessage) {
   EXPECT_FALSE(model.LoadActivation().ok);
   ASSERT_EQ(boxes.shown.size(), 1u);  // activations repeat; the message does not
   EXPECT_EQ(boxes.shown[0].caption + ": " + boxes.shown[0].text,
-            "Error: " + std::string(kIni) + "\r\nError code: 5");
+            "Error: " + FileFailureText(english, kIni, kErrorAccessDenied));
   // A user's step hears of it every time, and gets nothing half-read.
   EXPECT_FALSE(model.ReadReplaceChars(pairs).ok);
   EXPECT_TRUE(pairs.empty());
