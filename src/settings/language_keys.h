@@ -416,6 +416,16 @@ inline constexpr LanguageKey kUnknownExtension{kSection, "UnknownExtension", "Un
 inline constexpr LanguageKey kNewFile{kSection, "NewFile", "new file"};
 inline constexpr LanguageKey kReplaceChars{kSection, "ReplaceChars",
                                            "Replaced strings (string=replacement, one a line)"};
+inline constexpr LanguageKey kCannotRead{
+    kSection, "CannotRead",
+    "The settings file cannot be read, so the configuration does not open; nothing was changed."};
+inline constexpr LanguageKey kCannotWrite{
+    kSection, "CannotWrite",
+    "The settings file cannot be written; your changes are still in the dialog."};
+// What happened to a file, after its name.
+inline constexpr LanguageKey kFileInUse{kSection, "FileInUse", "used by another program"};
+inline constexpr LanguageKey kDiskFull{kSection, "DiskFull", "the disk is full"};
+inline constexpr LanguageKey kPathTooLong{kSection, "PathTooLong", "the path is too long"};
 }  // namespace config_dialog
 
 // [About]
@@ -675,6 +685,11 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     config_dialog::kUnknownExtension,
     config_dialog::kNewFile,
     config_dialog::kReplaceChars,
+    config_dialog::kCannotRead,
+    config_dialog::kCannotWrite,
+    config_dialog::kFileInUse,
+    config_dialog::kDiskFull,
+    config_dialog::kPathTooLong,
     about::kTitle,
     about::kVersion,
     about::kBuild,

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "fakes/fake_file_system.h"
+#include "fakes/user_settings_file.h"
+#include "settings/language_keys.h"
+#include "settings/language_table.h"
 #include "settings/settings.h"
 
 namespace kestrix {
@@ -26,10 +31,6 @@ TEST(ConfigurationRules, FieldsAreCorrectedAsTheUserTypes) {
   EXPECT_EQ(ExtensionOfLine("3=.php"), "php");
   EXPECT_EQ(UserThemeOfEntry("- forest"), std::optional<std::string>("forest"));
   EXPECT_EQ(UserThemeOfEntry("- 3 -"), std::nullopt);
-  using Pairs = std::vector<std::pair<std::string, std::string>>;
-  EXPECT_EQ(ParseReplaceChars("&=and\r\n\r\n=x\r\n#\r\n+ = plus"),
-            (Pairs{{"&", "and"}, {"#", "_"}, {"+", " plus"}}));
-  EXPECT_EQ(ReplaceCharsText({{"&", "and"}, {"#", "_"}}), "&=and\r\n#=_");
 }
 
 TEST(ConfigurationRules, TheTwentyFirstAffixDropsTheOldest) {
@@ -41,29 +42,76 @@ TEST(ConfigurationRules, TheTwentyFirstAffixDropsTheOldest) {
   EXPECT_EQ(AddAffixItem(list, "  "), list);
 }
 
-TEST(ConfigurationValues, SaveDeletesTheHistoryKeyAndWritesNoUnchosenLanguage) {
-  FakeFileSystem fs;
-  fs.AddDirectory("C:\\K");
-  const std::string path = "C:\\K\\tc Kestrix.ini";
-  fs.AddFile(path,
-             "[Configuration]\r\nMkDirHistoryFile=C:\\h.ini\r\nTC8B10FixExt=True\r\n"
-             "[ExtensionsEnabled]\r\n0=txt\r\n1=ini\r\n");
-  {
+// OK over a file kept by hand writes only what the user changed; every other line stays
+// as it was, and a file another program holds keeps its old content.
+TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChanged) {
+  struct Case {
+    const char* what;
+    std::function<void(ConfigurationValues&)> change;
+    std::vector<std::pair<std::string, std::string>> edits;  // the file's text: old -> new
+    uint32_t held = 0;  // the error of a file another program holds at OK
+  } cases[] = {
+      {"nothing", [](ConfigurationValues&) {}, {}},
+      {"the prefix",
+       [](ConfigurationValues& v) { v.dir_prefix = "new_"; },
+       {{"DirPrefix= pre_ ", "DirPrefix=new_"}}},
+      {"a prefix added",
+       [](ConfigurationValues& v) { v.prefix_list.insert(v.prefix_list.begin(), "new_"); },
+       {{"0=pre_\r\n1=old_", "0=new_\r\n1=pre_\r\n2=old_"}}},
+      {"the replaced strings typed",
+       [](ConfigurationValues& v) {
+         v.replace_chars = {" =-", "; mine", "", "[x]", "#=hash "};
+       },
+       {{"; a blank becomes \"_\"\r\n =_\r\n&=and\r\n#\r\n", " =-\r\n; mine\r\n#=hash \r\n"}}},
+      {"an extension removed",
+       [](ConfigurationValues& v) { v.extensions.pop_back(); },
+       {{"1=.md\r\n2=ini", "1=md"}}},
+      {"the history file left to the utility",
+       [](ConfigurationValues& v) { v.mkdir_history_file.clear(); },
+       {{"MkDirHistoryFile=%COMMANDER_PATH%\\hist.ini\r\n", ""}}},
+      {"a language chosen",
+       [](ConfigurationValues& v) { v.language = "DEU"; },
+       {{"CurrentLng=ENG", "CurrentLng=DEU"}}},
+      {"the original method",
+       [](ConfigurationValues& v) { v.tc8b10_method = false; },
+       {{"TC8B10Method=True\r\nTC8B10FixExt=True", "TC8B10Method=False\r\nTC8B10FixExt=False"}}},
+      {"a held file", [](ConfigurationValues& v) { v.dir_prefix = "new_"; }, {}, 32},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeFileSystem fs;
+    const std::string path = "C:\\K\\tc Kestrix.ini";
+    fs.AddFile(path, kUserSettingsFile);
     TBigIniFile ini(fs, path);
-    ConfigurationValues values = LoadConfiguration(ini);
-    EXPECT_EQ(values.mkdir_history_file, "C:\\h.ini");
-    EXPECT_EQ(values.extensions, (std::vector<std::string>{"txt", "ini"}));
-    values.mkdir_history_file.clear();
-    values.extensions = {"css"};
-    SaveConfiguration(ini, values);
+    const ConfigurationValues shown = LoadConfiguration(ini);
+    ConfigurationValues values = shown;
+    c.change(values);
+    if (c.held != 0) fs.FailPath(path, c.held, FakeFileSystem::kFaultAll);
+    uint32_t failure = 0;
+    try {
+      SaveConfiguration(ini, values, shown);
+    } catch (const InOutError& error) {
+      failure = error.Code();
+    }
+    EXPECT_EQ(failure, c.held);
+    fs.ClearFaults();
+    std::string expected = kUserSettingsFile;
+    for (const auto& [from, to] : c.edits) expected.replace(expected.find(from), from.size(), to);
+    EXPECT_EQ(fs.FileContent(path), expected);
+    EXPECT_EQ(fs.WriteAttempts(path), c.edits.empty() && c.held == 0 ? 0 : 1);
   }
-  TBigIniFile ini(fs, path);
-  SettingsAccess s(ini);
-  EXPECT_TRUE(s.IsMissingOrEmpty(Setting::MkDirHistoryFile));
-  EXPECT_TRUE(s.IsMissingOrEmpty(Setting::CurrentLng));
-  // The fix is stored on only with the new method.
-  EXPECT_EQ(s.Text(Setting::TC8B10FixExt), "False");
-  EXPECT_EQ(s.ReadList(kExtensionsEnabledSection), (std::vector<std::string>{"css"}));
+}
+
+TEST(ConfigurationValues, ASettingsFileFailureSaysWhatHappened) {
+  const LanguageTable english;
+  const std::pair<uint32_t, const char*> rows[] = {{32, "used by another program"},
+                                                   {5, "access denied"},
+                                                   {112, "the disk is full"},
+                                                   {29, "Error code: 29"}};
+  for (const auto& [code, words] : rows)
+    EXPECT_EQ(
+        SettingsFileMessage(english, lng::config_dialog::kCannotRead, "C:\\K\\k.ini", code),
+        std::string(lng::config_dialog::kCannotRead.english) + "\r\n\r\nC:\\K\\k.ini: " + words);
 }
 
 TEST(ConfigurationRules, OkAppliesATransparencyOf10To255) {
