@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
+#include "base/text_utils.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/user_settings_file.h"
 #include "settings/language_keys.h"
@@ -43,42 +42,37 @@ TEST(ConfigurationRules, TheTwentyFirstAffixDropsTheOldest) {
 }
 
 // OK over a file kept by hand writes only what the user changed; every other line stays
-// as it was, and a file another program holds keeps its old content.
-TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChanged) {
+// as it was. A write that fails leaves the old content and says why in words.
+TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChangedOrSaysWhyNot) {
+  using Change = void (*)(ConfigurationValues&);
+  const Change prefix = [](ConfigurationValues& v) { v.dir_prefix = "new_"; };
   struct Case {
-    const char* what;
-    std::function<void(ConfigurationValues&)> change;
-    std::vector<std::pair<std::string, std::string>> edits;  // the file's text: old -> new
-    uint32_t held = 0;  // the error of a file another program holds at OK
+    Change change;
+    std::string from, to;  // the one stretch of the file's text that changes
+    uint32_t fault = 0;    // the write fails with this error, and the message says `words`
+    const char* words = "";
   } cases[] = {
-      {"nothing", [](ConfigurationValues&) {}, {}},
-      {"the prefix",
-       [](ConfigurationValues& v) { v.dir_prefix = "new_"; },
-       {{"DirPrefix= pre_ ", "DirPrefix=new_"}}},
-      {"a prefix added",
-       [](ConfigurationValues& v) { v.prefix_list.insert(v.prefix_list.begin(), "new_"); },
-       {{"0=pre_\r\n1=old_", "0=new_\r\n1=pre_\r\n2=old_"}}},
-      {"the replaced strings typed",
-       [](ConfigurationValues& v) {
+      {[](ConfigurationValues&) {}, "", ""},
+      {prefix, "DirPrefix= pre_ ", "DirPrefix=new_"},
+      {[](ConfigurationValues& v) { v.prefix_list.insert(v.prefix_list.begin(), "new_"); },
+       "0=pre_\r\n1=old_", "0=new_\r\n1=pre_\r\n2=old_"},
+      {[](ConfigurationValues& v) {
          v.replace_chars = {" =-", "; mine", "", "[x]", "#=hash "};
        },
-       {{"; a blank becomes \"_\"\r\n =_\r\n&=and\r\n#\r\n", " =-\r\n; mine\r\n#=hash \r\n"}}},
-      {"an extension removed",
-       [](ConfigurationValues& v) { v.extensions.pop_back(); },
-       {{"1=.md\r\n2=ini", "1=md"}}},
-      {"the history file left to the utility",
-       [](ConfigurationValues& v) { v.mkdir_history_file.clear(); },
-       {{"MkDirHistoryFile=%COMMANDER_PATH%\\hist.ini\r\n", ""}}},
-      {"a language chosen",
-       [](ConfigurationValues& v) { v.language = "DEU"; },
-       {{"CurrentLng=ENG", "CurrentLng=DEU"}}},
-      {"the original method",
-       [](ConfigurationValues& v) { v.tc8b10_method = false; },
-       {{"TC8B10Method=True\r\nTC8B10FixExt=True", "TC8B10Method=False\r\nTC8B10FixExt=False"}}},
-      {"a held file", [](ConfigurationValues& v) { v.dir_prefix = "new_"; }, {}, 32},
+       "; a blank becomes \"_\"\r\n =_\r\n&=and\r\n#\r\n", " =-\r\n; mine\r\n#=hash \r\n"},
+      {[](ConfigurationValues& v) { v.extensions.pop_back(); }, "1=.md\r\n2=ini", "1=md"},
+      {[](ConfigurationValues& v) { v.mkdir_history_file.clear(); },
+       "MkDirHistoryFile=%COMMANDER_PATH%\\hist.ini\r\n", ""},
+      {[](ConfigurationValues& v) { v.language = "DEU"; }, "CurrentLng=ENG", "CurrentLng=DEU"},
+      {[](ConfigurationValues& v) { v.tc8b10_method = false; },
+       "TC8B10Method=True\r\nTC8B10FixExt=True", "TC8B10Method=False\r\nTC8B10FixExt=False"},
+      {prefix, "", "", 32, "used by another program"},
+      {prefix, "", "", 5, "access denied"},
+      {prefix, "", "", 112, "the disk is full"},
+      {prefix, "", "", 29, "Error code: 29"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.from + c.words);
     FakeFileSystem fs;
     const std::string path = "C:\\K\\tc Kestrix.ini";
     fs.AddFile(path, kUserSettingsFile);
@@ -86,32 +80,22 @@ TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChanged) {
     const ConfigurationValues shown = LoadConfiguration(ini);
     ConfigurationValues values = shown;
     c.change(values);
-    if (c.held != 0) fs.FailPath(path, c.held, FakeFileSystem::kFaultAll);
-    uint32_t failure = 0;
+    if (c.fault != 0) fs.FailPath(path, c.fault);
+    const LanguageKey& headline = lng::config_dialog::kCannotWrite;
+    std::string said;
     try {
       SaveConfiguration(ini, values, shown);
     } catch (const InOutError& error) {
-      failure = error.Code();
+      said = SettingsFileMessage(LanguageTable(), headline, error.Path(), error.Code());
     }
-    EXPECT_EQ(failure, c.held);
+    EXPECT_EQ(said,
+              c.fault == 0 ? "" : Concat({headline.english, "\r\n\r\n", path, ": ", c.words}));
     fs.ClearFaults();
     std::string expected = kUserSettingsFile;
-    for (const auto& [from, to] : c.edits) expected.replace(expected.find(from), from.size(), to);
+    if (!c.from.empty()) expected.replace(expected.find(c.from), c.from.size(), c.to);
     EXPECT_EQ(fs.FileContent(path), expected);
-    EXPECT_EQ(fs.WriteAttempts(path), c.edits.empty() && c.held == 0 ? 0 : 1);
+    EXPECT_EQ(fs.WriteAttempts(path), c.from.empty() && c.fault == 0 ? 0 : 1);
   }
-}
-
-TEST(ConfigurationValues, ASettingsFileFailureSaysWhatHappened) {
-  const LanguageTable english;
-  const std::pair<uint32_t, const char*> rows[] = {{32, "used by another program"},
-                                                   {5, "access denied"},
-                                                   {112, "the disk is full"},
-                                                   {29, "Error code: 29"}};
-  for (const auto& [code, words] : rows)
-    EXPECT_EQ(
-        SettingsFileMessage(english, lng::config_dialog::kCannotRead, "C:\\K\\k.ini", code),
-        std::string(lng::config_dialog::kCannotRead.english) + "\r\n\r\nC:\\K\\k.ini: " + words);
 }
 
 TEST(ConfigurationRules, OkAppliesATransparencyOf10To255) {
