@@ -1,8 +1,9 @@
 #pragma once
 // TConfiguration: the settings dialog of the main window. Five pages on a tab control; each
-// page shows its part of ConfigurationValues and takes it back on OK, when the values are
-// written to the settings file in one go. The rules that keep the fields consistent while
-// the user edits live in settings/configuration.h; this file wires them to the controls.
+// page shows its part of ConfigurationValues and takes it back on OK, when what differs
+// from what the pages showed is written to the settings file in one go. A file that cannot
+// be read opens no dialog. The rules that keep the fields consistent while the user edits
+// live in settings/configuration.h; this file wires them to the controls.
 #include <functional>
 #include <memory>
 #include <optional>
