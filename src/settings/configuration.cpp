@@ -18,6 +18,67 @@ int NumberOf(const std::string& text) {
   return std::atoi(Trim(text).c_str());
 }
 
+// How a key of the dialog's table is stored: its text, not at all (no choice made), or
+// removed from the file.
+enum class Store { kWrite, kSkip, kDelete };
+struct StoredKey {
+  Setting id;
+  std::string text;
+  Store store = Store::kWrite;
+};
+
+// Every key the dialog writes, in table order, as the file would hold it.
+std::vector<StoredKey> StoredKeys(const ConfigurationValues& v) {
+  const auto flag = [](bool on) { return std::string(on ? "True" : "False"); };
+  const auto number = [](int value) { return std::to_string(value); };
+  const auto when = [](bool chosen) { return chosen ? Store::kWrite : Store::kSkip; };
+  return {
+      {Setting::SuggestedName, number(v.custom_name ? 1 : 0)},
+      {Setting::CustomDirName, v.custom_dir_name},
+      {Setting::DirPrefixActive, flag(v.dir_prefix_active)},
+      {Setting::DirPrefix, v.dir_prefix},
+      {Setting::DirSuffixActive, flag(v.dir_suffix_active)},
+      {Setting::DirSuffix, v.dir_suffix},
+      {Setting::InvalidCharAction, number(v.replace_invalid ? 1 : 0)},
+      {Setting::InvalidCharReplace, v.invalid_char_replace},
+      {Setting::WindowPosition, number(v.window_position.value_or(0)),
+       when(v.window_position.has_value())},
+      {Setting::FlatButtons, flag(v.flat_buttons)},
+      {Setting::UseWindowTheme, flag(v.use_window_theme)},
+      {Setting::SelectedTheme, number(v.selected_theme)},
+      {Setting::UserThemeName, v.user_theme_name, when(!v.user_theme_name.empty())},
+      {Setting::AlphaBlendValue, v.alpha_blend_value},
+      {Setting::FocusTCAfterCreate, flag(v.focus_tc)},
+      {Setting::CurrentLng, v.language.value_or(""), when(v.language.has_value())},
+      {Setting::TC8B10Method, flag(v.tc8b10_method)},
+      {Setting::TC8B10FixExt, flag(v.tc8b10_method && v.tc8b10_fix_ext)},
+      {Setting::MkDirHistoryFile, v.mkdir_history_file,
+       v.mkdir_history_file.empty() ? Store::kDelete : Store::kWrite},
+      {Setting::FileCreationEnable, flag(v.file_creation_enable)},
+      {Setting::ExtensionDetection, flag(v.extension_detection)},
+      {Setting::LastSelectedPage, number(v.last_selected_page)},
+  };
+}
+
+// The section's lines become `lines`, each as typed, where the section lies. The INI class
+// writes only "key=value" lines, so a key written and deleted again makes the section when
+// it is missing and marks the file changed, and the lines are then set in its section list.
+void WriteLines(TBigIniFile& ini, const char* section, const std::vector<std::string>& lines) {
+  constexpr char kMark[] = "\x7F";
+  ini.WriteString(section, kMark, "");
+  ini.DeleteKey(section, kMark);
+  TSectionList& sections = ini.Sections();
+  std::vector<IniLine>& stored = sections.Lines(sections.IndexOf(section));
+  stored.clear();
+  for (const std::string& line : lines) {
+    // The file cannot hold a blank line, and a "[name]" line would start a section.
+    const bool header = line.size() >= 2 && line.front() == '[' && line.back() == ']';
+    if (line.empty() || line == "\x1A" || header) continue;
+    const size_t offset = sections.StoreText(line);
+    stored.push_back({offset, line.size()});
+  }
+}
+
 }  // namespace
 
 ConfigurationValues LoadConfiguration(TBigIniFile& ini) {
@@ -33,10 +94,7 @@ ConfigurationValues LoadConfiguration(TBigIniFile& ini) {
   v.suffix_list = s.ReadList(kSuffixListSection);
   v.replace_invalid = s.Integer(Setting::InvalidCharAction) == 1;
   v.invalid_char_replace = s.TrimmedText(Setting::InvalidCharReplace);
-  std::vector<std::string> keys;
-  ini.ReadSection(kReplaceCharsSection, keys);
-  for (const std::string& key : keys)
-    v.replace_chars.emplace_back(key, ini.ReadString(kReplaceCharsSection, key, "_"));
+  ini.ReadSectionValues(kReplaceCharsSection, v.replace_chars);
   const int position = s.Integer(Setting::WindowPosition);
   v.window_position = position == 0 || position == 1 ? position : 2;
   v.flat_buttons = s.Bool(Setting::FlatButtons);
@@ -58,40 +116,38 @@ ConfigurationValues LoadConfiguration(TBigIniFile& ini) {
   return v;
 }
 
-void SaveConfiguration(TBigIniFile& ini, const ConfigurationValues& v) {
+void SaveConfiguration(TBigIniFile& ini, const ConfigurationValues& v,
+                       const ConfigurationValues& shown) {
   SettingsAccess s(ini);
-  s.WriteInteger(Setting::SuggestedName, v.custom_name ? 1 : 0);
-  s.WriteText(Setting::CustomDirName, v.custom_dir_name);
-  s.WriteBool(Setting::DirPrefixActive, v.dir_prefix_active);
-  s.WriteText(Setting::DirPrefix, v.dir_prefix);
-  s.WriteBool(Setting::DirSuffixActive, v.dir_suffix_active);
-  s.WriteText(Setting::DirSuffix, v.dir_suffix);
-  s.WriteList(kPrefixListSection, v.prefix_list);
-  s.WriteList(kSuffixListSection, v.suffix_list);
-  s.WriteInteger(Setting::InvalidCharAction, v.replace_invalid ? 1 : 0);
-  s.WriteText(Setting::InvalidCharReplace, v.invalid_char_replace);
-  ini.EraseSection(kReplaceCharsSection);
-  for (const auto& [key, value] : v.replace_chars)
-    ini.WriteString(kReplaceCharsSection, key, value);
-  if (v.window_position) s.WriteInteger(Setting::WindowPosition, *v.window_position);
-  s.WriteBool(Setting::FlatButtons, v.flat_buttons);
-  s.WriteBool(Setting::UseWindowTheme, v.use_window_theme);
-  s.WriteInteger(Setting::SelectedTheme, v.selected_theme);
-  if (!v.user_theme_name.empty()) s.WriteText(Setting::UserThemeName, v.user_theme_name);
-  s.WriteText(Setting::AlphaBlendValue, v.alpha_blend_value);
-  s.WriteBool(Setting::FocusTCAfterCreate, v.focus_tc);
-  if (v.language) s.WriteText(Setting::CurrentLng, *v.language);
-  s.WriteBool(Setting::TC8B10Method, v.tc8b10_method);
-  s.WriteBool(Setting::TC8B10FixExt, v.tc8b10_method && v.tc8b10_fix_ext);
-  if (v.mkdir_history_file.empty())
-    s.Delete(Setting::MkDirHistoryFile);
-  else
-    s.WriteText(Setting::MkDirHistoryFile, v.mkdir_history_file);
-  s.WriteBool(Setting::FileCreationEnable, v.file_creation_enable);
-  s.WriteBool(Setting::ExtensionDetection, v.extension_detection);
-  s.ReplaceList(kExtensionsEnabledSection, v.extensions);
-  s.WriteInteger(Setting::LastSelectedPage, v.last_selected_page);
+  const std::vector<StoredKey> now = StoredKeys(v), before = StoredKeys(shown);
+  const auto write = [&](size_t i) {
+    if (now[i].store == before[i].store && now[i].text == before[i].text) return;
+    if (now[i].store == Store::kWrite) s.WriteText(now[i].id, now[i].text);
+    if (now[i].store == Store::kDelete) s.Delete(now[i].id);
+  };
+  // The keys up to the lists of the General page, the lists, then the rest.
+  size_t i = 0;
+  for (; now[i].id != Setting::InvalidCharAction; ++i) write(i);
+  if (v.prefix_list != shown.prefix_list) s.WriteList(kPrefixListSection, v.prefix_list);
+  if (v.suffix_list != shown.suffix_list) s.WriteList(kSuffixListSection, v.suffix_list);
+  for (; now[i].id != Setting::WindowPosition; ++i) write(i);
+  if (v.replace_chars != shown.replace_chars)
+    WriteLines(ini, kReplaceCharsSection, v.replace_chars);
+  for (; now[i].id != Setting::LastSelectedPage; ++i) write(i);
+  if (v.extensions != shown.extensions) {
+    // Rewritten whole, where the section lies.
+    std::vector<std::string> lines;
+    for (const std::string& extension : v.extensions)
+      lines.push_back(Concat({std::to_string(lines.size()), "=", extension}));
+    WriteLines(ini, kExtensionsEnabledSection, lines);
+  }
+  write(i);
   ini.UpdateFile();
+}
+
+std::string SettingsFileMessage(const LanguageTable& language, const LanguageKey& headline,
+                                const std::string& path, uint32_t code) {
+  return Concat({language.Text(headline), "\r\n\r\n", FileFailureText(language, path, code)});
 }
 
 std::vector<std::string> AddAffixItem(std::vector<std::string> list, const std::string& text) {
@@ -158,23 +214,6 @@ std::optional<std::string> UserThemeOfEntry(std::string_view entry) {
   // The built-in names of a language without a translation read "- 1 -": not user themes.
   if (entry.size() < 2 || entry.substr(0, 2) != "- " || entry.ends_with(" -")) return std::nullopt;
   return std::string(entry.substr(2));
-}
-
-std::string ReplaceCharsText(const std::vector<std::pair<std::string, std::string>>& pairs) {
-  std::vector<std::string> lines;
-  for (const auto& [key, value] : pairs) lines.push_back(Concat({key, "=", value}));
-  return JoinLines(lines);
-}
-
-std::vector<std::pair<std::string, std::string>> ParseReplaceChars(std::string_view text) {
-  std::vector<std::pair<std::string, std::string>> pairs;
-  for (const std::string& line : SplitLines(text)) {
-    const size_t equals = line.find('=');
-    std::string key = Trim(line.substr(0, equals));
-    if (key.empty()) continue;
-    pairs.emplace_back(key, equals == std::string::npos ? "_" : line.substr(equals + 1));
-  }
-  return pairs;
 }
 
 std::string ExtensionOfLine(std::string_view line) {

@@ -2,10 +2,10 @@
 // What the configuration dialog shows and stores, as one plain value, and the rules that
 // keep its fields consistent while the user edits. The dialog window only wires controls
 // to these; loading and saving go through the typed settings accessor.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "settings/big_ini_file.h"
@@ -13,6 +13,7 @@
 namespace kestrix {
 
 class LanguageTable;
+struct LanguageKey;
 
 // The pages in their order; the index is LastSelectedPage.
 enum class ConfigPage { kGeneral = 0, kWindow, kLanguage, kAdvanced, kFiles, kCount };
@@ -29,8 +30,9 @@ struct ConfigurationValues {
   std::vector<std::string> suffix_list;
   bool replace_invalid = false;  // InvalidCharAction 1
   std::string invalid_char_replace = "_";
-  // Section ReplaceChars: each string and what replaces it, in file order.
-  std::vector<std::pair<std::string, std::string>> replace_chars;
+  // Section ReplaceChars as the file holds it, one line each (comments too): the user's
+  // table, kept exactly as typed.
+  std::vector<std::string> replace_chars;
   // Window; nothing is written without a choice.
   std::optional<int> window_position;
   bool flat_buttons = false;
@@ -50,14 +52,27 @@ struct ConfigurationValues {
   bool extension_detection = false;
   std::vector<std::string> extensions;
   int last_selected_page = 0;
+  bool operator==(const ConfigurationValues&) const = default;
 };
 
 // Reads every value the dialog shows (texts trimmed, the prefix and suffix boxes cleared
 // when their text is empty, the transparency check derived later from the value).
 ConfigurationValues LoadConfiguration(TBigIniFile& ini);
-// Writes them in the order of the dialog's table; CurrentLng only when `language` is set;
-// the extension list is erased and rewritten. Flushes, so a write error reaches the caller.
-void SaveConfiguration(TBigIniFile& ini, const ConfigurationValues& values);
+// Writes, in the order of the dialog's table, only what differs from `shown` (the values as
+// the dialog showed them): a key whose stored text changed, a list section whose list did.
+// Every other line stays as the user left it, and with no change the file is not written.
+// CurrentLng only when `language` is set; a changed extension list replaces the section's
+// lines where it lies; the ReplaceChars lines are written one file line each, as typed
+// (blank lines, and lines that would read back as a section header, left out). Flushes,
+// so a write error reaches the caller as InOutError.
+void SaveConfiguration(TBigIniFile& ini, const ConfigurationValues& values,
+                       const ConfigurationValues& shown);
+
+// What the dialog says when the settings file cannot be read or written: `headline`, then
+// the file and what happened in words ("used by another program", ...; the error code
+// when there are no words for it).
+std::string SettingsFileMessage(const LanguageTable& language, const LanguageKey& headline,
+                                const std::string& path, uint32_t code);
 
 // ---- The dialog's rules ----
 
@@ -94,12 +109,6 @@ std::vector<std::string> ThemeEntries(const LanguageTable& language,
                                       const std::vector<std::string>& user_theme_entries);
 // A user-theme entry ("- name") gives the theme's name; a built-in one nothing.
 std::optional<std::string> UserThemeOfEntry(std::string_view entry);
-
-// The ReplaceChars table as the dialog's field shows it, one "string=replacement" a line,
-// and back: blank lines and lines without a string before the "=" are dropped; a line
-// without "=" replaces its string by "_".
-std::string ReplaceCharsText(const std::vector<std::pair<std::string, std::string>>& pairs);
-std::vector<std::pair<std::string, std::string>> ParseReplaceChars(std::string_view text);
 
 // One row of the extension list from a line "key=ext": the text after the last "=",
 // without a leading ".".

@@ -442,6 +442,13 @@ inline constexpr LanguageKey kUnknownExtension{kSection, "UnknownExtension", "Un
 inline constexpr LanguageKey kNewFile{kSection, "NewFile", "new file"};
 inline constexpr LanguageKey kReplaceChars{kSection, "ReplaceChars",
                                            "Replaced strings (string=replacement, one a line)"};
+inline constexpr LanguageKey kCannotRead{
+    kSection, "CannotRead",
+    "The settings file cannot be read, so the configuration does not open; nothing was changed."};
+inline constexpr LanguageKey kCannotWrite{
+    kSection, "CannotWrite",
+    "The settings file cannot be written; your changes are still in the dialog."};
+// What happened to a file, after its name.
 }  // namespace config_dialog
 
 // [About]
@@ -711,6 +718,8 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     config_dialog::kUnknownExtension,
     config_dialog::kNewFile,
     config_dialog::kReplaceChars,
+    config_dialog::kCannotRead,
+    config_dialog::kCannotWrite,
     about::kTitle,
     about::kVersion,
     about::kBuild,

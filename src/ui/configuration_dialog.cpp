@@ -175,7 +175,7 @@ class TConfiguration::AdvancedPage : public DialogPage {
     Edit(d_.Control(kCfg_edit_MK_manualfile))
         .SetText(manual ? v.mkdir_history_file : kDefaultHistoryFile);
     d_.HistoryChoiceChanged();
-    Edit(d_.Control(kCfg_memo_ReplaceChars)).SetText(ReplaceCharsText(v.replace_chars));
+    Edit(d_.Control(kCfg_memo_ReplaceChars)).SetText(JoinLines(v.replace_chars));
   }
   bool Save() override {
     ConfigurationValues& v = d_.values_;
@@ -185,7 +185,7 @@ class TConfiguration::AdvancedPage : public DialogPage {
     v.mkdir_history_file.clear();
     if (d_.Box(kCfg_rb_MK_ManualPath).Checked())
       v.mkdir_history_file = Trim(Edit(d_.Control(kCfg_edit_MK_manualfile)).Text());
-    v.replace_chars = ParseReplaceChars(Edit(d_.Control(kCfg_memo_ReplaceChars)).Text());
+    v.replace_chars = SplitLines(Edit(d_.Control(kCfg_memo_ReplaceChars)).Text());
     return true;
   }
 
@@ -232,14 +232,22 @@ class TConfiguration::Writer : public DialogPage {
     d_.ShowPage(last >= 0 && last < static_cast<int>(ConfigPage::kCount)
                     ? static_cast<ConfigPage>(last)
                     : ConfigPage::kGeneral);
+    // The pages taken back as they show the file: OK writes only what differs from this.
+    for (const auto& page : d_.page_objects_)
+      if (page.get() != this) page->Save();
+    d_.values_.last_selected_page = static_cast<int>(d_.page_);
+    d_.shown_ = d_.values_;
   }
   bool Save() override {
     d_.values_.last_selected_page = static_cast<int>(d_.page_);
     try {
       TBigIniFile ini(d_.context_.files, d_.context_.settings_path);
-      SaveConfiguration(ini, d_.values_);
+      SaveConfiguration(ini, d_.values_, d_.shown_);
     } catch (const InOutError& error) {
-      d_.context_.message(d_.hwnd(), FileFailureText(d_.language_, error.Path(), error.Code()));
+      // The dialog stays open with the user's changes.
+      d_.context_.message(SettingsFileMessage(d_.language_, lng::config_dialog::kCannotWrite,
+                                              error.Path(), error.Code()),
+                          kMbOk | kMbIconError);
       return false;
     }
     return true;
@@ -266,8 +274,12 @@ bool TConfiguration::OnInit() {
     for (const std::string& key : keys)
       user_templates.push_back(ini.ReadString(kUserTemplatesSection, key, ""));
     values_.language = SettingsAccess(ini).TrimmedText(Setting::CurrentLng);
-  } catch (const InOutError&) {
-    // An unreadable file shows the defaults; OK reports whether it can be written.
+  } catch (const InOutError& error) {
+    // Defaults shown in its place would be written over the user's settings at OK.
+    context_.message(
+        SettingsFileMessage(language_, lng::config_dialog::kCannotRead, error.Path(), error.Code()),
+        kMbOk | kMbIconError);
+    return false;
   }
   user_themes_ = DiscoverUserThemes(context_.files, context_.program_dir);
   CreateControls();
@@ -829,7 +841,7 @@ bool TConfiguration::OnCommand(int id, int code, HWND) {
       if (clicked) RemoveExtension();
       return true;
     case kCfg_Button1:
-      if (clicked) context_.message(hwnd(), Text(lng::errors::kFutureVersion));
+      if (clicked) context_.message(Text(lng::errors::kFutureVersion), kMbOk);
       return true;
   }
   return false;

@@ -1,8 +1,9 @@
 #pragma once
 // TConfiguration: the settings dialog of the main window. Five pages on a tab control; each
-// page shows its part of ConfigurationValues and takes it back on OK, when the values are
-// written to the settings file in one go. The rules that keep the fields consistent while
-// the user edits live in settings/configuration.h; this file wires them to the controls.
+// page shows its part of ConfigurationValues and takes it back on OK, when what differs
+// from what the pages showed is written to the settings file in one go. A file that cannot
+// be read opens no dialog. The rules that keep the fields consistent while the user edits
+// live in settings/configuration.h; this file wires them to the controls.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/message_box.h"
 #include "platform/resources.h"
 #include "settings/configuration.h"
 #include "settings/language_table.h"
@@ -99,8 +101,9 @@ struct ConfigurationContext {
   // The interface language as it is now: asked again at every activation.
   std::function<LanguageTable()> language;
   VariableChooser choose_variable;
-  // Shows a message over the dialog (failures to write the settings, the future function).
-  std::function<void(HWND owner, const std::string& text)> message;
+  // Shows a message (a settings file that cannot be read or written, the future function)
+  // with MessageBoxes flags.
+  std::function<void(const std::string& text, uint32_t flags)> message;
 };
 
 class TConfiguration : public Dialog {
@@ -176,6 +179,7 @@ class TConfiguration : public Dialog {
   ConfigurationContext context_;
   LanguageTable language_;
   ConfigurationValues values_;
+  ConfigurationValues shown_;  // the values as the pages showed them when loaded
   ConfigPage page_ = ConfigPage::kGeneral;
   bool Loading_ = false;
   bool ThemeListOpen_ = false;

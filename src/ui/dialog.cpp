@@ -17,7 +17,10 @@ int Dialog::ShowModal(HINSTANCE instance, HWND owner) {
     initialised = OnInit();
     for (DialogPage* page : pages_) page->Load();
   });
-  if (!initialised) return IDCANCEL;
+  if (!initialised) {
+    DestroyWindow(hwnd());
+    return IDCANCEL;
+  }
   // Centred on the owner, or on the screen without one.
   RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (owner != nullptr) GetWindowRect(owner, &area);

@@ -27,8 +27,8 @@ void Ttc_KestrixForm::ShowConfiguration() {
          PrepareVariablesMenu();
          return variables_menu_.TokenFor(ShowMenu(owner, variables_menu_.Menu(), at));
        },
-       [this](HWND owner, const std::string& text) {
-         MessageBoxA(owner, text.c_str(), app_title_.c_str(), MB_OK);
+       [this](const std::string& text, uint32_t flags) {
+         services_.message_boxes.Show(text, app_title_, flags);
        }});
   if (RunOwnDialog(dialog, hwnd()) == IDOK) Guarded([&] { ApplyConfiguration(dialog.Values()); });
   if (!activation_.flat_buttons && controls_.Visible(kId_btn_ok) && controls_.Enabled(kId_btn_ok))

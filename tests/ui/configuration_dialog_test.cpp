@@ -4,30 +4,12 @@
 
 #include <functional>
 
+#include "fakes/user_settings_file.h"
 #include "platform/win32/resource_win32.h"
 #include "ui/main_form_fixture.h"
 
 namespace kestrix {
 namespace {
-
-constexpr char kStoredSettings[] =
-    "[Configuration]\r\nSuggestedName=1\r\nCustomDirName=Backup %Y\r\nInvalidCharAction=1\r\n"
-    "InvalidCharReplace=-\r\nWindowPosition=2\r\nFlatButtons=True\r\nUseWindowTheme=True\r\n"
-    "SelectedTheme=2\r\nAlphaBlendValue=200\r\nFocusTCAfterCreate=True\r\nTC8B10Method=True\r\n"
-    "TC8B10FixExt=False\r\nMkDirHistoryFile=C:\\hist.ini\r\nLastSelectedPage=3\r\n"
-    "[PrefixSuffix]\r\nDirPrefix=pre_\r\nDirPrefixActive=True\r\n"
-    "[PrefixList]\r\n0=pre_\r\n1=old_\r\n[FileCreation]\r\nEnable=True\r\n"
-    "[ExtensionsEnabled]\r\n0=txt\r\n1=.md\r\n[ReplaceChars]\r\n&=and\r\n";
-
-// The configuration a settings text holds, as the portable code writes it.
-std::string Normalized(const std::string& text) {
-  FakeFileSystem files;
-  files.AddDirectory("C:\\K");
-  files.AddFile("C:\\K\\in.ini", text);
-  TBigIniFile in(files, "C:\\K\\in.ini"), out(files, "C:\\K\\out.ini");
-  SaveConfiguration(out, LoadConfiguration(in));
-  return files.FileContent("C:\\K\\out.ini").value_or("");
-}
 
 std::function<void(HWND)>* g_steps = nullptr;
 
@@ -47,17 +29,21 @@ class ConfigurationDialogTest : public MainFormFixture {
     Win32Resources().ReadData("LNG_ENG", english);
     resources_.Add("LNG_ENG", english);
   }
-  // Ctrl+P in the name field opens the dialog; `steps` run in it, then `end` closes it.
-  void InDialog(const std::function<void(HWND)>& steps, int end = IDOK) {
+  // Ctrl+P in the name field opens the dialog; `steps` run in it, then `end` closes it (0:
+  // the steps do). Whether it opened.
+  bool InDialog(const std::function<void(HWND)>& steps, int end = IDOK) {
     std::function<void(HWND)> run = [&](HWND dialog) {
       Pump();
       steps(dialog);
-      if (IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, end, 0);
+      if (end != 0 && IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, end, 0);
     };
     g_steps = &run;
-    SetTimer(nullptr, 0, 30, RunSteps);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunSteps);
     Key(form_->MkDirEdit(), 'P', {VK_CONTROL});
-    ASSERT_EQ(g_steps, nullptr) << "the dialog did not open";
+    if (g_steps == nullptr) return true;
+    KillTimer(nullptr, timer);
+    g_steps = nullptr;
+    return false;
   }
   static HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
   static bool On(HWND dialog, int id) {
@@ -216,31 +202,71 @@ TEST_F(ConfigurationDialogTest, KeysAddAndDeletePrefixesCloseListsAndSelectAll) 
 class StoredConfigurationTest : public ConfigurationDialogTest {
  protected:
   void BeforeCreate() override {
-    settings_ = kStoredSettings;
+    settings_ = kUserSettingsFile;
     ConfigurationDialogTest::BeforeCreate();
   }
+  // OK clicked with the mouse.
+  static void ClickOk(HWND dialog) {
+    ClickOn(Item(dialog, IDOK));
+    Pump();
+  }
+  std::string LastMessage() const { return boxes_.shown.empty() ? "" : boxes_.shown.back().text; }
 };
 
-TEST_F(StoredConfigurationTest, EveryPageLoadsTheFileAndOkWritesItBack) {
-  InDialog([&](HWND dialog) {
-    EXPECT_EQ(TabCtrl_GetCurSel(Item(dialog, kCfg_tabs)), 3) << "the last page";
-    EXPECT_TRUE(On(dialog, kCfg_rb_CustomName));
-    EXPECT_TRUE(On(dialog, kCfg_rb_centerScreen));
-    EXPECT_TRUE(On(dialog, kCfg_cb_Transparency));
-    EXPECT_TRUE(On(dialog, kCfg_rb_MK_ManualPath));
-    EXPECT_EQ(ListView_GetItemCount(Item(dialog, kCfg_ExtensionList)), 2);
-    const char* shots[] = {"configuration-general", "configuration-window",
-                           "configuration-language", "configuration-advanced",
-                           "configuration-files"};
-    for (int page = 0; page < 5; ++page) {
-      Page(dialog, static_cast<ConfigPage>(page));
-      Screenshot(shots[page], dialog);
-    }
-    Page(dialog, ConfigPage::kAdvanced);
-  });
-  // Every value the pages showed is what OK wrote back.
-  EXPECT_EQ(Normalized(Stored()), Normalized(kStoredSettings));
-  EXPECT_EQ(Stored().find("CurrentLng"), std::string::npos) << "the language was not touched";
+TEST_F(StoredConfigurationTest, OkKeepsEveryLineTheUserDidNotChangeEvenWhenTheFileIsHeld) {
+  ASSERT_TRUE(InDialog(
+      [&](HWND dialog) {
+        EXPECT_EQ(TabCtrl_GetCurSel(Item(dialog, kCfg_tabs)), 3) << "the last page";
+        EXPECT_TRUE(On(dialog, kCfg_rb_CustomName));
+        EXPECT_TRUE(On(dialog, kCfg_rb_centerScreen));
+        EXPECT_TRUE(On(dialog, kCfg_cb_Transparency));
+        EXPECT_TRUE(On(dialog, kCfg_rb_MK_ManualPath));
+        EXPECT_EQ(ListView_GetItemCount(Item(dialog, kCfg_ExtensionList)), 3);
+        EXPECT_EQ(TextOf(Item(dialog, kCfg_memo_ReplaceChars)),
+                  "; a blank becomes \"_\"\r\n =_\r\n&=and\r\n#");
+        const char* shots[] = {"configuration-general", "configuration-window",
+                               "configuration-language", "configuration-advanced",
+                               "configuration-files"};
+        for (int page = 0; page < 5; ++page) {
+          Page(dialog, static_cast<ConfigPage>(page));
+          Screenshot(shots[page], dialog);
+        }
+        Page(dialog, ConfigPage::kAdvanced);
+        ClickOk(dialog);
+      },
+      0));
+  EXPECT_EQ(Stored(), kUserSettingsFile) << "OK without a change";
+  // Another program holds the file at OK: the dialog stays with the change and says so.
+  ASSERT_TRUE(InDialog(
+      [&](HWND dialog) {
+        Page(dialog, ConfigPage::kGeneral);
+        TypeInto(dialog, kCfg_cmbx_TCItemPrefix, "new_");
+        files_.FailPath(kSettingsFile, 32, FakeFileSystem::kFaultAll);
+        ClickOk(dialog);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_EQ(TextOf(Item(dialog, kCfg_cmbx_TCItemPrefix)), "new_");
+        EXPECT_NE(LastMessage().find("cannot be written"), std::string::npos) << LastMessage();
+        EXPECT_NE(LastMessage().find(kSettingsFile), std::string::npos);
+        EXPECT_NE(LastMessage().find("used by another program"), std::string::npos);
+        files_.ClearFaults();
+        ClickOk(dialog);
+      },
+      0));
+  std::string expected = kUserSettingsFile;
+  expected.replace(expected.find("DirPrefix= pre_ "), 16, "DirPrefix=new_");
+  expected.replace(expected.find("LastSelectedPage=3"), 18, "LastSelectedPage=0");
+  EXPECT_EQ(Stored(), expected);
+}
+
+TEST_F(StoredConfigurationTest, AFileAnotherProgramHoldsOpensNoDialog) {
+  files_.FailPath(kSettingsFile, 32, FakeFileSystem::kFaultAll);
+  // Were it to open, OK would write what it shows over the file once it is free.
+  EXPECT_FALSE(InDialog([&](HWND) { files_.ClearFaults(); }));
+  EXPECT_NE(LastMessage().find("cannot be read"), std::string::npos) << LastMessage();
+  EXPECT_NE(LastMessage().find(kSettingsFile), std::string::npos);
+  EXPECT_NE(LastMessage().find("used by another program"), std::string::npos);
+  files_.ClearFaults();
+  EXPECT_EQ(Stored(), kUserSettingsFile);
 }
 
 TEST_F(ConfigurationDialogTest, OkChangesTheRunningWindowAtOnce) {

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_utils.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/user_settings_file.h"
+#include "settings/language_keys.h"
+#include "settings/language_table.h"
 #include "settings/settings.h"
 
 namespace kestrix {
@@ -26,10 +30,6 @@ TEST(ConfigurationRules, FieldsAreCorrectedAsTheUserTypes) {
   EXPECT_EQ(ExtensionOfLine("3=.php"), "php");
   EXPECT_EQ(UserThemeOfEntry("- forest"), std::optional<std::string>("forest"));
   EXPECT_EQ(UserThemeOfEntry("- 3 -"), std::nullopt);
-  using Pairs = std::vector<std::pair<std::string, std::string>>;
-  EXPECT_EQ(ParseReplaceChars("&=and\r\n\r\n=x\r\n#\r\n+ = plus"),
-            (Pairs{{"&", "and"}, {"#", "_"}, {"+", " plus"}}));
-  EXPECT_EQ(ReplaceCharsText({{"&", "and"}, {"#", "_"}}), "&=and\r\n#=_");
 }
 
 TEST(ConfigurationRules, TheTwentyFirstAffixDropsTheOldest) {
@@ -41,29 +41,65 @@ TEST(ConfigurationRules, TheTwentyFirstAffixDropsTheOldest) {
   EXPECT_EQ(AddAffixItem(list, "  "), list);
 }
 
-TEST(ConfigurationValues, SaveDeletesTheHistoryKeyAndWritesNoUnchosenLanguage) {
-  FakeFileSystem fs;
-  fs.AddDirectory("C:\\K");
-  const std::string path = "C:\\K\\tc Kestrix.ini";
-  fs.AddFile(path,
-             "[Configuration]\r\nMkDirHistoryFile=C:\\h.ini\r\nTC8B10FixExt=True\r\n"
-             "[ExtensionsEnabled]\r\n0=txt\r\n1=ini\r\n");
-  {
+// OK over a file kept by hand writes only what the user changed; every other line stays
+// as it was. A write that fails leaves the old content and says why in words.
+TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChangedOrSaysWhyNot) {
+  using Change = void (*)(ConfigurationValues&);
+  const Change prefix = [](ConfigurationValues& v) { v.dir_prefix = "new_"; };
+  struct Case {
+    Change change;
+    std::string from, to;  // the one stretch of the file's text that changes
+    uint32_t fault = 0;    // the write fails with this error, and the message says `words`
+    const char* words = "";
+  } cases[] = {
+      {[](ConfigurationValues&) {}, "", ""},
+      {prefix, "DirPrefix= pre_ ", "DirPrefix=new_"},
+      {[](ConfigurationValues& v) { v.prefix_list.insert(v.prefix_list.begin(), "new_"); },
+       "0=pre_\r\n1=old_", "0=new_\r\n1=pre_\r\n2=old_"},
+      {[](ConfigurationValues& v) {
+         v.replace_chars = {" =-", "; mine", "", "[x]", "#=hash "};
+       },
+       "; a blank becomes \"_\"\r\n =_\r\n&=and\r\n#\r\n", " =-\r\n; mine\r\n#=hash \r\n"},
+      {[](ConfigurationValues& v) { v.extensions.pop_back(); }, "1=.md\r\n2=ini", "1=md"},
+      {[](ConfigurationValues& v) { v.mkdir_history_file.clear(); },
+       "MkDirHistoryFile=%COMMANDER_PATH%\\hist.ini\r\n", ""},
+      {[](ConfigurationValues& v) { v.language = "DEU"; }, "CurrentLng=ENG", "CurrentLng=DEU"},
+      {[](ConfigurationValues& v) { v.tc8b10_method = false; },
+       "TC8B10Method=True\r\nTC8B10FixExt=True", "TC8B10Method=False\r\nTC8B10FixExt=False"},
+      {prefix, "", "", 32, "used by another program"},
+      {prefix, "", "", 5, "denied access"},
+      {prefix, "", "", 112, "disk is full"},
+      {prefix, "", "", 29, "Error code: 29"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.from + c.words);
+    FakeFileSystem fs;
+    const std::string path = "C:\\K\\tc Kestrix.ini";
+    fs.AddFile(path, kUserSettingsFile);
     TBigIniFile ini(fs, path);
-    ConfigurationValues values = LoadConfiguration(ini);
-    EXPECT_EQ(values.mkdir_history_file, "C:\\h.ini");
-    EXPECT_EQ(values.extensions, (std::vector<std::string>{"txt", "ini"}));
-    values.mkdir_history_file.clear();
-    values.extensions = {"css"};
-    SaveConfiguration(ini, values);
+    const ConfigurationValues shown = LoadConfiguration(ini);
+    ConfigurationValues values = shown;
+    c.change(values);
+    if (c.fault != 0) fs.FailPath(path, c.fault);
+    const LanguageKey& headline = lng::config_dialog::kCannotWrite;
+    std::string said;
+    try {
+      SaveConfiguration(ini, values, shown);
+    } catch (const InOutError& error) {
+      said = SettingsFileMessage(LanguageTable(), headline, error.Path(), error.Code());
+    }
+    EXPECT_EQ(said.empty(), c.fault == 0);
+    if (c.fault != 0) {
+      EXPECT_TRUE(said.starts_with(headline.english));
+      EXPECT_NE(said.find(Concat({"\"", path, "\""})), std::string::npos);
+      EXPECT_NE(said.find(c.words), std::string::npos);
+    }
+    fs.ClearFaults();
+    std::string expected = kUserSettingsFile;
+    if (!c.from.empty()) expected.replace(expected.find(c.from), c.from.size(), c.to);
+    EXPECT_EQ(fs.FileContent(path), expected);
+    EXPECT_EQ(fs.WriteAttempts(path), c.from.empty() && c.fault == 0 ? 0 : 1);
   }
-  TBigIniFile ini(fs, path);
-  SettingsAccess s(ini);
-  EXPECT_TRUE(s.IsMissingOrEmpty(Setting::MkDirHistoryFile));
-  EXPECT_TRUE(s.IsMissingOrEmpty(Setting::CurrentLng));
-  // The fix is stored on only with the new method.
-  EXPECT_EQ(s.Text(Setting::TC8B10FixExt), "False");
-  EXPECT_EQ(s.ReadList(kExtensionsEnabledSection), (std::vector<std::string>{"css"}));
 }
 
 TEST(ConfigurationRules, OkAppliesATransparencyOf10To255) {
