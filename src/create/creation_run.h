@@ -120,6 +120,7 @@ class CreationRun {
                   const std::function<void(const std::string&)>& on_created);
   bool AskCreateMissing(const std::string& name);
   void ShowCreationError(const std::string& what, uint32_t code);
+  void ShowInvalidChars();
   // Shows why a device name cannot be a directory; whether `name` is one.
   bool RefuseReservedName(const std::string& name);
   void AddHistory(const std::string& text);
