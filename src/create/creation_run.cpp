@@ -46,6 +46,12 @@ void CreationRun::ShowCreationError(const std::string& path, uint32_t code) {
                           kMbOk | kMbIconError);
 }
 
+void CreationRun::ShowInvalidChars() {
+  svc_.message_boxes.Show(
+      Text(kErrors, "InvalidChar", "The directory name contains invalid character(s)!"),
+      settings_.AppTitle, kMbOk);
+}
+
 bool CreationRun::RefuseReservedName(const std::string& name) {
   if (!IsReservedDeviceName(name)) return false;
   svc_.message_boxes.Show(svc_.language.Text(lng::errors::kReservedName) + "\r\n" + name,
@@ -122,6 +128,9 @@ void CreationRun::btn_okClick(bool after_repair) {
       svc_.fs.DirectoryExists(s_.CurrentPath + "\\"))
     s_.CurrentPath += "\\";
 
+  // A blank input enters the current path; any other text must name something.
+  const bool typed_blank = IsBlank(view_.NormalMode() ? view_.NameText() : view_.ListText());
+
   // Text preparation.
   if (!view_.NormalMode()) view_.SetListText(RemoveBlankLines(view_.ListText()));
   if (view_.NormalMode() && NeedsListForm(view_.NameText())) {
@@ -130,12 +139,17 @@ void CreationRun::btn_okClick(bool after_repair) {
   }
   const bool normal = view_.NormalMode();
   std::string run_text = normal ? view_.NameText() : PrepareListRunText(view_.ListText());
+  bool absolute_made = false;
 
   if (normal) {
     std::string trimmed = Trim(run_text);
     if (view_.ReplacementsChecked()) trimmed = svc_.environment.Expand(trimmed);
     if (IsAbsolutePath(trimmed)) {
       const std::string path = view_.ReplacementsChecked() ? svc_.replacements(trimmed) : trimmed;
+      if (ContainsInvalidCharsAfterExpansion(path, InputMode::kNormal, true)) {
+        ShowInvalidChars();
+        return;
+      }
       uint32_t error = ForceDirectories(svc_.fs, path);
       if (error != kErrorSuccess) {
         // The run ends here: going on would only refuse the same text for its ":".
@@ -144,6 +158,7 @@ void CreationRun::btn_okClick(bool after_repair) {
         return;
       }
       run_text.clear();
+      absolute_made = true;
       s_.CurrentPath = pathtext::WithTrailingSeparator(path);
       ShowPath();
       CheckExtraOptions(path, false, true);
@@ -156,9 +171,7 @@ void CreationRun::btn_okClick(bool after_repair) {
     case InvalidCharVerdict::kValid:
       break;
     case InvalidCharVerdict::kWarn:
-      svc_.message_boxes.Show(
-          Text(kErrors, "InvalidChar", "The directory name contains invalid character(s)!"),
-          settings_.AppTitle, kMbOk);
+      ShowInvalidChars();
       return;
     case InvalidCharVerdict::kRepair:
       if (normal)
@@ -173,7 +186,20 @@ void CreationRun::btn_okClick(bool after_repair) {
   }
 
   const std::string history_text = run_text;
-  if (view_.ReplacementsChecked()) run_text = svc_.replacements(run_text);
+  if (view_.ReplacementsChecked()) {
+    run_text = svc_.replacements(run_text);
+    if (ContainsInvalidCharsAfterExpansion(run_text, mode, false)) {
+      ShowInvalidChars();
+      return;
+    }
+  }
+  // An absolute path already made leaves the empty text, which enters it.
+  if (!typed_blank && !absolute_made && !NamesAnyDirectory(run_text, !normal)) {
+    svc_.message_boxes.Show(svc_.language.Text(lng::errors::kNothingToCreate), settings_.AppTitle,
+                            kMbOk);
+    view_.FocusInput();
+    return;
+  }
 
   // A single line with "*" still names a parent and its subdirectories.
   if (!normal && (SplitLines(run_text).size() > 1 || run_text.find('*') != std::string::npos)) {

@@ -120,6 +120,7 @@ class CreationRun {
   bool AskCreateMissing(const std::string& name);
   // The failed file or directory and what happened to it, in words.
   void ShowCreationError(const std::string& path, uint32_t code);
+  void ShowInvalidChars();
   // Shows why a device name cannot be a directory; whether `name` is one.
   bool RefuseReservedName(const std::string& name);
   void AddHistory(const std::string& text);

@@ -102,6 +102,18 @@ ListPlan PlanList(std::string_view run_text) {
   return plan;
 }
 
+bool NamesAnyDirectory(std::string_view run_text, bool list) {
+  auto any_level = [](const std::vector<std::string>& levels) {
+    for (const std::string& level : levels)
+      if (!IsBlank(level)) return true;
+    return false;
+  };
+  if (!list) return any_level(SplitLevels(run_text));
+  for (const PlannedLine& line : PlanList(run_text).lines)
+    if (any_level(line.levels)) return true;
+  return false;
+}
+
 bool IsReservedDeviceName(std::string_view name) {
   // Windows maps these to devices whatever the extension or trailing blanks.
   std::string base = AsciiUpperCase(Trim(name.substr(0, name.find('.'))));

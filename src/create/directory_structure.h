@@ -64,6 +64,10 @@ struct ListPlan {
 // then x). Lines that are blank after trimming are skipped.
 ListPlan PlanList(std::string_view run_text);
 
+// Whether a run text names at least one directory: a level of the text (`list` false) or
+// of one of PlanList's lines that is not blank. "|||", "***" and "\\" name none.
+bool NamesAnyDirectory(std::string_view run_text, bool list);
+
 // A name Windows keeps for a device (CON, PRN, AUX, NUL, COM1..COM9, LPT1..LPT9), with or
 // without an extension, in any letter case.
 bool IsReservedDeviceName(std::string_view name);

@@ -34,6 +34,13 @@ struct InvalidCharRules {
 bool ContainsInvalidChars(std::string_view text, InputMode mode,
                           const std::vector<CharReplacement>& replace_chars);
 
+// Whether an expanded text (or an absolute path, which is created before the test above)
+// holds a character of kInvalidNameChars, or "*" in Normal mode. Only the ":" of a drive
+// letter that starts an absolute path is allowed. Windows refuses such names where Wine
+// makes them, so the run refuses them itself; the user did not type them, so they are
+// never repaired.
+bool ContainsInvalidCharsAfterExpansion(std::string_view text, InputMode mode, bool absolute);
+
 // InvalidCharReplace as the repair uses it: "_" when the user's text itself holds one of
 // "?", ":", "*", the double quote, "<" or ">".
 std::string EffectiveInvalidCharReplace(std::string_view replacement);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/text_utils.h"
+#include "names/variable_error.h"
 
 namespace kestrix {
 
@@ -86,21 +87,30 @@ std::string AimpRecordText(const std::vector<uint8_t>& record, Locale& locale) {
 std::optional<std::string> WindowTextOfClass(WindowSystem& windows, const std::string& class_name) {
   WindowHandle window = windows.FindWindow(0, 0, class_name, std::nullopt);
   if (window == 0) return std::nullopt;
-  return windows.SendGetText(window, kTitleChars);
+  return windows.SendGetTextWithin(window, kTitleChars, kPlayerReplyMs);
+}
+
+std::optional<std::vector<unsigned char>> AddressBlock(uint64_t address, uint32_t cb_data) {
+  if (cb_data > 0 && cb_data < 8 && (address >> (8 * cb_data)) != 0) return std::nullopt;
+  std::vector<unsigned char> block(std::max<size_t>(cb_data, 8), 0);
+  for (size_t i = 0; i < 8; ++i) block[i] = static_cast<unsigned char>(address >> (8 * i));
+  return block;
 }
 
 std::string RequestCopyDataText(WindowSystem& windows, WindowHandle target, WindowHandle sender,
-                                uint32_t dw_data, uint32_t cb_data) {
-  std::vector<char> receive(kCopyDataReceiveBytes, '\0');
-  uintptr_t address = reinterpret_cast<uintptr_t>(receive.data());
-  std::vector<unsigned char> block(std::max<size_t>(cb_data, sizeof address), 0);
-  std::memcpy(block.data(), &address, sizeof address);
-  windows.SendCopyDataBlock(target, sender, dw_data, block.data(), cb_data);
+                                uint32_t dw_data, uint32_t cb_data, const std::string& variable) {
+  AddressedBuffer receive = windows.ReceiveBuffer(kCopyDataReceiveBytes);
+  std::optional<std::vector<unsigned char>> block =
+      receive.bytes.empty() ? std::nullopt : AddressBlock(receive.address, cb_data);
+  if (!block) throw VariableError(lng::errors::kCopyDataAddress, variable);
+  std::fill(receive.bytes.begin(), receive.bytes.end(), '\0');
+  // A receiver that does not answer in time leaves the buffer empty.
+  windows.SendCopyDataBlock(target, sender, dw_data, block->data(), cb_data, kPlayerReplyMs);
   // The receiver may fill the whole buffer without a terminating zero.
-  const void* zero = std::memchr(receive.data(), '\0', receive.size());
-  size_t length =
-      zero ? static_cast<size_t>(static_cast<const char*>(zero) - receive.data()) : receive.size();
-  return std::string(receive.data(), length);
+  const void* zero = std::memchr(receive.bytes.data(), '\0', receive.bytes.size());
+  size_t length = zero ? static_cast<size_t>(static_cast<const char*>(zero) - receive.bytes.data())
+                       : receive.bytes.size();
+  return std::string(receive.bytes.data(), length);
 }
 
 std::optional<WindowHandle> FindWindowByTitleFragment(WindowSystem& windows,
@@ -130,7 +140,7 @@ std::string BsPlayerSource(WindowSystem& windows, WindowHandle application_windo
   WindowHandle player = windows.FindWindow(0, 0, "BSPlayer", std::nullopt);
   if (player == 0) return {};
   return BsPlayerPathValue(
-      RequestCopyDataText(windows, player, application_window, kBsPlayerGetFileName, 4));
+      RequestCopyDataText(windows, player, application_window, kBsPlayerGetFileName, 4, "{bsct}"));
 }
 
 std::string AimpSource(SharedMemory& memory, Locale& locale) {

@@ -20,6 +20,9 @@ inline constexpr size_t kCopyDataReceiveBytes = 260;
 inline constexpr size_t kAimpRecordBytes = 2048;
 inline constexpr char kAimpMappingName[] = "AIMP2_RemoteInfo";
 inline constexpr uint32_t kBsPlayerGetFileName = 0x1010B;
+// How long a player may take to answer: a hung player gives the empty value instead of
+// hanging every keystroke.
+inline constexpr uint32_t kPlayerReplyMs = 150;
 
 // Parsing of what the players publish.
 std::string WinampTitleValue(std::string_view title);
@@ -30,15 +33,23 @@ std::string BsPlayerPathValue(std::string_view path);
 // zero and texts are cut where the record ends.
 std::string AimpRecordText(const std::vector<uint8_t>& record, Locale& locale);
 
-// The text of the first top-level window of `class_name` (WM_GETTEXT); nullopt when there
-// is none.
+// The text of the first top-level window of `class_name` (WM_GETTEXT, at most
+// kPlayerReplyMs); nullopt when there is none.
 std::optional<std::string> WindowTextOfClass(WindowSystem& windows, const std::string& class_name);
 
+// The data of a request that tells the receiver where to write: `address` in little-endian
+// order, then zeros, at least `cb_data` bytes long. nullopt when the first `cb_data` bytes
+// cannot hold the address (a 64-bit program's address above 4 GB in 4 bytes). With
+// `cb_data` 0 the receiver gets no data, and nothing is refused.
+std::optional<std::vector<unsigned char>> AddressBlock(uint64_t address, uint32_t cb_data);
+
 // Sends WM_COPYDATA whose data holds the address of a receive buffer of 260 bytes and
-// returns what the receiver wrote there, up to its terminating zero or the buffer's end.
-// The data block is at least as long as `cb_data`, so the window system never reads past it.
+// returns what the receiver wrote there, up to its terminating zero or the buffer's end;
+// empty when it does not answer within kPlayerReplyMs. The data block is at least as long
+// as `cb_data`, so the window system never reads past it. Throws VariableError naming
+// `variable` when `cb_data` bytes cannot hold the buffer's address.
 std::string RequestCopyDataText(WindowSystem& windows, WindowHandle target, WindowHandle sender,
-                                uint32_t dw_data, uint32_t cb_data);
+                                uint32_t dw_data, uint32_t cb_data, const std::string& variable);
 
 // The first top-level window, in z-order, whose title (at most 254 characters) contains
 // `fragment` (case-sensitive). The walk starts from the host's window list, so nothing is

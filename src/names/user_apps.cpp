@@ -109,7 +109,7 @@ std::string ReadUserAppRaw(const std::string& id, const UserApplication& app,
       WindowHandle window = readers.windows.FindWindow(0, 0, app.window_class, std::nullopt);
       if (window == 0) return "-";
       return RequestCopyDataText(readers.windows, window, readers.application_window, identifier,
-                                 static_cast<uint32_t>(app.cb_data));
+                                 static_cast<uint32_t>(app.cb_data), "{" + id + "}");
     }
     case kMethodWindowCaption: {
       std::optional<WindowHandle> window =

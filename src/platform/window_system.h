@@ -3,6 +3,7 @@
 // Handles are opaque numbers; 0 means "no window".
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,29 @@ using WindowHandle = uintptr_t;
 
 struct WindowRect {
   int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// A list item of another program is read in two calls, and the item may grow between them
+// (a panel refresh), so the buffer has room beyond the length the first call reported.
+inline constexpr size_t kListItemRoom = 4096;
+
+// Characters, terminating zero included, of the buffer for an item reported `length` long.
+constexpr size_t ListItemBufferChars(intptr_t length) {
+  return (length > 0 ? static_cast<size_t>(length) : 0) + 1 + kListItemRoom;
+}
+
+// The characters LB_GETTEXT copied into a buffer of `capacity` characters; nullopt for an
+// error (negative) or a count that does not leave room for the terminating zero.
+constexpr std::optional<size_t> ListItemCopiedChars(intptr_t copied, size_t capacity) {
+  if (copied < 0 || static_cast<size_t>(copied) >= capacity) return std::nullopt;
+  return static_cast<size_t>(copied);
+}
+
+// Memory another program writes into at an address that a request carries. `address` is
+// that number as the other program uses it.
+struct AddressedBuffer {
+  std::span<char> bytes;
+  uintptr_t address = 0;
 };
 
 class WindowSystem {
@@ -33,6 +57,10 @@ class WindowSystem {
   virtual std::string ClassName(WindowHandle window) = 0;
   // WM_GETTEXT sent to the window, at most `max_chars` characters.
   virtual std::string SendGetText(WindowHandle window, size_t max_chars) = 0;
+  // The same with a time limit (SendMessageTimeout, SMTO_ABORTIFHUNG | SMTO_BLOCK): a window
+  // that does not answer within `timeout_ms` (a hung program) gives the empty text.
+  virtual std::string SendGetTextWithin(WindowHandle window, size_t max_chars,
+                                        uint32_t timeout_ms) = 0;
   // GetWindowTextA (does not send to windows of other processes' edit controls).
   virtual std::string GetWindowText(WindowHandle window) = 0;
   virtual bool IsIconic(WindowHandle window) = 0;
@@ -51,12 +79,15 @@ class WindowSystem {
                                 const std::string& bytes) = 0;
   // SendMessageA(WM_COPYDATA) with a record whose lpData is `data` and cbData `cb_data`;
   // `data` must hold at least `cb_data` readable bytes. Used where the receiver writes into
-  // memory whose address the data carries. A window system without such exchanges answers 0.
-  virtual intptr_t SendCopyDataBlock(WindowHandle /*window*/, WindowHandle /*reply_to*/,
-                                     uintptr_t /*dw_data*/, const void* /*data*/,
-                                     uint32_t /*cb_data*/) {
-    return 0;
-  }
+  // memory whose address the data carries (an AddressedBuffer). A `timeout_ms` above 0
+  // bounds the wait as SendGetTextWithin does; a receiver that does not answer in time
+  // gives 0.
+  virtual intptr_t SendCopyDataBlock(WindowHandle window, WindowHandle reply_to, uintptr_t dw_data,
+                                     const void* data, uint32_t cb_data, uint32_t timeout_ms) = 0;
+  // `bytes` of memory that lives as long as the process, so that a reply coming after a
+  // timed-out request still lands in memory of ours; below 2 GB where the system allows, so
+  // that its address fits the 4 bytes a 32-bit receiver reads. Empty when none is left.
+  virtual AddressedBuffer ReceiveBuffer(size_t bytes) = 0;
 };
 
 }  // namespace kestrix

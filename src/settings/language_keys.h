@@ -382,6 +382,13 @@ inline constexpr LanguageKey kFutureVersion{
     kSection, "FutureVersion", "Sorry, this function will only be available in a future version"};
 inline constexpr LanguageKey kReservedName{kSection, "ReservedName",
                                            "Windows reserves this name for a device!"};
+inline constexpr LanguageKey kNothingToCreate{
+    kSection, "NothingToCreate", "There is nothing to create: the text names no directory."};
+// A copy-data request of a 64-bit program whose receive buffer lies where cbData bytes
+// cannot say; "%s" is the variable ("{bsct}", "{id}").
+inline constexpr LanguageKey kCopyDataAddress{
+    kSection, "CopyDataAddress",
+    "%s: the address of the receive buffer does not fit in cbData bytes."};
 }  // namespace errors
 
 // The Load menu's entry that copies the structure of the host's focused folder, and its
@@ -696,6 +703,8 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     file_errors::kNotFound,
     file_errors::kFolderNotFound,
     file_errors::kFailed,
+    errors::kNothingToCreate,
+    errors::kCopyDataAddress,
     config_dialog::kTitle,
     config_dialog::kLanguageTab,
     config_dialog::kAffixGroup,

@@ -53,6 +53,8 @@ bool Ttc_KestrixForm::Create(HINSTANCE instance) {
   if (!CreateForm(instance, kMainWindowClass, kApplicationTitle, style, kInitialWidth,
                   kInitialHeight))
     return false;
+  // Players answer a copy-data request to its sender's process: 0 names none.
+  services_.variables.application_window = FromHwnd(hwnd());
   CreateControls();
   image_.Attach(instance, Control(kId_img_ChangeDirAttrib), Control(kId_edit_Attrib), [this] {
     // Escape leaves the focus on the hidden field or hands it to the window; a click

@@ -371,7 +371,7 @@ void Ttc_KestrixForm::btn_okClick() {
         settings, app_.Snapshot, image_.Set(), view, app_.CurrentRoutine);
     run.btn_okClick();
   } catch (const VariableError& error) {
-    services_.message_boxes.Show(error.what(), app_title_, kMbOk | kMbIconError);
+    services_.message_boxes.Show(error.Text(Lang()), app_title_, kMbOk | kMbIconError);
   } catch (const InOutError& error) {
     services_.message_boxes.Show(FileFailureText(Lang(), error.Path(), error.Code()), app_title_,
                                  kMbOk | kMbIconError);

@@ -1,6 +1,7 @@
 #include "fakes/fake_window_system.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "host/panel_windows.h"
 
@@ -114,7 +115,14 @@ std::string FakeWindowSystem::ClassName(WindowHandle window) {
 
 std::string FakeWindowSystem::SendGetText(WindowHandle window, size_t max_chars) {
   Window* w = Find(window);
+  if (w && w->hung) throw std::logic_error("WM_GETTEXT without a time limit to a hung window");
   return w ? w->text.substr(0, max_chars) : std::string();
+}
+
+std::string FakeWindowSystem::SendGetTextWithin(WindowHandle window, size_t max_chars,
+                                                uint32_t /*timeout_ms*/) {
+  Window* w = Find(window);
+  return w && !w->hung ? w->text.substr(0, max_chars) : std::string();
 }
 
 std::string FakeWindowSystem::GetWindowText(WindowHandle window) {
@@ -161,18 +169,34 @@ bool FakeWindowSystem::Post(WindowHandle window, uint32_t message, uintptr_t wpa
 intptr_t FakeWindowSystem::SendCopyData(WindowHandle window, WindowHandle reply_to,
                                         uint32_t dw_data, const std::string& bytes) {
   return SendCopyDataBlock(window, reply_to, dw_data, bytes.data(),
-                           static_cast<uint32_t>(bytes.size()));
+                           static_cast<uint32_t>(bytes.size()), 0);
 }
 
 intptr_t FakeWindowSystem::SendCopyDataBlock(WindowHandle window, WindowHandle reply_to,
-                                             uintptr_t dw_data, const void* data,
-                                             uint32_t cb_data) {
+                                             uintptr_t dw_data, const void* data, uint32_t cb_data,
+                                             uint32_t timeout_ms) {
   ++copy_data_requests;
   Window* w = Find(window);
   if (w == nullptr) return 0;
+  if (w->hung) {
+    if (timeout_ms == 0)
+      throw std::logic_error("WM_COPYDATA without a time limit to a hung window");
+    return 0;
+  }
   copy_data_sent_.push_back(
       {window, reply_to, dw_data, std::string(static_cast<const char*>(data), cb_data)});
   return w->copy_data ? w->copy_data(reply_to, dw_data, data, cb_data) : 0;
+}
+
+AddressedBuffer FakeWindowSystem::ReceiveBuffer(size_t bytes) {
+  if (receive_memory.size() < bytes) receive_memory.resize(bytes);
+  return {std::span<char>(receive_memory.data(), bytes), receive_address};
+}
+
+bool FakeWindowSystem::WriteAtAddress(uint64_t address, const std::string& bytes) {
+  if (address != receive_address || bytes.size() > receive_memory.size()) return false;
+  std::copy(bytes.begin(), bytes.end(), receive_memory.begin());
+  return true;
 }
 
 FakeHostLayout AddHostLayout(FakeWindowSystem& w, const std::string& left_path,

@@ -5,7 +5,7 @@
 // caption filter matches only windows without text, captions compare exactly, WM_GETTEXT
 // truncates to the buffer. Posts and copy-data sends are recorded for tests to inspect;
 // a copy-data handler set per window answers them with the data pointer itself, as a
-// window in the same process sees it.
+// window in the same process sees it. A hung window answers no send.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -31,6 +31,9 @@ class FakeWindowSystem : public WindowSystem {
     std::vector<std::string> list_items;
     int list_current = -1;
     CopyDataHandler copy_data;
+    // A program that stopped answering: timed sends give up, an untimed one would wait
+    // for ever (the fake throws).
+    bool hung = false;
   };
   struct PostedMessage {
     WindowHandle window = 0;
@@ -63,6 +66,13 @@ class FakeWindowSystem : public WindowSystem {
   const std::vector<PostedMessage>& posted() const { return posted_; }
   const std::vector<CopyDataSent>& copy_data_sent() const { return copy_data_sent_; }
   int copy_data_requests = 0;
+  // ReceiveBuffer's memory and the address other programs are told, which a test sets
+  // above 4 GB to stand for a 64-bit program's heap.
+  std::vector<char> receive_memory;
+  uintptr_t receive_address = 0x00C0FFE0;
+  // What a receiver writes at an address of ours: false, and nothing written, unless it
+  // is the receive buffer's address and the text fits there.
+  bool WriteAtAddress(uint64_t address, const std::string& bytes);
 
   WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::string& class_name,
                           const std::optional<std::string>& caption) override;
@@ -72,6 +82,8 @@ class FakeWindowSystem : public WindowSystem {
   std::vector<WindowHandle> TopLevelWindows() override;
   std::string ClassName(WindowHandle window) override;
   std::string SendGetText(WindowHandle window, size_t max_chars) override;
+  std::string SendGetTextWithin(WindowHandle window, size_t max_chars,
+                                uint32_t timeout_ms) override;
   std::string GetWindowText(WindowHandle window) override;
   bool IsIconic(WindowHandle window) override;
   bool GetRect(WindowHandle window, WindowRect& rect) override;
@@ -82,7 +94,8 @@ class FakeWindowSystem : public WindowSystem {
   intptr_t SendCopyData(WindowHandle window, WindowHandle reply_to, uint32_t dw_data,
                         const std::string& bytes) override;
   intptr_t SendCopyDataBlock(WindowHandle window, WindowHandle reply_to, uintptr_t dw_data,
-                             const void* data, uint32_t cb_data) override;
+                             const void* data, uint32_t cb_data, uint32_t timeout_ms) override;
+  AddressedBuffer ReceiveBuffer(size_t bytes) override;
 
  private:
   Window* Find(WindowHandle window);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -102,19 +103,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   windows.Add(0, "Winamp PE", "[1/3] clip.avi (00:01)");
   windows.Add(0, "QWidget", "movie.mkv - VLC media player");
   WindowHandle bs = windows.Add(0, "BSPlayer", "");
-  windows.SetCopyDataHandler(bs, [](WindowHandle, uintptr_t, const void* data, uint32_t) {
-    char* receive = *static_cast<char* const*>(data);  // the address of a 260-byte buffer
-    std::string path = "C:\\Films\\bs clip.mp4";
-    std::copy(path.begin(), path.end(), receive);
-    return intptr_t{1};
+  windows.SetCopyDataHandler(bs, [&windows](WindowHandle, uintptr_t, const void* data, uint32_t) {
+    uint32_t address = 0;  // where the 260-byte buffer lies
+    std::memcpy(&address, data, sizeof address);
+    return intptr_t{windows.WriteAtAddress(address, "C:\\Films\\bs clip.mp4")};
   });
   std::vector<uint8_t> aimp(kAimpRecordBytes, 0);
   aimp[44] = aimp[60] = 2;
   aimp[88] = 'A', aimp[90] = 'T';
   memory.mappings[kAimpMappingName] = aimp;
   windows.Add(0, "Notes", "  C:\\memo.txt  ");
-  VariablePlatform platform{clock, locale, environment, system, windows,
-                            memory, files, "C:\\Kestrix\\", 0x99};
+  VariablePlatform platform{clock,  locale, environment,     system, windows,
+                            memory, files,  "C:\\Kestrix\\", 0x99};
   if (parts.size() > 1) files.AddFile(UserAppFileName(platform.program_dir, "app"), parts[1]);
   try {
     Replacements(parts[0], platform, {"app", "none"});

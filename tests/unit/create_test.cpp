@@ -797,6 +797,40 @@ TEST(HistoryUndo, RestoresTheTextTypedBeforeTheFirstPick) {
 // ---- invalid_chars
 const std::vector<CharReplacement> kAmpersand = {{"&", "and"}};
 
+// Expanded names are judged again, and a text that names nothing says so: in both cases
+// nothing is made, nothing goes to the host and the window stays.
+TEST(CreationRun, ExpandedNamesAreCheckedAndAnEmptyResultIsReported) {
+  const char* const kInvalid = "The directory name contains invalid character(s)!";
+  const char* const kNothing = "There is nothing to create";
+  struct Case {
+    const char* typed;
+    bool list, replacements;
+    const char* box;
+  } cases[] = {
+      {"%PATH%\\x", false, true, kInvalid},  // absolute after expansion, ":" inside levels
+      {"%SEMI%\\x", false, true, kInvalid},  // relative after expansion
+      {"a\r\n*%SEMI%", true, true, kInvalid}, {"C:\\a?b\\c", false, false, kInvalid},
+      {"|||||", false, false, kNothing},      {"***", false, false, kNothing},
+      {"***\r\n|", true, false, kNothing},    {"\\/\\", false, false, kNothing},
+      {"%BLANK%", false, true, kNothing},
+  };
+  for (const Case& c : cases) {
+    RunFixture f;
+    f.env.Set("PATH", "C:\\Windows;C:\\Tools");
+    f.env.Set("SEMI", ";C:\\Tools");
+    f.env.Set("BLANK", "  ");
+    f.fs.AddDirectory("C:\\Windows");
+    f.view.replacements = c.replacements;
+    f.view.close_window = true;
+    c.list ? f.OkList(c.typed) : f.Ok(c.typed);
+    EXPECT_TRUE(f.fs.CreatedDirectories().empty()) << c.typed;
+    EXPECT_TRUE(f.Box().starts_with(c.box)) << c.typed << ": " << f.Box();
+    EXPECT_EQ(f.boxes.shown.size(), 1u) << c.typed;
+    EXPECT_TRUE(f.Sent().empty() && f.Posted().empty()) << c.typed;
+    EXPECT_FALSE(f.view.closed || f.view.terminated) << c.typed;
+  }
+}
+
 TEST(InvalidChars, DetectsFixedCharactersStarsInNormalModeAndUserKeys) {
   const std::tuple<const char*, InputMode, bool> cases[] = {
       {"plain name", InputMode::kNormal, false}, {"a:b", InputMode::kNormal, true},

@@ -417,6 +417,24 @@ struct FakeHost : FakeHostLayout {
   }
 };
 
+// The host's list item may grow between LB_GETTEXTLEN and LB_GETTEXT: the buffer has room
+// for that, and a count past the buffer is not trusted.
+TEST(PanelWindows, ListItemBufferHasRoomAndTheCopiedCountIsChecked) {
+  const std::pair<intptr_t, size_t> sizes[] = {
+      {0, 1 + kListItemRoom}, {-1, 1 + kListItemRoom}, {300, 301 + kListItemRoom}};
+  for (const auto& [length, chars] : sizes) EXPECT_EQ(ListItemBufferChars(length), chars);
+  const size_t capacity = ListItemBufferChars(10);
+  const std::tuple<intptr_t, std::optional<size_t>> copied[] = {
+      {10, 10},
+      {0, 0},
+      {200, 200},
+      {-1, std::nullopt},  // LB_ERR
+      {static_cast<intptr_t>(capacity) - 1, capacity - 1},
+      {static_cast<intptr_t>(capacity), std::nullopt}};
+  for (const auto& [count, chars] : copied)
+    EXPECT_EQ(ListItemCopiedChars(count, capacity), chars) << count;
+}
+
 TEST(PanelWindows, FindNthChildWindowCountsOnlyDirectChildrenOfTheClass) {
   FakeWindowSystem w;
   WindowHandle parent = w.Add(0, "Parent");

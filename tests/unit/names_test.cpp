@@ -254,20 +254,21 @@ TEST(PlayerSources, VlcNeedsTheHost) {
   EXPECT_EQ(VlcSource(windows), "first");
 }
 
-// Answers a copy-data request by writing `reply` into the buffer the request points to,
-// and records what was asked.
+// Answers a copy-data request by writing `reply` at the address the request carries, as a
+// receiver in another process does, and records what was asked.
 struct CopyDataSeen {
   uintptr_t id = 0;
   uint32_t length = 0;
   WindowHandle sender = 0;
 };
-FakeWindowSystem::CopyDataHandler WriteReply(const std::string& reply, CopyDataSeen* seen) {
-  return [=](WindowHandle sender, uintptr_t dw_data, const void* data, uint32_t cb_data) {
+FakeWindowSystem::CopyDataHandler WriteReply(FakeWindowSystem& windows, const std::string& reply,
+                                             CopyDataSeen* seen) {
+  return [=, &windows](WindowHandle sender, uintptr_t dw_data, const void* data, uint32_t cb_data) {
     *seen = {dw_data, cb_data, sender};
-    char* buffer = nullptr;
-    std::memcpy(&buffer, data, sizeof buffer);
-    std::memcpy(buffer, reply.data(), reply.size());
-    return intptr_t{1};
+    uint64_t address = 0;
+    for (uint32_t i = 0; i < std::min(cb_data, 8u); ++i)
+      address |= uint64_t{static_cast<const unsigned char*>(data)[i]} << (8 * i);
+    return intptr_t{windows.WriteAtAddress(address, reply)};
   };
 }
 
@@ -277,12 +278,59 @@ TEST(PlayerSources, BsPlayerAnswersTheFileNameRequest) {
   WindowHandle player = windows.Add(0, "BSPlayer", "BS.Player");
   CopyDataSeen seen;
   windows.Get(player).copy_data =
-      WriteReply(std::string(" C:\\Movies\\holiday.2024.mkv \0", 29), &seen);
+      WriteReply(windows, std::string(" C:\\Movies\\holiday.2024.mkv \0", 29), &seen);
   EXPECT_EQ(BsPlayerSource(windows, 0x42), "holiday.2024");
   EXPECT_EQ(seen.sender, WindowHandle{0x42});
   // A reply without its terminating zero stays inside the buffer.
-  windows.Get(player).copy_data = WriteReply(std::string(kCopyDataReceiveBytes, 'z'), &seen);
-  EXPECT_EQ(RequestCopyDataText(windows, player, 0, 1, 4), std::string(kCopyDataReceiveBytes, 'z'));
+  windows.Get(player).copy_data =
+      WriteReply(windows, std::string(kCopyDataReceiveBytes, 'z'), &seen);
+  EXPECT_EQ(RequestCopyDataText(windows, player, 0, 1, 4, "{x}"),
+            std::string(kCopyDataReceiveBytes, 'z'));
+  // A buffer above 4 GB (a 64-bit program's heap) cannot be named in the player's 4 bytes.
+  windows.receive_address = uintptr_t{0x12345678} << 8;
+  try {
+    BsPlayerSource(windows, 0x42);
+    ADD_FAILURE() << "an address the player cannot hold was sent";
+  } catch (const VariableError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "{bsct}: the address of the receive buffer does not fit in cbData bytes.");
+  }
+  EXPECT_EQ(RequestCopyDataText(windows, player, 0, 1, 8, "{x}").size(), kCopyDataReceiveBytes);
+}
+
+TEST(PlayerSources, AddressBlockHoldsTheAddressInTheBytesTheReceiverReads) {
+  using Bytes = std::vector<unsigned char>;
+  const std::tuple<uint64_t, uint32_t, std::optional<Bytes>> cases[] = {
+      {0x00C0FFE0, 4, Bytes{0xE0, 0xFF, 0xC0, 0, 0, 0, 0, 0}},
+      {0x7FFF0000, 2, std::nullopt},
+      {0xFFFF, 2, Bytes{0xFF, 0xFF, 0, 0, 0, 0, 0, 0}},
+      {0x123456789A, 4, std::nullopt},
+      {0x123456789A, 8, Bytes{0x9A, 0x78, 0x56, 0x34, 0x12, 0, 0, 0}},
+      {0x123456789A, 10, Bytes{0x9A, 0x78, 0x56, 0x34, 0x12, 0, 0, 0, 0, 0}},
+      {0x123456789A, 0, Bytes{0x9A, 0x78, 0x56, 0x34, 0x12, 0, 0, 0}},  // nothing is sent
+  };
+  for (const auto& [address, cb_data, block] : cases)
+    EXPECT_EQ(AddressBlock(address, cb_data), block) << address << " in " << cb_data;
+}
+
+// A player that stopped answering gives the empty value; an untimed send would hang (the
+// fake throws).
+TEST(PlayerSources, HungPlayersGiveEmptyValues) {
+  FakeWindowSystem windows;
+  for (const char* window_class : {"Winamp v1.x", "Winamp PE", "BSPlayer"})
+    windows.Get(windows.Add(0, window_class, "[1/1] 1. clip.avi - Winamp")).hung = true;
+  EXPECT_EQ(WinampSource(windows), "");
+  EXPECT_EQ(KmPlayerSource(windows), "");
+  EXPECT_EQ(BsPlayerSource(windows, 0x42), "");
+  FakeSharedMemory memory;
+  FakeLocale locale;
+  UserAppReaders readers{windows, memory, locale, 0x77, ""};
+  UserApplication app;
+  app.window_class = "Winamp v1.x";
+  for (int method : {kMethodWindowText, kMethodCopyData}) {
+    app.method = method;
+    EXPECT_EQ(EvaluateUserApp("hu", app, readers, false), "") << method;
+  }
 }
 
 TEST(PlayerSources, AimpRecordGivesArtistAndTitleWithinTheRecord) {
@@ -778,7 +826,7 @@ TEST_F(UserAppMethods, CopyDataSendsTheNumberAndLength) {
   app.cb_data = 4;
   CopyDataSeen seen;
   windows.Get(windows.FindWindow(0, 0, "Target", std::nullopt)).copy_data =
-      WriteReply(std::string("D:\\clip.avi\0", 12), &seen);
+      WriteReply(windows, std::string("D:\\clip.avi\0", 12), &seen);
   EXPECT_EQ(ReadUserAppRaw("cd", app, readers), "D:\\clip.avi");
   EXPECT_EQ(std::tie(seen.id, seen.length, seen.sender),
             std::make_tuple(uintptr_t{0x1010B}, 4u, WindowHandle{0x77}));

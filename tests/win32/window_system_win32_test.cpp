@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include "platform/win32/window_system_win32.h"
 
@@ -76,6 +78,7 @@ TEST(Win32WindowSystem, TextsStopAtTheBufferLimit) {
   EXPECT_EQ(windows.SendGetText(window.handle(), 254), std::string(254, 'T'));
   EXPECT_EQ(windows.SendGetText(window.handle(), 1000), title);
   EXPECT_EQ(windows.SendGetText(window.handle(), 0), "");
+  EXPECT_EQ(windows.SendGetTextWithin(window.handle(), 254, 150), std::string(254, 'T'));
   EXPECT_EQ(windows.GetWindowText(window.handle()), title);
 }
 
@@ -110,9 +113,53 @@ TEST(Win32WindowSystem, SendsCopyData) {
   EXPECT_EQ(received.bytes, std::string("GA\0x", 4));
 
   const char block[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-  EXPECT_EQ(windows.SendCopyDataBlock(target.handle(), 0, 0x1010B, block, 3), 42);
+  EXPECT_EQ(windows.SendCopyDataBlock(target.handle(), 0, 0x1010B, block, 3, 0), 42);
+  EXPECT_EQ(windows.SendCopyDataBlock(target.handle(), 0, 0x1010B, block, 3, 150), 42);
   EXPECT_EQ(received.id, ULONG_PTR{0x1010B});
   EXPECT_EQ(received.bytes, std::string("\1\2\3", 3));
+}
+
+// A window whose thread waits without reading its messages, as a hung player's does. Sends
+// that gave up are never answered: once released, the window ignores them, since the
+// sender's buffer is gone.
+std::atomic<bool> hung_released{false};
+LRESULT CALLBACK HungProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (hung_released && (message == WM_GETTEXT || message == WM_COPYDATA)) return 0;
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+TEST(Win32WindowSystem, TimedSendsToAHungWindowReturnEmpty) {
+  HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HWND hung = nullptr;
+  std::thread owner([&] {
+    StandInWindow window("KxHungTest", "Playing", HungProc);
+    hung = window.hwnd();
+    SetEvent(ready);
+    WaitForSingleObject(release, INFINITE);
+  });
+  WaitForSingleObject(ready, INFINITE);
+  Win32WindowSystem windows;
+  const WindowHandle handle = reinterpret_cast<WindowHandle>(hung);
+  EXPECT_EQ(windows.SendGetTextWithin(handle, 254, 150), "");
+  const char block[4] = {};
+  EXPECT_EQ(windows.SendCopyDataBlock(handle, 0, 1, block, 4, 150), 0);
+  hung_released = true;
+  SetEvent(release);
+  owner.join();
+  CloseHandle(ready);
+  CloseHandle(release);
+}
+
+// The receive buffer lives below 2 GB, so a 32-bit program can be told where it is.
+TEST(Win32WindowSystem, ReceiveBufferIsLowAndWritable) {
+  Win32WindowSystem windows;
+  AddressedBuffer buffer = windows.ReceiveBuffer(260);
+  ASSERT_EQ(buffer.bytes.size(), 260u);
+  EXPECT_EQ(buffer.address, reinterpret_cast<uintptr_t>(buffer.bytes.data()));
+  EXPECT_LT(buffer.address, uintptr_t{0x80000000u});
+  buffer.bytes[259] = 'x';
+  EXPECT_EQ(windows.ReceiveBuffer(260).bytes[259], 'x');  // the same memory every time
 }
 
 }  // namespace

@@ -85,6 +85,17 @@ std::string Win32WindowSystem::SendGetText(WindowHandle window, size_t max_chars
   return Bounded(buffer.data(), max_chars);
 }
 
+std::string Win32WindowSystem::SendGetTextWithin(WindowHandle window, size_t max_chars,
+                                                 uint32_t timeout_ms) {
+  std::vector<char> buffer(max_chars + 1, '\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(ToHwnd(window), WM_GETTEXT, buffer.size(),
+                           reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                           timeout_ms, &copied))
+    return {};
+  return Bounded(buffer.data(), max_chars);
+}
+
 std::string Win32WindowSystem::GetWindowText(WindowHandle window) {
   int length = GetWindowTextLengthA(ToHwnd(window));
   if (length <= 0) return {};
@@ -117,12 +128,14 @@ std::optional<std::string> Win32WindowSystem::ListBoxItem(WindowHandle list, int
   // UTF-16 under Wine, so the item is read wide and converted here.
   LRESULT length = SendMessageW(ToHwnd(list), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length == LB_ERR || length < 0) return std::nullopt;
-  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
-  LRESULT copied = SendMessageW(ToHwnd(list), LB_GETTEXT, static_cast<WPARAM>(index),
-                                reinterpret_cast<LPARAM>(buffer.data()));
-  if (copied == LB_ERR || copied < 0) return std::nullopt;
+  std::vector<wchar_t> buffer(ListItemBufferChars(length), L'\0');
+  std::optional<size_t> copied =
+      ListItemCopiedChars(SendMessageW(ToHwnd(list), LB_GETTEXT, static_cast<WPARAM>(index),
+                                       reinterpret_cast<LPARAM>(buffer.data())),
+                          buffer.size());
+  if (!copied) return std::nullopt;
   size_t chars = 0;
-  while (chars < static_cast<size_t>(length) && buffer[chars] != L'\0') ++chars;
+  while (chars < *copied && buffer[chars] != L'\0') ++chars;
   return FromWide(buffer.data(), chars);
 }
 
@@ -134,18 +147,53 @@ bool Win32WindowSystem::Post(WindowHandle window, uint32_t message, uintptr_t wp
 intptr_t Win32WindowSystem::SendCopyData(WindowHandle window, WindowHandle reply_to,
                                          uint32_t dw_data, const std::string& bytes) {
   return SendCopyDataBlock(window, reply_to, dw_data, bytes.data(),
-                           static_cast<uint32_t>(bytes.size()));
+                           static_cast<uint32_t>(bytes.size()), 0);
 }
 
 intptr_t Win32WindowSystem::SendCopyDataBlock(WindowHandle window, WindowHandle reply_to,
-                                              uintptr_t dw_data, const void* data,
-                                              uint32_t cb_data) {
+                                              uintptr_t dw_data, const void* data, uint32_t cb_data,
+                                              uint32_t timeout_ms) {
   COPYDATASTRUCT record;
   record.dwData = dw_data;
   record.cbData = cb_data;
   record.lpData = const_cast<void*>(data);
-  return SendMessageA(ToHwnd(window), WM_COPYDATA, static_cast<WPARAM>(reply_to),
-                      reinterpret_cast<LPARAM>(&record));
+  if (timeout_ms == 0)
+    return SendMessageA(ToHwnd(window), WM_COPYDATA, static_cast<WPARAM>(reply_to),
+                        reinterpret_cast<LPARAM>(&record));
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(ToHwnd(window), WM_COPYDATA, static_cast<WPARAM>(reply_to),
+                           reinterpret_cast<LPARAM>(&record), SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                           timeout_ms, &result))
+    return 0;
+  return static_cast<intptr_t>(result);
+}
+
+AddressedBuffer Win32WindowSystem::ReceiveBuffer(size_t bytes) {
+  constexpr size_t kPage = 4096;
+  // One page for the whole process, never freed: a reply may come after its request gave up.
+  static char* const page = [] {
+    void* low = nullptr;
+#ifdef _WIN64
+    // The first free 64 KB boundary below 2 GB, so that a 32-bit receiver can write there.
+    constexpr uintptr_t kGranularity = 0x10000, kLimit = 0x80000000u;
+    MEMORY_BASIC_INFORMATION info;
+    for (uintptr_t at = kGranularity; low == nullptr && at < kLimit &&
+                                      VirtualQuery(reinterpret_cast<void*>(at), &info, sizeof info);
+         at = reinterpret_cast<uintptr_t>(info.BaseAddress) + info.RegionSize) {
+      if (info.State != MEM_FREE) continue;
+      uintptr_t aligned = (at + kGranularity - 1) & ~(kGranularity - 1);
+      uintptr_t end = reinterpret_cast<uintptr_t>(info.BaseAddress) + info.RegionSize;
+      if (aligned + kPage <= end && aligned + kPage <= kLimit)
+        low = VirtualAlloc(reinterpret_cast<void*>(aligned), kPage, MEM_RESERVE | MEM_COMMIT,
+                           PAGE_READWRITE);
+    }
+#endif
+    if (low == nullptr)
+      low = VirtualAlloc(nullptr, kPage, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    return static_cast<char*>(low);
+  }();
+  if (page == nullptr || bytes > kPage) return {};
+  return {std::span<char>(page, bytes), reinterpret_cast<uintptr_t>(page)};
 }
 
 }  // namespace kestrix

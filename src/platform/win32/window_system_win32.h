@@ -14,6 +14,8 @@ class Win32WindowSystem : public WindowSystem {
   std::vector<WindowHandle> TopLevelWindows() override;
   std::string ClassName(WindowHandle window) override;
   std::string SendGetText(WindowHandle window, size_t max_chars) override;
+  std::string SendGetTextWithin(WindowHandle window, size_t max_chars,
+                                uint32_t timeout_ms) override;
   std::string GetWindowText(WindowHandle window) override;
   bool IsIconic(WindowHandle window) override;
   bool GetRect(WindowHandle window, WindowRect& rect) override;
@@ -24,7 +26,8 @@ class Win32WindowSystem : public WindowSystem {
   intptr_t SendCopyData(WindowHandle window, WindowHandle reply_to, uint32_t dw_data,
                         const std::string& bytes) override;
   intptr_t SendCopyDataBlock(WindowHandle window, WindowHandle reply_to, uintptr_t dw_data,
-                             const void* data, uint32_t cb_data) override;
+                             const void* data, uint32_t cb_data, uint32_t timeout_ms) override;
+  AddressedBuffer ReceiveBuffer(size_t bytes) override;
 };
 
 }  // namespace kestrix
