@@ -44,8 +44,9 @@ class InstallProcedure {
 
   const InstallPaths& Paths() const { return paths_; }
 
-  // wincmd.old and usercmd.old beside wincmd.ini. A missing file needs no backup; an
-  // existing one that cannot be copied is the error code (nothing may change then).
+  // wincmd.old and usercmd.old beside wincmd.ini, before an install or an uninstall edits
+  // them. A missing file needs no backup; an existing one that cannot be copied is the
+  // error code (nothing may change then).
   uint32_t BackupHostFiles();
   // Creates the target's directory and copies the running program there. The copy onto
   // itself (the installer runs from its installed place) counts as done.

@@ -4,8 +4,8 @@
 // Windows error code (0 = success) so messages can show it. Win32 code includes
 // platform/win32/windows_api.h, which keeps <windows.h> from renaming these methods.
 #include <cstdint>
-#include <stdexcept>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +35,9 @@ enum WinError : uint32_t {
   kErrorAlreadyExists = 183,
   kErrorDiskFull = 112,
   kErrorDirNotEmpty = 145,
+  // A character has no form in the target encoding (ERROR_NO_UNICODE_TRANSLATION): a file
+  // that would lose it is not written.
+  kErrorNoUnicodeTranslation = 1113,
 };
 
 // A file operation failed with a Windows error code. Thrown where the failure is not

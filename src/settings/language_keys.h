@@ -375,6 +375,9 @@ inline constexpr LanguageKey kFutureVersion{
     kSection, "FutureVersion", "Sorry, this function will only be available in a future version"};
 inline constexpr LanguageKey kReservedName{kSection, "ReservedName",
                                            "Windows reserves this name for a device!"};
+inline constexpr LanguageKey kCharacterLost{
+    kSection, "CharacterLost",
+    "%s was left unchanged: a character of the text to be written would have been lost."};
 }  // namespace errors
 
 // The Load menu's entry that copies the structure of the host's focused folder, and its
@@ -651,6 +654,7 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     errors::kIDExists,
     errors::kFutureVersion,
     errors::kReservedName,
+    errors::kCharacterLost,
     folder_copy::kCopyStructure,
     folder_copy::kStructureTooLarge,
     config_dialog::kTitle,

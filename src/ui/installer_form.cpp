@@ -153,6 +153,12 @@ HWND TKestrix_Installer::Add(const char* cls, const std::string& text, DWORD sty
 
 // A host file that could not be read or written, with its path and the system's code.
 void TKestrix_Installer::ShowAccessDenied(const InOutError& failure) {
+  if (failure.Code() == kErrorNoUnicodeTranslation) {
+    services_.message_boxes.Show(
+        FormatLanguageText(T(lng::errors::kCharacterLost), "\"" + failure.Path() + "\""),
+        kApplicationTitle, kMbOk | kMbIconError);
+    return;
+  }
   services_.message_boxes.Show(Concat({T(lng::errors::kAccessDenied), ": \"", failure.Path(),
                                        "\" (", std::to_string(failure.Code()), ")"}),
                                kApplicationTitle, kMbOk | kMbIconError);
@@ -500,6 +506,12 @@ void TKestrix_Installer::RunSteps(InstallProcedure& procedure) {
       MarkFailed(2);
     }
   } else {
+    // Uninstalling edits the same host files, so they are saved first as well.
+    if (procedure.BackupHostFiles() != kErrorSuccess) {
+      error_ = true;
+      MarkFailed(2);
+      return;
+    }
     if (procedure.DeleteProgram()) SetProgress(2, 50);
     if (procedure.DeleteSettings()) {
       SetProgress(2, 100);
