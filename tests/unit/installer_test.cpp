@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "base/text_utils.h"
+#include "create/dir_history.h"
 #include "fakes/fake_code_page.h"
+#include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_resources.h"
 #include "installer/host_file_edits.h"
@@ -83,9 +85,8 @@ TEST(HostFileEdits, TargetPathRule) {
 
 // A host tree in the fake file system, installed into and uninstalled from as the window
 // runs the steps.
-class InstallProcedureTest : public ::testing::Test {
- protected:
-  void SetUp() override {
+struct HostTree {
+  HostTree() {
     fs.AddFile("C:\\TC\\TOTALCMD.EXE", "host");
     fs.AddFile("C:\\TC\\wincmd.ini", "[Configuration]\r\nfirstmnu=0\r\n");
     fs.AddFile("C:\\TC\\fsplugin.ini", "[Virtual Panel]\r\nAutoSaveListOnEachOp=0\r\n");
@@ -97,7 +98,7 @@ class InstallProcedureTest : public ::testing::Test {
   InstallProcedure Procedure() {
     return InstallProcedure(
         fs, resources, code_page,
-        {"C:\\TC", kDefaultRelativeExe, "C:\\TC\\wincmd.ini", "C:\\Downloads\\tc Kestrix.exe"});
+        {"C:\\TC", relative_exe, "C:\\TC\\wincmd.ini", "C:\\Downloads\\tc Kestrix.exe"});
   }
   void Install(const KeyBinding& binding = {}) {
     InstallProcedure procedure = Procedure();
@@ -111,6 +112,7 @@ class InstallProcedureTest : public ::testing::Test {
   }
   void Uninstall(const KeyBinding& binding) {
     InstallProcedure procedure = Procedure();
+    ASSERT_EQ(procedure.BackupHostFiles(), kErrorSuccess);
     procedure.DeleteProgram();
     procedure.DeleteSettings();
     procedure.RemoveLeftovers();
@@ -123,7 +125,10 @@ class InstallProcedureTest : public ::testing::Test {
   FakeFileSystem fs;
   FakeResources resources;
   FakeCodePage code_page;
+  std::string relative_exe = kDefaultRelativeExe;
 };
+
+class InstallProcedureTest : public ::testing::Test, public HostTree {};
 
 TEST_F(InstallProcedureTest, InstallTwiceThenUninstallLeavesOnlyTheBackups) {
   Install();
@@ -150,11 +155,12 @@ TEST_F(InstallProcedureTest, UninstallKeepsWhatTheUserAddedAndTheDirectoryWithIt
   Install();
   fs.AddFile("C:\\TC\\Kestrix\\my notes.txt", "mine");
   Uninstall({KeyChoice::kNone, "F7"});
-  EXPECT_EQ(fs.AllPaths(), (std::vector<std::string>{
-                               "C:\\", "C:\\Downloads\\", "C:\\Downloads\\tc Kestrix.exe",
-                               "C:\\TC\\", "C:\\TC\\fsplugin.ini", "C:\\TC\\Kestrix\\",
-                               "C:\\TC\\Kestrix\\my notes.txt", "C:\\TC\\TOTALCMD.EXE",
-                               "C:\\TC\\usercmd.ini", "C:\\TC\\wincmd.ini", "C:\\TC\\wincmd.old"}));
+  EXPECT_EQ(fs.AllPaths(),
+            (std::vector<std::string>{"C:\\", "C:\\Downloads\\", "C:\\Downloads\\tc Kestrix.exe",
+                                      "C:\\TC\\", "C:\\TC\\fsplugin.ini", "C:\\TC\\Kestrix\\",
+                                      "C:\\TC\\Kestrix\\my notes.txt", "C:\\TC\\TOTALCMD.EXE",
+                                      "C:\\TC\\usercmd.ini", "C:\\TC\\usercmd.old",
+                                      "C:\\TC\\wincmd.ini", "C:\\TC\\wincmd.old"}));
 }
 
 TEST_F(InstallProcedureTest, UninstallFromTheHostsOwnDirectoryKeepsTheHostsReadme) {
@@ -174,16 +180,116 @@ TEST_F(InstallProcedureTest, ReadOnlyUsercmdFailsWholeAndLeavesTheFileAsItWas) {
   EXPECT_EQ(File("C:\\TC\\usercmd.ini"), "[em_a]\r\ncmd=a.exe\r\n");
 }
 
-TEST_F(InstallProcedureTest, Utf16HostFileIsEditedInItsOwnEncoding) {
-  const std::string utf16 =
-      std::string("\xFF\xFE", 2) + std::string("[\0A\0]\0\r\0\n\0k\0=\0\xE9\0\x01\x04\r\0\n\0", 22);
-  fs.AddFile("C:\\TC\\wincmd.ini", utf16);
-  Procedure().UpdateKeyBinding({KeyChoice::kF7});
-  TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", &code_page);
-  EXPECT_TRUE(wincmd.Utf16());
-  EXPECT_EQ(wincmd.ReadString("A", "k", ""), "\xE9?");
-  EXPECT_EQ(wincmd.ReadString("Shortcuts", "F7", ""), "em_Kestrix");
-  EXPECT_EQ(File("C:\\TC\\wincmd.ini").substr(0, 6), std::string("\xFF\xFE[\0A\0", 6));
+// ---- Host files in UTF-16: what Kestrix does not edit stays as the host wrote it
+std::string Utf16Le(std::u16string_view text) {
+  std::string bytes("\xFF\xFE");
+  for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  return bytes;
+}
+
+std::u16string Ascii16(const std::string& ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
+
+// The text of UTF-16 LE bytes with their mark ("<no mark>" without it), without the
+// sections named.
+std::u16string Utf16Without(const std::string& bytes, std::vector<std::u16string> sections) {
+  if (!bytes.starts_with("\xFF\xFE")) return u"<no mark>";
+  std::u16string text;
+  for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+    text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                  static_cast<unsigned char>(bytes[i + 1]) << 8);
+  for (const std::u16string& section : sections) {
+    const size_t begin = text.find(u"[" + section + u"]\r\n");
+    if (begin != std::u16string::npos) text.erase(begin, text.find(u"\r\n\r\n", begin) + 4 - begin);
+  }
+  return text;
+}
+
+TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
+  // Cyrillic, CJK, an emoji (a surrogate pair) and a lone surrogate, which no code page has.
+  const std::u16string host =
+      u"[Configuration]\r\nfirstmnu=0\r\n\r\n[left]\r\npath=C:\\Проекты\\日本語\\\r\n\r\n"
+      u"[Tabs]\r\nactivetab=0\r\n0_path=C:\\Проекты\\日本語\\\r\n1_path=D:\\Фото 😀\\\r\n"
+      u"2_path=E:\\\xD83D\\\r\n\r\n";
+  const std::u16string history = u"[MkDirHistory]\r\n0=Проекты\r\n1=日本語\\😀\r\n2=plain\r\n\r\n";
+  const std::u16string usercmd = u"[em_Проекты]\r\ncmd=explorer.exe C:\\Проекты\\\r\n\r\n";
+  const std::u16string files[] = {host, history + host, host + history};
+
+  // The last writes what a UTF-16 file cannot keep: a byte the code page does not define,
+  // or a value whose reading lost a character. Each is refused and leaves the files alone.
+  enum Operation { kOneAddition, kHundredAdditions, kInstall, kUninstall, kLossyWrites };
+  const std::u16string kHistory = u"MkDirHistory";
+  for (const std::u16string& file : files) {
+    for (const Operation operation :
+         {kOneAddition, kHundredAdditions, kInstall, kUninstall, kLossyWrites}) {
+      SCOPED_TRACE(std::to_string(operation) + " on file " + std::to_string(&file - files));
+      HostTree tree;
+      FakeFileSystem& fs = tree.fs;
+      auto File = [&](const char* path) { return tree.File(path); };
+      fs.AddFile("C:\\TC\\wincmd.ini", Utf16Le(file));
+      fs.AddFile("C:\\TC\\usercmd.ini", Utf16Le(usercmd));
+      FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
+      DirHistory dirs(fs, env, {"C:\\TC\\wincmd.ini", "C:\\TC\\Kestrix", "tc Kestrix", ""},
+                      &tree.code_page);
+      std::vector<std::u16string> edited, entries;
+      switch (operation) {
+        case kOneAddition:
+          dirs.AddDirectoryToTCDirList("new");
+          edited = {kHistory};
+          entries = {u"0=new"};
+          if (file.find(kHistory) != std::u16string::npos)
+            entries.insert(entries.end(), {u"1=Проекты", u"2=日本語\\😀", u"3=plain"});
+          break;
+        case kHundredAdditions:
+          for (int i = 0; i < 100; ++i) {
+            std::string name = "n";
+            dirs.AddDirectoryToTCDirList(name.append(std::to_string(i)));
+          }
+          edited = {kHistory};
+          for (int i = 0; i < 20; ++i)
+            entries.push_back(Ascii16(std::to_string(i) + "=n" + std::to_string(99 - i)));
+          break;
+        case kInstall:
+          tree.Install();
+          edited = {u"Shortcuts", u"em_Kestrix", u"em_KestrixEnter"};
+          break;
+        case kUninstall: {
+          tree.Install();
+          const std::string installed = File("C:\\TC\\wincmd.ini");
+          tree.Uninstall({KeyChoice::kNone, "F7"});
+          // The backup holds the files as the uninstallation found them.
+          EXPECT_EQ(File("C:\\TC\\wincmd.old"), installed);
+          break;
+        }
+        case kLossyWrites: {
+          dirs.AddDirectoryToTCDirList("new\x81");
+          EXPECT_EQ(dirs.Refused()->Code(), kErrorNoUnicodeTranslation);
+          tree.relative_exe = "K\x81\\tc Kestrix.exe";
+          try {
+            tree.Procedure().InstallUserCommands(false);
+            ADD_FAILURE() << "written";
+          } catch (const InOutError& error) {
+            EXPECT_EQ(error.Code(), kErrorNoUnicodeTranslation);
+          }
+          TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", &tree.code_page);
+          wincmd.WriteString("Tabs", "3_path", wincmd.ReadString("Tabs", "0_path", ""));
+          EXPECT_THROW(wincmd.UpdateFile(), InOutError);
+          break;
+        }
+      }
+      EXPECT_EQ(Utf16Without(File("C:\\TC\\wincmd.ini"), edited),
+                Utf16Without(Utf16Le(file), edited));
+      EXPECT_EQ(Utf16Without(File("C:\\TC\\usercmd.ini"), edited), usercmd);
+      if (!entries.empty()) {
+        std::u16string section = u"[MkDirHistory]\r\n";
+        for (const std::u16string& entry : entries) section += entry + u"\r\n";
+        EXPECT_NE(Utf16Without(File("C:\\TC\\wincmd.ini"), {}).find(section + u"\r\n"),
+                  std::u16string::npos);
+      }
+      EXPECT_EQ(File("C:\\TC\\wincmd.ini").find(std::string("?\0", 2)), std::string::npos);
+    }
+  }
 }
 
 // ---- The hotkey dialog's fields and the key the installer offers
