@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "base/text_utils.h"
 #include "create/dir_history.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_message_boxes.h"
 #include "fakes/fake_resources.h"
 #include "installer/host_file_edits.h"
 #include "installer/install_procedure.h"
+#include "settings/language_table.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 namespace {
@@ -288,6 +293,110 @@ TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
                   std::u16string::npos);
       }
       EXPECT_EQ(File("C:\\TC\\wincmd.ini").find(std::string("?\0", 2)), std::string::npos);
+    }
+  }
+}
+
+// ---- Every write of a host or settings file, failed at each of its steps in turn
+// The operations as the program runs them; each returns the failures it shows the user.
+// The installation stops at its first failure.
+int InstallShown(HostTree& tree) {
+  InstallProcedure procedure = tree.Procedure();
+  try {
+    if (procedure.BackupHostFiles() != kErrorSuccess || procedure.CopyProgram() != kErrorSuccess)
+      return 1;
+    procedure.UpdateFsPlugin();
+    procedure.UpdateKeyBinding({});
+    const bool enter = procedure.InstallUserCommands(procedure.SkipEnterCommand());
+    procedure.WriteSettings("ENG", enter, "Current username");
+  } catch (const InOutError&) {
+    return 1;
+  }
+  return 0;
+}
+
+int UninstallShown(HostTree& tree) {
+  InstallProcedure procedure = tree.Procedure();
+  try {
+    if (procedure.BackupHostFiles() != kErrorSuccess) return 1;
+    procedure.UpdateFsPlugin();
+    procedure.UpdateKeyBinding({KeyChoice::kNone, "F7"});
+    procedure.UninstallUserCommands("em_Kestrix");
+  } catch (const InOutError&) {
+    return 1;
+  }
+  return 0;
+}
+
+// A write failure of the history is not shown: the host may hold its file for a moment.
+int HistoryShown(HostTree& tree) {
+  FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
+  DirHistory history(tree.fs, env, {"C:\\TC\\wincmd.ini", "C:\\TC\\Kestrix", "tc Kestrix", ""},
+                     &tree.code_page);
+  history.AddDirectoryToTCDirList("new");
+  return history.Refused() ? 1 : 0;
+}
+
+int SettingsShown(HostTree& tree) {
+  FakeMessageBoxes boxes;
+  EnglishLanguageTable english;
+  FakeEnvironment env;
+  SettingsModel model(
+      tree.fs, env, &boxes, [&]() -> const LanguageTable& { return english; },
+      "C:\\TC\\Kestrix\\tc Kestrix.ini");
+  model.SaveClosing({"ENG", true, false, false, false, true, true});
+  return static_cast<int>(boxes.shown.size());
+}
+
+TEST(HostFileWrites, AFailedStepLeavesEachFileOldOrNewAndIsShownOnce) {
+  using Step = FakeFileSystem::Step;
+  const std::tuple<const char*, int (*)(HostTree&), bool> operations[] = {
+      {"install", InstallShown, true},
+      {"uninstall", UninstallShown, true},
+      {"history", HistoryShown, false},
+      {"settings", SettingsShown, true}};
+  // A host in use, installed into before (so uninstalling has something to remove).
+  auto prepare = [](HostTree& tree) {
+    tree.fs.AddFile("C:\\TC\\wincmd.ini",
+                    "[left]\r\npath=C:\\\r\n\r\n[Shortcuts]\r\nF7=em_Kestrix\r\n\r\n");
+    tree.fs.AddFile("C:\\TC\\usercmd.ini",
+                    "[em_Kestrix]\r\ncmd=x\r\n\r\n[em_other]\r\ncmd=y\r\n\r\n");
+    tree.fs.AddFile("C:\\TC\\Kestrix\\tc Kestrix.ini", "[Language]\r\nCurrentLng=DEU\r\n");
+  };
+  auto files = [](HostTree& tree) {
+    std::map<std::string, std::string> contents;
+    for (const std::string& path : tree.fs.AllPaths())
+      if (path.back() != '\\') contents[path] = *tree.fs.FileContent(path);
+    return contents;
+  };
+  for (const auto& [name, run, shown] : operations) {
+    HostTree before, after;
+    prepare(before);
+    prepare(after);
+    ASSERT_EQ(run(after), 0) << name;
+    const auto old_files = files(before), new_files = files(after);
+    for (const Step step :
+         {Step::kTemporary, Step::kWrite, Step::kFlush, Step::kRename, Step::kCopy}) {
+      // Every write (or copy) of the operation fails in turn, until none is left.
+      for (int nth = 0;; ++nth) {
+        SCOPED_TRACE(std::string(name) + " step " + std::to_string(static_cast<int>(step)) +
+                     " write " + std::to_string(nth));
+        HostTree tree;
+        prepare(tree);
+        tree.fs.FailStep(step, nth, kErrorDiskFull);
+        const int messages = run(tree);
+        if (!tree.fs.StepFailed()) break;
+        EXPECT_EQ(messages, shown ? 1 : 0);
+        for (const auto& [path, content] : files(tree)) {
+          const auto old_file = old_files.find(path), new_file = new_files.find(path);
+          EXPECT_TRUE((old_file != old_files.end() && old_file->second == content) ||
+                      (new_file != new_files.end() && new_file->second == content))
+              << path << ":\n"
+              << content;
+        }
+        for (const auto& [path, content] : old_files)
+          EXPECT_TRUE(tree.fs.Exists(path) || !new_files.contains(path)) << path;
+      }
     }
   }
 }
