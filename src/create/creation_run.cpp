@@ -69,6 +69,10 @@ bool CreationRun::AskCreateMissing(const std::string& name) {
 
 void CreationRun::AddHistory(const std::string& text) {
   view_.ShowHistory(svc_.history.AddDirectoryToTCDirList(text));
+  if (const auto& refused = svc_.history.Refused())
+    svc_.message_boxes.Show(FormatLanguageText(svc_.language.Text(lng::errors::kCharacterLost),
+                                               "\"" + refused->Path() + "\""),
+                            settings_.AppTitle, kMbOk | kMbIconError);
 }
 
 void CreationRun::AddTreeCache(const std::string& directory) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "base/path_text.h"
 #include "create/level_creation.h"
@@ -79,17 +80,14 @@ std::string DirHistory::HistoryFile() {
   return name;
 }
 
-std::vector<std::string> DirHistory::LoadMkDirHistory() {
-  std::vector<std::string> items;
-  const std::string file = HistoryFile();
-  if (file.empty() || !fs_.FileExists(file)) return items;
-  std::vector<std::string> lines;
-  try {
-    TBigIniFile ini(fs_, file, code_page_);
-    ini.ReadSectionValues(kSection, lines);
-  } catch (const InOutError&) {
-    return items;
-  }
+namespace {
+
+// The entries of the history section as the file stores them (a UTF-16 file's as UTF-8),
+// newest first: blank entries dropped, duplicates reduced to the last one. Compared so, an
+// entry with characters the code page lacks is neither lost nor taken for another.
+std::vector<std::string> StoredEntries(TBigIniFile& ini) {
+  std::vector<std::string> lines, items;
+  ini.ReadStoredSectionValues(kSection, lines);
   for (const std::string& line : lines) {
     const size_t eq = line.find('=');
     // The host's redirection key lives in the same section; it names a file, not an entry.
@@ -109,31 +107,71 @@ std::vector<std::string> DirHistory::LoadMkDirHistory() {
   return items;
 }
 
-std::vector<std::string> DirHistory::AddDirectoryToTCDirList(const std::string& text) {
-  std::vector<std::string> items = LoadMkDirHistory();
-  items.erase(std::remove_if(items.begin(), items.end(),
-                             [&](const std::string& item) { return Trim(item) == text; }),
-              items.end());
-  items.insert(items.begin(), text);
-  if (items.size() > static_cast<size_t>(kHistoryMaxItems)) items.resize(kHistoryMaxItems);
+std::vector<std::string> ShownEntries(TBigIniFile& ini, const std::vector<std::string>& stored) {
+  std::vector<std::string> items;
+  items.reserve(stored.size());
+  for (const std::string& item : stored) items.push_back(ini.FromStored(item));
+  return items;
+}
 
+}  // namespace
+
+std::vector<std::string> DirHistory::LoadMkDirHistory() {
+  const std::string file = HistoryFile();
+  if (file.empty() || !fs_.FileExists(file)) return {};
+  try {
+    TBigIniFile ini(fs_, file, code_page_);
+    return ShownEntries(ini, StoredEntries(ini));
+  } catch (const InOutError&) {
+    return {};
+  }
+}
+
+std::vector<std::string> DirHistory::AddDirectoryToTCDirList(const std::string& text) {
+  refused_.reset();
   const bool host_ini_exists =
       !places_.CommanderIni.empty() && fs_.FileExists(places_.CommanderIni);
-  if (!host_ini_exists && Trim(places_.MkDirHistoryFile).empty()) return items;
+  const bool writes = host_ini_exists || !Trim(places_.MkDirHistoryFile).empty();
   const std::string file = HistoryFile();
-  if (file.empty()) return items;
+  if (file.empty()) return {text};
+  std::optional<TBigIniFile> ini;
   try {
-    std::string redirect;
-    if (host_ini_exists && AsciiLowerCase(file) == AsciiLowerCase(places_.CommanderIni))
-      redirect = ReadHostIni(places_.CommanderIni).history_redirect_raw;
-    TBigIniFile ini(fs_, file, code_page_);
-    ini.EraseSection(kSection);
-    if (!redirect.empty()) ini.WriteString(kSection, kRedirectKey, redirect);
-    for (size_t i = 0; i < items.size(); ++i)
-      ini.WriteString(kSection, std::to_string(i), items[i]);
-    ini.UpdateFile();
+    ini.emplace(fs_, file, code_page_);
   } catch (const InOutError&) {
-    // The host may hold the file; the list in the window is what the user sees.
+    return {text};  // unreadable: the list is the new entry alone, and nothing is written
+  }
+  std::vector<std::string> stored = StoredEntries(*ini);
+  const std::string entry = ini->ToStored(text);
+  stored.erase(std::remove_if(stored.begin(), stored.end(),
+                              [&](const std::string& item) { return Trim(item) == entry; }),
+               stored.end());
+  stored.insert(stored.begin(), entry);
+  if (stored.size() > static_cast<size_t>(kHistoryMaxItems)) stored.resize(kHistoryMaxItems);
+  const std::vector<std::string> items = ShownEntries(*ini, stored);
+  if (!writes) return items;
+
+  // The host's redirection stays as it was written, and so do the entries it moves.
+  std::string redirect;
+  if (host_ini_exists && AsciiLowerCase(file) == AsciiLowerCase(places_.CommanderIni)) {
+    std::vector<std::string> lines;
+    ini->ReadStoredSectionValues(kSection, lines);
+    for (const std::string& line : lines) {
+      const size_t eq = line.find('=');
+      if (eq != std::string::npos && IniNamesEqual(line.substr(0, eq), kRedirectKey))
+        redirect = line.substr(eq + 1);
+    }
+  }
+  ini->EraseSection(kSection);
+  if (!redirect.empty()) ini->WriteStoredString(kSection, kRedirectKey, redirect);
+  for (size_t i = 0; i < stored.size(); ++i)
+    ini->WriteStoredString(kSection, std::to_string(i), stored[i]);
+  try {
+    ini->UpdateFile();
+  } catch (const InOutError& error) {
+    // The host may hold the file; the list in the window is what the user sees. A text the
+    // file cannot keep is refused, and the caller tells the user.
+    if (error.Code() == kErrorNoUnicodeTranslation) refused_ = error;
+    ini->DiscardChanges();
   }
   return items;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The directory history shared with the host: the section MkDirHistory of the host's
 // configuration file (following the host's redirections), or a private file.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,8 @@ struct HistoryPlaces {
 
 class DirHistory {
  public:
-  // `code_page` converts a host file in UTF-16 (without it, characters above Latin-1 are
-  // lost when the history is written back).
+  // `code_page` converts the names and values of a host file in UTF-16 (without it,
+  // Latin-1); the file's other text is kept whole either way.
   DirHistory(FileSystem& fs, Environment& environment, const HistoryPlaces& places,
              CodePage* code_page = nullptr)
       : fs_(fs), env_(environment), places_(places), code_page_(code_page) {}
@@ -35,8 +36,12 @@ class DirHistory {
   std::vector<std::string> LoadMkDirHistory();
 
   // Puts `text` at the top of the history (once), keeps at most 20 entries and rewrites the
-  // section. Returns the new list. Write failures are ignored; the list still changes.
+  // section. Returns the new list. Write failures are ignored; the list still changes. The
+  // entries already there move as the file holds them, never through the code page.
   std::vector<std::string> AddDirectoryToTCDirList(const std::string& text);
+  // Set by AddDirectoryToTCDirList when the file could not keep a character of the text
+  // (kErrorNoUnicodeTranslation) and was left as it was: the one failure to tell the user.
+  const std::optional<InOutError>& Refused() const { return refused_; }
 
  private:
   struct HostIniView {
@@ -52,6 +57,7 @@ class DirHistory {
   Environment& env_;
   HistoryPlaces places_;
   CodePage* code_page_;
+  std::optional<InOutError> refused_;
 };
 
 }  // namespace kestrix

@@ -51,9 +51,10 @@ class InstallProcedure {
 
   const InstallPaths& Paths() const { return paths_; }
 
-  // wincmd.old and usercmd.old beside wincmd.ini. A missing file needs no backup; an
-  // existing one that cannot be copied is the failure (nothing may change then), naming the
-  // host file when it cannot be read, else the backup.
+  // wincmd.old and usercmd.old beside wincmd.ini, before an install or an uninstall edits
+  // them. A missing file needs no backup; an existing one that cannot be copied is the
+  // failure (nothing may change then), naming the host file when it cannot be read, else
+  // the backup.
   FileFailure BackupHostFiles();
   // Creates the target's directory and copies the running program there. The copy onto
   // itself (the installer runs from its installed place) counts as done.

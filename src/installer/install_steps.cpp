@@ -63,14 +63,15 @@ bool Steps::Run(const InstallChoices& choices) {
   display_.HideCloseButton();
   display_.MarkDone(1);
 
+  // The host's files are saved before an install or an uninstall edits them; without the
+  // copies nothing may change.
+  const FileFailure backup = procedure_.BackupHostFiles();
+  if (backup.Failed()) {
+    Fail(2, backup, language_.Text(lng::install::kBackupFailed));
+    return false;
+  }
   bool ok = true;
   if (!choices.uninstall) {
-    // The host's files are saved before anything changes; without the copies nothing may.
-    const FileFailure backup = procedure_.BackupHostFiles();
-    if (backup.Failed()) {
-      Fail(2, backup, language_.Text(lng::install::kBackupFailed));
-      return false;
-    }
     display_.SetProgress(2, 25);
     display_.Wait(89);
     const FileFailure copy = procedure_.CopyProgram();

@@ -8,12 +8,14 @@ namespace kestrix {
 class CodePage {
  public:
   virtual ~CodePage() = default;
-  // Characters without an ANSI form become the code page's default character.
-  virtual std::string FromWide(const std::u16string& text) = 0;
-  // The system code page's text as UTF-16. The default reads the bytes as Latin-1, the
-  // inverse of the fallback below, so a file read and written without a code page keeps
-  // every character it could show.
-  virtual std::u16string ToWide(const std::string& text) {
+  // Characters without an ANSI form become the code page's default character (no
+  // look-alike); `lost`, when given, is set when that happened and left alone otherwise.
+  virtual std::string FromWide(const std::u16string& text, bool* lost = nullptr) = 0;
+  // The system code page's text as UTF-16; `lost` as above, for bytes the code page does
+  // not define. The default reads the bytes as Latin-1, the inverse of the fallback below,
+  // so a file read and written without a code page keeps every character it could show.
+  virtual std::u16string ToWide(const std::string& text, bool* lost = nullptr) {
+    (void)lost;
     std::u16string wide;
     wide.reserve(text.size());
     for (char c : text) wide.push_back(static_cast<unsigned char>(c));

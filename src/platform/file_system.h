@@ -40,6 +40,9 @@ enum WinError : uint32_t {
   kErrorDiskFull = 112,
   kErrorDirNotEmpty = 145,
   kErrorFilenameExcedRange = 206,
+  // A character has no form in the target encoding (ERROR_NO_UNICODE_TRANSLATION): a file
+  // that would lose it is not written.
+  kErrorNoUnicodeTranslation = 1113,
 };
 
 // A file operation failed with a Windows error code. Thrown where the failure is not

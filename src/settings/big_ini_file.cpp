@@ -26,19 +26,34 @@ unsigned char FoldByte(unsigned char c) {
   }
 }
 
+// The fold of names stored as UTF-8: ASCII letters only.
+unsigned char FoldAscii(unsigned char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 0x20) : c;
+}
+
+template <unsigned char (*kFold)(unsigned char)>
 std::string Fold(const std::string& text) {
   std::string folded(text);
-  for (char& c : folded) c = static_cast<char>(FoldByte(static_cast<unsigned char>(c)));
+  for (char& c : folded) c = static_cast<char>(kFold(static_cast<unsigned char>(c)));
   return folded;
 }
 
+template <unsigned char (*kFold)(unsigned char)>
+bool NamesEqual(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (kFold(static_cast<unsigned char>(a[i])) != kFold(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
 // A line has a name only when it holds "="; the name is the text before the first one.
+template <unsigned char (*kFold)(unsigned char)>
 bool LineHasName(std::string_view line, const std::string& key) {
   if (line.size() <= key.size() || line[key.size()] != '=') return false;
   for (size_t i = 0; i < key.size(); ++i) {
     if (line[i] == '=') return false;  // the name ends earlier
-    if (FoldByte(static_cast<unsigned char>(line[i])) !=
-        FoldByte(static_cast<unsigned char>(key[i])))
+    if (kFold(static_cast<unsigned char>(line[i])) != kFold(static_cast<unsigned char>(key[i])))
       return false;
   }
   return true;
@@ -64,32 +79,105 @@ int HexDigit(char c) {
 
 constexpr char kUtf16LeMark[] = "\xFF\xFE";
 
-std::u16string DecodeUtf16Le(const std::string& bytes, size_t from) {
-  std::u16string wide;
-  wide.reserve((bytes.size() - from) / 2);
-  for (size_t i = from; i + 1 < bytes.size(); i += 2)
-    wide.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                         (static_cast<unsigned char>(bytes[i + 1]) << 8)));
-  return wide;
+// UTF-16 code unit to UTF-8; a surrogate without its partner takes the three bytes of its
+// own value (WTF-8), so any UTF-16 text comes back unchanged.
+void AppendUtf8(std::string& out, uint32_t c) {
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
 }
 
-std::string EncodeUtf16Le(const std::u16string& wide) {
-  std::string bytes(kUtf16LeMark);
-  bytes.reserve(2 + wide.size() * 2);
-  for (char16_t c : wide) {
-    bytes.push_back(static_cast<char>(c & 0xFF));
-    bytes.push_back(static_cast<char>(c >> 8));
+bool IsHighSurrogate(uint32_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(uint32_t c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// The UTF-8 text of `count` UTF-16 code units, the i-th being next(i).
+template <typename Next>
+std::string Utf8FromUnits(size_t count, Next next) {
+  std::string text;
+  text.reserve(count + count / 2);
+  for (size_t i = 0; i < count; ++i) {
+    uint32_t c = next(i);
+    if (IsHighSurrogate(c) && i + 1 < count) {
+      const uint32_t low = next(i + 1);
+      if (IsLowSurrogate(low)) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        ++i;
+      }
+    }
+    AppendUtf8(text, c);
   }
-  return bytes;
+  return text;
+}
+
+std::string Utf8FromUtf16Le(std::string_view bytes) {
+  return Utf8FromUnits(bytes.size() / 2, [&](size_t i) {
+    return static_cast<uint32_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                 (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+  });
+}
+
+std::string Utf8FromWide(const std::u16string& wide) {
+  return Utf8FromUnits(wide.size(), [&](size_t i) { return static_cast<uint32_t>(wide[i]); });
+}
+
+// The inverse: each code unit of UTF-8 (or WTF-8) text to `emit`.
+template <typename Emit>
+void Utf8ToUnits(std::string_view text, Emit emit) {
+  for (size_t i = 0; i < text.size();) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (lead < 0x80 || lead < 0xC0 || i + length > text.size()) {
+      // ASCII; a stray byte (only text the class made is stored) passes as itself.
+      emit(static_cast<char16_t>(lead));
+      ++i;
+      continue;
+    }
+    uint32_t c = lead & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
+    for (size_t k = 1; k < length; ++k)
+      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    if (c >= 0x10000) {
+      emit(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+      emit(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+      emit(static_cast<char16_t>(c));
+    }
+    i += length;
+  }
+}
+
+std::u16string WideFromUtf8(std::string_view text) {
+  std::u16string wide;
+  wide.reserve(text.size());
+  Utf8ToUnits(text, [&](char16_t c) { wide.push_back(c); });
+  return wide;
 }
 
 // The conversion without a system code page: Latin-1, "?" for anything above it.
 class Latin1CodePage : public CodePage {
  public:
-  std::string FromWide(const std::u16string& wide) override {
+  std::string FromWide(const std::u16string& wide, bool* lost) override {
     std::string text;
     text.reserve(wide.size());
-    for (char16_t c : wide) text.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
+    for (char16_t c : wide) {
+      text.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
+      if (c > 0xFF && lost != nullptr) *lost = true;
+    }
     return text;
   }
 };
@@ -97,11 +185,7 @@ class Latin1CodePage : public CodePage {
 }  // namespace
 
 bool IniNamesEqual(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (FoldByte(static_cast<unsigned char>(a[i])) != FoldByte(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
+  return NamesEqual<FoldByte>(a, b);
 }
 
 bool ParseIniInteger(const std::string& text, int& value) {
@@ -195,14 +279,17 @@ int TSectionList::IndexOf(const std::string& name) {
   const int count = Count();
   if (count == 0) return -1;
   int start = last_found_ >= 0 && last_found_ < count ? last_found_ : 0;
-  for (int step = 0; step < count; ++step) {
-    int index = (start + step) % count;
-    if (IniNamesEqual(sections_[index].name, name)) {
-      last_found_ = index;
-      return index;
+  auto find = [&]<unsigned char (*kFold)(unsigned char)>() {
+    for (int step = 0; step < count; ++step) {
+      int index = (start + step) % count;
+      if (NamesEqual<kFold>(sections_[index].name, name)) {
+        last_found_ = index;
+        return index;
+      }
     }
-  }
-  return -1;
+    return -1;
+  };
+  return utf8_names_ ? find.operator()<FoldAscii>() : find.operator()<FoldByte>();
 }
 
 bool TSectionList::RemoveLaterDuplicates() {
@@ -210,8 +297,9 @@ bool TSectionList::RemoveLaterDuplicates() {
   seen.reserve(sections_.size());
   std::vector<bool> drop(sections_.size());
   bool any = false;
+  auto fold = utf8_names_ ? Fold<FoldAscii> : Fold<FoldByte>;
   for (size_t i = 0; i < sections_.size(); ++i)
-    if (!seen.insert(Fold(sections_[i].name)).second) drop[i] = any = true;
+    if (!seen.insert(fold(sections_[i].name)).second) drop[i] = any = true;
   if (!any) return false;
   size_t kept = 0;
   for (size_t i = 0; i < sections_.size(); ++i)
@@ -258,16 +346,42 @@ void TBigIniFile::LoadFromFile(const std::string& file_name) {
   if (code != kErrorSuccess) throw InOutError(file_name, code);
   if (content.starts_with(kUtf16LeMark)) {
     utf16_ = true;
-    const std::u16string wide = DecodeUtf16Le(content, 2);
-    Latin1CodePage latin1;
-    content = (code_page_ != nullptr ? code_page_ : &latin1)->FromWide(wide);
+    sections_.SetUtf8Names(true);
+    const std::string_view units = std::string_view(content).substr(2);
+    if (units.size() % 2 != 0) utf16_tail_ = units.substr(units.size() - 1);
+    content = Utf8FromUtf16Le(units);
   }
   ParseStoredText(sections_.StoreText(std::move(content)));
 }
 
 void TBigIniFile::SetText(std::string_view text) {
   sections_.SetLastFound(0);
-  ParseStoredText(sections_.StoreText(text));
+  ParseStoredText(sections_.StoreText(utf16_ ? ToStored(std::string(text)) : std::string(text)));
+}
+
+CodePage& TBigIniFile::Conversion() const {
+  static Latin1CodePage latin1;
+  return code_page_ != nullptr ? *code_page_ : latin1;
+}
+
+std::string TBigIniFile::ToStored(const std::string& text) {
+  if (!utf16_) return text;
+  bool lost = false;
+  const std::u16string wide = Conversion().ToWide(text, &lost);
+  if (lost || (!lossy_reads_.empty() && lossy_reads_.contains(text))) lost_ = true;
+  return Utf8FromWide(wide);
+}
+
+std::string TBigIniFile::StoredName(const std::string& name) {
+  return utf16_ ? Utf8FromWide(Conversion().ToWide(name)) : name;
+}
+
+std::string TBigIniFile::FromStored(std::string_view stored) const {
+  if (!utf16_) return std::string(stored);
+  bool lost = false;
+  std::string text = Conversion().FromWide(WideFromUtf8(stored), &lost);
+  if (lost) lossy_reads_.insert(text);
+  return text;
 }
 
 void TBigIniFile::ParseStoredText(size_t begin) {
@@ -300,7 +414,10 @@ void TBigIniFile::ParseStoredText(size_t begin) {
 
 void TBigIniFile::Clear() {
   sections_.Clear();
-  utf16_ = false;
+  sections_.SetUtf8Names(false);
+  utf16_ = lost_ = false;
+  utf16_tail_.clear();
+  lossy_reads_.clear();
 }
 
 int TBigIniFile::FindSection(const std::string& section) {
@@ -318,9 +435,12 @@ int TBigIniFile::FindOrAddSection(const std::string& section) {
 
 int TBigIniFile::FindKey(int section_index, const std::string& key) const {
   const std::vector<IniLine>& lines = sections_.Lines(section_index);
-  for (size_t i = 0; i < lines.size(); ++i)
-    if (LineHasName(sections_.Text(lines[i]), key)) return static_cast<int>(i);
-  return -1;
+  auto find = [&]<unsigned char (*kFold)(unsigned char)>() {
+    for (size_t i = 0; i < lines.size(); ++i)
+      if (LineHasName<kFold>(sections_.Text(lines[i]), key)) return static_cast<int>(i);
+    return -1;
+  };
+  return sections_.Utf8Names() ? find.operator()<FoldAscii>() : find.operator()<FoldByte>();
 }
 
 std::string_view TBigIniFile::LineText(int section_index, int index) const {
@@ -339,8 +459,8 @@ bool TBigIniFile::ReadIfPresent(const std::string& section, const std::string& k
 }
 
 void TBigIniFile::DeleteKey(const std::string& section, const std::string& key) {
-  int s = FindOrAddSection(WithoutLineBreaks(section));
-  int k = FindKey(s, key);
+  int s = FindOrAddSection(StoredName(WithoutLineBreaks(section)));
+  int k = FindKey(s, StoredName(key));
   if (k < 0) return;
   std::vector<IniLine>& lines = sections_.Lines(s);
   lines.erase(lines.begin() + k);
@@ -348,7 +468,7 @@ void TBigIniFile::DeleteKey(const std::string& section, const std::string& key) 
 }
 
 void TBigIniFile::EraseSection(const std::string& section) {
-  int s = FindSection(section);
+  int s = FindSection(StoredName(section));
   if (s < 0) return;
   sections_.Delete(s);
   modified_ = true;
@@ -358,8 +478,11 @@ void TBigIniFile::GetStrings(std::vector<std::string>& list) const {
   for (int s = 0; s < sections_.Count(); ++s) {
     const std::vector<IniLine>& lines = sections_.Lines(s);
     if (lines.empty()) continue;
-    list.push_back("[" + sections_.Name(s) + "]");
-    for (const IniLine& line : lines) list.emplace_back(sections_.Text(line));
+    std::string header = FromStored(sections_.Name(s));
+    header.insert(header.begin(), '[');
+    header.push_back(']');
+    list.push_back(std::move(header));
+    for (const IniLine& line : lines) list.push_back(FromStored(sections_.Text(line)));
     list.emplace_back();
   }
 }
@@ -387,7 +510,8 @@ class OutputPieces {
   // Bytes from elsewhere; when the stored text goes on with the same bytes, the run grows.
   void Add(std::string_view bytes) {
     if (in_run_ && stored_.size() - run_end_ >= bytes.size() &&
-        std::equal(bytes.begin(), bytes.end(), stored_.begin() + static_cast<ptrdiff_t>(run_end_))) {
+        std::equal(bytes.begin(), bytes.end(),
+                   stored_.begin() + static_cast<ptrdiff_t>(run_end_))) {
       run_end_ += bytes.size();
       return;
     }
@@ -404,8 +528,8 @@ class OutputPieces {
     std::vector<std::string_view> views;
     views.reserve(pieces_.size());
     for (const Piece& piece : pieces_)
-      views.push_back((piece.stored ? stored_ : std::string_view(copied_))
-                          .substr(piece.offset, piece.size));
+      views.push_back(
+          (piece.stored ? stored_ : std::string_view(copied_)).substr(piece.offset, piece.size));
     return views;
   }
 
@@ -426,8 +550,7 @@ class OutputPieces {
       Copy(stored_.substr(run_begin_, size));
   }
   void Copy(std::string_view bytes) {
-    if (pieces_.empty() || pieces_.back().stored)
-      pieces_.push_back({false, copied_.size(), 0});
+    if (pieces_.empty() || pieces_.back().stored) pieces_.push_back({false, copied_.size(), 0});
     copied_.append(bytes);
     pieces_.back().size += bytes.size();
   }
@@ -443,6 +566,7 @@ class OutputPieces {
 
 void TBigIniFile::UpdateFile() {
   if (modified_ && !file_name_.empty() && fs_ != nullptr) {
+    if (lost_) throw InOutError(file_name_, kErrorNoUnicodeTranslation);
     // Each line ends with "\r\n" and each section with an empty line; where the stored
     // text already reads so, it is written as it lies.
     size_t most = 0;
@@ -468,9 +592,15 @@ void TBigIniFile::UpdateFile() {
     std::vector<std::string_view> pieces = out.Finish();
     std::string encoded;
     if (utf16_) {
-      for (const std::string_view piece : pieces) encoded.append(piece);
-      Latin1CodePage latin1;
-      encoded = EncodeUtf16Le((code_page_ != nullptr ? code_page_ : &latin1)->ToWide(encoded));
+      // Straight from the stored UTF-8: no code page, so nothing read is lost here.
+      encoded.reserve(2 + most * 2 + utf16_tail_.size());
+      encoded.append(kUtf16LeMark);
+      for (const std::string_view piece : pieces)
+        Utf8ToUnits(piece, [&](char16_t c) {
+          encoded.push_back(static_cast<char>(c & 0xFF));
+          encoded.push_back(static_cast<char>(c >> 8));
+        });
+      encoded.append(utf16_tail_);
       pieces = {encoded};
     }
     uint32_t code = fs_->WriteWholeFile(file_name_, pieces);
@@ -486,6 +616,9 @@ void TBigIniFile::FlushFile() {
 std::string TBigIniFile::ReadString(const std::string& section, const std::string& key,
                                     const std::string& default_value) {
   std::string value;
+  if (utf16_)
+    return ReadIfPresent(StoredName(section), StoredName(key), value) ? FromStored(value)
+                                                                      : default_value;
   return ReadIfPresent(section, key, value) ? value : default_value;
 }
 
@@ -499,44 +632,67 @@ int TBigIniFile::ReadInteger(const std::string& section, const std::string& key,
 }
 
 void TBigIniFile::ReadSection(const std::string& section, std::vector<std::string>& list) {
-  int s = FindSection(section);
+  int s = FindSection(StoredName(section));
   if (s < 0) return;
   for (const IniLine& line : sections_.Lines(s)) {
     const std::string_view text = sections_.Text(line);
     size_t eq = text.find('=');
-    if (eq != std::string::npos && eq > 0) list.emplace_back(text.substr(0, eq));
+    if (eq != std::string::npos && eq > 0) list.push_back(FromStored(text.substr(0, eq)));
   }
 }
 
 void TBigIniFile::ReadSections(std::vector<std::string>& list) {
   list.clear();
-  for (int s = 0; s < sections_.Count(); ++s) list.push_back(sections_.Name(s));
+  for (int s = 0; s < sections_.Count(); ++s) list.push_back(FromStored(sections_.Name(s)));
 }
 
 void TBigIniFile::ReadSectionValues(const std::string& section, std::vector<std::string>& list) {
-  int s = FindSection(section);
+  const size_t first = list.size();
+  ReadStoredSectionValues(section, list);
+  if (utf16_)
+    for (size_t i = first; i < list.size(); ++i) list[i] = FromStored(list[i]);
+}
+
+void TBigIniFile::ReadStoredSectionValues(const std::string& section,
+                                          std::vector<std::string>& list) {
+  int s = FindSection(StoredName(section));
   if (s < 0) return;
   for (const IniLine& line : sections_.Lines(s)) list.emplace_back(sections_.Text(line));
 }
 
 bool TBigIniFile::SectionExists(const std::string& section) {
-  return FindSection(section) >= 0;
+  return FindSection(StoredName(section)) >= 0;
 }
 
 void TBigIniFile::WriteString(const std::string& section, const std::string& key,
                               const std::string& value) {
+  if (utf16_)
+    WriteStoredString(section, key, ToStored(value));
+  else
+    WriteStoredString(section, key, value);
+}
+
+void TBigIniFile::WriteStoredString(const std::string& section, const std::string& key,
+                                    const std::string& stored_value) {
   const std::string clean_section = WithoutLineBreaks(section);
   const std::string clean_key = WithoutLineBreaks(key);
   if (clean_key.empty()) {
-    if (clean_section.empty() && value.empty())
+    if (clean_section.empty() && stored_value.empty())
       UpdateFile();
     else
       EraseSection(clean_section);
     return;
   }
-  const std::string line = clean_key + "=" + WithoutLineBreaks(value);
-  int s = FindOrAddSection(clean_section);
-  int k = FindKey(s, clean_key);
+  // Converted only for a UTF-16 file; a single-byte file's names are used as they are.
+  std::string converted_key, converted_section;
+  if (utf16_) {
+    converted_key = ToStored(clean_key);
+    converted_section = ToStored(clean_section);
+  }
+  const std::string& stored_key = utf16_ ? converted_key : clean_key;
+  const std::string line = stored_key + "=" + WithoutLineBreaks(stored_value);
+  int s = FindOrAddSection(utf16_ ? converted_section : clean_section);
+  int k = FindKey(s, stored_key);
   if (k >= 0 && LineText(s, k) == line) return;
   const IniLine stored{sections_.StoreText(line), line.size()};
   std::vector<IniLine>& lines = sections_.Lines(s);

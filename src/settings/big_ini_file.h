@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/code_page.h"
@@ -73,6 +74,11 @@ class TSectionList {
   // all their lines. Returns whether anything was dropped.
   bool RemoveLaterDuplicates();
 
+  // Names stored as UTF-8 compare case-insensitively in ASCII only; a Windows-1252 fold
+  // would take their lead bytes for letters.
+  void SetUtf8Names(bool utf8) { utf8_names_ = utf8; }
+  bool Utf8Names() const { return utf8_names_; }
+
  private:
   void Compact();
 
@@ -81,6 +87,7 @@ class TSectionList {
   size_t kept_ = 0;      // text the last load or compaction left
   size_t appended_ = 0;  // text appended since
   int last_found_ = 0;
+  bool utf8_names_ = false;
 };
 
 class TBigIniFile {
@@ -89,9 +96,10 @@ class TBigIniFile {
   TBigIniFile();
   // Opens `file_name` (empty: in memory) through `fs` and loads it. Throws InOutError when
   // an existing file cannot be read. A file that begins with the UTF-16 LE byte-order mark
-  // (the host writes its files so when it runs in Unicode) is converted through
-  // `code_page` to single-byte text and written back in UTF-16 LE with the mark; without a
-  // code page, characters above 0xFF read as "?".
+  // (the host writes its files so when it runs in Unicode) is kept as UTF-8 (lone
+  // surrogates too, as WTF-8), so lines nobody edits are written back as they were, in
+  // UTF-16 LE with the mark. Names and values cross to the program's code page one by one
+  // at the reads and writes, through `code_page` (without one, Latin-1).
   TBigIniFile(FileSystem& fs, const std::string& file_name, CodePage* code_page = nullptr);
   // Flushes the changes. A destructor cannot report, so a failure here is lost: writers
   // that must report an error call UpdateFile before releasing.
@@ -105,6 +113,8 @@ class TBigIniFile {
   // the name is not empty and clears the modified flag.
   void SetFileName(const std::string& file_name);
   bool Modified() const { return modified_; }
+  // Forgets the changes: nothing is written, at a flush or at the end.
+  void DiscardChanges() { modified_ = false; }
   // Whether the file was read as UTF-16 LE and is written so.
   bool Utf16() const { return utf16_; }
   TSectionList& Sections() { return sections_; }
@@ -119,7 +129,9 @@ class TBigIniFile {
   virtual void GetStrings(std::vector<std::string>& list) const;
   // Parses a file's text exactly as LoadFromFile does, appending to the content.
   virtual void SetText(std::string_view text);
-  // Rewrites the file when modified. Throws InOutError (content kept, still modified).
+  // Rewrites the file when modified. Throws InOutError (content kept, still modified); with
+  // kErrorNoUnicodeTranslation when a UTF-16 file would lose a character: a name or value
+  // written did not convert from the code page, or is a value whose reading lost one.
   virtual void UpdateFile();
   virtual int ReadInteger(const std::string& section, const std::string& key, int default_value);
   // Appends the name of every line with a non-empty name.
@@ -140,6 +152,15 @@ class TBigIniFile {
   virtual void WriteString(const std::string& section, const std::string& key,
                            const std::string& value);
 
+  // The stored form: the file's own text for a single-byte file, UTF-8 for a UTF-16 one.
+  // Lines kept in it move between keys without passing through the code page.
+  std::string ToStored(const std::string& text);
+  std::string FromStored(std::string_view stored) const;
+  // ReadSectionValues and WriteString with the lines and the value in the stored form.
+  void ReadStoredSectionValues(const std::string& section, std::vector<std::string>& list);
+  void WriteStoredString(const std::string& section, const std::string& key,
+                         const std::string& stored_value);
+
  private:
   int FindSection(const std::string& section);
   int FindOrAddSection(const std::string& section);
@@ -150,10 +171,17 @@ class TBigIniFile {
   // The text of the section's line `index`.
   std::string_view LineText(int section_index, int index) const;
   bool ReadIfPresent(const std::string& section, const std::string& key, std::string& value);
+  // A section or key name in the stored form, for finding it (nothing is written from it).
+  std::string StoredName(const std::string& name);
+  CodePage& Conversion() const;
 
   FileSystem* fs_ = nullptr;
   CodePage* code_page_ = nullptr;
   bool utf16_ = false;
+  std::string utf16_tail_;  // an odd last byte, written back after the text
+  bool lost_ = false;       // a text to be written lost a character on its way in
+  // Values whose reading lost a character: written back, they would write the loss.
+  mutable std::unordered_set<std::string> lossy_reads_;
   std::string file_name_;
   TSectionList sections_;
   bool modified_ = false;

@@ -389,6 +389,9 @@ inline constexpr LanguageKey kNothingToCreate{
 inline constexpr LanguageKey kCopyDataAddress{
     kSection, "CopyDataAddress",
     "%s: the address of the receive buffer does not fit in cbData bytes."};
+inline constexpr LanguageKey kCharacterLost{
+    kSection, "CharacterLost",
+    "%s was left unchanged: a character of the text to be written would have been lost."};
 }  // namespace errors
 
 // The Load menu's entry that copies the structure of the host's focused folder, and its
@@ -694,6 +697,7 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     errors::kIDExists,
     errors::kFutureVersion,
     errors::kReservedName,
+    errors::kCharacterLost,
     folder_copy::kCopyStructure,
     folder_copy::kStructureTooLarge,
     file_errors::kInUse,

@@ -95,6 +95,9 @@ std::string FileFailureText(const LanguageTable& language, const std::string& pa
     case kErrorPathNotFound:
       key = path.size() > kMaxPath ? &kPathTooLong : &kFolderNotFound;
       break;
+    case kErrorNoUnicodeTranslation:
+      key = &lng::errors::kCharacterLost;
+      break;
   }
   std::string text = FormatLanguageText(language.Text(*key), Concat({"\"", path, "\""}));
   if (key == &kFailed)

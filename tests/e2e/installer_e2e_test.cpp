@@ -161,8 +161,11 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
   ClickOn(installer, kIdI_RadioButton3);
   EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_btn_Install)), "Uninstall");
+  const std::string installed = ReadFileText(tree_.WincmdIni());
   ClickOn(installer, kIdI_btn_Install);
   ASSERT_TRUE(WaitFinished(installer));
+  // The backup holds the host's file as the uninstallation found it.
+  EXPECT_EQ(ReadFileText(tree_.Path("wincmd.old")), installed);
   EXPECT_EQ(Keys(tree_.WincmdIni()), wincmd_before);
   EXPECT_EQ(Keys(tree_.UsercmdIni()), usercmd_before);
   EXPECT_EQ(GetFileAttributesA(tree_.Path("Kestrix").c_str()), INVALID_FILE_ATTRIBUTES);

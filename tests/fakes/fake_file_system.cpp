@@ -210,7 +210,7 @@ uint32_t FakeFileSystem::ReadWholeFile(const std::string& path, std::string& con
 }
 
 uint32_t FakeFileSystem::WriteWholeFile(const std::string& path,
-                                       std::span<const std::string_view> pieces) {
+                                        std::span<const std::string_view> pieces) {
   size_t size = 0;
   for (const std::string_view piece : pieces) size += piece.size();
   std::string key, display;
@@ -226,6 +226,8 @@ uint32_t FakeFileSystem::WriteWholeFile(const std::string& path,
     return fail_write_code_;
   }
   fail_write_after_.reset();
+  for (Step step : {Step::kTemporary, Step::kWrite, Step::kFlush, Step::kRename})
+    if (uint32_t code = TakeStep(step)) return code;
   if (node == nullptr) {
     Node fresh;
     fresh.display = ChildDisplay(key, display);
@@ -257,6 +259,7 @@ uint32_t FakeFileSystem::CopyFile(const std::string& from, const std::string& to
     if (fail_if_exists) return kErrorFileExists;
     if (target->directory || (target->attributes & kAttrReadOnly) != 0) return kErrorAccessDenied;
   }
+  if (uint32_t code = TakeStep(Step::kCopy)) return code;
   Node copy = *source;
   copy.display = target != nullptr ? target->display : ChildDisplay(to_key, to_display);
   nodes_[to_key] = copy;
@@ -369,6 +372,21 @@ void FakeFileSystem::FailPath(const std::string& path, uint32_t code, FaultOps o
 void FakeFileSystem::ClearFaults() {
   faults_.clear();
   fail_write_after_.reset();
+  fail_step_.reset();
+}
+
+void FakeFileSystem::FailStep(Step step, int nth, uint32_t code) {
+  fail_step_ = step;
+  fail_step_countdown_ = nth;
+  fail_step_code_ = code;
+  step_failed_ = false;
+}
+
+uint32_t FakeFileSystem::TakeStep(Step step) {
+  if (fail_step_ != step || fail_step_countdown_-- > 0) return kErrorSuccess;
+  fail_step_.reset();
+  step_failed_ = true;
+  return fail_step_code_;
 }
 
 void FakeFileSystem::FailNextWriteAfter(size_t bytes, uint32_t code) {

@@ -32,7 +32,9 @@
 // Faults: FailPath makes operations on a path, and on everything below it, return a
 // chosen code (for example kErrorAccessDenied for a read-only program directory).
 // FailNextWriteAfter makes the next WriteWholeFile fail after that many bytes; the file
-// is left as it was, as the real implementation leaves it.
+// is left as it was, as the real implementation leaves it. FailStep fails one step of the
+// real replacing write (temporary file beside, write, flush, rename) or a copy (the
+// backups): the n-th time that step comes from now on, the call fails and changes nothing.
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -51,6 +53,9 @@ class FakeFileSystem : public FileSystem {
     kFaultWrite = 2,  // WriteWholeFile, CreateDirectory, DeleteFile, SetAttributes, copy target
     kFaultAll = 3,
   };
+
+  // The steps of WriteWholeFile as the real one takes them, and CopyFile.
+  enum class Step { kTemporary, kWrite, kFlush, kRename, kCopy };
 
   FakeFileSystem();
 
@@ -80,6 +85,9 @@ class FakeFileSystem : public FileSystem {
   void FailPath(const std::string& path, uint32_t code, FaultOps ops = kFaultWrite);
   void ClearFaults();
   void FailNextWriteAfter(size_t bytes, uint32_t code = kErrorDiskFull);
+  void FailStep(Step step, int nth, uint32_t code);
+  // Whether the step armed by FailStep came and failed.
+  bool StepFailed() const { return step_failed_; }
 
   // ---- Inspection ----
   std::optional<std::string> FileContent(const std::string& path);
@@ -128,7 +136,13 @@ class FakeFileSystem : public FileSystem {
   const std::string current_directory_ = "C:\\";
   uint64_t clock_;
   int write_count_ = 0;
+  // kErrorSuccess, or the step's fault when it comes now.
+  uint32_t TakeStep(Step step);
   std::optional<size_t> fail_write_after_;
+  std::optional<Step> fail_step_;
+  int fail_step_countdown_ = 0;
+  uint32_t fail_step_code_ = 0;
+  bool step_failed_ = false;
   uint32_t fail_write_code_ = kErrorDiskFull;
 };
 

@@ -283,7 +283,7 @@ struct RunFixture {
   WindowHandle left_list = windows.Add(host_window, "TMyListBox");
   HostCommands host{windows, env, windows.Add(0, "Ttc_KestrixForm", "Kestrix")};
   HistoryPlaces places{"C:\\TC\\wincmd.ini", "C:\\TC\\Kestrix", "tc Kestrix", ""};
-  DirHistory history{fs, env, places};
+  DirHistory history{fs, env, places, &code_page};
   CreationSettings settings;
   HostSnapshot snapshot;
   DirAttributeSet attributes;
@@ -604,6 +604,22 @@ std::string Utf16(const std::string& ascii, bool big_endian, bool bom = true) {
   std::string bytes = bom ? (big_endian ? "\xFE\xFF" : "\xFF\xFE") : "";
   for (char c : ascii) bytes += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
   return bytes;
+}
+
+// A UTF-16 host file keeps its history when the typed name has a byte the code page does
+// not define: nothing is written, the user is told, and the directory is still made.
+TEST(CreationRun, AHistoryEntryTheHostFileCannotKeepIsRefusedAndReported) {
+  RunFixture f;
+  const std::string host =
+      Utf16("[left]\r\npath=C:\\\r\n\r\n[MkDirHistory]\r\n0=old\r\n\r\n", false);
+  f.fs.AddFile(f.places.CommanderIni, host);
+  f.Ok("new\x81");
+  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\new\x81"));
+  EXPECT_EQ(f.fs.FileContent(f.places.CommanderIni), host);
+  EXPECT_EQ(f.Box(),
+            "\"C:\\TC\\wincmd.ini\" was left unchanged: a character of the text to be written "
+            "would have been lost.");
+  EXPECT_EQ(f.boxes.shown.size(), 1u);
 }
 
 TEST(CreationRun, VirtualPanelResolvesThroughItsListFile) {

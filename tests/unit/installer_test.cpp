@@ -1,12 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 #include "base/text_utils.h"
+#include "create/dir_history.h"
 #include "fakes/fake_code_page.h"
+#include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_message_boxes.h"
 #include "fakes/fake_resources.h"
 #include "installer/host_file_edits.h"
 #include "installer/install_procedure.h"
 #include "installer/install_steps.h"
+#include "settings/language_table.h"
+#include "settings/settings_model.h"
 
 namespace kestrix {
 namespace {
@@ -83,21 +91,31 @@ TEST(HostFileEdits, TargetPathRule) {
   for (const auto& [path, allowed] : rows) EXPECT_EQ(IsAllowedTargetPath(path), allowed) << path;
 }
 
-// The fake file system, with a program copy that fails in a way no step expects.
+// The fake file system, with a program copy that fails in a way no step expects, and a
+// record of every content a complete write or copy gave a file.
 class SurprisingFileSystem : public FakeFileSystem {
  public:
   uint32_t CopyFile(const std::string& from, const std::string& to, bool fail_if_exists) override {
     if (throw_on_program_copy && to.ends_with(".exe")) throw std::length_error("vector");
-    return FakeFileSystem::CopyFile(from, to, fail_if_exists);
+    return Record(to, FakeFileSystem::CopyFile(from, to, fail_if_exists));
+  }
+  uint32_t WriteWholeFile(const std::string& path,
+                          std::span<const std::string_view> pieces) override {
+    return Record(path, FakeFileSystem::WriteWholeFile(path, pieces));
+  }
+  using FileSystem::WriteWholeFile;
+  uint32_t Record(const std::string& path, uint32_t code) {
+    if (code == kErrorSuccess) written.emplace(path, *FileContent(path));
+    return code;
   }
   bool throw_on_program_copy = false;
+  std::multimap<std::string, std::string> written;
 };
 
 // A host tree in the fake file system, installed into and uninstalled from as the window
 // runs the steps.
-class InstallProcedureTest : public ::testing::Test {
- protected:
-  void SetUp() override {
+struct HostTree {
+  HostTree() {
     AddHostTree(fs);
     resources.Add("readme", "r");
     resources.Add("whatsnew", "w");
@@ -109,11 +127,12 @@ class InstallProcedureTest : public ::testing::Test {
     tree.AddFile("C:\\TC\\fsplugin.ini", "[Virtual Panel]\r\nAutoSaveListOnEachOp=0\r\n");
     tree.AddFile("C:\\Downloads\\tc Kestrix.exe", "program");
   }
-  InstallProcedure Procedure(const std::string& relative_exe = kDefaultRelativeExe,
-                             FakeFileSystem* tree = nullptr) {
+  // `exe` empty: the tree's own relative_exe.
+  InstallProcedure Procedure(const std::string& exe = "", FakeFileSystem* tree = nullptr) {
     return InstallProcedure(
         tree != nullptr ? *tree : fs, resources, code_page,
-        {"C:\\TC", relative_exe, "C:\\TC\\wincmd.ini", "C:\\Downloads\\tc Kestrix.exe"});
+        {"C:\\TC", exe.empty() ? relative_exe : exe, "C:\\TC\\wincmd.ini",
+         "C:\\Downloads\\tc Kestrix.exe"});
   }
   void Install(const KeyBinding& binding = {}) {
     InstallProcedure procedure = Procedure();
@@ -127,6 +146,7 @@ class InstallProcedureTest : public ::testing::Test {
   }
   void Uninstall(const KeyBinding& binding) {
     InstallProcedure procedure = Procedure();
+    ASSERT_FALSE(procedure.BackupHostFiles().Failed());
     procedure.DeleteProgram();
     procedure.DeleteSettings();
     procedure.RemoveLeftovers();
@@ -139,7 +159,10 @@ class InstallProcedureTest : public ::testing::Test {
   SurprisingFileSystem fs;
   FakeResources resources;
   FakeCodePage code_page;
+  std::string relative_exe = kDefaultRelativeExe;
 };
+
+class InstallProcedureTest : public ::testing::Test, public HostTree {};
 
 TEST_F(InstallProcedureTest, InstallTwiceThenUninstallLeavesOnlyTheBackups) {
   Install();
@@ -166,11 +189,12 @@ TEST_F(InstallProcedureTest, UninstallKeepsWhatTheUserAddedAndTheDirectoryWithIt
   Install();
   fs.AddFile("C:\\TC\\Kestrix\\my notes.txt", "mine");
   Uninstall({KeyChoice::kNone, "F7"});
-  EXPECT_EQ(fs.AllPaths(), (std::vector<std::string>{
-                               "C:\\", "C:\\Downloads\\", "C:\\Downloads\\tc Kestrix.exe",
-                               "C:\\TC\\", "C:\\TC\\fsplugin.ini", "C:\\TC\\Kestrix\\",
-                               "C:\\TC\\Kestrix\\my notes.txt", "C:\\TC\\TOTALCMD.EXE",
-                               "C:\\TC\\usercmd.ini", "C:\\TC\\wincmd.ini", "C:\\TC\\wincmd.old"}));
+  EXPECT_EQ(fs.AllPaths(),
+            (std::vector<std::string>{"C:\\", "C:\\Downloads\\", "C:\\Downloads\\tc Kestrix.exe",
+                                      "C:\\TC\\", "C:\\TC\\fsplugin.ini", "C:\\TC\\Kestrix\\",
+                                      "C:\\TC\\Kestrix\\my notes.txt", "C:\\TC\\TOTALCMD.EXE",
+                                      "C:\\TC\\usercmd.ini", "C:\\TC\\usercmd.old",
+                                      "C:\\TC\\wincmd.ini", "C:\\TC\\wincmd.old"}));
 }
 
 // A document goes at uninstall only while it is the one the installation put there: one
@@ -315,16 +339,208 @@ TEST_F(InstallProcedureTest, EveryFailureEndsTheRunWithItsReason) {
   }
 }
 
-TEST_F(InstallProcedureTest, Utf16HostFileIsEditedInItsOwnEncoding) {
-  const std::string utf16 =
-      std::string("\xFF\xFE", 2) + std::string("[\0A\0]\0\r\0\n\0k\0=\0\xE9\0\x01\x04\r\0\n\0", 22);
-  fs.AddFile("C:\\TC\\wincmd.ini", utf16);
-  Procedure().UpdateKeyBinding({KeyChoice::kF7});
-  TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", &code_page);
-  EXPECT_TRUE(wincmd.Utf16());
-  EXPECT_EQ(wincmd.ReadString("A", "k", ""), "\xE9?");
-  EXPECT_EQ(wincmd.ReadString("Shortcuts", "F7", ""), "em_Kestrix");
-  EXPECT_EQ(File("C:\\TC\\wincmd.ini").substr(0, 6), std::string("\xFF\xFE[\0A\0", 6));
+// ---- Host files in UTF-16: what Kestrix does not edit stays as the host wrote it
+std::string Utf16Le(std::u16string_view text) {
+  std::string bytes("\xFF\xFE");
+  for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  return bytes;
+}
+
+std::u16string Ascii16(const std::string& ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
+
+// The text of UTF-16 LE bytes with their mark ("<no mark>" without it), without the
+// sections named.
+std::u16string Utf16Without(const std::string& bytes, std::vector<std::u16string> sections) {
+  if (!bytes.starts_with("\xFF\xFE")) return u"<no mark>";
+  std::u16string text;
+  for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+    text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                  static_cast<unsigned char>(bytes[i + 1]) << 8);
+  for (const std::u16string& section : sections) {
+    const size_t begin = text.find(u"[" + section + u"]\r\n");
+    if (begin != std::u16string::npos) text.erase(begin, text.find(u"\r\n\r\n", begin) + 4 - begin);
+  }
+  return text;
+}
+
+TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
+  // Cyrillic, CJK, an emoji (a surrogate pair) and a lone surrogate, which no code page has.
+  const std::u16string host =
+      u"[Configuration]\r\nfirstmnu=0\r\n\r\n[left]\r\npath=C:\\Проекты\\日本語\\\r\n\r\n"
+      u"[Tabs]\r\nactivetab=0\r\n0_path=C:\\Проекты\\日本語\\\r\n1_path=D:\\Фото 😀\\\r\n"
+      u"2_path=E:\\\xD83D\\\r\n\r\n";
+  const std::u16string history = u"[MkDirHistory]\r\n0=Проекты\r\n1=日本語\\😀\r\n2=plain\r\n\r\n";
+  const std::u16string usercmd = u"[em_Проекты]\r\ncmd=explorer.exe C:\\Проекты\\\r\n\r\n";
+  const std::u16string files[] = {host, history + host, host + history};
+
+  // The last writes what a UTF-16 file cannot keep: a byte the code page does not define,
+  // or a value whose reading lost a character. Each is refused and leaves the files alone.
+  enum Operation { kOneAddition, kHundredAdditions, kInstall, kUninstall, kLossyWrites };
+  const std::u16string kHistory = u"MkDirHistory";
+  for (const std::u16string& file : files) {
+    for (const Operation operation :
+         {kOneAddition, kHundredAdditions, kInstall, kUninstall, kLossyWrites}) {
+      SCOPED_TRACE(std::to_string(operation) + " on file " + std::to_string(&file - files));
+      HostTree tree;
+      FakeFileSystem& fs = tree.fs;
+      auto File = [&](const char* path) { return tree.File(path); };
+      fs.AddFile("C:\\TC\\wincmd.ini", Utf16Le(file));
+      fs.AddFile("C:\\TC\\usercmd.ini", Utf16Le(usercmd));
+      FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
+      DirHistory dirs(fs, env, {"C:\\TC\\wincmd.ini", "C:\\TC\\Kestrix", "tc Kestrix", ""},
+                      &tree.code_page);
+      std::vector<std::u16string> edited, entries;
+      switch (operation) {
+        case kOneAddition:
+          dirs.AddDirectoryToTCDirList("new");
+          edited = {kHistory};
+          entries = {u"0=new"};
+          if (file.find(kHistory) != std::u16string::npos)
+            entries.insert(entries.end(), {u"1=Проекты", u"2=日本語\\😀", u"3=plain"});
+          break;
+        case kHundredAdditions:
+          for (int i = 0; i < 100; ++i) {
+            std::string name = "n";
+            dirs.AddDirectoryToTCDirList(name.append(std::to_string(i)));
+          }
+          edited = {kHistory};
+          for (int i = 0; i < 20; ++i)
+            entries.push_back(Ascii16(std::to_string(i) + "=n" + std::to_string(99 - i)));
+          break;
+        case kInstall:
+          tree.Install();
+          edited = {u"Shortcuts", u"em_Kestrix", u"em_KestrixEnter"};
+          break;
+        case kUninstall: {
+          tree.Install();
+          const std::string installed = File("C:\\TC\\wincmd.ini");
+          tree.Uninstall({KeyChoice::kNone, "F7"});
+          // The backup holds the files as the uninstallation found them.
+          EXPECT_EQ(File("C:\\TC\\wincmd.old"), installed);
+          break;
+        }
+        case kLossyWrites: {
+          dirs.AddDirectoryToTCDirList("new\x81");
+          EXPECT_EQ(dirs.Refused()->Code(), kErrorNoUnicodeTranslation);
+          tree.relative_exe = "K\x81\\tc Kestrix.exe";
+          try {
+            tree.Procedure().InstallUserCommands(false);
+            ADD_FAILURE() << "written";
+          } catch (const InOutError& error) {
+            EXPECT_EQ(error.Code(), kErrorNoUnicodeTranslation);
+          }
+          TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", &tree.code_page);
+          wincmd.WriteString("Tabs", "3_path", wincmd.ReadString("Tabs", "0_path", ""));
+          EXPECT_THROW(wincmd.UpdateFile(), InOutError);
+          break;
+        }
+      }
+      EXPECT_EQ(Utf16Without(File("C:\\TC\\wincmd.ini"), edited),
+                Utf16Without(Utf16Le(file), edited));
+      EXPECT_EQ(Utf16Without(File("C:\\TC\\usercmd.ini"), edited), usercmd);
+      if (!entries.empty()) {
+        std::u16string section = u"[MkDirHistory]\r\n";
+        for (const std::u16string& entry : entries) section += entry + u"\r\n";
+        EXPECT_NE(Utf16Without(File("C:\\TC\\wincmd.ini"), {}).find(section + u"\r\n"),
+                  std::u16string::npos);
+      }
+      EXPECT_EQ(File("C:\\TC\\wincmd.ini").find(std::string("?\0", 2)), std::string::npos);
+    }
+  }
+}
+
+// ---- Every write of a host or settings file, failed at each of its steps in turn
+// The operations as the program runs them; each returns the failures it shows the user.
+int StepsShown(HostTree& tree, bool uninstall) {
+  InstallRun run;
+  RecordingDisplay display(run);
+  InstallProcedure procedure = tree.Procedure();
+  run.StartWaiting();
+  InstallChoices choices;
+  choices.uninstall = uninstall;
+  if (uninstall) choices.binding = {KeyChoice::kNone, "F7"};
+  run.Run(procedure, display, EnglishLanguageTable(), choices);
+  return static_cast<int>(display.messages.size());
+}
+int InstallShown(HostTree& tree) { return StepsShown(tree, false); }
+int UninstallShown(HostTree& tree) { return StepsShown(tree, true); }
+
+// A write failure of the history is not shown: the host may hold its file for a moment.
+int HistoryShown(HostTree& tree) {
+  FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
+  DirHistory history(tree.fs, env, {"C:\\TC\\wincmd.ini", "C:\\TC\\Kestrix", "tc Kestrix", ""},
+                     &tree.code_page);
+  history.AddDirectoryToTCDirList("new");
+  return history.Refused() ? 1 : 0;
+}
+
+int SettingsShown(HostTree& tree) {
+  FakeMessageBoxes boxes;
+  EnglishLanguageTable english;
+  FakeEnvironment env;
+  SettingsModel model(
+      tree.fs, env, &boxes, [&]() -> const LanguageTable& { return english; },
+      "C:\\TC\\Kestrix\\tc Kestrix.ini");
+  model.SaveClosing({"ENG", true, false, false, false, true, true});
+  return static_cast<int>(boxes.shown.size());
+}
+
+TEST(HostFileWrites, AFailedStepLeavesEachFileOldOrNewAndIsShownOnce) {
+  using Step = FakeFileSystem::Step;
+  const std::tuple<const char*, int (*)(HostTree&), bool> operations[] = {
+      {"install", InstallShown, true},
+      {"uninstall", UninstallShown, true},
+      {"history", HistoryShown, false},
+      {"settings", SettingsShown, true}};
+  // A host in use, installed into before (so uninstalling has something to remove).
+  auto prepare = [](HostTree& tree) {
+    tree.fs.AddFile("C:\\TC\\wincmd.ini",
+                    "[left]\r\npath=C:\\\r\n\r\n[Shortcuts]\r\nF7=em_Kestrix\r\n\r\n");
+    tree.fs.AddFile("C:\\TC\\usercmd.ini",
+                    "[em_Kestrix]\r\ncmd=x\r\n\r\n[em_other]\r\ncmd=y\r\n\r\n");
+    tree.fs.AddFile("C:\\TC\\Kestrix\\tc Kestrix.ini", "[Language]\r\nCurrentLng=DEU\r\n");
+  };
+  auto files = [](HostTree& tree) {
+    std::map<std::string, std::string> contents;
+    for (const std::string& path : tree.fs.AllPaths())
+      if (path.back() != '\\') contents[path] = *tree.fs.FileContent(path);
+    return contents;
+  };
+  for (const auto& [name, run, shown] : operations) {
+    HostTree before, after;
+    prepare(before);
+    prepare(after);
+    ASSERT_EQ(run(after), 0) << name;
+    const auto old_files = files(before), new_files = files(after);
+    for (const Step step :
+         {Step::kTemporary, Step::kWrite, Step::kFlush, Step::kRename, Step::kCopy}) {
+      // Every write (or copy) of the operation fails in turn, until none is left.
+      for (int nth = 0;; ++nth) {
+        SCOPED_TRACE(std::string(name) + " step " + std::to_string(static_cast<int>(step)) +
+                     " write " + std::to_string(nth));
+        HostTree tree;
+        prepare(tree);
+        tree.fs.FailStep(step, nth, kErrorDiskFull);
+        const int messages = run(tree);
+        if (!tree.fs.StepFailed()) break;
+        EXPECT_EQ(messages, shown ? 1 : 0);
+        // A step after a failure may write a file otherwise (the settings say the enter
+        // command is missing), but always whole.
+        for (const auto& [path, content] : files(tree)) {
+          const auto old_file = old_files.find(path);
+          const auto [first, last] = tree.fs.written.equal_range(path);
+          EXPECT_TRUE((old_file != old_files.end() && old_file->second == content) ||
+                      std::any_of(first, last, [&](const auto& w) { return w.second == content; }))
+              << path << ":\n"
+              << content;
+        }
+        for (const auto& [path, content] : old_files)
+          EXPECT_TRUE(tree.fs.Exists(path) || !new_files.contains(path)) << path;
+      }
+    }
+  }
 }
 
 // ---- The hotkey dialog's fields and the key the installer offers

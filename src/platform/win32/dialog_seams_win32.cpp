@@ -12,25 +12,41 @@ bool Win32ModifierKeys::IsDown(uint8_t virtual_key) {
   return (state[virtual_key] & 0x80) != 0;
 }
 
-std::string Win32CodePage::FromWide(const std::u16string& text) {
+std::string Win32CodePage::FromWide(const std::u16string& text, bool* lost) {
   if (text.empty()) return {};
   const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
   const int length = static_cast<int>(text.size());
-  int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+  // No best fit: a character the code page lacks must show as lost, not as a look-alike
+  // ("А" as "A"). A UTF-8 system code page takes neither the flag nor the report.
+  const bool utf8 = GetACP() == CP_UTF8;
+  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  BOOL used_default = FALSE;
+  BOOL* report = utf8 ? nullptr : &used_default;
+  int bytes = WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
   if (bytes > 0)
-    WideCharToMultiByte(CP_ACP, 0, wide, length, result.data(), bytes, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, flags, wide, length, result.data(), bytes, nullptr, report);
+  if (used_default && lost != nullptr) *lost = true;
+  if (utf8 && lost != nullptr && ToWide(result) != text) *lost = true;  // lone surrogates
   return result;
 }
 
-std::u16string Win32CodePage::ToWide(const std::string& text) {
+std::u16string Win32CodePage::ToWide(const std::string& text, bool* lost) {
   if (text.empty()) return {};
   const int length = static_cast<int>(text.size());
-  int chars = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+  // Bytes the code page does not define (a lead byte without its trail) fail the strict
+  // conversion; the lenient one then gives the default character.
+  DWORD flags = MB_ERR_INVALID_CHARS;
+  int chars = MultiByteToWideChar(CP_ACP, flags, text.data(), length, nullptr, 0);
+  if (chars <= 0) {
+    if (lost != nullptr) *lost = true;
+    flags = 0;
+    chars = MultiByteToWideChar(CP_ACP, flags, text.data(), length, nullptr, 0);
+  }
   std::u16string result(static_cast<size_t>(chars > 0 ? chars : 0), u'\0');
   if (chars > 0)
-    MultiByteToWideChar(CP_ACP, 0, text.data(), length, reinterpret_cast<wchar_t*>(result.data()),
-                        chars);
+    MultiByteToWideChar(CP_ACP, flags, text.data(), length,
+                        reinterpret_cast<wchar_t*>(result.data()), chars);
   return result;
 }
 

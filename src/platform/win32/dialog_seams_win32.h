@@ -24,8 +24,8 @@ class Win32ModifierKeys : public ModifierKeys {
 
 class Win32CodePage : public CodePage {
  public:
-  std::string FromWide(const std::u16string& text) override;
-  std::u16string ToWide(const std::string& text) override;
+  std::string FromWide(const std::u16string& text, bool* lost = nullptr) override;
+  std::u16string ToWide(const std::string& text, bool* lost = nullptr) override;
 };
 
 }  // namespace kestrix
