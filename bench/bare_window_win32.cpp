@@ -10,8 +10,9 @@ constexpr char kClass[] = "KestrixBenchBare";
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE: {
-      HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
-                                  10, 10, 380, 24, window, nullptr, nullptr, nullptr);
+      HWND edit =
+          CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10,
+                          10, 380, 24, window, nullptr, nullptr, nullptr);
       SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
       SetFocus(edit);
       return 0;

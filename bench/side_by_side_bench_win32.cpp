@@ -13,9 +13,9 @@
 //   ini         a 1 MiB wincmd.ini loaded by TBigIniFile, one key edited and flushed vs a
 //               raw read and write of the same bytes
 //
-// Arguments: [work directory] [repetition scale] [one benchmark's first word]. The work directory (default: the
-// temporary directory) takes the created trees; the caller removes it. Exit code 0 when
-// every ratio is within its limit.
+// Arguments: [work directory] [repetition scale] [one benchmark's first word]. The work directory
+// (default: the temporary directory) takes the created trees; the caller removes it. Exit code 0
+// when every ratio is within its limit.
 #include <windows.h>
 
 #include <algorithm>
@@ -48,7 +48,9 @@ constexpr DWORD kWaitMs = 60000;
 constexpr char kKeystrokeText[] = "Backup %Y-%N-%D of {user}\\%TEMP%\\weekly set A-0001";
 static_assert(sizeof kKeystrokeText - 1 == 50);
 
-[[noreturn]] void Fail(const std::string& why) { throw std::runtime_error(why); }
+[[noreturn]] void Fail(const std::string& why) {
+  throw std::runtime_error(why);
+}
 
 double NowMs() {
   static const double frequency = [] {
@@ -98,9 +100,13 @@ Row SideBySide(const std::string& name, int repetitions, double limit,
   return row;
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
 
-std::string BareExePath() { return e2e::TestBinaryDir() + "\\kestrix_bench_bare.exe"; }
+std::string BareExePath() {
+  return e2e::TestBinaryDir() + "\\kestrix_bench_bare.exe";
+}
 
 // Window enumeration callbacks (stdcall on 32-bit Windows, so no lambdas).
 BOOL CALLBACK CloseWindowOfProcess(HWND window, LPARAM process_id) {
@@ -235,7 +241,8 @@ Row Keystroke(int repetitions) {
       [&](int i) { return SendKey(name, i); }, [&](int i) { return SendKey(bare_edit, i); });
   // The change handler really ran: the preview shows the text expanded.
   const std::string preview = TextOf(GetDlgItem(main, kId_lbl_newdirname));
-  if (preview.find("weekly set A-0001") == std::string::npos || preview.find('%') != std::string::npos)
+  if (preview.find("weekly set A-0001") == std::string::npos ||
+      preview.find('%') != std::string::npos)
     Fail("the preview was not expanded: " + preview);
   return row;
 }
@@ -347,8 +354,8 @@ Row Ini(int repetitions, const std::string& work) {
       CloseHandle(out);
     });
   };
-  Row row = SideBySide("ini (1 MiB wincmd.ini, one key edited)", repetitions, 3.0, product,
-                       reference);
+  Row row =
+      SideBySide("ini (1 MiB wincmd.ini, one key edited)", repetitions, 3.0, product, reference);
   TBigIniFile check(files, path);
   if (check.ReadString("Section7", "key7", "") != "edited " + std::to_string(repetitions - 1))
     Fail("the edited key was not written");
@@ -368,8 +375,8 @@ int Run(const std::string& work, int scale, const std::string& only) {
   for (const Row& row : rows) {
     all = all && row.Pass();
     std::printf("| %s, median of %d | %.3f | %.3f | %.2fx | %.2fx | %s |\n", row.name.c_str(),
-                row.repetitions, row.product_ms, row.reference_ms, row.product_ms / row.reference_ms,
-                row.limit, row.Pass() ? "pass" : "FAIL");
+                row.repetitions, row.product_ms, row.reference_ms,
+                row.product_ms / row.reference_ms, row.limit, row.Pass() ? "pass" : "FAIL");
   }
   return all ? 0 : 1;
 }

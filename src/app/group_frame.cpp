@@ -4,7 +4,9 @@
 
 namespace kestrix {
 
-int GroupFrameLineTop(int frame_top, int text_height) { return frame_top + text_height / 2 - 1; }
+int GroupFrameLineTop(int frame_top, int text_height) {
+  return frame_top + text_height / 2 - 1;
+}
 
 std::array<WindowRect, 4> GroupFrameEdges(const WindowRect& frame, int caption_top,
                                           int caption_bottom, int text_height, int edge) {

@@ -62,8 +62,8 @@ std::vector<std::string> StarSeparatedNames(std::string_view line) {
   std::vector<std::string> names;
   std::size_t start = 0;
   for (std::size_t star = line.find('*');; star = line.find('*', start)) {
-    std::string name = Trim(line.substr(start, star == std::string_view::npos ? line.npos
-                                                                              : star - start));
+    std::string name =
+        Trim(line.substr(start, star == std::string_view::npos ? line.npos : star - start));
     if (!name.empty()) names.push_back(std::move(name));
     if (star == std::string_view::npos) break;
     start = star + 1;

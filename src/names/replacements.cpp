@@ -125,8 +125,7 @@ bool HoldsVariables(const std::string& text, Environment& environment,
     const size_t close = text.find('%', open + 1);
     if (close == std::string::npos) break;
     const std::string name = text.substr(open + 1, close - open - 1);
-    if (!name.empty() && name.find('=') == std::string::npos && environment.Get(name))
-      return true;
+    if (!name.empty() && name.find('=') == std::string::npos && environment.Get(name)) return true;
     open = close;
   }
   return false;

@@ -41,7 +41,8 @@ class Control {
     RECT window = {}, client = {};
     GetWindowRect(hwnd_, &window);
     GetClientRect(hwnd_, &client);
-    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+    return window.right - window.left != client.right ||
+           window.bottom - window.top != client.bottom;
   }
 
  protected:

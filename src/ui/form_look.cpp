@@ -326,9 +326,9 @@ void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorati
   auto reached = [dc, &metrics](const FramedGroup& group) {
     const RECT& f = group.frame;
     const int caption_top = group.caption_at.y;
-    const auto bands = GroupFrameEdges({f.left, f.top, f.right, f.bottom}, caption_top,
-                                       caption_top + Scale96(kCaptionStrip96),
-                                       metrics.tmHeight, Scale96(4));
+    const auto bands =
+        GroupFrameEdges({f.left, f.top, f.right, f.bottom}, caption_top,
+                        caption_top + Scale96(kCaptionStrip96), metrics.tmHeight, Scale96(4));
     return std::any_of(bands.begin(), bands.end(), [dc](const WindowRect& band) {
       const RECT rect = {band.left, band.top, band.right, band.bottom};
       return RectVisible(dc, &rect) != FALSE;

@@ -33,10 +33,9 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
           services_.files, services_.environment, &services_.message_boxes,
           [this]() -> const LanguageTable& { return Lang(); },
           SettingsFilePath(services_.exe_path)),
-      look_(
-          controls_, services_.files, &services_.logger, ProgramDirOf(services_.exe_path),
-          {[this] { return Text(lng::program::kMore); },
-           [this] { return ListText(); }, [this] { return image_.FieldOpen(); }}),
+      look_(controls_, services_.files, &services_.logger, ProgramDirOf(services_.exe_path),
+            {[this] { return Text(lng::program::kMore); }, [this] { return ListText(); },
+             [this] { return image_.FieldOpen(); }}),
       batch_(
           controls_, [this](const std::string& text) { SetListText(text); },
           [this](bool descending) { look_.ShowSignImage(descending); }) {
@@ -335,9 +334,9 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       }
       // Coming back from another program keeps what the user set up (mode, options, the
       // typed text); only the first show and a return from our own dialogs re-read it.
-      switch (ActivationFor(activated_once_, returning_from_other_app_,
-                            focus_before_switch_ != nullptr &&
-                                IsChild(hwnd(), focus_before_switch_))) {
+      switch (
+          ActivationFor(activated_once_, returning_from_other_app_,
+                        focus_before_switch_ != nullptr && IsChild(hwnd(), focus_before_switch_))) {
         case ActivationAction::kFormActivate:
           FormActivate();
           break;

@@ -35,8 +35,7 @@ Window::~Window() {
     // The control gets its procedure back unless someone subclassed it after us.
     if (targets.empty() && IsWindow(control) &&
         GetWindowLongPtrW(control, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ChainProc)) {
-      SetWindowLongPtrW(control, GWLP_WNDPROC,
-                        reinterpret_cast<LONG_PTR>(found->second.original));
+      SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(found->second.original));
       Chains().erase(found);
     }
   }
@@ -122,14 +121,12 @@ LRESULT CALLBACK Window::OwnWindowProc(HWND hwnd, UINT message, WPARAM wparam, L
 LRESULT CALLBACK Window::ChainProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   auto found = Chains().find(hwnd);
   if (found == Chains().end()) return DefWindowProcW(hwnd, message, wparam, lparam);
-  const LRESULT result =
-      CallChain(hwnd, found->second.targets.size(), message, wparam, lparam);
+  const LRESULT result = CallChain(hwnd, found->second.targets.size(), message, wparam, lparam);
   if (message == WM_NCDESTROY) Unchain(hwnd);
   return result;
 }
 
-LRESULT Window::CallChain(HWND control, size_t level, UINT message, WPARAM wparam,
-                          LPARAM lparam) {
+LRESULT Window::CallChain(HWND control, size_t level, UINT message, WPARAM wparam, LPARAM lparam) {
   auto found = Chains().find(control);
   if (found == Chains().end()) return DefWindowProcW(control, message, wparam, lparam);
   // A reference to a map element survives other insertions; only erasing ends it.

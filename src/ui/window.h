@@ -62,8 +62,7 @@ class Window {
   static LRESULT CALLBACK ChainProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   // Runs the subclass chain of `control` from its `level`-th object down; level 0 is the
   // control's own procedure.
-  static LRESULT CallChain(HWND control, size_t level, UINT message, WPARAM wparam,
-                           LPARAM lparam);
+  static LRESULT CallChain(HWND control, size_t level, UINT message, WPARAM wparam, LPARAM lparam);
   static void Unchain(HWND control);
   static LRESULT Dispatch(Window& target, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 

@@ -25,7 +25,8 @@ using namespace kestrix;
 namespace {
 
 // The input split at `separator` into at most `parts` pieces (the last takes the rest).
-[[maybe_unused]] std::vector<std::string> Split(const uint8_t* data, size_t size, char separator, size_t parts) {
+[[maybe_unused]] std::vector<std::string> Split(const uint8_t* data, size_t size, char separator,
+                                                size_t parts) {
   std::vector<std::string> out(1);
   for (size_t i = 0; i < size; ++i) {
     if (data[i] == static_cast<uint8_t>(separator) && out.size() < parts) {

@@ -90,8 +90,8 @@ TEST(Window, SubclassChainRunsLatestFirstDownToTheControlAndUnwindsOnDestruction
   wc.lpfnWndProc = AnswerSeven;
   wc.lpszClassName = L"KestrixChainProbe";
   RegisterClassW(&wc);
-  HWND control = CreateWindowW(L"KestrixChainProbe", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
-                               nullptr, nullptr, nullptr);
+  HWND control = CreateWindowW(L"KestrixChainProbe", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               nullptr, nullptr);
   ASSERT_NE(control, nullptr);
   std::string seen;
   {

@@ -129,10 +129,9 @@ struct HostTree {
   }
   // `exe` empty: the tree's own relative_exe.
   InstallProcedure Procedure(const std::string& exe = "", FakeFileSystem* tree = nullptr) {
-    return InstallProcedure(
-        tree != nullptr ? *tree : fs, resources, code_page,
-        {"C:\\TC", exe.empty() ? relative_exe : exe, "C:\\TC\\wincmd.ini",
-         "C:\\Downloads\\tc Kestrix.exe"});
+    return InstallProcedure(tree != nullptr ? *tree : fs, resources, code_page,
+                            {"C:\\TC", exe.empty() ? relative_exe : exe, "C:\\TC\\wincmd.ini",
+                             "C:\\Downloads\\tc Kestrix.exe"});
   }
   void Install(const KeyBinding& binding = {}) {
     InstallProcedure procedure = Procedure();
@@ -464,8 +463,12 @@ int StepsShown(HostTree& tree, bool uninstall) {
   run.Run(procedure, display, EnglishLanguageTable(), choices);
   return static_cast<int>(display.messages.size());
 }
-int InstallShown(HostTree& tree) { return StepsShown(tree, false); }
-int UninstallShown(HostTree& tree) { return StepsShown(tree, true); }
+int InstallShown(HostTree& tree) {
+  return StepsShown(tree, false);
+}
+int UninstallShown(HostTree& tree) {
+  return StepsShown(tree, true);
+}
 
 // A write failure of the history is not shown: the host may hold its file for a moment.
 int HistoryShown(HostTree& tree) {

@@ -91,9 +91,10 @@ uint32_t Win32FileSystem::ReadWholeFile(const std::string& path, std::string& co
   // beyond the text, untouched until used: the INI file appends its edits to the text it
   // read, and growing a megabyte string would copy it whole.
   LARGE_INTEGER size = {};
-  const size_t expected = GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart < kMaxRead
-                              ? static_cast<size_t>(size.QuadPart) + 1
-                              : kChunkSize;
+  const size_t expected =
+      GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart < kMaxRead
+          ? static_cast<size_t>(size.QuadPart) + 1
+          : kChunkSize;
   std::string data;
   data.reserve(expected + std::min<size_t>(expected / 8, kChunkSize) + 4096);
   data.resize(expected);
@@ -127,7 +128,8 @@ uint32_t Win32FileSystem::WriteWholeFile(const std::string& path,
   if (old_attributes != INVALID_FILE_ATTRIBUTES &&
       (old_attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
     return kErrorAccessDenied;
-  constexpr DWORD kMadeWith = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  constexpr DWORD kMadeWith =
+      FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   const DWORD kept = old_attributes != INVALID_FILE_ATTRIBUTES ? old_attributes : 0;
   std::string temp;
   HANDLE file = CreateTemporaryBeside(path, kept & kMadeWith, temp);

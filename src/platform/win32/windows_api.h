@@ -2,7 +2,8 @@
 // <windows.h> for the Win32 side of the seam, without the A/W name macros that would
 // rename the seam's own methods (FileSystem::CreateDirectory, CopyFile, DeleteFile,
 // RemoveDirectory; WindowSystem::FindWindow, GetWindowText). Win32 code calls the "A"
-// functions by their full names anyway. Include this instead of <windows.h> wherever a seam header is used.
+// functions by their full names anyway. Include this instead of <windows.h> wherever a seam header
+// is used.
 #include <windows.h>
 
 #undef CreateDirectory
