@@ -255,10 +255,9 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       image_.OpenLetters();
       break;
     case KeyAction::kLoadFromFile:
-      if (controls_.Visible(kId_btn_loadFromFile))
-        btn_loadFromFileClick();
-      else
-        ShowOpenDialogAndLoadFile(app_.Snapshot.CurrentPath, true);
+      // The menu whenever it offers more than Browse, in every mode: the folder copy and
+      // the structures must not hide behind F3.
+      btn_loadFromFileClick();
       break;
     case KeyAction::kUndo:
       app_.CurrentRoutine = "btn_undoClick";

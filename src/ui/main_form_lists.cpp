@@ -162,8 +162,10 @@ void Ttc_KestrixForm::btn_loadFromFileClick() {
   std::vector<SelectFileMenuItem> items = select_file_menu_.VisibleItems(
       host.FocusedTextFile, ExtractFileName(host.FocusedTextPath), activation_.us_clear_list,
       Text(lng::program::kTemplateClearList), Text(lng::buttons::kBtnBrowse), folder_caption);
+  // Under the button, or under the name field when Ctrl+O asks while the button is hidden.
   RECT button;
-  GetWindowRect(Control(kId_btn_loadFromFile), &button);
+  GetWindowRect(Control(controls_.Visible(kId_btn_loadFromFile) ? kId_btn_loadFromFile : kId_MkDir),
+                &button);
   SelectFileChoice choice =
       ShowSelectFileMenu(hwnd(), {button.left, button.bottom}, items, StructureMenuImage());
   switch (choice.command) {

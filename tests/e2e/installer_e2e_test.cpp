@@ -19,13 +19,28 @@ namespace {
 constexpr char kInstallerClass[] = "TKestrix_Installer";
 constexpr char kTitle[] = "Total Commander Kestrix";
 
-// A host file as the INI component reads it, one line per key.
+// A host file as the INI component reads it, one line per key, without the history that
+// every creation changes.
 std::vector<std::string> Keys(const std::string& path) {
   Win32FileSystem files;
   TBigIniFile ini(files, path);
-  std::vector<std::string> lines;
+  std::vector<std::string> lines, kept;
   ini.GetStrings(lines);
-  return lines;
+  bool history = false;
+  for (const std::string& line : lines) {
+    if (line.starts_with("[")) history = line == "[MkDirHistory]";
+    if (!history) kept.push_back(line);
+  }
+  return kept;
+}
+
+// UTF-8 text as the host writes it in Unicode: UTF-16 LE, without the byte-order mark.
+std::string Utf16Bytes(const std::string& utf8) {
+  std::wstring wide(utf8.size(), L'\0');
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(),
+                                                      static_cast<int>(utf8.size()), wide.data(),
+                                                      static_cast<int>(wide.size()))));
+  return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
 }
 
 // A real left click in the middle of a control of the foreground window.
@@ -114,6 +129,14 @@ class InstallerJourney : public ::testing::Test {
 };
 
 TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
+  // The host writes its file in UTF-16 when names need it: Cyrillic, CJK and an emoji (a
+  // surrogate pair) in its tabs and in its own history entry must all survive.
+  const std::string tabs =
+      "[left]\r\npath=C:\\Проекты\\\r\n\r\n[Tabs]\r\nleft=C:\\Проекты\\日本語\\\r\nright=D:"
+      "\\😀\\\r\n\r\n";
+  const std::string host_entry = "=Отчёт 日本 😀\r\n";
+  tree_.MakeFile("wincmd.ini", "\xFF\xFE" + Utf16Bytes(ReadFileText(tree_.WincmdIni()) + tabs +
+                                                       "[MkDirHistory]\r\n0" + host_entry));
   const std::vector<std::string> wincmd_before = Keys(tree_.WincmdIni());
   const std::vector<std::string> usercmd_before = Keys(tree_.UsercmdIni());
   std::string error;
@@ -144,14 +167,21 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   HWND host = WaitForWindow("TTOTAL_CMD", nullptr);
   ASSERT_NE(host, nullptr);
   EXPECT_TRUE(EqualsIgnoreCase(ImageOf(host), tree_.Path("TOTALCMD.EXE")));
-  SetForegroundWindow(host);
-  Sleep(300);
-  ASSERT_TRUE(PressKey(VK_F7));
-  HWND main = WaitForWindow("Ttc_KestrixForm", nullptr);
-  ASSERT_NE(main, nullptr) << ReadFileText(tree_.Path("restarted.log"));
-  EXPECT_TRUE(EqualsIgnoreCase(ImageOf(main), tree_.Path("Kestrix\\tc Kestrix.exe")));
-  PostMessageA(main, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }));
+  // Ten directories made as a user makes them, each adding to the host's history.
+  for (int made = 0; made < 10; ++made) {
+    SetForegroundWindow(host);
+    Sleep(300);
+    ASSERT_TRUE(PressKey(VK_F7));
+    HWND main = WaitForWindow("Ttc_KestrixForm", nullptr);
+    ASSERT_NE(main, nullptr) << ReadFileText(tree_.Path("restarted.log"));
+    EXPECT_TRUE(EqualsIgnoreCase(ImageOf(main), tree_.Path("Kestrix\\tc Kestrix.exe")));
+    ASSERT_TRUE(TypeText("made " + std::to_string(made)));
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 10000)) << made;
+  }
+  const std::string made = ReadFileText(tree_.WincmdIni());
+  EXPECT_NE(made.find(Utf16Bytes("[MkDirHistory]\r\n0=made 9\r\n")), std::string::npos) << made;
+  EXPECT_NE(made.find(Utf16Bytes("10" + host_entry)), std::string::npos);
   PostMessageA(host, 0x433, 24340, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(host); }));
 
@@ -168,6 +198,10 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   EXPECT_EQ(ReadFileText(tree_.Path("wincmd.old")), installed);
   EXPECT_EQ(Keys(tree_.WincmdIni()), wincmd_before);
   EXPECT_EQ(Keys(tree_.UsercmdIni()), usercmd_before);
+  const std::string after = ReadFileText(tree_.WincmdIni());
+  EXPECT_TRUE(after.starts_with("\xFF\xFE"));
+  EXPECT_NE(after.find(Utf16Bytes(tabs)), std::string::npos);
+  EXPECT_NE(after.find(Utf16Bytes(host_entry)), std::string::npos);
   EXPECT_EQ(GetFileAttributesA(tree_.Path("Kestrix").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

@@ -196,8 +196,9 @@ TEST_F(MainFormListsTest, PastedLinesMakeTheListAndOneLineIsTrimmedIntoTheName) 
   EXPECT_EQ(GetFocus(), C(kId_MkDirExt));
 }
 
-// The Load menu's first entry is the host's focused text file (UTF-8 with its mark here);
-// a file that cannot be read is reported and the list stays.
+// Ctrl+O in the name field offers the Load menu, whose first entry is the host's focused
+// text file (UTF-8 with its mark here); a file that cannot be read is reported and the list
+// stays.
 TEST_F(MainFormListsTest, LoadMenuLoadsTheHostsFocusedTextFileAndABadFileLosesNothing) {
   files_.AddFile("C:\\Work\\names.txt",
                  "\xEF\xBB\xBF"
@@ -205,12 +206,12 @@ TEST_F(MainFormListsTest, LoadMenuLoadsTheHostsFocusedTextFileAndABadFileLosesNo
   app_.Snapshot.FocusedTextFile = true;
   app_.Snapshot.FocusedTextPath = "C:\\Work\\names.txt";
   TypeName("typed");
-  // The keys wait in the queue for the menu.
+  // The keys after Ctrl+O wait in the queue for the menu.
+  PressKey('O', {VK_CONTROL});
+  kestrix::ReleaseKeys({VK_CONTROL});
   PressKey(VK_DOWN);
   PressKey(VK_RETURN);
-  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_btn_loadFromFile, BN_CLICKED),
-               reinterpret_cast<LPARAM>(C(kId_btn_loadFromFile)));
-  Pump();
+  HandleInput();
   const std::vector<std::string> expected{"Caf\xE9", "b", ""};
   EXPECT_EQ(ListLines(), expected);
   form_->ShowOpenDialogAndLoadFile("C:\\Work\\missing.txt", false);
