@@ -388,6 +388,7 @@ void TBigIniFile::ParseStoredText(size_t begin) {
   const std::string_view text = sections_.AllText();
   // A section's lines are gathered here and moved in once, at its end.
   int current = -1;
+  const bool first_text = sections_.Count() == 0;
   std::vector<IniLine> lines;
   auto end_section = [&] {
     if (current >= 0) sections_.Lines(current).assign(lines.begin(), lines.end());
@@ -402,6 +403,8 @@ void TBigIniFile::ParseStoredText(size_t begin) {
         current = sections_.Add(std::string(line.substr(1, line.size() - 2)));
       } else if (current >= 0) {
         lines.push_back(IniLine{start, line.size()});
+      } else if (first_text) {
+        preamble_.append(line).append("\r\n");
       }
     }
     start = AfterLineBreak(text, stop);
@@ -417,6 +420,7 @@ void TBigIniFile::Clear() {
   sections_.SetUtf8Names(false);
   utf16_ = lost_ = false;
   utf16_tail_.clear();
+  preamble_.clear();
   lossy_reads_.clear();
 }
 
@@ -475,6 +479,11 @@ void TBigIniFile::EraseSection(const std::string& section) {
 }
 
 void TBigIniFile::GetStrings(std::vector<std::string>& list) const {
+  for (size_t at = 0; at < preamble_.size();) {
+    const size_t end = preamble_.find("\r\n", at);
+    list.push_back(FromStored(preamble_.substr(at, end - at)));
+    at = end + 2;
+  }
   for (int s = 0; s < sections_.Count(); ++s) {
     const std::vector<IniLine>& lines = sections_.Lines(s);
     if (lines.empty()) continue;
@@ -569,12 +578,13 @@ void TBigIniFile::UpdateFile() {
     if (lost_) throw InOutError(file_name_, kErrorNoUnicodeTranslation);
     // Each line ends with "\r\n" and each section with an empty line; where the stored
     // text already reads so, it is written as it lies.
-    size_t most = 0;
+    size_t most = preamble_.size();
     for (int s = 0; s < sections_.Count(); ++s) {
       most += sections_.Name(s).size() + 6;
       for (const IniLine& line : sections_.Lines(s)) most += line.size + 2;
     }
     OutputPieces out(sections_.AllText(), most);
+    if (!preamble_.empty()) out.Add(preamble_);
     for (int s = 0; s < sections_.Count(); ++s) {
       const std::vector<IniLine>& lines = sections_.Lines(s);
       if (lines.empty()) continue;

@@ -179,7 +179,10 @@ class TBigIniFile {
   CodePage* code_page_ = nullptr;
   bool utf16_ = false;
   std::string utf16_tail_;  // an odd last byte, written back after the text
-  bool lost_ = false;       // a text to be written lost a character on its way in
+  // Lines before the first section (a comment a user put at the top), each with "\r\n":
+  // no key reaches them, but the file keeps them.
+  std::string preamble_;
+  bool lost_ = false;  // a text to be written lost a character on its way in
   // Values whose reading lost a character: written back, they would write the loss.
   mutable std::unordered_set<std::string> lossy_reads_;
   std::string file_name_;

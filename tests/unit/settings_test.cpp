@@ -144,10 +144,10 @@ TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
       {"[A]\r\na=1\r\nb=2\r\nc=3\nd=4\re=5\r\n\r\nf=6\r\n[B]\r\nlast=7",
        [](TBigIniFile& ini) { ini.WriteString("A", "b", "new"); },
        "[A]\r\na=1\r\nb=new\r\nc=3\r\nd=4\r\ne=5\r\nf=6\r\n\r\n[B]\r\nlast=7\r\n\r\n"},
-      // A rewrite drops blank lines, the preamble and empty sections.
+      // A rewrite drops blank lines and empty sections; lines above the first section stay.
       {"; preamble\r\n\r\n[Empty]\r\n\r\n[S]\r\n; keep me\r\nunknown line\r\n\r\n\r\nk=v\r\n",
        [](TBigIniFile& ini) { ini.WriteString("S", "k", "w"); },
-       "[S]\r\n; keep me\r\nunknown line\r\nk=w\r\n\r\n"},
+       "; preamble\r\n[S]\r\n; keep me\r\nunknown line\r\nk=w\r\n\r\n"},
       {"[A]\r\nonly=1\r\n[B]\r\nx=1\r\ny=2\r\n[C]\r\nc=1\r\n",
        [](TBigIniFile& ini) {
          ini.DeleteKey("B", "missing");
@@ -265,13 +265,14 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
   ini.ReadSection("missing", list);
   EXPECT_EQ(list, (Lines{"kept", "a=1", ";c", "=novalue", "b=2"}));
   TBigIniFile memory;
-  memory.SetText("ignored\n[Lang]\nKey= value\n[Empty]\n[lang]\ndup=1\n\n[X]\nx");
+  memory.SetText("above\n[Lang]\nKey= value\n[Empty]\n[lang]\ndup=1\n\n[X]\nx");
   EXPECT_EQ(memory.ReadString("LANG", "Key", ""), " value");
   EXPECT_EQ(memory.ReadString("Lang", "dup", "none"), "none");
   memory.SetText("[More]\nm=1");  // appends
   Lines out{"first"};
   memory.GetStrings(out);
-  EXPECT_EQ(out, (Lines{"first", "[Lang]", "Key= value", "", "[X]", "x", "", "[More]", "m=1", ""}));
+  EXPECT_EQ(out, (Lines{"first", "above", "[Lang]", "Key= value", "", "[X]", "x", "", "[More]",
+                        "m=1", ""}));
 }
 
 TEST_F(BigIniFileTest, InMemoryIniIsNeverWrittenAndANewNameFlushesTheOld) {
