@@ -270,42 +270,41 @@ class RecordingDisplay : public StepDisplay {
 TEST_F(InstallProcedureTest, EveryFailureEndsTheRunWithItsReason) {
   using Tree = SurprisingFileSystem;
   struct Row {
-    const char* what;
     std::function<void(Tree&)> arrange;
     const char* marks;
     std::vector<std::string> words;  // the message holds each; none: no message
     bool installed;                  // the documents are in place
   } rows[] = {
-      {"all goes well", [](Tree&) {}, "1 done; 2 done; 3 done; ", {}, true},
-      {"a host file another program holds: no backup, no change",
-       [](Tree& t) {
+      {[](Tree&) {}, "1 done; 2 done; 3 done; ", {}, true},
+      // A host file another program holds: no backup, no change.
+      {[](Tree& t) {
          t.FailPath("C:\\TC\\wincmd.ini", kErrorSharingViolation, FakeFileSystem::kFaultRead);
        },
        "1 done; 2 failed; ",
        {"backup copies", "\"C:\\TC\\wincmd.ini\" is being used by another program"},
        false},
-      {"a read-only backup: no change",
-       [](Tree& t) { t.AddFile("C:\\TC\\wincmd.old", "", kAttrReadOnly); },
+      // A read-only backup: no change.
+      {[](Tree& t) { t.AddFile("C:\\TC\\wincmd.old", "", kAttrReadOnly); },
        "1 done; 2 access denied; ",
        {"backup copies", "\"C:\\TC\\wincmd.old\"", "read-only"},
        false},
-      {"an unexpected failure stops the run at its step",
-       [](Tree& t) { t.throw_on_program_copy = true; },
+      // An unexpected failure stops the run at its step.
+      {[](Tree& t) { t.throw_on_program_copy = true; },
        "1 done; 2 failed; ",
        {"unexpected error stopped the procedure at Step 2"},
        false},
-      {"a read-only usercmd.ini: step 3 fails, the rest goes on",
-       [](Tree& t) { t.AddFile("C:\\TC\\usercmd.ini", "", kAttrReadOnly); },
+      // A read-only usercmd.ini: step 3 fails, the rest goes on.
+      {[](Tree& t) { t.AddFile("C:\\TC\\usercmd.ini", "", kAttrReadOnly); },
        "1 done; 2 done; 3 access denied; ",
        {"\"C:\\TC\\usercmd.ini\"", "read-only"},
        true},
-      {"a full disk at the settings file",
-       [](Tree& t) { t.FailPath("C:\\TC\\Kestrix\\tc Kestrix.ini", kErrorDiskFull); },
+      // A full disk at the settings file.
+      {[](Tree& t) { t.FailPath("C:\\TC\\Kestrix\\tc Kestrix.ini", kErrorDiskFull); },
        "1 done; 2 done; 3 failed; ",
        {"disk is full", "\"C:\\TC\\Kestrix\\tc Kestrix.ini\""},
        true},
-      {"a locked fsplugin.ini stops step 3",
-       [](Tree& t) {
+      // A locked fsplugin.ini stops step 3.
+      {[](Tree& t) {
          t.FailPath("C:\\TC\\fsplugin.ini", kErrorSharingViolation, FakeFileSystem::kFaultAll);
        },
        "1 done; 2 done; 3 failed; ",
@@ -313,7 +312,7 @@ TEST_F(InstallProcedureTest, EveryFailureEndsTheRunWithItsReason) {
        false},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
+    SCOPED_TRACE(row.marks + std::to_string(&row - rows));
     Tree tree;
     AddHostTree(tree);
     row.arrange(tree);
@@ -463,12 +462,6 @@ int StepsShown(HostTree& tree, bool uninstall) {
   run.Run(procedure, display, EnglishLanguageTable(), choices);
   return static_cast<int>(display.messages.size());
 }
-int InstallShown(HostTree& tree) {
-  return StepsShown(tree, false);
-}
-int UninstallShown(HostTree& tree) {
-  return StepsShown(tree, true);
-}
 
 // A write failure of the history is not shown: the host may hold its file for a moment.
 int HistoryShown(HostTree& tree) {
@@ -493,8 +486,8 @@ int SettingsShown(HostTree& tree) {
 TEST(HostFileWrites, AFailedStepLeavesEachFileOldOrNewAndIsShownOnce) {
   using Step = FakeFileSystem::Step;
   const std::tuple<const char*, int (*)(HostTree&), bool> operations[] = {
-      {"install", InstallShown, true},
-      {"uninstall", UninstallShown, true},
+      {"install", [](HostTree& tree) { return StepsShown(tree, false); }, true},
+      {"uninstall", [](HostTree& tree) { return StepsShown(tree, true); }, true},
       {"history", HistoryShown, false},
       {"settings", SettingsShown, true}};
   // A host in use, installed into before (so uninstalling has something to remove).

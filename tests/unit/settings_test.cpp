@@ -54,6 +54,12 @@ TEST_F(BigIniFileTest, ReadStringTakesValueVerbatim) {
       {"eq", "a=b"},   {"MIXED", "Case"},   {"missing", "dflt"}};
   for (const auto& [key, value] : cases) EXPECT_EQ(ini.ReadString("s", key, "dflt"), value) << key;
   EXPECT_EQ(ini.ReadString("Other", "plain", "dflt"), "dflt");
+  // Names fold Windows-1252 letters.
+  ini.WriteString("\xC4rger", "\xD6l", "1");  // ÄRGER / ÖL
+  EXPECT_EQ(ini.ReadString("\xE4rger", "\xF6l", ""), "1");
+  EXPECT_TRUE(IniNamesEqual("\x8A", "\x9A"));
+  EXPECT_FALSE(IniNamesEqual("\xD7", "\xF7"));  // multiplication and division signs
+  EXPECT_FALSE(IniNamesEqual("ab", "abc"));
 }
 
 TEST_F(BigIniFileTest, ParsingRules) {
@@ -88,6 +94,22 @@ TEST_F(BigIniFileTest, MissingFileIsEmptyAndFirstFlushCreatesIt) {
   // A missing directory on the way is as good as a missing file; a directory is not.
   EXPECT_EQ(TBigIniFile(fs, "C:\\Nowhere\\x.ini").ReadString("A", "k", "d"), "d");
   EXPECT_THROW(TBigIniFile(fs, "C:\\Prog"), InOutError);
+  // An in-memory file is never written; a new name flushes the old one first.
+  const int writes = fs.WriteCount();
+  {
+    TBigIniFile ini(fs, "");
+    ini.WriteString("A", "k", "v");
+    ini.UpdateFile();
+    EXPECT_FALSE(ini.Modified());
+  }
+  EXPECT_EQ(fs.WriteCount(), writes);
+  fs.AddFile("C:\\Prog\\other.ini", "[O]\r\no=1\r\n");
+  TBigIniFile ini(fs, kPath);
+  ini.WriteString("A", "k", "v");
+  ini.SetFileName("c:/prog/OTHER.INI");
+  EXPECT_EQ(Content(), "[A]\r\nk=v\r\n\r\n");
+  EXPECT_FALSE(ini.Modified() || ini.SectionExists("A"));
+  EXPECT_EQ(ini.ReadString("o", "O", ""), "1");
 }
 
 TEST_F(BigIniFileTest, DuplicateSectionsKeepTheFirstAndVanishAfterAWrite) {
@@ -228,16 +250,6 @@ TEST_F(BigIniFileTest, ThousandsOfRewritesKeepTheTextBoundedAndEveryLineInPlace)
                            "added=4\r\n\r\n");
 }
 
-TEST_F(BigIniFileTest, ErasingTheSectionUnderTheCursorMovesItToTheFirst) {
-  TBigIniFile ini;
-  ini.WriteString("A", "a", "1");
-  ini.WriteString("B", "b", "2");
-  EXPECT_EQ(ini.ReadString("B", "b", ""), "2");
-  ini.EraseSection("B");
-  EXPECT_EQ(ini.Sections().LastFound(), 0);
-  EXPECT_EQ(ini.ReadString("A", "a", ""), "1");
-}
-
 TEST_F(BigIniFileTest, ReadAndWriteIntegers) {
   Put("[N]\r\nhex=0x1F\r\nHEX=0X1f\r\ndollar=$1F\r\nneg=-12\r\nplus=+7\r\nlead= 5\r\n"
       "trail=5 \r\nempty=\r\nword=abc\r\nbig=2147483648\r\nmin=-2147483648\r\nall=$FFFFFFFF\r\n"
@@ -272,24 +284,11 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
   Lines out{"first"};
   memory.GetStrings(out);
   EXPECT_EQ(out, (Lines{"first", "[Lang]", "Key= value", "", "[X]", "x", "", "[More]", "m=1", ""}));
-}
-
-TEST_F(BigIniFileTest, InMemoryIniIsNeverWrittenAndANewNameFlushesTheOld) {
-  const int writes = fs.WriteCount();
-  {
-    TBigIniFile ini(fs, "");
-    ini.WriteString("A", "k", "v");
-    ini.UpdateFile();
-    EXPECT_FALSE(ini.Modified());
-  }
-  EXPECT_EQ(fs.WriteCount(), writes);
-  fs.AddFile("C:\\Prog\\other.ini", "[O]\r\no=1\r\n");
-  TBigIniFile ini(fs, kPath);
-  ini.WriteString("A", "k", "v");
-  ini.SetFileName("c:/prog/OTHER.INI");
-  EXPECT_EQ(Content(), "[A]\r\nk=v\r\n\r\n");
-  EXPECT_FALSE(ini.Modified() || ini.SectionExists("A"));
-  EXPECT_EQ(ini.ReadString("o", "O", ""), "1");
+  // Erasing the section last found leaves a cursor that still finds the others.
+  EXPECT_EQ(memory.ReadString("More", "m", ""), "1");
+  memory.EraseSection("More");
+  EXPECT_EQ(memory.ReadString("More", "m", "none") + memory.ReadString("Lang", "Key", ""),
+            "none value");
 }
 
 TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
@@ -323,15 +322,6 @@ TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
   // Releasing the object swallows a failed flush.
   fs.SetAttributes(kPath, kAttrReadOnly);
   EXPECT_NO_THROW(Edited(original, [](TBigIniFile& ini) { ini.WriteString("A", "k", "x"); }));
-}
-
-TEST_F(BigIniFileTest, NamesFoldWindows1252Letters) {
-  TBigIniFile ini;
-  ini.WriteString("\xC4rger", "\xD6l", "1");  // ÄRGER / ÖL
-  EXPECT_EQ(ini.ReadString("\xE4rger", "\xF6l", ""), "1");
-  EXPECT_TRUE(IniNamesEqual("\x8A", "\x9A"));
-  EXPECT_FALSE(IniNamesEqual("\xD7", "\xF7"));  // multiplication and division signs
-  EXPECT_FALSE(IniNamesEqual("ab", "abc"));
 }
 
 // ---- language_table
@@ -393,18 +383,16 @@ TEST_F(LanguageTableTest, ExternalFileIsReadNeverWrittenAndEnglishWhenUnreadable
   EXPECT_EQ(OkText(LanguageTable::FromFile(fs, path)), "OK");
 }
 
-TEST(LanguageSwitch, LastLngArgumentWinsAnyCaseTrimmed) {
-  const std::pair<Lines, const char*> cases[] = {
+TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
+  // The last /LNG= argument wins, in any case, trimmed.
+  const std::pair<Lines, const char*> switches[] = {
       {{"/Lng=  HUN\t"}, "HUN"},
       {{"/LNG=RUS", "/INSTALL", "/lng=hun"}, "hun"},
       {{"/LNG=RUS", "/LNG="}, ""},  // the last one wins, even when it is empty
       {{"/LNGX=RUS", "LNG=RUS", " /LNG=RUS"}, ""},
       {{"/LNG=/LNG=RUS"}, "/LNG=RUS"},  // only the first five characters are the switch
   };
-  for (const auto& [args, language] : cases) EXPECT_EQ(CommandLineLanguage(args), language);
-}
-
-TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
+  for (const auto& [args, language] : switches) EXPECT_EQ(CommandLineLanguage(args), language);
   const std::tuple<const char*, Lines, const char*, const char*> cases[] = {
       {"HUN", {}, "Rendben", "HUN"},
       {"HUNGARIAN", {}, "Rendben", "HUN"},  // only three characters count
@@ -427,10 +415,21 @@ TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
   const LoadedLanguage english = LoadLanguage(bare, "HUN", pending, {});
   EXPECT_EQ(OkText(english.table), "OK");  // even without the English resource
   EXPECT_EQ(english.font_charset, kDefaultFontCharset);
-}
-
-TEST_F(LanguageTableTest, PendingDialogChoiceReplacesTheSettingOnce) {
-  PendingLanguage pending;
+  fs.AddFile(std::string(kProgramDir) + "\\lng_ru.ini", LanguageFile("  RUS\t", "Da"));
+  fs.AddFile(std::string(kProgramDir) + "\\lng_plain.ini", "[Buttons]\r\nBtnOK=Fine\r\n");
+  // The character set follows the loaded short id.
+  const std::tuple<const char*, const char*, int> charsets[] = {
+      {"lng_ru.ini", "LNG_RUS", 204},
+      {"lng_plain.ini", "LNG_ENG", 1},  // no LngShortID: treated as ENG
+  };
+  for (const auto& [setting, resource, charset] : charsets) {
+    const LoadedLanguage loaded = Load(setting);
+    EXPECT_EQ(std::make_tuple(loaded.charset_resource, loaded.font_charset),
+              std::make_tuple(std::string(resource), charset))
+        << setting;
+  }
+  // A choice pending from the dialog replaces the setting once.
+  pending = {};
   LoadLanguage(sources, "ENG", pending, {});
   EXPECT_EQ(std::tie(pending.pending, pending.value), std::make_tuple(false, std::string("ENG")));
   pending = {true, "RUS"};
@@ -438,21 +437,6 @@ TEST_F(LanguageTableTest, PendingDialogChoiceReplacesTheSettingOnce) {
   EXPECT_FALSE(pending.pending);
   EXPECT_EQ(OkText(LoadLanguage(sources, "HUN", pending, {}).table), "Rendben");
   EXPECT_EQ(pending.value, "HUN");
-}
-
-TEST_F(LanguageTableTest, CharacterSetFollowsTheLoadedShortId) {
-  fs.AddFile(std::string(kProgramDir) + "\\lng_ru.ini", LanguageFile("  RUS\t", "Da"));
-  fs.AddFile(std::string(kProgramDir) + "\\lng_plain.ini", "[Buttons]\r\nBtnOK=Fine\r\n");
-  const std::tuple<const char*, const char*, int> cases[] = {
-      {"lng_ru.ini", "LNG_RUS", 204},
-      {"lng_plain.ini", "LNG_ENG", 1},  // no LngShortID: treated as ENG
-  };
-  for (const auto& [setting, resource, charset] : cases) {
-    const LoadedLanguage loaded = Load(setting);
-    EXPECT_EQ(std::make_tuple(loaded.charset_resource, loaded.font_charset),
-              std::make_tuple(std::string(resource), charset))
-        << setting;
-  }
 }
 
 TEST_F(LanguageTableTest, InstallerLoadsItsArgumentOrTheHostLanguage) {
@@ -585,10 +569,11 @@ TEST_F(SettingsTest, BooleansAreTrueOnlyForExactTrueAndValuesFallBackToDefaults)
 }
 
 TEST_F(SettingsTest, InstallationWritesDefaultsAndKeepsUserValues) {
-  {
+  auto install = [this](const InstallDefaults& defaults) {
     TBigIniFile ini(fs, kIni);
-    WriteInstallationDefaults(ini, InstallDefaults{"DEU", true, "  Benutzername "});
-  }
+    WriteInstallationDefaults(ini, defaults);
+  };
+  install({"DEU", true, "  Benutzername "});
   const std::string fresh = Content();
   for (const char* line : {"[Language]\r\nCurrentLng=DEU\r\n", "\r\nDisablePlugins=0\r\n",
                            "\r\nEnterCmdInstalled=True\r\n", "\r\nBenutzername={user}\r\n"})
@@ -602,20 +587,14 @@ TEST_F(SettingsTest, InstallationWritesDefaultsAndKeepsUserValues) {
       "[Additional]\r\nEnterCmdInstalled=False\r\nDoNotInstall1stTemplate=True\r\n\r\n"
       "[UserTemplates]\r\nMine=x\r\n\r\n[ExtensionsEnabled]\r\n0=doc\r\n\r\n";
   fs.AddFile(kIni, mine);
-  {
-    TBigIniFile ini(fs, kIni);
-    WriteInstallationDefaults(ini, InstallDefaults{"FRA", true, "Utilisateur"});
-  }
+  install({"FRA", true, "Utilisateur"});
   EXPECT_EQ(Content(),
             ReplaceAll(ReplaceAll(mine, "=ENG", "=FRA"), "Installed=False", "Installed=True"));
   // Empty values are filled; an empty template name must not erase the user's templates.
   fs.AddFile(kIni,
              "[Configuration]\r\nAlwaysOnTop=\r\nDisablePlugins=-1\r\n"
              "[UserTemplates]\r\nMine=x\r\nCurrent username=old\r\n");
-  {
-    TBigIniFile ini(fs, kIni);
-    WriteInstallationDefaults(ini, InstallDefaults{"ENG", false, "   "});
-  }
+  install({"ENG", false, "   "});
   TBigIniFile ini(fs, kIni);
   EXPECT_EQ(ini.ReadString("Configuration", "AlwaysOnTop", "") + "," +
                 ini.ReadString("Configuration", "DisablePlugins", ""),
@@ -661,15 +640,13 @@ TEST(SettingsPath, FromExecutablePath) {
 }
 
 // ---- settings_model
-TEST_F(SettingsTest, AMissingFileGivesTheDefaultsAndIsNotCreated) {
-  ASSERT_TRUE(model.LoadStartup().ok && model.LoadActivation().ok);
-  EXPECT_EQ(model.Activation().invalid_char_replace, "_");
-  EXPECT_TRUE(!fs.FileExists(kIni) && boxes.shown.empty());
-}
-
 // Each integer key: a value that does not parse is the default, any other number the case
 // the key's rule gives it.
 TEST_F(SettingsTest, IntegerKeysReadAsTheirCases) {
+  // A missing file gives the defaults and is not created.
+  ASSERT_TRUE(model.LoadStartup().ok && model.LoadActivation().ok);
+  EXPECT_EQ(model.Activation().invalid_char_replace, "_");
+  EXPECT_TRUE(!fs.FileExists(kIni) && boxes.shown.empty());
   auto startup = [](auto field, auto value) {
     return [=](const SettingsModel& m) { return m.Startup().*field == value; };
   };
@@ -717,6 +694,15 @@ TEST_F(SettingsTest, ClosingWritesWhatActivationReadAndTheWindowsState) {
 }
 
 TEST_F(SettingsTest, AFailureIsAResultAndOneMessage) {
+  // The preview's lookup reads the file at its first question; each preview takes a new one,
+  // which sees the file as it is now.
+  fs.AddFile(kIni, "[ReplaceChars]\r\n&=and\r\n");
+  const auto first = model.ReplaceCharValues();
+  fs.AddFile(kIni, "[ReplaceChars]\r\n&=+\r\n");
+  EXPECT_EQ(first("&"), "+");
+  fs.AddFile(kIni, "[ReplaceChars]\r\n&=plus\r\n");
+  EXPECT_EQ(first("&") + first("#"), "+_");
+  EXPECT_EQ(model.ReplaceCharValues()("&"), "plus");
   fs.AddFile(kIni, "[Configuration]\r\nInitialMode=1\r\n[ReplaceChars]\r\n&=and\r\n#=\r\n");
   ASSERT_TRUE(model.LoadActivation().ok);
   std::vector<std::pair<std::string, std::string>> pairs;
@@ -737,18 +723,6 @@ TEST_F(SettingsTest, AFailureIsAResultAndOneMessage) {
   EXPECT_FALSE(model.SaveClosing({}).ok);
   EXPECT_EQ(boxes.shown.size(), 3u);
   EXPECT_EQ(model.ReplaceCharValues()("&"), "_");
-}
-
-// The preview's lookup reads the file at its first question; each preview takes a new one,
-// which sees the file as it is now.
-TEST_F(SettingsTest, ReplaceCharValuesAreReadWhenAsked) {
-  fs.AddFile(kIni, "[ReplaceChars]\r\n&=and\r\n");
-  const auto first = model.ReplaceCharValues();
-  fs.AddFile(kIni, "[ReplaceChars]\r\n&=+\r\n");
-  EXPECT_EQ(first("&"), "+");
-  fs.AddFile(kIni, "[ReplaceChars]\r\n&=plus\r\n");
-  EXPECT_EQ(first("&") + first("#"), "+_");
-  EXPECT_EQ(model.ReplaceCharValues()("&"), "plus");
 }
 
 // ---- themes
