@@ -1,5 +1,6 @@
 #include "settings/settings.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,6 +23,9 @@ namespace kestrix {
 namespace {
 
 using Lines = std::vector<std::string>;
+using ::testing::AllOf;
+using ::testing::Property;
+using ::testing::Throws;
 
 // ---- big_ini_file
 const char kPath[] = "C:\\Prog\\test.ini";
@@ -128,20 +132,18 @@ TEST_F(BigIniFileTest, DuplicateSectionsKeepTheFirstAndVanishAfterAWrite) {
   EXPECT_EQ(fs.LastWriteTime(kPath), stamp);
   EXPECT_EQ(Edited(original, [](TBigIniFile& ini) { ini.WriteString("B", "x", "2"); }),
             "[A]\r\nk=first\r\n\r\n[B]\r\nx=2\r\nkept=1\r\n\r\n");
-}
-
-TEST_F(BigIniFileTest, UnchangedWriteLeavesFileAndTimeStampAlone) {
-  const std::string original = "[S]\r\nk=v\r\n\r\n\r\n; trailing\r\n";
+  // An unchanged write leaves the file and its time stamp alone.
+  const std::string same = "[S]\r\nk=v\r\n\r\n\r\n; trailing\r\n";
   // A change made and taken back still counts as a change: the file is rewritten.
-  EXPECT_EQ(Edited(original,
+  EXPECT_EQ(Edited(same,
                    [](TBigIniFile& ini) {
                      ini.WriteInteger("s", "K", 0);
                      ini.WriteString("s", "k", "v");
                      EXPECT_TRUE(ini.Modified());
                    }),
             "[S]\r\nk=v\r\n; trailing\r\n\r\n");
-  fs.AddFile(kPath, original);
-  const uint64_t stamp = fs.LastWriteTime(kPath);
+  fs.AddFile(kPath, same);
+  const uint64_t same_stamp = fs.LastWriteTime(kPath);
   const int writes = fs.WriteCount();
   {
     TBigIniFile ini(fs, kPath);
@@ -149,7 +151,7 @@ TEST_F(BigIniFileTest, UnchangedWriteLeavesFileAndTimeStampAlone) {
     EXPECT_FALSE(ini.Modified());
   }
   EXPECT_EQ(fs.WriteCount(), writes);
-  EXPECT_EQ(fs.LastWriteTime(kPath), stamp);
+  EXPECT_EQ(fs.LastWriteTime(kPath), same_stamp);
 }
 
 TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
@@ -305,12 +307,9 @@ TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
     TBigIniFile ini(fs, kPath);
     ini.WriteString("A", "k", "new");
     arrange(fs);
-    try {
-      ini.UpdateFile();
-      ADD_FAILURE() << "no error";
-    } catch (const InOutError& error) {
-      EXPECT_EQ(std::make_tuple(error.Code(), error.Path()), std::make_tuple(code, kPath));
-    }
+    EXPECT_THAT([&] { ini.UpdateFile(); },
+                Throws<InOutError>(AllOf(Property(&InOutError::Code, code),
+                                         Property(&InOutError::Path, std::string(kPath)))));
     EXPECT_TRUE(ini.Modified());
     EXPECT_EQ(Content(), original);
     // Once the cause is gone, the next flush writes the kept content.
@@ -356,7 +355,7 @@ class LanguageTableTest : public ::testing::Test {
   LanguageSources sources{fs, resources, kProgramDir};
 };
 
-TEST(LanguageTableLookup, TrimsValuesAndFallsBackToTheEnglishDefault) {
+TEST_F(LanguageTableTest, ExternalFileIsReadNeverWrittenAndEnglishWhenUnreadable) {
   const LanguageTable table = LanguageTable::FromText(
       "; comment line\n[Buttons]\nBtnOK=\t\t\tRendben\t \nBtnApply =Alkalmaz\n"
       "BtnNext=\x01 Tovabb \x1f\nBtnClose=\n[Captions - Install]\nStep2 note_u=\tEltavolitas...\n");
@@ -372,9 +371,6 @@ TEST(LanguageTableLookup, TrimsValuesAndFallsBackToTheEnglishDefault) {
   for (const auto& [section, key, english, text] : cases)
     EXPECT_EQ(table.Text(section, key, english), text) << section << "/" << key;
   EXPECT_EQ(table.Lookup("Buttons", "BtnOK", "OK"), "\t\t\tRendben\t ");
-}
-
-TEST_F(LanguageTableTest, ExternalFileIsReadNeverWrittenAndEnglishWhenUnreadable) {
   const std::string path = std::string(kProgramDir) + "\\lng_test.ini";
   fs.AddFile(path, "[Buttons]\r\nBtnOK=\tJa\r\n[Buttons]\r\nBtnOK=Later\r\n");
   EXPECT_EQ(OkText(LanguageTable::FromFile(fs, path)), "Ja");
@@ -546,6 +542,17 @@ class SettingsTest : public ::testing::Test {
 };
 
 TEST_F(SettingsTest, BooleansAreTrueOnlyForExactTrueAndValuesFallBackToDefaults) {
+  // The settings file lies beside the program, named after it.
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+      {"C:/TC/Kestrix/renamed.v2.EXE", "renamed.v2", "C:\\TC\\Kestrix",
+       "C:\\TC\\Kestrix\\renamed.v2.ini"},
+      {"D:\\tool", "tool", "D:", "D:\\tool.ini"},
+      {"\\\\srv\\share\\dir.d\\noext", "noext", "\\\\srv\\share\\dir.d",
+       "\\\\srv\\share\\dir.d\\noext.ini"},
+  };
+  for (const auto& [exe, base, dir, ini] : cases)
+    EXPECT_EQ(std::make_tuple(ExecutableBaseName(exe), ProgramDirOf(exe), SettingsFilePath(exe)),
+              std::make_tuple(base, dir, ini));
   fs.AddFile(kIni,
              "[Configuration]\r\nAlwaysOnTop=True\r\nAlwaysActive=true\r\nFlatButtons=TRUE\r\n"
              "UseWindowTheme= True\r\nAlphaBlendValue=\r\nWindowPosition=0x2\r\nFontSize=big\r\n"
@@ -624,19 +631,6 @@ TEST_F(SettingsTest, NumberedListsAndDeletedKeys) {
             "[SuffixList]\r\n0==s\r\n\r\n");
   TBigIniFile ini(fs, kIni);
   EXPECT_EQ(SettingsAccess(ini).ReadList(kSuffixListSection), Lines{"=s"});
-}
-
-TEST(SettingsPath, FromExecutablePath) {
-  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-      {"C:/TC/Kestrix/renamed.v2.EXE", "renamed.v2", "C:\\TC\\Kestrix",
-       "C:\\TC\\Kestrix\\renamed.v2.ini"},
-      {"D:\\tool", "tool", "D:", "D:\\tool.ini"},
-      {"\\\\srv\\share\\dir.d\\noext", "noext", "\\\\srv\\share\\dir.d",
-       "\\\\srv\\share\\dir.d\\noext.ini"},
-  };
-  for (const auto& [exe, base, dir, ini] : cases)
-    EXPECT_EQ(std::make_tuple(ExecutableBaseName(exe), ProgramDirOf(exe), SettingsFilePath(exe)),
-              std::make_tuple(base, dir, ini));
 }
 
 // ---- settings_model
@@ -726,7 +720,20 @@ TEST_F(SettingsTest, AFailureIsAResultAndOneMessage) {
 }
 
 // ---- themes
-TEST(Themes, HtmlColorsGlyphSizesFontsAndWindowLook) {
+class ChangeColorsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fs.AddDirectory(kProgramDir); }
+  ChangeColorsResult Run(const ThemeSettings& settings, const Appearance& current = {}) {
+    return ChangeColors(current, settings, fs, kProgramDir);
+  }
+  void AddTheme(const std::string& dir_name, const std::string& ini) {
+    fs.AddFile(std::string(kProgramDir) + "\\" + dir_name + "\\theme.ini", ini);
+  }
+
+  FakeFileSystem fs;
+};
+
+TEST_F(ChangeColorsTest, PlainLookWithAndWithoutFlatButtons) {
   const std::pair<const char*, std::optional<ColorRef>> colors[] = {
       {"#359ceb", RgbColor(0x35, 0x9C, 0xEB)},
       {"FF", RgbColor(0, 0, 0xFF)},  // read as a number: short texts are the low bytes, blue
@@ -746,22 +753,6 @@ TEST(Themes, HtmlColorsGlyphSizesFontsAndWindowLook) {
     EXPECT_EQ(ChooseFont(name, size), choice) << name << size;
   for (int opaque : {255, 1000, -1}) EXPECT_EQ(TransparencyFor(opaque), Transparency{}) << opaque;
   EXPECT_EQ(TransparencyFor(254), (Transparency{true, 254}));
-}
-
-class ChangeColorsTest : public ::testing::Test {
- protected:
-  void SetUp() override { fs.AddDirectory(kProgramDir); }
-  ChangeColorsResult Run(const ThemeSettings& settings, const Appearance& current = {}) {
-    return ChangeColors(current, settings, fs, kProgramDir);
-  }
-  void AddTheme(const std::string& dir_name, const std::string& ini) {
-    fs.AddFile(std::string(kProgramDir) + "\\" + dir_name + "\\theme.ini", ini);
-  }
-
-  FakeFileSystem fs;
-};
-
-TEST_F(ChangeColorsTest, PlainLookWithAndWithoutFlatButtons) {
   Appearance themed = Run({true, true, 3, "", ""}).appearance;
   Appearance plain = Run({false, false, 3, "", ""}, themed).appearance;
   EXPECT_EQ(plain.main, ThemeColor::System(SystemColor::kButtonFace));
@@ -820,6 +811,15 @@ TEST_F(ChangeColorsTest, UserThemes) {
 }
 
 TEST_F(ChangeColorsTest, UnusableUserThemeLeavesThePreviousColours) {
+  // Theme directories are found by their prefix.
+  AddTheme("theme_Moss", "[ThemeInfo]\r\nName=Moss\r\nMainColor=2B3A1F\r\n");
+  AddTheme("THEME_Loud", "[ThemeInfo]\r\n");
+  fs.AddDirectory(std::string(kProgramDir) + "\\theme_Empty");
+  fs.AddFile(std::string(kProgramDir) + "\\theme_file", "not a directory");
+  AddTheme("themes_Other", "[ThemeInfo]\r\nName=Other\r\n");
+  Lines found = DiscoverUserThemes(fs, kProgramDir);
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, (Lines{"- Loud", "- Moss"}));
   AddTheme("theme_NoName", "[ThemeInfo]\r\nMainColor=000000\r\n");
   AddTheme("theme_Blank", "[ThemeInfo]\r\nName=   \r\nMainColor=000000\r\n");
   AddTheme("theme_Locked", "[ThemeInfo]\r\nName=Locked\r\nMainColor=000000\r\n");
@@ -852,17 +852,6 @@ TEST_F(ChangeColorsTest, UserThemeIconsOnlyWithFlatButtonsAndOnlyThoseThatExist)
   EXPECT_EQ(normal.Glyph(GlyphRole::kOk), GlyphRef::Resource("THEME_PEACH_OK"));
   // Step one of the rules gives btn_undo the default theme's glyph whatever comes after.
   EXPECT_EQ(normal.Glyph(GlyphRole::kUndo), GlyphRef::Resource("THEME_DEFAULT_UNDO"));
-}
-
-TEST_F(ChangeColorsTest, DiscoversThemeDirectories) {
-  AddTheme("theme_Moss", "[ThemeInfo]\r\nName=Moss\r\nMainColor=2B3A1F\r\n");
-  AddTheme("THEME_Loud", "[ThemeInfo]\r\n");
-  fs.AddDirectory(std::string(kProgramDir) + "\\theme_Empty");
-  fs.AddFile(std::string(kProgramDir) + "\\theme_file", "not a directory");
-  AddTheme("themes_Other", "[ThemeInfo]\r\nName=Other\r\n");
-  Lines found = DiscoverUserThemes(fs, kProgramDir);
-  std::sort(found.begin(), found.end());
-  EXPECT_EQ(found, (Lines{"- Loud", "- Moss"}));
 }
 
 }  // namespace
