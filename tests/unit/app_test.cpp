@@ -263,7 +263,7 @@ TEST(LaunchDecision, DecisionTable) {
   }
 }
 
-TEST(LaunchDecision, PathWithoutSeparatorIsReadFromTheHeader) {
+TEST(LaunchDecision, HeaderPathOrNoFocusOrNoHost) {
   const std::pair<const char*, const char*> cases[] = {
       {"Plugin", "c:\\header-left\\*.*"},
       {"d:", "c:\\"},  // too short: read as drive C, which has a separator
@@ -286,7 +286,7 @@ TEST(LaunchDecision, PathWithoutSeparatorIsReadFromTheHeader) {
 }
 
 // ---- mode_rules
-TEST(ModeRules, CarryNameIntoList) {
+TEST(ModeRules, CarryNameIntoListAndListLines) {
   const std::tuple<const char*, const char*, std::optional<std::string>> cases[] = {
       {"a|b", "a|b", "a\r\nb"},
       {" a*b ", "a*b", "a\r\n*b"},                  // trimmed on both sides
@@ -315,7 +315,7 @@ TEST(ModeRules, CarryNameIntoList) {
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
 }
 
-TEST(ModeRules, DirExistsStateAndInitialMode) {
+TEST(ModeRules, DirExistsInitialModeAndActivation) {
   const std::tuple<bool, const char*, bool, bool> exists[] = {
       {true, "Sub", true, true}, {true, "  ", false, false}, {false, "", false, true}};
   for (const auto& [found, name, enter, enabled] : exists) {

@@ -13,7 +13,7 @@
 namespace kestrix {
 namespace {
 
-TEST(ConfigurationRules, FieldsAreCorrectedAsTheUserTypes) {
+TEST(ConfigurationRules, FieldsAffixesAndTransparency) {
   EXPECT_EQ(CorrectReplaceChar("a:b"), "_");
   EXPECT_EQ(CorrectReplaceChar("-"), "-");
   const std::pair<const char*, TransparencyField> cases[] = {

@@ -313,7 +313,7 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   EXPECT_EQ(silent.QueriesSent().size(), 1u);
 }
 
-TEST(HostSnapshot, RepliesWithoutAPendingQueryOrWithAnUnknownSideChangeNothing) {
+TEST(HostSnapshot, StrayRepliesChangeNothingATypedDirectoryMovesTheHost) {
   SnapshotFixture f;
   f.Lists();
   f.snapshot.FocusedWindow = f.right_list;

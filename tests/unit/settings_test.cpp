@@ -87,7 +87,7 @@ TEST_F(BigIniFileTest, ParsingRules) {
   EXPECT_EQ(lines.back(), "[");
 }
 
-TEST_F(BigIniFileTest, MissingFileIsEmptyAndFirstFlushCreatesIt) {
+TEST_F(BigIniFileTest, AMissingFileIsCreatedByTheFirstFlushAnInMemoryOneNever) {
   {
     TBigIniFile ini(fs, kPath);
     EXPECT_EQ(ini.ReadString("A", "k", "dflt"), "dflt");
@@ -116,7 +116,7 @@ TEST_F(BigIniFileTest, MissingFileIsEmptyAndFirstFlushCreatesIt) {
   EXPECT_EQ(ini.ReadString("o", "O", ""), "1");
 }
 
-TEST_F(BigIniFileTest, DuplicateSectionsKeepTheFirstAndVanishAfterAWrite) {
+TEST_F(BigIniFileTest, DuplicatesAndUnchangedWritesLeaveTheFileAlone) {
   const std::string original =
       "[A]\r\nk=first\r\n[B]\r\nx=1\r\nkept=1\r\n[a]\r\nk=second\r\nonly=2\r\n";
   Put(original);
@@ -355,7 +355,7 @@ class LanguageTableTest : public ::testing::Test {
   LanguageSources sources{fs, resources, kProgramDir};
 };
 
-TEST_F(LanguageTableTest, ExternalFileIsReadNeverWrittenAndEnglishWhenUnreadable) {
+TEST_F(LanguageTableTest, LookupsTrimAndAnExternalFileIsNeverWritten) {
   const LanguageTable table = LanguageTable::FromText(
       "; comment line\n[Buttons]\nBtnOK=\t\t\tRendben\t \nBtnApply =Alkalmaz\n"
       "BtnNext=\x01 Tovabb \x1f\nBtnClose=\n[Captions - Install]\nStep2 note_u=\tEltavolitas...\n");
@@ -733,7 +733,7 @@ class ChangeColorsTest : public ::testing::Test {
   FakeFileSystem fs;
 };
 
-TEST_F(ChangeColorsTest, PlainLookWithAndWithoutFlatButtons) {
+TEST_F(ChangeColorsTest, ColorsGlyphSizesFontsAndThePlainLook) {
   const std::pair<const char*, std::optional<ColorRef>> colors[] = {
       {"#359ceb", RgbColor(0x35, 0x9C, 0xEB)},
       {"FF", RgbColor(0, 0, 0xFF)},  // read as a number: short texts are the low bytes, blue

@@ -9,7 +9,7 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(Tcsim, DecodesChangeDirectoryPayloadsWithinTheirSize) {
+TEST(Tcsim, DecodesPayloadsWithinTheirSizeAndSplitsUserCommands) {
   struct Case {
     std::string bytes;
     const char *left, *right, *flags;
