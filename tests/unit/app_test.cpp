@@ -49,14 +49,12 @@ TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
   } catch (...) {
     logger.LogCurrentException("Ttc_KestrixForm");
   }
-  ErrorRecord first{
-      "Ttc_KestrixForm", "FormCreate", {"EFirst", "one"}, kSystem, {2024, 5, 6, 7, 8, 0}};
-  ErrorRecord second{"Ttc_KestrixForm",
-                     "TCEnterDir",
-                     {"std::logic_error", "bad state"},
-                     kSystem,
-                     {2024, 5, 6, 7, 8, 1}};
-  EXPECT_EQ(Log(), FormatErrorRecord(first) + FormatErrorRecord(second));
+  auto record = [](const char* where, FailureInfo failure, int second) {
+    return FormatErrorRecord(
+        {"Ttc_KestrixForm", where, failure, kSystem, {2024, 5, 6, 7, 8, second}});
+  };
+  EXPECT_EQ(Log(), record("FormCreate", {"EFirst", "one"}, 0) +
+                       record("TCEnterDir", {"std::logic_error", "bad state"}, 1));
   // An existing log is appended to.
   fs.AddFile(kLogPath, "older\r\n");
   logger.Log("F", FailureInfo{"E", "m"});
@@ -81,24 +79,9 @@ TEST_F(ErrorLoggerTest, UnwritableLocationsAreSilent) {
 }
 
 // ---- key_commands
-KeyPress Ctrl(uint16_t key) {
-  return {key, true, false, false};
-}
-KeyPress Plain(uint16_t key) {
-  return {key, false, false, false};
-}
-KeyPress Alt(uint16_t key) {
-  return {key, false, false, true};
-}
-KeyPress Shift(uint16_t key) {
-  return {key, false, true, false};
-}
-KeyPress CtrlShift(uint16_t key) {
-  return {key, true, true, false};
-}
-
-TEST(DecideKey, ModeKeysFollowTheCycleWhateverIsHeld) {
-  const std::tuple<uint16_t, MainMode, KeyAction> cases[] = {
+TEST(DecideKey, ByKeysModifiersAndFocus) {
+  // Mode keys follow the cycle whatever is held.
+  const std::tuple<uint16_t, MainMode, KeyAction> modes[] = {
       {kKeyF3, MainMode::kNormal, KeyAction::kChangeToExt},
       {kKeyF3, MainMode::kExtended, KeyAction::kBatchDirClick},
       {kKeyF3, MainMode::kBatch, KeyAction::kChangeToNormal},
@@ -107,26 +90,27 @@ TEST(DecideKey, ModeKeysFollowTheCycleWhateverIsHeld) {
       {kKeyF7, MainMode::kExtended, KeyAction::kChangeToExt},
       {kKeyF7, MainMode::kBatch, KeyAction::kBatchDirClick},
   };
-  for (const auto& [key, mode, action] : cases) {
+  for (const auto& [key, mode, action] : modes) {
     KeyContext context{mode, FocusedControl::kMkDir, true};
-    for (KeyPress press : {Plain(key), KeyPress{key, true, true, true}}) {
+    for (KeyPress press : {KeyPress{key}, KeyPress{key, true, true, true}}) {
       KeyDecision decision = DecideKey(press, context);
       EXPECT_EQ(std::tie(decision.action, decision.consumed), std::make_tuple(action, true))
           << key << " mode " << static_cast<int>(mode);
     }
   }
-}
-
-TEST(DecideKey, ByKeysModifiersAndFocus) {
   using F = FocusedControl;
   using A = KeyAction;
+  const auto Plain = [](uint16_t key) { return KeyPress{key}; };
+  const auto Ctrl = [](uint16_t key) { return KeyPress{key, true}; };
+  const auto Shift = [](uint16_t key) { return KeyPress{key, false, true}; };
+  const auto Alt = [](uint16_t key) { return KeyPress{key, false, false, true}; };
   // focus, key, OK enabled, action, consumed
   const std::tuple<F, KeyPress, bool, A, bool> cases[] = {
       // Letter commands need Ctrl alone; Ctrl+Shift+Q is the letter field's own shortcut.
       {F::kMkDir, Ctrl('R'), true, A::kRefresh, true},
       {F::kMkDir, Ctrl('Q'), true, A::kAttributesMenu, true},
-      {F::kMkDir, CtrlShift('Q'), true, A::kOpenAttribLetters, true},
-      {F::kMkDir, CtrlShift('R'), true, A::kNone, false},
+      {F::kMkDir, KeyPress{'Q', true, true}, true, A::kOpenAttribLetters, true},
+      {F::kMkDir, KeyPress{'R', true, true}, true, A::kNone, false},
       {F::kMkDir, Plain('R'), true, A::kNone, false},
       // Enter runs OK only when it is enabled; Shift and Alt are read by the run.
       {F::kMkDir, Plain(kKeyReturn), true, A::kOkClick, true},
@@ -279,7 +263,7 @@ TEST(LaunchDecision, DecisionTable) {
   }
 }
 
-TEST(LaunchDecision, PathWithoutSeparatorIsReadFromTheHeader) {
+TEST(LaunchDecision, HeaderPathOrNoFocusOrNoHost) {
   const std::pair<const char*, const char*> cases[] = {
       {"Plugin", "c:\\header-left\\*.*"},
       {"d:", "c:\\"},  // too short: read as drive C, which has a separator
@@ -290,32 +274,19 @@ TEST(LaunchDecision, PathWithoutSeparatorIsReadFromTheHeader) {
     EXPECT_EQ(s.Run({}).action, LaunchAction::kMainWindow);
     EXPECT_EQ(s.values.Snapshot.StartPath, start) << panel_text;
   }
-}
-
-TEST(LaunchDecision, WithoutFocusOrHostTheMainWindowOpens) {
-  Scenario s;
-  EXPECT_EQ(s.Run({}).action, LaunchAction::kMainWindow);
-  EXPECT_EQ(std::tie(s.values.Snapshot.HostWindow, s.values.Snapshot.FirstList),
+  // Without a focus or a host the main window opens.
+  Scenario bare;
+  EXPECT_EQ(bare.Run({}).action, LaunchAction::kMainWindow);
+  EXPECT_EQ(std::tie(bare.values.Snapshot.HostWindow, bare.values.Snapshot.FirstList),
             std::make_tuple(WindowHandle{0}, WindowHandle{0}));
-  s.AddHost("c:\\data\\a.zip\\*.*", "c:\\data\\a.zip\\*.*");
-  s.focus = 0;  // no location check without a focus
-  EXPECT_EQ(s.Run({}).action, LaunchAction::kMainWindow);
-  EXPECT_EQ(s.values.Snapshot.StartPath, "");
-}
-
-TEST(LaunchDecision, OpenInstallerIsBroughtForward) {
-  Scenario s;
-  WindowHandle other = s.windows.Add(0, kInstallerWindowClass, "Something else");
-  // Only an installer window with our caption counts as open.
-  EXPECT_EQ(s.Run({"/install"}).action, LaunchAction::kInstaller);
-  s.windows.SetText(other, kApplicationTitle);
-  LaunchDecision decision = s.Run({"/install"});
-  EXPECT_EQ(std::tie(decision.action, decision.window),
-            std::make_tuple(LaunchAction::kBringInstallerForward, other));
+  bare.AddHost("c:\\data\\a.zip\\*.*", "c:\\data\\a.zip\\*.*");
+  bare.focus = 0;  // no location check without a focus
+  EXPECT_EQ(bare.Run({}).action, LaunchAction::kMainWindow);
+  EXPECT_EQ(bare.values.Snapshot.StartPath, "");
 }
 
 // ---- mode_rules
-TEST(ModeRules, CarryNameIntoList) {
+TEST(ModeRules, CarryNameIntoListAndListLines) {
   const std::tuple<const char*, const char*, std::optional<std::string>> cases[] = {
       {"a|b", "a|b", "a\r\nb"},
       {" a*b ", "a*b", "a\r\n*b"},                  // trimmed on both sides
@@ -329,9 +300,6 @@ TEST(ModeRules, CarryNameIntoList) {
     EXPECT_EQ(carried.list, carried_list) << name;
     EXPECT_EQ(carried.clear_saved_selection, carried_list.has_value()) << name;
   }
-}
-
-TEST(ModeRules, ListLinesStatesAndTheMirroredFirstLine) {
   const std::pair<const char*, int> counts[] = {
       {"", 0}, {" \r\n\t\r\n", 0}, {"a\r\n  \r\nb\r\n", 2}, {"a\nb\rc", 3}};
   for (const auto& [text, count] : counts) EXPECT_EQ(CountNonBlankLines(text), count) << text;
@@ -347,7 +315,7 @@ TEST(ModeRules, ListLinesStatesAndTheMirroredFirstLine) {
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
 }
 
-TEST(ModeRules, DirExistsStateAndInitialMode) {
+TEST(ModeRules, DirExistsInitialModeAndActivation) {
   const std::tuple<bool, const char*, bool, bool> exists[] = {
       {true, "Sub", true, true}, {true, "  ", false, false}, {false, "", false, true}};
   for (const auto& [found, name, enter, enabled] : exists) {
@@ -360,19 +328,17 @@ TEST(ModeRules, DirExistsStateAndInitialMode) {
       {InitialMode::kBatch, false, InitialModeAction::kBatch},
       {InitialMode::kUnchanged, true, InitialModeAction::kUnchanged}};
   for (const auto& [mode, list, action] : modes) EXPECT_EQ(InitialModeFor(mode, list), action);
-}
-
-TEST(ModeRules, OnlyAReturnFromAnotherProgramKeepsTheWindowAsItWas) {
+  // Only a return from another program keeps the window as it was.
   using A = ActivationAction;
   // activated before, from another program, focus inside the window
-  const std::tuple<bool, bool, bool, A> cases[] = {
+  const std::tuple<bool, bool, bool, A> activations[] = {
       {false, false, false, A::kFormActivate},  // the first show
       {false, true, true, A::kFormActivate},    // the first show, after the host had the focus
       {true, false, true, A::kFormActivate},    // back from one of the program's own dialogs
       {true, true, true, A::kRestoreFocus},     // Alt+Tab back: the mode and the text stay
       {true, true, false, A::kFocusInput},
   };
-  for (const auto& [before, other_program, focus_inside, action] : cases)
+  for (const auto& [before, other_program, focus_inside, action] : activations)
     EXPECT_EQ(ActivationFor(before, other_program, focus_inside), action)
         << before << other_program << focus_inside;
 }
@@ -420,15 +386,13 @@ TEST(SuggestedNameSelection, FirstOccurrenceOrNothing) {
       {"abc", "abc", {0, 3}}};
   for (const auto& [field, name, selection] : cases)
     EXPECT_EQ(SuggestedNameSelection(field, name), selection) << field << " / " << name;
-}
-
-TEST(SuggestedNameSelection, SelectedOnShowOnlyForTheHostItemWithAnAffix) {
-  using S = SuggestedName;
-  const std::tuple<bool, bool, S, bool> cases[] = {{true, false, S::kHostItem, true},
-                                                   {false, true, S::kHostItem, true},
-                                                   {false, false, S::kHostItem, false},
-                                                   {true, true, S::kCustomName, false}};
-  for (const auto& [prefix, suffix, suggested, selects] : cases)
+  // Selected on showing only for the host item with an affix.
+  const std::tuple<bool, bool, SuggestedName, bool> shows[] = {
+      {true, false, SuggestedName::kHostItem, true},
+      {false, true, SuggestedName::kHostItem, true},
+      {false, false, SuggestedName::kHostItem, false},
+      {true, true, SuggestedName::kCustomName, false}};
+  for (const auto& [prefix, suffix, suggested, selects] : shows)
     EXPECT_EQ(SelectsSuggestedNameOnShow(prefix, suffix, suggested), selects)
         << prefix << suffix << static_cast<int>(suggested);
 }

@@ -13,15 +13,12 @@
 namespace kestrix {
 namespace {
 
-TEST(ConfigurationRules, FieldsAreCorrectedAsTheUserTypes) {
+TEST(ConfigurationRules, FieldsAffixesAndTransparency) {
   EXPECT_EQ(CorrectReplaceChar("a:b"), "_");
   EXPECT_EQ(CorrectReplaceChar("-"), "-");
-  struct Case {
-    std::string typed;
-    TransparencyField shown;
-  } cases[] = {
+  const std::pair<const char*, TransparencyField> cases[] = {
       {"300", {"255", false}}, {"100", {"100", true}}, {"", {"10", true}}, {"255", {"255", false}}};
-  for (const Case& c : cases) EXPECT_EQ(CorrectTransparency(c.typed), c.shown) << c.typed;
+  for (const auto& [typed, shown] : cases) EXPECT_EQ(CorrectTransparency(typed), shown) << typed;
   EXPECT_EQ(TransparencyOnLeave("5"), "10");
   EXPECT_EQ(TransparencyOnCheck(true, "255"), "235");
   EXPECT_EQ(TransparencyOnCheck(false, "120"), "255");
@@ -30,15 +27,17 @@ TEST(ConfigurationRules, FieldsAreCorrectedAsTheUserTypes) {
   EXPECT_EQ(ExtensionOfLine("3=.php"), "php");
   EXPECT_EQ(UserThemeOfEntry("- forest"), std::optional<std::string>("forest"));
   EXPECT_EQ(UserThemeOfEntry("- 3 -"), std::nullopt);
-}
-
-TEST(ConfigurationRules, TheTwentyFirstAffixDropsTheOldest) {
+  // The twenty-first affix drops the oldest.
   std::vector<std::string> list;
   for (char c = 'a'; c <= 'u'; ++c) list = AddAffixItem(list, std::string(1, c));
   ASSERT_EQ(list.size(), 20u);
   EXPECT_EQ(list.front(), "u");
   EXPECT_EQ(list.back(), "b");
   EXPECT_EQ(AddAffixItem(list, "  "), list);
+  // OK applies a transparency of 10 to 255.
+  const std::pair<const char*, std::optional<int>> rows[] = {
+      {" 180", 180}, {"255", 255}, {"9", std::nullopt}, {"256", std::nullopt}, {"", std::nullopt}};
+  for (const auto& [value, alpha] : rows) EXPECT_EQ(TransparencyOnOk(value), alpha) << value;
 }
 
 // OK over a file kept by hand writes only what the user changed; every other line stays
@@ -100,12 +99,6 @@ TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChangedOrSaysWhyNot) {
     EXPECT_EQ(fs.FileContent(path), expected);
     EXPECT_EQ(fs.WriteAttempts(path), c.from.empty() && c.fault == 0 ? 0 : 1);
   }
-}
-
-TEST(ConfigurationRules, OkAppliesATransparencyOf10To255) {
-  const std::pair<const char*, std::optional<int>> rows[] = {
-      {" 180", 180}, {"255", 255}, {"9", std::nullopt}, {"256", std::nullopt}, {"", std::nullopt}};
-  for (const auto& [value, alpha] : rows) EXPECT_EQ(TransparencyOnOk(value), alpha) << value;
 }
 
 }  // namespace

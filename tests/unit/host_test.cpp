@@ -44,11 +44,10 @@ TEST(ParseListItem, DetailedAndBriefLines) {
       // Ends in "s" but has too few columns to find a size: everything after ":".
       {"4 : Notes", false, "Notes", ""},
   };
+  ItemFixture f;
   for (const auto& [line, fix_ext, name, info] : cases) {
-    ItemFixture f;
     FocusedItem item = ParseListItem(line, fix_ext, f.fs, kCurrent);
-    EXPECT_EQ(std::tie(item.name, item.info), std::make_tuple(std::string(name), std::string(info)))
-        << line;
+    EXPECT_EQ(item.name + "|" + item.info, std::string(name) + "|" + info) << line;
   }
 }
 
@@ -73,20 +72,17 @@ TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
   EXPECT_EQ(std::tie(s.text_file, s.text_file_path, s.selected_name),
             std::make_tuple(true, "C:\\Data\\names.txt"s, "names"s));
   EXPECT_FALSE(SuggestFromListItem({"names.TXT", "10"}, {}, kCurrent).text_file);
-}
-
-TEST(SuggestFromHostReply, ExtensionFixDecidesForDirectories) {
-  const std::tuple<const char*, bool, const char*> cases[] = {
+  // From the host's reply the extension fix decides for directories.
+  const std::tuple<const char*, bool, const char*> replies[] = {
       {"Photos.old", true, "Photos.old"},
       {"Photos.old", false, "Photos"},
       {"Report.2024.pdf", true, "Report.2024"},
       {".hidden", true, ".hidden"},
       {"..", true, ""}};
-  for (const auto& [reply, fix_ext, selected] : cases) {
-    ItemFixture f;
+  ItemFixture f;
+  for (const auto& [reply, fix_ext, selected] : replies)
     EXPECT_EQ(SuggestFromHostReply(reply, fix_ext, f.fs, kCurrent, {}).selected_name, selected)
         << reply << " fix " << fix_ext;
-  }
 }
 
 TEST(IsAbsoluteHostPath, DriveOrUncWithCleanRest) {
@@ -107,12 +103,6 @@ struct HostFixture {
   HostCommands commands{windows, env, app};
 };
 
-TEST(HostCommands, CopyDataTextStopsAtTheStatedLength) {
-  const char text[] = {'C', ':', '\\', '\0', 'x', 'y'};
-  EXPECT_EQ(CopyDataText(text, sizeof text), "C:\\");
-  EXPECT_EQ(CopyDataText(text, 2), "C:");  // no zero inside cbData: never read beyond
-}
-
 TEST(HostCommands, ChangeDirOrUserCommand) {
   const std::tuple<const char*, bool, PanelSide, std::string> cases[] = {
       {"C:\\Work\\", true, PanelSide::kLeft, "CD C:\\Work\\\r\0\0"s},
@@ -130,14 +120,9 @@ TEST(HostCommands, ChangeDirOrUserCommand) {
     const auto& s = f.windows.copy_data_sent()[0];
     EXPECT_EQ(s.window, f.host);
     // A change of directory expects its answer at the program's window; the user command none.
-    const bool cd = s.dw_data == kCopyDataChangeDir;
+    const bool cd = s.dw_data == kCopyDataChangeDir, em = s.dw_data == kCopyDataUserCmd;
     EXPECT_EQ(s.reply_to, cd ? f.app : 0) << path;
-    EXPECT_EQ((cd                              ? "CD "s
-               : s.dw_data == kCopyDataUserCmd ? "EM "s
-                                               : "?? "s) +
-                  s.bytes,
-              sent)
-        << path;
+    EXPECT_EQ((cd ? "CD "s : em ? "EM "s : "?? "s) + s.bytes, sent) << path;
   }
   HostFixture f;
   f.commands.SendHostChangeDir(0, "C:\\x", "", PanelSide::kLeft, true);
@@ -162,6 +147,9 @@ TEST(HostCommands, CommandsQueriesAndFreshLookupGoToTheFirstHostWindow) {
   const auto& s = f.windows.copy_data_sent()[0];
   EXPECT_EQ(std::tie(s.window, s.reply_to, s.dw_data, s.bytes),
             std::make_tuple(f.host, f.app, uintptr_t{0x4147}, "SN\0"s));
+  const char text[] = {'C', ':', '\\', '\0', 'x', 'y'};
+  EXPECT_EQ(CopyDataText(text, sizeof text), "C:\\");
+  EXPECT_EQ(CopyDataText(text, 2), "C:");  // no zero inside cbData: never read beyond
 }
 
 // ---- host_snapshot
@@ -302,7 +290,7 @@ TEST(HostSnapshot, FullPathItemBecomesTheCurrentPathAndSwitchesSides) {
 
 TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   SnapshotFixture f(HostMethodFlags{});
-  f.answers = {{"A", "L"}, {"SP", "C:\\Data\\"}, {"SN", "Photos.old"}};
+  f.answers = {{"A", "R"}, {"SP", "C:\\Data\\"}, {"SN", "Photos.old"}};
   f.Lists();
   f.reader->Acquire();
   EXPECT_TRUE(f.flags.TC8B10Method && f.flags.TC8B10FixExt && f.flags.TC8B10FuncChecked);
@@ -311,7 +299,7 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.view.name, f.snapshot.PendingQuery),
             std::make_tuple("C:\\Data\\"s, "Photos.old"s, ""s));
   EXPECT_EQ(std::tie(f.snapshot.ActiveSide, f.snapshot.FocusedWindow),
-            std::make_tuple(PanelSide::kLeft, f.left_list));
+            std::make_tuple(PanelSide::kRight, f.right_list));
   f.reader->Acquire();  // no second probe
   EXPECT_EQ(f.QueriesSent().size(), 7u);
   // A silent host keeps the window-reading method and is not probed again.
@@ -325,16 +313,7 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   EXPECT_EQ(silent.QueriesSent().size(), 1u);
 }
 
-TEST(HostSnapshot, MessageMethodWithoutTheExtensionFix) {
-  SnapshotFixture f({true, true, false});
-  f.answers = {{"A", "R"}, {"SP", "C:\\Data\\"}, {"SN", "Photos.old"}};
-  f.affixes = {"x_", true, "", false};
-  f.reader->Acquire();
-  EXPECT_EQ(std::tie(f.view.name, f.snapshot.SelectedName, f.snapshot.ActiveSide),
-            std::make_tuple("x_Photos"s, "Photos"s, PanelSide::kRight));
-}
-
-TEST(HostSnapshot, RepliesWithoutAPendingQueryOrWithAnUnknownSideChangeNothing) {
+TEST(HostSnapshot, StrayRepliesChangeNothingATypedDirectoryMovesTheHost) {
   SnapshotFixture f;
   f.Lists();
   f.snapshot.FocusedWindow = f.right_list;
@@ -346,6 +325,16 @@ TEST(HostSnapshot, RepliesWithoutAPendingQueryOrWithAnUnknownSideChangeNothing) 
   f.reader->OnHostReply("?");
   EXPECT_EQ(std::tie(f.snapshot.FocusedWindow, f.snapshot.PendingQuery),
             std::make_tuple(f.right_list, ""s));
+  // An existing directory typed in the path field moves the host at once.
+  SnapshotFixture typed;
+  typed.Lists();
+  typed.snapshot.FocusedWindow = typed.left_list;
+  typed.reader->PathFieldChanged(" C:/Tree", true, false);
+  EXPECT_EQ(typed.snapshot.CurrentPath, "C:\\Tree");
+  typed.reader->PathFieldChanged("C:\\Tre", true, false);          // not a directory: nothing sent
+  typed.reader->PathFieldChanged("C:\\Tree\\Deep", false, false);  // field hidden: nothing sent
+  ASSERT_EQ(typed.windows.copy_data_sent().size(), 1u);
+  EXPECT_EQ(typed.windows.copy_data_sent()[0].bytes, "C:\\Tree\r\0\0"s);
 }
 
 TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
@@ -394,18 +383,6 @@ TEST(HostSnapshot, OtherHostBuildReadsTheWindowChain) {
             std::make_tuple("E:\\Lcl\\"s, PanelSide::kLeft));
 }
 
-TEST(HostSnapshot, ExistingDirectoryInThePathFieldMovesTheHostWhileTyping) {
-  SnapshotFixture f;
-  f.Lists();
-  f.snapshot.FocusedWindow = f.left_list;
-  f.reader->PathFieldChanged(" C:/Tree", true, false);
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Tree");
-  f.reader->PathFieldChanged("C:\\Tre", true, false);          // not a directory: nothing sent
-  f.reader->PathFieldChanged("C:\\Tree\\Deep", false, false);  // field hidden: nothing sent
-  ASSERT_EQ(f.windows.copy_data_sent().size(), 1u);
-  EXPECT_EQ(f.windows.copy_data_sent()[0].bytes, "C:\\Tree\r\0\0"s);
-}
-
 // ---- panel_windows
 struct FakeHost : FakeHostLayout {
   FakeWindowSystem windows;
@@ -433,9 +410,7 @@ TEST(PanelWindows, ListItemBufferHasRoomAndTheCopiedCountIsChecked) {
       {static_cast<intptr_t>(capacity), std::nullopt}};
   for (const auto& [count, chars] : copied)
     EXPECT_EQ(ListItemCopiedChars(count, capacity), chars) << count;
-}
-
-TEST(PanelWindows, FindNthChildWindowCountsOnlyDirectChildrenOfTheClass) {
+  // Only direct children of the class are counted.
   FakeWindowSystem w;
   WindowHandle parent = w.Add(0, "Parent");
   WindowHandle a = w.Add(parent, "TMyPanel");
@@ -485,6 +460,16 @@ TEST(PanelWindows, ReadPanelPathThroughTheTabControlOrThePanel) {
   w.Add(panel, "TPathPanel", "e:\\plain\\");
   EXPECT_EQ(ReadPanelPath(w, host, PanelSide::kLeft), "e:\\plain\\");
   EXPECT_EQ(ReadPanelPath(w, host, PanelSide::kRight), "c:\\");  // no such panel
+  // The alternative reading takes the header, or the tab control's second panel.
+  FakeHost g;
+  EXPECT_EQ(ReadPanelPathAlt(g.windows, g.host, PanelSide::kRight), "d:\\right header");
+  g.windows.SetText(g.left_header, "");
+  EXPECT_EQ(ReadPanelPathAlt(g.windows, g.host, PanelSide::kLeft), "");
+  g.windows.SetText(g.left_header, "  no separator  ");
+  WindowHandle tabs = g.windows.Add(g.panels[2], "TMyTabControl");
+  g.windows.Add(tabs, "TMyPanel", "first");
+  g.windows.Add(tabs, "TMyPanel", "f:\\from tabs\\");
+  EXPECT_EQ(ReadPanelPathAlt(g.windows, g.host, PanelSide::kLeft), "f:\\from tabs\\");
 }
 
 TEST(PanelWindows, ShortRootlessOrLongTextsOfThePathPanel) {
@@ -498,18 +483,6 @@ TEST(PanelWindows, ShortRootlessOrLongTextsOfThePathPanel) {
     h.windows.SetText(h.left_path, text);
     EXPECT_EQ(ReadPanelPath(h.windows, h.host, PanelSide::kLeft), path) << text;
   }
-}
-
-TEST(PanelWindows, ReadPanelPathAltTakesTheHeaderOrTheTabControlsSecondPanel) {
-  FakeHost h;
-  EXPECT_EQ(ReadPanelPathAlt(h.windows, h.host, PanelSide::kRight), "d:\\right header");
-  h.windows.SetText(h.left_header, "");
-  EXPECT_EQ(ReadPanelPathAlt(h.windows, h.host, PanelSide::kLeft), "");
-  h.windows.SetText(h.left_header, "  no separator  ");
-  WindowHandle tabs = h.windows.Add(h.panels[2], "TMyTabControl");
-  h.windows.Add(tabs, "TMyPanel", "first");
-  h.windows.Add(tabs, "TMyPanel", "f:\\from tabs\\");
-  EXPECT_EQ(ReadPanelPathAlt(h.windows, h.host, PanelSide::kLeft), "f:\\from tabs\\");
 }
 
 // ---- path_text
@@ -567,23 +540,22 @@ TEST(TreeCache, EntryAndCacheFile) {
     EXPECT_EQ(TreeInfoPath(fs, env, setting, directory, "C:\\TC\\wincmd.ini"), used)
         << setting << " " << directory;
   }
-}
-
-TEST(TreeCache, AppendAddsAtTheEndCreatesMissingFilesAndReportsFailures) {
-  FakeFileSystem fs;
-  fs.AddFile("C:\\t.wc", "[Old]\r\n");
-  EXPECT_EQ(TreeInfoAppend(fs, "C:\\t.wc", " C:\\Work\\New\\ ") +
-                TreeInfoAppend(fs, "C:\\fresh.wc", "C:\\A"),
+  // An append adds at the end, creates a missing file and reports a failure.
+  FakeFileSystem files;
+  files.AddFile("C:\\t.wc", "[Old]\r\n");
+  EXPECT_EQ(TreeInfoAppend(files, "C:\\t.wc", " C:\\Work\\New\\ ") +
+                TreeInfoAppend(files, "C:\\fresh.wc", "C:\\A"),
             0u);
-  EXPECT_EQ(*fs.FileContent("C:\\t.wc") + *fs.FileContent("C:\\fresh.wc"),
+  EXPECT_EQ(*files.FileContent("C:\\t.wc") + *files.FileContent("C:\\fresh.wc"),
             "[Old]\r\n[Work\\New\\]\r\n[A]\r\n");
-  const int before = fs.WriteCount();
-  for (const char* file : {"", "False", "True"}) EXPECT_EQ(TreeInfoAppend(fs, file, "C:\\A"), 0u);
-  EXPECT_EQ(TreeInfoAppend(fs, "C:\\t.wc", "  "), 0u);
-  EXPECT_EQ(fs.WriteCount(), before);
-  fs.FailPath("C:\\t.wc", kErrorAccessDenied);
-  EXPECT_EQ(TreeInfoAppend(fs, "C:\\t.wc", "C:\\A"), kErrorAccessDenied);
-  EXPECT_EQ(fs.FileContent("C:\\t.wc"), "[Old]\r\n[Work\\New\\]\r\n");
+  const int before = files.WriteCount();
+  for (const char* file : {"", "False", "True"})
+    EXPECT_EQ(TreeInfoAppend(files, file, "C:\\A"), 0u);
+  EXPECT_EQ(TreeInfoAppend(files, "C:\\t.wc", "  "), 0u);
+  EXPECT_EQ(files.WriteCount(), before);
+  files.FailPath("C:\\t.wc", kErrorAccessDenied);
+  EXPECT_EQ(TreeInfoAppend(files, "C:\\t.wc", "C:\\A"), kErrorAccessDenied);
+  EXPECT_EQ(files.FileContent("C:\\t.wc"), "[Old]\r\n[Work\\New\\]\r\n");
 }
 
 }  // namespace

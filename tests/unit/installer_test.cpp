@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -163,7 +164,7 @@ struct HostTree {
 
 class InstallProcedureTest : public ::testing::Test, public HostTree {};
 
-TEST_F(InstallProcedureTest, InstallTwiceThenUninstallLeavesOnlyTheBackups) {
+TEST_F(InstallProcedureTest, InstallTwiceThenUninstallLeavesTheBackupsAndTheUsersFiles) {
   Install();
   Install();  // again from the download: nothing doubles
   EXPECT_EQ(File("C:\\TC\\wincmd.ini"),
@@ -175,19 +176,13 @@ TEST_F(InstallProcedureTest, InstallTwiceThenUninstallLeavesOnlyTheBackups) {
   EXPECT_EQ(File("C:\\TC\\Kestrix\\tc Kestrix.exe"), "program");
   EXPECT_EQ(File("C:\\TC\\Kestrix\\help_eng.html"), "h");
   EXPECT_EQ(File("C:\\TC\\wincmd.old"), File("C:\\TC\\wincmd.ini"));
-
+  fs.AddFile("C:\\TC\\Kestrix\\my notes.txt", "mine");
   Uninstall({KeyChoice::kNone, "F7"});
   EXPECT_EQ(File("C:\\TC\\wincmd.ini"), "[Configuration]\r\nfirstmnu=0\r\n\r\n");
   EXPECT_EQ(File("C:\\TC\\usercmd.ini"), "");
   // The fix of the virtual panel's switch stays: the host needs it either way.
   EXPECT_EQ(File("C:\\TC\\fsplugin.ini"), "[Virtual Panel]\r\nAutoSaveListOnEachOp=1\r\n\r\n");
-  EXPECT_FALSE(fs.Exists("C:\\TC\\Kestrix"));
-}
-
-TEST_F(InstallProcedureTest, UninstallKeepsWhatTheUserAddedAndTheDirectoryWithIt) {
-  Install();
-  fs.AddFile("C:\\TC\\Kestrix\\my notes.txt", "mine");
-  Uninstall({KeyChoice::kNone, "F7"});
+  // What the user added stays, and the directory with it.
   EXPECT_EQ(fs.AllPaths(),
             (std::vector<std::string>{"C:\\", "C:\\Downloads\\", "C:\\Downloads\\tc Kestrix.exe",
                                       "C:\\TC\\", "C:\\TC\\fsplugin.ini", "C:\\TC\\Kestrix\\",
@@ -270,42 +265,41 @@ class RecordingDisplay : public StepDisplay {
 TEST_F(InstallProcedureTest, EveryFailureEndsTheRunWithItsReason) {
   using Tree = SurprisingFileSystem;
   struct Row {
-    const char* what;
     std::function<void(Tree&)> arrange;
     const char* marks;
     std::vector<std::string> words;  // the message holds each; none: no message
     bool installed;                  // the documents are in place
   } rows[] = {
-      {"all goes well", [](Tree&) {}, "1 done; 2 done; 3 done; ", {}, true},
-      {"a host file another program holds: no backup, no change",
-       [](Tree& t) {
+      {[](Tree&) {}, "1 done; 2 done; 3 done; ", {}, true},
+      // A host file another program holds: no backup, no change.
+      {[](Tree& t) {
          t.FailPath("C:\\TC\\wincmd.ini", kErrorSharingViolation, FakeFileSystem::kFaultRead);
        },
        "1 done; 2 failed; ",
        {"backup copies", "\"C:\\TC\\wincmd.ini\" is being used by another program"},
        false},
-      {"a read-only backup: no change",
-       [](Tree& t) { t.AddFile("C:\\TC\\wincmd.old", "", kAttrReadOnly); },
+      // A read-only backup: no change.
+      {[](Tree& t) { t.AddFile("C:\\TC\\wincmd.old", "", kAttrReadOnly); },
        "1 done; 2 access denied; ",
        {"backup copies", "\"C:\\TC\\wincmd.old\"", "read-only"},
        false},
-      {"an unexpected failure stops the run at its step",
-       [](Tree& t) { t.throw_on_program_copy = true; },
+      // An unexpected failure stops the run at its step.
+      {[](Tree& t) { t.throw_on_program_copy = true; },
        "1 done; 2 failed; ",
        {"unexpected error stopped the procedure at Step 2"},
        false},
-      {"a read-only usercmd.ini: step 3 fails, the rest goes on",
-       [](Tree& t) { t.AddFile("C:\\TC\\usercmd.ini", "", kAttrReadOnly); },
+      // A read-only usercmd.ini: step 3 fails, the rest goes on.
+      {[](Tree& t) { t.AddFile("C:\\TC\\usercmd.ini", "", kAttrReadOnly); },
        "1 done; 2 done; 3 access denied; ",
        {"\"C:\\TC\\usercmd.ini\"", "read-only"},
        true},
-      {"a full disk at the settings file",
-       [](Tree& t) { t.FailPath("C:\\TC\\Kestrix\\tc Kestrix.ini", kErrorDiskFull); },
+      // A full disk at the settings file.
+      {[](Tree& t) { t.FailPath("C:\\TC\\Kestrix\\tc Kestrix.ini", kErrorDiskFull); },
        "1 done; 2 done; 3 failed; ",
        {"disk is full", "\"C:\\TC\\Kestrix\\tc Kestrix.ini\""},
        true},
-      {"a locked fsplugin.ini stops step 3",
-       [](Tree& t) {
+      // A locked fsplugin.ini stops step 3.
+      {[](Tree& t) {
          t.FailPath("C:\\TC\\fsplugin.ini", kErrorSharingViolation, FakeFileSystem::kFaultAll);
        },
        "1 done; 2 done; 3 failed; ",
@@ -313,7 +307,7 @@ TEST_F(InstallProcedureTest, EveryFailureEndsTheRunWithItsReason) {
        false},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
+    SCOPED_TRACE(row.marks + std::to_string(&row - rows));
     Tree tree;
     AddHostTree(tree);
     row.arrange(tree);
@@ -384,7 +378,6 @@ TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
       SCOPED_TRACE(std::to_string(operation) + " on file " + std::to_string(&file - files));
       HostTree tree;
       FakeFileSystem& fs = tree.fs;
-      auto File = [&](const char* path) { return tree.File(path); };
       fs.AddFile("C:\\TC\\wincmd.ini", Utf16Le(file));
       fs.AddFile("C:\\TC\\usercmd.ini", Utf16Le(usercmd));
       FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
@@ -414,38 +407,35 @@ TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
           break;
         case kUninstall: {
           tree.Install();
-          const std::string installed = File("C:\\TC\\wincmd.ini");
+          const std::string installed = tree.File("C:\\TC\\wincmd.ini");
           tree.Uninstall({KeyChoice::kNone, "F7"});
           // The backup holds the files as the uninstallation found them.
-          EXPECT_EQ(File("C:\\TC\\wincmd.old"), installed);
+          EXPECT_EQ(tree.File("C:\\TC\\wincmd.old"), installed);
           break;
         }
         case kLossyWrites: {
           dirs.AddDirectoryToTCDirList("new\x81");
           EXPECT_EQ(dirs.Refused()->Code(), kErrorNoUnicodeTranslation);
           tree.relative_exe = "K\x81\\tc Kestrix.exe";
-          try {
-            tree.Procedure().InstallUserCommands(false);
-            ADD_FAILURE() << "written";
-          } catch (const InOutError& error) {
-            EXPECT_EQ(error.Code(), kErrorNoUnicodeTranslation);
-          }
+          EXPECT_THAT([&] { tree.Procedure().InstallUserCommands(false); },
+                      testing::Throws<InOutError>(
+                          testing::Property(&InOutError::Code, kErrorNoUnicodeTranslation)));
           TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", &tree.code_page);
           wincmd.WriteString("Tabs", "3_path", wincmd.ReadString("Tabs", "0_path", ""));
           EXPECT_THROW(wincmd.UpdateFile(), InOutError);
           break;
         }
       }
-      EXPECT_EQ(Utf16Without(File("C:\\TC\\wincmd.ini"), edited),
+      EXPECT_EQ(Utf16Without(tree.File("C:\\TC\\wincmd.ini"), edited),
                 Utf16Without(Utf16Le(file), edited));
-      EXPECT_EQ(Utf16Without(File("C:\\TC\\usercmd.ini"), edited), usercmd);
+      EXPECT_EQ(Utf16Without(tree.File("C:\\TC\\usercmd.ini"), edited), usercmd);
       if (!entries.empty()) {
         std::u16string section = u"[MkDirHistory]\r\n";
         for (const std::u16string& entry : entries) section += entry + u"\r\n";
-        EXPECT_NE(Utf16Without(File("C:\\TC\\wincmd.ini"), {}).find(section + u"\r\n"),
+        EXPECT_NE(Utf16Without(tree.File("C:\\TC\\wincmd.ini"), {}).find(section + u"\r\n"),
                   std::u16string::npos);
       }
-      EXPECT_EQ(File("C:\\TC\\wincmd.ini").find(std::string("?\0", 2)), std::string::npos);
+      EXPECT_EQ(tree.File("C:\\TC\\wincmd.ini").find(std::string("?\0", 2)), std::string::npos);
     }
   }
 }
@@ -462,12 +452,6 @@ int StepsShown(HostTree& tree, bool uninstall) {
   if (uninstall) choices.binding = {KeyChoice::kNone, "F7"};
   run.Run(procedure, display, EnglishLanguageTable(), choices);
   return static_cast<int>(display.messages.size());
-}
-int InstallShown(HostTree& tree) {
-  return StepsShown(tree, false);
-}
-int UninstallShown(HostTree& tree) {
-  return StepsShown(tree, true);
 }
 
 // A write failure of the history is not shown: the host may hold its file for a moment.
@@ -493,8 +477,8 @@ int SettingsShown(HostTree& tree) {
 TEST(HostFileWrites, AFailedStepLeavesEachFileOldOrNewAndIsShownOnce) {
   using Step = FakeFileSystem::Step;
   const std::tuple<const char*, int (*)(HostTree&), bool> operations[] = {
-      {"install", InstallShown, true},
-      {"uninstall", UninstallShown, true},
+      {"install", [](HostTree& tree) { return StepsShown(tree, false); }, true},
+      {"uninstall", [](HostTree& tree) { return StepsShown(tree, true); }, true},
       {"history", HistoryShown, false},
       {"settings", SettingsShown, true}};
   // A host in use, installed into before (so uninstalling has something to remove).

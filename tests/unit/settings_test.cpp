@@ -1,5 +1,6 @@
 #include "settings/settings.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,6 +23,9 @@ namespace kestrix {
 namespace {
 
 using Lines = std::vector<std::string>;
+using ::testing::AllOf;
+using ::testing::Property;
+using ::testing::Throws;
 
 // ---- big_ini_file
 const char kPath[] = "C:\\Prog\\test.ini";
@@ -54,6 +58,12 @@ TEST_F(BigIniFileTest, ReadStringTakesValueVerbatim) {
       {"eq", "a=b"},   {"MIXED", "Case"},   {"missing", "dflt"}};
   for (const auto& [key, value] : cases) EXPECT_EQ(ini.ReadString("s", key, "dflt"), value) << key;
   EXPECT_EQ(ini.ReadString("Other", "plain", "dflt"), "dflt");
+  // Names fold Windows-1252 letters.
+  ini.WriteString("\xC4rger", "\xD6l", "1");  // ÄRGER / ÖL
+  EXPECT_EQ(ini.ReadString("\xE4rger", "\xF6l", ""), "1");
+  EXPECT_TRUE(IniNamesEqual("\x8A", "\x9A"));
+  EXPECT_FALSE(IniNamesEqual("\xD7", "\xF7"));  // multiplication and division signs
+  EXPECT_FALSE(IniNamesEqual("ab", "abc"));
 }
 
 TEST_F(BigIniFileTest, ParsingRules) {
@@ -77,7 +87,7 @@ TEST_F(BigIniFileTest, ParsingRules) {
   EXPECT_EQ(lines.back(), "[");
 }
 
-TEST_F(BigIniFileTest, MissingFileIsEmptyAndFirstFlushCreatesIt) {
+TEST_F(BigIniFileTest, AMissingFileIsCreatedByTheFirstFlushAnInMemoryOneNever) {
   {
     TBigIniFile ini(fs, kPath);
     EXPECT_EQ(ini.ReadString("A", "k", "dflt"), "dflt");
@@ -88,9 +98,25 @@ TEST_F(BigIniFileTest, MissingFileIsEmptyAndFirstFlushCreatesIt) {
   // A missing directory on the way is as good as a missing file; a directory is not.
   EXPECT_EQ(TBigIniFile(fs, "C:\\Nowhere\\x.ini").ReadString("A", "k", "d"), "d");
   EXPECT_THROW(TBigIniFile(fs, "C:\\Prog"), InOutError);
+  // An in-memory file is never written; a new name flushes the old one first.
+  const int writes = fs.WriteCount();
+  {
+    TBigIniFile ini(fs, "");
+    ini.WriteString("A", "k", "v");
+    ini.UpdateFile();
+    EXPECT_FALSE(ini.Modified());
+  }
+  EXPECT_EQ(fs.WriteCount(), writes);
+  fs.AddFile("C:\\Prog\\other.ini", "[O]\r\no=1\r\n");
+  TBigIniFile ini(fs, kPath);
+  ini.WriteString("A", "k", "v");
+  ini.SetFileName("c:/prog/OTHER.INI");
+  EXPECT_EQ(Content(), "[A]\r\nk=v\r\n\r\n");
+  EXPECT_FALSE(ini.Modified() || ini.SectionExists("A"));
+  EXPECT_EQ(ini.ReadString("o", "O", ""), "1");
 }
 
-TEST_F(BigIniFileTest, DuplicateSectionsKeepTheFirstAndVanishAfterAWrite) {
+TEST_F(BigIniFileTest, DuplicatesAndUnchangedWritesLeaveTheFileAlone) {
   const std::string original =
       "[A]\r\nk=first\r\n[B]\r\nx=1\r\nkept=1\r\n[a]\r\nk=second\r\nonly=2\r\n";
   Put(original);
@@ -106,20 +132,18 @@ TEST_F(BigIniFileTest, DuplicateSectionsKeepTheFirstAndVanishAfterAWrite) {
   EXPECT_EQ(fs.LastWriteTime(kPath), stamp);
   EXPECT_EQ(Edited(original, [](TBigIniFile& ini) { ini.WriteString("B", "x", "2"); }),
             "[A]\r\nk=first\r\n\r\n[B]\r\nx=2\r\nkept=1\r\n\r\n");
-}
-
-TEST_F(BigIniFileTest, UnchangedWriteLeavesFileAndTimeStampAlone) {
-  const std::string original = "[S]\r\nk=v\r\n\r\n\r\n; trailing\r\n";
+  // An unchanged write leaves the file and its time stamp alone.
+  const std::string same = "[S]\r\nk=v\r\n\r\n\r\n; trailing\r\n";
   // A change made and taken back still counts as a change: the file is rewritten.
-  EXPECT_EQ(Edited(original,
+  EXPECT_EQ(Edited(same,
                    [](TBigIniFile& ini) {
                      ini.WriteInteger("s", "K", 0);
                      ini.WriteString("s", "k", "v");
                      EXPECT_TRUE(ini.Modified());
                    }),
             "[S]\r\nk=v\r\n; trailing\r\n\r\n");
-  fs.AddFile(kPath, original);
-  const uint64_t stamp = fs.LastWriteTime(kPath);
+  fs.AddFile(kPath, same);
+  const uint64_t same_stamp = fs.LastWriteTime(kPath);
   const int writes = fs.WriteCount();
   {
     TBigIniFile ini(fs, kPath);
@@ -127,7 +151,7 @@ TEST_F(BigIniFileTest, UnchangedWriteLeavesFileAndTimeStampAlone) {
     EXPECT_FALSE(ini.Modified());
   }
   EXPECT_EQ(fs.WriteCount(), writes);
-  EXPECT_EQ(fs.LastWriteTime(kPath), stamp);
+  EXPECT_EQ(fs.LastWriteTime(kPath), same_stamp);
 }
 
 TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
@@ -228,16 +252,6 @@ TEST_F(BigIniFileTest, ThousandsOfRewritesKeepTheTextBoundedAndEveryLineInPlace)
                            "added=4\r\n\r\n");
 }
 
-TEST_F(BigIniFileTest, ErasingTheSectionUnderTheCursorMovesItToTheFirst) {
-  TBigIniFile ini;
-  ini.WriteString("A", "a", "1");
-  ini.WriteString("B", "b", "2");
-  EXPECT_EQ(ini.ReadString("B", "b", ""), "2");
-  ini.EraseSection("B");
-  EXPECT_EQ(ini.Sections().LastFound(), 0);
-  EXPECT_EQ(ini.ReadString("A", "a", ""), "1");
-}
-
 TEST_F(BigIniFileTest, ReadAndWriteIntegers) {
   Put("[N]\r\nhex=0x1F\r\nHEX=0X1f\r\ndollar=$1F\r\nneg=-12\r\nplus=+7\r\nlead= 5\r\n"
       "trail=5 \r\nempty=\r\nword=abc\r\nbig=2147483648\r\nmin=-2147483648\r\nall=$FFFFFFFF\r\n"
@@ -273,24 +287,11 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
   memory.GetStrings(out);
   EXPECT_EQ(out, (Lines{"first", "above", "[Lang]", "Key= value", "", "[X]", "x", "", "[More]",
                         "m=1", ""}));
-}
-
-TEST_F(BigIniFileTest, InMemoryIniIsNeverWrittenAndANewNameFlushesTheOld) {
-  const int writes = fs.WriteCount();
-  {
-    TBigIniFile ini(fs, "");
-    ini.WriteString("A", "k", "v");
-    ini.UpdateFile();
-    EXPECT_FALSE(ini.Modified());
-  }
-  EXPECT_EQ(fs.WriteCount(), writes);
-  fs.AddFile("C:\\Prog\\other.ini", "[O]\r\no=1\r\n");
-  TBigIniFile ini(fs, kPath);
-  ini.WriteString("A", "k", "v");
-  ini.SetFileName("c:/prog/OTHER.INI");
-  EXPECT_EQ(Content(), "[A]\r\nk=v\r\n\r\n");
-  EXPECT_FALSE(ini.Modified() || ini.SectionExists("A"));
-  EXPECT_EQ(ini.ReadString("o", "O", ""), "1");
+  // Erasing the section last found leaves a cursor that still finds the others.
+  EXPECT_EQ(memory.ReadString("More", "m", ""), "1");
+  memory.EraseSection("More");
+  EXPECT_EQ(memory.ReadString("More", "m", "none") + memory.ReadString("Lang", "Key", ""),
+            "none value");
 }
 
 TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
@@ -307,12 +308,9 @@ TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
     TBigIniFile ini(fs, kPath);
     ini.WriteString("A", "k", "new");
     arrange(fs);
-    try {
-      ini.UpdateFile();
-      ADD_FAILURE() << "no error";
-    } catch (const InOutError& error) {
-      EXPECT_EQ(std::make_tuple(error.Code(), error.Path()), std::make_tuple(code, kPath));
-    }
+    EXPECT_THAT([&] { ini.UpdateFile(); },
+                Throws<InOutError>(AllOf(Property(&InOutError::Code, code),
+                                         Property(&InOutError::Path, std::string(kPath)))));
     EXPECT_TRUE(ini.Modified());
     EXPECT_EQ(Content(), original);
     // Once the cause is gone, the next flush writes the kept content.
@@ -324,15 +322,6 @@ TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
   // Releasing the object swallows a failed flush.
   fs.SetAttributes(kPath, kAttrReadOnly);
   EXPECT_NO_THROW(Edited(original, [](TBigIniFile& ini) { ini.WriteString("A", "k", "x"); }));
-}
-
-TEST_F(BigIniFileTest, NamesFoldWindows1252Letters) {
-  TBigIniFile ini;
-  ini.WriteString("\xC4rger", "\xD6l", "1");  // ÄRGER / ÖL
-  EXPECT_EQ(ini.ReadString("\xE4rger", "\xF6l", ""), "1");
-  EXPECT_TRUE(IniNamesEqual("\x8A", "\x9A"));
-  EXPECT_FALSE(IniNamesEqual("\xD7", "\xF7"));  // multiplication and division signs
-  EXPECT_FALSE(IniNamesEqual("ab", "abc"));
 }
 
 // ---- language_table
@@ -367,7 +356,7 @@ class LanguageTableTest : public ::testing::Test {
   LanguageSources sources{fs, resources, kProgramDir};
 };
 
-TEST(LanguageTableLookup, TrimsValuesAndFallsBackToTheEnglishDefault) {
+TEST_F(LanguageTableTest, LookupsTrimAndAnExternalFileIsNeverWritten) {
   const LanguageTable table = LanguageTable::FromText(
       "; comment line\n[Buttons]\nBtnOK=\t\t\tRendben\t \nBtnApply =Alkalmaz\n"
       "BtnNext=\x01 Tovabb \x1f\nBtnClose=\n[Captions - Install]\nStep2 note_u=\tEltavolitas...\n");
@@ -383,9 +372,6 @@ TEST(LanguageTableLookup, TrimsValuesAndFallsBackToTheEnglishDefault) {
   for (const auto& [section, key, english, text] : cases)
     EXPECT_EQ(table.Text(section, key, english), text) << section << "/" << key;
   EXPECT_EQ(table.Lookup("Buttons", "BtnOK", "OK"), "\t\t\tRendben\t ");
-}
-
-TEST_F(LanguageTableTest, ExternalFileIsReadNeverWrittenAndEnglishWhenUnreadable) {
   const std::string path = std::string(kProgramDir) + "\\lng_test.ini";
   fs.AddFile(path, "[Buttons]\r\nBtnOK=\tJa\r\n[Buttons]\r\nBtnOK=Later\r\n");
   EXPECT_EQ(OkText(LanguageTable::FromFile(fs, path)), "Ja");
@@ -394,18 +380,16 @@ TEST_F(LanguageTableTest, ExternalFileIsReadNeverWrittenAndEnglishWhenUnreadable
   EXPECT_EQ(OkText(LanguageTable::FromFile(fs, path)), "OK");
 }
 
-TEST(LanguageSwitch, LastLngArgumentWinsAnyCaseTrimmed) {
-  const std::pair<Lines, const char*> cases[] = {
+TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
+  // The last /LNG= argument wins, in any case, trimmed.
+  const std::pair<Lines, const char*> switches[] = {
       {{"/Lng=  HUN\t"}, "HUN"},
       {{"/LNG=RUS", "/INSTALL", "/lng=hun"}, "hun"},
       {{"/LNG=RUS", "/LNG="}, ""},  // the last one wins, even when it is empty
       {{"/LNGX=RUS", "LNG=RUS", " /LNG=RUS"}, ""},
       {{"/LNG=/LNG=RUS"}, "/LNG=RUS"},  // only the first five characters are the switch
   };
-  for (const auto& [args, language] : cases) EXPECT_EQ(CommandLineLanguage(args), language);
-}
-
-TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
+  for (const auto& [args, language] : switches) EXPECT_EQ(CommandLineLanguage(args), language);
   const std::tuple<const char*, Lines, const char*, const char*> cases[] = {
       {"HUN", {}, "Rendben", "HUN"},
       {"HUNGARIAN", {}, "Rendben", "HUN"},  // only three characters count
@@ -428,10 +412,21 @@ TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
   const LoadedLanguage english = LoadLanguage(bare, "HUN", pending, {});
   EXPECT_EQ(OkText(english.table), "OK");  // even without the English resource
   EXPECT_EQ(english.font_charset, kDefaultFontCharset);
-}
-
-TEST_F(LanguageTableTest, PendingDialogChoiceReplacesTheSettingOnce) {
-  PendingLanguage pending;
+  fs.AddFile(std::string(kProgramDir) + "\\lng_ru.ini", LanguageFile("  RUS\t", "Da"));
+  fs.AddFile(std::string(kProgramDir) + "\\lng_plain.ini", "[Buttons]\r\nBtnOK=Fine\r\n");
+  // The character set follows the loaded short id.
+  const std::tuple<const char*, const char*, int> charsets[] = {
+      {"lng_ru.ini", "LNG_RUS", 204},
+      {"lng_plain.ini", "LNG_ENG", 1},  // no LngShortID: treated as ENG
+  };
+  for (const auto& [setting, resource, charset] : charsets) {
+    const LoadedLanguage loaded = Load(setting);
+    EXPECT_EQ(std::make_tuple(loaded.charset_resource, loaded.font_charset),
+              std::make_tuple(std::string(resource), charset))
+        << setting;
+  }
+  // A choice pending from the dialog replaces the setting once.
+  pending = {};
   LoadLanguage(sources, "ENG", pending, {});
   EXPECT_EQ(std::tie(pending.pending, pending.value), std::make_tuple(false, std::string("ENG")));
   pending = {true, "RUS"};
@@ -439,21 +434,6 @@ TEST_F(LanguageTableTest, PendingDialogChoiceReplacesTheSettingOnce) {
   EXPECT_FALSE(pending.pending);
   EXPECT_EQ(OkText(LoadLanguage(sources, "HUN", pending, {}).table), "Rendben");
   EXPECT_EQ(pending.value, "HUN");
-}
-
-TEST_F(LanguageTableTest, CharacterSetFollowsTheLoadedShortId) {
-  fs.AddFile(std::string(kProgramDir) + "\\lng_ru.ini", LanguageFile("  RUS\t", "Da"));
-  fs.AddFile(std::string(kProgramDir) + "\\lng_plain.ini", "[Buttons]\r\nBtnOK=Fine\r\n");
-  const std::tuple<const char*, const char*, int> cases[] = {
-      {"lng_ru.ini", "LNG_RUS", 204},
-      {"lng_plain.ini", "LNG_ENG", 1},  // no LngShortID: treated as ENG
-  };
-  for (const auto& [setting, resource, charset] : cases) {
-    const LoadedLanguage loaded = Load(setting);
-    EXPECT_EQ(std::make_tuple(loaded.charset_resource, loaded.font_charset),
-              std::make_tuple(std::string(resource), charset))
-        << setting;
-  }
 }
 
 TEST_F(LanguageTableTest, InstallerLoadsItsArgumentOrTheHostLanguage) {
@@ -563,6 +543,17 @@ class SettingsTest : public ::testing::Test {
 };
 
 TEST_F(SettingsTest, BooleansAreTrueOnlyForExactTrueAndValuesFallBackToDefaults) {
+  // The settings file lies beside the program, named after it.
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+      {"C:/TC/Kestrix/renamed.v2.EXE", "renamed.v2", "C:\\TC\\Kestrix",
+       "C:\\TC\\Kestrix\\renamed.v2.ini"},
+      {"D:\\tool", "tool", "D:", "D:\\tool.ini"},
+      {"\\\\srv\\share\\dir.d\\noext", "noext", "\\\\srv\\share\\dir.d",
+       "\\\\srv\\share\\dir.d\\noext.ini"},
+  };
+  for (const auto& [exe, base, dir, ini] : cases)
+    EXPECT_EQ(std::make_tuple(ExecutableBaseName(exe), ProgramDirOf(exe), SettingsFilePath(exe)),
+              std::make_tuple(base, dir, ini));
   fs.AddFile(kIni,
              "[Configuration]\r\nAlwaysOnTop=True\r\nAlwaysActive=true\r\nFlatButtons=TRUE\r\n"
              "UseWindowTheme= True\r\nAlphaBlendValue=\r\nWindowPosition=0x2\r\nFontSize=big\r\n"
@@ -586,10 +577,11 @@ TEST_F(SettingsTest, BooleansAreTrueOnlyForExactTrueAndValuesFallBackToDefaults)
 }
 
 TEST_F(SettingsTest, InstallationWritesDefaultsAndKeepsUserValues) {
-  {
+  auto install = [this](const InstallDefaults& defaults) {
     TBigIniFile ini(fs, kIni);
-    WriteInstallationDefaults(ini, InstallDefaults{"DEU", true, "  Benutzername "});
-  }
+    WriteInstallationDefaults(ini, defaults);
+  };
+  install({"DEU", true, "  Benutzername "});
   const std::string fresh = Content();
   for (const char* line : {"[Language]\r\nCurrentLng=DEU\r\n", "\r\nDisablePlugins=0\r\n",
                            "\r\nEnterCmdInstalled=True\r\n", "\r\nBenutzername={user}\r\n"})
@@ -603,20 +595,14 @@ TEST_F(SettingsTest, InstallationWritesDefaultsAndKeepsUserValues) {
       "[Additional]\r\nEnterCmdInstalled=False\r\nDoNotInstall1stTemplate=True\r\n\r\n"
       "[UserTemplates]\r\nMine=x\r\n\r\n[ExtensionsEnabled]\r\n0=doc\r\n\r\n";
   fs.AddFile(kIni, mine);
-  {
-    TBigIniFile ini(fs, kIni);
-    WriteInstallationDefaults(ini, InstallDefaults{"FRA", true, "Utilisateur"});
-  }
+  install({"FRA", true, "Utilisateur"});
   EXPECT_EQ(Content(),
             ReplaceAll(ReplaceAll(mine, "=ENG", "=FRA"), "Installed=False", "Installed=True"));
   // Empty values are filled; an empty template name must not erase the user's templates.
   fs.AddFile(kIni,
              "[Configuration]\r\nAlwaysOnTop=\r\nDisablePlugins=-1\r\n"
              "[UserTemplates]\r\nMine=x\r\nCurrent username=old\r\n");
-  {
-    TBigIniFile ini(fs, kIni);
-    WriteInstallationDefaults(ini, InstallDefaults{"ENG", false, "   "});
-  }
+  install({"ENG", false, "   "});
   TBigIniFile ini(fs, kIni);
   EXPECT_EQ(ini.ReadString("Configuration", "AlwaysOnTop", "") + "," +
                 ini.ReadString("Configuration", "DisablePlugins", ""),
@@ -648,29 +634,14 @@ TEST_F(SettingsTest, NumberedListsAndDeletedKeys) {
   EXPECT_EQ(SettingsAccess(ini).ReadList(kSuffixListSection), Lines{"=s"});
 }
 
-TEST(SettingsPath, FromExecutablePath) {
-  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-      {"C:/TC/Kestrix/renamed.v2.EXE", "renamed.v2", "C:\\TC\\Kestrix",
-       "C:\\TC\\Kestrix\\renamed.v2.ini"},
-      {"D:\\tool", "tool", "D:", "D:\\tool.ini"},
-      {"\\\\srv\\share\\dir.d\\noext", "noext", "\\\\srv\\share\\dir.d",
-       "\\\\srv\\share\\dir.d\\noext.ini"},
-  };
-  for (const auto& [exe, base, dir, ini] : cases)
-    EXPECT_EQ(std::make_tuple(ExecutableBaseName(exe), ProgramDirOf(exe), SettingsFilePath(exe)),
-              std::make_tuple(base, dir, ini));
-}
-
 // ---- settings_model
-TEST_F(SettingsTest, AMissingFileGivesTheDefaultsAndIsNotCreated) {
-  ASSERT_TRUE(model.LoadStartup().ok && model.LoadActivation().ok);
-  EXPECT_EQ(model.Activation().invalid_char_replace, "_");
-  EXPECT_TRUE(!fs.FileExists(kIni) && boxes.shown.empty());
-}
-
 // Each integer key: a value that does not parse is the default, any other number the case
 // the key's rule gives it.
 TEST_F(SettingsTest, IntegerKeysReadAsTheirCases) {
+  // A missing file gives the defaults and is not created.
+  ASSERT_TRUE(model.LoadStartup().ok && model.LoadActivation().ok);
+  EXPECT_EQ(model.Activation().invalid_char_replace, "_");
+  EXPECT_TRUE(!fs.FileExists(kIni) && boxes.shown.empty());
   auto startup = [](auto field, auto value) {
     return [=](const SettingsModel& m) { return m.Startup().*field == value; };
   };
@@ -718,6 +689,15 @@ TEST_F(SettingsTest, ClosingWritesWhatActivationReadAndTheWindowsState) {
 }
 
 TEST_F(SettingsTest, AFailureIsAResultAndOneMessage) {
+  // The preview's lookup reads the file at its first question; each preview takes a new one,
+  // which sees the file as it is now.
+  fs.AddFile(kIni, "[ReplaceChars]\r\n&=and\r\n");
+  const auto first = model.ReplaceCharValues();
+  fs.AddFile(kIni, "[ReplaceChars]\r\n&=+\r\n");
+  EXPECT_EQ(first("&"), "+");
+  fs.AddFile(kIni, "[ReplaceChars]\r\n&=plus\r\n");
+  EXPECT_EQ(first("&") + first("#"), "+_");
+  EXPECT_EQ(model.ReplaceCharValues()("&"), "plus");
   fs.AddFile(kIni, "[Configuration]\r\nInitialMode=1\r\n[ReplaceChars]\r\n&=and\r\n#=\r\n");
   ASSERT_TRUE(model.LoadActivation().ok);
   std::vector<std::pair<std::string, std::string>> pairs;
@@ -740,20 +720,21 @@ TEST_F(SettingsTest, AFailureIsAResultAndOneMessage) {
   EXPECT_EQ(model.ReplaceCharValues()("&"), "_");
 }
 
-// The preview's lookup reads the file at its first question; each preview takes a new one,
-// which sees the file as it is now.
-TEST_F(SettingsTest, ReplaceCharValuesAreReadWhenAsked) {
-  fs.AddFile(kIni, "[ReplaceChars]\r\n&=and\r\n");
-  const auto first = model.ReplaceCharValues();
-  fs.AddFile(kIni, "[ReplaceChars]\r\n&=+\r\n");
-  EXPECT_EQ(first("&"), "+");
-  fs.AddFile(kIni, "[ReplaceChars]\r\n&=plus\r\n");
-  EXPECT_EQ(first("&") + first("#"), "+_");
-  EXPECT_EQ(model.ReplaceCharValues()("&"), "plus");
-}
-
 // ---- themes
-TEST(Themes, HtmlColorsGlyphSizesFontsAndWindowLook) {
+class ChangeColorsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fs.AddDirectory(kProgramDir); }
+  ChangeColorsResult Run(const ThemeSettings& settings, const Appearance& current = {}) {
+    return ChangeColors(current, settings, fs, kProgramDir);
+  }
+  void AddTheme(const std::string& dir_name, const std::string& ini) {
+    fs.AddFile(std::string(kProgramDir) + "\\" + dir_name + "\\theme.ini", ini);
+  }
+
+  FakeFileSystem fs;
+};
+
+TEST_F(ChangeColorsTest, ColorsGlyphSizesFontsAndThePlainLook) {
   const std::pair<const char*, std::optional<ColorRef>> colors[] = {
       {"#359ceb", RgbColor(0x35, 0x9C, 0xEB)},
       {"FF", RgbColor(0, 0, 0xFF)},  // read as a number: short texts are the low bytes, blue
@@ -773,22 +754,6 @@ TEST(Themes, HtmlColorsGlyphSizesFontsAndWindowLook) {
     EXPECT_EQ(ChooseFont(name, size), choice) << name << size;
   for (int opaque : {255, 1000, -1}) EXPECT_EQ(TransparencyFor(opaque), Transparency{}) << opaque;
   EXPECT_EQ(TransparencyFor(254), (Transparency{true, 254}));
-}
-
-class ChangeColorsTest : public ::testing::Test {
- protected:
-  void SetUp() override { fs.AddDirectory(kProgramDir); }
-  ChangeColorsResult Run(const ThemeSettings& settings, const Appearance& current = {}) {
-    return ChangeColors(current, settings, fs, kProgramDir);
-  }
-  void AddTheme(const std::string& dir_name, const std::string& ini) {
-    fs.AddFile(std::string(kProgramDir) + "\\" + dir_name + "\\theme.ini", ini);
-  }
-
-  FakeFileSystem fs;
-};
-
-TEST_F(ChangeColorsTest, PlainLookWithAndWithoutFlatButtons) {
   Appearance themed = Run({true, true, 3, "", ""}).appearance;
   Appearance plain = Run({false, false, 3, "", ""}, themed).appearance;
   EXPECT_EQ(plain.main, ThemeColor::System(SystemColor::kButtonFace));
@@ -847,6 +812,15 @@ TEST_F(ChangeColorsTest, UserThemes) {
 }
 
 TEST_F(ChangeColorsTest, UnusableUserThemeLeavesThePreviousColours) {
+  // Theme directories are found by their prefix.
+  AddTheme("theme_Moss", "[ThemeInfo]\r\nName=Moss\r\nMainColor=2B3A1F\r\n");
+  AddTheme("THEME_Loud", "[ThemeInfo]\r\n");
+  fs.AddDirectory(std::string(kProgramDir) + "\\theme_Empty");
+  fs.AddFile(std::string(kProgramDir) + "\\theme_file", "not a directory");
+  AddTheme("themes_Other", "[ThemeInfo]\r\nName=Other\r\n");
+  Lines found = DiscoverUserThemes(fs, kProgramDir);
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, (Lines{"- Loud", "- Moss"}));
   AddTheme("theme_NoName", "[ThemeInfo]\r\nMainColor=000000\r\n");
   AddTheme("theme_Blank", "[ThemeInfo]\r\nName=   \r\nMainColor=000000\r\n");
   AddTheme("theme_Locked", "[ThemeInfo]\r\nName=Locked\r\nMainColor=000000\r\n");
@@ -879,17 +853,6 @@ TEST_F(ChangeColorsTest, UserThemeIconsOnlyWithFlatButtonsAndOnlyThoseThatExist)
   EXPECT_EQ(normal.Glyph(GlyphRole::kOk), GlyphRef::Resource("THEME_PEACH_OK"));
   // Step one of the rules gives btn_undo the default theme's glyph whatever comes after.
   EXPECT_EQ(normal.Glyph(GlyphRole::kUndo), GlyphRef::Resource("THEME_DEFAULT_UNDO"));
-}
-
-TEST_F(ChangeColorsTest, DiscoversThemeDirectories) {
-  AddTheme("theme_Moss", "[ThemeInfo]\r\nName=Moss\r\nMainColor=2B3A1F\r\n");
-  AddTheme("THEME_Loud", "[ThemeInfo]\r\n");
-  fs.AddDirectory(std::string(kProgramDir) + "\\theme_Empty");
-  fs.AddFile(std::string(kProgramDir) + "\\theme_file", "not a directory");
-  AddTheme("themes_Other", "[ThemeInfo]\r\nName=Other\r\n");
-  Lines found = DiscoverUserThemes(fs, kProgramDir);
-  std::sort(found.begin(), found.end());
-  EXPECT_EQ(found, (Lines{"- Loud", "- Moss"}));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(Tcsim, DecodesChangeDirectoryPayloadsWithinTheirSize) {
+TEST(Tcsim, DecodesPayloadsWithinTheirSizeAndSplitsUserCommands) {
   struct Case {
     std::string bytes;
     const char *left, *right, *flags;
@@ -30,9 +30,7 @@ TEST(Tcsim, DecodesChangeDirectoryPayloadsWithinTheirSize) {
   EXPECT_EQ(DecodeChangeDir("SPX", 1).left, "S");
   EXPECT_EQ(TextUpToZero("SPX", 2), "SP");
   EXPECT_EQ(TextUpToZero("A\0B", 3), "A");
-}
-
-TEST(Tcsim, SplitsAUserCommandFromItsParameters) {
+  // A user command is split from its parameters.
   EXPECT_EQ(SplitEmText("  em_KestrixEnter C:\\My Dir").name, "em_KestrixEnter");
   EXPECT_EQ(SplitEmText("em_KestrixEnter C:\\My Dir").params, "C:\\My Dir");
   EXPECT_EQ(SplitEmText("em_Kestrix").params, "");
