@@ -346,96 +346,95 @@ std::string Outcome(RunFixture& f) {
 }
 
 TEST(CreationRun, Scenarios) {
-  struct Case {
-    const char* what;
-    std::function<void(RunFixture&)> arrange;
-    bool list;
-    const char* typed;
-    const char* outcome;
-  } cases[] = {
-      {"new name: made, host goes to its parent with the cursor on it",
-       [](RunFixture& f) {
-         f.view.close_window = true;
-         f.attributes.hidden = true;
-       },
-       false, "Reports",
-       "made ~Reports+2; sent CD:R:~Reports; post 2002,540; history Reports; field Reports; path "
-       "~; closed"},
-      {"the history records the text before replacements",
-       [](RunFixture& f) { f.view.replacements = true; }, false, "Year %Y",
-       "made ~Year 2024; sent CD:R:~Year 2024; post 2002,540; history Year %Y; path ~; front"},
-      {"an existing name is entered, the window stays",
-       [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\Old"); }, false, "Old",
-       "sent CD:R:~Old; post 540; path ~Old\\; front"},
-      {"an empty name enters the current path", [](RunFixture&) {}, false, "",
-       "sent CD:R:~; post 540; path ~; front"},
-      {"a chain stops at its failing level and the window stays",
-       [](RunFixture& f) {
-         f.view.close_window = true;
-         f.fs.FailPath("C:\\Data\\a\\b", kErrorAccessDenied);
-       },
-       false, "a\\b\\c",
-       "made ~a; sent CD:R:~a\\b\\c; post 2002,540; history a\\b\\c; box Windows denied access to "
-       "\"~a\\b\": it is re; failed a\\b\\c; field a\\b\\c; path ~"},
-      {"a chain stops at a device name", [](RunFixture&) {}, false, "a\\com1",
-       "made ~a; sent CD:R:~a\\com1; post 2002,540; history a\\com1; box Windows reserves this "
-       "name for a device!/com1; failed a\\com1; path ~; front"},
-      {"a list keeps only its failing line, silently",
-       [](RunFixture& f) {
-         f.view.close_window = true;
-         f.fs.FailPath("C:\\Data\\bad", kErrorAccessDenied);
-       },
-       true, "x\r\n*y\r\n\r\nbad\r\nz",
-       "made ~x,~x\\y,~z; sent CD:R:~z; post 2002,540; failed bad; field bad; path ~"},
-      {"a single-line list runs as one name", [](RunFixture&) {}, true, "solo\r\n",
-       "made ~solo; sent CD:R:~solo; post 2002,540; history solo; path ~; front"},
-      {"one list line with a star names a parent and its subdirectory", [](RunFixture&) {}, true,
-       "x*y", "made ~x,~x\\y; sent CD:R:~x; post 2002,540,540; path ~; front"},
-      {"stars and pipes in a name make the tree they name", [](RunFixture&) {}, false,
-       "proj*src*doc|notes",
-       "made ~proj,~proj\\src,~proj\\doc,~notes; sent CD:R:~notes; post 2002,540,540; history "
-       "proj*src*doc|notes; path ~; front"},
-      {"piped names are a list, recorded as typed, ending the program",
-       [](RunFixture& f) { f.view.close_window = true; }, false, " a|b|c ",
-       "made ~a,~b,~c; sent CD:R:~c; post 2002,540; history a|b|c; field  a\r\nb\r\nc ; path ~; "
-       "ended"},
-      {"an absolute path makes its parents and the host enters it", [](RunFixture&) {}, false,
-       "C:\\X\\Y",
-       "made C:\\X,C:\\X\\Y; sent CD:R:C:\\X\\Y\\; post 540,540; path C:\\X\\Y\\; front"},
-      {"the left list gets its own request",
-       [](RunFixture& f) { f.snapshot.FocusedWindow = f.left_list; }, false, "y",
-       "made ~y; sent CD:L:~y; post 2002,540; history y; path ~; front"},
-      {"an environment reference goes through the user command",
-       [](RunFixture& f) {
-         f.snapshot.FocusedWindow = f.left_list;
-         f.settings.EnterCmdInstalled = true;
-         f.snapshot.CurrentPath = "%TEMP%\\";
-         f.fs.AddDirectory("C:\\Temp");
-         f.view.enter_dir = true;
-       },
-       false, "x",
-       "made %TEMP%,%TEMP%\\x; sent EM:em_KestrixEnter %%TEMP%%\\x; post 540; history x; box "
-       "Folder Name: x/Current Path: %TEMP%\\//The Curren; path %TEMP%\\x\\; front"},
-      {"DoNotEnterDeepest selects the first level",
-       [](RunFixture& f) { f.settings.DoNotEnterDeepest = true; }, false, "p\\q",
-       "made ~p,~p\\q; sent CD:R:~p; post 2002,540; history p\\q; path ~; front"},
-      // Modifier keys override the options.
-      {"Shift enters", [](RunFixture& f) { f.keys.down = {kVkShift}; }, false, "N",
-       "made ~N; sent CD:R:~N; post 540; history N; path ~N\\; front"},
-      {"Ctrl closes", [](RunFixture& f) { f.keys.down = {kVkControl}; }, false, "N",
-       "made ~N; sent CD:R:~N; post 2002,540; history N; field N; path ~; closed"},
-      {"Alt keeps the window open",
-       [](RunFixture& f) {
-         f.keys.down = {kVkAlt};
-         f.view.close_window = true;
-       },
-       false, "N", "made ~N; sent CD:R:~N; post 2002,540; history N; path ~; front"},
-  };
-  for (const Case& c : cases) {
+  // what, arrange, list mode, typed, outcome
+  const std::tuple<const char*, std::function<void(RunFixture&)>, bool, const char*, const char*>
+      cases[] = {
+          {"new name: made, host goes to its parent with the cursor on it",
+           [](RunFixture& f) {
+             f.view.close_window = true;
+             f.attributes.hidden = true;
+           },
+           false, "Reports",
+           "made ~Reports+2; sent CD:R:~Reports; post 2002,540; history Reports; field Reports; "
+           "path "
+           "~; closed"},
+          {"the history records the text before replacements",
+           [](RunFixture& f) { f.view.replacements = true; }, false, "Year %Y",
+           "made ~Year 2024; sent CD:R:~Year 2024; post 2002,540; history Year %Y; path ~; front"},
+          {"an existing name is entered, the window stays",
+           [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\Old"); }, false, "Old",
+           "sent CD:R:~Old; post 540; path ~Old\\; front"},
+          {"an empty name enters the current path", [](RunFixture&) {}, false, "",
+           "sent CD:R:~; post 540; path ~; front"},
+          {"a chain stops at its failing level and the window stays",
+           [](RunFixture& f) {
+             f.view.close_window = true;
+             f.fs.FailPath("C:\\Data\\a\\b", kErrorAccessDenied);
+           },
+           false, "a\\b\\c",
+           "made ~a; sent CD:R:~a\\b\\c; post 2002,540; history a\\b\\c; box Windows denied access "
+           "to "
+           "\"~a\\b\": it is re; failed a\\b\\c; field a\\b\\c; path ~"},
+          {"a chain stops at a device name", [](RunFixture&) {}, false, "a\\com1",
+           "made ~a; sent CD:R:~a\\com1; post 2002,540; history a\\com1; box Windows reserves this "
+           "name for a device!/com1; failed a\\com1; path ~; front"},
+          {"a list keeps only its failing line, silently",
+           [](RunFixture& f) {
+             f.view.close_window = true;
+             f.fs.FailPath("C:\\Data\\bad", kErrorAccessDenied);
+           },
+           true, "x\r\n*y\r\n\r\nbad\r\nz",
+           "made ~x,~x\\y,~z; sent CD:R:~z; post 2002,540; failed bad; field bad; path ~"},
+          {"a single-line list runs as one name", [](RunFixture&) {}, true, "solo\r\n",
+           "made ~solo; sent CD:R:~solo; post 2002,540; history solo; path ~; front"},
+          {"one list line with a star names a parent and its subdirectory", [](RunFixture&) {},
+           true, "x*y", "made ~x,~x\\y; sent CD:R:~x; post 2002,540,540; path ~; front"},
+          {"stars and pipes in a name make the tree they name", [](RunFixture&) {}, false,
+           "proj*src*doc|notes",
+           "made ~proj,~proj\\src,~proj\\doc,~notes; sent CD:R:~notes; post 2002,540,540; history "
+           "proj*src*doc|notes; path ~; front"},
+          {"piped names are a list, recorded as typed, ending the program",
+           [](RunFixture& f) { f.view.close_window = true; }, false, " a|b|c ",
+           "made ~a,~b,~c; sent CD:R:~c; post 2002,540; history a|b|c; field  a\r\nb\r\nc ; path "
+           "~; "
+           "ended"},
+          {"an absolute path makes its parents and the host enters it", [](RunFixture&) {}, false,
+           "C:\\X\\Y",
+           "made C:\\X,C:\\X\\Y; sent CD:R:C:\\X\\Y\\; post 540,540; path C:\\X\\Y\\; front"},
+          {"the left list gets its own request",
+           [](RunFixture& f) { f.snapshot.FocusedWindow = f.left_list; }, false, "y",
+           "made ~y; sent CD:L:~y; post 2002,540; history y; path ~; front"},
+          {"an environment reference goes through the user command",
+           [](RunFixture& f) {
+             f.snapshot.FocusedWindow = f.left_list;
+             f.settings.EnterCmdInstalled = true;
+             f.snapshot.CurrentPath = "%TEMP%\\";
+             f.fs.AddDirectory("C:\\Temp");
+             f.view.enter_dir = true;
+           },
+           false, "x",
+           "made %TEMP%,%TEMP%\\x; sent EM:em_KestrixEnter %%TEMP%%\\x; post 540; history x; box "
+           "Folder Name: x/Current Path: %TEMP%\\//The Curren; path %TEMP%\\x\\; front"},
+          {"DoNotEnterDeepest selects the first level",
+           [](RunFixture& f) { f.settings.DoNotEnterDeepest = true; }, false, "p\\q",
+           "made ~p,~p\\q; sent CD:R:~p; post 2002,540; history p\\q; path ~; front"},
+          // Modifier keys override the options.
+          {"Shift enters", [](RunFixture& f) { f.keys.down = {kVkShift}; }, false, "N",
+           "made ~N; sent CD:R:~N; post 540; history N; path ~N\\; front"},
+          {"Ctrl closes", [](RunFixture& f) { f.keys.down = {kVkControl}; }, false, "N",
+           "made ~N; sent CD:R:~N; post 2002,540; history N; field N; path ~; closed"},
+          {"Alt keeps the window open",
+           [](RunFixture& f) {
+             f.keys.down = {kVkAlt};
+             f.view.close_window = true;
+           },
+           false, "N", "made ~N; sent CD:R:~N; post 2002,540; history N; path ~; front"},
+      };
+  for (const auto& [what, arrange, list, typed, outcome] : cases) {
     RunFixture f;
-    c.arrange(f);
-    c.list ? f.OkList(c.typed) : f.Ok(c.typed);
-    EXPECT_EQ(Outcome(f), c.outcome) << c.what;
+    arrange(f);
+    list ? f.OkList(typed) : f.Ok(typed);
+    EXPECT_EQ(Outcome(f), outcome) << what;
   }
 }
 
@@ -445,11 +444,8 @@ TEST(CreationRun, RefusedTextsMakeNothingAndSayWhy) {
   const char* const kInvalid = "The directory name contains invalid character(s)!";
   const char* const kNothing = "There is nothing to create";
   const char* const kReserved = "Windows reserves this name";
-  struct Case {
-    const char* typed;
-    bool list, replacements;
-    const char* box;
-  } cases[] = {
+  const std::tuple<const char*, bool, bool, const char*> cases[] = {
+      // list, replacements
       {"notes", false, false, "Error: A file with this name already exists!"},
       {"Q:\\X", false, false, "The folder of \"Q:\\X\" was not found."},  // no such drive
       {"a?b", false, false, kInvalid},
@@ -466,22 +462,22 @@ TEST(CreationRun, RefusedTextsMakeNothingAndSayWhy) {
       {"nul.txt", false, false, kReserved},
       {"LPT9 ", false, false, kReserved},
   };
-  for (const Case& c : cases) {
+  for (const auto& [typed, list, replacements, box] : cases) {
     RunFixture f;
     f.env.Set("PATH", "C:\\Windows;C:\\Tools");
     f.env.Set("SEMI", ";C:\\Tools");
     f.env.Set("BLANK", "  ");
     f.fs.AddDirectory("C:\\Windows");
     f.fs.AddFile("C:\\Data\\notes", "x");
-    f.view.replacements = c.replacements;
+    f.view.replacements = replacements;
     f.view.close_window = true;
-    c.list ? f.OkList(c.typed) : f.Ok(c.typed);
-    EXPECT_TRUE(f.fs.CreatedDirectories().empty()) << c.typed;
-    EXPECT_TRUE(f.Box().starts_with(c.box)) << c.typed << ": " << f.Box();
-    EXPECT_EQ(f.boxes.shown.size(), 1u) << c.typed;
-    EXPECT_TRUE(f.Sent().empty() && f.Posted().empty()) << c.typed;
-    EXPECT_FALSE(f.view.closed || f.view.terminated) << c.typed;
-    EXPECT_EQ(f.view.focus_count > 0, c.box != kInvalid) << c.typed;
+    list ? f.OkList(typed) : f.Ok(typed);
+    EXPECT_TRUE(f.fs.CreatedDirectories().empty()) << typed;
+    EXPECT_TRUE(f.Box().starts_with(box)) << typed << ": " << f.Box();
+    EXPECT_EQ(f.boxes.shown.size(), 1u) << typed;
+    EXPECT_TRUE(f.Sent().empty() && f.Posted().empty()) << typed;
+    EXPECT_FALSE(f.view.closed || f.view.terminated) << typed;
+    EXPECT_EQ(f.view.focus_count > 0, box != kInvalid) << typed;
   }
 }
 
@@ -490,11 +486,7 @@ TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
   const FileCreationRules on{true, false, {"txt", " HTML "}, {}};
   const FileCreationRules detect{
       true, true, {"txt"}, [](const std::string& e) { return e == "zip"; }};
-  struct Case {
-    const FileCreationRules& rules;
-    std::string text;
-    std::optional<FileTarget> expected;
-  } cases[] = {
+  const std::tuple<const FileCreationRules&, std::string, std::optional<FileTarget>> cases[] = {
       {off, "notes.txt", std::nullopt},
       {on, "notes.TXT", FileTarget{"", "notes.TXT"}},
       {on, "src\\web\\index.html", FileTarget{"src\\web", "index.html"}},
@@ -504,7 +496,8 @@ TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
       {on, "archive.zip", std::nullopt},
       {detect, "archive.zip", FileTarget{"", "archive.zip"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(FileTargetOf(c.text, c.rules), c.expected) << c.text;
+  for (const auto& [rules, text, target] : cases)
+    EXPECT_EQ(FileTargetOf(text, rules), target) << text;
 }
 
 TEST(CreationRun, FileCreationMakesAnEmptyFileAndNeverTouchesAnExistingOne) {
@@ -672,13 +665,10 @@ std::string NumberedSection(int count) {
   return text;
 }
 
-TEST(MkDirHistory, LoadKeepsOrderDropsBlanksAndEarlierDuplicates) {
-  HistoryFixture f(kUsedIni +
-                   "[MkDirHistory]\r\n0=a\r\n1= \r\n2=b=c\r\n3=\r\n4=a\r\n5=d\r\n6=b=c\r\n"s);
-  EXPECT_EQ(f.History().LoadMkDirHistory(), (Lines{"a", "d", "b=c"}));
-}
-
-TEST(MkDirHistory, AddPutsTheNameOnTopAndKeepsTwenty) {
+TEST(MkDirHistory, LoadDropsBlanksAndEarlierDuplicatesAddPutsTheNameOnTopAndKeepsTwenty) {
+  HistoryFixture load(kUsedIni +
+                      "[MkDirHistory]\r\n0=a\r\n1= \r\n2=b=c\r\n3=\r\n4=a\r\n5=d\r\n6=b=c\r\n"s);
+  EXPECT_EQ(load.History().LoadMkDirHistory(), (Lines{"a", "d", "b=c"}));
   HistoryFixture f(kUsedIni + NumberedSection(20));
   Lines items = f.History().AddDirectoryToTCDirList("fresh");
   EXPECT_EQ(std::make_tuple(items.size(), items.front(), items.back()),
