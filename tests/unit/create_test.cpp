@@ -418,6 +418,27 @@ TEST(CreationRun, Scenarios) {
           {"DoNotEnterDeepest selects the first level",
            [](RunFixture& f) { f.settings.DoNotEnterDeepest = true; }, false, "p\\q",
            "made ~p,~p\\q; sent CD:R:~p; post 2002,540; history p\\q; path ~; front"},
+          {"a missing current path is made on Yes; forced levels get no attributes",
+           [](RunFixture& f) {
+             f.snapshot.CurrentPath = "C:\\Gone\\Deeper\\";
+             f.attributes.hidden = true;
+           },
+           false, "New",
+           "made C:\\Gone,C:\\Gone\\Deeper,C:\\Gone\\Deeper\\New; sent CD:R:C:\\Gone\\Deeper\\New; "
+           "post 2002,540; history New; box Folder Name: New/Current Path: C:\\Gone\\Deeper\\//; "
+           "path C:\\Gone\\Deeper\\; front"},
+          {"a missing current path refused: nothing is made",
+           [](RunFixture& f) {
+             f.snapshot.CurrentPath = "C:\\Gone\\Deeper\\";
+             f.boxes.answers = {kIdNo};
+           },
+           false, "New",
+           "box Folder Name: New/Current Path: C:\\Gone\\Deeper\\//; field New; path "
+           "C:\\Gone\\Deeper\\"},
+          {"a chain under a missing current path",
+           [](RunFixture& f) { f.snapshot.CurrentPath = "C:\\New\\"; }, false, "x\\y",
+           "made C:\\New,C:\\New\\x,C:\\New\\x\\y; sent CD:R:C:\\New\\x\\y; post 2002,540; history "
+           "x\\y; box Current Path: C:\\New\\//The Current Path is incor; path C:\\New\\; front"},
           // Modifier keys override the options.
           {"Shift enters", [](RunFixture& f) { f.keys.down = {kVkShift}; }, false, "N",
            "made ~N; sent CD:R:~N; post 540; history N; path ~N\\; front"},
@@ -512,26 +533,6 @@ TEST(CreationRun, FileCreationMakesAnEmptyFileAndNeverTouchesAnExistingOne) {
   EXPECT_EQ(f.fs.FileContent("C:\\Data\\old.txt"), std::optional<std::string>("keep"));
   ASSERT_EQ(f.boxes.shown.size(), 1u);
   EXPECT_EQ(f.boxes.shown[0].text, "Error: A file with this name already exists!");
-}
-
-TEST(CreationRun, MissingCurrentPathIsOfferedForCreation) {
-  for (int answer : {kIdYes, kIdNo}) {
-    RunFixture f;
-    f.snapshot.CurrentPath = "C:\\Gone\\Deeper\\";
-    f.attributes.hidden = true;
-    f.boxes.answers = {answer};
-    f.Ok("New");
-    EXPECT_TRUE(f.Box().starts_with("Folder Name: New\r\nCurrent Path: C:\\Gone\\Deeper\\\r\n"));
-    EXPECT_EQ(f.fs.DirectoryExists("C:\\Gone\\Deeper\\New"), answer == kIdYes);
-    EXPECT_EQ(f.Sent().size(), answer == kIdYes ? 1u : 0u);
-    // Directories forced into existence do not receive the chosen attributes.
-    EXPECT_TRUE(answer == kIdNo || f.fs.GetAttributes("C:\\Gone\\Deeper") == kAttrDirectory);
-  }
-  RunFixture chain;
-  chain.snapshot.CurrentPath = "C:\\New\\";
-  chain.Ok("x\\y");
-  EXPECT_TRUE(chain.Box().starts_with("Current Path: C:\\New\\"));
-  EXPECT_TRUE(chain.fs.DirectoryExists("C:\\New\\x\\y"));
 }
 
 TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
