@@ -57,22 +57,16 @@ TEST(AttributeTag, LettersInFixedOrderAndEmptyWithoutAttributes) {
 }
 
 TEST(FilterAttributeLetter, AcceptsOnlyNewLowerCaseLettersAndBackspace) {
-  struct Case {
-    char typed;
-    const char* text;
-    std::size_t start, length;
-    bool accept, select_all;
-  } cases[] = {
+  const std::tuple<char, const char*, std::size_t, std::size_t, bool, bool> cases[] = {
       {'s', "", 0, 0, true, false},          {'s', "s", 1, 0, false, false},
       {'S', "", 0, 0, false, false},         {'r', "r", 0, 1, true, false},
       {'r', "rh", 0, 1, false, false},       {'r', "rh", 0, 99, true, false},
       {'r', "rh", 7, 3, false, false},       {kCharBackspace, "rh", 2, 0, true, false},
       {kCharCtrlA, "rh", 1, 0, false, true},
   };
-  for (const Case& c : cases) {
-    LetterKeyDecision d = FilterAttributeLetter(c.typed, c.text, c.start, c.length);
-    EXPECT_EQ(std::tie(d.accept, d.select_all), std::tie(c.accept, c.select_all))
-        << int(c.typed) << " in " << c.text;
+  for (const auto& [typed, text, start, length, accept, select_all] : cases) {
+    LetterKeyDecision d = FilterAttributeLetter(typed, text, start, length);
+    EXPECT_EQ(std::tie(d.accept, d.select_all), std::tie(accept, select_all)) << int(typed) << text;
   }
 }
 
@@ -110,16 +104,12 @@ TEST(BatchList, NumberForms) {
   EXPECT_EQ(FormatDecimal(12345, 2), "12345");
 }
 
-BatchFields Series(int from, int to, int step, int digits, NumberForm form = NumberForm::kDecimal) {
-  BatchFields f;
-  f.from = from;
-  f.to = to;
-  f.step = step;
-  f.digits = digits;
-  f.form = form;
-  return f;
+BatchFields Series(int from, int to, int step, int digits, NumberForm form = NumberForm::kDecimal,
+                   const std::string& prefix = "", const std::string& suffix = "") {
+  return {from, to, step, digits, prefix, suffix, form};
 }
 
+// Values outside the fields (from 2 to 0 by -5, 99 digits, -7) are clamped so the series ends.
 TEST(BatchList, SeriesDirectionStepFormsAndClamping) {
   const std::pair<BatchFields, Lines> cases[] = {
       {Series(8, 12, 1, 2), {"08", "09", "10", "11", "12"}},
@@ -129,27 +119,21 @@ TEST(BatchList, SeriesDirectionStepFormsAndClamping) {
       {Series(25, 28, 1, 1, NumberForm::kAbc), {"Y", "Z", "AA", "AB"}},
       {Series(1, 3, 1, 1, NumberForm::kNone), {}},
       {Series(3, 9, 10000, 1), {"3"}},
-      // Values outside the fields are clamped so the series ends.
       {Series(2, 4, 0, 1), {"2", "3", "4"}},
       {Series(2, 0, -5, 1), {"2", "1", "0"}},
       {Series(1, 1, 1, 99), {"0000000001"}},
       {Series(-7, 0, 1, 0), {"0"}},
+      {Series(1, 2, 1, 1, NumberForm::kDecimal, "Photo ", " (backup)"),
+       {"Photo 1 (backup)", "Photo 2 (backup)"}},
   };
   for (const auto& [fields, entries] : cases)
-    EXPECT_EQ(GenerateBatchEntries(fields), entries) << fields.from << ".." << fields.to;
+    EXPECT_EQ(SplitLines(GenerateBatchDirList(fields)), entries)
+        << fields.from << ".." << fields.to;
   const Lines all = GenerateBatchEntries(Series(0, 2000000000, 1, 1));
   ASSERT_EQ(all.size(), 10001u);
   EXPECT_EQ(all.back(), "10000");
-}
-
-TEST(BatchList, PrefixAndSuffixWithSubdirectories) {
-  BatchFields f = Series(1, 2, 1, 1);
-  f.prefix = "Photo ";
-  f.suffix = "*raw*jpg";
-  EXPECT_EQ(SplitLines(GenerateBatchDirList(f)),
-            (Lines{"Photo 1", "*raw", "*jpg", "Photo 2", "*raw", "*jpg"}));
-  f.suffix = " (backup)";
-  EXPECT_EQ(GenerateBatchDirList(f), "Photo 1 (backup)\r\nPhoto 2 (backup)");
+  EXPECT_EQ(GenerateBatchDirList(Series(1, 2, 1, 1, NumberForm::kDecimal, "Photo ", "*raw*jpg")),
+            "Photo 1\r\n*raw\r\n*jpg\r\nPhoto 2\r\n*raw\r\n*jpg");
 }
 
 // The default texts with one field set.
@@ -229,17 +213,10 @@ TEST(BatchList, PrefillFromTheLastLine) {
   EXPECT_FALSE(PrefillFromList({}));
 }
 
-// Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "literal" + std::string.
-std::string Label(int i) {
-  std::string label(1, 'L');
-  label.append(std::to_string(i));
-  return label;
-}
-
-// Labels first..last, counting down when last < first.
+// Labels "L<first>".."L<last>", counting down when last < first.
 Lines Labels(int first, int last, Lines lines = {}) {
   for (int i = first; first <= last ? i <= last : i >= last; i += first <= last ? 1 : -1)
-    lines.push_back(Label(i));
+    lines.push_back(std::string(1, 'L').append(std::to_string(i)));
   return lines;
 }
 
@@ -341,130 +318,187 @@ struct RunFixture {
 };
 using Posts = std::vector<uintptr_t>;
 
-// What a run leaves, as one text: the directories made (with attribute bits beyond the
-// directory's), the host traffic, the history, the first message box, the failed lines,
-// what the input field keeps, the window's end and the current path; "~" is C:\Data\.
+// What a run leaves, as its non-empty parts: the directories made (with attribute bits
+// beyond the directory's), the host traffic, the history, the first message box, the failed
+// lines, what the input field keeps, the current path and the window's state; "~" is C:\Data\.
 std::string Outcome(RunFixture& f) {
-  auto join = [](const auto& items) {
-    std::string out;
-    for (const auto& item : items) {
-      std::ostringstream text;
-      text << item;
-      out.append(out.empty() ? "" : ",").append(text.str());
-    }
-    return out;
+  std::string out;
+  auto add = [&out](const char* label, const auto& items) {
+    std::ostringstream text;
+    for (const auto& item : items) text << (text.tellp() > 0 ? "," : "") << item;
+    if (text.tellp() > 0) out.append(out.empty() ? "" : "; ").append(label).append(text.str());
   };
   Lines made = f.fs.CreatedDirectories();
   for (std::string& dir : made)
     if (uint32_t bits = f.fs.GetAttributes(dir) & ~kAttrDirectory)
       dir += "+" + std::to_string(bits);
-  std::string out = "made " + join(made) + "; sent " + join(f.Sent()) + "; post " +
-                    join(f.Posted()) + "; history " + join(f.view.history) + "; box " +
-                    ReplaceAll(f.Box(), "\r\n", "/").substr(0, 48) + "; failed " +
-                    join(f.run->Failures()) + "; field " +
-                    (f.view.normal ? f.view.name : f.view.list) + "; path " +
-                    f.snapshot.CurrentPath + (f.view.closed ? "; closed" : "") +
-                    (f.view.terminated ? "; ended" : "");
+  add("made ", made);
+  add("sent ", f.Sent());
+  add("post ", f.Posted());
+  add("history ", f.view.history);
+  add("box ", Lines{ReplaceAll(f.Box(), "\r\n", "/").substr(0, 48)});
+  add("failed ", f.run->Failures());
+  add("field ", Lines{f.view.normal ? f.view.name : f.view.list});
+  add("path ", Lines{f.snapshot.CurrentPath});
+  out += std::string(f.view.closed ? "; closed" : "") + (f.view.terminated ? "; ended" : "") +
+         (f.view.fronted ? "; front" : "");
   return ReplaceAll(out, "C:\\Data\\", "~");
 }
 
 TEST(CreationRun, Scenarios) {
-  struct Case {
-    const char* what;
-    std::function<void(RunFixture&)> arrange;
-    bool list;
-    const char* typed;
-    const char* outcome;
-  } cases[] = {
-      {"new name: made, host goes to its parent with the cursor on it",
-       [](RunFixture& f) {
-         f.view.close_window = true;
-         f.attributes.hidden = true;
-       },
-       false, "Reports",
-       "made ~Reports+2; sent CD:R:~Reports; post 2002,540; history Reports; box ; failed ; field "
-       "Reports; path ~; closed"},
-      {"the history records the text before replacements",
-       [](RunFixture& f) { f.view.replacements = true; }, false, "Year %Y",
-       "made ~Year 2024; sent CD:R:~Year 2024; post 2002,540; history Year %Y; box ; failed ; "
-       "field ; path ~"},
-      {"an existing name is entered, the window stays",
-       [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\Old"); }, false, "Old",
-       "made ; sent CD:R:~Old; post 540; history ; box ; failed ; field ; path ~Old\\"},
-      {"an empty name enters the current path", [](RunFixture&) {}, false, "",
-       "made ; sent CD:R:~; post 540; history ; box ; failed ; field ; path ~"},
-      {"a chain stops at its failing level and the window stays",
-       [](RunFixture& f) {
-         f.view.close_window = true;
-         f.fs.FailPath("C:\\Data\\a\\b", kErrorAccessDenied);
-       },
-       false, "a\\b\\c",
-       "made ~a; sent CD:R:~a\\b\\c; post 2002,540; history a\\b\\c; box Windows denied access "
-       "to \"~a\\b\": it is re; failed a\\b\\c; field a\\b\\c; path ~"},
-      {"a list keeps only its failing line, silently",
-       [](RunFixture& f) {
-         f.view.close_window = true;
-         f.fs.FailPath("C:\\Data\\bad", kErrorAccessDenied);
-       },
-       true, "x\r\n*y\r\n\r\nbad\r\nz",
-       "made ~x,~x\\y,~z; sent CD:R:~z; post 2002,540; history ; box ; failed bad; field bad; path "
-       "~"},
-      {"a single-line list runs as one name", [](RunFixture&) {}, true, "solo\r\n",
-       "made ~solo; sent CD:R:~solo; post 2002,540; history solo; box ; failed ; field ; path ~"},
-      {"one list line with a star names a parent and its subdirectory", [](RunFixture&) {}, true,
-       "x*y",
-       "made ~x,~x\\y; sent CD:R:~x; post 2002,540,540; history ; box ; failed ; field ; path ~"},
-      {"piped names are a list, recorded as typed, ending the program",
-       [](RunFixture& f) { f.view.close_window = true; }, false, " a|b|c ",
-       "made ~a,~b,~c; sent CD:R:~c; post 2002,540; history a|b|c; box ; failed ; field  "
-       "a\r\nb\r\nc ; path ~; ended"},
-      {"an absolute path makes its parents and the host enters it", [](RunFixture&) {}, false,
-       "C:\\X\\Y",
-       "made C:\\X,C:\\X\\Y; sent CD:R:C:\\X\\Y\\; post 540,540; history ; box ; failed ; field ; "
-       "path C:\\X\\Y\\"},
-      {"the left list gets its own request",
-       [](RunFixture& f) { f.snapshot.FocusedWindow = f.left_list; }, false, "y",
-       "made ~y; sent CD:L:~y; post 2002,540; history y; box ; failed ; field ; path ~"},
-      {"an environment reference goes through the user command",
-       [](RunFixture& f) {
-         f.snapshot.FocusedWindow = f.left_list;
-         f.settings.EnterCmdInstalled = true;
-         f.snapshot.CurrentPath = "%TEMP%\\";
-         f.fs.AddDirectory("C:\\Temp");
-         f.view.enter_dir = true;
-       },
-       false, "x",
-       "made %TEMP%,%TEMP%\\x; sent EM:em_KestrixEnter %%TEMP%%\\x; post 540; history x; box "
-       "Folder Name: x/Current Path: %TEMP%\\//The Curren; failed ; field ; path %TEMP%\\x\\"},
-      {"DoNotEnterDeepest selects the first level",
-       [](RunFixture& f) { f.settings.DoNotEnterDeepest = true; }, false, "p\\q",
-       "made ~p,~p\\q; sent CD:R:~p; post 2002,540; history p\\q; box ; failed ; field ; path ~"},
-  };
-  for (const Case& c : cases) {
+  // what, arrange, list mode, typed, outcome
+  const std::tuple<const char*, std::function<void(RunFixture&)>, bool, const char*, const char*>
+      cases[] = {
+          {"new name: made, host goes to its parent with the cursor on it",
+           [](RunFixture& f) {
+             f.view.close_window = true;
+             f.attributes.hidden = true;
+           },
+           false, "Reports",
+           "made ~Reports+2; sent CD:R:~Reports; post 2002,540; history Reports; field Reports; "
+           "path "
+           "~; closed"},
+          {"the history records the text before replacements",
+           [](RunFixture& f) { f.view.replacements = true; }, false, "Year %Y",
+           "made ~Year 2024; sent CD:R:~Year 2024; post 2002,540; history Year %Y; path ~; front"},
+          {"an existing name is entered, the window stays",
+           [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\Old"); }, false, "Old",
+           "sent CD:R:~Old; post 540; path ~Old\\; front"},
+          {"an empty name enters the current path", [](RunFixture&) {}, false, "",
+           "sent CD:R:~; post 540; path ~; front"},
+          {"a chain stops at its failing level and the window stays",
+           [](RunFixture& f) {
+             f.view.close_window = true;
+             f.fs.FailPath("C:\\Data\\a\\b", kErrorAccessDenied);
+           },
+           false, "a\\b\\c",
+           "made ~a; sent CD:R:~a\\b\\c; post 2002,540; history a\\b\\c; box Windows denied access "
+           "to "
+           "\"~a\\b\": it is re; failed a\\b\\c; field a\\b\\c; path ~"},
+          {"a chain stops at a device name", [](RunFixture&) {}, false, "a\\com1",
+           "made ~a; sent CD:R:~a\\com1; post 2002,540; history a\\com1; box Windows reserves this "
+           "name for a device!/com1; failed a\\com1; path ~; front"},
+          {"a list keeps only its failing line, silently",
+           [](RunFixture& f) {
+             f.view.close_window = true;
+             f.fs.FailPath("C:\\Data\\bad", kErrorAccessDenied);
+           },
+           true, "x\r\n*y\r\n\r\nbad\r\nz",
+           "made ~x,~x\\y,~z; sent CD:R:~z; post 2002,540; failed bad; field bad; path ~"},
+          {"a single-line list runs as one name", [](RunFixture&) {}, true, "solo\r\n",
+           "made ~solo; sent CD:R:~solo; post 2002,540; history solo; path ~; front"},
+          {"one list line with a star names a parent and its subdirectory", [](RunFixture&) {},
+           true, "x*y", "made ~x,~x\\y; sent CD:R:~x; post 2002,540,540; path ~; front"},
+          {"stars and pipes in a name make the tree they name", [](RunFixture&) {}, false,
+           "proj*src*doc|notes",
+           "made ~proj,~proj\\src,~proj\\doc,~notes; sent CD:R:~notes; post 2002,540,540; history "
+           "proj*src*doc|notes; path ~; front"},
+          {"piped names are a list, recorded as typed, ending the program",
+           [](RunFixture& f) { f.view.close_window = true; }, false, " a|b|c ",
+           "made ~a,~b,~c; sent CD:R:~c; post 2002,540; history a|b|c; field  a\r\nb\r\nc ; path "
+           "~; "
+           "ended"},
+          {"an absolute path makes its parents and the host enters it", [](RunFixture&) {}, false,
+           "C:\\X\\Y",
+           "made C:\\X,C:\\X\\Y; sent CD:R:C:\\X\\Y\\; post 540,540; path C:\\X\\Y\\; front"},
+          {"the left list gets its own request",
+           [](RunFixture& f) { f.snapshot.FocusedWindow = f.left_list; }, false, "y",
+           "made ~y; sent CD:L:~y; post 2002,540; history y; path ~; front"},
+          {"an environment reference goes through the user command",
+           [](RunFixture& f) {
+             f.snapshot.FocusedWindow = f.left_list;
+             f.settings.EnterCmdInstalled = true;
+             f.snapshot.CurrentPath = "%TEMP%\\";
+             f.fs.AddDirectory("C:\\Temp");
+             f.view.enter_dir = true;
+           },
+           false, "x",
+           "made %TEMP%,%TEMP%\\x; sent EM:em_KestrixEnter %%TEMP%%\\x; post 540; history x; box "
+           "Folder Name: x/Current Path: %TEMP%\\//The Curren; path %TEMP%\\x\\; front"},
+          {"DoNotEnterDeepest selects the first level",
+           [](RunFixture& f) { f.settings.DoNotEnterDeepest = true; }, false, "p\\q",
+           "made ~p,~p\\q; sent CD:R:~p; post 2002,540; history p\\q; path ~; front"},
+          {"a missing current path is made on Yes; forced levels get no attributes",
+           [](RunFixture& f) {
+             f.snapshot.CurrentPath = "C:\\Gone\\Deeper\\";
+             f.attributes.hidden = true;
+           },
+           false, "New",
+           "made C:\\Gone,C:\\Gone\\Deeper,C:\\Gone\\Deeper\\New; sent CD:R:C:\\Gone\\Deeper\\New; "
+           "post 2002,540; history New; box Folder Name: New/Current Path: C:\\Gone\\Deeper\\//; "
+           "path C:\\Gone\\Deeper\\; front"},
+          {"a missing current path refused: nothing is made",
+           [](RunFixture& f) {
+             f.snapshot.CurrentPath = "C:\\Gone\\Deeper\\";
+             f.boxes.answers = {kIdNo};
+           },
+           false, "New",
+           "box Folder Name: New/Current Path: C:\\Gone\\Deeper\\//; field New; path "
+           "C:\\Gone\\Deeper\\"},
+          {"a chain under a missing current path",
+           [](RunFixture& f) { f.snapshot.CurrentPath = "C:\\New\\"; }, false, "x\\y",
+           "made C:\\New,C:\\New\\x,C:\\New\\x\\y; sent CD:R:C:\\New\\x\\y; post 2002,540; history "
+           "x\\y; box Current Path: C:\\New\\//The Current Path is incor; path C:\\New\\; front"},
+          // Modifier keys override the options.
+          {"Shift enters", [](RunFixture& f) { f.keys.down = {kVkShift}; }, false, "N",
+           "made ~N; sent CD:R:~N; post 540; history N; path ~N\\; front"},
+          {"Ctrl closes", [](RunFixture& f) { f.keys.down = {kVkControl}; }, false, "N",
+           "made ~N; sent CD:R:~N; post 2002,540; history N; field N; path ~; closed"},
+          {"Alt keeps the window open",
+           [](RunFixture& f) {
+             f.keys.down = {kVkAlt};
+             f.view.close_window = true;
+           },
+           false, "N", "made ~N; sent CD:R:~N; post 2002,540; history N; path ~; front"},
+      };
+  for (const auto& [what, arrange, list, typed, outcome] : cases) {
     RunFixture f;
-    c.arrange(f);
-    c.list ? f.OkList(c.typed) : f.Ok(c.typed);
-    EXPECT_EQ(Outcome(f), c.outcome) << c.what;
+    arrange(f);
+    list ? f.OkList(typed) : f.Ok(typed);
+    EXPECT_EQ(Outcome(f), outcome) << what;
   }
 }
 
-TEST(CreationRun, FailuresAreReportedAndNothingIsSent) {
-  struct Case {
-    const char* typed;
-    const char* box;
-  } cases[] = {
-      {"notes", "Error: A file with this name already exists!"},
-      {"Q:\\X", "The folder of \"Q:\\X\" was not found."},  // no such drive
-      {"a?b", "The directory name contains invalid character(s)!"},
+// A refused text makes nothing, sends nothing and keeps the window, with one box; the field
+// gets the focus back unless its characters were invalid. Expanded names are judged again.
+TEST(CreationRun, RefusedTextsMakeNothingAndSayWhy) {
+  const char* const kInvalid = "The directory name contains invalid character(s)!";
+  const char* const kNothing = "There is nothing to create";
+  const char* const kReserved = "Windows reserves this name";
+  const std::tuple<const char*, bool, bool, const char*> cases[] = {
+      // list, replacements
+      {"notes", false, false, "Error: A file with this name already exists!"},
+      {"Q:\\X", false, false, "The folder of \"Q:\\X\" was not found."},  // no such drive
+      {"a?b", false, false, kInvalid},
+      {"%PATH%\\x", false, true, kInvalid},  // absolute after expansion, ":" inside levels
+      {"%SEMI%\\x", false, true, kInvalid},  // relative after expansion
+      {"a\r\n*%SEMI%", true, true, kInvalid},
+      {"C:\\a?b\\c", false, false, kInvalid},
+      {"|||||", false, false, kNothing},
+      {"***", false, false, kNothing},
+      {"***\r\n|", true, false, kNothing},
+      {"\\/\\", false, false, kNothing},
+      {"%BLANK%", false, true, kNothing},
+      {"CON", false, false, kReserved},
+      {"nul.txt", false, false, kReserved},
+      {"LPT9 ", false, false, kReserved},
   };
-  for (const Case& c : cases) {
+  for (const auto& [typed, list, replacements, box] : cases) {
     RunFixture f;
+    f.env.Set("PATH", "C:\\Windows;C:\\Tools");
+    f.env.Set("SEMI", ";C:\\Tools");
+    f.env.Set("BLANK", "  ");
+    f.fs.AddDirectory("C:\\Windows");
     f.fs.AddFile("C:\\Data\\notes", "x");
-    f.Ok(c.typed);
-    EXPECT_TRUE(f.Box().starts_with(c.box)) << f.Box();
-    EXPECT_EQ(f.boxes.shown.size(), 1u);
-    EXPECT_TRUE(f.Sent().empty());
-    EXPECT_EQ(f.view.focus_count > 0, c.typed[0] != 'a') << c.typed;
+    f.view.replacements = replacements;
+    f.view.close_window = true;
+    list ? f.OkList(typed) : f.Ok(typed);
+    EXPECT_TRUE(f.fs.CreatedDirectories().empty()) << typed;
+    EXPECT_TRUE(f.Box().starts_with(box)) << typed << ": " << f.Box();
+    EXPECT_EQ(f.boxes.shown.size(), 1u) << typed;
+    EXPECT_TRUE(f.Sent().empty() && f.Posted().empty()) << typed;
+    EXPECT_FALSE(f.view.closed || f.view.terminated) << typed;
+    EXPECT_EQ(f.view.focus_count > 0, box != kInvalid) << typed;
   }
 }
 
@@ -473,11 +507,7 @@ TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
   const FileCreationRules on{true, false, {"txt", " HTML "}, {}};
   const FileCreationRules detect{
       true, true, {"txt"}, [](const std::string& e) { return e == "zip"; }};
-  struct Case {
-    const FileCreationRules& rules;
-    std::string text;
-    std::optional<FileTarget> expected;
-  } cases[] = {
+  const std::tuple<const FileCreationRules&, std::string, std::optional<FileTarget>> cases[] = {
       {off, "notes.txt", std::nullopt},
       {on, "notes.TXT", FileTarget{"", "notes.TXT"}},
       {on, "src\\web\\index.html", FileTarget{"src\\web", "index.html"}},
@@ -487,7 +517,8 @@ TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
       {on, "archive.zip", std::nullopt},
       {detect, "archive.zip", FileTarget{"", "archive.zip"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(FileTargetOf(c.text, c.rules), c.expected) << c.text;
+  for (const auto& [rules, text, target] : cases)
+    EXPECT_EQ(FileTargetOf(text, rules), target) << text;
 }
 
 TEST(CreationRun, FileCreationMakesAnEmptyFileAndNeverTouchesAnExistingOne) {
@@ -502,26 +533,6 @@ TEST(CreationRun, FileCreationMakesAnEmptyFileAndNeverTouchesAnExistingOne) {
   EXPECT_EQ(f.fs.FileContent("C:\\Data\\old.txt"), std::optional<std::string>("keep"));
   ASSERT_EQ(f.boxes.shown.size(), 1u);
   EXPECT_EQ(f.boxes.shown[0].text, "Error: A file with this name already exists!");
-}
-
-TEST(CreationRun, MissingCurrentPathIsOfferedForCreation) {
-  for (int answer : {kIdYes, kIdNo}) {
-    RunFixture f;
-    f.snapshot.CurrentPath = "C:\\Gone\\Deeper\\";
-    f.attributes.hidden = true;
-    f.boxes.answers = {answer};
-    f.Ok("New");
-    EXPECT_TRUE(f.Box().starts_with("Folder Name: New\r\nCurrent Path: C:\\Gone\\Deeper\\\r\n"));
-    EXPECT_EQ(f.fs.DirectoryExists("C:\\Gone\\Deeper\\New"), answer == kIdYes);
-    EXPECT_EQ(f.Sent().size(), answer == kIdYes ? 1u : 0u);
-    // Directories forced into existence do not receive the chosen attributes.
-    EXPECT_TRUE(answer == kIdNo || f.fs.GetAttributes("C:\\Gone\\Deeper") == kAttrDirectory);
-  }
-  RunFixture chain;
-  chain.snapshot.CurrentPath = "C:\\New\\";
-  chain.Ok("x\\y");
-  EXPECT_TRUE(chain.Box().starts_with("Current Path: C:\\New\\"));
-  EXPECT_TRUE(chain.fs.DirectoryExists("C:\\New\\x\\y"));
 }
 
 TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
@@ -541,21 +552,6 @@ TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
   EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\a/b\\2024"}));
 }
 
-// Normal text: every "|" part is a line, the "*" names in it lines under it.
-TEST(CreationRun, StarsAndPipesMakeTheTreeTheyName) {
-  const std::pair<const char*, Lines> cases[] = {
-      {"proj*src*doc|notes", {"notes", "proj", "proj\\doc", "proj\\src"}},
-      {"a|b*c|d", {"a", "b", "b\\c", "d"}}};
-  for (const auto& [text, created] : cases) {
-    RunFixture f;
-    f.Ok(text);
-    Lines made = f.fs.CreatedDirectories();
-    for (std::string& dir : made) dir = dir.substr(std::string("C:\\Data\\").size());
-    std::sort(made.begin(), made.end());
-    EXPECT_EQ(made, created) << text;
-  }
-}
-
 TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
   RunFixture f;
   f.view.close_window = true;
@@ -564,40 +560,6 @@ TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
   EXPECT_EQ(f.view.shown_path + (f.view.closed ? " closed" : ""), "C:\\Data\\one\\");
   f.Ok("two");
   EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\one", "CD:R:C:\\Data\\one\\two"}));
-}
-
-TEST(CreationRun, DeviceNamesAreRefusedWithTheirOwnMessage) {
-  const std::pair<const char*, bool> cases[] = {
-      {"CON", true},    {"nul.txt", true},  {"a\\com1", true}, {"LPT9 ", true},
-      {"COM10", false}, {"CONSOLE", false}, {"lpt0", false}};
-  for (const auto& [text, refused] : cases) {
-    RunFixture f;
-    f.Ok(text);
-    EXPECT_EQ(f.Box().starts_with("Windows reserves this name"), refused) << text;
-    EXPECT_EQ(f.fs.DirectoryExists("C:\\Data\\"s + Trim(text)), !refused) << text;
-  }
-}
-
-TEST(CreationRun, ModifierKeysOverrideTheOptions) {
-  struct Case {
-    uint8_t key;
-    bool close_option, entered, closed;
-  } cases[] = {
-      {kVkShift, false, true, false},    // Shift enters
-      {kVkControl, false, false, true},  // Ctrl closes
-      {kVkAlt, true, false, false},      // Alt keeps open
-      {0, true, false, true},
-  };
-  for (const Case& c : cases) {
-    RunFixture f;
-    if (c.key != 0) f.keys.down.insert(c.key);
-    f.view.close_window = c.close_option;
-    f.Ok("N");
-    const bool went_to_parent = !f.Posted().empty() && f.Posted()[0] == 2002;
-    EXPECT_EQ(!went_to_parent, c.entered) << int(c.key);
-    EXPECT_EQ(f.view.closed, c.closed) << int(c.key);
-    EXPECT_TRUE(c.closed || f.view.fronted == 1) << int(c.key);
-  }
 }
 
 std::string Utf16(const std::string& ascii, bool big_endian, bool bom = true) {
@@ -704,13 +666,10 @@ std::string NumberedSection(int count) {
   return text;
 }
 
-TEST(MkDirHistory, LoadKeepsOrderDropsBlanksAndEarlierDuplicates) {
-  HistoryFixture f(kUsedIni +
-                   "[MkDirHistory]\r\n0=a\r\n1= \r\n2=b=c\r\n3=\r\n4=a\r\n5=d\r\n6=b=c\r\n"s);
-  EXPECT_EQ(f.History().LoadMkDirHistory(), (Lines{"a", "d", "b=c"}));
-}
-
-TEST(MkDirHistory, AddPutsTheNameOnTopAndKeepsTwenty) {
+TEST(MkDirHistory, LoadDropsBlanksAndEarlierDuplicatesAddPutsTheNameOnTopAndKeepsTwenty) {
+  HistoryFixture load(kUsedIni +
+                      "[MkDirHistory]\r\n0=a\r\n1= \r\n2=b=c\r\n3=\r\n4=a\r\n5=d\r\n6=b=c\r\n"s);
+  EXPECT_EQ(load.History().LoadMkDirHistory(), (Lines{"a", "d", "b=c"}));
   HistoryFixture f(kUsedIni + NumberedSection(20));
   Lines items = f.History().AddDirectoryToTCDirList("fresh");
   EXPECT_EQ(std::make_tuple(items.size(), items.front(), items.back()),
@@ -750,6 +709,11 @@ TEST(DirectoryStructure, AbsolutePathsAreDrivePathsAndNetworkPaths) {
       {"ab:\\", false},    {" \\\\s", true},
   };
   for (const auto& [text, absolute] : cases) EXPECT_EQ(IsAbsolutePath(text), absolute) << text;
+  const std::pair<const char*, bool> devices[] = {
+      {"CON", true},    {"nul.txt", true},  {"com1", true}, {"LPT9 ", true},
+      {"COM10", false}, {"CONSOLE", false}, {"lpt0", false}};
+  for (const auto& [name, reserved] : devices)
+    EXPECT_EQ(IsReservedDeviceName(name), reserved) << name;
 }
 
 TEST(DirectoryStructure, SplitLevelsKeepsEmptyParts) {
@@ -812,41 +776,6 @@ TEST(HistoryUndo, RestoresTheTextTypedBeforeTheFirstPick) {
 
 // ---- invalid_chars
 const std::vector<CharReplacement> kAmpersand = {{"&", "and"}};
-
-// Expanded names are judged again, and a text that names nothing says so: in both cases
-// nothing is made, nothing goes to the host and the window stays.
-TEST(CreationRun, ExpandedNamesAreCheckedAndAnEmptyResultIsReported) {
-  const char* const kInvalid = "The directory name contains invalid character(s)!";
-  const char* const kNothing = "There is nothing to create";
-  struct Case {
-    const char* typed;
-    bool list, replacements;
-    const char* box;
-  } cases[] = {
-      {"%PATH%\\x", false, true, kInvalid},  // absolute after expansion, ":" inside levels
-      {"%SEMI%\\x", false, true, kInvalid},  // relative after expansion
-      {"a\r\n*%SEMI%", true, true, kInvalid}, {"C:\\a?b\\c", false, false, kInvalid},
-      {"|||||", false, false, kNothing},      {"***", false, false, kNothing},
-      {"***\r\n|", true, false, kNothing},    {"\\/\\", false, false, kNothing},
-      {"%BLANK%", false, true, kNothing},
-  };
-  for (const Case& c : cases) {
-    RunFixture f;
-    f.env.Set("PATH", "C:\\Windows;C:\\Tools");
-    f.env.Set("SEMI", ";C:\\Tools");
-    f.env.Set("BLANK", "  ");
-    f.fs.AddDirectory("C:\\Windows");
-    f.view.replacements = c.replacements;
-    f.view.close_window = true;
-    c.list ? f.OkList(c.typed) : f.Ok(c.typed);
-    EXPECT_TRUE(f.fs.CreatedDirectories().empty()) << c.typed;
-    EXPECT_TRUE(f.Box().starts_with(c.box)) << c.typed << ": " << f.Box();
-    EXPECT_EQ(f.boxes.shown.size(), 1u) << c.typed;
-    EXPECT_TRUE(f.Sent().empty() && f.Posted().empty()) << c.typed;
-    EXPECT_FALSE(f.view.closed || f.view.terminated) << c.typed;
-  }
-}
-
 TEST(InvalidChars, DetectsFixedCharactersStarsInNormalModeAndUserKeys) {
   const std::tuple<const char*, InputMode, bool> cases[] = {
       {"plain name", InputMode::kNormal, false}, {"a:b", InputMode::kNormal, true},

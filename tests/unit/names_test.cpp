@@ -221,27 +221,24 @@ std::vector<uint8_t> AimpRecord(const std::u16string& artist, const std::u16stri
 }
 
 TEST(PlayerSources, TitlesGiveTheirValues) {
-  const std::pair<const char*, const char*> winamp[] = {
-      {"  12. Artist - Song - Winamp  ", "Artist - Song"},
-      {"Artist - Song - Winamp", "rtist - Song"},  // no ". ": the first character goes
-      {"Winamp", ""},
-      {"xyz", ""}};
-  for (const auto& [title, value] : winamp) EXPECT_EQ(WinampTitleValue(title), value) << title;
-  const std::pair<const char*, const char*> kmplayer[] = {
-      {"[3/10] Song(03:25)", "Song"},
+  const auto winamp = WinampTitleValue, km = KmPlayerTitleValue, vlc = VlcTitleValue;
+  const std::tuple<decltype(winamp), const char*, const char*> cases[] = {
+      {winamp, "  12. Artist - Song - Winamp  ", "Artist - Song"},
+      {winamp, "Artist - Song - Winamp", "rtist - Song"},  // no ". ": the first character goes
+      {winamp, "Winamp", ""},
+      {winamp, "xyz", ""},
+      {km, "[3/10] Song(03:25)", "Song"},
       // A blank before "(": no cut point, the ":" of the time counts as a drive separator.
-      {"[3/10] Song (03:25)", "25)"},
-      {"[1/2] A(b)(c)", "A(b)"},  // the last glued "(" wins
-      {"xSong(1)", "Song"},       // no "]": the first character goes
-      {"[1/1] C:\\Music\\track.mp3", "track"},
-      {"[1/1] (x)", "(x)"},  // "(" at position 1 has no left neighbour
-      {"", ""}};
-  for (const auto& [title, value] : kmplayer) EXPECT_EQ(KmPlayerTitleValue(title), value) << title;
-  const std::pair<const char*, const char*> vlc[] = {
-      {"D:\\Video\\my.clip.avi - VLC media player", "my.clip"},
-      {"clip - VLC media player", "clip -"},  // without an extension the "-" stays
-      {"VLC media player", ""}};
-  for (const auto& [title, value] : vlc) EXPECT_EQ(VlcTitleValue(title), value) << title;
+      {km, "[3/10] Song (03:25)", "25)"},
+      {km, "[1/2] A(b)(c)", "A(b)"},  // the last glued "(" wins
+      {km, "xSong(1)", "Song"},       // no "]": the first character goes
+      {km, "[1/1] C:\\Music\\track.mp3", "track"},
+      {km, "[1/1] (x)", "(x)"},  // "(" at position 1 has no left neighbour
+      {km, "", ""},
+      {vlc, "D:\\Video\\my.clip.avi - VLC media player", "my.clip"},
+      {vlc, "clip - VLC media player", "clip -"},  // without an extension the "-" stays
+      {vlc, "VLC media player", ""}};
+  for (const auto& [value_of, title, value] : cases) EXPECT_EQ(value_of(title), value) << title;
 }
 
 TEST(PlayerSources, VlcNeedsTheHost) {
@@ -569,13 +566,7 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
   EXPECT_EQ(OsNameSource(facts), "Windows 11");
 }
 
-TEST(SystemSources, OnlyTheNtFamilyHasAWorkgroup) {
-  FakeSystemFacts facts;  // an NT system's is read by {wg} with the replacements
-  facts.reported_version = ReportedOsVersion{1, 4, 10, 0, ""};
-  EXPECT_EQ(WorkgroupSource(facts), "");
-}
-
-TEST(SystemSources, ArchitectureFromProcessBitsAndWow64) {
+TEST(SystemSources, ArchitectureFromProcessBitsAndWow64AndTheWorkgroupOfNtOnly) {
   const std::tuple<bool, Wow64Answer, const char*, const char*> cases[] = {
       {false, {true, true, false, 0}, "32", "x86"},    // 32-bit system
       {false, {true, true, true, 0}, "64", "x64"},     // 32-bit program on a 64-bit system
@@ -589,6 +580,9 @@ TEST(SystemSources, ArchitectureFromProcessBitsAndWow64) {
     EXPECT_EQ(ArchitectureBitsSource(facts), bits);
     EXPECT_EQ(ArchitectureNameSource(facts), name);
   }
+  FakeSystemFacts facts;  // an NT system's is read by {wg} with the replacements
+  facts.reported_version = ReportedOsVersion{1, 4, 10, 0, ""};
+  EXPECT_EQ(WorkgroupSource(facts), "");
 }
 
 // ---- template_list
@@ -750,14 +744,12 @@ TEST(TextUtils, FileNameCutsAtLastSeparatorAndLastDot) {
 // ---- user_apps
 const char kProgramDir[] = "C:\\Tools\\Kestrix\\";
 
-TEST(UserApps, IdentifierIsTheNameWithoutEveryAppPrefixAndIniSuffix) {
+TEST(UserApps, DiscoveryAndIdentifiersWithoutEveryAppPrefixAndIniSuffix) {
   const std::pair<const char*, const char*> cases[] = {
       {"app_test.ini.bak", "test.bak"}, {"app_App_x.ini", "x"},   {"APP_Y.INI", "Y"},
       {"app_mini.ini", "mini"},         {"app_a.inia.ini", "aa"}, {"app_", ""}};
   for (const auto& [file, id] : cases) EXPECT_EQ(UserAppIdFromFileName(file), id) << file;
-}
-
-TEST(UserApps, DiscoveryListsAppEntriesOfThePluginsFolder) {
+  // Discovery lists the app entries of the Plugins folder.
   FakeFileSystem files;
   files.AddFile("C:\\Tools\\Kestrix\\Plugins\\app_test.ini.bak", "");
   files.AddFile("C:\\Tools\\Kestrix\\Plugins\\app_App_x.ini", "");
@@ -883,15 +875,13 @@ TEST_F(UserAppMethods, WindowCaptionSharedMemoryAndUnknownMethods) {
 }
 
 // ---- variable_menu
-TEST(VariableMenu, CaptionsAndTokens) {
+TEST(VariableMenu, CaptionsTokensAndTheEnvironmentSubmenu) {
   EXPECT_EQ(UserAppMenuCaption("xxct", "  User defined "), "{xxct}     - User defined");
   EXPECT_EQ(UserAppMenuCaption("abcdefghij", "Long"), "{abcdefghij} - Long");
   EXPECT_EQ(TokenFromUserAppCaption("{x&xct}     - Name"), "{xxct}");
   EXPECT_EQ(TokenFromUserAppCaption("no braces"), "{}");
   EXPECT_EQ(TokenFromEnvironmentCaption(" %&PATH% "), "%PATH%");
-}
-
-TEST(VariableMenu, EnvironmentSubmenuLeavesOutTheFirstEntry) {
+  // The environment submenu leaves out the first entry.
   FakeEnvironment environment;
   environment.Set("=C:", "C:\\");
   environment.Set("ALPHA", "1");
