@@ -179,7 +179,7 @@ TEST_F(ExternalLanguageTest, TextsAndTheFontCharsetComeFromTheFile) {
   EXPECT_NE(SettingsAfterClosing().find("CurrentLng=lng_Magyar.ini"), std::string::npos);
 }
 
-TEST_F(MainFormTest, OkStateAndReplacementsFollowTheTypedName) {
+TEST_F(MainFormTest, OkStateAndReplacementsFollowTheTypedNameUntilTheBoxIsPressed) {
   TypeName("");
   EXPECT_FALSE(Enabled(kId_btn_ok));
   Key(form_->MkDirEdit(), VK_RETURN);  // Enter does nothing then
@@ -192,6 +192,15 @@ TEST_F(MainFormTest, OkStateAndReplacementsFollowTheTypedName) {
   EXPECT_EQ(T(kId_lbl_newdirname), "Programs\\Audio\\2026");
   Screenshot("normal");
   TypeName("Programs");
+  EXPECT_FALSE(Checked(kId_option_replacements));
+  // Pressing the box disarms the automatic switch.
+  TypeName("Audio %Y");
+  ASSERT_TRUE(Checked(kId_option_replacements));
+  SendMessageA(C(kId_option_replacements), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  SendMessageA(C(kId_option_replacements), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  Pump();
+  EXPECT_FALSE(Checked(kId_option_replacements));
+  TypeName("Audio %Y %D");
   EXPECT_FALSE(Checked(kId_option_replacements));
 }
 
@@ -224,8 +233,8 @@ TEST_F(MainFormTest, F3CyclesThroughTheModesAndBatchGivesTheUsersListBack) {
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Intro", "Disc 07"}));
 }
 
-TEST_F(MainFormTest, BatchFieldsAreCorrectedInPlaceAndTheSignTurnsTheSeries) {
-  Click(kId_btn_BatchDir);
+TEST_F(MainFormTest, BatchFieldsAreCorrectedInPlaceAndTheSignTurnsTheSeriesAndItsImage) {
+  Key(C(kId_MkDir), VK_F8);
   ASSERT_EQ(form_->Mode(), MainMode::kBatch);
   SetWindowTextA(C(kId_edit_stepby), "0");
   Pump();
@@ -234,8 +243,14 @@ TEST_F(MainFormTest, BatchFieldsAreCorrectedInPlaceAndTheSignTurnsTheSeries) {
   SetWindowTextA(C(kId_edit_from), "8");
   Pump();
   EXPECT_EQ(ListLines().front(), "08");
-  Click(kId_btn_sign);
+  const FlatButton* sign = form_->FlatControl(kId_btn_sign);
+  ASSERT_NE(sign, nullptr);
+  ASSERT_FALSE(sign->Glyph().IsEmpty());
+  const HBITMAP ascending = sign->Glyph().Bitmap();
+  ClickWithMouse(kId_btn_sign);
   EXPECT_EQ(ListLines().front(), "12");
+  EXPECT_FALSE(sign->Glyph().IsEmpty());
+  EXPECT_NE(sign->Glyph().Bitmap(), ascending);
 }
 
 TEST_F(MainFormTest, CtrlDAddsNumberedSubdirectoryLines) {
@@ -310,17 +325,6 @@ TEST_F(MainFormTest, HandledKeysLeaveTheTypedTextAsItWas) {
   KillTimer(nullptr, timer);
 }
 
-TEST_F(MainFormTest, PressingTheReplacementsBoxDisarmsTheAutomaticSwitch) {
-  TypeName("Audio %Y");
-  ASSERT_TRUE(Checked(kId_option_replacements));
-  SendMessageA(C(kId_option_replacements), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-  SendMessageA(C(kId_option_replacements), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-  Pump();
-  EXPECT_FALSE(Checked(kId_option_replacements));
-  TypeName("Audio %Y %D");
-  EXPECT_FALSE(Checked(kId_option_replacements));
-}
-
 TEST_F(MainFormTest, QuickButtonsRewriteTheNameAndCtrlDigitsClickThem) {
   TypeName("My  new folder ");
   Click(kId_btn_Quick1);
@@ -348,17 +352,6 @@ TEST_F(MainFormTest, TemplatePicksSelectTheWordAndUndoRestoresTheName) {
   EXPECT_EQ(T(kId_MkDir), "New Folder (%Y.%N.%D.)");
   EXPECT_EQ(Selection(form_->MkDirEdit()), std::make_pair(DWORD{0}, DWORD{10}));
   EXPECT_TRUE(Checked(kId_option_replacements));
-}
-
-TEST_F(MainFormTest, DirectionButtonShowsItsImages) {
-  Key(C(kId_MkDir), VK_F8);
-  const FlatButton* sign = form_->FlatControl(kId_btn_sign);
-  ASSERT_NE(sign, nullptr);
-  ASSERT_FALSE(sign->Glyph().IsEmpty());
-  const HBITMAP ascending = sign->Glyph().Bitmap();
-  ClickWithMouse(kId_btn_sign);
-  EXPECT_FALSE(sign->Glyph().IsEmpty());
-  EXPECT_NE(sign->Glyph().Bitmap(), ascending);
 }
 
 // Ctrl+E or a double-click opens the path field on the current path; while typing, an
