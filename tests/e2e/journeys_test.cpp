@@ -23,7 +23,7 @@ constexpr DWORD kWaitMs = 15000;
 
 bool IsDirectory(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // A key pressed and released with the `held` keys, then a pause for the receiver.
@@ -82,7 +82,6 @@ class JourneyTest : public ::testing::Test {
     panel_ = tree_.MakeDir("panel");
     ASSERT_FALSE(tree_.InstallProgram(KestrixExePath()).empty());
   }
-
   void TearDown() override {
     ReleaseKeys({VK_SHIFT, VK_MENU, VK_CONTROL});
     // A message box first: the main window under it closes only after it.
@@ -219,7 +218,6 @@ TEST_F(JourneyTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
   EXPECT_GE(LogLine("CMD 540", log_start_), 0) << host_.LogText();
 }
 
-// F8, the series typed into the batch fields, one click on OK.
 TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
@@ -263,8 +261,6 @@ TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
   EXPECT_EQ(ReadFileText(settings_file), settings_before);
 }
 
-// Ctrl+P, a theme and a language chosen by keys, OK: the main window changes at once and
-// the choice is stored.
 TEST_F(JourneyTest, NightfallAndGermanApplyAtOnceAndAreStored) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();

@@ -28,6 +28,12 @@ std::string Quote(const std::string& arg) {
   return "\"" + arg + "\"";
 }
 
+// Sets a value through the system's profile calls, as the host's own writes do.
+void SetValue(const std::string& file, const char* section, const char* key,
+              const std::string& value) {
+  WritePrivateProfileStringA(section, key, value.c_str(), file.c_str());
+}
+
 }  // namespace
 
 std::string TestBinaryDir() {
@@ -71,37 +77,18 @@ HostTree::HostTree(bool fresh) {
     if (CreateDirectoryA(dir_.c_str(), nullptr)) break;
   }
   CopyFileA(TcsimExePath().c_str(), Path("TOTALCMD.EXE").c_str(), FALSE);
+  SetValue(WincmdIni(), "Configuration", "firstmnu", fresh ? "0" : "1");
   if (fresh) {
-    SetWincmd("Configuration", "firstmnu", "0");
-    SetWincmd("Shortcuts", "C+F1", "cm_About");
+    SetValue(WincmdIni(), "Shortcuts", "C+F1", "cm_About");
     return;
   }
-  SetWincmd("Configuration", "firstmnu", "1");
-  SetWincmd("Shortcuts", "F7", "em_Kestrix");
-  SetUsercmd("em_KestrixEnter", "button", "");
-  SetUsercmd("em_KestrixEnter", "cmd", "cd");
+  SetValue(WincmdIni(), "Shortcuts", "F7", "em_Kestrix");
+  SetValue(UsercmdIni(), "em_KestrixEnter", "button", "");
+  SetValue(UsercmdIni(), "em_KestrixEnter", "cmd", "cd");
 }
 
 HostTree::~HostTree() {
   DeleteTree(dir_);
-}
-
-void HostTree::SetWincmd(const std::string& section, const std::string& key,
-                         const std::string& value) {
-  WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), WincmdIni().c_str());
-}
-
-void HostTree::SetUsercmd(const std::string& section, const std::string& key,
-                          const std::string& value) {
-  WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), UsercmdIni().c_str());
-}
-
-void HostTree::BindKestrix(const std::string& cmd, const std::string& param,
-                           const std::string& path) {
-  SetUsercmd("em_Kestrix", "button", cmd);
-  SetUsercmd("em_Kestrix", "cmd", cmd);
-  SetUsercmd("em_Kestrix", "param", param);
-  SetUsercmd("em_Kestrix", "path", path);
 }
 
 std::string HostTree::InstallProgram(const std::string& source, const std::string& relative,
@@ -111,7 +98,11 @@ std::string HostTree::InstallProgram(const std::string& source, const std::strin
   std::string folder = slash == std::string::npos ? "" : relative.substr(0, slash + 1);
   if (!folder.empty()) MakeDir(folder);
   if (!CopyFileA(source.c_str(), target.c_str(), FALSE)) return {};
-  BindKestrix("%COMMANDER_PATH%\\" + relative, param, "%COMMANDER_PATH%\\" + folder);
+  // em_Kestrix as the installer binds it.
+  for (const char* key : {"button", "cmd"})
+    SetValue(UsercmdIni(), "em_Kestrix", key, "%COMMANDER_PATH%\\" + relative);
+  SetValue(UsercmdIni(), "em_Kestrix", "param", param);
+  SetValue(UsercmdIni(), "em_Kestrix", "path", "%COMMANDER_PATH%\\" + folder);
   return target;
 }
 
@@ -134,12 +125,6 @@ std::string HostTree::MakeFile(const std::string& relative, const std::string& c
   return path;
 }
 
-Tcsim::Tcsim(const HostTree& tree) : tree_(tree), log_path_(tree.Path("tcsim.log")) {}
-
-Tcsim::~Tcsim() {
-  Stop();
-}
-
 bool Tcsim::Start(const TcsimStart& start, std::string* error) {
   auto fail = [&](const std::string& why) {
     if (error) *error = why + "\nlog:\n" + LogText();
@@ -158,9 +143,8 @@ bool Tcsim::Start(const TcsimStart& start, std::string* error) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      tree_.Dir().c_str(), &startup, &info)) {
+                      tree_.Dir().c_str(), &startup, &info))
     return fail("CreateProcess failed with error " + std::to_string(GetLastError()) + ": " + line);
-  }
   CloseHandle(info.hThread);
   process_ = info.hProcess;
   process_id_ = info.dwProcessId;
@@ -174,18 +158,15 @@ bool Tcsim::Start(const TcsimStart& start, std::string* error) {
         return true;
       }
     }
-    if (WaitForSingleObject(process_, 20) == WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process_, 20) == WAIT_OBJECT_0)
       return fail("tcsim ended with exit code " + std::to_string(*ExitCode()));
-    }
   }
   return fail("tcsim showed no window within 20 s");
 }
 
 std::optional<DWORD> Tcsim::ExitCode() const {
   DWORD code = 0;
-  if (!process_ || !GetExitCodeProcess(process_, &code) || code == STILL_ACTIVE) {
-    return std::nullopt;
-  }
+  if (!process_ || !GetExitCodeProcess(process_, &code) || code == STILL_ACTIVE) return {};
   return code;
 }
 
@@ -299,9 +280,8 @@ LRESULT Tcsim::ChangeDir(const std::string& path, bool left) const {
 
 std::vector<DWORD> Tcsim::StartedProcessIds() const {
   std::vector<DWORD> ids;
-  for (const std::string& line : LogLines()) {
+  for (const std::string& line : LogLines())
     if (line.rfind("RUN pid=", 0) == 0) ids.push_back(std::stoul(line.substr(8)));
-  }
   return ids;
 }
 

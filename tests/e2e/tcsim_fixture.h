@@ -18,8 +18,8 @@ std::string KestrixExePath();
 // A host installation in a fresh temporary directory (its name holds a blank), removed
 // with everything in it by the destructor. tcsim is copied in as the host's
 // "TOTALCMD.EXE". wincmd.ini starts with a [Configuration] section and F7 bound to
-// "em_Kestrix"; usercmd.ini with "em_KestrixEnter" (cmd "cd") and, once InstallProgram or
-// BindKestrix ran, "em_Kestrix". A `fresh` tree is a host nothing was installed into:
+// "em_Kestrix"; usercmd.ini with "em_KestrixEnter" (cmd "cd") and, once InstallProgram
+// ran, "em_Kestrix". A `fresh` tree is a host nothing was installed into:
 // wincmd.ini holds [Configuration] and one shortcut of the host's own, usercmd.ini is missing.
 class HostTree {
  public:
@@ -33,15 +33,6 @@ class HostTree {
   std::string WincmdIni() const { return Path("wincmd.ini"); }
   std::string UsercmdIni() const { return Path("usercmd.ini"); }
 
-  // Sets a value in the file (through the system's profile calls); an existing key of the
-  // section is replaced.
-  void SetWincmd(const std::string& section, const std::string& key, const std::string& value);
-  void SetUsercmd(const std::string& section, const std::string& key, const std::string& value);
-
-  // em_Kestrix runs `cmd` with `param` in `path` (all as the host reads them, so
-  // "%COMMANDER_PATH%" may be used).
-  void BindKestrix(const std::string& cmd, const std::string& param = "",
-                   const std::string& path = "");
   // Copies `source` to Dir + "\" + `relative` and binds em_Kestrix to it the way the
   // installer does: cmd "%COMMANDER_PATH%\" + relative, path its directory. Returns the
   // copy's full path, empty when the copy failed.
@@ -74,8 +65,8 @@ struct TcsimStart {
 // and ends the programs it started that still run.
 class Tcsim {
  public:
-  explicit Tcsim(const HostTree& tree);
-  ~Tcsim();
+  explicit Tcsim(const HostTree& tree) : tree_(tree), log_path_(tree.Path("tcsim.log")) {}
+  ~Tcsim() { Stop(); }
   Tcsim(const Tcsim&) = delete;
   Tcsim& operator=(const Tcsim&) = delete;
 
@@ -87,8 +78,6 @@ class Tcsim {
   std::optional<DWORD> ExitCode() const;
 
   HWND Window() const { return window_; }
-  DWORD ProcessId() const { return process_id_; }
-  const std::string& LogPath() const { return log_path_; }
 
   // Log lines without line ends. WaitForLog: the index of the first line at or after
   // `from` that contains `text`, waiting up to `timeout_ms`; -1 when none came.

@@ -18,19 +18,53 @@ namespace kestrix {
 class FakeEnvironment : public Environment {
  public:
   FakeEnvironment() = default;
-  FakeEnvironment(std::initializer_list<std::pair<std::string, std::string>> variables);
+  FakeEnvironment(std::initializer_list<std::pair<std::string, std::string>> variables) {
+    for (const auto& [name, value] : variables) Set(name, value);
+  }
 
-  std::optional<std::string> Get(const std::string& name) override;
-  std::string Expand(const std::string& text) override;
-  std::vector<std::pair<std::string, std::string>> List() override;
+  std::optional<std::string> Get(const std::string& name) override {
+    const int index = name.empty() ? -1 : IndexOf(name);
+    return index < 0 ? std::nullopt : std::optional(variables_[index].second);
+  }
+  std::string Expand(const std::string& text) override {
+    std::string result;
+    size_t pos = 0;
+    for (size_t open; (open = text.find('%', pos)) != std::string::npos;) {
+      const size_t close = text.find('%', open + 1);
+      if (close == std::string::npos) break;  // a lone "%" stays with the rest
+      result.append(text, pos, open - pos);
+      const std::optional<std::string> value = Get(text.substr(open + 1, close - open - 1));
+      result += value ? *value : text.substr(open, close - open + 1);
+      pos = close + 1;
+    }
+    return result + text.substr(pos);
+  }
+  std::vector<std::pair<std::string, std::string>> List() override { return variables_; }
 
   // Defines or replaces a variable (the name keeps the case of the last Set).
-  void Set(const std::string& name, const std::string& value);
-  void Unset(const std::string& name);
+  void Set(const std::string& name, const std::string& value) {
+    const int index = name.empty() ? -1 : IndexOf(name);
+    if (index < 0)
+      variables_.emplace_back(name, value);
+    else
+      variables_[index] = {name, value};
+  }
+  void Unset(const std::string& name) {
+    const int index = IndexOf(name);
+    if (index >= 0) variables_.erase(variables_.begin() + index);
+  }
 
  private:
-  // Index of the entry named `name` (case-insensitive), or -1.
-  int IndexOf(const std::string& name) const;
+  // Index of the entry named `name` (ASCII letters compared without case), or -1.
+  int IndexOf(const std::string& name) const {
+    auto fold = [](std::string text) {
+      for (char& c : text) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
+      return text;
+    };
+    for (size_t i = 0; i < variables_.size(); ++i)
+      if (fold(variables_[i].first) == fold(name)) return static_cast<int>(i);
+    return -1;
+  }
 
   std::vector<std::pair<std::string, std::string>> variables_;
 };

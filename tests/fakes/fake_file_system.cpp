@@ -8,7 +8,6 @@ namespace {
 
 // 2024-01-01 00:00:00 UTC as a FILETIME; any fixed start does.
 constexpr uint64_t kClockStart = 133485408000000000ull;
-constexpr uint64_t kOneSecond = 10000000ull;
 
 char FoldChar(char c) {
   unsigned char u = static_cast<unsigned char>(c);
@@ -65,18 +64,11 @@ FakeFileSystem::FakeFileSystem() : clock_(kClockStart) {
   AddDrive("C:");
 }
 
-uint64_t FakeFileSystem::Tick() {
-  uint64_t now = clock_;
-  clock_ += kOneSecond;
-  return now;
-}
-
 bool FakeFileSystem::Resolve(const std::string& path, std::string& key,
                              std::string& display) const {
   std::string p(path);
   std::replace(p.begin(), p.end(), '/', '\\');
-  std::string root;
-  std::string rest;
+  std::string root, rest;
   if (p.size() >= 2 && p[1] == ':' &&
       ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'))) {
     root = std::string(1, static_cast<char>(p[0] & ~0x20)) + ":\\";
@@ -89,12 +81,9 @@ bool FakeFileSystem::Resolve(const std::string& path, std::string& key,
     if (share_end == server_end + 1) return false;
     root = p.substr(0, share_end) + "\\";
     rest = share_end == std::string::npos ? "" : p.substr(share_end);
-  } else if (!p.empty() && p[0] == '\\') {
+  } else {  // on the current drive, from its root or from the current directory
     root = current_directory_.substr(0, current_directory_.find('\\') + 1);
-    rest = p;
-  } else {
-    root = current_directory_.substr(0, current_directory_.find('\\') + 1);
-    rest = current_directory_.substr(root.size()) + "\\" + p;
+    rest = !p.empty() && p[0] == '\\' ? p : current_directory_.substr(root.size()) + "\\" + p;
   }
   std::vector<std::string> parts;
   size_t start = 0;
@@ -113,18 +102,10 @@ bool FakeFileSystem::Resolve(const std::string& path, std::string& key,
     if (std::any_of(part.begin(), part.end(), InvalidNameChar)) return false;
     parts.push_back(part);
   }
-  display = root;
-  for (size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) display += '\\';
-    display += parts[i];
-  }
+  display = root;  // ends with "\\"
+  for (const std::string& part : parts) display += (display.back() == '\\' ? "" : "\\") + part;
   key = FoldPath(display);
   return true;
-}
-
-FakeFileSystem::Node* FakeFileSystem::Find(const std::string& key) {
-  auto it = nodes_.find(key);
-  return it == nodes_.end() ? nullptr : &it->second;
 }
 
 std::string FakeFileSystem::ParentKey(const std::string& key) {
@@ -146,15 +127,9 @@ uint32_t FakeFileSystem::FaultFor(const std::string& key, unsigned ops) const {
 }
 
 uint32_t FakeFileSystem::CheckParent(const std::string& key) {
-  std::string parent = ParentKey(key);
-  if (parent.empty()) return kErrorPathNotFound;
-  Node* node = Find(parent);
-  if (node == nullptr || !node->directory) return kErrorPathNotFound;
-  return kErrorSuccess;
-}
-
-uint32_t FakeFileSystem::MissingCode(const std::string& key) {
-  return CheckParent(key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+  const std::string parent = ParentKey(key);
+  Node* node = parent.empty() ? nullptr : Find(parent);
+  return node != nullptr && node->directory ? kErrorSuccess : kErrorPathNotFound;
 }
 
 std::string FakeFileSystem::ChildDisplay(const std::string& key, const std::string& display) {
@@ -163,9 +138,7 @@ std::string FakeFileSystem::ChildDisplay(const std::string& key, const std::stri
 }
 
 uint32_t FakeFileSystem::GetAttributes(const std::string& path) {
-  std::string key, display;
-  if (!Resolve(path, key, display)) return kAttrInvalid;
-  Node* node = Find(key);
+  Node* node = FindPath(path);
   if (node == nullptr) return kAttrInvalid;
   if (node->directory) return node->attributes | kAttrDirectory;
   return node->attributes == 0 ? kAttrNormal : node->attributes;
@@ -188,12 +161,7 @@ uint32_t FakeFileSystem::CreateDirectory(const std::string& path) {
   if (Find(key) != nullptr) return kErrorAlreadyExists;
   if (uint32_t fault = FaultFor(key, kFaultWrite)) return fault;
   if (uint32_t code = CheckParent(key)) return code;
-  Node node;
-  node.display = ChildDisplay(key, display);
-  node.directory = true;
-  node.attributes = kAttrDirectory;
-  node.last_write = Tick();
-  nodes_[key] = node;
+  nodes_[key] = Node{ChildDisplay(key, display), true, kAttrDirectory, "", Tick()};
   created_.push_back(path);
   return kErrorSuccess;
 }
@@ -228,12 +196,8 @@ uint32_t FakeFileSystem::WriteWholeFile(const std::string& path,
   fail_write_after_.reset();
   for (Step step : {Step::kTemporary, Step::kWrite, Step::kFlush, Step::kRename})
     if (uint32_t code = TakeStep(step)) return code;
-  if (node == nullptr) {
-    Node fresh;
-    fresh.display = ChildDisplay(key, display);
-    fresh.attributes = kAttrArchive;
-    node = &(nodes_[key] = fresh);
-  }
+  if (node == nullptr)
+    node = &(nodes_[key] = Node{ChildDisplay(key, display), false, kAttrArchive, "", 0});
   // Into the buffer the file had, as a rewrite in place would.
   node->content.clear();
   node->content.reserve(size);
@@ -309,22 +273,10 @@ std::vector<DirEntry> FakeFileSystem::ListDirectory(const std::string& directory
   return entries;
 }
 
-uint64_t FakeFileSystem::LastWriteTime(const std::string& path) {
-  std::string key, display;
-  if (!Resolve(path, key, display)) return 0;
-  Node* node = Find(key);
-  return node == nullptr ? 0 : node->last_write;
-}
-
 void FakeFileSystem::AddDrive(const std::string& drive) {
   std::string key, display;
   if (!Resolve(drive.back() == '\\' ? drive : drive + "\\", key, display)) return;
-  Node node;
-  node.display = display;
-  node.directory = true;
-  node.attributes = kAttrDirectory;
-  node.last_write = clock_;
-  nodes_.emplace(key, node);
+  nodes_.emplace(key, Node{display, true, kAttrDirectory, "", clock_});
 }
 
 void FakeFileSystem::AddDirectory(const std::string& path) {
@@ -339,15 +291,11 @@ void FakeFileSystem::AddDirectory(const std::string& path) {
       AddDrive(*it);
       continue;
     }
-    Node node;
-    size_t name_start = it->rfind('\\') + 1;
-    std::string name = display.substr(name_start, it->size() - name_start);
-    Node* p = Find(parent);
-    node.display = p->display + (p->display.back() == '\\' ? "" : "\\") + name;
-    node.directory = true;
-    node.attributes = kAttrDirectory;
-    node.last_write = Tick();
-    nodes_[*it] = node;
+    const size_t name_start = it->rfind('\\') + 1;
+    const std::string& above = Find(parent)->display;
+    nodes_[*it] = Node{above + (above.back() == '\\' ? "" : "\\") +
+                           display.substr(name_start, it->size() - name_start),
+                       true, kAttrDirectory, "", Tick()};
   }
 }
 
@@ -356,50 +304,14 @@ void FakeFileSystem::AddFile(const std::string& path, const std::string& content
   std::string key, display;
   if (!Resolve(path, key, display)) return;
   AddDirectory(display.substr(0, display.rfind('\\') + 1));
-  Node node;
-  node.display = ChildDisplay(key, display);
-  node.attributes = attributes & ~static_cast<uint32_t>(kAttrDirectory | kAttrNormal);
-  node.content = content;
-  node.last_write = Tick();
-  nodes_[key] = node;
+  nodes_[key] =
+      Node{ChildDisplay(key, display), false,
+           attributes & ~static_cast<uint32_t>(kAttrDirectory | kAttrNormal), content, Tick()};
 }
 
 void FakeFileSystem::FailPath(const std::string& path, uint32_t code, FaultOps ops) {
   std::string key, display;
   if (Resolve(path, key, display)) faults_.push_back(Fault{key, code, ops});
-}
-
-void FakeFileSystem::ClearFaults() {
-  faults_.clear();
-  fail_write_after_.reset();
-  fail_step_.reset();
-}
-
-void FakeFileSystem::FailStep(Step step, int nth, uint32_t code) {
-  fail_step_ = step;
-  fail_step_countdown_ = nth;
-  fail_step_code_ = code;
-  step_failed_ = false;
-}
-
-uint32_t FakeFileSystem::TakeStep(Step step) {
-  if (fail_step_ != step || fail_step_countdown_-- > 0) return kErrorSuccess;
-  fail_step_.reset();
-  step_failed_ = true;
-  return fail_step_code_;
-}
-
-void FakeFileSystem::FailNextWriteAfter(size_t bytes, uint32_t code) {
-  fail_write_after_ = bytes;
-  fail_write_code_ = code;
-}
-
-std::optional<std::string> FakeFileSystem::FileContent(const std::string& path) {
-  std::string key, display;
-  if (!Resolve(path, key, display)) return std::nullopt;
-  Node* node = Find(key);
-  if (node == nullptr || node->directory) return std::nullopt;
-  return node->content;
 }
 
 std::vector<std::string> FakeFileSystem::AllPaths() const {

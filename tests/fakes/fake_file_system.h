@@ -9,19 +9,11 @@
 // taken relative to "C:\". Names holding < > : " | ? * or control characters give
 // kErrorInvalidName.
 //
-// Error codes follow the Win32 calls:
-//   CreateDirectory: kErrorAlreadyExists when the name exists (file or directory, and for
-//     a drive root), kErrorPathNotFound when the parent is missing or is a file.
-//   ReadWholeFile: kErrorFileNotFound (file missing), kErrorPathNotFound (parent
-//     missing), kErrorAccessDenied (a directory).
-//   WriteWholeFile: kErrorPathNotFound (parent missing), kErrorAccessDenied (a directory
-//     or a read-only file). Atomic: a failed write leaves the old content and time alone.
-//   CopyFile: kErrorFileNotFound (source), kErrorFileExists (target exists and
-//     fail_if_exists), kErrorAccessDenied (target read-only or a directory). Content,
-//     attributes and the last-write time are copied, as CopyFileA does.
-//   DeleteFile: kErrorFileNotFound, kErrorAccessDenied (directory or read-only).
-//   RemoveDirectory: kErrorFileNotFound, kErrorDirNotEmpty, kErrorInvalidName (a file).
-//   SetAttributes: kErrorFileNotFound / kErrorPathNotFound.
+// Error codes follow the Win32 calls (not found, path not found for a missing parent,
+// access denied for a directory or read-only target, already exists, file exists for a
+// copy that must not overwrite, directory not empty). WriteWholeFile is atomic: a failed
+// write leaves the old content and time alone. CopyFile copies content, attributes and
+// the last-write time, as CopyFileA does.
 //
 // Attributes: files start as kAttrArchive; a file with no bits reads as kAttrNormal;
 // directories always carry kAttrDirectory.
@@ -39,6 +31,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -72,7 +65,10 @@ class FakeFileSystem : public FileSystem {
   uint32_t RemoveDirectory(const std::string& path) override;
   std::vector<DirEntry> ListDirectory(const std::string& directory,
                                       const std::string& pattern) override;
-  uint64_t LastWriteTime(const std::string& path) override;
+  uint64_t LastWriteTime(const std::string& path) override {
+    Node* node = FindPath(path);
+    return node == nullptr ? 0 : node->last_write;
+  }
 
   // ---- Set-up for tests ----
   void AddDrive(const std::string& drive);  // "D:" or "D:\"
@@ -83,14 +79,30 @@ class FakeFileSystem : public FileSystem {
                uint32_t attributes = kAttrArchive);
 
   void FailPath(const std::string& path, uint32_t code, FaultOps ops = kFaultWrite);
-  void ClearFaults();
-  void FailNextWriteAfter(size_t bytes, uint32_t code = kErrorDiskFull);
-  void FailStep(Step step, int nth, uint32_t code);
+  void ClearFaults() {
+    faults_.clear();
+    fail_write_after_.reset();
+    fail_step_.reset();
+  }
+  void FailNextWriteAfter(size_t bytes, uint32_t code = kErrorDiskFull) {
+    fail_write_after_ = bytes;
+    fail_write_code_ = code;
+  }
+  void FailStep(Step step, int nth, uint32_t code) {
+    fail_step_ = step;
+    fail_step_countdown_ = nth;
+    fail_step_code_ = code;
+    step_failed_ = false;
+  }
   // Whether the step armed by FailStep came and failed.
   bool StepFailed() const { return step_failed_; }
 
   // ---- Inspection ----
-  std::optional<std::string> FileContent(const std::string& path);
+  std::optional<std::string> FileContent(const std::string& path) {
+    Node* node = FindPath(path);
+    if (node == nullptr || node->directory) return std::nullopt;
+    return node->content;
+  }
   // Every object, as "C:\dir\name" in its stored case, directories with a trailing "\",
   // sorted by path.
   std::vector<std::string> AllPaths() const;
@@ -118,16 +130,25 @@ class FakeFileSystem : public FileSystem {
   // Resolves a path to its canonical key (folded case, "\" separators, no trailing
   // separator except at a drive root). False for an invalid name.
   bool Resolve(const std::string& path, std::string& key, std::string& display) const;
-  Node* Find(const std::string& key);
+  Node* Find(const std::string& key) {
+    auto it = nodes_.find(key);
+    return it == nodes_.end() ? nullptr : &it->second;
+  }
+  Node* FindPath(const std::string& path) {
+    std::string key, display;
+    return Resolve(path, key, display) ? Find(key) : nullptr;
+  }
   static std::string ParentKey(const std::string& key);
   uint32_t FaultFor(const std::string& key, unsigned ops) const;
   // kErrorSuccess when the parent of `key` is an existing directory.
   uint32_t CheckParent(const std::string& key);
   // What a call on a missing object returns: not found, or path not found without parent.
-  uint32_t MissingCode(const std::string& key);
+  uint32_t MissingCode(const std::string& key) {
+    return CheckParent(key) == kErrorSuccess ? kErrorFileNotFound : kErrorPathNotFound;
+  }
   // The display path of a new object under its existing parent, in the parent's case.
   std::string ChildDisplay(const std::string& key, const std::string& display);
-  uint64_t Tick();
+  uint64_t Tick() { return std::exchange(clock_, clock_ + 10000000ull); }  // one second
   std::vector<std::string> created_;
 
   std::map<std::string, Node> nodes_;
@@ -137,7 +158,12 @@ class FakeFileSystem : public FileSystem {
   uint64_t clock_;
   int write_count_ = 0;
   // kErrorSuccess, or the step's fault when it comes now.
-  uint32_t TakeStep(Step step);
+  uint32_t TakeStep(Step step) {
+    if (fail_step_ != step || fail_step_countdown_-- > 0) return kErrorSuccess;
+    fail_step_.reset();
+    step_failed_ = true;
+    return fail_step_code_;
+  }
   std::optional<size_t> fail_write_after_;
   std::optional<Step> fail_step_;
   int fail_step_countdown_ = 0;

@@ -13,14 +13,12 @@ namespace kestrix {
 class FakeSharedMemory : public SharedMemory {
  public:
   std::optional<std::vector<uint8_t>> Read(const std::string& name, size_t size) override {
-    ++reads;
     auto it = mappings.find(name);
     if (it == mappings.end() || it->second.size() < size) return std::nullopt;
     return std::vector<uint8_t>(it->second.begin(), it->second.begin() + size);
   }
 
   std::map<std::string, std::vector<uint8_t>> mappings;
-  int reads = 0;
 };
 
 }  // namespace kestrix

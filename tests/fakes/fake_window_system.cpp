@@ -45,37 +45,6 @@ void FakeWindowSystem::Remove(WindowHandle window) {
   windows_.erase(it);
 }
 
-void FakeWindowSystem::SetText(WindowHandle window, const std::string& text) {
-  if (Window* w = Find(window)) w->text = text;
-}
-
-void FakeWindowSystem::SetRect(WindowHandle window, const WindowRect& rect) {
-  if (Window* w = Find(window)) w->rect = rect;
-}
-
-void FakeWindowSystem::SetListItems(WindowHandle list, std::vector<std::string> items,
-                                    int current) {
-  if (Window* w = Find(list)) {
-    w->list_items = std::move(items);
-    w->list_current = current;
-  }
-}
-
-void FakeWindowSystem::SetCopyDataHandler(WindowHandle window, CopyDataHandler handler) {
-  if (Window* w = Find(window)) w->copy_data = std::move(handler);
-}
-
-FakeWindowSystem::Window* FakeWindowSystem::Find(WindowHandle window) {
-  auto it = windows_.find(window);
-  return it == windows_.end() ? nullptr : &it->second;
-}
-
-const std::vector<WindowHandle>& FakeWindowSystem::ChildrenOf(WindowHandle parent) const {
-  static const std::vector<WindowHandle> kNone;
-  auto it = children_.find(parent);
-  return it == children_.end() ? kNone : it->second;
-}
-
 WindowHandle FakeWindowSystem::FindWindow(WindowHandle parent, WindowHandle after,
                                           const std::string& class_name,
                                           const std::optional<std::string>& caption) {
@@ -97,79 +66,10 @@ WindowHandle FakeWindowSystem::FindWindow(WindowHandle parent, WindowHandle afte
   return 0;
 }
 
-WindowHandle FakeWindowSystem::FindWindowWide(WindowHandle parent, WindowHandle after,
-                                              const std::string& class_name,
-                                              const std::optional<std::string>& caption) {
-  if (wide_search_fails_) return 0;
-  return FindWindow(parent, after, class_name, caption);
-}
-
-std::vector<WindowHandle> FakeWindowSystem::TopLevelWindows() {
-  return ChildrenOf(0);
-}
-
-std::string FakeWindowSystem::ClassName(WindowHandle window) {
-  Window* w = Find(window);
-  return w ? w->class_name : std::string();
-}
-
 std::string FakeWindowSystem::SendGetText(WindowHandle window, size_t max_chars) {
   Window* w = Find(window);
   if (w && w->hung) throw std::logic_error("WM_GETTEXT without a time limit to a hung window");
   return w ? w->text.substr(0, max_chars) : std::string();
-}
-
-std::string FakeWindowSystem::SendGetTextWithin(WindowHandle window, size_t max_chars,
-                                                uint32_t /*timeout_ms*/) {
-  Window* w = Find(window);
-  return w && !w->hung ? w->text.substr(0, max_chars) : std::string();
-}
-
-std::string FakeWindowSystem::GetWindowText(WindowHandle window) {
-  Window* w = Find(window);
-  return w ? w->text : std::string();
-}
-
-bool FakeWindowSystem::IsIconic(WindowHandle window) {
-  Window* w = Find(window);
-  return w != nullptr && w->iconic;
-}
-
-bool FakeWindowSystem::GetRect(WindowHandle window, WindowRect& rect) {
-  Window* w = Find(window);
-  if (w == nullptr) return false;
-  rect = w->rect;
-  return true;
-}
-
-int FakeWindowSystem::ListBoxCurrent(WindowHandle list) {
-  Window* w = Find(list);
-  return w ? w->list_current : -1;
-}
-
-int FakeWindowSystem::ListBoxCount(WindowHandle list) {
-  Window* w = Find(list);
-  return w ? static_cast<int>(w->list_items.size()) : -1;
-}
-
-std::optional<std::string> FakeWindowSystem::ListBoxItem(WindowHandle list, int index) {
-  Window* w = Find(list);
-  if (w == nullptr || index < 0 || index >= static_cast<int>(w->list_items.size()))
-    return std::nullopt;
-  return w->list_items[static_cast<size_t>(index)];
-}
-
-bool FakeWindowSystem::Post(WindowHandle window, uint32_t message, uintptr_t wparam,
-                            intptr_t lparam) {
-  if (Find(window) == nullptr) return false;
-  posted_.push_back({window, message, wparam, lparam});
-  return true;
-}
-
-intptr_t FakeWindowSystem::SendCopyData(WindowHandle window, WindowHandle reply_to,
-                                        uint32_t dw_data, const std::string& bytes) {
-  return SendCopyDataBlock(window, reply_to, dw_data, bytes.data(),
-                           static_cast<uint32_t>(bytes.size()), 0);
 }
 
 intptr_t FakeWindowSystem::SendCopyDataBlock(WindowHandle window, WindowHandle reply_to,
@@ -186,17 +86,6 @@ intptr_t FakeWindowSystem::SendCopyDataBlock(WindowHandle window, WindowHandle r
   copy_data_sent_.push_back(
       {window, reply_to, dw_data, std::string(static_cast<const char*>(data), cb_data)});
   return w->copy_data ? w->copy_data(reply_to, dw_data, data, cb_data) : 0;
-}
-
-AddressedBuffer FakeWindowSystem::ReceiveBuffer(size_t bytes) {
-  if (receive_memory.size() < bytes) receive_memory.resize(bytes);
-  return {std::span<char>(receive_memory.data(), bytes), receive_address};
-}
-
-bool FakeWindowSystem::WriteAtAddress(uint64_t address, const std::string& bytes) {
-  if (address != receive_address || bytes.size() > receive_memory.size()) return false;
-  std::copy(bytes.begin(), bytes.end(), receive_memory.begin());
-  return true;
 }
 
 FakeHostLayout AddHostLayout(FakeWindowSystem& w, const std::string& left_path,

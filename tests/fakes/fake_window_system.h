@@ -6,6 +6,7 @@
 // truncates to the buffer. Posts and copy-data sends are recorded for tests to inspect;
 // a copy-data handler set per window answers them with the data pointer itself, as a
 // window in the same process sees it. A hung window answers no send.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -55,10 +56,19 @@ class FakeWindowSystem : public WindowSystem {
   void Remove(WindowHandle window);
   Window& Get(WindowHandle window) { return windows_.at(window); }
 
-  void SetText(WindowHandle window, const std::string& text);
-  void SetRect(WindowHandle window, const WindowRect& rect);
-  void SetListItems(WindowHandle list, std::vector<std::string> items, int current);
-  void SetCopyDataHandler(WindowHandle window, CopyDataHandler handler);
+  // Each set-up call leaves a missing window alone.
+  void SetText(WindowHandle window, const std::string& text) {
+    if (Window* w = Find(window)) w->text = text;
+  }
+  void SetRect(WindowHandle window, const WindowRect& rect) {
+    if (Window* w = Find(window)) w->rect = rect;
+  }
+  void SetListItems(WindowHandle list, std::vector<std::string> items, int current) {
+    if (Window* w = Find(list)) w->list_items = std::move(items), w->list_current = current;
+  }
+  void SetCopyDataHandler(WindowHandle window, CopyDataHandler handler) {
+    if (Window* w = Find(window)) w->copy_data = std::move(handler);
+  }
   // Makes every wide-character search fail, as with a host build that registers ANSI
   // classes only.
   void SetWideSearchFails(bool fails) { wide_search_fails_ = fails; }
@@ -72,34 +82,83 @@ class FakeWindowSystem : public WindowSystem {
   uintptr_t receive_address = 0x00C0FFE0;
   // What a receiver writes at an address of ours: false, and nothing written, unless it
   // is the receive buffer's address and the text fits there.
-  bool WriteAtAddress(uint64_t address, const std::string& bytes);
+  bool WriteAtAddress(uint64_t address, const std::string& bytes) {
+    if (address != receive_address || bytes.size() > receive_memory.size()) return false;
+    std::copy(bytes.begin(), bytes.end(), receive_memory.begin());
+    return true;
+  }
 
   WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::string& class_name,
                           const std::optional<std::string>& caption) override;
   WindowHandle FindWindowWide(WindowHandle parent, WindowHandle after,
                               const std::string& class_name,
-                              const std::optional<std::string>& caption) override;
-  std::vector<WindowHandle> TopLevelWindows() override;
-  std::string ClassName(WindowHandle window) override;
+                              const std::optional<std::string>& caption) override {
+    return wide_search_fails_ ? 0 : FindWindow(parent, after, class_name, caption);
+  }
+  std::vector<WindowHandle> TopLevelWindows() override { return ChildrenOf(0); }
+  std::string ClassName(WindowHandle window) override {
+    Window* w = Find(window);
+    return w ? w->class_name : std::string();
+  }
   std::string SendGetText(WindowHandle window, size_t max_chars) override;
-  std::string SendGetTextWithin(WindowHandle window, size_t max_chars,
-                                uint32_t timeout_ms) override;
-  std::string GetWindowText(WindowHandle window) override;
-  bool IsIconic(WindowHandle window) override;
-  bool GetRect(WindowHandle window, WindowRect& rect) override;
-  int ListBoxCurrent(WindowHandle list) override;
-  int ListBoxCount(WindowHandle list) override;
-  std::optional<std::string> ListBoxItem(WindowHandle list, int index) override;
-  bool Post(WindowHandle window, uint32_t message, uintptr_t wparam, intptr_t lparam) override;
+  std::string SendGetTextWithin(WindowHandle window, size_t max_chars, uint32_t) override {
+    Window* w = Find(window);
+    return w && !w->hung ? w->text.substr(0, max_chars) : std::string();
+  }
+  std::string GetWindowText(WindowHandle window) override {
+    Window* w = Find(window);
+    return w ? w->text : std::string();
+  }
+  bool IsIconic(WindowHandle window) override {
+    Window* w = Find(window);
+    return w != nullptr && w->iconic;
+  }
+  bool GetRect(WindowHandle window, WindowRect& rect) override {
+    Window* w = Find(window);
+    if (w != nullptr) rect = w->rect;
+    return w != nullptr;
+  }
+  int ListBoxCurrent(WindowHandle list) override {
+    Window* w = Find(list);
+    return w ? w->list_current : -1;
+  }
+  int ListBoxCount(WindowHandle list) override {
+    Window* w = Find(list);
+    return w ? static_cast<int>(w->list_items.size()) : -1;
+  }
+  std::optional<std::string> ListBoxItem(WindowHandle list, int index) override {
+    Window* w = Find(list);
+    if (w == nullptr || index < 0 || index >= static_cast<int>(w->list_items.size()))
+      return std::nullopt;
+    return w->list_items[static_cast<size_t>(index)];
+  }
+  bool Post(WindowHandle window, uint32_t message, uintptr_t wparam, intptr_t lparam) override {
+    if (Find(window) == nullptr) return false;
+    posted_.push_back({window, message, wparam, lparam});
+    return true;
+  }
   intptr_t SendCopyData(WindowHandle window, WindowHandle reply_to, uint32_t dw_data,
-                        const std::string& bytes) override;
+                        const std::string& bytes) override {
+    return SendCopyDataBlock(window, reply_to, dw_data, bytes.data(),
+                             static_cast<uint32_t>(bytes.size()), 0);
+  }
   intptr_t SendCopyDataBlock(WindowHandle window, WindowHandle reply_to, uintptr_t dw_data,
                              const void* data, uint32_t cb_data, uint32_t timeout_ms) override;
-  AddressedBuffer ReceiveBuffer(size_t bytes) override;
+  AddressedBuffer ReceiveBuffer(size_t bytes) override {
+    if (receive_memory.size() < bytes) receive_memory.resize(bytes);
+    return {std::span<char>(receive_memory.data(), bytes), receive_address};
+  }
 
  private:
-  Window* Find(WindowHandle window);
-  const std::vector<WindowHandle>& ChildrenOf(WindowHandle parent) const;
+  Window* Find(WindowHandle window) {
+    auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : &it->second;
+  }
+  const std::vector<WindowHandle>& ChildrenOf(WindowHandle parent) const {
+    static const std::vector<WindowHandle> kNone;
+    auto it = children_.find(parent);
+    return it == children_.end() ? kNone : it->second;
+  }
 
   std::map<WindowHandle, Window> windows_;
   std::map<WindowHandle, std::vector<WindowHandle>> children_;  // 0 holds the top level

@@ -70,11 +70,12 @@ inline void ClickAt(int x, int y) {
   Sleep(250);
 }
 
-// A real left click in the middle of a window.
-inline void ClickOn(HWND window) {
+// A real left click on a window: in its middle, or at `offset` from its corner.
+inline void ClickOn(HWND window, POINT offset = {-1, -1}) {
   RECT rect = {};
   GetWindowRect(window, &rect);
-  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  ClickAt(offset.x >= 0 ? rect.left + offset.x : (rect.left + rect.right) / 2,
+          offset.y >= 0 ? rect.top + offset.y : (rect.top + rect.bottom) / 2);
 }
 
 // The text on the clipboard as a copy in another program leaves it, `owner` serving it.

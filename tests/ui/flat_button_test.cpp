@@ -2,6 +2,7 @@
 // sends. Its use in the main window (themes, fonts, OK state) is the window tests' part.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/file_system_win32.h"
@@ -29,28 +30,16 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
   return DefWindowProcA(hwnd, message, wparam, lparam);
 }
 
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
 // What the window paints into a client-sized 32-bit bitmap, as 0x00RRGGBB per pixel.
 std::vector<uint32_t> Capture(HWND hwnd) {
   RECT client;
   GetClientRect(hwnd, &client);
   BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = client.right;
-  info.bmiHeader.biHeight = -client.bottom;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader = {
+      sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(dc, bitmap);
   SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
   GdiFlush();
@@ -60,7 +49,6 @@ std::vector<uint32_t> Capture(HWND hwnd) {
   SelectObject(dc, old);
   DeleteObject(bitmap);
   DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
   return result;
 }
 
@@ -68,24 +56,8 @@ uint32_t AsPixel(COLORREF color) {
   return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
 }
 
-PngImage Glyph(const char* name) {
-  PngImage image;
-  std::string error;
-  EXPECT_TRUE(LoadPngResource(nullptr, name, image, error)) << error;
-  return image;
-}
-
-FlatButtonColors SkyButtonColors() {
-  Appearance look;
-  Win32FileSystem files;
-  look = ChangeColors(look, {true, true, 0, "", ""}, files, "C:\\").appearance;
-  return FlatButtonColorsFor(look);
-}
-
 int CountPixels(const std::vector<uint32_t>& pixels, uint32_t value) {
-  int count = 0;
-  for (uint32_t p : pixels) count += p == value ? 1 : 0;
-  return count;
+  return static_cast<int>(std::count(pixels.begin(), pixels.end(), value));
 }
 
 class FlatButtonTest : public ::testing::Test {
@@ -101,10 +73,15 @@ class FlatButtonTest : public ::testing::Test {
                              120, nullptr, nullptr, wc.hInstance, nullptr);
     RECT bounds = {10, 10, 10 + kWidth, 10 + kHeight};
     ASSERT_TRUE(button.Create(parent, kButtonId, bounds, "OK"));
-    button.SetGlyph(Glyph("THEME_SKY_OK"));
-    button.SetColors(SkyButtonColors());
+    PngImage glyph;
+    std::string error;
+    ASSERT_TRUE(LoadPngResource(nullptr, "THEME_SKY_OK", glyph, error)) << error;
+    button.SetGlyph(std::move(glyph));
+    Win32FileSystem files;
+    button.SetColors(FlatButtonColorsFor(
+        ChangeColors(Appearance(), {true, true, 0, "", ""}, files, "C:\\").appearance));
     ShowWindow(parent, SW_SHOWNOACTIVATE);
-    PumpMessages();
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&msg);
   }
   void TearDown() override { DestroyWindow(parent); }
 
@@ -150,17 +127,12 @@ TEST_F(FlatButtonTest, ClicksReachTheParentAsBnClicked) {
     WPARAM key;
     int clicks;
   };
+  const LPARAM in = MAKELPARAM(5, 5), also_in = MAKELPARAM(20, 10), out = MAKELPARAM(500, 5);
   const Case cases[] = {
       {"BM_CLICK", {{BM_CLICK, 0}}, 0, 1},
-      {"press and release inside",
-       {{WM_LBUTTONDOWN, MAKELPARAM(5, 5)}, {WM_LBUTTONUP, MAKELPARAM(20, 10)}},
-       0,
-       1},
-      {"release outside",
-       {{WM_LBUTTONDOWN, MAKELPARAM(5, 5)}, {WM_LBUTTONUP, MAKELPARAM(500, 5)}},
-       0,
-       0},
-      {"release without press", {{WM_LBUTTONUP, MAKELPARAM(5, 5)}}, 0, 0},
+      {"press and release inside", {{WM_LBUTTONDOWN, in}, {WM_LBUTTONUP, also_in}}, 0, 1},
+      {"release outside", {{WM_LBUTTONDOWN, in}, {WM_LBUTTONUP, out}}, 0, 0},
+      {"release without press", {{WM_LBUTTONUP, in}}, 0, 0},
       {"space", {{WM_KEYDOWN, 0}}, VK_SPACE, 1},
       {"enter", {{WM_KEYDOWN, 0}}, VK_RETURN, 1},
       {"other key", {{WM_KEYDOWN, 0}}, 'A', 0},

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,7 +32,6 @@ class MainFormFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     clock_.now = {2026, 12, 7, 9, 30, 0, 0};
-    files_.AddDrive("C:");
     files_.AddDirectory("C:\\Kestrix");
     files_.AddDirectory("C:\\Work\\Existing");
     host_ = windows_.Add(0, "TTOTAL_CMD", "Total Commander");
@@ -47,8 +47,7 @@ class MainFormFixture : public ::testing::Test {
     SetWindowTextA(C(kId_lbl_currentPath), "C:\\Work\\");
     ShowWindow(form_->hwnd(), SW_SHOW);
     SetForegroundWindow(form_->hwnd());
-    SendMessageA(form_->hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
-    Pump();
+    Activate();
   }
   void TearDown() override {
     kestrix::ReleaseKeys({VK_CONTROL, VK_SHIFT, VK_MENU});
@@ -113,10 +112,19 @@ class MainFormFixture : public ::testing::Test {
     SetWindowTextA(C(kId_MkDirExt), text.c_str());
     Pump();
   }
-  void Click(int id) {
-    SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(C(id)));
+  // The notification `code` of control `id` (a click by default), handled.
+  void Click(int id, WORD code = BN_CLICKED) {
+    SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(C(id)));
     Pump();
+  }
+  void Activate() {
+    SendMessageA(form_->hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    Pump();
+  }
+  static std::pair<DWORD, DWORD> Selection(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
   }
   std::vector<std::string> ListLines() const {
     std::vector<std::string> lines(1);
@@ -127,6 +135,23 @@ class MainFormFixture : public ::testing::Test {
         lines.back() += c;
     }
     return lines;
+  }
+  // `open` shows a modal window of `class_name`; `steps` run in it once it is shown, and
+  // end it when it should end. Whether it was shown.
+  static bool WhileShown(const char* class_name, const std::function<void()>& open,
+                         const std::function<void(HWND)>& steps) {
+    shown_class_ = class_name;
+    shown_steps_ = &steps;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunWhenShown);
+    open();
+    KillTimer(nullptr, timer);
+    return std::exchange(shown_steps_, nullptr) == nullptr;
+  }
+  static void CALLBACK RunWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND window = FindWindowA(shown_class_, nullptr);
+    if (window == nullptr || !IsWindowVisible(window) || shown_steps_ == nullptr) return;
+    KillTimer(nullptr, timer);
+    (*std::exchange(shown_steps_, nullptr))(window);
   }
   // `window`: the main window unless another is named (a dialog over it).
   void Screenshot(const char* name, HWND window = nullptr) {
@@ -164,6 +189,8 @@ class MainFormFixture : public ::testing::Test {
   std::optional<Ttc_KestrixForm> form_;
   // The window whose controls Tab moves between, as in the program's loop.
   static inline HWND loop_window_ = nullptr;
+  static inline const char* shown_class_ = nullptr;
+  static inline const std::function<void(HWND)>* shown_steps_ = nullptr;
 };
 
 }  // namespace kestrix

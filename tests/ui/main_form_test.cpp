@@ -14,24 +14,6 @@ namespace {
 
 using MainFormTest = MainFormFixture;
 
-TEST_F(MainFormTest, StartsInNormalModeWithEveryControlInPlace) {
-  EXPECT_EQ(form_->Mode(), MainMode::kNormal);
-  EXPECT_FALSE(Visible(kId_MkDirExt));
-  EXPECT_TRUE(Checked(kId_option_closewnd));
-  EXPECT_EQ(TextOf(form_->hwnd()), "Total Commander Kestrix ");
-  // The batch group is made when it first opens, and then shows each of its controls.
-  EXPECT_EQ(C(kId_edit_from), nullptr);
-  Click(kId_btn_BatchDir);
-  for (int id = kId_lbl_from; id <= kId_rb_ABC; ++id)
-    EXPECT_TRUE(id == kId_memo_suffix || Visible(id)) << "control " << id;
-  EXPECT_TRUE(Checked(kId_rb_Decimal));
-  // A caption double-click's maximise is refused.
-  SendMessageA(form_->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, 0);
-  EXPECT_FALSE(IsZoomed(form_->hwnd()));
-}
-
-// --- Themes, flat buttons and the interface language ---------------------------------
-
 struct ColorAnswer {
   COLORREF text;
   COLORREF brush_color;
@@ -53,18 +35,17 @@ class MainFormLookTest : public MainFormTest {
   // resource decoded at the window's DPI).
   ::testing::AssertionResult Shows(int id, const std::string& name) {
     const FlatButton* button = form_->FlatControl(id);
-    if (button == nullptr) return ::testing::AssertionFailure() << id << " is no flat button";
     PngImage expected;
     std::string error;
-    if (!LoadGlyph(GetModuleHandleA(nullptr), files_, GlyphRef::Resource(name), SystemDpi(),
-                   expected, error))
-      return ::testing::AssertionFailure() << name << ": " << error;
+    if (button == nullptr || !LoadGlyph(GetModuleHandleA(nullptr), files_, GlyphRef::Resource(name),
+                                        SystemDpi(), expected, error))
+      return ::testing::AssertionFailure() << id << " is no flat button, or " << error;
     const PngImage& shown = button->Glyph();
-    const bool same = !shown.IsEmpty() && shown.Width() == expected.Width() &&
-                      shown.Height() == expected.Height() &&
-                      std::equal(shown.Pixels(), shown.Pixels() + shown.Width() * shown.Height(),
-                                 expected.Pixels());
-    if (same) return ::testing::AssertionSuccess();
+    if (!shown.IsEmpty() && shown.Width() == expected.Width() &&
+        shown.Height() == expected.Height() &&
+        std::equal(shown.Pixels(), shown.Pixels() + shown.Width() * shown.Height(),
+                   expected.Pixels()))
+      return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "control " << id << " does not show " << name;
   }
   int CharsetOf(int id) {
@@ -77,12 +58,24 @@ class MainFormLookTest : public MainFormTest {
   }
 };
 
-TEST_F(MainFormLookTest, PlainLookKeepsPushButtonsAndTheBatchGlyphFollowsTheMode) {
+// The plain look: push buttons, no translucency; the batch group is made when it first
+// opens, and then shows each of its controls and the active glyph.
+TEST_F(MainFormLookTest, StartsInNormalModeInThePlainLookWithEveryControlInPlace) {
+  EXPECT_EQ(form_->Mode(), MainMode::kNormal);
+  EXPECT_FALSE(Visible(kId_MkDirExt));
+  EXPECT_TRUE(Checked(kId_option_closewnd));
   EXPECT_TRUE(Visible(kId_btn_ok));
-  EXPECT_TRUE(Shows(kId_btn_BatchDir, "ICON_BatchCreate_INACT"));
-  Click(kId_btn_BatchDir);
-  EXPECT_TRUE(Shows(kId_btn_BatchDir, "ICON_BatchCreate_ACT"));
   EXPECT_EQ(GetWindowLongPtrA(form_->hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+  EXPECT_TRUE(Shows(kId_btn_BatchDir, "ICON_BatchCreate_INACT"));
+  EXPECT_EQ(C(kId_edit_from), nullptr);
+  Click(kId_btn_BatchDir);
+  for (int id = kId_lbl_from; id <= kId_rb_ABC; ++id)
+    EXPECT_TRUE(id == kId_memo_suffix || Visible(id)) << "control " << id;
+  EXPECT_TRUE(Checked(kId_rb_Decimal));
+  EXPECT_TRUE(Shows(kId_btn_BatchDir, "ICON_BatchCreate_ACT"));
+  // A caption double-click's maximise is refused.
+  SendMessageA(form_->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, 0);
+  EXPECT_FALSE(IsZoomed(form_->hwnd()));
 }
 
 TEST_F(MainFormLookTest, HoverHighlightsQuickButtonsTheRefreshMarkerAndCountsLines) {
@@ -186,9 +179,7 @@ TEST_F(ExternalLanguageTest, TextsAndTheFontCharsetComeFromTheFile) {
   EXPECT_NE(SettingsAfterClosing().find("CurrentLng=lng_Magyar.ini"), std::string::npos);
 }
 
-// --- The name field, the list and the keys ---------------------------------------------
-
-TEST_F(MainFormTest, OkStateAndReplacementsFollowTheTypedName) {
+TEST_F(MainFormTest, OkStateAndReplacementsFollowTheTypedNameUntilTheBoxIsPressed) {
   TypeName("");
   EXPECT_FALSE(Enabled(kId_btn_ok));
   Key(form_->MkDirEdit(), VK_RETURN);  // Enter does nothing then
@@ -201,6 +192,15 @@ TEST_F(MainFormTest, OkStateAndReplacementsFollowTheTypedName) {
   EXPECT_EQ(T(kId_lbl_newdirname), "Programs\\Audio\\2026");
   Screenshot("normal");
   TypeName("Programs");
+  EXPECT_FALSE(Checked(kId_option_replacements));
+  // Pressing the box disarms the automatic switch.
+  TypeName("Audio %Y");
+  ASSERT_TRUE(Checked(kId_option_replacements));
+  SendMessageA(C(kId_option_replacements), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  SendMessageA(C(kId_option_replacements), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  Pump();
+  EXPECT_FALSE(Checked(kId_option_replacements));
+  TypeName("Audio %Y %D");
   EXPECT_FALSE(Checked(kId_option_replacements));
 }
 
@@ -233,8 +233,8 @@ TEST_F(MainFormTest, F3CyclesThroughTheModesAndBatchGivesTheUsersListBack) {
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Intro", "Disc 07"}));
 }
 
-TEST_F(MainFormTest, BatchFieldsAreCorrectedInPlaceAndTheSignTurnsTheSeries) {
-  Click(kId_btn_BatchDir);
+TEST_F(MainFormTest, BatchFieldsAreCorrectedInPlaceAndTheSignTurnsTheSeriesAndItsImage) {
+  Key(C(kId_MkDir), VK_F8);
   ASSERT_EQ(form_->Mode(), MainMode::kBatch);
   SetWindowTextA(C(kId_edit_stepby), "0");
   Pump();
@@ -243,8 +243,14 @@ TEST_F(MainFormTest, BatchFieldsAreCorrectedInPlaceAndTheSignTurnsTheSeries) {
   SetWindowTextA(C(kId_edit_from), "8");
   Pump();
   EXPECT_EQ(ListLines().front(), "08");
-  Click(kId_btn_sign);
+  const FlatButton* sign = form_->FlatControl(kId_btn_sign);
+  ASSERT_NE(sign, nullptr);
+  ASSERT_FALSE(sign->Glyph().IsEmpty());
+  const HBITMAP ascending = sign->Glyph().Bitmap();
+  ClickWithMouse(kId_btn_sign);
   EXPECT_EQ(ListLines().front(), "12");
+  EXPECT_FALSE(sign->Glyph().IsEmpty());
+  EXPECT_NE(sign->Glyph().Bitmap(), ascending);
 }
 
 TEST_F(MainFormTest, CtrlDAddsNumberedSubdirectoryLines) {
@@ -253,16 +259,13 @@ TEST_F(MainFormTest, CtrlDAddsNumberedSubdirectoryLines) {
   Key(C(kId_MkDirExt), 'D', {VK_CONTROL});
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Project", "* Subdir 1", "* Subdir 2"}));
-  DWORD start = 0, end = 0;
-  SendMessageA(C(kId_MkDirExt), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
+  const auto [start, end] = Selection(C(kId_MkDirExt));
   EXPECT_EQ(T(kId_MkDirExt).substr(start, end - start), "Subdir ");
   Screenshot("extended");
 }
 
 TEST_F(MainFormTest, EscapeClosesTheWindowUnlessATemplateListIsOpen) {
-  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_DROPDOWN),
-               reinterpret_cast<LPARAM>(C(kId_cmbox_Templates)));
+  Click(kId_cmbox_Templates, CBN_DROPDOWN);
   Key(C(kId_cmbox_Templates), VK_ESCAPE);
   EXPECT_TRUE(IsWindow(form_->hwnd()));
   Key(form_->MkDirEdit(), VK_ESCAPE);
@@ -283,41 +286,19 @@ void CALLBACK CloseWhatTheKeyOpened(HWND, UINT, UINT_PTR, DWORD) {
 // Ctrl+Enter, a backspace for Ctrl+H) does not reach the text. Left out: the keys meant to
 // change the text or the mode, and those that move the focus to another field.
 TEST_F(MainFormTest, HandledKeysLeaveTheTypedTextAsItWas) {
-  struct Stroke {
-    WORD key;
-    bool ctrl = false;
-  };
-  const std::pair<MainMode, std::vector<Stroke>> table[] = {
+  const struct {
+    MainMode mode;
+    std::vector<WORD> with_ctrl, alone;
+  } table[] = {
       {MainMode::kExtended,
-       {{'M', true},
-        {VK_RETURN, true},
-        {'H', true},
-        {VK_TAB, true},
-        {'A', true},
-        {'P', true},
-        {'Q', true},
-        {'O', true},
-        {'T', true},
-        {'R', true},
-        {VK_F5},
-        {VK_F7},
-        {VK_F1}}},
-      {MainMode::kNormal,
-       {{'M', true},
-        {'H', true},
-        {VK_TAB, true},
-        {'P', true},
-        {'Q', true},
-        {'O', true},
-        {'T', true},
-        {VK_PRIOR},
-        {VK_F5}}},
-      {MainMode::kBatch,
-       {{'M', true}, {'H', true}, {VK_RETURN, true}, {'P', true}, {VK_NEXT}, {VK_F5}}},
+       {'M', VK_RETURN, 'H', VK_TAB, 'A', 'P', 'Q', 'O', 'T', 'R'},
+       {VK_F5, VK_F7, VK_F1}},
+      {MainMode::kNormal, {'M', 'H', VK_TAB, 'P', 'Q', 'O', 'T'}, {VK_PRIOR, VK_F5}},
+      {MainMode::kBatch, {'M', 'H', VK_RETURN, 'P'}, {VK_NEXT, VK_F5}},
   };
   SendMessageA(C(kId_option_closewnd), BM_SETCHECK, BST_UNCHECKED, 0);
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseWhatTheKeyOpened);
-  for (const auto& [mode, strokes] : table) {
+  for (const auto& [mode, with_ctrl, alone] : table) {
     Key(C(kId_option_closewnd), VK_F6);
     if (mode != MainMode::kNormal) Press(mode == MainMode::kExtended ? VK_F7 : VK_F8);
     ASSERT_EQ(form_->Mode(), mode);
@@ -329,26 +310,19 @@ TEST_F(MainFormTest, HandledKeysLeaveTheTypedTextAsItWas) {
     SetFocus(field);
     TypeKeys(mode == MainMode::kExtended ? "ab\rcd" : "ab cd");
     const std::string typed = TextOf(field);
-    for (const Stroke& stroke : strokes) {
-      Key(field, 'A', {VK_CONTROL});
-      Press(stroke.key,
-            stroke.ctrl ? std::initializer_list<WORD>{VK_CONTROL} : std::initializer_list<WORD>{});
-      EXPECT_EQ(TextOf(field), typed) << "mode " << int(mode) << " key " << stroke.key;
-      SetWindowTextA(field, typed.c_str());  // the next key's row starts whole again
+    for (const std::vector<WORD>* keys : {&with_ctrl, &alone}) {
+      for (WORD key : *keys) {
+        Key(field, 'A', {VK_CONTROL});
+        if (keys == &with_ctrl)
+          Press(key, {VK_CONTROL});
+        else
+          Press(key);
+        EXPECT_EQ(TextOf(field), typed) << "mode " << int(mode) << " key " << key;
+        SetWindowTextA(field, typed.c_str());  // the next key's row starts whole again
+      }
     }
   }
   KillTimer(nullptr, timer);
-}
-
-TEST_F(MainFormTest, PressingTheReplacementsBoxDisarmsTheAutomaticSwitch) {
-  TypeName("Audio %Y");
-  ASSERT_TRUE(Checked(kId_option_replacements));
-  SendMessageA(C(kId_option_replacements), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-  SendMessageA(C(kId_option_replacements), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-  Pump();
-  EXPECT_FALSE(Checked(kId_option_replacements));
-  TypeName("Audio %Y %D");
-  EXPECT_FALSE(Checked(kId_option_replacements));
 }
 
 TEST_F(MainFormTest, QuickButtonsRewriteTheNameAndCtrlDigitsClickThem) {
@@ -357,11 +331,6 @@ TEST_F(MainFormTest, QuickButtonsRewriteTheNameAndCtrlDigitsClickThem) {
   EXPECT_EQ(T(kId_MkDir), "My  new.folder ");  // the careful variant keeps runs and the end
   Key(form_->MkDirEdit(), '3', {VK_CONTROL});
   EXPECT_EQ(T(kId_MkDir), "mY  NEW.FOLDER ");
-}
-
-TEST_F(MainFormTest, WindowKeysWorkFromAnyControl) {
-  Key(C(kId_option_closewnd), VK_F3);
-  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
 }
 
 // A key typed into the closed template list picks the entry it starts, and undo brings the
@@ -377,32 +346,13 @@ TEST_F(MainFormTest, TemplatePicksSelectTheWordAndUndoRestoresTheName) {
   EXPECT_EQ(T(kId_MkDir), "mine");
   EXPECT_FALSE(Visible(kId_btn_undo));
 
-  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_DROPDOWN),
-               reinterpret_cast<LPARAM>(combo));
+  Click(kId_cmbox_Templates, CBN_DROPDOWN);
   SendMessageA(combo, CB_SETCURSEL, 1, 0);
-  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_cmbox_Templates, CBN_SELENDOK),
-               reinterpret_cast<LPARAM>(combo));
-  Pump();
+  Click(kId_cmbox_Templates, CBN_SELENDOK);
   EXPECT_EQ(T(kId_MkDir), "New Folder (%Y.%N.%D.)");
-  DWORD start = 0, end = 0;
-  SendMessageA(form_->MkDirEdit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(std::make_pair(start, end), std::make_pair(DWORD{0}, DWORD{10}));
+  EXPECT_EQ(Selection(form_->MkDirEdit()), std::make_pair(DWORD{0}, DWORD{10}));
   EXPECT_TRUE(Checked(kId_option_replacements));
 }
-
-TEST_F(MainFormTest, DirectionButtonShowsItsImages) {
-  Key(C(kId_MkDir), VK_F8);
-  const FlatButton* sign = form_->FlatControl(kId_btn_sign);
-  ASSERT_NE(sign, nullptr);
-  ASSERT_FALSE(sign->Glyph().IsEmpty());
-  const HBITMAP ascending = sign->Glyph().Bitmap();
-  ClickWithMouse(kId_btn_sign);
-  EXPECT_FALSE(sign->Glyph().IsEmpty());
-  EXPECT_NE(sign->Glyph().Bitmap(), ascending);
-}
-
-// --- The current path and the host -------------------------------------------------------
 
 // Ctrl+E or a double-click opens the path field on the current path; while typing, an
 // existing directory is shown in the host at once; ending the edit makes the expanded text
@@ -426,8 +376,7 @@ TEST_F(MainFormTest, EditedPathBecomesCurrentAndTheHostFollowsExistingDirectorie
   EXPECT_EQ(T(kId_lbl_currentPath), "C:\\Work\\1\\");
   EXPECT_EQ(T(kId_btn_ok), "OK");  // "Existing" is no longer below the current path
   // A double-click on the preview opens it again; a click in the window ends it.
-  SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(kId_lbl_newdirname, STN_DBLCLK),
-               reinterpret_cast<LPARAM>(C(kId_lbl_newdirname)));
+  Click(kId_lbl_newdirname, STN_DBLCLK);
   ASSERT_TRUE(Visible(kId_edit_curdirname));
   SendMessageA(form_->hwnd(), WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
   EXPECT_FALSE(Visible(kId_edit_curdirname));
@@ -448,8 +397,7 @@ TEST_F(MainFormTest, CustomNameReplacesTheSuggestionAtEveryActivation) {
   files_.AddFile(SettingsFilePath(kExe),
                  "[Configuration]\r\nSuggestedName=1\r\nCustomDirName=  Inbox %Y \r\n");
   TypeName("Setup");
-  SendMessageA(form_->hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
-  Pump();
+  Activate();
   EXPECT_EQ(T(kId_MkDir), "Inbox %Y");
 }
 
@@ -460,36 +408,22 @@ int PathQueries(const FakeWindowSystem& windows) {
   return count;
 }
 
-// The message method with RefreshOnActivate: every return of the application re-reads the
-// host's path; without the setting, returning asks nothing.
-class RefreshOnActivateTest : public MainFormTest {
+// The message method with RefreshOnActivate on (the parameter): every return of the
+// application re-reads the host's path; with it off, returning asks nothing.
+class RefreshOnActivateTest : public MainFormTest, public ::testing::WithParamInterface<bool> {
   void BeforeCreate() override {
-    files_.AddFile(kSettingsFile,
-                   "[Configuration]\r\nTC8B10Method=True\r\nRefreshOnActivate=True\r\n");
+    files_.AddFile(kSettingsFile, std::string("[Configuration]\r\nTC8B10Method=True\r\n") +
+                                      "RefreshOnActivate=" + (GetParam() ? "True" : "False"));
   }
 };
 
-TEST_F(RefreshOnActivateTest, ReturningToTheApplicationRereadsTheHostPath) {
+TEST_P(RefreshOnActivateTest, ReturningToTheApplicationRereadsTheHostPathOnlyWhenSet) {
   const int before = PathQueries(windows_);
   SendMessageA(form_->hwnd(), WM_ACTIVATEAPP, TRUE, 0);
   Pump();
-  EXPECT_EQ(PathQueries(windows_), before + 1);
+  EXPECT_EQ(PathQueries(windows_), before + (GetParam() ? 1 : 0));
 }
-
-// The same method on, the refresh off: only the refresh setting holds the re-read back.
-class NoRefreshOnActivateTest : public MainFormTest {
-  void BeforeCreate() override {
-    files_.AddFile(kSettingsFile,
-                   "[Configuration]\r\nTC8B10Method=True\r\nRefreshOnActivate=False\r\n");
-  }
-};
-
-TEST_F(NoRefreshOnActivateTest, ReturningToTheApplicationAsksNothing) {
-  const int before = PathQueries(windows_);
-  SendMessageA(form_->hwnd(), WM_ACTIVATEAPP, TRUE, 0);
-  Pump();
-  EXPECT_EQ(PathQueries(windows_), before);
-}
+INSTANTIATE_TEST_SUITE_P(OnOff, RefreshOnActivateTest, ::testing::Bool());
 
 // The user's own character replacements reach the preview and the run behind OK.
 class ReplaceCharsTest : public MainFormTest {

@@ -23,13 +23,6 @@ void PressAsUser(WORD key, bool ctrl = false) {
   Sleep(150);
 }
 
-void ClickOn(HWND control, POINT offset = {-1, -1}) {
-  RECT rect;
-  GetWindowRect(control, &rect);
-  ClickAt(offset.x >= 0 ? rect.left + offset.x : (rect.left + rect.right) / 2,
-          offset.y >= 0 ? rect.top + offset.y : (rect.top + rect.bottom) / 2);
-}
-
 void Type(const std::string& text) {
   TypeUnicode(text, [] { Sleep(40); });
   Sleep(150);
@@ -164,38 +157,27 @@ TEST_F(NameDialogsTest, NewApplicationMethodAndFieldRulesFollowTheUser) {
   EXPECT_FALSE(files_.Exists("C:\\Kestrix\\Plugins"));
 }
 
-// The About dialog over the main window: what it shows and the size it keeps.
-std::function<void(HWND)>* g_inspect = nullptr;
-
-void CALLBACK Inspect(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = FindWindowA(kAboutClass, nullptr);
-  if (dialog == nullptr || !IsWindowVisible(dialog) || g_inspect == nullptr) return;
-  KillTimer(nullptr, timer);
-  (*std::exchange(g_inspect, nullptr))(dialog);
-  SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-}
-
 TEST_F(NameDialogsTest, AboutDialogShowsTheHistoryReadOnlyAndKeepsItsSize) {
   files_.AddFile(kSettingsFile, "[WindowSize]\r\naboutForm_W=520\r\naboutForm_H=300\r\n");
   resources_.Add("whatsnew", "1.6.0.5\n- Typing replaces the suggestion\n");
   Win32Resources languages;
   TAboutForm about(
       {files_, resources_, kSettingsFile, [&] { return LoadBuiltInLanguage(languages, "ENG"); }});
-  std::function<void(HWND)> inspect = [&](HWND dialog) {
-    HWND history = GetDlgItem(dialog, kAbout_memo_history);
-    EXPECT_EQ(GetWindowLongPtrA(history, GWL_STYLE) & (ES_READONLY | WS_VSCROLL),
-              ES_READONLY | WS_VSCROLL);
-    EXPECT_EQ(TextOf(history), "1.6.0.5\r\n- Typing replaces the suggestion");
-    const std::string version = TextOf(GetDlgItem(dialog, kAbout_lbl_version));
-    EXPECT_NE(version.find("1.6.0.5"), std::string::npos) << version;
-    EXPECT_NE(version.find(sizeof(void*) == 8 ? "x64" : "x86"), std::string::npos) << version;
-    EXPECT_NE(TextOf(GetDlgItem(dialog, kAbout_lbl_libraries)).find("zlib"), std::string::npos);
-    Screenshot("about", dialog);
-  };
-  g_inspect = &inspect;
-  SetTimer(nullptr, 0, 30, Inspect);
-  about.ShowModal(GetModuleHandleA(nullptr), form_->hwnd());
-  ASSERT_EQ(g_inspect, nullptr) << "the dialog did not open";
+  const bool shown = WhileShown(
+      kAboutClass, [&] { about.ShowModal(GetModuleHandleA(nullptr), form_->hwnd()); },
+      [&](HWND dialog) {
+        HWND history = GetDlgItem(dialog, kAbout_memo_history);
+        EXPECT_EQ(GetWindowLongPtrA(history, GWL_STYLE) & (ES_READONLY | WS_VSCROLL),
+                  ES_READONLY | WS_VSCROLL);
+        EXPECT_EQ(TextOf(history), "1.6.0.5\r\n- Typing replaces the suggestion");
+        const std::string version = TextOf(GetDlgItem(dialog, kAbout_lbl_version));
+        EXPECT_NE(version.find("1.6.0.5"), std::string::npos) << version;
+        EXPECT_NE(version.find(sizeof(void*) == 8 ? "x64" : "x86"), std::string::npos) << version;
+        EXPECT_NE(TextOf(GetDlgItem(dialog, kAbout_lbl_libraries)).find("zlib"), std::string::npos);
+        Screenshot("about", dialog);
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+      });
+  ASSERT_TRUE(shown) << "the dialog did not open";
   TBigIniFile ini(files_, kSettingsFile);
   EXPECT_EQ(ini.ReadInteger("WindowSize", "aboutForm_W", 0), 520);
   EXPECT_EQ(ini.ReadInteger("WindowSize", "aboutForm_H", 0), 300);

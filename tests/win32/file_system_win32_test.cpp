@@ -60,13 +60,8 @@ class Win32FileSystemTest : public ::testing::Test {
     HANDLE file = CreateFileA(Path(name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    SYSTEMTIME st{};
-    st.wYear = 2001;
-    st.wMonth = 2;
-    st.wDay = 3;
-    FILETIME ft;
-    SystemTimeToFileTime(&st, &ft);
-    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &ft));
+    const FILETIME in_2001 = {0, 0x01C08D00};
+    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &in_2001));
     CloseHandle(file);
   }
   std::vector<std::string> Names() {

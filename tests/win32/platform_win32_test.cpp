@@ -34,7 +34,6 @@ TEST(Win32CharCase, AgreesWithThePortableCasing) {
   EXPECT_EQ(InvertCase(letters, system_case), InvertCase(letters, portable_case));
 }
 
-// The creation run's code page against the real conversion.
 TEST(Win32CodePage, WideTextToTheAnsiCodePage) {
   Win32CodePage code_page;
   EXPECT_EQ(code_page.FromWide(u"D:\\Projects\\x"), "D:\\Projects\\x");
@@ -128,7 +127,6 @@ TEST(Win32Resources, ReadsTheWholeDataByCaseInsensitiveName) {
   EXPECT_FALSE(resources.Exists("LNG_"));
 }
 
-// The built program carries each built-in language under its own name.
 TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguage) {
   char buffer[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);

@@ -118,8 +118,6 @@ class PngFileTest : public ::testing::Test {
   std::string path_;
 };
 
-// A missing theme file is named in the error and the resource stands in at the DPI's size;
-// a damaged one is named too.
 TEST_F(PngFileTest, MissingOrDamagedFileIsNamedAndTheResourceStandsIn) {
   PngImage image;
   std::string error;
