@@ -16,22 +16,25 @@ bool IsKnownExtension(const std::string& extension) {
   return true;
 }
 
-std::string FriendlyDocName(const std::string& extension) {
+namespace {
+
+// What the association of ".extension" says for its "open" verb; empty when nothing.
+std::string AssociationText(ASSOCSTR what, const std::string& extension) {
   char text[MAX_PATH] = {};
   DWORD size = sizeof text;
   const std::string name = "." + extension;
-  if (AssocQueryStringA(0, ASSOCSTR_FRIENDLYDOCNAME, name.c_str(), "open", text, &size) != S_OK)
-    return {};
+  if (AssocQueryStringA(0, what, name.c_str(), "open", text, &size) != S_OK) return {};
   return text;
 }
 
+}  // namespace
+
+std::string FriendlyDocName(const std::string& extension) {
+  return AssociationText(ASSOCSTR_FRIENDLYDOCNAME, extension);
+}
+
 std::string ExecutableFor(const std::string& extension) {
-  char path[MAX_PATH] = {};
-  DWORD size = sizeof path;
-  const std::string name = "." + extension;
-  if (AssocQueryStringA(0, ASSOCSTR_EXECUTABLE, name.c_str(), "open", path, &size) != S_OK)
-    return {};
-  return path;
+  return AssociationText(ASSOCSTR_EXECUTABLE, extension);
 }
 
 }  // namespace kestrix
