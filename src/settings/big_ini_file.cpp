@@ -142,7 +142,7 @@ void Utf8ToUnits(std::string_view text, Emit emit) {
   for (size_t i = 0; i < text.size();) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
     const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (lead < 0x80 || lead < 0xC0 || i + length > text.size()) {
+    if (lead < 0xC0 || i + length > text.size()) {
       // ASCII; a stray byte (only text the class made is stored) passes as itself.
       emit(static_cast<char16_t>(lead));
       ++i;

@@ -515,7 +515,9 @@ TEST(HostFileWrites, AFailedStepLeavesEachFileOldOrNewAndIsShownOnce) {
         EXPECT_EQ(messages, shown ? 1 : 0);
         // A step after a failure may write a file otherwise (the settings say the enter
         // command is missing), but always whole.
-        for (const auto& [path, content] : files(tree)) {
+        for (const auto& file : files(tree)) {
+          const std::string& path = file.first;
+          const std::string& content = file.second;
           const auto old_file = old_files.find(path);
           const auto [first, last] = tree.fs.written.equal_range(path);
           EXPECT_TRUE((old_file != old_files.end() && old_file->second == content) ||
