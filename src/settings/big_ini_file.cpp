@@ -397,14 +397,17 @@ void TBigIniFile::ParseStoredText(size_t begin) {
   for (size_t start = begin; start < text.size();) {
     const size_t stop = FindLineBreak(text, start);
     const std::string_view line = text.substr(start, stop - start);
-    if (!line.empty() && line != "\x1A") {
+    if (current < 0 && first_text &&
+        !(line.size() >= 2 && line.front() == '[' && line.back() == ']')) {
+      // Kept as read, blank lines too: the file must not begin otherwise than it did (two
+      // bytes FF FE at its start would make it a UTF-16 file).
+      preamble_.append(line).append("\r\n");
+    } else if (!line.empty() && line != "\x1A") {
       if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
         end_section();
         current = sections_.Add(std::string(line.substr(1, line.size() - 2)));
       } else if (current >= 0) {
         lines.push_back(IniLine{start, line.size()});
-      } else if (first_text) {
-        preamble_.append(line).append("\r\n");
       }
     }
     start = AfterLineBreak(text, stop);

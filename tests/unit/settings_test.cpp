@@ -168,10 +168,11 @@ TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
       {"[A]\r\na=1\r\nb=2\r\nc=3\nd=4\re=5\r\n\r\nf=6\r\n[B]\r\nlast=7",
        [](TBigIniFile& ini) { ini.WriteString("A", "b", "new"); },
        "[A]\r\na=1\r\nb=new\r\nc=3\r\nd=4\r\ne=5\r\nf=6\r\n\r\n[B]\r\nlast=7\r\n\r\n"},
-      // A rewrite drops blank lines and empty sections; lines above the first section stay.
+      // A rewrite drops blank lines and empty sections; the lines above the first section stay
+      // as they were.
       {"; preamble\r\n\r\n[Empty]\r\n\r\n[S]\r\n; keep me\r\nunknown line\r\n\r\n\r\nk=v\r\n",
        [](TBigIniFile& ini) { ini.WriteString("S", "k", "w"); },
-       "; preamble\r\n[S]\r\n; keep me\r\nunknown line\r\nk=w\r\n\r\n"},
+       "; preamble\r\n\r\n[S]\r\n; keep me\r\nunknown line\r\nk=w\r\n\r\n"},
       {"[A]\r\nonly=1\r\n[B]\r\nx=1\r\ny=2\r\n[C]\r\nc=1\r\n",
        [](TBigIniFile& ini) {
          ini.DeleteKey("B", "missing");
