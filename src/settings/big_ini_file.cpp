@@ -685,6 +685,20 @@ void TBigIniFile::WriteString(const std::string& section, const std::string& key
     WriteStoredString(section, key, value);
 }
 
+void TBigIniFile::ReplaceSectionLines(const std::string& section,
+                                      const std::vector<std::string>& lines) {
+  const int s = FindOrAddSection(StoredName(WithoutLineBreaks(section)));
+  std::vector<IniLine> stored;
+  for (const std::string& line : lines) {
+    const bool header = line.size() >= 2 && line.front() == '[' && line.back() == ']';
+    if (line.empty() || line == "\x1A" || header) continue;
+    const std::string text = ToStored(WithoutLineBreaks(line));
+    stored.push_back({sections_.StoreText(text), text.size()});
+  }
+  sections_.Lines(s) = std::move(stored);
+  modified_ = true;
+}
+
 void TBigIniFile::WriteStoredString(const std::string& section, const std::string& key,
                                     const std::string& stored_value) {
   const std::string clean_section = WithoutLineBreaks(section);

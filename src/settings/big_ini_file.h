@@ -151,6 +151,10 @@ class TBigIniFile {
   // Otherwise replaces the key's line in place (or appends it) when it differs.
   virtual void WriteString(const std::string& section, const std::string& key,
                            const std::string& value);
+  // The section's lines become `lines`, each as typed, where the section lies (added at the
+  // end when missing). Lines the file cannot hold are left out: a blank line, an EOF mark
+  // and a "[name]" line, which would start a section.
+  void ReplaceSectionLines(const std::string& section, const std::vector<std::string>& lines);
 
   // The stored form: the file's own text for a single-byte file, UTF-8 for a UTF-16 one.
   // Lines kept in it move between keys without passing through the code page.

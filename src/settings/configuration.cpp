@@ -60,25 +60,6 @@ std::vector<StoredKey> StoredKeys(const ConfigurationValues& v) {
   };
 }
 
-// The section's lines become `lines`, each as typed, where the section lies. The INI class
-// writes only "key=value" lines, so a key written and deleted again makes the section when
-// it is missing and marks the file changed, and the lines are then set in its section list.
-void WriteLines(TBigIniFile& ini, const char* section, const std::vector<std::string>& lines) {
-  constexpr char kMark[] = "\x7F";
-  ini.WriteString(section, kMark, "");
-  ini.DeleteKey(section, kMark);
-  TSectionList& sections = ini.Sections();
-  std::vector<IniLine>& stored = sections.Lines(sections.IndexOf(section));
-  stored.clear();
-  for (const std::string& line : lines) {
-    // The file cannot hold a blank line, and a "[name]" line would start a section.
-    const bool header = line.size() >= 2 && line.front() == '[' && line.back() == ']';
-    if (line.empty() || line == "\x1A" || header) continue;
-    const size_t offset = sections.StoreText(line);
-    stored.push_back({offset, line.size()});
-  }
-}
-
 }  // namespace
 
 ConfigurationValues LoadConfiguration(TBigIniFile& ini) {
@@ -132,14 +113,14 @@ void SaveConfiguration(TBigIniFile& ini, const ConfigurationValues& v,
   if (v.suffix_list != shown.suffix_list) s.WriteList(kSuffixListSection, v.suffix_list);
   for (; now[i].id != Setting::WindowPosition; ++i) write(i);
   if (v.replace_chars != shown.replace_chars)
-    WriteLines(ini, kReplaceCharsSection, v.replace_chars);
+    ini.ReplaceSectionLines(kReplaceCharsSection, v.replace_chars);
   for (; now[i].id != Setting::LastSelectedPage; ++i) write(i);
   if (v.extensions != shown.extensions) {
     // Rewritten whole, where the section lies.
     std::vector<std::string> lines;
     for (const std::string& extension : v.extensions)
       lines.push_back(Concat({std::to_string(lines.size()), "=", extension}));
-    WriteLines(ini, kExtensionsEnabledSection, lines);
+    ini.ReplaceSectionLines(kExtensionsEnabledSection, lines);
   }
   write(i);
   ini.UpdateFile();
