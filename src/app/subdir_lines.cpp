@@ -1,5 +1,7 @@
 #include "app/subdir_lines.h"
 
+#include <algorithm>
+
 #include "base/text_utils.h"
 
 namespace kestrix {
@@ -25,8 +27,7 @@ int ReadNumber(std::string_view digits) {
   long long value = 0;
   for (char c : digits) {
     if (!IsAsciiDigit(c)) break;
-    value = value * 10 + (c - '0');
-    if (value > 1000000000) return 1000000000;
+    value = std::min(value * 10 + (c - '0'), 1000000000LL);
   }
   return static_cast<int>(value);
 }

@@ -8,11 +8,6 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 std::string ExtractFileDrive(const std::string& path) {
   if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2);
   if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {

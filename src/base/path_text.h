@@ -10,7 +10,6 @@
 namespace kestrix::pathtext {
 
 bool Contains(const std::string& text, const std::string& part);
-bool EndsWith(const std::string& text, const std::string& tail);
 
 // "C:" for "C:\x", "\\server\share" for "\\server\share\x", empty otherwise.
 std::string ExtractFileDrive(const std::string& path);

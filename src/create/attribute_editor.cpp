@@ -113,11 +113,7 @@ LetterKeyDecision FilterAttributeLetter(char typed, std::string_view text,
   }
   bool letter = typed == 'r' || typed == 'a' || typed == 'h' || typed == 's';
   if (!letter) return decision;
-  std::size_t selection_end =
-      selection_start >= text.size()
-          ? text.size()
-          : selection_start + std::min(selection_length, text.size() - selection_start);
-  bool whole_text_selected = selection_start == 0 && selection_end == text.size();
+  bool whole_text_selected = selection_start == 0 && selection_length >= text.size();
   decision.accept = whole_text_selected || text.find(typed) == std::string_view::npos;
   return decision;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 
 #include "base/path_text.h"
 #include "create/level_creation.h"
@@ -94,17 +95,12 @@ std::vector<std::string> StoredEntries(TBigIniFile& ini) {
     if (eq != std::string::npos && IniNamesEqual(line.substr(0, eq), kRedirectKey)) continue;
     items.push_back(eq == std::string::npos ? line : line.substr(eq + 1));
   }
-  items.erase(std::remove_if(items.begin(), items.end(), IsBlankEntry), items.end());
   // The last occurrence of a repeated entry survives.
-  for (size_t i = items.size(); i-- > 0;) {
-    for (size_t j = i; j-- > 0;) {
-      if (items[j] == items[i]) {
-        items.erase(items.begin() + static_cast<long>(j));
-        --i;
-      }
-    }
-  }
-  return items;
+  std::vector<std::string> kept;
+  std::unordered_set<std::string> seen;
+  for (auto it = items.rbegin(); it != items.rend(); ++it)
+    if (!IsBlankEntry(*it) && seen.insert(*it).second) kept.insert(kept.begin(), *it);
+  return kept;
 }
 
 std::vector<std::string> ShownEntries(TBigIniFile& ini, const std::vector<std::string>& stored) {
@@ -129,8 +125,7 @@ std::vector<std::string> DirHistory::LoadMkDirHistory() {
 
 std::vector<std::string> DirHistory::AddDirectoryToTCDirList(const std::string& text) {
   refused_.reset();
-  const bool host_ini_exists =
-      !places_.CommanderIni.empty() && fs_.FileExists(places_.CommanderIni);
+  const bool host_ini_exists = fs_.FileExists(places_.CommanderIni);
   const bool writes = host_ini_exists || !Trim(places_.MkDirHistoryFile).empty();
   const std::string file = HistoryFile();
   if (file.empty()) return {text};

@@ -13,19 +13,6 @@ std::string WithoutTrailingSeparators(std::string_view path) {
   return result;
 }
 
-// Length of the part of a path that cannot be created: "C:" for a drive path,
-// "\\server\share" for a network path, 0 otherwise.
-std::size_t RootLength(std::string_view path) {
-  if (path.size() >= 2 && path[1] == ':') return 2;
-  if (path.starts_with("\\\\")) {
-    std::size_t server_end = path.find('\\', 2);
-    if (server_end == std::string_view::npos) return path.size();
-    std::size_t share_end = path.find('\\', server_end + 1);
-    return share_end == std::string_view::npos ? path.size() : share_end;
-  }
-  return 0;
-}
-
 }  // namespace
 
 std::vector<LevelOutcome> CreateLevels(FileSystem& fs, std::string_view base_path,
@@ -59,12 +46,13 @@ uint32_t ForceDirectories(FileSystem& fs, std::string_view path) {
   if (fs.DirectoryExists(target)) return kErrorSuccess;
 
   // Climb to the deepest existing ancestor, remembering the levels to create below it.
-  const std::size_t root = RootLength(target);
+  // The drive or "\\server\share" cannot be created.
+  const std::size_t root = pathtext::ExtractFileDrive(target).size();
   std::vector<std::string> missing{target};
   std::string current = target;
   for (;;) {
     const std::size_t sep = current.rfind('\\');
-    if (sep == std::string::npos || sep < root) break;
+    if (sep == std::string::npos) break;
     current = WithoutTrailingSeparators(current.substr(0, sep));
     if (current.size() <= root) break;
     if (fs.DirectoryExists(current)) break;

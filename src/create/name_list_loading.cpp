@@ -76,7 +76,7 @@ bool EndsWithLineBreak(std::string_view text) {
 std::string NormalizeLineBreaks(std::string_view text) {
   std::string out;
   out.reserve(text.size() + 8);
-  for (std::size_t start = 0; start < text.size();) {
+  for (std::size_t start = 0;;) {
     const std::size_t stop = FindLineBreak(text, start);
     out.append(text.substr(start, stop - start));
     if (stop == text.size()) break;

@@ -31,7 +31,7 @@ std::string CleanPanelPath(const std::string& text) {
 bool IsArchivePanelPath(const std::string& panel_path) {
   const std::string path = ReplaceAllIgnoreCase(panel_path, "\\*.*", "");
   for (const char* ext : kArchiveExtensions)
-    if (EndsWith(path, ext)) return true;
+    if (path.ends_with(ext)) return true;
   return false;
 }
 
@@ -160,7 +160,8 @@ void HostSnapshotReader::RefreshFromWindows() {
   s_.SecondList = lists.second;
   WindowHandle label = FindNthChildWindow(
       windows_, FindNthChildWindow(windows_, s_.HostWindow, label_class, 2), label_class, 1);
-  std::string path = label != 0 ? windows_.SendGetText(label, kPanelTextChars) : "";
+  // Without the label (0) the text is empty and the path is read the other way.
+  std::string path = windows_.SendGetText(label, kPanelTextChars);
   focus_.ForceForeground(s_.HostWindow);
   s_.FocusedWindow = focus_.GetForeignFocus();
   if (path.size() < 2 || path[1] != ':')

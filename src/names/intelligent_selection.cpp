@@ -44,7 +44,7 @@ Span WordSpan(const std::vector<int>& stops, int k, long long length) {
 // first `close` after the opening bracket (or the end of the text).
 void EnterBrackets(std::string_view text, Span& span, char open, char close) {
   if (span.begin >= span.end || text[span.begin] != open) return;
-  const std::size_t found = text.find(close, static_cast<std::size_t>(span.begin) + 1);
+  const std::size_t found = text.find(close, static_cast<std::size_t>(span.begin));
   span.begin += 1;
   span.end = found == std::string_view::npos ? static_cast<long long>(text.size())
                                              : static_cast<long long>(found);

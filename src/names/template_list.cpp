@@ -37,8 +37,7 @@ std::vector<BuiltInTemplate> BuiltInTemplates(const LanguageTable& language) {
 }
 
 std::string UserTemplateCaption(const std::string& name) {
-  std::string tag = name.empty() ? std::string() : std::string(1, AsciiToUpper(name[0]));
-  return Concat({"[", tag, "] - ", Trim(name)});
+  return Concat({"[", AsciiUpperCase(name.substr(0, 1)), "] - ", Trim(name)});
 }
 
 TemplateChoice ChooseTemplate(const std::string& entry_text,

@@ -1,5 +1,6 @@
 #include "names/user_apps.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/text_utils.h"
@@ -130,7 +131,7 @@ std::string CleanUserAppValue(const std::string& raw, const UserApplication& app
     size_t last = r.find_last_of(app.right_cut);
     int64_t p = last == std::string::npos ? 0 : static_cast<int64_t>(last) + 1;
     int64_t keep = p - static_cast<int64_t>(app.right_cut.size());
-    r = keep > 0 ? r.substr(0, static_cast<size_t>(keep)) : std::string();
+    r.resize(static_cast<size_t>(std::max<int64_t>(keep, 0)));
   }
   if (!IsBlank(app.left_cut)) {
     // From the end of the first occurrence; when absent, the marker's length less one

@@ -4,8 +4,6 @@
 // installer forward; without the host, it refuses.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "base/text_utils.h"
 #include "input/typing.h"
 #include "platform/win32/file_system_win32.h"
@@ -47,14 +45,6 @@ std::string Utf16Bytes(const std::string& utf8) {
 void ClickOn(HWND window, int id) {
   SetForegroundWindow(window);
   kestrix::ClickOn(GetDlgItem(window, id));
-}
-
-// The window as the user sees it, for the documentation when KESTRIX_SHOT_DIR is set.
-void Shot(HWND window, const char* name) {
-  if (std::getenv("KESTRIX_SHOT_DIR") == nullptr) return;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Sleep(300);
-  ShotOf(window, name);
 }
 
 std::string ImageOf(HWND window) {
@@ -145,18 +135,18 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   HWND installer = StartInstaller();
   ASSERT_NE(installer, nullptr);
   EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
-  Shot(installer, "installer-choosing");
+  ShotOf(installer, "installer-choosing");
   ClickOn(installer, kIdI_btn_Install);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(installer, kIdI_btn_CloseTC)); }));
   ASSERT_TRUE(WaitUntil(
       [&] { return WindowText(GetDlgItem(installer, kIdI_btn_CloseTC)) == "Close (9)"; }, 3000));
-  Shot(installer, "installer-counting-down");
+  ShotOf(installer, "installer-counting-down");
   ClickOn(installer, kIdI_btn_CloseTC);
   ASSERT_TRUE(WaitUntil([&] { return host_.ExitCode().has_value(); }));
   ASSERT_TRUE(WaitFinished(installer));
   EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_panel_ver)),
             "Installed - use the tool by pressing F7 key in TC.");
-  Shot(installer, "installer-finished");
+  ShotOf(installer, "installer-finished");
   for (const char* file : {"Kestrix\\tc Kestrix.exe", "Kestrix\\tc Kestrix.ini",
                            "Kestrix\\readme.txt", "Kestrix\\help_eng.html", "wincmd.old"})
     EXPECT_NE(GetFileAttributesA(tree_.Path(file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
@@ -220,7 +210,7 @@ TEST_F(InstallerJourney, AHeldHostFileStopsTheInstallWithItsReason) {
   GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
   const std::string words = Concat({"\"", tree_.WincmdIni(), "\" is being used by another"});
   EXPECT_NE(std::string(text).find(words), std::string::npos) << text;
-  Shot(GetDesktopWindow(), "installer-failed");
+  ShotOf(GetDesktopWindow(), "installer-failed");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   CloseHandle(held);
   EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_done_01 + 1)), "failed");

@@ -14,16 +14,6 @@
 namespace kestrix::e2e {
 namespace {
 
-// Removes the directory with everything in it, read-only files included.
-void DeleteTree(const std::string& dir) {
-  const std::string from = dir + std::string(2, '\0');  // a list of one, ended by two zeros
-  SHFILEOPSTRUCTA operation{};
-  operation.wFunc = FO_DELETE;
-  operation.pFrom = from.c_str();
-  operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationA(&operation);
-}
-
 std::string Quote(const std::string& arg) {
   return "\"" + arg + "\"";
 }
@@ -34,18 +24,38 @@ void SetValue(const std::string& file, const char* section, const char* key,
   WritePrivateProfileStringA(section, key, value.c_str(), file.c_str());
 }
 
+// Hands each WM_COPYDATA answer's bytes to the query waiting for it.
+std::function<void(const char* data, size_t size)> g_sink;
+
+LRESULT CALLBACK ReplyProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != WM_COPYDATA || !lparam) return DefWindowProcA(hwnd, message, wparam, lparam);
+  const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
+  if (g_sink) g_sink(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0);
+  return TRUE;
+}
+
+HWND ReplyWindow() {
+  static HWND window = [] {
+    WNDCLASSA cls{};
+    cls.lpfnWndProc = ReplyProc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = "KestrixE2eReply";
+    RegisterClassA(&cls);
+    return CreateWindowExA(0, cls.lpszClassName, "", 0, 0, 0, 0, 0, nullptr, nullptr, cls.hInstance,
+                           nullptr);
+  }();
+  return window;
+}
+
 }  // namespace
 
 std::string TestBinaryDir() {
   char buffer[MAX_PATH * 2];
-  DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-  std::string path(buffer, length < sizeof buffer ? length : 0);
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  const std::string path(buffer, length < sizeof buffer ? length : 0);
   return path.substr(0, path.find_last_of('\\'));
 }
 
-std::string TcsimExePath() {
-  return TestBinaryDir() + "\\" TCSIM_EXE_NAME;
-}
 std::string KestrixExePath() {
   return TestBinaryDir() + "\\" KESTRIX_EXE_NAME;
 }
@@ -58,8 +68,7 @@ std::string ReadFileText(const std::string& path) {
   if (file == INVALID_HANDLE_VALUE) return {};
   std::string text;
   char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+  for (DWORD read = 0; ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0;)
     text.append(buffer, read);
   CloseHandle(file);
   return text;
@@ -69,60 +78,51 @@ HostTree::HostTree(bool fresh) {
   static std::atomic<int> counter{0};
   char temp[MAX_PATH];
   GetTempPathA(sizeof temp, temp);
-  std::string base = temp;
-  if (!base.empty() && base.back() == '\\') base.pop_back();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    dir_ = base + "\\kx host " + std::to_string(GetCurrentProcessId()) + "-" +
+    dir_ = std::string(temp) + "kx host " + std::to_string(GetCurrentProcessId()) + "-" +
            std::to_string(counter++);
     if (CreateDirectoryA(dir_.c_str(), nullptr)) break;
   }
-  CopyFileA(TcsimExePath().c_str(), Path("TOTALCMD.EXE").c_str(), FALSE);
+  CopyFileA((TestBinaryDir() + "\\" TCSIM_EXE_NAME).c_str(), Path("TOTALCMD.EXE").c_str(), FALSE);
   SetValue(WincmdIni(), "Configuration", "firstmnu", fresh ? "0" : "1");
-  if (fresh) {
-    SetValue(WincmdIni(), "Shortcuts", "C+F1", "cm_About");
-    return;
-  }
-  SetValue(WincmdIni(), "Shortcuts", "F7", "em_Kestrix");
+  SetValue(WincmdIni(), "Shortcuts", fresh ? "C+F1" : "F7", fresh ? "cm_About" : "em_Kestrix");
+  if (fresh) return;
   SetValue(UsercmdIni(), "em_KestrixEnter", "button", "");
   SetValue(UsercmdIni(), "em_KestrixEnter", "cmd", "cd");
 }
 
 HostTree::~HostTree() {
-  DeleteTree(dir_);
+  // Everything in it, read-only files included; the list of one ends with two zeros.
+  const std::string from = dir_ + std::string(2, '\0');
+  SHFILEOPSTRUCTA operation{};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = from.c_str();
+  operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+  SHFileOperationA(&operation);
 }
 
-std::string HostTree::InstallProgram(const std::string& source, const std::string& relative,
-                                     const std::string& param) {
-  std::string target = Path(relative);
-  size_t slash = relative.find_last_of('\\');
-  std::string folder = slash == std::string::npos ? "" : relative.substr(0, slash + 1);
-  if (!folder.empty()) MakeDir(folder);
+std::string HostTree::InstallProgram(const std::string& source) {
+  const std::string target = MakeDir("Kestrix") + "\\tc Kestrix.exe";
   if (!CopyFileA(source.c_str(), target.c_str(), FALSE)) return {};
-  // em_Kestrix as the installer binds it.
   for (const char* key : {"button", "cmd"})
-    SetValue(UsercmdIni(), "em_Kestrix", key, "%COMMANDER_PATH%\\" + relative);
-  SetValue(UsercmdIni(), "em_Kestrix", "param", param);
-  SetValue(UsercmdIni(), "em_Kestrix", "path", "%COMMANDER_PATH%\\" + folder);
+    SetValue(UsercmdIni(), "em_Kestrix", key, "%COMMANDER_PATH%\\Kestrix\\tc Kestrix.exe");
+  SetValue(UsercmdIni(), "em_Kestrix", "param", "");
+  SetValue(UsercmdIni(), "em_Kestrix", "path", "%COMMANDER_PATH%\\Kestrix\\");
   return target;
 }
 
 std::string HostTree::MakeDir(const std::string& relative) const {
-  std::string path = dir_;
-  std::stringstream parts(relative);
-  for (std::string part; std::getline(parts, part, '\\');) {
-    if (part.empty()) continue;
-    path += "\\" + part;
-    CreateDirectoryA(path.c_str(), nullptr);
-  }
-  return path;
+  for (size_t at = 0; (at = relative.find('\\', at + 1)) != std::string::npos;)
+    CreateDirectoryA(Path(relative.substr(0, at)).c_str(), nullptr);
+  CreateDirectoryA(Path(relative).c_str(), nullptr);
+  return Path(relative);
 }
 
 std::string HostTree::MakeFile(const std::string& relative, const std::string& content) const {
-  size_t slash = relative.find_last_of('\\');
+  const size_t slash = relative.find_last_of('\\');
   if (slash != std::string::npos) MakeDir(relative.substr(0, slash));
-  std::string path = Path(relative);
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-  return path;
+  std::ofstream(Path(relative), std::ios::binary | std::ios::trunc) << content;
+  return Path(relative);
 }
 
 bool Tcsim::Start(const TcsimStart& start, std::string* error) {
@@ -130,15 +130,13 @@ bool Tcsim::Start(const TcsimStart& start, std::string* error) {
     if (error) *error = why + "\nlog:\n" + LogText();
     return false;
   };
-  std::string line = Quote(start.as_host ? tree_.Path("TOTALCMD.EXE") : TcsimExePath());
-  line += " --left " + Quote(start.left.empty() ? tree_.Dir() : start.left);
-  line += " --right " + Quote(start.right.empty() ? tree_.Dir() : start.right);
-  line += " --active L --view brief";
-  if (!start.focus.empty()) line += " --focus " + Quote(start.focus);
-  line += " --commander-path " + Quote(tree_.Dir());
-  line += " --wincmd-ini " + Quote(tree_.WincmdIni());
-  line += " --log " + Quote(log_path_);
-
+  std::string line =
+      Quote(start.as_host ? tree_.Path("TOTALCMD.EXE") : TestBinaryDir() + "\\" TCSIM_EXE_NAME) +
+      " --left " + Quote(start.left.empty() ? tree_.Dir() : start.left) + " --right " +
+      Quote(start.right.empty() ? tree_.Dir() : start.right) + " --active L --view brief" +
+      (start.focus.empty() ? "" : " --focus " + Quote(start.focus)) + " --commander-path " +
+      Quote(tree_.Dir()) + " --wincmd-ini " + Quote(tree_.WincmdIni()) + " --log " +
+      Quote(log_path_);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -147,16 +145,11 @@ bool Tcsim::Start(const TcsimStart& start, std::string* error) {
     return fail("CreateProcess failed with error " + std::to_string(GetLastError()) + ": " + line);
   CloseHandle(info.hThread);
   process_ = info.hProcess;
-  process_id_ = info.dwProcessId;
   for (DWORD waited = 0; waited < 20000; waited += 20) {
-    for (HWND hwnd = FindWindowExA(nullptr, nullptr, "TTOTAL_CMD", nullptr); hwnd;
-         hwnd = FindWindowExA(nullptr, hwnd, "TTOTAL_CMD", nullptr)) {
+    for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, "TTOTAL_CMD", nullptr));) {
       DWORD owner = 0;
       GetWindowThreadProcessId(hwnd, &owner);
-      if (owner == process_id_ && IsWindowVisible(hwnd)) {
-        window_ = hwnd;
-        return true;
-      }
+      if (owner == info.dwProcessId && IsWindowVisible(hwnd)) return window_ = hwnd, true;
     }
     if (WaitForSingleObject(process_, 20) == WAIT_OBJECT_0)
       return fail("tcsim ended with exit code " + std::to_string(*ExitCode()));
@@ -170,30 +163,24 @@ std::optional<DWORD> Tcsim::ExitCode() const {
   return code;
 }
 
-bool Tcsim::Stop(DWORD timeout_ms) {
-  if (!process_) return true;
-  bool clean = true;
-  if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) {
-    if (window_) PostMessageA(window_, tcsim::kHostCommandMessage, 24340, 0);
-    if (WaitForSingleObject(process_, timeout_ms) != WAIT_OBJECT_0) {
-      TerminateProcess(process_, 1);
-      WaitForSingleObject(process_, 5000);
-      clean = false;
+void Tcsim::Stop() {
+  if (!process_) return;
+  if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0 && window_)
+    PostMessageA(window_, tcsim::kHostCommandMessage, 24340, 0);
+  std::vector<HANDLE> processes{process_};
+  for (DWORD id : StartedProcessIds())
+    if (HANDLE started = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id))
+      processes.push_back(started);
+  for (HANDLE process : processes) {
+    const DWORD wait = process == process_ ? 10000 : 0;
+    if (WaitForSingleObject(process, wait) != WAIT_OBJECT_0) {
+      TerminateProcess(process, 1);
+      WaitForSingleObject(process, 5000);
     }
+    CloseHandle(process);
   }
-  for (DWORD id : StartedProcessIds()) {
-    HANDLE started = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
-    if (!started) continue;
-    if (WaitForSingleObject(started, 0) != WAIT_OBJECT_0) {
-      TerminateProcess(started, 1);
-      WaitForSingleObject(started, 5000);
-    }
-    CloseHandle(started);
-  }
-  CloseHandle(process_);
   process_ = nullptr;
   window_ = nullptr;
-  return clean;
 }
 
 std::string Tcsim::LogText() const {
@@ -214,7 +201,7 @@ int Tcsim::WaitForLog(const std::string& text, size_t from, DWORD timeout_ms) co
   int found = -1;
   WaitUntil(
       [&] {
-        std::vector<std::string> lines = LogLines();
+        const std::vector<std::string> lines = LogLines();
         for (size_t i = from; i < lines.size() && found < 0; ++i)
           if (lines[i].find(text) != std::string::npos) found = static_cast<int>(i);
         return found >= 0;
@@ -228,35 +215,6 @@ bool Tcsim::PressKey(const std::string& notation) const {
   return press &&
          PostMessageA(window_, tcsim::kPressKeyMessage, press->key, tcsim::ModifierBits(*press));
 }
-
-namespace {
-
-// Hands each WM_COPYDATA answer's bytes (cbData of them) to the query waiting for it.
-std::function<void(const char* data, size_t size)> g_sink;
-
-LRESULT CALLBACK ReplyProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COPYDATA && lparam) {
-    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
-    if (g_sink) g_sink(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0);
-    return TRUE;
-  }
-  return DefWindowProcA(hwnd, message, wparam, lparam);
-}
-
-HWND ReplyWindow() {
-  static HWND window = [] {
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = ReplyProc;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.lpszClassName = "KestrixE2eReply";
-    RegisterClassA(&cls);
-    return CreateWindowExA(0, cls.lpszClassName, "", 0, 0, 0, 0, 0, nullptr, nullptr, cls.hInstance,
-                           nullptr);
-  }();
-  return window;
-}
-
-}  // namespace
 
 LRESULT Tcsim::SendCopyData(ULONG_PTR id, const std::string& bytes) const {
   COPYDATASTRUCT data{id, static_cast<DWORD>(bytes.size()), const_cast<char*>(bytes.data())};
@@ -273,9 +231,8 @@ std::optional<std::string> Tcsim::Query(const std::string& request) const {
 }
 
 LRESULT Tcsim::ChangeDir(const std::string& path, bool left) const {
-  std::string payload = left ? path + "\r" : "\r" + path;
-  payload += std::string(2, '\0');
-  return SendCopyData(tcsim::kCopyDataChangeDir, payload);
+  return SendCopyData(tcsim::kCopyDataChangeDir,
+                      (left ? path + "\r" : "\r" + path) + std::string(2, '\0'));
 }
 
 std::vector<DWORD> Tcsim::StartedProcessIds() const {
@@ -286,37 +243,35 @@ std::vector<DWORD> Tcsim::StartedProcessIds() const {
 }
 
 std::string WindowText(HWND window) {
-  if (!window) return {};
   char buffer[256] = {};
-  LRESULT length =
-      SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+  const LRESULT length =
+      window ? SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer))
+             : 0;
   return std::string(buffer, length > 0 && length < 256 ? static_cast<size_t>(length) : 0);
 }
 
 HWND FocusOfThread(HWND window) {
-  DWORD thread = GetWindowThreadProcessId(window, nullptr);
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                            : nullptr;
 }
 
 bool WaitForProcessExit(DWORD process_id, DWORD timeout_ms) {
   HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, process_id);
   if (!process) return true;
-  bool ended = WaitForSingleObject(process, timeout_ms) == WAIT_OBJECT_0;
+  const bool ended = WaitForSingleObject(process, timeout_ms) == WAIT_OBJECT_0;
   CloseHandle(process);
   return ended;
 }
 
 HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms) {
   HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        found = FindWindowA(class_name, caption);
-        return found != nullptr && IsWindowVisible(found);
-      },
-      timeout_ms);
-  return found != nullptr && IsWindowVisible(found) ? found : nullptr;
+  const auto shown = [&] {
+    found = FindWindowA(class_name, caption);
+    return found != nullptr && IsWindowVisible(found);
+  };
+  return WaitUntil(shown, timeout_ms) || shown() ? found : nullptr;
 }
 
 bool TypeText(const std::string& text) {

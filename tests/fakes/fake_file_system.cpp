@@ -31,25 +31,11 @@ bool InvalidNameChar(char c) {
 }
 
 // Wildcard match of a folded name against a folded pattern ("*" and "?").
-bool Matches(const std::string& name, const std::string& pattern) {
-  if (pattern == "*" || pattern == "*.*") return true;
-  size_t n = 0, p = 0, star = std::string::npos, mark = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
-      ++n;
-      ++p;
-    } else if (p < pattern.size() && pattern[p] == '*') {
-      star = p++;
-      mark = n;
-    } else if (star != std::string::npos) {
-      p = star + 1;
-      n = ++mark;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
+bool Matches(const char* name, const char* pattern) {
+  if (*pattern == '*')
+    return Matches(name, pattern + 1) || (*name != '\0' && Matches(name + 1, pattern));
+  if (*name == '\0') return *pattern == '\0';
+  return (*pattern == '?' || *pattern == *name) && Matches(name + 1, pattern + 1);
 }
 
 bool IsUnderOrSame(const std::string& key, const std::string& prefix) {
@@ -267,7 +253,8 @@ std::vector<DirEntry> FakeFileSystem::ListDirectory(const std::string& directory
   for (const auto& [child_key, node] : nodes_) {
     if (child_key == key || ParentKey(child_key) != key) continue;
     std::string name = node.display.substr(node.display.rfind('\\') + 1);
-    if (!Matches(FoldPath(name), folded_pattern)) continue;
+    if (folded_pattern != "*.*" && !Matches(FoldPath(name).c_str(), folded_pattern.c_str()))
+      continue;
     entries.push_back(DirEntry{name, GetAttributes(node.display)});
   }
   return entries;
@@ -281,22 +268,11 @@ void FakeFileSystem::AddDrive(const std::string& drive) {
 
 void FakeFileSystem::AddDirectory(const std::string& path) {
   std::string key, display;
-  if (!Resolve(path, key, display)) return;
-  std::vector<std::string> missing;
-  for (std::string k = key; !k.empty() && Find(k) == nullptr; k = ParentKey(k))
-    missing.push_back(k);
-  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-    std::string parent = ParentKey(*it);
-    if (parent.empty()) {
-      AddDrive(*it);
-      continue;
-    }
-    const size_t name_start = it->rfind('\\') + 1;
-    const std::string& above = Find(parent)->display;
-    nodes_[*it] = Node{above + (above.back() == '\\' ? "" : "\\") +
-                           display.substr(name_start, it->size() - name_start),
-                       true, kAttrDirectory, "", Tick()};
-  }
+  if (!Resolve(path, key, display) || Find(key) != nullptr) return;
+  const std::string parent = ParentKey(key);
+  if (parent.empty()) return AddDrive(display);
+  AddDirectory(display.substr(0, parent.size()));  // the key is the display, folded
+  nodes_[key] = Node{ChildDisplay(key, display), true, kAttrDirectory, "", Tick()};
 }
 
 void FakeFileSystem::AddFile(const std::string& path, const std::string& content,

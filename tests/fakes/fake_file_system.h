@@ -1,32 +1,18 @@
 #pragma once
 // FakeFileSystem: an in-memory FileSystem with the Windows path rules the logic meets.
-//
-// Paths: "\" and "/" both separate; names compare case-insensitively (ASCII and the
-// Windows-1252 letters) and keep the case they were created with; "." and ".." are
-// resolved; trailing dots and blanks of a name are dropped, as Win32 does ("abc." is
-// "abc"); repeated separators collapse. A path starts with a drive ("C:\...") or a share;
-// the drive "C:" exists from the start, others are added with AddDrive. Relative paths are
-// taken relative to "C:\". Names holding < > : " | ? * or control characters give
-// kErrorInvalidName.
-//
-// Error codes follow the Win32 calls (not found, path not found for a missing parent,
-// access denied for a directory or read-only target, already exists, file exists for a
-// copy that must not overwrite, directory not empty). WriteWholeFile is atomic: a failed
-// write leaves the old content and time alone. CopyFile copies content, attributes and
-// the last-write time, as CopyFileA does.
-//
-// Attributes: files start as kAttrArchive; a file with no bits reads as kAttrNormal;
-// directories always carry kAttrDirectory.
-//
-// Time: a fake clock starts at a fixed FILETIME and advances one second at every change
-// (file written, copied, directory created); a write sets the file's last-write time.
-//
-// Faults: FailPath makes operations on a path, and on everything below it, return a
-// chosen code (for example kErrorAccessDenied for a read-only program directory).
-// FailNextWriteAfter makes the next WriteWholeFile fail after that many bytes; the file
-// is left as it was, as the real implementation leaves it. FailStep fails one step of the
-// real replacing write (temporary file beside, write, flush, rename) or a copy (the
-// backups): the n-th time that step comes from now on, the call fails and changes nothing.
+// "\" and "/" separate; names compare without case (ASCII and the Windows-1252 letters) and
+// keep the case they were made with; "." and ".." resolve; a name's trailing dots and
+// blanks drop ("abc." is "abc"); separators collapse. Drive "C:" exists (AddDrive adds
+// others); a share is a root of its own; relative paths start at "C:\". < > : " | ? * or
+// control characters in a name give kErrorInvalidName. Error codes follow the Win32 calls.
+// WriteWholeFile is atomic; CopyFile copies content, attributes and time, as CopyFileA.
+// Files start as kAttrArchive and read as kAttrNormal without bits; directories always
+// carry kAttrDirectory. A clock starting at a fixed FILETIME advances a second at every
+// change and stamps what was written.
+// Faults: FailPath fails operations on a path and everything below it with a code;
+// FailNextWriteAfter fails the next WriteWholeFile of more bytes than given; FailStep fails
+// the n-th coming step of the replacing write (temporary file, write, flush, rename) or of a
+// copy. A failed call changes nothing.
 #include <cstdint>
 #include <map>
 #include <optional>

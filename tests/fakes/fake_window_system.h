@@ -27,7 +27,6 @@ class FakeWindowSystem : public WindowSystem {
     WindowHandle parent = 0;
     std::string class_name;
     std::string text;
-    bool iconic = false;
     WindowRect rect;
     std::vector<std::string> list_items;
     int list_current = -1;
@@ -56,18 +55,14 @@ class FakeWindowSystem : public WindowSystem {
   void Remove(WindowHandle window);
   Window& Get(WindowHandle window) { return windows_.at(window); }
 
-  // Each set-up call leaves a missing window alone.
-  void SetText(WindowHandle window, const std::string& text) {
-    if (Window* w = Find(window)) w->text = text;
-  }
-  void SetRect(WindowHandle window, const WindowRect& rect) {
-    if (Window* w = Find(window)) w->rect = rect;
-  }
+  void SetText(WindowHandle window, const std::string& text) { Get(window).text = text; }
+  void SetRect(WindowHandle window, const WindowRect& rect) { Get(window).rect = rect; }
   void SetListItems(WindowHandle list, std::vector<std::string> items, int current) {
-    if (Window* w = Find(list)) w->list_items = std::move(items), w->list_current = current;
+    Get(list).list_items = std::move(items);
+    Get(list).list_current = current;
   }
   void SetCopyDataHandler(WindowHandle window, CopyDataHandler handler) {
-    if (Window* w = Find(window)) w->copy_data = std::move(handler);
+    Get(window).copy_data = std::move(handler);
   }
   // Makes every wide-character search fail, as with a host build that registers ANSI
   // classes only.
@@ -109,10 +104,7 @@ class FakeWindowSystem : public WindowSystem {
     Window* w = Find(window);
     return w ? w->text : std::string();
   }
-  bool IsIconic(WindowHandle window) override {
-    Window* w = Find(window);
-    return w != nullptr && w->iconic;
-  }
+  bool IsIconic(WindowHandle) override { return false; }
   bool GetRect(WindowHandle window, WindowRect& rect) override {
     Window* w = Find(window);
     if (w != nullptr) rect = w->rect;

@@ -89,11 +89,14 @@ inline bool SetClipboardText(HWND owner, const std::string& text) {
   return CloseClipboard() && set;
 }
 
-// With KESTRIX_SHOT_DIR set, the window's pixels on the screen as "<name>.bmp" there
-// (scripts turn them into PNG).
+// With KESTRIX_SHOT_DIR set, the window's pixels on the screen, painted afresh, as
+// "<name>.bmp" there (scripts turn them into PNG).
 inline void ShotOf(HWND window, const char* name) {
   const char* dir = std::getenv("KESTRIX_SHOT_DIR");
   if (dir == nullptr) return;
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  Sleep(300);
   RECT rect;
   GetWindowRect(window, &rect);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;

@@ -1,5 +1,5 @@
 // The configuration dialog over a live main window: its rules as the user meets them, the
-// pages' load and save through the settings file, and OK reaching the running window.
+// pages' load and save through the settings file.
 #include "ui/configuration_dialog.h"
 
 #include <functional>
@@ -208,28 +208,6 @@ TEST_F(StoredConfigurationTest, AFileAnotherProgramHoldsOpensNoDialog) {
   ExpectSaid("cannot be read");
   files_.ClearFaults();
   EXPECT_EQ(Stored(), kUserSettingsFile);
-}
-
-TEST_F(ConfigurationDialogTest, OkChangesTheRunningWindowAtOnce) {
-  InDialog([&](HWND dialog) {
-    Page(dialog, ConfigPage::kWindow);
-    TypeInto(dialog, kCfg_edit_Transparency, "180");
-    Page(dialog, ConfigPage::kFiles);
-    SendMessageA(Item(dialog, kCfg_cb_EnableFileCreation), BM_CLICK, 0, 0);
-    TypeInto(dialog, kCfg_edit_NewExt, ".TXT");
-    SendMessageA(Item(dialog, kCfg_btn_AddNewExt), BM_CLICK, 0, 0);
-  });
-  Pump();
-  // The window is translucent; a name with an added extension says it will be a file. (A
-  // theme's flat buttons are the journey's part.)
-  BYTE alpha = 0;
-  ASSERT_TRUE(GetLayeredWindowAttributes(form_->hwnd(), nullptr, &alpha, nullptr));
-  EXPECT_EQ(alpha, 180);
-  SetFocus(form_->MkDirEdit());
-  SendMessageA(form_->MkDirEdit(), EM_SETSEL, 0, -1);
-  TypeKeys("notes.txt");
-  EXPECT_EQ(T(kId_lbl_newdirname), "notes.txt (new file)");
-  EXPECT_NE(TextOf(form_->hwnd()).find("(new file)"), std::string::npos);
 }
 
 }  // namespace

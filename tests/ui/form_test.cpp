@@ -1,18 +1,14 @@
 // The window base: messages reach the form's handler, a failure inside it is logged
-// instead of crossing the window procedure, and a dialog made from the base ends as the
-// user ends it.
+// instead of crossing the window procedure, and subclass chains run and unwind in order.
 #include "ui/form.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
-#include "input/typing.h"
-#include "ui/dialog.h"
 #include "ui/window.h"
 
 namespace kestrix {
@@ -113,51 +109,6 @@ TEST(Window, SubclassChainRunsLatestFirstDownToTheControlAndUnwindsOnDestruction
   }
   EXPECT_EQ(GetWindowLongPtrW(control, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AnswerSeven));
   DestroyWindow(control);
-}
-
-// A dialog with a field, OK and Cancel; the keys are pressed once it is shown. It gives up
-// after five seconds, so that input that never arrives fails instead of hanging.
-class ProbeDialog : public Dialog {
- public:
-  explicit ProbeDialog(std::vector<WORD> keys)
-      : Dialog("KestrixProbeDialog", "probe", 220, 80), keys_(std::move(keys)) {}
-
- protected:
-  bool OnInit() override {
-    AddControl("EDIT", "", WS_TABSTOP | WS_BORDER, 100, 8, 8, 200, 20);
-    AddControl("BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 60, 36, 70, 24);
-    AddControl("BUTTON", "Cancel", WS_TABSTOP, IDCANCEL, 140, 36, 70, 24);
-    SetTimer(hwnd(), 1, 5000, nullptr);
-    PostMessageA(hwnd(), kAnswer, 0, 0);
-    return true;
-  }
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
-    if (message == kAnswer)
-      for (WORD key : keys_) PressKey(key);  // real key presses, one after the other
-    if (message == WM_TIMER) EndDialog(-1);
-    return Dialog::HandleMessage(message, wparam, lparam);
-  }
-
- private:
-  std::vector<WORD> keys_;
-};
-
-TEST(Dialog, EscapeAndCancelCancelWhileEnterConfirms) {
-  const struct {
-    const char* step;
-    std::vector<WORD> keys;
-    int result;
-  } cases[] = {
-      {"Enter", {VK_RETURN}, IDOK},
-      {"Escape", {VK_ESCAPE}, IDCANCEL},
-      {"Cancel", {VK_TAB, VK_TAB, VK_SPACE}, IDCANCEL},  // from the field over OK to Cancel
-  };
-  // Input left over from earlier tests must not reach the dialogs.
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-  for (const auto& c : cases)
-    EXPECT_EQ(ProbeDialog(c.keys).ShowModal(GetModuleHandleA(nullptr), nullptr), c.result)
-        << c.step;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // resources, with the helpers the window tests drive it by.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -75,8 +74,7 @@ class MainFormFixture : public ::testing::Test {
   HWND C(int id) const { return form_->Control(id); }
   static std::string TextOf(HWND control) {
     char buffer[4096] = {};
-    GetWindowTextA(control, buffer, sizeof buffer);
-    return buffer;
+    return std::string(buffer, GetWindowTextA(control, buffer, sizeof buffer));
   }
   std::string T(int id) const { return TextOf(C(id)); }
   bool Visible(int id) const { return (GetWindowLongPtrA(C(id), GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -89,9 +87,7 @@ class MainFormFixture : public ::testing::Test {
     Pump();
   }
   // Real key input to the focused control of the (foreground) window.
-  static void TypeKeys(const std::string& text) {
-    TypeUnicode(text, [] { HandleInput(); });
-  }
+  static void TypeKeys(const std::string& text) { TypeUnicode(text, HandleInput); }
   // A key pressed on the real keyboard in the focused control, with the `held` modifiers.
   static void Press(WORD key, std::initializer_list<WORD> held = {}) {
     PressKey(key, held);
@@ -155,15 +151,7 @@ class MainFormFixture : public ::testing::Test {
   }
   // `window`: the main window unless another is named (a dialog over it).
   void Screenshot(const char* name, HWND window = nullptr) {
-    const char* dir = std::getenv("KESTRIX_SHOT_DIR");
-    if (dir == nullptr) return;
-    if (window == nullptr) window = form_->hwnd();
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-    Pump();
-    Sleep(300);
-    Pump();
-    ShotOf(window, name);
+    ShotOf(window != nullptr ? window : form_->hwnd(), name);
   }
 
   FakeWindowSystem windows_;

@@ -1,10 +1,8 @@
 // The main window's outside inputs, created in the test process against fake files: the
 // attributes menu and letter field with the title tag, dropped files, pasted text, loaded
-// text files, the history drop-down with its undo and user applications in the variables
-// popup.
+// text files and the history drop-down with its undo.
 #include <gtest/gtest.h>
 
-#include "ui/attribute_menu_win32.h"
 #include "ui/main_form_fixture.h"
 // After the Windows headers it needs.
 #include <shlobj.h>
@@ -60,39 +58,6 @@ class MainFormListsTest : public MainFormFixture {
     Pump();
   }
 };
-
-TEST(AttributeMenuWin32, FourEntriesInLetterOrderInTheLanguageCheckedBySet) {
-  DirAttributeSet set;
-  set.hidden = true;
-  set.system = true;
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
-  ReleaseDC(nullptr, screen);
-  const HBITMAP images[4] = {nullptr, nullptr, bitmap, nullptr};
-  LanguageTable german =
-      LanguageTable::FromText("[Captions - Program]\nHidden=\t[h]  Versteckt  \n");
-  HMENU menu = BuildAttributeMenu(set, german, images);
-  ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(GetMenuItemCount(menu), 4);
-  const char* captions[] = {"[r]   Read-only", "[a]   Archive", "[h]  Versteckt", "[s]   System"};
-  for (UINT i = 0; i < 4; ++i) {
-    char text[128] = {};
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_BITMAP;
-    info.dwTypeData = text;
-    info.cch = sizeof text;
-    ASSERT_TRUE(GetMenuItemInfoA(menu, i, TRUE, &info));
-    EXPECT_STREQ(text, captions[i]);
-    EXPECT_EQ((info.fState & MFS_CHECKED) != 0, i >= 2) << i;  // hidden and system
-    EXPECT_EQ(AttributeFromMenuId(info.wID), kDirAttributeOrder[i]);
-    EXPECT_EQ(info.hbmpItem, images[i]);
-  }
-  DestroyMenu(menu);
-  DeleteObject(bitmap);
-  EXPECT_FALSE(AttributeFromMenuId(kAttributeMenuFirstId + 4).has_value());
-  EXPECT_FALSE(AttributeFromMenuId(0).has_value());
-}
 
 TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
   EXPECT_EQ(Title(), std::string(kTitle) + " ");
@@ -224,33 +189,6 @@ TEST_F(MainFormListsTest, HistoryPickShowsUndoWhichRestoresTheTypedText) {
   EXPECT_EQ(Selection(form_->MkDirEdit()), std::make_pair(DWORD{7}, DWORD{7}));
   EXPECT_FALSE(Visible(kId_btn_undo));
   EXPECT_EQ(Width(kId_MkDir), full_width);
-}
-
-TEST_F(MainFormListsTest, UserApplicationsJoinTheVariablesPopupBeforeNewApplication) {
-  files_.AddFile("C:\\Kestrix\\Plugins\\app_xxct.ini", "[Menu]\r\nMenuName= Mine & yours \r\n");
-  files_.AddFile("C:\\Kestrix\\Plugins\\app_zz.ini", "");
-  Activate();
-  form_->PrepareVariablesMenu();
-  HMENU apps = GetSubMenu(form_->VariablesMenu(), 2);
-  const int count = GetMenuItemCount(apps);
-  ASSERT_GE(count, 3);
-  char caption[256] = {};
-  GetMenuStringA(apps, count - 3, caption, sizeof caption, MF_BYPOSITION);
-  EXPECT_STREQ(caption, "{xxct}     - Mine && yours");
-  GetMenuStringA(apps, count - 2, caption, sizeof caption, MF_BYPOSITION);
-  EXPECT_STREQ(caption, "{zz}       - n.a.");
-  EXPECT_EQ(GetMenuItemID(apps, count - 1), static_cast<UINT>(kMenu_NewApp1));
-  // Building again after another activation adds nothing.
-  Activate();
-  form_->PrepareVariablesMenu();
-  apps = GetSubMenu(form_->VariablesMenu(), 2);
-  EXPECT_EQ(GetMenuItemCount(apps), count);
-
-  TypeName("");
-  SetFocus(form_->MkDirEdit());
-  SendMessageA(form_->hwnd(), WM_COMMAND, GetMenuItemID(apps, count - 3), 0);
-  Pump();
-  EXPECT_EQ(T(kId_MkDir), "{xxct}");
 }
 
 }  // namespace

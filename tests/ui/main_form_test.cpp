@@ -382,17 +382,6 @@ TEST_F(MainFormTest, EditedPathBecomesCurrentAndTheHostFollowsExistingDirectorie
   EXPECT_FALSE(Visible(kId_edit_curdirname));
 }
 
-TEST_F(MainFormTest, RefreshLabelRereadsTheHostPanelPath) {
-  // The host's path label: the first panel inside the second panel of the host window.
-  windows_.Add(host_, "TMyPanel", "");
-  const WindowHandle outer = windows_.Add(host_, "TMyPanel", "");
-  windows_.Add(outer, "TMyPanel", "C:\\Work\\Existing\\*.*");
-  windows_.Add(host_, "TMyListBox", "");
-  windows_.Add(host_, "TMyListBox", "");
-  Click(kId_lbl_s_newfolder);
-  EXPECT_EQ(T(kId_lbl_currentPath), "C:\\Work\\Existing\\");
-}
-
 TEST_F(MainFormTest, CustomNameReplacesTheSuggestionAtEveryActivation) {
   files_.AddFile(SettingsFilePath(kExe),
                  "[Configuration]\r\nSuggestedName=1\r\nCustomDirName=  Inbox %Y \r\n");

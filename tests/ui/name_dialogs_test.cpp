@@ -1,7 +1,6 @@
 // The name engine's dialogs opened from the main window and driven, from a second thread,
 // with real keys and clicks while their modal loop runs: the template manager, the
-// placeholder dialog behind a user structure, the new-application dialog's fields and the
-// About dialog.
+// placeholder dialog behind a user structure and the About dialog.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -122,39 +121,6 @@ TEST_F(StructureTest, LoadMenuInsertsTheStructureAndThePlaceholdersAreFilledStep
   EXPECT_EQ(back, "Home");
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
   EXPECT_EQ(T(kId_MkDirExt), "Home\\pages\r\nHome\\en");
-}
-
-TEST_F(NameDialogsTest, NewApplicationMethodAndFieldRulesFollowTheUser) {
-  std::string class_text, dw_typed, dw_emptied, id_typed;
-  bool dw_enabled = false;
-  WithUser('H', [&] {
-    ASSERT_NE(WaitFor("#32768"), nullptr);
-    // Applications, then its last item: "New application...".
-    for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN}) PressAsUser(key);
-    HWND dialog = WaitFor("TNewApplication");
-    ASSERT_NE(dialog, nullptr);
-    ClickOn(GetDlgItem(dialog, kId_rb_copydata), {8, 8});
-    class_text = TextOf(GetDlgItem(dialog, kId_edit_wndclass));
-    dw_enabled = IsWindowEnabled(GetDlgItem(dialog, kId_edit_dwdata)) != FALSE;
-    ClickOn(GetDlgItem(dialog, kId_edit_dwdata));
-    PressAsUser('A', true);
-    Type("$7g");
-    dw_typed = TextOf(GetDlgItem(dialog, kId_edit_dwdata));
-    PressAsUser(VK_BACK);
-    dw_emptied = TextOf(GetDlgItem(dialog, kId_edit_dwdata));
-    ClickOn(GetDlgItem(dialog, kId_rp_ID));
-    PressAsUser('A', true);
-    Type("Ab1cd");
-    id_typed = TextOf(GetDlgItem(dialog, kId_rp_ID));
-    ShotOf(dialog, "new-application");
-    PressAsUser(VK_ESCAPE);
-  });
-  EXPECT_EQ(class_text, "BSPlayer");
-  EXPECT_TRUE(dw_enabled);
-  EXPECT_EQ(dw_typed, "7");
-  EXPECT_EQ(dw_emptied, "$0");
-  EXPECT_EQ(id_typed, "Abcd");
-  EXPECT_FALSE(files_.Exists("C:\\Kestrix\\Plugins"));
 }
 
 TEST_F(NameDialogsTest, AboutDialogShowsTheHistoryReadOnlyAndKeepsItsSize) {

@@ -45,7 +45,7 @@ TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
   routine = "TCEnterDir";
   clock.now.second = 1;
   try {
-    throw std::logic_error("bad state");
+    throw InOutError("x", 5);  // the program's own types are named without the namespace
   } catch (...) {
     logger.LogCurrentException("Ttc_KestrixForm");
   }
@@ -54,7 +54,7 @@ TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
         {"Ttc_KestrixForm", where, failure, kSystem, {2024, 5, 6, 7, 8, second}});
   };
   EXPECT_EQ(Log(), record("FormCreate", {"EFirst", "one"}, 0) +
-                       record("TCEnterDir", {"std::logic_error", "bad state"}, 1));
+                       record("TCEnterDir", {"InOutError", "I/O error 5 on \"x\""}, 1));
   // An existing log is appended to.
   fs.AddFile(kLogPath, "older\r\n");
   logger.Log("F", FailureInfo{"E", "m"});

@@ -58,10 +58,15 @@ TEST(AttributeTag, LettersInFixedOrderAndEmptyWithoutAttributes) {
 
 TEST(FilterAttributeLetter, AcceptsOnlyNewLowerCaseLettersAndBackspace) {
   const std::tuple<char, const char*, std::size_t, std::size_t, bool, bool> cases[] = {
-      {'s', "", 0, 0, true, false},          {'s', "s", 1, 0, false, false},
-      {'S', "", 0, 0, false, false},         {'r', "r", 0, 1, true, false},
-      {'r', "rh", 0, 1, false, false},       {'r', "rh", 0, 99, true, false},
-      {'r', "rh", 7, 3, false, false},       {kCharBackspace, "rh", 2, 0, true, false},
+      {'s', "", 0, 0, true, false},
+      {'s', "s", 1, 0, false, false},
+      {'S', "", 0, 0, false, false},
+      {'r', "r", 0, 1, true, false},
+      {'r', "rh", 0, 1, false, false},
+      {'r', "rh", 0, 99, true, false},
+      {'r', "rh", 7, 3, false, false},
+      {'r', "rh", 1, 5, false, false},
+      {kCharBackspace, "rh", 2, 0, true, false},
       {kCharCtrlA, "rh", 1, 0, false, true},
   };
   for (const auto& [typed, text, start, length, accept, select_all] : cases) {
@@ -176,7 +181,7 @@ TEST(BatchList, BoundChangesSetDirectionAndAutomaticDigits) {
   const std::tuple<const char*, const char*, bool, bool, std::optional<std::string>> cases[] = {
       {"1", "3", true, false, "1"},     {"8", "12", true, false, "2"},
       {"100", "9", true, true, "3"},    {"8", "12", false, false, std::nullopt},
-      {"0", "10000", true, false, "5"},
+      {"0", "10000", true, false, "5"}, {"05", "5", true, false, "1"},  // equal: ascending
   };
   for (const auto& [from, to, digits_auto, descending, digits] : cases) {
     BatchFieldTexts texts;
@@ -698,6 +703,10 @@ TEST(MkDirHistory, AddKeepsTheRedirectionKeyAndWritesWhereItPoints) {
   HistoryFixture locked(kUsedIni + NumberedSection(1));
   locked.fs.FailPath(kIni, kErrorAccessDenied);
   EXPECT_EQ(locked.History().AddDirectoryToTCDirList("x"), (Lines{"x", "n0"}));
+  // Without a host file or a history setting nothing is written.
+  HistoryFixture none;
+  EXPECT_EQ(none.History().AddDirectoryToTCDirList("x"), Lines{"x"});
+  EXPECT_FALSE(none.fs.FileContent("C:\\TC\\Kestrix\\tc Kestrix.lst"));
 }
 
 // ---- directory_structure
@@ -1118,6 +1127,7 @@ TEST(VirtualPanel, DecodesItsListFileInBothByteOrders) {
   EXPECT_EQ(DecodeUtf16ListFile(Utf16("a\\b", false, false)), u"a\\b");
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFF\xFE\xAC\x20", 4)), u"\u20AC");
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFE\xFF\x20\xAC", 4)), u"\u20AC");
+  EXPECT_EQ(DecodeUtf16ListFile("\xFE\xFF"), u"");  // the mark alone
   // A torn last byte is dropped, not read past.
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFF\xFEx\0y", 5)), u"x");
   EXPECT_EQ(SplitVirtualPanelEntries("a\tb\r\nc"), (Lines{"a", "b", "\nc"}));

@@ -8,6 +8,7 @@
 #include "fakes/fake_views.h"
 #include "fakes/fake_window_system.h"
 #include "host/focused_item.h"
+#include "host/foreground.h"
 #include "host/host_commands.h"
 #include "host/host_snapshot.h"
 #include "host/panel_windows.h"
@@ -127,7 +128,7 @@ TEST(HostCommands, ChangeDirOrUserCommand) {
   HostFixture f;
   f.commands.SendHostChangeDir(0, "C:\\x", "", PanelSide::kLeft, true);
   f.commands.SendHostChangeDir(f.host, "  ", "", PanelSide::kLeft, true);
-  EXPECT_TRUE(f.windows.copy_data_sent().empty());
+  EXPECT_EQ(f.windows.copy_data_requests, 0);  // not even to a window that is not there
 }
 
 TEST(HostCommands, CommandsQueriesAndFreshLookupGoToTheFirstHostWindow) {
@@ -556,6 +557,16 @@ TEST(TreeCache, EntryAndCacheFile) {
   files.FailPath("C:\\t.wc", kErrorAccessDenied);
   EXPECT_EQ(TreeInfoAppend(files, "C:\\t.wc", "C:\\A"), kErrorAccessDenied);
   EXPECT_EQ(files.FileContent("C:\\t.wc"), "[Old]\r\n[Work\\New\\]\r\n");
+}
+
+// ---- foreground
+TEST(Foreground, ThreadAttachFromWindows98AndWindows2000On) {
+  const std::tuple<uint32_t, uint32_t, uint32_t, bool> systems[] = {
+      {kPlatformWindows9x, 4, 0, false}, {kPlatformWindows9x, 4, 10, true},
+      {kPlatformWindows9x, 5, 0, true},  {kPlatformNt, 4, 0, false},
+      {kPlatformNt, 5, 0, true},         {0, 5, 0, false}};
+  for (const auto& [platform, major, minor, attach] : systems)
+    EXPECT_EQ(ForegroundNeedsThreadAttach(platform, major, minor), attach) << major << minor;
 }
 
 }  // namespace

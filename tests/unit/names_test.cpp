@@ -226,6 +226,7 @@ TEST(PlayerSources, TitlesGiveTheirValues) {
       {winamp, "  12. Artist - Song - Winamp  ", "Artist - Song"},
       {winamp, "Artist - Song - Winamp", "rtist - Song"},  // no ". ": the first character goes
       {winamp, "Winamp", ""},
+      {winamp, "1. X - Winamp", "X"},  // a one-letter name
       {winamp, "xyz", ""},
       {km, "[3/10] Song(03:25)", "Song"},
       // A blank before "(": no cut point, the ":" of the time counts as a drive separator.
@@ -593,6 +594,7 @@ TEST(TemplateList, ChoiceCaptionsAndKeys) {
   EXPECT_EQ(std::tie(one.kind, one.built_in), std::make_tuple(TemplateChoice::Kind::kBuiltIn, 1u));
   EXPECT_EQ(ChooseTemplate("- no template selected -", t).kind, TemplateChoice::Kind::kNothing);
   // A user template named "1st" carries the tag of entry 1 but applies its own text.
+  EXPECT_EQ(UserTemplateCaption("weekly "), "[W] - weekly");  // tagged with its first letter
   TemplateChoice first = ChooseTemplate(UserTemplateCaption("1st"), t);
   EXPECT_EQ(std::tie(first.kind, first.user_name),
             std::make_tuple(TemplateChoice::Kind::kUser, std::string("1st")));
@@ -900,6 +902,7 @@ TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered
   EXPECT_EQ(rows.Add("Template 3", "a", "Template"), "Template 4");
   EXPECT_EQ(rows.Add("work", "b", "Template"), "work");  // names differ in case: both kept
   EXPECT_EQ(rows.Add("Work", "c", "Template"), "Work");  // replaces, goes to the end
+  rows.Delete(4, false);                                 // beyond the last row: nothing
   std::string shown;
   for (const TemplateRow& row : rows.Rows())
     shown += std::to_string(row.number) + row.name + "=" + row.text + ";";
@@ -925,18 +928,19 @@ TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered
 // ---- new_application
 TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
   // typed class, method, class and caption after; an example gives way to another
-  const std::tuple<const char*, int, const char*, const char*> cases[] = {
-      {"", kMethodCopyData, "BSPlayer", ""},
-      {"- VLC", kMethodWindowText, "Winamp v1.x", ""},
-      {"BSPlayer", kMethodWindowCaption, "", "- VLC"},
-      {"MyPlayer", kMethodWindowCaption, "MyPlayer", ""},
+  // (the copy-data fields are enabled for that method only)
+  const std::tuple<const char*, int, const char*, const char*, bool> cases[] = {
+      {"", kMethodCopyData, "BSPlayer", "", true},
+      {"- VLC", kMethodWindowText, "Winamp v1.x", "", false},
+      {"BSPlayer", kMethodWindowCaption, "", "- VLC", false},
+      {"MyPlayer", kMethodWindowCaption, "MyPlayer", "", false},
   };
-  for (const auto& [typed, method, window_class, caption] : cases) {
+  for (const auto& [typed, method, window_class, caption, copy_data] : cases) {
     NewAppFields f;
     f.window_class = typed;
     PrepareMethod(f, method);
-    EXPECT_EQ(std::tie(f.window_class, f.window_caption),
-              std::make_tuple(std::string(window_class), std::string(caption)))
+    EXPECT_EQ(std::tie(f.window_class, f.window_caption, f.copy_data_enabled),
+              std::make_tuple(std::string(window_class), std::string(caption), copy_data))
         << typed;
     // Only the Winamp title is cut rather than taken as a file name.
     EXPECT_EQ(f.cut_left, !f.extract_file_name) << typed;
@@ -948,12 +952,12 @@ TEST(NewApplication, FieldRules) {
                 CorrectedField(NewAppField::kDwData, "") + CorrectedField(NewAppField::kId, ""),
             "ab0$0xxct");
   std::string dw, id;
-  for (char c : std::string("09afAFgG$-\b z")) {
+  for (char c : std::string("09afAFgG$-\b zZ@[`{/:")) {
     if (AcceptsDwDataChar(c)) dw += c;
     if (AcceptsIdChar(c)) id += c;
   }
   EXPECT_EQ(dw, "09afAF\b");
-  EXPECT_EQ(id, "afAFgG\bz");
+  EXPECT_EQ(id, "afAFgG\bzZ");
   EXPECT_EQ(PreviewCaption("Rock & Roll"), "Rock && Roll");
 }
 

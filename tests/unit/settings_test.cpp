@@ -61,9 +61,13 @@ TEST_F(BigIniFileTest, ReadStringTakesValueVerbatim) {
   // Names fold Windows-1252 letters.
   ini.WriteString("\xC4rger", "\xD6l", "1");  // ÄRGER / ÖL
   EXPECT_EQ(ini.ReadString("\xE4rger", "\xF6l", ""), "1");
-  EXPECT_TRUE(IniNamesEqual("\x8A", "\x9A"));
-  EXPECT_FALSE(IniNamesEqual("\xD7", "\xF7"));  // multiplication and division signs
-  EXPECT_FALSE(IniNamesEqual("ab", "abc"));
+  const std::tuple<const char*, const char*, bool> names[] = {
+      {"AZ\xC0\xDE", "az\xE0\xFE", true},
+      {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF", true},
+      {"\xD7", "\xF7", false},
+      {"\xDF", "\xFF", false},
+      {"ab", "abc", false}};  // x and / signs
+  for (const auto& [a, b, equal] : names) EXPECT_EQ(IniNamesEqual(a, b), equal) << a;
 }
 
 TEST_F(BigIniFileTest, ParsingRules) {

@@ -1,5 +1,5 @@
-// The thin platform classes against the real system calls: casing, the code page, fonts,
-// locale names, system facts, resources and the AIMP mapping.
+// The thin platform classes against the real system calls: casing, the code page, locale
+// names, system facts, resources and the AIMP mapping.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,7 +11,6 @@
 #include "names/text_modifiers.h"
 #include "platform/win32/char_case_win32.h"
 #include "platform/win32/dialog_seams_win32.h"
-#include "platform/win32/font_charset_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
@@ -40,24 +39,6 @@ TEST(Win32CodePage, WideTextToTheAnsiCodePage) {
   EXPECT_EQ(code_page.FromWide(u""), "");
   // A character outside every single-byte code page becomes the default character.
   EXPECT_EQ(code_page.FromWide(u"a\u4E2Db"), "a?b");
-}
-
-TEST(FontCharsetWin32, CopyKeepsTheFaceAndTakesEachLanguageCharset) {
-  LOGFONTA gui{};
-  ASSERT_TRUE(GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui));
-  for (const BuiltInLanguage& language : kBuiltInLanguages) {
-    const int charset = FontCharsetFor(LanguageResourceName(language.id));
-    // No base font means the GUI font.
-    HFONT font = CreateFontWithCharset(nullptr, charset);
-    ASSERT_NE(font, nullptr) << language.id;
-    EXPECT_EQ(FontCharset(font), charset) << language.id;
-    LOGFONTA description{};
-    GetObjectA(font, sizeof description, &description);
-    EXPECT_STREQ(description.lfFaceName, gui.lfFaceName);
-    EXPECT_EQ(description.lfHeight, gui.lfHeight);
-    DeleteObject(font);
-  }
-  EXPECT_EQ(FontCharset(reinterpret_cast<HFONT>(GetStockObject(BLACK_BRUSH))), -1);
 }
 
 // The same names as the locale's own date formatting gives for a known date.
@@ -108,29 +89,11 @@ TEST(Win32SystemFacts, NamesVersionWorkgroupAndArchitecture) {
   EXPECT_EQ(ArchitectureNameSource(facts), "x64");
 }
 
-// The resources of this test program link the program's language resource script.
-TEST(Win32Resources, ReadsTheWholeDataByCaseInsensitiveName) {
-  Win32Resources resources;
-  std::string upper, lower;
-  ASSERT_EQ(resources.ReadData("LNG_ENG", upper), 0u);
-  ASSERT_EQ(resources.ReadData("lng_eng", lower), 0u);
-  EXPECT_EQ(upper, lower);
-  // The data ends where the file ends: no terminating zero, nothing cut off.
-  ASSERT_FALSE(upper.empty());
-  EXPECT_NE(upper.back(), '\0');
-  EXPECT_NE(upper.find("FutureVersion="), std::string::npos);
-  EXPECT_TRUE(resources.Exists("LNG_ENG"));
-
-  std::string data = "stale";
-  EXPECT_EQ(resources.ReadData("LNG_FRA", data), kErrorResourceNameNotFound);
-  EXPECT_TRUE(data.empty());
-  EXPECT_FALSE(resources.Exists("LNG_"));
-}
-
-TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguage) {
+// The program's own resources: every built-in language, whole (no terminating zero, nothing
+// cut off) and by its name in any case.
+TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguageWhole) {
   char buffer[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-  std::string exe(buffer, length);
+  std::string exe(buffer, GetModuleFileNameA(nullptr, buffer, sizeof buffer));
   exe = exe.substr(0, exe.find_last_of("\\/")) + "\\tc Kestrix.exe";
   HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(module, nullptr) << exe << " error " << GetLastError();
@@ -141,6 +104,18 @@ TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguage) {
     EXPECT_EQ(LanguageTable::FromText(text).Text("Language", "LngNameEng", ""),
               language.english_name);
   }
+  std::string upper, lower;
+  ASSERT_EQ(program.ReadData("LNG_ENG", upper), 0u);
+  ASSERT_EQ(program.ReadData("lng_eng", lower), 0u);
+  EXPECT_EQ(upper, lower);
+  ASSERT_FALSE(upper.empty());
+  EXPECT_NE(upper.back(), '\0');
+  EXPECT_NE(upper.find("FutureVersion="), std::string::npos);
+  EXPECT_TRUE(program.Exists("LNG_ENG"));
+  std::string data = "stale";
+  EXPECT_EQ(program.ReadData("LNG_FRA", data), kErrorResourceNameNotFound);
+  EXPECT_TRUE(data.empty());
+  EXPECT_FALSE(program.Exists("LNG_"));
   FreeLibrary(module);
 }
 
