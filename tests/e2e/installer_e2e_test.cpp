@@ -9,6 +9,7 @@
 #include "platform/win32/file_system_win32.h"
 #include "settings/big_ini_file.h"
 #include "tcsim_fixture.h"
+#include "ui/control_ids.h"
 #include "ui/installer_form.h"
 
 namespace kestrix::e2e {
@@ -165,6 +166,10 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
     HWND main = WaitForWindow("Ttc_KestrixForm", nullptr);
     ASSERT_NE(main, nullptr) << ReadFileText(tree_.Path("restarted.log"));
     EXPECT_TRUE(EqualsIgnoreCase(ImageOf(main), tree_.Path("Kestrix\\tc Kestrix.exe")));
+    // Keys reach the name field once it has the focus in the foreground window.
+    HWND name = FindWindowExA(GetDlgItem(main, kId_MkDir), nullptr, "EDIT", nullptr);
+    ASSERT_TRUE(
+        WaitUntil([&] { return GetForegroundWindow() == main && FocusOfThread(main) == name; }));
     ASSERT_TRUE(TypeText("made " + std::to_string(made)));
     ASSERT_TRUE(PressKey(VK_RETURN));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 10000)) << made;
