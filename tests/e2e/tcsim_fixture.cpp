@@ -5,8 +5,8 @@
 #include <atomic>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
+#include "base/text_utils.h"
 #include "input/typing.h"
 #include "tcsim/host_keys.h"
 #include "tcsim/requests.h"
@@ -188,13 +188,7 @@ std::string Tcsim::LogText() const {
 }
 
 std::vector<std::string> Tcsim::LogLines() const {
-  std::vector<std::string> lines;
-  std::stringstream text(LogText());
-  for (std::string line; std::getline(text, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
+  return SplitLines(LogText());
 }
 
 int Tcsim::WaitForLog(const std::string& text, size_t from, DWORD timeout_ms) const {

@@ -3,23 +3,10 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "base/text_utils.h"
 #include "host/panel_windows.h"
 
 namespace kestrix {
-
-namespace {
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameClass(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return LowerAscii(x) == LowerAscii(y);
-         });
-}
-
-}  // namespace
 
 WindowHandle FakeWindowSystem::Add(WindowHandle parent, const std::string& class_name,
                                    const std::string& text) {
@@ -59,7 +46,7 @@ WindowHandle FakeWindowSystem::FindWindow(WindowHandle parent, WindowHandle afte
   }
   for (; it != siblings.end(); ++it) {
     const Window& window = windows_.at(*it);
-    if (!class_name.empty() && !SameClass(window.class_name, class_name)) continue;
+    if (!class_name.empty() && !EqualsIgnoreCase(window.class_name, class_name)) continue;
     if (caption && window.text != *caption) continue;
     return *it;
   }

@@ -90,8 +90,9 @@ TEST(Win32SystemFacts, NamesVersionWorkgroupAndArchitecture) {
 }
 
 // The program's own resources: every built-in language, whole (no terminating zero, nothing
-// cut off) and by its name in any case.
-TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguageWhole) {
+// cut off) and by its name in any case; the manifest, without which the controls lose the
+// common-controls look and the window is scaled as a bitmap on high-DPI screens.
+TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguageWholeAndItsManifest) {
   char buffer[MAX_PATH];
   std::string exe(buffer, GetModuleFileNameA(nullptr, buffer, sizeof buffer));
   exe = exe.substr(0, exe.find_last_of("\\/")) + "\\tc Kestrix.exe";
@@ -116,6 +117,14 @@ TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguageWhole) {
   EXPECT_EQ(program.ReadData("LNG_FRA", data), kErrorResourceNameNotFound);
   EXPECT_TRUE(data.empty());
   EXPECT_FALSE(program.Exists("LNG_"));
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  ASSERT_NE(found, nullptr);
+  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(module, found))),
+                             SizeofResource(module, found));
+  for (const char* part : {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", "<dpiAware",
+                           // Windows 10 and 11 share one compatibility identifier.
+                           "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+    EXPECT_NE(manifest.find(part), std::string::npos) << part;
   FreeLibrary(module);
 }
 

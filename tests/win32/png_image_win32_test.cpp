@@ -105,29 +105,22 @@ TEST(PngDecode, HostileBytesAreRefusedWithAReason) {
   }
 }
 
-class PngFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + "kestrix-png-" + std::to_string(GetCurrentProcessId()) + ".png";
-  }
-  void TearDown() override { files_.DeleteFile(path_); }
-
-  Win32FileSystem files_;
-  std::string path_;
-};
-
-TEST_F(PngFileTest, MissingOrDamagedFileIsNamedAndTheResourceStandsIn) {
+TEST(PngFile, MissingOrDamagedFileIsNamedAndTheResourceStandsIn) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string path =
+      std::string(temp) + "kestrix-png-" + std::to_string(GetCurrentProcessId()) + ".png";
+  Win32FileSystem files;
   PngImage image;
   std::string error;
   EXPECT_TRUE(
-      LoadGlyphOr(nullptr, files_, GlyphRef::File(path_), "THEME_DEFAULT_OK", 144, image, error));
+      LoadGlyphOr(nullptr, files, GlyphRef::File(path), "THEME_DEFAULT_OK", 144, image, error));
   EXPECT_EQ(image.Width(), 24);
-  EXPECT_NE(error.find(path_), std::string::npos);
-  ASSERT_EQ(files_.WriteWholeFile(path_, "\x89PNG\r\n\x1a\n garbage"), 0u);
-  EXPECT_FALSE(LoadPngFile(files_, path_, image, error));
-  EXPECT_NE(error.find(path_), std::string::npos);
+  EXPECT_NE(error.find(path), std::string::npos);
+  ASSERT_EQ(files.WriteWholeFile(path, "\x89PNG\r\n\x1a\n garbage"), 0u);
+  EXPECT_FALSE(LoadPngFile(files, path, image, error));
+  EXPECT_NE(error.find(path), std::string::npos);
+  files.DeleteFile(path);
 }
 
 }  // namespace
