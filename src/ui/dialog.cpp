@@ -71,6 +71,13 @@ void Dialog::EndDialog(int result) {
   ended_ = true;
 }
 
+void Dialog::CreateControls(std::span<const ControlSpec> specs, const LanguageTable& language,
+                            int design_width, int design_height) {
+  resizer_.SetDesignSize(design_width, design_height);
+  kestrix::CreateControls(hwnd(), specs, language, &resizer_);
+  resizer_.Resize(hwnd());
+}
+
 HWND Dialog::AddControl(const char* class_name, const char* text, DWORD style, int id, int x, int y,
                         int width, int height, DWORD ex_style) {
   HWND control = CreateWindowExA(
@@ -81,6 +88,14 @@ HWND Dialog::AddControl(const char* class_name, const char* text, DWORD style, i
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
   return control;
+}
+
+void Dialog::SetClientSize(int width, int height) {
+  RECT outer = {0, 0, Scale96(width), Scale96(height)};
+  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
+  SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -96,6 +111,9 @@ LRESULT Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return OnNotify(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_CLOSE:
       OnCancel();
+      return 0;
+    case WM_SIZE:
+      if (wparam != SIZE_MINIMIZED) resizer_.Resize(hwnd(), LOWORD(lparam), HIWORD(lparam));
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE) OnActivate();
