@@ -32,6 +32,10 @@ struct Caption {
 struct Place {
   int x, y, width, height;
 };
+// A place written in a table: reads as one argument, so that a row keeps to one or two lines.
+constexpr Place At(int x, int y, int width, int height) {
+  return {x, y, width, height};
+}
 
 // Which edges of a control keep their distance to the window's right and bottom edges; the
 // others keep theirs to the left and top.

@@ -16,6 +16,7 @@ int Dialog::ShowModal(HINSTANCE instance, HWND owner) {
   Guarded([&] {
     initialised = OnInit();
     for (DialogPage* page : pages_) page->Load();
+    if (initialised) OnLoaded();
   });
   if (!initialised) {
     DestroyWindow(hwnd());
@@ -63,7 +64,7 @@ LRESULT Dialog::OnNotify(const NMHDR&) {
 void Dialog::OnOk() {
   for (DialogPage* page : pages_)
     if (!page->Save()) return;
-  EndDialog(IDOK);
+  if (OnSaved()) EndDialog(IDOK);
 }
 
 void Dialog::EndDialog(int result) {
@@ -76,18 +77,6 @@ void Dialog::CreateControls(std::span<const ControlSpec> specs, const LanguageTa
   resizer_.SetDesignSize(design_width, design_height);
   kestrix::CreateControls(hwnd(), specs, language, &resizer_);
   resizer_.Resize(hwnd());
-}
-
-HWND Dialog::AddControl(const char* class_name, const char* text, DWORD style, int id, int x, int y,
-                        int width, int height, DWORD ex_style) {
-  HWND control = CreateWindowExA(
-      ex_style, class_name, text, WS_CHILD | WS_VISIBLE | style, Scale96(x), Scale96(y),
-      Scale96(width), Scale96(height), hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd(), GWLP_HINSTANCE)), nullptr);
-  if (control != nullptr)
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
-  return control;
 }
 
 void Dialog::SetClientSize(int width, int height) {
