@@ -53,7 +53,7 @@ void CreateControls(HWND window, std::span<const ControlSpec> specs, const Langu
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     if (control == nullptr) continue;
     SendMessageA(control, WM_SETFONT, font, FALSE);
-    if (resizer != nullptr) resizer->Add(control, spec.anchor, bounds);
+    if (resizer != nullptr && spec.parent == 0) resizer->Add(control, spec.anchor, bounds);
   }
 }
 

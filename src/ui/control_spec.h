@@ -20,8 +20,9 @@ struct Caption {
   const char* text = "";  // the fixed text, or the ending after the language text
 
   constexpr Caption() = default;
-  constexpr Caption(const char* fixed) : text(fixed) {}  // NOLINT: "+" reads as a caption
-  constexpr Caption(const LanguageKey& language_key, const char* ending = "")  // NOLINT
+  // Implicit, so that a table row names a fixed text or a language key as its caption.
+  constexpr Caption(const char* fixed) : text(fixed) {}
+  constexpr Caption(const LanguageKey& language_key, const char* ending = "")
       : key(&language_key), text(ending) {}
 
   // The caption as shown in `language`.
@@ -67,7 +68,7 @@ struct ControlSpec {
   Place place;
   Anchor anchor = Anchor::kNone;
   DWORD ex_style = 0;
-  int parent = 0;  // the id of the control it lies in; 0: the window itself
+  int parent = 0;  // the id of the control it lies in (then not anchored); 0: the window
 };
 
 // Styles the tables share.
