@@ -180,6 +180,10 @@ constexpr LONG_PTR kFrameStyles = WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DL
 constexpr LONG_PTR kFrameExStyles =
     WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE;
 
+// Named apart from ui/control_spec.h's types, which the dialogs' header brings in.
+using FormControlSpec = ControlSpec;
+using FormAnchor = Anchor;
+
 }  // namespace
 
 // The controls of the table outside the batch group, or those of the batch group.
@@ -190,7 +194,7 @@ std::vector<HWND> Ttc_KestrixForm::CreateControlsOf(ControlGroup group) {
   const LayoutOutput layout = LayoutFor(mode_ == MainMode::kNormal);
   std::vector<HWND> made;
   HWND previous = nullptr;
-  for (const ControlSpec& spec : kControls) {
+  for (const FormControlSpec& spec : kControls) {
     if (GroupOf(spec) != group) {
       if (Control(spec.id) != nullptr) previous = Control(spec.id);
       continue;
@@ -379,8 +383,8 @@ void Ttc_KestrixForm::RelayoutForMode(bool normal) {
   if (laid_out_ == key) return;
   laid_out_ = key;
   const LayoutOutput layout = LayoutFor(normal);
-  for (const ControlSpec& spec : kControls)
-    if (spec.anchor != Anchor::kFixed && spec.anchor != Anchor::kInput)
+  for (const FormControlSpec& spec : kControls)
+    if (spec.anchor != FormAnchor::kFixed && spec.anchor != FormAnchor::kInput)
       controls_.MoveTo(spec.id, spec.x, AnchorTop(spec.anchor, layout) + spec.y);
   // The window paints the groups and the divider where this layout puts them.
   layout_ = layout;
