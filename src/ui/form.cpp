@@ -41,15 +41,6 @@ LRESULT Form::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) {
   return HandleMessage(message, wparam, lparam);
 }
 
-int RunMessageLoop() {
-  MSG msg = {};
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
-}
-
 void HandleLoopMessage(HWND window, MSG& msg) {
   if (IsWindow(window) && IsDialogMessageA(window, &msg)) return;
   TranslateMessage(&msg);

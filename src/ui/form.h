@@ -27,8 +27,6 @@ class Form : public Window {
   LRESULT OnMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) final;
 };
 
-// Runs the thread's message loop until WM_QUIT; its exit code.
-int RunMessageLoop();
 // The same with Tab and Shift+Tab moving the focus between the controls of `window`;
 // `observe`, when given, sees each message first.
 int RunDialogMessageLoop(HWND window, const std::function<void(const MSG&)>& observe = nullptr);

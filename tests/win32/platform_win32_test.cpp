@@ -138,8 +138,7 @@ TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguage) {
   for (const BuiltInLanguage& language : kBuiltInLanguages) {
     std::string text;
     ASSERT_EQ(program.ReadData(LanguageResourceName(language.id), text), 0u) << language.id;
-    EXPECT_EQ(LanguageTable::FromText(text).Text("Language", "LngNameEng", ""),
-              language.english_name);
+    EXPECT_EQ(LanguageTable::FromText(text).Text(lng::header::kLngNameEng), language.english_name);
   }
   FreeLibrary(module);
 }
