@@ -25,6 +25,8 @@
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
+#include "app/launch_decision.h"
+#include "names/replacements.h"
 #include "ui/main_form.h"
 
 namespace kestrix {

@@ -8,6 +8,7 @@
 #include "app/error_log_win32.h"
 #include "app/launch_decision.h"
 #include "host/foreground_win32.h"
+#include "names/replacements.h"
 #include "platform/cached_system_facts.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/dialog_seams_win32.h"

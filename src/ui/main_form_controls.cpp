@@ -3,7 +3,12 @@
 
 #include <cstring>
 
-#include "ui/main_form.h"
+#include "app/window_placement.h"
+#include "create/batch_list.h"
+#include "host/host_snapshot.h"
+#include "ui/control_ids.h"
+#include "ui/dpi_win32.h"
+#include "ui/main_form_layout.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
 
@@ -144,7 +149,7 @@ const ControlSpec kControls[] = {
      Anchor::kBatch, 160, 46, 161, 54},
 };
 
-using ControlGroup = Ttc_KestrixForm::ControlGroup;
+using ControlGroup = MainLayout::ControlGroup;
 
 ControlGroup GroupOf(const ControlSpec& spec) {
   if (spec.anchor == Anchor::kBatch) return ControlGroup::kBatch;
@@ -186,30 +191,30 @@ constexpr LONG_PTR kFrameExStyles =
 // Each is made where the current layout puts it, so the first layout moves nothing; the
 // fonts come once, with the language. A control made later takes its place in the table's
 // order among those already made, which is also the tab order.
-std::vector<HWND> Ttc_KestrixForm::CreateControlsOf(ControlGroup group) {
-  const LayoutOutput layout = LayoutFor(mode_ == MainMode::kNormal);
+std::vector<HWND> MainLayout::CreateControlsOf(ControlGroup group) {
+  const LayoutOutput layout = LayoutFor(w_.mode == MainMode::kNormal);
   std::vector<HWND> made;
   HWND previous = nullptr;
   for (const ControlSpec& spec : kControls) {
     if (GroupOf(spec) != group) {
-      if (Control(spec.id) != nullptr) previous = Control(spec.id);
+      if (w_.controls[spec.id] != nullptr) previous = w_.controls[spec.id];
       continue;
     }
-    HWND parent = spec.parent != 0 ? Control(spec.parent) : hwnd();
+    HWND parent = spec.parent != 0 ? w_.controls[spec.parent] : form_;
     const int top = AnchorTop(spec.anchor, layout) + spec.y;
     // The owner-drawn buttons are objects of the window; the others are plain controls.
     const RECT bounds = {Scale96(spec.x), Scale96(top), Scale96(spec.x) + Scale96(spec.width),
                          Scale96(top) + Scale96(spec.height)};
     HWND control =
         std::strcmp(spec.class_name, FlatButton::kClassName) == 0
-            ? look_.CreateFlatButton(parent, spec.id, spec.text, spec.style, bounds)
+            ? w_.look.CreateFlatButton(parent, spec.id, spec.text, spec.style, bounds)
             : CreateWindowExA(spec.ex_style, spec.class_name, spec.text, spec.style, bounds.left,
                               bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
                               instance_, nullptr);
     if (group != ControlGroup::kWindow && previous != nullptr)
       SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    controls_.Add(spec.id, control);
+    w_.controls.Add(spec.id, control);
     made.push_back(control);
     previous = control;
   }
@@ -217,37 +222,37 @@ std::vector<HWND> Ttc_KestrixForm::CreateControlsOf(ControlGroup group) {
   return made;
 }
 
-void Ttc_KestrixForm::CreateControls() {
+void MainLayout::CreateControls(HWND form, HINSTANCE instance) {
+  form_ = form;
+  instance_ = instance;
   INITCOMMONCONTROLSEX common = {sizeof common, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&common);
-  look_.CreateDesignedFont();
+  w_.look.CreateDesignedFont();
   CreateControlsOf(ControlGroup::kWindow);
-  controls_.SetChecked(kId_option_closewnd, true);
-  Edit(Control(kId_edit_Attrib)).LimitText(4);
+  w_.controls.SetChecked(kId_option_closewnd, true);
+  Edit(w_.controls[kId_edit_Attrib]).LimitText(4);
   // The marker shares its place with the preview label, which is empty while the marker is
   // shown: it must lie above that label (an earlier sibling is drawn on top).
-  HWND above_preview = GetWindow(Control(kId_lbl_newdirname), GW_HWNDPREV);
-  SetWindowPos(Control(kId_lbl_s_more), above_preview != nullptr ? above_preview : HWND_TOP, 0, 0,
-               0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  look_.WatchHover();
-  mkdir_edit_ = FindWindowExA(Control(kId_MkDir), nullptr, "EDIT", nullptr);
-  history_.SetNameEdit(mkdir_edit_);
-  look_.CreateTooltips(hwnd());
+  HWND above_preview = GetWindow(w_.controls[kId_lbl_newdirname], GW_HWNDPREV);
+  SetWindowPos(w_.controls[kId_lbl_s_more], above_preview != nullptr ? above_preview : HWND_TOP, 0,
+               0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  w_.look.WatchHover();
+  w_.look.CreateTooltips(form_);
 }
 
 // Every control that can hold the focus passes its keys through the key table, so the
 // window's keys work wherever the focus is; a combo box's keys reach its own edit. The
 // frameless ones among them skip their non-client paint.
-void Ttc_KestrixForm::HookKeys(const std::vector<HWND>& controls) {
+void MainLayout::HookKeys(const std::vector<HWND>& controls) {
   for (HWND control : controls) {
     if (control == nullptr) continue;
-    input_hook_.Subclass(control);
+    w_.hook_keys(control);
     frameless_paint_.Subclass(control);
     // Asked of the control itself: a search of its children is a server round trip.
     COMBOBOXINFO combo = {};
     combo.cbSize = sizeof combo;
     if (GetComboBoxInfo(control, &combo) && combo.hwndItem != nullptr) {
-      input_hook_.Subclass(combo.hwndItem);
+      w_.hook_keys(combo.hwndItem);
       frameless_paint_.Subclass(combo.hwndItem);
     }
   }
@@ -255,7 +260,7 @@ void Ttc_KestrixForm::HookKeys(const std::vector<HWND>& controls) {
 
 // The batch group's two dozen controls are made when it first opens: most starts never
 // show it, and every control is a window the start-up would wait for.
-void Ttc_KestrixForm::EnsureBatchControls() {
+void MainLayout::EnsureBatchControls() {
   if (BatchControlsMade()) return;
   MakeLateControls(ControlGroup::kBatch);
   struct UpDown {
@@ -265,37 +270,37 @@ void Ttc_KestrixForm::EnsureBatchControls() {
                  {kId_updown_stepby, kId_edit_stepby, kBatchStepMin, kBatchStepMax},
                  {kId_updown_digits, kId_edit_digits, kBatchDigitsMin, kBatchDigitsMax}};
   for (const UpDown& u : updowns) {
-    const kestrix::UpDown updown(Control(u.updown));
-    updown.SetBuddy(Control(u.edit));
+    const kestrix::UpDown updown(w_.controls[u.updown]);
+    updown.SetBuddy(w_.controls[u.edit]);
     updown.SetRange(u.low, u.high);
-    updown.SetPosition(ReadFieldValue(controls_.Text(u.edit)));
+    updown.SetPosition(ReadFieldValue(w_.controls.Text(u.edit)));
   }
-  controls_.SetChecked(kId_rb_Decimal, true);
-  controls_.SetChecked(kId_chck_digitsAuto, true);
+  w_.controls.SetChecked(kId_rb_Decimal, true);
+  w_.controls.SetChecked(kId_chck_digitsAuto, true);
   // Colours and the sign's glyph as the rest of the window has them.
-  look_.ColorFlatButtons();
-  look_.ShowSignImage(look_.SignDescending());
+  w_.look.ColorFlatButtons();
+  w_.look.ShowSignImage(w_.look.SignDescending());
 }
 
 // The flat OK, Cancel and Options stand in for the plain ones only when the look asks for
 // flat buttons; their fonts and glyphs come with the look that follows.
-void Ttc_KestrixForm::EnsureFlatPushButtons() {
-  if (Control(kId_btn_ok_flat) == nullptr) MakeLateControls(ControlGroup::kFlatPush);
+void MainLayout::EnsureFlatPushButtons() {
+  if (w_.controls[kId_btn_ok_flat] == nullptr) MakeLateControls(ControlGroup::kFlatPush);
 }
 
 // The path field opens on a double-click or Ctrl+E, which few starts see.
-void Ttc_KestrixForm::EnsurePathEditor() {
-  if (Control(kId_edit_curdirname) == nullptr) MakeLateControls(ControlGroup::kPathEditor);
+void MainLayout::EnsurePathEditor() {
+  if (w_.controls[kId_edit_curdirname] == nullptr) MakeLateControls(ControlGroup::kPathEditor);
 }
 
 // A group made after the window: the captions and fonts the others already have.
-void Ttc_KestrixForm::MakeLateControls(ControlGroup group) {
+void MainLayout::MakeLateControls(ControlGroup group) {
   const std::vector<HWND> made = CreateControlsOf(group);
   ApplyCaptions();
-  look_.SetFontsOf(made);
+  w_.look.SetFontsOf(made);
 }
 
-void Ttc_KestrixForm::ApplyCaptions() {
+void MainLayout::ApplyCaptions() {
   struct Caption {
     int id;
     LanguageKey key;
@@ -323,10 +328,12 @@ void Ttc_KestrixForm::ApplyCaptions() {
       {kId_btn_options_flat, lng::buttons::kBtnOptions},
       {kId_btn_loadFromFile, lng::buttons::kBtnLoad},
   };
-  for (const Caption& c : captions) controls_.SetText(c.id, Text(c.key));
-  controls_.SetText(kId_btn_extended, mode_ == MainMode::kNormal ? Text(lng::buttons::kBtnExtended)
-                                                                 : Text(lng::buttons::kBtnNormal));
-  SetGroupCaptions(Text(lng::program::kAdditionalGrpbox), Text(lng::program::kBatchGrpbox));
+  for (const Caption& c : captions) w_.controls.SetText(c.id, w_.language().Text(c.key));
+  w_.controls.SetText(kId_btn_extended, w_.mode == MainMode::kNormal
+                                            ? w_.language().Text(lng::buttons::kBtnExtended)
+                                            : w_.language().Text(lng::buttons::kBtnNormal));
+  SetGroupCaptions(w_.language().Text(lng::program::kAdditionalGrpbox),
+                   w_.language().Text(lng::program::kBatchGrpbox));
   struct Hint {
     int id;
     LanguageKey key;
@@ -340,20 +347,21 @@ void Ttc_KestrixForm::ApplyCaptions() {
       {kId_lbl_s_newfolder, lng::program::kHintRefresh},
       {kId_img_ChangeDirAttrib, lng::program::kHintAttributes},
   };
-  for (const Hint& h : hints) look_.SetHint(Control(h.id), Text(h.key));
+  for (const Hint& h : hints) w_.look.SetHint(w_.controls[h.id], w_.language().Text(h.key));
   // Through the look, which gives the button its hint again with every change of colours.
-  look_.SetBatchHint(Text(mode_ == MainMode::kBatch ? lng::program::kBatchButtonHint2
-                                                    : lng::program::kBatchButtonHint1));
+  w_.look.SetBatchHint(w_.language().Text(w_.mode == MainMode::kBatch
+                                              ? lng::program::kBatchButtonHint2
+                                              : lng::program::kBatchButtonHint1));
 }
 
-void Ttc_KestrixForm::SetGroupCaptions(const std::string& additional, const std::string& batch) {
+void MainLayout::SetGroupCaptions(const std::string& additional, const std::string& batch) {
   if (additional_caption_ == additional && batch_caption_ == batch) return;
   additional_caption_ = additional;
   batch_caption_ = batch;
-  if (IsWindowVisible(hwnd())) InvalidateRect(hwnd(), nullptr, TRUE);
+  if (IsWindowVisible(form_)) InvalidateRect(form_, nullptr, TRUE);
 }
 
-FormLook::Decorations Ttc_KestrixForm::Decorations() const {
+FormLook::Decorations MainLayout::Decorations() const {
   auto frame = [](int top, int height) {
     return RECT{Scale96(8), Scale96(top), Scale96(8 + 321), Scale96(top + height)};
   };
@@ -370,37 +378,73 @@ FormLook::Decorations Ttc_KestrixForm::Decorations() const {
 }
 
 // The vertical places of the visible groups, from the visible input down.
-void Ttc_KestrixForm::RelayoutForMode(bool normal) {
+void MainLayout::Relayout(bool normal) {
   // The same layout again would move nothing: the first activation repeats the one Create
   // made, and every move is a window message the start-up waits for.
-  const LayoutKey key{normal, mode_ == MainMode::kBatch, BatchControlsMade(),
-                      GetWindowLongPtrA(hwnd(), GWL_STYLE) & kFrameStyles,
-                      GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) & kFrameExStyles};
+  const LayoutKey key{normal, w_.mode == MainMode::kBatch, BatchControlsMade(),
+                      GetWindowLongPtrA(form_, GWL_STYLE) & kFrameStyles,
+                      GetWindowLongPtrA(form_, GWL_EXSTYLE) & kFrameExStyles};
   if (laid_out_ == key) return;
   laid_out_ = key;
   const LayoutOutput layout = LayoutFor(normal);
   for (const ControlSpec& spec : kControls)
     if (spec.anchor != Anchor::kFixed && spec.anchor != Anchor::kInput)
-      controls_.MoveTo(spec.id, spec.x, AnchorTop(spec.anchor, layout) + spec.y);
+      w_.controls.MoveTo(spec.id, spec.x, AnchorTop(spec.anchor, layout) + spec.y);
   // The window paints the groups and the divider where this layout puts them.
   layout_ = layout;
-  if (IsWindowVisible(hwnd())) InvalidateRect(hwnd(), nullptr, TRUE);
+  if (IsWindowVisible(form_)) InvalidateRect(form_, nullptr, TRUE);
   RECT client = {0, 0, Scale96(kClientWidth),
                  Scale96(layout.additional_top + layout.additional_height + kClientBottomMargin)};
-  AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
-  SetWindowPos(hwnd(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+  AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongPtrA(form_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(form_, GWL_EXSTYLE)));
+  SetWindowPos(form_, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LayoutOutput Ttc_KestrixForm::LayoutFor(bool normal) const {
+bool MainLayout::BatchControlsMade() const {
+  return w_.controls[kId_edit_from] != nullptr;
+}
+
+void MainLayout::PlaceWindow(WindowSystem& windows, const HostSnapshot& host,
+                             WindowPosition position) {
+  WindowRect area;
+  switch (ChoosePlacementArea(position, windows.IsIconic(host.HostWindow))) {
+    case PlacementArea::kHostWindow:
+      if (!windows.GetRect(host.HostWindow, area)) return;
+      break;
+    case PlacementArea::kActiveList: {
+      WindowHandle list = host.ActiveSide == PanelSide::kLeft ? host.SecondList : host.FirstList;
+      if (!windows.GetRect(list, area)) return;
+      break;
+    }
+    case PlacementArea::kScreen:
+      area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+      break;
+  }
+  RECT own;
+  if (!GetWindowRect(form_, &own)) return;
+  WindowOrigin origin = CentredOrigin(area, own.right - own.left, own.bottom - own.top);
+  SetWindowPos(form_, nullptr, origin.left, origin.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainLayout::CenterOnHost(WindowSystem& windows, WindowHandle host, int extra_up) {
+  WindowRect area;
+  if (host == 0 || windows.IsIconic(host) || !windows.GetRect(host, area)) return;
+  RECT own;
+  if (!GetWindowRect(form_, &own)) return;
+  const int top = (area.top + area.bottom) / 2 - (own.bottom - own.top) / 2 - extra_up;
+  SetWindowPos(form_, nullptr, own.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LayoutOutput MainLayout::LayoutFor(bool normal) const {
   LayoutInput input;
   input.input_top = kInputTop;
   input.input_height = normal ? kNameHeight : kListHeight;
   input.ok_height = kOkHeight;
   input.batch_height = kBatchHeight;
   input.templates_bottom = kTemplatesBottom;
-  input.batch_mode = mode_ == MainMode::kBatch;
+  input.batch_mode = w_.mode == MainMode::kBatch;
   return ComputeLayout(input);
 }
 

@@ -21,6 +21,8 @@
 #include "fakes/fake_window_system.h"
 #include "input/typing.h"
 #include "ui/form.h"
+#include "app/launch_decision.h"
+#include "names/replacements.h"
 #include "ui/main_form.h"
 
 namespace kestrix {

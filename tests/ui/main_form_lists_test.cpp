@@ -7,6 +7,7 @@
 #include "ui/attribute_menu_win32.h"
 #include "ui/main_form_fixture.h"
 // After the Windows headers it needs.
+#include <shellapi.h>
 #include <shlobj.h>
 
 namespace kestrix {
