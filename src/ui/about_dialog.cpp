@@ -1,7 +1,5 @@
 #include "ui/about_dialog.h"
 
-#include <algorithm>
-
 #include "base/program_version.h"
 #include "base/text_utils.h"
 #include "settings/language_keys.h"
@@ -19,6 +17,33 @@ namespace {
 constexpr COLORREF kLinkColor = RGB(0, 102, 204);
 constexpr int kMinWidth = 360;
 constexpr int kMinHeight = 260;
+
+// Everything keeps its place at the left; the history takes what the window grows by. The
+// places are written for a client area of 464 x 250.
+constexpr int kDesignWidth = 464;
+constexpr int kDesignHeight = 250;
+constexpr DWORD kLabel = spec::kShown;
+constexpr DWORD kLink = spec::kShown | SS_NOTIFY;
+constexpr ControlSpec kControls[] = {
+    {"STATIC", "Total Commander Kestrix", kLabel, kAbout_lbl_product, At(10, 10, 444, 24),
+     Anchor::kWidth},
+    {"STATIC", "", kLabel, kAbout_lbl_version, At(10, 36, 444, 18), Anchor::kWidth},
+    {"EDIT", "",
+     spec::kShown | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER |
+         WS_TABSTOP,
+     kAbout_memo_history, At(10, 58, 444, 80), Anchor::kSize},
+    {"STATIC", lng::about::kLibraries, kLabel, kAbout_lbl_libraries, At(10, 144, 444, 36),
+     Anchor::kBottom | Anchor::kWidth},
+    {"STATIC", "", kLabel, kAbout_lbl_developer, At(10, 180, 148, 18), Anchor::kBottom},
+    {"STATIC", lng::install::kAuthorNote, kLabel, kAbout_lbl_note, At(158, 180, 296, 18),
+     Anchor::kBottom | Anchor::kWidth},
+    {"STATIC", "", kLink, kAbout_lbl_contact, At(10, 198, 444, 18),
+     Anchor::kBottom | Anchor::kWidth},
+    {"STATIC", lng::install::kCheckVersion, kLink, kAbout_lnk_update, At(10, 216, 232, 18),
+     Anchor::kBottom},
+    {"BUTTON", lng::buttons::kBtnClose, spec::kDefaultPush, IDOK, At(374, 214, 80, 26),
+     Anchor::kBottomRight},
+};
 
 int ReadSize(TBigIniFile& ini, Setting id, int minimum) {
   const int value = SettingsAccess(ini).Integer(id);
@@ -50,17 +75,7 @@ bool TAboutForm::OnInit() {
   SetWindowLongPtrA(hwnd(), GWL_STYLE, GetWindowLongPtrA(hwnd(), GWL_STYLE) | WS_THICKFRAME);
   SetWindowPos(hwnd(), nullptr, 0, 0, Scale96(width), Scale96(height),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  AddControl("STATIC", "", 0, kAbout_lbl_product, 0, 0, 10, 10);
-  AddControl("STATIC", "", 0, kAbout_lbl_version, 0, 0, 10, 10);
-  AddControl("EDIT", "",
-             ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-             kAbout_memo_history, 0, 0, 10, 10);
-  AddControl("STATIC", "", 0, kAbout_lbl_libraries, 0, 0, 10, 10);
-  AddControl("STATIC", "", 0, kAbout_lbl_developer, 0, 0, 10, 10);
-  AddControl("STATIC", "", 0, kAbout_lbl_note, 0, 0, 10, 10);
-  AddControl("STATIC", "", SS_NOTIFY, kAbout_lbl_contact, 0, 0, 10, 10);
-  AddControl("STATIC", "", SS_NOTIFY, kAbout_lnk_update, 0, 0, 10, 10);
-  AddControl("BUTTON", "", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 0, 0, 10, 10);
+  CreateControls(kControls, language_, kDesignWidth, kDesignHeight);
   LOGFONTA font = {};
   GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
   LOGFONTA title = font;
@@ -75,9 +90,7 @@ bool TAboutForm::OnInit() {
   std::string history;
   if (context_.resources.ReadData("whatsnew", history) == 0)
     SetWindowTextA(Control(kAbout_memo_history), HistoryText(history).c_str());
-  SetWindowTextA(Control(kAbout_lbl_product), "Total Commander Kestrix");
   ApplyCaptions();
-  Layout();
   return true;
 }
 
@@ -89,40 +102,11 @@ void TAboutForm::ApplyCaptions() {
       Concat({FormatLanguageText(language_.Text(about::kVersion), kProgramVersion), "    ",
               FormatLanguageText(language_.Text(about::kBuild), build)});
   SetWindowTextA(Control(kAbout_lbl_version), version.c_str());
-  SetWindowTextA(Control(kAbout_lbl_libraries), language_.Text(about::kLibraries).c_str());
   SetWindowTextA(Control(kAbout_lbl_developer),
                  Concat({language_.Text(install::kDeveloper), " Kestrix"}).c_str());
-  SetWindowTextA(Control(kAbout_lbl_note), language_.Text(install::kAuthorNote).c_str());
   SetWindowTextA(Control(kAbout_lbl_contact),
                  Concat({language_.Text(config_dialog::kContact), " ", kContactAddress}).c_str());
-  SetWindowTextA(Control(kAbout_lnk_update), language_.Text(install::kCheckVersion).c_str());
-  SetWindowTextA(Control(IDOK), language_.Text(buttons::kBtnClose).c_str());
-}
-
-// Everything keeps its place at the left; the history takes what the window grows by.
-void TAboutForm::Layout() {
-  RECT client = {};
-  GetClientRect(hwnd(), &client);
-  const int w = client.right, h = client.bottom;
-  const int m = Scale96(10), line = Scale96(18);
-  auto place = [&](int id, int x, int y, int width, int height) {
-    MoveWindow(Control(id), x, y, width, height, TRUE);
-  };
-  place(kAbout_lbl_product, m, m, w - 2 * m, Scale96(24));
-  place(kAbout_lbl_version, m, m + Scale96(26), w - 2 * m, line);
-  const int bottom_block = 4 * line + Scale96(40);
-  const int history_top = m + Scale96(48);
-  place(kAbout_memo_history, m, history_top, w - 2 * m,
-        std::max(Scale96(40), h - history_top - bottom_block));
-  int y = h - bottom_block + Scale96(6);
-  place(kAbout_lbl_libraries, m, y, w - 2 * m, 2 * line);
-  y += 2 * line;
-  place(kAbout_lbl_developer, m, y, (w - 2 * m) / 3, line);
-  place(kAbout_lbl_note, m + (w - 2 * m) / 3, y, 2 * (w - 2 * m) / 3, line);
-  y += line;
-  place(kAbout_lbl_contact, m, y, w - 2 * m, line);
-  place(kAbout_lnk_update, m, h - m - Scale96(24), w / 2, line);
-  place(IDOK, w - m - Scale96(80), h - m - Scale96(26), Scale96(80), Scale96(26));
+  kestrix::ApplyCaptions(hwnd(), kControls, language_);
 }
 
 void TAboutForm::SaveSize() {
@@ -163,9 +147,6 @@ void TAboutForm::OnActivate() {
 
 LRESULT TAboutForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_SIZE:
-      if (Control(IDOK) != nullptr) Layout();
-      return 0;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
       info->ptMinTrackSize = {Scale96(kMinWidth), Scale96(kMinHeight)};

@@ -51,7 +51,6 @@ class TAboutForm : public Dialog {
 
  private:
   void ApplyCaptions();
-  void Layout();
   void SaveSize();
 
   AboutContext context_;

@@ -2,8 +2,9 @@
 // TConfiguration: the settings dialog of the main window. Five pages on a tab control; each
 // page shows its part of ConfigurationValues and takes it back on OK, when what differs
 // from what the pages showed is written to the settings file in one go. A file that cannot
-// be read opens no dialog. The rules that keep the fields consistent while the user edits
-// live in settings/configuration.h; this file wires them to the controls.
+// be read opens no dialog. The pages (ui/configuration_pages.h) own their controls and
+// commands; the dialog holds the tabs, OK and Cancel, and routes each control's messages to
+// the page that owns it.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -106,17 +107,37 @@ struct ConfigurationContext {
   std::function<void(const std::string& text, uint32_t flags)> message;
 };
 
+// What the dialog and its pages share.
+struct ConfigPageSite {
+  explicit ConfigPageSite(ConfigurationContext& owner) : context(owner) {}
+  ConfigurationContext& context;
+  HWND dialog = nullptr;
+  LanguageTable language;
+  ConfigurationValues values;
+  ConfigPage page = ConfigPage::kGeneral;  // the page shown
+  // While the pages show the stored values: the rules that react to the user stay quiet.
+  bool loading = false;
+  std::vector<std::string> user_templates;  // the custom name's list offers them
+  std::vector<std::string> user_themes;
+};
+
+class ConfigurationPage;
+class GeneralPage;
+
 class TConfiguration : public Dialog {
  public:
   explicit TConfiguration(ConfigurationContext context);
+  ~TConfiguration() override;
 
   // After IDOK: the values written.
-  const ConfigurationValues& Values() const { return values_; }
+  const ConfigurationValues& Values() const { return site_.values; }
   HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
-  ConfigPage ActivePage() const { return page_; }
+  ConfigPage ActivePage() const { return site_.page; }
 
  protected:
   bool OnInit() override;
+  void OnLoaded() override;
+  bool OnSaved() override;
   bool OnCommand(int id, int code, HWND control) override;
   LRESULT OnNotify(const NMHDR& header) override;
   void OnOk() override;
@@ -125,12 +146,6 @@ class TConfiguration : public Dialog {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  class GeneralPage;
-  class WindowPage;
-  class LanguagePage;
-  class AdvancedPage;
-  class FilesPage;
-  class Writer;
   // Keys the fields need before the dialog sees them: Ctrl+H, Ctrl+A, Ctrl+Enter.
   class KeyHook : public Window {
    public:
@@ -144,52 +159,18 @@ class TConfiguration : public Dialog {
     TConfiguration& dialog_;
   };
 
-  void CreateControls();
+  bool ReadSettings();
+  void CreatePages();
   void ApplyCaptions();
   void ShowPage(ConfigPage page);
-  HWND Add(const char* class_name, DWORD style, int id, int x, int y, int width, int height,
-           DWORD ex_style = 0);
-  Check Box(int id) const { return Check(Control(id)); }
-  Combo ComboOf(int id) const { return Combo(Control(id)); }
-  std::string Text(const LanguageKey& key) const { return language_.Text(key); }
-
-  // The rules.
-  void SuggestedNameChanged();
-  void AddAffix(bool prefix, bool from_button);
-  void AffixTextChanged(bool prefix);
-  void ReplaceCharChanged();
-  void ThemeChosen();
-  void ThemeChecked();
-  void FlatButtonsChecked();
-  void TransparencyChanged();
-  void TransparencyLeft();
-  void TransparencyClicked();
-  void MethodChanged();
-  void HistoryChoiceChanged();
-  void LanguageChosen();
-  void ExtensionFieldChanged();
-  void AddExtension();
-  void RemoveExtension();
-  void DetectionChecked();
-  void InsertVariable();
-  void ExtensionRow(int index, const std::string& extension, const std::string& description);
-  std::vector<std::string> Extensions() const;
-  int ExtensionCount() const;
+  ConfigurationPage* PageOwning(int id) const;
 
   ConfigurationContext context_;
-  LanguageTable language_;
-  ConfigurationValues values_;
+  ConfigPageSite site_{context_};
   ConfigurationValues shown_;  // the values as the pages showed them when loaded
-  ConfigPage page_ = ConfigPage::kGeneral;
-  bool Loading_ = false;
-  bool ThemeListOpen_ = false;
-  bool LanguageListOpen_ = false;
-  bool LanguageChanged_ = false;
-  std::string SelectedLanguage_;
-  std::vector<std::string> user_themes_;
+  std::vector<std::unique_ptr<ConfigurationPage>> page_objects_;
+  GeneralPage* general_ = nullptr;
   KeyHook key_hook_{*this};
-  HFONT link_font_ = nullptr;
-  std::vector<std::unique_ptr<DialogPage>> page_objects_;
 };
 
 }  // namespace kestrix

@@ -1,6 +1,7 @@
 #include "ui/define_hotkey.h"
 
 #include "installer/host_file_edits.h"
+#include "ui/control_spec.h"
 #include "ui/controls.h"
 #include "ui/dpi_win32.h"
 #include "ui/installer_form.h"
@@ -13,26 +14,14 @@ constexpr char kClassName[] = "TDefineHotkey";
 constexpr int kWidth = 300;
 constexpr int kHeight = 70;
 
-struct Box {
-  int id;
-  const char* text;
-  int x;
+constexpr ControlSpec kControls[] = {
+    {"BUTTON", "Ctrl", spec::kCheck, kIdH_cb_Ctrl, At(10, 12, 50, 20)},
+    {"BUTTON", "Alt", spec::kCheck, kIdH_cb_Alt, At(62, 12, 50, 20)},
+    {"BUTTON", "Shift", spec::kCheck, kIdH_cb_Shift, At(108, 12, 50, 20)},
+    {"BUTTON", "Win", spec::kCheck, kIdH_cb_Win, At(164, 12, 50, 20)},
+    {"STATIC", "+", spec::kShown | SS_CENTER, kIdH_lbl_plus, At(214, 14, 14, 18)},
+    {"COMBOBOX", "", spec::kDropList, kIdH_cbx_selectKey, At(230, 10, 62, 300)},
 };
-constexpr Box kBoxes[] = {{kIdH_cb_Ctrl, "Ctrl", 10},
-                          {kIdH_cb_Alt, "Alt", 62},
-                          {kIdH_cb_Shift, "Shift", 108},
-                          {kIdH_cb_Win, "Win", 164}};
-
-HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y,
-              int w, int h) {
-  HWND control = CreateWindowExA(
-      0, cls, text, WS_CHILD | WS_VISIBLE | style, Scale96(x), Scale96(y), Scale96(w), Scale96(h),
-      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
-  return control;
-}
 
 }  // namespace
 
@@ -41,11 +30,8 @@ bool TDefineHotkey::Open(HINSTANCE instance, HWND owner, const std::string& titl
   if (!CreateForm(instance, kClassName, title.c_str(), WS_POPUP | WS_CAPTION, kWidth, kHeight,
                   owner))
     return false;
-  for (const Box& box : kBoxes)
-    AddChild(hwnd(), "BUTTON", box.text, WS_TABSTOP | BS_AUTOCHECKBOX, box.id, box.x, 12, 50, 20);
-  AddChild(hwnd(), "STATIC", "+", SS_CENTER, kIdH_lbl_plus, 214, 14, 14, 18);
-  Combo keys(AddChild(hwnd(), "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                      kIdH_cbx_selectKey, 230, 10, 62, 300));
+  CreateControls(hwnd(), kControls, EnglishLanguageTable{});
+  Combo keys(GetDlgItem(hwnd(), kIdH_cbx_selectKey));
   for (std::string_view key : kHotkeyKeys) keys.Add(std::string(key));
 
   // The current key.

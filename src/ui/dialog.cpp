@@ -16,6 +16,7 @@ int Dialog::ShowModal(HINSTANCE instance, HWND owner) {
   Guarded([&] {
     initialised = OnInit();
     for (DialogPage* page : pages_) page->Load();
+    if (initialised) OnLoaded();
   });
   if (!initialised) {
     DestroyWindow(hwnd());
@@ -63,7 +64,7 @@ LRESULT Dialog::OnNotify(const NMHDR&) {
 void Dialog::OnOk() {
   for (DialogPage* page : pages_)
     if (!page->Save()) return;
-  EndDialog(IDOK);
+  if (OnSaved()) EndDialog(IDOK);
 }
 
 void Dialog::EndDialog(int result) {
@@ -71,16 +72,19 @@ void Dialog::EndDialog(int result) {
   ended_ = true;
 }
 
-HWND Dialog::AddControl(const char* class_name, const char* text, DWORD style, int id, int x, int y,
-                        int width, int height, DWORD ex_style) {
-  HWND control = CreateWindowExA(
-      ex_style, class_name, text, WS_CHILD | WS_VISIBLE | style, Scale96(x), Scale96(y),
-      Scale96(width), Scale96(height), hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd(), GWLP_HINSTANCE)), nullptr);
-  if (control != nullptr)
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
-  return control;
+void Dialog::CreateControls(std::span<const ControlSpec> specs, const LanguageTable& language,
+                            int design_width, int design_height) {
+  resizer_.SetDesignSize(design_width, design_height);
+  kestrix::CreateControls(hwnd(), specs, language, &resizer_);
+  resizer_.Resize(hwnd());
+}
+
+void Dialog::SetClientSize(int width, int height) {
+  RECT outer = {0, 0, Scale96(width), Scale96(height)};
+  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
+  SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -96,6 +100,9 @@ LRESULT Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return OnNotify(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_CLOSE:
       OnCancel();
+      return 0;
+    case WM_SIZE:
+      if (wparam != SIZE_MINIMIZED) resizer_.Resize(hwnd(), LOWORD(lparam), HIWORD(lparam));
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE) OnActivate();

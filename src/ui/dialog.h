@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/control_spec.h"
 #include "ui/form.h"
 
 namespace kestrix {
@@ -41,6 +42,10 @@ class Dialog : public Form {
 
   // Makes the controls; false ends the dialog with IDCANCEL before it is shown.
   virtual bool OnInit() { return true; }
+  // After the pages have loaded.
+  virtual void OnLoaded() {}
+  // After every page has saved, before the dialog ends with IDOK; false keeps it open.
+  virtual bool OnSaved() { return true; }
   // Whether the command was handled; IDOK and IDCANCEL go to OnOk and OnCancel otherwise.
   virtual bool OnCommand(int id, int code, HWND control);
   virtual LRESULT OnNotify(const NMHDR& header);
@@ -54,9 +59,13 @@ class Dialog : public Form {
 
   // Pages load after OnInit and save on OK, in the order added.
   void AddPage(DialogPage& page) { pages_.push_back(&page); }
-  // A child control with a position and size at 96 DPI, in the dialog's font.
-  HWND AddControl(const char* class_name, const char* text, DWORD style, int id, int x, int y,
-                  int width, int height, DWORD ex_style = 0);
+  // Makes the controls of `specs` (ui/control_spec.h) with captions from `language`. Their
+  // places are written for a client area of `design_width` x `design_height` at 96 DPI;
+  // the anchored ones follow the window's size from then on.
+  void CreateControls(std::span<const ControlSpec> specs, const LanguageTable& language,
+                      int design_width = 0, int design_height = 0);
+  // The client size of a window of this style with a client area written at 96 DPI.
+  void SetClientSize(int width, int height);
 
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
@@ -66,6 +75,7 @@ class Dialog : public Form {
   int width_;
   int height_;
   std::vector<DialogPage*> pages_;
+  AnchorResizer resizer_;
   bool ended_ = false;
   int result_ = IDCANCEL;
 };

@@ -11,9 +11,9 @@
 #include "host/panel_windows.h"
 #include "settings/language_keys.h"
 #include "settings/settings.h"
+#include "ui/control_spec.h"
 #include "ui/controls.h"
 #include "ui/define_hotkey.h"
-#include "ui/dpi_win32.h"
 #include "ui/user_guide_win32.h"
 
 namespace kestrix {
@@ -31,6 +31,55 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kRed = RGB(200, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 128, 0);
+
+using namespace lng;
+constexpr DWORD kShown = spec::kShown;
+constexpr DWORD kLanguageButton = WS_TABSTOP;  // shown while the language chooser is open
+constexpr DWORD kStepLabel = WS_VISIBLE;       // its group is hidden until the procedure starts
+// The captions that change with the choices (the key, install or uninstall, the steps'
+// notes) are set by ApplyTexts.
+constexpr ControlSpec kControls[] = {
+    {"STATIC", "", kShown | SS_NOTIFY, kIdI_currentLang, At(14, 12, 300, 18)},
+    {"STATIC", "<<", kShown | SS_NOTIFY, kIdI_img_LngArrow, At(320, 12, 30, 18)},
+    {"BUTTON", "ENG", kLanguageButton, kIdI_LNG_First, At(14, 8, 40, 24)},
+    {"BUTTON", "HUN", kLanguageButton, kIdI_LNG_First + 1, At(58, 8, 40, 24)},
+    {"BUTTON", "RUS", kLanguageButton, kIdI_LNG_First + 2, At(102, 8, 40, 24)},
+    {"BUTTON", "DUT", kLanguageButton, kIdI_LNG_First + 3, At(146, 8, 40, 24)},
+    {"BUTTON", "ESP", kLanguageButton, kIdI_LNG_First + 4, At(190, 8, 40, 24)},
+    {"BUTTON", "DEU", kLanguageButton, kIdI_LNG_First + 5, At(234, 8, 40, 24)},
+    {"BUTTON", "DAN", kLanguageButton, kIdI_LNG_First + 6, At(278, 8, 40, 24)},
+    {"BUTTON", "CHN", kLanguageButton, kIdI_LNG_First + 7, At(322, 8, 40, 24)},
+    {"BUTTON", "UKR", kLanguageButton, kIdI_LNG_First + 8, At(366, 8, 40, 24)},
+    {"BUTTON", "KOR", kLanguageButton, kIdI_LNG_First + 9, At(410, 8, 40, 24)},
+    {"BUTTON", install::kInstallGrpbox, spec::kGroupBox, kIdI_grp_Main, At(8, 38, 446, 196)},
+    {"STATIC", install::kInstallDirectory, kShown, kIdI_lbl_InstallDir, At(20, 58, 300, 16)},
+    {"EDIT", "", kShown | ES_READONLY | ES_AUTOHSCROLL, kIdI_edit_TCBaseDir, At(20, 76, 190, 22),
+     Anchor::kNone, WS_EX_CLIENTEDGE},
+    {"EDIT", "", kShown | WS_TABSTOP | ES_AUTOHSCROLL, kIdI_edit_Dir, At(212, 76, 230, 22),
+     Anchor::kNone, WS_EX_CLIENTEDGE},
+    {"BUTTON", install::kActivateGrpbox, spec::kGroupBox, kIdI_grp_Key, At(20, 106, 300, 116)},
+    {"BUTTON", install::kF7Radiobtn, spec::kFirstRadio, kIdI_RadioButton1, At(32, 126, 200, 20)},
+    {"BUTTON", "", spec::kRadio, kIdI_RadioButton2, At(32, 150, 200, 20)},
+    {"BUTTON", "...", WS_TABSTOP, kIdI_btn_SetHotkey, At(240, 149, 30, 22)},
+    {"BUTTON", install::kNoneRadiobtn, spec::kRadio, kIdI_RadioButton3, At(32, 174, 200, 20)},
+    {"BUTTON", "", spec::kDefaultPush, kIdI_btn_Install, At(332, 192, 110, 30)},
+    {"BUTTON", "", BS_GROUPBOX, kIdI_grp_Install, At(8, 242, 446, 168)},
+    {"STATIC", install::kStep1, kStepLabel, kIdI_Step1, At(20, 262, 60, 16)},
+    {"STATIC", "", kStepLabel, kIdI_Step1Hint, At(86, 262, 250, 16)},
+    {PROGRESS_CLASSA, "", kStepLabel, kIdI_ProgressBar1, At(86, 282, 250, 14)},
+    {"STATIC", "", SS_CENTER, kIdI_done_01, At(344, 270, 100, 18)},
+    {"STATIC", install::kStep2, kStepLabel, kIdI_Step1 + 1, At(20, 310, 60, 16)},
+    {"STATIC", "", kStepLabel, kIdI_Step1Hint + 1, At(86, 310, 250, 16)},
+    {PROGRESS_CLASSA, "", kStepLabel, kIdI_ProgressBar1 + 1, At(86, 330, 250, 14)},
+    {"STATIC", "", SS_CENTER, kIdI_done_01 + 1, At(344, 318, 100, 18)},
+    {"STATIC", install::kStep3, kStepLabel, kIdI_Step1 + 2, At(20, 358, 60, 16)},
+    {"STATIC", "", kStepLabel, kIdI_Step1Hint + 2, At(86, 358, 250, 16)},
+    {PROGRESS_CLASSA, "", kStepLabel, kIdI_ProgressBar1 + 2, At(86, 378, 250, 14)},
+    {"STATIC", "", SS_CENTER, kIdI_done_01 + 2, At(344, 366, 100, 18)},
+    {"BUTTON", buttons::kBtnClose, WS_TABSTOP, kIdI_btn_CloseTC, At(344, 264, 100, 26)},
+    {"STATIC", "", kShown | SS_CENTER, kIdI_panel_ver, At(8, 420, 446, 20)},
+};
+static_assert(kBuiltInLanguages.size() == 10 && kBuiltInLanguages[9].id == "KOR");
 
 // A note cut to its first 40 characters when its step failed.
 std::string CutNote(const std::string& note) {
@@ -139,17 +188,6 @@ bool TKestrix_Installer::Create(HINSTANCE instance) {
   return true;
 }
 
-HWND TKestrix_Installer::Add(const char* cls, const std::string& text, DWORD style, int id, int x,
-                             int y, int w, int h, DWORD ex_style) {
-  HWND control = CreateWindowExA(
-      ex_style, cls, text.c_str(), WS_CHILD | style, Scale96(x), Scale96(y), Scale96(w), Scale96(h),
-      hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd(), GWLP_HINSTANCE)), nullptr);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
-  return control;
-}
-
 // A host file that could not be read: the file and what happened, in words.
 void TKestrix_Installer::ShowFileFailure(const InOutError& failure) {
   services_.message_boxes.Show(FileFailureText(language_.table, failure.Path(), failure.Code()),
@@ -159,37 +197,10 @@ void TKestrix_Installer::ShowFileFailure(const InOutError& failure) {
 void TKestrix_Installer::CreateControls() {
   INITCOMMONCONTROLSEX common = {sizeof common, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&common);
-  constexpr DWORD kShown = WS_VISIBLE;
-  Add("STATIC", "", kShown | SS_NOTIFY, kIdI_currentLang, 14, 12, 300, 18);
-  Add("STATIC", "<<", kShown | SS_NOTIFY, kIdI_img_LngArrow, 320, 12, 30, 18);
-  for (size_t i = 0; i < kBuiltInLanguages.size(); ++i)
-    Add("BUTTON", std::string(kBuiltInLanguages[i].id), WS_TABSTOP,
-        kIdI_LNG_First + static_cast<int>(i), 14 + static_cast<int>(i) * 44, 8, 40, 24);
-
-  Add("BUTTON", "", kShown | BS_GROUPBOX, kIdI_grp_Main, 8, 38, 446, 196);
-  Add("STATIC", "", kShown, kIdI_lbl_InstallDir, 20, 58, 300, 16);
-  Add("EDIT", host_dir_ + "\\", kShown | ES_READONLY | ES_AUTOHSCROLL, kIdI_edit_TCBaseDir, 20, 76,
-      190, 22, WS_EX_CLIENTEDGE);
-  Add("EDIT", std::string("Kestrix\\") + pathtext::ExtractFileName(services_.exe_path),
-      kShown | WS_TABSTOP | ES_AUTOHSCROLL, kIdI_edit_Dir, 212, 76, 230, 22, WS_EX_CLIENTEDGE);
-  Add("BUTTON", "", kShown | BS_GROUPBOX, kIdI_grp_Key, 20, 106, 300, 116);
-  Add("BUTTON", "", kShown | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, kIdI_RadioButton1, 32, 126,
-      200, 20);
-  Add("BUTTON", "", kShown | BS_AUTORADIOBUTTON, kIdI_RadioButton2, 32, 150, 200, 20);
-  Add("BUTTON", "...", WS_TABSTOP, kIdI_btn_SetHotkey, 240, 149, 30, 22);
-  Add("BUTTON", "", kShown | BS_AUTORADIOBUTTON, kIdI_RadioButton3, 32, 174, 200, 20);
-  Add("BUTTON", "", kShown | WS_TABSTOP | BS_DEFPUSHBUTTON, kIdI_btn_Install, 332, 192, 110, 30);
-
-  Add("BUTTON", "", BS_GROUPBOX, kIdI_grp_Install, 8, 242, 446, 168);
-  for (int i = 0; i < 3; ++i) {
-    const int y = 262 + i * 48;
-    Add("STATIC", "", WS_VISIBLE, kIdI_Step1 + i, 20, y, 60, 16);
-    Add("STATIC", "", WS_VISIBLE, kIdI_Step1Hint + i, 86, y, 250, 16);
-    Add(PROGRESS_CLASSA, "", WS_VISIBLE, kIdI_ProgressBar1 + i, 86, y + 20, 250, 14);
-    Add("STATIC", "", SS_CENTER, kIdI_done_01 + i, 344, y + 8, 100, 18);
-  }
-  Add("BUTTON", "", WS_TABSTOP, kIdI_btn_CloseTC, 344, 264, 100, 26);
-  Add("STATIC", "", kShown | SS_CENTER, kIdI_panel_ver, 8, 420, 446, 20);
+  kestrix::CreateControls(hwnd(), kControls, language_.table);
+  SetWindowTextA(C(kIdI_edit_TCBaseDir), (host_dir_ + "\\").c_str());
+  SetWindowTextA(C(kIdI_edit_Dir),
+                 ("Kestrix\\" + pathtext::ExtractFileName(services_.exe_path)).c_str());
 
   // The group of the steps stays hidden until the procedure starts; its children follow.
   for (int id : {kIdI_Step1, kIdI_Step1Hint, kIdI_ProgressBar1})
@@ -212,32 +223,24 @@ void TKestrix_Installer::LoadLanguage(const std::string& id) {
 }
 
 void TKestrix_Installer::ApplyTexts() {
-  using namespace lng;
+  kestrix::ApplyCaptions(hwnd(), kControls, language_.table);
   SetWindowTextA(
       C(kIdI_currentLang),
       Concat({T(install::kLanguage), " ", language_.table.Text(header::kLngName)}).c_str());
-  SetWindowTextA(C(kIdI_grp_Main), T(install::kInstallGrpbox).c_str());
-  SetWindowTextA(C(kIdI_lbl_InstallDir), T(install::kInstallDirectory).c_str());
-  SetWindowTextA(C(kIdI_grp_Key), T(install::kActivateGrpbox).c_str());
-  SetWindowTextA(C(kIdI_RadioButton1), T(install::kF7Radiobtn).c_str());
   SetWindowTextA(C(kIdI_RadioButton2), KeyDisplayCaption(chosen_key_, chosen_windows_key_).c_str());
-  SetWindowTextA(C(kIdI_RadioButton3), T(install::kNoneRadiobtn).c_str());
   if (run_.Phase() == InstallPhase::kChoosing)
     SetWindowTextA(C(kIdI_btn_Install),
                    T(uninstall_ ? buttons::kBtnUninstall : buttons::kBtnInstall).c_str());
   SetWindowTextA(C(kIdI_grp_Install),
                  T(uninstall_ ? install::kUninstallingGrpbox : install::kInstallingGrpbox).c_str());
-  const LanguageKey* steps[] = {&install::kStep1, &install::kStep2, &install::kStep3};
   const LanguageKey* notes[] = {&install::kStep1Note,
                                 uninstall_ ? &install::kStep2NoteU : &install::kStep2Note,
                                 uninstall_ ? &install::kStep3NoteU : &install::kStep3Note};
   for (int i = 0; i < 3; ++i) {
-    SetWindowTextA(C(kIdI_Step1 + i), T(*steps[i]).c_str());
     // "&&" in a language text is one "&" on a label that shows mnemonics.
     const std::string note = T(*notes[i]);
     SetWindowTextA(C(kIdI_Step1Hint + i), (step_failed_[i] ? CutNote(note) : note).c_str());
   }
-  SetWindowTextA(C(kIdI_btn_CloseTC), T(buttons::kBtnClose).c_str());
   if (!installed_message_)
     SetWindowTextA(C(kIdI_panel_ver),
                    Concat({T(install::kCurrentVersion), " ", kProgramVersion}).c_str());

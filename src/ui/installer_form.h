@@ -81,8 +81,6 @@ class TKestrix_Installer : public Form, private StepDisplay {
   void DetectInstallation();
   void ShowFileFailure(const InOutError& failure);
   void CreateControls();
-  HWND Add(const char* cls, const std::string& text, DWORD style, int id, int x, int y, int w,
-           int h, DWORD ex_style = 0);
   HWND C(int id) const { return GetDlgItem(hwnd(), id); }
   std::string T(const LanguageKey& key) const { return language_.table.Text(key); }
   void LoadLanguage(const std::string& id);

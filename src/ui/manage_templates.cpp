@@ -13,16 +13,36 @@ namespace {
 
 constexpr char kClassName[] = "TManageTemplates";
 
+using namespace lng;
+// Written for the smallest client area; the fields and the list grow with the window.
+constexpr DWORD kLabel = spec::kShown | SS_NOPREFIX;
+constexpr ControlSpec kControls[] = {
+    {"BUTTON", program::kNewTemplate, spec::kGroupBox, kId_grp_newTemplate, At(6, 4, 341, 94),
+     Anchor::kWidth},
+    {"STATIC", Caption(program::kTemplate, ":"), kLabel, kId_Label1, At(14, 23, 60, 14)},
+    {"COMBOBOX", "", spec::kComboEdit, kId_Template_Define, At(76, 19, 235, 160), Anchor::kWidth},
+    {"BUTTON", "+", spec::kPush, kId_btn_addRepTemplate, At(315, 19, 24, 22), Anchor::kRight},
+    {"STATIC", Caption(program::kTemplateName, ":"), kLabel, kId_Label2, At(14, 49, 60, 14)},
+    {"COMBOBOX", "", spec::kComboEdit, kId_Template_Name, At(76, 45, 171, 160), Anchor::kWidth},
+    {"BUTTON", program::kAddToList, spec::kPush, kId_btn_Add, At(253, 44, 86, 24), Anchor::kRight},
+    {"STATIC", Caption(program::kTemplatePreview, ":"), kLabel, kId_Label3, At(14, 75, 60, 14)},
+    {"STATIC", "", kLabel | SS_LEFTNOWORDWRAP | SS_SUNKEN | SS_CENTERIMAGE, kId_lbl_TemplatePreview,
+     At(76, 72, 263, 19), Anchor::kWidth},
+    {WC_LISTVIEWA, "",
+     spec::kShown | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_BORDER,
+     kId_TemplateList, At(6, 104, 341, 117), Anchor::kSize},
+    {"BUTTON", buttons::kBtnApply, spec::kDefaultPush, IDOK, At(181, 227, 80, 24),
+     Anchor::kBottomRight},
+    {"BUTTON", buttons::kBtnCancel, spec::kPush, IDCANCEL, At(267, 227, 80, 24),
+     Anchor::kBottomRight},
+};
+
 // The window size that gives `window` the client size.
 SIZE OuterSizeFor(HWND window, int client_width, int client_height) {
   RECT rect = {0, 0, client_width, client_height};
   AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
   return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-void MoveControl(HWND control, int x, int y, int width, int height) {
-  MoveWindow(control, Scale96(x), Scale96(y), Scale96(width), Scale96(height), TRUE);
 }
 
 void AddColumn(HWND list, int index, const std::string& text, int width) {
@@ -70,40 +90,19 @@ TManageTemplates::TManageTemplates(ManageTemplatesServices services,
       client_(client) {}
 
 bool TManageTemplates::OnInit() {
-  SetWindowTextA(hwnd(), Text(lng::popup::kTemplates).c_str());
+  SetWindowTextA(hwnd(), Text(popup::kTemplates).c_str());
   SetWindowLongPtrA(hwnd(), GWL_STYLE, GetWindowLongPtrA(hwnd(), GWL_STYLE) | WS_THICKFRAME);
-  AddControl("BUTTON", Text(lng::program::kNewTemplate).c_str(), BS_GROUPBOX, kId_grp_newTemplate,
-             0, 0, 10, 10);
-  AddControl("STATIC", (Text(lng::program::kTemplate) + ":").c_str(), SS_NOPREFIX, kId_Label1, 0, 0,
-             10, 10);
-  define_ =
-      Combo(AddControl("COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                       kId_Template_Define, 0, 0, 10, 10));
-  AddControl("BUTTON", "+", BS_PUSHBUTTON | WS_TABSTOP, kId_btn_addRepTemplate, 0, 0, 10, 10);
-  AddControl("STATIC", (Text(lng::program::kTemplateName) + ":").c_str(), SS_NOPREFIX, kId_Label2,
-             0, 0, 10, 10);
-  name_ = Combo(AddControl("COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                           kId_Template_Name, 0, 0, 10, 10));
-  AddControl("BUTTON", Text(lng::program::kAddToList).c_str(), BS_PUSHBUTTON | WS_TABSTOP,
-             kId_btn_Add, 0, 0, 10, 10);
-  AddControl("STATIC", (Text(lng::program::kTemplatePreview) + ":").c_str(), SS_NOPREFIX,
-             kId_Label3, 0, 0, 10, 10);
-  AddControl("STATIC", "", SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_SUNKEN | SS_CENTERIMAGE,
-             kId_lbl_TemplatePreview, 0, 0, 10, 10);
-  HWND list = AddControl(WC_LISTVIEWA, "",
-                         LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_BORDER,
-                         kId_TemplateList, 0, 0, 10, 10);
+  CreateControls(kControls, services_.language, kManageTemplatesWidth, kManageTemplatesHeight);
+  define_ = Combo(Item(kId_Template_Define));
+  name_ = Combo(Item(kId_Template_Name));
+  HWND list = Item(kId_TemplateList);
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   AddColumn(list, 0, "#", 28);
-  AddColumn(list, 1, Text(lng::program::kTemplateName), 100);
-  AddColumn(list, 2, Text(lng::program::kTemplate), 190);
+  AddColumn(list, 1, Text(program::kTemplateName), 100);
+  AddColumn(list, 2, Text(program::kTemplate), 190);
   header_.SetErrorLogger(Logger());
   header_.Subclass(list);
-  AddControl("BUTTON", Text(lng::buttons::kBtnApply).c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
-             0, 0, 10, 10);
-  AddControl("BUTTON", Text(lng::buttons::kBtnCancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
-             0, 0, 10, 10);
   keys_.SetErrorLogger(Logger());
   keys_.Subclass(ComboEdit(define_.hwnd()));
   keys_.Subclass(ComboEdit(name_.hwnd()));
@@ -119,29 +118,7 @@ bool TManageTemplates::OnInit() {
                    std::max<LONG>(requested_.cy, Scale96(kManageTemplatesHeight)));
   SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  Layout();
   return true;
-}
-
-void TManageTemplates::Layout() {
-  RECT client = {};
-  GetClientRect(hwnd(), &client);
-  const int dpi = SystemDpi();
-  const int w = MulDiv(client.right, 96, dpi);
-  const int h = MulDiv(client.bottom, 96, dpi);
-  MoveControl(Item(kId_grp_newTemplate), 6, 4, w - 12, 94);
-  MoveControl(Item(kId_Label1), 14, 23, 60, 14);
-  MoveControl(define_.hwnd(), 76, 19, w - 118, 160);
-  MoveControl(Item(kId_btn_addRepTemplate), w - 38, 19, 24, 22);
-  MoveControl(Item(kId_Label2), 14, 49, 60, 14);
-  MoveControl(name_.hwnd(), 76, 45, w - 182, 160);
-  MoveControl(Item(kId_btn_Add), w - 100, 44, 86, 24);
-  MoveControl(Item(kId_Label3), 14, 75, 60, 14);
-  MoveControl(Item(kId_lbl_TemplatePreview), 76, 72, w - 90, 19);
-  MoveControl(Item(kId_TemplateList), 6, 104, w - 12, h - 140);
-  MoveControl(Item(IDOK), w - 172, h - 30, 80, 24);
-  MoveControl(Item(IDCANCEL), w - 86, h - 30, 80, 24);
-  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void TManageTemplates::ShowRows(int select) {
@@ -160,7 +137,7 @@ void TManageTemplates::ShowRows(int select) {
 }
 
 void TManageTemplates::ResetName() const {
-  name_.SetText(NumberedTemplateName(Text(lng::program::kTemplate), rows_.Count() + 1));
+  name_.SetText(NumberedTemplateName(Text(program::kTemplate), rows_.Count() + 1));
 }
 
 int TManageTemplates::SelectedRow() const {
@@ -184,7 +161,7 @@ void TManageTemplates::Template_DefineChange() {
 
 void TManageTemplates::btn_AddClick() {
   if (!CanAddTemplate(define_.Text(), name_.Text())) return;
-  name_.SetText(rows_.Add(name_.Text(), define_.Text(), Text(lng::program::kTemplate)));
+  name_.SetText(rows_.Add(name_.Text(), define_.Text(), Text(program::kTemplate)));
   define_.SetText("");
   Template_DefineChange();
   Control(Item(kId_lbl_TemplatePreview)).SetText("");
@@ -228,7 +205,7 @@ void TManageTemplates::DeleteRow(bool from_popup) {
 }
 
 void TManageTemplates::Clearlist1Click() {
-  const std::string question = Text(lng::program::kTemplateDelConfirm);
+  const std::string question = Text(program::kTemplateDelConfirm);
   if (services_.message_boxes.Show(question, question, kMbYesNo | kMbIconQuestion) != kIdYes)
     return;
   rows_.Clear();
@@ -241,12 +218,12 @@ void TManageTemplates::Clearlist1Click() {
 
 void TManageTemplates::PopupMenu1Popup(POINT at) {
   const bool any = rows_.Count() > 0;
-  std::vector<MenuItem> items = {{Text(lng::program::kTemplateDelete),
+  std::vector<MenuItem> items = {{Text(program::kTemplateDelete),
                                   kMenu_Deleteselected1,
                                   any && SelectedRow() >= 0 ? 0u : UINT{MF_GRAYED},
                                   nullptr,
                                   {}},
-                                 {Text(lng::program::kTemplateClearList),
+                                 {Text(program::kTemplateClearList),
                                   kMenu_Clearlist1,
                                   any ? 0u : UINT{MF_GRAYED},
                                   nullptr,
@@ -313,7 +290,7 @@ void TManageTemplates::OnOk() {
     return;
   }
   if (CanAddTemplate(define_.Text(), name_.Text()))
-    rows_.Add(name_.Text(), define_.Text(), Text(lng::program::kTemplate));
+    rows_.Add(name_.Text(), define_.Text(), Text(program::kTemplate));
   EndDialog(IDOK);
 }
 
@@ -331,11 +308,8 @@ void TManageTemplates::OnCancel() {
 LRESULT TManageTemplates::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SIZE:
-      if (wparam != SIZE_MINIMIZED) {
-        client_ = {LOWORD(lparam), HIWORD(lparam)};
-        Layout();
-      }
-      return 0;
+      if (wparam != SIZE_MINIMIZED) client_ = {LOWORD(lparam), HIWORD(lparam)};
+      break;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
       const SIZE least =

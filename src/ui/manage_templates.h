@@ -48,7 +48,6 @@ class TManageTemplates : public Dialog {
  private:
   std::string Text(const LanguageKey& key) const { return services_.language.Text(key); }
   HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
-  void Layout();
   void ShowRows(int select);
   void Template_DefineChange();
   void btn_AddClick();

@@ -7,7 +7,6 @@
 #include "settings/language_keys.h"
 #include "settings/settings_model.h"
 #include "ui/dialog_ids.h"
-#include "ui/dpi_win32.h"
 #include "ui/messages.h"
 
 namespace kestrix {
@@ -16,6 +15,52 @@ namespace {
 
 constexpr int kClientWidth = 420;
 constexpr int kClientHeight = 384;
+
+using namespace lng;
+constexpr DWORD kLabel = spec::kShown | SS_NOPREFIX;
+constexpr DWORD kField = spec::kEdit;
+// The method radio buttons and the handle labels are captioned in OnInit: their texts are
+// made of several language texts.
+constexpr ControlSpec kControls[] = {
+    {"BUTTON", new_app::kChooseMethod, spec::kGroupBox, kId_gb_Method, At(6, 4, 408, 78)},
+    {"BUTTON", "", spec::kFirstRadio, kId_rb_gettext, At(16, 20, 390, 18)},
+    {"BUTTON", "", spec::kRadio, kId_rb_copydata, At(16, 39, 390, 18)},
+    {"BUTTON", "", spec::kRadio, kId_rb_getwindowtext, At(16, 58, 390, 18)},
+    {"BUTTON", new_app::kCorrectHandles, spec::kGroupBox | WS_GROUP, kId_gb_Handles,
+     At(6, 86, 408, 72)},
+    {"STATIC", "", kLabel, kId_lbl_wndclass, At(16, 107, 96, 14)},
+    {"EDIT", "", kField, kId_edit_wndclass, At(114, 104, 150, 21)},
+    {"STATIC", "", kLabel, kId_lbl_wndcaption, At(16, 132, 96, 14)},
+    {"EDIT", "", kField, kId_edit_wndcaption, At(114, 129, 150, 21)},
+    {"STATIC", "dwData:", kLabel, kId_lbl_dwdata, At(274, 107, 50, 14)},
+    {"EDIT", "", kField, kId_edit_dwdata, At(326, 104, 80, 21)},
+    {"STATIC", "cbData:", kLabel, kId_lbl_cbdata, At(274, 132, 50, 14)},
+    {"EDIT", "", kField | ES_NUMBER, kId_edit_cbdata, At(326, 129, 62, 21)},
+    {UPDOWN_CLASSA, "",
+     spec::kShown | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+     kId_ud_cbdata, At(388, 129, 16, 21)},
+    {"BUTTON", new_app::kAdditionalFixes, spec::kGroupBox, kId_gb_Fixes, At(6, 162, 408, 104)},
+    {"BUTTON", new_app::kUseTrim, spec::kCheck, kId_cb_trim, At(16, 178, 380, 18)},
+    {"BUTTON", new_app::kCutTextFrom, spec::kCheck, kId_cb_cutLeft, At(16, 199, 226, 18)},
+    {"EDIT", "", kField, kId_edit_cutFrom, At(246, 197, 160, 21)},
+    {"BUTTON", new_app::kCutTextTo, spec::kCheck, kId_cb_cutRight, At(16, 222, 226, 18)},
+    {"EDIT", "", kField, kId_edit_cutTo, At(246, 220, 160, 21)},
+    {"BUTTON", new_app::kExtractFN, spec::kCheck, kId_cb_extractFN, At(16, 244, 180, 18)},
+    {"BUTTON", new_app::kRemoveExt, spec::kCheck, kId_cb_removeExt, At(200, 244, 180, 18)},
+    {"BUTTON", new_app::kMenuProp, spec::kGroupBox, kId_gb_Name, At(6, 270, 272, 76)},
+    {"STATIC", new_app::kIDitem, kLabel, kId_lbl_id, At(16, 291, 30, 14)},
+    {"EDIT", "", kField, kId_rp_ID, At(48, 288, 52, 21)},
+    {"STATIC", new_app::kNameitem, kLabel, kId_lbl_name, At(108, 291, 44, 14)},
+    {"EDIT", "", kField, kId_rp_Name, At(154, 288, 116, 21)},
+    {"STATIC", Caption(program::kTemplatePreview, ":"), kLabel, kId_lbl_preview,
+     At(16, 320, 60, 14)},
+    {"STATIC", "", spec::kShown | SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_SUNKEN, kId_rp_preview,
+     At(78, 318, 192, 18)},
+    {"BUTTON", program::kTemplatePreview, spec::kGroupBox, kId_gb_Preview, At(284, 270, 130, 76)},
+    {"STATIC", "-", spec::kShown | SS_CENTER | SS_SUNKEN, kId_Preview, At(292, 288, 114, 50)},
+    {"BUTTON", buttons::kBtnOK, spec::kDefaultPush, IDOK, At(256, 354, 76, 24)},
+    {"BUTTON", buttons::kBtnCancel, spec::kPush, IDCANCEL, At(338, 354, 76, 24)},
+};
 
 constexpr int kTextFields[] = {kId_edit_wndclass, kId_edit_wndcaption, kId_edit_dwdata,
                                kId_edit_cbdata,   kId_edit_cutFrom,    kId_edit_cutTo,
@@ -27,74 +72,21 @@ TNewApplication::TNewApplication(NewApplicationServices services)
     : Dialog("TNewApplication", "", kClientWidth, kClientHeight), services_(services) {}
 
 bool TNewApplication::OnInit() {
-  SetWindowTextA(hwnd(), (Text(lng::new_app::kNewApp) + "...").c_str());
-  RECT outer = {0, 0, Scale96(kClientWidth), Scale96(kClientHeight)};
-  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
-  SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const std::string example = Text(lng::new_app::kForExampleShort);
-  const auto label = [&](const std::string& text, int id, int x, int y, int width) {
-    AddControl("STATIC", text.c_str(), SS_NOPREFIX, id, x, y, width, 14);
-  };
-  const auto edit = [&](int id, int x, int y, int width, DWORD style = 0) {
-    AddControl("EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | style, id, x, y, width, 21);
-  };
-  const auto check = [&](const std::string& text, int id, int x, int y, int width) {
-    AddControl("BUTTON", text.c_str(), BS_AUTOCHECKBOX | WS_TABSTOP, id, x, y, width, 18);
-  };
-  AddControl("BUTTON", Text(lng::new_app::kChooseMethod).c_str(), BS_GROUPBOX, kId_gb_Method, 6, 4,
-             408, 78);
-  AddControl(
-      "BUTTON",
-      Concat({Text(lng::new_app::kDefault), " (SendMessage && WM_GETTEXT) [", example, " Winamp]"})
-          .c_str(),
-      BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, kId_rb_gettext, 16, 20, 390, 18);
-  AddControl("BUTTON", Concat({"SendMessage (WM_COPYDATA) [", example, " BS.Player]"}).c_str(),
-             BS_AUTORADIOBUTTON, kId_rb_copydata, 16, 39, 390, 18);
-  AddControl("BUTTON", Concat({"GetWindowText [", example, " VideoLAN VLC Player]"}).c_str(),
-             BS_AUTORADIOBUTTON, kId_rb_getwindowtext, 16, 58, 390, 18);
-  AddControl("BUTTON", Text(lng::new_app::kCorrectHandles).c_str(), BS_GROUPBOX | WS_GROUP,
-             kId_gb_Handles, 6, 86, 408, 72);
-  const std::string window = Text(lng::config::kWindow);
-  label(Concat({window, " ", Text(lng::new_app::kClass), ":"}), kId_lbl_wndclass, 16, 107, 96);
-  edit(kId_edit_wndclass, 114, 104, 150);
-  label(Concat({window, " ", Text(lng::new_app::kCaption), ":"}), kId_lbl_wndcaption, 16, 132, 96);
-  edit(kId_edit_wndcaption, 114, 129, 150);
-  label("dwData:", kId_lbl_dwdata, 274, 107, 50);
-  edit(kId_edit_dwdata, 326, 104, 80);
-  label("cbData:", kId_lbl_cbdata, 274, 132, 50);
-  edit(kId_edit_cbdata, 326, 129, 62, ES_NUMBER);
-  HWND updown = AddControl(UPDOWN_CLASSA, "",
-                           UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                           kId_ud_cbdata, 388, 129, 16, 21);
-  UpDown(updown).SetBuddy(Item(kId_edit_cbdata));
-  UpDown(updown).SetRange(0, kMaxCopyDataLength);
-  AddControl("BUTTON", Text(lng::new_app::kAdditionalFixes).c_str(), BS_GROUPBOX, kId_gb_Fixes, 6,
-             162, 408, 104);
-  check(Text(lng::new_app::kUseTrim), kId_cb_trim, 16, 178, 380);
-  check(Text(lng::new_app::kCutTextFrom), kId_cb_cutLeft, 16, 199, 226);
-  edit(kId_edit_cutFrom, 246, 197, 160);
-  check(Text(lng::new_app::kCutTextTo), kId_cb_cutRight, 16, 222, 226);
-  edit(kId_edit_cutTo, 246, 220, 160);
-  check(Text(lng::new_app::kExtractFN), kId_cb_extractFN, 16, 244, 180);
-  check(Text(lng::new_app::kRemoveExt), kId_cb_removeExt, 200, 244, 180);
-  AddControl("BUTTON", Text(lng::new_app::kMenuProp).c_str(), BS_GROUPBOX, kId_gb_Name, 6, 270, 272,
-             76);
-  label(Text(lng::new_app::kIDitem), kId_lbl_id, 16, 291, 30);
-  edit(kId_rp_ID, 48, 288, 52);
-  label(Text(lng::new_app::kNameitem), kId_lbl_name, 108, 291, 44);
-  edit(kId_rp_Name, 154, 288, 116);
-  label(Text(lng::program::kTemplatePreview) + ":", kId_lbl_preview, 16, 320, 60);
-  AddControl("STATIC", "", SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_SUNKEN, kId_rp_preview, 78, 318,
-             192, 18);
-  AddControl("BUTTON", Text(lng::program::kTemplatePreview).c_str(), BS_GROUPBOX, kId_gb_Preview,
-             284, 270, 130, 76);
-  AddControl("STATIC", "-", SS_CENTER | SS_SUNKEN, kId_Preview, 292, 288, 114, 50);
-  AddControl("BUTTON", Text(lng::buttons::kBtnOK).c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 256,
-             354, 76, 24);
-  AddControl("BUTTON", Text(lng::buttons::kBtnCancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
-             338, 354, 76, 24);
+  SetWindowTextA(hwnd(), (Text(new_app::kNewApp) + "...").c_str());
+  SetClientSize(kClientWidth, kClientHeight);
+  CreateControls(kControls, services_.language);
+  const std::string example = Text(new_app::kForExampleShort);
+  const std::string window = Text(config::kWindow);
+  const std::pair<int, std::string> captions[] = {
+      {kId_rb_gettext,
+       Concat({Text(new_app::kDefault), " (SendMessage && WM_GETTEXT) [", example, " Winamp]"})},
+      {kId_rb_copydata, Concat({"SendMessage (WM_COPYDATA) [", example, " BS.Player]"})},
+      {kId_rb_getwindowtext, Concat({"GetWindowText [", example, " VideoLAN VLC Player]"})},
+      {kId_lbl_wndclass, Concat({window, " ", Text(new_app::kClass), ":"})},
+      {kId_lbl_wndcaption, Concat({window, " ", Text(new_app::kCaption), ":"})}};
+  for (const auto& [id, text] : captions) Control(Item(id)).SetText(text);
+  UpDown(Item(kId_ud_cbdata)).SetBuddy(Item(kId_edit_cbdata));
+  UpDown(Item(kId_ud_cbdata)).SetRange(0, kMaxCopyDataLength);
   SendMessageA(Item(kId_rp_ID), EM_LIMITTEXT, kMaxIdLength, 0);
   keys_.SetErrorLogger(Logger());
   for (int id : kTextFields) keys_.Subclass(Item(id));

@@ -3,7 +3,6 @@
 #include "base/text_utils.h"
 #include "settings/language_keys.h"
 #include "ui/dialog_ids.h"
-#include "ui/dpi_win32.h"
 
 namespace kestrix {
 
@@ -11,6 +10,25 @@ namespace {
 
 constexpr int kClientWidth = 300;
 constexpr int kClientHeight = 146;
+
+using namespace lng;
+constexpr DWORD kLabel = spec::kShown | SS_NOPREFIX;
+constexpr ControlSpec kControls[] = {
+    {"STATIC", program::kPlaceholderCaption, kLabel, kId_Label21Placeholders, At(10, 8, 284, 14)},
+    {"BUTTON", "", spec::kGroupBox, kId_grpbox_Placeholders, At(6, 24, 288, 80)},
+    {"STATIC", Caption(program::kPlaceholder, ":"), kLabel, kId_Label1Placeholder,
+     At(16, 45, 90, 14)},
+    {"EDIT", "", spec::kShown | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, kId_edit_placeHolder,
+     At(110, 42, 70, 21)},
+    {"STATIC", "", kLabel, kId_Label3Position, At(190, 45, 90, 14)},
+    {"STATIC", Caption(program::kReplacement, ":"), kLabel, kId_Label2Replacement,
+     At(16, 75, 90, 14)},
+    {"EDIT", "", spec::kEdit, kId_edit_Replacement, At(110, 72, 174, 21)},
+    {"BUTTON", buttons::kBtnPrevious, spec::kPush, kId_btn_previous, At(6, 114, 70, 24)},
+    {"BUTTON", buttons::kBtnNext, spec::kDefaultPush, kId_btn_next, At(80, 114, 70, 24)},
+    {"BUTTON", buttons::kBtnApply, spec::kPush, IDOK, At(152, 114, 70, 24)},
+    {"BUTTON", buttons::kBtnCancel, spec::kPush, IDCANCEL, At(224, 114, 70, 24)},
+};
 
 }  // namespace
 
@@ -24,31 +42,9 @@ TPlaceholders::TPlaceholders(const LanguageTable& language, std::vector<std::str
 bool TPlaceholders::OnInit() {
   if (session_.Count() == 0) return false;
   SetWindowTextA(hwnd(), Text(lng::program::kPlaceholders).c_str());
-  RECT outer = {0, 0, Scale96(kClientWidth), Scale96(kClientHeight)};
-  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
-  SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  AddControl("STATIC", Text(lng::program::kPlaceholderCaption).c_str(), SS_NOPREFIX,
-             kId_Label21Placeholders, 10, 8, 284, 14);
-  AddControl("BUTTON", "", BS_GROUPBOX, kId_grpbox_Placeholders, 6, 24, 288, 80);
-  AddControl("STATIC", (Text(lng::program::kPlaceholder) + ":").c_str(), SS_NOPREFIX,
-             kId_Label1Placeholder, 16, 45, 90, 14);
-  AddControl("EDIT", "", ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, kId_edit_placeHolder, 110, 42,
-             70, 21);
-  AddControl("STATIC", "", SS_NOPREFIX, kId_Label3Position, 190, 45, 90, 14);
-  AddControl("STATIC", (Text(lng::program::kReplacement) + ":").c_str(), SS_NOPREFIX,
-             kId_Label2Replacement, 16, 75, 90, 14);
-  replacement_ = Edit(AddControl("EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-                                 kId_edit_Replacement, 110, 72, 174, 21));
-  AddControl("BUTTON", Text(lng::buttons::kBtnPrevious).c_str(), BS_PUSHBUTTON | WS_TABSTOP,
-             kId_btn_previous, 6, 114, 70, 24);
-  AddControl("BUTTON", Text(lng::buttons::kBtnNext).c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP,
-             kId_btn_next, 80, 114, 70, 24);
-  AddControl("BUTTON", Text(lng::buttons::kBtnApply).c_str(), BS_PUSHBUTTON | WS_TABSTOP, IDOK,
-             150 + 2, 114, 70, 24);
-  AddControl("BUTTON", Text(lng::buttons::kBtnCancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
-             224, 114, 70, 24);
+  SetClientSize(kClientWidth, kClientHeight);
+  CreateControls(kControls, language_);
+  replacement_ = Edit(Item(kId_edit_Replacement));
   ShowPlaceholder("");
   return true;
 }

@@ -124,9 +124,11 @@ class ProbeDialog : public Dialog {
 
  protected:
   bool OnInit() override {
-    AddControl("EDIT", "", WS_TABSTOP | WS_BORDER, 100, 8, 8, 200, 20);
-    AddControl("BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 60, 36, 70, 24);
-    AddControl("BUTTON", "Cancel", WS_TABSTOP, IDCANCEL, 140, 36, 70, 24);
+    static const ControlSpec kControls[] = {
+        {"EDIT", "", WS_VISIBLE | WS_TABSTOP | WS_BORDER, 100, At(8, 8, 200, 20)},
+        {"BUTTON", "OK", spec::kDefaultPush, IDOK, At(60, 36, 70, 24)},
+        {"BUTTON", "Cancel", spec::kPush, IDCANCEL, At(140, 36, 70, 24)}};
+    CreateControls(kControls, EnglishLanguageTable{});
     SetTimer(hwnd(), 1, 5000, nullptr);
     PostMessageA(hwnd(), kAnswer, 0, 0);
     return true;

@@ -1,0 +1,68 @@
+#include "ui/control_spec.h"
+
+#include "ui/dpi_win32.h"
+
+namespace kestrix {
+
+std::string Caption::In(const LanguageTable& language) const {
+  if (key == nullptr) return text;
+  return language.Text(*key) + text;
+}
+
+void AnchorResizer::SetDesignSize(int width, int height) {
+  design_ = {Scale96(width), Scale96(height)};
+}
+
+void AnchorResizer::Add(HWND control, Anchor anchor, const RECT& bounds) {
+  if (control != nullptr && anchor != Anchor::kNone) entries_.push_back({control, anchor, bounds});
+}
+
+void AnchorResizer::Resize(HWND parent, int width, int height) const {
+  if (entries_.empty()) return;
+  const int dx = width - design_.cx;
+  const int dy = height - design_.cy;
+  for (const Entry& entry : entries_) {
+    RECT r = entry.bounds;
+    if (Has(entry.anchor, Anchor::kLeftEdge)) r.left += dx;
+    if (Has(entry.anchor, Anchor::kRightEdge)) r.right += dx;
+    if (Has(entry.anchor, Anchor::kTopEdge)) r.top += dy;
+    if (Has(entry.anchor, Anchor::kBottomEdge)) r.bottom += dy;
+    MoveWindow(entry.control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+  }
+  // Group boxes and labels leave their old frames behind otherwise.
+  InvalidateRect(parent, nullptr, TRUE);
+}
+
+void AnchorResizer::Resize(HWND parent) const {
+  RECT client = {};
+  GetClientRect(parent, &client);
+  Resize(parent, client.right, client.bottom);
+}
+
+void CreateControls(HWND window, std::span<const ControlSpec> specs, const LanguageTable& language,
+                    AnchorResizer* resizer) {
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+  const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+  for (const ControlSpec& spec : specs) {
+    HWND parent = spec.parent == 0 ? window : GetDlgItem(window, spec.parent);
+    const int x = Scale96(spec.place.x), y = Scale96(spec.place.y);
+    const RECT bounds = {x, y, x + Scale96(spec.place.width), y + Scale96(spec.place.height)};
+    HWND control = CreateWindowExA(
+        spec.ex_style, spec.class_name, spec.caption.In(language).c_str(), WS_CHILD | spec.style,
+        bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    if (control == nullptr) continue;
+    SendMessageA(control, WM_SETFONT, font, FALSE);
+    if (resizer != nullptr) resizer->Add(control, spec.anchor, bounds);
+  }
+}
+
+void ApplyCaptions(HWND window, std::span<const ControlSpec> specs, const LanguageTable& language) {
+  for (const ControlSpec& spec : specs)
+    if (spec.caption.key != nullptr) {
+      HWND holder = spec.parent == 0 ? window : GetDlgItem(window, spec.parent);
+      SetWindowTextA(GetDlgItem(holder, spec.id), spec.caption.In(language).c_str());
+    }
+}
+
+}  // namespace kestrix
