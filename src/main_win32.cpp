@@ -99,7 +99,8 @@ int Run(HINSTANCE instance, int show_command) {
       Ttc_KestrixForm form(app, std::move(services));
       if (!form.Create(instance)) return 0;
       form.Show(show_command);
-      return RunDialogMessageLoop(form.hwnd(), [&form](const MSG& msg) { form.RelayMouse(msg); });
+      return RunMessageLoop(form.hwnd(), nullptr,
+                            [&form](const MSG& msg) { form.RelayMouse(msg); });
     }
   }
   return 0;
