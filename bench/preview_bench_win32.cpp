@@ -16,7 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "app/launch_decision.h"
 #include "fakes/fake_window_system.h"
+#include "names/replacements.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/dialog_seams_win32.h"
 #include "platform/win32/environment_win32.h"
@@ -25,8 +27,6 @@
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
-#include "app/launch_decision.h"
-#include "names/replacements.h"
 #include "ui/main_form.h"
 
 namespace kestrix {

@@ -337,8 +337,7 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         return brush;
       break;
     case WM_ERASEBKGND:
-      look_.EraseBackground(hwnd(), reinterpret_cast<HDC>(wparam));
-      look_.PaintDecorations(hwnd(), reinterpret_cast<HDC>(wparam), layout_->Decorations());
+      layout_->PaintBackground(reinterpret_cast<HDC>(wparam));
       return 1;
     case WM_MOUSEMOVE:
       look_.SetQuickButtons2Default(0);

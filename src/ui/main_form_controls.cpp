@@ -345,6 +345,11 @@ void MainLayout::SetGroupCaptions(const std::string& additional, const std::stri
   if (IsWindowVisible(form_)) InvalidateRect(form_, nullptr, TRUE);
 }
 
+void MainLayout::PaintBackground(HDC dc) const {
+  w_.look.EraseBackground(form_, dc);
+  w_.look.PaintDecorations(form_, dc, Decorations());
+}
+
 FormLook::Decorations MainLayout::Decorations() const {
   auto frame = [](int top, int height) {
     return RECT{Scale96(8), Scale96(top), Scale96(8 + 321), Scale96(top + height)};

@@ -44,8 +44,9 @@ class MainLayout {
   void ApplyCaptions();
   // The vertical places of the visible groups, from the visible input down.
   void Relayout(bool normal);
-  // The divider and the groups' frames where the last layout put them.
-  FormLook::Decorations Decorations() const;
+  // WM_ERASEBKGND: the background with the divider and the groups' frames where the last
+  // layout put them.
+  void PaintBackground(HDC dc) const;
 
   // Centred on the area the settings choose: the host, its active list or the screen.
   void PlaceWindow(WindowSystem& windows, const HostSnapshot& host, WindowPosition position);
@@ -66,6 +67,7 @@ class MainLayout {
   void MakeLateControls(ControlGroup group);
   void HookKeys(const std::vector<HWND>& controls);
   void SetGroupCaptions(const std::string& additional, const std::string& batch);
+  FormLook::Decorations Decorations() const;
   bool BatchControlsMade() const;
   LayoutOutput LayoutFor(bool normal) const;
 
