@@ -8,8 +8,6 @@
 // edit of a bare window, and counts the messages the name field's key sends to the main
 // window and its controls. Prints the repetitions, the median and the 90th percentile in
 // microseconds.
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +25,7 @@
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
+#include "platform/win32/windows_api.h"
 #include "ui/main_form.h"
 
 namespace kestrix {
