@@ -8,15 +8,15 @@
 // edit of a bare window, and counts the messages the name field's key sends to the main
 // window and its controls. Prints the repetitions, the median and the 90th percentile in
 // microseconds.
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "app/launch_decision.h"
 #include "fakes/fake_window_system.h"
+#include "names/replacements.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/dialog_seams_win32.h"
 #include "platform/win32/environment_win32.h"
@@ -25,6 +25,7 @@
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
+#include "platform/win32/windows_api.h"
 #include "ui/main_form.h"
 
 namespace kestrix {

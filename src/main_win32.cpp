@@ -8,6 +8,7 @@
 #include "app/error_log_win32.h"
 #include "app/launch_decision.h"
 #include "host/foreground_win32.h"
+#include "names/replacements.h"
 #include "platform/cached_system_facts.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/dialog_seams_win32.h"
@@ -98,7 +99,8 @@ int Run(HINSTANCE instance, int show_command) {
       Ttc_KestrixForm form(app, std::move(services));
       if (!form.Create(instance)) return 0;
       form.Show(show_command);
-      return RunDialogMessageLoop(form.hwnd(), [&form](const MSG& msg) { form.RelayMouse(msg); });
+      return RunMessageLoop(form.hwnd(), nullptr,
+                            [&form](const MSG& msg) { form.RelayMouse(msg); });
     }
   }
   return 0;

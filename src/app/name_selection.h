@@ -4,8 +4,7 @@
 #include <cstddef>
 #include <string>
 
-// TextSelection: 0-based start and length, as the edit controls report them.
-#include "names/text_modifiers.h"
+#include "base/text_selection.h"
 #include "settings/settings_model.h"
 
 namespace kestrix {

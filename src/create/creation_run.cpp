@@ -12,59 +12,42 @@ namespace kestrix {
 
 namespace {
 
-constexpr char kErrors[] = "ErrorMessages";
-constexpr char kCaptions[] = "Captions - Program";
-
 bool ContainsSeparator(const std::string& text) {
   return text.find_first_of("\\/") != std::string::npos;
 }
 
 }  // namespace
 
-std::string CreationRun::Text(const std::string& section, const std::string& key,
-                              const std::string& english) const {
-  return LanguageText(svc_.language, section, key, english);
-}
-
 std::string CreationRun::MissingPathQuestion(const std::string& name) const {
   std::string text;
   if (!name.empty())
-    text = Trim(Text(kCaptions, "FolderName", "Folder Name") + ":") + " " + name + "\r\n";
-  text += Trim(Text(kCaptions, "CurrPath", "Current Path") + ":") + " " + s_.CurrentPath +
-          "\r\n\r\n" +
-          Text(kErrors, "CurrPathErrorL1",
-               "The Current Path is incorrect: some or all of the (sub)directories are missing.") +
-          "\r\n" + "\r\n" +
-          Text(kErrors, "CurrPathErrorL2",
-               "Would you like to create the missing directories and subdirectories?");
+    text = Trim(svc_.language.Text(lng::program::kFolderName) + ":") + " " + name + "\r\n";
+  text += Trim(svc_.language.Text(lng::program::kCurrPath) + ":") + " " + s_.CurrentPath +
+          "\r\n\r\n" + svc_.language.Text(lng::errors::kCurrPathErrorL1) + "\r\n" + "\r\n" +
+          svc_.language.Text(lng::errors::kCurrPathErrorL2);
   return text;
 }
 
 void CreationRun::ShowCreationError(const std::string& path, uint32_t code) {
   svc_.message_boxes.Show(FileFailureText(svc_.language, path, code),
-                          Text(kErrors, "DirCreation", "Error while creating directory"),
-                          kMbOk | kMbIconError);
+                          svc_.language.Text(lng::errors::kDirCreation), kMbOk | kMbIconError);
 }
 
 void CreationRun::ShowInvalidChars() {
-  svc_.message_boxes.Show(
-      Text(kErrors, "InvalidChar", "The directory name contains invalid character(s)!"),
-      settings_.AppTitle, kMbOk);
+  svc_.message_boxes.Show(svc_.language.Text(lng::errors::kInvalidChar), settings_.AppTitle, kMbOk);
 }
 
 bool CreationRun::RefuseReservedName(const std::string& name) {
   if (!IsReservedDeviceName(name)) return false;
   svc_.message_boxes.Show(svc_.language.Text(lng::errors::kReservedName) + "\r\n" + name,
-                          Text(kErrors, "DirCreation", "Error while creating directory"),
-                          kMbOk | kMbIconError);
+                          svc_.language.Text(lng::errors::kDirCreation), kMbOk | kMbIconError);
   return true;
 }
 
 bool CreationRun::AskCreateMissing(const std::string& name) {
-  return svc_.message_boxes.Show(
-             MissingPathQuestion(name),
-             Text(kErrors, "CurrPathErrorQ", "Do you want to create the missing folders?"),
-             kMbYesNo | kMbIconQuestion) == kIdYes;
+  return svc_.message_boxes.Show(MissingPathQuestion(name),
+                                 svc_.language.Text(lng::errors::kCurrPathErrorQ),
+                                 kMbYesNo | kMbIconQuestion) == kIdYes;
 }
 
 void CreationRun::AddHistory(const std::string& text) {
@@ -248,9 +231,8 @@ void CreationRun::CreateSingle(const std::string& name, const std::string& histo
     return;
   }
   if (svc_.fs.FileExists(target)) {
-    svc_.message_boxes.Show(
-        Text(kErrors, "FileExists", "Error: A file with this name already exists!"),
-        Text(kErrors, "DirCreation", "Error while creating directory"), kMbOk | kMbIconError);
+    svc_.message_boxes.Show(svc_.language.Text(lng::errors::kFileExists),
+                            svc_.language.Text(lng::errors::kDirCreation), kMbOk | kMbIconError);
   } else if (AskCreateMissing(name)) {
     error = ForceDirectories(svc_.fs, target);
     if (error == kErrorSuccess) {
@@ -325,9 +307,8 @@ void CreationRun::CreateFileTarget(const FileTarget& target, const std::string& 
   }
   const uint32_t error = svc_.fs.CreateNewFile(path);
   if (error == kErrorFileExists || error == kErrorAlreadyExists) {
-    svc_.message_boxes.Show(
-        Text(kErrors, "FileExists", "Error: A file with this name already exists!"),
-        Text(kErrors, "DirCreation", "Error while creating directory"), kMbOk | kMbIconError);
+    svc_.message_boxes.Show(svc_.language.Text(lng::errors::kFileExists),
+                            svc_.language.Text(lng::errors::kDirCreation), kMbOk | kMbIconError);
     view_.FocusInput();
     return;
   }

@@ -126,8 +126,6 @@ class CreationRun {
   void AddHistory(const std::string& text);
   void AddTreeCache(const std::string& directory);
   void ShowPath();
-  std::string Text(const std::string& section, const std::string& key,
-                   const std::string& english) const;
 
   CreationServices svc_;
   const CreationSettings& settings_;

@@ -17,6 +17,14 @@ const char* const kArchiveExtensions[] = {
 
 }  // namespace
 
+std::string HostReplyText(const void* data, size_t size) {
+  if (data == nullptr) return {};
+  const char* bytes = static_cast<const char*>(data);
+  size_t length = 0;
+  while (length < size && bytes[length] != '\0') ++length;
+  return std::string(bytes, length);
+}
+
 std::string ShortenPath(const std::string& text, size_t limit) {
   if (text.size() <= limit) return text;
   const size_t head = limit / 2 >= 2 ? limit / 2 - 2 : 0;

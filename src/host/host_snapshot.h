@@ -67,6 +67,9 @@ class SnapshotView {
   virtual void Terminate() = 0;
 };
 
+// The text of a host's copy-data reply: up to its zero byte, never past its `size` bytes.
+std::string HostReplyText(const void* data, size_t size);
+
 // Middle-ellipsis shortening: texts longer than `limit` keep their first limit/2-2 and last
 // limit/2-1 characters around "...".
 std::string ShortenPath(const std::string& text, size_t limit = 40);

@@ -6,8 +6,6 @@ namespace kestrix {
 
 namespace {
 
-constexpr char kSection[] = "Templates";
-
 // The part of an entry after its first " - ".
 std::string NamePart(const std::string& entry) {
   std::size_t dash = entry.find(" - ");
@@ -18,14 +16,14 @@ std::string NamePart(const std::string& entry) {
 }  // namespace
 
 std::string NoTemplateCaption(const LanguageTable& language) {
-  return LanguageText(language, kSection, "NoTemplate", "- no template selected -");
+  return language.Text(lng::templates::kNoTemplate);
 }
 
 std::vector<BuiltInTemplate> BuiltInTemplates(const LanguageTable& language) {
-  const std::string with_date = LanguageText(language, kSection, "NewFolderWDate", "New Folder");
-  const std::string new_folder = LanguageText(language, kSection, "NewFolder", "New Folder");
-  const std::string weekly = LanguageText(language, kSection, "WeeklyBackup", "Weekly_backup");
-  const std::string full_date = LanguageText(language, kSection, "FullDate", "Full date");
+  const std::string with_date = language.Text(lng::templates::kNewFolderWDate);
+  const std::string new_folder = language.Text(lng::templates::kNewFolder);
+  const std::string weekly = language.Text(lng::templates::kWeeklyBackup);
+  const std::string full_date = language.Text(lng::templates::kFullDate);
   return {
       {Concat({"[1] - ", with_date, " (%Y.%N.%D)"}), Concat({new_folder, " (%Y.%N.%D.)"}),
        new_folder.size()},

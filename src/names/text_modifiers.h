@@ -5,17 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/text_selection.h"
 #include "names/input_mode.h"
 #include "platform/char_case.h"
 
 namespace kestrix {
-
-// A selection as edit controls report it: 0-based start and a length.
-struct TextSelection {
-  std::size_t start = 0;
-  std::size_t length = 0;
-  bool operator==(const TextSelection&) const = default;
-};
 
 // Every blank becomes "." (and back).
 std::string SpaceToDot(std::string_view text);

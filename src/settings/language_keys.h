@@ -254,8 +254,8 @@ inline constexpr LanguageKey kWndTheme6{kSection, "WndTheme_6", "- 6 -", "peach"
 // [Dialogs]
 namespace dialogs {
 inline constexpr std::string_view kSection = "Dialogs";
-inline constexpr LanguageKey kTextFiles{kSection, "TextFiles", "Text files"};
-inline constexpr LanguageKey kAllFiles{kSection, "AllFiles", "All files"};
+inline constexpr LanguageKey kTextFiles{kSection, "TextFiles", "Text files (*.txt)", "Text files"};
+inline constexpr LanguageKey kAllFiles{kSection, "AllFiles", "All files (*.*)", "All files"};
 }  // namespace dialogs
 
 // [QuickReplacers]

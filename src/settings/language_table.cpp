@@ -55,11 +55,6 @@ std::vector<std::string> LanguageTable::KeyNames(const std::string& section) con
   return names;
 }
 
-std::string LanguageText(const LanguageTable& table, const std::string& section,
-                         const std::string& key, const std::string& english) {
-  return table.Text(section, key, english);
-}
-
 std::string FormatLanguageText(std::string_view text, std::string_view value) {
   return ReplaceAll(text, "%s", value);
 }

@@ -35,9 +35,8 @@ class LanguageTable {
   // key is missing.
   std::string Lookup(const std::string& section, const std::string& key,
                      const std::string& english) const;
-  // Lookup, trimmed of blanks, tabs and control characters: the text as it is shown.
-  std::string Text(const std::string& section, const std::string& key,
-                   const std::string& english) const;
+  // The key's text, trimmed of blanks, tabs and control characters: the text as it is
+  // shown.
   std::string Text(const LanguageKey& key) const;
 
   // `Language`/`LngShortID`, trimmed; "ENG" when missing (an external file without it).
@@ -47,6 +46,9 @@ class LanguageTable {
   std::vector<std::string> KeyNames(const std::string& section) const;
 
  private:
+  std::string Text(const std::string& section, const std::string& key,
+                   const std::string& english) const;
+
   // TBigIniFile's lookups remember the section found last, so they are not const; the
   // table's content never changes after loading.
   std::unique_ptr<TBigIniFile> ini_;
@@ -55,10 +57,6 @@ class LanguageTable {
 // The table that knows no language: English everywhere (before a language is loaded, and
 // in tests of code that only shows texts).
 using EnglishLanguageTable = LanguageTable;
-
-// Lookup and trim, as every caller shows the texts.
-std::string LanguageText(const LanguageTable& table, const std::string& section,
-                         const std::string& key, const std::string& english);
 
 // Replaces every "%s" of a text (such as `Installed2`) by `value`.
 std::string FormatLanguageText(std::string_view text, std::string_view value);

@@ -4,6 +4,8 @@
 #include "create/batch_list.h"
 #include "ui/control_ids.h"
 #include "ui/messages.h"
+// After the Windows headers it needs.
+#include <commctrl.h>
 
 namespace kestrix {
 
@@ -145,6 +147,18 @@ void BatchGroup::btn_signClick() {
   UpdateSignButton();
   GenerateBatchDirList();
   ListCaretToEnd();
+}
+
+void BatchGroup::OnNotify(HWND form, const NMHDR* header) const {
+  // After the arrow changed the number, the list takes the focus again.
+  if (header != nullptr && header->code == UDN_DELTAPOS)
+    PostMessageA(form, kMsg_UpDownDone, header->idFrom, 0);
+}
+
+void BatchGroup::UpDownDone(int id) const {
+  if (id == kId_updown_digits) controls_.SetChecked(kId_chck_digitsAuto, false);
+  SetFocus(controls_[kId_MkDirExt]);
+  controls_.CaretToEnd(controls_[kId_MkDirExt]);
 }
 
 void BatchGroup::ListCaretToEnd() const {

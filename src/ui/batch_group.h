@@ -28,7 +28,6 @@ class BatchGroup {
   void Open();
   // Hides the group with its suffix editor.
   void Close();
-  bool IsOpen() const { return open_; }
 
   // The list as the user had it before batch mode, kept while the series replaces it.
   void KeepUserList(std::vector<std::string> lines) { user_list_ = std::move(lines); }
@@ -43,6 +42,10 @@ class BatchGroup {
   void GenerateBatchDirList();
   // The suffix editor lost the focus or Escape was pressed in it.
   void CloseSuffixEditor();
+  // WM_NOTIFY to the window `form`: an up-down arrow is about to change its number.
+  void OnNotify(HWND form, const NMHDR* header) const;
+  // The arrow of the up-down `id` changed its number: the list takes the focus again.
+  void UpDownDone(int id) const;
 
  private:
   void BatchFieldEdited(int id);

@@ -229,22 +229,19 @@ LRESULT TConfiguration::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam
   return Dialog::HandleMessage(message, wparam, lparam);
 }
 
-LRESULT TConfiguration::KeyHook::OnMessage(HWND control, UINT message, WPARAM wparam,
-                                           LPARAM lparam) {
-  TConfiguration& d = dialog_;
-  if (message != WM_KEYDOWN && message != WM_CHAR)
-    return DefaultHandling(control, message, wparam, lparam);
-  HWND owner = GetParent(control) == d.hwnd() ? control : GetParent(control);
+std::optional<LRESULT> TConfiguration::FieldKey(HWND control, UINT message, WPARAM wparam) {
+  if (message != WM_KEYDOWN && message != WM_CHAR) return std::nullopt;
+  HWND owner = GetParent(control) == hwnd() ? control : GetParent(control);
   const int id = GetDlgCtrlID(owner);
   const bool prefix = id == kCfg_cmbx_TCItemPrefix;
   ConfigKeyContext context;
-  if (const ConfigurationPage* page = d.PageOwning(id)) context.field = page->FieldOf(id);
+  if (const ConfigurationPage* page = PageOwning(id)) context.field = page->FieldOf(id);
   if (context.field == ConfigField::kAffix)
     context.list_item_open = [owner] {
       const Combo combo(owner);
       return combo.DroppedDown() && combo.Selected() >= 0;
     };
-  context.general_page = d.site_.page == ConfigPage::kGeneral;
+  context.general_page = site_.page == ConfigPage::kGeneral;
   const KeyPress press{static_cast<uint16_t>(wparam), (GetKeyState(VK_CONTROL) & 0x8000) != 0,
                        (GetKeyState(VK_SHIFT) & 0x8000) != 0, (GetKeyState(VK_MENU) & 0x8000) != 0};
   switch (DecideConfigKey(press, message == WM_CHAR, context)) {
@@ -254,14 +251,14 @@ LRESULT TConfiguration::KeyHook::OnMessage(HWND control, UINT message, WPARAM wp
       const Combo combo(owner);
       SendMessageA(owner, CB_DELETESTRING, static_cast<WPARAM>(combo.Selected()), 0);
       combo.SetText("");
-      d.general_->AffixTextChanged(prefix);
+      general_->AffixTextChanged(prefix);
       return 0;
     }
     case ConfigKeyAction::kAddAffix:
-      d.general_->AddAffix(prefix, false);
+      general_->AddAffix(prefix, false);
       return 0;
     case ConfigKeyAction::kInsertVariable:
-      d.general_->InsertVariable();
+      general_->InsertVariable();
       return 0;
     case ConfigKeyAction::kSelectAll:
       Edit(control).SelectAll();
@@ -269,7 +266,7 @@ LRESULT TConfiguration::KeyHook::OnMessage(HWND control, UINT message, WPARAM wp
     case ConfigKeyAction::kSwallow:
       return 0;
   }
-  return DefaultHandling(control, message, wparam, lparam);
+  return std::nullopt;
 }
 
 }  // namespace kestrix

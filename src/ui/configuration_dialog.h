@@ -16,6 +16,7 @@
 #include "platform/resources.h"
 #include "settings/configuration.h"
 #include "settings/language_table.h"
+#include "ui/control_hook.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
 
@@ -147,17 +148,7 @@ class TConfiguration : public Dialog {
 
  private:
   // Keys the fields need before the dialog sees them: Ctrl+H, Ctrl+A, Ctrl+Enter.
-  class KeyHook : public Window {
-   public:
-    explicit KeyHook(TConfiguration& dialog) : Window(kConfigurationClass), dialog_(dialog) {}
-    using Window::Subclass;
-
-   protected:
-    LRESULT OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM lparam) override;
-
-   private:
-    TConfiguration& dialog_;
-  };
+  std::optional<LRESULT> FieldKey(HWND control, UINT message, WPARAM wparam);
 
   bool ReadSettings();
   void CreatePages();
@@ -170,7 +161,10 @@ class TConfiguration : public Dialog {
   ConfigurationValues shown_;  // the values as the pages showed them when loaded
   std::vector<std::unique_ptr<ConfigurationPage>> page_objects_;
   GeneralPage* general_ = nullptr;
-  KeyHook key_hook_{*this};
+  ControlHook key_hook_{kConfigurationClass,
+                        [this](HWND control, UINT message, WPARAM wparam, LPARAM) {
+                          return FieldKey(control, message, wparam);
+                        }};
 };
 
 }  // namespace kestrix

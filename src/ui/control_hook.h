@@ -1,6 +1,7 @@
 #pragma once
-// A subclass that hands a control's messages to one function: the dialogs' own keys on
-// their edits and lists. The function answers a message it handles; nothing passes it on.
+// The one hook on controls: a subclass that hands a control's messages to one function.
+// The function answers a message it handles; nothing passes it on. A function that must
+// see the message's default result asks for it with PassOn and answers that.
 #include <functional>
 #include <optional>
 #include <utility>
@@ -13,7 +14,13 @@ class ControlHook : public Window {
  public:
   using Handler = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
   ControlHook(const char* name, Handler handler) : Window(name), handler_(std::move(handler)) {}
+  using Window::Guarded;
   using Window::Subclass;
+
+  // The handling the message would have had without this hook.
+  LRESULT PassOn(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
+    return DefaultHandling(control, message, wparam, lparam);
+  }
 
  protected:
   LRESULT OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM lparam) override {

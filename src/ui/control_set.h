@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "names/text_modifiers.h"
+#include "base/text_selection.h"
 #include "ui/controls.h"
 
 namespace kestrix {

@@ -34,22 +34,11 @@ int Dialog::ShowModal(HINSTANCE instance, HWND owner) {
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
   if (HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE)) SetFocus(first);
-  MSG msg = {};
-  bool quit = false;
-  while (!ended_ && IsWindow(hwnd())) {
-    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-      quit = true;
-      break;
-    }
-    if (IsDialogMessageA(hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  // The program's own loop still sees an end it was asked for meanwhile.
+  RunMessageLoop(hwnd(), [this] { return ended_ || !IsWindow(hwnd()); });
   // The owner is enabled before the dialog goes, so that the activation returns to it.
   if (owner != nullptr) EnableWindow(owner, TRUE);
   if (hwnd() != nullptr) DestroyWindow(hwnd());
-  // The program's own loop must still see the end it was asked for.
-  if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
   return result_;
 }
 

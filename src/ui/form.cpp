@@ -41,28 +41,30 @@ LRESULT Form::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) {
   return HandleMessage(message, wparam, lparam);
 }
 
-int RunMessageLoop() {
-  MSG msg = {};
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
-}
-
 void HandleLoopMessage(HWND window, MSG& msg) {
-  if (IsWindow(window) && IsDialogMessageA(window, &msg)) return;
+  HWND navigation = window != nullptr ? window : GetActiveWindow();
+  if (navigation != nullptr && IsWindow(navigation) && IsDialogMessageA(navigation, &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
 }
 
-int RunDialogMessageLoop(HWND window, const std::function<void(const MSG&)>& observe) {
+int RunMessageLoop(HWND window, const std::function<bool()>& done,
+                   const std::function<void(const MSG&)>& observe) {
   MSG msg = {};
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (!done || !done()) {
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+      if (done) PostQuitMessage(static_cast<int>(msg.wParam));
+      return static_cast<int>(msg.wParam);
+    }
     if (observe) observe(msg);
     HandleLoopMessage(window, msg);
   }
-  return static_cast<int>(msg.wParam);
+  return 0;
+}
+
+void PumpMessages(HWND window) {
+  MSG msg = {};
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) HandleLoopMessage(window, msg);
 }
 
 bool IsMaximizeRequest(UINT message, WPARAM wparam) {

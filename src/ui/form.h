@@ -27,11 +27,15 @@ class Form : public Window {
   LRESULT OnMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) final;
 };
 
-// Runs the thread's message loop until WM_QUIT; its exit code.
-int RunMessageLoop();
-// The same with Tab and Shift+Tab moving the focus between the controls of `window`;
-// `observe`, when given, sees each message first.
-int RunDialogMessageLoop(HWND window, const std::function<void(const MSG&)>& observe = nullptr);
+// The program's one message loop, for its windows and its modal dialogs alike. Tab,
+// Shift+Tab, Enter and Escape move between and press the controls of `window` (of the
+// active window when null); `observe`, when given, sees each message first. Runs until
+// WM_QUIT, whose exit code it returns, or until `done` says so; a WM_QUIT that ends a loop
+// with `done` is posted again, so that the loop outside ends too.
+int RunMessageLoop(HWND window, const std::function<bool()>& done = nullptr,
+                   const std::function<void(const MSG&)>& observe = nullptr);
+// The messages already waiting, handled as that loop does, without waiting for more.
+void PumpMessages(HWND window);
 // One message of that loop, taken from the queue.
 void HandleLoopMessage(HWND window, MSG& msg);
 

@@ -263,14 +263,8 @@ void TKestrix_Installer::Show(int show_command) {
 }
 
 int TKestrix_Installer::Run() {
-  MSG msg = {};
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    HWND active = GetActiveWindow();
-    if (active != nullptr && IsDialogMessageA(active, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  // The installer's messages and its hotkey dialog's: the active window's keys.
+  return RunMessageLoop(nullptr);
 }
 
 // ---- Choosing ----
@@ -437,11 +431,7 @@ void TKestrix_Installer::ActivateStep(int step) {
 
 void TKestrix_Installer::Wait(int milliseconds) {
   if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  PumpMessages(hwnd());
 }
 
 void TKestrix_Installer::ShowFailure(const std::string& text) {

@@ -1,25 +1,22 @@
-// Keys, the variables popup, the options menu and the template combo box.
+// Input routing: the one hook on the main window's controls, the key rules it applies and
+// the field actions it runs itself.
+#include "ui/main_form_input.h"
 
 #include <utility>
 
+#include "app/launch_decision.h"
 #include "app/subdir_lines.h"
 #include "base/text_utils.h"
-#include "ui/main_form.h"
-#include "ui/menu.h"
+#include "create/name_list_loading.h"
+#include "names/text_modifiers.h"
+#include "ui/messages.h"
+#include "ui/name_list_sources_win32.h"
 // After the Windows headers they need.
 #include <commctrl.h>
-#include <shellapi.h>
 
 namespace kestrix {
 
 namespace {
-
-// The options menu; the shortcuts are shown when ShowMenuShortcuts asks for them.
-constexpr MenuRow kOptionsMenu[] = {{lng::popup::kTemplates, kMenu_ManageTemplates},
-                                    {lng::popup::kConfig, kMenu_Configuration},
-                                    {lng::popup::kHelp, kMenu_UserGuide},
-                                    {lng::popup::kAbout, kMenu_About}};
-constexpr const char* kOptionsShortcuts[] = {"\tCtrl+M", "\tCtrl+P", "\tF1", ""};
 
 bool KeyHeld(int key) {
   return (GetKeyState(key) & 0x8000) != 0;
@@ -29,13 +26,6 @@ bool KeyHeld(int key) {
 // character the lParam of its key-down, so the two can be matched.
 int KeyScan(LPARAM lparam) {
   return static_cast<int>((static_cast<DWORD_PTR>(lparam) >> 16) & 0x1FF);
-}
-
-// The user guide beside the program, when it is there.
-void OpenUserGuide(HWND owner, FileSystem& files, const std::string& exe_path) {
-  const std::string guide = Concat({ProgramDirOf(exe_path), "\\help_eng.html"});
-  if (files.FileExists(guide))
-    ShellExecuteA(owner, "open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 // Which kind of control has the focus, as the key rules know them.
@@ -58,40 +48,45 @@ FocusedControl FocusKindOf(const ControlSet& controls, HWND name_edit, HWND cont
 
 }  // namespace
 
-LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM wparam,
-                                              LPARAM lparam) {
-  Ttc_KestrixForm& form = form_;
+InputRouting::InputRouting(Wiring wiring)
+    : w_(std::move(wiring)),
+      hook_(kMainWindowClass, [this](HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
+        return OnMessage(control, message, wparam, lparam);
+      }) {}
+
+std::optional<LRESULT> InputRouting::OnMessage(HWND control, UINT message, WPARAM wparam,
+                                               LPARAM lparam) {
   bool consumed = false;
   if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
-    consumed = form.InputKeyDown(control, wparam, lparam);
+    consumed = InputKeyDown(control, wparam, lparam);
   } else if (message == WM_CHAR || message == WM_SYSCHAR) {
     // A key the window handled is done with: its character must not reach the field,
     // which would type it over the text (a line break, a backspace, a tab).
-    const bool key_consumed = form.ConsumedKey_ == KeyScan(lparam);
-    if (key_consumed) form.ConsumedKey_ = -1;
-    consumed = message == WM_CHAR ? form.InputChar(control, wparam, key_consumed) : key_consumed;
+    const bool key_consumed = consumed_key_ == KeyScan(lparam);
+    if (key_consumed) consumed_key_ = -1;
+    consumed = message == WM_CHAR ? InputChar(control, wparam, key_consumed) : key_consumed;
   } else if (message == WM_GETDLGCODE && (wparam == VK_RETURN || wparam == VK_ESCAPE ||
                                           (wparam == VK_TAB && KeyHeld(VK_CONTROL))))
     // Enter, Escape and Ctrl+Tab are the window's own keys, not dialog navigation.
-    return DefaultHandling(control, message, wparam, lparam) | DLGC_WANTALLKEYS;
-  else if (message == WM_KILLFOCUS && control == form.Control(kId_memo_suffix))
-    form.batch_.CloseSuffixEditor();
-  else if (message == WM_LBUTTONDOWN && control == form.Control(kId_option_replacements)) {
+    return hook_.PassOn(control, message, wparam, lparam) | DLGC_WANTALLKEYS;
+  else if (message == WM_KILLFOCUS && control == w_.controls[kId_memo_suffix])
+    w_.batch.CloseSuffixEditor();
+  else if (message == WM_LBUTTONDOWN && control == w_.controls[kId_option_replacements]) {
     // A press on the box arms the automatic switching with the state the box will have
     // after the click; the keyboard never does.
-    form.ReplacementsArmed_ = !form.controls_.Checked(kId_option_replacements);
-    form.RerunPreview();
+    w_.preview.Arm(!w_.controls.Checked(kId_option_replacements));
+    w_.preview.Rerun();
   } else if (message == WM_KEYUP || message == WM_MOUSEWHEEL)
-    form.history_.KeyOrWheel(control, message, wparam);
+    w_.history.KeyOrWheel(control, message, wparam);
   if (consumed) return 0;
-  const HWND outer_report = std::exchange(form.ChangeReported_, nullptr);
-  LRESULT result = DefaultHandling(control, message, wparam, lparam);
-  const bool reported = std::exchange(form.ChangeReported_, outer_report) == control;
+  const HWND outer_report = std::exchange(change_reported_, nullptr);
+  LRESULT result = hook_.PassOn(control, message, wparam, lparam);
+  const bool reported = std::exchange(change_reported_, outer_report) == control;
   // The combo box does not report every change of its edit (a text set on the edit
   // itself, a replaced selection): the text is compared after each such message it did
-  // not report. The
-  // message is handled by now, so a failure here must not hand it on a second time.
-  if (!reported && (control == form.mkdir_edit_ || control == form.Control(kId_MkDirExt))) {
+  // not report. The message is handled by now, so a failure here must not hand it on a
+  // second time.
+  if (!reported && (control == NameEdit() || control == w_.controls[kId_MkDirExt])) {
     switch (message) {
       case WM_SETTEXT:
       case WM_CHAR:
@@ -101,36 +96,90 @@ LRESULT Ttc_KestrixForm::InputHook::OnMessage(HWND control, UINT message, WPARAM
       case WM_CLEAR:
       case WM_UNDO:
       case EM_REPLACESEL:
-        Guarded([&] { form.InputMayHaveChanged(control); });
+        hook_.Guarded([&] { w_.preview.InputMayHaveChanged(control); });
         break;
     }
   }
   return result;
 }
 
-bool Ttc_KestrixForm::InputKeyDown(HWND control, WPARAM key, LPARAM lparam) {
-  ConsumedKey_ = -1;
+bool InputRouting::OnCommand(int id, int code) {
+  switch (id) {
+    case kId_MkDir:
+      if (code == CBN_EDITCHANGE) {
+        change_reported_ = NameEdit();
+        w_.preview.InputMayHaveChanged(NameEdit());
+      }
+      if (code == CBN_SELCHANGE) PostMessageA(form_, kMsg_ChoiceDone, kId_MkDir, 0);
+      if (code == CBN_DROPDOWN) {
+        w_.routine = "LoadMkDirHistory";
+        w_.history.Load();
+      }
+      if (code == CBN_DROPDOWN || code == CBN_CLOSEUP) {
+        w_.controls.Focus(w_.controls[kId_MkDir]);
+        w_.controls.CaretToEnd(w_.controls[kId_MkDir]);
+      }
+      return true;
+    case kId_MkDirExt:
+      if (code == EN_CHANGE) {
+        change_reported_ = w_.controls[kId_MkDirExt];
+        w_.preview.InputMayHaveChanged(w_.controls[kId_MkDirExt]);
+      }
+      return true;
+    case kId_btn_undo:
+      if (code == BN_CLICKED) RunFieldAction(KeyAction::kUndo, nullptr);
+      return true;
+    case kId_btn_Quick1:
+      ProcessTextModifier("FNC_SpaceToDot");
+      return true;
+    case kId_btn_Quick2:
+      ProcessTextModifier("FNC_DotToSpace");
+      return true;
+    case kId_btn_Quick3:
+      ProcessTextModifier("FNC_InvertCase");
+      return true;
+    case kId_option_closewnd:
+    case kId_option_enterdir:
+    case kId_option_replacements:
+      // option_Click: the focus goes back to the input, unless batch mode owns the box.
+      if (code == BN_CLICKED && !(id == kId_option_replacements && w_.mode == MainMode::kBatch))
+        w_.controls.Focus(w_.visible_input());
+      return true;
+  }
+  return false;
+}
+
+std::optional<TextSelection> InputRouting::TakeSavedSelection() {
+  if (saved_selection_.start == 0 && saved_selection_.length == 0) return std::nullopt;
+  return std::exchange(saved_selection_, {});
+}
+
+bool InputRouting::InputKeyDown(HWND control, WPARAM key, LPARAM lparam) {
+  consumed_key_ = -1;
+  const MainMode mode = w_.mode;
   KeyPress press{static_cast<uint16_t>(key), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT),
                  KeyHeld(VK_MENU)};
-  KeyContext context{mode_, FocusKindOf(controls_, mkdir_edit_, control),
-                     controls_.Enabled(activation_.flat_buttons ? kId_btn_ok_flat : kId_btn_ok),
-                     mode_ == MainMode::kNormal && controls_.Visible(kId_btn_undo)};
-  history_.KeyOrWheel(control, WM_KEYDOWN, key);
+  KeyContext context{
+      mode, FocusKindOf(w_.controls, NameEdit(), control),
+      w_.controls.Enabled(w_.settings.Activation().flat_buttons ? kId_btn_ok_flat : kId_btn_ok),
+      mode == MainMode::kNormal && w_.controls.Visible(kId_btn_undo)};
+  w_.history.KeyOrWheel(control, WM_KEYDOWN, key);
   KeyDecision decision = DecideKey(press, context);
   if (decision.action == KeyAction::kNone) return false;
   // The paste rule decides whether the key goes on to the field.
   const bool consumed = decision.action == KeyAction::kPaste ? PasteIntoName() : decision.consumed;
   // Set before the action runs: a dialog it opens may handle the queued character in its
   // own message loop.
-  if (consumed) ConsumedKey_ = KeyScan(lparam);
-  if (decision.action != KeyAction::kPaste) RunKeyAction(decision.action, control);
+  if (consumed) consumed_key_ = KeyScan(lparam);
+  if (decision.action != KeyAction::kPaste && !RunFieldAction(decision.action, control))
+    w_.run_action(decision.action);
   return consumed;
 }
 
-bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch, bool key_consumed) {
-  const FocusedControl focus = FocusKindOf(controls_, mkdir_edit_, control);
-  const CharAction action = DecideChar(static_cast<uint32_t>(ch),
-                                       {focus, control == Control(kId_edit_digits), key_consumed});
+bool InputRouting::InputChar(HWND control, WPARAM ch, bool key_consumed) {
+  const FocusedControl focus = FocusKindOf(w_.controls, NameEdit(), control);
+  const CharAction action = DecideChar(
+      static_cast<uint32_t>(ch), {focus, control == w_.controls[kId_edit_digits], key_consumed});
   switch (action) {
     case CharAction::kPassOn:
       return false;
@@ -139,18 +188,11 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch, bool key_consumed) {
     case CharAction::kAddSubdirLine:
       AddSubdirLine(control);
       return true;
-    case CharAction::kPickTemplate: {
-      const Combo combo(Control(kId_cmbox_Templates));
-      std::vector<std::string> entries;
-      for (int i = 0; i < combo.Count(); ++i) entries.push_back(combo.Item(i));
-      combo.SetSelected(TemplateIndexForKey(entries, static_cast<char>(ch)));
-      combo.ShowDropDown(false);
-      TemplateListOpen_ = false;
-      if (mode_ == MainMode::kNormal) cmbox_TemplatesChange();
+    case CharAction::kPickTemplate:
+      w_.templates.PickByKey(static_cast<char>(ch));
       return true;
-    }
     case CharAction::kDigitTyped:
-      controls_.SetChecked(kId_chck_digitsAuto, false);
+      w_.controls.SetChecked(kId_chck_digitsAuto, false);
       return false;
     case CharAction::kEscape:
       break;
@@ -163,272 +205,179 @@ bool Ttc_KestrixForm::InputChar(HWND control, WPARAM ch, bool key_consumed) {
                    : control;
   context.dropdown_open =
       focus != FocusedControl::kMkDirExt && SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
-  context.template_list_open = TemplateListOpen_;
+  context.template_list_open = w_.templates.ListOpen();
   switch (DecideEscape(context)) {
     case EscapeAction::kEndPathEditing:
-      CheckAndTurnOffPathEditing();
-      controls_.Focus(VisibleInput());
+      w_.end_path_editing();
+      w_.controls.Focus(w_.visible_input());
       return true;
     case EscapeAction::kCloseAttribField:
-      controls_.SetVisible(kId_edit_Attrib, false);
-      controls_.SetEnabled(kId_edit_Attrib, false);
+      w_.controls.SetVisible(kId_edit_Attrib, false);
+      w_.controls.SetEnabled(kId_edit_Attrib, false);
       return true;
     case EscapeAction::kPassOn:
-      if (focus == FocusedControl::kMemoSuffix) batch_.CloseSuffixEditor();
-      if (focus == FocusedControl::kTemplates) TemplateListOpen_ = false;
+      if (focus == FocusedControl::kMemoSuffix) w_.batch.CloseSuffixEditor();
+      if (focus == FocusedControl::kTemplates) w_.templates.ListClosed();
       return false;
     case EscapeAction::kCloseWindow:
-      PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      PostMessageA(form_, WM_CLOSE, 0, 0);
       return true;
   }
   return false;
 }
 
-void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
+// The actions on the fields themselves; false for the window's own.
+bool InputRouting::RunFieldAction(KeyAction action, HWND control) {
   switch (action) {
     case KeyAction::kOpenTemplates:
-      SetFocus(Control(kId_cmbox_Templates));
-      Combo(Control(kId_cmbox_Templates)).ShowDropDown(true);
-      break;
-    case KeyAction::kOkClick:
-      btn_okClick();
-      break;
-    case KeyAction::kHostBack:
-    case KeyAction::kHostForward:
-    case KeyAction::kHostParent:
-    case KeyAction::kHostChild:
-    case KeyAction::kHostRoot: {
-      HostCommand command = action == KeyAction::kHostBack      ? kCmdFocusLeft
-                            : action == KeyAction::kHostForward ? kCmdFocusRight
-                            : action == KeyAction::kHostParent  ? kCmdGoToParent
-                            : action == KeyAction::kHostChild   ? kCmdEnterUnderCursor
-                                                                : kCmdGoToRoot;
-      if (commands_) commands_->Post(app_.Snapshot.HostWindow, command);
-      if (snapshot_) snapshot_->Refresh();
-      break;
-    }
-    case KeyAction::kUserGuide:
-      OpenUserGuide(hwnd(), services_.files, services_.exe_path);
-      break;
-    case KeyAction::kChangeToExt:
-      ChangeToExt();
-      break;
-    case KeyAction::kChangeToNormal:
-      ChangeToNormal();
-      break;
-    case KeyAction::kBatchDirClick:
-      btn_BatchDirClick();
-      break;
-    case KeyAction::kRefresh:
-      if (snapshot_) snapshot_->Refresh();
-      break;
+      w_.templates.Open();
+      return true;
     case KeyAction::kVariablesMenu:
-      SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(kId_btn_addRep, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(Control(kId_btn_addRep)));
-      break;
+      ClickIfShown(kId_btn_addRep);
+      return true;
     case KeyAction::kPrepareSubdirLine: {
-      HWND input = VisibleInput();
-      if (input == Control(kId_MkDirExt)) {
+      HWND input = w_.visible_input();
+      if (input == w_.controls[kId_MkDirExt]) {
         const int lines = static_cast<int>(SendMessageA(input, EM_GETLINECOUNT, 0, 0));
         for (int i = 0; i <= lines; ++i) SendMessageA(input, WM_VSCROLL, SB_LINEDOWN, 0);
-        MkDirExtChange();
+        w_.preview.MkDirExtChange();
       }
-      controls_.Focus(input);
-      controls_.Select(input, {controls_.Text(GetDlgCtrlID(input)).size(), 0});
-      break;
+      w_.controls.Focus(input);
+      w_.controls.Select(input, {w_.controls.Text(GetDlgCtrlID(input)).size(), 0});
+      return true;
     }
     case KeyAction::kQuick1:
+      ClickIfShown(kId_btn_Quick1);
+      return true;
     case KeyAction::kQuick2:
-    case KeyAction::kQuick3: {
-      const int id = action == KeyAction::kQuick1   ? kId_btn_Quick1
-                     : action == KeyAction::kQuick2 ? kId_btn_Quick2
-                                                    : kId_btn_Quick3;
-      if (controls_.Visible(id) && IsWindowEnabled(Control(id)))
-        SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(Control(id)));
-      break;
-    }
-    case KeyAction::kAttributesMenu:
-      img_ChangeDirAttribClick();
-      break;
-    case KeyAction::kOpenAttribLetters:
-      image_.OpenLetters();
-      break;
-    case KeyAction::kLoadFromFile:
-      // The menu whenever it offers more than Browse, in every mode: the folder copy and
-      // the structures must not hide behind F3.
-      btn_loadFromFileClick();
-      break;
+      ClickIfShown(kId_btn_Quick2);
+      return true;
+    case KeyAction::kQuick3:
+      ClickIfShown(kId_btn_Quick3);
+      return true;
     case KeyAction::kUndo:
-      app_.CurrentRoutine = "btn_undoClick";
-      history_.Undo(VisibleInput());
-      MkDirChange(Edit(mkdir_edit_).Text());
-      break;
+      w_.routine = "btn_undoClick";
+      w_.history.Undo(w_.visible_input());
+      w_.preview.NameEdited();
+      return true;
     case KeyAction::kCaretToStart:
-      controls_.Select(control, {0, 0});
-      break;
+      w_.controls.Select(control, {0, 0});
+      return true;
     case KeyAction::kCaretToEnd:
-      controls_.Select(control, {static_cast<size_t>(GetWindowTextLengthA(control)), 0});
-      break;
+      w_.controls.Select(control, {static_cast<size_t>(GetWindowTextLengthA(control)), 0});
+      return true;
     case KeyAction::kIntelligentSelection:
       RunIntelligentSelection(control);
-      break;
+      return true;
     case KeyAction::kSelectAll:
-      controls_.Select(control, {0, std::string::npos});
-      break;
-    case KeyAction::kEditPath:
-      OpenPathEditing();
-      break;
-    case KeyAction::kManageTemplates:
-      ManageTemplatesClick();
-      break;
-    case KeyAction::kConfiguration:
-      ShowConfiguration();
-      break;
+      w_.controls.Select(control, {0, std::string::npos});
+      return true;
     case KeyAction::kPaste:
     case KeyAction::kSwallow:
     case KeyAction::kNone:
       // The paste rule and the swallowed keys are handled where the key arrives.
-      break;
+      return true;
+    default:
+      return false;
   }
 }
 
-void Ttc_KestrixForm::AddSubdirLine(HWND control) {
-  const std::string subdir = Text(lng::program::kSubdir);
+// A button the key stands for, clicked as the mouse would, when it can be.
+void InputRouting::ClickIfShown(int id) {
+  HWND button = w_.controls[id];
+  if (id != kId_btn_addRep && !(w_.controls.Visible(id) && IsWindowEnabled(button))) return;
+  SendMessageA(form_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+void InputRouting::AddSubdirLine(HWND control) {
+  const std::string subdir = w_.text(lng::program::kSubdir);
   SubdirLineResult result;
-  if (FocusKindOf(controls_, mkdir_edit_, control) == FocusedControl::kMkDir) {
-    ChangeToExt();
-    result = AddSubdirLineNormal(SplitLines(ListText()), subdir, SubdirCounter_);
+  if (FocusKindOf(w_.controls, NameEdit(), control) == FocusedControl::kMkDir) {
+    w_.change_to_ext();
+    result = AddSubdirLineNormal(SplitLines(w_.preview.ListText()), subdir, subdir_counter_);
   } else {
-    HWND list = Control(kId_MkDirExt);
+    HWND list = w_.controls[kId_MkDirExt];
     DWORD start = 0;
     SendMessageA(list, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     const int caret_line = static_cast<int>(SendMessageA(list, EM_LINEFROMCHAR, start, 0));
-    result = AddSubdirLineExtended(SplitLines(ListText()), static_cast<size_t>(caret_line), subdir,
-                                   SubdirCounter_);
+    result = AddSubdirLineExtended(SplitLines(w_.preview.ListText()),
+                                   static_cast<size_t>(caret_line), subdir, subdir_counter_);
   }
-  SetListText(JoinLines(result.lines));
+  w_.preview.SetListText(JoinLines(result.lines));
   size_t line_start = 0;
   for (size_t i = 0; i < result.line_index; ++i)
     line_start += result.lines[i].size() + kLineBreak.size();
-  HWND list = Control(kId_MkDirExt);
+  HWND list = w_.controls[kId_MkDirExt];
   SetFocus(list);
-  controls_.Select(list, {line_start + result.select_start, result.select_length});
+  w_.controls.Select(list, {line_start + result.select_start, result.select_length});
   SendMessageA(list, EM_SCROLLCARET, 0, 0);
 }
 
-void Ttc_KestrixForm::RunIntelligentSelection(HWND control) {
-  const bool path = FocusKindOf(controls_, mkdir_edit_, control) == FocusedControl::kPathField;
-  HWND field = path ? control : Control(kId_MkDir);
-  if (!path && mode_ != MainMode::kNormal) return;
+void InputRouting::RunIntelligentSelection(HWND control) {
+  const bool path = FocusKindOf(w_.controls, NameEdit(), control) == FocusedControl::kPathField;
+  HWND field = path ? control : w_.controls[kId_MkDir];
+  if (!path && w_.mode != MainMode::kNormal) return;
   SetFocus(field);
   std::string text = Edit(field).Text();
-  std::vector<int> stops = WordStops_;
+  std::vector<int> stops = w_.preview.WordStops();
   if (path) stops = BuildPathWordStops(text).value_or(std::vector<int>{});
   std::optional<TextSelection> selection = IntelligentSelection(
-      text, controls_.Selection(field), path ? SelectionField::kPath : SelectionField::kName, stops,
-      SelectionCursor_);
-  if (selection) controls_.Select(field, *selection);
+      text, w_.controls.Selection(field), path ? SelectionField::kPath : SelectionField::kName,
+      stops, selection_cursor_);
+  if (selection) w_.controls.Select(field, *selection);
 }
 
-// --- Variables popup -----------------------------------------------------------------
-
-void Ttc_KestrixForm::PrepareVariablesMenu() {
-  variables_menu_.Build({Lang(), services_.environment, services_.files,
-                         ProgramDirOf(services_.exe_path), UserAppIds_, startup_.disable_plugins});
+bool InputRouting::PasteIntoName() {
+  w_.routine = "PasteIntoName";
+  std::optional<std::string> clipboard = ReadClipboardText(form_);
+  if (!clipboard) return false;
+  HWND name = w_.controls[kId_MkDir];
+  const TextSelection selection = w_.controls.Selection(name);
+  PastePlan plan = PlanNameFieldPaste(*clipboard, w_.controls.Text(kId_MkDir), selection.start,
+                                      selection.length);
+  if (!plan.consumed) return false;
+  if (plan.clear_saved_selection) ClearSavedSelection();
+  if (plan.extended) {
+    w_.change_to_ext();
+    w_.preview.SetListText(plan.list_text);
+    HWND list = w_.controls[kId_MkDirExt];
+    SetFocus(list);
+    w_.controls.CaretToEnd(list);
+    Edit(list).ScrollCaret();
+    w_.preview.MkDirExtChange();
+    return true;
+  }
+  w_.controls.SetText(kId_MkDir, plan.name_text);
+  w_.preview.SetListText(plan.list_text);
+  w_.controls.Select(name, {plan.selection_start, plan.selection_length});
+  w_.preview.NameEdited();
+  return true;
 }
 
-void Ttc_KestrixForm::InsertVariable(const std::string& token) {
+void InputRouting::ProcessTextModifier(const char* function_name) {
+  HWND field = w_.visible_input();
+  const std::string text = Edit(field).Text();
+  PortableCharCase char_case;
+  ModifiedText modified = ::kestrix::ProcessTextModifier(
+      function_name, text, w_.controls.Selection(field), InputModeOf(w_.mode),
+      w_.settings.Startup().intelli_modifiers, char_case);
+  SetWindowTextA(field, modified.text.c_str());
+  SetFocus(field);
+  w_.controls.Select(field, modified.selection);
+  w_.preview.Rerun();
+}
+
+void InputRouting::InsertVariable(const std::string& token) {
   HWND focus = GetFocus();
   HWND target = nullptr;
-  if (focus == mkdir_edit_ || focus == Control(kId_MkDirExt))
+  if (focus == NameEdit() || focus == w_.controls[kId_MkDirExt])
     target = focus;
-  else if (GetParent(focus) == Control(kId_cmbx_prefix) ||
-           GetParent(focus) == Control(kId_cmbx_suffix))
+  else if (GetParent(focus) == w_.controls[kId_cmbx_prefix] ||
+           GetParent(focus) == w_.controls[kId_cmbx_suffix])
     target = focus;
   else
-    target = mode_ == MainMode::kNormal ? mkdir_edit_ : Control(kId_MkDirExt);
+    target = w_.mode == MainMode::kNormal ? NameEdit() : w_.controls[kId_MkDirExt];
   Edit(target).ReplaceSelection(token);
-}
-
-// --- Options menu --------------------------------------------------------------------
-
-void Ttc_KestrixForm::btn_optionsClick() {
-  std::vector<MenuItem> items = MenuItems(kOptionsMenu, Lang());
-  if (activation_.show_menu_shortcuts)
-    for (size_t i = 0; i < items.size(); ++i) items[i].text += kOptionsShortcuts[i];
-  const std::string guide = Concat({ProgramDirOf(services_.exe_path), "\\help_eng.html"});
-  if (!services_.files.FileExists(guide)) items[2].flags |= MF_GRAYED;
-  RECT rect;
-  GetWindowRect(Control(kId_btn_options), &rect);
-  // The other commands' dialogs are wired in with their modules.
-  const UINT command = ShowMenu(hwnd(), items, {rect.left, rect.bottom});
-  if (command == kMenu_UserGuide) OpenUserGuide(hwnd(), services_.files, services_.exe_path);
-  if (command == kMenu_ManageTemplates) ManageTemplatesClick();
-  if (command == kMenu_Configuration) ShowConfiguration();
-  if (command == kMenu_About) ShowAbout();
-}
-
-void Ttc_KestrixForm::img_ChangeDirAttribClick() {
-  app_.CurrentRoutine = "img_ChangeDirAttribClick";
-  if (std::optional<std::string> title =
-          image_.ShowMenu(hwnd(), Lang(), app_title_, InputModeOf(mode_)))
-    SetWindowTextA(hwnd(), title->c_str());
-}
-
-// --- Templates -----------------------------------------------------------------------
-
-void Ttc_KestrixForm::FillTemplates() {
-  const LanguageTable& language = Lang();
-  built_in_templates_ = BuiltInTemplates(language);
-  const Combo combo(Control(kId_cmbox_Templates));
-  const int selected = combo.Selected();
-  std::vector<std::string> entries{NoTemplateCaption(language)};
-  for (const BuiltInTemplate& t : built_in_templates_) entries.push_back(t.caption);
-  for (const std::string& name : settings_.Keys(kUserTemplatesSection))
-    entries.push_back(UserTemplateCaption(name));
-  combo.Clear();
-  for (const std::string& entry : entries) combo.Add(entry);
-  combo.SetSelected(selected >= 0 && selected < combo.Count() ? selected : 0);
-}
-
-void Ttc_KestrixForm::cmbox_TemplatesChange() {
-  app_.CurrentRoutine = "cmbox_TemplatesChange";
-  TemplateListOpen_ = false;
-  const Combo combo(Control(kId_cmbox_Templates));
-  const int index = combo.Selected();
-  if (index < 0) return;
-  const std::string entry = combo.Item(index);
-  TemplateChoice choice = ChooseTemplate(entry, built_in_templates_);
-  std::string text;
-  size_t select_length = 0;
-  switch (choice.kind) {
-    case TemplateChoice::Kind::kNothing:
-      return;
-    case TemplateChoice::Kind::kBuiltIn:
-      text = built_in_templates_[choice.built_in].text;
-      select_length = built_in_templates_[choice.built_in].select_length;
-      break;
-    case TemplateChoice::Kind::kUser:
-      text = TrimRight(settings_.Value(kUserTemplatesSection, choice.user_name, ""));
-      break;
-  }
-  if (mode_ == MainMode::kNormal) {
-    history_.Remember(controls_.Text(kId_MkDir));
-    controls_.SetText(kId_MkDir, text);
-    history_.Picked();
-    MkDirChange(Edit(mkdir_edit_).Text());
-    controls_.Focus(Control(kId_MkDir));
-    if (select_length > 0)
-      controls_.Select(Control(kId_MkDir), {0, select_length});
-    else
-      controls_.Select(Control(kId_MkDir), {text.size(), 0});
-    return;
-  }
-  std::vector<std::string> lines = SplitLines(ListText());
-  lines.push_back(text);
-  SetListText(JoinLines(lines));
-  SetFocus(Control(kId_MkDirExt));
 }
 
 }  // namespace kestrix

@@ -43,9 +43,8 @@ std::optional<std::string> ReadClipboardText(HWND owner) {
 
 std::optional<std::string> ChooseTextFile(HWND owner, const std::string& directory,
                                           const LanguageTable& language) {
-  std::string filter =
-      OpenDialogFilter(LanguageText(language, "Dialogs", "TextFiles", "Text files (*.txt)"),
-                       LanguageText(language, "Dialogs", "AllFiles", "All files (*.*)"));
+  std::string filter = OpenDialogFilter(language.Text(lng::dialogs::kTextFiles),
+                                        language.Text(lng::dialogs::kAllFiles));
   char file[MAX_PATH * 4] = {};
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/launch_decision.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_environment.h"
@@ -19,6 +20,7 @@
 #include "fakes/fake_system_facts.h"
 #include "fakes/fake_window_system.h"
 #include "input/typing.h"
+#include "names/replacements.h"
 #include "ui/form.h"
 #include "ui/main_form.h"
 
@@ -58,10 +60,7 @@ class MainFormFixture : public ::testing::Test {
   virtual void BeforeCreate() {}
 
   // What is queued, handled as the program's message loop handles it.
-  static void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) HandleLoopMessage(loop_window_, msg);
-  }
+  static void Pump() { PumpMessages(loop_window_); }
   // Real key input, pumped until the queue holds none of it (nor the characters
   // TranslateMessage posts for it).
   static void HandleInput() {

@@ -5,6 +5,7 @@
 
 #include "ui/main_form_fixture.h"
 // After the Windows headers it needs.
+#include <shellapi.h>
 #include <shlobj.h>
 
 namespace kestrix {

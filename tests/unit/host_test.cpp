@@ -229,6 +229,9 @@ TEST(HostSnapshot, PathTexts) {
   EXPECT_TRUE(IsArchivePanelPath("C:\\x\\a.tar.gz"));
   EXPECT_FALSE(IsArchivePanelPath("C:\\x\\BACKUP.ZIP\\*.*"));
   EXPECT_EQ(TypedCurrentPath("  C:/Work/New "), "C:\\Work\\New ");
+  EXPECT_EQ(
+      HostReplyText("C:\\A\0junk", 8) + HostReplyText("C:\\Bc", 4) + HostReplyText(nullptr, 3),
+      "C:\\AC:\\B");
   FakeEnvironment env{{"DATA", "D:\\Data"}};
   const std::pair<const char*, const char*> edited[] = {{" D:/Work/", "D:\\Work\\"},
                                                         {"%DATA%\\x", "D:\\Data\\x\\"},

@@ -13,7 +13,6 @@
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_resources.h"
 #include "settings/big_ini_file.h"
-#include "settings/control_texts.h"
 #include "settings/language_keys.h"
 #include "settings/language_table.h"
 #include "settings/settings_model.h"
@@ -375,7 +374,7 @@ TEST_F(LanguageTableTest, LookupsTrimAndAnExternalFileIsNeverWritten) {
       {"Dialogs", "AllFiles", "  All files\t", "All files"},  // the default is trimmed too
   };
   for (const auto& [section, key, english, text] : cases)
-    EXPECT_EQ(table.Text(section, key, english), text) << section << "/" << key;
+    EXPECT_EQ(table.Text(LanguageKey{section, key, english}), text) << section << "/" << key;
   EXPECT_EQ(table.Lookup("Buttons", "BtnOK", "OK"), "\t\t\tRendben\t ");
   const std::string path = std::string(kProgramDir) + "\\lng_test.ini";
   fs.AddFile(path, "[Buttons]\r\nBtnOK=\tJa\r\n[Buttons]\r\nBtnOK=Later\r\n");
@@ -486,23 +485,17 @@ TEST_F(LanguageTableTest, DiscoversExternalFilesForTheDialog) {
     EXPECT_EQ(LanguageOfListEntry(entry), language) << entry;
 }
 
-TEST(LanguageTexts, PlaceholderLineBreaksAndControlTexts) {
+TEST(LanguageTexts, PlaceholderLineBreaksAndTrimmedTexts) {
   EXPECT_EQ(FormatLanguageText("Installed - use: %s in TC.", "\"Shift + F8\""),
             "Installed - use: \"Shift + F8\" in TC.");
   EXPECT_EQ(FormatLanguageText("no placeholder", "x"), "no placeholder");
   EXPECT_EQ(ExpandLanguageLineBreaks("one<br>two<BR>"), "one\r\ntwo<BR>");
   const LanguageTable table =
       LanguageTable::FromText("[Buttons]\nBtnOK=\t Rendben \n[Captions - Program]\nMore=\n");
-  const ControlText entries[] = {
-      {101, TextTarget::kCaption, lng::buttons::kBtnOK},
-      {102, TextTarget::kCaption, lng::buttons::kBtnCancel},
-      {104, TextTarget::kCaption, lng::program::kMore},
-  };
-  Lines seen;
-  ApplyControlTexts(table, entries, [&](const ControlText& entry, const std::string& text) {
-    seen.push_back(std::to_string(entry.control_id) + ":" + text);
-  });
-  EXPECT_EQ(seen, (Lines{"101:Rendben", "102:Cancel", "104:"}));
+  // Trimmed, the English default when missing, empty when the file says so.
+  EXPECT_EQ(table.Text(lng::buttons::kBtnOK) + "|" + table.Text(lng::buttons::kBtnCancel) + "|" +
+                table.Text(lng::program::kMore),
+            "Rendben|Cancel|");
 }
 
 // A failed file operation in words: the file in quotes and what happened, in the table's

@@ -102,8 +102,7 @@ TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguageWholeAndItsManifest) {
   for (const BuiltInLanguage& language : kBuiltInLanguages) {
     std::string text;
     ASSERT_EQ(program.ReadData(LanguageResourceName(language.id), text), 0u) << language.id;
-    EXPECT_EQ(LanguageTable::FromText(text).Text("Language", "LngNameEng", ""),
-              language.english_name);
+    EXPECT_EQ(LanguageTable::FromText(text).Text(lng::header::kLngNameEng), language.english_name);
   }
   std::string upper, lower;
   ASSERT_EQ(program.ReadData("LNG_ENG", upper), 0u);
