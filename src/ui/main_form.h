@@ -19,6 +19,7 @@
 #include "create/dir_attributes.h"
 #include "create/dir_history.h"
 #include "create/history_undo.h"
+#include "create/run_record.h"
 #include "host/host_commands.h"
 #include "host/host_focus_win32.h"
 #include "host/host_snapshot.h"
@@ -47,6 +48,7 @@
 #include "ui/form.h"
 #include "ui/form_look.h"
 #include "ui/frameless_paint.h"
+#include "ui/menu.h"
 #include "ui/messages.h"
 #include "ui/name_history.h"
 #include "ui/name_list_sources_win32.h"
@@ -227,6 +229,12 @@ class Ttc_KestrixForm : public Form {
   void CopyFolderStructureClick(const std::string& folder);
 
   void LoadLanguage();
+
+  // Taking the last creation back (run_undo_command.cpp).
+  std::string RunRecordFile() const;
+  void RecordRun(const RunRecord& record);
+  void AddUndoMenuItem(std::vector<MenuItem>& items);
+  void UndoLastCreation();
 
   // The configuration and About dialogs (main_form_config.cpp).
   void ShowConfiguration();

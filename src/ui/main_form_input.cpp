@@ -259,6 +259,9 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
       // the structures must not hide behind F3.
       btn_loadFromFileClick();
       break;
+    case KeyAction::kUndoRun:
+      UndoLastCreation();
+      break;
     case KeyAction::kUndo:
       app_.CurrentRoutine = "btn_undoClick";
       history_.Undo(VisibleInput());
@@ -359,6 +362,7 @@ void Ttc_KestrixForm::btn_optionsClick() {
     for (size_t i = 0; i < items.size(); ++i) items[i].text += kOptionsShortcuts[i];
   const std::string guide = Concat({ProgramDirOf(services_.exe_path), "\\help_eng.html"});
   if (!services_.files.FileExists(guide)) items[2].flags |= MF_GRAYED;
+  AddUndoMenuItem(items);
   RECT rect;
   GetWindowRect(Control(kId_btn_options), &rect);
   // The other commands' dialogs are wired in with their modules.
@@ -367,6 +371,7 @@ void Ttc_KestrixForm::btn_optionsClick() {
   if (command == kMenu_ManageTemplates) ManageTemplatesClick();
   if (command == kMenu_Configuration) ShowConfiguration();
   if (command == kMenu_About) ShowAbout();
+  if (command == kMenu_UndoRun) UndoLastCreation();
 }
 
 void Ttc_KestrixForm::img_ChangeDirAttribClick() {

@@ -345,6 +345,7 @@ void Ttc_KestrixForm::btn_okClick() {
     bool& flag;
     ~RunningFlag() { flag = false; }
   } running{CreationRunning_};
+  RecordingFileSystem recorder(services_.files);
   try {
     // Without the user's replacements the run would create other names than asked for:
     // the model has told the user, and nothing is created.
@@ -365,10 +366,9 @@ void Ttc_KestrixForm::btn_okClick() {
       return Replacements(text, services_.variables, UserAppIds_);
     };
     RunView view(*this);
-    CreationRun run(
-        {services_.files, services_.environment, services_.code_page, services_.message_boxes,
-         services_.modifier_keys, language, *commands_, history, expand},
-        settings, app_.Snapshot, image_.Set(), view, app_.CurrentRoutine);
+    CreationRun run({recorder, services_.environment, services_.code_page, services_.message_boxes,
+                     services_.modifier_keys, language, *commands_, history, expand},
+                    settings, app_.Snapshot, image_.Set(), view, app_.CurrentRoutine);
     run.btn_okClick();
   } catch (const VariableError& error) {
     services_.message_boxes.Show(error.Text(Lang()), app_title_, kMbOk | kMbIconError);
@@ -376,6 +376,7 @@ void Ttc_KestrixForm::btn_okClick() {
     services_.message_boxes.Show(FileFailureText(Lang(), error.Path(), error.Code()), app_title_,
                                  kMbOk | kMbIconError);
   }
+  RecordRun(recorder.Record());
 }
 
 }  // namespace kestrix
