@@ -21,8 +21,11 @@ void Ttc_KestrixForm::RecordRun(const RunRecord& record) {
 
 void Ttc_KestrixForm::AddUndoMenuItem(std::vector<MenuItem>& items) {
   const std::optional<RunRecord> last = LastUndoableRun(services_.files, RunRecordFile());
-  MenuItem entry{last ? UndoMenuText(Lang(), *last) : Text(lng::run_undo::kTitle), kMenu_UndoRun,
-                 last ? 0u : static_cast<UINT>(MF_GRAYED)};
+  MenuItem entry{last ? UndoMenuText(Lang(), *last) : Text(lng::run_undo::kTitle),
+                 kMenu_UndoRun,
+                 last ? 0u : static_cast<UINT>(MF_GRAYED),
+                 nullptr,
+                 {}};
   if (activation_.show_menu_shortcuts) entry.text += "\tCtrl+U";
   items.insert(items.begin(), {entry, Separator()});
 }
