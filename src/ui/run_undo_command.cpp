@@ -44,6 +44,7 @@ void Ttc_KestrixForm::UndoLastCreation() {
   // The host shows the folders as they are now, as after a creation.
   if (outcome.verdict == UndoVerdict::kDone && commands_)
     commands_->Post(app_.Snapshot.HostWindow, kCmdRereadSource);
+  RerunPreview();  // what the preview marks as existing may be gone now
   controls_.Focus(VisibleInput());
 }
 
