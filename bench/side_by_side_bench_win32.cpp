@@ -8,8 +8,9 @@
 //   start-up    process start to a visible main window that answers a sent message (its
 //               first show done), the host running and answering, vs the bare window
 //               program
-//   creation    a pasted list of 10,001 lines created by the Extended mode's OK vs a
-//               CreateDirectoryA loop over the same names, each into a fresh directory
+//   creation    a pasted list of 10,001 lines created by the Extended mode's OK, with the
+//               run's record written, vs a CreateDirectoryA loop over the same names, each
+//               into a fresh directory
 //   ini         a 1 MiB wincmd.ini loaded by TBigIniFile, one key edited and flushed vs a
 //               raw read and write of the same bytes
 //
@@ -307,6 +308,10 @@ Row Creation(int repetitions, const std::string& work) {
     const double ms =
         TimeMs([&] { Send(GetDlgItem(main, kId_btn_ok), BM_CLICK, 0, 0, 3600 * 1000); });
     ExpectAllCreated(target);
+    // The run's record, written within the click, beside the settings file.
+    const std::string record = host.kestrix.substr(0, host.kestrix.rfind('.')) + ".runs";
+    if (e2e::ReadFileText(record).find("Base=" + target + "\r\n") == std::string::npos)
+      Fail("the run left no record in " + record);
     return ms;
   };
   auto reference = [&](int i) {

@@ -79,6 +79,8 @@ KeyDecision WindowKey(const KeyPress& press, const KeyContext& context) {
       return Consumed(KeyAction::kPrepareSubdirLine);
     case 'Q':
       return Consumed(KeyAction::kAttributesMenu);
+    case 'U':
+      return Consumed(KeyAction::kUndoRun);
     case 'Z':
       // Otherwise the field's own undo takes the key.
       if (context.undo_shown) return Consumed(KeyAction::kUndo);

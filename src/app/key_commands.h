@@ -79,6 +79,7 @@ enum class KeyAction {
   kPrepareSubdirLine,  // Ctrl+D: caret to the end of the visible input
   kAttributesMenu,
   kUndo,
+  kUndoRun,  // Ctrl+U: the last creation taken back
   kQuick1,
   kQuick2,
   kQuick3,

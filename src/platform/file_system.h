@@ -119,6 +119,8 @@ class FileSystem {
 
   // Last-write time in 100 ns units (FILETIME); 0 when unknown.
   virtual uint64_t LastWriteTime(const std::string& path) = 0;
+  // The size of a file in bytes; the error code when it cannot be queried.
+  virtual uint32_t FileSize(const std::string& path, uint64_t& size) = 0;
 
   bool Exists(const std::string& path) { return GetAttributes(path) != kAttrInvalid; }
   bool DirectoryExists(const std::string& path) {

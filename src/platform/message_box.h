@@ -11,6 +11,8 @@ enum MessageBoxFlag : uint32_t {
   kMbYesNo = 0x04,
   kMbIconError = 0x10,
   kMbIconQuestion = 0x20,
+  kMbIconWarning = 0x30,
+  kMbIconInformation = 0x40,
 };
 
 enum MessageBoxAnswer : int {

@@ -404,6 +404,30 @@ inline constexpr LanguageKey kStructureTooLarge{
     "The folder holds more than 10,000 directories: its structure is too large for the list."};
 }  // namespace folder_copy
 
+// Taking the last creation back: the Options menu entry ("%n" is the number of folders the
+// run made, "%s" where) and the report of what was removed and what was kept, and why.
+namespace run_undo {
+inline constexpr LanguageKey kMenuEntry{popup::kSection, "UndoRun",
+                                        "Undo the last creation (%n folders in %s)"};
+inline constexpr LanguageKey kTitle{program::kSection, "UndoTitle", "Undo the last creation"};
+inline constexpr LanguageKey kRemoved{program::kSection, "UndoRemoved", "Removed from %s:"};
+inline constexpr LanguageKey kNoneRemoved{program::kSection, "UndoNoneRemoved",
+                                          "Nothing was removed from %s."};
+inline constexpr LanguageKey kKept{program::kSection, "UndoKept", "Kept:"};
+inline constexpr LanguageKey kForeign{program::kSection, "UndoForeign",
+                                      "it holds %s, which the creation did not make"};
+inline constexpr LanguageKey kHoldsKept{program::kSection, "UndoHoldsKept",
+                                        "it holds what is kept"};
+inline constexpr LanguageKey kNotEmpty{program::kSection, "UndoNotEmpty",
+                                       "the file is no longer empty"};
+inline constexpr LanguageKey kMore{program::kSection, "UndoMore", "... and %s more"};
+inline constexpr LanguageKey kNothing{errors::kSection, "UndoNothing",
+                                      "There is no creation to take back."};
+inline constexpr LanguageKey kBaseMissing{
+    errors::kSection, "UndoBaseMissing",
+    "%s no longer exists: nothing was taken back and nothing was changed."};
+}  // namespace run_undo
+
 // What a failed file operation did, in words; "%s" is the file in quotes.
 namespace file_errors {
 inline constexpr LanguageKey kInUse{
@@ -499,6 +523,7 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     popup::kConfig,
     popup::kAbout,
     popup::kHelp,
+    run_undo::kMenuEntry,
     install::kInstallGrpbox,
     install::kInstallingGrpbox,
     install::kUninstallingGrpbox,
@@ -699,6 +724,14 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     errors::kReservedName,
     errors::kCharacterLost,
     folder_copy::kCopyStructure,
+    run_undo::kTitle,
+    run_undo::kRemoved,
+    run_undo::kNoneRemoved,
+    run_undo::kKept,
+    run_undo::kForeign,
+    run_undo::kHoldsKept,
+    run_undo::kNotEmpty,
+    run_undo::kMore,
     folder_copy::kStructureTooLarge,
     file_errors::kInUse,
     file_errors::kNoPermission,
@@ -709,6 +742,8 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     file_errors::kFailed,
     errors::kNothingToCreate,
     errors::kCopyDataAddress,
+    run_undo::kNothing,
+    run_undo::kBaseMissing,
     config_dialog::kTitle,
     config_dialog::kLanguageTab,
     config_dialog::kAffixGroup,

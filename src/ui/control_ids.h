@@ -70,6 +70,7 @@ enum MainMenuId : int {
   kMenu_UserGuide,
   kMenu_About,
   kMenu_NewApp1,
+  kMenu_UndoRun,
   // The variables popup's items from here, in the order they are shown.
   kMenu_VariableFirst = 3100,
 };

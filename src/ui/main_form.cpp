@@ -18,6 +18,7 @@
 #include "ui/menu.h"
 #include "ui/messages.h"
 #include "ui/new_application.h"
+#include "ui/run_undo_command.h"
 
 namespace kestrix {
 
@@ -87,9 +88,20 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
       services_.message_boxes, services_.windows, *preview_, *layout_, language,
       [this] { ChangeToExt(); }, [this] { ChangeToNormal(); }, [this] { TurnOffBatchMode(); },
       own_dialog});
+  undo_ = std::make_unique<RunUndoCommand>(RunUndoCommand::Wiring{
+      services_.files, settings_, services_.logger, services_.message_boxes, language_,
+      app_.CurrentRoutine,
+      [this] {
+        if (HostCommands* commands = host_->Commands())
+          commands->Post(app_.Snapshot.HostWindow, kCmdRereadSource);
+      },
+      [this] {
+        preview_->Rerun();  // what the preview marks as existing may be gone now
+        controls_.Focus(VisibleInput());
+      }});
   options_ = std::make_unique<OptionsMenu>(OptionsMenu::Wiring{
       controls_, settings_, services_.files, services_.resources, services_.message_boxes,
-      services_.exe_path, language_, *templates_, *preview_, app_.CurrentRoutine,
+      services_.exe_path, language_, *templates_, *preview_, *undo_, app_.CurrentRoutine,
       [this](HWND owner, POINT at, bool new_app) { return ChooseVariable(owner, at, new_app); },
       own_dialog,
       [this](const ConfigurationValues& values) { Guarded([&] { ApplyConfiguration(values); }); }});
@@ -468,6 +480,9 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action) {
       // The menu whenever it offers more than Browse, in every mode: the folder copy and
       // the structures must not hide behind F3.
       load_->btn_loadFromFileClick();
+      break;
+    case KeyAction::kUndoRun:
+      undo_->UndoLastCreation();
       break;
     case KeyAction::kEditPath:
       host_->OpenPathEditing();

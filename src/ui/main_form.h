@@ -38,6 +38,7 @@ class TemplateBox;
 class InputRouting;
 class HostLink;
 class LoadFromFileMenu;
+class RunUndoCommand;
 class OptionsMenu;
 
 struct MainFormServices {
@@ -146,6 +147,7 @@ class Ttc_KestrixForm : public Form {
   std::unique_ptr<HostLink> host_;
   std::unique_ptr<MainActivation> activation_;
   std::unique_ptr<LoadFromFileMenu> load_;
+  std::unique_ptr<RunUndoCommand> undo_;
   std::unique_ptr<OptionsMenu> options_;
 };
 

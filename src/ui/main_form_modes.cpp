@@ -16,6 +16,7 @@
 #include "ui/main_form_layout.h"
 #include "ui/main_form_load.h"
 #include "ui/name_list_sources_win32.h"
+#include "ui/run_undo_command.h"
 
 namespace kestrix {
 
@@ -174,6 +175,7 @@ void Ttc_KestrixForm::btn_okClick() {
     bool& flag;
     ~RunningFlag() { flag = false; }
   } running{CreationRunning_};
+  RecordingFileSystem recorder(services_.files);
   try {
     // Without the user's replacements the run would create other names than asked for:
     // the model has told the user, and nothing is created.
@@ -195,10 +197,9 @@ void Ttc_KestrixForm::btn_okClick() {
       return Replacements(text, services_.variables, UserAppIds_);
     };
     RunView view(*this);
-    CreationRun run(
-        {services_.files, services_.environment, services_.code_page, services_.message_boxes,
-         services_.modifier_keys, language, *commands, history, expand},
-        settings, app_.Snapshot, image_.Set(), view, app_.CurrentRoutine);
+    CreationRun run({recorder, services_.environment, services_.code_page, services_.message_boxes,
+                     services_.modifier_keys, language, *commands, history, expand},
+                    settings, app_.Snapshot, image_.Set(), view, app_.CurrentRoutine);
     run.btn_okClick();
   } catch (const VariableError& error) {
     services_.message_boxes.Show(error.Text(language_.table), kApplicationTitle,
@@ -207,6 +208,7 @@ void Ttc_KestrixForm::btn_okClick() {
     services_.message_boxes.Show(FileFailureText(language_.table, error.Path(), error.Code()),
                                  kApplicationTitle, kMbOk | kMbIconError);
   }
+  undo_->Record(recorder.Record());
 }
 
 void Ttc_KestrixForm::img_ChangeDirAttribClick() {

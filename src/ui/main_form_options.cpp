@@ -9,6 +9,7 @@
 #include "ui/configuration_dialog.h"
 #include "ui/manage_templates.h"
 #include "ui/menu.h"
+#include "ui/run_undo_command.h"
 // After the Windows headers it needs.
 #include <shellapi.h>
 
@@ -47,6 +48,7 @@ void OptionsMenu::btn_optionsClick() {
   if (w_.settings.Activation().show_menu_shortcuts)
     for (size_t i = 0; i < items.size(); ++i) items[i].text += kOptionsShortcuts[i];
   if (!w_.files.FileExists(UserGuidePath(w_.exe_path))) items[2].flags |= MF_GRAYED;
+  items.insert(items.begin(), {w_.undo.MenuEntry(), Separator()});
   RECT rect;
   GetWindowRect(w_.controls[kId_btn_options], &rect);
   const UINT command = ShowMenu(form_, items, {rect.left, rect.bottom});
@@ -54,6 +56,7 @@ void OptionsMenu::btn_optionsClick() {
   if (command == kMenu_ManageTemplates) ManageTemplatesClick();
   if (command == kMenu_Configuration) ShowConfiguration();
   if (command == kMenu_About) ShowAbout();
+  if (command == kMenu_UndoRun) w_.undo.UndoLastCreation();
 }
 
 void OptionsMenu::ManageTemplatesClick() {

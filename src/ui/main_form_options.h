@@ -12,6 +12,7 @@
 namespace kestrix {
 
 class Dialog;
+class RunUndoCommand;
 struct ConfigurationValues;
 
 class OptionsMenu {
@@ -26,6 +27,7 @@ class OptionsMenu {
     const LoadedLanguage& language;
     TemplateBox& templates;
     NamePreview& preview;
+    RunUndoCommand& undo;
     std::string& routine;  // CurrentRoutine, for the error log
     // The variables popup at a screen point; with `new_app`, its "New application..."
     // entry opens the dialog. The token chosen.

@@ -298,5 +298,48 @@ TEST_F(JourneyTest, NightfallAndGermanApplyAtOnceAndAreStored) {
   EXPECT_EQ(SettingOf(settings, "Language", "CurrentLng"), "DEU");
 }
 
+// A structure made from F7, a file the user then puts into one of its folders, and Ctrl+U
+// in the next window: the rest goes, that folder and its file stay, and the message says so.
+TEST_F(JourneyTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
+  HWND main = OpenMainWindow();
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  const std::vector<DWORD> started = host_.StartedProcessIds();
+  ASSERT_TRUE(TypeText("Site\\css|Site\\img|Site\\js"));
+  ASSERT_TRUE(PressKey(VK_RETURN));
+  ASSERT_TRUE(WaitForProcessExit(started.back(), kWaitMs)) << host_.LogText();
+  ASSERT_TRUE(IsDirectory(panel_ + "\\Site\\js"));
+  tree_.MakeFile("panel\\Site\\img\\logo.png", "PNG");
+
+  ASSERT_TRUE(host_.PressKey("F7"));
+  main = WaitForWindow(kMainClass, nullptr);
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  name_ = FindWindowExA(GetDlgItem(main, kId_MkDir), nullptr, "EDIT", nullptr);
+  ASSERT_TRUE(NameFieldReady(main));
+  const size_t before_undo = host_.LogLines().size();
+  HWND options = GetDlgItem(main, kId_btn_options);
+  ClickOn(IsWindowVisible(options) ? options : GetDlgItem(main, kId_btn_options_flat));
+  if (HWND menu = WaitForWindow("#32768", nullptr, 5000)) ShotOf(menu, "undo-menu");
+  Step(VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 3000));
+  Step('U', {VK_CONTROL});
+  HWND message = WaitForWindow("#32770", "Undo the last creation", kWaitMs);
+  ASSERT_NE(message, nullptr) << "no report of the undo";
+  ShotOf(message, "undo");
+  HWND text = GetDlgItem(message, 0xFFFF);
+  std::string report(static_cast<size_t>(SendMessageA(text, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  report.resize(static_cast<size_t>(
+      SendMessageA(text, WM_GETTEXT, report.size(), reinterpret_cast<LPARAM>(report.data()))));
+  for (const char* line : {"Removed from ", "    Site\\js", "    Site\\css",
+                           "    Site\\img: it holds logo.png, which the creation did not make",
+                           "    Site: it holds what is kept"})
+    EXPECT_NE(report.find(line), std::string::npos) << line << " in: " << report;
+  Step(VK_RETURN);
+  for (const char* gone : {"Site\\css", "Site\\js"})
+    EXPECT_FALSE(IsDirectory(panel_ + "\\" + gone));
+  EXPECT_TRUE(IsDirectory(panel_ + "\\Site\\img"));
+  EXPECT_EQ(ReadFileText(panel_ + "\\Site\\img\\logo.png"), "PNG");
+  EXPECT_GE(LogLine("CMD 540", before_undo), 0) << host_.LogText();
+}
+
 }  // namespace
 }  // namespace kestrix::e2e

@@ -241,6 +241,16 @@ uint32_t FakeFileSystem::RemoveDirectory(const std::string& path) {
   return kErrorSuccess;
 }
 
+uint32_t FakeFileSystem::FileSize(const std::string& path, uint64_t& size) {
+  std::string key, display;
+  if (!Resolve(path, key, display)) return kErrorInvalidName;
+  if (uint32_t fault = FaultFor(key, kFaultRead)) return fault;
+  Node* node = Find(key);
+  if (node == nullptr) return MissingCode(key);
+  size = node->directory ? 0 : node->content.size();
+  return kErrorSuccess;
+}
+
 std::vector<DirEntry> FakeFileSystem::ListDirectory(const std::string& directory,
                                                     const std::string& pattern) {
   std::vector<DirEntry> entries;

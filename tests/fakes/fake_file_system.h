@@ -55,6 +55,7 @@ class FakeFileSystem : public FileSystem {
     Node* node = FindPath(path);
     return node == nullptr ? 0 : node->last_write;
   }
+  uint32_t FileSize(const std::string& path, uint64_t& size) override;
 
   // ---- Set-up for tests ----
   void AddDrive(const std::string& drive);  // "D:" or "D:\"

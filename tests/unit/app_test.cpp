@@ -109,6 +109,7 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       // Letter commands need Ctrl alone; Ctrl+Shift+Q is the letter field's own shortcut.
       {F::kMkDir, Ctrl('R'), true, A::kRefresh, true},
       {F::kMkDir, Ctrl('Q'), true, A::kAttributesMenu, true},
+      {F::kMkDirExt, Ctrl('U'), true, A::kUndoRun, true},
       {F::kMkDir, KeyPress{'Q', true, true}, true, A::kOpenAttribLetters, true},
       {F::kMkDir, KeyPress{'R', true, true}, true, A::kNone, false},
       {F::kMkDir, Plain('R'), true, A::kNone, false},

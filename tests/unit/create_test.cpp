@@ -22,7 +22,9 @@
 #include "create/invalid_chars.h"
 #include "create/level_creation.h"
 #include "create/name_list_loading.h"
+#include "create/run_record.h"
 #include "create/run_settings.h"
+#include "create/run_undo.h"
 #include "create/user_structures.h"
 #include "create/virtual_panel.h"
 #include "fakes/fake_code_page.h"
@@ -31,6 +33,7 @@
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_views.h"
 #include "fakes/fake_window_system.h"
+#include "fakes/user_settings_file.h"
 #include "host/host_snapshot.h"
 #include "settings/big_ini_file.h"
 
@@ -254,6 +257,7 @@ TEST(BatchList, SuffixEditorRoundTrip) {
 // ---- creation_run
 struct RunFixture {
   FakeFileSystem fs;
+  RecordingFileSystem recording{fs};
   FakeEnvironment env{{"TEMP", "C:\\Temp"}, {"LOCALAPPDATA", "C:\\Local"}};
   FakeCodePage code_page;
   FakeMessageBoxes boxes;
@@ -287,7 +291,8 @@ struct RunFixture {
     auto replace = [this](const std::string& t) {
       return ReplaceAll(Trim(env.Expand(t)), "%Y", "2024");
     };
-    CreationServices services{fs, env, code_page, boxes, keys, language, host, history, replace};
+    CreationServices services{recording, env,  code_page, boxes,  keys,
+                              language,  host, history,   replace};
     run = std::make_unique<CreationRun>(services, settings, snapshot, attributes, view, routine);
   }
 
@@ -607,6 +612,149 @@ TEST(CreationRun, VirtualPanelResolvesThroughItsListFile) {
   no_list.boxes.answers = {kIdNo};
   no_list.Ok("New");
   EXPECT_TRUE(no_list.fs.CreatedDirectories().empty());
+}
+
+// ---- run_record, run_undo
+// A record as "base: item,item", files marked "f:".
+std::string RecordText(const RunRecord& r) {
+  Lines items;
+  for (const MadeItem& item : r.made)
+    items.push_back((item.directory ? "" : "f:") + ReplaceAll(item.path, "C:\\Data\\", "~"));
+  return r.base + ":" + (items.empty() ? "" : " ") + ReplaceAll(JoinLines(items), "\r\n", ",");
+}
+constexpr char kRuns[] = "C:\\TC\\Kestrix\\tc Kestrix.runs";
+constexpr char kSettingsFile[] = "C:\\TC\\Kestrix\\tc Kestrix.ini";
+
+TEST(RunRecord, HoldsWhatTheRunMadeInOrderAndNothingThatExisted) {
+  // arrange, list mode, typed, record
+  const std::tuple<std::function<void(RunFixture&)>, bool, const char*, const char*> cases[] = {
+      {[](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\old\\in"); }, true,
+       "x\r\n*y\r\nold\r\n*in\r\n*new", "C:\\Data: ~x,~x\\y,~old\\new"},
+      {[](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\a"); }, false, "a\\b\\c",
+       "C:\\Data\\a: ~a\\b,~a\\b\\c"},
+      {[](RunFixture&) {}, false, "C:\\X\\Y", "C:\\: C:\\X,C:\\X\\Y"},
+      {[](RunFixture& f) { f.snapshot.CurrentPath = "C:\\Gone\\Deeper\\"; }, false, "N",
+       "C:\\: C:\\Gone,C:\\Gone\\Deeper,C:\\Gone\\Deeper\\N"},
+      {[](RunFixture& f) {
+         f.settings.file_creation = {true, false, {"txt"}, {}};
+       },
+       false, "web/notes.txt", "C:\\Data: ~web,f:~web\\notes.txt"},
+      {[](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\Old"); }, false, "Old", ":"},
+  };
+  for (const auto& [arrange, list, typed, record] : cases) {
+    RunFixture f;
+    arrange(f);
+    list ? f.OkList(typed) : f.Ok(typed);
+    EXPECT_EQ(RecordText(f.recording.Record()), record) << typed;
+  }
+}
+
+// The file keeps the newest twenty runs and reads back as written; a write that fails, or a
+// file another program holds, leaves the file and the settings file as they were.
+TEST(RunRecord, FileKeepsTheLastTwentyRunsAndFailsWithoutHarm) {
+  FakeFileSystem fs;
+  fs.AddFile(kSettingsFile, kUserSettingsFile);
+  EXPECT_EQ(RunRecordPath(kSettingsFile), kRuns);
+  for (int i = 1; i <= 21; ++i)
+    ASSERT_EQ(AddRunRecord(fs, kRuns,
+                           {"C:\\R",
+                            {{"C:\\R\\a=" + std::to_string(i), true},
+                             {"C:\\R\\a=" + std::to_string(i) + "\\f", false}}}),
+              kErrorSuccess);
+  std::vector<RunRecord> records;
+  ASSERT_EQ(LoadRunRecords(fs, kRuns, records), kErrorSuccess);
+  ASSERT_EQ(records.size(), kKeptRuns);
+  EXPECT_EQ(RecordText(records.front()), "C:\\R: C:\\R\\a=2,f:C:\\R\\a=2\\f");
+  EXPECT_EQ(RecordText(records.back()), "C:\\R: C:\\R\\a=21,f:C:\\R\\a=21\\f");
+  EXPECT_EQ(UndoMenuText(EnglishLanguageTable(), records.back()),
+            "Undo the last creation (1 folders in C:\\R)");
+  const std::string written = *fs.FileContent(kRuns);
+  const std::tuple<const char*, std::function<void()>, uint32_t> faults[] = {
+      {"rename fails", [&] { fs.FailStep(FakeFileSystem::Step::kRename, 0, kErrorDiskFull); },
+       kErrorDiskFull},
+      {"held by another program",
+       [&] { fs.FailPath(kRuns, kErrorSharingViolation, FakeFileSystem::kFaultAll); },
+       kErrorSharingViolation},
+  };
+  for (const auto& [what, fault, code] : faults) {
+    fault();
+    EXPECT_EQ(AddRunRecord(fs, kRuns, {"C:\\R", {{"C:\\R\\new", true}}}), code) << what;
+    fs.ClearFaults();
+    EXPECT_EQ(fs.FileContent(kRuns), written) << what;
+    EXPECT_EQ(fs.FileContent(kSettingsFile), kUserSettingsFile) << what;
+  }
+}
+
+TEST(RunUndo, RemovesWhatIsStillEmptyDeepestFirstAndSaysWhatItKept) {
+  // what, arrange before the run, typed list, change after the run, what stays, the report
+  const std::tuple<const char*, std::function<void(RunFixture&)>, const char*,
+                   std::function<void(RunFixture&)>, const char*, const char*>
+      cases[] = {
+          {"empty folders go, deepest first; what existed stays",
+           [](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\old"); },
+           "a\r\na\\b\r\na\\b\\c\r\nd\r\nold", [](RunFixture&) {}, "~old\\",
+           "Removed from C:\\Data:/    a\\b\\c/    a\\b/    d/    a"},
+          {"a folder with a foreign file stays with its parents", [](RunFixture&) {},
+           "a\r\na\\b\r\na\\b\\c\r\nd",
+           [](RunFixture& f) { f.fs.AddFile("C:\\Data\\a\\b\\notes.txt", ""); },
+           "~a\\,~a\\b\\,~a\\b\\notes.txt",
+           "Removed from C:\\Data:/    a\\b\\c/    d//Kept:/    a\\b: it holds notes.txt, which "
+           "the creation did not make/    a: it holds what is kept"},
+          {"a file the run made stays once it has content",
+           [](RunFixture& f) {
+             f.settings.file_creation = {true, false, {"txt"}, {}};
+           },
+           "w\\todo.txt", [](RunFixture& f) { f.fs.WriteWholeFile("C:\\Data\\w\\todo.txt", "x"); },
+           "~w\\,~w\\todo.txt",
+           "Nothing was removed from C:\\Data.//Kept:/    w\\todo.txt: the file is no longer "
+           "empty/    w: it holds what is kept"},
+          {"an empty file the run made goes",
+           [](RunFixture& f) {
+             f.settings.file_creation = {true, false, {"txt"}, {}};
+           },
+           "w\\todo.txt", [](RunFixture&) {}, "", "Removed from C:\\Data:/    w\\todo.txt/    w"},
+          {"a folder Windows will not remove is kept and named", [](RunFixture&) {}, "a\r\nd",
+           [](RunFixture& f) { f.fs.FailPath("C:\\Data\\d", kErrorAccessDenied); }, "~d\\",
+           "Removed from C:\\Data:/    a//Kept:/    Windows denied access to \"C:\\Data\\d\": it "
+           "is read-only, or you have no permission for it."},
+          {"a run is taken back once", [](RunFixture&) {}, "a",
+           [](RunFixture& f) {
+             uint32_t error = 0;
+             UndoLastRun(f.fs, kRuns, error);
+             f.fs.AddDirectory("C:\\Data\\a");
+           },
+           "~a\\", "There is no creation to take back."},
+          {"a base folder that is gone touches nothing",
+           [](RunFixture& f) { f.snapshot.CurrentPath = "C:\\Data\\Sub\\"; }, "a",
+           [](RunFixture& f) {
+             f.fs.RemoveDirectory("C:\\Data\\Sub\\a");
+             f.fs.RemoveDirectory("C:\\Data\\Sub");
+             f.fs.AddDirectory("C:\\Data\\a");
+           },
+           "~a\\",
+           "C:\\Data\\Sub no longer exists: nothing was taken back and nothing was changed."},
+      };
+  for (const auto& [what, arrange, typed, change, stays, report] : cases) {
+    RunFixture f;
+    arrange(f);
+    f.fs.AddDirectory(f.snapshot.CurrentPath);
+    std::string(typed).find('\n') == std::string::npos ? f.Ok(typed) : f.OkList(typed);
+    ASSERT_EQ(AddRunRecord(f.fs, kRuns, f.recording.Record()), kErrorSuccess) << what;
+    change(f);
+    uint32_t error = 0;
+    const UndoOutcome outcome = UndoLastRun(f.fs, kRuns, error);
+    EXPECT_EQ(error, kErrorSuccess) << what;
+    EXPECT_EQ(ReplaceAll(UndoReport(EnglishLanguageTable(), outcome), "\r\n", "/"), report) << what;
+    Lines under;
+    for (const std::string& path : f.fs.AllPaths())
+      if (path.starts_with("C:\\Data\\") && path.size() > 8)
+        under.push_back(ReplaceAll(path, "C:\\Data\\", "~"));
+    EXPECT_EQ(JoinLines(under), ReplaceAll(stays, ",", "\r\n")) << what;
+    // Only a run taken back is marked: the others can still be offered.
+    EXPECT_EQ(LastUndoableRun(f.fs, kRuns).has_value(),
+              outcome.verdict == UndoVerdict::kBaseMissing)
+        << what;
+  }
 }
 
 // ---- dir_history

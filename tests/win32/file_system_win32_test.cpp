@@ -120,6 +120,10 @@ TEST_F(Win32FileSystemTest, WriteReadCopyListDelete) {
   const std::string_view pieces[] = {"head|", "", long_piece, "|tail"};
   ASSERT_EQ(fs_.WriteWholeFile(Path("a.txt"), pieces), kErrorSuccess);
   EXPECT_EQ(Read("a.txt"), "head|" + long_piece + "|tail");
+  uint64_t size = 0;
+  EXPECT_EQ(fs_.FileSize(Path("a.txt"), size), kErrorSuccess);
+  EXPECT_EQ(size, long_piece.size() + 10);
+  EXPECT_EQ(fs_.FileSize(Path("b.txt"), size), kErrorFileNotFound);
 }
 
 TEST_F(Win32FileSystemTest, AppendCreatesThenExtends) {

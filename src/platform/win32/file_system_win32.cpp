@@ -201,4 +201,11 @@ uint64_t Win32FileSystem::LastWriteTime(const std::string& path) {
          data.ftLastWriteTime.dwLowDateTime;
 }
 
+uint32_t Win32FileSystem::FileSize(const std::string& path, uint64_t& size) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return LastError();
+  size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return kErrorSuccess;
+}
+
 }  // namespace kestrix

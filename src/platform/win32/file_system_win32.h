@@ -34,6 +34,7 @@ class Win32FileSystem : public FileSystem {
   std::vector<DirEntry> ListDirectory(const std::string& directory,
                                       const std::string& pattern) override;
   uint64_t LastWriteTime(const std::string& path) override;
+  uint32_t FileSize(const std::string& path, uint64_t& size) override;
 
  protected:
   // Writes one piece to an open file (WriteFile); returns the Windows error code. Tests
