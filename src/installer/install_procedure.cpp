@@ -104,8 +104,11 @@ bool InstallProcedure::DeleteSettings() {
 }
 
 void InstallProcedure::RemoveLeftovers() {
-  const std::string history = paths_.BesideTarget(".lst");
-  if (fs_.FileExists(history)) fs_.DeleteFile(history);
+  // The name-list history and the record of runs to take back are the program's own.
+  for (const char* extension : {".lst", ".runs"}) {
+    const std::string file = paths_.BesideTarget(extension);
+    if (fs_.FileExists(file)) fs_.DeleteFile(file);
+  }
   // What the installation unpacked goes too, so the directory can go when the user keeps
   // nothing of his own in it. A document the user changed, or another program's file of
   // that name (the host's own readme.txt), is his: it stays, and the directory with it.

@@ -206,6 +206,7 @@ TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
     fs.AddDirectory(dir);
     procedure.UnpackDocuments();
     fs.AddFile(dir + "\\readme.txt", readme);
+    fs.AddFile(procedure.Paths().BesideTarget(".runs"), "[Run1]");
     procedure.RemoveLeftovers();
     EXPECT_EQ(fs.FileContent(dir + "\\readme.txt").has_value(), stays) << readme;
     EXPECT_EQ(fs.Exists(dir), stays) << readme;
