@@ -74,6 +74,7 @@ void Ttc_KestrixForm::Show(int show_command) {
   UpdateWindow(hwnd());
   ForceForeground(hwnd());
   Guarded([&] { FormShow(); });
+  if (startup_.tree_preview) ShowTreePreview(true);
 }
 
 void Ttc_KestrixForm::LoadLanguage() {
@@ -462,6 +463,9 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
           break;
         case kId_btn_BatchDir:
           if (code == BN_CLICKED) btn_BatchDirClick();
+          break;
+        case kId_btn_treePreview:
+          if (code == BN_CLICKED) ShowTreePreview(!tree_preview_.Shown());
           break;
         case kId_btn_addRep:
           if (code == BN_CLICKED) {

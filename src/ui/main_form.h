@@ -50,6 +50,7 @@
 #include "ui/messages.h"
 #include "ui/name_history.h"
 #include "ui/name_list_sources_win32.h"
+#include "ui/tree_preview.h"
 #include "ui/variables_menu.h"
 
 namespace kestrix {
@@ -231,6 +232,10 @@ class Ttc_KestrixForm : public Form {
   // The configuration and About dialogs (main_form_config.cpp).
   void ShowConfiguration();
   void ShowAbout();
+  // Shows or hides the tree preview and remembers the choice in the settings file.
+  void ShowTreePreview(bool shown);
+  // What the tree preview plans from: the texts and options as OK would read them.
+  PlanInput TreePreviewInput();
   void ApplyConfiguration(const ConfigurationValues& values);
   LanguageTable CurrentLanguageTable();
 
@@ -310,6 +315,11 @@ class Ttc_KestrixForm : public Form {
                              ExecutableBaseName(services_.exe_path), startup_.mkdir_history_file};
       }};
   InputHook input_hook_{*this};
+  TreePreview tree_preview_{
+      {services_.files, [this] { return TreePreviewInput(); },
+       [this](const std::string& t) { return services_.environment.Expand(t); },
+       [this](const std::string& t) { return Replacements(t, services_.variables, UserAppIds_); },
+       [this]() -> const LanguageTable& { return Lang(); }}};
   FramelessPaint frameless_paint_;
 };
 

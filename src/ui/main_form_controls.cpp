@@ -85,6 +85,8 @@ const ControlSpec kControls[] = {
     {kId_btn_Quick1, FlatButton::kClassName, "a.b", kShown, 0, Anchor::kQuick, 9, 2, 30, 23},
     {kId_btn_Quick2, FlatButton::kClassName, "a b", kShown, 0, Anchor::kQuick, 41, 2, 30, 23},
     {kId_btn_Quick3, FlatButton::kClassName, "Aa", kShown, 0, Anchor::kQuick, 73, 2, 30, 23},
+    {kId_btn_treePreview, FlatButton::kClassName, "Tree", kShown, 0, Anchor::kQuick, 116, 2, 40,
+     23},
     // btn_Quick4 (the user function) stays hidden and disabled for good: it is not made.
     {kId_btn_BatchDir, FlatButton::kClassName, "1..n", kShown | kTab, 0, Anchor::kButtons, 164, 0,
      32, kOkHeight},
@@ -322,6 +324,7 @@ void Ttc_KestrixForm::ApplyCaptions() {
       {kId_btn_options, lng::buttons::kBtnOptions},
       {kId_btn_options_flat, lng::buttons::kBtnOptions},
       {kId_btn_loadFromFile, lng::buttons::kBtnLoad},
+      {kId_btn_treePreview, lng::tree_preview::kButton},
   };
   for (const Caption& c : captions) controls_.SetText(c.id, Text(c.key));
   controls_.SetText(kId_btn_extended, mode_ == MainMode::kNormal ? Text(lng::buttons::kBtnExtended)
@@ -339,6 +342,7 @@ void Ttc_KestrixForm::ApplyCaptions() {
       {kId_btn_loadFromFile, lng::program::kHintLoadFromFile},
       {kId_lbl_s_newfolder, lng::program::kHintRefresh},
       {kId_img_ChangeDirAttrib, lng::program::kHintAttributes},
+      {kId_btn_treePreview, lng::tree_preview::kHint},
   };
   for (const Hint& h : hints) look_.SetHint(Control(h.id), Text(h.key));
   // Through the look, which gives the button its hint again with every change of colours.

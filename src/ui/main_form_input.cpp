@@ -248,6 +248,9 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action, HWND control) {
                      reinterpret_cast<LPARAM>(Control(id)));
       break;
     }
+    case KeyAction::kTreePreview:
+      ShowTreePreview(!tree_preview_.Shown());
+      break;
     case KeyAction::kAttributesMenu:
       img_ChangeDirAttribClick();
       break;

@@ -1,5 +1,6 @@
 // The three modes, the change handlers of the name field and the list, the OK button's
 // state, the option check boxes and the creation run behind OK.
+#include "base/path_text.h"
 #include "base/text_utils.h"
 #include "create/run_settings.h"
 #include "names/variable_error.h"
@@ -136,6 +137,7 @@ void Ttc_KestrixForm::ShowPreview(const std::string& text) {
     controls_.Place(kId_lbl_newdirname, {path.right, preview.top, right, preview.bottom});
   }
   controls_.SetText(kId_lbl_newdirname, text);
+  tree_preview_.Changed();
 }
 
 // A name whose last level will be made as a file says so in the preview and the title.
@@ -236,6 +238,34 @@ std::string Ttc_KestrixForm::CleanedPreview(const std::string& text, bool normal
   cleanup.replace_char_value = replace_chars_;
   cleanup.normal_mode = normal_mode;
   return ReplaceInvalidCharInPreview(text, cleanup, services_.environment);
+}
+
+void Ttc_KestrixForm::ShowTreePreview(bool shown) {
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(Control(kId_MkDir), WM_GETFONT, 0, 0));
+  tree_preview_.Show(hwnd(), font, shown);
+  if (shown == startup_.tree_preview) return;
+  settings_.Edit(
+      [&](TBigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::TreePreview, shown); });
+  settings_.LoadStartup();
+}
+
+PlanInput Ttc_KestrixForm::TreePreviewInput() {
+  PlanInput input;
+  input.current_path = pathtext::WithTrailingSeparator(app_.Snapshot.CurrentPath);
+  input.normal = mode_ == MainMode::kNormal;
+  input.name_text = last_name_text_;
+  const std::string list = ListText();
+  // OK carries a name with "|" or "*" into the list before it creates anything.
+  input.list_text =
+      input.normal ? CarryNameIntoList(input.name_text, list).list.value_or(list) : list;
+  input.replacements = controls_.Checked(kId_option_replacements);
+  input.invalid_chars.action = activation_.invalid_char_action;
+  input.invalid_chars.replacement = activation_.invalid_char_replace;
+  for (const std::string& key : activation_.replace_chars_keys)
+    input.invalid_chars.replace_chars.push_back({key, replace_chars_ ? replace_chars_(key) : "_"});
+  input.file_creation = FileCreationRulesFrom(settings_);
+  input.file_creation.known_extension = IsKnownExtension;
+  return input;
 }
 
 void Ttc_KestrixForm::RerunPreview() {
@@ -364,6 +394,7 @@ void Ttc_KestrixForm::btn_okClick() {
     auto expand = [this](const std::string& text) {
       return Replacements(text, services_.variables, UserAppIds_);
     };
+    tree_preview_.Forget();
     RunView view(*this);
     CreationRun run(
         {services_.files, services_.environment, services_.code_page, services_.message_boxes,
