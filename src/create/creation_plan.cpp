@@ -4,6 +4,7 @@
 
 #include "base/path_text.h"
 #include "base/text_utils.h"
+#include "platform/file_system.h"
 
 namespace kestrix {
 
@@ -158,7 +159,7 @@ std::vector<PlannedPath> PlannedPaths(const CreationPlan& plan, const std::strin
 }
 
 void MarkPaths(std::vector<PlannedPath>& paths, bool base_exists,
-               const std::function<std::optional<bool>(const std::string&)>& exists) {
+               const std::function<std::optional<uint32_t>(const std::string&)>& attributes) {
   for (PlannedPath& entry : paths) {
     const PathMark above = entry.parent == kNoParent
                                ? (base_exists ? PathMark::kExists : PathMark::kNew)
@@ -179,8 +180,11 @@ void MarkPaths(std::vector<PlannedPath>& paths, bool base_exists,
     } else if (above == PathMark::kUnchecked) {
       entry.mark = PathMark::kUnchecked;
     } else {
-      const std::optional<bool> found = exists(entry.path);
-      entry.mark = !found ? PathMark::kUnchecked : *found ? PathMark::kExists : PathMark::kNew;
+      const std::optional<uint32_t> found = attributes(entry.path);
+      entry.mark = !found                                    ? PathMark::kUnchecked
+                   : *found == kAttrInvalid                  ? PathMark::kNew
+                   : entry.file || (*found & kAttrDirectory) ? PathMark::kExists
+                                                             : PathMark::kFileInTheWay;
     }
   }
 }
@@ -194,10 +198,10 @@ MarkCounts CountMarks(const std::vector<PlannedPath>& paths) {
 std::string CountLine(const MarkCounts& counts, const LanguageTable& language) {
   // In the order of PathMark.
   static constexpr const LanguageKey* kCountKeys[] = {
-      &lng::tree_preview::kCountUnchecked, &lng::tree_preview::kCountNew,
-      &lng::tree_preview::kCountExists,    &lng::tree_preview::kCountInvalid,
-      &lng::tree_preview::kCountReserved,  &lng::tree_preview::kCountTooLong,
-      &lng::tree_preview::kCountBlocked};
+      &lng::tree_preview::kCountUnchecked,    &lng::tree_preview::kCountNew,
+      &lng::tree_preview::kCountExists,       &lng::tree_preview::kCountInvalid,
+      &lng::tree_preview::kCountReserved,     &lng::tree_preview::kCountTooLong,
+      &lng::tree_preview::kCountFileInTheWay, &lng::tree_preview::kCountBlocked};
   static_assert(std::size(kCountKeys) == static_cast<std::size_t>(PathMark::kCount));
   std::string line;
   for (std::size_t i = 0; i < counts.size(); ++i) {
@@ -227,6 +231,8 @@ std::string MarkText(const PlannedPath& path, const LanguageTable& language) {
       return language.Text(lng::tree_preview::kReserved);
     case PathMark::kTooLong:
       return language.Text(lng::tree_preview::kTooLong);
+    case PathMark::kFileInTheWay:
+      return language.Text(lng::tree_preview::kFileInTheWay);
     case PathMark::kBlocked:
       return language.Text(lng::tree_preview::kBlocked);
     case PathMark::kUnchecked:

@@ -4,6 +4,7 @@
 // plan and the tree preview lists the same one, so the two cannot disagree.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -54,13 +55,14 @@ CreationPlan PlanCreation(const PlanInput& input, const TextStep& expand, const 
 
 // What will happen to a planned path.
 enum class PathMark {
-  kUnchecked,    // its existence is not known yet
-  kNew,          // made by the run
-  kExists,       // already there: entered or left alone
-  kInvalidChar,  // its name holds a character Windows refuses
-  kReserved,     // a device name (CON, NUL, COM1...)
-  kTooLong,      // the whole path is longer than Windows takes
-  kBlocked,      // below a level that cannot be made
+  kUnchecked,     // its existence is not known yet
+  kNew,           // made by the run
+  kExists,        // already there: entered or left alone
+  kInvalidChar,   // its name holds a character Windows refuses
+  kReserved,      // a device name (CON, NUL, COM1...)
+  kTooLong,       // the whole path is longer than Windows takes
+  kFileInTheWay,  // a file has the name a directory needs
+  kBlocked,       // below a level that cannot be made
   kCount
 };
 
@@ -85,11 +87,12 @@ std::vector<PlannedPath> PlannedPaths(const CreationPlan& plan, const std::strin
 inline constexpr std::size_t kMaxDirectoryPath = 247;
 inline constexpr std::size_t kMaxFilePath = 259;
 
-// Marks each path in order. A level below a new one is new without asking; `exists` is
-// asked only below an existing level (or the current path when `base_exists`) and answers
-// nullopt while it cannot tell yet, which leaves the path kUnchecked.
+// Marks each path in order. A level below a new one is new without asking; `attributes`
+// is asked only below an existing level (or the current path when `base_exists`); it
+// answers kAttrInvalid for a missing path and nullopt while it cannot tell yet, which
+// leaves the path kUnchecked.
 void MarkPaths(std::vector<PlannedPath>& paths, bool base_exists,
-               const std::function<std::optional<bool>(const std::string&)>& exists);
+               const std::function<std::optional<uint32_t>(const std::string&)>& attributes);
 
 using MarkCounts = std::array<int, static_cast<std::size_t>(PathMark::kCount)>;
 MarkCounts CountMarks(const std::vector<PlannedPath>& paths);

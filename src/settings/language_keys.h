@@ -208,6 +208,7 @@ inline constexpr LanguageKey kExists{kSection, "TreeExists", "exists"};
 inline constexpr LanguageKey kInvalid{kSection, "TreeInvalid", "invalid character %s"};
 inline constexpr LanguageKey kReserved{kSection, "TreeReserved", "reserved name"};
 inline constexpr LanguageKey kTooLong{kSection, "TreeTooLong", "too long for a path"};
+inline constexpr LanguageKey kFileInTheWay{kSection, "TreeFileInTheWay", "a file has this name"};
 inline constexpr LanguageKey kBlocked{kSection, "TreeBlocked", "its parent cannot be made"};
 inline constexpr LanguageKey kUnchecked{kSection, "TreeUnchecked", "checking..."};
 inline constexpr LanguageKey kCountNew{kSection, "TreeCountNew", "%s new"};
@@ -215,6 +216,8 @@ inline constexpr LanguageKey kCountExists{kSection, "TreeCountExists", "%s exist
 inline constexpr LanguageKey kCountInvalid{kSection, "TreeCountInvalid", "%s invalid"};
 inline constexpr LanguageKey kCountReserved{kSection, "TreeCountReserved", "%s reserved"};
 inline constexpr LanguageKey kCountTooLong{kSection, "TreeCountTooLong", "%s too long"};
+inline constexpr LanguageKey kCountFileInTheWay{kSection, "TreeCountFileInTheWay",
+                                                "%s taken by a file"};
 inline constexpr LanguageKey kCountBlocked{kSection, "TreeCountBlocked", "%s blocked"};
 inline constexpr LanguageKey kCountUnchecked{kSection, "TreeCountUnchecked", "%s to check"};
 }  // namespace tree_preview
@@ -731,6 +734,7 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     tree_preview::kInvalid,
     tree_preview::kReserved,
     tree_preview::kTooLong,
+    tree_preview::kFileInTheWay,
     tree_preview::kBlocked,
     tree_preview::kUnchecked,
     tree_preview::kCountNew,
@@ -738,6 +742,7 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     tree_preview::kCountInvalid,
     tree_preview::kCountReserved,
     tree_preview::kCountTooLong,
+    tree_preview::kCountFileInTheWay,
     tree_preview::kCountBlocked,
     tree_preview::kCountUnchecked,
     folder_copy::kStructureTooLarge,

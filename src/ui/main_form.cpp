@@ -566,6 +566,9 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     case WM_MOUSEMOVE:
       look_.SetQuickButtons2Default(0);
       break;
+    case WM_WINDOWPOSCHANGED:
+      tree_preview_.Follow();
+      break;
     case WM_CLOSE:
       if (FormCloseQuery()) {
         app_.CurrentRoutine = "FormClose";

@@ -85,7 +85,7 @@ const ControlSpec kControls[] = {
     {kId_btn_Quick1, FlatButton::kClassName, "a.b", kShown, 0, Anchor::kQuick, 9, 2, 30, 23},
     {kId_btn_Quick2, FlatButton::kClassName, "a b", kShown, 0, Anchor::kQuick, 41, 2, 30, 23},
     {kId_btn_Quick3, FlatButton::kClassName, "Aa", kShown, 0, Anchor::kQuick, 73, 2, 30, 23},
-    {kId_btn_treePreview, FlatButton::kClassName, "Tree", kShown, 0, Anchor::kQuick, 116, 2, 40,
+    {kId_btn_treePreview, FlatButton::kClassName, "Tree", kShown, 0, Anchor::kQuick, 110, 2, 49,
      23},
     // btn_Quick4 (the user function) stays hidden and disabled for good: it is not made.
     {kId_btn_BatchDir, FlatButton::kClassName, "1..n", kShown | kTab, 0, Anchor::kButtons, 164, 0,

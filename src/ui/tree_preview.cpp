@@ -43,6 +43,7 @@ void TreePreview::Show(HWND owner, HFONT font, bool shown) {
   if (shown) {
     Recompute();
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    Follow();
   } else {
     KillTimer(hwnd(), kTimerRecompute);
     KillTimer(hwnd(), kTimerCheckMore);
@@ -61,19 +62,7 @@ bool TreePreview::Make(HWND owner, HFONT font) {
   wc.lpszClassName = kClassName;
   if (!RegisterClassOnce(wc)) return false;
 
-  // Below the main window, or beside it when the screen ends there.
-  RECT at = {};
-  GetWindowRect(owner, &at);
-  RECT work = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  const int width = std::max<int>(at.right - at.left, Scale96(380));
-  const int height = Scale96(300);
-  RECT bounds = {at.left, at.bottom, at.left + width, at.bottom + height};
-  if (bounds.bottom > work.bottom) {
-    const int left =
-        at.right + width <= work.right ? at.right : std::max<int>(work.left, at.left - width);
-    bounds = {left, at.top, left + width, at.top + height};
-  }
+  const RECT bounds = PlaceBesideOwner();
   const std::string title = sources_.language().Text(lng::tree_preview::kTitle);
   if (!CreateOwnWindow(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, title.c_str(),
                        WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN, bounds, owner, 0))
@@ -95,6 +84,34 @@ bool TreePreview::Make(HWND owner, HFONT font) {
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   Layout();
   return true;
+}
+
+RECT TreePreview::PlaceBesideOwner() const {
+  RECT at = {};
+  GetWindowRect(owner_, &at);
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  int width = std::max<int>(at.right - at.left, Scale96(380));
+  int height = Scale96(300);
+  if (hwnd() != nullptr) {
+    // The user's own size stays.
+    RECT now = {};
+    GetWindowRect(hwnd(), &now);
+    width = now.right - now.left;
+    height = now.bottom - now.top;
+  }
+  if (at.bottom + height <= work.bottom)
+    return {at.left, at.bottom, at.left + width, at.bottom + height};
+  const int left =
+      at.right + width <= work.right ? at.right : std::max<int>(work.left, at.left - width);
+  return {left, at.top, left + width, at.top + height};
+}
+
+void TreePreview::Follow() {
+  if (!Shown()) return;
+  const RECT place = PlaceBesideOwner();
+  SetWindowPos(hwnd(), nullptr, place.left, place.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TreePreview::Layout() {
@@ -134,17 +151,17 @@ void TreePreview::Recompute() {
 
 bool TreePreview::MarkAll() {
   int budget = kChecksPerTick;
-  auto exists = [&](const std::string& path) -> std::optional<bool> {
+  auto attributes = [&](const std::string& path) -> std::optional<uint32_t> {
     const std::string key = UpperKey(path);
     if (auto found = known_.find(key); found != known_.end()) return found->second;
     if (budget == 0) return std::nullopt;
     --budget;
-    return known_[key] = sources_.files.Exists(path);
+    return known_[key] = sources_.files.GetAttributes(path);
   };
   std::string base = base_;
   if (base.size() > 3 && base.back() == '\\') base.pop_back();
-  base_exists_ = exists(base).value_or(true);
-  MarkPaths(paths_, base_exists_, exists);
+  base_exists_ = attributes(base).value_or(kAttrDirectory) != kAttrInvalid;
+  MarkPaths(paths_, base_exists_, attributes);
   const MarkCounts counts = CountMarks(paths_);
   count_text_ = CountLine(counts, sources_.language());
   SetWindowTextA(count_, count_text_.c_str());

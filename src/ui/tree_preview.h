@@ -40,6 +40,8 @@ class TreePreview : public Window {
   bool Shown() const { return hwnd() != nullptr && IsWindowVisible(hwnd()); }
   // Shows the window beside `owner` (made the first time, in the font of `font`) or hides it.
   void Show(HWND owner, HFONT font, bool shown);
+  // The main window moved or changed its size: the preview keeps its place beside it.
+  void Follow();
   // The texts may have changed: the tree follows on the timer while it is shown.
   void Changed();
   // What the disk holds may have changed (a run): existence is asked again.
@@ -57,6 +59,8 @@ class TreePreview : public Window {
 
  private:
   bool Make(HWND owner, HFONT font);
+  // Below the main window, or beside it when the screen ends there.
+  RECT PlaceBesideOwner() const;
   void Layout();
   // The text of a row's column: 0 the indented name, 1 the mark.
   std::string CellText(std::size_t row, int column) const;
@@ -72,8 +76,8 @@ class TreePreview : public Window {
   std::vector<std::size_t> rows_;  // indices of paths_ in tree order
   std::string count_text_;
   bool base_exists_ = true;
-  // Existence answers by upper-case path, kept until Forget.
-  std::unordered_map<std::string, bool> known_;
+  // The attributes asked, by upper-case path, kept until Forget.
+  std::unordered_map<std::string, uint32_t> known_;
   std::string cell_;  // the text handed to the list for one cell
 };
 

@@ -516,9 +516,9 @@ std::vector<PlannedPath> Preview(RunFixture& f, bool list, const std::string& ty
       [&](const std::string& t) { return ReplaceAll(Trim(f.env.Expand(t)), "%Y", "2024"); });
   std::vector<PlannedPath> paths = PlannedPaths(plan, f.snapshot.CurrentPath);
   MarkPaths(paths, f.fs.DirectoryExists(f.snapshot.CurrentPath),
-            [&](const std::string& path) -> std::optional<bool> {
+            [&](const std::string& path) -> std::optional<uint32_t> {
               if (!answer) return std::nullopt;
-              return f.fs.Exists(path);
+              return f.fs.GetAttributes(path);
             });
   return paths;
 }
@@ -549,6 +549,7 @@ TEST(CreationPlan, PreviewPathsAreWhatTheRunMakes) {
       {{}, true, "Disc 1\r\nDisc 2\r\nDisc 3*raw*jpg"},
       {{}, true, "proj\r\n*src\r\n**lib\r\n* doc"},
       {[](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\old"); }, true, "old\r\nold\\x\r\nnew"},
+      {[](RunFixture& f) { f.fs.AddFile("C:\\Data\\notes.txt", ""); }, true, "notes.txt\\x\r\nz"},
   };
   for (const auto& [arrange, list, typed] : cases) {
     RunFixture f;
@@ -577,12 +578,16 @@ TEST(CreationPlan, MarksAndCountLine) {
       {"C:\\Data\\", false, "a\\b\r\nc", "a:checking... b:checking... c:checking...",
        "3 to check, 0 new, 0 exist"},
       {"C:\\Gone\\", false, "a\\b", "a:new b:new", "2 new, 0 exist"},
+      {"C:\\Data\\", true, "notes.txt\\x",
+       "notes.txt:a file has this name x:its parent cannot be made",
+       "0 new, 0 exist, 1 taken by a file, 1 blocked"},
       {"C:\\Data\\", true, "C:\\Data\\n\\m", "C:\\Data:exists n:new m:new", "2 new, 1 exist"},
   };
   EnglishLanguageTable language;
   for (const auto& [base, answer, list, tree, count] : cases) {
     RunFixture f;
     f.fs.AddDirectory("C:\\Data\\old");
+    f.fs.AddFile("C:\\Data\\notes.txt", "");
     f.snapshot.CurrentPath = base;
     const std::vector<PlannedPath> paths = Preview(f, !IsAbsolutePath(list), list, answer);
     std::string shown;
