@@ -144,7 +144,11 @@ void TreePreview::Recompute() {
   }
   rows_ = TreeOrder(paths_);
   const bool done = MarkAll();
-  SendMessageA(list_, LVM_SETITEMCOUNT, rows_.size() + 1, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  // Setting the count costs as much as drawing the list: only a new count is set, and the
+  // rows on screen are drawn again when the queue is idle.
+  const auto count = static_cast<int>(rows_.size() + 1);
+  if (SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0) != count)
+    SendMessageA(list_, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   InvalidateRect(list_, nullptr, FALSE);
   if (!done) SetTimer(hwnd(), kTimerCheckMore, 1, nullptr);
 }
@@ -163,8 +167,11 @@ bool TreePreview::MarkAll() {
   base_exists_ = attributes(base).value_or(kAttrDirectory) != kAttrInvalid;
   MarkPaths(paths_, base_exists_, attributes);
   const MarkCounts counts = CountMarks(paths_);
-  count_text_ = CountLine(counts, sources_.language());
-  SetWindowTextA(count_, count_text_.c_str());
+  std::string text = CountLine(counts, sources_.language());
+  if (text != count_text_) {
+    count_text_ = std::move(text);
+    SetWindowTextA(count_, count_text_.c_str());
+  }
   return counts[static_cast<std::size_t>(PathMark::kUnchecked)] == 0;
 }
 
