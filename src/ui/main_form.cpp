@@ -356,6 +356,8 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       // before the foreground is taken back.
       // Sent before WM_ACTIVATE when the switch comes from another program.
       returning_from_other_app_ = wparam != FALSE;
+      // The user may have made or removed folders in the meantime.
+      if (wparam != FALSE) tree_preview_.Forget();
       if (app_.HostPresent && !terminated_)
         PostMessageA(hwnd(), kMsg_AfterActivation, wparam != FALSE ? 1 : 0, 0);
       break;

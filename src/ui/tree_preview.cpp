@@ -135,6 +135,8 @@ void TreePreview::Recompute() {
   if (hwnd() == nullptr) return;
   KillTimer(hwnd(), kTimerRecompute);
   const PlanInput input = sources_.input();
+  // Another folder: what was asked about the last one says nothing here.
+  if (input.current_path != base_) known_.clear();
   base_ = input.current_path;
   try {
     paths_ = PlannedPaths(PlanCreation(input, sources_.expand, sources_.replace), base_);
@@ -154,12 +156,17 @@ void TreePreview::Recompute() {
 }
 
 bool TreePreview::MarkAll() {
-  int budget = kChecksPerTick;
+  LARGE_INTEGER frequency, start, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  const auto budget = static_cast<LONGLONG>(kCheckMsPerTick * frequency.QuadPart / 1000);
+  bool spent = false;
   auto attributes = [&](const std::string& path) -> std::optional<uint32_t> {
     const std::string key = UpperKey(path);
     if (auto found = known_.find(key); found != known_.end()) return found->second;
-    if (budget == 0) return std::nullopt;
-    --budget;
+    if (spent) return std::nullopt;
+    QueryPerformanceCounter(&now);
+    spent = now.QuadPart - start.QuadPart > budget;
     return known_[key] = sources_.files.GetAttributes(path);
   };
   std::string base = base_;
@@ -186,13 +193,6 @@ std::string TreePreview::CellText(std::size_t row, int column) const {
   if (column == 1) return MarkText(entry, language);
   return std::string(static_cast<std::size_t>(entry.depth) * kIndent, ' ') + entry.name +
          (entry.file ? "" : "\\");
-}
-
-std::vector<std::string> TreePreview::RowTexts() const {
-  std::vector<std::string> rows;
-  for (std::size_t row = 0; row <= rows_.size(); ++row)
-    rows.push_back(CellText(row, 0) + "  " + CellText(row, 1));
-  return rows;
 }
 
 LRESULT TreePreview::OnMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -32,8 +32,8 @@ class TreePreview : public Window {
   // The timers of the preview's own window.
   static constexpr UINT_PTR kTimerRecompute = 1;
   static constexpr UINT_PTR kTimerCheckMore = 2;
-  // Paths asked per tick: a few milliseconds even where each question is slow.
-  static constexpr int kChecksPerTick = 64;
+  // The time a tick may spend asking the disk, so a key waits at most that long.
+  static constexpr double kCheckMsPerTick = 8.0;
 
   explicit TreePreview(Sources sources) : Window("TreePreview"), sources_(std::move(sources)) {}
 
@@ -44,15 +44,14 @@ class TreePreview : public Window {
   void Follow();
   // The texts may have changed: the tree follows on the timer while it is shown.
   void Changed();
-  // What the disk holds may have changed (a run): existence is asked again.
-  void Forget() { known_.clear(); }
+  // What the disk holds may have changed (a run, a return from another program): the
+  // paths are asked again.
+  void Forget() {
+    known_.clear();
+    Changed();
+  }
   // Recomputes now (the timer's work).
   void Recompute();
-
-  // For tests: the count line and the rows as they are drawn ("  name  mark").
-  std::string CountText() const { return count_text_; }
-  std::vector<std::string> RowTexts() const;
-  HWND List() const { return list_; }
 
  protected:
   LRESULT OnMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) override;

@@ -445,7 +445,17 @@ TEST_F(MainFormTest, F9ShowsTheTreeOfWhatOkMakesAndTheSettingsFileKeepsIt) {
   };
   for (int i = 0; i < 100 && rows().find("c\\") == std::string::npos; ++i) Sleep(10), Pump();
   EXPECT_EQ(rows(), "C:\\Work\\ = exists | Existing\\ = exists | b\\ = new | c\\ = new");
-  EXPECT_EQ(TextOf(FindWindowExA(preview(), nullptr, "STATIC", nullptr)), "2 new, 1 exist");
+  HWND count = FindWindowExA(preview(), nullptr, "STATIC", nullptr);
+  EXPECT_EQ(TextOf(count), "2 new, 1 exist");
+  // A list of 10,001 lines: the virtual list holds its rows without making them.
+  Key(form_->MkDirEdit(), VK_F3);
+  std::string lines;
+  for (int i = 0; i <= 10000; ++i) lines.append("n").append(std::to_string(i)).append("\r\n");
+  TypeList(lines);
+  for (int i = 0; i < 300 && TextOf(count) != "10001 new, 0 exist"; ++i) Sleep(10), Pump();
+  EXPECT_EQ(TextOf(count), "10001 new, 0 exist");
+  EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 10002);
+  EXPECT_NE(GetWindowLongPtrA(list, GWL_STYLE) & LVS_OWNERDATA, 0);
   Key(form_->MkDirEdit(), VK_F9);
   EXPECT_FALSE(IsWindowVisible(preview()));
   EXPECT_FALSE(setting());
