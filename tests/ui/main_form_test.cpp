@@ -459,6 +459,14 @@ TEST_F(MainFormTest, F9ShowsTheTreeOfWhatOkMakesAndTheSettingsFileKeepsIt) {
   Key(form_->MkDirEdit(), VK_F9);
   EXPECT_FALSE(IsWindowVisible(preview()));
   EXPECT_FALSE(setting());
+  // A settings file another program holds: the user hears why the choice is not kept.
+  files_.FailPath(kSettingsFile, kErrorSharingViolation);
+  Key(form_->MkDirEdit(), VK_F9);
+  EXPECT_TRUE(IsWindowVisible(preview()));
+  EXPECT_FALSE(setting());
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_NE(boxes_.shown[0].text.find("used by another program"), std::string::npos)
+      << boxes_.shown[0].text;
 }
 
 // The message method with RefreshOnActivate on (the parameter): every return of the
