@@ -75,10 +75,10 @@ bool TreePreview::Make(HWND owner, HFONT font) {
       0, 0, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
   SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   for (int column = 0; column < 2; ++column) {
-    LVCOLUMNA spec = {};
-    spec.mask = LVCF_WIDTH;
-    spec.cx = Scale96(100);
-    SendMessageA(list_, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&spec));
+    LVCOLUMNA format = {};
+    format.mask = LVCF_WIDTH;
+    format.cx = Scale96(100);
+    SendMessageA(list_, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&format));
   }
   for (HWND control : {count_, list_})
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
