@@ -5,6 +5,9 @@
 //   keystroke   WM_CHAR sent from this process to the focused name field of the real
 //               window (started by the stand-in host's F7) vs the same send to the plain
 //               edit of the bare window program
+//   preview     the same keystroke at the end of a 300-line list in Extended mode with the
+//               tree preview shown, its update (the timer tick it waits for) sent with it so
+//               the whole work of a key is timed, vs the plain edit as above
 //   start-up    process start to a visible main window that answers a sent message (its
 //               first show done), the host running and answering, vs the bare window
 //               program
@@ -23,6 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -128,10 +132,10 @@ BOOL CALLBACK AppendClassName(HWND window, LPARAM text) {
 class Program {
  public:
   // Started with COMMANDER_PATH and COMMANDER_INI as the host hands them to its programs.
-  Program(const std::string& exe, const HostTree& tree) {
+  Program(const std::string& exe, const HostTree& tree, const std::string& arguments = "") {
     SetEnvironmentVariableA("COMMANDER_PATH", tree.Dir().c_str());
     SetEnvironmentVariableA("COMMANDER_INI", tree.WincmdIni().c_str());
-    std::string line = Quoted(exe);
+    std::string line = Quoted(exe) + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -245,6 +249,77 @@ Row Keystroke(int repetitions) {
   if (preview.find("weekly set A-0001") == std::string::npos ||
       preview.find('%') != std::string::npos)
     Fail("the preview was not expanded: " + preview);
+  return row;
+}
+
+std::string ListName(int i);
+
+// Starts the program by the host's F7, as the user does; `settings` is its settings file.
+HWND StartByF7(Host& host, std::optional<Program>& kestrix, const std::string& settings) {
+  if (!settings.empty()) {
+    Win32FileSystem files;
+    const std::string ini = host.kestrix.substr(0, host.kestrix.rfind('.')) + ".ini";
+    if (files.WriteWholeFile(ini, settings) != 0) Fail("cannot write " + ini);
+  }
+  host.Foreground();
+  const size_t first = host.tcsim.StartedProcessIds().size();
+  if (!host.tcsim.PressKey("F7") || host.tcsim.WaitForLog("RUN pid=", 0, kWaitMs) < 0)
+    Fail("the host did not start the program: " + host.tcsim.LogText());
+  std::vector<DWORD> started = host.tcsim.StartedProcessIds();
+  if (started.size() <= first) Fail("no started process in the host's log");
+  kestrix.emplace(started.back());
+  HWND main = kestrix->WaitVisible(kMainClass);
+  Send(main, WM_NULL, 0, 0);  // its first show is done
+  return main;
+}
+
+Row PreviewKeystroke(int repetitions) {
+  Host host;
+  std::optional<Program> kestrix;
+  HWND main = StartByF7(host, kestrix, "[Additional]\r\nTreePreview=True\r\n");
+  HWND preview = FindWindowA("TKestrixTreePreview", nullptr);
+  if (!preview || !IsWindowVisible(preview)) Fail("the tree preview is not shown");
+  Send(GetDlgItem(main, kId_btn_extended), BM_CLICK, 0, 0);
+  HWND memo = GetDlgItem(main, kId_MkDirExt);
+  std::string list;
+  for (int i = 0; i < 300; ++i) list += ListName(i) + (i + 1 < 300 ? "\r\n" : "");
+  auto paste = [&](HWND edit) {
+    Send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list.c_str()));
+    Send(edit, EM_SETSEL, list.size(), list.size());
+  };
+  paste(memo);
+  // The first answers come a tick at a time; afterwards a key asks only for its own line.
+  HWND count = FindWindowExA(preview, nullptr, "STATIC", nullptr);
+  for (int i = 0; i < 1000 && TextOf(count).rfind("300 new", 0) != 0; ++i) Sleep(10);
+  if (TextOf(count).rfind("300 new", 0) != 0) Fail("the preview did not count: " + TextOf(count));
+
+  // The reference holds the same list: a key at the end of 300 lines is what the edit
+  // itself charges, with or without a preview.
+  Program bare(BareExePath(), host.tree, "multiline");
+  HWND bare_edit = FindWindowExA(bare.WaitVisible(kBareClass), nullptr, "EDIT", nullptr);
+  paste(bare_edit);
+  auto key = [](HWND edit, int i) { Send(edit, WM_CHAR, i % 2 ? VK_BACK : 'x', 1); };
+  auto product = [&](int i) {
+    return TimeMs([&] {
+      key(memo, i);
+      Send(preview, WM_TIMER, 1, 0);  // the preview's recompute tick
+    });
+  };
+  for (int i = 0; i < 20; ++i) product(i), key(bare_edit, i);  // warm-up
+  std::vector<double> alone, tick;
+  for (int i = 0; i < 20; ++i) {
+    alone.push_back(TimeMs([&] { key(memo, i); }));
+    tick.push_back(TimeMs([&] { Send(preview, WM_TIMER, 1, 0); }));
+  }
+  std::fprintf(stderr, "preview: the list's key alone %.3f ms, the preview's tick %.3f ms\n",
+               Median(alone), Median(tick));
+  Row row = SideBySide("keystroke, preview shown (WM_CHAR + its tick, 300-line list)", repetitions,
+                       2.0, product, [&](int i) { return TimeMs([&] { key(bare_edit, i); }); });
+  // The tree followed the keys: a line made invalid is counted at once.
+  Send(memo, WM_CHAR, '?', 1);
+  Send(preview, WM_TIMER, 1, 0);
+  if (TextOf(count) != "299 new, 0 exist, 1 invalid")
+    Fail("the preview did not follow the key: " + TextOf(count));
   return row;
 }
 
@@ -371,6 +446,7 @@ int Run(const std::string& work, int scale, const std::string& only) {
   std::vector<Row> rows;
   auto wanted = [&](const char* name) { return only.empty() || only == name; };
   if (wanted("keystroke")) rows.push_back(Keystroke(200 * scale));
+  if (wanted("preview")) rows.push_back(PreviewKeystroke(200 * scale));
   if (wanted("start-up")) rows.push_back(StartUpRow(15 * scale));
   if (wanted("ini")) rows.push_back(Ini(20 * scale, work));
   if (wanted("creation")) rows.push_back(Creation(3 * scale, work));

@@ -60,6 +60,8 @@ KeyDecision WindowKey(const KeyPress& press, const KeyContext& context) {
                                                        : KeyAction::kChangeToExt);
     case kKeyF8:
       return Consumed(KeyAction::kBatchDirClick);
+    case kKeyF9:
+      return Consumed(KeyAction::kTreePreview);
   }
   if (!CtrlAlone(press)) return {};
   switch (press.key) {

@@ -27,6 +27,7 @@ enum KeyCode : uint16_t {
   kKeyF6 = 0x75,
   kKeyF7 = 0x76,
   kKeyF8 = 0x77,
+  kKeyF9 = 0x78,
   kKeyBackslash = 220,  // VK_OEM_5 on US keyboards
   kKeyOem102 = 226,     // the extra key of 102-key keyboards
 };
@@ -83,6 +84,7 @@ enum class KeyAction {
   kQuick1,
   kQuick2,
   kQuick3,
+  kTreePreview,  // F9: show or hide the tree preview
   // Control keys.
   kCaretToStart,
   kCaretToEnd,

@@ -2,6 +2,7 @@
 
 #include "base/path_text.h"
 #include "base/text_utils.h"
+#include "create/creation_plan.h"
 #include "create/directory_structure.h"
 #include "create/level_creation.h"
 #include "create/virtual_panel.h"
@@ -9,14 +10,6 @@
 #include "settings/big_ini_file.h"
 
 namespace kestrix {
-
-namespace {
-
-bool ContainsSeparator(const std::string& text) {
-  return text.find_first_of("\\/") != std::string::npos;
-}
-
-}  // namespace
 
 std::string CreationRun::MissingPathQuestion(const std::string& name) const {
   std::string text;
@@ -188,21 +181,22 @@ void CreationRun::btn_okClick(bool after_repair) {
     return;
   }
 
-  // A single line with "*" still names a parent and its subdirectories.
-  if (!normal && (SplitLines(run_text).size() > 1 || run_text.find('*') != std::string::npos)) {
-    CreateList(run_text, piped_history);
-    return;
-  }
+  // The tree preview lists the paths of this same plan.
+  const CreationPlan plan = PlanRunText(run_text, !normal, settings_.file_creation);
   failures_.clear();
-  if (normal)
-    if (std::optional<FileTarget> file = FileTargetOf(run_text, settings_.file_creation)) {
-      CreateFileTarget(*file, history_text);
-      return;
-    }
-  if (ContainsSeparator(run_text))
-    CreateChain(run_text);
-  else
-    CreateSingle(run_text, history_text);
+  switch (plan.kind) {
+    case PlanKind::kList:
+      CreateList(plan, piped_history);
+      break;
+    case PlanKind::kFile:
+      CreateFileTarget(plan.file, history_text);
+      break;
+    case PlanKind::kChain:
+      CreateChain(plan.text);
+      break;
+    default:
+      CreateSingle(plan.text, history_text);
+  }
 }
 
 void CreationRun::CreateSingle(const std::string& name, const std::string& history_text) {
@@ -335,11 +329,11 @@ void CreationRun::CreateFileTarget(const FileTarget& target, const std::string& 
   view_.BringToFront();
 }
 
-void CreationRun::CreateList(const std::string& list_text, const std::string& piped_history) {
+void CreationRun::CreateList(const CreationPlan& plan, const std::string& piped_history) {
   if (!svc_.fs.DirectoryExists(s_.CurrentPath) && AskCreateMissing("") &&
       ForceDirectories(svc_.fs, s_.CurrentPath) == kErrorSuccess)
     AddTreeCache(s_.CurrentPath);
-  if (view_.ReplacementsChecked()) view_.SetListText(Trim(list_text));
+  if (view_.ReplacementsChecked()) view_.SetListText(Trim(plan.text));
 
   failures_.clear();
   auto created = [&](const std::string& path) {
@@ -347,8 +341,7 @@ void CreationRun::CreateList(const std::string& list_text, const std::string& pi
     if (!piped_history.empty()) AddHistory(piped_history);
     AddTreeCache(path);
   };
-  const ListPlan plan = PlanList(list_text);
-  for (const PlannedLine& line : plan.lines) {
+  for (const PlannedLine& line : plan.list.lines) {
     if (line.chain) {
       std::string failed_part;
       if (!WalkLevels(line.text, failed_part, created)) failures_.push_back(failed_part);
@@ -362,7 +355,7 @@ void CreationRun::CreateList(const std::string& list_text, const std::string& pi
   }
 
   // Failed lines stay for correction: ending the program here would lose them.
-  CheckExtraOptions(plan.final_name, !failures_.empty(), false);
+  CheckExtraOptions(plan.list.final_name, !failures_.empty(), false);
   // The program ends at once: a second re-read and a normal close (which writes the
   // closing keys) must not follow.
   if (terminated_) return;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "create/creation_plan.h"
 #include "create/dir_attributes.h"
 #include "create/dir_history.h"
 #include "create/file_creation.h"
@@ -112,7 +113,7 @@ class CreationRun {
   void CreateChain(const std::string& chain_text);
   // An empty new file below its directories; an existing file is never touched.
   void CreateFileTarget(const FileTarget& target, const std::string& history_text);
-  void CreateList(const std::string& list_text, const std::string& piped_history);
+  void CreateList(const CreationPlan& plan, const std::string& piped_history);
   // Walks one chain from CurrentPath; stops at the first failing level (its part is
   // returned in `failed_part`). `on_created` runs for every new level.
   bool WalkLevels(const std::string& text, std::string& failed_part,

@@ -195,6 +195,33 @@ inline constexpr LanguageKey kTCCopyright{
     "Total Commander is copyright by Christian Ghisler, Ghisler Software GmbH"};
 }  // namespace program
 
+// The tree preview (F9): its button, title, the marks of its entries and its count line;
+// "%s" is a character or a number.
+namespace tree_preview {
+inline constexpr std::string_view kSection = program::kSection;
+inline constexpr LanguageKey kButton{kSection, "TreePreview", "Tree"};
+inline constexpr LanguageKey kHint{kSection, "TreePreviewHint",
+                                   "Show or hide the tree of what OK will create (F9)"};
+inline constexpr LanguageKey kTitle{kSection, "TreePreviewTitle", "What OK will create"};
+inline constexpr LanguageKey kNew{kSection, "TreeNew", "new"};
+inline constexpr LanguageKey kExists{kSection, "TreeExists", "exists"};
+inline constexpr LanguageKey kInvalid{kSection, "TreeInvalid", "invalid character %s"};
+inline constexpr LanguageKey kReserved{kSection, "TreeReserved", "reserved name"};
+inline constexpr LanguageKey kTooLong{kSection, "TreeTooLong", "too long for a path"};
+inline constexpr LanguageKey kFileInTheWay{kSection, "TreeFileInTheWay", "a file has this name"};
+inline constexpr LanguageKey kBlocked{kSection, "TreeBlocked", "its parent cannot be made"};
+inline constexpr LanguageKey kUnchecked{kSection, "TreeUnchecked", "checking..."};
+inline constexpr LanguageKey kCountNew{kSection, "TreeCountNew", "%s new"};
+inline constexpr LanguageKey kCountExists{kSection, "TreeCountExists", "%s exist"};
+inline constexpr LanguageKey kCountInvalid{kSection, "TreeCountInvalid", "%s invalid"};
+inline constexpr LanguageKey kCountReserved{kSection, "TreeCountReserved", "%s reserved"};
+inline constexpr LanguageKey kCountTooLong{kSection, "TreeCountTooLong", "%s too long"};
+inline constexpr LanguageKey kCountFileInTheWay{kSection, "TreeCountFileInTheWay",
+                                                "%s taken by a file"};
+inline constexpr LanguageKey kCountBlocked{kSection, "TreeCountBlocked", "%s blocked"};
+inline constexpr LanguageKey kCountUnchecked{kSection, "TreeCountUnchecked", "%s to check"};
+}  // namespace tree_preview
+
 // [Configuration]
 namespace config {
 inline constexpr std::string_view kSection = "Configuration";
@@ -732,6 +759,25 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     run_undo::kHoldsKept,
     run_undo::kNotEmpty,
     run_undo::kMore,
+    tree_preview::kButton,
+    tree_preview::kHint,
+    tree_preview::kTitle,
+    tree_preview::kNew,
+    tree_preview::kExists,
+    tree_preview::kInvalid,
+    tree_preview::kReserved,
+    tree_preview::kTooLong,
+    tree_preview::kFileInTheWay,
+    tree_preview::kBlocked,
+    tree_preview::kUnchecked,
+    tree_preview::kCountNew,
+    tree_preview::kCountExists,
+    tree_preview::kCountInvalid,
+    tree_preview::kCountReserved,
+    tree_preview::kCountTooLong,
+    tree_preview::kCountFileInTheWay,
+    tree_preview::kCountBlocked,
+    tree_preview::kCountUnchecked,
     folder_copy::kStructureTooLarge,
     file_errors::kInUse,
     file_errors::kNoPermission,

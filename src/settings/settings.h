@@ -57,6 +57,7 @@ enum class Setting {
   EnterDirectory,
   CloseWindow,
   USClearList,
+  TreePreview,
   // PrefixSuffix
   DirPrefix,
   DirSuffix,
@@ -133,6 +134,8 @@ inline constexpr std::array<SettingKey, static_cast<size_t>(Setting::kCount)> kS
     {Setting::EnterDirectory, "Additional", "EnterDirectory", SettingType::kBool, "False"},
     {Setting::CloseWindow, "Additional", "CloseWindow", SettingType::kBool, "True"},
     {Setting::USClearList, "Additional", "US-ClearList", SettingType::kBool, "True"},
+    // Off: the window starts as it always has; F9 and the tree button turn it on.
+    {Setting::TreePreview, "Additional", "TreePreview", SettingType::kBool, "False"},
     {Setting::DirPrefix, "PrefixSuffix", "DirPrefix", SettingType::kText, ""},
     {Setting::DirSuffix, "PrefixSuffix", "DirSuffix", SettingType::kText, ""},
     {Setting::DirPrefixActive, "PrefixSuffix", "DirPrefixActive", SettingType::kBool, "False"},

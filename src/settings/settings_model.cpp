@@ -101,6 +101,7 @@ SettingsResult SettingsModel::LoadStartup() {
     r.dir_suffix_active = s.Bool(Setting::DirSuffixActive);
     r.file_creation_enable = s.Bool(Setting::FileCreationEnable);
     r.extension_detection = s.Bool(Setting::ExtensionDetection);
+    r.tree_preview = s.Bool(Setting::TreePreview);
     startup_ = std::move(r);
   });
 }

@@ -64,6 +64,7 @@ struct StartupSettings {
   bool dir_suffix_active = false;
   bool file_creation_enable = false;
   bool extension_detection = false;
+  bool tree_preview = false;  // the tree preview is shown
 };
 
 // The keys every activation of the main window reads.

@@ -60,6 +60,7 @@ enum MainControlId : int {
   kId_rb_Roman,
   kId_rb_ABC,
   kId_edit_curdirname,
+  kId_btn_treePreview,
   kId_LastControl,
 };
 

@@ -19,6 +19,7 @@
 #include "ui/messages.h"
 #include "ui/new_application.h"
 #include "ui/run_undo_command.h"
+#include "ui/tree_preview.h"
 
 namespace kestrix {
 
@@ -56,7 +57,13 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
   preview_ = std::make_unique<NamePreview>(NamePreview::Wiring{
       controls_, mode_, settings_, services_.files, services_.environment, services_.variables,
       services_.logger, UserAppIds_, app_.Snapshot.CurrentPath, look_, batch_, text,
-      [this] { return NormalModeTitle(kApplicationTitle, image_.Set()); }, app_.CurrentRoutine});
+      [this] { return NormalModeTitle(kApplicationTitle, image_.Set()); }, app_.CurrentRoutine,
+      [this] { tree_preview_->Changed(); }});
+  tree_preview_ = std::make_unique<TreePreview>(TreePreview::Sources{
+      services_.files, [this] { return TreePreviewInput(); },
+      [this](const std::string& t) { return services_.environment.Expand(t); },
+      [this](const std::string& t) { return Replacements(t, services_.variables, UserAppIds_); },
+      [this]() -> const LanguageTable& { return language_.table; }});
   templates_ = std::make_unique<TemplateBox>(TemplateBox::Wiring{
       controls_, mode_, settings_, history_, *preview_, language, app_.CurrentRoutine});
   input_ = std::make_unique<InputRouting>(InputRouting::Wiring{
@@ -96,6 +103,7 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
           commands->Post(app_.Snapshot.HostWindow, kCmdRereadSource);
       },
       [this] {
+        tree_preview_->Forget();
         preview_->Rerun();  // what the preview marks as existing may be gone now
         controls_.Focus(VisibleInput());
       }});
@@ -144,6 +152,7 @@ void Ttc_KestrixForm::Show(int show_command) {
   UpdateWindow(hwnd());
   ForceForeground(hwnd());
   Guarded([&] { FormShow(); });
+  if (settings_.Startup().tree_preview) ShowTreePreview(true);
 }
 
 void Ttc_KestrixForm::LoadLanguage() {
@@ -311,6 +320,8 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       if (activation_->OnActivate(wparam)) return 0;
       break;
     case WM_ACTIVATEAPP:
+      // The user may have made or removed folders in the meantime.
+      if (wparam != FALSE) tree_preview_->Forget();
       activation_->OnActivateApp(wparam);
       break;
     case kMsg_AfterActivation:
@@ -354,6 +365,9 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     case WM_MOUSEMOVE:
       look_.SetQuickButtons2Default(0);
       break;
+    case WM_WINDOWPOSCHANGED:
+      tree_preview_->Follow();
+      break;
     case WM_CLOSE:
       if (FormCloseQuery()) FormClose();
       return 0;
@@ -389,6 +403,9 @@ void Ttc_KestrixForm::OnCommand(int id, int code, HWND control) {
     case kId_btn_ok:
     case kId_btn_ok_flat:
       if (clicked) btn_okClick();
+      break;
+    case kId_btn_treePreview:
+      if (clicked) ShowTreePreview(!tree_preview_->Shown());
       break;
     case IDOK:
       if (controls_.Enabled(settings_.Activation().flat_buttons ? kId_btn_ok_flat : kId_btn_ok))
@@ -483,6 +500,9 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action) {
       break;
     case KeyAction::kUndoRun:
       undo_->UndoLastCreation();
+      break;
+    case KeyAction::kTreePreview:
+      ShowTreePreview(!tree_preview_->Shown());
       break;
     case KeyAction::kEditPath:
       host_->OpenPathEditing();

@@ -39,6 +39,8 @@ class InputRouting;
 class HostLink;
 class LoadFromFileMenu;
 class RunUndoCommand;
+class TreePreview;
+struct PlanInput;
 class OptionsMenu;
 
 struct MainFormServices {
@@ -122,6 +124,10 @@ class Ttc_KestrixForm : public Form {
   void NewApp1Click(HWND owner);
   // WM_DROPFILES: the drop handle in `drop`.
   void AcceptFiles(WPARAM drop);
+  // Shows or hides the tree preview and remembers the choice in the settings file.
+  void ShowTreePreview(bool shown);
+  // What the tree preview plans from: the texts and options as OK would read them.
+  PlanInput TreePreviewInput();
 
   StartupValues& app_;
   MainFormServices services_;
@@ -148,6 +154,7 @@ class Ttc_KestrixForm : public Form {
   std::unique_ptr<MainActivation> activation_;
   std::unique_ptr<LoadFromFileMenu> load_;
   std::unique_ptr<RunUndoCommand> undo_;
+  std::unique_ptr<TreePreview> tree_preview_;
   std::unique_ptr<OptionsMenu> options_;
 };
 

@@ -81,6 +81,8 @@ const ControlSpec kQuickRow[] = {
     {FlatButton::kClassName, "a.b", kVisible, kId_btn_Quick1, At(9, 2, 30, 23)},
     {FlatButton::kClassName, "a b", kVisible, kId_btn_Quick2, At(41, 2, 30, 23)},
     {FlatButton::kClassName, "Aa", kVisible, kId_btn_Quick3, At(73, 2, 30, 23)},
+    {FlatButton::kClassName, lng::tree_preview::kButton, kVisible, kId_btn_treePreview,
+     At(110, 2, 49, 23)},
 };
 const ControlSpec kButtonRow[] = {
     // btn_Quick4 (the user function) stays hidden and disabled for good: it is not made.
@@ -325,6 +327,7 @@ void MainLayout::ApplyCaptions() {
       {kId_btn_Quick1, lng::program::kModSpaceToDot},
       {kId_btn_Quick2, lng::program::kModDotToSpace},
       {kId_btn_Quick3, lng::program::kModInvertCase},
+      {kId_btn_treePreview, lng::tree_preview::kHint},
       {kId_btn_addRep, lng::program::kHintVariables},
       {kId_btn_extended, lng::program::kHintChangeMode},
       {kId_btn_loadFromFile, lng::program::kHintLoadFromFile},

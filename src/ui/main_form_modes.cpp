@@ -1,6 +1,7 @@
 // The three modes, the creation run behind OK, the attributes menu, the variables popup
 // and dropped files.
 #include "app/launch_decision.h"
+#include "base/path_text.h"
 #include "base/text_utils.h"
 #include "create/run_settings.h"
 #include "names/variable_error.h"
@@ -17,6 +18,7 @@
 #include "ui/main_form_load.h"
 #include "ui/name_list_sources_win32.h"
 #include "ui/run_undo_command.h"
+#include "ui/tree_preview.h"
 
 namespace kestrix {
 
@@ -209,6 +211,36 @@ void Ttc_KestrixForm::btn_okClick() {
                                  kApplicationTitle, kMbOk | kMbIconError);
   }
   undo_->Record(recorder.Record());
+  tree_preview_->Forget();
+}
+
+void Ttc_KestrixForm::ShowTreePreview(bool shown) {
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(Control(kId_MkDir), WM_GETFONT, 0, 0));
+  tree_preview_->Show(hwnd(), font, shown);
+  if (shown == settings_.Startup().tree_preview) return;
+  settings_.Edit(
+      [&](TBigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::TreePreview, shown); });
+  settings_.LoadStartup();
+}
+
+PlanInput Ttc_KestrixForm::TreePreviewInput() {
+  const ActivationSettings& activation = settings_.Activation();
+  PlanInput input;
+  input.current_path = pathtext::WithTrailingSeparator(app_.Snapshot.CurrentPath);
+  input.normal = mode_ == MainMode::kNormal;
+  input.name_text = preview_->NameText();
+  const std::string list = preview_->ListText();
+  // OK carries a name with "|" or "*" into the list before it creates anything.
+  input.list_text =
+      input.normal ? CarryNameIntoList(input.name_text, list).list.value_or(list) : list;
+  input.replacements = controls_.Checked(kId_option_replacements);
+  input.invalid_chars.action = activation.invalid_char_action;
+  input.invalid_chars.replacement = activation.invalid_char_replace;
+  for (const std::string& key : activation.replace_chars_keys)
+    input.invalid_chars.replace_chars.push_back({key, preview_->ReplaceChar(key)});
+  input.file_creation = FileCreationRulesFrom(settings_);
+  input.file_creation.known_extension = IsKnownExtension;
+  return input;
 }
 
 void Ttc_KestrixForm::img_ChangeDirAttribClick() {

@@ -51,6 +51,7 @@ void NamePreview::ShowPreview(const std::string& text) {
     w_.controls.Place(kId_lbl_newdirname, {path.right, preview.top, right, preview.bottom});
   }
   w_.controls.SetText(kId_lbl_newdirname, text);
+  w_.changed();
 }
 
 // A name whose last level will be made as a file says so in the preview and the title.

@@ -37,6 +37,8 @@ class NamePreview {
     // The window's normal-mode title as the attributes tag it.
     std::function<std::string()> normal_title;
     std::string& routine;  // CurrentRoutine, for the error log
+    // The preview shows new texts (the tree preview follows).
+    std::function<void()> changed;
   };
   explicit NamePreview(Wiring wiring) : w_(std::move(wiring)) {}
 
@@ -70,6 +72,12 @@ class NamePreview {
   void OnTimer(WPARAM timer);
   void StopTimer();
   const std::vector<int>& WordStops() const { return word_stops_; }
+  // The name field's text as its change handler last saw it.
+  const std::string& NameText() const { return last_name_text_; }
+  // The ReplaceChars value of a key as the run reads it ("_" before any activation).
+  std::string ReplaceChar(const std::string& key) const {
+    return replace_chars_ ? replace_chars_(key) : "_";
+  }
 
  private:
   HWND NameEdit() const { return w_.controls.EditOf(w_.controls[kId_MkDir]).hwnd(); }

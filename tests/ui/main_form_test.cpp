@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_utils.h"
 #include "platform/win32/font_charset_win32.h"
 #include "platform/win32/resource_win32.h"
 #include "ui/dpi_win32.h"
 #include "ui/main_form_fixture.h"
+// After the Windows headers it needs.
+#include <commctrl.h>
 
 namespace kestrix {
 namespace {
@@ -395,6 +398,64 @@ int PathQueries(const FakeWindowSystem& windows) {
   for (const auto& sent : windows.copy_data_sent())
     if (sent.bytes.rfind("SP", 0) == 0) ++count;
   return count;
+}
+
+// F9 shows the tree of what OK will make, following the keys typed; the choice is kept in
+// the settings file.
+TEST_F(MainFormTest, F9ShowsTheTreeOfWhatOkMakesAndTheSettingsFileKeepsIt) {
+  auto preview = [] { return FindWindowA("TKestrixTreePreview", nullptr); };
+  EXPECT_EQ(preview(), nullptr);  // made only when first shown
+  auto setting = [this] {
+    SettingsModel model(files_, environment_, nullptr, nullptr, kSettingsFile);
+    model.LoadStartup();
+    return model.Startup().tree_preview;
+  };
+  Key(form_->MkDirEdit(), VK_F9);
+  ASSERT_NE(preview(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(preview()));
+  EXPECT_TRUE(setting());
+  TypeKeys("Existing\\b|c");
+  // The tree follows on its timer: the rows are read back through the virtual list.
+  HWND list = FindWindowExA(preview(), nullptr, WC_LISTVIEWA, nullptr);
+  auto rows = [&] {
+    std::string text;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row)
+      for (int column = 0; column < 2; ++column) {
+        char cell[260] = {};
+        LVITEMA item = {};
+        item.iSubItem = column;
+        item.pszText = cell;
+        item.cchTextMax = sizeof cell;
+        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+        text += std::string(column ? " = " : text.empty() ? "" : " | ") + Trim(cell);
+      }
+    return text;
+  };
+  for (int i = 0; i < 100 && rows().find("c\\") == std::string::npos; ++i) Sleep(10), Pump();
+  EXPECT_EQ(rows(), "C:\\Work\\ = exists | Existing\\ = exists | b\\ = new | c\\ = new");
+  HWND count = FindWindowExA(preview(), nullptr, "STATIC", nullptr);
+  EXPECT_EQ(TextOf(count), "2 new, 1 exist");
+  // A list of 10,001 lines: the virtual list holds its rows without making them.
+  Key(form_->MkDirEdit(), VK_F3);
+  std::string lines;
+  for (int i = 0; i <= 10000; ++i) lines.append("n").append(std::to_string(i)).append("\r\n");
+  TypeList(lines);
+  for (int i = 0; i < 300 && TextOf(count) != "10001 new, 0 exist"; ++i) Sleep(10), Pump();
+  EXPECT_EQ(TextOf(count), "10001 new, 0 exist");
+  EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 10002);
+  EXPECT_NE(GetWindowLongPtrA(list, GWL_STYLE) & LVS_OWNERDATA, 0);
+  Key(form_->MkDirEdit(), VK_F9);
+  EXPECT_FALSE(IsWindowVisible(preview()));
+  EXPECT_FALSE(setting());
+  // A settings file another program holds: the user hears why the choice is not kept.
+  files_.FailPath(kSettingsFile, kErrorSharingViolation);
+  Key(form_->MkDirEdit(), VK_F9);
+  EXPECT_TRUE(IsWindowVisible(preview()));
+  EXPECT_FALSE(setting());
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_NE(boxes_.shown[0].text.find("used by another program"), std::string::npos)
+      << boxes_.shown[0].text;
 }
 
 // The message method with RefreshOnActivate on (the parameter): every return of the

@@ -89,6 +89,7 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {kKeyF7, MainMode::kNormal, KeyAction::kChangeToExt},
       {kKeyF7, MainMode::kExtended, KeyAction::kChangeToExt},
       {kKeyF7, MainMode::kBatch, KeyAction::kBatchDirClick},
+      {kKeyF9, MainMode::kBatch, KeyAction::kTreePreview},
   };
   for (const auto& [key, mode, action] : modes) {
     KeyContext context{mode, FocusedControl::kMkDir, true};

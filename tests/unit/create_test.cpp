@@ -9,10 +9,12 @@
 #include <tuple>
 #include <vector>
 
+#include "app/mode_rules.h"
 #include "base/path_text.h"
 #include "base/text_utils.h"
 #include "create/attribute_editor.h"
 #include "create/batch_list.h"
+#include "create/creation_plan.h"
 #include "create/creation_run.h"
 #include "create/dir_attributes.h"
 #include "create/dir_history.h"
@@ -509,6 +511,100 @@ TEST(CreationRun, RefusedTextsMakeNothingAndSayWhy) {
     EXPECT_TRUE(f.Sent().empty() && f.Posted().empty()) << typed;
     EXPECT_FALSE(f.view.closed || f.view.terminated) << typed;
     EXPECT_EQ(f.view.focus_count > 0, box != kInvalid) << typed;
+  }
+}
+
+// The preview's plan of what the window holds, with its marks, from the fixture's state.
+std::vector<PlannedPath> Preview(RunFixture& f, bool list, const std::string& typed,
+                                 bool answer = true) {
+  PlanInput input{
+      f.snapshot.CurrentPath,  !list, typed, typed, f.view.replacements, f.settings.invalid_chars,
+      f.settings.file_creation};
+  if (!list) input.list_text = CarryNameIntoList(typed, typed).list.value_or(typed);
+  const CreationPlan plan = PlanCreation(
+      input, [&](const std::string& t) { return f.env.Expand(t); },
+      [&](const std::string& t) { return ReplaceAll(Trim(f.env.Expand(t)), "%Y", "2024"); });
+  std::vector<PlannedPath> paths = PlannedPaths(plan, f.snapshot.CurrentPath);
+  MarkPaths(paths, f.fs.DirectoryExists(f.snapshot.CurrentPath),
+            [&](const std::string& path) -> std::optional<uint32_t> {
+              if (!answer) return std::nullopt;
+              return f.fs.GetAttributes(path);
+            });
+  return paths;
+}
+
+// For every input the directories the preview marks new are the ones the run makes, in its
+// order.
+TEST(CreationPlan, PreviewPathsAreWhatTheRunMakes) {
+  const std::tuple<std::function<void(RunFixture&)>, bool, std::string> cases[] = {
+      {{}, false, "Reports"},
+      {{}, false, "a\\b\\c"},
+      {{}, false, "a\\b|c"},
+      {{}, false, "proj*src*doc|notes"},
+      {{}, false, " a|b|c "},
+      {{}, false, "\\x\\\\y\\"},
+      {{}, false, "C:\\X\\Y"},
+      {{}, false, "a\\com1\\b"},
+      {[](RunFixture& f) { f.view.replacements = true; }, false, "Year %Y\\%TEMP%x"},
+      {[](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\a\\b"); }, false, "A\\b\\c"},
+      {[](RunFixture& f) { f.settings.invalid_chars.action = InvalidCharAction::kReplace; }, false,
+       "a?b\\c"},
+      {[](RunFixture& f) {
+         f.settings.file_creation = {true, false, {"txt"}, {}};
+       },
+       false, "web\\docs\\notes.txt"},
+      {{}, true, "x\r\n*y\r\n\r\nbad\r\nz"},
+      {{}, true, "x*y"},
+      {{}, true, "a\\b\r\na\\c\r\nA\\d\r\nb|c"},
+      {{}, true, "Disc 1\r\nDisc 2\r\nDisc 3*raw*jpg"},
+      {{}, true, "proj\r\n*src\r\n**lib\r\n* doc"},
+      {[](RunFixture& f) { f.fs.AddDirectory("C:\\Data\\old"); }, true, "old\r\nold\\x\r\nnew"},
+      {[](RunFixture& f) { f.fs.AddFile("C:\\Data\\notes.txt", ""); }, true, "notes.txt\\x\r\nz"},
+  };
+  for (const auto& [arrange, list, typed] : cases) {
+    RunFixture f;
+    if (arrange) arrange(f);
+    Lines planned;
+    for (const PlannedPath& path : Preview(f, list, typed))
+      if (path.mark == PathMark::kNew && !path.file) planned.push_back(path.path);
+    list ? f.OkList(typed) : f.Ok(typed);
+    EXPECT_FALSE(planned.empty()) << typed;
+    EXPECT_EQ(planned, f.fs.CreatedDirectories()) << typed;
+  }
+}
+
+// The marks in tree order ("~" is C:\Data\) and the count line above them.
+TEST(CreationPlan, MarksAndCountLine) {
+  const std::string kLong(240, 'x');
+  const std::tuple<const char*, bool, std::string, std::string, const char*> cases[] = {
+      // current path, existence answered, list, tree, count line
+      {"C:\\Data\\", true, "old\\x\r\nnew\\y\r\nold", "old:exists x:new new:new y:new",
+       "3 new, 1 exist"},
+      {"C:\\Data\\", true, "c?d\\e\r\nNUL\r\ncom1.txt\\f\r\n" + kLong + "\r\nok",
+       "c?d:invalid character ? e:its parent cannot be made NUL:reserved name "
+       "com1.txt:reserved name f:its parent cannot be made " +
+           std::string(kLong) + ":too long for a path ok:new",
+       "1 new, 0 exist, 1 invalid, 2 reserved, 1 too long, 2 blocked"},
+      {"C:\\Data\\", false, "a\\b\r\nc", "a:checking... b:checking... c:checking...",
+       "3 to check, 0 new, 0 exist"},
+      {"C:\\Gone\\", false, "a\\b", "a:new b:new", "2 new, 0 exist"},
+      {"C:\\Data\\", true, "notes.txt\\x",
+       "notes.txt:a file has this name x:its parent cannot be made",
+       "0 new, 0 exist, 1 taken by a file, 1 blocked"},
+      {"C:\\Data\\", true, "C:\\Data\\n\\m", "C:\\Data:exists n:new m:new", "2 new, 1 exist"},
+  };
+  EnglishLanguageTable language;
+  for (const auto& [base, answer, list, tree, count] : cases) {
+    RunFixture f;
+    f.fs.AddDirectory("C:\\Data\\old");
+    f.fs.AddFile("C:\\Data\\notes.txt", "");
+    f.snapshot.CurrentPath = base;
+    const std::vector<PlannedPath> paths = Preview(f, !IsAbsolutePath(list), list, answer);
+    std::string shown;
+    for (std::size_t i : TreeOrder(paths))
+      shown += (shown.empty() ? "" : " ") + paths[i].name + ":" + MarkText(paths[i], language);
+    EXPECT_EQ(shown, tree) << list;
+    EXPECT_EQ(CountLine(CountMarks(paths), language), count) << list;
   }
 }
 
