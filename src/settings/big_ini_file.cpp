@@ -197,7 +197,7 @@ bool ParseIniInteger(const std::string& text, int& value) {
   if (i < text.size() && text[i] == '$') {
     hex = true;
     ++i;
-  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+  } else if (text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {  // text[size] is 0
     hex = true;
     i += 2;
   }
@@ -637,11 +637,8 @@ std::string TBigIniFile::ReadString(const std::string& section, const std::strin
 
 int TBigIniFile::ReadInteger(const std::string& section, const std::string& key,
                              int default_value) {
-  std::string text = ReadString(section, key, "");
-  if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-    text.replace(0, 2, "$");
   int value = 0;
-  return ParseIniInteger(text, value) ? value : default_value;
+  return ParseIniInteger(ReadString(section, key, ""), value) ? value : default_value;
 }
 
 void TBigIniFile::ReadSection(const std::string& section, std::vector<std::string>& list) {

@@ -1102,6 +1102,10 @@ TEST(PlaceholderSession, RecordsWhatWasTypedOrShownAtApply) {
   // Apply records the shown one (#B) with the field's text; #D was never shown.
   EXPECT_EQ(s.Apply(" y ", "#a\\#b\\#c#D"), "x\\y\\#D");
   EXPECT_EQ(ReplaceInsertedStructure("#A\r\nz\r\n#a", "#a", "q"), "q\r\nz\r\nq");
+  PlaceholderSession blank({" ", "#B"});  // a blank placeholder records nothing
+  blank.Typed("x");
+  blank.Next("");
+  EXPECT_EQ(blank.Previous("f"), "f");
 }
 
 TEST(CopyFolderStructure, SortedDirectoriesBelowTheFolderUpToEightLevels) {

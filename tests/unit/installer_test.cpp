@@ -82,7 +82,7 @@ TEST(HostFileEdits, ReadsAnEarlierInstallation) {
   EXPECT_TRUE(key.windows_key);
   EXPECT_EQ(KeyDisplayCaption(key.key, key.windows_key), "Win + Ctrl + Shift + F9");
   EXPECT_EQ(ComposeHotkey(true, false, true, "F8"), "CS+F8");
-  EXPECT_EQ(SplitHotkey("+").second, "+");
+  EXPECT_EQ(SplitHotkey("+").second + SplitHotkey("C+").second, "+C+");  // the plus key
 }
 
 TEST(HostFileEdits, TargetPathRule) {
@@ -211,6 +211,11 @@ TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
     EXPECT_EQ(fs.Exists(dir), stays) << readme;
     EXPECT_FALSE(fs.Exists(dir + "\\whatsnew.txt")) << readme;
   }
+  // Every missing level is made; one that cannot be made gives its error.
+  fs.FailPath("C:\\TC\\ro", kErrorAccessDenied);
+  EXPECT_EQ(ForceDirectories(fs, "C:\\TC\\ro\\x"), kErrorAccessDenied);
+  EXPECT_EQ(ForceDirectories(fs, "C:\\TC\\a\\b\\"), kErrorSuccess);
+  EXPECT_TRUE(fs.DirectoryExists("C:\\TC\\a\\b"));
 }
 
 // The search for an earlier installation keeps to the host's tree and a bounded depth.
@@ -228,7 +233,7 @@ TEST_F(InstallProcedureTest, ProgramSearchFollowsNoLinkAndStopsAtItsDepth) {
     tree.AddFile(program, "program");
     const std::string dir = program.substr(0, program.rfind('\\'));
     if (junction) tree.SetAttributes(dir, kAttrDirectory | kAttrReparsePoint);
-    EXPECT_EQ(FindInstalledProgram(tree, "C:\\TC", ""), found) << program;
+    EXPECT_EQ(FindInstalledProgram(tree, "C:\\TC", "C:\\TC\\gone.exe"), found) << program;
   }
 }
 

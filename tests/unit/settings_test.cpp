@@ -264,10 +264,10 @@ TEST_F(BigIniFileTest, ReadAndWriteIntegers) {
   TBigIniFile ini(fs, kPath);
   const std::pair<const char*, int> cases[] = {
       {"hex", 31},   {"dollar", 31}, {"neg", -12},   {"plus", 7},   {"lead", 5},
-      {"trail", -1}, {"empty", -1},  {"word", -1},   {"big", -1},   {"min", INT32_MIN},
-      {"all", -1},   {"zero", 0},    {"frac", -1},   {"pfrac", -1}, {"bare", -1},
-      {"nhex", -16}, {"wide", -1},   {"missing", -1}};
-  for (const auto& [key, value] : cases) EXPECT_EQ(ini.ReadInteger("N", key, -1), value) << key;
+      {"trail", 99}, {"empty", 99},  {"word", 99},   {"big", 99},   {"min", INT32_MIN},
+      {"all", -1},   {"zero", 0},    {"frac", 99},   {"pfrac", 99}, {"bare", 99},
+      {"nhex", -16}, {"wide", 99},   {"missing", 99}};
+  for (const auto& [key, value] : cases) EXPECT_EQ(ini.ReadInteger("N", key, 99), value) << key;
   EXPECT_EQ(ini.ReadInteger("N", "HEX", 0), 31);  // names compare case-insensitively
   ini.WriteInteger("N", "int", -40);
   EXPECT_EQ(ini.ReadString("N", "int", ""), "-40");
@@ -284,19 +284,36 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
   ini.ReadSection("missing", list);
   EXPECT_EQ(list, (Lines{"kept", "a=1", ";c", "=novalue", "b=2"}));
   TBigIniFile memory;
-  memory.SetText("above\n[Lang]\nKey= value\n[Empty]\n[lang]\ndup=1\n\n[X]\nx");
+  memory.SetText("above\n; too\n[Lang]\nKey= value\n[Empty]\n[lang]\ndup=1\n\n[X]\nx");
   EXPECT_EQ(memory.ReadString("LANG", "Key", ""), " value");
   EXPECT_EQ(memory.ReadString("Lang", "dup", "none"), "none");
   memory.SetText("[More]\nm=1");  // appends
   Lines out{"first"};
   memory.GetStrings(out);
-  EXPECT_EQ(out, (Lines{"first", "above", "[Lang]", "Key= value", "", "[X]", "x", "", "[More]",
-                        "m=1", ""}));
+  EXPECT_EQ(out, (Lines{"first", "above", "; too", "[Lang]", "Key= value", "", "[X]", "x", "",
+                        "[More]", "m=1", ""}));
   // Erasing the section last found leaves a cursor that still finds the others.
   EXPECT_EQ(memory.ReadString("More", "m", ""), "1");
   memory.EraseSection("More");
   EXPECT_EQ(memory.ReadString("More", "m", "none") + memory.ReadString("Lang", "Key", ""),
             "none value");
+}
+
+// Without a code page a UTF-16 file reads as Latin-1: above it is "?", which is not
+// written back; names fold ASCII letters only; an odd last byte is kept.
+TEST_F(BigIniFileTest, Utf16FileWithoutACodePage) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t c : std::u16string_view(u"[S]\r\n\u008A=1\r\na=\u00E9\u00FF\r\nb=\u20AC"))
+    bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  Put(bytes + "x");
+  TBigIniFile ini(fs, kPath);
+  EXPECT_EQ(ini.ReadString("s", "a", "") + ini.ReadString("S", "b", ""), "\xE9\xFF?");
+  EXPECT_EQ(ini.ReadString("S", "\x9A", "none"), "none");  // U+009A is not U+008A
+  ini.WriteString("S", "c", "\xE9\xFF");
+  EXPECT_NO_THROW(ini.UpdateFile());
+  EXPECT_TRUE(Content().ends_with(std::string("\xE9\0\xFF\0\r\0\n\0\r\0\n\0x", 13)));
+  ini.WriteString("S", "d", "?");
+  EXPECT_THROW(ini.UpdateFile(), InOutError);
 }
 
 TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
@@ -481,6 +498,7 @@ TEST_F(LanguageTableTest, DiscoversExternalFilesForTheDialog) {
       {"HUN - Hungarian", "HUN"},
       {"- French.ini (French)", "lng_French.ini"},
       {"-  spaced.ini   (Spaced)", "lng_spaced.ini"},
+      {"-tight.ini(T)", "lng_tight.ini"},
       {"", ""}};
   for (const auto& [entry, language] : cases)
     EXPECT_EQ(LanguageOfListEntry(entry), language) << entry;
@@ -662,6 +680,8 @@ TEST_F(SettingsTest, IntegerKeysReadAsTheirCases) {
       {"InvalidCharAction=-1", activation(&A::invalid_char_action, InvalidCharAction::kUnknown)},
       {"InvalidCharAction=", activation(&A::invalid_char_action, InvalidCharAction::kWarn)},
       {"DisablePlugins=3", startup(&S::disable_plugins, DisablePlugins::kNone)},
+      {"SuggestedName=0", startup(&S::suggested_name, SuggestedName::kHostItem)},
+      {"SuggestedName=2", activation(&A::suggested_name, SuggestedName::kCustomName)},
       {"AlphaBlendValue=", startup(&S::alpha_blend_value, 255)},
       {"MkDirHistoryFile= %KXDIR%\\h.lst ", startup(&S::mkdir_history_file, "D:\\Data\\h.lst")},
   };
