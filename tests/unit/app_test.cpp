@@ -315,6 +315,20 @@ TEST(ModeRules, CarryNameIntoListAndListLines) {
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
 }
 
+// Each part lies below the one above it, with a gap, and the window holds them all.
+TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {
+  for (bool batch : {false, true}) {
+    const LayoutOutput o = ComputeLayout({40, 21, 25, 120, 90, batch, true});
+    const int ok_bottom = o.buttons_top + 25;
+    EXPECT_TRUE(61 < o.quick_top && o.quick_top < o.buttons_top && o.buttons_top < o.divider_top);
+    const int above = batch ? *o.batch_top + 120 : ok_bottom;
+    EXPECT_TRUE(above < o.panelfix1_top && o.panelfix1_top < o.additional_top) << batch;
+    EXPECT_TRUE(!batch || (ok_bottom < *o.panelfix2_top && *o.panelfix2_top < *o.batch_top));
+    EXPECT_TRUE(90 < o.additional_height &&
+                o.additional_top + o.additional_height < o.window_height);
+  }
+}
+
 TEST(ModeRules, DirExistsInitialModeAndActivation) {
   const std::tuple<bool, const char*, bool, bool> exists[] = {
       {true, "Sub", true, true}, {true, "  ", false, false}, {false, "", false, true}};
