@@ -435,7 +435,6 @@ TEST(GroupFrame, TheTopBandHoldsTheLineAndTheCaptionForEveryFont) {
   // The line is drawn where GroupFrameLineTop puts it (one or two pixels high); an erase
   // across it or across the caption strip, and nowhere else, must reach a band.
   const WindowRect frame = {8, 200, 329, 300};
-  // caption top, caption bottom, text height
   const std::tuple<int, int, int> cases[] = {
       {196, 211, 13}, {196, 211, 34}, {196, 211, 60}, {205, 220, 16}, {190, 205, 48}};
   for (const auto& [caption_top, caption_bottom, text_height] : cases) {

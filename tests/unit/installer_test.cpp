@@ -35,33 +35,26 @@ std::string Edited(const std::string& lines, Edit edit) {
 }
 
 TEST(HostFileEdits, KeyBindingMovesOrGoes) {
+  using K = KeyChoice;
   const std::tuple<const char*, KeyBinding, const char*> rows[] = {
-      // fresh host, F7
-      {"[Shortcuts]|C+X=cm_x", {KeyChoice::kF7}, "[Shortcuts]|C+X=cm_x|F7=em_Kestrix"},
-      // another program's F7 stays
+      {"[Shortcuts]|C+X=cm_x", {K::kF7}, "[Shortcuts]|C+X=cm_x|F7=em_Kestrix"},  // fresh host
       {"[Shortcuts]|F7=cm_x",
-       {KeyChoice::kOtherKey, "F7", false, "S+F7"},
+       {K::kOtherKey, "F7", false, "S+F7"},  // another program's F7 stays
        "[Shortcuts]|F7=cm_x|S+F7=em_Kestrix"},
-      // Ctrl+Shift+F7 back to F7
-      {"[Shortcuts]|CS+F7=em_Kestrix", {KeyChoice::kF7, "CS+F7"}, "[Shortcuts]|F7=em_Kestrix"},
-      // second install adds no line
-      {"[Shortcuts]|F7=em_Kestrix", {KeyChoice::kF7}, "[Shortcuts]|F7=em_Kestrix"},
-      // to a Windows-key combination
+      {"[Shortcuts]|CS+F7=em_Kestrix", {K::kF7, "CS+F7"}, "[Shortcuts]|F7=em_Kestrix"},  // moved
+      {"[Shortcuts]|F7=em_Kestrix", {K::kF7}, "[Shortcuts]|F7=em_Kestrix"},  // installed again
       {"[Shortcuts]|F7=em_Kestrix",
-       {KeyChoice::kOtherKey, "F7", false, "F8", true},
-       "[ShortcutsWin]|F8=em_Kestrix"},
-      // from a Windows-key combination
+       {K::kOtherKey, "F7", false, "F8", true},
+       "[ShortcutsWin]|F8=em_Kestrix"},  // to a Windows-key combination and back
       {"[ShortcutsWin]|F8=em_Kestrix",
-       {KeyChoice::kOtherKey, "F8", true, "A+F2", false},
+       {K::kOtherKey, "F8", true, "A+F2"},
        "[Shortcuts]|A+F2=em_Kestrix"},
-      // uninstall from ShortcutsWin
       {"[Shortcuts]|F8=cm_y|[ShortcutsWin]|F8=em_Kestrix",
-       {KeyChoice::kNone, "F8", true},
-       "[Shortcuts]|F8=cm_y"},
-      // uninstall with no key found
+       {K::kNone, "F8", true},
+       "[Shortcuts]|F8=cm_y"},  // uninstalled
       {"[Shortcuts]|F7=em_Kestrix|S+F7=em_Kestrix|F2=cm_z",
-       {KeyChoice::kNone, ""},
-       "[Shortcuts]|F2=cm_z"},
+       {K::kNone, ""},
+       "[Shortcuts]|F2=cm_z"},  // uninstalled, no key found: every line of the command goes
   };
   // An init-capture: clang 14, which clang-tidy uses, cannot capture a structured binding.
   for (const auto& [before, binding, after] : rows)
