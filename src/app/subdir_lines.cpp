@@ -53,7 +53,7 @@ SubdirLineResult AddSubdirLineExtended(const std::vector<std::string>& lines,
   if (!line.empty() && line[0] == '*') {
     std::size_t first_digit = 1;
     while (first_digit < line.size() && !IsAsciiDigit(line[first_digit])) ++first_digit;
-    int number = first_digit < line.size() ? ReadNumber(line.substr(first_digit)) : 0;
+    const int number = ReadNumber(line.substr(first_digit));  // 0 without a digit
     std::string name = TrimLeft(line.substr(1, first_digit - 1));
     if (IsBlank(name)) name = Trim(subdir);
     counter = number + 1;

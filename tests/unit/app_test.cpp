@@ -123,6 +123,8 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kButton, Ctrl(kKeyReturn), true, A::kNone, false},
       // Host navigation acts and passes the key on.
       {F::kMkDir, Alt(kKeyLeft), true, A::kHostBack, false},
+      {F::kMkDir, Alt(kKeyRight), true, A::kHostForward, false},
+      {F::kMkDir, Ctrl(kKeyNext), true, A::kHostChild, false},
       {F::kMkDir, Ctrl(kKeyPrior), true, A::kHostParent, false},
       {F::kMkDir, Ctrl(kKeyBackslash), true, A::kHostRoot, false},
       {F::kMkDir, Ctrl(kKeyOem102), true, A::kHostRoot, false},

@@ -73,6 +73,9 @@ TEST(FilterAttributeLetter, AcceptsOnlyNewLowerCaseLettersAndBackspace) {
     LetterKeyDecision d = FilterAttributeLetter(typed, text, start, length);
     EXPECT_EQ(std::tie(d.accept, d.select_all), std::tie(accept, select_all)) << int(typed) << text;
   }
+  EXPECT_EQ(std::string(AttributeImageResource(kAttributeImageHot)) +
+                AttributeImageResource(kAttributeImageEditing) + AttributeImageResource(0),
+            "ICON_Attrib_HOVERICON_Attrib_EDITICON_Attrib_NORMAL");
 }
 
 TEST(AttributeEditor, MenuAndFieldKeepTitleAndFieldInStep) {

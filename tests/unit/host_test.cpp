@@ -492,6 +492,7 @@ TEST(PathText, PartsOfAPath) {
       {"c:\\tc\\Kestrix\\tc Kestrix.exe", "c:", "c:\\tc\\Kestrix\\", "tc Kestrix.exe", ".exe"},
       {"c:/tc/x.ini", "c:", "c:/tc/", "x.ini", ".ini"},
       {"d:x.exe", "d:", "d:", "x.exe", ".exe"},
+      {"e:", "e:", "e:", "", ""},
       {"\\\\srv\\share\\.hidden", "\\\\srv\\share", "\\\\srv\\share\\", ".hidden", ".hidden"},
       {"x", "", "", "x", ""},
   };
