@@ -141,7 +141,7 @@ template <typename Emit>
 void Utf8ToUnits(std::string_view text, Emit emit) {
   for (size_t i = 0; i < text.size();) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
-    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const size_t length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;  // read from 0xC0 on
     if (lead < 0xC0 || i + length > text.size()) {
       // ASCII; a stray byte (only text the class made is stored) passes as itself.
       emit(static_cast<char16_t>(lead));
@@ -153,7 +153,7 @@ void Utf8ToUnits(std::string_view text, Emit emit) {
       c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     if (c >= 0x10000) {
       emit(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-      emit(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+      emit(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
     } else {
       emit(static_cast<char16_t>(c));
     }

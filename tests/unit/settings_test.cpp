@@ -257,15 +257,15 @@ TEST_F(BigIniFileTest, ThousandsOfRewritesKeepTheTextBoundedAndEveryLineInPlace)
 }
 
 TEST_F(BigIniFileTest, ReadAndWriteIntegers) {
-  Put("[N]\r\nhex=0x1F\r\nHEX=0X1f\r\ndollar=$1F\r\nneg=-12\r\nplus=+7\r\nlead= 5\r\n"
+  Put("[N]\r\nhex=0x1F\r\nHEX=0X1f\r\ndollar=$aA09\r\nneg=-12\r\nplus=+7\r\nlead= 5\r\n"
       "trail=5 \r\nempty=\r\nword=abc\r\nbig=2147483648\r\nmin=-2147483648\r\nall=$FFFFFFFF\r\n"
       "zero=0\r\nfrac=1.5\r\npfrac=+1.5\r\nbare=$\r\nnhex=-$10\r\nwide=$100000000\r\n");
   TBigIniFile ini(fs, kPath);
   const std::pair<const char*, int> cases[] = {
-      {"hex", 31},   {"dollar", 31}, {"neg", -12},   {"plus", 7},   {"lead", 5},
-      {"trail", 99}, {"empty", 99},  {"word", 99},   {"big", 99},   {"min", INT32_MIN},
-      {"all", -1},   {"zero", 0},    {"frac", 99},   {"pfrac", 99}, {"bare", 99},
-      {"nhex", -16}, {"wide", 99},   {"missing", 99}};
+      {"hex", 31},   {"dollar", 0xAA09}, {"neg", -12},   {"plus", 7},   {"lead", 5},
+      {"trail", 99}, {"empty", 99},      {"word", 99},   {"big", 99},   {"min", INT32_MIN},
+      {"all", -1},   {"zero", 0},        {"frac", 99},   {"pfrac", 99}, {"bare", 99},
+      {"nhex", -16}, {"wide", 99},       {"missing", 99}};
   for (const auto& [key, value] : cases) EXPECT_EQ(ini.ReadInteger("N", key, 99), value) << key;
   EXPECT_EQ(ini.ReadInteger("N", "HEX", 0), 31);  // names compare case-insensitively
   ini.WriteInteger("N", "int", -40);
@@ -302,18 +302,20 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
 // written back; names fold ASCII letters only; an odd last byte is kept.
 TEST_F(BigIniFileTest, Utf16FileWithoutACodePage) {
   std::string bytes = "\xFF\xFE";
-  for (char16_t c : std::u16string_view(u"[S]\r\n\u008A=1\r\na=\u00E9\u00FF\r\nb=\u20AC"))
+  for (char16_t c : std::u16string_view(u"[Z]\r\n\u008A=1\r\nA=\u00E9\u00FF\r\nb=\u0905\u20AC"))
     bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
   Put(bytes + "x");
   TBigIniFile ini(fs, kPath);
   // (U+009A is not U+008A)
-  EXPECT_EQ(ini.ReadString("s", "a", "") + ini.ReadString("S", "b", "") +
-                ini.ReadString("S", "\x9A", "-"),
-            "\xE9\xFF?-");
-  ini.WriteString("S", "c", "\xE9\xFF");
+  EXPECT_EQ(ini.ReadString("z", "a", "") + ini.ReadString("Z", "b", "") +
+                ini.ReadString("Z", "\x9A", "-"),
+            "\xE9\xFF?"
+            "?-");
+  ini.WriteString("Z", "c", "\xE9\xFF");
   EXPECT_NO_THROW(ini.UpdateFile());
+  EXPECT_NE(Content().find(std::string("\x05\x09\xAC\x20")), std::string::npos);
   EXPECT_TRUE(Content().ends_with(std::string("\xE9\0\xFF\0\r\0\n\0\r\0\n\0x", 13)));
-  ini.WriteString("S", "d", "?");
+  ini.WriteString("Z", "d", "??");
   EXPECT_THROW(ini.UpdateFile(), InOutError);
 }
 
@@ -681,6 +683,8 @@ TEST_F(SettingsTest, IntegerKeysReadAsTheirCases) {
       {"InvalidCharAction=-1", activation(&A::invalid_char_action, InvalidCharAction::kUnknown)},
       {"InvalidCharAction=", activation(&A::invalid_char_action, InvalidCharAction::kWarn)},
       {"DisablePlugins=3", startup(&S::disable_plugins, DisablePlugins::kNone)},
+      {"DisablePlugins=1", startup(&S::disable_plugins, DisablePlugins::kApplications)},
+      {"DisablePlugins=2", startup(&S::disable_plugins, DisablePlugins::kNewApplication)},
       {"SuggestedName=0", startup(&S::suggested_name, SuggestedName::kHostItem)},
       {"SuggestedName=2", activation(&A::suggested_name, SuggestedName::kCustomName)},
       {"AlphaBlendValue=", startup(&S::alpha_blend_value, 255)},
