@@ -218,6 +218,7 @@ TEST(BatchList, PrefillFromTheLastLine) {
   }
   EXPECT_FALSE(PrefillFromList({"Disc 07", "   "}));
   EXPECT_FALSE(PrefillFromList({}));
+  EXPECT_EQ(PrefillFromList({"x7"})->from, 8);  // one digit
 }
 
 // Labels "L<first>".."L<last>", counting down when last < first.
