@@ -185,6 +185,7 @@ TEST(LaunchDecision, InstallSwitchesAndUnsupportedLocations) {
       {"1:\\Pseudo\\*.*", true},
       {"9:/Pseudo", true},  // any digit, either separator
       {"1:", false},
+      {"2:\\", true},
       {"\\\\\\", true},
       {"\\\\server\\share\\*.*", false},
   };
@@ -306,8 +307,16 @@ TEST(ModeRules, CarryNameIntoListAndListLines) {
       {"", 0}, {" \r\n\t\r\n", 0}, {"a\r\n  \r\nb\r\n", 2}, {"a\nb\rc", 3}};
   for (const auto& [text, count] : counts) EXPECT_EQ(CountNonBlankLines(text), count) << text;
   // One line acts as a name, more as a list.
-  EXPECT_FALSE(ListStateFor(0).ok_enabled);
-  EXPECT_TRUE(ListStateFor(1).check_single_target && !ListStateFor(2).check_single_target);
+  // OK, "more", single preview, enter enabled, unchecked, single target, OK caption reset
+  const std::pair<int, const char*> states[] = {{0, "0001000"}, {1, "1011010"}, {2, "1100101"}};
+  for (const auto& [lines, flags] : states) {
+    const ListState s = ListStateFor(lines);
+    std::string bits;
+    for (bool b : {s.ok_enabled, s.more_visible, s.preview_single, s.enterdir_enabled,
+                   s.enterdir_uncheck, s.check_single_target, s.ok_caption_reset})
+      bits += b ? '1' : '0';
+    EXPECT_EQ(bits, flags) << lines;
+  }
   EXPECT_EQ(NameFromList("a\r\nb") + "|" + NameFromList("\r\nb"), "a|");  // line 0 only
   const std::tuple<const char*, const char*, const char*> mirrored[] = {
       {"old\r\nkeep", "new", "new\r\nkeep"},

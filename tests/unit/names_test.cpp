@@ -696,6 +696,7 @@ TEST(TextUtils, CaseFoldingTouchesAsciiOnly) {
             "c:\\x[\xC9");
   EXPECT_TRUE(EqualsIgnoreCase("Winamp v1.x", "WINAMP V1.X"));
   EXPECT_FALSE(EqualsIgnoreCase("\xC9", "\xE9") || EqualsIgnoreCase("ab", "abc"));
+  EXPECT_EQ(CopyChars("abc", 0, 2) + CopyChars("abc", 3, 0) + CopyChars("abc", 3, 5), "abc");
   EXPECT_FALSE(EqualsIgnoreCase("Winamp", "WINAMQ"));  // every character counts, not the first
 }
 
