@@ -93,7 +93,7 @@ ErrorLogSystemInfo GatherErrorLogSystemInfo(SystemFacts& facts, const std::strin
   try {
     info.system_64bit = SystemIs64Bit(facts);
   } catch (...) {
-    info.system_64bit = false;
+    // An unanswered question leaves the default, "x86".
   }
   info.language = language;
   return info;

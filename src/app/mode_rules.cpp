@@ -26,15 +26,11 @@ int CountNonBlankLines(std::string_view list_text) {
 }
 
 ListState ListStateFor(int non_blank_lines) {
-  ListState state;
-  if (non_blank_lines == 0) {
-    state.ok_enabled = false;
-    return state;
-  }
+  ListState state;  // nothing to create: OK disabled
+  if (non_blank_lines == 0) return state;
   state.ok_enabled = true;
   if (non_blank_lines == 1) {
     state.preview_single = true;
-    state.enterdir_enabled = true;
     state.check_single_target = true;
     return state;
   }

@@ -47,13 +47,12 @@ SubdirLineResult AddSubdirLineExtended(const std::vector<std::string>& lines,
     counter = 1;
     return Insert(lines, 0, Concat({Trim(subdir), " "}), "1");
   }
-  std::size_t reference = caret_line < lines.size() ? caret_line : lines.size() - 1;
+  std::size_t reference = std::min(caret_line, lines.size() - 1);
   while (reference > 0 && IsBlank(lines[reference])) --reference;
   const std::string& line = lines[reference];
   if (!line.empty() && line[0] == '*') {
-    std::size_t first_digit = 1;
-    while (first_digit < line.size() && !IsAsciiDigit(line[first_digit])) ++first_digit;
-    int number = first_digit < line.size() ? ReadNumber(line.substr(first_digit)) : 0;
+    const std::size_t first_digit = std::min(line.find_first_of("0123456789"), line.size());
+    const int number = ReadNumber(line.substr(first_digit));  // 0 without a digit
     std::string name = TrimLeft(line.substr(1, first_digit - 1));
     if (IsBlank(name)) name = Trim(subdir);
     counter = number + 1;

@@ -1,5 +1,6 @@
 #include "base/text_utils.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -57,17 +58,15 @@ std::string AsciiLowerCase(std::string_view text) {
 }
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiToLower(a[i]) != AsciiToLower(b[i])) return false;
-  return true;
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return AsciiToLower(x) == AsciiToLower(y); });
 }
 
 std::string CopyChars(std::string_view text, std::int64_t start, std::int64_t count) {
   if (start < 1) start = 1;
-  if (count <= 0 || start > static_cast<std::int64_t>(text.size())) return {};
-  return std::string(
-      text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(count)));
+  if (start > static_cast<std::int64_t>(text.size())) return {};
+  return std::string(text.substr(static_cast<std::size_t>(start - 1),
+                                 static_cast<std::size_t>(std::max<std::int64_t>(count, 0))));
 }
 
 std::string Concat(std::initializer_list<std::string_view> pieces) {

@@ -19,7 +19,7 @@ constexpr char kSection[] = "MkDirHistory";
 constexpr char kRedirectKey[] = "RedirectSection";
 
 bool IsAbsoluteName(const std::string& name) {
-  return name.rfind("\\\\", 0) == 0 || (name.size() >= 3 && name.compare(1, 2, ":\\") == 0);
+  return name.starts_with("\\\\") || (name.size() >= 3 && name.compare(1, 2, ":\\") == 0);
 }
 
 bool IsBlankEntry(const std::string& item) {
@@ -141,7 +141,7 @@ std::vector<std::string> DirHistory::AddDirectoryToTCDirList(const std::string& 
                               [&](const std::string& item) { return Trim(item) == entry; }),
                stored.end());
   stored.insert(stored.begin(), entry);
-  if (stored.size() > static_cast<size_t>(kHistoryMaxItems)) stored.resize(kHistoryMaxItems);
+  stored.resize(std::min(stored.size(), static_cast<size_t>(kHistoryMaxItems)));
   const std::vector<std::string> items = ShownEntries(*ini, stored);
   if (!writes) return items;
 

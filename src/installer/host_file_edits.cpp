@@ -1,5 +1,6 @@
 #include "installer/host_file_edits.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/path_text.h"
@@ -149,8 +150,8 @@ HotkeyFields ReadHotkey(const std::string& notation) {
   fields.ctrl = upper.find('C') != std::string::npos;
   fields.alt = upper.find('A') != std::string::npos;
   fields.shift = upper.find('S') != std::string::npos;
-  for (size_t i = 0; i < kHotkeyKeys.size(); ++i)
-    if (kHotkeyKeys[i] == key) fields.key_index = static_cast<int>(i);
+  const auto found = std::find(kHotkeyKeys.begin(), kHotkeyKeys.end(), key);
+  if (found != kHotkeyKeys.end()) fields.key_index = static_cast<int>(found - kHotkeyKeys.begin());
   return fields;
 }
 

@@ -141,7 +141,7 @@ template <typename Emit>
 void Utf8ToUnits(std::string_view text, Emit emit) {
   for (size_t i = 0; i < text.size();) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
-    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const size_t length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;  // read from 0xC0 on
     if (lead < 0xC0 || i + length > text.size()) {
       // ASCII; a stray byte (only text the class made is stored) passes as itself.
       emit(static_cast<char16_t>(lead));
@@ -153,7 +153,7 @@ void Utf8ToUnits(std::string_view text, Emit emit) {
       c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     if (c >= 0x10000) {
       emit(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-      emit(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+      emit(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
     } else {
       emit(static_cast<char16_t>(c));
     }
@@ -197,7 +197,7 @@ bool ParseIniInteger(const std::string& text, int& value) {
   if (i < text.size() && text[i] == '$') {
     hex = true;
     ++i;
-  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+  } else if (text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {  // text[size] is 0
     hex = true;
     i += 2;
   }
@@ -637,11 +637,8 @@ std::string TBigIniFile::ReadString(const std::string& section, const std::strin
 
 int TBigIniFile::ReadInteger(const std::string& section, const std::string& key,
                              int default_value) {
-  std::string text = ReadString(section, key, "");
-  if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-    text.replace(0, 2, "$");
   int value = 0;
-  return ParseIniInteger(text, value) ? value : default_value;
+  return ParseIniInteger(ReadString(section, key, ""), value) ? value : default_value;
 }
 
 void TBigIniFile::ReadSection(const std::string& section, std::vector<std::string>& list) {

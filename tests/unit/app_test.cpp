@@ -125,6 +125,8 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kButton, Ctrl(kKeyReturn), true, A::kNone, false},
       // Host navigation acts and passes the key on.
       {F::kMkDir, Alt(kKeyLeft), true, A::kHostBack, false},
+      {F::kMkDir, Alt(kKeyRight), true, A::kHostForward, false},
+      {F::kMkDir, Ctrl(kKeyNext), true, A::kHostChild, false},
       {F::kMkDir, Ctrl(kKeyPrior), true, A::kHostParent, false},
       {F::kMkDir, Ctrl(kKeyBackslash), true, A::kHostRoot, false},
       {F::kMkDir, Ctrl(kKeyOem102), true, A::kHostRoot, false},
@@ -185,6 +187,7 @@ TEST(LaunchDecision, InstallSwitchesAndUnsupportedLocations) {
       {"1:\\Pseudo\\*.*", true},
       {"9:/Pseudo", true},  // any digit, either separator
       {"1:", false},
+      {"2:\\", true},
       {"\\\\\\", true},
       {"\\\\server\\share\\*.*", false},
   };
@@ -306,8 +309,16 @@ TEST(ModeRules, CarryNameIntoListAndListLines) {
       {"", 0}, {" \r\n\t\r\n", 0}, {"a\r\n  \r\nb\r\n", 2}, {"a\nb\rc", 3}};
   for (const auto& [text, count] : counts) EXPECT_EQ(CountNonBlankLines(text), count) << text;
   // One line acts as a name, more as a list.
-  EXPECT_FALSE(ListStateFor(0).ok_enabled);
-  EXPECT_TRUE(ListStateFor(1).check_single_target && !ListStateFor(2).check_single_target);
+  // OK, "more", single preview, enter enabled, unchecked, single target, OK caption reset
+  const std::pair<int, const char*> states[] = {{0, "0001000"}, {1, "1011010"}, {2, "1100101"}};
+  for (const auto& [lines, flags] : states) {
+    const ListState s = ListStateFor(lines);
+    std::string bits;
+    for (bool b : {s.ok_enabled, s.more_visible, s.preview_single, s.enterdir_enabled,
+                   s.enterdir_uncheck, s.check_single_target, s.ok_caption_reset})
+      bits += b ? '1' : '0';
+    EXPECT_EQ(bits, flags) << lines;
+  }
   EXPECT_EQ(NameFromList("a\r\nb") + "|" + NameFromList("\r\nb"), "a|");  // line 0 only
   const std::tuple<const char*, const char*, const char*> mirrored[] = {
       {"old\r\nkeep", "new", "new\r\nkeep"},
@@ -315,6 +326,20 @@ TEST(ModeRules, CarryNameIntoListAndListLines) {
       {"old\r\nkeep\r\n", "new", "new\r\nkeep\r\n"}};
   for (const auto& [list, first, result] : mirrored)
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
+}
+
+// Each part lies below the one above it, with a gap, and the window holds them all.
+TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {
+  for (bool batch : {false, true}) {
+    const LayoutOutput o = ComputeLayout({40, 21, 25, 120, 90, batch, true});
+    const int ok_bottom = o.buttons_top + 25;
+    EXPECT_TRUE(61 < o.quick_top && o.quick_top < o.buttons_top && o.buttons_top < o.divider_top);
+    const int above = batch ? *o.batch_top + 120 : ok_bottom;
+    EXPECT_TRUE(above < o.panelfix1_top && o.panelfix1_top < o.additional_top) << batch;
+    EXPECT_TRUE(!batch || (ok_bottom < *o.panelfix2_top && *o.panelfix2_top < *o.batch_top));
+    EXPECT_TRUE(90 < o.additional_height &&
+                o.additional_top + o.additional_height < o.window_height);
+  }
 }
 
 TEST(ModeRules, DirExistsInitialModeAndActivation) {
@@ -423,7 +448,6 @@ TEST(GroupFrame, TheTopBandHoldsTheLineAndTheCaptionForEveryFont) {
   // The line is drawn where GroupFrameLineTop puts it (one or two pixels high); an erase
   // across it or across the caption strip, and nowhere else, must reach a band.
   const WindowRect frame = {8, 200, 329, 300};
-  // caption top, caption bottom, text height
   const std::tuple<int, int, int> cases[] = {
       {196, 211, 13}, {196, 211, 34}, {196, 211, 60}, {205, 220, 16}, {190, 205, 48}};
   for (const auto& [caption_top, caption_bottom, text_height] : cases) {

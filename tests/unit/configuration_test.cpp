@@ -15,14 +15,11 @@ namespace kestrix {
 namespace {
 
 TEST(ConfigurationRules, FieldsAffixesAndTransparency) {
-  EXPECT_EQ(CorrectReplaceChar("a:b"), "_");
-  EXPECT_EQ(CorrectReplaceChar("-"), "-");
+  EXPECT_EQ(CorrectReplaceChar("a:b") + CorrectReplaceChar("-"), "_-");
   const std::pair<const char*, TransparencyField> cases[] = {
       {"300", {"255", false}}, {"100", {"100", true}}, {"", {"10", true}}, {"255", {"255", false}}};
   for (const auto& [typed, shown] : cases) EXPECT_EQ(CorrectTransparency(typed), shown) << typed;
-  EXPECT_EQ(TransparencyOnLeave("5"), "10");
-  EXPECT_EQ(TransparencyOnCheck(true, "255"), "235");
-  EXPECT_EQ(TransparencyOnCheck(false, "120"), "255");
+  EXPECT_EQ(TransparencyOnCheck(true, "255") + "|" + TransparencyOnCheck(false, "120"), "235|255");
   EXPECT_EQ(NewExtension(" .TXT "), std::optional<std::string>("TXT"));
   EXPECT_EQ(NewExtension("."), std::nullopt);
   EXPECT_EQ(ExtensionOfLine("3=.php"), "php");
@@ -32,13 +29,27 @@ TEST(ConfigurationRules, FieldsAffixesAndTransparency) {
   std::vector<std::string> list;
   for (char c = 'a'; c <= 'u'; ++c) list = AddAffixItem(list, std::string(1, c));
   ASSERT_EQ(list.size(), 20u);
-  EXPECT_EQ(list.front(), "u");
-  EXPECT_EQ(list.back(), "b");
+  EXPECT_EQ(list.front() + list.back(), "ub");
   EXPECT_EQ(AddAffixItem(list, "  "), list);
-  // OK applies a transparency of 10 to 255.
-  const std::pair<const char*, std::optional<int>> rows[] = {
-      {" 180", 180}, {"255", 255}, {"9", std::nullopt}, {"256", std::nullopt}, {"", std::nullopt}};
-  for (const auto& [value, alpha] : rows) EXPECT_EQ(TransparencyOnOk(value), alpha) << value;
+  // OK applies a transparency of 10 to 255; the box is ticked below 255; leaving the field
+  // raises it to 10.
+  const std::tuple<const char*, std::optional<int>, bool, const char*> rows[] = {
+      {" 180", 180, true, " 180"},      {"255", 255, false, "255"},
+      {"254", 254, true, "254"},        {"10", 10, true, "10"},
+      {"9", std::nullopt, false, "10"}, {"256", std::nullopt, false, "256"},
+      {"", std::nullopt, false, "10"}};
+  for (const auto& [value, alpha, checked, left] : rows)
+    EXPECT_EQ(std::make_tuple(TransparencyOnOk(value), TransparencyChecked(value),
+                              TransparencyOnLeave(value)),
+              std::make_tuple(alpha, checked, std::string(left)))
+        << value;
+  // A window position outside the three choices reads as the last.
+  const std::pair<const char*, int> positions[] = {{"0", 0}, {"1", 1}, {"7", 2}, {"-1", 2}};
+  for (const auto& [stored, position] : positions) {
+    TBigIniFile ini;
+    ini.SetText(Concat({"[Configuration]\r\nWindowPosition=", stored}));
+    EXPECT_EQ(LoadConfiguration(ini).window_position, position) << stored;
+  }
 }
 
 // OK over a file kept by hand writes only what the user changed; every other line stays
@@ -61,9 +72,13 @@ TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChangedOrSaysWhyNot) {
        },
        "; a blank becomes \"_\"\r\n =_\r\n&=and\r\n#\r\n", " =-\r\n; mine\r\n#=hash \r\n"},
       {[](ConfigurationValues& v) { v.extensions.pop_back(); }, "1=.md\r\n2=ini", "1=md"},
+      {[](ConfigurationValues& v) { v.suffix_list = {"_new"}; }, "0=_bak", "0=_new"},
       {[](ConfigurationValues& v) { v.mkdir_history_file.clear(); },
        "MkDirHistoryFile=%COMMANDER_PATH%\\hist.ini\r\n", ""},
       {[](ConfigurationValues& v) { v.language = "DEU"; }, "CurrentLng=ENG", "CurrentLng=DEU"},
+      {[](ConfigurationValues& v) { v.custom_name = false; }, "SuggestedName=1", "SuggestedName=0"},
+      {[](ConfigurationValues& v) { v.replace_invalid = false; }, "InvalidCharAction=1",
+       "InvalidCharAction=0"},
       {[](ConfigurationValues& v) { v.tc8b10_method = false; },
        "TC8B10Method=True\r\nTC8B10FixExt=True", "TC8B10Method=False\r\nTC8B10FixExt=False"},
       {prefix, "", "", 32, "used by another program"},

@@ -492,10 +492,10 @@ TEST(PanelWindows, ShortRootlessOrLongTextsOfThePathPanel) {
 // ---- path_text
 TEST(PathText, PartsOfAPath) {
   const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
-      // path, drive, directory, name, extension
       {"c:\\tc\\Kestrix\\tc Kestrix.exe", "c:", "c:\\tc\\Kestrix\\", "tc Kestrix.exe", ".exe"},
       {"c:/tc/x.ini", "c:", "c:/tc/", "x.ini", ".ini"},
       {"d:x.exe", "d:", "d:", "x.exe", ".exe"},
+      {"e:", "e:", "e:", "", ""},
       {"\\\\srv\\share\\.hidden", "\\\\srv\\share", "\\\\srv\\share\\", ".hidden", ".hidden"},
       {"x", "", "", "x", ""},
   };
@@ -505,9 +505,10 @@ TEST(PathText, PartsOfAPath) {
               std::make_tuple(drive, dir, name, ext))
         << path;
   }
-  EXPECT_EQ(pathtext::WithTrailingSeparator("c:/a/"), "c:/a/");
-  EXPECT_EQ(pathtext::WithTrailingSeparator("c:\\a"), "c:\\a\\");
-  EXPECT_EQ(pathtext::WithTrailingSeparator(""), "\\");
+  EXPECT_EQ(pathtext::WithTrailingSeparator("c:/a/") + "|" +
+                pathtext::WithTrailingSeparator("c:\\a") + "|" +
+                pathtext::WithTrailingSeparator(""),
+            "c:/a/|c:\\a\\|\\");
 
   const std::tuple<const char*, const char*, const char*> urls[] = {
       // path, section, URL
@@ -522,8 +523,8 @@ TEST(PathText, PartsOfAPath) {
 
 // ---- tree_cache
 TEST(TreeCache, EntryAndCacheFile) {
-  EXPECT_EQ(TreeInfoEntry("C:\\Work\\New\\"), "[Work\\New\\]\r\n");
-  EXPECT_EQ(TreeInfoEntry("\\\\srv\\share\\a\\b"), "[a\\b]\r\n");
+  EXPECT_EQ(TreeInfoEntry("C:\\Work\\New\\") + TreeInfoEntry("\\\\srv\\share\\a\\b"),
+            "[Work\\New\\]\r\n[a\\b]\r\n");
   const std::string shared = "C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfo.wc";
   const std::string drive_c = "C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfoc.wc";
   const std::tuple<Lines, const char*, const char*, std::string> cases[] = {

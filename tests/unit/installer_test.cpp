@@ -35,33 +35,26 @@ std::string Edited(const std::string& lines, Edit edit) {
 }
 
 TEST(HostFileEdits, KeyBindingMovesOrGoes) {
+  using K = KeyChoice;
   const std::tuple<const char*, KeyBinding, const char*> rows[] = {
-      // fresh host, F7
-      {"[Shortcuts]|C+X=cm_x", {KeyChoice::kF7}, "[Shortcuts]|C+X=cm_x|F7=em_Kestrix"},
-      // another program's F7 stays
+      {"[Shortcuts]|C+X=cm_x", {K::kF7}, "[Shortcuts]|C+X=cm_x|F7=em_Kestrix"},  // fresh host
       {"[Shortcuts]|F7=cm_x",
-       {KeyChoice::kOtherKey, "F7", false, "S+F7"},
+       {K::kOtherKey, "F7", false, "S+F7"},  // another program's F7 stays
        "[Shortcuts]|F7=cm_x|S+F7=em_Kestrix"},
-      // Ctrl+Shift+F7 back to F7
-      {"[Shortcuts]|CS+F7=em_Kestrix", {KeyChoice::kF7, "CS+F7"}, "[Shortcuts]|F7=em_Kestrix"},
-      // second install adds no line
-      {"[Shortcuts]|F7=em_Kestrix", {KeyChoice::kF7}, "[Shortcuts]|F7=em_Kestrix"},
-      // to a Windows-key combination
+      {"[Shortcuts]|CS+F7=em_Kestrix", {K::kF7, "CS+F7"}, "[Shortcuts]|F7=em_Kestrix"},  // moved
+      {"[Shortcuts]|F7=em_Kestrix", {K::kF7}, "[Shortcuts]|F7=em_Kestrix"},  // installed again
       {"[Shortcuts]|F7=em_Kestrix",
-       {KeyChoice::kOtherKey, "F7", false, "F8", true},
-       "[ShortcutsWin]|F8=em_Kestrix"},
-      // from a Windows-key combination
+       {K::kOtherKey, "F7", false, "F8", true},
+       "[ShortcutsWin]|F8=em_Kestrix"},  // to a Windows-key combination and back
       {"[ShortcutsWin]|F8=em_Kestrix",
-       {KeyChoice::kOtherKey, "F8", true, "A+F2", false},
+       {K::kOtherKey, "F8", true, "A+F2"},
        "[Shortcuts]|A+F2=em_Kestrix"},
-      // uninstall from ShortcutsWin
       {"[Shortcuts]|F8=cm_y|[ShortcutsWin]|F8=em_Kestrix",
-       {KeyChoice::kNone, "F8", true},
-       "[Shortcuts]|F8=cm_y"},
-      // uninstall with no key found
+       {K::kNone, "F8", true},
+       "[Shortcuts]|F8=cm_y"},  // uninstalled
       {"[Shortcuts]|F7=em_Kestrix|S+F7=em_Kestrix|F2=cm_z",
-       {KeyChoice::kNone, ""},
-       "[Shortcuts]|F2=cm_z"},
+       {K::kNone, ""},
+       "[Shortcuts]|F2=cm_z"},  // uninstalled, no key found: every line of the command goes
   };
   // An init-capture: clang 14, which clang-tidy uses, cannot capture a structured binding.
   for (const auto& [before, binding, after] : rows)
@@ -82,7 +75,7 @@ TEST(HostFileEdits, ReadsAnEarlierInstallation) {
   EXPECT_TRUE(key.windows_key);
   EXPECT_EQ(KeyDisplayCaption(key.key, key.windows_key), "Win + Ctrl + Shift + F9");
   EXPECT_EQ(ComposeHotkey(true, false, true, "F8"), "CS+F8");
-  EXPECT_EQ(SplitHotkey("+").second, "+");
+  EXPECT_EQ(SplitHotkey("+").second + SplitHotkey("C+").second, "+C+");  // the plus key
 }
 
 TEST(HostFileEdits, TargetPathRule) {
@@ -212,6 +205,11 @@ TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
     EXPECT_EQ(fs.Exists(dir), stays) << readme;
     EXPECT_FALSE(fs.Exists(dir + "\\whatsnew.txt")) << readme;
   }
+  // Every missing level is made; one that cannot be made gives its error.
+  fs.FailPath("C:\\TC\\ro", kErrorAccessDenied);
+  EXPECT_EQ(ForceDirectories(fs, "C:\\TC\\ro\\x"), kErrorAccessDenied);
+  EXPECT_EQ(ForceDirectories(fs, "C:\\TC\\a\\b\\"), kErrorSuccess);
+  EXPECT_TRUE(fs.DirectoryExists("C:\\TC\\a\\b"));
 }
 
 // The search for an earlier installation keeps to the host's tree and a bounded depth.
@@ -229,7 +227,7 @@ TEST_F(InstallProcedureTest, ProgramSearchFollowsNoLinkAndStopsAtItsDepth) {
     tree.AddFile(program, "program");
     const std::string dir = program.substr(0, program.rfind('\\'));
     if (junction) tree.SetAttributes(dir, kAttrDirectory | kAttrReparsePoint);
-    EXPECT_EQ(FindInstalledProgram(tree, "C:\\TC", ""), found) << program;
+    EXPECT_EQ(FindInstalledProgram(tree, "C:\\TC", "C:\\TC\\gone.exe"), found) << program;
   }
 }
 

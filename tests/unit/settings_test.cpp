@@ -126,8 +126,7 @@ TEST_F(BigIniFileTest, DuplicatesAndUnchangedWritesLeaveTheFileAlone) {
   const uint64_t stamp = fs.LastWriteTime(kPath);
   {
     TBigIniFile ini(fs, kPath);
-    EXPECT_EQ(ini.ReadString("A", "k", ""), "first");
-    EXPECT_EQ(ini.ReadString("A", "only", "none"), "none");
+    EXPECT_EQ(ini.ReadString("A", "k", "") + ini.ReadString("A", "only", "none"), "firstnone");
     EXPECT_FALSE(ini.Modified());
   }
   // Dropping the duplicate alone does not rewrite the file.
@@ -165,8 +164,8 @@ TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
          ini.WriteString("A", "added", "4");
          ini.WriteString("New", "n", "5");
        },
-       "[A]\r\nfirst=1\r\nKEY=new\r\nlast=3\r\nadded=4\r\n\r\n[B]\r\nb=1\r\n\r\n[New]\r\nn="
-       "5\r\n\r\n"},
+       "[A]\r\nfirst=1\r\nKEY=new\r\nlast=3\r\nadded=4\r\n\r\n[B]\r\nb=1\r\n\r\n"
+       "[New]\r\nn=5\r\n\r\n"},
       // Every kind of line end, an edit between untouched lines, no end on the last line.
       {"[A]\r\na=1\r\nb=2\r\nc=3\nd=4\re=5\r\n\r\nf=6\r\n[B]\r\nlast=7",
        [](TBigIniFile& ini) { ini.WriteString("A", "b", "new"); },
@@ -257,16 +256,16 @@ TEST_F(BigIniFileTest, ThousandsOfRewritesKeepTheTextBoundedAndEveryLineInPlace)
 }
 
 TEST_F(BigIniFileTest, ReadAndWriteIntegers) {
-  Put("[N]\r\nhex=0x1F\r\nHEX=0X1f\r\ndollar=$1F\r\nneg=-12\r\nplus=+7\r\nlead= 5\r\n"
+  Put("[N]\r\nhex=0x1F\r\nHEX=0X1f\r\ndollar=$aA09\r\nneg=-12\r\nplus=+7\r\nlead= 5\r\n"
       "trail=5 \r\nempty=\r\nword=abc\r\nbig=2147483648\r\nmin=-2147483648\r\nall=$FFFFFFFF\r\n"
       "zero=0\r\nfrac=1.5\r\npfrac=+1.5\r\nbare=$\r\nnhex=-$10\r\nwide=$100000000\r\n");
   TBigIniFile ini(fs, kPath);
   const std::pair<const char*, int> cases[] = {
-      {"hex", 31},   {"dollar", 31}, {"neg", -12},   {"plus", 7},   {"lead", 5},
-      {"trail", -1}, {"empty", -1},  {"word", -1},   {"big", -1},   {"min", INT32_MIN},
-      {"all", -1},   {"zero", 0},    {"frac", -1},   {"pfrac", -1}, {"bare", -1},
-      {"nhex", -16}, {"wide", -1},   {"missing", -1}};
-  for (const auto& [key, value] : cases) EXPECT_EQ(ini.ReadInteger("N", key, -1), value) << key;
+      {"hex", 31},   {"dollar", 0xAA09}, {"neg", -12},   {"plus", 7},   {"lead", 5},
+      {"trail", 99}, {"empty", 99},      {"word", 99},   {"big", 99},   {"min", INT32_MIN},
+      {"all", -1},   {"zero", 0},        {"frac", 99},   {"pfrac", 99}, {"bare", 99},
+      {"nhex", -16}, {"wide", 99},       {"missing", 99}};
+  for (const auto& [key, value] : cases) EXPECT_EQ(ini.ReadInteger("N", key, 99), value) << key;
   EXPECT_EQ(ini.ReadInteger("N", "HEX", 0), 31);  // names compare case-insensitively
   ini.WriteInteger("N", "int", -40);
   EXPECT_EQ(ini.ReadString("N", "int", ""), "-40");
@@ -283,19 +282,40 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
   ini.ReadSection("missing", list);
   EXPECT_EQ(list, (Lines{"kept", "a=1", ";c", "=novalue", "b=2"}));
   TBigIniFile memory;
-  memory.SetText("above\n[Lang]\nKey= value\n[Empty]\n[lang]\ndup=1\n\n[X]\nx");
-  EXPECT_EQ(memory.ReadString("LANG", "Key", ""), " value");
-  EXPECT_EQ(memory.ReadString("Lang", "dup", "none"), "none");
+  memory.SetText("above\n; too\n[Lang]\nKey= value\n[Empty]\n[lang]\ndup=1\n\n[X]\nx");
+  EXPECT_EQ(memory.ReadString("LANG", "Key", "") + memory.ReadString("Lang", "dup", "none"),
+            " valuenone");
   memory.SetText("[More]\nm=1");  // appends
   Lines out{"first"};
   memory.GetStrings(out);
-  EXPECT_EQ(out, (Lines{"first", "above", "[Lang]", "Key= value", "", "[X]", "x", "", "[More]",
-                        "m=1", ""}));
+  EXPECT_EQ(out, (Lines{"first", "above", "; too", "[Lang]", "Key= value", "", "[X]", "x", "",
+                        "[More]", "m=1", ""}));
   // Erasing the section last found leaves a cursor that still finds the others.
   EXPECT_EQ(memory.ReadString("More", "m", ""), "1");
   memory.EraseSection("More");
   EXPECT_EQ(memory.ReadString("More", "m", "none") + memory.ReadString("Lang", "Key", ""),
             "none value");
+}
+
+// Without a code page a UTF-16 file reads as Latin-1: above it is "?", which is not
+// written back; names fold ASCII letters only; an odd last byte is kept.
+TEST_F(BigIniFileTest, Utf16FileWithoutACodePage) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t c : std::u16string_view(u"[Z]\r\n\u008A=1\r\nA=\u00E9\u00FF\r\nb=\u0905\u20AC"))
+    bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  Put(bytes + "x");
+  TBigIniFile ini(fs, kPath);
+  // (U+009A is not U+008A)
+  EXPECT_EQ(ini.ReadString("z", "a", "") + ini.ReadString("Z", "b", "") +
+                ini.ReadString("Z", "\x9A", "-"),
+            "\xE9\xFF?"
+            "?-");
+  ini.WriteString("Z", "c", "\xE9\xFF");
+  EXPECT_NO_THROW(ini.UpdateFile());
+  EXPECT_NE(Content().find(std::string("\x05\x09\xAC\x20")), std::string::npos);
+  EXPECT_TRUE(Content().ends_with(std::string("\xE9\0\xFF\0\r\0\n\0\r\0\n\0x", 13)));
+  ini.WriteString("Z", "d", "??");
+  EXPECT_THROW(ini.UpdateFile(), InOutError);
 }
 
 TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
@@ -480,6 +500,7 @@ TEST_F(LanguageTableTest, DiscoversExternalFilesForTheDialog) {
       {"HUN - Hungarian", "HUN"},
       {"- French.ini (French)", "lng_French.ini"},
       {"-  spaced.ini   (Spaced)", "lng_spaced.ini"},
+      {"-tight.ini(T)", "lng_tight.ini"},
       {"", ""}};
   for (const auto& [entry, language] : cases)
     EXPECT_EQ(LanguageOfListEntry(entry), language) << entry;
@@ -655,6 +676,10 @@ TEST_F(SettingsTest, IntegerKeysReadAsTheirCases) {
       {"InvalidCharAction=-1", activation(&A::invalid_char_action, InvalidCharAction::kUnknown)},
       {"InvalidCharAction=", activation(&A::invalid_char_action, InvalidCharAction::kWarn)},
       {"DisablePlugins=3", startup(&S::disable_plugins, DisablePlugins::kNone)},
+      {"DisablePlugins=1", startup(&S::disable_plugins, DisablePlugins::kApplications)},
+      {"DisablePlugins=2", startup(&S::disable_plugins, DisablePlugins::kNewApplication)},
+      {"SuggestedName=0", startup(&S::suggested_name, SuggestedName::kHostItem)},
+      {"SuggestedName=2", activation(&A::suggested_name, SuggestedName::kCustomName)},
       {"AlphaBlendValue=", startup(&S::alpha_blend_value, 255)},
       {"MkDirHistoryFile= %KXDIR%\\h.lst ", startup(&S::mkdir_history_file, "D:\\Data\\h.lst")},
   };

