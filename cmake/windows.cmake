@@ -2,6 +2,7 @@
 # tests that need real Win32 calls.
 file(GLOB_RECURSE win_sources CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/window/*.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/*.cpp
   ${CMAKE_SOURCE_DIR}/src/*_win32.cpp)
 list(FILTER win_sources EXCLUDE REGEX "/src/main_win32\\.cpp$")

@@ -4,9 +4,9 @@
 #include "base/text_utils.h"
 #include "settings/language_keys.h"
 #include "settings/settings.h"
-#include "ui/controls.h"
-#include "ui/dpi_win32.h"
 #include "ui/user_guide_win32.h"
+#include "window/controls.h"
+#include "window/dpi_win32.h"
 // After the Windows headers they need.
 #include <shellapi.h>
 

@@ -10,7 +10,7 @@
 #include "platform/file_system.h"
 #include "platform/resources.h"
 #include "settings/language_table.h"
-#include "ui/dialog.h"
+#include "window/dialog.h"
 
 namespace kestrix {
 

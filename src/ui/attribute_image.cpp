@@ -1,7 +1,7 @@
 #include "ui/attribute_image.h"
 
 #include "platform/win32/png_image_win32.h"
-#include "ui/dpi_win32.h"
+#include "window/dpi_win32.h"
 
 namespace kestrix {
 

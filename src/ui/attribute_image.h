@@ -10,7 +10,7 @@
 
 #include "create/attribute_editor.h"
 #include "ui/attribute_menu_win32.h"
-#include "ui/window.h"
+#include "window/window.h"
 
 namespace kestrix {
 

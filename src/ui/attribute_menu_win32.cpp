@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ui/menu.h"
+#include "window/menu.h"
 
 namespace kestrix {
 

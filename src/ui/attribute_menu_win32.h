@@ -14,7 +14,7 @@
 
 #include "create/attribute_editor.h"
 #include "settings/language_table.h"
-#include "ui/window.h"
+#include "window/window.h"
 
 namespace kestrix {
 

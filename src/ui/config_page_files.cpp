@@ -1,7 +1,7 @@
 #include "platform/win32/file_types_win32.h"
 #include "settings/language_keys.h"
 #include "ui/configuration_pages.h"
-#include "ui/dpi_win32.h"
+#include "window/dpi_win32.h"
 
 namespace kestrix {
 

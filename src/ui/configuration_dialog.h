@@ -16,9 +16,9 @@
 #include "platform/resources.h"
 #include "settings/configuration.h"
 #include "settings/language_table.h"
-#include "ui/control_hook.h"
-#include "ui/controls.h"
-#include "ui/dialog.h"
+#include "window/control_hook.h"
+#include "window/controls.h"
+#include "window/dialog.h"
 
 namespace kestrix {
 

@@ -9,8 +9,8 @@
 
 #include "app/key_commands.h"
 #include "ui/configuration_dialog.h"
-#include "ui/control_spec.h"
-#include "ui/controls.h"
+#include "window/control_spec.h"
+#include "window/controls.h"
 
 namespace kestrix {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/dpi_win32.h"
+#include "window/dpi_win32.h"
 
 namespace kestrix {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/text_selection.h"
-#include "ui/controls.h"
+#include "window/controls.h"
 
 namespace kestrix {
 

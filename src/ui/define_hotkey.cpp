@@ -1,10 +1,10 @@
 #include "ui/define_hotkey.h"
 
 #include "installer/host_file_edits.h"
-#include "ui/control_spec.h"
-#include "ui/controls.h"
-#include "ui/dpi_win32.h"
 #include "ui/installer_form.h"
+#include "window/control_spec.h"
+#include "window/controls.h"
+#include "window/dpi_win32.h"
 
 namespace kestrix {
 

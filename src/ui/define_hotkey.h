@@ -6,7 +6,7 @@
 
 #include "platform/win32/windows_api.h"
 #include "settings/language_table.h"
-#include "ui/form.h"
+#include "window/form.h"
 
 namespace kestrix {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/dpi_win32.h"
+#include "window/dpi_win32.h"
 
 namespace kestrix {
 

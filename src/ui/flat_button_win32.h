@@ -6,7 +6,7 @@
 // as a push button does. Painting goes through a memory bitmap, so hover changes never
 // flicker. The caption is the window text.
 #include "platform/win32/png_image_win32.h"
-#include "ui/window.h"
+#include "window/window.h"
 
 namespace kestrix {
 

@@ -10,7 +10,7 @@
 #include "base/text_utils.h"
 #include "platform/win32/font_charset_win32.h"
 #include "ui/control_ids.h"
-#include "ui/dpi_win32.h"
+#include "window/dpi_win32.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
 #include <uxtheme.h>

@@ -16,7 +16,7 @@
 #include "ui/appearance_win32.h"
 #include "ui/control_set.h"
 #include "ui/flat_button_win32.h"
-#include "ui/window.h"
+#include "window/window.h"
 
 namespace kestrix {
 

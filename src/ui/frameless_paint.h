@@ -2,8 +2,8 @@
 // Controls without a frame skip WM_NCPAINT: they have nothing to paint outside their
 // client area, yet the default handling fetches a device context for each, a few hundred
 // server requests for nothing in a start of the main window.
-#include "ui/controls.h"
-#include "ui/window.h"
+#include "window/controls.h"
+#include "window/window.h"
 
 namespace kestrix {
 

@@ -11,10 +11,10 @@
 #include "host/panel_windows.h"
 #include "settings/language_keys.h"
 #include "settings/settings.h"
-#include "ui/control_spec.h"
-#include "ui/controls.h"
 #include "ui/define_hotkey.h"
 #include "ui/user_guide_win32.h"
+#include "window/control_spec.h"
+#include "window/controls.h"
 
 namespace kestrix {
 

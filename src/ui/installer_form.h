@@ -17,7 +17,7 @@
 #include "platform/resources.h"
 #include "platform/win32/windows_api.h"
 #include "settings/language_table.h"
-#include "ui/form.h"
+#include "window/form.h"
 
 namespace kestrix {
 

@@ -15,11 +15,11 @@
 #include "ui/main_form_input.h"
 #include "ui/main_form_load.h"
 #include "ui/main_form_options.h"
-#include "ui/menu.h"
 #include "ui/messages.h"
 #include "ui/new_application.h"
 #include "ui/run_undo_command.h"
 #include "ui/tree_preview.h"
+#include "window/menu.h"
 
 namespace kestrix {
 

@@ -17,10 +17,10 @@
 #include "ui/batch_group.h"
 #include "ui/control_ids.h"
 #include "ui/control_set.h"
-#include "ui/form.h"
 #include "ui/form_look.h"
 #include "ui/name_history.h"
 #include "ui/variables_menu.h"
+#include "window/form.h"
 
 namespace kestrix {
 

@@ -1,8 +1,8 @@
 #include "ui/main_form_activation.h"
 
 #include "app/mode_rules.h"
-#include "ui/dialog.h"
 #include "ui/messages.h"
+#include "window/dialog.h"
 
 namespace kestrix {
 

@@ -9,9 +9,9 @@
 #include "create/batch_list.h"
 #include "host/host_snapshot.h"
 #include "ui/control_ids.h"
-#include "ui/control_spec.h"
-#include "ui/dpi_win32.h"
 #include "ui/main_form_layout.h"
+#include "window/control_spec.h"
+#include "window/dpi_win32.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
 

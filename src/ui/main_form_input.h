@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "names/intelligent_selection.h"
-#include "ui/control_hook.h"
 #include "ui/main_form_templates.h"
+#include "window/control_hook.h"
 
 namespace kestrix {
 

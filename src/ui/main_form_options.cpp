@@ -8,8 +8,8 @@
 #include "ui/about_dialog.h"
 #include "ui/configuration_dialog.h"
 #include "ui/manage_templates.h"
-#include "ui/menu.h"
 #include "ui/run_undo_command.h"
+#include "window/menu.h"
 // After the Windows headers it needs.
 #include <shellapi.h>
 

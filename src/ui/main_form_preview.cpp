@@ -11,7 +11,7 @@
 #include "create/run_settings.h"
 #include "names/intelligent_selection.h"
 #include "platform/win32/file_types_win32.h"
-#include "ui/dpi_win32.h"
+#include "window/dpi_win32.h"
 
 namespace kestrix {
 

@@ -3,9 +3,9 @@
 #include "base/text_utils.h"
 #include "settings/language_keys.h"
 #include "ui/dialog_ids.h"
-#include "ui/dpi_win32.h"
-#include "ui/menu.h"
 #include "ui/messages.h"
+#include "window/dpi_win32.h"
+#include "window/menu.h"
 
 namespace kestrix {
 

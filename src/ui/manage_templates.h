@@ -11,9 +11,9 @@
 #include "names/template_manager.h"
 #include "platform/message_box.h"
 #include "settings/language_table.h"
-#include "ui/control_hook.h"
-#include "ui/controls.h"
-#include "ui/dialog.h"
+#include "window/control_hook.h"
+#include "window/controls.h"
+#include "window/dialog.h"
 
 namespace kestrix {
 

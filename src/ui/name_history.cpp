@@ -1,7 +1,7 @@
 #include "ui/name_history.h"
 
 #include "ui/control_ids.h"
-#include "ui/dpi_win32.h"
+#include "window/dpi_win32.h"
 
 namespace kestrix {
 

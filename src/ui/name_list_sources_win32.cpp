@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "ui/menu.h"
+#include "window/menu.h"
 
 namespace kestrix {
 

@@ -8,9 +8,9 @@
 #include "names/replacements.h"
 #include "platform/message_box.h"
 #include "settings/language_table.h"
-#include "ui/control_hook.h"
-#include "ui/controls.h"
-#include "ui/dialog.h"
+#include "window/control_hook.h"
+#include "window/controls.h"
+#include "window/dialog.h"
 
 namespace kestrix {
 

@@ -8,8 +8,8 @@
 
 #include "create/user_structures.h"
 #include "settings/language_table.h"
-#include "ui/controls.h"
-#include "ui/dialog.h"
+#include "window/controls.h"
+#include "window/dialog.h"
 
 namespace kestrix {
 

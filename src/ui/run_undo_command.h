@@ -7,7 +7,7 @@
 
 #include "create/run_record.h"
 #include "settings/settings_model.h"
-#include "ui/menu.h"
+#include "window/menu.h"
 
 namespace kestrix {
 

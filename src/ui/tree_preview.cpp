@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "ui/dpi_win32.h"
+#include "window/dpi_win32.h"
 // After the Windows headers they need.
 #include <commctrl.h>
 

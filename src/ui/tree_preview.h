@@ -14,7 +14,7 @@
 #include "create/creation_plan.h"
 #include "platform/file_system.h"
 #include "settings/language_table.h"
-#include "ui/window.h"
+#include "window/window.h"
 
 namespace kestrix {
 

@@ -4,7 +4,7 @@
 #include "names/user_apps.h"
 #include "names/variable_menu.h"
 #include "ui/control_ids.h"
-#include "ui/menu.h"
+#include "window/menu.h"
 
 namespace kestrix {
 

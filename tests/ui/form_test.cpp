@@ -1,6 +1,6 @@
 // The window base: messages reach the form's handler, a failure inside it is logged
 // instead of crossing the window procedure, and subclass chains run and unwind in order.
-#include "ui/form.h"
+#include "window/form.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
-#include "ui/window.h"
+#include "window/window.h"
 
 namespace kestrix {
 namespace {

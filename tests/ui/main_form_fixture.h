@@ -21,8 +21,8 @@
 #include "fakes/fake_window_system.h"
 #include "input/typing.h"
 #include "names/replacements.h"
-#include "ui/form.h"
 #include "ui/main_form.h"
+#include "window/form.h"
 
 namespace kestrix {
 

@@ -7,8 +7,8 @@
 #include "base/text_utils.h"
 #include "platform/win32/font_charset_win32.h"
 #include "platform/win32/resource_win32.h"
-#include "ui/dpi_win32.h"
 #include "ui/main_form_fixture.h"
+#include "window/dpi_win32.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
 

@@ -26,12 +26,14 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     {"create", {"base", "platform", "settings", "names", "host"}},
     {"app", {"base", "platform", "platform/win32", "settings", "names", "host", "create"}},
     {"installer", {"base", "platform", "settings"}},
+    // Windows, dialogs, controls, menus and DPI: the ground every window stands on.
+    {"window", {"base", "platform", "platform/win32", "settings", "app"}},
     {"ui",
      {"base", "platform", "platform/win32", "settings", "names", "host", "create", "app",
-      "installer"}},
+      "installer", "window"}},
     {"(entry)",
      {"base", "platform", "platform/win32", "settings", "names", "host", "create", "app",
-      "installer", "ui"}},
+      "installer", "window", "ui"}},
 };
 
 // The folder of a path relative to src/ ("a/b.h" is "a"; platform/win32 is its own).

@@ -1,6 +1,6 @@
-#include "ui/control_spec.h"
+#include "window/control_spec.h"
 
-#include "ui/dpi_win32.h"
+#include "window/dpi_win32.h"
 
 namespace kestrix {
 

@@ -1,4 +1,4 @@
-#include "ui/menu.h"
+#include "window/menu.h"
 
 namespace kestrix {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "ui/window.h"
+#include "window/window.h"
 
 namespace kestrix {
 

@@ -1,6 +1,6 @@
-#include "ui/form.h"
+#include "window/form.h"
 
-#include "ui/dpi_win32.h"
+#include "window/dpi_win32.h"
 
 namespace kestrix {
 

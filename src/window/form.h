@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/window.h"
+#include "window/window.h"
 
 namespace kestrix {
 

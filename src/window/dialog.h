@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/control_spec.h"
-#include "ui/form.h"
+#include "window/control_spec.h"
+#include "window/form.h"
 
 namespace kestrix {
 

@@ -1,4 +1,4 @@
-#include "ui/window.h"
+#include "window/window.h"
 
 #include <algorithm>
 #include <unordered_map>
