@@ -549,6 +549,10 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
   const std::tuple<ReportedOsVersion, Real, const char*> cases[] = {
       {{1, 4, 10, 2222, " A "}, {}, "Windows 98 SE"},
       {{1, 4, 10, 2222, "A"}, {}, "Windows 98"},  // the second character decides
+      {{1, 4, 10, 2222, "xB"}, {}, "Windows 98"},
+      {{1, 4, 0, 950, ""}, {}, "Windows 95"},
+      {{2, 5, 0, 2195, ""}, {}, "Windows 2000"},
+      {{2, 5, 1, 2600, ""}, {}, "Windows XP"},
       {{2, 10, 0, 19045, ""}, {}, "Windows 10"},
       {{2, 10, 0, 22631, ""}, {}, "Windows 11"},
       // Without a manifest every newer system reports 6.2: the real version names it.
@@ -590,8 +594,8 @@ TEST(SystemSources, ArchitectureFromProcessBitsAndWow64AndTheWorkgroupOfNtOnly) 
 TEST(TemplateList, ChoiceCaptionsAndKeys) {
   EnglishLanguageTable english;
   std::vector<BuiltInTemplate> t = BuiltInTemplates(english);
-  TemplateChoice one = ChooseTemplate(t[1].caption, t);
-  EXPECT_EQ(std::tie(one.kind, one.built_in), std::make_tuple(TemplateChoice::Kind::kBuiltIn, 1u));
+  TemplateChoice one = ChooseTemplate(t[0].caption, t);
+  EXPECT_EQ(std::tie(one.kind, one.built_in), std::make_tuple(TemplateChoice::Kind::kBuiltIn, 0u));
   EXPECT_EQ(ChooseTemplate("- no template selected -", t).kind, TemplateChoice::Kind::kNothing);
   // A user template named "1st" carries the tag of entry 1 but applies its own text.
   EXPECT_EQ(UserTemplateCaption("weekly "), "[W] - weekly");  // tagged with its first letter
