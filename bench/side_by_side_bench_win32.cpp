@@ -221,17 +221,12 @@ void PrepareEdit(HWND edit) {
   if (TextOf(edit) != kKeystrokeText) Fail("the edit did not take the text");
 }
 
+HWND StartByF7(Host& host, std::optional<Program>& kestrix, const std::string& settings);
+
 Row Keystroke(int repetitions) {
   Host host;
-  host.Foreground();
-  const size_t first = host.tcsim.StartedProcessIds().size();
-  if (!host.tcsim.PressKey("F7") || host.tcsim.WaitForLog("RUN pid=", 0, kWaitMs) < 0)
-    Fail("the host did not start the program: " + host.tcsim.LogText());
-  std::vector<DWORD> started = host.tcsim.StartedProcessIds();
-  if (started.size() <= first) Fail("no started process in the host's log");
-  Program kestrix(started.back());
-  HWND main = kestrix.WaitVisible(kMainClass);
-  Send(main, WM_NULL, 0, 0);  // its first show is done
+  std::optional<Program> kestrix;
+  HWND main = StartByF7(host, kestrix, "");
   HWND name = FindWindowExA(GetDlgItem(main, kId_MkDir), nullptr, "EDIT", nullptr);
   if (!name || e2e::FocusOfThread(main) != name) Fail("the name field is not focused");
   PrepareEdit(name);
