@@ -139,12 +139,11 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kPathField, Shift(kKeyReturn), true, A::kNone, false},
       {F::kMemoSuffix, Ctrl(kKeyTab), true, A::kNone, false},
   };
-  int row = 0;
   for (const auto& [focus, press, ok, action, consumed] : cases) {
     KeyContext context{focus == F::kMkDirExt ? MainMode::kExtended : MainMode::kNormal, focus, ok};
     const KeyDecision decision = DecideKey(press, context);
     EXPECT_EQ(std::tie(decision.action, decision.consumed), std::tie(action, consumed))
-        << "row " << row++;
+        << press.key << " focus " << int(focus);
   }
   // Ctrl+Z is the window's undo while its button shows, and the field's own otherwise.
   for (bool shown : {false, true}) {

@@ -488,7 +488,6 @@ TEST(PathText, PartsOfAPath) {
                 pathtext::WithTrailingSeparator(""),
             "c:/a/|c:\\a\\|\\");
   const std::tuple<const char*, const char*, const char*> urls[] = {
-      // path, section, URL
       {"C:\\tc\\Kestrix\\help_eng.html", "translating",
        "file:///C:/tc/Kestrix/help_eng.html#translating"},
       {"C:\\Total Commander\\50%\\#1\\help.html", "",
