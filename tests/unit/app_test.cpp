@@ -27,18 +27,15 @@ using Lines = std::vector<std::string>;
 const char kProgramDir[] = "C:\\TC\\Kestrix";
 const char kLogPath[] = "C:\\TC\\Kestrix\\Log\\tc Kestrix.log";
 const ErrorLogSystemInfo kSystem{"Windows 7", true, "en"};
-
 class ErrorLoggerTest : public ::testing::Test {
  protected:
   ErrorLoggerTest() { clock.now = LocalDateTime{2024, 5, 6, 7, 8, 0, 0}; }
   std::string Log() { return fs.FileContent(kLogPath).value_or("<missing>"); }
-
   FakeFileSystem fs;
   std::string routine = "FormCreate";
   FakeClock clock;
   ErrorLogger logger{fs, kProgramDir, "tc Kestrix", kSystem, clock, routine};
 };
-
 TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
   fs.AddDirectory(kProgramDir);
   logger.Log("Ttc_KestrixForm", FailureInfo{"EFirst", "one"});
@@ -60,7 +57,6 @@ TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
   logger.Log("F", FailureInfo{"E", "m"});
   EXPECT_TRUE(Log().starts_with("older\r\nFormName.......: F\r\n"));
 }
-
 TEST_F(ErrorLoggerTest, UnwritableLocationsAreSilent) {
   const std::pair<const char*, void (*)(FakeFileSystem&)> cases[] = {
       {"read-only program directory",
@@ -143,12 +139,11 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kPathField, Shift(kKeyReturn), true, A::kNone, false},
       {F::kMemoSuffix, Ctrl(kKeyTab), true, A::kNone, false},
   };
-  int row = 0;
   for (const auto& [focus, press, ok, action, consumed] : cases) {
     KeyContext context{focus == F::kMkDirExt ? MainMode::kExtended : MainMode::kNormal, focus, ok};
     const KeyDecision decision = DecideKey(press, context);
     EXPECT_EQ(std::tie(decision.action, decision.consumed), std::tie(action, consumed))
-        << "row " << row++;
+        << press.key << " focus " << int(focus);
   }
   // Ctrl+Z is the window's undo while its button shows, and the field's own otherwise.
   for (bool shown : {false, true}) {
@@ -157,7 +152,6 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
               std::make_tuple(shown ? A::kUndo : A::kNone, shown));
   }
 }
-
 TEST(DecideEscape, FirstMatchingCase) {
   const std::pair<EscapeContext, EscapeAction> cases[] = {
       {{FocusedControl::kPathField, true, true}, EscapeAction::kEndPathEditing},
@@ -194,7 +188,6 @@ TEST(LaunchDecision, InstallSwitchesAndUnsupportedLocations) {
   for (const auto& [path, unsupported] : locations)
     EXPECT_EQ(IsUnsupportedLocation(files, path), unsupported) << path;
 }
-
 TEST(LaunchDecision, ReadHostLocation) {
   using O = std::optional<std::string>;
   // COMMANDER_PATH, COMMANDER_INI, executable, inside, the path as compared
@@ -222,7 +215,6 @@ TEST(LaunchDecision, ReadHostLocation) {
   EXPECT_EQ(values.ProgramDir, "C:\\tc\\Kestrix");
   EXPECT_EQ(values.CommanderIni, "C:\\tc\\wincmd.ini");
 }
-
 // A host with lists and path panels, a focus and files, for the whole decision.
 struct Scenario : FakeHostLayout {
   FakeWindowSystem windows;
@@ -230,7 +222,6 @@ struct Scenario : FakeHostLayout {
   FakeEnvironment env{{"COMMANDER_PATH", "c:\\tc"}, {"COMMANDER_INI", "c:\\tc\\wincmd.ini"}};
   WindowHandle focus = 0;
   StartupValues values;
-
   Scenario() { files.AddFile("c:\\data\\a.zip", "PK"); }
   void AddHost(const std::string& left, const std::string& right, bool focus_left = true) {
     static_cast<FakeHostLayout&>(*this) =
@@ -242,7 +233,6 @@ struct Scenario : FakeHostLayout {
     return DecideLaunch(windows, files, env, inputs, values);
   }
 };
-
 TEST(LaunchDecision, DecisionTable) {
   const LaunchAction kMain = LaunchAction::kMainWindow, kHost = LaunchAction::kDelegateToHost,
                      kSetup = LaunchAction::kInstaller;
@@ -267,7 +257,6 @@ TEST(LaunchDecision, DecisionTable) {
     EXPECT_EQ(s.values.Snapshot.StartPath, focus_left ? left : "c:\\other\\*.*") << left;
   }
 }
-
 TEST(LaunchDecision, HeaderPathOrNoFocusOrNoHost) {
   const std::pair<const char*, const char*> cases[] = {
       {"Plugin", "c:\\header-left\\*.*"},
@@ -327,8 +316,6 @@ TEST(ModeRules, CarryNameIntoListAndListLines) {
   for (const auto& [list, first, result] : mirrored)
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
 }
-
-// Each part lies below the one above it, with a gap, and the window holds them all.
 TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {
   for (bool batch : {false, true}) {
     const LayoutOutput o = ComputeLayout({40, 21, 25, 120, 90, batch, true});
@@ -341,7 +328,6 @@ TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {
                 o.additional_top + o.additional_height < o.window_height);
   }
 }
-
 TEST(ModeRules, DirExistsInitialModeAndActivation) {
   const std::tuple<bool, const char*, bool, bool> exists[] = {
       {true, "Sub", true, true}, {true, "  ", false, false}, {false, "", false, true}};
@@ -385,7 +371,6 @@ TEST(SubdirLines, PressesUnderAProjectNumberOnward) {
       std::make_tuple(normal.lines, normal.line_index, normal.select_start, normal.select_length),
       std::make_tuple(Lines{"Project", "* Subdir 3"}, size_t{1}, size_t{2}, size_t{7}));
 }
-
 TEST(SubdirLines, ReferenceLineForms) {
   const std::tuple<Lines, size_t, Lines, int> cases[] = {
       {{"*Photos"}, 0, {"*Photos", "* Photos1"}, 1},                          // no digit: number 0

@@ -22,15 +22,12 @@ using namespace std::string_literals;
 
 // ---- focused_item
 const std::string kCurrent = "C:\\Data\\";
-
-struct ItemFixture {
+FakeFileSystem ItemFiles() {
   FakeFileSystem fs;
-  ItemFixture() {
-    fs.AddDirectory("C:\\Data\\Photos.old");
-    fs.AddFile("C:\\Data\\Report.2024.pdf", "x");
-  }
-};
-
+  fs.AddDirectory("C:\\Data\\Photos.old");
+  fs.AddFile("C:\\Data\\Report.2024.pdf", "x");
+  return fs;
+}
 TEST(ParseListItem, DetailedAndBriefLines) {
   const std::tuple<const char*, bool, const char*, const char*> cases[] = {
       // Detailed view: name, size, date, time, attributes (tabs between the columns).
@@ -45,13 +42,12 @@ TEST(ParseListItem, DetailedAndBriefLines) {
       // Ends in "s" but has too few columns to find a size: everything after ":".
       {"4 : Notes", false, "Notes", ""},
   };
-  ItemFixture f;
+  FakeFileSystem fs = ItemFiles();
   for (const auto& [line, fix_ext, name, info] : cases) {
-    FocusedItem item = ParseListItem(line, fix_ext, f.fs, kCurrent);
+    FocusedItem item = ParseListItem(line, fix_ext, fs, kCurrent);
     EXPECT_EQ(item.name + "|" + item.info, std::string(name) + "|" + info) << line;
   }
 }
-
 TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
   const AffixSettings plain, affixes{"pre_", true, "_suf", true};
   const AffixSettings inactive{"pre_", false, "   ", true};  // switched off, blank
@@ -80,12 +76,11 @@ TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
       {"Report.2024.pdf", true, "Report.2024"},
       {".hidden", true, ".hidden"},
       {"..", true, ""}};
-  ItemFixture f;
+  FakeFileSystem fs = ItemFiles();
   for (const auto& [reply, fix_ext, selected] : replies)
-    EXPECT_EQ(SuggestFromHostReply(reply, fix_ext, f.fs, kCurrent, {}).selected_name, selected)
+    EXPECT_EQ(SuggestFromHostReply(reply, fix_ext, fs, kCurrent, {}).selected_name, selected)
         << reply << " fix " << fix_ext;
 }
-
 TEST(IsAbsoluteHostPath, DriveOrUncWithCleanRest) {
   const std::pair<const char*, bool> cases[] = {
       {" d:\\x\\y ", true}, {"\\\\srv\\share", true}, {"C:", true},       {"C:\\a:b", false},
@@ -103,7 +98,6 @@ struct HostFixture {
   WindowHandle app = windows.Add(0, "Ttc_KestrixForm", "Kestrix");
   HostCommands commands{windows, env, app};
 };
-
 TEST(HostCommands, ChangeDirOrUserCommand) {
   const std::tuple<const char*, bool, PanelSide, std::string> cases[] = {
       {"C:\\Work\\", true, PanelSide::kLeft, "CD C:\\Work\\\r\0\0"s},
@@ -130,7 +124,6 @@ TEST(HostCommands, ChangeDirOrUserCommand) {
   f.commands.SendHostChangeDir(f.host, "  ", "", PanelSide::kLeft, true);
   EXPECT_EQ(f.windows.copy_data_requests, 0);  // not even to a window that is not there
 }
-
 TEST(HostCommands, CommandsQueriesAndFreshLookupGoToTheFirstHostWindow) {
   HostFixture f;
   WindowHandle second_host = f.windows.Add(0, kHostWindowClass, "Another");
@@ -170,7 +163,6 @@ class ScriptedFocus : public HostFocus {
   }
   void Pause(unsigned) override {}
 };
-
 // A host laid out as the panel reading expects, with one list per side and a scripted
 // answer to each copy-data query.
 struct SnapshotFixture : FakeHostLayout {
@@ -186,7 +178,6 @@ struct SnapshotFixture : FakeHostLayout {
   std::map<std::string, std::string> answers;  // request -> reply; absent: no reply
   std::unique_ptr<HostCommands> commands;
   std::unique_ptr<HostSnapshotReader> reader;
-
   explicit SnapshotFixture(HostMethodFlags method = {false, true, false}) : flags(method) {
     static_cast<FakeHostLayout&>(*this) =
         AddHostLayout(windows, "C:\\Data\\*.*", "D:\\*.*", "C:\\Data\\*.*");
@@ -223,7 +214,6 @@ struct SnapshotFixture : FakeHostLayout {
     return requests;
   }
 };
-
 TEST(HostSnapshot, PathTexts) {
   EXPECT_EQ(CleanPanelPath("C:\\Data\\*.*"), "C:\\Data\\");
   EXPECT_TRUE(IsArchivePanelPath("C:\\x\\a.tar.gz"));
@@ -240,7 +230,6 @@ TEST(HostSnapshot, PathTexts) {
   for (const auto& [text, path_text] : edited)
     EXPECT_EQ(EditedCurrentPath(text, env, 'C'), path_text) << text;
 }
-
 TEST(HostSnapshot, WindowReadingDetailedItemWithPrefixAndSuffix) {
   SnapshotFixture f;
   f.affixes = {"[", true, "]", true};
@@ -254,7 +243,6 @@ TEST(HostSnapshot, WindowReadingDetailedItemWithPrefixAndSuffix) {
   EXPECT_EQ(std::tie(f.snapshot.FirstList, f.snapshot.SecondList, f.snapshot.ActiveSide),
             std::make_tuple(f.right_list, f.left_list, PanelSide::kLeft));
 }
-
 TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) {
   SnapshotFixture f;
   f.focus.focus = f.label;
@@ -262,7 +250,6 @@ TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) 
   f.reader->Acquire();
   EXPECT_EQ(f.view.name, "kept");
   EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Data\\");
-
   SnapshotFixture editing;
   editing.Focus(editing.right_list, {"Photos.old"});
   editing.focus.focus = editing.windows.Add(editing.host, "Edit", "Report.2024.pdf");
@@ -275,7 +262,6 @@ TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) 
             std::make_tuple(editing.right_list, PanelSide::kRight));
   EXPECT_EQ(editing.view.name, "Photos");
 }
-
 TEST(HostSnapshot, FullPathItemBecomesTheCurrentPathAndSwitchesSides) {
   for (bool from_left : {true, false}) {
     SnapshotFixture f;
@@ -291,7 +277,6 @@ TEST(HostSnapshot, FullPathItemBecomesTheCurrentPathAndSwitchesSides) {
               std::make_tuple(kHostCommandMessage, from_left ? 4002u : 4001u));
   }
 }
-
 TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   SnapshotFixture f(HostMethodFlags{});
   f.answers = {{"A", "R"}, {"SP", "C:\\Data\\"}, {"SN", "Photos.old"}};
@@ -316,7 +301,6 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   silent.reader->Acquire();
   EXPECT_EQ(silent.QueriesSent().size(), 1u);
 }
-
 TEST(HostSnapshot, StrayRepliesChangeNothingATypedDirectoryMovesTheHost) {
   SnapshotFixture f;
   f.Lists();
@@ -340,7 +324,6 @@ TEST(HostSnapshot, StrayRepliesChangeNothingATypedDirectoryMovesTheHost) {
   ASSERT_EQ(typed.windows.copy_data_sent().size(), 1u);
   EXPECT_EQ(typed.windows.copy_data_sent()[0].bytes, "C:\\Tree\r\0\0"s);
 }
-
 TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
   SnapshotFixture messages({true, true, true});
   messages.Lists();
@@ -371,7 +354,6 @@ TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
     EXPECT_EQ(archive.view.terminated, in_list);
   }
 }
-
 TEST(HostSnapshot, OtherHostBuildReadsTheWindowChain) {
   SnapshotFixture f({false, true, false});
   WindowHandle host = f.windows.Add(0, kHostWindowClass);
@@ -397,7 +379,6 @@ struct FakeHost : FakeHostLayout {
                       "d:\\right header");
   }
 };
-
 // The host's list item may grow between LB_GETTEXTLEN and LB_GETTEXT: the buffer has room
 // for that, and a count past the buffer is not trusted.
 TEST(PanelWindows, ListItemBufferHasRoomAndTheCopiedCountIsChecked) {
@@ -428,7 +409,6 @@ TEST(PanelWindows, ListItemBufferHasRoomAndTheCopiedCountIsChecked) {
   for (const auto& [in, n, found] : cases)
     EXPECT_EQ(FindNthChildWindow(w, in, "TMyPanel", n), found) << "parent " << in << " n " << n;
 }
-
 TEST(PanelWindows, FileListsFirstWithoutTextThenAnyAfterItInEitherClass) {
   const char* const list = kHostListClass;
   const char* const alt = kHostListClassAlt;
@@ -449,7 +429,6 @@ TEST(PanelWindows, FileListsFirstWithoutTextThenAnyAfterItInEitherClass) {
     EXPECT_EQ(lists.second, second < 0 ? 0u : made[second]) << children.size();
   }
 }
-
 TEST(PanelWindows, ReadPanelPathThroughTheTabControlOrThePanel) {
   FakeHost h;
   EXPECT_EQ(ReadPanelPath(h.windows, h.host, PanelSide::kLeft), "c:\\left\\*.*");
@@ -475,7 +454,6 @@ TEST(PanelWindows, ReadPanelPathThroughTheTabControlOrThePanel) {
   g.windows.Add(tabs, "TMyPanel", "f:\\from tabs\\");
   EXPECT_EQ(ReadPanelPathAlt(g.windows, g.host, PanelSide::kLeft), "f:\\from tabs\\");
 }
-
 TEST(PanelWindows, ShortRootlessOrLongTextsOfThePathPanel) {
   const std::string long_path = "c:\\" + std::string(400, 'x');
   const std::pair<std::string, std::string> cases[] = {
@@ -509,9 +487,7 @@ TEST(PathText, PartsOfAPath) {
                 pathtext::WithTrailingSeparator("c:\\a") + "|" +
                 pathtext::WithTrailingSeparator(""),
             "c:/a/|c:\\a\\|\\");
-
   const std::tuple<const char*, const char*, const char*> urls[] = {
-      // path, section, URL
       {"C:\\tc\\Kestrix\\help_eng.html", "translating",
        "file:///C:/tc/Kestrix/help_eng.html#translating"},
       {"C:\\Total Commander\\50%\\#1\\help.html", "",

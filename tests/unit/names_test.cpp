@@ -30,16 +30,12 @@
 
 namespace kestrix {
 namespace {
-
 using Lines = std::vector<std::string>;
 using namespace std::string_literals;
-
-// ---- date_tokens
 LocalDateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
                  int millisecond = 0) {
   return {year, month, day, hour, minute, second, millisecond};
 }
-
 TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
   const LocalDateTime when = At(2024, 3, 5, 9, 7, 5);
   const std::tuple<const char*, LocalDateTime, const char*> cases[] = {
@@ -72,8 +68,7 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
       // Case-sensitive, in order: "%s" goes first, and a value is never scanned again.
       {"%sS", when, "5S"},
       {"%Z%%", when, "%Z%%"},
-      {"%%d", when, "%5"},
-  };
+      {"%%d", when, "%5"}};
   FakeLocale locale;
   for (const auto& [text, at, expected] : cases)
     EXPECT_EQ(ReplaceDateTokens(text, at, locale), expected)
@@ -81,10 +76,7 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
   EXPECT_EQ(FormatDateVariable(when), "2024-03-05");
   EXPECT_EQ(FormatTimeVariable(when), "09-07-05");
 }
-
-// ---- intelligent_selection
 using Stops = std::vector<int>;
-
 TEST(IntelligentSelection, WordStopsOfTheNameAndThePath) {
   const std::pair<const char*, std::optional<Stops>> names[] = {
       {"New Folder (2024.03.05.)", Stops{4, 11, 17, 20, 23}},
@@ -96,19 +88,16 @@ TEST(IntelligentSelection, WordStopsOfTheNameAndThePath) {
       {"-ab", Stops{1}},
       {"a -bc", Stops{2, 3}},  // a "-" after a blank is no stop; as the last "-" it is one
       {"ab.", Stops{0}},
-      {"x", std::nullopt},
-  };
+      {"x", std::nullopt}};
   for (const auto& [text, stops] : names) EXPECT_EQ(BuildWordStops(text), stops) << text;
   const std::pair<const char*, std::optional<Stops>> paths[] = {
       {"C:\\Work\\Proj\\", Stops{3, 8, 13}},
       {"d:\\a.b/c", Stops{3, 7}},
       {"d:/a", std::nullopt},  // "/" counts as a separator, not for the absolute test
       {"\\\\srv\\s", Stops{1, 2, 6}},
-      {"Work\\x", std::nullopt},
-  };
+      {"Work\\x", std::nullopt}};
   for (const auto& [text, stops] : paths) EXPECT_EQ(BuildPathWordStops(text), stops) << text;
 }
-
 // Presses Ctrl+Tab `presses` times, starting with the caret at `caret`, and returns the
 // selected texts; each press starts from the selection the previous one left.
 Lines Walk(const std::string& text, SelectionField field, const Stops& stops, std::size_t caret,
@@ -116,19 +105,13 @@ Lines Walk(const std::string& text, SelectionField field, const Stops& stops, st
   Lines selected;
   TextSelection current{caret, 0};
   for (int i = 0; i < presses; ++i) {
-    const std::optional<TextSelection> next =
-        IntelligentSelection(text, current, field, stops, cursor);
-    if (!next) {
-      selected.push_back("<none>");
-      continue;
-    }
-    EXPECT_LE(next->start + next->length, text.size());
-    selected.push_back(text.substr(next->start, next->length));
-    current = *next;
+    const auto next = IntelligentSelection(text, current, field, stops, cursor);
+    selected.push_back(next ? text.substr(next->start, next->length) : "<none>");
+    current = next.value_or(current);
+    EXPECT_LE(current.start + current.length, text.size());
   }
   return selected;
 }
-
 TEST(IntelligentSelection, WalksTheWords) {
   const std::tuple<const char*, Lines> cases[] = {
       {"New Folder (2024.03.05.)",
@@ -139,8 +122,7 @@ TEST(IntelligentSelection, WalksTheWords) {
       {"[(x)] y", {"x", "y"}},
       {"a []", {"a", "]"}},
       {"a () b", {"a", ")"}},  // an empty pair still selects one character
-      {"(a b) c", {"a b", "b", "c"}},
-  };
+      {"(a b) c", {"a b", "b", "c"}}};
   for (const auto& [text, selected] : cases) {
     WordCursor cursor;
     const std::string s = text;
@@ -150,7 +132,6 @@ TEST(IntelligentSelection, WalksTheWords) {
         << text;
   }
 }
-
 TEST(IntelligentSelection, TheCaretPicksTheWordItStandsIn) {
   const std::string text = "New Folder (2024.03.05.)";
   const Stops stops = *BuildWordStops(text);
@@ -172,7 +153,6 @@ TEST(IntelligentSelection, TheCaretPicksTheWordItStandsIn) {
   cursor.next_word = 3;
   EXPECT_EQ(Walk(" -bc", SelectionField::kName, Stops{1}, 3, 1, cursor)[0], "-bc");
 }
-
 TEST(IntelligentSelection, ThePathFieldSplitsOnlyAtSeparators) {
   const std::string path = "C:\\my.dir\\x", with_end = "C:\\Work\\Proj\\";
   WordCursor cursor;
@@ -183,7 +163,6 @@ TEST(IntelligentSelection, ThePathFieldSplitsOnlyAtSeparators) {
   EXPECT_EQ(Walk(with_end, SelectionField::kPath, *BuildPathWordStops(with_end), 0, 5, cursor),
             (Lines{"C:", "Work", "Proj", "", "C:"}));
 }
-
 TEST(IntelligentSelection, AStopListThatDoesNotFitSelectsNothingOrStaysInside) {
   for (const Stops& stops : {Stops{}, Stops{2, 30}, Stops{6}}) {
     WordCursor cursor{1};
@@ -195,10 +174,9 @@ TEST(IntelligentSelection, AStopListThatDoesNotFitSelectsNothingOrStaysInside) {
   EXPECT_TRUE(IntelligentSelection("abcdef", {6, 0}, SelectionField::kName, Stops{3}, negative));
   EXPECT_EQ(negative.next_word, 1);
 }
-
-// ---- player_sources
 // An AIMP record: six lengths from offset 40, texts from 88, cut at the record's end.
-std::vector<uint8_t> AimpRecord(const std::u16string (&texts)[6], const int32_t (&lengths)[6]) {
+std::vector<uint8_t> AimpRecord(const std::u16string (&texts)[6],
+                                const std::array<int32_t, 6>& lengths) {
   std::vector<uint8_t> record(kAimpRecordBytes, 0);
   for (int i = 0; i < 6; ++i)
     for (int b = 0; b < 4; ++b)
@@ -212,14 +190,12 @@ std::vector<uint8_t> AimpRecord(const std::u16string (&texts)[6], const int32_t 
     }
   return record;
 }
-
 std::vector<uint8_t> AimpRecord(const std::u16string& artist, const std::u16string& title) {
   const std::u16string texts[6] = {u"Album", artist, u"2024", u"C:\\a.mp3", u"Rock", title};
-  int32_t lengths[6];
+  std::array<int32_t, 6> lengths;
   for (int i = 0; i < 6; ++i) lengths[i] = static_cast<int32_t>(texts[i].size());
   return AimpRecord(texts, lengths);
 }
-
 TEST(PlayerSources, TitlesGiveTheirValues) {
   const auto winamp = WinampTitleValue, km = KmPlayerTitleValue, vlc = VlcTitleValue;
   const std::tuple<decltype(winamp), const char*, const char*> cases[] = {
@@ -241,7 +217,6 @@ TEST(PlayerSources, TitlesGiveTheirValues) {
       {vlc, "VLC media player", ""}};
   for (const auto& [value_of, title, value] : cases) EXPECT_EQ(value_of(title), value) << title;
 }
-
 TEST(PlayerSources, VlcNeedsTheHost) {
   FakeWindowSystem windows;
   windows.Add(0, "Other", "clip.avi - vlc media player");  // case-sensitive marker
@@ -251,7 +226,6 @@ TEST(PlayerSources, VlcNeedsTheHost) {
   windows.Add(0, "TTOTAL_CMD", "Total Commander");
   EXPECT_EQ(VlcSource(windows), "first");
 }
-
 // Answers a copy-data request by writing `reply` at the address the request carries, as a
 // receiver in another process does, and records what was asked.
 struct CopyDataSeen {
@@ -269,7 +243,6 @@ FakeWindowSystem::CopyDataHandler WriteReply(FakeWindowSystem& windows, const st
     return intptr_t{windows.WriteAtAddress(address, reply)};
   };
 }
-
 TEST(PlayerSources, BsPlayerAnswersTheFileNameRequest) {
   FakeWindowSystem windows;
   EXPECT_EQ(BsPlayerSource(windows, 0x42), "");
@@ -295,7 +268,6 @@ TEST(PlayerSources, BsPlayerAnswersTheFileNameRequest) {
   }
   EXPECT_EQ(RequestCopyDataText(windows, player, 0, 1, 8, "{x}").size(), kCopyDataReceiveBytes);
 }
-
 TEST(PlayerSources, AddressBlockHoldsTheAddressInTheBytesTheReceiverReads) {
   using Bytes = std::vector<unsigned char>;
   const std::tuple<uint64_t, uint32_t, std::optional<Bytes>> cases[] = {
@@ -310,9 +282,7 @@ TEST(PlayerSources, AddressBlockHoldsTheAddressInTheBytesTheReceiverReads) {
   for (const auto& [address, cb_data, block] : cases)
     EXPECT_EQ(AddressBlock(address, cb_data), block) << address << " in " << cb_data;
 }
-
-// A player that stopped answering gives the empty value; an untimed send would hang (the
-// fake throws).
+// An untimed send would hang (the fake throws).
 TEST(PlayerSources, HungPlayersGiveEmptyValues) {
   FakeWindowSystem windows;
   for (const char* window_class : {"Winamp v1.x", "Winamp PE", "BSPlayer"})
@@ -330,7 +300,6 @@ TEST(PlayerSources, HungPlayersGiveEmptyValues) {
     EXPECT_EQ(EvaluateUserApp("hu", app, readers, false), "") << method;
   }
 }
-
 TEST(PlayerSources, AimpRecordGivesArtistAndTitleWithinTheRecord) {
   FakeLocale locale;
   FakeSharedMemory memory;
@@ -345,21 +314,14 @@ TEST(PlayerSources, AimpRecordGivesArtistAndTitleWithinTheRecord) {
       {{-1000, 6, 0, 0, 0, 5}, "Artist - Title"},
       {{0, -2147483647 - 1, 0, 0, 0, 5}, " - Artis"},
       // Lengths past the 2048 bytes are cut where the record ends.
-      {{2147483647, 6, 0, 0, 0, 5}, " - "},
-  };
-  for (const auto& [lengths, value] : cases) {
-    int32_t l[6];
-    std::copy(lengths.begin(), lengths.end(), l);
-    EXPECT_EQ(AimpRecordText(AimpRecord(texts, l), locale), value);
-  }
+      {{2147483647, 6, 0, 0, 0, 5}, " - "}};
+  for (const auto& [lengths, value] : cases)
+    EXPECT_EQ(AimpRecordText(AimpRecord(texts, lengths), locale), value);
   // The title runs to the record's end: (2048 - 88) / 2 - 6 code units.
-  const int32_t long_title[6] = {0, 6, 0, 0, 0, 2147483647};
-  const std::string value = AimpRecordText(AimpRecord(texts, long_title), locale);
+  const std::string value = AimpRecordText(AimpRecord(texts, {0, 6, 0, 0, 0, 2147483647}), locale);
   EXPECT_EQ(value.size(), std::string("Artist - ").size() + (2048 - 88) / 2 - 6);
   EXPECT_EQ(value.substr(0, 14), "Artist - Title");
 }
-
-// ---- replacements
 class ReplacementsTest : public ::testing::Test {
  protected:
   ReplacementsTest() {
@@ -372,7 +334,6 @@ class ReplacementsTest : public ::testing::Test {
   void AddApp(const std::string& id, const std::string& content) {
     files.AddFile(UserAppFileName(platform.program_dir, id), content);
   }
-
   FakeClock clock;
   FakeLocale locale;
   FakeEnvironment environment;
@@ -383,13 +344,12 @@ class ReplacementsTest : public ::testing::Test {
   VariablePlatform platform{clock,  locale, environment,     system, windows,
                             memory, files,  "C:\\Kestrix\\", 0x99};
 };
-
 TEST_F(ReplacementsTest, StepsInOrderEachValueChangedOnlyByLaterSteps) {
-  environment.Set("Project", "  Apollo");
-  environment.Set("WHO", "{un}");
-  environment.Set("STAMP", "%D");
-  environment.Set("USERNAME", "ann");
-  environment.Set("5", "five");
+  environment = {{"Project", "  Apollo"},
+                 {"WHO", "{un}"},
+                 {"STAMP", "%D"},
+                 {"USERNAME", "ann"},
+                 {"5", "five"}};
   system.computer_name = " PC ";
   const std::pair<const char*, const char*> cases[] = {
       {"%PROJECT%\\%Y  ", "Apollo\\2024"},  // environment first, then the whole text trimmed
@@ -416,7 +376,6 @@ TEST_F(ReplacementsTest, StepsInOrderEachValueChangedOnlyByLaterSteps) {
   windows.Add(0, "Winamp v1.x", "1.  Tune  - Winamp");
   EXPECT_EQ(Expand("{un}[{wact}]"), "%Y[ Tune ]");
 }
-
 TEST_F(ReplacementsTest, UserApplicationsAfterTheBuiltInTokens) {
   windows.Add(0, "Notes", "  memo.txt  ");
   AddApp("memo",
@@ -431,7 +390,6 @@ TEST_F(ReplacementsTest, UserApplicationsAfterTheBuiltInTokens) {
   windows.Remove(windows.FindWindow(0, 0, "Notes", std::nullopt));
   EXPECT_EQ(Expand("{memo}", {"memo"}), "-");
 }
-
 TEST_F(ReplacementsTest, BadDwDataStopsTheExpansionWithAMessage) {
   windows.Add(0, "Target", "");
   AddApp("bad", "[Configuration]\r\nMethodNum=2\r\nWndClass=Target\r\ndwData=1x\r\n");
@@ -449,10 +407,8 @@ TEST_F(ReplacementsTest, BadDwDataStopsTheExpansionWithAMessage) {
   // The application is evaluated only when its token occurs.
   EXPECT_EQ(Expand("%Y", {"bad"}), "2024");
 }
-
 TEST_F(ReplacementsTest, DetectionIgnoresCaseAndUsesLowerCaseDateLetters) {
-  environment.Set("HOME", "C:\\Users\\me");
-  environment.Set("ZONE", "x");
+  environment = {{"HOME", "C:\\Users\\me"}, {"ZONE", "x"}};
   const std::pair<const char*, bool> cases[] = {
       {"plain", false}, {"100%Done", true}, {"%ZZZ%", false},         {"{DATE}", true},
       {"{foo}", false}, {"x%home%y", true}, {"%HOMEX%", true},  // "%H" is a date letter
@@ -463,7 +419,6 @@ TEST_F(ReplacementsTest, DetectionIgnoresCaseAndUsesLowerCaseDateLetters) {
   environment.Unset("ZONE");
   EXPECT_FALSE(HoldsVariables("in %Zone% here", environment, {}));
 }
-
 TEST_F(ReplacementsTest, AutoEnableChecksStartsAndExpands) {
   using O = AutoEnableOutcome::Option;
   using T = AutoEnableOutcome::Timer;
@@ -484,7 +439,6 @@ TEST_F(ReplacementsTest, AutoEnableChecksStartsAndExpands) {
         << text;
   }
 }
-
 TEST(PreviewCleanup, ReplacesInvalidCharactersOnlyWhenAsked) {
   PreviewCleanupSettings settings;
   FakeEnvironment environment;
@@ -500,8 +454,7 @@ TEST(PreviewCleanup, ReplacesInvalidCharactersOnlyWhenAsked) {
       {"say \"hi\" <b>", true, "say -hi- -b-"},
       {"a*b", true, "a-b"},
       {"a*b", false, "a*b"},  // Extended mode keeps "*"
-      {"a\\b/c|d", true, "a\\b/c|d"},
-  };
+      {"a\\b/c|d", true, "a\\b/c|d"}};
   for (const auto& [text, normal, cleaned] : cases) {
     settings.normal_mode = normal;
     EXPECT_EQ(ReplaceInvalidCharInPreview(text, settings, environment), cleaned) << text;
@@ -512,7 +465,6 @@ TEST(PreviewCleanup, ReplacesInvalidCharactersOnlyWhenAsked) {
     EXPECT_EQ(ReplaceInvalidCharInPreview("a?b", settings, environment), "a_b") << bad;
   }
 }
-
 TEST(PreviewCleanup, ReplaceCharsKeysFirstThenEnvironment) {
   PreviewCleanupSettings settings;
   FakeEnvironment environment;
@@ -534,15 +486,12 @@ TEST(PreviewCleanup, ReplaceCharsKeysFirstThenEnvironment) {
   settings.replace_char_value = nullptr;
   EXPECT_EQ(ReplaceInvalidCharInPreview("a&b", settings, environment), "a_b");
 }
-
-// ---- system_sources
 TEST(SystemSources, UptimeTextPadsEachPartToTwoDigits) {
   const std::pair<uint32_t, const char*> cases[] = {
       {2u * 86400000u + 5u * 3600000u + 7u * 60000u + 9000u, "02d05h07m09s"},
       {4294967295u, "49d17h02m47s"}};  // the last tick before the count wraps
   for (const auto& [ticks, text] : cases) EXPECT_EQ(UptimeText(ticks), text) << ticks;
 }
-
 TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
   using Real = std::optional<RealOsVersion>;
   const ReportedOsVersion six_two{2, 6, 2, 9200, ""};
@@ -560,8 +509,7 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
       {six_two, RealOsVersion{6, 3, 9600}, "Windows 8.1"},
       {six_two, RealOsVersion{10, 0, 22000}, "Windows 11"},
       // A compatibility mode that reports an older system keeps that system's name.
-      {{2, 6, 1, 7601, ""}, RealOsVersion{10, 0, 22631}, "Windows 7"},
-  };
+      {{2, 6, 1, 7601, ""}, RealOsVersion{10, 0, 22631}, "Windows 7"}};
   for (const auto& [reported, real, name] : cases)
     EXPECT_EQ(OsName(reported, real), name) << reported.major << "." << reported.minor;
   EXPECT_EQ(OsName(std::nullopt, RealOsVersion{10, 0, 19045}), "Unknown");
@@ -570,7 +518,6 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
   facts.real_version = RealOsVersion{10, 0, 22631};
   EXPECT_EQ(OsNameSource(facts), "Windows 11");
 }
-
 TEST(SystemSources, ArchitectureFromProcessBitsAndWow64AndTheWorkgroupOfNtOnly) {
   const std::tuple<bool, Wow64Answer, const char*, const char*> cases[] = {
       {false, {true, true, false, 0}, "32", "x86"},    // 32-bit system
@@ -589,8 +536,6 @@ TEST(SystemSources, ArchitectureFromProcessBitsAndWow64AndTheWorkgroupOfNtOnly) 
   facts.reported_version = ReportedOsVersion{1, 4, 10, 0, ""};
   EXPECT_EQ(WorkgroupSource(facts), "");
 }
-
-// ---- template_list
 TEST(TemplateList, ChoiceCaptionsAndKeys) {
   EnglishLanguageTable english;
   std::vector<BuiltInTemplate> t = BuiltInTemplates(english);
@@ -608,8 +553,6 @@ TEST(TemplateList, ChoiceCaptionsAndKeys) {
   EXPECT_EQ(TemplateIndexForKey(entries, 'N'), 2u);  // the last of two
   EXPECT_EQ(TemplateIndexForKey(entries, 'n'), 0u);  // case-sensitive
 }
-
-// ---- text_modifiers
 TEST(TextModifiers, BlanksAndDots) {
   const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
       // text, SpaceToDot, SpaceToDotCareful, DotToSpaceCareful
@@ -617,21 +560,18 @@ TEST(TextModifiers, BlanksAndDots) {
       {"a.b...c.", "a.b...c.", "a.b...c.", "a b...c."},
       {" a", ".a", ".a", " a"},
       {".a", ".a", ".a", " a"},
-      {" ", ".", " ", " "},
-  };
+      {" ", ".", " ", " "}};
   for (const auto& [text, to_dot, to_dot_careful, to_space_careful] : cases)
     EXPECT_EQ(SpaceToDot(text) + "|" + SpaceToDotCareful(text) + "|" + DotToSpaceCareful(text),
               std::string(to_dot) + "|" + to_dot_careful + "|" + to_space_careful);
   EXPECT_EQ(DotToSpace("a.b...c."), "a b   c ");
 }
-
 // Stands in for the locale: makes visible which conversion was asked for.
 class MarkingCharCase : public CharCase {
  public:
   char ToUpper(char) const override { return 'U'; }
   char ToLower(char) const override { return 'l'; }
 };
-
 TEST(TextModifiers, InvertCaseTouchesAsciiAndTheNineAccentedPairs) {
   const PortableCharCase char_case;
   // a-umlaut, the multiplication sign and other accented letters stay.
@@ -642,7 +582,6 @@ TEST(TextModifiers, InvertCaseTouchesAsciiAndTheNineAccentedPairs) {
   EXPECT_EQ(InvertCase(lower, char_case), upper);
   EXPECT_EQ(InvertCase("Ab1\xE1\xC1\xE4", MarkingCharCase()), "lU1Ul\xE4");
 }
-
 TEST(TextModifiers, ProcessTextModifierChoosesTheVariantAndKeepsToTheSelection) {
   const std::string spaces = "a  b c", dots = "a..b.c";
   const std::tuple<const char*, InputMode, bool, std::string, TextSelection, const char*,
@@ -660,8 +599,7 @@ TEST(TextModifiers, ProcessTextModifierChoosesTheVariantAndKeepsToTheSelection) 
           {"FNC_SpaceToDot", InputMode::kNormal, true, "a b", {1, 2}, "a.b", {1, 2}},
           {"FNC_InvertCase", InputMode::kNormal, true, "New Folder", {4, 0}, "nEW fOLDER", {4, 0}},
           // A selection beyond the text is cut to it.
-          {"FNC_InvertCase", InputMode::kNormal, true, "abc", {50, 3}, "ABC", {3, 0}},
-      };
+          {"FNC_InvertCase", InputMode::kNormal, true, "abc", {50, 3}, "ABC", {3, 0}}};
   const PortableCharCase char_case;
   for (const auto& [function, mode, intelli, text, selection, changed, kept] : cases) {
     const ModifiedText result =
@@ -670,23 +608,19 @@ TEST(TextModifiers, ProcessTextModifierChoosesTheVariantAndKeepsToTheSelection) 
         << function << " " << text;
   }
 }
-
-// ---- text_utils
 TEST(TextUtils, TrimRemovesBlanksAndControlCharactersOnBothEnds) {
   const std::tuple<std::string, const char*, const char*, const char*> cases[] = {
       {"", "", "", ""},
       {"  a b  ", "a b", "a b  ", "  a b"},
       {"\t\r\na\x01", "a", "a\x01", "\t\r\na"},
       // Bytes above 127 are letters of the code page, never blanks.
-      {"\xA0x\xE9", "\xA0x\xE9", "\xA0x\xE9", "\xA0x\xE9"},
-  };
+      {"\xA0x\xE9", "\xA0x\xE9", "\xA0x\xE9", "\xA0x\xE9"}};
   for (const auto& [in, both, left, right] : cases) {
     EXPECT_EQ(std::make_tuple(Trim(in), TrimLeft(in), TrimRight(in)),
               std::make_tuple(both, left, right));
     EXPECT_EQ(IsBlank(in), std::string(both).empty()) << in;
   }
 }
-
 TEST(TextUtils, CaseFoldingTouchesAsciiOnly) {
   EXPECT_EQ(FindIgnoreCase("R&D and r&d", "R&D", 1), 8u);
   for (std::size_t missing :
@@ -703,19 +637,16 @@ TEST(TextUtils, CaseFoldingTouchesAsciiOnly) {
   EXPECT_EQ(CopyChars("abc", 0, 2) + CopyChars("abc", 3, 0) + CopyChars("abc", 3, 5), "abc");
   EXPECT_FALSE(EqualsIgnoreCase("Winamp", "WINAMQ"));  // every character counts, not the first
 }
-
 TEST(TextUtils, ReplaceAllDoesNotRescanInsertedText) {
   const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
       {"R&D r&d", "&", "and", "RandD randd", "RandD randd"},
       {"aaa", "a", "aa", "aaaaaa", "aaaaaa"},
       {"Abc aBC", "abc", "x", "Abc aBC", "x x"},
-      {"abc", "", "x", "abc", "abc"},
-  };
+      {"abc", "", "x", "abc", "abc"}};
   for (const auto& [text, from, to, exact, folded] : cases)
     EXPECT_EQ(ReplaceAll(text, from, to) + "|" + ReplaceAllIgnoreCase(text, from, to),
               std::string(exact) + "|" + folded);
 }
-
 TEST(TextUtils, SplitLinesAcceptsEveryLineBreakAndJoinLinesUndoesIt) {
   const std::pair<const char*, Lines> cases[] = {
       {"", {}},
@@ -727,35 +658,28 @@ TEST(TextUtils, SplitLinesAcceptsEveryLineBreakAndJoinLinesUndoesIt) {
       {"01234567\n89abcdef\r", {"01234567", "89abcdef"}},
       {"0123456789abc\rdefghijklmnop", {"0123456789abc", "defghijklmnop"}},
       {"0123456789\r\nab\x01\x0B\x0D\x0E\xE9\xE9\xE9\xE9\xE9\n",
-       {"0123456789", "ab\x01\x0B", "\x0E\xE9\xE9\xE9\xE9\xE9"}},
-  };
+       {"0123456789", "ab\x01\x0B", "\x0E\xE9\xE9\xE9\xE9\xE9"}}};
   for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines) << text;
   EXPECT_EQ(JoinLines(SplitLines("x\r\n*y\r\n\r\nz")), "x\r\n*y\r\n\r\nz");
   EXPECT_EQ(JoinLines({""}), "");
 }
-
 TEST(TextUtils, FileNameCutsAtLastSeparatorAndLastDot) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"C:\\Music\\song.mp3", "song.mp3", "song"},
       {"C:song.tar.gz", "song.tar.gz", "song.tar"},
       {"AC/DC.mp3", "AC/DC.mp3", "AC/DC"},
       {".hidden", ".hidden", ""},
-      {"", "", ""},
-  };
+      {"", "", ""}};
   for (const auto& [path, name, bare] : cases)
     EXPECT_EQ(ExtractFileName(path) + "|" + FileNameWithoutExtension(path),
               std::string(name) + "|" + bare);
 }
-
-// ---- user_apps
 const char kProgramDir[] = "C:\\Tools\\Kestrix\\";
-
 TEST(UserApps, DiscoveryAndIdentifiersWithoutEveryAppPrefixAndIniSuffix) {
   const std::pair<const char*, const char*> cases[] = {
       {"app_test.ini.bak", "test.bak"}, {"app_App_x.ini", "x"},   {"APP_Y.INI", "Y"},
       {"app_mini.ini", "mini"},         {"app_a.inia.ini", "aa"}, {"app_", ""}};
   for (const auto& [file, id] : cases) EXPECT_EQ(UserAppIdFromFileName(file), id) << file;
-  // Discovery lists the app entries of the Plugins folder.
   FakeFileSystem files;
   files.AddFile("C:\\Tools\\Kestrix\\Plugins\\app_test.ini.bak", "");
   files.AddFile("C:\\Tools\\Kestrix\\Plugins\\app_App_x.ini", "");
@@ -773,7 +697,6 @@ TEST(UserApps, DiscoveryAndIdentifiersWithoutEveryAppPrefixAndIniSuffix) {
   edges.AddFile("C:\\P\\Plugins\\app_.ini", "");
   EXPECT_EQ(DiscoverUserApps(edges, "C:\\P", DisablePlugins::kNone), (Lines{"lead"}));
 }
-
 TEST(UserApps, CleaningWithCutMarkers) {
   // raw, left cut, right cut, flags (t: trim, x: extract file name, r: remove extension)
   const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
@@ -787,8 +710,7 @@ TEST(UserApps, CleaningWithCutMarkers) {
       {"  padded  ", "", "", "t", "padded"},
       {"C:\\Music\\song.mp3", "", "", "xr", "song"},
       {"C:\\Music\\", "", "", "x", "C:\\Music\\"},  // a blank file name changes nothing
-      {"   ", "", "", "", ""},
-  };
+      {"   ", "", "", "", ""}};
   for (const auto& [raw, left, right, flags, value] : cases) {
     UserApplication app;
     app.left_cut = left;
@@ -802,7 +724,6 @@ TEST(UserApps, CleaningWithCutMarkers) {
   EXPECT_EQ(CleanUserAppValue("  ", UserApplication{}, true), "-");
   EXPECT_EQ(CleanUserAppValue("-", UserApplication{}, false), "-");
 }
-
 class UserAppMethods : public ::testing::Test {
  protected:
   UserApplication CopyData() {
@@ -817,7 +738,6 @@ class UserAppMethods : public ::testing::Test {
   FakeLocale locale;
   UserAppReaders readers{windows, memory, locale, 0x77, ""};
 };
-
 TEST_F(UserAppMethods, CopyDataSendsTheNumberAndLength) {
   UserApplication app = CopyData();
   app.dw_data = "$1010B";
@@ -835,7 +755,6 @@ TEST_F(UserAppMethods, CopyDataSendsTheNumberAndLength) {
   ReadUserAppRaw("cd", app, readers);
   EXPECT_EQ(seen.id, 0xFFFFFFFFu);
 }
-
 TEST_F(UserAppMethods, InvalidCopyDataFieldsGiveAClearMessage) {
   UserApplication app = CopyData();
   for (const char* bad : {"xyz", "$", "12abc", "$G1", ""}) {
@@ -859,7 +778,6 @@ TEST_F(UserAppMethods, InvalidCopyDataFieldsGiveAClearMessage) {
   EXPECT_EQ(ReadUserAppRaw("cd", app, readers), "");
   EXPECT_EQ(windows.copy_data_requests, 1);
 }
-
 TEST_F(UserAppMethods, WindowCaptionSharedMemoryAndUnknownMethods) {
   UserApplication app;
   app.method = kMethodWindowCaption;
@@ -879,8 +797,6 @@ TEST_F(UserAppMethods, WindowCaptionSharedMemoryAndUnknownMethods) {
   EXPECT_EQ(EvaluateUserApp("sm", app, readers, false), "");
   EXPECT_EQ(EvaluateUserApp("sm", app, readers, true), "-");
 }
-
-// ---- variable_menu
 TEST(VariableMenu, CaptionsTokensAndTheEnvironmentSubmenu) {
   EXPECT_EQ(UserAppMenuCaption("xxct", "  User defined "), "{xxct}     - User defined");
   EXPECT_EQ(UserAppMenuCaption("abcdefghij", "Long"), "{abcdefghij} - Long");
@@ -888,18 +804,12 @@ TEST(VariableMenu, CaptionsTokensAndTheEnvironmentSubmenu) {
             "{xxct}{}");
   EXPECT_EQ(TokenFromEnvironmentCaption(" %&PATH% "), "%PATH%");
   // The environment submenu leaves out the first entry.
-  FakeEnvironment environment;
-  environment.Set("=C:", "C:\\");
-  environment.Set("ALPHA", "1");
-  environment.Set("BETA", "2");
-  environment.Set("GAMMA", "3");
+  FakeEnvironment environment{{"=C:", "C:\\"}, {"ALPHA", "1"}, {"BETA", "2"}, {"GAMMA", "3"}};
   std::vector<EnvironmentMenuEntry> entries = EnvironmentMenuEntries(environment);
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].item_name + entries[0].caption, "envVar_1%BETA%");
   EXPECT_EQ(entries[1].item_name + entries[1].caption, "envVar_2%GAMMA%");
 }
-
-// ---- template_manager
 TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered) {
   using Lines = std::vector<std::pair<std::string, std::string>>;
   TemplateRows rows(Lines{{"Current username", "{user}"}, {"Work", "W_%Y"}});
@@ -927,8 +837,6 @@ TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered
   EXPECT_EQ(ini.ReadString("Additional", "DoNotInstall1stTemplate", ""), "True");
   EXPECT_FALSE(CanAddTemplate(" ", "n") || CanAddTemplate("t", " "));
 }
-
-// ---- new_application
 TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
   // typed class, method, class and caption after; an example gives way to another
   // (the copy-data fields are enabled for that method only)
@@ -936,8 +844,7 @@ TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
       {"", kMethodCopyData, "BSPlayer", "", true},
       {"- VLC", kMethodWindowText, "Winamp v1.x", "", false},
       {"BSPlayer", kMethodWindowCaption, "", "- VLC", false},
-      {"MyPlayer", kMethodWindowCaption, "MyPlayer", "", false},
-  };
+      {"MyPlayer", kMethodWindowCaption, "MyPlayer", "", false}};
   for (const auto& [typed, method, window_class, caption, copy_data] : cases) {
     NewAppFields f;
     f.window_class = typed;
@@ -949,7 +856,6 @@ TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
     EXPECT_EQ(f.cut_left, !f.extract_file_name) << typed;
   }
 }
-
 TEST(NewApplication, FieldRules) {
   EXPECT_EQ(CorrectedField(NewAppField::kId, "ab") + CorrectedField(NewAppField::kCbData, "") +
                 CorrectedField(NewAppField::kDwData, "") + CorrectedField(NewAppField::kId, ""),
@@ -963,7 +869,6 @@ TEST(NewApplication, FieldRules) {
   EXPECT_EQ(id, "afAFgG\bzZ");
   EXPECT_EQ(PreviewCaption("Rock & Roll"), "Rock && Roll");
 }
-
 TEST(NewApplication, OkRefusesTakenIdsAndWritesWhatTheExpansionReads) {
   FakeFileSystem files;
   files.AddDrive("C:");
@@ -986,6 +891,5 @@ TEST(NewApplication, OkRefusesTakenIdsAndWritesWhatTheExpansionReads) {
                             260, " - BS"s));
   EXPECT_TRUE(r.enable_trim && r.extract_file_name && r.remove_extension);
 }
-
 }  // namespace
 }  // namespace kestrix
