@@ -36,6 +36,7 @@ class ErrorLoggerTest : public ::testing::Test {
   FakeClock clock;
   ErrorLogger logger{fs, kProgramDir, "tc Kestrix", kSystem, clock, routine};
 };
+
 TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
   fs.AddDirectory(kProgramDir);
   logger.Log("Ttc_KestrixForm", FailureInfo{"EFirst", "one"});
@@ -57,6 +58,7 @@ TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
   logger.Log("F", FailureInfo{"E", "m"});
   EXPECT_TRUE(Log().starts_with("older\r\nFormName.......: F\r\n"));
 }
+
 TEST_F(ErrorLoggerTest, UnwritableLocationsAreSilent) {
   const std::pair<const char*, void (*)(FakeFileSystem&)> cases[] = {
       {"read-only program directory",
@@ -152,6 +154,7 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
               std::make_tuple(shown ? A::kUndo : A::kNone, shown));
   }
 }
+
 TEST(DecideEscape, FirstMatchingCase) {
   const std::pair<EscapeContext, EscapeAction> cases[] = {
       {{FocusedControl::kPathField, true, true}, EscapeAction::kEndPathEditing},
@@ -188,6 +191,7 @@ TEST(LaunchDecision, InstallSwitchesAndUnsupportedLocations) {
   for (const auto& [path, unsupported] : locations)
     EXPECT_EQ(IsUnsupportedLocation(files, path), unsupported) << path;
 }
+
 TEST(LaunchDecision, ReadHostLocation) {
   using O = std::optional<std::string>;
   // COMMANDER_PATH, COMMANDER_INI, executable, inside, the path as compared
@@ -215,6 +219,7 @@ TEST(LaunchDecision, ReadHostLocation) {
   EXPECT_EQ(values.ProgramDir, "C:\\tc\\Kestrix");
   EXPECT_EQ(values.CommanderIni, "C:\\tc\\wincmd.ini");
 }
+
 // A host with lists and path panels, a focus and files, for the whole decision.
 struct Scenario : FakeHostLayout {
   FakeWindowSystem windows;
@@ -233,6 +238,7 @@ struct Scenario : FakeHostLayout {
     return DecideLaunch(windows, files, env, inputs, values);
   }
 };
+
 TEST(LaunchDecision, DecisionTable) {
   const LaunchAction kMain = LaunchAction::kMainWindow, kHost = LaunchAction::kDelegateToHost,
                      kSetup = LaunchAction::kInstaller;
@@ -257,6 +263,7 @@ TEST(LaunchDecision, DecisionTable) {
     EXPECT_EQ(s.values.Snapshot.StartPath, focus_left ? left : "c:\\other\\*.*") << left;
   }
 }
+
 TEST(LaunchDecision, HeaderPathOrNoFocusOrNoHost) {
   const std::pair<const char*, const char*> cases[] = {
       {"Plugin", "c:\\header-left\\*.*"},
@@ -316,6 +323,7 @@ TEST(ModeRules, CarryNameIntoListAndListLines) {
   for (const auto& [list, first, result] : mirrored)
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
 }
+
 TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {
   for (bool batch : {false, true}) {
     const LayoutOutput o = ComputeLayout({40, 21, 25, 120, 90, batch, true});
@@ -328,6 +336,7 @@ TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {
                 o.additional_top + o.additional_height < o.window_height);
   }
 }
+
 TEST(ModeRules, DirExistsInitialModeAndActivation) {
   const std::tuple<bool, const char*, bool, bool> exists[] = {
       {true, "Sub", true, true}, {true, "  ", false, false}, {false, "", false, true}};
@@ -371,6 +380,7 @@ TEST(SubdirLines, PressesUnderAProjectNumberOnward) {
       std::make_tuple(normal.lines, normal.line_index, normal.select_start, normal.select_length),
       std::make_tuple(Lines{"Project", "* Subdir 3"}, size_t{1}, size_t{2}, size_t{7}));
 }
+
 TEST(SubdirLines, ReferenceLineForms) {
   const std::tuple<Lines, size_t, Lines, int> cases[] = {
       {{"*Photos"}, 0, {"*Photos", "* Photos1"}, 1},                          // no digit: number 0

@@ -55,6 +55,7 @@ TEST(AttributeTag, LettersInFixedOrderAndEmptyWithoutAttributes) {
     EXPECT_EQ(AttributeLetters(AttributesFromLetters(letters)), letters);
   }
 }
+
 TEST(FilterAttributeLetter, AcceptsOnlyNewLowerCaseLettersAndBackspace) {
   const std::tuple<char, const char*, std::size_t, std::size_t, bool, bool> cases[] = {
       {'s', "", 0, 0, true, false},
@@ -75,6 +76,7 @@ TEST(FilterAttributeLetter, AcceptsOnlyNewLowerCaseLettersAndBackspace) {
                 AttributeImageResource(kAttributeImageEditing) + AttributeImageResource(0),
             "ICON_Attrib_HOVERICON_Attrib_EDITICON_Attrib_NORMAL");
 }
+
 TEST(AttributeEditor, MenuAndFieldKeepTitleAndFieldInStep) {
   AttributeEditor editor;
   AttributeUpdate u = editor.ToggleFromMenu(DirAttribute::kHidden, kApp, InputMode::kNormal);
@@ -94,6 +96,7 @@ TEST(AttributeEditor, MenuAndFieldKeepTitleAndFieldInStep) {
   EXPECT_EQ(std::tie(u.field_text, u.title), std::make_tuple(""s, std::string(kApp) + " "));
   for (DirAttribute a : kDirAttributeOrder) EXPECT_FALSE(editor.IsChecked(a));
 }
+
 TEST(BatchList, NumberForms) {
   const std::tuple<int, const char*, const char*> cases[] = {
       {0, "", ""},          {9, "IX", "I"},         {26, "XXVI", "Z"},        {27, "XXVII", "AA"},
@@ -104,10 +107,12 @@ TEST(BatchList, NumberForms) {
   }
   EXPECT_EQ(FormatDecimal(7, 3) + "|" + FormatDecimal(12345, 2), "007|12345");
 }
+
 BatchFields Series(int from, int to, int step, int digits, NumberForm form = NumberForm::kDecimal,
                    const std::string& prefix = "", const std::string& suffix = "") {
   return {from, to, step, digits, prefix, suffix, form};
 }
+
 TEST(BatchList, SeriesDirectionStepFormsAndClamping) {
   const std::pair<BatchFields, Lines> cases[] = {
       {Series(8, 12, 1, 2), {"08", "09", "10", "11", "12"}},
@@ -132,12 +137,14 @@ TEST(BatchList, SeriesDirectionStepFormsAndClamping) {
   EXPECT_EQ(GenerateBatchDirList(Series(1, 2, 1, 1, NumberForm::kDecimal, "Photo ", "*raw*jpg")),
             "Photo 1\r\n*raw\r\n*jpg\r\nPhoto 2\r\n*raw\r\n*jpg");
 }
+
 BatchFieldTexts With(BatchField field, const std::string& text) {
   BatchFieldTexts texts;
   std::string* slots[] = {&texts.from, &texts.to, &texts.step, &texts.digits};
   *slots[static_cast<int>(field)] = text;
   return texts;
 }
+
 TEST(BatchList, FieldCorrections) {
   using F = BatchField;
   const std::tuple<F, const char*, std::optional<std::string>> cases[] = {
@@ -164,6 +171,7 @@ TEST(BatchList, FieldCorrections) {
     }
   }
 }
+
 TEST(BatchList, BoundChangesSetDirectionAndAutomaticDigits) {
   const std::tuple<const char*, const char*, bool, bool, std::optional<std::string>> cases[] = {
       {"1", "3", true, false, "1"},     {"8", "12", true, false, "2"},
@@ -184,6 +192,7 @@ TEST(BatchList, BoundChangesSetDirectionAndAutomaticDigits) {
   EXPECT_FALSE(OnBatchFieldChange(BatchField::kStep, BatchFieldTexts{}, true, true).regenerate);
   EXPECT_TRUE(OnBatchFieldChange(BatchField::kStep, BatchFieldTexts{}, true, false).regenerate);
 }
+
 TEST(BatchList, PrefillFromTheLastLine) {
   using S = std::optional<std::string>;
   using I = std::optional<int>;
@@ -202,11 +211,13 @@ TEST(BatchList, PrefillFromTheLastLine) {
   EXPECT_FALSE(PrefillFromList({}));
   EXPECT_EQ(PrefillFromList({"x7"})->from, 8);  // one digit
 }
+
 Lines Labels(int first, int last, Lines lines = {}) {
   for (int i = first; first <= last ? i <= last : i >= last; i += first <= last ? 1 : -1)
     lines.push_back(std::string(1, 'L').append(std::to_string(i)));
   return lines;
 }
+
 TEST(BatchList, AffixItems) {
   EXPECT_EQ(
       BuildAffixItems({"b", "a=x", " ", "b", "c", "a=x", ""}, {"Disc ", "k=v"}, AffixList::kPrefix),
@@ -225,12 +236,14 @@ TEST(BatchList, AffixItems) {
   EXPECT_EQ(std::make_tuple(items.size(), items.front(), items.back()),
             std::make_tuple(std::size_t{30}, "L2"s, "L26"s));
 }
+
 TEST(BatchList, SuffixEditorRoundTrip) {
   EXPECT_EQ(SuffixToEditorText(" x*a*b ", "Subdir"), "x\r\n*a\r\n*b");
   EXPECT_EQ(SuffixToEditorText(" report", " Subdir "), "report\r\n* Subdir 1");
   EXPECT_EQ(SuffixToEditorText("", "Subdir"), "* Subdir 1");
   EXPECT_EQ(SuffixFromEditorText("x\r\n*a\r\n*b\r\n"), "x*a*b");
 }
+
 struct RunFixture {
   FakeFileSystem fs;
   RecordingFileSystem recording{fs};
@@ -309,6 +322,7 @@ struct RunFixture {
   }
   std::string Box() const { return boxes.shown.empty() ? "" : boxes.shown[0].text; }
 };
+
 using Posts = std::vector<uintptr_t>;
 // What a run leaves, as its non-empty parts: the directories made (with attribute bits
 // beyond the directory's), the host traffic, the history, the first message box, the failed
@@ -336,6 +350,7 @@ std::string Outcome(RunFixture& f) {
          (f.view.fronted ? "; front" : "");
   return ReplaceAll(out, "C:\\Data\\", "~");
 }
+
 const auto kMakeTxt = [](RunFixture& f) { f.settings.file_creation = {true, false, {"txt"}, {}}; };
 TEST(CreationRun, Scenarios) {
   const std::tuple<const char*, std::function<void(RunFixture&)>, bool, const char*, const char*>
@@ -422,6 +437,7 @@ TEST(CreationRun, Scenarios) {
     EXPECT_EQ(Outcome(f), outcome) << what;
   }
 }
+
 // The field gets the focus back unless its characters were invalid.
 TEST(CreationRun, RefusedTextsMakeNothingAndSayWhy) {
   const char* const kInvalid = "The directory name contains invalid character(s)!";
@@ -460,6 +476,7 @@ TEST(CreationRun, RefusedTextsMakeNothingAndSayWhy) {
     EXPECT_EQ(f.view.focus_count > 0, box != kInvalid) << typed;
   }
 }
+
 std::vector<PlannedPath> Preview(RunFixture& f, bool list, const std::string& typed,
                                  bool answer = true) {
   PlanInput input{
@@ -477,6 +494,7 @@ std::vector<PlannedPath> Preview(RunFixture& f, bool list, const std::string& ty
             });
   return paths;
 }
+
 TEST(CreationPlan, PreviewPathsAreWhatTheRunMakes) {
   const std::tuple<std::function<void(RunFixture&)>, bool, std::string> cases[] = {
       {{}, false, "Reports"},
@@ -510,6 +528,7 @@ TEST(CreationPlan, PreviewPathsAreWhatTheRunMakes) {
     EXPECT_EQ(planned, f.fs.CreatedDirectories()) << typed;
   }
 }
+
 TEST(CreationPlan, MarksAndCountLine) {
   const std::string kLong(240, 'x');
   const std::tuple<const char*, bool, std::string, std::string, const char*> cases[] = {
@@ -542,6 +561,7 @@ TEST(CreationPlan, MarksAndCountLine) {
     EXPECT_EQ(CountLine(CountMarks(paths), language), count) << list;
   }
 }
+
 TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
   const FileCreationRules off{false, false, {"txt"}, {}};
   const FileCreationRules on{true, false, {"txt", " HTML "}, {}};
@@ -559,6 +579,7 @@ TEST(FileCreation, OnlyAnEnabledOrKnownExtensionOfTheLastLevelMakesAFile) {
   for (const auto& [rules, text, target] : cases)
     EXPECT_EQ(FileTargetOf(text, rules), target) << text;
 }
+
 TEST(CreationRun, FileCreationMakesAnEmptyFileAndNeverTouchesAnExistingOne) {
   RunFixture f;
   f.settings.file_creation = {true, false, {"txt"}, {}};
@@ -571,6 +592,7 @@ TEST(CreationRun, FileCreationMakesAnEmptyFileAndNeverTouchesAnExistingOne) {
   ASSERT_EQ(f.boxes.shown.size(), 1u);
   EXPECT_EQ(f.boxes.shown[0].text, "Error: A file with this name already exists!");
 }
+
 TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
   RunFixture f;
   f.fs.AddDirectory("C:\\Data\\a");
@@ -587,6 +609,7 @@ TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
             "[Data\\a\\b\\]\r\n[Data\\a\\b\\2024\\]\r\n");
   EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\a/b\\2024"}));
 }
+
 TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
   RunFixture f;
   f.view.close_window = true;
@@ -596,11 +619,13 @@ TEST(CreationRun, CurrentPathFollowsIntoTheNewDirectoryWhileTheWindowStays) {
   f.Ok("two");
   EXPECT_EQ(f.Sent(), (Lines{"CD:R:C:\\Data\\one", "CD:R:C:\\Data\\one\\two"}));
 }
+
 std::string Utf16(const std::string& ascii, bool big_endian, bool bom = true) {
   std::string bytes = bom ? (big_endian ? "\xFE\xFF" : "\xFF\xFE") : "";
   for (char c : ascii) bytes += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
   return bytes;
 }
+
 TEST(CreationRun, AHistoryEntryTheHostFileCannotKeepIsRefusedAndReported) {
   RunFixture f;
   const std::string host =
@@ -614,6 +639,7 @@ TEST(CreationRun, AHistoryEntryTheHostFileCannotKeepIsRefusedAndReported) {
             "would have been lost.");
   EXPECT_EQ(f.boxes.shown.size(), 1u);
 }
+
 TEST(CreationRun, VirtualPanelResolvesThroughItsListFile) {
   RunFixture f;
   f.fs.AddDrive("D:");
@@ -633,6 +659,7 @@ TEST(CreationRun, VirtualPanelResolvesThroughItsListFile) {
   no_list.Ok("New");
   EXPECT_TRUE(no_list.fs.CreatedDirectories().empty());
 }
+
 // A record as "base: item,item", files marked "f:".
 std::string RecordText(const RunRecord& r) {
   Lines items;
@@ -640,6 +667,7 @@ std::string RecordText(const RunRecord& r) {
     items.push_back((item.directory ? "" : "f:") + ReplaceAll(item.path, "C:\\Data\\", "~"));
   return r.base + ":" + (items.empty() ? "" : " ") + ReplaceAll(JoinLines(items), "\r\n", ",");
 }
+
 constexpr char kRuns[] = "C:\\TC\\Kestrix\\tc Kestrix.runs";
 constexpr char kSettingsFile[] = "C:\\TC\\Kestrix\\tc Kestrix.ini";
 TEST(RunRecord, HoldsWhatTheRunMadeInOrderAndNothingThatExisted) {
@@ -661,6 +689,7 @@ TEST(RunRecord, HoldsWhatTheRunMadeInOrderAndNothingThatExisted) {
     EXPECT_EQ(RecordText(f.recording.Record()), record) << typed;
   }
 }
+
 TEST(RunRecord, FileKeepsTheLastTwentyRunsAndFailsWithoutHarm) {
   FakeFileSystem fs;
   fs.AddFile(kSettingsFile, kUserSettingsFile);
@@ -693,6 +722,7 @@ TEST(RunRecord, FileKeepsTheLastTwentyRunsAndFailsWithoutHarm) {
     EXPECT_EQ(fs.FileContent(kSettingsFile), kUserSettingsFile) << what;
   }
 }
+
 TEST(RunUndo, RemovesWhatIsStillEmptyDeepestFirstAndSaysWhatItKept) {
   // what, arrange before the run, typed list, change after the run, what stays, the report
   const std::tuple<const char*, std::function<void(RunFixture&)>, const char*,
@@ -757,6 +787,7 @@ TEST(RunUndo, RemovesWhatIsStillEmptyDeepestFirstAndSaysWhatItKept) {
         << what;
   }
 }
+
 const char kIni[] = "C:\\TC\\wincmd.ini";
 // A host configuration that is in use (it has panel paths).
 const char kUsedIni[] = "[left]\r\npath=C:\\\r\n[right]\r\npath=D:\\\r\n";
@@ -771,6 +802,7 @@ struct HistoryFixture {
   }
   DirHistory History() { return DirHistory(fs, env, places); }
 };
+
 // A host file that only points elsewhere. Built by appending: GCC 12 at -O3 warns falsely
 // (-Wrestrict) on std::string::replace here.
 std::string Stub(const std::string& alternate) {
@@ -778,6 +810,7 @@ std::string Stub(const std::string& alternate) {
   text.append(alternate).append("\r\n");
   return text;
 }
+
 TEST(HistoryFile, FollowsTheHostsRedirections) {
   const std::string used = kUsedIni, alt = "C:\\Users\\u\\wincmd.ini", own = "C:\\TC\\Kestrix\\";
   const std::string redirect = "[MkDirHistory]\r\nRedirectSection=";
@@ -806,11 +839,13 @@ TEST(HistoryFile, FollowsTheHostsRedirections) {
   f.fs.FailPath(own + "locked", kErrorAccessDenied);
   EXPECT_EQ(f.History().HistoryFile(), "");
 }
+
 std::string NumberedSection(int count) {
   std::string text = "[MkDirHistory]\r\n";
   for (int i = 0; i < count; ++i) text += std::to_string(i) + "=n" + std::to_string(i) + "\r\n";
   return text;
 }
+
 TEST(MkDirHistory, LoadDropsBlanksAndEarlierDuplicatesAddPutsTheNameOnTopAndKeepsTwenty) {
   HistoryFixture load(kUsedIni +
                       "[MkDirHistory]\r\n0=a\r\n1= \r\n2=b=c\r\n3=\r\n4=a\r\n5=d\r\n6=b=c\r\n"s);
@@ -825,6 +860,7 @@ TEST(MkDirHistory, LoadDropsBlanksAndEarlierDuplicatesAddPutsTheNameOnTopAndKeep
   EXPECT_NE(content.find("0=n3\r\n1=fresh\r\n"), std::string::npos) << content;
   EXPECT_EQ(content.find("n3", content.find("0=n3") + 4), std::string::npos) << content;
 }
+
 TEST(MkDirHistory, AddKeepsTheRedirectionKeyAndWritesWhereItPoints) {
   HistoryFixture self(kUsedIni +
                       "[MkDirHistory]\r\nRedirectSection=C:\\TC\\wincmd.ini\r\n0=old\r\n"s);
@@ -845,6 +881,7 @@ TEST(MkDirHistory, AddKeepsTheRedirectionKeyAndWritesWhereItPoints) {
   EXPECT_EQ(none.History().AddDirectoryToTCDirList("x"), Lines{"x"});
   EXPECT_FALSE(none.fs.FileContent("C:\\TC\\Kestrix\\tc Kestrix.lst"));
 }
+
 TEST(DirectoryStructure, AbsolutePathsAreDrivePathsAndNetworkPaths) {
   const std::pair<const char*, bool> cases[] = {{"  d:\\x  ", true}, {"\\\\server\\share", true},
                                                 {"C:/x", false},     {"C:", false},
@@ -857,6 +894,7 @@ TEST(DirectoryStructure, AbsolutePathsAreDrivePathsAndNetworkPaths) {
   for (const auto& [name, reserved] : devices)
     EXPECT_EQ(IsReservedDeviceName(name), reserved) << name;
 }
+
 TEST(DirectoryStructure, SplitLevelsKeepsEmptyParts) {
   const std::pair<const char*, Lines> cases[] = {
       {"a/b\\c", {"a", "b", "c"}}, {"  a\\b  ", {"a", "b"}}, {"a\\", {"a", ""}}, {"\\x", {"", "x"}},
@@ -865,12 +903,14 @@ TEST(DirectoryStructure, SplitLevelsKeepsEmptyParts) {
   EXPECT_TRUE(NeedsListForm("a|b") && NeedsListForm("a*b"));
   EXPECT_FALSE(NeedsListForm("a\\b"));
 }
+
 TEST(DirectoryStructure, PrepareListRunText) {
   EXPECT_EQ(RemoveBlankLines("  \r\na\r\n\t\r\nb\r\n"), "a\r\nb");
   EXPECT_EQ(PrepareListRunText("  \r\na|b\r\n\r\n *c \r\n") + "|" +
                 PrepareListRunText(" \r\n \r\n") + "|" + PrepareListRunText("x|*y"),
             "a\r\nb\r\n *c||x\r\n*y");
 }
+
 // A plan as "line|~chain line > final name"; a chain's levels are the split of its text.
 std::string Describe(const ListPlan& plan) {
   std::string out;
@@ -880,6 +920,7 @@ std::string Describe(const ListPlan& plan) {
   }
   return out + " > " + plan.final_name;
 }
+
 TEST(DirectoryStructure, PlanListExpandsMarkersAndFindsTheFinalName) {
   const std::pair<const char*, const char*> cases[] = {
       {"x\r\n*y\r\nz\r\n*w", "x|~x\\y|z|~z\\w > z"},
@@ -891,6 +932,7 @@ TEST(DirectoryStructure, PlanListExpandsMarkersAndFindsTheFinalName) {
       {"", " > "}};
   for (const auto& [text, plan] : cases) EXPECT_EQ(Describe(PlanList(text)), plan) << text;
 }
+
 TEST(HistoryUndo, RestoresTheTextTypedBeforeTheFirstPick) {
   HistoryUndo undo;
   EXPECT_TRUE(undo.Picked());
@@ -907,6 +949,7 @@ TEST(HistoryUndo, RestoresTheTextTypedBeforeTheFirstPick) {
   undo.KeyPressed("x");
   EXPECT_EQ(undo.TypedText, "x");
 }
+
 const std::vector<CharReplacement> kAmpersand = {{"&", "and"}};
 TEST(InvalidChars, DetectsFixedCharactersStarsInNormalModeAndUserKeys) {
   const std::tuple<const char*, InputMode, bool> cases[] = {
@@ -921,6 +964,7 @@ TEST(InvalidChars, DetectsFixedCharactersStarsInNormalModeAndUserKeys) {
   EXPECT_TRUE(ContainsInvalidChars("My TMP dir", InputMode::kNormal, rules));
   EXPECT_FALSE(ContainsInvalidChars("My dir", InputMode::kNormal, rules));
 }
+
 TEST(InvalidChars, RepairReplacesUserKeysFirstThenFixedCharacters) {
   const std::pair<const char*, const char*> effective[] = {
       {"_", "_"}, {"?", "_"}, {"a*", "_"}, {"-", "-"}, {"", ""}};
@@ -939,6 +983,7 @@ TEST(InvalidChars, RepairReplacesUserKeysFirstThenFixedCharacters) {
     EXPECT_EQ(RepairInvalidChars(text, mode, rules), repaired) << text;
   }
 }
+
 TEST(InvalidChars, VerdictFollowsTheActionAndARepairRestartsAtMostOnce) {
   const std::pair<InvalidCharAction, InvalidCharVerdict> cases[] = {
       {InvalidCharAction::kWarn, InvalidCharVerdict::kWarn},
@@ -962,6 +1007,7 @@ TEST(InvalidChars, VerdictFollowsTheActionAndARepairRestartsAtMostOnce) {
   const InvalidCharRules rules{InvalidCharAction::kReplace, "_", {}};
   EXPECT_EQ(JudgeInvalidChars("a:b", InputMode::kNormal, rules, true), InvalidCharVerdict::kRepair);
 }
+
 // Outcomes as "E:path" (entered), "C:path" (created), "F:part=error".
 std::string Describe(const std::vector<LevelOutcome>& outcomes) {
   std::string out;
@@ -974,6 +1020,7 @@ std::string Describe(const std::vector<LevelOutcome>& outcomes) {
   }
   return out;
 }
+
 TEST(LevelCreation, EntersExistingLevelsCreatesTheRestAndGoesOnAfterAFailure) {
   FakeFileSystem fs;
   fs.AddDirectory("C:\\cur\\A");
@@ -990,6 +1037,7 @@ TEST(LevelCreation, EntersExistingLevelsCreatesTheRestAndGoesOnAfterAFailure) {
   for (const auto& [base, levels, outcome] : cases)
     EXPECT_EQ(Describe(CreateLevels(fs, base, levels)), outcome) << JoinLines(levels);
 }
+
 TEST(LevelCreation, ForceDirectoriesCreatesEveryMissingLevel) {
   FakeFileSystem fs;
   fs.AddDirectory("C:\\cur");
@@ -1009,6 +1057,7 @@ TEST(LevelCreation, ForceDirectoriesCreatesEveryMissingLevel) {
   EXPECT_EQ(fs.CreatedDirectories(), (Lines{"C:\\X", "C:\\X\\Y", "c:\\x\\y\\z", "\\\\srv\\share\\a",
                                             "\\\\srv\\share\\a\\b"}));
 }
+
 TEST(DecodeNameListBytes, PlainTextStaysAndMarkedUnicodeIsConverted) {
   const std::string utf8 = "\xEF\xBB\xBF";
   const std::pair<std::string, const char*> cases[] = {
@@ -1023,6 +1072,7 @@ TEST(DecodeNameListBytes, PlainTextStaysAndMarkedUnicodeIsConverted) {
   FakeCodePage code_page;
   for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeNameListBytes(bytes, code_page), text);
 }
+
 TEST(ReadNameListFile, ReadsThroughTheFileSystemAndReportsFailures) {
   FakeFileSystem fs;
   FakeCodePage code_page;
@@ -1041,6 +1091,7 @@ TEST(ReadNameListFile, ReadsThroughTheFileSystemAndReportsFailures) {
   EXPECT_EQ(std::tie(denied.error, denied.names.extended),
             std::make_tuple(kErrorAccessDenied, false));
 }
+
 TEST(PlaceLoadedText, TwoOrMoreLinesMakeAListOtherwiseOneName) {
   const std::tuple<const char*, bool, const char*, const char*> cases[] = {
       {"a\r\n\r\n  \r\nb", true, "", "a\r\nb\r\n"},
@@ -1055,6 +1106,7 @@ TEST(PlaceLoadedText, TwoOrMoreLinesMakeAListOtherwiseOneName) {
         << file;
   }
 }
+
 TEST(ListLines, AppendAsTheMemoDoesAndDropEarlierDuplicates) {
   const std::tuple<const char*, const char*, const char*> appends[] = {
       {"", "x", "x\r\n"}, {"a", "x", "a\r\nx"}, {"a\r\n", "x", "a\r\nx\r\n"}};
@@ -1066,6 +1118,7 @@ TEST(ListLines, AppendAsTheMemoDoesAndDropEarlierDuplicates) {
   for (const auto& [list, result] : duplicates)
     EXPECT_EQ(RemoveDuplicateLines(list), result) << list;
 }
+
 TEST(DroppedItems, NamesAndKinds) {
   const std::tuple<const char*, bool, const char*> cases[] = {
       {"C:\\Work\\v1.2", true, "v1.2"},
@@ -1081,6 +1134,7 @@ TEST(DroppedItems, NamesAndKinds) {
   for (const DroppedItem& item : items) described += item.path + (item.is_directory ? "/;" : ";");
   EXPECT_EQ(described, "C:\\Work\\Photos/;C:\\Work\\a.txt;C:\\Work\\gone;");
 }
+
 TEST(PlanDrop, DecidesBetweenLoadingAndInserting) {
   const std::vector<DroppedItem> two = {{"C:\\A\\report.doc", false}, {"D:\\B\\notes.txt", false}};
   // load text file, current path, switch to Extended, names
@@ -1100,6 +1154,7 @@ TEST(PlanDrop, DecidesBetweenLoadingAndInserting) {
         << items.size();
   }
 }
+
 TEST(InsertDroppedNames, ReplacesTheNameOrAppendsLinesWithoutDuplicates) {
   const std::tuple<Lines, bool, const char*, bool, const char*, const char*> cases[] = {
       {{"Photos"}, false, "Setup", true, "Photos", "Photos"},
@@ -1114,12 +1169,14 @@ TEST(InsertDroppedNames, ReplacesTheNameOrAppendsLinesWithoutDuplicates) {
         << list;
   }
 }
+
 // A paste plan as "consumed clear extended|name|start,length|list", flags as 0/1.
 std::string Describe(const PastePlan& p) {
   return std::to_string(p.consumed) + std::to_string(p.clear_saved_selection) +
          std::to_string(p.extended) + "|" + p.name_text + "|" + std::to_string(p.selection_start) +
          "," + std::to_string(p.selection_length) + "|" + p.list_text;
 }
+
 TEST(PlanNameFieldPaste, OneLineGoesIntoTheFieldSeveralMakeAList) {
   const std::tuple<const char*, const char*, size_t, size_t, const char*> cases[] = {
       {"", "abc", 1, 0, "000||0,0|"},
@@ -1134,6 +1191,7 @@ TEST(PlanNameFieldPaste, OneLineGoesIntoTheFieldSeveralMakeAList) {
   for (const auto& [clip, name, start, length, plan] : cases)
     EXPECT_EQ(Describe(PlanNameFieldPaste(clip, name, start, length)), plan) << clip;
 }
+
 std::string Describe(const std::vector<SelectFileMenuItem>& items) {
   std::string out;
   for (const SelectFileMenuItem& item : items) {
@@ -1143,6 +1201,7 @@ std::string Describe(const std::vector<SelectFileMenuItem>& items) {
   }
   return out;
 }
+
 TEST(SelectFileMenu, TextFileStructuresAndBrowse) {
   SelectFileMenu menu;
   EXPECT_EQ(Describe(menu.VisibleItems(false, "names.txt", true, "Clear list...", "Browse...")),
@@ -1160,6 +1219,7 @@ TEST(SelectFileMenu, TextFileStructuresAndBrowse) {
   EXPECT_EQ(Describe(menu.VisibleItems(false, "", false, "Clear list...", "Browse...", "Copy")),
             "0 - Projects#13|1 - Music#13|Clear list...|-|Copy#13|-|Browse...");
 }
+
 TEST(UserStructures, DiscoveryReadingAndPlaceholdersThatOccur) {
   TBigIniFile ini;
   ini.SetText(
@@ -1179,6 +1239,7 @@ TEST(UserStructures, DiscoveryReadingAndPlaceholdersThatOccur) {
   EXPECT_EQ(InsertStructure("old\r\n\r\n", "a\r\nb", true), "a\r\nb");
   EXPECT_EQ(InsertStructure("old\r\n \r\n", "a\r\nb", false), "old\r\na\r\nb");
 }
+
 TEST(PlaceholderSession, RecordsWhatWasTypedOrShownAtApply) {
   PlaceholderSession s({"#A", "#B", "#C", "#D"});
   EXPECT_EQ(s.PositionText(), "(1 / 4)");
@@ -1201,6 +1262,7 @@ TEST(PlaceholderSession, RecordsWhatWasTypedOrShownAtApply) {
   blank.Next("");
   EXPECT_EQ(blank.Previous("f"), "f");
 }
+
 TEST(CopyFolderStructure, SortedDirectoriesBelowTheFolderUpToEightLevels) {
   FakeFileSystem fs;
   fs.AddDrive("C:");
@@ -1218,6 +1280,7 @@ TEST(CopyFolderStructure, SortedDirectoriesBelowTheFolderUpToEightLevels) {
   FolderStructure big = CopyFolderStructure(fs, "C:\\Skel", 10);
   EXPECT_TRUE(big.too_large && big.lines.empty());
 }
+
 TEST(VirtualPanel, DecodesItsListFileInBothByteOrders) {
   EXPECT_EQ(DecodeUtf16ListFile(Utf16("a\\b", false, false)), u"a\\b");
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFF\xFE\xAC\x20", 4)), u"\u20AC");
@@ -1227,6 +1290,7 @@ TEST(VirtualPanel, DecodesItsListFileInBothByteOrders) {
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFF\xFEx\0y", 5)), u"x");
   EXPECT_EQ(SplitVirtualPanelEntries("a\tb\r\nc"), (Lines{"a", "b", "\nc"}));
 }
+
 TEST(VirtualPanel, PairsOfVirtualAndRealEntries) {
   const Lines entries = {" \\Proj ", "D:\\Projects\\Kestrix", "junk",
                          "\\Music",  "\\\\nas\\music",        "\\Last"};

@@ -28,6 +28,7 @@ FakeFileSystem ItemFiles() {
   fs.AddFile("C:\\Data\\Report.2024.pdf", "x");
   return fs;
 }
+
 TEST(ParseListItem, DetailedAndBriefLines) {
   const std::tuple<const char*, bool, const char*, const char*> cases[] = {
       // Detailed view: name, size, date, time, attributes (tabs between the columns).
@@ -48,6 +49,7 @@ TEST(ParseListItem, DetailedAndBriefLines) {
     EXPECT_EQ(item.name + "|" + item.info, std::string(name) + "|" + info) << line;
   }
 }
+
 TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
   const AffixSettings plain, affixes{"pre_", true, "_suf", true};
   const AffixSettings inactive{"pre_", false, "   ", true};  // switched off, blank
@@ -81,6 +83,7 @@ TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
     EXPECT_EQ(SuggestFromHostReply(reply, fix_ext, fs, kCurrent, {}).selected_name, selected)
         << reply << " fix " << fix_ext;
 }
+
 TEST(IsAbsoluteHostPath, DriveOrUncWithCleanRest) {
   const std::pair<const char*, bool> cases[] = {
       {" d:\\x\\y ", true}, {"\\\\srv\\share", true}, {"C:", true},       {"C:\\a:b", false},
@@ -98,6 +101,7 @@ struct HostFixture {
   WindowHandle app = windows.Add(0, "Ttc_KestrixForm", "Kestrix");
   HostCommands commands{windows, env, app};
 };
+
 TEST(HostCommands, ChangeDirOrUserCommand) {
   const std::tuple<const char*, bool, PanelSide, std::string> cases[] = {
       {"C:\\Work\\", true, PanelSide::kLeft, "CD C:\\Work\\\r\0\0"s},
@@ -124,6 +128,7 @@ TEST(HostCommands, ChangeDirOrUserCommand) {
   f.commands.SendHostChangeDir(f.host, "  ", "", PanelSide::kLeft, true);
   EXPECT_EQ(f.windows.copy_data_requests, 0);  // not even to a window that is not there
 }
+
 TEST(HostCommands, CommandsQueriesAndFreshLookupGoToTheFirstHostWindow) {
   HostFixture f;
   WindowHandle second_host = f.windows.Add(0, kHostWindowClass, "Another");
@@ -163,6 +168,7 @@ class ScriptedFocus : public HostFocus {
   }
   void Pause(unsigned) override {}
 };
+
 // A host laid out as the panel reading expects, with one list per side and a scripted
 // answer to each copy-data query.
 struct SnapshotFixture : FakeHostLayout {
@@ -214,6 +220,7 @@ struct SnapshotFixture : FakeHostLayout {
     return requests;
   }
 };
+
 TEST(HostSnapshot, PathTexts) {
   EXPECT_EQ(CleanPanelPath("C:\\Data\\*.*"), "C:\\Data\\");
   EXPECT_TRUE(IsArchivePanelPath("C:\\x\\a.tar.gz"));
@@ -230,6 +237,7 @@ TEST(HostSnapshot, PathTexts) {
   for (const auto& [text, path_text] : edited)
     EXPECT_EQ(EditedCurrentPath(text, env, 'C'), path_text) << text;
 }
+
 TEST(HostSnapshot, WindowReadingDetailedItemWithPrefixAndSuffix) {
   SnapshotFixture f;
   f.affixes = {"[", true, "]", true};
@@ -243,6 +251,7 @@ TEST(HostSnapshot, WindowReadingDetailedItemWithPrefixAndSuffix) {
   EXPECT_EQ(std::tie(f.snapshot.FirstList, f.snapshot.SecondList, f.snapshot.ActiveSide),
             std::make_tuple(f.right_list, f.left_list, PanelSide::kLeft));
 }
+
 TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) {
   SnapshotFixture f;
   f.focus.focus = f.label;
@@ -262,6 +271,7 @@ TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) 
             std::make_tuple(editing.right_list, PanelSide::kRight));
   EXPECT_EQ(editing.view.name, "Photos");
 }
+
 TEST(HostSnapshot, FullPathItemBecomesTheCurrentPathAndSwitchesSides) {
   for (bool from_left : {true, false}) {
     SnapshotFixture f;
@@ -277,6 +287,7 @@ TEST(HostSnapshot, FullPathItemBecomesTheCurrentPathAndSwitchesSides) {
               std::make_tuple(kHostCommandMessage, from_left ? 4002u : 4001u));
   }
 }
+
 TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   SnapshotFixture f(HostMethodFlags{});
   f.answers = {{"A", "R"}, {"SP", "C:\\Data\\"}, {"SN", "Photos.old"}};
@@ -301,6 +312,7 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   silent.reader->Acquire();
   EXPECT_EQ(silent.QueriesSent().size(), 1u);
 }
+
 TEST(HostSnapshot, StrayRepliesChangeNothingATypedDirectoryMovesTheHost) {
   SnapshotFixture f;
   f.Lists();
@@ -324,6 +336,7 @@ TEST(HostSnapshot, StrayRepliesChangeNothingATypedDirectoryMovesTheHost) {
   ASSERT_EQ(typed.windows.copy_data_sent().size(), 1u);
   EXPECT_EQ(typed.windows.copy_data_sent()[0].bytes, "C:\\Tree\r\0\0"s);
 }
+
 TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
   SnapshotFixture messages({true, true, true});
   messages.Lists();
@@ -354,6 +367,7 @@ TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
     EXPECT_EQ(archive.view.terminated, in_list);
   }
 }
+
 TEST(HostSnapshot, OtherHostBuildReadsTheWindowChain) {
   SnapshotFixture f({false, true, false});
   WindowHandle host = f.windows.Add(0, kHostWindowClass);
@@ -379,6 +393,7 @@ struct FakeHost : FakeHostLayout {
                       "d:\\right header");
   }
 };
+
 // The host's list item may grow between LB_GETTEXTLEN and LB_GETTEXT: the buffer has room
 // for that, and a count past the buffer is not trusted.
 TEST(PanelWindows, ListItemBufferHasRoomAndTheCopiedCountIsChecked) {
@@ -409,6 +424,7 @@ TEST(PanelWindows, ListItemBufferHasRoomAndTheCopiedCountIsChecked) {
   for (const auto& [in, n, found] : cases)
     EXPECT_EQ(FindNthChildWindow(w, in, "TMyPanel", n), found) << "parent " << in << " n " << n;
 }
+
 TEST(PanelWindows, FileListsFirstWithoutTextThenAnyAfterItInEitherClass) {
   const char* const list = kHostListClass;
   const char* const alt = kHostListClassAlt;
@@ -429,6 +445,7 @@ TEST(PanelWindows, FileListsFirstWithoutTextThenAnyAfterItInEitherClass) {
     EXPECT_EQ(lists.second, second < 0 ? 0u : made[second]) << children.size();
   }
 }
+
 TEST(PanelWindows, ReadPanelPathThroughTheTabControlOrThePanel) {
   FakeHost h;
   EXPECT_EQ(ReadPanelPath(h.windows, h.host, PanelSide::kLeft), "c:\\left\\*.*");
@@ -454,6 +471,7 @@ TEST(PanelWindows, ReadPanelPathThroughTheTabControlOrThePanel) {
   g.windows.Add(tabs, "TMyPanel", "f:\\from tabs\\");
   EXPECT_EQ(ReadPanelPathAlt(g.windows, g.host, PanelSide::kLeft), "f:\\from tabs\\");
 }
+
 TEST(PanelWindows, ShortRootlessOrLongTextsOfThePathPanel) {
   const std::string long_path = "c:\\" + std::string(400, 'x');
   const std::pair<std::string, std::string> cases[] = {

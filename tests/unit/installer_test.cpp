@@ -33,6 +33,7 @@ std::string Edited(const std::string& lines, Edit edit) {
     if (!line.empty()) text += (text.empty() ? "" : "|") + line;
   return text;
 }
+
 TEST(HostFileEdits, KeyBindingMovesOrGoes) {
   using K = KeyChoice;
   const std::tuple<const char*, KeyBinding, const char*> rows[] = {
@@ -60,6 +61,7 @@ TEST(HostFileEdits, KeyBindingMovesOrGoes) {
     EXPECT_EQ(Edited(before, [&b = binding](TBigIniFile& ini) { EditKeyBinding(ini, b); }), after)
         << before;
 }
+
 TEST(HostFileEdits, ReadsAnEarlierInstallation) {
   TBigIniFile usercmd;
   usercmd.SetText(
@@ -75,12 +77,14 @@ TEST(HostFileEdits, ReadsAnEarlierInstallation) {
   EXPECT_EQ(ComposeHotkey(true, false, true, "F8"), "CS+F8");
   EXPECT_EQ(SplitHotkey("+").second + SplitHotkey("C+").second, "+C+");  // the plus key
 }
+
 TEST(HostFileEdits, TargetPathRule) {
   const std::pair<const char*, bool> rows[] = {
       {"Kestrix\\tc Kestrix.exe", true}, {"TOTALCMD.EXE", false}, {"totalcmd64.exe", false},
       {"sub\\totalcmd.exe", true},       {"..\\x.exe", false},    {"tc Kestrix.EXE", false}};
   for (const auto& [path, allowed] : rows) EXPECT_EQ(IsAllowedTargetPath(path), allowed) << path;
 }
+
 // The fake file system, with a program copy that fails in a way no step expects, and a
 // record of every content a complete write or copy gave a file.
 class SurprisingFileSystem : public FakeFileSystem {
@@ -101,6 +105,7 @@ class SurprisingFileSystem : public FakeFileSystem {
   bool throw_on_program_copy = false;
   std::multimap<std::string, std::string> written;
 };
+
 // A host tree in the fake file system, installed into and uninstalled from as the window
 // runs the steps.
 struct HostTree {
@@ -148,6 +153,7 @@ struct HostTree {
   FakeCodePage code_page;
   std::string relative_exe = kDefaultRelativeExe;
 };
+
 class InstallProcedureTest : public ::testing::Test, public HostTree {};
 TEST_F(InstallProcedureTest, InstallTwiceThenUninstallLeavesTheBackupsAndTheUsersFiles) {
   Install();
@@ -175,6 +181,7 @@ TEST_F(InstallProcedureTest, InstallTwiceThenUninstallLeavesTheBackupsAndTheUser
                                       "C:\\TC\\usercmd.ini", "C:\\TC\\usercmd.old",
                                       "C:\\TC\\wincmd.ini", "C:\\TC\\wincmd.old"}));
 }
+
 // A document goes at uninstall only while it is the one the installation put there: one
 // the user changed, or another program's file of that name, stays, and its directory too.
 TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
@@ -202,6 +209,7 @@ TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
   EXPECT_EQ(ForceDirectories(fs, "C:\\TC\\a\\b\\"), kErrorSuccess);
   EXPECT_TRUE(fs.DirectoryExists("C:\\TC\\a\\b"));
 }
+
 TEST_F(InstallProcedureTest, ProgramSearchFollowsNoLinkAndStopsAtItsDepth) {
   const std::string deep = "C:\\TC\\1\\2\\3\\4\\5\\6\\7\\8\\";
   const std::tuple<std::string, bool, const char*> rows[] = {
@@ -219,6 +227,7 @@ TEST_F(InstallProcedureTest, ProgramSearchFollowsNoLinkAndStopsAtItsDepth) {
     EXPECT_EQ(FindInstalledProgram(tree, "C:\\TC", "C:\\TC\\gone.exe"), found) << program;
   }
 }
+
 // What the window shows of a run: the marks, the messages, the error log's records, and
 // whether it could have been closed while the steps ran.
 class RecordingDisplay : public StepDisplay {
@@ -245,6 +254,7 @@ class RecordingDisplay : public StepDisplay {
  private:
   const InstallRun& run_;
 };
+
 // The window can be closed after a failure, never while the steps run.
 TEST_F(InstallProcedureTest, EveryFailureEndsTheRunWithItsReason) {
   using Tree = SurprisingFileSystem;
@@ -320,9 +330,11 @@ std::string Utf16Le(std::u16string_view text) {
   for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
   return bytes;
 }
+
 std::u16string Ascii16(const std::string& ascii) {
   return std::u16string(ascii.begin(), ascii.end());
 }
+
 // The text of UTF-16 LE bytes with their mark ("<no mark>" without it), without the
 // sections named.
 std::u16string Utf16Without(const std::string& bytes, std::vector<std::u16string> sections) {
@@ -337,6 +349,7 @@ std::u16string Utf16Without(const std::string& bytes, std::vector<std::u16string
   }
   return text;
 }
+
 TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
   // Cyrillic, CJK, an emoji (a surrogate pair) and a lone surrogate, which no code page has.
   const std::u16string host =
@@ -431,6 +444,7 @@ int StepsShown(HostTree& tree, bool uninstall) {
   run.Run(procedure, display, EnglishLanguageTable(), choices);
   return static_cast<int>(display.messages.size());
 }
+
 // A write failure of the history is not shown: the host may hold its file for a moment.
 int HistoryShown(HostTree& tree) {
   FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
@@ -439,6 +453,7 @@ int HistoryShown(HostTree& tree) {
   history.AddDirectoryToTCDirList("new");
   return history.Refused() ? 1 : 0;
 }
+
 int SettingsShown(HostTree& tree) {
   FakeMessageBoxes boxes;
   EnglishLanguageTable english;
@@ -449,6 +464,7 @@ int SettingsShown(HostTree& tree) {
   model.SaveClosing({"ENG", true, false, false, false, true, true});
   return static_cast<int>(boxes.shown.size());
 }
+
 TEST(HostFileWrites, AFailedStepLeavesEachFileOldOrNewAndIsShownOnce) {
   using Step = FakeFileSystem::Step;
   const std::tuple<const char*, int (*)(HostTree&), bool> operations[] = {

@@ -36,6 +36,7 @@ LocalDateTime At(int year, int month, int day, int hour = 0, int minute = 0, int
                  int millisecond = 0) {
   return {year, month, day, hour, minute, second, millisecond};
 }
+
 TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
   const LocalDateTime when = At(2024, 3, 5, 9, 7, 5);
   const std::tuple<const char*, LocalDateTime, const char*> cases[] = {
@@ -76,6 +77,7 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
   EXPECT_EQ(FormatDateVariable(when), "2024-03-05");
   EXPECT_EQ(FormatTimeVariable(when), "09-07-05");
 }
+
 using Stops = std::vector<int>;
 TEST(IntelligentSelection, WordStopsOfTheNameAndThePath) {
   const std::pair<const char*, std::optional<Stops>> names[] = {
@@ -98,6 +100,7 @@ TEST(IntelligentSelection, WordStopsOfTheNameAndThePath) {
       {"Work\\x", std::nullopt}};
   for (const auto& [text, stops] : paths) EXPECT_EQ(BuildPathWordStops(text), stops) << text;
 }
+
 // Presses Ctrl+Tab `presses` times, starting with the caret at `caret`, and returns the
 // selected texts; each press starts from the selection the previous one left.
 Lines Walk(const std::string& text, SelectionField field, const Stops& stops, std::size_t caret,
@@ -112,6 +115,7 @@ Lines Walk(const std::string& text, SelectionField field, const Stops& stops, st
   }
   return selected;
 }
+
 TEST(IntelligentSelection, WalksTheWords) {
   const std::tuple<const char*, Lines> cases[] = {
       {"New Folder (2024.03.05.)",
@@ -132,6 +136,7 @@ TEST(IntelligentSelection, WalksTheWords) {
         << text;
   }
 }
+
 TEST(IntelligentSelection, TheCaretPicksTheWordItStandsIn) {
   const std::string text = "New Folder (2024.03.05.)";
   const Stops stops = *BuildWordStops(text);
@@ -153,6 +158,7 @@ TEST(IntelligentSelection, TheCaretPicksTheWordItStandsIn) {
   cursor.next_word = 3;
   EXPECT_EQ(Walk(" -bc", SelectionField::kName, Stops{1}, 3, 1, cursor)[0], "-bc");
 }
+
 TEST(IntelligentSelection, ThePathFieldSplitsOnlyAtSeparators) {
   const std::string path = "C:\\my.dir\\x", with_end = "C:\\Work\\Proj\\";
   WordCursor cursor;
@@ -163,6 +169,7 @@ TEST(IntelligentSelection, ThePathFieldSplitsOnlyAtSeparators) {
   EXPECT_EQ(Walk(with_end, SelectionField::kPath, *BuildPathWordStops(with_end), 0, 5, cursor),
             (Lines{"C:", "Work", "Proj", "", "C:"}));
 }
+
 TEST(IntelligentSelection, AStopListThatDoesNotFitSelectsNothingOrStaysInside) {
   for (const Stops& stops : {Stops{}, Stops{2, 30}, Stops{6}}) {
     WordCursor cursor{1};
@@ -174,6 +181,7 @@ TEST(IntelligentSelection, AStopListThatDoesNotFitSelectsNothingOrStaysInside) {
   EXPECT_TRUE(IntelligentSelection("abcdef", {6, 0}, SelectionField::kName, Stops{3}, negative));
   EXPECT_EQ(negative.next_word, 1);
 }
+
 // An AIMP record: six lengths from offset 40, texts from 88, cut at the record's end.
 std::vector<uint8_t> AimpRecord(const std::u16string (&texts)[6],
                                 const std::array<int32_t, 6>& lengths) {
@@ -190,12 +198,14 @@ std::vector<uint8_t> AimpRecord(const std::u16string (&texts)[6],
     }
   return record;
 }
+
 std::vector<uint8_t> AimpRecord(const std::u16string& artist, const std::u16string& title) {
   const std::u16string texts[6] = {u"Album", artist, u"2024", u"C:\\a.mp3", u"Rock", title};
   std::array<int32_t, 6> lengths;
   for (int i = 0; i < 6; ++i) lengths[i] = static_cast<int32_t>(texts[i].size());
   return AimpRecord(texts, lengths);
 }
+
 TEST(PlayerSources, TitlesGiveTheirValues) {
   const auto winamp = WinampTitleValue, km = KmPlayerTitleValue, vlc = VlcTitleValue;
   const std::tuple<decltype(winamp), const char*, const char*> cases[] = {
@@ -217,6 +227,7 @@ TEST(PlayerSources, TitlesGiveTheirValues) {
       {vlc, "VLC media player", ""}};
   for (const auto& [value_of, title, value] : cases) EXPECT_EQ(value_of(title), value) << title;
 }
+
 TEST(PlayerSources, VlcNeedsTheHost) {
   FakeWindowSystem windows;
   windows.Add(0, "Other", "clip.avi - vlc media player");  // case-sensitive marker
@@ -226,6 +237,7 @@ TEST(PlayerSources, VlcNeedsTheHost) {
   windows.Add(0, "TTOTAL_CMD", "Total Commander");
   EXPECT_EQ(VlcSource(windows), "first");
 }
+
 // Answers a copy-data request by writing `reply` at the address the request carries, as a
 // receiver in another process does, and records what was asked.
 struct CopyDataSeen {
@@ -233,6 +245,7 @@ struct CopyDataSeen {
   uint32_t length = 0;
   WindowHandle sender = 0;
 };
+
 FakeWindowSystem::CopyDataHandler WriteReply(FakeWindowSystem& windows, const std::string& reply,
                                              CopyDataSeen* seen) {
   return [=, &windows](WindowHandle sender, uintptr_t dw_data, const void* data, uint32_t cb_data) {
@@ -243,6 +256,7 @@ FakeWindowSystem::CopyDataHandler WriteReply(FakeWindowSystem& windows, const st
     return intptr_t{windows.WriteAtAddress(address, reply)};
   };
 }
+
 TEST(PlayerSources, BsPlayerAnswersTheFileNameRequest) {
   FakeWindowSystem windows;
   EXPECT_EQ(BsPlayerSource(windows, 0x42), "");
@@ -268,6 +282,7 @@ TEST(PlayerSources, BsPlayerAnswersTheFileNameRequest) {
   }
   EXPECT_EQ(RequestCopyDataText(windows, player, 0, 1, 8, "{x}").size(), kCopyDataReceiveBytes);
 }
+
 TEST(PlayerSources, AddressBlockHoldsTheAddressInTheBytesTheReceiverReads) {
   using Bytes = std::vector<unsigned char>;
   const std::tuple<uint64_t, uint32_t, std::optional<Bytes>> cases[] = {
@@ -282,6 +297,7 @@ TEST(PlayerSources, AddressBlockHoldsTheAddressInTheBytesTheReceiverReads) {
   for (const auto& [address, cb_data, block] : cases)
     EXPECT_EQ(AddressBlock(address, cb_data), block) << address << " in " << cb_data;
 }
+
 // An untimed send would hang (the fake throws).
 TEST(PlayerSources, HungPlayersGiveEmptyValues) {
   FakeWindowSystem windows;
@@ -300,6 +316,7 @@ TEST(PlayerSources, HungPlayersGiveEmptyValues) {
     EXPECT_EQ(EvaluateUserApp("hu", app, readers, false), "") << method;
   }
 }
+
 TEST(PlayerSources, AimpRecordGivesArtistAndTitleWithinTheRecord) {
   FakeLocale locale;
   FakeSharedMemory memory;
@@ -322,6 +339,7 @@ TEST(PlayerSources, AimpRecordGivesArtistAndTitleWithinTheRecord) {
   EXPECT_EQ(value.size(), std::string("Artist - ").size() + (2048 - 88) / 2 - 6);
   EXPECT_EQ(value.substr(0, 14), "Artist - Title");
 }
+
 class ReplacementsTest : public ::testing::Test {
  protected:
   ReplacementsTest() {
@@ -344,6 +362,7 @@ class ReplacementsTest : public ::testing::Test {
   VariablePlatform platform{clock,  locale, environment,     system, windows,
                             memory, files,  "C:\\Kestrix\\", 0x99};
 };
+
 TEST_F(ReplacementsTest, StepsInOrderEachValueChangedOnlyByLaterSteps) {
   environment = {{"Project", "  Apollo"},
                  {"WHO", "{un}"},
@@ -376,6 +395,7 @@ TEST_F(ReplacementsTest, StepsInOrderEachValueChangedOnlyByLaterSteps) {
   windows.Add(0, "Winamp v1.x", "1.  Tune  - Winamp");
   EXPECT_EQ(Expand("{un}[{wact}]"), "%Y[ Tune ]");
 }
+
 TEST_F(ReplacementsTest, UserApplicationsAfterTheBuiltInTokens) {
   windows.Add(0, "Notes", "  memo.txt  ");
   AddApp("memo",
@@ -390,6 +410,7 @@ TEST_F(ReplacementsTest, UserApplicationsAfterTheBuiltInTokens) {
   windows.Remove(windows.FindWindow(0, 0, "Notes", std::nullopt));
   EXPECT_EQ(Expand("{memo}", {"memo"}), "-");
 }
+
 TEST_F(ReplacementsTest, BadDwDataStopsTheExpansionWithAMessage) {
   windows.Add(0, "Target", "");
   AddApp("bad", "[Configuration]\r\nMethodNum=2\r\nWndClass=Target\r\ndwData=1x\r\n");
@@ -407,6 +428,7 @@ TEST_F(ReplacementsTest, BadDwDataStopsTheExpansionWithAMessage) {
   // The application is evaluated only when its token occurs.
   EXPECT_EQ(Expand("%Y", {"bad"}), "2024");
 }
+
 TEST_F(ReplacementsTest, DetectionIgnoresCaseAndUsesLowerCaseDateLetters) {
   environment = {{"HOME", "C:\\Users\\me"}, {"ZONE", "x"}};
   const std::pair<const char*, bool> cases[] = {
@@ -419,6 +441,7 @@ TEST_F(ReplacementsTest, DetectionIgnoresCaseAndUsesLowerCaseDateLetters) {
   environment.Unset("ZONE");
   EXPECT_FALSE(HoldsVariables("in %Zone% here", environment, {}));
 }
+
 TEST_F(ReplacementsTest, AutoEnableChecksStartsAndExpands) {
   using O = AutoEnableOutcome::Option;
   using T = AutoEnableOutcome::Timer;
@@ -439,6 +462,7 @@ TEST_F(ReplacementsTest, AutoEnableChecksStartsAndExpands) {
         << text;
   }
 }
+
 TEST(PreviewCleanup, ReplacesInvalidCharactersOnlyWhenAsked) {
   PreviewCleanupSettings settings;
   FakeEnvironment environment;
@@ -465,6 +489,7 @@ TEST(PreviewCleanup, ReplacesInvalidCharactersOnlyWhenAsked) {
     EXPECT_EQ(ReplaceInvalidCharInPreview("a?b", settings, environment), "a_b") << bad;
   }
 }
+
 TEST(PreviewCleanup, ReplaceCharsKeysFirstThenEnvironment) {
   PreviewCleanupSettings settings;
   FakeEnvironment environment;
@@ -486,12 +511,14 @@ TEST(PreviewCleanup, ReplaceCharsKeysFirstThenEnvironment) {
   settings.replace_char_value = nullptr;
   EXPECT_EQ(ReplaceInvalidCharInPreview("a&b", settings, environment), "a_b");
 }
+
 TEST(SystemSources, UptimeTextPadsEachPartToTwoDigits) {
   const std::pair<uint32_t, const char*> cases[] = {
       {2u * 86400000u + 5u * 3600000u + 7u * 60000u + 9000u, "02d05h07m09s"},
       {4294967295u, "49d17h02m47s"}};  // the last tick before the count wraps
   for (const auto& [ticks, text] : cases) EXPECT_EQ(UptimeText(ticks), text) << ticks;
 }
+
 TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
   using Real = std::optional<RealOsVersion>;
   const ReportedOsVersion six_two{2, 6, 2, 9200, ""};
@@ -518,6 +545,7 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
   facts.real_version = RealOsVersion{10, 0, 22631};
   EXPECT_EQ(OsNameSource(facts), "Windows 11");
 }
+
 TEST(SystemSources, ArchitectureFromProcessBitsAndWow64AndTheWorkgroupOfNtOnly) {
   const std::tuple<bool, Wow64Answer, const char*, const char*> cases[] = {
       {false, {true, true, false, 0}, "32", "x86"},    // 32-bit system
@@ -536,6 +564,7 @@ TEST(SystemSources, ArchitectureFromProcessBitsAndWow64AndTheWorkgroupOfNtOnly) 
   facts.reported_version = ReportedOsVersion{1, 4, 10, 0, ""};
   EXPECT_EQ(WorkgroupSource(facts), "");
 }
+
 TEST(TemplateList, ChoiceCaptionsAndKeys) {
   EnglishLanguageTable english;
   std::vector<BuiltInTemplate> t = BuiltInTemplates(english);
@@ -553,6 +582,7 @@ TEST(TemplateList, ChoiceCaptionsAndKeys) {
   EXPECT_EQ(TemplateIndexForKey(entries, 'N'), 2u);  // the last of two
   EXPECT_EQ(TemplateIndexForKey(entries, 'n'), 0u);  // case-sensitive
 }
+
 TEST(TextModifiers, BlanksAndDots) {
   const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
       // text, SpaceToDot, SpaceToDotCareful, DotToSpaceCareful
@@ -566,12 +596,14 @@ TEST(TextModifiers, BlanksAndDots) {
               std::string(to_dot) + "|" + to_dot_careful + "|" + to_space_careful);
   EXPECT_EQ(DotToSpace("a.b...c."), "a b   c ");
 }
+
 // Stands in for the locale: makes visible which conversion was asked for.
 class MarkingCharCase : public CharCase {
  public:
   char ToUpper(char) const override { return 'U'; }
   char ToLower(char) const override { return 'l'; }
 };
+
 TEST(TextModifiers, InvertCaseTouchesAsciiAndTheNineAccentedPairs) {
   const PortableCharCase char_case;
   // a-umlaut, the multiplication sign and other accented letters stay.
@@ -582,6 +614,7 @@ TEST(TextModifiers, InvertCaseTouchesAsciiAndTheNineAccentedPairs) {
   EXPECT_EQ(InvertCase(lower, char_case), upper);
   EXPECT_EQ(InvertCase("Ab1\xE1\xC1\xE4", MarkingCharCase()), "lU1Ul\xE4");
 }
+
 TEST(TextModifiers, ProcessTextModifierChoosesTheVariantAndKeepsToTheSelection) {
   const std::string spaces = "a  b c", dots = "a..b.c";
   const std::tuple<const char*, InputMode, bool, std::string, TextSelection, const char*,
@@ -608,6 +641,7 @@ TEST(TextModifiers, ProcessTextModifierChoosesTheVariantAndKeepsToTheSelection) 
         << function << " " << text;
   }
 }
+
 TEST(TextUtils, TrimRemovesBlanksAndControlCharactersOnBothEnds) {
   const std::tuple<std::string, const char*, const char*, const char*> cases[] = {
       {"", "", "", ""},
@@ -621,6 +655,7 @@ TEST(TextUtils, TrimRemovesBlanksAndControlCharactersOnBothEnds) {
     EXPECT_EQ(IsBlank(in), std::string(both).empty()) << in;
   }
 }
+
 TEST(TextUtils, CaseFoldingTouchesAsciiOnly) {
   EXPECT_EQ(FindIgnoreCase("R&D and r&d", "R&D", 1), 8u);
   for (std::size_t missing :
@@ -637,6 +672,7 @@ TEST(TextUtils, CaseFoldingTouchesAsciiOnly) {
   EXPECT_EQ(CopyChars("abc", 0, 2) + CopyChars("abc", 3, 0) + CopyChars("abc", 3, 5), "abc");
   EXPECT_FALSE(EqualsIgnoreCase("Winamp", "WINAMQ"));  // every character counts, not the first
 }
+
 TEST(TextUtils, ReplaceAllDoesNotRescanInsertedText) {
   const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
       {"R&D r&d", "&", "and", "RandD randd", "RandD randd"},
@@ -647,6 +683,7 @@ TEST(TextUtils, ReplaceAllDoesNotRescanInsertedText) {
     EXPECT_EQ(ReplaceAll(text, from, to) + "|" + ReplaceAllIgnoreCase(text, from, to),
               std::string(exact) + "|" + folded);
 }
+
 TEST(TextUtils, SplitLinesAcceptsEveryLineBreakAndJoinLinesUndoesIt) {
   const std::pair<const char*, Lines> cases[] = {
       {"", {}},
@@ -663,6 +700,7 @@ TEST(TextUtils, SplitLinesAcceptsEveryLineBreakAndJoinLinesUndoesIt) {
   EXPECT_EQ(JoinLines(SplitLines("x\r\n*y\r\n\r\nz")), "x\r\n*y\r\n\r\nz");
   EXPECT_EQ(JoinLines({""}), "");
 }
+
 TEST(TextUtils, FileNameCutsAtLastSeparatorAndLastDot) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"C:\\Music\\song.mp3", "song.mp3", "song"},
@@ -674,6 +712,7 @@ TEST(TextUtils, FileNameCutsAtLastSeparatorAndLastDot) {
     EXPECT_EQ(ExtractFileName(path) + "|" + FileNameWithoutExtension(path),
               std::string(name) + "|" + bare);
 }
+
 const char kProgramDir[] = "C:\\Tools\\Kestrix\\";
 TEST(UserApps, DiscoveryAndIdentifiersWithoutEveryAppPrefixAndIniSuffix) {
   const std::pair<const char*, const char*> cases[] = {
@@ -697,6 +736,7 @@ TEST(UserApps, DiscoveryAndIdentifiersWithoutEveryAppPrefixAndIniSuffix) {
   edges.AddFile("C:\\P\\Plugins\\app_.ini", "");
   EXPECT_EQ(DiscoverUserApps(edges, "C:\\P", DisablePlugins::kNone), (Lines{"lead"}));
 }
+
 TEST(UserApps, CleaningWithCutMarkers) {
   // raw, left cut, right cut, flags (t: trim, x: extract file name, r: remove extension)
   const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
@@ -724,6 +764,7 @@ TEST(UserApps, CleaningWithCutMarkers) {
   EXPECT_EQ(CleanUserAppValue("  ", UserApplication{}, true), "-");
   EXPECT_EQ(CleanUserAppValue("-", UserApplication{}, false), "-");
 }
+
 class UserAppMethods : public ::testing::Test {
  protected:
   UserApplication CopyData() {
@@ -738,6 +779,7 @@ class UserAppMethods : public ::testing::Test {
   FakeLocale locale;
   UserAppReaders readers{windows, memory, locale, 0x77, ""};
 };
+
 TEST_F(UserAppMethods, CopyDataSendsTheNumberAndLength) {
   UserApplication app = CopyData();
   app.dw_data = "$1010B";
@@ -755,6 +797,7 @@ TEST_F(UserAppMethods, CopyDataSendsTheNumberAndLength) {
   ReadUserAppRaw("cd", app, readers);
   EXPECT_EQ(seen.id, 0xFFFFFFFFu);
 }
+
 TEST_F(UserAppMethods, InvalidCopyDataFieldsGiveAClearMessage) {
   UserApplication app = CopyData();
   for (const char* bad : {"xyz", "$", "12abc", "$G1", ""}) {
@@ -778,6 +821,7 @@ TEST_F(UserAppMethods, InvalidCopyDataFieldsGiveAClearMessage) {
   EXPECT_EQ(ReadUserAppRaw("cd", app, readers), "");
   EXPECT_EQ(windows.copy_data_requests, 1);
 }
+
 TEST_F(UserAppMethods, WindowCaptionSharedMemoryAndUnknownMethods) {
   UserApplication app;
   app.method = kMethodWindowCaption;
@@ -797,6 +841,7 @@ TEST_F(UserAppMethods, WindowCaptionSharedMemoryAndUnknownMethods) {
   EXPECT_EQ(EvaluateUserApp("sm", app, readers, false), "");
   EXPECT_EQ(EvaluateUserApp("sm", app, readers, true), "-");
 }
+
 TEST(VariableMenu, CaptionsTokensAndTheEnvironmentSubmenu) {
   EXPECT_EQ(UserAppMenuCaption("xxct", "  User defined "), "{xxct}     - User defined");
   EXPECT_EQ(UserAppMenuCaption("abcdefghij", "Long"), "{abcdefghij} - Long");
@@ -810,6 +855,7 @@ TEST(VariableMenu, CaptionsTokensAndTheEnvironmentSubmenu) {
   EXPECT_EQ(entries[0].item_name + entries[0].caption, "envVar_1%BETA%");
   EXPECT_EQ(entries[1].item_name + entries[1].caption, "envVar_2%GAMMA%");
 }
+
 TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered) {
   using Lines = std::vector<std::pair<std::string, std::string>>;
   TemplateRows rows(Lines{{"Current username", "{user}"}, {"Work", "W_%Y"}});
@@ -837,6 +883,7 @@ TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered
   EXPECT_EQ(ini.ReadString("Additional", "DoNotInstall1stTemplate", ""), "True");
   EXPECT_FALSE(CanAddTemplate(" ", "n") || CanAddTemplate("t", " "));
 }
+
 TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
   // typed class, method, class and caption after; an example gives way to another
   // (the copy-data fields are enabled for that method only)
@@ -856,6 +903,7 @@ TEST(NewApplication, MethodsFillExamplesButKeepATypedClass) {
     EXPECT_EQ(f.cut_left, !f.extract_file_name) << typed;
   }
 }
+
 TEST(NewApplication, FieldRules) {
   EXPECT_EQ(CorrectedField(NewAppField::kId, "ab") + CorrectedField(NewAppField::kCbData, "") +
                 CorrectedField(NewAppField::kDwData, "") + CorrectedField(NewAppField::kId, ""),
@@ -869,6 +917,7 @@ TEST(NewApplication, FieldRules) {
   EXPECT_EQ(id, "afAFgG\bzZ");
   EXPECT_EQ(PreviewCaption("Rock & Roll"), "Rock && Roll");
 }
+
 TEST(NewApplication, OkRefusesTakenIdsAndWritesWhatTheExpansionReads) {
   FakeFileSystem files;
   files.AddDrive("C:");

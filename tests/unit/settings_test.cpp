@@ -44,6 +44,7 @@ class BigIniFileTest : public ::testing::Test {
   }
   FakeFileSystem fs;
 };
+
 TEST_F(BigIniFileTest, ReadStringTakesValueVerbatim) {
   Put("[S]\r\nplain=v\r\nspaced=  two\r\nblank =x\r\nempty=\r\nquoted=\"q\" \r\n"
       "eq=a=b\r\nMixed=Case\r\n");
@@ -65,6 +66,7 @@ TEST_F(BigIniFileTest, ReadStringTakesValueVerbatim) {
       {"ab", "abc", false}};  // x and / signs
   for (const auto& [a, b, equal] : names) EXPECT_EQ(IniNamesEqual(a, b), equal) << a;
 }
+
 TEST_F(BigIniFileTest, ParsingRules) {
   const char text[] =
       "before=dropped\r\n[One]\r\n;comment\r\nno equals\r\n\x1A\r\n\r\n[Two] \r\nafter=1\r\n"
@@ -85,6 +87,7 @@ TEST_F(BigIniFileTest, ParsingRules) {
   ini.ReadSectionValues("", lines);
   EXPECT_EQ(lines.back(), "[");
 }
+
 TEST_F(BigIniFileTest, AMissingFileIsCreatedByTheFirstFlushAnInMemoryOneNever) {
   {
     TBigIniFile ini(fs, kPath);
@@ -113,6 +116,7 @@ TEST_F(BigIniFileTest, AMissingFileIsCreatedByTheFirstFlushAnInMemoryOneNever) {
   EXPECT_FALSE(ini.Modified() || ini.SectionExists("A"));
   EXPECT_EQ(ini.ReadString("o", "O", ""), "1");
 }
+
 TEST_F(BigIniFileTest, DuplicatesAndUnchangedWritesLeaveTheFileAlone) {
   const std::string original =
       "[A]\r\nk=first\r\n[B]\r\nx=1\r\nkept=1\r\n[a]\r\nk=second\r\nonly=2\r\n";
@@ -149,6 +153,7 @@ TEST_F(BigIniFileTest, DuplicatesAndUnchangedWritesLeaveTheFileAlone) {
   EXPECT_EQ(fs.WriteCount(), writes);
   EXPECT_EQ(fs.LastWriteTime(kPath), same_stamp);
 }
+
 TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
   const std::tuple<const char*, std::function<void(TBigIniFile&)>, const char*> cases[] = {
       {"[A]\r\nfirst=1\r\nKey=old\r\nlast=3\r\n[B]\r\nb=1\r\n",
@@ -199,6 +204,7 @@ TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
   };
   for (const auto& [before, edit, after] : cases) EXPECT_EQ(Edited(before, edit), after) << before;
 }
+
 TEST_F(BigIniFileTest, LargeFilesAreWrittenFromTheirTextWithTheEditsInPlace) {
   // Sections long enough to be written from where they lie in the loaded text, in the form
   // a write gives and in others.
@@ -228,6 +234,7 @@ TEST_F(BigIniFileTest, LargeFilesAreWrittenFromTheirTextWithTheEditsInPlace) {
   for (const auto& [before, edit, after] : cases)
     EXPECT_EQ(Edited(before, edit), after) << before.substr(0, 40);
 }
+
 TEST_F(BigIniFileTest, ThousandsOfRewritesKeepTheTextBoundedAndEveryLineInPlace) {
   // Edited lines are appended to the object's text; a long-lived object rewriting one key
   // must not grow by each edit for ever.
@@ -245,6 +252,7 @@ TEST_F(BigIniFileTest, ThousandsOfRewritesKeepTheTextBoundedAndEveryLineInPlace)
                            "4999\r\nlast=3\r\n\r\n[B]\r\nb=2\r\n"
                            "added=4\r\n\r\n");
 }
+
 TEST_F(BigIniFileTest, ReadAndWriteIntegers) {
   Put("[N]\r\nhex=0x1F\r\nHEX=0X1f\r\ndollar=$aA09\r\nneg=-12\r\nplus=+7\r\nlead= 5\r\n"
       "trail=5 \r\nempty=\r\nword=abc\r\nbig=2147483648\r\nmin=-2147483648\r\nall=$FFFFFFFF\r\n"
@@ -260,6 +268,7 @@ TEST_F(BigIniFileTest, ReadAndWriteIntegers) {
   ini.WriteInteger("N", "int", -40);
   EXPECT_EQ(ini.ReadString("N", "int", ""), "-40");
 }
+
 TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
   Put("[S]\r\na=1\r\n;c\r\n=novalue\r\nb=2\r\n[E]\r\n");
   TBigIniFile ini(fs, kPath);
@@ -285,6 +294,7 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
   EXPECT_EQ(memory.ReadString("More", "m", "none") + memory.ReadString("Lang", "Key", ""),
             "none value");
 }
+
 // Without a code page a UTF-16 file reads as Latin-1: above it is "?", which is not
 // written back; names fold ASCII letters only; an odd last byte is kept.
 TEST_F(BigIniFileTest, Utf16FileWithoutACodePage) {
@@ -305,6 +315,7 @@ TEST_F(BigIniFileTest, Utf16FileWithoutACodePage) {
   ini.WriteString("Z", "d", "??");
   EXPECT_THROW(ini.UpdateFile(), InOutError);
 }
+
 TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
   const std::string original = "[A]\r\nk=old\r\n\r\n";
   const std::pair<uint32_t, void (*)(FakeFileSystem&)> cases[] = {
@@ -342,9 +353,11 @@ std::string LanguageFile(const std::string& short_id, const std::string& ok_text
   return "[Language]\r\nLngShortID=\t\t" + short_id + "\r\nLngNameEng=\t" + ok_text +
          " language\r\n\r\n[Buttons]\r\nBtnOK=\t\t\t" + ok_text + "\r\n";
 }
+
 std::string OkText(const LanguageTable& table) {
   return table.Text(lng::buttons::kBtnOK);
 }
+
 class LanguageTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -363,6 +376,7 @@ class LanguageTableTest : public ::testing::Test {
   FakeResources resources;
   LanguageSources sources{fs, resources, kProgramDir};
 };
+
 TEST_F(LanguageTableTest, LookupsTrimAndAnExternalFileIsNeverWritten) {
   const LanguageTable table = LanguageTable::FromText(
       "; comment line\n[Buttons]\nBtnOK=\t\t\tRendben\t \nBtnApply =Alkalmaz\n"
@@ -386,6 +400,7 @@ TEST_F(LanguageTableTest, LookupsTrimAndAnExternalFileIsNeverWritten) {
   fs.FailPath(path, kErrorAccessDenied, FakeFileSystem::kFaultRead);
   EXPECT_EQ(OkText(LanguageTable::FromFile(fs, path)), "OK");
 }
+
 TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
   // The last /LNG= argument wins, in any case, trimmed.
   const std::pair<Lines, const char*> switches[] = {
@@ -441,6 +456,7 @@ TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
   EXPECT_EQ(OkText(LoadLanguage(sources, "HUN", pending, {}).table), "Rendben");
   EXPECT_EQ(pending.value, "HUN");
 }
+
 TEST_F(LanguageTableTest, InstallerLoadsItsArgumentOrTheHostLanguage) {
   const std::tuple<const char*, bool, const char*> arguments[] = {
       {"lng_French.ini", true, "Bien"},
@@ -464,6 +480,7 @@ TEST_F(LanguageTableTest, InstallerLoadsItsArgumentOrTheHostLanguage) {
         << language_ini;
   }
 }
+
 TEST_F(LanguageTableTest, DiscoversExternalFilesForTheDialog) {
   fs.AddFile(std::string(kProgramDir) + "\\LNG_polski.ini", "[Language]\r\nLngShortID=POL\r\n");
   fs.AddFile(std::string(kProgramDir) + "\\lng_lng_x.ini", "[Language]\r\nLngNameEng=  Twice \r\n");
@@ -485,12 +502,14 @@ TEST_F(LanguageTableTest, DiscoversExternalFilesForTheDialog) {
   for (const auto& [entry, language] : cases)
     EXPECT_EQ(LanguageOfListEntry(entry), language) << entry;
 }
+
 TEST(LanguageTexts, PlaceholderLineBreaksAndTrimmedTexts) {
   EXPECT_EQ(FormatLanguageText("Installed - use: %s in TC.", "\"Shift + F8\""),
             "Installed - use: \"Shift + F8\" in TC.");
   EXPECT_EQ(FormatLanguageText("no placeholder", "x"), "no placeholder");
   EXPECT_EQ(ExpandLanguageLineBreaks("one<br>two<BR>"), "one\r\ntwo<BR>");
 }
+
 TEST(LanguageTexts, FileFailuresInWords) {
   const std::string long_path = "C:\\" + std::string(260, 'x');
   const std::tuple<std::string, uint32_t, std::vector<std::string>> rows[] = {
@@ -528,6 +547,7 @@ class SettingsTest : public ::testing::Test {
   EnglishLanguageTable english;
   SettingsModel model{fs, env, &boxes, [this]() -> const LanguageTable& { return english; }, kIni};
 };
+
 TEST_F(SettingsTest, BooleansAreTrueOnlyForExactTrueAndValuesFallBackToDefaults) {
   // The settings file lies beside the program, named after it.
   const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
@@ -561,6 +581,7 @@ TEST_F(SettingsTest, BooleansAreTrueOnlyForExactTrueAndValuesFallBackToDefaults)
   EXPECT_THROW(s.Bool(Setting::FontSize), std::logic_error);
   EXPECT_THROW(s.WriteInteger(Setting::CloseWindow, 1), std::logic_error);
 }
+
 TEST_F(SettingsTest, InstallationWritesDefaultsAndKeepsUserValues) {
   auto install = [this](const InstallDefaults& defaults) {
     TBigIniFile ini(fs, kIni);
@@ -596,6 +617,7 @@ TEST_F(SettingsTest, InstallationWritesDefaultsAndKeepsUserValues) {
   ini.ReadSectionValues("UserTemplates", lines);
   EXPECT_EQ(lines, (Lines{"Mine=x", "Current username={user}"}));
 }
+
 TEST_F(SettingsTest, NumberedListsAndDeletedKeys) {
   fs.AddFile(kIni,
              "[Configuration]\r\nMkDirHistoryFile=D:\\h.lst\r\n"
@@ -654,6 +676,7 @@ TEST_F(SettingsTest, IntegerKeysReadAsTheirCases) {
     EXPECT_TRUE(holds(model)) << line;
   }
 }
+
 TEST_F(SettingsTest, ClosingWritesWhatActivationReadAndTheWindowsState) {
   fs.AddFile(kIni,
              "[Configuration]\r\nTC8B10Method=True\r\nUserThemeName=Dark\r\nLastSelectedPage=3\r\n"
@@ -674,6 +697,7 @@ TEST_F(SettingsTest, ClosingWritesWhatActivationReadAndTheWindowsState) {
   EXPECT_FALSE(model.Activation().replacements);
   EXPECT_EQ(model.LanguageSetting(), "lng_Nederlands.ini");
 }
+
 TEST_F(SettingsTest, AFailureIsAResultAndOneMessage) {
   // The preview's lookup reads the file at its first question; each preview takes a new one,
   // which sees the file as it is now.
@@ -718,6 +742,7 @@ class ChangeColorsTest : public ::testing::Test {
   }
   FakeFileSystem fs;
 };
+
 TEST_F(ChangeColorsTest, ColorsGlyphSizesFontsAndThePlainLook) {
   const std::pair<const char*, std::optional<ColorRef>> colors[] = {
       {"#359ceb", RgbColor(0x35, 0x9C, 0xEB)},
@@ -747,6 +772,7 @@ TEST_F(ChangeColorsTest, ColorsGlyphSizesFontsAndThePlainLook) {
   Appearance flat = Run({true, false, 3, "", ""}, themed).appearance;
   EXPECT_EQ(flat.Glyph(GlyphRole::kOk), GlyphRef::Resource("THEME_DEFAULT_OK"));
 }
+
 TEST_F(ChangeColorsTest, SpeedBtnColorSettingWinsOverEveryThemeOrIsReported) {
   AddTheme("theme_Mint", "[ThemeInfo]\r\nName=Mint\r\nSpeedBtnColor=00FF00\r\n");
   const ThemeSettings cases[] = {{false, false, 0, "#102030", ""},
@@ -763,6 +789,7 @@ TEST_F(ChangeColorsTest, SpeedBtnColorSettingWinsOverEveryThemeOrIsReported) {
   ASSERT_EQ(bad.problems.size(), 1u);
   EXPECT_NE(bad.problems[0].find("zz1122"), std::string::npos);
 }
+
 TEST_F(ChangeColorsTest, UserThemes) {
   AddTheme("theme_Plain", "[ThemeInfo]\r\nName=Plain\r\n");
   // A user theme with only a name looks like Sky with blue quick buttons.
@@ -792,6 +819,7 @@ TEST_F(ChangeColorsTest, UserThemes) {
   ASSERT_EQ(half.problems.size(), 1u);
   EXPECT_NE(half.problems[0].find("MainColor"), std::string::npos);
 }
+
 TEST_F(ChangeColorsTest, UnusableUserThemeLeavesThePreviousColours) {
   // Theme directories are found by their prefix.
   AddTheme("theme_Moss", "[ThemeInfo]\r\nName=Moss\r\nMainColor=2B3A1F\r\n");
@@ -819,6 +847,7 @@ TEST_F(ChangeColorsTest, UnusableUserThemeLeavesThePreviousColours) {
     EXPECT_EQ(result.problems.size(), std::string(name) == "Locked" ? 1u : 0u) << name;
   }
 }
+
 TEST_F(ChangeColorsTest, UserThemeIconsOnlyWithFlatButtonsAndOnlyThoseThatExist) {
   AddTheme("theme_Icons", "[ThemeInfo]\r\nName=Icons\r\n");
   const std::string dir = std::string(kProgramDir) + "\\theme_Icons";
