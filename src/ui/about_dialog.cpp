@@ -76,17 +76,10 @@ bool TAboutForm::OnInit() {
   SetWindowPos(hwnd(), nullptr, 0, 0, Scale96(width), Scale96(height),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   CreateControls(kControls, language_, kDesignWidth, kDesignHeight);
-  LOGFONTA font = {};
-  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  LOGFONTA title = font;
-  title.lfWeight = FW_BOLD;
-  title.lfHeight = title.lfHeight * 3 / 2;
-  title_font_ = CreateFontIndirectA(&title);
-  font.lfUnderline = TRUE;
-  link_font_ = CreateFontIndirectA(&font);
-  SendMessageA(Control(kAbout_lbl_product), WM_SETFONT, reinterpret_cast<WPARAM>(title_font_), 0);
-  for (int id : {kAbout_lbl_contact, kAbout_lnk_update})
-    SendMessageA(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(link_font_), 0);
+  title_font_ = DialogFontWith({.bold = true, .height_percent = 150});
+  link_font_ = DialogFontWith({.underline = true});
+  SetFontOf(hwnd(), std::initializer_list<int>{kAbout_lbl_product}, title_font_);
+  SetFontOf(hwnd(), std::initializer_list<int>{kAbout_lbl_contact, kAbout_lnk_update}, link_font_);
   std::string history;
   if (context_.resources.ReadData("whatsnew", history) == 0)
     SetWindowTextA(Control(kAbout_memo_history), HistoryText(history).c_str());
@@ -164,11 +157,8 @@ LRESULT TAboutForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_DESTROY:
       SaveSize();
-      for (HFONT* font : {&title_font_, &link_font_})
-        if (*font != nullptr) {
-          DeleteObject(*font);
-          *font = nullptr;
-        }
+      title_font_.reset();
+      link_font_.reset();
       break;
   }
   return Dialog::HandleMessage(message, wparam, lparam);

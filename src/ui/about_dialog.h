@@ -11,6 +11,7 @@
 #include "platform/resources.h"
 #include "settings/language_table.h"
 #include "window/dialog.h"
+#include "window/owned_font.h"
 
 namespace kestrix {
 
@@ -56,8 +57,8 @@ class TAboutForm : public Dialog {
   AboutContext context_;
   LanguageTable language_;
   std::string release_page_;
-  HFONT title_font_ = nullptr;
-  HFONT link_font_ = nullptr;
+  OwnedFont title_font_;
+  OwnedFont link_font_;
 };
 
 // The version history as the field shows it: every line break as CR LF.

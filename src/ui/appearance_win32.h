@@ -11,6 +11,7 @@
 #include "platform/win32/windows_api.h"
 #include "settings/themes.h"
 #include "ui/flat_button_win32.h"
+#include "window/owned_font.h"
 
 namespace kestrix {
 
@@ -58,14 +59,6 @@ class WindowFont {
  private:
   HFONT font_ = nullptr;
 };
-
-// A font the window owns, deleted with its holder (after the controls have a new one).
-struct FontDeleter {
-  void operator()(HFONT font) const {
-    if (font != nullptr) DeleteObject(font);
-  }
-};
-using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 // Loads a glyph: a resource in the stored size for `dpi` (the 16-pixel one when that size
 // is missing), or a user-theme file as it is.

@@ -44,9 +44,7 @@ const ControlSpec kLanguageControls[] = {
 LanguagePage::LanguagePage(ConfigPageSite& site)
     : ConfigurationPage(site, ConfigPage::kLanguage, kLanguageControls) {}
 
-LanguagePage::~LanguagePage() {
-  if (link_font_ != nullptr) DeleteObject(link_font_);
-}
+LanguagePage::~LanguagePage() = default;
 
 void LanguagePage::OnCreate() {
   const Combo languages = ComboOf(kCfg_cb_LanguageSelect);
@@ -55,12 +53,10 @@ void LanguagePage::OnCreate() {
   for (const ExternalLanguage& external :
        FindExternalLanguages({context.files, context.resources, context.program_dir}))
     languages.Add(external.list_entry);
-  LOGFONTA font = {};
-  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  font.lfUnderline = TRUE;
-  link_font_ = CreateFontIndirectA(&font);
-  for (int id : {kCfg_lbl_emailDATA, kCfg_lnk_languages, kCfg_lnk_translate})
-    SendMessageA(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(link_font_), FALSE);
+  link_font_ = DialogFontWith({.underline = true});
+  SetFontOf(site_.dialog,
+            std::initializer_list<int>{kCfg_lbl_emailDATA, kCfg_lnk_languages, kCfg_lnk_translate},
+            link_font_);
 }
 
 void LanguagePage::LoadMore() {

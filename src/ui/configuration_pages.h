@@ -11,6 +11,7 @@
 #include "ui/configuration_dialog.h"
 #include "window/control_spec.h"
 #include "window/controls.h"
+#include "window/owned_font.h"
 
 namespace kestrix {
 
@@ -151,7 +152,7 @@ class LanguagePage : public ConfigurationPage {
   bool list_open_ = false;
   bool changed_ = false;
   std::string selected_;
-  HFONT link_font_ = nullptr;
+  OwnedFont link_font_;
 };
 
 class AdvancedPage : public ConfigurationPage {

@@ -91,9 +91,7 @@ std::string CutNote(const std::string& note) {
 TKestrix_Installer::TKestrix_Installer(InstallerServices services)
     : services_(std::move(services)) {}
 
-TKestrix_Installer::~TKestrix_Installer() {
-  if (bold_font_ != nullptr) DeleteObject(bold_font_);
-}
+TKestrix_Installer::~TKestrix_Installer() {}
 
 bool TKestrix_Installer::StartedFromHost() {
   return services_.files.FileExists(wincmd_ini_) &&
@@ -206,13 +204,10 @@ void TKestrix_Installer::CreateControls() {
   for (int id : {kIdI_Step1, kIdI_Step1Hint, kIdI_ProgressBar1})
     for (int i = 0; i < 3; ++i) ShowWindow(C(id + i), SW_HIDE);
 
-  LOGFONTA font = {};
-  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  font.lfWeight = FW_BOLD;
-  bold_font_ = CreateFontIndirectA(&font);
-  for (int i = 0; i < 3; ++i)
-    SendMessageA(C(kIdI_Step1 + i), WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_), FALSE);
-  SendMessageA(C(kIdI_panel_ver), WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_), FALSE);
+  bold_font_ = DialogFontWith({.bold = true});
+  SetFontOf(hwnd(),
+            std::initializer_list<int>{kIdI_Step1, kIdI_Step1 + 1, kIdI_Step1 + 2, kIdI_panel_ver},
+            bold_font_);
 }
 
 void TKestrix_Installer::LoadLanguage(const std::string& id) {

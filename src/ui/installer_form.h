@@ -18,6 +18,7 @@
 #include "platform/win32/windows_api.h"
 #include "settings/language_table.h"
 #include "window/form.h"
+#include "window/owned_font.h"
 
 namespace kestrix {
 
@@ -129,7 +130,7 @@ class TKestrix_Installer : public Form, private StepDisplay {
   bool step_failed_[3] = {false, false, false};
   bool installed_message_ = false;
   InstallRun run_;
-  HFONT bold_font_ = nullptr;
+  OwnedFont bold_font_;
   std::unique_ptr<TDefineHotkey> hotkey_;
 };
 
