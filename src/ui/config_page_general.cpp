@@ -1,6 +1,7 @@
 #include "base/text_utils.h"
 #include "settings/language_keys.h"
 #include "ui/configuration_pages.h"
+#include "window/menu.h"
 
 namespace kestrix {
 
@@ -184,10 +185,8 @@ void GeneralPage::ReplaceCharChanged() {
 
 void GeneralPage::InsertVariable() {
   if (!site_.context.choose_variable || !Box(kCfg_rb_CustomName).Checked()) return;
-  RECT rect = {};
-  GetWindowRect(Item(kCfg_btn_addRep), &rect);
   const std::optional<std::string> token =
-      site_.context.choose_variable(site_.dialog, {rect.left, rect.bottom});
+      site_.context.choose_variable(site_.dialog, BelowOf(Item(kCfg_btn_addRep)));
   if (!token) return;
   HWND field = EditOf(Item(kCfg_customDirectoryName));
   SetFocus(field);

@@ -4,6 +4,7 @@
 #include "settings/language_keys.h"
 #include "ui/configuration_pages.h"
 #include "ui/user_guide_win32.h"
+#include "window/clipboard.h"
 
 namespace kestrix {
 
@@ -11,17 +12,6 @@ namespace {
 
 using namespace lng;
 using V = ConfigurationValues;
-
-void CopyToClipboard(HWND owner, const std::string& text) {
-  if (!OpenClipboard(owner)) return;
-  EmptyClipboard();
-  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-    memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    if (SetClipboardData(CF_TEXT, memory) == nullptr) GlobalFree(memory);
-  }
-  CloseClipboard();
-}
 
 const ControlSpec kLanguageControls[] = {
     {"BUTTON", config_dialog::kLanguageGroup, spec::kGroupBox, kCfg_grp_language,

@@ -428,10 +428,8 @@ void Ttc_KestrixForm::OnCommand(int id, int code, HWND control) {
     case kId_btn_addRep:
       if (clicked) {
         // btn_addRepClick: the variables popup below the button.
-        RECT rect;
-        GetWindowRect(Control(kId_btn_addRep), &rect);
         if (std::optional<std::string> token =
-                ChooseVariable(hwnd(), {rect.left, rect.bottom}, true))
+                ChooseVariable(hwnd(), BelowOf(Control(kId_btn_addRep)), true))
           input_->InsertVariable(*token);
       }
       break;

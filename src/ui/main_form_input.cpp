@@ -11,6 +11,7 @@
 #include "names/text_modifiers.h"
 #include "ui/messages.h"
 #include "ui/name_list_sources_win32.h"
+#include "window/clipboard.h"
 // After the Windows headers they need.
 #include <commctrl.h>
 

@@ -9,6 +9,7 @@
 #include "settings/themes.h"
 #include "ui/name_list_sources_win32.h"
 #include "ui/placeholders_dialog.h"
+#include "window/menu.h"
 
 namespace kestrix {
 
@@ -92,12 +93,9 @@ void LoadFromFileMenu::btn_loadFromFileClick() {
       language.Text(lng::program::kTemplateClearList), language.Text(lng::buttons::kBtnBrowse),
       folder_caption);
   // Under the button, or under the name field when Ctrl+O asks while the button is hidden.
-  RECT button;
-  GetWindowRect(
-      w_.controls[w_.controls.Visible(kId_btn_loadFromFile) ? kId_btn_loadFromFile : kId_MkDir],
-      &button);
-  SelectFileChoice choice =
-      ShowSelectFileMenu(form_, {button.left, button.bottom}, items, StructureMenuImage());
+  const POINT at = BelowOf(
+      w_.controls[w_.controls.Visible(kId_btn_loadFromFile) ? kId_btn_loadFromFile : kId_MkDir]);
+  SelectFileChoice choice = ShowSelectFileMenu(form_, at, items, StructureMenuImage());
   switch (choice.command) {
     case SelectFileCommand::kLoadFocusedTextFile:
       ShowOpenDialogAndLoadFile(host.FocusedTextPath, false);

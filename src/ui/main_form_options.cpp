@@ -49,9 +49,7 @@ void OptionsMenu::btn_optionsClick() {
     for (size_t i = 0; i < items.size(); ++i) items[i].text += kOptionsShortcuts[i];
   if (!w_.files.FileExists(UserGuidePath(w_.exe_path))) items[2].flags |= MF_GRAYED;
   items.insert(items.begin(), {w_.undo.MenuEntry(), Separator()});
-  RECT rect;
-  GetWindowRect(w_.controls[kId_btn_options], &rect);
-  const UINT command = ShowMenu(form_, items, {rect.left, rect.bottom});
+  const UINT command = ShowMenu(form_, items, BelowOf(w_.controls[kId_btn_options]));
   if (command == kMenu_UserGuide) OpenUserGuide();
   if (command == kMenu_ManageTemplates) ManageTemplatesClick();
   if (command == kMenu_Configuration) ShowConfiguration();

@@ -174,10 +174,8 @@ void TManageTemplates::btn_AddClick() {
 void TManageTemplates::btn_addRepClick() {
   if (!services_.choose_variable) return;
   const auto [start, end] = define_.EditSelection();
-  RECT button;
-  GetWindowRect(Item(kId_btn_addRepTemplate), &button);
   std::optional<std::string> token =
-      services_.choose_variable(hwnd(), {button.left, button.bottom});
+      services_.choose_variable(hwnd(), BelowOf(Item(kId_btn_addRepTemplate)));
   if (!token) return;
   define_.Focus();
   define_.SelectInEdit(start, end);

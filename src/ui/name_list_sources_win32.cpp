@@ -21,26 +21,6 @@ std::vector<std::string> ReadDroppedFiles(HDROP drop) {
   return names;
 }
 
-std::optional<std::string> ReadClipboardText(HWND owner) {
-  if (!IsClipboardFormatAvailable(CF_TEXT)) return std::nullopt;
-  if (!OpenClipboard(owner)) return std::nullopt;
-  std::optional<std::string> text;
-  HANDLE data = GetClipboardData(CF_TEXT);
-  if (data != nullptr) {
-    const char* bytes = static_cast<const char*>(GlobalLock(data));
-    if (bytes != nullptr) {
-      // The block may hold no zero byte at all: never read past its size.
-      SIZE_T size = GlobalSize(data);
-      SIZE_T length = 0;
-      while (length < size && bytes[length] != '\0') ++length;
-      text = std::string(bytes, length);
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
 std::optional<std::string> ChooseTextFile(HWND owner, const std::string& directory,
                                           const LanguageTable& language) {
   std::string filter = OpenDialogFilter(language.Text(lng::dialogs::kTextFiles),

@@ -6,8 +6,9 @@
 // The main window uses them like this:
 //   WM_DROPFILES:  AcceptFiles: names = ReadDroppedFiles(drop) -> DescribeDroppedPaths
 //                  -> PlanDrop -> (switch, LoadTextFile or InsertDroppedNames)
-//   Ctrl+V in MkDir: if (auto text = ReadClipboardText(hwnd)) PlanNameFieldPaste(*text, ...)
-//   Load button:   LoadButtonOpensDialogDirectly ? ChooseTextFile : ShowSelectFileMenu
+//   Ctrl+V in MkDir: if (auto text = ReadClipboardText(hwnd)) (window/clipboard.h)
+//   PlanNameFieldPaste(*text, ...) Load button:   LoadButtonOpensDialogDirectly ? ChooseTextFile :
+//   ShowSelectFileMenu
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,10 +25,6 @@ namespace kestrix {
 // Every name of the drop, in drop order, each read in full whatever its length; the drop
 // handle is released (DragFinish).
 std::vector<std::string> ReadDroppedFiles(HDROP drop);
-
-// The clipboard's text (CF_TEXT, cut at its zero byte); nothing when the clipboard holds
-// no text or cannot be opened.
-std::optional<std::string> ReadClipboardText(HWND owner);
 
 // The open-file dialog: filter from the language texts `TextFiles` and `AllFiles` of
 // "Dialogs", starting in `directory`; the file and path must exist, read-only hidden,

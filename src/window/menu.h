@@ -29,6 +29,13 @@ struct MenuItem {
   std::vector<MenuItem> submenu;
 };
 
+// Where a pop-up opens for a button: at its lower left corner, in screen coordinates.
+inline POINT BelowOf(HWND control) {
+  RECT rect = {};
+  GetWindowRect(control, &rect);
+  return {rect.left, rect.bottom};
+}
+
 inline MenuItem Separator() {
   return {"", 0, MF_SEPARATOR, nullptr, {}};
 }
