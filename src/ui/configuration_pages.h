@@ -9,7 +9,7 @@
 
 #include "app/key_commands.h"
 #include "ui/configuration_dialog.h"
-#include "window/control_spec.h"
+#include "window/control_table.h"
 #include "window/controls.h"
 #include "window/owned_font.h"
 

@@ -2,7 +2,7 @@
 
 #include "installer/host_file_edits.h"
 #include "ui/installer_form.h"
-#include "window/control_spec.h"
+#include "window/control_table.h"
 #include "window/controls.h"
 #include "window/dpi_win32.h"
 

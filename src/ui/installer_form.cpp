@@ -13,7 +13,7 @@
 #include "settings/settings.h"
 #include "ui/define_hotkey.h"
 #include "ui/user_guide_win32.h"
-#include "window/control_spec.h"
+#include "window/control_table.h"
 #include "window/controls.h"
 
 namespace kestrix {

@@ -10,7 +10,7 @@
 #include "host/host_snapshot.h"
 #include "ui/control_ids.h"
 #include "ui/main_form_layout.h"
-#include "window/control_spec.h"
+#include "window/control_table.h"
 #include "window/dpi_win32.h"
 // After the Windows headers it needs.
 #include <commctrl.h>

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "window/control_spec.h"
+#include "window/control_table.h"
 #include "window/form.h"
 
 namespace kestrix {
@@ -59,7 +59,7 @@ class Dialog : public Form {
 
   // Pages load after OnInit and save on OK, in the order added.
   void AddPage(DialogPage& page) { pages_.push_back(&page); }
-  // Makes the controls of `specs` (ui/control_spec.h) with captions from `language`. Their
+  // Makes the controls of `specs` (ui/control_table.h) with captions from `language`. Their
   // places are written for a client area of `design_width` x `design_height` at 96 DPI;
   // the anchored ones follow the window's size from then on.
   void CreateControls(std::span<const ControlSpec> specs, const LanguageTable& language,

@@ -1,4 +1,4 @@
-#include "window/control_spec.h"
+#include "window/control_table.h"
 
 #include "window/dpi_win32.h"
 
