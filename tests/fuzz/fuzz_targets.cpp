@@ -256,7 +256,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t s = 0; s < sections.size() && s < 32; ++s) {
     std::vector<std::string> keys = table.KeyNames(sections[s]);
     for (size_t k = 0; k < keys.size() && k < 32; ++k) {
-      std::string text = table.Text(sections[s], keys[k], "English");
+      std::string text = table.Lookup(sections[s], keys[k], "English");
       ExpandLanguageLineBreaks(FormatLanguageText(text, "C:\\tc"));
       LanguageOfListEntry(text);
     }
