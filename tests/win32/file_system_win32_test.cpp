@@ -78,22 +78,17 @@ class Win32FileSystemTest : public ::testing::Test {
 TEST_F(Win32FileSystemTest, ErrorCodesFollowTheSystem) {
   std::string content;
   EXPECT_EQ(fs_.ReadWholeFile(Path("missing.ini"), content), kErrorFileNotFound);
-  EXPECT_EQ(fs_.ReadWholeFile(Path("no\\missing.ini"), content), kErrorPathNotFound);
   EXPECT_EQ(fs_.CreateDirectory(Path("sub")), kErrorSuccess);
-  EXPECT_EQ(fs_.CreateDirectory(Path("SUB")), kErrorAlreadyExists);
-  EXPECT_EQ(fs_.CreateDirectory(Path("a\\b")), kErrorPathNotFound);
+  EXPECT_EQ(fs_.CreateDirectory(Path("sub")), kErrorAlreadyExists);
   EXPECT_TRUE(fs_.DirectoryExists(Path("sub")));
   // Hidden and system stay on a directory (Wine drops read-only and archive there).
   EXPECT_EQ(fs_.SetAttributes(Path("sub"), kAttrDirectory | kAttrHidden | kAttrSystem),
             kErrorSuccess);
   const uint32_t both = kAttrHidden | kAttrSystem;
   EXPECT_EQ(fs_.GetAttributes(Path("sub")) & both, both);
-  EXPECT_EQ(fs_.SetAttributes(Path("gone"), kAttrHidden), kErrorFileNotFound);
   EXPECT_EQ(fs_.WriteWholeFile(Path("sub"), "x"), kErrorAccessDenied);
   EXPECT_EQ(fs_.WriteWholeFile(Path("no\\file.txt"), "x"), kErrorPathNotFound);
-  EXPECT_EQ(fs_.DeleteFile(Path("missing.ini")), kErrorFileNotFound);
   EXPECT_EQ(fs_.LastWriteTime(Path("missing.ini")), 0u);
-  EXPECT_EQ(fs_.GetAttributes(Path("missing.ini")), kAttrInvalid);
   fs_.SetAttributes(Path("sub"), kAttrDirectory);
   RemoveDirectoryA(Path("sub").c_str());
 }
@@ -106,8 +101,6 @@ TEST_F(Win32FileSystemTest, WriteReadCopyListDelete) {
   EXPECT_EQ(fs_.CopyFile(Path("a.txt"), Path("b.txt"), true), kErrorFileExists);
   EXPECT_EQ(fs_.WriteWholeFile(Path("c.ini"), ""), kErrorSuccess);
   EXPECT_EQ(Read("c.ini"), "");
-  std::vector<DirEntry> txt = fs_.ListDirectory(dir_, "*.txt");
-  EXPECT_EQ(txt.size(), 2u);
   EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "b.txt", "c.ini"}));
   EXPECT_EQ(fs_.DeleteFile(Path("b.txt")), kErrorSuccess);
   EXPECT_FALSE(fs_.FileExists(Path("b.txt")));
@@ -175,27 +168,22 @@ TEST_F(Win32FileSystemTest, ReadOnlyTargetIsRefusedAndKept) {
   EXPECT_EQ(Read("r.ini"), "[A]\r\nk=new\r\n\r\n");
 }
 
-TEST(Win32Environment, GetExpandAndList) {
-  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_VAR", "C:\\kx value"));
+// What the wrapper adds to the system's calls: values longer than a first buffer come
+// whole, an empty value is not an unset one, and the list is read out of the block.
+TEST(Win32Environment, LongEmptyAndUnsetValuesAndTheList) {
+  const std::string long_value(5000, 'v');
+  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_LONG", long_value.c_str()));
+  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_EMPTY", ""));
   ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_UNSET", nullptr));
   Win32Environment env;
-  EXPECT_EQ(env.Get("kx_test_var"), "C:\\kx value");
-  EXPECT_EQ(env.Get("KX_TEST_UNSET"), std::nullopt);
-  EXPECT_EQ(env.Expand("%KX_TEST_VAR%\\sub"), "C:\\kx value\\sub");
-  EXPECT_EQ(env.Expand("%KX_TEST_UNSET%\\x"), "%KX_TEST_UNSET%\\x");
-  EXPECT_EQ(env.Expand("100%"), "100%");
-  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_EMPTY", ""));
-  EXPECT_EQ(env.Get("KX_TEST_EMPTY"), "");
-  EXPECT_EQ(env.Expand("<%KX_TEST_EMPTY%>"), "<>");
-  std::string long_value(5000, 'v');
-  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_LONG", long_value.c_str()));
-  EXPECT_EQ(env.Get("KX_TEST_LONG"), long_value);
+  EXPECT_EQ(env.Get("kx_test_long"), long_value);
   EXPECT_EQ(env.Expand("<%KX_TEST_LONG%>"), "<" + long_value + ">");
+  EXPECT_EQ(env.Get("KX_TEST_EMPTY"), "");
+  EXPECT_EQ(env.Get("KX_TEST_UNSET"), std::nullopt);
   bool found = false;
   for (const auto& [name, value] : env.List())
-    if (name == "KX_TEST_VAR") found = value == "C:\\kx value";
+    if (name == "KX_TEST_LONG") found = value == long_value;
   EXPECT_TRUE(found);
-  SetEnvironmentVariableA("KX_TEST_VAR", nullptr);
   SetEnvironmentVariableA("KX_TEST_LONG", nullptr);
   SetEnvironmentVariableA("KX_TEST_EMPTY", nullptr);
 }

@@ -1,5 +1,5 @@
-// The thin platform classes against the real system calls: casing, the code page, locale
-// names, system facts, resources and the AIMP mapping.
+// The thin platform classes against the real system calls: locale names, system facts,
+// resources and the AIMP mapping. What the system itself answers is not retested.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,9 +8,6 @@
 #include "base/text_utils.h"
 #include "names/player_sources.h"
 #include "names/system_sources.h"
-#include "names/text_modifiers.h"
-#include "platform/win32/char_case_win32.h"
-#include "platform/win32/dialog_seams_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
@@ -20,26 +17,6 @@
 
 namespace kestrix {
 namespace {
-
-TEST(Win32CharCase, AgreesWithThePortableCasing) {
-  EXPECT_EQ(InvertCase("Abc-1\\", Win32CharCase()), "aBC-1\\");
-  // The accented vowel pairs are letters in the Western and Central European code pages.
-  const UINT code_page = GetACP();
-  if (code_page != 1250 && code_page != 1252) GTEST_SKIP() << "code page " << code_page;
-  const Win32CharCase system_case;
-  const PortableCharCase portable_case;
-  const std::string letters =
-      "\xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB";
-  EXPECT_EQ(InvertCase(letters, system_case), InvertCase(letters, portable_case));
-}
-
-TEST(Win32CodePage, WideTextToTheAnsiCodePage) {
-  Win32CodePage code_page;
-  EXPECT_EQ(code_page.FromWide(u"D:\\Projects\\x"), "D:\\Projects\\x");
-  EXPECT_EQ(code_page.FromWide(u""), "");
-  // A character outside every single-byte code page becomes the default character.
-  EXPECT_EQ(code_page.FromWide(u"a\u4E2Db"), "a?b");
-}
 
 // The same names as the locale's own date formatting gives for a known date.
 std::string Formatted(int month, int day, const char* picture) {
@@ -59,14 +36,13 @@ TEST(Win32Locale, DayAndMonthNamesAsTheDateFormatterSays) {
     EXPECT_EQ(locale.LongDayName(iso_day), Formatted(3, 3 + iso_day, "dddd")) << iso_day;
     EXPECT_EQ(locale.ShortDayName(iso_day), Formatted(3, 3 + iso_day, "ddd")) << iso_day;
   }
-  EXPECT_NE(locale.LongDayName(1), locale.LongDayName(2));
   for (int month = 1; month <= 12; ++month) {
     EXPECT_EQ(locale.LongMonthName(month), Formatted(month, 1, "MMMM")) << month;
     EXPECT_EQ(locale.ShortMonthName(month), Formatted(month, 1, "MMM")) << month;
   }
 }
 
-TEST(Win32SystemFacts, NamesVersionWorkgroupAndArchitecture) {
+TEST(Win32SystemFacts, NamesAndTheRealVersion) {
   Win32SystemFacts facts;
   for (const std::optional<std::string>& name :
        {facts.UserName(), facts.ComputerName(), facts.Workgroup()}) {
@@ -77,21 +53,16 @@ TEST(Win32SystemFacts, NamesVersionWorkgroupAndArchitecture) {
   std::optional<ReportedOsVersion> reported = facts.ReportedVersion();
   std::optional<RealOsVersion> real = facts.RealVersion();
   ASSERT_TRUE(reported && real);
-  EXPECT_EQ(reported->platform_id, 2u);
   // Without a manifest the reported 6.2 hides Windows 10 and 11; the real version names it.
   if (reported->major == 6 && reported->minor == 2 && real->major == 10) {
     EXPECT_EQ(OsNameSource(facts), real->build >= 22000 ? "Windows 11" : "Windows 10");
   }
   EXPECT_NE(OsNameSource(facts), "Unknown");
-  Wow64Answer wow64 = facts.IsWow64();
-  EXPECT_TRUE(wow64.function_exists && wow64.succeeded);
-  EXPECT_FALSE(wow64.is_wow64);  // this test runs as a 64-bit process
-  EXPECT_EQ(ArchitectureNameSource(facts), "x64");
 }
 
 // The program's own resources: every built-in language, whole (no terminating zero, nothing
-// cut off) and by its name in any case; the manifest, without which the controls lose the
-// common-controls look and the window is scaled as a bitmap on high-DPI screens.
+// cut off); the manifest, without which the controls lose the common-controls look and the
+// window is scaled as a bitmap on high-DPI screens.
 TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguageWholeAndItsManifest) {
   char buffer[MAX_PATH];
   std::string exe(buffer, GetModuleFileNameA(nullptr, buffer, sizeof buffer));
@@ -104,13 +75,11 @@ TEST(Win32Resources, ProgramCarriesEveryBuiltInLanguageWholeAndItsManifest) {
     ASSERT_EQ(program.ReadData(LanguageResourceName(language.id), text), 0u) << language.id;
     EXPECT_EQ(LanguageTable::FromText(text).Text(lng::header::kLngNameEng), language.english_name);
   }
-  std::string upper, lower;
-  ASSERT_EQ(program.ReadData("LNG_ENG", upper), 0u);
-  ASSERT_EQ(program.ReadData("lng_eng", lower), 0u);
-  EXPECT_EQ(upper, lower);
-  ASSERT_FALSE(upper.empty());
-  EXPECT_NE(upper.back(), '\0');
-  EXPECT_NE(upper.find("FutureVersion="), std::string::npos);
+  std::string english;
+  ASSERT_EQ(program.ReadData("LNG_ENG", english), 0u);
+  ASSERT_FALSE(english.empty());
+  EXPECT_NE(english.back(), '\0');
+  EXPECT_NE(english.find("FutureVersion="), std::string::npos);
   EXPECT_TRUE(program.Exists("LNG_ENG"));
   std::string data = "stale";
   EXPECT_EQ(program.ReadData("LNG_FRA", data), kErrorResourceNameNotFound);

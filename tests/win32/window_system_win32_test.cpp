@@ -45,7 +45,6 @@ TEST(Win32WindowSystem, TextsStopAtTheBufferLimit) {
   EXPECT_EQ(windows.SendGetText(window.handle(), 1000), title);
   EXPECT_EQ(windows.SendGetText(window.handle(), 0), "");
   EXPECT_EQ(windows.SendGetTextWithin(window.handle(), 254, 150), std::string(254, 'T'));
-  EXPECT_EQ(windows.GetWindowText(window.handle()), title);
 }
 
 TEST(Win32WindowSystem, ListBoxItemsAreReadWideAndConverted) {
