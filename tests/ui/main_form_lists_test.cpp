@@ -60,13 +60,20 @@ class MainFormListsTest : public MainFormFixture {
   }
 };
 
-TEST_F(MainFormListsTest, AttributeMenuEntriesTagTheTitleInEachMode) {
+TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
   EXPECT_EQ(Title(), std::string(kTitle) + " ");
   ChooseFromAttributeMenu(3);  // the third entry: hidden
   ChooseFromAttributeMenu(4);  // the fourth: system
   EXPECT_EQ(Title(), std::string(kTitle) + " [--hs]");
   Key(form_->MkDirEdit(), VK_F3);
   EXPECT_EQ(Title(), std::string(kTitle) + " 1.6.0.5 [--hs]");
+  Key(C(kId_MkDirExt), VK_F6);
+  TypeName("Hidden one");
+  Click(kId_btn_ok);
+  const uint32_t attributes = files_.GetAttributes("C:\\Work\\Hidden one");
+  ASSERT_NE(attributes, kAttrInvalid);
+  EXPECT_EQ(attributes & (kAttrHidden | kAttrSystem | kAttrReadOnly),
+            static_cast<uint32_t>(kAttrHidden | kAttrSystem));
 }
 
 TEST_F(MainFormListsTest, LetterFieldKeepsEachLetterOnceInOrderAndClosesWithEscape) {
@@ -131,8 +138,9 @@ TEST_F(MainFormListsTest, PastedLineIsTrimmedIntoTheNameOnce) {
 }
 
 // Ctrl+O in the name field offers the Load menu, whose first entry is the host's focused
-// text file (UTF-8 with its mark here).
-TEST_F(MainFormListsTest, LoadMenuLoadsTheHostsFocusedTextFile) {
+// text file (UTF-8 with its mark here); a file that cannot be read is reported and the list
+// stays.
+TEST_F(MainFormListsTest, LoadMenuLoadsTheHostsFocusedTextFileAndABadFileLosesNothing) {
   files_.AddFile("C:\\Work\\names.txt",
                  "\xEF\xBB\xBF"
                  "Caf\xC3\xA9\r\n\r\n  \r\nb\r\n");
@@ -145,7 +153,12 @@ TEST_F(MainFormListsTest, LoadMenuLoadsTheHostsFocusedTextFile) {
   PressKey(VK_DOWN);
   PressKey(VK_RETURN);
   HandleInput();
-  EXPECT_EQ(ListLines(), (std::vector<std::string>{"Caf\xE9", "b", ""}));
+  const std::vector<std::string> expected{"Caf\xE9", "b", ""};
+  EXPECT_EQ(ListLines(), expected);
+  form_->ShowOpenDialogAndLoadFile("C:\\Work\\missing.txt", false);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].text, "\"C:\\Work\\missing.txt\" was not found.");
+  EXPECT_EQ(ListLines(), expected);
 }
 
 TEST_F(MainFormListsTest, HistoryPickShowsUndoWhichRestoresTheTypedText) {

@@ -407,10 +407,11 @@ TEST_P(RefreshOnActivateTest, ReturningToTheApplicationRereadsTheHostPathOnlyWhe
 }
 INSTANTIATE_TEST_SUITE_P(OnOff, RefreshOnActivateTest, ::testing::Bool());
 
-// Invalid characters replaced, as the settings ask.
+// The user's own character replacements reach the preview and the run behind OK.
 class ReplaceCharsTest : public MainFormTest {
   void BeforeCreate() override {
-    files_.AddFile(kSettingsFile, "[Configuration]\r\nInvalidCharAction=1\r\n");
+    files_.AddFile(kSettingsFile,
+                   "[Configuration]\r\nInvalidCharAction=1\r\n[ReplaceChars]\r\n&=and\r\n");
   }
 };
 
@@ -424,6 +425,13 @@ TEST_F(ReplaceCharsTest, EnvironmentNamesKeepReplacementsOnInBothModes) {
   Key(C(kId_MkDir), VK_F3);
   EXPECT_TRUE(Checked(kId_option_replacements));
   EXPECT_EQ(T(kId_lbl_newdirname), "1\\a_b");
+}
+
+TEST_F(ReplaceCharsTest, OkRepairsTheNameWithTheSettingsReplacements) {
+  TypeName("R&D");
+  Click(kId_btn_ok);
+  EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\RandD"));
+  EXPECT_FALSE(files_.Exists("C:\\Work\\R&D"));
 }
 
 }  // namespace
