@@ -157,6 +157,8 @@ TEST(IntelligentSelection, TheCaretPicksTheWordItStandsIn) {
   EXPECT_EQ(Walk("a -bc", SelectionField::kName, Stops{2}, 4, 1, cursor)[0], "-bc");
   cursor.next_word = 3;
   EXPECT_EQ(Walk(" -bc", SelectionField::kName, Stops{1}, 3, 1, cursor)[0], "-bc");
+  cursor.next_word = 0;  // a "-" glued to a letter is both
+  EXPECT_EQ(Walk("ab-cd", SelectionField::kName, Stops{3}, 4, 1, cursor)[0], "cd");
 }
 
 TEST(IntelligentSelection, ThePathFieldSplitsOnlyAtSeparators) {
@@ -222,6 +224,8 @@ TEST(PlayerSources, TitlesGiveTheirValues) {
       {km, "[1/1] C:\\Music\\track.mp3", "track"},
       {km, "[1/1] (x)", "(x)"},  // "(" at position 1 has no left neighbour
       {km, "", ""},
+      {km, "[2/9] JAZZ(04:10)", "JAZZ"},
+      {km, "[2/9] jazz(04:10)", "jazz"},
       {vlc, "D:\\Video\\my.clip.avi - VLC media player", "my.clip"},
       {vlc, "clip - VLC media player", "clip -"},  // without an extension the "-" stays
       {vlc, "VLC media player", ""}};
@@ -525,12 +529,14 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
   const std::tuple<ReportedOsVersion, Real, const char*> cases[] = {
       {{1, 4, 10, 2222, " A "}, {}, "Windows 98 SE"},
       {{1, 4, 10, 2222, "A"}, {}, "Windows 98"},  // the second character decides
+      {{1, 4, 10, 2222, " A"}, {}, "Windows 98 SE"},
       {{1, 4, 10, 2222, "xB"}, {}, "Windows 98"},
       {{1, 4, 0, 950, ""}, {}, "Windows 95"},
       {{2, 5, 0, 2195, ""}, {}, "Windows 2000"},
       {{2, 5, 1, 2600, ""}, {}, "Windows XP"},
       {{2, 10, 0, 19045, ""}, {}, "Windows 10"},
       {{2, 10, 0, 22631, ""}, {}, "Windows 11"},
+      {{2, 11, 0, 30000, ""}, {}, "Unknown"},  // a later system
       // Without a manifest every newer system reports 6.2: the real version names it.
       {six_two, {}, "Windows 8"},
       {six_two, RealOsVersion{6, 3, 9600}, "Windows 8.1"},
@@ -570,6 +576,7 @@ TEST(TemplateList, ChoiceCaptionsAndKeys) {
   std::vector<BuiltInTemplate> t = BuiltInTemplates(english);
   TemplateChoice one = ChooseTemplate(t[0].caption, t);
   EXPECT_EQ(std::tie(one.kind, one.built_in), std::make_tuple(TemplateChoice::Kind::kBuiltIn, 0u));
+  EXPECT_EQ(ChooseTemplate(t[1].caption, t).built_in, 1u);
   EXPECT_EQ(ChooseTemplate("- no template selected -", t).kind, TemplateChoice::Kind::kNothing);
   // A user template named "1st" carries the tag of entry 1 but applies its own text.
   EXPECT_EQ(UserTemplateCaption("weekly "), "[W] - weekly");  // tagged with its first letter
@@ -589,6 +596,7 @@ TEST(TextModifiers, BlanksAndDots) {
       {"My  new folder ", "My..new.folder.", "My  new.folder ", "My  new folder "},
       {"a.b...c.", "a.b...c.", "a.b...c.", "a b...c."},
       {" a", ".a", ".a", " a"},
+      {"  a", "..a", "  a", "  a"},
       {".a", ".a", ".a", " a"},
       {" ", ".", " ", " "}};
   for (const auto& [text, to_dot, to_dot_careful, to_space_careful] : cases)
@@ -735,6 +743,9 @@ TEST(UserApps, DiscoveryAndIdentifiersWithoutEveryAppPrefixAndIniSuffix) {
   edges.AddFile("C:\\P\\Plugins\\app_ lead.ini", "");
   edges.AddFile("C:\\P\\Plugins\\app_.ini", "");
   EXPECT_EQ(DiscoverUserApps(edges, "C:\\P", DisablePlugins::kNone), (Lines{"lead"}));
+  FakeFileSystem tail;  // and the trailing blank of the last one
+  tail.AddFile("C:\\P\\Plugins\\app_tail .ini", "");
+  EXPECT_EQ(DiscoverUserApps(tail, "C:\\P", DisablePlugins::kNone), (Lines{"tail"}));
 }
 
 TEST(UserApps, CleaningWithCutMarkers) {
