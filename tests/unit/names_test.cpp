@@ -74,6 +74,7 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
   for (const auto& [text, at, expected] : cases)
     EXPECT_EQ(ReplaceDateTokens(text, at, locale), expected)
         << text << " " << at.year << "-" << at.month << "-" << at.day;
+  EXPECT_EQ(DateTokenValue("%dd", when, locale), "");  // not a token: no value
   EXPECT_EQ(FormatDateVariable(when), "2024-03-05");
   EXPECT_EQ(FormatTimeVariable(when), "09-07-05");
 }
