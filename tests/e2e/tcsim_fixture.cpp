@@ -1,15 +1,16 @@
 #include "tcsim_fixture.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <atomic>
 #include <fstream>
-#include <functional>
 
 #include "base/text_utils.h"
 #include "input/typing.h"
 #include "tcsim/host_keys.h"
 #include "tcsim/requests.h"
+#include "ui/control_ids.h"
 
 namespace kestrix::e2e {
 namespace {
@@ -22,29 +23,6 @@ std::string Quote(const std::string& arg) {
 void SetValue(const std::string& file, const char* section, const char* key,
               const std::string& value) {
   WritePrivateProfileStringA(section, key, value.c_str(), file.c_str());
-}
-
-// Hands each WM_COPYDATA answer's bytes to the query waiting for it.
-std::function<void(const char* data, size_t size)> g_sink;
-
-LRESULT CALLBACK ReplyProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message != WM_COPYDATA || !lparam) return DefWindowProcA(hwnd, message, wparam, lparam);
-  const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
-  if (g_sink) g_sink(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0);
-  return TRUE;
-}
-
-HWND ReplyWindow() {
-  static HWND window = [] {
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = ReplyProc;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.lpszClassName = "KestrixE2eReply";
-    RegisterClassA(&cls);
-    return CreateWindowExA(0, cls.lpszClassName, "", 0, 0, 0, 0, 0, nullptr, nullptr, cls.hInstance,
-                           nullptr);
-  }();
-  return window;
 }
 
 }  // namespace
@@ -112,9 +90,7 @@ std::string HostTree::InstallProgram(const std::string& source) {
 }
 
 std::string HostTree::MakeDir(const std::string& relative) const {
-  for (size_t at = 0; (at = relative.find('\\', at + 1)) != std::string::npos;)
-    CreateDirectoryA(Path(relative.substr(0, at)).c_str(), nullptr);
-  CreateDirectoryA(Path(relative).c_str(), nullptr);
+  SHCreateDirectoryExA(nullptr, Path(relative).c_str(), nullptr);
   return Path(relative);
 }
 
@@ -210,23 +186,10 @@ bool Tcsim::PressKey(const std::string& notation) const {
          PostMessageA(window_, tcsim::kPressKeyMessage, press->key, tcsim::ModifierBits(*press));
 }
 
-LRESULT Tcsim::SendCopyData(ULONG_PTR id, const std::string& bytes) const {
-  COPYDATASTRUCT data{id, static_cast<DWORD>(bytes.size()), const_cast<char*>(bytes.data())};
-  return SendMessageA(window_, WM_COPYDATA, reinterpret_cast<WPARAM>(ReplyWindow()),
-                      reinterpret_cast<LPARAM>(&data));
-}
-
-std::optional<std::string> Tcsim::Query(const std::string& request) const {
-  std::optional<std::string> reply;
-  g_sink = [&reply](const char* data, size_t size) { reply = tcsim::TextUpToZero(data, size); };
-  SendCopyData(tcsim::kCopyDataGetAnswer, request + std::string(1, '\0'));
-  g_sink = nullptr;
-  return reply;
-}
-
 LRESULT Tcsim::ChangeDir(const std::string& path, bool left) const {
-  return SendCopyData(tcsim::kCopyDataChangeDir,
-                      (left ? path + "\r" : "\r" + path) + std::string(2, '\0'));
+  std::string bytes = (left ? path + "\r" : "\r" + path) + std::string(2, '\0');
+  COPYDATASTRUCT data{tcsim::kCopyDataChangeDir, static_cast<DWORD>(bytes.size()), bytes.data()};
+  return SendMessageA(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
 }
 
 std::vector<DWORD> Tcsim::StartedProcessIds() const {
@@ -238,10 +201,8 @@ std::vector<DWORD> Tcsim::StartedProcessIds() const {
 
 std::string WindowText(HWND window) {
   char buffer[256] = {};
-  const LRESULT length =
-      window ? SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer))
-             : 0;
-  return std::string(buffer, length > 0 && length < 256 ? static_cast<size_t>(length) : 0);
+  SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+  return buffer;
 }
 
 HWND FocusOfThread(HWND window) {
@@ -270,6 +231,22 @@ HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms
 
 bool TypeText(const std::string& text) {
   return TypeUnicode(text, [] { Sleep(30); });
+}
+
+HWND NameField(HWND main) {
+  return FindWindowExA(GetDlgItem(main, kId_MkDir), nullptr, "EDIT", nullptr);
+}
+
+bool NameFieldReady(HWND main) {
+  return WaitUntil([&] {
+    if (GetForegroundWindow() != main) SetForegroundWindow(main);
+    return GetForegroundWindow() == main && FocusOfThread(main) == NameField(main);
+  });
+}
+
+HWND WaitForMainWindow() {
+  HWND main = WaitForWindow(kMainClass, nullptr);
+  return main != nullptr && NameFieldReady(main) ? main : nullptr;
 }
 
 }  // namespace kestrix::e2e

@@ -71,20 +71,16 @@ class Tcsim {
   // The log's lines without line ends. WaitForLog: the index of the first line at or after
   // `from` that contains `text`, waiting up to `timeout_ms`; -1 when none came.
   std::vector<std::string> LogLines() const;
-  int WaitForLog(const std::string& text, size_t from = 0, DWORD timeout_ms = 10000) const;
+  int WaitForLog(const std::string& text, size_t from = 0, DWORD timeout_ms = 15000) const;
   std::string LogText() const;
 
-  // Requests as other programs send them: a key ("F7", "S+F7"); a "GA" query, whose reply
-  // is nothing when the host did not answer; a "CD" for one side; the process ids of the
-  // log's "RUN pid=" lines.
+  // Requests as other programs send them: a key ("F7", "S+F7"); a "CD" for one side; the
+  // process ids of the log's "RUN pid=" lines.
   bool PressKey(const std::string& notation) const;
-  std::optional<std::string> Query(const std::string& request) const;
   LRESULT ChangeDir(const std::string& path, bool left) const;
   std::vector<DWORD> StartedProcessIds() const;
 
  private:
-  LRESULT SendCopyData(ULONG_PTR id, const std::string& bytes) const;
-
   const HostTree& tree_;
   std::string log_path_;
   HANDLE process_ = nullptr;
@@ -103,9 +99,30 @@ bool WaitUntil(Condition condition, DWORD timeout_ms = 15000) {
     if (GetTickCount() - start > timeout_ms) return false;
   return true;
 }
+// WaitUntil, serving this thread's windows meanwhile: a program taking the foreground from
+// one of them, or pasting what it put on the clipboard, waits for their answers.
+template <typename Condition>
+bool WaitServing(Condition condition, DWORD timeout_ms = 15000) {
+  return WaitUntil(
+      [&] {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        return condition();
+      },
+      timeout_ms);
+}
 // A visible top-level window of the class (and caption, unless null), waited for.
 HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms = 15000);
 // Types `text` as the keyboard would, with a pause after each character.
 bool TypeText(const std::string& text);
+
+inline constexpr char kTitle[] = "Total Commander Kestrix";  // the product's caption
+inline constexpr char kMainClass[] = "Ttc_KestrixForm";
+HWND NameField(HWND main);  // the main window's name field
+// Waits until `main` is the foreground window (asked for again while waiting: under load a
+// request can be lost) with its name field focused, so that real key presses reach it.
+bool NameFieldReady(HWND main);
+// The main window, waited for until its name field is ready; null when it did not come.
+HWND WaitForMainWindow();
 
 }  // namespace kestrix::e2e

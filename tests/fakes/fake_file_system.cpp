@@ -67,9 +67,9 @@ bool FakeFileSystem::Resolve(const std::string& path, std::string& key,
     if (share_end == server_end + 1) return false;
     root = p.substr(0, share_end) + "\\";
     rest = share_end == std::string::npos ? "" : p.substr(share_end);
-  } else {  // on the current drive, from its root or from the current directory
-    root = current_directory_.substr(0, current_directory_.find('\\') + 1);
-    rest = !p.empty() && p[0] == '\\' ? p : current_directory_.substr(root.size()) + "\\" + p;
+  } else {  // the current directory is the root of drive C:
+    root = "C:\\";
+    rest = p;
   }
   std::vector<std::string> parts;
   size_t start = 0;
@@ -310,9 +310,7 @@ std::vector<std::string> FakeFileSystem::AllPaths() const {
 
 int FakeFileSystem::WriteAttempts(const std::string& path) {
   std::string key, display;
-  if (!Resolve(path, key, display)) return 0;
-  auto it = write_attempts_.find(key);
-  return it == write_attempts_.end() ? 0 : it->second;
+  return Resolve(path, key, display) ? write_attempts_[key] : 0;
 }
 
 }  // namespace kestrix

@@ -141,7 +141,6 @@ class FakeFileSystem : public FileSystem {
   std::map<std::string, Node> nodes_;
   std::vector<Fault> faults_;
   std::map<std::string, int> write_attempts_;
-  const std::string current_directory_ = "C:\\";
   uint64_t clock_;
   int write_count_ = 0;
   // kErrorSuccess, or the step's fault when it comes now.

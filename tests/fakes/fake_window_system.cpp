@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "base/text_utils.h"
 #include "host/panel_windows.h"
@@ -10,13 +11,11 @@ namespace kestrix {
 
 WindowHandle FakeWindowSystem::Add(WindowHandle parent, const std::string& class_name,
                                    const std::string& text) {
-  WindowHandle handle = next_handle_;
-  next_handle_ += 4;
-  Window window;
+  const WindowHandle handle = std::exchange(next_handle_, next_handle_ + 4);
+  Window& window = windows_[handle];
   window.parent = parent;
   window.class_name = class_name;
   window.text = text;
-  windows_[handle] = window;
   children_[parent].push_back(handle);
   return handle;
 }

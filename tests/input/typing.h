@@ -1,7 +1,7 @@
 #pragma once
 // Typing as the keyboard does and clicking as the mouse does, for the window and
 // end-to-end tests: one Unicode key down and up per character, reaching the focus of the
-// foreground window; a left click at a point of the screen; a copy on the clipboard. And a
+// foreground window; a left click on a window; a copy on the clipboard. And a
 // window as the screen shows it, for the pictures of the documentation.
 #include <windows.h>
 
@@ -46,11 +46,10 @@ inline bool ReleaseKeys(std::initializer_list<WORD> keys) {
 template <typename Between>
 bool TypeUnicode(const std::string& text, Between between) {
   for (unsigned char c : text) {
-    INPUT inputs[2] = {};
-    for (int i = 0; i < 2; ++i) {
-      inputs[i].type = INPUT_KEYBOARD;
-      inputs[i].ki.wScan = c;
-      inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+    INPUT inputs[2] = {KeyInput(0, false), KeyInput(0, true)};
+    for (INPUT& input : inputs) {
+      input.ki.wScan = c;
+      input.ki.dwFlags |= KEYEVENTF_UNICODE;
     }
     if (SendInput(2, inputs, sizeof(INPUT)) != 2) return false;
     between();
@@ -58,9 +57,13 @@ bool TypeUnicode(const std::string& text, Between between) {
   return true;
 }
 
-// A real left click at a screen point, with pauses for the pointer and the receiver.
-inline void ClickAt(int x, int y) {
-  SetCursorPos(x, y);
+// A real left click on a window: in its middle, or at `offset` from its corner; with pauses
+// for the pointer and the receiver.
+inline void ClickOn(HWND window, POINT offset = {-1, -1}) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  SetCursorPos(offset.x >= 0 ? rect.left + offset.x : (rect.left + rect.right) / 2,
+               offset.y >= 0 ? rect.top + offset.y : (rect.top + rect.bottom) / 2);
   Sleep(150);
   INPUT inputs[2] = {};
   inputs[0].type = inputs[1].type = INPUT_MOUSE;
@@ -68,14 +71,6 @@ inline void ClickAt(int x, int y) {
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(2, inputs, sizeof(INPUT));
   Sleep(250);
-}
-
-// A real left click on a window: in its middle, or at `offset` from its corner.
-inline void ClickOn(HWND window, POINT offset = {-1, -1}) {
-  RECT rect = {};
-  GetWindowRect(window, &rect);
-  ClickAt(offset.x >= 0 ? rect.left + offset.x : (rect.left + rect.right) / 2,
-          offset.y >= 0 ? rect.top + offset.y : (rect.top + rect.bottom) / 2);
 }
 
 // The text on the clipboard as a copy in another program leaves it, `owner` serving it.
