@@ -14,7 +14,7 @@
 // Normal mode then tests IsAbsolutePath (base/path_text.h; ForceDirectories), judges invalid
 // characters (invalid_chars.h) and creates the levels of SplitLevels(text) (a single name is one
 // level). Extended mode removes blank lines, judges PrepareListRunText's result,
-// and creates each line of PlanList: a chain through CreateLevels, a single line directly.
+// and creates each line of PlanList: a chain level by level, a single line directly.
 #include <string>
 #include <string_view>
 #include <vector>

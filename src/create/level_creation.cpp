@@ -1,5 +1,8 @@
 #include "create/level_creation.h"
 
+#include <string>
+#include <vector>
+
 #include "base/path_text.h"
 #include "create/directory_structure.h"
 
@@ -14,31 +17,6 @@ std::string WithoutTrailingSeparators(std::string_view path) {
 }
 
 }  // namespace
-
-std::vector<LevelOutcome> CreateLevels(FileSystem& fs, std::string_view base_path,
-                                       const std::vector<std::string>& levels) {
-  std::vector<LevelOutcome> outcomes;
-  std::string base = pathtext::WithTrailingSeparator(std::string(base_path));
-  for (const std::string& part : levels) {
-    LevelOutcome outcome;
-    outcome.part = part;
-    if (part.empty()) {
-      outcome.path = WithoutTrailingSeparators(base);
-      outcomes.push_back(std::move(outcome));
-      continue;
-    }
-    outcome.path = base + part;
-    if (fs.DirectoryExists(outcome.path)) {
-      outcome.step = LevelStep::kEntered;
-    } else {
-      outcome.error = fs.CreateDirectory(outcome.path);
-      outcome.step = outcome.error == kErrorSuccess ? LevelStep::kCreated : LevelStep::kFailed;
-    }
-    if (outcome.step != LevelStep::kFailed) base = outcome.path + "\\";
-    outcomes.push_back(std::move(outcome));
-  }
-  return outcomes;
-}
 
 uint32_t ForceDirectories(FileSystem& fs, std::string_view path) {
   const std::string target = WithoutTrailingSeparators(NormalizeSeparators(path));

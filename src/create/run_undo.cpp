@@ -26,12 +26,12 @@ std::string KeptDetail(const std::vector<std::string>& names) {
   return names.size() > kForeignNames ? text + ", ..." : text;
 }
 
-// The removal of one item the run made; false when it is gone already.
-bool TakeBack(FileSystem& fs, const MadeItem& item,
+// The removal of one item the run made; an item gone already is left out of the report.
+void TakeBack(FileSystem& fs, const MadeItem& item,
               const std::unordered_set<std::string>& made_keys, UndoOutcome& out) {
   uint32_t code = kErrorSuccess;
   if (item.directory) {
-    if (!fs.DirectoryExists(item.path)) return false;
+    if (!fs.DirectoryExists(item.path)) return;
     std::vector<std::string> foreign;
     bool holds = false;
     for (const DirEntry& entry : fs.ListDirectory(item.path, "*")) {
@@ -41,20 +41,20 @@ bool TakeBack(FileSystem& fs, const MadeItem& item,
     }
     if (!foreign.empty()) {
       out.kept.push_back({item.path, KeptReason::kForeign, KeptDetail(foreign)});
-      return true;
+      return;
     }
     if (holds) {
       out.kept.push_back({item.path, KeptReason::kHoldsKept, ""});
-      return true;
+      return;
     }
     code = fs.RemoveDirectory(item.path);
   } else {
-    if (!fs.FileExists(item.path)) return false;
+    if (!fs.FileExists(item.path)) return;
     uint64_t size = 0;
     code = fs.FileSize(item.path, size);
     if (code == kErrorSuccess && size > 0) {
       out.kept.push_back({item.path, KeptReason::kNotEmpty, ""});
-      return true;
+      return;
     }
     if (code == kErrorSuccess) code = fs.DeleteFile(item.path);
   }
@@ -62,7 +62,6 @@ bool TakeBack(FileSystem& fs, const MadeItem& item,
     out.removed.push_back(item.path);
   else
     out.kept.push_back({item.path, KeptReason::kFailed, std::to_string(code)});
-  return true;
 }
 
 // `base` + "\" is cut from the front of a path under it.

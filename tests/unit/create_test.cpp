@@ -990,36 +990,6 @@ TEST(InvalidChars, VerdictFollowsTheActionAndARepairRestartsAtMostOnce) {
   EXPECT_EQ(JudgeInvalidChars("a:b", InputMode::kNormal, rules, true), InvalidCharVerdict::kRepair);
 }
 
-// Outcomes as "E:path" (entered), "C:path" (created), "F:part=error".
-std::string Describe(const std::vector<LevelOutcome>& outcomes) {
-  std::string out;
-  for (const LevelOutcome& o : outcomes) {
-    out += out.empty() ? "" : " ";
-    if (o.step == LevelStep::kFailed)
-      out += "F:" + o.part + "=" + std::to_string(o.error);
-    else
-      out += (o.step == LevelStep::kEntered ? "E:" : "C:") + o.path;
-  }
-  return out;
-}
-
-TEST(LevelCreation, EntersExistingLevelsCreatesTheRestAndGoesOnAfterAFailure) {
-  FakeFileSystem fs;
-  fs.AddDirectory("C:\\cur\\A");
-  fs.AddFile("C:\\cur\\f", "");
-  fs.FailPath("C:\\cur\\bad", kErrorAccessDenied);
-  const std::tuple<const char*, Lines, const char*> cases[] = {
-      {"C:\\cur\\", {"a", "b", "c"}, "E:C:\\cur\\a C:C:\\cur\\a\\b C:C:\\cur\\a\\b\\c"},
-      // "*x" before any parent gives "\x"; "a\" ends with an empty part.
-      {"C:\\cur\\", {"", "x"}, "E:C:\\cur C:C:\\cur\\x"},
-      {"C:\\cur\\", {"x", ""}, "E:C:\\cur\\x E:C:\\cur\\x"},
-      {"C:\\cur", {"p", "", "q"}, "C:C:\\cur\\p E:C:\\cur\\p C:C:\\cur\\p\\q"},
-      {"C:\\cur\\", {"bad", "next"}, "F:bad=5 C:C:\\cur\\next"},
-      {"C:\\cur\\", {"f", "g"}, "F:f=183 C:C:\\cur\\g"}};
-  for (const auto& [base, levels, outcome] : cases)
-    EXPECT_EQ(Describe(CreateLevels(fs, base, levels)), outcome) << JoinLines(levels);
-}
-
 TEST(LevelCreation, ForceDirectoriesCreatesEveryMissingLevel) {
   FakeFileSystem fs;
   fs.AddDirectory("C:\\cur");
