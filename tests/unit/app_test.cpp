@@ -386,6 +386,7 @@ TEST(SubdirLines, ReferenceLineForms) {
       {{"*Photos"}, 0, {"*Photos", "* Photos1"}, 1},                          // no digit: number 0
       {{"* Take 3b"}, 0, {"* Take 3b", "* Take 4"}, 4},                       // digits stop at "b"
       {{"a", "* x 9", "  ", ""}, 3, {"a", "* x 9", "* x 10", "  ", ""}, 10},  // blank: upward
+      {{"* x 9", ""}, 1, {"* x 9", "* x 10", ""}, 10},                        // blank: up to line 0
       {{"* 7"}, 0, {"* 7", "* Subdir8"}, 8},  // blank name: the word
       {{}, 0, {"* Subdir 1"}, 1},             // empty list
       {{"x"}, 99, {"x", "* Subdir 1"}, 1},    // caret beyond the list

@@ -676,6 +676,7 @@ TEST(RunRecord, FileKeepsTheLastTwentyRunsAndFailsWithoutHarm) {
   FakeFileSystem fs;
   fs.AddFile(kSettingsFile, kUserSettingsFile);
   EXPECT_EQ(RunRecordPath(kSettingsFile), kRuns);
+  EXPECT_EQ(RunRecordPath("C:\\TC.11\\kestrix"), "C:\\TC.11\\kestrix.runs");  // a folder's dot
   for (int i = 1; i <= 21; ++i)
     ASSERT_EQ(AddRunRecord(fs, kRuns,
                            {"C:\\R",
@@ -768,6 +769,12 @@ TEST(RunUndo, RemovesWhatIsStillEmptyDeepestFirstAndSaysWhatItKept) {
               outcome.verdict == UndoVerdict::kBaseMissing)
         << what;
   }
+  // As many paths as a report lists: each is listed, and no line tells of more.
+  Lines twelve(13, "    x");
+  twelve[0] = "Removed from C:\\D:";
+  EXPECT_EQ(
+      UndoReport(EnglishLanguageTable(), {UndoVerdict::kDone, "C:\\D", Lines(12, "C:\\D\\x"), {}}),
+      JoinLines(twelve));
 }
 
 const char kIni[] = "C:\\TC\\wincmd.ini";

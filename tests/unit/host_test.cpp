@@ -89,7 +89,8 @@ TEST(IsAbsoluteHostPath, DriveOrUncWithCleanRest) {
       {" d:\\x\\y ", true}, {"\\\\srv\\share", true}, {"C:", true},       {"C:\\a:b", false},
       {"C:\\a*b", false},   {"C:\\a?", false},        {"C:\\a/b", false}, {"C:\\a\tb", false},
       {"1:\\x", false},     {"Work\\New", false},     {"C", false},       {"A:\\x", true},
-      {"a:", true},         {"Z:\\", true},           {"@:\\x", false},   {"[:", false}};
+      {"a:", true},         {"Z:\\", true},           {"@:\\x", false},   {"[:", false},
+      {"C:\\a b", true}};
   for (const auto& [text, absolute] : cases) EXPECT_EQ(IsAbsoluteHostPath(text), absolute) << text;
 }
 
@@ -226,6 +227,7 @@ TEST(HostSnapshot, PathTexts) {
   EXPECT_TRUE(IsArchivePanelPath("C:\\x\\a.tar.gz"));
   EXPECT_FALSE(IsArchivePanelPath("C:\\x\\BACKUP.ZIP\\*.*"));
   EXPECT_EQ(TypedCurrentPath("  C:/Work/New "), "C:\\Work\\New ");
+  EXPECT_TRUE(ShortenPath("C:\\Data\\", 3).starts_with("..."));  // no head below a limit of 4
   EXPECT_EQ(
       HostReplyText("C:\\A\0junk", 8) + HostReplyText("C:\\Bc", 4) + HostReplyText(nullptr, 3),
       "C:\\AC:\\B");
@@ -311,6 +313,11 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
             std::make_tuple("CheckTC8B10Func"s, "a"s));  // never answered
   silent.reader->Acquire();
   EXPECT_EQ(silent.QueriesSent().size(), 1u);
+  // The left side's answer switches as the right side's does.
+  SnapshotFixture left(HostMethodFlags{});
+  left.answers = {{"A", "L"}};
+  left.reader->Acquire();
+  EXPECT_TRUE(left.flags.TC8B10Method && left.flags.TC8B10FixExt);
 }
 
 TEST(HostSnapshot, StrayRepliesChangeNothingATypedDirectoryMovesTheHost) {
@@ -417,6 +424,7 @@ TEST(PanelWindows, ListItemBufferHasRoomAndTheCopiedCountIsChecked) {
   w.Add(parent, "Other");
   WindowHandle b = w.Add(parent, "tmypanel");
   w.Add(b, "TMyPanel");  // a grandchild is never counted
+  w.Add(0, "TMyPanel");  // nor a top-level window
   const std::tuple<WindowHandle, int, WindowHandle> cases[] = {
       {parent, 1, a}, {parent, 2, b}, {parent, 3, 0},
       {parent, 0, 0}, {0, 1, 0},  // no parent must not search the top level
@@ -519,6 +527,7 @@ TEST(PathText, PartsOfAPath) {
 TEST(TreeCache, EntryAndCacheFile) {
   EXPECT_EQ(TreeInfoEntry("C:\\Work\\New\\") + TreeInfoEntry("\\\\srv\\share\\a\\b"),
             "[Work\\New\\]\r\n[a\\b]\r\n");
+  EXPECT_EQ(TreeInfoEntry("D:/Work"), "[Work]\r\n");  // a slash after the drive goes too
   const std::string shared = "C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfo.wc";
   const std::string drive_c = "C:\\Users\\u\\AppData\\Local\\GHISLER\\treeinfoc.wc";
   const std::tuple<Lines, const char*, const char*, std::string> cases[] = {

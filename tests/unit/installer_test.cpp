@@ -173,6 +173,9 @@ TEST_F(InstallProcedureTest, InstallTwiceThenUninstallLeavesTheBackupsAndTheUser
   EXPECT_EQ(File("C:\\TC\\usercmd.ini"), "");
   // The fix of the virtual panel's switch stays: the host needs it either way.
   EXPECT_EQ(File("C:\\TC\\fsplugin.ini"), "[Virtual Panel]\r\nAutoSaveListOnEachOp=1\r\n\r\n");
+  // Only a 0 becomes 1: a switch the host never wrote is not added.
+  EXPECT_EQ(Edited("[Virtual Panel]|DefFileList=x", EnableAutoSaveList),
+            "[Virtual Panel]|DefFileList=x");
   // What the user added stays, and the directory with it.
   EXPECT_EQ(fs.AllPaths(),
             (std::vector<std::string>{"C:\\", "C:\\Downloads\\", "C:\\Downloads\\tc Kestrix.exe",
@@ -208,6 +211,7 @@ TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
   EXPECT_EQ(ForceDirectories(fs, "C:\\TC\\ro\\x"), kErrorAccessDenied);
   EXPECT_EQ(ForceDirectories(fs, "C:\\TC\\a\\b\\"), kErrorSuccess);
   EXPECT_TRUE(fs.DirectoryExists("C:\\TC\\a\\b"));
+  EXPECT_EQ(ForceDirectories(fs, "Q:\\x"), kErrorPathNotFound);  // a missing drive: tried once
 }
 
 TEST_F(InstallProcedureTest, ProgramSearchFollowsNoLinkAndStopsAtItsDepth) {
@@ -351,10 +355,10 @@ std::u16string Utf16Without(const std::string& bytes, std::vector<std::u16string
 }
 
 TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
-  // Cyrillic, CJK, an emoji (a surrogate pair) and a lone surrogate, which no code page has.
+  // Cyrillic, CJK, two emoji in a row (surrogate pairs) and a lone surrogate, none in a code page.
   const std::u16string host =
       u"[Configuration]\r\nfirstmnu=0\r\n\r\n[left]\r\npath=C:\\Проекты\\日本語\\\r\n\r\n"
-      u"[Tabs]\r\nactivetab=0\r\n0_path=C:\\Проекты\\日本語\\\r\n1_path=D:\\Фото 😀\\\r\n"
+      u"[Tabs]\r\nactivetab=0\r\n0_path=C:\\Проекты\\日本語\\\r\n1_path=D:\\Фото 😀😎\\\r\n"
       u"2_path=E:\\\xD83D\\\r\n\r\n";
   const std::u16string history = u"[MkDirHistory]\r\n0=Проекты\r\n1=日本語\\😀\r\n2=plain\r\n\r\n";
   const std::u16string usercmd = u"[em_Проекты]\r\ncmd=explorer.exe C:\\Проекты\\\r\n\r\n";
