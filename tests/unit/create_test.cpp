@@ -691,6 +691,10 @@ TEST(RunRecord, FileKeepsTheLastTwentyRunsAndFailsWithoutHarm) {
   EXPECT_EQ(UndoMenuText(EnglishLanguageTable(), records.back()),
             "Undo the last creation (1 folders in C:\\R)");
   const std::string written = *fs.FileContent(kRuns);
+  // The file keeps its shape between versions: runs and items are numbered from 1.
+  EXPECT_TRUE(
+      written.starts_with("[Run1]\r\nBase=C:\\R\r\nUndone=False\r\nDir1=C:\\R\\a=2\r\n"
+                          "File2=C:\\R\\a=2\\f\r\n\r\n[Run2]"));
   const std::tuple<const char*, std::function<void()>, uint32_t> faults[] = {
       {"rename fails", [&] { fs.FailStep(FakeFileSystem::Step::kRename, 0, kErrorDiskFull); },
        kErrorDiskFull},
@@ -1111,6 +1115,7 @@ TEST(PlanDrop, DecidesBetweenLoadingAndInserting) {
     DropPlan p = PlanDrop(items, list_visible);
     EXPECT_EQ(Plan(p.text_file, p.current_path, p.switch_to_extended, p.names), expected)
         << items.size();
+    EXPECT_EQ(p.load_text_file, !p.text_file.empty()) << items.size();
   }
 }
 
