@@ -203,6 +203,11 @@ TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
     EXPECT_EQ(fs.Exists(dir), stays) << readme;
     EXPECT_FALSE(fs.Exists(dir + "\\whatsnew.txt")) << readme;
   }
+  // Every missing level is made; one that cannot be made gives its error.
+  fs.FailPath("C:\\TC\\ro", kErrorAccessDenied);
+  EXPECT_EQ(ForceDirectories(fs, "C:\\TC\\ro\\x"), kErrorAccessDenied);
+  EXPECT_EQ(ForceDirectories(fs, "C:\\TC\\a\\b\\"), kErrorSuccess);
+  EXPECT_TRUE(fs.DirectoryExists("C:\\TC\\a\\b"));
 }
 
 TEST_F(InstallProcedureTest, ProgramSearchFollowsNoLinkAndStopsAtItsDepth) {
