@@ -85,7 +85,6 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {kKeyF3, MainMode::kBatch, KeyAction::kChangeToNormal},
       {kKeyF6, MainMode::kExtended, KeyAction::kChangeToNormal},
       {kKeyF7, MainMode::kNormal, KeyAction::kChangeToExt},
-      {kKeyF7, MainMode::kExtended, KeyAction::kChangeToExt},
       {kKeyF7, MainMode::kBatch, KeyAction::kBatchDirClick},
       {kKeyF9, MainMode::kBatch, KeyAction::kTreePreview},
   };
@@ -249,8 +248,9 @@ TEST(LaunchDecision, DecisionTable) {
       {kZip, true, {}, kIn, kHost},
       {kZip, false, {}, kIn, kMain},  // an archive on the other side only
       {kData, true, {"/setup"}, kIn, kSetup},
-      {kZip, true, {"/SETUP"}, kIn, kHost},  // the location test runs before the switches
-      {kData, true, {}, kOut, kSetup},       // outside the host's tree
+      {kZip, true, {"/SETUP"}, kIn, kHost},         // the location test runs before the switches
+      {kData, true, {}, kOut, kSetup},              // outside the host's tree
+      {"\\\\\\Plugin\\*.*", true, {}, kIn, kHost},  // a plugin's panel, read as it is
   };
   for (const auto& [left, focus_left, arguments, exe, action] : cases) {
     Scenario s;
@@ -265,10 +265,8 @@ TEST(LaunchDecision, DecisionTable) {
 }
 
 TEST(LaunchDecision, HeaderPathOrNoFocusOrNoHost) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Plugin", "c:\\header-left\\*.*"},
-      {"d:", "c:\\"},  // too short: read as drive C, which has a separator
-      {"x/y", "x/y"}};
+  const std::pair<const char*, const char*> cases[] = {{"Plugin", "c:\\header-left\\*.*"},
+                                                       {"x/y", "x/y"}};
   for (const auto& [panel_text, start] : cases) {
     Scenario s;
     s.AddHost(panel_text, "c:\\other\\*.*");
