@@ -68,7 +68,7 @@ TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChangedOrSaysWhyNot) {
       {[](ConfigurationValues& v) { v.prefix_list.insert(v.prefix_list.begin(), "new_"); },
        "0=pre_\r\n1=old_", "0=new_\r\n1=pre_\r\n2=old_"},
       {[](ConfigurationValues& v) {
-         v.replace_chars = {" =-", "; mine", "", "[x]", "#=hash "};
+         v.replace_chars = {" =-", "; mine", "", "[x]", "[]", "#=hash "};
        },
        "; a blank becomes \"_\"\r\n =_\r\n&=and\r\n#\r\n", " =-\r\n; mine\r\n#=hash \r\n"},
       {[](ConfigurationValues& v) { v.extensions.pop_back(); }, "1=.md\r\n2=ini", "1=md"},

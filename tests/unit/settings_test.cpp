@@ -307,6 +307,9 @@ TEST_F(BigIniFileTest, Utf16FileWithoutACodePage) {
                 ini.ReadString("Z", "\x9A", "-"),
             "\xE9\xFF?"
             "?-");
+  Lines values;
+  ini.ReadSectionValues("Z", values);
+  EXPECT_EQ(values, (Lines{"\x8A=1", "A=\xE9\xFF", "b=??"}));
   ini.WriteString("Z", "c", "\xE9\xFF");
   EXPECT_NO_THROW(ini.UpdateFile());
   EXPECT_NE(Content().find(std::string("\x05\x09\xAC\x20")), std::string::npos);
@@ -626,13 +629,13 @@ TEST_F(SettingsTest, NumberedListsAndDeletedKeys) {
     SettingsAccess s(ini);
     EXPECT_EQ(s.ReadList(kPrefixListSection), (Lines{"a", "b", "c", "keep"}));
     s.WriteList(kPrefixListSection, {"new", "b"});
-    s.ReplaceList(kExtensionsEnabledSection, {"doc"});
+    s.ReplaceList(kExtensionsEnabledSection, {"doc", "rtf"});
     s.WriteList(kSuffixListSection, {"=s"});
     s.Delete(Setting::MkDirHistoryFile);  // deleted rather than emptied
   }
   EXPECT_EQ(Content(),
             "[PrefixList]\r\n0=new\r\n1=b\r\n; note\r\nx=keep\r\n\r\n"
-            "[ExtensionsEnabled]\r\n0=doc\r\n\r\n"
+            "[ExtensionsEnabled]\r\n0=doc\r\n1=rtf\r\n\r\n"
             "[SuffixList]\r\n0==s\r\n\r\n");
   TBigIniFile ini(fs, kIni);
   EXPECT_EQ(SettingsAccess(ini).ReadList(kSuffixListSection), Lines{"=s"});
@@ -663,6 +666,7 @@ TEST_F(SettingsTest, IntegerKeysReadAsTheirCases) {
       {"DisablePlugins=3", startup(&S::disable_plugins, DisablePlugins::kNone)},
       {"DisablePlugins=1", startup(&S::disable_plugins, DisablePlugins::kApplications)},
       {"DisablePlugins=2", startup(&S::disable_plugins, DisablePlugins::kNewApplication)},
+      {"WindowStyle=1", startup(&S::window_style, WindowStyle::kDialogBorder)},
       {"SuggestedName=0", startup(&S::suggested_name, SuggestedName::kHostItem)},
       {"SuggestedName=2", activation(&A::suggested_name, SuggestedName::kCustomName)},
       {"AlphaBlendValue=", startup(&S::alpha_blend_value, 255)},
