@@ -34,6 +34,7 @@
 #include "e2e/tcsim_fixture.h"
 #include "platform/win32/file_system_win32.h"
 #include "settings/big_ini_file.h"
+#include "tcsim/requests.h"
 #include "ui/control_ids.h"
 
 namespace kestrix::bench {
@@ -196,6 +197,13 @@ std::string TextOf(HWND window) {
 }
 
 // The host with Kestrix installed into its tree and bound to F7, its panels on `panel`.
+// A "CD" for the left panel, as other programs send it to the host.
+bool ChangeHostDir(HWND host, const std::string& path) {
+  std::string bytes = path + "\r" + std::string(2, '\0');
+  COPYDATASTRUCT data{tcsim::kCopyDataChangeDir, static_cast<DWORD>(bytes.size()), bytes.data()};
+  return SendMessageA(host, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) != 0;
+}
+
 struct Host {
   HostTree tree;
   Tcsim tcsim{tree};
@@ -365,7 +373,7 @@ Row Creation(int repetitions, const std::string& work) {
   Host host;
   auto product = [&](int i) {
     const std::string target = FreshDir(work, "product " + std::to_string(i));
-    if (!host.tcsim.ChangeDir(target, true)) Fail("the host did not change to " + target);
+    if (!ChangeHostDir(host.tcsim.Window(), target)) Fail("the host did not change to " + target);
     host.Foreground();
     Program kestrix(host.kestrix, host.tree);
     HWND main = kestrix.WaitVisible(kMainClass);

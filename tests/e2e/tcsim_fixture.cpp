@@ -186,12 +186,6 @@ bool Tcsim::PressKey(const std::string& notation) const {
          PostMessageA(window_, tcsim::kPressKeyMessage, press->key, tcsim::ModifierBits(*press));
 }
 
-LRESULT Tcsim::ChangeDir(const std::string& path, bool left) const {
-  std::string bytes = (left ? path + "\r" : "\r" + path) + std::string(2, '\0');
-  COPYDATASTRUCT data{tcsim::kCopyDataChangeDir, static_cast<DWORD>(bytes.size()), bytes.data()};
-  return SendMessageA(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
-}
-
 std::vector<DWORD> Tcsim::StartedProcessIds() const {
   std::vector<DWORD> ids;
   for (const std::string& line : LogLines())

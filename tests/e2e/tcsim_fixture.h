@@ -74,10 +74,9 @@ class Tcsim {
   int WaitForLog(const std::string& text, size_t from = 0, DWORD timeout_ms = 15000) const;
   std::string LogText() const;
 
-  // Requests as other programs send them: a key ("F7", "S+F7"); a "CD" for one side; the
-  // process ids of the log's "RUN pid=" lines.
+  // A key as other programs request it ("F7", "S+F7"); the process ids of the log's
+  // "RUN pid=" lines.
   bool PressKey(const std::string& notation) const;
-  LRESULT ChangeDir(const std::string& path, bool left) const;
   std::vector<DWORD> StartedProcessIds() const;
 
  private:

@@ -1,5 +1,6 @@
 #include "platform/win32/file_system_win32.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,9 @@
 
 namespace kestrix {
 namespace {
+
+using ::testing::Property;
+using ::testing::Throws;
 
 // Fails every write once `limit` bytes have gone through, as a full disk would.
 class FailingFileSystem : public Win32FileSystem {
@@ -137,12 +141,8 @@ TEST_F(Win32FileSystemTest, FailedWriteMidwayLeavesOldFileAndNoLeftovers) {
   TBigIniFile ini(failing, Path("s.ini"));
   std::string big(3 * Win32FileSystem::kChunkSize, 'x');
   ini.WriteString("A", "k", big);
-  try {
-    ini.UpdateFile();
-    ADD_FAILURE() << "no error";
-  } catch (const InOutError& error) {
-    EXPECT_EQ(error.Code(), static_cast<uint32_t>(ERROR_DISK_FULL));
-  }
+  EXPECT_THAT([&] { ini.UpdateFile(); },
+              Throws<InOutError>(Property(&InOutError::Code, uint32_t{ERROR_DISK_FULL})));
   EXPECT_TRUE(ini.Modified());
   EXPECT_EQ(Read("s.ini"), original);
   EXPECT_EQ(fs_.LastWriteTime(Path("s.ini")), stamp);
@@ -154,12 +154,8 @@ TEST_F(Win32FileSystemTest, ReadOnlyTargetIsRefusedAndKept) {
   ASSERT_EQ(fs_.SetAttributes(Path("r.ini"), kAttrReadOnly), kErrorSuccess);
   TBigIniFile ini(fs_, Path("r.ini"));
   ini.WriteString("A", "k", "new");
-  try {
-    ini.UpdateFile();
-    ADD_FAILURE() << "no error";
-  } catch (const InOutError& error) {
-    EXPECT_EQ(error.Code(), kErrorAccessDenied);
-  }
+  EXPECT_THAT([&] { ini.UpdateFile(); },
+              Throws<InOutError>(Property(&InOutError::Code, kErrorAccessDenied)));
   EXPECT_TRUE(ini.Modified());
   EXPECT_EQ(Read("r.ini"), "[A]\r\nk=old\r\n");
   EXPECT_EQ(Names(), std::vector<std::string>{"r.ini"});
