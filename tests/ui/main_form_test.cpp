@@ -197,21 +197,17 @@ TEST_F(MainFormTest, F3CyclesThroughTheModesAndBatchGivesTheUsersListBack) {
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Intro", "Disc 07"}));
 }
 
-TEST_F(MainFormTest, TheBatchSignTurnsTheSeriesAndItsImage) {
+TEST_F(MainFormLookTest, TheBatchSignTurnsTheSeriesAndItsImage) {
   Key(C(kId_MkDir), VK_F8);
   ASSERT_EQ(form_->Mode(), MainMode::kBatch);
   SetWindowTextA(C(kId_edit_to), "12");
   SetWindowTextA(C(kId_edit_from), "8");
   Pump();
   EXPECT_EQ(ListLines().front(), "08");
-  const FlatButton* sign = form_->FlatControl(kId_btn_sign);
-  ASSERT_NE(sign, nullptr);
-  ASSERT_FALSE(sign->Glyph().IsEmpty());
-  const HBITMAP ascending = sign->Glyph().Bitmap();
+  EXPECT_TRUE(Shows(kId_btn_sign, "ICON_SignAscending"));
   ClickWithMouse(kId_btn_sign);
   EXPECT_EQ(ListLines().front(), "12");
-  EXPECT_FALSE(sign->Glyph().IsEmpty());
-  EXPECT_NE(sign->Glyph().Bitmap(), ascending);
+  EXPECT_TRUE(Shows(kId_btn_sign, "ICON_SignDescending"));
 }
 
 TEST_F(MainFormTest, CtrlDAddsNumberedSubdirectoryLines) {
