@@ -1,7 +1,6 @@
 // The installer as a user meets it: started from a fresh host, clicked through Install,
 // Close and OK; the restarted host's F7 opens the installed copy; started again, it
-// uninstalls, and the host's files end as they began. A second start brings an open
-// installer forward; without the host, it refuses.
+// uninstalls, and the host's files end as they began. Without the host, it refuses.
 #include <gtest/gtest.h>
 
 #include "base/text_utils.h"
@@ -201,28 +200,6 @@ TEST_F(InstallerJourney, AHeldHostFileStopsTheInstallWithItsReason) {
     EXPECT_EQ(GetFileAttributesA(tree_.Path(file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
   PostMessageA(installer, WM_CLOSE, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(installer); }));
-}
-
-// Started outside the host's tree it opens the installer; started again while that is
-// minimised behind another window, it restores the installer, gives it the foreground and ends.
-TEST_F(InstallerJourney, ASecondStartBringsTheOpenInstallerForward) {
-  HWND installer = StartInstaller();
-  ASSERT_NE(installer, nullptr);
-  EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
-  HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
-                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ShowWindow(installer, SW_MINIMIZE);
-  ASSERT_TRUE(WaitUntil([&] { return IsIconic(installer) != FALSE; }, 3000));
-  SetForegroundWindow(other);
-  ASSERT_EQ(GetForegroundWindow(), other);
-  HANDLE second = Start();
-  ASSERT_TRUE(WaitServing([&] { return WaitForSingleObject(second, 0) == WAIT_OBJECT_0; }));
-  DWORD code = 1;
-  GetExitCodeProcess(second, &code);
-  EXPECT_EQ(code, 0u);
-  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == installer; }, 3000));
-  EXPECT_FALSE(IsIconic(installer));
-  DestroyWindow(other);
 }
 
 TEST_F(InstallerJourney, WithoutTheHostTheInstallerRefuses) {

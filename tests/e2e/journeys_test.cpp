@@ -24,13 +24,6 @@ bool IsDirectory(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// A key pressed and released with the `held` keys, then a pause for the receiver.
-void Step(WORD key, std::initializer_list<WORD> held = {}) {
-  PressKey(key, held);
-  ReleaseKeys(held);
-  Sleep(250);
-}
-
 // A click into the field, Ctrl+A, the new text typed over the selection. A Ctrl pressed
 // right after a click is lost in some runs under Wine, so the selection is checked and the
 // keys pressed again (a stray "a" is then selected with the rest).
@@ -209,7 +202,7 @@ TEST_F(JourneyTest, NightfallAndGermanApplyAtOnceAndAreStored) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
   const std::string english_caption = WindowText(GetDlgItem(main, kId_option_closewnd));
-  Step('P', {VK_CONTROL});
+  Tap('P', {VK_CONTROL});
   HWND dialog = WaitForWindow(kConfigurationClass, nullptr);
   ASSERT_NE(dialog, nullptr);
   HWND tabs = GetDlgItem(dialog, kCfg_tabs);
@@ -224,14 +217,14 @@ TEST_F(JourneyTest, NightfallAndGermanApplyAtOnceAndAreStored) {
   } picks[] = {{1, kCfg_cmbx_WndColor, "n"}, {2, kCfg_cb_LanguageSelect, "dd"}};
   for (const auto& pick : picks) {
     ClickOn(tabs, {16, 10});
-    for (int right = 0; right < pick.rights; ++right) Step(VK_RIGHT);
+    for (int right = 0; right < pick.rights; ++right) Tap(VK_RIGHT);
     HWND combo = GetDlgItem(dialog, pick.combo);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(combo); }));
     ClickOn(combo);
     WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 3000);
     TypeText(pick.typed);
     Sleep(150);
-    if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0) Step(VK_RETURN);
+    if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0) Tap(VK_RETURN);
     ASSERT_TRUE(IsWindow(dialog));
   }
   EXPECT_EQ(WindowText(GetDlgItem(dialog, kCfg_cb_LanguageSelect)), "DEU - German");
@@ -263,7 +256,7 @@ TEST_F(JourneyTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
 
   main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
-  Step('U', {VK_CONTROL});
+  Tap('U', {VK_CONTROL});
   HWND message = WaitForWindow("#32770", "Undo the last creation", kWaitMs);
   ASSERT_NE(message, nullptr) << "no report of the undo";
   ShotOf(message, "undo");
@@ -273,7 +266,7 @@ TEST_F(JourneyTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
       std::string(report).find("    Site\\img: it holds logo.png, which the creation did not"),
       std::string::npos)
       << report;
-  Step(VK_RETURN);
+  Tap(VK_RETURN);
   for (const char* gone : {"Site\\css", "Site\\js"})
     EXPECT_FALSE(IsDirectory(panel_ + "\\" + gone));
   EXPECT_TRUE(IsDirectory(panel_ + "\\Site\\img"));

@@ -41,6 +41,14 @@ inline bool ReleaseKeys(std::initializer_list<WORD> keys) {
   return count == 0 || SendInput(count, inputs.data(), sizeof(INPUT)) == count;
 }
 
+// A key pressed and released with the `held` keys, then a pause for a receiver in another
+// thread or process.
+inline void Tap(WORD key, std::initializer_list<WORD> held = {}) {
+  PressKey(key, held);
+  ReleaseKeys(held);
+  Sleep(250);
+}
+
 // `between` runs after each character (a pump or a pause), so the receiver handles the
 // keys one by one. False when the system refused the input.
 template <typename Between>

@@ -15,13 +15,6 @@
 namespace kestrix {
 namespace {
 
-// A key pressed on the real keyboard from the user's thread, with Ctrl held when asked.
-void PressAsUser(WORD key, bool ctrl = false) {
-  PressKey(key, ctrl ? std::initializer_list<WORD>{VK_CONTROL} : std::initializer_list<WORD>{});
-  ReleaseKeys({VK_CONTROL});
-  Sleep(150);
-}
-
 void Type(const std::string& text) {
   TypeUnicode(text, [] { Sleep(40); });
   Sleep(150);
@@ -46,7 +39,7 @@ class NameDialogsTest : public MainFormFixture {
   void WithUser(WORD key, const std::function<void()>& user) {
     std::atomic<bool> done = false;
     std::thread worker([&] {
-      PressAsUser(key, true);
+      Tap(key, {VK_CONTROL});
       user();
       done = true;
     });
@@ -65,9 +58,9 @@ TEST_F(NameDialogsTest, TemplateManagerAddsByEnterChoosesByClickDeletesByKeyAndW
     HWND dialog = WaitFor("TManageTemplates");
     ASSERT_NE(dialog, nullptr);
     Type("a%Y");
-    PressAsUser(VK_RETURN);  // the default button is Add while a template is ready
+    Tap(VK_RETURN);  // the default button is Add while a template is ready
     Type("b");
-    PressAsUser(VK_RETURN);
+    Tap(VK_RETURN);
     after_adds = TextOf(GetDlgItem(dialog, kId_Template_Name));
     HWND list = GetDlgItem(dialog, kId_TemplateList);
     RECT row = {LVIR_BOUNDS, 0, 0, 0};
@@ -76,7 +69,7 @@ TEST_F(NameDialogsTest, TemplateManagerAddsByEnterChoosesByClickDeletesByKeyAndW
     chosen = TextOf(GetDlgItem(dialog, kId_Template_Define)) + "|" +
              TextOf(GetDlgItem(dialog, kId_Template_Name));
     ShotOf(dialog, "template-manager");
-    PressAsUser(VK_DELETE);
+    Tap(VK_DELETE);
     after_delete = TextOf(GetDlgItem(dialog, kId_Template_Name));
     ClickOn(GetDlgItem(dialog, IDOK));
   });
@@ -105,8 +98,8 @@ TEST_F(StructureTest, LoadMenuInsertsTheStructureAndThePlaceholdersAreFilledStep
   std::string back;
   WithUser('O', [&] {
     ASSERT_NE(WaitFor("#32768"), nullptr);
-    PressAsUser(VK_DOWN);  // "0 - Site"
-    PressAsUser(VK_RETURN);
+    Tap(VK_DOWN);  // "0 - Site"
+    Tap(VK_RETURN);
     HWND dialog = WaitFor("TPlaceholders");
     ASSERT_NE(dialog, nullptr);
     Type("Home");
@@ -115,8 +108,8 @@ TEST_F(StructureTest, LoadMenuInsertsTheStructureAndThePlaceholdersAreFilledStep
     ShotOf(dialog, "placeholders");
     ClickOn(GetDlgItem(dialog, kId_btn_previous));
     back = TextOf(GetDlgItem(dialog, kId_edit_Replacement));
-    PressAsUser(VK_RETURN);  // Next
-    PressAsUser(VK_RETURN);  // Apply on the last placeholder
+    Tap(VK_RETURN);  // Next
+    Tap(VK_RETURN);  // Apply on the last placeholder
   });
   EXPECT_EQ(back, "Home");
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);

@@ -262,6 +262,13 @@ TEST(LaunchDecision, DecisionTable) {
               std::tie(s.host, s.left_list));
     EXPECT_EQ(s.values.Snapshot.StartPath, focus_left ? left : "c:\\other\\*.*") << left;
   }
+  // Started again outside the host's tree while the installer is open: that one comes forward.
+  Scenario again;
+  again.AddHost(kData, "c:\\other\\*.*");
+  const WindowHandle installer = again.windows.Add(0, kInstallerWindowClass, kApplicationTitle);
+  const LaunchDecision second = again.Run({}, kOut);
+  EXPECT_EQ(std::tie(second.action, second.window),
+            std::make_tuple(LaunchAction::kBringInstallerForward, installer));
 }
 
 TEST(LaunchDecision, HeaderPathOrNoFocusOrNoHost) {
