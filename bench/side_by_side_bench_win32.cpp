@@ -32,9 +32,9 @@
 #include <vector>
 
 #include "e2e/tcsim_fixture.h"
+#include "host/host_commands.h"
 #include "platform/win32/file_system_win32.h"
 #include "settings/big_ini_file.h"
-#include "tcsim/requests.h"
 #include "ui/control_ids.h"
 
 namespace kestrix::bench {
@@ -197,10 +197,10 @@ std::string TextOf(HWND window) {
 }
 
 // The host with Kestrix installed into its tree and bound to F7, its panels on `panel`.
-// A "CD" for the left panel, as other programs send it to the host.
+// A "CD" for the left panel, in the bytes the program itself sends.
 bool ChangeHostDir(HWND host, const std::string& path) {
-  std::string bytes = path + "\r" + std::string(2, '\0');
-  COPYDATASTRUCT data{tcsim::kCopyDataChangeDir, static_cast<DWORD>(bytes.size()), bytes.data()};
+  std::string bytes = ChangeDirPayload(path, "", PanelSide::kLeft);
+  COPYDATASTRUCT data{kCopyDataChangeDir, static_cast<DWORD>(bytes.size()), bytes.data()};
   return SendMessageA(host, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) != 0;
 }
 
