@@ -1,0 +1,62 @@
+#include "base/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+namespace kestrix {
+namespace {
+
+TEST(Utf8, RoundTripsEveryUtf16TextAndMarksMalformedBytes) {
+  struct Row {
+    std::u16string wide;
+    std::string utf8;
+  };
+  for (const Row& row : {Row{u"plain", "plain"}, Row{u"Łódź", "\xC5\x81\xC3\xB3\x64\xC5\xBA"},
+                         Row{u"日本", "\xE6\x97\xA5\xE6\x9C\xAC"}, Row{u"😀", "\xF0\x9F\x98\x80"},
+                         Row{u"a\xD800"
+                             u"b",
+                             "a\xED\xA0\x80"
+                             "b"}}) {
+    EXPECT_EQ(Utf8FromUtf16(row.wide), row.utf8);
+    bool lost = false;
+    EXPECT_EQ(Utf16FromUtf8(row.utf8, &lost), row.wide);
+    EXPECT_FALSE(lost);
+  }
+  for (std::string_view bad : {"\xC3", "\xC0\xAF", "a\x80", "\xF5\x80\x80\x80", "\xE6\x97"}) {
+    bool lost = false;
+    EXPECT_NE(Utf16FromUtf8(bad, &lost).find(u'\uFFFD'), std::u16string::npos) << bad;
+    EXPECT_TRUE(lost) << bad;
+    EXPECT_FALSE(IsValidUtf8(bad)) << bad;
+  }
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // a surrogate is no text of a file
+  EXPECT_TRUE(IsValidUtf8("\xC5\x81\xF0\x9F\x98\x80"));
+  EXPECT_EQ(Utf8FromUtf16Le(std::string("a\0\x3D\xD8\x00\xDE", 6)), "a\xF0\x9F\x98\x80");
+  EXPECT_EQ(Utf16LeFromUtf8("a\xC5\x81"), std::string("a\0\x41\x01", 4));
+}
+
+TEST(Utf8, PositionsCountUtf16UnitsAndNeverSplitACharacter) {
+  const std::string text = "a\xC5\x81\xF0\x9F\x98\x80z";  // a, Ł (2 bytes), 😀 (4 bytes, 2 units), z
+  EXPECT_EQ(Utf16Length(text), 5u);
+  struct Row {
+    std::size_t units, bytes;
+  };
+  for (const Row& row :
+       {Row{0, 0}, Row{1, 1}, Row{2, 3}, Row{3, 3}, Row{4, 7}, Row{5, 8}, Row{9, 8}})
+    EXPECT_EQ(ByteOffsetOfUtf16(text, row.units), row.bytes) << row.units;
+  for (const Row& row :
+       {Row{0, 0}, Row{1, 1}, Row{1, 2}, Row{2, 3}, Row{2, 5}, Row{4, 7}, Row{5, 20}})
+    EXPECT_EQ(Utf16OffsetOfByte(text, row.bytes), row.units) << row.bytes;
+  for (const Row& row : {Row{1, 1}, Row{1, 2}, Row{3, 3}, Row{3, 6}, Row{7, 7}, Row{8, 9}})
+    EXPECT_EQ(CharStartAtOrBefore(text, row.bytes), row.units) << row.bytes;
+  EXPECT_EQ(CharStartAtOrBefore("a\x80\x80", 2), 2u);  // stray bytes stand alone
+  EXPECT_EQ(HeadOfUtf16Length(text, 3), "a\xC5\x81");
+  const Utf8Char emoji = DecodeUtf8Char(text, 3);
+  EXPECT_EQ(emoji.code, U'😀');
+  EXPECT_EQ(emoji.length, 4u);
+  EXPECT_TRUE(IsAscii("plain") && !IsAscii(text));
+}
+
+}  // namespace
+}  // namespace kestrix
