@@ -13,7 +13,7 @@ list(FILTER win_sources EXCLUDE REGEX "/src/main_win32\\.cpp$")
 # functions used, with the argument bytes the 32-bit names carry.
 set(delayed_comdlg32 GetOpenFileNameA:4)
 set(delayed_shell32 ShellExecuteA:24 DragQueryFileA:16 DragFinish:4)
-set(delayed_shlwapi AssocQueryStringA:24)
+set(delayed_shlwapi AssocQueryStringW:24)
 find_program(KESTRIX_DLLTOOL ${KESTRIX_TRIPLET}-dlltool REQUIRED)
 set(delayed_libs)
 foreach(dll comdlg32 shell32 shlwapi)

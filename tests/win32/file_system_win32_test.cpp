@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/win32/environment_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 #include "settings/big_ini_file.h"
 
@@ -68,9 +69,10 @@ class Win32FileSystemTest : public ::testing::Test {
     EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &in_2001));
     CloseHandle(file);
   }
-  std::vector<std::string> Names() {
+  std::vector<std::string> Names(const std::string& sub = "") {
     std::vector<std::string> names;
-    for (const DirEntry& entry : fs_.ListDirectory(dir_, "*")) names.push_back(entry.name);
+    for (const DirEntry& entry : fs_.ListDirectory(sub.empty() ? dir_ : Path(sub), "*"))
+      names.push_back(entry.name);
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -94,7 +96,51 @@ TEST_F(Win32FileSystemTest, ErrorCodesFollowTheSystem) {
   EXPECT_EQ(fs_.WriteWholeFile(Path("no\\file.txt"), "x"), kErrorPathNotFound);
   EXPECT_EQ(fs_.LastWriteTime(Path("missing.ini")), 0u);
   fs_.SetAttributes(Path("sub"), kAttrDirectory);
-  RemoveDirectoryA(Path("sub").c_str());
+  EXPECT_EQ(fs_.RemoveDirectory(Path("sub")), kErrorSuccess);
+  // The limit counts UTF-16 units, as the ANSI calls counted characters: two levels of 90
+  // "Ł" (360 bytes) fit, 260 characters do not, under Wine too.
+  std::string level;
+  for (int i = 0; i < 90; ++i) level += "Ł";
+  for (const std::string& path : {level, level + "\\" + level})
+    EXPECT_EQ(fs_.CreateDirectory(Path(path)), kErrorSuccess);
+  for (const std::string& path : {level + "\\" + level, level})
+    EXPECT_EQ(fs_.RemoveDirectory(Path(path)), kErrorSuccess);
+  EXPECT_EQ(fs_.CreateDirectory(Path(std::string(260, 'x'))), kErrorFilenameExcedRange);
+}
+
+// Names in other scripts go through every call whole, and the disk read with the wide calls
+// holds exactly them: no "?", and no look-alike for "Żółw", whose only ANSI form is one.
+TEST_F(Win32FileSystemTest, NamesInAnyScriptGoToTheDiskWhole) {
+  std::vector<std::string> names = {"Łódź", "Ελλάδα", "日本語", "한국어", "😀", "e\u0301", "Żółw"};
+  std::sort(names.begin(), names.end());
+  for (const std::string& name : names) {
+    const std::string file = name + "\\" + name + ".txt";
+    ASSERT_EQ(fs_.CreateDirectory(Path(name)), kErrorSuccess) << name;
+    EXPECT_EQ(fs_.SetAttributes(Path(name), kAttrDirectory | kAttrHidden), kErrorSuccess);
+    EXPECT_NE(fs_.GetAttributes(Path(name)) & kAttrHidden, 0u) << name;
+    ASSERT_EQ(fs_.WriteWholeFile(Path(file), "old"), kErrorSuccess);
+    ASSERT_EQ(fs_.WriteWholeFile(Path(file), name), kErrorSuccess);  // moved over the old one
+    ASSERT_EQ(fs_.AppendToFile(Path(file), "+"), kErrorSuccess);
+    ASSERT_EQ(fs_.CopyFile(Path(file), Path(name + "\\" + name), true), kErrorSuccess);
+    EXPECT_EQ(Read(name + "\\" + name), name + "+");
+    EXPECT_EQ(Names(name), (std::vector<std::string>{name, name + ".txt"}));
+    EXPECT_EQ(fs_.DeleteFile(Path(file)), kErrorSuccess);
+  }
+  std::vector<std::string> on_disk;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(Wide(Path("*")).c_str(), &data);
+  ASSERT_NE(find, INVALID_HANDLE_VALUE);
+  do
+    if (data.cFileName[0] != L'.') on_disk.push_back(Utf8(data.cFileName));
+  while (FindNextFileW(find, &data));
+  FindClose(find);
+  std::sort(on_disk.begin(), on_disk.end());
+  EXPECT_EQ(on_disk, names);
+  for (const std::string& name : names) {
+    EXPECT_EQ(fs_.DeleteFile(Path(name + "\\" + name)), kErrorSuccess);
+    EXPECT_EQ(fs_.RemoveDirectory(Path(name)), kErrorSuccess);
+    EXPECT_EQ(GetFileAttributesW(Wide(Path(name)).c_str()), INVALID_FILE_ATTRIBUTES);
+  }
 }
 
 TEST_F(Win32FileSystemTest, WriteReadCopyListDelete) {
@@ -167,8 +213,8 @@ TEST_F(Win32FileSystemTest, ReadOnlyTargetIsRefusedAndKept) {
 // What the wrapper adds to the system's calls: values longer than a first buffer come
 // whole, an empty value is not an unset one, and the list is read out of the block.
 TEST(Win32Environment, LongEmptyAndUnsetValuesAndTheList) {
-  const std::string long_value(5000, 'v');
-  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_LONG", long_value.c_str()));
+  const std::string long_value = std::string(5000, 'v') + "Żółw😀";
+  ASSERT_TRUE(SetEnvironmentVariableW(L"KX_TEST_LONG", Wide(long_value).c_str()));
   ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_EMPTY", ""));
   ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_UNSET", nullptr));
   Win32Environment env;

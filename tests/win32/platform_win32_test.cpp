@@ -12,21 +12,22 @@
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 #include "settings/language_table.h"
 
 namespace kestrix {
 namespace {
 
-// The same names as the locale's own date formatting gives for a known date.
+// The same names (UTF-8) as the locale's own date formatting gives for a known date.
 std::string Formatted(int month, int day, const char* picture) {
   SYSTEMTIME date = {};
   date.wYear = 2024;
   date.wMonth = static_cast<WORD>(month);
   date.wDay = static_cast<WORD>(day);
-  char buffer[128] = {};
-  GetDateFormatA(LOCALE_USER_DEFAULT, 0, &date, picture, buffer, sizeof buffer);
-  return buffer;
+  wchar_t buffer[128] = {};
+  GetDateFormatW(LOCALE_USER_DEFAULT, 0, &date, Wide(picture).c_str(), buffer, 128);
+  return Utf8(buffer);
 }
 
 TEST(Win32Locale, DayAndMonthNamesAsTheDateFormatterSays) {
