@@ -69,6 +69,8 @@ set_target_properties(kestrix PROPERTIES OUTPUT_NAME "tc Kestrix")
 target_link_libraries(kestrix PRIVATE kestrix_win)
 # No link time in the PE header: a release built twice from one commit is the same file.
 target_link_options(kestrix PRIVATE -Wl,--no-insert-timestamp)
+# The wide entry (wWinMain): the C runtime splits the UTF-16 command line.
+target_link_options(kestrix PRIVATE -municode)
 target_compile_options(kestrix PRIVATE ${KESTRIX_WARNINGS})
 
 file(GLOB tcsim_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tcsim/*_win32.cpp)
