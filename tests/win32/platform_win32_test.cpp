@@ -1,7 +1,6 @@
 // The thin platform classes against the real system calls: locale names, system facts,
 // resources and the AIMP mapping. What the system itself answers is not retested.
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstring>
 

@@ -1,9 +1,6 @@
 // The window seam's bounded reads and timed sends against real windows; finding the host
 // and sending it copy data are the journeys' part.
-#include <windows.h>
-// The interface's member names, not the ANSI macros.
-#undef FindWindow
-#undef GetWindowText
+#include "platform/win32/window_system_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -11,22 +8,19 @@
 #include <thread>
 
 #include "platform/win32/wide_text.h"
-#include "platform/win32/window_system_win32.h"
+#include "platform/win32/windows_api.h"
 
 namespace kestrix {
 namespace {
 
-// A hidden top-level wide window standing in for another program's: FindWindowExW and
-// EnumWindows see it all the same.
+// A hidden top-level wide window standing in for another program's.
 class StandInWindow {
  public:
   StandInWindow(const std::string& class_name, const std::string& title,
                 WNDPROC procedure = DefWindowProcW) {
     const std::wstring name = Wide(class_name);
-    WNDCLASSW window_class = {};
-    window_class.lpfnWndProc = procedure;
-    window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.lpszClassName = name.c_str();
+    const WNDCLASSW window_class = {0,       procedure, 0,       0,       GetModuleHandleW(nullptr),
+                                    nullptr, nullptr,   nullptr, nullptr, name.c_str()};
     RegisterClassW(&window_class);  // already registered by an earlier test: fine
     hwnd_ = CreateWindowExW(0, name.c_str(), Wide(title).c_str(), WS_OVERLAPPED, 0, 0, 200, 100,
                             nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
