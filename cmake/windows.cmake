@@ -13,7 +13,7 @@ list(FILTER win_sources EXCLUDE REGEX "/src/main_win32\\.cpp$")
 # functions used, with the argument bytes the 32-bit names carry.
 set(delayed_comdlg32 GetOpenFileNameA:4)
 set(delayed_shell32 ShellExecuteA:24 DragQueryFileA:16 DragFinish:4)
-set(delayed_shlwapi AssocQueryStringA:24)
+set(delayed_shlwapi AssocQueryStringW:24)
 find_program(KESTRIX_DLLTOOL ${KESTRIX_TRIPLET}-dlltool REQUIRED)
 set(delayed_libs)
 foreach(dll comdlg32 shell32 shlwapi)
@@ -69,6 +69,8 @@ set_target_properties(kestrix PROPERTIES OUTPUT_NAME "tc Kestrix")
 target_link_libraries(kestrix PRIVATE kestrix_win)
 # No link time in the PE header: a release built twice from one commit is the same file.
 target_link_options(kestrix PRIVATE -Wl,--no-insert-timestamp)
+# The wide entry (wWinMain): the C runtime splits the UTF-16 command line.
+target_link_options(kestrix PRIVATE -municode)
 target_compile_options(kestrix PRIVATE ${KESTRIX_WARNINGS})
 
 file(GLOB tcsim_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tcsim/*_win32.cpp)

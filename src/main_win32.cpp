@@ -18,6 +18,7 @@
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/window_handle_win32.h"
 #include "platform/win32/window_system_win32.h"
 #include "platform/win32/windows_api.h"
@@ -29,18 +30,21 @@ namespace kestrix {
 namespace {
 
 std::string ExecutablePath() {
-  std::vector<char> buffer(MAX_PATH);
+  std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
-    DWORD got = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    DWORD got = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (got == 0) return {};
-    if (got < buffer.size()) return std::string(buffer.data(), got);
+    if (got < buffer.size()) return Utf8(std::wstring_view(buffer.data(), got));
     buffer.resize(buffer.size() * 2);
   }
 }
 
+// The wide start (wWinMain, linked with -municode) has the C runtime split the wide command
+// line by the same rules as the ANSI one did, without loading shell32 for
+// CommandLineToArgvW at every start.
 std::vector<std::string> Arguments() {
   std::vector<std::string> arguments;
-  for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
+  for (int i = 1; i < __argc; ++i) arguments.push_back(Utf8(__wargv[i]));
   return arguments;
 }
 
@@ -109,7 +113,7 @@ int Run(HINSTANCE instance, int show_command) {
 }  // namespace
 }  // namespace kestrix
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show_command) {
   try {
     return kestrix::Run(instance, show_command);
   } catch (...) {

@@ -4,7 +4,7 @@
 
 namespace kestrix {
 
-// GetLocaleInfoA(GetUserDefaultLCID(), LOCALE_SISO639LANGNAME): "en", "de", ...
+// GetLocaleInfoW(GetUserDefaultLCID(), LOCALE_SISO639LANGNAME): "en", "de", ...
 std::string UserLanguageIso639Win32();
 
 }  // namespace kestrix

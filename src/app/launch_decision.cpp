@@ -69,7 +69,7 @@ LaunchDecision DecideLaunch(WindowSystem& windows, FileSystem& files, Environmen
   values.InstallRequested = false;
   ReadHostLocation(environment, inputs.exe_path, values);
 
-  values.Snapshot.HostWindow = windows.FindWindowWide(0, 0, kHostWindowClass, std::nullopt);
+  values.Snapshot.HostWindow = windows.FindWindow(0, 0, kHostWindowClass, std::nullopt);
   values.Snapshot.FocusedWindow = inputs.foreign_focus ? inputs.foreign_focus() : 0;
   if (values.Snapshot.HostWindow != 0) {
     FileLists lists = FindFileLists(windows, values.Snapshot.HostWindow);
@@ -92,7 +92,7 @@ LaunchDecision DecideLaunch(WindowSystem& windows, FileSystem& files, Environmen
   if (values.InstallRequested) values.InsideHost = false;
   if (values.InsideHost) return {LaunchAction::kMainWindow, 0};
 
-  if (windows.FindWindowWide(0, 0, kInstallerWindowClass, std::string(kApplicationTitle)) == 0)
+  if (windows.FindWindow(0, 0, kInstallerWindowClass, std::string(kApplicationTitle)) == 0)
     return {LaunchAction::kInstaller, 0};
   return {LaunchAction::kBringInstallerForward,
           windows.FindWindow(0, 0, kInstallerWindowClass, std::nullopt)};

@@ -13,9 +13,9 @@ bool BringForward(HWND window) {
 }
 
 bool SystemNeedsThreadAttach() {
-  OSVERSIONINFOA version = {};
+  OSVERSIONINFOW version = {};
   version.dwOSVersionInfoSize = sizeof version;
-  if (!GetVersionExA(&version)) return true;
+  if (!GetVersionExW(&version)) return true;
   return ForegroundNeedsThreadAttach(version.dwPlatformId, version.dwMajorVersion,
                                      version.dwMinorVersion);
 }
@@ -38,11 +38,11 @@ bool ForceForeground(HWND window) {
   if (!attached || GetForegroundWindow() != window) {
     // Lift the foreground lock for the one call, then put the user's setting back.
     DWORD timeout = 0;
-    SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
-    SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, SPIF_SENDCHANGE);
+    SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
+    SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, SPIF_SENDCHANGE);
     BringWindowToTop(window);
     SetForegroundWindow(window);
-    SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0,
+    SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0,
                           reinterpret_cast<void*>(static_cast<uintptr_t>(timeout)),
                           SPIF_SENDCHANGE);
   }

@@ -18,7 +18,7 @@ void Win32HostFocus::ForceForeground(WindowHandle window) {
 }
 
 void Win32HostFocus::SendKeyDown(WindowHandle window, uint8_t virtual_key) {
-  SendMessageA(ToHwnd(window), WM_KEYDOWN, virtual_key, 0);
+  SendMessageW(ToHwnd(window), WM_KEYDOWN, virtual_key, 0);
 }
 
 void Win32HostFocus::Pause(unsigned milliseconds) {

@@ -32,10 +32,9 @@ FileLists FindFileListsOfClass(WindowSystem& windows, WindowHandle host,
                                const std::string& list_class) {
   FileLists lists;
   if (host == 0) return lists;
-  lists.first = windows.FindWindowWide(host, 0, list_class, std::string());
-  if (lists.first == 0) lists.first = windows.FindWindow(host, 0, list_class, std::string());
+  lists.first = windows.FindWindow(host, 0, list_class, std::string());
   if (lists.first != 0)
-    lists.second = windows.FindWindowWide(host, lists.first, list_class, std::nullopt);
+    lists.second = windows.FindWindow(host, lists.first, list_class, std::nullopt);
   return lists;
 }
 

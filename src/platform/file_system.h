@@ -1,6 +1,6 @@
 #pragma once
-// The file system as the portable logic sees it. Paths are system-code-page strings with
-// Windows rules ("\" separators, drive letters, case-insensitive names). Results carry the
+// The file system as the portable logic sees it. Paths are UTF-8 strings with Windows rules
+// ("\" separators, drive letters, case-insensitive names). Results carry the
 // Windows error code (0 = success) so messages can show it. Win32 code includes
 // platform/win32/windows_api.h, which keeps <windows.h> from renaming these methods.
 #include <cstdint>
@@ -76,7 +76,7 @@ class FileSystem {
   virtual uint32_t SetAttributes(const std::string& path, uint32_t attributes) = 0;
 
   // Creates exactly one level; fails with kErrorAlreadyExists / kErrorPathNotFound as
-  // CreateDirectoryA does.
+  // CreateDirectoryW does.
   virtual uint32_t CreateDirectory(const std::string& path) = 0;
 
   virtual uint32_t ReadWholeFile(const std::string& path, std::string& content) = 0;

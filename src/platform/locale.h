@@ -1,5 +1,5 @@
 #pragma once
-// The user's locale: day and month names and the system code page.
+// The user's locale: day and month names, in UTF-8.
 #include <string>
 
 namespace kestrix {
@@ -13,7 +13,7 @@ class Locale {
   // month: 1 to 12.
   virtual std::string ShortMonthName(int month) = 0;
   virtual std::string LongMonthName(int month) = 0;
-  // UTF-16 text converted to the system code page.
+  // UTF-16 text (a player's record) as the program's UTF-8.
   virtual std::string FromUtf16(const std::u16string& text) = 0;
 };
 

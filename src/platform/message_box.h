@@ -1,11 +1,12 @@
 #pragma once
-// Modal message boxes as the portable logic sees them, so tests can answer Yes or No.
+// Modal message boxes as the portable logic sees them, so tests can answer Yes or No. Texts
+// are UTF-8.
 #include <cstdint>
 #include <string>
 
 namespace kestrix {
 
-// MessageBoxA flags and answers, spelled out so portable code needs no <windows.h>.
+// MessageBoxW flags and answers, spelled out so portable code needs no <windows.h>.
 enum MessageBoxFlag : uint32_t {
   kMbOk = 0x00,
   kMbYesNo = 0x04,

@@ -1,12 +1,12 @@
 #pragma once
-// Facts about the running system and the logged-on user.
+// Facts about the running system and the logged-on user; names are UTF-8.
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace kestrix {
 
-// What GetVersionExA reports (which a compatibility manifest or mode may lower).
+// What GetVersionExW reports (which a compatibility manifest or mode may lower).
 struct ReportedOsVersion {
   uint32_t platform_id = 0;  // 1: Windows 9x family, 2: NT family
   uint32_t major = 0;
@@ -37,8 +37,8 @@ class SystemFacts {
   virtual std::optional<std::string> ComputerName() = 0;
   virtual std::optional<ReportedOsVersion> ReportedVersion() = 0;
   virtual std::optional<RealOsVersion> RealVersion() = 0;
-  // The workstation's workgroup or domain (NetWkstaGetInfo level 100), converted to the
-  // system code page; nullopt when the library is missing or the call fails.
+  // The workstation's workgroup or domain (NetWkstaGetInfo level 100); nullopt when the
+  // library is missing or the call fails.
   virtual std::optional<std::string> Workgroup() = 0;
   virtual Wow64Answer IsWow64() = 0;
   // Whether this process itself is a 64-bit program.

@@ -1,6 +1,8 @@
 #pragma once
 // Windows of other processes (the host, media players) as the portable logic sees them.
-// Handles are opaque numbers; 0 means "no window".
+// Handles are opaque numbers; 0 means "no window". Texts are UTF-8, read and written with
+// the wide calls, so a name in any script arrives whole; lengths count UTF-16 units, as the
+// windows do.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -42,42 +44,39 @@ class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
 
-  // FindWindowExA: the next child of `parent` (0 = top level) after `after` whose class is
+  // FindWindowExW: the next child of `parent` (0 = top level) after `after` whose class is
   // `class_name`; `caption` empty-optional means any caption, "" only windows without text.
   virtual WindowHandle FindWindow(WindowHandle parent, WindowHandle after,
                                   const std::string& class_name,
                                   const std::optional<std::string>& caption) = 0;
-  // The same search with the wide-character call (FindWindowExW).
-  virtual WindowHandle FindWindowWide(WindowHandle parent, WindowHandle after,
-                                      const std::string& class_name,
-                                      const std::optional<std::string>& caption) = 0;
   // Every top-level window, in z-order (EnumWindows).
   virtual std::vector<WindowHandle> TopLevelWindows() = 0;
 
   virtual std::string ClassName(WindowHandle window) = 0;
-  // WM_GETTEXT sent to the window, at most `max_chars` characters.
+  // WM_GETTEXT sent to the window, at most `max_chars` UTF-16 units.
   virtual std::string SendGetText(WindowHandle window, size_t max_chars) = 0;
   // The same with a time limit (SendMessageTimeout, SMTO_ABORTIFHUNG | SMTO_BLOCK): a window
   // that does not answer within `timeout_ms` (a hung program) gives the empty text.
   virtual std::string SendGetTextWithin(WindowHandle window, size_t max_chars,
                                         uint32_t timeout_ms) = 0;
-  // GetWindowTextA (does not send to windows of other processes' edit controls).
+  // GetWindowTextW (does not send to windows of other processes' edit controls).
   virtual std::string GetWindowText(WindowHandle window) = 0;
   virtual bool IsIconic(WindowHandle window) = 0;
   virtual bool GetRect(WindowHandle window, WindowRect& rect) = 0;
 
   // List boxes of other processes: LB_GETCURSEL, LB_GETCOUNT, and one item read as wide
-  // text converted to the ANSI code page (never overruns, whatever the item length).
+  // text (never overruns, whatever the item length).
   virtual int ListBoxCurrent(WindowHandle list) = 0;
   virtual int ListBoxCount(WindowHandle list) = 0;
   virtual std::optional<std::string> ListBoxItem(WindowHandle list, int index) = 0;
 
-  // PostMessageA; no result is awaited.
+  // PostMessageW; no result is awaited.
   virtual bool Post(WindowHandle window, uint32_t message, uintptr_t wparam, intptr_t lparam) = 0;
-  // SendMessageA(WM_COPYDATA) with `reply_to` as wParam. The result of the send.
+  // SendMessageW(WM_COPYDATA) with `reply_to` as wParam; the bytes go as they are. The
+  // result of the send.
   virtual intptr_t SendCopyData(WindowHandle window, WindowHandle reply_to, uint32_t dw_data,
                                 const std::string& bytes) = 0;
-  // SendMessageA(WM_COPYDATA) with a record whose lpData is `data` and cbData `cb_data`;
+  // SendMessageW(WM_COPYDATA) with a record whose lpData is `data` and cbData `cb_data`;
   // `data` must hold at least `cb_data` readable bytes. Used where the receiver writes into
   // memory whose address the data carries (an AddressedBuffer). A `timeout_ms` above 0
   // bounds the wait as SendGetTextWithin does; a receiver that does not answer in time

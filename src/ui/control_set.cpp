@@ -44,7 +44,7 @@ void ControlSet::SetText(int id, const std::string& text) {
   } else if (Control(control).Text() == text) {
     return;
   }
-  SetWindowTextA(control, text.c_str());
+  Control(control).SetText(text);
 }
 
 void ControlSet::SetVisible(int id, bool visible) const {

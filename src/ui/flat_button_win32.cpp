@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/wide_text.h"
 #include "window/dpi_win32.h"
 
 namespace kestrix {
@@ -42,11 +43,12 @@ COLORREF BlendColor(COLORREF base, COLORREF over, int share) {
 bool FlatButton::Create(HWND parent, int id, const RECT& bounds, const char* caption,
                         ErrorLogger* logger, DWORD style) {
   SetErrorLogger(logger);
-  WNDCLASSEXA wc = {};
+  const std::wstring class_name = Wide(kClassName);
+  WNDCLASSEXW wc = {};
   wc.style = CS_DBLCLKS;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_HAND);
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = class_name.c_str();
   if (!RegisterClassOnce(wc)) return false;
   return CreateOwnWindow(0, kClassName, caption,
                          WS_CHILD | (style & (WS_VISIBLE | WS_TABSTOP | WS_DISABLED)), bounds,
@@ -120,7 +122,7 @@ LRESULT FlatButton::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) 
       Repaint();
       return 0;
     case WM_SETTEXT: {
-      LRESULT result = DefWindowProcA(hwnd(), message, wparam, lparam);
+      LRESULT result = DefWindowProcW(hwnd(), message, wparam, lparam);
       Repaint();
       return result;
     }
@@ -133,7 +135,7 @@ LRESULT FlatButton::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) 
     default:
       break;
   }
-  return DefWindowProcA(hwnd(), message, wparam, lparam);
+  return DefWindowProcW(hwnd(), message, wparam, lparam);
 }
 
 void FlatButton::SetHovered(bool hovered) {

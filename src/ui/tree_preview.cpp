@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/win32/wide_text.h"
 #include "window/dpi_win32.h"
 // After the Windows headers they need.
 #include <commctrl.h>
@@ -55,11 +56,12 @@ bool TreePreview::Make(HWND owner, HFONT font) {
   owner_ = owner;
   INITCOMMONCONTROLSEX common = {sizeof common, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&common);
-  WNDCLASSEXA wc = {};
+  const std::wstring class_name = Wide(kClassName);
+  WNDCLASSEXW wc = {};
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = class_name.c_str();
   if (!RegisterClassOnce(wc)) return false;
 
   const RECT bounds = PlaceBesideOwner();

@@ -1,5 +1,6 @@
 #pragma once
-// The clipboard's text, read and written as CF_TEXT in the code page.
+// The clipboard's text as UTF-8, read and written as CF_UNICODETEXT, so a text in any script
+// goes whole both ways (other programs still read it as CF_TEXT, made by the system).
 #include <optional>
 #include <string>
 
@@ -7,7 +8,7 @@
 
 namespace kestrix {
 
-// The text on the clipboard, up to its zero byte and never past its block; nothing when it
+// The text on the clipboard, up to its zero and never past its block; nothing when it
 // holds no text or another program has it open.
 std::optional<std::string> ReadClipboardText(HWND owner);
 // Puts `text` on the clipboard; false when another program has it open.

@@ -1,5 +1,6 @@
 #include "window/control_table.h"
 
+#include "platform/win32/wide_text.h"
 #include "window/dpi_win32.h"
 
 namespace kestrix {
@@ -41,18 +42,19 @@ void AnchorResizer::Resize(HWND parent) const {
 
 void CreateControls(HWND window, std::span<const ControlSpec> specs, const LanguageTable& language,
                     AnchorResizer* resizer) {
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
   const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
   for (const ControlSpec& spec : specs) {
     HWND parent = spec.parent == 0 ? window : GetDlgItem(window, spec.parent);
     const int x = Scale96(spec.place.x), y = Scale96(spec.place.y);
     const RECT bounds = {x, y, x + Scale96(spec.place.width), y + Scale96(spec.place.height)};
-    HWND control = CreateWindowExA(
-        spec.ex_style, spec.class_name, spec.caption.In(language).c_str(), WS_CHILD | spec.style,
-        bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    HWND control =
+        CreateWindowExW(spec.ex_style, Wide(spec.class_name).c_str(),
+                        Wide(spec.caption.In(language)).c_str(), WS_CHILD | spec.style, bounds.left,
+                        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     if (control == nullptr) continue;
-    SendMessageA(control, WM_SETFONT, font, FALSE);
+    SendMessageW(control, WM_SETFONT, font, FALSE);
     if (resizer != nullptr && spec.parent == 0) resizer->Add(control, spec.anchor, bounds);
   }
 }
@@ -61,7 +63,7 @@ void ApplyCaptions(HWND window, std::span<const ControlSpec> specs, const Langua
   for (const ControlSpec& spec : specs)
     if (spec.caption.key != nullptr) {
       HWND holder = spec.parent == 0 ? window : GetDlgItem(window, spec.parent);
-      SetWindowTextA(GetDlgItem(holder, spec.id), spec.caption.In(language).c_str());
+      SetWindowTextW(GetDlgItem(holder, spec.id), Wide(spec.caption.In(language)).c_str());
     }
 }
 

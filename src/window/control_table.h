@@ -60,6 +60,8 @@ constexpr bool Has(Anchor anchor, Anchor edge) {
   return (static_cast<unsigned>(anchor) & static_cast<unsigned>(edge)) != 0;
 }
 
+// Class names and captions are UTF-8; the controls are made with the wide calls, so they
+// show and take text in any script.
 struct ControlSpec {
   const char* class_name;
   Caption caption;

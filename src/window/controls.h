@@ -1,11 +1,18 @@
 #pragma once
-// Thin, non-owning wrappers over the standard controls: one-line methods over SendMessage,
+// Thin, non-owning wrappers over the standard controls: one-line methods over SendMessageW,
 // so a window reads `name.Text()` instead of the message and its casts. A wrapper is a
 // handle; copying it copies the handle.
+//
+// Texts are UTF-8. Every position these wrappers take or give (selections, TextLength,
+// LineOf) is a byte offset into the UTF-8 Text(): the controls count UTF-16 units, and this
+// is the one place that translates (ByteOffsetOfUtf16, Utf16OffsetOfByte). An offset inside
+// a character stands for the character's start. Only LimitText counts UTF-16 units, as the
+// control limits them.
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
@@ -19,19 +26,14 @@ class Control {
   HWND hwnd() const { return hwnd_; }
   explicit operator bool() const { return hwnd_ != nullptr; }
 
-  std::string Text() const {
-    const int length = GetWindowTextLengthA(hwnd_);
-    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-    const int got = GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()));
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return text;
-  }
-  void SetText(const std::string& text) const { SetWindowTextA(hwnd_, text.c_str()); }
-  size_t TextLength() const { return static_cast<size_t>(GetWindowTextLengthA(hwnd_)); }
+  std::string Text() const { return Utf8(WideText()); }
+  void SetText(const std::string& text) const { SetWindowTextW(hwnd_, Wide(text).c_str()); }
+  // The length of Text() in bytes.
+  size_t TextLength() const { return Text().size(); }
   bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
   void Enable(bool enabled) const { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
   // The control's own visibility flag: its window may still be hidden.
-  bool Visible() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+  bool Visible() const { return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
   // Shown without taking the activation.
   void Show(bool visible) const { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
   void Focus() const { SetFocus(hwnd_); }
@@ -47,7 +49,27 @@ class Control {
 
  protected:
   LRESULT Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
-    return SendMessageA(hwnd_, message, wparam, lparam);
+    return SendMessageW(hwnd_, message, wparam, lparam);
+  }
+  LRESULT Send(UINT message, WPARAM wparam, const std::wstring& text) const {
+    return Send(message, wparam, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  std::wstring WideText() const {
+    const int length = GetWindowTextLengthW(hwnd_);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    const int got = GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()));
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
+  }
+  // The byte offsets into Text() of the UTF-16 positions `start` and `end`.
+  std::pair<size_t, size_t> BytesOf(DWORD start, DWORD end) const {
+    const std::string text = Text();
+    return {ByteOffsetOfUtf16(text, start), ByteOffsetOfUtf16(text, end)};
+  }
+  // The UTF-16 positions of the byte offsets `start` and `end` into Text().
+  std::pair<size_t, size_t> UnitsOf(size_t start, size_t end) const {
+    const std::string text = Text();
+    return {Utf16OffsetOfByte(text, start), Utf16OffsetOfByte(text, end)};
   }
 
  private:
@@ -61,19 +83,26 @@ class Edit : public Control {
   std::pair<size_t, size_t> Selection() const {
     DWORD start = 0, end = 0;
     Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
+    return BytesOf(start, end);
   }
-  void Select(size_t start, size_t end) const { Send(EM_SETSEL, start, end); }
+  void Select(size_t start, size_t end) const {
+    const auto [from, to] = UnitsOf(start, end);
+    Send(EM_SETSEL, from, static_cast<LPARAM>(to));
+  }
   void SelectAll() const { Send(EM_SETSEL, 0, -1); }
-  void CaretToEnd() const { Select(TextLength(), TextLength()); }
+  void CaretToEnd() const {
+    const int end = GetWindowTextLengthW(hwnd());
+    Send(EM_SETSEL, static_cast<WPARAM>(end), end);
+  }
   void ScrollCaret() const { Send(EM_SCROLLCARET); }
   // Replaces the selection as typing would (undoable).
-  void ReplaceSelection(const std::string& text) const {
-    Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-  }
+  void ReplaceSelection(const std::string& text) const { Send(EM_REPLACESEL, TRUE, Wide(text)); }
   int LineCount() const { return static_cast<int>(Send(EM_GETLINECOUNT)); }
-  int LineOf(size_t position) const { return static_cast<int>(Send(EM_LINEFROMCHAR, position)); }
-  void LimitText(int characters) const { Send(EM_LIMITTEXT, static_cast<WPARAM>(characters)); }
+  int LineOf(size_t position) const {
+    return static_cast<int>(Send(EM_LINEFROMCHAR, UnitsOf(position, position).first));
+  }
+  // At most `units` UTF-16 units can be typed.
+  void LimitText(int units) const { Send(EM_LIMITTEXT, static_cast<WPARAM>(units)); }
 };
 
 // CB_* messages answer CB_ERR (-1) for "none" and failures alike.
@@ -81,9 +110,7 @@ class Combo : public Control {
  public:
   using Control::Control;
   void Clear() const { Send(CB_RESETCONTENT); }
-  void Add(const std::string& item) const {
-    Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  }
+  void Add(const std::string& item) const { Send(CB_ADDSTRING, 0, Wide(item)); }
   // The list becomes `items`; the edit keeps its text (emptying the list empties it).
   void SetItems(const std::vector<std::string>& items) const {
     const std::string text = Text();
@@ -97,10 +124,11 @@ class Combo : public Control {
   std::string Item(int index) const {
     const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
     if (length < 0) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT got =
+        Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got >= 0 && got <= length ? static_cast<size_t>(got) : 0);
+    return Utf8(text);
   }
   bool DroppedDown() const { return Send(CB_GETDROPPEDSTATE) != 0; }
   void ShowDropDown(bool shown) const { Send(CB_SHOWDROPDOWN, shown ? TRUE : FALSE); }
@@ -108,10 +136,11 @@ class Combo : public Control {
   std::pair<size_t, size_t> EditSelection() const {
     DWORD start = 0, end = 0;
     Send(CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
+    return BytesOf(start, end);
   }
   void SelectInEdit(size_t start, size_t end) const {
-    Send(CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+    const auto [from, to] = UnitsOf(start, end);
+    Send(CB_SETEDITSEL, 0, MAKELPARAM(from, to));
   }
 };
 

@@ -10,8 +10,8 @@ int Dialog::ShowModal(HINSTANCE instance, HWND owner) {
   if (!CreateForm(instance, class_name_, title_, WS_POPUP | WS_CAPTION | WS_SYSMENU, width_,
                   height_, owner))
     return IDCANCEL;
-  SetWindowLongPtrA(hwnd(), GWL_EXSTYLE,
-                    GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_DLGMODALFRAME);
+  SetWindowLongPtrW(hwnd(), GWL_EXSTYLE,
+                    GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_DLGMODALFRAME);
   bool initialised = false;
   Guarded([&] {
     initialised = OnInit();
@@ -70,8 +70,8 @@ void Dialog::CreateControls(std::span<const ControlSpec> specs, const LanguageTa
 
 void Dialog::SetClientSize(int width, int height) {
   RECT outer = {0, 0, Scale96(width), Scale96(height)};
-  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_EXSTYLE)));
+  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
   SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,20 +1,22 @@
 #include "window/form.h"
 
+#include "platform/win32/wide_text.h"
 #include "window/dpi_win32.h"
 
 namespace kestrix {
 
 bool Form::RegisterFormClass(HINSTANCE instance, const char* class_name) {
-  WNDCLASSEXA wc = {};
+  const std::wstring name = Wide(class_name);
+  WNDCLASSEXW wc = {};
   wc.cbSize = sizeof wc;
   // Registered already: the icons need not be loaded again.
-  if (GetClassInfoExA(instance, class_name, &wc)) return true;
+  if (GetClassInfoExW(instance, name.c_str(), &wc)) return true;
   wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = class_name;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
+  wc.lpszClassName = name.c_str();
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                              GetSystemMetrics(SM_CXSMICON),
                                              GetSystemMetrics(SM_CYSMICON), 0));
   return RegisterClassOnce(wc);
@@ -34,25 +36,27 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT Form::DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) {
-  return DefWindowProcA(hwnd(), message, wparam, lparam);
+  return DefWindowProcW(hwnd(), message, wparam, lparam);
 }
 
 LRESULT Form::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) {
   return HandleMessage(message, wparam, lparam);
 }
 
+// Wide throughout: an ANSI loop would turn a typed character the code page lacks into "?"
+// before the Unicode controls see it.
 void HandleLoopMessage(HWND window, MSG& msg) {
   HWND navigation = window != nullptr ? window : GetActiveWindow();
-  if (navigation != nullptr && IsWindow(navigation) && IsDialogMessageA(navigation, &msg)) return;
+  if (navigation != nullptr && IsWindow(navigation) && IsDialogMessageW(navigation, &msg)) return;
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
 }
 
 int RunMessageLoop(HWND window, const std::function<bool()>& done,
                    const std::function<void(const MSG&)>& observe) {
   MSG msg = {};
   while (!done || !done()) {
-    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
       if (done) PostQuitMessage(static_cast<int>(msg.wParam));
       return static_cast<int>(msg.wParam);
     }
@@ -64,7 +68,7 @@ int RunMessageLoop(HWND window, const std::function<bool()>& done,
 
 void PumpMessages(HWND window) {
   MSG msg = {};
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) HandleLoopMessage(window, msg);
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) HandleLoopMessage(window, msg);
 }
 
 bool IsMaximizeRequest(UINT message, WPARAM wparam) {

@@ -16,7 +16,7 @@ class Form : public Window {
  protected:
   // Registers the class once per process; false when that fails.
   static bool RegisterFormClass(HINSTANCE instance, const char* class_name);
-  // `width` and `height` are written at 96 DPI.
+  // `class_name` and `title` are UTF-8; `width` and `height` are written at 96 DPI.
   bool CreateForm(HINSTANCE instance, const char* class_name, const char* title, DWORD style,
                   int width, int height, HWND owner = nullptr);
 

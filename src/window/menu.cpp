@@ -1,5 +1,7 @@
 #include "window/menu.h"
 
+#include "platform/win32/wide_text.h"
+
 namespace kestrix {
 
 std::vector<MenuItem> MenuItems(std::span<const MenuRow> rows, const LanguageTable& language) {
@@ -21,8 +23,8 @@ HMENU BuildMenu(const std::vector<MenuItem>& items) {
   if (menu == nullptr) return nullptr;
   UINT position = 0;
   for (const MenuItem& item : items) {
-    std::string text = item.text;
-    MENUITEMINFOA info = {};
+    std::wstring text = Wide(item.text);
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE;
     info.fType = (item.flags & MF_SEPARATOR) != 0 ? MFT_SEPARATOR : MFT_STRING;
@@ -41,7 +43,7 @@ HMENU BuildMenu(const std::vector<MenuItem>& items) {
         info.hSubMenu = BuildMenu(item.submenu);
       }
     }
-    InsertMenuItemA(menu, position++, TRUE, &info);
+    InsertMenuItemW(menu, position++, TRUE, &info);
   }
   return menu;
 }

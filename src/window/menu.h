@@ -22,7 +22,7 @@ struct MenuRow {
 
 // An entry as it is shown.
 struct MenuItem {
-  std::string text;  // passed as it is: "&" marks the access key
+  std::string text;  // UTF-8, passed as it is: "&" marks the access key
   UINT command = 0;
   UINT flags = 0;  // MF_SEPARATOR, MF_CHECKED, MF_GRAYED
   HBITMAP image = nullptr;

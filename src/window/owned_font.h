@@ -25,19 +25,19 @@ struct FontChange {
 
 // The dialog font (DEFAULT_GUI_FONT) with `change` applied.
 inline OwnedFont DialogFontWith(FontChange change) {
-  LOGFONTA font = {};
-  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  LOGFONTW font = {};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
   if (change.bold) font.lfWeight = FW_BOLD;
   font.lfUnderline = change.underline ? TRUE : FALSE;
   font.lfHeight = font.lfHeight * change.height_percent / 100;
-  return OwnedFont(CreateFontIndirectA(&font));
+  return OwnedFont(CreateFontIndirectW(&font));
 }
 
 // Gives each control of `ids` under `parent` the font.
 template <typename Ids>
 void SetFontOf(HWND parent, const Ids& ids, const OwnedFont& font) {
   for (int id : ids)
-    SendMessageA(GetDlgItem(parent, id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    SendMessageW(GetDlgItem(parent, id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
 }
 
 }  // namespace kestrix

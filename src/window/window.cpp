@@ -4,6 +4,8 @@
 #include <unordered_map>
 #include <utility>
 
+#include "platform/win32/wide_text.h"
+
 namespace kestrix {
 
 namespace {
@@ -40,26 +42,27 @@ Window::~Window() {
     }
   }
   if (hwnd_ != nullptr) {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
 }
 
-bool Window::RegisterClassOnce(WNDCLASSEXA wc) {
-  WNDCLASSEXA existing = {};
+bool Window::RegisterClassOnce(WNDCLASSEXW wc) {
+  WNDCLASSEXW existing = {};
   existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(wc.hInstance, wc.lpszClassName, &existing)) return true;
+  if (GetClassInfoExW(wc.hInstance, wc.lpszClassName, &existing)) return true;
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = OwnWindowProc;
-  return RegisterClassExA(&wc) != 0;
+  return RegisterClassExW(&wc) != 0;
 }
 
 bool Window::CreateOwnWindow(DWORD ex_style, const char* class_name, const char* text, DWORD style,
                              const RECT& bounds, HWND parent, int id) {
-  CreateWindowExA(ex_style, class_name, text, style, bounds.left, bounds.top,
-                  bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                  this);
+  const std::wstring wide_text = text != nullptr ? Wide(text) : std::wstring();
+  CreateWindowExW(
+      ex_style, Wide(class_name).c_str(), text != nullptr ? wide_text.c_str() : nullptr, style,
+      bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
   return hwnd_ != nullptr;
 }
 
@@ -89,7 +92,7 @@ LRESULT Window::OnMessage(HWND window, UINT message, WPARAM wparam, LPARAM lpara
 }
 
 LRESULT Window::DefaultHandling(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (window == hwnd_) return DefWindowProcA(window, message, wparam, lparam);
+  if (window == hwnd_) return DefWindowProcW(window, message, wparam, lparam);
   auto found = Chains().find(window);
   if (found == Chains().end()) return DefWindowProcW(window, message, wparam, lparam);
   return CallChain(window, found->second.next, message, wparam, lparam);
@@ -104,16 +107,16 @@ LRESULT Window::Dispatch(Window& target, HWND window, UINT message, WPARAM wpara
 
 LRESULT CALLBACK Window::OwnWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
-    auto* target = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    auto* target = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     target->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(target));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(target));
   }
-  auto* target = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (target == nullptr) return DefWindowProcA(hwnd, message, wparam, lparam);
+  auto* target = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (target == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     target->hwnd_ = nullptr;
-    return DefWindowProcA(hwnd, message, wparam, lparam);
+    return DefWindowProcW(hwnd, message, wparam, lparam);
   }
   return Dispatch(*target, hwnd, message, wparam, lparam);
 }

@@ -3,9 +3,10 @@
 // `this` is stored once (the creation parameter of an own window, a subclass chain kept in
 // the process for a control); every message goes to the virtual OnMessage. One fallback
 // rule for all of them: an exception never crosses into Windows; it goes to the error log
-// and the message gets the default handling (DefWindowProcA for an own window, the next
+// and the message gets the default handling (DefWindowProcW for an own window, the next
 // object of the chain or the control's own procedure for a subclassed control). OnMessage
-// sees WM_NCDESTROY of a subclassed control before the subclass goes.
+// sees WM_NCDESTROY of a subclassed control before the subclass goes. Own windows and the
+// subclass chain are Unicode: WM_CHAR carries a UTF-16 unit, and text messages wide text.
 #include <vector>
 
 #include "app/error_log.h"
@@ -32,8 +33,9 @@ class Window {
   void SetName(const char* name) { name_ = name; }
 
   // Registers `wc` once per process with the shared procedure; false when that fails.
-  static bool RegisterClassOnce(WNDCLASSEXA wc);
-  // Creates a window of a class registered above as this object's own window.
+  static bool RegisterClassOnce(WNDCLASSEXW wc);
+  // Creates a window of a class registered above as this object's own window; `class_name`
+  // and `text` are UTF-8.
   bool CreateOwnWindow(DWORD ex_style, const char* class_name, const char* text, DWORD style,
                        const RECT& bounds, HWND parent, int id);
   // Sends the messages of an existing control to this object too; several controls may

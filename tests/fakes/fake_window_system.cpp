@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/text_utils.h"
+#include "base/utf8.h"
 #include "host/panel_windows.h"
 
 namespace kestrix {
@@ -55,7 +56,7 @@ WindowHandle FakeWindowSystem::FindWindow(WindowHandle parent, WindowHandle afte
 std::string FakeWindowSystem::SendGetText(WindowHandle window, size_t max_chars) {
   Window* w = Find(window);
   if (w && w->hung) throw std::logic_error("WM_GETTEXT without a time limit to a hung window");
-  return w ? w->text.substr(0, max_chars) : std::string();
+  return w ? std::string(HeadOfUtf16Length(w->text, max_chars)) : std::string();
 }
 
 intptr_t FakeWindowSystem::SendCopyDataBlock(WindowHandle window, WindowHandle reply_to,

@@ -3,8 +3,8 @@
 // FindWindowEx walks direct children in creation order (top-level windows: first added is
 // topmost), class names compare without case (an empty class matches any), an empty
 // caption filter matches only windows without text, captions compare exactly, WM_GETTEXT
-// truncates to the buffer. Posts and copy-data sends are recorded for tests to inspect;
-// a copy-data handler set per window answers them with the data pointer itself, as a
+// truncates to the buffer's UTF-16 units. Posts and copy-data sends are recorded for tests to
+// inspect; a copy-data handler set per window answers them with the data pointer itself, as a
 // window in the same process sees it. A hung window answers no send.
 #include <algorithm>
 #include <cstdint>
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/utf8.h"
 #include "platform/window_system.h"
 
 namespace kestrix {
@@ -64,9 +65,6 @@ class FakeWindowSystem : public WindowSystem {
   void SetCopyDataHandler(WindowHandle window, CopyDataHandler handler) {
     Get(window).copy_data = std::move(handler);
   }
-  // Makes every wide-character search fail, as with a host build that registers ANSI
-  // classes only.
-  void SetWideSearchFails(bool fails) { wide_search_fails_ = fails; }
 
   const std::vector<PostedMessage>& posted() const { return posted_; }
   const std::vector<CopyDataSent>& copy_data_sent() const { return copy_data_sent_; }
@@ -85,11 +83,6 @@ class FakeWindowSystem : public WindowSystem {
 
   WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::string& class_name,
                           const std::optional<std::string>& caption) override;
-  WindowHandle FindWindowWide(WindowHandle parent, WindowHandle after,
-                              const std::string& class_name,
-                              const std::optional<std::string>& caption) override {
-    return wide_search_fails_ ? 0 : FindWindow(parent, after, class_name, caption);
-  }
   std::vector<WindowHandle> TopLevelWindows() override { return ChildrenOf(0); }
   std::string ClassName(WindowHandle window) override {
     Window* w = Find(window);
@@ -98,7 +91,7 @@ class FakeWindowSystem : public WindowSystem {
   std::string SendGetText(WindowHandle window, size_t max_chars) override;
   std::string SendGetTextWithin(WindowHandle window, size_t max_chars, uint32_t) override {
     Window* w = Find(window);
-    return w && !w->hung ? w->text.substr(0, max_chars) : std::string();
+    return w && !w->hung ? std::string(HeadOfUtf16Length(w->text, max_chars)) : std::string();
   }
   std::string GetWindowText(WindowHandle window) override {
     Window* w = Find(window);
@@ -155,7 +148,6 @@ class FakeWindowSystem : public WindowSystem {
   std::map<WindowHandle, Window> windows_;
   std::map<WindowHandle, std::vector<WindowHandle>> children_;  // 0 holds the top level
   WindowHandle next_handle_ = 0x100;
-  bool wide_search_fails_ = false;
   std::vector<PostedMessage> posted_;
   std::vector<CopyDataSent> copy_data_sent_;
 };

@@ -429,18 +429,15 @@ TEST(PanelWindows, ListItemBufferHasRoomAndTheCopiedCountIsChecked) {
 TEST(PanelWindows, FileListsFirstWithoutTextThenAnyAfterItInEitherClass) {
   const char* const list = kHostListClass;
   const char* const alt = kHostListClassAlt;
-  const std::tuple<std::vector<std::pair<const char*, const char*>>, bool, int, int> cases[] = {
-      {{{list, "has text"}, {list, ""}, {list, "captioned"}}, false, 1, 2},
-      {{{"Window", ""}, {alt, ""}, {alt, ""}}, false, 1, 2},
-      // The second list is looked up with the wide search only.
-      {{{list, ""}, {list, ""}}, true, 0, -1},
-      {{}, false, -1, -1}};
-  for (const auto& [children, wide_search_fails, first, second] : cases) {
+  const std::tuple<std::vector<std::pair<const char*, const char*>>, int, int> cases[] = {
+      {{{list, "has text"}, {list, ""}, {list, "captioned"}}, 1, 2},
+      {{{"Window", ""}, {alt, ""}, {alt, ""}}, 1, 2},
+      {{}, -1, -1}};
+  for (const auto& [children, first, second] : cases) {
     FakeWindowSystem w;
     WindowHandle host = w.Add(0, kHostWindowClass);
     std::vector<WindowHandle> made;
     for (const auto& [class_name, text] : children) made.push_back(w.Add(host, class_name, text));
-    w.SetWideSearchFails(wide_search_fails);
     FileLists lists = FindFileLists(w, host);
     EXPECT_EQ(lists.first, first < 0 ? 0u : made[first]) << children.size();
     EXPECT_EQ(lists.second, second < 0 ? 0u : made[second]) << children.size();

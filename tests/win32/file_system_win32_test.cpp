@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/win32/environment_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 #include "settings/big_ini_file.h"
 
@@ -50,6 +51,7 @@ class Win32FileSystemTest : public ::testing::Test {
     for (const DirEntry& entry : fs_.ListDirectory(dir_, "*")) {
       fs_.SetAttributes(Path(entry.name), kAttrNormal);
       fs_.DeleteFile(Path(entry.name));
+      fs_.RemoveDirectory(Path(entry.name));
     }
     RemoveDirectoryA(dir_.c_str());
   }
@@ -93,25 +95,38 @@ TEST_F(Win32FileSystemTest, ErrorCodesFollowTheSystem) {
   EXPECT_EQ(fs_.WriteWholeFile(Path("sub"), "x"), kErrorAccessDenied);
   EXPECT_EQ(fs_.WriteWholeFile(Path("no\\file.txt"), "x"), kErrorPathNotFound);
   EXPECT_EQ(fs_.LastWriteTime(Path("missing.ini")), 0u);
-  fs_.SetAttributes(Path("sub"), kAttrDirectory);
-  RemoveDirectoryA(Path("sub").c_str());
+  // 120 "Ł" fit, as the limit counts UTF-16 units; 260 units do not, even under Wine.
+  const std::string level = Utf8(std::wstring(120, L'Ł'));
+  EXPECT_EQ(fs_.CreateDirectory(Path(level)), kErrorSuccess);
+  EXPECT_EQ(fs_.CreateDirectory(Path(std::string(260, 'x'))), kErrorFilenameExcedRange);
 }
 
-TEST_F(Win32FileSystemTest, WriteReadCopyListDelete) {
+// Names in other scripts go through every call whole, and the disk read with the wide calls
+// holds them: no "?", and no look-alike for "Żółw", whose only ANSI form is one.
+TEST_F(Win32FileSystemTest, WriteReadCopyListDeleteInAnyScript) {
   const std::string bytes("line\r\n\0\x1A\xFF", 9);
-  ASSERT_EQ(fs_.WriteWholeFile(Path("a.txt"), bytes), kErrorSuccess);
-  EXPECT_EQ(Read("A.TXT"), bytes);
-  EXPECT_EQ(fs_.CopyFile(Path("a.txt"), Path("b.txt"), true), kErrorSuccess);
-  EXPECT_EQ(fs_.CopyFile(Path("a.txt"), Path("b.txt"), true), kErrorFileExists);
+  std::vector<std::string> listed = {"c.ini"};
+  for (const std::string name : {"Łódź", "Ελλάδα", "日本語", "한국어", "😀", "e\u0301", "Żółw"}) {
+    ASSERT_EQ(fs_.CreateDirectory(Path(name)), kErrorSuccess) << name;
+    EXPECT_EQ(GetFileAttributesW(Wide(Path(name)).c_str()), DWORD{FILE_ATTRIBUTE_DIRECTORY})
+        << name;
+    ASSERT_EQ(fs_.WriteWholeFile(Path(name + ".txt"), bytes), kErrorSuccess);
+    EXPECT_EQ(Read(name + ".TXT"), bytes);
+    EXPECT_EQ(fs_.CopyFile(Path(name + ".txt"), Path(name + ".ini"), true), kErrorSuccess);
+    EXPECT_EQ(fs_.CopyFile(Path(name + ".txt"), Path(name + ".ini"), true), kErrorFileExists);
+    ASSERT_EQ(fs_.WriteWholeFile(Path(name + ".ini"), name), kErrorSuccess);  // moved over it
+    EXPECT_EQ(Read(name + ".ini"), name);
+    EXPECT_EQ(fs_.DeleteFile(Path(name + ".txt")), kErrorSuccess);
+    listed.insert(listed.end(), {name, name + ".ini"});
+  }
   EXPECT_EQ(fs_.WriteWholeFile(Path("c.ini"), ""), kErrorSuccess);
   EXPECT_EQ(Read("c.ini"), "");
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "b.txt", "c.ini"}));
-  EXPECT_EQ(fs_.DeleteFile(Path("b.txt")), kErrorSuccess);
-  EXPECT_FALSE(fs_.FileExists(Path("b.txt")));
+  std::sort(listed.begin(), listed.end());
+  EXPECT_EQ(Names(), listed);
   // Rewriting a file keeps its attributes.
-  ASSERT_EQ(fs_.SetAttributes(Path("a.txt"), kAttrHidden | kAttrArchive), kErrorSuccess);
-  ASSERT_EQ(fs_.WriteWholeFile(Path("a.txt"), "new"), kErrorSuccess);
-  EXPECT_NE(fs_.GetAttributes(Path("a.txt")) & kAttrHidden, 0u);
+  ASSERT_EQ(fs_.SetAttributes(Path("Żółw.ini"), kAttrHidden | kAttrArchive), kErrorSuccess);
+  ASSERT_EQ(fs_.WriteWholeFile(Path("Żółw.ini"), "new"), kErrorSuccess);
+  EXPECT_NE(fs_.GetAttributes(Path("Żółw.ini")) & kAttrHidden, 0u);
   // Pieces are written one after the other, a long one in chunks.
   const std::string long_piece(Win32FileSystem::kChunkSize + 3, 'p');
   const std::string_view pieces[] = {"head|", "", long_piece, "|tail"};
@@ -167,8 +182,8 @@ TEST_F(Win32FileSystemTest, ReadOnlyTargetIsRefusedAndKept) {
 // What the wrapper adds to the system's calls: values longer than a first buffer come
 // whole, an empty value is not an unset one, and the list is read out of the block.
 TEST(Win32Environment, LongEmptyAndUnsetValuesAndTheList) {
-  const std::string long_value(5000, 'v');
-  ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_LONG", long_value.c_str()));
+  const std::string long_value = std::string(5000, 'v') + "Żółw😀";
+  ASSERT_TRUE(SetEnvironmentVariableW(L"KX_TEST_LONG", Wide(long_value).c_str()));
   ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_EMPTY", ""));
   ASSERT_TRUE(SetEnvironmentVariableA("KX_TEST_UNSET", nullptr));
   Win32Environment env;

@@ -1,7 +1,6 @@
 // The thin platform classes against the real system calls: locale names, system facts,
 // resources and the AIMP mapping. What the system itself answers is not retested.
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstring>
 
@@ -12,21 +11,22 @@
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 #include "settings/language_table.h"
 
 namespace kestrix {
 namespace {
 
-// The same names as the locale's own date formatting gives for a known date.
+// The same names (UTF-8) as the locale's own date formatting gives for a known date.
 std::string Formatted(int month, int day, const char* picture) {
   SYSTEMTIME date = {};
   date.wYear = 2024;
   date.wMonth = static_cast<WORD>(month);
   date.wDay = static_cast<WORD>(day);
-  char buffer[128] = {};
-  GetDateFormatA(LOCALE_USER_DEFAULT, 0, &date, picture, buffer, sizeof buffer);
-  return buffer;
+  wchar_t buffer[128] = {};
+  GetDateFormatW(LOCALE_USER_DEFAULT, 0, &date, Wide(picture).c_str(), buffer, 128);
+  return Utf8(buffer);
 }
 
 TEST(Win32Locale, DayAndMonthNamesAsTheDateFormatterSays) {

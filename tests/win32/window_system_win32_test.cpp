@@ -1,33 +1,29 @@
 // The window seam's bounded reads and timed sends against real windows; finding the host
 // and sending it copy data are the journeys' part.
-#include <windows.h>
-// The interface's member names, not the ANSI macros.
-#undef FindWindow
-#undef GetWindowText
+#include "platform/win32/window_system_win32.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
-#include "platform/win32/window_system_win32.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 
 namespace kestrix {
 namespace {
 
-// A hidden top-level window standing in for another program's: FindWindowA and
-// EnumWindows see it all the same.
+// A hidden top-level wide window standing in for another program's.
 class StandInWindow {
  public:
-  StandInWindow(const char* class_name, const std::string& title,
-                WNDPROC procedure = DefWindowProcA) {
-    WNDCLASSA window_class = {};
-    window_class.lpfnWndProc = procedure;
-    window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.lpszClassName = class_name;
-    RegisterClassA(&window_class);  // already registered by an earlier test: fine
-    hwnd_ = CreateWindowExA(0, class_name, title.c_str(), WS_OVERLAPPED, 0, 0, 200, 100, nullptr,
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
+  StandInWindow(const std::string& class_name, const std::string& title,
+                WNDPROC procedure = DefWindowProcW) {
+    const std::wstring name = Wide(class_name);
+    const WNDCLASSW window_class = {0,       procedure, 0,       0,       GetModuleHandleW(nullptr),
+                                    nullptr, nullptr,   nullptr, nullptr, name.c_str()};
+    RegisterClassW(&window_class);  // already registered by an earlier test: fine
+    hwnd_ = CreateWindowExW(0, name.c_str(), Wide(title).c_str(), WS_OVERLAPPED, 0, 0, 200, 100,
+                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   }
   ~StandInWindow() { DestroyWindow(hwnd_); }
   HWND hwnd() const { return hwnd_; }
@@ -37,31 +33,35 @@ class StandInWindow {
   HWND hwnd_ = nullptr;
 };
 
-TEST(Win32WindowSystem, TextsStopAtTheBufferLimit) {
+// Texts come whole in any script, and stop at the limit in UTF-16 units without half a pair.
+TEST(Win32WindowSystem, TextsComeWholeAndStopAtTheBufferLimit) {
   Win32WindowSystem windows;
-  const std::string title(300, 'T');
-  StandInWindow window("KxTextTest", title);
-  EXPECT_EQ(windows.SendGetText(window.handle(), 254), std::string(254, 'T'));
+  const std::string head = "Проекты" + std::string(246, 'T'), title = head + "😀Żółw";
+  StandInWindow window("KxTextTestŻ", title);
+  EXPECT_EQ(windows.SendGetText(window.handle(), 254), head);  // 253 units, then half a pair
+  EXPECT_EQ(windows.SendGetText(window.handle(), 255), head + "😀");
   EXPECT_EQ(windows.SendGetText(window.handle(), 1000), title);
   EXPECT_EQ(windows.SendGetText(window.handle(), 0), "");
-  EXPECT_EQ(windows.SendGetTextWithin(window.handle(), 254, 150), std::string(254, 'T'));
+  EXPECT_EQ(windows.SendGetTextWithin(window.handle(), 1000, 150), title);
+  EXPECT_EQ(windows.GetWindowText(window.handle()), title);
+  EXPECT_EQ(windows.ClassName(window.handle()), "KxTextTestŻ");
+  EXPECT_EQ(windows.FindWindow(0, 0, "KxTextTestŻ", title), window.handle());
 }
 
-TEST(Win32WindowSystem, ListBoxItemsAreReadWideAndConverted) {
+TEST(Win32WindowSystem, ListBoxItemsComeWhole) {
   Win32WindowSystem windows;
   StandInWindow parent("KxListParent", "");
-  HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD, 0, 0, 100, 100, parent.hwnd(), nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+  HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD, 0, 0, 100, 100, parent.hwnd(), nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(list, nullptr);
   const std::string long_item(400, 'L');
-  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("first"));
-  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(long_item.c_str()));
-  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
-  SendMessageA(list, LB_SETCURSEL, 1, 0);
+  for (const std::string& item : {std::string("Żółw.txt 😀"), long_item, std::string()})
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+  SendMessageW(list, LB_SETCURSEL, 1, 0);
   WindowHandle handle = reinterpret_cast<WindowHandle>(list);
   EXPECT_EQ(windows.ListBoxCount(handle), 3);
   EXPECT_EQ(windows.ListBoxCurrent(handle), 1);
-  EXPECT_EQ(windows.ListBoxItem(handle, 0), std::optional<std::string>("first"));
+  EXPECT_EQ(windows.ListBoxItem(handle, 0), std::optional<std::string>("Żółw.txt 😀"));
   EXPECT_EQ(windows.ListBoxItem(handle, 1), std::optional<std::string>(long_item));
   EXPECT_EQ(windows.ListBoxItem(handle, 2), std::optional<std::string>(""));
   EXPECT_EQ(windows.ListBoxItem(handle, 3), std::nullopt);
@@ -74,7 +74,7 @@ TEST(Win32WindowSystem, ListBoxItemsAreReadWideAndConverted) {
 std::atomic<bool> hung_released{false};
 LRESULT CALLBACK HungProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (hung_released && (message == WM_GETTEXT || message == WM_COPYDATA)) return 0;
-  return DefWindowProcA(window, message, wparam, lparam);
+  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 TEST(Win32WindowSystem, TimedSendsToAHungWindowReturnEmpty) {

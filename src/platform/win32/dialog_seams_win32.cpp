@@ -1,9 +1,11 @@
 #include "platform/win32/dialog_seams_win32.h"
 
+#include "platform/win32/wide_text.h"
+
 namespace kestrix {
 
 int Win32MessageBoxes::Show(const std::string& text, const std::string& caption, uint32_t flags) {
-  return MessageBoxA(owner_, text.c_str(), caption.c_str(), flags);
+  return MessageBoxW(owner_, Wide(text).c_str(), Wide(caption).c_str(), flags);
 }
 
 bool Win32ModifierKeys::IsDown(uint8_t virtual_key) {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
 namespace kestrix {
@@ -14,26 +16,45 @@ uint32_t LastError() {
   return code == 0 ? kErrorWriteFault : static_cast<uint32_t>(code);
 }
 
-std::string DirectoryOf(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
-  if (slash == std::string::npos) return ".";
-  if (slash == 0 || (slash == 2 && path[1] == ':')) return path.substr(0, slash + 1);
+// The ANSI calls refused a path of MAX_PATH characters or more with
+// ERROR_FILENAME_EXCED_RANGE, as the wide ones do on Windows for a program without
+// long-path awareness; Wine's wide calls take it. The refusal is kept, so a too long path
+// fails alike everywhere. A "\\?\" path is meant to be long.
+bool TooLong(const std::wstring& path) {
+  return path.size() >= MAX_PATH && path.rfind(L"\\\\?\\", 0) != 0;
+}
+
+// The path for the wide calls; nothing when it is too long.
+std::optional<std::wstring> WidePath(std::string_view path) {
+  std::wstring wide = Wide(path);
+  if (TooLong(wide)) return std::nullopt;
+  return wide;
+}
+
+std::wstring DirectoryOf(const std::wstring& path) {
+  size_t slash = path.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return L".";
+  if (slash == 0 || (slash == 2 && path[1] == L':')) return path.substr(0, slash + 1);
   return path.substr(0, slash);
 }
 
 // A new file beside the one it will replace, made and opened in one call (CREATE_NEW under
 // a name no one holds; GetTempFileName would make it and a second call open it). It is
 // made with the old file's hidden, system and archive bits, which spares setting them later.
-HANDLE CreateTemporaryBeside(const std::string& path, DWORD attributes, std::string& temp) {
-  std::string directory = DirectoryOf(path);
-  if (directory.back() != '\\' && directory.back() != '/') directory += '\\';
+HANDLE CreateTemporaryBeside(const std::wstring& path, DWORD attributes, std::wstring& temp) {
+  std::wstring directory = DirectoryOf(path);
+  if (directory.back() != L'\\' && directory.back() != L'/') directory += L'\\';
   static unsigned serial = GetTickCount();
   for (int attempt = 0; attempt < 64; ++attempt) {
     char name[32];
     std::snprintf(name, sizeof name, "kx%04lX%04X.tmp", GetCurrentProcessId() & 0xFFFF,
                   ++serial & 0xFFFF);
-    temp = directory + name;
-    HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    temp = directory + Wide(name);
+    if (TooLong(temp)) {
+      SetLastError(ERROR_FILENAME_EXCED_RANGE);
+      return INVALID_HANDLE_VALUE;
+    }
+    HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
   }
@@ -60,21 +81,28 @@ uint32_t WriteTemporary(Win32FileSystem& owner,
 }  // namespace
 
 uint32_t Win32FileSystem::GetAttributes(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
+  const std::optional<std::wstring> wide = WidePath(path);
+  DWORD attributes = wide ? GetFileAttributesW(wide->c_str()) : INVALID_FILE_ATTRIBUTES;
   return attributes == INVALID_FILE_ATTRIBUTES ? static_cast<uint32_t>(kAttrInvalid) : attributes;
 }
 
 uint32_t Win32FileSystem::SetAttributes(const std::string& path, uint32_t attributes) {
-  return SetFileAttributesA(path.c_str(), attributes) ? kErrorSuccess : LastError();
+  const std::optional<std::wstring> wide = WidePath(path);
+  if (!wide) return kErrorFilenameExcedRange;
+  return SetFileAttributesW(wide->c_str(), attributes) ? kErrorSuccess : LastError();
 }
 
 uint32_t Win32FileSystem::CreateDirectory(const std::string& path) {
-  return CreateDirectoryA(path.c_str(), nullptr) ? kErrorSuccess : LastError();
+  const std::optional<std::wstring> wide = WidePath(path);
+  if (!wide) return kErrorFilenameExcedRange;
+  return CreateDirectoryW(wide->c_str(), nullptr) ? kErrorSuccess : LastError();
 }
 
 uint32_t Win32FileSystem::CreateNewFile(const std::string& path) {
+  const std::optional<std::wstring> wide = WidePath(path);
+  if (!wide) return kErrorFilenameExcedRange;
   // CREATE_NEW fails with ERROR_FILE_EXISTS instead of truncating what is there.
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  HANDLE file = CreateFileW(wide->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return LastError();
   CloseHandle(file);
@@ -82,8 +110,10 @@ uint32_t Win32FileSystem::CreateNewFile(const std::string& path) {
 }
 
 uint32_t Win32FileSystem::ReadWholeFile(const std::string& path, std::string& content) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const std::optional<std::wstring> wide = WidePath(path);
+  if (!wide) return kErrorFilenameExcedRange;
+  HANDLE file = CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return LastError();
   uint32_t code = kErrorSuccess;
   // Read in one piece of the size the file has (a byte more, so the end is seen without
@@ -124,32 +154,36 @@ uint32_t Win32FileSystem::WriteChunk(void* file, const char* data, uint32_t size
 
 uint32_t Win32FileSystem::WriteWholeFile(const std::string& path,
                                          std::span<const std::string_view> pieces) {
-  DWORD old_attributes = GetFileAttributesA(path.c_str());
+  const std::optional<std::wstring> wide = WidePath(path);
+  if (!wide) return kErrorFilenameExcedRange;
+  DWORD old_attributes = GetFileAttributesW(wide->c_str());
   if (old_attributes != INVALID_FILE_ATTRIBUTES &&
       (old_attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
     return kErrorAccessDenied;
   constexpr DWORD kMadeWith =
       FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   const DWORD kept = old_attributes != INVALID_FILE_ATTRIBUTES ? old_attributes : 0;
-  std::string temp;
-  HANDLE file = CreateTemporaryBeside(path, kept & kMadeWith, temp);
+  std::wstring temp;
+  HANDLE file = CreateTemporaryBeside(*wide, kept & kMadeWith, temp);
   if (file == INVALID_HANDLE_VALUE) return LastError();
   uint32_t code = WriteTemporary(*this, &Win32FileSystem::WriteChunk, file, pieces);
   // The rarer attributes a creation cannot give (not indexed, offline, temporary).
-  if (code == kErrorSuccess && (kept & ~kMadeWith) != 0 && !SetFileAttributesA(temp.c_str(), kept))
+  if (code == kErrorSuccess && (kept & ~kMadeWith) != 0 && !SetFileAttributesW(temp.c_str(), kept))
     code = LastError();
   if (code == kErrorSuccess &&
-      !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      !MoveFileExW(temp.c_str(), wide->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     code = LastError();
   if (code != kErrorSuccess) {
-    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileA(temp.c_str());
+    SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(temp.c_str());
   }
   return code;
 }
 
 uint32_t Win32FileSystem::AppendToFile(const std::string& path, const std::string& content) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+  const std::optional<std::wstring> wide = WidePath(path);
+  if (!wide) return kErrorFilenameExcedRange;
+  HANDLE file = CreateFileW(wide->c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return LastError();
   uint32_t code = kErrorSuccess;
@@ -166,15 +200,21 @@ uint32_t Win32FileSystem::AppendToFile(const std::string& path, const std::strin
 
 uint32_t Win32FileSystem::CopyFile(const std::string& from, const std::string& to,
                                    bool fail_if_exists) {
-  return CopyFileA(from.c_str(), to.c_str(), fail_if_exists) ? kErrorSuccess : LastError();
+  const std::optional<std::wstring> source = WidePath(from), target = WidePath(to);
+  if (!source || !target) return kErrorFilenameExcedRange;
+  return CopyFileW(source->c_str(), target->c_str(), fail_if_exists) ? kErrorSuccess : LastError();
 }
 
 uint32_t Win32FileSystem::DeleteFile(const std::string& path) {
-  return ::DeleteFileA(path.c_str()) ? kErrorSuccess : LastError();
+  const std::optional<std::wstring> wide = WidePath(path);
+  if (!wide) return kErrorFilenameExcedRange;
+  return ::DeleteFileW(wide->c_str()) ? kErrorSuccess : LastError();
 }
 
 uint32_t Win32FileSystem::RemoveDirectory(const std::string& path) {
-  return ::RemoveDirectoryA(path.c_str()) ? kErrorSuccess : LastError();
+  const std::optional<std::wstring> wide = WidePath(path);
+  if (!wide) return kErrorFilenameExcedRange;
+  return ::RemoveDirectoryW(wide->c_str()) ? kErrorSuccess : LastError();
 }
 
 std::vector<DirEntry> Win32FileSystem::ListDirectory(const std::string& directory,
@@ -183,27 +223,32 @@ std::vector<DirEntry> Win32FileSystem::ListDirectory(const std::string& director
   std::string query = directory;
   if (!query.empty() && query.back() != '\\' && query.back() != '/') query += '\\';
   query += pattern;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(query.c_str(), &data);
+  const std::optional<std::wstring> wide = WidePath(query);
+  if (!wide) return entries;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(wide->c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return entries;
   do {
-    std::string name = data.cFileName;
+    std::string name = Utf8(data.cFileName);
     if (name != "." && name != "..") entries.push_back(DirEntry{name, data.dwFileAttributes});
-  } while (FindNextFileA(find, &data));
+  } while (FindNextFileW(find, &data));
   FindClose(find);
   return entries;
 }
 
 uint64_t Win32FileSystem::LastWriteTime(const std::string& path) {
+  const std::optional<std::wstring> wide = WidePath(path);
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  if (!wide || !GetFileAttributesExW(wide->c_str(), GetFileExInfoStandard, &data)) return 0;
   return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
          data.ftLastWriteTime.dwLowDateTime;
 }
 
 uint32_t Win32FileSystem::FileSize(const std::string& path, uint64_t& size) {
+  const std::optional<std::wstring> wide = WidePath(path);
+  if (!wide) return kErrorFilenameExcedRange;
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return LastError();
+  if (!GetFileAttributesExW(wide->c_str(), GetFileExInfoStandard, &data)) return LastError();
   size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   return kErrorSuccess;
 }

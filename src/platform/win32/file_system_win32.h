@@ -1,5 +1,7 @@
 #pragma once
-// The FileSystem seam over kernel32's ANSI calls.
+// The FileSystem seam over kernel32's wide calls; paths are UTF-8 on this side. A path of
+// MAX_PATH UTF-16 units or more, unless it starts with "\\?\", fails with
+// kErrorFilenameExcedRange on Windows and Wine alike.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,7 +23,7 @@ class Win32FileSystem : public FileSystem {
   uint32_t CreateNewFile(const std::string& path) override;
   uint32_t ReadWholeFile(const std::string& path, std::string& content) override;
   // Writes a temporary file in the same directory, gives it the old file's attributes
-  // and moves it over the old file (MoveFileExA, replace existing, write through), so a
+  // and moves it over the old file (MoveFileExW, replace existing, write through), so a
   // failure at any step leaves the old file as it was.
   uint32_t WriteWholeFile(const std::string& path,
                           std::span<const std::string_view> pieces) override;

@@ -1,5 +1,6 @@
 #include "platform/win32/file_types_win32.h"
 
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 // After the Windows headers it needs.
 #include <shlwapi.h>
@@ -9,8 +10,8 @@ namespace kestrix {
 bool IsKnownExtension(const std::string& extension) {
   if (extension.empty()) return false;
   HKEY key = nullptr;
-  const std::string name = "." + extension;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+  const std::wstring name = Wide("." + extension);
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
     return false;
   RegCloseKey(key);
   return true;
@@ -20,11 +21,11 @@ namespace {
 
 // What the association of ".extension" says for its "open" verb; empty when nothing.
 std::string AssociationText(ASSOCSTR what, const std::string& extension) {
-  char text[MAX_PATH] = {};
-  DWORD size = sizeof text;
-  const std::string name = "." + extension;
-  if (AssocQueryStringA(0, what, name.c_str(), "open", text, &size) != S_OK) return {};
-  return text;
+  wchar_t text[MAX_PATH] = {};
+  DWORD size = MAX_PATH;  // characters
+  const std::wstring name = Wide("." + extension);
+  if (AssocQueryStringW(0, what, name.c_str(), L"open", text, &size) != S_OK) return {};
+  return Utf8(text);
 }
 
 }  // namespace

@@ -1,16 +1,18 @@
 #include "platform/win32/locale_win32.h"
 
-#include <windows.h>
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 
 namespace kestrix {
 
 namespace {
 
 std::string LocaleText(LCTYPE type) {
-  char buffer[128] = {};
-  int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
+  wchar_t buffer[128] = {};
+  int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 128);
   // The count includes the terminating zero.
-  return length > 1 ? std::string(buffer, static_cast<size_t>(length) - 1) : std::string();
+  return length > 1 ? Utf8(std::wstring_view(buffer, static_cast<size_t>(length) - 1))
+                    : std::string();
 }
 
 // The locale's day constants start with Monday, as ISO days do.
@@ -35,14 +37,7 @@ std::string Win32Locale::LongMonthName(int month) {
 }
 
 std::string Win32Locale::FromUtf16(const std::u16string& text) {
-  if (text.empty()) return {};
-  const wchar_t* wide = reinterpret_cast<const wchar_t*>(text.data());
-  int length = static_cast<int>(text.size());
-  int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return {};
-  std::string result(static_cast<size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide, length, result.data(), bytes, nullptr, nullptr);
-  return result;
+  return Utf8FromUtf16(text);
 }
 
 }  // namespace kestrix

@@ -3,7 +3,7 @@
 
 namespace kestrix {
 
-// Names from GetLocaleInfoA for the user's default locale; conversion to CP_ACP.
+// Names from GetLocaleInfoW for the user's default locale, in UTF-8.
 class Win32Locale : public Locale {
  public:
   std::string ShortDayName(int iso_day) override;

@@ -1,10 +1,33 @@
 #include "platform/win32/resource_win32.h"
 
+#include "platform/win32/wide_text.h"
+
 namespace kestrix {
+
+namespace {
+
+// A resource name or type for the wide call: a number (MAKEINTRESOURCE) passes as it is.
+class ResourceId {
+ public:
+  explicit ResourceId(const char* name)
+      : number_(IS_INTRESOURCE(name)), text_(number_ ? std::wstring() : Wide(name)), name_(name) {}
+  LPCWSTR get() const { return number_ ? reinterpret_cast<LPCWSTR>(name_) : text_.c_str(); }
+
+ private:
+  bool number_;
+  std::wstring text_;
+  const char* name_;
+};
+
+HRSRC Find(HMODULE module, const char* name, const char* type) {
+  return FindResourceW(module, ResourceId(name).get(), ResourceId(type).get());
+}
+
+}  // namespace
 
 uint32_t ReadResourceData(HMODULE module, const char* name, const char* type, std::string& data) {
   data.clear();
-  HRSRC info = FindResourceA(module, name, type);
+  HRSRC info = Find(module, name, type);
   if (info == nullptr) return GetLastError();
   const DWORD size = SizeofResource(module, info);
   HGLOBAL handle = LoadResource(module, info);
@@ -16,7 +39,7 @@ uint32_t ReadResourceData(HMODULE module, const char* name, const char* type, st
 }
 
 bool ResourceExists(HMODULE module, const char* name, const char* type) {
-  return FindResourceA(module, name, type) != nullptr;
+  return Find(module, name, type) != nullptr;
 }
 
 }  // namespace kestrix

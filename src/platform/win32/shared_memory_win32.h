@@ -3,7 +3,7 @@
 
 namespace kestrix {
 
-// OpenFileMappingA (read access, inheritable handle) and MapViewOfFile.
+// OpenFileMappingW (read access, inheritable handle) and MapViewOfFile.
 class Win32SharedMemory : public SharedMemory {
  public:
   std::optional<std::vector<uint8_t>> Read(const std::string& name, size_t size) override;

@@ -1,9 +1,9 @@
 #include "platform/win32/system_facts_win32.h"
 
-#include <windows.h>
+#include <string_view>
 
-#include <cstring>
-#include <cwchar>
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 
 namespace kestrix {
 
@@ -17,9 +17,10 @@ Function Lookup(HMODULE module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-std::string Bounded(const char* buffer, size_t limit) {
-  const void* zero = std::memchr(buffer, '\0', limit);
-  return std::string(buffer, zero ? static_cast<const char*>(zero) - buffer : limit);
+// The text up to the first zero, never past `limit` characters.
+std::string Bounded(const wchar_t* buffer, size_t limit) {
+  const std::wstring_view text(buffer, limit);
+  return Utf8(text.substr(0, text.find(L'\0')));
 }
 
 // The record of NetWkstaGetInfo level 100, spelled out to keep lm.h out.
@@ -34,31 +35,30 @@ struct WorkstationInfo100 {
 }  // namespace
 
 std::optional<std::string> Win32SystemFacts::UserName() {
-  char buffer[254] = {};
+  wchar_t buffer[254] = {};
   DWORD size = 253;
-  if (!GetUserNameA(buffer, &size)) return std::nullopt;
+  if (!GetUserNameW(buffer, &size)) return std::nullopt;
   return Bounded(buffer, size < 253 ? size : 253);
 }
 
 std::optional<std::string> Win32SystemFacts::ComputerName() {
-  char buffer[256] = {};
-  DWORD size = sizeof buffer;
-  if (!GetComputerNameA(buffer, &size)) return std::nullopt;
-  return Bounded(buffer, size < sizeof buffer ? size : sizeof buffer);
+  wchar_t buffer[256] = {};
+  DWORD size = 256;
+  if (!GetComputerNameW(buffer, &size)) return std::nullopt;
+  return Bounded(buffer, size < 256 ? size : 256);
 }
 
 std::optional<ReportedOsVersion> Win32SystemFacts::ReportedVersion() {
-  OSVERSIONINFOA info = {};
+  OSVERSIONINFOW info = {};
   info.dwOSVersionInfoSize = sizeof info;
-  if (!GetVersionExA(&info)) return std::nullopt;
+  if (!GetVersionExW(&info)) return std::nullopt;
   return ReportedOsVersion{info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion,
-                           info.dwBuildNumber,
-                           Bounded(info.szCSDVersion, sizeof info.szCSDVersion)};
+                           info.dwBuildNumber, Bounded(info.szCSDVersion, 128)};
 }
 
 std::optional<RealOsVersion> Win32SystemFacts::RealVersion() {
   using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
-  auto rtl_get_version = Lookup<RtlGetVersionFn>(GetModuleHandleA("ntdll.dll"), "RtlGetVersion");
+  auto rtl_get_version = Lookup<RtlGetVersionFn>(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
   if (rtl_get_version == nullptr) return std::nullopt;
   OSVERSIONINFOW info = {};
   info.dwOSVersionInfoSize = sizeof info;
@@ -71,7 +71,7 @@ std::optional<std::string> Win32SystemFacts::Workgroup() {
   using NetApiBufferFreeFn = DWORD(WINAPI*)(void*);
   // Loaded once and kept: the preview asks on every keystroke, and loading the library is
   // most of the cost.
-  static const HMODULE netapi = LoadLibraryA("NETAPI32.DLL");
+  static const HMODULE netapi = LoadLibraryW(L"NETAPI32.DLL");
   if (netapi == nullptr) return std::nullopt;
   auto get_info = Lookup<NetWkstaGetInfoFn>(netapi, "NetWkstaGetInfo");
   auto free_buffer = Lookup<NetApiBufferFreeFn>(netapi, "NetApiBufferFree");
@@ -79,15 +79,7 @@ std::optional<std::string> Win32SystemFacts::Workgroup() {
   BYTE* buffer = nullptr;
   if (get_info != nullptr && free_buffer != nullptr && get_info(nullptr, 100, &buffer) == 0 &&
       buffer != nullptr) {
-    const wchar_t* name = reinterpret_cast<WorkstationInfo100*>(buffer)->langroup;
-    workgroup.emplace();
-    int length = name ? static_cast<int>(std::wcslen(name)) : 0;
-    int bytes =
-        length ? WideCharToMultiByte(CP_ACP, 0, name, length, nullptr, 0, nullptr, nullptr) : 0;
-    if (bytes > 0) {
-      workgroup->resize(static_cast<size_t>(bytes));
-      WideCharToMultiByte(CP_ACP, 0, name, length, workgroup->data(), bytes, nullptr, nullptr);
-    }
+    workgroup = Utf8(reinterpret_cast<WorkstationInfo100*>(buffer)->langroup);
   }
   if (buffer != nullptr && free_buffer != nullptr) free_buffer(buffer);
   return workgroup;
@@ -95,7 +87,7 @@ std::optional<std::string> Win32SystemFacts::Workgroup() {
 
 Wow64Answer Win32SystemFacts::IsWow64() {
   using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, BOOL*);
-  auto is_wow64 = Lookup<IsWow64ProcessFn>(GetModuleHandleA("kernel32.dll"), "IsWow64Process");
+  auto is_wow64 = Lookup<IsWow64ProcessFn>(GetModuleHandleW(L"kernel32.dll"), "IsWow64Process");
   Wow64Answer answer;
   if (is_wow64 == nullptr) return answer;
   answer.function_exists = true;

@@ -3,7 +3,7 @@
 
 namespace kestrix {
 
-// GetUserNameA, GetComputerNameA, GetVersionExA, RtlGetVersion, NetWkstaGetInfo and
+// GetUserNameW, GetComputerNameW, GetVersionExW, RtlGetVersion, NetWkstaGetInfo and
 // IsWow64Process, the last three looked up at run time.
 class Win32SystemFacts : public SystemFacts {
  public:

@@ -1,44 +1,33 @@
 #include "platform/win32/window_system_win32.h"
 
-#include <windows.h>
+#include <string_view>
+#include <vector>
 
-#include <cstring>
-
+#include "platform/win32/wide_text.h"
 #include "platform/win32/window_handle_win32.h"
-
-// <windows.h> maps these names to their ANSI functions; here they are the interface's.
-#undef FindWindow
-#undef GetWindowText
+#include "platform/win32/windows_api.h"
 
 namespace kestrix {
 
 namespace {
 
-std::wstring ToWide(const std::string& text) {
-  if (text.empty()) return {};
-  int length =
-      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0)
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
+// The text up to the first zero, never past `limit` UTF-16 units.
+std::wstring_view UpToZero(const wchar_t* buffer, size_t limit) {
+  const std::wstring_view text(buffer, limit);
+  return text.substr(0, text.find(L'\0'));
 }
 
-std::string FromWide(const wchar_t* text, size_t length) {
-  if (length == 0) return {};
-  int bytes =
-      WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-  std::string result(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-  if (bytes > 0)
-    WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), result.data(), bytes, nullptr,
-                        nullptr);
-  return result;
+std::string Bounded(const wchar_t* buffer, size_t limit) {
+  return Utf8(UpToZero(buffer, limit));
 }
 
-// The text up to the first zero, never past `limit` characters.
-std::string Bounded(const char* buffer, size_t limit) {
-  const void* zero = std::memchr(buffer, '\0', limit);
-  return std::string(buffer, zero ? static_cast<const char*>(zero) - buffer : limit);
+// The same for a text the buffer may have cut: without the first half of a surrogate pair
+// whose second half did not fit.
+std::string Head(const wchar_t* buffer, size_t limit) {
+  std::wstring_view text = UpToZero(buffer, limit);
+  if (text.size() == limit && limit > 0 && text.back() >= 0xD800 && text.back() < 0xDC00)
+    text.remove_suffix(1);
+  return Utf8(text);
 }
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
@@ -51,16 +40,8 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
 WindowHandle Win32WindowSystem::FindWindow(WindowHandle parent, WindowHandle after,
                                            const std::string& class_name,
                                            const std::optional<std::string>& caption) {
-  return FromHwnd(FindWindowExA(ToHwnd(parent), ToHwnd(after),
-                                class_name.empty() ? nullptr : class_name.c_str(),
-                                caption ? caption->c_str() : nullptr));
-}
-
-WindowHandle Win32WindowSystem::FindWindowWide(WindowHandle parent, WindowHandle after,
-                                               const std::string& class_name,
-                                               const std::optional<std::string>& caption) {
-  std::wstring wide_class = ToWide(class_name);
-  std::wstring wide_caption = caption ? ToWide(*caption) : std::wstring();
+  const std::wstring wide_class = Wide(class_name);
+  const std::wstring wide_caption = caption ? Wide(*caption) : std::wstring();
   return FromHwnd(FindWindowExW(ToHwnd(parent), ToHwnd(after),
                                 class_name.empty() ? nullptr : wide_class.c_str(),
                                 caption ? wide_caption.c_str() : nullptr));
@@ -73,34 +54,37 @@ std::vector<WindowHandle> Win32WindowSystem::TopLevelWindows() {
 }
 
 std::string Win32WindowSystem::ClassName(WindowHandle window) {
-  char buffer[257] = {};
-  int length = GetClassNameA(ToHwnd(window), buffer, sizeof buffer);
+  wchar_t buffer[257] = {};
+  int length = GetClassNameW(ToHwnd(window), buffer, 257);
   return Bounded(buffer, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
+// Other programs' windows are read wide, so a name in any script arrives whole; an ANSI
+// read gives "?" for what the code page lacks. `max_chars` counts UTF-16 units, as the
+// window does.
 std::string Win32WindowSystem::SendGetText(WindowHandle window, size_t max_chars) {
-  std::vector<char> buffer(max_chars + 1, '\0');
-  SendMessageA(ToHwnd(window), WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  std::vector<wchar_t> buffer(max_chars + 1, L'\0');
+  SendMessageW(ToHwnd(window), WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
   // The answer's length is the other program's word; the buffer is the truth.
-  return Bounded(buffer.data(), max_chars);
+  return Head(buffer.data(), max_chars);
 }
 
 std::string Win32WindowSystem::SendGetTextWithin(WindowHandle window, size_t max_chars,
                                                  uint32_t timeout_ms) {
-  std::vector<char> buffer(max_chars + 1, '\0');
+  std::vector<wchar_t> buffer(max_chars + 1, L'\0');
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(ToHwnd(window), WM_GETTEXT, buffer.size(),
+  if (!SendMessageTimeoutW(ToHwnd(window), WM_GETTEXT, buffer.size(),
                            reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG | SMTO_BLOCK,
                            timeout_ms, &copied))
     return {};
-  return Bounded(buffer.data(), max_chars);
+  return Head(buffer.data(), max_chars);
 }
 
 std::string Win32WindowSystem::GetWindowText(WindowHandle window) {
-  int length = GetWindowTextLengthA(ToHwnd(window));
+  int length = GetWindowTextLengthW(ToHwnd(window));
   if (length <= 0) return {};
-  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  int copied = GetWindowTextA(ToHwnd(window), buffer.data(), length + 1);
+  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
+  int copied = GetWindowTextW(ToHwnd(window), buffer.data(), length + 1);
   return Bounded(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
@@ -116,16 +100,14 @@ bool Win32WindowSystem::GetRect(WindowHandle window, WindowRect& rect) {
 }
 
 int Win32WindowSystem::ListBoxCurrent(WindowHandle list) {
-  return static_cast<int>(SendMessageA(ToHwnd(list), LB_GETCURSEL, 0, 0));
+  return static_cast<int>(SendMessageW(ToHwnd(list), LB_GETCURSEL, 0, 0));
 }
 
 int Win32WindowSystem::ListBoxCount(WindowHandle list) {
-  return static_cast<int>(SendMessageA(ToHwnd(list), LB_GETCOUNT, 0, 0));
+  return static_cast<int>(SendMessageW(ToHwnd(list), LB_GETCOUNT, 0, 0));
 }
 
 std::optional<std::string> Win32WindowSystem::ListBoxItem(WindowHandle list, int index) {
-  // SendMessageA(LB_GETTEXT) to another process's list box fills the ANSI buffer with
-  // UTF-16 under Wine, so the item is read wide and converted here.
   LRESULT length = SendMessageW(ToHwnd(list), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length == LB_ERR || length < 0) return std::nullopt;
   std::vector<wchar_t> buffer(ListItemBufferChars(length), L'\0');
@@ -134,14 +116,12 @@ std::optional<std::string> Win32WindowSystem::ListBoxItem(WindowHandle list, int
                                        reinterpret_cast<LPARAM>(buffer.data())),
                           buffer.size());
   if (!copied) return std::nullopt;
-  size_t chars = 0;
-  while (chars < *copied && buffer[chars] != L'\0') ++chars;
-  return FromWide(buffer.data(), chars);
+  return Bounded(buffer.data(), *copied);
 }
 
 bool Win32WindowSystem::Post(WindowHandle window, uint32_t message, uintptr_t wparam,
                              intptr_t lparam) {
-  return PostMessageA(ToHwnd(window), message, wparam, lparam) != 0;
+  return PostMessageW(ToHwnd(window), message, wparam, lparam) != 0;
 }
 
 intptr_t Win32WindowSystem::SendCopyData(WindowHandle window, WindowHandle reply_to,
@@ -157,11 +137,13 @@ intptr_t Win32WindowSystem::SendCopyDataBlock(WindowHandle window, WindowHandle 
   record.dwData = dw_data;
   record.cbData = cb_data;
   record.lpData = const_cast<void*>(data);
+  // The record's bytes travel as they are whichever form is used: the host's and the
+  // players' protocols define them.
   if (timeout_ms == 0)
-    return SendMessageA(ToHwnd(window), WM_COPYDATA, static_cast<WPARAM>(reply_to),
+    return SendMessageW(ToHwnd(window), WM_COPYDATA, static_cast<WPARAM>(reply_to),
                         reinterpret_cast<LPARAM>(&record));
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutA(ToHwnd(window), WM_COPYDATA, static_cast<WPARAM>(reply_to),
+  if (!SendMessageTimeoutW(ToHwnd(window), WM_COPYDATA, static_cast<WPARAM>(reply_to),
                            reinterpret_cast<LPARAM>(&record), SMTO_ABORTIFHUNG | SMTO_BLOCK,
                            timeout_ms, &result))
     return 0;

@@ -3,14 +3,11 @@
 
 namespace kestrix {
 
-// The window system through user32, ANSI calls except where noted.
+// The window system through user32's wide calls; texts are UTF-8 on this side.
 class Win32WindowSystem : public WindowSystem {
  public:
   WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::string& class_name,
                           const std::optional<std::string>& caption) override;
-  WindowHandle FindWindowWide(WindowHandle parent, WindowHandle after,
-                              const std::string& class_name,
-                              const std::optional<std::string>& caption) override;
   std::vector<WindowHandle> TopLevelWindows() override;
   std::string ClassName(WindowHandle window) override;
   std::string SendGetText(WindowHandle window, size_t max_chars) override;
