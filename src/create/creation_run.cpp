@@ -369,21 +369,10 @@ void CreationRun::CreateFileTarget(const FileTarget& target, const std::string& 
     return;
   }
   AddHistory(history_text);
-  // A change to the file's own path shows its directory with the file under the cursor.
-  const bool close =
-      (view_.CloseWindowChecked() || svc_.keys.IsDown(kVkControl)) && !svc_.keys.IsDown(kVkAlt);
-  svc_.host.Post(s_.HostWindow, kCmdRereadSource);
-  svc_.host.SendHostChangeDir(s_.HostWindow, path, "", s_.FocusedSide(),
-                              settings_.EnterCmdInstalled);
-  if (close) {
-    if (settings_.FocusTCAfterCreate) view_.BringHostToFront();
-    view_.CloseWindow();
-    return;
-  }
-  view_.SetNameText("");
-  view_.FocusInput();
-  view_.RerunPreview();
-  view_.BringToFront();
+  // A host sent to the file's own path takes it for a folder. It goes where it would for
+  // the file's folder: a folder made for the file is entered or shown as any new folder;
+  // a file in the current path only needs the re-read that every outcome posts.
+  CheckExtraOptions(target.directories, false, target.directories.empty());
 }
 
 void CreationRun::CreateList(const CreationPlan& plan, const std::string& piped_history) {

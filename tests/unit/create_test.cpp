@@ -433,8 +433,13 @@ TEST(CreationRun, Scenarios) {
            "made ~N; sent CD:R:~N; post 2002,540; history N; field N; path ~; closed"},
           {"Alt keeps the window open", [](RunFixture& f) { f.Closing().keys.down = {kVkAlt}; },
            false, "N", "made ~N; sent CD:R:~N; post 2002,540; history N; path ~; front"},
-          {"a file is made and the host goes to it", kMakeTxt, false, "web\\notes.txt",
-           "made ~web; sent CD:R:~web\\notes.txt; post 540; history web\\notes.txt; path ~; front"},
+          {"a file is made and the host shows its new folder", kMakeTxt, false, "web\\notes.txt",
+           "made ~web; sent CD:R:~web; post 2002,540; history web\\notes.txt; path ~; front"},
+          {"Shift enters the new folder of a file, never the file",
+           [](RunFixture& f) { kMakeTxt(f), f.keys.down = {kVkShift}; }, false, "web\\notes.txt",
+           "made ~web; sent CD:R:~web; post 540; history web\\notes.txt; path ~web\\; front"},
+          {"a file in the current path: the host re-reads its panel", kMakeTxt, false, "notes.txt",
+           "post 540; history notes.txt; path ~; front"},
           {"an existing file is refused",
            [](RunFixture& f) {
              kMakeTxt(f);
