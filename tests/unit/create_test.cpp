@@ -127,7 +127,8 @@ TEST(BatchList, SeriesDirectionStepFormsAndClamping) {
       {Series(1, 1, 1, 99), {"0000000001"}},
       {Series(-7, 0, 1, 0), {"0"}},
       {Series(1, 2, 1, 1, NumberForm::kDecimal, "Photo ", " (backup)"),
-       {"Photo 1 (backup)", "Photo 2 (backup)"}}};
+       {"Photo 1 (backup)", "Photo 2 (backup)"}},
+      {Series(1, 2, 1, 1, NumberForm::kDecimal, " * x*y"), {"x*y1", "x*y2"}}};
   for (const auto& [fields, entries] : cases)
     EXPECT_EQ(SplitLines(GenerateBatchDirList(fields)), entries)
         << fields.from << ".." << fields.to;
@@ -197,10 +198,18 @@ TEST(BatchList, PrefillFromTheLastLine) {
   using S = std::optional<std::string>;
   using I = std::optional<int>;
   const std::tuple<Lines, I, I, S, S> cases[] = {
-      {{"a", "Disc 07"}, 8, 10, "Disc ", {}},   {{"2010 report"}, 2011, 2013, {}, " report"},
-      {{"Take12345"}, 2346, 2348, "Take1", {}}, {{"9999"}, 10000, 10000, "", {}},
-      {{"v9998"}, 9999, 10000, "v", {}},        {{"1x"}, 2, 4, {}, "x"},
-      {{"Disc 07 "}, {}, {}, "Disc 07 ", {}}};
+      {{"a", "Disc 07"}, 8, 10, "Disc ", {}},
+      {{"2010 report"}, 2011, 2013, {}, " report"},
+      {{"Take12345"}, 2346, 2348, "Take1", {}},
+      {{"9999"}, 10000, 10000, "", {}},
+      {{"v9998"}, 9999, 10000, "v", {}},
+      {{"1x"}, 2, 4, {}, "x"},
+      {{"Disc 07 "}, {}, {}, "Disc 07 ", {}},
+      // A subdirectory line keeps its place below its parent, without its "*".
+      {{"beta", "*gamma"}, {}, {}, "beta\\gamma", {}},
+      {{"p", "*q", "**Disc 07"}, 8, 10, "p\\p\\Disc ", {}},
+      {{"p", "* 2010 report"}, 2011, 2013, "p\\", " report"},
+      {{"x*y"}, {}, {}, "x\\y", {}}};
   for (const auto& [list, from, to, prefix, suffix] : cases) {
     const std::optional<BatchPrefill> p = PrefillFromList(list);
     ASSERT_TRUE(p) << JoinLines(list);
@@ -208,7 +217,7 @@ TEST(BatchList, PrefillFromTheLastLine) {
         << JoinLines(list);
   }
   EXPECT_FALSE(PrefillFromList({"Disc 07", "   "}));
-  EXPECT_FALSE(PrefillFromList({}));
+  EXPECT_FALSE(PrefillFromList({}) || PrefillFromList({"***"}));
   EXPECT_EQ(PrefillFromList({"x7"})->from, 8);  // one digit
 }
 
@@ -589,7 +598,8 @@ TEST(CreationPlan, WhatTheTreePreviewMarksIsWhatOkDoes) {
       {warn, "R&D\\x|y"},
       {repair, "R&D\\x"},
       {{}, "Disc 1*raw*jpg"},
-      {{}, "proj|*src|**lib|* doc"}};
+      {{}, "proj|*src|**lib|* doc"},
+      {{}, "*star"}};
   EnglishLanguageTable language;
   for (const auto& [arrange, input] : inputs)
     for (const char* mode : {"Normal", "Extended", "Batch"}) {
