@@ -63,13 +63,8 @@ TEST(HostFileEdits, KeyBindingMovesOrGoes) {
 }
 
 TEST(HostFileEdits, ReadsAnEarlierInstallation) {
-  TBigIniFile usercmd;
-  usercmd.SetText(
-      "[em_mine]\ncmd=%COMMANDER_PATH%\\Tools\\Kestrix2.exe\n[em_other]\ncmd=notepad.exe\n"
-      "[em_kx]\nbutton=C:\\kestrix.exe");
-  EXPECT_EQ(FindInstalledCommand(usercmd), "em_mine");  // case-sensitive mark
   TBigIniFile wincmd;
-  wincmd.SetText("[Shortcuts]\nF2=cm_x\n[ShortcutsWin]\nCS+F9=em_Kestrix");
+  wincmd.SetText("[Shortcuts]\nF2=cm_x\nF3=em_KestrixSetup\n[ShortcutsWin]\nCS+F9= em_kestrix ");
   ExistingKey key = FindExistingKey(wincmd);
   EXPECT_EQ(key.key, "CS+F9");
   EXPECT_TRUE(key.windows_key);
@@ -79,9 +74,18 @@ TEST(HostFileEdits, ReadsAnEarlierInstallation) {
 }
 
 TEST(HostFileEdits, TargetPathRule) {
-  const std::pair<const char*, bool> rows[] = {
-      {"Kestrix\\tc Kestrix.exe", true}, {"TOTALCMD.EXE", false}, {"totalcmd64.exe", false},
-      {"sub\\totalcmd.exe", true},       {"..\\x.exe", false},    {"tc Kestrix.EXE", false}};
+  const std::pair<const char*, bool> rows[] = {{"Kestrix\\tc Kestrix.exe", true},
+                                               {"TOTALCMD.EXE", false},
+                                               {"totalcmd64.exe", false},
+                                               {"sub\\totalcmd.exe", true},
+                                               {"..\\x.exe", false},
+                                               {"tc Kestrix.EXE", false},
+                                               {"D:\\Downloads\\k.exe", false},
+                                               {"\\k.exe", false},
+                                               {"a\\..\\..\\k.exe", false},
+                                               {"a\\\\k.exe", false},
+                                               {"a/ ./k.exe", false},
+                                               {"a?\\k.exe", false}};
   for (const auto& [path, allowed] : rows) EXPECT_EQ(IsAllowedTargetPath(path), allowed) << path;
 }
 
@@ -145,7 +149,7 @@ struct HostTree {
     procedure.RemoveLeftovers();
     procedure.UpdateFsPlugin();
     procedure.UpdateKeyBinding(binding);
-    procedure.UninstallUserCommands("em_Kestrix");
+    procedure.UninstallUserCommands();
   }
   std::string File(const char* path) { return fs.FileContent(path).value_or("<missing>"); }
   SurprisingFileSystem fs;
@@ -326,6 +330,58 @@ TEST_F(InstallProcedureTest, EveryFailureEndsTheRunWithItsReason) {
     EXPECT_TRUE(row.installed ||
                 tree.FileContent("C:\\TC\\wincmd.ini") == "[Configuration]\r\nfirstmnu=0\r\n");
   }
+}
+
+// The user's own commands that start the program (the download as an installer), before
+// and after Kestrix's own, and keys bound to them: installing, installing again and
+// uninstalling touch only em_Kestrix, em_KestrixEnter and the key bound to em_Kestrix.
+TEST_F(InstallProcedureTest, TheUsersOwnCommandsAndTheirKeysAreNeverTouched) {
+  const std::string download = "C:\\Downloads\\tc Kestrix.exe";
+  const std::string before = "[em_setup]\r\ncmd=" + download + "\r\nparam=/INSTALL\r\n\r\n";
+  const std::string after =
+      "[em_inst]\r\nbutton=" + download + "\r\ncmd=" + download +
+      "\r\n\r\n[em_KestrixTool]\r\ncmd=%COMMANDER_PATH%\\Tools\\Kestrix.exe\r\n\r\n";
+  const std::string program = "%COMMANDER_PATH%\\Kestrix\\tc Kestrix.exe\r\n";
+  const std::string own = "[em_Kestrix]\r\nbutton=" + program + "cmd=" + program +
+                          "path=%COMMANDER_PATH%\\Kestrix\\\r\n\r\n";
+  const std::string head = "[Configuration]\r\nfirstmnu=0\r\n\r\n[Shortcuts]\r\nF3=em_setup\r\n";
+  const std::string tail = "C+F7=em_KestrixTool\r\nF5=em_inst\r\n";
+  // A button outside the host's directory is no installation of it.
+  fs.AddFile("C:\\TC2\\Kestrix.exe", "");
+  EXPECT_EQ(FindInstalledProgram(fs, "C:\\TC", download) +
+                FindInstalledProgram(fs, "C:\\TC", "C:\\TC2\\Kestrix.exe"),
+            "");
+  fs.AddFile("C:\\TC\\usercmd.ini", before + own + after);
+  fs.AddFile("C:\\TC\\wincmd.ini", head + "S+F7=em_Kestrix\r\n" + tail);
+  fs.AddFile("C:\\TC\\Kestrix\\tc Kestrix.exe", "an earlier version");
+  FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
+  const auto opened = [&] {
+    TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini"), usercmd(fs, "C:\\TC\\usercmd.ini");
+    return FindEarlierInstallation(fs, env, wincmd, usercmd, "C:\\TC", kDefaultRelativeExe);
+  };
+  for (const char* key : {"S+F7", "F7"}) {
+    const EarlierInstallation found = opened();
+    EXPECT_EQ(found.key.key + "|" + found.relative_exe,
+              key + std::string("|") + kDefaultRelativeExe);
+    Install({KeyChoice::kF7, found.key.key});
+    EXPECT_EQ(File("C:\\TC\\usercmd.ini"),
+              before + own + after + "[em_KestrixEnter]\r\nbutton=\r\ncmd=cd\r\n\r\n");
+    EXPECT_EQ(File("C:\\TC\\wincmd.ini"), head + tail + "F7=em_Kestrix\r\n\r\n");
+    EXPECT_EQ(File("C:\\TC\\Kestrix\\tc Kestrix.exe"), "program");
+  }
+  Uninstall({KeyChoice::kNone, opened().key.key});
+  EXPECT_EQ(File("C:\\TC\\usercmd.ini"), before + after);
+  EXPECT_EQ(File("C:\\TC\\wincmd.ini"), head + tail + "\r\n");
+  // A program outside the host's directory would be bound by a path that cannot run:
+  // nothing is copied, backed up or written.
+  const auto kept = std::make_pair(fs.AllPaths(), fs.WriteCount());
+  InstallRun run;
+  RecordingDisplay display(run);
+  InstallProcedure outside = Procedure(download);
+  run.StartWaiting();
+  run.Run(outside, display, EnglishLanguageTable(), {});
+  EXPECT_EQ(display.marks, "1 done; 2 failed; ");
+  EXPECT_EQ(std::make_pair(fs.AllPaths(), fs.WriteCount()), kept);
 }
 
 // ---- Host files in UTF-16: what Kestrix does not edit stays as the host wrote it
