@@ -118,7 +118,7 @@ void CreationRun::ResolveVirtualPanel() {
   if (svc_.fs.ReadWholeFile(list_file, bytes) != kErrorSuccess) return;
   // A virtual folder the list does not know keeps the virtual path: creating below an
   // empty path would land in the program's working directory.
-  std::string real = ResolveVirtualPanelPath(s_.CurrentPath, bytes, svc_.code_page);
+  std::string real = ResolveVirtualPanelPath(s_.CurrentPath, bytes);
   if (!Trim(real).empty()) s_.CurrentPath = real;
 }
 
