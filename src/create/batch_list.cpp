@@ -5,6 +5,7 @@
 #include <set>
 
 #include "base/text_utils.h"
+#include "create/directory_structure.h"
 
 namespace kestrix {
 
@@ -74,7 +75,13 @@ std::vector<std::string> GenerateBatchEntries(const BatchFields& fields) {
   f.digits = std::clamp(f.digits, kBatchDigitsMin, kBatchDigitsMax);
 
   const std::string suffix = ExpandSuffix(f.suffix);
-  const auto add = [&](int i) { entries.push_back(f.prefix + FormatNumber(i, f) + suffix); };
+  // An entry is a top-level line: a "*" before its name would be shown but not made, since
+  // no line above it is its parent.
+  std::string prefix = f.prefix;
+  const std::size_t star = prefix.find_first_not_of(" \t");
+  if (star != std::string::npos && prefix[star] == '*')
+    prefix.erase(0, prefix.find_first_not_of("* \t"));
+  const auto add = [&](int i) { entries.push_back(prefix + FormatNumber(i, f) + suffix); };
   if (f.from >= f.to) {
     for (int i = f.from; i >= f.to; i -= f.step) add(i);
   } else {
@@ -183,8 +190,20 @@ BatchFields ReadBatchFields(const BatchFieldTexts& texts, std::string prefix, st
 
 std::optional<BatchPrefill> PrefillFromList(const std::vector<std::string>& pre_batch_lines) {
   if (pre_batch_lines.empty()) return std::nullopt;
-  const std::string& line = pre_batch_lines.back();
+  std::string line = pre_batch_lines.back();
   if (IsBlank(line)) return std::nullopt;
+  // A line with "*" has its place in the tree ("*gamma" below "beta" is beta\gamma): the
+  // series keeps that place, in names without the "*" that the made names lack.
+  std::string head;
+  if (line.find('*') != std::string::npos) {
+    std::vector<std::string> levels;
+    for (std::string& level : SplitLevels(PlanList(JoinLines(pre_batch_lines)).lines.back().text))
+      if (!level.empty()) levels.push_back(std::move(level));
+    if (levels.empty()) return std::nullopt;
+    line = levels.back();
+    levels.pop_back();
+    for (const std::string& level : levels) head += level + "\\";
+  }
 
   const auto all_digits = [](std::string_view part) {
     return std::all_of(part.begin(), part.end(), IsAsciiDigit);
@@ -201,7 +220,7 @@ std::optional<BatchPrefill> PrefillFromList(const std::vector<std::string>& pre_
   for (std::size_t n = 4; n >= 1; --n) {
     if (l.size() >= n && all_digits(l.substr(l.size() - n))) {
       BatchPrefill prefill = numbered(l.substr(l.size() - n));
-      prefill.prefix = std::string(l.substr(0, l.size() - n));
+      prefill.prefix = head + std::string(l.substr(0, l.size() - n));
       return prefill;
     }
   }
@@ -209,11 +228,12 @@ std::optional<BatchPrefill> PrefillFromList(const std::vector<std::string>& pre_
     if (l.size() >= n && all_digits(l.substr(0, n))) {
       BatchPrefill prefill = numbered(l.substr(0, n));
       prefill.suffix = std::string(l.substr(n));
+      if (!head.empty()) prefill.prefix = head;
       return prefill;
     }
   }
   BatchPrefill prefill;
-  prefill.prefix = line;
+  prefill.prefix = head + line;
   return prefill;
 }
 

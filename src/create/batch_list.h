@@ -41,7 +41,8 @@ std::string FormatAbc(int value);
 // The suffix as list text: every "*" starts a subdirectory line.
 std::string ExpandSuffix(std::string_view suffix);
 
-// One entry per value (each entry may span several lines through the suffix). The series
+// One entry per value (each entry may span several lines through the suffix; a "*" leading
+// the prefix, which no line above would be parent to, is left out). The series
 // runs downward when from >= to and upward otherwise, and reaches `to` only when it lies on
 // the step grid. Out-of-range values are clamped to the field ranges first, so a series has
 // at most 10001 entries and always ends.
@@ -107,8 +108,10 @@ struct BatchPrefill {
 // Trailing digits (4, 3, 2 or 1 of them, the longest first) give start = value + 1, end =
 // start + 2 and the rest of the line as prefix ("Disc 07" -> "Disc ", 8, 10); else leading
 // digits likewise with the rest as suffix ("2010 report" -> 2011, 2013, " report"); else the
-// line becomes the prefix. Start and end are clamped to 0..10000. nullopt when the list has
-// no lines, only blank ones, or ends with a blank line.
+// line becomes the prefix. A line with "*" counts as the path the list makes of it, its
+// levels above the last going before the prefix ("beta", "*Disc 07" -> "beta\Disc ").
+// Start and end are clamped to 0..10000. nullopt when the list has no lines, only blank
+// ones, or ends with a blank line.
 std::optional<BatchPrefill> PrefillFromList(const std::vector<std::string>& pre_batch_lines);
 
 // --- Prefix and suffix drop-downs ------------------------------------------------------

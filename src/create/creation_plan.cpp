@@ -4,6 +4,7 @@
 
 #include "base/path_text.h"
 #include "base/text_utils.h"
+#include "base/utf8.h"
 #include "platform/file_system.h"
 
 namespace kestrix {
@@ -14,26 +15,38 @@ bool ContainsSeparator(std::string_view text) {
   return text.find_first_of("\\/") != std::string_view::npos;
 }
 
-// The key under which two spellings of one path meet (Windows compares names without case).
+// The key under which the spellings of one path meet: Windows compares names without case
+// and drops the trailing dots and blanks of every level.
 std::string PathKey(const std::string& path) {
-  std::string key = path;
-  for (char& c : key)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  std::string key;
+  key.reserve(path.size());
+  for (char c : path) {
+    if (c == '\\')
+      while (!key.empty() && (key.back() == '.' || key.back() == ' ')) key.pop_back();
+    key.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+  }
+  while (!key.empty() && (key.back() == '.' || key.back() == ' ')) key.pop_back();
   return key;
 }
 
-// The first character of a name Windows refuses in a file or directory name.
-char InvalidCharOf(const std::string& name) {
+// What in a name Windows refuses: a character it does not take, or, for a name that is
+// nothing but dots and blanks (which Windows drops), its first one; then a ReplaceChars
+// key the user refuses. Empty when there is none.
+std::string InvalidPartOf(const std::string& name, const std::vector<std::string>& keys) {
   for (char c : name)
     if (static_cast<unsigned char>(c) < 0x20 ||
         std::string_view("<>:\"|?*").find(c) != std::string_view::npos)
-      return c;
-  return 0;
+      return std::string(1, c);
+  if (name.find_first_not_of(". ") == std::string::npos) return name.substr(0, 1);
+  for (const std::string& key : keys)
+    if (ContainsIgnoreCase(name, key)) return key;
+  return {};
 }
 
 class PathCollector {
  public:
-  explicit PathCollector(std::vector<PlannedPath>& paths) : paths_(paths) {}
+  PathCollector(std::vector<PlannedPath>& paths, const std::vector<std::string>& refused_keys)
+      : paths_(paths), refused_keys_(refused_keys) {}
 
   // Adds a path (once) below `parent` and returns its index.
   std::size_t Add(const std::string& path, const std::string& name, std::size_t parent, bool file) {
@@ -45,6 +58,12 @@ class PathCollector {
       entry.parent = parent;
       entry.depth = parent == kNoParent ? 1 : paths_[parent].depth + 1;
       entry.file = file;
+      if (!(entry.invalid = InvalidPartOf(name, refused_keys_)).empty())
+        entry.own_mark = PathMark::kInvalidChar;
+      else if (IsReservedDeviceName(name))
+        entry.own_mark = PathMark::kReserved;
+      else if (Utf16Length(path) > (file ? kMaxFilePath : kMaxDirectoryPath))
+        entry.own_mark = PathMark::kTooLong;
       paths_.push_back(std::move(entry));
     }
     return it->second;
@@ -66,15 +85,25 @@ class PathCollector {
 
  private:
   std::vector<PlannedPath>& paths_;
+  const std::vector<std::string>& refused_keys_;
   std::map<std::string, std::size_t> index_;
 };
 
+bool IsRefusal(PathMark mark) {
+  return mark == PathMark::kInvalidChar || mark == PathMark::kReserved ||
+         mark == PathMark::kTooLong;
+}
+
 }  // namespace
 
-CreationPlan PlanRunText(std::string_view run_text, bool list_mode,
-                         const FileCreationRules& rules) {
+CreationPlan PlanRunText(std::string_view run_text, bool list_mode, const FileCreationRules& rules,
+                         const InvalidCharRules& invalid_chars) {
   CreationPlan plan;
   plan.text = std::string(run_text);
+  // A repairing rule has already taken the keys out; what is left of them stays.
+  if (invalid_chars.action == InvalidCharAction::kWarn)
+    for (const CharReplacement& entry : invalid_chars.replace_chars)
+      if (!entry.key.empty()) plan.refused_keys.push_back(entry.key);
   if (list_mode &&
       (SplitLines(run_text).size() > 1 || run_text.find('*') != std::string_view::npos)) {
     plan.kind = PlanKind::kList;
@@ -111,16 +140,24 @@ CreationPlan PlanCreation(const PlanInput& input, const TextStep& expand, const 
     }
   }
   const InputMode mode = normal ? InputMode::kNormal : InputMode::kExtended;
-  if (JudgeInvalidChars(text, mode, input.invalid_chars, false) == InvalidCharVerdict::kRepair)
-    text = RepairInvalidChars(text, mode, input.invalid_chars);
+  switch (JudgeInvalidChars(text, mode, input.invalid_chars, false)) {
+    case InvalidCharVerdict::kRepair:
+      text = RepairInvalidChars(text, mode, input.invalid_chars);
+      break;
+    case InvalidCharVerdict::kRefuse:
+      return {};
+    default:
+      // A name that holds what the rules warn about is marked where it holds it.
+      break;
+  }
   if (input.replacements) text = replace(text);
   if (!NamesAnyDirectory(text, !normal)) return {};
-  return PlanRunText(text, !normal, input.file_creation);
+  return PlanRunText(text, !normal, input.file_creation, input.invalid_chars);
 }
 
 std::vector<PlannedPath> PlannedPaths(const CreationPlan& plan, const std::string& base) {
   std::vector<PlannedPath> paths;
-  PathCollector collect(paths);
+  PathCollector collect(paths, plan.refused_keys);
   switch (plan.kind) {
     case PlanKind::kNothing:
       break;
@@ -161,20 +198,15 @@ std::vector<PlannedPath> PlannedPaths(const CreationPlan& plan, const std::strin
 void MarkPaths(std::vector<PlannedPath>& paths, bool base_exists,
                const std::function<std::optional<uint32_t>(const std::string&)>& attributes) {
   for (PlannedPath& entry : paths) {
-    const PathMark above = entry.parent == kNoParent
-                               ? (base_exists ? PathMark::kExists : PathMark::kNew)
-                               : paths[entry.parent].mark;
-    entry.invalid = 0;
+    // The first level of an absolute path hangs below its drive or share, which exists.
+    const bool root = entry.parent == kNoParent && entry.name == entry.path;
+    const PathMark above = entry.parent != kNoParent ? paths[entry.parent].mark
+                           : base_exists || root     ? PathMark::kExists
+                                                     : PathMark::kNew;
     if (above != PathMark::kNew && above != PathMark::kExists && above != PathMark::kUnchecked) {
       entry.mark = PathMark::kBlocked;
-    } else if ((entry.invalid = InvalidCharOf(entry.parent == kNoParent && entry.name == entry.path
-                                                  ? pathtext::ExtractFileName(entry.path)
-                                                  : entry.name)) != 0) {
-      entry.mark = PathMark::kInvalidChar;
-    } else if (IsReservedDeviceName(entry.name)) {
-      entry.mark = PathMark::kReserved;
-    } else if (entry.path.size() > (entry.file ? kMaxFilePath : kMaxDirectoryPath)) {
-      entry.mark = PathMark::kTooLong;
+    } else if (entry.own_mark != PathMark::kNew) {
+      entry.mark = entry.own_mark;
     } else if (above == PathMark::kNew) {
       entry.mark = PathMark::kNew;
     } else if (above == PathMark::kUnchecked) {
@@ -187,6 +219,20 @@ void MarkPaths(std::vector<PlannedPath>& paths, bool base_exists,
                                                              : PathMark::kFileInTheWay;
     }
   }
+}
+
+PlanVerdicts::PlanVerdicts(const CreationPlan& plan, const std::string& base)
+    : paths_(PlannedPaths(plan, base)) {
+  for (std::size_t i = 0; i < paths_.size(); ++i) {
+    paths_[i].mark = paths_[i].own_mark;
+    index_.emplace(PathKey(paths_[i].path), i);
+  }
+}
+
+const PlannedPath* PlanVerdicts::Refused(const std::string& path) const {
+  const auto found = index_.find(PathKey(path));
+  if (found == index_.end() || !IsRefusal(paths_[found->second].mark)) return nullptr;
+  return &paths_[found->second];
 }
 
 MarkCounts CountMarks(const std::vector<PlannedPath>& paths) {
@@ -221,10 +267,13 @@ std::string MarkText(const PlannedPath& path, const LanguageTable& language) {
     case PathMark::kExists:
       return language.Text(lng::tree_preview::kExists);
     case PathMark::kInvalidChar: {
-      const unsigned char c = static_cast<unsigned char>(path.invalid);
-      // A control character has no glyph: its code is shown.
-      std::string shown(1, path.invalid);
-      if (c < 0x20) shown.replace(0, 1, std::to_string(static_cast<unsigned>(c))).insert(0, 1, '#');
+      // A control character or a blank has no glyph: its code is shown.
+      std::string shown = path.invalid;
+      if (shown.size() == 1 && static_cast<unsigned char>(shown[0]) <= 0x20) {
+        const std::string code = std::to_string(static_cast<unsigned char>(shown[0]));
+        shown.assign(1, '#');
+        shown += code;
+      }
       return FormatLanguageText(language.Text(lng::tree_preview::kInvalid), shown);
     }
     case PathMark::kReserved:

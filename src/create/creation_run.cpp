@@ -1,5 +1,7 @@
 #include "create/creation_run.h"
 
+#include <algorithm>
+
 #include "base/path_text.h"
 #include "base/text_utils.h"
 #include "create/creation_plan.h"
@@ -26,15 +28,39 @@ void CreationRun::ShowCreationError(const std::string& path, uint32_t code) {
                           svc_.language.Text(lng::errors::kDirCreation), kMbOk | kMbIconError);
 }
 
-void CreationRun::ShowInvalidChars() {
-  svc_.message_boxes.Show(svc_.language.Text(lng::errors::kInvalidChar), settings_.AppTitle, kMbOk);
+void CreationRun::Refuse(const PlannedPath& level) {
+  if (refused_paths_.insert(AsciiUpperCase(level.path)).second) refused_.push_back(level);
 }
 
-bool CreationRun::RefuseReservedName(const std::string& name) {
-  if (!IsReservedDeviceName(name)) return false;
-  svc_.message_boxes.Show(svc_.language.Text(lng::errors::kReservedName) + "\r\n" + name,
-                          svc_.language.Text(lng::errors::kDirCreation), kMbOk | kMbIconError);
+bool CreationRun::RefusedByPlan(const std::string& path) {
+  const PlannedPath* refused = verdicts_.Refused(path);
+  if (refused != nullptr) Refuse(*refused);
+  return refused != nullptr;
+}
+
+bool CreationRun::RefuseFileInTheWay(const std::string& path) {
+  if (!svc_.fs.FileExists(path)) return false;
+  PlannedPath level;
+  level.path = path;
+  level.mark = PathMark::kFileInTheWay;
+  Refuse(level);
   return true;
+}
+
+void CreationRun::ShowRefusals() {
+  if (refused_.empty()) return;
+  // A long series refused whole would make a box taller than any screen.
+  constexpr std::size_t kShown = 10;
+  std::string text;
+  for (std::size_t i = 0; i < refused_.size() && i < kShown; ++i)
+    text += Concat({i == 0 ? "" : "\r\n", "\"", refused_[i].path,
+                    "\": ", MarkText(refused_[i], svc_.language)});
+  if (refused_.size() > kShown)
+    text += "\r\n" + FormatLanguageText(svc_.language.Text(lng::run_undo::kMore),
+                                        std::to_string(refused_.size() - kShown));
+  refused_.clear();
+  svc_.message_boxes.Show(text, svc_.language.Text(lng::errors::kDirCreation),
+                          kMbOk | kMbIconError);
 }
 
 bool CreationRun::AskCreateMissing(const std::string& name) {
@@ -92,7 +118,7 @@ void CreationRun::ResolveVirtualPanel() {
   if (svc_.fs.ReadWholeFile(list_file, bytes) != kErrorSuccess) return;
   // A virtual folder the list does not know keeps the virtual path: creating below an
   // empty path would land in the program's working directory.
-  std::string real = ResolveVirtualPanelPath(s_.CurrentPath, bytes, svc_.code_page);
+  std::string real = ResolveVirtualPanelPath(s_.CurrentPath, bytes);
   if (!Trim(real).empty()) s_.CurrentPath = real;
 }
 
@@ -126,17 +152,8 @@ void CreationRun::btn_okClick(bool after_repair) {
     if (view_.ReplacementsChecked()) trimmed = svc_.environment.Expand(trimmed);
     if (IsAbsolutePath(trimmed)) {
       const std::string path = view_.ReplacementsChecked() ? svc_.replacements(trimmed) : trimmed;
-      if (ContainsInvalidCharsAfterExpansion(path, InputMode::kNormal, true)) {
-        ShowInvalidChars();
-        return;
-      }
-      uint32_t error = ForceDirectories(svc_.fs, path);
-      if (error != kErrorSuccess) {
-        // The run ends here: going on would only refuse the same text for its ":".
-        ShowCreationError(path, error);
-        view_.FocusInput();
-        return;
-      }
+      // On failure the run ends here: going on would only refuse the same text for its ":".
+      if (!CreateAbsolute(path)) return;
       run_text.clear();
       absolute_made = true;
       s_.CurrentPath = pathtext::WithTrailingSeparator(path);
@@ -151,8 +168,8 @@ void CreationRun::btn_okClick(bool after_repair) {
     case InvalidCharVerdict::kValid:
       break;
     case InvalidCharVerdict::kWarn:
-      ShowInvalidChars();
-      return;
+      // The plan refuses each name that holds one, as the tree preview marks it.
+      break;
     case InvalidCharVerdict::kRepair:
       if (normal)
         view_.SetNameText(RepairInvalidChars(view_.NameText(), mode, settings_.invalid_chars));
@@ -166,13 +183,7 @@ void CreationRun::btn_okClick(bool after_repair) {
   }
 
   const std::string history_text = run_text;
-  if (view_.ReplacementsChecked()) {
-    run_text = svc_.replacements(run_text);
-    if (ContainsInvalidCharsAfterExpansion(run_text, mode, false)) {
-      ShowInvalidChars();
-      return;
-    }
-  }
+  if (view_.ReplacementsChecked()) run_text = svc_.replacements(run_text);
   // An absolute path already made leaves the empty text, which enters it.
   if (!typed_blank && !absolute_made && !NamesAnyDirectory(run_text, !normal)) {
     svc_.message_boxes.Show(svc_.language.Text(lng::errors::kNothingToCreate), settings_.AppTitle,
@@ -181,8 +192,13 @@ void CreationRun::btn_okClick(bool after_repair) {
     return;
   }
 
-  // The tree preview lists the paths of this same plan.
-  const CreationPlan plan = PlanRunText(run_text, !normal, settings_.file_creation);
+  // The tree preview lists and marks the paths of this same plan; what it refuses, the run
+  // refuses before it makes anything there.
+  const CreationPlan plan =
+      PlanRunText(run_text, !normal, settings_.file_creation, settings_.invalid_chars);
+  verdicts_ = PlanVerdicts(plan, s_.CurrentPath);
+  refused_.clear();
+  refused_paths_.clear();
   failures_.clear();
   switch (plan.kind) {
     case PlanKind::kList:
@@ -199,8 +215,44 @@ void CreationRun::btn_okClick(bool after_repair) {
   }
 }
 
+bool CreationRun::CreateAbsolute(const std::string& path) {
+  CreationPlan plan;
+  plan.kind = PlanKind::kAbsolute;
+  plan.text = path;
+  const std::vector<PlannedPath> levels = PlannedPaths(plan, "");
+  // The levels above the first one the plan refuses are made, as the preview shows.
+  const auto refused = std::find_if(levels.begin(), levels.end(), [](const PlannedPath& level) {
+    return level.own_mark != PathMark::kNew;
+  });
+  const std::string made = refused == levels.end()        ? path
+                           : refused->parent == kNoParent ? std::string()
+                                                          : levels[refused->parent].path;
+  const uint32_t error = made.empty() ? kErrorSuccess : ForceDirectories(svc_.fs, made);
+  if (error != kErrorSuccess) {
+    const auto file = std::find_if(levels.begin(), refused, [&](const PlannedPath& level) {
+      return RefuseFileInTheWay(level.path);
+    });
+    if (file == refused) ShowCreationError(made, error);
+  } else if (refused != levels.end()) {
+    if (!made.empty()) AddTreeCache(made);
+    PlannedPath level = *refused;
+    level.mark = level.own_mark;
+    Refuse(level);
+  }
+  ShowRefusals();
+  if (error == kErrorSuccess && refused == levels.end()) return true;
+  view_.FocusInput();
+  return false;
+}
+
 void CreationRun::CreateSingle(const std::string& name, const std::string& history_text) {
   const std::string target = s_.CurrentPath + name;
+  // An empty name enters the current path, whatever its length.
+  if (!name.empty() && RefusedByPlan(target)) {
+    ShowRefusals();
+    view_.FocusInput();
+    return;
+  }
   if (svc_.fs.DirectoryExists(target)) {
     TCEnterDir(target);
     if (view_.NormalMode()) {
@@ -212,10 +264,6 @@ void CreationRun::CreateSingle(const std::string& name, const std::string& histo
     CheckExtraOptions(target, false, true);
     return;
   }
-  if (RefuseReservedName(name)) {
-    view_.FocusInput();
-    return;
-  }
   uint32_t error = svc_.fs.CreateDirectory(target);
   if (error == kErrorSuccess) {
     AddHistory(history_text);
@@ -224,9 +272,8 @@ void CreationRun::CreateSingle(const std::string& name, const std::string& histo
     AddTreeCache(target);
     return;
   }
-  if (svc_.fs.FileExists(target)) {
-    svc_.message_boxes.Show(svc_.language.Text(lng::errors::kFileExists),
-                            svc_.language.Text(lng::errors::kDirCreation), kMbOk | kMbIconError);
+  if (RefuseFileInTheWay(target)) {
+    ShowRefusals();
   } else if (AskCreateMissing(name)) {
     error = ForceDirectories(svc_.fs, target);
     if (error == kErrorSuccess) {
@@ -242,21 +289,22 @@ void CreationRun::CreateSingle(const std::string& name, const std::string& histo
 }
 
 bool CreationRun::WalkLevels(const std::string& text, std::string& failed_part,
-                             const std::function<void(const std::string&)>& on_created) {
+                             const std::function<void(const std::string&)>& on_created,
+                             std::string* reached) {
   std::string base = s_.CurrentPath;
   for (const std::string& part : SplitLevels(text)) {
     // An empty part (leading, doubled or trailing "\") stays at this level.
     if (part.empty()) continue;
     const std::string path = base + part;
+    if (RefusedByPlan(path)) {
+      view_.FocusInput();
+      failed_part = part;
+      return false;
+    }
     if (!svc_.fs.DirectoryExists(path)) {
-      if (RefuseReservedName(part)) {
-        view_.FocusInput();
-        failed_part = part;
-        return false;
-      }
-      uint32_t error = svc_.fs.CreateDirectory(path);
+      const uint32_t error = svc_.fs.CreateDirectory(path);
       if (error != kErrorSuccess) {
-        ShowCreationError(path, error);
+        if (!RefuseFileInTheWay(path)) ShowCreationError(path, error);
         view_.FocusInput();
         failed_part = part;
         return false;
@@ -264,6 +312,7 @@ bool CreationRun::WalkLevels(const std::string& text, std::string& failed_part,
       on_created(path);
     }
     base = path + "\\";
+    if (reached != nullptr) reached->append(reached->empty() ? "" : "\\").append(part);
   }
   return true;
 }
@@ -271,31 +320,39 @@ bool CreationRun::WalkLevels(const std::string& text, std::string& failed_part,
 void CreationRun::CreateChain(const std::string& chain_text) {
   if (!svc_.fs.DirectoryExists(s_.CurrentPath) && AskCreateMissing(""))
     ForceDirectories(svc_.fs, s_.CurrentPath);
-  std::string failed_part;
-  const bool complete = WalkLevels(chain_text, failed_part, [&](const std::string& path) {
-    SetDirAttributes(svc_.fs, path, attributes_);
-    AddHistory(chain_text);
-    AddTreeCache(path + "\\");
-  });
-  // Later levels would land one level too high under the failed one: the chain stops.
+  std::string failed_part, reached;
+  const bool complete = WalkLevels(
+      chain_text, failed_part,
+      [&](const std::string& path) {
+        SetDirAttributes(svc_.fs, path, attributes_);
+        AddHistory(chain_text);
+        AddTreeCache(path + "\\");
+      },
+      &reached);
+  // Later levels would land one level too high under the failed one: the chain stops, and
+  // the host goes only as far as the chain got.
   if (!complete) failures_.push_back(chain_text);
-  CheckExtraOptions(chain_text, !failures_.empty(), false);
+  ShowRefusals();
+  if (complete || !reached.empty())
+    CheckExtraOptions(complete ? chain_text : reached, !complete, false);
 }
 
 void CreationRun::CreateFileTarget(const FileTarget& target, const std::string& history_text) {
   routine_ = "CreateFileTarget";
-  if (!target.directories.empty()) {
-    std::string failed_part;
-    if (!WalkLevels(target.directories, failed_part, [&](const std::string& path) {
-          SetDirAttributes(svc_.fs, path, attributes_);
-          AddTreeCache(path + "\\");
-        }))
-      return;
+  std::string failed_part;
+  if (!target.directories.empty() &&
+      !WalkLevels(target.directories, failed_part, [&](const std::string& path) {
+        SetDirAttributes(svc_.fs, path, attributes_);
+        AddTreeCache(path + "\\");
+      })) {
+    ShowRefusals();
+    return;
   }
   const std::string directory =
       target.directories.empty() ? s_.CurrentPath : s_.CurrentPath + target.directories + "\\";
   const std::string path = directory + target.file;
-  if (RefuseReservedName(target.file)) {
+  if (RefusedByPlan(path)) {
+    ShowRefusals();
     view_.FocusInput();
     return;
   }
@@ -312,21 +369,10 @@ void CreationRun::CreateFileTarget(const FileTarget& target, const std::string& 
     return;
   }
   AddHistory(history_text);
-  // A change to the file's own path shows its directory with the file under the cursor.
-  const bool close =
-      (view_.CloseWindowChecked() || svc_.keys.IsDown(kVkControl)) && !svc_.keys.IsDown(kVkAlt);
-  svc_.host.Post(s_.HostWindow, kCmdRereadSource);
-  svc_.host.SendHostChangeDir(s_.HostWindow, path, "", s_.FocusedSide(),
-                              settings_.EnterCmdInstalled);
-  if (close) {
-    if (settings_.FocusTCAfterCreate) view_.BringHostToFront();
-    view_.CloseWindow();
-    return;
-  }
-  view_.SetNameText("");
-  view_.FocusInput();
-  view_.RerunPreview();
-  view_.BringToFront();
+  // A host sent to the file's own path takes it for a folder. It goes where it would for
+  // the file's folder: a folder made for the file is entered or shown as any new folder;
+  // a file in the current path only needs the re-read that every outcome posts.
+  CheckExtraOptions(target.directories, false, target.directories.empty());
 }
 
 void CreationRun::CreateList(const CreationPlan& plan, const std::string& piped_history) {
@@ -348,11 +394,16 @@ void CreationRun::CreateList(const CreationPlan& plan, const std::string& piped_
       continue;
     }
     const std::string path = s_.CurrentPath + line.text;
-    if (!IsReservedDeviceName(line.text) && svc_.fs.CreateDirectory(path) == kErrorSuccess)
-      created(path);
-    else
-      failures_.push_back(line.text);
+    if (!RefusedByPlan(path)) {
+      if (svc_.fs.CreateDirectory(path) == kErrorSuccess) {
+        created(path);
+        continue;
+      }
+      RefuseFileInTheWay(path);
+    }
+    failures_.push_back(line.text);
   }
+  ShowRefusals();
 
   // Failed lines stay for correction: ending the program here would lose them.
   CheckExtraOptions(plan.list.final_name, !failures_.empty(), false);

@@ -5,6 +5,7 @@
 // window closes.
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -109,21 +110,30 @@ class CreationRun {
  private:
   void CheckExtraOptions(const std::string& name, bool keep_open, bool enter_skipped);
   void ResolveVirtualPanel();
+  // An absolute path with every missing level; true when it was made.
+  bool CreateAbsolute(const std::string& path);
   void CreateSingle(const std::string& name, const std::string& history_text);
   void CreateChain(const std::string& chain_text);
   // An empty new file below its directories; an existing file is never touched.
   void CreateFileTarget(const FileTarget& target, const std::string& history_text);
   void CreateList(const CreationPlan& plan, const std::string& piped_history);
   // Walks one chain from CurrentPath; stops at the first failing level (its part is
-  // returned in `failed_part`). `on_created` runs for every new level.
+  // returned in `failed_part`, the levels before it in `reached`). `on_created` runs for
+  // every new level.
   bool WalkLevels(const std::string& text, std::string& failed_part,
-                  const std::function<void(const std::string&)>& on_created);
+                  const std::function<void(const std::string&)>& on_created,
+                  std::string* reached = nullptr);
   bool AskCreateMissing(const std::string& name);
   // The failed file or directory and what happened to it, in words.
   void ShowCreationError(const std::string& path, uint32_t code);
-  void ShowInvalidChars();
-  // Shows why a device name cannot be a directory; whether `name` is one.
-  bool RefuseReservedName(const std::string& name);
+  // A level the run does not make, with the words the tree preview shows for it; the
+  // refusals of a run are shown together (ShowRefusals).
+  void Refuse(const PlannedPath& level);
+  // Whether the plan refuses `path` (an invalid character, a device name, too long).
+  bool RefusedByPlan(const std::string& path);
+  // Whether a file takes the name of the level `path`.
+  bool RefuseFileInTheWay(const std::string& path);
+  void ShowRefusals();
   void AddHistory(const std::string& text);
   void AddTreeCache(const std::string& directory);
   void ShowPath();
@@ -138,6 +148,9 @@ class CreationRun {
   bool IsVirtualRun = false;
   std::string VirtualPath;
   std::vector<std::string> failures_;
+  PlanVerdicts verdicts_;
+  std::vector<PlannedPath> refused_;
+  std::set<std::string> refused_paths_;
   bool terminated_ = false;  // the outcome ended the program: nothing may follow
 };
 

@@ -22,12 +22,6 @@ bool ContainsInvalidChars(std::string_view text, InputMode mode,
   return false;
 }
 
-bool ContainsInvalidCharsAfterExpansion(std::string_view text, InputMode mode, bool absolute) {
-  const bool drive = absolute && text.size() >= 2 && text[1] == ':' &&
-                     ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z'));
-  return ContainsFixedInvalidChars(drive ? text.substr(2) : text, mode);
-}
-
 std::string EffectiveInvalidCharReplace(std::string_view replacement) {
   if (ContainsAnyOf(replacement, "?:*\"<>")) return std::string(kDefaultInvalidCharReplace);
   return std::string(replacement);

@@ -1,6 +1,7 @@
 #pragma once
 // Characters a directory name may not hold, and what a creation run does about them: warn
-// and create nothing, or repair the text and run again.
+// (the plan refuses each name holding one, creation_plan.h), or repair the text and run
+// again.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,13 +35,6 @@ struct InvalidCharRules {
 bool ContainsInvalidChars(std::string_view text, InputMode mode,
                           const std::vector<CharReplacement>& replace_chars);
 
-// Whether an expanded text (or an absolute path, which is created before the test above)
-// holds a character of kInvalidNameChars, or "*" in Normal mode. Only the ":" of a drive
-// letter that starts an absolute path is allowed. Windows refuses such names where Wine
-// makes them, so the run refuses them itself; the user did not type them, so they are
-// never repaired.
-bool ContainsInvalidCharsAfterExpansion(std::string_view text, InputMode mode, bool absolute);
-
 // InvalidCharReplace as the repair uses it: "_" when the user's text itself holds one of
 // "?", ":", "*", the double quote, "<" or ">".
 std::string EffectiveInvalidCharReplace(std::string_view replacement);
@@ -55,7 +49,7 @@ std::string RepairInvalidChars(std::string_view text, InputMode mode,
 
 enum class InvalidCharVerdict {
   kValid,   // go on creating
-  kWarn,    // show ErrorMessages/InvalidChar, create nothing, keep the text
+  kWarn,    // go on: the plan refuses each name that holds one, in the words of the preview
   kRepair,  // put RepairInvalidChars of the visible input back and run again
   kRefuse,  // unknown action: create nothing, show nothing
 };

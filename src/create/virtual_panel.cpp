@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/path_text.h"
+#include "base/utf8.h"
 
 namespace kestrix {
 
@@ -58,11 +59,12 @@ std::string VirtualPath_ReturnRealDir(const std::string& virtual_rest,
   return "";
 }
 
-std::string ResolveVirtualPanelPath(const std::string& current_path, const std::string& file_bytes,
-                                    CodePage& code_page) {
+std::string ResolveVirtualPanelPath(const std::string& current_path,
+                                    const std::string& file_bytes) {
   // The rest starts at position 18: after the 16-character prefix and its "\".
   std::string rest = current_path.size() > 17 ? current_path.substr(17) : "";
-  std::string text = code_page.FromWide(DecodeUtf16ListFile(file_bytes));
+  // UTF-8, as every path inside: a code page would lose the names it cannot spell.
+  std::string text = Utf8FromUtf16(DecodeUtf16ListFile(file_bytes));
   return VirtualPath_ReturnRealDir(rest, SplitVirtualPanelEntries(text));
 }
 

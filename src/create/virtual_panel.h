@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/code_page.h"
-
 namespace kestrix {
 
 constexpr char kVirtualPanelPrefix[] = "\\\\\\Virtual Panel";  // 16 characters
@@ -27,7 +25,6 @@ std::string VirtualPath_ReturnRealDir(const std::string& virtual_rest,
                                       const std::vector<std::string>& entries);
 
 // The whole resolution from the list file's bytes; empty when nothing matches.
-std::string ResolveVirtualPanelPath(const std::string& current_path, const std::string& file_bytes,
-                                    CodePage& code_page);
+std::string ResolveVirtualPanelPath(const std::string& current_path, const std::string& file_bytes);
 
 }  // namespace kestrix

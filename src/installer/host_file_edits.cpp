@@ -10,23 +10,27 @@ namespace kestrix {
 
 namespace {
 
-constexpr char kProgramMark[] = "Kestrix";
+// Whether a key's command is the installer's own. A key bound to another command stays,
+// even to one of the user's own that starts the program (from a download folder, say).
+bool RunsOwnCommand(std::string_view command) {
+  return EqualsIgnoreCase(Trim(command), kCommandName);
+}
 
-// Deletes the binding when it starts the program: a key the user gave to something else
+// Deletes the binding when it runs em_Kestrix: a key the user gave to something else
 // (a fresh host's F7 may be bound to another tool) is not the installer's to take away.
 void DeleteBinding(TBigIniFile& wincmd, const char* section, const std::string& key) {
-  if (!key.empty() && wincmd.ReadString(section, key, "").find(kProgramMark) != std::string::npos)
+  if (!key.empty() && RunsOwnCommand(wincmd.ReadString(section, key, "")))
     wincmd.DeleteKey(section, key);
 }
 
-// The name part of the last line of `section` whose value names the program.
-std::string LastKeyNamingProgram(TBigIniFile& ini, const char* section) {
+// The name part of the last line of `section` that runs em_Kestrix.
+std::string LastKeyOfOwnCommand(TBigIniFile& ini, const char* section) {
   std::vector<std::string> lines;
   ini.ReadSectionValues(section, lines);
   std::string found;
   for (const std::string& line : lines) {
     const size_t eq = line.find('=');
-    if (eq != std::string::npos && line.find(kProgramMark, eq + 1) != std::string::npos)
+    if (eq != std::string::npos && RunsOwnCommand(std::string_view(line).substr(eq + 1)))
       found = line.substr(0, eq);
   }
   return found;
@@ -88,8 +92,8 @@ void WriteUserCommands(TBigIniFile& usercmd, const std::string& relative_exe, bo
   }
 }
 
-void EraseUserCommands(TBigIniFile& usercmd, const std::string& command_name) {
-  usercmd.EraseSection(command_name);
+void EraseUserCommands(TBigIniFile& usercmd) {
+  usercmd.EraseSection(kCommandName);
   usercmd.EraseSection(kEnterUserCommand);
 }
 
@@ -98,25 +102,12 @@ void EnableAutoSaveList(TBigIniFile& fsplugin) {
     fsplugin.WriteInteger("Virtual Panel", "AutoSaveListOnEachOp", 1);
 }
 
-std::string FindInstalledCommand(TBigIniFile& usercmd) {
-  std::vector<std::string> sections;
-  usercmd.ReadSections(sections);
-  std::string found;
-  for (const std::string& section : sections) {
-    const std::string name = Trim(section);
-    if (Trim(usercmd.ReadString(section, "button", "")).find(kProgramMark) != std::string::npos ||
-        Trim(usercmd.ReadString(section, "cmd", "")).find(kProgramMark) != std::string::npos)
-      found = name;
-  }
-  return found;
-}
-
 ExistingKey FindExistingKey(TBigIniFile& wincmd) {
   ExistingKey result;
-  std::string key = LastKeyNamingProgram(wincmd, kShortcutsSection);
+  std::string key = LastKeyOfOwnCommand(wincmd, kShortcutsSection);
   if (!key.empty()) {
     result.key = key;
-  } else if (!(key = LastKeyNamingProgram(wincmd, kShortcutsWinSection)).empty()) {
+  } else if (!(key = LastKeyOfOwnCommand(wincmd, kShortcutsWinSection)).empty()) {
     result.key = key;
     result.windows_key = true;
   }
@@ -165,9 +156,21 @@ bool IsAllowedTargetPath(const std::string& relative_exe) {
       "totalcmd.exe",  "totalcmd64.exe", "noclose.exe",  "share_nt.exe", "tcmatch.exe",
       "tcmatch64.exe", "tcmdx64.exe",    "tcuninst.exe", "tcusbrun.exe", "wc32to16.exe"};
   if (!relative_exe.ends_with(".exe")) return false;
-  for (std::string_view start : {"..\\", "../", ".\\", "./"})
-    if (relative_exe.starts_with(start)) return false;
-  const std::string lower = AsciiLowerCase(Trim(relative_exe));
+  // The binding is "%COMMANDER_PATH%\" + the path: a drive, a root, a level that climbs
+  // out or is empty, or a character Windows refuses would make it a path that cannot run.
+  const std::string path = Trim(relative_exe);
+  if (path.empty() || path.front() == '\\' || path.front() == '/') return false;
+  for (char c : path)
+    if (static_cast<unsigned char>(c) < 0x20 ||
+        std::string_view("<>:\"|?*").find(c) != std::string_view::npos)
+      return false;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = path.find_first_of("\\/", start);
+    if (path.substr(start, end - start).find_first_not_of(". ") == std::string::npos) return false;
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  const std::string lower = AsciiLowerCase(path);
   for (std::string_view own : kHostPrograms)
     if (lower == own) return false;
   return true;

@@ -33,26 +33,23 @@ struct KeyBinding {
 };
 
 // Moves the binding of em_Kestrix in wincmd.ini to the chosen key, or removes it. Only a
-// key whose command names the program is deleted.
+// key bound to em_Kestrix is deleted, never one bound to a command of the user's.
 void EditKeyBinding(TBigIniFile& wincmd, const KeyBinding& binding);
 
 // em_Kestrix (button, cmd, path) for the executable at `relative_exe` below the host's
 // directory, and em_KestrixEnter when `enter_command` is set.
 void WriteUserCommands(TBigIniFile& usercmd, const std::string& relative_exe, bool enter_command);
-// Erases the command that starts the program (whatever its name) and em_KestrixEnter.
-void EraseUserCommands(TBigIniFile& usercmd, const std::string& command_name);
+// Erases em_Kestrix and em_KestrixEnter, and nothing else: a command of the user's that
+// starts the program (an installer in a download folder) is his.
+void EraseUserCommands(TBigIniFile& usercmd);
 // Virtual Panel/AutoSaveListOnEachOp goes from 0 to 1; any other value stays.
 void EnableAutoSaveList(TBigIniFile& fsplugin);
-
-// The last section of usercmd.ini whose button or cmd names the program ("Kestrix",
-// case-sensitive); empty when none does.
-std::string FindInstalledCommand(TBigIniFile& usercmd);
 
 struct ExistingKey {
   std::string key = "F7";
   bool windows_key = false;
 };
-// The last key of Shortcuts whose command names the program, else of ShortcutsWin.
+// The last key of Shortcuts bound to em_Kestrix, else of ShortcutsWin.
 ExistingKey FindExistingKey(TBigIniFile& wincmd);
 
 // "S+F7" -> "Shift + F7"; "CS+F8" with the Windows key -> "Win + Ctrl + Shift + F8".
@@ -83,8 +80,10 @@ struct KeyOffer {
 };
 KeyOffer OfferKey(const std::string& notation, bool windows_key);
 
-// Whether the relative executable path may be installed to: ends with ".exe", stays
-// inside the host's directory and is none of the host's own programs.
+// Whether the relative executable path may be installed to: ends with ".exe", is a
+// relative path that stays inside the host's directory (no drive, no root, no "." or ".."
+// level, no empty level, no character Windows refuses) and is none of the host's own
+// programs.
 bool IsAllowedTargetPath(const std::string& relative_exe);
 inline constexpr char kDefaultRelativeExe[] = "Kestrix\\tc Kestrix.exe";
 

@@ -53,15 +53,37 @@ std::string SearchProgram(FileSystem& fs, const std::string& dir, int depth) {
 
 }  // namespace
 
+namespace {
+
+// `path` relative to the host's directory when it lies below it ("C:\TC2\x.exe" does not
+// lie below "C:\TC"); empty otherwise.
+std::string BelowHost(const std::string& path, const std::string& host_dir) {
+  const std::string base = pathtext::WithTrailingSeparator(host_dir);
+  if (path.size() <= base.size() || !EqualsIgnoreCase(path.substr(0, base.size()), base)) return {};
+  return path.substr(base.size());
+}
+
+}  // namespace
+
 std::string FindInstalledProgram(FileSystem& fs, const std::string& host_dir,
                                  const std::string& button) {
-  std::string found = Trim(button);
-  if (found.empty() || !fs.FileExists(found))
-    found = SearchProgram(fs, host_dir, kProgramSearchDepth);
-  if (found.empty()) return {};
-  std::string relative = ReplaceAllIgnoreCase(found, host_dir, "");
-  while (!relative.empty() && relative.front() == '\\') relative.erase(0, 1);
-  return relative;
+  // A button outside the host's directory is no installation of it: installing there
+  // would write a binding that cannot run.
+  const std::string found = Trim(button);
+  std::string relative = BelowHost(found, host_dir);
+  if (relative.empty() || !fs.FileExists(found))
+    relative = BelowHost(SearchProgram(fs, host_dir, kProgramSearchDepth), host_dir);
+  return IsAllowedTargetPath(relative) ? relative : std::string();
+}
+
+EarlierInstallation FindEarlierInstallation(FileSystem& fs, Environment& environment,
+                                            TBigIniFile& wincmd, TBigIniFile& usercmd,
+                                            const std::string& host_dir,
+                                            const std::string& default_relative_exe) {
+  // The host writes the command with "%COMMANDER_PATH%"; the file is where that expands to.
+  const std::string button = environment.Expand(
+      usercmd.ReadString(kCommandName, "button", host_dir + "\\" + default_relative_exe));
+  return {FindExistingKey(wincmd), FindInstalledProgram(fs, host_dir, button)};
 }
 
 bool IsUnmarkedUtf16(const std::string& content) {
@@ -148,9 +170,9 @@ bool InstallProcedure::InstallUserCommands(bool skip_enter_command) {
   return !skip_enter_command;
 }
 
-void InstallProcedure::UninstallUserCommands(const std::string& command_name) {
+void InstallProcedure::UninstallUserCommands() {
   TBigIniFile usercmd(fs_, paths_.UsercmdIni(), &code_page_);
-  EraseUserCommands(usercmd, command_name);
+  EraseUserCommands(usercmd);
   usercmd.UpdateFile();
 }
 

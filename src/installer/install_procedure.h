@@ -9,6 +9,7 @@
 
 #include "installer/host_file_edits.h"
 #include "platform/code_page.h"
+#include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/resources.h"
 
@@ -74,7 +75,7 @@ class InstallProcedure {
   bool SkipEnterCommand();
   // Install: writes the commands; returns whether em_KestrixEnter was written.
   bool InstallUserCommands(bool skip_enter_command);
-  void UninstallUserCommands(const std::string& command_name);
+  void UninstallUserCommands();
   void WriteSettings(const std::string& language, bool enter_command_installed,
                      const std::string& first_template_name);
   void UnpackDocuments();
@@ -89,14 +90,27 @@ class InstallProcedure {
 // Creates every missing level of `directory`; the first failure's code.
 uint32_t ForceDirectories(FileSystem& fs, const std::string& directory);
 
-// An earlier installation: `button` (the installed command's button, expanded) when it
-// names an existing file, else the first "*Kestrix*.exe" in the host's tree (a
-// directory's files before its subdirectories, at most kProgramSearchDepth levels down,
-// never through a junction or a symbolic link); empty when there is none. The result is
-// relative to the host's directory.
+// An earlier installation: `button` (em_Kestrix's button, expanded) when it names an
+// existing file below the host's directory, else the first "*Kestrix*.exe" in the host's
+// tree (a directory's files before its subdirectories, at most kProgramSearchDepth levels
+// down, never through a junction or a symbolic link); empty when there is none. The
+// result is relative to the host's directory, a path IsAllowedTargetPath takes.
 inline constexpr int kProgramSearchDepth = 8;
 std::string FindInstalledProgram(FileSystem& fs, const std::string& host_dir,
                                  const std::string& button);
+
+// What the installer window finds when it opens: the key bound to em_Kestrix and the
+// program an earlier installation put below the host's directory (FindInstalledProgram,
+// em_Kestrix's button defaulting to `default_relative_exe`; empty when none was found).
+// The user's own commands, whatever they start, are not looked at.
+struct EarlierInstallation {
+  ExistingKey key;
+  std::string relative_exe;
+};
+EarlierInstallation FindEarlierInstallation(FileSystem& fs, Environment& environment,
+                                            TBigIniFile& wincmd, TBigIniFile& usercmd,
+                                            const std::string& host_dir,
+                                            const std::string& default_relative_exe);
 
 // A host file the INI component cannot read: UTF-16 without its byte-order mark (zero
 // bytes in single-byte text). With the mark it is read and written in its own encoding.

@@ -63,6 +63,12 @@ bool Steps::Run(const InstallChoices& choices) {
   display_.HideCloseButton();
   display_.MarkDone(1);
 
+  // A program outside the host's directory would be bound by a path that cannot run:
+  // nothing changes then.
+  if (!IsAllowedTargetPath(procedure_.Paths().relative_exe)) {
+    Fail(2, {procedure_.Paths().Target(), kErrorInvalidName});
+    return false;
+  }
   // The host's files are saved before an install or an uninstall edits them; without the
   // copies nothing may change.
   const FileFailure backup = procedure_.BackupHostFiles();
@@ -97,7 +103,7 @@ bool Steps::Run(const InstallChoices& choices) {
   procedure_.UpdateFsPlugin();
   procedure_.UpdateKeyBinding(choices.binding);
   if (choices.uninstall) {
-    procedure_.UninstallUserCommands(choices.command_name);
+    procedure_.UninstallUserCommands();
     return ok;
   }
   const bool skip_enter = procedure_.SkipEnterCommand();

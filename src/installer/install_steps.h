@@ -35,8 +35,7 @@ enum class InstallPhase { kChoosing, kWaiting, kRunning, kFinished, kFailed };
 struct InstallChoices {
   bool uninstall = false;
   KeyBinding binding;
-  std::string command_name = kCommandName;  // the installed command, erased at uninstall
-  std::string language;                     // the installer's language, for the settings
+  std::string language;  // the installer's language, for the settings
   std::string first_template_name;
 };
 

@@ -109,18 +109,13 @@ void TKestrix_Installer::DetectInstallation() {
   TBigIniFile wincmd(services_.files, wincmd_ini_, &services_.code_page);
   language_ = LoadInstallerLanguage(services_.resources,
                                     wincmd.ReadString("Configuration", "LanguageIni", ""));
-  existing_ = FindExistingKey(wincmd);
-
-  const std::string usercmd_path = HostFileBeside(wincmd_ini_, "usercmd.ini");
-  TBigIniFile usercmd(services_.files, usercmd_path, &services_.code_page);
-  const std::string found = FindInstalledCommand(usercmd);
-  if (!found.empty()) command_name_ = found;
-  const std::string relative = Edit(C(kIdI_edit_Dir)).Text();
-  // The host writes the command with "%COMMANDER_PATH%"; the file is where that expands to.
-  const std::string button = services_.environment.Expand(
-      usercmd.ReadString(command_name_, "button", host_dir_ + "\\" + relative));
-  const std::string installed = FindInstalledProgram(services_.files, host_dir_, button);
-  if (!installed.empty()) SetWindowTextA(C(kIdI_edit_Dir), installed.c_str());
+  TBigIniFile usercmd(services_.files, HostFileBeside(wincmd_ini_, "usercmd.ini"),
+                      &services_.code_page);
+  const EarlierInstallation found =
+      FindEarlierInstallation(services_.files, services_.environment, wincmd, usercmd, host_dir_,
+                              Edit(C(kIdI_edit_Dir)).Text());
+  existing_ = found.key;
+  if (!found.relative_exe.empty()) SetWindowTextA(C(kIdI_edit_Dir), found.relative_exe.c_str());
 
   const KeyOffer offer = OfferKey(existing_.key, existing_.windows_key);
   chosen_key_ = offer.notation;
@@ -441,7 +436,7 @@ void TKestrix_Installer::RunProcedure() {
   InstallProcedure procedure(
       services_.files, services_.resources, services_.code_page,
       {host_dir_, Trim(Edit(C(kIdI_edit_Dir)).Text()), wincmd_ini_, services_.exe_path});
-  InstallChoices choices{uninstall_, Binding(), command_name_, language_.current_id,
+  InstallChoices choices{uninstall_, Binding(), language_.current_id,
                          language_.table.Text(lng::quick_system::kUser)};
   run_.Run(procedure, *this, language_.table, choices);
   if (run_.Phase() != InstallPhase::kFinished) return;

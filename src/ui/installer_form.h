@@ -119,7 +119,6 @@ class TKestrix_Installer : public Form, private StepDisplay {
   InstallerLanguage language_;
   std::string host_dir_;  // without trailing "\"
   std::string wincmd_ini_;
-  std::string command_name_ = kCommandName;
   ExistingKey existing_;
   std::string chosen_key_ = "S+F7";
   bool chosen_windows_key_ = false;

@@ -25,7 +25,7 @@ std::vector<std::string> Keys(const std::string& path) {
   bool history = false;
   for (const std::string& line : lines) {
     if (line.starts_with("[")) history = line == "[MkDirHistory]";
-    if (!history) kept.push_back(line);
+    if (!history && !line.empty()) kept.push_back(line);
   }
   return kept;
 }
@@ -176,6 +176,33 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   EXPECT_NE(after.find(Utf16Bytes(tabs)), std::string::npos);
   EXPECT_NE(after.find(Utf16Bytes(host_entry)), std::string::npos);
   EXPECT_EQ(GetFileAttributesA(tree_.Path("Kestrix").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// The user's own commands that start the downloaded program, before and after Kestrix's
+// own, and keys bound to them stay through install, install again and uninstall.
+TEST_F(InstallerJourney, TheUsersOwnCommandsAndKeysStayAsTheyWere) {
+  const std::string mine = "[em_setup]\r\ncmd=" + KestrixExePath() + "\r\nparam=/INSTALL\r\n",
+                    also_mine = "[em_KestrixTool]\r\ncmd=%COMMANDER_PATH%\\Kestrix.exe\r\n",
+                    keys = "[Shortcuts]\r\nF3=em_setup\r\nC+F7=em_KestrixTool\r\n";
+  ASSERT_FALSE(tree_.InstallProgram(KestrixExePath()).empty());
+  const std::string own = ReadFileText(tree_.UsercmdIni());
+  tree_.MakeFile("usercmd.ini", mine + own + also_mine);
+  tree_.MakeFile("wincmd.ini", keys + "F7=em_Kestrix\r\n");
+  for (const bool uninstall : {false, false, true}) {
+    HWND installer = StartInstaller();
+    ASSERT_NE(installer, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
+    if (uninstall) ClickOn(installer, kIdI_RadioButton3);
+    ClickOn(installer, kIdI_btn_Install);  // the host is closed: the steps run at once
+    ASSERT_TRUE(WaitFinished(installer));
+    PostMessageA(installer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(installer); }));
+    const std::string kestrix = own + also_mine + "[em_KestrixEnter]\r\nbutton=\r\ncmd=cd\r\n";
+    EXPECT_EQ(Keys(tree_.UsercmdIni()),
+              Keys(tree_.MakeFile("u.expected", mine + (uninstall ? also_mine : kestrix))));
+    EXPECT_EQ(Keys(tree_.WincmdIni()),
+              Keys(tree_.MakeFile("w.expected", keys + (uninstall ? "" : "F7=em_Kestrix\r\n"))));
+  }
 }
 
 // A host file that another program holds (a sync client, an editor): the backup fails, so

@@ -283,7 +283,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(loaded.names.name_text.find('\0') == std::string::npos);
   PlanNameFieldPaste(loaded.names.list_text, "name", 1, 2);
   RemoveDuplicateLines(loaded.names.list_text);
-  ResolveVirtualPanelPath("\\\\\\Virtual Panel\\a", bytes, code_page);
+  ResolveVirtualPanelPath("\\\\\\Virtual Panel\\a", bytes);
   return 0;
 }
 

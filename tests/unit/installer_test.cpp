@@ -19,6 +19,7 @@
 
 namespace kestrix {
 namespace {
+using namespace std::string_literals;
 
 // The content of an in-memory INI after `edit`, one line per entry, sections as "[x]".
 template <typename Edit>
@@ -63,13 +64,8 @@ TEST(HostFileEdits, KeyBindingMovesOrGoes) {
 }
 
 TEST(HostFileEdits, ReadsAnEarlierInstallation) {
-  TBigIniFile usercmd;
-  usercmd.SetText(
-      "[em_mine]\ncmd=%COMMANDER_PATH%\\Tools\\Kestrix2.exe\n[em_other]\ncmd=notepad.exe\n"
-      "[em_kx]\nbutton=C:\\kestrix.exe");
-  EXPECT_EQ(FindInstalledCommand(usercmd), "em_mine");  // case-sensitive mark
   TBigIniFile wincmd;
-  wincmd.SetText("[Shortcuts]\nF2=cm_x\n[ShortcutsWin]\nCS+F9=em_Kestrix");
+  wincmd.SetText("[Shortcuts]\nF2=cm_x\nF3=em_KestrixSetup\n[ShortcutsWin]\nCS+F9= em_kestrix ");
   ExistingKey key = FindExistingKey(wincmd);
   EXPECT_EQ(key.key, "CS+F9");
   EXPECT_TRUE(key.windows_key);
@@ -83,6 +79,10 @@ TEST(HostFileEdits, TargetPathRule) {
       {"Kestrix\\tc Kestrix.exe", true}, {"TOTALCMD.EXE", false}, {"totalcmd64.exe", false},
       {"sub\\totalcmd.exe", true},       {"..\\x.exe", false},    {"tc Kestrix.EXE", false}};
   for (const auto& [path, allowed] : rows) EXPECT_EQ(IsAllowedTargetPath(path), allowed) << path;
+  // The binding "%COMMANDER_PATH%\\" + path must run: no drive, root, climbing or empty level.
+  for (const char* path :
+       {"D:\\k.exe", "\\k.exe", "a\\..\\..\\k.exe", "a\\\\k.exe", "a/ ./k.exe", "a?\\k.exe"})
+    EXPECT_FALSE(IsAllowedTargetPath(path)) << path;
 }
 
 // The fake file system, with a program copy that fails in a way no step expects, and a
@@ -145,7 +145,7 @@ struct HostTree {
     procedure.RemoveLeftovers();
     procedure.UpdateFsPlugin();
     procedure.UpdateKeyBinding(binding);
-    procedure.UninstallUserCommands("em_Kestrix");
+    procedure.UninstallUserCommands();
   }
   std::string File(const char* path) { return fs.FileContent(path).value_or("<missing>"); }
   SurprisingFileSystem fs;
@@ -155,36 +155,6 @@ struct HostTree {
 };
 
 class InstallProcedureTest : public ::testing::Test, public HostTree {};
-TEST_F(InstallProcedureTest, InstallTwiceThenUninstallLeavesTheBackupsAndTheUsersFiles) {
-  Install();
-  Install();  // again from the download: nothing doubles
-  EXPECT_EQ(File("C:\\TC\\wincmd.ini"),
-            "[Configuration]\r\nfirstmnu=0\r\n\r\n[Shortcuts]\r\nF7=em_Kestrix\r\n\r\n");
-  EXPECT_EQ(File("C:\\TC\\usercmd.ini"),
-            "[em_Kestrix]\r\nbutton=%COMMANDER_PATH%\\Kestrix\\tc Kestrix.exe\r\n"
-            "cmd=%COMMANDER_PATH%\\Kestrix\\tc Kestrix.exe\r\npath=%COMMANDER_PATH%\\Kestrix\\\r\n"
-            "\r\n[em_KestrixEnter]\r\nbutton=\r\ncmd=cd\r\n\r\n");
-  EXPECT_EQ(File("C:\\TC\\Kestrix\\tc Kestrix.exe"), "program");
-  EXPECT_EQ(File("C:\\TC\\Kestrix\\help_eng.html"), "h");
-  EXPECT_EQ(File("C:\\TC\\wincmd.old"), File("C:\\TC\\wincmd.ini"));
-  fs.AddFile("C:\\TC\\Kestrix\\my notes.txt", "mine");
-  Uninstall({KeyChoice::kNone, "F7"});
-  EXPECT_EQ(File("C:\\TC\\wincmd.ini"), "[Configuration]\r\nfirstmnu=0\r\n\r\n");
-  EXPECT_EQ(File("C:\\TC\\usercmd.ini"), "");
-  // The fix of the virtual panel's switch stays: the host needs it either way.
-  EXPECT_EQ(File("C:\\TC\\fsplugin.ini"), "[Virtual Panel]\r\nAutoSaveListOnEachOp=1\r\n\r\n");
-  // Only a 0 becomes 1: a switch the host never wrote is not added.
-  EXPECT_EQ(Edited("[Virtual Panel]|DefFileList=x", EnableAutoSaveList),
-            "[Virtual Panel]|DefFileList=x");
-  // What the user added stays, and the directory with it.
-  EXPECT_EQ(fs.AllPaths(),
-            (std::vector<std::string>{"C:\\", "C:\\Downloads\\", "C:\\Downloads\\tc Kestrix.exe",
-                                      "C:\\TC\\", "C:\\TC\\fsplugin.ini", "C:\\TC\\Kestrix\\",
-                                      "C:\\TC\\Kestrix\\my notes.txt", "C:\\TC\\TOTALCMD.EXE",
-                                      "C:\\TC\\usercmd.ini", "C:\\TC\\usercmd.old",
-                                      "C:\\TC\\wincmd.ini", "C:\\TC\\wincmd.old"}));
-}
-
 // A document goes at uninstall only while it is the one the installation put there: one
 // the user changed, or another program's file of that name, stays, and its directory too.
 TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
@@ -525,6 +495,63 @@ TEST(HostFileWrites, AFailedStepLeavesEachFileOldOrNewAndIsShownOnce) {
       }
     }
   }
+}
+
+// The user's own commands that start the program (the download as an installer), before
+// and after Kestrix's own, and keys bound to them: installing, installing again and
+// uninstalling touch only em_Kestrix, em_KestrixEnter and the key bound to em_Kestrix, and
+// leave the backups and the user's files.
+TEST_F(InstallProcedureTest, InstallTwiceThenUninstallTouchesOnlyWhatKestrixWrote) {
+  const std::string download = "C:\\Downloads\\tc Kestrix.exe",
+                    program = "%COMMANDER_PATH%\\Kestrix\\tc Kestrix.exe\r\n";
+  const std::string before = "[em_setup]\r\ncmd=" + download + "\r\nparam=/INSTALL\r\n\r\n",
+                    after = "[em_inst]\r\nbutton=" + download +
+                            "\r\n\r\n[em_KestrixTool]\r\ncmd=x\r\n\r\n",
+                    own = "[em_Kestrix]\r\nbutton=" + program + "cmd=" + program +
+                          "path=%COMMANDER_PATH%\\Kestrix\\\r\n\r\n",
+                    head = "[Shortcuts]\r\nF3=em_setup\r\n",
+                    tail = "C+F7=em_KestrixTool\r\nF5=em_inst\r\n";
+  fs.AddFile("C:\\TC\\usercmd.ini", before + own + after);
+  fs.AddFile("C:\\TC\\wincmd.ini", head + "S+F7=em_Kestrix\r\n" + tail);
+  fs.AddFile("C:\\TC\\Kestrix\\tc Kestrix.exe", "an earlier version");
+  FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
+  const auto opened = [&] {
+    TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini"), usercmd(fs, "C:\\TC\\usercmd.ini");
+    return FindEarlierInstallation(fs, env, wincmd, usercmd, "C:\\TC", kDefaultRelativeExe);
+  };
+  for (const char* key : {"S+F7", "F7"}) {  // again from the download: nothing doubles
+    const EarlierInstallation found = opened();
+    EXPECT_EQ(found.key.key + "|" + found.relative_exe, key + ("|"s + kDefaultRelativeExe));
+    Install({KeyChoice::kF7, found.key.key});
+    EXPECT_EQ(File("C:\\TC\\usercmd.ini"),
+              before + own + after + "[em_KestrixEnter]\r\nbutton=\r\ncmd=cd\r\n\r\n");
+    EXPECT_EQ(File("C:\\TC\\wincmd.ini"), head + tail + "F7=em_Kestrix\r\n\r\n");
+  }
+  EXPECT_EQ(File("C:\\TC\\Kestrix\\tc Kestrix.exe") + File("C:\\TC\\Kestrix\\help_eng.html"),
+            "programh");
+  EXPECT_EQ(File("C:\\TC\\wincmd.old"), File("C:\\TC\\wincmd.ini"));
+  fs.AddFile("C:\\TC\\Kestrix\\my notes.txt", "mine");
+  Uninstall({KeyChoice::kNone, opened().key.key});
+  EXPECT_EQ(File("C:\\TC\\usercmd.ini") + File("C:\\TC\\wincmd.ini"),
+            before + after + head + tail + "\r\n");
+  // The fix of the virtual panel's switch stays: the host needs it either way.
+  EXPECT_EQ(File("C:\\TC\\fsplugin.ini"), "[Virtual Panel]\r\nAutoSaveListOnEachOp=1\r\n\r\n");
+  // Only a 0 becomes 1: a switch the host never wrote is not added.
+  EXPECT_EQ(Edited("[Virtual Panel]|DefFileList=x", EnableAutoSaveList),
+            "[Virtual Panel]|DefFileList=x");
+  // What the user added stays, and the directory with it.
+  EXPECT_EQ(fs.AllPaths(),
+            (std::vector<std::string>{"C:\\", "C:\\Downloads\\", "C:\\Downloads\\tc Kestrix.exe",
+                                      "C:\\TC\\", "C:\\TC\\fsplugin.ini", "C:\\TC\\Kestrix\\",
+                                      "C:\\TC\\Kestrix\\my notes.txt", "C:\\TC\\TOTALCMD.EXE",
+                                      "C:\\TC\\usercmd.ini", "C:\\TC\\usercmd.old",
+                                      "C:\\TC\\wincmd.ini", "C:\\TC\\wincmd.old"}));
+  relative_exe = download;  // bound by a path that cannot run: nothing changes
+  const auto kept = std::make_pair(fs.AllPaths(), fs.WriteCount());
+  EXPECT_EQ(StepsShown(*this, false), 1);
+  EXPECT_EQ(std::make_pair(fs.AllPaths(), fs.WriteCount()), kept);
+  fs.AddFile("C:\\TC2\\Kestrix.exe", "");  // beside the host's directory, not below it
+  EXPECT_EQ(FindInstalledProgram(fs, "C:\\TC", "C:\\TC2\\Kestrix.exe"), "");
 }
 
 // ---- The hotkey dialog's fields and the key the installer offers
