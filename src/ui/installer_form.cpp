@@ -106,13 +106,13 @@ void TKestrix_Installer::ReadHost() {
 }
 
 void TKestrix_Installer::DetectInstallation() {
-  TBigIniFile wincmd(services_.files, wincmd_ini_, &services_.code_page);
-  language_ = LoadInstallerLanguage(services_.resources,
+  TBigIniFile wincmd(services_.files, wincmd_ini_, IniOwner::kHost, &services_.code_page);
+  language_ = LoadInstallerLanguage(services_.resources, &services_.code_page,
                                     wincmd.ReadString("Configuration", "LanguageIni", ""));
   existing_ = FindExistingKey(wincmd);
 
   const std::string usercmd_path = HostFileBeside(wincmd_ini_, "usercmd.ini");
-  TBigIniFile usercmd(services_.files, usercmd_path, &services_.code_page);
+  TBigIniFile usercmd(services_.files, usercmd_path, IniOwner::kHost, &services_.code_page);
   const std::string found = FindInstalledCommand(usercmd);
   if (!found.empty()) command_name_ = found;
   const std::string relative = Edit(C(kIdI_edit_Dir)).Text();
@@ -167,7 +167,8 @@ bool TKestrix_Installer::Create(HINSTANCE instance) {
   }
   const std::string argument = CommandLineLanguage(services_.arguments);
   if (!argument.empty()) {
-    LanguageSources sources{services_.files, services_.resources, ProgramDirOf(services_.exe_path)};
+    LanguageSources sources{services_.files, services_.resources, ProgramDirOf(services_.exe_path),
+                            &services_.code_page};
     if (LoadLanguageArgument(sources, argument, language_.table))
       language_.current_id = language_.table.ShortId();
   }
@@ -212,7 +213,7 @@ void TKestrix_Installer::CreateControls() {
 
 void TKestrix_Installer::LoadLanguage(const std::string& id) {
   std::string loaded;
-  language_.table = LoadBuiltInLanguage(services_.resources, id, &loaded);
+  language_.table = LoadBuiltInLanguage(services_.resources, &services_.code_page, id, &loaded);
   language_.current_id = language_.table.ShortId();
   ApplyTexts();
 }

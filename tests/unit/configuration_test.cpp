@@ -116,22 +116,24 @@ TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChangedOrSaysWhyNot) {
   }
 }
 
-// A settings file saved in UTF-16 keeps a changed replacement list's accented line whole.
-TEST(ConfigurationValues, ChangedLinesOfAUtf16FileStayInItsEncoding) {
+// A replacement line without an ANSI form turns an ANSI settings file into UTF-16; its
+// other lines, accented ones included, are kept and read back.
+TEST(ConfigurationValues, ALineWithoutAnAnsiFormMakesTheFileUtf16) {
   FakeFileSystem fs;
   FakeCodePage code_page;
   const std::string path = "C:\\K\\tc Kestrix.ini";
-  fs.AddFile(path, std::string("\xFF\xFE[\0R\0]\0\r\0\n\0", 12));
+  fs.AddFile(path, "[R]\r\n\xE9=e\r\n");
   {
-    TBigIniFile ini(fs, path, &code_page);
+    TBigIniFile ini(fs, path, IniOwner::kProgram, &code_page);
     ConfigurationValues values = LoadConfiguration(ini);
     const ConfigurationValues shown = values;
-    values.replace_chars = {"\xE9=e", "[x]"};
+    values.replace_chars = {"\u00E9=e", "\u0141=L", "[x]"};
     SaveConfiguration(ini, values, shown);
   }
-  EXPECT_NE(fs.FileContent(path)->find(std::string("\xE9\0=\0e\0", 6)), std::string::npos);
-  TBigIniFile again(fs, path, &code_page);
-  EXPECT_EQ(LoadConfiguration(again).replace_chars, std::vector<std::string>{"\xE9=e"});
+  EXPECT_TRUE(fs.FileContent(path)->starts_with("\xFF\xFE[\0R\0]\0"));
+  TBigIniFile again(fs, path, IniOwner::kProgram, &code_page);
+  EXPECT_EQ(LoadConfiguration(again).replace_chars,
+            (std::vector<std::string>{"\u00E9=e", "\u0141=L"}));
 }
 
 }  // namespace

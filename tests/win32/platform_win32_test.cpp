@@ -4,10 +4,13 @@
 #include <windows.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "base/text_utils.h"
 #include "names/player_sources.h"
 #include "names/system_sources.h"
+#include "platform/win32/char_case_win32.h"
+#include "platform/win32/dialog_seams_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
@@ -130,6 +133,39 @@ TEST(PlayerSourcesWin32, AimpRecordInTheNamedMapping) {
   // A length running past the mapped bytes is bounded by them.
   mapping.SetLength(5, 0x7FFFFFFF);
   EXPECT_EQ(AimpSource(memory, locale), "Artist - Title");
+}
+
+// Casing by the user's locale, one character of any script at a time; code pages decoded
+// strictly and encoded without a look-alike (the prefix's ANSI code page is 1252).
+TEST(Win32Text, CharCaseAndCodePages) {
+  const Win32CharCase char_case;
+  const std::tuple<char32_t, char32_t, char32_t> letters[] = {
+      {U'\u0142', U'\u0141', U'\u0142'},
+      {U'\u01C5', U'\u01C4', U'\u01C6'},
+      {U'\u0386', U'\u0386', U'\u03AC'},
+      {U'\u65E5', U'\u65E5', U'\u65E5'},
+      {U'\U0001F600', U'\U0001F600', U'\U0001F600'},
+      {U'\u017C', U'\u017B', U'\u017C'}};
+  for (const auto& [c, upper, lower] : letters)
+    EXPECT_EQ(std::make_pair(char_case.ToUpper(c), char_case.ToLower(c)),
+              std::make_pair(upper, lower));
+  Win32CodePage code_page;
+  const std::tuple<std::string, unsigned, std::string, bool> decoded[] = {
+      {"\xCE\xF2\xEC\xE5\xED\xE0", 1251, "\u041E\u0442\u043C\u0435\u043D\u0430", false},
+      {"\xC8\xA1\xCF\xFB", 936, "\u53D6\u6D88", false},
+      {"\xC3\xEB\xBC\xD2", 949, "\uCDE8\uC18C", false},
+      {"x\xC8", 936, "", true}};  // a lead byte without its trail
+  for (const auto& [bytes, page, text, lost] : decoded) {
+    bool said = false;
+    const std::string got = code_page.Utf8FromCodePage(bytes, page, &said);
+    EXPECT_EQ(said, lost) << page;
+    EXPECT_TRUE(lost || got == text) << page;
+  }
+  bool lost = false;
+  EXPECT_EQ(code_page.AnsiFromUtf8("Caf\u00E9", &lost), "Caf\xE9");
+  EXPECT_FALSE(lost);
+  EXPECT_EQ(code_page.AnsiFromUtf8("\u017B\u00F3\u0142w", &lost), "?\xF3?w");  // not "Zólw"
+  EXPECT_TRUE(lost);
 }
 
 }  // namespace
