@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "base/text_utils.h"
-#include "fakes/fake_code_page.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/user_settings_file.h"
 #include "settings/language_keys.h"
@@ -114,26 +113,6 @@ TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChangedOrSaysWhyNot) {
     EXPECT_EQ(fs.FileContent(path), expected);
     EXPECT_EQ(fs.WriteAttempts(path), c.from.empty() && c.fault == 0 ? 0 : 1);
   }
-}
-
-// A replacement line without an ANSI form turns an ANSI settings file into UTF-16; its
-// other lines, accented ones included, are kept and read back.
-TEST(ConfigurationValues, ALineWithoutAnAnsiFormMakesTheFileUtf16) {
-  FakeFileSystem fs;
-  FakeCodePage code_page;
-  const std::string path = "C:\\K\\tc Kestrix.ini";
-  fs.AddFile(path, "[R]\r\n\xE9=e\r\n");
-  {
-    TBigIniFile ini(fs, path, IniOwner::kProgram, &code_page);
-    ConfigurationValues values = LoadConfiguration(ini);
-    const ConfigurationValues shown = values;
-    values.replace_chars = {"\u00E9=e", "\u0141=L", "[x]"};
-    SaveConfiguration(ini, values, shown);
-  }
-  EXPECT_TRUE(fs.FileContent(path)->starts_with("\xFF\xFE[\0R\0]\0"));
-  TBigIniFile again(fs, path, IniOwner::kProgram, &code_page);
-  EXPECT_EQ(LoadConfiguration(again).replace_chars,
-            (std::vector<std::string>{"\u00E9=e", "\u0141=L"}));
 }
 
 }  // namespace

@@ -295,10 +295,10 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
             "none value");
 }
 
-// Every name is written to a file holding "é" in each encoding and read back, with the line
-// that was there. A program's ANSI file becomes UTF-16 for a name without an ANSI form
-// unless a line of its own would not survive the change; a host's file keeps its encoding
-// and refuses such a name, leaving the file as it was.
+// Every name is written to a file holding "é" in each encoding, as a value and as a line, and
+// read back with the line that was there. A program's ANSI file becomes UTF-16 for a name without
+// an ANSI form unless a line of its own would not survive the change; a host's file keeps its
+// encoding and refuses such a name, leaving the file as it was.
 TEST_F(BigIniFileTest, WritesReadBackInTheEncodingTheOwnerAllows) {
   const std::string ansi = "[S]\r\nold=\xE9\r\n", utf8 = "[S]\r\nold=\u00E9\r\n";
   const std::string le = "\xFF\xFE", mark8 = "\xEF\xBB\xBF";
@@ -326,6 +326,7 @@ TEST_F(BigIniFileTest, WritesReadBackInTheEncodingTheOwnerAllows) {
       Put(file);
       TBigIniFile ini(fs, kPath, owner, code_page);
       ini.WriteString("S", name, name);
+      ini.ReplaceSectionLines("L", {name});
       if (refused && lacking) {
         EXPECT_THROW(ini.UpdateFile(), InOutError);
         ini.DiscardChanges();
@@ -337,7 +338,10 @@ TEST_F(BigIniFileTest, WritesReadBackInTheEncodingTheOwnerAllows) {
       EXPECT_EQ(Content().substr(0, 2), to_utf16 ? le : file.substr(0, 2));
       EXPECT_EQ(Content().back() == 'x', file.back() == 'x');  // the odd byte stays last
       TBigIniFile again(fs, kPath, owner, code_page);
+      Lines lines;
+      again.ReadSectionValues("L", lines);
       EXPECT_EQ(again.ReadString("s", name, "-") + again.ReadString("S", "old", "-"), name + old);
+      EXPECT_EQ(lines, Lines{name});
     }
   }
 }
