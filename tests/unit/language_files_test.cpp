@@ -60,8 +60,9 @@ TEST(BuiltInLanguageFiles, DecodeWithoutALossAndHaveExactlyTheEnglishKeys) {
   IconvCodePage code_page;
   for (const auto& [id, word] : words) {
     SCOPED_TRACE(std::string(id));
-    const auto language = std::find_if(kBuiltInLanguages.begin(), kBuiltInLanguages.end(),
-                                       [&](const BuiltInLanguage& l) { return l.id == id; });
+    const auto language =
+        std::find_if(kBuiltInLanguages.begin(), kBuiltInLanguages.end(),
+                     [key = id](const BuiltInLanguage& l) { return l.id == key; });
     const std::string bytes = ReadSourceFile(id);
     bool lost = false;
     const std::string text = code_page.Utf8FromCodePage(bytes, language->code_page, &lost);
