@@ -1001,7 +1001,7 @@ TEST(InvalidChars, RepairReplacesUserKeysFirstThenFixedCharacters) {
   for (const auto& [replacement, used] : effective)
     EXPECT_EQ(EffectiveInvalidCharReplace(replacement), used) << replacement;
   const std::tuple<const char*, InputMode, const char*, std::vector<CharReplacement>, const char*>
-      cases[] = {{"a:b", InputMode::kNormal, "?", {}, "a_b"},
+      cases[] = {{"Żółw:😀", InputMode::kNormal, "?", {}, "Żółw_😀"},
                  {"r&d a*b", InputMode::kNormal, "-", kAmpersand, "randd a-b"},
                  {"x\r\n*y?", InputMode::kExtended, "_", {}, "x\r\n*y_"},
                  // A value that brings an invalid character back is cleaned in the same pass.
