@@ -1,5 +1,5 @@
 #pragma once
-// Path helpers of the host link and the creation run. Texts are system-code-page strings.
+// Path helpers of the host link and the creation run. Texts are UTF-8.
 // Unlike the name engine's ExtractFileName these take "/" as a separator too: panel
 // paths and typed paths may use either. Trim, case folding and replacing are in text_utils.
 #include <string>
@@ -35,7 +35,8 @@ bool IsAbsolutePath(std::string_view text);
 
 // A file's "file:" URL, opened at `section` when it is not empty: "C:\a b\x.html" and
 // "keys" give "file:///C:/a%20b/x.html#keys", a network path "file://server/share/...".
-// Blanks, "%" and "#" are escaped; other bytes stay as they are.
+// Blanks, "%" and "#" are escaped; other characters stay as they are (the wide shell
+// call takes them as the IRI they make).
 std::string FileUrl(std::string_view path, std::string_view section);
 
 }  // namespace kestrix

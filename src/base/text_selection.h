@@ -1,5 +1,6 @@
 #pragma once
-// A selection as edit controls report it: 0-based start and a length.
+// A selection in a field's text: 0-based start and a length, in bytes of the UTF-8 text. The
+// window translates the controls' UTF-16 positions to and from these in one place.
 #include <cstddef>
 
 namespace kestrix {

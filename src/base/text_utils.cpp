@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/utf8.h"
+
 namespace kestrix {
 
 bool IsTrimmable(char c) {
@@ -65,8 +67,13 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
 std::string CopyChars(std::string_view text, std::int64_t start, std::int64_t count) {
   if (start < 1) start = 1;
   if (start > static_cast<std::int64_t>(text.size())) return {};
-  return std::string(text.substr(static_cast<std::size_t>(start - 1),
-                                 static_cast<std::size_t>(std::max<std::int64_t>(count, 0))));
+  std::size_t begin = static_cast<std::size_t>(start - 1);
+  if (const std::size_t first = CharStartAtOrBefore(text, begin); first != begin)
+    begin = first + DecodeUtf8Char(text, first).length;
+  const std::size_t wanted = static_cast<std::size_t>(std::max<std::int64_t>(count, 0));
+  const std::size_t end = CharStartAtOrBefore(
+      text, static_cast<std::size_t>(start - 1) + std::min(wanted, text.size()));
+  return std::string(text.substr(begin, end > begin ? end - begin : 0));
 }
 
 std::string Concat(std::initializer_list<std::string_view> pieces) {

@@ -1,8 +1,8 @@
 #pragma once
-// Small string helpers shared by the name engine and directory creation. Texts are
-// single-byte strings in the system code page; indexes here are 0-based like std::string.
-// Case-insensitive helpers fold ASCII letters only: the platform's locale-aware folding is
-// not available to portable code, and every fixed pattern the program matches is ASCII.
+// Small string helpers shared by the name engine and directory creation. Texts are UTF-8;
+// indexes here are 0-based byte offsets like std::string's. Case-insensitive helpers fold
+// ASCII letters only: every fixed pattern the program matches is ASCII, and a fold that
+// changed a character's length would move every offset after it.
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -52,8 +52,10 @@ std::vector<std::string> SplitLines(std::string_view text);
 // Joins with kLineBreak between lines (none after the last).
 std::string JoinLines(const std::vector<std::string>& lines);
 
-// Copy in the 1-based sense of the texts the program reads: `count` characters from
-// position `start` (1 is the first), clamped to the text; a start below 1 counts as 1.
+// Copy in the 1-based sense of the texts the program reads: `count` bytes from position
+// `start` (1 is the first), clamped to the text; a start below 1 counts as 1. Positions come
+// from searches of the same text. A start inside a character moves on to the next one and
+// an end inside one back to its start: the copy holds whole characters only.
 std::string CopyChars(std::string_view text, std::int64_t start, std::int64_t count);
 
 // The pieces joined. (GCC 12 at -O3 warns falsely on chains of "+" with short literals.)

@@ -109,6 +109,48 @@ std::string Utf8FromUtf16Le(std::string_view bytes) {
   });
 }
 
+namespace {
+
+std::string Utf8FromUtf16Be(std::string_view bytes) {
+  return Utf8FromUnits(bytes.size() / 2, [&](std::size_t i) {
+    return static_cast<char32_t>((static_cast<unsigned char>(bytes[2 * i]) << 8) |
+                                 static_cast<unsigned char>(bytes[2 * i + 1]));
+  });
+}
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+
+}  // namespace
+
+TextEncoding DetectTextEncoding(std::string_view bytes) {
+  if (bytes.starts_with(kUtf16LeMark)) return TextEncoding::kUtf16Le;
+  if (bytes.starts_with(kUtf16BeMark)) return TextEncoding::kUtf16Be;
+  if (bytes.starts_with(kUtf8Mark)) return TextEncoding::kUtf8WithMark;
+  return !IsAscii(bytes) && IsValidUtf8(bytes) ? TextEncoding::kUtf8 : TextEncoding::kAnsi;
+}
+
+std::string Utf8FromEncoded(std::string_view bytes, TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::kUtf16Le:
+      return Utf8FromUtf16Le(bytes.substr(kUtf16LeMark.size()));
+    case TextEncoding::kUtf16Be:
+      return Utf8FromUtf16Be(bytes.substr(kUtf16BeMark.size()));
+    case TextEncoding::kUtf8WithMark:
+      return std::string(bytes.substr(kUtf8Mark.size()));
+    case TextEncoding::kUtf8:
+    case TextEncoding::kAnsi:
+      break;
+  }
+  return std::string(bytes);
+}
+
+std::string OwnTextFileBytes(std::string_view text) {
+  if (IsAscii(text)) return std::string(text);
+  return std::string(kUtf16LeMark) + Utf16LeFromUtf8(text);
+}
+
 std::u16string Utf16FromUtf8(std::string_view text, bool* lost) {
   std::u16string wide;
   wide.reserve(text.size());

@@ -44,4 +44,16 @@ struct Utf8Char {
 Utf8Char DecodeUtf8Char(std::string_view text, std::size_t at);
 void AppendUtf8(std::string& out, char32_t code);
 
+// How the bytes of one of the program's own text files are encoded.
+enum class TextEncoding { kAnsi, kUtf8, kUtf8WithMark, kUtf16Le, kUtf16Be };
+// UTF-16 by its mark; UTF-8 by its mark, or when the bytes are valid UTF-8 and not plain
+// ASCII; otherwise the ANSI code page (plain ASCII reads the same in every one).
+TextEncoding DetectTextEncoding(std::string_view bytes);
+// The text of bytes in one of the UTF encodings, without the mark (an odd last byte of
+// UTF-16 is ignored); kAnsi gives the bytes as they are.
+std::string Utf8FromEncoded(std::string_view bytes, TextEncoding encoding);
+// A whole text file the program writes for itself: plain ASCII as it is, which every code
+// page reads the same; any other text as UTF-16 LE with its mark, which keeps everything.
+std::string OwnTextFileBytes(std::string_view text);
+
 }  // namespace kestrix

@@ -71,6 +71,12 @@ bool CreationRun::AskCreateMissing(const std::string& name) {
 
 void CreationRun::AddHistory(const std::string& text) {
   view_.ShowHistory(svc_.history.AddDirectoryToTCDirList(text));
+  // An entry the host's ANSI file has no form for is left out on purpose: the log says
+  // why, and the made folder needs no message.
+  if (const auto& left_out = svc_.history.LeftOut()) {
+    view_.LogError("AddHistory", *left_out);
+    return;
+  }
   if (const auto& refused = svc_.history.Refused())
     svc_.message_boxes.Show(FormatLanguageText(svc_.language.Text(lng::errors::kCharacterLost),
                                                "\"" + refused->Path() + "\""),
@@ -107,7 +113,8 @@ void CreationRun::ResolveVirtualPanel() {
   VirtualPath = s_.CurrentPath;
   std::string list_file;
   try {
-    TBigIniFile ini(svc_.fs, settings_.WindowsDir + "\\fsplugin.ini");
+    TBigIniFile ini(svc_.fs, settings_.WindowsDir + "\\fsplugin.ini", IniOwner::kHost,
+                    &svc_.code_page);
     list_file = ini.ReadString("Virtual Panel", "DefFileList", "%TEMP%\\VirtualPanel.lst");
   } catch (const InOutError&) {
     list_file = "%TEMP%\\VirtualPanel.lst";

@@ -31,7 +31,7 @@ bool IsBlankEntry(const std::string& item) {
 DirHistory::HostIniView DirHistory::ReadHostIni(const std::string& file) {
   HostIniView view;
   try {
-    TBigIniFile ini(fs_, file, code_page_);
+    TBigIniFile ini(fs_, file, IniOwner::kHost, code_page_);
     view.alternate_user_ini =
         Trim(env_.Expand(ini.ReadString("Configuration", "AlternateUserIni", "")));
     const std::string left_path = ini.ReadString("left", "path", "");
@@ -51,6 +51,12 @@ DirHistory::HostIniView DirHistory::ReadHostIni(const std::string& file) {
 
 std::string DirHistory::PrivateListFile() const {
   return places_.ProgramDir + "\\" + places_.ExeBaseName + ".lst";
+}
+
+IniOwner DirHistory::HistoryFileOwner(const std::string& file) const {
+  const bool own = !Trim(places_.MkDirHistoryFile).empty() ||
+                   AsciiLowerCase(file) == AsciiLowerCase(PrivateListFile());
+  return own ? IniOwner::kProgram : IniOwner::kHost;
 }
 
 std::string DirHistory::HistoryFile() {
@@ -83,9 +89,9 @@ std::string DirHistory::HistoryFile() {
 
 namespace {
 
-// The entries of the history section as the file stores them (a UTF-16 file's as UTF-8),
-// newest first: blank entries dropped, duplicates reduced to the last one. Compared so, an
-// entry with characters the code page lacks is neither lost nor taken for another.
+// The entries of the history section as the file stores them (an ANSI file's as its bytes,
+// the others' as UTF-8), newest first: blank entries dropped, duplicates reduced to the last
+// one. Moved so, an entry whose bytes the code page does not define is not lost.
 std::vector<std::string> StoredEntries(TBigIniFile& ini) {
   std::vector<std::string> lines, items;
   ini.ReadStoredSectionValues(kSection, lines);
@@ -116,7 +122,7 @@ std::vector<std::string> DirHistory::LoadMkDirHistory() {
   const std::string file = HistoryFile();
   if (file.empty() || !fs_.FileExists(file)) return {};
   try {
-    TBigIniFile ini(fs_, file, code_page_);
+    TBigIniFile ini(fs_, file, HistoryFileOwner(file), code_page_);
     return ShownEntries(ini, StoredEntries(ini));
   } catch (const InOutError&) {
     return {};
@@ -125,18 +131,31 @@ std::vector<std::string> DirHistory::LoadMkDirHistory() {
 
 std::vector<std::string> DirHistory::AddDirectoryToTCDirList(const std::string& text) {
   refused_.reset();
+  left_out_.reset();
   const bool host_ini_exists = fs_.FileExists(places_.CommanderIni);
   const bool writes = host_ini_exists || !Trim(places_.MkDirHistoryFile).empty();
   const std::string file = HistoryFile();
   if (file.empty()) return {text};
   std::optional<TBigIniFile> ini;
   try {
-    ini.emplace(fs_, file, code_page_);
+    ini.emplace(fs_, file, HistoryFileOwner(file), code_page_);
   } catch (const InOutError&) {
     return {text};  // unreadable: the list is the new entry alone, and nothing is written
   }
-  std::vector<std::string> stored = StoredEntries(*ini);
+  if (!ini->CanStore(text)) {
+    refused_ = InOutError(file, kErrorNoUnicodeTranslation);
+    left_out_ = Concat({"\"", text, "\" was left out of the directory history: \"", file,
+                        "\" is not a Unicode file and has no form for it."});
+    std::vector<std::string> items = ShownEntries(*ini, StoredEntries(*ini));
+    std::erase_if(items, [&](const std::string& item) { return Trim(item) == text; });
+    items.insert(items.begin(), text);
+    items.resize(std::min(items.size(), static_cast<size_t>(kHistoryMaxItems)));
+    return items;
+  }
+  // First: a text without an ANSI form turns the program's own file into UTF-16, which
+  // changes the stored form of the entries.
   const std::string entry = ini->ToStored(text);
+  std::vector<std::string> stored = StoredEntries(*ini);
   stored.erase(std::remove_if(stored.begin(), stored.end(),
                               [&](const std::string& item) { return Trim(item) == entry; }),
                stored.end());

@@ -5,63 +5,13 @@
 
 #include "base/path_text.h"
 #include "base/text_utils.h"
+#include "base/utf8.h"
 #include "create/directory_structure.h"
-#include "create/virtual_panel.h"
 #include "host/host_snapshot.h"
 
 namespace kestrix {
 
 namespace {
-
-bool StartsWithBytes(const std::string& bytes, std::string_view prefix) {
-  return bytes.compare(0, prefix.size(), prefix) == 0;
-}
-
-// UTF-8 to UTF-16; a malformed sequence becomes U+FFFD, which the code page turns into its
-// default character instead of losing the rest of the line.
-std::u16string DecodeUtf8(std::string_view bytes) {
-  std::u16string out;
-  out.reserve(bytes.size());
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    unsigned char lead = static_cast<unsigned char>(bytes[i]);
-    std::size_t extra = 0;
-    char32_t code = lead;
-    bool ok = true;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      extra = 1, code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      extra = 2, code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      extra = 3, code = lead & 0x07;
-    } else if (lead >= 0x80) {
-      ok = false;
-    }
-    for (std::size_t k = 1; ok && k <= extra; ++k) {
-      unsigned char next = i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0;
-      ok = (next & 0xC0) == 0x80;
-      code = (code << 6) | (next & 0x3F);
-    }
-    // Overlong forms, surrogate halves and values past U+10FFFF are malformed too.
-    if (ok && ((extra == 2 && code < 0x800) || (extra == 3 && code < 0x10000) ||
-               (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF))
-      ok = false;
-    if (!ok) {
-      out.push_back(u'\uFFFD');
-      ++i;
-      continue;
-    }
-    if (code >= 0x10000) {
-      code -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(code));
-    }
-    i += extra + 1;
-  }
-  return out;
-}
 
 std::string WithoutZeroBytes(std::string text) {
   std::erase(text, '\0');
@@ -95,11 +45,8 @@ std::string StripTrailingSeparators(std::string path) {
 }  // namespace
 
 std::string DecodeNameListBytes(const std::string& bytes, CodePage& code_page) {
-  if (StartsWithBytes(bytes, "\xEF\xBB\xBF"))
-    return WithoutZeroBytes(code_page.FromWide(DecodeUtf8(std::string_view(bytes).substr(3))));
-  if (StartsWithBytes(bytes, "\xFF\xFE") || StartsWithBytes(bytes, "\xFE\xFF"))
-    return WithoutZeroBytes(code_page.FromWide(DecodeUtf16ListFile(bytes)));
-  return WithoutZeroBytes(bytes);
+  // A malformed sequence after a UTF-8 mark shows as U+FFFD, and the rest of its line stays.
+  return Utf8FromUtf16(Utf16FromUtf8(WithoutZeroBytes(code_page.Utf8FromOwnFile(bytes))));
 }
 
 uint32_t ReadNameListFile(FileSystem& fs, CodePage& code_page, const std::string& path,
@@ -219,8 +166,10 @@ PastePlan PlanNameFieldPaste(std::string_view clipboard, std::string_view name_t
   bool has_break = clipboard.find_first_of("\r\n") != std::string_view::npos;
   if (!has_break && clipboard.empty()) return plan;
   plan.consumed = true;
-  std::size_t start = std::min(selection_start, name_text.size());
-  std::size_t length = std::min(selection_length, name_text.size() - start);
+  std::size_t start = CharStartAtOrBefore(name_text, std::min(selection_start, name_text.size()));
+  std::size_t length =
+      CharStartAtOrBefore(name_text, start + std::min(selection_length, name_text.size() - start)) -
+      start;
   std::string before(name_text.substr(0, start));
   std::string after(name_text.substr(start + length));
   std::string pasted = Trim(has_break ? NormalizeLineBreaks(clipboard) : std::string(clipboard));

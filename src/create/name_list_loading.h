@@ -4,7 +4,8 @@
 // returns what the window must show and which mode it switches to; the window does the
 // switching and the redrawing.
 //
-// Selections and positions are 0-based character offsets, as the edit controls count them.
+// Selections and positions are 0-based byte offsets of the UTF-8 texts (TextSelection's
+// rule); the window translates the controls' UTF-16 positions.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,11 +19,10 @@ namespace kestrix {
 
 // ---- Text files ----
 
-// The file's bytes as single-byte text in the system code page. A file that starts with a
-// UTF-8 or UTF-16 byte-order mark is converted from that encoding (its names would
-// otherwise begin with the mark's bytes or hold a zero byte after every letter); zero
-// bytes elsewhere are dropped, since no name can hold one and the edit controls would cut
-// the text there.
+// The file's text as UTF-8: UTF-16 LE or BE by its mark, UTF-8 by its mark or when the
+// bytes are valid UTF-8 and not plain ASCII, else the ANSI code page; a malformed sequence
+// after a UTF-8 mark becomes U+FFFD. Zero bytes are dropped, since no name can hold one and
+// the edit controls would cut the text there.
 std::string DecodeNameListBytes(const std::string& bytes, CodePage& code_page);
 
 // Reads a name-list file; the system error code (0 on success) and the decoded text.

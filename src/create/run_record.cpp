@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "base/text_utils.h"
+#include "base/utf8.h"
+#include "platform/code_page.h"
 
 namespace kestrix {
 
@@ -88,14 +90,14 @@ uint32_t LoadRunRecords(FileSystem& fs, const std::string& path, std::vector<Run
   std::string text;
   const uint32_t code = fs.ReadWholeFile(path, text);
   if (code == kErrorFileNotFound) return kErrorSuccess;
-  if (code == kErrorSuccess) records = ParseRunRecords(text);
+  if (code == kErrorSuccess) records = ParseRunRecords(UnknownCodePage().Utf8FromOwnFile(text));
   return code;
 }
 
 uint32_t SaveRunRecords(FileSystem& fs, const std::string& path, std::vector<RunRecord> records) {
   if (records.size() > kKeptRuns)
     records.erase(records.begin(), records.end() - static_cast<ptrdiff_t>(kKeptRuns));
-  return fs.WriteWholeFile(path, FormatRunRecords(records));
+  return fs.WriteWholeFile(path, OwnTextFileBytes(FormatRunRecords(records)));
 }
 
 uint32_t AddRunRecord(FileSystem& fs, const std::string& path, const RunRecord& record) {

@@ -3,7 +3,8 @@
 // item in, and the directories and files it made, in the order made. Whatever existed
 // before the run is not in it. The records of the last kKeptRuns runs sit in a file beside
 // the settings file ("tc Kestrix.runs"), an INI text with one section per run, oldest
-// first, replaced whole at every save.
+// first, replaced whole at every save: plain ASCII, or UTF-16 LE with its mark when a path
+// holds anything else (read back as the program's own files are).
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text_utils.h"
+#include "base/unicode_case.h"
 #include "create/directory_structure.h"
 
 namespace kestrix {
@@ -107,7 +108,7 @@ bool CollectDirectories(FileSystem& fs, const std::string& path, const std::stri
   for (const DirEntry& entry : fs.ListDirectory(path, "*"))
     if (entry.IsDirectory()) names.push_back(entry.name);
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    const std::string la = AsciiLowerCase(a), lb = AsciiLowerCase(b);
+    const std::string la = SimpleLowerCase(a), lb = SimpleLowerCase(b);
     return la != lb ? la < lb : a < b;
   });
   for (const std::string& name : names) {

@@ -88,8 +88,8 @@ struct FolderStructure {
   bool too_large = false;
   // The folder's name as a top-level line, then "*" + the relative path of every directory
   // below it (a subdirectory line of that top level), at most kFolderStructureDepth levels
-  // down, parents before children, each level sorted by name ignoring case. Files are left
-  // out. Renaming the first line renames the copy's whole tree.
+  // down, parents before children, each level sorted by name ignoring case (in any
+  // script). Files are left out. Renaming the first line renames the copy's whole tree.
   std::vector<std::string> lines;
 };
 // `folder` is the full path of the folder; `limit` the most directories below it.

@@ -4,6 +4,7 @@
 
 #include "base/path_text.h"
 #include "base/text_utils.h"
+#include "base/utf8.h"
 
 namespace kestrix {
 
@@ -115,7 +116,9 @@ std::optional<TextSelection> IntelligentSelection(std::string_view text, TextSel
     const char last = text[span.end - 1];
     if (last == ')' || last == ']' || last == '}') --span.end;
   }
-  if (span.begin == span.end) span.end = std::min(span.begin + 1, length);
+  if (span.begin == span.end && span.begin < length)
+    span.end = span.begin + static_cast<long long>(
+                                DecodeUtf8Char(text, static_cast<std::size_t>(span.begin)).length);
   return ToSelection(span);
 }
 

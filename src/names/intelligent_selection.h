@@ -2,9 +2,9 @@
 // Ctrl+Tab in the name fields: each press selects the next word of the text, so that a
 // name built from a template can be filled in part by part.
 //
-// Word stops are 1-based character positions of the separators, the form the main window
-// keeps them in (WordStops, PathWordStops). This file is the one place that turns them
-// into 0-based selections.
+// Word stops are 1-based positions of the separators (bytes of the UTF-8 text; every
+// separator is ASCII), the form the main window keeps them in (WordStops, PathWordStops).
+// This file is the one place that turns them into 0-based selections.
 #include <optional>
 #include <string_view>
 #include <vector>

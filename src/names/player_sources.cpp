@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/text_utils.h"
+#include "base/utf8.h"
 #include "names/variable_error.h"
 
 namespace kestrix {
@@ -118,7 +119,7 @@ std::optional<WindowHandle> FindWindowByTitleFragment(WindowSystem& windows,
   if (windows.FindWindow(0, 0, "TTOTAL_CMD", std::nullopt) == 0) return std::nullopt;
   for (WindowHandle window : windows.TopLevelWindows()) {
     std::string title = windows.GetWindowText(window);
-    if (title.size() > kTitleChars) title.resize(kTitleChars);
+    title = std::string(HeadOfUtf16Length(title, kTitleChars));
     if (title.find(fragment) != std::string::npos) return window;
   }
   return std::nullopt;

@@ -1,6 +1,8 @@
 #include "names/template_list.h"
 
 #include "base/text_utils.h"
+#include "base/unicode_case.h"
+#include "base/utf8.h"
 
 namespace kestrix {
 
@@ -35,7 +37,8 @@ std::vector<BuiltInTemplate> BuiltInTemplates(const LanguageTable& language) {
 }
 
 std::string UserTemplateCaption(const std::string& name) {
-  return Concat({"[", AsciiUpperCase(name.substr(0, 1)), "] - ", Trim(name)});
+  const std::string first = name.substr(0, name.empty() ? 0 : DecodeUtf8Char(name, 0).length);
+  return Concat({"[", SimpleUpperCase(first), "] - ", Trim(name)});
 }
 
 TemplateChoice ChooseTemplate(const std::string& entry_text,
@@ -54,11 +57,11 @@ TemplateChoice ChooseTemplate(const std::string& entry_text,
   return choice;
 }
 
-std::size_t TemplateIndexForKey(const std::vector<std::string>& entries, char key) {
+std::size_t TemplateIndexForKey(const std::vector<std::string>& entries, char32_t key) {
   std::size_t found = 0;
   for (std::size_t i = 1; i < entries.size(); ++i) {
     std::string name = Trim(NamePart(entries[i]));
-    if (!name.empty() && name[0] == key) found = i;
+    if (!name.empty() && DecodeUtf8Char(name, 0).code == key) found = i;
   }
   return found;
 }

@@ -21,7 +21,7 @@ struct BuiltInTemplate {
 std::string NoTemplateCaption(const LanguageTable& language);
 // Entries 1 to 4 in their order.
 std::vector<BuiltInTemplate> BuiltInTemplates(const LanguageTable& language);
-// "[" + the name's first character upper-cased + "] - " + the trimmed name.
+// "[" + the name's first character upper-cased (in any script) + "] - " + the trimmed name.
 std::string UserTemplateCaption(const std::string& name);
 
 // What a chosen entry applies.
@@ -34,7 +34,7 @@ TemplateChoice ChooseTemplate(const std::string& entry_text,
                               const std::vector<BuiltInTemplate>& built_ins);
 
 // Selection by key: among the entries from the second on, the last whose name (trimmed,
-// after the first " - ") begins with `key`; 0 (the "none" entry) when none does.
-std::size_t TemplateIndexForKey(const std::vector<std::string>& entries, char key);
+// after the first " - ") begins with the character `key`; 0 (the "none" entry) when none does.
+std::size_t TemplateIndexForKey(const std::vector<std::string>& entries, char32_t key);
 
 }  // namespace kestrix

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "base/unicode_case.h"
+#include "base/utf8.h"
+
 namespace kestrix {
 
 namespace {
@@ -25,21 +28,6 @@ std::string ReplaceLoneMarks(std::string_view text, char mark, char to) {
   return result;
 }
 
-constexpr unsigned char kExtraUpper[] = {0xC1, 0xC9, 0xCD, 0xD3, 0xD6, 0xD5, 0xDA, 0xDC, 0xDB};
-constexpr unsigned char kExtraLower[] = {0xE1, 0xE9, 0xED, 0xF3, 0xF6, 0xF5, 0xFA, 0xFC, 0xFB};
-
-bool IsExtra(const unsigned char (&letters)[9], char c) {
-  return std::find(std::begin(letters), std::end(letters), static_cast<unsigned char>(c)) !=
-         std::end(letters);
-}
-
-bool IsUpperForInversion(char c) {
-  return (c >= 'A' && c <= 'Z') || IsExtra(kExtraUpper, c);
-}
-bool IsLowerForInversion(char c) {
-  return (c >= 'a' && c <= 'z') || IsExtra(kExtraLower, c);
-}
-
 }  // namespace
 
 std::string SpaceToDot(std::string_view text) {
@@ -56,33 +44,39 @@ std::string DotToSpaceCareful(std::string_view text) {
 }
 
 std::string InvertCase(std::string_view text, const CharCase& char_case) {
-  std::string result(text);
-  for (char& c : result) {
-    if (IsUpperForInversion(c)) {
-      c = char_case.ToLower(c);
-    } else if (IsLowerForInversion(c)) {
-      c = char_case.ToUpper(c);
+  std::string result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const Utf8Char c = DecodeUtf8Char(text, i);
+    if (c.code >= 0x80 && c.length == 1) {
+      result.push_back(text[i]);  // a malformed byte is no character to change
+    } else if (const char32_t lower = char_case.ToLower(c.code); lower != c.code) {
+      AppendUtf8(result, lower);
+    } else {
+      AppendUtf8(result, char_case.ToUpper(c.code));
     }
+    i += c.length;
   }
   return result;
 }
 
-char PortableCharCase::ToUpper(char c) const {
-  if (IsLowerForInversion(c)) return static_cast<char>(static_cast<unsigned char>(c) - 0x20);
-  return c;
+char32_t PortableCharCase::ToUpper(char32_t c) const {
+  return SimpleUpperCase(c);
 }
 
-char PortableCharCase::ToLower(char c) const {
-  if (IsUpperForInversion(c)) return static_cast<char>(static_cast<unsigned char>(c) + 0x20);
-  return c;
+char32_t PortableCharCase::ToLower(char32_t c) const {
+  return SimpleLowerCase(c);
 }
 
 ModifiedText ProcessTextModifier(std::string_view function_name, std::string_view text,
                                  TextSelection selection, InputMode mode, bool intelli_modifiers,
                                  const CharCase& char_case) {
-  // A selection reported past the text is cut to it, so nothing is read out of range.
-  selection.start = std::min(selection.start, text.size());
-  selection.length = std::min(selection.length, text.size() - selection.start);
+  // A selection reported past the text is cut to it, so nothing is read out of range, and
+  // one that ends inside a character is moved to its start, so none is split.
+  const std::size_t start = CharStartAtOrBefore(text, std::min(selection.start, text.size()));
+  const std::size_t end =
+      CharStartAtOrBefore(text, start + std::min(selection.length, text.size() - start));
+  selection = {start, end - start};
   ModifiedText result{std::string(text), selection};
 
   // Without a selection the modifier takes the whole text.
@@ -102,6 +96,12 @@ ModifiedText ProcessTextModifier(std::string_view function_name, std::string_vie
     return result;
   }
   result.text.replace(begin, count, modified);
+  // A case change may change a character's bytes ("ı" and "I"), never its UTF-16 units: the
+  // selection keeps its place in those.
+  const auto moved = [&](std::size_t at) {
+    return ByteOffsetOfUtf16(result.text, Utf16OffsetOfByte(text, at));
+  };
+  result.selection = {moved(start), moved(end) - moved(start)};
   return result;
 }
 

@@ -21,17 +21,16 @@ std::string DotToSpace(std::string_view text);
 std::string SpaceToDotCareful(std::string_view text);
 std::string DotToSpaceCareful(std::string_view text);
 
-// Swaps the case of A-Z, a-z and the nine accented vowel pairs of the code page
-// (0xC1 0xC9 0xCD 0xD3 0xD6 0xD5 0xDA 0xDC 0xDB and 0xE1 0xE9 0xED 0xF3 0xF6 0xF5 0xFA 0xFC
-// 0xFB); every other character stays, including other accented letters.
+// Swaps the case of each character of every script: one that lower-casing changes (an
+// upper- or title-case letter: "Ł", "Ǆ", "ǅ") is lowered, one that upper-casing changes is
+// raised, every other character stays. Malformed bytes stay as they are.
 std::string InvertCase(std::string_view text, const CharCase& char_case);
 
-// Casing for the letters InvertCase touches, without the platform: in the code pages the
-// program meets, each of those upper- and lower-case letters lies 0x20 apart.
+// Casing by Unicode's simple mappings (base/unicode_case.h), without the platform's locale.
 class PortableCharCase : public CharCase {
  public:
-  char ToUpper(char c) const override;
-  char ToLower(char c) const override;
+  char32_t ToUpper(char32_t c) const override;
+  char32_t ToLower(char32_t c) const override;
 };
 
 struct ModifiedText {
@@ -43,7 +42,9 @@ struct ModifiedText {
 // "FNC_InvertCase") on the field's text. The careful variants apply in Normal mode when
 // `intelli_modifiers` is on; in Extended mode blanks always all become dots and dots only
 // carefully become blanks. Any other name leaves the text as it is. The caller puts the
-// text back, restores the returned selection and runs the field's change handler.
+// text back, restores the returned selection and runs the field's change handler. The
+// selection counts bytes of the UTF-8 text, as TextSelection does; a start or end inside a
+// character moves back to its start.
 ModifiedText ProcessTextModifier(std::string_view function_name, std::string_view text,
                                  TextSelection selection, InputMode mode, bool intelli_modifiers,
                                  const CharCase& char_case);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/text_utils.h"
+#include "base/utf8.h"
 #include "names/player_sources.h"
 #include "names/variable_error.h"
 #include "settings/big_ini_file.h"
@@ -125,19 +126,25 @@ std::string ReadUserAppRaw(const std::string& id, const UserApplication& app,
 std::string CleanUserAppValue(const std::string& raw, const UserApplication& app,
                               bool dash_when_empty) {
   std::string r = raw;
+  // Lengths count UTF-16 units, as the window does; no cut splits a character.
   if (!IsBlank(app.right_cut)) {
     // Up to the last character that occurs in the marker, less the marker's length: a
     // title ending with the marker loses exactly that ending.
-    size_t last = r.find_last_of(app.right_cut);
-    int64_t p = last == std::string::npos ? 0 : static_cast<int64_t>(last) + 1;
-    int64_t keep = p - static_cast<int64_t>(app.right_cut.size());
-    r.resize(static_cast<size_t>(std::max<int64_t>(keep, 0)));
+    size_t end = 0;
+    for (size_t i = 0; i < r.size();) {
+      const size_t length = DecodeUtf8Char(r, i).length;
+      if (app.right_cut.find(r.substr(i, length)) != std::string::npos) end = i + length;
+      i += length;
+    }
+    const size_t units = Utf16OffsetOfByte(r, end), marker = Utf16Length(app.right_cut);
+    r = std::string(HeadOfUtf16Length(r, units > marker ? units - marker : 0));
   }
   if (!IsBlank(app.left_cut)) {
     // From the end of the first occurrence; when absent, the marker's length less one
     // characters are dropped.
     size_t at = r.find(app.left_cut);
-    size_t start = (at == std::string::npos ? 0 : at + 1) + app.left_cut.size() - 1;
+    size_t start = at != std::string::npos ? at + app.left_cut.size()
+                                           : ByteOffsetOfUtf16(r, Utf16Length(app.left_cut) - 1);
     r = start < r.size() ? r.substr(start) : std::string();
   }
   if (app.enable_trim) r = Trim(r);

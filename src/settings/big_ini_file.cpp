@@ -4,6 +4,8 @@
 #include <unordered_set>
 
 #include "base/text_utils.h"
+#include "base/unicode_case.h"
+#include "base/utf8.h"
 
 namespace kestrix {
 
@@ -26,37 +28,43 @@ unsigned char FoldByte(unsigned char c) {
   }
 }
 
-// The fold of names stored as UTF-8: ASCII letters only.
-unsigned char FoldAscii(unsigned char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 0x20) : c;
-}
+// An ANSI file's names fold as Windows-1252 letters, byte by byte.
+struct AnsiNameFold {
+  static std::string Folded(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) c = static_cast<char>(FoldByte(static_cast<unsigned char>(c)));
+    return folded;
+  }
+  static bool Equal(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return FoldByte(static_cast<unsigned char>(x)) == FoldByte(static_cast<unsigned char>(y));
+    });
+  }
+};
 
-template <unsigned char (*kFold)(unsigned char)>
-std::string Fold(const std::string& text) {
-  std::string folded(text);
-  for (char& c : folded) c = static_cast<char>(kFold(static_cast<unsigned char>(c)));
-  return folded;
-}
-
-template <unsigned char (*kFold)(unsigned char)>
-bool NamesEqual(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (kFold(static_cast<unsigned char>(a[i])) != kFold(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
+// Names kept as UTF-8 fold the letters of every script, character by character, as the
+// platform's profile functions compare them; a malformed byte matches only itself.
+struct Utf8NameFold {
+  static std::string Folded(std::string_view name) { return SimpleLowerCase(name); }
+  static bool Equal(std::string_view a, std::string_view b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+      const Utf8Char x = DecodeUtf8Char(a, i), y = DecodeUtf8Char(b, j);
+      const bool characters = (x.code < 0x80 || x.length > 1) && (y.code < 0x80 || y.length > 1);
+      if (x.code != y.code && (!characters || SimpleLowerCase(x.code) != SimpleLowerCase(y.code)))
+        return false;
+      i += x.length;
+      j += y.length;
+    }
+    return i == a.size() && j == b.size();
+  }
+};
 
 // A line has a name only when it holds "="; the name is the text before the first one.
-template <unsigned char (*kFold)(unsigned char)>
-bool LineHasName(std::string_view line, const std::string& key) {
-  if (line.size() <= key.size() || line[key.size()] != '=') return false;
-  for (size_t i = 0; i < key.size(); ++i) {
-    if (line[i] == '=') return false;  // the name ends earlier
-    if (kFold(static_cast<unsigned char>(line[i])) != kFold(static_cast<unsigned char>(key[i])))
-      return false;
-  }
-  return true;
+template <typename Names>
+bool LineHasName(std::string_view line, std::string_view key) {
+  const std::size_t eq = line.find('=');
+  return eq != std::string_view::npos && Names::Equal(line.substr(0, eq), key);
 }
 
 // A line break inside a written key or value would split the line in the file and could
@@ -77,115 +85,13 @@ int HexDigit(char c) {
   return -1;
 }
 
-constexpr char kUtf16LeMark[] = "\xFF\xFE";
-
-// UTF-16 code unit to UTF-8; a surrogate without its partner takes the three bytes of its
-// own value (WTF-8), so any UTF-16 text comes back unchanged.
-void AppendUtf8(std::string& out, uint32_t c) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
-bool IsHighSurrogate(uint32_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(uint32_t c) {
-  return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-// The UTF-8 text of `count` UTF-16 code units, the i-th being next(i).
-template <typename Next>
-std::string Utf8FromUnits(size_t count, Next next) {
-  std::string text;
-  text.reserve(count + count / 2);
-  for (size_t i = 0; i < count; ++i) {
-    uint32_t c = next(i);
-    if (IsHighSurrogate(c) && i + 1 < count) {
-      const uint32_t low = next(i + 1);
-      if (IsLowSurrogate(low)) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-        ++i;
-      }
-    }
-    AppendUtf8(text, c);
-  }
-  return text;
-}
-
-std::string Utf8FromUtf16Le(std::string_view bytes) {
-  return Utf8FromUnits(bytes.size() / 2, [&](size_t i) {
-    return static_cast<uint32_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                 (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-  });
-}
-
-std::string Utf8FromWide(const std::u16string& wide) {
-  return Utf8FromUnits(wide.size(), [&](size_t i) { return static_cast<uint32_t>(wide[i]); });
-}
-
-// The inverse: each code unit of UTF-8 (or WTF-8) text to `emit`.
-template <typename Emit>
-void Utf8ToUnits(std::string_view text, Emit emit) {
-  for (size_t i = 0; i < text.size();) {
-    const unsigned char lead = static_cast<unsigned char>(text[i]);
-    const size_t length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;  // read from 0xC0 on
-    if (lead < 0xC0 || i + length > text.size()) {
-      // ASCII; a stray byte (only text the class made is stored) passes as itself.
-      emit(static_cast<char16_t>(lead));
-      ++i;
-      continue;
-    }
-    uint32_t c = lead & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
-    for (size_t k = 1; k < length; ++k)
-      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    if (c >= 0x10000) {
-      emit(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-      emit(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-    } else {
-      emit(static_cast<char16_t>(c));
-    }
-    i += length;
-  }
-}
-
-std::u16string WideFromUtf8(std::string_view text) {
-  std::u16string wide;
-  wide.reserve(text.size());
-  Utf8ToUnits(text, [&](char16_t c) { wide.push_back(c); });
-  return wide;
-}
-
-// The conversion without a system code page: Latin-1, "?" for anything above it.
-class Latin1CodePage : public CodePage {
- public:
-  std::string FromWide(const std::u16string& wide, bool* lost) override {
-    std::string text;
-    text.reserve(wide.size());
-    for (char16_t c : wide) {
-      text.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
-      if (c > 0xFF && lost != nullptr) *lost = true;
-    }
-    return text;
-  }
-};
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 }  // namespace
 
 bool IniNamesEqual(const std::string& a, const std::string& b) {
-  return NamesEqual<FoldByte>(a, b);
+  return AnsiNameFold::Equal(a, b);
 }
 
 bool ParseIniInteger(const std::string& text, int& value) {
@@ -279,17 +185,17 @@ int TSectionList::IndexOf(const std::string& name) {
   const int count = Count();
   if (count == 0) return -1;
   int start = last_found_ >= 0 && last_found_ < count ? last_found_ : 0;
-  auto find = [&]<unsigned char (*kFold)(unsigned char)>() {
+  auto find = [&]<typename Names>() {
     for (int step = 0; step < count; ++step) {
       int index = (start + step) % count;
-      if (NamesEqual<kFold>(sections_[index].name, name)) {
+      if (Names::Equal(sections_[index].name, name)) {
         last_found_ = index;
         return index;
       }
     }
     return -1;
   };
-  return utf8_names_ ? find.operator()<FoldAscii>() : find.operator()<FoldByte>();
+  return utf8_names_ ? find.operator()<Utf8NameFold>() : find.operator()<AnsiNameFold>();
 }
 
 bool TSectionList::RemoveLaterDuplicates() {
@@ -297,7 +203,7 @@ bool TSectionList::RemoveLaterDuplicates() {
   seen.reserve(sections_.size());
   std::vector<bool> drop(sections_.size());
   bool any = false;
-  auto fold = utf8_names_ ? Fold<FoldAscii> : Fold<FoldByte>;
+  auto fold = utf8_names_ ? Utf8NameFold::Folded : AnsiNameFold::Folded;
   for (size_t i = 0; i < sections_.size(); ++i)
     if (!seen.insert(fold(sections_[i].name)).second) drop[i] = any = true;
   if (!any) return false;
@@ -312,12 +218,31 @@ bool TSectionList::RemoveLaterDuplicates() {
   return true;
 }
 
+void TSectionList::Recode(const std::function<std::string(std::string_view)>& recode) {
+  std::string live;
+  live.reserve(text_.size());
+  for (Section& section : sections_) {
+    section.name = recode(section.name);
+    for (IniLine& line : section.lines) {
+      const std::string text = recode(Text(line));
+      line = {live.size(), text.size()};
+      live.append(text).append("\r\n");
+    }
+  }
+  text_ = std::move(live);
+  kept_ = text_.size();
+  appended_ = 0;
+}
+
 // ---- TBigIniFile ----
 
-TBigIniFile::TBigIniFile() = default;
+TBigIniFile::TBigIniFile() {
+  sections_.SetUtf8Names(true);
+}
 
-TBigIniFile::TBigIniFile(FileSystem& fs, const std::string& file_name, CodePage* code_page)
-    : fs_(&fs), code_page_(code_page) {
+TBigIniFile::TBigIniFile(FileSystem& fs, const std::string& file_name, IniOwner owner,
+                         CodePage* code_page)
+    : fs_(&fs), code_page_(code_page), owner_(owner) {
   SetFileName(file_name);
 }
 
@@ -344,42 +269,95 @@ void TBigIniFile::LoadFromFile(const std::string& file_name) {
   uint32_t code = fs_->ReadWholeFile(file_name, content);
   if (code == kErrorFileNotFound || code == kErrorPathNotFound) return;
   if (code != kErrorSuccess) throw InOutError(file_name, code);
-  if (content.starts_with(kUtf16LeMark)) {
-    utf16_ = true;
-    sections_.SetUtf8Names(true);
-    const std::string_view units = std::string_view(content).substr(2);
-    if (units.size() % 2 != 0) utf16_tail_ = units.substr(units.size() - 1);
-    content = Utf8FromUtf16Le(units);
+  // The host reads its files as UTF-16 by the mark and otherwise in its code page, so only
+  // the program's own files are taken for UTF-8 by their form (a scan a host's megabytes
+  // are spared).
+  const TextEncoding found = owner_ == IniOwner::kProgram        ? DetectTextEncoding(content)
+                             : content.starts_with(kUtf16LeMark) ? TextEncoding::kUtf16Le
+                                                                 : TextEncoding::kAnsi;
+  if (sections_.Count() > 0 || !preamble_.empty()) {
+    SetText(found == TextEncoding::kAnsi ? FromStored(content) : Utf8FromEncoded(content, found));
+    return;
   }
+  encoding_ = found == TextEncoding::kUtf16Be ? TextEncoding::kUtf16Le : found;
+  sections_.SetUtf8Names(StoredAsUtf8());
+  if (found == TextEncoding::kUtf16Le && content.size() % 2 != 0) utf16_tail_ = content.back();
+  if (found != TextEncoding::kAnsi) content = Utf8FromEncoded(content, found);
   ParseStoredText(sections_.StoreText(std::move(content)));
 }
 
 void TBigIniFile::SetText(std::string_view text) {
   sections_.SetLastFound(0);
-  ParseStoredText(sections_.StoreText(utf16_ ? ToStored(std::string(text)) : std::string(text)));
+  ParseStoredText(sections_.StoreText(ToStored(std::string(text))));
 }
 
 CodePage& TBigIniFile::Conversion() const {
-  static Latin1CodePage latin1;
-  return code_page_ != nullptr ? *code_page_ : latin1;
+  static UnknownCodePage unknown;
+  return code_page_ != nullptr ? *code_page_ : unknown;
+}
+
+bool TBigIniFile::CanStore(std::string_view text) const {
+  if (IsAscii(text)) return true;
+  bool lost = false;
+  if (encoding_ == TextEncoding::kAnsi && owner_ == IniOwner::kHost) {
+    Conversion().AnsiFromUtf8(text, &lost);
+    return !lost;
+  }
+  // Any other file holds the text as UTF-8 or UTF-16 (a program's ANSI file becomes UTF-16
+  // for it); only UTF-8 cannot keep a lone surrogate.
+  Utf16FromUtf8(text, &lost);
+  const bool utf8 = encoding_ == TextEncoding::kUtf8 || encoding_ == TextEncoding::kUtf8WithMark;
+  return !lost && (!utf8 || IsValidUtf8(text));
+}
+
+void TBigIniFile::PrepareFor(std::string_view text) {
+  if (StoredAsUtf8() || owner_ != IniOwner::kProgram || IsAscii(text)) return;
+  bool lost = false;
+  Conversion().AnsiFromUtf8(text, &lost);
+  if (lost && !SwitchToUtf16()) lost_ = true;
+}
+
+bool TBigIniFile::SwitchToUtf16() {
+  bool lost = false;
+  // Without the system's code page no byte above ASCII is known for sure.
+  const auto decode = [&](std::string_view stored) {
+    if (IsAscii(stored)) return std::string(stored);
+    if (code_page_ == nullptr) lost = true;
+    return Conversion().Utf8FromCodePage(stored, CodePage::kAnsi, &lost);
+  };
+  TSectionList recoded = sections_;
+  recoded.Recode(decode);
+  const std::string preamble = decode(preamble_);
+  if (lost) return false;
+  sections_ = std::move(recoded);
+  sections_.SetUtf8Names(true);
+  preamble_ = preamble;
+  encoding_ = TextEncoding::kUtf16Le;
+  lossy_reads_.clear();
+  modified_ = true;
+  return true;
 }
 
 std::string TBigIniFile::ToStored(const std::string& text) {
-  if (!utf16_) return text;
-  bool lost = false;
-  const std::u16string wide = Conversion().ToWide(text, &lost);
-  if (lost || (!lossy_reads_.empty() && lossy_reads_.contains(text))) lost_ = true;
-  return Utf8FromWide(wide);
+  if (!lossy_reads_.empty() && lossy_reads_.contains(text)) lost_ = true;
+  if (IsAscii(text)) return text;
+  PrepareFor(text);
+  if (!CanStore(text)) lost_ = true;
+  return StoredAsUtf8() ? text : Conversion().AnsiFromUtf8(text);
 }
 
-std::string TBigIniFile::StoredName(const std::string& name) {
-  return utf16_ ? Utf8FromWide(Conversion().ToWide(name)) : name;
+std::optional<std::string> TBigIniFile::StoredName(const std::string& name) const {
+  if (StoredAsUtf8() || IsAscii(name)) return name;
+  bool lost = false;
+  std::string stored = Conversion().AnsiFromUtf8(name, &lost);
+  if (lost) return std::nullopt;
+  return stored;
 }
 
 std::string TBigIniFile::FromStored(std::string_view stored) const {
-  if (!utf16_) return std::string(stored);
+  if (StoredAsUtf8() || IsAscii(stored)) return std::string(stored);
   bool lost = false;
-  std::string text = Conversion().FromWide(WideFromUtf8(stored), &lost);
+  std::string text = Conversion().Utf8FromCodePage(stored, CodePage::kAnsi, &lost);
   if (lost) lossy_reads_.insert(text);
   return text;
 }
@@ -420,34 +398,36 @@ void TBigIniFile::ParseStoredText(size_t begin) {
 
 void TBigIniFile::Clear() {
   sections_.Clear();
-  sections_.SetUtf8Names(false);
-  utf16_ = lost_ = false;
+  // A file starts as ANSI until it is read or needs more; memory holds UTF-8.
+  encoding_ = fs_ != nullptr ? TextEncoding::kAnsi : TextEncoding::kUtf8;
+  sections_.SetUtf8Names(StoredAsUtf8());
+  lost_ = false;
   utf16_tail_.clear();
   preamble_.clear();
   lossy_reads_.clear();
 }
 
-int TBigIniFile::FindSection(const std::string& section) {
-  return sections_.IndexOf(section);
+int TBigIniFile::FindSection(const std::string& stored_section) {
+  return sections_.IndexOf(stored_section);
 }
 
-int TBigIniFile::FindOrAddSection(const std::string& section) {
-  int index = sections_.IndexOf(section);
+int TBigIniFile::FindOrAddSection(const std::string& stored_section) {
+  int index = sections_.IndexOf(stored_section);
   if (index < 0) {
-    index = sections_.Add(section);
+    index = sections_.Add(stored_section);
     sections_.SetLastFound(index);
   }
   return index;
 }
 
-int TBigIniFile::FindKey(int section_index, const std::string& key) const {
+int TBigIniFile::FindKey(int section_index, const std::string& stored_key) const {
   const std::vector<IniLine>& lines = sections_.Lines(section_index);
-  auto find = [&]<unsigned char (*kFold)(unsigned char)>() {
+  auto find = [&]<typename Names>() {
     for (size_t i = 0; i < lines.size(); ++i)
-      if (LineHasName<kFold>(sections_.Text(lines[i]), key)) return static_cast<int>(i);
+      if (LineHasName<Names>(sections_.Text(lines[i]), stored_key)) return static_cast<int>(i);
     return -1;
   };
-  return sections_.Utf8Names() ? find.operator()<FoldAscii>() : find.operator()<FoldByte>();
+  return sections_.Utf8Names() ? find.operator()<Utf8NameFold>() : find.operator()<AnsiNameFold>();
 }
 
 std::string_view TBigIniFile::LineText(int section_index, int index) const {
@@ -466,8 +446,11 @@ bool TBigIniFile::ReadIfPresent(const std::string& section, const std::string& k
 }
 
 void TBigIniFile::DeleteKey(const std::string& section, const std::string& key) {
-  int s = FindOrAddSection(StoredName(WithoutLineBreaks(section)));
-  int k = FindKey(s, StoredName(key));
+  const std::optional<std::string> stored_section = StoredName(WithoutLineBreaks(section));
+  const std::optional<std::string> stored_key = StoredName(key);
+  if (!stored_section || !stored_key) return;
+  int s = FindOrAddSection(*stored_section);
+  int k = FindKey(s, *stored_key);
   if (k < 0) return;
   std::vector<IniLine>& lines = sections_.Lines(s);
   lines.erase(lines.begin() + k);
@@ -475,7 +458,8 @@ void TBigIniFile::DeleteKey(const std::string& section, const std::string& key) 
 }
 
 void TBigIniFile::EraseSection(const std::string& section) {
-  int s = FindSection(StoredName(section));
+  const std::optional<std::string> stored = StoredName(section);
+  int s = stored ? FindSection(*stored) : -1;
   if (s < 0) return;
   sections_.Delete(s);
   modified_ = true;
@@ -604,17 +588,16 @@ void TBigIniFile::UpdateFile() {
     }
     std::vector<std::string_view> pieces = out.Finish();
     std::string encoded;
-    if (utf16_) {
-      // Straight from the stored UTF-8: no code page, so nothing read is lost here.
+    if (encoding_ == TextEncoding::kUtf16Le) {
+      // Straight from the stored UTF-8: no code page, so nothing read is lost here. Pieces
+      // end at line ends, so none splits a character.
       encoded.reserve(2 + most * 2 + utf16_tail_.size());
       encoded.append(kUtf16LeMark);
-      for (const std::string_view piece : pieces)
-        Utf8ToUnits(piece, [&](char16_t c) {
-          encoded.push_back(static_cast<char>(c & 0xFF));
-          encoded.push_back(static_cast<char>(c >> 8));
-        });
+      for (const std::string_view piece : pieces) encoded.append(Utf16LeFromUtf8(piece));
       encoded.append(utf16_tail_);
       pieces = {encoded};
+    } else if (encoding_ == TextEncoding::kUtf8WithMark) {
+      pieces.insert(pieces.begin(), kUtf8Mark);
     }
     uint32_t code = fs_->WriteWholeFile(file_name_, pieces);
     if (code != kErrorSuccess) throw InOutError(file_name_, code);
@@ -628,11 +611,12 @@ void TBigIniFile::FlushFile() {
 
 std::string TBigIniFile::ReadString(const std::string& section, const std::string& key,
                                     const std::string& default_value) {
+  const std::optional<std::string> stored_section = StoredName(section);
+  const std::optional<std::string> stored_key = StoredName(key);
   std::string value;
-  if (utf16_)
-    return ReadIfPresent(StoredName(section), StoredName(key), value) ? FromStored(value)
-                                                                      : default_value;
-  return ReadIfPresent(section, key, value) ? value : default_value;
+  if (stored_section && stored_key && ReadIfPresent(*stored_section, *stored_key, value))
+    return FromStored(value);
+  return default_value;
 }
 
 int TBigIniFile::ReadInteger(const std::string& section, const std::string& key,
@@ -642,7 +626,8 @@ int TBigIniFile::ReadInteger(const std::string& section, const std::string& key,
 }
 
 void TBigIniFile::ReadSection(const std::string& section, std::vector<std::string>& list) {
-  int s = FindSection(StoredName(section));
+  const std::optional<std::string> stored = StoredName(section);
+  int s = stored ? FindSection(*stored) : -1;
   if (s < 0) return;
   for (const IniLine& line : sections_.Lines(s)) {
     const std::string_view text = sections_.Text(line);
@@ -659,32 +644,33 @@ void TBigIniFile::ReadSections(std::vector<std::string>& list) {
 void TBigIniFile::ReadSectionValues(const std::string& section, std::vector<std::string>& list) {
   const size_t first = list.size();
   ReadStoredSectionValues(section, list);
-  if (utf16_)
-    for (size_t i = first; i < list.size(); ++i) list[i] = FromStored(list[i]);
+  for (size_t i = first; i < list.size(); ++i) list[i] = FromStored(list[i]);
 }
 
 void TBigIniFile::ReadStoredSectionValues(const std::string& section,
                                           std::vector<std::string>& list) {
-  int s = FindSection(StoredName(section));
+  const std::optional<std::string> stored = StoredName(section);
+  int s = stored ? FindSection(*stored) : -1;
   if (s < 0) return;
   for (const IniLine& line : sections_.Lines(s)) list.emplace_back(sections_.Text(line));
 }
 
 bool TBigIniFile::SectionExists(const std::string& section) {
-  return FindSection(StoredName(section)) >= 0;
+  const std::optional<std::string> stored = StoredName(section);
+  return stored && FindSection(*stored) >= 0;
 }
 
 void TBigIniFile::WriteString(const std::string& section, const std::string& key,
                               const std::string& value) {
-  if (utf16_)
-    WriteStoredString(section, key, ToStored(value));
-  else
-    WriteStoredString(section, key, value);
+  WriteStoredString(section, key, ToStored(value));
 }
 
 void TBigIniFile::ReplaceSectionLines(const std::string& section,
                                       const std::vector<std::string>& lines) {
-  const int s = FindOrAddSection(StoredName(WithoutLineBreaks(section)));
+  // The file takes its final encoding before anything is stored in it.
+  PrepareFor(section);
+  for (const std::string& line : lines) PrepareFor(line);
+  const int s = FindOrAddSection(ToStored(WithoutLineBreaks(section)));
   std::vector<IniLine> stored;
   for (const std::string& line : lines) {
     const bool header = line.size() >= 2 && line.front() == '[' && line.back() == ']';
@@ -707,15 +693,14 @@ void TBigIniFile::WriteStoredString(const std::string& section, const std::strin
       EraseSection(clean_section);
     return;
   }
-  // Converted only for a UTF-16 file; a single-byte file's names are used as they are.
-  std::string converted_key, converted_section;
-  if (utf16_) {
-    converted_key = ToStored(clean_key);
-    converted_section = ToStored(clean_section);
-  }
-  const std::string& stored_key = utf16_ ? converted_key : clean_key;
-  const std::string line = stored_key + "=" + WithoutLineBreaks(stored_value);
-  int s = FindOrAddSection(utf16_ ? converted_section : clean_section);
+  const TextEncoding before = encoding_;
+  const std::string stored_key = ToStored(clean_key);
+  const std::string stored_section = ToStored(clean_section);
+  std::string value = WithoutLineBreaks(stored_value);
+  // A name without an ANSI form turned the file into UTF-16: the value's bytes follow.
+  if (encoding_ != before) value = Conversion().Utf8FromCodePage(value);
+  const std::string line = stored_key + "=" + value;
+  int s = FindOrAddSection(stored_section);
   int k = FindKey(s, stored_key);
   if (k >= 0 && LineText(s, k) == line) return;
   const IniLine stored{sections_.StoreText(line), line.size()};

@@ -6,6 +6,8 @@
 // flush. Booleans are the texts "True" and "False" of the settings file (settings.h), so
 // the class has no "1"/"0" boolean; no key holds a float, a date or bytes.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -16,8 +18,8 @@
 
 namespace kestrix {
 
-// Case-insensitive comparison of two single-byte (Windows-1252) texts, as section and key
-// names are compared.
+// Case-insensitive comparison of two single-byte (Windows-1252) texts, as an ANSI file's
+// section and key names are compared.
 bool IniNamesEqual(const std::string& a, const std::string& b);
 
 // Where a line's text lies in its section list's text.
@@ -73,9 +75,11 @@ class TSectionList {
   // Keeps the first of several sections with the same name and drops the later ones with
   // all their lines. Returns whether anything was dropped.
   bool RemoveLaterDuplicates();
+  // Every name and line through `recode`, into a fresh text.
+  void Recode(const std::function<std::string(std::string_view)>& recode);
 
-  // Names stored as UTF-8 compare case-insensitively in ASCII only; a Windows-1252 fold
-  // would take their lead bytes for letters.
+  // Names stored as UTF-8 fold the letters of every script character by character; a
+  // Windows-1252 fold would take their lead bytes for letters.
   void SetUtf8Names(bool utf8) { utf8_names_ = utf8; }
   bool Utf8Names() const { return utf8_names_; }
 
@@ -90,17 +94,29 @@ class TSectionList {
   bool utf8_names_ = false;
 };
 
+// Whose file an INI is decides what a write does that the file's encoding cannot hold.
+enum class IniOwner {
+  // One of the program's own files: read as UTF-16 (by its mark), as UTF-8 (by its mark,
+  // or when it is valid UTF-8 and not plain ASCII) or in the ANSI code page. An ANSI file
+  // becomes UTF-16 LE with its mark when a text without an ANSI form is written, every
+  // other line kept.
+  kProgram,
+  // The host's file keeps its encoding: UTF-16 LE (by its mark) or ANSI. A text it cannot
+  // hold is refused: the flush throws kErrorNoUnicodeTranslation and writes nothing.
+  kHost,
+};
+
 class TBigIniFile {
  public:
   // A purely in-memory INI that is never written.
   TBigIniFile();
   // Opens `file_name` (empty: in memory) through `fs` and loads it. Throws InOutError when
-  // an existing file cannot be read. A file that begins with the UTF-16 LE byte-order mark
-  // (the host writes its files so when it runs in Unicode) is kept as UTF-8 (lone
-  // surrogates too, as WTF-8), so lines nobody edits are written back as they were, in
-  // UTF-16 LE with the mark. Names and values cross to the program's code page one by one
-  // at the reads and writes, through `code_page` (without one, Latin-1).
-  TBigIniFile(FileSystem& fs, const std::string& file_name, CodePage* code_page = nullptr);
+  // an existing file cannot be read. Names and values are UTF-8 at every read and write;
+  // an ANSI file's cross the code page one by one (without one, only ASCII is sure), a
+  // UTF-8 or UTF-16 file's are kept as UTF-8 (lone surrogates too, as WTF-8), so lines
+  // nobody edits are written back as they were.
+  TBigIniFile(FileSystem& fs, const std::string& file_name, IniOwner owner = IniOwner::kProgram,
+              CodePage* code_page = nullptr);
   // Flushes the changes. A destructor cannot report, so a failure here is lost: writers
   // that must report an error call UpdateFile before releasing.
   virtual ~TBigIniFile();
@@ -115,8 +131,9 @@ class TBigIniFile {
   bool Modified() const { return modified_; }
   // Forgets the changes: nothing is written, at a flush or at the end.
   void DiscardChanges() { modified_ = false; }
-  // Whether the file was read as UTF-16 LE and is written so.
-  bool Utf16() const { return utf16_; }
+  // How the file is read and will be written (kAnsi for a file that does not exist yet;
+  // UTF-16 big-endian is read, and written little-endian).
+  TextEncoding Encoding() const { return encoding_; }
   TSectionList& Sections() { return sections_; }
 
   // Parses the named file into the current content (appending). A missing file is not
@@ -127,11 +144,12 @@ class TBigIniFile {
   virtual void EraseSection(const std::string& section);
   // Appends the content as lines: header, lines and one empty line per non-empty section.
   virtual void GetStrings(std::vector<std::string>& list) const;
-  // Parses a file's text exactly as LoadFromFile does, appending to the content.
+  // Parses UTF-8 text as a file's text, appending to the content.
   virtual void SetText(std::string_view text);
   // Rewrites the file when modified. Throws InOutError (content kept, still modified); with
-  // kErrorNoUnicodeTranslation when a UTF-16 file would lose a character: a name or value
-  // written did not convert from the code page, or is a value whose reading lost one.
+  // kErrorNoUnicodeTranslation when the file would lose a character: a text written has no
+  // form in it (a host's ANSI file, or a program's ANSI file whose other lines could not be
+  // carried into UTF-16), is malformed UTF-8, or is a value whose reading lost one.
   virtual void UpdateFile();
   virtual int ReadInteger(const std::string& section, const std::string& key, int default_value);
   // Appends the name of every line with a non-empty name.
@@ -156,8 +174,13 @@ class TBigIniFile {
   // and a "[name]" line, which would start a section.
   void ReplaceSectionLines(const std::string& section, const std::vector<std::string>& lines);
 
-  // The stored form: the file's own text for a single-byte file, UTF-8 for a UTF-16 one.
-  // Lines kept in it move between keys without passing through the code page.
+  // Whether the text can be written without a loss: false for a text that a host's ANSI
+  // file has no form for, or malformed UTF-8.
+  bool CanStore(std::string_view text) const;
+  // The stored form: the file's own bytes for an ANSI file, UTF-8 for the others. Lines
+  // kept in it move between keys without passing through the code page. ToStored may turn
+  // a program's ANSI file into UTF-16, which changes the stored form of everything: take
+  // stored texts after it.
   std::string ToStored(const std::string& text);
   std::string FromStored(std::string_view stored) const;
   // ReadSectionValues and WriteString with the lines and the value in the stored form.
@@ -166,22 +189,30 @@ class TBigIniFile {
                          const std::string& stored_value);
 
  private:
-  int FindSection(const std::string& section);
-  int FindOrAddSection(const std::string& section);
+  bool StoredAsUtf8() const { return encoding_ != TextEncoding::kAnsi; }
+  int FindSection(const std::string& stored_section);
+  int FindOrAddSection(const std::string& stored_section);
   // Index of the first line named `key` in the section, or -1.
-  int FindKey(int section_index, const std::string& key) const;
+  int FindKey(int section_index, const std::string& stored_key) const;
   // Parses the stored text from `begin` on into sections, appending to the content.
   void ParseStoredText(size_t begin);
   // The text of the section's line `index`.
   std::string_view LineText(int section_index, int index) const;
   bool ReadIfPresent(const std::string& section, const std::string& key, std::string& value);
-  // A section or key name in the stored form, for finding it (nothing is written from it).
-  std::string StoredName(const std::string& name);
+  // A section or key name in the stored form, for finding it; none when an ANSI file has no
+  // form for it, so it cannot be there.
+  std::optional<std::string> StoredName(const std::string& name) const;
+  // A program's ANSI file that is to take `text` without an ANSI form becomes UTF-16 first.
+  void PrepareFor(std::string_view text);
+  // Carries every stored text of an ANSI file into UTF-8; false (nothing changed) when one
+  // would lose a character on the way.
+  bool SwitchToUtf16();
   CodePage& Conversion() const;
 
   FileSystem* fs_ = nullptr;
   CodePage* code_page_ = nullptr;
-  bool utf16_ = false;
+  IniOwner owner_ = IniOwner::kProgram;
+  TextEncoding encoding_ = TextEncoding::kUtf8;
   std::string utf16_tail_;  // an odd last byte, written back after the text
   // Lines before the first section (a comment a user put at the top), each with "\r\n":
   // no key reaches them, but the file keeps them.

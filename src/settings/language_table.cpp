@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text_utils.h"
+#include "base/utf8.h"
 
 namespace kestrix {
 
@@ -17,12 +18,14 @@ LanguageTable LanguageTable::FromText(std::string_view text) {
   return table;
 }
 
-LanguageTable LanguageTable::FromFile(FileSystem& fs, const std::string& path) {
+LanguageTable LanguageTable::FromFile(FileSystem& fs, const std::string& path,
+                                      CodePage* code_page) {
   // Read whole and parsed in memory rather than opened as an INI file: a language file is
   // only ever read, and an in-memory table cannot write it back on release.
   std::string content;
   if (fs.ReadWholeFile(path, content) != kErrorSuccess) return LanguageTable();
-  return FromText(content);
+  UnknownCodePage unknown;
+  return FromText((code_page != nullptr ? *code_page : unknown).Utf8FromOwnFile(content));
 }
 
 std::string LanguageTable::Lookup(const std::string& section, const std::string& key,
@@ -64,8 +67,8 @@ std::string ExpandLanguageLineBreaks(std::string_view text) {
 }
 
 std::string FileFailureText(const LanguageTable& language, const std::string& path, uint32_t code) {
-  // The longest path the ANSI calls take (MAX_PATH with its terminating zero); beyond it
-  // Windows says "path not found" for a path that may well exist.
+  // MAX_PATH less its terminating zero, in UTF-16 units: beyond it Windows may say "path
+  // not found" for a path that may well exist.
   constexpr size_t kMaxPath = 259;
   using namespace lng::file_errors;
   const LanguageKey* key = &kFailed;
@@ -88,7 +91,7 @@ std::string FileFailureText(const LanguageTable& language, const std::string& pa
       key = &kNotFound;
       break;
     case kErrorPathNotFound:
-      key = path.size() > kMaxPath ? &kPathTooLong : &kFolderNotFound;
+      key = Utf16Length(path) > kMaxPath ? &kPathTooLong : &kFolderNotFound;
       break;
     case kErrorNoUnicodeTranslation:
       key = &lng::errors::kCharacterLost;
@@ -146,26 +149,32 @@ std::string InProgramDir(const LanguageSources& sources, const std::string& name
   return sources.program_dir + "\\" + name;
 }
 
-LanguageTable FromResource(Resources& resources, const std::string& name) {
-  std::string text;
-  if (resources.ReadData(name, text) != 0) return LanguageTable();
-  return LanguageTable::FromText(text);
+// A built-in language's text, decoded once from the code page its file is saved in.
+LanguageTable FromResource(Resources& resources, CodePage* code_page, const std::string& name) {
+  std::string bytes;
+  if (resources.ReadData(name, bytes) != 0) return LanguageTable();
+  unsigned saved_in = 1252;
+  for (const BuiltInLanguage& language : kBuiltInLanguages)
+    if (EqualsIgnoreCase(LanguageResourceName(language.id), name)) saved_in = language.code_page;
+  UnknownCodePage unknown;
+  return LanguageTable::FromText(
+      (code_page != nullptr ? *code_page : unknown).Utf8FromCodePage(bytes, saved_in));
 }
 
 }  // namespace
 
-LanguageTable LoadBuiltInLanguage(Resources& resources, const std::string& id,
+LanguageTable LoadBuiltInLanguage(Resources& resources, CodePage* code_page, const std::string& id,
                                   std::string* loaded) {
   std::string name = LanguageResourceName(id);
   if (id.empty() || !resources.Exists(name)) name = std::string(kEnglishLanguageResource);
   if (loaded != nullptr) *loaded = name;
-  return FromResource(resources, name);
+  return FromResource(resources, code_page, name);
 }
 
 LanguageTable LoadLanguageByName(const LanguageSources& sources, const std::string& value) {
   if (IsLanguageFileName(value))
-    return LanguageTable::FromFile(sources.fs, InProgramDir(sources, value));
-  return LoadBuiltInLanguage(sources.resources, value);
+    return LanguageTable::FromFile(sources.fs, InProgramDir(sources, value), sources.code_page);
+  return LoadBuiltInLanguage(sources.resources, sources.code_page, value);
 }
 
 LoadedLanguage LoadLanguage(const LanguageSources& sources, const std::string& setting,
@@ -182,17 +191,19 @@ LoadedLanguage LoadLanguage(const LanguageSources& sources, const std::string& s
   LoadedLanguage result;
   if (IsLanguageFileName(command_line) &&
       sources.fs.FileExists(InProgramDir(sources, command_line))) {
-    result.table = LanguageTable::FromFile(sources.fs, InProgramDir(sources, command_line));
+    result.table =
+        LanguageTable::FromFile(sources.fs, InProgramDir(sources, command_line), sources.code_page);
     result.current_id = command_line;
   } else if (!command_line.empty() && !IsLanguageFileName(command_line)) {
     result.current_id = command_line.substr(0, 3);
-    result.table = LoadBuiltInLanguage(sources.resources, result.current_id);
+    result.table = LoadBuiltInLanguage(sources.resources, sources.code_page, result.current_id);
   } else if (IsLanguageFileName(chosen)) {
-    result.table = LanguageTable::FromFile(sources.fs, InProgramDir(sources, chosen));
+    result.table =
+        LanguageTable::FromFile(sources.fs, InProgramDir(sources, chosen), sources.code_page);
     result.current_id = chosen;
   } else {
     result.current_id = chosen.substr(0, 3);
-    result.table = LoadBuiltInLanguage(sources.resources, result.current_id);
+    result.table = LoadBuiltInLanguage(sources.resources, sources.code_page, result.current_id);
   }
   result.charset_resource = LanguageResourceName(result.table.ShortId());
   result.font_charset = FontCharsetFor(result.charset_resource);
@@ -204,19 +215,20 @@ bool LoadLanguageArgument(const LanguageSources& sources, const std::string& val
   if (IsLanguageFileName(value)) {
     const std::string path = InProgramDir(sources, value);
     if (!sources.fs.FileExists(path)) return false;
-    table = LanguageTable::FromFile(sources.fs, path);
+    table = LanguageTable::FromFile(sources.fs, path, sources.code_page);
     return true;
   }
   const std::string name = LanguageResourceName(value);
   if (value.empty() || !sources.resources.Exists(name)) return false;
-  table = FromResource(sources.resources, name);
+  table = FromResource(sources.resources, sources.code_page, name);
   return true;
 }
 
-InstallerLanguage LoadInstallerLanguage(Resources& resources, const std::string& language_ini) {
+InstallerLanguage LoadInstallerLanguage(Resources& resources, CodePage* code_page,
+                                        const std::string& language_ini) {
   const std::string code = language_ini.size() > 5 ? language_ini.substr(5, 3) : std::string();
   InstallerLanguage language;
-  language.table = LoadBuiltInLanguage(resources, code);
+  language.table = LoadBuiltInLanguage(resources, code_page, code);
   language.current_id = language.table.ShortId();
   return language;
 }
@@ -227,7 +239,8 @@ std::vector<ExternalLanguage> FindExternalLanguages(const LanguageSources& sourc
     if (entry.IsDirectory()) continue;
     const std::string rest = ReplaceAllIgnoreCase(entry.name, "lng_", "");
     if (rest.empty()) continue;
-    LanguageTable table = LanguageTable::FromFile(sources.fs, InProgramDir(sources, entry.name));
+    LanguageTable table =
+        LanguageTable::FromFile(sources.fs, InProgramDir(sources, entry.name), sources.code_page);
     ExternalLanguage language;
     language.file_name = entry.name;
     language.english_name = table.Text(lng::header::kLngNameEng);

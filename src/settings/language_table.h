@@ -1,15 +1,16 @@
 #pragma once
 // The interface language: every user-visible text is looked up by section and key, with
 // its English text as the default, and trimmed. A table comes from a built-in language
-// (an RCDATA resource "LNG_" + identifier holding a language file's text) or from an
-// external "lng_*.ini" file beside the executable; either way it lives in memory and is
-// never written back.
+// (an RCDATA resource "LNG_" + identifier holding a language file's text in its own code
+// page) or from an external "lng_*.ini" file beside the executable; either way it is
+// decoded to UTF-8 once, lives in memory and is never written back.
 #include <array>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/resources.h"
 #include "settings/big_ini_file.h"
@@ -25,11 +26,13 @@ class LanguageTable {
   LanguageTable(LanguageTable&&) noexcept;
   LanguageTable& operator=(LanguageTable&&) noexcept;
 
-  // Parses the text of a language file (a built-in resource).
+  // Parses the UTF-8 text of a language file.
   static LanguageTable FromText(std::string_view text);
-  // Reads an external language file. A missing or unreadable file gives the empty table:
-  // the English texts appear and nothing is reported.
-  static LanguageTable FromFile(FileSystem& fs, const std::string& path);
+  // Reads an external language file, one of the program's own (UTF-16, UTF-8 or the ANSI
+  // `code_page`; without one, only ASCII is sure). A missing or unreadable file gives the
+  // empty table: the English texts appear and nothing is reported.
+  static LanguageTable FromFile(FileSystem& fs, const std::string& path,
+                                CodePage* code_page = nullptr);
 
   // The stored value verbatim (alignment tabs included), or `english` when the section or
   // key is missing.
@@ -82,19 +85,20 @@ struct BuiltInLanguage {
   std::string_view english_name;  // the language file's `LngNameEng`
   int font_charset;               // character set of the fonts showing its texts
   std::string_view list_entry;    // the configuration dialog's entry
+  unsigned code_page;             // the code page its file is saved in
 };
 
 inline constexpr std::array<BuiltInLanguage, 10> kBuiltInLanguages{{
-    {"ENG", "English", 1, "ENG - English"},
-    {"HUN", "Hungarian", 238, "HUN - Hungarian"},
-    {"RUS", "Russian", 204, "RUS - Russian"},
-    {"DUT", "Nederlands", 0, "DUT - Dutch"},
-    {"ESP", "Spanish", 1, "ESP - Spanish"},
-    {"DEU", "German", 238, "DEU - German"},
-    {"DAN", "Danish", 1, "DAN - Danish"},
-    {"CHN", "Chinese", 134, "CHN - Chinese"},
-    {"UKR", "Ukrainian", 204, "UKR - Ukrainian"},
-    {"KOR", "Korean", 129, "KOR - Korean"},
+    {"ENG", "English", 1, "ENG - English", 1252},
+    {"HUN", "Hungarian", 238, "HUN - Hungarian", 1250},
+    {"RUS", "Russian", 204, "RUS - Russian", 1251},
+    {"DUT", "Nederlands", 0, "DUT - Dutch", 1252},
+    {"ESP", "Spanish", 1, "ESP - Spanish", 1252},
+    {"DEU", "German", 238, "DEU - German", 1252},
+    {"DAN", "Danish", 1, "DAN - Danish", 1252},
+    {"CHN", "Chinese", 134, "CHN - Chinese", 936},
+    {"UKR", "Ukrainian", 204, "UKR - Ukrainian", 1251},
+    {"KOR", "Korean", 129, "KOR - Korean", 949},
 }};
 
 // "LNG_" + id.
@@ -107,11 +111,13 @@ std::vector<std::string> BuiltInLanguageListEntries();
 
 // ---- Choosing and loading ----
 
-// Where languages come from: the resources of the program and its directory.
+// Where languages come from: the resources of the program and its directory, and the
+// decoding of their code pages (without one, only ASCII is sure).
 struct LanguageSources {
   FileSystem& fs;
   Resources& resources;
   std::string program_dir;  // no trailing "\"
+  CodePage* code_page = nullptr;
 };
 
 // Whether the argument is a "/LNG=" switch (the first five characters compared in upper
@@ -125,8 +131,8 @@ std::string CommandLineLanguage(const std::vector<std::string>& args);
 bool IsLanguageFileName(std::string_view value);
 
 // The built-in language `id` ("LNG_" + id), or English when id is empty or no such
-// resource exists. `loaded` receives the resource name actually used.
-LanguageTable LoadBuiltInLanguage(Resources& resources, const std::string& id,
+// resource exists, decoded from its code page. `loaded` receives the resource name used.
+LanguageTable LoadBuiltInLanguage(Resources& resources, CodePage* code_page, const std::string& id,
                                   std::string* loaded = nullptr);
 // A language by its settings value: an external file name (read from the program's
 // directory; empty table when missing) or a built-in identifier.
@@ -169,7 +175,8 @@ struct InstallerLanguage {
   LanguageTable table;
   std::string current_id;
 };
-InstallerLanguage LoadInstallerLanguage(Resources& resources, const std::string& language_ini);
+InstallerLanguage LoadInstallerLanguage(Resources& resources, CodePage* code_page,
+                                        const std::string& language_ini);
 
 // ---- Discovery for the configuration dialog ----
 

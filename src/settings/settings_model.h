@@ -14,6 +14,7 @@
 
 namespace kestrix {
 
+class CodePage;
 class Environment;
 class FileSystem;
 class LanguageTable;
@@ -122,9 +123,11 @@ std::string SettingsFailureText(const SettingsResult& result, const LanguageTabl
 class SettingsModel {
  public:
   // `language` gives the table of the moment the message is shown; without `boxes` a
-  // failure is only returned.
+  // failure is only returned. `code_page` is the ANSI code page the file may be in (without
+  // one, only ASCII is sure).
   SettingsModel(FileSystem& files, Environment& environment, MessageBoxes* boxes,
-                std::function<const LanguageTable&()> language, std::string file_path);
+                std::function<const LanguageTable&()> language, std::string file_path,
+                CodePage* code_page = nullptr);
 
   const std::string& FilePath() const { return path_; }
   const StartupSettings& Startup() const { return startup_; }
@@ -165,6 +168,7 @@ class SettingsModel {
   MessageBoxes* boxes_;
   std::function<const LanguageTable&()> language_;
   std::string path_;
+  CodePage* code_page_;
   StartupSettings startup_;
   ActivationSettings activation_;
   bool failure_shown_ = false;

@@ -106,16 +106,16 @@ void TKestrix_Installer::ReadHost() {
 }
 
 void TKestrix_Installer::DetectInstallation() {
-  TBigIniFile wincmd(services_.files, wincmd_ini_, &services_.code_page);
-  language_ = LoadInstallerLanguage(services_.resources,
+  TBigIniFile wincmd(services_.files, wincmd_ini_, IniOwner::kHost, &services_.code_page);
+  language_ = LoadInstallerLanguage(services_.resources, &services_.code_page,
                                     wincmd.ReadString("Configuration", "LanguageIni", ""));
   TBigIniFile usercmd(services_.files, HostFileBeside(wincmd_ini_, "usercmd.ini"),
-                      &services_.code_page);
+                      IniOwner::kHost, &services_.code_page);
   const EarlierInstallation found =
       FindEarlierInstallation(services_.files, services_.environment, wincmd, usercmd, host_dir_,
                               Edit(C(kIdI_edit_Dir)).Text());
   existing_ = found.key;
-  if (!found.relative_exe.empty()) SetWindowTextA(C(kIdI_edit_Dir), found.relative_exe.c_str());
+  if (!found.relative_exe.empty()) Edit(C(kIdI_edit_Dir)).SetText(found.relative_exe);
 
   const KeyOffer offer = OfferKey(existing_.key, existing_.windows_key);
   chosen_key_ = offer.notation;
@@ -162,7 +162,8 @@ bool TKestrix_Installer::Create(HINSTANCE instance) {
   }
   const std::string argument = CommandLineLanguage(services_.arguments);
   if (!argument.empty()) {
-    LanguageSources sources{services_.files, services_.resources, ProgramDirOf(services_.exe_path)};
+    LanguageSources sources{services_.files, services_.resources, ProgramDirOf(services_.exe_path),
+                            &services_.code_page};
     if (LoadLanguageArgument(sources, argument, language_.table))
       language_.current_id = language_.table.ShortId();
   }
@@ -207,7 +208,7 @@ void TKestrix_Installer::CreateControls() {
 
 void TKestrix_Installer::LoadLanguage(const std::string& id) {
   std::string loaded;
-  language_.table = LoadBuiltInLanguage(services_.resources, id, &loaded);
+  language_.table = LoadBuiltInLanguage(services_.resources, &services_.code_page, id, &loaded);
   language_.current_id = language_.table.ShortId();
   ApplyTexts();
 }

@@ -37,7 +37,7 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
       settings_(
           services_.files, services_.environment, &services_.message_boxes,
           [this]() -> const LanguageTable& { return language_.table; },
-          SettingsFilePath(services_.exe_path)),
+          SettingsFilePath(services_.exe_path), &services_.code_page),
       look_(controls_, services_.files, &services_.logger, ProgramDirOf(services_.exe_path),
             {[this] { return Text(lng::program::kMore); }, [this] { return preview_->ListText(); },
              [this] { return image_.FieldOpen(); }}),
@@ -159,7 +159,7 @@ void Ttc_KestrixForm::LoadLanguage() {
   app_.CurrentRoutine = "LoadLanguage";
   const std::string setting = settings_.LanguageSetting();
   const LanguageSources sources{services_.files, services_.resources,
-                                ProgramDirOf(services_.exe_path)};
+                                ProgramDirOf(services_.exe_path), &services_.code_page};
   language_ = ::kestrix::LoadLanguage(sources, setting, pending_language_, services_.args);
   look_.FixComponentsCharCoding(settings_.Activation(), language_.font_charset);
   layout_->ApplyCaptions();

@@ -9,6 +9,7 @@
 #include "base/text_utils.h"
 #include "create/name_list_loading.h"
 #include "names/text_modifiers.h"
+#include "platform/win32/char_case_win32.h"
 #include "ui/messages.h"
 #include "ui/name_list_sources_win32.h"
 #include "window/clipboard.h"
@@ -358,7 +359,7 @@ bool InputRouting::PasteIntoName() {
 void InputRouting::ProcessTextModifier(const char* function_name) {
   HWND field = w_.visible_input();
   const std::string text = Edit(field).Text();
-  PortableCharCase char_case;
+  Win32CharCase char_case;
   ModifiedText modified = ::kestrix::ProcessTextModifier(
       function_name, text, w_.controls.Selection(field), InputModeOf(w_.mode),
       w_.settings.Startup().intelli_modifiers, char_case);

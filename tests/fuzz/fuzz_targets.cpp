@@ -50,14 +50,18 @@ namespace {
 #if defined(KX_FUZZ_INI)
 #include "settings/big_ini_file.h"
 
-// First byte odd: the rest is a UTF-16 file (read as bytes, as the host's Unicode
-// wincmd.ini is). Every reader runs on every key; one write and a flush follow.
+// First byte: bit 0 makes the rest a UTF-16 file (read as bytes, as the host's Unicode
+// wincmd.ini is), bit 1 the host's file rather than the program's. Every reader runs on
+// every key; one write of UTF-8 text (the input's own, malformed or not, and a name no code
+// page holds) and a flush follow.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
   FakeFileSystem fs;
+  FakeCodePage code_page;
+  const IniOwner owner = data[0] & 2 ? IniOwner::kHost : IniOwner::kProgram;
   fs.AddFile("C:\\tc\\wincmd.ini", data[0] & 1 ? AsUtf16Le(text) : text);
-  TBigIniFile ini(fs, "C:\\tc\\wincmd.ini");
+  TBigIniFile ini(fs, "C:\\tc\\wincmd.ini", owner, &code_page);
   std::vector<std::string> sections, keys;
   ini.ReadSections(sections);
   for (size_t s = 0; s < sections.size() && s < 32; ++s) {
@@ -69,14 +73,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       ini.ReadInteger(section, key, 0);
     }
   }
-  if (!sections.empty()) ini.WriteString(sections.back(), "Kestrix", text.substr(0, 16));
+  if (!sections.empty())
+    ini.WriteString(sections.back(), "Kestrix", text.substr(0, 16) + "\u0141\U0001F600");
   std::vector<std::string> content;
   ini.GetStrings(content);
-  ini.UpdateFile();
+  const std::string before = *fs.FileContent("C:\\tc\\wincmd.ini");
+  try {
+    ini.UpdateFile();
+  } catch (const InOutError& error) {
+    // Refused: the file stays as it was.
+    FUZZ_CHECK(error.Code() == kErrorNoUnicodeTranslation);
+    FUZZ_CHECK(*fs.FileContent("C:\\tc\\wincmd.ini") == before);
+    return 0;
+  }
   // What was written reads back as the same content.
   std::vector<std::string> written;
-  TBigIniFile(fs, "C:\\tc\\wincmd.ini").GetStrings(written);
-  if (ini.Modified() || written != content) __builtin_trap();
+  TBigIniFile(fs, "C:\\tc\\wincmd.ini", owner, &code_page).GetStrings(written);
+  FUZZ_CHECK(!ini.Modified() && written == content);
   return 0;
 }
 
@@ -215,15 +228,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 }
 
 #elif defined(KX_FUZZ_PLAYERS)
+#include "base/utf8.h"
 #include "names/player_sources.h"
+#include "names/text_modifiers.h"
 
-// The bytes as each player's title or path, and as the AIMP record (padded to its size).
+// The bytes as each player's title or path, and as the AIMP record (padded to its size). The
+// cuts never split a character: a title of valid UTF-8 gives values of valid UTF-8. A case
+// change keeps every character's UTF-16 length.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view title(reinterpret_cast<const char*>(data), size);
-  WinampTitleValue(title);
-  KmPlayerTitleValue(title);
-  VlcTitleValue(title);
-  BsPlayerPathValue(title);
+  for (const std::string& value : {WinampTitleValue(title), KmPlayerTitleValue(title),
+                                   VlcTitleValue(title), BsPlayerPathValue(title)})
+    FUZZ_CHECK(!IsValidUtf8(title) || IsValidUtf8(value));
+  FUZZ_CHECK(Utf16Length(InvertCase(title, PortableCharCase())) == Utf16Length(title));
   FakeLocale locale;
   FakeSharedMemory memory;
   std::vector<uint8_t> record(data, data + size);
@@ -270,6 +287,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
 // A name-list file (first byte: prepend no mark, FF FE, FE FF or the UTF-8 mark), read
 // and placed as the "Load" button does; the same bytes as the virtual panel's list file.
+// The text comes out as UTF-8 (WTF-8 for a lone surrogate of a UTF-16 file) whatever the
+// bytes, and the measures of UTF-16 positions agree with each other on it.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   static const char* const kMarks[] = {"", "\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"};
@@ -281,6 +300,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   LoadedFile loaded = LoadNameListFile(fs, code_page, "C:\\names.txt");
   FUZZ_CHECK(loaded.error == 0);
   FUZZ_CHECK(loaded.names.name_text.find('\0') == std::string::npos);
+  const std::string text = DecodeNameListBytes(bytes, code_page);
+  FUZZ_CHECK(Utf8FromUtf16(Utf16FromUtf8(text)) == text);
+  for (size_t at = 0; at <= text.size(); at += 1 + at / 4) {
+    const size_t start = CharStartAtOrBefore(text, at);
+    FUZZ_CHECK(start <= at && ByteOffsetOfUtf16(text, Utf16OffsetOfByte(text, at)) == start);
+    FUZZ_CHECK(Utf16Length(HeadOfUtf16Length(text, Utf16OffsetOfByte(text, at))) ==
+               Utf16OffsetOfByte(text, at));
+  }
   PlanNameFieldPaste(loaded.names.list_text, "name", 1, 2);
   RemoveDuplicateLines(loaded.names.list_text);
   ResolveVirtualPanelPath("\\\\\\Virtual Panel\\a", bytes);

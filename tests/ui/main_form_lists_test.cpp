@@ -147,7 +147,7 @@ TEST_F(MainFormListsTest, LoadMenuLoadsTheHostsFocusedTextFileAndABadFileLosesNo
   PressKey(VK_DOWN);
   PressKey(VK_RETURN);
   HandleInput();
-  const std::vector<std::string> expected{"Caf\xE9", "b", ""};
+  const std::vector<std::string> expected{"Caf\u00E9", "b", ""};
   EXPECT_EQ(ListLines(), expected);
   form_->ShowOpenDialogAndLoadFile("C:\\Work\\missing.txt", false);
   ASSERT_EQ(boxes_.shown.size(), 1u);

@@ -120,8 +120,8 @@ TEST_F(NameDialogsTest, AboutDialogShowsTheHistoryAndVersionAndKeepsItsSize) {
   files_.AddFile(kSettingsFile, "[WindowSize]\r\naboutForm_W=520\r\naboutForm_H=300\r\n");
   resources_.Add("whatsnew", "1.6.0.5\n- Typing replaces the suggestion\n");
   Win32Resources languages;
-  TAboutForm about(
-      {files_, resources_, kSettingsFile, [&] { return LoadBuiltInLanguage(languages, "ENG"); }});
+  TAboutForm about({files_, resources_, kSettingsFile,
+                    [&] { return LoadBuiltInLanguage(languages, nullptr, "ENG"); }});
   const bool shown = WhileShown(
       kAboutClass, [&] { about.ShowModal(GetModuleHandleA(nullptr), form_->hwnd()); },
       [&](HWND dialog) {

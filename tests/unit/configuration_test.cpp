@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "base/text_utils.h"
-#include "fakes/fake_code_page.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/user_settings_file.h"
 #include "settings/language_keys.h"
@@ -114,24 +113,6 @@ TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChangedOrSaysWhyNot) {
     EXPECT_EQ(fs.FileContent(path), expected);
     EXPECT_EQ(fs.WriteAttempts(path), c.from.empty() && c.fault == 0 ? 0 : 1);
   }
-}
-
-// A settings file saved in UTF-16 keeps a changed replacement list's accented line whole.
-TEST(ConfigurationValues, ChangedLinesOfAUtf16FileStayInItsEncoding) {
-  FakeFileSystem fs;
-  FakeCodePage code_page;
-  const std::string path = "C:\\K\\tc Kestrix.ini";
-  fs.AddFile(path, std::string("\xFF\xFE[\0R\0]\0\r\0\n\0", 12));
-  {
-    TBigIniFile ini(fs, path, &code_page);
-    ConfigurationValues values = LoadConfiguration(ini);
-    const ConfigurationValues shown = values;
-    values.replace_chars = {"\xE9=e", "[x]"};
-    SaveConfiguration(ini, values, shown);
-  }
-  EXPECT_NE(fs.FileContent(path)->find(std::string("\xE9\0=\0e\0", 6)), std::string::npos);
-  TBigIniFile again(fs, path, &code_page);
-  EXPECT_EQ(LoadConfiguration(again).replace_chars, std::vector<std::string>{"\xE9=e"});
 }
 
 }  // namespace

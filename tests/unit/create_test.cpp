@@ -719,6 +719,15 @@ TEST(RunRecord, FileKeepsTheLastTwentyRunsAndFailsWithoutHarm) {
   EXPECT_EQ(RecordText(records.back()), "C:\\R: C:\\R\\a=21,f:C:\\R\\a=21\\f");
   EXPECT_EQ(UndoMenuText(EnglishLanguageTable(), records.back()),
             "Undo the last creation (1 folders in C:\\R)");
+  // Paths in other scripts: the file becomes UTF-16 and reads back whole.
+  for (const std::string name : kUnicodeNames) {
+    FakeFileSystem other;
+    other.AddDirectory("C:\\TC\\Kestrix");
+    ASSERT_EQ(AddRunRecord(other, kRuns, {"C:\\R", {{"C:\\R\\" + name, true}}}), kErrorSuccess);
+    EXPECT_TRUE(other.FileContent(kRuns)->starts_with("\xFF\xFE[\0R\0"));
+    ASSERT_EQ(LoadRunRecords(other, kRuns, records), kErrorSuccess);
+    EXPECT_EQ(RecordText(records.back()), "C:\\R: C:\\R\\" + name);
+  }
   const std::string written = *fs.FileContent(kRuns);
   // The file keeps its shape between versions: runs and items are numbered from 1.
   EXPECT_TRUE(
@@ -906,6 +915,34 @@ TEST(MkDirHistory, AddKeepsTheRedirectionKeyAndWritesWhereItPoints) {
   EXPECT_FALSE(none.fs.FileContent("C:\\TC\\Kestrix\\tc Kestrix.lst"));
 }
 
+// Each name goes into the history of the host's ANSI and UTF-16 files and of the program's
+// own (the setting's): the host's ANSI file leaves out a name it has no form for, never
+// writing "?", and says why; the others take it, and it loads back with the old entry.
+TEST(MkDirHistory, NamesOfEveryScriptLoadBackOrAreLeftOutOfAnAnsiHostFile) {
+  FakeCodePage code_page;
+  const std::string entry = "[MkDirHistory]\r\n0=old\xE9\r\n";
+  const std::tuple<std::string, const char*, bool> files[] = {
+      {kUsedIni + entry, "", true},
+      {"\xFF\xFE" + Utf16LeFromUtf8(kUsedIni + "[MkDirHistory]\r\n0=old\u00E9\r\n"s), "", false},
+      {kUsedIni, "h.lst", false}};
+  for (const auto& [host, setting, leaves_out] : files) {
+    for (const std::string name : kUnicodeNames) {
+      HistoryFixture f(host);
+      f.places.MkDirHistoryFile = setting;
+      if (*setting != '\0') f.fs.AddFile("C:\\TC\\Kestrix\\h.lst", entry);
+      DirHistory history(f.fs, f.env, f.places, &code_page);
+      const std::string file = history.HistoryFile(), before = *f.fs.FileContent(file);
+      const bool left_out = leaves_out && name != "Caf\u00E9";
+      EXPECT_EQ(history.AddDirectoryToTCDirList(name), (Lines{name, "old\u00E9"})) << name;
+      EXPECT_EQ(history.LeftOut().has_value(), left_out) << name;
+      EXPECT_EQ(history.LoadMkDirHistory(),
+                left_out ? Lines{"old\u00E9"} : (Lines{name, "old\u00E9"}));
+      EXPECT_TRUE(!left_out || f.fs.FileContent(file) == before) << name;
+      EXPECT_EQ(f.fs.FileContent(file)->find('?'), std::string::npos) << name;
+    }
+  }
+}
+
 TEST(DirectoryStructure, AbsolutePathsAreDrivePathsAndNetworkPaths) {
   const std::pair<const char*, bool> cases[] = {{"  d:\\x  ", true}, {"\\\\server\\share", true},
                                                 {"C:/x", false},     {"C:", false},
@@ -995,7 +1032,7 @@ TEST(InvalidChars, RepairReplacesUserKeysFirstThenFixedCharacters) {
   for (const auto& [replacement, used] : effective)
     EXPECT_EQ(EffectiveInvalidCharReplace(replacement), used) << replacement;
   const std::tuple<const char*, InputMode, const char*, std::vector<CharReplacement>, const char*>
-      cases[] = {{"a:b", InputMode::kNormal, "?", {}, "a_b"},
+      cases[] = {{"Żółw:😀", InputMode::kNormal, "?", {}, "Żółw_😀"},
                  {"r&d a*b", InputMode::kNormal, "-", kAmpersand, "randd a-b"},
                  {"x\r\n*y?", InputMode::kExtended, "_", {}, "x\r\n*y_"},
                  // A value that brings an invalid character back is cleaned in the same pass.
@@ -1052,16 +1089,19 @@ TEST(LevelCreation, ForceDirectoriesCreatesEveryMissingLevel) {
                                             "\\\\srv\\share\\a\\b"}));
 }
 
-TEST(DecodeNameListBytes, PlainTextStaysAndMarkedUnicodeIsConverted) {
+TEST(DecodeNameListBytes, EveryEncodingBecomesUtf8) {
   const std::string utf8 = "\xEF\xBB\xBF";
   const std::pair<std::string, const char*> cases[] = {
-      {"Caf\xE9", "Caf\xE9"},                                     // system code page as is
-      {utf8 + "Caf\xC3\xA9\r\nx", "Caf\xE9\r\nx"},                // UTF-8 with its mark
-      {utf8 + "a\xC3", "a?"},                                     // cut sequence
-      {utf8 + "\xC0\xAF" + "b", "??b"},                           // overlong form
-      {"\xFF\xFE" + std::string("a\0\xE9\0", 4), "a\xE9"},        // UTF-16 little-endian
-      {"\xFE\xFF" + std::string("\0a\0\r\0\n\0b", 8), "a\r\nb"},  // UTF-16 big-endian
-      {std::string("a\0b\0", 4), "ab"},                           // zero bytes dropped
+      {"Caf\xE9", "Caf\u00E9"},                                              // the ANSI code page
+      {utf8 + "Caf\xC3\xA9\r\nx", "Caf\u00E9\r\nx"},                         // UTF-8 with its mark
+      {"\u017B\u00F3\u0142w|\U0001F600", "\u017B\u00F3\u0142w|\U0001F600"},  // and without
+      {utf8 + "a\xC3", "a\uFFFD"},                                           // cut sequence
+      {utf8 + "\xC0\xAF" + "b",
+       "\uFFFD\uFFFD"
+       "b"},  // overlong form
+      {"\xFF\xFE" + std::string("a\0\xE9\0\x3D\xD8\x00\xDE", 8), "a\u00E9\U0001F600"},  // UTF-16 LE
+      {"\xFE\xFF" + std::string("\0a\0\r\0\n\x01\x41", 8), "a\r\n\u0141"},  // UTF-16 big-endian
+      {std::string("a\0b\0", 4), "ab"},                                     // zero bytes dropped
   };
   FakeCodePage code_page;
   for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeNameListBytes(bytes, code_page), text);

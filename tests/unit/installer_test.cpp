@@ -333,8 +333,8 @@ TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
   const std::u16string history = u"[MkDirHistory]\r\n0=Проекты\r\n1=日本語\\😀\r\n2=plain\r\n\r\n";
   const std::u16string usercmd = u"[em_Проекты]\r\ncmd=explorer.exe C:\\Проекты\\\r\n\r\n";
   const std::u16string files[] = {host, history + host, host + history};
-  // The last writes what a UTF-16 file cannot keep: a byte the code page does not define,
-  // or a value whose reading lost a character. Each is refused and leaves the files alone.
+  // The last writes what a UTF-16 file cannot keep: a byte that starts no UTF-8 character.
+  // Each is refused and leaves the files alone.
   enum Operation { kOneAddition, kHundredAdditions, kInstall, kUninstall, kLossyWrites };
   const std::u16string kHistory = u"MkDirHistory";
   for (const std::u16string& file : files) {
@@ -385,8 +385,8 @@ TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
           EXPECT_THAT([&] { tree.Procedure().InstallUserCommands(false); },
                       testing::Throws<InOutError>(
                           testing::Property(&InOutError::Code, kErrorNoUnicodeTranslation)));
-          TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", &tree.code_page);
-          wincmd.WriteString("Tabs", "3_path", wincmd.ReadString("Tabs", "0_path", ""));
+          TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", IniOwner::kHost, &tree.code_page);
+          wincmd.WriteString("Tabs", "3_path", wincmd.ReadString("Tabs", "0_path", "") + "\x81");
           EXPECT_THROW(wincmd.UpdateFile(), InOutError);
           break;
         }

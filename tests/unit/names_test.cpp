@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/text_utils.h"
+#include "base/unicode_case.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
@@ -130,6 +131,7 @@ TEST(IntelligentSelection, WalksTheWords) {
       {"a []", kName, kEnd, {"a", "]"}},
       {"a () b", kName, kEnd, {"a", ")"}},  // an empty pair still selects one character
       {"(a b) c", kName, kEnd, {"a b", "b", "c"}},
+      {"Łódź [Żółw] 日本", kName, kEnd, {"Łódź", "Żółw", "日本", "Łódź"}},
       // The path field splits only at separators.
       {"C:\\my.dir\\x", kPath, 7, {"my.dir", "x", "C:"}},
       // The empty word after the final "\" cannot grow past the end: the caret goes there.
@@ -209,6 +211,7 @@ TEST(PlayerSources, TitlesGiveTheirValues) {
       {winamp, "Winamp", ""},
       {winamp, "1. X - Winamp", "X"},  // a one-letter name
       {winamp, "xyz", ""},
+      {winamp, "\u0141\u00F3d\u017A - Winamp", "\u00F3d\u017A"},  // a character, not a byte
       {km, "[3/10] Song(03:25)", "Song"},
       // A blank before "(": no cut point, the ":" of the time counts as a drive separator.
       {km, "[3/10] Song (03:25)", "25)"},
@@ -468,7 +471,7 @@ TEST(PreviewCleanup, ReplacesInvalidCharactersOnlyWhenAsked) {
   settings.invalid_char_action = InvalidCharAction::kReplace;
   settings.invalid_char_replace = "-";
   const std::tuple<const char*, bool, const char*> cases[] = {
-      {"a:b", true, "a-b"},
+      {"Łódź:日本 😀", true, "Łódź-日本 😀"},      // other scripts stay
       {"C:\\Temp\\x:y", true, "C:\\Temp\\x:y"},  // an absolute path keeps every colon
       {"\\\\server\\share:x", true, "\\\\server\\share:x"},
       {"  c:\\Temp  ", true, "c:\\Temp"},
@@ -570,12 +573,13 @@ TEST(TemplateList, ChoiceCaptionsAndKeys) {
   EXPECT_EQ(ChooseTemplate(t[1].caption, t).built_in, 1u);
   EXPECT_EQ(ChooseTemplate("- no template selected -", t).kind, TemplateChoice::Kind::kNothing);
   // A user template named "1st" carries the tag of entry 1 but applies its own text.
-  EXPECT_EQ(UserTemplateCaption("weekly "), "[W] - weekly");  // tagged with its first letter
+  EXPECT_EQ(UserTemplateCaption("weekly ") + UserTemplateCaption("łódź"), "[W] - weekly[Ł] - łódź");
   TemplateChoice first = ChooseTemplate(UserTemplateCaption("1st"), t);
   EXPECT_EQ(std::tie(first.kind, first.user_name),
             std::make_tuple(TemplateChoice::Kind::kUser, std::string("1st")));
   const Lines entries{"- no template selected -", "[1] - New Folder (%Y)", "[2] - New Folder (%D)",
-                      "[3] - Weekly_backup_%W", "[4] - Full date"};
+                      "[3] - Weekly_backup_%W",   "[4] - Full date",       "[Ż] - Żółw"};
+  EXPECT_EQ(TemplateIndexForKey(entries, U'Ż'), 5u);
   EXPECT_EQ(TemplateIndexForKey(entries, 'W'), 3u);
   EXPECT_EQ(TemplateIndexForKey(entries, 'N'), 2u);  // the last of two
   EXPECT_EQ(TemplateIndexForKey(entries, 'n'), 0u);  // case-sensitive
@@ -596,18 +600,30 @@ TEST(TextModifiers, BlanksAndDots) {
   EXPECT_EQ(DotToSpace("a.b...c."), "a b   c ");
 }
 
-// Stands in for the locale: makes visible which conversion was asked for.
-class MarkingCharCase : public CharCase {
+// A Turkish locale: "i" raises to the dotted capital.
+class TurkishCharCase : public PortableCharCase {
  public:
-  char ToUpper(char) const override { return 'U'; }
-  char ToLower(char) const override { return 'l'; }
+  char32_t ToUpper(char32_t c) const override { return c == U'i' ? U'\u0130' : SimpleUpperCase(c); }
 };
 
-TEST(TextModifiers, InvertCaseTouchesAsciiAndTheNineAccentedPairs) {
+// Names of other scripts, through each case change; a malformed byte stays as it is.
+TEST(TextModifiers, CaseChangesWorkPerCharacterInEveryScript) {
+  const std::tuple<const char*, const char*, const char*, const char*> names[] = {
+      // text, upper, lower, inverted
+      {"Łódź", "ŁÓDŹ", "łódź", "łÓDŹ"},
+      {"ΕΛΛΆΔΑ ς", "ΕΛΛΆΔΑ Σ", "ελλάδα ς", "ελλάδα Σ"},
+      {"Ǆǅǆ", "ǄǄǄ", "ǆǆǆ", "ǆǆǄ"},
+      {"Żółw", "ŻÓŁW", "żółw", "żÓŁW"},
+      {"日本 한국", "日本 한국", "日本 한국", "日本 한국"},
+      {"😀éı", "😀ÉI", "😀éı", "😀ÉI"},
+      {"𐐨İa\x80", "𐐀İA\x80", "𐐨ia\x80", "𐐀iA\x80"}};
   const PortableCharCase char_case;
-  // a-umlaut, the multiplication sign and other accented letters stay.
-  EXPECT_EQ(InvertCase("[AZ az@`{]1\xE4\xD7\xC4\xC0", char_case), "[az AZ@`{]1\xE4\xD7\xC4\xC0");
-  EXPECT_EQ(InvertCase("Ab1\xE1\xC1\xE4", MarkingCharCase()), "lU1Ul\xE4");
+  for (const auto& [text, upper, lower, inverted] : names) {
+    EXPECT_EQ(SimpleUpperCase(text), upper) << text;
+    EXPECT_EQ(SimpleLowerCase(text), lower) << text;
+    EXPECT_EQ(InvertCase(text, char_case), inverted) << text;
+  }
+  EXPECT_EQ(InvertCase("File", TurkishCharCase()), "fİLE");  // the locale decides
 }
 
 TEST(TextModifiers, ProcessTextModifierChoosesTheVariantAndKeepsToTheSelection) {
@@ -627,7 +643,11 @@ TEST(TextModifiers, ProcessTextModifierChoosesTheVariantAndKeepsToTheSelection) 
           {"FNC_SpaceToDot", InputMode::kNormal, true, "a b", {1, 2}, "a.b", {1, 2}},
           {"FNC_InvertCase", InputMode::kNormal, true, "New Folder", {4, 0}, "nEW fOLDER", {4, 0}},
           // A selection beyond the text is cut to it.
-          {"FNC_InvertCase", InputMode::kNormal, true, "abc", {50, 3}, "ABC", {3, 0}}};
+          {"FNC_InvertCase", InputMode::kNormal, true, "abc", {50, 3}, "ABC", {3, 0}},
+          // One that ends inside a character keeps it whole, and a character whose bytes
+          // change keeps its place.
+          {"FNC_InvertCase", InputMode::kNormal, true, "Łx", {0, 1}, "łX", {0, 0}},
+          {"FNC_InvertCase", InputMode::kNormal, true, "xıy", {1, 3}, "xIY", {1, 2}}};
   const PortableCharCase char_case;
   for (const auto& [function, mode, intelli, text, selection, changed, kept] : cases) {
     const ModifiedText result =
@@ -665,6 +685,7 @@ TEST(TextUtils, CaseFoldingTouchesAsciiOnly) {
   EXPECT_TRUE(EqualsIgnoreCase("Winamp v1.x", "WINAMP V1.X"));
   EXPECT_FALSE(EqualsIgnoreCase("\xC9", "\xE9") || EqualsIgnoreCase("ab", "abc"));
   EXPECT_EQ(CopyChars("abc", 0, 2) + CopyChars("abc", 3, 0) + CopyChars("abc", 3, 5), "abc");
+  EXPECT_EQ(CopyChars("\u0141x\u0141", 2, 3), "x");    // whole characters only
   EXPECT_FALSE(EqualsIgnoreCase("Winamp", "WINAMQ"));  // every character counts, not the first
 }
 
@@ -743,6 +764,9 @@ TEST(UserApps, CleaningWithCutMarkers) {
       {"Song - Winamp", ". ", " - Winamp", "", "ong"},
       // Right marker: up to the last character found in it, less its length.
       {"Title [x]", "", "]", "", "Title [x"},
+      // Lengths count UTF-16 units; no cut splits a character.
+      {"\u0141\u00F3d\u017A - Winamp", ". ", " - Winamp", "", "\u00F3d\u017A"},
+      {"a\U0001F600b\U0001F600", "", "\U0001F600", "", "a\U0001F600b"},
       // A "-" left by a missing window is cut by a marker holding "-".
       {"-", "", " - Winamp", "", ""},
       {"  padded  ", "", "", "t", "padded"},

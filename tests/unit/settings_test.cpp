@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "base/text_utils.h"
+#include "fakes/fake_code_page.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_message_boxes.h"
@@ -55,9 +56,9 @@ TEST_F(BigIniFileTest, ReadStringTakesValueVerbatim) {
       {"eq", "a=b"},   {"MIXED", "Case"},   {"missing", "dflt"}};
   for (const auto& [key, value] : cases) EXPECT_EQ(ini.ReadString("s", key, "dflt"), value) << key;
   EXPECT_EQ(ini.ReadString("Other", "plain", "dflt"), "dflt");
-  // Names fold Windows-1252 letters.
-  ini.WriteString("\xC4rger", "\xD6l", "1");  // ÄRGER / ÖL
-  EXPECT_EQ(ini.ReadString("\xE4rger", "\xF6l", ""), "1");
+  // Names fold the letters of every script; an ANSI file's, Windows-1252 bytes.
+  ini.WriteString("\u00C4rger", "\u03A3\u0395\u039B", "1");
+  EXPECT_EQ(ini.ReadString("\u00E4rger", "\u03C3\u03B5\u03BB", ""), "1");
   const std::tuple<const char*, const char*, bool> names[] = {
       {"AZ\xC0\xDE", "az\xE0\xFE", true},
       {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF", true},
@@ -294,28 +295,55 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
             "none value");
 }
 
-// Without a code page a UTF-16 file reads as Latin-1: above it is "?", which is not
-// written back; names fold ASCII letters only; an odd last byte is kept.
-TEST_F(BigIniFileTest, Utf16FileWithoutACodePage) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t c : std::u16string_view(u"[Z]\r\n\u008A=1\r\nA=\u00E9\u00FF\r\nb=\u0905\u20AC"))
-    bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-  Put(bytes + "x");
-  TBigIniFile ini(fs, kPath);
-  // (U+009A is not U+008A)
-  EXPECT_EQ(ini.ReadString("z", "a", "") + ini.ReadString("Z", "b", "") +
-                ini.ReadString("Z", "\x9A", "-"),
-            "\xE9\xFF?"
-            "?-");
-  Lines values;
-  ini.ReadSectionValues("Z", values);
-  EXPECT_EQ(values, (Lines{"\x8A=1", "A=\xE9\xFF", "b=??"}));
-  ini.WriteString("Z", "c", "\xE9\xFF");
-  EXPECT_NO_THROW(ini.UpdateFile());
-  EXPECT_NE(Content().find(std::string("\x05\x09\xAC\x20")), std::string::npos);
-  EXPECT_TRUE(Content().ends_with(std::string("\xE9\0\xFF\0\r\0\n\0\r\0\n\0x", 13)));
-  ini.WriteString("Z", "d", "??");
-  EXPECT_THROW(ini.UpdateFile(), InOutError);
+// Every name is written to a file holding "é" in each encoding, as a value and as a line, and
+// read back with the line that was there. A program's ANSI file becomes UTF-16 for a name without
+// an ANSI form unless a line of its own would not survive the change; a host's file keeps its
+// encoding and refuses such a name, leaving the file as it was.
+TEST_F(BigIniFileTest, WritesReadBackInTheEncodingTheOwnerAllows) {
+  const std::string ansi = "[S]\r\nold=\xE9\r\n", utf8 = "[S]\r\nold=\u00E9\r\n";
+  const std::string le = "\xFF\xFE", mark8 = "\xEF\xBB\xBF";
+  const std::string utf16 = le + Utf16LeFromUtf8(utf8) + "x";  // with an odd last byte
+  FakeCodePage fake;
+  const std::tuple<IniOwner, CodePage*, std::string, const char*, bool> files[] = {
+      // owner, code page, file, what "old" reads, whether a name without an ANSI form is refused
+      {IniOwner::kProgram, &fake, ansi, "\u00E9", false},
+      {IniOwner::kProgram, &fake, utf8, "\u00E9", false},
+      {IniOwner::kProgram, &fake, mark8 + utf8, "\u00E9", false},
+      {IniOwner::kProgram, &fake, utf16, "\u00E9", false},
+      {IniOwner::kProgram, &fake, "[S]\r\nold=\x81\r\n", "?", true},  // undefined in it
+      {IniOwner::kProgram, nullptr, "[S]\r\nold=e\r\n", "e", false},
+      {IniOwner::kProgram, nullptr, ansi, "\u00E9", true},  // no code page: only ASCII is sure
+      {IniOwner::kHost, &fake, ansi, "\u00E9", true},
+      {IniOwner::kHost, &fake, utf8, "\u00C3\u00A9", true},  // the host reads no UTF-8
+      {IniOwner::kHost, &fake, utf16, "\u00E9", false},
+  };
+  for (const auto& [owner, code_page, file, old, refused] : files) {
+    for (const std::string name : kUnicodeNames) {
+      SCOPED_TRACE(file + " " + name);
+      const bool ansi_file = DetectTextEncoding(file) == TextEncoding::kAnsi ||
+                             (owner == IniOwner::kHost && file.substr(0, 2) != le);
+      const bool lacking = ansi_file && (name != "Caf\u00E9" || code_page == nullptr);
+      Put(file);
+      TBigIniFile ini(fs, kPath, owner, code_page);
+      ini.WriteString("S", name, name);
+      ini.ReplaceSectionLines("L", {name});
+      if (refused && lacking) {
+        EXPECT_THROW(ini.UpdateFile(), InOutError);
+        ini.DiscardChanges();
+        EXPECT_EQ(Content(), file);
+        continue;
+      }
+      ini.UpdateFile();
+      const bool to_utf16 = lacking && owner == IniOwner::kProgram;
+      EXPECT_EQ(Content().substr(0, 2), to_utf16 ? le : file.substr(0, 2));
+      EXPECT_EQ(Content().back() == 'x', file.back() == 'x');  // the odd byte stays last
+      TBigIniFile again(fs, kPath, owner, code_page);
+      Lines lines;
+      again.ReadSectionValues("L", lines);
+      EXPECT_EQ(again.ReadString("s", name, "-") + again.ReadString("S", "old", "-"), name + old);
+      EXPECT_EQ(lines, Lines{name});
+    }
+  }
 }
 
 TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
@@ -367,7 +395,7 @@ class LanguageTableTest : public ::testing::Test {
     fs.AddFile(std::string(kProgramDir) + "\\lng_French.ini", LanguageFile("FRA", "Bien"));
     resources.Add("LNG_ENG", LanguageFile("ENG", "OK"));
     resources.Add("LNG_HUN", LanguageFile("HUN", "Rendben"));
-    resources.Add("LNG_RUS", LanguageFile("RUS", "Ladno"));
+    resources.Add("LNG_RUS", LanguageFile("RUS", "\xC4\xE0"));  // "Да" in its code page, 1251
     resources.Add("LNG_DEU", LanguageFile("deu", "Gut"));
   }
   LoadedLanguage Load(const std::string& setting, const Lines& args = {}) {
@@ -376,7 +404,8 @@ class LanguageTableTest : public ::testing::Test {
   }
   FakeFileSystem fs;
   FakeResources resources;
-  LanguageSources sources{fs, resources, kProgramDir};
+  FakeCodePage code_page;
+  LanguageSources sources{fs, resources, kProgramDir, &code_page};
 };
 
 TEST_F(LanguageTableTest, LookupsTrimAndAnExternalFileIsNeverWritten) {
@@ -419,7 +448,7 @@ TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
       {"lng_French.ini", {}, "Bien", "lng_French.ini"},
       {"lng_Missing.ini", {}, "OK", "lng_Missing.ini"},     // empty table: English defaults
       {"lng_French.INI", {}, "OK", "lng"},                  // ".ini" must be lower case
-      {"lng_French.ini", {"/LNG=RUS"}, "Ladno", "RUS"},     // the switch beats the setting
+      {"lng_French.ini", {"/LNG=RUS"}, "Да", "RUS"},        // the switch beats the setting
       {"HUN", {"/LNG=lng_Missing.ini"}, "Rendben", "HUN"},  // missing file: the setting
   };
   for (const auto& [setting, args, ok, id] : cases) {
@@ -434,7 +463,9 @@ TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
   const LoadedLanguage english = LoadLanguage(bare, "HUN", pending, {});
   EXPECT_EQ(OkText(english.table), "OK");  // even without the English resource
   EXPECT_EQ(english.font_charset, kDefaultFontCharset);
-  fs.AddFile(std::string(kProgramDir) + "\\lng_ru.ini", LanguageFile("  RUS\t", "Da"));
+  // An external file is one of the program's own: here UTF-16.
+  fs.AddFile(std::string(kProgramDir) + "\\lng_ru.ini",
+             "\xFF\xFE" + Utf16LeFromUtf8(LanguageFile("  RUS\t", "Да")));
   fs.AddFile(std::string(kProgramDir) + "\\lng_plain.ini", "[Buttons]\r\nBtnOK=Fine\r\n");
   // The character set follows the loaded short id.
   const std::tuple<const char*, const char*, int> charsets[] = {
@@ -452,7 +483,7 @@ TEST_F(LanguageTableTest, ChoosesBuiltInExternalOrCommandLineLanguage) {
   LoadLanguage(sources, "ENG", pending, {});
   EXPECT_EQ(std::tie(pending.pending, pending.value), std::make_tuple(false, std::string("ENG")));
   pending = {true, "RUS"};
-  EXPECT_EQ(OkText(LoadLanguage(sources, "ENG", pending, {}).table), "Ladno");
+  EXPECT_EQ(OkText(LoadLanguage(sources, "ENG", pending, {}).table), "Да");
   EXPECT_FALSE(pending.pending);
   EXPECT_EQ(OkText(LoadLanguage(sources, "HUN", pending, {}).table), "Rendben");
   EXPECT_EQ(pending.value, "HUN");
@@ -470,12 +501,12 @@ TEST_F(LanguageTableTest, InstallerLoadsItsArgumentOrTheHostLanguage) {
     EXPECT_EQ(OkText(table), ok) << value;
   }
   const std::tuple<const char*, const char*, const char*> host[] = {
-      {"wcmd_rus.lng", "Ladno", "RUS"},
+      {"wcmd_rus.lng", "Да", "RUS"},
       {"WCMD_DEU.LNG", "Gut", "deu"},  // the identifier is the file's own
       {"WCMD_FRA.LNG", "OK", "ENG"},   // no built-in counterpart: English
   };
   for (const auto& [language_ini, ok, id] : host) {
-    const InstallerLanguage language = LoadInstallerLanguage(resources, language_ini);
+    const InstallerLanguage language = LoadInstallerLanguage(resources, &code_page, language_ini);
     EXPECT_EQ(std::make_tuple(OkText(language.table), language.current_id),
               std::make_tuple(std::string(ok), std::string(id)))
         << language_ini;

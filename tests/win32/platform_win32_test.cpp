@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "base/text_utils.h"
+#include "fakes/fake_code_page.h"
 #include "names/player_sources.h"
 #include "names/system_sources.h"
+#include "names/text_modifiers.h"
+#include "platform/win32/char_case_win32.h"
+#include "platform/win32/dialog_seams_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/resource_win32.h"
 #include "platform/win32/shared_memory_win32.h"
@@ -130,6 +135,31 @@ TEST(PlayerSourcesWin32, AimpRecordInTheNamedMapping) {
   // A length running past the mapped bytes is bounded by them.
   mapping.SetLength(5, 0x7FFFFFFF);
   EXPECT_EQ(AimpSource(memory, locale), "Artist - Title");
+}
+
+// Casing by the user's locale, one character of any script at a time; code pages decoded
+// strictly and encoded without a look-alike (the prefix's ANSI code page is 1252).
+TEST(Win32Text, CharCaseAndCodePages) {
+  // Windows' casing agrees with Unicode's simple mappings on names of every script.
+  for (const std::string name : kUnicodeNames)
+    EXPECT_EQ(InvertCase(name + "\u01C5\u0386", Win32CharCase()),
+              InvertCase(name + "\u01C5\u0386", PortableCharCase()));
+  Win32CodePage code_page;
+  const std::tuple<std::string, unsigned, std::string> decoded[] = {
+      {"\xCE\xF2\xEC\xE5\xED\xE0", 1251, "\u041E\u0442\u043C\u0435\u043D\u0430"},
+      {"\xC8\xA1\xCF\xFB", 936, "\u53D6\u6D88"},
+      {"\xC3\xEB\xBC\xD2", 949, "\uCDE8\uC18C"}};
+  bool lost = false;
+  for (const auto& [bytes, page, text] : decoded)
+    EXPECT_EQ(code_page.Utf8FromCodePage(bytes, page, &lost), text) << page;
+  EXPECT_FALSE(lost);
+  code_page.Utf8FromCodePage("x\xC8", 936, &lost);  // a lead byte without its trail
+  EXPECT_TRUE(lost);
+  lost = false;
+  EXPECT_EQ(code_page.AnsiFromUtf8("Caf\u00E9", &lost), "Caf\xE9");
+  EXPECT_FALSE(lost);
+  EXPECT_EQ(code_page.AnsiFromUtf8("\u017B\u00F3\u0142w", &lost), "?\xF3?w");  // not "Zólw"
+  EXPECT_TRUE(lost);
 }
 
 }  // namespace

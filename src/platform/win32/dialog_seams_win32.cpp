@@ -33,21 +33,22 @@ std::string Win32CodePage::FromWide(const std::u16string& text, bool* lost) {
   return result;
 }
 
-std::u16string Win32CodePage::ToWide(const std::string& text, bool* lost) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
+std::u16string Win32CodePage::WideFromCodePage(std::string_view bytes, unsigned code_page,
+                                               bool* lost) {
+  if (bytes.empty()) return {};
+  const int length = static_cast<int>(bytes.size());
   // Bytes the code page does not define (a lead byte without its trail) fail the strict
   // conversion; the lenient one then gives the default character.
   DWORD flags = MB_ERR_INVALID_CHARS;
-  int chars = MultiByteToWideChar(CP_ACP, flags, text.data(), length, nullptr, 0);
+  int chars = MultiByteToWideChar(code_page, flags, bytes.data(), length, nullptr, 0);
   if (chars <= 0) {
     if (lost != nullptr) *lost = true;
     flags = 0;
-    chars = MultiByteToWideChar(CP_ACP, flags, text.data(), length, nullptr, 0);
+    chars = MultiByteToWideChar(code_page, flags, bytes.data(), length, nullptr, 0);
   }
   std::u16string result(static_cast<size_t>(chars > 0 ? chars : 0), u'\0');
   if (chars > 0)
-    MultiByteToWideChar(CP_ACP, flags, text.data(), length,
+    MultiByteToWideChar(code_page, flags, bytes.data(), length,
                         reinterpret_cast<wchar_t*>(result.data()), chars);
   return result;
 }

@@ -22,10 +22,13 @@ class Win32ModifierKeys : public ModifierKeys {
   bool IsDown(uint8_t virtual_key) override;
 };
 
+// WideCharToMultiByte with WC_NO_BEST_FIT_CHARS and the used-default flag, and a strict
+// MultiByteToWideChar.
 class Win32CodePage : public CodePage {
  public:
   std::string FromWide(const std::u16string& text, bool* lost = nullptr) override;
-  std::u16string ToWide(const std::string& text, bool* lost = nullptr) override;
+  std::u16string WideFromCodePage(std::string_view bytes, unsigned code_page,
+                                  bool* lost = nullptr) override;
 };
 
 }  // namespace kestrix
