@@ -59,7 +59,8 @@ class FakeCreationView : public CreationView {
   void TerminateProgram() override { terminated = true; }
   void BringToFront() override { ++fronted; }
   void BringHostToFront() override {}
-  void LogError(const std::string&, const std::string&) override {}
+  void LogError(const std::string&, const std::string& text) override { logged.push_back(text); }
+  std::vector<std::string> logged;
 };
 
 }  // namespace kestrix

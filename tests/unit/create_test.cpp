@@ -478,15 +478,14 @@ TEST(CreationRun, Scenarios) {
   }
 }
 
-TEST(CreationRun, AHistoryEntryTheHostFileCannotKeepIsRefusedAndReported) {
+TEST(CreationRun, AHistoryEntryTheHostsAnsiFileCannotHoldIsLeftOutAndLogged) {
   RunFixture f;
-  f.fs.AddFile(f.places.CommanderIni, Utf16("[left]\r\npath=C:\\\r\n", false));
-  f.Ok("new\x81");
-  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\new\x81"));
-  EXPECT_EQ(f.Box(),
-            "\"C:\\TC\\wincmd.ini\" was left unchanged: a character of the text to be written "
-            "would have been lost.");
-  EXPECT_EQ(f.boxes.shown.size(), 1u);
+  f.Ok("\xC5\x81\xC3\xB3\x64\xC5\xBA");  // "Łódź": no form in the ANSI wincmd.ini
+  EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\\xC5\x81\xC3\xB3\x64\xC5\xBA"));
+  EXPECT_EQ(*f.fs.FileContent(f.places.CommanderIni), "[left]\r\npath=C:\\\r\n");
+  EXPECT_TRUE(f.boxes.shown.empty());
+  ASSERT_EQ(f.view.logged.size(), 1u);
+  EXPECT_NE(f.view.logged[0].find("left out of the directory history"), std::string::npos);
 }
 
 TEST(CreationRun, RefusedTextsMakeNothingAndSayWhy) {
