@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "base/text_utils.h"
-#include "platform/win32/font_charset_win32.h"
 #include "platform/win32/resource_win32.h"
 #include "ui/main_form_fixture.h"
 #include "window/dpi_win32.h"
@@ -51,9 +50,7 @@ class MainFormLookTest : public MainFormTest {
       return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "control " << id << " does not show " << name;
   }
-  int CharsetOf(int id) {
-    return FontCharset(reinterpret_cast<HFONT>(SendMessageA(C(id), WM_GETFONT, 0, 0)));
-  }
+  HFONT FontOf(int id) { return reinterpret_cast<HFONT>(SendMessageW(C(id), WM_GETFONT, 0, 0)); }
   std::string SettingsAfterClosing() {
     SendMessageA(form_->hwnd(), WM_CLOSE, 0, 0);
     Pump();
@@ -145,22 +142,27 @@ TEST_F(UserThemeTest, FlatOkFollowsTheOkStateAndCreates) {
   EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\Fresh"));
 }
 
-// An external language file named by CurrentLng.
+// An external language file named by CurrentLng: Russian, in UTF-8.
 class ExternalLanguageTest : public MainFormLookTest {
   void BeforeCreate() override {
-    files_.AddFile(kSettingsFile, "[Language]\r\nCurrentLng=lng_Magyar.ini\r\n");
-    files_.AddFile("C:\\Kestrix\\lng_Magyar.ini",
-                   "[Language]\r\nLngShortID=\tHUN\r\n[Buttons]\r\nBtnCancel=\t\t\tM\xE9gse\r\n");
+    files_.AddFile(kSettingsFile, "[Language]\r\nCurrentLng=lng_Russian.ini\r\n");
+    files_.AddFile("C:\\Kestrix\\lng_Russian.ini",
+                   "[Language]\r\nLngShortID=\tRUS\r\n[Buttons]\r\nBtnCancel=\t\t\t" +
+                       std::string(kCancelRussian) + "\r\n");
   }
+
+ protected:
+  static constexpr char kCancelRussian[] = "\xD0\x9E\xD1\x82\xD0\xBC\xD0\xB5\xD0\xBD\xD0\xB0";
 };
 
-TEST_F(ExternalLanguageTest, TextsAndTheFontCharsetComeFromTheFile) {
-  EXPECT_EQ(T(kId_btn_cancel), "M\u00E9gse");  // read in the ANSI code page
-  EXPECT_EQ(T(kId_btn_ok), "OK");              // a key the file lacks keeps its English text
+// The texts reach the controls whole on a 1252 system, in the one font of every control:
+// no font takes the language's character set.
+TEST_F(ExternalLanguageTest, TextsComeFromTheFileInTheDesignedFont) {
+  EXPECT_EQ(T(kId_btn_cancel), kCancelRussian);
+  EXPECT_EQ(T(kId_btn_ok), "OK");  // a key the file lacks keeps its English text
   for (int id : {kId_btn_cancel, kId_lbl_s_newfolder, kId_MkDir})
-    EXPECT_EQ(CharsetOf(id), 238) << id;
-  EXPECT_NE(CharsetOf(kId_MkDirExt), 238);  // edit fields keep the designed font
-  EXPECT_NE(SettingsAfterClosing().find("CurrentLng=lng_Magyar.ini"), std::string::npos);
+    EXPECT_EQ(FontOf(id), FontOf(kId_MkDirExt)) << id;
+  EXPECT_NE(SettingsAfterClosing().find("CurrentLng=lng_Russian.ini"), std::string::npos);
 }
 
 TEST_F(MainFormTest, EnterWaitsForANameAndPressingTheReplacementsBoxDisarmsItsSwitch) {
