@@ -21,6 +21,7 @@
 #include "fakes/fake_window_system.h"
 #include "input/typing.h"
 #include "names/replacements.h"
+#include "platform/win32/wide_text.h"
 #include "ui/main_form.h"
 #include "window/form.h"
 
@@ -28,6 +29,9 @@ namespace kestrix {
 
 constexpr char kExe[] = "C:\\Kestrix\\tc Kestrix.exe";
 constexpr char kSettingsFile[] = "C:\\Kestrix\\tc Kestrix.ini";
+// Text of other scripts: Japanese, and an emoji outside the first plane (a surrogate pair).
+inline const std::string kCjk = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";
+inline const std::string kEmoji = "\xF0\x9F\x98\x80";
 
 class MainFormFixture : public ::testing::Test {
  protected:
@@ -71,9 +75,10 @@ class MainFormFixture : public ::testing::Test {
     }
   }
   HWND C(int id) const { return form_->Control(id); }
+  // A control's text as the user sees it, in UTF-8.
   static std::string TextOf(HWND control) {
-    char buffer[4096] = {};
-    return std::string(buffer, GetWindowTextA(control, buffer, sizeof buffer));
+    wchar_t buffer[4096] = {};
+    return Utf8(std::wstring_view(buffer, GetWindowTextW(control, buffer, 4096)));
   }
   std::string T(int id) const { return TextOf(C(id)); }
   bool Visible(int id) const { return (GetWindowLongPtrA(C(id), GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -82,7 +87,7 @@ class MainFormFixture : public ::testing::Test {
 
   // Typing into the name field: its edit reports the change to the combo box.
   void TypeName(const std::string& text) {
-    SetWindowTextA(form_->MkDirEdit(), text.c_str());
+    SetWindowTextW(form_->MkDirEdit(), Wide(text).c_str());
     Pump();
   }
   // Real key input to the focused control of the (foreground) window.
@@ -104,7 +109,7 @@ class MainFormFixture : public ::testing::Test {
     Pump();
   }
   void TypeList(const std::string& text) {
-    SetWindowTextA(C(kId_MkDirExt), text.c_str());
+    SetWindowTextW(C(kId_MkDirExt), Wide(text).c_str());
     Pump();
   }
   // The notification `code` of control `id` (a click by default), handled.

@@ -354,26 +354,27 @@ TEST_F(MainFormTest, F9ShowsTheTreeOfWhatOkMakesAndTheSettingsFileKeepsIt) {
   ASSERT_NE(preview(), nullptr);
   EXPECT_TRUE(IsWindowVisible(preview()));
   EXPECT_TRUE(setting());
-  TypeKeys("Existing\\b|c");
+  TypeKeys("Existing\\" + kCjk + "|" + kEmoji);
   // The tree follows on its timer: the rows are read back through the virtual list.
-  HWND list = FindWindowExA(preview(), nullptr, WC_LISTVIEWA, nullptr);
+  HWND list = FindWindowExW(preview(), nullptr, WC_LISTVIEWW, nullptr);
   auto rows = [&] {
     std::string text;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row)
       for (int column = 0; column < 2; ++column) {
-        char cell[260] = {};
-        LVITEMA item = {};
+        wchar_t cell[260] = {};
+        LVITEMW item = {};
         item.iSubItem = column;
         item.pszText = cell;
-        item.cchTextMax = sizeof cell;
-        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        text += std::string(column ? " = " : text.empty() ? "" : " | ") + Trim(cell);
+        item.cchTextMax = 260;
+        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        text += std::string(column ? " = " : text.empty() ? "" : " | ") + Trim(Utf8(cell));
       }
     return text;
   };
-  for (int i = 0; i < 100 && rows().find("c\\") == std::string::npos; ++i) Sleep(10), Pump();
-  EXPECT_EQ(rows(), "C:\\Work\\ = exists | Existing\\ = exists | b\\ = new | c\\ = new");
+  for (int i = 0; i < 100 && rows().find(kEmoji) == std::string::npos; ++i) Sleep(10), Pump();
+  EXPECT_EQ(rows(), "C:\\Work\\ = exists | Existing\\ = exists | " + kCjk + "\\ = new | " + kEmoji +
+                        "\\ = new");
   EXPECT_EQ(TextOf(FindWindowExA(preview(), nullptr, "STATIC", nullptr)), "2 new, 1 exist");
   Key(form_->MkDirEdit(), VK_F9);
   EXPECT_FALSE(IsWindowVisible(preview()));
