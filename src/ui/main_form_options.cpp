@@ -9,9 +9,8 @@
 #include "ui/configuration_dialog.h"
 #include "ui/manage_templates.h"
 #include "ui/run_undo_command.h"
+#include "ui/user_guide_win32.h"
 #include "window/menu.h"
-// After the Windows headers it needs.
-#include <shellapi.h>
 
 namespace kestrix {
 
@@ -39,8 +38,7 @@ bool OptionsMenu::OnCommand(int id, int code) {
 // The user guide beside the program, when it is there.
 void OptionsMenu::OpenUserGuide() {
   const std::string guide = UserGuidePath(w_.exe_path);
-  if (w_.files.FileExists(guide))
-    ShellExecuteA(form_, "open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (w_.files.FileExists(guide)) ShellOpen(form_, guide);
 }
 
 void OptionsMenu::btn_optionsClick() {
