@@ -47,7 +47,7 @@ bool FlatButton::Create(HWND parent, int id, const RECT& bounds, const char* cap
   const std::wstring class_name = Wide(kClassName);
   WNDCLASSEXW wc = {};
   wc.style = CS_DBLCLKS;
-  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_HAND);
   wc.lpszClassName = class_name.c_str();
   if (!RegisterClassOnce(wc)) return false;

@@ -58,7 +58,7 @@ bool TreePreview::Make(HWND owner, HFONT font) {
   InitCommonControlsEx(&common);
   const std::wstring class_name = Wide(kClassName);
   WNDCLASSEXW wc = {};
-  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = class_name.c_str();
