@@ -109,8 +109,9 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
         controls_.Focus(VisibleInput());
       }});
   options_ = std::make_unique<OptionsMenu>(OptionsMenu::Wiring{
-      controls_, settings_, services_.files, services_.resources, services_.message_boxes,
-      services_.exe_path, language_, *templates_, *preview_, *undo_, app_.CurrentRoutine,
+      controls_, settings_, services_.files, services_.resources, services_.code_page,
+      services_.message_boxes, services_.exe_path, language_, *templates_, *preview_, *undo_,
+      app_.CurrentRoutine,
       [this](HWND owner, POINT at, bool new_app) { return ChooseVariable(owner, at, new_app); },
       own_dialog,
       [this](const ConfigurationValues& values) { Guarded([&] { ApplyConfiguration(values); }); }});

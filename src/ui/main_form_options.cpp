@@ -82,14 +82,14 @@ void OptionsMenu::ManageTemplatesClick() {
 // Read afresh from its resource or file, as the dialogs do on every activation.
 LanguageTable OptionsMenu::CurrentLanguageTable() {
   return LoadLanguageByName(
-      {w_.files, w_.resources, ProgramDirOf(w_.exe_path)},
+      {w_.files, w_.resources, ProgramDirOf(w_.exe_path), &w_.code_page},
       w_.language.current_id.empty() ? std::string("ENG") : w_.language.current_id);
 }
 
 void OptionsMenu::ShowConfiguration() {
   w_.routine = "ShowConfiguration";
   TConfiguration dialog(
-      {w_.files, w_.resources, w_.settings.FilePath(), ProgramDirOf(w_.exe_path),
+      {w_.files, w_.resources, w_.code_page, w_.settings.FilePath(), ProgramDirOf(w_.exe_path),
        [this] { return CurrentLanguageTable(); },
        [this](HWND owner, POINT at) { return w_.choose_variable(owner, at, false); },
        [this](const std::string& text, uint32_t flags) {
