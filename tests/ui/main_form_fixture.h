@@ -29,9 +29,8 @@ namespace kestrix {
 
 constexpr char kExe[] = "C:\\Kestrix\\tc Kestrix.exe";
 constexpr char kSettingsFile[] = "C:\\Kestrix\\tc Kestrix.ini";
-// Text of other scripts: Japanese, and an emoji outside the first plane (a surrogate pair).
-inline const std::string kCjk = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";
-inline const std::string kEmoji = "\xF0\x9F\x98\x80";
+// From the table of names: Japanese, and an emoji outside the first plane (two UTF-16 units).
+inline const std::string kCjk = kUnicodeNames[2], kEmoji = kUnicodeNames[4];
 
 class MainFormFixture : public ::testing::Test {
  protected:
