@@ -295,10 +295,19 @@ TEST_F(MainFormTest, QuickButtonsRewriteTheNameAndCtrlDigitsClickThem) {
   EXPECT_EQ(T(kId_MkDir), "mY  NEW.FOLDER ");
 }
 
-// A key typed into the closed template list picks the entry it starts, and undo brings the
-// name back as it was.
-TEST_F(MainFormTest, TypedTemplateKeyPicksItsEntryAndUndoRestoresTheName) {
+// A key typed into the closed template list picks the entry it starts, a letter of another
+// script too, and undo brings the name back as it was.
+class UserTemplateTest : public MainFormTest {
+  void BeforeCreate() override {
+    files_.AddFile(kSettingsFile, "[UserTemplates]\r\n\xC5\xBB\xC3\xB3\xC5\x82w=zw\r\n");
+  }
+};
+
+TEST_F(UserTemplateTest, TypedTemplateKeyPicksItsEntryAndUndoRestoresTheName) {
   TypeName("mine");
+  SetFocus(C(kId_cmbox_Templates));
+  TypeKeys("\xC5\xBB");  // the "Ż" of the user's "Żółw"
+  EXPECT_EQ(T(kId_MkDir), "zw");
   SetFocus(C(kId_cmbox_Templates));
   TypeKeys("W");
   EXPECT_EQ(T(kId_MkDir), "Weekly_backup_%W");
