@@ -138,34 +138,6 @@ TEST_F(ConfigurationDialogTest, KeysAddAndDeletePrefixesCloseListsAndSelectAll) 
   EXPECT_EQ(Stored(), "") << "Cancel writes nothing";
 }
 
-// A built-in language saved in its own code page reaches the dialog decoded: the title and
-// the tab of the last page.
-class RussianConfigurationTest : public ConfigurationDialogTest {
-  void BeforeCreate() override {
-    settings_ = "[Language]\r\nCurrentLng=RUS\r\n";
-    ConfigurationDialogTest::BeforeCreate();
-    std::string russian;
-    Win32Resources().ReadData("LNG_RUS", russian);
-    resources_.Add("LNG_RUS", russian);
-  }
-};
-
-TEST_F(RussianConfigurationTest, TheTitleAndTheTabsShowTheLanguage) {
-  ASSERT_TRUE(InDialog(
-      [&](HWND dialog) {
-        wchar_t tab[64] = {};
-        TCITEMW item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = tab;
-        item.cchTextMax = 64;
-        SendMessageW(Item(dialog, kCfg_tabs), TCM_GETITEMW, 4, reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(TextOf(dialog) + "|" + Utf8(tab),
-                  "\xD0\x9D\xD0\xB0\xD1\x81\xD1\x82\xD1\x80\xD0\xBE\xD0\xB9\xD0\xBA\xD0\xB8|"
-                  "\xD0\xA4\xD0\xB0\xD0\xB9\xD0\xBB\xD1\x8B");
-      },
-      IDCANCEL));
-}
-
 class StoredConfigurationTest : public ConfigurationDialogTest {
  protected:
   void BeforeCreate() override {

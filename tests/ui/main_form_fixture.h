@@ -74,7 +74,6 @@ class MainFormFixture : public ::testing::Test {
     }
   }
   HWND C(int id) const { return form_->Control(id); }
-  // A control's text as the user sees it, in UTF-8.
   static std::string TextOf(HWND control) {
     wchar_t buffer[4096] = {};
     return Utf8(std::wstring_view(buffer, GetWindowTextW(control, buffer, 4096)));

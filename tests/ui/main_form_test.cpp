@@ -6,6 +6,7 @@
 
 #include "base/text_utils.h"
 #include "platform/win32/resource_win32.h"
+#include "ui/configuration_dialog.h"
 #include "ui/main_form_fixture.h"
 #include "window/dpi_win32.h"
 // After the Windows headers it needs.
@@ -142,27 +143,31 @@ TEST_F(UserThemeTest, FlatOkFollowsTheOkStateAndCreates) {
   EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\Fresh"));
 }
 
-// An external language file named by CurrentLng: Russian, in UTF-8.
-class ExternalLanguageTest : public MainFormLookTest {
+// The built-in Russian, saved in code page 1251, on a 1252 system.
+class LanguageTest : public MainFormLookTest {
   void BeforeCreate() override {
-    files_.AddFile(kSettingsFile, "[Language]\r\nCurrentLng=lng_Russian.ini\r\n");
-    files_.AddFile("C:\\Kestrix\\lng_Russian.ini",
-                   "[Language]\r\nLngShortID=\tRUS\r\n[Buttons]\r\nBtnCancel=\t\t\t" +
-                       std::string(kCancelRussian) + "\r\n");
+    files_.AddFile(kSettingsFile, "[Language]\r\nCurrentLng=RUS\r\n");
+    std::string russian;
+    Win32Resources().ReadData("LNG_RUS", russian);
+    resources_.Add("LNG_RUS", russian);
   }
-
- protected:
-  static constexpr char kCancelRussian[] = "\xD0\x9E\xD1\x82\xD0\xBC\xD0\xB5\xD0\xBD\xD0\xB0";
 };
 
-// The texts reach the controls whole on a 1252 system, in the one font of every control:
-// no font takes the language's character set.
-TEST_F(ExternalLanguageTest, TextsComeFromTheFileInTheDesignedFont) {
-  EXPECT_EQ(T(kId_btn_cancel), kCancelRussian);
-  EXPECT_EQ(T(kId_btn_ok), "OK");  // a key the file lacks keeps its English text
+// The texts reach the window and its dialogs whole, in the one font of every control: no
+// font takes the language's character set.
+TEST_F(LanguageTest, TheWindowAndItsDialogsShowTheLanguageInTheDesignedFont) {
+  EXPECT_EQ(T(kId_btn_cancel), "\u041E\u0442\u043C\u0435\u043D\u0430");
   for (int id : {kId_btn_cancel, kId_lbl_s_newfolder, kId_MkDir})
     EXPECT_EQ(FontOf(id), FontOf(kId_MkDirExt)) << id;
-  EXPECT_NE(SettingsAfterClosing().find("CurrentLng=lng_Russian.ini"), std::string::npos);
+  std::string title;
+  EXPECT_TRUE(WhileShown(
+      kConfigurationClass, [&] { Key(form_->MkDirEdit(), 'P', {VK_CONTROL}); },
+      [&](HWND dialog) {
+        title = TextOf(dialog);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      }));
+  EXPECT_EQ(title, "\u041D\u0430\u0441\u0442\u0440\u043E\u0439\u043A\u0438");
+  EXPECT_NE(SettingsAfterClosing().find("CurrentLng=RUS"), std::string::npos);
 }
 
 TEST_F(MainFormTest, EnterWaitsForANameAndPressingTheReplacementsBoxDisarmsItsSwitch) {
@@ -295,22 +300,20 @@ TEST_F(MainFormTest, QuickButtonsRewriteTheNameAndCtrlDigitsClickThem) {
   EXPECT_EQ(T(kId_MkDir), "mY  NEW.FOLDER ");
 }
 
-// A key typed into the closed template list picks the entry it starts, a letter of another
-// script too, and undo brings the name back as it was.
+// A key typed into the closed template list picks the entry it starts (here a letter of
+// another script), and undo brings the name back as it was.
 class UserTemplateTest : public MainFormTest {
   void BeforeCreate() override {
-    files_.AddFile(kSettingsFile, "[UserTemplates]\r\n\xC5\xBB\xC3\xB3\xC5\x82w=zw\r\n");
+    files_.AddFile(kSettingsFile,
+                   "[UserTemplates]\r\n" + std::string(kUnicodeNames[6]) + "=zw\r\n");
   }
 };
 
 TEST_F(UserTemplateTest, TypedTemplateKeyPicksItsEntryAndUndoRestoresTheName) {
   TypeName("mine");
   SetFocus(C(kId_cmbox_Templates));
-  TypeKeys("\xC5\xBB");  // the "Ż" of the user's "Żółw"
+  TypeKeys("\u017B");  // the first letter of the user's "Żółw"
   EXPECT_EQ(T(kId_MkDir), "zw");
-  SetFocus(C(kId_cmbox_Templates));
-  TypeKeys("W");
-  EXPECT_EQ(T(kId_MkDir), "Weekly_backup_%W");
   ASSERT_TRUE(Visible(kId_btn_undo));
   ClickWithMouse(kId_btn_undo);
   EXPECT_EQ(T(kId_MkDir), "mine");
