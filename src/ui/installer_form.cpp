@@ -108,8 +108,8 @@ void TKestrix_Installer::DetectInstallation() {
   TBigIniFile wincmd(services_.files, wincmd_ini_, IniOwner::kHost, &services_.code_page);
   language_ = LoadInstallerLanguage(services_.resources, &services_.code_page,
                                     wincmd.ReadString("Configuration", "LanguageIni", ""));
-  TBigIniFile usercmd(services_.files, HostFileBeside(wincmd_ini_, "usercmd.ini"),
-                      IniOwner::kHost, &services_.code_page);
+  TBigIniFile usercmd(services_.files, HostFileBeside(wincmd_ini_, "usercmd.ini"), IniOwner::kHost,
+                      &services_.code_page);
   const EarlierInstallation found =
       FindEarlierInstallation(services_.files, services_.environment, wincmd, usercmd, host_dir_,
                               Edit(C(kIdI_edit_Dir)).Text());
