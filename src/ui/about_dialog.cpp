@@ -7,8 +7,6 @@
 #include "ui/user_guide_win32.h"
 #include "window/controls.h"
 #include "window/dpi_win32.h"
-// After the Windows headers they need.
-#include <shellapi.h>
 
 namespace kestrix {
 
@@ -72,7 +70,7 @@ bool TAboutForm::OnInit() {
   } catch (const InOutError&) {
     // The designed size and the default address.
   }
-  SetWindowLongPtrA(hwnd(), GWL_STYLE, GetWindowLongPtrA(hwnd(), GWL_STYLE) | WS_THICKFRAME);
+  SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_THICKFRAME);
   SetWindowPos(hwnd(), nullptr, 0, 0, Scale96(width), Scale96(height),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   CreateControls(kControls, language_, kDesignWidth, kDesignHeight);
@@ -82,23 +80,22 @@ bool TAboutForm::OnInit() {
   SetFontOf(hwnd(), std::initializer_list<int>{kAbout_lbl_contact, kAbout_lnk_update}, link_font_);
   std::string history;
   if (context_.resources.ReadData("whatsnew", history) == 0)
-    SetWindowTextA(Control(kAbout_memo_history), HistoryText(history).c_str());
+    Control(Item(kAbout_memo_history)).SetText(HistoryText(history));
   ApplyCaptions();
   return true;
 }
 
 void TAboutForm::ApplyCaptions() {
   using namespace lng;
-  SetWindowTextA(hwnd(), language_.Text(about::kTitle).c_str());
+  Control(hwnd()).SetText(language_.Text(about::kTitle));
   const char* build = sizeof(void*) == 8 ? "x64" : "x86";
-  const std::string version =
-      Concat({FormatLanguageText(language_.Text(about::kVersion), kProgramVersion), "    ",
-              FormatLanguageText(language_.Text(about::kBuild), build)});
-  SetWindowTextA(Control(kAbout_lbl_version), version.c_str());
-  SetWindowTextA(Control(kAbout_lbl_developer),
-                 Concat({language_.Text(install::kDeveloper), " Kestrix"}).c_str());
-  SetWindowTextA(Control(kAbout_lbl_contact),
-                 Concat({language_.Text(config_dialog::kContact), " ", kContactAddress}).c_str());
+  Control(Item(kAbout_lbl_version))
+      .SetText(Concat({FormatLanguageText(language_.Text(about::kVersion), kProgramVersion), "    ",
+                       FormatLanguageText(language_.Text(about::kBuild), build)}));
+  Control(Item(kAbout_lbl_developer))
+      .SetText(Concat({language_.Text(install::kDeveloper), " Kestrix"}));
+  Control(Item(kAbout_lbl_contact))
+      .SetText(Concat({language_.Text(config_dialog::kContact), " ", kContactAddress}));
   kestrix::ApplyCaptions(hwnd(), kControls, language_);
 }
 
@@ -121,7 +118,7 @@ bool TAboutForm::OnCommand(int id, int code, HWND) {
     if (release_page_.empty())
       OpenUserGuideSection(hwnd(), kGuideVersions);
     else
-      ShellExecuteA(hwnd(), "open", release_page_.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      ShellOpen(hwnd(), release_page_);
     return true;
   }
   if (id == kAbout_lbl_contact) {

@@ -42,7 +42,7 @@ struct AboutContext {
 class TAboutForm : public Dialog {
  public:
   explicit TAboutForm(AboutContext context);
-  HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
+  HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
 
  protected:
   bool OnInit() override;

@@ -1,9 +1,7 @@
 #include "ui/appearance_win32.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "platform/win32/resource_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace kestrix {
 
@@ -48,13 +46,13 @@ LRESULT ColorControl(HDC dc, COLORREF text, COLORREF background, SolidBrush& bru
 }
 
 bool ApplyTransparency(HWND window, const Transparency& transparency) {
-  const LONG_PTR ex_style = GetWindowLongPtrA(window, GWL_EXSTYLE);
+  const LONG_PTR ex_style = GetWindowLongPtrW(window, GWL_EXSTYLE);
   if (!transparency.layered) {
     if ((ex_style & WS_EX_LAYERED) != 0)
-      SetWindowLongPtrA(window, GWL_EXSTYLE, ex_style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+      SetWindowLongPtrW(window, GWL_EXSTYLE, ex_style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
     return true;
   }
-  SetWindowLongPtrA(window, GWL_EXSTYLE, ex_style | WS_EX_LAYERED);
+  SetWindowLongPtrW(window, GWL_EXSTYLE, ex_style | WS_EX_LAYERED);
   return SetLayeredWindowAttributes(window, 0, transparency.alpha, LWA_ALPHA) != FALSE;
 }
 
@@ -64,18 +62,19 @@ WindowFont::~WindowFont() {
 
 HFONT WindowFont::Create(const FontChoice& choice, HFONT designed, int dpi) {
   if (!choice.apply) return nullptr;
-  LOGFONTA description = {};
+  LOGFONTW description = {};
   HGDIOBJ base =
       designed != nullptr ? static_cast<HGDIOBJ>(designed) : GetStockObject(DEFAULT_GUI_FONT);
-  if (GetObjectA(base, sizeof description, &description) == 0) description = LOGFONTA{};
+  if (GetObjectW(base, sizeof description, &description) == 0) description = LOGFONTW{};
   description.lfHeight = -MulDiv(choice.points, dpi, 72);
   description.lfWidth = 0;
   if (!choice.face.empty()) {
-    const size_t length = std::min(choice.face.size(), sizeof description.lfFaceName - 1);
-    std::memcpy(description.lfFaceName, choice.face.data(), length);
-    description.lfFaceName[length] = '\0';
+    // A face name longer than the field keeps its head, never half a character.
+    const std::wstring face = Wide(HeadOfUtf16Length(choice.face, LF_FACESIZE - 1));
+    face.copy(description.lfFaceName, face.size());
+    description.lfFaceName[face.size()] = L'\0';
   }
-  HFONT font = CreateFontIndirectA(&description);
+  HFONT font = CreateFontIndirectW(&description);
   if (font == nullptr) return nullptr;
   if (font_ != nullptr) DeleteObject(font_);
   font_ = font;

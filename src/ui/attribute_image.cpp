@@ -1,6 +1,7 @@
 #include "ui/attribute_image.h"
 
 #include "platform/win32/png_image_win32.h"
+#include "platform/win32/resource_win32.h"
 #include "window/dpi_win32.h"
 
 namespace kestrix {
@@ -25,7 +26,8 @@ void AttributeImageControl::Attach(HINSTANCE instance, HWND image, HWND field,
   image_ = image;
   Subclass(image);
   // With its glyph the image is as wide as the glyph, so the letter field sits right by it.
-  if (FindResourceA(instance, AttributeImageResource(kAttributeImageNormal), RT_RCDATA)) {
+  if (ResourceExists(instance, AttributeImageResource(kAttributeImageNormal),
+                     MAKEINTRESOURCEA(10))) {  // RT_RCDATA
     const RECT rect = RectInParent(image);
     SetWindowPos(image, nullptr, 0, 0, Scale96(kGlyphSide96 + 2), rect.bottom - rect.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -109,7 +111,7 @@ bool AttributeImageControl::Paint() {
   HDC dc = BeginPaint(image_, &paint);
   RECT client;
   GetClientRect(image_, &client);
-  auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(image_), WM_CTLCOLORSTATIC,
+  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(image_), WM_CTLCOLORSTATIC,
                                                      reinterpret_cast<WPARAM>(dc),
                                                      reinterpret_cast<LPARAM>(image_)));
   FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));

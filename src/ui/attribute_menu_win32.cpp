@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "ui/messages.h"
+#include "window/controls.h"
 #include "window/menu.h"
 
 namespace kestrix {
@@ -43,13 +45,13 @@ std::optional<DirAttribute> ShowAttributeMenu(HWND owner, POINT screen_point,
 
 bool AttributeLetterField::Create(HWND parent, int id, const RECT& bounds,
                                   std::function<void()> on_closed) {
-  HWND edit = CreateWindowExA(
-      0, "EDIT", "", WS_CHILD | ES_LOWERCASE | ES_AUTOHSCROLL | WS_DISABLED, bounds.left,
+  HWND edit = CreateWindowExW(
+      0, L"EDIT", L"", WS_CHILD | ES_LOWERCASE | ES_AUTOHSCROLL | WS_DISABLED, bounds.left,
       bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   if (edit == nullptr) return false;
-  SendMessageA(edit, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
+  SendMessageW(edit, WM_SETFONT, SendMessageW(parent, WM_GETFONT, 0, 0), FALSE);
   return Attach(edit, std::move(on_closed));
 }
 
@@ -57,17 +59,17 @@ bool AttributeLetterField::Attach(HWND edit, std::function<void()> on_closed) {
   if (edit == nullptr) return false;
   on_closed_ = std::move(on_closed);
   edit_ = edit;
-  SendMessageA(edit_, EM_LIMITTEXT, 4, 0);
+  Edit(edit_).LimitText(4);
   return Subclass(edit_);
 }
 
 void AttributeLetterField::Open() {
-  std::string letters = editor_.OpenField();
-  SetWindowTextA(edit_, letters.c_str());
+  const Edit field(edit_);
+  field.SetText(editor_.OpenField());
   EnableWindow(edit_, TRUE);
   ShowWindow(edit_, SW_SHOW);
   SetFocus(edit_);
-  SendMessageA(edit_, EM_SETSEL, 0, -1);
+  field.SelectAll();
 }
 
 void AttributeLetterField::Close() {
@@ -90,30 +92,26 @@ AttributeUpdate AttributeLetterField::Changed(const std::string& app_title, Inpu
 void AttributeLetterField::ShowUpdate(const AttributeUpdate& update) {
   if (!update.field_open || edit_ == nullptr) return;
   // Setting the text raises EN_CHANGE again; an equal text would only loop.
-  if (Text() != update.field_text) SetWindowTextA(edit_, update.field_text.c_str());
-  int end = GetWindowTextLengthA(edit_);
-  SendMessageA(edit_, EM_SETSEL, end, end);
+  const Edit field(edit_);
+  if (Text() != update.field_text) field.SetText(update.field_text);
+  field.CaretToEnd();
 }
 
 std::string AttributeLetterField::Text() const {
-  char buffer[16] = {};
-  GetWindowTextA(edit_, buffer, sizeof buffer);
-  return buffer;
+  return Edit(edit_).Text();
 }
 
 LRESULT AttributeLetterField::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CHAR: {
-      char typed = static_cast<char>(wparam);
+      const char typed = AsciiOfTyped(wparam);
       if (typed == 27) {
         Close();
         return 0;
       }
-      DWORD start = 0, end = 0;
-      SendMessageA(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                   reinterpret_cast<LPARAM>(&end));
+      const auto [start, end] = Edit(edit_).Selection();
       LetterKeyDecision decision = FilterAttributeLetter(typed, Text(), start, end - start);
-      if (decision.select_all) SendMessageA(edit_, EM_SETSEL, 0, -1);
+      if (decision.select_all) Edit(edit_).SelectAll();
       if (!decision.accept) return 0;
       break;
     }

@@ -30,7 +30,7 @@ void BatchGroup::Opening() {
   if (!digits_only_) {
     for (int id : {kId_edit_from, kId_edit_to, kId_edit_stepby, kId_edit_digits}) {
       HWND edit = controls_[id];
-      SetWindowLongPtrA(edit, GWL_STYLE, GetWindowLongPtrA(edit, GWL_STYLE) | ES_NUMBER);
+      SetWindowLongPtrW(edit, GWL_STYLE, GetWindowLongPtrW(edit, GWL_STYLE) | ES_NUMBER);
     }
     digits_only_ = true;
   }
@@ -70,7 +70,7 @@ bool BatchGroup::OnCommand(
       if (code == CBN_DROPDOWN) OpenAffixList(id, affix_settings(id == kId_cmbx_prefix));
       if (code == CBN_EDITCHANGE && open_) GenerateBatchDirList();
       // The choice is in the field only once the selection message ends.
-      if (code == CBN_SELCHANGE) PostMessageA(GetParent(controls_[id]), kMsg_ChoiceDone, id, 0);
+      if (code == CBN_SELCHANGE) PostMessageW(GetParent(controls_[id]), kMsg_ChoiceDone, id, 0);
       return true;
     case kId_btn_setSuffix:
       if (code == BN_CLICKED) btn_setSuffixClick(subdir);
@@ -152,7 +152,7 @@ void BatchGroup::btn_signClick() {
 void BatchGroup::OnNotify(HWND form, const NMHDR* header) const {
   // After the arrow changed the number, the list takes the focus again.
   if (header != nullptr && header->code == UDN_DELTAPOS)
-    PostMessageA(form, kMsg_UpDownDone, header->idFrom, 0);
+    PostMessageW(form, kMsg_UpDownDone, header->idFrom, 0);
 }
 
 void BatchGroup::UpDownDone(int id) const {

@@ -1,4 +1,5 @@
 #include "platform/win32/file_types_win32.h"
+#include "platform/win32/wide_text.h"
 #include "settings/language_keys.h"
 #include "ui/configuration_pages.h"
 #include "window/dpi_win32.h"
@@ -39,12 +40,12 @@ void FilesPage::OnCreate() {
   HWND list = Item(kCfg_ExtensionList);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
   for (int i = 0; i < 3; ++i) {
-    LVCOLUMNA column = {};
+    LVCOLUMNW column = {};
     column.mask = LVCF_WIDTH | LVCF_TEXT;
     column.cx = Scale96(kColumnWidths[i]);
-    char empty[] = "";
+    wchar_t empty[] = L"";
     column.pszText = empty;
-    SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
 }
 
@@ -52,11 +53,11 @@ void FilesPage::ApplyCaptions() {
   const std::string texts[] = {"#", Text(config_dialog::kExtension),
                                Text(config_dialog::kDescription)};
   for (int i = 0; i < 3; ++i) {
-    std::string text = texts[i];
-    LVCOLUMNA column = {};
+    std::wstring text = Wide(texts[i]);
+    LVCOLUMNW column = {};
     column.mask = LVCF_TEXT;
     column.pszText = text.data();
-    SendMessageA(Item(kCfg_ExtensionList), LVM_SETCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(Item(kCfg_ExtensionList), LVM_SETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
 }
 
@@ -108,17 +109,18 @@ void FilesPage::ShowExtensions(const std::vector<std::string>& extensions) {
 
 void FilesPage::AddRow(int index, const std::string& extension) {
   HWND list = Item(kCfg_ExtensionList);
-  std::string texts[] = {std::to_string(index), extension, Description(extension)};
-  LVITEMA item = {};
+  std::wstring texts[] = {Wide(std::to_string(index)), Wide(extension),
+                          Wide(Description(extension))};
+  LVITEMW item = {};
   item.mask = LVIF_TEXT;
   item.iItem = index;
   item.pszText = texts[0].data();
-  SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   for (int column = 1; column <= 2; ++column) {
-    LVITEMA sub = {};
+    LVITEMW sub = {};
     sub.iSubItem = column;
     sub.pszText = texts[column].data();
-    SendMessageA(list, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&sub));
+    SendMessageW(list, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&sub));
   }
 }
 
@@ -126,13 +128,13 @@ std::vector<std::string> FilesPage::Extensions() const {
   HWND list = Item(kCfg_ExtensionList);
   std::vector<std::string> extensions;
   for (int i = 0; i < ListView_GetItemCount(list); ++i) {
-    char text[MAX_PATH] = {};
-    LVITEMA item = {};
+    wchar_t text[MAX_PATH] = {};
+    LVITEMW item = {};
     item.iSubItem = 1;
     item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
-    extensions.push_back(text);
+    item.cchTextMax = MAX_PATH;
+    SendMessageW(list, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
+    extensions.push_back(Utf8(text));
   }
   return extensions;
 }

@@ -12,7 +12,7 @@ using V = ConfigurationValues;
 
 // The edit inside a combo box with an edit field.
 HWND EditOf(HWND combo) {
-  return FindWindowExA(combo, nullptr, "Edit", nullptr);
+  return FindWindowExW(combo, nullptr, L"Edit", nullptr);
 }
 
 const ControlSpec kGeneralControls[] = {

@@ -40,8 +40,8 @@ void LanguagePage::OnCreate() {
   const Combo languages = ComboOf(kCfg_cb_LanguageSelect);
   for (const std::string& entry : BuiltInLanguageListEntries()) languages.Add(entry);
   const ConfigurationContext& context = site_.context;
-  for (const ExternalLanguage& external :
-       FindExternalLanguages({context.files, context.resources, context.program_dir}))
+  for (const ExternalLanguage& external : FindExternalLanguages(
+           {context.files, context.resources, context.program_dir, &context.code_page}))
     languages.Add(external.list_entry);
   link_font_ = DialogFontWith({.underline = true});
   SetFontOf(site_.dialog,
@@ -107,8 +107,8 @@ void LanguagePage::LanguageChosen() {
   if (!site_.loading) changed_ = true;
   selected_ = LanguageOfListEntry(list.Item(index));
   const ConfigurationContext& context = site_.context;
-  const LanguageTable chosen =
-      LoadLanguageByName({context.files, context.resources, context.program_dir}, selected_);
+  const LanguageTable chosen = LoadLanguageByName(
+      {context.files, context.resources, context.program_dir, &context.code_page}, selected_);
   Control(Item(kCfg_lbl_translatorDATA)).SetText(chosen.Text(header::kAuthor));
   Control(Item(kCfg_lbl_dateDATA)).SetText(chosen.Text(header::kDate));
   const std::string contact = Trim(chosen.Text(header::kContact));

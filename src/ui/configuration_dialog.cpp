@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/key_commands.h"
+#include "platform/win32/wide_text.h"
 #include "settings/language_keys.h"
 #include "settings/settings.h"
 #include "settings/themes.h"
@@ -83,17 +84,17 @@ void TConfiguration::CreatePages() {
   tables.push_back(kButtons);
   for (std::span<const ControlSpec> table : tables) CreateControls(table, site_.language);
   for (int i = 0; i < static_cast<int>(ConfigPage::kCount); ++i) {
-    TCITEMA item = {};
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
-    char empty[] = "";
+    wchar_t empty[] = L"";
     item.pszText = empty;
-    SendMessageA(Control(kCfg_tabs), TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(Control(kCfg_tabs), TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
   for (std::span<const ControlSpec> table : tables)
     for (const ControlSpec& spec : table) {
       HWND control = Control(spec.id);
       key_hook_.Subclass(control);
-      if (HWND edit = FindWindowExA(control, nullptr, "Edit", nullptr)) key_hook_.Subclass(edit);
+      if (HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr)) key_hook_.Subclass(edit);
     }
   // The group boxes lie under the controls they frame and the tab control under all, each
   // clipped by what lies above it, so none paints over the pages' controls.
@@ -103,7 +104,7 @@ void TConfiguration::CreatePages() {
       if (IsGroupBox(spec)) below.push_back(Control(spec.id));
   below.push_back(Control(kCfg_tabs));
   for (HWND control : below) {
-    SetWindowLongPtrA(control, GWL_STYLE, GetWindowLongPtrA(control, GWL_STYLE) | WS_CLIPSIBLINGS);
+    SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) | WS_CLIPSIBLINGS);
     SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   for (const auto& page : page_objects_) page->OnCreate();
@@ -111,16 +112,16 @@ void TConfiguration::CreatePages() {
 
 void TConfiguration::ApplyCaptions() {
   using namespace lng;
-  SetWindowTextA(hwnd(), site_.language.Text(config_dialog::kTitle).c_str());
+  kestrix::Control(hwnd()).SetText(site_.language.Text(config_dialog::kTitle));
   const std::array<LanguageKey, 5> tabs{config::kGeneral, config::kWindow,
                                         config_dialog::kLanguageTab, config::kAdvanced,
                                         config::kFiles};
   for (int i = 0; i < 5; ++i) {
-    std::string text = site_.language.Text(tabs[static_cast<size_t>(i)]);
-    TCITEMA item = {};
+    std::wstring text = Wide(site_.language.Text(tabs[static_cast<size_t>(i)]));
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();
-    SendMessageA(Control(kCfg_tabs), TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(Control(kCfg_tabs), TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
   kestrix::ApplyCaptions(hwnd(), kButtons, site_.language);
   for (const auto& page : page_objects_) {
@@ -249,7 +250,7 @@ std::optional<LRESULT> TConfiguration::FieldKey(HWND control, UINT message, WPAR
       break;
     case ConfigKeyAction::kDeleteListItem: {
       const Combo combo(owner);
-      SendMessageA(owner, CB_DELETESTRING, static_cast<WPARAM>(combo.Selected()), 0);
+      SendMessageW(owner, CB_DELETESTRING, static_cast<WPARAM>(combo.Selected()), 0);
       combo.SetText("");
       general_->AffixTextChanged(prefix);
       return 0;

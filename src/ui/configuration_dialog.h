@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/resources.h"
@@ -98,6 +99,7 @@ inline constexpr char kConfigurationClass[] = "TConfiguration";
 struct ConfigurationContext {
   FileSystem& files;
   Resources& resources;
+  CodePage& code_page;  // decodes the built-in languages and ANSI language files
   std::string settings_path;
   std::string program_dir;  // no trailing "\"
   // The interface language as it is now: asked again at every activation.

@@ -8,10 +8,10 @@ namespace kestrix {
 
 namespace {
 
-bool IsClass(HWND control, const char* name) {
-  char class_name[32] = {};
-  GetClassNameA(control, class_name, sizeof class_name);
-  return lstrcmpiA(class_name, name) == 0;
+bool IsClass(HWND control, const wchar_t* name) {
+  wchar_t class_name[32] = {};
+  GetClassNameW(control, class_name, 32);
+  return lstrcmpiW(class_name, name) == 0;
 }
 
 }  // namespace
@@ -25,11 +25,11 @@ void ControlSet::Add(int id, HWND control) {
     shown_.resize(index + 1);
   }
   controls_[index] = control;
-  if (IsClass(control, "ComboBox"))
-    edits_[index] = FindWindowExA(control, nullptr, "EDIT", nullptr);
+  if (IsClass(control, L"ComboBox"))
+    edits_[index] = FindWindowExW(control, nullptr, L"EDIT", nullptr);
   // Only a control the user cannot type into keeps the caption it was given.
   shown_[index].reset();
-  if (!IsClass(control, "Edit") && !IsClass(control, "ComboBox"))
+  if (!IsClass(control, L"Edit") && !IsClass(control, L"ComboBox"))
     shown_[index] = Control(control).Text();
 }
 
@@ -107,7 +107,7 @@ void ControlSet::Place(int id, const RECT& bounds) const {
 void ControlSet::Lock(int id, bool lock) const {
   const HWND control = (*this)[id];
   if (control == nullptr) return;
-  SendMessageA(control, WM_SETREDRAW, lock ? FALSE : TRUE, 0);
+  SendMessageW(control, WM_SETREDRAW, lock ? FALSE : TRUE, 0);
   if (!lock)
     RedrawWindow(control, nullptr, nullptr,
                  RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);

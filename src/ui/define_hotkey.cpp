@@ -67,7 +67,7 @@ LRESULT TDefineHotkey::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE && !committed_) {
         Commit();
-        PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+        PostMessageW(hwnd(), WM_CLOSE, 0, 0);
       }
       break;
     case WM_COMMAND:

@@ -14,10 +14,11 @@ constexpr int kTintPressed = 80;
 constexpr int kGap96 = 4;
 constexpr BYTE kDisabledGlyphAlpha = 96;
 
-std::string WindowText(HWND hwnd) {
-  const int length = GetWindowTextLengthA(hwnd);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
+// The caption as the drawing calls take it.
+std::wstring WindowText(HWND hwnd) {
+  const int length = GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
   text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
   return text;
 }
@@ -46,7 +47,7 @@ bool FlatButton::Create(HWND parent, int id, const RECT& bounds, const char* cap
   const std::wstring class_name = Wide(kClassName);
   WNDCLASSEXW wc = {};
   wc.style = CS_DBLCLKS;
-  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_HAND);
   wc.lpszClassName = class_name.c_str();
   if (!RegisterClassOnce(wc)) return false;
@@ -180,7 +181,7 @@ void FlatButton::OnButtonUp(LPARAM lparam) {
 void FlatButton::Click() {
   if (!IsWindowEnabled(hwnd())) return;
   const int id = GetDlgCtrlID(hwnd());
-  SendMessageA(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+  SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(hwnd()));
 }
 
@@ -216,9 +217,9 @@ void FlatButton::DrawFace(HDC dc, const RECT& client) {
 
   HGDIOBJ old_font = SelectObject(
       dc, font_ != nullptr ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
-  const std::string caption = WindowText(hwnd());
+  const std::wstring caption = WindowText(hwnd());
   RECT text_size = {0, 0, 0, 0};
-  if (!caption.empty()) DrawTextA(dc, caption.c_str(), -1, &text_size, DT_SINGLELINE | DT_CALCRECT);
+  if (!caption.empty()) DrawTextW(dc, caption.c_str(), -1, &text_size, DT_SINGLELINE | DT_CALCRECT);
   const int glyph_side = glyph_.IsEmpty() ? 0 : ScaleForDpi(kGlyphSide96, dpi);
   const int gap = glyph_side > 0 && !caption.empty() ? ScaleForDpi(kGap96, dpi) : 0;
   const int content = glyph_side + gap + text_size.right;
@@ -240,7 +241,7 @@ void FlatButton::DrawFace(HDC dc, const RECT& client) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, enabled ? colors_.text : GetSysColor(COLOR_GRAYTEXT));
     RECT text_rect = {x, shift, x + text_size.right, client.bottom + shift};
-    DrawTextA(dc, caption.c_str(), -1, &text_rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    DrawTextW(dc, caption.c_str(), -1, &text_rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
   }
   SelectObject(dc, old_font);
 

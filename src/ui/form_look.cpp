@@ -8,7 +8,7 @@
 #include "app/launch_decision.h"
 #include "app/mode_rules.h"
 #include "base/text_utils.h"
-#include "platform/win32/font_charset_win32.h"
+#include "platform/win32/wide_text.h"
 #include "ui/control_ids.h"
 #include "window/dpi_win32.h"
 // After the Windows headers it needs.
@@ -29,32 +29,24 @@ bool ShowsGlyphOnly(int id) {
          id == kId_btn_undo || id == kId_btn_sign;
 }
 
-// The control kinds whose font takes the language's character set; edit fields and
-// memos keep the designed one.
-bool TakesLanguageCharset(HWND control) {
-  char class_name[32] = {};
-  GetClassNameA(control, class_name, sizeof class_name);
-  return lstrcmpiA(class_name, "Edit") != 0 && lstrcmpiA(class_name, UPDOWN_CLASSA) != 0;
-}
-
 HFONT StyledOf(HFONT font, bool italic, bool underline) {
-  LOGFONTA description = {};
-  if (GetObjectA(font, sizeof description, &description) != sizeof description) return nullptr;
+  LOGFONTW description = {};
+  if (GetObjectW(font, sizeof description, &description) != sizeof description) return nullptr;
   description.lfItalic = italic ? TRUE : FALSE;
   description.lfUnderline = underline ? TRUE : FALSE;
-  return CreateFontIndirectA(&description);
+  return CreateFontIndirectW(&description);
 }
 
 bool SameFont(HFONT a, HFONT b) {
-  LOGFONTA first = {}, second = {};
-  return GetObjectA(a, sizeof first, &first) == sizeof first &&
-         GetObjectA(b, sizeof second, &second) == sizeof second &&
+  LOGFONTW first = {}, second = {};
+  return GetObjectW(a, sizeof first, &first) == sizeof first &&
+         GetObjectW(b, sizeof second, &second) == sizeof second &&
          std::memcmp(&first, &second, sizeof first) == 0;
 }
 
 void SetFont(HWND control, HFONT font) {
   if (font != nullptr)
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(control));
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(control));
 }
 
 }  // namespace
@@ -75,10 +67,10 @@ FormLook::~FormLook() {
 }
 
 void FormLook::CreateDesignedFont() {
-  NONCLIENTMETRICSA metrics = {};
+  NONCLIENTMETRICSW metrics = {};
   metrics.cbSize = sizeof metrics;
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    font_ = CreateFontIndirectA(&metrics.lfMessageFont);
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    font_ = CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
 // --- Flat buttons and tooltips -------------------------------------------------------
@@ -106,18 +98,19 @@ FlatButton* FormLook::FlatFor(int id) const {
 
 namespace {
 
-void AddTool(HWND tooltip, HWND control, std::string text) {
-  TOOLINFOA tool = {};
-  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+void AddTool(HWND tooltip, HWND control, const std::string& text) {
+  std::wstring wide = Wide(text);
+  TOOLINFOW tool = {};
+  tool.cbSize = TTTOOLINFOW_V1_SIZE;
   // The message loop relays the tools' mouse messages: a tooltip's own subclass would put
   // comctl32's property reads, each a server round trip under Wine, on every message of
   // the tool.
   tool.uFlags = TTF_IDISHWND;
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = text.data();
-  SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.lpszText = wide.data();
+  SendMessageW(tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace
@@ -138,12 +131,12 @@ void FormLook::RelayMouse(const MSG& msg) {
   if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST || tooltip_parent_ == nullptr)
     return;
   if (tooltip_ == nullptr) {
-    tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                tooltip_parent_, nullptr, instance_, nullptr);
     if (tooltip_ == nullptr) return;
     for (const auto& [control, text] : hints_) AddTool(tooltip_, control, text);
   }
-  SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void FormLook::ApplyGlyph(int id, const GlyphRef& glyph, const char* fallback) {
@@ -156,7 +149,7 @@ void FormLook::ApplyGlyph(int id, const GlyphRef& glyph, const char* fallback) {
     return;
   }
   button->SetGlyph(std::move(image));
-  if (ShowsGlyphOnly(id)) SetWindowTextA(button->hwnd(), "");
+  if (ShowsGlyphOnly(id)) Control(button->hwnd()).SetText("");
 }
 
 // The flat OK shows "Enter" over an existing directory and the theme's OK otherwise.
@@ -200,14 +193,15 @@ void FormLook::SetBatchHint(const std::string& hint) {
 
 // --- Fonts ---------------------------------------------------------------------------
 
-void FormLook::FixComponentsCharCoding(const ActivationSettings& activation, int font_charset) {
+void FormLook::ApplyFonts(const ActivationSettings& activation) {
   const FontChoice choice = ChooseFont(activation.font_name, activation.font_size);
-  base_font_ = font_;
+  HFONT base = font_ != nullptr ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   if (choice.apply) {
     HFONT chosen = user_font_.Create(choice, font_, SystemDpi());
-    if (chosen != nullptr) base_font_ = chosen;
+    if (chosen != nullptr) base = chosen;
   }
-  OwnedFont shown(CreateFontWithCharset(base_font_, font_charset));
+  // The controls hold a copy: the user's font is made anew at each activation.
+  OwnedFont shown(StyledOf(base, false, false));
   if (!shown) return;
   // Each WM_SETFONT lays a control out and repaints it, a large share of the start-up, so
   // the fonts in use stay when the new ones would look the same. The old fonts are deleted
@@ -227,13 +221,13 @@ void FormLook::FixComponentsCharCoding(const ActivationSettings& activation, int
 void FormLook::SetFontsOf(const std::vector<HWND>& controls) const {
   for (HWND control : controls) {
     if (control == nullptr) continue;
-    HFONT font = TakesLanguageCharset(control) ? shown_font_.get() : base_font_;
+    HFONT font = shown_font_.get();
     if (control == controls_[kId_lbl_s_more] && !more_hovered_ && shown_italic_font_)
       font = shown_italic_font_.get();
     if (control == controls_[kId_lbl_s_newfolder] && refresh_hovered_ && shown_underlined_font_)
       font = shown_underlined_font_.get();
     if (font == nullptr) continue;
-    HFONT current = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    HFONT current = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     if (current != font && !SameFont(current, font)) SetFont(control, font);
   }
 }
@@ -321,8 +315,8 @@ void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorati
   // parent paint the background behind them on every paint.
   HGDIOBJ old_font = SelectObject(
       dc, shown_font_ ? shown_font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-  TEXTMETRICA metrics = {};
-  GetTextMetricsA(dc, &metrics);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(dc, &metrics);
   auto reached = [dc, &metrics](const FramedGroup& group) {
     const RECT& f = group.frame;
     const int caption_top = group.caption_at.y;
@@ -351,14 +345,14 @@ void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorati
       DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &frame, nullptr);
     else
       DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-    const std::string& caption = group.caption;
+    const std::wstring caption = Wide(group.caption);
     SIZE size = {};
-    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
     const POINT at = group.caption_at;
     RECT strip = {at.x, at.y, at.x + size.cx + Scale96(4), at.y + Scale96(kCaptionStrip96)};
     FillRect(dc, &strip, main_brush_.Get(ResolveColor(look_.main)));
     RECT text = {at.x + Scale96(2), at.y, strip.right, strip.bottom};
-    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (theme != nullptr) CloseThemeData(theme);

@@ -1,8 +1,8 @@
 #pragma once
-// The main window's look: the designed font and the font the language and FontName and
-// FontSize ask for, the theme's colours with the WM_CTLCOLOR* answers and the background,
-// the owner-drawn flat buttons and their glyphs, the tooltips, and the pointer's feedback
-// over the quick buttons, the "<more>" marker and the "New folder" label.
+// The main window's look: the designed font and the font FontName and FontSize ask for, the theme's
+// colours with the WM_CTLCOLOR* answers and the background, the owner-drawn flat buttons and their
+// glyphs, the tooltips, and the pointer's feedback over the quick buttons, the "<more>" marker and
+// the "New folder" label.
 #include <array>
 #include <functional>
 #include <memory>
@@ -49,10 +49,10 @@ class FormLook : public Window {
   // Watches the pointer over the labels and quick buttons.
   void WatchHover();
 
-  // The fonts of every control: FontName and FontSize change the designed font; the
-  // language's character set goes to the kinds of control that show its texts.
-  void FixComponentsCharCoding(const ActivationSettings& activation, int font_charset);
-  // The fonts of the last FixComponentsCharCoding, for controls made after it.
+  // The fonts of every control: FontName and FontSize change the designed font. The texts
+  // reach the controls in UTF-16, so one font shows every script the system has glyphs for.
+  void ApplyFonts(const ActivationSettings& activation);
+  // The fonts of the last ApplyFonts, for controls made after it.
   void SetFontsOf(const std::vector<HWND>& controls) const;
   void ChangeColors(const ActivationSettings& activation);
   void ShowOkGlyph(bool enter);
@@ -100,7 +100,7 @@ class FormLook : public Window {
   FileSystem& files_;
   std::string program_dir_;
   Feedback feedback_;
-  HINSTANCE instance_ = GetModuleHandleA(nullptr);
+  HINSTANCE instance_ = GetModuleHandleW(nullptr);
   HFONT font_ = nullptr;
   HWND tooltip_parent_ = nullptr;
   HWND tooltip_ = nullptr;
@@ -116,10 +116,9 @@ class FormLook : public Window {
   std::array<bool, 4> quick_highlighted_{};
   bool more_hovered_ = false;
   bool refresh_hovered_ = false;
-  // The designed font changed by FontName/FontSize, and that font in the language's
-  // character set, plain, italic and underlined.
+  // The designed font changed by FontName/FontSize, and the controls' copies of the font in
+  // use, plain, italic and underlined.
   WindowFont user_font_;
-  HFONT base_font_ = nullptr;  // font_ or the user's font
   OwnedFont shown_font_;
   OwnedFont shown_italic_font_;
   OwnedFont shown_underlined_font_;

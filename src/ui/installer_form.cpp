@@ -1,7 +1,5 @@
 #include "ui/installer_form.h"
 
-#include <shellapi.h>
-
 #include "app/launch_decision.h"
 #include "base/path_text.h"
 #include "base/program_version.h"
@@ -9,6 +7,7 @@
 #include "host/foreground_win32.h"
 #include "host/host_commands.h"
 #include "host/panel_windows.h"
+#include "platform/win32/wide_text.h"
 #include "settings/language_keys.h"
 #include "settings/settings.h"
 #include "ui/define_hotkey.h"
@@ -109,8 +108,8 @@ void TKestrix_Installer::DetectInstallation() {
   TBigIniFile wincmd(services_.files, wincmd_ini_, IniOwner::kHost, &services_.code_page);
   language_ = LoadInstallerLanguage(services_.resources, &services_.code_page,
                                     wincmd.ReadString("Configuration", "LanguageIni", ""));
-  TBigIniFile usercmd(services_.files, HostFileBeside(wincmd_ini_, "usercmd.ini"),
-                      IniOwner::kHost, &services_.code_page);
+  TBigIniFile usercmd(services_.files, HostFileBeside(wincmd_ini_, "usercmd.ini"), IniOwner::kHost,
+                      &services_.code_page);
   const EarlierInstallation found =
       FindEarlierInstallation(services_.files, services_.environment, wincmd, usercmd, host_dir_,
                               Edit(C(kIdI_edit_Dir)).Text());
@@ -192,9 +191,8 @@ void TKestrix_Installer::CreateControls() {
   INITCOMMONCONTROLSEX common = {sizeof common, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&common);
   kestrix::CreateControls(hwnd(), kControls, language_.table);
-  SetWindowTextA(C(kIdI_edit_TCBaseDir), (host_dir_ + "\\").c_str());
-  SetWindowTextA(C(kIdI_edit_Dir),
-                 ("Kestrix\\" + pathtext::ExtractFileName(services_.exe_path)).c_str());
+  Control(C(kIdI_edit_TCBaseDir)).SetText(host_dir_ + "\\");
+  Control(C(kIdI_edit_Dir)).SetText("Kestrix\\" + pathtext::ExtractFileName(services_.exe_path));
 
   // The group of the steps stays hidden until the procedure starts; its children follow.
   for (int id : {kIdI_Step1, kIdI_Step1Hint, kIdI_ProgressBar1})
@@ -215,26 +213,24 @@ void TKestrix_Installer::LoadLanguage(const std::string& id) {
 
 void TKestrix_Installer::ApplyTexts() {
   kestrix::ApplyCaptions(hwnd(), kControls, language_.table);
-  SetWindowTextA(
-      C(kIdI_currentLang),
-      Concat({T(install::kLanguage), " ", language_.table.Text(header::kLngName)}).c_str());
-  SetWindowTextA(C(kIdI_RadioButton2), KeyDisplayCaption(chosen_key_, chosen_windows_key_).c_str());
+  Control(C(kIdI_currentLang))
+      .SetText(Concat({T(install::kLanguage), " ", language_.table.Text(header::kLngName)}));
+  Control(C(kIdI_RadioButton2)).SetText(KeyDisplayCaption(chosen_key_, chosen_windows_key_));
   if (run_.Phase() == InstallPhase::kChoosing)
-    SetWindowTextA(C(kIdI_btn_Install),
-                   T(uninstall_ ? buttons::kBtnUninstall : buttons::kBtnInstall).c_str());
-  SetWindowTextA(C(kIdI_grp_Install),
-                 T(uninstall_ ? install::kUninstallingGrpbox : install::kInstallingGrpbox).c_str());
+    Control(C(kIdI_btn_Install))
+        .SetText(T(uninstall_ ? buttons::kBtnUninstall : buttons::kBtnInstall));
+  Control(C(kIdI_grp_Install))
+      .SetText(T(uninstall_ ? install::kUninstallingGrpbox : install::kInstallingGrpbox));
   const LanguageKey* notes[] = {&install::kStep1Note,
                                 uninstall_ ? &install::kStep2NoteU : &install::kStep2Note,
                                 uninstall_ ? &install::kStep3NoteU : &install::kStep3Note};
   for (int i = 0; i < 3; ++i) {
     // "&&" in a language text is one "&" on a label that shows mnemonics.
     const std::string note = T(*notes[i]);
-    SetWindowTextA(C(kIdI_Step1Hint + i), (step_failed_[i] ? CutNote(note) : note).c_str());
+    Control(C(kIdI_Step1Hint + i)).SetText(step_failed_[i] ? CutNote(note) : note);
   }
   if (!installed_message_)
-    SetWindowTextA(C(kIdI_panel_ver),
-                   Concat({T(install::kCurrentVersion), " ", kProgramVersion}).c_str());
+    Control(C(kIdI_panel_ver)).SetText(Concat({T(install::kCurrentVersion), " ", kProgramVersion}));
 }
 
 void TKestrix_Installer::ShowLanguageChooser(bool shown) {
@@ -281,7 +277,7 @@ void TKestrix_Installer::btn_SetHotkeyClick() {
     ShowWindow(C(id), SW_HIDE);
   hotkey_ = std::make_unique<TDefineHotkey>(*this);
   hotkey_->SetErrorLogger(Logger());
-  hotkey_->Open(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd(), GWLP_HINSTANCE)), hwnd(),
+  hotkey_->Open(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd(), GWLP_HINSTANCE)), hwnd(),
                 T(lng::install::kActivateGrpbox), chosen_key_, chosen_windows_key_);
 }
 
@@ -294,7 +290,7 @@ void TKestrix_Installer::HotkeyChosen(const std::string& notation, bool windows_
     Check(C(kIdI_RadioButton2)).SetChecked(false);
     RadioButtonClick(kIdI_RadioButton1);
   }
-  SetWindowTextA(C(kIdI_RadioButton2), KeyDisplayCaption(chosen_key_, chosen_windows_key_).c_str());
+  Control(C(kIdI_RadioButton2)).SetText(KeyDisplayCaption(chosen_key_, chosen_windows_key_));
   for (int id : {kIdI_RadioButton1, kIdI_RadioButton2, kIdI_RadioButton3})
     ShowWindow(C(id), SW_SHOW);
   ShowWindow(C(kIdI_btn_SetHotkey), offer.other_key ? SW_SHOW : SW_HIDE);
@@ -315,19 +311,19 @@ KeyBinding TKestrix_Installer::Binding() const {
 // ---- Waiting for the host ----
 
 bool TKestrix_Installer::HostRunning() {
-  return FindWindowA(kHostWindowClass, nullptr) != nullptr;
+  return FindWindowW(Wide(kHostWindowClass).c_str(), nullptr) != nullptr;
 }
 
 void TKestrix_Installer::AskHostToClose() {
-  HWND host = FindWindowA(kHostWindowClass, nullptr);
-  if (host != nullptr) PostMessageA(host, kHostCommandMessage, kCmdCloseHost, 0);
+  HWND host = FindWindowW(Wide(kHostWindowClass).c_str(), nullptr);
+  if (host != nullptr) PostMessageW(host, kHostCommandMessage, kCmdCloseHost, 0);
 }
 
 void TKestrix_Installer::btn_InstallClick() {
   if (run_.Phase() == InstallPhase::kFinished) {
     const std::string host = host_dir_ + "\\TOTALCMD.EXE";
-    ShellExecuteA(hwnd(), "open", host.c_str(), nullptr, host_dir_.c_str(), SW_SHOWNORMAL);
-    PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+    ShellOpen(hwnd(), host, {}, host_dir_);
+    PostMessageW(hwnd(), WM_CLOSE, 0, 0);
     return;
   }
   if (!run_.StartWaiting()) return;
@@ -336,7 +332,7 @@ void TKestrix_Installer::btn_InstallClick() {
     for (int i = 0; i < 3; ++i) ShowWindow(C(id + i), SW_SHOW);
   ActivateStep(1);
   EnableWindow(C(kIdI_btn_Install), FALSE);
-  SetWindowTextA(C(kIdI_btn_Install), T(lng::buttons::kBtnOK).c_str());
+  Control(C(kIdI_btn_Install)).SetText(T(lng::buttons::kBtnOK));
   for (int id : {kIdI_edit_Dir, kIdI_RadioButton1, kIdI_RadioButton2, kIdI_RadioButton3,
                  kIdI_btn_SetHotkey, kIdI_currentLang})
     EnableWindow(C(id), FALSE);
@@ -344,9 +340,8 @@ void TKestrix_Installer::btn_InstallClick() {
   EnableWindow(C(kIdI_currentLang), FALSE);
   if (HostRunning()) {
     countdown_ = 10;
-    SetWindowTextA(
-        C(kIdI_btn_CloseTC),
-        Concat({T(lng::buttons::kBtnClose), " (", std::to_string(countdown_), ")"}).c_str());
+    Control(C(kIdI_btn_CloseTC))
+        .SetText(Concat({T(lng::buttons::kBtnClose), " (", std::to_string(countdown_), ")"}));
     ShowWindow(C(kIdI_btn_CloseTC), SW_SHOW);
     SetFocus(C(kIdI_btn_CloseTC));
     SetTimer(hwnd(), kTimer10Sec, 1000, nullptr);
@@ -359,9 +354,8 @@ void TKestrix_Installer::timer_10secTimer() {
   const bool running = HostRunning();
   if (countdown_ > 0 && running) {
     --countdown_;
-    SetWindowTextA(
-        C(kIdI_btn_CloseTC),
-        Concat({T(lng::buttons::kBtnClose), " (", std::to_string(countdown_), ")"}).c_str());
+    Control(C(kIdI_btn_CloseTC))
+        .SetText(Concat({T(lng::buttons::kBtnClose), " (", std::to_string(countdown_), ")"}));
   }
   if (countdown_ == 0 || !running) {
     KillTimer(hwnd(), kTimer10Sec);
@@ -372,7 +366,7 @@ void TKestrix_Installer::timer_10secTimer() {
 
 void TKestrix_Installer::btn_CloseTCClick() {
   KillTimer(hwnd(), kTimer10Sec);
-  SetWindowTextA(C(kIdI_btn_CloseTC), T(lng::buttons::kBtnClose).c_str());
+  Control(C(kIdI_btn_CloseTC)).SetText(T(lng::buttons::kBtnClose));
   AskHostToClose();
   SetTimer(hwnd(), kTimerCheckTC, 1, nullptr);
 }
@@ -391,7 +385,7 @@ void TKestrix_Installer::timer_blinkImgTimer() {
 // ---- Running ----
 
 void TKestrix_Installer::SetProgress(int bar, int value) {
-  SendMessageA(C(kIdI_ProgressBar1 + bar - 1), PBM_SETPOS, static_cast<WPARAM>(value), 0);
+  SendMessageW(C(kIdI_ProgressBar1 + bar - 1), PBM_SETPOS, static_cast<WPARAM>(value), 0);
 }
 
 void TKestrix_Installer::HideCloseButton() {
@@ -400,14 +394,14 @@ void TKestrix_Installer::HideCloseButton() {
 
 void TKestrix_Installer::MarkDone(int step) {
   HWND mark = C(kIdI_done_01 + step - 1);
-  SetWindowTextA(mark, T(lng::install::kActionDone).c_str());
+  Control(mark).SetText(T(lng::install::kActionDone));
   ShowWindow(mark, SW_SHOW);
 }
 
 void TKestrix_Installer::MarkFailed(int step, const std::string& mark_text) {
   step_failed_[step - 1] = true;
   HWND mark = C(kIdI_done_01 + step - 1);
-  SetWindowTextA(mark, mark_text.c_str());
+  Control(mark).SetText(mark_text);
   ShowWindow(mark, SW_SHOW);
   ApplyTexts();
 }
@@ -450,7 +444,7 @@ void TKestrix_Installer::RunProcedure() {
            : FormatLanguageText(
                  T(lng::install::kInstalled2),
                  Concat({"\"", KeyDisplayCaption(chosen_key_, chosen_windows_key_), "\""}));
-    SetWindowTextA(C(kIdI_panel_ver), text.c_str());
+    Control(C(kIdI_panel_ver)).SetText(text);
   }
   ActivateStep(4);
   EnableWindow(C(kIdI_btn_Install), TRUE);
@@ -508,7 +502,7 @@ void TKestrix_Installer::OnCommand(int id, int code) {
       if (code == BN_CLICKED) btn_CloseTCClick();
       break;
     case IDCANCEL:
-      if (run_.CanClose()) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      if (run_.CanClose()) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
       break;
   }
 }

@@ -8,6 +8,7 @@
 #include "base/text_utils.h"
 #include "host/foreground_win32.h"
 #include "names/user_apps.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/window_handle_win32.h"
 #include "settings/configuration.h"
 #include "ui/main_form_activation.h"
@@ -108,8 +109,9 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
         controls_.Focus(VisibleInput());
       }});
   options_ = std::make_unique<OptionsMenu>(OptionsMenu::Wiring{
-      controls_, settings_, services_.files, services_.resources, services_.message_boxes,
-      services_.exe_path, language_, *templates_, *preview_, *undo_, app_.CurrentRoutine,
+      controls_, settings_, services_.files, services_.resources, services_.code_page,
+      services_.message_boxes, services_.exe_path, language_, *templates_, *preview_, *undo_,
+      app_.CurrentRoutine,
       [this](HWND owner, POINT at, bool new_app) { return ChooseVariable(owner, at, new_app); },
       own_dialog,
       [this](const ConfigurationValues& values) { Guarded([&] { ApplyConfiguration(values); }); }});
@@ -161,7 +163,7 @@ void Ttc_KestrixForm::LoadLanguage() {
   const LanguageSources sources{services_.files, services_.resources,
                                 ProgramDirOf(services_.exe_path), &services_.code_page};
   language_ = ::kestrix::LoadLanguage(sources, setting, pending_language_, services_.args);
-  look_.FixComponentsCharCoding(settings_.Activation(), language_.font_charset);
+  look_.ApplyFonts(settings_.Activation());
   layout_->ApplyCaptions();
   templates_->Fill();
   controls_.SetText(kId_lbl_s_more, Text(lng::program::kMore));
@@ -184,35 +186,39 @@ bool Ttc_KestrixForm::FormCreate() {
   app_.CurrentRoutine = "FormCreate";
   app_.HostPresent = false;
   if (app_.Snapshot.HostWindow == 0) {
-    MessageBoxA(nullptr, Text(lng::errors::kTCError).c_str(), kApplicationTitle, MB_OK);
+    MessageBoxW(nullptr, Wide(Text(lng::errors::kTCError)).c_str(), Wide(kApplicationTitle).c_str(),
+                MB_OK);
     PostQuitMessage(0);
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
     return false;
   }
   app_.HostPresent = true;
-  char current_dir[MAX_PATH] = {};
-  DWORD length = GetCurrentDirectoryA(MAX_PATH, current_dir);
-  app_.Snapshot.CurrentPath = std::string(1, length > 0 ? current_dir[0] : 'C') + ":\\";
+  // Only the drive letter is taken.
+  wchar_t current_dir[MAX_PATH] = {};
+  const DWORD length = GetCurrentDirectoryW(MAX_PATH, current_dir);
+  const bool letter = length > 0 && current_dir[0] < 0x80;
+  app_.Snapshot.CurrentPath =
+      std::string(1, letter ? static_cast<char>(current_dir[0]) : 'C') + ":\\";
   // What DragAcceptFiles does, without loading the shell library for it at every start.
-  SetWindowLongPtrA(hwnd(), GWL_EXSTYLE,
-                    GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
+  SetWindowLongPtrW(hwnd(), GWL_EXSTYLE,
+                    GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
   settings_.LoadStartup();
   host_->LoadStartup();
   const StartupSettings& startup = settings_.Startup();
   host_->Flags().TC8B10FuncChecked = startup.tc8b10_func_checked;
 
   if (startup.window_style != WindowStyle::kOwnBorder) {
-    LONG_PTR ex_style = GetWindowLongPtrA(hwnd(), GWL_EXSTYLE);
+    LONG_PTR ex_style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
     ex_style |=
         startup.window_style == WindowStyle::kDialogBorder ? WS_EX_DLGMODALFRAME : WS_EX_TOOLWINDOW;
-    SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, ex_style);
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex_style);
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   }
   if (startup.hide_from_taskbar) {
     ShowWindow(hwnd(), SW_HIDE);
-    SetWindowLongPtrA(hwnd(), GWL_EXSTYLE,
-                      GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE,
+                      GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   }
   if (startup.always_on_top)
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
@@ -259,7 +265,7 @@ void Ttc_KestrixForm::FormActivate() {
     controls_.SetText(kId_MkDir, Trim(activation.custom_dir_name));
   if (activation.flat_buttons) layout_->EnsureFlatPushButtons();
   controls_.SetText(kId_lbl_s_more, Text(lng::program::kMore));
-  look_.FixComponentsCharCoding(activation, language_.font_charset);
+  look_.ApplyFonts(activation);
   app_.CurrentRoutine = "ChangeColors";
   look_.ChangeColors(activation);
   controls_.SetEnabled(activation.flat_buttons ? kId_btn_ok_flat : kId_btn_ok,
@@ -398,7 +404,7 @@ void Ttc_KestrixForm::OnCommand(int id, int code, HWND control) {
       if (code == EN_CHANGE)
         if (std::optional<std::string> title =
                 image_.FieldChanged(kApplicationTitle, InputModeOf(mode_)))
-          SetWindowTextA(hwnd(), title->c_str());
+          kestrix::Control(hwnd()).SetText(*title);
       break;
     case kId_btn_ok:
     case kId_btn_ok_flat:
@@ -414,7 +420,7 @@ void Ttc_KestrixForm::OnCommand(int id, int code, HWND control) {
     case kId_btn_cancel:
     case kId_btn_cancel_flat:
     case IDCANCEL:
-      if (clicked) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      if (clicked) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
       break;
     case kId_btn_extended:
       if (clicked && mode_ == MainMode::kNormal)

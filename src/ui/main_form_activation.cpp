@@ -35,7 +35,7 @@ void MainActivation::OnActivateApp(WPARAM wparam) {
   // application is told, and another application must finish its own activation before
   // the foreground is taken back.
   returning_from_other_app_ = wparam != FALSE;
-  if (w_.live()) PostMessageA(form_, kMsg_AfterActivation, wparam != FALSE ? 1 : 0, 0);
+  if (w_.live()) PostMessageW(form_, kMsg_AfterActivation, wparam != FALSE ? 1 : 0, 0);
 }
 
 void MainActivation::AfterActivation(WPARAM wparam) {

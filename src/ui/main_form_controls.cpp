@@ -8,6 +8,7 @@
 #include "app/window_placement.h"
 #include "create/batch_list.h"
 #include "host/host_snapshot.h"
+#include "platform/win32/wide_text.h"
 #include "ui/control_ids.h"
 #include "ui/main_form_layout.h"
 #include "window/control_table.h"
@@ -218,10 +219,11 @@ std::vector<HWND> MainLayout::CreateControlsOf(ControlGroup group) {
       HWND control =
           std::strcmp(spec.class_name, FlatButton::kClassName) == 0
               ? w_.look.CreateFlatButton(parent, spec.id, caption.c_str(), style, bounds)
-              : CreateWindowExA(spec.ex_style, spec.class_name, caption.c_str(), style, bounds.left,
-                                bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                instance_, nullptr);
+              : CreateWindowExW(spec.ex_style, Wide(spec.class_name).c_str(), Wide(caption).c_str(),
+                                style, bounds.left, bounds.top, bounds.right - bounds.left,
+                                bounds.bottom - bounds.top, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_,
+                                nullptr);
       if (group != ControlGroup::kWindow && previous != nullptr)
         SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       w_.controls.Add(spec.id, control);
@@ -374,8 +376,8 @@ void MainLayout::Relayout(bool normal) {
   // The same layout again would move nothing: the first activation repeats the one Create
   // made, and every move is a window message the start-up waits for.
   const LayoutKey key{normal, w_.mode == MainMode::kBatch, BatchControlsMade(),
-                      GetWindowLongPtrA(form_, GWL_STYLE) & kFrameStyles,
-                      GetWindowLongPtrA(form_, GWL_EXSTYLE) & kFrameExStyles};
+                      GetWindowLongPtrW(form_, GWL_STYLE) & kFrameStyles,
+                      GetWindowLongPtrW(form_, GWL_EXSTYLE) & kFrameExStyles};
   if (laid_out_ == key) return;
   laid_out_ = key;
   const LayoutOutput layout = LayoutFor(normal);
@@ -388,8 +390,8 @@ void MainLayout::Relayout(bool normal) {
   if (IsWindowVisible(form_)) InvalidateRect(form_, nullptr, TRUE);
   RECT client = {0, 0, Scale96(kClientWidth),
                  Scale96(layout.additional_top + layout.additional_height + kClientBottomMargin)};
-  AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongPtrA(form_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(form_, GWL_EXSTYLE)));
+  AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongPtrW(form_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(form_, GWL_EXSTYLE)));
   SetWindowPos(form_, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -112,7 +112,7 @@ bool InputRouting::OnCommand(int id, int code) {
         change_reported_ = NameEdit();
         w_.preview.InputMayHaveChanged(NameEdit());
       }
-      if (code == CBN_SELCHANGE) PostMessageA(form_, kMsg_ChoiceDone, kId_MkDir, 0);
+      if (code == CBN_SELCHANGE) PostMessageW(form_, kMsg_ChoiceDone, kId_MkDir, 0);
       if (code == CBN_DROPDOWN) {
         w_.routine = "LoadMkDirHistory";
         w_.history.Load();
@@ -191,7 +191,7 @@ bool InputRouting::InputChar(HWND control, WPARAM ch, bool key_consumed) {
       AddSubdirLine(control);
       return true;
     case CharAction::kPickTemplate:
-      w_.templates.PickByKey(static_cast<char>(ch));
+      w_.templates.PickByKey(static_cast<char32_t>(ch));
       return true;
     case CharAction::kDigitTyped:
       w_.controls.SetChecked(kId_chck_digitsAuto, false);
@@ -206,7 +206,7 @@ bool InputRouting::InputChar(HWND control, WPARAM ch, bool key_consumed) {
                    ? GetParent(control)
                    : control;
   context.dropdown_open =
-      focus != FocusedControl::kMkDirExt && SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+      focus != FocusedControl::kMkDirExt && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
   context.template_list_open = w_.templates.ListOpen();
   switch (DecideEscape(context)) {
     case EscapeAction::kEndPathEditing:
@@ -222,7 +222,7 @@ bool InputRouting::InputChar(HWND control, WPARAM ch, bool key_consumed) {
       if (focus == FocusedControl::kTemplates) w_.templates.ListClosed();
       return false;
     case EscapeAction::kCloseWindow:
-      PostMessageA(form_, WM_CLOSE, 0, 0);
+      PostMessageW(form_, WM_CLOSE, 0, 0);
       return true;
   }
   return false;
@@ -240,8 +240,8 @@ bool InputRouting::RunFieldAction(KeyAction action, HWND control) {
     case KeyAction::kPrepareSubdirLine: {
       HWND input = w_.visible_input();
       if (input == w_.controls[kId_MkDirExt]) {
-        const int lines = static_cast<int>(SendMessageA(input, EM_GETLINECOUNT, 0, 0));
-        for (int i = 0; i <= lines; ++i) SendMessageA(input, WM_VSCROLL, SB_LINEDOWN, 0);
+        const int lines = Edit(input).LineCount();
+        for (int i = 0; i <= lines; ++i) SendMessageW(input, WM_VSCROLL, SB_LINEDOWN, 0);
         w_.preview.MkDirExtChange();
       }
       w_.controls.Focus(input);
@@ -266,7 +266,7 @@ bool InputRouting::RunFieldAction(KeyAction action, HWND control) {
       w_.controls.Select(control, {0, 0});
       return true;
     case KeyAction::kCaretToEnd:
-      w_.controls.Select(control, {static_cast<size_t>(GetWindowTextLengthA(control)), 0});
+      w_.controls.Select(control, {Edit(control).TextLength(), 0});
       return true;
     case KeyAction::kIntelligentSelection:
       RunIntelligentSelection(control);
@@ -288,7 +288,7 @@ bool InputRouting::RunFieldAction(KeyAction action, HWND control) {
 void InputRouting::ClickIfShown(int id) {
   HWND button = w_.controls[id];
   if (id != kId_btn_addRep && !(w_.controls.Visible(id) && IsWindowEnabled(button))) return;
-  SendMessageA(form_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  SendMessageW(form_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
 void InputRouting::AddSubdirLine(HWND control) {
@@ -299,9 +299,8 @@ void InputRouting::AddSubdirLine(HWND control) {
     result = AddSubdirLineNormal(SplitLines(w_.preview.ListText()), subdir, subdir_counter_);
   } else {
     HWND list = w_.controls[kId_MkDirExt];
-    DWORD start = 0;
-    SendMessageA(list, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-    const int caret_line = static_cast<int>(SendMessageA(list, EM_LINEFROMCHAR, start, 0));
+    const Edit field(list);
+    const int caret_line = field.LineOf(field.Selection().first);
     result = AddSubdirLineExtended(SplitLines(w_.preview.ListText()),
                                    static_cast<size_t>(caret_line), subdir, subdir_counter_);
   }
@@ -312,7 +311,7 @@ void InputRouting::AddSubdirLine(HWND control) {
   HWND list = w_.controls[kId_MkDirExt];
   SetFocus(list);
   w_.controls.Select(list, {line_start + result.select_start, result.select_length});
-  SendMessageA(list, EM_SCROLLCARET, 0, 0);
+  Edit(list).ScrollCaret();
 }
 
 void InputRouting::RunIntelligentSelection(HWND control) {
@@ -363,7 +362,7 @@ void InputRouting::ProcessTextModifier(const char* function_name) {
   ModifiedText modified = ::kestrix::ProcessTextModifier(
       function_name, text, w_.controls.Selection(field), InputModeOf(w_.mode),
       w_.settings.Startup().intelli_modifiers, char_case);
-  SetWindowTextA(field, modified.text.c_str());
+  Control(field).SetText(modified.text);
   SetFocus(field);
   w_.controls.Select(field, modified.selection);
   w_.preview.Rerun();

@@ -20,7 +20,7 @@ HBITMAP StructureMenuImage() {
   static const PngImage image = [] {
     PngImage png;
     std::string error;
-    LoadPngResource(GetModuleHandleA(nullptr), WindowImageName(kStructureMenuImage), png, error);
+    LoadPngResource(GetModuleHandleW(nullptr), WindowImageName(kStructureMenuImage), png, error);
     return png;
   }();
   return image.Bitmap();

@@ -9,6 +9,7 @@
 #include "platform/message_box.h"
 #include "platform/modifier_keys.h"
 #include "platform/win32/file_types_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/window_handle_win32.h"
 #include "ui/attribute_menu_win32.h"
 #include "ui/main_form.h"
@@ -35,7 +36,7 @@ HWND Ttc_KestrixForm::VisibleInput() const {
 
 void Ttc_KestrixForm::ChangeToNormal() {
   app_.CurrentRoutine = "ChangeToNormal";
-  SetWindowTextA(hwnd(), NormalModeTitle(kApplicationTitle, image_.Set()).c_str());
+  kestrix::Control(hwnd()).SetText(NormalModeTitle(kApplicationTitle, image_.Set()));
   controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnExtended));
   batch_.Close();
   controls_.SetVisible(kId_btn_loadFromFile,
@@ -57,7 +58,7 @@ void Ttc_KestrixForm::ChangeToNormal() {
 
 void Ttc_KestrixForm::ChangeToExt() {
   app_.CurrentRoutine = "ChangeToExt";
-  SetWindowTextA(hwnd(), ExtendedModeTitle(kApplicationTitle, image_.Set()).c_str());
+  kestrix::Control(hwnd()).SetText(ExtendedModeTitle(kApplicationTitle, image_.Set()));
   controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnNormal));
   controls_.SetVisible(kId_btn_loadFromFile, true);
   layout_->Relayout(false);
@@ -79,7 +80,7 @@ void Ttc_KestrixForm::ChangeToExt() {
     controls_.Select(list, name_selection);
   }
   const int lines = Edit(list).LineCount();
-  for (int i = 0; i <= lines; ++i) SendMessageA(list, WM_VSCROLL, SB_LINEDOWN, 0);
+  for (int i = 0; i <= lines; ++i) SendMessageW(list, WM_VSCROLL, SB_LINEDOWN, 0);
   controls_.SetVisible(kId_MkDir, false);
   controls_.MoveTo(kId_MkDirExt, kListX, 44);
   controls_.SetVisible(kId_MkDirExt, true);
@@ -150,7 +151,7 @@ class Ttc_KestrixForm::RunView : public CreationView {
   void ShowHistory(const std::vector<std::string>& items) override {
     Combo(f_.Control(kId_MkDir)).SetItems(items);
   }
-  void CloseWindow() override { PostMessageA(f_.hwnd(), WM_CLOSE, 0, 0); }
+  void CloseWindow() override { PostMessageW(f_.hwnd(), WM_CLOSE, 0, 0); }
   void TerminateProgram() override {
     closed_ = true;
     ShowWindow(f_.hwnd(), SW_HIDE);
@@ -186,9 +187,9 @@ void Ttc_KestrixForm::btn_okClick() {
     CreationSettings settings = CreationSettingsFrom(settings_, replace_chars);
     settings.file_creation.known_extension = IsKnownExtension;
     settings.CommanderIni = app_.CommanderIni;
-    char windows_dir[MAX_PATH] = {};
-    UINT length = GetWindowsDirectoryA(windows_dir, MAX_PATH);
-    settings.WindowsDir = std::string(windows_dir, length < MAX_PATH ? length : 0);
+    wchar_t windows_dir[MAX_PATH] = {};
+    const UINT length = GetWindowsDirectoryW(windows_dir, MAX_PATH);
+    settings.WindowsDir = Utf8(std::wstring_view(windows_dir, length < MAX_PATH ? length : 0));
     DirHistory history(
         services_.files, services_.environment,
         {app_.CommanderIni, ProgramDirOf(services_.exe_path),
@@ -215,7 +216,7 @@ void Ttc_KestrixForm::btn_okClick() {
 }
 
 void Ttc_KestrixForm::ShowTreePreview(bool shown) {
-  const auto font = reinterpret_cast<HFONT>(SendMessageA(Control(kId_MkDir), WM_GETFONT, 0, 0));
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(Control(kId_MkDir), WM_GETFONT, 0, 0));
   tree_preview_->Show(hwnd(), font, shown);
   if (shown == settings_.Startup().tree_preview) return;
   settings_.Edit(
@@ -247,7 +248,7 @@ void Ttc_KestrixForm::img_ChangeDirAttribClick() {
   app_.CurrentRoutine = "img_ChangeDirAttribClick";
   if (std::optional<std::string> title =
           image_.ShowMenu(hwnd(), language_.table, kApplicationTitle, InputModeOf(mode_)))
-    SetWindowTextA(hwnd(), title->c_str());
+    kestrix::Control(hwnd()).SetText(*title);
 }
 
 void Ttc_KestrixForm::AcceptFiles(WPARAM drop) {

@@ -9,9 +9,8 @@
 #include "ui/configuration_dialog.h"
 #include "ui/manage_templates.h"
 #include "ui/run_undo_command.h"
+#include "ui/user_guide_win32.h"
 #include "window/menu.h"
-// After the Windows headers it needs.
-#include <shellapi.h>
 
 namespace kestrix {
 
@@ -39,8 +38,7 @@ bool OptionsMenu::OnCommand(int id, int code) {
 // The user guide beside the program, when it is there.
 void OptionsMenu::OpenUserGuide() {
   const std::string guide = UserGuidePath(w_.exe_path);
-  if (w_.files.FileExists(guide))
-    ShellExecuteA(form_, "open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (w_.files.FileExists(guide)) ShellOpen(form_, guide);
 }
 
 void OptionsMenu::btn_optionsClick() {
@@ -84,14 +82,14 @@ void OptionsMenu::ManageTemplatesClick() {
 // Read afresh from its resource or file, as the dialogs do on every activation.
 LanguageTable OptionsMenu::CurrentLanguageTable() {
   return LoadLanguageByName(
-      {w_.files, w_.resources, ProgramDirOf(w_.exe_path)},
+      {w_.files, w_.resources, ProgramDirOf(w_.exe_path), &w_.code_page},
       w_.language.current_id.empty() ? std::string("ENG") : w_.language.current_id);
 }
 
 void OptionsMenu::ShowConfiguration() {
   w_.routine = "ShowConfiguration";
   TConfiguration dialog(
-      {w_.files, w_.resources, w_.settings.FilePath(), ProgramDirOf(w_.exe_path),
+      {w_.files, w_.resources, w_.code_page, w_.settings.FilePath(), ProgramDirOf(w_.exe_path),
        [this] { return CurrentLanguageTable(); },
        [this](HWND owner, POINT at) { return w_.choose_variable(owner, at, false); },
        [this](const std::string& text, uint32_t flags) {

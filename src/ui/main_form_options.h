@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "platform/resources.h"
 #include "ui/main_form_templates.h"
@@ -22,6 +23,7 @@ class OptionsMenu {
     SettingsModel& settings;
     FileSystem& files;
     Resources& resources;
+    CodePage& code_page;  // decodes the built-in languages and ANSI language files
     MessageBoxes& message_boxes;
     std::string exe_path;
     const LoadedLanguage& language;

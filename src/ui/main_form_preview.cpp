@@ -11,6 +11,7 @@
 #include "create/run_settings.h"
 #include "names/intelligent_selection.h"
 #include "platform/win32/file_types_win32.h"
+#include "platform/win32/wide_text.h"
 #include "window/dpi_win32.h"
 
 namespace kestrix {
@@ -26,11 +27,12 @@ void NamePreview::ShowPath(const std::string& shortened) {
   w_.controls.SetText(kId_lbl_currentPath, shortened);
   // The label is as wide as its text, so the preview follows it directly.
   HDC dc = GetDC(label);
-  HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0));
+  HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0));
   HGDIOBJ old =
       SelectObject(dc, label_font != nullptr ? label_font : GetStockObject(DEFAULT_GUI_FONT));
+  const std::wstring shown = Wide(shortened);
   SIZE size = {};
-  GetTextExtentPoint32A(dc, shortened.c_str(), static_cast<int>(shortened.size()), &size);
+  GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
   SelectObject(dc, old);
   ReleaseDC(label, dc);
   RECT rect = w_.controls.Rect(kId_lbl_currentPath);
@@ -63,7 +65,7 @@ std::string NamePreview::FileMarked(const std::string& text, const std::string& 
   std::string title = w_.normal_title();
   const std::string mark = Concat({" (", w_.text(lng::config_dialog::kNewFile), ")"});
   if (file) title += mark;
-  if (title != Control(form_).Text()) SetWindowTextA(form_, title.c_str());
+  if (title != Control(form_).Text()) Control(form_).SetText(title);
   return file ? preview + mark : preview;
 }
 

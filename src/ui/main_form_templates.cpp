@@ -43,7 +43,7 @@ void TemplateBox::Open() {
   Combo(w_.controls[kId_cmbox_Templates]).ShowDropDown(true);
 }
 
-void TemplateBox::PickByKey(char key) {
+void TemplateBox::PickByKey(char32_t key) {
   const Combo combo(w_.controls[kId_cmbox_Templates]);
   std::vector<std::string> entries;
   for (int i = 0; i < combo.Count(); ++i) entries.push_back(combo.Item(i));

@@ -34,7 +34,7 @@ class TemplateBox {
   // Opens the list with the focus on it.
   void Open();
   // A key typed into the closed list picks the entry it starts.
-  void PickByKey(char key);
+  void PickByKey(char32_t key);
   bool ListOpen() const { return list_open_; }
   void ListClosed() { list_open_ = false; }
 

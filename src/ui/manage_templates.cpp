@@ -1,6 +1,7 @@
 #include "ui/manage_templates.h"
 
 #include "base/text_utils.h"
+#include "platform/win32/wide_text.h"
 #include "settings/language_keys.h"
 #include "ui/dialog_ids.h"
 #include "ui/messages.h"
@@ -40,42 +41,44 @@ constexpr ControlSpec kControls[] = {
 // The window size that gives `window` the client size.
 SIZE OuterSizeFor(HWND window, int client_width, int client_height) {
   RECT rect = {0, 0, client_width, client_height};
-  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
+  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void AddColumn(HWND list, int index, const std::string& text, int width) {
-  LVCOLUMNA column = {};
+  std::wstring wide = Wide(text);
+  LVCOLUMNW column = {};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.pszText = const_cast<char*>(text.c_str());
+  column.pszText = wide.data();
   column.cx = Scale96(width);
-  SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+  SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
                reinterpret_cast<LPARAM>(&column));
 }
 
 void SetCell(HWND list, int row, int column, const std::string& text) {
-  LVITEMA item = {};
+  std::wstring wide = Wide(text);
+  LVITEMW item = {};
   item.mask = LVIF_TEXT;
   item.iItem = row;
   item.iSubItem = column;
-  item.pszText = const_cast<char*>(text.c_str());
+  item.pszText = wide.data();
   if (column == 0)
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   else
-    SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 void SelectListRow(HWND list, int row) {
-  LVITEMA state = {};
+  LVITEMW state = {};
   state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   state.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
-  SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+  SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
 HWND ComboEdit(HWND combo) {
-  return FindWindowExA(combo, nullptr, "Edit", nullptr);
+  return FindWindowExW(combo, nullptr, L"Edit", nullptr);
 }
 
 }  // namespace
@@ -90,13 +93,13 @@ TManageTemplates::TManageTemplates(ManageTemplatesServices services,
       client_(client) {}
 
 bool TManageTemplates::OnInit() {
-  SetWindowTextA(hwnd(), Text(popup::kTemplates).c_str());
-  SetWindowLongPtrA(hwnd(), GWL_STYLE, GetWindowLongPtrA(hwnd(), GWL_STYLE) | WS_THICKFRAME);
+  Control(hwnd()).SetText(Text(popup::kTemplates));
+  SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_THICKFRAME);
   CreateControls(kControls, services_.language, kManageTemplatesWidth, kManageTemplatesHeight);
   define_ = Combo(Item(kId_Template_Define));
   name_ = Combo(Item(kId_Template_Name));
   HWND list = Item(kId_TemplateList);
-  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
+  SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   AddColumn(list, 0, "#", 28);
   AddColumn(list, 1, Text(program::kTemplateName), 100);
@@ -124,7 +127,7 @@ bool TManageTemplates::OnInit() {
 void TManageTemplates::ShowRows(int select) {
   HWND list = Item(kId_TemplateList);
   filling_ = true;
-  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   const std::vector<TemplateRow>& rows = rows_.Rows();
   for (size_t i = 0; i < rows.size(); ++i) {
     const int row = static_cast<int>(i);
@@ -141,7 +144,7 @@ void TManageTemplates::ResetName() const {
 }
 
 int TManageTemplates::SelectedRow() const {
-  return static_cast<int>(SendMessageA(Item(kId_TemplateList), LVM_GETNEXTITEM,
+  return static_cast<int>(SendMessageW(Item(kId_TemplateList), LVM_GETNEXTITEM,
                                        static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
@@ -151,8 +154,8 @@ void TManageTemplates::Template_DefineChange() {
   Button(Item(kId_btn_Add)).Enable(can_add);
   const int default_button = can_add ? kId_btn_Add : IDOK;
   if (default_button != default_button_) {
-    SendMessageA(Item(default_button_), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-    SendMessageA(Item(default_button), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    SendMessageW(Item(default_button_), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    SendMessageW(Item(default_button), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     default_button_ = default_button;
   }
   Control(Item(kId_lbl_TemplatePreview))
@@ -166,7 +169,7 @@ void TManageTemplates::btn_AddClick() {
   Template_DefineChange();
   Control(Item(kId_lbl_TemplatePreview)).SetText("");
   ShowRows(-1);
-  SendMessageA(Item(kId_TemplateList), LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows_.Count() - 1),
+  SendMessageW(Item(kId_TemplateList), LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows_.Count() - 1),
                FALSE);
   define_.Focus();
 }
@@ -234,7 +237,7 @@ void TManageTemplates::PopupMenu1Popup(POINT at) {
 std::optional<LRESULT> TManageTemplates::ComboKey(HWND edit, UINT message, WPARAM wparam) {
   // Ctrl+A selects the whole text.
   if (message == WM_CHAR && wparam == 1) {
-    SendMessageA(edit, EM_SETSEL, 0, -1);
+    Edit(edit).SelectAll();
     return 0;
   }
   return std::nullopt;
@@ -246,7 +249,7 @@ bool TManageTemplates::OnCommand(int id, int code, HWND) {
     case kId_Template_Name:
       if (code == CBN_EDITCHANGE) Template_DefineChange();
       // A choice from the drop-down list is in the edit only once the selection ends.
-      if (code == CBN_SELENDOK) PostMessageA(hwnd(), kMsg_ChoiceDone, static_cast<WPARAM>(id), 0);
+      if (code == CBN_SELENDOK) PostMessageW(hwnd(), kMsg_ChoiceDone, static_cast<WPARAM>(id), 0);
       return true;
     case kId_btn_Add:
       if (code == BN_CLICKED) btn_AddClick();

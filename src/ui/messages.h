@@ -14,4 +14,10 @@ enum PrivateMessage : UINT {
   kMsg_AfterActivation,
 };
 
+// A typed character (a WM_CHAR's UTF-16 unit) as the ASCII-only key filters take it: past
+// ASCII it is 0, which none of them accepts; a plain cast would make 'Ł' (U+0141) an 'A'.
+inline char AsciiOfTyped(WPARAM unit) {
+  return unit < 0x80 ? static_cast<char>(unit) : '\0';
+}
+
 }  // namespace kestrix

@@ -2,20 +2,21 @@
 
 #include <commdlg.h>
 
+#include "platform/win32/wide_text.h"
 #include "window/menu.h"
 
 namespace kestrix {
 
 std::vector<std::string> ReadDroppedFiles(HDROP drop) {
   std::vector<std::string> names;
-  UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
     // A fixed buffer would cut long paths and give a wrong name; ask for the length first.
-    UINT length = DragQueryFileA(drop, i, nullptr, 0);
-    std::string name(length + 1, '\0');
-    UINT copied = DragQueryFileA(drop, i, name.data(), length + 1);
+    const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring name(length + 1, L'\0');
+    const UINT copied = DragQueryFileW(drop, i, name.data(), length + 1);
     name.resize(copied <= length ? copied : length);
-    names.push_back(name);
+    names.push_back(Utf8(name));
   }
   DragFinish(drop);
   return names;
@@ -23,21 +24,22 @@ std::vector<std::string> ReadDroppedFiles(HDROP drop) {
 
 std::optional<std::string> ChooseTextFile(HWND owner, const std::string& directory,
                                           const LanguageTable& language) {
-  std::string filter = OpenDialogFilter(language.Text(lng::dialogs::kTextFiles),
-                                        language.Text(lng::dialogs::kAllFiles));
-  char file[MAX_PATH * 4] = {};
-  OPENFILENAMEA dialog = {};
+  const std::wstring filter = Wide(OpenDialogFilter(language.Text(lng::dialogs::kTextFiles),
+                                                    language.Text(lng::dialogs::kAllFiles)));
+  const std::wstring initial_dir = Wide(directory);
+  wchar_t file[MAX_PATH * 4] = {};
+  OPENFILENAMEW dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = filter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file;
-  dialog.nMaxFile = sizeof file;
-  dialog.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
+  dialog.nMaxFile = MAX_PATH * 4;
+  dialog.lpstrInitialDir = directory.empty() ? nullptr : initial_dir.c_str();
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING |
                  OFN_EXPLORER | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameA(&dialog)) return std::nullopt;
-  return std::string(file);
+  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  return Utf8(file);
 }
 
 SelectFileChoice SelectFileChoiceFromId(UINT id) {

@@ -72,7 +72,7 @@ TNewApplication::TNewApplication(NewApplicationServices services)
     : Dialog("TNewApplication", "", kClientWidth, kClientHeight), services_(services) {}
 
 bool TNewApplication::OnInit() {
-  SetWindowTextA(hwnd(), (Text(new_app::kNewApp) + "...").c_str());
+  Control(hwnd()).SetText(Text(new_app::kNewApp) + "...");
   SetClientSize(kClientWidth, kClientHeight);
   CreateControls(kControls, services_.language);
   const std::string example = Text(new_app::kForExampleShort);
@@ -87,13 +87,13 @@ bool TNewApplication::OnInit() {
   for (const auto& [id, text] : captions) Control(Item(id)).SetText(text);
   UpDown(Item(kId_ud_cbdata)).SetBuddy(Item(kId_edit_cbdata));
   UpDown(Item(kId_ud_cbdata)).SetRange(0, kMaxCopyDataLength);
-  SendMessageA(Item(kId_rp_ID), EM_LIMITTEXT, kMaxIdLength, 0);
+  Edit(Item(kId_rp_ID)).LimitText(kMaxIdLength);
   keys_.SetErrorLogger(Logger());
   for (int id : kTextFields) keys_.Subclass(Item(id));
   fields_ = NewAppFields{};
   ShowFields();
   // The class field takes the focus once the dialog has given it to its first control.
-  PostMessageA(hwnd(), kMsg_AfterActivation, 1, 0);
+  PostMessageW(hwnd(), kMsg_AfterActivation, 1, 0);
   return true;
 }
 
@@ -210,9 +210,9 @@ std::optional<LRESULT> TNewApplication::FieldKey(HWND edit, UINT message, WPARAM
   const int id = GetDlgCtrlID(edit);
   const bool filtered = id == kId_edit_dwdata || id == kId_rp_ID;
   if (message == WM_CHAR) {
-    const char c = static_cast<char>(wparam);
+    const char c = AsciiOfTyped(wparam);
     if (c == 1) {
-      SendMessageA(edit, EM_SETSEL, 0, -1);
+      Edit(edit).SelectAll();
       return 0;
     }
     if (filtered && (id == kId_rp_ID ? !AcceptsIdChar(c) : !AcceptsDwDataChar(c))) return 0;
@@ -255,7 +255,7 @@ bool TNewApplication::OnCommand(int id, int code, HWND) {
 
 LRESULT TNewApplication::OnNotify(const NMHDR& header) {
   if (header.idFrom == kId_ud_cbdata && header.code == UDN_DELTAPOS)
-    PostMessageA(hwnd(), kMsg_UpDownDone, kId_ud_cbdata, 0);
+    PostMessageW(hwnd(), kMsg_UpDownDone, kId_ud_cbdata, 0);
   return 0;
 }
 

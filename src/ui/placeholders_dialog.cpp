@@ -41,7 +41,7 @@ TPlaceholders::TPlaceholders(const LanguageTable& language, std::vector<std::str
 
 bool TPlaceholders::OnInit() {
   if (session_.Count() == 0) return false;
-  SetWindowTextA(hwnd(), Text(lng::program::kPlaceholders).c_str());
+  Control(hwnd()).SetText(Text(lng::program::kPlaceholders));
   SetClientSize(kClientWidth, kClientHeight);
   CreateControls(kControls, language_);
   replacement_ = Edit(Item(kId_edit_Replacement));

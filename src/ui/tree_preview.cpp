@@ -58,7 +58,7 @@ bool TreePreview::Make(HWND owner, HFONT font) {
   InitCommonControlsEx(&common);
   const std::wstring class_name = Wide(kClassName);
   WNDCLASSEXW wc = {};
-  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = class_name.c_str();
@@ -69,21 +69,22 @@ bool TreePreview::Make(HWND owner, HFONT font) {
   if (!CreateOwnWindow(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, title.c_str(),
                        WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN, bounds, owner, 0))
     return false;
-  count_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFTNOWORDWRAP,
-                           0, 0, 0, 0, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  list_ = CreateWindowExA(
-      WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+  count_ =
+      CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFTNOWORDWRAP, 0,
+                      0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  list_ = CreateWindowExW(
+      WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
       WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA | LVS_NOCOLUMNHEADER | LVS_SINGLESEL, 0, 0,
-      0, 0, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+      0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   for (int column = 0; column < 2; ++column) {
-    LVCOLUMNA format = {};
+    LVCOLUMNW format = {};
     format.mask = LVCF_WIDTH;
     format.cx = Scale96(100);
-    SendMessageA(list_, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(list_, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&format));
   }
   for (HWND control : {count_, list_})
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   Layout();
   return true;
 }
@@ -92,7 +93,7 @@ RECT TreePreview::PlaceBesideOwner() const {
   RECT at = {};
   GetWindowRect(owner_, &at);
   RECT work = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   int width = std::max<int>(at.right - at.left, Scale96(380));
   int height = Scale96(300);
   if (hwnd() != nullptr) {
@@ -125,8 +126,8 @@ void TreePreview::Layout() {
   const int mark_width = Scale96(150);
   const int name_width =
       std::max<int>(Scale96(80), client.right - mark_width - GetSystemMetrics(SM_CXVSCROLL) - 4);
-  SendMessageA(list_, LVM_SETCOLUMNWIDTH, 0, name_width);
-  SendMessageA(list_, LVM_SETCOLUMNWIDTH, 1, mark_width);
+  SendMessageW(list_, LVM_SETCOLUMNWIDTH, 0, name_width);
+  SendMessageW(list_, LVM_SETCOLUMNWIDTH, 1, mark_width);
 }
 
 void TreePreview::Changed() {
@@ -151,8 +152,8 @@ void TreePreview::Recompute() {
   // Setting the count costs as much as drawing the list: only a new count is set, and the
   // rows on screen are drawn again when the queue is idle.
   const auto count = static_cast<int>(rows_.size() + 1);
-  if (SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0) != count)
-    SendMessageA(list_, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  if (SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0) != count)
+    SendMessageW(list_, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   InvalidateRect(list_, nullptr, FALSE);
   if (!done) SetTimer(hwnd(), kTimerCheckMore, 1, nullptr);
 }
@@ -179,7 +180,7 @@ bool TreePreview::MarkAll() {
   std::string text = CountLine(counts, sources_.language());
   if (text != count_text_) {
     count_text_ = std::move(text);
-    SetWindowTextA(count_, count_text_.c_str());
+    SetWindowTextW(count_, Wide(count_text_).c_str());
   }
   return counts[static_cast<std::size_t>(PathMark::kUnchecked)] == 0;
 }
@@ -217,18 +218,16 @@ LRESULT TreePreview::OnMessage(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lparam);
       if (header->hwndFrom != list_) break;
-      if (header->code == LVN_GETDISPINFOA || header->code == LVN_GETDISPINFOW) {
-        auto* info = reinterpret_cast<NMLVDISPINFOA*>(lparam);
+      if (header->code == LVN_GETDISPINFOW) {
+        auto* info = reinterpret_cast<NMLVDISPINFOW*>(lparam);
         if ((info->item.mask & LVIF_TEXT) == 0 || info->item.cchTextMax <= 0) return 0;
-        cell_ = CellText(static_cast<std::size_t>(info->item.iItem), info->item.iSubItem);
-        if (header->code == LVN_GETDISPINFOA) {
-          lstrcpynA(info->item.pszText, cell_.c_str(), info->item.cchTextMax);
-        } else {
-          auto* wide = reinterpret_cast<NMLVDISPINFOW*>(lparam);
-          const int n = MultiByteToWideChar(CP_ACP, 0, cell_.data(), static_cast<int>(cell_.size()),
-                                            wide->item.pszText, wide->item.cchTextMax - 1);
-          wide->item.pszText[std::max(n, 0)] = L'\0';
-        }
+        // A cell wider than the list's buffer loses its end, never half a character.
+        const std::string text =
+            CellText(static_cast<std::size_t>(info->item.iItem), info->item.iSubItem);
+        const std::wstring cell =
+            Wide(HeadOfUtf16Length(text, static_cast<std::size_t>(info->item.cchTextMax - 1)));
+        cell.copy(info->item.pszText, cell.size());
+        info->item.pszText[cell.size()] = L'\0';
         return 0;
       }
       if (header->code == NM_CUSTOMDRAW) {

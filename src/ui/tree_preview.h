@@ -77,7 +77,6 @@ class TreePreview : public Window {
   bool base_exists_ = true;
   // The attributes asked, by upper-case path, kept until Forget.
   std::unordered_map<std::string, uint32_t> known_;
-  std::string cell_;  // the text handed to the list for one cell
 };
 
 }  // namespace kestrix

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "base/utf8.h"
+
 namespace kestrix {
 
 inline INPUT KeyInput(WORD key, bool up) {
@@ -49,14 +51,15 @@ inline void Tap(WORD key, std::initializer_list<WORD> held = {}) {
   Sleep(250);
 }
 
-// `between` runs after each character (a pump or a pause), so the receiver handles the
-// keys one by one. False when the system refused the input.
+// `text` is UTF-8; each UTF-16 unit is one key, so a character outside the first plane (an
+// emoji) is two, as a keyboard sends it. `between` runs after each key (a pump or a pause),
+// so the receiver handles the keys one by one. False when the system refused the input.
 template <typename Between>
 bool TypeUnicode(const std::string& text, Between between) {
-  for (unsigned char c : text) {
+  for (char16_t unit : Utf16FromUtf8(text)) {
     INPUT inputs[2] = {KeyInput(0, false), KeyInput(0, true)};
     for (INPUT& input : inputs) {
-      input.ki.wScan = c;
+      input.ki.wScan = unit;
       input.ki.dwFlags |= KEYEVENTF_UNICODE;
     }
     if (SendInput(2, inputs, sizeof(INPUT)) != 2) return false;

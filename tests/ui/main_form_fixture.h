@@ -21,6 +21,7 @@
 #include "fakes/fake_window_system.h"
 #include "input/typing.h"
 #include "names/replacements.h"
+#include "platform/win32/wide_text.h"
 #include "ui/main_form.h"
 #include "window/form.h"
 
@@ -28,6 +29,8 @@ namespace kestrix {
 
 constexpr char kExe[] = "C:\\Kestrix\\tc Kestrix.exe";
 constexpr char kSettingsFile[] = "C:\\Kestrix\\tc Kestrix.ini";
+// From the table of names: Japanese, and an emoji outside the first plane (two UTF-16 units).
+inline const std::string kCjk = kUnicodeNames[2], kEmoji = kUnicodeNames[4];
 
 class MainFormFixture : public ::testing::Test {
  protected:
@@ -72,8 +75,8 @@ class MainFormFixture : public ::testing::Test {
   }
   HWND C(int id) const { return form_->Control(id); }
   static std::string TextOf(HWND control) {
-    char buffer[4096] = {};
-    return std::string(buffer, GetWindowTextA(control, buffer, sizeof buffer));
+    wchar_t buffer[4096] = {};
+    return Utf8(std::wstring_view(buffer, GetWindowTextW(control, buffer, 4096)));
   }
   std::string T(int id) const { return TextOf(C(id)); }
   bool Visible(int id) const { return (GetWindowLongPtrA(C(id), GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -82,7 +85,7 @@ class MainFormFixture : public ::testing::Test {
 
   // Typing into the name field: its edit reports the change to the combo box.
   void TypeName(const std::string& text) {
-    SetWindowTextA(form_->MkDirEdit(), text.c_str());
+    SetWindowTextW(form_->MkDirEdit(), Wide(text).c_str());
     Pump();
   }
   // Real key input to the focused control of the (foreground) window.
@@ -104,7 +107,7 @@ class MainFormFixture : public ::testing::Test {
     Pump();
   }
   void TypeList(const std::string& text) {
-    SetWindowTextA(C(kId_MkDirExt), text.c_str());
+    SetWindowTextW(C(kId_MkDirExt), Wide(text).c_str());
     Pump();
   }
   // The notification `code` of control `id` (a click by default), handled.

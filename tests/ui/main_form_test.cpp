@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "base/text_utils.h"
-#include "platform/win32/font_charset_win32.h"
 #include "platform/win32/resource_win32.h"
+#include "ui/configuration_dialog.h"
 #include "ui/main_form_fixture.h"
 #include "window/dpi_win32.h"
 // After the Windows headers it needs.
@@ -51,9 +51,7 @@ class MainFormLookTest : public MainFormTest {
       return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "control " << id << " does not show " << name;
   }
-  int CharsetOf(int id) {
-    return FontCharset(reinterpret_cast<HFONT>(SendMessageA(C(id), WM_GETFONT, 0, 0)));
-  }
+  HFONT FontOf(int id) { return reinterpret_cast<HFONT>(SendMessageW(C(id), WM_GETFONT, 0, 0)); }
   std::string SettingsAfterClosing() {
     SendMessageA(form_->hwnd(), WM_CLOSE, 0, 0);
     Pump();
@@ -145,22 +143,31 @@ TEST_F(UserThemeTest, FlatOkFollowsTheOkStateAndCreates) {
   EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\Fresh"));
 }
 
-// An external language file named by CurrentLng.
-class ExternalLanguageTest : public MainFormLookTest {
+// The built-in Russian, saved in code page 1251, on a 1252 system.
+class LanguageTest : public MainFormLookTest {
   void BeforeCreate() override {
-    files_.AddFile(kSettingsFile, "[Language]\r\nCurrentLng=lng_Magyar.ini\r\n");
-    files_.AddFile("C:\\Kestrix\\lng_Magyar.ini",
-                   "[Language]\r\nLngShortID=\tHUN\r\n[Buttons]\r\nBtnCancel=\t\t\tM\xE9gse\r\n");
+    files_.AddFile(kSettingsFile, "[Language]\r\nCurrentLng=RUS\r\n");
+    std::string russian;
+    Win32Resources().ReadData("LNG_RUS", russian);
+    resources_.Add("LNG_RUS", russian);
   }
 };
 
-TEST_F(ExternalLanguageTest, TextsAndTheFontCharsetComeFromTheFile) {
-  EXPECT_EQ(T(kId_btn_cancel), "M\u00E9gse");  // read in the ANSI code page
-  EXPECT_EQ(T(kId_btn_ok), "OK");              // a key the file lacks keeps its English text
+// The texts reach the window and its dialogs whole, in the one font of every control: no
+// font takes the language's character set.
+TEST_F(LanguageTest, TheWindowAndItsDialogsShowTheLanguageInTheDesignedFont) {
+  EXPECT_EQ(T(kId_btn_cancel), "\u041E\u0442\u043C\u0435\u043D\u0430");
   for (int id : {kId_btn_cancel, kId_lbl_s_newfolder, kId_MkDir})
-    EXPECT_EQ(CharsetOf(id), 238) << id;
-  EXPECT_NE(CharsetOf(kId_MkDirExt), 238);  // edit fields keep the designed font
-  EXPECT_NE(SettingsAfterClosing().find("CurrentLng=lng_Magyar.ini"), std::string::npos);
+    EXPECT_EQ(FontOf(id), FontOf(kId_MkDirExt)) << id;
+  std::string title;
+  EXPECT_TRUE(WhileShown(
+      kConfigurationClass, [&] { Key(form_->MkDirEdit(), 'P', {VK_CONTROL}); },
+      [&](HWND dialog) {
+        title = TextOf(dialog);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      }));
+  EXPECT_EQ(title, "\u041D\u0430\u0441\u0442\u0440\u043E\u0439\u043A\u0438");
+  EXPECT_NE(SettingsAfterClosing().find("CurrentLng=RUS"), std::string::npos);
 }
 
 TEST_F(MainFormTest, EnterWaitsForANameAndPressingTheReplacementsBoxDisarmsItsSwitch) {
@@ -238,10 +245,11 @@ void CALLBACK CloseWhatTheKeyOpened(HWND, UINT, UINT_PTR, DWORD) {
     PostMessageA(active, WM_COMMAND, IDCANCEL, 0);
 }
 
-// Each key the window handles, pressed with the typed text selected in each mode's field:
-// the character TranslateMessage makes of it (a line break for Ctrl+M, a line feed for
-// Ctrl+Enter, a backspace for Ctrl+H) does not reach the text. Left out: the keys meant to
-// change the text or the mode, and those that move the focus to another field.
+// Text of other scripts typed into each mode's field reads back whole. Each key the window
+// handles, pressed with that text selected: the character TranslateMessage makes of it (a
+// line break for Ctrl+M, a line feed for Ctrl+Enter, a backspace for Ctrl+H) does not reach
+// the text. Left out: the keys meant to change the text or the mode, and those that move
+// the focus to another field.
 TEST_F(MainFormTest, HandledKeysLeaveTheTypedTextAsItWas) {
   const struct {
     MainMode mode;
@@ -265,8 +273,10 @@ TEST_F(MainFormTest, HandledKeysLeaveTheTypedTextAsItWas) {
                      : FindWindowExA(C(kId_cmbx_prefix), nullptr, "Edit", nullptr);
     SetWindowTextA(field, "");
     SetFocus(field);
-    TypeKeys(mode == MainMode::kExtended ? "ab\rcd" : "ab cd");
+    const bool lines = mode == MainMode::kExtended;
+    TypeKeys((lines ? "ab\r" : "ab ") + kCjk + kEmoji);
     const std::string typed = TextOf(field);
+    EXPECT_EQ(typed, (lines ? "ab\r\n" : "ab ") + kCjk + kEmoji) << "mode " << int(mode);
     for (const std::vector<WORD>* keys : {&with_ctrl, &alone}) {
       for (WORD key : *keys) {
         Key(field, 'A', {VK_CONTROL});
@@ -275,7 +285,7 @@ TEST_F(MainFormTest, HandledKeysLeaveTheTypedTextAsItWas) {
         else
           Press(key);
         EXPECT_EQ(TextOf(field), typed) << "mode " << int(mode) << " key " << key;
-        SetWindowTextA(field, typed.c_str());  // the next key's row starts whole again
+        SetWindowTextW(field, Wide(typed).c_str());  // the next key's row starts whole again
       }
     }
   }
@@ -290,13 +300,20 @@ TEST_F(MainFormTest, QuickButtonsRewriteTheNameAndCtrlDigitsClickThem) {
   EXPECT_EQ(T(kId_MkDir), "mY  NEW.FOLDER ");
 }
 
-// A key typed into the closed template list picks the entry it starts, and undo brings the
-// name back as it was.
-TEST_F(MainFormTest, TypedTemplateKeyPicksItsEntryAndUndoRestoresTheName) {
+// A key typed into the closed template list picks the entry it starts (here a letter of
+// another script), and undo brings the name back as it was.
+class UserTemplateTest : public MainFormTest {
+  void BeforeCreate() override {
+    files_.AddFile(kSettingsFile,
+                   "[UserTemplates]\r\n" + std::string(kUnicodeNames[6]) + "=zw\r\n");
+  }
+};
+
+TEST_F(UserTemplateTest, TypedTemplateKeyPicksItsEntryAndUndoRestoresTheName) {
   TypeName("mine");
   SetFocus(C(kId_cmbox_Templates));
-  TypeKeys("W");
-  EXPECT_EQ(T(kId_MkDir), "Weekly_backup_%W");
+  TypeKeys("\u017B");  // the first letter of the user's "Żółw"
+  EXPECT_EQ(T(kId_MkDir), "zw");
   ASSERT_TRUE(Visible(kId_btn_undo));
   ClickWithMouse(kId_btn_undo);
   EXPECT_EQ(T(kId_MkDir), "mine");
@@ -339,8 +356,8 @@ int PathQueries(const FakeWindowSystem& windows) {
   return count;
 }
 
-// F9 shows the tree of what OK will make, following the keys typed; the choice is kept in
-// the settings file.
+// F9 shows the tree of what OK will make, following the keys typed (other scripts and an
+// emoji, two keys, among them); the choice is kept in the settings file.
 TEST_F(MainFormTest, F9ShowsTheTreeOfWhatOkMakesAndTheSettingsFileKeepsIt) {
   auto preview = [] { return FindWindowA("TKestrixTreePreview", nullptr); };
   auto setting = [this] {
@@ -352,26 +369,27 @@ TEST_F(MainFormTest, F9ShowsTheTreeOfWhatOkMakesAndTheSettingsFileKeepsIt) {
   ASSERT_NE(preview(), nullptr);
   EXPECT_TRUE(IsWindowVisible(preview()));
   EXPECT_TRUE(setting());
-  TypeKeys("Existing\\b|c");
+  TypeKeys("Existing\\" + kCjk + "|" + kEmoji);
   // The tree follows on its timer: the rows are read back through the virtual list.
-  HWND list = FindWindowExA(preview(), nullptr, WC_LISTVIEWA, nullptr);
+  HWND list = FindWindowExW(preview(), nullptr, WC_LISTVIEWW, nullptr);
   auto rows = [&] {
     std::string text;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row)
       for (int column = 0; column < 2; ++column) {
-        char cell[260] = {};
-        LVITEMA item = {};
+        wchar_t cell[260] = {};
+        LVITEMW item = {};
         item.iSubItem = column;
         item.pszText = cell;
-        item.cchTextMax = sizeof cell;
-        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        text += std::string(column ? " = " : text.empty() ? "" : " | ") + Trim(cell);
+        item.cchTextMax = 260;
+        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        text += std::string(column ? " = " : text.empty() ? "" : " | ") + Trim(Utf8(cell));
       }
     return text;
   };
-  for (int i = 0; i < 100 && rows().find("c\\") == std::string::npos; ++i) Sleep(10), Pump();
-  EXPECT_EQ(rows(), "C:\\Work\\ = exists | Existing\\ = exists | b\\ = new | c\\ = new");
+  for (int i = 0; i < 100 && rows().find(kEmoji) == std::string::npos; ++i) Sleep(10), Pump();
+  EXPECT_EQ(rows(), "C:\\Work\\ = exists | Existing\\ = exists | " + kCjk + "\\ = new | " + kEmoji +
+                        "\\ = new");
   EXPECT_EQ(TextOf(FindWindowExA(preview(), nullptr, "STATIC", nullptr)), "2 new, 1 exist");
   Key(form_->MkDirEdit(), VK_F9);
   EXPECT_FALSE(IsWindowVisible(preview()));
