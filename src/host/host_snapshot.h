@@ -27,9 +27,11 @@ struct HostSnapshot {
   std::string FocusedTextPath;
   std::string PendingQuery;
 
-  // Every host request picks its side this way.
+  // Every host request picks its side this way. The message method learns the active side
+  // without the lists' windows, so without a focused window the active side counts.
   PanelSide FocusedSide() const {
-    return FocusedWindow != 0 && FocusedWindow == SecondList ? PanelSide::kLeft : PanelSide::kRight;
+    if (FocusedWindow == 0) return ActiveSide;
+    return FocusedWindow == SecondList ? PanelSide::kLeft : PanelSide::kRight;
   }
 };
 

@@ -389,6 +389,8 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   left.answers = {{"A", "L"}};
   left.reader->Acquire();
   EXPECT_TRUE(left.flags.TC8B10Method && left.flags.TC8B10FixExt);
+  left.reader->PathFieldChanged("C:\\Tree", true, false);  // to the active side, the left
+  EXPECT_EQ(left.windows.copy_data_sent().back().bytes, "C:\\Tree\r\0\0"s);
   // A Unicode host answers "GW" in UTF-16: the path and the name keep every character, and
   // nothing is asked in ANSI.
   SnapshotFixture unicode(HostMethodFlags{});
