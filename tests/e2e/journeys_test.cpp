@@ -1,6 +1,7 @@
 // The user's journeys as the host starts them: tcsim runs "tc Kestrix.exe" from its user
 // command on F7, and the user types and clicks (real keyboard and mouse input). Each checks
-// what the windows show, what lands on disk and what the host was asked and wrote.
+// what the windows show, what lands on disk and what the host was asked and wrote; the
+// journeys every user takes run against both builds of the host, ANSI and Unicode.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,6 +11,8 @@
 #include "e2e/tcsim_fixture.h"
 #include "host/host_snapshot.h"
 #include "input/typing.h"
+#include "platform/win32/wide_text.h"
+#include "tcsim/requests.h"
 #include "ui/configuration_dialog.h"
 #include "ui/control_ids.h"
 #include "ui/dialog_ids.h"
@@ -19,16 +22,11 @@ namespace {
 
 constexpr DWORD kWaitMs = 15000;
 
-bool IsDirectory(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // A click into the field, Ctrl+A, the new text typed over the selection. A Ctrl pressed
 // right after a click is lost in some runs under Wine, so the selection is checked and the
 // keys pressed again (a stray "a" is then selected with the rest).
 bool Retype(HWND field, const std::string& text) {
-  HWND edit = FindWindowExA(field, nullptr, "EDIT", nullptr);  // a combo box's own edit
+  HWND edit = FindWindowExW(field, nullptr, L"EDIT", nullptr);  // a combo box's own edit
   if (edit == nullptr) edit = field;
   ClickOn(edit);
   const bool selected = WaitUntil(
@@ -37,17 +35,39 @@ bool Retype(HWND field, const std::string& text) {
         ReleaseKeys({VK_CONTROL});
         Sleep(100);
         // Across processes only the packed return value carries the selection.
-        const DWORD selection = static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0));
-        return LOWORD(selection) == 0 && HIWORD(selection) == WindowText(edit).size();
+        const DWORD selection = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
+        return LOWORD(selection) == 0 && HIWORD(selection) == Wide(WindowText(edit)).size();
       },
       3000);
   return selected && TypeText(text);
 }
 
 std::string SettingOf(const std::string& file, const char* section, const std::string& key) {
-  char text[MAX_PATH] = {};
-  GetPrivateProfileStringA(section, key.c_str(), "", text, sizeof text, file.c_str());
-  return text;
+  wchar_t text[MAX_PATH] = {};
+  GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), L"", text, MAX_PATH,
+                           Wide(file).c_str());
+  return Utf8(text);
+}
+
+// The bytes of a "CD" request for the left panel as the host logs them.
+std::string ChangeDirHex(const std::string& ansi_path) {
+  const std::string bytes = ansi_path + "\r" + std::string(2, '\0');
+  return "CD hex=" + tcsim::HexBytes(bytes.data(), bytes.size()) + " ";
+}
+
+std::string AnsiBytes(const std::string& text) {
+  const std::wstring wide = Wide(text);
+  std::string bytes(wide.size() * 2, '\0');
+  const int length =
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(),
+                          static_cast<int>(bytes.size()), nullptr, nullptr);
+  return bytes.substr(0, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::string ShortPathOf(const std::string& path) {
+  wchar_t buffer[1024] = {};
+  const DWORD length = GetShortPathNameW(Wide(path).c_str(), buffer, 1024);
+  return Utf8(std::wstring_view(buffer, length < 1024 ? length : 0));
 }
 
 class JourneyTest : public ::testing::Test {
@@ -72,13 +92,20 @@ class JourneyTest : public ::testing::Test {
   // window; returns it once the name field has the keyboard focus in the foreground window.
   HWND OpenMainWindow(const std::string& focus = "") {
     std::string error;
-    EXPECT_TRUE(host_.Window() != nullptr ||
-                host_.Start(TcsimStart().Left(panel_).Right(panel_).Focus(focus), &error))
-        << error;
+    TcsimStart start = TcsimStart().Left(panel_).Right(panel_).Focus(focus).Unicode(unicode_);
+    if (as_host_) start.AsHost();
+    EXPECT_TRUE(host_.Window() != nullptr || host_.Start(start, &error)) << error;
     EXPECT_TRUE(host_.PressKey("F7"));
     HWND main = WaitForMainWindow();
     log_start_ = host_.LogLines().size();
     return main;
+  }
+  // The Unicode host keeps its wincmd.ini in UTF-16 once a name needs it.
+  void WincmdIniInUtf16() {
+    std::u16string ini = u"\uFEFF";
+    ini += Utf16FromUtf8(ReadFileText(tree_.WincmdIni()));
+    tree_.MakeFile("wincmd.ini",
+                   std::string(reinterpret_cast<const char*>(ini.data()), ini.size() * 2));
   }
   std::string History(int index) const {
     return SettingOf(tree_.WincmdIni(), "MkDirHistory", std::to_string(index));
@@ -88,12 +115,25 @@ class JourneyTest : public ::testing::Test {
   Tcsim host_{tree_};
   std::string panel_;
   size_t log_start_ = 0;
+  bool unicode_ = false;  // the host's Unicode build
+  bool as_host_ = false;  // the tree's TOTALCMD.EXE, which a second start runs again
 };
+
+// The journeys every user takes, with either build of the host.
+class BothHostsTest : public JourneyTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    unicode_ = GetParam();
+    JourneyTest::SetUp();
+  }
+};
+INSTANTIATE_TEST_SUITE_P(Hosts, BothHostsTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Unicode" : "Ansi"; });
 
 // F7 on "Setup.exe" suggests "Setup" selected whole, so the first key replaces it; Enter
 // creates every level of a chain with a year variable, has the host re-read and show the
 // new directory, writes the host's history once, and the window closes.
-TEST_F(JourneyTest, TypicalRequestTypedCreatesTheLevelsAndCloses) {
+TEST_P(BothHostsTest, TypicalRequestTypedCreatesTheLevelsAndCloses) {
   tree_.MakeFile("panel\\Setup.exe", "MZ");
   HWND main = OpenMainWindow("Setup.exe");
   ASSERT_NE(main, nullptr) << host_.LogText();
@@ -118,7 +158,7 @@ TEST_F(JourneyTest, TypicalRequestTypedCreatesTheLevelsAndCloses) {
 
 // A failing variable shows its message and OK works again afterwards: a pasted list turns
 // the window into a list, survives a visit to the host, and Ctrl+Enter creates it.
-TEST_F(JourneyTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
+TEST_P(BothHostsTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
   tree_.MakeFile("Kestrix\\Plugins\\app_bad.ini",
                  "[Configuration]\r\nMethodNum=2\r\nWndClass=TTOTAL_CMD\r\ndwData=xyz\r\n");
   HWND main = OpenMainWindow();
@@ -160,7 +200,7 @@ TEST_F(JourneyTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
   EXPECT_GE(host_.WaitForLog("CMD 540", log_start_), 0) << host_.LogText();
 }
 
-TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
+TEST_P(BothHostsTest, BatchSeriesIsCreatedByOneOk) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
   std::vector<DWORD> started = host_.StartedProcessIds();
@@ -198,7 +238,7 @@ TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
   EXPECT_EQ(ReadFileText(settings_file), settings_before);
 }
 
-TEST_F(JourneyTest, NightfallAndGermanApplyAtOnceAndAreStored) {
+TEST_P(BothHostsTest, NightfallAndGermanApplyAtOnceAndAreStored) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
   const std::string english_caption = WindowText(GetDlgItem(main, kId_option_closewnd));
@@ -244,7 +284,7 @@ TEST_F(JourneyTest, NightfallAndGermanApplyAtOnceAndAreStored) {
 
 // A structure made from F7, a file the user then puts into one of its folders, and Ctrl+U
 // in the next window: the rest goes, that folder and its file stay, and the message says so.
-TEST_F(JourneyTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
+TEST_P(BothHostsTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
   const std::vector<DWORD> started = host_.StartedProcessIds();
@@ -260,11 +300,9 @@ TEST_F(JourneyTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
   HWND message = WaitForWindow("#32770", "Undo the last creation", kWaitMs);
   ASSERT_NE(message, nullptr) << "no report of the undo";
   ShotOf(message, "undo");
-  char report[2048] = {};
-  GetDlgItemTextA(message, 0xFFFF, report, sizeof report);
-  EXPECT_NE(
-      std::string(report).find("    Site\\img: it holds logo.png, which the creation did not"),
-      std::string::npos)
+  const std::string report = WindowText(GetDlgItem(message, 0xFFFF));
+  EXPECT_NE(report.find("    Site\\img: it holds logo.png, which the creation did not"),
+            std::string::npos)
       << report;
   Tap(VK_RETURN);
   for (const char* gone : {"Site\\css", "Site\\js"})
@@ -272,6 +310,125 @@ TEST_F(JourneyTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
   EXPECT_TRUE(IsDirectory(panel_ + "\\Site\\img"));
   EXPECT_EQ(ReadFileText(panel_ + "\\Site\\img\\logo.png"), "PNG");
   EXPECT_GE(host_.WaitForLog("CMD 540", log_start_), 0) << host_.LogText();
+}
+
+// The Unicode host, its panel in "Проекты" with the cursor on "Żółw.txt": F7 suggests
+// "Żółw"; names in three scripts typed as Unicode keys make exactly those folders; the host,
+// which no request can send to the last of them, follows by its second start and steps
+// back with its cursor there; its UTF-16 wincmd.ini keeps the text in the history.
+TEST_F(JourneyTest, NamesInAnyScriptGoFromTheKeyboardToTheDiskAndTheHost) {
+  unicode_ = true;
+  panel_ = tree_.MakeDir("Проекты");
+  tree_.MakeFile("Проекты\\Żółw.txt", "x");
+  WincmdIniInUtf16();
+  HWND main = OpenMainWindow("Żółw.txt");
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  EXPECT_EQ(WindowText(GetDlgItem(main, kId_lbl_currentPath)), ShortenPath(panel_ + "\\"));
+  HWND combo = GetDlgItem(main, kId_MkDir);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == "Żółw"; }, 3000)) << WindowText(combo);
+  const std::string typed = "Łódź|日本語|Ελλάδα 😀";
+  ASSERT_TRUE(TypeText(typed));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == typed; }, 3000)) << WindowText(combo);
+  ASSERT_TRUE(PressKey(VK_RETURN));
+
+  const std::vector<std::string> made = {"Łódź", "Żółw.txt", "Ελλάδα 😀", "日本語"};
+  EXPECT_TRUE(WaitUntil([&] { return DirectoryNames(panel_) == made; }, 10000));
+  EXPECT_EQ(DirectoryNames(panel_), made);
+  for (const char* name : {"Łódź", "日本語", "Ελλάδα 😀"})
+    EXPECT_TRUE(IsDirectory(panel_ + "\\" + name));
+  const int handed = host_.WaitForLog("HANDOVER", log_start_);
+  ASSERT_GE(handed, 0) << host_.LogText();
+  EXPECT_NE(host_.LogLines()[handed].find("\"/L=" + panel_ + "\\Ελλάδα 😀\" -> left changed"),
+            std::string::npos)
+      << host_.LogText();
+  const int back = host_.WaitForLog("CMD 2002", handed);
+  ASSERT_GE(back, 0) << host_.LogText();
+  EXPECT_NE(host_.LogLines()[back].find("focus=\"Ελλάδα 😀\""), std::string::npos);
+  EXPECT_EQ(host_.WaitForLog("CD hex=", log_start_, 0), -1) << "a look-alike sent as bytes";
+  EXPECT_EQ(History(0), typed) << ReadFileText(tree_.WincmdIni());
+}
+
+// The host follows each new folder by the first route that carries its path: an ANSI path
+// byte for byte in a "CD" request, a Unicode one by the host's second start, and with the
+// host's program gone, by its 8.3 form.
+TEST_F(JourneyTest, TheHostFollowsANewFolderByTheFirstRouteThatCarriesItsPath) {
+  unicode_ = as_host_ = true;
+  WincmdIniInUtf16();
+  const struct {
+    const char* name;
+    bool program_gone;
+  } rows[] = {{"Café", false}, {"Łódź", false}, {"Ελλάδα", true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    if (row.program_gone) {
+      ASSERT_TRUE(MoveFileW(Wide(tree_.Path("TOTALCMD.EXE")).c_str(),
+                            Wide(tree_.Path("TOTALCMD.OLD")).c_str()));
+    }
+    HWND main = OpenMainWindow();
+    ASSERT_NE(main, nullptr) << host_.LogText();
+    ASSERT_TRUE(TypeText(row.name));
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(NameField(main)) == row.name; }, 3000));
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 10000)) << host_.LogText();
+    const std::string path = panel_ + "\\" + row.name;
+    ASSERT_TRUE(IsDirectory(path));
+    const std::string route = row.program_gone                  ? ChangeDirHex(ShortPathOf(path))
+                              : std::string(row.name) == "Café" ? ChangeDirHex(AnsiBytes(path))
+                                                                : "HANDOVER";
+    const int moved = host_.WaitForLog(route, log_start_);
+    ASSERT_GE(moved, 0) << route << "\n" << host_.LogText();
+    if (route == "HANDOVER") {
+      EXPECT_NE(host_.LogLines()[moved].find("\"/L=" + path + "\""), std::string::npos);
+    }
+    const int back = host_.WaitForLog("CMD 2002", moved);
+    ASSERT_GE(back, 0) << host_.LogText();
+    if (!row.program_gone) {
+      EXPECT_NE(host_.LogLines()[back].find(std::string("focus=\"") + row.name + "\""),
+                std::string::npos);
+    }
+  }
+}
+
+// A path that no route carries (a virtual panel's folder, typed into the path field, with
+// the host's program gone): the host only re-reads its panel, is not sent up a level, and
+// the user hears why.
+TEST_F(JourneyTest, AHostNoRouteReachesStaysWhereItIsAndTheUserHearsWhy) {
+  unicode_ = as_host_ = true;
+  WincmdIniInUtf16();
+  // The virtual panel's list file, where the host keeps it (%TEMP%), names the real folder.
+  std::u16string list = u"\uFEFF\\Box\r\n";
+  list += Utf16FromUtf8(panel_) + u"\r\n";
+  tree_.MakeFile("VirtualPanel.lst",
+                 std::string(reinterpret_cast<const char*>(list.data()), list.size() * 2));
+  wchar_t temp[MAX_PATH] = {};
+  GetEnvironmentVariableW(L"TEMP", temp, MAX_PATH);
+  SetEnvironmentVariableW(L"TEMP", Wide(tree_.Dir()).c_str());
+  std::string error;
+  const bool started = host_.Start(TcsimStart().Left(panel_).Unicode().AsHost(), &error);
+  SetEnvironmentVariableW(L"TEMP", temp);
+  ASSERT_TRUE(started) << error;
+  ASSERT_TRUE(MoveFileW(Wide(tree_.Path("TOTALCMD.EXE")).c_str(),
+                        Wide(tree_.Path("TOTALCMD.OLD")).c_str()));
+  HWND main = OpenMainWindow();
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  ASSERT_TRUE(TypeText("Łódź"));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(NameField(main)) == "Łódź"; }, 3000));
+  Tap('E', {VK_CONTROL});
+  HWND path_field = GetDlgItem(main, kId_edit_curdirname);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(path_field) != FALSE; }, 3000));
+  const std::string virtual_box = "\\\\\\Virtual Panel\\Box\\";
+  ASSERT_TRUE(Retype(path_field, virtual_box));
+  ClickOn(GetDlgItem(main, kId_btn_ok));
+  HWND message = WaitForWindow("#32770", kTitle, kWaitMs);
+  ASSERT_NE(message, nullptr) << host_.LogText();
+  EXPECT_EQ(WindowText(GetDlgItem(message, 0xFFFF)),
+            "Total Commander could not be moved to \"" + virtual_box +
+                "Łódź\": the path cannot be passed to it.");
+  Tap(VK_RETURN);
+  EXPECT_TRUE(IsDirectory(panel_ + "\\Łódź"));
+  EXPECT_GE(host_.WaitForLog("CMD 540", log_start_), 0) << host_.LogText();
+  for (const char* sent : {"CD hex=", "HANDOVER", "CMD 2002"})
+    EXPECT_EQ(host_.WaitForLog(sent, log_start_, 0), -1) << sent << "\n" << host_.LogText();
 }
 
 }  // namespace
