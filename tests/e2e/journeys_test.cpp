@@ -12,7 +12,6 @@
 #include "host/host_snapshot.h"
 #include "input/typing.h"
 #include "platform/win32/wide_text.h"
-#include "tcsim/requests.h"
 #include "ui/configuration_dialog.h"
 #include "ui/control_ids.h"
 #include "ui/dialog_ids.h"
@@ -49,30 +48,23 @@ std::string SettingOf(const std::string& file, const char* section, const std::s
   return Utf8(text);
 }
 
-// The bytes of a "CD" request for the left panel as the host logs them.
-std::string ChangeDirHex(const std::string& ansi_path) {
-  const std::string bytes = ansi_path + "\r" + std::string(2, '\0');
-  return "CD hex=" + tcsim::HexBytes(bytes.data(), bytes.size()) + " ";
-}
-
-std::string AnsiBytes(const std::string& text) {
-  const std::wstring wide = Wide(text);
-  std::string bytes(wide.size() * 2, '\0');
-  const int length =
-      WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(),
-                          static_cast<int>(bytes.size()), nullptr, nullptr);
-  return bytes.substr(0, length > 0 ? static_cast<size_t>(length) : 0);
-}
-
 std::string ShortPathOf(const std::string& path) {
   wchar_t buffer[1024] = {};
   const DWORD length = GetShortPathNameW(Wide(path).c_str(), buffer, 1024);
   return Utf8(std::wstring_view(buffer, length < 1024 ? length : 0));
 }
 
-class JourneyTest : public ::testing::Test {
+// UTF-16 LE with its mark, as the Unicode host writes its files.
+std::string Utf16File(const std::string& text) {
+  std::string bytes = "\xFF\xFE";
+  return bytes += Utf16LeFromUtf8(text);
+}
+
+// The journeys, against the host's ANSI build (false) or its Unicode build (true).
+class JourneyTest : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
+    unicode_ = GetParam();
     panel_ = tree_.MakeDir("panel");
     ASSERT_FALSE(tree_.InstallProgram(KestrixExePath()).empty());
   }
@@ -92,8 +84,8 @@ class JourneyTest : public ::testing::Test {
   // window; returns it once the name field has the keyboard focus in the foreground window.
   HWND OpenMainWindow(const std::string& focus = "") {
     std::string error;
-    TcsimStart start = TcsimStart().Left(panel_).Right(panel_).Focus(focus).Unicode(unicode_);
-    if (as_host_) start.AsHost();
+    const TcsimStart start =
+        TcsimStart().Left(panel_).Right(panel_).Focus(focus).Unicode(unicode_).AsHost();
     EXPECT_TRUE(host_.Window() != nullptr || host_.Start(start, &error)) << error;
     EXPECT_TRUE(host_.PressKey("F7"));
     HWND main = WaitForMainWindow();
@@ -102,10 +94,7 @@ class JourneyTest : public ::testing::Test {
   }
   // The Unicode host keeps its wincmd.ini in UTF-16 once a name needs it.
   void WincmdIniInUtf16() {
-    std::u16string ini = u"\uFEFF";
-    ini += Utf16FromUtf8(ReadFileText(tree_.WincmdIni()));
-    tree_.MakeFile("wincmd.ini",
-                   std::string(reinterpret_cast<const char*>(ini.data()), ini.size() * 2));
+    tree_.MakeFile("wincmd.ini", Utf16File(ReadFileText(tree_.WincmdIni())));
   }
   std::string History(int index) const {
     return SettingOf(tree_.WincmdIni(), "MkDirHistory", std::to_string(index));
@@ -115,20 +104,15 @@ class JourneyTest : public ::testing::Test {
   Tcsim host_{tree_};
   std::string panel_;
   size_t log_start_ = 0;
-  bool unicode_ = false;  // the host's Unicode build
-  bool as_host_ = false;  // the tree's TOTALCMD.EXE, which a second start runs again
+  bool unicode_ = false;
 };
-
-// The journeys every user takes, with either build of the host.
-class BothHostsTest : public JourneyTest, public ::testing::WithParamInterface<bool> {
- protected:
-  void SetUp() override {
-    unicode_ = GetParam();
-    JourneyTest::SetUp();
-  }
-};
-INSTANTIATE_TEST_SUITE_P(Hosts, BothHostsTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Unicode" : "Ansi"; });
+// The journeys every user takes run with both builds; those in other scripts need the
+// Unicode build.
+class BothHostsTest : public JourneyTest {};
+class UnicodeHostTest : public JourneyTest {};
+const auto kBuildName = [](const auto& info) { return info.param ? "Unicode" : "Ansi"; };
+INSTANTIATE_TEST_SUITE_P(Hosts, BothHostsTest, ::testing::Bool(), kBuildName);
+INSTANTIATE_TEST_SUITE_P(Host, UnicodeHostTest, ::testing::Values(true), kBuildName);
 
 // F7 on "Setup.exe" suggests "Setup" selected whole, so the first key replaces it; Enter
 // creates every level of a chain with a year variable, has the host re-read and show the
@@ -316,8 +300,7 @@ TEST_P(BothHostsTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled)
 // "Żółw"; names in three scripts typed as Unicode keys make exactly those folders; the host,
 // which no request can send to the last of them, follows by its second start and steps
 // back with its cursor there; its UTF-16 wincmd.ini keeps the text in the history.
-TEST_F(JourneyTest, NamesInAnyScriptGoFromTheKeyboardToTheDiskAndTheHost) {
-  unicode_ = true;
+TEST_P(UnicodeHostTest, NamesInAnyScriptGoFromTheKeyboardToTheDiskAndTheHost) {
   panel_ = tree_.MakeDir("Проекты");
   tree_.MakeFile("Проекты\\Żółw.txt", "x");
   WincmdIniInUtf16();
@@ -331,104 +314,82 @@ TEST_F(JourneyTest, NamesInAnyScriptGoFromTheKeyboardToTheDiskAndTheHost) {
   ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == typed; }, 3000)) << WindowText(combo);
   ASSERT_TRUE(PressKey(VK_RETURN));
 
-  const std::vector<std::string> made = {"Łódź", "Żółw.txt", "Ελλάδα 😀", "日本語"};
-  EXPECT_TRUE(WaitUntil([&] { return DirectoryNames(panel_) == made; }, 10000));
+  const std::vector<std::string> made = {"Łódź\\", "Żółw.txt", "Ελλάδα 😀\\", "日本語\\"};
+  WaitUntil([&] { return DirectoryNames(panel_) == made; }, 10000);
   EXPECT_EQ(DirectoryNames(panel_), made);
-  for (const char* name : {"Łódź", "日本語", "Ελλάδα 😀"})
-    EXPECT_TRUE(IsDirectory(panel_ + "\\" + name));
-  const int handed = host_.WaitForLog("HANDOVER", log_start_);
-  ASSERT_GE(handed, 0) << host_.LogText();
-  EXPECT_NE(host_.LogLines()[handed].find("\"/L=" + panel_ + "\\Ελλάδα 😀\" -> left changed"),
-            std::string::npos)
-      << host_.LogText();
-  const int back = host_.WaitForLog("CMD 2002", handed);
-  ASSERT_GE(back, 0) << host_.LogText();
-  EXPECT_NE(host_.LogLines()[back].find("focus=\"Ελλάδα 😀\""), std::string::npos);
+  const int handed = host_.WaitForLog("/L=" + panel_ + "\\Ελλάδα 😀\" -> left changed", log_start_);
+  const int back = host_.WaitForLog("focus=\"Ελλάδα 😀\"", handed + 1);
+  ASSERT_TRUE(handed >= 0 && back > handed) << host_.LogText();
+  EXPECT_EQ(
+      host_.LogLines()[handed].rfind("HANDOVER ", 0) + host_.LogLines()[back].rfind("CMD 2002", 0),
+      0u);
   EXPECT_EQ(host_.WaitForLog("CD hex=", log_start_, 0), -1) << "a look-alike sent as bytes";
   EXPECT_EQ(History(0), typed) << ReadFileText(tree_.WincmdIni());
 }
 
-// The host follows each new folder by the first route that carries its path: an ANSI path
-// byte for byte in a "CD" request, a Unicode one by the host's second start, and with the
-// host's program gone, by its 8.3 form.
-TEST_F(JourneyTest, TheHostFollowsANewFolderByTheFirstRouteThatCarriesItsPath) {
-  unicode_ = as_host_ = true;
-  WincmdIniInUtf16();
-  const struct {
-    const char* name;
-    bool program_gone;
-  } rows[] = {{"Café", false}, {"Łódź", false}, {"Ελλάδα", true}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    if (row.program_gone) {
-      ASSERT_TRUE(MoveFileW(Wide(tree_.Path("TOTALCMD.EXE")).c_str(),
-                            Wide(tree_.Path("TOTALCMD.OLD")).c_str()));
-    }
-    HWND main = OpenMainWindow();
-    ASSERT_NE(main, nullptr) << host_.LogText();
-    ASSERT_TRUE(TypeText(row.name));
-    ASSERT_TRUE(WaitUntil([&] { return WindowText(NameField(main)) == row.name; }, 3000));
-    ASSERT_TRUE(PressKey(VK_RETURN));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 10000)) << host_.LogText();
-    const std::string path = panel_ + "\\" + row.name;
-    ASSERT_TRUE(IsDirectory(path));
-    const std::string route = row.program_gone                  ? ChangeDirHex(ShortPathOf(path))
-                              : std::string(row.name) == "Café" ? ChangeDirHex(AnsiBytes(path))
-                                                                : "HANDOVER";
-    const int moved = host_.WaitForLog(route, log_start_);
-    ASSERT_GE(moved, 0) << route << "\n" << host_.LogText();
-    if (route == "HANDOVER") {
-      EXPECT_NE(host_.LogLines()[moved].find("\"/L=" + path + "\""), std::string::npos);
-    }
-    const int back = host_.WaitForLog("CMD 2002", moved);
-    ASSERT_GE(back, 0) << host_.LogText();
-    if (!row.program_gone) {
-      EXPECT_NE(host_.LogLines()[back].find(std::string("focus=\"") + row.name + "\""),
-                std::string::npos);
-    }
-  }
-}
-
-// A path that no route carries (a virtual panel's folder, typed into the path field, with
-// the host's program gone): the host only re-reads its panel, is not sent up a level, and
-// the user hears why.
-TEST_F(JourneyTest, AHostNoRouteReachesStaysWhereItIsAndTheUserHearsWhy) {
-  unicode_ = as_host_ = true;
+// The host-enter table: a new folder's path reaches the host by the first route that
+// carries it. An ANSI path goes byte for byte in a "CD" request; a Unicode one by the
+// host's second start; with the host's program gone, by its 8.3 form; and a path with no
+// route (a virtual panel's folder, typed into the path field) not at all: the host only
+// re-reads its panel and the user hears why.
+TEST_P(UnicodeHostTest, TheHostFollowsANewFolderByTheFirstRouteThatCarriesItsPath) {
   WincmdIniInUtf16();
   // The virtual panel's list file, where the host keeps it (%TEMP%), names the real folder.
-  std::u16string list = u"\uFEFF\\Box\r\n";
-  list += Utf16FromUtf8(panel_) + u"\r\n";
-  tree_.MakeFile("VirtualPanel.lst",
-                 std::string(reinterpret_cast<const char*>(list.data()), list.size() * 2));
+  tree_.MakeFile("VirtualPanel.lst", Utf16File("\\Box\r\n" + panel_ + "\r\n"));
   wchar_t temp[MAX_PATH] = {};
   GetEnvironmentVariableW(L"TEMP", temp, MAX_PATH);
   SetEnvironmentVariableW(L"TEMP", Wide(tree_.Dir()).c_str());
   std::string error;
-  const bool started = host_.Start(TcsimStart().Left(panel_).Unicode().AsHost(), &error);
+  const bool started =
+      host_.Start(TcsimStart().Left(panel_).Right(panel_).Unicode().AsHost(), &error);
   SetEnvironmentVariableW(L"TEMP", temp);
   ASSERT_TRUE(started) << error;
-  ASSERT_TRUE(MoveFileW(Wide(tree_.Path("TOTALCMD.EXE")).c_str(),
-                        Wide(tree_.Path("TOTALCMD.OLD")).c_str()));
-  HWND main = OpenMainWindow();
-  ASSERT_NE(main, nullptr) << host_.LogText();
-  ASSERT_TRUE(TypeText("Łódź"));
-  ASSERT_TRUE(WaitUntil([&] { return WindowText(NameField(main)) == "Łódź"; }, 3000));
-  Tap('E', {VK_CONTROL});
-  HWND path_field = GetDlgItem(main, kId_edit_curdirname);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(path_field) != FALSE; }, 3000));
   const std::string virtual_box = "\\\\\\Virtual Panel\\Box\\";
-  ASSERT_TRUE(Retype(path_field, virtual_box));
-  ClickOn(GetDlgItem(main, kId_btn_ok));
-  HWND message = WaitForWindow("#32770", kTitle, kWaitMs);
-  ASSERT_NE(message, nullptr) << host_.LogText();
-  EXPECT_EQ(WindowText(GetDlgItem(message, 0xFFFF)),
-            "Total Commander could not be moved to \"" + virtual_box +
-                "Łódź\": the path cannot be passed to it.");
-  Tap(VK_RETURN);
-  EXPECT_TRUE(IsDirectory(panel_ + "\\Łódź"));
-  EXPECT_GE(host_.WaitForLog("CMD 540", log_start_), 0) << host_.LogText();
-  for (const char* sent : {"CD hex=", "HANDOVER", "CMD 2002"})
-    EXPECT_EQ(host_.WaitForLog(sent, log_start_, 0), -1) << sent << "\n" << host_.LogText();
+  const struct {
+    const char *name, *ansi;  // the bytes of the name's ANSI form, when it has one
+    bool program_gone, in_virtual_panel;
+  } rows[] = {{"Café", "43 61 66 E9", false, false},
+              {"Łódź", nullptr, false, false},
+              {"Ελλάδα", nullptr, true, false},
+              {"Żółw", nullptr, true, true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string path = panel_ + "\\" + row.name, program = tree_.Path("TOTALCMD.EXE");
+    if (row.program_gone) MoveFileW(Wide(program).c_str(), Wide(program + ".old").c_str());
+    HWND main = OpenMainWindow();
+    ASSERT_NE(main, nullptr) << host_.LogText();
+    ASSERT_TRUE(TypeText(row.name));
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(NameField(main)) == row.name; }, 3000));
+    if (row.in_virtual_panel) {
+      Tap('E', {VK_CONTROL});
+      HWND path_field = GetDlgItem(main, kId_edit_curdirname);
+      WaitUntil([&] { return IsWindowVisible(path_field) != FALSE; }, 3000);
+      ASSERT_TRUE(Retype(path_field, virtual_box));
+      ClickOn(GetDlgItem(main, kId_btn_ok));
+      EXPECT_EQ(WindowText(GetDlgItem(WaitForWindow("#32770", kTitle, kWaitMs), 0xFFFF)),
+                "Total Commander could not be moved to \"" + virtual_box + row.name +
+                    "\": the path cannot be passed to it.");
+      Tap(VK_RETURN);
+    } else {
+      PressKey(VK_RETURN);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 10000)) << host_.LogText();
+    ASSERT_TRUE(IsDirectory(path));
+    const std::string route =
+        row.in_virtual_panel ? "CMD 540"
+        : row.ansi           ? std::string(row.ansi) + " 0D 00 00 left=\"" + path + "\" right=\"\""
+        : row.program_gone   ? "left=\"" + ShortPathOf(path) + "\" right=\"\""
+                             : "HANDOVER \"/O\" \"/S\" \"/L=" + path + "\"";
+    const int moved = host_.WaitForLog(route, log_start_);
+    ASSERT_GE(moved, 0) << route << "\n" << host_.LogText();
+    // The host steps back from the new folder with its cursor on it, or stays.
+    const int back = host_.WaitForLog("CMD 2002", moved, row.in_virtual_panel ? 0 : kWaitMs);
+    EXPECT_EQ(back >= 0, !row.in_virtual_panel) << host_.LogText();
+    EXPECT_TRUE(back < 0 || row.program_gone ||
+                host_.LogLines()[back].ends_with("focus=\"" + std::string(row.name) + "\""));
+    for (const char* sent : {"CD hex=", "HANDOVER"})
+      EXPECT_TRUE(!row.in_virtual_panel || host_.WaitForLog(sent, log_start_, 0) < 0) << sent;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
+#include <fstream>
 
 #include "base/text_utils.h"
 #include "input/typing.h"
@@ -100,13 +102,7 @@ std::string HostTree::MakeDir(const std::string& relative) const {
 std::string HostTree::MakeFile(const std::string& relative, const std::string& content) const {
   const size_t slash = relative.find_last_of('\\');
   if (slash != std::string::npos) MakeDir(relative.substr(0, slash));
-  HANDLE file = CreateFileW(Wide(Path(relative)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  if (file != INVALID_HANDLE_VALUE) {
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    CloseHandle(file);
-  }
+  std::ofstream(std::filesystem::path(Wide(Path(relative))), std::ios::binary) << content;
   return Path(relative);
 }
 
@@ -213,12 +209,12 @@ std::vector<std::string> DirectoryNames(const std::string& directory) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW data;
   HANDLE find = FindFirstFileW(Wide(directory + "\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::string name = Utf8(data.cFileName);
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
+    const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (wcscmp(data.cFileName, L".") && wcscmp(data.cFileName, L".."))
+      names.push_back(Utf8(data.cFileName) + (folder ? "\\" : ""));
+  }
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -253,16 +249,7 @@ HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms
 }
 
 bool TypeText(const std::string& text) {
-  for (wchar_t unit : Wide(text)) {
-    INPUT inputs[2] = {KeyInput(0, false), KeyInput(0, true)};
-    for (INPUT& input : inputs) {
-      input.ki.wScan = unit;
-      input.ki.dwFlags |= KEYEVENTF_UNICODE;
-    }
-    if (SendInput(2, inputs, sizeof(INPUT)) != 2) return false;
-    Sleep(30);
-  }
-  return true;
+  return TypeUnicode(text, [] { Sleep(30); });
 }
 
 HWND NameField(HWND main) {

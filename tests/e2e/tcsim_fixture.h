@@ -90,7 +90,8 @@ class Tcsim {
 };
 
 std::string WindowText(HWND window);  // WM_GETTEXT, wide, up to 1024 characters
-// The names in a directory (without "." and ".."), sorted, read with the wide calls.
+// The names in a directory (without "." and ".."), a folder's with "\" after it, sorted,
+// read with the wide calls.
 std::vector<std::string> DirectoryNames(const std::string& directory);
 bool IsDirectory(const std::string& path);
 HWND FocusOfThread(HWND window);  // the keyboard focus in the thread of `window`
@@ -118,8 +119,7 @@ bool WaitServing(Condition condition, DWORD timeout_ms = 15000) {
 }
 // A visible top-level window of the class (and caption, unless null), waited for.
 HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms = 15000);
-// Types `text` as the keyboard would, one UTF-16 unit per key event (KEYEVENTF_UNICODE: a
-// character beyond the first plane as its two surrogates), with a pause after each.
+// Types `text` as the keyboard would, with a pause after each character.
 bool TypeText(const std::string& text);
 
 inline constexpr char kTitle[] = "Total Commander Kestrix";  // the product's caption

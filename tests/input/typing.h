@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
+
 namespace kestrix {
 
 inline INPUT KeyInput(WORD key, bool up) {
@@ -53,7 +55,8 @@ inline void Tap(WORD key, std::initializer_list<WORD> held = {}) {
 // keys one by one. False when the system refused the input.
 template <typename Between>
 bool TypeUnicode(const std::string& text, Between between) {
-  for (unsigned char c : text) {
+  // One UTF-16 unit each: a character beyond the first plane as its two surrogates.
+  for (wchar_t c : Wide(text)) {
     INPUT inputs[2] = {KeyInput(0, false), KeyInput(0, true)};
     for (INPUT& input : inputs) {
       input.ki.wScan = c;

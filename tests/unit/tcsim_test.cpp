@@ -1,7 +1,6 @@
 // The stand-in host: the parsing of what the utility sends it.
 #include <gtest/gtest.h>
 
-#include "tcsim/options.h"
 #include "tcsim/requests.h"
 #include "tcsim/user_commands.h"
 
@@ -33,11 +32,6 @@ TEST(Tcsim, DecodesPayloadsWithinTheirSizeAndSplitsUserCommands) {
   const EmText em = SplitEmText("  em_KestrixEnter C:\\My Dir");
   EXPECT_EQ(em.name + "|" + em.params + "|" + SplitEmText("em_Kestrix").params,
             "em_KestrixEnter|C:\\My Dir|");
-  // The host's own arguments, as a script's second start gives them.
-  const Options o = ParseOptions({"/O", "/s", "/L=C:\\Łódź", "/r=D:\\", "--unicode"}).options;
-  EXPECT_EQ(std::tie(o.hand_over, o.source_target, o.unicode, o.left, o.right),
-            std::make_tuple(true, true, true, "C:\\Łódź"s, "D:\\"s));
-  EXPECT_EQ(ParseOptions({"/Ox"}).error, "unknown option \"/Ox\"");
 }
 
 }  // namespace
