@@ -9,7 +9,7 @@ using namespace pathtext;
 
 namespace {
 
-constexpr size_t kPanelTextChars = 255;  // WM_GETTEXT into a 256-byte buffer
+constexpr size_t kPanelTextChars = 255;  // WM_GETTEXT into a buffer of 256 characters
 
 const char* const kArchiveExtensions[] = {
     ".zip", ".rar", ".ace", ".arj", ".arc", ".cab", ".dmg", ".gzip", ".gz",  ".bz2", ".lz",
