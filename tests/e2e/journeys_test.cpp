@@ -11,6 +11,7 @@
 #include "e2e/tcsim_fixture.h"
 #include "host/host_snapshot.h"
 #include "input/typing.h"
+#include "platform/win32/host_process_win32.h"
 #include "platform/win32/wide_text.h"
 #include "ui/configuration_dialog.h"
 #include "ui/control_ids.h"
@@ -48,12 +49,6 @@ std::string SettingOf(const std::string& file, const char* section, const std::s
   return Utf8(text);
 }
 
-std::string ShortPathOf(const std::string& path) {
-  wchar_t buffer[1024] = {};
-  const DWORD length = GetShortPathNameW(Wide(path).c_str(), buffer, 1024);
-  return Utf8(std::wstring_view(buffer, length < 1024 ? length : 0));
-}
-
 // UTF-16 LE with its mark, as the Unicode host writes its files.
 std::string Utf16File(const std::string& text) {
   std::string bytes = "\xFF\xFE";
@@ -65,6 +60,8 @@ class JourneyTest : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
     unicode_ = GetParam();
+    // The Unicode host keeps its wincmd.ini in UTF-16 once a name needs it.
+    if (unicode_) tree_.MakeFile("wincmd.ini", Utf16File(ReadFileText(tree_.WincmdIni())));
     panel_ = tree_.MakeDir("panel");
     ASSERT_FALSE(tree_.InstallProgram(KestrixExePath()).empty());
   }
@@ -91,10 +88,6 @@ class JourneyTest : public ::testing::TestWithParam<bool> {
     HWND main = WaitForMainWindow();
     log_start_ = host_.LogLines().size();
     return main;
-  }
-  // The Unicode host keeps its wincmd.ini in UTF-16 once a name needs it.
-  void WincmdIniInUtf16() {
-    tree_.MakeFile("wincmd.ini", Utf16File(ReadFileText(tree_.WincmdIni())));
   }
   std::string History(int index) const {
     return SettingOf(tree_.WincmdIni(), "MkDirHistory", std::to_string(index));
@@ -303,7 +296,6 @@ TEST_P(BothHostsTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled)
 TEST_P(UnicodeHostTest, NamesInAnyScriptGoFromTheKeyboardToTheDiskAndTheHost) {
   panel_ = tree_.MakeDir("Проекты");
   tree_.MakeFile("Проекты\\Żółw.txt", "x");
-  WincmdIniInUtf16();
   HWND main = OpenMainWindow("Żółw.txt");
   ASSERT_NE(main, nullptr) << host_.LogText();
   EXPECT_EQ(WindowText(GetDlgItem(main, kId_lbl_currentPath)), ShortenPath(panel_ + "\\"));
@@ -333,7 +325,6 @@ TEST_P(UnicodeHostTest, NamesInAnyScriptGoFromTheKeyboardToTheDiskAndTheHost) {
 // route (a virtual panel's folder, typed into the path field) not at all: the host only
 // re-reads its panel and the user hears why.
 TEST_P(UnicodeHostTest, TheHostFollowsANewFolderByTheFirstRouteThatCarriesItsPath) {
-  WincmdIniInUtf16();
   // The virtual panel's list file, where the host keeps it (%TEMP%), names the real folder.
   tree_.MakeFile("VirtualPanel.lst", Utf16File("\\Box\r\n" + panel_ + "\r\n"));
   wchar_t temp[MAX_PATH] = {};
@@ -378,7 +369,7 @@ TEST_P(UnicodeHostTest, TheHostFollowsANewFolderByTheFirstRouteThatCarriesItsPat
     const std::string route =
         row.in_virtual_panel ? "CMD 540"
         : row.ansi           ? std::string(row.ansi) + " 0D 00 00 left=\"" + path + "\" right=\"\""
-        : row.program_gone   ? "left=\"" + ShortPathOf(path) + "\" right=\"\""
+        : row.program_gone   ? "left=\"" + Win32HostProcess().ShortPath(path) + "\" right=\"\""
                              : "HANDOVER \"/O\" \"/S\" \"/L=" + path + "\"";
     const int moved = host_.WaitForLog(route, log_start_);
     ASSERT_GE(moved, 0) << route << "\n" << host_.LogText();
