@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/utf8.h"
 #include "platform/win32/wide_text.h"
 
 namespace kestrix::tcsim {
@@ -89,6 +90,12 @@ std::string ReadWholeFile(const std::string& path) {
     text.append(buffer, read);
   CloseHandle(file);
   return text;
+}
+
+std::string ConfigurationText(const std::string& bytes) {
+  if (bytes.starts_with("\xFF\xFE")) return Utf8FromUtf16Le(std::string_view(bytes).substr(2));
+  if (bytes.starts_with("\xEF\xBB\xBF")) return bytes.substr(3);
+  return Utf8FromAnsi(bytes);
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& text) {

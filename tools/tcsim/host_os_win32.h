@@ -16,6 +16,9 @@ namespace kestrix::tcsim {
 std::optional<std::vector<Entry>> ListDirectory(const std::string& path, bool unicode);
 bool IsExistingFile(const std::string& path);
 std::string ReadWholeFile(const std::string& path);  // empty when unreadable
+// A configuration file's bytes as UTF-8 text: UTF-16 LE or UTF-8 after their marks, else
+// the code page's, as the host reads its files.
+std::string ConfigurationText(const std::string& bytes);
 bool WriteWholeFile(const std::string& path, const std::string& text);
 std::string ExpandEnvironment(const std::string& text);
 std::string FullPath(const std::string& path);

@@ -102,8 +102,8 @@ HostWindow::HostWindow(HostModel& model, const HostSetup& setup, LogFile& log)
       // Read once at start, as the host does: a binding written while it runs is seen by
       // the next start.
       wincmd_text_(ReadWholeFile(setup.options.wincmd_ini)),
-      wincmd_(IniText::Parse(wincmd_text_)),
-      usercmd_(IniText::Parse(ReadWholeFile(setup.options.usercmd_ini))) {}
+      wincmd_(IniText::Parse(ConfigurationText(wincmd_text_))),
+      usercmd_(IniText::Parse(ConfigurationText(ReadWholeFile(setup.options.usercmd_ini)))) {}
 
 void HostWindow::SaveConfiguration() {
   // The host writes its configuration when it closes: whatever another program changed
