@@ -121,11 +121,13 @@ struct HostFixture {
   HostCommands commands{windows, env, app, {&code_page, &process, [this](const std::string& p) {
                                               told += "TOLD " + p;
                                             }}};
-  // Everything the host was sent or posted, and what the user was told, in one line.
+  // Everything the host was sent or posted, and what the user was told, in one line; a
+  // request that expects its answer at the program's window is marked "@".
   std::string Reached() const {
     std::string text = process.started;
     for (const auto& s : windows.copy_data_sent())
-      text += (s.dw_data == kCopyDataChangeDir ? "CD " : "EM ") + s.bytes + "|";
+      text += std::string{char(s.dw_data & 0xFF), char(s.dw_data >> 8)} +
+              (s.reply_to == app ? "@ " : " ") + s.bytes + "|";
     for (const auto& p : windows.posted()) text += "CMD " + std::to_string(p.wparam) + "|";
     return text + told;
   }
@@ -142,17 +144,17 @@ TEST(HostCommands, APathReachesTheHostByTheFirstRouteThatCarriesIt) {
   const std::tuple<const char*, bool, std::optional<ProcessRun>, const char*, HostMoveRoute,
                    std::string>
       cases[] = {
-          {"C:\\Work\\", true, kRun, "", kAnsi, "CD C:\\Work\\\r\0\0|"s},
-          {"C:\\Café\\", false, kRun, "", kAnsi, "CD C:\\Caf\xE9\\\r\0\0|"s},
+          {"C:\\Work\\", true, kRun, "", kAnsi, "CD@ C:\\Work\\\r\0\0|"s},
+          {"C:\\Café\\", false, kRun, "", kAnsi, "CD@ C:\\Caf\xE9\\\r\0\0|"s},
           // An environment reference goes through the user command, with "%" doubled.
           {"%TEMP%\\x", true, kRun, "", kAnsi, "EM em_KestrixEnter %%TEMP%%\\x\0|"s},
           // Without the user command installed the unexpanded text goes as it is.
-          {"%TEMP%\\x", false, kRun, "", kAnsi, "CD %TEMP%\\x\r\0\0|"s},
-          {"50%\\off", true, kRun, "", kAnsi, "CD 50%\\off\r\0\0|"s},  // expands to itself
+          {"%TEMP%\\x", false, kRun, "", kAnsi, "CD@ %TEMP%\\x\r\0\0|"s},
+          {"50%\\off", true, kRun, "", kAnsi, "CD@ 50%\\off\r\0\0|"s},  // expands to itself
           {"C:\\Łódź\\", false, kRun, "", kSecondStart, lodz},
           {"%TEMP%\\日本", true, kRun, "", kSecondStart, start + "Temp\\日本\"|"},
-          {"C:\\Łódź", true, kNoStart, "C:\\ODZ~1", kShortForm, lodz + "CD C:\\ODZ~1\r\0\0|"s},
-          {"C:\\Łódź", true, kLate, "C:\\ODZ~1", kShortForm, lodz + "CD C:\\ODZ~1\r\0\0|"s},
+          {"C:\\Łódź", true, kNoStart, "C:\\ODZ~1", kShortForm, lodz + "CD@ C:\\ODZ~1\r\0\0|"s},
+          {"C:\\Łódź", true, kLate, "C:\\ODZ~1", kShortForm, lodz + "CD@ C:\\ODZ~1\r\0\0|"s},
           // A level without a short form keeps its name, which the code page cannot hold.
           {"C:\\Łódź", true, kNoStart, "C:\\Łódź", kNone, lodz + "CMD 540|TOLD C:\\Łódź"},
           {"C:\\Łódź", true, std::nullopt, "", kNone, "CMD 540|TOLD C:\\Łódź"},
@@ -165,37 +167,21 @@ TEST(HostCommands, APathReachesTheHostByTheFirstRouteThatCarriesIt) {
     EXPECT_EQ(f.commands.SendHostChangeDir(f.host, path, "", PanelSide::kLeft, allow_em), route)
         << path;
     EXPECT_EQ(f.Reached(), reached) << path;
-    // A change of directory expects its answer at the program's window; the user command none.
-    for (const auto& s : f.windows.copy_data_sent())
-      EXPECT_EQ(s.reply_to, s.dw_data == kCopyDataChangeDir ? f.app : 0) << path;
   }
   HostFixture f;
+  f.windows.Add(0, kHostWindowClass, "Another");  // a second host is never addressed
   EXPECT_EQ(ChangeDirPayload("D:\\", "", PanelSide::kRight), "\rD:\\\0\0"s);
   EXPECT_EQ(SecondStartArguments("C:\\") + SecondStartArguments("\\\\srv\\share\\"),
             "/O /S /L=\"C:\\\"/O /S /L=\"\\\\srv\\share\"");
   EXPECT_EQ(AnsiForm("Żółw", nullptr), std::nullopt);  // without a code page only ASCII
   f.commands.SendHostChangeDir(0, "C:\\x", "", PanelSide::kLeft, true);
   f.commands.SendHostChangeDir(f.host, "  ", "", PanelSide::kLeft, true);
+  f.commands.Post(0, kCmdRereadSource);        // no host: nothing, not a thread message
   EXPECT_EQ(f.windows.copy_data_requests, 0);  // not even to a window that is not there
-  EXPECT_EQ(f.Reached(), "");
-}
-
-TEST(HostCommands, CommandsQueriesAndFreshLookupGoToTheFirstHostWindow) {
-  HostFixture f;
-  f.windows.Add(0, kHostWindowClass, "Another");  // a second host is never addressed
-  f.commands.Post(f.host, kCmdFocusRight);
-  f.commands.Post(0, kCmdRereadSource);  // no host: nothing, not a thread message
-  f.commands.PostToFirstHost(kCmdRereadSource);
-  f.commands.SendHostQuery(f.app, "sn", false);
-  ASSERT_EQ(f.windows.posted().size(), 2u);
-  for (const auto& p : f.windows.posted()) {
-    EXPECT_EQ(std::tie(p.window, p.message, p.lparam), std::make_tuple(f.host, 0x433u, 0));
-  }
-  EXPECT_EQ(f.windows.posted()[0].wparam, 4002u);
-  ASSERT_EQ(f.windows.copy_data_sent().size(), 1u);
-  const auto& s = f.windows.copy_data_sent()[0];
-  EXPECT_EQ(std::tie(s.window, s.reply_to, s.dw_data, s.bytes),
-            std::make_tuple(f.host, f.app, uintptr_t{0x4147}, "SN\0"s));
+  f.commands.PostToFirstHost(kCmdFocusRight);
+  f.commands.SendHostQuery(f.app, "sn", true);
+  EXPECT_EQ(f.Reached(), "GW@ SN\0|CMD 4002|"s);
+  EXPECT_EQ(f.windows.copy_data_sent()[0].window + f.windows.posted()[0].window, 2 * f.host);
 }
 
 // ---- host_snapshot
