@@ -304,6 +304,7 @@ TEST_P(UnicodeHostTest, NamesInAnyScriptGoFromTheKeyboardToTheDiskAndTheHost) {
   const std::string typed = "Łódź|日本語|Ελλάδα 😀";
   ASSERT_TRUE(TypeText(typed));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == typed; }, 3000)) << WindowText(combo);
+  ShotOf(main, "unicode");
   ASSERT_TRUE(PressKey(VK_RETURN));
 
   const std::vector<std::string> made = {"Łódź\\", "Żółw.txt", "Ελλάδα 😀\\", "日本語\\"};
