@@ -75,7 +75,7 @@ target_compile_options(kestrix PRIVATE ${KESTRIX_WARNINGS})
 
 file(GLOB tcsim_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tcsim/*_win32.cpp)
 add_executable(tcsim WIN32 ${tcsim_sources})
-target_link_libraries(tcsim PRIVATE tcsim_core user32 gdi32 comctl32 shlwapi)
+target_link_libraries(tcsim PRIVATE tcsim_core kestrix_core user32 gdi32 comctl32 shlwapi)
 target_compile_definitions(tcsim PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_options(tcsim PRIVATE ${KESTRIX_WARNINGS})
 

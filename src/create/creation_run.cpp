@@ -86,7 +86,7 @@ void CreationRun::AddHistory(const std::string& text) {
 void CreationRun::AddTreeCache(const std::string& directory) {
   const std::string file = TreeInfoPath(svc_.fs, svc_.environment, settings_.UpdateTreeInfo,
                                         directory, settings_.CommanderIni);
-  uint32_t error = TreeInfoAppend(svc_.fs, file, directory);
+  uint32_t error = TreeInfoAppend(svc_.fs, svc_.code_page, file, directory);
   if (error != kErrorSuccess)
     view_.LogError(routine_, "Tree cache " + file + ": error " + std::to_string(error));
 }
@@ -454,9 +454,10 @@ void CreationRun::CheckExtraOptions(const std::string& name, bool keep_open, boo
       std::string shown = name;
       if (settings_.DoNotEnterDeepest && pathtext::Contains(name, "\\"))
         shown = name.substr(0, name.find('\\'));
-      svc_.host.SendHostChangeDir(s_.HostWindow, s_.CurrentPath + shown, "", s_.FocusedSide(),
-                                  settings_.EnterCmdInstalled);
-      svc_.host.Post(s_.HostWindow, kCmdGoToParent);
+      // A host that could not follow would go up from where it stands.
+      if (svc_.host.SendHostChangeDir(s_.HostWindow, s_.CurrentPath + shown, "", s_.FocusedSide(),
+                                      settings_.EnterCmdInstalled) != HostMoveRoute::kNone)
+        svc_.host.Post(s_.HostWindow, kCmdGoToParent);
     }
   }
 

@@ -1,6 +1,7 @@
 #include "host/host_snapshot.h"
 
 #include "base/path_text.h"
+#include "base/utf8.h"
 
 namespace kestrix {
 
@@ -8,7 +9,7 @@ using namespace pathtext;
 
 namespace {
 
-constexpr size_t kPanelTextChars = 255;  // WM_GETTEXT into a 256-byte buffer
+constexpr size_t kPanelTextChars = 255;  // WM_GETTEXT into a buffer of 256 characters
 
 const char* const kArchiveExtensions[] = {
     ".zip", ".rar", ".ace", ".arj", ".arc", ".cab", ".dmg", ".gzip", ".gz",  ".bz2", ".lz",
@@ -17,18 +18,22 @@ const char* const kArchiveExtensions[] = {
 
 }  // namespace
 
-std::string HostReplyText(const void* data, size_t size) {
+std::string HostReplyText(uintptr_t dw_data, const void* data, size_t size, CodePage& code_page) {
   if (data == nullptr) return {};
   const char* bytes = static_cast<const char*>(data);
+  if (dw_data != kCopyDataReplyWide)
+    return Utf8FromUtf16(code_page.ToWide(CopyDataText(bytes, size)));
   size_t length = 0;
-  while (length < size && bytes[length] != '\0') ++length;
-  return std::string(bytes, length);
+  while (length + 1 < size && (bytes[length] != '\0' || bytes[length + 1] != '\0')) length += 2;
+  return Utf8FromUtf16Le(std::string_view(bytes, length));
 }
 
 std::string ShortenPath(const std::string& text, size_t limit) {
-  if (text.size() <= limit) return text;
+  const size_t units = Utf16Length(text);
+  if (units <= limit) return text;
   const size_t head = limit / 2 >= 2 ? limit / 2 - 2 : 0;
-  return text.substr(0, head) + "..." + text.substr(text.size() - (head + 1));
+  return std::string(HeadOfUtf16Length(text, head)) + "..." +
+         text.substr(ByteOffsetOfUtf16(text, units - (head + 1)));
 }
 
 std::string CleanPanelPath(const std::string& text) {
@@ -66,7 +71,12 @@ void HostSnapshotReader::PathFieldChanged(const std::string& field_text, bool fi
 void HostSnapshotReader::Query(const std::string& pending, const std::string& request) {
   // The host answers inside the send, so the pending name must be in place before it.
   s_.PendingQuery = pending;
-  commands_.SendHostQuery(reply_window_, request);
+  if (!ansi_queries_) {
+    commands_.SendHostQuery(reply_window_, request, true);
+    if (s_.PendingQuery.empty()) return;
+    ansi_queries_ = true;
+  }
+  commands_.SendHostQuery(reply_window_, request, false);
 }
 
 void HostSnapshotReader::SetCurrentPath(const std::string& path) {

@@ -6,6 +6,7 @@
 #include "host/focused_item.h"
 #include "host/host_commands.h"
 #include "host/panel_windows.h"
+#include "platform/code_page.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/window_system.h"
@@ -26,9 +27,11 @@ struct HostSnapshot {
   std::string FocusedTextPath;
   std::string PendingQuery;
 
-  // Every host request picks its side this way.
+  // Every host request picks its side this way. The message method learns the active side
+  // without the lists' windows, so without a focused window the active side counts.
   PanelSide FocusedSide() const {
-    return FocusedWindow != 0 && FocusedWindow == SecondList ? PanelSide::kLeft : PanelSide::kRight;
+    if (FocusedWindow == 0) return ActiveSide;
+    return FocusedWindow == SecondList ? PanelSide::kLeft : PanelSide::kRight;
   }
 };
 
@@ -67,11 +70,12 @@ class SnapshotView {
   virtual void Terminate() = 0;
 };
 
-// The text of a host's copy-data reply: up to its zero byte, never past its `size` bytes.
-std::string HostReplyText(const void* data, size_t size);
+// The text of a host's copy-data reply as UTF-8, never read past its `size` bytes: an "RW"
+// reply is UTF-16 up to its zero unit, any other the code page's bytes up to their zero.
+std::string HostReplyText(uintptr_t dw_data, const void* data, size_t size, CodePage& code_page);
 
-// Middle-ellipsis shortening: texts longer than `limit` keep their first limit/2-2 and last
-// limit/2-1 characters around "...".
+// Middle-ellipsis shortening: texts longer than `limit` UTF-16 units (what Windows counts)
+// keep their first limit/2-2 and last limit/2-1 units around "...", never half a character.
 std::string ShortenPath(const std::string& text, size_t limit = 40);
 
 // "*.*" and ">" removed (any case), "\" appended when missing.
@@ -117,6 +121,8 @@ class HostSnapshotReader {
   void PathFieldChanged(const std::string& field_text, bool field_visible, bool allow_em);
 
  private:
+  // Asks for the answer in UTF-16 first; a host that leaves that unanswered is asked in
+  // ANSI from then on.
   void Query(const std::string& pending, const std::string& request);
   void SetCurrentPath(const std::string& path);
   void ApplySuggestion(const NameSuggestion& suggestion);
@@ -133,6 +139,7 @@ class HostSnapshotReader {
   HostCommands& commands_;
   SnapshotView& view_;
   WindowHandle reply_window_;
+  bool ansi_queries_ = false;
 };
 
 }  // namespace kestrix

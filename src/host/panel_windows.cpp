@@ -6,7 +6,7 @@ namespace kestrix {
 
 namespace {
 
-// WM_GETTEXT into a 256-byte buffer: at most 255 characters and the terminating zero.
+// WM_GETTEXT into a buffer of 256 characters: at most 255 and the terminating zero.
 constexpr size_t kPathTextChars = 255;
 
 std::string TextOf(WindowSystem& windows, WindowHandle window) {

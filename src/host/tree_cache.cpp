@@ -1,6 +1,8 @@
 #include "host/tree_cache.h"
 
 #include "base/path_text.h"
+#include "base/utf8.h"
+#include "host/host_commands.h"
 
 namespace kestrix {
 
@@ -33,11 +35,26 @@ std::string TreeInfoPath(FileSystem& fs, Environment& environment, const std::st
   return fs.FileExists(in_root) ? in_root : "";
 }
 
-uint32_t TreeInfoAppend(FileSystem& fs, const std::string& file, const std::string& directory) {
+uint32_t TreeInfoAppend(FileSystem& fs, CodePage& code_page, const std::string& file,
+                        const std::string& directory) {
   const std::string target = Trim(file);
   const std::string dir = Trim(directory);
   if (target.empty() || target == "False" || target == "True" || dir.empty()) return 0;
-  return fs.AppendToFile(target, TreeInfoEntry(dir));
+  std::string content;
+  const uint32_t read = fs.ReadWholeFile(target, content);
+  if (read != kErrorSuccess && read != kErrorFileNotFound) return read;
+  const std::string entry = TreeInfoEntry(dir);
+  bool lost = false;
+  std::optional<std::string> bytes;
+  if (content.starts_with("\xFF\xFE"))
+    bytes = Utf16LeFromUtf8(entry, &lost);
+  else if (content.starts_with("\xEF\xBB\xBF"))
+    bytes = entry;
+  else
+    bytes = AnsiForm(entry, &code_page);
+  // A "?" in the host's tree would name a folder that does not exist.
+  if (!bytes || lost || !IsValidUtf8(entry)) return kErrorNoUnicodeTranslation;
+  return fs.AppendToFile(target, *bytes);
 }
 
 }  // namespace kestrix

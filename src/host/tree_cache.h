@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/code_page.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 
@@ -18,8 +19,11 @@ std::string TreeInfoEntry(const std::string& directory);
 std::string TreeInfoPath(FileSystem& fs, Environment& environment, const std::string& setting,
                          const std::string& directory, const std::string& commander_ini);
 
-// Appends the entry for `directory` to `file` (created when missing). Returns the system
-// error code of a failure, 0 on success or when there is nothing to write.
-uint32_t TreeInfoAppend(FileSystem& fs, const std::string& file, const std::string& directory);
+// Appends the entry for `directory` to `file` (created when missing) in the file's own
+// encoding: UTF-16 LE or UTF-8 after their marks, else the code page. Returns the system
+// error code of a failure, 0 on success or when there is nothing to write; an entry the
+// file cannot hold is left out with kErrorNoUnicodeTranslation.
+uint32_t TreeInfoAppend(FileSystem& fs, CodePage& code_page, const std::string& file,
+                        const std::string& directory);
 
 }  // namespace kestrix

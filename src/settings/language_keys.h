@@ -419,6 +419,10 @@ inline constexpr LanguageKey kCopyDataAddress{
 inline constexpr LanguageKey kCharacterLost{
     kSection, "CharacterLost",
     "%s was left unchanged: a character of the text to be written would have been lost."};
+// The host could not be moved to a path that no request carries; "%s" is the path in quotes.
+inline constexpr LanguageKey kHostNotMoved{
+    kSection, "HostNotMoved",
+    "Total Commander could not be moved to %s: the path cannot be passed to it."};
 }  // namespace errors
 
 // The Load menu's entry that copies the structure of the host's focused folder, and its
@@ -790,6 +794,7 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     errors::kCopyDataAddress,
     run_undo::kNothing,
     run_undo::kBaseMissing,
+    errors::kHostNotMoved,
     config_dialog::kTitle,
     config_dialog::kLanguageTab,
     config_dialog::kAffixGroup,

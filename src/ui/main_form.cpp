@@ -76,7 +76,8 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
       controls_, look_, mode_, language, [this](HWND control) { input_->Hook(control); }});
   host_ = std::make_unique<HostLink>(HostLink::Wiring{
       controls_, mode_, app_, services_.windows, services_.files, services_.environment, settings_,
-      *preview_, [this] { layout_->EnsurePathEditor(); }, visible_input,
+      *preview_, services_.code_page, services_.message_boxes, text,
+      [this] { layout_->EnsurePathEditor(); }, visible_input,
       [this] {
         layout_->PlaceWindow(services_.windows, app_.Snapshot, settings_.Startup().window_position);
       }});

@@ -4,15 +4,17 @@
 
 #include "base/text_utils.h"
 #include "platform/win32/window_handle_win32.h"
+#include "settings/language_table.h"
 
 namespace kestrix {
 
 namespace {
 
 char CurrentDriveLetter() {
-  char directory[MAX_PATH] = {};
-  const DWORD length = GetCurrentDirectoryA(MAX_PATH, directory);
-  return length > 0 && length < MAX_PATH ? directory[0] : 'C';
+  wchar_t directory[MAX_PATH] = {};
+  const DWORD length = GetCurrentDirectoryW(MAX_PATH, directory);
+  const wchar_t drive = length > 0 && length < MAX_PATH ? directory[0] : L'C';
+  return drive < 0x80 ? static_cast<char>(drive) : 'C';
 }
 
 }  // namespace
@@ -28,7 +30,9 @@ void HostLink::LoadStartup() {
 bool HostLink::Acquire(HWND form) {
   form_ = form;
   const WindowHandle self = FromHwnd(form);
-  commands_.emplace(w_.windows, w_.environment, self);
+  commands_.emplace(w_.windows, w_.environment, self,
+                    HostMoveServices{&w_.code_page, &process_,
+                                     [this](const std::string& path) { HostNotMoved(path); }});
   snapshot_.emplace(w_.app.Snapshot, flags_, affixes_, w_.windows, w_.files, focus_, *commands_,
                     static_cast<SnapshotView&>(*this), self);
   snapshot_->Acquire();
@@ -53,8 +57,15 @@ void HostLink::Returned(HWND form) {
 LRESULT HostLink::OnCopyData(LPARAM lparam) {
   const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
   if (snapshot_)
-    snapshot_->OnHostReply(data != nullptr ? HostReplyText(data->lpData, data->cbData) : "");
+    snapshot_->OnHostReply(
+        data != nullptr ? HostReplyText(data->dwData, data->lpData, data->cbData, w_.code_page)
+                        : "");
   return 1;
+}
+
+void HostLink::HostNotMoved(const std::string& path) {
+  w_.message_boxes.Show(FormatLanguageText(w_.text(lng::errors::kHostNotMoved), "\"" + path + "\""),
+                        kApplicationTitle, kMbOk | kMbIconWarning);
 }
 
 bool HostLink::OnCommand(int id, int code) {
@@ -83,7 +94,7 @@ void HostLink::OpenPathEditing() {
   w_.ensure_path_editor();
   // The text goes in while the field is hidden: the host is already on that path.
   HWND field = w_.controls[kId_edit_curdirname];
-  SetWindowTextA(field, w_.app.Snapshot.CurrentPath.c_str());
+  w_.controls.SetText(kId_edit_curdirname, w_.app.Snapshot.CurrentPath);
   w_.controls.SetVisible(kId_lbl_currentPath, false);
   w_.controls.SetVisible(kId_lbl_newdirname, false);
   w_.controls.SetVisible(kId_edit_curdirname, true);
@@ -109,7 +120,7 @@ void HostLink::EndPathEditing() {
   w_.app.Snapshot.CurrentPath = path;
   // Hidden first, so setting the text does not send the host to the path once more.
   w_.controls.SetVisible(kId_edit_curdirname, false);
-  SetWindowTextA(field, path.c_str());
+  w_.controls.SetText(kId_edit_curdirname, path);
   w_.preview.ShowPath(ShortenPath(path));
   w_.controls.SetVisible(kId_lbl_currentPath, true);
   w_.controls.SetVisible(kId_lbl_newdirname, true);

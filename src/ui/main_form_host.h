@@ -10,6 +10,9 @@
 #include "host/host_commands.h"
 #include "host/host_focus_win32.h"
 #include "host/host_snapshot.h"
+#include "platform/message_box.h"
+#include "platform/win32/host_process_win32.h"
+#include "settings/language_keys.h"
 #include "ui/main_form_preview.h"
 
 namespace kestrix {
@@ -25,6 +28,9 @@ class HostLink : private SnapshotView {
     Environment& environment;
     const SettingsModel& settings;
     NamePreview& preview;
+    CodePage& code_page;
+    MessageBoxes& message_boxes;
+    std::function<std::string(const LanguageKey&)> text;
     std::function<void()> ensure_path_editor;
     std::function<HWND()> visible_input;
     std::function<void()> place_window;
@@ -45,7 +51,7 @@ class HostLink : private SnapshotView {
   void PostAndRefresh(HostCommand command);
   // The application is active again: the message method re-reads the host when asked to.
   void Returned(HWND form);
-  // WM_COPYDATA: a reply to a host query.
+  // WM_COPYDATA: a reply to a host query, in UTF-16 ("RW") or ANSI.
   LRESULT OnCopyData(LPARAM lparam);
   // WM_COMMAND from the refresh label, the path labels and the path field.
   bool OnCommand(int id, int code);
@@ -62,12 +68,15 @@ class HostLink : private SnapshotView {
   void RefreshDone() override;
   void Terminate() override;
   void edit_curdirnameChange();
+  // The host could not follow to `path`: the user hears it.
+  void HostNotMoved(const std::string& path);
 
   Wiring w_;
   HWND form_ = nullptr;
   HostMethodFlags flags_;
   AffixSettings affixes_;
   Win32HostFocus focus_;
+  Win32HostProcess process_;
   std::optional<HostCommands> commands_;
   std::optional<HostSnapshotReader> snapshot_;
   bool terminated_ = false;

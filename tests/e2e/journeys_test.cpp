@@ -1,6 +1,7 @@
 // The user's journeys as the host starts them: tcsim runs "tc Kestrix.exe" from its user
 // command on F7, and the user types and clicks (real keyboard and mouse input). Each checks
-// what the windows show, what lands on disk and what the host was asked and wrote.
+// what the windows show, what lands on disk and what the host was asked and wrote; the
+// journeys every user takes run against both builds of the host, ANSI and Unicode.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,6 +11,8 @@
 #include "e2e/tcsim_fixture.h"
 #include "host/host_snapshot.h"
 #include "input/typing.h"
+#include "platform/win32/host_process_win32.h"
+#include "platform/win32/wide_text.h"
 #include "ui/configuration_dialog.h"
 #include "ui/control_ids.h"
 #include "ui/dialog_ids.h"
@@ -19,16 +22,11 @@ namespace {
 
 constexpr DWORD kWaitMs = 15000;
 
-bool IsDirectory(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // A click into the field, Ctrl+A, the new text typed over the selection. A Ctrl pressed
 // right after a click is lost in some runs under Wine, so the selection is checked and the
 // keys pressed again (a stray "a" is then selected with the rest).
 bool Retype(HWND field, const std::string& text) {
-  HWND edit = FindWindowExA(field, nullptr, "EDIT", nullptr);  // a combo box's own edit
+  HWND edit = FindWindowExW(field, nullptr, L"EDIT", nullptr);  // a combo box's own edit
   if (edit == nullptr) edit = field;
   ClickOn(edit);
   const bool selected = WaitUntil(
@@ -37,22 +35,33 @@ bool Retype(HWND field, const std::string& text) {
         ReleaseKeys({VK_CONTROL});
         Sleep(100);
         // Across processes only the packed return value carries the selection.
-        const DWORD selection = static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0));
-        return LOWORD(selection) == 0 && HIWORD(selection) == WindowText(edit).size();
+        const DWORD selection = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
+        return LOWORD(selection) == 0 && HIWORD(selection) == Wide(WindowText(edit)).size();
       },
       3000);
   return selected && TypeText(text);
 }
 
 std::string SettingOf(const std::string& file, const char* section, const std::string& key) {
-  char text[MAX_PATH] = {};
-  GetPrivateProfileStringA(section, key.c_str(), "", text, sizeof text, file.c_str());
-  return text;
+  wchar_t text[MAX_PATH] = {};
+  GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), L"", text, MAX_PATH,
+                           Wide(file).c_str());
+  return Utf8(text);
 }
 
-class JourneyTest : public ::testing::Test {
+// UTF-16 LE with its mark, as the Unicode host writes its files.
+std::string Utf16File(const std::string& text) {
+  std::string bytes = "\xFF\xFE";
+  return bytes += Utf16LeFromUtf8(text);
+}
+
+// The journeys, against the host's ANSI build (false) or its Unicode build (true).
+class JourneyTest : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
+    unicode_ = GetParam();
+    // The Unicode host keeps its wincmd.ini in UTF-16 once a name needs it.
+    if (unicode_) tree_.MakeFile("wincmd.ini", Utf16File(ReadFileText(tree_.WincmdIni())));
     panel_ = tree_.MakeDir("panel");
     ASSERT_FALSE(tree_.InstallProgram(KestrixExePath()).empty());
   }
@@ -72,9 +81,9 @@ class JourneyTest : public ::testing::Test {
   // window; returns it once the name field has the keyboard focus in the foreground window.
   HWND OpenMainWindow(const std::string& focus = "") {
     std::string error;
-    EXPECT_TRUE(host_.Window() != nullptr ||
-                host_.Start(TcsimStart().Left(panel_).Right(panel_).Focus(focus), &error))
-        << error;
+    const TcsimStart start =
+        TcsimStart().Left(panel_).Right(panel_).Focus(focus).Unicode(unicode_).AsHost();
+    EXPECT_TRUE(host_.Window() != nullptr || host_.Start(start, &error)) << error;
     EXPECT_TRUE(host_.PressKey("F7"));
     HWND main = WaitForMainWindow();
     log_start_ = host_.LogLines().size();
@@ -88,12 +97,20 @@ class JourneyTest : public ::testing::Test {
   Tcsim host_{tree_};
   std::string panel_;
   size_t log_start_ = 0;
+  bool unicode_ = false;
 };
+// The journeys every user takes run with both builds; those in other scripts need the
+// Unicode build.
+class BothHostsTest : public JourneyTest {};
+class UnicodeHostTest : public JourneyTest {};
+const auto kBuildName = [](const auto& info) { return info.param ? "Unicode" : "Ansi"; };
+INSTANTIATE_TEST_SUITE_P(Hosts, BothHostsTest, ::testing::Bool(), kBuildName);
+INSTANTIATE_TEST_SUITE_P(Host, UnicodeHostTest, ::testing::Values(true), kBuildName);
 
 // F7 on "Setup.exe" suggests "Setup" selected whole, so the first key replaces it; Enter
 // creates every level of a chain with a year variable, has the host re-read and show the
 // new directory, writes the host's history once, and the window closes.
-TEST_F(JourneyTest, TypicalRequestTypedCreatesTheLevelsAndCloses) {
+TEST_P(BothHostsTest, TypicalRequestTypedCreatesTheLevelsAndCloses) {
   tree_.MakeFile("panel\\Setup.exe", "MZ");
   HWND main = OpenMainWindow("Setup.exe");
   ASSERT_NE(main, nullptr) << host_.LogText();
@@ -118,7 +135,7 @@ TEST_F(JourneyTest, TypicalRequestTypedCreatesTheLevelsAndCloses) {
 
 // A failing variable shows its message and OK works again afterwards: a pasted list turns
 // the window into a list, survives a visit to the host, and Ctrl+Enter creates it.
-TEST_F(JourneyTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
+TEST_P(BothHostsTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
   tree_.MakeFile("Kestrix\\Plugins\\app_bad.ini",
                  "[Configuration]\r\nMethodNum=2\r\nWndClass=TTOTAL_CMD\r\ndwData=xyz\r\n");
   HWND main = OpenMainWindow();
@@ -160,7 +177,7 @@ TEST_F(JourneyTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
   EXPECT_GE(host_.WaitForLog("CMD 540", log_start_), 0) << host_.LogText();
 }
 
-TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
+TEST_P(BothHostsTest, BatchSeriesIsCreatedByOneOk) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
   std::vector<DWORD> started = host_.StartedProcessIds();
@@ -198,7 +215,7 @@ TEST_F(JourneyTest, BatchSeriesIsCreatedByOneOk) {
   EXPECT_EQ(ReadFileText(settings_file), settings_before);
 }
 
-TEST_F(JourneyTest, NightfallAndGermanApplyAtOnceAndAreStored) {
+TEST_P(BothHostsTest, NightfallAndGermanApplyAtOnceAndAreStored) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
   const std::string english_caption = WindowText(GetDlgItem(main, kId_option_closewnd));
@@ -244,7 +261,7 @@ TEST_F(JourneyTest, NightfallAndGermanApplyAtOnceAndAreStored) {
 
 // A structure made from F7, a file the user then puts into one of its folders, and Ctrl+U
 // in the next window: the rest goes, that folder and its file stay, and the message says so.
-TEST_F(JourneyTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
+TEST_P(BothHostsTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
   const std::vector<DWORD> started = host_.StartedProcessIds();
@@ -260,11 +277,9 @@ TEST_F(JourneyTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
   HWND message = WaitForWindow("#32770", "Undo the last creation", kWaitMs);
   ASSERT_NE(message, nullptr) << "no report of the undo";
   ShotOf(message, "undo");
-  char report[2048] = {};
-  GetDlgItemTextA(message, 0xFFFF, report, sizeof report);
-  EXPECT_NE(
-      std::string(report).find("    Site\\img: it holds logo.png, which the creation did not"),
-      std::string::npos)
+  const std::string report = WindowText(GetDlgItem(message, 0xFFFF));
+  EXPECT_NE(report.find("    Site\\img: it holds logo.png, which the creation did not"),
+            std::string::npos)
       << report;
   Tap(VK_RETURN);
   for (const char* gone : {"Site\\css", "Site\\js"})
@@ -272,6 +287,101 @@ TEST_F(JourneyTest, CtrlUTakesTheLastCreationBackButKeepsAFolderTheUserFilled) {
   EXPECT_TRUE(IsDirectory(panel_ + "\\Site\\img"));
   EXPECT_EQ(ReadFileText(panel_ + "\\Site\\img\\logo.png"), "PNG");
   EXPECT_GE(host_.WaitForLog("CMD 540", log_start_), 0) << host_.LogText();
+}
+
+// The Unicode host, its panel in "Проекты" with the cursor on "Żółw.txt": F7 suggests
+// "Żółw"; names in three scripts typed as Unicode keys make exactly those folders; the host,
+// which no request can send to the last of them, follows by its second start and steps
+// back with its cursor there; its UTF-16 wincmd.ini keeps the text in the history.
+TEST_P(UnicodeHostTest, NamesInAnyScriptGoFromTheKeyboardToTheDiskAndTheHost) {
+  panel_ = tree_.MakeDir("Проекты");
+  tree_.MakeFile("Проекты\\Żółw.txt", "x");
+  HWND main = OpenMainWindow("Żółw.txt");
+  ASSERT_NE(main, nullptr) << host_.LogText();
+  EXPECT_EQ(WindowText(GetDlgItem(main, kId_lbl_currentPath)), ShortenPath(panel_ + "\\"));
+  HWND combo = GetDlgItem(main, kId_MkDir);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == "Żółw"; }, 3000)) << WindowText(combo);
+  const std::string typed = "Łódź|日本語|Ελλάδα 😀";
+  ASSERT_TRUE(TypeText(typed));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == typed; }, 3000)) << WindowText(combo);
+  ShotOf(main, "unicode");
+  ASSERT_TRUE(PressKey(VK_RETURN));
+
+  const std::vector<std::string> made = {"Łódź\\", "Żółw.txt", "Ελλάδα 😀\\", "日本語\\"};
+  WaitUntil([&] { return DirectoryNames(panel_) == made; }, 10000);
+  EXPECT_EQ(DirectoryNames(panel_), made);
+  const int handed = host_.WaitForLog("/L=" + panel_ + "\\Ελλάδα 😀\" -> left changed", log_start_);
+  const int back = host_.WaitForLog("focus=\"Ελλάδα 😀\"", handed + 1);
+  ASSERT_TRUE(handed >= 0 && back > handed) << host_.LogText();
+  EXPECT_EQ(
+      host_.LogLines()[handed].rfind("HANDOVER ", 0) + host_.LogLines()[back].rfind("CMD 2002", 0),
+      0u);
+  EXPECT_EQ(host_.WaitForLog("CD hex=", log_start_, 0), -1) << "a look-alike sent as bytes";
+  EXPECT_EQ(History(0), typed) << ReadFileText(tree_.WincmdIni());
+}
+
+// The host-enter table: a new folder's path reaches the host by the first route that
+// carries it. An ANSI path goes byte for byte in a "CD" request; a Unicode one by the
+// host's second start; with the host's program gone, by its 8.3 form; and a path with no
+// route (a virtual panel's folder, typed into the path field) not at all: the host only
+// re-reads its panel and the user hears why.
+TEST_P(UnicodeHostTest, TheHostFollowsANewFolderByTheFirstRouteThatCarriesItsPath) {
+  // The virtual panel's list file, where the host keeps it (%TEMP%), names the real folder.
+  tree_.MakeFile("VirtualPanel.lst", Utf16File("\\Box\r\n" + panel_ + "\r\n"));
+  wchar_t temp[MAX_PATH] = {};
+  GetEnvironmentVariableW(L"TEMP", temp, MAX_PATH);
+  SetEnvironmentVariableW(L"TEMP", Wide(tree_.Dir()).c_str());
+  std::string error;
+  const bool started =
+      host_.Start(TcsimStart().Left(panel_).Right(panel_).Unicode().AsHost(), &error);
+  SetEnvironmentVariableW(L"TEMP", temp);
+  ASSERT_TRUE(started) << error;
+  const std::string virtual_box = "\\\\\\Virtual Panel\\Box\\";
+  const struct {
+    const char *name, *ansi;  // the bytes of the name's ANSI form, when it has one
+    bool program_gone, in_virtual_panel;
+  } rows[] = {{"Café", "43 61 66 E9", false, false},
+              {"Łódź", nullptr, false, false},
+              {"Ελλάδα", nullptr, true, false},
+              {"Żółw", nullptr, true, true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string path = panel_ + "\\" + row.name, program = tree_.Path("TOTALCMD.EXE");
+    if (row.program_gone) MoveFileW(Wide(program).c_str(), Wide(program + ".old").c_str());
+    HWND main = OpenMainWindow();
+    ASSERT_NE(main, nullptr) << host_.LogText();
+    ASSERT_TRUE(TypeText(row.name));
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(NameField(main)) == row.name; }, 3000));
+    if (row.in_virtual_panel) {
+      Tap('E', {VK_CONTROL});
+      HWND path_field = GetDlgItem(main, kId_edit_curdirname);
+      WaitUntil([&] { return IsWindowVisible(path_field) != FALSE; }, 3000);
+      ASSERT_TRUE(Retype(path_field, virtual_box));
+    }
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    if (row.in_virtual_panel) {
+      EXPECT_EQ(WindowText(GetDlgItem(WaitForWindow("#32770", kTitle, kWaitMs), 0xFFFF)),
+                "Total Commander could not be moved to \"" + virtual_box + row.name +
+                    "\": the path cannot be passed to it.");
+      Tap(VK_RETURN);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 10000)) << host_.LogText();
+    ASSERT_TRUE(IsDirectory(path));
+    const std::string route =
+        row.in_virtual_panel ? "CMD 540"
+        : row.ansi           ? std::string(row.ansi) + " 0D 00 00 left=\"" + path + "\" right=\"\""
+        : row.program_gone   ? "left=\"" + Win32HostProcess().ShortPath(path) + "\" right=\"\""
+                             : "HANDOVER \"/O\" \"/S\" \"/L=" + path + "\"";
+    const int moved = host_.WaitForLog(route, log_start_);
+    ASSERT_GE(moved, 0) << route << "\n" << host_.LogText();
+    // The host steps back from the new folder with its cursor on it, or stays.
+    const int back = host_.WaitForLog("CMD 2002", moved, row.in_virtual_panel ? 0 : kWaitMs);
+    EXPECT_EQ(back >= 0, !row.in_virtual_panel) << host_.LogText();
+    EXPECT_TRUE(back < 0 || row.program_gone ||
+                host_.LogLines()[back].ends_with("focus=\"" + std::string(row.name) + "\""));
+    // Nothing carried the name (the host went to the root as "\\" was typed in the path field).
+    EXPECT_TRUE(!row.in_virtual_panel || host_.WaitForLog(row.name, log_start_, 0) < 0);
+  }
 }
 
 }  // namespace

@@ -3,11 +3,14 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <fstream>
 
 #include "base/text_utils.h"
 #include "input/typing.h"
+#include "platform/win32/wide_text.h"
 #include "tcsim/host_keys.h"
 #include "tcsim/requests.h"
 #include "ui/control_ids.h"
@@ -22,15 +25,16 @@ std::string Quote(const std::string& arg) {
 // Sets a value through the system's profile calls, as the host's own writes do.
 void SetValue(const std::string& file, const char* section, const char* key,
               const std::string& value) {
-  WritePrivateProfileStringA(section, key, value.c_str(), file.c_str());
+  WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),
+                             Wide(file).c_str());
 }
 
 }  // namespace
 
 std::string TestBinaryDir() {
-  char buffer[MAX_PATH * 2];
-  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-  const std::string path(buffer, length < sizeof buffer ? length : 0);
+  wchar_t buffer[MAX_PATH * 2];
+  const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 2);
+  const std::string path = Utf8(std::wstring_view(buffer, length < MAX_PATH * 2 ? length : 0));
   return path.substr(0, path.find_last_of('\\'));
 }
 
@@ -40,7 +44,7 @@ std::string KestrixExePath() {
 
 std::string ReadFileText(const std::string& path) {
   // Shared access: tcsim keeps its log open for appending while tests read it.
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {};
@@ -54,14 +58,15 @@ std::string ReadFileText(const std::string& path) {
 
 HostTree::HostTree(bool fresh) {
   static std::atomic<int> counter{0};
-  char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    dir_ = std::string(temp) + "kx host " + std::to_string(GetCurrentProcessId()) + "-" +
+    dir_ = Utf8(temp) + "kx host " + std::to_string(GetCurrentProcessId()) + "-" +
            std::to_string(counter++);
-    if (CreateDirectoryA(dir_.c_str(), nullptr)) break;
+    if (CreateDirectoryW(Wide(dir_).c_str(), nullptr)) break;
   }
-  CopyFileA((TestBinaryDir() + "\\" TCSIM_EXE_NAME).c_str(), Path("TOTALCMD.EXE").c_str(), FALSE);
+  CopyFileW(Wide(TestBinaryDir() + "\\" TCSIM_EXE_NAME).c_str(), Wide(Path("TOTALCMD.EXE")).c_str(),
+            FALSE);
   SetValue(WincmdIni(), "Configuration", "firstmnu", fresh ? "0" : "1");
   SetValue(WincmdIni(), "Shortcuts", fresh ? "C+F1" : "F7", fresh ? "cm_About" : "em_Kestrix");
   if (fresh) return;
@@ -71,17 +76,17 @@ HostTree::HostTree(bool fresh) {
 
 HostTree::~HostTree() {
   // Everything in it, read-only files included; the list of one ends with two zeros.
-  const std::string from = dir_ + std::string(2, '\0');
-  SHFILEOPSTRUCTA operation{};
+  const std::wstring from = Wide(dir_) + std::wstring(2, L'\0');
+  SHFILEOPSTRUCTW operation{};
   operation.wFunc = FO_DELETE;
   operation.pFrom = from.c_str();
   operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationA(&operation);
+  SHFileOperationW(&operation);
 }
 
 std::string HostTree::InstallProgram(const std::string& source) {
   const std::string target = MakeDir("Kestrix") + "\\tc Kestrix.exe";
-  if (!CopyFileA(source.c_str(), target.c_str(), FALSE)) return {};
+  if (!CopyFileW(Wide(source).c_str(), Wide(target).c_str(), FALSE)) return {};
   for (const char* key : {"button", "cmd"})
     SetValue(UsercmdIni(), "em_Kestrix", key, "%COMMANDER_PATH%\\Kestrix\\tc Kestrix.exe");
   SetValue(UsercmdIni(), "em_Kestrix", "param", "");
@@ -90,14 +95,14 @@ std::string HostTree::InstallProgram(const std::string& source) {
 }
 
 std::string HostTree::MakeDir(const std::string& relative) const {
-  SHCreateDirectoryExA(nullptr, Path(relative).c_str(), nullptr);
+  SHCreateDirectoryExW(nullptr, Wide(Path(relative)).c_str(), nullptr);
   return Path(relative);
 }
 
 std::string HostTree::MakeFile(const std::string& relative, const std::string& content) const {
   const size_t slash = relative.find_last_of('\\');
   if (slash != std::string::npos) MakeDir(relative.substr(0, slash));
-  std::ofstream(Path(relative), std::ios::binary | std::ios::trunc) << content;
+  std::ofstream(std::filesystem::path(Wide(Path(relative))), std::ios::binary) << content;
   return Path(relative);
 }
 
@@ -112,17 +117,18 @@ bool Tcsim::Start(const TcsimStart& start, std::string* error) {
       Quote(start.right.empty() ? tree_.Dir() : start.right) + " --active L --view brief" +
       (start.focus.empty() ? "" : " --focus " + Quote(start.focus)) + " --commander-path " +
       Quote(tree_.Dir()) + " --wincmd-ini " + Quote(tree_.WincmdIni()) + " --log " +
-      Quote(log_path_);
-  STARTUPINFOA startup{};
+      Quote(log_path_) + (start.unicode ? " --unicode" : "");
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      tree_.Dir().c_str(), &startup, &info))
+  std::wstring wide_line = Wide(line);
+  if (!CreateProcessW(nullptr, wide_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      Wide(tree_.Dir()).c_str(), &startup, &info))
     return fail("CreateProcess failed with error " + std::to_string(GetLastError()) + ": " + line);
   CloseHandle(info.hThread);
   process_ = info.hProcess;
   for (DWORD waited = 0; waited < 20000; waited += 20) {
-    for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, "TTOTAL_CMD", nullptr));) {
+    for (HWND hwnd = nullptr; (hwnd = FindWindowExW(nullptr, hwnd, L"TTOTAL_CMD", nullptr));) {
       DWORD owner = 0;
       GetWindowThreadProcessId(hwnd, &owner);
       if (owner == info.dwProcessId && IsWindowVisible(hwnd)) return window_ = hwnd, true;
@@ -142,7 +148,7 @@ std::optional<DWORD> Tcsim::ExitCode() const {
 void Tcsim::Stop() {
   if (!process_) return;
   if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0 && window_)
-    PostMessageA(window_, tcsim::kHostCommandMessage, 24340, 0);
+    PostMessageW(window_, tcsim::kHostCommandMessage, 24340, 0);
   std::vector<HANDLE> processes{process_};
   for (DWORD id : StartedProcessIds())
     if (HANDLE started = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id))
@@ -183,7 +189,7 @@ int Tcsim::WaitForLog(const std::string& text, size_t from, DWORD timeout_ms) co
 bool Tcsim::PressKey(const std::string& notation) const {
   std::optional<tcsim::KeyPress> press = tcsim::ParseKeyPress(notation);
   return press &&
-         PostMessageA(window_, tcsim::kPressKeyMessage, press->key, tcsim::ModifierBits(*press));
+         PostMessageW(window_, tcsim::kPressKeyMessage, press->key, tcsim::ModifierBits(*press));
 }
 
 std::vector<DWORD> Tcsim::StartedProcessIds() const {
@@ -194,9 +200,28 @@ std::vector<DWORD> Tcsim::StartedProcessIds() const {
 }
 
 std::string WindowText(HWND window) {
-  char buffer[256] = {};
-  SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
-  return buffer;
+  wchar_t buffer[1024] = {};
+  SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer));
+  return Utf8(buffer);
+}
+
+std::vector<std::string> DirectoryNames(const std::string& directory) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(Wide(directory + "\\*").c_str(), &data);
+  for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
+    const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (wcscmp(data.cFileName, L".") && wcscmp(data.cFileName, L".."))
+      names.push_back(Utf8(data.cFileName) + (folder ? "\\" : ""));
+  }
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool IsDirectory(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 HWND FocusOfThread(HWND window) {
@@ -217,7 +242,7 @@ bool WaitForProcessExit(DWORD process_id, DWORD timeout_ms) {
 HWND WaitForWindow(const char* class_name, const char* caption, DWORD timeout_ms) {
   HWND found = nullptr;
   const auto shown = [&] {
-    found = FindWindowA(class_name, caption);
+    found = FindWindowW(Wide(class_name).c_str(), caption ? Wide(caption).c_str() : nullptr);
     return found != nullptr && IsWindowVisible(found);
   };
   return WaitUntil(shown, timeout_ms) || shown() ? found : nullptr;
@@ -228,7 +253,7 @@ bool TypeText(const std::string& text) {
 }
 
 HWND NameField(HWND main) {
-  return FindWindowExA(GetDlgItem(main, kId_MkDir), nullptr, "EDIT", nullptr);
+  return FindWindowExW(GetDlgItem(main, kId_MkDir), nullptr, L"EDIT", nullptr);
 }
 
 bool NameFieldReady(HWND main) {

@@ -1,7 +1,8 @@
 #pragma once
 // End-to-end fixture around the stand-in host: a temporary host directory with its
 // wincmd.ini and usercmd.ini, a running tcsim.exe with its request log, and the window
-// reads and requests a test needs to drive it from another process.
+// reads and requests a test needs to drive it from another process. Text is UTF-8 here,
+// and every call that carries it is the wide one.
 #include <windows.h>
 
 #include <optional>
@@ -46,11 +47,13 @@ class HostTree {
 struct TcsimStart {
   std::string left, right, focus;
   bool as_host = false;  // runs the tree's TOTALCMD.EXE
+  bool unicode = false;  // the host's Unicode build (--unicode)
 
   TcsimStart& Left(const std::string& path) { return left = path, *this; }
   TcsimStart& Right(const std::string& path) { return right = path, *this; }
   TcsimStart& Focus(const std::string& name) { return focus = name, *this; }
   TcsimStart& AsHost() { return as_host = true, *this; }
+  TcsimStart& Unicode(bool on = true) { return unicode = on, *this; }
 };
 
 // One running tcsim.exe. Stop (also run by the destructor) closes it with command 24340
@@ -86,8 +89,12 @@ class Tcsim {
   HWND window_ = nullptr;
 };
 
-std::string WindowText(HWND window);  // WM_GETTEXT, 256 bytes
-HWND FocusOfThread(HWND window);      // the keyboard focus in the thread of `window`
+std::string WindowText(HWND window);  // WM_GETTEXT, wide, up to 1024 characters
+// The names in a directory (without "." and ".."), a folder's with "\" after it, sorted,
+// read with the wide calls.
+std::vector<std::string> DirectoryNames(const std::string& directory);
+bool IsDirectory(const std::string& path);
+HWND FocusOfThread(HWND window);  // the keyboard focus in the thread of `window`
 bool WaitForProcessExit(DWORD process_id, DWORD timeout_ms);
 std::string ReadFileText(const std::string& path);
 

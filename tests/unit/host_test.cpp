@@ -3,6 +3,8 @@
 #include <tuple>
 
 #include "base/path_text.h"
+#include "base/utf8.h"
+#include "fakes/fake_code_page.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_views.h"
@@ -42,6 +44,7 @@ TEST(ParseListItem, DetailedAndBriefLines) {
       {"2 : ..", true, "", "0 <DIR>"},  // ".." is a directory; it suggests nothing
       // Ends in "s" but has too few columns to find a size: everything after ":".
       {"4 : Notes", false, "Notes", ""},
+      {"6 : Żółw.txt\t12\t01.02.2024 10:00\t-a--", false, "Żółw.txt", "12"},  // UTF-8 names
   };
   FakeFileSystem fs = ItemFiles();
   for (const auto& [line, fix_ext, name, info] : cases) {
@@ -60,6 +63,7 @@ TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
       {{".hidden", ""}, &affixes, ".hidden", "pre_.hidden_suf"},
       {{"", ""}, &affixes, "", ""},
       {{"a.b", "1"}, &inactive, "a", "a"},
+      {{"Żółw.pdf", "12"}, &plain, "Żółw", "Żółw"},
   };
   for (const auto& [item, affix, selected, field] : cases) {
     NameSuggestion s = SuggestFromListItem(item, *affix, kCurrent);
@@ -95,60 +99,89 @@ TEST(IsAbsoluteHostPath, DriveOrUncWithCleanRest) {
 }
 
 // ---- host_commands
+// The host's program as a second start finds it (`program` empty: not known).
+struct ScriptedProcess : HostProcess {
+  std::string program = "C:\\TC\\TOTALCMD.EXE", short_path, started;
+  ProcessRun run = ProcessRun::kEnded;
+  std::string ExecutableOfWindow(WindowHandle) override { return program; }
+  ProcessRun RunAndWait(const std::string& exe, const std::string& args, uint32_t) override {
+    return started += "RUN " + exe + " " + args + "|", run;
+  }
+  std::string ShortPath(const std::string&) override { return short_path; }
+};
+
 struct HostFixture {
   FakeWindowSystem windows;
   FakeEnvironment env{{"TEMP", "C:\\Temp"}};
+  FakeCodePage code_page;
+  ScriptedProcess process;
+  std::string told;
   WindowHandle host = windows.Add(0, kHostWindowClass, "Total Commander");
   WindowHandle app = windows.Add(0, "Ttc_KestrixForm", "Kestrix");
-  HostCommands commands{windows, env, app};
+  HostCommands commands{windows, env, app, {&code_page, &process, [this](const std::string& p) {
+                                              told += "TOLD " + p;
+                                            }}};
+  // Everything the host was sent or posted, and what the user was told, in one line; a
+  // request that expects its answer at the program's window is marked "@".
+  std::string Reached() const {
+    std::string text = process.started;
+    for (const auto& s : windows.copy_data_sent())
+      text += std::string{char(s.dw_data & 0xFF), char(s.dw_data >> 8)} +
+              (s.reply_to == app ? "@ " : " ") + s.bytes + "|";
+    for (const auto& p : windows.posted()) text += "CMD " + std::to_string(p.wparam) + "|";
+    return text + told;
+  }
 };
 
-TEST(HostCommands, ChangeDirOrUserCommand) {
-  const std::tuple<const char*, bool, PanelSide, std::string> cases[] = {
-      {"C:\\Work\\", true, PanelSide::kLeft, "CD C:\\Work\\\r\0\0"s},
-      // An environment reference goes through the user command, with "%" doubled.
-      {"%TEMP%\\x", true, PanelSide::kLeft, "EM em_KestrixEnter %%TEMP%%\\x\0"s},
-      // Without the user command installed the unexpanded text goes as it is.
-      {"%TEMP%\\x", false, PanelSide::kRight, "CD \r%TEMP%\\x\0\0"s},
-      // A "%" that expands to nothing different is no reference.
-      {"50%\\off", true, PanelSide::kLeft, "CD 50%\\off\r\0\0"s},
-  };
-  for (const auto& [path, allow_em, side, sent] : cases) {
+// An ANSI path goes byte for byte; a path without an ANSI form goes by a second start of
+// the host's program, else by its short form, else not at all, and the user hears it.
+TEST(HostCommands, APathReachesTheHostByTheFirstRouteThatCarriesIt) {
+  using enum HostMoveRoute;
+  // The second start's outcome; nothing when the host's program is not known.
+  const std::optional<ProcessRun> kRun = ProcessRun::kEnded, kNoStart = ProcessRun::kNotStarted,
+                                  kLate = ProcessRun::kStillRunning;
+  const std::string start = "RUN C:\\TC\\TOTALCMD.EXE /O /S /L=\"C:\\", lodz = start + "Łódź\"|";
+  const std::tuple<const char*, bool, std::optional<ProcessRun>, const char*, HostMoveRoute,
+                   std::string>
+      cases[] = {
+          {"C:\\Work\\", true, kRun, "", kAnsi, "CD@ C:\\Work\\\r\0\0|"s},
+          {"C:\\Café\\", false, kRun, "", kAnsi, "CD@ C:\\Caf\xE9\\\r\0\0|"s},
+          // An environment reference goes through the user command, with "%" doubled.
+          {"%TEMP%\\x", true, kRun, "", kAnsi, "EM em_KestrixEnter %%TEMP%%\\x\0|"s},
+          // Without the user command installed the unexpanded text goes as it is.
+          {"%TEMP%\\x", false, kRun, "", kAnsi, "CD@ %TEMP%\\x\r\0\0|"s},
+          {"50%\\off", true, kRun, "", kAnsi, "CD@ 50%\\off\r\0\0|"s},  // expands to itself
+          {"C:\\Łódź\\", false, kRun, "", kSecondStart, lodz},
+          {"%TEMP%\\日本", true, kRun, "", kSecondStart, start + "Temp\\日本\"|"},
+          {"C:\\Łódź", true, kNoStart, "C:\\ODZ~1", kShortForm, lodz + "CD@ C:\\ODZ~1\r\0\0|"s},
+          {"C:\\Łódź", true, kLate, "C:\\ODZ~1", kShortForm, lodz + "CD@ C:\\ODZ~1\r\0\0|"s},
+          // A level without a short form keeps its name, which the code page cannot hold.
+          {"C:\\Łódź", true, kNoStart, "C:\\Łódź", kNone, lodz + "CMD 540|TOLD C:\\Łódź"},
+          {"C:\\Łódź", true, std::nullopt, "", kNone, "CMD 540|TOLD C:\\Łódź"},
+      };
+  for (const auto& [path, allow_em, run, short_path, route, reached] : cases) {
     HostFixture f;
-    f.commands.SendHostChangeDir(f.host, path, "", side, allow_em);
-    ASSERT_EQ(f.windows.copy_data_sent().size(), 1u) << path;
-    const auto& s = f.windows.copy_data_sent()[0];
-    EXPECT_EQ(s.window, f.host);
-    // A change of directory expects its answer at the program's window; the user command none.
-    const bool cd = s.dw_data == kCopyDataChangeDir, em = s.dw_data == kCopyDataUserCmd;
-    EXPECT_EQ(s.reply_to, cd ? f.app : 0) << path;
-    EXPECT_EQ((cd ? "CD "s : em ? "EM "s : "?? "s) + s.bytes, sent) << path;
+    f.process.run = run.value_or(ProcessRun::kEnded);
+    if (!run) f.process.program.clear();
+    f.process.short_path = short_path;
+    EXPECT_EQ(f.commands.SendHostChangeDir(f.host, path, "", PanelSide::kLeft, allow_em), route)
+        << path;
+    EXPECT_EQ(f.Reached(), reached) << path;
   }
-  HostFixture f;
-  f.commands.SendHostChangeDir(0, "C:\\x", "", PanelSide::kLeft, true);
-  f.commands.SendHostChangeDir(f.host, "  ", "", PanelSide::kLeft, true);
-  EXPECT_EQ(f.windows.copy_data_requests, 0);  // not even to a window that is not there
-}
-
-TEST(HostCommands, CommandsQueriesAndFreshLookupGoToTheFirstHostWindow) {
   HostFixture f;
   f.windows.Add(0, kHostWindowClass, "Another");  // a second host is never addressed
-  f.commands.Post(f.host, kCmdFocusRight);
-  f.commands.Post(0, kCmdRereadSource);  // no host: nothing, not a thread message
-  f.commands.PostToFirstHost(kCmdRereadSource);
-  f.commands.SendHostQuery(f.app, "sn");
-  ASSERT_EQ(f.windows.posted().size(), 2u);
-  for (const auto& p : f.windows.posted()) {
-    EXPECT_EQ(std::tie(p.window, p.message, p.lparam), std::make_tuple(f.host, 0x433u, 0));
-  }
-  EXPECT_EQ(f.windows.posted()[0].wparam, 4002u);
-  ASSERT_EQ(f.windows.copy_data_sent().size(), 1u);
-  const auto& s = f.windows.copy_data_sent()[0];
-  EXPECT_EQ(std::tie(s.window, s.reply_to, s.dw_data, s.bytes),
-            std::make_tuple(f.host, f.app, uintptr_t{0x4147}, "SN\0"s));
-  const char text[] = {'C', ':', '\\', '\0', 'x', 'y'};
-  EXPECT_EQ(CopyDataText(text, sizeof text), "C:\\");
-  EXPECT_EQ(CopyDataText(text, 2), "C:");  // no zero inside cbData: never read beyond
+  EXPECT_EQ(ChangeDirPayload("D:\\", "", PanelSide::kRight), "\rD:\\\0\0"s);
+  EXPECT_EQ(SecondStartArguments("C:\\") + SecondStartArguments("\\\\srv\\share\\"),
+            "/O /S /L=\"C:\\\"/O /S /L=\"\\\\srv\\share\"");
+  EXPECT_EQ(AnsiForm("Żółw", nullptr), std::nullopt);  // without a code page only ASCII
+  f.commands.SendHostChangeDir(0, "C:\\x", "", PanelSide::kLeft, true);
+  f.commands.SendHostChangeDir(f.host, "  ", "", PanelSide::kLeft, true);
+  f.commands.Post(0, kCmdRereadSource);        // no host: nothing, not a thread message
+  EXPECT_EQ(f.windows.copy_data_requests, 0);  // not even to a window that is not there
+  f.commands.PostToFirstHost(kCmdFocusRight);
+  f.commands.SendHostQuery(f.app, "sn", true);
+  EXPECT_EQ(f.Reached(), "GW@ SN\0|CMD 4002|"s);
+  EXPECT_EQ(f.windows.copy_data_sent()[0].window + f.windows.posted()[0].window, 2 * f.host);
 }
 
 // ---- host_snapshot
@@ -181,7 +214,9 @@ struct SnapshotFixture : FakeHostLayout {
   HostMethodFlags flags;
   AffixSettings affixes;
   WindowHandle app = 0;
+  FakeCodePage code_page;
   std::map<std::string, std::string> answers;  // request -> reply; absent: no reply
+  bool unicode_host = false;                   // answers "GW" in UTF-16, not "GA"
   std::unique_ptr<HostCommands> commands;
   std::unique_ptr<HostSnapshotReader> reader;
   explicit SnapshotFixture(HostMethodFlags method = {false, true, false}) : flags(method) {
@@ -196,13 +231,17 @@ struct SnapshotFixture : FakeHostLayout {
     commands = std::make_unique<HostCommands>(windows, env, app);
     reader = std::make_unique<HostSnapshotReader>(snapshot, flags, affixes, windows, fs, focus,
                                                   *commands, view, app);
-    windows.SetCopyDataHandler(
-        host, [this](WindowHandle, uintptr_t dw_data, const void* data, uint32_t size) {
-          if (dw_data != kCopyDataQuery) return intptr_t{0};
-          auto it = answers.find(CopyDataText(static_cast<const char*>(data), size));
-          if (it != answers.end()) reader->OnHostReply(it->second);  // answered inside the send
-          return intptr_t{1};
-        });
+    windows.SetCopyDataHandler(host, [this](WindowHandle, uintptr_t dw_data, const void* data,
+                                            uint32_t size) {
+      if (dw_data != (unicode_host ? kCopyDataQueryWide : kCopyDataQuery)) return intptr_t{0};
+      auto it = answers.find(CopyDataText(static_cast<const char*>(data), size));
+      if (it == answers.end()) return intptr_t{1};
+      // Answered inside the send, through the window's decoding of the reply.
+      const std::string reply = unicode_host ? Utf16LeFromUtf8(it->second) + "\0\0"s : it->second;
+      reader->OnHostReply(HostReplyText(unicode_host ? kCopyDataReplyWide : kCopyDataQuery,
+                                        reply.data(), reply.size(), code_page));
+      return intptr_t{1};
+    });
   }
   void Lists() {
     snapshot.FirstList = right_list;
@@ -213,10 +252,10 @@ struct SnapshotFixture : FakeHostLayout {
     focus.focus = list;
     windows.SetListItems(list, items, static_cast<int>(items.size()) - 1);
   }
-  Lines QueriesSent() const {
+  Lines QueriesSent(uint32_t dw_data = kCopyDataQuery) const {
     Lines requests;
     for (const auto& sent : windows.copy_data_sent())
-      if (sent.dw_data == kCopyDataQuery) requests.push_back(sent.bytes);
+      if (sent.dw_data == dw_data) requests.push_back(sent.bytes);
     return requests;
   }
 };
@@ -227,9 +266,17 @@ TEST(HostSnapshot, PathTexts) {
   EXPECT_FALSE(IsArchivePanelPath("C:\\x\\BACKUP.ZIP\\*.*"));
   EXPECT_EQ(TypedCurrentPath("  C:/Work/New "), "C:\\Work\\New ");
   EXPECT_TRUE(ShortenPath("C:\\Data\\", 3).starts_with("..."));  // no head below a limit of 4
-  EXPECT_EQ(
-      HostReplyText("C:\\A\0junk", 8) + HostReplyText("C:\\Bc", 4) + HostReplyText(nullptr, 3),
-      "C:\\AC:\\B");
+  // Windows counts UTF-16 units, and a surrogate pair is never cut.
+  EXPECT_EQ(ShortenPath("D:\\Проекты\\Żółw\\日本語\\😀😀😀😀\\Ελλάδα\\конец\\"),
+            "D:\\Проекты\\Żółw\\日本...😀😀😀\\Ελλάδα\\конец\\");
+  FakeCodePage cp;
+  const std::string wide = Utf16LeFromUtf8("ŁB") + "\0\0C\0"s;  // its zero unit, then more
+  EXPECT_EQ(HostReplyText(kCopyDataReplyWide, wide.data(), wide.size(), cp) + "|" +
+                HostReplyText(kCopyDataReplyWide, wide.data(), 3, cp) + "|" +  // half a unit
+                HostReplyText(kCopyDataQuery, "Caf\xE9\0junk", 9, cp) + "|" +
+                HostReplyText(0, "C:\\Bc", 4, cp) +
+                HostReplyText(kCopyDataReplyWide, nullptr, 3, cp),
+            "ŁB|Ł|Café|C:\\B");
   FakeEnvironment env{{"DATA", "D:\\Data"}};
   const std::pair<const char*, const char*> edited[] = {{" D:/Work/", "D:\\Work\\"},
                                                         {"%DATA%\\x", "D:\\Data\\x\\"},
@@ -299,11 +346,11 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   EXPECT_EQ(f.QueriesSent().size(), 7u);
   // A silent host keeps the window-reading method and is not probed again.
   SnapshotFixture silent(HostMethodFlags{});
-  silent.Focus(silent.right_list, {"a.b"});
+  silent.Focus(silent.right_list, {"Żółw.txt"});
   silent.reader->Acquire();
   EXPECT_TRUE(!silent.flags.TC8B10Method && silent.flags.TC8B10FuncChecked);
   EXPECT_EQ(std::tie(silent.snapshot.PendingQuery, silent.view.name),
-            std::make_tuple("CheckTC8B10Func"s, "a"s));  // never answered
+            std::make_tuple("CheckTC8B10Func"s, "Żółw"s));  // never answered
   silent.reader->Acquire();
   EXPECT_EQ(silent.QueriesSent().size(), 1u);
   // The left side's answer switches as the right side's does.
@@ -311,6 +358,17 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   left.answers = {{"A", "L"}};
   left.reader->Acquire();
   EXPECT_TRUE(left.flags.TC8B10Method && left.flags.TC8B10FixExt);
+  left.reader->PathFieldChanged("C:\\Tree", true, false);  // to the active side, the left
+  EXPECT_EQ(left.windows.copy_data_sent().back().bytes, "C:\\Tree\r\0\0"s);
+  // A Unicode host answers "GW" in UTF-16: the path and the name keep every character, and
+  // nothing is asked in ANSI.
+  SnapshotFixture unicode(HostMethodFlags{});
+  unicode.unicode_host = true;
+  unicode.answers = {{"A", "L"}, {"SP", "C:\\Проекты\\"}, {"SN", "Żółw.txt"}};
+  unicode.reader->Acquire();
+  EXPECT_EQ(std::tie(unicode.snapshot.CurrentPath, unicode.view.name, unicode.snapshot.ActiveSide),
+            std::make_tuple("C:\\Проекты\\"s, "Żółw"s, PanelSide::kLeft));
+  EXPECT_EQ(unicode.QueriesSent(kCopyDataQueryWide), (Lines{"A\0"s, "SP\0"s, "SN\0"s, "A\0"s}));
 }
 
 TEST(HostSnapshot, StrayRepliesChangeNothingATypedDirectoryMovesTheHost) {
@@ -525,22 +583,33 @@ TEST(TreeCache, EntryAndCacheFile) {
     EXPECT_EQ(TreeInfoPath(fs, env, setting, directory, "C:\\TC\\wincmd.ini"), used)
         << setting << " " << directory;
   }
-  // An append adds at the end, creates a missing file and reports a failure.
+  // An append adds at the end in the file's own encoding, creates a missing file, leaves
+  // out an entry the file cannot hold and reports a failure.
   FakeFileSystem files;
-  files.AddFile("C:\\t.wc", "[Old]\r\n");
-  EXPECT_EQ(TreeInfoAppend(files, "C:\\t.wc", " C:\\Work\\New\\ ") +
-                TreeInfoAppend(files, "C:\\fresh.wc", "C:\\A"),
-            0u);
-  EXPECT_EQ(*files.FileContent("C:\\t.wc") + *files.FileContent("C:\\fresh.wc"),
-            "[Old]\r\n[Work\\New\\]\r\n[A]\r\n");
+  FakeCodePage cp;
+  const std::string utf16 = "\xFF\xFE" + Utf16LeFromUtf8("[Old]\r\n"),
+                    utf8 = "\xEF\xBB\xBF[Old]\r\n";
+  const std::tuple<std::string, const char*, uint32_t, std::string> appends[] = {
+      {"[Old]\r\n", " C:\\Work\\New\\ ", 0, "[Old]\r\n[Work\\New\\]\r\n"},
+      {"[Old]\r\n", "C:\\Café", 0, "[Old]\r\n[Caf\xE9]\r\n"},
+      {"[Old]\r\n", "C:\\Łódź", kErrorNoUnicodeTranslation, "[Old]\r\n"},
+      {utf16, "C:\\Łódź", 0, utf16 + Utf16LeFromUtf8("[Łódź]\r\n")},
+      {utf8, "C:\\日本", 0, utf8 + "[日本]\r\n"},
+  };
+  for (const auto& [content, directory, code, after] : appends) {
+    files.AddFile("C:\\t.wc", content);
+    EXPECT_EQ(TreeInfoAppend(files, cp, "C:\\t.wc", directory), code) << directory;
+    EXPECT_EQ(files.FileContent("C:\\t.wc"), after) << directory;
+  }
+  EXPECT_EQ(TreeInfoAppend(files, cp, "C:\\fresh.wc", "C:\\A"), 0u);
+  EXPECT_EQ(files.FileContent("C:\\fresh.wc"), "[A]\r\n");
   const int before = files.WriteCount();
   for (const char* file : {"", "False", "True"})
-    EXPECT_EQ(TreeInfoAppend(files, file, "C:\\A"), 0u);
-  EXPECT_EQ(TreeInfoAppend(files, "C:\\t.wc", "  "), 0u);
+    EXPECT_EQ(TreeInfoAppend(files, cp, file, "C:\\A"), 0u);
+  EXPECT_EQ(TreeInfoAppend(files, cp, "C:\\t.wc", "  "), 0u);
   EXPECT_EQ(files.WriteCount(), before);
   files.FailPath("C:\\t.wc", kErrorAccessDenied);
-  EXPECT_EQ(TreeInfoAppend(files, "C:\\t.wc", "C:\\A"), kErrorAccessDenied);
-  EXPECT_EQ(files.FileContent("C:\\t.wc"), "[Old]\r\n[Work\\New\\]\r\n");
+  EXPECT_EQ(TreeInfoAppend(files, cp, "C:\\t.wc", "C:\\A"), kErrorAccessDenied);
 }
 
 // ---- foreground

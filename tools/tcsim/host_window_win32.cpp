@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/utf8.h"
+#include "platform/win32/wide_text.h"
 #include "user_commands.h"
 
 namespace kestrix::tcsim {
@@ -24,12 +26,67 @@ constexpr ClassNames kDelphiClasses{"TMyPanel", "TMyTabControl", "TPathPanel", "
 constexpr ClassNames kLclClasses{"Window", "Window", "Window", "LCLListBox"};
 
 HostWindow* FromHandle(HWND hwnd) {
-  return reinterpret_cast<HostWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return reinterpret_cast<HostWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 void SetColor(HWND part, COLORREF color) {
-  SetWindowLongPtrA(part, GWLP_USERDATA, static_cast<LONG_PTR>(color));
+  SetWindowLongPtrW(part, GWLP_USERDATA, static_cast<LONG_PTR>(color));
   InvalidateRect(part, nullptr, TRUE);
+}
+
+// Each window's own kind: the ANSI build's windows keep their text in the code page.
+LRESULT DefaultProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, message, wparam, lparam)
+                               : DefWindowProcA(hwnd, message, wparam, lparam);
+}
+
+void SetText(HWND window, const std::string& text) {
+  SetWindowTextW(window, Wide(text).c_str());
+}
+
+// A window of the host's: a Unicode build makes wide windows, the ANSI build makes ANSI
+// ones, which hold their text and list items in the code page as the old host's did.
+HWND MakeWindow(bool unicode, const char* cls, const char* text, DWORD style, HWND parent,
+                HINSTANCE instance, void* param) {
+  if (unicode)
+    return CreateWindowExW(0, Wide(cls).c_str(), Wide(text).c_str(), style, 0, 0, 0, 0, parent,
+                           nullptr, instance, param);
+  return CreateWindowExA(0, cls, text, style, 0, 0, 0, 0, parent, nullptr, instance, param);
+}
+
+// RegisterClassEx of the build's kind; `base_list` names the system class to superclass
+// and receives its procedure.
+bool RegisterHostClass(bool unicode, HINSTANCE instance, const char* name, WNDPROC proc,
+                       const char* base_list = nullptr, WNDPROC* base_proc = nullptr) {
+  if (unicode) {
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof cls;
+    if (base_list && !GetClassInfoExW(nullptr, Wide(base_list).c_str(), &cls)) return false;
+    if (base_proc) *base_proc = cls.lpfnWndProc;
+    const std::wstring wide_name = Wide(name);
+    cls.lpfnWndProc = proc;
+    cls.hInstance = instance;
+    cls.style &= ~CS_GLOBALCLASS;
+    if (!base_list) {
+      cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+      cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    }
+    cls.lpszClassName = wide_name.c_str();
+    return RegisterClassExW(&cls) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  }
+  WNDCLASSEXA cls{};
+  cls.cbSize = sizeof cls;
+  if (base_list && !GetClassInfoExA(nullptr, base_list, &cls)) return false;
+  if (base_proc) *base_proc = cls.lpfnWndProc;
+  cls.lpfnWndProc = proc;
+  cls.hInstance = instance;
+  cls.style &= ~CS_GLOBALCLASS;
+  if (!base_list) {
+    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  }
+  cls.lpszClassName = name;
+  return RegisterClassExA(&cls) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 bool IsDark(COLORREF color) {
@@ -45,66 +102,45 @@ HostWindow::HostWindow(HostModel& model, const HostSetup& setup, LogFile& log)
       // Read once at start, as the host does: a binding written while it runs is seen by
       // the next start.
       wincmd_text_(ReadWholeFile(setup.options.wincmd_ini)),
-      wincmd_(IniText::Parse(wincmd_text_)),
-      usercmd_(IniText::Parse(ReadWholeFile(setup.options.usercmd_ini))) {}
+      wincmd_(IniText::Parse(ConfigurationText(wincmd_text_))),
+      usercmd_(IniText::Parse(ConfigurationText(ReadWholeFile(setup.options.usercmd_ini)))) {}
 
 void HostWindow::SaveConfiguration() {
   // The host writes its configuration when it closes: whatever another program changed
   // in the file meanwhile is lost, which is why the installer closes it first.
   std::string text = wincmd_text_;
-  text = ReplaceIniValue(text, "left", "path", model_.Panel(Side::Left).path);
-  text = ReplaceIniValue(text, "right", "path", model_.Panel(Side::Right).path);
+  for (Side side : {Side::Left, Side::Right})
+    text = ReplaceIniValue(text, side == Side::Left ? "left" : "right", "path",
+                           AnsiFromUtf8(model_.Panel(side).path));
   if (!text.empty() && WriteWholeFile(setup_.options.wincmd_ini, text))
     log_.Line("SAVED " + LogQuote(setup_.options.wincmd_ini));
 }
 
 bool HostWindow::RegisterClasses(HINSTANCE instance) {
   const ClassNames& names = setup_.options.lcl ? kLclClasses : kDelphiClasses;
-  WNDCLASSEXA main{};
-  main.cbSize = sizeof main;
-  main.lpfnWndProc = Proc;
-  main.hInstance = instance;
-  main.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  main.lpszClassName = "TTOTAL_CMD";
-  if (!RegisterClassExA(&main)) return false;
-
-  for (const char* part : {names.panel, names.tab, names.path}) {
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof cls;
-    cls.lpfnWndProc = PartProc;
-    cls.hInstance = instance;
-    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    cls.lpszClassName = part;
-    // The LCL build uses one class for all three parts: register it once.
-    if (!RegisterClassExA(&cls) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-  }
-
+  const bool unicode = setup_.options.unicode;
+  if (!RegisterHostClass(unicode, instance, "TTOTAL_CMD", Proc)) return false;
+  // The LCL build uses one class for all three parts: registered once, then found.
+  for (const char* part : {names.panel, names.tab, names.path})
+    if (!RegisterHostClass(unicode, instance, part, PartProc)) return false;
   // The file lists are superclassed list boxes, as in the host.
-  WNDCLASSEXA list{};
-  list.cbSize = sizeof list;
-  if (!GetClassInfoExA(nullptr, "LISTBOX", &list)) return false;
-  g_base_list_proc = list.lpfnWndProc;
-  list.lpfnWndProc = ListProc;
-  list.hInstance = instance;
-  list.style &= ~CS_GLOBALCLASS;
-  list.lpszClassName = names.list;
-  return RegisterClassExA(&list) != 0;
+  return RegisterHostClass(unicode, instance, names.list, ListProc, "LISTBOX", &g_base_list_proc);
 }
 
 HWND HostWindow::Part(HWND parent, const char* cls, const char* text, bool visible) {
-  HWND part = CreateWindowExA(0, cls, text, WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0),
-                              0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND part = MakeWindow(setup_.options.unicode, cls, text,
+                         WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), parent,
+                         GetModuleHandleW(nullptr), nullptr);
   SetColor(part, kBarColor);
   return part;
 }
 
 bool HostWindow::Create(HINSTANCE instance) {
   if (!RegisterClasses(instance)) return false;
-  hwnd_ = CreateWindowExA(0, "TTOTAL_CMD", "Total Commander (tcsim)",
-                          WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 1000, 640, nullptr,
-                          nullptr, instance, this);
+  hwnd_ = MakeWindow(setup_.options.unicode, "TTOTAL_CMD", "Total Commander (tcsim)",
+                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, nullptr, instance, this);
   if (!hwnd_) return false;
+  MoveWindow(hwnd_, 20, 20, 1000, 640, FALSE);
   font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   CreateChildren();
   Layout();
@@ -134,14 +170,15 @@ void HostWindow::CreateChildren() {
   right_path_ = Part(right_tab_, names.path, "", true);
   DWORD list_style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_HASSTRINGS |
                      LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT;
-  right_list_ = CreateWindowExA(0, names.list, "", list_style, 0, 0, 0, 0, hwnd_, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-  left_list_ = CreateWindowExA(0, names.list, "", list_style, 0, 0, 0, 0, hwnd_, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+  const bool unicode = setup_.options.unicode;
+  right_list_ =
+      MakeWindow(unicode, names.list, "", list_style, hwnd_, GetModuleHandleW(nullptr), nullptr);
+  left_list_ =
+      MakeWindow(unicode, names.list, "", list_style, hwnd_, GetModuleHandleW(nullptr), nullptr);
   INT tab_stops[] = {110, 150, 215};
   for (HWND list : {left_list_, right_list_}) {
-    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    SendMessageA(list, LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(tab_stops));
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(list, LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(tab_stops));
   }
 }
 
@@ -166,14 +203,15 @@ void HostWindow::Layout() {
 void HostWindow::FillList(Side side) {
   HWND list = List(side);
   const PanelState& panel = model_.Panel(side);
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
   for (const Entry& entry : panel.entries) {
-    std::string item = FormatItem(entry, setup_.options.view);
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    // An ANSI build's list box keeps the item in the code page.
+    const std::wstring item = Wide(FormatItem(entry, setup_.options.view));
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
-  SendMessageA(list, LB_SETCURSEL, panel.focus, 0);
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(list, LB_SETCURSEL, panel.focus, 0);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
 }
 
@@ -187,11 +225,11 @@ void HostWindow::ShowState() {
 void HostWindow::ShowPaths() {
   std::string left = PathPanelText(model_.Panel(Side::Left).path);
   std::string right = PathPanelText(model_.Panel(Side::Right).path);
-  SetWindowTextA(left_path_, left.c_str());
-  SetWindowTextA(left_alt_, left.c_str());
-  SetWindowTextA(right_path_, right.c_str());
-  SetWindowTextA(right_alt_, right.c_str());
-  SetWindowTextA(command_label_, CommandLineLabel(model_.Panel(model_.Active()).path).c_str());
+  SetText(left_path_, left);
+  SetText(left_alt_, left);
+  SetText(right_path_, right);
+  SetText(right_alt_, right);
+  SetText(command_label_, CommandLineLabel(model_.Panel(model_.Active()).path));
   bool left_active = model_.Active() == Side::Left;
   SetColor(left_path_, left_active ? kActivePathColor : kInactivePathColor);
   SetColor(right_path_, left_active ? kInactivePathColor : kActivePathColor);
@@ -208,7 +246,7 @@ void HostWindow::StateLine(const std::string& text) {
 
 LRESULT CALLBACK HostWindow::PartProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_SETTEXT) {
-    LRESULT result = DefWindowProcA(hwnd, message, wparam, lparam);
+    LRESULT result = DefaultProc(hwnd, message, wparam, lparam);
     InvalidateRect(hwnd, nullptr, TRUE);
     return result;
   }
@@ -217,22 +255,22 @@ LRESULT CALLBACK HostWindow::PartProc(HWND hwnd, UINT message, WPARAM wparam, LP
     HDC dc = BeginPaint(hwnd, &paint);
     RECT rect;
     GetClientRect(hwnd, &rect);
-    auto color = static_cast<COLORREF>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto color = static_cast<COLORREF>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     HBRUSH brush = CreateSolidBrush(color);
     FillRect(dc, &rect, brush);
     DeleteObject(brush);
-    char text[512];
-    int length = GetWindowTextA(hwnd, text, sizeof text);
+    wchar_t text[512];
+    int length = GetWindowTextW(hwnd, text, 512);
     HGDIOBJ old_font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, IsDark(color) ? RGB(255, 255, 255) : RGB(0, 0, 0));
     rect.left += 4;
-    DrawTextA(dc, text, length, &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawTextW(dc, text, length, &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     SelectObject(dc, old_font);
     EndPaint(hwnd, &paint);
     return 0;
   }
-  return DefWindowProcA(hwnd, message, wparam, lparam);
+  return DefaultProc(hwnd, message, wparam, lparam);
 }
 
 LRESULT CALLBACK HostWindow::ListProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -254,18 +292,20 @@ LRESULT CALLBACK HostWindow::ListProc(HWND hwnd, UINT message, WPARAM wparam, LP
       return 0;
     }
   }
-  return CallWindowProcA(g_base_list_proc, hwnd, message, wparam, lparam);
+  return IsWindowUnicode(hwnd) ? CallWindowProcW(g_base_list_proc, hwnd, message, wparam, lparam)
+                               : CallWindowProcA(g_base_list_proc, hwnd, message, wparam, lparam);
 }
 
 LRESULT CALLBACK HostWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
+    // The creation parameter sits at the same place in both kinds of record.
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
     auto* self = static_cast<HostWindow*>(create->lpCreateParams);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     self->hwnd_ = hwnd;
   }
   HostWindow* self = FromHandle(hwnd);
-  if (!self || !self->left_list_) return DefWindowProcA(hwnd, message, wparam, lparam);
+  if (!self || !self->left_list_) return DefaultProc(hwnd, message, wparam, lparam);
   try {
     return self->Handle(message, wparam, lparam);
   } catch (...) {
@@ -302,10 +342,10 @@ LRESULT HostWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (list != left_list_ && list != right_list_) break;
       Side side = list == left_list_ ? Side::Left : Side::Right;
       if (HIWORD(wparam) == LBN_SELCHANGE) {
-        model_.SetFocus(side, static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)));
+        model_.SetFocus(side, static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
       } else if (HIWORD(wparam) == LBN_DBLCLK) {
         model_.SetActive(side);
-        model_.SetFocus(side, static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)));
+        model_.SetFocus(side, static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
         Outcome outcome = model_.EnterFocused();
         ShowState();
         StateLine("MOUSE double-click -> " + outcome.text);
@@ -316,36 +356,45 @@ LRESULT HostWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       PostQuitMessage(0);
       return 0;
   }
-  return DefWindowProcA(hwnd_, message, wparam, lparam);
+  return DefaultProc(hwnd_, message, wparam, lparam);
 }
 
 LRESULT HostWindow::OnCopyData(HWND sender, const COPYDATASTRUCT& data) {
   const char* bytes = static_cast<const char*>(data.lpData);
   size_t size = bytes ? data.cbData : 0;
-  std::string text = TextUpToZero(bytes, size);
-  switch (data.dwData) {
+  // The requests' texts are the code page's bytes, whichever build answers them.
+  std::string text = Utf8FromAnsi(TextUpToZero(bytes, size));
+  const bool wide_query = data.dwData == kCopyDataGetWide && setup_.options.unicode;
+  switch (wide_query ? kCopyDataGetAnswer : data.dwData) {
     case kCopyDataGetAnswer: {
+      const std::string request = wide_query ? "GW " : "GA ";
       if (setup_.options.ignore_ga) {
-        log_.Line("GA " + LogQuote(text) + " ignored");
+        log_.Line(request + LogQuote(text) + " ignored");
         return FALSE;
       }
       std::optional<std::string> answer = model_.Answer(text);
       if (!answer) {
-        log_.Line("GA " + LogQuote(text) + " unknown query, no answer");
+        log_.Line(request + LogQuote(text) + " unknown query, no answer");
         return FALSE;
       }
-      // The answer goes back before the sender's SendMessage returns.
-      COPYDATASTRUCT reply{kCopyDataGetAnswer, static_cast<DWORD>(answer->size() + 1),
-                           const_cast<char*>(answer->c_str())};
+      // The answer goes back before the sender's SendMessage returns: UTF-16 to "GW", the
+      // code page's bytes to "GA".
+      const std::string reply_bytes = wide_query ? Utf16LeFromUtf8(*answer) + std::string(2, '\0')
+                                                 : AnsiFromUtf8(*answer) + '\0';
+      COPYDATASTRUCT reply{wide_query ? kCopyDataReplyWide : kCopyDataGetAnswer,
+                           static_cast<DWORD>(reply_bytes.size()),
+                           const_cast<char*>(reply_bytes.data())};
       bool sent =
-          IsWindow(sender) && SendMessageA(sender, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd_),
+          IsWindow(sender) && SendMessageW(sender, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd_),
                                            reinterpret_cast<LPARAM>(&reply));
-      log_.Line("GA " + LogQuote(text) + " -> " + LogQuote(*answer) +
+      log_.Line(request + LogQuote(text) + " -> " + LogQuote(*answer) +
                 (IsWindow(sender) ? (sent ? "" : " (reply not accepted)") : " (no reply window)"));
       return TRUE;
     }
     case kCopyDataChangeDir: {
       ChangeDirRequest request = DecodeChangeDir(bytes, size);
+      request.left = Utf8FromAnsi(request.left);
+      request.right = Utf8FromAnsi(request.right);
       Outcome outcome = model_.ChangeDir(request);
       ShowState();
       StateLine("CD hex=" + HexBytes(bytes, size) + " left=" + LogQuote(request.left) +
@@ -358,11 +407,36 @@ LRESULT HostWindow::OnCopyData(HWND sender, const COPYDATASTRUCT& data) {
       RunUserCommand("EM " + LogQuote(text), em.name, em.params);
       return TRUE;
     }
+    case kCopyDataHandOver:
+      HandOver(Utf8FromUtf16Le(std::string_view(bytes, size)));
+      return TRUE;
   }
   char id[32];
   std::snprintf(id, sizeof id, "0x%llX", static_cast<unsigned long long>(data.dwData));
   log_.Line(std::string("COPYDATA dwData=") + id + " hex=" + HexBytes(bytes, size) + " ignored");
   return FALSE;
+}
+
+void HostWindow::HandOver(const std::string& zero_separated_args) {
+  std::vector<std::string> args;
+  std::string shown;
+  for (size_t start = 0, zero; start < zero_separated_args.size(); start = zero + 1) {
+    zero = zero_separated_args.find('\0', start);
+    if (zero == std::string::npos) zero = zero_separated_args.size();
+    args.push_back(zero_separated_args.substr(start, zero - start));
+    if (!shown.empty()) shown += ' ';
+    shown += LogQuote(args.back());
+  }
+  OptionsResult parsed = ParseOptions(args);
+  if (!parsed.error.empty()) {
+    log_.Line("HANDOVER " + shown + " -> " + parsed.error);
+    return;
+  }
+  // As "CD" with its flag "S": /S opens /L in the active panel, /R in the other.
+  Outcome outcome = model_.ChangeDir(
+      {parsed.options.left, parsed.options.right, parsed.options.source_target ? "S" : ""});
+  ShowState();
+  StateLine("HANDOVER " + shown + " -> " + outcome.text);
 }
 
 void HostWindow::OnHostCommand(int number) {

@@ -40,6 +40,8 @@ class HostWindow {
   HWND List(Side side) const { return side == Side::Left ? left_list_ : right_list_; }
 
   LRESULT OnCopyData(HWND sender, const COPYDATASTRUCT& data);
+  // A second start's arguments (/L=, /R=, /S), each ended by a zero byte, in UTF-8.
+  void HandOver(const std::string& zero_separated_args);
   void OnHostCommand(int number);
   // true when the key belongs to the host (the list box does not see it)
   bool OnKey(Side side, const KeyPress& press);

@@ -20,30 +20,10 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
   return a.size() == b.size() && UpperCase(a) == UpperCase(b);
 }
 
-namespace {
-
-// The host writes its files in UTF-16 LE when names need it. The stand-in reads only
-// ASCII keys and commands from them, so anything else becomes "?".
-std::string Utf16LeAsAscii(const std::string& bytes) {
-  std::string text;
-  for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-    const unsigned unit =
-        static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
-    text.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
-  }
-  return text;
-}
-
-}  // namespace
-
-IniText IniText::Parse(const std::string& file_text) {
-  const std::string text =
-      file_text.compare(0, 2, "\xFF\xFE") == 0 ? Utf16LeAsAscii(file_text) : file_text;
+IniText IniText::Parse(const std::string& text) {
   IniText ini;
   Section* current = nullptr;
   size_t pos = 0;
-  // A UTF-8 byte-order mark would otherwise become part of the first section name.
-  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) pos = 3;
   while (pos < text.size()) {
     size_t eol = text.find('\n', pos);
     if (eol == std::string::npos) eol = text.size();

@@ -11,8 +11,8 @@ namespace kestrix::tcsim {
 
 class IniText {
  public:
-  // Single-byte text, or UTF-16 LE with its byte-order mark.
-  static IniText Parse(const std::string& file_text);
+  // The file's text in UTF-8, without a byte-order mark (ConfigurationText).
+  static IniText Parse(const std::string& text);
 
   std::optional<std::string> Get(const std::string& section, const std::string& key) const;
   // Key/value pairs of a section in file order; a repeated section adds to the first.

@@ -47,9 +47,18 @@ OptionsResult ParseOptions(const std::vector<std::string>& args) {
       value = args[++i];
       return true;
     };
+    // The host's own arguments: "/O", "/S", "/L=path", "/R=path", letters in any case.
+    const std::string host_arg = UpperCase(name.substr(0, 3));
+    if (host_arg == "/L=" || host_arg == "/R=") {
+      (host_arg == "/L=" ? o.left : o.right) = name.substr(3);
+      continue;
+    }
     bool* flag = name == "--ignore-ga"    ? &o.ignore_ga
                  : name == "--lcl"        ? &o.lcl
                  : name == "--to-running" ? &o.to_running
+                 : name == "--unicode"    ? &o.unicode
+                 : host_arg == "/O"       ? &o.hand_over
+                 : host_arg == "/S"       ? &o.source_target
                                           : nullptr;
     if (flag) {
       if (has_value) {

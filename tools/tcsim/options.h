@@ -16,6 +16,12 @@
 //   --press KEY                  press KEY ("F7", "S+F7", "Win+F8") once the window shows
 //   --to-running                 send the --press keys to the host window already running
 //                                instead of starting another one, then end
+//   --unicode                    a Unicode build: wide windows and list items, answers to
+//                                "GW" in UTF-16 ("RW")
+// The host's own arguments, as scripts start it:
+//   /L=PATH /R=PATH              the left and right panel paths
+//   /S                           /L and /R name the active (source) and the other panel
+//   /O                           hand the paths to the host already running, then end
 // Values may follow "=" or come as the next argument. Quotes group blanks; backslashes
 // are never escapes, so "C:\dir\" keeps its last backslash.
 #include <string>
@@ -30,7 +36,8 @@ struct Options {
   bool right_active = false;
   View view = View::Brief;
   std::string commander_path, wincmd_ini, usercmd_ini, log;
-  bool ignore_ga = false, lcl = false, to_running = false;
+  bool ignore_ga = false, lcl = false, to_running = false, unicode = false;
+  bool hand_over = false, source_target = false;  // /O and /S
   std::vector<std::string> presses;
 };
 

@@ -12,6 +12,12 @@ namespace kestrix::tcsim {
 constexpr unsigned long kCopyDataGetAnswer = 0x4147;  // "GA"
 constexpr unsigned long kCopyDataChangeDir = 0x4443;  // "CD"
 constexpr unsigned long kCopyDataUserCmd = 0x4D45;    // "EM"
+// A Unicode build also answers "GW" queries, in UTF-16 with "RW".
+constexpr unsigned long kCopyDataGetWide = 0x5747;    // "GW"
+constexpr unsigned long kCopyDataReplyWide = 0x5752;  // "RW"
+// A second start with /O hands its arguments to the running host: UTF-16, each argument
+// followed by a zero unit. The stand-in's own number ("HO"), not the host's.
+constexpr unsigned long kCopyDataHandOver = 0x4F48;
 constexpr unsigned kHostCommandMessage = 0x433;
 
 // "CD": left path, CR, right path, zero byte, flags, zero byte. Without CR the whole text

@@ -4,8 +4,10 @@
 #include <cstdio>
 
 #include "host_window_win32.h"
+#include "platform/win32/wide_text.h"
 #include "user_commands.h"
 
+using namespace kestrix;
 using namespace kestrix::tcsim;
 
 namespace {
@@ -21,29 +23,44 @@ int Fail(LogFile& log, const std::string& message) {
   return 2;
 }
 
+// The second start's arguments go to the running host, which opens the paths: UTF-16, so
+// that a path in any script arrives whole.
+int HandOver(HWND running, const std::vector<std::string>& args) {
+  std::wstring units;
+  for (const std::string& arg : args) units += Wide(arg) + L'\0';
+  COPYDATASTRUCT data{kCopyDataHandOver, static_cast<DWORD>(units.size() * sizeof(wchar_t)),
+                      units.data()};
+  return SendMessageW(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) ? 0 : 1;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  std::vector<std::string> args = SplitCommandLine(GetCommandLineA());
+  std::vector<std::string> args = SplitCommandLine(Utf8(GetCommandLineW()));
   if (!args.empty()) args.erase(args.begin());
   OptionsResult parsed = ParseOptions(args);
   // Started by a program as the host itself (TOTALCMD.EXE without arguments), it still
   // logs where the test that prepared the tree reads.
-  char log_from_environment[MAX_PATH] = {};
+  wchar_t log_from_environment[MAX_PATH] = {};
   if (parsed.options.log.empty() &&
-      GetEnvironmentVariableA("TCSIM_LOG", log_from_environment, MAX_PATH) > 0)
-    parsed.options.log = log_from_environment;
+      GetEnvironmentVariableW(L"TCSIM_LOG", log_from_environment, MAX_PATH) > 0)
+    parsed.options.log = Utf8(log_from_environment);
   LogFile log(parsed.options.log.empty() ? "" : FullPath(parsed.options.log));
   if (!parsed.error.empty()) return Fail(log, parsed.error);
 
   if (parsed.options.to_running) {
-    HWND running = FindWindowA("TTOTAL_CMD", nullptr);
+    HWND running = FindWindowW(L"TTOTAL_CMD", nullptr);
     if (!running) return Fail(log, "no host window is running");
     for (const std::string& key : parsed.options.presses) {
       KeyPress press = *ParseKeyPress(key);
-      PostMessageA(running, kPressKeyMessage, press.key, ModifierBits(press));
+      PostMessageW(running, kPressKeyMessage, press.key, ModifierBits(press));
     }
     return 0;
+  }
+  if (parsed.options.hand_over) {
+    HWND running = FindWindowW(L"TTOTAL_CMD", nullptr);
+    if (!running) return Fail(log, "/O: no host window is running");
+    return HandOver(running, args);
   }
 
   HostSetup setup;
@@ -58,13 +75,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (o.right.empty()) o.right = here;
 
   // The host runs with these set itself, so its own expansion of cmd= and path= sees them.
-  SetEnvironmentVariableA("COMMANDER_PATH", o.commander_path.c_str());
-  SetEnvironmentVariableA("COMMANDER_INI", o.wincmd_ini.c_str());
+  SetEnvironmentVariableW(L"COMMANDER_PATH", Wide(o.commander_path).c_str());
+  SetEnvironmentVariableW(L"COMMANDER_INI", Wide(o.wincmd_ini).c_str());
   setup.environment_block = BuildEnvironmentBlock(
       CurrentEnvironment(),
       {{"COMMANDER_PATH", o.commander_path}, {"COMMANDER_INI", o.wincmd_ini}});
 
-  HostModel model(ListDirectory, IsExistingFile);
+  const bool unicode = o.unicode;
+  HostModel model([unicode](const std::string& path) { return ListDirectory(path, unicode); },
+                  IsExistingFile);
   if (!model.Open(Side::Left, o.left, o.right_active ? "" : o.focus)) {
     return Fail(log, "cannot list the left panel path " + LogQuote(o.left));
   }
@@ -83,18 +102,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   log.Line("START pid=" + std::to_string(GetCurrentProcessId()) + " window=" + handle +
            " view=" + (o.view == View::Brief ? "brief" : "detailed") +
            " lcl=" + (o.lcl ? "1" : "0") + " ignore-ga=" + (o.ignore_ga ? "1" : "0") +
-           " commander-path=" + LogQuote(o.commander_path) +
+           " unicode=" + (o.unicode ? "1" : "0") + " commander-path=" + LogQuote(o.commander_path) +
            " wincmd-ini=" + LogQuote(o.wincmd_ini) + " usercmd-ini=" + LogQuote(o.usercmd_ini) +
            " | " + model.Describe());
   for (const std::string& key : o.presses) {
     KeyPress press = *ParseKeyPress(key);
-    PostMessageA(window.handle(), kPressKeyMessage, press.key, ModifierBits(press));
+    PostMessageW(window.handle(), kPressKeyMessage, press.key, ModifierBits(press));
   }
 
+  // The wide loop serves both builds: the system hands each window its own kind of text.
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   log.Line("EXIT");
   return 0;
