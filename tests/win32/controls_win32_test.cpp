@@ -1,11 +1,9 @@
 // The window layer speaks UTF-8 and byte offsets; the controls count UTF-16 units.
 #include <gtest/gtest.h>
 
-#include "input/typing.h"
 #include "platform/win32/wide_text.h"
 #include "window/clipboard.h"
 #include "window/controls.h"
-#include "window/form.h"
 
 namespace kestrix {
 namespace {
@@ -43,20 +41,6 @@ TEST(Clipboard, TextInAnyScriptGoesAsUnicodeText) {
   EXPECT_EQ(static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT))), Wide(text));
   CloseClipboard();
   EXPECT_EQ(ReadClipboardText(nullptr), text);
-}
-
-// Typed as users type other scripts (KEYEVENTF_UNICODE) through the loop: an ANSI one gives "?".
-TEST(MessageLoop, TypedCharactersInAnyScriptReachTheControlWhole) {
-  const Edit edit(MakeControl(L"EDIT", WS_VISIBLE));
-  SetForegroundWindow(edit.hwnd());
-  edit.Focus();
-  for (wchar_t unit : Wide("Ż😀"))
-    for (INPUT key : {KeyInput(0, false), KeyInput(0, true)}) {
-      key.ki.wScan = unit, key.ki.dwFlags |= KEYEVENTF_UNICODE;
-      SendInput(1, &key, sizeof key);
-    }
-  for (int wait = 0; wait < 100 && edit.Text() != "Ż😀"; ++wait, Sleep(10)) PumpMessages(nullptr);
-  EXPECT_EQ(edit.Text(), "Ż😀");
 }
 
 }  // namespace
