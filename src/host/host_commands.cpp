@@ -40,7 +40,7 @@ std::string CopyDataText(const char* data, size_t size) {
 std::optional<std::string> AnsiForm(const std::string& text, CodePage* code_page) {
   if (code_page == nullptr) return IsAscii(text) ? std::optional<std::string>(text) : std::nullopt;
   bool lost = false;
-  std::string bytes = code_page->FromWide(Utf16FromUtf8(text, &lost), &lost);
+  std::string bytes = code_page->AnsiFromUtf8(text, &lost);
   if (lost) return std::nullopt;
   return bytes;
 }

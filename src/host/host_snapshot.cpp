@@ -21,8 +21,7 @@ const char* const kArchiveExtensions[] = {
 std::string HostReplyText(uintptr_t dw_data, const void* data, size_t size, CodePage& code_page) {
   if (data == nullptr) return {};
   const char* bytes = static_cast<const char*>(data);
-  if (dw_data != kCopyDataReplyWide)
-    return Utf8FromUtf16(code_page.ToWide(CopyDataText(bytes, size)));
+  if (dw_data != kCopyDataReplyWide) return code_page.Utf8FromCodePage(CopyDataText(bytes, size));
   size_t length = 0;
   while (length + 1 < size && (bytes[length] != '\0' || bytes[length + 1] != '\0')) length += 2;
   return Utf8FromUtf16Le(std::string_view(bytes, length));
