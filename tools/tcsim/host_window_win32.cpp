@@ -74,6 +74,7 @@ bool RegisterHostClass(bool unicode, HINSTANCE instance, const char* name, WNDPR
     cls.lpszClassName = wide_name.c_str();
     return RegisterClassExW(&cls) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   }
+  // The ANSI build's classes: only an ANSI registration makes ANSI windows.
   WNDCLASSEXA cls{};
   cls.cbSize = sizeof cls;
   if (base_list && !GetClassInfoExA(nullptr, base_list, &cls)) return false;
@@ -292,6 +293,7 @@ LRESULT CALLBACK HostWindow::ListProc(HWND hwnd, UINT message, WPARAM wparam, LP
       return 0;
     }
   }
+  // The system list box's procedure in the list's own kind, which keeps its items' text.
   return IsWindowUnicode(hwnd) ? CallWindowProcW(g_base_list_proc, hwnd, message, wparam, lparam)
                                : CallWindowProcA(g_base_list_proc, hwnd, message, wparam, lparam);
 }
