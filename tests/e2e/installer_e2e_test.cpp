@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text_utils.h"
+#include "base/utf8.h"
 #include "input/typing.h"
 #include "platform/win32/file_system_win32.h"
 #include "settings/big_ini_file.h"
@@ -28,15 +29,6 @@ std::vector<std::string> Keys(const std::string& path) {
     if (!history && !line.empty()) kept.push_back(line);
   }
   return kept;
-}
-
-// UTF-8 text as the host writes it in Unicode: UTF-16 LE, without the byte-order mark.
-std::string Utf16Bytes(const std::string& utf8) {
-  std::wstring wide(utf8.size(), L'\0');
-  wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(),
-                                                      static_cast<int>(utf8.size()), wide.data(),
-                                                      static_cast<int>(wide.size()))));
-  return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
 }
 
 // A real left click in the middle of a control of the foreground window.
@@ -109,8 +101,8 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
       "[left]\r\npath=C:\\Проекты\\\r\n\r\n[Tabs]\r\nleft=C:\\Проекты\\日本語\\\r\nright=D:"
       "\\😀\\\r\n\r\n";
   const std::string host_entry = "=Отчёт 日本 😀\r\n";
-  tree_.MakeFile("wincmd.ini", "\xFF\xFE" + Utf16Bytes(ReadFileText(tree_.WincmdIni()) + tabs +
-                                                       "[MkDirHistory]\r\n0" + host_entry));
+  tree_.MakeFile("wincmd.ini", "\xFF\xFE" + Utf16LeFromUtf8(ReadFileText(tree_.WincmdIni()) + tabs +
+                                                            "[MkDirHistory]\r\n0" + host_entry));
   const std::vector<std::string> wincmd_before = Keys(tree_.WincmdIni());
   const std::vector<std::string> usercmd_before = Keys(tree_.UsercmdIni());
   std::string error;
@@ -154,8 +146,9 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 10000)) << made;
   }
   const std::string made = ReadFileText(tree_.WincmdIni());
-  EXPECT_NE(made.find(Utf16Bytes("[MkDirHistory]\r\n0=made 9\r\n")), std::string::npos) << made;
-  EXPECT_NE(made.find(Utf16Bytes("10" + host_entry)), std::string::npos);
+  EXPECT_NE(made.find(Utf16LeFromUtf8("[MkDirHistory]\r\n0=made 9\r\n")), std::string::npos)
+      << made;
+  EXPECT_NE(made.find(Utf16LeFromUtf8("10" + host_entry)), std::string::npos);
   PostMessageA(host, 0x433, 24340, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(host); }));
 
@@ -173,8 +166,8 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   EXPECT_EQ(Keys(tree_.UsercmdIni()), usercmd_before);
   const std::string after = ReadFileText(tree_.WincmdIni());
   EXPECT_TRUE(after.starts_with("\xFF\xFE"));
-  EXPECT_NE(after.find(Utf16Bytes(tabs)), std::string::npos);
-  EXPECT_NE(after.find(Utf16Bytes(host_entry)), std::string::npos);
+  EXPECT_NE(after.find(Utf16LeFromUtf8(tabs)), std::string::npos);
+  EXPECT_NE(after.find(Utf16LeFromUtf8(host_entry)), std::string::npos);
   EXPECT_EQ(GetFileAttributesA(tree_.Path("Kestrix").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

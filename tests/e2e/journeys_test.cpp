@@ -49,19 +49,14 @@ std::string SettingOf(const std::string& file, const char* section, const std::s
   return Utf8(text);
 }
 
-// UTF-16 LE with its mark, as the Unicode host writes its files.
-std::string Utf16File(const std::string& text) {
-  std::string bytes = "\xFF\xFE";
-  return bytes += Utf16LeFromUtf8(text);
-}
-
 // The journeys, against the host's ANSI build (false) or its Unicode build (true).
 class JourneyTest : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
     unicode_ = GetParam();
     // The Unicode host keeps its wincmd.ini in UTF-16 once a name needs it.
-    if (unicode_) tree_.MakeFile("wincmd.ini", Utf16File(ReadFileText(tree_.WincmdIni())));
+    if (unicode_)
+      tree_.MakeFile("wincmd.ini", "\xFF\xFE" + Utf16LeFromUtf8(ReadFileText(tree_.WincmdIni())));
     panel_ = tree_.MakeDir("panel");
     ASSERT_FALSE(tree_.InstallProgram(KestrixExePath()).empty());
   }
@@ -327,7 +322,7 @@ TEST_P(UnicodeHostTest, NamesInAnyScriptGoFromTheKeyboardToTheDiskAndTheHost) {
 // re-reads its panel and the user hears why.
 TEST_P(UnicodeHostTest, TheHostFollowsANewFolderByTheFirstRouteThatCarriesItsPath) {
   // The virtual panel's list file, where the host keeps it (%TEMP%), names the real folder.
-  tree_.MakeFile("VirtualPanel.lst", Utf16File("\\Box\r\n" + panel_ + "\r\n"));
+  tree_.MakeFile("VirtualPanel.lst", "\xFF\xFE" + Utf16LeFromUtf8("\\Box\r\n" + panel_ + "\r\n"));
   wchar_t temp[MAX_PATH] = {};
   GetEnvironmentVariableW(L"TEMP", temp, MAX_PATH);
   SetEnvironmentVariableW(L"TEMP", Wide(tree_.Dir()).c_str());

@@ -38,16 +38,10 @@ namespace {
   return out;
 }
 
-// Text as a UTF-16 LE file with its byte-order mark, as the host writes Unicode files.
-[[maybe_unused]] std::string AsUtf16Le(const std::string& text) {
-  std::string bytes = "\xFF\xFE";
-  for (char c : text) bytes += std::string{c, '\0'};
-  return bytes;
-}
-
 }  // namespace
 
 #if defined(KX_FUZZ_INI)
+#include "base/utf8.h"
 #include "settings/big_ini_file.h"
 
 // First byte: bit 0 makes the rest a UTF-16 file (read as bytes, as the host's Unicode
@@ -60,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FakeFileSystem fs;
   FakeCodePage code_page;
   const IniOwner owner = data[0] & 2 ? IniOwner::kHost : IniOwner::kProgram;
-  fs.AddFile("C:\\tc\\wincmd.ini", data[0] & 1 ? AsUtf16Le(text) : text);
+  fs.AddFile("C:\\tc\\wincmd.ini", data[0] & 1 ? "\xFF\xFE" + Utf16LeFromUtf8(text) : text);
   TBigIniFile ini(fs, "C:\\tc\\wincmd.ini", owner, &code_page);
   std::vector<std::string> sections, keys;
   ini.ReadSections(sections);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/launch_decision.h"
+#include "base/text_utils.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_environment.h"
@@ -124,16 +125,8 @@ class MainFormFixture : public ::testing::Test {
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     return {start, end};
   }
-  std::vector<std::string> ListLines() const {
-    std::vector<std::string> lines(1);
-    for (char c : T(kId_MkDirExt)) {
-      if (c == '\n')
-        lines.emplace_back();
-      else if (c != '\r')
-        lines.back() += c;
-    }
-    return lines;
-  }
+  // The list's lines, and an empty last one after a final line break, as the field shows them.
+  std::vector<std::string> ListLines() const { return SplitLines(T(kId_MkDirExt) + "\n"); }
   // `open` shows a modal window of `class_name`; `steps` run in it once it is shown, and
   // end it when it should end. Whether it was shown.
   static bool WhileShown(const char* class_name, const std::function<void()>& open,

@@ -19,10 +19,7 @@ using Names = std::vector<std::string>;
 // a final zero.
 HDROP MakeDrop(const Names& names) {
   std::string payload;
-  for (const std::string& name : names) {
-    for (char c : name) payload += {c, '\0'};
-    payload.append(2, '\0');
-  }
+  for (const std::string& name : names) payload += Utf16LeFromUtf8(name) + std::string(2, '\0');
   payload.append(2, '\0');
   HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + payload.size());
   auto* header = static_cast<DROPFILES*>(GlobalLock(memory));

@@ -12,6 +12,7 @@
 #include "app/mode_rules.h"
 #include "base/path_text.h"
 #include "base/text_utils.h"
+#include "base/utf8.h"
 #include "create/attribute_editor.h"
 #include "create/batch_list.h"
 #include "create/creation_plan.h"
@@ -353,12 +354,6 @@ std::string Outcome(RunFixture& f) {
   return ReplaceAll(out, "C:\\Data\\", "~");
 }
 
-std::string Utf16(const std::string& ascii, bool big_endian, bool bom = true) {
-  std::string bytes = bom ? (big_endian ? "\xFE\xFF" : "\xFF\xFE") : "";
-  for (char c : ascii) bytes += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
-  return bytes;
-}
-
 const auto kMakeTxt = [](RunFixture& f) { f.settings.file_creation = {true, false, {"txt"}, {}}; };
 TEST(CreationRun, Scenarios) {
   const std::tuple<const char*, std::function<void(RunFixture&)>, bool, const char*, const char*>
@@ -452,7 +447,8 @@ TEST(CreationRun, Scenarios) {
              f.fs.AddDirectory("D:\\Real");
              f.fs.AddFile("C:\\Windows\\fsplugin.ini",
                           "[Virtual Panel]\r\nDefFileList=%TEMP%\\vp.lst\r\n");
-             f.fs.AddFile("C:\\Temp\\vp.lst", Utf16("\\Proj\r\nD:\\Real\r\n", true));
+             f.fs.AddFile("C:\\Temp\\vp.lst",
+                          "\xFF\xFE" + Utf16LeFromUtf8("\\Proj\r\nD:\\Real\r\n"));
              f.snapshot.CurrentPath = "\\\\\\Virtual Panel\\Proj\\";
              f.view.enter_dir = true;
            },
@@ -1316,7 +1312,7 @@ TEST(CopyFolderStructure, SortedDirectoriesBelowTheFolderUpToEightLevels) {
 }
 
 TEST(VirtualPanel, DecodesItsListFileInBothByteOrders) {
-  EXPECT_EQ(DecodeUtf16ListFile(Utf16("a\\b", false, false)), u"a\\b");
+  EXPECT_EQ(DecodeUtf16ListFile(Utf16LeFromUtf8("a\\b")), u"a\\b");
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFF\xFE\xAC\x20", 4)), u"\u20AC");
   EXPECT_EQ(DecodeUtf16ListFile(std::string("\xFE\xFF\x20\xAC", 4)), u"\u20AC");
   EXPECT_EQ(DecodeUtf16ListFile("\xFE\xFF"), u"");  // the mark alone

@@ -10,6 +10,7 @@
 
 #include "base/text_utils.h"
 #include "base/unicode_case.h"
+#include "base/utf8.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
@@ -179,27 +180,23 @@ TEST(IntelligentSelection, AStopListThatDoesNotFitSelectsNothingOrStaysInside) {
   EXPECT_EQ(negative.next_word, 1);
 }
 
-// An AIMP record: six lengths from offset 40, texts from 88, cut at the record's end.
-std::vector<uint8_t> AimpRecord(const std::u16string (&texts)[6],
+// An AIMP record: six lengths from offset 40, UTF-16 texts from 88, cut at the record's end.
+std::vector<uint8_t> AimpRecord(const std::string (&texts)[6],
                                 const std::array<int32_t, 6>& lengths) {
   std::vector<uint8_t> record(kAimpRecordBytes, 0);
   for (int i = 0; i < 6; ++i)
     for (int b = 0; b < 4; ++b)
       record[40 + 4 * i + b] = static_cast<uint8_t>(static_cast<uint32_t>(lengths[i]) >> (8 * b));
-  size_t cursor = 88;
-  for (const std::u16string& text : texts)
-    for (char16_t unit : text) {
-      if (cursor + 2 > record.size()) break;
-      record[cursor++] = static_cast<uint8_t>(unit & 0xFF);
-      record[cursor++] = static_cast<uint8_t>(unit >> 8);
-    }
+  std::string units;
+  for (const std::string& text : texts) units += Utf16LeFromUtf8(text);
+  std::copy_n(units.begin(), std::min(units.size(), record.size() - 88), record.begin() + 88);
   return record;
 }
 
-std::vector<uint8_t> AimpRecord(const std::u16string& artist, const std::u16string& title) {
-  const std::u16string texts[6] = {u"Album", artist, u"2024", u"C:\\a.mp3", u"Rock", title};
+std::vector<uint8_t> AimpRecord(const std::string& artist, const std::string& title) {
+  const std::string texts[6] = {"Album", artist, "2024", "C:\\a.mp3", "Rock", title};
   std::array<int32_t, 6> lengths;
-  for (int i = 0; i < 6; ++i) lengths[i] = static_cast<int32_t>(texts[i].size());
+  for (int i = 0; i < 6; ++i) lengths[i] = static_cast<int32_t>(Utf16Length(texts[i]));
   return AimpRecord(texts, lengths);
 }
 
@@ -321,11 +318,11 @@ TEST(PlayerSources, AimpRecordGivesArtistAndTitleWithinTheRecord) {
   FakeLocale locale;
   FakeSharedMemory memory;
   EXPECT_EQ(AimpSource(memory, locale), "");  // not running
-  memory.mappings[kAimpMappingName] = AimpRecord(u"Artist", u"Song");
+  memory.mappings[kAimpMappingName] = AimpRecord("Artist", "Song");
   EXPECT_EQ(AimpSource(memory, locale), "Artist - Song");
-  memory.mappings[kAimpMappingName] = AimpRecord(u"  Caf\u00e9 ", u"\u4e2d ");
+  memory.mappings[kAimpMappingName] = AimpRecord("  Caf\u00e9 ", "\u4e2d ");
   EXPECT_EQ(AimpSource(memory, locale), "Caf\xE9  - ?");
-  const std::u16string texts[6] = {u"", u"Artist", u"", u"", u"", u"Title"};
+  const std::string texts[6] = {"", "Artist", "", "", "", "Title"};
   const std::pair<std::array<int32_t, 6>, const char*> cases[] = {
       // A negative length counts as none.
       {{-1000, 6, 0, 0, 0, 5}, "Artist - Title"},
