@@ -7,6 +7,7 @@
 #include "base/utf8.h"
 #include "input/typing.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/wide_text.h"
 #include "settings/big_ini_file.h"
 #include "tcsim_fixture.h"
 #include "ui/installer_form.h"
@@ -41,13 +42,13 @@ std::string ImageOf(HWND window) {
   DWORD id = 0;
   GetWindowThreadProcessId(window, &id);
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
-  char path[MAX_PATH] = {};
+  wchar_t path[MAX_PATH] = {};
   DWORD size = MAX_PATH;
   if (process != nullptr) {
-    QueryFullProcessImageNameA(process, 0, path, &size);
+    QueryFullProcessImageNameW(process, 0, path, &size);
     CloseHandle(process);
   }
-  return path;
+  return Utf8(path);
 }
 
 class InstallerJourney : public ::testing::Test {
