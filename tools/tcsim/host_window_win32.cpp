@@ -54,6 +54,20 @@ HWND MakeWindow(bool unicode, const char* cls, const char* text, DWORD style, HW
   return CreateWindowExA(0, cls, text, style, 0, 0, 0, 0, parent, nullptr, instance, param);
 }
 
+// What both builds' classes share: our procedure, and for a class of our own (no system
+// class under it) the arrow and the face colour. A superclass hands its base procedure out.
+template <typename Class>
+void FillHostClass(Class& cls, WNDPROC proc, HINSTANCE instance, bool own, WNDPROC* base_proc) {
+  if (base_proc) *base_proc = cls.lpfnWndProc;
+  cls.lpfnWndProc = proc;
+  cls.hInstance = instance;
+  cls.style &= ~CS_GLOBALCLASS;
+  if (own) {
+    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  }
+}
+
 // RegisterClassEx of the build's kind; `base_list` names the system class to superclass
 // and receives its procedure.
 bool RegisterHostClass(bool unicode, HINSTANCE instance, const char* name, WNDPROC proc,
@@ -62,15 +76,8 @@ bool RegisterHostClass(bool unicode, HINSTANCE instance, const char* name, WNDPR
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
     if (base_list && !GetClassInfoExW(nullptr, Wide(base_list).c_str(), &cls)) return false;
-    if (base_proc) *base_proc = cls.lpfnWndProc;
     const std::wstring wide_name = Wide(name);
-    cls.lpfnWndProc = proc;
-    cls.hInstance = instance;
-    cls.style &= ~CS_GLOBALCLASS;
-    if (!base_list) {
-      cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-      cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    }
+    FillHostClass(cls, proc, instance, base_list == nullptr, base_proc);
     cls.lpszClassName = wide_name.c_str();
     return RegisterClassExW(&cls) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   }
@@ -78,14 +85,7 @@ bool RegisterHostClass(bool unicode, HINSTANCE instance, const char* name, WNDPR
   WNDCLASSEXA cls{};
   cls.cbSize = sizeof cls;
   if (base_list && !GetClassInfoExA(nullptr, base_list, &cls)) return false;
-  if (base_proc) *base_proc = cls.lpfnWndProc;
-  cls.lpfnWndProc = proc;
-  cls.hInstance = instance;
-  cls.style &= ~CS_GLOBALCLASS;
-  if (!base_list) {
-    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  }
+  FillHostClass(cls, proc, instance, base_list == nullptr, base_proc);
   cls.lpszClassName = name;
   return RegisterClassExA(&cls) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
