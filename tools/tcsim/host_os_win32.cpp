@@ -33,7 +33,9 @@ Entry EntryOf(std::string name, DWORD attributes, DWORD size_high, DWORD size_lo
   return entry;
 }
 
-std::optional<std::vector<Entry>> ListWide(const std::string& path) {
+// The names as the host of the build's kind sees them: the ANSI build's pass through the
+// code page, so a character it lacks shows as "?", as in the old host's panels.
+std::optional<std::vector<Entry>> ListNames(const std::string& path, bool unicode) {
   WIN32_FIND_DATAW data;
   HANDLE find = FindFirstFileW(Wide(path + "*").c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -41,25 +43,10 @@ std::optional<std::vector<Entry>> ListWide(const std::string& path) {
   do {
     std::string name = Utf8(data.cFileName);
     if (name == ".") continue;
+    if (!unicode) name = Utf8FromAnsi(AnsiFromUtf8(name));
     entries.push_back(EntryOf(std::move(name), data.dwFileAttributes, data.nFileSizeHigh,
                               data.nFileSizeLow, data.ftLastWriteTime));
   } while (FindNextFileW(find, &data));
-  FindClose(find);
-  return entries;
-}
-
-std::optional<std::vector<Entry>> ListAnsi(const std::string& path) {
-  // The ANSI build's own call: the names arrive as the old host saw them.
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(AnsiFromUtf8(path + "*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::vector<Entry> entries;
-  do {
-    std::string name = Utf8FromAnsi(data.cFileName);
-    if (name == ".") continue;
-    entries.push_back(EntryOf(std::move(name), data.dwFileAttributes, data.nFileSizeHigh,
-                              data.nFileSizeLow, data.ftLastWriteTime));
-  } while (FindNextFileA(find, &data));
   FindClose(find);
   return entries;
 }
@@ -73,7 +60,7 @@ HANDLE OpenFile(const std::string& path, bool write) {
 }  // namespace
 
 std::optional<std::vector<Entry>> ListDirectory(const std::string& path, bool unicode) {
-  return unicode ? ListWide(path) : ListAnsi(path);
+  return ListNames(path, unicode);
 }
 
 bool IsExistingFile(const std::string& path) {

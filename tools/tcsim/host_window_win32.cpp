@@ -44,14 +44,13 @@ void SetText(HWND window, const std::string& text) {
   SetWindowTextW(window, Wide(text).c_str());
 }
 
-// A window of the host's: a Unicode build makes wide windows, the ANSI build makes ANSI
-// ones, which hold their text and list items in the code page as the old host's did.
-HWND MakeWindow(bool unicode, const char* cls, const char* text, DWORD style, HWND parent,
-                HINSTANCE instance, void* param) {
-  if (unicode)
-    return CreateWindowExW(0, Wide(cls).c_str(), Wide(text).c_str(), style, 0, 0, 0, 0, parent,
-                           nullptr, instance, param);
-  return CreateWindowExA(0, cls, text, style, 0, 0, 0, 0, parent, nullptr, instance, param);
+// A window of the host's. Its kind comes from its class: one the ANSI build registers with
+// the ANSI call makes an ANSI window, which holds its text and list items in the code page
+// as the old host's did, whatever call creates it.
+HWND MakeWindow(const char* cls, const char* text, DWORD style, HWND parent, HINSTANCE instance,
+                void* param) {
+  return CreateWindowExW(0, Wide(cls).c_str(), Wide(text).c_str(), style, 0, 0, 0, 0, parent,
+                         nullptr, instance, param);
 }
 
 // What both builds' classes share: our procedure, and for a class of our own (no system
@@ -81,7 +80,8 @@ bool RegisterHostClass(bool unicode, HINSTANCE instance, const char* name, WNDPR
     cls.lpszClassName = wide_name.c_str();
     return RegisterClassExW(&cls) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   }
-  // The ANSI build's classes: only an ANSI registration makes ANSI windows.
+  // The ANSI build's classes: only an ANSI registration makes ANSI windows, the old host's
+  // kind that the tests read across processes; no text of ours crosses here.
   WNDCLASSEXA cls{};
   cls.cbSize = sizeof cls;
   if (base_list && !GetClassInfoExA(nullptr, base_list, &cls)) return false;
@@ -129,8 +129,7 @@ bool HostWindow::RegisterClasses(HINSTANCE instance) {
 }
 
 HWND HostWindow::Part(HWND parent, const char* cls, const char* text, bool visible) {
-  HWND part = MakeWindow(setup_.options.unicode, cls, text,
-                         WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), parent,
+  HWND part = MakeWindow(cls, text, WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), parent,
                          GetModuleHandleW(nullptr), nullptr);
   SetColor(part, kBarColor);
   return part;
@@ -138,8 +137,8 @@ HWND HostWindow::Part(HWND parent, const char* cls, const char* text, bool visib
 
 bool HostWindow::Create(HINSTANCE instance) {
   if (!RegisterClasses(instance)) return false;
-  hwnd_ = MakeWindow(setup_.options.unicode, "TTOTAL_CMD", "Total Commander (tcsim)",
-                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, nullptr, instance, this);
+  hwnd_ = MakeWindow("TTOTAL_CMD", "Total Commander (tcsim)", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                     nullptr, instance, this);
   if (!hwnd_) return false;
   MoveWindow(hwnd_, 20, 20, 1000, 640, FALSE);
   font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -171,11 +170,8 @@ void HostWindow::CreateChildren() {
   right_path_ = Part(right_tab_, names.path, "", true);
   DWORD list_style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_HASSTRINGS |
                      LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT;
-  const bool unicode = setup_.options.unicode;
-  right_list_ =
-      MakeWindow(unicode, names.list, "", list_style, hwnd_, GetModuleHandleW(nullptr), nullptr);
-  left_list_ =
-      MakeWindow(unicode, names.list, "", list_style, hwnd_, GetModuleHandleW(nullptr), nullptr);
+  right_list_ = MakeWindow(names.list, "", list_style, hwnd_, GetModuleHandleW(nullptr), nullptr);
+  left_list_ = MakeWindow(names.list, "", list_style, hwnd_, GetModuleHandleW(nullptr), nullptr);
   INT tab_stops[] = {110, 150, 215};
   for (HWND list : {left_list_, right_list_}) {
     SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
