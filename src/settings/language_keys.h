@@ -160,6 +160,11 @@ inline constexpr LanguageKey kTemplateDelete{kSection, "TemplateDelete", "Delete
 inline constexpr LanguageKey kTemplateClearList{kSection, "TemplateClearList", "Clear list..."};
 inline constexpr LanguageKey kTemplateDelConfirm{
     kSection, "TemplateDelConfirm", "Are you sure you want to clear the template list?"};
+// F6 on a list whose line "%s" the name field cannot spell.
+inline constexpr LanguageKey kNoNormalForm{
+    kSection, "NoNormalForm",
+    "The line %s has no form in Normal mode: there every \"*\" starts another subdirectory of "
+    "the first name. The list stays as it is."};
 inline constexpr LanguageKey kHidden{kSection, "Hidden", "Hidden"};
 inline constexpr LanguageKey kSystem{kSection, "System", "System"};
 inline constexpr LanguageKey kArchive{kSection, "Archive", "Archive"};
@@ -623,6 +628,7 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     program::kTemplateDelete,
     program::kTemplateClearList,
     program::kTemplateDelConfirm,
+    program::kNoNormalForm,
     program::kHidden,
     program::kSystem,
     program::kArchive,
