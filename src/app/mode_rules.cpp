@@ -1,6 +1,7 @@
 #include "app/mode_rules.h"
 
 #include "base/text_utils.h"
+#include "create/directory_structure.h"
 
 namespace kestrix {
 
@@ -16,6 +17,44 @@ CarriedText CarryNameIntoList(std::string_view name_text, std::string_view list_
     carried.clear_saved_selection = true;
   }
   return carried;
+}
+
+namespace {
+
+// The lines a creation run makes of a list, as PlanList reads them.
+std::vector<std::string> PlannedLineTexts(std::string_view list_text) {
+  std::vector<std::string> texts;
+  for (const PlannedLine& line : PlanList(PrepareListRunText(list_text)).lines)
+    texts.push_back(line.text);
+  return texts;
+}
+
+}  // namespace
+
+NormalLine NormalLineFromList(std::string_view list_text) {
+  std::vector<std::string> parts;  // one "|" part per top-level line
+  for (const std::string& raw : SplitLines(PrepareListRunText(list_text))) {
+    const std::string line = Trim(raw);
+    if (line.empty()) continue;
+    if (line.front() != '*') {
+      std::string part;
+      for (const std::string& name : StarSeparatedNames(line))
+        part += part.empty() ? name : Concat({"*", name});
+      parts.push_back(std::move(part));
+      continue;
+    }
+    if (line.find('*', 1) != std::string::npos) return {false, line};
+    // Lines before any top-level one hang below the current path: a part of its own.
+    if (parts.empty()) parts.emplace_back();
+    parts.back() += line;
+  }
+  std::string name;
+  for (const std::string& part : parts) name += name.empty() ? part : Concat({"|", part});
+  // The name is read back as OK reads it; a list it would not make again stays a list.
+  const std::string carried = CarryNameIntoList(name, name).list.value_or(name);
+  if (PlannedLineTexts(carried) != PlannedLineTexts(list_text))
+    return {false, Trim(NameFromList(PrepareListRunText(list_text)))};
+  return {true, name};
 }
 
 int CountNonBlankLines(std::string_view list_text) {

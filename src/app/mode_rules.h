@@ -22,6 +22,20 @@ struct CarriedText {
 // (the list only mirrors it).
 CarriedText CarryNameIntoList(std::string_view name_text, std::string_view list_text);
 
+// --- Switching back to Normal mode -----------------------------------------------------
+
+// The list said in Normal notation, so that the name field makes what the list makes:
+// blank lines go, each top-level line and the "*" lines under it become one "|" part
+// ("alpha", "beta", "*gamma" give "alpha|beta*gamma"). A subdirectory line holding a
+// second "*" ("**b", "*a*b") has no such spelling, since in the name field every "*" starts
+// another subdirectory of the first name: `ok` is false and `text` is that line (the first
+// line, should the name not read back as the same lines).
+struct NormalLine {
+  bool ok = true;
+  std::string text;
+};
+NormalLine NormalLineFromList(std::string_view list_text);
+
 // --- The list's change handler ---------------------------------------------------------
 
 // The number of lines that are not blank after trimming.

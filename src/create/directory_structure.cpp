@@ -57,7 +57,8 @@ void AddPlannedLine(ListPlan& plan, const std::string& line) {
   plan.lines.push_back(std::move(planned));
 }
 
-// The names of a top-level line between its stars, trimmed, empty ones dropped.
+}  // namespace
+
 std::vector<std::string> StarSeparatedNames(std::string_view line) {
   std::vector<std::string> names;
   std::size_t start = 0;
@@ -70,8 +71,6 @@ std::vector<std::string> StarSeparatedNames(std::string_view line) {
   }
   return names;
 }
-
-}  // namespace
 
 ListPlan PlanList(std::string_view run_text) {
   ListPlan plan;

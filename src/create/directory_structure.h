@@ -56,6 +56,10 @@ struct ListPlan {
   std::string final_name;
 };
 
+// The names of a top-level list line between its stars, trimmed, empty ones dropped:
+// "x * y**" gives x and y.
+std::vector<std::string> StarSeparatedNames(std::string_view line);
+
 // Reads an Extended run text line by line. A line not starting with "*" is top-level: its
 // first name becomes the parent and each further name after a "*" a subdirectory of it
 // ("x*y" gives x and x\y). In a line starting with "*" every "* " and then every "*"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text_utils.h"
+#include "settings/ini_key_rules.h"
 #include "settings/settings.h"
 
 namespace kestrix {
@@ -29,9 +30,15 @@ TemplateRows::TemplateRows(std::vector<std::pair<std::string, std::string>> line
     rows_.push_back({static_cast<int>(rows_.size()) + 1, std::move(name), std::move(text)});
 }
 
+const TemplateRow* TemplateRows::Find(const std::string& name) const {
+  const auto row = std::find_if(rows_.begin(), rows_.end(),
+                                [&](const TemplateRow& r) { return SameIniKey(r.name, name); });
+  return row == rows_.end() ? nullptr : &*row;
+}
+
 std::string TemplateRows::Add(const std::string& name, const std::string& text,
                               const std::string& word) {
-  std::erase_if(rows_, [&](const TemplateRow& row) { return row.name == name; });
+  std::erase_if(rows_, [&](const TemplateRow& row) { return SameIniKey(row.name, name); });
   rows_.push_back({static_cast<int>(rows_.size()) + 1, name, text});
   if (name == NumberedTemplateName(word, rows_.size()))
     return NumberedTemplateName(word, rows_.size() + 1);

@@ -37,9 +37,12 @@ class TemplateRows {
   const std::vector<TemplateRow>& Rows() const { return rows_; }
   std::size_t Count() const { return rows_.size(); }
 
-  // Removes every row named exactly `name` (case-sensitive) and appends the new one,
-  // numbered with the new row count. The name the name field shows next: the following
-  // number when `name` was the proposed one, else `name` itself.
+  // The row whose name the settings file takes for `name` (it ignores letter case), or
+  // null: adding `name` replaces that row, which the user is asked about first.
+  const TemplateRow* Find(const std::string& name) const;
+  // Removes every row Find would give for `name` and appends the new one, numbered with the
+  // new row count. The name the name field shows next: the following number when `name`
+  // was the proposed one, else `name` itself.
   std::string Add(const std::string& name, const std::string& text, const std::string& word);
   // Deletes a row. `from_popup`: the popup's "Delete selected", which remembers that the
   // installation's first template ("{user}") was deleted on purpose.

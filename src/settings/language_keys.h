@@ -160,6 +160,13 @@ inline constexpr LanguageKey kTemplateDelete{kSection, "TemplateDelete", "Delete
 inline constexpr LanguageKey kTemplateClearList{kSection, "TemplateClearList", "Clear list..."};
 inline constexpr LanguageKey kTemplateDelConfirm{
     kSection, "TemplateDelConfirm", "Are you sure you want to clear the template list?"};
+inline constexpr LanguageKey kTemplateReplaceQ{kSection, "TemplateReplaceQ",
+                                               "A template named %s already exists. Replace it?"};
+// F6 on a list whose line "%s" the name field cannot spell.
+inline constexpr LanguageKey kNoNormalForm{
+    kSection, "NoNormalForm",
+    "The line %s has no form in Normal mode: there every \"*\" starts another subdirectory of "
+    "the first name. The list stays as it is."};
 inline constexpr LanguageKey kHidden{kSection, "Hidden", "Hidden"};
 inline constexpr LanguageKey kSystem{kSection, "System", "System"};
 inline constexpr LanguageKey kArchive{kSection, "Archive", "Archive"};
@@ -423,6 +430,20 @@ inline constexpr LanguageKey kCharacterLost{
 inline constexpr LanguageKey kHostNotMoved{
     kSection, "HostNotMoved",
     "Total Commander could not be moved to %s: the path cannot be passed to it."};
+// A name typed for the settings file that the file would not give back; "%s" is the
+// character in quotes.
+inline constexpr LanguageKey kKeyCharInside{
+    kSection, "KeyCharInside",
+    "The settings file cannot keep a name that holds %s: it "
+    "would not give the name back as typed. Nothing was added."};
+inline constexpr LanguageKey kKeyCharFirst{
+    kSection, "KeyCharFirst",
+    "The settings file cannot keep a name that begins with %s: it would not give the name back "
+    "as typed. Nothing was added."};
+inline constexpr LanguageKey kKeyCharLast{
+    kSection, "KeyCharLast",
+    "The settings file cannot keep a name that ends with %s: it would not give the name back as "
+    "typed. Nothing was added."};
 }  // namespace errors
 
 // The Load menu's entry that copies the structure of the host's focused folder, and its
@@ -623,6 +644,8 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     program::kTemplateDelete,
     program::kTemplateClearList,
     program::kTemplateDelConfirm,
+    program::kTemplateReplaceQ,
+    program::kNoNormalForm,
     program::kHidden,
     program::kSystem,
     program::kArchive,
@@ -795,6 +818,9 @@ inline constexpr auto kAllKeys = std::to_array<LanguageKey>({
     run_undo::kNothing,
     run_undo::kBaseMissing,
     errors::kHostNotMoved,
+    errors::kKeyCharInside,
+    errors::kKeyCharFirst,
+    errors::kKeyCharLast,
     config_dialog::kTitle,
     config_dialog::kLanguageTab,
     config_dialog::kAffixGroup,

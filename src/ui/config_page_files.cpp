@@ -1,5 +1,6 @@
 #include "platform/win32/file_types_win32.h"
 #include "platform/win32/wide_text.h"
+#include "settings/ini_key_rules.h"
 #include "settings/language_keys.h"
 #include "ui/configuration_pages.h"
 #include "window/dpi_win32.h"
@@ -160,6 +161,12 @@ void FilesPage::AddExtension() {
   const Edit field = Field(kCfg_edit_NewExt);
   const std::optional<std::string> extension = NewExtension(field.Text());
   if (!extension) return;
+  // The file reads an extension back from after the line's last "=".
+  if (const IniKeyProblem problem = IniKeyProblemOf(*extension)) {
+    site_.context.message(IniKeyProblemText(site_.language, problem), kMbOk | kMbIconWarning);
+    SetFocus(field.hwnd());
+    return;
+  }
   HWND list = Item(kCfg_ExtensionList);
   const int index = ListView_GetItemCount(list);
   AddRow(index, *extension);

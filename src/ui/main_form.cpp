@@ -95,8 +95,8 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
   load_ = std::make_unique<LoadFromFileMenu>(LoadFromFileMenu::Wiring{
       controls_, mode_, app_, settings_, services_.files, services_.code_page,
       services_.message_boxes, services_.windows, *preview_, *layout_, language,
-      [this] { ChangeToExt(); }, [this] { ChangeToNormal(); }, [this] { TurnOffBatchMode(); },
-      own_dialog});
+      [this] { ChangeToExt(); }, [this](const std::string& name) { ChangeToNormal(name); },
+      [this] { TurnOffBatchMode(); }, own_dialog});
   undo_ = std::make_unique<RunUndoCommand>(RunUndoCommand::Wiring{
       services_.files, settings_, services_.logger, services_.message_boxes, language_,
       app_.CurrentRoutine,
@@ -240,11 +240,12 @@ void Ttc_KestrixForm::FormActivate() {
   UserAppIds_ = DiscoverUserApps(services_.files, ProgramDirOf(services_.exe_path),
                                  settings_.Startup().disable_plugins);
   load_->DiscoverStructures();
-  // Back from one of our dialogs, the mode stays as the dialog's work left it.
+  // The mode is set once: back from a dialog (one of ours, the open-file dialog, a message
+  // box), whether confirmed or cancelled, it stays as the user or the dialog's work left it.
+  const bool first = activation_->FirstActivation();
   const InitialModeAction initial =
-      activation_->DialogReturn()
-          ? InitialModeAction::kUnchanged
-          : InitialModeFor(activation.initial_mode, activation.window_extended);
+      first ? InitialModeFor(activation.initial_mode, activation.window_extended)
+            : InitialModeAction::kUnchanged;
   switch (initial) {
     case InitialModeAction::kNormal:
       ChangeToNormal();
@@ -261,8 +262,10 @@ void Ttc_KestrixForm::FormActivate() {
   controls_.SetChecked(kId_option_replacements, activation.replacements);
   controls_.SetChecked(kId_option_enterdir, activation.enter_directory);
   controls_.SetChecked(kId_option_closewnd, activation.close_window);
-  // A configured custom name replaces the host's suggestion.
-  if (activation.suggested_name != SuggestedName::kHostItem)
+  // A configured custom name replaces the host's suggestion; in a list it would take the
+  // place of the user's first line.
+  if (activation.suggested_name != SuggestedName::kHostItem &&
+      (first || mode_ == MainMode::kNormal))
     controls_.SetText(kId_MkDir, Trim(activation.custom_dir_name));
   if (activation.flat_buttons) layout_->EnsureFlatPushButtons();
   controls_.SetText(kId_lbl_s_more, Text(lng::program::kMore));
@@ -281,7 +284,7 @@ void Ttc_KestrixForm::FormActivate() {
     preview_->MkDirExtChange();
   }
   // The first show selects the whole suggestion, so the first key replaces it.
-  const bool first_show = activation_->FirstActivation() && mode_ == MainMode::kNormal;
+  const bool first_show = first && mode_ == MainMode::kNormal;
   controls_.Focus(input);
   if (first_show)
     controls_.Select(input, {0, std::string::npos});

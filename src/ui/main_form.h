@@ -112,7 +112,9 @@ class Ttc_KestrixForm : public Form {
 
   // Modes and the run behind OK (main_form_modes.cpp).
   HWND VisibleInput() const;
-  void ChangeToNormal();
+  // To Normal mode: the name field takes `name`, or else the list in Normal notation; a
+  // list without one keeps the mode (and says why).
+  void ChangeToNormal(std::optional<std::string> name = std::nullopt);
   void ChangeToExt();
   void btn_BatchDirClick();
   void TurnOffBatchMode();

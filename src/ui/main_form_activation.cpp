@@ -44,11 +44,7 @@ void MainActivation::AfterActivation(WPARAM wparam) {
 
 int MainActivation::RunOwnDialog(Dialog& dialog, HWND owner) {
   dialog.SetErrorLogger(&w_.logger);
-  // Coming back from the dialog re-reads the settings but keeps the mode and the texts the
-  // dialog's work left.
-  dialog_return_ = true;
   const int result = dialog.ShowModal(instance_, owner);
-  dialog_return_ = false;
   if (!IsWindowVisible(form_)) ShowWindow(form_, SW_SHOW);
   if (IsWindowEnabled(form_) && owner == form_) w_.focus_input();
   return result;

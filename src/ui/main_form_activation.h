@@ -38,8 +38,6 @@ class MainActivation {
   void AfterActivation(WPARAM wparam);
   // Whether this is the first activation; it is not from now on.
   bool FirstActivation() { return !std::exchange(activated_once_, true); }
-  // Whether one of our own dialogs is closing: the activation keeps the mode it leaves.
-  bool DialogReturn() const { return dialog_return_; }
   // Runs one of our own dialogs over `owner`; the focus comes back to the input after it.
   int RunOwnDialog(Dialog& dialog, HWND owner);
 
@@ -50,7 +48,6 @@ class MainActivation {
   bool activated_once_ = false;
   bool returning_from_other_app_ = false;
   HWND focus_before_switch_ = nullptr;
-  bool dialog_return_ = false;
 };
 
 }  // namespace kestrix

@@ -64,8 +64,7 @@ void LoadFromFileMenu::ShowOpenDialogAndLoadFile(const std::string& path, bool b
     w_.preview.SetListText(loaded.names.list_text);
     ShowListEnd();
   } else {
-    w_.controls.SetText(kId_MkDir, loaded.names.name_text);
-    w_.change_to_normal();
+    w_.change_to_normal(loaded.names.name_text);
   }
   w_.layout.RecenterIfPending(w_.windows, w_.app.Snapshot.HostWindow);
   RedrawWindow(form_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

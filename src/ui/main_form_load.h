@@ -33,7 +33,7 @@ class LoadFromFileMenu {
     MainLayout& layout;
     std::function<const LanguageTable&()> language;
     std::function<void()> change_to_ext;
-    std::function<void()> change_to_normal;
+    std::function<void(const std::string& name)> change_to_normal;
     std::function<void()> turn_off_batch;
     std::function<int(Dialog&)> run_own_dialog;
   };

@@ -1,6 +1,7 @@
 // The three modes, the creation run behind OK, the attributes menu, the variables popup
 // and dropped files.
 #include "app/launch_decision.h"
+#include "app/mode_rules.h"
 #include "base/path_text.h"
 #include "base/text_utils.h"
 #include "create/run_settings.h"
@@ -34,8 +35,22 @@ HWND Ttc_KestrixForm::VisibleInput() const {
   return mode_ == MainMode::kNormal ? Control(kId_MkDir) : Control(kId_MkDirExt);
 }
 
-void Ttc_KestrixForm::ChangeToNormal() {
+void Ttc_KestrixForm::ChangeToNormal(std::optional<std::string> name) {
   app_.CurrentRoutine = "ChangeToNormal";
+  const std::string list =
+      mode_ == MainMode::kBatch ? JoinLines(batch_.UserList()) : preview_->ListText();
+  if (!name && mode_ != MainMode::kNormal) {
+    // The name field takes the whole list, or the list stays: lines must not go unseen.
+    const NormalLine line = NormalLineFromList(list);
+    if (!line.ok) {
+      services_.message_boxes.Show(
+          ReplaceAll(Text(lng::program::kNoNormalForm), "%s", Concat({"\"", line.text, "\""})),
+          kApplicationTitle, kMbOk | kMbIconInformation);
+      return;
+    }
+    name = line.text;
+  }
+  const bool new_text = name && *name != NameFromList(list);
   kestrix::Control(hwnd()).SetText(NormalModeTitle(kApplicationTitle, image_.Set()));
   controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnExtended));
   batch_.Close();
@@ -47,10 +62,19 @@ void Ttc_KestrixForm::ChangeToNormal() {
   controls_.SetVisible(kId_MkDir, true);
   controls_.SetVisible(kId_MkDirExt, false);
   mode_ = MainMode::kNormal;
+  if (name) {
+    // The hidden list holds the same text, so that F3 makes the lines again.
+    preview_->SetListText(*name);
+    controls_.SetText(kId_MkDir, *name);
+  }
   controls_.MoveTo(kId_MkDirExt, kParkedListX, 44);
   layout_->Relayout(true);
   controls_.Focus(Control(kId_MkDir));
-  controls_.Select(Control(kId_MkDir), input_->TakeSavedSelection().value_or(list_selection));
+  const TextSelection selection = input_->TakeSavedSelection().value_or(list_selection);
+  if (new_text)
+    controls_.CaretToEnd(Control(kId_MkDir));
+  else
+    controls_.Select(Control(kId_MkDir), selection);
   controls_.SetEnabled(kId_option_enterdir, true);
   preview_->MkDirChange(controls_.Text(kId_MkDir));
   layout_->RecenterIfPending(services_.windows, app_.Snapshot.HostWindow);

@@ -2,6 +2,7 @@
 
 #include "base/text_utils.h"
 #include "platform/win32/wide_text.h"
+#include "settings/ini_key_rules.h"
 #include "settings/language_keys.h"
 #include "ui/dialog_ids.h"
 #include "ui/messages.h"
@@ -162,9 +163,31 @@ void TManageTemplates::Template_DefineChange() {
       .SetText(services_.preview ? services_.preview(text) : text);
 }
 
+// The typed entry joins the rows unless the settings file could not give its name back,
+// or it would replace a row the user keeps; the fields stay for a correction then.
+bool TManageTemplates::AddTyped() {
+  const std::string name = name_.Text();
+  const std::string title = Text(popup::kTemplates);
+  if (const IniKeyProblem problem = IniKeyProblemOf(name)) {
+    services_.message_boxes.Show(IniKeyProblemText(services_.language, problem), title,
+                                 kMbOk | kMbIconWarning);
+    name_.Focus();
+    return false;
+  }
+  const std::string text = define_.Text();
+  const std::string question =
+      ReplaceAll(Text(program::kTemplateReplaceQ), "%s", Concat({"\"", name, "\""}));
+  // A row chosen and confirmed unchanged needs no question.
+  const TemplateRow* existing = rows_.Find(name);
+  if (existing != nullptr && (existing->name != name || existing->text != text) &&
+      services_.message_boxes.Show(question, title, kMbYesNo | kMbIconQuestion) != kIdYes)
+    return false;
+  name_.SetText(rows_.Add(name, text, Text(program::kTemplate)));
+  return true;
+}
+
 void TManageTemplates::btn_AddClick() {
-  if (!CanAddTemplate(define_.Text(), name_.Text())) return;
-  name_.SetText(rows_.Add(name_.Text(), define_.Text(), Text(program::kTemplate)));
+  if (!CanAddTemplate(define_.Text(), name_.Text()) || !AddTyped()) return;
   define_.SetText("");
   Template_DefineChange();
   Control(Item(kId_lbl_TemplatePreview)).SetText("");
@@ -290,8 +313,7 @@ void TManageTemplates::OnOk() {
     btn_AddClick();
     return;
   }
-  if (CanAddTemplate(define_.Text(), name_.Text()))
-    rows_.Add(name_.Text(), define_.Text(), Text(program::kTemplate));
+  if (CanAddTemplate(define_.Text(), name_.Text()) && !AddTyped()) return;
   EndDialog(IDOK);
 }
 

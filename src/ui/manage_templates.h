@@ -50,6 +50,7 @@ class TManageTemplates : public Dialog {
   HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
   void ShowRows(int select);
   void Template_DefineChange();
+  bool AddTyped();
   void btn_AddClick();
   void btn_addRepClick();
   void TemplateListSelectItem(int row);

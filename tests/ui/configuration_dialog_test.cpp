@@ -138,6 +138,24 @@ TEST_F(ConfigurationDialogTest, KeysAddAndDeletePrefixesCloseListsAndSelectAll) 
   EXPECT_EQ(Stored(), "") << "Cancel writes nothing";
 }
 
+// An extension is read back from after its line's last "=": one holding "=" is refused
+// with the character named, one the file keeps is stored as typed.
+TEST_F(ConfigurationDialogTest, ExtensionsTheFileCannotGiveBackAreRefusedAtAdd) {
+  ASSERT_TRUE(InDialog([&](HWND dialog) {
+    Page(dialog, ConfigPage::kFiles);
+    if (On(dialog, kCfg_cb_IntelliExtDetection)) ClickOn(Item(dialog, kCfg_cb_IntelliExtDetection));
+    for (const char* typed : {"a=b;c", ".md;[x]"}) {
+      TypeInto(dialog, kCfg_edit_NewExt, typed);
+      ClickOn(Item(dialog, kCfg_btn_AddNewExt));
+      Pump();
+    }
+    EXPECT_EQ(ListView_GetItemCount(Item(dialog, kCfg_ExtensionList)), 1);
+  }));
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_NE(boxes_.shown[0].text.find("holds \"=\""), std::string::npos) << boxes_.shown[0].text;
+  EXPECT_NE(Stored().find("[ExtensionsEnabled]\r\n0=md;[x]\r\n\r\n"), std::string::npos);
+}
+
 class StoredConfigurationTest : public ConfigurationDialogTest {
  protected:
   void BeforeCreate() override {

@@ -204,6 +204,35 @@ TEST_F(MainFormTest, F3CyclesThroughTheModesAndBatchGivesTheUsersListBack) {
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Intro", "Disc 07"}));
 }
 
+// F6 gives the name field the whole list in Normal notation, and Enter makes what the list
+// made; a list without that spelling stays, and so does the mode after a cancelled dialog.
+TEST_F(MainFormTest, F6SpellsTheListInOneLineOrKeepsItAndCancelKeepsTheMode) {
+  SendMessageA(C(kId_option_closewnd), BM_SETCHECK, BST_UNCHECKED, 0);
+  TypeName("");
+  Key(form_->MkDirEdit(), VK_HOME);
+  TypeKeys("alpha|beta*gamma");
+  Press(VK_F3);
+  EXPECT_EQ(ListLines(), (std::vector<std::string>{"alpha", "beta", "*gamma"}));
+  Press(VK_F6);
+  ASSERT_EQ(form_->Mode(), MainMode::kNormal);
+  EXPECT_EQ(T(kId_MkDir), "alpha|beta*gamma");
+  Press(VK_RETURN);
+  for (const char* made : {"alpha", "beta", "beta\\gamma"})
+    EXPECT_TRUE(files_.DirectoryExists(std::string("C:\\Work\\") + made)) << made;
+  ASSERT_EQ(form_->Mode(), MainMode::kExtended);  // OK made the list of the name first
+  SetWindowTextA(C(kId_MkDirExt), "");
+  SetFocus(C(kId_MkDirExt));
+  TypeKeys("one\r**two");
+  Press(VK_F6);
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+  EXPECT_NE(boxes_.shown.back().text.find("line \"**two\""), std::string::npos);
+  EXPECT_TRUE(WhileShown(
+      "#32770", [] { Press('O', {VK_CONTROL}); }, [](HWND) { PressKey(VK_ESCAPE); }));
+  Pump();
+  EXPECT_EQ(form_->Mode(), MainMode::kExtended);
+  EXPECT_EQ(ListLines(), (std::vector<std::string>{"one", "**two"}));
+}
+
 TEST_F(MainFormLookTest, TheBatchSignTurnsTheSeriesAndItsImage) {
   Key(C(kId_MkDir), VK_F8);
   ASSERT_EQ(form_->Mode(), MainMode::kBatch);

@@ -84,6 +84,46 @@ TEST_F(NameDialogsTest, TemplateManagerAddsByEnterChoosesByClickDeletesByKeyAndW
   EXPECT_EQ(templates.Item(templates.Count() - 1), "[T] - Template 2");
 }
 
+// Names the settings file would not give back are refused at Add, naming the character;
+// a name the file takes for an existing one replaces it only after Yes. The file keeps
+// exactly what was accepted, and nothing of a cancelled session.
+TEST_F(NameDialogsTest, TemplateNamesTheFileCannotKeepAreRefusedAndReplacingAsks) {
+  files_.AddFile(kSettingsFile, "[UserTemplates]\r\nKeep=old\r\n");
+  const auto stored = [this] {
+    std::vector<std::string> lines;
+    TBigIniFile(files_, kSettingsFile).ReadSectionValues("UserTemplates", lines);
+    return lines;
+  };
+  // Each name, then its text, typed into its field, and Enter (Add); then OK or Escape.
+  const auto session = [this](const std::vector<std::string>& typed, bool ok) {
+    WithUser('M', [&] {
+      HWND dialog = WaitFor("TManageTemplates");
+      ASSERT_NE(dialog, nullptr);
+      for (size_t i = 0; i < typed.size(); ++i) {
+        ClickOn(GetDlgItem(dialog, i % 2 == 0 ? kId_Template_Name : kId_Template_Define));
+        Tap('A', {VK_CONTROL});
+        Type(typed[i]);
+        if (i % 2 == 1) Tap(VK_RETURN);
+      }
+      ok ? ClickOn(GetDlgItem(dialog, IDOK)) : Tap(VK_ESCAPE);
+    });
+  };
+  boxes_.answers = {kIdOk, kIdOk, kIdOk, kIdOk, kIdNo};
+  session({"Eq=[n];\"x\"", "t", "[Sec]", "t", ";comment", "t", " lead", "t", "KEEP", "t"}, false);
+  std::string said;
+  for (const auto& box : boxes_.shown) said += box.text.substr(0, box.text.find(':')) + "|";
+  EXPECT_EQ(said,
+            "The settings file cannot keep a name that holds \"=\"|"
+            "The settings file cannot keep a name that begins with \"[\"|"
+            "The settings file cannot keep a name that begins with \";\"|"
+            "The settings file cannot keep a name that begins with \" \"|"
+            "A template named \"KEEP\" already exists. Replace it?|");
+  EXPECT_EQ(stored(), std::vector<std::string>{"Keep=old"});
+  session({"KEEP", "new", "a[b];c \"q\"", "x %Y"}, true);  // Yes, by default
+  EXPECT_EQ(boxes_.shown.size(), 6u);
+  EXPECT_EQ(stored(), (std::vector<std::string>{"KEEP=new", "a[b];c \"q\"=x %Y"}));
+}
+
 class StructureTest : public NameDialogsTest {
  protected:
   void BeforeCreate() override {

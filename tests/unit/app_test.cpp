@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <stdexcept>
 #include <tuple>
 
@@ -12,6 +13,7 @@
 #include "app/subdir_lines.h"
 #include "app/window_placement.h"
 #include "base/text_utils.h"
+#include "create/creation_plan.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_environment.h"
 #include "fakes/fake_file_system.h"
@@ -327,6 +329,36 @@ TEST(ModeRules, CarryNameIntoListAndListLines) {
       {"old\r\nkeep\r\n", "new", "new\r\nkeep\r\n"}};
   for (const auto& [list, first, result] : mirrored)
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
+}
+
+// The Normal line makes the very paths the list makes, as the creation plan reads both.
+TEST(ModeRules, NormalLineFromListMakesWhatTheListMakes) {
+  const auto paths = [](bool normal, const std::string& text) {
+    PlanInput input;
+    std::tie(input.current_path, input.normal, input.name_text, input.list_text) = std::tuple(
+        "C:\\W\\", normal, text, normal ? CarryNameIntoList(text, text).list.value_or(text) : text);
+    const TextStep same = [](const std::string& t) { return t; };
+    std::set<std::string> made;
+    for (const PlannedPath& path : PlannedPaths(PlanCreation(input, same, same), "C:\\W\\"))
+      made.insert(path.path);
+    return made;
+  };
+  const std::tuple<const char*, bool, const char*> rows[] = {
+      {"alpha\r\nbeta\r\n*gamma", true, "alpha|beta*gamma"},
+      {"x * y**\r\n* z\r\n", true, "x*y* z"},
+      {"*a\r\n*  b\r\nc/d*e", true, "*a*  b|c/d*e"},
+      {"a\r\n\r\n  \r\nb|c", true, "a|b|c"},
+      {" single ", true, "single"},
+      {"", true, ""},
+      {"a\r\n **b", false, "**b"},
+      {"a\r\n*b*c\r\nd", false, "*b*c"},
+  };
+  for (const auto& [list, ok, text] : rows) {
+    const NormalLine line = NormalLineFromList(list);
+    EXPECT_EQ(std::make_pair(line.ok, line.text), std::make_pair(ok, std::string(text))) << list;
+    EXPECT_TRUE(!ok || paths(true, line.text) == paths(false, list)) << list;
+  }
+  EXPECT_EQ(paths(false, "alpha\r\nbeta\r\n*gamma").size(), 3u);  // the comparison sees paths
 }
 
 TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {

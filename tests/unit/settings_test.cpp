@@ -14,6 +14,7 @@
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_resources.h"
 #include "settings/big_ini_file.h"
+#include "settings/ini_key_rules.h"
 #include "settings/language_keys.h"
 #include "settings/language_table.h"
 #include "settings/settings_model.h"
@@ -66,6 +67,32 @@ TEST_F(BigIniFileTest, ReadStringTakesValueVerbatim) {
       {"\xDF", "\xFF", false},
       {"ab", "abc", false}};  // x and / signs
   for (const auto& [a, b, equal] : names) EXPECT_EQ(IniNamesEqual(a, b), equal) << a;
+}
+
+// A name the rule takes comes back from the file as typed, its value too (one ending in
+// "]" included); the rule names the first character that would not.
+TEST(IniKeyProblem, NamesTheCharacterAndWhatItTakesRoundTrips) {
+  using W = IniKeyProblem::Where;
+  const std::tuple<const char*, W, const char*> rows[] = {
+      {"Eq=[n];\"x\"", W::kInside, "="}, {"[Sec]", W::kFirst, "["},
+      {";comment", W::kFirst, ";"},      {" lead", W::kFirst, " "},
+      {"trail\t", W::kLast, "\t"},       {"a=b;c", W::kInside, "="},
+      {"a[b];c \"q\"", W::kNone, ""},    {"\u0141\u00F3d\u017A \u65E5", W::kNone, ""}};
+  for (const auto& [key, where, character] : rows) {
+    const IniKeyProblem problem = IniKeyProblemOf(key);
+    EXPECT_TRUE(problem.where == where && problem.character == character) << key;
+    if (problem) continue;
+    TBigIniFile written, read;
+    written.WriteString("s", key, "v]");
+    Lines lines, names;
+    written.GetStrings(lines);
+    read.SetText(JoinLines(lines));
+    read.ReadSection("s", names);
+    EXPECT_EQ(JoinLines(names) + "|" + read.ReadString("s", key, ""), std::string(key) + "|v]");
+  }
+  EXPECT_NE(IniKeyProblemText(LanguageTable(), IniKeyProblemOf("a=b")).find("holds \"=\": it"),
+            std::string::npos);
+  EXPECT_TRUE(SameIniKey("\u00C4rger Work", "\u00E4RGER work") && !SameIniKey("a", "a "));
 }
 
 TEST_F(BigIniFileTest, ParsingRules) {
