@@ -26,7 +26,7 @@
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
 #include "platform/win32/windows_api.h"
-#include "ui/main_form.h"
+#include "ui/main/main_form.h"
 
 namespace kestrix {
 namespace {

@@ -35,7 +35,7 @@
 #include "host/host_commands.h"
 #include "platform/win32/file_system_win32.h"
 #include "settings/big_ini_file.h"
-#include "ui/control_ids.h"
+#include "ui/main/control_ids.h"
 
 namespace kestrix::bench {
 namespace {

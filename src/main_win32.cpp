@@ -23,8 +23,8 @@
 #include "platform/win32/window_system_win32.h"
 #include "platform/win32/windows_api.h"
 #include "settings/settings.h"
-#include "ui/installer_form.h"
-#include "ui/main_form.h"
+#include "ui/installer/installer_form.h"
+#include "ui/main/main_form.h"
 
 namespace kestrix {
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/win32/wide_text.h"
 #include "settings/big_ini_file.h"
 #include "tcsim_fixture.h"
-#include "ui/installer_form.h"
+#include "ui/installer/installer_form.h"
 
 namespace kestrix::e2e {
 namespace {

@@ -13,9 +13,9 @@
 #include "input/typing.h"
 #include "platform/win32/host_process_win32.h"
 #include "platform/win32/wide_text.h"
-#include "ui/configuration_dialog.h"
-#include "ui/control_ids.h"
-#include "ui/dialog_ids.h"
+#include "ui/config/configuration_dialog.h"
+#include "ui/main/control_ids.h"
+#include "ui/dialogs/dialog_ids.h"
 
 namespace kestrix::e2e {
 namespace {

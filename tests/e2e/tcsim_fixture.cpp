@@ -13,7 +13,7 @@
 #include "platform/win32/wide_text.h"
 #include "tcsim/host_keys.h"
 #include "tcsim/requests.h"
-#include "ui/control_ids.h"
+#include "ui/main/control_ids.h"
 
 namespace kestrix::e2e {
 namespace {

@@ -1,6 +1,6 @@
 // The configuration dialog over a live main window: its rules as the user meets them, the
 // pages' load and save through the settings file.
-#include "ui/configuration_dialog.h"
+#include "ui/config/configuration_dialog.h"
 
 #include <functional>
 

@@ -23,7 +23,7 @@
 #include "input/typing.h"
 #include "names/replacements.h"
 #include "platform/win32/wide_text.h"
-#include "ui/main_form.h"
+#include "ui/main/main_form.h"
 #include "window/form.h"
 
 namespace kestrix {

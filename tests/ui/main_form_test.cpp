@@ -6,7 +6,7 @@
 
 #include "base/text_utils.h"
 #include "platform/win32/resource_win32.h"
-#include "ui/configuration_dialog.h"
+#include "ui/config/configuration_dialog.h"
 #include "ui/main_form_fixture.h"
 #include "window/dpi_win32.h"
 // After the Windows headers it needs.

@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "platform/win32/resource_win32.h"
-#include "ui/about_dialog.h"
-#include "ui/dialog_ids.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/dialog_ids.h"
 #include "ui/main_form_fixture.h"
 
 namespace kestrix {
