@@ -16,9 +16,9 @@ bool IsClass(HWND control, const wchar_t* name) {
 
 }  // namespace
 
-void ControlSet::Add(int id, HWND control) {
-  const size_t index = static_cast<size_t>(id - first_);
-  if (id < first_) return;
+void ControlSet::Add(ControlId id, HWND control) {
+  const size_t index = static_cast<size_t>(id.value() - first_);
+  if (id.value() < first_) return;
   if (index >= controls_.size()) {
     controls_.resize(index + 1, nullptr);
     edits_.resize(index + 1, nullptr);
@@ -33,8 +33,8 @@ void ControlSet::Add(int id, HWND control) {
     shown_[index] = Control(control).Text();
 }
 
-void ControlSet::SetText(int id, const std::string& text) {
-  const size_t index = static_cast<size_t>(id - first_);
+void ControlSet::SetText(ControlId id, const std::string& text) {
+  const size_t index = static_cast<size_t>(id.value() - first_);
   const HWND control = (*this)[id];
   if (control == nullptr) return;
   std::optional<std::string>& shown = shown_[index];
@@ -47,12 +47,12 @@ void ControlSet::SetText(int id, const std::string& text) {
   Control(control).SetText(text);
 }
 
-void ControlSet::SetVisible(int id, bool visible) const {
+void ControlSet::SetVisible(ControlId id, bool visible) const {
   const Control control((*this)[id]);
   if (control.Visible() != visible) control.Show(visible);
 }
 
-void ControlSet::SetChecked(int id, bool checked) const {
+void ControlSet::SetChecked(ControlId id, bool checked) const {
   const Check box((*this)[id]);
   if (box.Checked() != checked) box.SetChecked(checked);
 }
@@ -80,7 +80,7 @@ void ControlSet::Select(HWND control, TextSelection selection) const {
   edit.Select(start, end);
 }
 
-RECT ControlSet::Rect(int id) const {
+RECT ControlSet::Rect(ControlId id) const {
   RECT rect = {};
   const HWND control = (*this)[id];
   GetWindowRect(control, &rect);
@@ -88,14 +88,14 @@ RECT ControlSet::Rect(int id) const {
   return rect;
 }
 
-void ControlSet::MoveTo(int id, int x96, int y96) const {
+void ControlSet::MoveTo(ControlId id, int x96, int y96) const {
   if ((*this)[id] == nullptr) return;
   RECT bounds = Rect(id);
   OffsetRect(&bounds, Scale96(x96) - bounds.left, Scale96(y96) - bounds.top);
   Place(id, bounds);
 }
 
-void ControlSet::Place(int id, const RECT& bounds) const {
+void ControlSet::Place(ControlId id, const RECT& bounds) const {
   const HWND control = (*this)[id];
   if (control == nullptr) return;
   const RECT now = Rect(id);
@@ -104,7 +104,7 @@ void ControlSet::Place(int id, const RECT& bounds) const {
                bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ControlSet::Lock(int id, bool lock) const {
+void ControlSet::Lock(ControlId id, bool lock) const {
   const HWND control = (*this)[id];
   if (control == nullptr) return;
   SendMessageW(control, WM_SETREDRAW, lock ? FALSE : TRUE, 0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/text_selection.h"
+#include "window/control_id.h"
 #include "window/controls.h"
 
 namespace kestrix {
@@ -15,23 +16,23 @@ namespace kestrix {
 class ControlSet {
  public:
   // Ids from `first` on; controls are added in any order.
-  explicit ControlSet(int first) : first_(first) {}
+  explicit ControlSet(ControlId first) : first_(first.value()) {}
 
-  void Add(int id, HWND control);
-  HWND operator[](int id) const {
-    const size_t index = static_cast<size_t>(id - first_);
-    return id >= first_ && index < controls_.size() ? controls_[index] : nullptr;
+  void Add(ControlId id, HWND control);
+  HWND operator[](ControlId id) const {
+    const size_t index = static_cast<size_t>(id.value() - first_);
+    return id.value() >= first_ && index < controls_.size() ? controls_[index] : nullptr;
   }
   const std::vector<HWND>& All() const { return controls_; }
 
-  std::string Text(int id) const { return Control((*this)[id]).Text(); }
-  void SetText(int id, const std::string& text);
-  bool Visible(int id) const { return Control((*this)[id]).Visible(); }
-  void SetVisible(int id, bool visible) const;
-  bool Enabled(int id) const { return Control((*this)[id]).Enabled(); }
-  void SetEnabled(int id, bool enabled) const { Control((*this)[id]).Enable(enabled); }
-  bool Checked(int id) const { return Check((*this)[id]).Checked(); }
-  void SetChecked(int id, bool checked) const;
+  std::string Text(ControlId id) const { return Control((*this)[id]).Text(); }
+  void SetText(ControlId id, const std::string& text);
+  bool Visible(ControlId id) const { return Control((*this)[id]).Visible(); }
+  void SetVisible(ControlId id, bool visible) const;
+  bool Enabled(ControlId id) const { return Control((*this)[id]).Enabled(); }
+  void SetEnabled(ControlId id, bool enabled) const { Control((*this)[id]).Enable(enabled); }
+  bool Checked(ControlId id) const { return Check((*this)[id]).Checked(); }
+  void SetChecked(ControlId id, bool checked) const;
 
   // The edit that shows a control's text: a combo box's own edit, else the control.
   Edit EditOf(HWND control) const;
@@ -49,14 +50,14 @@ class ControlSet {
   }
 
   // Place and size in the parent's client pixels.
-  RECT Rect(int id) const;
+  RECT Rect(ControlId id) const;
   // Moves to a place written at 96 DPI.
-  void MoveTo(int id, int x96, int y96) const;
+  void MoveTo(ControlId id, int x96, int y96) const;
   // Gives the control `bounds` in the parent's client pixels, unless it has them already:
   // a move to where a control already is still costs a round of window messages.
-  void Place(int id, const RECT& bounds) const;
+  void Place(ControlId id, const RECT& bounds) const;
   // Stops (or resumes, with a full redraw) the control's drawing.
-  void Lock(int id, bool lock) const;
+  void Lock(ControlId id, bool lock) const;
 
  private:
   int first_;

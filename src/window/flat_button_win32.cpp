@@ -41,7 +41,7 @@ COLORREF BlendColor(COLORREF base, COLORREF over, int share) {
              mix(GetBValue(base), GetBValue(over)));
 }
 
-bool FlatButton::Create(HWND parent, int id, const RECT& bounds, const char* caption,
+bool FlatButton::Create(HWND parent, ControlId id, const RECT& bounds, const char* caption,
                         ErrorLogger* logger, DWORD style) {
   SetErrorLogger(logger);
   const std::wstring class_name = Wide(kClassName);
@@ -53,7 +53,7 @@ bool FlatButton::Create(HWND parent, int id, const RECT& bounds, const char* cap
   if (!RegisterClassOnce(wc)) return false;
   return CreateOwnWindow(0, kClassName, caption,
                          WS_CHILD | (style & (WS_VISIBLE | WS_TABSTOP | WS_DISABLED)), bounds,
-                         parent, id);
+                         parent, id.value());
 }
 
 // A hidden button is painted whole when it is shown: asking for a repaint before that is
@@ -108,12 +108,12 @@ LRESULT FlatButton::OnMessage(HWND, UINT message, WPARAM wparam, LPARAM lparam) 
       return 0;
     case WM_KEYDOWN:
       if (wparam == VK_SPACE || wparam == VK_RETURN) {
-        Click();
+        Press();
         return 0;
       }
       break;
     case BM_CLICK:
-      Click();
+      Press();
       return 0;
     case WM_GETDLGCODE:
       return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
@@ -175,10 +175,10 @@ void FlatButton::OnButtonUp(LPARAM lparam) {
   RECT client;
   GetClientRect(hwnd(), &client);
   const POINT at = {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-  if (PtInRect(&client, at)) Click();
+  if (PtInRect(&client, at)) Press();
 }
 
-void FlatButton::Click() {
+void FlatButton::Press() {
   if (!IsWindowEnabled(hwnd())) return;
   const int id = GetDlgCtrlID(hwnd());
   SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),

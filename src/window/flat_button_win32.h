@@ -6,6 +6,7 @@
 // as a push button does. Painting goes through a memory bitmap, so hover changes never
 // flicker. The caption is the window text.
 #include "platform/win32/png_image_win32.h"
+#include "window/control_id.h"
 #include "window/window.h"
 
 namespace kestrix {
@@ -26,7 +27,7 @@ class FlatButton : public Window {
 
   // Creates the button as a child of `parent` at `bounds` (pixels); `style` says whether it
   // is shown, enabled and a tab stop. False on failure.
-  bool Create(HWND parent, int id, const RECT& bounds, const char* caption,
+  bool Create(HWND parent, ControlId id, const RECT& bounds, const char* caption,
               ErrorLogger* logger = nullptr, DWORD style = WS_VISIBLE | WS_TABSTOP);
 
   void SetGlyph(PngImage glyph);
@@ -43,7 +44,7 @@ class FlatButton : public Window {
   void OnMouseLeave();
   void OnButtonDown();
   void OnButtonUp(LPARAM lparam);
-  void Click();
+  void Press();
   void Paint(HDC target);
   void DrawFace(HDC dc, const RECT& client);
   void SetHovered(bool hovered);

@@ -253,7 +253,7 @@ bool TypeText(const std::string& text) {
 }
 
 HWND NameField(HWND main) {
-  return FindWindowExW(GetDlgItem(main, kId_MkDir), nullptr, L"EDIT", nullptr);
+  return FindWindowExW(Item(main, MainControl::kNameField), nullptr, L"EDIT", nullptr);
 }
 
 bool NameFieldReady(HWND main) {

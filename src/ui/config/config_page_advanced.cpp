@@ -12,27 +12,29 @@ using V = ConfigurationValues;
 constexpr char kDefaultHistoryFile[] = "history.ini";
 
 const ControlSpec kAdvancedControls[] = {
-    {"BUTTON", config::kMethod, spec::kGroupBox, kCfg_grp_method, At(16, 30, 402, 116)},
-    {"STATIC", "", spec::kShown, kCfg_lbl_method, At(28, 46, 380, 30)},
-    {"BUTTON", config::kMethodOriginal, spec::kFirstRadio, kCfg_rb_OriginalMethod,
+    {"BUTTON", config::kMethod, spec::kGroupBox, ConfigControl::kMethodGroup, At(16, 30, 402, 116)},
+    {"STATIC", "", spec::kShown, ConfigControl::kMethodLabel, At(28, 46, 380, 30)},
+    {"BUTTON", config::kMethodOriginal, spec::kFirstRadio, ConfigControl::kOriginalMethodOption,
      At(28, 80, 380, 18)},
-    {"BUTTON", config::kMethodNew, spec::kRadio, kCfg_rb_NewMethod, At(28, 100, 380, 18)},
-    {"BUTTON", config::kMethodNewFix, spec::kCheck | WS_GROUP, kCfg_cb_FixExtension,
+    {"BUTTON", config::kMethodNew, spec::kRadio, ConfigControl::kNewMethodOption,
+     At(28, 100, 380, 18)},
+    {"BUTTON", config::kMethodNewFix, spec::kCheck | WS_GROUP, ConfigControl::kFixExtensionCheck,
      At(48, 120, 360, 18)},
-    {"BUTTON", config::kMkDirHistoryFile, spec::kGroupBox, kCfg_grp_history, At(16, 150, 402, 70)},
-    {"BUTTON", config::kMkDirHistoryUtil, spec::kFirstRadio, kCfg_rb_MK_UtilityChosen,
+    {"BUTTON", config::kMkDirHistoryFile, spec::kGroupBox, ConfigControl::kHistoryGroup,
+     At(16, 150, 402, 70)},
+    {"BUTTON", config::kMkDirHistoryUtil, spec::kFirstRadio, ConfigControl::kHistoryAutoOption,
      At(28, 168, 380, 18)},
-    {"BUTTON", "", spec::kRadio, kCfg_rb_MK_ManualPath, At(28, 192, 190, 18)},
-    {"EDIT", "", spec::kEdit | WS_GROUP, kCfg_edit_MK_manualfile, At(222, 190, 186, 22)},
-    {"BUTTON", config_dialog::kReplaceChars, spec::kGroupBox, kCfg_grp_replace,
+    {"BUTTON", "", spec::kRadio, ConfigControl::kHistoryManualOption, At(28, 192, 190, 18)},
+    {"EDIT", "", spec::kEdit | WS_GROUP, ConfigControl::kHistoryFileField, At(222, 190, 186, 22)},
+    {"BUTTON", config_dialog::kReplaceChars, spec::kGroupBox, ConfigControl::kReplaceGroup,
      At(16, 224, 402, 76)},
     {"EDIT", "",
      spec::kShown | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_BORDER |
          WS_TABSTOP,
-     kCfg_memo_ReplaceChars, At(28, 242, 380, 50)},
+     ConfigControl::kReplaceCharsMemo, At(28, 242, 380, 50)},
 };
 const FlagBinding kAdvancedFlags[] = {
-    {kCfg_rb_NewMethod, &V::tc8b10_method, kCfg_rb_OriginalMethod}};
+    {ConfigControl::kNewMethodOption, &V::tc8b10_method, ConfigControl::kOriginalMethodOption}};
 
 }  // namespace
 
@@ -41,53 +43,58 @@ AdvancedPage::AdvancedPage(ConfigPageSite& site)
 
 void AdvancedPage::LoadMore() {
   const ConfigurationValues& v = Values();
-  Box(kCfg_cb_FixExtension).SetChecked(v.tc8b10_fix_ext);
-  Button(Item(kCfg_cb_FixExtension)).Enable(v.tc8b10_method);
+  Box(ConfigControl::kFixExtensionCheck).SetChecked(v.tc8b10_fix_ext);
+  Button(Item(ConfigControl::kFixExtensionCheck)).Enable(v.tc8b10_method);
   const bool manual = !v.mkdir_history_file.empty();
-  Box(kCfg_rb_MK_UtilityChosen).SetChecked(!manual);
-  Box(kCfg_rb_MK_ManualPath).SetChecked(manual);
-  Field(kCfg_edit_MK_manualfile).SetText(manual ? v.mkdir_history_file : kDefaultHistoryFile);
+  Box(ConfigControl::kHistoryAutoOption).SetChecked(!manual);
+  Box(ConfigControl::kHistoryManualOption).SetChecked(manual);
+  Field(ConfigControl::kHistoryFileField)
+      .SetText(manual ? v.mkdir_history_file : kDefaultHistoryFile);
   HistoryChoiceChanged();
-  Field(kCfg_memo_ReplaceChars).SetText(JoinLines(v.replace_chars));
+  Field(ConfigControl::kReplaceCharsMemo).SetText(JoinLines(v.replace_chars));
 }
 
 void AdvancedPage::SaveMore() {
   ConfigurationValues& v = Values();
-  const Check fix = Box(kCfg_cb_FixExtension);
+  const Check fix = Box(ConfigControl::kFixExtensionCheck);
   v.tc8b10_fix_ext = fix.Enabled() && fix.Checked();
   v.mkdir_history_file.clear();
-  if (Box(kCfg_rb_MK_ManualPath).Checked())
-    v.mkdir_history_file = Trim(Field(kCfg_edit_MK_manualfile).Text());
-  v.replace_chars = SplitLines(Field(kCfg_memo_ReplaceChars).Text());
+  if (Box(ConfigControl::kHistoryManualOption).Checked())
+    v.mkdir_history_file = Trim(Field(ConfigControl::kHistoryFileField).Text());
+  v.replace_chars = SplitLines(Field(ConfigControl::kReplaceCharsMemo).Text());
 }
 
 void AdvancedPage::ApplyCaptions() {
-  Control(Item(kCfg_lbl_method)).SetText(ExpandLanguageLineBreaks(Text(config::kMethodDesc)));
+  Control(Item(ConfigControl::kMethodLabel))
+      .SetText(ExpandLanguageLineBreaks(Text(config::kMethodDesc)));
   // The radio button that shows a field after it ends with ":" while it is shown.
-  const bool manual = Box(kCfg_rb_MK_ManualPath).Checked();
-  Control(Item(kCfg_rb_MK_ManualPath))
+  const bool manual = Box(ConfigControl::kHistoryManualOption).Checked();
+  Control(Item(ConfigControl::kHistoryManualOption))
       .SetText(Text(config::kMkDirHistoryManu) + (manual ? ":" : ""));
 }
 
-bool AdvancedPage::Shows(int id) const {
-  return id != kCfg_edit_MK_manualfile || Box(kCfg_rb_MK_ManualPath).Checked();
+bool AdvancedPage::Shows(ControlId id) const {
+  return id != ConfigControl::kHistoryFileField ||
+         Box(ConfigControl::kHistoryManualOption).Checked();
 }
 
-void AdvancedPage::OnCommand(int id, int code) {
+void AdvancedPage::OnCommand(ControlId id, int code) {
   if (code != BN_CLICKED) return;
-  if (id == kCfg_rb_OriginalMethod || id == kCfg_rb_NewMethod) MethodChanged();
-  if (id == kCfg_rb_MK_UtilityChosen || id == kCfg_rb_MK_ManualPath) HistoryChoiceChanged();
+  if (id == ConfigControl::kOriginalMethodOption || id == ConfigControl::kNewMethodOption)
+    MethodChanged();
+  if (id == ConfigControl::kHistoryAutoOption || id == ConfigControl::kHistoryManualOption)
+    HistoryChoiceChanged();
 }
 
 void AdvancedPage::MethodChanged() {
-  const bool fresh = Box(kCfg_rb_NewMethod).Checked();
-  Button(Item(kCfg_cb_FixExtension)).Enable(fresh);
-  if (fresh) Box(kCfg_cb_FixExtension).SetChecked(true);
+  const bool fresh = Box(ConfigControl::kNewMethodOption).Checked();
+  Button(Item(ConfigControl::kFixExtensionCheck)).Enable(fresh);
+  if (fresh) Box(ConfigControl::kFixExtensionCheck).SetChecked(true);
 }
 
 void AdvancedPage::HistoryChoiceChanged() {
-  const bool manual = Box(kCfg_rb_MK_ManualPath).Checked();
-  const Edit field = Field(kCfg_edit_MK_manualfile);
+  const bool manual = Box(ConfigControl::kHistoryManualOption).Checked();
+  const Edit field = Field(ConfigControl::kHistoryFileField);
   field.Show(manual && Shown());
   ApplyCaptions();
   if (manual && Shown() && !site_.loading) {

@@ -12,23 +12,28 @@ using namespace lng;
 using V = ConfigurationValues;
 
 const ControlSpec kFilesControls[] = {
-    {"BUTTON", config_dialog::kFileCreation, spec::kGroupBox, kCfg_grp_files, At(16, 34, 402, 66)},
-    {"BUTTON", config_dialog::kEnableFileCreation, spec::kCheck, kCfg_cb_EnableFileCreation,
+    {"BUTTON", config_dialog::kFileCreation, spec::kGroupBox, ConfigControl::kFilesGroup,
+     At(16, 34, 402, 66)},
+    {"BUTTON", config_dialog::kEnableFileCreation, spec::kCheck, ConfigControl::kFileCreationCheck,
      At(28, 52, 380, 18)},
-    {"BUTTON", config_dialog::kIntelliExtDetection, spec::kCheck, kCfg_cb_IntelliExtDetection,
-     At(28, 74, 380, 18)},
-    {"BUTTON", config_dialog::kExtensions, spec::kGroupBox, kCfg_grp_ext, At(16, 106, 402, 170)},
+    {"BUTTON", config_dialog::kIntelliExtDetection, spec::kCheck,
+     ConfigControl::kDetectExtensionCheck, At(28, 74, 380, 18)},
+    {"BUTTON", config_dialog::kExtensions, spec::kGroupBox, ConfigControl::kExtensionGroup,
+     At(16, 106, 402, 170)},
     {WC_LISTVIEWA, "", spec::kShown | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
-     kCfg_ExtensionList, At(28, 124, 252, 142), Anchor::kNone, WS_EX_CLIENTEDGE},
-    {"STATIC", Caption(config_dialog::kExtension, ":"), spec::kShown, kCfg_lbl_NewExt,
-     At(288, 124, 120, 16)},
-    {"EDIT", "", spec::kEdit, kCfg_edit_NewExt, At(288, 142, 120, 22)},
-    {"BUTTON", config_dialog::kAddItem, spec::kPush, kCfg_btn_AddNewExt, At(288, 170, 120, 24)},
-    {"BUTTON", config_dialog::kRemove, spec::kPush, kCfg_btn_RemoveExt, At(288, 198, 120, 24)},
-    {"BUTTON", config_dialog::kContent, spec::kPush, kCfg_Button1, At(288, 242, 120, 24)},
+     ConfigControl::kExtensionList, At(28, 124, 252, 142), Anchor::kNone, WS_EX_CLIENTEDGE},
+    {"STATIC", Caption(config_dialog::kExtension, ":"), spec::kShown,
+     ConfigControl::kNewExtensionLabel, At(288, 124, 120, 16)},
+    {"EDIT", "", spec::kEdit, ConfigControl::kNewExtensionField, At(288, 142, 120, 22)},
+    {"BUTTON", config_dialog::kAddItem, spec::kPush, ConfigControl::kAddExtensionButton,
+     At(288, 170, 120, 24)},
+    {"BUTTON", config_dialog::kRemove, spec::kPush, ConfigControl::kRemoveExtensionButton,
+     At(288, 198, 120, 24)},
+    {"BUTTON", config_dialog::kContent, spec::kPush, ConfigControl::kContentButton,
+     At(288, 242, 120, 24)},
 };
-const FlagBinding kFilesFlags[] = {{kCfg_cb_EnableFileCreation, &V::file_creation_enable},
-                                   {kCfg_cb_IntelliExtDetection, &V::extension_detection}};
+const FlagBinding kFilesFlags[] = {{ConfigControl::kFileCreationCheck, &V::file_creation_enable},
+                                   {ConfigControl::kDetectExtensionCheck, &V::extension_detection}};
 constexpr int kColumnWidths[] = {28, 64, 152};
 
 }  // namespace
@@ -37,7 +42,7 @@ FilesPage::FilesPage(ConfigPageSite& site)
     : ConfigurationPage(site, ConfigPage::kFiles, kFilesControls, {{}, {}, kFilesFlags}) {}
 
 void FilesPage::OnCreate() {
-  HWND list = Item(kCfg_ExtensionList);
+  HWND list = Item(ConfigControl::kExtensionList);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
   for (int i = 0; i < 3; ++i) {
     LVCOLUMNW column = {};
@@ -57,7 +62,8 @@ void FilesPage::ApplyCaptions() {
     LVCOLUMNW column = {};
     column.mask = LVCF_TEXT;
     column.pszText = text.data();
-    SendMessageW(Item(kCfg_ExtensionList), LVM_SETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(Item(ConfigControl::kExtensionList), LVM_SETCOLUMNW, i,
+                 reinterpret_cast<LPARAM>(&column));
   }
 }
 
@@ -70,29 +76,31 @@ void FilesPage::SaveMore() {
   Values().extensions = Extensions();
 }
 
-void FilesPage::OnCommand(int id, int code) {
+void FilesPage::OnCommand(ControlId id, int code) {
   const bool clicked = code == BN_CLICKED;
-  switch (id) {
-    case kCfg_cb_IntelliExtDetection:
+  switch (static_cast<ConfigControl>(id)) {
+    case ConfigControl::kDetectExtensionCheck:
       if (clicked) DetectionChecked();
       break;
-    case kCfg_edit_NewExt:
+    case ConfigControl::kNewExtensionField:
       if (code == EN_CHANGE) ExtensionFieldChanged();
       break;
-    case kCfg_btn_AddNewExt:
+    case ConfigControl::kAddExtensionButton:
       if (clicked) AddExtension();
       break;
-    case kCfg_btn_RemoveExt:
+    case ConfigControl::kRemoveExtensionButton:
       if (clicked) RemoveExtension();
       break;
-    case kCfg_Button1:
+    case ConfigControl::kContentButton:
       if (clicked) site_.context.message(Text(errors::kFutureVersion), kMbOk);
+      break;
+    default:
       break;
   }
 }
 
 void FilesPage::OnNotify(const NMHDR& header) {
-  if (header.idFrom == kCfg_ExtensionList && header.code == LVN_ITEMCHANGED)
+  if (IdFrom(header) == ConfigControl::kExtensionList && header.code == LVN_ITEMCHANGED)
     ExtensionFieldChanged();
 }
 
@@ -103,12 +111,12 @@ std::string FilesPage::Description(const std::string& extension) const {
 
 // The rows are numbered, so "#" is each one's position.
 void FilesPage::ShowExtensions(const std::vector<std::string>& extensions) {
-  ListView_DeleteAllItems(Item(kCfg_ExtensionList));
+  ListView_DeleteAllItems(Item(ConfigControl::kExtensionList));
   for (size_t i = 0; i < extensions.size(); ++i) AddRow(static_cast<int>(i), extensions[i]);
 }
 
 void FilesPage::AddRow(int index, const std::string& extension) {
-  HWND list = Item(kCfg_ExtensionList);
+  HWND list = Item(ConfigControl::kExtensionList);
   std::wstring texts[] = {Wide(std::to_string(index)), Wide(extension),
                           Wide(Description(extension))};
   LVITEMW item = {};
@@ -125,7 +133,7 @@ void FilesPage::AddRow(int index, const std::string& extension) {
 }
 
 std::vector<std::string> FilesPage::Extensions() const {
-  HWND list = Item(kCfg_ExtensionList);
+  HWND list = Item(ConfigControl::kExtensionList);
   std::vector<std::string> extensions;
   for (int i = 0; i < ListView_GetItemCount(list); ++i) {
     wchar_t text[MAX_PATH] = {};
@@ -140,27 +148,28 @@ std::vector<std::string> FilesPage::Extensions() const {
 }
 
 void FilesPage::ExtensionFieldChanged() {
-  HWND list = Item(kCfg_ExtensionList);
-  const bool detection = Box(kCfg_cb_IntelliExtDetection).Checked();
-  const bool addable = NewExtension(Field(kCfg_edit_NewExt).Text()).has_value();
-  Button(Item(kCfg_btn_AddNewExt)).Enable(addable && !detection);
+  HWND list = Item(ConfigControl::kExtensionList);
+  const bool detection = Box(ConfigControl::kDetectExtensionCheck).Checked();
+  const bool addable = NewExtension(Field(ConfigControl::kNewExtensionField).Text()).has_value();
+  Button(Item(ConfigControl::kAddExtensionButton)).Enable(addable && !detection);
   const bool removable =
       ListView_GetItemCount(list) > 0 && ListView_GetNextItem(list, -1, LVNI_SELECTED) >= 0;
-  Button(Item(kCfg_btn_RemoveExt)).Enable(removable && !detection);
+  Button(Item(ConfigControl::kRemoveExtensionButton)).Enable(removable && !detection);
 }
 
 void FilesPage::DetectionChecked() {
-  const bool enabled = !Box(kCfg_cb_IntelliExtDetection).Checked();
-  for (int id : {kCfg_grp_ext, kCfg_lbl_NewExt, kCfg_edit_NewExt})
+  const bool enabled = !Box(ConfigControl::kDetectExtensionCheck).Checked();
+  for (ControlId id : {ConfigControl::kExtensionGroup, ConfigControl::kNewExtensionLabel,
+                       ConfigControl::kNewExtensionField})
     EnableWindow(Item(id), enabled ? TRUE : FALSE);
   ExtensionFieldChanged();
 }
 
 void FilesPage::AddExtension() {
-  const Edit field = Field(kCfg_edit_NewExt);
+  const Edit field = Field(ConfigControl::kNewExtensionField);
   const std::optional<std::string> extension = NewExtension(field.Text());
   if (!extension) return;
-  HWND list = Item(kCfg_ExtensionList);
+  HWND list = Item(ConfigControl::kExtensionList);
   const int index = ListView_GetItemCount(list);
   AddRow(index, *extension);
   ListView_SetItemState(list, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
@@ -171,7 +180,7 @@ void FilesPage::AddExtension() {
 }
 
 void FilesPage::RemoveExtension() {
-  const int selected = ListView_GetNextItem(Item(kCfg_ExtensionList), -1, LVNI_SELECTED);
+  const int selected = ListView_GetNextItem(Item(ConfigControl::kExtensionList), -1, LVNI_SELECTED);
   if (selected < 0) return;
   std::vector<std::string> extensions = Extensions();
   extensions.erase(extensions.begin() + selected);

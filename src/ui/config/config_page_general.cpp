@@ -16,35 +16,45 @@ HWND EditOf(HWND combo) {
 }
 
 const ControlSpec kGeneralControls[] = {
-    {"BUTTON", config::kSuggestedName, spec::kGroupBox, kCfg_grp_suggested, At(16, 34, 402, 72)},
-    {"BUTTON", config::kCurrentTCItem, spec::kFirstRadio, kCfg_rb_CurrentTCitem,
+    {"BUTTON", config::kSuggestedName, spec::kGroupBox, ConfigControl::kSuggestedGroup,
+     At(16, 34, 402, 72)},
+    {"BUTTON", config::kCurrentTCItem, spec::kFirstRadio, ConfigControl::kHostItemOption,
      At(28, 52, 380, 18)},
-    {"BUTTON", "", spec::kRadio, kCfg_rb_CustomName, At(28, 76, 120, 18)},
-    {"COMBOBOX", "", spec::kComboEdit | WS_GROUP, kCfg_customDirectoryName, At(150, 74, 228, 200)},
-    {"BUTTON", "+", spec::kPush, kCfg_btn_addRep, At(382, 73, 26, 24)},
-    {"BUTTON", config_dialog::kAffixGroup, spec::kGroupBox, kCfg_grp_affix, At(16, 112, 402, 84)},
-    {"BUTTON", config_dialog::kPrefix, spec::kCheck, kCfg_cb_TCItemPrefix, At(28, 132, 80, 18)},
-    {"COMBOBOX", "", spec::kComboEdit, kCfg_cmbx_TCItemPrefix, At(110, 130, 228, 200)},
-    {"BUTTON", config_dialog::kAddItem, spec::kPush, kCfg_btn_AddPrefix, At(344, 129, 64, 24)},
-    {"BUTTON", config_dialog::kSuffix, spec::kCheck, kCfg_cb_TCItemSuffix, At(28, 162, 80, 18)},
-    {"COMBOBOX", "", spec::kComboEdit, kCfg_cmbx_TCItemSuffix, At(110, 160, 228, 200)},
-    {"BUTTON", config_dialog::kAddItem, spec::kPush, kCfg_btn_AddSuffix, At(344, 159, 64, 24)},
-    {"BUTTON", config::kInvalidChar, spec::kGroupBox, kCfg_grp_invalid, At(16, 202, 402, 74)},
-    {"BUTTON", config::kShowWarning, spec::kFirstRadio, kCfg_rb_ShowMsg, At(28, 220, 380, 18)},
-    {"BUTTON", config::kReplaceWith, spec::kRadio, kCfg_rb_ReplaceChar, At(28, 246, 260, 18)},
-    {"EDIT", "", spec::kEdit | WS_GROUP, kCfg_Edit_ReplaceChar, At(292, 244, 40, 22)},
+    {"BUTTON", "", spec::kRadio, ConfigControl::kCustomNameOption, At(28, 76, 120, 18)},
+    {"COMBOBOX", "", spec::kComboEdit | WS_GROUP, ConfigControl::kCustomNameBox,
+     At(150, 74, 228, 200)},
+    {"BUTTON", "+", spec::kPush, ConfigControl::kVariablesButton, At(382, 73, 26, 24)},
+    {"BUTTON", config_dialog::kAffixGroup, spec::kGroupBox, ConfigControl::kAffixGroup,
+     At(16, 112, 402, 84)},
+    {"BUTTON", config_dialog::kPrefix, spec::kCheck, ConfigControl::kPrefixCheck,
+     At(28, 132, 80, 18)},
+    {"COMBOBOX", "", spec::kComboEdit, ConfigControl::kPrefixBox, At(110, 130, 228, 200)},
+    {"BUTTON", config_dialog::kAddItem, spec::kPush, ConfigControl::kAddPrefixButton,
+     At(344, 129, 64, 24)},
+    {"BUTTON", config_dialog::kSuffix, spec::kCheck, ConfigControl::kSuffixCheck,
+     At(28, 162, 80, 18)},
+    {"COMBOBOX", "", spec::kComboEdit, ConfigControl::kSuffixBox, At(110, 160, 228, 200)},
+    {"BUTTON", config_dialog::kAddItem, spec::kPush, ConfigControl::kAddSuffixButton,
+     At(344, 159, 64, 24)},
+    {"BUTTON", config::kInvalidChar, spec::kGroupBox, ConfigControl::kInvalidGroup,
+     At(16, 202, 402, 74)},
+    {"BUTTON", config::kShowWarning, spec::kFirstRadio, ConfigControl::kShowMessageOption,
+     At(28, 220, 380, 18)},
+    {"BUTTON", config::kReplaceWith, spec::kRadio, ConfigControl::kReplaceCharOption,
+     At(28, 246, 260, 18)},
+    {"EDIT", "", spec::kEdit | WS_GROUP, ConfigControl::kReplaceCharField, At(292, 244, 40, 22)},
 };
-const ListBinding kGeneralLists[] = {{kCfg_cmbx_TCItemPrefix, &V::prefix_list},
-                                     {kCfg_cmbx_TCItemSuffix, &V::suffix_list}};
-const TextBinding kGeneralTexts[] = {{kCfg_customDirectoryName, &V::custom_dir_name},
-                                     {kCfg_cmbx_TCItemPrefix, &V::dir_prefix},
-                                     {kCfg_cmbx_TCItemSuffix, &V::dir_suffix},
-                                     {kCfg_Edit_ReplaceChar, &V::invalid_char_replace}};
+const ListBinding kGeneralLists[] = {{ConfigControl::kPrefixBox, &V::prefix_list},
+                                     {ConfigControl::kSuffixBox, &V::suffix_list}};
+const TextBinding kGeneralTexts[] = {{ConfigControl::kCustomNameBox, &V::custom_dir_name},
+                                     {ConfigControl::kPrefixBox, &V::dir_prefix},
+                                     {ConfigControl::kSuffixBox, &V::dir_suffix},
+                                     {ConfigControl::kReplaceCharField, &V::invalid_char_replace}};
 const FlagBinding kGeneralFlags[] = {
-    {kCfg_rb_CustomName, &V::custom_name, kCfg_rb_CurrentTCitem},
-    {kCfg_cb_TCItemPrefix, &V::dir_prefix_active},
-    {kCfg_cb_TCItemSuffix, &V::dir_suffix_active},
-    {kCfg_rb_ReplaceChar, &V::replace_invalid, kCfg_rb_ShowMsg},
+    {ConfigControl::kCustomNameOption, &V::custom_name, ConfigControl::kHostItemOption},
+    {ConfigControl::kPrefixCheck, &V::dir_prefix_active},
+    {ConfigControl::kSuffixCheck, &V::dir_suffix_active},
+    {ConfigControl::kReplaceCharOption, &V::replace_invalid, ConfigControl::kShowMessageOption},
 };
 
 }  // namespace
@@ -54,7 +64,8 @@ GeneralPage::GeneralPage(ConfigPageSite& site)
                         {kGeneralLists, kGeneralTexts, kGeneralFlags}) {}
 
 void GeneralPage::OnCreate() {
-  ComboOf(kCfg_customDirectoryName).SetItems(CustomNameItems(site_.language, site_.user_templates));
+  ComboOf(ConfigControl::kCustomNameBox)
+      .SetItems(CustomNameItems(site_.language, site_.user_templates));
 }
 
 void GeneralPage::LoadMore() {
@@ -66,25 +77,29 @@ void GeneralPage::LoadMore() {
 
 void GeneralPage::ApplyCaptions() {
   // The radio button that shows a field after it ends with ":" while it is shown.
-  const bool custom = Box(kCfg_rb_CustomName).Checked();
-  Control(Item(kCfg_rb_CustomName)).SetText(Text(config::kCustomItem) + (custom ? ":" : ""));
+  const bool custom = Box(ConfigControl::kCustomNameOption).Checked();
+  Control(Item(ConfigControl::kCustomNameOption))
+      .SetText(Text(config::kCustomItem) + (custom ? ":" : ""));
 }
 
-bool GeneralPage::Shows(int id) const {
-  if (id == kCfg_customDirectoryName || id == kCfg_btn_addRep)
-    return Box(kCfg_rb_CustomName).Checked();
+bool GeneralPage::Shows(ControlId id) const {
+  if (id == ConfigControl::kCustomNameBox || id == ConfigControl::kVariablesButton)
+    return Box(ConfigControl::kCustomNameOption).Checked();
   return true;
 }
 
-ConfigField GeneralPage::FieldOf(int id) const {
-  if (id == kCfg_cmbx_TCItemPrefix || id == kCfg_cmbx_TCItemSuffix) return ConfigField::kAffix;
-  if (id == kCfg_customDirectoryName || id == kCfg_Edit_ReplaceChar) return ConfigField::kSelectAll;
+ConfigField GeneralPage::FieldOf(ControlId id) const {
+  if (id == ConfigControl::kPrefixBox || id == ConfigControl::kSuffixBox)
+    return ConfigField::kAffix;
+  if (id == ConfigControl::kCustomNameBox || id == ConfigControl::kReplaceCharField)
+    return ConfigField::kSelectAll;
   return ConfigField::kOther;
 }
 
 bool GeneralPage::CloseList(bool dropped) {
   if (!dropped) return false;
-  for (int id : {kCfg_cmbx_TCItemPrefix, kCfg_cmbx_TCItemSuffix, kCfg_customDirectoryName}) {
+  for (ControlId id :
+       {ConfigControl::kPrefixBox, ConfigControl::kSuffixBox, ConfigControl::kCustomNameBox}) {
     const Combo combo = ComboOf(id);
     if (combo.DroppedDown()) {
       combo.ShowDropDown(false);
@@ -94,71 +109,76 @@ bool GeneralPage::CloseList(bool dropped) {
   return false;
 }
 
-void GeneralPage::OnCommand(int id, int code) {
+void GeneralPage::OnCommand(ControlId id, int code) {
   const bool clicked = code == BN_CLICKED;
-  switch (id) {
-    case kCfg_rb_CurrentTCitem:
-    case kCfg_rb_CustomName:
+  switch (static_cast<ConfigControl>(id)) {
+    case ConfigControl::kHostItemOption:
+    case ConfigControl::kCustomNameOption:
       if (clicked) SuggestedNameChanged();
       break;
-    case kCfg_btn_addRep:
+    case ConfigControl::kVariablesButton:
       if (clicked) InsertVariable();
       break;
-    case kCfg_cmbx_TCItemPrefix:
-    case kCfg_cmbx_TCItemSuffix:
+    case ConfigControl::kPrefixBox:
+    case ConfigControl::kSuffixBox:
       if (code == CBN_SELCHANGE) {
         const Combo field = ComboOf(id);
         field.SetText(field.Item(field.Selected()));
       }
       if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE)
-        AffixTextChanged(id == kCfg_cmbx_TCItemPrefix);
+        AffixTextChanged(id == ConfigControl::kPrefixBox);
       break;
-    case kCfg_btn_AddPrefix:
-    case kCfg_btn_AddSuffix:
-      if (clicked) AddAffix(id == kCfg_btn_AddPrefix, true);
+    case ConfigControl::kAddPrefixButton:
+    case ConfigControl::kAddSuffixButton:
+      if (clicked) AddAffix(id == ConfigControl::kAddPrefixButton, true);
       break;
-    case kCfg_cb_TCItemPrefix:
-    case kCfg_cb_TCItemSuffix:
+    case ConfigControl::kPrefixCheck:
+    case ConfigControl::kSuffixCheck:
       if (clicked && Box(id).Checked() && Shown()) ComboOf(id + 1).Focus();
       break;
-    case kCfg_Edit_ReplaceChar:
+    case ConfigControl::kReplaceCharField:
       if (code == EN_CHANGE) ReplaceCharChanged();
+      break;
+    default:
       break;
   }
 }
 
 void GeneralPage::SuggestedNameChanged() {
-  const bool custom = Box(kCfg_rb_CustomName).Checked();
+  const bool custom = Box(ConfigControl::kCustomNameOption).Checked();
   const bool here = Shown();
-  Combo(Item(kCfg_customDirectoryName)).Show(custom && here);
-  Button(Item(kCfg_btn_addRep)).Show(custom && here);
+  Combo(Item(ConfigControl::kCustomNameBox)).Show(custom && here);
+  Button(Item(ConfigControl::kVariablesButton)).Show(custom && here);
   ApplyCaptions();
   if (!custom || !here || site_.loading) return;
-  const Combo field = ComboOf(kCfg_customDirectoryName);
+  const Combo field = ComboOf(ConfigControl::kCustomNameBox);
   field.Focus();
   if (field.Count() > 0) field.ShowDropDown(true);
 }
 
 void GeneralPage::AddAffix(bool prefix, bool from_button) {
-  const Combo field = ComboOf(prefix ? kCfg_cmbx_TCItemPrefix : kCfg_cmbx_TCItemSuffix);
+  const Combo field = ComboOf(prefix ? ConfigControl::kPrefixBox : ConfigControl::kSuffixBox);
   const std::string text = field.Text();
   if (Trim(text).empty()) return;
   field.SetItems(
-      AddAffixItem(Items(prefix ? kCfg_cmbx_TCItemPrefix : kCfg_cmbx_TCItemSuffix), text));
+      AddAffixItem(Items(prefix ? ConfigControl::kPrefixBox : ConfigControl::kSuffixBox), text));
   field.SetText("");
   AffixTextChanged(prefix);
   if (from_button) field.Focus();
 }
 
 void GeneralPage::AddButtonFollows(bool prefix) {
-  const std::string text = ComboOf(prefix ? kCfg_cmbx_TCItemPrefix : kCfg_cmbx_TCItemSuffix).Text();
-  Button(Item(prefix ? kCfg_btn_AddPrefix : kCfg_btn_AddSuffix)).Enable(!Trim(text).empty());
+  const std::string text =
+      ComboOf(prefix ? ConfigControl::kPrefixBox : ConfigControl::kSuffixBox).Text();
+  Button(Item(prefix ? ConfigControl::kAddPrefixButton : ConfigControl::kAddSuffixButton))
+      .Enable(!Trim(text).empty());
 }
 
 void GeneralPage::AffixTextChanged(bool prefix) {
   AddButtonFollows(prefix);
-  const std::string text = ComboOf(prefix ? kCfg_cmbx_TCItemPrefix : kCfg_cmbx_TCItemSuffix).Text();
-  Box(prefix ? kCfg_cb_TCItemPrefix : kCfg_cb_TCItemSuffix).SetChecked(!text.empty());
+  const std::string text =
+      ComboOf(prefix ? ConfigControl::kPrefixBox : ConfigControl::kSuffixBox).Text();
+  Box(prefix ? ConfigControl::kPrefixCheck : ConfigControl::kSuffixCheck).SetChecked(!text.empty());
 }
 
 bool GeneralPage::AddOnCtrlEnter() {
@@ -166,16 +186,16 @@ bool GeneralPage::AddOnCtrlEnter() {
                           (GetKeyState(VK_SHIFT) & 0x8000) == 0 &&
                           (GetKeyState(VK_MENU) & 0x8000) == 0;
   HWND focus = GetFocus();
-  for (int id : {kCfg_cmbx_TCItemPrefix, kCfg_cmbx_TCItemSuffix})
+  for (ControlId id : {ConfigControl::kPrefixBox, ConfigControl::kSuffixBox})
     if (focus != nullptr && GetParent(focus) == Item(id) && ctrl_alone) {
-      AddAffix(id == kCfg_cmbx_TCItemPrefix, false);
+      AddAffix(id == ConfigControl::kPrefixBox, false);
       return true;
     }
   return false;
 }
 
 void GeneralPage::ReplaceCharChanged() {
-  const Edit field = Field(kCfg_Edit_ReplaceChar);
+  const Edit field = Field(ConfigControl::kReplaceCharField);
   const std::string text = field.Text();
   const std::string corrected = CorrectReplaceChar(text);
   if (corrected == text) return;
@@ -184,11 +204,11 @@ void GeneralPage::ReplaceCharChanged() {
 }
 
 void GeneralPage::InsertVariable() {
-  if (!site_.context.choose_variable || !Box(kCfg_rb_CustomName).Checked()) return;
+  if (!site_.context.choose_variable || !Box(ConfigControl::kCustomNameOption).Checked()) return;
   const std::optional<std::string> token =
-      site_.context.choose_variable(site_.dialog, BelowOf(Item(kCfg_btn_addRep)));
+      site_.context.choose_variable(site_.dialog, BelowOf(Item(ConfigControl::kVariablesButton)));
   if (!token) return;
-  HWND field = EditOf(Item(kCfg_customDirectoryName));
+  HWND field = EditOf(Item(ConfigControl::kCustomNameBox));
   SetFocus(field);
   Edit(field).ReplaceSelection(*token);
 }

@@ -13,26 +13,37 @@ using namespace lng;
 using V = ConfigurationValues;
 
 const ControlSpec kWindowControls[] = {
-    {"BUTTON", config::kWindowPos, spec::kGroupBox, kCfg_grp_position, At(16, 34, 402, 92)},
-    {"BUTTON", config::kCenterofTC, spec::kFirstRadio, kCfg_rb_centerTCwnd, At(28, 52, 380, 18)},
-    {"BUTTON", config::kCenterofTCpane, spec::kRadio, kCfg_rb_centerTCpane, At(28, 76, 380, 18)},
-    {"BUTTON", config::kCenterofScreen, spec::kRadio, kCfg_rb_centerScreen, At(28, 100, 380, 18)},
-    {"BUTTON", config::kAdditionalWnd, spec::kGroupBox, kCfg_grp_look, At(16, 132, 402, 144)},
-    {"BUTTON", config::kUseFlatBtn, spec::kCheck | WS_GROUP, kCfg_cb_FlatBtn, At(28, 152, 380, 18)},
-    {"BUTTON", config::kUseWndTheme, spec::kCheck, kCfg_cb_Theme, At(28, 180, 230, 18)},
-    {"COMBOBOX", "", spec::kDropList, kCfg_cmbx_WndColor, At(262, 178, 146, 200)},
-    {"BUTTON", config::kUseTransparency, spec::kCheck, kCfg_cb_Transparency, At(28, 210, 230, 18)},
-    {"EDIT", "", spec::kEdit | ES_NUMBER, kCfg_edit_Transparency, At(262, 208, 50, 22)},
+    {"BUTTON", config::kWindowPos, spec::kGroupBox, ConfigControl::kPositionGroup,
+     At(16, 34, 402, 92)},
+    {"BUTTON", config::kCenterofTC, spec::kFirstRadio, ConfigControl::kCenterHostOption,
+     At(28, 52, 380, 18)},
+    {"BUTTON", config::kCenterofTCpane, spec::kRadio, ConfigControl::kCenterPanelOption,
+     At(28, 76, 380, 18)},
+    {"BUTTON", config::kCenterofScreen, spec::kRadio, ConfigControl::kCenterScreenOption,
+     At(28, 100, 380, 18)},
+    {"BUTTON", config::kAdditionalWnd, spec::kGroupBox, ConfigControl::kLookGroup,
+     At(16, 132, 402, 144)},
+    {"BUTTON", config::kUseFlatBtn, spec::kCheck | WS_GROUP, ConfigControl::kFlatButtonsCheck,
+     At(28, 152, 380, 18)},
+    {"BUTTON", config::kUseWndTheme, spec::kCheck, ConfigControl::kThemeCheck,
+     At(28, 180, 230, 18)},
+    {"COMBOBOX", "", spec::kDropList, ConfigControl::kColorBox, At(262, 178, 146, 200)},
+    {"BUTTON", config::kUseTransparency, spec::kCheck, ConfigControl::kTransparencyCheck,
+     At(28, 210, 230, 18)},
+    {"EDIT", "", spec::kEdit | ES_NUMBER, ConfigControl::kTransparencyField, At(262, 208, 50, 22)},
     {UPDOWN_CLASSA, "",
      spec::kShown | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-     kCfg_ud_Transparency, At(312, 208, 16, 22)},
-    {"BUTTON", config::kFocusTC, spec::kCheck, kCfg_cb_FocusTC, At(28, 240, 380, 18)},
+     ConfigControl::kTransparencySpin, At(312, 208, 16, 22)},
+    {"BUTTON", config::kFocusTC, spec::kCheck, ConfigControl::kFocusHostCheck,
+     At(28, 240, 380, 18)},
 };
-const TextBinding kWindowTexts[] = {{kCfg_edit_Transparency, &V::alpha_blend_value}};
-const FlagBinding kWindowFlags[] = {{kCfg_cb_FlatBtn, &V::flat_buttons},
-                                    {kCfg_cb_Theme, &V::use_window_theme},
-                                    {kCfg_cb_FocusTC, &V::focus_tc}};
-constexpr int kPositions[] = {kCfg_rb_centerTCwnd, kCfg_rb_centerTCpane, kCfg_rb_centerScreen};
+const TextBinding kWindowTexts[] = {{ConfigControl::kTransparencyField, &V::alpha_blend_value}};
+const FlagBinding kWindowFlags[] = {{ConfigControl::kFlatButtonsCheck, &V::flat_buttons},
+                                    {ConfigControl::kThemeCheck, &V::use_window_theme},
+                                    {ConfigControl::kFocusHostCheck, &V::focus_tc}};
+constexpr ControlId kPositions[] = {ConfigControl::kCenterHostOption,
+                                    ConfigControl::kCenterPanelOption,
+                                    ConfigControl::kCenterScreenOption};
 
 }  // namespace
 
@@ -41,11 +52,11 @@ WindowPage::WindowPage(ConfigPageSite& site)
                         {{}, kWindowTexts, kWindowFlags}) {}
 
 void WindowPage::OnCreate() {
-  const UpDown updown(Item(kCfg_ud_Transparency));
-  updown.SetBuddy(Item(kCfg_edit_Transparency));
+  const UpDown updown(Item(ConfigControl::kTransparencySpin));
+  updown.SetBuddy(Item(ConfigControl::kTransparencyField));
   updown.SetRange(10, 255);
   for (const std::string& entry : ThemeEntries(site_.language, site_.user_themes))
-    ComboOf(kCfg_cmbx_WndColor).Add(entry);
+    ComboOf(ConfigControl::kColorBox).Add(entry);
 }
 
 void WindowPage::LoadMore() {
@@ -54,10 +65,10 @@ void WindowPage::LoadMore() {
   const int stored = v.window_position.value_or(0);
   const int position = stored == 0 || stored == 1 ? stored : 2;
   for (int i = 0; i < 3; ++i) Box(kPositions[i]).SetChecked(i == position);
-  const Combo themes = ComboOf(kCfg_cmbx_WndColor);
+  const Combo themes = ComboOf(ConfigControl::kColorBox);
   themes.SetSelected(v.selected_theme >= 0 && v.selected_theme < themes.Count() ? v.selected_theme
                                                                                 : 0);
-  Box(kCfg_cb_Transparency).SetChecked(TransparencyChecked(v.alpha_blend_value));
+  Box(ConfigControl::kTransparencyCheck).SetChecked(TransparencyChecked(v.alpha_blend_value));
 }
 
 void WindowPage::SaveMore() {
@@ -65,81 +76,86 @@ void WindowPage::SaveMore() {
   v.window_position.reset();
   for (int i = 0; i < 3; ++i)
     if (Box(kPositions[i]).Checked()) v.window_position = i;
-  v.selected_theme = std::max(0, ComboOf(kCfg_cmbx_WndColor).Selected());
+  v.selected_theme = std::max(0, ComboOf(ConfigControl::kColorBox).Selected());
 }
 
-ConfigField WindowPage::FieldOf(int id) const {
-  return id == kCfg_edit_Transparency ? ConfigField::kSelectAll : ConfigField::kOther;
+ConfigField WindowPage::FieldOf(ControlId id) const {
+  return id == ConfigControl::kTransparencyField ? ConfigField::kSelectAll : ConfigField::kOther;
 }
 
 bool WindowPage::CloseList(bool dropped) {
-  const Combo combo = ComboOf(kCfg_cmbx_WndColor);
+  const Combo combo = ComboOf(ConfigControl::kColorBox);
   if (dropped && !combo.DroppedDown()) return false;
   if (dropped) combo.ShowDropDown(false);
   return std::exchange(list_open_, false) || dropped;
 }
 
-void WindowPage::OnCommand(int id, int code) {
+void WindowPage::OnCommand(ControlId id, int code) {
   const bool clicked = code == BN_CLICKED;
-  switch (id) {
-    case kCfg_cb_FlatBtn:
-      if (clicked && !Box(kCfg_cb_FlatBtn).Checked()) Box(kCfg_cb_Theme).SetChecked(false);
+  switch (static_cast<ConfigControl>(id)) {
+    case ConfigControl::kFlatButtonsCheck:
+      if (clicked && !Box(ConfigControl::kFlatButtonsCheck).Checked())
+        Box(ConfigControl::kThemeCheck).SetChecked(false);
       break;
-    case kCfg_cb_Theme:
+    case ConfigControl::kThemeCheck:
       if (clicked) ThemeChecked();
       break;
-    case kCfg_cmbx_WndColor:
+    case ConfigControl::kColorBox:
       if (code == CBN_DROPDOWN) list_open_ = true;
       // A closed list changes its choice by keyboard with CBN_SELCHANGE alone.
       if (code == CBN_SELENDOK || code == CBN_SELCHANGE) ThemeChosen();
       if (code == CBN_KILLFOCUS || code == CBN_CLOSEUP) list_open_ = false;
       break;
-    case kCfg_cb_Transparency:
+    case ConfigControl::kTransparencyCheck:
       if (clicked) TransparencyClicked();
       break;
-    case kCfg_edit_Transparency:
+    case ConfigControl::kTransparencyField:
       if (code == EN_CHANGE && !site_.loading) TransparencyChanged();
       if (code == EN_KILLFOCUS) TransparencyLeft();
+      break;
+    default:
       break;
   }
 }
 
 void WindowPage::ThemeChosen() {
   list_open_ = false;
-  const Combo themes = ComboOf(kCfg_cmbx_WndColor);
+  const Combo themes = ComboOf(ConfigControl::kColorBox);
   const int index = themes.Selected();
   if (index < 0) return;
   if (std::optional<std::string> name = UserThemeOfEntry(themes.Item(index)))
     Values().user_theme_name = *name;
-  Box(kCfg_cb_Theme).SetChecked(true);
+  Box(ConfigControl::kThemeCheck).SetChecked(true);
   ThemeChecked();
 }
 
 void WindowPage::ThemeChecked() {
-  if (Box(kCfg_cb_Theme).Checked() && !site_.loading) Box(kCfg_cb_FlatBtn).SetChecked(true);
+  if (Box(ConfigControl::kThemeCheck).Checked() && !site_.loading)
+    Box(ConfigControl::kFlatButtonsCheck).SetChecked(true);
 }
 
 void WindowPage::TransparencyChanged() {
-  const Edit field = Field(kCfg_edit_Transparency);
+  const Edit field = Field(ConfigControl::kTransparencyField);
   const std::string text = field.Text();
   const TransparencyField corrected = CorrectTransparency(text);
-  Box(kCfg_cb_Transparency).SetChecked(corrected.checked);
+  Box(ConfigControl::kTransparencyCheck).SetChecked(corrected.checked);
   if (corrected.text == text) return;
   field.SetText(corrected.text);
   field.CaretToEnd();
 }
 
 void WindowPage::TransparencyLeft() {
-  const Edit field = Field(kCfg_edit_Transparency);
+  const Edit field = Field(ConfigControl::kTransparencyField);
   const std::string text = field.Text();
   const std::string corrected = TransparencyOnLeave(text);
   if (corrected != text) field.SetText(corrected);
 }
 
 void WindowPage::TransparencyClicked() {
-  const Edit field = Field(kCfg_edit_Transparency);
+  const Edit field = Field(ConfigControl::kTransparencyField);
   const std::string text = field.Text();
-  const std::string corrected = TransparencyOnCheck(Box(kCfg_cb_Transparency).Checked(), text);
+  const std::string corrected =
+      TransparencyOnCheck(Box(ConfigControl::kTransparencyCheck).Checked(), text);
   if (corrected != text) field.SetText(corrected);
 }
 

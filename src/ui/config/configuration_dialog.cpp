@@ -19,7 +19,7 @@ constexpr COLORREF kLinkColor = RGB(0, 102, 204);
 
 // The tab control lies under the pages' controls, the buttons after them in the tab order.
 const ControlSpec kTabs[] = {
-    {WC_TABCONTROLA, "", spec::kShown | WS_TABSTOP, kCfg_tabs, At(6, 6, 424, 300)}};
+    {WC_TABCONTROLA, "", spec::kShown | WS_TABSTOP, ConfigControl::kTabs, At(6, 6, 424, 300)}};
 const ControlSpec kButtons[] = {
     {"BUTTON", lng::buttons::kBtnOK, spec::kDefaultPush, IDOK, At(264, 314, 80, 26)},
     {"BUTTON", lng::buttons::kBtnCancel, spec::kPush, IDCANCEL, At(350, 314, 80, 26)},
@@ -31,12 +31,12 @@ bool IsGroupBox(const ControlSpec& spec) {
 
 }  // namespace
 
-TConfiguration::TConfiguration(ConfigurationContext context)
+ConfigurationDialog::ConfigurationDialog(ConfigurationContext context)
     : Dialog(kConfigurationClass, "", kWidth, kHeight), context_(std::move(context)) {}
 
-TConfiguration::~TConfiguration() = default;
+ConfigurationDialog::~ConfigurationDialog() = default;
 
-bool TConfiguration::OnInit() {
+bool ConfigurationDialog::OnInit() {
   site_.dialog = hwnd();
   site_.loading = true;
   site_.language = context_.language();
@@ -48,9 +48,9 @@ bool TConfiguration::OnInit() {
   return true;
 }
 
-bool TConfiguration::ReadSettings() {
+bool ConfigurationDialog::ReadSettings() {
   try {
-    TBigIniFile ini(context_.files, context_.settings_path);
+    BigIniFile ini(context_.files, context_.settings_path);
     site_.values = LoadConfiguration(ini);
     std::vector<std::string> keys;
     ini.ReadSection(kUserTemplatesSection, keys);
@@ -67,7 +67,7 @@ bool TConfiguration::ReadSettings() {
   return true;
 }
 
-void TConfiguration::CreatePages() {
+void ConfigurationDialog::CreatePages() {
   INITCOMMONCONTROLSEX common = {sizeof common, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
                                                     ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common);
@@ -88,7 +88,8 @@ void TConfiguration::CreatePages() {
     item.mask = TCIF_TEXT;
     wchar_t empty[] = L"";
     item.pszText = empty;
-    SendMessageW(Control(kCfg_tabs), TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(Control(ConfigControl::kTabs), TCM_INSERTITEMW, i,
+                 reinterpret_cast<LPARAM>(&item));
   }
   for (std::span<const ControlSpec> table : tables)
     for (const ControlSpec& spec : table) {
@@ -102,7 +103,7 @@ void TConfiguration::CreatePages() {
   for (const auto& page : page_objects_)
     for (const ControlSpec& spec : page->Controls())
       if (IsGroupBox(spec)) below.push_back(Control(spec.id));
-  below.push_back(Control(kCfg_tabs));
+  below.push_back(Control(ConfigControl::kTabs));
   for (HWND control : below) {
     SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) | WS_CLIPSIBLINGS);
     SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -110,7 +111,7 @@ void TConfiguration::CreatePages() {
   for (const auto& page : page_objects_) page->OnCreate();
 }
 
-void TConfiguration::ApplyCaptions() {
+void ConfigurationDialog::ApplyCaptions() {
   using namespace lng;
   kestrix::Control(hwnd()).SetText(site_.language.Text(config_dialog::kTitle));
   const std::array<LanguageKey, 5> tabs{config::kGeneral, config::kWindow,
@@ -121,7 +122,7 @@ void TConfiguration::ApplyCaptions() {
     TCITEMW item = {};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();
-    SendMessageW(Control(kCfg_tabs), TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(Control(ConfigControl::kTabs), TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
   kestrix::ApplyCaptions(hwnd(), kButtons, site_.language);
   for (const auto& page : page_objects_) {
@@ -132,7 +133,7 @@ void TConfiguration::ApplyCaptions() {
 
 // Ends the loading: the page last chosen is shown, and the pages are taken back as they
 // show the file, so that OK writes only what differs from this.
-void TConfiguration::OnLoaded() {
+void ConfigurationDialog::OnLoaded() {
   site_.loading = false;
   const int last = site_.values.last_selected_page;
   ShowPage(last >= 0 && last < static_cast<int>(ConfigPage::kCount) ? static_cast<ConfigPage>(last)
@@ -143,10 +144,10 @@ void TConfiguration::OnLoaded() {
 }
 
 // Writes what the pages took back.
-bool TConfiguration::OnSaved() {
+bool ConfigurationDialog::OnSaved() {
   site_.values.last_selected_page = static_cast<int>(site_.page);
   try {
-    TBigIniFile ini(context_.files, context_.settings_path);
+    BigIniFile ini(context_.files, context_.settings_path);
     SaveConfiguration(ini, site_.values, shown_);
   } catch (const InOutError& error) {
     // The dialog stays open with the user's changes.
@@ -158,9 +159,9 @@ bool TConfiguration::OnSaved() {
   return true;
 }
 
-void TConfiguration::ShowPage(ConfigPage page) {
+void ConfigurationDialog::ShowPage(ConfigPage page) {
   site_.page = page;
-  TabCtrl_SetCurSel(Control(kCfg_tabs), static_cast<int>(page));
+  TabCtrl_SetCurSel(Control(ConfigControl::kTabs), static_cast<int>(page));
   for (const auto& each : page_objects_)
     for (const ControlSpec& spec : each->Controls()) {
       const bool shown = each->Which() == page && each->Shows(spec.id);
@@ -168,7 +169,7 @@ void TConfiguration::ShowPage(ConfigPage page) {
     }
 }
 
-ConfigurationPage* TConfiguration::PageOwning(int id) const {
+ConfigurationPage* ConfigurationDialog::PageOwning(ControlId id) const {
   for (const auto& page : page_objects_)
     if (page->Owns(id)) return page.get();
   return nullptr;
@@ -176,28 +177,28 @@ ConfigurationPage* TConfiguration::PageOwning(int id) const {
 
 // --- Messages ------------------------------------------------------------------------
 
-bool TConfiguration::OnCommand(int id, int code, HWND) {
+bool ConfigurationDialog::OnCommand(ControlId id, int code, HWND) {
   ConfigurationPage* page = PageOwning(id);
   if (page == nullptr) return false;
   page->OnCommand(id, code);
   return true;
 }
 
-LRESULT TConfiguration::OnNotify(const NMHDR& header) {
-  const int id = static_cast<int>(header.idFrom);
-  if (id == kCfg_tabs && header.code == TCN_SELCHANGE)
+LRESULT ConfigurationDialog::OnNotify(const NMHDR& header) {
+  const ControlId id = IdFrom(header);
+  if (id == ConfigControl::kTabs && header.code == TCN_SELCHANGE)
     ShowPage(static_cast<ConfigPage>(TabCtrl_GetCurSel(header.hwndFrom)));
   else if (ConfigurationPage* page = PageOwning(id))
     page->OnNotify(header);
   return 0;
 }
 
-void TConfiguration::OnOk() {
+void ConfigurationDialog::OnOk() {
   if (general_->AddOnCtrlEnter()) return;
   Dialog::OnOk();
 }
 
-void TConfiguration::OnCancel() {
+void ConfigurationDialog::OnCancel() {
   // Escape first closes an open list.
   for (const auto& page : page_objects_)
     if (page->CloseList(true)) {
@@ -210,13 +211,13 @@ void TConfiguration::OnCancel() {
 }
 
 // The language is read again on every activation.
-void TConfiguration::OnActivate() {
+void ConfigurationDialog::OnActivate() {
   if (!context_.language) return;
   site_.language = context_.language();
   ApplyCaptions();
 }
 
-LRESULT TConfiguration::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT ConfigurationDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_CTLCOLORSTATIC) {
     HWND control = reinterpret_cast<HWND>(lparam);
     ConfigurationPage* page = PageOwning(GetDlgCtrlID(control));
@@ -230,11 +231,11 @@ LRESULT TConfiguration::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam
   return Dialog::HandleMessage(message, wparam, lparam);
 }
 
-std::optional<LRESULT> TConfiguration::FieldKey(HWND control, UINT message, WPARAM wparam) {
+std::optional<LRESULT> ConfigurationDialog::FieldKey(HWND control, UINT message, WPARAM wparam) {
   if (message != WM_KEYDOWN && message != WM_CHAR) return std::nullopt;
   HWND owner = GetParent(control) == hwnd() ? control : GetParent(control);
-  const int id = GetDlgCtrlID(owner);
-  const bool prefix = id == kCfg_cmbx_TCItemPrefix;
+  const ControlId id = GetDlgCtrlID(owner);
+  const bool prefix = id == ConfigControl::kPrefixBox;
   ConfigKeyContext context;
   if (const ConfigurationPage* page = PageOwning(id)) context.field = page->FieldOf(id);
   if (context.field == ConfigField::kAffix)

@@ -1,5 +1,5 @@
 #pragma once
-// TConfiguration: the settings dialog of the main window. Five pages on a tab control; each
+// ConfigurationDialog: the settings dialog of the main window. Five pages on a tab control; each
 // page shows its part of ConfigurationValues and takes it back on OK, when what differs
 // from what the pages showed is written to the settings file in one go. A file that cannot
 // be read opens no dialog. The pages (ui/configuration_pages.h) own their controls and
@@ -18,6 +18,7 @@
 #include "settings/configuration.h"
 #include "settings/language_table.h"
 #include "window/control_hook.h"
+#include "window/control_id.h"
 #include "window/controls.h"
 #include "window/dialog.h"
 
@@ -25,74 +26,76 @@ namespace kestrix {
 
 // Every control of the dialog has a fixed id, so tests find it by name. The pages' ranges
 // decide which controls a tab shows.
-enum ConfigControlId : int {
-  kCfg_tabs = 3000,
-  kCfg_FirstGeneral,
-  kCfg_grp_suggested = kCfg_FirstGeneral,
-  kCfg_rb_CurrentTCitem,
-  kCfg_rb_CustomName,
-  kCfg_customDirectoryName,
-  kCfg_btn_addRep,
-  kCfg_grp_affix,
-  kCfg_cb_TCItemPrefix,
-  kCfg_cmbx_TCItemPrefix,
-  kCfg_btn_AddPrefix,
-  kCfg_cb_TCItemSuffix,
-  kCfg_cmbx_TCItemSuffix,
-  kCfg_btn_AddSuffix,
-  kCfg_grp_invalid,
-  kCfg_rb_ShowMsg,
-  kCfg_rb_ReplaceChar,
-  kCfg_Edit_ReplaceChar,
-  kCfg_FirstWindow,
-  kCfg_grp_position = kCfg_FirstWindow,
-  kCfg_rb_centerTCwnd,
-  kCfg_rb_centerTCpane,
-  kCfg_rb_centerScreen,
-  kCfg_grp_look,
-  kCfg_cb_FlatBtn,
-  kCfg_cb_Theme,
-  kCfg_cmbx_WndColor,
-  kCfg_cb_Transparency,
-  kCfg_edit_Transparency,
-  kCfg_ud_Transparency,
-  kCfg_cb_FocusTC,
-  kCfg_FirstLanguage,
-  kCfg_grp_language = kCfg_FirstLanguage,
-  kCfg_cb_LanguageSelect,
-  kCfg_lbl_translator,
-  kCfg_lbl_translatorDATA,
-  kCfg_lbl_date,
-  kCfg_lbl_dateDATA,
-  kCfg_lbl_email,
-  kCfg_lbl_emailDATA,
-  kCfg_lnk_languages,
-  kCfg_lnk_translate,
-  kCfg_FirstAdvanced,
-  kCfg_grp_method = kCfg_FirstAdvanced,
-  kCfg_lbl_method,
-  kCfg_rb_OriginalMethod,
-  kCfg_rb_NewMethod,
-  kCfg_cb_FixExtension,
-  kCfg_grp_history,
-  kCfg_rb_MK_UtilityChosen,
-  kCfg_rb_MK_ManualPath,
-  kCfg_edit_MK_manualfile,
-  kCfg_grp_replace,
-  kCfg_memo_ReplaceChars,
-  kCfg_FirstFiles,
-  kCfg_grp_files = kCfg_FirstFiles,
-  kCfg_cb_EnableFileCreation,
-  kCfg_cb_IntelliExtDetection,
-  kCfg_grp_ext,
-  kCfg_ExtensionList,
-  kCfg_lbl_NewExt,
-  kCfg_edit_NewExt,
-  kCfg_btn_AddNewExt,
-  kCfg_btn_RemoveExt,
-  kCfg_Button1,
-  kCfg_End,
+enum class ConfigControl : int {
+  kTabs = 3000,
+  kFirstGeneral,
+  kSuggestedGroup = kFirstGeneral,
+  kHostItemOption,
+  kCustomNameOption,
+  kCustomNameBox,
+  kVariablesButton,
+  kAffixGroup,
+  kPrefixCheck,
+  kPrefixBox,
+  kAddPrefixButton,
+  kSuffixCheck,
+  kSuffixBox,
+  kAddSuffixButton,
+  kInvalidGroup,
+  kShowMessageOption,
+  kReplaceCharOption,
+  kReplaceCharField,
+  kFirstWindow,
+  kPositionGroup = kFirstWindow,
+  kCenterHostOption,
+  kCenterPanelOption,
+  kCenterScreenOption,
+  kLookGroup,
+  kFlatButtonsCheck,
+  kThemeCheck,
+  kColorBox,
+  kTransparencyCheck,
+  kTransparencyField,
+  kTransparencySpin,
+  kFocusHostCheck,
+  kFirstLanguage,
+  kLanguageGroup = kFirstLanguage,
+  kLanguageBox,
+  kTranslatorLabel,
+  kTranslatorValue,
+  kDateLabel,
+  kDateValue,
+  kEmailLabel,
+  kEmailValue,
+  kLanguagesLink,
+  kTranslateLink,
+  kFirstAdvanced,
+  kMethodGroup = kFirstAdvanced,
+  kMethodLabel,
+  kOriginalMethodOption,
+  kNewMethodOption,
+  kFixExtensionCheck,
+  kHistoryGroup,
+  kHistoryAutoOption,
+  kHistoryManualOption,
+  kHistoryFileField,
+  kReplaceGroup,
+  kReplaceCharsMemo,
+  kFirstFiles,
+  kFilesGroup = kFirstFiles,
+  kFileCreationCheck,
+  kDetectExtensionCheck,
+  kExtensionGroup,
+  kExtensionList,
+  kNewExtensionLabel,
+  kNewExtensionField,
+  kAddExtensionButton,
+  kRemoveExtensionButton,
+  kContentButton,
+  kEnd,
 };
+template <>
+inline constexpr bool kIsControlEnum<ConfigControl> = true;
 
 inline constexpr char kConfigurationClass[] = "TConfiguration";
 
@@ -127,21 +130,21 @@ struct ConfigPageSite {
 class ConfigurationPage;
 class GeneralPage;
 
-class TConfiguration : public Dialog {
+class ConfigurationDialog : public Dialog {
  public:
-  explicit TConfiguration(ConfigurationContext context);
-  ~TConfiguration() override;
+  explicit ConfigurationDialog(ConfigurationContext context);
+  ~ConfigurationDialog() override;
 
   // After IDOK: the values written.
   const ConfigurationValues& Values() const { return site_.values; }
-  HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
+  HWND Control(ControlId id) const { return ::kestrix::Item(hwnd(), id); }
   ConfigPage ActivePage() const { return site_.page; }
 
  protected:
   bool OnInit() override;
   void OnLoaded() override;
   bool OnSaved() override;
-  bool OnCommand(int id, int code, HWND control) override;
+  bool OnCommand(ControlId id, int code, HWND control) override;
   LRESULT OnNotify(const NMHDR& header) override;
   void OnOk() override;
   void OnCancel() override;
@@ -156,7 +159,7 @@ class TConfiguration : public Dialog {
   void CreatePages();
   void ApplyCaptions();
   void ShowPage(ConfigPage page);
-  ConfigurationPage* PageOwning(int id) const;
+  ConfigurationPage* PageOwning(ControlId id) const;
 
   ConfigurationContext context_;
   ConfigPageSite site_{context_};

@@ -4,12 +4,12 @@
 
 namespace kestrix {
 
-bool ConfigurationPage::Owns(int id) const {
+bool ConfigurationPage::Owns(ControlId id) const {
   return std::any_of(controls_.begin(), controls_.end(),
                      [id](const ControlSpec& spec) { return spec.id == id; });
 }
 
-std::vector<std::string> ConfigurationPage::Items(int id) const {
+std::vector<std::string> ConfigurationPage::Items(ControlId id) const {
   const Combo combo = ComboOf(id);
   std::vector<std::string> items;
   for (int i = 0; i < combo.Count(); ++i) items.push_back(combo.Item(i));

@@ -17,16 +17,16 @@ namespace kestrix {
 
 // Which control shows which value, for showing and reading alike.
 struct FlagBinding {
-  int id;
+  ControlId id;
   bool ConfigurationValues::*value;
-  int opposite = 0;  // the radio button checked when the value is false
+  ControlId opposite = 0;  // the radio button checked when the value is false
 };
 struct TextBinding {
-  int id;
+  ControlId id;
   std::string ConfigurationValues::*value;
 };
 struct ListBinding {
-  int id;  // a combo box: its items
+  ControlId id;  // a combo box: its items
   std::vector<std::string> ConfigurationValues::*value;
 };
 struct Bindings {
@@ -43,20 +43,20 @@ class ConfigurationPage : public DialogPage {
 
   ConfigPage Which() const { return which_; }
   std::span<const ControlSpec> Controls() const { return controls_; }
-  bool Owns(int id) const;
+  bool Owns(ControlId id) const;
 
   // Once every control of the dialog exists: lists, buddies, columns, fonts.
   virtual void OnCreate() {}
   void Load() override;
   bool Save() override;
-  virtual void OnCommand(int id, int code) = 0;
+  virtual void OnCommand(ControlId id, int code) = 0;
   virtual void OnNotify(const NMHDR&) {}
   // The captions made of more than one text or following a choice.
   virtual void ApplyCaptions() {}
   // Whether control `id` shows while the page does: a field of an unchosen choice does not.
-  virtual bool Shows(int) const { return true; }
+  virtual bool Shows(ControlId) const { return true; }
   // What keys do in one of the page's fields.
-  virtual ConfigField FieldOf(int) const { return ConfigField::kOther; }
+  virtual ConfigField FieldOf(ControlId) const { return ConfigField::kOther; }
   // Escape closes a list of the page: one that is down (`dropped`), or else one the page
   // still counts as open. Whether there was one.
   virtual bool CloseList(bool) { return false; }
@@ -68,12 +68,12 @@ class ConfigurationPage : public DialogPage {
   virtual void LoadMore() {}
   virtual void SaveMore() {}
 
-  HWND Item(int id) const { return GetDlgItem(site_.dialog, id); }
-  Check Box(int id) const { return Check(Item(id)); }
-  Combo ComboOf(int id) const { return Combo(Item(id)); }
-  Edit Field(int id) const { return Edit(Item(id)); }
+  HWND Item(ControlId id) const { return ::kestrix::Item(site_.dialog, id); }
+  Check Box(ControlId id) const { return Check(Item(id)); }
+  Combo ComboOf(ControlId id) const { return Combo(Item(id)); }
+  Edit Field(ControlId id) const { return Edit(Item(id)); }
   // The items of a combo box.
-  std::vector<std::string> Items(int id) const;
+  std::vector<std::string> Items(ControlId id) const;
   std::string Text(const LanguageKey& key) const { return site_.language.Text(key); }
   bool Shown() const { return site_.page == which_; }
   ConfigurationValues& Values() const { return site_.values; }
@@ -90,10 +90,10 @@ class GeneralPage : public ConfigurationPage {
  public:
   explicit GeneralPage(ConfigPageSite& site);
   void OnCreate() override;
-  void OnCommand(int id, int code) override;
+  void OnCommand(ControlId id, int code) override;
   void ApplyCaptions() override;
-  bool Shows(int id) const override;
-  ConfigField FieldOf(int id) const override;
+  bool Shows(ControlId id) const override;
+  ConfigField FieldOf(ControlId id) const override;
   bool CloseList(bool dropped) override;
 
   void AddAffix(bool prefix, bool from_button);
@@ -115,8 +115,8 @@ class WindowPage : public ConfigurationPage {
  public:
   explicit WindowPage(ConfigPageSite& site);
   void OnCreate() override;
-  void OnCommand(int id, int code) override;
-  ConfigField FieldOf(int id) const override;
+  void OnCommand(ControlId id, int code) override;
+  ConfigField FieldOf(ControlId id) const override;
   bool CloseList(bool dropped) override;
 
  protected:
@@ -138,7 +138,7 @@ class LanguagePage : public ConfigurationPage {
   explicit LanguagePage(ConfigPageSite& site);
   ~LanguagePage() override;
   void OnCreate() override;
-  void OnCommand(int id, int code) override;
+  void OnCommand(ControlId id, int code) override;
   bool CloseList(bool dropped) override;
   bool IsLink(HWND control) const override;
 
@@ -158,9 +158,9 @@ class LanguagePage : public ConfigurationPage {
 class AdvancedPage : public ConfigurationPage {
  public:
   explicit AdvancedPage(ConfigPageSite& site);
-  void OnCommand(int id, int code) override;
+  void OnCommand(ControlId id, int code) override;
   void ApplyCaptions() override;
-  bool Shows(int id) const override;
+  bool Shows(ControlId id) const override;
 
  protected:
   void LoadMore() override;
@@ -175,7 +175,7 @@ class FilesPage : public ConfigurationPage {
  public:
   explicit FilesPage(ConfigPageSite& site);
   void OnCreate() override;
-  void OnCommand(int id, int code) override;
+  void OnCommand(ControlId id, int code) override;
   void OnNotify(const NMHDR& header) override;
   void ApplyCaptions() override;
 

@@ -10,21 +10,24 @@
 #include "platform/file_system.h"
 #include "platform/resources.h"
 #include "settings/language_table.h"
+#include "window/control_id.h"
 #include "window/dialog.h"
 #include "window/owned_font.h"
 
 namespace kestrix {
 
-enum AboutControlId : int {
-  kAbout_lbl_product = 3200,
-  kAbout_lbl_version,
-  kAbout_memo_history,
-  kAbout_lbl_libraries,
-  kAbout_lbl_developer,
-  kAbout_lbl_note,
-  kAbout_lbl_contact,
-  kAbout_lnk_update,
+enum class AboutControl : int {
+  kProductLabel = 3200,
+  kVersionLabel,
+  kHistoryMemo,
+  kLibrariesLabel,
+  kDeveloperLabel,
+  kNoteLabel,
+  kContactLabel,
+  kUpdateLink,
 };
+template <>
+inline constexpr bool kIsControlEnum<AboutControl> = true;
 
 inline constexpr char kAboutClass[] = "TAboutForm";
 // Where questions and reports go: the user guide's section on problems, shown and opened
@@ -39,14 +42,14 @@ struct AboutContext {
   std::function<LanguageTable()> language;
 };
 
-class TAboutForm : public Dialog {
+class AboutDialog : public Dialog {
  public:
-  explicit TAboutForm(AboutContext context);
-  HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
+  explicit AboutDialog(AboutContext context);
+  HWND Item(ControlId id) const { return ::kestrix::Item(hwnd(), id); }
 
  protected:
   bool OnInit() override;
-  bool OnCommand(int id, int code, HWND control) override;
+  bool OnCommand(ControlId id, int code, HWND control) override;
   void OnActivate() override;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 

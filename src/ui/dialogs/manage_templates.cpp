@@ -18,20 +18,27 @@ using namespace lng;
 // Written for the smallest client area; the fields and the list grow with the window.
 constexpr DWORD kLabel = spec::kShown | SS_NOPREFIX;
 constexpr ControlSpec kControls[] = {
-    {"BUTTON", program::kNewTemplate, spec::kGroupBox, kId_grp_newTemplate, At(6, 4, 341, 94),
+    {"BUTTON", program::kNewTemplate, spec::kGroupBox, TemplateControl::kNewTemplateGroup,
+     At(6, 4, 341, 94), Anchor::kWidth},
+    {"STATIC", Caption(program::kTemplate, ":"), kLabel, TemplateControl::kTextLabel,
+     At(14, 23, 60, 14)},
+    {"COMBOBOX", "", spec::kComboEdit, TemplateControl::kTextField, At(76, 19, 235, 160),
      Anchor::kWidth},
-    {"STATIC", Caption(program::kTemplate, ":"), kLabel, kId_Label1, At(14, 23, 60, 14)},
-    {"COMBOBOX", "", spec::kComboEdit, kId_Template_Define, At(76, 19, 235, 160), Anchor::kWidth},
-    {"BUTTON", "+", spec::kPush, kId_btn_addRepTemplate, At(315, 19, 24, 22), Anchor::kRight},
-    {"STATIC", Caption(program::kTemplateName, ":"), kLabel, kId_Label2, At(14, 49, 60, 14)},
-    {"COMBOBOX", "", spec::kComboEdit, kId_Template_Name, At(76, 45, 171, 160), Anchor::kWidth},
-    {"BUTTON", program::kAddToList, spec::kPush, kId_btn_Add, At(253, 44, 86, 24), Anchor::kRight},
-    {"STATIC", Caption(program::kTemplatePreview, ":"), kLabel, kId_Label3, At(14, 75, 60, 14)},
-    {"STATIC", "", kLabel | SS_LEFTNOWORDWRAP | SS_SUNKEN | SS_CENTERIMAGE, kId_lbl_TemplatePreview,
-     At(76, 72, 263, 19), Anchor::kWidth},
+    {"BUTTON", "+", spec::kPush, TemplateControl::kVariablesButton, At(315, 19, 24, 22),
+     Anchor::kRight},
+    {"STATIC", Caption(program::kTemplateName, ":"), kLabel, TemplateControl::kNameLabel,
+     At(14, 49, 60, 14)},
+    {"COMBOBOX", "", spec::kComboEdit, TemplateControl::kNameField, At(76, 45, 171, 160),
+     Anchor::kWidth},
+    {"BUTTON", program::kAddToList, spec::kPush, TemplateControl::kAddButton, At(253, 44, 86, 24),
+     Anchor::kRight},
+    {"STATIC", Caption(program::kTemplatePreview, ":"), kLabel, TemplateControl::kPreviewLabel,
+     At(14, 75, 60, 14)},
+    {"STATIC", "", kLabel | SS_LEFTNOWORDWRAP | SS_SUNKEN | SS_CENTERIMAGE,
+     TemplateControl::kPreview, At(76, 72, 263, 19), Anchor::kWidth},
     {WC_LISTVIEWA, "",
      spec::kShown | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_BORDER,
-     kId_TemplateList, At(6, 104, 341, 117), Anchor::kSize},
+     TemplateControl::kList, At(6, 104, 341, 117), Anchor::kSize},
     {"BUTTON", buttons::kBtnApply, spec::kDefaultPush, IDOK, At(181, 227, 80, 24),
      Anchor::kBottomRight},
     {"BUTTON", buttons::kBtnCancel, spec::kPush, IDCANCEL, At(267, 227, 80, 24),
@@ -83,22 +90,22 @@ HWND ComboEdit(HWND combo) {
 
 }  // namespace
 
-TManageTemplates::TManageTemplates(ManageTemplatesServices services,
-                                   std::vector<std::pair<std::string, std::string>> lines,
-                                   SIZE client)
+TemplateManagerDialog::TemplateManagerDialog(ManageTemplatesServices services,
+                                             std::vector<std::pair<std::string, std::string>> lines,
+                                             SIZE client)
     : Dialog(kClassName, "", kManageTemplatesWidth, kManageTemplatesHeight),
       services_(std::move(services)),
       rows_(std::move(lines)),
       requested_(client),
       client_(client) {}
 
-bool TManageTemplates::OnInit() {
+bool TemplateManagerDialog::OnInit() {
   Control(hwnd()).SetText(Text(popup::kTemplates));
   SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_THICKFRAME);
   CreateControls(kControls, services_.language, kManageTemplatesWidth, kManageTemplatesHeight);
-  define_ = Combo(Item(kId_Template_Define));
-  name_ = Combo(Item(kId_Template_Name));
-  HWND list = Item(kId_TemplateList);
+  define_ = Combo(Item(TemplateControl::kTextField));
+  name_ = Combo(Item(TemplateControl::kNameField));
+  HWND list = Item(TemplateControl::kList);
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   AddColumn(list, 0, "#", 28);
@@ -114,7 +121,7 @@ bool TManageTemplates::OnInit() {
     define_.Add(row.text);
   }
   ShowRows(-1);
-  Button(Item(kId_btn_Add)).Enable(false);
+  Button(Item(TemplateControl::kAddButton)).Enable(false);
   ResetName();
   const SIZE outer =
       OuterSizeFor(hwnd(), std::max<LONG>(requested_.cx, Scale96(kManageTemplatesWidth)),
@@ -124,8 +131,8 @@ bool TManageTemplates::OnInit() {
   return true;
 }
 
-void TManageTemplates::ShowRows(int select) {
-  HWND list = Item(kId_TemplateList);
+void TemplateManagerDialog::ShowRows(int select) {
+  HWND list = Item(TemplateControl::kList);
   filling_ = true;
   SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   const std::vector<TemplateRow>& rows = rows_.Rows();
@@ -139,102 +146,103 @@ void TManageTemplates::ShowRows(int select) {
   if (select >= 0 && select < static_cast<int>(rows.size())) SelectListRow(list, select);
 }
 
-void TManageTemplates::ResetName() const {
+void TemplateManagerDialog::ResetName() const {
   name_.SetText(NumberedTemplateName(Text(program::kTemplate), rows_.Count() + 1));
 }
 
-int TManageTemplates::SelectedRow() const {
-  return static_cast<int>(SendMessageW(Item(kId_TemplateList), LVM_GETNEXTITEM,
+int TemplateManagerDialog::SelectedRow() const {
+  return static_cast<int>(SendMessageW(Item(TemplateControl::kList), LVM_GETNEXTITEM,
                                        static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-void TManageTemplates::Template_DefineChange() {
+void TemplateManagerDialog::TemplateTextChanged() {
   const std::string text = define_.Text();
   const bool can_add = CanAddTemplate(text, name_.Text());
-  Button(Item(kId_btn_Add)).Enable(can_add);
-  const int default_button = can_add ? kId_btn_Add : IDOK;
+  Button(Item(TemplateControl::kAddButton)).Enable(can_add);
+  const ControlId default_button =
+      can_add ? ControlId(TemplateControl::kAddButton) : ControlId(IDOK);
   if (default_button != default_button_) {
     SendMessageW(Item(default_button_), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     SendMessageW(Item(default_button), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     default_button_ = default_button;
   }
-  Control(Item(kId_lbl_TemplatePreview))
+  Control(Item(TemplateControl::kPreview))
       .SetText(services_.preview ? services_.preview(text) : text);
 }
 
-void TManageTemplates::btn_AddClick() {
+void TemplateManagerDialog::AddTemplate() {
   if (!CanAddTemplate(define_.Text(), name_.Text())) return;
   name_.SetText(rows_.Add(name_.Text(), define_.Text(), Text(program::kTemplate)));
   define_.SetText("");
-  Template_DefineChange();
-  Control(Item(kId_lbl_TemplatePreview)).SetText("");
+  TemplateTextChanged();
+  Control(Item(TemplateControl::kPreview)).SetText("");
   ShowRows(-1);
-  SendMessageW(Item(kId_TemplateList), LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows_.Count() - 1),
-               FALSE);
+  SendMessageW(Item(TemplateControl::kList), LVM_ENSUREVISIBLE,
+               static_cast<WPARAM>(rows_.Count() - 1), FALSE);
   define_.Focus();
 }
 
-void TManageTemplates::btn_addRepClick() {
+void TemplateManagerDialog::ShowVariablesMenu() {
   if (!services_.choose_variable) return;
   const auto [start, end] = define_.EditSelection();
   std::optional<std::string> token =
-      services_.choose_variable(hwnd(), BelowOf(Item(kId_btn_addRepTemplate)));
+      services_.choose_variable(hwnd(), BelowOf(Item(TemplateControl::kVariablesButton)));
   if (!token) return;
   define_.Focus();
   define_.SelectInEdit(start, end);
   Edit(ComboEdit(define_.hwnd())).ReplaceSelection(*token);
-  Template_DefineChange();
+  TemplateTextChanged();
 }
 
-void TManageTemplates::TemplateListSelectItem(int row) {
+void TemplateManagerDialog::TemplateListSelectItem(int row) {
   if (row < 0 || row >= static_cast<int>(rows_.Count())) return;
   name_.SetText(rows_.Rows()[static_cast<size_t>(row)].name);
   define_.SetText(rows_.Rows()[static_cast<size_t>(row)].text);
-  Template_DefineChange();
+  TemplateTextChanged();
 }
 
-void TManageTemplates::DeleteRow(bool from_popup) {
+void TemplateManagerDialog::DeleteRow(bool from_popup) {
   const int row = SelectedRow();
   if (row < 0) return;
   rows_.Delete(static_cast<size_t>(row), from_popup);
   define_.SetText("");
-  Template_DefineChange();
-  Control(Item(kId_lbl_TemplatePreview)).SetText("");
+  TemplateTextChanged();
+  Control(Item(TemplateControl::kPreview)).SetText("");
   ResetName();
   // The Delete key moves the selection onto the row that took the deleted one's place.
   ShowRows(from_popup ? -1 : row);
 }
 
-void TManageTemplates::Clearlist1Click() {
+void TemplateManagerDialog::ClearTemplateList() {
   const std::string question = Text(program::kTemplateDelConfirm);
   if (services_.message_boxes.Show(question, question, kMbYesNo | kMbIconQuestion) != kIdYes)
     return;
   rows_.Clear();
   ShowRows(-1);
   define_.SetText("");
-  Template_DefineChange();
-  Control(Item(kId_lbl_TemplatePreview)).SetText("");
+  TemplateTextChanged();
+  Control(Item(TemplateControl::kPreview)).SetText("");
   ResetName();
 }
 
-void TManageTemplates::PopupMenu1Popup(POINT at) {
+void TemplateManagerDialog::ShowListMenu(POINT at) {
   const bool any = rows_.Count() > 0;
   std::vector<MenuItem> items = {{Text(program::kTemplateDelete),
-                                  kMenu_Deleteselected1,
+                                  TemplateControl::kDeleteSelectedMenu,
                                   any && SelectedRow() >= 0 ? 0u : UINT{MF_GRAYED},
                                   nullptr,
                                   {}},
                                  {Text(program::kTemplateClearList),
-                                  kMenu_Clearlist1,
+                                  TemplateControl::kClearListMenu,
                                   any ? 0u : UINT{MF_GRAYED},
                                   nullptr,
                                   {}}};
-  const UINT command = ShowMenu(hwnd(), items, at);
-  if (command == kMenu_Deleteselected1) DeleteRow(true);
-  if (command == kMenu_Clearlist1) Clearlist1Click();
+  const ControlId command = ShowMenu(hwnd(), items, at);
+  if (command == TemplateControl::kDeleteSelectedMenu) DeleteRow(true);
+  if (command == TemplateControl::kClearListMenu) ClearTemplateList();
 }
 
-std::optional<LRESULT> TManageTemplates::ComboKey(HWND edit, UINT message, WPARAM wparam) {
+std::optional<LRESULT> TemplateManagerDialog::ComboKey(HWND edit, UINT message, WPARAM wparam) {
   // Ctrl+A selects the whole text.
   if (message == WM_CHAR && wparam == 1) {
     Edit(edit).SelectAll();
@@ -243,26 +251,28 @@ std::optional<LRESULT> TManageTemplates::ComboKey(HWND edit, UINT message, WPARA
   return std::nullopt;
 }
 
-bool TManageTemplates::OnCommand(int id, int code, HWND) {
-  switch (id) {
-    case kId_Template_Define:
-    case kId_Template_Name:
-      if (code == CBN_EDITCHANGE) Template_DefineChange();
+bool TemplateManagerDialog::OnCommand(ControlId id, int code, HWND) {
+  switch (static_cast<TemplateControl>(id)) {
+    case TemplateControl::kTextField:
+    case TemplateControl::kNameField:
+      if (code == CBN_EDITCHANGE) TemplateTextChanged();
       // A choice from the drop-down list is in the edit only once the selection ends.
-      if (code == CBN_SELENDOK) PostMessageW(hwnd(), kMsg_ChoiceDone, static_cast<WPARAM>(id), 0);
+      if (code == CBN_SELENDOK) PostMessageW(hwnd(), kMsg_ChoiceDone, id.command(), 0);
       return true;
-    case kId_btn_Add:
-      if (code == BN_CLICKED) btn_AddClick();
+    case TemplateControl::kAddButton:
+      if (code == BN_CLICKED) AddTemplate();
       return true;
-    case kId_btn_addRepTemplate:
-      if (code == BN_CLICKED) btn_addRepClick();
+    case TemplateControl::kVariablesButton:
+      if (code == BN_CLICKED) ShowVariablesMenu();
       return true;
+    default:
+      break;
   }
   return false;
 }
 
-LRESULT TManageTemplates::OnNotify(const NMHDR& header) {
-  if (header.idFrom != kId_TemplateList) return 0;
+LRESULT TemplateManagerDialog::OnNotify(const NMHDR& header) {
+  if (IdFrom(header) != TemplateControl::kList) return 0;
   switch (header.code) {
     case LVN_ITEMCHANGED: {
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
@@ -277,17 +287,17 @@ LRESULT TManageTemplates::OnNotify(const NMHDR& header) {
     case NM_RCLICK: {
       POINT at;
       GetCursorPos(&at);
-      PopupMenu1Popup(at);
+      ShowListMenu(at);
       break;
     }
   }
   return 0;
 }
 
-void TManageTemplates::OnOk() {
+void TemplateManagerDialog::OnOk() {
   // Enter goes to the default button: Add while a new template is ready.
-  if (default_button_ == kId_btn_Add && GetFocus() != Item(IDOK)) {
-    btn_AddClick();
+  if (default_button_ == TemplateControl::kAddButton && GetFocus() != Item(IDOK)) {
+    AddTemplate();
     return;
   }
   if (CanAddTemplate(define_.Text(), name_.Text()))
@@ -295,7 +305,7 @@ void TManageTemplates::OnOk() {
   EndDialog(IDOK);
 }
 
-void TManageTemplates::OnCancel() {
+void TemplateManagerDialog::OnCancel() {
   // Escape only closes an open drop-down list.
   for (const Combo& combo : {define_, name_}) {
     if (combo.DroppedDown()) {
@@ -306,7 +316,7 @@ void TManageTemplates::OnCancel() {
   EndDialog(IDCANCEL);
 }
 
-LRESULT TManageTemplates::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT TemplateManagerDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SIZE:
       if (wparam != SIZE_MINIMIZED) client_ = {LOWORD(lparam), HIWORD(lparam)};
@@ -320,7 +330,7 @@ LRESULT TManageTemplates::HandleMessage(UINT message, WPARAM wparam, LPARAM lpar
       return 0;
     }
     case kMsg_ChoiceDone:
-      Template_DefineChange();
+      TemplateTextChanged();
       return 0;
   }
   return Dialog::HandleMessage(message, wparam, lparam);

@@ -1,5 +1,5 @@
 #pragma once
-// The template manager TManageTemplates: the user's templates as rows, added, chosen,
+// The template manager TemplateManagerDialog: the user's templates as rows, added, chosen,
 // deleted and cleared, with a preview and the variables popup; OK hands the rows back for
 // section UserTemplates. What the rows become is names/template_manager.h.
 #include <functional>
@@ -26,11 +26,11 @@ struct ManageTemplatesServices {
   VariableChooser choose_variable;
 };
 
-class TManageTemplates : public Dialog {
+class TemplateManagerDialog : public Dialog {
  public:
   // `client` is the client size to open with, in pixels; never below the minimum.
-  TManageTemplates(ManageTemplatesServices services,
-                   std::vector<std::pair<std::string, std::string>> lines, SIZE client);
+  TemplateManagerDialog(ManageTemplatesServices services,
+                        std::vector<std::pair<std::string, std::string>> lines, SIZE client);
 
   // After the dialog: the rows as they stand (written by the caller on OK) and the client
   // size it closed with.
@@ -39,7 +39,7 @@ class TManageTemplates : public Dialog {
 
  protected:
   bool OnInit() override;
-  bool OnCommand(int id, int code, HWND control) override;
+  bool OnCommand(ControlId id, int code, HWND control) override;
   LRESULT OnNotify(const NMHDR& header) override;
   void OnOk() override;
   void OnCancel() override;
@@ -47,15 +47,15 @@ class TManageTemplates : public Dialog {
 
  private:
   std::string Text(const LanguageKey& key) const { return services_.language.Text(key); }
-  HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
+  HWND Item(ControlId id) const { return ::kestrix::Item(hwnd(), id); }
   void ShowRows(int select);
-  void Template_DefineChange();
-  void btn_AddClick();
-  void btn_addRepClick();
+  void TemplateTextChanged();
+  void AddTemplate();
+  void ShowVariablesMenu();
   void TemplateListSelectItem(int row);
   void DeleteRow(bool from_popup);
-  void Clearlist1Click();
-  void PopupMenu1Popup(POINT at);
+  void ClearTemplateList();
+  void ShowListMenu(POINT at);
   void ResetName() const;
   int SelectedRow() const;
   std::optional<LRESULT> ComboKey(HWND edit, UINT message, WPARAM wparam);
@@ -66,7 +66,7 @@ class TManageTemplates : public Dialog {
   SIZE client_;
   Combo define_;
   Combo name_;
-  int default_button_ = IDOK;
+  ControlId default_button_ = IDOK;
   // Row selection by the program itself (a refill) is no choice of the user.
   bool filling_ = false;
   ControlHook keys_{"TManageTemplates", [this](HWND edit, UINT message, WPARAM wparam, LPARAM) {

@@ -22,74 +22,85 @@ constexpr DWORD kField = spec::kEdit;
 // The method radio buttons and the handle labels are captioned in OnInit: their texts are
 // made of several language texts.
 constexpr ControlSpec kControls[] = {
-    {"BUTTON", new_app::kChooseMethod, spec::kGroupBox, kId_gb_Method, At(6, 4, 408, 78)},
-    {"BUTTON", "", spec::kFirstRadio, kId_rb_gettext, At(16, 20, 390, 18)},
-    {"BUTTON", "", spec::kRadio, kId_rb_copydata, At(16, 39, 390, 18)},
-    {"BUTTON", "", spec::kRadio, kId_rb_getwindowtext, At(16, 58, 390, 18)},
-    {"BUTTON", new_app::kCorrectHandles, spec::kGroupBox | WS_GROUP, kId_gb_Handles,
+    {"BUTTON", new_app::kChooseMethod, spec::kGroupBox, NewAppControl::kMethodGroup,
+     At(6, 4, 408, 78)},
+    {"BUTTON", "", spec::kFirstRadio, NewAppControl::kGetTextOption, At(16, 20, 390, 18)},
+    {"BUTTON", "", spec::kRadio, NewAppControl::kCopyDataOption, At(16, 39, 390, 18)},
+    {"BUTTON", "", spec::kRadio, NewAppControl::kWindowTextOption, At(16, 58, 390, 18)},
+    {"BUTTON", new_app::kCorrectHandles, spec::kGroupBox | WS_GROUP, NewAppControl::kHandlesGroup,
      At(6, 86, 408, 72)},
-    {"STATIC", "", kLabel, kId_lbl_wndclass, At(16, 107, 96, 14)},
-    {"EDIT", "", kField, kId_edit_wndclass, At(114, 104, 150, 21)},
-    {"STATIC", "", kLabel, kId_lbl_wndcaption, At(16, 132, 96, 14)},
-    {"EDIT", "", kField, kId_edit_wndcaption, At(114, 129, 150, 21)},
-    {"STATIC", "dwData:", kLabel, kId_lbl_dwdata, At(274, 107, 50, 14)},
-    {"EDIT", "", kField, kId_edit_dwdata, At(326, 104, 80, 21)},
-    {"STATIC", "cbData:", kLabel, kId_lbl_cbdata, At(274, 132, 50, 14)},
-    {"EDIT", "", kField | ES_NUMBER, kId_edit_cbdata, At(326, 129, 62, 21)},
+    {"STATIC", "", kLabel, NewAppControl::kClassLabel, At(16, 107, 96, 14)},
+    {"EDIT", "", kField, NewAppControl::kClassField, At(114, 104, 150, 21)},
+    {"STATIC", "", kLabel, NewAppControl::kCaptionLabel, At(16, 132, 96, 14)},
+    {"EDIT", "", kField, NewAppControl::kCaptionField, At(114, 129, 150, 21)},
+    {"STATIC", "dwData:", kLabel, NewAppControl::kDwDataLabel, At(274, 107, 50, 14)},
+    {"EDIT", "", kField, NewAppControl::kDwDataField, At(326, 104, 80, 21)},
+    {"STATIC", "cbData:", kLabel, NewAppControl::kCbDataLabel, At(274, 132, 50, 14)},
+    {"EDIT", "", kField | ES_NUMBER, NewAppControl::kCbDataField, At(326, 129, 62, 21)},
     {UPDOWN_CLASSA, "",
      spec::kShown | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-     kId_ud_cbdata, At(388, 129, 16, 21)},
-    {"BUTTON", new_app::kAdditionalFixes, spec::kGroupBox, kId_gb_Fixes, At(6, 162, 408, 104)},
-    {"BUTTON", new_app::kUseTrim, spec::kCheck, kId_cb_trim, At(16, 178, 380, 18)},
-    {"BUTTON", new_app::kCutTextFrom, spec::kCheck, kId_cb_cutLeft, At(16, 199, 226, 18)},
-    {"EDIT", "", kField, kId_edit_cutFrom, At(246, 197, 160, 21)},
-    {"BUTTON", new_app::kCutTextTo, spec::kCheck, kId_cb_cutRight, At(16, 222, 226, 18)},
-    {"EDIT", "", kField, kId_edit_cutTo, At(246, 220, 160, 21)},
-    {"BUTTON", new_app::kExtractFN, spec::kCheck, kId_cb_extractFN, At(16, 244, 180, 18)},
-    {"BUTTON", new_app::kRemoveExt, spec::kCheck, kId_cb_removeExt, At(200, 244, 180, 18)},
-    {"BUTTON", new_app::kMenuProp, spec::kGroupBox, kId_gb_Name, At(6, 270, 272, 76)},
-    {"STATIC", new_app::kIDitem, kLabel, kId_lbl_id, At(16, 291, 30, 14)},
-    {"EDIT", "", kField, kId_rp_ID, At(48, 288, 52, 21)},
-    {"STATIC", new_app::kNameitem, kLabel, kId_lbl_name, At(108, 291, 44, 14)},
-    {"EDIT", "", kField, kId_rp_Name, At(154, 288, 116, 21)},
-    {"STATIC", Caption(program::kTemplatePreview, ":"), kLabel, kId_lbl_preview,
+     NewAppControl::kCbDataSpin, At(388, 129, 16, 21)},
+    {"BUTTON", new_app::kAdditionalFixes, spec::kGroupBox, NewAppControl::kFixesGroup,
+     At(6, 162, 408, 104)},
+    {"BUTTON", new_app::kUseTrim, spec::kCheck, NewAppControl::kTrimCheck, At(16, 178, 380, 18)},
+    {"BUTTON", new_app::kCutTextFrom, spec::kCheck, NewAppControl::kCutLeftCheck,
+     At(16, 199, 226, 18)},
+    {"EDIT", "", kField, NewAppControl::kCutFromField, At(246, 197, 160, 21)},
+    {"BUTTON", new_app::kCutTextTo, spec::kCheck, NewAppControl::kCutRightCheck,
+     At(16, 222, 226, 18)},
+    {"EDIT", "", kField, NewAppControl::kCutToField, At(246, 220, 160, 21)},
+    {"BUTTON", new_app::kExtractFN, spec::kCheck, NewAppControl::kFileNameCheck,
+     At(16, 244, 180, 18)},
+    {"BUTTON", new_app::kRemoveExt, spec::kCheck, NewAppControl::kRemoveExtensionCheck,
+     At(200, 244, 180, 18)},
+    {"BUTTON", new_app::kMenuProp, spec::kGroupBox, NewAppControl::kNameGroup, At(6, 270, 272, 76)},
+    {"STATIC", new_app::kIDitem, kLabel, NewAppControl::kIdLabel, At(16, 291, 30, 14)},
+    {"EDIT", "", kField, NewAppControl::kIdField, At(48, 288, 52, 21)},
+    {"STATIC", new_app::kNameitem, kLabel, NewAppControl::kNameLabel, At(108, 291, 44, 14)},
+    {"EDIT", "", kField, NewAppControl::kNameField, At(154, 288, 116, 21)},
+    {"STATIC", Caption(program::kTemplatePreview, ":"), kLabel, NewAppControl::kPreviewLabel,
      At(16, 320, 60, 14)},
-    {"STATIC", "", spec::kShown | SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_SUNKEN, kId_rp_preview,
-     At(78, 318, 192, 18)},
-    {"BUTTON", program::kTemplatePreview, spec::kGroupBox, kId_gb_Preview, At(284, 270, 130, 76)},
-    {"STATIC", "-", spec::kShown | SS_CENTER | SS_SUNKEN, kId_Preview, At(292, 288, 114, 50)},
+    {"STATIC", "", spec::kShown | SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_SUNKEN,
+     NewAppControl::kPreviewField, At(78, 318, 192, 18)},
+    {"BUTTON", program::kTemplatePreview, spec::kGroupBox, NewAppControl::kPreviewGroup,
+     At(284, 270, 130, 76)},
+    {"STATIC", "-", spec::kShown | SS_CENTER | SS_SUNKEN, NewAppControl::kPreview,
+     At(292, 288, 114, 50)},
     {"BUTTON", buttons::kBtnOK, spec::kDefaultPush, IDOK, At(256, 354, 76, 24)},
     {"BUTTON", buttons::kBtnCancel, spec::kPush, IDCANCEL, At(338, 354, 76, 24)},
 };
 
-constexpr int kTextFields[] = {kId_edit_wndclass, kId_edit_wndcaption, kId_edit_dwdata,
-                               kId_edit_cbdata,   kId_edit_cutFrom,    kId_edit_cutTo,
-                               kId_rp_ID,         kId_rp_Name};
+constexpr ControlId kTextFields[] = {NewAppControl::kClassField,   NewAppControl::kCaptionField,
+                                     NewAppControl::kDwDataField,  NewAppControl::kCbDataField,
+                                     NewAppControl::kCutFromField, NewAppControl::kCutToField,
+                                     NewAppControl::kIdField,      NewAppControl::kNameField};
 
 }  // namespace
 
-TNewApplication::TNewApplication(NewApplicationServices services)
+NewApplicationDialog::NewApplicationDialog(NewApplicationServices services)
     : Dialog("TNewApplication", "", kClientWidth, kClientHeight), services_(services) {}
 
-bool TNewApplication::OnInit() {
+bool NewApplicationDialog::OnInit() {
   Control(hwnd()).SetText(Text(new_app::kNewApp) + "...");
   SetClientSize(kClientWidth, kClientHeight);
   CreateControls(kControls, services_.language);
   const std::string example = Text(new_app::kForExampleShort);
   const std::string window = Text(config::kWindow);
-  const std::pair<int, std::string> captions[] = {
-      {kId_rb_gettext,
+  const std::pair<ControlId, std::string> captions[] = {
+      {NewAppControl::kGetTextOption,
        Concat({Text(new_app::kDefault), " (SendMessage && WM_GETTEXT) [", example, " Winamp]"})},
-      {kId_rb_copydata, Concat({"SendMessage (WM_COPYDATA) [", example, " BS.Player]"})},
-      {kId_rb_getwindowtext, Concat({"GetWindowText [", example, " VideoLAN VLC Player]"})},
-      {kId_lbl_wndclass, Concat({window, " ", Text(new_app::kClass), ":"})},
-      {kId_lbl_wndcaption, Concat({window, " ", Text(new_app::kCaption), ":"})}};
+      {NewAppControl::kCopyDataOption,
+       Concat({"SendMessage (WM_COPYDATA) [", example, " BS.Player]"})},
+      {NewAppControl::kWindowTextOption,
+       Concat({"GetWindowText [", example, " VideoLAN VLC Player]"})},
+      {NewAppControl::kClassLabel, Concat({window, " ", Text(new_app::kClass), ":"})},
+      {NewAppControl::kCaptionLabel, Concat({window, " ", Text(new_app::kCaption), ":"})}};
   for (const auto& [id, text] : captions) Control(Item(id)).SetText(text);
-  UpDown(Item(kId_ud_cbdata)).SetBuddy(Item(kId_edit_cbdata));
-  UpDown(Item(kId_ud_cbdata)).SetRange(0, kMaxCopyDataLength);
-  Edit(Item(kId_rp_ID)).LimitText(kMaxIdLength);
+  UpDown(Item(NewAppControl::kCbDataSpin)).SetBuddy(Item(NewAppControl::kCbDataField));
+  UpDown(Item(NewAppControl::kCbDataSpin)).SetRange(0, kMaxCopyDataLength);
+  Edit(Item(NewAppControl::kIdField)).LimitText(kMaxIdLength);
   keys_.SetErrorLogger(Logger());
-  for (int id : kTextFields) keys_.Subclass(Item(id));
+  for (ControlId id : kTextFields) keys_.Subclass(Item(id));
   fields_ = NewAppFields{};
   ShowFields();
   // The class field takes the focus once the dialog has given it to its first control.
@@ -101,67 +112,72 @@ namespace {
 
 // Which field of the dialog shows which value, for showing and reading alike.
 struct TextBinding {
-  int id;
+  ControlId id;
   std::string NewAppFields::*value;
 };
 struct FlagBinding {
-  int id;
+  ControlId id;
   bool NewAppFields::*value;
 };
-constexpr TextBinding kTextBindings[] = {{kId_edit_wndclass, &NewAppFields::window_class},
-                                         {kId_edit_wndcaption, &NewAppFields::window_caption},
-                                         {kId_edit_dwdata, &NewAppFields::dw_data},
-                                         {kId_edit_cbdata, &NewAppFields::cb_data},
-                                         {kId_edit_cutFrom, &NewAppFields::cut_from},
-                                         {kId_edit_cutTo, &NewAppFields::cut_to},
-                                         {kId_rp_ID, &NewAppFields::id},
-                                         {kId_rp_Name, &NewAppFields::name}};
-constexpr FlagBinding kCheckBindings[] = {{kId_cb_trim, &NewAppFields::trim},
-                                          {kId_cb_cutLeft, &NewAppFields::cut_left},
-                                          {kId_cb_cutRight, &NewAppFields::cut_right},
-                                          {kId_cb_extractFN, &NewAppFields::extract_file_name},
-                                          {kId_cb_removeExt, &NewAppFields::remove_extension}};
-constexpr FlagBinding kEnabledBindings[] = {{kId_edit_wndclass, &NewAppFields::class_enabled},
-                                            {kId_edit_wndcaption, &NewAppFields::caption_enabled}};
+constexpr TextBinding kTextBindings[] = {
+    {NewAppControl::kClassField, &NewAppFields::window_class},
+    {NewAppControl::kCaptionField, &NewAppFields::window_caption},
+    {NewAppControl::kDwDataField, &NewAppFields::dw_data},
+    {NewAppControl::kCbDataField, &NewAppFields::cb_data},
+    {NewAppControl::kCutFromField, &NewAppFields::cut_from},
+    {NewAppControl::kCutToField, &NewAppFields::cut_to},
+    {NewAppControl::kIdField, &NewAppFields::id},
+    {NewAppControl::kNameField, &NewAppFields::name}};
+constexpr FlagBinding kCheckBindings[] = {
+    {NewAppControl::kTrimCheck, &NewAppFields::trim},
+    {NewAppControl::kCutLeftCheck, &NewAppFields::cut_left},
+    {NewAppControl::kCutRightCheck, &NewAppFields::cut_right},
+    {NewAppControl::kFileNameCheck, &NewAppFields::extract_file_name},
+    {NewAppControl::kRemoveExtensionCheck, &NewAppFields::remove_extension}};
+constexpr FlagBinding kEnabledBindings[] = {
+    {NewAppControl::kClassField, &NewAppFields::class_enabled},
+    {NewAppControl::kCaptionField, &NewAppFields::caption_enabled}};
 
 }  // namespace
 
-void TNewApplication::ShowFields() {
+void NewApplicationDialog::ShowFields() {
   showing_ = true;
   const NewAppFields& f = fields_;
-  Check(Item(kId_rb_gettext)).SetChecked(f.method == kMethodWindowText);
-  Check(Item(kId_rb_copydata)).SetChecked(f.method == kMethodCopyData);
-  Check(Item(kId_rb_getwindowtext)).SetChecked(f.method == kMethodWindowCaption);
+  Check(Item(NewAppControl::kGetTextOption)).SetChecked(f.method == kMethodWindowText);
+  Check(Item(NewAppControl::kCopyDataOption)).SetChecked(f.method == kMethodCopyData);
+  Check(Item(NewAppControl::kWindowTextOption)).SetChecked(f.method == kMethodWindowCaption);
   for (const TextBinding& b : kTextBindings) Control(Item(b.id)).SetText(f.*b.value);
   for (const FlagBinding& b : kCheckBindings) Check(Item(b.id)).SetChecked(f.*b.value);
   for (const FlagBinding& b : kEnabledBindings) Control(Item(b.id)).Enable(f.*b.value);
-  for (int id : {kId_edit_dwdata, kId_edit_cbdata, kId_ud_cbdata, kId_lbl_dwdata, kId_lbl_cbdata})
+  for (ControlId id :
+       {NewAppControl::kDwDataField, NewAppControl::kCbDataField, NewAppControl::kCbDataSpin,
+        NewAppControl::kDwDataLabel, NewAppControl::kCbDataLabel})
     Control(Item(id)).Enable(f.copy_data_enabled);
-  Control(Item(kId_rp_preview)).SetText(MenuCaptionPreview(f.id, f.name));
+  Control(Item(NewAppControl::kPreviewField)).SetText(MenuCaptionPreview(f.id, f.name));
   showing_ = false;
 }
 
-void TNewApplication::ReadFields() {
+void NewApplicationDialog::ReadFields() {
   NewAppFields& f = fields_;
   for (const TextBinding& b : kTextBindings) f.*b.value = Control(Item(b.id)).Text();
   for (const FlagBinding& b : kCheckBindings) f.*b.value = Check(Item(b.id)).Checked();
   for (const FlagBinding& b : kEnabledBindings) f.*b.value = Control(Item(b.id)).Enabled();
 }
 
-void TNewApplication::ChooseMethod(int method) {
+void NewApplicationDialog::ChooseMethod(int method) {
   ReadFields();
   PrepareMethod(fields_, method);
   ShowFields();
   if (method == kMethodWindowCaption) {
-    Edit caption(Item(kId_edit_wndcaption));
+    Edit caption(Item(NewAppControl::kCaptionField));
     caption.Focus();
     caption.SelectAll();
   }
   SetTimer(hwnd(), kTimer_Preview, 500, nullptr);
-  PreviewTimerTimer();
+  RefreshPreview();
 }
 
-void TNewApplication::PreviewTimerTimer() {
+void NewApplicationDialog::RefreshPreview() {
   ReadFields();
   UserAppReaders readers{services_.platform.windows, services_.platform.shared_memory,
                          services_.platform.locale, services_.platform.application_window, ""};
@@ -171,26 +187,26 @@ void TNewApplication::PreviewTimerTimer() {
   } catch (const VariableError&) {
     // A dwData that is no number yet: the preview shows no value while it is typed.
   }
-  Control(Item(kId_Preview)).SetText(PreviewCaption(value));
+  Control(Item(NewAppControl::kPreview)).SetText(PreviewCaption(value));
 }
 
-void TNewApplication::FieldChanged(int id) {
+void NewApplicationDialog::FieldChanged(ControlId id) {
   if (showing_) return;
   Control field(Item(id));
   const std::string text = field.Text();
-  switch (id) {
-    case kId_edit_cutFrom:
-      Check(Item(kId_cb_cutLeft)).SetChecked(CutBoxFor(text));
+  switch (static_cast<NewAppControl>(id)) {
+    case NewAppControl::kCutFromField:
+      Check(Item(NewAppControl::kCutLeftCheck)).SetChecked(CutBoxFor(text));
       return;
-    case kId_edit_cutTo:
-      Check(Item(kId_cb_cutRight)).SetChecked(CutBoxFor(text));
+    case NewAppControl::kCutToField:
+      Check(Item(NewAppControl::kCutRightCheck)).SetChecked(CutBoxFor(text));
       return;
-    case kId_edit_dwdata:
-    case kId_edit_cbdata:
-    case kId_rp_ID: {
-      const NewAppField kind = id == kId_edit_dwdata   ? NewAppField::kDwData
-                               : id == kId_edit_cbdata ? NewAppField::kCbData
-                                                       : NewAppField::kId;
+    case NewAppControl::kDwDataField:
+    case NewAppControl::kCbDataField:
+    case NewAppControl::kIdField: {
+      const NewAppField kind = id == NewAppControl::kDwDataField   ? NewAppField::kDwData
+                               : id == NewAppControl::kCbDataField ? NewAppField::kCbData
+                                                                   : NewAppField::kId;
       if (text.empty()) {
         showing_ = true;
         field.SetText(CorrectedField(kind, text));
@@ -199,52 +215,59 @@ void TNewApplication::FieldChanged(int id) {
       }
       break;
     }
+    default:
+      break;
   }
-  if (id == kId_rp_ID || id == kId_rp_Name)
-    Control(Item(kId_rp_preview))
-        .SetText(
-            MenuCaptionPreview(Control(Item(kId_rp_ID)).Text(), Control(Item(kId_rp_Name)).Text()));
+  if (id == NewAppControl::kIdField || id == NewAppControl::kNameField)
+    Control(Item(NewAppControl::kPreviewField))
+        .SetText(MenuCaptionPreview(Control(Item(NewAppControl::kIdField)).Text(),
+                                    Control(Item(NewAppControl::kNameField)).Text()));
 }
 
-std::optional<LRESULT> TNewApplication::FieldKey(HWND edit, UINT message, WPARAM wparam) {
-  const int id = GetDlgCtrlID(edit);
-  const bool filtered = id == kId_edit_dwdata || id == kId_rp_ID;
+std::optional<LRESULT> NewApplicationDialog::FieldKey(HWND edit, UINT message, WPARAM wparam) {
+  const ControlId id = GetDlgCtrlID(edit);
+  const bool filtered = id == NewAppControl::kDwDataField || id == NewAppControl::kIdField;
   if (message == WM_CHAR) {
     const char c = AsciiOfTyped(wparam);
     if (c == 1) {
       Edit(edit).SelectAll();
       return 0;
     }
-    if (filtered && (id == kId_rp_ID ? !AcceptsIdChar(c) : !AcceptsDwDataChar(c))) return 0;
+    if (filtered && (id == NewAppControl::kIdField ? !AcceptsIdChar(c) : !AcceptsDwDataChar(c)))
+      return 0;
   }
   // Nothing is pasted into the filtered fields from a context menu.
   if (filtered && message == WM_CONTEXTMENU) return 0;
   return std::nullopt;
 }
 
-bool TNewApplication::OnCommand(int id, int code, HWND) {
-  switch (id) {
-    case kId_rb_gettext:
-    case kId_rb_copydata:
-    case kId_rb_getwindowtext:
+bool NewApplicationDialog::OnCommand(ControlId id, int code, HWND) {
+  switch (static_cast<NewAppControl>(id)) {
+    case NewAppControl::kGetTextOption:
+    case NewAppControl::kCopyDataOption:
+    case NewAppControl::kWindowTextOption:
       if (code == BN_CLICKED)
-        ChooseMethod(id == kId_rb_gettext    ? kMethodWindowText
-                     : id == kId_rb_copydata ? kMethodCopyData
-                                             : kMethodWindowCaption);
+        ChooseMethod(id == NewAppControl::kGetTextOption    ? kMethodWindowText
+                     : id == NewAppControl::kCopyDataOption ? kMethodCopyData
+                                                            : kMethodWindowCaption);
       return true;
-    case kId_cb_cutLeft:
-    case kId_cb_cutRight:
+    case NewAppControl::kCutLeftCheck:
+    case NewAppControl::kCutRightCheck:
       if (code == BN_CLICKED && !Check(Item(id)).Checked())
-        Control(Item(id == kId_cb_cutLeft ? kId_edit_cutFrom : kId_edit_cutTo)).SetText("");
+        Control(Item(id == NewAppControl::kCutLeftCheck ? NewAppControl::kCutFromField
+                                                        : NewAppControl::kCutToField))
+            .SetText("");
       return true;
-    case kId_cb_removeExt:
+    case NewAppControl::kRemoveExtensionCheck:
       if (code == BN_CLICKED && Check(Item(id)).Checked())
-        Check(Item(kId_cb_extractFN)).SetChecked(true);
+        Check(Item(NewAppControl::kFileNameCheck)).SetChecked(true);
       return true;
-    case kId_cb_extractFN:
+    case NewAppControl::kFileNameCheck:
       if (code == BN_CLICKED && !Check(Item(id)).Checked())
-        Check(Item(kId_cb_removeExt)).SetChecked(false);
+        Check(Item(NewAppControl::kRemoveExtensionCheck)).SetChecked(false);
       return true;
+    default:
+      break;
   }
   if (code == EN_CHANGE) {
     FieldChanged(id);
@@ -253,19 +276,19 @@ bool TNewApplication::OnCommand(int id, int code, HWND) {
   return false;
 }
 
-LRESULT TNewApplication::OnNotify(const NMHDR& header) {
-  if (header.idFrom == kId_ud_cbdata && header.code == UDN_DELTAPOS)
-    PostMessageW(hwnd(), kMsg_UpDownDone, kId_ud_cbdata, 0);
+LRESULT NewApplicationDialog::OnNotify(const NMHDR& header) {
+  if (IdFrom(header) == NewAppControl::kCbDataSpin && header.code == UDN_DELTAPOS)
+    PostMessageW(hwnd(), kMsg_UpDownDone, ControlId(NewAppControl::kCbDataSpin).command(), 0);
   return 0;
 }
 
-void TNewApplication::OnOk() {
+void NewApplicationDialog::OnOk() {
   ReadFields();
   const std::string program_dir = services_.platform.program_dir;
   if (IdentifierTaken(services_.platform.files, program_dir, fields_.id)) {
     services_.message_boxes.Show(Text(lng::errors::kIDExists), Text(lng::new_app::kNewApp),
                                  kMbOk | kMbIconError);
-    Edit id(Item(kId_rp_ID));
+    Edit id(Item(NewAppControl::kIdField));
     id.Focus();
     id.SelectAll();
     return;
@@ -285,22 +308,22 @@ void TNewApplication::OnOk() {
   EndDialog(IDOK);
 }
 
-LRESULT TNewApplication::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT NewApplicationDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case kMsg_AfterActivation: {
-      Edit window_class(Item(kId_edit_wndclass));
+      Edit window_class(Item(NewAppControl::kClassField));
       window_class.Focus();
       window_class.SelectAll();
       ChooseMethod(kMethodWindowText);
       return 0;
     }
     case kMsg_UpDownDone: {
-      Edit count(Item(kId_edit_cbdata));
+      Edit count(Item(NewAppControl::kCbDataField));
       count.CaretToEnd();
       return 0;
     }
     case WM_TIMER:
-      if (wparam == kTimer_Preview) PreviewTimerTimer();
+      if (wparam == kTimer_Preview) RefreshPreview();
       return 0;
     case WM_DESTROY:
       KillTimer(hwnd(), kTimer_Preview);

@@ -1,5 +1,5 @@
 #pragma once
-// The new-application dialog TNewApplication: a method, the window to read, the cuts and
+// The new-application dialog NewApplicationDialog: a method, the window to read, the cuts and
 // the menu name of a user-defined application, with its value previewed every 500 ms; OK
 // writes "Plugins\app_<ID>.ini". The fields' rules are names/new_application.h.
 #include <string>
@@ -21,28 +21,28 @@ struct NewApplicationServices {
   VariablePlatform& platform;
 };
 
-class TNewApplication : public Dialog {
+class NewApplicationDialog : public Dialog {
  public:
-  explicit TNewApplication(NewApplicationServices services);
+  explicit NewApplicationDialog(NewApplicationServices services);
 
   // The identifier written on OK.
   const std::string& WrittenId() const { return fields_.id; }
 
  protected:
   bool OnInit() override;
-  bool OnCommand(int id, int code, HWND control) override;
+  bool OnCommand(ControlId id, int code, HWND control) override;
   LRESULT OnNotify(const NMHDR& header) override;
   void OnOk() override;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
   std::string Text(const LanguageKey& key) const { return services_.language.Text(key); }
-  HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
+  HWND Item(ControlId id) const { return ::kestrix::Item(hwnd(), id); }
   void ReadFields();
   void ShowFields();
   void ChooseMethod(int method);
-  void PreviewTimerTimer();
-  void FieldChanged(int id);
+  void RefreshPreview();
+  void FieldChanged(ControlId id);
   std::optional<LRESULT> FieldKey(HWND edit, UINT message, WPARAM wparam);
 
   NewApplicationServices services_;

@@ -1,5 +1,5 @@
 #pragma once
-// The placeholder dialog TPlaceholders: asks for a replacement of each placeholder that
+// The placeholder dialog PlaceholdersDialog: asks for a replacement of each placeholder that
 // occurs in an inserted structure (Next, Previous), and Apply gives back the structure
 // with them substituted. The session's rules are create/user_structures.h.
 #include <optional>
@@ -13,26 +13,26 @@
 
 namespace kestrix {
 
-class TPlaceholders : public Dialog {
+class PlaceholdersDialog : public Dialog {
  public:
-  TPlaceholders(const LanguageTable& language, std::vector<std::string> placeholders,
-                std::string structure);
+  PlaceholdersDialog(const LanguageTable& language, std::vector<std::string> placeholders,
+                     std::string structure);
 
   // After Apply: the structure with the placeholders replaced.
   const std::optional<std::string>& Substituted() const { return substituted_; }
 
  protected:
   bool OnInit() override;
-  bool OnCommand(int id, int code, HWND control) override;
+  bool OnCommand(ControlId id, int code, HWND control) override;
   void OnOk() override;
 
  private:
   std::string Text(const LanguageKey& key) const { return language_.Text(key); }
-  HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
+  HWND Item(ControlId id) const { return ::kestrix::Item(hwnd(), id); }
   void ShowPlaceholder(const std::string& replacement);
-  void btn_nextClick();
-  void btn_previousClick();
-  void btn_acceptClick();
+  void ShowNextPlaceholder();
+  void ShowPreviousPlaceholder();
+  void AcceptPlaceholders();
 
   const LanguageTable& language_;
   PlaceholderSession session_;

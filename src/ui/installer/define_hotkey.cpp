@@ -15,31 +15,31 @@ constexpr int kWidth = 300;
 constexpr int kHeight = 70;
 
 constexpr ControlSpec kControls[] = {
-    {"BUTTON", "Ctrl", spec::kCheck, kIdH_cb_Ctrl, At(10, 12, 50, 20)},
-    {"BUTTON", "Alt", spec::kCheck, kIdH_cb_Alt, At(62, 12, 50, 20)},
-    {"BUTTON", "Shift", spec::kCheck, kIdH_cb_Shift, At(108, 12, 50, 20)},
-    {"BUTTON", "Win", spec::kCheck, kIdH_cb_Win, At(164, 12, 50, 20)},
-    {"STATIC", "+", spec::kShown | SS_CENTER, kIdH_lbl_plus, At(214, 14, 14, 18)},
-    {"COMBOBOX", "", spec::kDropList, kIdH_cbx_selectKey, At(230, 10, 62, 300)},
+    {"BUTTON", "Ctrl", spec::kCheck, HotkeyControl::kCtrlCheck, At(10, 12, 50, 20)},
+    {"BUTTON", "Alt", spec::kCheck, HotkeyControl::kAltCheck, At(62, 12, 50, 20)},
+    {"BUTTON", "Shift", spec::kCheck, HotkeyControl::kShiftCheck, At(108, 12, 50, 20)},
+    {"BUTTON", "Win", spec::kCheck, HotkeyControl::kWinCheck, At(164, 12, 50, 20)},
+    {"STATIC", "+", spec::kShown | SS_CENTER, HotkeyControl::kPlusLabel, At(214, 14, 14, 18)},
+    {"COMBOBOX", "", spec::kDropList, HotkeyControl::kKeyBox, At(230, 10, 62, 300)},
 };
 
 }  // namespace
 
-bool TDefineHotkey::Open(HINSTANCE instance, HWND owner, const std::string& title,
-                         const std::string& notation, bool windows_key) {
+bool DefineHotkeyDialog::Open(HINSTANCE instance, HWND owner, const std::string& title,
+                              const std::string& notation, bool windows_key) {
   if (!CreateForm(instance, kClassName, title.c_str(), WS_POPUP | WS_CAPTION, kWidth, kHeight,
                   owner))
     return false;
   CreateControls(hwnd(), kControls, EnglishLanguageTable{});
-  Combo keys(GetDlgItem(hwnd(), kIdH_cbx_selectKey));
+  Combo keys(Item(hwnd(), HotkeyControl::kKeyBox));
   for (std::string_view key : kHotkeyKeys) keys.Add(std::string(key));
 
   // The current key.
   const HotkeyFields fields = ReadHotkey(notation);
-  Check(GetDlgItem(hwnd(), kIdH_cb_Ctrl)).SetChecked(fields.ctrl);
-  Check(GetDlgItem(hwnd(), kIdH_cb_Alt)).SetChecked(fields.alt);
-  Check(GetDlgItem(hwnd(), kIdH_cb_Shift)).SetChecked(fields.shift);
-  Check(GetDlgItem(hwnd(), kIdH_cb_Win)).SetChecked(windows_key);
+  Check(Item(hwnd(), HotkeyControl::kCtrlCheck)).SetChecked(fields.ctrl);
+  Check(Item(hwnd(), HotkeyControl::kAltCheck)).SetChecked(fields.alt);
+  Check(Item(hwnd(), HotkeyControl::kShiftCheck)).SetChecked(fields.shift);
+  Check(Item(hwnd(), HotkeyControl::kWinCheck)).SetChecked(windows_key);
   keys.SetSelected(fields.key_index);
 
   RECT beside;
@@ -51,18 +51,18 @@ bool TDefineHotkey::Open(HINSTANCE instance, HWND owner, const std::string& titl
   return true;
 }
 
-void TDefineHotkey::Commit() {
+void DefineHotkeyDialog::Commit() {
   if (committed_) return;
   committed_ = true;
-  const bool ctrl = Check(GetDlgItem(hwnd(), kIdH_cb_Ctrl)).Checked();
-  const bool alt = Check(GetDlgItem(hwnd(), kIdH_cb_Alt)).Checked();
-  const bool shift = Check(GetDlgItem(hwnd(), kIdH_cb_Shift)).Checked();
-  const bool win = Check(GetDlgItem(hwnd(), kIdH_cb_Win)).Checked();
-  const std::string key = Combo(GetDlgItem(hwnd(), kIdH_cbx_selectKey)).Text();
+  const bool ctrl = Check(Item(hwnd(), HotkeyControl::kCtrlCheck)).Checked();
+  const bool alt = Check(Item(hwnd(), HotkeyControl::kAltCheck)).Checked();
+  const bool shift = Check(Item(hwnd(), HotkeyControl::kShiftCheck)).Checked();
+  const bool win = Check(Item(hwnd(), HotkeyControl::kWinCheck)).Checked();
+  const std::string key = Combo(Item(hwnd(), HotkeyControl::kKeyBox)).Text();
   installer_.HotkeyChosen(ComposeHotkey(ctrl, alt, shift, key), win);
 }
 
-LRESULT TDefineHotkey::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT DefineHotkeyDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE && !committed_) {

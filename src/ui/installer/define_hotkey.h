@@ -1,29 +1,32 @@
 #pragma once
-// TDefineHotkey: the small window beside the installer that builds the activation key in
+// DefineHotkeyDialog: the small window beside the installer that builds the activation key in
 // the host's notation from modifier boxes and a key list. Leaving it in any way (Enter,
 // Escape, a click elsewhere) commits the key to the installer; there is no cancel.
 #include <string>
 
 #include "platform/win32/windows_api.h"
 #include "settings/language_table.h"
+#include "window/control_id.h"
 #include "window/form.h"
 
 namespace kestrix {
 
-class TKestrix_Installer;
+class InstallerForm;
 
-enum HotkeyControlId : int {
-  kIdH_cb_Ctrl = 3100,
-  kIdH_cb_Alt,
-  kIdH_cb_Shift,
-  kIdH_cb_Win,
-  kIdH_lbl_plus,
-  kIdH_cbx_selectKey,
+enum class HotkeyControl : int {
+  kCtrlCheck = 3100,
+  kAltCheck,
+  kShiftCheck,
+  kWinCheck,
+  kPlusLabel,
+  kKeyBox,
 };
+template <>
+inline constexpr bool kIsControlEnum<HotkeyControl> = true;
 
-class TDefineHotkey : public Form {
+class DefineHotkeyDialog : public Form {
  public:
-  explicit TDefineHotkey(TKestrix_Installer& installer) : installer_(installer) {}
+  explicit DefineHotkeyDialog(InstallerForm& installer) : installer_(installer) {}
   // Opens beside `owner` showing `notation` and the Windows-key flag.
   bool Open(HINSTANCE instance, HWND owner, const std::string& title, const std::string& notation,
             bool windows_key);
@@ -34,7 +37,7 @@ class TDefineHotkey : public Form {
  private:
   void Commit();
 
-  TKestrix_Installer& installer_;
+  InstallerForm& installer_;
   bool committed_ = false;
 };
 

@@ -17,36 +17,42 @@
 #include "platform/resources.h"
 #include "platform/win32/windows_api.h"
 #include "settings/language_table.h"
+#include "window/control_id.h"
 #include "window/form.h"
 #include "window/owned_font.h"
 
 namespace kestrix {
 
-class TDefineHotkey;
+class DefineHotkeyDialog;
 
 // Every control of the installer has a fixed id, so tests find it from another process.
-enum InstallerControlId : int {
-  kIdI_currentLang = 3000,
-  kIdI_img_LngArrow,
-  kIdI_grp_Main,
-  kIdI_lbl_InstallDir,
-  kIdI_edit_TCBaseDir,
-  kIdI_edit_Dir,
-  kIdI_grp_Key,
-  kIdI_RadioButton1,
-  kIdI_RadioButton2,
-  kIdI_RadioButton3,
-  kIdI_btn_SetHotkey,
-  kIdI_btn_Install,
-  kIdI_grp_Install,
-  kIdI_btn_CloseTC,
-  kIdI_Step1,  // Step1..Step3, then their notes, bars and marks, three each
-  kIdI_Step1Hint = kIdI_Step1 + 3,
-  kIdI_ProgressBar1 = kIdI_Step1Hint + 3,
-  kIdI_done_01 = kIdI_ProgressBar1 + 3,
-  kIdI_panel_ver = kIdI_done_01 + 3,
-  kIdI_LNG_First,  // the ten language buttons, in kBuiltInLanguages' order
+enum class InstallerControl : int {
+  kLanguageLabel = 3000,
+  kLanguageArrow,
+  kMainGroup,
+  kInstallDirLabel,
+  kHostDirField,
+  kInstallDirField,
+  kKeyGroup,
+  kF7Option,
+  kOtherKeyOption,
+  kNoKeyOption,
+  kHotkeyButton,
+  kInstallButton,
+  kInstallGroup,
+  kCloseHostButton,
+  kStep1,  // Step1..Step3, then their notes, bars and marks, three each
+  kStep1Hint = kStep1 + 3,
+  kStep1Bar = kStep1Hint + 3,
+  kStep1Mark = kStep1Bar + 3,
+  kVersionPanel = kStep1Mark + 3,
+  kFirstLanguageButton,  // the ten language buttons, in kBuiltInLanguages' order
+  // Enter and Escape in the window arrive as the dialog commands.
+  kEnterKey = IDOK,
+  kEscapeKey = IDCANCEL,
 };
+template <>
+inline constexpr bool kIsControlEnum<InstallerControl> = true;
 
 struct InstallerServices {
   FileSystem& files;
@@ -58,10 +64,10 @@ struct InstallerServices {
   std::vector<std::string> arguments;
 };
 
-class TKestrix_Installer : public Form, private StepDisplay {
+class InstallerForm : public Form, private StepDisplay {
  public:
-  explicit TKestrix_Installer(InstallerServices services);
-  ~TKestrix_Installer() override;
+  explicit InstallerForm(InstallerServices services);
+  ~InstallerForm() override;
 
   // False when the window is not to be shown (the program ends): not started from the
   // host, an unreadable host file, or the window could not be made.
@@ -82,21 +88,21 @@ class TKestrix_Installer : public Form, private StepDisplay {
   void DetectInstallation();
   void ShowFileFailure(const InOutError& failure);
   void CreateControls();
-  HWND C(int id) const { return GetDlgItem(hwnd(), id); }
+  HWND C(ControlId id) const { return ::kestrix::Item(hwnd(), id); }
   std::string T(const LanguageKey& key) const { return language_.table.Text(key); }
   void LoadLanguage(const std::string& id);
   void ApplyTexts();
   void ShowLanguageChooser(bool shown);
 
-  void OnCommand(int id, int code);
-  void RadioButtonClick(int id);
-  void edit_DirChange();
-  void btn_SetHotkeyClick();
-  void btn_InstallClick();
-  void btn_CloseTCClick();
-  void timer_10secTimer();
-  void timer_checkTCTimer();
-  void timer_blinkImgTimer();
+  void OnCommand(ControlId id, int code);
+  void PickHotkeyChoice(ControlId id);
+  void InstallDirChanged();
+  void ChooseOtherHotkey();
+  void InstallOrUninstall();
+  void CloseHostNow();
+  void CountDownToClose();
+  void CheckHostClosed();
+  void BlinkLanguageArrow();
   LRESULT OnColorStatic(HDC dc, HWND control);
 
   bool HostRunning();
@@ -130,7 +136,7 @@ class TKestrix_Installer : public Form, private StepDisplay {
   bool installed_message_ = false;
   InstallRun run_;
   OwnedFont bold_font_;
-  std::unique_ptr<TDefineHotkey> hotkey_;
+  std::unique_ptr<DefineHotkeyDialog> hotkey_;
 };
 
 }  // namespace kestrix

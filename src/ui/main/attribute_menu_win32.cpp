@@ -38,17 +38,17 @@ std::optional<DirAttribute> ShowAttributeMenu(HWND owner, POINT screen_point,
                                               const LanguageTable& language,
                                               const HBITMAP* images) {
   HMENU menu = BuildAttributeMenu(set, language, images);
-  const UINT id = ShowMenu(owner, menu, screen_point);
+  const ControlId id = ShowMenu(owner, menu, screen_point);
   if (menu != nullptr) DestroyMenu(menu);
-  return AttributeFromMenuId(id);
+  return AttributeFromMenuId(id.command());
 }
 
-bool AttributeLetterField::Create(HWND parent, int id, const RECT& bounds,
+bool AttributeLetterField::Create(HWND parent, ControlId id, const RECT& bounds,
                                   std::function<void()> on_closed) {
   HWND edit = CreateWindowExW(
       0, L"EDIT", L"", WS_CHILD | ES_LOWERCASE | ES_AUTOHSCROLL | WS_DISABLED, bounds.left,
       bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id.value())),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   if (edit == nullptr) return false;
   SendMessageW(edit, WM_SETFONT, SendMessageW(parent, WM_GETFONT, 0, 0), FALSE);

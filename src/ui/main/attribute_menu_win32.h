@@ -14,6 +14,7 @@
 
 #include "create/attribute_editor.h"
 #include "settings/language_table.h"
+#include "window/control_id.h"
 #include "window/window.h"
 
 namespace kestrix {
@@ -51,7 +52,7 @@ class AttributeLetterField : public Window {
 
   // Creates the edit as a child of `parent` with the control id `id` at `bounds` (client
   // pixels). `on_closed` runs after the field closed (the image goes back to normal).
-  bool Create(HWND parent, int id, const RECT& bounds, std::function<void()> on_closed);
+  bool Create(HWND parent, ControlId id, const RECT& bounds, std::function<void()> on_closed);
   // Takes over an edit the window already made (hidden, disabled, lower case); the same
   // as Create from then on.
   bool Attach(HWND edit, std::function<void()> on_closed);

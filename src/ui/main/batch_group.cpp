@@ -11,16 +11,34 @@ namespace kestrix {
 
 namespace {
 
-const int kBatchControls[] = {
-    kId_lbl_from,    kId_edit_from,     kId_updown_from,     kId_lbl_to,        kId_edit_to,
-    kId_updown_to,   kId_lbl_stepby,    kId_edit_stepby,     kId_updown_stepby, kId_lbl_digits,
-    kId_edit_digits, kId_updown_digits, kId_chck_digitsAuto, kId_btn_sign,      kId_lbl_prefix,
-    kId_cmbx_prefix, kId_lbl_suffix,    kId_cmbx_suffix,     kId_btn_setSuffix, kId_rb_Decimal,
-    kId_rb_Roman,    kId_rb_ABC,
+const ControlId kBatchControls[] = {
+    MainControl::kFromLabel,
+    MainControl::kFromField,
+    MainControl::kFromSpin,
+    MainControl::kToLabel,
+    MainControl::kToField,
+    MainControl::kToSpin,
+    MainControl::kStepLabel,
+    MainControl::kStepField,
+    MainControl::kStepSpin,
+    MainControl::kDigitsLabel,
+    MainControl::kDigitsField,
+    MainControl::kDigitsSpin,
+    MainControl::kDigitsAutoCheck,
+    MainControl::kSignButton,
+    MainControl::kPrefixLabel,
+    MainControl::kPrefixBox,
+    MainControl::kSuffixLabel,
+    MainControl::kSuffixBox,
+    MainControl::kSuffixEditorButton,
+    MainControl::kDecimalOption,
+    MainControl::kRomanOption,
+    MainControl::kAbcOption,
 };
 
-const int kSuffixEditorHides[] = {kId_btn_setSuffix,   kId_cmbx_suffix,   kId_lbl_digits,
-                                  kId_chck_digitsAuto, kId_updown_digits, kId_edit_digits};
+const ControlId kSuffixEditorHides[] = {
+    MainControl::kSuffixEditorButton, MainControl::kSuffixBox,  MainControl::kDigitsLabel,
+    MainControl::kDigitsAutoCheck,    MainControl::kDigitsSpin, MainControl::kDigitsField};
 
 }  // namespace
 
@@ -28,7 +46,8 @@ void BatchGroup::Opening() {
   open_ = true;
   filling_ = true;
   if (!digits_only_) {
-    for (int id : {kId_edit_from, kId_edit_to, kId_edit_stepby, kId_edit_digits}) {
+    for (ControlId id : {MainControl::kFromField, MainControl::kToField, MainControl::kStepField,
+                         MainControl::kDigitsField}) {
       HWND edit = controls_[id];
       SetWindowLongPtrW(edit, GWL_STYLE, GetWindowLongPtrW(edit, GWL_STYLE) | ES_NUMBER);
     }
@@ -37,7 +56,7 @@ void BatchGroup::Opening() {
 }
 
 void BatchGroup::Open() {
-  for (int id : kBatchControls) controls_.SetVisible(id, true);
+  for (ControlId id : kBatchControls) controls_.SetVisible(id, true);
   PrefillBatchFields();
   GenerateBatchDirList();
   filling_ = false;
@@ -45,104 +64,113 @@ void BatchGroup::Open() {
 
 void BatchGroup::Close() {
   open_ = false;
-  for (int id : kBatchControls) controls_.SetVisible(id, false);
-  controls_.SetVisible(kId_memo_suffix, false);
+  for (ControlId id : kBatchControls) controls_.SetVisible(id, false);
+  controls_.SetVisible(MainControl::kSuffixMemo, false);
 }
 
 bool BatchGroup::OnCommand(
-    int id, int code, const std::function<std::vector<std::string>(bool prefix)>& affix_settings,
+    ControlId id, int code,
+    const std::function<std::vector<std::string>(bool prefix)>& affix_settings,
     const std::string& subdir) {
-  switch (id) {
-    case kId_edit_from:
-    case kId_edit_to:
-    case kId_edit_stepby:
-    case kId_edit_digits:
+  switch (static_cast<MainControl>(id)) {
+    case MainControl::kFromField:
+    case MainControl::kToField:
+    case MainControl::kStepField:
+    case MainControl::kDigitsField:
       if (code == EN_CHANGE && open_) BatchFieldEdited(id);
       return true;
-    case kId_chck_digitsAuto:
-      if (code == BN_CLICKED && controls_.Checked(id)) BatchFieldEdited(kId_edit_to);
+    case MainControl::kDigitsAutoCheck:
+      if (code == BN_CLICKED && controls_.Checked(id)) BatchFieldEdited(MainControl::kToField);
       return true;
-    case kId_btn_sign:
-      if (code == BN_CLICKED) btn_signClick();
+    case MainControl::kSignButton:
+      if (code == BN_CLICKED) ToggleStepSign();
       return true;
-    case kId_cmbx_prefix:
-    case kId_cmbx_suffix:
-      if (code == CBN_DROPDOWN) OpenAffixList(id, affix_settings(id == kId_cmbx_prefix));
+    case MainControl::kPrefixBox:
+    case MainControl::kSuffixBox:
+      if (code == CBN_DROPDOWN) OpenAffixList(id, affix_settings(id == MainControl::kPrefixBox));
       if (code == CBN_EDITCHANGE && open_) GenerateBatchDirList();
       // The choice is in the field only once the selection message ends.
-      if (code == CBN_SELCHANGE) PostMessageW(GetParent(controls_[id]), kMsg_ChoiceDone, id, 0);
+      if (code == CBN_SELCHANGE)
+        PostMessageW(GetParent(controls_[id]), kMsg_ChoiceDone, id.command(), 0);
       return true;
-    case kId_btn_setSuffix:
-      if (code == BN_CLICKED) btn_setSuffixClick(subdir);
+    case MainControl::kSuffixEditorButton:
+      if (code == BN_CLICKED) ToggleSuffixEditor(subdir);
       return true;
-    case kId_memo_suffix:
-      if (code == EN_CHANGE) memo_suffixChange();
+    case MainControl::kSuffixMemo:
+      if (code == EN_CHANGE) SuffixesChanged();
       return true;
-    case kId_rb_Decimal:
-    case kId_rb_Roman:
-    case kId_rb_ABC:
-      if (code == BN_CLICKED && open_) NumberFormClick(id);
+    case MainControl::kDecimalOption:
+    case MainControl::kRomanOption:
+    case MainControl::kAbcOption:
+      if (code == BN_CLICKED && open_) PickNumberForm(id);
       return true;
+    default:
+      break;
   }
   return false;
 }
 
 void BatchGroup::GenerateBatchDirList() {
   NumberForm form = NumberForm::kNone;
-  if (controls_.Checked(kId_rb_Decimal)) form = NumberForm::kDecimal;
-  if (controls_.Checked(kId_rb_Roman)) form = NumberForm::kRoman;
-  if (controls_.Checked(kId_rb_ABC)) form = NumberForm::kAbc;
-  const BatchFieldTexts texts{controls_.Text(kId_edit_from), controls_.Text(kId_edit_to),
-                              controls_.Text(kId_edit_stepby), controls_.Text(kId_edit_digits)};
-  set_list_(::kestrix::GenerateBatchDirList(ReadBatchFields(
-      texts, controls_.Text(kId_cmbx_prefix), controls_.Text(kId_cmbx_suffix), form)));
-  Edit(controls_[kId_MkDirExt]).ScrollCaret();
-  controls_.CaretToEnd(controls_[kId_MkDirExt]);
+  if (controls_.Checked(MainControl::kDecimalOption)) form = NumberForm::kDecimal;
+  if (controls_.Checked(MainControl::kRomanOption)) form = NumberForm::kRoman;
+  if (controls_.Checked(MainControl::kAbcOption)) form = NumberForm::kAbc;
+  const BatchFieldTexts texts{
+      controls_.Text(MainControl::kFromField), controls_.Text(MainControl::kToField),
+      controls_.Text(MainControl::kStepField), controls_.Text(MainControl::kDigitsField)};
+  set_list_(::kestrix::GenerateBatchDirList(
+      ReadBatchFields(texts, controls_.Text(MainControl::kPrefixBox),
+                      controls_.Text(MainControl::kSuffixBox), form)));
+  Edit(controls_[MainControl::kListField]).ScrollCaret();
+  controls_.CaretToEnd(controls_[MainControl::kListField]);
 }
 
-void BatchGroup::BatchFieldEdited(int id) {
+void BatchGroup::BatchFieldEdited(ControlId id) {
   BatchField field = BatchField::kFrom;
-  switch (id) {
-    case kId_edit_to:
+  switch (static_cast<MainControl>(id)) {
+    case MainControl::kToField:
       field = BatchField::kTo;
       break;
-    case kId_edit_stepby:
+    case MainControl::kStepField:
       field = BatchField::kStep;
       break;
-    case kId_edit_digits:
+    case MainControl::kDigitsField:
       field = BatchField::kDigits;
       break;
+    default:
+      break;
   }
-  const BatchFieldTexts texts{controls_.Text(kId_edit_from), controls_.Text(kId_edit_to),
-                              controls_.Text(kId_edit_stepby), controls_.Text(kId_edit_digits)};
+  const BatchFieldTexts texts{
+      controls_.Text(MainControl::kFromField), controls_.Text(MainControl::kToField),
+      controls_.Text(MainControl::kStepField), controls_.Text(MainControl::kDigitsField)};
   BatchFieldChange change =
-      OnBatchFieldChange(field, texts, controls_.Checked(kId_chck_digitsAuto), filling_);
+      OnBatchFieldChange(field, texts, controls_.Checked(MainControl::kDigitsAutoCheck), filling_);
   if (change.corrected) {
     const bool was_empty = controls_.Text(id).empty();
     controls_.SetText(id, *change.corrected);
-    if (id != kId_edit_to || was_empty)
+    if (id != MainControl::kToField || was_empty)
       controls_.Select(controls_[id], {change.corrected->size(), 0});
     return;
   }
   if (change.regenerate) GenerateBatchDirList();
   if (change.descending) UpdateSignButton();
-  if (change.digits && controls_.Text(kId_edit_digits) != *change.digits)
-    controls_.SetText(kId_edit_digits, *change.digits);
+  if (change.digits && controls_.Text(MainControl::kDigitsField) != *change.digits)
+    controls_.SetText(MainControl::kDigitsField, *change.digits);
 }
 
 void BatchGroup::UpdateSignButton() {
-  const bool descending = IsDescending(ReadFieldValue(controls_.Text(kId_edit_from)),
-                                       ReadFieldValue(controls_.Text(kId_edit_to)));
+  const bool descending = IsDescending(ReadFieldValue(controls_.Text(MainControl::kFromField)),
+                                       ReadFieldValue(controls_.Text(MainControl::kToField)));
   show_direction_(descending);
 }
 
-void BatchGroup::btn_signClick() {
-  const std::string from = controls_.Text(kId_edit_from);
-  const std::string to = controls_.Text(kId_edit_to);
+void BatchGroup::ToggleStepSign() {
+  const std::string from = controls_.Text(MainControl::kFromField);
+  const std::string to = controls_.Text(MainControl::kToField);
   const bool filling = filling_;
   filling_ = true;
-  controls_.SetText(kId_edit_from, to);
-  controls_.SetText(kId_edit_to, from);
+  controls_.SetText(MainControl::kFromField, to);
+  controls_.SetText(MainControl::kToField, from);
   filling_ = filling;
   UpdateSignButton();
   GenerateBatchDirList();
@@ -155,14 +183,14 @@ void BatchGroup::OnNotify(HWND form, const NMHDR* header) const {
     PostMessageW(form, kMsg_UpDownDone, header->idFrom, 0);
 }
 
-void BatchGroup::UpDownDone(int id) const {
-  if (id == kId_updown_digits) controls_.SetChecked(kId_chck_digitsAuto, false);
-  SetFocus(controls_[kId_MkDirExt]);
-  controls_.CaretToEnd(controls_[kId_MkDirExt]);
+void BatchGroup::UpDownDone(ControlId id) const {
+  if (id == MainControl::kDigitsSpin) controls_.SetChecked(MainControl::kDigitsAutoCheck, false);
+  SetFocus(controls_[MainControl::kListField]);
+  controls_.CaretToEnd(controls_[MainControl::kListField]);
 }
 
 void BatchGroup::ListCaretToEnd() const {
-  HWND list = controls_[kId_MkDirExt];
+  HWND list = controls_[MainControl::kListField];
   SetFocus(list);
   controls_.CaretToEnd(list);
   Edit(list).ScrollCaret();
@@ -171,43 +199,47 @@ void BatchGroup::ListCaretToEnd() const {
 void BatchGroup::PrefillBatchFields() {
   std::optional<BatchPrefill> prefill = PrefillFromList(user_list_);
   if (!prefill) return;
-  if (prefill->prefix) controls_.SetText(kId_cmbx_prefix, *prefill->prefix);
-  if (prefill->suffix) controls_.SetText(kId_cmbx_suffix, *prefill->suffix);
-  if (prefill->from) controls_.SetText(kId_edit_from, std::to_string(*prefill->from));
-  if (prefill->to) controls_.SetText(kId_edit_to, std::to_string(*prefill->to));
+  if (prefill->prefix) controls_.SetText(MainControl::kPrefixBox, *prefill->prefix);
+  if (prefill->suffix) controls_.SetText(MainControl::kSuffixBox, *prefill->suffix);
+  if (prefill->from) controls_.SetText(MainControl::kFromField, std::to_string(*prefill->from));
+  if (prefill->to) controls_.SetText(MainControl::kToField, std::to_string(*prefill->to));
 }
 
-void BatchGroup::OpenAffixList(int id, const std::vector<std::string>& settings_values) {
+void BatchGroup::OpenAffixList(ControlId id, const std::vector<std::string>& settings_values) {
   const Combo combo(controls_[id]);
-  combo.SetItems(BuildAffixItems(user_list_, settings_values,
-                                 id == kId_cmbx_prefix ? AffixList::kPrefix : AffixList::kSuffix));
+  combo.SetItems(
+      BuildAffixItems(user_list_, settings_values,
+                      id == MainControl::kPrefixBox ? AffixList::kPrefix : AffixList::kSuffix));
   combo.SelectInEdit(combo.TextLength(), combo.TextLength());
 }
 
-void BatchGroup::btn_setSuffixClick(const std::string& subdir) {
-  controls_.SetText(kId_memo_suffix, SuffixToEditorText(controls_.Text(kId_cmbx_suffix), subdir));
-  for (int id : kSuffixEditorHides) controls_.SetVisible(id, false);
-  controls_.SetVisible(kId_memo_suffix, true);
-  SetFocus(controls_[kId_memo_suffix]);
-  controls_.CaretToEnd(controls_[kId_memo_suffix]);
+void BatchGroup::ToggleSuffixEditor(const std::string& subdir) {
+  controls_.SetText(MainControl::kSuffixMemo,
+                    SuffixToEditorText(controls_.Text(MainControl::kSuffixBox), subdir));
+  for (ControlId id : kSuffixEditorHides) controls_.SetVisible(id, false);
+  controls_.SetVisible(MainControl::kSuffixMemo, true);
+  SetFocus(controls_[MainControl::kSuffixMemo]);
+  controls_.CaretToEnd(controls_[MainControl::kSuffixMemo]);
 }
 
-void BatchGroup::memo_suffixChange() {
-  if (!controls_.Visible(kId_memo_suffix)) return;
-  controls_.SetText(kId_cmbx_suffix, SuffixFromEditorText(controls_.Text(kId_memo_suffix)));
+void BatchGroup::SuffixesChanged() {
+  if (!controls_.Visible(MainControl::kSuffixMemo)) return;
+  controls_.SetText(MainControl::kSuffixBox,
+                    SuffixFromEditorText(controls_.Text(MainControl::kSuffixMemo)));
   GenerateBatchDirList();
 }
 
 void BatchGroup::CloseSuffixEditor() {
-  if (!controls_.Visible(kId_memo_suffix)) return;
-  controls_.SetVisible(kId_memo_suffix, false);
-  for (int id : kSuffixEditorHides) controls_.SetVisible(id, true);
+  if (!controls_.Visible(MainControl::kSuffixMemo)) return;
+  controls_.SetVisible(MainControl::kSuffixMemo, false);
+  for (ControlId id : kSuffixEditorHides) controls_.SetVisible(id, true);
 }
 
-void BatchGroup::NumberFormClick(int id) {
+void BatchGroup::PickNumberForm(ControlId id) {
   GenerateBatchDirList();
-  const bool decimal = id == kId_rb_Decimal;
-  for (int control : {kId_lbl_digits, kId_edit_digits, kId_updown_digits, kId_chck_digitsAuto})
+  const bool decimal = id == MainControl::kDecimalOption;
+  for (ControlId control : {MainControl::kDigitsLabel, MainControl::kDigitsField,
+                            MainControl::kDigitsSpin, MainControl::kDigitsAutoCheck})
     controls_.SetEnabled(control, decimal);
 }
 

@@ -35,7 +35,7 @@ class BatchGroup {
 
   // WM_COMMAND from a control of the group; whether it was one. `affix_settings` gives the
   // PrefixList or SuffixList of the settings file; `subdir` is the language's "Subdir".
-  bool OnCommand(int id, int code,
+  bool OnCommand(ControlId id, int code,
                  const std::function<std::vector<std::string>(bool prefix)>& affix_settings,
                  const std::string& subdir);
   // A drop-down choice of the prefix or suffix is complete, or an arrow changed a number.
@@ -45,17 +45,17 @@ class BatchGroup {
   // WM_NOTIFY to the window `form`: an up-down arrow is about to change its number.
   void OnNotify(HWND form, const NMHDR* header) const;
   // The arrow of the up-down `id` changed its number: the list takes the focus again.
-  void UpDownDone(int id) const;
+  void UpDownDone(ControlId id) const;
 
  private:
-  void BatchFieldEdited(int id);
-  void btn_signClick();
+  void BatchFieldEdited(ControlId id);
+  void ToggleStepSign();
   void UpdateSignButton();
   void PrefillBatchFields();
-  void OpenAffixList(int id, const std::vector<std::string>& settings_values);
-  void btn_setSuffixClick(const std::string& subdir);
-  void memo_suffixChange();
-  void NumberFormClick(int id);
+  void OpenAffixList(ControlId id, const std::vector<std::string>& settings_values);
+  void ToggleSuffixEditor(const std::string& subdir);
+  void SuffixesChanged();
+  void PickNumberForm(ControlId id);
   void ListCaretToEnd() const;
 
   ControlSet& controls_;

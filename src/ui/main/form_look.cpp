@@ -24,9 +24,10 @@ namespace {
 constexpr int kCaptionStrip96 = 15;
 
 // Buttons that show only a glyph: their table caption stands in while no glyph loads.
-bool ShowsGlyphOnly(int id) {
-  return (id >= kId_btn_Quick1 && id <= kId_btn_Quick4) || id == kId_btn_BatchDir ||
-         id == kId_btn_undo || id == kId_btn_sign;
+bool ShowsGlyphOnly(ControlId id) {
+  return (id >= MainControl::kQuick1Button && id <= MainControl::kQuick4Button) ||
+         id == MainControl::kBatchButton || id == MainControl::kUndoButton ||
+         id == MainControl::kSignButton;
 }
 
 HFONT StyledOf(HFONT font, bool italic, bool underline) {
@@ -75,7 +76,7 @@ void FormLook::CreateDesignedFont() {
 
 // --- Flat buttons and tooltips -------------------------------------------------------
 
-HWND FormLook::CreateFlatButton(HWND parent, int id, const char* text, DWORD style,
+HWND FormLook::CreateFlatButton(HWND parent, ControlId id, const char* text, DWORD style,
                                 const RECT& bounds) {
   auto button = std::make_unique<FlatButton>();
   // Made with its final style: each change after it is a server request.
@@ -85,11 +86,11 @@ HWND FormLook::CreateFlatButton(HWND parent, int id, const char* text, DWORD sty
   return control;
 }
 
-const FlatButton* FormLook::FlatControl(int id) const {
+const FlatButton* FormLook::FlatControl(ControlId id) const {
   return FlatFor(id);
 }
 
-FlatButton* FormLook::FlatFor(int id) const {
+FlatButton* FormLook::FlatFor(ControlId id) const {
   HWND control = controls_[id];
   for (const auto& button : flat_buttons_)
     if (control != nullptr && button->hwnd() == control) return button.get();
@@ -139,7 +140,7 @@ void FormLook::RelayMouse(const MSG& msg) {
   SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
-void FormLook::ApplyGlyph(int id, const GlyphRef& glyph, const char* fallback) {
+void FormLook::ApplyGlyph(ControlId id, const GlyphRef& glyph, const char* fallback) {
   FlatButton* button = FlatFor(id);
   if (button == nullptr) return;
   PngImage image;
@@ -158,7 +159,8 @@ void FormLook::ShowOkGlyph(bool enter) {
   const GlyphRef wanted = enter ? GlyphRef::Resource(kEnterGlyph) : look_.Glyph(GlyphRole::kOk);
   if (wanted == ok_glyph_shown_) return;
   ok_glyph_shown_ = wanted;
-  ApplyGlyph(kId_btn_ok_flat, wanted, ThemeGlyphName(kDefaultThemeName, GlyphRole::kOk).c_str());
+  ApplyGlyph(MainControl::kOkFlatButton, wanted,
+             ThemeGlyphName(kDefaultThemeName, GlyphRole::kOk).c_str());
 }
 
 void FormLook::ColorFlatButtons() {
@@ -166,9 +168,10 @@ void FormLook::ColorFlatButtons() {
   FlatButtonColors quick_text = colors;
   quick_text.text = ResolveColor(look_.quick_button_text);
   for (const auto& button : flat_buttons_) {
-    const int id = GetDlgCtrlID(button->hwnd());
-    const bool text_button =
-        id == kId_btn_loadFromFile || id == kId_btn_addRep || id == kId_btn_extended;
+    const ControlId id = GetDlgCtrlID(button->hwnd());
+    const bool text_button = id == MainControl::kLoadButton ||
+                             id == MainControl::kVariablesButton ||
+                             id == MainControl::kExtendedButton;
     button->SetColors(text_button ? quick_text : colors);
   }
 }
@@ -176,19 +179,20 @@ void FormLook::ColorFlatButtons() {
 void FormLook::ShowSignImage(bool descending) {
   sign_descending_ = descending;
   const char* image = kSignImages[descending ? 1 : 0];
-  ApplyGlyph(kId_btn_sign, GlyphRef::Resource(image), image);
+  ApplyGlyph(MainControl::kSignButton, GlyphRef::Resource(image), image);
 }
 
 void FormLook::ShowBatchButton(bool active, const std::string& hint) {
   batch_active_ = active;
-  ApplyGlyph(kId_btn_BatchDir, GlyphRef::Resource(active ? kBatchActiveGlyph : kBatchInactiveGlyph),
+  ApplyGlyph(MainControl::kBatchButton,
+             GlyphRef::Resource(active ? kBatchActiveGlyph : kBatchInactiveGlyph),
              kBatchInactiveGlyph);
   SetBatchHint(hint);
 }
 
 void FormLook::SetBatchHint(const std::string& hint) {
   batch_hint_ = hint;
-  SetHint(controls_[kId_btn_BatchDir], hint);
+  SetHint(controls_[MainControl::kBatchButton], hint);
 }
 
 // --- Fonts ---------------------------------------------------------------------------
@@ -222,9 +226,10 @@ void FormLook::SetFontsOf(const std::vector<HWND>& controls) const {
   for (HWND control : controls) {
     if (control == nullptr) continue;
     HFONT font = shown_font_.get();
-    if (control == controls_[kId_lbl_s_more] && !more_hovered_ && shown_italic_font_)
+    if (control == controls_[MainControl::kMoreLink] && !more_hovered_ && shown_italic_font_)
       font = shown_italic_font_.get();
-    if (control == controls_[kId_lbl_s_newfolder] && refresh_hovered_ && shown_underlined_font_)
+    if (control == controls_[MainControl::kNewFolderLink] && refresh_hovered_ &&
+        shown_underlined_font_)
       font = shown_underlined_font_.get();
     if (font == nullptr) continue;
     HFONT current = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
@@ -242,28 +247,29 @@ void FormLook::ChangeColors(const ActivationSettings& activation) {
       Logger()->Log(kMainWindowClass, {"EConvertError", problem});
   look_ = std::move(result.appearance);
 
-  for (auto [plain, flat] : {std::pair{kId_btn_ok, kId_btn_ok_flat},
-                             {kId_btn_cancel, kId_btn_cancel_flat},
-                             {kId_btn_options, kId_btn_options_flat}}) {
+  for (auto [plain, flat] : {std::pair{MainControl::kOkButton, MainControl::kOkFlatButton},
+                             {MainControl::kCancelButton, MainControl::kCancelFlatButton},
+                             {MainControl::kOptionsButton, MainControl::kOptionsFlatButton}}) {
     controls_.SetVisible(plain, !look_.flat_buttons);
     controls_.SetVisible(flat, look_.flat_buttons);
   }
   ColorFlatButtons();
-  ApplyGlyph(kId_btn_cancel_flat, look_.Glyph(GlyphRole::kCancel),
+  ApplyGlyph(MainControl::kCancelFlatButton, look_.Glyph(GlyphRole::kCancel),
              ThemeGlyphName(kDefaultThemeName, GlyphRole::kCancel).c_str());
-  ApplyGlyph(kId_btn_options_flat, look_.Glyph(GlyphRole::kOptions),
+  ApplyGlyph(MainControl::kOptionsFlatButton, look_.Glyph(GlyphRole::kOptions),
              ThemeGlyphName(kDefaultThemeName, GlyphRole::kOptions).c_str());
-  ApplyGlyph(kId_btn_undo, look_.Glyph(GlyphRole::kUndo), kPlainUndoGlyph);
+  ApplyGlyph(MainControl::kUndoButton, look_.Glyph(GlyphRole::kUndo), kPlainUndoGlyph);
   ShowSignImage(sign_descending_);
   ok_glyph_shown_ = {};
   ShowOkGlyph(ok_shows_enter_);
   for (size_t i = 0; i < kQuickButtonImages.size(); ++i) {
     const std::string name =
         Concat({kQuickButtonImages[i], quick_highlighted_[i] ? "_ACT" : "_INACT"});
-    ApplyGlyph(kId_btn_Quick1 + static_cast<int>(i), GlyphRef::Resource(name), name.c_str());
+    ApplyGlyph(MainControl::kQuick1Button + static_cast<int>(i), GlyphRef::Resource(name),
+               name.c_str());
   }
   ShowBatchButton(batch_active_, batch_hint_);
-  RedrawWindow(GetParent(controls_[kId_MkDir]), nullptr, nullptr,
+  RedrawWindow(GetParent(controls_[MainControl::kNameField]), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -274,22 +280,23 @@ LRESULT FormLook::ControlColors(UINT message, HDC dc, HWND control) {
     case WM_CTLCOLOREDIT:
       // Only the path and attribute fields sit in the window's colour; input fields stay
       // as the system draws them.
-      if (control == controls_[kId_edit_curdirname])
+      if (control == controls_[MainControl::kPathField])
         return ColorControl(dc, ResolveColor(look_.curdir_text), main, main_brush_);
-      if (control == controls_[kId_edit_Attrib])
+      if (control == controls_[MainControl::kAttributeField])
         return ColorControl(dc, plain_text, main, main_brush_);
       return 0;
     case WM_CTLCOLORSTATIC: {
       COLORREF text = plain_text;
-      if (control == controls_[kId_lbl_currentPath] || control == controls_[kId_edit_curdirname])
+      if (control == controls_[MainControl::kCurrentPathLabel] ||
+          control == controls_[MainControl::kPathField])
         text = ResolveColor(look_.curdir_text);
-      else if (control == controls_[kId_lbl_newdirname])
+      else if (control == controls_[MainControl::kNewNameLabel])
         text = ResolveColor(look_.newdirname_text);
-      else if (control == controls_[kId_lbl_s_refresh])
+      else if (control == controls_[MainControl::kRefreshLink])
         text = ResolveColor(look_.refresh_text);
-      else if (control == controls_[kId_img_ChangeDirAttrib] ||
-               control == controls_[kId_lbl_s_more] ||
-               (control == controls_[kId_lbl_s_newfolder] && refresh_hovered_))
+      else if (control == controls_[MainControl::kAttributeImage] ||
+               control == controls_[MainControl::kMoreLink] ||
+               (control == controls_[MainControl::kNewFolderLink] && refresh_hovered_))
         text = ResolveColor(ThemeColor::Fixed(kPlainQuickButtonText));
       return ColorControl(dc, text, main, main_brush_);
     }
@@ -362,35 +369,36 @@ void FormLook::PaintDecorations(HWND window, HDC dc, const Decorations& decorati
 // --- Hover feedback ------------------------------------------------------------------
 
 void FormLook::WatchHover() {
-  for (int id :
-       {kId_lbl_s_more, kId_lbl_s_newfolder, kId_btn_Quick1, kId_btn_Quick2, kId_btn_Quick3})
+  for (ControlId id :
+       {MainControl::kMoreLink, MainControl::kNewFolderLink, MainControl::kQuick1Button,
+        MainControl::kQuick2Button, MainControl::kQuick3Button})
     Subclass(controls_[id]);
 }
 
 LRESULT FormLook::OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
-  const int id = GetDlgCtrlID(control);
-  const bool label = id == kId_lbl_s_more || id == kId_lbl_s_newfolder;
-  const bool hovered = id == kId_lbl_s_more ? more_hovered_ : refresh_hovered_;
+  const ControlId id = GetDlgCtrlID(control);
+  const bool label = id == MainControl::kMoreLink || id == MainControl::kNewFolderLink;
+  const bool hovered = id == MainControl::kMoreLink ? more_hovered_ : refresh_hovered_;
   if (label && message == WM_MOUSEMOVE && !hovered) {
     TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, control, 0};
     TrackMouseEvent(&track);
-    if (id == kId_lbl_s_more)
-      lbl_s_moreMouseEnter();
+    if (id == MainControl::kMoreLink)
+      MoreEntered();
     else
-      lbl_s_newfolderMouseEnter();
+      NewFolderEntered();
   } else if (label && message == WM_MOUSELEAVE) {
-    if (id == kId_lbl_s_more)
-      lbl_s_moreMouseLeave();
+    if (id == MainControl::kMoreLink)
+      MoreLeft();
     else
-      lbl_s_newfolderMouseLeave();
+      NewFolderLeft();
   } else if (!label && message == WM_MOUSEMOVE) {
     QuickButtonMouseMove(id);
   }
   return DefaultHandling(control, message, wparam, lparam);
 }
 
-void FormLook::QuickButtonMouseMove(int id) {
-  const size_t index = static_cast<size_t>(id - kId_btn_Quick1);
+void FormLook::QuickButtonMouseMove(ControlId id) {
+  const size_t index = static_cast<size_t>(id - MainControl::kQuick1Button);
   if (index >= quick_highlighted_.size() || quick_highlighted_[index]) return;
   SetQuickButtons2Default(id);
   quick_highlighted_[index] = true;
@@ -398,9 +406,9 @@ void FormLook::QuickButtonMouseMove(int id) {
   ApplyGlyph(id, GlyphRef::Resource(name), name.c_str());
 }
 
-void FormLook::SetQuickButtons2Default(int except) {
+void FormLook::SetQuickButtons2Default(ControlId except) {
   for (size_t i = 0; i < quick_highlighted_.size(); ++i) {
-    const int id = kId_btn_Quick1 + static_cast<int>(i);
+    const ControlId id = MainControl::kQuick1Button + static_cast<int>(i);
     if (id == except || !quick_highlighted_[i]) continue;
     quick_highlighted_[i] = false;
     const std::string name = Concat({kQuickButtonImages[i], "_INACT"});
@@ -408,36 +416,37 @@ void FormLook::SetQuickButtons2Default(int except) {
   }
 }
 
-void FormLook::lbl_s_moreMouseEnter() {
+void FormLook::MoreEntered() {
   more_hovered_ = true;
   const std::string list = feedback_.list_text();
   if (list.empty()) return;
-  SetFont(controls_[kId_lbl_s_more], shown_font_.get());
-  controls_.SetText(kId_lbl_s_more, Concat({"<", std::to_string(CountNonBlankLines(list)), ">"}));
+  SetFont(controls_[MainControl::kMoreLink], shown_font_.get());
+  controls_.SetText(MainControl::kMoreLink,
+                    Concat({"<", std::to_string(CountNonBlankLines(list)), ">"}));
 }
 
-void FormLook::lbl_s_moreMouseLeave() {
+void FormLook::MoreLeft() {
   more_hovered_ = false;
-  SetFont(controls_[kId_lbl_s_more], shown_italic_font_.get());
-  controls_.SetText(kId_lbl_s_more, feedback_.more_caption());
+  SetFont(controls_[MainControl::kMoreLink], shown_italic_font_.get());
+  controls_.SetText(MainControl::kMoreLink, feedback_.more_caption());
 }
 
 // Over the "New folder" label the attribute image gives way to the "(refresh)" marker,
 // unless the attribute letters are being edited there.
-void FormLook::lbl_s_newfolderMouseEnter() {
+void FormLook::NewFolderEntered() {
   if (feedback_.refresh_hidden()) return;
   refresh_hovered_ = true;
-  controls_.SetVisible(kId_img_ChangeDirAttrib, false);
-  controls_.SetVisible(kId_lbl_s_refresh, true);
-  SetFont(controls_[kId_lbl_s_newfolder], shown_underlined_font_.get());
+  controls_.SetVisible(MainControl::kAttributeImage, false);
+  controls_.SetVisible(MainControl::kRefreshLink, true);
+  SetFont(controls_[MainControl::kNewFolderLink], shown_underlined_font_.get());
 }
 
-void FormLook::lbl_s_newfolderMouseLeave() {
+void FormLook::NewFolderLeft() {
   if (!refresh_hovered_) return;
   refresh_hovered_ = false;
-  controls_.SetVisible(kId_lbl_s_refresh, false);
-  controls_.SetVisible(kId_img_ChangeDirAttrib, true);
-  SetFont(controls_[kId_lbl_s_newfolder], shown_font_.get());
+  controls_.SetVisible(MainControl::kRefreshLink, false);
+  controls_.SetVisible(MainControl::kAttributeImage, true);
+  SetFont(controls_[MainControl::kNewFolderLink], shown_font_.get());
 }
 
 }  // namespace kestrix

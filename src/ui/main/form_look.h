@@ -38,8 +38,9 @@ class FormLook : public Window {
   HFONT DesignedFont() const { return font_; }
   // A flat button as a child of `parent`; `style` says whether it is shown, enabled and a
   // tab stop.
-  HWND CreateFlatButton(HWND parent, int id, const char* text, DWORD style, const RECT& bounds);
-  const FlatButton* FlatControl(int id) const;
+  HWND CreateFlatButton(HWND parent, ControlId id, const char* text, DWORD style,
+                        const RECT& bounds);
+  const FlatButton* FlatControl(ControlId id) const;
   // The tooltips belong to `parent`; their window is made at the first mouse message.
   void CreateTooltips(HWND parent) { tooltip_parent_ = parent; }
   // The tooltip of `control`, added or replaced.
@@ -80,7 +81,7 @@ class FormLook : public Window {
   };
   void PaintDecorations(HWND window, HDC dc, const Decorations& decorations);
   // Every highlighted quick button but `except` (0: all of them) goes back to its plain image.
-  void SetQuickButtons2Default(int except);
+  void SetQuickButtons2Default(ControlId except);
   bool MoreHovered() const { return more_hovered_; }
   bool FlatButtons() const { return look_.flat_buttons; }
 
@@ -88,13 +89,13 @@ class FormLook : public Window {
   LRESULT OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  FlatButton* FlatFor(int id) const;
-  void ApplyGlyph(int id, const GlyphRef& glyph, const char* fallback);
-  void QuickButtonMouseMove(int id);
-  void lbl_s_moreMouseEnter();
-  void lbl_s_moreMouseLeave();
-  void lbl_s_newfolderMouseEnter();
-  void lbl_s_newfolderMouseLeave();
+  FlatButton* FlatFor(ControlId id) const;
+  void ApplyGlyph(ControlId id, const GlyphRef& glyph, const char* fallback);
+  void QuickButtonMouseMove(ControlId id);
+  void MoreEntered();
+  void MoreLeft();
+  void NewFolderEntered();
+  void NewFolderLeft();
 
   ControlSet& controls_;
   FileSystem& files_;

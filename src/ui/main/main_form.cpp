@@ -11,15 +11,15 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_handle_win32.h"
 #include "settings/configuration.h"
+#include "ui/dialogs/new_application.h"
 #include "ui/main/main_form_activation.h"
 #include "ui/main/main_form_host.h"
 #include "ui/main/main_form_input.h"
 #include "ui/main/main_form_load.h"
 #include "ui/main/main_form_options.h"
-#include "ui/messages.h"
-#include "ui/dialogs/new_application.h"
 #include "ui/main/run_undo_command.h"
 #include "ui/main/tree_preview.h"
+#include "ui/messages.h"
 #include "window/menu.h"
 
 namespace kestrix {
@@ -32,7 +32,7 @@ constexpr char kDefaultLanguage[] = "ENG";
 
 }  // namespace
 
-Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
+MainForm::MainForm(StartupValues& app, MainFormServices services)
     : app_(app),
       services_(std::move(services)),
       settings_(
@@ -81,17 +81,18 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
       [this] {
         layout_->PlaceWindow(services_.windows, app_.Snapshot, settings_.Startup().window_position);
       }});
-  activation_ = std::make_unique<MainActivation>(MainActivation::Wiring{
-      [this] { FormActivate(); }, [this] { controls_.Focus(VisibleInput()); },
-      [this] { return app_.HostPresent && !host_->Terminated(); },
-      [this](bool back) {
-        // The window may insist on staying active, and the host may be re-read on every
-        // return.
-        if (host_->Terminated()) return;
-        if (!back && settings_.Startup().always_active) ForceForeground(hwnd());
-        if (back) host_->Returned(hwnd());
-      },
-      services_.logger});
+  activation_ = std::make_unique<MainActivation>(
+      MainActivation::Wiring{[this] { Activated(); }, [this] { controls_.Focus(VisibleInput()); },
+                             [this] { return app_.HostPresent && !host_->Terminated(); },
+                             [this](bool back) {
+                               // The window may insist on staying active, and the host may be
+                               // re-read on every return.
+                               if (host_->Terminated()) return;
+                               if (!back && settings_.Startup().always_active)
+                                 ForceForeground(hwnd());
+                               if (back) host_->Returned(hwnd());
+                             },
+                             services_.logger});
   load_ = std::make_unique<LoadFromFileMenu>(LoadFromFileMenu::Wiring{
       controls_, mode_, app_, settings_, services_.files, services_.code_page,
       services_.message_boxes, services_.windows, *preview_, *layout_, language,
@@ -118,11 +119,11 @@ Ttc_KestrixForm::Ttc_KestrixForm(StartupValues& app, MainFormServices services)
       [this](const ConfigurationValues& values) { Guarded([&] { ApplyConfiguration(values); }); }});
 }
 
-Ttc_KestrixForm::~Ttc_KestrixForm() {
+MainForm::~MainForm() {
   if (hwnd() != nullptr) DestroyWindow(hwnd());
 }
 
-bool Ttc_KestrixForm::Create(HINSTANCE instance) {
+bool MainForm::Create(HINSTANCE instance) {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   if (!CreateForm(instance, kMainWindowClass, kApplicationTitle, style, kInitialWidth,
                   kInitialHeight))
@@ -136,29 +137,31 @@ bool Ttc_KestrixForm::Create(HINSTANCE instance) {
   activation_->Attach(hwnd(), instance);
   layout_->CreateControls(hwnd(), instance);
   history_.SetNameEdit(MkDirEdit());
-  image_.Attach(instance, Control(kId_img_ChangeDirAttrib), Control(kId_edit_Attrib), [this] {
-    // Escape leaves the focus on the hidden field or hands it to the window; a click
-    // elsewhere has moved it to its target already.
-    HWND focus = GetFocus();
-    if (focus == nullptr || focus == Control(kId_edit_Attrib) || focus == hwnd())
-      controls_.Focus(VisibleInput());
-  });
-  // The captions come with the language, in FormCreate.
+  image_.Attach(
+      instance, Control(MainControl::kAttributeImage), Control(MainControl::kAttributeField),
+      [this] {
+        // Escape leaves the focus on the hidden field or hands it to the window; a click
+        // elsewhere has moved it to its target already.
+        HWND focus = GetFocus();
+        if (focus == nullptr || focus == Control(MainControl::kAttributeField) || focus == hwnd())
+          controls_.Focus(VisibleInput());
+      });
+  // The captions come with the language, in BuildWindow.
   layout_->Relayout(true);
   bool show = false;
-  Guarded([&] { show = FormCreate(); });
+  Guarded([&] { show = BuildWindow(); });
   return show && !host_->Terminated();
 }
 
-void Ttc_KestrixForm::Show(int show_command) {
+void MainForm::Show(int show_command) {
   ShowWindow(hwnd(), show_command);
   UpdateWindow(hwnd());
   ForceForeground(hwnd());
-  Guarded([&] { FormShow(); });
+  Guarded([&] { Showing(); });
   if (settings_.Startup().tree_preview) ShowTreePreview(true);
 }
 
-void Ttc_KestrixForm::LoadLanguage() {
+void MainForm::LoadLanguage() {
   app_.CurrentRoutine = "LoadLanguage";
   const std::string setting = settings_.LanguageSetting();
   const LanguageSources sources{services_.files, services_.resources,
@@ -167,10 +170,10 @@ void Ttc_KestrixForm::LoadLanguage() {
   look_.ApplyFonts(settings_.Activation());
   layout_->ApplyCaptions();
   templates_->Fill();
-  controls_.SetText(kId_lbl_s_more, Text(lng::program::kMore));
+  controls_.SetText(MainControl::kMoreLink, Text(lng::program::kMore));
 }
 
-void Ttc_KestrixForm::FormShow() {
+void MainForm::Showing() {
   app_.CurrentRoutine = "FormShow";
   const StartupSettings& startup = settings_.Startup();
   if (!SelectsSuggestedNameOnShow(startup.dir_prefix_active, startup.dir_suffix_active,
@@ -182,7 +185,7 @@ void Ttc_KestrixForm::FormShow() {
   controls_.Select(input, selection);
 }
 
-bool Ttc_KestrixForm::FormCreate() {
+bool MainForm::BuildWindow() {
   LoadLanguage();
   app_.CurrentRoutine = "FormCreate";
   app_.HostPresent = false;
@@ -225,13 +228,13 @@ bool Ttc_KestrixForm::FormCreate() {
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   ApplyTransparency(hwnd(), TransparencyFor(startup.alpha_blend_value));
   if (!host_->Acquire(hwnd())) return false;
-  preview_->SetListText(controls_.Text(kId_MkDir));
+  preview_->SetListText(controls_.Text(MainControl::kNameField));
   layout_->PlaceWindow(services_.windows, app_.Snapshot, startup.window_position);
   SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
   return true;
 }
 
-void Ttc_KestrixForm::FormActivate() {
+void MainForm::Activated() {
   if (!app_.HostPresent) return;
   app_.CurrentRoutine = "FormActivate";
   settings_.LoadActivation();
@@ -253,32 +256,33 @@ void Ttc_KestrixForm::FormActivate() {
       ChangeToExt();
       break;
     case InitialModeAction::kBatch:
-      if (mode_ != MainMode::kBatch) btn_BatchDirClick();
+      if (mode_ != MainMode::kBatch) ToggleBatchMode();
       break;
     case InitialModeAction::kUnchanged:
       break;
   }
-  controls_.SetChecked(kId_option_replacements, activation.replacements);
-  controls_.SetChecked(kId_option_enterdir, activation.enter_directory);
-  controls_.SetChecked(kId_option_closewnd, activation.close_window);
+  controls_.SetChecked(MainControl::kReplacementsCheck, activation.replacements);
+  controls_.SetChecked(MainControl::kEnterCheck, activation.enter_directory);
+  controls_.SetChecked(MainControl::kCloseCheck, activation.close_window);
   // A configured custom name replaces the host's suggestion.
   if (activation.suggested_name != SuggestedName::kHostItem)
-    controls_.SetText(kId_MkDir, Trim(activation.custom_dir_name));
+    controls_.SetText(MainControl::kNameField, Trim(activation.custom_dir_name));
   if (activation.flat_buttons) layout_->EnsureFlatPushButtons();
-  controls_.SetText(kId_lbl_s_more, Text(lng::program::kMore));
+  controls_.SetText(MainControl::kMoreLink, Text(lng::program::kMore));
   look_.ApplyFonts(activation);
   app_.CurrentRoutine = "ChangeColors";
   look_.ChangeColors(activation);
-  controls_.SetEnabled(activation.flat_buttons ? kId_btn_ok_flat : kId_btn_ok,
-                       !Trim(controls_.Text(kId_MkDir)).empty());
+  controls_.SetEnabled(
+      activation.flat_buttons ? MainControl::kOkFlatButton : MainControl::kOkButton,
+      !Trim(controls_.Text(MainControl::kNameField)).empty());
   // The fonts may have changed the path's width: the preview is placed after it again.
   preview_->RefitPath();
   HWND input = VisibleInput();
   if (mode_ == MainMode::kNormal) {
     preview_->NameEdited();
   } else {
-    if (mode_ != MainMode::kBatch) preview_->SetListText(controls_.Text(kId_MkDirExt));
-    preview_->MkDirExtChange();
+    if (mode_ != MainMode::kBatch) preview_->SetListText(controls_.Text(MainControl::kListField));
+    preview_->ListChanged();
   }
   // The first show selects the whole suggestion, so the first key replaces it.
   const bool first_show = activation_->FirstActivation() && mode_ == MainMode::kNormal;
@@ -290,7 +294,7 @@ void Ttc_KestrixForm::FormActivate() {
   if (activation.initial_mode == InitialMode::kBatch) batch_.GenerateBatchDirList();
 }
 
-bool Ttc_KestrixForm::FormCloseQuery() {
+bool MainForm::ConfirmClose() {
   app_.CurrentRoutine = "FormCloseQuery";
   if (!app_.HostPresent) return true;
   // Closing is always allowed; a settings file that cannot be written only loses the
@@ -298,18 +302,18 @@ bool Ttc_KestrixForm::FormCloseQuery() {
   const HostMethodFlags& flags = host_->Flags();
   settings_.SaveClosing(
       {language_.current_id.empty() ? std::string(kDefaultLanguage) : language_.current_id,
-       controls_.Checked(kId_option_replacements), controls_.Checked(kId_option_enterdir),
-       controls_.Checked(kId_option_closewnd), flags.TC8B10Method, flags.TC8B10FixExt,
-       flags.TC8B10FuncChecked});
+       controls_.Checked(MainControl::kReplacementsCheck),
+       controls_.Checked(MainControl::kEnterCheck), controls_.Checked(MainControl::kCloseCheck),
+       flags.TC8B10Method, flags.TC8B10FixExt, flags.TC8B10FuncChecked});
   return true;
 }
 
-void Ttc_KestrixForm::FormClose() {
+void MainForm::Closed() {
   app_.CurrentRoutine = "FormClose";
   DestroyWindow(hwnd());
 }
 
-void Ttc_KestrixForm::FormDestroy() {
+void MainForm::Destroyed() {
   app_.CurrentRoutine = "FormDestroy";
   preview_->StopTimer();
   PostQuitMessage(0);
@@ -317,7 +321,7 @@ void Ttc_KestrixForm::FormDestroy() {
 
 // --- Messages ------------------------------------------------------------------------
 
-LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT MainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SYSCOMMAND:
       if (!IsMaximizeRequest(message, wparam)) break;
@@ -376,18 +380,18 @@ LRESULT Ttc_KestrixForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       tree_preview_->Follow();
       break;
     case WM_CLOSE:
-      if (FormCloseQuery()) FormClose();
+      if (ConfirmClose()) Closed();
       return 0;
     case WM_DESTROY:
-      FormDestroy();
+      Destroyed();
       return 0;
   }
   return DefaultHandling(message, wparam, lparam);
 }
 
-void Ttc_KestrixForm::OnCommand(int id, int code, HWND control) {
+void MainForm::OnCommand(ControlId id, int code, HWND control) {
   if (control == nullptr) {
-    if (std::optional<std::string> token = variables_menu_.TokenFor(static_cast<UINT>(id)))
+    if (std::optional<std::string> token = variables_menu_.TokenFor(id))
       input_->InsertVariable(*token);
     return;
   }
@@ -400,55 +404,58 @@ void Ttc_KestrixForm::OnCommand(int id, int code, HWND control) {
     return;
   // The window's own buttons.
   const bool clicked = code == BN_CLICKED;
-  switch (id) {
-    case kId_edit_Attrib:
+  switch (static_cast<MainControl>(id)) {
+    case MainControl::kAttributeField:
       if (code == EN_CHANGE)
         if (std::optional<std::string> title =
                 image_.FieldChanged(kApplicationTitle, InputModeOf(mode_)))
           kestrix::Control(hwnd()).SetText(*title);
       break;
-    case kId_btn_ok:
-    case kId_btn_ok_flat:
-      if (clicked) btn_okClick();
+    case MainControl::kOkButton:
+    case MainControl::kOkFlatButton:
+      if (clicked) CreateFromInput();
       break;
-    case kId_btn_treePreview:
+    case MainControl::kTreeButton:
       if (clicked) ShowTreePreview(!tree_preview_->Shown());
       break;
-    case IDOK:
-      if (controls_.Enabled(settings_.Activation().flat_buttons ? kId_btn_ok_flat : kId_btn_ok))
-        btn_okClick();
+    case MainControl::kEnterKey:
+      if (controls_.Enabled(settings_.Activation().flat_buttons ? MainControl::kOkFlatButton
+                                                                : MainControl::kOkButton))
+        CreateFromInput();
       break;
-    case kId_btn_cancel:
-    case kId_btn_cancel_flat:
-    case IDCANCEL:
+    case MainControl::kCancelButton:
+    case MainControl::kCancelFlatButton:
+    case MainControl::kEscapeKey:
       if (clicked) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
       break;
-    case kId_btn_extended:
+    case MainControl::kExtendedButton:
       if (clicked && mode_ == MainMode::kNormal)
         ChangeToExt();
       else if (clicked)
         ChangeToNormal();
       break;
-    case kId_btn_BatchDir:
-      if (clicked) btn_BatchDirClick();
+    case MainControl::kBatchButton:
+      if (clicked) ToggleBatchMode();
       break;
-    case kId_btn_addRep:
+    case MainControl::kVariablesButton:
       if (clicked) {
-        // btn_addRepClick: the variables popup below the button.
+        // ShowVariablesMenu: the variables popup below the button.
         if (std::optional<std::string> token =
-                ChooseVariable(hwnd(), BelowOf(Control(kId_btn_addRep)), true))
+                ChooseVariable(hwnd(), BelowOf(Control(MainControl::kVariablesButton)), true))
           input_->InsertVariable(*token);
       }
       break;
-    case kId_img_ChangeDirAttrib:
-      if (code == STN_CLICKED) img_ChangeDirAttribClick();
+    case MainControl::kAttributeImage:
+      if (code == STN_CLICKED) OpenAttributeMenu();
+      break;
+    default:
       break;
   }
 }
 
 // A drop-down choice: its text is in the field only once the selection message ends.
-void Ttc_KestrixForm::ChoiceDone(int id) {
-  if (id == kId_MkDir) {
+void MainForm::ChoiceDone(ControlId id) {
+  if (id == MainControl::kNameField) {
     app_.CurrentRoutine = "MkDirSelect";
     history_.Picked();
     preview_->NameEdited();
@@ -457,10 +464,10 @@ void Ttc_KestrixForm::ChoiceDone(int id) {
   }
 }
 
-void Ttc_KestrixForm::RunKeyAction(KeyAction action) {
+void MainForm::RunKeyAction(KeyAction action) {
   switch (action) {
     case KeyAction::kOkClick:
-      btn_okClick();
+      CreateFromInput();
       break;
     case KeyAction::kHostBack:
       host_->PostAndRefresh(kCmdFocusLeft);
@@ -487,13 +494,13 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action) {
       ChangeToNormal();
       break;
     case KeyAction::kBatchDirClick:
-      btn_BatchDirClick();
+      ToggleBatchMode();
       break;
     case KeyAction::kRefresh:
       host_->Refresh();
       break;
     case KeyAction::kAttributesMenu:
-      img_ChangeDirAttribClick();
+      OpenAttributeMenu();
       break;
     case KeyAction::kOpenAttribLetters:
       image_.OpenLetters();
@@ -501,7 +508,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action) {
     case KeyAction::kLoadFromFile:
       // The menu whenever it offers more than Browse, in every mode: the folder copy and
       // the structures must not hide behind F3.
-      load_->btn_loadFromFileClick();
+      load_->ShowLoadMenu();
       break;
     case KeyAction::kUndoRun:
       undo_->UndoLastCreation();
@@ -513,7 +520,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action) {
       host_->OpenPathEditing();
       break;
     case KeyAction::kManageTemplates:
-      options_->ManageTemplatesClick();
+      options_->OpenTemplateManager();
       break;
     case KeyAction::kConfiguration:
       options_->ShowConfiguration();
@@ -524,7 +531,7 @@ void Ttc_KestrixForm::RunKeyAction(KeyAction action) {
   }
 }
 
-void Ttc_KestrixForm::ApplyConfiguration(const ConfigurationValues& values) {
+void MainForm::ApplyConfiguration(const ConfigurationValues& values) {
   app_.CurrentRoutine = "ApplyConfiguration";
   // The start-up keys the dialog wrote: prefix and suffix, the data method, the position,
   // the history file and file creation.
@@ -540,30 +547,30 @@ void Ttc_KestrixForm::ApplyConfiguration(const ConfigurationValues& values) {
   if (const std::optional<int> alpha = TransparencyOnOk(values.alpha_blend_value))
     ApplyTransparency(hwnd(), TransparencyFor(*alpha));
   // The activation keys (invalid characters, theme, flat buttons) and the preview.
-  FormActivate();
+  Activated();
 }
 
-void Ttc_KestrixForm::PrepareVariablesMenu() {
+void MainForm::PrepareVariablesMenu() {
   variables_menu_.Build({language_.table, services_.environment, services_.files,
                          ProgramDirOf(services_.exe_path), UserAppIds_,
                          settings_.Startup().disable_plugins});
 }
 
-std::optional<std::string> Ttc_KestrixForm::ChooseVariable(HWND owner, POINT at, bool new_app) {
+std::optional<std::string> MainForm::ChooseVariable(HWND owner, POINT at, bool new_app) {
   PrepareVariablesMenu();
-  const UINT command = ShowMenu(owner, variables_menu_.Menu(), at);
-  if (new_app && command == kMenu_NewApp1) {
-    NewApp1Click(owner);
+  const ControlId command = ShowMenu(owner, variables_menu_.Menu(), at);
+  if (new_app && command == MainMenu::kNewApplication) {
+    OpenNewApplication(owner);
     return std::nullopt;
   }
   return variables_menu_.TokenFor(command);
 }
 
-void Ttc_KestrixForm::NewApp1Click(HWND owner) {
+void MainForm::OpenNewApplication(HWND owner) {
   app_.CurrentRoutine = "NewApp1Click";
   const DisablePlugins disable_plugins = settings_.Startup().disable_plugins;
   if (disable_plugins != DisablePlugins::kNone) return;
-  TNewApplication dialog({language_.table, services_.message_boxes, services_.variables});
+  NewApplicationDialog dialog({language_.table, services_.message_boxes, services_.variables});
   if (activation_->RunOwnDialog(dialog, owner) != IDOK) return;
   // The new token is known at once: in the popup and in the expansion.
   UserAppIds_ =
@@ -571,7 +578,7 @@ void Ttc_KestrixForm::NewApp1Click(HWND owner) {
   preview_->Rerun();
 }
 
-void Ttc_KestrixForm::ShowOpenDialogAndLoadFile(const std::string& path, bool browse) {
+void MainForm::ShowOpenDialogAndLoadFile(const std::string& path, bool browse) {
   load_->ShowOpenDialogAndLoadFile(path, browse);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The main window Ttc_KestrixForm: the name field and the list, the three modes, the
+// The main window MainForm: the name field and the list, the three modes, the
 // options and the keys. Its parts own their state: the controls and what they show
 // (ControlSet), the layout, the input routing, the name preview, the template box, the
 // activation, the link to the host, the Load and Options menus, the batch group, the
@@ -16,10 +16,10 @@
 #include "ui/main/attribute_image.h"
 #include "ui/main/batch_group.h"
 #include "ui/main/control_ids.h"
-#include "window/control_set.h"
 #include "ui/main/form_look.h"
 #include "ui/main/name_history.h"
 #include "ui/main/variables_menu.h"
+#include "window/control_set.h"
 #include "window/form.h"
 
 namespace kestrix {
@@ -59,30 +59,30 @@ struct MainFormServices {
   std::vector<std::string> args;
 };
 
-class Ttc_KestrixForm : public Form {
+class MainForm : public Form {
  public:
-  Ttc_KestrixForm(StartupValues& app, MainFormServices services);
-  ~Ttc_KestrixForm() override;
+  MainForm(StartupValues& app, MainFormServices services);
+  ~MainForm() override;
 
-  // Creates the window and runs FormCreate; false when the program must end without
+  // Creates the window and runs BuildWindow; false when the program must end without
   // showing it (no host window, an archive in the host, or no window at all).
   bool Create(HINSTANCE instance);
   void Show(int show_command);
 
   // A control by its id (tests and the message handlers).
-  HWND Control(int id) const { return controls_[id]; }
+  HWND Control(ControlId id) const { return controls_[id]; }
   // The edit inside the combo box MkDir, which receives the keys typed into it.
-  HWND MkDirEdit() const { return controls_.EditOf(controls_[kId_MkDir]).hwnd(); }
+  HWND MkDirEdit() const { return controls_.EditOf(controls_[MainControl::kNameField]).hwnd(); }
   MainMode Mode() const { return mode_; }
   // The variables popup as it was built last (tests read its items).
   HMENU VariablesMenu() const { return variables_menu_.Menu(); }
-  // Builds the variables popup as btn_addRepClick does, without showing it.
+  // Builds the variables popup as ShowVariablesMenu does, without showing it.
   void PrepareVariablesMenu();
   // Loads a name-list file: with `browse` through the open-file dialog starting in `path`,
   // else the file at `path` itself.
   void ShowOpenDialogAndLoadFile(const std::string& path, bool browse);
   // The owner-drawn button behind a control id; nullptr for other controls.
-  const FlatButton* FlatControl(int id) const { return look_.FlatControl(id); }
+  const FlatButton* FlatControl(ControlId id) const { return look_.FlatControl(id); }
   // A mouse message from the queue, for the tooltips of the window's controls.
   void RelayMouse(const MSG& msg) { look_.RelayMouse(msg); }
 
@@ -93,18 +93,18 @@ class Ttc_KestrixForm : public Form {
   class RunView;
 
   // Lifecycle (main_form.cpp).
-  bool FormCreate();
-  void FormShow();
-  void FormActivate();
-  bool FormCloseQuery();
-  void FormClose();
-  void FormDestroy();
+  bool BuildWindow();
+  void Showing();
+  void Activated();
+  bool ConfirmClose();
+  void Closed();
+  void Destroyed();
   void LoadLanguage();
   std::string Text(const LanguageKey& key) const { return language_.table.Text(key); }
   // WM_COMMAND: to the part that owns the control.
-  void OnCommand(int id, int code, HWND control);
+  void OnCommand(ControlId id, int code, HWND control);
   // A drop-down choice is complete (kMsg_ChoiceDone).
-  void ChoiceDone(int id);
+  void ChoiceDone(ControlId id);
   // The window's own key actions; the input routing runs those on the fields.
   void RunKeyAction(KeyAction action);
   // The configuration dialog's OK reaches the running window without a restart.
@@ -114,14 +114,14 @@ class Ttc_KestrixForm : public Form {
   HWND VisibleInput() const;
   void ChangeToNormal();
   void ChangeToExt();
-  void btn_BatchDirClick();
+  void ToggleBatchMode();
   void TurnOffBatchMode();
-  void btn_okClick();
-  void img_ChangeDirAttribClick();
+  void CreateFromInput();
+  void OpenAttributeMenu();
   // The variables popup at a screen point; with `new_app`, its "New application..." entry
   // opens that dialog. The token chosen.
   std::optional<std::string> ChooseVariable(HWND owner, POINT at, bool new_app);
-  void NewApp1Click(HWND owner);
+  void OpenNewApplication(HWND owner);
   // WM_DROPFILES: the drop handle in `drop`.
   void AcceptFiles(WPARAM drop);
   // Shows or hides the tree preview and remembers the choice in the settings file.
@@ -131,7 +131,7 @@ class Ttc_KestrixForm : public Form {
 
   StartupValues& app_;
   MainFormServices services_;
-  ControlSet controls_{kId_lbl_s_newfolder};
+  ControlSet controls_{MainControl::kNewFolderLink};
   // The settings file: loaded at creation and activation, read and written only here.
   SettingsModel settings_;
   MainMode mode_ = MainMode::kNormal;
@@ -144,7 +144,7 @@ class Ttc_KestrixForm : public Form {
   FormLook look_;
   BatchGroup batch_;
   AttributeImageControl image_{&services_.logger};
-  VariablesPopup variables_menu_;
+  VariablesContextMenu variables_menu_;
   NameHistory history_;
   std::unique_ptr<NamePreview> preview_;
   std::unique_ptr<TemplateBox> templates_;

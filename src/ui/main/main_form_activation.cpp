@@ -7,7 +7,7 @@
 namespace kestrix {
 
 bool MainActivation::OnActivate(WPARAM wparam) {
-  // The default handling would take the focus FormActivate gave the input field.
+  // The default handling would take the focus Activated gave the input field.
   if (LOWORD(wparam) == WA_INACTIVE) {
     focus_before_switch_ = GetFocus();
     return false;

@@ -1,5 +1,5 @@
 #pragma once
-// How the main window takes the activation: FormActivate on the first show and on returns
+// How the main window takes the activation: Activated on the first show and on returns
 // from the program's own dialogs, the focus given back on a return from another program,
 // and the check once the switch is complete. It owns what it remembers between the
 // activation messages.

@@ -68,65 +68,67 @@ void HostLink::HostNotMoved(const std::string& path) {
                         kApplicationTitle, kMbOk | kMbIconWarning);
 }
 
-bool HostLink::OnCommand(int id, int code) {
-  switch (id) {
-    case kId_lbl_s_newfolder:
-      // lbl_s_newfolderClick: the host's path is read again.
+bool HostLink::OnCommand(ControlId id, int code) {
+  switch (static_cast<MainControl>(id)) {
+    case MainControl::kNewFolderLink:
+      // NewFolderClicked: the host's path is read again.
       if (code == STN_CLICKED && snapshot_) {
         EndPathEditing();
         snapshot_->Refresh();
       }
       return true;
-    case kId_lbl_currentPath:
-    case kId_lbl_newdirname:
+    case MainControl::kCurrentPathLabel:
+    case MainControl::kNewNameLabel:
       if (code == STN_DBLCLK) OpenPathEditing();
       return true;
-    case kId_edit_curdirname:
-      if (code == EN_CHANGE) edit_curdirnameChange();
+    case MainControl::kPathField:
+      if (code == EN_CHANGE) PathEdited();
       if (code == EN_KILLFOCUS) EndPathEditing();
       return true;
+    default:
+      break;
   }
   return false;
 }
 
 void HostLink::OpenPathEditing() {
-  if (w_.controls.Visible(kId_edit_curdirname)) return;
+  if (w_.controls.Visible(MainControl::kPathField)) return;
   w_.ensure_path_editor();
   // The text goes in while the field is hidden: the host is already on that path.
-  HWND field = w_.controls[kId_edit_curdirname];
-  w_.controls.SetText(kId_edit_curdirname, w_.app.Snapshot.CurrentPath);
-  w_.controls.SetVisible(kId_lbl_currentPath, false);
-  w_.controls.SetVisible(kId_lbl_newdirname, false);
-  w_.controls.SetVisible(kId_edit_curdirname, true);
+  HWND field = w_.controls[MainControl::kPathField];
+  w_.controls.SetText(MainControl::kPathField, w_.app.Snapshot.CurrentPath);
+  w_.controls.SetVisible(MainControl::kCurrentPathLabel, false);
+  w_.controls.SetVisible(MainControl::kNewNameLabel, false);
+  w_.controls.SetVisible(MainControl::kPathField, true);
   SetFocus(field);
   w_.controls.CaretToEnd(field);
 }
 
 // Every change of the path field, typed or set: the typed path becomes current and the
 // host follows an existing directory at once.
-void HostLink::edit_curdirnameChange() {
+void HostLink::PathEdited() {
   if (!snapshot_) return;
-  const std::string text = w_.controls.Text(kId_edit_curdirname);
+  const std::string text = w_.controls.Text(MainControl::kPathField);
   w_.preview.Rerun();
-  snapshot_->PathFieldChanged(text, w_.controls.Visible(kId_edit_curdirname),
+  snapshot_->PathFieldChanged(text, w_.controls.Visible(MainControl::kPathField),
                               w_.settings.Startup().enter_cmd_installed);
 }
 
 void HostLink::EndPathEditing() {
-  if (!w_.controls.Visible(kId_edit_curdirname)) return;
-  HWND field = w_.controls[kId_edit_curdirname];
-  const std::string path = EditedCurrentPath(w_.controls.Text(kId_edit_curdirname), w_.environment,
-                                             CurrentDriveLetter());
+  if (!w_.controls.Visible(MainControl::kPathField)) return;
+  HWND field = w_.controls[MainControl::kPathField];
+  const std::string path = EditedCurrentPath(w_.controls.Text(MainControl::kPathField),
+                                             w_.environment, CurrentDriveLetter());
   w_.app.Snapshot.CurrentPath = path;
   // Hidden first, so setting the text does not send the host to the path once more.
-  w_.controls.SetVisible(kId_edit_curdirname, false);
-  w_.controls.SetText(kId_edit_curdirname, path);
+  w_.controls.SetVisible(MainControl::kPathField, false);
+  w_.controls.SetText(MainControl::kPathField, path);
   w_.preview.ShowPath(ShortenPath(path));
-  w_.controls.SetVisible(kId_lbl_currentPath, true);
-  w_.controls.SetVisible(kId_lbl_newdirname, true);
+  w_.controls.SetVisible(MainControl::kCurrentPathLabel, true);
+  w_.controls.SetVisible(MainControl::kNewNameLabel, true);
   w_.preview.Rerun();
   if (w_.mode != MainMode::kNormal) {
-    HWND list = w_.controls[kId_MkDirExt];
+    HWND list = w_.controls[MainControl::kListField];
     w_.controls.CaretToEnd(list);
     Edit(list).ScrollCaret();
   }
@@ -138,16 +140,16 @@ void HostLink::ShowCurrentPath(const std::string& shortened) {
 }
 
 std::string HostLink::NameText() {
-  return w_.controls.Text(kId_MkDir);
+  return w_.controls.Text(MainControl::kNameField);
 }
 
 void HostLink::SetNameText(const std::string& text) {
-  w_.controls.SetText(kId_MkDir, text);
+  w_.controls.SetText(MainControl::kNameField, text);
   w_.preview.NameEdited();
 }
 
 void HostLink::ShowTextFileItem(const std::string&) {
-  w_.controls.SetVisible(kId_btn_loadFromFile, true);
+  w_.controls.SetVisible(MainControl::kLoadButton, true);
 }
 
 // After a refresh the preview follows the new path; the window follows the active list

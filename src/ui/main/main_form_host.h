@@ -54,7 +54,7 @@ class HostLink : private SnapshotView {
   // WM_COPYDATA: a reply to a host query, in UTF-16 ("RW") or ANSI.
   LRESULT OnCopyData(LPARAM lparam);
   // WM_COMMAND from the refresh label, the path labels and the path field.
-  bool OnCommand(int id, int code);
+  bool OnCommand(ControlId id, int code);
   // Double-click on the path or the preview, or Ctrl+E.
   void OpenPathEditing();
   // Ends a manual path edit: the field's text, expanded and completed, becomes the path.
@@ -67,7 +67,7 @@ class HostLink : private SnapshotView {
   void ShowTextFileItem(const std::string& name) override;
   void RefreshDone() override;
   void Terminate() override;
-  void edit_curdirnameChange();
+  void PathEdited();
   // The host could not follow to `path`: the user hears it.
   void HostNotMoved(const std::string& path);
 

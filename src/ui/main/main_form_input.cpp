@@ -10,8 +10,8 @@
 #include "create/name_list_loading.h"
 #include "names/text_modifiers.h"
 #include "platform/win32/char_case_win32.h"
-#include "ui/messages.h"
 #include "ui/main/name_list_sources_win32.h"
+#include "ui/messages.h"
 #include "window/clipboard.h"
 // After the Windows headers they need.
 #include <commctrl.h>
@@ -32,19 +32,21 @@ int KeyScan(LPARAM lparam) {
 
 // Which kind of control has the focus, as the key rules know them.
 FocusedControl FocusKindOf(const ControlSet& controls, HWND name_edit, HWND control) {
-  auto Control = [&controls](int id) { return controls[id]; };
-  if (control == name_edit || control == Control(kId_MkDir)) return FocusedControl::kMkDir;
-  if (control == Control(kId_MkDirExt)) return FocusedControl::kMkDirExt;
-  if (control == Control(kId_cmbox_Templates)) return FocusedControl::kTemplates;
-  if (control == Control(kId_btn_ok) || control == Control(kId_btn_cancel) ||
-      control == Control(kId_btn_options))
+  auto Control = [&controls](ControlId id) { return controls[id]; };
+  if (control == name_edit || control == Control(MainControl::kNameField))
+    return FocusedControl::kMkDir;
+  if (control == Control(MainControl::kListField)) return FocusedControl::kMkDirExt;
+  if (control == Control(MainControl::kTemplateBox)) return FocusedControl::kTemplates;
+  if (control == Control(MainControl::kOkButton) ||
+      control == Control(MainControl::kCancelButton) ||
+      control == Control(MainControl::kOptionsButton))
     return FocusedControl::kButton;
-  if (GetParent(control) == Control(kId_cmbx_prefix) ||
-      GetParent(control) == Control(kId_cmbx_suffix))
+  if (GetParent(control) == Control(MainControl::kPrefixBox) ||
+      GetParent(control) == Control(MainControl::kSuffixBox))
     return FocusedControl::kPrefixSuffix;
-  if (control == Control(kId_edit_curdirname)) return FocusedControl::kPathField;
-  if (control == Control(kId_memo_suffix)) return FocusedControl::kMemoSuffix;
-  if (control == Control(kId_edit_Attrib)) return FocusedControl::kAttribField;
+  if (control == Control(MainControl::kPathField)) return FocusedControl::kPathField;
+  if (control == Control(MainControl::kSuffixMemo)) return FocusedControl::kMemoSuffix;
+  if (control == Control(MainControl::kAttributeField)) return FocusedControl::kAttribField;
   return FocusedControl::kOther;
 }
 
@@ -71,12 +73,12 @@ std::optional<LRESULT> InputRouting::OnMessage(HWND control, UINT message, WPARA
                                           (wparam == VK_TAB && KeyHeld(VK_CONTROL))))
     // Enter, Escape and Ctrl+Tab are the window's own keys, not dialog navigation.
     return hook_.PassOn(control, message, wparam, lparam) | DLGC_WANTALLKEYS;
-  else if (message == WM_KILLFOCUS && control == w_.controls[kId_memo_suffix])
+  else if (message == WM_KILLFOCUS && control == w_.controls[MainControl::kSuffixMemo])
     w_.batch.CloseSuffixEditor();
-  else if (message == WM_LBUTTONDOWN && control == w_.controls[kId_option_replacements]) {
+  else if (message == WM_LBUTTONDOWN && control == w_.controls[MainControl::kReplacementsCheck]) {
     // A press on the box arms the automatic switching with the state the box will have
     // after the click; the keyboard never does.
-    w_.preview.Arm(!w_.controls.Checked(kId_option_replacements));
+    w_.preview.Arm(!w_.controls.Checked(MainControl::kReplacementsCheck));
     w_.preview.Rerun();
   } else if (message == WM_KEYUP || message == WM_MOUSEWHEEL)
     w_.history.KeyOrWheel(control, message, wparam);
@@ -88,7 +90,7 @@ std::optional<LRESULT> InputRouting::OnMessage(HWND control, UINT message, WPARA
   // itself, a replaced selection): the text is compared after each such message it did
   // not report. The message is handled by now, so a failure here must not hand it on a
   // second time.
-  if (!reported && (control == NameEdit() || control == w_.controls[kId_MkDirExt])) {
+  if (!reported && (control == NameEdit() || control == w_.controls[MainControl::kListField])) {
     switch (message) {
       case WM_SETTEXT:
       case WM_CHAR:
@@ -105,48 +107,52 @@ std::optional<LRESULT> InputRouting::OnMessage(HWND control, UINT message, WPARA
   return result;
 }
 
-bool InputRouting::OnCommand(int id, int code) {
-  switch (id) {
-    case kId_MkDir:
+bool InputRouting::OnCommand(ControlId id, int code) {
+  switch (static_cast<MainControl>(id)) {
+    case MainControl::kNameField:
       if (code == CBN_EDITCHANGE) {
         change_reported_ = NameEdit();
         w_.preview.InputMayHaveChanged(NameEdit());
       }
-      if (code == CBN_SELCHANGE) PostMessageW(form_, kMsg_ChoiceDone, kId_MkDir, 0);
+      if (code == CBN_SELCHANGE)
+        PostMessageW(form_, kMsg_ChoiceDone, ControlId(MainControl::kNameField).command(), 0);
       if (code == CBN_DROPDOWN) {
         w_.routine = "LoadMkDirHistory";
         w_.history.Load();
       }
       if (code == CBN_DROPDOWN || code == CBN_CLOSEUP) {
-        w_.controls.Focus(w_.controls[kId_MkDir]);
-        w_.controls.CaretToEnd(w_.controls[kId_MkDir]);
+        w_.controls.Focus(w_.controls[MainControl::kNameField]);
+        w_.controls.CaretToEnd(w_.controls[MainControl::kNameField]);
       }
       return true;
-    case kId_MkDirExt:
+    case MainControl::kListField:
       if (code == EN_CHANGE) {
-        change_reported_ = w_.controls[kId_MkDirExt];
-        w_.preview.InputMayHaveChanged(w_.controls[kId_MkDirExt]);
+        change_reported_ = w_.controls[MainControl::kListField];
+        w_.preview.InputMayHaveChanged(w_.controls[MainControl::kListField]);
       }
       return true;
-    case kId_btn_undo:
+    case MainControl::kUndoButton:
       if (code == BN_CLICKED) RunFieldAction(KeyAction::kUndo, nullptr);
       return true;
-    case kId_btn_Quick1:
+    case MainControl::kQuick1Button:
       ProcessTextModifier("FNC_SpaceToDot");
       return true;
-    case kId_btn_Quick2:
+    case MainControl::kQuick2Button:
       ProcessTextModifier("FNC_DotToSpace");
       return true;
-    case kId_btn_Quick3:
+    case MainControl::kQuick3Button:
       ProcessTextModifier("FNC_InvertCase");
       return true;
-    case kId_option_closewnd:
-    case kId_option_enterdir:
-    case kId_option_replacements:
-      // option_Click: the focus goes back to the input, unless batch mode owns the box.
-      if (code == BN_CLICKED && !(id == kId_option_replacements && w_.mode == MainMode::kBatch))
+    case MainControl::kCloseCheck:
+    case MainControl::kEnterCheck:
+    case MainControl::kReplacementsCheck:
+      // OptionToggled: the focus goes back to the input, unless batch mode owns the box.
+      if (code == BN_CLICKED &&
+          !(id == MainControl::kReplacementsCheck && w_.mode == MainMode::kBatch))
         w_.controls.Focus(w_.visible_input());
       return true;
+    default:
+      break;
   }
   return false;
 }
@@ -163,8 +169,9 @@ bool InputRouting::InputKeyDown(HWND control, WPARAM key, LPARAM lparam) {
                  KeyHeld(VK_MENU)};
   KeyContext context{
       mode, FocusKindOf(w_.controls, NameEdit(), control),
-      w_.controls.Enabled(w_.settings.Activation().flat_buttons ? kId_btn_ok_flat : kId_btn_ok),
-      mode == MainMode::kNormal && w_.controls.Visible(kId_btn_undo)};
+      w_.controls.Enabled(w_.settings.Activation().flat_buttons ? MainControl::kOkFlatButton
+                                                                : MainControl::kOkButton),
+      mode == MainMode::kNormal && w_.controls.Visible(MainControl::kUndoButton)};
   w_.history.KeyOrWheel(control, WM_KEYDOWN, key);
   KeyDecision decision = DecideKey(press, context);
   if (decision.action == KeyAction::kNone) return false;
@@ -180,8 +187,9 @@ bool InputRouting::InputKeyDown(HWND control, WPARAM key, LPARAM lparam) {
 
 bool InputRouting::InputChar(HWND control, WPARAM ch, bool key_consumed) {
   const FocusedControl focus = FocusKindOf(w_.controls, NameEdit(), control);
-  const CharAction action = DecideChar(
-      static_cast<uint32_t>(ch), {focus, control == w_.controls[kId_edit_digits], key_consumed});
+  const CharAction action =
+      DecideChar(static_cast<uint32_t>(ch),
+                 {focus, control == w_.controls[MainControl::kDigitsField], key_consumed});
   switch (action) {
     case CharAction::kPassOn:
       return false;
@@ -194,7 +202,7 @@ bool InputRouting::InputChar(HWND control, WPARAM ch, bool key_consumed) {
       w_.templates.PickByKey(static_cast<char32_t>(ch));
       return true;
     case CharAction::kDigitTyped:
-      w_.controls.SetChecked(kId_chck_digitsAuto, false);
+      w_.controls.SetChecked(MainControl::kDigitsAutoCheck, false);
       return false;
     case CharAction::kEscape:
       break;
@@ -214,8 +222,8 @@ bool InputRouting::InputChar(HWND control, WPARAM ch, bool key_consumed) {
       w_.controls.Focus(w_.visible_input());
       return true;
     case EscapeAction::kCloseAttribField:
-      w_.controls.SetVisible(kId_edit_Attrib, false);
-      w_.controls.SetEnabled(kId_edit_Attrib, false);
+      w_.controls.SetVisible(MainControl::kAttributeField, false);
+      w_.controls.SetEnabled(MainControl::kAttributeField, false);
       return true;
     case EscapeAction::kPassOn:
       if (focus == FocusedControl::kMemoSuffix) w_.batch.CloseSuffixEditor();
@@ -235,27 +243,27 @@ bool InputRouting::RunFieldAction(KeyAction action, HWND control) {
       w_.templates.Open();
       return true;
     case KeyAction::kVariablesMenu:
-      ClickIfShown(kId_btn_addRep);
+      ClickIfShown(MainControl::kVariablesButton);
       return true;
     case KeyAction::kPrepareSubdirLine: {
       HWND input = w_.visible_input();
-      if (input == w_.controls[kId_MkDirExt]) {
+      if (input == w_.controls[MainControl::kListField]) {
         const int lines = Edit(input).LineCount();
         for (int i = 0; i <= lines; ++i) SendMessageW(input, WM_VSCROLL, SB_LINEDOWN, 0);
-        w_.preview.MkDirExtChange();
+        w_.preview.ListChanged();
       }
       w_.controls.Focus(input);
       w_.controls.Select(input, {w_.controls.Text(GetDlgCtrlID(input)).size(), 0});
       return true;
     }
     case KeyAction::kQuick1:
-      ClickIfShown(kId_btn_Quick1);
+      ClickIfShown(MainControl::kQuick1Button);
       return true;
     case KeyAction::kQuick2:
-      ClickIfShown(kId_btn_Quick2);
+      ClickIfShown(MainControl::kQuick2Button);
       return true;
     case KeyAction::kQuick3:
-      ClickIfShown(kId_btn_Quick3);
+      ClickIfShown(MainControl::kQuick3Button);
       return true;
     case KeyAction::kUndo:
       w_.routine = "btn_undoClick";
@@ -285,10 +293,12 @@ bool InputRouting::RunFieldAction(KeyAction action, HWND control) {
 }
 
 // A button the key stands for, clicked as the mouse would, when it can be.
-void InputRouting::ClickIfShown(int id) {
+void InputRouting::ClickIfShown(ControlId id) {
   HWND button = w_.controls[id];
-  if (id != kId_btn_addRep && !(w_.controls.Visible(id) && IsWindowEnabled(button))) return;
-  SendMessageW(form_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  if (id != MainControl::kVariablesButton && !(w_.controls.Visible(id) && IsWindowEnabled(button)))
+    return;
+  SendMessageW(form_, WM_COMMAND, MAKEWPARAM(id.value(), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
 }
 
 void InputRouting::AddSubdirLine(HWND control) {
@@ -298,7 +308,7 @@ void InputRouting::AddSubdirLine(HWND control) {
     w_.change_to_ext();
     result = AddSubdirLineNormal(SplitLines(w_.preview.ListText()), subdir, subdir_counter_);
   } else {
-    HWND list = w_.controls[kId_MkDirExt];
+    HWND list = w_.controls[MainControl::kListField];
     const Edit field(list);
     const int caret_line = field.LineOf(field.Selection().first);
     result = AddSubdirLineExtended(SplitLines(w_.preview.ListText()),
@@ -308,7 +318,7 @@ void InputRouting::AddSubdirLine(HWND control) {
   size_t line_start = 0;
   for (size_t i = 0; i < result.line_index; ++i)
     line_start += result.lines[i].size() + kLineBreak.size();
-  HWND list = w_.controls[kId_MkDirExt];
+  HWND list = w_.controls[MainControl::kListField];
   SetFocus(list);
   w_.controls.Select(list, {line_start + result.select_start, result.select_length});
   Edit(list).ScrollCaret();
@@ -316,7 +326,7 @@ void InputRouting::AddSubdirLine(HWND control) {
 
 void InputRouting::RunIntelligentSelection(HWND control) {
   const bool path = FocusKindOf(w_.controls, NameEdit(), control) == FocusedControl::kPathField;
-  HWND field = path ? control : w_.controls[kId_MkDir];
+  HWND field = path ? control : w_.controls[MainControl::kNameField];
   if (!path && w_.mode != MainMode::kNormal) return;
   SetFocus(field);
   std::string text = Edit(field).Text();
@@ -332,23 +342,23 @@ bool InputRouting::PasteIntoName() {
   w_.routine = "PasteIntoName";
   std::optional<std::string> clipboard = ReadClipboardText(form_);
   if (!clipboard) return false;
-  HWND name = w_.controls[kId_MkDir];
+  HWND name = w_.controls[MainControl::kNameField];
   const TextSelection selection = w_.controls.Selection(name);
-  PastePlan plan = PlanNameFieldPaste(*clipboard, w_.controls.Text(kId_MkDir), selection.start,
-                                      selection.length);
+  PastePlan plan = PlanNameFieldPaste(*clipboard, w_.controls.Text(MainControl::kNameField),
+                                      selection.start, selection.length);
   if (!plan.consumed) return false;
   if (plan.clear_saved_selection) ClearSavedSelection();
   if (plan.extended) {
     w_.change_to_ext();
     w_.preview.SetListText(plan.list_text);
-    HWND list = w_.controls[kId_MkDirExt];
+    HWND list = w_.controls[MainControl::kListField];
     SetFocus(list);
     w_.controls.CaretToEnd(list);
     Edit(list).ScrollCaret();
-    w_.preview.MkDirExtChange();
+    w_.preview.ListChanged();
     return true;
   }
-  w_.controls.SetText(kId_MkDir, plan.name_text);
+  w_.controls.SetText(MainControl::kNameField, plan.name_text);
   w_.preview.SetListText(plan.list_text);
   w_.controls.Select(name, {plan.selection_start, plan.selection_length});
   w_.preview.NameEdited();
@@ -371,13 +381,13 @@ void InputRouting::ProcessTextModifier(const char* function_name) {
 void InputRouting::InsertVariable(const std::string& token) {
   HWND focus = GetFocus();
   HWND target = nullptr;
-  if (focus == NameEdit() || focus == w_.controls[kId_MkDirExt])
+  if (focus == NameEdit() || focus == w_.controls[MainControl::kListField])
     target = focus;
-  else if (GetParent(focus) == w_.controls[kId_cmbx_prefix] ||
-           GetParent(focus) == w_.controls[kId_cmbx_suffix])
+  else if (GetParent(focus) == w_.controls[MainControl::kPrefixBox] ||
+           GetParent(focus) == w_.controls[MainControl::kSuffixBox])
     target = focus;
   else
-    target = w_.mode == MainMode::kNormal ? NameEdit() : w_.controls[kId_MkDirExt];
+    target = w_.mode == MainMode::kNormal ? NameEdit() : w_.controls[MainControl::kListField];
   Edit(target).ReplaceSelection(token);
 }
 

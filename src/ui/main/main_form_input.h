@@ -42,7 +42,7 @@ class InputRouting {
   void SetErrorLogger(ErrorLogger* logger) { hook_.SetErrorLogger(logger); }
   // WM_COMMAND from the name field, the list, undo, the quick buttons and the options;
   // whether it was one of theirs.
-  bool OnCommand(int id, int code);
+  bool OnCommand(ControlId id, int code);
   void InsertVariable(const std::string& token);
 
   // The selection a mode switch carries over.
@@ -62,8 +62,8 @@ class InputRouting {
   // Ctrl+V in MkDir; whether the key is consumed.
   bool PasteIntoName();
   void ProcessTextModifier(const char* function_name);
-  void ClickIfShown(int id);
-  HWND NameEdit() const { return w_.controls.EditOf(w_.controls[kId_MkDir]).hwnd(); }
+  void ClickIfShown(ControlId id);
+  HWND NameEdit() const { return w_.controls.EditOf(w_.controls[MainControl::kNameField]).hwnd(); }
 
   Wiring w_;
   HWND form_ = nullptr;

@@ -1,6 +1,8 @@
 // The main window's controls: one table of classes, styles and places written at 96 DPI,
 // the captions from the language table, and the vertical stacking of the modes.
 
+#include "ui/main/main_form_layout.h"
+
 #include <cstring>
 #include <span>
 #include <string>
@@ -10,7 +12,6 @@
 #include "host/host_snapshot.h"
 #include "platform/win32/wide_text.h"
 #include "ui/main/control_ids.h"
-#include "ui/main/main_form_layout.h"
 #include "window/control_table.h"
 #include "window/dpi_win32.h"
 // After the Windows headers it needs.
@@ -54,93 +55,104 @@ constexpr int kClientBottomMargin = 8;
 
 const ControlSpec kFixedRow[] = {
     {"STATIC", lng::program::kNewFolder, kVisible | SS_NOTIFY | SS_LEFTNOWORDWRAP,
-     kId_lbl_s_newfolder, At(8, 8, 126, 15)},
-    {"STATIC", "[attr]", kVisible | SS_NOTIFY | SS_CENTER, kId_img_ChangeDirAttrib,
+     MainControl::kNewFolderLink, At(8, 8, 126, 15)},
+    {"STATIC", "[attr]", kVisible | SS_NOTIFY | SS_CENTER, MainControl::kAttributeImage,
      At(136, 8, 34, 15)},
-    {"STATIC", lng::program::kRefreshFolder, SS_NOTIFY, kId_lbl_s_refresh, At(136, 8, 50, 15)},
-    {"EDIT", "", ES_LOWERCASE | WS_DISABLED, kId_edit_Attrib, At(164, 7, 36, 17)},
-    {FlatButton::kClassName, lng::buttons::kBtnLoad, 0, kId_btn_loadFromFile, At(190, 4, 44, 21)},
-    {FlatButton::kClassName, "+", kVisible, kId_btn_addRep, At(237, 4, 24, 21)},
-    {FlatButton::kClassName, "Extended", kVisible, kId_btn_extended, At(264, 4, 65, 21)},
-    {"STATIC", "", kVisible | SS_NOTIFY | SS_NOPREFIX, kId_lbl_currentPath, At(8, 27, 200, 15)},
-    {"STATIC", "", kVisible | SS_NOTIFY | SS_NOPREFIX | SS_ENDELLIPSIS, kId_lbl_newdirname,
+    {"STATIC", lng::program::kRefreshFolder, SS_NOTIFY, MainControl::kRefreshLink,
+     At(136, 8, 50, 15)},
+    {"EDIT", "", ES_LOWERCASE | WS_DISABLED, MainControl::kAttributeField, At(164, 7, 36, 17)},
+    {FlatButton::kClassName, lng::buttons::kBtnLoad, 0, MainControl::kLoadButton,
+     At(190, 4, 44, 21)},
+    {FlatButton::kClassName, "+", kVisible, MainControl::kVariablesButton, At(237, 4, 24, 21)},
+    {FlatButton::kClassName, "Extended", kVisible, MainControl::kExtendedButton,
+     At(264, 4, 65, 21)},
+    {"STATIC", "", kVisible | SS_NOTIFY | SS_NOPREFIX, MainControl::kCurrentPathLabel,
+     At(8, 27, 200, 15)},
+    {"STATIC", "", kVisible | SS_NOTIFY | SS_NOPREFIX | SS_ENDELLIPSIS, MainControl::kNewNameLabel,
      At(208, 27, 121, 15)},
-    {"STATIC", "<more>", SS_NOTIFY | SS_CENTER, kId_lbl_s_more, At(259, 27, 70, 15)},
-    {"EDIT", "", ES_AUTOHSCROLL, kId_edit_curdirname, At(8, 25, 321, 19), Anchor::kNone,
+    {"STATIC", "<more>", SS_NOTIFY | SS_CENTER, MainControl::kMoreLink, At(259, 27, 70, 15)},
+    {"EDIT", "", ES_AUTOHSCROLL, MainControl::kPathField, At(8, 25, 321, 19), Anchor::kNone,
      WS_EX_CLIENTEDGE},
 };
 const ControlSpec kInputRow[] = {
-    {"COMBOBOX", "", kVisible | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | kTab, kId_MkDir,
-     At(8, 0, 321, 220)},
+    {"COMBOBOX", "", kVisible | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | kTab,
+     MainControl::kNameField, At(8, 0, 321, 220)},
     {"EDIT", "",
      ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL |
          kTab,
-     kId_MkDirExt, At(kParkedX, 0, 321, kListHeight), Anchor::kNone, WS_EX_CLIENTEDGE},
-    {FlatButton::kClassName, "<", 0, kId_btn_undo, At(306, 0, 23, 23)},
+     MainControl::kListField, At(kParkedX, 0, 321, kListHeight), Anchor::kNone, WS_EX_CLIENTEDGE},
+    {FlatButton::kClassName, "<", 0, MainControl::kUndoButton, At(306, 0, 23, 23)},
 };
 const ControlSpec kQuickRow[] = {
-    {FlatButton::kClassName, "a.b", kVisible, kId_btn_Quick1, At(9, 2, 30, 23)},
-    {FlatButton::kClassName, "a b", kVisible, kId_btn_Quick2, At(41, 2, 30, 23)},
-    {FlatButton::kClassName, "Aa", kVisible, kId_btn_Quick3, At(73, 2, 30, 23)},
-    {FlatButton::kClassName, lng::tree_preview::kButton, kVisible, kId_btn_treePreview,
+    {FlatButton::kClassName, "a.b", kVisible, MainControl::kQuick1Button, At(9, 2, 30, 23)},
+    {FlatButton::kClassName, "a b", kVisible, MainControl::kQuick2Button, At(41, 2, 30, 23)},
+    {FlatButton::kClassName, "Aa", kVisible, MainControl::kQuick3Button, At(73, 2, 30, 23)},
+    {FlatButton::kClassName, lng::tree_preview::kButton, kVisible, MainControl::kTreeButton,
      At(110, 2, 49, 23)},
 };
 const ControlSpec kButtonRow[] = {
     // btn_Quick4 (the user function) stays hidden and disabled for good: it is not made.
-    {FlatButton::kClassName, "1..n", kVisible | kTab, kId_btn_BatchDir, At(164, 0, 32, kOkHeight)},
-    {"BUTTON", lng::buttons::kBtnOK, kVisible | BS_DEFPUSHBUTTON | kTab, kId_btn_ok,
+    {FlatButton::kClassName, "1..n", kVisible | kTab, MainControl::kBatchButton,
+     At(164, 0, 32, kOkHeight)},
+    {"BUTTON", lng::buttons::kBtnOK, kVisible | BS_DEFPUSHBUTTON | kTab, MainControl::kOkButton,
      At(200, 0, 63, kOkHeight)},
-    {"BUTTON", lng::buttons::kBtnCancel, kVisible | BS_PUSHBUTTON | kTab, kId_btn_cancel,
-     At(266, 0, 63, kOkHeight)},
-    {FlatButton::kClassName, lng::buttons::kBtnOK, kTab, kId_btn_ok_flat,
+    {"BUTTON", lng::buttons::kBtnCancel, kVisible | BS_PUSHBUTTON | kTab,
+     MainControl::kCancelButton, At(266, 0, 63, kOkHeight)},
+    {FlatButton::kClassName, lng::buttons::kBtnOK, kTab, MainControl::kOkFlatButton,
      At(200, 0, 63, kOkHeight)},
-    {FlatButton::kClassName, lng::buttons::kBtnCancel, kTab, kId_btn_cancel_flat,
+    {FlatButton::kClassName, lng::buttons::kBtnCancel, kTab, MainControl::kCancelFlatButton,
      At(266, 0, 63, kOkHeight)},
 };
 const ControlSpec kAdditionalRows[] = {
     // The options and batch groups, the divider and the quick panel are painted by the
     // window.
-    {"BUTTON", lng::program::kReplacements, kVisible | kCheck, kId_option_replacements,
+    {"BUTTON", lng::program::kReplacements, kVisible | kCheck, MainControl::kReplacementsCheck,
      At(18, 18, 300, 17)},
-    {"BUTTON", lng::program::kEnterDirectory, kVisible | kCheck, kId_option_enterdir,
+    {"BUTTON", lng::program::kEnterDirectory, kVisible | kCheck, MainControl::kEnterCheck,
      At(18, 37, 300, 17)},
-    {"BUTTON", lng::program::kCloseWindow, kVisible | kCheck, kId_option_closewnd,
+    {"BUTTON", lng::program::kCloseWindow, kVisible | kCheck, MainControl::kCloseCheck,
      At(18, 56, 300, 17)},
     {"COMBOBOX", "", kVisible | CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | kTab,
-     kId_cmbox_Templates, At(18, 75, 222, 220)},
-    {"BUTTON", lng::buttons::kBtnOptions, kVisible | BS_PUSHBUTTON | kTab, kId_btn_options,
-     At(246, 74, 75, 23)},
-    {FlatButton::kClassName, lng::buttons::kBtnOptions, kTab, kId_btn_options_flat,
+     MainControl::kTemplateBox, At(18, 75, 222, 220)},
+    {"BUTTON", lng::buttons::kBtnOptions, kVisible | BS_PUSHBUTTON | kTab,
+     MainControl::kOptionsButton, At(246, 74, 75, 23)},
+    {FlatButton::kClassName, lng::buttons::kBtnOptions, kTab, MainControl::kOptionsFlatButton,
      At(246, 74, 75, 23)},
 };
 const ControlSpec kBatchRows[] = {
-    {"STATIC", lng::program::kBatchFromValue, 0, kId_lbl_from, At(18, 23, 34, 15)},
-    {"EDIT", "1", kNumberEdit, kId_edit_from, At(52, 20, 38, 21), Anchor::kNone, WS_EX_CLIENTEDGE},
-    {UPDOWN_CLASSA, "", kUpDown, kId_updown_from, At(90, 20, 16, 21)},
-    {"STATIC", lng::program::kBatchToValue, 0, kId_lbl_to, At(114, 23, 20, 15)},
-    {"EDIT", "3", kNumberEdit, kId_edit_to, At(134, 20, 38, 21), Anchor::kNone, WS_EX_CLIENTEDGE},
-    {UPDOWN_CLASSA, "", kUpDown, kId_updown_to, At(172, 20, 16, 21)},
-    {"STATIC", lng::program::kBatchStepBy, 0, kId_lbl_stepby, At(196, 23, 30, 15)},
-    {"EDIT", "1", kNumberEdit, kId_edit_stepby, At(226, 20, 38, 21), Anchor::kNone,
+    {"STATIC", lng::program::kBatchFromValue, 0, MainControl::kFromLabel, At(18, 23, 34, 15)},
+    {"EDIT", "1", kNumberEdit, MainControl::kFromField, At(52, 20, 38, 21), Anchor::kNone,
      WS_EX_CLIENTEDGE},
-    {UPDOWN_CLASSA, "", kUpDown, kId_updown_stepby, At(264, 20, 16, 21)},
-    {FlatButton::kClassName, "1-9", 0, kId_btn_sign, At(289, 19, 32, 23)},
-    {"STATIC", lng::program::kBatchPrefix, 0, kId_lbl_prefix, At(18, 51, 38, 15)},
-    {"COMBOBOX", "", kAffixCombo, kId_cmbx_prefix, At(56, 48, 98, 200)},
-    {"STATIC", lng::program::kBatchSuffix, 0, kId_lbl_suffix, At(160, 51, 34, 15)},
-    {"COMBOBOX", "", kAffixCombo, kId_cmbx_suffix, At(196, 48, 100, 200)},
-    {"BUTTON", "...", BS_PUSHBUTTON, kId_btn_setSuffix, At(299, 47, 22, 23)},
-    {"BUTTON", lng::program::kBatchDecimal, BS_AUTORADIOBUTTON | WS_GROUP | kTab, kId_rb_Decimal,
-     At(18, 79, 66, 17)},
-    {"BUTTON", lng::program::kBatchRoman, BS_AUTORADIOBUTTON, kId_rb_Roman, At(86, 79, 58, 17)},
-    {"BUTTON", lng::program::kBatchABC, BS_AUTORADIOBUTTON, kId_rb_ABC, At(146, 79, 44, 17)},
-    {"STATIC", lng::program::kBatchDigits, WS_GROUP, kId_lbl_digits, At(192, 80, 34, 15)},
-    {"EDIT", "1", kNumberEdit, kId_edit_digits, At(226, 77, 28, 21), Anchor::kNone,
+    {UPDOWN_CLASSA, "", kUpDown, MainControl::kFromSpin, At(90, 20, 16, 21)},
+    {"STATIC", lng::program::kBatchToValue, 0, MainControl::kToLabel, At(114, 23, 20, 15)},
+    {"EDIT", "3", kNumberEdit, MainControl::kToField, At(134, 20, 38, 21), Anchor::kNone,
      WS_EX_CLIENTEDGE},
-    {UPDOWN_CLASSA, "", kUpDown, kId_updown_digits, At(254, 77, 16, 21)},
-    {"BUTTON", lng::program::kBatchAutomatic, kCheck, kId_chck_digitsAuto, At(276, 79, 45, 17)},
-    {"EDIT", "", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, kId_memo_suffix,
-     At(160, 46, 161, 54), Anchor::kNone, WS_EX_CLIENTEDGE},
+    {UPDOWN_CLASSA, "", kUpDown, MainControl::kToSpin, At(172, 20, 16, 21)},
+    {"STATIC", lng::program::kBatchStepBy, 0, MainControl::kStepLabel, At(196, 23, 30, 15)},
+    {"EDIT", "1", kNumberEdit, MainControl::kStepField, At(226, 20, 38, 21), Anchor::kNone,
+     WS_EX_CLIENTEDGE},
+    {UPDOWN_CLASSA, "", kUpDown, MainControl::kStepSpin, At(264, 20, 16, 21)},
+    {FlatButton::kClassName, "1-9", 0, MainControl::kSignButton, At(289, 19, 32, 23)},
+    {"STATIC", lng::program::kBatchPrefix, 0, MainControl::kPrefixLabel, At(18, 51, 38, 15)},
+    {"COMBOBOX", "", kAffixCombo, MainControl::kPrefixBox, At(56, 48, 98, 200)},
+    {"STATIC", lng::program::kBatchSuffix, 0, MainControl::kSuffixLabel, At(160, 51, 34, 15)},
+    {"COMBOBOX", "", kAffixCombo, MainControl::kSuffixBox, At(196, 48, 100, 200)},
+    {"BUTTON", "...", BS_PUSHBUTTON, MainControl::kSuffixEditorButton, At(299, 47, 22, 23)},
+    {"BUTTON", lng::program::kBatchDecimal, BS_AUTORADIOBUTTON | WS_GROUP | kTab,
+     MainControl::kDecimalOption, At(18, 79, 66, 17)},
+    {"BUTTON", lng::program::kBatchRoman, BS_AUTORADIOBUTTON, MainControl::kRomanOption,
+     At(86, 79, 58, 17)},
+    {"BUTTON", lng::program::kBatchABC, BS_AUTORADIOBUTTON, MainControl::kAbcOption,
+     At(146, 79, 44, 17)},
+    {"STATIC", lng::program::kBatchDigits, WS_GROUP, MainControl::kDigitsLabel,
+     At(192, 80, 34, 15)},
+    {"EDIT", "1", kNumberEdit, MainControl::kDigitsField, At(226, 77, 28, 21), Anchor::kNone,
+     WS_EX_CLIENTEDGE},
+    {UPDOWN_CLASSA, "", kUpDown, MainControl::kDigitsSpin, At(254, 77, 16, 21)},
+    {"BUTTON", lng::program::kBatchAutomatic, kCheck, MainControl::kDigitsAutoCheck,
+     At(276, 79, 45, 17)},
+    {"EDIT", "", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
+     MainControl::kSuffixMemo, At(160, 46, 161, 54), Anchor::kNone, WS_EX_CLIENTEDGE},
 };
 
 // The rows from the top down with the band each follows; their order is the tab order.
@@ -159,10 +171,10 @@ using ControlGroup = MainLayout::ControlGroup;
 
 ControlGroup GroupOf(Band band, const ControlSpec& spec) {
   if (band == Band::kBatch) return ControlGroup::kBatch;
-  if (spec.id == kId_btn_ok_flat || spec.id == kId_btn_cancel_flat ||
-      spec.id == kId_btn_options_flat)
+  if (spec.id == MainControl::kOkFlatButton || spec.id == MainControl::kCancelFlatButton ||
+      spec.id == MainControl::kOptionsFlatButton)
     return ControlGroup::kFlatPush;
-  if (spec.id == kId_edit_curdirname) return ControlGroup::kPathEditor;
+  if (spec.id == MainControl::kPathField) return ControlGroup::kPathEditor;
   return ControlGroup::kWindow;
 }
 
@@ -222,8 +234,8 @@ std::vector<HWND> MainLayout::CreateControlsOf(ControlGroup group) {
               : CreateWindowExW(spec.ex_style, Wide(spec.class_name).c_str(), Wide(caption).c_str(),
                                 style, bounds.left, bounds.top, bounds.right - bounds.left,
                                 bounds.bottom - bounds.top, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_,
-                                nullptr);
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id.value())),
+                                instance_, nullptr);
       if (group != ControlGroup::kWindow && previous != nullptr)
         SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       w_.controls.Add(spec.id, control);
@@ -241,13 +253,14 @@ void MainLayout::CreateControls(HWND form, HINSTANCE instance) {
   InitCommonControlsEx(&common);
   w_.look.CreateDesignedFont();
   CreateControlsOf(ControlGroup::kWindow);
-  w_.controls.SetChecked(kId_option_closewnd, true);
-  Edit(w_.controls[kId_edit_Attrib]).LimitText(4);
+  w_.controls.SetChecked(MainControl::kCloseCheck, true);
+  Edit(w_.controls[MainControl::kAttributeField]).LimitText(4);
   // The marker shares its place with the preview label, which is empty while the marker is
   // shown: it must lie above that label (an earlier sibling is drawn on top).
-  HWND above_preview = GetWindow(w_.controls[kId_lbl_newdirname], GW_HWNDPREV);
-  SetWindowPos(w_.controls[kId_lbl_s_more], above_preview != nullptr ? above_preview : HWND_TOP, 0,
-               0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  HWND above_preview = GetWindow(w_.controls[MainControl::kNewNameLabel], GW_HWNDPREV);
+  SetWindowPos(w_.controls[MainControl::kMoreLink],
+               above_preview != nullptr ? above_preview : HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   w_.look.WatchHover();
   w_.look.CreateTooltips(form_);
 }
@@ -276,19 +289,21 @@ void MainLayout::EnsureBatchControls() {
   if (BatchControlsMade()) return;
   MakeLateControls(ControlGroup::kBatch);
   struct UpDown {
-    int updown, edit, low, high;
-  } updowns[] = {{kId_updown_from, kId_edit_from, kBatchBoundMin, kBatchBoundMax},
-                 {kId_updown_to, kId_edit_to, kBatchBoundMin, kBatchBoundMax},
-                 {kId_updown_stepby, kId_edit_stepby, kBatchStepMin, kBatchStepMax},
-                 {kId_updown_digits, kId_edit_digits, kBatchDigitsMin, kBatchDigitsMax}};
+    ControlId updown, edit;
+    int low, high;
+  } updowns[] = {
+      {MainControl::kFromSpin, MainControl::kFromField, kBatchBoundMin, kBatchBoundMax},
+      {MainControl::kToSpin, MainControl::kToField, kBatchBoundMin, kBatchBoundMax},
+      {MainControl::kStepSpin, MainControl::kStepField, kBatchStepMin, kBatchStepMax},
+      {MainControl::kDigitsSpin, MainControl::kDigitsField, kBatchDigitsMin, kBatchDigitsMax}};
   for (const UpDown& u : updowns) {
     const kestrix::UpDown updown(w_.controls[u.updown]);
     updown.SetBuddy(w_.controls[u.edit]);
     updown.SetRange(u.low, u.high);
     updown.SetPosition(ReadFieldValue(w_.controls.Text(u.edit)));
   }
-  w_.controls.SetChecked(kId_rb_Decimal, true);
-  w_.controls.SetChecked(kId_chck_digitsAuto, true);
+  w_.controls.SetChecked(MainControl::kDecimalOption, true);
+  w_.controls.SetChecked(MainControl::kDigitsAutoCheck, true);
   // Colours and the sign's glyph as the rest of the window has them.
   w_.look.ColorFlatButtons();
   w_.look.ShowSignImage(w_.look.SignDescending());
@@ -297,12 +312,12 @@ void MainLayout::EnsureBatchControls() {
 // The flat OK, Cancel and Options stand in for the plain ones only when the look asks for
 // flat buttons; their fonts and glyphs come with the look that follows.
 void MainLayout::EnsureFlatPushButtons() {
-  if (w_.controls[kId_btn_ok_flat] == nullptr) MakeLateControls(ControlGroup::kFlatPush);
+  if (w_.controls[MainControl::kOkFlatButton] == nullptr) MakeLateControls(ControlGroup::kFlatPush);
 }
 
 // The path field opens on a double-click or Ctrl+E, which few starts see.
 void MainLayout::EnsurePathEditor() {
-  if (w_.controls[kId_edit_curdirname] == nullptr) MakeLateControls(ControlGroup::kPathEditor);
+  if (w_.controls[MainControl::kPathField] == nullptr) MakeLateControls(ControlGroup::kPathEditor);
 }
 
 // A group made after the window: the captions and fonts the others already have.
@@ -317,24 +332,24 @@ void MainLayout::ApplyCaptions() {
   for (const BandRows& band : kBands)
     for (const ControlSpec& spec : band.rows)
       if (spec.caption.key != nullptr) w_.controls.SetText(spec.id, spec.caption.In(language));
-  w_.controls.SetText(kId_btn_extended, w_.mode == MainMode::kNormal
-                                            ? w_.language().Text(lng::buttons::kBtnExtended)
-                                            : w_.language().Text(lng::buttons::kBtnNormal));
+  w_.controls.SetText(MainControl::kExtendedButton,
+                      w_.mode == MainMode::kNormal ? w_.language().Text(lng::buttons::kBtnExtended)
+                                                   : w_.language().Text(lng::buttons::kBtnNormal));
   SetGroupCaptions(w_.language().Text(lng::program::kAdditionalGrpbox),
                    w_.language().Text(lng::program::kBatchGrpbox));
   struct Hint {
-    int id;
+    ControlId id;
     LanguageKey key;
   } hints[] = {
-      {kId_btn_Quick1, lng::program::kModSpaceToDot},
-      {kId_btn_Quick2, lng::program::kModDotToSpace},
-      {kId_btn_Quick3, lng::program::kModInvertCase},
-      {kId_btn_treePreview, lng::tree_preview::kHint},
-      {kId_btn_addRep, lng::program::kHintVariables},
-      {kId_btn_extended, lng::program::kHintChangeMode},
-      {kId_btn_loadFromFile, lng::program::kHintLoadFromFile},
-      {kId_lbl_s_newfolder, lng::program::kHintRefresh},
-      {kId_img_ChangeDirAttrib, lng::program::kHintAttributes},
+      {MainControl::kQuick1Button, lng::program::kModSpaceToDot},
+      {MainControl::kQuick2Button, lng::program::kModDotToSpace},
+      {MainControl::kQuick3Button, lng::program::kModInvertCase},
+      {MainControl::kTreeButton, lng::tree_preview::kHint},
+      {MainControl::kVariablesButton, lng::program::kHintVariables},
+      {MainControl::kExtendedButton, lng::program::kHintChangeMode},
+      {MainControl::kLoadButton, lng::program::kHintLoadFromFile},
+      {MainControl::kNewFolderLink, lng::program::kHintRefresh},
+      {MainControl::kAttributeImage, lng::program::kHintAttributes},
   };
   for (const Hint& h : hints) w_.look.SetHint(w_.controls[h.id], w_.language().Text(h.key));
   // Through the look, which gives the button its hint again with every change of colours.
@@ -397,7 +412,7 @@ void MainLayout::Relayout(bool normal) {
 }
 
 bool MainLayout::BatchControlsMade() const {
-  return w_.controls[kId_edit_from] != nullptr;
+  return w_.controls[MainControl::kFromField] != nullptr;
 }
 
 void MainLayout::PlaceWindow(WindowSystem& windows, const HostSnapshot& host,

@@ -30,48 +30,50 @@ constexpr int kParkedListX = 336;
 
 }  // namespace
 
-HWND Ttc_KestrixForm::VisibleInput() const {
-  return mode_ == MainMode::kNormal ? Control(kId_MkDir) : Control(kId_MkDirExt);
+HWND MainForm::VisibleInput() const {
+  return mode_ == MainMode::kNormal ? Control(MainControl::kNameField)
+                                    : Control(MainControl::kListField);
 }
 
-void Ttc_KestrixForm::ChangeToNormal() {
+void MainForm::ChangeToNormal() {
   app_.CurrentRoutine = "ChangeToNormal";
   kestrix::Control(hwnd()).SetText(NormalModeTitle(kApplicationTitle, image_.Set()));
-  controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnExtended));
+  controls_.SetText(MainControl::kExtendedButton, Text(lng::buttons::kBtnExtended));
   batch_.Close();
-  controls_.SetVisible(kId_btn_loadFromFile,
+  controls_.SetVisible(MainControl::kLoadButton,
                        app_.Snapshot.FocusedTextFile || load_->HasStructures());
-  controls_.SetVisible(kId_lbl_s_more, false);
+  controls_.SetVisible(MainControl::kMoreLink, false);
   if (mode_ == MainMode::kBatch) TurnOffBatchMode();
-  const TextSelection list_selection = controls_.Selection(Control(kId_MkDirExt));
-  controls_.SetVisible(kId_MkDir, true);
-  controls_.SetVisible(kId_MkDirExt, false);
+  const TextSelection list_selection = controls_.Selection(Control(MainControl::kListField));
+  controls_.SetVisible(MainControl::kNameField, true);
+  controls_.SetVisible(MainControl::kListField, false);
   mode_ = MainMode::kNormal;
-  controls_.MoveTo(kId_MkDirExt, kParkedListX, 44);
+  controls_.MoveTo(MainControl::kListField, kParkedListX, 44);
   layout_->Relayout(true);
-  controls_.Focus(Control(kId_MkDir));
-  controls_.Select(Control(kId_MkDir), input_->TakeSavedSelection().value_or(list_selection));
-  controls_.SetEnabled(kId_option_enterdir, true);
-  preview_->MkDirChange(controls_.Text(kId_MkDir));
+  controls_.Focus(Control(MainControl::kNameField));
+  controls_.Select(Control(MainControl::kNameField),
+                   input_->TakeSavedSelection().value_or(list_selection));
+  controls_.SetEnabled(MainControl::kEnterCheck, true);
+  preview_->NameChanged(controls_.Text(MainControl::kNameField));
   layout_->RecenterIfPending(services_.windows, app_.Snapshot.HostWindow);
 }
 
-void Ttc_KestrixForm::ChangeToExt() {
+void MainForm::ChangeToExt() {
   app_.CurrentRoutine = "ChangeToExt";
   kestrix::Control(hwnd()).SetText(ExtendedModeTitle(kApplicationTitle, image_.Set()));
-  controls_.SetText(kId_btn_extended, Text(lng::buttons::kBtnNormal));
-  controls_.SetVisible(kId_btn_loadFromFile, true);
+  controls_.SetText(MainControl::kExtendedButton, Text(lng::buttons::kBtnNormal));
+  controls_.SetVisible(MainControl::kLoadButton, true);
   layout_->Relayout(false);
-  const std::string name = controls_.Text(kId_MkDir);
+  const std::string name = controls_.Text(MainControl::kNameField);
   CarriedText carried = CarryNameIntoList(name, preview_->ListText());
-  HWND list = Control(kId_MkDirExt);
+  HWND list = Control(MainControl::kListField);
   // The list shows now: it takes the text it was holding as a value.
   if (mode_ == MainMode::kNormal)
     Edit(list).SetText(carried.list ? *carried.list : preview_->ListText());
   else if (carried.list)
     preview_->SetListText(*carried.list);
   if (carried.clear_saved_selection) input_->ClearSavedSelection();
-  const TextSelection name_selection = controls_.Selection(Control(kId_MkDir));
+  const TextSelection name_selection = controls_.Selection(Control(MainControl::kNameField));
   if (std::optional<TextSelection> saved = input_->TakeSavedSelection()) {
     controls_.Select(list, *saved);
   } else if (name_selection.start == 0 && name_selection.length == 0) {
@@ -81,15 +83,15 @@ void Ttc_KestrixForm::ChangeToExt() {
   }
   const int lines = Edit(list).LineCount();
   for (int i = 0; i <= lines; ++i) SendMessageW(list, WM_VSCROLL, SB_LINEDOWN, 0);
-  controls_.SetVisible(kId_MkDir, false);
-  controls_.MoveTo(kId_MkDirExt, kListX, 44);
-  controls_.SetVisible(kId_MkDirExt, true);
+  controls_.SetVisible(MainControl::kNameField, false);
+  controls_.MoveTo(MainControl::kListField, kListX, 44);
+  controls_.SetVisible(MainControl::kListField, true);
   if (mode_ == MainMode::kNormal) mode_ = MainMode::kExtended;
   SetFocus(list);
-  preview_->MkDirExtChange();
+  preview_->ListChanged();
 }
 
-void Ttc_KestrixForm::btn_BatchDirClick() {
+void MainForm::ToggleBatchMode() {
   app_.CurrentRoutine = "btn_BatchDirClick";
   if (mode_ == MainMode::kNormal) ChangeToExt();
   input_->SaveSelection(controls_.Selection(VisibleInput()));
@@ -113,43 +115,47 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void Ttc_KestrixForm::TurnOffBatchMode() {
+void MainForm::TurnOffBatchMode() {
   batch_.Close();
-  controls_.SetVisible(kId_lbl_s_more, false);
+  controls_.SetVisible(MainControl::kMoreLink, false);
   look_.ShowBatchButton(false, Text(lng::program::kBatchButtonHint1));
-  if (mode_ != MainMode::kNormal) SetFocus(Control(kId_MkDirExt));
+  if (mode_ != MainMode::kNormal) SetFocus(Control(MainControl::kListField));
   // Batch mode is still on while the list comes back, so this change does not copy the
   // half-restored list over the saved one.
   preview_->SetListText(JoinLines(batch_.UserList()));
-  controls_.CaretToEnd(Control(kId_MkDirExt));
+  controls_.CaretToEnd(Control(MainControl::kListField));
   mode_ = MainMode::kExtended;
-  preview_->MkDirExtChange();
+  preview_->ListChanged();
 }
 
 // The window as the creation run reads and changes it.
-class Ttc_KestrixForm::RunView : public CreationView {
+class MainForm::RunView : public CreationView {
  public:
-  explicit RunView(Ttc_KestrixForm& form) : f_(form) {}
+  explicit RunView(MainForm& form) : f_(form) {}
   bool NormalMode() override { return f_.mode_ == MainMode::kNormal; }
-  std::string NameText() override { return f_.controls_.Text(kId_MkDir); }
-  void SetNameText(const std::string& text) override { f_.controls_.SetText(kId_MkDir, text); }
+  std::string NameText() override { return f_.controls_.Text(MainControl::kNameField); }
+  void SetNameText(const std::string& text) override {
+    f_.controls_.SetText(MainControl::kNameField, text);
+  }
   std::string ListText() override { return f_.preview_->ListText(); }
   void SetListText(const std::string& text) override { f_.preview_->SetListText(text); }
   void SwitchToExtended() override { f_.ChangeToExt(); }
-  bool ReplacementsChecked() override { return f_.controls_.Checked(kId_option_replacements); }
-  bool CloseWindowChecked() override { return f_.controls_.Checked(kId_option_closewnd); }
-  bool EnterDirChecked() override { return f_.controls_.Checked(kId_option_enterdir); }
+  bool ReplacementsChecked() override {
+    return f_.controls_.Checked(MainControl::kReplacementsCheck);
+  }
+  bool CloseWindowChecked() override { return f_.controls_.Checked(MainControl::kCloseCheck); }
+  bool EnterDirChecked() override { return f_.controls_.Checked(MainControl::kEnterCheck); }
   void EndPathEditing() override { f_.host_->EndPathEditing(); }
   void ShowCurrentPath(const std::string& shortened) override { f_.preview_->ShowPath(shortened); }
   void FocusInput() override { f_.controls_.Focus(f_.VisibleInput()); }
   void SelectAllInput() override { f_.controls_.Select(f_.VisibleInput(), {0, std::string::npos}); }
   void ListCaretToEnd() override {
-    SetFocus(f_.Control(kId_MkDirExt));
-    f_.controls_.CaretToEnd(f_.Control(kId_MkDirExt));
+    SetFocus(f_.Control(MainControl::kListField));
+    f_.controls_.CaretToEnd(f_.Control(MainControl::kListField));
   }
   void RerunPreview() override { f_.preview_->Rerun(); }
   void ShowHistory(const std::vector<std::string>& items) override {
-    Combo(f_.Control(kId_MkDir)).SetItems(items);
+    Combo(f_.Control(MainControl::kNameField)).SetItems(items);
   }
   void CloseWindow() override { PostMessageW(f_.hwnd(), WM_CLOSE, 0, 0); }
   void TerminateProgram() override {
@@ -166,10 +172,10 @@ class Ttc_KestrixForm::RunView : public CreationView {
   bool closed_ = false;
 
  private:
-  Ttc_KestrixForm& f_;
+  MainForm& f_;
 };
 
-void Ttc_KestrixForm::btn_okClick() {
+void MainForm::CreateFromInput() {
   HostCommands* commands = host_->Commands();
   if (CreationRunning_ || commands == nullptr) return;
   CreationRunning_ = true;
@@ -203,7 +209,7 @@ void Ttc_KestrixForm::btn_okClick() {
     CreationRun run({recorder, services_.environment, services_.code_page, services_.message_boxes,
                      services_.modifier_keys, language, *commands, history, expand},
                     settings, app_.Snapshot, image_.Set(), view, app_.CurrentRoutine);
-    run.btn_okClick();
+    run.CreateFromInput();
   } catch (const VariableError& error) {
     services_.message_boxes.Show(error.Text(language_.table), kApplicationTitle,
                                  kMbOk | kMbIconError);
@@ -215,16 +221,17 @@ void Ttc_KestrixForm::btn_okClick() {
   tree_preview_->Forget();
 }
 
-void Ttc_KestrixForm::ShowTreePreview(bool shown) {
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(Control(kId_MkDir), WM_GETFONT, 0, 0));
+void MainForm::ShowTreePreview(bool shown) {
+  const auto font =
+      reinterpret_cast<HFONT>(SendMessageW(Control(MainControl::kNameField), WM_GETFONT, 0, 0));
   tree_preview_->Show(hwnd(), font, shown);
   if (shown == settings_.Startup().tree_preview) return;
   settings_.Edit(
-      [&](TBigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::TreePreview, shown); });
+      [&](BigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::TreePreview, shown); });
   settings_.LoadStartup();
 }
 
-PlanInput Ttc_KestrixForm::TreePreviewInput() {
+PlanInput MainForm::TreePreviewInput() {
   const ActivationSettings& activation = settings_.Activation();
   PlanInput input;
   input.current_path = pathtext::WithTrailingSeparator(app_.Snapshot.CurrentPath);
@@ -234,7 +241,7 @@ PlanInput Ttc_KestrixForm::TreePreviewInput() {
   // OK carries a name with "|" or "*" into the list before it creates anything.
   input.list_text =
       input.normal ? CarryNameIntoList(input.name_text, list).list.value_or(list) : list;
-  input.replacements = controls_.Checked(kId_option_replacements);
+  input.replacements = controls_.Checked(MainControl::kReplacementsCheck);
   input.invalid_chars.action = activation.invalid_char_action;
   input.invalid_chars.replacement = activation.invalid_char_replace;
   for (const std::string& key : activation.replace_chars_keys)
@@ -244,14 +251,14 @@ PlanInput Ttc_KestrixForm::TreePreviewInput() {
   return input;
 }
 
-void Ttc_KestrixForm::img_ChangeDirAttribClick() {
+void MainForm::OpenAttributeMenu() {
   app_.CurrentRoutine = "img_ChangeDirAttribClick";
   if (std::optional<std::string> title =
           image_.ShowMenu(hwnd(), language_.table, kApplicationTitle, InputModeOf(mode_)))
     kestrix::Control(hwnd()).SetText(*title);
 }
 
-void Ttc_KestrixForm::AcceptFiles(WPARAM drop) {
+void MainForm::AcceptFiles(WPARAM drop) {
   app_.CurrentRoutine = "AcceptFiles";
   const std::vector<std::string> paths = ReadDroppedFiles(reinterpret_cast<HDROP>(drop));
   if (mode_ == MainMode::kBatch) {
@@ -280,13 +287,13 @@ void Ttc_KestrixForm::AcceptFiles(WPARAM drop) {
     DropInsertion inserted = InsertDroppedNames(plan.names, list_visible, preview_->ListText());
     preview_->SetListText(inserted.list_text);
     if (inserted.name_replaced) {
-      controls_.SetText(kId_MkDir, inserted.name_text);
-      controls_.Focus(Control(kId_MkDir));
-      controls_.Select(Control(kId_MkDir), {0, std::string::npos});
+      controls_.SetText(MainControl::kNameField, inserted.name_text);
+      controls_.Focus(Control(MainControl::kNameField));
+      controls_.Select(Control(MainControl::kNameField), {0, std::string::npos});
     } else {
-      SetFocus(Control(kId_MkDirExt));
-      controls_.CaretToEnd(Control(kId_MkDirExt));
-      Edit(Control(kId_MkDirExt)).ScrollCaret();
+      SetFocus(Control(MainControl::kListField));
+      controls_.CaretToEnd(Control(MainControl::kListField));
+      Edit(Control(MainControl::kListField)).ScrollCaret();
     }
   }
   preview_->Rerun();

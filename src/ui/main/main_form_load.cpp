@@ -7,8 +7,8 @@
 #include "create/user_structures.h"
 #include "platform/win32/png_image_win32.h"
 #include "settings/themes.h"
-#include "ui/main/name_list_sources_win32.h"
 #include "ui/dialogs/placeholders_dialog.h"
+#include "ui/main/name_list_sources_win32.h"
 #include "window/menu.h"
 
 namespace kestrix {
@@ -30,12 +30,12 @@ HBITMAP StructureMenuImage() {
 
 void LoadFromFileMenu::DiscoverStructures() {
   structures_ = DiscoverStructureList(w_.settings.Activation().structure_names);
-  if (!structures_.empty()) w_.controls.SetVisible(kId_btn_loadFromFile, true);
+  if (!structures_.empty()) w_.controls.SetVisible(MainControl::kLoadButton, true);
 }
 
-bool LoadFromFileMenu::OnCommand(int id, int code) {
-  if (id != kId_btn_loadFromFile) return false;
-  if (code == BN_CLICKED) btn_loadFromFileClick();
+bool LoadFromFileMenu::OnCommand(ControlId id, int code) {
+  if (id != MainControl::kLoadButton) return false;
+  if (code == BN_CLICKED) ShowLoadMenu();
   return true;
 }
 
@@ -64,14 +64,14 @@ void LoadFromFileMenu::ShowOpenDialogAndLoadFile(const std::string& path, bool b
     w_.preview.SetListText(loaded.names.list_text);
     ShowListEnd();
   } else {
-    w_.controls.SetText(kId_MkDir, loaded.names.name_text);
+    w_.controls.SetText(MainControl::kNameField, loaded.names.name_text);
     w_.change_to_normal();
   }
   w_.layout.RecenterIfPending(w_.windows, w_.app.Snapshot.HostWindow);
   RedrawWindow(form_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void LoadFromFileMenu::btn_loadFromFileClick() {
+void LoadFromFileMenu::ShowLoadMenu() {
   w_.app.CurrentRoutine = "btn_loadFromFileClick";
   const HostSnapshot& host = w_.app.Snapshot;
   const ActivationSettings& activation = w_.settings.Activation();
@@ -93,8 +93,9 @@ void LoadFromFileMenu::btn_loadFromFileClick() {
       language.Text(lng::program::kTemplateClearList), language.Text(lng::buttons::kBtnBrowse),
       folder_caption);
   // Under the button, or under the name field when Ctrl+O asks while the button is hidden.
-  const POINT at = BelowOf(
-      w_.controls[w_.controls.Visible(kId_btn_loadFromFile) ? kId_btn_loadFromFile : kId_MkDir]);
+  const POINT at =
+      BelowOf(w_.controls[w_.controls.Visible(MainControl::kLoadButton) ? MainControl::kLoadButton
+                                                                        : MainControl::kNameField]);
   SelectFileChoice choice = ShowSelectFileMenu(form_, at, items, StructureMenuImage());
   switch (choice.command) {
     case SelectFileCommand::kLoadFocusedTextFile:
@@ -104,13 +105,13 @@ void LoadFromFileMenu::btn_loadFromFileClick() {
       ShowOpenDialogAndLoadFile(host.CurrentPath, true);
       break;
     case SelectFileCommand::kApplyStructure:
-      uStructClick(choice.structure_index);
+      LoadStoredStructure(choice.structure_index);
       break;
     case SelectFileCommand::kToggleClearList:
       ToggleStructureClearList();
       break;
     case SelectFileCommand::kCopyFolderStructure:
-      CopyFolderStructureClick(folder);
+      LoadFolderStructure(folder);
       break;
     case SelectFileCommand::kNone:
       break;
@@ -128,40 +129,40 @@ std::string LoadFromFileMenu::FocusedFolder() const {
 void LoadFromFileMenu::ToggleStructureClearList() {
   const bool clear = !w_.settings.Activation().us_clear_list;
   w_.settings.Edit(
-      [&](TBigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::USClearList, clear); });
+      [&](BigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::USClearList, clear); });
   w_.settings.LoadActivation();
 }
 
 void LoadFromFileMenu::ShowListEnd() {
-  HWND field = w_.controls[kId_MkDirExt];
+  HWND field = w_.controls[MainControl::kListField];
   SetFocus(field);
   w_.controls.CaretToEnd(field);
   Edit(field).ScrollCaret();
 }
 
 void LoadFromFileMenu::InsertIntoList(const std::string& lines) {
-  const std::string list = InsertStructure(w_.controls.Text(kId_MkDirExt), lines,
+  const std::string list = InsertStructure(w_.controls.Text(MainControl::kListField), lines,
                                            w_.settings.Activation().us_clear_list);
   if (w_.mode == MainMode::kNormal) w_.change_to_ext();
   w_.preview.SetListText(list);
   ShowListEnd();
 }
 
-void LoadFromFileMenu::uStructClick(int number) {
+void LoadFromFileMenu::LoadStoredStructure(int number) {
   w_.app.CurrentRoutine = "uStructClick";
   LoadedStructure structure;
-  w_.settings.Read([&](TBigIniFile& ini) { structure = ReadStructure(ini, number); });
+  w_.settings.Read([&](BigIniFile& ini) { structure = ReadStructure(ini, number); });
   InsertIntoList(structure.text);
   if (structure.placeholders.empty()) return;
-  TPlaceholders dialog(w_.language(), structure.placeholders, structure.text);
+  PlaceholdersDialog dialog(w_.language(), structure.placeholders, structure.text);
   if (w_.run_own_dialog(dialog) != IDOK || !dialog.Substituted()) return;
   if (w_.mode == MainMode::kNormal) w_.change_to_ext();
-  w_.preview.SetListText(ReplaceInsertedStructure(w_.controls.Text(kId_MkDirExt), structure.text,
-                                                  *dialog.Substituted()));
+  w_.preview.SetListText(ReplaceInsertedStructure(w_.controls.Text(MainControl::kListField),
+                                                  structure.text, *dialog.Substituted()));
   ShowListEnd();
 }
 
-void LoadFromFileMenu::CopyFolderStructureClick(const std::string& folder) {
+void LoadFromFileMenu::LoadFolderStructure(const std::string& folder) {
   w_.app.CurrentRoutine = "CopyFolderStructureClick";
   const FolderStructure structure = CopyFolderStructure(w_.files, folder);
   if (structure.too_large) {

@@ -45,8 +45,8 @@ class LoadFromFileMenu {
   void DiscoverStructures();
   bool HasStructures() const { return !structures_.empty(); }
   // WM_COMMAND from the Load button; whether it was the button's.
-  bool OnCommand(int id, int code);
-  void btn_loadFromFileClick();
+  bool OnCommand(ControlId id, int code);
+  void ShowLoadMenu();
   // Loads a name-list file: with `browse` through the open-file dialog starting in `path`,
   // else the file at `path` itself.
   void ShowOpenDialogAndLoadFile(const std::string& path, bool browse);
@@ -56,8 +56,8 @@ class LoadFromFileMenu {
   void ToggleStructureClearList();
   void InsertIntoList(const std::string& lines);
   void ShowListEnd();
-  void uStructClick(int number);
-  void CopyFolderStructureClick(const std::string& folder);
+  void LoadStoredStructure(int number);
+  void LoadFolderStructure(const std::string& folder);
 
   Wiring w_;
   HWND form_ = nullptr;

@@ -42,13 +42,13 @@ class OptionsMenu {
 
   void Attach(HWND form) { form_ = form; }
   // WM_COMMAND from the Options buttons; whether it was one of them.
-  bool OnCommand(int id, int code);
+  bool OnCommand(ControlId id, int code);
   void OpenUserGuide();
-  void ManageTemplatesClick();
+  void OpenTemplateManager();
   void ShowConfiguration();
 
  private:
-  void btn_optionsClick();
+  void ShowOptionsMenu();
   void ShowAbout();
   LanguageTable CurrentLanguageTable();
 

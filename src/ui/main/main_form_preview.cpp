@@ -17,14 +17,14 @@
 namespace kestrix {
 
 void NamePreview::RefitPath() {
-  ShowPath(w_.controls.Text(kId_lbl_currentPath));
+  ShowPath(w_.controls.Text(MainControl::kCurrentPathLabel));
   preview_follows_.reset();
 }
 
 void NamePreview::ShowPath(const std::string& shortened) {
   shown_path_ = shortened;
-  HWND label = w_.controls[kId_lbl_currentPath];
-  w_.controls.SetText(kId_lbl_currentPath, shortened);
+  HWND label = w_.controls[MainControl::kCurrentPathLabel];
+  w_.controls.SetText(MainControl::kCurrentPathLabel, shortened);
   // The label is as wide as its text, so the preview follows it directly.
   HDC dc = GetDC(label);
   HGDIOBJ label_font = reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0));
@@ -35,9 +35,9 @@ void NamePreview::ShowPath(const std::string& shortened) {
   GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
   SelectObject(dc, old);
   ReleaseDC(label, dc);
-  RECT rect = w_.controls.Rect(kId_lbl_currentPath);
+  RECT rect = w_.controls.Rect(MainControl::kCurrentPathLabel);
   rect.right = rect.left + size.cx + 2;
-  w_.controls.Place(kId_lbl_currentPath, rect);
+  w_.controls.Place(MainControl::kCurrentPathLabel, rect);
 }
 
 // The preview follows the path label, which is as wide as its text; it moves only when
@@ -45,14 +45,14 @@ void NamePreview::ShowPath(const std::string& shortened) {
 void NamePreview::ShowPreview(const std::string& text) {
   if (preview_follows_ != shown_path_) {
     preview_follows_ = shown_path_;
-    const RECT path = w_.controls.Rect(kId_lbl_currentPath);
-    const RECT preview = w_.controls.Rect(kId_lbl_newdirname);
+    const RECT path = w_.controls.Rect(MainControl::kCurrentPathLabel);
+    const RECT preview = w_.controls.Rect(MainControl::kNewNameLabel);
     RECT client = {};
     GetClientRect(form_, &client);
     const LONG right = std::max(path.right, client.right - Scale96(8));
-    w_.controls.Place(kId_lbl_newdirname, {path.right, preview.top, right, preview.bottom});
+    w_.controls.Place(MainControl::kNewNameLabel, {path.right, preview.top, right, preview.bottom});
   }
-  w_.controls.SetText(kId_lbl_newdirname, text);
+  w_.controls.SetText(MainControl::kNewNameLabel, text);
   w_.changed();
 }
 
@@ -69,14 +69,14 @@ std::string NamePreview::FileMarked(const std::string& text, const std::string& 
   return file ? preview + mark : preview;
 }
 
-void NamePreview::MkDirChange(const std::string& text) {
+void NamePreview::NameChanged(const std::string& text) {
   w_.routine = "MkDirChange";
   last_name_text_ = text;
   const std::string preview =
       text.find('*') != std::string::npos ? std::string() : CleanedPreview(text, true);
-  const bool path_open = w_.controls.Visible(kId_edit_curdirname);
+  const bool path_open = w_.controls.Visible(MainControl::kPathField);
   DirExists(SingleTargetPath(w_.current_path, text, path_open,
-                             path_open ? w_.controls.Text(kId_edit_curdirname) : std::string()),
+                             path_open ? w_.controls.Text(MainControl::kPathField) : std::string()),
             text);
   SetListText(ListWithFirstLine(ListText(), text));
   // The typed text decides: the cleaned preview has its environment names expanded and
@@ -86,7 +86,7 @@ void NamePreview::MkDirChange(const std::string& text) {
 }
 
 void NamePreview::NameEdited() {
-  MkDirChange(Edit(NameEdit()).Text());
+  NameChanged(Edit(NameEdit()).Text());
 }
 
 std::string NamePreview::ApplyAutoEnable(const std::string& text, const std::string& shown) {
@@ -95,7 +95,7 @@ std::string NamePreview::ApplyAutoEnable(const std::string& text, const std::str
   AutoEnableOutcome outcome =
       AutoEnableReplacements(text, shown, state, w_.variables, w_.user_apps);
   if (outcome.option != AutoEnableOutcome::Option::kUnchanged)
-    w_.controls.SetChecked(kId_option_replacements,
+    w_.controls.SetChecked(MainControl::kReplacementsCheck,
                            outcome.option == AutoEnableOutcome::Option::kCheck);
   if (outcome.timer == AutoEnableOutcome::Timer::kStart && !timer_running_) {
     SetTimer(form_, kTimer_LiveReplacements, 1000, nullptr);
@@ -119,10 +119,10 @@ void NamePreview::StopTimer() {
   timer_running_ = false;
 }
 
-void NamePreview::MkDirExtChange() {
+void NamePreview::ListChanged() {
   if (w_.mode == MainMode::kNormal) return;
   w_.routine = "MkDirExtChange";
-  const std::string text = w_.controls.Text(kId_MkDirExt);
+  const std::string text = w_.controls.Text(MainControl::kListField);
   last_list_text_ = text;
   if (w_.mode != MainMode::kBatch) w_.batch.KeepUserList(SplitLines(text));
   const int lines = CountNonBlankLines(text);
@@ -130,28 +130,28 @@ void NamePreview::MkDirExtChange() {
   ShowOkState(std::nullopt, state.ok_enabled);
   std::string preview;
   if (lines == 0) {
-    w_.controls.SetVisible(kId_lbl_s_more, false);
+    w_.controls.SetVisible(MainControl::kMoreLink, false);
   } else if (state.preview_single) {
-    w_.controls.SetVisible(kId_lbl_s_more, false);
+    w_.controls.SetVisible(MainControl::kMoreLink, false);
     preview = CleanedPreview(Trim(text), false);
-    w_.controls.SetEnabled(kId_option_enterdir, true);
+    w_.controls.SetEnabled(MainControl::kEnterCheck, true);
   } else {
     ShowOkState(false, std::nullopt);
     if (w_.look.MoreHovered())
-      w_.controls.SetText(kId_lbl_s_more, Concat({"<", std::to_string(lines), ">"}));
-    w_.controls.SetVisible(kId_lbl_s_more, true);
-    w_.controls.SetChecked(kId_option_enterdir, false);
-    w_.controls.SetEnabled(kId_option_enterdir, false);
+      w_.controls.SetText(MainControl::kMoreLink, Concat({"<", std::to_string(lines), ">"}));
+    w_.controls.SetVisible(MainControl::kMoreLink, true);
+    w_.controls.SetChecked(MainControl::kEnterCheck, false);
+    w_.controls.SetEnabled(MainControl::kEnterCheck, false);
   }
   if (state.check_single_target) {
     std::vector<std::string> split = SplitLines(text);
     DirExists(Concat({w_.current_path, split.empty() ? "" : split.front()}),
-              w_.controls.Text(kId_MkDir));
+              w_.controls.Text(MainControl::kNameField));
   }
   // The name field mirrors line 0; its own change handler must not answer that copy, or
   // the preview would show one name of several.
   last_name_text_ = NameFromList(text);
-  w_.controls.SetText(kId_MkDir, last_name_text_);
+  w_.controls.SetText(MainControl::kNameField, last_name_text_);
   ShowPreview(ApplyAutoEnable(Trim(text), preview));
 }
 
@@ -171,24 +171,24 @@ void NamePreview::Rerun() {
   if (w_.mode == MainMode::kNormal)
     NameEdited();
   else
-    MkDirExtChange();
+    ListChanged();
 }
 
 void NamePreview::InputMayHaveChanged(HWND input) {
   if (input == NameEdit()) {
     const std::string text = Edit(input).Text();
-    if (text != last_name_text_) MkDirChange(text);
+    if (text != last_name_text_) NameChanged(text);
     return;
   }
   // The hidden list changes only through SetListText, which keeps its text.
   if (w_.mode == MainMode::kNormal) return;
-  if (w_.controls.Text(kId_MkDirExt) != last_list_text_) MkDirExtChange();
+  if (w_.controls.Text(MainControl::kListField) != last_list_text_) ListChanged();
 }
 
 // While the name field is in use the hidden list is held as a value: setting a multi-line
 // edit's text was the dearest step of a keystroke. ChangeToExt hands it to the control.
 std::string NamePreview::ListText() const {
-  return w_.mode == MainMode::kNormal ? last_list_text_ : w_.controls.Text(kId_MkDirExt);
+  return w_.mode == MainMode::kNormal ? last_list_text_ : w_.controls.Text(MainControl::kListField);
 }
 
 void NamePreview::SetListText(const std::string& text) {
@@ -196,9 +196,9 @@ void NamePreview::SetListText(const std::string& text) {
     last_list_text_ = text;
     return;
   }
-  w_.controls.SetText(kId_MkDirExt, text);
+  w_.controls.SetText(MainControl::kListField, text);
   // Not every edit control reports a text set by its owner; the list's handler must run.
-  InputMayHaveChanged(w_.controls[kId_MkDirExt]);
+  InputMayHaveChanged(w_.controls[MainControl::kListField]);
 }
 
 bool NamePreview::DirExists(const std::string& path, const std::string& name) {
@@ -213,13 +213,14 @@ void NamePreview::ShowOkState(std::optional<bool> enter, std::optional<bool> ena
   if (enter) {
     const std::string caption =
         *enter ? w_.text(lng::buttons::kBtnEnterDir) : w_.text(lng::buttons::kBtnOK);
-    w_.controls.SetText(kId_btn_ok, caption);
-    w_.controls.SetText(kId_btn_ok_flat, caption);
+    w_.controls.SetText(MainControl::kOkButton, caption);
+    w_.controls.SetText(MainControl::kOkFlatButton, caption);
     w_.look.ShowOkGlyph(*enter);
   }
   if (enabled)
-    w_.controls.SetEnabled(w_.settings.Activation().flat_buttons ? kId_btn_ok_flat : kId_btn_ok,
-                           *enabled);
+    w_.controls.SetEnabled(
+        w_.settings.Activation().flat_buttons ? MainControl::kOkFlatButton : MainControl::kOkButton,
+        *enabled);
 }
 
 }  // namespace kestrix

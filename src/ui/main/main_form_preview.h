@@ -51,10 +51,10 @@ class NamePreview {
   void ShowPath(const std::string& shortened);
 
   // The name field's text, read once by the caller, is new.
-  void MkDirChange(const std::string& text);
-  // MkDirChange with the name field's text as it is now.
+  void NameChanged(const std::string& text);
+  // NameChanged with the name field's text as it is now.
   void NameEdited();
-  void MkDirExtChange();
+  void ListChanged();
   // The change handler of the visible input field.
   void Rerun();
   // The text of the name field or of the list may have changed: its change handler runs
@@ -80,7 +80,7 @@ class NamePreview {
   }
 
  private:
-  HWND NameEdit() const { return w_.controls.EditOf(w_.controls[kId_MkDir]).hwnd(); }
+  HWND NameEdit() const { return w_.controls.EditOf(w_.controls[MainControl::kNameField]).hwnd(); }
   bool DirExists(const std::string& path, const std::string& name);
   void ShowOkState(std::optional<bool> enter, std::optional<bool> enabled);
   void ShowPreview(const std::string& text);

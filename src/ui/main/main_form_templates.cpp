@@ -7,7 +7,7 @@ namespace kestrix {
 void TemplateBox::Fill() {
   const LanguageTable& language = w_.language();
   built_in_templates_ = BuiltInTemplates(language);
-  const Combo combo(w_.controls[kId_cmbox_Templates]);
+  const Combo combo(w_.controls[MainControl::kTemplateBox]);
   const int selected = combo.Selected();
   std::vector<std::string> entries{NoTemplateCaption(language)};
   for (const BuiltInTemplate& t : built_in_templates_) entries.push_back(t.caption);
@@ -19,44 +19,44 @@ void TemplateBox::Fill() {
 }
 
 void TemplateBox::Refill() {
-  const Combo combo(w_.controls[kId_cmbox_Templates]);
+  const Combo combo(w_.controls[MainControl::kTemplateBox]);
   combo.SetSelected(0);
   Fill();
   combo.SetSelected(0);
 }
 
-bool TemplateBox::OnCommand(int id, int code) {
-  if (id != kId_cmbox_Templates) return false;
+bool TemplateBox::OnCommand(ControlId id, int code) {
+  if (id != MainControl::kTemplateBox) return false;
   if (code == CBN_DROPDOWN) {
     list_open_ = true;
     // The name as it was before the list opened is what undo brings back.
-    w_.history.Remember(w_.controls.Text(kId_MkDir));
+    w_.history.Remember(w_.controls.Text(MainControl::kNameField));
     Fill();
   }
-  if (code == CBN_SELENDOK) cmbox_TemplatesChange();
+  if (code == CBN_SELENDOK) TemplatePicked();
   if (code == CBN_KILLFOCUS) list_open_ = false;
   return true;
 }
 
 void TemplateBox::Open() {
-  SetFocus(w_.controls[kId_cmbox_Templates]);
-  Combo(w_.controls[kId_cmbox_Templates]).ShowDropDown(true);
+  SetFocus(w_.controls[MainControl::kTemplateBox]);
+  Combo(w_.controls[MainControl::kTemplateBox]).ShowDropDown(true);
 }
 
 void TemplateBox::PickByKey(char32_t key) {
-  const Combo combo(w_.controls[kId_cmbox_Templates]);
+  const Combo combo(w_.controls[MainControl::kTemplateBox]);
   std::vector<std::string> entries;
   for (int i = 0; i < combo.Count(); ++i) entries.push_back(combo.Item(i));
   combo.SetSelected(TemplateIndexForKey(entries, key));
   combo.ShowDropDown(false);
   list_open_ = false;
-  if (w_.mode == MainMode::kNormal) cmbox_TemplatesChange();
+  if (w_.mode == MainMode::kNormal) TemplatePicked();
 }
 
-void TemplateBox::cmbox_TemplatesChange() {
+void TemplateBox::TemplatePicked() {
   w_.routine = "cmbox_TemplatesChange";
   list_open_ = false;
-  const Combo combo(w_.controls[kId_cmbox_Templates]);
+  const Combo combo(w_.controls[MainControl::kTemplateBox]);
   const int index = combo.Selected();
   if (index < 0) return;
   const std::string entry = combo.Item(index);
@@ -74,10 +74,10 @@ void TemplateBox::cmbox_TemplatesChange() {
       text = TrimRight(w_.settings.Value(kUserTemplatesSection, choice.user_name, ""));
       break;
   }
-  HWND name = w_.controls[kId_MkDir];
+  HWND name = w_.controls[MainControl::kNameField];
   if (w_.mode == MainMode::kNormal) {
-    w_.history.Remember(w_.controls.Text(kId_MkDir));
-    w_.controls.SetText(kId_MkDir, text);
+    w_.history.Remember(w_.controls.Text(MainControl::kNameField));
+    w_.controls.SetText(MainControl::kNameField, text);
     w_.history.Picked();
     w_.preview.NameEdited();
     w_.controls.Focus(name);
@@ -90,7 +90,7 @@ void TemplateBox::cmbox_TemplatesChange() {
   std::vector<std::string> lines = SplitLines(w_.preview.ListText());
   lines.push_back(text);
   w_.preview.SetListText(JoinLines(lines));
-  SetFocus(w_.controls[kId_MkDirExt]);
+  SetFocus(w_.controls[MainControl::kListField]);
 }
 
 }  // namespace kestrix

@@ -30,7 +30,7 @@ class TemplateBox {
   // After the user's templates were edited: the list filled again, "no template" chosen.
   void Refill();
   // WM_COMMAND from the box; whether it was the box's.
-  bool OnCommand(int id, int code);
+  bool OnCommand(ControlId id, int code);
   // Opens the list with the focus on it.
   void Open();
   // A key typed into the closed list picks the entry it starts.
@@ -39,7 +39,7 @@ class TemplateBox {
   void ListClosed() { list_open_ = false; }
 
  private:
-  void cmbox_TemplatesChange();
+  void TemplatePicked();
 
   Wiring w_;
   bool list_open_ = false;

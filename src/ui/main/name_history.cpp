@@ -14,19 +14,20 @@ constexpr int kNameDropHeight = 220;
 
 void NameHistory::Load() {
   DirHistory history(files_, environment_, places_(), &code_page_);
-  HWND combo = controls_[kId_MkDir];
+  HWND combo = controls_[MainControl::kNameField];
   const TextSelection selection = controls_.Selection(combo);
   Combo(combo).SetItems(history.LoadMkDirHistory());
   controls_.Select(combo, selection);
 }
 
 void NameHistory::KeyOrWheel(HWND control, UINT message, WPARAM key) {
-  const bool empty = Combo(controls_[kId_MkDir]).Count() <= 0;
+  const bool empty = Combo(controls_[MainControl::kNameField]).Count() <= 0;
   if (control == edit_ && (message == WM_KEYDOWN || message == WM_KEYUP)) {
     // After a release: the text after the key, so the last typed character is restored too.
-    undo_.KeyPressed(controls_.Text(kId_MkDir));
+    undo_.KeyPressed(controls_.Text(MainControl::kNameField));
     if (message == WM_KEYDOWN && (key == VK_UP || key == VK_DOWN) && empty) Load();
-  } else if (message == WM_MOUSEWHEEL && (control == edit_ || control == controls_[kId_MkDir]) &&
+  } else if (message == WM_MOUSEWHEEL &&
+             (control == edit_ || control == controls_[MainControl::kNameField]) &&
              GetFocus() == edit_ && empty) {
     Load();
   }
@@ -34,32 +35,32 @@ void NameHistory::KeyOrWheel(HWND control, UINT message, WPARAM key) {
 
 void NameHistory::Picked() {
   if (undo_.Picked()) {
-    const RECT name = controls_.Rect(kId_MkDir);
-    const RECT undo = controls_.Rect(kId_btn_undo);
+    const RECT name = controls_.Rect(MainControl::kNameField);
+    const RECT undo = controls_.Rect(MainControl::kUndoButton);
     const int width = (name.right - name.left) - (undo.right - undo.left) - 1;
-    SetWindowPos(controls_[kId_MkDir], nullptr, 0, 0, width, Scale96(kNameDropHeight),
+    SetWindowPos(controls_[MainControl::kNameField], nullptr, 0, 0, width, Scale96(kNameDropHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(controls_[kId_btn_undo], nullptr, name.left + width + 1, name.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(controls_[MainControl::kUndoButton], nullptr, name.left + width + 1, name.top, 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  controls_.SetVisible(kId_btn_undo, true);
+  controls_.SetVisible(MainControl::kUndoButton, true);
 }
 
 void NameHistory::Undo(HWND input) {
-  Combo(controls_[kId_cmbox_Templates]).SetSelected(0);
+  Combo(controls_[MainControl::kTemplateBox]).SetSelected(0);
   const std::string typed = undo_.Undo();
-  HWND combo = controls_[kId_MkDir];
+  HWND combo = controls_[MainControl::kNameField];
   // The list's selection would put the picked entry back on the next selection message.
   Combo(combo).SetSelected(-1);
-  controls_.SetText(kId_MkDir, typed);
-  const RECT name = controls_.Rect(kId_MkDir);
+  controls_.SetText(MainControl::kNameField, typed);
+  const RECT name = controls_.Rect(MainControl::kNameField);
   RECT client = {};
   GetClientRect(GetParent(combo), &client);
   SetWindowPos(combo, nullptr, 0, 0, client.right - 2 * name.left, Scale96(kNameDropHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   controls_.Focus(input);
   controls_.Select(combo, {typed.size(), 0});
-  controls_.SetVisible(kId_btn_undo, false);
+  controls_.SetVisible(MainControl::kUndoButton, false);
 }
 
 }  // namespace kestrix

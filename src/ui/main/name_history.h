@@ -34,7 +34,7 @@ class NameHistory {
   // An entry was picked: btn_undo appears beside the field, narrowed for it when the pick
   // replaced typed text.
   void Picked();
-  // btn_undoClick: the typed text comes back in the field at its full width, the caret at
+  // RestoreTyped: the typed text comes back in the field at its full width, the caret at
   // its end and the focus in `input`.
   void Undo(HWND input);
 

@@ -97,9 +97,9 @@ SelectFileChoice ShowSelectFileMenu(HWND owner, POINT screen_point,
                                     const std::vector<SelectFileMenuItem>& items,
                                     HBITMAP structure_image) {
   HMENU menu = BuildSelectFileMenu(items, structure_image);
-  const UINT id = ShowMenu(owner, menu, screen_point);
+  const ControlId id = ShowMenu(owner, menu, screen_point);
   if (menu != nullptr) DestroyMenu(menu);
-  return SelectFileChoiceFromId(id);
+  return SelectFileChoiceFromId(id.command());
 }
 
 }  // namespace kestrix

@@ -22,7 +22,7 @@ MenuItem RunUndoCommand::MenuEntry() const {
   const std::optional<RunRecord> last = LastUndoableRun(w_.files, RecordFile());
   const LanguageTable& language = w_.language.table;
   MenuItem entry{last ? UndoMenuText(language, *last) : language.Text(lng::run_undo::kTitle),
-                 kMenu_UndoRun,
+                 MainMenu::kUndoRun,
                  last ? 0u : static_cast<UINT>(MF_GRAYED),
                  nullptr,
                  {}};

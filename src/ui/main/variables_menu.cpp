@@ -17,14 +17,14 @@ std::string Shown(const std::string& caption) {
 
 }  // namespace
 
-VariablesPopup::~VariablesPopup() {
+VariablesContextMenu::~VariablesContextMenu() {
   if (menu_ != nullptr) DestroyMenu(menu_);
 }
 
-void VariablesPopup::Build(const VariablesPopupSources& sources) {
+void VariablesContextMenu::Build(const VariablesMenuSources& sources) {
   tokens_.clear();
   auto item = [this](const std::string& caption, std::string token) {
-    const UINT command = kMenu_VariableFirst + static_cast<UINT>(tokens_.size());
+    const ControlId command = MainMenu::kVariableFirst + static_cast<int>(tokens_.size());
     tokens_.push_back(std::move(token));
     return MenuItem{Shown(caption), command, 0, nullptr, {}};
   };
@@ -49,17 +49,20 @@ void VariablesPopup::Build(const VariablesPopupSources& sources) {
     apps.push_back(item(caption, TokenFromUserAppCaption(caption)));
   }
   if (sources.disable_plugins == DisablePlugins::kNone)
-    apps.push_back(
-        {sources.language.Text(lng::new_app::kNewApp) + "...", kMenu_NewApp1, 0, nullptr, {}});
+    apps.push_back({sources.language.Text(lng::new_app::kNewApp) + "...",
+                    MainMenu::kNewApplication,
+                    0,
+                    nullptr,
+                    {}});
   for (const EnvironmentMenuEntry& entry : EnvironmentMenuEntries(sources.environment))
     submenus[3].submenu.push_back(item(entry.caption, TokenFromEnvironmentCaption(entry.caption)));
   if (menu_ != nullptr) DestroyMenu(menu_);
   menu_ = BuildMenu(submenus);
 }
 
-std::optional<std::string> VariablesPopup::TokenFor(UINT command) const {
-  if (command < static_cast<UINT>(kMenu_VariableFirst)) return std::nullopt;
-  const size_t index = command - kMenu_VariableFirst;
+std::optional<std::string> VariablesContextMenu::TokenFor(ControlId command) const {
+  if (command < MainMenu::kVariableFirst) return std::nullopt;
+  const size_t index = command - MainMenu::kVariableFirst;
   if (index >= tokens_.size()) return std::nullopt;
   return tokens_[index];
 }

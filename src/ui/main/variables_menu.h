@@ -12,10 +12,11 @@
 #include "platform/win32/windows_api.h"
 #include "settings/language_table.h"
 #include "settings/settings_model.h"
+#include "window/control_id.h"
 
 namespace kestrix {
 
-struct VariablesPopupSources {
+struct VariablesMenuSources {
   const LanguageTable& language;
   Environment& environment;
   FileSystem& files;
@@ -24,22 +25,22 @@ struct VariablesPopupSources {
   DisablePlugins disable_plugins;                // 1 and 2 hide "New application..."
 };
 
-class VariablesPopup {
+class VariablesContextMenu {
  public:
-  VariablesPopup() = default;
-  VariablesPopup(const VariablesPopup&) = delete;
-  VariablesPopup& operator=(const VariablesPopup&) = delete;
-  ~VariablesPopup();
+  VariablesContextMenu() = default;
+  VariablesContextMenu(const VariablesContextMenu&) = delete;
+  VariablesContextMenu& operator=(const VariablesContextMenu&) = delete;
+  ~VariablesContextMenu();
 
-  void Build(const VariablesPopupSources& sources);
+  void Build(const VariablesMenuSources& sources);
   // The popup as it was built last; null before.
   HMENU Menu() const { return menu_; }
   // The token behind a command of the popup; nothing for other commands.
-  std::optional<std::string> TokenFor(UINT command) const;
+  std::optional<std::string> TokenFor(ControlId command) const;
 
  private:
   HMENU menu_ = nullptr;
-  std::vector<std::string> tokens_;  // by command - kMenu_VariableFirst
+  std::vector<std::string> tokens_;  // by command - MainMenu::kVariableFirst
 };
 
 }  // namespace kestrix
