@@ -1,4 +1,4 @@
-// How TBigIniFile scales with the host's large configuration files: loading, runs of
+// How BigIniFile scales with the host's large configuration files: loading, runs of
 // lookups in one section (the section cursor), and a full rewrite.
 #include <benchmark/benchmark.h>
 
@@ -24,7 +24,7 @@ void BM_Load(benchmark::State& state) {
   FakeFileSystem fs;
   fs.AddFile(kPath, MakeIni(static_cast<int>(state.range(0)), 50));
   for (auto _ : state) {
-    TBigIniFile ini(fs, kPath);
+    BigIniFile ini(fs, kPath);
     benchmark::DoNotOptimize(ini.Sections().Count());
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(fs.FileContent(kPath)->size()));
@@ -35,7 +35,7 @@ void BM_LookupsInOneSection(benchmark::State& state) {
   FakeFileSystem fs;
   const int sections = static_cast<int>(state.range(0));
   fs.AddFile(kPath, MakeIni(sections, 50));
-  TBigIniFile ini(fs, kPath);
+  BigIniFile ini(fs, kPath);
   const std::string section = "Section" + std::to_string(sections - 1);
   for (auto _ : state) benchmark::DoNotOptimize(ini.ReadString(section, "key49", ""));
 }
@@ -44,7 +44,7 @@ BENCHMARK(BM_LookupsInOneSection)->Arg(10)->Arg(1000);
 void BM_Rewrite(benchmark::State& state) {
   FakeFileSystem fs;
   fs.AddFile(kPath, MakeIni(static_cast<int>(state.range(0)), 50));
-  TBigIniFile ini(fs, kPath);
+  BigIniFile ini(fs, kPath);
   int n = 0;
   for (auto _ : state) {
     ini.WriteInteger("Section0", "key0", ++n);

@@ -26,7 +26,7 @@
 #include "platform/win32/shared_memory_win32.h"
 #include "platform/win32/system_facts_win32.h"
 #include "platform/win32/windows_api.h"
-#include "ui/main_form.h"
+#include "ui/main/main_form.h"
 
 namespace kestrix {
 namespace {
@@ -168,17 +168,17 @@ int Run(int repetitions) {
   Win32Resources resources;
   ErrorLogger logger(files, ProgramDirOf(exe_path), "kestrix_preview_bench",
                      ErrorLogSystemInfo{"Windows", true, "en"}, clock, app.CurrentRoutine);
-  Ttc_KestrixForm form(app, {host_windows,
-                             files,
-                             environment,
-                             exe_path,
-                             logger,
-                             variables,
-                             code_page,
-                             message_boxes,
-                             modifier_keys,
-                             resources,
-                             {}});
+  MainForm form(app, {host_windows,
+                      files,
+                      environment,
+                      exe_path,
+                      logger,
+                      variables,
+                      code_page,
+                      message_boxes,
+                      modifier_keys,
+                      resources,
+                      {}});
   if (!form.Create(GetModuleHandleA(nullptr))) {
     std::fprintf(stderr, "the main window could not be created\n");
     return 1;
@@ -190,7 +190,7 @@ int Run(int repetitions) {
   Pump();
 
   HWND name = form.MkDirEdit();
-  HWND preview = form.Control(kId_lbl_newdirname);
+  HWND preview = form.Control(MainControl::kNewNameLabel);
   // Typing: the name field's text changes and its change handler runs before the set
   // returns. Paint and timers run between keystrokes, outside the measurement.
   std::vector<double> handler = Measure(
@@ -209,7 +209,7 @@ int Run(int repetitions) {
                         std::string(shown).find("weekly") != std::string::npos &&
                         std::string(shown).find("B02") != std::string::npos;
   const bool replacements_on =
-      SendMessageA(form.Control(kId_option_replacements), BM_GETCHECK, 0, 0) == BST_CHECKED;
+      SendMessageA(form.Control(MainControl::kReplacementsCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
 
   // One typed key: its messages to the window's controls, then its time here and in a bare
   // window's edit.

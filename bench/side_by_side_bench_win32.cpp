@@ -14,7 +14,7 @@
 //   creation    a pasted list of 10,001 lines created by the Extended mode's OK, with the
 //               run's record written, vs a CreateDirectoryA loop over the same names, each
 //               into a fresh directory
-//   ini         a 1 MiB wincmd.ini loaded by TBigIniFile, one key edited and flushed vs a
+//   ini         a 1 MiB wincmd.ini loaded by BigIniFile, one key edited and flushed vs a
 //               raw read and write of the same bytes
 //
 // Arguments: [work directory] [repetition scale] [one benchmark's first word]. The work directory
@@ -35,7 +35,7 @@
 #include "host/host_commands.h"
 #include "platform/win32/file_system_win32.h"
 #include "settings/big_ini_file.h"
-#include "ui/control_ids.h"
+#include "ui/main/control_ids.h"
 
 namespace kestrix::bench {
 namespace {
@@ -235,7 +235,7 @@ Row Keystroke(int repetitions) {
   Host host;
   std::optional<Program> kestrix;
   HWND main = StartByF7(host, kestrix, "");
-  HWND name = FindWindowExA(GetDlgItem(main, kId_MkDir), nullptr, "EDIT", nullptr);
+  HWND name = FindWindowExA(Item(main, MainControl::kNameField), nullptr, "EDIT", nullptr);
   if (!name || e2e::FocusOfThread(main) != name) Fail("the name field is not focused");
   PrepareEdit(name);
 
@@ -248,7 +248,7 @@ Row Keystroke(int repetitions) {
       "keystroke (WM_CHAR, 50 chars, 5 variables)", repetitions, 2.0,
       [&](int i) { return SendKey(name, i); }, [&](int i) { return SendKey(bare_edit, i); });
   // The change handler really ran: the preview shows the text expanded.
-  const std::string preview = TextOf(GetDlgItem(main, kId_lbl_newdirname));
+  const std::string preview = TextOf(Item(main, MainControl::kNewNameLabel));
   if (preview.find("weekly set A-0001") == std::string::npos ||
       preview.find('%') != std::string::npos)
     Fail("the preview was not expanded: " + preview);
@@ -282,8 +282,8 @@ Row PreviewKeystroke(int repetitions) {
   HWND main = StartByF7(host, kestrix, "[Additional]\r\nTreePreview=True\r\n");
   HWND preview = FindWindowA("TKestrixTreePreview", nullptr);
   if (!preview || !IsWindowVisible(preview)) Fail("the tree preview is not shown");
-  Send(GetDlgItem(main, kId_btn_extended), BM_CLICK, 0, 0);
-  HWND memo = GetDlgItem(main, kId_MkDirExt);
+  Send(Item(main, MainControl::kExtendedButton), BM_CLICK, 0, 0);
+  HWND memo = Item(main, MainControl::kListField);
   std::string list;
   for (int i = 0; i < 300; ++i) list += ListName(i) + (i + 1 < 300 ? "\r\n" : "");
   auto paste = [&](HWND edit) {
@@ -378,13 +378,13 @@ Row Creation(int repetitions, const std::string& work) {
     Program kestrix(host.kestrix, host.tree);
     HWND main = kestrix.WaitVisible(kMainClass);
     Send(main, WM_NULL, 0, 0);
-    Send(GetDlgItem(main, kId_btn_extended), BM_CLICK, 0, 0);
-    HWND memo = GetDlgItem(main, kId_MkDirExt);
+    Send(Item(main, MainControl::kExtendedButton), BM_CLICK, 0, 0);
+    HWND memo = Item(main, MainControl::kListField);
     if (!IsWindowVisible(memo)) Fail("the list did not show");
     Send(memo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list.c_str()));  // the paste
     // The run happens inside the click: the send returns when it is over.
     const double ms =
-        TimeMs([&] { Send(GetDlgItem(main, kId_btn_ok), BM_CLICK, 0, 0, 3600 * 1000); });
+        TimeMs([&] { Send(Item(main, MainControl::kOkButton), BM_CLICK, 0, 0, 3600 * 1000); });
     ExpectAllCreated(target);
     // The run's record, written within the click, beside the settings file.
     const std::string record = host.kestrix.substr(0, host.kestrix.rfind('.')) + ".runs";
@@ -419,7 +419,7 @@ Row Ini(int repetitions, const std::string& work) {
   if (files.WriteWholeFile(path, content) != 0) Fail("cannot write " + path);
   auto product = [&](int i) {
     return TimeMs([&] {
-      TBigIniFile ini(files, path);
+      BigIniFile ini(files, path);
       ini.WriteString("Section7", "key7", "edited " + std::to_string(i));
       ini.UpdateFile();
     });
@@ -439,7 +439,7 @@ Row Ini(int repetitions, const std::string& work) {
   };
   Row row =
       SideBySide("ini (1 MiB wincmd.ini, one key edited)", repetitions, 3.0, product, reference);
-  TBigIniFile check(files, path);
+  BigIniFile check(files, path);
   if (check.ReadString("Section7", "key7", "") != "edited " + std::to_string(repetitions - 1))
     Fail("the edited key was not written");
   return row;

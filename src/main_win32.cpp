@@ -23,8 +23,8 @@
 #include "platform/win32/window_system_win32.h"
 #include "platform/win32/windows_api.h"
 #include "settings/settings.h"
-#include "ui/installer_form.h"
-#include "ui/main_form.h"
+#include "ui/installer/installer_form.h"
+#include "ui/main/main_form.h"
 
 namespace kestrix {
 namespace {
@@ -79,8 +79,8 @@ int Run(HINSTANCE instance, int show_command) {
       Win32Resources resources;
       Win32CodePage code_page;
       Win32MessageBoxes message_boxes(nullptr);
-      TKestrix_Installer installer({files, environment, resources, code_page, message_boxes,
-                                    inputs.exe_path, inputs.arguments});
+      InstallerForm installer({files, environment, resources, code_page, message_boxes,
+                               inputs.exe_path, inputs.arguments});
       installer.SetErrorLogger(&logger);
       if (!installer.Create(instance)) return 1;
       installer.Show(show_command);
@@ -100,7 +100,7 @@ int Run(HINSTANCE instance, int show_command) {
       MainFormServices services{windows,       files,     environment,     inputs.exe_path,
                                 logger,        variables, code_page,       message_boxes,
                                 modifier_keys, resources, inputs.arguments};
-      Ttc_KestrixForm form(app, std::move(services));
+      MainForm form(app, std::move(services));
       if (!form.Create(instance)) return 0;
       form.Show(show_command);
       return RunMessageLoop(form.hwnd(), nullptr,

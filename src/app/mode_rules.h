@@ -80,7 +80,7 @@ InitialModeAction InitialModeFor(InitialMode initial_mode, bool window_extended)
 
 // Heights and current tops of the controls the layout stacks (pixels of the window).
 // What the main window does when it becomes active. The first show and a return from the
-// program's own dialogs read the settings again (FormActivate); a return from another
+// program's own dialogs read the settings again (Activated); a return from another
 // program keeps what the user set up and gives the focus back where it was.
 enum class ActivationAction { kFormActivate, kRestoreFocus, kFocusInput };
 ActivationAction ActivationFor(bool activated_before, bool from_other_program,

@@ -113,8 +113,8 @@ void CreationRun::ResolveVirtualPanel() {
   VirtualPath = s_.CurrentPath;
   std::string list_file;
   try {
-    TBigIniFile ini(svc_.fs, settings_.WindowsDir + "\\fsplugin.ini", IniOwner::kHost,
-                    &svc_.code_page);
+    BigIniFile ini(svc_.fs, settings_.WindowsDir + "\\fsplugin.ini", IniOwner::kHost,
+                   &svc_.code_page);
     list_file = ini.ReadString("Virtual Panel", "DefFileList", "%TEMP%\\VirtualPanel.lst");
   } catch (const InOutError&) {
     list_file = "%TEMP%\\VirtualPanel.lst";
@@ -129,7 +129,7 @@ void CreationRun::ResolveVirtualPanel() {
   if (!Trim(real).empty()) s_.CurrentPath = real;
 }
 
-void CreationRun::btn_okClick(bool after_repair) {
+void CreationRun::CreateFromInput(bool after_repair) {
   routine_ = "btn_okClick";
   IsVirtualRun = false;
   VirtualPath.clear();
@@ -183,7 +183,7 @@ void CreationRun::btn_okClick(bool after_repair) {
       else
         view_.SetListText(RepairInvalidChars(view_.ListText(), mode, settings_.invalid_chars));
       view_.RerunPreview();
-      btn_okClick(true);
+      CreateFromInput(true);
       return;
     case InvalidCharVerdict::kRefuse:
       return;

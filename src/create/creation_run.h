@@ -95,8 +95,8 @@ class CreationRun {
         view_(view),
         routine_(current_routine) {}
 
-  // btn_okClick. `after_repair` is set on the run an invalid-character repair restarts.
-  void btn_okClick(bool after_repair = false);
+  // CreateFromInput. `after_repair` is set on the run an invalid-character repair restarts.
+  void CreateFromInput(bool after_repair = false);
 
   // Makes the host enter `path` and moves the current path there.
   void TCEnterDir(const std::string& path);

@@ -31,7 +31,7 @@ bool IsBlankEntry(const std::string& item) {
 DirHistory::HostIniView DirHistory::ReadHostIni(const std::string& file) {
   HostIniView view;
   try {
-    TBigIniFile ini(fs_, file, IniOwner::kHost, code_page_);
+    BigIniFile ini(fs_, file, IniOwner::kHost, code_page_);
     view.alternate_user_ini =
         Trim(env_.Expand(ini.ReadString("Configuration", "AlternateUserIni", "")));
     const std::string left_path = ini.ReadString("left", "path", "");
@@ -92,7 +92,7 @@ namespace {
 // The entries of the history section as the file stores them (an ANSI file's as its bytes,
 // the others' as UTF-8), newest first: blank entries dropped, duplicates reduced to the last
 // one. Moved so, an entry whose bytes the code page does not define is not lost.
-std::vector<std::string> StoredEntries(TBigIniFile& ini) {
+std::vector<std::string> StoredEntries(BigIniFile& ini) {
   std::vector<std::string> lines, items;
   ini.ReadStoredSectionValues(kSection, lines);
   for (const std::string& line : lines) {
@@ -109,7 +109,7 @@ std::vector<std::string> StoredEntries(TBigIniFile& ini) {
   return kept;
 }
 
-std::vector<std::string> ShownEntries(TBigIniFile& ini, const std::vector<std::string>& stored) {
+std::vector<std::string> ShownEntries(BigIniFile& ini, const std::vector<std::string>& stored) {
   std::vector<std::string> items;
   items.reserve(stored.size());
   for (const std::string& item : stored) items.push_back(ini.FromStored(item));
@@ -122,7 +122,7 @@ std::vector<std::string> DirHistory::LoadMkDirHistory() {
   const std::string file = HistoryFile();
   if (file.empty() || !fs_.FileExists(file)) return {};
   try {
-    TBigIniFile ini(fs_, file, HistoryFileOwner(file), code_page_);
+    BigIniFile ini(fs_, file, HistoryFileOwner(file), code_page_);
     return ShownEntries(ini, StoredEntries(ini));
   } catch (const InOutError&) {
     return {};
@@ -136,7 +136,7 @@ std::vector<std::string> DirHistory::AddDirectoryToTCDirList(const std::string& 
   const bool writes = host_ini_exists || !Trim(places_.MkDirHistoryFile).empty();
   const std::string file = HistoryFile();
   if (file.empty()) return {text};
-  std::optional<TBigIniFile> ini;
+  std::optional<BigIniFile> ini;
   try {
     ini.emplace(fs_, file, HistoryFileOwner(file), code_page_);
   } catch (const InOutError&) {

@@ -18,7 +18,7 @@ class HistoryUndo {
     pending_ = true;
     return true;
   }
-  // btn_undoClick: the text to put back; undo is no longer pending.
+  // RestoreTyped: the text to put back; undo is no longer pending.
   std::string Undo() {
     pending_ = false;
     return TypedText;

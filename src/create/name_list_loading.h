@@ -115,7 +115,7 @@ struct PastePlan {
   // True: `ChangeToExt` runs, then the list takes `list_text` (so the pasted list wins
   // over a "|" the name field held), the caret goes to its end and the list's change
   // handler runs. False: `MkDir` takes `name_text` with the selection below, the list
-  // mirrors it (`list_text`) and `MkDirChange` runs.
+  // mirrors it (`list_text`) and `NameChanged` runs.
   bool extended = false;
   std::string name_text;
   std::size_t selection_start = 0;

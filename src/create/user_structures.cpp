@@ -18,7 +18,7 @@ std::vector<std::string> DiscoverStructureList(const std::vector<std::string>& n
 namespace {
 
 // The section's lines verbatim, as one text.
-std::string SectionText(TBigIniFile& ini, const std::string& section) {
+std::string SectionText(BigIniFile& ini, const std::string& section) {
   std::vector<std::string> lines;
   ini.ReadSectionValues(section, lines);
   return JoinLines(lines);
@@ -26,7 +26,7 @@ std::string SectionText(TBigIniFile& ini, const std::string& section) {
 
 }  // namespace
 
-LoadedStructure ReadStructure(TBigIniFile& ini, int n) {
+LoadedStructure ReadStructure(BigIniFile& ini, int n) {
   LoadedStructure loaded;
   std::vector<std::string> lines = SplitLines(Trim(SectionText(ini, UserStructureSection(n))));
   // The first line is taken for the `Name` line, whatever it holds.

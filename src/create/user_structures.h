@@ -28,7 +28,7 @@ struct LoadedStructure {
   // case-insensitively, in section order.
   std::vector<std::string> placeholders;
 };
-LoadedStructure ReadStructure(TBigIniFile& ini, int n);
+LoadedStructure ReadStructure(BigIniFile& ini, int n);
 
 // The Extended list after inserting `structure`: the structure itself when `clear_list`,
 // else the list, a line break and the structure with the blank lines removed.

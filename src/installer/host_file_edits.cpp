@@ -18,13 +18,13 @@ bool RunsOwnCommand(std::string_view command) {
 
 // Deletes the binding when it runs em_Kestrix: a key the user gave to something else
 // (a fresh host's F7 may be bound to another tool) is not the installer's to take away.
-void DeleteBinding(TBigIniFile& wincmd, const char* section, const std::string& key) {
+void DeleteBinding(BigIniFile& wincmd, const char* section, const std::string& key) {
   if (!key.empty() && RunsOwnCommand(wincmd.ReadString(section, key, "")))
     wincmd.DeleteKey(section, key);
 }
 
 // The name part of the last line of `section` that runs em_Kestrix.
-std::string LastKeyOfOwnCommand(TBigIniFile& ini, const char* section) {
+std::string LastKeyOfOwnCommand(BigIniFile& ini, const char* section) {
   std::vector<std::string> lines;
   ini.ReadSectionValues(section, lines);
   std::string found;
@@ -53,7 +53,7 @@ const std::array<std::string_view, 81> kHotkeyKeys = {
     "OEM_US;:", "OEM_US'\"", "OEM_US/?", "OEM_FR!",
 };
 
-void EditKeyBinding(TBigIniFile& wincmd, const KeyBinding& binding) {
+void EditKeyBinding(BigIniFile& wincmd, const KeyBinding& binding) {
   const std::string existing = Trim(binding.existing);
   const char* existing_section =
       binding.existing_windows_key ? kShortcutsWinSection : kShortcutsSection;
@@ -80,7 +80,7 @@ void EditKeyBinding(TBigIniFile& wincmd, const KeyBinding& binding) {
   }
 }
 
-void WriteUserCommands(TBigIniFile& usercmd, const std::string& relative_exe, bool enter_command) {
+void WriteUserCommands(BigIniFile& usercmd, const std::string& relative_exe, bool enter_command) {
   const std::string command = "%COMMANDER_PATH%\\" + relative_exe;
   usercmd.WriteString(kCommandName, "button", command);
   usercmd.WriteString(kCommandName, "cmd", command);
@@ -92,17 +92,17 @@ void WriteUserCommands(TBigIniFile& usercmd, const std::string& relative_exe, bo
   }
 }
 
-void EraseUserCommands(TBigIniFile& usercmd) {
+void EraseUserCommands(BigIniFile& usercmd) {
   usercmd.EraseSection(kCommandName);
   usercmd.EraseSection(kEnterUserCommand);
 }
 
-void EnableAutoSaveList(TBigIniFile& fsplugin) {
+void EnableAutoSaveList(BigIniFile& fsplugin) {
   if (fsplugin.ReadInteger("Virtual Panel", "AutoSaveListOnEachOp", -1) == 0)
     fsplugin.WriteInteger("Virtual Panel", "AutoSaveListOnEachOp", 1);
 }
 
-ExistingKey FindExistingKey(TBigIniFile& wincmd) {
+ExistingKey FindExistingKey(BigIniFile& wincmd) {
   ExistingKey result;
   std::string key = LastKeyOfOwnCommand(wincmd, kShortcutsSection);
   if (!key.empty()) {

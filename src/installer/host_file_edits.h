@@ -34,23 +34,23 @@ struct KeyBinding {
 
 // Moves the binding of em_Kestrix in wincmd.ini to the chosen key, or removes it. Only a
 // key bound to em_Kestrix is deleted, never one bound to a command of the user's.
-void EditKeyBinding(TBigIniFile& wincmd, const KeyBinding& binding);
+void EditKeyBinding(BigIniFile& wincmd, const KeyBinding& binding);
 
 // em_Kestrix (button, cmd, path) for the executable at `relative_exe` below the host's
 // directory, and em_KestrixEnter when `enter_command` is set.
-void WriteUserCommands(TBigIniFile& usercmd, const std::string& relative_exe, bool enter_command);
+void WriteUserCommands(BigIniFile& usercmd, const std::string& relative_exe, bool enter_command);
 // Erases em_Kestrix and em_KestrixEnter, and nothing else: a command of the user's that
 // starts the program (an installer in a download folder) is his.
-void EraseUserCommands(TBigIniFile& usercmd);
+void EraseUserCommands(BigIniFile& usercmd);
 // Virtual Panel/AutoSaveListOnEachOp goes from 0 to 1; any other value stays.
-void EnableAutoSaveList(TBigIniFile& fsplugin);
+void EnableAutoSaveList(BigIniFile& fsplugin);
 
 struct ExistingKey {
   std::string key = "F7";
   bool windows_key = false;
 };
 // The last key of Shortcuts bound to em_Kestrix, else of ShortcutsWin.
-ExistingKey FindExistingKey(TBigIniFile& wincmd);
+ExistingKey FindExistingKey(BigIniFile& wincmd);
 
 // "S+F7" -> "Shift + F7"; "CS+F8" with the Windows key -> "Win + Ctrl + Shift + F8".
 std::string KeyDisplayCaption(const std::string& notation, bool windows_key);

@@ -77,7 +77,7 @@ std::string FindInstalledProgram(FileSystem& fs, const std::string& host_dir,
 }
 
 EarlierInstallation FindEarlierInstallation(FileSystem& fs, Environment& environment,
-                                            TBigIniFile& wincmd, TBigIniFile& usercmd,
+                                            BigIniFile& wincmd, BigIniFile& usercmd,
                                             const std::string& host_dir,
                                             const std::string& default_relative_exe) {
   // The host writes the command with "%COMMANDER_PATH%"; the file is where that expands to.
@@ -146,39 +146,39 @@ void InstallProcedure::RemoveLeftovers() {
 
 void InstallProcedure::UpdateFsPlugin() {
   if (!fs_.FileExists(paths_.FsPluginIni())) return;
-  TBigIniFile fsplugin(fs_, paths_.FsPluginIni(), IniOwner::kHost, &code_page_);
+  BigIniFile fsplugin(fs_, paths_.FsPluginIni(), IniOwner::kHost, &code_page_);
   EnableAutoSaveList(fsplugin);
   fsplugin.UpdateFile();
 }
 
 void InstallProcedure::UpdateKeyBinding(const KeyBinding& binding) {
   if (!fs_.FileExists(paths_.wincmd_ini)) return;
-  TBigIniFile wincmd(fs_, paths_.wincmd_ini, IniOwner::kHost, &code_page_);
+  BigIniFile wincmd(fs_, paths_.wincmd_ini, IniOwner::kHost, &code_page_);
   EditKeyBinding(wincmd, binding);
   wincmd.UpdateFile();
 }
 
 bool InstallProcedure::SkipEnterCommand() {
-  TBigIniFile settings(fs_, paths_.BesideTarget(".ini"), IniOwner::kProgram, &code_page_);
+  BigIniFile settings(fs_, paths_.BesideTarget(".ini"), IniOwner::kProgram, &code_page_);
   return settings.ReadString("Additional", "DoNotInstallEnterCmd", "False") == "True";
 }
 
 bool InstallProcedure::InstallUserCommands(bool skip_enter_command) {
-  TBigIniFile usercmd(fs_, paths_.UsercmdIni(), IniOwner::kHost, &code_page_);
+  BigIniFile usercmd(fs_, paths_.UsercmdIni(), IniOwner::kHost, &code_page_);
   WriteUserCommands(usercmd, paths_.relative_exe, !skip_enter_command);
   usercmd.UpdateFile();
   return !skip_enter_command;
 }
 
 void InstallProcedure::UninstallUserCommands() {
-  TBigIniFile usercmd(fs_, paths_.UsercmdIni(), IniOwner::kHost, &code_page_);
+  BigIniFile usercmd(fs_, paths_.UsercmdIni(), IniOwner::kHost, &code_page_);
   EraseUserCommands(usercmd);
   usercmd.UpdateFile();
 }
 
 void InstallProcedure::WriteSettings(const std::string& language, bool enter_command_installed,
                                      const std::string& first_template_name) {
-  TBigIniFile settings(fs_, paths_.BesideTarget(".ini"), IniOwner::kProgram, &code_page_);
+  BigIniFile settings(fs_, paths_.BesideTarget(".ini"), IniOwner::kProgram, &code_page_);
   WriteInstallationDefaults(settings, {language, enter_command_installed, first_template_name});
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The installation and the uninstallation, once the host is closed, as the installer
 // window runs them step by step. Host files are read and written whole through
-// TBigIniFile, whose flush replaces a file only once the new content is complete: each
+// BigIniFile, whose flush replaces a file only once the new content is complete: each
 // host file ends either as it was or fully changed. Failures come back as results or as
 // InOutError naming the file; the window shows them.
 #include <cstdint>
@@ -108,7 +108,7 @@ struct EarlierInstallation {
   std::string relative_exe;
 };
 EarlierInstallation FindEarlierInstallation(FileSystem& fs, Environment& environment,
-                                            TBigIniFile& wincmd, TBigIniFile& usercmd,
+                                            BigIniFile& wincmd, BigIniFile& usercmd,
                                             const std::string& host_dir,
                                             const std::string& default_relative_exe);
 

@@ -101,7 +101,7 @@ void WriteNewApplication(FileSystem& files, const std::string& program_dir, cons
     const uint32_t code = files.CreateDirectory(folder);
     if (code != kErrorSuccess && code != kErrorAlreadyExists) throw InOutError(folder, code);
   }
-  TBigIniFile ini(files, UserAppFileName(program_dir, f.id));
+  BigIniFile ini(files, UserAppFileName(program_dir, f.id));
   ini.WriteString("PlugInfo", "Author", Trim(author));
   ini.WriteString("PlugInfo", "Date", date);
   ini.WriteString("PlugInfo", "Version", kProgramVersion);

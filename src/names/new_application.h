@@ -1,5 +1,5 @@
 #pragma once
-// The rules of the new-application dialog TNewApplication: the example each method puts
+// The rules of the new-application dialog NewApplicationDialog: the example each method puts
 // into the fields, the fields' corrections and key filters, the menu caption preview, the
 // identifier check and the file OK writes. The dialog holds the fields in a plain struct
 // and shows what these functions make of it.

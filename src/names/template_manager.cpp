@@ -16,7 +16,7 @@ std::string NumberedTemplateName(const std::string& word, std::size_t number) {
   return Concat({word, " ", std::to_string(number)});
 }
 
-std::vector<std::pair<std::string, std::string>> ReadTemplateLines(TBigIniFile& ini) {
+std::vector<std::pair<std::string, std::string>> ReadTemplateLines(BigIniFile& ini) {
   std::vector<std::string> names;
   ini.ReadSection(kUserTemplatesSection, names);
   std::vector<std::pair<std::string, std::string>> lines;
@@ -51,7 +51,7 @@ void TemplateRows::Delete(std::size_t index, bool from_popup) {
   rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-void TemplateRows::Write(TBigIniFile& ini) const {
+void TemplateRows::Write(BigIniFile& ini) const {
   ini.EraseSection(kUserTemplatesSection);
   for (const TemplateRow& row : rows_) ini.WriteString(kUserTemplatesSection, row.name, row.text);
   if (first_template_deleted_)

@@ -1,5 +1,5 @@
 #pragma once
-// The rows of the template manager TManageTemplates and its rules: what Add, Delete and
+// The rows of the template manager TemplateManagerDialog and its rules: what Add, Delete and
 // Clear do to them, which name the name field proposes, and what OK writes. The rows live
 // only in the dialog until OK rewrites section UserTemplates.
 #include <cstddef>
@@ -27,7 +27,7 @@ bool CanAddTemplate(const std::string& text, const std::string& name);
 std::string NumberedTemplateName(const std::string& word, std::size_t number);
 
 // The lines of section UserTemplates in file order: (name, text).
-std::vector<std::pair<std::string, std::string>> ReadTemplateLines(TBigIniFile& ini);
+std::vector<std::pair<std::string, std::string>> ReadTemplateLines(BigIniFile& ini);
 
 class TemplateRows {
  public:
@@ -52,7 +52,7 @@ class TemplateRows {
   // Whether OK must write DoNotInstall1stTemplate.
   bool FirstTemplateDeleted() const { return first_template_deleted_; }
   // OK: erases UserTemplates and writes the rows in list order (and the flag above).
-  void Write(TBigIniFile& ini) const;
+  void Write(BigIniFile& ini) const;
 
  private:
   std::vector<TemplateRow> rows_;

@@ -13,7 +13,7 @@ namespace kestrix {
 
 namespace {
 
-bool IniTrue(TBigIniFile& ini, const char* section, const char* key, const char* fallback) {
+bool IniTrue(BigIniFile& ini, const char* section, const char* key, const char* fallback) {
   return ini.ReadString(section, key, fallback) == "True";
 }
 
@@ -61,13 +61,13 @@ UserApplication ReadUserApp(FileSystem& files, const std::string& program_dir,
                             const std::string& id) {
   UserApplication app;
   // A file that cannot be read counts as missing: every key keeps its default.
-  std::optional<TBigIniFile> opened;
+  std::optional<BigIniFile> opened;
   try {
     opened.emplace(files, UserAppFileName(program_dir, id));
   } catch (const InOutError&) {
     return app;
   }
-  TBigIniFile& ini = *opened;
+  BigIniFile& ini = *opened;
   app.menu_name = ini.ReadString("Menu", "MenuName", "n.a.");
   app.method = ini.ReadInteger("Configuration", "MethodNum", kMethodWindowText);
   app.window_class = ini.ReadString("Configuration", "WndClass", "");

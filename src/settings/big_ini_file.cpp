@@ -128,9 +128,9 @@ bool ParseIniInteger(const std::string& text, int& value) {
   return true;
 }
 
-// ---- TSectionList ----
+// ---- SectionList ----
 
-size_t TSectionList::StoreText(std::string_view text) {
+size_t SectionList::StoreText(std::string_view text) {
   if (text_.empty()) {
     text_ = text;
     kept_ = text_.size();
@@ -143,14 +143,14 @@ size_t TSectionList::StoreText(std::string_view text) {
   return begin;
 }
 
-size_t TSectionList::StoreText(std::string&& text) {
+size_t SectionList::StoreText(std::string&& text) {
   if (!text_.empty()) return StoreText(std::string_view(text));
   text_ = std::move(text);
   kept_ = text_.size();
   return 0;
 }
 
-void TSectionList::Compact() {
+void SectionList::Compact() {
   std::string live;
   live.reserve(kept_);
   for (Section& section : sections_)
@@ -164,24 +164,24 @@ void TSectionList::Compact() {
   appended_ = 0;
 }
 
-int TSectionList::Add(const std::string& name) {
+int SectionList::Add(const std::string& name) {
   sections_.push_back(Section{name, {}});
   return Count() - 1;
 }
 
-void TSectionList::Delete(int index) {
+void SectionList::Delete(int index) {
   sections_.erase(sections_.begin() + index);
   if (last_found_ >= Count()) last_found_ = 0;
 }
 
-void TSectionList::Clear() {
+void SectionList::Clear() {
   sections_.clear();
   text_.clear();
   kept_ = appended_ = 0;
   last_found_ = 0;
 }
 
-int TSectionList::IndexOf(const std::string& name) {
+int SectionList::IndexOf(const std::string& name) {
   const int count = Count();
   if (count == 0) return -1;
   int start = last_found_ >= 0 && last_found_ < count ? last_found_ : 0;
@@ -198,7 +198,7 @@ int TSectionList::IndexOf(const std::string& name) {
   return utf8_names_ ? find.operator()<Utf8NameFold>() : find.operator()<AnsiNameFold>();
 }
 
-bool TSectionList::RemoveLaterDuplicates() {
+bool SectionList::RemoveLaterDuplicates() {
   std::unordered_set<std::string> seen;
   seen.reserve(sections_.size());
   std::vector<bool> drop(sections_.size());
@@ -218,7 +218,7 @@ bool TSectionList::RemoveLaterDuplicates() {
   return true;
 }
 
-void TSectionList::Recode(const std::function<std::string(std::string_view)>& recode) {
+void SectionList::Recode(const std::function<std::string(std::string_view)>& recode) {
   std::string live;
   live.reserve(text_.size());
   for (Section& section : sections_) {
@@ -234,19 +234,19 @@ void TSectionList::Recode(const std::function<std::string(std::string_view)>& re
   appended_ = 0;
 }
 
-// ---- TBigIniFile ----
+// ---- BigIniFile ----
 
-TBigIniFile::TBigIniFile() {
+BigIniFile::BigIniFile() {
   sections_.SetUtf8Names(true);
 }
 
-TBigIniFile::TBigIniFile(FileSystem& fs, const std::string& file_name, IniOwner owner,
-                         CodePage* code_page)
+BigIniFile::BigIniFile(FileSystem& fs, const std::string& file_name, IniOwner owner,
+                       CodePage* code_page)
     : fs_(&fs), code_page_(code_page), owner_(owner) {
   SetFileName(file_name);
 }
 
-TBigIniFile::~TBigIniFile() {
+BigIniFile::~BigIniFile() {
   try {
     UpdateFile();
   } catch (...) {
@@ -254,7 +254,7 @@ TBigIniFile::~TBigIniFile() {
   }
 }
 
-void TBigIniFile::SetFileName(const std::string& file_name) {
+void BigIniFile::SetFileName(const std::string& file_name) {
   UpdateFile();
   Clear();
   file_name_ = file_name;
@@ -262,7 +262,7 @@ void TBigIniFile::SetFileName(const std::string& file_name) {
   modified_ = false;
 }
 
-void TBigIniFile::LoadFromFile(const std::string& file_name) {
+void BigIniFile::LoadFromFile(const std::string& file_name) {
   sections_.SetLastFound(0);
   if (fs_ == nullptr) return;
   std::string content;
@@ -286,17 +286,17 @@ void TBigIniFile::LoadFromFile(const std::string& file_name) {
   ParseStoredText(sections_.StoreText(std::move(content)));
 }
 
-void TBigIniFile::SetText(std::string_view text) {
+void BigIniFile::SetText(std::string_view text) {
   sections_.SetLastFound(0);
   ParseStoredText(sections_.StoreText(ToStored(std::string(text))));
 }
 
-CodePage& TBigIniFile::Conversion() const {
+CodePage& BigIniFile::Conversion() const {
   static UnknownCodePage unknown;
   return code_page_ != nullptr ? *code_page_ : unknown;
 }
 
-bool TBigIniFile::CanStore(std::string_view text) const {
+bool BigIniFile::CanStore(std::string_view text) const {
   if (IsAscii(text)) return true;
   bool lost = false;
   if (encoding_ == TextEncoding::kAnsi && owner_ == IniOwner::kHost) {
@@ -310,14 +310,14 @@ bool TBigIniFile::CanStore(std::string_view text) const {
   return !lost && (!utf8 || IsValidUtf8(text));
 }
 
-void TBigIniFile::PrepareFor(std::string_view text) {
+void BigIniFile::PrepareFor(std::string_view text) {
   if (StoredAsUtf8() || owner_ != IniOwner::kProgram || IsAscii(text)) return;
   bool lost = false;
   Conversion().AnsiFromUtf8(text, &lost);
   if (lost && !SwitchToUtf16()) lost_ = true;
 }
 
-bool TBigIniFile::SwitchToUtf16() {
+bool BigIniFile::SwitchToUtf16() {
   bool lost = false;
   // Without the system's code page no byte above ASCII is known for sure.
   const auto decode = [&](std::string_view stored) {
@@ -325,7 +325,7 @@ bool TBigIniFile::SwitchToUtf16() {
     if (code_page_ == nullptr) lost = true;
     return Conversion().Utf8FromCodePage(stored, CodePage::kAnsi, &lost);
   };
-  TSectionList recoded = sections_;
+  SectionList recoded = sections_;
   recoded.Recode(decode);
   const std::string preamble = decode(preamble_);
   if (lost) return false;
@@ -338,7 +338,7 @@ bool TBigIniFile::SwitchToUtf16() {
   return true;
 }
 
-std::string TBigIniFile::ToStored(const std::string& text) {
+std::string BigIniFile::ToStored(const std::string& text) {
   if (!lossy_reads_.empty() && lossy_reads_.contains(text)) lost_ = true;
   if (IsAscii(text)) return text;
   PrepareFor(text);
@@ -346,7 +346,7 @@ std::string TBigIniFile::ToStored(const std::string& text) {
   return StoredAsUtf8() ? text : Conversion().AnsiFromUtf8(text);
 }
 
-std::optional<std::string> TBigIniFile::StoredName(const std::string& name) const {
+std::optional<std::string> BigIniFile::StoredName(const std::string& name) const {
   if (StoredAsUtf8() || IsAscii(name)) return name;
   bool lost = false;
   std::string stored = Conversion().AnsiFromUtf8(name, &lost);
@@ -354,7 +354,7 @@ std::optional<std::string> TBigIniFile::StoredName(const std::string& name) cons
   return stored;
 }
 
-std::string TBigIniFile::FromStored(std::string_view stored) const {
+std::string BigIniFile::FromStored(std::string_view stored) const {
   if (StoredAsUtf8() || IsAscii(stored)) return std::string(stored);
   bool lost = false;
   std::string text = Conversion().Utf8FromCodePage(stored, CodePage::kAnsi, &lost);
@@ -362,7 +362,7 @@ std::string TBigIniFile::FromStored(std::string_view stored) const {
   return text;
 }
 
-void TBigIniFile::ParseStoredText(size_t begin) {
+void BigIniFile::ParseStoredText(size_t begin) {
   const std::string_view text = sections_.AllText();
   // A section's lines are gathered here and moved in once, at its end.
   int current = -1;
@@ -396,7 +396,7 @@ void TBigIniFile::ParseStoredText(size_t begin) {
   if (sections_.RemoveLaterDuplicates()) modified_ = true;
 }
 
-void TBigIniFile::Clear() {
+void BigIniFile::Clear() {
   sections_.Clear();
   // A file starts as ANSI until it is read or needs more; memory holds UTF-8.
   encoding_ = fs_ != nullptr ? TextEncoding::kAnsi : TextEncoding::kUtf8;
@@ -407,11 +407,11 @@ void TBigIniFile::Clear() {
   lossy_reads_.clear();
 }
 
-int TBigIniFile::FindSection(const std::string& stored_section) {
+int BigIniFile::FindSection(const std::string& stored_section) {
   return sections_.IndexOf(stored_section);
 }
 
-int TBigIniFile::FindOrAddSection(const std::string& stored_section) {
+int BigIniFile::FindOrAddSection(const std::string& stored_section) {
   int index = sections_.IndexOf(stored_section);
   if (index < 0) {
     index = sections_.Add(stored_section);
@@ -420,7 +420,7 @@ int TBigIniFile::FindOrAddSection(const std::string& stored_section) {
   return index;
 }
 
-int TBigIniFile::FindKey(int section_index, const std::string& stored_key) const {
+int BigIniFile::FindKey(int section_index, const std::string& stored_key) const {
   const std::vector<IniLine>& lines = sections_.Lines(section_index);
   auto find = [&]<typename Names>() {
     for (size_t i = 0; i < lines.size(); ++i)
@@ -430,12 +430,12 @@ int TBigIniFile::FindKey(int section_index, const std::string& stored_key) const
   return sections_.Utf8Names() ? find.operator()<Utf8NameFold>() : find.operator()<AnsiNameFold>();
 }
 
-std::string_view TBigIniFile::LineText(int section_index, int index) const {
+std::string_view BigIniFile::LineText(int section_index, int index) const {
   return sections_.Text(sections_.Lines(section_index)[index]);
 }
 
-bool TBigIniFile::ReadIfPresent(const std::string& section, const std::string& key,
-                                std::string& value) {
+bool BigIniFile::ReadIfPresent(const std::string& section, const std::string& key,
+                               std::string& value) {
   int s = FindSection(section);
   if (s < 0) return false;
   int k = FindKey(s, key);
@@ -445,7 +445,7 @@ bool TBigIniFile::ReadIfPresent(const std::string& section, const std::string& k
   return true;
 }
 
-void TBigIniFile::DeleteKey(const std::string& section, const std::string& key) {
+void BigIniFile::DeleteKey(const std::string& section, const std::string& key) {
   const std::optional<std::string> stored_section = StoredName(WithoutLineBreaks(section));
   const std::optional<std::string> stored_key = StoredName(key);
   if (!stored_section || !stored_key) return;
@@ -457,7 +457,7 @@ void TBigIniFile::DeleteKey(const std::string& section, const std::string& key) 
   modified_ = true;
 }
 
-void TBigIniFile::EraseSection(const std::string& section) {
+void BigIniFile::EraseSection(const std::string& section) {
   const std::optional<std::string> stored = StoredName(section);
   int s = stored ? FindSection(*stored) : -1;
   if (s < 0) return;
@@ -465,7 +465,7 @@ void TBigIniFile::EraseSection(const std::string& section) {
   modified_ = true;
 }
 
-void TBigIniFile::GetStrings(std::vector<std::string>& list) const {
+void BigIniFile::GetStrings(std::vector<std::string>& list) const {
   for (size_t at = 0; at < preamble_.size();) {
     const size_t end = preamble_.find("\r\n", at);
     list.push_back(FromStored(preamble_.substr(at, end - at)));
@@ -560,7 +560,7 @@ class OutputPieces {
 
 }  // namespace
 
-void TBigIniFile::UpdateFile() {
+void BigIniFile::UpdateFile() {
   if (modified_ && !file_name_.empty() && fs_ != nullptr) {
     if (lost_) throw InOutError(file_name_, kErrorNoUnicodeTranslation);
     // Each line ends with "\r\n" and each section with an empty line; where the stored
@@ -605,12 +605,12 @@ void TBigIniFile::UpdateFile() {
   modified_ = false;
 }
 
-void TBigIniFile::FlushFile() {
+void BigIniFile::FlushFile() {
   UpdateFile();
 }
 
-std::string TBigIniFile::ReadString(const std::string& section, const std::string& key,
-                                    const std::string& default_value) {
+std::string BigIniFile::ReadString(const std::string& section, const std::string& key,
+                                   const std::string& default_value) {
   const std::optional<std::string> stored_section = StoredName(section);
   const std::optional<std::string> stored_key = StoredName(key);
   std::string value;
@@ -619,13 +619,12 @@ std::string TBigIniFile::ReadString(const std::string& section, const std::strin
   return default_value;
 }
 
-int TBigIniFile::ReadInteger(const std::string& section, const std::string& key,
-                             int default_value) {
+int BigIniFile::ReadInteger(const std::string& section, const std::string& key, int default_value) {
   int value = 0;
   return ParseIniInteger(ReadString(section, key, ""), value) ? value : default_value;
 }
 
-void TBigIniFile::ReadSection(const std::string& section, std::vector<std::string>& list) {
+void BigIniFile::ReadSection(const std::string& section, std::vector<std::string>& list) {
   const std::optional<std::string> stored = StoredName(section);
   int s = stored ? FindSection(*stored) : -1;
   if (s < 0) return;
@@ -636,37 +635,37 @@ void TBigIniFile::ReadSection(const std::string& section, std::vector<std::strin
   }
 }
 
-void TBigIniFile::ReadSections(std::vector<std::string>& list) {
+void BigIniFile::ReadSections(std::vector<std::string>& list) {
   list.clear();
   for (int s = 0; s < sections_.Count(); ++s) list.push_back(FromStored(sections_.Name(s)));
 }
 
-void TBigIniFile::ReadSectionValues(const std::string& section, std::vector<std::string>& list) {
+void BigIniFile::ReadSectionValues(const std::string& section, std::vector<std::string>& list) {
   const size_t first = list.size();
   ReadStoredSectionValues(section, list);
   for (size_t i = first; i < list.size(); ++i) list[i] = FromStored(list[i]);
 }
 
-void TBigIniFile::ReadStoredSectionValues(const std::string& section,
-                                          std::vector<std::string>& list) {
+void BigIniFile::ReadStoredSectionValues(const std::string& section,
+                                         std::vector<std::string>& list) {
   const std::optional<std::string> stored = StoredName(section);
   int s = stored ? FindSection(*stored) : -1;
   if (s < 0) return;
   for (const IniLine& line : sections_.Lines(s)) list.emplace_back(sections_.Text(line));
 }
 
-bool TBigIniFile::SectionExists(const std::string& section) {
+bool BigIniFile::SectionExists(const std::string& section) {
   const std::optional<std::string> stored = StoredName(section);
   return stored && FindSection(*stored) >= 0;
 }
 
-void TBigIniFile::WriteString(const std::string& section, const std::string& key,
-                              const std::string& value) {
+void BigIniFile::WriteString(const std::string& section, const std::string& key,
+                             const std::string& value) {
   WriteStoredString(section, key, ToStored(value));
 }
 
-void TBigIniFile::ReplaceSectionLines(const std::string& section,
-                                      const std::vector<std::string>& lines) {
+void BigIniFile::ReplaceSectionLines(const std::string& section,
+                                     const std::vector<std::string>& lines) {
   // The file takes its final encoding before anything is stored in it.
   PrepareFor(section);
   for (const std::string& line : lines) PrepareFor(line);
@@ -682,8 +681,8 @@ void TBigIniFile::ReplaceSectionLines(const std::string& section,
   modified_ = true;
 }
 
-void TBigIniFile::WriteStoredString(const std::string& section, const std::string& key,
-                                    const std::string& stored_value) {
+void BigIniFile::WriteStoredString(const std::string& section, const std::string& key,
+                                   const std::string& stored_value) {
   const std::string clean_section = WithoutLineBreaks(section);
   const std::string clean_key = WithoutLineBreaks(key);
   if (clean_key.empty()) {
@@ -712,7 +711,7 @@ void TBigIniFile::WriteStoredString(const std::string& section, const std::strin
   modified_ = true;
 }
 
-void TBigIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+void BigIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
   WriteString(section, key, std::to_string(value));
 }
 

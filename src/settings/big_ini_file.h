@@ -1,5 +1,5 @@
 #pragma once
-// TBigIniFile: the one INI class. The whole file is loaded into memory, reads and writes
+// BigIniFile: the one INI class. The whole file is loaded into memory, reads and writes
 // work on memory, and a flush rewrites the whole file (through the FileSystem seam, which
 // replaces the old file only once the new content is complete). No size limit.
 // It keeps the operations the program uses: texts, integers, section lists, deletes and the
@@ -31,7 +31,7 @@ struct IniLine {
 // Section names in file order; each entry owns the ordered lines of its section. The lines'
 // text lives in one string (the file's text, with edited lines appended), so a host's
 // configuration of tens of thousands of lines loads with one allocation per section.
-class TSectionList {
+class SectionList {
  public:
   struct Section {
     std::string name;
@@ -106,23 +106,23 @@ enum class IniOwner {
   kHost,
 };
 
-class TBigIniFile {
+class BigIniFile {
  public:
   // A purely in-memory INI that is never written.
-  TBigIniFile();
+  BigIniFile();
   // Opens `file_name` (empty: in memory) through `fs` and loads it. Throws InOutError when
   // an existing file cannot be read. Names and values are UTF-8 at every read and write;
   // an ANSI file's cross the code page one by one (without one, only ASCII is sure), a
   // UTF-8 or UTF-16 file's are kept as UTF-8 (lone surrogates too, as WTF-8), so lines
   // nobody edits are written back as they were.
-  TBigIniFile(FileSystem& fs, const std::string& file_name, IniOwner owner = IniOwner::kProgram,
-              CodePage* code_page = nullptr);
+  BigIniFile(FileSystem& fs, const std::string& file_name, IniOwner owner = IniOwner::kProgram,
+             CodePage* code_page = nullptr);
   // Flushes the changes. A destructor cannot report, so a failure here is lost: writers
   // that must report an error call UpdateFile before releasing.
-  virtual ~TBigIniFile();
+  virtual ~BigIniFile();
 
-  TBigIniFile(const TBigIniFile&) = delete;
-  TBigIniFile& operator=(const TBigIniFile&) = delete;
+  BigIniFile(const BigIniFile&) = delete;
+  BigIniFile& operator=(const BigIniFile&) = delete;
 
   const std::string& FileName() const { return file_name_; }
   // Flushes the old content if modified, clears, stores the name, loads the new file if
@@ -134,7 +134,7 @@ class TBigIniFile {
   // How the file is read and will be written (kAnsi for a file that does not exist yet;
   // UTF-16 big-endian is read, and written little-endian).
   TextEncoding Encoding() const { return encoding_; }
-  TSectionList& Sections() { return sections_; }
+  SectionList& Sections() { return sections_; }
 
   // Parses the named file into the current content (appending). A missing file is not
   // an error. Throws InOutError when the file exists but cannot be read.
@@ -221,7 +221,7 @@ class TBigIniFile {
   // Values whose reading lost a character: written back, they would write the loss.
   mutable std::unordered_set<std::string> lossy_reads_;
   std::string file_name_;
-  TSectionList sections_;
+  SectionList sections_;
   bool modified_ = false;
 };
 

@@ -62,7 +62,7 @@ std::vector<StoredKey> StoredKeys(const ConfigurationValues& v) {
 
 }  // namespace
 
-ConfigurationValues LoadConfiguration(TBigIniFile& ini) {
+ConfigurationValues LoadConfiguration(BigIniFile& ini) {
   SettingsAccess s(ini);
   ConfigurationValues v;
   v.custom_name = s.Integer(Setting::SuggestedName) == 1;
@@ -97,7 +97,7 @@ ConfigurationValues LoadConfiguration(TBigIniFile& ini) {
   return v;
 }
 
-void SaveConfiguration(TBigIniFile& ini, const ConfigurationValues& v,
+void SaveConfiguration(BigIniFile& ini, const ConfigurationValues& v,
                        const ConfigurationValues& shown) {
   SettingsAccess s(ini);
   const std::vector<StoredKey> now = StoredKeys(v), before = StoredKeys(shown);

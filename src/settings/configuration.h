@@ -57,7 +57,7 @@ struct ConfigurationValues {
 
 // Reads every value the dialog shows (texts trimmed, the prefix and suffix boxes cleared
 // when their text is empty, the transparency check derived later from the value).
-ConfigurationValues LoadConfiguration(TBigIniFile& ini);
+ConfigurationValues LoadConfiguration(BigIniFile& ini);
 // Writes, in the order of the dialog's table, only what differs from `shown` (the values as
 // the dialog showed them): a key whose stored text changed, a list section whose list did.
 // Every other line stays as the user left it, and with no change the file is not written.
@@ -65,7 +65,7 @@ ConfigurationValues LoadConfiguration(TBigIniFile& ini);
 // lines where it lies; the ReplaceChars lines are written one file line each, as typed
 // (blank lines, and lines that would read back as a section header, left out). Flushes,
 // so a write error reaches the caller as InOutError.
-void SaveConfiguration(TBigIniFile& ini, const ConfigurationValues& values,
+void SaveConfiguration(BigIniFile& ini, const ConfigurationValues& values,
                        const ConfigurationValues& shown);
 
 // What the dialog says when the settings file cannot be read or written: `headline`, then

@@ -7,7 +7,7 @@
 
 namespace kestrix {
 
-LanguageTable::LanguageTable() : ini_(std::make_unique<TBigIniFile>()) {}
+LanguageTable::LanguageTable() : ini_(std::make_unique<BigIniFile>()) {}
 LanguageTable::~LanguageTable() = default;
 LanguageTable::LanguageTable(LanguageTable&&) noexcept = default;
 LanguageTable& LanguageTable::operator=(LanguageTable&&) noexcept = default;

@@ -52,9 +52,9 @@ class LanguageTable {
   std::string Text(const std::string& section, const std::string& key,
                    const std::string& english) const;
 
-  // TBigIniFile's lookups remember the section found last, so they are not const; the
+  // BigIniFile's lookups remember the section found last, so they are not const; the
   // table's content never changes after loading.
-  std::unique_ptr<TBigIniFile> ini_;
+  std::unique_ptr<BigIniFile> ini_;
 };
 
 // The table that knows no language: English everywhere (before a language is loaded, and

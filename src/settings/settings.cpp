@@ -133,7 +133,7 @@ std::string UserStructureSection(int n) {
   return "UserStructure" + std::to_string(n);
 }
 
-std::vector<std::string> ReadStructureNames(TBigIniFile& ini) {
+std::vector<std::string> ReadStructureNames(BigIniFile& ini) {
   std::vector<std::string> names;
   for (int n = 0; n < kUserStructureCount; ++n)
     names.push_back(Trim(ini.ReadString(UserStructureSection(n), "Name", "")));
@@ -155,7 +155,7 @@ std::string SettingsFilePath(const std::string& exe_path) {
   return dir.empty() ? name : dir + "\\" + name;
 }
 
-void WriteInstallationDefaults(TBigIniFile& ini, const InstallDefaults& values) {
+void WriteInstallationDefaults(BigIniFile& ini, const InstallDefaults& values) {
   SettingsAccess settings(ini);
   settings.WriteText(Setting::CurrentLng, values.language);
   for (Setting id :

@@ -1,7 +1,7 @@
 #pragma once
 // The settings file "<exe base name>.ini" beside the executable: every key with its
 // section, type and default, described once in kSettingKeys, and read or written through
-// one accessor over an open TBigIniFile. Callers open the file, read or write, and
+// one accessor over an open BigIniFile. Callers open the file, read or write, and
 // release it at once; nothing is cached here. The values the program runs with are loaded
 // and saved by settings_model.h.
 #include <array>
@@ -170,7 +170,7 @@ const SettingKey& KeyOf(Setting id);
 // default when the value does not parse); texts are the raw value after "=".
 class SettingsAccess {
  public:
-  explicit SettingsAccess(TBigIniFile& ini) : ini_(ini) {}
+  explicit SettingsAccess(BigIniFile& ini) : ini_(ini) {}
 
   bool Bool(Setting id);
   int Integer(Setting id);
@@ -198,7 +198,7 @@ class SettingsAccess {
  private:
   const SettingKey& Checked(Setting id, SettingType type) const;
 
-  TBigIniFile& ini_;
+  BigIniFile& ini_;
 };
 
 // "C:\Dir\tc Kestrix.exe" -> "tc Kestrix" (the name without its last extension).
@@ -213,7 +213,7 @@ inline constexpr int kUserStructureCount = 26;
 // "UserStructure" + n.
 std::string UserStructureSection(int n);
 // The trimmed `Name` of every structure section 0 to 25, in number order ("" when none).
-std::vector<std::string> ReadStructureNames(TBigIniFile& ini);
+std::vector<std::string> ReadStructureNames(BigIniFile& ini);
 
 // What the installer writes into the settings file after copying the executable.
 struct InstallDefaults {
@@ -226,6 +226,6 @@ struct InstallDefaults {
 inline constexpr char kFirstTemplateDefaultName[] = "Current username";
 inline constexpr char kFirstTemplateValue[] = "{user}";
 // Flushes at the end: a write error reaches the caller as InOutError.
-void WriteInstallationDefaults(TBigIniFile& ini, const InstallDefaults& values);
+void WriteInstallationDefaults(BigIniFile& ini, const InstallDefaults& values);
 
 }  // namespace kestrix

@@ -75,7 +75,7 @@ SettingsResult SettingsModel::Run(Report report, Step&& step) {
 
 SettingsResult SettingsModel::LoadStartup() {
   return Run(Report::kOnce, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     SettingsAccess s(ini);
     StartupSettings r;
     r.tc8b10_method = s.Bool(Setting::TC8B10Method);
@@ -110,7 +110,7 @@ SettingsResult SettingsModel::LoadStartup() {
 
 SettingsResult SettingsModel::LoadActivation() {
   return Run(Report::kOnce, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     SettingsAccess s(ini);
     ActivationSettings r;
     r.initial_mode = ToInitialMode(s.Integer(Setting::InitialMode));
@@ -145,7 +145,7 @@ SettingsResult SettingsModel::LoadActivation() {
 
 SettingsResult SettingsModel::SaveClosing(const ClosingState& state) {
   return Run(Report::kAlways, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     SettingsAccess s(ini);
     if (s.IsMissingOrEmpty(Setting::CurrentLng))
       s.WriteText(Setting::CurrentLng, state.language_in_use);
@@ -167,7 +167,7 @@ SettingsResult SettingsModel::SaveClosing(const ClosingState& state) {
 std::string SettingsModel::LanguageSetting() {
   std::string id;
   Run(Report::kOnce, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     id = SettingsAccess(ini).TrimmedText(Setting::CurrentLng);
   });
   return id;
@@ -176,7 +176,7 @@ std::string SettingsModel::LanguageSetting() {
 std::vector<std::string> SettingsModel::List(const char* section) {
   std::vector<std::string> items;
   Run(Report::kAlways, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     items = SettingsAccess(ini).ReadList(section);
   });
   return items;
@@ -185,7 +185,7 @@ std::vector<std::string> SettingsModel::List(const char* section) {
 std::vector<std::string> SettingsModel::Keys(const char* section) {
   std::vector<std::string> keys;
   Run(Report::kAlways, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     ini.ReadSection(section, keys);
   });
   return keys;
@@ -195,7 +195,7 @@ std::string SettingsModel::Value(const char* section, const std::string& key,
                                  const std::string& fallback) {
   std::string value = fallback;
   Run(Report::kAlways, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     value = ini.ReadString(section, key, fallback);
   });
   return value;
@@ -205,7 +205,7 @@ SettingsResult SettingsModel::ReadReplaceChars(
     std::vector<std::pair<std::string, std::string>>& pairs) {
   pairs.clear();
   return Run(Report::kAlways, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     std::vector<std::string> keys;
     ini.ReadSection(kReplaceCharsSection, keys);
     for (const std::string& key : keys)
@@ -214,7 +214,7 @@ SettingsResult SettingsModel::ReadReplaceChars(
 }
 
 std::function<std::string(const std::string& key)> SettingsModel::ReplaceCharValues() const {
-  auto settings = std::make_shared<std::optional<TBigIniFile>>();
+  auto settings = std::make_shared<std::optional<BigIniFile>>();
   auto unreadable = std::make_shared<bool>(false);
   return [&files = files_, path = path_, code_page = code_page_, settings,
           unreadable](const std::string& key) {
@@ -229,16 +229,16 @@ std::function<std::string(const std::string& key)> SettingsModel::ReplaceCharVal
   };
 }
 
-SettingsResult SettingsModel::Read(const std::function<void(TBigIniFile&)>& step) {
+SettingsResult SettingsModel::Read(const std::function<void(BigIniFile&)>& step) {
   return Run(Report::kOnce, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     step(ini);
   });
 }
 
-SettingsResult SettingsModel::Edit(const std::function<void(TBigIniFile&)>& step) {
+SettingsResult SettingsModel::Edit(const std::function<void(BigIniFile&)>& step) {
   return Run(Report::kAlways, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     step(ini);
     ini.UpdateFile();
   });

@@ -19,7 +19,7 @@ class Environment;
 class FileSystem;
 class LanguageTable;
 class MessageBoxes;
-class TBigIniFile;
+class BigIniFile;
 
 // The integer keys. Each enum holds the cases the program tells apart; an integer that does
 // not parse is the key's default, any other number the case the key's rule gives it.
@@ -155,8 +155,8 @@ class SettingsModel {
   std::function<std::string(const std::string& key)> ReplaceCharValues() const;
   // Opens the file and runs `step` on it: Read only reads (its failure is shown once, as
   // the activation's), Edit writes what the step changed (the dialogs' sections).
-  SettingsResult Read(const std::function<void(TBigIniFile&)>& step);
-  SettingsResult Edit(const std::function<void(TBigIniFile&)>& step);
+  SettingsResult Read(const std::function<void(BigIniFile&)>& step);
+  SettingsResult Edit(const std::function<void(BigIniFile&)>& step);
 
  private:
   enum class Report { kOnce, kAlways };

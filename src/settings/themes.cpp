@@ -82,7 +82,7 @@ std::optional<UserTheme> ReadUserTheme(FileSystem& fs, const std::string& theme_
   const std::string file = theme_dir + "\\" + kThemeIniName;
   if (!fs.FileExists(file)) return std::nullopt;
   try {
-    TBigIniFile ini(fs, file);
+    BigIniFile ini(fs, file);
     UserTheme theme;
     theme.name = Trim(ini.ReadString(kThemeInfoSection, "Name", ""));
     theme.quick_button = ThemeColorValue(

@@ -45,14 +45,14 @@ void CreateControls(HWND window, std::span<const ControlSpec> specs, const Langu
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
   const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
   for (const ControlSpec& spec : specs) {
-    HWND parent = spec.parent == 0 ? window : GetDlgItem(window, spec.parent);
+    HWND parent = spec.parent == 0 ? window : Item(window, spec.parent);
     const int x = Scale96(spec.place.x), y = Scale96(spec.place.y);
     const RECT bounds = {x, y, x + Scale96(spec.place.width), y + Scale96(spec.place.height)};
-    HWND control =
-        CreateWindowExW(spec.ex_style, Wide(spec.class_name).c_str(),
-                        Wide(spec.caption.In(language)).c_str(), WS_CHILD | spec.style, bounds.left,
-                        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    HWND control = CreateWindowExW(
+        spec.ex_style, Wide(spec.class_name).c_str(), Wide(spec.caption.In(language)).c_str(),
+        WS_CHILD | spec.style, bounds.left, bounds.top, bounds.right - bounds.left,
+        bounds.bottom - bounds.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id.value())), instance, nullptr);
     if (control == nullptr) continue;
     SendMessageW(control, WM_SETFONT, font, FALSE);
     if (resizer != nullptr && spec.parent == 0) resizer->Add(control, spec.anchor, bounds);
@@ -62,8 +62,8 @@ void CreateControls(HWND window, std::span<const ControlSpec> specs, const Langu
 void ApplyCaptions(HWND window, std::span<const ControlSpec> specs, const LanguageTable& language) {
   for (const ControlSpec& spec : specs)
     if (spec.caption.key != nullptr) {
-      HWND holder = spec.parent == 0 ? window : GetDlgItem(window, spec.parent);
-      SetWindowTextW(GetDlgItem(holder, spec.id), Wide(spec.caption.In(language)).c_str());
+      HWND holder = spec.parent == 0 ? window : Item(window, spec.parent);
+      SetWindowTextW(Item(holder, spec.id), Wide(spec.caption.In(language)).c_str());
     }
 }
 

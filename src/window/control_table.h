@@ -10,6 +10,7 @@
 #include "platform/win32/windows_api.h"
 #include "settings/language_keys.h"
 #include "settings/language_table.h"
+#include "window/control_id.h"
 
 namespace kestrix {
 
@@ -66,11 +67,11 @@ struct ControlSpec {
   const char* class_name;
   Caption caption;
   DWORD style;  // WS_CHILD is added; WS_VISIBLE is not (a control may start hidden)
-  int id;
+  ControlId id;
   Place place;
   Anchor anchor = Anchor::kNone;
   DWORD ex_style = 0;
-  int parent = 0;  // the id of the control it lies in (then not anchored); 0: the window
+  ControlId parent = 0;  // the id of the control it lies in (then not anchored); 0: the window
 };
 
 // Styles the tables share.

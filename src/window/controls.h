@@ -148,7 +148,7 @@ class Button : public Control {
  public:
   using Control::Control;
   // As a click would: BN_CLICKED reaches the parent when the button is enabled.
-  void Click() const { Send(BM_CLICK); }
+  void Press() const { Send(BM_CLICK); }
 };
 
 // A check box or radio button.

@@ -42,7 +42,7 @@ int Dialog::ShowModal(HINSTANCE instance, HWND owner) {
   return result_;
 }
 
-bool Dialog::OnCommand(int, int, HWND) {
+bool Dialog::OnCommand(ControlId, int, HWND) {
   return false;
 }
 
@@ -79,7 +79,7 @@ void Dialog::SetClientSize(int width, int height) {
 LRESULT Dialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND: {
-      const int id = LOWORD(wparam);
+      const ControlId id = LOWORD(wparam);
       if (OnCommand(id, HIWORD(wparam), reinterpret_cast<HWND>(lparam))) return 0;
       if (id == IDOK) OnOk();
       if (id == IDCANCEL) OnCancel();

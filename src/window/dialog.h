@@ -47,7 +47,7 @@ class Dialog : public Form {
   // After every page has saved, before the dialog ends with IDOK; false keeps it open.
   virtual bool OnSaved() { return true; }
   // Whether the command was handled; IDOK and IDCANCEL go to OnOk and OnCancel otherwise.
-  virtual bool OnCommand(int id, int code, HWND control);
+  virtual bool OnCommand(ControlId id, int code, HWND control);
   virtual LRESULT OnNotify(const NMHDR& header);
   // Saves every page and ends with IDOK when all of them could.
   virtual void OnOk();

@@ -30,7 +30,7 @@ HMENU BuildMenu(const std::vector<MenuItem>& items) {
     info.fType = (item.flags & MF_SEPARATOR) != 0 ? MFT_SEPARATOR : MFT_STRING;
     if (info.fType == MFT_STRING) {
       info.fMask |= MIIM_ID | MIIM_STRING | MIIM_STATE;
-      info.wID = item.command;
+      info.wID = item.command.command();
       info.fState = ((item.flags & MF_CHECKED) != 0 ? MFS_CHECKED : MFS_UNCHECKED) |
                     ((item.flags & MF_GRAYED) != 0 ? MFS_GRAYED : MFS_ENABLED);
       info.dwTypeData = text.data();
@@ -48,17 +48,17 @@ HMENU BuildMenu(const std::vector<MenuItem>& items) {
   return menu;
 }
 
-UINT ShowMenu(HWND owner, HMENU menu, POINT screen_point) {
+ControlId ShowMenu(HWND owner, HMENU menu, POINT screen_point) {
   if (menu == nullptr) return 0;
   // The owner must be foreground, or the menu does not close when the user clicks elsewhere.
   SetForegroundWindow(owner);
-  return static_cast<UINT>(TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                                          screen_point.x, screen_point.y, 0, owner, nullptr));
+  return static_cast<int>(TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
+                                         screen_point.x, screen_point.y, 0, owner, nullptr));
 }
 
-UINT ShowMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen_point) {
+ControlId ShowMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen_point) {
   HMENU menu = BuildMenu(items);
-  const UINT command = ShowMenu(owner, menu, screen_point);
+  const ControlId command = ShowMenu(owner, menu, screen_point);
   if (menu != nullptr) DestroyMenu(menu);
   return command;
 }

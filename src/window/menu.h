@@ -10,12 +10,13 @@
 #include "platform/win32/windows_api.h"
 #include "settings/language_keys.h"
 #include "settings/language_table.h"
+#include "window/control_id.h"
 
 namespace kestrix {
 
 struct MenuRow {
   LanguageKey text;
-  UINT command = 0;
+  ControlId command = 0;
   UINT flags = 0;  // MF_SEPARATOR, MF_CHECKED, MF_GRAYED
   std::span<const MenuRow> submenu = {};
 };
@@ -23,7 +24,7 @@ struct MenuRow {
 // An entry as it is shown.
 struct MenuItem {
   std::string text;  // UTF-8, passed as it is: "&" marks the access key
-  UINT command = 0;
+  ControlId command = 0;
   UINT flags = 0;  // MF_SEPARATOR, MF_CHECKED, MF_GRAYED
   HBITMAP image = nullptr;
   std::vector<MenuItem> submenu;
@@ -47,8 +48,8 @@ HMENU BuildMenu(const std::vector<MenuItem>& items);
 
 // Shows `menu` with its upper left corner at `screen_point` and waits for the choice: the
 // command chosen, 0 when the menu was dismissed.
-UINT ShowMenu(HWND owner, HMENU menu, POINT screen_point);
+ControlId ShowMenu(HWND owner, HMENU menu, POINT screen_point);
 // The same for a menu built for this one showing.
-UINT ShowMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen_point);
+ControlId ShowMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen_point);
 
 }  // namespace kestrix

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "platform/win32/windows_api.h"
+#include "window/control_id.h"
 
 namespace kestrix {
 
@@ -36,8 +37,8 @@ inline OwnedFont DialogFontWith(FontChange change) {
 // Gives each control of `ids` under `parent` the font.
 template <typename Ids>
 void SetFontOf(HWND parent, const Ids& ids, const OwnedFont& font) {
-  for (int id : ids)
-    SendMessageW(GetDlgItem(parent, id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  for (ControlId id : ids)
+    SendMessageW(Item(parent, id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
 }
 
 }  // namespace kestrix

@@ -10,7 +10,7 @@
 #include "platform/win32/wide_text.h"
 #include "settings/big_ini_file.h"
 #include "tcsim_fixture.h"
-#include "ui/installer_form.h"
+#include "ui/installer/installer_form.h"
 
 namespace kestrix::e2e {
 namespace {
@@ -21,7 +21,7 @@ constexpr char kInstallerClass[] = "TKestrix_Installer";
 // every creation changes.
 std::vector<std::string> Keys(const std::string& path) {
   Win32FileSystem files;
-  TBigIniFile ini(files, path);
+  BigIniFile ini(files, path);
   std::vector<std::string> lines, kept;
   ini.GetStrings(lines);
   bool history = false;
@@ -33,9 +33,9 @@ std::vector<std::string> Keys(const std::string& path) {
 }
 
 // A real left click in the middle of a control of the foreground window.
-void ClickOn(HWND window, int id) {
+void ClickOn(HWND window, ControlId id) {
   SetForegroundWindow(window);
-  kestrix::ClickOn(GetDlgItem(window, id));
+  kestrix::ClickOn(kestrix::Item(window, id));
 }
 
 std::string ImageOf(HWND window) {
@@ -87,7 +87,8 @@ class InstallerJourney : public ::testing::Test {
   HWND StartInstaller() { return Start() ? WaitForWindow(kInstallerClass, kTitle) : nullptr; }
 
   bool WaitFinished(HWND installer) {
-    return WaitUntil([&] { return IsWindowEnabled(GetDlgItem(installer, kIdI_btn_Install)) != 0; });
+    return WaitUntil(
+        [&] { return IsWindowEnabled(Item(installer, InstallerControl::kInstallButton)) != 0; });
   }
 
   HostTree tree_{true};
@@ -111,17 +112,22 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
 
   HWND installer = StartInstaller();
   ASSERT_NE(installer, nullptr);
-  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
+  EXPECT_EQ(WindowText(Item(installer, InstallerControl::kInstallDirField)),
+            "Kestrix\\tc Kestrix.exe");
   ShotOf(installer, "installer-choosing");
-  ClickOn(installer, kIdI_btn_Install);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(installer, kIdI_btn_CloseTC)); }));
+  ClickOn(installer, InstallerControl::kInstallButton);
   ASSERT_TRUE(WaitUntil(
-      [&] { return WindowText(GetDlgItem(installer, kIdI_btn_CloseTC)) == "Close (9)"; }, 3000));
+      [&] { return IsWindowVisible(Item(installer, InstallerControl::kCloseHostButton)); }));
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        return WindowText(Item(installer, InstallerControl::kCloseHostButton)) == "Close (9)";
+      },
+      3000));
   ShotOf(installer, "installer-counting-down");
-  ClickOn(installer, kIdI_btn_CloseTC);
+  ClickOn(installer, InstallerControl::kCloseHostButton);
   ASSERT_TRUE(WaitUntil([&] { return host_.ExitCode().has_value(); }));
   ASSERT_TRUE(WaitFinished(installer));
-  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_panel_ver)),
+  EXPECT_EQ(WindowText(Item(installer, InstallerControl::kVersionPanel)),
             "Installed - use the tool by pressing F7 key in TC.");
   ShotOf(installer, "installer-finished");
   for (const char* file : {"Kestrix\\tc Kestrix.exe", "Kestrix\\tc Kestrix.ini",
@@ -129,7 +135,7 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
     EXPECT_NE(GetFileAttributesA(tree_.Path(file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
 
   // OK starts the host again; its F7 runs the installed copy.
-  ClickOn(installer, kIdI_btn_Install);
+  ClickOn(installer, InstallerControl::kInstallButton);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(installer); }));
   HWND host = WaitForWindow("TTOTAL_CMD", nullptr);
   ASSERT_NE(host, nullptr);
@@ -156,10 +162,10 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   // Started again, the installer finds the installation and removes it.
   installer = StartInstaller();
   ASSERT_NE(installer, nullptr);
-  ClickOn(installer, kIdI_RadioButton3);
-  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_btn_Install)), "Uninstall");
+  ClickOn(installer, InstallerControl::kNoKeyOption);
+  EXPECT_EQ(WindowText(Item(installer, InstallerControl::kInstallButton)), "Uninstall");
   const std::string installed = ReadFileText(tree_.WincmdIni());
-  ClickOn(installer, kIdI_btn_Install);
+  ClickOn(installer, InstallerControl::kInstallButton);
   ASSERT_TRUE(WaitFinished(installer));
   // The backup holds the host's file as the uninstallation found it.
   EXPECT_EQ(ReadFileText(tree_.Path("wincmd.old")), installed);
@@ -185,9 +191,11 @@ TEST_F(InstallerJourney, TheUsersOwnCommandsAndKeysStayAsTheyWere) {
   for (const bool uninstall : {false, false, true}) {
     HWND installer = StartInstaller();
     ASSERT_NE(installer, nullptr);
-    EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_edit_Dir)), "Kestrix\\tc Kestrix.exe");
-    if (uninstall) ClickOn(installer, kIdI_RadioButton3);
-    ClickOn(installer, kIdI_btn_Install);  // the host is closed: the steps run at once
+    EXPECT_EQ(WindowText(Item(installer, InstallerControl::kInstallDirField)),
+              "Kestrix\\tc Kestrix.exe");
+    if (uninstall) ClickOn(installer, InstallerControl::kNoKeyOption);
+    ClickOn(installer,
+            InstallerControl::kInstallButton);  // the host is closed: the steps run at once
     ASSERT_TRUE(WaitFinished(installer));
     PostMessageA(installer, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(installer); }));
@@ -207,7 +215,7 @@ TEST_F(InstallerJourney, AHeldHostFileStopsTheInstallWithItsReason) {
   HANDLE held =
       CreateFileA(tree_.WincmdIni().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  ClickOn(installer, kIdI_btn_Install);
+  ClickOn(installer, InstallerControl::kInstallButton);
   HWND box = WaitForWindow("#32770", kTitle);
   ASSERT_NE(box, nullptr);
   char text[1024] = {};
@@ -216,7 +224,7 @@ TEST_F(InstallerJourney, AHeldHostFileStopsTheInstallWithItsReason) {
   EXPECT_NE(std::string(text).find(words), std::string::npos) << text;
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   CloseHandle(held);
-  EXPECT_EQ(WindowText(GetDlgItem(installer, kIdI_done_01 + 1)), "failed");
+  EXPECT_EQ(WindowText(Item(installer, InstallerControl::kStep1Mark + 1)), "failed");
   for (const char* file : {"wincmd.old", "Kestrix"})
     EXPECT_EQ(GetFileAttributesA(tree_.Path(file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
   PostMessageA(installer, WM_CLOSE, 0, 0);

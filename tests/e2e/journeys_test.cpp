@@ -13,9 +13,9 @@
 #include "input/typing.h"
 #include "platform/win32/host_process_win32.h"
 #include "platform/win32/wide_text.h"
-#include "ui/configuration_dialog.h"
-#include "ui/control_ids.h"
-#include "ui/dialog_ids.h"
+#include "ui/config/configuration_dialog.h"
+#include "ui/dialogs/dialog_ids.h"
+#include "ui/main/control_ids.h"
 
 namespace kestrix::e2e {
 namespace {
@@ -109,8 +109,8 @@ TEST_P(BothHostsTest, TypicalRequestTypedCreatesTheLevelsAndCloses) {
   tree_.MakeFile("panel\\Setup.exe", "MZ");
   HWND main = OpenMainWindow("Setup.exe");
   ASSERT_NE(main, nullptr) << host_.LogText();
-  HWND combo = GetDlgItem(main, kId_MkDir);
-  EXPECT_EQ(WindowText(GetDlgItem(main, kId_lbl_currentPath)), ShortenPath(panel_ + "\\"));
+  HWND combo = Item(main, MainControl::kNameField);
+  EXPECT_EQ(WindowText(Item(main, MainControl::kCurrentPathLabel)), ShortenPath(panel_ + "\\"));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == "Setup"; }, 3000)) << WindowText(combo);
   ASSERT_TRUE(TypeText("Programs\\Audio\\%Y"));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == "Programs\\Audio\\%Y"; }, 3000))
@@ -148,7 +148,7 @@ TEST_P(BothHostsTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
   ASSERT_TRUE(SetClipboardText(owner, "alpha\r\nbeta"));
   ASSERT_TRUE(PressKey('V', {VK_CONTROL}));
   ReleaseKeys({VK_CONTROL});
-  HWND list = GetDlgItem(main, kId_MkDirExt);
+  HWND list = Item(main, MainControl::kListField);
   // This thread owns the clipboard: it serves the paste while it waits.
   ASSERT_TRUE(WaitServing([&] { return IsWindowVisible(list) != FALSE; }, 3000))
       << WindowText(NameField(main)) << " in front: " << WindowText(GetForegroundWindow());
@@ -178,21 +178,24 @@ TEST_P(BothHostsTest, BatchSeriesIsCreatedByOneOk) {
   std::vector<DWORD> started = host_.StartedProcessIds();
   ASSERT_EQ(started.size(), 1u) << host_.LogText();
   ASSERT_TRUE(PressKey(VK_F8));
-  HWND list = GetDlgItem(main, kId_MkDirExt);
-  ASSERT_TRUE(WaitUntil(
-      [&] { return IsWindowVisible(GetDlgItem(main, kId_edit_from)) && IsWindowVisible(list); }));
+  HWND list = Item(main, MainControl::kListField);
+  ASSERT_TRUE(WaitUntil([&] {
+    return IsWindowVisible(Item(main, MainControl::kFromField)) && IsWindowVisible(list);
+  }));
   const std::string settings_file = tree_.Path("Kestrix\\tc Kestrix.ini");
   const std::string settings_before = ReadFileText(settings_file);
 
   const struct {
-    int id;
+    ControlId id;
     const char* text;
-  } fields[] = {{kId_cmbx_prefix, "Disc "}, {kId_edit_to, "3"}, {kId_edit_from, "1"}};
-  for (const auto& field : fields) ASSERT_TRUE(Retype(GetDlgItem(main, field.id), field.text));
+  } fields[] = {{MainControl::kPrefixBox, "Disc "},
+                {MainControl::kToField, "3"},
+                {MainControl::kFromField, "1"}};
+  for (const auto& field : fields) ASSERT_TRUE(Retype(Item(main, field.id), field.text));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(list) == "Disc 1\r\nDisc 2\r\nDisc 3"; }))
       << WindowText(list);
 
-  ClickOn(GetDlgItem(main, kId_btn_ok));
+  ClickOn(Item(main, MainControl::kOkButton));
   // A list run that closes ends the program at once.
   ASSERT_TRUE(WaitForProcessExit(started[0], kWaitMs)) << host_.LogText();
   for (const char* name : {"Disc 1", "Disc 2", "Disc 3"})
@@ -213,24 +216,25 @@ TEST_P(BothHostsTest, BatchSeriesIsCreatedByOneOk) {
 TEST_P(BothHostsTest, NightfallAndGermanApplyAtOnceAndAreStored) {
   HWND main = OpenMainWindow();
   ASSERT_NE(main, nullptr) << host_.LogText();
-  const std::string english_caption = WindowText(GetDlgItem(main, kId_option_closewnd));
+  const std::string english_caption = WindowText(Item(main, MainControl::kCloseCheck));
   Tap('P', {VK_CONTROL});
   HWND dialog = WaitForWindow(kConfigurationClass, nullptr);
   ASSERT_NE(dialog, nullptr);
-  HWND tabs = GetDlgItem(dialog, kCfg_tabs);
+  HWND tabs = Item(dialog, ConfigControl::kTabs);
 
   // A click on the first tab, Right to the page, a click opening the drop-down list, the
   // start of an entry typed, and Enter when the list is still open (typing may already have
   // closed it): on the window page "n" for nightfall in the theme list; on the language page
   // "d" twice goes from Danish to German.
   const struct {
-    int rights, combo;
+    int rights;
+    ControlId combo;
     const char* typed;
-  } picks[] = {{1, kCfg_cmbx_WndColor, "n"}, {2, kCfg_cb_LanguageSelect, "dd"}};
+  } picks[] = {{1, ConfigControl::kColorBox, "n"}, {2, ConfigControl::kLanguageBox, "dd"}};
   for (const auto& pick : picks) {
     ClickOn(tabs, {16, 10});
     for (int right = 0; right < pick.rights; ++right) Tap(VK_RIGHT);
-    HWND combo = GetDlgItem(dialog, pick.combo);
+    HWND combo = Item(dialog, pick.combo);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(combo); }));
     ClickOn(combo);
     WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 3000);
@@ -239,14 +243,14 @@ TEST_P(BothHostsTest, NightfallAndGermanApplyAtOnceAndAreStored) {
     if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0) Tap(VK_RETURN);
     ASSERT_TRUE(IsWindow(dialog));
   }
-  EXPECT_EQ(WindowText(GetDlgItem(dialog, kCfg_cb_LanguageSelect)), "DEU - German");
+  EXPECT_EQ(WindowText(Item(dialog, ConfigControl::kLanguageBox)), "DEU - German");
   ClickOn(GetDlgItem(dialog, IDOK));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 
   // The main window changed at once: flat buttons of the theme, German captions.
-  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(main, kId_btn_ok_flat)); }));
-  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, kId_btn_ok)));
-  EXPECT_NE(WindowText(GetDlgItem(main, kId_option_closewnd)), english_caption);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(Item(main, MainControl::kOkFlatButton)); }));
+  EXPECT_FALSE(IsWindowVisible(Item(main, MainControl::kOkButton)));
+  EXPECT_NE(WindowText(Item(main, MainControl::kCloseCheck)), english_caption);
   const std::string settings = tree_.Path("Kestrix\\tc Kestrix.ini");
   EXPECT_EQ(SettingOf(settings, "Configuration", "UseWindowTheme"), "True");
   EXPECT_EQ(SettingOf(settings, "Configuration", "SelectedTheme"), "2");
@@ -293,8 +297,8 @@ TEST_P(UnicodeHostTest, NamesInAnyScriptGoFromTheKeyboardToTheDiskAndTheHost) {
   tree_.MakeFile("Проекты\\Żółw.txt", "x");
   HWND main = OpenMainWindow("Żółw.txt");
   ASSERT_NE(main, nullptr) << host_.LogText();
-  EXPECT_EQ(WindowText(GetDlgItem(main, kId_lbl_currentPath)), ShortenPath(panel_ + "\\"));
-  HWND combo = GetDlgItem(main, kId_MkDir);
+  EXPECT_EQ(WindowText(Item(main, MainControl::kCurrentPathLabel)), ShortenPath(panel_ + "\\"));
+  HWND combo = Item(main, MainControl::kNameField);
   ASSERT_TRUE(WaitUntil([&] { return WindowText(combo) == "Żółw"; }, 3000)) << WindowText(combo);
   const std::string typed = "Łódź|日本語|Ελλάδα 😀";
   ASSERT_TRUE(TypeText(typed));
@@ -349,7 +353,7 @@ TEST_P(UnicodeHostTest, TheHostFollowsANewFolderByTheFirstRouteThatCarriesItsPat
     ASSERT_TRUE(WaitUntil([&] { return WindowText(NameField(main)) == row.name; }, 3000));
     if (row.in_virtual_panel) {
       Tap('E', {VK_CONTROL});
-      HWND path_field = GetDlgItem(main, kId_edit_curdirname);
+      HWND path_field = Item(main, MainControl::kPathField);
       WaitUntil([&] { return IsWindowVisible(path_field) != FALSE; }, 3000);
       ASSERT_TRUE(Retype(path_field, virtual_box));
     }

@@ -13,7 +13,7 @@
 #include "platform/win32/wide_text.h"
 #include "tcsim/host_keys.h"
 #include "tcsim/requests.h"
-#include "ui/control_ids.h"
+#include "ui/main/control_ids.h"
 
 namespace kestrix::e2e {
 namespace {
@@ -253,7 +253,7 @@ bool TypeText(const std::string& text) {
 }
 
 HWND NameField(HWND main) {
-  return FindWindowExW(GetDlgItem(main, kId_MkDir), nullptr, L"EDIT", nullptr);
+  return FindWindowExW(Item(main, MainControl::kNameField), nullptr, L"EDIT", nullptr);
 }
 
 bool NameFieldReady(HWND main) {

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FakeCodePage code_page;
   const IniOwner owner = data[0] & 2 ? IniOwner::kHost : IniOwner::kProgram;
   fs.AddFile("C:\\tc\\wincmd.ini", data[0] & 1 ? "\xFF\xFE" + Utf16LeFromUtf8(text) : text);
-  TBigIniFile ini(fs, "C:\\tc\\wincmd.ini", owner, &code_page);
+  BigIniFile ini(fs, "C:\\tc\\wincmd.ini", owner, &code_page);
   std::vector<std::string> sections, keys;
   ini.ReadSections(sections);
   for (size_t s = 0; s < sections.size() && s < 32; ++s) {
@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // What was written reads back as the same content.
   std::vector<std::string> written;
-  TBigIniFile(fs, "C:\\tc\\wincmd.ini", owner, &code_page).GetStrings(written);
+  BigIniFile(fs, "C:\\tc\\wincmd.ini", owner, &code_page).GetStrings(written);
   FUZZ_CHECK(!ini.Modified() && written == content);
   return 0;
 }

@@ -1,6 +1,6 @@
 // The configuration dialog over a live main window: its rules as the user meets them, the
 // pages' load and save through the settings file.
-#include "ui/configuration_dialog.h"
+#include "ui/config/configuration_dialog.h"
 
 #include <functional>
 
@@ -30,18 +30,19 @@ class ConfigurationDialogTest : public MainFormFixture {
           if (end != 0 && IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, end, 0);
         });
   }
-  static HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
-  static bool On(HWND dialog, int id) {
+  static HWND Item(HWND dialog, kestrix::ControlId id) { return kestrix::Item(dialog, id); }
+  static bool On(HWND dialog, ControlId id) {
     return SendMessageA(Item(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
   static void Page(HWND dialog, ConfigPage page) {
-    HWND tabs = Item(dialog, kCfg_tabs);
+    HWND tabs = Item(dialog, ConfigControl::kTabs);
     SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
-    NMHDR header{tabs, kCfg_tabs, static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageA(dialog, WM_NOTIFY, kCfg_tabs, reinterpret_cast<LPARAM>(&header));
+    NMHDR header{tabs, ControlId(ConfigControl::kTabs).command(), static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(dialog, WM_NOTIFY, ControlId(ConfigControl::kTabs).command(),
+                 reinterpret_cast<LPARAM>(&header));
   }
   // Replaces a field's text by typing.
-  static void TypeInto(HWND dialog, int id, const std::string& text) {
+  static void TypeInto(HWND dialog, ControlId id, const std::string& text) {
     HWND field = Item(dialog, id);
     if (HWND edit = FindWindowExA(field, nullptr, "Edit", nullptr)) field = edit;
     SetFocus(field);
@@ -59,25 +60,31 @@ TEST_F(ConfigurationDialogTest, TypedValuesAndClicksKeepTheControlsConsistent) {
   enum Probe { kChecked, kEnabled, kVisible, kText };
   const struct {
     ConfigPage page;
-    int act;            // the control clicked, or typed into; 0: another look at the row before
+    ControlId act;      // the control clicked, or typed into; 0: another look at the row before
     const char* typed;  // null: a click
-    int control;
+    ControlId control;
     Probe probe;
     std::string expected;  // "1" or "0", or the text
   } cases[] = {
-      {ConfigPage::kGeneral, kCfg_cmbx_TCItemPrefix, "x", kCfg_cmbx_TCItemPrefix, kText, "x"},
-      {ConfigPage::kGeneral, 0, nullptr, kCfg_cb_TCItemPrefix, kChecked, "1"},
+      {ConfigPage::kGeneral, ConfigControl::kPrefixBox, "x", ConfigControl::kPrefixBox, kText, "x"},
+      {ConfigPage::kGeneral, 0, nullptr, ConfigControl::kPrefixCheck, kChecked, "1"},
       // A theme's buttons are flat.
-      {ConfigPage::kWindow, kCfg_cb_Theme, nullptr, kCfg_cb_FlatBtn, kChecked, "1"},
-      {ConfigPage::kWindow, kCfg_cb_FlatBtn, nullptr, kCfg_cb_Theme, kChecked, "0"},
-      {ConfigPage::kAdvanced, kCfg_rb_NewMethod, nullptr, kCfg_cb_FixExtension, kEnabled, "1"},
-      {ConfigPage::kAdvanced, 0, nullptr, kCfg_cb_FixExtension, kChecked, "1"},
-      {ConfigPage::kAdvanced, kCfg_rb_OriginalMethod, nullptr, kCfg_cb_FixExtension, kEnabled, "0"},
-      {ConfigPage::kAdvanced, kCfg_rb_MK_ManualPath, nullptr, kCfg_edit_MK_manualfile, kVisible,
-       "1"},
-      {ConfigPage::kGeneral, kCfg_rb_CustomName, nullptr, kCfg_customDirectoryName, kVisible, "1"},
-      {ConfigPage::kFiles, kCfg_cb_IntelliExtDetection, nullptr, kCfg_edit_NewExt, kEnabled, "0"},
-      {ConfigPage::kFiles, 0, nullptr, kCfg_btn_AddNewExt, kEnabled, "0"},
+      {ConfigPage::kWindow, ConfigControl::kThemeCheck, nullptr, ConfigControl::kFlatButtonsCheck,
+       kChecked, "1"},
+      {ConfigPage::kWindow, ConfigControl::kFlatButtonsCheck, nullptr, ConfigControl::kThemeCheck,
+       kChecked, "0"},
+      {ConfigPage::kAdvanced, ConfigControl::kNewMethodOption, nullptr,
+       ConfigControl::kFixExtensionCheck, kEnabled, "1"},
+      {ConfigPage::kAdvanced, 0, nullptr, ConfigControl::kFixExtensionCheck, kChecked, "1"},
+      {ConfigPage::kAdvanced, ConfigControl::kOriginalMethodOption, nullptr,
+       ConfigControl::kFixExtensionCheck, kEnabled, "0"},
+      {ConfigPage::kAdvanced, ConfigControl::kHistoryManualOption, nullptr,
+       ConfigControl::kHistoryFileField, kVisible, "1"},
+      {ConfigPage::kGeneral, ConfigControl::kCustomNameOption, nullptr,
+       ConfigControl::kCustomNameBox, kVisible, "1"},
+      {ConfigPage::kFiles, ConfigControl::kDetectExtensionCheck, nullptr,
+       ConfigControl::kNewExtensionField, kEnabled, "0"},
+      {ConfigPage::kFiles, 0, nullptr, ConfigControl::kAddExtensionButton, kEnabled, "0"},
   };
   InDialog(
       [&](HWND dialog) {
@@ -98,10 +105,10 @@ TEST_F(ConfigurationDialogTest, TypedValuesAndClicksKeepTheControlsConsistent) {
         }
         // Leaving the transparency field with a value below 10 gives 10.
         Page(dialog, ConfigPage::kWindow);
-        TypeInto(dialog, kCfg_edit_Transparency, "5");
-        SetFocus(Item(dialog, kCfg_cb_FocusTC));
+        TypeInto(dialog, ConfigControl::kTransparencyField, "5");
+        SetFocus(Item(dialog, ConfigControl::kFocusHostCheck));
         Pump();
-        EXPECT_EQ(TextOf(Item(dialog, kCfg_edit_Transparency)), "10");
+        EXPECT_EQ(TextOf(Item(dialog, ConfigControl::kTransparencyField)), "10");
       },
       IDCANCEL);
 }
@@ -110,27 +117,28 @@ TEST_F(ConfigurationDialogTest, KeysAddAndDeletePrefixesCloseListsAndSelectAll) 
   InDialog(
       [&](HWND dialog) {
         Page(dialog, ConfigPage::kGeneral);
-        TypeInto(dialog, kCfg_cmbx_TCItemPrefix, "new_");
+        TypeInto(dialog, ConfigControl::kPrefixBox, "new_");
         Press(VK_RETURN, {VK_CONTROL});
-        EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETCOUNT, 0, 0), 1);
-        EXPECT_EQ(TextOf(Item(dialog, kCfg_cmbx_TCItemPrefix)), "");
-        TypeInto(dialog, kCfg_Edit_ReplaceChar, "-");
-        SendMessageA(Item(dialog, kCfg_Edit_ReplaceChar), EM_SETSEL, 1, 1);
+        EXPECT_EQ(SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_GETCOUNT, 0, 0), 1);
+        EXPECT_EQ(TextOf(Item(dialog, ConfigControl::kPrefixBox)), "");
+        TypeInto(dialog, ConfigControl::kReplaceCharField, "-");
+        SendMessageA(Item(dialog, ConfigControl::kReplaceCharField), EM_SETSEL, 1, 1);
         Press('A', {VK_CONTROL});
-        EXPECT_EQ(Selection(Item(dialog, kCfg_Edit_ReplaceChar)),
+        EXPECT_EQ(Selection(Item(dialog, ConfigControl::kReplaceCharField)),
                   std::make_pair(DWORD{0}, DWORD{1}));
         // Escape closes an open list first, then the dialog.
-        SetFocus(Item(dialog, kCfg_cmbx_TCItemPrefix));
-        SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, TRUE, 0);
+        SetFocus(Item(dialog, ConfigControl::kPrefixBox));
+        SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_SHOWDROPDOWN, TRUE, 0);
         Press(VK_ESCAPE);
         EXPECT_TRUE(IsWindowVisible(dialog));
-        EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETDROPPEDSTATE, 0, 0), 0);
+        EXPECT_EQ(SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_GETDROPPEDSTATE, 0, 0),
+                  0);
         // Delete in the open list removes the highlighted item.
-        SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, TRUE, 0);
-        SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SETCURSEL, 0, 0);
+        SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_SHOWDROPDOWN, TRUE, 0);
+        SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_SETCURSEL, 0, 0);
         Press(VK_DELETE);
-        EXPECT_EQ(SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_GETCOUNT, 0, 0), 0);
-        SendMessageA(Item(dialog, kCfg_cmbx_TCItemPrefix), CB_SHOWDROPDOWN, FALSE, 0);
+        EXPECT_EQ(SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_GETCOUNT, 0, 0), 0);
+        SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_SHOWDROPDOWN, FALSE, 0);
         Press(VK_ESCAPE);
       },
       IDCANCEL);
@@ -143,13 +151,14 @@ TEST_F(ConfigurationDialogTest, KeysAddAndDeletePrefixesCloseListsAndSelectAll) 
 TEST_F(ConfigurationDialogTest, ExtensionsTheFileCannotGiveBackAreRefusedAtAdd) {
   ASSERT_TRUE(InDialog([&](HWND dialog) {
     Page(dialog, ConfigPage::kFiles);
-    if (On(dialog, kCfg_cb_IntelliExtDetection)) ClickOn(Item(dialog, kCfg_cb_IntelliExtDetection));
+    if (On(dialog, ConfigControl::kDetectExtensionCheck))
+      ClickOn(Item(dialog, ConfigControl::kDetectExtensionCheck));
     for (const char* typed : {"a=b;c", ".md;[x]"}) {
-      TypeInto(dialog, kCfg_edit_NewExt, typed);
-      ClickOn(Item(dialog, kCfg_btn_AddNewExt));
+      TypeInto(dialog, ConfigControl::kNewExtensionField, typed);
+      ClickOn(Item(dialog, ConfigControl::kAddExtensionButton));
       Pump();
     }
-    EXPECT_EQ(ListView_GetItemCount(Item(dialog, kCfg_ExtensionList)), 1);
+    EXPECT_EQ(ListView_GetItemCount(Item(dialog, ConfigControl::kExtensionList)), 1);
   }));
   ASSERT_EQ(boxes_.shown.size(), 1u);
   EXPECT_NE(boxes_.shown[0].text.find("holds \"=\""), std::string::npos) << boxes_.shown[0].text;
@@ -180,7 +189,7 @@ class StoredConfigurationTest : public ConfigurationDialogTest {
 TEST_F(StoredConfigurationTest, OkKeepsEveryLineTheUserDidNotChangeEvenWhenTheFileIsHeld) {
   ASSERT_TRUE(InDialog(
       [&](HWND dialog) {
-        EXPECT_EQ(TabCtrl_GetCurSel(Item(dialog, kCfg_tabs)), 3) << "the last page";
+        EXPECT_EQ(TabCtrl_GetCurSel(Item(dialog, ConfigControl::kTabs)), 3) << "the last page";
         const char* shots[] = {"configuration-general", "configuration-window",
                                "configuration-language", "configuration-advanced",
                                "configuration-files"};
@@ -196,11 +205,11 @@ TEST_F(StoredConfigurationTest, OkKeepsEveryLineTheUserDidNotChangeEvenWhenTheFi
   ASSERT_TRUE(InDialog(
       [&](HWND dialog) {
         Page(dialog, ConfigPage::kGeneral);
-        TypeInto(dialog, kCfg_cmbx_TCItemPrefix, "new_");
+        TypeInto(dialog, ConfigControl::kPrefixBox, "new_");
         files_.FailPath(kSettingsFile, 32, FakeFileSystem::kFaultAll);
         ClickOk(dialog);
         EXPECT_TRUE(IsWindowVisible(dialog));
-        EXPECT_EQ(TextOf(Item(dialog, kCfg_cmbx_TCItemPrefix)), "new_");
+        EXPECT_EQ(TextOf(Item(dialog, ConfigControl::kPrefixBox)), "new_");
         ExpectSaid("cannot be written");
         files_.ClearFaults();
         ClickOk(dialog);

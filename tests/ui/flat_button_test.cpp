@@ -8,8 +8,8 @@
 #include "input/typing.h"
 #include "platform/win32/file_system_win32.h"
 #include "settings/themes.h"
-#include "ui/appearance_win32.h"
-#include "ui/flat_button_win32.h"
+#include "window/appearance_win32.h"
+#include "window/flat_button_win32.h"
 
 namespace kestrix {
 namespace {

@@ -23,10 +23,19 @@
 #include "input/typing.h"
 #include "names/replacements.h"
 #include "platform/win32/wide_text.h"
-#include "ui/main_form.h"
+#include "ui/main/main_form.h"
 #include "window/form.h"
 
 namespace kestrix {
+
+// Names a control in a failure message.
+inline std::ostream& operator<<(std::ostream& out, ControlId id) {
+  return out << id.value();
+}
+template <ControlEnum Id>
+std::ostream& operator<<(std::ostream& out, Id id) {
+  return out << static_cast<int>(id);
+}
 
 constexpr char kExe[] = "C:\\Kestrix\\tc Kestrix.exe";
 constexpr char kSettingsFile[] = "C:\\Kestrix\\tc Kestrix.ini";
@@ -49,7 +58,7 @@ class MainFormFixture : public ::testing::Test {
     ASSERT_TRUE(form_->Create(GetModuleHandleA(nullptr)));
     loop_window_ = form_->hwnd();
     app_.Snapshot.CurrentPath = "C:\\Work\\";
-    SetWindowTextA(C(kId_lbl_currentPath), "C:\\Work\\");
+    SetWindowTextA(C(MainControl::kCurrentPathLabel), "C:\\Work\\");
     ShowWindow(form_->hwnd(), SW_SHOW);
     SetForegroundWindow(form_->hwnd());
     Activate();
@@ -74,15 +83,17 @@ class MainFormFixture : public ::testing::Test {
       Sleep(5);
     }
   }
-  HWND C(int id) const { return form_->Control(id); }
+  HWND C(ControlId id) const { return form_->Control(id); }
   static std::string TextOf(HWND control) {
     wchar_t buffer[4096] = {};
     return Utf8(std::wstring_view(buffer, GetWindowTextW(control, buffer, 4096)));
   }
-  std::string T(int id) const { return TextOf(C(id)); }
-  bool Visible(int id) const { return (GetWindowLongPtrA(C(id), GWL_STYLE) & WS_VISIBLE) != 0; }
-  bool Enabled(int id) const { return IsWindowEnabled(C(id)) != FALSE; }
-  bool Checked(int id) const { return SendMessageA(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  std::string T(ControlId id) const { return TextOf(C(id)); }
+  bool Visible(ControlId id) const {
+    return (GetWindowLongPtrA(C(id), GWL_STYLE) & WS_VISIBLE) != 0;
+  }
+  bool Enabled(ControlId id) const { return IsWindowEnabled(C(id)) != FALSE; }
+  bool Checked(ControlId id) const { return SendMessageA(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
   // Typing into the name field: its edit reports the change to the combo box.
   void TypeName(const std::string& text) {
@@ -103,17 +114,18 @@ class MainFormFixture : public ::testing::Test {
     Press(key, held);
   }
   // A real left click in the middle of a control.
-  void ClickWithMouse(int id) {
+  void ClickWithMouse(ControlId id) {
     ClickOn(C(id));
     Pump();
   }
   void TypeList(const std::string& text) {
-    SetWindowTextW(C(kId_MkDirExt), Wide(text).c_str());
+    SetWindowTextW(C(MainControl::kListField), Wide(text).c_str());
     Pump();
   }
   // The notification `code` of control `id` (a click by default), handled.
-  void Click(int id, WORD code = BN_CLICKED) {
-    SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(C(id)));
+  void Click(ControlId id, WORD code = BN_CLICKED) {
+    SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id.value(), code),
+                 reinterpret_cast<LPARAM>(C(id)));
     Pump();
   }
   void Activate() {
@@ -126,7 +138,9 @@ class MainFormFixture : public ::testing::Test {
     return {start, end};
   }
   // The list's lines, and an empty last one after a final line break, as the field shows them.
-  std::vector<std::string> ListLines() const { return SplitLines(T(kId_MkDirExt) + "\n"); }
+  std::vector<std::string> ListLines() const {
+    return SplitLines(T(MainControl::kListField) + "\n");
+  }
   // `open` shows a modal window of `class_name`; `steps` run in it once it is shown, and
   // end it when it should end. Whether it was shown.
   static bool WhileShown(const char* class_name, const std::function<void()>& open,
@@ -169,7 +183,7 @@ class MainFormFixture : public ::testing::Test {
                       "tc Kestrix", ErrorLogSystemInfo{"Windows 10", true, "en"},
                       clock_,       app_.CurrentRoutine};
   WindowHandle host_ = 0;
-  std::optional<Ttc_KestrixForm> form_;
+  std::optional<MainForm> form_;
   // The window whose controls Tab moves between, as in the program's loop.
   static inline HWND loop_window_ = nullptr;
   static inline const char* shown_class_ = nullptr;

@@ -33,7 +33,7 @@ HDROP MakeDrop(const Names& names) {
 class MainFormListsTest : public MainFormFixture {
  protected:
   std::string Title() const { return TextOf(form_->hwnd()); }
-  int Width(int id) const {
+  int Width(ControlId id) const {
     RECT rect;
     GetWindowRect(C(id), &rect);
     return rect.right - rect.left;
@@ -43,7 +43,7 @@ class MainFormListsTest : public MainFormFixture {
   void ChooseFromAttributeMenu(int downs) {
     for (int i = 0; i < downs; ++i) PressKey(VK_DOWN);
     PressKey(VK_RETURN);
-    Click(kId_img_ChangeDirAttrib, STN_CLICKED);
+    Click(MainControl::kAttributeImage, STN_CLICKED);
   }
   void Drop(const Names& paths) {
     // The shell sends its drops only to a window that says it takes them.
@@ -60,9 +60,9 @@ TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
   EXPECT_EQ(Title(), std::string(kTitle) + " [--hs]");
   Key(form_->MkDirEdit(), VK_F3);
   EXPECT_EQ(Title(), std::string(kTitle) + " 1.6.0.5 [--hs]");
-  Key(C(kId_MkDirExt), VK_F6);
+  Key(C(MainControl::kListField), VK_F6);
   TypeName("Hidden one");
-  Click(kId_btn_ok);
+  Click(MainControl::kOkButton);
   const uint32_t attributes = files_.GetAttributes("C:\\Work\\Hidden one");
   ASSERT_NE(attributes, kAttrInvalid);
   EXPECT_EQ(attributes & (kAttrHidden | kAttrSystem | kAttrReadOnly),
@@ -70,10 +70,10 @@ TEST_F(MainFormListsTest, AttributeMenuTagsTheTitleAndTheRunAppliesTheSet) {
 }
 
 TEST_F(MainFormListsTest, LetterFieldKeepsEachLetterOnceInOrderAndClosesWithEscape) {
-  HWND field = C(kId_edit_Attrib);
-  SendMessageA(C(kId_img_ChangeDirAttrib), WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+  HWND field = C(MainControl::kAttributeField);
+  SendMessageA(C(MainControl::kAttributeImage), WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
   Pump();
-  ASSERT_TRUE(Visible(kId_edit_Attrib));
+  ASSERT_TRUE(Visible(MainControl::kAttributeField));
   EXPECT_EQ(GetFocus(), field);
   TypeKeys("ssSxh");
   EXPECT_EQ(TextOf(field), "hs");
@@ -81,16 +81,16 @@ TEST_F(MainFormListsTest, LetterFieldKeepsEachLetterOnceInOrderAndClosesWithEsca
   Press('A', {VK_CONTROL});  // then a letter replaces the set
   TypeKeys("r");
   Press(VK_ESCAPE);
-  EXPECT_FALSE(Visible(kId_edit_Attrib));
+  EXPECT_FALSE(Visible(MainControl::kAttributeField));
   EXPECT_EQ(GetFocus(), form_->MkDirEdit());
   // The set stays as typed; opening again shows it; losing the focus closes it too.
   EXPECT_EQ(Title(), std::string(kTitle) + " [r---]");
   EXPECT_TRUE(IsWindow(form_->hwnd()));
   Key(form_->MkDirEdit(), 'Q', {VK_CONTROL, VK_SHIFT});
   EXPECT_EQ(TextOf(field), "r");
-  SetFocus(C(kId_MkDirExt));
+  SetFocus(C(MainControl::kListField));
   Pump();
-  EXPECT_FALSE(Visible(kId_edit_Attrib));
+  EXPECT_FALSE(Visible(MainControl::kAttributeField));
 }
 
 // Several dropped names go into the list, ending Batch mode first; a single
@@ -106,13 +106,13 @@ TEST_F(MainFormListsTest, DroppedNamesGoIntoTheListOrBecomeTheName) {
   ASSERT_EQ(form_->Mode(), MainMode::kBatch);
   Drop({long_dir + "\\notes.txt", "C:\\Docs\\report.doc"});
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
-  EXPECT_FALSE(Visible(kId_edit_from));
-  EXPECT_EQ(T(kId_lbl_currentPath), "C:\\Docs\\");  // the last name's directory
+  EXPECT_FALSE(Visible(MainControl::kFromField));
+  EXPECT_EQ(T(MainControl::kCurrentPathLabel), "C:\\Docs\\");  // the last name's directory
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Start", "notes", "report"}));
 
-  Key(C(kId_MkDirExt), VK_F6);
+  Key(C(MainControl::kListField), VK_F6);
   Drop({"C:\\Work\\Photos"});
-  EXPECT_EQ(T(kId_MkDir), "Photos");
+  EXPECT_EQ(T(MainControl::kNameField), "Photos");
   EXPECT_EQ(Selection(form_->MkDirEdit()), std::make_pair(DWORD{0}, DWORD{6}));
   EXPECT_EQ(app_.Snapshot.CurrentPath, "C:\\Work\\");
 }
@@ -124,7 +124,7 @@ TEST_F(MainFormListsTest, PastedLineIsTrimmedIntoTheNameOnce) {
   // The key's character follows; it must not paste the text a second time.
   Key(form_->MkDirEdit(), 'V', {VK_CONTROL});
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
-  EXPECT_EQ(T(kId_MkDir), "ax yb");
+  EXPECT_EQ(T(MainControl::kNameField), "ax yb");
   EXPECT_EQ(Selection(form_->MkDirEdit()), std::make_pair(DWORD{4}, DWORD{4}));
 }
 
@@ -154,24 +154,24 @@ TEST_F(MainFormListsTest, LoadMenuLoadsTheHostsFocusedTextFileAndABadFileLosesNo
 
 TEST_F(MainFormListsTest, HistoryPickShowsUndoWhichRestoresTheTypedText) {
   files_.AddFile("C:\\Kestrix\\tc Kestrix.lst", "[MkDirHistory]\r\n0=Photos 2024\r\n1=Docs\r\n");
-  const int full_width = Width(kId_MkDir);
+  const int full_width = Width(MainControl::kNameField);
   TypeName("my name");
   Key(form_->MkDirEdit(), VK_END);
   // Down in a field with an empty list fills it from the history first.
   Key(form_->MkDirEdit(), VK_DOWN);
-  HWND combo = C(kId_MkDir);
+  HWND combo = C(MainControl::kNameField);
   ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 2);
   SendMessageA(combo, CB_SETCURSEL, 1, 0);
-  Click(kId_MkDir, CBN_SELCHANGE);
-  EXPECT_EQ(T(kId_lbl_newdirname), "Docs");
-  ASSERT_TRUE(Visible(kId_btn_undo));
-  EXPECT_EQ(Width(kId_MkDir), full_width - Width(kId_btn_undo) - 1);
+  Click(MainControl::kNameField, CBN_SELCHANGE);
+  EXPECT_EQ(T(MainControl::kNewNameLabel), "Docs");
+  ASSERT_TRUE(Visible(MainControl::kUndoButton));
+  EXPECT_EQ(Width(MainControl::kNameField), full_width - Width(MainControl::kUndoButton) - 1);
 
   Key(form_->MkDirEdit(), 'Z', {VK_CONTROL});
-  EXPECT_EQ(T(kId_MkDir), "my name");
+  EXPECT_EQ(T(MainControl::kNameField), "my name");
   EXPECT_EQ(Selection(form_->MkDirEdit()), std::make_pair(DWORD{7}, DWORD{7}));
-  EXPECT_FALSE(Visible(kId_btn_undo));
-  EXPECT_EQ(Width(kId_MkDir), full_width);
+  EXPECT_FALSE(Visible(MainControl::kUndoButton));
+  EXPECT_EQ(Width(MainControl::kNameField), full_width);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "base/text_utils.h"
 #include "platform/win32/resource_win32.h"
-#include "ui/configuration_dialog.h"
+#include "ui/config/configuration_dialog.h"
 #include "ui/main_form_fixture.h"
 #include "window/dpi_win32.h"
 // After the Windows headers it needs.
@@ -24,7 +24,7 @@ struct ColorAnswer {
 
 class MainFormLookTest : public MainFormTest {
  protected:
-  ColorAnswer AskColors(UINT message, int id) {
+  ColorAnswer AskColors(UINT message, ControlId id) {
     HDC dc = GetDC(form_->hwnd());
     const LRESULT answer = SendMessageA(form_->hwnd(), message, reinterpret_cast<WPARAM>(dc),
                                         reinterpret_cast<LPARAM>(C(id)));
@@ -36,7 +36,7 @@ class MainFormLookTest : public MainFormTest {
   }
   // Whether a flat button shows the glyph resource `name` (compared pixel by pixel with the
   // resource decoded at the window's DPI).
-  ::testing::AssertionResult Shows(int id, const std::string& name) {
+  ::testing::AssertionResult Shows(ControlId id, const std::string& name) {
     const FlatButton* button = form_->FlatControl(id);
     PngImage expected;
     std::string error;
@@ -51,7 +51,9 @@ class MainFormLookTest : public MainFormTest {
       return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "control " << id << " does not show " << name;
   }
-  HFONT FontOf(int id) { return reinterpret_cast<HFONT>(SendMessageW(C(id), WM_GETFONT, 0, 0)); }
+  HFONT FontOf(ControlId id) {
+    return reinterpret_cast<HFONT>(SendMessageW(C(id), WM_GETFONT, 0, 0));
+  }
   std::string SettingsAfterClosing() {
     SendMessageA(form_->hwnd(), WM_CLOSE, 0, 0);
     Pump();
@@ -63,30 +65,30 @@ class MainFormLookTest : public MainFormTest {
 // of its controls and the active glyph.
 TEST_F(MainFormLookTest, StartsInNormalModeInThePlainLookWithEveryControlInPlace) {
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
-  EXPECT_FALSE(Visible(kId_MkDirExt));
-  EXPECT_TRUE(Visible(kId_btn_ok));
+  EXPECT_FALSE(Visible(MainControl::kListField));
+  EXPECT_TRUE(Visible(MainControl::kOkButton));
   EXPECT_EQ(GetWindowLongPtrA(form_->hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
-  EXPECT_TRUE(Shows(kId_btn_BatchDir, "ICON_BatchCreate_INACT"));
-  Click(kId_btn_BatchDir);
-  for (int id = kId_lbl_from; id <= kId_rb_ABC; ++id)
-    EXPECT_TRUE(id == kId_memo_suffix || Visible(id)) << "control " << id;
-  EXPECT_TRUE(Shows(kId_btn_BatchDir, "ICON_BatchCreate_ACT"));
+  EXPECT_TRUE(Shows(MainControl::kBatchButton, "ICON_BatchCreate_INACT"));
+  Click(MainControl::kBatchButton);
+  for (ControlId id = MainControl::kFromLabel; id <= MainControl::kAbcOption; id = id + 1)
+    EXPECT_TRUE(id == MainControl::kSuffixMemo || Visible(id)) << "control " << id;
+  EXPECT_TRUE(Shows(MainControl::kBatchButton, "ICON_BatchCreate_ACT"));
   // A caption double-click's maximise is refused.
   SendMessageA(form_->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, 0);
   EXPECT_FALSE(IsZoomed(form_->hwnd()));
 }
 
 TEST_F(MainFormLookTest, HoverHighlightsQuickButtonsAndShowsTheRefreshMarker) {
-  SendMessageA(C(kId_btn_Quick1), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-  EXPECT_TRUE(Shows(kId_btn_Quick1, "ICON_SpaceToDot_ACT"));
+  SendMessageA(C(MainControl::kQuick1Button), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  EXPECT_TRUE(Shows(MainControl::kQuick1Button, "ICON_SpaceToDot_ACT"));
   SendMessageA(form_->hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
-  EXPECT_TRUE(Shows(kId_btn_Quick1, "ICON_SpaceToDot_INACT"));
+  EXPECT_TRUE(Shows(MainControl::kQuick1Button, "ICON_SpaceToDot_INACT"));
 
-  SendMessageA(C(kId_lbl_s_newfolder), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
-  EXPECT_TRUE(Visible(kId_lbl_s_refresh));
-  EXPECT_FALSE(Visible(kId_img_ChangeDirAttrib));
-  SendMessageA(C(kId_lbl_s_newfolder), WM_MOUSELEAVE, 0, 0);
-  EXPECT_FALSE(Visible(kId_lbl_s_refresh));
+  SendMessageA(C(MainControl::kNewFolderLink), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_TRUE(Visible(MainControl::kRefreshLink));
+  EXPECT_FALSE(Visible(MainControl::kAttributeImage));
+  SendMessageA(C(MainControl::kNewFolderLink), WM_MOUSELEAVE, 0, 0);
+  EXPECT_FALSE(Visible(MainControl::kRefreshLink));
 }
 
 // A user theme with flat buttons, a translucent window and a larger font: its colours, one
@@ -106,20 +108,21 @@ class UserThemeTest : public MainFormLookTest {
 };
 
 TEST_F(UserThemeTest, ColoursIconsFontAndTransparencyComeFromTheSettings) {
-  for (auto [message, id] : {std::pair{WM_CTLCOLORSTATIC, kId_lbl_currentPath},
-                             {WM_CTLCOLORSTATIC, kId_lbl_newdirname}}) {
+  for (auto [message, id] : {std::pair{WM_CTLCOLORSTATIC, MainControl::kCurrentPathLabel},
+                             {WM_CTLCOLORSTATIC, MainControl::kNewNameLabel}}) {
     ColorAnswer answer = AskColors(message, id);
     EXPECT_EQ(answer.brush_color, HexRgb(0x102030)) << id;
     EXPECT_EQ(answer.text, HexRgb(0x405060)) << id;
   }
   // The input fields stay as the system draws them.
-  EXPECT_EQ(AskColors(WM_CTLCOLOREDIT, kId_MkDirExt).brush_color, GetSysColor(COLOR_WINDOW));
-  EXPECT_TRUE(Shows(kId_btn_cancel_flat, "THEME_PINK_CANCEL"));
-  EXPECT_TRUE(Shows(kId_btn_options_flat, "THEME_DEFAULT_OPTIONS"));
+  EXPECT_EQ(AskColors(WM_CTLCOLOREDIT, MainControl::kListField).brush_color,
+            GetSysColor(COLOR_WINDOW));
+  EXPECT_TRUE(Shows(MainControl::kCancelFlatButton, "THEME_PINK_CANCEL"));
+  EXPECT_TRUE(Shows(MainControl::kOptionsFlatButton, "THEME_DEFAULT_OPTIONS"));
   // FontSize 10 with the default face reaches every control, edit fields too.
   LOGFONTA font = {};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(C(kId_MkDirExt), WM_GETFONT, 0, 0)), sizeof font,
-             &font);
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(C(MainControl::kListField), WM_GETFONT, 0, 0)),
+             sizeof font, &font);
   EXPECT_EQ(font.lfHeight, -MulDiv(10, SystemDpi(), 72));
   BYTE alpha = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(form_->hwnd(), nullptr, &alpha, nullptr));
@@ -128,17 +131,18 @@ TEST_F(UserThemeTest, ColoursIconsFontAndTransparencyComeFromTheSettings) {
 }
 
 TEST_F(UserThemeTest, FlatOkFollowsTheOkStateAndCreates) {
-  EXPECT_FALSE(Visible(kId_btn_ok));
+  EXPECT_FALSE(Visible(MainControl::kOkButton));
   TypeName("Existing");
   // Made after the window, the flat buttons still take their places in the tab order.
-  EXPECT_EQ(GetNextDlgTabItem(form_->hwnd(), C(kId_btn_BatchDir), FALSE), C(kId_btn_ok_flat));
-  EXPECT_EQ(T(kId_btn_ok_flat), "Enter");
-  EXPECT_TRUE(Shows(kId_btn_ok_flat, "THEME_DEFAULT_ENTER"));
+  EXPECT_EQ(GetNextDlgTabItem(form_->hwnd(), C(MainControl::kBatchButton), FALSE),
+            C(MainControl::kOkFlatButton));
+  EXPECT_EQ(T(MainControl::kOkFlatButton), "Enter");
+  EXPECT_TRUE(Shows(MainControl::kOkFlatButton, "THEME_DEFAULT_ENTER"));
   TypeName("");
-  EXPECT_FALSE(Enabled(kId_btn_ok_flat));
-  EXPECT_TRUE(Shows(kId_btn_ok_flat, "THEME_DEFAULT_OK"));
+  EXPECT_FALSE(Enabled(MainControl::kOkFlatButton));
+  EXPECT_TRUE(Shows(MainControl::kOkFlatButton, "THEME_DEFAULT_OK"));
   TypeName("Fresh");
-  SendMessageA(C(kId_btn_ok_flat), BM_CLICK, 0, 0);
+  SendMessageA(C(MainControl::kOkFlatButton), BM_CLICK, 0, 0);
   Pump();
   EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\Fresh"));
 }
@@ -156,9 +160,10 @@ class LanguageTest : public MainFormLookTest {
 // The texts reach the window and its dialogs whole, in the one font of every control: no
 // font takes the language's character set.
 TEST_F(LanguageTest, TheWindowAndItsDialogsShowTheLanguageInTheDesignedFont) {
-  EXPECT_EQ(T(kId_btn_cancel), "\u041E\u0442\u043C\u0435\u043D\u0430");
-  for (int id : {kId_btn_cancel, kId_lbl_s_newfolder, kId_MkDir})
-    EXPECT_EQ(FontOf(id), FontOf(kId_MkDirExt)) << id;
+  EXPECT_EQ(T(MainControl::kCancelButton), "\u041E\u0442\u043C\u0435\u043D\u0430");
+  for (ControlId id :
+       {MainControl::kCancelButton, MainControl::kNewFolderLink, MainControl::kNameField})
+    EXPECT_EQ(FontOf(id), FontOf(MainControl::kListField)) << id;
   std::string title;
   EXPECT_TRUE(WhileShown(
       kConfigurationClass, [&] { Key(form_->MkDirEdit(), 'P', {VK_CONTROL}); },
@@ -172,42 +177,42 @@ TEST_F(LanguageTest, TheWindowAndItsDialogsShowTheLanguageInTheDesignedFont) {
 
 TEST_F(MainFormTest, EnterWaitsForANameAndPressingTheReplacementsBoxDisarmsItsSwitch) {
   TypeName("");
-  EXPECT_FALSE(Enabled(kId_btn_ok));
+  EXPECT_FALSE(Enabled(MainControl::kOkButton));
   Key(form_->MkDirEdit(), VK_RETURN);  // Enter does nothing then
   EXPECT_TRUE(IsWindow(form_->hwnd()));
   // Pressing the box disarms the automatic switch.
   TypeName("Audio %Y");
-  ASSERT_TRUE(Checked(kId_option_replacements));
-  EXPECT_EQ(T(kId_lbl_newdirname), "Audio 2026");
+  ASSERT_TRUE(Checked(MainControl::kReplacementsCheck));
+  EXPECT_EQ(T(MainControl::kNewNameLabel), "Audio 2026");
   Screenshot("normal");
-  SendMessageA(C(kId_option_replacements), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-  SendMessageA(C(kId_option_replacements), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  SendMessageA(C(MainControl::kReplacementsCheck), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  SendMessageA(C(MainControl::kReplacementsCheck), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
   Pump();
-  EXPECT_FALSE(Checked(kId_option_replacements));
+  EXPECT_FALSE(Checked(MainControl::kReplacementsCheck));
   TypeName("Audio %Y %D");
-  EXPECT_FALSE(Checked(kId_option_replacements));
+  EXPECT_FALSE(Checked(MainControl::kReplacementsCheck));
 }
 
 TEST_F(MainFormTest, F3CyclesThroughTheModesAndBatchGivesTheUsersListBack) {
   Key(form_->MkDirEdit(), VK_F3);
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
   TypeList("Intro\r\nDisc 07");
-  Key(C(kId_MkDirExt), VK_F3);
+  Key(C(MainControl::kListField), VK_F3);
   EXPECT_EQ(form_->Mode(), MainMode::kBatch);
-  EXPECT_TRUE(Visible(kId_edit_from));
-  EXPECT_EQ(T(kId_cmbx_prefix), "Disc ");
+  EXPECT_TRUE(Visible(MainControl::kFromField));
+  EXPECT_EQ(T(MainControl::kPrefixBox), "Disc ");
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Disc 08", "Disc 09", "Disc 10"}));
   Screenshot("batch");
-  Key(C(kId_MkDirExt), VK_F3);
+  Key(C(MainControl::kListField), VK_F3);
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
-  EXPECT_FALSE(Visible(kId_edit_from));
+  EXPECT_FALSE(Visible(MainControl::kFromField));
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Intro", "Disc 07"}));
 }
 
 // F6 gives the name field the whole list in Normal notation, and Enter makes what the list
 // made; a list without that spelling stays, and so does the mode after a cancelled dialog.
 TEST_F(MainFormTest, F6SpellsTheListInOneLineOrKeepsItAndCancelKeepsTheMode) {
-  SendMessageA(C(kId_option_closewnd), BM_SETCHECK, BST_UNCHECKED, 0);
+  SendMessageA(C(MainControl::kCloseCheck), BM_SETCHECK, BST_UNCHECKED, 0);
   TypeName("");
   Key(form_->MkDirEdit(), VK_HOME);
   TypeKeys("alpha|beta*gamma");
@@ -215,13 +220,13 @@ TEST_F(MainFormTest, F6SpellsTheListInOneLineOrKeepsItAndCancelKeepsTheMode) {
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"alpha", "beta", "*gamma"}));
   Press(VK_F6);
   ASSERT_EQ(form_->Mode(), MainMode::kNormal);
-  EXPECT_EQ(T(kId_MkDir), "alpha|beta*gamma");
+  EXPECT_EQ(T(MainControl::kNameField), "alpha|beta*gamma");
   Press(VK_RETURN);
   for (const char* made : {"alpha", "beta", "beta\\gamma"})
     EXPECT_TRUE(files_.DirectoryExists(std::string("C:\\Work\\") + made)) << made;
   ASSERT_EQ(form_->Mode(), MainMode::kExtended);  // OK made the list of the name first
-  SetWindowTextA(C(kId_MkDirExt), "");
-  SetFocus(C(kId_MkDirExt));
+  SetWindowTextA(C(MainControl::kListField), "");
+  SetFocus(C(MainControl::kListField));
   TypeKeys("one\r**two");
   Press(VK_F6);
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
@@ -234,32 +239,32 @@ TEST_F(MainFormTest, F6SpellsTheListInOneLineOrKeepsItAndCancelKeepsTheMode) {
 }
 
 TEST_F(MainFormLookTest, TheBatchSignTurnsTheSeriesAndItsImage) {
-  Key(C(kId_MkDir), VK_F8);
+  Key(C(MainControl::kNameField), VK_F8);
   ASSERT_EQ(form_->Mode(), MainMode::kBatch);
-  SetWindowTextA(C(kId_edit_to), "12");
-  SetWindowTextA(C(kId_edit_from), "8");
+  SetWindowTextA(C(MainControl::kToField), "12");
+  SetWindowTextA(C(MainControl::kFromField), "8");
   Pump();
   EXPECT_EQ(ListLines().front(), "08");
-  EXPECT_TRUE(Shows(kId_btn_sign, "ICON_SignAscending"));
-  ClickWithMouse(kId_btn_sign);
+  EXPECT_TRUE(Shows(MainControl::kSignButton, "ICON_SignAscending"));
+  ClickWithMouse(MainControl::kSignButton);
   EXPECT_EQ(ListLines().front(), "12");
-  EXPECT_TRUE(Shows(kId_btn_sign, "ICON_SignDescending"));
+  EXPECT_TRUE(Shows(MainControl::kSignButton, "ICON_SignDescending"));
 }
 
 TEST_F(MainFormTest, CtrlDAddsNumberedSubdirectoryLines) {
   TypeName("Project");
   Key(form_->MkDirEdit(), 'D', {VK_CONTROL});
-  Key(C(kId_MkDirExt), 'D', {VK_CONTROL});
+  Key(C(MainControl::kListField), 'D', {VK_CONTROL});
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Project", "* Subdir 1", "* Subdir 2"}));
-  const auto [start, end] = Selection(C(kId_MkDirExt));
-  EXPECT_EQ(T(kId_MkDirExt).substr(start, end - start), "Subdir ");
+  const auto [start, end] = Selection(C(MainControl::kListField));
+  EXPECT_EQ(T(MainControl::kListField).substr(start, end - start), "Subdir ");
   Screenshot("extended");
 }
 
 TEST_F(MainFormTest, EscapeClosesTheWindowUnlessATemplateListIsOpen) {
-  Click(kId_cmbox_Templates, CBN_DROPDOWN);
-  Key(C(kId_cmbox_Templates), VK_ESCAPE);
+  Click(MainControl::kTemplateBox, CBN_DROPDOWN);
+  Key(C(MainControl::kTemplateBox), VK_ESCAPE);
   EXPECT_TRUE(IsWindow(form_->hwnd()));
   Key(form_->MkDirEdit(), VK_ESCAPE);
   EXPECT_FALSE(IsWindow(form_->hwnd()));
@@ -290,16 +295,16 @@ TEST_F(MainFormTest, HandledKeysLeaveTheTypedTextAsItWas) {
       {MainMode::kNormal, {'M', 'H', VK_TAB, 'P', 'Q', 'O', 'T'}, {VK_PRIOR, VK_F5}},
       {MainMode::kBatch, {'M', 'H', VK_RETURN, 'P'}, {VK_NEXT, VK_F5}},
   };
-  SendMessageA(C(kId_option_closewnd), BM_SETCHECK, BST_UNCHECKED, 0);
+  SendMessageA(C(MainControl::kCloseCheck), BM_SETCHECK, BST_UNCHECKED, 0);
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseWhatTheKeyOpened);
   for (const auto& [mode, with_ctrl, alone] : table) {
-    Key(C(kId_option_closewnd), VK_F6);
+    Key(C(MainControl::kCloseCheck), VK_F6);
     if (mode != MainMode::kNormal) Press(mode == MainMode::kExtended ? VK_F7 : VK_F8);
     ASSERT_EQ(form_->Mode(), mode);
     HWND field = mode == MainMode::kNormal ? form_->MkDirEdit()
                  : mode == MainMode::kExtended
-                     ? C(kId_MkDirExt)
-                     : FindWindowExA(C(kId_cmbx_prefix), nullptr, "Edit", nullptr);
+                     ? C(MainControl::kListField)
+                     : FindWindowExA(C(MainControl::kPrefixBox), nullptr, "Edit", nullptr);
     SetWindowTextA(field, "");
     SetFocus(field);
     const bool lines = mode == MainMode::kExtended;
@@ -323,10 +328,11 @@ TEST_F(MainFormTest, HandledKeysLeaveTheTypedTextAsItWas) {
 
 TEST_F(MainFormTest, QuickButtonsRewriteTheNameAndCtrlDigitsClickThem) {
   TypeName("My  new folder ");
-  Click(kId_btn_Quick1);
-  EXPECT_EQ(T(kId_MkDir), "My  new.folder ");  // the careful variant keeps runs and the end
+  Click(MainControl::kQuick1Button);
+  EXPECT_EQ(T(MainControl::kNameField),
+            "My  new.folder ");  // the careful variant keeps runs and the end
   Key(form_->MkDirEdit(), '3', {VK_CONTROL});
-  EXPECT_EQ(T(kId_MkDir), "mY  NEW.FOLDER ");
+  EXPECT_EQ(T(MainControl::kNameField), "mY  NEW.FOLDER ");
 }
 
 // A key typed into the closed template list picks the entry it starts (here a letter of
@@ -340,34 +346,34 @@ class UserTemplateTest : public MainFormTest {
 
 TEST_F(UserTemplateTest, TypedTemplateKeyPicksItsEntryAndUndoRestoresTheName) {
   TypeName("mine");
-  SetFocus(C(kId_cmbox_Templates));
+  SetFocus(C(MainControl::kTemplateBox));
   TypeKeys("\u017B");  // the first letter of the user's "Żółw"
-  EXPECT_EQ(T(kId_MkDir), "zw");
-  ASSERT_TRUE(Visible(kId_btn_undo));
-  ClickWithMouse(kId_btn_undo);
-  EXPECT_EQ(T(kId_MkDir), "mine");
-  EXPECT_FALSE(Visible(kId_btn_undo));
+  EXPECT_EQ(T(MainControl::kNameField), "zw");
+  ASSERT_TRUE(Visible(MainControl::kUndoButton));
+  ClickWithMouse(MainControl::kUndoButton);
+  EXPECT_EQ(T(MainControl::kNameField), "mine");
+  EXPECT_FALSE(Visible(MainControl::kUndoButton));
 }
 
 // Ctrl+E or a double-click opens the path field on the current path; ending the edit makes
 // the expanded text the current path and re-runs the preview against it.
 TEST_F(MainFormTest, EditedPathBecomesCurrentAndEndsWithEscapeOrAClick) {
   TypeName("Existing");
-  ASSERT_EQ(T(kId_btn_ok), "Enter");
+  ASSERT_EQ(T(MainControl::kOkButton), "Enter");
   Key(form_->MkDirEdit(), 'E', {VK_CONTROL});
-  ASSERT_TRUE(Visible(kId_edit_curdirname));
-  EXPECT_EQ(T(kId_edit_curdirname), "C:\\Work\\");
-  EXPECT_EQ(GetFocus(), C(kId_edit_curdirname));
-  SetWindowTextA(C(kId_edit_curdirname), "C:\\Work\\%KX_ONE%");
-  Key(C(kId_edit_curdirname), VK_ESCAPE);
-  EXPECT_FALSE(Visible(kId_edit_curdirname));
-  EXPECT_EQ(T(kId_lbl_currentPath), "C:\\Work\\1\\");
-  EXPECT_EQ(T(kId_btn_ok), "OK");  // "Existing" is no longer below the current path
+  ASSERT_TRUE(Visible(MainControl::kPathField));
+  EXPECT_EQ(T(MainControl::kPathField), "C:\\Work\\");
+  EXPECT_EQ(GetFocus(), C(MainControl::kPathField));
+  SetWindowTextA(C(MainControl::kPathField), "C:\\Work\\%KX_ONE%");
+  Key(C(MainControl::kPathField), VK_ESCAPE);
+  EXPECT_FALSE(Visible(MainControl::kPathField));
+  EXPECT_EQ(T(MainControl::kCurrentPathLabel), "C:\\Work\\1\\");
+  EXPECT_EQ(T(MainControl::kOkButton), "OK");  // "Existing" is no longer below the current path
   // A double-click on the preview opens it again; a click in the window ends it.
-  Click(kId_lbl_newdirname, STN_DBLCLK);
-  ASSERT_TRUE(Visible(kId_edit_curdirname));
+  Click(MainControl::kNewNameLabel, STN_DBLCLK);
+  ASSERT_TRUE(Visible(MainControl::kPathField));
   SendMessageA(form_->hwnd(), WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
-  EXPECT_FALSE(Visible(kId_edit_curdirname));
+  EXPECT_FALSE(Visible(MainControl::kPathField));
 }
 
 TEST_F(MainFormTest, CustomNameReplacesTheSuggestionAtEveryActivation) {
@@ -375,7 +381,7 @@ TEST_F(MainFormTest, CustomNameReplacesTheSuggestionAtEveryActivation) {
                  "[Configuration]\r\nSuggestedName=1\r\nCustomDirName=  Inbox %Y \r\n");
   TypeName("Setup");
   Activate();
-  EXPECT_EQ(T(kId_MkDir), "Inbox %Y");
+  EXPECT_EQ(T(MainControl::kNameField), "Inbox %Y");
 }
 
 int PathQueries(const FakeWindowSystem& windows) {
@@ -463,16 +469,16 @@ class ReplaceCharsTest : public MainFormTest {
 TEST_F(ReplaceCharsTest, EnvironmentNamesKeepReplacementsOnInBothModes) {
   SetFocus(form_->MkDirEdit());
   TypeKeys("%KX_ONE%\\a?b");
-  EXPECT_TRUE(Checked(kId_option_replacements));
-  EXPECT_EQ(T(kId_lbl_newdirname), "1\\a_b");
-  Key(C(kId_MkDir), VK_F3);
-  EXPECT_TRUE(Checked(kId_option_replacements));
-  EXPECT_EQ(T(kId_lbl_newdirname), "1\\a_b");
+  EXPECT_TRUE(Checked(MainControl::kReplacementsCheck));
+  EXPECT_EQ(T(MainControl::kNewNameLabel), "1\\a_b");
+  Key(C(MainControl::kNameField), VK_F3);
+  EXPECT_TRUE(Checked(MainControl::kReplacementsCheck));
+  EXPECT_EQ(T(MainControl::kNewNameLabel), "1\\a_b");
 }
 
 TEST_F(ReplaceCharsTest, OkRepairsTheNameWithTheSettingsReplacements) {
   TypeName("R&D");
-  Click(kId_btn_ok);
+  Click(MainControl::kOkButton);
   EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\RandD"));
   EXPECT_FALSE(files_.Exists("C:\\Work\\R&D"));
 }

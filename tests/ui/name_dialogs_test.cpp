@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "platform/win32/resource_win32.h"
-#include "ui/about_dialog.h"
-#include "ui/dialog_ids.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/dialog_ids.h"
 #include "ui/main_form_fixture.h"
 
 namespace kestrix {
@@ -61,16 +61,16 @@ TEST_F(NameDialogsTest, TemplateManagerAddsByEnterChoosesByClickDeletesByKeyAndW
     Tap(VK_RETURN);  // the default button is Add while a template is ready
     Type("b");
     Tap(VK_RETURN);
-    after_adds = TextOf(GetDlgItem(dialog, kId_Template_Name));
-    HWND list = GetDlgItem(dialog, kId_TemplateList);
+    after_adds = TextOf(Item(dialog, TemplateControl::kNameField));
+    HWND list = Item(dialog, TemplateControl::kList);
     RECT row = {LVIR_BOUNDS, 0, 0, 0};
     SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
     ClickOn(list, {row.left + 40, (row.top + row.bottom) / 2});
-    chosen = TextOf(GetDlgItem(dialog, kId_Template_Define)) + "|" +
-             TextOf(GetDlgItem(dialog, kId_Template_Name));
+    chosen = TextOf(Item(dialog, TemplateControl::kTextField)) + "|" +
+             TextOf(Item(dialog, TemplateControl::kNameField));
     ShotOf(dialog, "template-manager");
     Tap(VK_DELETE);
-    after_delete = TextOf(GetDlgItem(dialog, kId_Template_Name));
+    after_delete = TextOf(Item(dialog, TemplateControl::kNameField));
     ClickOn(GetDlgItem(dialog, IDOK));
   });
   EXPECT_EQ(after_adds, "Template 3");
@@ -80,7 +80,7 @@ TEST_F(NameDialogsTest, TemplateManagerAddsByEnterChoosesByClickDeletesByKeyAndW
   EXPECT_NE(settings.find("[UserTemplates]\r\nTemplate 2=b\r\n"), std::string::npos) << settings;
   EXPECT_EQ(settings.find("Template 1"), std::string::npos) << settings;
   EXPECT_NE(settings.find("ManageTemplates_W="), std::string::npos) << settings;
-  const Combo templates(C(kId_cmbox_Templates));
+  const Combo templates(C(MainControl::kTemplateBox));
   EXPECT_EQ(templates.Item(templates.Count() - 1), "[T] - Template 2");
 }
 
@@ -91,7 +91,7 @@ TEST_F(NameDialogsTest, TemplateNamesTheFileCannotKeepAreRefusedAndReplacingAsks
   files_.AddFile(kSettingsFile, "[UserTemplates]\r\nKeep=old\r\n");
   const auto stored = [this] {
     std::vector<std::string> lines;
-    TBigIniFile(files_, kSettingsFile).ReadSectionValues("UserTemplates", lines);
+    BigIniFile(files_, kSettingsFile).ReadSectionValues("UserTemplates", lines);
     return lines;
   };
   // Each name, then its text, typed into its field, and Enter (Add); then OK or Escape.
@@ -100,7 +100,8 @@ TEST_F(NameDialogsTest, TemplateNamesTheFileCannotKeepAreRefusedAndReplacingAsks
       HWND dialog = WaitFor("TManageTemplates");
       ASSERT_NE(dialog, nullptr);
       for (size_t i = 0; i < typed.size(); ++i) {
-        ClickOn(GetDlgItem(dialog, i % 2 == 0 ? kId_Template_Name : kId_Template_Define));
+        ClickOn(
+            Item(dialog, i % 2 == 0 ? TemplateControl::kNameField : TemplateControl::kTextField));
         Tap('A', {VK_CONTROL});
         Type(typed[i]);
         if (i % 2 == 1) Tap(VK_RETURN);
@@ -134,7 +135,7 @@ class StructureTest : public NameDialogsTest {
 };
 
 TEST_F(StructureTest, LoadMenuInsertsTheStructureAndThePlaceholdersAreFilledStepByStep) {
-  ASSERT_TRUE(Visible(kId_btn_loadFromFile));
+  ASSERT_TRUE(Visible(MainControl::kLoadButton));
   std::string back;
   WithUser('O', [&] {
     ASSERT_NE(WaitFor("#32768"), nullptr);
@@ -143,37 +144,37 @@ TEST_F(StructureTest, LoadMenuInsertsTheStructureAndThePlaceholdersAreFilledStep
     HWND dialog = WaitFor("TPlaceholders");
     ASSERT_NE(dialog, nullptr);
     Type("Home");
-    ClickOn(GetDlgItem(dialog, kId_btn_next));
+    ClickOn(Item(dialog, PlaceholderControl::kNextButton));
     Type("en");
     ShotOf(dialog, "placeholders");
-    ClickOn(GetDlgItem(dialog, kId_btn_previous));
-    back = TextOf(GetDlgItem(dialog, kId_edit_Replacement));
+    ClickOn(Item(dialog, PlaceholderControl::kPreviousButton));
+    back = TextOf(Item(dialog, PlaceholderControl::kReplacementField));
     Tap(VK_RETURN);  // Next
     Tap(VK_RETURN);  // Apply on the last placeholder
   });
   EXPECT_EQ(back, "Home");
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
-  EXPECT_EQ(T(kId_MkDirExt), "Home\\pages\r\nHome\\en");
+  EXPECT_EQ(T(MainControl::kListField), "Home\\pages\r\nHome\\en");
 }
 
 TEST_F(NameDialogsTest, AboutDialogShowsTheHistoryAndVersionAndKeepsItsSize) {
   files_.AddFile(kSettingsFile, "[WindowSize]\r\naboutForm_W=520\r\naboutForm_H=300\r\n");
   resources_.Add("whatsnew", "1.6.0.5\n- Typing replaces the suggestion\n");
   Win32Resources languages;
-  TAboutForm about({files_, resources_, kSettingsFile,
-                    [&] { return LoadBuiltInLanguage(languages, nullptr, "ENG"); }});
+  AboutDialog about({files_, resources_, kSettingsFile,
+                     [&] { return LoadBuiltInLanguage(languages, nullptr, "ENG"); }});
   const bool shown = WhileShown(
       kAboutClass, [&] { about.ShowModal(GetModuleHandleA(nullptr), form_->hwnd()); },
       [&](HWND dialog) {
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, kAbout_memo_history)),
+        EXPECT_EQ(TextOf(Item(dialog, AboutControl::kHistoryMemo)),
                   "1.6.0.5\r\n- Typing replaces the suggestion");
-        const std::string version = TextOf(GetDlgItem(dialog, kAbout_lbl_version));
+        const std::string version = TextOf(Item(dialog, AboutControl::kVersionLabel));
         EXPECT_NE(version.find("1.6.0.5"), std::string::npos) << version;
         Screenshot("about", dialog);
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);
       });
   ASSERT_TRUE(shown) << "the dialog did not open";
-  TBigIniFile ini(files_, kSettingsFile);
+  BigIniFile ini(files_, kSettingsFile);
   EXPECT_EQ(ini.ReadInteger("WindowSize", "aboutForm_W", 0), 520);
   EXPECT_EQ(ini.ReadInteger("WindowSize", "aboutForm_H", 0), 300);
 }

@@ -45,7 +45,7 @@ TEST(ConfigurationRules, FieldsAffixesAndTransparency) {
   // A window position outside the three choices reads as the last.
   const std::pair<const char*, int> positions[] = {{"0", 0}, {"1", 1}, {"7", 2}, {"-1", 2}};
   for (const auto& [stored, position] : positions) {
-    TBigIniFile ini;
+    BigIniFile ini;
     ini.SetText(Concat({"[Configuration]\r\nWindowPosition=", stored}));
     EXPECT_EQ(LoadConfiguration(ini).window_position, position) << stored;
   }
@@ -89,7 +89,7 @@ TEST(ConfigurationValues, OkWritesOnlyWhatTheUserChangedOrSaysWhyNot) {
     FakeFileSystem fs;
     const std::string path = "C:\\K\\tc Kestrix.ini";
     fs.AddFile(path, kUserSettingsFile);
-    TBigIniFile ini(fs, path);
+    BigIniFile ini(fs, path);
     const ConfigurationValues shown = LoadConfiguration(ini);
     ConfigurationValues values = shown;
     c.change(values);

@@ -298,12 +298,12 @@ struct RunFixture {
   void Ok(const std::string& name) {
     view.normal = true;
     view.name = name;
-    run->btn_okClick();
+    run->CreateFromInput();
   }
   void OkList(const std::string& list) {
     view.normal = false;
     view.list = list;
-    run->btn_okClick();
+    run->CreateFromInput();
   }
   // Host traffic as text: "CD:R:<path>", "CD:L:<path>", "EM:<command>".
   Lines Sent() const {
@@ -1251,7 +1251,7 @@ TEST(SelectFileMenu, TextFileStructuresAndBrowse) {
 }
 
 TEST(UserStructures, DiscoveryReadingAndPlaceholdersThatOccur) {
-  TBigIniFile ini;
+  BigIniFile ini;
   ini.SetText(
       "[UserStructure0]\nName= Web \n%P%\\src\n%p%\\docs\\%y%\n[UserStructure1]\nName=\n"
       "[UserStructure2]\na\nName=Odd\n[Placeholders]\n%Y%\n%Q%\n%P%");

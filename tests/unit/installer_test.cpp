@@ -25,7 +25,7 @@ using namespace std::string_literals;
 // The content of an in-memory INI after `edit`, one line per entry, sections as "[x]".
 template <typename Edit>
 std::string Edited(const std::string& lines, Edit edit) {
-  TBigIniFile ini;
+  BigIniFile ini;
   ini.SetText(ReplaceAll(lines, "|", "\n"));
   edit(ini);
   std::vector<std::string> out;
@@ -60,12 +60,12 @@ TEST(HostFileEdits, KeyBindingMovesOrGoes) {
   };
   // An init-capture: clang 14, which clang-tidy uses, cannot capture a structured binding.
   for (const auto& [before, binding, after] : rows)
-    EXPECT_EQ(Edited(before, [&b = binding](TBigIniFile& ini) { EditKeyBinding(ini, b); }), after)
+    EXPECT_EQ(Edited(before, [&b = binding](BigIniFile& ini) { EditKeyBinding(ini, b); }), after)
         << before;
 }
 
 TEST(HostFileEdits, ReadsAnEarlierInstallation) {
-  TBigIniFile wincmd;
+  BigIniFile wincmd;
   wincmd.SetText("[Shortcuts]\nF2=cm_x\nF3=em_KestrixSetup\n[ShortcutsWin]\nCS+F9= em_kestrix ");
   ExistingKey key = FindExistingKey(wincmd);
   EXPECT_EQ(key.key, "CS+F9");
@@ -363,7 +363,7 @@ TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
           EXPECT_THAT([&] { tree.Procedure().InstallUserCommands(false); },
                       testing::Throws<InOutError>(
                           testing::Property(&InOutError::Code, kErrorNoUnicodeTranslation)));
-          TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", IniOwner::kHost, &tree.code_page);
+          BigIniFile wincmd(fs, "C:\\TC\\wincmd.ini", IniOwner::kHost, &tree.code_page);
           wincmd.WriteString("Tabs", "3_path", wincmd.ReadString("Tabs", "0_path", "") + "\x81");
           EXPECT_THROW(wincmd.UpdateFile(), InOutError);
           break;
@@ -494,7 +494,7 @@ TEST_F(InstallProcedureTest, InstallTwiceThenUninstallTouchesOnlyWhatKestrixWrot
   fs.AddFile("C:\\TC\\Kestrix\\tc Kestrix.exe", "an earlier version");
   FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
   const auto opened = [&] {
-    TBigIniFile wincmd(fs, "C:\\TC\\wincmd.ini"), usercmd(fs, "C:\\TC\\usercmd.ini");
+    BigIniFile wincmd(fs, "C:\\TC\\wincmd.ini"), usercmd(fs, "C:\\TC\\usercmd.ini");
     return FindEarlierInstallation(fs, env, wincmd, usercmd, "C:\\TC", kDefaultRelativeExe);
   };
   for (const char* key : {"S+F7", "F7"}) {  // again from the download: nothing doubles

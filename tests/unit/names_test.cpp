@@ -891,7 +891,7 @@ TEST(TemplateRows, AddReplacesTheSameNameAndDeletingUserFromThePopupIsRemembered
   TemplateRows again(Lines{{"Me", "{user}"}});
   again.Delete(0, true);
   EXPECT_TRUE(again.FirstTemplateDeleted());
-  TBigIniFile ini;
+  BigIniFile ini;
   ini.SetText("[UserTemplates]\nOld=x\n[Additional]");
   rows.Write(ini);
   again.Write(ini);

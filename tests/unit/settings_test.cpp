@@ -36,10 +36,10 @@ class BigIniFileTest : public ::testing::Test {
   void Put(const std::string& content) { fs.AddFile(kPath, content); }
   std::string Content() { return fs.FileContent(kPath).value_or("<missing>"); }
   // The file after opening `content`, running `edit` and releasing the object.
-  std::string Edited(const std::string& content, const std::function<void(TBigIniFile&)>& edit) {
+  std::string Edited(const std::string& content, const std::function<void(BigIniFile&)>& edit) {
     Put(content);
     {
-      TBigIniFile ini(fs, kPath);
+      BigIniFile ini(fs, kPath);
       edit(ini);
     }
     return Content();
@@ -50,7 +50,7 @@ class BigIniFileTest : public ::testing::Test {
 TEST_F(BigIniFileTest, ReadStringTakesValueVerbatim) {
   Put("[S]\r\nplain=v\r\nspaced=  two\r\nblank =x\r\nempty=\r\nquoted=\"q\" \r\n"
       "eq=a=b\r\nMixed=Case\r\n");
-  TBigIniFile ini(fs, kPath);
+  BigIniFile ini(fs, kPath);
   const std::pair<const char*, const char*> cases[] = {
       {"plain", "v"},  {"spaced", "  two"}, {"blank", "dflt"},
       {"blank ", "x"}, {"empty", ""},       {"quoted", "\"q\" "},
@@ -82,7 +82,7 @@ TEST(IniKeyProblem, NamesTheCharacterAndWhatItTakesRoundTrips) {
     const IniKeyProblem problem = IniKeyProblemOf(key);
     EXPECT_TRUE(problem.where == where && problem.character == character) << key;
     if (problem) continue;
-    TBigIniFile written, read;
+    BigIniFile written, read;
     written.WriteString("s", key, "v]");
     Lines lines, names;
     written.GetStrings(lines);
@@ -100,7 +100,7 @@ TEST_F(BigIniFileTest, ParsingRules) {
       "before=dropped\r\n[One]\r\n;comment\r\nno equals\r\n\x1A\r\n\r\n[Two] \r\nafter=1\r\n"
       "[ Blank ]\r\nb=2\n[]\rc=\0x\r\n[\r\n";
   Put(std::string(text, sizeof text - 1));
-  TBigIniFile ini(fs, kPath);
+  BigIniFile ini(fs, kPath);
   Lines names;
   ini.ReadSections(names);
   EXPECT_EQ(names, (Lines{"One", " Blank ", ""}));
@@ -118,26 +118,26 @@ TEST_F(BigIniFileTest, ParsingRules) {
 
 TEST_F(BigIniFileTest, AMissingFileIsCreatedByTheFirstFlushAnInMemoryOneNever) {
   {
-    TBigIniFile ini(fs, kPath);
+    BigIniFile ini(fs, kPath);
     EXPECT_EQ(ini.ReadString("A", "k", "dflt"), "dflt");
     EXPECT_FALSE(fs.FileExists(kPath));
     ini.WriteString("A", "k", "v");
   }
   EXPECT_EQ(Content(), "[A]\r\nk=v\r\n\r\n");
   // A missing directory on the way is as good as a missing file; a directory is not.
-  EXPECT_EQ(TBigIniFile(fs, "C:\\Nowhere\\x.ini").ReadString("A", "k", "d"), "d");
-  EXPECT_THROW(TBigIniFile(fs, "C:\\Prog"), InOutError);
+  EXPECT_EQ(BigIniFile(fs, "C:\\Nowhere\\x.ini").ReadString("A", "k", "d"), "d");
+  EXPECT_THROW(BigIniFile(fs, "C:\\Prog"), InOutError);
   // An in-memory file is never written; a new name flushes the old one first.
   const int writes = fs.WriteCount();
   {
-    TBigIniFile ini(fs, "");
+    BigIniFile ini(fs, "");
     ini.WriteString("A", "k", "v");
     ini.UpdateFile();
     EXPECT_FALSE(ini.Modified());
   }
   EXPECT_EQ(fs.WriteCount(), writes);
   fs.AddFile("C:\\Prog\\other.ini", "[O]\r\no=1\r\n");
-  TBigIniFile ini(fs, kPath);
+  BigIniFile ini(fs, kPath);
   ini.WriteString("A", "k", "v");
   ini.SetFileName("c:/prog/OTHER.INI");
   EXPECT_EQ(Content(), "[A]\r\nk=v\r\n\r\n");
@@ -151,20 +151,20 @@ TEST_F(BigIniFileTest, DuplicatesAndUnchangedWritesLeaveTheFileAlone) {
   Put(original);
   const uint64_t stamp = fs.LastWriteTime(kPath);
   {
-    TBigIniFile ini(fs, kPath);
+    BigIniFile ini(fs, kPath);
     EXPECT_EQ(ini.ReadString("A", "k", "") + ini.ReadString("A", "only", "none"), "firstnone");
     EXPECT_FALSE(ini.Modified());
   }
   // Dropping the duplicate alone does not rewrite the file.
   EXPECT_EQ(Content(), original);
   EXPECT_EQ(fs.LastWriteTime(kPath), stamp);
-  EXPECT_EQ(Edited(original, [](TBigIniFile& ini) { ini.WriteString("B", "x", "2"); }),
+  EXPECT_EQ(Edited(original, [](BigIniFile& ini) { ini.WriteString("B", "x", "2"); }),
             "[A]\r\nk=first\r\n\r\n[B]\r\nx=2\r\nkept=1\r\n\r\n");
   // An unchanged write leaves the file and its time stamp alone.
   const std::string same = "[S]\r\nk=v\r\n\r\n\r\n; trailing\r\n";
   // A change made and taken back still counts as a change: the file is rewritten.
   EXPECT_EQ(Edited(same,
-                   [](TBigIniFile& ini) {
+                   [](BigIniFile& ini) {
                      ini.WriteInteger("s", "K", 0);
                      ini.WriteString("s", "k", "v");
                      EXPECT_TRUE(ini.Modified());
@@ -174,7 +174,7 @@ TEST_F(BigIniFileTest, DuplicatesAndUnchangedWritesLeaveTheFileAlone) {
   const uint64_t same_stamp = fs.LastWriteTime(kPath);
   const int writes = fs.WriteCount();
   {
-    TBigIniFile ini(fs, kPath);
+    BigIniFile ini(fs, kPath);
     ini.WriteString("S", "k", "v");
     EXPECT_FALSE(ini.Modified());
   }
@@ -183,9 +183,9 @@ TEST_F(BigIniFileTest, DuplicatesAndUnchangedWritesLeaveTheFileAlone) {
 }
 
 TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
-  const std::tuple<const char*, std::function<void(TBigIniFile&)>, const char*> cases[] = {
+  const std::tuple<const char*, std::function<void(BigIniFile&)>, const char*> cases[] = {
       {"[A]\r\nfirst=1\r\nKey=old\r\nlast=3\r\n[B]\r\nb=1\r\n",
-       [](TBigIniFile& ini) {
+       [](BigIniFile& ini) {
          ini.WriteString("a", "KEY", "new");  // keeps its place, takes the caller's spelling
          ini.WriteString("A", "added", "4");
          ini.WriteString("New", "n", "5");
@@ -194,15 +194,15 @@ TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
        "[New]\r\nn=5\r\n\r\n"},
       // Every kind of line end, an edit between untouched lines, no end on the last line.
       {"[A]\r\na=1\r\nb=2\r\nc=3\nd=4\re=5\r\n\r\nf=6\r\n[B]\r\nlast=7",
-       [](TBigIniFile& ini) { ini.WriteString("A", "b", "new"); },
+       [](BigIniFile& ini) { ini.WriteString("A", "b", "new"); },
        "[A]\r\na=1\r\nb=new\r\nc=3\r\nd=4\r\ne=5\r\nf=6\r\n\r\n[B]\r\nlast=7\r\n\r\n"},
       // A rewrite drops blank lines and empty sections; the lines above the first section stay
       // as they were.
       {"; preamble\r\n\r\n[Empty]\r\n\r\n[S]\r\n; keep me\r\nunknown line\r\n\r\n\r\nk=v\r\n",
-       [](TBigIniFile& ini) { ini.WriteString("S", "k", "w"); },
+       [](BigIniFile& ini) { ini.WriteString("S", "k", "w"); },
        "; preamble\r\n\r\n[S]\r\n; keep me\r\nunknown line\r\nk=w\r\n\r\n"},
       {"[A]\r\nonly=1\r\n[B]\r\nx=1\r\ny=2\r\n[C]\r\nc=1\r\n",
-       [](TBigIniFile& ini) {
+       [](BigIniFile& ini) {
          ini.DeleteKey("B", "missing");
          ini.DeleteKey("Nowhere", "k");
          EXPECT_FALSE(ini.Modified());
@@ -215,7 +215,7 @@ TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
        "[B]\r\nx=1\r\ny=2\r\n\r\n"},
       // An empty key erases the section; an empty section flushes.
       {"[A]\r\na=1\r\n[B]\r\nb=2\r\n",
-       [](TBigIniFile& ini) {
+       [](BigIniFile& ini) {
          ini.WriteString("A", "", "");
          ini.WriteString("", "", "");
          EXPECT_FALSE(ini.Modified());
@@ -224,7 +224,7 @@ TEST_F(BigIniFileTest, EditsInPlaceAppendDeleteAndDropEmptySections) {
        ""},
       // Line breaks in written text cannot forge lines.
       {"",
-       [](TBigIniFile& ini) {
+       [](BigIniFile& ini) {
          ini.WriteString("A", "k", "one\r\n[Other]\r\nx=1");
          ini.WriteString("B\r\n", "k\n", "v");
        },
@@ -248,15 +248,15 @@ TEST_F(BigIniFileTest, LargeFilesAreWrittenFromTheirTextWithTheEditsInPlace) {
   const std::string a = section("A", "\r\n"), b = section("B", "\r\n");
   const std::string written = a + "\r\n" + b + "\r\n";
   const std::string edited = section("A", "\r\n", 250) + "\r\n" + b + "\r\n";
-  auto edit_key = [](TBigIniFile& ini) { ini.WriteString("A", "key250", "new"); };
-  const std::tuple<std::string, std::function<void(TBigIniFile&)>, std::string> cases[] = {
+  auto edit_key = [](BigIniFile& ini) { ini.WriteString("A", "key250", "new"); };
+  const std::tuple<std::string, std::function<void(BigIniFile&)>, std::string> cases[] = {
       {written, edit_key, edited},
       {a + b, edit_key, edited},
       {section("A", "\n") + "\n" + section("B", "\n"), edit_key, edited},
-      {written, [](TBigIniFile& ini) { ini.WriteString("C", "c", "1"); },
+      {written, [](BigIniFile& ini) { ini.WriteString("C", "c", "1"); },
        written + "[C]\r\nc=1\r\n\r\n"},
-      {written, [](TBigIniFile& ini) { ini.EraseSection("A"); }, b + "\r\n"},
-      {written, [](TBigIniFile& ini) { ini.DeleteKey("B", "key0"); },
+      {written, [](BigIniFile& ini) { ini.EraseSection("A"); }, b + "\r\n"},
+      {written, [](BigIniFile& ini) { ini.DeleteKey("B", "key0"); },
        a + "\r\n" + "[B]\r\n" + b.substr(b.find("key1=")) + "\r\n"},
   };
   for (const auto& [before, edit, after] : cases)
@@ -267,11 +267,11 @@ TEST_F(BigIniFileTest, ThousandsOfRewritesKeepTheTextBoundedAndEveryLineInPlace)
   // Edited lines are appended to the object's text; a long-lived object rewriting one key
   // must not grow by each edit for ever.
   Put("[A]\r\nfirst=1\r\nk=0\r\nlast=3\r\n[B]\r\nb=2\r\n");
-  TBigIniFile ini(fs, kPath);
+  BigIniFile ini(fs, kPath);
   const std::string value(100, 'v');
   for (int i = 0; i < 5000; ++i) ini.WriteString("A", "k", value + std::to_string(i));
   ini.WriteString("B", "added", "4");
-  EXPECT_LT(ini.Sections().AllText().size(), 3 * TSectionList::kCompactAbove);
+  EXPECT_LT(ini.Sections().AllText().size(), 3 * SectionList::kCompactAbove);
   EXPECT_EQ(ini.ReadString("A", "first", "") + ini.ReadString("A", "last", "") +
                 ini.ReadString("B", "b", ""),
             "132");
@@ -285,7 +285,7 @@ TEST_F(BigIniFileTest, ReadAndWriteIntegers) {
   Put("[N]\r\nhex=0x1F\r\ndollar=$aA09\r\nneg=-12\r\nplus=+7\r\nlead= 5\r\n"
       "trail=5 \r\nempty=\r\nword=abc\r\nbig=2147483648\r\nmin=-2147483648\r\nall=$FFFFFFFF\r\n"
       "zero=0\r\nfrac=1.5\r\npfrac=+1.5\r\nbare=$\r\nnhex=-$10\r\nwide=$100000000\r\n");
-  TBigIniFile ini(fs, kPath);
+  BigIniFile ini(fs, kPath);
   const std::pair<const char*, int> cases[] = {
       {"hex", 31},   {"dollar", 0xAA09}, {"neg", -12},   {"plus", 7},   {"lead", 5},
       {"trail", 99}, {"empty", 99},      {"word", 99},   {"big", 99},   {"min", INT32_MIN},
@@ -298,7 +298,7 @@ TEST_F(BigIniFileTest, ReadAndWriteIntegers) {
 
 TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
   Put("[S]\r\na=1\r\n;c\r\n=novalue\r\nb=2\r\n[E]\r\n");
-  TBigIniFile ini(fs, kPath);
+  BigIniFile ini(fs, kPath);
   Lines list{"kept"};
   ini.ReadSection("s", list);
   EXPECT_EQ(list, (Lines{"kept", "a", "b"}));
@@ -306,7 +306,7 @@ TEST_F(BigIniFileTest, SectionListingsAppendAndStringsRoundTrip) {
   ini.ReadSectionValues("S", list);
   ini.ReadSection("missing", list);
   EXPECT_EQ(list, (Lines{"kept", "a=1", ";c", "=novalue", "b=2"}));
-  TBigIniFile memory;
+  BigIniFile memory;
   memory.SetText("above\n; too\n[Lang]\nKey= value\n[Empty]\n[lang]\ndup=1\n\n[X]\nx");
   EXPECT_EQ(memory.ReadString("LANG", "Key", "") + memory.ReadString("Lang", "dup", "none"),
             " valuenone");
@@ -351,7 +351,7 @@ TEST_F(BigIniFileTest, WritesReadBackInTheEncodingTheOwnerAllows) {
                              (owner == IniOwner::kHost && file.substr(0, 2) != le);
       const bool lacking = ansi_file && (name != "Caf\u00E9" || code_page == nullptr);
       Put(file);
-      TBigIniFile ini(fs, kPath, owner, code_page);
+      BigIniFile ini(fs, kPath, owner, code_page);
       ini.WriteString("S", name, name);
       ini.ReplaceSectionLines("L", {name});
       if (refused && lacking) {
@@ -364,7 +364,7 @@ TEST_F(BigIniFileTest, WritesReadBackInTheEncodingTheOwnerAllows) {
       const bool to_utf16 = lacking && owner == IniOwner::kProgram;
       EXPECT_EQ(Content().substr(0, 2), to_utf16 ? le : file.substr(0, 2));
       EXPECT_EQ(Content().back() == 'x', file.back() == 'x');  // the odd byte stays last
-      TBigIniFile again(fs, kPath, owner, code_page);
+      BigIniFile again(fs, kPath, owner, code_page);
       Lines lines;
       again.ReadSectionValues("L", lines);
       EXPECT_EQ(again.ReadString("s", name, "-") + again.ReadString("S", "old", "-"), name + old);
@@ -384,7 +384,7 @@ TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
     fs.ClearFaults();
     fs.SetAttributes(kPath, kAttrArchive);
     fs.AddFile(kPath, original);
-    TBigIniFile ini(fs, kPath);
+    BigIniFile ini(fs, kPath);
     ini.WriteString("A", "k", "new");
     arrange(fs);
     EXPECT_THAT([&] { ini.UpdateFile(); },
@@ -400,7 +400,7 @@ TEST_F(BigIniFileTest, FailedFlushReportsCodeAndKeepsContentAndFile) {
   }
   // Releasing the object swallows a failed flush.
   fs.SetAttributes(kPath, kAttrReadOnly);
-  EXPECT_NO_THROW(Edited(original, [](TBigIniFile& ini) { ini.WriteString("A", "k", "x"); }));
+  EXPECT_NO_THROW(Edited(original, [](BigIniFile& ini) { ini.WriteString("A", "k", "x"); }));
 }
 
 // ---- language_table
@@ -624,7 +624,7 @@ TEST_F(SettingsTest, BooleansAreTrueOnlyForExactTrueAndValuesFallBackToDefaults)
              "UseWindowTheme= True\r\nAlphaBlendValue=\r\nWindowPosition=0x2\r\nFontSize=big\r\n"
              "MkDirHistoryFile=  %KXDIR%\\hist.lst \t\r\nInvalidCharReplace=\r\n"
              "[Additional]\r\nCloseWindow=False\r\n");
-  TBigIniFile ini(fs, kIni);
+  BigIniFile ini(fs, kIni);
   SettingsAccess s(ini);
   const std::pair<Setting, bool> bools[] = {
       {Setting::AlwaysOnTop, true},  {Setting::AlwaysActive, false},
@@ -643,7 +643,7 @@ TEST_F(SettingsTest, BooleansAreTrueOnlyForExactTrueAndValuesFallBackToDefaults)
 
 TEST_F(SettingsTest, InstallationWritesDefaultsAndKeepsUserValues) {
   auto install = [this](const InstallDefaults& defaults) {
-    TBigIniFile ini(fs, kIni);
+    BigIniFile ini(fs, kIni);
     WriteInstallationDefaults(ini, defaults);
   };
   install({"DEU", true, "  Benutzername "});
@@ -668,7 +668,7 @@ TEST_F(SettingsTest, InstallationWritesDefaultsAndKeepsUserValues) {
              "[Configuration]\r\nAlwaysOnTop=\r\nDisablePlugins=-1\r\n"
              "[UserTemplates]\r\nMine=x\r\nCurrent username=old\r\n");
   install({"ENG", false, "   "});
-  TBigIniFile ini(fs, kIni);
+  BigIniFile ini(fs, kIni);
   EXPECT_EQ(ini.ReadString("Configuration", "AlwaysOnTop", "") + "," +
                 ini.ReadString("Configuration", "DisablePlugins", ""),
             "False,0");
@@ -683,7 +683,7 @@ TEST_F(SettingsTest, NumberedListsAndDeletedKeys) {
              "[PrefixList]\r\n0=a\r\n1=b\r\n2=c\r\n; note\r\nx=keep\r\n"
              "[ExtensionsEnabled]\r\n0=txt\r\n1=ini\r\n7=old\r\n");
   {
-    TBigIniFile ini(fs, kIni);
+    BigIniFile ini(fs, kIni);
     SettingsAccess s(ini);
     EXPECT_EQ(s.ReadList(kPrefixListSection), (Lines{"a", "b", "c", "keep"}));
     s.WriteList(kPrefixListSection, {"new", "b"});
@@ -695,7 +695,7 @@ TEST_F(SettingsTest, NumberedListsAndDeletedKeys) {
             "[PrefixList]\r\n0=new\r\n1=b\r\n; note\r\nx=keep\r\n\r\n"
             "[ExtensionsEnabled]\r\n0=doc\r\n1=rtf\r\n\r\n"
             "[SuffixList]\r\n0==s\r\n\r\n");
-  TBigIniFile ini(fs, kIni);
+  BigIniFile ini(fs, kIni);
   EXPECT_EQ(SettingsAccess(ini).ReadList(kSuffixListSection), Lines{"=s"});
 }
 

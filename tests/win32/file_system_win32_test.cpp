@@ -153,7 +153,7 @@ TEST_F(Win32FileSystemTest, FailedWriteMidwayLeavesOldFileAndNoLeftovers) {
   const uint64_t stamp = fs_.LastWriteTime(Path("s.ini"));
 
   FailingFileSystem failing(Win32FileSystem::kChunkSize + 100);
-  TBigIniFile ini(failing, Path("s.ini"));
+  BigIniFile ini(failing, Path("s.ini"));
   std::string big(3 * Win32FileSystem::kChunkSize, 'x');
   ini.WriteString("A", "k", big);
   EXPECT_THAT([&] { ini.UpdateFile(); },
@@ -167,7 +167,7 @@ TEST_F(Win32FileSystemTest, FailedWriteMidwayLeavesOldFileAndNoLeftovers) {
 TEST_F(Win32FileSystemTest, ReadOnlyTargetIsRefusedAndKept) {
   ASSERT_EQ(fs_.WriteWholeFile(Path("r.ini"), "[A]\r\nk=old\r\n"), kErrorSuccess);
   ASSERT_EQ(fs_.SetAttributes(Path("r.ini"), kAttrReadOnly), kErrorSuccess);
-  TBigIniFile ini(fs_, Path("r.ini"));
+  BigIniFile ini(fs_, Path("r.ini"));
   ini.WriteString("A", "k", "new");
   EXPECT_THAT([&] { ini.UpdateFile(); },
               Throws<InOutError>(Property(&InOutError::Code, kErrorAccessDenied)));

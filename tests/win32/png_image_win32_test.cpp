@@ -13,7 +13,7 @@
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/resource_win32.h"
 #include "settings/themes.h"
-#include "ui/appearance_win32.h"
+#include "window/appearance_win32.h"
 
 namespace kestrix {
 namespace {
