@@ -142,6 +142,9 @@ TEST_P(BothHostsTest, PastedListAfterAVariableErrorIsCreatedByCtrlEnter) {
   ASSERT_TRUE(PressKey(VK_RETURN));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(message); }, 5000));
   ASSERT_TRUE(NameFieldReady(main));
+  // Under load Wine can leave no window in front once the message box is gone.
+  ASSERT_TRUE(
+      WaitUntil([&] { return SetForegroundWindow(main) && GetForegroundWindow() == main; }, 5000));
 
   HWND owner = CreateWindowExA(0, "STATIC", "clipboard", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                GetModuleHandleA(nullptr), nullptr);
