@@ -164,10 +164,10 @@ int Run(int repetitions) {
                              host_windows, shared_memory, files,       ProgramDirOf(exe_path)};
   SetEnvironmentVariableA("SET_NAME", "weekly");
   StartupValues app;
-  app.Snapshot.HostWindow = host;
+  app.snapshot.host_window = host;
   Win32Resources resources;
   ErrorLogger logger(files, ProgramDirOf(exe_path), "kestrix_preview_bench",
-                     ErrorLogSystemInfo{"Windows", true, "en"}, clock, app.CurrentRoutine);
+                     ErrorLogSystemInfo{"Windows", true, "en"}, clock, app.current_routine);
   MainForm form(app, {host_windows,
                       files,
                       environment,
@@ -184,7 +184,7 @@ int Run(int repetitions) {
     return 1;
   }
   // The existence test of the OK/Enter state asks the real file system.
-  app.Snapshot.CurrentPath = TemporaryDirectory();
+  app.snapshot.current_path = TemporaryDirectory();
   ShowWindow(form.hwnd(), SW_SHOW);
   SendMessageA(form.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
   Pump();

@@ -63,7 +63,7 @@ int Run(HINSTANCE instance, int show_command) {
   Win32Clock clock;
   ErrorLogger logger(files, ProgramDirOf(inputs.exe_path), ExecutableBaseName(inputs.exe_path),
                      GatherErrorLogSystemInfo(system, UserLanguageIso639Win32()), clock,
-                     app.CurrentRoutine);
+                     app.current_routine);
 
   switch (decision.action) {
     case LaunchAction::kDelegateToHost:

@@ -31,27 +31,27 @@ bool AnyInstallSwitch(const std::vector<std::string>& arguments) {
 
 void ReadHostLocation(Environment& environment, const std::string& exe_path,
                       StartupValues& values) {
-  values.InsideHost = false;
+  values.inside_host = false;
   // An unset variable expands to its own reference text, which is compared like any value.
-  values.CommanderPath = Trim(environment.Expand("%COMMANDER_PATH%"));
-  values.CommanderIni = Trim(environment.Expand("%COMMANDER_INI%"));
-  values.ProgramDir = ReplaceAllIgnoreCase(Trim(pathtext::ExtractFilePath(exe_path)), "/", "\\");
-  RemoveOneTrailingBackslash(values.ProgramDir);
-  if (values.CommanderIni.empty()) return;
-  // Any failure here leaves InsideHost cleared, which leads to the installer.
+  values.commander_path = Trim(environment.Expand("%COMMANDER_PATH%"));
+  values.commander_ini = Trim(environment.Expand("%COMMANDER_INI%"));
+  values.program_dir = ReplaceAllIgnoreCase(Trim(pathtext::ExtractFilePath(exe_path)), "/", "\\");
+  RemoveOneTrailingBackslash(values.program_dir);
+  if (values.commander_ini.empty()) return;
+  // Any failure here leaves inside_host cleared, which leads to the installer.
   try {
     std::string program_dir = Trim(pathtext::ExtractFilePath(exe_path));
-    std::string commander_path = AsciiLowerCase(values.CommanderPath);
+    std::string commander_path = AsciiLowerCase(values.commander_path);
     program_dir = ReplaceAllIgnoreCase(program_dir, "/", "\\");
     commander_path = ReplaceAllIgnoreCase(commander_path, "/", "\\");
     RemoveOneTrailingBackslash(commander_path);
     RemoveOneTrailingBackslash(program_dir);
-    values.CommanderPath = commander_path;
-    values.ProgramDir = program_dir;
+    values.commander_path = commander_path;
+    values.program_dir = program_dir;
     if (!commander_path.empty() && ContainsIgnoreCase(program_dir, commander_path))
-      values.InsideHost = true;
+      values.inside_host = true;
   } catch (...) {
-    values.InsideHost = false;
+    values.inside_host = false;
   }
 }
 
@@ -65,32 +65,32 @@ bool IsUnsupportedLocation(FileSystem& files, const std::string& path) {
 
 LaunchDecision DecideLaunch(WindowSystem& windows, FileSystem& files, Environment& environment,
                             const LaunchInputs& inputs, StartupValues& values) {
-  values.InsideHost = false;
-  values.InstallRequested = false;
+  values.inside_host = false;
+  values.install_requested = false;
   ReadHostLocation(environment, inputs.exe_path, values);
 
-  values.Snapshot.HostWindow = windows.FindWindow(0, 0, kHostWindowClass, std::nullopt);
-  values.Snapshot.FocusedWindow = inputs.foreign_focus ? inputs.foreign_focus() : 0;
-  if (values.Snapshot.HostWindow != 0) {
-    FileLists lists = FindFileLists(windows, values.Snapshot.HostWindow);
-    values.Snapshot.FirstList = lists.first;
-    values.Snapshot.SecondList = lists.second;
+  values.snapshot.host_window = windows.FindWindow(0, 0, kHostWindowClass, std::nullopt);
+  values.snapshot.focused_window = inputs.foreign_focus ? inputs.foreign_focus() : 0;
+  if (values.snapshot.host_window != 0) {
+    FileLists lists = FindFileLists(windows, values.snapshot.host_window);
+    values.snapshot.first_list = lists.first;
+    values.snapshot.second_list = lists.second;
   }
 
-  if (values.Snapshot.FocusedWindow != 0 && values.Snapshot.SecondList != 0) {
-    FileLists lists{values.Snapshot.FirstList, values.Snapshot.SecondList};
-    PanelSide side = SideOfFocus(lists, values.Snapshot.FocusedWindow);
-    values.Snapshot.StartPath = ReadPanelPath(windows, values.Snapshot.HostWindow, side);
-    std::string trimmed = Trim(values.Snapshot.StartPath);
+  if (values.snapshot.focused_window != 0 && values.snapshot.second_list != 0) {
+    FileLists lists{values.snapshot.first_list, values.snapshot.second_list};
+    PanelSide side = SideOfFocus(lists, values.snapshot.focused_window);
+    values.snapshot.start_path = ReadPanelPath(windows, values.snapshot.host_window, side);
+    std::string trimmed = Trim(values.snapshot.start_path);
     if (trimmed.find_first_of("\\/") == std::string::npos)
-      values.Snapshot.StartPath = ReadPanelPathAlt(windows, values.Snapshot.HostWindow, side);
-    if (values.InsideHost && IsUnsupportedLocation(files, values.Snapshot.StartPath))
-      return {LaunchAction::kDelegateToHost, values.Snapshot.HostWindow};
+      values.snapshot.start_path = ReadPanelPathAlt(windows, values.snapshot.host_window, side);
+    if (values.inside_host && IsUnsupportedLocation(files, values.snapshot.start_path))
+      return {LaunchAction::kDelegateToHost, values.snapshot.host_window};
   }
 
-  values.InstallRequested = AnyInstallSwitch(inputs.arguments);
-  if (values.InstallRequested) values.InsideHost = false;
-  if (values.InsideHost) return {LaunchAction::kMainWindow, 0};
+  values.install_requested = AnyInstallSwitch(inputs.arguments);
+  if (values.install_requested) values.inside_host = false;
+  if (values.inside_host) return {LaunchAction::kMainWindow, 0};
 
   if (windows.FindWindow(0, 0, kInstallerWindowClass, std::string(kApplicationTitle)) == 0)
     return {LaunchAction::kInstaller, 0};

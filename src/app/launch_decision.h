@@ -17,18 +17,18 @@ inline constexpr char kApplicationTitle[] = "Total Commander Kestrix";
 inline constexpr char kMainWindowClass[] = "Ttc_KestrixForm";
 inline constexpr char kInstallerWindowClass[] = "TKestrix_Installer";
 
-// Process-wide values start-up fills; the main window adds HostPresent and every routine
-// names itself in CurrentRoutine for the error log.
+// Process-wide values start-up fills; the main window adds host_present and every routine
+// names itself in current_routine for the error log.
 struct StartupValues {
-  std::string CommanderPath;
-  std::string CommanderIni;
-  std::string ProgramDir;
-  bool InsideHost = false;
-  bool InstallRequested = false;
-  // Start-up fills HostWindow, FirstList, SecondList, FocusedWindow and StartPath.
-  HostSnapshot Snapshot;
-  bool HostPresent = false;
-  std::string CurrentRoutine;
+  std::string commander_path;
+  std::string commander_ini;
+  std::string program_dir;
+  bool inside_host = false;
+  bool install_requested = false;
+  // Start-up fills host_window, first_list, second_list, focused_window and start_path.
+  HostSnapshot snapshot;
+  bool host_present = false;
+  std::string current_routine;
 };
 
 enum class LaunchAction {
@@ -51,7 +51,7 @@ bool IsInstallSwitch(std::string_view argument);
 bool AnyInstallSwitch(const std::vector<std::string>& arguments);
 
 // Reads COMMANDER_PATH and COMMANDER_INI and decides whether `exe_path` lies within the
-// host's tree (sets CommanderPath, CommanderIni, ProgramDir and InsideHost).
+// host's tree (sets commander_path, commander_ini, program_dir and inside_host).
 void ReadHostLocation(Environment& environment, const std::string& exe_path, StartupValues& values);
 
 // A panel location where a plain directory cannot be created: the top level of an archive

@@ -17,7 +17,7 @@ std::string CreationRun::MissingPathQuestion(const std::string& name) const {
   std::string text;
   if (!name.empty())
     text = Trim(svc_.language.Text(lng::program::kFolderName) + ":") + " " + name + "\r\n";
-  text += Trim(svc_.language.Text(lng::program::kCurrPath) + ":") + " " + s_.CurrentPath +
+  text += Trim(svc_.language.Text(lng::program::kCurrPath) + ":") + " " + s_.current_path +
           "\r\n\r\n" + svc_.language.Text(lng::errors::kCurrPathErrorL1) + "\r\n" + "\r\n" +
           svc_.language.Text(lng::errors::kCurrPathErrorL2);
   return text;
@@ -80,40 +80,40 @@ void CreationRun::AddHistory(const std::string& text) {
   if (const auto& refused = svc_.history.Refused())
     svc_.message_boxes.Show(FormatLanguageText(svc_.language.Text(lng::errors::kCharacterLost),
                                                "\"" + refused->Path() + "\""),
-                            settings_.AppTitle, kMbOk | kMbIconError);
+                            settings_.app_title, kMbOk | kMbIconError);
 }
 
 void CreationRun::AddTreeCache(const std::string& directory) {
-  const std::string file = TreeInfoPath(svc_.fs, svc_.environment, settings_.UpdateTreeInfo,
-                                        directory, settings_.CommanderIni);
+  const std::string file = TreeInfoPath(svc_.fs, svc_.environment, settings_.update_tree_info,
+                                        directory, settings_.commander_ini);
   uint32_t error = TreeInfoAppend(svc_.fs, svc_.code_page, file, directory);
   if (error != kErrorSuccess)
     view_.LogError(routine_, "Tree cache " + file + ": error " + std::to_string(error));
 }
 
 void CreationRun::ShowPath() {
-  view_.ShowCurrentPath(ShortenPath(s_.CurrentPath));
+  view_.ShowCurrentPath(ShortenPath(s_.current_path));
 }
 
 void CreationRun::TCEnterDir(const std::string& path) {
   routine_ = "TCEnterDir";
-  svc_.host.SendHostChangeDir(s_.HostWindow, path, "", s_.FocusedSide(),
-                              settings_.EnterCmdInstalled);
-  s_.CurrentPath = path;
+  svc_.host.SendHostChangeDir(s_.host_window, path, "", s_.FocusedSide(),
+                              settings_.enter_cmd_installed);
+  s_.current_path = path;
   ShowPath();
-  if (!pathtext::EndsWithSeparator(s_.CurrentPath)) {
-    s_.CurrentPath += "\\";
+  if (!pathtext::EndsWithSeparator(s_.current_path)) {
+    s_.current_path += "\\";
     ShowPath();
   }
   if (view_.NormalMode()) view_.RerunPreview();
 }
 
 void CreationRun::ResolveVirtualPanel() {
-  IsVirtualRun = true;
-  VirtualPath = s_.CurrentPath;
+  is_virtual_run_ = true;
+  virtual_path_ = s_.current_path;
   std::string list_file;
   try {
-    BigIniFile ini(svc_.fs, settings_.WindowsDir + "\\fsplugin.ini", IniOwner::kHost,
+    BigIniFile ini(svc_.fs, settings_.windows_dir + "\\fsplugin.ini", IniOwner::kHost,
                    &svc_.code_page);
     list_file = ini.ReadString("Virtual Panel", "DefFileList", "%TEMP%\\VirtualPanel.lst");
   } catch (const InOutError&) {
@@ -125,21 +125,21 @@ void CreationRun::ResolveVirtualPanel() {
   if (svc_.fs.ReadWholeFile(list_file, bytes) != kErrorSuccess) return;
   // A virtual folder the list does not know keeps the virtual path: creating below an
   // empty path would land in the program's working directory.
-  std::string real = ResolveVirtualPanelPath(s_.CurrentPath, bytes);
-  if (!Trim(real).empty()) s_.CurrentPath = real;
+  std::string real = ResolveVirtualPanelPath(s_.current_path, bytes);
+  if (!Trim(real).empty()) s_.current_path = real;
 }
 
 void CreationRun::CreateFromInput(bool after_repair) {
   routine_ = "btn_okClick";
-  IsVirtualRun = false;
-  VirtualPath.clear();
+  is_virtual_run_ = false;
+  virtual_path_.clear();
   std::string piped_history;
 
   view_.EndPathEditing();
-  if (IsVirtualPanelPath(s_.CurrentPath)) ResolveVirtualPanel();
-  if (!pathtext::EndsWithSeparator(s_.CurrentPath) &&
-      svc_.fs.DirectoryExists(s_.CurrentPath + "\\"))
-    s_.CurrentPath += "\\";
+  if (IsVirtualPanelPath(s_.current_path)) ResolveVirtualPanel();
+  if (!pathtext::EndsWithSeparator(s_.current_path) &&
+      svc_.fs.DirectoryExists(s_.current_path + "\\"))
+    s_.current_path += "\\";
 
   // A blank input enters the current path; any other text must name something.
   const bool typed_blank = IsBlank(view_.NormalMode() ? view_.NameText() : view_.ListText());
@@ -163,7 +163,7 @@ void CreationRun::CreateFromInput(bool after_repair) {
       if (!CreateAbsolute(path)) return;
       run_text.clear();
       absolute_made = true;
-      s_.CurrentPath = pathtext::WithTrailingSeparator(path);
+      s_.current_path = pathtext::WithTrailingSeparator(path);
       ShowPath();
       CheckExtraOptions(path, false, true);
       AddTreeCache(path);
@@ -193,7 +193,7 @@ void CreationRun::CreateFromInput(bool after_repair) {
   if (view_.ReplacementsChecked()) run_text = svc_.replacements(run_text);
   // An absolute path already made leaves the empty text, which enters it.
   if (!typed_blank && !absolute_made && !NamesAnyDirectory(run_text, !normal)) {
-    svc_.message_boxes.Show(svc_.language.Text(lng::errors::kNothingToCreate), settings_.AppTitle,
+    svc_.message_boxes.Show(svc_.language.Text(lng::errors::kNothingToCreate), settings_.app_title,
                             kMbOk);
     view_.FocusInput();
     return;
@@ -203,7 +203,7 @@ void CreationRun::CreateFromInput(bool after_repair) {
   // refuses before it makes anything there.
   const CreationPlan plan =
       PlanRunText(run_text, !normal, settings_.file_creation, settings_.invalid_chars);
-  verdicts_ = PlanVerdicts(plan, s_.CurrentPath);
+  verdicts_ = PlanVerdicts(plan, s_.current_path);
   refused_.clear();
   refused_paths_.clear();
   failures_.clear();
@@ -253,7 +253,7 @@ bool CreationRun::CreateAbsolute(const std::string& path) {
 }
 
 void CreationRun::CreateSingle(const std::string& name, const std::string& history_text) {
-  const std::string target = s_.CurrentPath + name;
+  const std::string target = s_.current_path + name;
   // An empty name enters the current path, whatever its length.
   if (!name.empty() && RefusedByPlan(target)) {
     ShowRefusals();
@@ -298,7 +298,7 @@ void CreationRun::CreateSingle(const std::string& name, const std::string& histo
 bool CreationRun::WalkLevels(const std::string& text, std::string& failed_part,
                              const std::function<void(const std::string&)>& on_created,
                              std::string* reached) {
-  std::string base = s_.CurrentPath;
+  std::string base = s_.current_path;
   for (const std::string& part : SplitLevels(text)) {
     // An empty part (leading, doubled or trailing "\") stays at this level.
     if (part.empty()) continue;
@@ -325,8 +325,8 @@ bool CreationRun::WalkLevels(const std::string& text, std::string& failed_part,
 }
 
 void CreationRun::CreateChain(const std::string& chain_text) {
-  if (!svc_.fs.DirectoryExists(s_.CurrentPath) && AskCreateMissing(""))
-    ForceDirectories(svc_.fs, s_.CurrentPath);
+  if (!svc_.fs.DirectoryExists(s_.current_path) && AskCreateMissing(""))
+    ForceDirectories(svc_.fs, s_.current_path);
   std::string failed_part, reached;
   const bool complete = WalkLevels(
       chain_text, failed_part,
@@ -356,7 +356,7 @@ void CreationRun::CreateFileTarget(const FileTarget& target, const std::string& 
     return;
   }
   const std::string directory =
-      target.directories.empty() ? s_.CurrentPath : s_.CurrentPath + target.directories + "\\";
+      target.directories.empty() ? s_.current_path : s_.current_path + target.directories + "\\";
   const std::string path = directory + target.file;
   if (RefusedByPlan(path)) {
     ShowRefusals();
@@ -383,9 +383,9 @@ void CreationRun::CreateFileTarget(const FileTarget& target, const std::string& 
 }
 
 void CreationRun::CreateList(const CreationPlan& plan, const std::string& piped_history) {
-  if (!svc_.fs.DirectoryExists(s_.CurrentPath) && AskCreateMissing("") &&
-      ForceDirectories(svc_.fs, s_.CurrentPath) == kErrorSuccess)
-    AddTreeCache(s_.CurrentPath);
+  if (!svc_.fs.DirectoryExists(s_.current_path) && AskCreateMissing("") &&
+      ForceDirectories(svc_.fs, s_.current_path) == kErrorSuccess)
+    AddTreeCache(s_.current_path);
   if (view_.ReplacementsChecked()) view_.SetListText(Trim(plan.text));
 
   failures_.clear();
@@ -400,7 +400,7 @@ void CreationRun::CreateList(const CreationPlan& plan, const std::string& piped_
       if (!WalkLevels(line.text, failed_part, created)) failures_.push_back(failed_part);
       continue;
     }
-    const std::string path = s_.CurrentPath + line.text;
+    const std::string path = s_.current_path + line.text;
     if (!RefusedByPlan(path)) {
       if (svc_.fs.CreateDirectory(path) == kErrorSuccess) {
         created(path);
@@ -435,36 +435,36 @@ void CreationRun::CreateList(const CreationPlan& plan, const std::string& piped_
 
 void CreationRun::CheckExtraOptions(const std::string& name, bool keep_open, bool enter_skipped) {
   routine_ = "CheckExtraOptions";
-  const std::string remembered = s_.CurrentPath;
-  if (IsVirtualRun) s_.CurrentPath = VirtualPath;
+  const std::string remembered = s_.current_path;
+  if (is_virtual_run_) s_.current_path = virtual_path_;
   const bool close =
       (view_.CloseWindowChecked() || svc_.keys.IsDown(kVkControl)) && !svc_.keys.IsDown(kVkAlt);
 
   if (!enter_skipped) {
     if (view_.EnterDirChecked() || svc_.keys.IsDown(kVkShift)) {
-      svc_.host.SendHostChangeDir(s_.HostWindow, s_.CurrentPath + name, "", s_.FocusedSide(),
-                                  settings_.EnterCmdInstalled);
+      svc_.host.SendHostChangeDir(s_.host_window, s_.current_path + name, "", s_.FocusedSide(),
+                                  settings_.enter_cmd_installed);
       // A window that stays open (the option off, or Alt held) follows the host inside, so
       // the next name lands where the host now stands.
       if (!close || keep_open) {
-        s_.CurrentPath = Trim(remembered + name) + "\\";
+        s_.current_path = Trim(remembered + name) + "\\";
         ShowPath();
       }
     } else {
       std::string shown = name;
-      if (settings_.DoNotEnterDeepest && pathtext::Contains(name, "\\"))
+      if (settings_.do_not_enter_deepest && pathtext::Contains(name, "\\"))
         shown = name.substr(0, name.find('\\'));
       // A host that could not follow would go up from where it stands.
-      if (svc_.host.SendHostChangeDir(s_.HostWindow, s_.CurrentPath + shown, "", s_.FocusedSide(),
-                                      settings_.EnterCmdInstalled) != HostMoveRoute::kNone)
-        svc_.host.Post(s_.HostWindow, kCmdGoToParent);
+      if (svc_.host.SendHostChangeDir(s_.host_window, s_.current_path + shown, "", s_.FocusedSide(),
+                                      settings_.enter_cmd_installed) != HostMoveRoute::kNone)
+        svc_.host.Post(s_.host_window, kCmdGoToParent);
     }
   }
 
   if (close) {
-    svc_.host.Post(s_.HostWindow, kCmdRereadSource);
+    svc_.host.Post(s_.host_window, kCmdRereadSource);
     if (!keep_open) {
-      if (settings_.FocusTCAfterCreate) view_.BringHostToFront();
+      if (settings_.focus_host_after_create) view_.BringHostToFront();
       if (view_.NormalMode()) {
         view_.CloseWindow();
       } else {
@@ -473,7 +473,7 @@ void CreationRun::CheckExtraOptions(const std::string& name, bool keep_open, boo
       }
     }
   } else {
-    svc_.host.Post(s_.HostWindow, kCmdRereadSource);
+    svc_.host.Post(s_.host_window, kCmdRereadSource);
     if (view_.NormalMode()) {
       view_.SetNameText("");
       view_.FocusInput();
@@ -484,8 +484,8 @@ void CreationRun::CheckExtraOptions(const std::string& name, bool keep_open, boo
     view_.RerunPreview();
     view_.BringToFront();
   }
-  if (!pathtext::EndsWithSeparator(s_.CurrentPath)) {
-    s_.CurrentPath += "\\";
+  if (!pathtext::EndsWithSeparator(s_.current_path)) {
+    s_.current_path += "\\";
     ShowPath();
   }
 }

@@ -39,7 +39,7 @@ class CreationView {
   virtual bool ReplacementsChecked() = 0;  // option_replacements
   virtual bool CloseWindowChecked() = 0;   // option_closewnd
   virtual bool EnterDirChecked() = 0;      // option_enterdir
-  // CheckAndTurnOffPathEditing: a path typed into the path field becomes CurrentPath.
+  // CheckAndTurnOffPathEditing: a path typed into the path field becomes current_path.
   virtual void EndPathEditing() = 0;
   virtual void ShowCurrentPath(const std::string& shortened) = 0;
   virtual void FocusInput() = 0;  // the visible one of MkDir and MkDirExt
@@ -59,14 +59,14 @@ class CreationView {
 };
 
 struct CreationSettings {
-  std::string UpdateTreeInfo = "False";
-  bool EnterCmdInstalled = false;
-  bool DoNotEnterDeepest = false;
-  bool FocusTCAfterCreate = false;
+  std::string update_tree_info = "False";
+  bool enter_cmd_installed = false;
+  bool do_not_enter_deepest = false;
+  bool focus_host_after_create = false;
   InvalidCharRules invalid_chars;
-  std::string CommanderIni;
-  std::string WindowsDir;  // where the host's fsplugin.ini lives
-  std::string AppTitle = "Total Commander Kestrix";
+  std::string commander_ini;
+  std::string windows_dir;  // where the host's fsplugin.ini lives
+  std::string app_title = "Total Commander Kestrix";
   // Off by default: every level is a directory.
   FileCreationRules file_creation;
 };
@@ -117,7 +117,7 @@ class CreationRun {
   // An empty new file below its directories; an existing file is never touched.
   void CreateFileTarget(const FileTarget& target, const std::string& history_text);
   void CreateList(const CreationPlan& plan, const std::string& piped_history);
-  // Walks one chain from CurrentPath; stops at the first failing level (its part is
+  // Walks one chain from current_path; stops at the first failing level (its part is
   // returned in `failed_part`, the levels before it in `reached`). `on_created` runs for
   // every new level.
   bool WalkLevels(const std::string& text, std::string& failed_part,
@@ -145,8 +145,8 @@ class CreationRun {
   CreationView& view_;
   std::string& routine_;
 
-  bool IsVirtualRun = false;
-  std::string VirtualPath;
+  bool is_virtual_run_ = false;
+  std::string virtual_path_;
   std::vector<std::string> failures_;
   PlanVerdicts verdicts_;
   std::vector<PlannedPath> refused_;

@@ -50,37 +50,37 @@ DirHistory::HostIniView DirHistory::ReadHostIni(const std::string& file) {
 }
 
 std::string DirHistory::PrivateListFile() const {
-  return places_.ProgramDir + "\\" + places_.ExeBaseName + ".lst";
+  return places_.program_dir + "\\" + places_.exe_base_name + ".lst";
 }
 
 IniOwner DirHistory::HistoryFileOwner(const std::string& file) const {
-  const bool own = !Trim(places_.MkDirHistoryFile).empty() ||
+  const bool own = !Trim(places_.history_file).empty() ||
                    AsciiLowerCase(file) == AsciiLowerCase(PrivateListFile());
   return own ? IniOwner::kProgram : IniOwner::kHost;
 }
 
 std::string DirHistory::HistoryFile() {
-  std::string name = Trim(env_.Expand(places_.MkDirHistoryFile));
+  std::string name = Trim(env_.Expand(places_.history_file));
   const bool from_setting = !name.empty();
   if (!from_setting) {
     name = PrivateListFile();
-    if (!places_.CommanderIni.empty() && fs_.FileExists(places_.CommanderIni)) {
-      HostIniView host = ReadHostIni(places_.CommanderIni);
+    if (!places_.commander_ini.empty() && fs_.FileExists(places_.commander_ini)) {
+      HostIniView host = ReadHostIni(places_.commander_ini);
       if (!host.history_redirect.empty()) {
         name = host.history_redirect;
       } else if (!host.alternate_user_ini.empty()) {
         std::string alternate = host.alternate_user_ini;
-        const std::string beside = ExtractFilePath(places_.CommanderIni) + alternate;
+        const std::string beside = ExtractFilePath(places_.commander_ini) + alternate;
         if (!fs_.FileExists(alternate) && fs_.FileExists(beside)) alternate = beside;
         if (fs_.FileExists(alternate) && !ReadHostIni(alternate).counts_as_empty) name = alternate;
       } else if (!host.counts_as_empty) {
-        name = places_.CommanderIni;
+        name = places_.commander_ini;
       }
     }
   }
   if (IsAbsoluteName(name)) return name;
   const std::string base =
-      from_setting ? places_.ProgramDir + "\\" : ExtractFilePath(places_.CommanderIni);
+      from_setting ? places_.program_dir + "\\" : ExtractFilePath(places_.commander_ini);
   name = base + name;
   const std::string dir = ExtractFilePath(name);
   if (!dir.empty() && ForceDirectories(fs_, dir) != kErrorSuccess) return "";
@@ -132,8 +132,8 @@ std::vector<std::string> DirHistory::LoadMkDirHistory() {
 std::vector<std::string> DirHistory::AddDirectoryToTCDirList(const std::string& text) {
   refused_.reset();
   left_out_.reset();
-  const bool host_ini_exists = fs_.FileExists(places_.CommanderIni);
-  const bool writes = host_ini_exists || !Trim(places_.MkDirHistoryFile).empty();
+  const bool host_ini_exists = fs_.FileExists(places_.commander_ini);
+  const bool writes = host_ini_exists || !Trim(places_.history_file).empty();
   const std::string file = HistoryFile();
   if (file.empty()) return {text};
   std::optional<BigIniFile> ini;
@@ -166,7 +166,7 @@ std::vector<std::string> DirHistory::AddDirectoryToTCDirList(const std::string& 
 
   // The host's redirection stays as it was written, and so do the entries it moves.
   std::string redirect;
-  if (host_ini_exists && AsciiLowerCase(file) == AsciiLowerCase(places_.CommanderIni)) {
+  if (host_ini_exists && AsciiLowerCase(file) == AsciiLowerCase(places_.commander_ini)) {
     std::vector<std::string> lines;
     ini->ReadStoredSectionValues(kSection, lines);
     for (const std::string& line : lines) {

@@ -15,10 +15,10 @@ namespace kestrix {
 constexpr int kHistoryMaxItems = 20;
 
 struct HistoryPlaces {
-  std::string CommanderIni;      // the host's configuration file
-  std::string ProgramDir;        // directory of the executable, without trailing "\"
-  std::string ExeBaseName;       // "tc Kestrix"
-  std::string MkDirHistoryFile;  // the setting; empty for the host's own history
+  std::string commander_ini;  // the host's configuration file
+  std::string program_dir;    // directory of the executable, without trailing "\"
+  std::string exe_base_name;  // "tc Kestrix"
+  std::string history_file;   // the setting; empty for the host's own history
 };
 
 class DirHistory {

@@ -9,7 +9,7 @@ class HistoryUndo {
   // Every key press in the name field: remember the text while no undo is pending, so the
   // text before the pick is the one restored.
   void KeyPressed(const std::string& current_text) {
-    if (!pending_) TypedText = current_text;
+    if (!pending_) typed_text = current_text;
   }
   // An entry was picked. True when undo just became pending (the field narrows and the
   // undo button appears); false when it already was.
@@ -18,14 +18,14 @@ class HistoryUndo {
     pending_ = true;
     return true;
   }
-  // RestoreTyped: the text to put back; undo is no longer pending.
+  // The text to put back; undo is no longer pending.
   std::string Undo() {
     pending_ = false;
-    return TypedText;
+    return typed_text;
   }
   bool Pending() const { return pending_; }
 
-  std::string TypedText;
+  std::string typed_text;
 
  private:
   bool pending_ = false;

@@ -17,10 +17,10 @@ CreationSettings CreationSettingsFrom(
     const SettingsModel& settings,
     const std::vector<std::pair<std::string, std::string>>& replace_chars) {
   CreationSettings run;
-  run.UpdateTreeInfo = settings.Startup().update_tree_info;
-  run.EnterCmdInstalled = settings.Startup().enter_cmd_installed;
-  run.DoNotEnterDeepest = settings.Startup().do_not_enter_deepest;
-  run.FocusTCAfterCreate = settings.Activation().focus_tc_after_create;
+  run.update_tree_info = settings.Startup().update_tree_info;
+  run.enter_cmd_installed = settings.Startup().enter_cmd_installed;
+  run.do_not_enter_deepest = settings.Startup().do_not_enter_deepest;
+  run.focus_host_after_create = settings.Activation().focus_tc_after_create;
   run.invalid_chars.action = settings.Activation().invalid_char_action;
   run.invalid_chars.replacement = settings.Activation().invalid_char_replace;
   for (const auto& [key, value] : replace_chars)

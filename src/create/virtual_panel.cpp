@@ -45,8 +45,8 @@ std::vector<std::string> SplitVirtualPanelEntries(const std::string& text) {
   return entries;
 }
 
-std::string VirtualPath_ReturnRealDir(const std::string& virtual_rest,
-                                      const std::vector<std::string>& entries) {
+std::string RealDirOfVirtualPath(const std::string& virtual_rest,
+                                 const std::vector<std::string>& entries) {
   std::vector<std::string> kept;
   for (const std::string& entry : entries) {
     std::string trimmed = Trim(entry);
@@ -65,7 +65,7 @@ std::string ResolveVirtualPanelPath(const std::string& current_path,
   std::string rest = current_path.size() > 17 ? current_path.substr(17) : "";
   // UTF-8, as every path inside: a code page would lose the names it cannot spell.
   std::string text = Utf8FromUtf16(DecodeUtf16ListFile(file_bytes));
-  return VirtualPath_ReturnRealDir(rest, SplitVirtualPanelEntries(text));
+  return RealDirOfVirtualPath(rest, SplitVirtualPanelEntries(text));
 }
 
 }  // namespace kestrix

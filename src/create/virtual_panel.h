@@ -21,8 +21,8 @@ std::vector<std::string> SplitVirtualPanelEntries(const std::string& text);
 // The real directory for the virtual rest (the path after "\\\Virtual Panel\"): the entry
 // after the one equal to "\" + rest (entries reduced to the trimmed, non-empty ones that
 // begin with "\" or contain ":\"); empty when none matches or the match is the last.
-std::string VirtualPath_ReturnRealDir(const std::string& virtual_rest,
-                                      const std::vector<std::string>& entries);
+std::string RealDirOfVirtualPath(const std::string& virtual_rest,
+                                 const std::vector<std::string>& entries);
 
 // The whole resolution from the list file's bytes; empty when nothing matches.
 std::string ResolveVirtualPanelPath(const std::string& current_path, const std::string& file_bytes);

@@ -62,53 +62,53 @@ std::string EditedCurrentPath(const std::string& field_text, Environment& enviro
 
 void HostSnapshotReader::PathFieldChanged(const std::string& field_text, bool field_visible,
                                           bool allow_em) {
-  s_.CurrentPath = TypedCurrentPath(field_text);
-  if (field_visible && fs_.DirectoryExists(s_.CurrentPath))
-    commands_.SendHostChangeDir(s_.HostWindow, s_.CurrentPath, "", s_.FocusedSide(), allow_em);
+  s_.current_path = TypedCurrentPath(field_text);
+  if (field_visible && fs_.DirectoryExists(s_.current_path))
+    commands_.SendHostChangeDir(s_.host_window, s_.current_path, "", s_.FocusedSide(), allow_em);
 }
 
 void HostSnapshotReader::Query(const std::string& pending, const std::string& request) {
   // The host answers inside the send, so the pending name must be in place before it.
-  s_.PendingQuery = pending;
+  s_.pending_query = pending;
   if (!ansi_queries_) {
     commands_.SendHostQuery(reply_window_, request, true);
-    if (s_.PendingQuery.empty()) return;
+    if (s_.pending_query.empty()) return;
     ansi_queries_ = true;
   }
   commands_.SendHostQuery(reply_window_, request, false);
 }
 
 void HostSnapshotReader::SetCurrentPath(const std::string& path) {
-  s_.CurrentPath = path;
-  s_.AcquiredPath = path;
+  s_.current_path = path;
+  s_.acquired_path = path;
   view_.ShowCurrentPath(ShortenPath(path));
 }
 
 void HostSnapshotReader::ApplySuggestion(const NameSuggestion& suggestion) {
-  s_.SelectedName = suggestion.selected_name;
+  s_.selected_name = suggestion.selected_name;
   view_.SetNameText(suggestion.field_text);
-  s_.FocusedTextFile = suggestion.text_file;
-  s_.FocusedTextPath = suggestion.text_file_path;
+  s_.focused_text_file = suggestion.text_file;
+  s_.focused_text_path = suggestion.text_file_path;
   if (suggestion.text_file) view_.ShowTextFileItem(suggestion.text_file_name);
 }
 
 void HostSnapshotReader::Acquire() {
-  if (!flags_.TC8B10Method && !flags_.TC8B10FuncChecked) {
+  if (!flags_.tc8b10_method && !flags_.tc8b10_func_checked) {
     Query("CheckTC8B10Func", "A");
-    flags_.TC8B10FuncChecked = true;
+    flags_.tc8b10_func_checked = true;
   }
   std::string focused_class;
-  if (!flags_.TC8B10Method) {
-    if (focus_.ForegroundWindow() == s_.HostWindow && s_.HostWindow != 0) {
-      if (s_.FirstList == 0) {
-        FileLists lists = FindFileLists(windows_, s_.HostWindow);
-        s_.FirstList = lists.first;
-        s_.SecondList = lists.second;
+  if (!flags_.tc8b10_method) {
+    if (focus_.ForegroundWindow() == s_.host_window && s_.host_window != 0) {
+      if (s_.first_list == 0) {
+        FileLists lists = FindFileLists(windows_, s_.host_window);
+        s_.first_list = lists.first;
+        s_.second_list = lists.second;
       }
-      if (s_.FocusedWindow == 0) s_.FocusedWindow = focus_.GetForeignFocus();
-      focused_class = windows_.ClassName(s_.FocusedWindow);
+      if (s_.focused_window == 0) s_.focused_window = focus_.GetForeignFocus();
+      focused_class = windows_.ClassName(s_.focused_window);
     }
-    SetCurrentPath(CleanPanelPath(s_.StartPath));
+    SetCurrentPath(CleanPanelPath(s_.start_path));
     SuggestFromWindows(focused_class);
   } else {
     Query("CurrPath", "SP");
@@ -119,24 +119,24 @@ void HostSnapshotReader::Acquire() {
 }
 
 void HostSnapshotReader::SuggestFromWindows(const std::string& focused_class) {
-  const bool on_list = s_.FocusedWindow != 0 &&
-                       (s_.FocusedWindow == s_.FirstList || s_.FocusedWindow == s_.SecondList);
+  const bool on_list = s_.focused_window != 0 &&
+                       (s_.focused_window == s_.first_list || s_.focused_window == s_.second_list);
   if (!on_list && focused_class != "TTabEdit" && focused_class != "Edit") return;
   if (focused_class == "Edit") {
-    focus_.SendKeyDown(s_.HostWindow, 0x1B);
-    s_.FocusedWindow = focus_.GetForeignFocus();
+    focus_.SendKeyDown(s_.host_window, 0x1B);
+    s_.focused_window = focus_.GetForeignFocus();
     Refresh();
   }
   std::string item;
-  if (s_.FocusedWindow != 0 && s_.FocusedWindow == s_.SecondList) {
-    s_.ActiveSide = PanelSide::kLeft;
-    item = ListBoxSelection(windows_, s_.SecondList);
-  } else if (s_.FocusedWindow != 0 && s_.FocusedWindow == s_.FirstList) {
-    s_.ActiveSide = PanelSide::kRight;
-    item = ListBoxSelection(windows_, s_.FirstList);
+  if (s_.focused_window != 0 && s_.focused_window == s_.second_list) {
+    s_.active_side = PanelSide::kLeft;
+    item = ListBoxSelection(windows_, s_.second_list);
+  } else if (s_.focused_window != 0 && s_.focused_window == s_.first_list) {
+    s_.active_side = PanelSide::kRight;
+    item = ListBoxSelection(windows_, s_.first_list);
   }
-  FocusedItem parsed = ParseListItem(item, flags_.TC8B10FixExt, fs_, s_.CurrentPath);
-  ApplySuggestion(SuggestFromListItem(parsed, affixes_, s_.CurrentPath));
+  FocusedItem parsed = ParseListItem(item, flags_.tc8b10_fix_ext, fs_, s_.current_path);
+  ApplySuggestion(SuggestFromListItem(parsed, affixes_, s_.current_path));
 }
 
 void HostSnapshotReader::TakeOverFullPathItem() {
@@ -144,55 +144,55 @@ void HostSnapshotReader::TakeOverFullPathItem() {
   if (!IsAbsoluteHostPath(text)) return;
   // A tree or a list of full paths: the item is the place, not a name.
   SetCurrentPath(WithTrailingSeparator(text));
-  view_.SetNameText(pathtext::ExtractFileName(s_.CurrentPath));
+  view_.SetNameText(pathtext::ExtractFileName(s_.current_path));
   if (s_.FocusedSide() == PanelSide::kRight) {
-    s_.FocusedWindow = s_.SecondList;
-    s_.ActiveSide = PanelSide::kLeft;
-    commands_.Post(s_.HostWindow, kCmdFocusLeft);
+    s_.focused_window = s_.second_list;
+    s_.active_side = PanelSide::kLeft;
+    commands_.Post(s_.host_window, kCmdFocusLeft);
   } else {
-    s_.FocusedWindow = s_.FirstList;
-    s_.ActiveSide = PanelSide::kRight;
-    commands_.Post(s_.HostWindow, kCmdFocusRight);
+    s_.focused_window = s_.first_list;
+    s_.active_side = PanelSide::kRight;
+    commands_.Post(s_.host_window, kCmdFocusRight);
   }
 }
 
 void HostSnapshotReader::Refresh() {
-  if (flags_.TC8B10Method) {
+  if (flags_.tc8b10_method) {
     Query("RefreshPath", "SP");
     Query("RefreshSide", "A");
-  } else if (s_.HostWindow != 0) {
+  } else if (s_.host_window != 0) {
     RefreshFromWindows();
   }
   view_.RefreshDone();
 }
 
 void HostSnapshotReader::RefreshFromWindows() {
-  FileLists lists = FindFileListsOfClass(windows_, s_.HostWindow, kHostListClass);
+  FileLists lists = FindFileListsOfClass(windows_, s_.host_window, kHostListClass);
   const char* label_class = "TMyPanel";
   if (lists.first == 0) {
-    lists = FindFileListsOfClass(windows_, s_.HostWindow, kHostListClassAlt);
+    lists = FindFileListsOfClass(windows_, s_.host_window, kHostListClassAlt);
     label_class = "Window";
   }
-  s_.FirstList = lists.first;
-  s_.SecondList = lists.second;
+  s_.first_list = lists.first;
+  s_.second_list = lists.second;
   WindowHandle label = FindNthChildWindow(
-      windows_, FindNthChildWindow(windows_, s_.HostWindow, label_class, 2), label_class, 1);
+      windows_, FindNthChildWindow(windows_, s_.host_window, label_class, 2), label_class, 1);
   // Without the label (0) the text is empty and the path is read the other way.
   std::string path = windows_.SendGetText(label, kPanelTextChars);
-  focus_.ForceForeground(s_.HostWindow);
-  s_.FocusedWindow = focus_.GetForeignFocus();
+  focus_.ForceForeground(s_.host_window);
+  s_.focused_window = focus_.GetForeignFocus();
   if (path.size() < 2 || path[1] != ':')
-    path = ReadPanelPathAlt(windows_, s_.HostWindow, s_.FocusedSide());
+    path = ReadPanelPathAlt(windows_, s_.host_window, s_.FocusedSide());
   SetCurrentPath(CleanPanelPath(path));
   bool known_side = false;
-  if (s_.FocusedWindow != 0 && s_.FocusedWindow == s_.SecondList) {
-    s_.ActiveSide = PanelSide::kLeft;
+  if (s_.focused_window != 0 && s_.focused_window == s_.second_list) {
+    s_.active_side = PanelSide::kLeft;
     known_side = true;
-  } else if (s_.FocusedWindow != 0 && s_.FocusedWindow == s_.FirstList) {
-    s_.ActiveSide = PanelSide::kRight;
+  } else if (s_.focused_window != 0 && s_.focused_window == s_.first_list) {
+    s_.active_side = PanelSide::kRight;
     known_side = true;
   }
-  if (known_side && IsArchivePanelPath(ReadPanelPath(windows_, s_.HostWindow, s_.ActiveSide))) {
+  if (known_side && IsArchivePanelPath(ReadPanelPath(windows_, s_.host_window, s_.active_side))) {
     view_.Terminate();
     return;
   }
@@ -201,26 +201,27 @@ void HostSnapshotReader::RefreshFromWindows() {
 }
 
 void HostSnapshotReader::OnHostReply(const std::string& text) {
-  const std::string pending = s_.PendingQuery;
-  s_.PendingQuery.clear();
+  const std::string pending = s_.pending_query;
+  s_.pending_query.clear();
   if (pending == "CurrPath" || pending == "RefreshPath") {
     SetCurrentPath(text);
   } else if (pending == "CheckTC8B10Func") {
     const std::string side = Trim(text);
     if (side == "L" || side == "R") {
-      flags_.TC8B10Method = true;
-      flags_.TC8B10FixExt = true;
+      flags_.tc8b10_method = true;
+      flags_.tc8b10_fix_ext = true;
     }
   } else if (pending == "CurrFocusedFile") {
-    ApplySuggestion(SuggestFromHostReply(text, flags_.TC8B10FixExt, fs_, s_.CurrentPath, affixes_));
+    ApplySuggestion(
+        SuggestFromHostReply(text, flags_.tc8b10_fix_ext, fs_, s_.current_path, affixes_));
   } else if (pending == "RefreshSide") {
     const std::string side = Trim(text);
     if (side == "L") {
-      s_.FocusedWindow = s_.SecondList;
-      s_.ActiveSide = PanelSide::kLeft;
+      s_.focused_window = s_.second_list;
+      s_.active_side = PanelSide::kLeft;
     } else if (side == "R") {
-      s_.FocusedWindow = s_.FirstList;
-      s_.ActiveSide = PanelSide::kRight;
+      s_.focused_window = s_.first_list;
+      s_.active_side = PanelSide::kRight;
     }
   }
 }

@@ -14,32 +14,32 @@
 namespace kestrix {
 
 struct HostSnapshot {
-  WindowHandle HostWindow = 0;
-  WindowHandle FirstList = 0;   // right panel
-  WindowHandle SecondList = 0;  // left panel
-  WindowHandle FocusedWindow = 0;
-  PanelSide ActiveSide = PanelSide::kRight;
-  std::string StartPath;
-  std::string CurrentPath;
-  std::string AcquiredPath;
-  std::string SelectedName;
-  bool FocusedTextFile = false;
-  std::string FocusedTextPath;
-  std::string PendingQuery;
+  WindowHandle host_window = 0;
+  WindowHandle first_list = 0;   // right panel
+  WindowHandle second_list = 0;  // left panel
+  WindowHandle focused_window = 0;
+  PanelSide active_side = PanelSide::kRight;
+  std::string start_path;
+  std::string current_path;
+  std::string acquired_path;
+  std::string selected_name;
+  bool focused_text_file = false;
+  std::string focused_text_path;
+  std::string pending_query;
 
   // Every host request picks its side this way. The message method learns the active side
   // without the lists' windows, so without a focused window the active side counts.
   PanelSide FocusedSide() const {
-    if (FocusedWindow == 0) return ActiveSide;
-    return FocusedWindow == SecondList ? PanelSide::kLeft : PanelSide::kRight;
+    if (focused_window == 0) return active_side;
+    return focused_window == second_list ? PanelSide::kLeft : PanelSide::kRight;
   }
 };
 
 // The acquisition method flags; the probe changes them, the closing writes them.
 struct HostMethodFlags {
-  bool TC8B10Method = false;
-  bool TC8B10FuncChecked = false;
-  bool TC8B10FixExt = false;
+  bool tc8b10_method = false;
+  bool tc8b10_func_checked = false;
+  bool tc8b10_fix_ext = false;
 };
 
 // Focus and foreground handling around the host, beyond plain window queries.

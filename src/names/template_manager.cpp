@@ -55,7 +55,7 @@ void TemplateRows::Write(BigIniFile& ini) const {
   ini.EraseSection(kUserTemplatesSection);
   for (const TemplateRow& row : rows_) ini.WriteString(kUserTemplatesSection, row.name, row.text);
   if (first_template_deleted_)
-    SettingsAccess(ini).WriteBool(Setting::DoNotInstall1stTemplate, true);
+    SettingsAccess(ini).WriteBool(Setting::kDoNotInstall1stTemplate, true);
 }
 
 }  // namespace kestrix

@@ -20,7 +20,7 @@ class VariableError : public std::runtime_error {
         key_(&key),
         argument_(argument) {}
   // The Windows error code behind the failure, 0 when none.
-  uint32_t system_error() const { return system_error_; }
+  uint32_t SystemError() const { return system_error_; }
   // The message in the user's language where it has a key, else what().
   std::string Text(const LanguageTable& language) const {
     return key_ ? FormatLanguageText(language.Text(*key_), argument_) : what();

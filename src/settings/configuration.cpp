@@ -33,30 +33,30 @@ std::vector<StoredKey> StoredKeys(const ConfigurationValues& v) {
   const auto number = [](int value) { return std::to_string(value); };
   const auto when = [](bool chosen) { return chosen ? Store::kWrite : Store::kSkip; };
   return {
-      {Setting::SuggestedName, number(v.custom_name ? 1 : 0)},
-      {Setting::CustomDirName, v.custom_dir_name},
-      {Setting::DirPrefixActive, flag(v.dir_prefix_active)},
-      {Setting::DirPrefix, v.dir_prefix},
-      {Setting::DirSuffixActive, flag(v.dir_suffix_active)},
-      {Setting::DirSuffix, v.dir_suffix},
-      {Setting::InvalidCharAction, number(v.replace_invalid ? 1 : 0)},
-      {Setting::InvalidCharReplace, v.invalid_char_replace},
-      {Setting::WindowPosition, number(v.window_position.value_or(0)),
+      {Setting::kSuggestedName, number(v.custom_name ? 1 : 0)},
+      {Setting::kCustomDirName, v.custom_dir_name},
+      {Setting::kDirPrefixActive, flag(v.dir_prefix_active)},
+      {Setting::kDirPrefix, v.dir_prefix},
+      {Setting::kDirSuffixActive, flag(v.dir_suffix_active)},
+      {Setting::kDirSuffix, v.dir_suffix},
+      {Setting::kInvalidCharAction, number(v.replace_invalid ? 1 : 0)},
+      {Setting::kInvalidCharReplace, v.invalid_char_replace},
+      {Setting::kWindowPosition, number(v.window_position.value_or(0)),
        when(v.window_position.has_value())},
-      {Setting::FlatButtons, flag(v.flat_buttons)},
-      {Setting::UseWindowTheme, flag(v.use_window_theme)},
-      {Setting::SelectedTheme, number(v.selected_theme)},
-      {Setting::UserThemeName, v.user_theme_name, when(!v.user_theme_name.empty())},
-      {Setting::AlphaBlendValue, v.alpha_blend_value},
-      {Setting::FocusTCAfterCreate, flag(v.focus_tc)},
-      {Setting::CurrentLng, v.language.value_or(""), when(v.language.has_value())},
-      {Setting::TC8B10Method, flag(v.tc8b10_method)},
-      {Setting::TC8B10FixExt, flag(v.tc8b10_method && v.tc8b10_fix_ext)},
-      {Setting::MkDirHistoryFile, v.mkdir_history_file,
+      {Setting::kFlatButtons, flag(v.flat_buttons)},
+      {Setting::kUseWindowTheme, flag(v.use_window_theme)},
+      {Setting::kSelectedTheme, number(v.selected_theme)},
+      {Setting::kUserThemeName, v.user_theme_name, when(!v.user_theme_name.empty())},
+      {Setting::kAlphaBlendValue, v.alpha_blend_value},
+      {Setting::kFocusTCAfterCreate, flag(v.focus_tc)},
+      {Setting::kCurrentLng, v.language.value_or(""), when(v.language.has_value())},
+      {Setting::kTC8B10Method, flag(v.tc8b10_method)},
+      {Setting::kTC8B10FixExt, flag(v.tc8b10_method && v.tc8b10_fix_ext)},
+      {Setting::kMkDirHistoryFile, v.mkdir_history_file,
        v.mkdir_history_file.empty() ? Store::kDelete : Store::kWrite},
-      {Setting::FileCreationEnable, flag(v.file_creation_enable)},
-      {Setting::ExtensionDetection, flag(v.extension_detection)},
-      {Setting::LastSelectedPage, number(v.last_selected_page)},
+      {Setting::kFileCreationEnable, flag(v.file_creation_enable)},
+      {Setting::kExtensionDetection, flag(v.extension_detection)},
+      {Setting::kLastSelectedPage, number(v.last_selected_page)},
   };
 }
 
@@ -65,35 +65,35 @@ std::vector<StoredKey> StoredKeys(const ConfigurationValues& v) {
 ConfigurationValues LoadConfiguration(BigIniFile& ini) {
   SettingsAccess s(ini);
   ConfigurationValues v;
-  v.custom_name = s.Integer(Setting::SuggestedName) == 1;
-  v.custom_dir_name = s.TrimmedText(Setting::CustomDirName);
-  v.dir_prefix = s.TrimmedText(Setting::DirPrefix);
-  v.dir_prefix_active = s.Bool(Setting::DirPrefixActive) && !v.dir_prefix.empty();
-  v.dir_suffix = s.TrimmedText(Setting::DirSuffix);
-  v.dir_suffix_active = s.Bool(Setting::DirSuffixActive) && !v.dir_suffix.empty();
+  v.custom_name = s.Integer(Setting::kSuggestedName) == 1;
+  v.custom_dir_name = s.TrimmedText(Setting::kCustomDirName);
+  v.dir_prefix = s.TrimmedText(Setting::kDirPrefix);
+  v.dir_prefix_active = s.Bool(Setting::kDirPrefixActive) && !v.dir_prefix.empty();
+  v.dir_suffix = s.TrimmedText(Setting::kDirSuffix);
+  v.dir_suffix_active = s.Bool(Setting::kDirSuffixActive) && !v.dir_suffix.empty();
   v.prefix_list = s.ReadList(kPrefixListSection);
   v.suffix_list = s.ReadList(kSuffixListSection);
-  v.replace_invalid = s.Integer(Setting::InvalidCharAction) == 1;
-  v.invalid_char_replace = s.TrimmedText(Setting::InvalidCharReplace);
+  v.replace_invalid = s.Integer(Setting::kInvalidCharAction) == 1;
+  v.invalid_char_replace = s.TrimmedText(Setting::kInvalidCharReplace);
   ini.ReadSectionValues(kReplaceCharsSection, v.replace_chars);
-  const int position = s.Integer(Setting::WindowPosition);
+  const int position = s.Integer(Setting::kWindowPosition);
   v.window_position = position == 0 || position == 1 ? position : 2;
-  v.flat_buttons = s.Bool(Setting::FlatButtons);
-  v.use_window_theme = s.Bool(Setting::UseWindowTheme);
-  v.selected_theme = s.Integer(Setting::SelectedTheme);
-  v.user_theme_name = s.TrimmedText(Setting::UserThemeName);
-  v.alpha_blend_value = Trim(s.Text(Setting::AlphaBlendValue, "255"));
+  v.flat_buttons = s.Bool(Setting::kFlatButtons);
+  v.use_window_theme = s.Bool(Setting::kUseWindowTheme);
+  v.selected_theme = s.Integer(Setting::kSelectedTheme);
+  v.user_theme_name = s.TrimmedText(Setting::kUserThemeName);
+  v.alpha_blend_value = Trim(s.Text(Setting::kAlphaBlendValue, "255"));
   if (v.alpha_blend_value.empty()) v.alpha_blend_value = "255";
-  v.focus_tc = s.Bool(Setting::FocusTCAfterCreate);
-  v.tc8b10_method = s.Bool(Setting::TC8B10Method);
-  v.tc8b10_fix_ext = s.Bool(Setting::TC8B10FixExt);
-  v.mkdir_history_file = s.TrimmedText(Setting::MkDirHistoryFile);
-  v.file_creation_enable = s.Bool(Setting::FileCreationEnable);
-  v.extension_detection = s.Bool(Setting::ExtensionDetection);
+  v.focus_tc = s.Bool(Setting::kFocusTCAfterCreate);
+  v.tc8b10_method = s.Bool(Setting::kTC8B10Method);
+  v.tc8b10_fix_ext = s.Bool(Setting::kTC8B10FixExt);
+  v.mkdir_history_file = s.TrimmedText(Setting::kMkDirHistoryFile);
+  v.file_creation_enable = s.Bool(Setting::kFileCreationEnable);
+  v.extension_detection = s.Bool(Setting::kExtensionDetection);
   std::vector<std::string> lines;
   ini.ReadSectionValues(kExtensionsEnabledSection, lines);
   for (const std::string& line : lines) v.extensions.push_back(ExtensionOfLine(line));
-  v.last_selected_page = s.Integer(Setting::LastSelectedPage);
+  v.last_selected_page = s.Integer(Setting::kLastSelectedPage);
   return v;
 }
 
@@ -108,13 +108,13 @@ void SaveConfiguration(BigIniFile& ini, const ConfigurationValues& v,
   };
   // The keys up to the lists of the General page, the lists, then the rest.
   size_t i = 0;
-  for (; now[i].id != Setting::InvalidCharAction; ++i) write(i);
+  for (; now[i].id != Setting::kInvalidCharAction; ++i) write(i);
   if (v.prefix_list != shown.prefix_list) s.WriteList(kPrefixListSection, v.prefix_list);
   if (v.suffix_list != shown.suffix_list) s.WriteList(kSuffixListSection, v.suffix_list);
-  for (; now[i].id != Setting::WindowPosition; ++i) write(i);
+  for (; now[i].id != Setting::kWindowPosition; ++i) write(i);
   if (v.replace_chars != shown.replace_chars)
     ini.ReplaceSectionLines(kReplaceCharsSection, v.replace_chars);
-  for (; now[i].id != Setting::LastSelectedPage; ++i) write(i);
+  for (; now[i].id != Setting::kLastSelectedPage; ++i) write(i);
   if (v.extensions != shown.extensions) {
     // Rewritten whole, where the section lies.
     std::vector<std::string> lines;

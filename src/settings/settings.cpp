@@ -157,16 +157,16 @@ std::string SettingsFilePath(const std::string& exe_path) {
 
 void WriteInstallationDefaults(BigIniFile& ini, const InstallDefaults& values) {
   SettingsAccess settings(ini);
-  settings.WriteText(Setting::CurrentLng, values.language);
-  for (Setting id :
-       {Setting::TC8B10Method, Setting::TC8B10FixExt, Setting::AlwaysOnTop, Setting::AlwaysActive,
-        Setting::DoNotEnterDeepest, Setting::FileCreationEnable, Setting::ExtensionDetection}) {
+  settings.WriteText(Setting::kCurrentLng, values.language);
+  for (Setting id : {Setting::kTC8B10Method, Setting::kTC8B10FixExt, Setting::kAlwaysOnTop,
+                     Setting::kAlwaysActive, Setting::kDoNotEnterDeepest,
+                     Setting::kFileCreationEnable, Setting::kExtensionDetection}) {
     if (settings.IsMissingOrEmpty(id)) settings.WriteText(id, KeyOf(id).default_value);
   }
-  if (settings.Integer(Setting::DisablePlugins, -1) == -1)
-    settings.WriteInteger(Setting::DisablePlugins, 0);
-  settings.WriteBool(Setting::EnterCmdInstalled, values.enter_command_installed);
-  if (!settings.Bool(Setting::DoNotInstall1stTemplate)) {
+  if (settings.Integer(Setting::kDisablePlugins, -1) == -1)
+    settings.WriteInteger(Setting::kDisablePlugins, 0);
+  settings.WriteBool(Setting::kEnterCmdInstalled, values.enter_command_installed);
+  if (!settings.Bool(Setting::kDoNotInstall1stTemplate)) {
     // An empty key would erase the whole template section instead of adding to it.
     std::string name = Trim(values.first_template_name);
     if (name.empty()) name = kFirstTemplateDefaultName;

@@ -21,16 +21,16 @@ class FakeLocale : public Locale {
  public:
   std::string ShortDayName(int iso_day) override { return LongDayName(iso_day).substr(0, 3); }
   std::string LongDayName(int iso_day) override {
-    static const char* const kDays[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                        "Friday", "Saturday", "Sunday"};
-    return iso_day < 1 || iso_day > 7 ? "?" : kDays[iso_day - 1];
+    static const char* const days[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                       "Friday", "Saturday", "Sunday"};
+    return iso_day < 1 || iso_day > 7 ? "?" : days[iso_day - 1];
   }
   std::string ShortMonthName(int month) override { return LongMonthName(month).substr(0, 3); }
   std::string LongMonthName(int month) override {
-    static const char* const kMonths[] = {"January",   "February", "March",    "April",
-                                          "May",       "June",     "July",     "August",
-                                          "September", "October",  "November", "December"};
-    return month < 1 || month > 12 ? "?" : kMonths[month - 1];
+    static const char* const months[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
+    return month < 1 || month > 12 ? "?" : months[month - 1];
   }
   // Code units below 256 become that byte; others become "?", as a best-fit conversion
   // without a mapping does.

@@ -66,8 +66,8 @@ class FakeWindowSystem : public WindowSystem {
     Get(window).copy_data = std::move(handler);
   }
 
-  const std::vector<PostedMessage>& posted() const { return posted_; }
-  const std::vector<CopyDataSent>& copy_data_sent() const { return copy_data_sent_; }
+  const std::vector<PostedMessage>& Posted() const { return posted_; }
+  const std::vector<CopyDataSent>& SentCopyData() const { return copy_data_sent_; }
   int copy_data_requests = 0;
   // ReceiveBuffer's memory and the address other programs are told, which a test sets
   // above 4 GB to stand for a 64-bit program's heap.
@@ -140,9 +140,9 @@ class FakeWindowSystem : public WindowSystem {
     return it == windows_.end() ? nullptr : &it->second;
   }
   const std::vector<WindowHandle>& ChildrenOf(WindowHandle parent) const {
-    static const std::vector<WindowHandle> kNone;
+    static const std::vector<WindowHandle> none;
     auto it = children_.find(parent);
-    return it == children_.end() ? kNone : it->second;
+    return it == children_.end() ? none : it->second;
   }
 
   std::map<WindowHandle, Window> windows_;

@@ -200,11 +200,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   HostSnapshot snapshot;
   HostMethodFlags flags;
   AffixSettings affixes{"pre_", true, "", false};
-  snapshot.HostWindow = windows.Add(0, "TTOTAL_CMD", "Total Commander");
+  snapshot.host_window = windows.Add(0, "TTOTAL_CMD", "Total Commander");
   WindowHandle app = windows.Add(0, "Ttc_KestrixForm", "Kestrix");
   HostCommands commands(windows, env, app);
   HostSnapshotReader reader(snapshot, flags, affixes, windows, fs, focus, commands, view, app);
-  windows.SetCopyDataHandler(snapshot.HostWindow,
+  windows.SetCopyDataHandler(snapshot.host_window,
                              [&](WindowHandle, uintptr_t dw_data, const void*, uint32_t) {
                                if (dw_data != kCopyDataQuery || next + 1 >= replies.size())
                                  return intptr_t{0};
@@ -216,8 +216,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   reader.Refresh();
   reader.PathFieldChanged(replies.back(), true, true);
   EditedCurrentPath(replies.back(), env, 'C');
-  IsArchivePanelPath(snapshot.CurrentPath);
-  ShortenPath(snapshot.CurrentPath);
+  IsArchivePanelPath(snapshot.current_path);
+  ShortenPath(snapshot.current_path);
   return 0;
 }
 

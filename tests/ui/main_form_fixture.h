@@ -50,14 +50,14 @@ class MainFormFixture : public ::testing::Test {
     files_.AddDirectory("C:\\Work\\Existing");
     host_ = windows_.Add(0, "TTOTAL_CMD", "Total Commander");
     windows_.SetRect(host_, {0, 0, 1000, 800});
-    app_.Snapshot.HostWindow = host_;
+    app_.snapshot.host_window = host_;
     BeforeCreate();
     MainFormServices services{windows_,   files_, environment_, kExe,       logger_, variables_,
                               code_page_, boxes_, keys_,        resources_, args_};
     form_.emplace(app_, std::move(services));
     ASSERT_TRUE(form_->Create(GetModuleHandleA(nullptr)));
     loop_window_ = form_->hwnd();
-    app_.Snapshot.CurrentPath = "C:\\Work\\";
+    app_.snapshot.current_path = "C:\\Work\\";
     SetWindowTextA(C(MainControl::kCurrentPathLabel), "C:\\Work\\");
     ShowWindow(form_->hwnd(), SW_SHOW);
     SetForegroundWindow(form_->hwnd());
@@ -181,7 +181,7 @@ class MainFormFixture : public ::testing::Test {
   StartupValues app_;
   ErrorLogger logger_{files_,       "C:\\Kestrix",
                       "tc Kestrix", ErrorLogSystemInfo{"Windows 10", true, "en"},
-                      clock_,       app_.CurrentRoutine};
+                      clock_,       app_.current_routine};
   WindowHandle host_ = 0;
   std::optional<MainForm> form_;
   // The window whose controls Tab moves between, as in the program's loop.

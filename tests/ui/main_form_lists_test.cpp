@@ -114,7 +114,7 @@ TEST_F(MainFormListsTest, DroppedNamesGoIntoTheListOrBecomeTheName) {
   Drop({"C:\\Work\\Photos"});
   EXPECT_EQ(T(MainControl::kNameField), "Photos");
   EXPECT_EQ(Selection(form_->MkDirEdit()), std::make_pair(DWORD{0}, DWORD{6}));
-  EXPECT_EQ(app_.Snapshot.CurrentPath, "C:\\Work\\");
+  EXPECT_EQ(app_.snapshot.current_path, "C:\\Work\\");
 }
 
 TEST_F(MainFormListsTest, PastedLineIsTrimmedIntoTheNameOnce) {
@@ -135,8 +135,8 @@ TEST_F(MainFormListsTest, LoadMenuLoadsTheHostsFocusedTextFileAndABadFileLosesNo
   files_.AddFile("C:\\Work\\names.txt",
                  "\xEF\xBB\xBF"
                  "Caf\xC3\xA9\r\n\r\n  \r\nb\r\n");
-  app_.Snapshot.FocusedTextFile = true;
-  app_.Snapshot.FocusedTextPath = "C:\\Work\\names.txt";
+  app_.snapshot.focused_text_file = true;
+  app_.snapshot.focused_text_path = "C:\\Work\\names.txt";
   TypeName("typed");
   // The keys after Ctrl+O wait in the queue for the menu.
   PressKey('O', {VK_CONTROL});

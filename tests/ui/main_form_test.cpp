@@ -386,7 +386,7 @@ TEST_F(MainFormTest, CustomNameReplacesTheSuggestionAtEveryActivation) {
 
 int PathQueries(const FakeWindowSystem& windows) {
   int count = 0;
-  for (const auto& sent : windows.copy_data_sent())
+  for (const auto& sent : windows.SentCopyData())
     if (sent.bytes.rfind("SP", 0) == 0) ++count;
   return count;
 }

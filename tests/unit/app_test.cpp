@@ -210,15 +210,15 @@ TEST(LaunchDecision, ReadHostLocation) {
     if (ini) env.Set("COMMANDER_INI", *ini);
     StartupValues values;
     ReadHostLocation(env, exe, values);
-    EXPECT_EQ(std::tie(values.InsideHost, values.CommanderPath),
+    EXPECT_EQ(std::tie(values.inside_host, values.commander_path),
               std::make_tuple(inside, std::string(compared)))
         << exe;
   }
   FakeEnvironment env{{"COMMANDER_INI", " C:\\tc\\wincmd.ini "}};
   StartupValues values;
   ReadHostLocation(env, "C:/tc/Kestrix/tc Kestrix.exe", values);
-  EXPECT_EQ(values.ProgramDir, "C:\\tc\\Kestrix");
-  EXPECT_EQ(values.CommanderIni, "C:\\tc\\wincmd.ini");
+  EXPECT_EQ(values.program_dir, "C:\\tc\\Kestrix");
+  EXPECT_EQ(values.commander_ini, "C:\\tc\\wincmd.ini");
 }
 
 // A host with lists and path panels, a focus and files, for the whole decision.
@@ -260,9 +260,9 @@ TEST(LaunchDecision, DecisionTable) {
     LaunchDecision decision = s.Run(arguments, exe);
     EXPECT_EQ(decision.action, action) << left << " " << exe;
     EXPECT_TRUE(action != kHost || decision.window == s.host);
-    EXPECT_EQ(std::tie(s.values.Snapshot.HostWindow, s.values.Snapshot.SecondList),
+    EXPECT_EQ(std::tie(s.values.snapshot.host_window, s.values.snapshot.second_list),
               std::tie(s.host, s.left_list));
-    EXPECT_EQ(s.values.Snapshot.StartPath, focus_left ? left : "c:\\other\\*.*") << left;
+    EXPECT_EQ(s.values.snapshot.start_path, focus_left ? left : "c:\\other\\*.*") << left;
   }
   // Started again outside the host's tree while the installer is open: that one comes forward.
   Scenario again;
@@ -280,17 +280,17 @@ TEST(LaunchDecision, HeaderPathOrNoFocusOrNoHost) {
     Scenario s;
     s.AddHost(panel_text, "c:\\other\\*.*");
     EXPECT_EQ(s.Run({}).action, LaunchAction::kMainWindow);
-    EXPECT_EQ(s.values.Snapshot.StartPath, start) << panel_text;
+    EXPECT_EQ(s.values.snapshot.start_path, start) << panel_text;
   }
   // Without a focus or a host the main window opens.
   Scenario bare;
   EXPECT_EQ(bare.Run({}).action, LaunchAction::kMainWindow);
-  EXPECT_EQ(std::tie(bare.values.Snapshot.HostWindow, bare.values.Snapshot.FirstList),
+  EXPECT_EQ(std::tie(bare.values.snapshot.host_window, bare.values.snapshot.first_list),
             std::make_tuple(WindowHandle{0}, WindowHandle{0}));
   bare.AddHost("c:\\data\\a.zip\\*.*", "c:\\data\\a.zip\\*.*");
   bare.focus = 0;  // no location check without a focus
   EXPECT_EQ(bare.Run({}).action, LaunchAction::kMainWindow);
-  EXPECT_EQ(bare.values.Snapshot.StartPath, "");
+  EXPECT_EQ(bare.values.snapshot.start_path, "");
 }
 
 // ---- mode_rules

@@ -271,13 +271,13 @@ struct RunFixture {
   RunFixture() {
     fs.AddDirectory("C:\\Data");
     fs.AddDirectory("C:\\TC\\Kestrix");
-    fs.AddFile(places.CommanderIni, "[left]\r\npath=C:\\\r\n");
-    snapshot.HostWindow = host_window;
-    snapshot.FirstList = snapshot.FocusedWindow = right_list;
-    snapshot.SecondList = left_list;
-    snapshot.CurrentPath = "C:\\Data\\";
-    settings.CommanderIni = places.CommanderIni;
-    settings.WindowsDir = "C:\\Windows";
+    fs.AddFile(places.commander_ini, "[left]\r\npath=C:\\\r\n");
+    snapshot.host_window = host_window;
+    snapshot.first_list = snapshot.focused_window = right_list;
+    snapshot.second_list = left_list;
+    snapshot.current_path = "C:\\Data\\";
+    settings.commander_ini = places.commander_ini;
+    settings.windows_dir = "C:\\Windows";
     // "%Y" stands for the year, as the name engine would expand it.
     auto replace = [this](const std::string& t) {
       return ReplaceAll(Trim(env.Expand(t)), "%Y", "2024");
@@ -292,7 +292,7 @@ struct RunFixture {
     return *this;
   }
   RunFixture& Gone() {
-    snapshot.CurrentPath = "C:\\Gone\\Deeper\\";
+    snapshot.current_path = "C:\\Gone\\Deeper\\";
     return *this;
   }
   void Ok(const std::string& name) {
@@ -308,7 +308,7 @@ struct RunFixture {
   // Host traffic as text: "CD:R:<path>", "CD:L:<path>", "EM:<command>".
   Lines Sent() const {
     Lines out;
-    for (const auto& s : windows.copy_data_sent()) {
+    for (const auto& s : windows.SentCopyData()) {
       std::string text = s.bytes.substr(0, s.bytes.find('\0'));
       if (s.dw_data == kCopyDataChangeDir)
         out.push_back(text[0] == '\r' ? "CD:R:" + text.substr(1)
@@ -320,7 +320,7 @@ struct RunFixture {
   }
   std::vector<uintptr_t> Posted() const {
     std::vector<uintptr_t> out;
-    for (const auto& p : windows.posted()) out.push_back(p.wparam);
+    for (const auto& p : windows.Posted()) out.push_back(p.wparam);
     return out;
   }
   std::string Box() const { return boxes.shown.empty() ? "" : boxes.shown[0].text; }
@@ -348,7 +348,7 @@ std::string Outcome(RunFixture& f) {
   add("box ", Lines{ReplaceAll(f.Box(), "\r\n", "/").substr(0, 48)});
   add("failed ", f.run->Failures());
   add("field ", Lines{f.view.normal ? f.view.name : f.view.list});
-  add("path ", Lines{f.snapshot.CurrentPath});
+  add("path ", Lines{f.snapshot.current_path});
   out += std::string(f.view.closed ? "; closed" : "") + (f.view.terminated ? "; ended" : "") +
          (f.view.fronted ? "; front" : "");
   return ReplaceAll(out, "C:\\Data\\", "~");
@@ -395,13 +395,13 @@ TEST(CreationRun, Scenarios) {
            "C:\\X\\Y",
            "made C:\\X,C:\\X\\Y; sent CD:R:C:\\X\\Y\\; post 540,540; path C:\\X\\Y\\; front"},
           {"the left list gets its own request",
-           [](RunFixture& f) { f.snapshot.FocusedWindow = f.left_list; }, false, "y",
+           [](RunFixture& f) { f.snapshot.focused_window = f.left_list; }, false, "y",
            "made ~y; sent CD:L:~y; post 2002,540; history y; path ~; front"},
           {"an environment reference goes through the user command",
            [](RunFixture& f) {
-             f.snapshot.FocusedWindow = f.left_list;
-             f.settings.EnterCmdInstalled = true;
-             f.snapshot.CurrentPath = "%TEMP%\\";
+             f.snapshot.focused_window = f.left_list;
+             f.settings.enter_cmd_installed = true;
+             f.snapshot.current_path = "%TEMP%\\";
              f.fs.AddDirectory("C:\\Temp");
              f.view.enter_dir = true;
            },
@@ -409,7 +409,7 @@ TEST(CreationRun, Scenarios) {
            "made %TEMP%,%TEMP%\\x; sent EM:em_KestrixEnter %%TEMP%%\\x; post 540; history x; box "
            "Folder Name: x/Current Path: %TEMP%\\//The Curren; path %TEMP%\\x\\; front"},
           {"DoNotEnterDeepest selects the first level",
-           [](RunFixture& f) { f.settings.DoNotEnterDeepest = true; }, false, "p\\q",
+           [](RunFixture& f) { f.settings.do_not_enter_deepest = true; }, false, "p\\q",
            "made ~p,~p\\q; sent CD:R:~p; post 2002,540; history p\\q; path ~; front"},
           {"a missing current path is made on Yes; forced levels get no attributes",
            [](RunFixture& f) { f.Gone().attributes.hidden = true; }, false, "New",
@@ -421,7 +421,7 @@ TEST(CreationRun, Scenarios) {
            "box Folder Name: New/Current Path: C:\\Gone\\Deeper\\//; field New; path "
            "C:\\Gone\\Deeper\\"},
           {"a chain under a missing current path",
-           [](RunFixture& f) { f.snapshot.CurrentPath = "C:\\New\\"; }, false, "x\\y",
+           [](RunFixture& f) { f.snapshot.current_path = "C:\\New\\"; }, false, "x\\y",
            "made C:\\New,C:\\New\\x,C:\\New\\x\\y; sent CD:R:C:\\New\\x\\y; post 2002,540; history "
            "x\\y; box Current Path: C:\\New\\//The Current Path is incor; path C:\\New\\; front"},
           {"Shift enters", [](RunFixture& f) { f.keys.down = {kVkShift}; }, false, "N",
@@ -449,7 +449,7 @@ TEST(CreationRun, Scenarios) {
                           "[Virtual Panel]\r\nDefFileList=%TEMP%\\vp.lst\r\n");
              f.fs.AddFile("C:\\Temp\\vp.lst",
                           "\xFF\xFE" + Utf16LeFromUtf8("\\Proj\r\nD:\\Real\r\n"));
-             f.snapshot.CurrentPath = "\\\\\\Virtual Panel\\Proj\\";
+             f.snapshot.current_path = "\\\\\\Virtual Panel\\Proj\\";
              f.view.enter_dir = true;
            },
            false, "New",
@@ -457,7 +457,7 @@ TEST(CreationRun, Scenarios) {
            "path D:\\Real\\New\\; front"},
           {"a virtual folder its list does not know stays virtual",
            [](RunFixture& f) {
-             f.snapshot.CurrentPath = "\\\\\\Virtual Panel\\Proj\\";
+             f.snapshot.current_path = "\\\\\\Virtual Panel\\Proj\\";
              f.boxes.answers = {kIdNo};
            },
            false, "New",
@@ -469,7 +469,7 @@ TEST(CreationRun, Scenarios) {
     list ? f.OkList(typed) : f.Ok(typed);
     EXPECT_EQ(Outcome(f), outcome) << what;
     // A path the run moved to is shown.
-    EXPECT_TRUE(f.view.shown_path.empty() || f.view.shown_path == f.snapshot.CurrentPath)
+    EXPECT_TRUE(f.view.shown_path.empty() || f.view.shown_path == f.snapshot.current_path)
         << what << ": " << f.view.shown_path;
   }
 }
@@ -478,7 +478,7 @@ TEST(CreationRun, AHistoryEntryTheHostsAnsiFileCannotHoldIsLeftOutAndLogged) {
   RunFixture f;
   f.Ok("\xC5\x81\xC3\xB3\x64\xC5\xBA");  // "Łódź": no form in the ANSI wincmd.ini
   EXPECT_TRUE(f.fs.DirectoryExists("C:\\Data\\\xC5\x81\xC3\xB3\x64\xC5\xBA"));
-  EXPECT_EQ(*f.fs.FileContent(f.places.CommanderIni), "[left]\r\npath=C:\\\r\n");
+  EXPECT_EQ(*f.fs.FileContent(f.places.commander_ini), "[left]\r\npath=C:\\\r\n");
   EXPECT_TRUE(f.boxes.shown.empty());
   ASSERT_EQ(f.view.logged.size(), 1u);
   EXPECT_NE(f.view.logged[0].find("left out of the directory history"), std::string::npos);
@@ -511,14 +511,14 @@ TEST(CreationRun, RefusedTextsMakeNothingAndSayWhy) {
 std::vector<PlannedPath> Preview(RunFixture& f, bool list, const std::string& typed,
                                  bool answer = true) {
   PlanInput input{
-      f.snapshot.CurrentPath,  !list, typed, typed, f.view.replacements, f.settings.invalid_chars,
+      f.snapshot.current_path, !list, typed, typed, f.view.replacements, f.settings.invalid_chars,
       f.settings.file_creation};
   if (!list) input.list_text = CarryNameIntoList(typed, typed).list.value_or(typed);
   const CreationPlan plan = PlanCreation(
       input, [&](const std::string& t) { return f.env.Expand(t); },
       [&](const std::string& t) { return ReplaceAll(Trim(f.env.Expand(t)), "%Y", "2024"); });
-  std::vector<PlannedPath> paths = PlannedPaths(plan, f.snapshot.CurrentPath);
-  MarkPaths(paths, f.fs.DirectoryExists(f.snapshot.CurrentPath),
+  std::vector<PlannedPath> paths = PlannedPaths(plan, f.snapshot.current_path);
+  MarkPaths(paths, f.fs.DirectoryExists(f.snapshot.current_path),
             [&](const std::string& path) -> std::optional<uint32_t> {
               if (!answer) return std::nullopt;
               return f.fs.GetAttributes(path);
@@ -622,7 +622,7 @@ TEST(CreationPlan, MarksAndCountLine) {
     RunFixture f;
     f.fs.AddDirectory("C:\\Data\\old");
     f.fs.AddFile("C:\\Data\\notes.txt", "");
-    f.snapshot.CurrentPath = base;
+    f.snapshot.current_path = base;
     const std::vector<PlannedPath> paths = Preview(f, !IsAbsolutePath(list), list, answer);
     std::string shown;
     for (std::size_t i : TreeOrder(paths))
@@ -654,7 +654,7 @@ TEST(CreationRun, ChainEntersExistingLevelsAndGivesNewOnesTheAttributes) {
   RunFixture f;
   f.fs.AddDirectory("C:\\Data\\a");
   f.attributes.system = true;
-  f.settings.UpdateTreeInfo = "True";
+  f.settings.update_tree_info = "True";
   f.fs.AddFile("C:\\Local\\GHISLER\\treeinfo.wc", "");
   f.view.replacements = true;
   f.Ok("a/b\\%Y");
@@ -779,7 +779,7 @@ TEST(RunUndo, RemovesWhatIsStillEmptyDeepestFirstAndSaysWhatItKept) {
            },
            "~a\\", "There is no creation to take back."},
           {"a base folder that is gone touches nothing",
-           [](RunFixture& f) { f.snapshot.CurrentPath = "C:\\Data\\Sub\\"; }, "a",
+           [](RunFixture& f) { f.snapshot.current_path = "C:\\Data\\Sub\\"; }, "a",
            [](RunFixture& f) {
              f.fs.RemoveDirectory("C:\\Data\\Sub\\a");
              f.fs.RemoveDirectory("C:\\Data\\Sub");
@@ -790,7 +790,7 @@ TEST(RunUndo, RemovesWhatIsStillEmptyDeepestFirstAndSaysWhatItKept) {
   for (const auto& [what, arrange, typed, change, stays, report] : cases) {
     RunFixture f;
     arrange(f);
-    f.fs.AddDirectory(f.snapshot.CurrentPath);
+    f.fs.AddDirectory(f.snapshot.current_path);
     std::string(typed).find('\n') == std::string::npos ? f.Ok(typed) : f.OkList(typed);
     ASSERT_EQ(AddRunRecord(f.fs, kRuns, f.recording.Record()), kErrorSuccess) << what;
     change(f);
@@ -858,12 +858,12 @@ TEST(HistoryFile, FollowsTheHostsRedirections) {
   for (const auto& [files, setting, expected] : cases) {
     HistoryFixture f;
     for (const auto& [path, content] : files) f.fs.AddFile(path, content);
-    f.places.MkDirHistoryFile = setting;
+    f.places.history_file = setting;
     EXPECT_EQ(f.History().HistoryFile(), expected) << setting << " " << files.size();
   }
   // A relative name gets its directory, or nothing when that cannot be made.
   HistoryFixture f;
-  f.places.MkDirHistoryFile = "locked\\h.lst";
+  f.places.history_file = "locked\\h.lst";
   f.fs.FailPath(own + "locked", kErrorAccessDenied);
   EXPECT_EQ(f.History().HistoryFile(), "");
 }
@@ -923,7 +923,7 @@ TEST(MkDirHistory, NamesOfEveryScriptLoadBackOrAreLeftOutOfAnAnsiHostFile) {
   for (const auto& [host, setting, leaves_out] : files) {
     for (const std::string name : kUnicodeNames) {
       HistoryFixture f(host);
-      f.places.MkDirHistoryFile = setting;
+      f.places.history_file = setting;
       if (*setting != '\0') f.fs.AddFile("C:\\TC\\Kestrix\\h.lst", entry);
       DirHistory history(f.fs, f.env, f.places, &code_page);
       const std::string file = history.HistoryFile(), before = *f.fs.FileContent(file);
@@ -1003,7 +1003,7 @@ TEST(HistoryUndo, RestoresTheTextTypedBeforeTheFirstPick) {
   EXPECT_EQ(undo.Undo(), "Repo");
   EXPECT_FALSE(undo.Pending());
   undo.KeyPressed("x");
-  EXPECT_EQ(undo.TypedText, "x");
+  EXPECT_EQ(undo.typed_text, "x");
 }
 
 const std::vector<CharReplacement> kAmpersand = {{"&", "and"}};
@@ -1332,7 +1332,7 @@ TEST(VirtualPanel, PairsOfVirtualAndRealEntries) {
       {"Proj", ""},       // the rest carries the separator the entry lacks
   };
   for (const auto& [rest, real] : cases)
-    EXPECT_EQ(VirtualPath_ReturnRealDir(rest, entries), real) << rest;
+    EXPECT_EQ(RealDirOfVirtualPath(rest, entries), real) << rest;
   EXPECT_TRUE(IsVirtualPanelPath("\\\\\\Virtual Panel\\x\\"));
   EXPECT_FALSE(IsVirtualPanelPath("\\\\\\virtual panel\\x\\") ||
                IsVirtualPanelPath("\\\\Virtual Panel\\x\\"));

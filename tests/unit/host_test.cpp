@@ -125,10 +125,10 @@ struct HostFixture {
   // request that expects its answer at the program's window is marked "@".
   std::string Reached() const {
     std::string text = process.started;
-    for (const auto& s : windows.copy_data_sent())
+    for (const auto& s : windows.SentCopyData())
       text += std::string{char(s.dw_data & 0xFF), char(s.dw_data >> 8)} +
               (s.reply_to == app ? "@ " : " ") + s.bytes + "|";
-    for (const auto& p : windows.posted()) text += "CMD " + std::to_string(p.wparam) + "|";
+    for (const auto& p : windows.Posted()) text += "CMD " + std::to_string(p.wparam) + "|";
     return text + told;
   }
 };
@@ -181,7 +181,7 @@ TEST(HostCommands, APathReachesTheHostByTheFirstRouteThatCarriesIt) {
   f.commands.PostToFirstHost(kCmdFocusRight);
   f.commands.SendHostQuery(f.app, "sn", true);
   EXPECT_EQ(f.Reached(), "GW@ SN\0|CMD 4002|"s);
-  EXPECT_EQ(f.windows.copy_data_sent()[0].window + f.windows.posted()[0].window, 2 * f.host);
+  EXPECT_EQ(f.windows.SentCopyData()[0].window + f.windows.Posted()[0].window, 2 * f.host);
 }
 
 // ---- host_snapshot
@@ -225,8 +225,8 @@ struct SnapshotFixture : FakeHostLayout {
     app = windows.Add(0, "Ttc_KestrixForm", "Kestrix");
     fs.AddDirectory("C:\\Data\\Photos.old");
     fs.AddDirectory("C:\\Tree\\Deep");
-    snapshot.HostWindow = host;
-    snapshot.StartPath = "C:\\Data\\*.*";
+    snapshot.host_window = host;
+    snapshot.start_path = "C:\\Data\\*.*";
     focus.foreground = host;
     commands = std::make_unique<HostCommands>(windows, env, app);
     reader = std::make_unique<HostSnapshotReader>(snapshot, flags, affixes, windows, fs, focus,
@@ -244,8 +244,8 @@ struct SnapshotFixture : FakeHostLayout {
     });
   }
   void Lists() {
-    snapshot.FirstList = right_list;
-    snapshot.SecondList = left_list;
+    snapshot.first_list = right_list;
+    snapshot.second_list = left_list;
   }
   // The focused list and its items, for the window-reading method.
   void Focus(WindowHandle list, const Lines& items) {
@@ -254,7 +254,7 @@ struct SnapshotFixture : FakeHostLayout {
   }
   Lines QueriesSent(uint32_t dw_data = kCopyDataQuery) const {
     Lines requests;
-    for (const auto& sent : windows.copy_data_sent())
+    for (const auto& sent : windows.SentCopyData())
       if (sent.dw_data == dw_data) requests.push_back(sent.bytes);
     return requests;
   }
@@ -292,7 +292,7 @@ TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) 
   f.view.name = "kept";
   f.reader->Acquire();
   EXPECT_EQ(f.view.name, "kept");
-  EXPECT_EQ(f.snapshot.CurrentPath, "C:\\Data\\");
+  EXPECT_EQ(f.snapshot.current_path, "C:\\Data\\");
   // On either side the window-reading method suggests the item under the editor, with
   // the affixes.
   for (bool left : {true, false}) {
@@ -307,9 +307,9 @@ TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) 
               (std::vector<std::pair<WindowHandle, uint8_t>>{{editing.host, 0x1B}}));
     EXPECT_TRUE(editing.QueriesSent().empty());
     EXPECT_EQ(editing.view.refreshes, 1);
-    EXPECT_EQ(std::tie(editing.snapshot.FocusedWindow, editing.snapshot.ActiveSide),
+    EXPECT_EQ(std::tie(editing.snapshot.focused_window, editing.snapshot.active_side),
               std::make_tuple(list, left ? PanelSide::kLeft : PanelSide::kRight));
-    EXPECT_EQ(std::tie(editing.snapshot.SelectedName, editing.view.name, editing.view.shown_path),
+    EXPECT_EQ(std::tie(editing.snapshot.selected_name, editing.view.name, editing.view.shown_path),
               std::make_tuple("Photos"s, "[Photos]"s, "C:\\Data\\"s));
   }
 }
@@ -319,13 +319,13 @@ TEST(HostSnapshot, FullPathItemBecomesTheCurrentPathAndSwitchesSides) {
     SnapshotFixture f;
     f.Focus(from_left ? f.left_list : f.right_list, {"C:\\Tree\\Deep"});
     f.reader->Acquire();
-    EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.snapshot.AcquiredPath, f.view.name),
+    EXPECT_EQ(std::tie(f.snapshot.current_path, f.snapshot.acquired_path, f.view.name),
               std::make_tuple("C:\\Tree\\Deep\\"s, "C:\\Tree\\Deep\\"s, ""s));
-    EXPECT_EQ(std::tie(f.snapshot.ActiveSide, f.snapshot.FocusedWindow),
+    EXPECT_EQ(std::tie(f.snapshot.active_side, f.snapshot.focused_window),
               std::make_tuple(from_left ? PanelSide::kRight : PanelSide::kLeft,
                               from_left ? f.right_list : f.left_list));
-    ASSERT_EQ(f.windows.posted().size(), 1u);
-    EXPECT_EQ(std::tie(f.windows.posted()[0].message, f.windows.posted()[0].wparam),
+    ASSERT_EQ(f.windows.Posted().size(), 1u);
+    EXPECT_EQ(std::tie(f.windows.Posted()[0].message, f.windows.Posted()[0].wparam),
               std::make_tuple(kHostCommandMessage, from_left ? 4002u : 4001u));
   }
 }
@@ -335,12 +335,12 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   f.answers = {{"A", "R"}, {"SP", "C:\\Data\\"}, {"SN", "Photos.old"}};
   f.Lists();
   f.reader->Acquire();
-  EXPECT_TRUE(f.flags.TC8B10Method && f.flags.TC8B10FixExt && f.flags.TC8B10FuncChecked);
+  EXPECT_TRUE(f.flags.tc8b10_method && f.flags.tc8b10_fix_ext && f.flags.tc8b10_func_checked);
   EXPECT_EQ(f.QueriesSent(), (Lines{"A\0"s, "SP\0"s, "SN\0"s, "A\0"s}));
   // A directory keeps its dot with the fix.
-  EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.view.name, f.snapshot.PendingQuery),
+  EXPECT_EQ(std::tie(f.snapshot.current_path, f.view.name, f.snapshot.pending_query),
             std::make_tuple("C:\\Data\\"s, "Photos.old"s, ""s));
-  EXPECT_EQ(std::tie(f.snapshot.ActiveSide, f.snapshot.FocusedWindow),
+  EXPECT_EQ(std::tie(f.snapshot.active_side, f.snapshot.focused_window),
             std::make_tuple(PanelSide::kRight, f.right_list));
   f.reader->Acquire();  // no second probe
   EXPECT_EQ(f.QueriesSent().size(), 7u);
@@ -348,8 +348,8 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   SnapshotFixture silent(HostMethodFlags{});
   silent.Focus(silent.right_list, {"Żółw.txt"});
   silent.reader->Acquire();
-  EXPECT_TRUE(!silent.flags.TC8B10Method && silent.flags.TC8B10FuncChecked);
-  EXPECT_EQ(std::tie(silent.snapshot.PendingQuery, silent.view.name),
+  EXPECT_TRUE(!silent.flags.tc8b10_method && silent.flags.tc8b10_func_checked);
+  EXPECT_EQ(std::tie(silent.snapshot.pending_query, silent.view.name),
             std::make_tuple("CheckTC8B10Func"s, "Żółw"s));  // never answered
   silent.reader->Acquire();
   EXPECT_EQ(silent.QueriesSent().size(), 1u);
@@ -357,42 +357,43 @@ TEST(HostSnapshot, ProbeSwitchesToTheMessageMethodOnce) {
   SnapshotFixture left(HostMethodFlags{});
   left.answers = {{"A", "L"}};
   left.reader->Acquire();
-  EXPECT_TRUE(left.flags.TC8B10Method && left.flags.TC8B10FixExt);
+  EXPECT_TRUE(left.flags.tc8b10_method && left.flags.tc8b10_fix_ext);
   left.reader->PathFieldChanged("C:\\Tree", true, false);  // to the active side, the left
-  EXPECT_EQ(left.windows.copy_data_sent().back().bytes, "C:\\Tree\r\0\0"s);
+  EXPECT_EQ(left.windows.SentCopyData().back().bytes, "C:\\Tree\r\0\0"s);
   // A Unicode host answers "GW" in UTF-16: the path and the name keep every character, and
   // nothing is asked in ANSI.
   SnapshotFixture unicode(HostMethodFlags{});
   unicode.unicode_host = true;
   unicode.answers = {{"A", "L"}, {"SP", "C:\\Проекты\\"}, {"SN", "Żółw.txt"}};
   unicode.reader->Acquire();
-  EXPECT_EQ(std::tie(unicode.snapshot.CurrentPath, unicode.view.name, unicode.snapshot.ActiveSide),
-            std::make_tuple("C:\\Проекты\\"s, "Żółw"s, PanelSide::kLeft));
+  EXPECT_EQ(
+      std::tie(unicode.snapshot.current_path, unicode.view.name, unicode.snapshot.active_side),
+      std::make_tuple("C:\\Проекты\\"s, "Żółw"s, PanelSide::kLeft));
   EXPECT_EQ(unicode.QueriesSent(kCopyDataQueryWide), (Lines{"A\0"s, "SP\0"s, "SN\0"s, "A\0"s}));
 }
 
 TEST(HostSnapshot, StrayRepliesChangeNothingATypedDirectoryMovesTheHost) {
   SnapshotFixture f;
   f.Lists();
-  f.snapshot.FocusedWindow = f.right_list;
-  f.snapshot.CurrentPath = "C:\\Old\\";
+  f.snapshot.focused_window = f.right_list;
+  f.snapshot.current_path = "C:\\Old\\";
   f.view.name = "keep";
   f.reader->OnHostReply("D:\\New\\");
-  EXPECT_EQ(f.snapshot.CurrentPath + f.view.name, "C:\\Old\\keep");
-  f.snapshot.PendingQuery = "RefreshSide";
+  EXPECT_EQ(f.snapshot.current_path + f.view.name, "C:\\Old\\keep");
+  f.snapshot.pending_query = "RefreshSide";
   f.reader->OnHostReply("?");
-  EXPECT_EQ(std::tie(f.snapshot.FocusedWindow, f.snapshot.PendingQuery),
+  EXPECT_EQ(std::tie(f.snapshot.focused_window, f.snapshot.pending_query),
             std::make_tuple(f.right_list, ""s));
   // An existing directory typed in the path field moves the host at once.
   SnapshotFixture typed;
   typed.Lists();
-  typed.snapshot.FocusedWindow = typed.left_list;
+  typed.snapshot.focused_window = typed.left_list;
   typed.reader->PathFieldChanged(" C:/Tree", true, false);
-  EXPECT_EQ(typed.snapshot.CurrentPath, "C:\\Tree");
+  EXPECT_EQ(typed.snapshot.current_path, "C:\\Tree");
   typed.reader->PathFieldChanged("C:\\Tre", true, false);          // not a directory: nothing sent
   typed.reader->PathFieldChanged("C:\\Tree\\Deep", false, false);  // field hidden: nothing sent
-  ASSERT_EQ(typed.windows.copy_data_sent().size(), 1u);
-  EXPECT_EQ(typed.windows.copy_data_sent()[0].bytes, "C:\\Tree\r\0\0"s);
+  ASSERT_EQ(typed.windows.SentCopyData().size(), 1u);
+  EXPECT_EQ(typed.windows.SentCopyData()[0].bytes, "C:\\Tree\r\0\0"s);
 }
 
 TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
@@ -400,7 +401,7 @@ TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
   messages.Lists();
   messages.answers = {{"A", "L"}, {"SP", "E:\\Other\\"}};
   messages.reader->Refresh();
-  EXPECT_EQ(std::tie(messages.snapshot.CurrentPath, messages.snapshot.ActiveSide,
+  EXPECT_EQ(std::tie(messages.snapshot.current_path, messages.snapshot.active_side,
                      messages.view.refreshes),
             std::make_tuple("E:\\Other\\"s, PanelSide::kLeft, 1));
   // The label gives the path; without a drive in it, the panel header does.
@@ -412,7 +413,7 @@ TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
     f.windows.SetText(f.label, label);
     f.windows.SetText(f.right_header, header);
     f.reader->Refresh();
-    EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.snapshot.ActiveSide, f.view.terminated),
+    EXPECT_EQ(std::tie(f.snapshot.current_path, f.snapshot.active_side, f.view.terminated),
               std::make_tuple(std::string(path), PanelSide::kRight, false));
     EXPECT_EQ(f.focus.forced, (std::vector<WindowHandle>{f.host, f.app}));
   }
@@ -434,10 +435,11 @@ TEST(HostSnapshot, OtherHostBuildReadsTheWindowChain) {
   f.windows.Add(second, "Window", "E:\\Lcl\\*.*");
   WindowHandle right = f.windows.Add(host, "LCLListBox");
   f.focus.focus = f.windows.Add(host, "LCLListBox");
-  f.snapshot.HostWindow = host;
+  f.snapshot.host_window = host;
   f.reader->Refresh();
-  EXPECT_EQ(std::tie(f.snapshot.FirstList, f.snapshot.SecondList), std::tie(right, f.focus.focus));
-  EXPECT_EQ(std::tie(f.snapshot.CurrentPath, f.snapshot.ActiveSide),
+  EXPECT_EQ(std::tie(f.snapshot.first_list, f.snapshot.second_list),
+            std::tie(right, f.focus.focus));
+  EXPECT_EQ(std::tie(f.snapshot.current_path, f.snapshot.active_side),
             std::make_tuple("E:\\Lcl\\"s, PanelSide::kLeft));
 }
 

@@ -627,18 +627,19 @@ TEST_F(SettingsTest, BooleansAreTrueOnlyForExactTrueAndValuesFallBackToDefaults)
   BigIniFile ini(fs, kIni);
   SettingsAccess s(ini);
   const std::pair<Setting, bool> bools[] = {
-      {Setting::AlwaysOnTop, true},  {Setting::AlwaysActive, false},
-      {Setting::FlatButtons, false}, {Setting::UseWindowTheme, false},
-      {Setting::CloseWindow, false}, {Setting::USClearList, true}};
+      {Setting::kAlwaysOnTop, true},  {Setting::kAlwaysActive, false},
+      {Setting::kFlatButtons, false}, {Setting::kUseWindowTheme, false},
+      {Setting::kCloseWindow, false}, {Setting::kUSClearList, true}};
   for (const auto& [id, value] : bools) EXPECT_EQ(s.Bool(id), value) << KeyOf(id).key;
-  EXPECT_EQ(std::make_tuple(s.Integer(Setting::AlphaBlendValue), s.Integer(Setting::WindowPosition),
-                            s.Integer(Setting::FontSize), s.Integer(Setting::DisablePlugins, -1)),
-            std::make_tuple(255, 2, 8, -1));
-  EXPECT_EQ(s.Text(Setting::InvalidCharReplace) + "|" + s.Text(Setting::FontName) + "|" +
-                s.TrimmedText(Setting::MkDirHistoryFile),
+  EXPECT_EQ(
+      std::make_tuple(s.Integer(Setting::kAlphaBlendValue), s.Integer(Setting::kWindowPosition),
+                      s.Integer(Setting::kFontSize), s.Integer(Setting::kDisablePlugins, -1)),
+      std::make_tuple(255, 2, 8, -1));
+  EXPECT_EQ(s.Text(Setting::kInvalidCharReplace) + "|" + s.Text(Setting::kFontName) + "|" +
+                s.TrimmedText(Setting::kMkDirHistoryFile),
             "|Default|%KXDIR%\\hist.lst");
-  EXPECT_THROW(s.Bool(Setting::FontSize), std::logic_error);
-  EXPECT_THROW(s.WriteInteger(Setting::CloseWindow, 1), std::logic_error);
+  EXPECT_THROW(s.Bool(Setting::kFontSize), std::logic_error);
+  EXPECT_THROW(s.WriteInteger(Setting::kCloseWindow, 1), std::logic_error);
 }
 
 TEST_F(SettingsTest, InstallationWritesDefaultsAndKeepsUserValues) {
@@ -689,7 +690,7 @@ TEST_F(SettingsTest, NumberedListsAndDeletedKeys) {
     s.WriteList(kPrefixListSection, {"new", "b"});
     s.ReplaceList(kExtensionsEnabledSection, {"doc", "rtf"});
     s.WriteList(kSuffixListSection, {"=s"});
-    s.Delete(Setting::MkDirHistoryFile);  // deleted rather than emptied
+    s.Delete(Setting::kMkDirHistoryFile);  // deleted rather than emptied
   }
   EXPECT_EQ(Content(),
             "[PrefixList]\r\n0=new\r\n1=b\r\n; note\r\nx=keep\r\n\r\n"

@@ -24,8 +24,8 @@ TEST(Tcsim, DecodesPayloadsWithinTheirSizeAndSplitsUserCommands) {
               std::string(c.left) + "|" + c.right + "|" + c.flags)
         << HexBytes(c.bytes.data(), c.bytes.size());
   }
-  EXPECT_TRUE(DecodeChangeDir("a\0S", 3).source_target());
-  EXPECT_FALSE(DecodeChangeDir("a\0T", 3).source_target());
+  EXPECT_TRUE(DecodeChangeDir("a\0S", 3).SourceTarget());
+  EXPECT_FALSE(DecodeChangeDir("a\0T", 3).SourceTarget());
   EXPECT_EQ(DecodeChangeDir(nullptr, 10).left + DecodeChangeDir("SPX", 1).left, "S");
   EXPECT_EQ(TextUpToZero("SPX", 2) + TextUpToZero("A\0B", 3), "SPA");
   // A user command is split from its parameters.

@@ -44,20 +44,20 @@ void HostModel::SetFocus(Side side, int index) {
 
 std::optional<std::string> HostModel::Answer(const std::string& query) const {
   std::string q = UpperCase(Trim(query));
-  if (q == "A") return active_ == Side::Left ? "L" : "R";
+  if (q == "A") return active_ == Side::kLeft ? "L" : "R";
   if (q == "SP") return Panel(active_).path;
   if (q == "SN") return Panel(active_).FocusedName();
   return std::nullopt;
 }
 
 Outcome HostModel::OpenOutcome(Side side, const std::string& path, const std::string& focus_name) {
-  const char* name = side == Side::Left ? "left" : "right";
+  const char* name = side == Side::kLeft ? "left" : "right";
   if (Open(side, path, focus_name)) return {std::string(name) + " changed"};
   return {std::string(name) + " unchanged: cannot list " + LogQuote(path)};
 }
 
 Outcome HostModel::ChangeDir(const ChangeDirRequest& request) {
-  Side first = request.source_target() ? active_ : Side::Left;
+  Side first = request.SourceTarget() ? active_ : Side::kLeft;
   std::vector<std::string> parts;
   if (!Trim(request.left).empty()) parts.push_back(OpenOutcome(first, request.left, "").text);
   if (!Trim(request.right).empty()) {
@@ -103,10 +103,10 @@ Outcome HostModel::Command(int number) {
     case kCmdEnter:
       return EnterFocused();
     case kCmdFocusLeft:
-      active_ = Side::Left;
+      active_ = Side::kLeft;
       return {"left panel focused"};
     case kCmdFocusRight:
-      active_ = Side::Right;
+      active_ = Side::kRight;
       return {"right panel focused"};
     case kCmdExit:
       return {"closing", true};
@@ -116,7 +116,7 @@ Outcome HostModel::Command(int number) {
 }
 
 std::string HostModel::Describe() const {
-  return std::string("active=") + (active_ == Side::Left ? "L" : "R") +
+  return std::string("active=") + (active_ == Side::kLeft ? "L" : "R") +
          " left=" + LogQuote(left_.path) + " right=" + LogQuote(right_.path) +
          " focus=" + LogQuote(Panel(active_).FocusedName());
 }

@@ -13,14 +13,14 @@
 
 namespace kestrix::tcsim {
 
-enum class Side { Left, Right };
+enum class Side { kLeft, kRight };
 inline Side Other(Side side) {
-  return side == Side::Left ? Side::Right : Side::Left;
+  return side == Side::kLeft ? Side::kRight : Side::kLeft;
 }
 
 struct PanelState {
   std::string path;  // normalized, ends with "\"
-  PathKind kind = PathKind::Directory;
+  PathKind kind = PathKind::kDirectory;
   std::vector<Entry> entries;
   int focus = 0;
   std::string FocusedName() const;
@@ -55,7 +55,7 @@ class HostModel {
   bool Open(Side side, const std::string& path, const std::string& focus_name = "");
   void Reread(Side side);
 
-  const PanelState& Panel(Side side) const { return side == Side::Left ? left_ : right_; }
+  const PanelState& Panel(Side side) const { return side == Side::kLeft ? left_ : right_; }
   Side Active() const { return active_; }
   void SetActive(Side side) { active_ = side; }
   void SetFocus(Side side, int index);
@@ -72,13 +72,13 @@ class HostModel {
   std::string Describe() const;
 
  private:
-  PanelState& Mutable(Side side) { return side == Side::Left ? left_ : right_; }
+  PanelState& Mutable(Side side) { return side == Side::kLeft ? left_ : right_; }
   Outcome OpenOutcome(Side side, const std::string& path, const std::string& focus_name);
 
   Lister lister_;
   IsFile is_file_;
   PanelState left_, right_;
-  Side active_ = Side::Left;
+  Side active_ = Side::kLeft;
 };
 
 }  // namespace kestrix::tcsim

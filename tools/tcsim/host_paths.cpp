@@ -47,28 +47,28 @@ std::string NormalizePanelPath(const std::string& path) {
 
 PathKind ClassifyPath(const std::string& path,
                       const std::function<bool(const std::string&)>& is_file) {
-  if (IsPluginPath(path)) return PathKind::Plugin;
-  if (HasDriveColon(path) && IsDigit(path[0])) return PathKind::DigitDrive;
+  if (IsPluginPath(path)) return PathKind::kPlugin;
+  if (HasDriveColon(path) && IsDigit(path[0])) return PathKind::kDigitDrive;
   for (size_t pos = path.find('\\', RootLength(path)); pos != std::string::npos;
        pos = path.find('\\', pos + 1)) {
-    if (pos > 0 && is_file(path.substr(0, pos))) return PathKind::Archive;
+    if (pos > 0 && is_file(path.substr(0, pos))) return PathKind::kArchive;
   }
-  return PathKind::Directory;
+  return PathKind::kDirectory;
 }
 
 bool IsFakeKind(PathKind kind) {
-  return kind != PathKind::Directory;
+  return kind != PathKind::kDirectory;
 }
 
 const char* PathKindName(PathKind kind) {
   switch (kind) {
-    case PathKind::Directory:
+    case PathKind::kDirectory:
       return "directory";
-    case PathKind::Archive:
+    case PathKind::kArchive:
       return "archive";
-    case PathKind::Plugin:
+    case PathKind::kPlugin:
       return "plugin";
-    case PathKind::DigitDrive:
+    case PathKind::kDigitDrive:
       return "digit-drive";
   }
   return "?";

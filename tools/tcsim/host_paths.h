@@ -8,10 +8,10 @@
 namespace kestrix::tcsim {
 
 enum class PathKind {
-  Directory,   // a real directory, listed from the file system
-  Archive,     // inside an archive file ("C:\x.zip\"); fake listing
-  Plugin,      // a plug-in file system ("\\\", "\\\Virtual Panel\..."); fake listing
-  DigitDrive,  // "1:\..." locations of other plug-ins; fake listing
+  kDirectory,   // a real directory, listed from the file system
+  kArchive,     // inside an archive file ("C:\x.zip\"); fake listing
+  kPlugin,      // a plug-in file system ("\\\", "\\\Virtual Panel\..."); fake listing
+  kDigitDrive,  // "1:\..." locations of other plug-ins; fake listing
 };
 
 // Trims, removes a trailing "*.*" and appends "\" when missing. Empty stays empty.

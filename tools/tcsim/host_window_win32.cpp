@@ -110,8 +110,8 @@ void HostWindow::SaveConfiguration() {
   // The host writes its configuration when it closes: whatever another program changed
   // in the file meanwhile is lost, which is why the installer closes it first.
   std::string text = wincmd_text_;
-  for (Side side : {Side::Left, Side::Right})
-    text = ReplaceIniValue(text, side == Side::Left ? "left" : "right", "path",
+  for (Side side : {Side::kLeft, Side::kRight})
+    text = ReplaceIniValue(text, side == Side::kLeft ? "left" : "right", "path",
                            AnsiFromUtf8(model_.Panel(side).path));
   if (!text.empty() && WriteWholeFile(setup_.options.wincmd_ini, text))
     log_.Line("SAVED " + LogQuote(setup_.options.wincmd_ini));
@@ -214,20 +214,20 @@ void HostWindow::FillList(Side side) {
 
 void HostWindow::ShowState() {
   ShowPaths();
-  FillList(Side::Left);
-  FillList(Side::Right);
+  FillList(Side::kLeft);
+  FillList(Side::kRight);
   FocusActiveList();
 }
 
 void HostWindow::ShowPaths() {
-  std::string left = PathPanelText(model_.Panel(Side::Left).path);
-  std::string right = PathPanelText(model_.Panel(Side::Right).path);
+  std::string left = PathPanelText(model_.Panel(Side::kLeft).path);
+  std::string right = PathPanelText(model_.Panel(Side::kRight).path);
   SetText(left_path_, left);
   SetText(left_alt_, left);
   SetText(right_path_, right);
   SetText(right_alt_, right);
   SetText(command_label_, CommandLineLabel(model_.Panel(model_.Active()).path));
-  bool left_active = model_.Active() == Side::Left;
+  bool left_active = model_.Active() == Side::kLeft;
   SetColor(left_path_, left_active ? kActivePathColor : kInactivePathColor);
   SetColor(right_path_, left_active ? kInactivePathColor : kActivePathColor);
 }
@@ -274,7 +274,7 @@ LRESULT CALLBACK HostWindow::ListProc(HWND hwnd, UINT message, WPARAM wparam, LP
   HostWindow* self = FromHandle(GetParent(hwnd));
   if (self && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_SETFOCUS)) {
     try {
-      Side side = hwnd == self->left_list_ ? Side::Left : Side::Right;
+      Side side = hwnd == self->left_list_ ? Side::kLeft : Side::kRight;
       if (message == WM_SETFOCUS && self->model_.Active() != side) {
         self->model_.SetActive(side);
         self->ShowPaths();
@@ -338,7 +338,7 @@ LRESULT HostWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: {
       HWND list = reinterpret_cast<HWND>(lparam);
       if (list != left_list_ && list != right_list_) break;
-      Side side = list == left_list_ ? Side::Left : Side::Right;
+      Side side = list == left_list_ ? Side::kLeft : Side::kRight;
       if (HIWORD(wparam) == LBN_SELCHANGE) {
         model_.SetFocus(side, static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
       } else if (HIWORD(wparam) == LBN_DBLCLK) {
@@ -487,20 +487,20 @@ void HostWindow::RunUserCommand(const std::string& trigger, const std::string& n
   const PanelState& active = model_.Panel(model_.Active());
   PlaceholderValues values{active.path, model_.Panel(Other(model_.Active())).path,
                            active.FocusedName()};
-  std::string panel_directory = active.kind == PathKind::Directory ? active.path : "";
+  std::string panel_directory = active.kind == PathKind::kDirectory ? active.path : "";
   UserAction action =
       ResolveUserCommand(*command, extra_params, values, panel_directory, ExpandEnvironment);
   switch (action.kind) {
-    case UserAction::Kind::ChangeDir: {
+    case UserAction::Kind::kChangeDir: {
       Outcome outcome = model_.ChangeActiveDir(action.target);
       ShowState();
       StateLine(head + ": cd " + LogQuote(action.target) + " -> " + outcome.text);
       return;
     }
-    case UserAction::Kind::Internal:
+    case UserAction::Kind::kInternal:
       log_.Line(head + ": internal command " + LogQuote(action.target) + " not simulated");
       return;
-    case UserAction::Kind::Start:
+    case UserAction::Kind::kStart:
       break;
   }
   log_.Line(head);

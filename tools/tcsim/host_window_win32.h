@@ -37,7 +37,7 @@ class HostWindow {
   void ShowPaths();
   void FillList(Side side);
   void FocusActiveList();
-  HWND List(Side side) const { return side == Side::Left ? left_list_ : right_list_; }
+  HWND List(Side side) const { return side == Side::kLeft ? left_list_ : right_list_; }
 
   LRESULT OnCopyData(HWND sender, const COPYDATASTRUCT& data);
   // A second start's arguments (/L=, /R=, /S), each ended by a zero byte, in UTF-8.

@@ -8,7 +8,7 @@
 namespace kestrix::tcsim {
 
 std::string FormatItem(const Entry& entry, View view) {
-  if (view == View::Brief) return entry.directory ? entry.name + " <DIR>" : entry.name;
+  if (view == View::kBrief) return entry.directory ? entry.name + " <DIR>" : entry.name;
   char stamp[32];
   std::snprintf(stamp, sizeof stamp, "%02d.%02d.%04d %02d:%02d", entry.day % 100, entry.month % 100,
                 entry.year % 10000, entry.hour % 100, entry.minute % 100);

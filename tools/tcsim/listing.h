@@ -11,7 +11,7 @@
 
 namespace kestrix::tcsim {
 
-enum class View { Brief, Detailed };
+enum class View { kBrief, kDetailed };
 
 struct Entry {
   std::string name;

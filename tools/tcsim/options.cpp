@@ -94,7 +94,7 @@ OptionsResult ParseOptions(const std::vector<std::string>& args) {
         result.error = "--view must be brief or detailed, not \"" + value + "\"";
         return result;
       }
-      o.view = view == "BRIEF" ? View::Brief : View::Detailed;
+      o.view = view == "BRIEF" ? View::kBrief : View::kDetailed;
     } else if (name == "--press") {
       if (!take()) return result;
       if (!ParseKeyPress(value)) {

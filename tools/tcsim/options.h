@@ -34,7 +34,7 @@ namespace kestrix::tcsim {
 struct Options {
   std::string left, right, focus;
   bool right_active = false;
-  View view = View::Brief;
+  View view = View::kBrief;
   std::string commander_path, wincmd_ini, usercmd_ini, log;
   bool ignore_ga = false, lcl = false, to_running = false, unicode = false;
   bool hand_over = false, source_target = false;  // /O and /S

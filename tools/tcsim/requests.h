@@ -24,7 +24,7 @@ constexpr unsigned kHostCommandMessage = 0x433;
 // is the left path. Flag "S" means source/target instead of left/right.
 struct ChangeDirRequest {
   std::string left, right, flags;
-  bool source_target() const { return flags.find_first_of("Ss") != std::string::npos; }
+  bool SourceTarget() const { return flags.find_first_of("Ss") != std::string::npos; }
 };
 // Reads at most `size` bytes; a missing zero byte ends the text at `size`.
 ChangeDirRequest DecodeChangeDir(const char* data, size_t size);

@@ -84,13 +84,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const bool unicode = o.unicode;
   HostModel model([unicode](const std::string& path) { return ListDirectory(path, unicode); },
                   IsExistingFile);
-  if (!model.Open(Side::Left, o.left, o.right_active ? "" : o.focus)) {
+  if (!model.Open(Side::kLeft, o.left, o.right_active ? "" : o.focus)) {
     return Fail(log, "cannot list the left panel path " + LogQuote(o.left));
   }
-  if (!model.Open(Side::Right, o.right, o.right_active ? o.focus : "")) {
+  if (!model.Open(Side::kRight, o.right, o.right_active ? o.focus : "")) {
     return Fail(log, "cannot list the right panel path " + LogQuote(o.right));
   }
-  model.SetActive(o.right_active ? Side::Right : Side::Left);
+  model.SetActive(o.right_active ? Side::kRight : Side::kLeft);
 
   HostWindow window(model, setup, log);
   if (!window.Create(instance)) {
@@ -100,7 +100,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   std::snprintf(handle, sizeof handle, "0x%llX",
                 static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window.handle())));
   log.Line("START pid=" + std::to_string(GetCurrentProcessId()) + " window=" + handle +
-           " view=" + (o.view == View::Brief ? "brief" : "detailed") +
+           " view=" + (o.view == View::kBrief ? "brief" : "detailed") +
            " lcl=" + (o.lcl ? "1" : "0") + " ignore-ga=" + (o.ignore_ga ? "1" : "0") +
            " unicode=" + (o.unicode ? "1" : "0") + " commander-path=" + LogQuote(o.commander_path) +
            " wincmd-ini=" + LogQuote(o.wincmd_ini) + " usercmd-ini=" + LogQuote(o.usercmd_ini) +

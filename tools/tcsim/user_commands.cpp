@@ -50,7 +50,7 @@ UserAction ResolveUserCommand(const UserCommand& command, const std::string& ext
   std::string cmd = Trim(command.cmd);
   UserAction action;
   if (EqualsNoCase(cmd, "cd")) {
-    action.kind = UserAction::Kind::ChangeDir;
+    action.kind = UserAction::Kind::kChangeDir;
     action.target = Unquote(Trim(expand(params)));
     return action;
   }
@@ -59,7 +59,7 @@ UserAction ResolveUserCommand(const UserCommand& command, const std::string& ext
     action.target = cmd;
     return action;
   }
-  action.kind = UserAction::Kind::Start;
+  action.kind = UserAction::Kind::kStart;
   action.target = JoinNonEmpty(QuoteProgram(Trim(expand(cmd))), params);
   std::string path = Unquote(Trim(expand(command.path)));
   action.directory = path.empty() ? panel_directory : path;

@@ -27,8 +27,8 @@ struct EmText {
 EmText SplitEmText(const std::string& text);  // "em_X a b" -> {"em_X", "a b"}
 
 struct UserAction {
-  enum class Kind { ChangeDir, Start, Internal };
-  Kind kind = Kind::Internal;
+  enum class Kind { kChangeDir, kStart, kInternal };
+  Kind kind = Kind::kInternal;
   std::string target;     // ChangeDir: the directory; Start: the command line; Internal: cmd
   std::string directory;  // Start: working directory (empty: the host's own)
 };

@@ -56,7 +56,7 @@ bool ConfigurationDialog::ReadSettings() {
     ini.ReadSection(kUserTemplatesSection, keys);
     for (const std::string& key : keys)
       site_.user_templates.push_back(ini.ReadString(kUserTemplatesSection, key, ""));
-    site_.values.language = SettingsAccess(ini).TrimmedText(Setting::CurrentLng);
+    site_.values.language = SettingsAccess(ini).TrimmedText(Setting::kCurrentLng);
   } catch (const InOutError& error) {
     // Defaults shown in its place would be written over the user's settings at OK.
     context_.message(SettingsFileMessage(site_.language, lng::config_dialog::kCannotRead,

@@ -60,12 +60,12 @@ AboutDialog::AboutDialog(AboutContext context)
 bool AboutDialog::OnInit() {
   language_ = context_.language();
   int width = 480, height = 288;
-  release_page_ = KeyOf(Setting::ReleasePage).default_value;
+  release_page_ = KeyOf(Setting::kReleasePage).default_value;
   try {
     BigIniFile ini(context_.files, context_.settings_path);
-    width = ReadSize(ini, Setting::AboutFormWidth, kMinWidth);
-    height = ReadSize(ini, Setting::AboutFormHeight, kMinHeight);
-    const std::string page = SettingsAccess(ini).TrimmedText(Setting::ReleasePage);
+    width = ReadSize(ini, Setting::kAboutFormWidth, kMinWidth);
+    height = ReadSize(ini, Setting::kAboutFormHeight, kMinHeight);
+    const std::string page = SettingsAccess(ini).TrimmedText(Setting::kReleasePage);
     if (!page.empty()) release_page_ = page;
   } catch (const InOutError&) {
     // The designed size and the default address.
@@ -108,8 +108,8 @@ void AboutDialog::SaveSize() {
   try {
     BigIniFile ini(context_.files, context_.settings_path);
     SettingsAccess s(ini);
-    s.WriteInteger(Setting::AboutFormWidth, MulDiv(own.right - own.left, 96, SystemDpi()));
-    s.WriteInteger(Setting::AboutFormHeight, MulDiv(own.bottom - own.top, 96, SystemDpi()));
+    s.WriteInteger(Setting::kAboutFormWidth, MulDiv(own.right - own.left, 96, SystemDpi()));
+    s.WriteInteger(Setting::kAboutFormHeight, MulDiv(own.bottom - own.top, 96, SystemDpi()));
   } catch (const InOutError&) {
     // Only the size is lost.
   }

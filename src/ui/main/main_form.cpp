@@ -46,7 +46,7 @@ MainForm::MainForm(StartupValues& app, MainFormServices services)
           controls_, [this](const std::string& text) { preview_->SetListText(text); },
           [this](bool descending) { look_.ShowSignImage(descending); }),
       history_(controls_, services_.files, services_.environment, services_.code_page, [this] {
-        return HistoryPlaces{app_.CommanderIni, ProgramDirOf(services_.exe_path),
+        return HistoryPlaces{app_.commander_ini, ProgramDirOf(services_.exe_path),
                              ExecutableBaseName(services_.exe_path),
                              settings_.Startup().mkdir_history_file};
       }) {
@@ -57,8 +57,8 @@ MainForm::MainForm(StartupValues& app, MainFormServices services)
   auto own_dialog = [this](Dialog& dialog) { return activation_->RunOwnDialog(dialog, hwnd()); };
   preview_ = std::make_unique<NamePreview>(NamePreview::Wiring{
       controls_, mode_, settings_, services_.files, services_.environment, services_.variables,
-      services_.logger, UserAppIds_, app_.Snapshot.CurrentPath, look_, batch_, text,
-      [this] { return NormalModeTitle(kApplicationTitle, image_.Set()); }, app_.CurrentRoutine,
+      services_.logger, UserAppIds_, app_.snapshot.current_path, look_, batch_, text,
+      [this] { return NormalModeTitle(kApplicationTitle, image_.Set()); }, app_.current_routine,
       [this] { tree_preview_->Changed(); }});
   tree_preview_ = std::make_unique<TreePreview>(TreePreview::Sources{
       services_.files, [this] { return TreePreviewInput(); },
@@ -66,11 +66,11 @@ MainForm::MainForm(StartupValues& app, MainFormServices services)
       [this](const std::string& t) { return Replacements(t, services_.variables, UserAppIds_); },
       [this]() -> const LanguageTable& { return language_.table; }});
   templates_ = std::make_unique<TemplateBox>(TemplateBox::Wiring{
-      controls_, mode_, settings_, history_, *preview_, language, app_.CurrentRoutine});
+      controls_, mode_, settings_, history_, *preview_, language, app_.current_routine});
   input_ = std::make_unique<InputRouting>(InputRouting::Wiring{
       controls_, mode_, settings_, history_, batch_, *preview_, *templates_,
       [this](KeyAction action) { RunKeyAction(action); }, [this] { ChangeToExt(); },
-      [this] { host_->EndPathEditing(); }, visible_input, text, app_.CurrentRoutine});
+      [this] { host_->EndPathEditing(); }, visible_input, text, app_.current_routine});
   input_->SetErrorLogger(&services_.logger);
   layout_ = std::make_unique<MainLayout>(MainLayout::Wiring{
       controls_, look_, mode_, language, [this](HWND control) { input_->Hook(control); }});
@@ -79,11 +79,11 @@ MainForm::MainForm(StartupValues& app, MainFormServices services)
       *preview_, services_.code_page, services_.message_boxes, text,
       [this] { layout_->EnsurePathEditor(); }, visible_input,
       [this] {
-        layout_->PlaceWindow(services_.windows, app_.Snapshot, settings_.Startup().window_position);
+        layout_->PlaceWindow(services_.windows, app_.snapshot, settings_.Startup().window_position);
       }});
   activation_ = std::make_unique<MainActivation>(
       MainActivation::Wiring{[this] { Activated(); }, [this] { controls_.Focus(VisibleInput()); },
-                             [this] { return app_.HostPresent && !host_->Terminated(); },
+                             [this] { return app_.host_present && !host_->Terminated(); },
                              [this](bool back) {
                                // The window may insist on staying active, and the host may be
                                // re-read on every return.
@@ -100,10 +100,10 @@ MainForm::MainForm(StartupValues& app, MainFormServices services)
       [this] { TurnOffBatchMode(); }, own_dialog});
   undo_ = std::make_unique<RunUndoCommand>(RunUndoCommand::Wiring{
       services_.files, settings_, services_.logger, services_.message_boxes, language_,
-      app_.CurrentRoutine,
+      app_.current_routine,
       [this] {
         if (HostCommands* commands = host_->Commands())
-          commands->Post(app_.Snapshot.HostWindow, kCmdRereadSource);
+          commands->Post(app_.snapshot.host_window, kCmdRereadSource);
       },
       [this] {
         tree_preview_->Forget();
@@ -113,7 +113,7 @@ MainForm::MainForm(StartupValues& app, MainFormServices services)
   options_ = std::make_unique<OptionsMenu>(OptionsMenu::Wiring{
       controls_, settings_, services_.files, services_.resources, services_.code_page,
       services_.message_boxes, services_.exe_path, language_, *templates_, *preview_, *undo_,
-      app_.CurrentRoutine,
+      app_.current_routine,
       [this](HWND owner, POINT at, bool new_app) { return ChooseVariable(owner, at, new_app); },
       own_dialog,
       [this](const ConfigurationValues& values) { Guarded([&] { ApplyConfiguration(values); }); }});
@@ -162,7 +162,7 @@ void MainForm::Show(int show_command) {
 }
 
 void MainForm::LoadLanguage() {
-  app_.CurrentRoutine = "LoadLanguage";
+  app_.current_routine = "LoadLanguage";
   const std::string setting = settings_.LanguageSetting();
   const LanguageSources sources{services_.files, services_.resources,
                                 ProgramDirOf(services_.exe_path), &services_.code_page};
@@ -174,34 +174,34 @@ void MainForm::LoadLanguage() {
 }
 
 void MainForm::Showing() {
-  app_.CurrentRoutine = "FormShow";
+  app_.current_routine = "FormShow";
   const StartupSettings& startup = settings_.Startup();
   if (!SelectsSuggestedNameOnShow(startup.dir_prefix_active, startup.dir_suffix_active,
                                   startup.suggested_name))
     return;
   HWND input = VisibleInput();
   controls_.Focus(input);
-  TextSelection selection = SuggestedNameSelection(Edit(input).Text(), app_.Snapshot.SelectedName);
+  TextSelection selection = SuggestedNameSelection(Edit(input).Text(), app_.snapshot.selected_name);
   controls_.Select(input, selection);
 }
 
 bool MainForm::BuildWindow() {
   LoadLanguage();
-  app_.CurrentRoutine = "FormCreate";
-  app_.HostPresent = false;
-  if (app_.Snapshot.HostWindow == 0) {
+  app_.current_routine = "FormCreate";
+  app_.host_present = false;
+  if (app_.snapshot.host_window == 0) {
     MessageBoxW(nullptr, Wide(Text(lng::errors::kTCError)).c_str(), Wide(kApplicationTitle).c_str(),
                 MB_OK);
     PostQuitMessage(0);
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
     return false;
   }
-  app_.HostPresent = true;
+  app_.host_present = true;
   // Only the drive letter is taken.
   wchar_t current_dir[MAX_PATH] = {};
   const DWORD length = GetCurrentDirectoryW(MAX_PATH, current_dir);
   const bool letter = length > 0 && current_dir[0] < 0x80;
-  app_.Snapshot.CurrentPath =
+  app_.snapshot.current_path =
       std::string(1, letter ? static_cast<char>(current_dir[0]) : 'C') + ":\\";
   // What DragAcceptFiles does, without loading the shell library for it at every start.
   SetWindowLongPtrW(hwnd(), GWL_EXSTYLE,
@@ -209,7 +209,7 @@ bool MainForm::BuildWindow() {
   settings_.LoadStartup();
   host_->LoadStartup();
   const StartupSettings& startup = settings_.Startup();
-  host_->Flags().TC8B10FuncChecked = startup.tc8b10_func_checked;
+  host_->Flags().tc8b10_func_checked = startup.tc8b10_func_checked;
 
   if (startup.window_style != WindowStyle::kOwnBorder) {
     LONG_PTR ex_style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
@@ -229,14 +229,14 @@ bool MainForm::BuildWindow() {
   ApplyTransparency(hwnd(), TransparencyFor(startup.alpha_blend_value));
   if (!host_->Acquire(hwnd())) return false;
   preview_->SetListText(controls_.Text(MainControl::kNameField));
-  layout_->PlaceWindow(services_.windows, app_.Snapshot, startup.window_position);
+  layout_->PlaceWindow(services_.windows, app_.snapshot, startup.window_position);
   SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
   return true;
 }
 
 void MainForm::Activated() {
-  if (!app_.HostPresent) return;
-  app_.CurrentRoutine = "FormActivate";
+  if (!app_.host_present) return;
+  app_.current_routine = "FormActivate";
   settings_.LoadActivation();
   const ActivationSettings& activation = settings_.Activation();
   preview_->Activated();
@@ -273,7 +273,7 @@ void MainForm::Activated() {
   if (activation.flat_buttons) layout_->EnsureFlatPushButtons();
   controls_.SetText(MainControl::kMoreLink, Text(lng::program::kMore));
   look_.ApplyFonts(activation);
-  app_.CurrentRoutine = "ChangeColors";
+  app_.current_routine = "ChangeColors";
   look_.ChangeColors(activation);
   controls_.SetEnabled(
       activation.flat_buttons ? MainControl::kOkFlatButton : MainControl::kOkButton,
@@ -298,8 +298,8 @@ void MainForm::Activated() {
 }
 
 bool MainForm::ConfirmClose() {
-  app_.CurrentRoutine = "FormCloseQuery";
-  if (!app_.HostPresent) return true;
+  app_.current_routine = "FormCloseQuery";
+  if (!app_.host_present) return true;
   // Closing is always allowed; a settings file that cannot be written only loses the
   // option states.
   const HostMethodFlags& flags = host_->Flags();
@@ -307,17 +307,17 @@ bool MainForm::ConfirmClose() {
       {language_.current_id.empty() ? std::string(kDefaultLanguage) : language_.current_id,
        controls_.Checked(MainControl::kReplacementsCheck),
        controls_.Checked(MainControl::kEnterCheck), controls_.Checked(MainControl::kCloseCheck),
-       flags.TC8B10Method, flags.TC8B10FixExt, flags.TC8B10FuncChecked});
+       flags.tc8b10_method, flags.tc8b10_fix_ext, flags.tc8b10_func_checked});
   return true;
 }
 
 void MainForm::Closed() {
-  app_.CurrentRoutine = "FormClose";
+  app_.current_routine = "FormClose";
   DestroyWindow(hwnd());
 }
 
 void MainForm::Destroyed() {
-  app_.CurrentRoutine = "FormDestroy";
+  app_.current_routine = "FormDestroy";
   preview_->StopTimer();
   PostQuitMessage(0);
 }
@@ -459,7 +459,7 @@ void MainForm::OnCommand(ControlId id, int code, HWND control) {
 // A drop-down choice: its text is in the field only once the selection message ends.
 void MainForm::ChoiceDone(ControlId id) {
   if (id == MainControl::kNameField) {
-    app_.CurrentRoutine = "MkDirSelect";
+    app_.current_routine = "MkDirSelect";
     history_.Picked();
     preview_->NameEdited();
   } else if (mode_ == MainMode::kBatch) {
@@ -535,7 +535,7 @@ void MainForm::RunKeyAction(KeyAction action) {
 }
 
 void MainForm::ApplyConfiguration(const ConfigurationValues& values) {
-  app_.CurrentRoutine = "ApplyConfiguration";
+  app_.current_routine = "ApplyConfiguration";
   // The start-up keys the dialog wrote: prefix and suffix, the data method, the position,
   // the history file and file creation.
   settings_.LoadStartup();
@@ -546,7 +546,7 @@ void MainForm::ApplyConfiguration(const ConfigurationValues& values) {
     pending_language_ = {true, *values.language};
     LoadLanguage();
   }
-  layout_->PlaceWindow(services_.windows, app_.Snapshot, settings_.Startup().window_position);
+  layout_->PlaceWindow(services_.windows, app_.snapshot, settings_.Startup().window_position);
   if (const std::optional<int> alpha = TransparencyOnOk(values.alpha_blend_value))
     ApplyTransparency(hwnd(), TransparencyFor(*alpha));
   // The activation keys (invalid characters, theme, flat buttons) and the preview.
@@ -570,7 +570,7 @@ std::optional<std::string> MainForm::ChooseVariable(HWND owner, POINT at, bool n
 }
 
 void MainForm::OpenNewApplication(HWND owner) {
-  app_.CurrentRoutine = "NewApp1Click";
+  app_.current_routine = "NewApp1Click";
   const DisablePlugins disable_plugins = settings_.Startup().disable_plugins;
   if (disable_plugins != DisablePlugins::kNone) return;
   NewApplicationDialog dialog({language_.table, services_.message_boxes, services_.variables});

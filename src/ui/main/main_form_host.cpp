@@ -21,8 +21,8 @@ char CurrentDriveLetter() {
 
 void HostLink::LoadStartup() {
   const StartupSettings& startup = w_.settings.Startup();
-  flags_.TC8B10Method = startup.tc8b10_method;
-  flags_.TC8B10FixExt = startup.tc8b10_fix_ext;
+  flags_.tc8b10_method = startup.tc8b10_method;
+  flags_.tc8b10_fix_ext = startup.tc8b10_fix_ext;
   affixes_ = {startup.dir_prefix, startup.dir_prefix_active, startup.dir_suffix,
               startup.dir_suffix_active};
 }
@@ -33,7 +33,7 @@ bool HostLink::Acquire(HWND form) {
   commands_.emplace(w_.windows, w_.environment, self,
                     HostMoveServices{&w_.code_page, &process_,
                                      [this](const std::string& path) { HostNotMoved(path); }});
-  snapshot_.emplace(w_.app.Snapshot, flags_, affixes_, w_.windows, w_.files, focus_, *commands_,
+  snapshot_.emplace(w_.app.snapshot, flags_, affixes_, w_.windows, w_.files, focus_, *commands_,
                     static_cast<SnapshotView&>(*this), self);
   snapshot_->Acquire();
   return !terminated_;
@@ -44,12 +44,12 @@ void HostLink::Refresh() {
 }
 
 void HostLink::PostAndRefresh(HostCommand command) {
-  if (commands_) commands_->Post(w_.app.Snapshot.HostWindow, command);
+  if (commands_) commands_->Post(w_.app.snapshot.host_window, command);
   Refresh();
 }
 
 void HostLink::Returned(HWND form) {
-  if (flags_.TC8B10Method && w_.settings.Activation().refresh_on_activate &&
+  if (flags_.tc8b10_method && w_.settings.Activation().refresh_on_activate &&
       GetActiveWindow() == form)
     Refresh();
 }
@@ -96,7 +96,7 @@ void HostLink::OpenPathEditing() {
   w_.ensure_path_editor();
   // The text goes in while the field is hidden: the host is already on that path.
   HWND field = w_.controls[MainControl::kPathField];
-  w_.controls.SetText(MainControl::kPathField, w_.app.Snapshot.CurrentPath);
+  w_.controls.SetText(MainControl::kPathField, w_.app.snapshot.current_path);
   w_.controls.SetVisible(MainControl::kCurrentPathLabel, false);
   w_.controls.SetVisible(MainControl::kNewNameLabel, false);
   w_.controls.SetVisible(MainControl::kPathField, true);
@@ -119,7 +119,7 @@ void HostLink::EndPathEditing() {
   HWND field = w_.controls[MainControl::kPathField];
   const std::string path = EditedCurrentPath(w_.controls.Text(MainControl::kPathField),
                                              w_.environment, CurrentDriveLetter());
-  w_.app.Snapshot.CurrentPath = path;
+  w_.app.snapshot.current_path = path;
   // Hidden first, so setting the text does not send the host to the path once more.
   w_.controls.SetVisible(MainControl::kPathField, false);
   w_.controls.SetText(MainControl::kPathField, path);
@@ -157,7 +157,7 @@ void HostLink::ShowTextFileItem(const std::string&) {
 void HostLink::RefreshDone() {
   w_.preview.Rerun();
   if (w_.settings.Activation().window_position == WindowPosition::kHostPane &&
-      !w_.windows.IsIconic(w_.app.Snapshot.HostWindow))
+      !w_.windows.IsIconic(w_.app.snapshot.host_window))
     w_.place_window();
 }
 

@@ -418,12 +418,12 @@ bool MainLayout::BatchControlsMade() const {
 void MainLayout::PlaceWindow(WindowSystem& windows, const HostSnapshot& host,
                              WindowPosition position) {
   WindowRect area;
-  switch (ChoosePlacementArea(position, windows.IsIconic(host.HostWindow))) {
+  switch (ChoosePlacementArea(position, windows.IsIconic(host.host_window))) {
     case PlacementArea::kHostWindow:
-      if (!windows.GetRect(host.HostWindow, area)) return;
+      if (!windows.GetRect(host.host_window, area)) return;
       break;
     case PlacementArea::kActiveList: {
-      WindowHandle list = host.ActiveSide == PanelSide::kLeft ? host.SecondList : host.FirstList;
+      WindowHandle list = host.active_side == PanelSide::kLeft ? host.second_list : host.first_list;
       if (!windows.GetRect(list, area)) return;
       break;
     }

@@ -37,7 +37,7 @@ HWND MainForm::VisibleInput() const {
 }
 
 void MainForm::ChangeToNormal(std::optional<std::string> name) {
-  app_.CurrentRoutine = "ChangeToNormal";
+  app_.current_routine = "ChangeToNormal";
   const std::string list =
       mode_ == MainMode::kBatch ? JoinLines(batch_.UserList()) : preview_->ListText();
   if (!name && mode_ != MainMode::kNormal) {
@@ -56,7 +56,7 @@ void MainForm::ChangeToNormal(std::optional<std::string> name) {
   controls_.SetText(MainControl::kExtendedButton, Text(lng::buttons::kBtnExtended));
   batch_.Close();
   controls_.SetVisible(MainControl::kLoadButton,
-                       app_.Snapshot.FocusedTextFile || load_->HasStructures());
+                       app_.snapshot.focused_text_file || load_->HasStructures());
   controls_.SetVisible(MainControl::kMoreLink, false);
   if (mode_ == MainMode::kBatch) TurnOffBatchMode();
   const TextSelection list_selection = controls_.Selection(Control(MainControl::kListField));
@@ -78,11 +78,11 @@ void MainForm::ChangeToNormal(std::optional<std::string> name) {
     controls_.Select(Control(MainControl::kNameField), selection);
   controls_.SetEnabled(MainControl::kEnterCheck, true);
   preview_->NameChanged(controls_.Text(MainControl::kNameField));
-  layout_->RecenterIfPending(services_.windows, app_.Snapshot.HostWindow);
+  layout_->RecenterIfPending(services_.windows, app_.snapshot.host_window);
 }
 
 void MainForm::ChangeToExt() {
-  app_.CurrentRoutine = "ChangeToExt";
+  app_.current_routine = "ChangeToExt";
   kestrix::Control(hwnd()).SetText(ExtendedModeTitle(kApplicationTitle, image_.Set()));
   controls_.SetText(MainControl::kExtendedButton, Text(lng::buttons::kBtnNormal));
   controls_.SetVisible(MainControl::kLoadButton, true);
@@ -115,14 +115,14 @@ void MainForm::ChangeToExt() {
 }
 
 void MainForm::ToggleBatchMode() {
-  app_.CurrentRoutine = "btn_BatchDirClick";
+  app_.current_routine = "btn_BatchDirClick";
   if (mode_ == MainMode::kNormal) ChangeToExt();
   input_->SaveSelection(controls_.Selection(VisibleInput()));
   if (mode_ == MainMode::kBatch) {
     TurnOffBatchMode();
     layout_->Relayout(false);
     layout_->RecenterLater(true);
-    layout_->CenterOnHost(services_.windows, app_.Snapshot.HostWindow, 0);
+    layout_->CenterOnHost(services_.windows, app_.snapshot.host_window, 0);
     InvalidateRect(hwnd(), nullptr, TRUE);
     return;
   }
@@ -130,7 +130,7 @@ void MainForm::ToggleBatchMode() {
   mode_ = MainMode::kBatch;
   batch_.Opening();
   layout_->RecenterLater(true);
-  layout_->CenterOnHost(services_.windows, app_.Snapshot.HostWindow, 40);
+  layout_->CenterOnHost(services_.windows, app_.snapshot.host_window, 40);
   if (settings_.Startup().live_replacements) preview_->StopTimer();
   look_.ShowBatchButton(true, Text(lng::program::kBatchButtonHint2));
   layout_->Relayout(false);
@@ -187,7 +187,7 @@ class MainForm::RunView : public CreationView {
     PostQuitMessage(0);
   }
   void BringToFront() override { SetForegroundWindow(f_.hwnd()); }
-  void BringHostToFront() override { SetForegroundWindow(ToHwnd(f_.app_.Snapshot.HostWindow)); }
+  void BringHostToFront() override { SetForegroundWindow(ToHwnd(f_.app_.snapshot.host_window)); }
   // The logger stamps the routine itself (it reads CurrentRoutine).
   void LogError(const std::string&, const std::string& text) override {
     f_.services_.logger.Log(kMainWindowClass, {"EInOutError", text});
@@ -215,13 +215,13 @@ void MainForm::CreateFromInput() {
     if (!settings_.ReadReplaceChars(replace_chars).ok) return;
     CreationSettings settings = CreationSettingsFrom(settings_, replace_chars);
     settings.file_creation.known_extension = IsKnownExtension;
-    settings.CommanderIni = app_.CommanderIni;
+    settings.commander_ini = app_.commander_ini;
     wchar_t windows_dir[MAX_PATH] = {};
     const UINT length = GetWindowsDirectoryW(windows_dir, MAX_PATH);
-    settings.WindowsDir = Utf8(std::wstring_view(windows_dir, length < MAX_PATH ? length : 0));
+    settings.windows_dir = Utf8(std::wstring_view(windows_dir, length < MAX_PATH ? length : 0));
     DirHistory history(
         services_.files, services_.environment,
-        {app_.CommanderIni, ProgramDirOf(services_.exe_path),
+        {app_.commander_ini, ProgramDirOf(services_.exe_path),
          ExecutableBaseName(services_.exe_path), settings_.Startup().mkdir_history_file},
         &services_.code_page);
     const LanguageTable& language = language_.table;
@@ -231,7 +231,7 @@ void MainForm::CreateFromInput() {
     RunView view(*this);
     CreationRun run({recorder, services_.environment, services_.code_page, services_.message_boxes,
                      services_.modifier_keys, language, *commands, history, expand},
-                    settings, app_.Snapshot, image_.Set(), view, app_.CurrentRoutine);
+                    settings, app_.snapshot, image_.Set(), view, app_.current_routine);
     run.CreateFromInput();
   } catch (const VariableError& error) {
     services_.message_boxes.Show(error.Text(language_.table), kApplicationTitle,
@@ -250,14 +250,14 @@ void MainForm::ShowTreePreview(bool shown) {
   tree_preview_->Show(hwnd(), font, shown);
   if (shown == settings_.Startup().tree_preview) return;
   settings_.Edit(
-      [&](BigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::TreePreview, shown); });
+      [&](BigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::kTreePreview, shown); });
   settings_.LoadStartup();
 }
 
 PlanInput MainForm::TreePreviewInput() {
   const ActivationSettings& activation = settings_.Activation();
   PlanInput input;
-  input.current_path = pathtext::WithTrailingSeparator(app_.Snapshot.CurrentPath);
+  input.current_path = pathtext::WithTrailingSeparator(app_.snapshot.current_path);
   input.normal = mode_ == MainMode::kNormal;
   input.name_text = preview_->NameText();
   const std::string list = preview_->ListText();
@@ -275,19 +275,19 @@ PlanInput MainForm::TreePreviewInput() {
 }
 
 void MainForm::OpenAttributeMenu() {
-  app_.CurrentRoutine = "img_ChangeDirAttribClick";
+  app_.current_routine = "img_ChangeDirAttribClick";
   if (std::optional<std::string> title =
           image_.ShowMenu(hwnd(), language_.table, kApplicationTitle, InputModeOf(mode_)))
     kestrix::Control(hwnd()).SetText(*title);
 }
 
 void MainForm::AcceptFiles(WPARAM drop) {
-  app_.CurrentRoutine = "AcceptFiles";
+  app_.current_routine = "AcceptFiles";
   const std::vector<std::string> paths = ReadDroppedFiles(reinterpret_cast<HDROP>(drop));
   if (mode_ == MainMode::kBatch) {
     TurnOffBatchMode();
     layout_->Relayout(false);
-    layout_->CenterOnHost(services_.windows, app_.Snapshot.HostWindow, 0);
+    layout_->CenterOnHost(services_.windows, app_.snapshot.host_window, 0);
     layout_->RecenterLater(false);
   }
   DropPlan plan =
@@ -297,7 +297,7 @@ void MainForm::AcceptFiles(WPARAM drop) {
     preview_->SetListText(RemoveDuplicateLines(preview_->ListText()));
   } else if (!plan.names.empty()) {
     if (!plan.current_path.empty()) {
-      app_.Snapshot.CurrentPath = plan.current_path;
+      app_.snapshot.current_path = plan.current_path;
       preview_->ShowPath(plan.current_path_label);
     }
     if (plan.switch_to_extended) {

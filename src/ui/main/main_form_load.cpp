@@ -40,7 +40,7 @@ bool LoadFromFileMenu::OnCommand(ControlId id, int code) {
 }
 
 void LoadFromFileMenu::ShowOpenDialogAndLoadFile(const std::string& path, bool browse) {
-  w_.app.CurrentRoutine = "ShowOpenDialogAndLoadFile";
+  w_.app.current_routine = "ShowOpenDialogAndLoadFile";
   std::string file = path;
   if (browse) {
     std::optional<std::string> chosen = ChooseTextFile(form_, path, w_.language());
@@ -66,20 +66,20 @@ void LoadFromFileMenu::ShowOpenDialogAndLoadFile(const std::string& path, bool b
   } else {
     w_.change_to_normal(loaded.names.name_text);
   }
-  w_.layout.RecenterIfPending(w_.windows, w_.app.Snapshot.HostWindow);
+  w_.layout.RecenterIfPending(w_.windows, w_.app.snapshot.host_window);
   RedrawWindow(form_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void LoadFromFileMenu::ShowLoadMenu() {
-  w_.app.CurrentRoutine = "btn_loadFromFileClick";
-  const HostSnapshot& host = w_.app.Snapshot;
+  w_.app.current_routine = "btn_loadFromFileClick";
+  const HostSnapshot& host = w_.app.snapshot;
   const ActivationSettings& activation = w_.settings.Activation();
   // Built once per run, at the first click that finds structures.
   if (!structures_.empty()) select_file_menu_.Extend(activation.structure_names);
   const std::string folder = FocusedFolder();
-  if (LoadButtonOpensDialogDirectly(host.FocusedTextFile,
+  if (LoadButtonOpensDialogDirectly(host.focused_text_file,
                                     select_file_menu_.Extended() || !folder.empty())) {
-    ShowOpenDialogAndLoadFile(host.CurrentPath, true);
+    ShowOpenDialogAndLoadFile(host.current_path, true);
     return;
   }
   const LanguageTable& language = w_.language();
@@ -88,7 +88,7 @@ void LoadFromFileMenu::ShowLoadMenu() {
                      : ReplaceAll(language.Text(lng::folder_copy::kCopyStructure), "%s",
                                   ReplaceAll(ExtractFileName(folder), "&", "&&"));
   std::vector<SelectFileMenuItem> items = select_file_menu_.VisibleItems(
-      host.FocusedTextFile, ExtractFileName(host.FocusedTextPath), activation.us_clear_list,
+      host.focused_text_file, ExtractFileName(host.focused_text_path), activation.us_clear_list,
       language.Text(lng::program::kTemplateClearList), language.Text(lng::buttons::kBtnBrowse),
       folder_caption);
   // Under the button, or under the name field when Ctrl+O asks while the button is hidden.
@@ -98,10 +98,10 @@ void LoadFromFileMenu::ShowLoadMenu() {
   SelectFileChoice choice = ShowSelectFileMenu(form_, at, items, StructureMenuImage());
   switch (choice.command) {
     case SelectFileCommand::kLoadFocusedTextFile:
-      ShowOpenDialogAndLoadFile(host.FocusedTextPath, false);
+      ShowOpenDialogAndLoadFile(host.focused_text_path, false);
       break;
     case SelectFileCommand::kBrowse:
-      ShowOpenDialogAndLoadFile(host.CurrentPath, true);
+      ShowOpenDialogAndLoadFile(host.current_path, true);
       break;
     case SelectFileCommand::kApplyStructure:
       LoadStoredStructure(choice.structure_index);
@@ -118,17 +118,17 @@ void LoadFromFileMenu::ShowLoadMenu() {
 }
 
 std::string LoadFromFileMenu::FocusedFolder() const {
-  const HostSnapshot& host = w_.app.Snapshot;
-  if (host.SelectedName.empty() || host.CurrentPath.empty()) return {};
+  const HostSnapshot& host = w_.app.snapshot;
+  if (host.selected_name.empty() || host.current_path.empty()) return {};
   const std::string folder =
-      Concat({pathtext::WithTrailingSeparator(host.CurrentPath), host.SelectedName});
+      Concat({pathtext::WithTrailingSeparator(host.current_path), host.selected_name});
   return w_.files.DirectoryExists(folder) ? folder : std::string();
 }
 
 void LoadFromFileMenu::ToggleStructureClearList() {
   const bool clear = !w_.settings.Activation().us_clear_list;
   w_.settings.Edit(
-      [&](BigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::USClearList, clear); });
+      [&](BigIniFile& ini) { SettingsAccess(ini).WriteBool(Setting::kUSClearList, clear); });
   w_.settings.LoadActivation();
 }
 
@@ -148,7 +148,7 @@ void LoadFromFileMenu::InsertIntoList(const std::string& lines) {
 }
 
 void LoadFromFileMenu::LoadStoredStructure(int number) {
-  w_.app.CurrentRoutine = "uStructClick";
+  w_.app.current_routine = "uStructClick";
   LoadedStructure structure;
   w_.settings.Read([&](BigIniFile& ini) { structure = ReadStructure(ini, number); });
   InsertIntoList(structure.text);
@@ -162,7 +162,7 @@ void LoadFromFileMenu::LoadStoredStructure(int number) {
 }
 
 void LoadFromFileMenu::LoadFolderStructure(const std::string& folder) {
-  w_.app.CurrentRoutine = "CopyFolderStructureClick";
+  w_.app.current_routine = "CopyFolderStructureClick";
   const FolderStructure structure = CopyFolderStructure(w_.files, folder);
   if (structure.too_large) {
     w_.message_boxes.Show(w_.language().Text(lng::folder_copy::kStructureTooLarge),

@@ -63,7 +63,7 @@ void OptionsMenu::OpenTemplateManager() {
   w_.settings.Read([&](BigIniFile& ini) {
     lines = ReadTemplateLines(ini);
     SettingsAccess s(ini);
-    size = {s.Integer(Setting::ManageTemplatesWidth), s.Integer(Setting::ManageTemplatesHeight)};
+    size = {s.Integer(Setting::kManageTemplatesWidth), s.Integer(Setting::kManageTemplatesHeight)};
   });
   TemplateManagerDialog manager(
       {w_.language.table, w_.message_boxes,
@@ -74,8 +74,8 @@ void OptionsMenu::OpenTemplateManager() {
   w_.settings.Edit([&](BigIniFile& ini) {
     if (confirmed) manager.Rows().Write(ini);
     SettingsAccess s(ini);
-    s.WriteInteger(Setting::ManageTemplatesWidth, manager.ClientSize().cx);
-    s.WriteInteger(Setting::ManageTemplatesHeight, manager.ClientSize().cy);
+    s.WriteInteger(Setting::kManageTemplatesWidth, manager.ClientSize().cx);
+    s.WriteInteger(Setting::kManageTemplatesHeight, manager.ClientSize().cy);
   });
   if (confirmed) w_.templates.Refill();
 }
