@@ -4,6 +4,7 @@
 #include "create/batch_list.h"
 #include "ui/control_ids.h"
 #include "ui/messages.h"
+#include "window/control_table.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
 
@@ -181,6 +182,7 @@ void BatchGroup::OpenAffixList(int id, const std::vector<std::string>& settings_
   const Combo combo(controls_[id]);
   combo.SetItems(BuildAffixItems(user_list_, settings_values,
                                  id == kId_cmbx_prefix ? AffixList::kPrefix : AffixList::kSuffix));
+  FitDroppedWidth(controls_[id]);
   combo.SelectInEdit(combo.TextLength(), combo.TextLength());
 }
 

@@ -13,12 +13,12 @@ constexpr char kDefaultHistoryFile[] = "history.ini";
 
 const ControlSpec kAdvancedControls[] = {
     {"BUTTON", config::kMethod, spec::kGroupBox, kCfg_grp_method, At(16, 30, 402, 116)},
-    {"STATIC", "", spec::kShown, kCfg_lbl_method, At(28, 46, 380, 30)},
+    {"STATIC", "", spec::kShown, kCfg_lbl_method, At(28, 44, 380, 40)},
     {"BUTTON", config::kMethodOriginal, spec::kFirstRadio, kCfg_rb_OriginalMethod,
-     At(28, 80, 380, 18)},
-    {"BUTTON", config::kMethodNew, spec::kRadio, kCfg_rb_NewMethod, At(28, 100, 380, 18)},
+     At(28, 86, 380, 18)},
+    {"BUTTON", config::kMethodNew, spec::kRadio, kCfg_rb_NewMethod, At(28, 104, 380, 18)},
     {"BUTTON", config::kMethodNewFix, spec::kCheck | WS_GROUP, kCfg_cb_FixExtension,
-     At(48, 120, 360, 18)},
+     At(48, 122, 360, 18)},
     {"BUTTON", config::kMkDirHistoryFile, spec::kGroupBox, kCfg_grp_history, At(16, 150, 402, 70)},
     {"BUTTON", config::kMkDirHistoryUtil, spec::kFirstRadio, kCfg_rb_MK_UtilityChosen,
      At(28, 168, 380, 18)},

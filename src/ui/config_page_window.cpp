@@ -21,11 +21,11 @@ const ControlSpec kWindowControls[] = {
     {"BUTTON", config::kUseFlatBtn, spec::kCheck | WS_GROUP, kCfg_cb_FlatBtn, At(28, 152, 380, 18)},
     {"BUTTON", config::kUseWndTheme, spec::kCheck, kCfg_cb_Theme, At(28, 180, 230, 18)},
     {"COMBOBOX", "", spec::kDropList, kCfg_cmbx_WndColor, At(262, 178, 146, 200)},
-    {"BUTTON", config::kUseTransparency, spec::kCheck, kCfg_cb_Transparency, At(28, 210, 230, 18)},
-    {"EDIT", "", spec::kEdit | ES_NUMBER, kCfg_edit_Transparency, At(262, 208, 50, 22)},
+    {"BUTTON", config::kUseTransparency, spec::kCheck, kCfg_cb_Transparency, At(28, 210, 310, 18)},
+    {"EDIT", "", spec::kEdit | ES_NUMBER, kCfg_edit_Transparency, At(342, 208, 50, 22)},
     {UPDOWN_CLASSA, "",
      spec::kShown | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-     kCfg_ud_Transparency, At(312, 208, 16, 22)},
+     kCfg_ud_Transparency, At(392, 208, 16, 22)},
     {"BUTTON", config::kFocusTC, spec::kCheck, kCfg_cb_FocusTC, At(28, 240, 380, 18)},
 };
 const TextBinding kWindowTexts[] = {{kCfg_edit_Transparency, &V::alpha_blend_value}};
