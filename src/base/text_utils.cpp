@@ -191,4 +191,31 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return result;
 }
 
+std::string BreakLongRuns(std::string_view text, int max_width,
+                          const std::function<int(std::string_view)>& width) {
+  std::string result;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find_first_of(" \r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view run = text.substr(start, end - start);
+    while (!run.empty() && width(run) > max_width) {
+      std::size_t fits = 0, after_separator = 0;
+      for (std::size_t at = 1; at <= run.size(); ++at) {
+        if (at < run.size() && (static_cast<unsigned char>(run[at]) & 0xC0) == 0x80) continue;
+        if (fits > 0 && width(run.substr(0, at)) > max_width) break;
+        fits = at;
+        if (run[at - 1] == '\\' || run[at - 1] == '/') after_separator = at;
+      }
+      const std::size_t cut = after_separator > 0 ? after_separator : fits;
+      result.append(run.substr(0, cut)).push_back('\n');
+      run.remove_prefix(cut);
+    }
+    result.append(run);
+    if (end < text.size()) result.push_back(text[end]);
+    start = end + 1;
+  }
+  return result;
+}
+
 }  // namespace kestrix

@@ -5,6 +5,7 @@
 // changed a character's length would move every offset after it.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -65,5 +66,12 @@ std::string Concat(std::initializer_list<std::string_view> pieces);
 std::string ExtractFileName(std::string_view path);
 // ExtractFileName without its extension (the part from its last ".").
 std::string FileNameWithoutExtension(std::string_view path);
+
+// The text with a line break ("\n") put into every run without blanks that `width` measures
+// wider than `max_width` (a long path, above all), so that each piece fits: after the last
+// "\" or "/" that leaves a piece that fits, else after the last character that does. Blanks
+// and line breaks stay: a message box wraps at those itself.
+std::string BreakLongRuns(std::string_view text, int max_width,
+                          const std::function<int(std::string_view)>& width);
 
 }  // namespace kestrix

@@ -1,5 +1,7 @@
 #include "window/control_table.h"
 
+#include <algorithm>
+
 #include "platform/win32/wide_text.h"
 #include "window/dpi_win32.h"
 
@@ -65,6 +67,26 @@ void ApplyCaptions(HWND window, std::span<const ControlSpec> specs, const Langua
       HWND holder = spec.parent == 0 ? window : Item(window, spec.parent);
       SetWindowTextW(Item(holder, spec.id), Wide(spec.caption.In(language)).c_str());
     }
+}
+
+void FitDroppedWidth(HWND combo) {
+  HDC dc = GetDC(combo);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(combo, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (LRESULT i = 0, count = SendMessageW(combo, CB_GETCOUNT, 0, 0); i < count; ++i) {
+    std::wstring item(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+    item.resize(static_cast<size_t>(
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, item.c_str(), static_cast<int>(item.size()), &size);
+    widest = std::max<int>(widest, size.cx);
+  }
+  SelectObject(dc, old);
+  ReleaseDC(combo, dc);
+  RECT box = {};
+  GetWindowRect(combo, &box);
+  const int needed = widest + GetSystemMetrics(SM_CXVSCROLL) + Scale96(8);
+  SendMessageW(combo, CB_SETDROPPEDWIDTH, std::max<int>(needed, box.right - box.left), 0);
 }
 
 }  // namespace kestrix

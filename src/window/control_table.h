@@ -126,4 +126,8 @@ void CreateControls(HWND window, std::span<const ControlSpec> specs, const Langu
 // follows a change of the interface language).
 void ApplyCaptions(HWND window, std::span<const ControlSpec> specs, const LanguageTable& language);
 
+// Widens a combo box's drop-down list to its widest item in the box's font (never narrower
+// than the box): an entry the list cuts cannot be told from the next.
+void FitDroppedWidth(HWND combo);
+
 }  // namespace kestrix

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/text_utils.h"
+
 namespace kestrix {
 namespace {
 
@@ -49,6 +51,18 @@ TEST(Utf8, PositionsCountUtf16UnitsAndNeverSplitACharacter) {
   EXPECT_EQ(emoji.code, U'😀');
   EXPECT_EQ(emoji.length, 4u);
   EXPECT_TRUE(IsAscii("plain") && !IsAscii(text));
+}
+
+// One unit of width per byte, ten to a line.
+TEST(BreakLongRuns, PathsBreakAfterASeparatorWordsAfterTheLastCharacterThatFits) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"see C:\\Work\\Projects\\2026 now", "see C:\\Work\\\nProjects\\\n2026 now"},
+      {"abcdefghijklmnopqrstuvw", "abcdefghij\nklmnopqrst\nuvw"},
+      {"short\r\nlines stay", "short\r\nlines stay"},
+      {"\xC5\x81\xC5\x81\xC5\x81\xC5\x81\xC5\x81\xC5\x81",
+       "\xC5\x81\xC5\x81\xC5\x81\xC5\x81\xC5\x81\n\xC5\x81"}};
+  for (const auto& [text, broken] : rows)
+    EXPECT_EQ(BreakLongRuns(text, 10, [](std::string_view s) { return int(s.size()); }), broken);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "base/text_utils.h"
 #include "fakes/fake_code_page.h"
+#include "input/typing.h"
 #include "names/player_sources.h"
 #include "names/system_sources.h"
 #include "names/text_modifiers.h"
@@ -160,6 +161,33 @@ TEST(Win32Text, CharCaseAndCodePages) {
   EXPECT_FALSE(lost);
   EXPECT_EQ(code_page.AnsiFromUtf8("\u017B\u00F3\u0142w", &lost), "?\xF3?w");  // not "Zólw"
   EXPECT_TRUE(lost);
+}
+
+// The long-path box as shown: its place and its text, read and closed from a timer.
+RECT box = {};
+std::string shown;
+void CALLBACK ReadLongPathBox(HWND, UINT, UINT_PTR, DWORD) {
+  HWND window = FindWindowW(L"#32770", L"Long path");
+  if (window == nullptr || !shown.empty()) return;
+  GetWindowRect(window, &box);
+  wchar_t text[2048] = {};
+  shown = Utf8(std::wstring_view(text, GetDlgItemTextW(window, 0xFFFF, text, 2048)));
+  ShotOf(window, "long-path-message");
+  PostMessageW(window, WM_COMMAND, IDOK, 0);
+}
+
+// A message naming a long path stays within the work area and shows the path whole, both
+// ends in view: the path breaks after its separators.
+TEST(Win32MessageBoxes, ALongPathBreaksWithinTheWorkArea) {
+  std::string path = "C:\\Users\\Someone\\Documents";
+  for (int i = 10; i < 40; ++i) path += "\\Folder_" + std::to_string(i) + "_of_the_archive";
+  RECT work = {};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, ReadLongPathBox);
+  Win32MessageBoxes(nullptr).Show("Cannot create\r\n" + path, "Long path", kMbOk | kMbIconError);
+  KillTimer(nullptr, timer);
+  EXPECT_LE(box.right - box.left, work.right - work.left);
+  EXPECT_EQ(ReplaceAll(shown, "\n", ""), "Cannot create\r" + path) << shown;
 }
 
 }  // namespace

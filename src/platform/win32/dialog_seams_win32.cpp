@@ -1,11 +1,32 @@
 #include "platform/win32/dialog_seams_win32.h"
 
+#include "base/text_utils.h"
 #include "platform/win32/wide_text.h"
 
 namespace kestrix {
 
 int Win32MessageBoxes::Show(const std::string& text, const std::string& caption, uint32_t flags) {
-  return MessageBoxW(owner_, Wide(text).c_str(), Wide(caption).c_str(), flags);
+  // The box wraps only at blanks: a long path would widen it past the screen and lose both
+  // its ends. Half the work area leaves room for the icon and the margins.
+  RECT work = {0, 0, 1024, 768};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  NONCLIENTMETRICSW metrics = {};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old_font = SelectObject(dc, font);
+  const std::string shown =
+      BreakLongRuns(text, (work.right - work.left) / 2, [dc](std::string_view piece) {
+        const std::wstring wide = Wide(piece);
+        SIZE size = {};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+      });
+  SelectObject(dc, old_font);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return MessageBoxW(owner_, Wide(shown).c_str(), Wide(caption).c_str(), flags);
 }
 
 bool Win32ModifierKeys::IsDown(uint8_t virtual_key) {

@@ -13,13 +13,13 @@ constexpr char kDefaultHistoryFile[] = "history.ini";
 
 const ControlSpec kAdvancedControls[] = {
     {"BUTTON", config::kMethod, spec::kGroupBox, ConfigControl::kMethodGroup, At(16, 30, 402, 116)},
-    {"STATIC", "", spec::kShown, ConfigControl::kMethodLabel, At(28, 46, 380, 30)},
+    {"STATIC", "", spec::kShown, ConfigControl::kMethodLabel, At(28, 44, 380, 40)},
     {"BUTTON", config::kMethodOriginal, spec::kFirstRadio, ConfigControl::kOriginalMethodOption,
-     At(28, 80, 380, 18)},
+     At(28, 86, 380, 18)},
     {"BUTTON", config::kMethodNew, spec::kRadio, ConfigControl::kNewMethodOption,
-     At(28, 100, 380, 18)},
+     At(28, 104, 380, 18)},
     {"BUTTON", config::kMethodNewFix, spec::kCheck | WS_GROUP, ConfigControl::kFixExtensionCheck,
-     At(48, 120, 360, 18)},
+     At(48, 122, 360, 18)},
     {"BUTTON", config::kMkDirHistoryFile, spec::kGroupBox, ConfigControl::kHistoryGroup,
      At(16, 150, 402, 70)},
     {"BUTTON", config::kMkDirHistoryUtil, spec::kFirstRadio, ConfigControl::kHistoryAutoOption,

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "platform/win32/file_types_win32.h"
 #include "platform/win32/wide_text.h"
 #include "settings/ini_key_rules.h"
@@ -55,16 +57,23 @@ void FilesPage::OnCreate() {
   }
 }
 
+// A column is as wide as its title needs, at least its designed width; the description
+// takes what the others leave.
 void FilesPage::ApplyCaptions() {
   const std::string texts[] = {"#", Text(config_dialog::kExtension),
                                Text(config_dialog::kDescription)};
+  HWND list = Item(ConfigControl::kExtensionList);
+  int left = Scale96(kColumnWidths[0] + kColumnWidths[1] + kColumnWidths[2]);
   for (int i = 0; i < 3; ++i) {
     std::wstring text = Wide(texts[i]);
+    const int title = static_cast<int>(
+        SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
     LVCOLUMNW column = {};
-    column.mask = LVCF_TEXT;
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.pszText = text.data();
-    SendMessageW(Item(ConfigControl::kExtensionList), LVM_SETCOLUMNW, i,
-                 reinterpret_cast<LPARAM>(&column));
+    column.cx = std::max(title + Scale96(14), i < 2 ? Scale96(kColumnWidths[i]) : left);
+    left -= column.cx;
+    SendMessageW(list, LVM_SETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
 }
 
@@ -79,7 +88,7 @@ void FilesPage::SaveMore() {
 
 void FilesPage::OnCommand(ControlId id, int code) {
   const bool clicked = code == BN_CLICKED;
-  switch (static_cast<ConfigControl>(id)) {
+  switch (static_cast<ConfigControl>(static_cast<ConfigControl>(id))) {
     case ConfigControl::kDetectExtensionCheck:
       if (clicked) DetectionChecked();
       break;

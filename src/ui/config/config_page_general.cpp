@@ -20,20 +20,20 @@ const ControlSpec kGeneralControls[] = {
      At(16, 34, 402, 72)},
     {"BUTTON", config::kCurrentTCItem, spec::kFirstRadio, ConfigControl::kHostItemOption,
      At(28, 52, 380, 18)},
-    {"BUTTON", "", spec::kRadio, ConfigControl::kCustomNameOption, At(28, 76, 120, 18)},
+    {"BUTTON", "", spec::kRadio, ConfigControl::kCustomNameOption, At(28, 76, 140, 18)},
     {"COMBOBOX", "", spec::kComboEdit | WS_GROUP, ConfigControl::kCustomNameBox,
-     At(150, 74, 228, 200)},
+     At(170, 74, 208, 200)},
     {"BUTTON", "+", spec::kPush, ConfigControl::kVariablesButton, At(382, 73, 26, 24)},
     {"BUTTON", config_dialog::kAffixGroup, spec::kGroupBox, ConfigControl::kAffixGroup,
      At(16, 112, 402, 84)},
     {"BUTTON", config_dialog::kPrefix, spec::kCheck, ConfigControl::kPrefixCheck,
-     At(28, 132, 80, 18)},
-    {"COMBOBOX", "", spec::kComboEdit, ConfigControl::kPrefixBox, At(110, 130, 228, 200)},
+     At(28, 132, 96, 18)},
+    {"COMBOBOX", "", spec::kComboEdit, ConfigControl::kPrefixBox, At(126, 130, 212, 200)},
     {"BUTTON", config_dialog::kAddItem, spec::kPush, ConfigControl::kAddPrefixButton,
      At(344, 129, 64, 24)},
     {"BUTTON", config_dialog::kSuffix, spec::kCheck, ConfigControl::kSuffixCheck,
-     At(28, 162, 80, 18)},
-    {"COMBOBOX", "", spec::kComboEdit, ConfigControl::kSuffixBox, At(110, 160, 228, 200)},
+     At(28, 162, 96, 18)},
+    {"COMBOBOX", "", spec::kComboEdit, ConfigControl::kSuffixBox, At(126, 160, 212, 200)},
     {"BUTTON", config_dialog::kAddItem, spec::kPush, ConfigControl::kAddSuffixButton,
      At(344, 159, 64, 24)},
     {"BUTTON", config::kInvalidChar, spec::kGroupBox, ConfigControl::kInvalidGroup,
@@ -111,7 +111,7 @@ bool GeneralPage::CloseList(bool dropped) {
 
 void GeneralPage::OnCommand(ControlId id, int code) {
   const bool clicked = code == BN_CLICKED;
-  switch (static_cast<ConfigControl>(id)) {
+  switch (static_cast<ConfigControl>(static_cast<ConfigControl>(id))) {
     case ConfigControl::kHostItemOption:
     case ConfigControl::kCustomNameOption:
       if (clicked) SuggestedNameChanged();

@@ -29,11 +29,11 @@ const ControlSpec kWindowControls[] = {
      At(28, 180, 230, 18)},
     {"COMBOBOX", "", spec::kDropList, ConfigControl::kColorBox, At(262, 178, 146, 200)},
     {"BUTTON", config::kUseTransparency, spec::kCheck, ConfigControl::kTransparencyCheck,
-     At(28, 210, 230, 18)},
-    {"EDIT", "", spec::kEdit | ES_NUMBER, ConfigControl::kTransparencyField, At(262, 208, 50, 22)},
+     At(28, 210, 310, 18)},
+    {"EDIT", "", spec::kEdit | ES_NUMBER, ConfigControl::kTransparencyField, At(342, 208, 50, 22)},
     {UPDOWN_CLASSA, "",
      spec::kShown | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-     ConfigControl::kTransparencySpin, At(312, 208, 16, 22)},
+     ConfigControl::kTransparencySpin, At(392, 208, 16, 22)},
     {"BUTTON", config::kFocusTC, spec::kCheck, ConfigControl::kFocusHostCheck,
      At(28, 240, 380, 18)},
 };
@@ -92,7 +92,7 @@ bool WindowPage::CloseList(bool dropped) {
 
 void WindowPage::OnCommand(ControlId id, int code) {
   const bool clicked = code == BN_CLICKED;
-  switch (static_cast<ConfigControl>(id)) {
+  switch (static_cast<ConfigControl>(static_cast<ConfigControl>(id))) {
     case ConfigControl::kFlatButtonsCheck:
       if (clicked && !Box(ConfigControl::kFlatButtonsCheck).Checked())
         Box(ConfigControl::kThemeCheck).SetChecked(false);

@@ -80,15 +80,15 @@ constexpr ControlSpec kControls[] = {
     {"STATIC", install::kStep1, kStepLabel, InstallerControl::kStep1, At(20, 262, 60, 16)},
     {"STATIC", "", kStepLabel, InstallerControl::kStep1Hint, At(86, 262, 250, 16)},
     {PROGRESS_CLASSA, "", kStepLabel, InstallerControl::kStep1Bar, At(86, 282, 250, 14)},
-    {"STATIC", "", SS_CENTER, InstallerControl::kStep1Mark, At(344, 270, 100, 18)},
+    {"STATIC", "", SS_CENTER, InstallerControl::kStep1Mark, At(344, 280, 100, 18)},
     {"STATIC", install::kStep2, kStepLabel, InstallerControl::kStep1 + 1, At(20, 310, 60, 16)},
-    {"STATIC", "", kStepLabel, InstallerControl::kStep1Hint + 1, At(86, 310, 250, 16)},
+    {"STATIC", "", kStepLabel, InstallerControl::kStep1Hint + 1, At(86, 310, 358, 16)},
     {PROGRESS_CLASSA, "", kStepLabel, InstallerControl::kStep1Bar + 1, At(86, 330, 250, 14)},
-    {"STATIC", "", SS_CENTER, InstallerControl::kStep1Mark + 1, At(344, 318, 100, 18)},
+    {"STATIC", "", SS_CENTER, InstallerControl::kStep1Mark + 1, At(344, 328, 100, 18)},
     {"STATIC", install::kStep3, kStepLabel, InstallerControl::kStep1 + 2, At(20, 358, 60, 16)},
-    {"STATIC", "", kStepLabel, InstallerControl::kStep1Hint + 2, At(86, 358, 250, 16)},
+    {"STATIC", "", kStepLabel, InstallerControl::kStep1Hint + 2, At(86, 358, 358, 16)},
     {PROGRESS_CLASSA, "", kStepLabel, InstallerControl::kStep1Bar + 2, At(86, 378, 250, 14)},
-    {"STATIC", "", SS_CENTER, InstallerControl::kStep1Mark + 2, At(344, 366, 100, 18)},
+    {"STATIC", "", SS_CENTER, InstallerControl::kStep1Mark + 2, At(344, 376, 100, 18)},
     {"BUTTON", buttons::kBtnClose, WS_TABSTOP, InstallerControl::kCloseHostButton,
      At(344, 264, 100, 26)},
     {"STATIC", "", kShown | SS_CENTER, InstallerControl::kVersionPanel, At(8, 420, 446, 20)},
@@ -509,7 +509,7 @@ void InstallerForm::OnCommand(ControlId id, int code) {
     ShowLanguageChooser(false);
     return;
   }
-  switch (static_cast<InstallerControl>(id)) {
+  switch (static_cast<InstallerControl>(static_cast<InstallerControl>(id))) {
     case InstallerControl::kLanguageLabel:
     case InstallerControl::kLanguageArrow:
       if (code == STN_CLICKED) ShowLanguageChooser(true);

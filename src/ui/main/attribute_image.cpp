@@ -31,6 +31,7 @@ void AttributeImageControl::Attach(HINSTANCE instance, HWND image, HWND field,
     const RECT rect = RectInParent(image);
     SetWindowPos(image, nullptr, 0, 0, Scale96(kGlyphSide96 + 2), rect.bottom - rect.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowTextW(image, L"");  // the stand-in text of a missing glyph, which it does not show
   }
   field_.Attach(field, [this, closed = std::move(field_closed)] {
     Pointer(hovered_);

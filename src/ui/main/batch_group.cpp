@@ -4,6 +4,7 @@
 #include "create/batch_list.h"
 #include "ui/main/control_ids.h"
 #include "ui/messages.h"
+#include "window/control_table.h"
 // After the Windows headers it needs.
 #include <commctrl.h>
 
@@ -72,7 +73,7 @@ bool BatchGroup::OnCommand(
     ControlId id, int code,
     const std::function<std::vector<std::string>(bool prefix)>& affix_settings,
     const std::string& subdir) {
-  switch (static_cast<MainControl>(id)) {
+  switch (static_cast<MainControl>(static_cast<MainControl>(id))) {
     case MainControl::kFromField:
     case MainControl::kToField:
     case MainControl::kStepField:
@@ -127,7 +128,7 @@ void BatchGroup::GenerateBatchDirList() {
 
 void BatchGroup::BatchFieldEdited(ControlId id) {
   BatchField field = BatchField::kFrom;
-  switch (static_cast<MainControl>(id)) {
+  switch (static_cast<MainControl>(static_cast<MainControl>(id))) {
     case MainControl::kToField:
       field = BatchField::kTo;
       break;
@@ -210,6 +211,7 @@ void BatchGroup::OpenAffixList(ControlId id, const std::vector<std::string>& set
   combo.SetItems(
       BuildAffixItems(user_list_, settings_values,
                       id == MainControl::kPrefixBox ? AffixList::kPrefix : AffixList::kSuffix));
+  FitDroppedWidth(controls_[id]);
   combo.SelectInEdit(combo.TextLength(), combo.TextLength());
 }
 

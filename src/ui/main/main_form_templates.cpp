@@ -1,6 +1,7 @@
 #include "ui/main/main_form_templates.h"
 
 #include "base/text_utils.h"
+#include "window/control_table.h"
 
 namespace kestrix {
 
@@ -16,6 +17,7 @@ void TemplateBox::Fill() {
   combo.Clear();
   for (const std::string& entry : entries) combo.Add(entry);
   combo.SetSelected(selected >= 0 && selected < combo.Count() ? selected : 0);
+  FitDroppedWidth(combo.hwnd());
 }
 
 void TemplateBox::Refill() {
