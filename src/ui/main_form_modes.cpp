@@ -102,6 +102,7 @@ void Ttc_KestrixForm::btn_BatchDirClick() {
     return;
   }
   layout_->EnsureBatchControls();
+  preview_->KeepUserList();
   mode_ = MainMode::kBatch;
   batch_.Opening();
   layout_->RecenterLater(true);

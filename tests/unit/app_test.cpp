@@ -7,6 +7,7 @@
 #include "app/group_frame.h"
 #include "app/key_commands.h"
 #include "app/launch_decision.h"
+#include "app/list_lines.h"
 #include "app/mode_rules.h"
 #include "app/name_selection.h"
 #include "app/subdir_lines.h"
@@ -327,6 +328,34 @@ TEST(ModeRules, CarryNameIntoListAndListLines) {
       {"old\r\nkeep\r\n", "new", "new\r\nkeep\r\n"}};
   for (const auto& [list, first, result] : mirrored)
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
+}
+
+// The list's lines follow each change as a split of the whole new text would give them.
+TEST(ModeRules, ListLinesFollowChangesLineByLine) {
+  const std::pair<std::string, std::string> changes[] = {
+      {"", "a"},
+      {"a\r\nb", "a\r\nbc"},
+      {"a\r\nb", "a\r\n\r\nb"},
+      {"a\r\n\r\nb", "a\r\nb"},
+      {"a\rb", "a\r\nb"},
+      {"a\r\nb", "a\rb"},
+      {"x\r\ny\r\n", "x\r\ny\r\n%z"},
+      {"a\nb\nc", "c"},
+      {"one\r\ntwo\r\nthree", "one\r\n %t\r\nwo\r\nthree"},
+      {"a\r\nb\r\n", ""},
+      {" \r\nq", "p\r\nq"}};
+  for (const auto& [before, after] : changes) {
+    ListLines lines([](const std::string& line) {
+      return ListLines::Facts{IsBlank(line), line.find('%') != std::string::npos};
+    });
+    lines.Replace(0, 0, SplitLines(before));
+    const LineChange change = ChangedLines<char>(before, after, lines.Lines().size());
+    lines.Replace(change.first, change.old_lines,
+                  SplitLines(after.substr(change.begin, change.end - change.begin)));
+    EXPECT_EQ(lines.Lines(), SplitLines(after)) << before << "|" << after;
+    EXPECT_EQ(lines.NonBlank(), static_cast<size_t>(CountNonBlankLines(after))) << after;
+    EXPECT_EQ(lines.AnyVariables(), after.find('%') != std::string::npos) << after;
+  }
 }
 
 TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {
