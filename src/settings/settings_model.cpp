@@ -73,77 +73,96 @@ SettingsResult SettingsModel::Run(Report report, Step&& step) {
   return result;
 }
 
+template <typename Step>
+void SettingsModel::WithFile(Step&& step) {
+  if (!holding_) {
+    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    step(ini);
+    return;
+  }
+  if (!held_) held_ = std::make_unique<TBigIniFile>(files_, path_, IniOwner::kProgram, code_page_);
+  step(*held_);
+}
+
+void SettingsModel::HoldFile(bool held) {
+  holding_ = held;
+  if (!held) held_.reset();
+}
+
 SettingsResult SettingsModel::LoadStartup() {
   return Run(Report::kOnce, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
-    SettingsAccess s(ini);
-    StartupSettings r;
-    r.tc8b10_method = s.Bool(Setting::TC8B10Method);
-    r.tc8b10_fix_ext = s.Bool(Setting::TC8B10FixExt);
-    r.window_position = ToWindowPosition(s.Integer(Setting::WindowPosition));
-    r.always_on_top = s.Bool(Setting::AlwaysOnTop);
-    r.always_active = s.Bool(Setting::AlwaysActive);
-    r.alpha_blend_value = s.Integer(Setting::AlphaBlendValue);
-    r.disable_plugins = ToDisablePlugins(s.Integer(Setting::DisablePlugins));
-    r.mkdir_history_file = s.TrimmedText(Setting::MkDirHistoryFile);
-    if (!r.mkdir_history_file.empty())
-      r.mkdir_history_file = environment_.Expand(r.mkdir_history_file);
-    r.hide_from_taskbar = s.Bool(Setting::HideFromTaskBar);
-    r.window_style = ToWindowStyle(s.Integer(Setting::WindowStyle));
-    r.live_replacements = s.Bool(Setting::LiveReplacements);
-    r.do_not_enter_deepest = s.Bool(Setting::DoNotEnterDeepest);
-    r.update_tree_info = s.Text(Setting::UpdateTreeInfo);
-    r.intelli_modifiers = s.Bool(Setting::IntelliModifiers);
-    r.suggested_name = ToSuggestedName(s.Integer(Setting::SuggestedName));
-    r.tc8b10_func_checked = s.Bool(Setting::TC8B10FuncChecked);
-    r.enter_cmd_installed = s.Bool(Setting::EnterCmdInstalled);
-    r.dir_prefix = s.Text(Setting::DirPrefix);
-    r.dir_suffix = s.Text(Setting::DirSuffix);
-    r.dir_prefix_active = s.Bool(Setting::DirPrefixActive);
-    r.dir_suffix_active = s.Bool(Setting::DirSuffixActive);
-    r.file_creation_enable = s.Bool(Setting::FileCreationEnable);
-    r.extension_detection = s.Bool(Setting::ExtensionDetection);
-    r.tree_preview = s.Bool(Setting::TreePreview);
-    startup_ = std::move(r);
+    WithFile([&](TBigIniFile& ini) {
+      SettingsAccess s(ini);
+      StartupSettings r;
+      r.tc8b10_method = s.Bool(Setting::TC8B10Method);
+      r.tc8b10_fix_ext = s.Bool(Setting::TC8B10FixExt);
+      r.window_position = ToWindowPosition(s.Integer(Setting::WindowPosition));
+      r.always_on_top = s.Bool(Setting::AlwaysOnTop);
+      r.always_active = s.Bool(Setting::AlwaysActive);
+      r.alpha_blend_value = s.Integer(Setting::AlphaBlendValue);
+      r.disable_plugins = ToDisablePlugins(s.Integer(Setting::DisablePlugins));
+      r.mkdir_history_file = s.TrimmedText(Setting::MkDirHistoryFile);
+      if (!r.mkdir_history_file.empty())
+        r.mkdir_history_file = environment_.Expand(r.mkdir_history_file);
+      r.hide_from_taskbar = s.Bool(Setting::HideFromTaskBar);
+      r.window_style = ToWindowStyle(s.Integer(Setting::WindowStyle));
+      r.live_replacements = s.Bool(Setting::LiveReplacements);
+      r.do_not_enter_deepest = s.Bool(Setting::DoNotEnterDeepest);
+      r.update_tree_info = s.Text(Setting::UpdateTreeInfo);
+      r.intelli_modifiers = s.Bool(Setting::IntelliModifiers);
+      r.suggested_name = ToSuggestedName(s.Integer(Setting::SuggestedName));
+      r.tc8b10_func_checked = s.Bool(Setting::TC8B10FuncChecked);
+      r.enter_cmd_installed = s.Bool(Setting::EnterCmdInstalled);
+      r.dir_prefix = s.Text(Setting::DirPrefix);
+      r.dir_suffix = s.Text(Setting::DirSuffix);
+      r.dir_prefix_active = s.Bool(Setting::DirPrefixActive);
+      r.dir_suffix_active = s.Bool(Setting::DirSuffixActive);
+      r.file_creation_enable = s.Bool(Setting::FileCreationEnable);
+      r.extension_detection = s.Bool(Setting::ExtensionDetection);
+      r.tree_preview = s.Bool(Setting::TreePreview);
+      startup_ = std::move(r);
+    });
   });
 }
 
 SettingsResult SettingsModel::LoadActivation() {
   return Run(Report::kOnce, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
-    SettingsAccess s(ini);
-    ActivationSettings r;
-    r.initial_mode = ToInitialMode(s.Integer(Setting::InitialMode));
-    r.window_extended = s.Bool(Setting::WindowExtended);
-    r.invalid_char_replace = s.Text(Setting::InvalidCharReplace);
-    ini.ReadSection(kReplaceCharsSection, r.replace_chars_keys);
-    ini.ReadSectionValues(kExtensionsEnabledSection, r.extensions_enabled_lines);
-    r.invalid_char_action = ToInvalidCharAction(s.Integer(Setting::InvalidCharAction));
-    r.window_position = ToWindowPosition(s.Integer(Setting::WindowPosition));
-    r.flat_buttons = s.Bool(Setting::FlatButtons);
-    r.use_window_theme = s.Bool(Setting::UseWindowTheme);
-    r.selected_theme = s.Integer(Setting::SelectedTheme);
-    r.speed_btn_color = s.Text(Setting::SpeedBtnColor);
-    r.user_theme_name = s.Text(Setting::UserThemeName);
-    r.last_selected_page = s.Integer(Setting::LastSelectedPage);
-    r.focus_tc_after_create = s.Bool(Setting::FocusTCAfterCreate);
-    r.refresh_on_activate = s.Bool(Setting::RefreshOnActivate);
-    r.disable_user_structs = s.Bool(Setting::DisableUserStructs);
-    if (!r.disable_user_structs) r.structure_names = ReadStructureNames(ini);
-    r.show_menu_shortcuts = s.Bool(Setting::ShowMenuShortcuts);
-    r.replacements = s.Bool(Setting::Replacements);
-    r.enter_directory = s.Bool(Setting::EnterDirectory);
-    r.close_window = s.Bool(Setting::CloseWindow);
-    r.us_clear_list = s.Bool(Setting::USClearList);
-    r.font_name = s.Text(Setting::FontName);
-    r.font_size = s.Integer(Setting::FontSize);
-    r.custom_dir_name = s.Text(Setting::CustomDirName);
-    r.suggested_name = ToSuggestedName(s.Integer(Setting::SuggestedName));
-    activation_ = std::move(r);
+    WithFile([&](TBigIniFile& ini) {
+      SettingsAccess s(ini);
+      ActivationSettings r;
+      r.initial_mode = ToInitialMode(s.Integer(Setting::InitialMode));
+      r.window_extended = s.Bool(Setting::WindowExtended);
+      r.invalid_char_replace = s.Text(Setting::InvalidCharReplace);
+      ini.ReadSection(kReplaceCharsSection, r.replace_chars_keys);
+      ini.ReadSectionValues(kExtensionsEnabledSection, r.extensions_enabled_lines);
+      r.invalid_char_action = ToInvalidCharAction(s.Integer(Setting::InvalidCharAction));
+      r.window_position = ToWindowPosition(s.Integer(Setting::WindowPosition));
+      r.flat_buttons = s.Bool(Setting::FlatButtons);
+      r.use_window_theme = s.Bool(Setting::UseWindowTheme);
+      r.selected_theme = s.Integer(Setting::SelectedTheme);
+      r.speed_btn_color = s.Text(Setting::SpeedBtnColor);
+      r.user_theme_name = s.Text(Setting::UserThemeName);
+      r.last_selected_page = s.Integer(Setting::LastSelectedPage);
+      r.focus_tc_after_create = s.Bool(Setting::FocusTCAfterCreate);
+      r.refresh_on_activate = s.Bool(Setting::RefreshOnActivate);
+      r.disable_user_structs = s.Bool(Setting::DisableUserStructs);
+      if (!r.disable_user_structs) r.structure_names = ReadStructureNames(ini);
+      r.show_menu_shortcuts = s.Bool(Setting::ShowMenuShortcuts);
+      r.replacements = s.Bool(Setting::Replacements);
+      r.enter_directory = s.Bool(Setting::EnterDirectory);
+      r.close_window = s.Bool(Setting::CloseWindow);
+      r.us_clear_list = s.Bool(Setting::USClearList);
+      r.font_name = s.Text(Setting::FontName);
+      r.font_size = s.Integer(Setting::FontSize);
+      r.custom_dir_name = s.Text(Setting::CustomDirName);
+      r.suggested_name = ToSuggestedName(s.Integer(Setting::SuggestedName));
+      activation_ = std::move(r);
+    });
   });
 }
 
 SettingsResult SettingsModel::SaveClosing(const ClosingState& state) {
+  held_.reset();
   return Run(Report::kAlways, [&] {
     TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     SettingsAccess s(ini);
@@ -167,8 +186,7 @@ SettingsResult SettingsModel::SaveClosing(const ClosingState& state) {
 std::string SettingsModel::LanguageSetting() {
   std::string id;
   Run(Report::kOnce, [&] {
-    TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
-    id = SettingsAccess(ini).TrimmedText(Setting::CurrentLng);
+    WithFile([&](TBigIniFile& ini) { id = SettingsAccess(ini).TrimmedText(Setting::CurrentLng); });
   });
   return id;
 }
@@ -237,6 +255,7 @@ SettingsResult SettingsModel::Read(const std::function<void(TBigIniFile&)>& step
 }
 
 SettingsResult SettingsModel::Edit(const std::function<void(TBigIniFile&)>& step) {
+  held_.reset();
   return Run(Report::kAlways, [&] {
     TBigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     step(ini);

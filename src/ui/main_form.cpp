@@ -146,7 +146,10 @@ bool Ttc_KestrixForm::Create(HINSTANCE instance) {
   // The captions come with the language, in FormCreate.
   layout_->Relayout(true);
   bool show = false;
+  // The start reads the settings file once, up to the end of the first activation.
+  settings_.HoldFile(true);
   Guarded([&] { show = FormCreate(); });
+  if (!show) settings_.HoldFile(false);
   return show && !host_->Terminated();
 }
 
@@ -235,6 +238,7 @@ void Ttc_KestrixForm::FormActivate() {
   if (!app_.HostPresent) return;
   app_.CurrentRoutine = "FormActivate";
   settings_.LoadActivation();
+  settings_.HoldFile(false);
   const ActivationSettings& activation = settings_.Activation();
   preview_->Activated();
   UserAppIds_ = DiscoverUserApps(services_.files, ProgramDirOf(services_.exe_path),
