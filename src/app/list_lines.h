@@ -42,7 +42,7 @@ LineChange ChangedLines(std::basic_string_view<Char> before, std::basic_string_v
   while (tail < shorter - head &&
          before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
     ++tail;
-  // The parts kept are cut just after a line feed: no break is split or joined there.
+  // The kept head and tail are cut just after a line feed: no break is split or joined there.
   std::size_t begin = head;
   while (begin > 0 && after[begin - 1] != Char('\n')) --begin;
   std::size_t end = after.size() - tail;
@@ -54,7 +54,7 @@ LineChange ChangedLines(std::basic_string_view<Char> before, std::basic_string_v
   change.begin = begin;
   change.end = end;
   change.old_lines = CountLines(before.substr(begin, old_end - begin));
-  // The shorter kept part is counted.
+  // Only the shorter of the kept head and tail is counted.
   if (begin <= kept_tail) {
     change.first = CountLines(after.substr(0, begin));
   } else {
