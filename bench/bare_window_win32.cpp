@@ -21,6 +21,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
                                                 WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 380,
                                                 24, window, nullptr, nullptr, nullptr);
       SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+      // As the program's list: a long list can still be typed into.
+      if (g_multiline) SendMessageA(edit, EM_LIMITTEXT, 0, 0);
       SetFocus(edit);
       return 0;
     }

@@ -1,6 +1,6 @@
 #include "create/creation_plan.h"
 
-#include <map>
+#include <unordered_map>
 
 #include "base/path_text.h"
 #include "base/text_utils.h"
@@ -86,8 +86,15 @@ class PathCollector {
  private:
   std::vector<PlannedPath>& paths_;
   const std::vector<std::string>& refused_keys_;
-  std::map<std::string, std::size_t> index_;
+  std::unordered_map<std::string, std::size_t> index_;
 };
+
+// Whether the text has more than one line, without splitting it: the tree preview plans a
+// pasted list of thousands of lines on every tick.
+bool HasSeveralLines(std::string_view text) {
+  const std::size_t stop = FindLineBreak(text, 0);
+  return stop < text.size() && AfterLineBreak(text, stop) < text.size();
+}
 
 bool IsRefusal(PathMark mark) {
   return mark == PathMark::kInvalidChar || mark == PathMark::kReserved ||
@@ -104,8 +111,7 @@ CreationPlan PlanRunText(std::string_view run_text, bool list_mode, const FileCr
   if (invalid_chars.action == InvalidCharAction::kWarn)
     for (const CharReplacement& entry : invalid_chars.replace_chars)
       if (!entry.key.empty()) plan.refused_keys.push_back(entry.key);
-  if (list_mode &&
-      (SplitLines(run_text).size() > 1 || run_text.find('*') != std::string_view::npos)) {
+  if (list_mode && (HasSeveralLines(run_text) || run_text.find('*') != std::string_view::npos)) {
     plan.kind = PlanKind::kList;
     plan.list = PlanList(run_text);
     return plan;

@@ -1,6 +1,7 @@
 #include "create/creation_run.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/path_text.h"
 #include "base/text_utils.h"
@@ -84,8 +85,14 @@ void CreationRun::AddHistory(const std::string& text) {
 }
 
 void CreationRun::AddTreeCache(const std::string& directory) {
-  const std::string file = TreeInfoPath(svc_.fs, svc_.environment, settings_.update_tree_info,
-                                        directory, settings_.commander_ini);
+  const std::string drive = AsciiLowerCase(pathtext::ExtractFileDrive(directory));
+  auto found = tree_info_files_.find(drive);
+  if (found == tree_info_files_.end())
+    found = tree_info_files_
+                .emplace(drive, TreeInfoPath(svc_.fs, svc_.environment, settings_.update_tree_info,
+                                             directory, settings_.commander_ini))
+                .first;
+  const std::string& file = found->second;
   uint32_t error = TreeInfoAppend(svc_.fs, svc_.code_page, file, directory);
   if (error != kErrorSuccess)
     view_.LogError(routine_, "Tree cache " + file + ": error " + std::to_string(error));
@@ -308,15 +315,15 @@ bool CreationRun::WalkLevels(const std::string& text, std::string& failed_part,
       failed_part = part;
       return false;
     }
-    if (!svc_.fs.DirectoryExists(path)) {
-      const uint32_t error = svc_.fs.CreateDirectory(path);
-      if (error != kErrorSuccess) {
-        if (!RefuseFileInTheWay(path)) ShowCreationError(path, error);
-        view_.FocusInput();
-        failed_part = part;
-        return false;
-      }
+    // The creation's own error tells an existing level; only then is the disk asked.
+    const uint32_t error = svc_.fs.CreateDirectory(path);
+    if (error == kErrorSuccess) {
       on_created(path);
+    } else if (!svc_.fs.DirectoryExists(path)) {
+      if (!RefuseFileInTheWay(path)) ShowCreationError(path, error);
+      view_.FocusInput();
+      failed_part = part;
+      return false;
     }
     base = path + "\\";
     if (reached != nullptr) reached->append(reached->empty() ? "" : "\\").append(part);
@@ -328,11 +335,13 @@ void CreationRun::CreateChain(const std::string& chain_text) {
   if (!svc_.fs.DirectoryExists(s_.current_path) && AskCreateMissing(""))
     ForceDirectories(svc_.fs, s_.current_path);
   std::string failed_part, reached;
+  bool made = false;
   const bool complete = WalkLevels(
       chain_text, failed_part,
       [&](const std::string& path) {
         SetDirAttributes(svc_.fs, path, attributes_);
-        AddHistory(chain_text);
+        // Once: each further level would only write the same entry to the top again.
+        if (!std::exchange(made, true)) AddHistory(chain_text);
         AddTreeCache(path + "\\");
       },
       &reached);
@@ -389,9 +398,11 @@ void CreationRun::CreateList(const CreationPlan& plan, const std::string& piped_
   if (view_.ReplacementsChecked()) view_.SetListText(Trim(plan.text));
 
   failures_.clear();
+  bool made = false;
   auto created = [&](const std::string& path) {
     SetDirAttributes(svc_.fs, path, attributes_);
-    if (!piped_history.empty()) AddHistory(piped_history);
+    // Once per run: each further folder would only write the same entry to the top again.
+    if (!std::exchange(made, true) && !piped_history.empty()) AddHistory(piped_history);
     AddTreeCache(path);
   };
   for (const PlannedLine& line : plan.list.lines) {

@@ -5,6 +5,7 @@
 // window closes.
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -152,6 +153,9 @@ class CreationRun {
   std::vector<PlannedPath> refused_;
   std::set<std::string> refused_paths_;
   bool terminated_ = false;  // the outcome ended the program: nothing may follow
+  // The tree cache file of each drive (lower case), found once per run: which files exist
+  // does not change while the run makes folders, and a list asked them for every folder.
+  std::map<std::string, std::string> tree_info_files_;
 };
 
 }  // namespace kestrix

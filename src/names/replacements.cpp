@@ -134,9 +134,17 @@ bool HoldsVariables(const std::string& text, Environment& environment,
 AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::string& caption,
                                          const AutoEnableState& state, VariablePlatform& platform,
                                          const std::vector<std::string>& user_app_ids) {
+  if (!state.replacements_armed) return {};
+  return AutoEnableForVariables(HoldsVariables(text, platform.environment, user_app_ids), caption,
+                                state, platform, user_app_ids);
+}
+
+AutoEnableOutcome AutoEnableForVariables(bool holds_variables, const std::string& caption,
+                                         const AutoEnableState& state, VariablePlatform& platform,
+                                         const std::vector<std::string>& user_app_ids) {
   AutoEnableOutcome outcome;
   if (!state.replacements_armed) return outcome;
-  if (HoldsVariables(text, platform.environment, user_app_ids)) {
+  if (holds_variables) {
     outcome.option = AutoEnableOutcome::Option::kCheck;
     if (state.live_replacements && !state.batch_mode_active)
       outcome.timer = AutoEnableOutcome::Timer::kStart;

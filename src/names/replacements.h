@@ -84,6 +84,10 @@ struct AutoEnableOutcome {
 AutoEnableOutcome AutoEnableReplacements(const std::string& text, const std::string& caption,
                                          const AutoEnableState& state, VariablePlatform& platform,
                                          const std::vector<std::string>& user_app_ids);
+// The same for a text whose HoldsVariables answer is known.
+AutoEnableOutcome AutoEnableForVariables(bool holds_variables, const std::string& caption,
+                                         const AutoEnableState& state, VariablePlatform& platform,
+                                         const std::vector<std::string>& user_app_ids);
 
 struct PreviewCleanupSettings {
   InvalidCharAction invalid_char_action = InvalidCharAction::kWarn;

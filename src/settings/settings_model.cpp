@@ -73,77 +73,96 @@ SettingsResult SettingsModel::Run(Report report, Step&& step) {
   return result;
 }
 
+template <typename Step>
+void SettingsModel::WithFile(Step&& step) {
+  if (!holding_) {
+    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
+    step(ini);
+    return;
+  }
+  if (!held_) held_ = std::make_unique<BigIniFile>(files_, path_, IniOwner::kProgram, code_page_);
+  step(*held_);
+}
+
+void SettingsModel::HoldFile(bool held) {
+  holding_ = held;
+  if (!held) held_.reset();
+}
+
 SettingsResult SettingsModel::LoadStartup() {
   return Run(Report::kOnce, [&] {
-    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
-    SettingsAccess s(ini);
-    StartupSettings r;
-    r.tc8b10_method = s.Bool(Setting::kTC8B10Method);
-    r.tc8b10_fix_ext = s.Bool(Setting::kTC8B10FixExt);
-    r.window_position = ToWindowPosition(s.Integer(Setting::kWindowPosition));
-    r.always_on_top = s.Bool(Setting::kAlwaysOnTop);
-    r.always_active = s.Bool(Setting::kAlwaysActive);
-    r.alpha_blend_value = s.Integer(Setting::kAlphaBlendValue);
-    r.disable_plugins = ToDisablePlugins(s.Integer(Setting::kDisablePlugins));
-    r.mkdir_history_file = s.TrimmedText(Setting::kMkDirHistoryFile);
-    if (!r.mkdir_history_file.empty())
-      r.mkdir_history_file = environment_.Expand(r.mkdir_history_file);
-    r.hide_from_taskbar = s.Bool(Setting::kHideFromTaskBar);
-    r.window_style = ToWindowStyle(s.Integer(Setting::kWindowStyle));
-    r.live_replacements = s.Bool(Setting::kLiveReplacements);
-    r.do_not_enter_deepest = s.Bool(Setting::kDoNotEnterDeepest);
-    r.update_tree_info = s.Text(Setting::kUpdateTreeInfo);
-    r.intelli_modifiers = s.Bool(Setting::kIntelliModifiers);
-    r.suggested_name = ToSuggestedName(s.Integer(Setting::kSuggestedName));
-    r.tc8b10_func_checked = s.Bool(Setting::kTC8B10FuncChecked);
-    r.enter_cmd_installed = s.Bool(Setting::kEnterCmdInstalled);
-    r.dir_prefix = s.Text(Setting::kDirPrefix);
-    r.dir_suffix = s.Text(Setting::kDirSuffix);
-    r.dir_prefix_active = s.Bool(Setting::kDirPrefixActive);
-    r.dir_suffix_active = s.Bool(Setting::kDirSuffixActive);
-    r.file_creation_enable = s.Bool(Setting::kFileCreationEnable);
-    r.extension_detection = s.Bool(Setting::kExtensionDetection);
-    r.tree_preview = s.Bool(Setting::kTreePreview);
-    startup_ = std::move(r);
+    WithFile([&](BigIniFile& ini) {
+      SettingsAccess s(ini);
+      StartupSettings r;
+      r.tc8b10_method = s.Bool(Setting::kTC8B10Method);
+      r.tc8b10_fix_ext = s.Bool(Setting::kTC8B10FixExt);
+      r.window_position = ToWindowPosition(s.Integer(Setting::kWindowPosition));
+      r.always_on_top = s.Bool(Setting::kAlwaysOnTop);
+      r.always_active = s.Bool(Setting::kAlwaysActive);
+      r.alpha_blend_value = s.Integer(Setting::kAlphaBlendValue);
+      r.disable_plugins = ToDisablePlugins(s.Integer(Setting::kDisablePlugins));
+      r.mkdir_history_file = s.TrimmedText(Setting::kMkDirHistoryFile);
+      if (!r.mkdir_history_file.empty())
+        r.mkdir_history_file = environment_.Expand(r.mkdir_history_file);
+      r.hide_from_taskbar = s.Bool(Setting::kHideFromTaskBar);
+      r.window_style = ToWindowStyle(s.Integer(Setting::kWindowStyle));
+      r.live_replacements = s.Bool(Setting::kLiveReplacements);
+      r.do_not_enter_deepest = s.Bool(Setting::kDoNotEnterDeepest);
+      r.update_tree_info = s.Text(Setting::kUpdateTreeInfo);
+      r.intelli_modifiers = s.Bool(Setting::kIntelliModifiers);
+      r.suggested_name = ToSuggestedName(s.Integer(Setting::kSuggestedName));
+      r.tc8b10_func_checked = s.Bool(Setting::kTC8B10FuncChecked);
+      r.enter_cmd_installed = s.Bool(Setting::kEnterCmdInstalled);
+      r.dir_prefix = s.Text(Setting::kDirPrefix);
+      r.dir_suffix = s.Text(Setting::kDirSuffix);
+      r.dir_prefix_active = s.Bool(Setting::kDirPrefixActive);
+      r.dir_suffix_active = s.Bool(Setting::kDirSuffixActive);
+      r.file_creation_enable = s.Bool(Setting::kFileCreationEnable);
+      r.extension_detection = s.Bool(Setting::kExtensionDetection);
+      r.tree_preview = s.Bool(Setting::kTreePreview);
+      startup_ = std::move(r);
+    });
   });
 }
 
 SettingsResult SettingsModel::LoadActivation() {
   return Run(Report::kOnce, [&] {
-    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
-    SettingsAccess s(ini);
-    ActivationSettings r;
-    r.initial_mode = ToInitialMode(s.Integer(Setting::kInitialMode));
-    r.window_extended = s.Bool(Setting::kWindowExtended);
-    r.invalid_char_replace = s.Text(Setting::kInvalidCharReplace);
-    ini.ReadSection(kReplaceCharsSection, r.replace_chars_keys);
-    ini.ReadSectionValues(kExtensionsEnabledSection, r.extensions_enabled_lines);
-    r.invalid_char_action = ToInvalidCharAction(s.Integer(Setting::kInvalidCharAction));
-    r.window_position = ToWindowPosition(s.Integer(Setting::kWindowPosition));
-    r.flat_buttons = s.Bool(Setting::kFlatButtons);
-    r.use_window_theme = s.Bool(Setting::kUseWindowTheme);
-    r.selected_theme = s.Integer(Setting::kSelectedTheme);
-    r.speed_btn_color = s.Text(Setting::kSpeedBtnColor);
-    r.user_theme_name = s.Text(Setting::kUserThemeName);
-    r.last_selected_page = s.Integer(Setting::kLastSelectedPage);
-    r.focus_tc_after_create = s.Bool(Setting::kFocusTCAfterCreate);
-    r.refresh_on_activate = s.Bool(Setting::kRefreshOnActivate);
-    r.disable_user_structs = s.Bool(Setting::kDisableUserStructs);
-    if (!r.disable_user_structs) r.structure_names = ReadStructureNames(ini);
-    r.show_menu_shortcuts = s.Bool(Setting::kShowMenuShortcuts);
-    r.replacements = s.Bool(Setting::kReplacements);
-    r.enter_directory = s.Bool(Setting::kEnterDirectory);
-    r.close_window = s.Bool(Setting::kCloseWindow);
-    r.us_clear_list = s.Bool(Setting::kUSClearList);
-    r.font_name = s.Text(Setting::kFontName);
-    r.font_size = s.Integer(Setting::kFontSize);
-    r.custom_dir_name = s.Text(Setting::kCustomDirName);
-    r.suggested_name = ToSuggestedName(s.Integer(Setting::kSuggestedName));
-    activation_ = std::move(r);
+    WithFile([&](BigIniFile& ini) {
+      SettingsAccess s(ini);
+      ActivationSettings r;
+      r.initial_mode = ToInitialMode(s.Integer(Setting::kInitialMode));
+      r.window_extended = s.Bool(Setting::kWindowExtended);
+      r.invalid_char_replace = s.Text(Setting::kInvalidCharReplace);
+      ini.ReadSection(kReplaceCharsSection, r.replace_chars_keys);
+      ini.ReadSectionValues(kExtensionsEnabledSection, r.extensions_enabled_lines);
+      r.invalid_char_action = ToInvalidCharAction(s.Integer(Setting::kInvalidCharAction));
+      r.window_position = ToWindowPosition(s.Integer(Setting::kWindowPosition));
+      r.flat_buttons = s.Bool(Setting::kFlatButtons);
+      r.use_window_theme = s.Bool(Setting::kUseWindowTheme);
+      r.selected_theme = s.Integer(Setting::kSelectedTheme);
+      r.speed_btn_color = s.Text(Setting::kSpeedBtnColor);
+      r.user_theme_name = s.Text(Setting::kUserThemeName);
+      r.last_selected_page = s.Integer(Setting::kLastSelectedPage);
+      r.focus_tc_after_create = s.Bool(Setting::kFocusTCAfterCreate);
+      r.refresh_on_activate = s.Bool(Setting::kRefreshOnActivate);
+      r.disable_user_structs = s.Bool(Setting::kDisableUserStructs);
+      if (!r.disable_user_structs) r.structure_names = ReadStructureNames(ini);
+      r.show_menu_shortcuts = s.Bool(Setting::kShowMenuShortcuts);
+      r.replacements = s.Bool(Setting::kReplacements);
+      r.enter_directory = s.Bool(Setting::kEnterDirectory);
+      r.close_window = s.Bool(Setting::kCloseWindow);
+      r.us_clear_list = s.Bool(Setting::kUSClearList);
+      r.font_name = s.Text(Setting::kFontName);
+      r.font_size = s.Integer(Setting::kFontSize);
+      r.custom_dir_name = s.Text(Setting::kCustomDirName);
+      r.suggested_name = ToSuggestedName(s.Integer(Setting::kSuggestedName));
+      activation_ = std::move(r);
+    });
   });
 }
 
 SettingsResult SettingsModel::SaveClosing(const ClosingState& state) {
+  held_.reset();
   return Run(Report::kAlways, [&] {
     BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     SettingsAccess s(ini);
@@ -167,8 +186,7 @@ SettingsResult SettingsModel::SaveClosing(const ClosingState& state) {
 std::string SettingsModel::LanguageSetting() {
   std::string id;
   Run(Report::kOnce, [&] {
-    BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
-    id = SettingsAccess(ini).TrimmedText(Setting::kCurrentLng);
+    WithFile([&](BigIniFile& ini) { id = SettingsAccess(ini).TrimmedText(Setting::kCurrentLng); });
   });
   return id;
 }
@@ -237,6 +255,7 @@ SettingsResult SettingsModel::Read(const std::function<void(BigIniFile&)>& step)
 }
 
 SettingsResult SettingsModel::Edit(const std::function<void(BigIniFile&)>& step) {
+  held_.reset();
   return Run(Report::kAlways, [&] {
     BigIniFile ini(files_, path_, IniOwner::kProgram, code_page_);
     step(ini);

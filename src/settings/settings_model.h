@@ -8,6 +8,7 @@
 // failure of a user's step is shown every time.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -157,9 +158,16 @@ class SettingsModel {
   // the activation's), Edit writes what the step changed (the dialogs' sections).
   SettingsResult Read(const std::function<void(BigIniFile&)>& step);
   SettingsResult Edit(const std::function<void(BigIniFile&)>& step);
+  // While held, the language, start-up and activation values are read from one reading of
+  // the file: a start reads it once. A write, or letting go, drops it, so later reads see
+  // the file as it is then.
+  void HoldFile(bool held);
 
  private:
   enum class Report { kOnce, kAlways };
+  // Runs `step` on the held reading, or on one made for it.
+  template <typename Step>
+  void WithFile(Step&& step);
   template <typename Step>
   SettingsResult Run(Report report, Step&& step);
 
@@ -172,6 +180,8 @@ class SettingsModel {
   StartupSettings startup_;
   ActivationSettings activation_;
   bool failure_shown_ = false;
+  bool holding_ = false;
+  std::unique_ptr<BigIniFile> held_;
 };
 
 }  // namespace kestrix

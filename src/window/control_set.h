@@ -39,8 +39,8 @@ class ControlSet {
   TextSelection Selection(HWND control) const;
   // Clamped to the text; a length of npos reaches the end.
   void Select(HWND control, TextSelection selection) const;
-  // The caret after the text.
-  void CaretToEnd(HWND control) const { Select(control, {EditOf(control).TextLength(), 0}); }
+  // The caret after the text, counted in UTF-16 units: the text is not read.
+  void CaretToEnd(HWND control) const { EditOf(control).CaretToEnd(); }
   // Gives `control` the focus unless its edit has it. A combo box's edit takes it directly:
   // given to the box, the focus moves twice, and the input method follows each move.
   // Unlike a focus given to the box, this leaves the edit's selection as it was.

@@ -7,7 +7,9 @@
 // LineOf) is a byte offset into the UTF-8 Text(): the controls count UTF-16 units, and this
 // is the one place that translates (ByteOffsetOfUtf16, Utf16OffsetOfByte). An offset inside
 // a character stands for the character's start. Only LimitText counts UTF-16 units, as the
-// control limits them.
+// control limits them. A translation reads the text only up to the offsets: a caret in a
+// list of thousands of lines must not cost a copy of the whole list.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +29,7 @@ class Control {
   explicit operator bool() const { return hwnd_ != nullptr; }
 
   std::string Text() const { return Utf8(WideText()); }
+  std::wstring WideText() const { return WideHead(std::string::npos); }
   void SetText(const std::string& text) const { SetWindowTextW(hwnd_, Wide(text).c_str()); }
   // The length of Text() in bytes.
   size_t TextLength() const { return Text().size(); }
@@ -54,22 +57,27 @@ class Control {
   LRESULT Send(UINT message, WPARAM wparam, const std::wstring& text) const {
     return Send(message, wparam, reinterpret_cast<LPARAM>(text.c_str()));
   }
-  std::wstring WideText() const {
+  // The text's first `units` UTF-16 units, or all of it.
+  std::wstring WideHead(size_t units) const {
     const int length = GetWindowTextLengthW(hwnd_);
-    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    const size_t size = std::min(units, static_cast<size_t>(length > 0 ? length : 0));
+    std::wstring text(size + 1, L'\0');
     const int got = GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()));
     text.resize(got > 0 ? static_cast<size_t>(got) : 0);
     return text;
   }
-  // The byte offsets into Text() of the UTF-16 positions `start` and `end`.
+  // The byte offsets into Text() of the UTF-16 positions `start` and `end`. One unit more
+  // is read, so that a surrogate pair at the end of the head stays whole.
   std::pair<size_t, size_t> BytesOf(DWORD start, DWORD end) const {
-    const std::string text = Text();
-    return {ByteOffsetOfUtf16(text, start), ByteOffsetOfUtf16(text, end)};
+    const std::string head = Utf8(WideHead(static_cast<size_t>(std::max(start, end)) + 1));
+    return {ByteOffsetOfUtf16(head, start), ByteOffsetOfUtf16(head, end)};
   }
-  // The UTF-16 positions of the byte offsets `start` and `end` into Text().
+  // The UTF-16 positions of the byte offsets `start` and `end` into Text(): a byte offset
+  // is never below its position in units.
   std::pair<size_t, size_t> UnitsOf(size_t start, size_t end) const {
-    const std::string text = Text();
-    return {Utf16OffsetOfByte(text, start), Utf16OffsetOfByte(text, end)};
+    const size_t last = std::max(start, end);
+    const std::string head = Utf8(WideHead(last == std::string::npos ? last : last + 1));
+    return {Utf16OffsetOfByte(head, start), Utf16OffsetOfByte(head, end)};
   }
 
  private:

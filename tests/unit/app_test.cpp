@@ -8,6 +8,7 @@
 #include "app/group_frame.h"
 #include "app/key_commands.h"
 #include "app/launch_decision.h"
+#include "app/list_lines.h"
 #include "app/mode_rules.h"
 #include "app/name_selection.h"
 #include "app/subdir_lines.h"
@@ -331,34 +332,32 @@ TEST(ModeRules, CarryNameIntoListAndListLines) {
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
 }
 
-// The Normal line makes the very paths the list makes, as the creation plan reads both.
-TEST(ModeRules, NormalLineFromListMakesWhatTheListMakes) {
-  const auto paths = [](bool normal, const std::string& text) {
-    PlanInput input;
-    std::tie(input.current_path, input.normal, input.name_text, input.list_text) = std::tuple(
-        "C:\\W\\", normal, text, normal ? CarryNameIntoList(text, text).list.value_or(text) : text);
-    const TextStep same = [](const std::string& t) { return t; };
-    std::set<std::string> made;
-    for (const PlannedPath& path : PlannedPaths(PlanCreation(input, same, same), "C:\\W\\"))
-      made.insert(path.path);
-    return made;
-  };
-  const std::tuple<const char*, bool, const char*> rows[] = {
-      {"alpha\r\nbeta\r\n*gamma", true, "alpha|beta*gamma"},
-      {"x * y**\r\n* z\r\n", true, "x*y* z"},
-      {"*a\r\n*  b\r\nc/d*e", true, "*a*  b|c/d*e"},
-      {"a\r\n\r\n  \r\nb|c", true, "a|b|c"},
-      {" single ", true, "single"},
-      {"", true, ""},
-      {"a\r\n **b", false, "**b"},
-      {"a\r\n*b*c\r\nd", false, "*b*c"},
-  };
-  for (const auto& [list, ok, text] : rows) {
-    const NormalLine line = NormalLineFromList(list);
-    EXPECT_EQ(std::make_pair(line.ok, line.text), std::make_pair(ok, std::string(text))) << list;
-    EXPECT_TRUE(!ok || paths(true, line.text) == paths(false, list)) << list;
+// The list's lines follow each change as a split of the whole new text would give them.
+TEST(ModeRules, ListLinesFollowChangesLineByLine) {
+  const std::pair<std::string, std::string> changes[] = {
+      {"", "a"},
+      {"a\r\nb", "a\r\nbc"},
+      {"a\r\nb", "a\r\n\r\nb"},
+      {"a\r\n\r\nb", "a\r\nb"},
+      {"a\rb", "a\r\nb"},
+      {"a\r\nb", "a\rb"},
+      {"x\r\ny\r\n", "x\r\ny\r\n%z"},
+      {"a\nb\nc", "c"},
+      {"one\r\ntwo\r\nthree", "one\r\n %t\r\nwo\r\nthree"},
+      {"a\r\nb\r\n", ""},
+      {" \r\nq", "p\r\nq"}};
+  for (const auto& [before, after] : changes) {
+    ListLines lines([](const std::string& line) {
+      return ListLines::Facts{IsBlank(line), line.find('%') != std::string::npos};
+    });
+    lines.Replace(0, 0, SplitLines(before));
+    const LineChange change = ChangedLines<char>(before, after, lines.Lines().size());
+    lines.Replace(change.first, change.old_lines,
+                  SplitLines(after.substr(change.begin, change.end - change.begin)));
+    EXPECT_EQ(lines.Lines(), SplitLines(after)) << before << "|" << after;
+    EXPECT_EQ(lines.NonBlank(), static_cast<size_t>(CountNonBlankLines(after))) << after;
+    EXPECT_EQ(lines.AnyVariables(), after.find('%') != std::string::npos) << after;
   }
-  EXPECT_EQ(paths(false, "alpha\r\nbeta\r\n*gamma").size(), 3u);  // the comparison sees paths
 }
 
 TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {

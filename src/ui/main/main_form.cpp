@@ -149,7 +149,10 @@ bool MainForm::Create(HINSTANCE instance) {
   // The captions come with the language, in BuildWindow.
   layout_->Relayout(true);
   bool show = false;
+  // The start reads the settings file once, up to the end of the first activation.
+  settings_.HoldFile(true);
   Guarded([&] { show = BuildWindow(); });
+  if (!show) settings_.HoldFile(false);
   return show && !host_->Terminated();
 }
 
@@ -238,6 +241,7 @@ void MainForm::Activated() {
   if (!app_.host_present) return;
   app_.current_routine = "FormActivate";
   settings_.LoadActivation();
+  settings_.HoldFile(false);
   const ActivationSettings& activation = settings_.Activation();
   preview_->Activated();
   UserAppIds_ = DiscoverUserApps(services_.files, ProgramDirOf(services_.exe_path),
@@ -407,7 +411,7 @@ void MainForm::OnCommand(ControlId id, int code, HWND control) {
     return;
   // The window's own buttons.
   const bool clicked = code == BN_CLICKED;
-  switch (static_cast<MainControl>(id)) {
+  switch (static_cast<MainControl>(static_cast<MainControl>(id))) {
     case MainControl::kAttributeField:
       if (code == EN_CHANGE)
         if (std::optional<std::string> title =

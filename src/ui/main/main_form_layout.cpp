@@ -255,6 +255,9 @@ void MainLayout::CreateControls(HWND form, HINSTANCE instance) {
   CreateControlsOf(ControlGroup::kWindow);
   w_.controls.SetChecked(MainControl::kCloseCheck, true);
   Edit(w_.controls[MainControl::kAttributeField]).LimitText(4);
+  // A pasted list of thousands of lines is longer than an edit lets the user type into by
+  // default (about 30,000 characters): the list takes as much as the system allows.
+  Edit(w_.controls[MainControl::kListField]).LimitText(0);
   // The marker shares its place with the preview label, which is empty while the marker is
   // shown: it must lie above that label (an earlier sibling is drawn on top).
   HWND above_preview = GetWindow(w_.controls[MainControl::kNewNameLabel], GW_HWNDPREV);

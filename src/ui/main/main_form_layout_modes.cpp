@@ -127,6 +127,7 @@ void MainForm::ToggleBatchMode() {
     return;
   }
   layout_->EnsureBatchControls();
+  preview_->KeepUserList();
   mode_ = MainMode::kBatch;
   batch_.Opening();
   layout_->RecenterLater(true);

@@ -16,6 +16,12 @@
 
 namespace kestrix {
 
+NamePreview::NamePreview(Wiring wiring)
+    : w_(std::move(wiring)), list_lines_([this](const std::string& line) {
+        return ListLines::Facts{IsBlank(line),
+                                HoldsVariables(line, w_.variables.environment, w_.user_apps)};
+      }) {}
+
 void NamePreview::RefitPath() {
   ShowPath(w_.controls.Text(MainControl::kCurrentPathLabel));
   preview_follows_.reset();
@@ -90,10 +96,17 @@ void NamePreview::NameEdited() {
 }
 
 std::string NamePreview::ApplyAutoEnable(const std::string& text, const std::string& shown) {
+  return AutoEnable([&] { return HoldsVariables(text, w_.variables.environment, w_.user_apps); },
+                    shown);
+}
+
+std::string NamePreview::AutoEnable(const std::function<bool()>& holds_variables,
+                                    const std::string& shown) {
   const StartupSettings& startup = w_.settings.Startup();
   AutoEnableState state{armed_, startup.live_replacements, w_.mode == MainMode::kBatch};
   AutoEnableOutcome outcome =
-      AutoEnableReplacements(text, shown, state, w_.variables, w_.user_apps);
+      armed_ ? AutoEnableForVariables(holds_variables(), shown, state, w_.variables, w_.user_apps)
+             : AutoEnableOutcome{};
   if (outcome.option != AutoEnableOutcome::Option::kUnchanged)
     w_.controls.SetChecked(MainControl::kReplacementsCheck,
                            outcome.option == AutoEnableOutcome::Option::kCheck);
@@ -121,11 +134,29 @@ void NamePreview::StopTimer() {
 
 void NamePreview::ListChanged() {
   if (w_.mode == MainMode::kNormal) return;
+  ListChanged(Edit(w_.controls[MainControl::kListField]).WideText());
+}
+
+// The work of a key is proportional to the lines it changed: the text is compared with the
+// last one, only the changed lines are split and scanned, and the counts follow.
+void NamePreview::ListChanged(std::wstring text) {
   w_.routine = "MkDirExtChange";
-  const std::string text = w_.controls.Text(MainControl::kListField);
-  last_list_text_ = text;
-  if (w_.mode != MainMode::kBatch) w_.batch.KeepUserList(SplitLines(text));
-  const int lines = CountNonBlankLines(text);
+  if (w_.user_apps != facts_user_apps_) {
+    facts_user_apps_ = w_.user_apps;
+    list_lines_.Refresh();
+  }
+  if (text != list_wide_) {
+    if (w_.mode == MainMode::kBatch) KeepUserList();
+    const LineChange change = ChangedLines<wchar_t>(list_wide_, text, list_lines_.Lines().size());
+    list_lines_.Replace(
+        change.first, change.old_lines,
+        SplitLines(Utf8(std::wstring_view(text).substr(change.begin, change.end - change.begin))));
+    list_wide_ = std::move(text);
+    list_text_stale_ = true;
+  }
+  if (w_.mode != MainMode::kBatch) user_list_follows_ = true;
+  const std::vector<std::string>& all = list_lines_.Lines();
+  const int lines = static_cast<int>(list_lines_.NonBlank());
   ListState state = ListStateFor(lines);
   ShowOkState(std::nullopt, state.ok_enabled);
   std::string preview;
@@ -133,7 +164,8 @@ void NamePreview::ListChanged() {
     w_.controls.SetVisible(MainControl::kMoreLink, false);
   } else if (state.preview_single) {
     w_.controls.SetVisible(MainControl::kMoreLink, false);
-    preview = CleanedPreview(Trim(text), false);
+    // The trimmed list is its one line that is not blank, trimmed.
+    preview = CleanedPreview(Trim(*list_lines_.SingleNonBlank()), false);
     w_.controls.SetEnabled(MainControl::kEnterCheck, true);
   } else {
     ShowOkState(false, std::nullopt);
@@ -143,16 +175,21 @@ void NamePreview::ListChanged() {
     w_.controls.SetChecked(MainControl::kEnterCheck, false);
     w_.controls.SetEnabled(MainControl::kEnterCheck, false);
   }
-  if (state.check_single_target) {
-    std::vector<std::string> split = SplitLines(text);
-    DirExists(Concat({w_.current_path, split.empty() ? "" : split.front()}),
+  if (state.check_single_target)
+    DirExists(Concat({w_.current_path, all.empty() ? "" : all.front()}),
               w_.controls.Text(MainControl::kNameField));
-  }
   // The name field mirrors line 0; its own change handler must not answer that copy, or
   // the preview would show one name of several.
-  last_name_text_ = NameFromList(text);
+  last_name_text_ = lines == 0 || all.empty() ? std::string() : all.front();
   w_.controls.SetText(MainControl::kNameField, last_name_text_);
-  ShowPreview(ApplyAutoEnable(Trim(text), preview));
+  // Variables are found within lines, so the trimmed list holds them when a line does.
+  ShowPreview(AutoEnable([this] { return list_lines_.AnyVariables(); }, preview));
+}
+
+void NamePreview::KeepUserList() {
+  if (!user_list_follows_) return;
+  w_.batch.KeepUserList(list_lines_.Lines());
+  user_list_follows_ = false;
 }
 
 // The preview's character clean-up of `text` with the settings read at activation.
@@ -168,10 +205,13 @@ std::string NamePreview::CleanedPreview(const std::string& text, bool normal_mod
 }
 
 void NamePreview::Rerun() {
-  if (w_.mode == MainMode::kNormal)
+  if (w_.mode == MainMode::kNormal) {
     NameEdited();
-  else
+  } else {
+    // The variables may say otherwise now.
+    list_lines_.Refresh();
     ListChanged();
+  }
 }
 
 void NamePreview::InputMayHaveChanged(HWND input) {
@@ -182,18 +222,25 @@ void NamePreview::InputMayHaveChanged(HWND input) {
   }
   // The hidden list changes only through SetListText, which keeps its text.
   if (w_.mode == MainMode::kNormal) return;
-  if (w_.controls.Text(MainControl::kListField) != last_list_text_) ListChanged();
+  std::wstring text = Edit(input).WideText();
+  if (text != list_wide_) ListChanged(std::move(text));
 }
 
 // While the name field is in use the hidden list is held as a value: setting a multi-line
 // edit's text was the dearest step of a keystroke. ChangeToExt hands it to the control.
 std::string NamePreview::ListText() const {
-  return w_.mode == MainMode::kNormal ? last_list_text_ : w_.controls.Text(MainControl::kListField);
+  if (w_.mode != MainMode::kNormal) return w_.controls.Text(MainControl::kListField);
+  if (list_text_stale_) {
+    last_list_text_ = Utf8(list_wide_);
+    list_text_stale_ = false;
+  }
+  return last_list_text_;
 }
 
 void NamePreview::SetListText(const std::string& text) {
   if (w_.mode == MainMode::kNormal) {
     last_list_text_ = text;
+    list_text_stale_ = false;
     return;
   }
   w_.controls.SetText(MainControl::kListField, text);

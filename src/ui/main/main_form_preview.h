@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/key_commands.h"
+#include "app/list_lines.h"
 #include "names/input_mode.h"
 #include "names/replacements.h"
 #include "settings/language_table.h"
@@ -40,7 +41,7 @@ class NamePreview {
     // The preview shows new texts (the tree preview follows).
     std::function<void()> changed;
   };
-  explicit NamePreview(Wiring wiring) : w_(std::move(wiring)) {}
+  explicit NamePreview(Wiring wiring);
 
   void Attach(HWND form) { form_ = form; }
   // The activation has read the settings again: the ReplaceChars values.
@@ -63,6 +64,9 @@ class NamePreview {
   // The list control shows `text`; its change handler runs when that is a change.
   std::string ListText() const;
   void SetListText(const std::string& text);
+  // Batch mode opens: the batch group keeps the user's list as the list's change handler
+  // last saw it outside batch mode.
+  void KeepUserList();
   // Switches "Enable replacements" and the live timer as the typed text asks; the caption
   // the preview `shown` is to be shown with.
   std::string ApplyAutoEnable(const std::string& text, const std::string& shown);
@@ -86,11 +90,23 @@ class NamePreview {
   void ShowPreview(const std::string& text);
   std::string FileMarked(const std::string& text, const std::string& preview);
   std::string CleanedPreview(const std::string& text, bool normal_mode) const;
+  std::string AutoEnable(const std::function<bool()>& holds_variables, const std::string& shown);
+  // ListChanged with the list's text, read by the caller.
+  void ListChanged(std::wstring text);
 
   Wiring w_;
   HWND form_ = nullptr;
   std::string last_name_text_;
-  std::string last_list_text_;
+  // In Normal mode, the hidden list; in the others the list as its handler last saw it,
+  // converted from list_wide_ when asked.
+  mutable std::string last_list_text_;
+  mutable bool list_text_stale_ = false;
+  // The list's text and lines as its change handler last saw them, followed a change at a
+  // time; the user's list is copied from them only when batch mode needs it.
+  std::wstring list_wide_;
+  ListLines list_lines_;
+  std::vector<std::string> facts_user_apps_;
+  bool user_list_follows_ = false;
   std::string shown_path_;
   std::optional<std::string> preview_follows_;  // the path the preview was placed after
   // The ReplaceChars values of the settings file, read at most once per activation.
