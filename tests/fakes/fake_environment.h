@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/text_utils.h"
 #include "platform/environment.h"
 
 namespace kestrix {
@@ -57,12 +58,8 @@ class FakeEnvironment : public Environment {
  private:
   // Index of the entry named `name` (ASCII letters compared without case), or -1.
   int IndexOf(const std::string& name) const {
-    auto fold = [](std::string text) {
-      for (char& c : text) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
-      return text;
-    };
     for (size_t i = 0; i < variables_.size(); ++i)
-      if (fold(variables_[i].first) == fold(name)) return static_cast<int>(i);
+      if (EqualsIgnoreCase(variables_[i].first, name)) return static_cast<int>(i);
     return -1;
   }
 

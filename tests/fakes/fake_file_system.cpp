@@ -18,10 +18,9 @@ char FoldChar(char c) {
   return c;
 }
 
-std::string FoldPath(const std::string& text) {
-  std::string folded(text);
-  std::transform(folded.begin(), folded.end(), folded.begin(), FoldChar);
-  return folded;
+std::string FoldPath(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), FoldChar);
+  return text;
 }
 
 bool InvalidNameChar(char c) {

@@ -17,12 +17,8 @@ class FakeResources : public Resources {
 
   uint32_t ReadData(const std::string& name, std::string& data) override {
     auto it = blobs_.find(AsciiUpperCase(name));
-    if (it == blobs_.end()) {
-      data.clear();
-      return kErrorResourceNameNotFound;
-    }
-    data = it->second;
-    return 0;
+    data = it == blobs_.end() ? "" : it->second;
+    return it == blobs_.end() ? kErrorResourceNameNotFound : 0;
   }
 
  private:

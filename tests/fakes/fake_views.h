@@ -25,6 +25,23 @@ class FakeSnapshotView : public SnapshotView {
   void Terminate() override { terminated = true; }
 };
 
+// The host's foreground and focus as a test sets them; what was forced and sent is recorded.
+// An Escape moves the focus to `focus_after_escape` when one is set.
+class FakeHostFocus : public HostFocus {
+ public:
+  WindowHandle foreground = 0, focus = 0, focus_after_escape = 0;
+  std::vector<WindowHandle> forced;
+  std::vector<std::pair<WindowHandle, uint8_t>> keys;
+  WindowHandle ForegroundWindow() override { return foreground; }
+  WindowHandle GetForeignFocus() override { return focus; }
+  void ForceForeground(WindowHandle window) override { forced.push_back(window); }
+  void SendKeyDown(WindowHandle window, uint8_t key) override {
+    keys.emplace_back(window, key);
+    if (focus_after_escape != 0) focus = focus_after_escape;
+  }
+  void Pause(unsigned) override {}
+};
+
 class FakeCreationView : public CreationView {
  public:
   bool normal = true;

@@ -84,32 +84,21 @@ class FakeWindowSystem : public WindowSystem {
   WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::string& class_name,
                           const std::optional<std::string>& caption) override;
   std::vector<WindowHandle> TopLevelWindows() override { return ChildrenOf(0); }
-  std::string ClassName(WindowHandle window) override {
-    Window* w = Find(window);
-    return w ? w->class_name : std::string();
-  }
+  std::string ClassName(WindowHandle window) override { return Seen(window).class_name; }
   std::string SendGetText(WindowHandle window, size_t max_chars) override;
   std::string SendGetTextWithin(WindowHandle window, size_t max_chars, uint32_t) override {
-    Window* w = Find(window);
-    return w && !w->hung ? std::string(HeadOfUtf16Length(w->text, max_chars)) : std::string();
+    const Window& w = Seen(window);
+    return w.hung ? std::string() : std::string(HeadOfUtf16Length(w.text, max_chars));
   }
-  std::string GetWindowText(WindowHandle window) override {
-    Window* w = Find(window);
-    return w ? w->text : std::string();
-  }
+  std::string GetWindowText(WindowHandle window) override { return Seen(window).text; }
   bool IsIconic(WindowHandle) override { return false; }
   bool GetRect(WindowHandle window, WindowRect& rect) override {
-    Window* w = Find(window);
-    if (w != nullptr) rect = w->rect;
-    return w != nullptr;
+    if (Find(window)) rect = Seen(window).rect;
+    return Find(window) != nullptr;
   }
-  int ListBoxCurrent(WindowHandle list) override {
-    Window* w = Find(list);
-    return w ? w->list_current : -1;
-  }
+  int ListBoxCurrent(WindowHandle list) override { return Seen(list).list_current; }
   int ListBoxCount(WindowHandle list) override {
-    Window* w = Find(list);
-    return w ? static_cast<int>(w->list_items.size()) : -1;
+    return Find(list) ? static_cast<int>(Seen(list).list_items.size()) : -1;
   }
   std::optional<std::string> ListBoxItem(WindowHandle list, int index) override {
     Window* w = Find(list);
@@ -138,6 +127,11 @@ class FakeWindowSystem : public WindowSystem {
   Window* Find(WindowHandle window) {
     auto it = windows_.find(window);
     return it == windows_.end() ? nullptr : &it->second;
+  }
+  // The window, or for one that is not there a window without text, class or items.
+  const Window& Seen(WindowHandle window) {
+    static const Window none;
+    return Find(window) ? *Find(window) : none;
   }
   const std::vector<WindowHandle>& ChildrenOf(WindowHandle parent) const {
     static const std::vector<WindowHandle> none;

@@ -28,13 +28,11 @@ namespace {
 [[maybe_unused]] std::vector<std::string> Split(const uint8_t* data, size_t size, char separator,
                                                 size_t parts) {
   std::vector<std::string> out(1);
-  for (size_t i = 0; i < size; ++i) {
-    if (data[i] == static_cast<uint8_t>(separator) && out.size() < parts) {
+  for (size_t i = 0; i < size; ++i)
+    if (data[i] == static_cast<uint8_t>(separator) && out.size() < parts)
       out.emplace_back();
-    } else {
+    else
       out.back().push_back(static_cast<char>(data[i]));
-    }
-  }
   return out;
 }
 
@@ -176,16 +174,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #include "host/host_commands.h"
 #include "host/host_snapshot.h"
 
-namespace {
-struct QuietFocus : HostFocus {
-  WindowHandle ForegroundWindow() override { return 0; }
-  WindowHandle GetForeignFocus() override { return 0; }
-  void ForceForeground(WindowHandle) override {}
-  void SendKeyDown(WindowHandle, uint8_t) override {}
-  void Pause(unsigned) override {}
-};
-}  // namespace
-
 // The host's copy-data replies, one per line in the order it is asked, as the window
 // procedure hands them on; the last line is typed into the path field.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -196,7 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fs.AddDirectory("C:\\Data\\Photos.old");
   FakeEnvironment env{{"TEMP", "C:\\Temp"}};
   FakeSnapshotView view;
-  QuietFocus focus;
+  FakeHostFocus focus;
   HostSnapshot snapshot;
   HostMethodFlags flags;
   AffixSettings affixes{"pre_", true, "", false};

@@ -40,7 +40,7 @@ class ErrorLoggerTest : public ::testing::Test {
   ErrorLogger logger{fs, kProgramDir, "tc Kestrix", kSystem, clock, routine};
 };
 
-TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
+TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderTheDirectoryIsCreatedAndNoPlaceIsAFault) {
   fs.AddDirectory(kProgramDir);
   logger.Log("Ttc_KestrixForm", FailureInfo{"EFirst", "one"});
   routine = "TCEnterDir";
@@ -60,15 +60,12 @@ TEST_F(ErrorLoggerTest, FailuresAreAppendedInOrderAndTheDirectoryIsCreated) {
   fs.AddFile(kLogPath, "older\r\n");
   logger.Log("F", FailureInfo{"E", "m"});
   EXPECT_TRUE(Log().starts_with("older\r\nFormName.......: F\r\n"));
-}
-
-TEST_F(ErrorLoggerTest, UnwritableLocationsAreSilent) {
+  // Unwritable locations are silent.
   const std::pair<const char*, void (*)(FakeFileSystem&)> cases[] = {
       {"read-only program directory",
        [](FakeFileSystem& f) { f.FailPath(kProgramDir, kErrorAccessDenied); }},
       {"a file named Log", [](FakeFileSystem& f) { f.AddFile("C:\\TC\\Kestrix\\Log", "x"); }},
-      {"read-only log file", [](FakeFileSystem& f) { f.AddFile(kLogPath, "old", kAttrReadOnly); }},
-  };
+      {"read-only log file", [](FakeFileSystem& f) { f.AddFile(kLogPath, "old", kAttrReadOnly); }}};
   for (const auto& [what, arrange] : cases) {
     FakeFileSystem local;
     local.AddDirectory(kProgramDir);
@@ -80,7 +77,7 @@ TEST_F(ErrorLoggerTest, UnwritableLocationsAreSilent) {
 }
 
 // ---- key_commands
-TEST(DecideKey, ByKeysModifiersAndFocus) {
+TEST(DecideKey, ByKeysModifiersAndFocusAndEscapeByTheFirstMatchingCase) {
   // Mode keys follow the cycle whatever is held.
   const std::tuple<uint16_t, MainMode, KeyAction> modes[] = {
       {kKeyF3, MainMode::kNormal, KeyAction::kChangeToExt},
@@ -89,8 +86,7 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {kKeyF6, MainMode::kExtended, KeyAction::kChangeToNormal},
       {kKeyF7, MainMode::kNormal, KeyAction::kChangeToExt},
       {kKeyF7, MainMode::kBatch, KeyAction::kBatchDirClick},
-      {kKeyF9, MainMode::kBatch, KeyAction::kTreePreview},
-  };
+      {kKeyF9, MainMode::kBatch, KeyAction::kTreePreview}};
   for (const auto& [key, mode, action] : modes) {
     KeyContext context{mode, FocusedControl::kMkDir, true};
     for (KeyPress press : {KeyPress{key}, KeyPress{key, true, true, true}}) {
@@ -141,8 +137,7 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
       {F::kPrefixSuffix, Plain(kKeyNext), true, A::kCaretToEnd, true},
       {F::kPathField, Plain(kKeyReturn), true, A::kOkClick, true},
       {F::kPathField, Shift(kKeyReturn), true, A::kNone, false},
-      {F::kMemoSuffix, Ctrl(kKeyTab), true, A::kNone, false},
-  };
+      {F::kMemoSuffix, Ctrl(kKeyTab), true, A::kNone, false}};
   for (const auto& [focus, press, ok, action, consumed] : cases) {
     KeyContext context{focus == F::kMkDirExt ? MainMode::kExtended : MainMode::kNormal, focus, ok};
     const KeyDecision decision = DecideKey(press, context);
@@ -155,18 +150,15 @@ TEST(DecideKey, ByKeysModifiersAndFocus) {
     EXPECT_EQ(std::tie(decision.action, decision.consumed),
               std::make_tuple(shown ? A::kUndo : A::kNone, shown));
   }
-}
-
-TEST(DecideEscape, FirstMatchingCase) {
-  const std::pair<EscapeContext, EscapeAction> cases[] = {
+  // Escape: the first matching case.
+  const std::pair<EscapeContext, EscapeAction> escapes[] = {
       {{FocusedControl::kPathField, true, true}, EscapeAction::kEndPathEditing},
       {{FocusedControl::kAttribField, true, false}, EscapeAction::kCloseAttribField},
       {{FocusedControl::kMkDir, true, false}, EscapeAction::kPassOn},
       {{FocusedControl::kMemoSuffix, false, false}, EscapeAction::kPassOn},
       {{FocusedControl::kTemplates, false, true}, EscapeAction::kPassOn},
-      {{FocusedControl::kMkDir, false, false}, EscapeAction::kCloseWindow},
-  };
-  for (const auto& [context, action] : cases) EXPECT_EQ(DecideEscape(context), action);
+      {{FocusedControl::kMkDir, false, false}, EscapeAction::kCloseWindow}};
+  for (const auto& [context, action] : escapes) EXPECT_EQ(DecideEscape(context), action);
 }
 
 // ---- launch_decision
@@ -188,8 +180,7 @@ TEST(LaunchDecision, InstallSwitchesAndUnsupportedLocations) {
       {"1:", false},
       {"2:\\", true},
       {"\\\\\\", true},
-      {"\\\\server\\share\\*.*", false},
-  };
+      {"\\\\server\\share\\*.*", false}};
   for (const auto& [path, unsupported] : locations)
     EXPECT_EQ(IsUnsupportedLocation(files, path), unsupported) << path;
 }
@@ -203,8 +194,7 @@ TEST(LaunchDecision, ReadHostLocation) {
       {"C:\\TotalCmd", "w.ini", "C:\\Downloads\\tc Kestrix.exe", false, "c:\\totalcmd"},
       {{}, {}, "C:\\TotalCmd\\tc Kestrix.exe", false, "%commander_path%"},
       {"C:\\TotalCmd", "  ", "C:\\TotalCmd\\tc Kestrix.exe", false, "C:\\TotalCmd"},
-      {"", "w.ini", "C:\\TotalCmd\\tc Kestrix.exe", false, ""},
-  };
+      {"", "w.ini", "C:\\TotalCmd\\tc Kestrix.exe", false, ""}};
   for (const auto& [path, ini, exe, inside, compared] : cases) {
     FakeEnvironment env;
     if (path) env.Set("COMMANDER_PATH", *path);
@@ -218,8 +208,7 @@ TEST(LaunchDecision, ReadHostLocation) {
   FakeEnvironment env{{"COMMANDER_INI", " C:\\tc\\wincmd.ini "}};
   StartupValues values;
   ReadHostLocation(env, "C:/tc/Kestrix/tc Kestrix.exe", values);
-  EXPECT_EQ(values.program_dir, "C:\\tc\\Kestrix");
-  EXPECT_EQ(values.commander_ini, "C:\\tc\\wincmd.ini");
+  EXPECT_EQ(values.program_dir + "|" + values.commander_ini, "C:\\tc\\Kestrix|C:\\tc\\wincmd.ini");
 }
 
 // A host with lists and path panels, a focus and files, for the whole decision.
@@ -241,7 +230,7 @@ struct Scenario : FakeHostLayout {
   }
 };
 
-TEST(LaunchDecision, DecisionTable) {
+TEST(LaunchDecision, DecisionTableHeaderPathOrNoFocusOrNoHost) {
   const LaunchAction kMain = LaunchAction::kMainWindow, kHost = LaunchAction::kDelegateToHost,
                      kSetup = LaunchAction::kInstaller;
   const std::string kData = "c:\\data\\*.*", kZip = "c:\\data\\a.zip\\*.*";
@@ -272,12 +261,10 @@ TEST(LaunchDecision, DecisionTable) {
   const LaunchDecision second = again.Run({}, kOut);
   EXPECT_EQ(std::tie(second.action, second.window),
             std::make_tuple(LaunchAction::kBringInstallerForward, installer));
-}
-
-TEST(LaunchDecision, HeaderPathOrNoFocusOrNoHost) {
-  const std::pair<const char*, const char*> cases[] = {{"Plugin", "c:\\header-left\\*.*"},
-                                                       {"x/y", "x/y"}};
-  for (const auto& [panel_text, start] : cases) {
+  // A panel text that names no path gives way to the header.
+  const std::pair<const char*, const char*> panels[] = {{"Plugin", "c:\\header-left\\*.*"},
+                                                        {"x/y", "x/y"}};
+  for (const auto& [panel_text, start] : panels) {
     Scenario s;
     s.AddHost(panel_text, "c:\\other\\*.*");
     EXPECT_EQ(s.Run({}).action, LaunchAction::kMainWindow);
@@ -295,15 +282,14 @@ TEST(LaunchDecision, HeaderPathOrNoFocusOrNoHost) {
 }
 
 // ---- mode_rules
-TEST(ModeRules, CarryNameIntoListAndListLines) {
+TEST(ModeRules, CarryNameIntoListListLinesAndTheNormalLineMakesWhatTheListMakes) {
   const std::tuple<const char*, const char*, std::optional<std::string>> cases[] = {
       {"a|b", "a|b", "a\r\nb"},
       {" a*b ", "a*b", "a\r\n*b"},                  // trimmed on both sides
       {"a*b", "x\r\ny", std::nullopt},              // the list is the user's own
       {"a|b*c|d", "a|b*c|d", "a\r\nb\r\n*c\r\nd"},  // stars stay in their part
       {"proj*src*doc|notes", "x", "proj\r\n*src\r\n*doc\r\nnotes"},
-      {"plain", "plain\r\nmore", std::nullopt},
-  };
+      {"plain", "plain\r\nmore", std::nullopt}};
   for (const auto& [name, list, carried_list] : cases) {
     CarriedText carried = CarryNameIntoList(name, list);
     EXPECT_EQ(carried.list, carried_list) << name;
@@ -330,6 +316,31 @@ TEST(ModeRules, CarryNameIntoListAndListLines) {
       {"old\r\nkeep\r\n", "new", "new\r\nkeep\r\n"}};
   for (const auto& [list, first, result] : mirrored)
     EXPECT_EQ(ListWithFirstLine(list, first), result) << list;
+  // The Normal line makes the very paths the list makes, as the creation plan reads both.
+  const auto paths = [](bool normal, const std::string& text) {
+    PlanInput input;
+    std::tie(input.current_path, input.normal, input.name_text, input.list_text) = std::tuple(
+        "C:\\W\\", normal, text, normal ? CarryNameIntoList(text, text).list.value_or(text) : text);
+    const TextStep same = [](const std::string& t) { return t; };
+    std::set<std::string> made;
+    for (const PlannedPath& path : PlannedPaths(PlanCreation(input, same, same), "C:\\W\\"))
+      made.insert(path.path);
+    return made;
+  };
+  const std::tuple<const char*, bool, const char*> rows[] = {
+      {"alpha\r\nbeta\r\n*gamma", true, "alpha|beta*gamma"},
+      {"x * y**\r\n* z\r\n", true, "x*y* z"},
+      {"*a\r\n*  b\r\nc/d*e", true, "*a*  b|c/d*e"},
+      {"a\r\n\r\n  \r\nb|c", true, "a|b|c"},
+      {" single ", true, "single"},
+      {"", true, ""},
+      {"a\r\n **b", false, "**b"},
+      {"a\r\n*b*c\r\nd", false, "*b*c"}};
+  for (const auto& [list, ok, text] : rows) {
+    const NormalLine line = NormalLineFromList(list);
+    EXPECT_EQ(std::make_pair(line.ok, line.text), std::make_pair(ok, std::string(text))) << list;
+    EXPECT_TRUE(!ok || paths(true, line.text) == paths(false, list)) << list;
+  }
 }
 
 // The list's lines follow each change as a split of the whole new text would give them.
@@ -360,7 +371,7 @@ TEST(ModeRules, ListLinesFollowChangesLineByLine) {
   }
 }
 
-TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {
+TEST(ModeRules, LayoutStacksThePartsDownTheWindowDirExistsInitialModeAndActivation) {
   for (bool batch : {false, true}) {
     const LayoutOutput o = ComputeLayout({40, 21, 25, 120, 90, batch, true});
     const int ok_bottom = o.buttons_top + 25;
@@ -371,9 +382,6 @@ TEST(ModeRules, LayoutStacksThePartsDownTheWindow) {
     EXPECT_TRUE(90 < o.additional_height &&
                 o.additional_top + o.additional_height < o.window_height);
   }
-}
-
-TEST(ModeRules, DirExistsInitialModeAndActivation) {
   const std::tuple<bool, const char*, bool, bool> exists[] = {
       {true, "Sub", true, true}, {true, "  ", false, false}, {false, "", false, true}};
   for (const auto& [found, name, enter, enabled] : exists) {
@@ -394,15 +402,14 @@ TEST(ModeRules, DirExistsInitialModeAndActivation) {
       {false, true, true, A::kFormActivate},    // the first show, after the host had the focus
       {true, false, true, A::kFormActivate},    // back from one of the program's own dialogs
       {true, true, true, A::kRestoreFocus},     // Alt+Tab back: the mode and the text stay
-      {true, true, false, A::kFocusInput},
-  };
+      {true, true, false, A::kFocusInput}};
   for (const auto& [before, other_program, focus_inside, action] : activations)
     EXPECT_EQ(ActivationFor(before, other_program, focus_inside), action)
         << before << other_program << focus_inside;
 }
 
 // ---- subdir_lines
-TEST(SubdirLines, PressesUnderAProjectNumberOnward) {
+TEST(SubdirLines, PressesUnderAProjectNumberOnwardFromEachReferenceLineForm) {
   // A renamed line continues its own numbering.
   int counter = 2;
   SubdirLineResult renamed =
@@ -415,9 +422,7 @@ TEST(SubdirLines, PressesUnderAProjectNumberOnward) {
   EXPECT_EQ(
       std::make_tuple(normal.lines, normal.line_index, normal.select_start, normal.select_length),
       std::make_tuple(Lines{"Project", "* Subdir 3"}, size_t{1}, size_t{2}, size_t{7}));
-}
-
-TEST(SubdirLines, ReferenceLineForms) {
+  // The reference line's forms.
   const std::tuple<Lines, size_t, Lines, int> cases[] = {
       {{"*Photos"}, 0, {"*Photos", "* Photos1"}, 1},                          // no digit: number 0
       {{"* Take 3b"}, 0, {"* Take 3b", "* Take 4"}, 4},                       // digits stop at "b"
@@ -426,8 +431,7 @@ TEST(SubdirLines, ReferenceLineForms) {
       {{"* 7"}, 0, {"* 7", "* Subdir8"}, 8},  // blank name: the word
       {{}, 0, {"* Subdir 1"}, 1},             // empty list
       {{"x"}, 99, {"x", "* Subdir 1"}, 1},    // caret beyond the list
-      {{"* n 99999999999999"}, 0, {"* n 99999999999999", "* n 1000000001"}, 1000000001},
-  };
+      {{"* n 99999999999999"}, 0, {"* n 99999999999999", "* n 1000000001"}, 1000000001}};
   for (const auto& [lines, caret_line, expected, next] : cases) {
     int counter = 42;
     EXPECT_EQ(AddSubdirLineExtended(lines, caret_line, "Subdir", counter).lines, expected);

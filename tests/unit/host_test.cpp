@@ -31,7 +31,7 @@ FakeFileSystem ItemFiles() {
   return fs;
 }
 
-TEST(ParseListItem, DetailedAndBriefLines) {
+TEST(ParseListItem, DetailedAndBriefLinesSuggestionsAndAbsoluteHostPaths) {
   const std::tuple<const char*, bool, const char*, const char*> cases[] = {
       // Detailed view: name, size, date, time, attributes (tabs between the columns).
       {"5 : Report.2024.pdf\t12345\t01.02.2024 10:00\t-a--", false, "Report.2024.pdf", "12345"},
@@ -51,21 +51,18 @@ TEST(ParseListItem, DetailedAndBriefLines) {
     FocusedItem item = ParseListItem(line, fix_ext, fs, kCurrent);
     EXPECT_EQ(item.name + "|" + item.info, std::string(name) + "|" + info) << line;
   }
-}
-
-TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
+  // Suggestions: files lose their extension, directories stay whole.
   const AffixSettings plain, affixes{"pre_", true, "_suf", true};
   const AffixSettings inactive{"pre_", false, "   ", true};  // switched off, blank
-  const std::tuple<FocusedItem, const AffixSettings*, const char*, const char*> cases[] = {
+  const std::tuple<FocusedItem, const AffixSettings*, const char*, const char*> suggestions[] = {
       {{"Report.2024.pdf", "12345"}, &affixes, "Report.2024", "pre_Report.2024_suf"},
       {{"Photos.old", "<DIR>"}, &plain, "Photos.old", "Photos.old"},
       {{"Photos.old", ""}, &plain, "Photos", "Photos"},  // without the extension fix
       {{".hidden", ""}, &affixes, ".hidden", "pre_.hidden_suf"},
       {{"", ""}, &affixes, "", ""},
       {{"a.b", "1"}, &inactive, "a", "a"},
-      {{"Żółw.pdf", "12"}, &plain, "Żółw", "Żółw"},
-  };
-  for (const auto& [item, affix, selected, field] : cases) {
+      {{"Żółw.pdf", "12"}, &plain, "Żółw", "Żółw"}};
+  for (const auto& [item, affix, selected, field] : suggestions) {
     NameSuggestion s = SuggestFromListItem(item, *affix, kCurrent);
     EXPECT_EQ(std::tie(s.selected_name, s.field_text, s.text_file),
               std::make_tuple(std::string(selected), std::string(field), false))
@@ -82,20 +79,19 @@ TEST(SuggestFromListItem, FilesLoseTheirExtensionDirectoriesStayWhole) {
       {"Report.2024.pdf", true, "Report.2024"},
       {".hidden", true, ".hidden"},
       {"..", true, ""}};
-  FakeFileSystem fs = ItemFiles();
+  FakeFileSystem item_files = ItemFiles();
   for (const auto& [reply, fix_ext, selected] : replies)
-    EXPECT_EQ(SuggestFromHostReply(reply, fix_ext, fs, kCurrent, {}).selected_name, selected)
+    EXPECT_EQ(SuggestFromHostReply(reply, fix_ext, item_files, kCurrent, {}).selected_name,
+              selected)
         << reply << " fix " << fix_ext;
-}
-
-TEST(IsAbsoluteHostPath, DriveOrUncWithCleanRest) {
-  const std::pair<const char*, bool> cases[] = {
+  // An absolute host path: a drive or UNC path with a clean rest.
+  const std::pair<const char*, bool> paths[] = {
       {" d:\\x\\y ", true}, {"\\\\srv\\share", true}, {"C:", true},       {"C:\\a:b", false},
       {"C:\\a*b", false},   {"C:\\a?", false},        {"C:\\a/b", false}, {"C:\\a\tb", false},
       {"1:\\x", false},     {"Work\\New", false},     {"C", false},       {"A:\\x", true},
       {"a:", true},         {"Z:\\", true},           {"@:\\x", false},   {"[:", false},
       {"C:\\a b", true}};
-  for (const auto& [text, absolute] : cases) EXPECT_EQ(IsAbsoluteHostPath(text), absolute) << text;
+  for (const auto& [text, absolute] : paths) EXPECT_EQ(IsAbsoluteHostPath(text), absolute) << text;
 }
 
 // ---- host_commands
@@ -157,8 +153,7 @@ TEST(HostCommands, APathReachesTheHostByTheFirstRouteThatCarriesIt) {
           {"C:\\Łódź", true, kLate, "C:\\ODZ~1", kShortForm, lodz + "CD@ C:\\ODZ~1\r\0\0|"s},
           // A level without a short form keeps its name, which the code page cannot hold.
           {"C:\\Łódź", true, kNoStart, "C:\\Łódź", kNone, lodz + "CMD 540|TOLD C:\\Łódź"},
-          {"C:\\Łódź", true, std::nullopt, "", kNone, "CMD 540|TOLD C:\\Łódź"},
-      };
+          {"C:\\Łódź", true, std::nullopt, "", kNone, "CMD 540|TOLD C:\\Łódź"}};
   for (const auto& [path, allow_em, run, short_path, route, reached] : cases) {
     HostFixture f;
     f.process.run = run.value_or(ProcessRun::kEnded);
@@ -185,23 +180,6 @@ TEST(HostCommands, APathReachesTheHostByTheFirstRouteThatCarriesIt) {
 }
 
 // ---- host_snapshot
-class ScriptedFocus : public HostFocus {
- public:
-  WindowHandle foreground = 0;
-  WindowHandle focus = 0;
-  WindowHandle focus_after_escape = 0;
-  std::vector<WindowHandle> forced;
-  std::vector<std::pair<WindowHandle, uint8_t>> keys;
-  WindowHandle ForegroundWindow() override { return foreground; }
-  WindowHandle GetForeignFocus() override { return focus; }
-  void ForceForeground(WindowHandle window) override { forced.push_back(window); }
-  void SendKeyDown(WindowHandle window, uint8_t key) override {
-    keys.emplace_back(window, key);
-    if (focus_after_escape != 0) focus = focus_after_escape;
-  }
-  void Pause(unsigned) override {}
-};
-
 // A host laid out as the panel reading expects, with one list per side and a scripted
 // answer to each copy-data query.
 struct SnapshotFixture : FakeHostLayout {
@@ -209,7 +187,7 @@ struct SnapshotFixture : FakeHostLayout {
   FakeFileSystem fs;
   FakeEnvironment env;
   FakeSnapshotView view;
-  ScriptedFocus focus;
+  FakeHostFocus focus;
   HostSnapshot snapshot;
   HostMethodFlags flags;
   AffixSettings affixes;
@@ -286,7 +264,7 @@ TEST(HostSnapshot, PathTexts) {
     EXPECT_EQ(EditedCurrentPath(text, env, 'C'), path_text) << text;
 }
 
-TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) {
+TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAnEditorIsClosedFirstFullPathsSwitch) {
   SnapshotFixture f;
   f.focus.focus = f.label;
   f.view.name = "kept";
@@ -312,9 +290,7 @@ TEST(HostSnapshot, FocusOutsideTheListsSuggestsNothingAndAnEditorIsClosedFirst) 
     EXPECT_EQ(std::tie(editing.snapshot.selected_name, editing.view.name, editing.view.shown_path),
               std::make_tuple("Photos"s, "[Photos]"s, "C:\\Data\\"s));
   }
-}
-
-TEST(HostSnapshot, FullPathItemBecomesTheCurrentPathAndSwitchesSides) {
+  // A full path item becomes the current path and switches sides.
   for (bool from_left : {true, false}) {
     SnapshotFixture f;
     f.Focus(from_left ? f.left_list : f.right_list, {"C:\\Tree\\Deep"});
@@ -396,7 +372,7 @@ TEST(HostSnapshot, StrayRepliesChangeNothingATypedDirectoryMovesTheHost) {
   EXPECT_EQ(typed.windows.SentCopyData()[0].bytes, "C:\\Tree\r\0\0"s);
 }
 
-TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
+TEST(HostSnapshot, RefreshByMessagesOrByTheWindowsOfEitherHostBuild) {
   SnapshotFixture messages({true, true, true});
   messages.Lists();
   messages.answers = {{"A", "L"}, {"SP", "E:\\Other\\"}};
@@ -425,9 +401,7 @@ TEST(HostSnapshot, RefreshByMessagesOrByTheWindows) {
     archive.reader->Refresh();
     EXPECT_EQ(archive.view.terminated, in_list);
   }
-}
-
-TEST(HostSnapshot, OtherHostBuildReadsTheWindowChain) {
+  // The other host build: the window chain.
   SnapshotFixture f({false, true, false});
   WindowHandle host = f.windows.Add(0, kHostWindowClass);
   f.windows.Add(host, "Window");
@@ -486,7 +460,7 @@ TEST(PanelWindows, ListItemBufferHasRoomAndTheCopiedCountIsChecked) {
     EXPECT_EQ(FindNthChildWindow(w, in, "TMyPanel", n), found) << "parent " << in << " n " << n;
 }
 
-TEST(PanelWindows, FileListsFirstWithoutTextThenAnyAfterItInEitherClass) {
+TEST(PanelWindows, FileListsAndPanelPathsThroughTheTabControlOrThePanel) {
   const char* const list = kHostListClass;
   const char* const alt = kHostListClassAlt;
   const std::tuple<std::vector<std::pair<const char*, const char*>>, int, int> cases[] = {
@@ -502,9 +476,7 @@ TEST(PanelWindows, FileListsFirstWithoutTextThenAnyAfterItInEitherClass) {
     EXPECT_EQ(lists.first, first < 0 ? 0u : made[first]) << children.size();
     EXPECT_EQ(lists.second, second < 0 ? 0u : made[second]) << children.size();
   }
-}
-
-TEST(PanelWindows, ReadPanelPathThroughTheTabControlOrThePanel) {
+  // Panel paths through the tab control or the panel.
   FakeHost h;
   EXPECT_EQ(ReadPanelPath(h.windows, h.host, PanelSide::kLeft), "c:\\left\\*.*");
   EXPECT_EQ(ReadPanelPath(h.windows, 0, PanelSide::kRight), "d:\\right\\*.*");  // the first host
@@ -538,14 +510,12 @@ TEST(PathText, PartsOfAPath) {
       {"d:x.exe", "d:", "d:", "x.exe", ".exe"},
       {"e:", "e:", "e:", "", ""},
       {"\\\\srv\\share\\.hidden", "\\\\srv\\share", "\\\\srv\\share\\", ".hidden", ".hidden"},
-      {"x", "", "", "x", ""},
-  };
-  for (const auto& [path, drive, dir, name, ext] : cases) {
+      {"x", "", "", "x", ""}};
+  for (const auto& [path, drive, dir, name, ext] : cases)
     EXPECT_EQ(std::make_tuple(pathtext::ExtractFileDrive(path), pathtext::ExtractFilePath(path),
                               pathtext::ExtractFileName(path), pathtext::ExtractFileExt(path)),
               std::make_tuple(drive, dir, name, ext))
         << path;
-  }
   EXPECT_EQ(pathtext::WithTrailingSeparator("c:/a/") + "|" +
                 pathtext::WithTrailingSeparator("c:\\a") + "|" +
                 pathtext::WithTrailingSeparator(""),
@@ -555,8 +525,7 @@ TEST(PathText, PartsOfAPath) {
        "file:///C:/tc/Kestrix/help_eng.html#translating"},
       {"C:\\Total Commander\\50%\\#1\\help.html", "",
        "file:///C:/Total%20Commander/50%25/%231/help.html"},
-      {"\\\\srv\\share\\help.html", "keys", "file://srv/share/help.html#keys"},
-  };
+      {"\\\\srv\\share\\help.html", "keys", "file://srv/share/help.html#keys"}};
   for (const auto& [path, section, url] : urls) EXPECT_EQ(FileUrl(path, section), url) << path;
 }
 
@@ -574,8 +543,7 @@ TEST(TreeCache, EntryAndCacheFile) {
       {{shared}, "C:\\cache\\gone.wc", "C:\\Work\\", shared},
       {{drive_c, shared}, "True", "c:\\Work\\", drive_c},  // the drive's own cache first
       {{"D:\\treeinfo.wc"}, "True", "D:\\Data\\", "d:\\treeinfo.wc"},  // another drive: its root
-      {{shared}, "True", "D:\\Data\\", ""},
-  };
+      {{shared}, "True", "D:\\Data\\", ""}};
   for (const auto& [files, setting, directory, used] : cases) {
     FakeFileSystem fs;
     FakeEnvironment env{{"LOCALAPPDATA", "C:\\Users\\u\\AppData\\Local"}};
@@ -596,8 +564,7 @@ TEST(TreeCache, EntryAndCacheFile) {
       {"[Old]\r\n", "C:\\Café", 0, "[Old]\r\n[Caf\xE9]\r\n"},
       {"[Old]\r\n", "C:\\Łódź", kErrorNoUnicodeTranslation, "[Old]\r\n"},
       {utf16, "C:\\Łódź", 0, utf16 + Utf16LeFromUtf8("[Łódź]\r\n")},
-      {utf8, "C:\\日本", 0, utf8 + "[日本]\r\n"},
-  };
+      {utf8, "C:\\日本", 0, utf8 + "[日本]\r\n"}};
   for (const auto& [content, directory, code, after] : appends) {
     files.AddFile("C:\\t.wc", content);
     EXPECT_EQ(TreeInfoAppend(files, cp, "C:\\t.wc", directory), code) << directory;

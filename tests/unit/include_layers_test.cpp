@@ -33,8 +33,7 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
       "installer", "window"}},
     {"(entry)",
      {"base", "platform", "platform/win32", "settings", "names", "host", "create", "app",
-      "installer", "window", "ui"}},
-};
+      "installer", "window", "ui"}}};
 
 // The folder of a path relative to src/ ("a/b.h" is "a"; platform/win32 is its own).
 std::string FolderOf(const std::string& relative) {

@@ -64,18 +64,15 @@ TEST(HostFileEdits, KeyBindingMovesOrGoes) {
         << before;
 }
 
-TEST(HostFileEdits, ReadsAnEarlierInstallation) {
+TEST(HostFileEdits, ReadsAnEarlierInstallationAndTheTargetPathRule) {
   BigIniFile wincmd;
   wincmd.SetText("[Shortcuts]\nF2=cm_x\nF3=em_KestrixSetup\n[ShortcutsWin]\nCS+F9= em_kestrix ");
   ExistingKey key = FindExistingKey(wincmd);
-  EXPECT_EQ(key.key, "CS+F9");
-  EXPECT_TRUE(key.windows_key);
+  EXPECT_EQ(std::tie(key.key, key.windows_key), std::make_tuple("CS+F9"s, true));
   EXPECT_EQ(KeyDisplayCaption(key.key, key.windows_key), "Win + Ctrl + Shift + F9");
   EXPECT_EQ(ComposeHotkey(true, false, true, "F8"), "CS+F8");
   EXPECT_EQ(SplitHotkey("+").second + SplitHotkey("C+").second, "+C+");  // the plus key
-}
-
-TEST(HostFileEdits, TargetPathRule) {
+  // The target path rule.
   const std::pair<const char*, bool> rows[] = {
       {"Kestrix\\tc Kestrix.exe", true}, {"TOTALCMD.EXE", false}, {"totalcmd64.exe", false},
       {"sub\\totalcmd.exe", true},       {"..\\x.exe", false},    {"tc Kestrix.EXE", false}};
@@ -149,6 +146,10 @@ struct HostTree {
     procedure.UninstallUserCommands();
   }
   std::string File(const char* path) { return fs.FileContent(path).value_or("<missing>"); }
+  DirHistory History() {
+    return {fs, env, {"C:\\TC\\wincmd.ini", "C:\\TC\\Kestrix", "tc Kestrix", ""}, &code_page};
+  }
+  FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
   SurprisingFileSystem fs;
   FakeResources resources;
   FakeCodePage code_page;
@@ -158,13 +159,12 @@ struct HostTree {
 class InstallProcedureTest : public ::testing::Test, public HostTree {};
 // A document goes at uninstall only while it is the one the installation put there: one
 // the user changed, or another program's file of that name, stays, and its directory too.
-TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
+TEST_F(InstallProcedureTest, UninstallRemovesOnlyItsDocumentsAndTheSearchFollowsNoLink) {
   const std::tuple<const char*, const char*, bool> rows[] = {
       // relative program, the readme.txt found beside it, whether it stays
       {kDefaultRelativeExe, "r", false},
       {kDefaultRelativeExe, "r, and my notes", true},
-      {"tc Kestrix.exe", "the host's", true},
-  };
+      {"tc Kestrix.exe", "the host's", true}};
   for (const auto& [relative_exe, readme, stays] : rows) {
     InstallProcedure procedure = Procedure(relative_exe);
     const std::string dir = procedure.Paths().InstallDir();
@@ -183,18 +183,15 @@ TEST_F(InstallProcedureTest, UninstallRemovesOnlyTheDocumentsItPutThere) {
   EXPECT_EQ(ForceDirectories(fs, "C:\\TC\\a\\b\\"), kErrorSuccess);
   EXPECT_TRUE(fs.DirectoryExists("C:\\TC\\a\\b"));
   EXPECT_EQ(ForceDirectories(fs, "Q:\\x"), kErrorPathNotFound);  // a missing drive: tried once
-}
-
-TEST_F(InstallProcedureTest, ProgramSearchFollowsNoLinkAndStopsAtItsDepth) {
+  // The program search follows no link and stops at its depth.
   const std::string deep = "C:\\TC\\1\\2\\3\\4\\5\\6\\7\\8\\";
-  const std::tuple<std::string, bool, const char*> rows[] = {
+  const std::tuple<std::string, bool, const char*> programs[] = {
       // the program, whether its directory is a junction, what the search finds
       {"C:\\TC\\Tools\\tc Kestrix.exe", false, "Tools\\tc Kestrix.exe"},
       {"C:\\TC\\Tools\\tc Kestrix.exe", true, ""},
       {deep + "tc Kestrix.exe", false, "1\\2\\3\\4\\5\\6\\7\\8\\tc Kestrix.exe"},
-      {deep + "9\\tc Kestrix.exe", false, ""},
-  };
-  for (const auto& [program, junction, found] : rows) {
+      {deep + "9\\tc Kestrix.exe", false, ""}};
+  for (const auto& [program, junction, found] : programs) {
     SurprisingFileSystem tree;
     tree.AddFile(program, "program");
     const std::string dir = program.substr(0, program.rfind('\\'));
@@ -273,8 +270,7 @@ TEST_F(InstallProcedureTest, EveryFailureEndsTheRunWithItsReason) {
        },
        "1 done; 2 done; 3 failed; ",
        {"\"C:\\TC\\fsplugin.ini\" is being used"},
-       false},
-  };
+       false}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.marks + std::to_string(&row - rows));
     Tree tree;
@@ -287,8 +283,7 @@ TEST_F(InstallProcedureTest, EveryFailureEndsTheRunWithItsReason) {
     EXPECT_NO_THROW(run.Run(procedure, display, EnglishLanguageTable(), {}));
     EXPECT_EQ(display.marks, row.marks);
     EXPECT_EQ(run.Phase(), row.words.empty() ? InstallPhase::kFinished : InstallPhase::kFailed);
-    EXPECT_TRUE(run.CanClose());
-    EXPECT_FALSE(display.closable_while_running);
+    EXPECT_TRUE(run.CanClose() && !display.closable_while_running);
     ASSERT_EQ(display.messages.size(), row.words.empty() ? 0u : 1u);
     for (const std::string& words : row.words)
       EXPECT_NE(display.messages[0].find(words), std::string::npos) << display.messages[0];
@@ -332,9 +327,7 @@ TEST(HostFilesInUtf16, KeepWhatKestrixDoesNotEdit) {
       FakeFileSystem& fs = tree.fs;
       fs.AddFile("C:\\TC\\wincmd.ini", "\xFF\xFE" + Utf16LeFromUtf8(file));
       fs.AddFile("C:\\TC\\usercmd.ini", "\xFF\xFE" + Utf16LeFromUtf8(usercmd));
-      FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
-      DirHistory dirs(fs, env, {"C:\\TC\\wincmd.ini", "C:\\TC\\Kestrix", "tc Kestrix", ""},
-                      &tree.code_page);
+      DirHistory dirs = tree.History();
       std::vector<std::string> edited, entries;
       switch (operation) {
         case kOneAddition:
@@ -399,9 +392,7 @@ int StepsShown(HostTree& tree, bool uninstall) {
 
 // A write failure of the history is not shown: the host may hold its file for a moment.
 int HistoryShown(HostTree& tree) {
-  FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
-  DirHistory history(tree.fs, env, {"C:\\TC\\wincmd.ini", "C:\\TC\\Kestrix", "tc Kestrix", ""},
-                     &tree.code_page);
+  DirHistory history = tree.History();
   history.AddDirectoryToTCDirList("new");
   return history.Refused() ? 1 : 0;
 }
@@ -492,7 +483,6 @@ TEST_F(InstallProcedureTest, InstallTwiceThenUninstallTouchesOnlyWhatKestrixWrot
   fs.AddFile("C:\\TC\\usercmd.ini", before + own + after);
   fs.AddFile("C:\\TC\\wincmd.ini", head + "S+F7=em_Kestrix\r\n" + tail);
   fs.AddFile("C:\\TC\\Kestrix\\tc Kestrix.exe", "an earlier version");
-  FakeEnvironment env{{"COMMANDER_PATH", "C:\\TC"}};
   const auto opened = [&] {
     BigIniFile wincmd(fs, "C:\\TC\\wincmd.ini"), usercmd(fs, "C:\\TC\\usercmd.ini");
     return FindEarlierInstallation(fs, env, wincmd, usercmd, "C:\\TC", kDefaultRelativeExe);

@@ -16,8 +16,7 @@ TEST(Tcsim, DecodesPayloadsWithinTheirSizeAndSplitsUserCommands) {
   } cases[] = {
       {"C:\\New\r\0\0"s, "C:\\New", "", ""},         {"\rD:\\Work\\\0\0"s, "", "D:\\Work\\", ""},
       {"C:\\a\rD:\\b\0S\0"s, "C:\\a", "D:\\b", "S"}, {"C:\\no zero"s, "C:\\no zero", "", ""},
-      {"C:\\a\rD:\\b\0ST"s, "C:\\a", "D:\\b", "ST"}, {""s, "", "", ""},
-  };
+      {"C:\\a\rD:\\b\0ST"s, "C:\\a", "D:\\b", "ST"}, {""s, "", "", ""}};
   for (const Case& c : cases) {
     ChangeDirRequest request = DecodeChangeDir(c.bytes.data(), c.bytes.size());
     EXPECT_EQ(request.left + "|" + request.right + "|" + request.flags,

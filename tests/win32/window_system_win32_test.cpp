@@ -34,7 +34,7 @@ class StandInWindow {
 };
 
 // Texts come whole in any script, and stop at the limit in UTF-16 units without half a pair.
-TEST(Win32WindowSystem, TextsComeWholeAndStopAtTheBufferLimit) {
+TEST(Win32WindowSystem, TextsAndListItemsComeWholeAndStopAtTheBufferLimit) {
   Win32WindowSystem windows;
   const std::string head = "Проекты" + std::string(246, 'T'), title = head + "😀Żółw";
   StandInWindow window("KxTextTestŻ", title);
@@ -46,10 +46,7 @@ TEST(Win32WindowSystem, TextsComeWholeAndStopAtTheBufferLimit) {
   EXPECT_EQ(windows.GetWindowText(window.handle()), title);
   EXPECT_EQ(windows.ClassName(window.handle()), "KxTextTestŻ");
   EXPECT_EQ(windows.FindWindow(0, 0, "KxTextTestŻ", title), window.handle());
-}
-
-TEST(Win32WindowSystem, ListBoxItemsComeWhole) {
-  Win32WindowSystem windows;
+  // List box items come whole.
   StandInWindow parent("KxListParent", "");
   HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD, 0, 0, 100, 100, parent.hwnd(), nullptr,
                               GetModuleHandleW(nullptr), nullptr);
@@ -61,11 +58,8 @@ TEST(Win32WindowSystem, ListBoxItemsComeWhole) {
   WindowHandle handle = reinterpret_cast<WindowHandle>(list);
   EXPECT_EQ(windows.ListBoxCount(handle), 3);
   EXPECT_EQ(windows.ListBoxCurrent(handle), 1);
-  EXPECT_EQ(windows.ListBoxItem(handle, 0), std::optional<std::string>("Żółw.txt 😀"));
-  EXPECT_EQ(windows.ListBoxItem(handle, 1), std::optional<std::string>(long_item));
-  EXPECT_EQ(windows.ListBoxItem(handle, 2), std::optional<std::string>(""));
-  EXPECT_EQ(windows.ListBoxItem(handle, 3), std::nullopt);
-  EXPECT_EQ(windows.ListBoxItem(handle, -1), std::nullopt);
+  const std::optional<std::string> items[] = {std::nullopt, "Żółw.txt 😀", long_item, "", {}};
+  for (int i = -1; i <= 3; ++i) EXPECT_EQ(windows.ListBoxItem(handle, i), items[i + 1]) << i;
 }
 
 // A window whose thread waits without reading its messages, as a hung player's does. Sends
