@@ -220,7 +220,12 @@ void FlatButton::DrawFace(HDC dc, const RECT& client) {
   const std::wstring caption = WindowText(hwnd());
   RECT text_size = {0, 0, 0, 0};
   if (!caption.empty()) DrawTextW(dc, caption.c_str(), -1, &text_size, DT_SINGLELINE | DT_CALCRECT);
-  const int glyph_side = glyph_.IsEmpty() ? 0 : ScaleForDpi(kGlyphSide96, dpi);
+  int glyph_side = glyph_.IsEmpty() ? 0 : ScaleForDpi(kGlyphSide96, dpi);
+  // A caption with no room beside its glyph (a language's longer word) is shown whole
+  // without it, never cut.
+  if (glyph_side > 0 && !caption.empty() &&
+      glyph_side + ScaleForDpi(kGap96 + 4, dpi) + text_size.right > client.right)
+    glyph_side = 0;
   const int gap = glyph_side > 0 && !caption.empty() ? ScaleForDpi(kGap96, dpi) : 0;
   const int content = glyph_side + gap + text_size.right;
   const int shift = pressed_ ? 1 : 0;

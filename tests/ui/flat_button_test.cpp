@@ -113,6 +113,13 @@ TEST_F(FlatButtonTest, PaintsFaceGlyphAndCaptionHoverTintAndDimmedWhenDisabled) 
   EXPECT_EQ(Capture(button.hwnd()), pixels);
   SetWindowTextA(button.hwnd(), "Enter");
   EXPECT_NE(Capture(button.hwnd()), pixels);
+  // A caption with no room beside its glyph is shown whole without it: no ink at the edges.
+  SetWindowPos(button.hwnd(), nullptr, 0, 0, 63, kHeight, SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowTextA(button.hwnd(), "Abbrechen");
+  const std::vector<uint32_t> narrow = Capture(button.hwnd());
+  for (int y = 0; y < kHeight; ++y)
+    for (int x : {0, 1, 2, 60, 61, 62}) EXPECT_EQ(narrow[y * 63 + x], face) << x << "," << y;
+  SetWindowPos(button.hwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
   // Disabled, it is dimmed: no full-strength glyph stroke is left.
   EnableWindow(button.hwnd(), FALSE);
   EXPECT_EQ(CountPixels(Capture(button.hwnd()), 0x359CEB), 0);
