@@ -108,7 +108,7 @@ TEST_F(InstallerJourney, InstallRunAndUninstallLeaveTheHostAsItWas) {
   const std::vector<std::string> wincmd_before = Keys(tree_.WincmdIni());
   const std::vector<std::string> usercmd_before = Keys(tree_.UsercmdIni());
   std::string error;
-  ASSERT_TRUE(host_.Start(TcsimStart().AsHost(), &error)) << error;
+  ASSERT_TRUE(host_.Start({.as_host = true}, &error)) << error;
 
   HWND installer = StartInstaller();
   ASSERT_NE(installer, nullptr);
@@ -218,10 +218,10 @@ TEST_F(InstallerJourney, AHeldHostFileStopsTheInstallWithItsReason) {
   ClickOn(installer, InstallerControl::kInstallButton);
   HWND box = WaitForWindow("#32770", kTitle);
   ASSERT_NE(box, nullptr);
-  char text[1024] = {};
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  const std::string words = Concat({"\"", tree_.WincmdIni(), "\" is being used by another"});
-  EXPECT_NE(std::string(text).find(words), std::string::npos) << text;
+  const std::string text = WindowText(GetDlgItem(box, 0xFFFF));
+  EXPECT_NE(text.find(Concat({"\"", tree_.WincmdIni(), "\" is being used by another"})),
+            std::string::npos)
+      << text;
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   CloseHandle(held);
   EXPECT_EQ(WindowText(Item(installer, InstallerControl::kStep1Mark + 1)), "failed");

@@ -76,8 +76,8 @@ class JourneyTest : public ::testing::TestWithParam<bool> {
   // window; returns it once the name field has the keyboard focus in the foreground window.
   HWND OpenMainWindow(const std::string& focus = "") {
     std::string error;
-    const TcsimStart start =
-        TcsimStart().Left(panel_).Right(panel_).Focus(focus).Unicode(unicode_).AsHost();
+    const TcsimStart start{
+        .left = panel_, .right = panel_, .focus = focus, .as_host = true, .unicode = unicode_};
     EXPECT_TRUE(host_.Window() != nullptr || host_.Start(start, &error)) << error;
     EXPECT_TRUE(host_.PressKey("F7"));
     HWND main = WaitForMainWindow();
@@ -335,7 +335,7 @@ TEST_P(UnicodeHostTest, TheHostFollowsANewFolderByTheFirstRouteThatCarriesItsPat
   SetEnvironmentVariableW(L"TEMP", Wide(tree_.Dir()).c_str());
   std::string error;
   const bool started =
-      host_.Start(TcsimStart().Left(panel_).Right(panel_).Unicode().AsHost(), &error);
+      host_.Start({.left = panel_, .right = panel_, .as_host = true, .unicode = true}, &error);
   SetEnvironmentVariableW(L"TEMP", temp);
   ASSERT_TRUE(started) << error;
   const std::string virtual_box = "\\\\\\Virtual Panel\\Box\\";

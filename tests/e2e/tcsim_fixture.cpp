@@ -18,10 +18,6 @@
 namespace kestrix::e2e {
 namespace {
 
-std::string Quote(const std::string& arg) {
-  return "\"" + arg + "\"";
-}
-
 // Sets a value through the system's profile calls, as the host's own writes do.
 void SetValue(const std::string& file, const char* section, const char* key,
               const std::string& value) {
@@ -34,8 +30,7 @@ void SetValue(const std::string& file, const char* section, const char* key,
 std::string TestBinaryDir() {
   wchar_t buffer[MAX_PATH * 2];
   const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 2);
-  const std::string path = Utf8(std::wstring_view(buffer, length < MAX_PATH * 2 ? length : 0));
-  return path.substr(0, path.find_last_of('\\'));
+  return Utf8(std::filesystem::path(std::wstring_view(buffer, length)).parent_path().wstring());
 }
 
 std::string KestrixExePath() {
@@ -111,6 +106,7 @@ bool Tcsim::Start(const TcsimStart& start, std::string* error) {
     if (error) *error = why + "\nlog:\n" + LogText();
     return false;
   };
+  const auto Quote = [](const std::string& arg) { return "\"" + arg + "\""; };
   std::string line =
       Quote(start.as_host ? tree_.Path("TOTALCMD.EXE") : TestBinaryDir() + "\\" TCSIM_EXE_NAME) +
       " --left " + Quote(start.left.empty() ? tree_.Dir() : start.left) + " --right " +
@@ -165,14 +161,6 @@ void Tcsim::Stop() {
   window_ = nullptr;
 }
 
-std::string Tcsim::LogText() const {
-  return ReadFileText(log_path_);
-}
-
-std::vector<std::string> Tcsim::LogLines() const {
-  return SplitLines(LogText());
-}
-
 int Tcsim::WaitForLog(const std::string& text, size_t from, DWORD timeout_ms) const {
   int found = -1;
   WaitUntil(
@@ -207,21 +195,16 @@ std::string WindowText(HWND window) {
 
 std::vector<std::string> DirectoryNames(const std::string& directory) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(Wide(directory + "\\*").c_str(), &data);
-  for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
-    const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (wcscmp(data.cFileName, L".") && wcscmp(data.cFileName, L".."))
-      names.push_back(Utf8(data.cFileName) + (folder ? "\\" : ""));
-  }
-  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(Wide(directory), error))
+    names.push_back(Utf8(entry.path().filename().wstring()) + (entry.is_directory() ? "\\" : ""));
   std::sort(names.begin(), names.end());
   return names;
 }
 
 bool IsDirectory(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  std::error_code error;
+  return std::filesystem::is_directory(Wide(path), error);
 }
 
 HWND FocusOfThread(HWND window) {

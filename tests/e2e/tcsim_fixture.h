@@ -1,13 +1,14 @@
 #pragma once
-// End-to-end fixture around the stand-in host: a temporary host directory with its
-// wincmd.ini and usercmd.ini, a running tcsim.exe with its request log, and the window
-// reads and requests a test needs to drive it from another process. Text is UTF-8 here,
-// and every call that carries it is the wide one.
+// End-to-end fixture around the stand-in host: a temporary host directory with its INI
+// files, a running tcsim.exe with its request log, and the window reads and requests that
+// drive it from another process. Text is UTF-8 here; every call carrying it is a wide one.
 #include <windows.h>
 
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "base/text_utils.h"
 
 namespace kestrix::e2e {
 
@@ -15,6 +16,7 @@ namespace kestrix::e2e {
 // programs; the product's path there.
 std::string TestBinaryDir();
 std::string KestrixExePath();
+std::string ReadFileText(const std::string& path);
 
 // A host installation in a fresh temporary directory (its name holds a blank), removed
 // with everything in it by the destructor, tcsim copied in as its "TOTALCMD.EXE". wincmd.ini
@@ -43,17 +45,12 @@ class HostTree {
 };
 
 // How to start tcsim (left panel active, brief view; panels default to the tree's
-// directory): TcsimStart().Left(a).Focus("x.txt").
+// directory): TcsimStart{.left = a, .focus = "x.txt"}, or TcsimStart().Left(a).
 struct TcsimStart {
-  std::string left, right, focus;
-  bool as_host = false;  // runs the tree's TOTALCMD.EXE
-  bool unicode = false;  // the host's Unicode build (--unicode)
-
+  std::string left = {}, right = {}, focus = {};  // = {}: no warning for a field a start leaves out
+  bool as_host = false;                           // runs the tree's TOTALCMD.EXE
+  bool unicode = false;                           // the host's Unicode build (--unicode)
   TcsimStart& Left(const std::string& path) { return left = path, *this; }
-  TcsimStart& Right(const std::string& path) { return right = path, *this; }
-  TcsimStart& Focus(const std::string& name) { return focus = name, *this; }
-  TcsimStart& AsHost() { return as_host = true, *this; }
-  TcsimStart& Unicode(bool on = true) { return unicode = on, *this; }
 };
 
 // One running tcsim.exe. Stop (also run by the destructor) closes it with command 24340
@@ -73,9 +70,9 @@ class Tcsim {
 
   // The log's lines without line ends. WaitForLog: the index of the first line at or after
   // `from` that contains `text`, waiting up to `timeout_ms`; -1 when none came.
-  std::vector<std::string> LogLines() const;
+  std::vector<std::string> LogLines() const { return SplitLines(LogText()); }
   int WaitForLog(const std::string& text, size_t from = 0, DWORD timeout_ms = 15000) const;
-  std::string LogText() const;
+  std::string LogText() const { return ReadFileText(log_path_); }
 
   // A key as other programs request it ("F7", "S+F7"); the process ids of the log's
   // "RUN pid=" lines.
@@ -96,7 +93,6 @@ std::vector<std::string> DirectoryNames(const std::string& directory);
 bool IsDirectory(const std::string& path);
 HWND FocusOfThread(HWND window);  // the keyboard focus in the thread of `window`
 bool WaitForProcessExit(DWORD process_id, DWORD timeout_ms);
-std::string ReadFileText(const std::string& path);
 
 // Polls `condition` every 20 ms; false when it did not hold within `timeout_ms`.
 template <typename Condition>

@@ -22,13 +22,11 @@ class ConfigurationDialogTest : public MainFormFixture {
   // Ctrl+P in the name field opens the dialog; `steps` run in it, then `end` closes it (0:
   // the steps do). Whether it opened.
   bool InDialog(const std::function<void(HWND)>& steps, int end = IDOK) {
-    return WhileShown(
-        kConfigurationClass, [&] { Key(form_->MkDirEdit(), 'P', {VK_CONTROL}); },
-        [&](HWND dialog) {
-          Pump();
-          steps(dialog);
-          if (end != 0 && IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, end, 0);
-        });
+    return InConfiguration([&](HWND dialog) {
+      Pump();
+      steps(dialog);
+      if (end != 0 && IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, end, 0);
+    });
   }
   static HWND Item(HWND dialog, kestrix::ControlId id) { return kestrix::Item(dialog, id); }
   static bool On(HWND dialog, ControlId id) {
@@ -58,6 +56,8 @@ class ConfigurationDialogTest : public MainFormFixture {
 // consistent. The corrected values themselves are ConfigurationRules' table.
 TEST_F(ConfigurationDialogTest, TypedValuesAndClicksKeepTheControlsConsistent) {
   enum Probe { kChecked, kEnabled, kVisible, kText };
+  using P = ConfigPage;
+  using K = ConfigControl;
   const struct {
     ConfigPage page;
     ControlId act;      // the control clicked, or typed into; 0: another look at the row before
@@ -66,25 +66,18 @@ TEST_F(ConfigurationDialogTest, TypedValuesAndClicksKeepTheControlsConsistent) {
     Probe probe;
     std::string expected;  // "1" or "0", or the text
   } cases[] = {
-      {ConfigPage::kGeneral, ConfigControl::kPrefixBox, "x", ConfigControl::kPrefixBox, kText, "x"},
-      {ConfigPage::kGeneral, 0, nullptr, ConfigControl::kPrefixCheck, kChecked, "1"},
+      {P::kGeneral, K::kPrefixBox, "x", K::kPrefixBox, kText, "x"},
+      {P::kGeneral, 0, nullptr, K::kPrefixCheck, kChecked, "1"},
       // A theme's buttons are flat.
-      {ConfigPage::kWindow, ConfigControl::kThemeCheck, nullptr, ConfigControl::kFlatButtonsCheck,
-       kChecked, "1"},
-      {ConfigPage::kWindow, ConfigControl::kFlatButtonsCheck, nullptr, ConfigControl::kThemeCheck,
-       kChecked, "0"},
-      {ConfigPage::kAdvanced, ConfigControl::kNewMethodOption, nullptr,
-       ConfigControl::kFixExtensionCheck, kEnabled, "1"},
-      {ConfigPage::kAdvanced, 0, nullptr, ConfigControl::kFixExtensionCheck, kChecked, "1"},
-      {ConfigPage::kAdvanced, ConfigControl::kOriginalMethodOption, nullptr,
-       ConfigControl::kFixExtensionCheck, kEnabled, "0"},
-      {ConfigPage::kAdvanced, ConfigControl::kHistoryManualOption, nullptr,
-       ConfigControl::kHistoryFileField, kVisible, "1"},
-      {ConfigPage::kGeneral, ConfigControl::kCustomNameOption, nullptr,
-       ConfigControl::kCustomNameBox, kVisible, "1"},
-      {ConfigPage::kFiles, ConfigControl::kDetectExtensionCheck, nullptr,
-       ConfigControl::kNewExtensionField, kEnabled, "0"},
-      {ConfigPage::kFiles, 0, nullptr, ConfigControl::kAddExtensionButton, kEnabled, "0"},
+      {P::kWindow, K::kThemeCheck, nullptr, K::kFlatButtonsCheck, kChecked, "1"},
+      {P::kWindow, K::kFlatButtonsCheck, nullptr, K::kThemeCheck, kChecked, "0"},
+      {P::kAdvanced, K::kNewMethodOption, nullptr, K::kFixExtensionCheck, kEnabled, "1"},
+      {P::kAdvanced, 0, nullptr, K::kFixExtensionCheck, kChecked, "1"},
+      {P::kAdvanced, K::kOriginalMethodOption, nullptr, K::kFixExtensionCheck, kEnabled, "0"},
+      {P::kAdvanced, K::kHistoryManualOption, nullptr, K::kHistoryFileField, kVisible, "1"},
+      {P::kGeneral, K::kCustomNameOption, nullptr, K::kCustomNameBox, kVisible, "1"},
+      {P::kFiles, K::kDetectExtensionCheck, nullptr, K::kNewExtensionField, kEnabled, "0"},
+      {P::kFiles, 0, nullptr, K::kAddExtensionButton, kEnabled, "0"},
   };
   InDialog(
       [&](HWND dialog) {
@@ -131,8 +124,8 @@ TEST_F(ConfigurationDialogTest, KeysAddAndDeletePrefixesCloseListsAndSelectAll) 
         SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_SHOWDROPDOWN, TRUE, 0);
         Press(VK_ESCAPE);
         EXPECT_TRUE(IsWindowVisible(dialog));
-        EXPECT_EQ(SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_GETDROPPEDSTATE, 0, 0),
-                  0);
+        EXPECT_FALSE(
+            SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_GETDROPPEDSTATE, 0, 0));
         // Delete in the open list removes the highlighted item.
         SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_SHOWDROPDOWN, TRUE, 0);
         SendMessageA(Item(dialog, ConfigControl::kPrefixBox), CB_SETCURSEL, 0, 0);
@@ -190,12 +183,10 @@ TEST_F(StoredConfigurationTest, OkKeepsEveryLineTheUserDidNotChangeEvenWhenTheFi
   ASSERT_TRUE(InDialog(
       [&](HWND dialog) {
         EXPECT_EQ(TabCtrl_GetCurSel(Item(dialog, ConfigControl::kTabs)), 3) << "the last page";
-        const char* shots[] = {"configuration-general", "configuration-window",
-                               "configuration-language", "configuration-advanced",
-                               "configuration-files"};
         for (int page = 0; page < 5; ++page) {
           Page(dialog, static_cast<ConfigPage>(page));
-          Screenshot(shots[page], dialog);
+          const char* shots[] = {"general", "window", "language", "advanced", "files"};
+          ShotOf(dialog, (std::string("configuration-") + shots[page]).c_str());
         }
         Page(dialog, ConfigPage::kAdvanced);
         ClickOk(dialog);

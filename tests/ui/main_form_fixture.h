@@ -23,6 +23,7 @@
 #include "input/typing.h"
 #include "names/replacements.h"
 #include "platform/win32/wide_text.h"
+#include "ui/config/configuration_dialog.h"
 #include "ui/main/main_form.h"
 #include "window/form.h"
 
@@ -113,15 +114,6 @@ class MainFormFixture : public ::testing::Test {
     SetFocus(control);
     Press(key, held);
   }
-  // A real left click in the middle of a control.
-  void ClickWithMouse(ControlId id) {
-    ClickOn(C(id));
-    Pump();
-  }
-  void TypeList(const std::string& text) {
-    SetWindowTextW(C(MainControl::kListField), Wide(text).c_str());
-    Pump();
-  }
   // The notification `code` of control `id` (a click by default), handled.
   void Click(ControlId id, WORD code = BN_CLICKED) {
     SendMessageA(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id.value(), code),
@@ -141,8 +133,8 @@ class MainFormFixture : public ::testing::Test {
   std::vector<std::string> ListLines() const {
     return SplitLines(T(MainControl::kListField) + "\n");
   }
-  // `open` shows a modal window of `class_name`; `steps` run in it once it is shown, and
-  // end it when it should end. Whether it was shown.
+  // `open` shows a modal window of `class_name`; `steps` run in it once shown and end it.
+  // Whether it was shown. InConfiguration: Ctrl+P in the name field opens it.
   static bool WhileShown(const char* class_name, const std::function<void()>& open,
                          const std::function<void(HWND)>& steps) {
     shown_class_ = class_name;
@@ -152,15 +144,15 @@ class MainFormFixture : public ::testing::Test {
     KillTimer(nullptr, timer);
     return std::exchange(shown_steps_, nullptr) == nullptr;
   }
+  bool InConfiguration(const std::function<void(HWND)>& steps) {
+    return WhileShown(
+        kConfigurationClass, [&] { Key(form_->MkDirEdit(), 'P', {VK_CONTROL}); }, steps);
+  }
   static void CALLBACK RunWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND window = FindWindowA(shown_class_, nullptr);
     if (window == nullptr || !IsWindowVisible(window) || shown_steps_ == nullptr) return;
     KillTimer(nullptr, timer);
     (*std::exchange(shown_steps_, nullptr))(window);
-  }
-  // `window`: the main window unless another is named (a dialog over it).
-  void Screenshot(const char* name, HWND window = nullptr) {
-    ShotOf(window != nullptr ? window : form_->hwnd(), name);
   }
 
   FakeWindowSystem windows_;

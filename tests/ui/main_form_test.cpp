@@ -6,7 +6,6 @@
 
 #include "base/text_utils.h"
 #include "platform/win32/resource_win32.h"
-#include "ui/config/configuration_dialog.h"
 #include "ui/main_form_fixture.h"
 #include "window/dpi_win32.h"
 // After the Windows headers it needs.
@@ -17,14 +16,10 @@ namespace {
 
 using MainFormTest = MainFormFixture;
 
-struct ColorAnswer {
-  COLORREF text;
-  COLORREF brush_color;
-};
-
 class MainFormLookTest : public MainFormTest {
  protected:
-  ColorAnswer AskColors(UINT message, ControlId id) {
+  // The text and the brush colour the window answers `message` for control `id` with.
+  std::pair<COLORREF, COLORREF> AskColors(UINT message, ControlId id) {
     HDC dc = GetDC(form_->hwnd());
     const LRESULT answer = SendMessageA(form_->hwnd(), message, reinterpret_cast<WPARAM>(dc),
                                         reinterpret_cast<LPARAM>(C(id)));
@@ -51,9 +46,7 @@ class MainFormLookTest : public MainFormTest {
       return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "control " << id << " does not show " << name;
   }
-  HFONT FontOf(ControlId id) {
-    return reinterpret_cast<HFONT>(SendMessageW(C(id), WM_GETFONT, 0, 0));
-  }
+  LRESULT FontOf(ControlId id) { return SendMessageW(C(id), WM_GETFONT, 0, 0); }
   std::string SettingsAfterClosing() {
     SendMessageA(form_->hwnd(), WM_CLOSE, 0, 0);
     Pump();
@@ -63,7 +56,7 @@ class MainFormLookTest : public MainFormTest {
 
 // The plain look: push buttons, no translucency; the batch group, once opened, shows each
 // of its controls and the active glyph.
-TEST_F(MainFormLookTest, StartsInNormalModeInThePlainLookWithEveryControlInPlace) {
+TEST_F(MainFormLookTest, StartsInThePlainLookWithEveryControlInPlaceAndHoverMarks) {
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
   EXPECT_FALSE(Visible(MainControl::kListField));
   EXPECT_TRUE(Visible(MainControl::kOkButton));
@@ -76,9 +69,7 @@ TEST_F(MainFormLookTest, StartsInNormalModeInThePlainLookWithEveryControlInPlace
   // A caption double-click's maximise is refused.
   SendMessageA(form_->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, 0);
   EXPECT_FALSE(IsZoomed(form_->hwnd()));
-}
-
-TEST_F(MainFormLookTest, HoverHighlightsQuickButtonsAndShowsTheRefreshMarker) {
+  // Hover highlights a quick button, and the new-folder link shows the refresh marker.
   SendMessageA(C(MainControl::kQuick1Button), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
   EXPECT_TRUE(Shows(MainControl::kQuick1Button, "ICON_SpaceToDot_ACT"));
   SendMessageA(form_->hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
@@ -108,21 +99,17 @@ class UserThemeTest : public MainFormLookTest {
 };
 
 TEST_F(UserThemeTest, ColoursIconsFontAndTransparencyComeFromTheSettings) {
-  for (auto [message, id] : {std::pair{WM_CTLCOLORSTATIC, MainControl::kCurrentPathLabel},
-                             {WM_CTLCOLORSTATIC, MainControl::kNewNameLabel}}) {
-    ColorAnswer answer = AskColors(message, id);
-    EXPECT_EQ(answer.brush_color, HexRgb(0x102030)) << id;
-    EXPECT_EQ(answer.text, HexRgb(0x405060)) << id;
-  }
+  for (ControlId id : {MainControl::kCurrentPathLabel, MainControl::kNewNameLabel})
+    EXPECT_EQ(AskColors(WM_CTLCOLORSTATIC, id),
+              (std::pair<COLORREF, COLORREF>(HexRgb(0x405060), HexRgb(0x102030))))
+        << id;
   // The input fields stay as the system draws them.
-  EXPECT_EQ(AskColors(WM_CTLCOLOREDIT, MainControl::kListField).brush_color,
-            GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(AskColors(WM_CTLCOLOREDIT, MainControl::kListField).second, GetSysColor(COLOR_WINDOW));
   EXPECT_TRUE(Shows(MainControl::kCancelFlatButton, "THEME_PINK_CANCEL"));
   EXPECT_TRUE(Shows(MainControl::kOptionsFlatButton, "THEME_DEFAULT_OPTIONS"));
   // FontSize 10 with the default face reaches every control, edit fields too.
   LOGFONTA font = {};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(C(MainControl::kListField), WM_GETFONT, 0, 0)),
-             sizeof font, &font);
+  GetObjectA(reinterpret_cast<HFONT>(FontOf(MainControl::kListField)), sizeof font, &font);
   EXPECT_EQ(font.lfHeight, -MulDiv(10, SystemDpi(), 72));
   BYTE alpha = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(form_->hwnd(), nullptr, &alpha, nullptr));
@@ -165,12 +152,10 @@ TEST_F(LanguageTest, TheWindowAndItsDialogsShowTheLanguageInTheDesignedFont) {
        {MainControl::kCancelButton, MainControl::kNewFolderLink, MainControl::kNameField})
     EXPECT_EQ(FontOf(id), FontOf(MainControl::kListField)) << id;
   std::string title;
-  EXPECT_TRUE(WhileShown(
-      kConfigurationClass, [&] { Key(form_->MkDirEdit(), 'P', {VK_CONTROL}); },
-      [&](HWND dialog) {
-        title = TextOf(dialog);
-        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-      }));
+  EXPECT_TRUE(InConfiguration([&](HWND dialog) {
+    title = TextOf(dialog);
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  }));
   EXPECT_EQ(title, "\u041D\u0430\u0441\u0442\u0440\u043E\u0439\u043A\u0438");
   EXPECT_NE(SettingsAfterClosing().find("CurrentLng=RUS"), std::string::npos);
 }
@@ -184,7 +169,7 @@ TEST_F(MainFormTest, EnterWaitsForANameAndPressingTheReplacementsBoxDisarmsItsSw
   TypeName("Audio %Y");
   ASSERT_TRUE(Checked(MainControl::kReplacementsCheck));
   EXPECT_EQ(T(MainControl::kNewNameLabel), "Audio 2026");
-  Screenshot("normal");
+  ShotOf(form_->hwnd(), "normal");
   SendMessageA(C(MainControl::kReplacementsCheck), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
   SendMessageA(C(MainControl::kReplacementsCheck), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
   Pump();
@@ -196,13 +181,13 @@ TEST_F(MainFormTest, EnterWaitsForANameAndPressingTheReplacementsBoxDisarmsItsSw
 TEST_F(MainFormTest, F3CyclesThroughTheModesAndBatchGivesTheUsersListBack) {
   Key(form_->MkDirEdit(), VK_F3);
   EXPECT_EQ(form_->Mode(), MainMode::kExtended);
-  TypeList("Intro\r\nDisc 07");
+  SetWindowTextA(C(MainControl::kListField), "Intro\r\nDisc 07");
   Key(C(MainControl::kListField), VK_F3);
   EXPECT_EQ(form_->Mode(), MainMode::kBatch);
   EXPECT_TRUE(Visible(MainControl::kFromField));
   EXPECT_EQ(T(MainControl::kPrefixBox), "Disc ");
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Disc 08", "Disc 09", "Disc 10"}));
-  Screenshot("batch");
+  ShotOf(form_->hwnd(), "batch");
   Key(C(MainControl::kListField), VK_F3);
   EXPECT_EQ(form_->Mode(), MainMode::kNormal);
   EXPECT_FALSE(Visible(MainControl::kFromField));
@@ -246,7 +231,8 @@ TEST_F(MainFormLookTest, TheBatchSignTurnsTheSeriesAndItsImage) {
   Pump();
   EXPECT_EQ(ListLines().front(), "08");
   EXPECT_TRUE(Shows(MainControl::kSignButton, "ICON_SignAscending"));
-  ClickWithMouse(MainControl::kSignButton);
+  ClickOn(C(MainControl::kSignButton));
+  HandleInput();
   EXPECT_EQ(ListLines().front(), "12");
   EXPECT_TRUE(Shows(MainControl::kSignButton, "ICON_SignDescending"));
 }
@@ -259,7 +245,7 @@ TEST_F(MainFormTest, CtrlDAddsNumberedSubdirectoryLines) {
   EXPECT_EQ(ListLines(), (std::vector<std::string>{"Project", "* Subdir 1", "* Subdir 2"}));
   const auto [start, end] = Selection(C(MainControl::kListField));
   EXPECT_EQ(T(MainControl::kListField).substr(start, end - start), "Subdir ");
-  Screenshot("extended");
+  ShotOf(form_->hwnd(), "extended");
 }
 
 TEST_F(MainFormTest, EscapeClosesTheWindowUnlessATemplateListIsOpen) {
@@ -311,17 +297,13 @@ TEST_F(MainFormTest, HandledKeysLeaveTheTypedTextAsItWas) {
     TypeKeys((lines ? "ab\r" : "ab ") + kCjk + kEmoji);
     const std::string typed = TextOf(field);
     EXPECT_EQ(typed, (lines ? "ab\r\n" : "ab ") + kCjk + kEmoji) << "mode " << int(mode);
-    for (const std::vector<WORD>* keys : {&with_ctrl, &alone}) {
-      for (WORD key : *keys) {
+    for (bool ctrl : {true, false})
+      for (WORD key : ctrl ? with_ctrl : alone) {
         Key(field, 'A', {VK_CONTROL});
-        if (keys == &with_ctrl)
-          Press(key, {VK_CONTROL});
-        else
-          Press(key);
-        EXPECT_EQ(TextOf(field), typed) << "mode " << int(mode) << " key " << key;
+        ctrl ? Press(key, {VK_CONTROL}) : Press(key);
+        EXPECT_EQ(TextOf(field), typed) << "mode " << int(mode) << " key " << key << " " << ctrl;
         SetWindowTextW(field, Wide(typed).c_str());  // the next key's row starts whole again
       }
-    }
   }
   KillTimer(nullptr, timer);
 }
@@ -350,7 +332,8 @@ TEST_F(UserTemplateTest, TypedTemplateKeyPicksItsEntryAndUndoRestoresTheName) {
   TypeKeys("\u017B");  // the first letter of the user's "Żółw"
   EXPECT_EQ(T(MainControl::kNameField), "zw");
   ASSERT_TRUE(Visible(MainControl::kUndoButton));
-  ClickWithMouse(MainControl::kUndoButton);
+  ClickOn(C(MainControl::kUndoButton));
+  HandleInput();
   EXPECT_EQ(T(MainControl::kNameField), "mine");
   EXPECT_FALSE(Visible(MainControl::kUndoButton));
 }
@@ -384,11 +367,10 @@ TEST_F(MainFormTest, CustomNameReplacesTheSuggestionAtEveryActivation) {
   EXPECT_EQ(T(MainControl::kNameField), "Inbox %Y");
 }
 
-int PathQueries(const FakeWindowSystem& windows) {
-  int count = 0;
-  for (const auto& sent : windows.SentCopyData())
-    if (sent.bytes.rfind("SP", 0) == 0) ++count;
-  return count;
+// The host-path requests ("SP") sent so far.
+auto PathQueries(const FakeWindowSystem& windows) {
+  return std::ranges::count_if(windows.SentCopyData(),
+                               [](const auto& sent) { return sent.bytes.starts_with("SP"); });
 }
 
 // F9 shows the tree of what OK will make, following the keys typed (other scripts and an
@@ -464,23 +446,18 @@ class ReplaceCharsTest : public MainFormTest {
   }
 };
 
-// An environment name keeps replacements on in both modes and the one-line list's preview
-// is cleaned like the name's.
-TEST_F(ReplaceCharsTest, EnvironmentNamesKeepReplacementsOnInBothModes) {
+// An environment name keeps replacements on in both modes; the one-line list's preview is
+// cleaned like the name's, and so is what OK makes.
+TEST_F(ReplaceCharsTest, EnvironmentNamesKeepReplacementsOnAndOkMakesTheCleanedName) {
   SetFocus(form_->MkDirEdit());
-  TypeKeys("%KX_ONE%\\a?b");
+  TypeKeys("%KX_ONE%\\a?R&D");
   EXPECT_TRUE(Checked(MainControl::kReplacementsCheck));
-  EXPECT_EQ(T(MainControl::kNewNameLabel), "1\\a_b");
+  EXPECT_EQ(T(MainControl::kNewNameLabel), "1\\a_RandD");
   Key(C(MainControl::kNameField), VK_F3);
   EXPECT_TRUE(Checked(MainControl::kReplacementsCheck));
-  EXPECT_EQ(T(MainControl::kNewNameLabel), "1\\a_b");
-}
-
-TEST_F(ReplaceCharsTest, OkRepairsTheNameWithTheSettingsReplacements) {
-  TypeName("R&D");
+  EXPECT_EQ(T(MainControl::kNewNameLabel), "1\\a_RandD");
   Click(MainControl::kOkButton);
-  EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\RandD"));
-  EXPECT_FALSE(files_.Exists("C:\\Work\\R&D"));
+  EXPECT_TRUE(files_.DirectoryExists("C:\\Work\\1\\a_RandD"));
 }
 
 }  // namespace

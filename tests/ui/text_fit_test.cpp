@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/resource_win32.h"
-#include "ui/config/configuration_dialog.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/installer/installer_form.h"
 #include "ui/main_form_fixture.h"
@@ -112,11 +111,6 @@ class TextFitTest : public MainFormFixture, public ::testing::WithParamInterface
       resources_.Add(LanguageResourceName(language.id), text);
     }
   }
-  // Ctrl+P, then `steps` in the dialog; they end it.
-  void InConfiguration(const std::function<void(HWND)>& steps) {
-    ASSERT_TRUE(WhileShown(
-        kConfigurationClass, [&] { Key(form_->MkDirEdit(), 'P', {VK_CONTROL}); }, steps));
-  }
 };
 
 TEST_P(TextFitTest, EveryTextFitsItsControl) {
@@ -124,7 +118,7 @@ TEST_P(TextFitTest, EveryTextFitsItsControl) {
   if (GetParam().switched != nullptr) {
     // The Language page's list, chosen by keys as the user does; OK clicked.
     language = GetParam().switched;
-    InConfiguration([&](HWND dialog) {
+    ASSERT_TRUE(InConfiguration([&](HWND dialog) {
       HWND tabs = Item(dialog, ConfigControl::kTabs);
       RECT tab = {};
       TabCtrl_GetItemRect(tabs, static_cast<int>(ConfigPage::kLanguage), &tab);
@@ -137,7 +131,7 @@ TEST_P(TextFitTest, EveryTextFitsItsControl) {
         Press(VK_DOWN);
       ClickOn(GetDlgItem(dialog, IDOK));
       Pump();
-    });
+    }));
   }
   std::vector<std::string> misfits;
   for (const char* mode : {"Normal", "Extended", "Batch"}) {
@@ -154,12 +148,12 @@ TEST_P(TextFitTest, EveryTextFitsItsControl) {
   if (GetParam().switched != nullptr) {
     SetForegroundWindow(form_->hwnd());
     HandleInput();
-    Screenshot(("language-switch-" + AsciiLowerCase(language)).c_str());
+    ShotOf(form_->hwnd(), ("language-switch-" + AsciiLowerCase(language)).c_str());
   }
-  InConfiguration([&](HWND dialog) {
+  ASSERT_TRUE(InConfiguration([&](HWND dialog) {
     AddMisfits(language + " configuration", dialog, misfits);
     SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-  });
+  }));
   ASSERT_TRUE(WhileShown(
       "TManageTemplates", [&] { Key(form_->MkDirEdit(), 'M', {VK_CONTROL}); },
       [&](HWND dialog) {
@@ -185,9 +179,7 @@ TEST_P(TextFitTest, EveryTextFitsItsControl) {
   ASSERT_TRUE(installer.Create(GetModuleHandleA(nullptr)));
   SendMessageW(Item(installer.hwnd(), InstallerControl::kNoKeyOption), BM_CLICK, 0, 0);
   AddMisfits(language + " installer", installer.hwnd(), misfits);
-  std::string said;
-  for (const std::string& misfit : misfits) said += misfit + "\n";
-  EXPECT_TRUE(misfits.empty()) << said;
+  EXPECT_EQ(JoinLines(misfits), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
