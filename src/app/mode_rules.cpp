@@ -37,10 +37,7 @@ NormalLine NormalLineFromList(std::string_view list_text) {
     const std::string line = Trim(raw);
     if (line.empty()) continue;
     if (line.front() != '*') {
-      std::string part;
-      for (const std::string& name : StarSeparatedNames(line))
-        part += part.empty() ? name : Concat({"*", name});
-      parts.push_back(std::move(part));
+      parts.push_back(Join(StarSeparatedNames(line), "*"));
       continue;
     }
     if (line.find('*', 1) != std::string::npos) return {false, line};
@@ -48,8 +45,7 @@ NormalLine NormalLineFromList(std::string_view list_text) {
     if (parts.empty()) parts.emplace_back();
     parts.back() += line;
   }
-  std::string name;
-  for (const std::string& part : parts) name += name.empty() ? part : Concat({"|", part});
+  const std::string name = Join(parts, "|");
   // The name is read back as OK reads it; a list it would not make again stays a list.
   const std::string carried = CarryNameIntoList(name, name).list.value_or(name);
   if (PlannedLineTexts(carried) != PlannedLineTexts(list_text))

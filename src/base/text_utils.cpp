@@ -182,13 +182,17 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
+std::string Join(const std::vector<std::string>& parts, std::string_view separator) {
   std::string result;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) result.append(kLineBreak);
-    result.append(lines[i]);
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) result.append(separator);
+    result.append(parts[i]);
   }
   return result;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  return Join(lines, kLineBreak);
 }
 
 std::string BreakLongRuns(std::string_view text, int max_width,

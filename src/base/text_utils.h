@@ -50,6 +50,8 @@ std::size_t AfterLineBreak(std::string_view text, std::size_t at);
 // Splits like a string list reading a memo: at CR LF, LF or a lone CR; a final line break
 // does not start another line, so "" gives no lines and "a\r\n" gives one.
 std::vector<std::string> SplitLines(std::string_view text);
+// Joins with `separator` between parts (none after the last).
+std::string Join(const std::vector<std::string>& parts, std::string_view separator);
 // Joins with kLineBreak between lines (none after the last).
 std::string JoinLines(const std::vector<std::string>& lines);
 
